@@ -1,0 +1,3 @@
+if(EXISTS "${SRC}" AND NOT EXISTS "${DST}")
+    file(COPY_FILE "${SRC}" "${DST}")
+endif()

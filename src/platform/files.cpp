@@ -1,0 +1,146 @@
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace files {
+namespace {
+
+QString normalise(const QString& name)
+{
+    QString n = name;
+    n.replace(u'\\', u'/');
+    static const QRegularExpression doubled(QStringLiteral("/{2,}"));
+    n.replace(doubled, QStringLiteral("/"));
+    return n;
+}
+
+// The entry of dir whose name equals part without regard to case; an exact match wins.
+QString matchEntry(const QString& dir, const QString& part)
+{
+    if (QFileInfo::exists(dir + u'/' + part))
+        return part;
+    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& e : entries)
+        if (e.compare(part, Qt::CaseInsensitive) == 0)
+            return e;
+    return {};
+}
+
+} // namespace
+
+QString resolve(const QString& name)
+{
+    const QString n = normalise(name);
+    if (n.isEmpty())
+        return n;
+    const bool absolute = n.startsWith(u'/');
+    const bool trailing = n.endsWith(u'/') && n.size() > 1;
+    const QStringList parts = n.split(u'/', Qt::SkipEmptyParts);
+    QString path = absolute ? QStringLiteral("/") : QString();
+    QString dirForLookup = absolute ? QStringLiteral("/") : QStringLiteral(".");
+    bool onDisk = true;
+    for (int i = 0; i < parts.size(); ++i) {
+        QString part = parts[i];
+        if (onDisk && part != QLatin1String(".") && part != QLatin1String("..")) {
+            const QString found = matchEntry(dirForLookup, part);
+            if (found.isEmpty())
+                onDisk = false;
+            else
+                part = found;
+        }
+        if (!path.isEmpty() && !path.endsWith(u'/'))
+            path += u'/';
+        path += part;
+        dirForLookup = path;
+    }
+    if (trailing)
+        path += u'/';
+    return path;
+}
+
+bool isSafeName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+QString child(const QString& folder, const QString& name)
+{
+    if (!isSafeName(name))
+        return {};
+    QString f = normalise(folder);
+    if (!f.isEmpty() && !f.endsWith(u'/'))
+        f += u'/';
+    return f + name;
+}
+
+bool exists(const QString& name)
+{
+    return QFileInfo::exists(resolve(name));
+}
+
+bool fileExists(const QString& name)
+{
+    return QFileInfo(resolve(name)).isFile();
+}
+
+bool dirExists(const QString& name)
+{
+    return QFileInfo(resolve(name)).isDir();
+}
+
+bool forceDirectories(const QString& name)
+{
+    const QString r = resolve(name);
+    return !r.isEmpty() && QDir().mkpath(r);
+}
+
+bool deleteFile(const QString& name)
+{
+    const QString r = resolve(name);
+    return QFileInfo(r).isFile() && QFile::remove(r);
+}
+
+bool removeDir(const QString& name)
+{
+    const QString r = resolve(name);
+    return QFileInfo(r).isDir() && QDir().rmdir(r);
+}
+
+QStringList findFiles(const QString& folder, const QString& pattern)
+{
+    QString p = pattern;
+    // "*.*" means every file, also those without an extension.
+    if (p == QLatin1String("*.*"))
+        p = QStringLiteral("*");
+    QDir dir(resolve(folder));
+    if (!dir.exists())
+        return {};
+    dir.setNameFilters({ p });
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    return dir.entryList();
+}
+
+QStringList findDirs(const QString& folder)
+{
+    QDir dir(resolve(folder));
+    if (!dir.exists())
+        return {};
+    return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QString currentDir()
+{
+    return QDir::currentPath() + u'/';
+}
+
+bool setCurrentDir(const QString& name)
+{
+    return QDir::setCurrent(resolve(name));
+}
+
+} // namespace files

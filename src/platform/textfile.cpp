@@ -1,0 +1,258 @@
+#include "platform/textfile.h"
+
+#include "platform/cp1252.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+TextFile::TextFile() = default;
+TextFile::~TextFile()
+{
+    m_checked = false;
+    if (m_mode == Mode::Writing)
+        close();
+}
+
+void TextFile::fail(int code)
+{
+    m_lastError = code;
+    if (m_checked) {
+        m_lastError = 0;
+        // The handler ends here; a rewrite that failed half-way must not be committed later.
+        if (m_mode == Mode::Writing && m_writeFailed)
+            abandon();
+        throw IoError(code, m_name);
+    }
+}
+
+void TextFile::assign(const QString& name)
+{
+    if (m_mode != Mode::Closed)
+        close();
+    m_name = name;
+    ok();
+}
+
+static int openErrorCode(const QString& resolved, QFileDevice::FileError e)
+{
+    const QFileInfo fi(resolved);
+    if (!fi.dir().exists())
+        return IoPathNotFound;
+    if (e == QFileDevice::PermissionsError)
+        return IoAccessDenied;
+    if (!fi.exists())
+        return IoFileNotFound;
+    return IoAccessDenied;
+}
+
+void TextFile::reset()
+{
+    if (m_mode != Mode::Closed)
+        close();
+    if (m_name.isEmpty())
+        return fail(IoNotAssigned);
+    const QString path = files::resolve(m_name);
+    QFile f(path);
+    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+        return fail(QFileInfo(path).isDir() ? IoAccessDenied : openErrorCode(path, f.error()));
+    m_content = cp1252::decode(f.readAll());
+    m_pos = 0;
+    m_mode = Mode::Reading;
+    ok();
+}
+
+void TextFile::rewrite()
+{
+    if (m_mode != Mode::Closed)
+        close();
+    if (m_name.isEmpty())
+        return fail(IoNotAssigned);
+    const QString path = files::resolve(m_name);
+    auto save = std::make_unique<QSaveFile>(path);
+    if (!save->open(QIODevice::WriteOnly))
+        return fail(openErrorCode(path, save->error()));
+    m_save = std::move(save);
+    m_writeFailed = false;
+    m_mode = Mode::Writing;
+    ok();
+}
+
+void TextFile::append()
+{
+    if (m_mode != Mode::Closed)
+        close();
+    if (m_name.isEmpty())
+        return fail(IoNotAssigned);
+    const QString path = files::resolve(m_name);
+    if (!QFileInfo(path).isFile())
+        return fail(openErrorCode(path, QFileDevice::OpenError));
+    auto f = std::make_unique<QFile>(path);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
+        return fail(openErrorCode(path, f->error()));
+    m_plain = std::move(f);
+    m_writeFailed = false;
+    m_mode = Mode::Writing;
+    ok();
+}
+
+void TextFile::createNew()
+{
+    if (m_mode != Mode::Closed)
+        close();
+    if (m_name.isEmpty())
+        return fail(IoNotAssigned);
+    const QString path = files::resolve(m_name);
+    if (QFileInfo::exists(path))
+        return fail(IoFileExists);
+    auto f = std::make_unique<QFile>(path);
+    if (!f->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(QFileInfo::exists(path) ? IoFileExists : openErrorCode(path, f->error()));
+    m_plain = std::move(f);
+    m_writeFailed = false;
+    m_mode = Mode::Writing;
+    ok();
+}
+
+bool TextFile::requireReading()
+{
+    if (m_mode == Mode::Reading)
+        return true;
+    fail(m_mode == Mode::Closed ? IoNotOpen : IoNotOpenForInput);
+    return false;
+}
+
+bool TextFile::requireWriting()
+{
+    if (m_mode == Mode::Writing)
+        return true;
+    fail(m_mode == Mode::Closed ? IoNotOpen : IoNotOpenForOutput);
+    return false;
+}
+
+void TextFile::readLine(QString& line)
+{
+    if (!requireReading())
+        return;
+    const int n = int(m_content.size());
+    int end = m_pos;
+    while (end < n && m_content.at(end) != u'\n' && m_content.at(end) != u'\r')
+        ++end;
+    line = m_content.mid(m_pos, end - m_pos);
+    if (end < n && m_content.at(end) == u'\r')
+        ++end;
+    if (end < n && m_content.at(end) == u'\n')
+        ++end;
+    m_pos = end;
+    ok();
+}
+
+QString TextFile::readLine()
+{
+    QString s;
+    readLine(s);
+    return s;
+}
+
+void TextFile::read(int& value)
+{
+    if (!requireReading())
+        return;
+    const int n = int(m_content.size());
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    while (m_pos < n && blank(m_content.at(m_pos)))
+        ++m_pos;
+    if (m_pos >= n) {
+        value = 0;
+        return ok();
+    }
+    int end = m_pos;
+    while (end < n && !blank(m_content.at(end)))
+        ++end;
+    const QString token = m_content.mid(m_pos, end - m_pos);
+    m_pos = end;
+    bool good = false;
+    const qlonglong v = token.toLongLong(&good, 10);
+    if (!good || v < INT32_MIN || v > INT32_MAX)
+        return fail(IoInvalidNumber);
+    value = int(v);
+    ok();
+}
+
+void TextFile::write(const QString& text)
+{
+    if (!requireWriting())
+        return;
+    const QByteArray bytes = cp1252::encode(text);
+    QIODevice* dev = m_save ? static_cast<QIODevice*>(m_save.get()) : static_cast<QIODevice*>(m_plain.get());
+    if (dev->write(bytes) != bytes.size()) {
+        m_writeFailed = true;
+        return fail(IoDiskWrite);
+    }
+    ok();
+}
+
+void TextFile::writeLine(const QString& line)
+{
+    write(line + QStringLiteral("\r\n"));
+}
+
+bool TextFile::eof() const
+{
+    if (m_mode != Mode::Reading)
+        return true;
+    return m_pos >= m_content.size();
+}
+
+void TextFile::close()
+{
+    if (m_mode == Mode::Closed)
+        return fail(IoNotOpen);
+    const Mode was = m_mode;
+    m_mode = Mode::Closed;
+    m_content.clear();
+    m_pos = 0;
+    if (was != Mode::Writing)
+        return ok();
+    bool good = !m_writeFailed;
+    if (m_save) {
+        if (good)
+            good = m_save->commit();
+        else
+            m_save->cancelWriting(), m_save->commit();
+        m_save.reset();
+    } else if (m_plain) {
+        good = m_plain->flush() && good;
+        m_plain->close();
+        m_plain.reset();
+    }
+    if (!good)
+        return fail(IoDiskWrite);
+    ok();
+}
+
+void TextFile::abandon()
+{
+    if (m_save) {
+        m_save->cancelWriting();
+        m_save->commit();
+        m_save.reset();
+    }
+    if (m_plain) {
+        m_plain->close();
+        m_plain.reset();
+    }
+    m_mode = Mode::Closed;
+    m_content.clear();
+    m_pos = 0;
+}
+
+int TextFile::ioResult()
+{
+    const int r = m_lastError;
+    m_lastError = 0;
+    return r;
+}
