@@ -1,0 +1,149 @@
+#include "shell/tav_i_logik.h"
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/textfile.h"
+#include "shell/HalmorGlobalDefs.h"
+
+#include <QDir>
+
+namespace tavi {
+
+const char* const kWortlisten[15] = { "zahlen", "namen", "tiere", "pflanzen", "essen", "mensch", "kleidung", "fussball",
+    "haus", "werkzeug", "verkehr", "staedte", "laender", "kurz", "lang" };
+
+Skalierung skalierung(int breite, int hoehe)
+{
+    Skalierung s;
+    const long double verhaeltnis = static_cast<long double>(hoehe) / breite;
+    if (verhaeltnis >= 0.75L) {
+        s.x = float((breite - 1) / 1000.0);
+        s.y = float(double(s.x) * 3 / 4.3);
+    } else {
+        s.y = float((hoehe - 50) / 1000.0);
+        s.x = float(1.43 * double(s.y));
+    }
+    return s;
+}
+
+KlIna klinaLesen(const QString& datei)
+{
+    TextFile f;
+    f.assign(datei);
+    f.reset();
+    KlIna k;
+    if (f.ioResult() != 0)
+        return k;
+    k.datpfad = f.readLine();
+    k.aktivliste = f.readLine().left(8);
+    f.close();
+    return k;
+}
+
+void klinaSchreiben(const QString& datei, const QString& pfad, const QString& liste)
+{
+    TextFile f;
+    f.setChecked(true);
+    f.assign(datei);
+    f.rewrite();
+    f.writeLine(pfad);
+    f.writeLine(liste);
+    f.close();
+}
+
+bool erststart(const KlIna& programmkopie)
+{
+    return programmkopie.datpfad == QLatin1String("x") || programmkopie.datpfad.isEmpty();
+}
+
+QStringList listensuche(const QString& pfad)
+{
+    QStringList namen;
+    const QStringList gefunden = files::findFiles(pfad + QStringLiteral("k_liste"), QStringLiteral("*.*"));
+    for (const QString& datei : gefunden) {
+        if (namen.size() >= kMaxListen)
+            break;
+        const QString kurz = datei.left(8);
+        const int punkt = int(kurz.indexOf(u'.'));
+        namen << (punkt < 0 ? kurz.left(0) : kurz.left(punkt));
+    }
+    return namen;
+}
+
+namespace {
+
+void dateiKopieren(const QString& von, const QString& nach)
+{
+    TextFile quelle;
+    quelle.setChecked(true);
+    quelle.assign(von);
+    quelle.reset();
+    QStringList zeilen;
+    while (!quelle.eof())
+        zeilen << quelle.readLine();
+    quelle.close();
+    TextFile ziel;
+    ziel.setChecked(true);
+    ziel.assign(nach);
+    ziel.rewrite();
+    for (const QString& z : zeilen)
+        ziel.writeLine(z);
+    ziel.close();
+}
+
+void wortlisteKopieren(const QString& von, const QString& nach)
+{
+    TextFile quelle;
+    quelle.setChecked(true);
+    quelle.assign(von);
+    quelle.reset();
+    zeilenzahl = 0;
+    int anzahl = 0;
+    while (!quelle.eof() && anzahl < kWortlisteMaxWoerter)
+        wortpuffer[++anzahl] = quelle.readLine();
+    quelle.close();
+    TextFile ziel;
+    ziel.setChecked(true);
+    ziel.assign(nach);
+    ziel.rewrite();
+    for (int i = 1; i <= anzahl; ++i)
+        ziel.writeLine(wortpuffer[i]);
+    ziel.close();
+    zeilenzahl = anzahl;
+}
+
+} // namespace
+
+QString datenordnerEinrichten(const QString& getippt, const QString& installordner, const QString& programmordner,
+    QString& datpfadNeu)
+{
+    QString pfad = getippt.trimmed();
+    if (pfad.isEmpty() || !QDir::isAbsolutePath(QString(pfad).replace(u'\\', u'/')))
+        return QStringLiteral("Bitte einen vollständigen Pfad angeben, zum Beispiel %1").arg(QDir::homePath() + QStringLiteral("/Tirmosak_Daten/"));
+    if (!pfad.endsWith(u'/') && !pfad.endsWith(u'\\'))
+        pfad += u'/';
+    pfad = QDir::fromNativeSeparators(pfad);
+
+    const KlIna installiert = klinaLesen(programmordner + QStringLiteral("kl.ina"));
+    const QString liste = installiert.aktivliste.isEmpty() ? QStringLiteral("ohne") : installiert.aktivliste;
+
+    if (!files::forceDirectories(pfad))
+        throw IoError(IoPathNotFound, pfad);
+    for (const char* name : { "hw.ina", "fw.ina", "aw.ina", "sw.ina", "dw.ina" })
+        dateiKopieren(installordner + QLatin1String(name), pfad + QLatin1String(name));
+    klinaSchreiben(pfad + QStringLiteral("kl.ina"), pfad, liste);
+
+    if (!files::forceDirectories(pfad + QStringLiteral("WORTList")))
+        throw IoError(IoPathNotFound, pfad + QStringLiteral("WORTList"));
+    for (const char* name : kWortlisten) {
+        const QString datei = QStringLiteral("WORTList/") + QLatin1String(name) + QStringLiteral(".txt");
+        wortlisteKopieren(installordner + datei, pfad + datei);
+    }
+
+    // Last: from now on the program starts with this data folder.
+    klinaSchreiben(programmordner + QStringLiteral("kl.ina"), pfad, liste);
+    datpfadNeu = pfad;
+    return {};
+}
+
+} // namespace tavi

@@ -1,0 +1,46 @@
+#pragma once
+// What the main window decides without a window: scale factors, the two copies of "kl.ina", the class
+// lists found in the data folder, the first-run copy of the installation folder.
+
+#include <QString>
+#include <QStringList>
+
+namespace tavi {
+
+struct Skalierung {
+    float x = 0;
+    float y = 0;
+};
+// From the maximised main window's outer width and height.
+Skalierung skalierung(int breite, int hoehe);
+
+struct KlIna {
+    QString datpfad;
+    QString aktivliste;
+};
+// Unchecked read: a missing file or line gives empty texts.
+KlIna klinaLesen(const QString& datei);
+// Safe rewrite of both lines; throws IoError.
+void klinaSchreiben(const QString& datei, const QString& datpfad, const QString& aktivliste);
+
+// True when the program-folder "kl.ina" asks for the first-run set-up: its first line is "x", or it is
+// missing or empty (nothing is then known of a data folder).
+bool erststart(const KlIna& programmkopie);
+
+constexpr int kMaxListen = 31;
+// The class lists in datpfad + "k_liste": file names cut to 8 characters, then before their first ".";
+// at most kMaxListen of them, in the order the search returns them.
+QStringList listensuche(const QString& datpfad);
+
+// The first-run set-up. Returns an empty string when done, else the message for the panel (a path that
+// cannot serve as the data folder). File errors throw IoError; the program-folder "kl.ina" is written
+// last, so a failure leaves the first-run state in place.
+QString datenordnerEinrichten(const QString& getippterPfad, const QString& installordner,
+    const QString& programmordner, QString& datpfadNeu);
+
+// The fifteen word lists, in the order they are copied.
+extern const char* const kWortlisten[15];
+constexpr int kWortlisteMaxWoerter = 300;
+constexpr int kWortMaxZeichen = 17;
+
+} // namespace tavi

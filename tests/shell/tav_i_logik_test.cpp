@@ -1,0 +1,109 @@
+#include "platform/errors.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/tav_i_logik.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace tavi;
+
+TEST(Skalierung, WorkedValuesAndTheBoundary)
+{
+    const Skalierung a = skalierung(1032, 776);
+    EXPECT_FLOAT_EQ(a.x, 1.031f);
+    EXPECT_NEAR(a.y, 0.71930, 1e-5);
+    const Skalierung b = skalierung(1928, 1088);
+    EXPECT_FLOAT_EQ(b.y, 1.038f);
+    EXPECT_NEAR(b.x, 1.48434, 1e-5);
+    // H / W exactly 0.75 takes the first rule.
+    const Skalierung c = skalierung(1000, 750);
+    EXPECT_FLOAT_EQ(c.x, 0.999f);
+}
+
+class TaviLogikTest : public TaviTest {
+protected:
+    // A small installation folder of our own, so a test can break it.
+    QString installordner()
+    {
+        const QString d = programFolder() + "install/";
+        QDir().mkpath(d + "WORTList");
+        for (const char* n : { "hw.ina", "fw.ina", "aw.ina", "sw.ina", "dw.ina" })
+            writeBytes(d + n, QByteArray("Kopf ") + n + "\r\nzwei\r\nabschnitt\r\n1 2\r\n");
+        writeBytes(d + "kl.ina", "x\r\nohne\r\n");
+        for (const char* n : kWortlisten)
+            writeBytes(d + "WORTList/" + n + ".txt", "HUND\r\nKATZE\r\n");
+        return d;
+    }
+};
+
+TEST_F(TaviLogikTest, ListNamesAreCutAndBounded)
+{
+    EXPECT_TRUE(listensuche(dataFolder()).isEmpty());
+    QDir().mkpath(dataPath("k_liste/ordner"));
+    writeBytes(dataPath("k_liste/1a.txt"), "");
+    writeBytes(dataPath("k_liste/Klasse7.txt"), "");
+    writeBytes(dataPath("k_liste/Klasse10.txt"), ""); // eight characters before the dot: empty entry
+    QStringList n = listensuche(dataFolder());
+    n.sort();
+    EXPECT_EQ(n, (QStringList { "", "1a", "Klasse7" }));
+
+    for (int i = 0; i < 40; ++i)
+        writeBytes(dataPath(QString("k_liste/l%1.txt").arg(i)), "");
+    EXPECT_EQ(listensuche(dataFolder()).size(), kMaxListen);
+}
+
+TEST_F(TaviLogikTest, KlInaReadsUncheckedAndWritesBothLines)
+{
+    const KlIna fehlt = klinaLesen(dataPath("kl.ina"));
+    EXPECT_TRUE(fehlt.datpfad.isEmpty());
+    EXPECT_TRUE(erststart(fehlt));
+    writeBytes(dataPath("kl.ina"), "/daten/\r\nKlasse1bneu\r\n");
+    const KlIna k = klinaLesen(dataPath("kl.ina"));
+    EXPECT_EQ(k.datpfad, "/daten/");
+    EXPECT_EQ(k.aktivliste, "Klasse1b");
+    EXPECT_FALSE(erststart(k));
+    EXPECT_TRUE(erststart({ "x", "ohne" }));
+    EXPECT_FALSE(erststart({ "X", "ohne" }));
+
+    klinaSchreiben(dataPath("KL.INA"), dataFolder(), "2c");
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
+}
+
+TEST_F(TaviLogikTest, FirstRunCopiesEverythingAndWritesTheProgramCopyLast)
+{
+    const QString inst = installordner();
+    writeBytes(programFolder() + "kl.ina", "x\r\nohne\r\n");
+    writeBytes(inst + "WORTList/tiere.txt", "ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n" + QByteArray("HUND\r\n").repeated(349));
+    const QString ziel = dataFolder() + "neu/tiefer"; // no trailing separator, parents missing
+    QString datpfadNeu;
+    EXPECT_EQ(datenordnerEinrichten(ziel, inst, programFolder(), datpfadNeu), "");
+    EXPECT_EQ(datpfadNeu, ziel + "/");
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), (ziel + "/\r\nohne\r\n").toUtf8());
+    EXPECT_EQ(readBytes(ziel + "/kl.ina"), (ziel + "/\r\nohne\r\n").toUtf8());
+    EXPECT_EQ(readBytes(ziel + "/hw.ina"), readBytes(inst + "hw.ina"));
+    EXPECT_EQ(readBytes(ziel + "/dw.ina"), readBytes(inst + "dw.ina"));
+    const QByteArray tiere = readBytes(ziel + "/WORTList/tiere.txt");
+    EXPECT_EQ(tiere.count("\r\n"), 300);
+    EXPECT_TRUE(tiere.startsWith("ABCDEFGHIJKLMNOPQ\r\nHUND\r\n"));
+}
+
+TEST_F(TaviLogikTest, FirstRunRefusesARelativeOrEmptyPath)
+{
+    const QString inst = installordner();
+    writeBytes(programFolder() + "kl.ina", "x\r\nohne\r\n");
+    QString neu;
+    EXPECT_NE(datenordnerEinrichten("", inst, programFolder(), neu), "");
+    EXPECT_NE(datenordnerEinrichten("Daten", inst, programFolder(), neu), "");
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), QByteArray("x\r\nohne\r\n"));
+}
+
+TEST_F(TaviLogikTest, AFailedCopyLeavesTheFirstRunState)
+{
+    const QString inst = installordner();
+    QFile::remove(inst + "WORTList/lang.txt");
+    writeBytes(programFolder() + "kl.ina", "x\r\nohne\r\n");
+    QString neu;
+    EXPECT_THROW(datenordnerEinrichten(dataPath("d"), inst, programFolder(), neu), IoError);
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), QByteArray("x\r\nohne\r\n"));
+}
