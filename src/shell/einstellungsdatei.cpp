@@ -126,27 +126,31 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 
 void abschnittschreiben(const QString& datei, const QString& stichwort, const std::vector<int>& werte)
 {
+    abschnittschreibenZeilen(datei, stichwort, { werte });
+}
+
+void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& neu)
+{
     std::vector<Zeile> zeilen = rohzeilen(datei);
     const QByteArray wort = cp1252::encode(stichwort);
-    const Zeile neu { wertezeile(werte).toLatin1(), "\r\n" };
-    const int idx = stichwortindex(zeilen, wort);
+    if (!zeilen.empty() && zeilen.back().ende.isEmpty())
+        zeilen.back().ende = "\r\n";
+    int idx = stichwortindex(zeilen, wort);
     if (idx < 0) {
-        if (!zeilen.empty() && zeilen.back().ende.isEmpty())
-            zeilen.back().ende = "\r\n";
         zeilen.push_back({ wort, "\r\n" });
-        zeilen.push_back(neu);
-    } else if (size_t(idx) + 1 < zeilen.size()) {
-        zeilen[size_t(idx) + 1].text = neu.text;
-        if (zeilen[size_t(idx) + 1].ende.isEmpty())
-            zeilen[size_t(idx) + 1].ende = "\r\n";
-    } else {
-        if (zeilen.back().ende.isEmpty())
-            zeilen.back().ende = "\r\n";
-        zeilen.push_back(neu);
+        idx = int(zeilen.size()) - 1;
     }
+    // Old value lines that are replaced: as many as there are new ones, as far as the file goes.
+    const auto von = zeilen.begin() + idx + 1;
+    const auto bis = von + std::min<std::ptrdiff_t>(std::ptrdiff_t(neu.size()), zeilen.end() - von);
+    std::vector<Zeile> ersatz;
+    for (const auto& w : neu)
+        ersatz.push_back({ wertezeile(w).toLatin1(), "\r\n" });
+    const auto pos = zeilen.erase(von, bis);
+    zeilen.insert(pos, ersatz.begin(), ersatz.end());
     schreiben(datei, zeilen);
     pufferfuellen(zeilen);
-    stichwortzeile = stichwortindex(zeilen, wort) + 1;
+    stichwortzeile = idx + 1;
 }
 
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)

@@ -21,6 +21,9 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 // a temporary file that replaces the old one only when complete. Throws IoError when the file is missing
 // or cannot be written.
 void abschnittschreiben(const QString& datei, const QString& stichwort, const std::vector<int>& werte);
+// The same for a section of several value lines: as many old lines after the keyword are replaced as new
+// ones are given.
+void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& zeilen);
 
 // The value line as the writers write it: one blank between values, none after the last.
 QString wertezeile(const std::vector<int>& werte);

@@ -122,3 +122,13 @@ TEST(SharedState, ShortTextsCutAndListsStartEmpty)
     EXPECT_EQ(programmcode, 0);
     EXPECT_EQ(fehlertabelle[11][12], 0);
 }
+
+TEST_F(EinstellungsdateiTest, ASectionOfSeveralLinesIsReplacedWhole)
+{
+    writeBytes(datei(), "a\r\nb\r\nss_10\r\n1 2\r\n1\r\n0\r\nzr10\r\n5\r\n");
+    abschnittschreibenZeilen(datei(), "ss_10", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
+    EXPECT_EQ(readBytes(datei()), QByteArray("a\r\nb\r\nss_10\r\n3 4\r\n0\r\n1\r\nzr10\r\n5\r\n"));
+    std::vector<int> w;
+    ASSERT_TRUE(abschnittladen(datei(), "ss_10", 4, w));
+    EXPECT_EQ(w, (std::vector<int> { 3, 4, 0, 1 }));
+}
