@@ -1,0 +1,43 @@
+#pragma once
+// Protocol files in the pupils' folders, shared by the aids' protocol dialog and the analysis set-ups:
+// the pupil list of the active class list, the pupil folder, the first free number and the exclusive
+// creation of a new protocol file.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace protokoll {
+
+constexpr int kMaxSchueler = 40;
+constexpr int kMaxNummer = 99;
+
+// "01" .. "99".
+QString zweistellig(int n);
+
+// The lines of the class list datpfad + "k_liste/" + liste + ".txt" (two-digit number, blank, name), at
+// most kMaxSchueler; empty when the list cannot be read.
+QStringList klassenliste(const QString& datpfad, const QString& liste);
+// The name of a class-list line: the text from its fourth character on.
+QString nameAusZeile(const QString& zeile);
+
+// The pupil's folder: with a class list datpfad + "Klassen/" + liste + "/" + the first 8 characters of the
+// class-list line; without one ("ohne") datpfad + "OHNELIST/" + the first 8 characters of the typed name.
+// Empty when the name could reach outside the data folder.
+QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeileOderName);
+
+// File-name prefix of an aid's protocol: "H" + first digit of the code + "_" + the next digits (at most
+// three) + "_" (code 17 gives "H1_7_", code 610 "H6_10_").
+QString hilfenpraefix(int programmcode);
+
+// The first n in 1..99 for which stamm + NN + ".txt" does not exist (letter case not regarded); 0 when all
+// are taken.
+int freienummer(const QString& stamm);
+
+// Creates stamm + NN + ".txt" at the first free number, exclusively, so that two PCs sharing the data folder
+// never write into one file: a number that another PC takes in the meantime is skipped. `inhalt` gives the
+// lines for the file's path. Returns the path, or an empty string when the folder is full (fehler stays
+// empty) or the file cannot be written (fehler says why).
+QString anlegen(const QString& stamm, const std::function<QStringList(const QString& pfad)>& inhalt, QString& fehler);
+
+} // namespace protokoll

@@ -1,0 +1,72 @@
+#include "shell/protokolldatei.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+
+using namespace protokoll;
+
+class ProtokolldateiTest : public TaviTest { };
+
+TEST_F(ProtokolldateiTest, PrefixesOfAidProtocols)
+{
+    EXPECT_EQ(hilfenpraefix(17), "H1_7_");
+    EXPECT_EQ(hilfenpraefix(21), "H2_1_");
+    EXPECT_EQ(hilfenpraefix(110), "H1_10_");
+    EXPECT_EQ(hilfenpraefix(610), "H6_10_");
+}
+
+TEST_F(ProtokolldateiTest, PupilFolders)
+{
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL3A", "04 Vodoz Dovedi"), dataFolder() + "Klassen/KL3A/04 Vodoz");
+    EXPECT_EQ(schuelerordner(dataFolder(), "ohne", "Annabell"), dataFolder() + "OHNELIST/Annabell");
+    EXPECT_TRUE(schuelerordner(dataFolder(), "ohne", "..").isEmpty());
+    EXPECT_TRUE(schuelerordner(dataFolder(), "../x", "01 Anna").isEmpty());
+}
+
+TEST_F(ProtokolldateiTest, ClassListsGiveAtMostFortyLines)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    QByteArray liste;
+    for (int i = 1; i <= 45; ++i)
+        liste += QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+    writeBytes(dataPath("k_liste/KL3A.txt"), liste);
+    const QStringList z = klassenliste(dataFolder(), "kl3a");
+    ASSERT_EQ(z.size(), 40);
+    EXPECT_EQ(nameAusZeile(z[3]), "Kind 4");
+    EXPECT_TRUE(klassenliste(dataFolder(), "fehlt").isEmpty());
+}
+
+TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
+{
+    const QString ordner = dataPath("OHNELIST/Anna/");
+    QDir().mkpath(ordner);
+    EXPECT_EQ(freienummer(ordner + "H1_7_"), 1);
+    for (int i = 1; i <= 98; ++i)
+        writeBytes(ordner + "H1_7_" + zweistellig(i) + (i % 2 ? ".txt" : ".TXT"), "");
+    EXPECT_EQ(freienummer(ordner + "H1_7_"), 99);
+    QString fehler;
+    const QString pfad = anlegen(ordner + "H1_7_", [](const QString& p) { return QStringList { "eins", p }; }, fehler);
+    EXPECT_EQ(pfad, ordner + "H1_7_99.txt");
+    EXPECT_EQ(readBytes(pfad), ("eins\r\n" + pfad + "\r\n").toUtf8());
+    EXPECT_EQ(freienummer(ordner + "H1_7_"), 0);
+    EXPECT_TRUE(anlegen(ordner + "H1_7_", [](const QString&) { return QStringList(); }, fehler).isEmpty());
+    EXPECT_TRUE(fehler.isEmpty());
+}
+
+TEST_F(ProtokolldateiTest, ANumberTakenMeanwhileIsSkippedAndNothingIsOverwritten)
+{
+    const QString ordner = dataPath("OHNELIST/Ben/");
+    QDir().mkpath(ordner);
+    QString fehler;
+    writeBytes(ordner + "H2_1_01.TXT", "fremd\r\n");
+    const QString zweiter = anlegen(ordner + "h2_1_", [](const QString&) { return QStringList { "neu" }; }, fehler);
+    EXPECT_EQ(zweiter, ordner + "h2_1_02.txt");
+    EXPECT_EQ(readBytes(ordner + "H2_1_01.TXT"), QByteArray("fremd\r\n"));
+}
+
+TEST_F(ProtokolldateiTest, AFolderThatCannotBeWrittenIsReported)
+{
+    QString fehler;
+    EXPECT_TRUE(anlegen(dataPath("fehlt/H1_7_"), [](const QString&) { return QStringList { "x" }; }, fehler).isEmpty());
+    EXPECT_FALSE(fehler.isEmpty());
+}
