@@ -1,0 +1,8 @@
+#include "shell/programmkoerper.h"
+
+#include "shell/fenster.h"
+
+Form* fensterErzeugen()
+{
+    return Form1;
+}
