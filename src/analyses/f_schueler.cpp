@@ -1,0 +1,98 @@
+#include "analyses/f_schueler.h"
+
+#include "platform/files.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/protokolldatei.h"
+
+namespace schueler {
+
+bool ohneListe()
+{
+    return aktivliste == "ohne";
+}
+
+QStringList namenliste()
+{
+    const QStringList zeilen = protokoll::klassenliste(datpfad, aktivliste.str());
+    QStringList namen;
+    for (int i = listenzeilen.low(); i <= listenzeilen.high(); ++i)
+        listenzeilen[i].clear();
+    for (int i = 0; i < zeilen.size(); ++i) {
+        listenzeilen[i] = zeilen[i];
+        namen << protokoll::nameAusZeile(zeilen[i]);
+    }
+    schuelerzahl = byte(namen.size());
+    return namen;
+}
+
+QString schuelercode(int index, const QString& name)
+{
+    return (protokoll::zweistellig(index + 1) + QLatin1Char(' ') + name).left(35);
+}
+
+bool namenzeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+QString gueltigerName(const QString& text)
+{
+    QString name;
+    for (QChar c : text) {
+        if (name.size() == kNamenlaenge) break;
+        if (namenzeichen(c)) name += c;
+    }
+    return name;
+}
+
+Protokollziel protokollvorbereiten(const QString& praefixText)
+{
+    merker = 0;
+    nrtext = "01";
+    praefix = praefixText;
+    schuelerordner.clear();
+    protdatei.clear();
+
+    const QString name = schuelername;
+    // A typed name is only ever what the filter let through; a class-list line is the administration's.
+    if (name.isEmpty() || (ohneListe() && name != gueltigerName(name))) return Protokollziel::Unzulaessig;
+    if (!ohneListe()) schuelerzeile = name;
+    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste.str(), name);
+    if (ordner.isEmpty() || !files::forceDirectories(ordner)) return Protokollziel::Unzulaessig;
+    schuelerordner = ordner;
+    protdatei = ordner + QLatin1Char('/');
+
+    const int n = protokoll::freienummer(protokollstamm());
+    if (n == 0) {
+        merker = 1;
+        return Protokollziel::Voll;
+    }
+    nrtext = protokoll::zweistellig(n);
+    return Protokollziel::Bereit;
+}
+
+QString protokollstamm()
+{
+    return protdatei + praefix;
+}
+
+QString protokollanlegen(const std::function<QStringList(const QString& pfad)>& inhalt, QString& fehler)
+{
+    fehler.clear();
+    if (protdatei.isEmpty()) {
+        fehler = kOrdnerFehlt;
+        return {};
+    }
+    const QString stamm = protokollstamm();
+    const QString pfad = protokoll::anlegen(stamm, inhalt, fehler);
+    if (pfad.isEmpty()) {
+        if (fehler.isEmpty()) fehler = kOrdnerVoll;
+        return {};
+    }
+    nrtext = pfad.mid(stamm.size(), 2);
+    protdatei = pfad;
+    return pfad;
+}
+
+} // namespace schueler

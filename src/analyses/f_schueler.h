@@ -1,0 +1,73 @@
+#pragma once
+// The pupil of an analysis run, shared by the three analysis set-ups (quick sight, basic arithmetic,
+// written subtraction): the pupil list of the active class list, the typed name without a list, the
+// pupil's folder and the free protocol number. GUI-free; the window glue is in f_schueler_wahl.h.
+//
+// How a set-up uses them:
+//   activation:  names := schueler::namenliste();              // fills listenzeilen, schuelerzahl
+//                (or, with the widgets, Namenwahl::aktivieren(), which also clears the last pupil)
+//   list click:  schuelername := schueler::schuelercode(i, namen->itemText(i));
+//   typed name:  schuelername := schueler::gueltigerName(n_ohne->text());   // on every change
+//   Start:       switch (schueler::protokollvorbereiten("ssub__")) {
+//                case Protokollziel::Bereit: open the runner;                   // merker = 0
+//                case Protokollziel::Voll:   show "Der benötigte Protokoll-Ordner ist voll.", beep;
+//                case Protokollziel::Unzulaessig: show schueler::kOrdnerFehlt; }
+//   the runner's protocol writer, at the end of the run:
+//                QString fehler;
+//                const QString pfad = schueler::protokollanlegen([&](const QString& pfad) {
+//                    protzeilen[1] = pfad; return the file's lines; }, fehler);
+//                pfad empty: nothing was written, fehler says why (empty: the folder filled up meanwhile);
+//                otherwise protdatei holds pfad, ready for the protocol viewer (Form36).
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace schueler {
+
+// Longest typed pupil name (it names the pupil's folder under "OHNELIST").
+constexpr int kNamenlaenge = 8;
+
+// Message when the pupil's folder cannot be made (a name that no folder may have, a data folder that
+// cannot be written).
+inline const QString kOrdnerFehlt = QStringLiteral("Der Protokoll-Ordner kann nicht angelegt werden.");
+inline const QString kOrdnerVoll = QStringLiteral("Der benötigte Protokoll-Ordner ist voll.");
+
+// True while the program works without a class list (aktivliste "ohne"): the pupil types a name.
+bool ohneListe();
+
+// The names of the active class list (datpfad + "k_liste/" + aktivliste + ".txt"), each line without its
+// number and blank. Fills listenzeilen from entry 0 and schuelerzahl. A list that cannot be read gives no
+// names; at most 40 lines are read.
+QStringList namenliste();
+
+// The class-list form of the pupil at list position index (from 0): two-digit number, blank, name, cut to 35
+// characters ("03 Anna" for the third pupil).
+QString schuelercode(int index, const QString& name);
+
+// Characters a typed name may hold: the digits and the letters A..Z, a..z (no umlauts, no separators).
+bool namenzeichen(QChar c);
+// A typed or pasted text reduced to what a name may hold, at most kNamenlaenge characters.
+QString gueltigerName(const QString& text);
+
+enum class Protokollziel {
+    Bereit, // folder made, nrtext holds the first free number
+    Voll, // numbers 01..99 of this prefix all taken
+    Unzulaessig, // no pupil, a name that is no folder name, or the folder cannot be made
+};
+
+// Start of a run: the pupil's folder from schuelername and aktivliste (created with its parents), the free
+// number for the file-name prefix (e.g. "ss10__", "1+1___", "ssub__"). Sets schuelerzeile (with a list),
+// schuelerordner, protdatei (the folder with a trailing "/"), praefix, nrtext and merker (1 when full).
+Protokollziel protokollvorbereiten(const QString& praefix);
+
+// protdatei + praefix: the path of the protocol file without its number and ".txt".
+QString protokollstamm();
+
+// The protocol file of the run, created exclusively at the first free number of protokollstamm() (a number
+// taken by another PC in the meantime is skipped; nothing is overwritten). `inhalt` gets the path and gives
+// the lines. On success protdatei and nrtext name the file and the path is returned; otherwise an empty
+// string and fehler says why (the folder-full text when all numbers are taken).
+QString protokollanlegen(const std::function<QStringList(const QString& pfad)>& inhalt, QString& fehler);
+
+} // namespace schueler

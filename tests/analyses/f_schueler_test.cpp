@@ -1,0 +1,139 @@
+#include "analyses/f_schueler.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/protokolldatei.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+
+class FSchuelerTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        schuelername = "";
+    }
+    void klassenliste(const QString& name, int zeilen)
+    {
+        QDir().mkpath(dataPath("k_liste"));
+        QByteArray text;
+        for (int i = 1; i <= zeilen; ++i)
+            text += QString("%1 Kind Nummer %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+        writeBytes(dataPath("k_liste/" + name + ".txt"), text);
+    }
+};
+
+TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
+{
+    klassenliste("KL3A", 45);
+    aktivliste = "KL3A";
+    const QStringList namen = schueler::namenliste();
+    ASSERT_EQ(namen.size(), 40);
+    EXPECT_EQ(namen[2], "Kind Nummer 3");
+    EXPECT_EQ(schuelerzahl, 40);
+    EXPECT_EQ(listenzeilen[0], "01 Kind Nummer 1");
+    EXPECT_EQ(listenzeilen[40], "");
+    EXPECT_EQ(schueler::schuelercode(2, namen[2]), "03 Kind Nummer 3");
+    EXPECT_EQ(schueler::schuelercode(11, "Ben"), "12 Ben");
+    EXPECT_EQ(schueler::schuelercode(0, QString(40, 'x')).size(), 35);
+
+    // A list that is gone shows no names and leaves nothing of the last one behind.
+    aktivliste = "fehlt";
+    EXPECT_TRUE(schueler::namenliste().isEmpty());
+    EXPECT_EQ(schuelerzahl, 0);
+    EXPECT_EQ(listenzeilen[0], "");
+}
+
+TEST_F(FSchuelerTest, TypedNamesKeepLettersAndDigitsOnly)
+{
+    EXPECT_EQ(schueler::gueltigerName("Anna"), "Anna");
+    EXPECT_EQ(schueler::gueltigerName("../../etc"), "etc");
+    EXPECT_EQ(schueler::gueltigerName("Jörg-Max 2"), "JrgMax2");
+    EXPECT_EQ(schueler::gueltigerName("ABCDEFGHIJ"), "ABCDEFGH");
+    EXPECT_EQ(schueler::gueltigerName("a\\b/c:d"), "abcd");
+    EXPECT_FALSE(schueler::namenzeichen(QChar(0xE4)));
+    EXPECT_FALSE(schueler::namenzeichen('.'));
+    EXPECT_TRUE(schueler::namenzeichen('7'));
+}
+
+TEST_F(FSchuelerTest, FolderAndFreeNumberWithoutAList)
+{
+    schuelername = "Anna";
+    ASSERT_EQ(schueler::protokollvorbereiten("ss20__"), schueler::Protokollziel::Bereit);
+    EXPECT_TRUE(QDir(dataPath("OHNELIST/Anna")).exists());
+    EXPECT_EQ(schuelerordner, dataPath("OHNELIST/Anna"));
+    EXPECT_EQ(protdatei, dataPath("OHNELIST/Anna/"));
+    EXPECT_EQ(schueler::protokollstamm(), dataPath("OHNELIST/Anna/ss20__"));
+    EXPECT_EQ(nrtext, "01");
+    EXPECT_EQ(merker, 0);
+
+    writeBytes(dataPath("OHNELIST/Anna/ss20__01.txt"), "x");
+    writeBytes(dataPath("OHNELIST/Anna/SS20__02.TXT"), "x");
+    writeBytes(dataPath("OHNELIST/Anna/ss10__03.txt"), "x");
+    ASSERT_EQ(schueler::protokollvorbereiten("ss20__"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(nrtext, "03");
+}
+
+TEST_F(FSchuelerTest, FolderOfAClassListPupil)
+{
+    aktivliste = "KL3A";
+    schuelername = "04 Vodoz Dovedi";
+    ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(schuelerzeile, "04 Vodoz Dovedi");
+    EXPECT_EQ(schueler::protokollstamm(), dataPath("Klassen/KL3A/04 Vodoz/1+1___"));
+    EXPECT_TRUE(QDir(dataPath("Klassen/KL3A/04 Vodoz")).exists());
+}
+
+TEST_F(FSchuelerTest, NothingReachesOutsideThePupilFolders)
+{
+    schuelername = "..";
+    EXPECT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Unzulaessig);
+    schuelername = "a/b";
+    EXPECT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Unzulaessig);
+    schuelername = "";
+    EXPECT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Unzulaessig);
+    EXPECT_TRUE(protdatei.isEmpty());
+    EXPECT_FALSE(QDir(dataPath("OHNELIST")).exists());
+    aktivliste = "KL3A";
+    schuelername = "01 ../..";
+    EXPECT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Unzulaessig);
+
+    QString fehler;
+    EXPECT_TRUE(schueler::protokollanlegen([](const QString&) { return QStringList { "x" }; }, fehler).isEmpty());
+    EXPECT_EQ(fehler, schueler::kOrdnerFehlt);
+}
+
+TEST_F(FSchuelerTest, AFullFolderAndTheFileOfTheRun)
+{
+    schuelername = "Ben";
+    QDir().mkpath(dataPath("OHNELIST/Ben"));
+    for (int i = 1; i <= 98; ++i)
+        writeBytes(dataPath("OHNELIST/Ben/ssub__") + protokoll::zweistellig(i) + ".txt", "");
+    ASSERT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(nrtext, "99");
+
+    QString fehler;
+    const QString pfad = schueler::protokollanlegen([](const QString& p) { return QStringList { "Ben", p }; }, fehler);
+    EXPECT_EQ(pfad, dataPath("OHNELIST/Ben/ssub__99.txt"));
+    EXPECT_EQ(protdatei, pfad);
+    EXPECT_EQ(readBytes(pfad), ("Ben\r\n" + pfad + "\r\n").toUtf8());
+
+    EXPECT_EQ(schueler::protokollvorbereiten("ssub__"), schueler::Protokollziel::Voll);
+    EXPECT_EQ(merker, 1);
+    EXPECT_TRUE(schueler::protokollanlegen([](const QString&) { return QStringList(); }, fehler).isEmpty());
+    EXPECT_EQ(fehler, schueler::kOrdnerVoll);
+}
+
+TEST_F(FSchuelerTest, ANumberTakenByAnotherPcMeanwhileIsSkipped)
+{
+    schuelername = "Cem";
+    ASSERT_EQ(schueler::protokollvorbereiten("ss10__"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(nrtext, "01");
+    writeBytes(dataPath("OHNELIST/Cem/ss10__01.txt"), "fremd");
+    QString fehler;
+    const QString pfad = schueler::protokollanlegen([](const QString&) { return QStringList { "neu" }; }, fehler);
+    EXPECT_EQ(pfad, dataPath("OHNELIST/Cem/ss10__02.txt"));
+    EXPECT_EQ(nrtext, "02");
+    EXPECT_EQ(readBytes(dataPath("OHNELIST/Cem/ss10__01.txt")), "fremd");
+}
