@@ -137,3 +137,80 @@ TEST_F(FSchuelerTest, ANumberTakenByAnotherPcMeanwhileIsSkipped)
     EXPECT_EQ(nrtext, "02");
     EXPECT_EQ(readBytes(dataPath("OHNELIST/Cem/ss10__01.txt")), "fremd");
 }
+
+// ---- The pupil controls of a set-up window ----
+
+#include "analyses/f_schueler_wahl.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+class FSchuelerWahlTest : public FSchuelerTest {
+protected:
+    void SetUp() override
+    {
+        FSchuelerTest::SetUp();
+        form = std::make_unique<Form>();
+        namen = new ListBox(form.get(), 10, 10, 200, 300);
+        n_ohne = new Edit(form.get(), 10, 320, 120, 26);
+        wahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { ++pruefungen; });
+    }
+    void TearDown() override
+    {
+        wahl.reset();
+        form.reset();
+        FSchuelerTest::TearDown();
+    }
+    std::unique_ptr<Form> form;
+    ListBox* namen = nullptr;
+    Edit* n_ohne = nullptr;
+    std::unique_ptr<Namenwahl> wahl;
+    int pruefungen = 0;
+};
+
+TEST_F(FSchuelerWahlTest, TypedNameIsCheckedOnEveryChange)
+{
+    wahl->aktivieren();
+    form->show();
+    EXPECT_TRUE(n_ohne->isVisible());
+    EXPECT_FALSE(namen->isVisible());
+    n_ohne->setFocus();
+    QTest::keyClicks(n_ohne, "J");
+    QKeyEvent umlaut(QEvent::KeyPress, Qt::Key_Odiaeresis, Qt::NoModifier, QString(QChar(0xF6)));
+    QApplication::sendEvent(n_ohne, &umlaut);
+    QTest::keyClicks(n_ohne, ".rg/12345678");
+    EXPECT_EQ(n_ohne->text(), "Jrg12345");
+    EXPECT_EQ(schuelername, "Jrg12345");
+    QTest::keyClick(n_ohne, Qt::Key_Backspace);
+    EXPECT_EQ(schuelername, "Jrg1234");
+
+    n_ohne->clear();
+    n_ohne->pasteFiltered("../..\\x y");
+    EXPECT_EQ(schuelername, "xy");
+    n_ohne->setText("a/b..c");
+    EXPECT_EQ(n_ohne->text(), "abc");
+    EXPECT_EQ(schuelername, "abc");
+    EXPECT_GT(pruefungen, 0);
+}
+
+TEST_F(FSchuelerWahlTest, ListChoiceAndTheLastPupilForgotten)
+{
+    klassenliste("KL2", 5);
+    aktivliste = "KL2";
+    wahl->aktivieren();
+    form->show();
+    EXPECT_TRUE(namen->isVisible());
+    EXPECT_FALSE(n_ohne->isVisible());
+    ASSERT_EQ(namen->count(), 5);
+    namen->setItemIndex(2);
+    namen->OnClick();
+    EXPECT_EQ(schuelername, "03 Kind Nummer 3");
+
+    // Back from a run: nobody is chosen until a name is clicked again.
+    wahl->aktivieren();
+    EXPECT_EQ(schuelername, "");
+    EXPECT_EQ(namen->ItemIndex(), -1);
+}

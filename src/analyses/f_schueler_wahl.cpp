@@ -1,0 +1,66 @@
+#include "analyses/f_schueler_wahl.h"
+
+#include "analyses/f_schueler.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "shell/HalmorGlobalDefs.h"
+
+Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaendert)
+    : m_namen(namen)
+    , m_n_ohne(n_ohne)
+    , m_geaendert(std::move(geaendert))
+{
+    m_namen->OnClick = [this] { namenClick(); };
+    m_n_ohne->setMaxLength(schueler::kNamenlaenge);
+    // Control characters (backspace) pass; of the typed characters only those a folder name may hold.
+    m_n_ohne->OnKeyPress = [](QChar& key) {
+        if (key.unicode() >= 32 && !schueler::namenzeichen(key)) key = QChar();
+    };
+    m_n_ohne->OnChange = [this] { n_ohneChange(); };
+}
+
+void Namenwahl::aktivieren()
+{
+    schuelername = "";
+    m_namen->clearSelection();
+    m_namen->setCurrentRow(-1);
+    if (!schueler::ohneListe()) {
+        m_n_ohne->hide();
+        m_namen->setItems(schueler::namenliste());
+        m_namen->show();
+    } else {
+        m_namen->hide();
+        m_n_ohne->show();
+        schuelername = schueler::gueltigerName(m_n_ohne->text());
+        SetFocus(m_n_ohne);
+    }
+    if (m_geaendert) m_geaendert();
+}
+
+void Namenwahl::leeren()
+{
+    m_n_ohne->setText(QString());
+    m_namen->clearSelection();
+    m_namen->setCurrentRow(-1);
+    schuelername = "";
+    if (m_geaendert) m_geaendert();
+}
+
+void Namenwahl::namenClick()
+{
+    const int i = m_namen->ItemIndex();
+    if (i < 0) return;
+    schuelername = schueler::schuelercode(i, m_namen->itemText(i));
+    if (m_geaendert) m_geaendert();
+}
+
+void Namenwahl::n_ohneChange()
+{
+    const QString name = schueler::gueltigerName(m_n_ohne->text());
+    if (name != m_n_ohne->text()) {
+        m_n_ohne->setText(name); // runs this handler again with the clean text
+        return;
+    }
+    schuelername = name;
+    if (m_geaendert) m_geaendert();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The pupil choice of an analysis set-up window: the list box of the active class list and the edit for a
+// typed name when working without a list. The set-up keeps its own two controls (placed where its form
+// wants them) and hands them to one Namenwahl, which wires their events and keeps schuelername.
+//
+//   // constructor, after creating `namen` (ListBox) and `n_ohne` (Edit):
+//   namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { startpruefung(); });
+//   // OnActivate:      namenwahl->aktivieren();
+//   // "zurück" and after a run: namenwahl->leeren();
+//   // Start:           schueler::protokollvorbereiten(praefix) (f_schueler.h) uses schuelername.
+//
+// The edit takes at most 8 characters, letters A..Z, a..z and digits; a pasted or code-set text is cut
+// down to that on every change; backspace works.
+
+#include <functional>
+
+class Edit;
+class ListBox;
+
+class Namenwahl final {
+public:
+    // `geaendert` runs after every change of schuelername (the set-up's Start check).
+    Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaendert);
+
+    // Activation of the set-up: forgets the last pupil (a new run is never saved under the previous one);
+    // with a class list fills and shows `namen`, without one shows `n_ohne` and gives it the focus.
+    void aktivieren();
+    // Empties the typed name and the list choice, and with them schuelername.
+    void leeren();
+
+private:
+    void namenClick();
+    void n_ohneChange();
+
+    ListBox* m_namen;
+    Edit* m_n_ohne;
+    std::function<void()> m_geaendert;
+};
