@@ -1,0 +1,450 @@
+#include "platform/controls.h"
+
+#include "platform/colors.h"
+#include "platform/errors.h"
+#include "platform/form.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QVariant>
+#include <algorithm>
+
+namespace {
+
+const char* const kFontName = "taviFontName";
+const char* const kFontStyles = "taviFontStyles";
+const char* const kFontHeight = "taviFontHeight";
+const char* const kTabIndex = "taviTabIndex";
+
+qint64 nextTabIndex()
+{
+    static qint64 counter = 0;
+    return ++counter;
+}
+
+void setPaletteColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::All, role, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+void assignTabIndex(QWidget* control)
+{
+    if (control && !control->property(kTabIndex).isValid()) control->setProperty(kTabIndex, nextTabIndex());
+}
+
+// ---- Properties every control has ----
+
+void place(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+void applyFont(QWidget* control, const QString& name, int height, FontStyles styles)
+{
+    control->setProperty(kFontName, name);
+    control->setProperty(kFontStyles, styles);
+    control->setProperty(kFontHeight, height);
+    control->setFont(makeFont(name, height, styles));
+}
+
+void applyFontSize(QWidget* control, const QString& name, int points, FontStyles styles)
+{
+    applyFont(control, name, heightOfSize(points), styles);
+}
+
+void setFontHeight(QWidget* control, int height)
+{
+    const QVariant styles = control->property(kFontStyles);
+    applyFont(control, fontNameOf(control), height, styles.isValid() ? styles.toUInt() : 0);
+}
+
+void setFontSize(QWidget* control, int points)
+{
+    setFontHeight(control, heightOfSize(points));
+}
+
+QString fontNameOf(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QVariant v = w->property(kFontName);
+        if (v.isValid()) return v.toString();
+    }
+    return QStringLiteral("MS Sans Serif");
+}
+
+void setFontColor(QWidget* control, const QColor& color)
+{
+    QPalette p = control->palette();
+    for (auto role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+        p.setColor(QPalette::All, role, color);
+    control->setPalette(p);
+}
+
+void setColor(QWidget* control, const QColor& color)
+{
+    if (auto* form = qobject_cast<Form*>(control)) {
+        form->setColor(color);
+        return;
+    }
+    if (qobject_cast<QPushButton*>(control)) return; // buttons keep the button face, whatever colour they are given
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractScrollArea*>(control)) {
+        setPaletteColor(control, QPalette::Base, color);
+        return;
+    }
+    setPaletteColor(control, QPalette::Window, color);
+    // A transparent label stays transparent.
+    if (!qobject_cast<Label*>(control)) control->setAutoFillBackground(true);
+}
+
+void setHint(QWidget* control, const QString& hint)
+{
+    control->setProperty("taviHint", hint);
+}
+
+void setShowHint(QWidget* control, bool on)
+{
+    control->setProperty("taviShowHint", on);
+}
+
+void setTabStop(QWidget* control, bool on)
+{
+    if (control->focusPolicy() == Qt::NoFocus && !on) return;
+    control->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool hasTabStop(const QWidget* control)
+{
+    return control->focusPolicy() & Qt::TabFocus;
+}
+
+QList<QWidget*> tabOrderedChildren(const QWidget* parent)
+{
+    QList<QWidget*> list;
+    for (QObject* o : parent->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) list << w;
+    // Widgets that never got a number keep their place after the numbered ones.
+    std::stable_sort(list.begin(), list.end(), [](QWidget* a, QWidget* b) {
+        const qint64 ia = a->property(kTabIndex).isValid() ? a->property(kTabIndex).toLongLong() : LLONG_MAX;
+        const qint64 ib = b->property(kTabIndex).isValid() ? b->property(kTabIndex).toLongLong() : LLONG_MAX;
+        return ia < ib;
+    });
+    return list;
+}
+
+void setTabOrderIndex(QWidget* control, int index)
+{
+    QWidget* parent = control->parentWidget();
+    if (!parent) return;
+    QList<QWidget*> order = tabOrderedChildren(parent);
+    order.removeOne(control);
+    order.insert(std::clamp(index, 0, int(order.size())), control);
+    for (QWidget* w : order)
+        w->setProperty(kTabIndex, nextTabIndex());
+}
+
+void BringToFront(QWidget* control)
+{
+    control->raise();
+}
+
+void setHandCursor(QWidget* control)
+{
+    control->setCursor(Qt::PointingHandCursor);
+}
+
+void initControl(QWidget* control, int left, int top, int width, int height)
+{
+    assignTabIndex(control);
+    place(control, left, top, width, height);
+    // Controls are visible unless hidden, also those added to a window already on the screen.
+    if (control->parentWidget() && control->parentWidget()->isVisible()) control->show();
+}
+
+// ---- Buttons ----
+
+Button::Button(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+    : QPushButton(parent)
+{
+    initControl(this, left, top, width, height);
+    // Enter and Esc are the window's business (Default, Cancel), not Qt's.
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setCaption(caption);
+    connect(this, &QAbstractButton::clicked, this, [this] { runGuarded([this] { Click(); }); });
+}
+
+void Button::Click()
+{
+    if (OnClick) OnClick();
+}
+
+bool Button::clickIfVisibleAndEnabled()
+{
+    if (!isUsable(this)) return false;
+    Click();
+    return true;
+}
+
+void Button::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    showCaption();
+}
+
+void Button::showCaption()
+{
+    setText(textForFont(fontNameOf(this), m_caption));
+    // The "&" mark is handled with the window's keys, which click at once and only usable buttons.
+    setShortcut(QKeySequence());
+}
+
+void Button::setGlyph(const QPixmap& glyph)
+{
+    setIcon(QIcon(glyph));
+    setIconSize(glyph.size());
+}
+
+void Button::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange) showCaption();
+}
+
+PictureButton::PictureButton(QWidget* parent, const QPixmap& glyph, int left, int top, int width, int height)
+    : Button(parent, QString(), left, top, width, height)
+{
+    setGlyph(glyph);
+}
+
+// ---- Labels ----
+
+Label::Label(QWidget* parent, const QString& caption, int left, int top)
+    : QLabel(parent)
+{
+    initControl(this, left, top, 0, 0);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMargin(0);
+    setIndent(0);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    showCaption();
+}
+
+void Label::showCaption()
+{
+    setText(textForFont(fontNameOf(this), withoutMnemonics(m_caption)));
+    fit();
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    fit();
+}
+
+void Label::setTransparent(bool on)
+{
+    setAutoFillBackground(!on);
+    update();
+}
+
+void Label::setWordWrap(bool on)
+{
+    QLabel::setWordWrap(on);
+    fit();
+}
+
+void Label::fit()
+{
+    if (!m_autoSize) return;
+    // As the text measures: lines of the font's cell height, as wide as the widest.
+    const QFontMetrics fm(font());
+    if (wordWrap()) {
+        resize(width(), fm.boundingRect(QRect(0, 0, std::max(1, width()), 100000), Qt::TextWordWrap, text()).height());
+        return;
+    }
+    const QStringList lines = text().split(QLatin1Char('\n'));
+    int w = 0;
+    for (const QString& line : lines)
+        w = std::max(w, fm.horizontalAdvance(line));
+    resize(w, fm.height() * int(lines.size()));
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) showCaption();
+}
+
+// ---- Containers ----
+
+namespace {
+
+// The old three-dimensional frame: top and left lines in one colour, bottom and right in the other, width
+// times, each inside the last; the rectangle shrinks by the frame.
+void frame3D(QPainter& p, QRect& r, const QColor& top, const QColor& bottom, int width)
+{
+    for (int i = 0; i < width; ++i) {
+        p.setPen(top);
+        p.drawLine(r.left(), r.bottom(), r.left(), r.top());
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.setPen(bottom);
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+void bevel(QPainter& p, QRect& r, Bevel b, int width)
+{
+    if (b == Bevel::Raised)
+        frame3D(p, r, clBtnHighlight, clBtnShadow, width);
+    else if (b == Bevel::Lowered)
+        frame3D(p, r, clBtnShadow, clBtnHighlight, width);
+}
+
+} // namespace
+
+Panel::Panel(QWidget* parent, int left, int top, int width, int height, const QString& caption)
+    : QFrame(parent)
+{
+    initControl(this, left, top, width, height);
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    m_caption = caption;
+}
+
+void Panel::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void Panel::setBevelOuter(Bevel bevel)
+{
+    m_outer = bevel;
+    update();
+}
+
+void Panel::setBevelInner(Bevel bevel)
+{
+    m_inner = bevel;
+    update();
+}
+
+void Panel::setBevelWidth(int width)
+{
+    m_bevelWidth = std::max(1, width);
+    update();
+}
+
+void Panel::setCaptionAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect r = rect();
+    bevel(p, r, m_outer, m_bevelWidth);
+    bevel(p, r, m_inner, m_bevelWidth);
+    if (!m_caption.isEmpty()) {
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.setFont(font());
+        p.drawText(r, int(m_alignment | Qt::AlignVCenter) | Qt::TextSingleLine,
+            textForFont(fontNameOf(this), withoutMnemonics(m_caption)));
+    }
+}
+
+GroupBox::GroupBox(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+    : QFrame(parent)
+{
+    initControl(this, left, top, width, height);
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    m_caption = caption;
+}
+
+void GroupBox::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();
+}
+
+void GroupBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(font());
+    const QFontMetrics fm(font());
+    const int h = fm.height();
+    // An etched frame: a light rectangle under a dark one, one pixel up and left.
+    QRect r(0, h / 2 - 1, width(), height() - (h / 2 - 1));
+    r.adjust(1, 1, 0, 0);
+    p.setPen(clBtnHighlight);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    r.translate(-1, -1);
+    p.setPen(clBtnShadow);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const QString text = textForFont(fontNameOf(this), withoutMnemonics(m_caption));
+    if (!text.isEmpty()) {
+        const QRect t(8, 0, fm.horizontalAdvance(text), h);
+        p.fillRect(t, palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(t, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    }
+}
+
+// ---- Timer ----
+
+Timer::Timer(QObject* owner, int interval, bool enabled)
+    : QObject(owner)
+    , m_interval(interval)
+    , m_enabled(enabled)
+{
+    connect(&m_timer, &QTimer::timeout, this, [this] { trigger(); });
+    update();
+}
+
+void Timer::setInterval(int milliseconds)
+{
+    if (milliseconds == m_interval) return;
+    m_interval = milliseconds;
+    update();
+}
+
+void Timer::setEnabled(bool on)
+{
+    if (on == m_enabled) return;
+    m_enabled = on;
+    update();
+}
+
+void Timer::trigger()
+{
+    runGuarded([this] {
+        if (OnTimer) OnTimer();
+    });
+}
+
+void Timer::update()
+{
+    if (m_enabled && m_interval > 0)
+        m_timer.start(m_interval);
+    else
+        m_timer.stop();
+}

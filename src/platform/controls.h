@@ -1,0 +1,310 @@
+#pragma once
+#include "platform/fonts.h"
+#include "platform/keyboard.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+
+// The controls of the windows: plain Qt widgets placed at their design positions, with the captions, fonts,
+// colours and events the windows are described with. Event handlers run guarded: an error in one shows the
+// standard message and the program goes on.
+
+// ---- Properties every control has ----
+
+void place(QWidget* control, int left, int top, int width, int height);
+void applyFont(QWidget* control, const QString& name, int height, FontStyles styles = 0);
+void applyFontSize(QWidget* control, const QString& name, int points, FontStyles styles = 0);
+// A new height or size in the control's font name and styles (design-grid scaling).
+void setFontHeight(QWidget* control, int height);
+void setFontSize(QWidget* control, int points);
+// The font name the control (or the nearest parent that has one) was given.
+QString fontNameOf(const QWidget* control);
+void setFontColor(QWidget* control, const QColor& color);
+// Background colour of labels, panels, group boxes, edits, memos and list boxes.
+void setColor(QWidget* control, const QColor& color);
+void setHint(QWidget* control, const QString& hint);
+// Hints show while ShowHint is on: the control's own setting, else its parent's, up to the window's.
+void setShowHint(QWidget* control, bool on);
+// A control without tab stop is skipped by Tab; it still takes the focus when clicked or asked to.
+void setTabStop(QWidget* control, bool on);
+bool hasTabStop(const QWidget* control);
+// Moves a control to place index (from 0) in its parent's tab order.
+void setTabOrderIndex(QWidget* control, int index);
+// The children of parent in tab order (creation order unless changed by setTabOrderIndex).
+QList<QWidget*> tabOrderedChildren(const QWidget* parent);
+void BringToFront(QWidget* control);
+void setHandCursor(QWidget* control);
+
+// ---- Buttons ----
+
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    Button(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
+    std::function<void()> OnClick;
+    // Enter clicks the focused button, else the first visible and enabled Default button; Esc clicks the
+    // first visible and enabled Cancel button.
+    bool Default = false;
+    bool Cancel = false;
+
+    // Runs OnClick, also when the button is disabled or hidden (as code that clicks a button expects).
+    void Click();
+    // Runs OnClick only when the button is visible and enabled (key routing of keypads); true when it did.
+    bool clickIfVisibleAndEnabled();
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+    void setGlyph(const QPixmap& glyph);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showCaption();
+    QString m_caption;
+};
+
+// A button with a picture (and usually no caption).
+class PictureButton : public Button {
+    Q_OBJECT
+public:
+    PictureButton(QWidget* parent, const QPixmap& glyph, int left, int top, int width, int height);
+};
+
+// ---- Labels ----
+
+// A label sizes itself to its caption (AutoSize) unless told otherwise; it paints its background in its
+// colour (its parent's unless set) unless it is transparent.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, const QString& caption, int left, int top);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+    void setAutoSize(bool on);
+    void setTransparent(bool on);
+    void setWordWrap(bool on);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showCaption();
+    void fit();
+    QString m_caption;
+    bool m_autoSize = true;
+};
+
+// ---- Edits and memos ----
+
+// A one-line edit. Its OnKeyPress filters typed characters and pasted text alike; characters that
+// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code.
+class Edit : public QLineEdit, public KeyEvents {
+    Q_OBJECT
+public:
+    Edit(QWidget* parent, int left, int top, int width, int height, const QString& text = QString());
+
+    std::function<void()> OnChange;
+    // 0 is no limit.
+    void setMaxLength(int length);
+    // Inserts text at the cursor as if typed: each character through the refusal and OnKeyPress.
+    void pasteFiltered(const QString& text);
+    bool wantsSpecialKey(quint16 key) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+};
+
+// A memo: lines of text, read-only unless set otherwise.
+class Memo : public QPlainTextEdit, public KeyEvents {
+    Q_OBJECT
+public:
+    Memo(QWidget* parent, int left, int top, int width, int height);
+
+    void setLines(const QStringList& lines);
+    QStringList lines() const;
+    void addLine(const QString& line);
+    bool wantsSpecialKey(quint16 key) override;
+};
+
+// ---- Lists and choices ----
+
+class ListBox : public QListWidget, public KeyEvents {
+    Q_OBJECT
+public:
+    ListBox(QWidget* parent, int left, int top, int width, int height);
+
+    // OnClick runs when the user chooses (mouse or keys), not when code sets the choice.
+    std::function<void()> OnClick;
+
+    void setItems(const QStringList& items);
+    QStringList items() const;
+    void add(const QString& text);
+    QString itemText(int index) const;
+    // The chosen item (multi-select: the item with the focus frame); -1 for none.
+    int ItemIndex() const;
+    void setItemIndex(int index);
+    bool Selected(int index) const;
+    void setSelected(int index, bool selected);
+    // Sorted lists keep their items in alphabetical order (without regard to case).
+    void setSorted(bool sorted);
+    // 0: the font's height.
+    void setItemHeight(int height);
+    // Multi-select: a click toggles an item.
+    void setMultiSelect(bool on);
+    bool wantsSpecialKey(quint16 key) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyItemHeight(QListWidgetItem* item) const;
+    bool m_sorted = false;
+    int m_itemHeight = 0;
+};
+
+class RadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    RadioButton(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
+    // Runs when the user switches the button on (not when it was on already, not when code sets it).
+    std::function<void()> OnClick;
+    bool Checked() const { return isChecked(); }
+    // Switching on switches the other buttons of the same parent off; no OnClick.
+    void setChecked(bool on);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    bool m_wasChecked = false;
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
+    // Runs when the user toggles the box (not when code sets it).
+    std::function<void()> OnClick;
+    bool Checked() const { return isChecked(); }
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+};
+
+// ---- Containers ----
+
+enum class Bevel { None, Lowered, Raised };
+
+// A panel: a coloured area with a bevel and a centred caption that holds other controls.
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    Panel(QWidget* parent, int left, int top, int width, int height, const QString& caption = QString());
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+    void setBevelOuter(Bevel bevel);
+    void setBevelInner(Bevel bevel);
+    void setBevelWidth(int width);
+    void setCaptionAlignment(Qt::Alignment alignment);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_caption;
+    Bevel m_outer = Bevel::Raised;
+    Bevel m_inner = Bevel::None;
+    int m_bevelWidth = 1;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
+};
+
+// A group box: an etched frame with a caption at its top left that holds other controls.
+class GroupBox : public QFrame {
+    Q_OBJECT
+public:
+    GroupBox(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_caption;
+};
+
+// A radio group: a group box whose items are radio buttons arranged in columns.
+class RadioGroup : public GroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+
+    // Runs when the user chooses another item; setting ItemIndex in code does not run it.
+    std::function<void()> OnClick;
+
+    void setItems(const QStringList& items);
+    QStringList items() const { return m_items; }
+    int ItemIndex() const { return m_itemIndex; }
+    // A value outside the items chooses no item.
+    void setItemIndex(int index);
+    void setColumns(int columns);
+    QRadioButton* button(int index) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void arrange();
+    QStringList m_items;
+    QList<QRadioButton*> m_buttons;
+    int m_itemIndex = -1;
+    int m_columns = 1;
+};
+
+// ---- Timer ----
+
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    explicit Timer(QObject* owner, int interval = 1000, bool enabled = true);
+
+    std::function<void()> OnTimer;
+    int Interval() const { return m_interval; }
+    // Setting a new interval or switching the timer on starts the interval anew.
+    void setInterval(int milliseconds);
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool on);
+    // One tick at once (tests).
+    void trigger();
+
+private:
+    void update();
+    QTimer m_timer;
+    int m_interval = 1000;
+    bool m_enabled = true;
+};
+
+// Layer internals: a widget's place in its parent's tab order (creation order; the layer numbers every
+// widget), and the set-up every control gets (number, position, visible).
+void assignTabIndex(QWidget* control);
+void initControl(QWidget* control, int left, int top, int width, int height);

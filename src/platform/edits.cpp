@@ -1,0 +1,155 @@
+#include "platform/controls.h"
+
+#include "platform/cp1252.h"
+#include "platform/errors.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+
+namespace {
+
+// One typed character through the refusal of what Windows-1252 cannot hold and the control's OnKeyPress;
+// a null QChar when it is dropped.
+QChar filtered(KeyEvents& events, QChar c)
+{
+    if (c.unicode() < 32 || !cp1252::canEncode(c)) return QChar();
+    if (events.OnKeyPress) events.OnKeyPress(c);
+    return c;
+}
+
+} // namespace
+
+// ---- Edit ----
+
+Edit::Edit(QWidget* parent, int left, int top, int width, int height, const QString& text)
+    : QLineEdit(parent)
+{
+    initControl(this, left, top, width, height);
+    setFocusPolicy(Qt::StrongFocus);
+    // Dropped text would bypass the key filter.
+    setAcceptDrops(false);
+    setText(text);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        runGuarded([this] {
+            if (OnChange) OnChange();
+        });
+    });
+}
+
+void Edit::setMaxLength(int length)
+{
+    QLineEdit::setMaxLength(length > 0 ? length : 32767);
+}
+
+void Edit::pasteFiltered(const QString& text)
+{
+    if (isReadOnly()) return;
+    QString kept;
+    for (QChar c : text) {
+        const QChar k = filtered(*this, c);
+        if (!k.isNull()) kept += k;
+    }
+    if (!kept.isEmpty()) insert(kept);
+}
+
+bool Edit::wantsSpecialKey(quint16 key)
+{
+    return key >= vk::Left && key <= vk::Down;
+}
+
+void Edit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFiltered(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void Edit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            disconnect(a, &QAction::triggered, nullptr, nullptr);
+            connect(a, &QAction::triggered, this,
+                [this] { runGuarded([this] { pasteFiltered(QGuiApplication::clipboard()->text()); }); });
+        }
+    }
+    menu->exec(event->globalPos());
+    delete menu;
+}
+
+void Edit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        runGuarded([&] { pasteFiltered(clipboard->text(QClipboard::Selection)); });
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void Edit::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString kept;
+    runGuarded([&] {
+        for (QChar c : event->commitString()) {
+            const QChar k = filtered(*this, c);
+            if (!k.isNull()) kept += k;
+        }
+    });
+    QInputMethodEvent copy(event->preeditString(), event->attributes());
+    copy.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&copy);
+}
+
+// ---- Memo ----
+
+Memo::Memo(QWidget* parent, int left, int top, int width, int height)
+    : QPlainTextEdit(parent)
+{
+    initControl(this, left, top, width, height);
+    setReadOnly(true);
+    setAcceptDrops(false);
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    document()->setDocumentMargin(2);
+}
+
+void Memo::setLines(const QStringList& lines)
+{
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList Memo::lines() const
+{
+    return toPlainText().split(QLatin1Char('\n'));
+}
+
+void Memo::addLine(const QString& line)
+{
+    appendPlainText(line);
+}
+
+bool Memo::wantsSpecialKey(quint16 key)
+{
+    if (key >= vk::Left && key <= vk::Down) return true;
+    // A memo one can type into keeps Enter for new lines.
+    return key == vk::Return && !isReadOnly();
+}

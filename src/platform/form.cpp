@@ -1,0 +1,416 @@
+#include "platform/form.h"
+
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+QList<Form*>& modalStack()
+{
+    static QList<Form*> stack;
+    return stack;
+}
+
+Form::ModalDriver& driverSlot()
+{
+    static Form::ModalDriver driver;
+    return driver;
+}
+
+// Every widget under root that can take the focus at all, in tab order, depth first.
+void collectFocusable(const QWidget* root, QList<QWidget*>& out)
+{
+    for (QWidget* w : tabOrderedChildren(root)) {
+        if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy()) out << w;
+        collectFocusable(w, out);
+    }
+}
+
+template <typename T> void collectAll(const QWidget* root, QList<T*>& out)
+{
+    for (QWidget* w : tabOrderedChildren(root)) {
+        if (auto* t = qobject_cast<T*>(w)) out << t;
+        collectAll(w, out);
+    }
+}
+
+// Tab passes over the radio buttons of a group that are not switched on.
+bool isTabStop(QWidget* w)
+{
+    if (!hasTabStop(w)) return false;
+    if (auto* r = qobject_cast<QRadioButton*>(w); r && r->autoExclusive() && !r->isChecked()) return false;
+    return true;
+}
+
+// The offscreen platform (tests) cannot stack windows and says so each time.
+void bringUp(QWidget* w)
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
+    w->activateWindow();
+}
+
+void clickButton(QPushButton* b)
+{
+    if (auto* button = qobject_cast<Button*>(b))
+        button->Click();
+    else
+        b->click();
+}
+
+} // namespace
+
+Form::Form(QWidget* parent)
+    : QDialog(parent)
+{
+    installKeyRouting();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+        | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setColor(clBtnFace);
+    setDefaultFont(QStringLiteral("MS Sans Serif"), -11);
+    m_surface.ensureSize(size());
+}
+
+Form::~Form()
+{
+    modalStack().removeAll(this);
+    if (m_loop) m_loop->quit();
+}
+
+void Form::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void Form::setDesignGeometry(int left, int top, int clientWidth, int clientHeight)
+{
+    move(left, top);
+    resize(clientWidth, clientHeight);
+}
+
+void Form::setClientSize(int clientWidth, int clientHeight)
+{
+    resize(clientWidth, clientHeight);
+}
+
+void Form::setColor(const QColor& color)
+{
+    m_color = color;
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Window, color);
+    setPalette(p);
+    // A new colour paints the whole window anew, as the old windows did.
+    m_surface.setBackground(color);
+    m_surface.clear();
+    update();
+}
+
+void Form::setDefaultFont(const QString& name, int height, FontStyles styles)
+{
+    applyFont(this, name, height, styles);
+}
+
+void Form::setDefaultFontSize(const QString& name, int points, FontStyles styles)
+{
+    applyFontSize(this, name, points, styles);
+}
+
+void Form::setShowHint(bool on)
+{
+    ::setShowHint(this, on);
+}
+
+void Form::setColor(QWidget* control, const QColor& color)
+{
+    ::setColor(control, color);
+}
+
+void Form::setShowHint(QWidget* control, bool on)
+{
+    ::setShowHint(control, on);
+}
+
+QSize Form::outerSize() const
+{
+    // The window manager sizes a maximised window some time after it is shown; its outer size is the
+    // screen's work area from the start.
+    if (isVisible() && isMaximized())
+        if (QScreen* s = screen()) return s->availableGeometry().size();
+    return frameGeometry().size();
+}
+
+bool Form::isBehindModal() const
+{
+    const int i = int(modalStack().indexOf(const_cast<Form*>(this)));
+    return i >= 0 && i < modalStack().size() - 1;
+}
+
+Form* Form::topModal()
+{
+    return modalStack().isEmpty() ? nullptr : modalStack().last();
+}
+
+void Form::setModalDriver(ModalDriver driver)
+{
+    driverSlot() = std::move(driver);
+}
+
+void Form::showModal()
+{
+    if (m_showing) return;
+    QPointer<Form> opener = topModal();
+    if (opener) opener->m_focusBeforeChild = opener->focusWidget();
+    m_showing = true;
+    m_closed = false;
+    modalStack().append(this);
+
+    prepareFocus();
+    setWindowModality(Qt::ApplicationModal);
+    if (opener) {
+        winId();
+        if (windowHandle() && opener->windowHandle()) windowHandle()->setTransientParent(opener->windowHandle());
+    }
+    if (m_maximized) {
+        if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+        showMaximized();
+    } else {
+        if (m_position == FormPosition::ScreenCenter) centre();
+        show();
+    }
+    bringUp(this);
+    runGuarded([this] { shown(); });
+
+    if (!m_closed) {
+        if (driverSlot()) {
+            const ModalDriver driver = driverSlot();
+            runGuarded([&] { driver(*this); });
+            if (!m_closed) Close();
+        } else {
+            QEventLoop loop;
+            m_loop = &loop;
+            loop.exec(QEventLoop::DialogExec);
+            m_loop = nullptr;
+        }
+    }
+    modalStack().removeAll(this);
+    m_showing = false;
+    if (opener) opener->returnFromChild();
+}
+
+void Form::Close()
+{
+    if (m_closing) return;
+    m_closing = true;
+    runGuarded([this] {
+        if (OnClose) OnClose();
+    });
+    hide();
+    m_closed = true;
+    if (m_loop) m_loop->quit();
+    m_closing = false;
+}
+
+void Form::shown()
+{
+    if (OnActivate) OnActivate();
+}
+
+void Form::childClosed()
+{
+    if (ActivateOnReturn && OnActivate) OnActivate();
+}
+
+void Form::returnFromChild()
+{
+    if (isVisible()) bringUp(this);
+    QWidget* target = m_pendingFocus ? m_pendingFocus.data() : m_focusBeforeChild.data();
+    m_pendingFocus = nullptr;
+    m_focusBeforeChild = nullptr;
+    if (isUsable(target)) target->setFocus(Qt::OtherFocusReason);
+    runGuarded([this] { childClosed(); });
+}
+
+void Form::prepareFocus()
+{
+    QWidget* focused = focusWidget();
+    if (focused && focused != this && isUsable(focused)) return;
+    if (isUsable(m_activeControl)) {
+        m_activeControl->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    selectNext(nullptr, true, true);
+}
+
+void Form::centre()
+{
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void Form::requestFocus(QWidget* control)
+{
+    if (!isUsable(control)) return;
+    if (isBehindModal()) {
+        m_pendingFocus = control;
+        return;
+    }
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
+{
+    QList<QWidget*> list;
+    if (tabStopsOnly) {
+        collectFocusable(this, list);
+    } else {
+        // Arrows move among the controls beside the focused one, tab stop or not.
+        if (!current || !current->parentWidget()) return false;
+        for (QWidget* w : tabOrderedChildren(current->parentWidget()))
+            if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy()) list << w;
+    }
+    const int n = int(list.size());
+    if (n == 0) return false;
+    int at = int(list.indexOf(current));
+    if (at < 0) at = forward ? -1 : n;
+    for (int k = 1; k <= n; ++k) {
+        const int j = ((at + (forward ? k : -k)) % n + n) % n;
+        QWidget* w = list.at(j);
+        if (w == current || !isUsable(w) || (tabStopsOnly && !isTabStop(w))) continue;
+        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
+{
+    switch (key) {
+    case vk::Tab:
+        if (shift & (ShiftKey::Alt | ShiftKey::Ctrl)) return false;
+        selectNext(focused, !(shift & ShiftKey::Shift), true);
+        return true;
+    case vk::Left:
+    case vk::Up:
+    case vk::Right:
+    case vk::Down:
+        if ((shift & ShiftKey::Alt) || !focused) return false;
+        selectNext(focused, key == vk::Right || key == vk::Down, false);
+        return true;
+    case vk::Return:
+    case vk::Escape: {
+        if (shift != 0) return false;
+        // A focused button takes Enter itself; otherwise the Default button does.
+        if (key == vk::Return) {
+            if (auto* b = qobject_cast<QPushButton*>(focused); b && isUsable(b)) {
+                clickButton(b);
+                return true;
+            }
+        }
+        QList<Button*> buttons;
+        collectAll(this, buttons);
+        for (Button* b : buttons) {
+            if ((key == vk::Return ? b->Default : b->Cancel) && isUsable(b)) {
+                b->Click();
+                return true;
+            }
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Form::dialogChar(QChar c)
+{
+    const QChar wanted = c.toUpper();
+    QList<QAbstractButton*> buttons;
+    collectAll(this, buttons);
+    for (QAbstractButton* b : buttons) {
+        auto* button = qobject_cast<Button*>(b);
+        const QString caption = button ? button->caption() : b->text();
+        if (mnemonicOf(caption) != wanted || !isUsable(b)) continue;
+        if (auto* push = qobject_cast<QPushButton*>(b)) {
+            clickButton(push);
+        } else {
+            b->setFocus(Qt::ShortcutFocusReason);
+            b->click();
+        }
+        return true;
+    }
+    return false;
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    for (const QRect& r : event->region()) {
+        p.save();
+        p.translate(r.topLeft());
+        m_surface.paint(p, r);
+        p.restore();
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    m_surface.ensureSize(size());
+    QDialog::resizeEvent(event);
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Esc are handled by the key routing (Default and Cancel buttons); a dialog's own handling
+    // would click a second time or hide the window.
+    event->ignore();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (!isVisible() || m_closing) return;
+    // The close box does what the window's Cancel button does; a window without one just closes.
+    runGuarded([this] {
+        QList<Button*> buttons;
+        collectAll(this, buttons);
+        for (Button* b : buttons) {
+            if (b->Cancel && isUsable(b)) {
+                b->Click();
+                return;
+            }
+        }
+        Close();
+    });
+}
+
+void Form::reject() { }
+
+void SetFocus(QWidget* control)
+{
+    if (!control) return;
+    if (Form* form = formOf(control)) {
+        form->requestFocus(control);
+        return;
+    }
+    if (isUsable(control)) control->setFocus(Qt::OtherFocusReason);
+}
+
+Form* formOf(const QWidget* widget)
+{
+    return widget ? qobject_cast<Form*>(widget->window()) : nullptr;
+}

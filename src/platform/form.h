@@ -1,0 +1,117 @@
+#pragma once
+#include "platform/fonts.h"
+#include "platform/keyboard.h"
+#include "platform/surface.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+
+class QEventLoop;
+
+enum class FormPosition { Designed, ScreenCenter };
+
+// A window of the program: a top-level window with its caption, design-pixel geometry, colour, default font
+// and drawing surface. Every window is created once and lives until the program ends; it is shown with
+// showModal(), which returns only when the window has closed itself, and closing only hides it.
+class Form : public QDialog, public KeyEvents {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    // Form description.
+    void setCaption(const QString& caption);
+    QString caption() const { return windowTitle(); }
+    // Position of the window and size of its client area, in pixels.
+    void setDesignGeometry(int left, int top, int clientWidth, int clientHeight);
+    void setClientSize(int clientWidth, int clientHeight);
+    void setPosition(FormPosition position) { m_position = position; }
+    void setMaximized(bool maximized) { m_maximized = maximized; }
+    void setColor(const QColor& color);
+    QColor color() const { return m_color; }
+    // The free functions of the same name, for the controls (a member would hide them in a window's code).
+    static void setColor(QWidget* control, const QColor& color);
+    static void setShowHint(QWidget* control, bool on);
+    void setDefaultFont(const QString& name, int height, FontStyles styles = 0);
+    void setDefaultFontSize(const QString& name, int points, FontStyles styles = 0);
+    // Hints of controls that follow their window are shown while this is on.
+    void setShowHint(bool on);
+    // The control that has the focus when the window is shown (else the first tab stop).
+    void setActiveControl(QWidget* control) { m_activeControl = control; }
+
+    Surface& surface() { return m_surface; }
+    // Outer size of the window in pixels, frame included.
+    QSize outerSize() const;
+
+    // OnActivate: the window's set-up. It runs when showModal() shows the window and, while
+    // ActivateOnReturn is on, again when a modal window it opened has closed.
+    std::function<void()> OnActivate;
+    bool ActivateOnReturn = true;
+    // OnClose: runs when the window closes, before it hides.
+    std::function<void()> OnClose;
+    // While on, the form's OnKeyDown, OnKeyPress and OnKeyUp see each key before the focused control.
+    bool KeyPreview = false;
+    // While on, a plain key clicks the control whose caption marks it with "&", as Alt with it does,
+    // unless the focused control takes typed characters.
+    bool PlainKeyAccelerators = false;
+
+    // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).
+    void showModal();
+    // Closes the window: OnClose, then it hides; a showModal() on it returns.
+    void Close();
+    bool isShownModally() const { return m_showing; }
+    // True while a modal window opened from this one is open.
+    bool isBehindModal() const;
+
+    // The window on top of the modal windows now open, or null.
+    static Form* topModal();
+
+    // The test seam: while a driver is installed, showModal() shows the window, runs its OnActivate and hands
+    // it to the driver instead of waiting in an event loop; a window the driver leaves open is closed.
+    using ModalDriver = std::function<void(Form& shown)>;
+    static void setModalDriver(ModalDriver driver);
+
+    // Key routing (used by the keyboard layer): the Tab, arrow, Enter and Esc handling of the window, and the
+    // click of the control marked with a character.
+    bool dialogKey(quint16 key, ShiftState shift, QWidget* focused);
+    bool dialogChar(QChar c);
+    // Focus request for a control of this window (see SetFocus).
+    void requestFocus(QWidget* control);
+
+protected:
+    // The two activation hooks: showModal() has shown the window; a modal window opened from it has closed.
+    virtual void shown();
+    virtual void childClosed();
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void prepareFocus();
+    void returnFromChild();
+    void centre();
+    bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
+
+    Surface m_surface { this };
+    QColor m_color;
+    FormPosition m_position = FormPosition::Designed;
+    bool m_maximized = false;
+    bool m_showing = false;
+    bool m_closed = false;
+    bool m_closing = false;
+    QEventLoop* m_loop = nullptr;
+    QPointer<QWidget> m_activeControl;
+    QPointer<QWidget> m_focusBeforeChild;
+    QPointer<QWidget> m_pendingFocus;
+};
+
+// Gives the keyboard focus to a control. A request on a hidden or disabled control is ignored; a request on a
+// window behind a modal one is kept until that window is on top again.
+void SetFocus(QWidget* control);
+
+// The form a widget belongs to, or null.
+Form* formOf(const QWidget* widget);

@@ -1,0 +1,294 @@
+#include "platform/controls.h"
+
+#include "platform/errors.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+// ---- ListBox ----
+
+ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
+    : QListWidget(parent)
+{
+    initControl(this, left, top, width, height);
+    setFocusPolicy(Qt::StrongFocus);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAcceptDrops(false);
+    connect(this, &QAbstractItemView::clicked, this, [this] {
+        runGuarded([this] {
+            if (OnClick) OnClick();
+        });
+    });
+}
+
+void ListBox::applyItemHeight(QListWidgetItem* item) const
+{
+    const int h = m_itemHeight > 0 ? m_itemHeight : fontMetrics().height();
+    item->setSizeHint(QSize(1, h));
+}
+
+void ListBox::setItems(const QStringList& items)
+{
+    clear();
+    for (const QString& s : items)
+        add(s);
+}
+
+QStringList ListBox::items() const
+{
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << item(i)->text();
+    return list;
+}
+
+void ListBox::add(const QString& text)
+{
+    int at = count();
+    if (m_sorted) {
+        // After its equals, before the first item that sorts behind it.
+        at = 0;
+        while (at < count() && QString::compare(item(at)->text(), text, Qt::CaseInsensitive) <= 0)
+            ++at;
+    }
+    auto* it = new QListWidgetItem(text);
+    applyItemHeight(it);
+    insertItem(at, it);
+}
+
+QString ListBox::itemText(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+int ListBox::ItemIndex() const
+{
+    if (selectionMode() == QAbstractItemView::MultiSelection) return currentRow();
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->isSelected()) return i;
+    return -1;
+}
+
+void ListBox::setItemIndex(int index)
+{
+    if (selectionMode() == QAbstractItemView::MultiSelection) {
+        if (index >= 0 && index < count()) setCurrentRow(index, QItemSelectionModel::NoUpdate);
+        return;
+    }
+    if (index < 0 || index >= count()) {
+        clearSelection();
+        setCurrentRow(-1);
+        return;
+    }
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool ListBox::Selected(int index) const
+{
+    const QListWidgetItem* it = item(index);
+    return it && it->isSelected();
+}
+
+void ListBox::setSelected(int index, bool selected)
+{
+    if (QListWidgetItem* it = item(index)) it->setSelected(selected);
+}
+
+void ListBox::setSorted(bool sorted)
+{
+    m_sorted = sorted;
+    if (!sorted) return;
+    QStringList list = items();
+    std::stable_sort(list.begin(), list.end(),
+        [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    setItems(list);
+}
+
+void ListBox::setItemHeight(int height)
+{
+    m_itemHeight = height;
+    for (int i = 0; i < count(); ++i)
+        applyItemHeight(item(i));
+}
+
+void ListBox::setMultiSelect(bool on)
+{
+    setSelectionMode(on ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+}
+
+bool ListBox::wantsSpecialKey(quint16 key)
+{
+    return key >= vk::Left && key <= vk::Down;
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    // A choice made with the keys counts as a click, as with the mouse.
+    const auto selectedBefore = selectedItems();
+    const int currentBefore = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (selectedItems() != selectedBefore
+        || (selectionMode() == QAbstractItemView::SingleSelection && currentRow() != currentBefore)) {
+        if (OnClick) OnClick();
+    }
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_itemHeight <= 0) setItemHeight(0);
+}
+
+// ---- RadioButton, CheckBox ----
+
+// A click anywhere on a radio button or check box counts, not only on its circle and caption.
+bool RadioButton::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
+bool CheckBox::hitButton(const QPoint& pos) const
+{
+    return rect().contains(pos);
+}
+
+namespace {
+class GroupButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+} // namespace
+
+RadioButton::RadioButton(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+    : QRadioButton(caption, parent)
+{
+    initControl(this, left, top, width, height);
+    setFocusPolicy(Qt::StrongFocus);
+    setShortcut(QKeySequence());
+    connect(this, &QAbstractButton::pressed, this, [this] { m_wasChecked = isChecked(); });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (m_wasChecked || !isChecked()) return;
+        runGuarded([this] {
+            if (OnClick) OnClick();
+        });
+    });
+}
+
+void RadioButton::setChecked(bool on)
+{
+    if (!on && isChecked()) {
+        // An exclusive radio button does not let itself be switched off directly.
+        const bool exclusive = autoExclusive();
+        setAutoExclusive(false);
+        QRadioButton::setChecked(false);
+        setAutoExclusive(exclusive);
+        return;
+    }
+    QRadioButton::setChecked(on);
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+    : QCheckBox(caption, parent)
+{
+    initControl(this, left, top, width, height);
+    setFocusPolicy(Qt::StrongFocus);
+    setShortcut(QKeySequence());
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        runGuarded([this] {
+            if (OnClick) OnClick();
+        });
+    });
+}
+
+// ---- RadioGroup ----
+
+RadioGroup::RadioGroup(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+    : GroupBox(parent, caption, left, top, width, height)
+{
+}
+
+void RadioGroup::setItems(const QStringList& items)
+{
+    qDeleteAll(m_buttons);
+    m_buttons.clear();
+    m_items = items;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new GroupButton(items.at(i), this);
+        assignTabIndex(b);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setShortcut(QKeySequence());
+        connect(b, &QAbstractButton::clicked, this, [this, i] {
+            if (i == m_itemIndex || !m_buttons.at(i)->isChecked()) return;
+            m_itemIndex = i;
+            runGuarded([this] {
+                if (OnClick) OnClick();
+            });
+        });
+        m_buttons << b;
+        b->show();
+    }
+    if (m_itemIndex >= items.size()) m_itemIndex = -1;
+    setItemIndex(m_itemIndex);
+    arrange();
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index < 0 || index >= m_buttons.size()) index = -1;
+    m_itemIndex = index;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        QRadioButton* b = m_buttons.at(i);
+        if (i == index) {
+            b->setChecked(true);
+        } else if (b->isChecked()) {
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+            b->setAutoExclusive(true);
+        }
+    }
+}
+
+void RadioGroup::setColumns(int columns)
+{
+    m_columns = std::clamp(columns, 1, 16);
+    arrange();
+}
+
+QRadioButton* RadioGroup::button(int index) const
+{
+    return index >= 0 && index < m_buttons.size() ? m_buttons.at(index) : nullptr;
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    GroupBox::resizeEvent(event);
+    arrange();
+}
+
+void RadioGroup::changeEvent(QEvent* event)
+{
+    GroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) arrange();
+}
+
+void RadioGroup::arrange()
+{
+    if (m_buttons.isEmpty()) return;
+    // Items fill the columns top to bottom; the rows share the height below the caption.
+    const int n = int(m_buttons.size());
+    const int perColumn = (n + m_columns - 1) / m_columns;
+    const int textHeight = QFontMetrics(font()).height();
+    const int buttonWidth = (width() - 10) / m_columns;
+    const int free = height() - textHeight - 5;
+    const int buttonHeight = free / perColumn;
+    const int topMargin = textHeight + 1 + (free % perColumn) / 2;
+    for (int i = 0; i < n; ++i)
+        m_buttons.at(i)->setGeometry(
+            (i / perColumn) * buttonWidth + 8, (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight);
+}

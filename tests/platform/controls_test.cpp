@@ -1,0 +1,267 @@
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/designgrid.h"
+#include "platform/errors.h"
+#include "platform/fonts.h"
+#include "platform/form.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QClipboard>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QTest>
+#include <QToolTip>
+
+namespace {
+
+class ControlsTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        form.show();
+    }
+    void TearDown() override
+    {
+        form.Close();
+        TaviTest::TearDown();
+    }
+    Form form;
+};
+
+// The digit filter of the count edits: backspace and "0".."9" pass. Characters are compared as signed
+// bytes, so everything above 127 is dropped as well.
+void digitFilter(QChar& key)
+{
+    const int signedByte = key.unicode() > 127 ? -1 : key.unicode();
+    if (signedByte != 8 && (signedByte < '0' || signedByte > '9')) key = QChar();
+}
+
+} // namespace
+
+TEST_F(ControlsTest, FilteredEditDropsLettersAndHighCharactersTypedOrPasted)
+{
+    auto* edit = new Edit(&form, 10, 10, 100, 21);
+    edit->OnKeyPress = digitFilter;
+    SetFocus(edit);
+    typeText(&form, "1a 2ä3€");
+    EXPECT_EQ(edit->text(), "123");
+    pressKey(&form, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "12");
+
+    QGuiApplication::clipboard()->setText("4b5ü\n6");
+    pressKey(&form, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "12456");
+    edit->pasteFiltered("x7ß");
+    EXPECT_EQ(edit->text(), "124567");
+}
+
+TEST_F(ControlsTest, EditRefusesWhatWindows1252CannotHold)
+{
+    auto* edit = new Edit(&form, 10, 10, 100, 21);
+    edit->setMaxLength(8);
+    SetFocus(edit);
+    typeText(&form, "Zoë€łŁ");
+    EXPECT_EQ(edit->text(), "Zoë€");
+    edit->pasteFiltered("ąb\tc");
+    EXPECT_EQ(edit->text(), "Zoë€bc");
+    typeText(&form, "defg");
+    EXPECT_EQ(edit->text(), "Zoë€bcde");
+}
+
+TEST_F(ControlsTest, EditOnChangeRunsForTypingAndForCode)
+{
+    auto* edit = new Edit(&form, 10, 10, 100, 21, "1");
+    int changes = 0;
+    edit->OnChange = [&] { ++changes; };
+    edit->setText("12");
+    SetFocus(edit);
+    typeText(&form, "3");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ControlsTest, RadioGroupSetInCodeFiresNoClick)
+{
+    auto* group = new RadioGroup(&form, "Richtung", 10, 10, 200, 100);
+    group->setItems({ "vorwärts", "rückwärts", "beides" });
+    int clicks = 0;
+    group->OnClick = [&] { ++clicks; };
+    group->setItemIndex(1);
+    EXPECT_EQ(group->ItemIndex(), 1);
+    EXPECT_TRUE(group->button(1)->isChecked());
+    group->setItemIndex(7);
+    EXPECT_EQ(group->ItemIndex(), -1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(group->button(i)->isChecked());
+    EXPECT_EQ(clicks, 0);
+
+    QTest::mouseClick(group->button(2), Qt::LeftButton);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    // Clicking the chosen item again changes nothing.
+    QTest::mouseClick(group->button(2), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ControlsTest, RadioGroupArrangesItsItemsInColumns)
+{
+    auto* group = new RadioGroup(&form, "Zahlen", 10, 10, 210, 100);
+    group->setColumns(2);
+    group->setItems({ "1", "2", "3", "4", "5" });
+    // Three rows: items 0..2 in the left column, 3..4 in the right one.
+    EXPECT_EQ(group->button(0)->x(), group->button(2)->x());
+    EXPECT_EQ(group->button(3)->y(), group->button(0)->y());
+    EXPECT_EQ(group->button(3)->x(), 8 + (210 - 10) / 2);
+    EXPECT_GT(group->button(1)->y(), group->button(0)->y());
+}
+
+TEST_F(ControlsTest, RadioButtonOnClickOnlyWhenTheUserSwitchesItOn)
+{
+    auto* a = new RadioButton(&form, "ohne Liste", 10, 10, 150, 20);
+    auto* b = new RadioButton(&form, "mit Liste", 10, 40, 150, 20);
+    int clicks = 0;
+    a->OnClick = [&] { ++clicks; };
+    a->setChecked(true);
+    EXPECT_EQ(clicks, 0);
+    a->setChecked(false);
+    EXPECT_FALSE(a->Checked());
+    QTest::mouseClick(a, Qt::LeftButton);
+    QTest::mouseClick(a, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    b->setChecked(true);
+    EXPECT_FALSE(a->Checked());
+}
+
+TEST_F(ControlsTest, MultiSelectListToggles)
+{
+    auto* list = new ListBox(&form, 10, 10, 100, 150);
+    list->setMultiSelect(true);
+    list->setItems({ " 1", " 2", " 3" });
+    int clicks = 0;
+    list->OnClick = [&] { ++clicks; };
+    auto clickItem = [&](int i) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
+    };
+    clickItem(0);
+    clickItem(2);
+    clickItem(0);
+    EXPECT_FALSE(list->Selected(0));
+    EXPECT_FALSE(list->Selected(1));
+    EXPECT_TRUE(list->Selected(2));
+    EXPECT_EQ(clicks, 3);
+    list->setSelected(1, true);
+    EXPECT_TRUE(list->Selected(1));
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(ControlsTest, SortedListAndItemIndex)
+{
+    auto* list = new ListBox(&form, 10, 10, 100, 150);
+    list->setSorted(true);
+    list->setItemHeight(20);
+    for (const char* s : { "kl3b", "KL3A", "ohne", "abc" })
+        list->add(s);
+    EXPECT_EQ(list->items(), QStringList({ "abc", "KL3A", "kl3b", "ohne" }));
+    EXPECT_EQ(list->visualItemRect(list->item(1)).height(), 20);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    list->setItemIndex(2);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_TRUE(list->Selected(2));
+    list->setItemIndex(-1);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_FALSE(list->Selected(2));
+}
+
+TEST_F(ControlsTest, LabelSizesItselfToItsCaption)
+{
+    auto* label = new Label(&form, "zur Zeit ist aktiviert:", 10, 10);
+    const int wide = label->width();
+    label->setCaption(" -/-");
+    EXPECT_LT(label->width(), wide);
+    applyFont(label, "Arial", -21);
+    EXPECT_EQ(label->height(), QFontMetrics(label->font()).height());
+    label->setCaption("speichern && drucken");
+    EXPECT_EQ(label->text(), "speichern & drucken");
+}
+
+TEST_F(ControlsTest, FontsStandInForTheWindowsFonts)
+{
+    const QFont arial = makeFont("arial", -19);
+    EXPECT_EQ(arial.pixelSize(), 19);
+    EXPECT_EQ(QFontInfo(arial).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(makeFont("MS Sans Serif", -11)).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(makeFont("Courier New", 16)).family(), "Liberation Mono");
+    // A positive height is the cell: ascent and descent together.
+    for (int h : { 16, 28, 60 }) {
+        const QFontMetrics fm(makeFont("arial", h));
+        EXPECT_NEAR(fm.ascent() + fm.descent(), h, 1) << h;
+    }
+    // A size is in points at 96 dpi: 8 points are 11 pixels, 14 points 19.
+    EXPECT_EQ(heightOfSize(8), -11);
+    EXPECT_EQ(makeFontSize("arial", 14).pixelSize(), 19);
+    EXPECT_TRUE(makeFont("arial", 20, FontStyle::Bold | FontStyle::Underline).bold());
+}
+
+TEST_F(ControlsTest, DesignGridRoundsHalvesToEven)
+{
+    const DesignGrid grid(1.5f, 0.5f);
+    EXPECT_EQ(grid.x(5), 8); // 7.5
+    EXPECT_EQ(grid.x(3), 4); // 4.5
+    EXPECT_EQ(grid.y(5), 2); // 2.5
+    auto* b = new Button(&form, "noch eine Aufgabe?", 0, 0, 10, 10);
+    applyFont(b, "arial", 28);
+    grid.place(b, 750, 770, 200, 45);
+    EXPECT_EQ(b->geometry(), QRect(1125, 385, 300, 22));
+    grid.fontHeight(b, 28);
+    EXPECT_EQ(b->property("taviFontHeight").toInt(), 14);
+    EXPECT_EQ(fontNameOf(b), "arial");
+    // The skala factors are single-precision: 1.031f is a little more than 1.031.
+    const DesignGrid real(1.031f, 0.7193f);
+    EXPECT_EQ(real.x(500), 516);
+    EXPECT_EQ(real.rect(750, 950, 200, 40), QRect(773, 683, 206, 29));
+}
+
+TEST_F(ControlsTest, SymbolFontCaptionsShowTheSymbols)
+{
+    setSymbolTextMapper([](const QString& text) { return text == "ß" ? QString(QChar(0x2190)) : text; });
+    auto* back = new Button(&form, "ß", 10, 10, 40, 40);
+    EXPECT_EQ(back->text(), "ß");
+    applyFont(back, "Wingdings", -24);
+    EXPECT_EQ(back->text(), QString(QChar(0x2190)));
+    EXPECT_EQ(back->caption(), "ß");
+    EXPECT_EQ(QFontInfo(back->font()).family(), "DejaVu Sans");
+    setSymbolTextMapper(nullptr);
+}
+
+TEST_F(ControlsTest, HintsShowOnlyWhileShowHintIsOn)
+{
+    auto* b = new Button(&form, "eine Liste löschen", 10, 10, 150, 30);
+    setHint(b, "!!! Achtung!!!");
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), b->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(b, &help);
+    EXPECT_TRUE(QToolTip::text().isEmpty());
+    form.setShowHint(true);
+    QCoreApplication::sendEvent(b, &help);
+    EXPECT_EQ(QToolTip::text(), "!!! Achtung!!!");
+    QToolTip::hideText();
+}
+
+TEST_F(ControlsTest, TimerTicksGuardedAndStopsWhenDisabled)
+{
+    Timer timer(&form, 10, false);
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        ++ticks;
+        StrToInt("x");
+    };
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, 0);
+    timer.setEnabled(true);
+    QTRY_VERIFY(ticks >= 2);
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, stopped);
+    EXPECT_EQ(errors.size(), stopped);
+}

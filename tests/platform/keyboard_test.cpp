@@ -1,0 +1,237 @@
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QTest>
+
+namespace {
+
+// A keypad window: digit buttons, an Enter button (Default), an end button (Cancel), an edit, and a log of
+// every click and of what the form's key handlers see.
+class KeyboardTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        form.OnKeyDown = [this](quint16& key, ShiftState) { log << QString("down %1").arg(key); };
+        form.OnKeyPress = [this](QChar& key) { log << QString("press %1").arg(key.unicode()); };
+        for (auto* b : { one, two, enter, ende })
+            b->OnClick = [this, b] { log << "click " + b->caption(); };
+        enter->Default = true;
+        ende->Cancel = true;
+        form.show();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        form.Close();
+        TaviTest::TearDown();
+    }
+    QStringList clicks() const { return log.filter("click"); }
+    QStringList keys() const { return QStringList(log.filter("down")) + log.filter("press"); }
+
+    Form form;
+    Button* one = new Button(&form, "1", 10, 10, 40, 40);
+    Button* two = new Button(&form, "2", 60, 10, 40, 40);
+    Button* enter = new Button(&form, "Enter", 110, 10, 80, 40);
+    Button* ende = new Button(&form, "Ende", 110, 60, 80, 40);
+    Edit* edit = new Edit(&form, 10, 110, 100, 21);
+    QStringList log;
+};
+
+} // namespace
+
+TEST_F(KeyboardTest, EnterClicksTheFocusedButtonOnceAndIsNoKeyPress)
+{
+    form.KeyPreview = true;
+    SetFocus(two);
+    pressKey(&form, Qt::Key_Return);
+    EXPECT_EQ(log, QStringList({ "click 2" }));
+}
+
+TEST_F(KeyboardTest, EnterElsewhereClicksTheDefaultButtonOnce)
+{
+    form.KeyPreview = true;
+    SetFocus(edit);
+    pressKey(&form, Qt::Key_Return);
+    pressKey(&form, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(log, QStringList({ "click Enter", "click Enter" }));
+}
+
+TEST_F(KeyboardTest, EscClicksTheCancelButtonOnceAlsoWithKeyPreviewOff)
+{
+    SetFocus(one);
+    pressKey(&form, Qt::Key_Escape);
+    form.KeyPreview = true;
+    pressKey(&form, Qt::Key_Escape);
+    EXPECT_EQ(log, QStringList({ "click Ende", "click Ende" }));
+}
+
+TEST_F(KeyboardTest, HiddenOrDisabledDefaultAndCancelButtonsLeaveTheKeyToTheForm)
+{
+    form.KeyPreview = true;
+    SetFocus(edit);
+    enter->hide();
+    ende->setEnabled(false);
+    pressKey(&form, Qt::Key_Return);
+    pressKey(&form, Qt::Key_Escape);
+    EXPECT_TRUE(clicks().isEmpty());
+    EXPECT_TRUE(log.contains("press 13"));
+    EXPECT_TRUE(log.contains("press 27"));
+}
+
+TEST_F(KeyboardTest, WithKeyPreviewOffTheFormsKeyHandlersSeeNothing)
+{
+    SetFocus(edit);
+    typeText(&form, "12");
+    pressKey(&form, Qt::Key_Backspace);
+    pressKey(&form, Qt::Key_Left);
+    SetFocus(one);
+    typeText(&form, "7");
+    EXPECT_TRUE(keys().isEmpty());
+    EXPECT_EQ(edit->text(), "1");
+}
+
+TEST_F(KeyboardTest, WithKeyPreviewOnTheFormSeesTheKeyBeforeTheControl)
+{
+    form.KeyPreview = true;
+    edit->OnKeyDown = [this](quint16& key, ShiftState) { log << QString("edit down %1").arg(key); };
+    edit->OnKeyPress = [this](QChar& key) { log << QString("edit press %1").arg(key.unicode()); };
+    SetFocus(edit);
+    typeText(&form, "5");
+    EXPECT_EQ(log, QStringList({ "down 53", "edit down 53", "press 53", "edit press 53" }));
+    EXPECT_EQ(edit->text(), "5");
+
+    // A key the form drops never reaches the control.
+    log.clear();
+    form.OnKeyPress = [](QChar& key) { key = QChar(); };
+    typeText(&form, "6");
+    EXPECT_EQ(edit->text(), "5");
+    EXPECT_FALSE(log.contains("edit press 54"));
+}
+
+TEST_F(KeyboardTest, KeypadRoutingClicksOnlyUsableButtonsWhileClickRunsAnyway)
+{
+    // The form's key handler as the keypad windows have it.
+    form.KeyPreview = true;
+    form.OnKeyPress = [this](QChar& key) {
+        if (key == u'1') one->clickIfVisibleAndEnabled();
+        if (key == u'2') two->clickIfVisibleAndEnabled();
+    };
+    one->setEnabled(false);
+    two->hide();
+    SetFocus(enter);
+    typeText(&form, "12");
+    EXPECT_TRUE(clicks().isEmpty());
+    EXPECT_FALSE(one->clickIfVisibleAndEnabled());
+
+    one->Click();
+    two->Click();
+    EXPECT_EQ(clicks(), QStringList({ "click 1", "click 2" }));
+
+    // Nor does the mouse click a disabled button.
+    QTest::mouseClick(one, Qt::LeftButton);
+    EXPECT_EQ(clicks().size(), 2);
+}
+
+TEST_F(KeyboardTest, TabSkipsControlsWithoutTabStop)
+{
+    setTabStop(one, false);
+    setTabStop(two, false);
+    SetFocus(enter);
+    pressKey(&form, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), ende);
+    pressKey(&form, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), edit);
+    pressKey(&form, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), enter);
+    pressKey(&form, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(form.focusWidget(), edit);
+
+    // A control moved first in the tab order is reached first.
+    setTabOrderIndex(ende, 0);
+    SetFocus(edit);
+    pressKey(&form, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), ende);
+    EXPECT_TRUE(keys().isEmpty());
+}
+
+TEST_F(KeyboardTest, ArrowsMoveAmongButtonsButStayInAnEdit)
+{
+    SetFocus(one);
+    pressKey(&form, Qt::Key_Right);
+    EXPECT_EQ(form.focusWidget(), two);
+    pressKey(&form, Qt::Key_Up);
+    EXPECT_EQ(form.focusWidget(), one);
+    SetFocus(edit);
+    typeText(&form, "12");
+    pressKey(&form, Qt::Key_Left);
+    EXPECT_EQ(form.focusWidget(), edit);
+    EXPECT_EQ(edit->cursorPosition(), 1);
+}
+
+TEST_F(KeyboardTest, AltWithTheMarkedLetterClicksTheButton)
+{
+    auto* hilfe = new Button(&form, "&Hilfe", 10, 150, 80, 30);
+    hilfe->OnClick = [this] { log << "click Hilfe"; };
+    hilfe->show();
+    SetFocus(edit);
+    pressKey(&form, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(clicks(), QStringList({ "click Hilfe" }));
+    EXPECT_EQ(edit->text(), "");
+
+    // A plain key does not, unless the window says so, and never in an edit.
+    SetFocus(one);
+    typeText(&form, "h");
+    EXPECT_EQ(clicks().size(), 1);
+    form.PlainKeyAccelerators = true;
+    typeText(&form, "h");
+    EXPECT_EQ(clicks().size(), 2);
+    SetFocus(edit);
+    typeText(&form, "h");
+    EXPECT_EQ(clicks().size(), 2);
+    EXPECT_EQ(edit->text(), "h");
+
+    hilfe->setEnabled(false);
+    pressKey(&form, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(clicks().size(), 2);
+}
+
+TEST_F(KeyboardTest, PlainDigitAcceleratorsPressTheStones)
+{
+    // Stones captioned "&1" .. "&3" in a panel; the digit keys set them.
+    form.PlainKeyAccelerators = true;
+    auto* panel = new Panel(&form, 200, 10, 60, 150);
+    QStringList stones;
+    for (int i = 1; i <= 3; ++i) {
+        auto* stone = new Button(panel, QString("&%1").arg(i), 5, 5 + 45 * (i - 1), 40, 40);
+        stone->OnClick = [&stones, i] { stones << QString::number(i); };
+    }
+    panel->show();
+    SetFocus(ende);
+    typeText(&form, "31");
+    panel->setEnabled(false);
+    typeText(&form, "2");
+    EXPECT_EQ(stones, QStringList({ "3", "1" }));
+}
+
+TEST_F(KeyboardTest, KeysOfAWindowBehindAModalOneAreIgnored)
+{
+    Form child;
+    form.KeyPreview = true;
+    auto* open = new Button(&form, "x", 0, 0, 10, 10);
+    open->OnClick = [&] { child.showModal(); };
+    Form::setModalDriver([&](Form& f) {
+        if (&f == &form) {
+            SetFocus(edit);
+            open->Click();
+            return;
+        }
+        typeText(&form, "8");
+        pressKey(&form, Qt::Key_Escape);
+    });
+    form.showModal();
+    EXPECT_EQ(edit->text(), "");
+    EXPECT_TRUE(log.isEmpty());
+}
