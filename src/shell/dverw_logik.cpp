@@ -1,0 +1,268 @@
+#include "shell/dverw_logik.h"
+
+#include "platform/cp1252.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/textfile.h"
+#include "shell/protokolldatei.h"
+#include "shell/tav_i_logik.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace dverw {
+
+namespace {
+
+bool buchstabe(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool ziffer(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+QString kListenordner(const QString& datpfad)
+{
+    return datpfad + QStringLiteral("k_liste/");
+}
+
+// The folder of one pupil: the first 8 characters of the class-list line under "Klassen/" + the list. Built
+// here rather than through the protocol dialog's rule, which reads "ohne" as "no list" and would put the
+// pupils of a list named so into "OHNELIST".
+QString pupilFolder(const QString& datpfad, const QString& liste, const QString& zeile)
+{
+    if (!files::isSafeName(liste)) return {};
+    return files::child(datpfad + QStringLiteral("Klassen/") + liste, zeile.left(8));
+}
+
+} // namespace
+
+bool namenzeichen(QChar c)
+{
+    static const QString umlaute = QStringLiteral("ÄÖÜäöüß");
+    return buchstabe(c) || umlaute.contains(c) || c == u' ' || c == u'-';
+}
+
+bool listennamenzeichen(QChar c)
+{
+    return buchstabe(c) || ziffer(c) || c == u'_';
+}
+
+bool passwortzeichen(QChar c)
+{
+    return c >= u'0' && c <= u'z';
+}
+
+bool schuelernameGueltig(const QString& name)
+{
+    if (name.isEmpty() || name.size() > kMaxNamenlaenge || name.at(0) == u' ') return false;
+    for (QChar c : name)
+        if (!namenzeichen(c)) return false;
+    return cp1252::canEncode(name) && files::isSafeName(listenzeile(1, name).left(8));
+}
+
+bool listennameGueltig(const QString& name)
+{
+    if (name.isEmpty() || name.size() > kMaxListennamenlaenge) return false;
+    for (QChar c : name)
+        if (!listennamenzeichen(c)) return false;
+    return files::isSafeName(name);
+}
+
+QString listenzeile(int nummer, const QString& name)
+{
+    return protokoll::zweistellig(nummer) + u' ' + name;
+}
+
+QString listendateiname(const QString& liste)
+{
+    return (liste + QStringLiteral(".txt")).left(12).toUpper();
+}
+
+bool listennamepruefen(const QString& datpfad, const QString& liste)
+{
+    const QString datei = listendateiname(liste);
+    const QStringList gefunden = files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"));
+    for (const QString& name : gefunden)
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+QStringList listenanzeigen(const QString& datpfad)
+{
+    QStringList namen;
+    for (const QString& datei : files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"))) {
+        if (namen.size() >= kMaxListen) break;
+        const QString kurz = datei.left(8);
+        const int punkt = int(kurz.indexOf(u'.'));
+        namen << (punkt < 0 ? QString() : kurz.left(punkt));
+    }
+    return namen;
+}
+
+QStringList listeLesen(const QString& datpfad, const QString& liste)
+{
+    const QString pfad = kListenordner(datpfad) + liste + QStringLiteral(".txt");
+    if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
+    TextFile f;
+    f.setChecked(true);
+    f.assign(pfad);
+    f.reset();
+    QStringList zeilen;
+    while (!f.eof() && zeilen.size() < kMaxNamen)
+        zeilen << f.readLine();
+    f.close();
+    return zeilen;
+}
+
+bool listespeichern(
+    const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler)
+{
+    fehler.clear();
+    const QString pfad = files::child(kListenordner(datpfad), datei);
+    if (pfad.isEmpty() || !files::isSafeName(liste)) {
+        fehler = IoError(IoUnsafeName, kListenordner(datpfad) + datei).message();
+        return false;
+    }
+    files::forceDirectories(kListenordner(datpfad));
+    try {
+        TextFile f;
+        f.setChecked(true);
+        f.assign(pfad);
+        f.rewrite();
+        for (const QString& zeile : zeilen)
+            f.writeLine(zeile);
+        f.close();
+    } catch (const IoError& e) {
+        fehler = e.message();
+        return false;
+    }
+    for (const QString& zeile : zeilen) {
+        const QString ordner = pupilFolder(datpfad, liste, zeile);
+        if (!ordner.isEmpty()) files::forceDirectories(ordner);
+    }
+    return true;
+}
+
+Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+{
+    Loeschergebnis ergebnis;
+    const QString basis = files::resolve(datpfad);
+    auto relativ = [&](const QString& pfad) { return QDir(basis).relativeFilePath(pfad); };
+    auto nicht = [&](const QString& grund) {
+        ergebnis.meldung = QStringLiteral("Die Liste %1 wurde nicht gelöscht: %2.").arg(liste, grund);
+        return ergebnis;
+    };
+    auto abgebrochen = [&](const QString& grund) {
+        ergebnis.meldung = QStringLiteral("Die Liste %1 wurde nicht ganz gelöscht: %2. Die Liste selbst ist noch da.")
+                               .arg(liste, grund);
+        return ergebnis;
+    };
+
+    if (!files::isSafeName(liste)) return nicht(QStringLiteral("ihr Name taugt nicht als Dateiname"));
+    const QString listendatei = files::resolve(kListenordner(datpfad) + liste + QStringLiteral(".txt"));
+    if (!QFileInfo(listendatei).isFile()) return nicht(QStringLiteral("ihre Datei fehlt"));
+    if (!QFileInfo(QFileInfo(listendatei).absolutePath()).isWritable())
+        return nicht(QStringLiteral("im Ordner k_liste darf nichts gelöscht werden"));
+
+    // Look at everything first, so that what cannot go is found before anything is gone.
+    QStringList ordnernamen;
+    for (const QString& zeile : zeilen)
+        ordnernamen << zeile.left(8);
+    struct Ordner {
+        QString pfad;
+        QStringList dateien;
+    };
+    QList<Ordner> schuelerordner;
+    const QString listenordner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
+    const QFileInfo listenordnerInfo(listenordner);
+    const auto alles = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    if (listenordnerInfo.exists()) {
+        if (!listenordnerInfo.isDir() || listenordnerInfo.isSymLink())
+            return nicht(relativ(listenordner) + QStringLiteral(" ist kein Ordner"));
+        if (!listenordnerInfo.isWritable())
+            return nicht(QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(listenordner)));
+        for (const QFileInfo& eintrag : QDir(listenordner).entryInfoList(alles, QDir::Name)) {
+            if (eintrag.isSymLink() || !eintrag.isDir())
+                return nicht(QStringLiteral("%1 ist kein Ordner eines Schülers").arg(relativ(eintrag.filePath())));
+            if (!ordnernamen.contains(eintrag.fileName(), Qt::CaseInsensitive))
+                return nicht(
+                    QStringLiteral("der Ordner %1 gehört zu keinem Namen der Liste").arg(relativ(eintrag.filePath())));
+            if (!eintrag.isWritable())
+                return nicht(
+                    QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(eintrag.filePath())));
+            Ordner ordner { eintrag.filePath(), {} };
+            for (const QFileInfo& datei : QDir(ordner.pfad).entryInfoList(alles, QDir::Name)) {
+                if (datei.isSymLink() || !datei.isFile())
+                    return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
+                                     .arg(relativ(ordner.pfad), datei.fileName()));
+                ordner.dateien << datei.filePath();
+            }
+            schuelerordner << ordner;
+        }
+    }
+
+    for (const Ordner& ordner : schuelerordner) {
+        for (const QString& datei : ordner.dateien)
+            if (!QFile::remove(datei))
+                return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(datei)));
+        if (!QDir().rmdir(ordner.pfad))
+            return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(ordner.pfad)));
+    }
+    if (listenordnerInfo.exists() && !QDir().rmdir(listenordner))
+        return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(listenordner)));
+    if (!QFile::remove(listendatei))
+        return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(listendatei)));
+    ergebnis.geloescht = true;
+
+    const QString klina = datpfad + QStringLiteral("kl.ina");
+    const tavi::KlIna gelesen = tavi::klinaLesen(klina);
+    if (gelesen.aktivliste.compare(liste, Qt::CaseInsensitive) == 0) {
+        try {
+            tavi::klinaSchreiben(klina, gelesen.datpfad.isEmpty() ? datpfad : gelesen.datpfad, QStringLiteral("ohne"));
+            ergebnis.aktivlisteAufgehoben = true;
+        } catch (const IoError& e) {
+            ergebnis.meldung = QStringLiteral("Die Liste %1 ist gelöscht, aber die aktive Liste in „kl.ina“ "
+                                              "ließ sich nicht zurücksetzen: %2")
+                                   .arg(liste, e.message());
+        }
+    }
+    return ergebnis;
+}
+
+bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fehler)
+{
+    fehler.clear();
+    try {
+        TextFile f;
+        f.setChecked(true);
+        f.assign(datpfad + QStringLiteral("dw.ina"));
+        f.rewrite();
+        f.writeLine(QStringLiteral("Dateiverwaltung"));
+        f.writeLine(passwort.left(kMaxPasswortlaenge));
+        f.writeLine(QStringLiteral("Ende"));
+        f.close();
+    } catch (const IoError& e) {
+        fehler = e.message();
+        return false;
+    }
+    return true;
+}
+
+QString dwinaPasswort(const QString& datpfad)
+{
+    TextFile f;
+    f.assign(datpfad + QStringLiteral("dw.ina"));
+    f.reset();
+    if (f.ioResult() != 0) return {};
+    f.readLine();
+    const QString passwort = f.readLine().left(kMaxPasswortlaenge);
+    f.close();
+    return passwort;
+}
+
+} // namespace dverw

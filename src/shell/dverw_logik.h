@@ -1,0 +1,77 @@
+#pragma once
+// What the administration decides and writes without a window: the checks of pupil and list names, the
+// class-list files in "k_liste" and the pupils' folders under "Klassen", the deletion of a list with its
+// folders and protocols, and "dw.ina" with the administration password.
+
+#include <QString>
+#include <QStringList>
+
+namespace dverw {
+
+constexpr int kMaxNamen = 40;
+constexpr int kMaxNamenlaenge = 35;
+constexpr int kMaxListennamenlaenge = 7;
+constexpr int kMaxPasswortlaenge = 8;
+constexpr int kMaxListen = 31;
+
+// ---- Names ----
+
+// Characters a pupil's name may hold: letters, the umlauts, "ß", blank and "-".
+bool namenzeichen(QChar c);
+// Characters a list name may hold: digits, letters and "_".
+bool listennamenzeichen(QChar c);
+// Characters of the password: "0".."z".
+bool passwortzeichen(QChar c);
+
+// A name that may be stored as a class-list line: 1 to 35 allowed characters, not beginning with a blank.
+bool schuelernameGueltig(const QString& name);
+// A name for a new list: 1 to 7 allowed characters.
+bool listennameGueltig(const QString& name);
+
+// "NN Name": the number with two digits, a blank, the name.
+QString listenzeile(int nummer, const QString& name);
+// The file a new list is stored in: the list name with ".txt", upper-cased ("1b_03" gives "1B_03.TXT").
+QString listendateiname(const QString& liste);
+
+// ---- Class lists ----
+
+// True when "k_liste" holds a file of the list, whatever the letter case of its name.
+bool listennamepruefen(const QString& datpfad, const QString& liste);
+
+// The lists for the choice: the "*.txt" files in "k_liste", each name cut to 8 characters and then before its
+// first "." (a name of 8 characters or more before the dot thus comes out empty); at most kMaxListen.
+QStringList listenanzeigen(const QString& datpfad);
+
+// The lines of a list (at most kMaxNamen). Throws IoError when the file cannot be read.
+QStringList listeLesen(const QString& datpfad, const QString& liste);
+
+// Writes the list file datpfad + "k_liste/" + datei (a safe rewrite) and makes sure every line's pupil
+// folder exists under "Klassen/" + liste. Returns false with the reason in `fehler` when the file cannot be
+// written; a folder that cannot be made is left to whoever needs it next.
+bool listespeichern(
+    const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler);
+
+struct Loeschergebnis {
+    bool geloescht = false;
+    // Line 2 of the data-folder "kl.ina" named the list and now says "ohne".
+    bool aktivlisteAufgehoben = false;
+    // Why the list was not deleted, or that "kl.ina" could not be written; empty when all went well.
+    QString meldung;
+};
+
+// Deletes the pupils' folders of the list with their protocol files, the list folder and the list file, all by
+// absolute paths. Everything is looked at first: something that is not a pupil's plain file in a pupil's
+// folder of one of the lines (a further folder, a folder of no line, a link) or a folder that cannot be
+// written stops the deletion before anything is removed. A removal that still fails stops it before the list
+// file goes, so a list never loses its file while folders of it remain. When line 2 of the data-folder
+// "kl.ina" names the deleted list (letter case not regarded), it is rewritten with "ohne".
+Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+
+// ---- dw.ina ----
+
+// Three lines: "Dateiverwaltung", the password, "Ende". Returns false with the reason in `fehler`.
+bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fehler);
+// The password in line 2, cut to 8 characters; empty when the file or the line is missing.
+QString dwinaPasswort(const QString& datpfad);
+
+} // namespace dverw

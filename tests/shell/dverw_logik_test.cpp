@@ -1,0 +1,232 @@
+#include "platform/errors.h"
+#include "shell/dverw_logik.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace dverw;
+
+class DverwLogikTest : public TaviTest {
+protected:
+    QByteArray listeBytes(const QStringList& zeilen)
+    {
+        QByteArray b;
+        for (const QString& z : zeilen)
+            b += z.toLatin1() + "\r\n";
+        return b;
+    }
+    void liste(const QString& datei, const QStringList& zeilen)
+    {
+        QDir().mkpath(dataPath("k_liste"));
+        writeBytes(dataPath("k_liste/" + datei), listeBytes(zeilen));
+    }
+};
+
+TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
+{
+    EXPECT_TRUE(schuelernameGueltig("Anna-Lena Müßig"));
+    EXPECT_TRUE(schuelernameGueltig(QString(35, u'ä')));
+    EXPECT_FALSE(schuelernameGueltig(QString(36, u'a')));
+    EXPECT_FALSE(schuelernameGueltig(""));
+    EXPECT_FALSE(schuelernameGueltig(" Anna"));
+    EXPECT_FALSE(schuelernameGueltig("An/na"));
+    EXPECT_FALSE(schuelernameGueltig("An..na"));
+    EXPECT_FALSE(schuelernameGueltig("Anna1"));
+    EXPECT_FALSE(schuelernameGueltig(QString::fromUtf8("Ана")));
+
+    EXPECT_TRUE(listennameGueltig("1b_03"));
+    EXPECT_TRUE(listennameGueltig("ABCDEFG"));
+    EXPECT_FALSE(listennameGueltig("ABCDEFGH"));
+    EXPECT_FALSE(listennameGueltig(""));
+    EXPECT_FALSE(listennameGueltig(".."));
+    EXPECT_FALSE(listennameGueltig("1b/03"));
+    EXPECT_FALSE(listennameGueltig("1b 03"));
+    EXPECT_FALSE(listennameGueltig(QString::fromUtf8("1bä")));
+
+    EXPECT_TRUE(passwortzeichen(u'0'));
+    EXPECT_TRUE(passwortzeichen(u'z'));
+    EXPECT_TRUE(passwortzeichen(u'_'));
+    EXPECT_FALSE(passwortzeichen(u' '));
+    EXPECT_FALSE(passwortzeichen(u'*'));
+    EXPECT_FALSE(passwortzeichen(u'ä'));
+    EXPECT_FALSE(passwortzeichen(u'{'));
+}
+
+TEST_F(DverwLogikTest, ListLinesAndFileNames)
+{
+    EXPECT_EQ(listenzeile(1, "Anna"), "01 Anna");
+    EXPECT_EQ(listenzeile(40, "Ben"), "40 Ben");
+    EXPECT_EQ(listendateiname("1b_03"), "1B_03.TXT");
+    EXPECT_EQ(listendateiname("ab_1"), "AB_1.TXT");
+}
+
+TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
+{
+    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b")); // no k_liste yet
+    liste("1B.TXT", { "01 Anna" });
+    EXPECT_TRUE(listennamepruefen(dataFolder(), "1b"));
+    EXPECT_TRUE(listennamepruefen(dataFolder(), "1B"));
+    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b_03"));
+    liste("2c.txt", {});
+    EXPECT_TRUE(listennamepruefen(dataFolder(), "2C"));
+}
+
+TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
+{
+    liste("1B.TXT", {});
+    liste("AB_1.txt", {});
+    liste("ABCDEFGH.TXT", {});
+    liste("notiz.doc", {});
+    QStringList namen = listenanzeigen(dataFolder());
+    namen.sort();
+    EXPECT_EQ(namen, QStringList({ "", "1B", "AB_1" }));
+}
+
+TEST_F(DverwLogikTest, ANewListIsStoredWithItsPupilFolders)
+{
+    QString fehler;
+    const QStringList zeilen { "01 Anna", "02 Ben", "03 Christina Maria" };
+    ASSERT_TRUE(listespeichern(dataFolder(), "ab_1", listendateiname("ab_1"), zeilen, fehler)) << fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/AB_1.TXT")), QByteArray("01 Anna\r\n02 Ben\r\n03 Christina Maria\r\n"));
+    QStringList ordner = QDir(dataPath("Klassen/ab_1")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    EXPECT_EQ(ordner, QStringList({ "01 Anna", "02 Ben", "03 Chris" }));
+    EXPECT_EQ(listeLesen(dataFolder(), "AB_1"), zeilen);
+    EXPECT_EQ(listeLesen(dataFolder(), "ab_1"), zeilen);
+}
+
+TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
+{
+    QStringList zeilen;
+    for (int i = 1; i <= 45; ++i)
+        zeilen << listenzeile(i, "Kind");
+    liste("VOLL.TXT", zeilen);
+    EXPECT_EQ(listeLesen(dataFolder(), "VOLL").size(), 40);
+    EXPECT_THROW(listeLesen(dataFolder(), "fehlt"), IoError);
+    EXPECT_THROW(listeLesen(dataFolder(), ""), IoError);
+}
+
+TEST_F(DverwLogikTest, AListThatCannotBeWrittenIsReportedAndNothingChanges)
+{
+    writeBytes(dataPath("k_liste"), "kein Ordner");
+    QString fehler;
+    EXPECT_FALSE(listespeichern(dataFolder(), "1A", "1A.TXT", { "01 Anna" }, fehler));
+    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    EXPECT_FALSE(listespeichern(dataFolder(), "..", "../x.txt", { "01 Anna" }, fehler));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("x.txt")));
+}
+
+TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
+{
+    QString fehler;
+    ASSERT_TRUE(listespeichern(dataFolder(), "1B", "1B.TXT", { "01 Anna", "02 Ben", "03 Carla" }, fehler));
+    writeBytes(dataPath("Klassen/1B/01 Anna/H1_7_01.txt"), "x\r\n");
+    writeBytes(dataPath("Klassen/1B/01 Anna/.versteckt"), "x");
+    writeBytes(dataPath("Klassen/1B/02 Ben/F2_01.txt"), "x\r\n");
+    ASSERT_TRUE(listespeichern(dataFolder(), "2A", "2A.TXT", { "01 Dora" }, fehler));
+    writeBytes(dataPath("kl.ina"), "/anderer/pfad/\r\n2A\r\n");
+
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "1b", listeLesen(dataFolder(), "1b"));
+    EXPECT_TRUE(e.geloescht);
+    EXPECT_FALSE(e.aktivlisteAufgehoben);
+    EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/1B")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/1B.TXT")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/2A/01 Dora")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2A.TXT")));
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), QByteArray("/anderer/pfad/\r\n2A\r\n"));
+}
+
+TEST_F(DverwLogikTest, DeletingTheActiveListSetsOhneAndKeepsThePath)
+{
+    QString fehler;
+    ASSERT_TRUE(listespeichern(dataFolder(), "2A", "2A.TXT", { "01 Dora" }, fehler));
+    writeBytes(dataPath("kl.ina"), "/geteilter/pfad/\r\n2a\r\n");
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "2A", { "01 Dora" });
+    EXPECT_TRUE(e.geloescht);
+    EXPECT_TRUE(e.aktivlisteAufgehoben);
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), QByteArray("/geteilter/pfad/\r\nohne\r\n"));
+}
+
+TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
+{
+    QString fehler;
+    ASSERT_TRUE(listespeichern(dataFolder(), "3C", "3C.TXT", { "01 Anna", "02 Ben" }, fehler));
+    writeBytes(dataPath("Klassen/3C/01 Anna/H1_7_01.txt"), "x\r\n");
+    writeBytes(dataPath("kl.ina"), "p\r\n3C\r\n");
+
+    // A pupil renamed earlier left its old folder behind.
+    QDir().mkpath(dataPath("Klassen/3C/02 Benj"));
+    Loeschergebnis e = listeLoeschen(dataFolder(), "3C", { "01 Anna", "02 Ben" });
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_TRUE(e.meldung.contains("Klassen/3C/02 Benj")) << e.meldung.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/3C/01 Anna/H1_7_01.txt")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/3C.TXT")));
+    QDir().rmdir(dataPath("Klassen/3C/02 Benj"));
+
+    // A folder inside a pupil's folder.
+    QDir().mkpath(dataPath("Klassen/3C/02 Ben/Bilder"));
+    e = listeLoeschen(dataFolder(), "3C", { "01 Anna", "02 Ben" });
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_TRUE(e.meldung.contains("Bilder")) << e.meldung.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/3C/01 Anna/H1_7_01.txt")));
+    QDir().rmdir(dataPath("Klassen/3C/02 Ben/Bilder"));
+
+    // A file beside the pupils' folders, and a link in a pupil's folder.
+    writeBytes(dataPath("Klassen/3C/notiz.txt"), "x");
+    e = listeLoeschen(dataFolder(), "3C", { "01 Anna", "02 Ben" });
+    EXPECT_FALSE(e.geloescht);
+    QFile::remove(dataPath("Klassen/3C/notiz.txt"));
+    QFile::link(dataPath("k_liste/3C.TXT"), dataPath("Klassen/3C/01 Anna/verweis"));
+    e = listeLoeschen(dataFolder(), "3C", { "01 Anna", "02 Ben" });
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/3C.TXT")));
+    QFile::remove(dataPath("Klassen/3C/01 Anna/verweis"));
+
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), QByteArray("p\r\n3C\r\n"));
+    e = listeLoeschen(dataFolder(), "3C", { "01 Anna", "02 Ben" });
+    EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/3C")));
+}
+
+TEST_F(DverwLogikTest, ADeletionNeverReachesOutsideTheListFolder)
+{
+    QDir().mkpath(dataPath("Klassen/1A/01 Anna"));
+    writeBytes(dataPath("Klassen/1A/01 Anna/H1_7_01.txt"), "x");
+    liste(".txt", {});
+    // The empty entry of a too long list name must not mean the folder "Klassen" itself.
+    Loeschergebnis e = listeLoeschen(dataFolder(), "", { "01 Anna" });
+    EXPECT_FALSE(e.geloescht);
+    // A hand-made line that names a folder outside its list is no pupil of it.
+    liste("1B.TXT", { "..", "../1A/x" });
+    QDir().mkpath(dataPath("Klassen/1B"));
+    e = listeLoeschen(dataFolder(), "1B", { "..", "../1A/x" });
+    EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/1A/01 Anna/H1_7_01.txt")));
+}
+
+TEST_F(DverwLogikTest, AListWithoutFoldersIsDeleted)
+{
+    liste("HAND.txt", { "01 Ella" });
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "hand", { "01 Ella" });
+    EXPECT_TRUE(e.geloescht);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/HAND.txt")));
+}
+
+TEST_F(DverwLogikTest, TheAdministrationFileHasThreeLines)
+{
+    QString fehler;
+    ASSERT_TRUE(dwinaSchreiben(dataFolder(), "geh31m", fehler));
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeh31m\r\nEnde\r\n"));
+    EXPECT_EQ(dwinaPasswort(dataFolder()), "geh31m");
+    ASSERT_TRUE(dwinaSchreiben(dataFolder(), "", fehler));
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
+    EXPECT_EQ(dwinaPasswort(dataFolder()), "");
+    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\n123456789\r\nEnde\r\n");
+    EXPECT_EQ(dwinaPasswort(dataFolder()), "12345678");
+
+    EXPECT_FALSE(dwinaSchreiben(dataPath("fehlt/"), "x", fehler));
+    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_EQ(dwinaPasswort(dataPath("fehlt/")), "");
+}
