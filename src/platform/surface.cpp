@@ -1,16 +1,20 @@
 #include "platform/surface.h"
 
+#include "platform/canvas.h"
+
 #include <QPainter>
 #include <QWidget>
 
-Surface::Surface(QWidget* owner) : m_owner(owner)
+Surface::Surface(QWidget* owner)
+    : m_owner(owner)
 {
 }
 
+Surface::~Surface() = default;
+
 void Surface::ensureSize(const QSize& size)
 {
-    if (m_image.width() >= size.width() && m_image.height() >= size.height())
-        return;
+    if (m_image.width() >= size.width() && m_image.height() >= size.height()) return;
     QImage grown(size.expandedTo(m_image.size()), QImage::Format_RGB32);
     grown.fill(m_background);
     if (!m_image.isNull()) {
@@ -22,27 +26,48 @@ void Surface::ensureSize(const QSize& size)
 
 void Surface::clear()
 {
-    if (!m_image.isNull())
-        m_image.fill(m_background);
-    if (m_owner)
-        m_owner->update();
+    if (!m_image.isNull()) m_image.fill(m_background);
+    if (m_owner) m_owner->update();
+}
+
+void Surface::clear(const QRect& region)
+{
+    const QRect r = region.intersected(m_image.rect());
+    if (r.isEmpty()) return;
+    QPainter p(&m_image);
+    p.fillRect(r, m_background);
+    p.end();
+    changed(r);
 }
 
 void Surface::changed(const QRect& region)
 {
-    if (!m_owner)
-        return;
-    // Child widgets that show part of the surface (paint boxes) repaint themselves from it too.
+    if (!m_owner) return;
     m_owner->update(region);
-    const auto children = m_owner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* c : children)
-        if (c->isVisible() && c->property("taviShowsSurface").toBool() && c->geometry().intersects(region))
-            c->update(region.translated(-c->pos()));
+    // Paint boxes show their part of the surface, also inside panels and group boxes.
+    const auto children = m_owner->findChildren<QWidget*>();
+    for (QWidget* c : children) {
+        if (!c->property("taviShowsSurface").toBool() || !c->isVisible()) continue;
+        const QRect g(c->mapTo(m_owner.data(), QPoint(0, 0)), c->size());
+        if (g.intersects(region)) c->update(region.translated(-g.topLeft()));
+    }
 }
 
 void Surface::paint(QPainter& painter, const QRect& target) const
 {
-    if (m_image.isNull())
-        return;
+    if (m_image.isNull()) return;
     painter.drawImage(QPoint(0, 0), m_image, target);
+}
+
+Canvas& Surface::canvas()
+{
+    if (!m_canvas) m_canvas = std::make_unique<Canvas>(*this);
+    return *m_canvas;
+}
+
+QWidget* surfaceOwnerOf(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (dynamic_cast<SurfaceOwner*>(w)) return w;
+    return nullptr;
 }

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QPointer>
 #include <QRect>
+#include <memory>
 
+class Canvas;
 class QPainter;
 class QWidget;
 
@@ -13,6 +15,9 @@ class QWidget;
 class Surface {
 public:
     explicit Surface(QWidget* owner);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
 
     QImage& image() { return m_image; }
     const QImage& image() const { return m_image; }
@@ -24,15 +29,32 @@ public:
     QColor background() const { return m_background; }
     // Fills the whole image with the background colour (a form's colour change, a new layout).
     void clear();
+    // Fills one region (surface coordinates) with the background colour.
+    void clear(const QRect& region);
 
-    // Marks a region (in surface coordinates) for repainting on the owner and on the child widgets over it.
+    // Marks a region (in surface coordinates) for repainting on the owner and on the widgets over it that show
+    // the surface (dynamic property "taviShowsSurface", at any depth below the owner).
     void changed(const QRect& region);
 
     // Copies the part of the image under target (in surface coordinates) to painter's origin.
     void paint(QPainter& painter, const QRect& target) const;
 
+    // The canvas over the whole surface (a form's canvas): pixels, text centred on its reference point.
+    Canvas& canvas();
+
 private:
     QPointer<QWidget> m_owner;
     QImage m_image;
     QColor m_background { 240, 240, 240 };
+    std::unique_ptr<Canvas> m_canvas;
 };
+
+// A widget that owns a surface (a form). Paint boxes draw on the surface of the nearest owner above them.
+class SurfaceOwner {
+public:
+    virtual ~SurfaceOwner() = default;
+    virtual Surface& surface() = 0;
+};
+
+// The nearest widget at or above w that owns a surface, or nullptr.
+QWidget* surfaceOwnerOf(QWidget* w);

@@ -1,0 +1,368 @@
+#include "platform/canvas.h"
+#include "platform/canvasdevices.h"
+#include "platform/surface.h"
+#include "platform/symbolfont.h"
+#include "support/fixtures.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSet>
+#include <QWidget>
+
+namespace {
+
+// A window with a drawing surface, as a form has one.
+class Sheet final : public QWidget, public SurfaceOwner {
+public:
+    explicit Sheet(QSize size = QSize(240, 160))
+    {
+        resize(size);
+        m_surface.setBackground(QColor(200, 200, 200));
+        m_surface.ensureSize(size);
+    }
+    Surface& surface() override { return m_surface; }
+    Canvas& canvas() { return m_surface.canvas(); }
+    QImage& image() { return m_surface.image(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        m_surface.paint(p, rect());
+    }
+
+private:
+    Surface m_surface { this };
+};
+
+// Every pixel a different colour, so that no drawing can leave it unchanged by chance.
+void fillNoise(QImage& image)
+{
+    quint32 v = 12345;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            v = v * 1103515245u + 12345u;
+            image.setPixel(x, y, 0xff000000u | (v >> 8));
+        }
+}
+
+// The pixels of image that differ from before, as their bounding box.
+QRect changedArea(const QImage& before, const QImage& after)
+{
+    QRect r;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+QRect areaOf(const QImage& image, QRgb colour)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+int countOf(const QImage& image, const QRect& area, QRgb colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return n;
+}
+
+class CanvasTest : public TaviTest { };
+
+} // namespace
+
+TEST_F(CanvasTest, NotXorShapesDrawnTwiceLeaveTheImageUnchanged)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    fillNoise(sheet.image());
+    const QImage before = sheet.image().copy();
+
+    const std::vector<std::pair<const char*, std::function<void()>>> shapes = {
+        { "rectangle", [&] { c.rectangle(20, 15, 120, 90); } },
+        { "filled polygon",
+            [&] {
+                c.polygon({ { 30, 100 }, { 130, 20 }, { 200, 140 }, { 90, 60 } });
+            } },
+        { "ellipse", [&] { c.ellipse(40, 30, 160, 120); } },
+        { "pie", [&] { c.pie(40, 30, 160, 120, 160, 40, 40, 40); } },
+        { "arc", [&] { c.arc(40, 30, 160, 120, 160, 75, 40, 75); } },
+        { "line",
+            [&] {
+                c.moveTo(5, 150);
+                c.lineTo(230, 5);
+            } },
+        { "hatched rectangle",
+            [&] {
+                c.brush.style = BrushStyle::DiagCross;
+                c.rectangle(10, 10, 90, 70);
+                c.brush.style = BrushStyle::Solid;
+            } },
+    };
+    for (int width : { 1, 6 })
+        for (const auto& [name, draw] : shapes) {
+            c.pen = Pen { QColor(200, 30, 60), width, PenStyle::Solid, PenMode::NotXor };
+            c.brush = Brush { QColor(20, 90, 250), BrushStyle::Solid };
+            draw();
+            EXPECT_FALSE(changedArea(before, sheet.image()).isEmpty()) << name << " width " << width;
+            draw();
+            EXPECT_EQ(changedArea(before, sheet.image()), QRect()) << name << " width " << width;
+        }
+}
+
+TEST_F(CanvasTest, NotXorIsTheComplementOfTheExclusiveOrPerPixel)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    sheet.image().fill(QColor(0xab, 0xcd, 0xef));
+    c.pen = Pen { QColor(0x12, 0x34, 0x56), 1, PenStyle::Solid, PenMode::NotXor };
+    c.brush = Brush { QColor(0x0f, 0xf0, 0x33), BrushStyle::Solid };
+    c.rectangle(10, 10, 20, 20);
+    EXPECT_EQ(sheet.image().pixel(10, 10) & 0xffffff, ~(0x123456u ^ 0xabcdefu) & 0xffffff);
+    EXPECT_EQ(sheet.image().pixel(15, 15) & 0xffffff, ~(0x0ff033u ^ 0xabcdefu) & 0xffffff);
+    EXPECT_EQ(sheet.image().pixel(20, 20) & 0xffffff, 0xabcdefu);
+}
+
+TEST_F(CanvasTest, RectangleCoversExactlyTheOriginalsPixels)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    const QImage blank = sheet.image().copy();
+    c.pen.color = Qt::black;
+    c.brush.color = Qt::white;
+    c.rectangle(10, 10, 20, 15);
+    // The outline runs on the first and last pixel inside the box; right and bottom edge stay outside.
+    EXPECT_EQ(areaOf(sheet.image(), 0x000000), QRect(QPoint(10, 10), QPoint(19, 14)));
+    EXPECT_EQ(areaOf(sheet.image(), 0xffffff), QRect(QPoint(11, 11), QPoint(18, 13)));
+    EXPECT_EQ(countOf(sheet.image(), QRect(QPoint(10, 10), QPoint(19, 14)), 0x000000), 2 * 10 + 2 * 3);
+
+    // Without a pen the fill stops one pixel short on the right and at the bottom.
+    sheet.image() = blank.copy();
+    c.pen.style = PenStyle::Clear;
+    c.rectangle(30, 30, 40, 35);
+    EXPECT_EQ(changedArea(blank, sheet.image()), QRect(QPoint(30, 30), QPoint(38, 33)));
+
+    // A wide pen is centred on that outline; corners given the other way round are the same box.
+    sheet.image() = blank.copy();
+    c.pen = Pen { Qt::red, 3 };
+    c.brush.style = BrushStyle::Clear;
+    c.rectangle(80, 70, 60, 50);
+    EXPECT_EQ(changedArea(blank, sheet.image()), QRect(QPoint(59, 49), QPoint(80, 70)));
+    EXPECT_EQ(sheet.image().pixel(70, 60), blank.pixel(70, 60));
+
+    // Filling a box covers it up to the right and bottom edge, and ignores the not-XOR pen.
+    sheet.image() = blank.copy();
+    c.pen.mode = PenMode::NotXor;
+    c.brush = Brush { Qt::blue, BrushStyle::Solid };
+    c.fillRect(100, 100, 110, 104);
+    c.fillRect(100, 100, 110, 104);
+    EXPECT_EQ(areaOf(sheet.image(), 0x0000ff), QRect(QPoint(100, 100), QPoint(109, 103)));
+}
+
+TEST_F(CanvasTest, OnePixelLinesLeaveTheirEndPointAndWidePensReachIt)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    c.pen.color = Qt::black;
+    c.moveTo(2, 2);
+    c.lineTo(10, 2);
+    EXPECT_EQ(areaOf(sheet.image(), 0x000000), QRect(QPoint(2, 2), QPoint(9, 2)));
+    EXPECT_EQ(c.penPos(), QPoint(10, 2));
+
+    c.pen = Pen { Qt::red, 5 };
+    c.moveTo(20, 50);
+    c.lineTo(60, 50);
+    // Round ends half a pen width beyond both points.
+    EXPECT_EQ(areaOf(sheet.image(), 0xff0000), QRect(QPoint(18, 48), QPoint(62, 52)));
+}
+
+TEST_F(CanvasTest, ArcsRunCounterClockwiseFromTheStartRadial)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    const QImage blank = sheet.image().copy();
+    c.pen = Pen { Qt::red, 2 };
+    // From the right end to the left end: the upper half, as the number-line jumps are drawn.
+    c.arc(20, 20, 100, 80, 100, 50, 20, 50);
+    QRect upper = changedArea(blank, sheet.image());
+    EXPECT_LE(upper.bottom(), 51);
+    EXPECT_GE(upper.width(), 78);
+
+    sheet.image() = blank.copy();
+    c.arc(20, 20, 100, 80, 20, 50, 100, 50);
+    EXPECT_GE(changedArea(blank, sheet.image()).top(), 48);
+
+    // A box given right before left draws the same arch.
+    sheet.image() = blank.copy();
+    c.arc(100, 20, 20, 80, 100, 50, 20, 50);
+    EXPECT_EQ(changedArea(blank, sheet.image()), upper);
+}
+
+TEST_F(CanvasTest, CentredTextHasItsTopAtTheReferencePointOnTheBrushColour)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    const QImage blank = sheet.image().copy();
+    c.font.name = QStringLiteral("arial");
+    c.font.height = 23;
+    c.font.color = Qt::white;
+    c.brush.color = QColor(0, 128, 0);
+    EXPECT_EQ(c.textAlign(), TextAlign::Center | TextAlign::Top);
+    c.textOut(100, 13, QStringLiteral(" Zeit "));
+
+    const QRect cell = areaOf(sheet.image(), 0x008000);
+    EXPECT_EQ(cell.top(), 13);
+    EXPECT_EQ(cell.height(), c.textHeight(QStringLiteral(" Zeit ")));
+    EXPECT_EQ(c.textHeight(QStringLiteral("x")), 23); // a positive height is the cell height
+    EXPECT_EQ(cell.width(), c.textWidth(QStringLiteral(" Zeit ")));
+    EXPECT_LE(std::abs(cell.center().x() - 100), 1);
+    EXPECT_GT(countOf(sheet.image(), cell, 0xffffff), 20);
+    EXPECT_EQ(changedArea(blank, sheet.image()), cell);
+    // The pen moves behind the text.
+    EXPECT_EQ(c.penPos(), QPoint(100 + c.textWidth(QStringLiteral(" Zeit ")), 13));
+
+    // A text of blanks on a white brush erases what it covers.
+    c.brush.color = Qt::white;
+    c.textOut(100, 13, QStringLiteral("                    "));
+    EXPECT_EQ(countOf(sheet.image(), cell, 0x008000), 0);
+
+    // Left and right alignment on the baseline; a clear brush leaves the ground.
+    sheet.image() = blank.copy();
+    c.brush.style = BrushStyle::Clear;
+    c.font = Font();
+    c.font.height = -40;
+    c.font.color = Qt::black;
+    c.setTextAlign(TextAlign::Right | TextAlign::Baseline);
+    c.textOut(200, 100, QStringLiteral("Hx"));
+    const QRect ink = changedArea(blank, sheet.image());
+    EXPECT_LE(ink.right(), 200);
+    EXPECT_GE(ink.right(), 195);
+    EXPECT_EQ(ink.bottom(), 99); // "H" and "x" stand on the baseline
+    EXPECT_EQ(areaOf(sheet.image(), 0xffffff), QRect());
+}
+
+TEST_F(CanvasTest, MetricMappingCountsTenthsOfMillimetresUpward)
+{
+    Sheet sheet(QSize(300, 300));
+    Canvas& c = sheet.canvas();
+    const QImage blank = sheet.image().copy();
+    c.setMapMode(MapMode::LoMetric);
+    c.pen.style = PenStyle::Clear;
+    c.brush.color = Qt::blue;
+    // One inch square, 1 cm below and right of the origin.
+    c.fillRect(100, -100, 354, -354);
+    const double ppu = SurfaceTarget::metricPixelsPerUnit();
+    EXPECT_EQ(areaOf(sheet.image(), 0x0000ff),
+        QRect(QPoint(qRound(100 * ppu), qRound(100 * ppu)), QPoint(qRound(354 * ppu) - 1, qRound(354 * ppu) - 1)));
+}
+
+TEST_F(CanvasTest, HatchedBrushDrawsOnlyItsCrossOnATransparentGround)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    const QImage blank = sheet.image().copy();
+    c.pen.style = PenStyle::Clear;
+    c.brush = Brush { Qt::red, BrushStyle::DiagCross };
+    c.ellipse(10, 10, 90, 90);
+    const int red = countOf(sheet.image(), QRect(10, 10, 80, 80), 0xff0000);
+    const int kept = countOf(sheet.image(), QRect(10, 10, 80, 80), blank.pixel(0, 0));
+    EXPECT_GT(red, 300);
+    EXPECT_GT(kept, 3 * red);
+    EXPECT_EQ(red + kept, 80 * 80);
+}
+
+TEST_F(CanvasTest, SymbolFontDrawsThePicturesOfTheTable)
+{
+    EXPECT_TRUE(symbolfont::isSymbolFont(QStringLiteral("Wingdings")));
+    EXPECT_FALSE(symbolfont::isSymbolFont(QStringLiteral("arial")));
+    EXPECT_EQ(symbolfont::toUnicode(QStringLiteral("J")), QStringLiteral("\u263A"));
+    EXPECT_EQ(symbolfont::toUnicode(QStringLiteral("\u00DF")), QStringLiteral("\u2B05"));
+    EXPECT_EQ(symbolfont::toUnicode(QStringLiteral("EFGH")), QStringLiteral("\u261C\u261E\u261D\u261F"));
+    EXPECT_EQ(symbolfont::toUnicode(QStringLiteral(" ")), QStringLiteral(" "));
+    // The ten symbols of the game are ten different pictures.
+    QSet<QString> pictures;
+    for (const QChar ch : QStringLiteral("%OI\u00F6\"R8J'6"))
+        pictures << symbolfont::toUnicode(ch);
+    EXPECT_EQ(pictures.size(), 10);
+    for (const QString& p : pictures)
+        EXPECT_TRUE(QFontMetrics(symbolfont::font(40)).inFontUcs4(p.toUcs4().first())) << p.toStdString();
+
+    Sheet a, b;
+    for (Sheet* s : { &a, &b }) {
+        s->canvas().brush.style = BrushStyle::Clear;
+        s->canvas().font.height = -40;
+    }
+    a.canvas().font.name = QStringLiteral("wingdings");
+    a.canvas().textOut(100, 20, QStringLiteral("J"));
+    b.canvas().textOut(100, 20, QStringLiteral("J"));
+    EXPECT_NE(changedArea(a.image(), b.image()), QRect());
+}
+
+// Every primitive once, to compare by eye with what the original showed (build/test-output/canvas.png).
+TEST_F(CanvasTest, PictureOfEveryPrimitive)
+{
+    Sheet sheet(QSize(640, 300));
+    sheet.surface().setBackground(QColor(240, 240, 240));
+    sheet.surface().clear();
+    Canvas& c = sheet.canvas();
+    c.pen = Pen { QColor(0, 128, 0), 1 };
+    for (int i = 0; i <= 10; ++i) {
+        c.moveTo(10 + 20 * i, 10);
+        c.lineTo(10 + 20 * i, 110);
+        c.moveTo(10, 10 + 10 * i);
+        c.lineTo(210, 10 + 10 * i);
+    }
+    c.pen = Pen { Qt::red, 5 };
+    c.brush.color = Qt::white;
+    c.rectangle(230, 10, 330, 110);
+    c.pen = Pen { Qt::blue, 2 };
+    c.brush.color = Qt::yellow;
+    c.ellipse(340, 10, 440, 110);
+    c.pen = Pen { Qt::black, 1 };
+    c.brush.color = QColor(166, 202, 240);
+    c.pie(450, 10, 550, 110, 550, 60, 500, 10);
+    c.pen = Pen { QColor(128, 0, 128), 3 };
+    c.arc(560, 20, 630, 100, 630, 60, 560, 60);
+    c.pen = Pen { Qt::blue, 5, PenStyle::Solid, PenMode::NotXor };
+    c.brush = Brush { Qt::blue, BrushStyle::Solid };
+    c.polygon({ { 20, 200 }, { 60, 130 }, { 100, 200 } });
+    c.pen = Pen { Qt::green, 6, PenStyle::Solid, PenMode::NotXor };
+    c.brush.style = BrushStyle::Clear;
+    c.rectangle(120, 130, 200, 200);
+    c.rectangle(150, 150, 230, 220);
+    c.pen = Pen { Qt::red, 2 };
+    c.brush = Brush { Qt::red, BrushStyle::DiagCross };
+    c.ellipse(240, 130, 320, 210);
+    c.pen = Pen { Qt::black, 1, PenStyle::Dash };
+    c.moveTo(330, 140);
+    c.lineTo(630, 140);
+    c.brush = Brush { QColor(0, 128, 0), BrushStyle::Solid };
+    c.font.name = QStringLiteral("arial");
+    c.font.height = 23;
+    c.font.color = Qt::white;
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.textOut(400, 150, QStringLiteral(" Zeit "));
+    c.brush.style = BrushStyle::Clear;
+    c.font.color = Qt::blue;
+    c.font.height = -40;
+    c.textOut(520, 150, QStringLiteral("Wohin"));
+    c.font.name = QStringLiteral("wingdings");
+    c.font.color = Qt::black;
+    c.font.height = -36;
+    c.textOut(470, 220, QStringLiteral("\u00DF EFGH JKL n \u00FC\u00FB"));
+    c.textOut(470, 260, QStringLiteral("%OI\u00F6\"R8J'6"));
+    c.font.name = QStringLiteral("courier new");
+    c.font.height = -20;
+    c.font.underline = true;
+    c.setTextAlign(TextAlign::Left | TextAlign::Top);
+    c.textOut(10, 240, QStringLiteral("Protokoll 12:05 min"));
+    sheet.show();
+    EXPECT_FALSE(grabToPng(&sheet, QStringLiteral("canvas")).isEmpty());
+}
