@@ -1,0 +1,49 @@
+#pragma once
+// Printing of text lines straight to the default printer, without preview or dialog: the aids' protocol,
+// the class lists of the administration, the analysis protocols and the written-subtraction hints. Each
+// caller says which lines stand where (0.1 mm from the top-left of the page, y negative downward), which
+// rules go with them, the font height and the pen; the page set-up is the same for all.
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Canvas;
+
+namespace zeilendruck {
+
+struct Zeile {
+    QPoint ort; // top-left corner of the text
+    QString text;
+};
+
+struct Linie {
+    QPoint von, bis;
+};
+
+struct Seite {
+    QVector<Zeile> zeilen;
+    QVector<Linie> linien; // drawn after the text
+};
+
+// "courier new", black, placed by the top-left corner.
+struct Satz {
+    int schrifthoehe = 50; // cell height in 0.1 mm
+    int stiftbreite = 1;
+};
+
+// Text i of `texte` at (x, -(oben + abstand * i)).
+QVector<Zeile> untereinander(const QStringList& texte, int x, int oben, int abstand);
+
+// Draws one page on a printer canvas (or any canvas in 0.1 mm).
+void seiteZeichnen(Canvas& canvas, const Seite& seite, const Satz& satz);
+
+// One document on the default printer, one printed page per Seite. The title names the job (and the PDF file
+// where there is no printer). A document that cannot be put out anywhere throws, so the handler reports it.
+void drucken(const QString& titel, const QVector<Seite>& seiten, const Satz& satz = {});
+
+// The usual case: one page of lines, line i at (x, -(oben + abstand * i)).
+void drucken(const QString& titel, const QStringList& texte, int x, int oben, int abstand, const Satz& satz = {});
+
+} // namespace zeilendruck
