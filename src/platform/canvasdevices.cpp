@@ -251,6 +251,9 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     // inside.
     std::function<void(QPainter&)> stroke;
     std::function<void(QPainter&)> fill;
+    // Boxes need no mask: the fill of a rectangle and the outline of a rectangle with a one-pixel pen.
+    std::optional<QRect> fillBox;
+    std::optional<QRect> frameBox;
     QRect bounds;
     const QPointF half(0.5, 0.5);
 
@@ -287,27 +290,25 @@ void SurfaceTarget::drawShape(const DrawOp& op)
             // edge minus one pixel like every box.
             withPen = false;
             mode = PenMode::Copy;
-            fill = [=](QPainter& p) { p.fillRect(QRect(b.l, b.t, b.r - b.l, b.b - b.t), Qt::black); };
+            fillBox = QRect(b.l, b.t, b.r - b.l, b.b - b.t);
             break;
         }
         if (b.r - b.l < 1 || b.b - b.t < 1) return;
-        stroke = [=](QPainter& p) {
-            if (cosmetic)
-                p.drawRect(QRect(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1));
-            else {
-                QPainterPath path;
-                path.addRect(QRectF(b.l + 0.5, b.t + 0.5, b.r - b.l - 1, b.b - b.t - 1));
-                strokePath(p, path);
-            }
-        };
+        if (cosmetic && op.pen.style == PenStyle::Solid)
+            frameBox = QRect(b.l, b.t, b.r - b.l, b.b - b.t);
+        else
+            stroke = [=](QPainter& p) {
+                if (cosmetic)
+                    p.drawRect(QRect(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1));
+                else {
+                    QPainterPath path;
+                    path.addRect(QRectF(b.l + 0.5, b.t + 0.5, b.r - b.l - 1, b.b - b.t - 1));
+                    strokePath(p, path);
+                }
+            };
         // Without a pen the fill is one pixel narrower and lower, as in the original.
-        const bool shrink = withPen;
-        fill = [=](QPainter& p) {
-            if (shrink)
-                p.fillRect(QRect(b.l + 1, b.t + 1, b.r - b.l - 2, b.b - b.t - 2), Qt::black);
-            else
-                p.fillRect(QRect(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1), Qt::black);
-        };
+        fillBox = withPen ? QRect(b.l + 1, b.t + 1, b.r - b.l - 2, b.b - b.t - 2)
+                          : QRect(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1);
         break;
     }
     case Kind::Ellipse:
@@ -429,21 +430,50 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     };
     const QImage penMask = withPen && stroke ? mask(stroke, true) : QImage();
     const QImage fillMask = withFill && fill ? mask(fill, false) : QImage();
-
     const QRgb penRgb = op.pen.color.rgb() & 0x00ffffffu;
     const QRgb brushRgb = op.brush.color.rgb() & 0x00ffffffu;
     const bool hatch = op.brush.style == BrushStyle::DiagCross;
-    for (int y = 0; y < area.height(); ++y) {
-        const uchar* pm = penMask.isNull() ? nullptr : penMask.constScanLine(y);
-        const uchar* fm = fillMask.isNull() ? nullptr : fillMask.constScanLine(y);
-        QRgb* dst = reinterpret_cast<QRgb*>(img.scanLine(area.top() + y)) + area.left();
-        for (int x = 0; x < area.width(); ++x) {
-            if (pm && pm[x])
-                dst[x] = combine(penRgb, dst[x], mode);
-            else if (fm && fm[x] && (!hatch || hatched(area.left() + x, area.top() + y)))
-                dst[x] = combine(brushRgb, dst[x], mode);
+
+    // Pen and brush cover disjoint pixels (the pen wins), so each pixel is combined once.
+    auto fillSkips = [&](int X, int Y) {
+        return (hatch && !hatched(X, Y))
+            || (!penMask.isNull() && penMask.constScanLine(Y - area.top())[X - area.left()] != 0);
+    };
+    auto applyBox = [&](const QRect& r, QRgb colour, bool isFill) {
+        const QRect span = r.intersected(area);
+        if (span.isEmpty()) return;
+        if (mode == PenMode::Copy && (!isFill || (!hatch && penMask.isNull()))) {
+            QPainter p(&img);
+            p.fillRect(span, QColor::fromRgb(colour));
+            return;
+        }
+        for (int Y = span.top(); Y <= span.bottom(); ++Y) {
+            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(Y));
+            for (int X = span.left(); X <= span.right(); ++X)
+                if (!isFill || !fillSkips(X, Y)) row[X] = combine(colour, row[X], mode);
+        }
+    };
+    auto applyMask = [&](const QImage& m, QRgb colour, bool isFill) {
+        for (int y = 0; y < area.height(); ++y) {
+            const uchar* covered = m.constScanLine(y);
+            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(area.top() + y)) + area.left();
+            for (int x = 0; x < area.width(); ++x)
+                if (covered[x] && (!isFill || !fillSkips(area.left() + x, area.top() + y)))
+                    row[x] = combine(colour, row[x], mode);
+        }
+    };
+    if (withPen && frameBox) {
+        const QRect f = *frameBox;
+        applyBox(QRect(f.left(), f.top(), f.width(), 1), penRgb, false);
+        if (f.height() > 1) applyBox(QRect(f.left(), f.bottom(), f.width(), 1), penRgb, false);
+        if (f.height() > 2) {
+            applyBox(QRect(f.left(), f.top() + 1, 1, f.height() - 2), penRgb, false);
+            if (f.width() > 1) applyBox(QRect(f.right(), f.top() + 1, 1, f.height() - 2), penRgb, false);
         }
     }
+    if (!penMask.isNull()) applyMask(penMask, penRgb, false);
+    if (withFill && fillBox) applyBox(*fillBox, brushRgb, true);
+    if (!fillMask.isNull()) applyMask(fillMask, brushRgb, true);
     m_surface.changed(area);
 }
 

@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <memory>
 
 class Canvas;
 class QPainter;
-class QWidget;
 
 // The drawing surface of a form: a backing image that every drawing goes into at once and that stays;
 // paint events only copy it to the screen, with the child controls on top. A paint box is a region of its
