@@ -1,0 +1,273 @@
+#include "analyses/f_gra_fehler.h"
+#include "analyses/f_gra_logik.h"
+#include "analyses/f_gra_protokoll.h"
+#include "analyses/f_schueler.h"
+#include "platform/clock.h"
+#include "platform/cp1252.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace gra;
+
+namespace {
+
+Zahlenwahl wahlAb(int basis, std::initializer_list<int> werte)
+{
+    Zahlenwahl w;
+    w.fill(-1);
+    for (int v : werte)
+        w[v - basis] = v;
+    return w;
+}
+
+Zahlenwahl alle(int code, bool erste)
+{
+    const Analyse* an = analyse(code);
+    Zahlenwahl w;
+    w.fill(-1);
+    for (int i = 0; i < (erste ? an->anzahl1 : an->anzahl2); ++i)
+        w[i] = (erste ? an->basis1 : an->basis2) + i;
+    return w;
+}
+
+QString goldenPfad(const QString& name)
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/") + name;
+}
+
+} // namespace
+
+class FGraProtokollTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        schuelername = "Anna";
+    }
+    void start(int code, int variante, const Zahlenwahl& a, const Zahlenwahl& b)
+    {
+        programmcode = code;
+        wahl2 = byte(variante);
+        zahlenwahl1 = a;
+        zahlenwahl2 = b;
+        aufgabenvorratBauen();
+        laufBeginnen();
+        ASSERT_EQ(
+            schueler::protokollvorbereiten(QString::fromUtf8(analyse(code)->praefix)), schueler::Protokollziel::Bereit);
+    }
+    // Answers `aufgaben` tasks (all when 0), each after `sekunden`; `antwort` gives the typed text.
+    void antworten(const std::function<QString()>& antwort, double sekunden, int aufgaben = 0)
+    {
+        startzeit = clockx::now();
+        Aufgabenbild bild;
+        while (zaehler < aufgabenanzahl && (aufgaben == 0 || zaehler < aufgaben) && aufgabeErzeugen(bild)) {
+            clockx::TestClock::advance(clockx::days(sekunden * 1000.0));
+            eingabe = antwort();
+            eingabezeit = clockx::now();
+            bewertung();
+        }
+    }
+    // The protocol file against its golden copy, whose line 1 names the data folder as "<datpfad>".
+    void vergleichen(const QString& pfad, const QString& name)
+    {
+        QByteArray ist = readBytes(pfad);
+        ist.replace(cp1252::encode(dataFolder()), "<datpfad>/");
+        const QByteArray soll = readBytes(goldenPfad(name));
+        if (ist != soll) writeBytes(QStringLiteral(TAVI_TEST_OUTPUT "/") + name, ist);
+        EXPECT_EQ(QString::fromLatin1(ist).toStdString(), QString::fromLatin1(soll).toStdString())
+            << name.toStdString();
+    }
+    QString schreiben()
+    {
+        QString fehler;
+        const QString pfad = protokollSchreiben(fehler);
+        EXPECT_TRUE(fehler.isEmpty()) << fehler.toStdString();
+        return pfad;
+    }
+};
+
+TEST_F(FGraProtokollTest, WorkingTime)
+{
+    EXPECT_EQ(arbeitszeit(0, 1, 5), "Arbeitszeit: 1:05 min");
+    EXPECT_EQ(arbeitszeit(0, 10, 0), "Arbeitszeit: 10:00 min");
+    EXPECT_EQ(arbeitszeit(1, 5, 30), "Arbeitszeit: 65:30 min");
+}
+
+TEST_F(FGraProtokollTest, RatesOfOneRightAndOneWrongAnswer)
+{
+    start(11, 2, wahlAb(0, { 2 }), wahlAb(0, { 3, 4 }));
+    bool erste = true;
+    antworten(
+        [&] {
+            const QString t = QString::number(erste ? zahl : zahl + 1);
+            erste = false;
+            return t;
+        },
+        32.5);
+    const QString pfad = schreiben();
+    EXPECT_TRUE(pfad.endsWith("/OHNELIST/Anna/1+1___01.txt"));
+    EXPECT_EQ(protzeilen[1], "gespeichert unter: " + pfad);
+    EXPECT_EQ(protzeilen[2], "Arbeitszeit: 1:05 min");
+    EXPECT_EQ(protzeilen[3], "Aufgaben: maximal (nach Vorgabe durch die Zahlenauswahl): 2 (???)");
+    EXPECT_EQ(protzeilen[4], "          davon bearbeitet: 2  ");
+    EXPECT_EQ(protzeilen[5], "          richtig:  1  Tabelle: richtige Lösung, ++");
+    EXPECT_EQ(protzeilen[7], "          falsch:   1  Tabelle: richtige Lösung, _ , falsche Lösung");
+    EXPECT_EQ(protzeilen[9], "richtige Lösungen/Minute: ~0     Erfolgsquote: ~50%     Fehlerquote: ~50%");
+    EXPECT_EQ(protzeilen[0], "Anna                                 07.12.2026  kleines  1 + 1");
+}
+
+TEST_F(FGraProtokollTest, ARunAnsweredWithinASecondHasARate)
+{
+    start(13, 0, wahlAb(0, { 5 }), wahlAb(0, { 1, 2 }));
+    antworten([] { return QString::number(zahl); }, 0.2);
+    schreiben();
+    EXPECT_EQ(protzeilen[2], "Arbeitszeit: 0:00 min");
+    EXPECT_EQ(protzeilen[9], "richtige Lösungen/Minute: ~120     Erfolgsquote: ~100%     Fehlerquote: ~0%");
+    EXPECT_TRUE(protzeilen[0].str().endsWith("  kleines  1 - 1 (Form: a-b=?)"));
+}
+
+TEST_F(FGraProtokollTest, AbortedRunCountsTheAnsweredTasksOnly)
+{
+    start(16, 0, wahlAb(0, { 2 }), wahlAb(0, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+    antworten([] { return QString::number(zahl); }, 6, 3);
+    // Abort on the fourth task: it was shown, but does not count.
+    Aufgabenbild bild;
+    ASSERT_TRUE(aufgabeErzeugen(bild));
+    zaehler = zaehler - 1;
+    schreiben();
+    EXPECT_EQ(protzeilen[3], "Aufgaben: maximal (nach Vorgabe durch die Zahlenauswahl): 10 (???)");
+    EXPECT_EQ(protzeilen[4], "          davon bearbeitet: 3  ");
+    EXPECT_EQ(protzeilen[9], "richtige Lösungen/Minute: ~10     Erfolgsquote: ~100%     Fehlerquote: ~0%");
+    int offen = 0;
+    for (int j = 0; j <= 10; ++j)
+        offen += tabelle[2][j] == " ???  ";
+    EXPECT_EQ(offen, 7);
+    EXPECT_TRUE(protzeilen[19].str().contains(" ???  "));
+    // Without wrong answers the protocol ends with the bottom line of the grid.
+    EXPECT_EQ(protzeilen[46], "F     0     0     0     0     0     0     0     0     0     0     0      0");
+    EXPECT_EQ(protzeilen[47], "");
+    EXPECT_EQ(readBytes(protdatei).count("\r\n"), 47);
+}
+
+TEST_F(FGraProtokollTest, LegendShowsTheLettersThatOccurred)
+{
+    // 13 - 9 answered 2 and 14 - 9 answered 3: subtracted 10 and 1 instead of 10 and adding 1.
+    start(14, 0, wahlAb(11, { 13, 14 }), wahlAb(2, { 9 }));
+    antworten([] { return QString::number(zahl - 2); }, 3);
+    const QString pfad = schreiben();
+    ASSERT_FALSE(pfad.isEmpty());
+    EXPECT_EQ(protzeilen[37], " F     0       0       0       0       0       0       0       2        2");
+    EXPECT_EQ(protzeilen[39], "F e h l e r a n a l y s e :");
+    EXPECT_EQ(protzeilen[40], "Anzahl  Kennung  möglicher Fehlertyp");
+    EXPECT_EQ(protzeilen[41], "  2        J     -10 -1 statt -10 +1");
+    EXPECT_EQ(protzeilen[42], "");
+}
+
+TEST_F(FGraProtokollTest, PupilFromAClassListIsNamedWithoutItsNumber)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.txt"), "01 Anna\r\n02 Vodoz Dovedi\r\n");
+    aktivliste = "KL3A";
+    schuelername = "02 Vodoz Dovedi";
+    start(11, 0, wahlAb(0, { 1 }), wahlAb(0, { 1 }));
+    antworten([] { return QStringLiteral("2"); }, 1);
+    const QString pfad = schreiben();
+    EXPECT_TRUE(pfad.endsWith("/Klassen/KL3A/02 Vodoz/1+1___01.txt")) << pfad.toStdString();
+    EXPECT_EQ(protzeilen[0], "Vodoz Dovedi                         07.12.2026  kleines  1 + 1 (ohne ZÜ)");
+}
+
+TEST_F(FGraProtokollTest, EachRunGetsItsOwnFile)
+{
+    start(17, 0, wahlAb(1, { 3 }), wahlAb(0, { 3 }));
+    antworten([] { return QStringLiteral("3"); }, 1);
+    const QString erste = schreiben();
+    start(17, 0, wahlAb(1, { 3 }), wahlAb(0, { 3 }));
+    antworten([] { return QStringLiteral("3"); }, 1);
+    const QString zweite = schreiben();
+    EXPECT_TRUE(erste.endsWith("1d1___01.txt"));
+    EXPECT_TRUE(zweite.endsWith("1d1___02.txt"));
+    EXPECT_EQ(nrtext, "02");
+    EXPECT_EQ(protdatei, zweite);
+}
+
+TEST_F(FGraProtokollTest, AProtocolThatCannotBeSavedSaysWhy)
+{
+    start(11, 2, wahlAb(0, { 1 }), wahlAb(0, { 1 }));
+    antworten([] { return QStringLiteral("2"); }, 1);
+    QDir(schuelerordner).removeRecursively();
+    writeBytes(schuelerordner, "kein Ordner");
+    QString fehler;
+    EXPECT_TRUE(protokollSchreiben(fehler).isEmpty());
+    EXPECT_FALSE(fehler.isEmpty());
+    // The record holds the protocol all the same.
+    EXPECT_EQ(protzeilen[2], "Arbeitszeit: 0:01 min");
+}
+
+// ---- Golden protocol files, one per layout of the grid ----
+
+TEST_F(FGraProtokollTest, GoldenSmallAddition)
+{
+    start(11, 2, alle(11, true), alle(11, false));
+    int n = 0;
+    // Every fifth answer one too small, every seventh the digits exchanged.
+    antworten(
+        [&n] {
+            ++n;
+            if (n % 5 == 0 && zahl > 0) return QString::number(zahl - 1);
+            if (n % 7 == 0) return zahlendreher(zahl).isEmpty() ? QStringLiteral("99") : zahlendreher(zahl);
+            return QString::number(zahl);
+        },
+        2.4, 40);
+    vergleichen(schreiben(), "f_gra_1p1.txt");
+}
+
+TEST_F(FGraProtokollTest, GoldenMixedTensMinusUnits)
+{
+    start(15, 2, wahlAb(0, { 1, 3, 5, 8 }), wahlAb(0, { 2, 4, 9 }));
+    int n = 0;
+    antworten(
+        [&n] {
+            ++n;
+            if (n % 3 == 0) return QString::number(zahl + 10); // the tens not crossed
+            if (n % 4 == 0) return QString::number(zehneranteil - zahl2);
+            return QString::number(zahl);
+        },
+        7.7);
+    vergleichen(schreiben(), "f_gra_gemzm.txt");
+}
+
+TEST_F(FGraProtokollTest, GoldenSubtractionWithTenCrossing)
+{
+    start(14, 1, alle(14, true), alle(14, false));
+    int n = 0;
+    antworten(
+        [&n] {
+            ++n;
+            if (n % 4 == 0) return QString::number(zahl + 1);
+            if (n % 9 == 0) return QString::number(10 - zahl2);
+            return QString::number(zahl);
+        },
+        4, 20);
+    vergleichen(schreiben(), "f_gra_1m1_20.txt");
+}
+
+TEST_F(FGraProtokollTest, GoldenSmallDivision)
+{
+    start(17, 2, wahlAb(1, { 1, 2, 5, 10 }), wahlAb(0, { 0, 2, 5, 7 }));
+    int n = 0;
+    antworten(
+        [&n] {
+            ++n;
+            if (n % 3 == 0) return QString::number(zahl + 1);
+            if (n % 5 == 0) return QString::number(zahl1 * zahl2) + QString::number(zahl1);
+            return QString::number(zahl);
+        },
+        11.3);
+    vergleichen(schreiben(), "f_gra_1d1.txt");
+}
