@@ -1,0 +1,540 @@
+#include "shell/dverw.h"
+
+#include "platform/colors.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw_druck.h"
+#include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
+
+TForm34::TForm34(QWidget* parent)
+    : Form(parent)
+{
+    aufbauen();
+    OnActivate = [this] { dvwactivate(); };
+
+    Button1->OnClick = [this] { Button1Click(); };
+    Button2->OnClick = [this] { Button2Click(); };
+    Button3->OnClick = [this] { Button3Click(); };
+    Button4->OnClick = [this] { Button4Click(); };
+    Button5->OnClick = [this] { Button5Click(); };
+    ListBox1->OnClick = [this] { ListBox1Click(); };
+    ListBox2->OnClick = [this] { ListBox2Click(); };
+    Edit1->OnChange = [this] { Edit1Change(); };
+    Edit1->OnKeyPress = [this](QChar& key) { edit1keypress(key); };
+    Button7->OnClick = [this] { Button7Click(); };
+    Button8->OnClick = [this] { Button8Click(); };
+    Edit2->OnChange = [this] { Edit2Change(); };
+    Edit2->OnKeyPress = [this](QChar& key) { edit2keypress(key); };
+    Button11->OnClick = [this] { Button11Click(); };
+    Button9->OnClick = [this] { Button9Click(); };
+    Button13->OnClick = [this] { Button9Click(); };
+    Button6->OnClick = [this] { Button6Click(); };
+    Button12->OnClick = [this] { Button12Click(); };
+    Button14->OnClick = [this] { Button14Click(); };
+    pwedit->OnKeyPress = [this](QChar& key) { pweditkeypress(key); };
+    pwedit->OnChange = [this] { pweditChange(); };
+    Button10->OnClick = [this] { Button10Click(); };
+}
+
+void TForm34::aufbauen()
+{
+    setCaption(QStringLiteral("Dateiverwaltung"));
+    setDesignGeometry(0, 0, 784, 600);
+    setPosition(FormPosition::ScreenCenter);
+    setMaximized(true);
+
+    Klassenlisten = new Panel(this, 16, 16, 401, 273);
+    Label1 = new Label(Klassenlisten, QStringLiteral("Klassenlisten"), 32, 32);
+    applyFont(Label1, QStringLiteral("Arial"), -19);
+    Button1 = new Button(Klassenlisten, QStringLiteral("eine Liste anlegen"), 224, 25, 145, 35);
+    Button4 = new Button(Klassenlisten, QStringLiteral("eine Liste drucken"), 32, 92, 145, 35);
+    Button5 = new Button(Klassenlisten, QStringLiteral("eine Liste löschen"), 224, 92, 145, 35);
+    setHint(Button5,
+        QStringLiteral("!!! Achtung!!!   Dieser Klick löscht die Liste und alle zugehörigen Ordner   !!! Achtung !!!"));
+    setShowHint(Button5, true);
+    setTabStop(Button5, false);
+    Button3 = new Button(Klassenlisten, QStringLiteral("in einer Liste einen Namen ändern"), 32, 153, 337, 35);
+    Button2 = new Button(Klassenlisten, QStringLiteral("einer Liste einen Namen hinzufügen"), 32, 218, 337, 35);
+
+    Protokolle1 = new Panel(this, 624, 16, 150, 273);
+    Label2 = new Label(Protokolle1, QStringLiteral("Protokolle (FA)"), 16, 16);
+    applyFont(Label2, QStringLiteral("Arial"), -16);
+    Label11 = new Label(
+        Protokolle1, QStringLiteral("Bitte arbeiten Sie mit dem Arbeitsplatz, mit Word oder WordPad."), 16, 56);
+    Label11->setAutoSize(false);
+    place(Label11, 16, 56, 118, 96);
+    Label11->setWordWrap(true);
+
+    vorh_Listen = new Panel(this, 432, 16, 170, 273);
+    vorh_Listen->hide();
+    Label10 = new Label(vorh_Listen, QStringLiteral("Liste?"), 16, 10);
+    ListBox1 = new ListBox(vorh_Listen, 16, 32, 137, 193);
+    ListBox1->setSorted(true);
+    Button6 = new Button(vorh_Listen, QStringLiteral("abbrechen"), 16, 232, 137, 30);
+    Button6->Cancel = true;
+
+    namenbox = new Panel(this, 544, 16, 170, 273);
+    namenbox->hide();
+    Label14 = new Label(namenbox, QStringLiteral("welchen Namen?"), 16, 10);
+    ListBox2 = new ListBox(namenbox, 16, 32, 137, 193);
+    Button12 = new Button(namenbox, QStringLiteral("abbrechen"), 16, 232, 137, 30);
+    Button12->Cancel = true;
+
+    voll = new Panel(this, 632, 16, 169, 273);
+    voll->hide();
+    Label15 = new Label(voll, QStringLiteral("Die Liste ist voll."), 32, 96);
+    applyFont(Label15, QStringLiteral("Arial"), -16);
+    Button14 = new Button(voll, QStringLiteral("o.k."), 40, 200, 89, 33);
+    Button14->Default = true;
+
+    Nameneingabe = new Panel(this, 16, 312, 593, 161);
+    Nameneingabe->hide();
+    Label5 = new Label(
+        Nameneingabe, QStringLiteral("In einer Liste sind max. 40 Namen mit jeweils max. 35 Zeichen erlaubt."), 16, 12);
+    Label6 = new Label(Nameneingabe, QStringLiteral("1. Name:"), 16, 54);
+    applyFont(Label6, QStringLiteral("Arial"), -16);
+    Edit1 = new Edit(Nameneingabe, 104, 48, 473, 31);
+    Edit1->setMaxLength(dverw::kMaxNamenlaenge);
+    applyFont(Edit1, QStringLiteral("Arial"), -19);
+    Button7 = new Button(Nameneingabe, QStringLiteral("weiter"), 104, 104, 105, 33);
+    Button8 = new Button(Nameneingabe, QStringLiteral("Liste speichern"), 224, 104, 121, 33);
+    Button9 = new Button(Nameneingabe, QStringLiteral("abbrechen ohne zu speichern"), 376, 104, 201, 33);
+    Button9->Cancel = true;
+
+    Listenname = new Panel(this, 16, 312, 593, 161);
+    Listenname->hide();
+    Label7 = new Label(Listenname,
+        QStringLiteral("Der Name der Liste darf nicht schon vorhanden sein. Seine maximale Länge ist 7 gültige "
+                       "Zeichen. Vorschlag: benennen Sie die Liste der Klasse 1b, welche 2003 eingeschult wurde, "
+                       "mit  03_1b  oder  1b_03 ."),
+        16, 8);
+    Label7->setAutoSize(false);
+    place(Label7, 16, 8, 561, 44);
+    Label7->setWordWrap(true);
+    Label8 = new Label(Listenname, QStringLiteral("Name der Liste (der Klasse):"), 16, 70);
+    Edit2 = new Edit(Listenname, 184, 64, 105, 29);
+    Edit2->setMaxLength(dverw::kMaxListennamenlaenge);
+    applyFont(Edit2, QStringLiteral("Arial"), -19);
+    Label9 = new Label(Listenname, QStringLiteral("dieser Name existiert schon"), 304, 70);
+    setFontColor(Label9, clRed);
+    Label9->hide();
+    Button11 = new Button(Listenname, QStringLiteral("Name der Liste speichern"), 16, 112, 185, 33);
+    Button13 = new Button(Listenname, QStringLiteral("abbrechen ohne zu speichern"), 376, 112, 201, 33);
+    Button13->Cancel = true;
+
+    passwort = new Panel(this, 16, 488, 593, 57);
+    Label12 = new Label(passwort, QStringLiteral("Passwort ändern:"), 16, 18);
+    applyFont(Label12, QStringLiteral("Arial"), -19);
+    pwedit = new Edit(passwort, 228, 16, 129, 26, QStringLiteral("********"));
+    pwedit->setMaxLength(dverw::kMaxPasswortlaenge);
+    Label13 = new Label(passwort, QStringLiteral("(max. 8 Zeichen)"), 372, 22);
+
+    Button10 = new Button(this, QStringLiteral("Ende"), 660, 491, 100, 40);
+    Button10->Cancel = true;
+
+    meldung = new Label(this, QString(), 16, 556);
+    meldung->setAutoSize(false);
+    place(meldung, 16, 556, 744, 40);
+    meldung->setWordWrap(true);
+    setFontColor(meldung, clRed);
+    meldung->hide();
+}
+
+// ---- Handlers ----
+
+void TForm34::dvwactivate()
+{
+    vorh_Listen->hide();
+    Listenname->hide();
+    namenbox->hide();
+    Nameneingabe->hide();
+    Protokolle1->show();
+    passwort->show();
+    Klassenlisten->show();
+    // A window closed by its close box in the middle of a mode would otherwise open with the five locked.
+    fuenfKnoepfe(true);
+    meldung->hide();
+    m_endeTrotzFehler = false;
+    namenzahl = 0;
+    Label6->setCaption(QStringLiteral("1. Name:"));
+    Button7->setCaption(QStringLiteral("weiter"));
+    Button7->setEnabled(false);
+    Button8->setEnabled(false);
+    SetFocus(Button10);
+}
+
+void TForm34::Button1Click()
+{
+    verwaltungsmodus = 1;
+    for (int i = 1; i <= dverw::kMaxNamen; ++i)
+        listenzeilen[i].clear();
+    vorh_Listen->hide();
+    fuenfKnoepfe(false);
+    Nameneingabe->show();
+    Edit1->setEnabled(true);
+    namenzahl = 1;
+    Button7->setCaption(QStringLiteral("weiter"));
+    Edit1->clear();
+    Edit1Change();
+    Label6->setCaption(QStringLiteral("1. Name:"));
+    SetFocus(Edit1);
+}
+
+void TForm34::Button2Click()
+{
+    fuenfKnoepfe(false);
+    Label10->setCaption(QStringLiteral("welcher Liste?"));
+    verwaltungsmodus = 2;
+    namenbox->hide();
+    listenanzeigen();
+}
+
+void TForm34::Button3Click()
+{
+    fuenfKnoepfe(false);
+    Label10->setCaption(QStringLiteral("in welcher Liste?"));
+    verwaltungsmodus = 3;
+    listenanzeigen();
+}
+
+void TForm34::Button4Click()
+{
+    fuenfKnoepfe(false);
+    Label10->setCaption(QStringLiteral("welche Liste drucken?"));
+    verwaltungsmodus = 4;
+    namenbox->hide();
+    listenanzeigen();
+}
+
+void TForm34::Button5Click()
+{
+    fuenfKnoepfe(false);
+    Label10->setCaption(QStringLiteral("welche Liste?"));
+    BringToFront(vorh_Listen);
+    setShowHint(true);
+    verwaltungsmodus = 5;
+    listenanzeigen();
+}
+
+void TForm34::ListBox1Click()
+{
+    const int gewaehlt = ListBox1->ItemIndex();
+    if (gewaehlt < 0) return;
+    if (verwaltungsmodus >= 4) fuenfKnoepfe(true);
+    vorh_Listen->hide();
+    aktivliste = ListBox1->itemText(gewaehlt);
+    namenzahl = 0;
+    QStringList zeilen;
+    try {
+        zeilen = dverw::listeLesen(datpfad, aktivliste);
+    } catch (...) {
+        // Nothing of the mode can go on; the window goes back to its choice of what to do.
+        fuenfKnoepfe(true);
+        throw;
+    }
+    for (const QString& zeile : zeilen)
+        listenzeilen[++namenzahl] = zeile;
+
+    switch (verwaltungsmodus) {
+    case 2:
+        if (namenzahl < dverw::kMaxNamen) {
+            Nameneingabe->show();
+            Edit1->setEnabled(true);
+            namenzahl = namenzahl + 1;
+            Edit1->clear();
+            Edit1Change();
+            Label6->setCaption(QString::number(namenzahl) + QStringLiteral(". Name:"));
+            SetFocus(Edit1);
+        } else {
+            voll->show();
+            SetFocus(Button14);
+        }
+        break;
+    case 3: {
+        namenindex = 50;
+        namenbox->show();
+        QStringList namen;
+        for (int i = 1; i <= namenzahl; ++i)
+            namen << protokoll::nameAusZeile(listenzeilen[i]);
+        ListBox2->setItems(namen);
+        // A name of up to 35 characters is wider than the box: it shows whole when the mouse rests on it, and in
+        // the edit once chosen.
+        for (int i = 0; i < ListBox2->count(); ++i)
+            ListBox2->item(i)->setToolTip(ListBox2->item(i)->text());
+        break;
+    }
+    case 4:
+        listedrucken();
+        break;
+    case 5:
+        listeloeschen();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm34::ListBox2Click()
+{
+    const int gewaehlt = ListBox2->ItemIndex();
+    if (gewaehlt < 0 || gewaehlt >= namenzahl) return;
+    namenindex = gewaehlt + 1;
+    Nameneingabe->show();
+    Edit1->setText(protokoll::nameAusZeile(listenzeilen[namenindex]));
+    Edit1Change();
+    Label6->setCaption(QString::number(namenindex) + QStringLiteral(". Name:"));
+    SetFocus(Edit1);
+}
+
+void TForm34::Edit1Change()
+{
+    m_zeichenSeitAenderung = 0;
+    const QString text = Edit1->text();
+    const bool gueltig = dverw::schuelernameGueltig(text);
+    switch (verwaltungsmodus) {
+    case 1:
+        if (namenzahl > dverw::kMaxNamen) {
+            Button7->setEnabled(false);
+            Button7->setCaption(QStringLiteral("Liste ist voll"));
+            return;
+        }
+        listenzeilen[namenzahl] = dverw::listenzeile(namenzahl, text);
+        Button7->setEnabled(gueltig);
+        // While a name is being typed the list cannot be saved without it; with the edit empty again the
+        // names confirmed so far can be.
+        Button8->setEnabled(text.isEmpty() && namenzahl > 1);
+        break;
+    case 2:
+        listenzeilen[namenzahl] = dverw::listenzeile(namenzahl, text);
+        Button7->setEnabled(false);
+        Button8->setEnabled(gueltig);
+        break;
+    case 3:
+        Button7->setEnabled(false);
+        Button8->setEnabled(gueltig);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm34::edit1keypress(QChar& key)
+{
+    if (key == QChar(8)) return;
+    if (!dverw::namenzeichen(key) || (key == u' ' && Edit1->text().isEmpty() && m_zeichenSeitAenderung == 0)) {
+        key = QChar();
+        return;
+    }
+    ++m_zeichenSeitAenderung;
+}
+
+void TForm34::Button7Click()
+{
+    if (verwaltungsmodus != 1 || namenzahl > dverw::kMaxNamen || !dverw::schuelernameGueltig(Edit1->text())) return;
+    Button7->setEnabled(false);
+    nrtext = protokoll::zweistellig(namenzahl);
+    listenzeilen[namenzahl] = nrtext + QStringLiteral(" ") + Edit1->text();
+    namenzahl = namenzahl + 1;
+    if (namenzahl > dverw::kMaxNamen)
+        voll->show();
+    else
+        listenzeilen[namenzahl].clear();
+    Label6->setCaption(QString::number(namenzahl) + QStringLiteral(". Name:"));
+    Edit1->clear();
+    Edit1Change();
+    SetFocus(Edit1);
+}
+
+void TForm34::Button8Click()
+{
+    if (verwaltungsmodus == 1) {
+        if (namenzahl <= 1) return;
+        Listenname->show();
+        Edit2->clear();
+        Edit2Change();
+        SetFocus(Edit2);
+        return;
+    }
+    if ((verwaltungsmodus != 2 && verwaltungsmodus != 3) || !dverw::schuelernameGueltig(Edit1->text())) return;
+    const int zeile = verwaltungsmodus == 2 ? namenzahl : namenindex;
+    if (zeile < 1 || zeile > namenzahl) return;
+    const QString vorher = listenzeilen[zeile];
+    listenzeilen[zeile] = dverw::listenzeile(zeile, Edit1->text());
+    listendatei = aktivliste + QStringLiteral(".txt");
+    if (!listespeichern(namenzahl)) {
+        // The entry stays open with the name typed, so that nothing is lost and saving can be tried again.
+        listenzeilen[zeile] = vorher;
+        return;
+    }
+    fuenfKnoepfe(true);
+    Nameneingabe->hide();
+    namenbox->hide();
+}
+
+void TForm34::Edit2Change()
+{
+    aktivliste = Edit2->text();
+    listennamepruefen();
+    if (dverw::listennameGueltig(Edit2->text()) && listevorhanden == 0) {
+        Button11->setEnabled(true);
+        Label9->hide();
+    } else {
+        Button11->setEnabled(false);
+        Label9->setVisible(listevorhanden == 1);
+    }
+}
+
+void TForm34::edit2keypress(QChar& key)
+{
+    if (key != QChar(8) && !dverw::listennamenzeichen(key)) key = QChar();
+}
+
+void TForm34::Button11Click()
+{
+    if (verwaltungsmodus != 1 || namenzahl <= 1 || !dverw::listennameGueltig(Edit2->text())) return;
+    aktivliste = Edit2->text();
+    // Another PC sharing the data folder may have taken the name since it was typed.
+    listennamepruefen();
+    if (listevorhanden == 1) {
+        Button11->setEnabled(false);
+        Label9->show();
+        return;
+    }
+    // The pending, not yet confirmed line is dropped.
+    if (!listespeichern(namenzahl - 1)) return;
+    namenzahl = namenzahl - 1;
+    fuenfKnoepfe(true);
+    Listenname->hide();
+    voll->hide();
+    Nameneingabe->hide();
+}
+
+void TForm34::Button9Click()
+{
+    fuenfKnoepfe(true);
+    namenbox->hide();
+    Nameneingabe->hide();
+    Listenname->hide();
+}
+
+void TForm34::Button6Click()
+{
+    vorh_Listen->hide();
+    fuenfKnoepfe(true);
+}
+
+void TForm34::Button12Click()
+{
+    namenbox->hide();
+    Nameneingabe->hide();
+    fuenfKnoepfe(true);
+}
+
+void TForm34::Button14Click()
+{
+    voll->hide();
+    fuenfKnoepfe(true);
+}
+
+void TForm34::pweditkeypress(QChar& key)
+{
+    if (key != QChar(8) && !dverw::passwortzeichen(key)) key = QChar();
+}
+
+void TForm34::pweditChange()
+{
+    adminpasswort = pwedit->text();
+}
+
+void TForm34::Button10Click()
+{
+    QString fehler;
+    if (!dverw::dwinaSchreiben(datpfad, adminpasswort, fehler) && !m_endeTrotzFehler) {
+        zeigeMeldung(QStringLiteral("Das Passwort konnte nicht gespeichert werden: %1 "
+                                    "Noch einmal „Ende“ schließt das Fenster trotzdem.")
+                         .arg(fehler));
+        m_endeTrotzFehler = true;
+        return;
+    }
+    fuenfKnoepfe(true);
+    Protokolle1->hide();
+    passwort->hide();
+    Klassenlisten->hide();
+    Nameneingabe->hide();
+    voll->hide();
+    Listenname->hide();
+    namenbox->hide();
+    vorh_Listen->hide();
+    if (OnEnde) OnEnde();
+    Close();
+}
+
+// ---- Routines ----
+
+void TForm34::listenanzeigen()
+{
+    listenzahl = 0;
+    const QStringList namen = dverw::listenanzeigen(datpfad);
+    for (const QString& name : namen)
+        listennamen[listenzahl++] = name;
+    vorh_Listen->show();
+    ListBox1->clear();
+    for (int i = 0; i < listenzahl; ++i)
+        ListBox1->add(listennamen[i]);
+}
+
+void TForm34::listennamepruefen()
+{
+    listendatei = dverw::listendateiname(aktivliste);
+    listevorhanden = dverw::listennamepruefen(datpfad, aktivliste) ? 1 : 0;
+}
+
+bool TForm34::listespeichern(int zeilenzahl)
+{
+    QStringList zeilen;
+    for (int i = 1; i <= zeilenzahl; ++i)
+        zeilen << listenzeilen[i];
+    QString fehler;
+    if (!dverw::listespeichern(datpfad, aktivliste, listendatei, zeilen, fehler)) {
+        zeigeMeldung(QStringLiteral("Die Liste %1 konnte nicht gespeichert werden: %2").arg(aktivliste.str(), fehler));
+        return false;
+    }
+    meldung->hide();
+    return true;
+}
+
+void TForm34::listedrucken()
+{
+    QStringList zeilen;
+    for (int i = 1; i <= namenzahl; ++i)
+        zeilen << listenzeilen[i];
+    dverw::drucken(dverw::listenblatt(aktivliste, zeilen));
+}
+
+void TForm34::listeloeschen()
+{
+    QStringList zeilen;
+    for (int i = 1; i <= namenzahl; ++i)
+        zeilen << listenzeilen[i];
+    const dverw::Loeschergebnis ergebnis = dverw::listeLoeschen(datpfad, aktivliste, zeilen);
+    if (ergebnis.aktivlisteAufgehoben) aktivliste = QStringLiteral("ohne");
+    if (ergebnis.meldung.isEmpty())
+        meldung->hide();
+    else
+        zeigeMeldung(ergebnis.meldung);
+    if (!ergebnis.geloescht) return;
+    ListBox1->clear();
+    listenanzeigen();
+}
+
+void TForm34::fuenfKnoepfe(bool an)
+{
+    for (Button* b : { Button1, Button2, Button3, Button4, Button5 })
+        b->setEnabled(an);
+}
+
+void TForm34::zeigeMeldung(const QString& text)
+{
+    meldung->setCaption(text);
+    meldung->show();
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The administration window "Dateiverwaltung": class lists (create, add a name, change a name, print,
+// delete) with the pupils' folders, and the administration password.
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <functional>
+
+class TForm34 final : public Form {
+    Q_DISABLE_COPY(TForm34)
+public:
+    explicit TForm34(QWidget* parent = nullptr);
+
+    // Runs when "Ende" closes the window, after "dw.ina" is written: the main window hides its password
+    // entry here.
+    std::function<void()> OnEnde;
+
+    Panel* Klassenlisten = nullptr;
+    Label* Label1 = nullptr;
+    Button* Button1 = nullptr;
+    Button* Button4 = nullptr;
+    Button* Button5 = nullptr;
+    Button* Button3 = nullptr;
+    Button* Button2 = nullptr;
+
+    Panel* Protokolle1 = nullptr;
+    Label* Label2 = nullptr;
+    Label* Label11 = nullptr;
+
+    Panel* vorh_Listen = nullptr;
+    Label* Label10 = nullptr;
+    ListBox* ListBox1 = nullptr;
+    Button* Button6 = nullptr;
+
+    Panel* namenbox = nullptr;
+    Label* Label14 = nullptr;
+    ListBox* ListBox2 = nullptr;
+    Button* Button12 = nullptr;
+
+    Panel* voll = nullptr;
+    Label* Label15 = nullptr;
+    Button* Button14 = nullptr;
+
+    Panel* Nameneingabe = nullptr;
+    Label* Label5 = nullptr;
+    Label* Label6 = nullptr;
+    Edit* Edit1 = nullptr;
+    Button* Button7 = nullptr;
+    Button* Button8 = nullptr;
+    Button* Button9 = nullptr;
+
+    Panel* Listenname = nullptr;
+    Label* Label7 = nullptr;
+    Label* Label8 = nullptr;
+    Edit* Edit2 = nullptr;
+    Button* Button11 = nullptr;
+    Label* Label9 = nullptr;
+    Button* Button13 = nullptr;
+
+    Panel* passwort = nullptr;
+    Label* Label12 = nullptr;
+    Edit* pwedit = nullptr;
+    Label* Label13 = nullptr;
+
+    Button* Button10 = nullptr;
+    // A write that failed (class list, "kl.ina", "dw.ina") or a deletion that stopped says so here.
+    Label* meldung = nullptr;
+
+private:
+    void aufbauen();
+
+    void dvwactivate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void ListBox1Click();
+    void ListBox2Click();
+    void Edit1Change();
+    void edit1keypress(QChar& key);
+    void Button7Click();
+    void Button8Click();
+    void Edit2Change();
+    void edit2keypress(QChar& key);
+    void Button11Click();
+    void Button9Click();
+    void Button6Click();
+    void Button12Click();
+    void Button14Click();
+    void pweditkeypress(QChar& key);
+    void pweditChange();
+    void Button10Click();
+
+    void listenanzeigen();
+    void listennamepruefen();
+    bool listespeichern(int zeilenzahl);
+    void listedrucken();
+    void listeloeschen();
+
+    void fuenfKnoepfe(bool an);
+    void zeigeMeldung(const QString& text);
+
+    // Characters let into Edit1 since its text last changed: a pasted name reaches the key filter character by
+    // character before any of it is in the edit, and only its first character may not be a blank.
+    int m_zeichenSeitAenderung = 0;
+    // "Ende" could not write "dw.ina" and said so; the next "Ende" closes all the same.
+    bool m_endeTrotzFehler = false;
+};

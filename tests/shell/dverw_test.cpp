@@ -1,0 +1,355 @@
+#include "platform/printer.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+class DverwTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        adminpasswort = "";
+        verwaltungsmodus = 0;
+        writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\nohne\r\n").toUtf8());
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+
+    // Opens the window and lets `schritte` work in it as the teacher would.
+    void oeffnen(TForm34& w, const std::function<void()>& schritte)
+    {
+        Form::setModalDriver([&](Form&) { schritte(); });
+        w.showModal();
+    }
+
+    static void klick(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    static void waehle(ListBox* box, const QString& text)
+    {
+        const auto gefunden = box->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(gefunden.size(), 1) << text.toStdString();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(gefunden.first()).center());
+    }
+    void liste(const QString& datei, const QStringList& zeilen)
+    {
+        QDir().mkpath(dataPath("k_liste"));
+        QByteArray b;
+        for (const QString& z : zeilen)
+            b += z.toLatin1() + "\r\n";
+        writeBytes(dataPath("k_liste/" + datei), b);
+    }
+    static QStringList kinder(int n)
+    {
+        QStringList z;
+        for (int i = 1; i <= n; ++i)
+            z << QString("%1 Kind").arg(i, 2, 10, QChar('0'));
+        return z;
+    }
+    QStringList ordner(const QString& rel) const
+    {
+        return QDir(dataPath(rel)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
+};
+
+} // namespace
+
+TEST_F(DverwTest, ANewListOfThreeNamesWithItsFolders)
+{
+    TForm34 w;
+    oeffnen(w, [&] {
+        EXPECT_EQ(w.caption(), "Dateiverwaltung");
+        EXPECT_EQ(w.focusWidget(), w.Button10);
+        grabToPng(&w, "dverw_start");
+        klick(w.Button1);
+        EXPECT_TRUE(w.Nameneingabe->isVisible());
+        EXPECT_FALSE(w.Button1->isEnabled());
+        EXPECT_EQ(w.focusWidget(), w.Edit1);
+        EXPECT_FALSE(w.Button8->isEnabled());
+        for (const QString& name : { "Anna", "Ben", "Christina Maria" }) {
+            typeText(&w, name);
+            EXPECT_TRUE(w.Button7->isEnabled());
+            EXPECT_FALSE(w.Button8->isEnabled()); // a pending name is not dropped by saving
+            klick(w.Button7);
+            // "weiter" waits for the next name.
+            EXPECT_FALSE(w.Button7->isEnabled());
+            EXPECT_TRUE(w.Button8->isEnabled());
+        }
+        EXPECT_EQ(w.Label6->caption(), "4. Name:");
+        grabToPng(&w, "dverw_modus1_namen");
+        w.Button7->Click(); // an empty name is never stored
+        klick(w.Button8);
+        EXPECT_TRUE(w.Listenname->isVisible());
+        EXPECT_FALSE(w.Button11->isEnabled());
+        typeText(&w, "ab_1");
+        EXPECT_TRUE(w.Button11->isEnabled());
+        grabToPng(&w, "dverw_modus1_listenname");
+        klick(w.Button11);
+        EXPECT_FALSE(w.Listenname->isVisible());
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        EXPECT_TRUE(w.Button1->isEnabled());
+        EXPECT_FALSE(w.meldung->isVisible());
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/AB_1.TXT")), QByteArray("01 Anna\r\n02 Ben\r\n03 Christina Maria\r\n"));
+    EXPECT_EQ(ordner("Klassen/ab_1"), QStringList({ "01 Anna", "02 Ben", "03 Chris" }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(DverwTest, AnExistingListNameIsRefusedWhateverItsCase)
+{
+    liste("1B.TXT", { "01 Anna" });
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button1);
+        typeText(&w, "Ben");
+        klick(w.Button7);
+        klick(w.Button8);
+        typeText(&w, "1b");
+        EXPECT_TRUE(w.Label9->isVisible());
+        EXPECT_FALSE(w.Button11->isEnabled());
+        grabToPng(&w, "dverw_modus1_name_vorhanden");
+        w.Button11->Click();
+        pressKey(&w, Qt::Key_Backspace);
+        EXPECT_FALSE(w.Label9->isVisible());
+        EXPECT_TRUE(w.Button11->isEnabled());
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/1B.TXT")), QByteArray("01 Anna\r\n"));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "1B.TXT" }));
+}
+
+TEST_F(DverwTest, RefusedCharactersNeverReachTheDisk)
+{
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button1);
+        typeText(&w, " /..\\Anna1");
+        EXPECT_EQ(w.Edit1->text(), "Anna");
+        w.Edit1->clear();
+        w.Edit1->pasteFiltered(" Anna Lena/../x€");
+        EXPECT_EQ(w.Edit1->text(), "Anna Lenax");
+        klick(w.Button7);
+        klick(w.Button8);
+        typeText(&w, "../1.b");
+        EXPECT_EQ(w.Edit2->text(), "1b");
+        w.Edit2->clear();
+        w.Edit2->pasteFiltered("a/b c");
+        EXPECT_EQ(w.Edit2->text(), "abc");
+        klick(w.Button13);
+        EXPECT_TRUE(w.Button1->isEnabled());
+    });
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+}
+
+TEST_F(DverwTest, AddingANameAndAFullList)
+{
+    liste("2A.TXT", { "01 Anna", "02 Ben" });
+    liste("VOLL.TXT", kinder(40));
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button2);
+        EXPECT_EQ(w.Label10->caption(), "welcher Liste?");
+        EXPECT_EQ(w.ListBox1->items(), QStringList({ "2A", "VOLL" }));
+        grabToPng(&w, "dverw_modus2_listenwahl");
+        waehle(w.ListBox1, "VOLL");
+        EXPECT_TRUE(w.voll->isVisible());
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        grabToPng(&w, "dverw_modus2_voll");
+        pressKey(&w, Qt::Key_Return);
+        EXPECT_FALSE(w.voll->isVisible());
+        EXPECT_TRUE(w.Button2->isEnabled());
+
+        klick(w.Button2);
+        waehle(w.ListBox1, "2A");
+        EXPECT_EQ(w.Label6->caption(), "3. Name:");
+        EXPECT_FALSE(w.Button8->isEnabled());
+        typeText(&w, "Dora");
+        EXPECT_FALSE(w.Button7->isEnabled());
+        EXPECT_TRUE(w.Button8->isEnabled());
+        grabToPng(&w, "dverw_modus2_name");
+        klick(w.Button8);
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n02 Ben\r\n03 Dora\r\n"));
+    EXPECT_EQ(ordner("Klassen/2A"), QStringList({ "01 Anna", "02 Ben", "03 Dora" }));
+}
+
+TEST_F(DverwTest, AThirtyFiveCharacterNameSurvivesARename)
+{
+    const QString lang = "Annabell Katharina Muster-Schmidtke"; // 35 characters
+    const QString neu = "Annabell Katharina Muster-Schmidtka";
+    ASSERT_EQ(lang.size(), 35);
+    liste("3C.TXT", { "01 " + lang, "02 Ben" });
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button3);
+        waehle(w.ListBox1, "3C");
+        EXPECT_TRUE(w.namenbox->isVisible());
+        EXPECT_EQ(w.ListBox2->items(), QStringList({ lang, "Ben" }));
+        waehle(w.ListBox2, lang);
+        EXPECT_EQ(w.Edit1->text(), lang);
+        EXPECT_EQ(w.Label6->caption(), "1. Name:");
+        grabToPng(&w, "dverw_modus3");
+        pressKey(&w, Qt::Key_Backspace);
+        typeText(&w, "a");
+        EXPECT_EQ(w.Edit1->text(), neu);
+        klick(w.Button8);
+        EXPECT_FALSE(w.namenbox->isVisible());
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/3C.TXT")), ("01 " + neu + "\r\n02 Ben\r\n").toLatin1());
+}
+
+TEST_F(DverwTest, AClassListThatCannotBeWrittenIsReported)
+{
+    liste("2A.TXT", { "01 Anna" });
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button2);
+        waehle(w.ListBox1, "2A");
+        typeText(&w, "Ben");
+        // The folder of the lists is replaced by a file behind the program's back.
+        QDir(dataPath("k_liste")).removeRecursively();
+        writeBytes(dataPath("k_liste"), "kein Ordner");
+        klick(w.Button8);
+        EXPECT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 2A konnte nicht gespeichert werden: "))
+            << w.meldung->caption().toStdString();
+        EXPECT_TRUE(w.Nameneingabe->isVisible());
+        EXPECT_EQ(w.Edit1->text(), "Ben");
+        grabToPng(&w, "dverw_meldung");
+    });
+}
+
+TEST_F(DverwTest, PrintingAList)
+{
+    printer().setRecording(true);
+    liste("4B.TXT", kinder(3));
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button4);
+        EXPECT_EQ(w.Label10->caption(), "welche Liste drucken?");
+        grabToPng(&w, "dverw_modus4");
+        waehle(w.ListBox1, "4B");
+        EXPECT_FALSE(w.vorh_Listen->isVisible());
+        EXPECT_TRUE(w.Button4->isEnabled());
+    });
+    ASSERT_EQ(printer().recorded().size(), 1);
+    EXPECT_EQ(printer().recorded().first().title, "Klassenliste 4B");
+    QStringList texte;
+    for (const DrawOp& op : printer().recorded().first().pages.first())
+        if (op.kind == DrawOp::Kind::Text) texte << op.text;
+    EXPECT_EQ(texte, QStringList({ "4B", "01 Kind", "02 Kind", "03 Kind" }));
+}
+
+TEST_F(DverwTest, DeletingTheActiveListAndThenAnother)
+{
+    liste("1A.TXT", { "01 Anna" });
+    liste("2B.TXT", { "01 Ben" });
+    QDir().mkpath(dataPath("Klassen/1A/01 Anna"));
+    writeBytes(dataPath("Klassen/1A/01 Anna/H1_7_01.txt"), "x\r\n");
+    QDir().mkpath(dataPath("Klassen/2B/01 Ben"));
+    writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n1a\r\n").toUtf8());
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button5);
+        EXPECT_EQ(w.Label10->caption(), "welche Liste?");
+        EXPECT_FALSE(hasTabStop(w.Button5));
+        EXPECT_TRUE(w.Button5->property("taviHint").toString().contains("Dieser Klick löscht die Liste"));
+        grabToPng(&w, "dverw_modus5");
+        waehle(w.ListBox1, "1A");
+        EXPECT_EQ(aktivliste, "ohne");
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
+        // The choice stays open for a further list.
+        EXPECT_TRUE(w.vorh_Listen->isVisible());
+        EXPECT_EQ(w.ListBox1->items(), QStringList({ "2B" }));
+        waehle(w.ListBox1, "2B");
+        EXPECT_EQ(w.ListBox1->items(), QStringList());
+        klick(w.Button6);
+    });
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/1A")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/2B")));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
+}
+
+TEST_F(DverwTest, ADeletionThatCannotFinishSaysSoAndKeepsTheList)
+{
+    liste("1A.TXT", { "01 Anna" });
+    QDir().mkpath(dataPath("Klassen/1A/01 Anna/Bilder"));
+    writeBytes(dataPath("Klassen/1A/01 Anna/H1_7_01.txt"), "x\r\n");
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button5);
+        waehle(w.ListBox1, "1A");
+        EXPECT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 1A wurde nicht gelöscht"))
+            << w.meldung->caption().toStdString();
+        EXPECT_TRUE(w.Button5->isEnabled());
+    });
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/1A.TXT")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/1A/01 Anna/H1_7_01.txt")));
+}
+
+TEST_F(DverwTest, TheEndWritesThePasswordAndHidesTheGate)
+{
+    adminpasswort = "alt";
+    int verborgen = 0;
+    TForm34 w;
+    w.OnEnde = [&] { ++verborgen; };
+    oeffnen(w, [&] {
+        EXPECT_EQ(w.pwedit->text(), "********");
+        w.pwedit->setFocus();
+        w.pwedit->setCursorPosition(8);
+        pressKey(&w, Qt::Key_Backspace);
+        pressKey(&w, Qt::Key_Backspace);
+        typeText(&w, " ä*{x9");
+        EXPECT_EQ(w.pwedit->text(), "******x9");
+        pressKey(&w, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(verborgen, 1);
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n******x9\r\nEnde\r\n"));
+
+    // Untouched, the edit keeps the password the gate read; cleared, it is empty.
+    TForm34 zweites;
+    adminpasswort = "geheim";
+    oeffnen(zweites, [&] { klick(zweites.Button10); });
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
+    oeffnen(zweites, [&] {
+        zweites.pwedit->clear();
+        klick(zweites.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
+}
+
+TEST_F(DverwTest, AnUnwritableDwInaIsReportedBeforeTheWindowCloses)
+{
+    datpfad = dataPath("fehlt/");
+    int verborgen = 0;
+    TForm34 w;
+    w.OnEnde = [&] { ++verborgen; };
+    oeffnen(w, [&] {
+        klick(w.Button10);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
+        EXPECT_TRUE(w.Klassenlisten->isVisible());
+        grabToPng(&w, "dverw_dwina_fehler");
+        klick(w.Button10);
+        EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_EQ(verborgen, 1);
+}
