@@ -100,3 +100,65 @@ TEST_F(TaviTest, DemoMainWindowLooksLikeItsFormDescription)
     });
     w.showModal();
 }
+
+TEST_F(TaviTest, DemoControlsLookLikeTheirWindowsCounterparts)
+{
+    // Parts of the aids hub: a group box of aid buttons, a level group, the work-limits panel and a memo.
+    Form w;
+    w.setCaption("Hilfen");
+    w.setClientSize(940, 600);
+    auto* gb = new GroupBox(&w, "Raum 10:", 328, 5, 300, 180);
+    for (int i = 0; i < 3; ++i) {
+        auto* b
+            = new Button(gb, QStringList { "Wie viele sind es?", "Zerlegen mit Beinchen", "Zerlegen im 10er-Feld" }[i],
+                16, 24 + 48 * i, 268, 40);
+        applyFont(b, "MS Sans Serif", 16);
+    }
+    auto* level = new RadioGroup(&w, "Schwierigkeitsstufe", 640, 5, 290, 200);
+    level->setItems({ " ohne Überträge", " ein Übertrag: in die 100er-Stelle", " ein Übertrag: in die 10er-Stelle",
+        " zwei Überträge ", " Mischung aller Schwierigkeitsstufen" });
+    level->setItemIndex(1);
+    auto* columns = new RadioGroup(&w, "erlaubte Längen:", 640, 215, 290, 80);
+    columns->setColumns(3);
+    columns->setItems({ "3", "4", "5", "6", "7" });
+    columns->setItemIndex(4);
+
+    auto* limits = new Panel(&w, 16, 200, 600, 150);
+    setColor(limits, clMoneyGreen);
+    new Label(limits, "Wie viele Minuten soll mindestens gearbeitet werden?", 16, 20);
+    auto* minutes = new Edit(limits, 400, 16, 40, 21, "10");
+    minutes->setMaxLength(2);
+    new Label(limits, "( 0 ... 15 )", 450, 20);
+    auto* note
+        = new Label(limits, "Wenn Sie '0' Minuten eingeben, werden sämtliche Protokollfunktionen unterdrückt.", 16, 60);
+    setFontColor(note, clRed);
+    auto* fertig = new Button(limits, "fertig", 480, 100, 100, 35);
+    fertig->Default = true;
+    auto* check = new CheckBox(limits, "mit Lösungsblatt", 16, 110, 150, 20);
+    check->setChecked(true);
+
+    auto* bar = new Panel(&w, 16, 360, 600, 49);
+    bar->setBevelOuter(Bevel::Lowered);
+    new Label(bar, "Vorgaben:", 8, 16);
+    auto* title = new Panel(&w, 16, 8, 300, 60, "TAVI  Version 1");
+    applyFont(title, "Arial", -21, FontStyle::Bold);
+    setFontColor(title, clNavy);
+    setColor(title, clSkyBlue);
+
+    auto* memo = new Memo(&w, 16, 420, 600, 100);
+    applyFont(memo, "courier new", -13);
+    memo->setLines({ "Hinweise zur Fehleranalyse", "", "  Ü 1  bedeutet: Übertrag vergessen" });
+    auto* list = new ListBox(&w, 640, 310, 120, 200);
+    applyFont(list, "Courier New", 16);
+    list->setMultiSelect(true);
+    list->setItems({ " 1", " 2", " 3", " 4", " 5" });
+    list->setSelected(1, true);
+    list->setSelected(3, true);
+    auto* ende = new Button(&w, "Hilfen beenden", 780, 540, 129, 49);
+    ende->Cancel = true;
+    w.show();
+    grabToPng(&w, "demo_steuerelemente");
+    EXPECT_EQ(columns->button(3)->y(), columns->button(0)->y() + columns->button(1)->height());
+    EXPECT_EQ(memo->lines().size(), 3);
+    w.Close();
+}
