@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include "platform/symbolfont.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 
@@ -7,7 +9,6 @@ namespace {
 
 const QString kSans = QStringLiteral("Liberation Sans");
 const QString kMono = QStringLiteral("Liberation Mono");
-const QString kSymbols = QStringLiteral("DejaVu Sans");
 
 SymbolTextMapper& mapperSlot()
 {
@@ -44,7 +45,7 @@ QString fontFamily(const QString& name)
 {
     const QString n = name.trimmed().toLower();
     if (n == QLatin1String("courier new") || n == QLatin1String("courier")) return kMono;
-    if (isSymbolFont(n)) return kSymbols;
+    if (isSymbolFont(n)) return symbolfont::familyName();
     // "arial", "ms sans serif" and anything unknown.
     return kSans;
 }
@@ -90,6 +91,6 @@ void setSymbolTextMapper(SymbolTextMapper mapper)
 
 QString textForFont(const QString& fontName, const QString& text)
 {
-    if (isSymbolFont(fontName) && mapperSlot()) return mapperSlot()(text);
-    return text;
+    if (!isSymbolFont(fontName)) return text;
+    return mapperSlot() ? mapperSlot()(text) : symbolfont::toUnicode(text);
 }

@@ -26,7 +26,7 @@ int emPixels(const QString& name, int height);
 QString fontFamily(const QString& name);
 bool isSymbolFont(const QString& name);
 
-// The symbol table registers itself here; until it does, symbol text stays as it is.
+// The symbol table registers itself here; without it, symbolfont's table is used directly.
 using SymbolTextMapper = QString (*)(const QString& text);
 void setSymbolTextMapper(SymbolTextMapper mapper);
 // The text to show for text in the named font: symbol fonts go through the symbol table.

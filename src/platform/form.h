@@ -14,7 +14,7 @@ enum class FormPosition { Designed, ScreenCenter };
 // A window of the program: a top-level window with its caption, design-pixel geometry, colour, default font
 // and drawing surface. Every window is created once and lives until the program ends; it is shown with
 // showModal(), which returns only when the window has closed itself, and closing only hides it.
-class Form : public QDialog, public KeyEvents {
+class Form : public QDialog, public KeyEvents, public SurfaceOwner {
     Q_OBJECT
 public:
     explicit Form(QWidget* parent = nullptr);
@@ -40,7 +40,9 @@ public:
     // The control that has the focus when the window is shown (else the first tab stop).
     void setActiveControl(QWidget* control) { m_activeControl = control; }
 
-    Surface& surface() { return m_surface; }
+    Surface& surface() override { return m_surface; }
+    // The window's canvas: drawings on it stay and show under the controls.
+    Canvas& canvas() { return m_surface.canvas(); }
     // Outer size of the window in pixels, frame included.
     QSize outerSize() const;
 

@@ -1,7 +1,9 @@
+#include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
 #include "platform/form.h"
+#include "platform/paintbox.h"
 #include "support/fixtures.h"
 #include "support/keys.h"
 
@@ -239,4 +241,25 @@ TEST_F(FormTest, ColourAndClientSizeGoToTheSurface)
     EXPECT_GE(form.surface().image().height(), 200);
     EXPECT_EQ(form.surface().image().pixelColor(150, 100), clTeal);
     EXPECT_EQ(form.grab().toImage().pixelColor(150, 100), clTeal);
+}
+
+TEST_F(FormTest, DrawingsOnTheWindowAndItsPaintBoxesShowUnderTheControls)
+{
+    Form form;
+    form.setClientSize(300, 200);
+    auto* box = new PaintBox(&form);
+    box->setGeometry(150, 0, 150, 200);
+    auto* label = new Label(&form, "Wohin", 10, 10);
+    setColor(label, clWhite);
+    form.show();
+    form.canvas().brush.color = clYellow;
+    form.canvas().fillRect(0, 0, 300, 200);
+    box->canvas().brush.color = clBlue;
+    box->canvas().fillRect(0, 0, 20, 20);
+    const QImage shot = form.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(100, 100), clYellow);
+    EXPECT_EQ(shot.pixelColor(155, 5), clBlue);
+    EXPECT_EQ(form.surface().image().pixelColor(155, 5), clBlue);
+    EXPECT_EQ(shot.pixelColor(label->x() + 1, label->y() + label->height() - 1), clWhite);
+    form.Close();
 }
