@@ -1,0 +1,84 @@
+#include "analyses/f_prot.h"
+
+#include "analyses/f_prot_logik.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "shell/HalmorGlobalDefs.h"
+
+namespace {
+
+void zeichnen(Canvas& c, const prot::Seite& seite)
+{
+    for (const prot::Text& t : seite.texte)
+        if (!t.text.isEmpty()) c.textOut(t.x, t.y, t.text);
+    for (const prot::Strich& s : seite.striche) {
+        c.moveTo(s.x1, s.y1);
+        c.lineTo(s.x2, s.y2);
+    }
+}
+
+} // namespace
+
+TForm36::TForm36(QWidget* parent)
+    : Form(parent)
+{
+    setCaption(QStringLiteral("Protokoll"));
+    setMaximized(true);
+    setDesignGeometry(0, 0, 800, 580);
+
+    Button1 = new Button(this, QStringLiteral("drucken"), 672, 464, 90, 30);
+    applyFont(Button1, QStringLiteral("Arial"), 16);
+    Button1->OnClick = [this] { Button1Click(); };
+    Button2 = new Button(this, QStringLiteral("zurück"), 672, 512, 90, 30);
+    applyFont(Button2, QStringLiteral("Arial"), 16);
+    Button2->Cancel = true;
+    Button2->OnClick = [this] { Button2Click(); };
+
+    OnActivate = [this] { form36activate(); };
+}
+
+void TForm36::form36activate()
+{
+    Button1->setEnabled(true);
+    SetFocus(Button1);
+
+    const int n = prot::lesen(protdatei);
+
+    // A new protocol replaces whatever the last one left on the window.
+    surface().clear();
+    Canvas& c = surface().canvas();
+    c.reset(TextAlign::Left | TextAlign::Top, MapMode::LoMetric);
+    c.font.name = QStringLiteral("courier new");
+    c.font.height = 45;
+    c.brush.color = color();
+    zeichnen(c, prot::bildschirm(programmcode, n));
+    update();
+}
+
+void TForm36::Button1Click()
+{
+    Button1->setEnabled(false);
+    Button2->setEnabled(true);
+    SetFocus(Button2);
+
+    Printer& p = printer();
+    p.beginDoc(QStringLiteral("Protokoll"));
+    const QVector<prot::Seite> seiten = prot::druckseiten(programmcode, protzeilenzahl);
+    for (int s = 0; s < seiten.size(); ++s) {
+        if (s > 0) p.newPage();
+        Canvas& c = p.canvas();
+        c.font.name = QStringLiteral("courier new");
+        c.font.height = 35;
+        c.font.color = Qt::black;
+        c.pen.width = 2;
+        c.brush.style = BrushStyle::Clear;
+        zeichnen(c, seiten[s]);
+    }
+    p.endDoc();
+}
+
+void TForm36::Button2Click()
+{
+    Close();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// "Protokoll": shows the protocol file an analysis has just written and prints it.
+//
+// A protocol writer sets protdatei to the full path of the file it wrote and programmcode to the analysis
+// (1..3 quick sight, 11..17 basic arithmetic, 20 written subtraction), then calls Form36->showModal().
+// The viewer reads the file into protzeilen[1..] (protzeilenzahl lines) when it is shown.
+
+#include "platform/form.h"
+
+class Button;
+
+class TForm36 final : public Form {
+public:
+    explicit TForm36(QWidget* parent = nullptr);
+
+    Button* Button1 = nullptr; // "drucken"
+    Button* Button2 = nullptr; // "zurück"
+
+private:
+    Q_DISABLE_COPY(TForm36)
+    void form36activate();
+    void Button1Click();
+    void Button2Click();
+};

@@ -1,0 +1,45 @@
+#pragma once
+// The protocol viewer without its window: reading a protocol file into the protocol record, and what goes
+// on the screen and on the printed pages (text positions and frame lines in 0.1 mm, y upward).
+
+#include <QString>
+#include <QVector>
+
+namespace prot {
+
+// Room of the protocol record after line 0.
+constexpr int kMaxZeilen = 210;
+// Quick-sight protocols are cut on the screen after this many lines.
+constexpr int kSchirmzeilenSs = 34;
+
+struct Text {
+    int x = 0, y = 0;
+    QString text;
+};
+
+struct Strich {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+struct Seite {
+    QVector<Text> texte;
+    QVector<Strich> striche;
+};
+
+// Reads the file's lines into protzeilen[1..n] (each cut to 100 characters, at most kMaxZeilen), sets
+// protzeilenzahl := n and returns it; a file that cannot be read gives 0. Lines after n are emptied, so
+// nothing of an earlier protocol shows or prints with this one.
+int lesen(const QString& pfad);
+
+// The screen: record lines at (10, 30 - 45 i); for the quick-sight codes 1..3 at most 34 lines and, from 35
+// lines on, the closing note; for 11..17 and 20 every line; other codes nothing. Codes 11..17 add two frame
+// lines.
+Seite bildschirm(int programmcode, int zeilenzahl);
+extern const QString kWeitereAufgaben;
+
+// The printed pages: lines 1..67 on page 1, 68..133 on page 2, 134..200 on page 3 and then 67 a page; from
+// page 2 on a header of record line 1 and "     Seite  N". Lines past the protocol's end print empty. The
+// frame lines of codes 11..17 go on the last page.
+QVector<Seite> druckseiten(int programmcode, int zeilenzahl);
+
+} // namespace prot
