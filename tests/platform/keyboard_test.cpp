@@ -50,6 +50,15 @@ TEST_F(KeyboardTest, EnterClicksTheFocusedButtonOnceAndIsNoKeyPress)
     EXPECT_EQ(log, QStringList({ "click 2" }));
 }
 
+TEST_F(KeyboardTest, SpaceClicksTheFocusedButtonOnceAndIsAKeyPress)
+{
+    form.KeyPreview = true;
+    SetFocus(one);
+    pressKey(&form, Qt::Key_Space);
+    EXPECT_EQ(clicks(), QStringList({ "click 1" }));
+    EXPECT_TRUE(log.contains("press 32"));
+}
+
 TEST_F(KeyboardTest, EnterElsewhereClicksTheDefaultButtonOnce)
 {
     form.KeyPreview = true;
