@@ -1,12 +1,12 @@
 #include "platform/application.h"
-
-#include <QMainWindow>
+#include "platform/form.h"
+#include "shell/programmkoerper.h"
 
 int main(int argc, char** argv)
 {
     Application app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("TAVI"));
-    w.showMaximized();
-    return app.exec();
+    Form* hauptfenster = fensterErzeugen();
+    // The main window runs until it closes itself; then the program ends.
+    hauptfenster->showModal();
+    return 0;
 }

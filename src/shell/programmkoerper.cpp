@@ -1,8 +1,135 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "shell/platzhalter.h"
+#include "shell/tav_i.h"
+
+#include <functional>
+
+namespace {
+
+struct Fenster {
+    Form** zeiger;
+    const char* klasse;
+    const char* caption;
+    std::function<Form*()> erzeugen; // empty: a placeholder until the area is built
+};
+
+template <typename T>
+std::function<Form*()> echt()
+{
+    return [] { return new T(); };
+}
+
+// The creation order: main window, administration, games, error analyses, worksheets, aids.
+const Fenster* fensterliste(int& anzahl)
+{
+    static const Fenster liste[] = {
+        { &Form1, "TForm1", "TAVI", echt<TForm1>() },
+        { &Form34, "TForm34", "Dateiverwaltung", {} },
+        { &Form56, "TForm56", "15 gewinnt", {} },
+        { &Form61, "TForm61", "1x1 Flipper", {} },
+        { &Form32, "TForm32", "Nachbarn", {} },
+        { &Form57, "TForm57", "Abraum", {} },
+        { &Form60, "TForm60", "Botschaften", {} },
+        { &Form52, "TForm52", "buntes Feld", {} },
+        { &Form47, "TForm47", "hangman", {} },
+        { &Form49, "TForm49", "Kette", {} },
+        { &Form42, "TForm42", "Knobeln und Planen", {} },
+        { &Form48, "TForm48", "lvr", {} },
+        { &Form51, "TForm51", "Maschinen", {} },
+        { &Form50, "TForm50", "Pyramide", {} },
+        { &Form44, "TForm44", "Partnerspiele", {} },
+        { &Form46, "TForm46", "TicTacToe", {} },
+        { &Form54, "TForm54", "vg100", {} },
+        { &Form55, "TForm55", "vgSpiel", {} },
+        { &Form62, "TForm62", "Wörterraten", {} },
+        { &Form53, "TForm53", "Form53", {} },
+        { &Form43, "TForm43", "Zeichen für Ziffern", {} },
+        { &Form59, "TForm59", "Ziele", {} },
+        { &Form58, "TForm58", "Zahlenraten", {} },
+        { &Form41, "TForm41", "Spiele", {} },
+        { &Form37, "TForm37", "Grundrechenarten", {} },
+        { &Form38, "TForm38", "Grundrechenarten", {} },
+        { &Form30, "TForm30", "Fehleranalysen", {} },
+        { &Form31, "TForm31", "F_SS", {} },
+        { &Form35, "TForm35", "f_ss10", {} },
+        { &Form45, "TForm45", "f_ss100c", {} },
+        { &Form33, "TForm33", "f_ss20", {} },
+        { &Form39, "TForm39", "f_sv", {} },
+        { &Form40, "TForm40", "f_sv_vp", {} },
+        { &Form36, "TForm36", "Protokoll", {} },
+        { &Form29, "TForm29", "Arbeitsblätter", {} },
+        { &Form21, "TForm21", "1x1-Felder", {} },
+        { &Form22, "TForm22", "Felder_im_100er", {} },
+        { &Form3, "TForm3", "Bereich bis 10", {} },
+        { &Form2, "TForm2", "Bereich bis 20", {} },
+        { &Form5, "TForm5", "Blanco", {} },
+        { &Form26, "TForm26", "Domino", {} },
+        { &Form17, "TForm17", "halbschriftlich", {} },
+        { &Form18, "TForm18", "hs_4", {} },
+        { &Form19, "TForm19", "hs_5", {} },
+        { &Form23, "TForm23", "Knobelkästen", {} },
+        { &Form24, "TForm24", "knk8var", {} },
+        { &Form25, "TForm25", "kbk4var", {} },
+        { &Form27, "TForm27", "Komma", {} },
+        { &Form14, "TForm14", "Raum 100 (+/-)", {} },
+        { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
+        { &Form11, "TForm11", "SV_d", {} },
+        { &Form9, "TForm9", "SV_m1", {} },
+        { &Form10, "TForm10", "SV_m2", {} },
+        { &Form7, "TForm7", "", {} },
+        { &Form8, "TForm8", "", {} },
+        { &Form28, "TForm28", "Überschlag", {} },
+        { &Form15, "TForm15", "gemZpmE", {} },
+        { &Form16, "TForm16", "gemZgemZ", {} },
+        { &Form4, "TForm4", " Mengen zerlegen", {} },
+        { &Form12, "TForm12", "Zehnerübergang", {} },
+        { &Form13, "TForm13", "zwischen 10 und 20", {} },
+        { &Form20, "TForm20", "kleines 1 x 1", {} },
+        { &Form75, "TForm75", "Teilersuche", {} },
+        { &Form72, "TForm72", "1 : 1", {} },
+        { &Form71, "TForm71", "1x1", {} },
+        { &Form66, "TForm66", "100erFeld2", {} },
+        { &Form64, "TForm64", "100erFeld1", {} },
+        { &Form63, "TForm63", "Hilfen", {} },
+        { &Form76, "TForm76", "mittl 1x1", {} },
+        { &Form68, "TForm68", "Mengen erkennen", {} },
+        { &Form77, "TForm77", "+/- im Raum 100", {} },
+        { &Form65, "TForm65", "Protokoll (Hilfen)", {} },
+        { &Form69, "TForm69", "+/-  im Raum 20", {} },
+        { &Form73, "TForm73", "Reihen und Muster", {} },
+        { &Form74, "TForm74", "1x1-Stern", {} },
+        { &Form67, "TForm67", "Strahl", {} },
+        { &Form70, "TForm70", "Rechnen in Tabellen", {} },
+        { &Form79, "TForm79", "SV 1", {} },
+        { &Form80, "TForm80", "SV2", {} },
+        { &Form81, "TForm81", "SV3", {} },
+        { &Form78, "TForm78", "halbschriftlich", {} },
+        { &Form82, "TForm82", "SV4", {} },
+        { &Form83, "Tform83", "SV5", {} },
+    };
+    anzahl = int(std::size(liste));
+    return liste;
+}
+
+} // namespace
+
+int fensterAnzahl()
+{
+    int n = 0;
+    fensterliste(n);
+    return n;
+}
 
 Form* fensterErzeugen()
 {
+    int n = 0;
+    const Fenster* liste = fensterliste(n);
+    for (int i = 0; i < n; ++i) {
+        const Fenster& f = liste[i];
+        *f.zeiger = f.erzeugen ? f.erzeugen()
+                               : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
+    }
     return Form1;
 }

@@ -4,3 +4,5 @@ class Form;
 
 // Creates every window of the program once, in the fixed order, and returns the main window.
 Form* fensterErzeugen();
+// How many windows the program has.
+int fensterAnzahl();

@@ -1,0 +1,273 @@
+#include "shell/tav_i.h"
+
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/folders.h"
+#include "platform/mousetrap.h"
+#include "platform/random.h"
+#include "platform/textfile.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "shell/tav_i_logik.h"
+
+namespace {
+template <typename T>
+T* benannt(T* control, const char* name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+Button* grosserKnopf(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
+{
+    auto* b = benannt(new Button(parent, caption, left, top, width, 40), name);
+    applyFont(b, QStringLiteral("Arial"), -19);
+    setFontColor(b, clRed);
+    setHandCursor(b);
+    return b;
+}
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : Form(parent)
+{
+    aufbauen();
+    OnActivate = [this] { F1aktiv(); };
+    OnClose = [this] { alleszu(); };
+}
+
+void TForm1::aufbauen()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setCaption(QStringLiteral("TAVI"));
+    setPosition(FormPosition::ScreenCenter);
+    setMaximized(true);
+    setClientSize(1024, 740);
+    setDefaultFont(QStringLiteral("MS Sans Serif"), -11);
+
+    Button1 = grosserKnopf(this, "Button1", QStringLiteral("&Hilfen"), 480, 168, 249);
+    Button4 = grosserKnopf(this, "Button4", QStringLiteral("&Spiele"), 480, 251, 249);
+    Button9 = grosserKnopf(this, "Button9", QStringLiteral("&Fehleranalysen"), 480, 334, 249);
+    Button7 = grosserKnopf(this, "Button7", QStringLiteral("&Arbeitsblätter"), 480, 417, 249);
+    Button10 = grosserKnopf(this, "Button10", QStringLiteral("Ende"), 644, 491, 100);
+    Button10->Cancel = true;
+    // The areas open only once the data folder is known.
+    for (Button* b : { Button1, Button4, Button9, Button7 })
+        b->setEnabled(false);
+
+    Panel1 = benannt(new Panel(this, 8, 8, 761, 129), "Panel1");
+    Label9 = benannt(new Label(Panel1, QStringLiteral(" Bitte treffen Sie Ihre Auswahl "), 272, 84), "Label9");
+    applyFont(Label9, QStringLiteral("Arial"), -19);
+    setColor(Label9, clWhite);
+
+    Panel2 = benannt(new Panel(this, 312, 392, 145, 137), "Panel2");
+    Label1 = benannt(new Label(Panel2, QStringLiteral("Passwort eingeben ..."), 8, 8), "Label1");
+    Edit1 = benannt(new Edit(Panel2, 8, 32, 129, 28, QStringLiteral("********")), "Edit1");
+    Edit1->setMaxLength(8);
+    applyFont(Edit1, QStringLiteral("Arial"), -16);
+    Label2 = benannt(new Label(Panel2, QStringLiteral("... und nochmals die Verwaltung anklicken"), 8, 72), "Label2");
+    Label2->setAutoSize(false);
+    Label2->setWordWrap(true);
+    place(Label2, 8, 72, 129, 56);
+    Panel2->hide();
+
+    kl_Panel = benannt(new Panel(this, 48, 168, 249, 361), "kl_Panel");
+    Label5 = benannt(new Label(kl_Panel, QStringLiteral("Klassenlisten"), 16, 8), "Label5");
+    applyFont(Label5, QStringLiteral("MS Sans Serif"), -11, FontStyle::Bold);
+    Label6 = benannt(new Label(kl_Panel, QStringLiteral("(für Hilfen und Fehleranalysen)"), 16, 28), "Label6");
+    Label8 = benannt(new Label(kl_Panel, QStringLiteral("zur Zeit ist aktiviert:"), 8, 56), "Label8");
+    Label8->setAutoSize(false);
+    Label8->setWordWrap(true);
+    place(Label8, 8, 56, 76, 32);
+    Label16 = benannt(new Label(kl_Panel, QStringLiteral("..."), 8, 96), "Label16");
+    applyFont(Label16, QStringLiteral("Arial"), -21);
+    listenwahl = benannt(new ListBox(kl_Panel, 88, 56, 145, 209), "listenwahl");
+    listenwahl->setSorted(true);
+    listenwahl->setItemHeight(20);
+    RadioButton1 = benannt(new RadioButton(kl_Panel, QStringLiteral("Arbeit ohne Klassenliste"), 24, 278, 209, 20), "RadioButton1");
+    Button5 = benannt(new Button(kl_Panel, QStringLiteral("Verwaltung"), 24, 313, 193, 40), "Button5");
+    applyFont(Button5, QStringLiteral("Arial"), -16);
+    setFontColor(Button5, clRed);
+    setHandCursor(Button5);
+    kl_Panel->hide();
+
+    datpfadpanel = benannt(new Panel(this, 776, 8, 761, 545), "datpfadpanel");
+    Memo1 = benannt(new Memo(datpfadpanel, 80, 40, 601, 241), "Memo1");
+    applyFont(Memo1, QStringLiteral("Arial"), -19);
+    Memo1->setLines({
+        QStringLiteral("Wo sollen die sich ständig ändernden und die durch die Arbeit mit "),
+        QStringLiteral("Schülern neu anfallenden Dateien gespeichert werden?"),
+        QString(),
+        QStringLiteral("Geben Sie hierfür ein zum Schreiben offenes Laufwerk und einen "),
+        QStringLiteral("gültigen Ordnernamen an."),
+        QString(),
+        QStringLiteral("Der Ordner wird danach automatisch angelegt."),
+        QString(),
+        QStringLiteral("Wenn Sie die Tirmosak-Programme deinstallieren, bleibt dieser "),
+        QStringLiteral("Ordner erhalten und muss von Hand gelöscht werden."),
+    });
+    Edit2 = benannt(new Edit(datpfadpanel, 80, 328, 465, 35, folders::proposedDataFolder()), "Edit2");
+    applyFont(Edit2, QStringLiteral("Arial"), -24);
+    datpfad_ok = benannt(new Button(datpfadpanel, QStringLiteral("ok"), 600, 320, 81, 49), "datpfad_ok");
+    applyFont(datpfad_ok, QStringLiteral("Arial"), -21);
+    datpfadmeldung = benannt(new Label(datpfadpanel, QString(), 80, 372), "datpfadmeldung");
+    setFontColor(datpfadmeldung, clRed);
+    Memo2 = benannt(new Memo(datpfadpanel, 80, 416, 601, 65), "Memo2");
+    // The program folder of this installation is where each PC keeps the program and its "kl.ina".
+    Memo2->setLines({
+        QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer Neuinstallation."),
+        QStringLiteral("Mit dem ok wird die Einstellung gespeichert, die benötigten Dateien in den neuen Ordner "
+                       "kopiert und das Programm beendet."),
+        QStringLiteral("Von den in %1 befindlichen Dateien werden danach nur '%2' und 'kl.ina' auf jedem lokalen ")
+            .arg(folders::programFolder(), folders::programFileName()),
+        QStringLiteral("Rechner benötigt. Sie können gemeinsam (!) an eine beliebige Stelle verschoben und von dort "
+                       "gestartet gestartet werden."),
+    });
+    datpfadpanel->hide();
+
+    Button1->OnClick = [this] { Button1Click(); };
+    Button4->OnClick = [this] { Button4Click(); };
+    Button9->OnClick = [this] { Button9Click(); };
+    Button7->OnClick = [this] { Button7Click(); };
+    Button10->OnClick = [this] { Button10Click(); };
+    Button5->OnClick = [this] { Button3Click(); };
+    listenwahl->OnClick = [this] { listenwahlClick(); };
+    RadioButton1->OnClick = [this] { RadioButton1Click(); };
+    datpfad_ok->OnClick = [this] { datpfad_okClick(); };
+}
+
+void TForm1::F1aktiv()
+{
+    const QSize aussen = outerSize();
+    const tavi::Skalierung s = tavi::skalierung(aussen.width(), aussen.height());
+    skala_x = s.x;
+    skala_y = s.y;
+    Randomize();
+
+    const tavi::KlIna programmkopie = tavi::klinaLesen(folders::programFolder() + QStringLiteral("kl.ina"));
+    datpfad = programmkopie.datpfad;
+    aktivliste = programmkopie.aktivliste;
+    if (tavi::erststart(programmkopie)) {
+        kl_Panel->hide();
+        datpfadpanel->move(8, datpfadpanel->y());
+        datpfadpanel->show();
+        BringToFront(datpfadpanel);
+        SetFocus(Edit2);
+        return;
+    }
+    listenwahlfuellen();
+    kl_Panel->show();
+    for (Button* b : { Button1, Button4, Button9, Button7 })
+        b->setEnabled(true);
+    SetFocus(Button10);
+}
+
+void TForm1::listenwahlfuellen()
+{
+    const QStringList namen = tavi::listensuche(datpfad);
+    listenzahl = byte(namen.size());
+    if (namen.isEmpty())
+        aktivliste = "ohne";
+    for (int i = 0; i < namen.size(); ++i)
+        listennamen[i] = namen[i];
+    listenwahl->setItems(namen);
+
+    // The data-folder copy is shared by every PC that uses the folder and says which list is active; the
+    // folder itself is known from this PC's own copy, since other PCs may reach it under another path.
+    const tavi::KlIna datenkopie = tavi::klinaLesen(datpfad + QStringLiteral("kl.ina"));
+    if (!datenkopie.datpfad.isEmpty() || !datenkopie.aktivliste.isEmpty())
+        aktivliste = datenkopie.aktivliste;
+
+    if (aktivliste != "ohne") {
+        Label16->setCaption(aktivliste);
+        RadioButton1->setChecked(false);
+    } else {
+        Label16->setCaption(QStringLiteral(" -/-"));
+        RadioButton1->setChecked(true);
+    }
+    listenwahl->setItemIndex(listenwahl->items().indexOf(aktivliste.str()));
+}
+
+void TForm1::listenwahlClick()
+{
+    RadioButton1->setChecked(false);
+    const int i = listenwahl->ItemIndex();
+    if (i >= 0)
+        aktivliste = listenwahl->itemText(i);
+    Label16->setCaption(aktivliste);
+    klinaschreiben();
+}
+
+void TForm1::RadioButton1Click()
+{
+    RadioButton1->setChecked(true);
+    Label16->setCaption(QStringLiteral(" -/-"));
+    aktivliste = "ohne";
+    klinaschreiben();
+}
+
+void TForm1::klinaschreiben()
+{
+    tavi::klinaSchreiben(datpfad + QStringLiteral("kl.ina"), datpfad, aktivliste);
+}
+
+void TForm1::Button3Click()
+{
+    TextFile& f = textdatei;
+    f.setChecked(false);
+    f.assign(datpfad + QStringLiteral("dw.ina"));
+    f.reset();
+    zeilenpuffer[1].clear();
+    zeilenpuffer[2].clear();
+    zeilenpuffer[3].clear();
+    if (f.ioResult() == 0) {
+        for (int i = 1; i <= 3; ++i)
+            zeilenpuffer[i] = f.readLine();
+        f.close();
+    }
+    adminpasswort = zeilenpuffer[2];
+
+    if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
+        if (Form34)
+            Form34->showModal();
+    } else {
+        Panel2->show();
+        Edit1->setText(QStringLiteral("******"));
+        SetFocus(Edit1);
+    }
+    listenwahlfuellen();
+}
+
+void TForm1::bereichOeffnen(Form* hub)
+{
+    if (hub)
+        hub->showModal();
+}
+
+void TForm1::Button1Click() { bereichOeffnen(Form63); }
+void TForm1::Button4Click() { bereichOeffnen(Form41); }
+void TForm1::Button7Click() { bereichOeffnen(Form29); }
+void TForm1::Button9Click() { bereichOeffnen(Form30); }
+
+void TForm1::Button10Click()
+{
+    Close();
+}
+
+void TForm1::datpfad_okClick()
+{
+    QString neu;
+    const QString meldung = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::programFolder(), neu);
+    datpfadmeldung->setCaption(meldung);
+    if (!meldung.isEmpty()) {
+        SetFocus(Edit2);
+        return;
+    }
+    datpfad = neu;
+    datpfadpanel->hide();
+    Button10->Click();
+}
+
+void TForm1::alleszu()
+{
+    mousetrap::release();
+}

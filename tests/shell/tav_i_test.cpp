@@ -1,0 +1,190 @@
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "shell/platzhalter.h"
+#include "shell/tav_i.h"
+#include "support/fixtures.h"
+
+#include <QApplication>
+#include <QDir>
+
+// The main window with its own data folder; the administration is a stand-in whose showings are counted.
+class HauptfensterTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        form = std::make_unique<TForm1>();
+        verwaltung = std::make_unique<Platzhalter>("TForm34", "Dateiverwaltung");
+        hub = std::make_unique<Platzhalter>("TForm63", "Hilfen");
+        Form1 = form.get();
+        Form34 = verwaltung.get();
+        Form63 = hub.get();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        Form1 = Form34 = Form63 = nullptr;
+        TaviTest::TearDown();
+    }
+
+    void datenordner(const QByteArray& aktiv, const QStringList& listen, const QByteArray& passwort = "")
+    {
+        writeBytes(programFolder() + "kl.ina", (dataFolder() + "\r\n").toUtf8() + "ohne\r\n");
+        writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n").toUtf8() + aktiv + "\r\n");
+        writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\n" + passwort + "\r\nEnde\r\n");
+        QDir().mkpath(dataPath("k_liste"));
+        for (const QString& l : listen)
+            writeBytes(dataPath("k_liste/" + l + ".txt"), "01 Anna\r\n");
+    }
+
+    // Shows the main window and runs `was` in it; the windows it opens are handed to `kind`.
+    void zeigen(const std::function<void()>& was, const std::function<void(Form&)>& kind = {})
+    {
+        Form::setModalDriver([&](Form& f) {
+            if (&f == form.get())
+                was();
+            else if (kind)
+                kind(f);
+        });
+        form->showModal();
+    }
+
+    template <typename T>
+    T* control(const char* name) { return form->findChild<T*>(QLatin1String(name)); }
+
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Platzhalter> verwaltung, hub;
+};
+
+TEST_F(HauptfensterTest, FirstRunShowsOnlyTheDataFolderPanel)
+{
+    writeBytes(programFolder() + "kl.ina", "x\r\nohne\r\n");
+    zeigen([&] {
+        EXPECT_TRUE(control<Panel>("datpfadpanel")->isVisible());
+        EXPECT_EQ(control<Panel>("datpfadpanel")->x(), 8);
+        EXPECT_FALSE(control<Panel>("kl_Panel")->isVisible());
+        EXPECT_EQ(form->focusWidget(), control<Edit>("Edit2"));
+        EXPECT_FALSE(control<Button>("Button1")->isEnabled());
+        grabToPng(form.get(), "tavi-erststart");
+    });
+}
+
+TEST_F(HauptfensterTest, AMissingProgramCopyAlsoStartsTheSetUp)
+{
+    zeigen([&] { EXPECT_TRUE(control<Panel>("datpfadpanel")->isVisible()); });
+}
+
+TEST_F(HauptfensterTest, TheClassListChoiceShowsTheActiveList)
+{
+    datenordner("2B", { "1A", "2B", "3C" });
+    zeigen([&] {
+        EXPECT_TRUE(control<Panel>("kl_Panel")->isVisible());
+        EXPECT_FALSE(control<Panel>("datpfadpanel")->isVisible());
+        auto* liste = control<ListBox>("listenwahl");
+        EXPECT_EQ(liste->items(), (QStringList { "1A", "2B", "3C" }));
+        EXPECT_EQ(liste->itemText(liste->ItemIndex()), "2B");
+        EXPECT_EQ(control<Label>("Label16")->caption(), "2B");
+        EXPECT_FALSE(control<RadioButton>("RadioButton1")->Checked());
+        EXPECT_TRUE(control<Button>("Button1")->isEnabled());
+        EXPECT_EQ(form->focusWidget(), control<Button>("Button10"));
+        grabToPng(form.get(), "tavi-hauptfenster");
+    });
+    EXPECT_EQ(datpfad, dataFolder());
+}
+
+TEST_F(HauptfensterTest, NoListsAndAListThatNoLongerExists)
+{
+    datenordner("ohne", {});
+    zeigen([&] {
+        EXPECT_TRUE(control<ListBox>("listenwahl")->items().isEmpty());
+        EXPECT_EQ(control<Label>("Label16")->caption(), " -/-");
+        EXPECT_TRUE(control<RadioButton>("RadioButton1")->Checked());
+    });
+    datenordner("4D", { "1A" });
+    zeigen([&] {
+        EXPECT_EQ(control<Label>("Label16")->caption(), "4D");
+        EXPECT_EQ(control<ListBox>("listenwahl")->ItemIndex(), -1);
+    });
+}
+
+TEST_F(HauptfensterTest, ChoosingAListRewritesBothLinesOfTheSharedCopy)
+{
+    datenordner("ohne", { "1A", "2B" });
+    zeigen([&] {
+        auto* liste = control<ListBox>("listenwahl");
+        liste->setItemIndex(0);
+        form->listenwahlClick();
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n1A\r\n").toUtf8());
+        form->RadioButton1Click();
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
+        EXPECT_EQ(control<Label>("Label16")->caption(), " -/-");
+    });
+}
+
+TEST_F(HauptfensterTest, TheSharedCopysFolderLineIsNotTaken)
+{
+    // Another PC reaches the shared folder under another path and wrote that into the shared copy.
+    datenordner("2B", { "2B" });
+    writeBytes(dataPath("kl.ina"), "Z:\\Tirmosak_Daten\\\r\n2B\r\n");
+    zeigen([&] { EXPECT_EQ(control<Label>("Label16")->caption(), "2B"); });
+    EXPECT_EQ(datpfad, dataFolder());
+}
+
+TEST_F(HauptfensterTest, ThePasswordGate)
+{
+    int geoeffnet = 0;
+    auto verwaltungZaehlen = [&](Form& f) {
+        if (&f == verwaltung.get())
+            ++geoeffnet;
+    };
+    datenordner("ohne", {}, "");
+    zeigen([&] { form->Button3Click(); }, verwaltungZaehlen);
+    EXPECT_EQ(geoeffnet, 1);
+
+    datenordner("ohne", {}, "geheim");
+    zeigen([&] {
+        form->Button3Click();
+        EXPECT_TRUE(control<Panel>("Panel2")->isVisible());
+        EXPECT_EQ(control<Edit>("Edit1")->text(), "******");
+        EXPECT_EQ(form->focusWidget(), control<Edit>("Edit1"));
+        control<Edit>("Edit1")->setText("falsch");
+        form->Button3Click();
+        control<Edit>("Edit1")->setText("geheim");
+        form->Button3Click();
+        form->Button3Click(); // the right text stays: opens at once again
+    }, verwaltungZaehlen);
+    EXPECT_EQ(geoeffnet, 3);
+}
+
+TEST_F(HauptfensterTest, KlInaIsReadAgainWhenAHubCloses)
+{
+    datenordner("1A", { "1A", "2B" });
+    zeigen([&] {
+        EXPECT_EQ(control<Label>("Label16")->caption(), "1A");
+        control<Button>("Button1")->Click();
+        EXPECT_EQ(control<Label>("Label16")->caption(), "2B");
+    }, [&](Form& f) {
+        if (&f == hub.get()) // meanwhile another PC chose another list
+            writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n2B\r\n").toUtf8());
+    });
+}
+
+TEST_F(HauptfensterTest, TheFirstRunWritesTheDataFolderAndEnds)
+{
+    writeBytes(programFolder() + "kl.ina", "x\r\nohne\r\n");
+    bool geschlossen = false;
+    form->OnClose = [&] { geschlossen = true; };
+    zeigen([&] {
+        control<Edit>("Edit2")->setText("relativ");
+        control<Button>("datpfad_ok")->Click();
+        EXPECT_FALSE(control<Label>("datpfadmeldung")->caption().isEmpty());
+        EXPECT_FALSE(geschlossen);
+        control<Edit>("Edit2")->setText(dataFolder() + "neu");
+        control<Button>("datpfad_ok")->Click();
+        EXPECT_TRUE(geschlossen);
+    });
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), (dataFolder() + "neu/\r\nohne\r\n").toUtf8());
+    EXPECT_TRUE(QFile::exists(dataPath("neu/WORTList/tiere.txt")));
+}
