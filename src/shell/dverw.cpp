@@ -296,6 +296,7 @@ void TForm34::Edit1Change()
         if (namenzahl > dverw::kMaxNamen) {
             Button7->setEnabled(false);
             Button7->setCaption(QStringLiteral("Liste ist voll"));
+            Button8->setEnabled(true);
             return;
         }
         listenzeilen[namenzahl] = dverw::listenzeile(namenzahl, text);

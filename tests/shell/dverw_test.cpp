@@ -108,6 +108,32 @@ TEST_F(DverwTest, ANewListOfThreeNamesWithItsFolders)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(DverwTest, FortyNamesFillANewList)
+{
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button1);
+        for (int i = 1; i <= 40; ++i) {
+            typeText(&w, "Kind");
+            klick(w.Button7);
+        }
+        EXPECT_TRUE(w.voll->isVisible());
+        EXPECT_EQ(w.Button7->caption(), "Liste ist voll");
+        EXPECT_FALSE(w.Button7->isEnabled());
+        typeText(&w, "Zuviel");
+        EXPECT_FALSE(w.Button7->isEnabled());
+        pressKey(&w, Qt::Key_Return); // "o.k."
+        EXPECT_FALSE(w.voll->isVisible());
+        klick(w.Button8);
+        typeText(&w, "4c");
+        klick(w.Button11);
+    });
+    const QByteArray datei = readBytes(dataPath("k_liste/4C.TXT"));
+    EXPECT_EQ(datei.count("\r\n"), 40);
+    EXPECT_TRUE(datei.endsWith("40 Kind\r\n"));
+    EXPECT_EQ(ordner("Klassen/4c").size(), 40);
+}
+
 TEST_F(DverwTest, AnExistingListNameIsRefusedWhateverItsCase)
 {
     liste("1B.TXT", { "01 Anna" });
@@ -212,10 +238,12 @@ TEST_F(DverwTest, AThirtyFiveCharacterNameSurvivesARename)
     EXPECT_EQ(readBytes(dataPath("k_liste/3C.TXT")), ("01 " + neu + "\r\n02 Ben\r\n").toLatin1());
 }
 
-TEST_F(DverwTest, AClassListThatCannotBeWrittenIsReported)
+TEST_F(DverwTest, FailedWritesAreReportedInTheWindow)
 {
     liste("2A.TXT", { "01 Anna" });
+    int verborgen = 0;
     TForm34 w;
+    w.OnEnde = [&] { ++verborgen; };
     oeffnen(w, [&] {
         klick(w.Button2);
         waehle(w.ListBox1, "2A");
@@ -224,13 +252,24 @@ TEST_F(DverwTest, AClassListThatCannotBeWrittenIsReported)
         QDir(dataPath("k_liste")).removeRecursively();
         writeBytes(dataPath("k_liste"), "kein Ordner");
         klick(w.Button8);
-        EXPECT_TRUE(w.meldung->isVisible());
         EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 2A konnte nicht gespeichert werden: "))
             << w.meldung->caption().toStdString();
+        EXPECT_TRUE(w.meldung->isVisible());
+        // The entry stays, with the name typed.
         EXPECT_TRUE(w.Nameneingabe->isVisible());
         EXPECT_EQ(w.Edit1->text(), "Ben");
         grabToPng(&w, "dverw_meldung");
+        klick(w.Button9);
+
+        QDir().mkpath(dataPath("dw.ina"));
+        klick(w.Button10);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
+        EXPECT_TRUE(w.Klassenlisten->isVisible());
+        klick(w.Button10);
+        EXPECT_FALSE(w.isVisible());
     });
+    EXPECT_EQ(verborgen, 1);
 }
 
 TEST_F(DverwTest, PrintingAList)
@@ -333,23 +372,4 @@ TEST_F(DverwTest, TheEndWritesThePasswordAndHidesTheGate)
         klick(zweites.Button10);
     });
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
-}
-
-TEST_F(DverwTest, AnUnwritableDwInaIsReportedBeforeTheWindowCloses)
-{
-    datpfad = dataPath("fehlt/");
-    int verborgen = 0;
-    TForm34 w;
-    w.OnEnde = [&] { ++verborgen; };
-    oeffnen(w, [&] {
-        klick(w.Button10);
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_TRUE(w.meldung->isVisible());
-        EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
-        EXPECT_TRUE(w.Klassenlisten->isVisible());
-        grabToPng(&w, "dverw_dwina_fehler");
-        klick(w.Button10);
-        EXPECT_FALSE(w.isVisible());
-    });
-    EXPECT_EQ(verborgen, 1);
 }
