@@ -80,7 +80,8 @@ Form::Form(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setColor(clBtnFace);
     setDefaultFont(QStringLiteral("MS Sans Serif"), -11);
-    m_surface.ensureSize(size());
+    // The surface grows when the window is shown or drawn on: most of the program's windows are never
+    // opened in a run, and a backing image for each would cost a megabyte apiece at start.
 }
 
 Form::~Form()
@@ -358,6 +359,7 @@ bool Form::dialogChar(QChar c)
 
 void Form::paintEvent(QPaintEvent* event)
 {
+    m_surface.ensureSize(size());
     QPainter p(this);
     for (const QRect& r : event->region()) {
         p.save();
@@ -369,7 +371,8 @@ void Form::paintEvent(QPaintEvent* event)
 
 void Form::resizeEvent(QResizeEvent* event)
 {
-    m_surface.ensureSize(size());
+    if (isVisible() || !m_surface.image().isNull())
+        m_surface.ensureSize(size());
     QDialog::resizeEvent(event);
 }
 

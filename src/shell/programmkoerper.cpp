@@ -1,6 +1,7 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "shell/dverw.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
 
@@ -26,7 +27,7 @@ const Fenster* fensterliste(int& anzahl)
 {
     static const Fenster liste[] = {
         { &Form1, "TForm1", "TAVI", echt<TForm1>() },
-        { &Form34, "TForm34", "Dateiverwaltung", {} },
+        { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
         { &Form56, "TForm56", "15 gewinnt", {} },
         { &Form61, "TForm61", "1x1 Flipper", {} },
         { &Form32, "TForm32", "Nachbarn", {} },
@@ -131,5 +132,10 @@ Form* fensterErzeugen()
         *f.zeiger = f.erzeugen ? f.erzeugen()
                                : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
     }
+    // The administration's "Ende" puts the main window's password entry away again.
+    static_cast<TForm34*>(Form34)->OnEnde = [] {
+        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2")))
+            passwort->hide();
+    };
     return Form1;
 }
