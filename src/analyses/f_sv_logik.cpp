@@ -85,6 +85,59 @@ int plusZehnWennNegativ(int v)
 
 } // namespace
 
+QStringList hinweiszeilen()
+{
+    return { QStringLiteral("Es sind 1...3 Aufgaben der folgenden 10 'Arten' zu lösen"),
+        QStringLiteral(" A   keine Überträge, dreistellig minus dreistellig"),
+        QStringLiteral(" B   keine Überträge, dreistellig minus zweistellig"),
+        QStringLiteral(" C   nur die Zehner bewirken einen Übertrag (in den 100er) "),
+        QStringLiteral(" D   nur die Einer bewirken einen Übertrag (in den 10er )"),
+        QStringLiteral(" E   Einer und Zehner bewirken je einen Übertrag"),
+        QStringLiteral(" F   der Einer-Übertrag verursacht einen Zehner-Übertrag "),
+        QStringLiteral(" G   dreistellig minus zweistellig, aber: zwei Überträge"),
+        QStringLiteral(" H   Nullen! Hunderterzahl minus Zehnerzahl"),
+        QStringLiteral("         - folglich: ein Übertrag"),
+        QStringLiteral(" I   Übertrag bewirkt Übertrag, weil der Minuend eine"),
+        QStringLiteral("         Zehnerzahl ist und die Zehnerziffern gleich sind."),
+        QStringLiteral(" K   Null im Ergebnis, weil der Minuend eine Zehnerzahl"),
+        QStringLiteral("         und seine Zehnerziffer nur um 1 größer als "),
+        QStringLiteral("         die Zehnerziffer des Subtrahenden ist."), QStringLiteral(""),
+        QStringLiteral("So beginnt danach die Auswertungstabelle:"),
+        QStringLiteral("Art  Zahl  N+  N-  +/-  +mÜ  Ri  abs  Ü-  Ü+  Bet  vE  udf"),
+        QStringLiteral(" A   'Art'  = Aufgabenart (A...K) und Fehlersummen"),
+        QStringLiteral(" B   'Zahl' = von dieser Art bearbeitete Aufgaben (0...3)"),
+        QStringLiteral(" C   'N+  N- ...'  = Fehlertypen und deren Fehlersummen"), QStringLiteral(" D ..."),
+        QStringLiteral(""), QStringLiteral("Fehler-Typen:"),
+        QStringLiteral(" N+   3 + 4 = 6   gezählt werden:   3  4  5  6"),
+        QStringLiteral(" N-   3 + 2 = 6   gezählt werden nur:  4  5"), QStringLiteral(" +/-     plus statt minus"),
+        QStringLiteral(" +mÜ  wie C konsequent und ggf. mit Überträgen"),
+        QStringLiteral(" Ri      vertauschte Rechenrichtung  (Mitte minus Oben)"),
+        QStringLiteral(" abs   Absolutwerte, 'von .. bis' - Rechner"), QStringLiteral(" Ü-     Übertrag: vergessen"),
+        QStringLiteral(" Ü+    Übertrag: unberechtigt eingetragen"),
+        QStringLiteral(" Bet   falsche (End-)Betonung beim Ergänzen"),
+        QStringLiteral(" vE    vorzeitiges Ende (z.B. bei 100er-Lücke im Subt.) "),
+        QStringLiteral(" udf   undefinierter Fehler                     ..."), QStringLiteral(""),
+        QStringLiteral("Die Analyse soll schnell ablaufen."),
+        QStringLiteral("Wenn die Versuchsperson (VP) eine Aufgabe einer Art "),
+        QStringLiteral("richtig löst, werden weitere Aufgaben dieser Art ggf. "),
+        QStringLiteral("übersprungen. Das Programm endet folglich frühestens nach "),
+        QStringLiteral("der 10. und spätestens nach der 30. Aufgabe."), QStringLiteral("Es bricht ab,"),
+        QStringLiteral("  - wenn die VP das wünscht"),
+        QStringLiteral("  - wenn die VP mehr als 10 undefinierte Fehler macht"),
+        QStringLiteral("  - wenn die VP mehr als 10 Fehler der Nähe macht."), QStringLiteral(""),
+        QStringLiteral("Die Fehlersummen sind in der Regel höher als die "), QStringLiteral("Aufgabenzahl,"),
+        QStringLiteral("  - da an jeder Stelle (HZE) gesondert Fehler analysiert"),
+        QStringLiteral("    und gezählt werden"),
+        QStringLiteral("  - da Fehler oft mehrdeutig sind und folglich mehrfach"),
+        QStringLiteral("    zur Summenerhöhung beitragen."), QStringLiteral(""),
+        QStringLiteral("Die Fehlersummen stehen stehen in der untersten Zeile der "),
+        QStringLiteral("Tabelle. Wenn dort eine signifikante Häufung auftritt, hat "),
+        QStringLiteral("die VP sich eine Fehlerstrategie angewöhnt."),
+        QStringLiteral("Üben ist sinnlos, - es würde den Fehler eher verfestigen. "),
+        QStringLiteral("Der VP ist ihre Fehlerstrategie bewusst zu machen. Dazu "),
+        QStringLiteral("sollten die falschen Aufgaben ausgedruckt werden."), QStringLiteral(""), QStringLiteral("") };
+}
+
 QChar artbuchstabe(int art)
 {
     return art >= 1 && art <= kArtzahl ? QChar(kBuchstaben[art - 1]) : QChar(u'?');

@@ -23,6 +23,9 @@ constexpr int kHoechstensJeArt = 3;
 constexpr int kStoppgrenze = 10; // undefined errors, or errors of N+ and N-, that end the run
 constexpr int kZeilenlaenge = 55; // protocol lines of a wrong task
 
+// The teacher's hints on the model of the analysis, as the set-up shows and prints them.
+QStringList hinweiszeilen();
+
 // "A" .. "I", "K" for kinds 1..10.
 QChar artbuchstabe(int art);
 // The 4-character short name of error type 1..10 ("N+  " .. "vE  "), of 11 "udf ".
