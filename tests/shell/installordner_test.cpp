@@ -1,5 +1,6 @@
 #include "platform/cp1252.h"
 #include "platform/textfile.h"
+#include "shell/einstellungsdatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -241,26 +242,11 @@ void checkField(const Field& field, const std::vector<int>& values, size_t from)
 }
 
 // Reads a section the way the loaders do: the last line equal to the keyword, then free-format integers.
+// The section as the program's loaders read it.
 std::vector<int> readLikeALoader(const QString& path, const QString& keyword, int count)
 {
-    TextFile f;
-    f.assign(path);
-    f.reset();
-    EXPECT_EQ(f.ioResult(), 0);
-    int keywordLine = 0;
-    for (int n = 1; !f.eof(); ++n)
-        if (f.readLine() == keyword) keywordLine = n;
-    f.reset();
-    for (int n = 0; n < keywordLine; ++n)
-        f.readLine();
     std::vector<int> values;
-    for (int i = 0; i < count; ++i) {
-        int v = 0;
-        f.read(v);
-        EXPECT_EQ(f.ioResult(), 0) << "value " << i + 1;
-        values.push_back(v);
-    }
-    f.close();
+    EXPECT_TRUE(einstellungsdatei::abschnittladen(path, keyword, count, values)) << keyword.toStdString();
     return values;
 }
 
