@@ -5,6 +5,7 @@
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tavi"));
+    setApplicationVersion(QStringLiteral("1.0"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

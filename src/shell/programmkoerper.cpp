@@ -1,6 +1,12 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "analyses/f_haupt.h"
+#include "analyses/f_prot.h"
+#include "analyses/f_ss.h"
+#include "analyses/f_ss_runner.h"
+#include "analyses/f_sv.h"
+#include "analyses/f_sv_vp.h"
 #include "shell/dverw.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
@@ -52,14 +58,14 @@ const Fenster* fensterliste(int& anzahl)
         { &Form41, "TForm41", "Spiele", {} },
         { &Form37, "TForm37", "Grundrechenarten", {} },
         { &Form38, "TForm38", "Grundrechenarten", {} },
-        { &Form30, "TForm30", "Fehleranalysen", {} },
-        { &Form31, "TForm31", "F_SS", {} },
-        { &Form35, "TForm35", "f_ss10", {} },
-        { &Form45, "TForm45", "f_ss100c", {} },
-        { &Form33, "TForm33", "f_ss20", {} },
-        { &Form39, "TForm39", "f_sv", {} },
-        { &Form40, "TForm40", "f_sv_vp", {} },
-        { &Form36, "TForm36", "Protokoll", {} },
+        { &Form30, "TForm30", "Fehleranalysen", echt<TForm30>() },
+        { &Form31, "TForm31", "F_SS", echt<TForm31>() },
+        { &Form35, "TForm35", "f_ss10", echt<TForm35>() },
+        { &Form45, "TForm45", "f_ss100c", echt<TForm45>() },
+        { &Form33, "TForm33", "f_ss20", echt<TForm33>() },
+        { &Form39, "TForm39", "f_sv", echt<TForm39>() },
+        { &Form40, "TForm40", "f_sv_vp", echt<TForm40>() },
+        { &Form36, "TForm36", "Protokoll", echt<TForm36>() },
         { &Form29, "TForm29", "Arbeitsblätter", {} },
         { &Form21, "TForm21", "1x1-Felder", {} },
         { &Form22, "TForm22", "Felder_im_100er", {} },
