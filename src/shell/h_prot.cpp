@@ -1,0 +1,354 @@
+#include "shell/h_prot.h"
+
+#include "platform/beep.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/cp1252.h"
+#include "platform/designgrid.h"
+#include "platform/files.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/protokolldatei.h"
+#include "shell/tav_i_logik.h"
+#include "shell/zeilendruck.h"
+
+namespace hprot {
+
+QString datumszeile()
+{
+    return QString(48, u' ') + clockx::dateText();
+}
+
+bool namenszeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 8 || u == 13 || u == '-' || (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')
+        || u == u'ä' || u == u'ö' || u == u'ü';
+}
+
+bool namePasst(const QString& name)
+{
+    return !name.isEmpty() && files::isSafeName(name) && !name.contains(QLatin1String("..")) && cp1252::canEncode(name);
+}
+
+void klinaUebernehmen()
+{
+    const tavi::KlIna k = tavi::klinaLesen(datpfad + QStringLiteral("kl.ina"));
+    QString pfad = k.datpfad.trimmed();
+    pfad.replace(u'\\', u'/');
+    if (!pfad.isEmpty() && files::dirExists(pfad)) datpfad = pfad.endsWith(u'/') ? pfad : pfad + u'/';
+    if (!k.aktivliste.trimmed().isEmpty()) aktivliste = k.aktivliste;
+}
+
+QStringList protokollzeilen(int bis)
+{
+    QStringList z;
+    for (int i = 0; i <= bis; ++i)
+        z << protzeilen[i].str();
+    return z;
+}
+
+} // namespace hprot
+
+namespace {
+
+void stil(Button* b)
+{
+    applyFontSize(b, QStringLiteral("MS Sans Serif"), 14);
+}
+
+} // namespace
+
+TForm65::TForm65(QWidget* parent)
+    : Form(parent)
+{
+    setCaption(QStringLiteral("Protokoll (Hilfen)"));
+    setMaximized(true);
+    setColor(clBtnFace);
+
+    Button3 = new Button(this, QStringLiteral("speichern &und drucken"), 750, 650, 200, 50);
+    Button5 = new Button(this, QStringLiteral("nur &speichern"), 750, 750, 200, 50);
+    Button2 = new Button(this, QStringLiteral("nur &drucken"), 750, 850, 200, 50);
+    Button1 = new Button(this, QStringLiteral("in den &Papierkorb"), 750, 950, 200, 50);
+    Button1->Cancel = true;
+    for (Button* b : { Button3, Button5, Button2, Button1 })
+        stil(b);
+
+    Namenliste = new Panel(this, 390, 32, 330, 560);
+    Namenliste->hide();
+    Label1 = new Label(Namenliste, QStringLiteral("klicke deinen Namen an"), 15, 10);
+    applyFontSize(Label1, QStringLiteral("arial"), 12, FontStyle::Bold);
+    namen = new ListBox(Namenliste, 15, 40, 300, 505);
+    applyFontSize(namen, QStringLiteral("arial"), 12);
+
+    Panel1 = new Panel(this, 400, 35, 310, 70);
+    Panel1->hide();
+    Edit2 = new Edit(Panel1, 15, 18, 170, 34);
+    Edit2->setMaxLength(8);
+    applyFontSize(Edit2, QStringLiteral("arial"), 14);
+    Button4 = new Button(Panel1, QStringLiteral("fertig"), 200, 16, 95, 38);
+    stil(Button4);
+    Button4->hide();
+
+    Label18 = new Label(this, QStringLiteral(" Der benötigte Protokoll-Ordner ist voll. "), 400, 575);
+    applyFontSize(Label18, QStringLiteral("arial"), 14, FontStyle::Bold);
+    setColor(Label18, clRed);
+    setFontColor(Label18, clWhite);
+    Label18->hide();
+
+    meldung = new Label(this, QString(), 400, 575);
+    applyFontSize(meldung, QStringLiteral("arial"), 12, FontStyle::Bold);
+    setColor(meldung, clRed);
+    setFontColor(meldung, clWhite);
+    meldung->hide();
+
+    Button3->OnClick = [this] { Button3Click(); };
+    Button5->OnClick = [this] { Button5Click(); };
+    Button2->OnClick = [this] { Button2Click(); };
+    Button1->OnClick = [this] { Button1Click(); };
+    namen->OnClick = [this] { namenClick(); };
+    Edit2->OnChange = [this] { n_ohneChange(); };
+    Edit2->OnKeyPress = [this](QChar& key) { n_ohnekey(key); };
+    Button4->OnClick = [this] { Button4Click(); };
+    OnActivate = [this] { protaktiv(); };
+}
+
+void TForm65::protaktiv()
+{
+    const DesignGrid g(skala_x, skala_y);
+    Namenliste->move(g.x(390), g.y(32));
+    Panel1->move(g.x(400), g.y(35));
+    Label18->move(g.x(400), g.y(575));
+    meldung->move(g.x(400), g.y(575));
+    int oben = 650;
+    for (Button* b : { Button3, Button5, Button2, Button1 }) {
+        g.place(b, 750, oben, 200, 50);
+        g.fontSize(b, 14);
+        oben += 100;
+    }
+
+    for (Button* b : { Button3, Button5, Button2, Button1 })
+        b->setEnabled(true);
+    Panel1->hide();
+    // The choice of the pupil comes after the choice of what to do with the protocol.
+    Namenliste->hide();
+    Label18->hide();
+    meldung->hide();
+    SetFocus(Button3);
+
+    m_speichern = false;
+    m_drucken = false;
+    m_nurDrucken = false;
+    m_stamm.clear();
+
+    protzeilen[0] = hprot::datumszeile();
+    protzeilen[1] = QStringLiteral("Leistungsprotokoll für ");
+    protokollZeigen();
+    Edit2->clear();
+}
+
+void TForm65::protokollZeigen()
+{
+    // The record of the last run must not shine through where this one is shorter.
+    surface().clear();
+    Canvas& c = surface().canvas();
+    const DesignGrid g(skala_x, skala_y);
+    c.setMapMode(MapMode::Pixels);
+    c.setTextAlign(TextAlign::Left | TextAlign::Top);
+    c.font = Font();
+    c.font.name = QStringLiteral("courier new");
+    c.font.setSize(g.x(20));
+    c.font.color = clBlack;
+    c.brush.style = BrushStyle::Solid;
+    c.brush.color = color();
+    for (int i = 0; i <= 12; ++i)
+        c.textOut(g.x(20), g.y(60 * i), protzeilen[i]);
+}
+
+void TForm65::wahl(bool speichern, bool drucken, bool nurDrucken)
+{
+    m_speichern = speichern;
+    m_drucken = drucken;
+    m_nurDrucken = nurDrucken;
+    Button2->setEnabled(false);
+    Button3->setEnabled(false);
+    Button5->setEnabled(false);
+    namenliste();
+}
+
+void TForm65::Button3Click()
+{
+    wahl(true, true, false);
+}
+
+void TForm65::Button5Click()
+{
+    wahl(true, false, false);
+}
+
+void TForm65::Button2Click()
+{
+    wahl(false, false, true);
+}
+
+void TForm65::Button1Click()
+{
+    Button2->setEnabled(false);
+    Button3->setEnabled(false);
+    Button5->setEnabled(false);
+    Namenliste->hide();
+    Label18->hide();
+    meldung->hide();
+    Close();
+}
+
+void TForm65::namenliste()
+{
+    hprot::klinaUebernehmen();
+    if (aktivliste == "ohne") {
+        Namenliste->hide();
+        Panel1->show();
+        schuelername = Edit2->text();
+        SetFocus(Edit2);
+        return;
+    }
+    Namenliste->show();
+    schuelerzahl = 0;
+    namen->clear();
+    const QStringList zeilen = protokoll::klassenliste(datpfad, aktivliste);
+    for (int i = 0; i < zeilen.size(); ++i) {
+        listenzeilen[i] = zeilen.at(i);
+        namen->add(protokoll::nameAusZeile(zeilen.at(i)));
+    }
+    schuelerzahl = byte(namen->count());
+    if (schuelerzahl == 0) {
+        // Without names the pupil could only wait; say why, and leave the bin.
+        melden(QStringLiteral(" Die Klassenliste \"") + aktivliste + QStringLiteral("\" kann nicht gelesen werden. "));
+        SetFocus(Button1);
+    }
+}
+
+void TForm65::namenClick()
+{
+    const int i = namen->ItemIndex();
+    if (i < 0) return;
+    const QString name = namen->itemText(i);
+    schuelername = protokoll::zweistellig(i + 1) + u' ' + name;
+    protzeilen[1] = protzeilen[1] + name;
+    schuelerzeile = schuelername;
+    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste, schuelerzeile);
+    if (ordner.isEmpty()) {
+        melden(QStringLiteral(" Der Protokoll-Ordner kann nicht angelegt werden. "));
+        return;
+    }
+    schuelerordner = ordner;
+    files::forceDirectories(schuelerordner);
+    m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
+    protdatei = m_stamm;
+    freienummer();
+    Namenliste->hide();
+}
+
+void TForm65::n_ohneChange()
+{
+    schuelername = Edit2->text();
+    Button4->setVisible(!schuelername.isEmpty());
+}
+
+void TForm65::n_ohnekey(QChar& key)
+{
+    if (key.unicode() == 13) {
+        if (!schuelername.isEmpty()) Button4->Click();
+        key = QChar();
+        return;
+    }
+    if (!hprot::namenszeichen(key)) key = QChar();
+}
+
+void TForm65::Button4Click()
+{
+    const QString name = Edit2->text();
+    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste, name);
+    if (!hprot::namePasst(name) || ordner.isEmpty()) {
+        beep();
+        return;
+    }
+    schuelername = name;
+    protzeilen[1] = protzeilen[1].str() + schuelername.str();
+    schuelerordner = ordner;
+    files::forceDirectories(schuelerordner);
+    m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
+    protdatei = m_stamm;
+    freienummer();
+    Button4->hide();
+}
+
+void TForm65::freienummer()
+{
+    merker = 0;
+    const int n = protokoll::freienummer(m_stamm);
+    if (n == 0) {
+        ordnerVoll();
+        return;
+    }
+    nrtext = protokoll::zweistellig(n);
+    protdatei = m_stamm + nrtext + QStringLiteral(".txt");
+    zeilendruck();
+}
+
+void TForm65::ordnerVoll()
+{
+    Label18->show();
+    beep();
+    SetFocus(Button1);
+    Button3->setEnabled(false);
+    merker = 1;
+}
+
+void TForm65::melden(const QString& text)
+{
+    meldung->setCaption(text);
+    // Two lines need the font's line spacing, not twice its height.
+    meldung->resize(meldung->width(), meldung->sizeHint().height());
+    meldung->show();
+    beep();
+}
+
+void TForm65::zeilendruck()
+{
+    protzeilen[13] = protdatei;
+    bool gespeichert = false;
+    QString fehler;
+    if (m_speichern) {
+        // Created exclusively at the first free number: a number that another PC on the same data folder
+        // took meanwhile is skipped, and line 13 names the file actually written.
+        const QString pfad = protokoll::anlegen(
+            m_stamm,
+            [](const QString& p) {
+                protzeilen[13] = p;
+                return hprot::protokollzeilen(13);
+            },
+            fehler);
+        gespeichert = !pfad.isEmpty();
+        if (gespeichert) {
+            protdatei = pfad;
+            nrtext = pfad.right(6).left(2);
+        }
+    }
+    if (m_drucken || m_nurDrucken) {
+        // The file path is printed only when there is a file.
+        const int bis = m_drucken && gespeichert ? 13 : 12;
+        zeilendruck::drucken(QStringLiteral("Protokoll ") + schuelername, hprot::protokollzeilen(bis), 200, 100, 55);
+    }
+    if (m_speichern && !gespeichert) {
+        if (fehler.isEmpty())
+            ordnerVoll(); // the other PCs filled the folder meanwhile
+        else // the system's reason, without the long path the pupil cannot read anyway
+            melden(QStringLiteral(" Das Protokoll konnte nicht gespeichert werden: \n ")
+                + fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2) + QStringLiteral(". "));
+        SetFocus(Button1);
+        return;
+    }
+    Close();
+}

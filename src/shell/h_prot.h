@@ -1,0 +1,78 @@
+#pragma once
+// The aids' protocol dialog "Protokoll (Hilfen)": shows the protocol record an aid has just written, lets
+// the pupil save and/or print it or throw it away, asks for the pupil's name from the active class list (or
+// a typed name without a list) and saves the record as the next numbered file in the pupil's folder.
+
+#include "platform/form.h"
+
+#include <QString>
+#include <QStringList>
+
+class Button;
+class Edit;
+class Label;
+class ListBox;
+class Panel;
+
+// What the dialog decides without a window.
+namespace hprot {
+
+// Line 0 of the record: 48 blanks and the date.
+QString datumszeile();
+// Keys the typed-name edit takes: letters, digits, "-", "ä", "ö", "ü", backspace and Enter.
+bool namenszeichen(QChar c);
+// A typed name that can name a folder: not empty, no separator, no "..", only Windows-1252 characters.
+bool namePasst(const QString& name);
+// Reads the data folder's "kl.ina" into datpfad and aktivliste. A file that cannot be read, a path that names
+// no folder here (a copy written on another PC) or an empty line keeps what is known.
+void klinaUebernehmen();
+// The lines 0 .. bis of the record.
+QStringList protokollzeilen(int bis);
+
+} // namespace hprot
+
+class TForm65 final : public Form {
+    Q_OBJECT
+    Q_DISABLE_COPY(TForm65)
+public:
+    explicit TForm65(QWidget* parent = nullptr);
+
+    // Controls, named as the window is described.
+    Button* Button3 = nullptr; // "speichern &und drucken"
+    Button* Button5 = nullptr; // "nur &speichern"
+    Button* Button2 = nullptr; // "nur &drucken"
+    Button* Button1 = nullptr; // "in den &Papierkorb"
+    Panel* Namenliste = nullptr;
+    Label* Label1 = nullptr; // "klicke deinen Namen an"
+    ListBox* namen = nullptr;
+    Panel* Panel1 = nullptr;
+    Edit* Edit2 = nullptr;
+    Button* Button4 = nullptr; // "fertig"
+    Label* Label18 = nullptr; // folder full
+    Label* meldung = nullptr; // a protocol that could not be saved, a class list that could not be read
+
+private:
+    void protaktiv();
+    void Button3Click();
+    void Button5Click();
+    void Button2Click();
+    void Button1Click();
+    void namenliste();
+    void namenClick();
+    void n_ohneChange();
+    void n_ohnekey(QChar& key);
+    void Button4Click();
+    void freienummer();
+    void zeilendruck();
+
+    void wahl(bool speichern, bool drucken, bool nurDrucken);
+    void ordnerVoll();
+    void melden(const QString& text);
+    void protokollZeigen();
+
+    bool m_speichern = false;
+    bool m_drucken = false;
+    bool m_nurDrucken = false;
+    // Folder and file-name stem of the protocol ("…/H1_7_"), before the number.
+    QString m_stamm;
+};

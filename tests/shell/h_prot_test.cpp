@@ -1,0 +1,325 @@
+#include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/printer.h"
+#include "platform/textfile.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/h_prot.h"
+#include "shell/protokolldatei.h"
+#include "shell/tav_i_logik.h"
+#include "shell/zeilendruck.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QTest>
+
+namespace {
+
+class HProtTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        skala_x = 0.79f;
+        skala_y = 0.55f;
+        datpfad = dataFolder();
+        programmcode = 17;
+        for (int i = 2; i <= 12; ++i)
+            protzeilen[i] = QStringLiteral("Zeile %1").arg(i);
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        printer().clearRecorded();
+        TaviTest::TearDown();
+    }
+
+    // The class list KL3A with `anzahl` pupils, the fourth "Vodoz Dovedi", chosen as the active list.
+    void klasse(int anzahl)
+    {
+        files::forceDirectories(dataPath("k_liste"));
+        TextFile f;
+        f.assign(dataPath("k_liste/KL3A.txt"));
+        f.rewrite();
+        for (int i = 1; i <= anzahl; ++i)
+            f.writeLine(protokoll::zweistellig(i % 100) + u' '
+                + (i == 4 ? QStringLiteral("Vodoz Dovedi") : QStringLiteral("Kind%1").arg(i)));
+        f.close();
+        tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
+        aktivliste = "KL3A";
+    }
+
+    void ohneListe()
+    {
+        tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("ohne"));
+        aktivliste = "ohne";
+    }
+
+    void namenKlicken(int i)
+    {
+        QListWidgetItem* item = dialog.namen->item(i);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(dialog.namen->viewport(), Qt::LeftButton, {}, dialog.namen->visualItemRect(item).center());
+    }
+
+    // Shows the dialog, runs `schritte` on it, and says whether it was still open afterwards.
+    bool zeigen(const std::function<void()>& schritte)
+    {
+        bool offen = false;
+        Form::setModalDriver([&](Form&) {
+            schritte();
+            offen = dialog.isVisible();
+        });
+        dialog.showModal();
+        return offen;
+    }
+
+    QStringList dateizeilen(const QString& pfad) const
+    {
+        TextFile f;
+        f.assign(pfad);
+        f.reset();
+        QStringList z;
+        while (f.ioResult() == 0 && !f.eof())
+            z << f.readLine();
+        return z;
+    }
+
+    QStringList gedruckteTexte() const
+    {
+        QStringList texte;
+        for (const Printer::Document& d : printer().recorded())
+            for (const QVector<DrawOp>& seite : d.pages)
+                for (const DrawOp& op : seite)
+                    if (op.kind == DrawOp::Kind::Text) texte << op.text;
+        return texte;
+    }
+
+    TForm65 dialog;
+};
+
+} // namespace
+
+TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisListLine)
+{
+    klasse(45);
+    const QString ordner = dataPath("Klassen/KL3A/04 Vodoz/");
+    files::forceDirectories(ordner);
+    writeBytes(ordner + "H1_7_01.txt", "von einem anderen PC\r\n");
+    writeBytes(ordner + "H1_7_03.txt", "x\r\n");
+
+    const bool offen = zeigen([&] {
+        EXPECT_FALSE(dialog.Namenliste->isVisible());
+        dialog.Button5->Click(); // "nur &speichern"
+        EXPECT_FALSE(dialog.Button3->isEnabled());
+        EXPECT_TRUE(dialog.Namenliste->isVisible());
+        EXPECT_EQ(dialog.namen->count(), 40);
+        EXPECT_EQ(dialog.namen->itemText(3), "Vodoz Dovedi");
+        grabToPng(&dialog, QStringLiteral("h_prot_namenliste"));
+        namenKlicken(3);
+    });
+
+    EXPECT_FALSE(offen);
+    EXPECT_EQ(schuelerzeile, "04 Vodoz Dovedi");
+    const QString pfad = ordner + "H1_7_02.txt";
+    const QStringList z = dateizeilen(pfad);
+    ASSERT_EQ(z.size(), 14);
+    EXPECT_EQ(z[0], hprot::datumszeile());
+    EXPECT_EQ(z[0].size(), 58);
+    EXPECT_EQ(z[1], "Leistungsprotokoll für Vodoz Dovedi");
+    EXPECT_EQ(z[2], "Zeile 2");
+    EXPECT_EQ(z[13], pfad);
+    EXPECT_EQ(readBytes(ordner + "H1_7_01.txt"), "von einem anderen PC\r\n");
+    EXPECT_TRUE(printer().recorded().isEmpty());
+
+    // The next protocol of the same pupil takes the next gap.
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(3);
+    });
+    EXPECT_TRUE(files::fileExists(ordner + "H1_7_04.txt"));
+    EXPECT_EQ(dateizeilen(ordner + "H1_7_04.txt").value(1), "Leistungsprotokoll für Vodoz Dovedi");
+}
+
+TEST_F(HProtTest, PrintOnlyPrintsThirteenLinesSaveAndPrintFourteenAndTheFile)
+{
+    klasse(5);
+    zeigen([&] {
+        dialog.Button2->Click(); // "nur &drucken"
+        namenKlicken(0);
+    });
+    EXPECT_TRUE(files::dirExists(dataPath("Klassen/KL3A/01 Kind1"))); // made also for printing
+    EXPECT_FALSE(files::fileExists(dataPath("Klassen/KL3A/01 Kind1/H1_7_01.txt")));
+    QStringList texte = gedruckteTexte();
+    ASSERT_EQ(texte.size(), 13);
+    EXPECT_EQ(texte[1], "Leistungsprotokoll für Kind1");
+    EXPECT_EQ(texte[12], "Zeile 12");
+    const DrawOp& erste = printer().recorded().first().pages.first().first();
+    EXPECT_EQ(erste.points.first(), QPoint(200, -100));
+    EXPECT_EQ(erste.font.name, "courier new");
+    EXPECT_EQ(erste.font.height, 50);
+    EXPECT_EQ(printer().recorded().first().pages.first().at(12).points.first(), QPoint(200, -(100 + 55 * 12)));
+
+    printer().clearRecorded();
+    zeigen([&] {
+        dialog.Button3->Click(); // "speichern &und drucken"
+        namenKlicken(1);
+    });
+    const QString pfad = dataPath("Klassen/KL3A/02 Kind2/H1_7_01.txt");
+    EXPECT_TRUE(files::fileExists(pfad));
+    texte = gedruckteTexte();
+    ASSERT_EQ(texte.size(), 14);
+    EXPECT_EQ(texte[13], pfad);
+}
+
+TEST_F(HProtTest, AFullFolderIsShownWithNothingSavedOrPrinted)
+{
+    klasse(3);
+    const QString ordner = dataPath("Klassen/KL3A/01 Kind1/");
+    files::forceDirectories(ordner);
+    for (int n = 1; n <= 98; ++n)
+        writeBytes(ordner + "H1_7_" + protokoll::zweistellig(n) + ".txt", "x\r\n");
+
+    // With 98 protocols the new one is number 99.
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(0);
+    });
+    EXPECT_TRUE(files::fileExists(ordner + "H1_7_99.txt"));
+
+    // With 99 the folder is full, also for printing only; only the bin is left.
+    const bool offen = zeigen([&] {
+        dialog.Button2->Click();
+        namenKlicken(0);
+        EXPECT_TRUE(dialog.Label18->isVisible());
+        EXPECT_FALSE(dialog.Button3->isEnabled());
+        EXPECT_EQ(merker, 1);
+        grabToPng(&dialog, QStringLiteral("h_prot_voll"));
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_TRUE(printer().recorded().isEmpty());
+    EXPECT_EQ(files::findFiles(ordner, "*.txt").size(), 99);
+}
+
+TEST_F(HProtTest, AProtocolThatCannotBeSavedIsReportedAndStillPrinted)
+{
+    ohneListe();
+    writeBytes(dataPath("OHNELIST"), "a file where the folder should be");
+    const bool offen = zeigen([&] {
+        dialog.Button3->Click();
+        typeText(&dialog, QStringLiteral("Anna"));
+        pressKey(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.meldung->isVisible());
+        EXPECT_TRUE(dialog.meldung->caption().contains("konnte nicht gespeichert werden"));
+        grabToPng(&dialog, QStringLiteral("h_prot_fehler"));
+    });
+    EXPECT_TRUE(offen);
+    // The print has no file path to show.
+    EXPECT_EQ(gedruckteTexte().size(), 13);
+}
+
+TEST_F(HProtTest, TheBinKeepsNothing)
+{
+    klasse(3);
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        pressKey(&dialog, Qt::Key_Escape); // "in den &Papierkorb"
+    });
+    EXPECT_FALSE(offen);
+    EXPECT_FALSE(files::dirExists(dataPath("Klassen")));
+    EXPECT_TRUE(printer().recorded().isEmpty());
+}
+
+TEST_F(HProtTest, TypedNameWithoutAList)
+{
+    ohneListe();
+    const bool offen = zeigen([&] {
+        pressKey(&dialog, Qt::Key_S, Qt::AltModifier);
+        EXPECT_TRUE(dialog.Panel1->isVisible());
+        EXPECT_FALSE(dialog.Namenliste->isVisible());
+        // Enter in the empty edit does nothing.
+        pressKey(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.Button4->isVisible());
+        // Separators, dots, blanks and other signs are not taken; backspace is.
+        typeText(&dialog, QStringLiteral("Jö/r. g\\"));
+        EXPECT_EQ(dialog.Edit2->text(), "Jörg");
+        EXPECT_TRUE(dialog.Button4->isVisible());
+        pressKey(&dialog, Qt::Key_Backspace);
+        EXPECT_EQ(dialog.Edit2->text(), "Jör");
+        typeText(&dialog, QStringLiteral("g-2abcde"));
+        EXPECT_EQ(dialog.Edit2->text(), "Jörg-2ab"); // 8 characters
+        pressKey(&dialog, Qt::Key_Return);
+    });
+    EXPECT_FALSE(offen);
+    EXPECT_EQ(schuelername, "Jörg-2ab");
+    const QString pfad = dataPath("OHNELIST/Jörg-2ab/H1_7_01.txt");
+    EXPECT_EQ(dateizeilen(pfad).value(1), "Leistungsprotokoll für Jörg-2ab");
+}
+
+TEST_F(HProtTest, TypedNamesThatCannotNameAFolderAreRefused)
+{
+    EXPECT_TRUE(hprot::namePasst("Anna-2"));
+    EXPECT_FALSE(hprot::namePasst(""));
+    EXPECT_FALSE(hprot::namePasst(".."));
+    EXPECT_FALSE(hprot::namePasst("a/b"));
+    EXPECT_FALSE(hprot::namePasst("a\\b"));
+    EXPECT_FALSE(hprot::namePasst(QStringLiteral("\u0100na")));
+    EXPECT_TRUE(hprot::namenszeichen(QChar(8)));
+    EXPECT_FALSE(hprot::namenszeichen(QChar(u'ß')));
+    EXPECT_FALSE(hprot::namenszeichen(QChar(u'Ä')));
+
+    // A pasted name goes through the same key filter.
+    ohneListe();
+    zeigen([&] {
+        dialog.Button5->Click();
+        dialog.Edit2->pasteFiltered(QStringLiteral("../x"));
+        EXPECT_EQ(dialog.Edit2->text(), "x");
+        dialog.Button1->Click();
+    });
+}
+
+TEST_F(HProtTest, AFailedReadOfKlInaKeepsTheKnownFolderAndList)
+{
+    aktivliste = "KL3A";
+    hprot::klinaUebernehmen(); // no kl.ina
+    EXPECT_EQ(datpfad, dataFolder());
+    EXPECT_EQ(aktivliste, "KL3A");
+
+    // A copy written by a PC where the data folder has another path names the list only.
+    tavi::klinaSchreiben(dataPath("kl.ina"), QStringLiteral("C:\\Daten\\Tirmosak_Daten\\"), QStringLiteral("KL4B"));
+    hprot::klinaUebernehmen();
+    EXPECT_EQ(datpfad, dataFolder());
+    EXPECT_EQ(aktivliste, "KL4B");
+
+    // An unreadable class list is said, not left as an empty choice.
+    klasse(2);
+    QFile::remove(dataPath("k_liste/KL3A.txt"));
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        EXPECT_TRUE(dialog.meldung->isVisible());
+        EXPECT_EQ(dialog.namen->count(), 0);
+    });
+    EXPECT_TRUE(offen);
+}
+
+TEST_F(HProtTest, LinesArePrintedWhereTheirCallerPutsThem)
+{
+    zeilendruck::Seite s;
+    s.zeilen = zeilendruck::untereinander({ "a", "b", "c" }, 200, 100, 40);
+    s.linien.append({ QPoint(180, -630), QPoint(1700, -630) });
+    zeilendruck::drucken("Probe", { s, s }, { 35, 2 });
+    ASSERT_EQ(printer().recorded().size(), 1);
+    const Printer::Document& d = printer().recorded().first();
+    EXPECT_EQ(d.title, "Probe");
+    ASSERT_EQ(d.pages.size(), 2);
+    ASSERT_EQ(d.pages[0].size(), 4);
+    EXPECT_EQ(d.pages[0][2].points.first(), QPoint(200, -180));
+    EXPECT_EQ(d.pages[0][2].font.height, 35);
+    EXPECT_EQ(d.pages[0][2].mapMode, MapMode::LoMetric);
+    EXPECT_EQ(d.pages[0][3].kind, DrawOp::Kind::Line);
+    EXPECT_EQ(d.pages[0][3].pen.width, 2);
+}
