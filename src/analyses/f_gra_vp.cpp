@@ -125,7 +125,7 @@ void TForm38::form38activ()
 
 void TForm38::Button15Click()
 {
-    if (m_aufgabeOffen || !Button15->isVisible()) return;
+    if (m_aufgabeOffen || Button15->isHidden()) return;
     Button15->hide();
     naechsteaufgabe();
 }

@@ -165,21 +165,6 @@ TEST_F(FGraFehlerTest, MixedTensRecordTheTaskAsked)
     EXPECT_EQ(aufgabentabelle[3][4], "43-4  ");
 }
 
-TEST_F(FGraFehlerTest, DivisionRecordsProductAndDivisor)
-{
-    aufgabe(17, 6, 7);
-    antworten("8", 1);
-    EXPECT_EQ(aufgabentabelle[7][5], "42:6  ");
-    EXPECT_EQ(tabelle[7][5], "7_8   ");
-    EXPECT_EQ(fehlerkennungen[7][5], " 1 A  ");
-
-    const Fehlerwerte null = fehlerwerteBerechnen(17, 6, 0, 0, 0);
-    EXPECT_EQ(werte(null, 'C'), "6");
-    EXPECT_EQ(werte(null, 'D'), "1");
-    EXPECT_EQ(werte(null, 'E'), "");
-    EXPECT_EQ(werte(null, 'L'), "06");
-}
-
 TEST_F(FGraFehlerTest, RightAnswersTakeExchangeTasksOutOfVariantTwo)
 {
     aufgabe(16, 3, 4);

@@ -210,7 +210,7 @@ TEST_F(FGraFensterTest, KeysCountOnlyWhileATaskIsShown)
         });
     EXPECT_EQ(viewerGezeigt, 1);
     const QStringList zeilen = cp1252::decode(readBytes(viewerDatei)).split("\r\n");
-    EXPECT_EQ(zeilen[3], "Aufgaben: maximal (nach Vorgabe durch die Zahlenauswahl): 121 (???)");
+    EXPECT_EQ(zeilen[3], "Aufgaben: maximal (nach Vorgabe durch die Zahlenauswahl): 121 (?\?\?)");
     EXPECT_EQ(zeilen[4], "          davon bearbeitet: 1  ");
 }
 

@@ -259,22 +259,6 @@ TEST_F(FGraLogikTest, TheFourFormsOfSubtraction)
     }
 }
 
-TEST_F(FGraLogikTest, MultiplicationAndDivisionTexts)
-{
-    start(16, 0, wahlAb(0, { 7 }), wahlAb(0, { 10 }));
-    Aufgabenbild bild;
-    ASSERT_TRUE(aufgabeErzeugen(bild));
-    EXPECT_EQ(bild.links, "7  10 = ");
-    EXPECT_EQ(zahl, 70);
-
-    start(17, 0, wahlAb(1, { 10 }), wahlAb(0, { 10 }));
-    ASSERT_TRUE(aufgabeErzeugen(bild));
-    EXPECT_EQ(bild.links, "100  10 = ");
-    EXPECT_EQ(zahl, 10);
-    EXPECT_EQ(zahl1, 10);
-    EXPECT_EQ(zahl2, 10);
-}
-
 TEST_F(FGraLogikTest, ExchangeTasksLeftOutInTheRun)
 {
     // Variant 1: of 3 x 4 and 4 x 3 only the one drawn first.
