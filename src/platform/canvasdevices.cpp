@@ -1,5 +1,6 @@
 #include "platform/canvasdevices.h"
 
+#include "platform/fonts.h"
 #include "platform/surface.h"
 #include "platform/symbolfont.h"
 
@@ -18,37 +19,9 @@
 // ---------------------------------------------------------------------------------------------------------
 // Fonts
 
-namespace {
-
-QString mappedFamily(const QString& name)
-{
-    const QString n = name.trimmed().toLower();
-    if (symbolfont::isSymbolFont(n)) return symbolfont::familyName();
-    if (n == QLatin1String("courier new") || n == QLatin1String("courier")) return QStringLiteral("Liberation Mono");
-    if (n == QLatin1String("times new roman")) return QStringLiteral("Liberation Serif");
-    return QStringLiteral("Liberation Sans");
-}
-
-// Cell height (ascent plus descent) per em of a family: a positive font height is a cell height.
-double cellPerEm(const QString& family)
-{
-    static QHash<QString, double> cache;
-    const auto it = cache.constFind(family);
-    if (it != cache.constEnd()) return *it;
-    QFont f(family);
-    f.setPixelSize(1000);
-    const QFontMetricsF m(f);
-    double r = (m.ascent() + m.descent()) / 1000.0;
-    if (!(r > 0.5 && r < 2.0)) r = 1.15;
-    cache.insert(family, r);
-    return r;
-}
-
-} // namespace
-
 QFont deviceFont(const Font& font, double pixelsPerUnit, bool printer)
 {
-    const QString family = mappedFamily(font.name);
+    const QString family = fontFamily(font.name);
     const double h = font.height * pixelsPerUnit;
     double em = h < 0 ? -h : h / cellPerEm(family);
     if (font.height == 0) em = 11 * (printer ? pixelsPerUnit * 2.54 * 10 / 96 : 1.0);
@@ -66,7 +39,7 @@ QFont deviceFont(const Font& font, double pixelsPerUnit, bool printer)
 
 QString deviceText(const Font& font, const QString& text)
 {
-    return symbolfont::isSymbolFont(font.name) ? symbolfont::toUnicode(text) : text;
+    return textForFont(font.name, text);
 }
 
 QSizeF textExtent(const Font& font, const QString& text, double pixelsPerUnit, bool printer)

@@ -16,7 +16,16 @@ SymbolTextMapper& mapperSlot()
     return m;
 }
 
-// Cell height (ascent + descent) per pixel of em height, measured once per family.
+// Rounds a / b to the nearest, halves away from zero, as the old MulDiv did.
+int mulDiv(int a, int b, int c)
+{
+    const long long p = (long long)a * b;
+    const long long q = p >= 0 ? (p + c / 2) / c : (p - c / 2) / c;
+    return int(q);
+}
+
+} // namespace
+
 double cellPerEm(const QString& family)
 {
     static QHash<QString, double> cache;
@@ -31,20 +40,11 @@ double cellPerEm(const QString& family)
     return ratio;
 }
 
-// Rounds a / b to the nearest, halves away from zero, as the old MulDiv did.
-int mulDiv(int a, int b, int c)
-{
-    const long long p = (long long)a * b;
-    const long long q = p >= 0 ? (p + c / 2) / c : (p - c / 2) / c;
-    return int(q);
-}
-
-} // namespace
-
 QString fontFamily(const QString& name)
 {
     const QString n = name.trimmed().toLower();
     if (n == QLatin1String("courier new") || n == QLatin1String("courier")) return kMono;
+    if (n == QLatin1String("times new roman")) return QStringLiteral("Liberation Serif");
     if (isSymbolFont(n)) return symbolfont::familyName();
     // "arial", "ms sans serif" and anything unknown.
     return kSans;

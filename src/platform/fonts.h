@@ -24,6 +24,8 @@ int emPixels(const QString& name, int height);
 
 // The family that stands in for a font name.
 QString fontFamily(const QString& name);
+// Cell height (ascent + descent) per pixel of em height in a family: how a positive height becomes an em.
+double cellPerEm(const QString& family);
 bool isSymbolFont(const QString& name);
 
 // The symbol table registers itself here; without it, symbolfont's table is used directly.
