@@ -263,14 +263,9 @@ TEST_F(HProtTest, TypedNameWithoutAList)
 TEST_F(HProtTest, TypedNamesThatCannotNameAFolderAreRefused)
 {
     EXPECT_TRUE(hprot::namePasst("Anna-2"));
-    EXPECT_FALSE(hprot::namePasst(""));
-    EXPECT_FALSE(hprot::namePasst(".."));
-    EXPECT_FALSE(hprot::namePasst("a/b"));
-    EXPECT_FALSE(hprot::namePasst("a\\b"));
+    for (const char* name : { "", "..", "a/b", "a\\b" })
+        EXPECT_FALSE(hprot::namePasst(QString::fromUtf8(name))) << name;
     EXPECT_FALSE(hprot::namePasst(QStringLiteral("\u0100na")));
-    EXPECT_TRUE(hprot::namenszeichen(QChar(8)));
-    EXPECT_FALSE(hprot::namenszeichen(QChar(u'ß')));
-    EXPECT_FALSE(hprot::namenszeichen(QChar(u'Ä')));
 
     // A pasted name goes through the same key filter.
     ohneListe();
