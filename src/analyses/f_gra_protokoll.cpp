@@ -362,7 +362,7 @@ QStringList protokollzeilen(const QString& pfad)
     return zeilen;
 }
 
-QString protokollSchreiben(QString& fehler)
+QString protokollSchreiben(QString& fehler, QStringList* zeilenAus)
 {
     endzeit = clockx::now();
     laufzeit = zaehler == 0 ? 0.0 : endzeit - startzeit;
@@ -380,6 +380,7 @@ QString protokollSchreiben(QString& fehler)
     if (pfad.isEmpty()) zeilen = protokollzeilen(schueler::protokollstamm() + nrtext + QStringLiteral(".txt"));
     for (int i = 0; i < zeilen.size() && i <= protzeilen.high(); ++i)
         protzeilen[i] = zeilen[i];
+    if (zeilenAus) *zeilenAus = zeilen;
     return pfad;
 }
 

@@ -20,6 +20,6 @@ QStringList protokollzeilen(const QString& pfad);
 // was shown), decoded into stunden, minuten, sekunden and millisek; protzeilen filled from line 0; the file
 // created at the first free number of the pupil's folder. Returns the file's path (protdatei then names it);
 // empty when it could not be written, and `fehler` says why.
-QString protokollSchreiben(QString& fehler);
+QString protokollSchreiben(QString& fehler, QStringList* zeilenAus = nullptr);
 
 } // namespace gra

@@ -1,4 +1,5 @@
 #include "analyses/f_gra_vp.h"
+#include "analyses/f_prot.h"
 
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_fehler.h"
@@ -219,8 +220,14 @@ void TForm38::protokoll()
     m_aufgabeOffen = false;
     keypadAn(false);
     QString fehler;
-    const QString pfad = gra::protokollSchreiben(fehler);
-    if (pfad.isEmpty()) reportError(QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
+    QStringList zeilen;
+    const QString pfad = gra::protokollSchreiben(fehler, &zeilen);
+    if (pfad.isEmpty()) {
+        if (auto* betrachter = dynamic_cast<TForm36*>(Form36))
+            betrachter->ungespeichertZeigen(zeilen, QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
+        else
+            reportError(QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
+    }
     if (Form36) Form36->showModal();
     Close();
     // Only now: emptying the typed name empties schuelername, which the protocol has used.

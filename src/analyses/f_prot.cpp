@@ -2,6 +2,7 @@
 
 #include "analyses/f_prot_logik.h"
 #include "platform/canvas.h"
+#include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -35,7 +36,18 @@ TForm36::TForm36(QWidget* parent)
     Button2->Cancel = true;
     Button2->OnClick = [this] { Button2Click(); };
 
+    meldung = new Label(this, QString(), 16, 8);
+    applyFont(meldung, QStringLiteral("Arial"), -16);
+    setFontColor(meldung, clRed);
+    meldung->hide();
+
     OnActivate = [this] { form36activate(); };
+}
+
+void TForm36::ungespeichertZeigen(const QStringList& zeilen, const QString& text)
+{
+    m_ungespeichert = zeilen;
+    m_meldung = text;
 }
 
 void TForm36::form36activate()
@@ -43,7 +55,20 @@ void TForm36::form36activate()
     Button1->setEnabled(true);
     SetFocus(Button1);
 
-    const int n = prot::lesen(protdatei);
+    int n = 0;
+    if (m_ungespeichert.isEmpty()) {
+        n = prot::lesen(protdatei);
+        meldung->hide();
+    } else {
+        // Record line k holds file line k, as if the protocol had been read back.
+        for (int i = 1; i <= protzeilen.high(); ++i)
+            protzeilen[i] = i <= m_ungespeichert.size() ? m_ungespeichert[i - 1] : QString();
+        n = std::min<int>(int(m_ungespeichert.size()), protzeilen.high());
+        protzeilenzahl = byte(n);
+        meldung->setCaption(m_meldung);
+        meldung->show();
+        m_ungespeichert.clear();
+    }
 
     // A new protocol replaces whatever the last one left on the window.
     surface().clear();

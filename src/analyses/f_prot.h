@@ -7,18 +7,29 @@
 
 #include "platform/form.h"
 
+#include <QStringList>
+
 class Button;
+class Label;
 
 class TForm36 final : public Form {
 public:
     explicit TForm36(QWidget* parent = nullptr);
 
+    // For a protocol that could not be saved: the next showing shows these lines instead of a file, with
+    // the reason in red, so the results of the run are still seen and can be printed.
+    void ungespeichertZeigen(const QStringList& zeilen, const QString& meldung);
+
     Button* Button1 = nullptr; // "drucken"
     Button* Button2 = nullptr; // "zurück"
+    Label* meldung = nullptr;
 
 private:
     Q_DISABLE_COPY(TForm36)
     void form36activate();
     void Button1Click();
     void Button2Click();
+
+    QStringList m_ungespeichert;
+    QString m_meldung;
 };

@@ -278,7 +278,7 @@ void Label::fit()
     int w = 0;
     for (const QString& line : lines)
         w = std::max(w, fm.horizontalAdvance(line));
-    resize(w, fm.height() * int(lines.size()));
+    resize(w, fm.height() + fm.lineSpacing() * (int(lines.size()) - 1));
 }
 
 void Label::changeEvent(QEvent* event)

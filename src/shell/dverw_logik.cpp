@@ -36,7 +36,7 @@ QString kListenordner(const QString& datpfad)
 QString pupilFolder(const QString& datpfad, const QString& liste, const QString& zeile)
 {
     if (!files::isSafeName(liste)) return {};
-    return files::child(datpfad + QStringLiteral("Klassen/") + liste, zeile.left(8));
+    return files::child(datpfad + QStringLiteral("Klassen/") + liste, protokoll::ordnername(zeile));
 }
 
 } // namespace
@@ -62,7 +62,7 @@ bool schuelernameGueltig(const QString& name)
     if (name.isEmpty() || name.size() > kMaxNamenlaenge || name.at(0) == u' ') return false;
     for (QChar c : name)
         if (!namenzeichen(c)) return false;
-    return cp1252::canEncode(name) && files::isSafeName(listenzeile(1, name).left(8));
+    return cp1252::canEncode(name) && files::isSafeName(protokoll::ordnername(listenzeile(1, name)));
 }
 
 bool listennameGueltig(const QString& name)
@@ -172,7 +172,7 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const
     // Look at everything first, so that what cannot go is found before anything is gone.
     QStringList ordnernamen;
     for (const QString& zeile : zeilen)
-        ordnernamen << zeile.left(8);
+        ordnernamen << protokoll::ordnername(zeile);
     struct Ordner {
         QString pfad;
         QStringList dateien;

@@ -1,6 +1,8 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "analyses/f_gra.h"
+#include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
 #include "analyses/f_prot.h"
 #include "analyses/f_ss.h"
@@ -8,6 +10,7 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "shell/dverw.h"
+#include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
 
@@ -56,8 +59,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form59, "TForm59", "Ziele", {} },
         { &Form58, "TForm58", "Zahlenraten", {} },
         { &Form41, "TForm41", "Spiele", {} },
-        { &Form37, "TForm37", "Grundrechenarten", {} },
-        { &Form38, "TForm38", "Grundrechenarten", {} },
+        { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },
+        { &Form38, "TForm38", "Grundrechenarten", echt<TForm38>() },
         { &Form30, "TForm30", "Fehleranalysen", echt<TForm30>() },
         { &Form31, "TForm31", "F_SS", echt<TForm31>() },
         { &Form35, "TForm35", "f_ss10", echt<TForm35>() },
@@ -103,7 +106,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form76, "TForm76", "mittl 1x1", {} },
         { &Form68, "TForm68", "Mengen erkennen", {} },
         { &Form77, "TForm77", "+/- im Raum 100", {} },
-        { &Form65, "TForm65", "Protokoll (Hilfen)", {} },
+        { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", {} },
         { &Form73, "TForm73", "Reihen und Muster", {} },
         { &Form74, "TForm74", "1x1-Stern", {} },

@@ -32,9 +32,17 @@ QString nameAusZeile(const QString& zeile)
     return zeile.mid(3);
 }
 
+QString ordnername(const QString& zeileOderName)
+{
+    QString name = zeileOderName.left(8);
+    while (name.endsWith(u' ') || name.endsWith(u'.'))
+        name.chop(1);
+    return name;
+}
+
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeileOderName)
 {
-    const QString ordner = zeileOderName.left(8);
+    const QString ordner = ordnername(zeileOderName);
     if (liste == QLatin1String("ohne"))
         return files::child(datpfad + QStringLiteral("OHNELIST"), ordner);
     if (!files::isSafeName(liste))

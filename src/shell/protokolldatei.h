@@ -21,6 +21,11 @@ QStringList klassenliste(const QString& datpfad, const QString& liste);
 // The name of a class-list line: the text from its fourth character on.
 QString nameAusZeile(const QString& zeile);
 
+// The name of a pupil's folder: the first 8 characters of the class-list line or typed name, without the
+// blanks and dots at its end, which Windows drops from folder names ("01 Lena Meier" gives "01 Lena"), so
+// that PCs of both kinds sharing the data folder find one folder per pupil.
+QString ordnername(const QString& zeileOderName);
+
 // The pupil's folder: with a class list datpfad + "Klassen/" + liste + "/" + the first 8 characters of the
 // class-list line; without one ("ohne") datpfad + "OHNELIST/" + the first 8 characters of the typed name.
 // Empty when the name could reach outside the data folder.

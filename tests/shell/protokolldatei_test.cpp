@@ -70,3 +70,11 @@ TEST_F(ProtokolldateiTest, AFolderThatCannotBeWrittenIsReported)
     EXPECT_TRUE(anlegen(dataPath("fehlt/H1_7_"), [](const QString&) { return QStringList { "x" }; }, fehler).isEmpty());
     EXPECT_FALSE(fehler.isEmpty());
 }
+
+TEST_F(ProtokolldateiTest, FolderNamesLoseTrailingBlanksAndDotsAsOnWindows)
+{
+    EXPECT_EQ(ordnername("01 Lena Meier"), "01 Lena");
+    EXPECT_EQ(ordnername("02 A. B.C"), "02 A. B");
+    EXPECT_EQ(ordnername("Tom..."), "Tom");
+    EXPECT_EQ(schuelerordner(dataFolder(), "3A", "01 Lena Meier"), dataFolder() + "Klassen/3A/01 Lena");
+}
