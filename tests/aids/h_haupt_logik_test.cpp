@@ -1,0 +1,416 @@
+#include "aids/h_haupt_logik.h"
+#include "platform/errors.h"
+#include "platform/folders.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <set>
+
+using namespace h_haupt;
+
+namespace {
+
+class HHauptLogikTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        datpfad = dataFolder();
+        QFile::copy(folders::installFolder() + QStringLiteral("hw.ina"), dataPath(QStringLiteral("hw.ina")));
+        QFile(dataPath(QStringLiteral("hw.ina"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        zahlenwahl1.fill(-1);
+        zahlenwahl2.fill(-1);
+        auswahl1.fill(-1);
+        auswahl2.fill(-1);
+        auswahl3.fill(-1);
+        wahlbytes.fill(255);
+        nummer = vorratsgroesse = 0;
+    }
+
+    static void waehlen(BoundedArray<int, 0, 10>& feld, int erster, std::initializer_list<int> werte)
+    {
+        feld.fill(-1);
+        for (int w : werte)
+            feld[w - erster] = w;
+    }
+
+    QList<QByteArray> zeilen() const { return readBytes(dataPath(QStringLiteral("hw.ina"))).split('\n'); }
+};
+
+} // namespace
+
+// ---- Pools ----
+
+TEST_F(HHauptLogikTest, Raum10PoolHoldsOnlyTheSumsThatAllThreeListsAllow)
+{
+    waehlen(auswahl1, 1, { 1, 2 });
+    waehlen(auswahl2, 1, { 1 });
+    waehlen(auswahl3, 2, { 3 });
+    EXPECT_EQ(zahlenvorrat(Zahlraum::raum10), 1);
+    EXPECT_EQ(aufgabencodes[1], 21);
+    EXPECT_EQ(vorratsgroesse, 1);
+    EXPECT_EQ(nummer, 1);
+}
+
+TEST_F(HHauptLogikTest, EveryItemChosenGives45TasksInRaum10And36InRaum20InOrderOfAThenB)
+{
+    for (int i = 0; i < 9; ++i) {
+        auswahl1[i] = auswahl2[i] = i + 1;
+        auswahl3[i] = i + 2;
+    }
+    EXPECT_EQ(zahlenvorrat(Zahlraum::raum10), 45);
+    EXPECT_EQ(aufgabencodes[1], 11);
+    EXPECT_EQ(aufgabencodes[2], 12);
+    EXPECT_EQ(aufgabencodes[10], 21);
+    EXPECT_EQ(aufgabencodes[45], 91);
+
+    for (int i = 0; i < 8; ++i) {
+        auswahl1[i] = auswahl2[i] = i + 2;
+        auswahl3[i] = i + 11;
+    }
+    EXPECT_EQ(zahlenvorrat(Zahlraum::raum20), 36);
+    EXPECT_EQ(aufgabencodes[1], 29);
+    EXPECT_EQ(aufgabencodes[36], 99);
+    EXPECT_EQ(nummer, 36);
+}
+
+TEST_F(HHauptLogikTest, ListEntriesThatDoNotHoldTheirItemsValueCountAsNotChosen)
+{
+    // A file with the same sum written nine times would otherwise fill the pool nine times over and past
+    // its end.
+    for (int i = 0; i < 9; ++i) {
+        auswahl1[i] = auswahl2[i] = i + 1;
+        auswahl3[i] = 5;
+    }
+    EXPECT_EQ(zahlenvorrat(Zahlraum::raum10), 4); // only item 3 (value 5) is chosen: 14, 23, 32, 41
+    EXPECT_EQ(auswahl3[0], -1);
+    EXPECT_EQ(auswahl3[3], 5);
+}
+
+TEST_F(HHauptLogikTest, AxbPoolListsEveryChosenPairInListOrder)
+{
+    waehlen(zahlenwahl1, 0, { 0, 10 });
+    waehlen(zahlenwahl2, 0, { 1 });
+    EXPECT_EQ(axbvorrat(Axb::mal), 2);
+    EXPECT_EQ(aufgabenliste[1], "0x1");
+    EXPECT_EQ(aufgabenliste[2], "10x1");
+    EXPECT_EQ(nummer, 2);
+
+    // Divisions use ten entries, so a leftover eleventh entry of another panel is no divisor.
+    for (int i = 0; i <= 10; ++i)
+        zahlenwahl1[i] = zahlenwahl2[i] = i + 1;
+    EXPECT_EQ(axbvorrat(Axb::durch), 100);
+    EXPECT_EQ(aufgabenliste[100], "10x10");
+
+    waehlen(zahlenwahl1, 2, { 7 });
+    waehlen(zahlenwahl2, 2, { 9 });
+    EXPECT_EQ(axbvorrat(Axb::mittel), 1);
+    EXPECT_EQ(aufgabenliste[1], "7x9");
+
+    waehlen(zahlenwahl2, 2, {});
+    EXPECT_EQ(axbvorrat(Axb::mittel), 0);
+    EXPECT_EQ(vorratsgroesse, 0);
+}
+
+// ---- Drawing without repeats ----
+
+TEST_F(HHauptLogikTest, DrawingTwiceFromAPoolOfTwoYieldsBothThenStartsOver)
+{
+    vorratsgroesse = nummer = 2;
+    aufgabencodes[1] = 21;
+    aufgabencodes[2] = 34;
+    std::set<int> gezogen;
+    ziehung();
+    EXPECT_EQ(zielzahl, einer1 + einer2);
+    gezogen.insert(einer1 * 10 + einer2);
+    EXPECT_EQ(nummer, 1);
+    ziehung();
+    gezogen.insert(einer1 * 10 + einer2);
+    EXPECT_EQ(gezogen, (std::set<int> { 21, 34 }));
+    EXPECT_EQ(nummer, 0);
+    ziehung(); // a new pass over the whole pool
+    EXPECT_EQ(nummer, 1);
+    EXPECT_TRUE(einer1 * 10 + einer2 == 21 || einer1 * 10 + einer2 == 34);
+}
+
+TEST_F(HHauptLogikTest, EveryTaskComesOnceBeforeAnyComesAgain)
+{
+    waehlen(zahlenwahl1, 0, { 2, 3, 4 });
+    waehlen(zahlenwahl2, 0, { 5, 6 });
+    axbvorrat(Axb::mal);
+    for (int pass = 0; pass < 3; ++pass) {
+        std::set<QString> runde;
+        for (int i = 0; i < 6; ++i)
+            runde.insert(ziehungText());
+        EXPECT_EQ(runde.size(), 6u) << "pass " << pass;
+        EXPECT_EQ(nummer, 0);
+    }
+    int a = 0, b = 0;
+    EXPECT_TRUE(axbTeilen(tauschtext, a, b));
+    EXPECT_TRUE(a >= 2 && a <= 4 && b >= 5 && b <= 6);
+    EXPECT_TRUE(axbTeilen(QStringLiteral("10x10"), a, b));
+    EXPECT_EQ(a * 100 + b, 1010);
+    EXPECT_FALSE(axbTeilen(QStringLiteral("x3"), a, b));
+}
+
+TEST_F(HHauptLogikTest, AnEmptyOrStalePoolNeverReachesOutsideItsEntries)
+{
+    vorratsgroesse = 0;
+    nummer = 0;
+    einer1 = 7;
+    ziehung();
+    EXPECT_EQ(einer1, 7);
+    EXPECT_EQ(ziehungText(), QString());
+
+    // Another window used the shared counter for something else meanwhile.
+    vorratsgroesse = 1;
+    aufgabencodes[1] = 45;
+    nummer = 40;
+    ziehung();
+    EXPECT_EQ(einer1, 4);
+    EXPECT_EQ(nummer, 0);
+}
+
+// ---- Recount and table checks ----
+
+TEST_F(HHauptLogikTest, RecountKeepsAllowedValuesAndMarksEveryOtherEntry)
+{
+    wahlbytes[0] = 3;
+    wahlbytes[1] = 9; // not its item's value
+    wahlbytes[4] = 7;
+    wahlbytes[6] = 9;
+    EXPECT_EQ(wahlzaehlen(7), 3);
+    EXPECT_EQ(gewaehltzahl, 3);
+    EXPECT_EQ(wahlbytes[1], 255);
+    EXPECT_EQ(wahlbytes[6], 9);
+    EXPECT_EQ(wahlzaehlen(5), 2); // the snakes look at five entries only
+    bytelisteEintragen({ false, false, false, false, false });
+    EXPECT_EQ(wahlzaehlen(5), 0);
+}
+
+TEST_F(HHauptLogikTest, TableCheckCompactsTheMarginsAndNeedsARowAndAColumn)
+{
+    waehlen(zahlenwahl1, 0, { 2, 7 });
+    waehlen(zahlenwahl2, 0, { 0, 5, 9 });
+    zahlenwahl1[4] = 8; // stray value
+    EXPECT_TRUE(tabellenpruefung(Tabelle::plus));
+    EXPECT_EQ(tabzeilenzahl, 2);
+    EXPECT_EQ(tabspaltenzahl, 3);
+    EXPECT_EQ(auswahl1[1], 2);
+    EXPECT_EQ(auswahl1[2], 7);
+    EXPECT_EQ(auswahl2[3], 9);
+    EXPECT_EQ(zahlenwahl1[4], -1);
+
+    waehlen(zahlenwahl2, 0, {});
+    EXPECT_FALSE(tabellenpruefung(Tabelle::mal));
+    EXPECT_EQ(tabspaltenzahl, 0);
+}
+
+TEST_F(HHauptLogikTest, DivisionTableTakesOneToFiveDivisors)
+{
+    waehlen(zahlenwahl2, 2, { 2, 3, 4, 5, 10 });
+    tabzeilenzahl = 3;
+    EXPECT_TRUE(tabellenpruefung(Tabelle::durch));
+    EXPECT_EQ(tabspaltenzahl, 5);
+    EXPECT_EQ(tabzeilenzahl, 3); // only the columns are checked
+    EXPECT_EQ(auswahl2[5], 10);
+    waehlen(zahlenwahl2, 2, { 2, 3, 4, 5, 6, 10 });
+    EXPECT_FALSE(tabellenpruefung(Tabelle::durch));
+    waehlen(zahlenwahl2, 2, {});
+    EXPECT_FALSE(tabellenpruefung(Tabelle::durch));
+}
+
+TEST_F(HHauptLogikTest, ElevenMarginsAreCountedAndListedAsFarAsTheSharedListReaches)
+{
+    for (int i = 0; i <= 10; ++i)
+        zahlenwahl1[i] = zahlenwahl2[i] = i;
+    EXPECT_TRUE(tabellenpruefung(Tabelle::minus));
+    EXPECT_EQ(tabzeilenzahl, 11);
+    EXPECT_EQ(auswahl1[10], 9);
+    if (auswahl1.high() >= 11) {
+        EXPECT_EQ(auswahl1[std::min(11, auswahl1.high())], 10);
+    }
+}
+
+// ---- Codes ----
+
+TEST_F(HHauptLogikTest, CodesFromRadioChoices)
+{
+    EXPECT_EQ(pm100code(2, 1), 46);
+    EXPECT_EQ(pm100code(0, 0), 41);
+    EXPECT_EQ(pm100code(1, 1), 45);
+    EXPECT_EQ(pm100code(3, 0), 0); // would be 44, the wrong kind
+    EXPECT_EQ(pm100code(-1, 0), 0); // would be 40, another aid altogether
+    EXPECT_EQ(pm100code(0, 255), 0);
+    EXPECT_EQ(hsvcode(0), 71);
+    EXPECT_EQ(hsvcode(4), 75);
+    EXPECT_EQ(hsvcode(5), 0);
+    EXPECT_EQ(hsvcode(-1), 0);
+}
+
+TEST_F(HHauptLogikTest, IncompleteOptionsDoNotStart)
+{
+    wahl1 = 2;
+    wahl5 = 1;
+    wahl7 = 0;
+    pm100wahl[5] = 6;
+    EXPECT_TRUE(optionenGueltig(46));
+    EXPECT_FALSE(optionenGueltig(45)); // the choices give 46
+    pm100wahl[5] = 7;
+    EXPECT_FALSE(optionenGueltig(46));
+
+    wahl1 = 7;
+    EXPECT_TRUE(optionenGueltig(87));
+    wahl1 = -1;
+    EXPECT_FALSE(optionenGueltig(87));
+    wahl1 = 2;
+    wahl8 = 255;
+    EXPECT_FALSE(optionenGueltig(88));
+    wahl5 = 4;
+    EXPECT_TRUE(optionenGueltig(86));
+    wahl5 = 5; // the two-digit multiplication has five levels
+    EXPECT_FALSE(optionenGueltig(86));
+
+    wahlbytes[2] = 5;
+    variante = 6;
+    EXPECT_TRUE(optionenGueltig(11));
+    EXPECT_FALSE(optionenGueltig(110)); // three directions only
+    wahlbytes[2] = 255;
+    variante = 0;
+    EXPECT_FALSE(optionenGueltig(11));
+
+    vorratsgroesse = 0;
+    EXPECT_FALSE(optionenGueltig(21));
+    EXPECT_FALSE(optionenGueltig(17)); // opens at once, never through Start
+    EXPECT_FALSE(optionenGueltig(0));
+}
+
+// ---- Sections ----
+
+TEST_F(HHauptLogikTest, EverySectionOfTheInstalledFileLoadsWithItsValueCount)
+{
+    const std::pair<int, int> codes[]
+        = { { 11, 8 }, { 14, 1 }, { 110, 6 }, { 21, 27 }, { 31, 24 }, { 61, 23 }, { 62, 25 }, { 63, 24 }, { 64, 12 },
+              { 65, 2 }, { 51, 22 }, { 55, 21 }, { 54, 17 }, { 40, 3 }, { 41, 9 }, { 71, 5 }, { 81, 6 } };
+    for (const auto& [code, anzahl] : codes) {
+        SCOPED_TRACE(code);
+        const QString wort = stichwort(code);
+        EXPECT_EQ(int(abschnittwerte(wort).size()), anzahl);
+        EXPECT_TRUE(abschnittladen(wort));
+        EXPECT_GT(stichwortzeile, 4);
+    }
+    EXPECT_TRUE(stichwort(17).isEmpty());
+    EXPECT_TRUE(stichwort(53).isEmpty());
+    EXPECT_FALSE(abschnittladen(QStringLiteral("gibtsnicht")));
+}
+
+TEST_F(HHauptLogikTest, BytesKeepTheirLowBitsAndAreWrittenAsTheirKindIsSigned)
+{
+    abschnittsetzen(QStringLiteral("sv"), { -1, 3, -1, 2, 300, -1 });
+    EXPECT_EQ(wahl7, -1);
+    EXPECT_EQ(wahl5, 255);
+    EXPECT_EQ(wahl6, 44);
+    EXPECT_EQ(wahl8, 255);
+    EXPECT_EQ(abschnittwerte(QStringLiteral("sv")), (std::vector<int> { -1, 3, 255, 2, 44, 255 }));
+    abschnittsetzen(QStringLiteral("wieviel"), { 3, -1, 5, 6, 7, 8, 9, 2 });
+    EXPECT_EQ(abschnittwerte(QStringLiteral("wieviel")), (std::vector<int> { 3, 255, 5, 6, 7, 8, 9, 2 }));
+}
+
+TEST_F(HHauptLogikTest, TheWriterChangesOnlyTheValueLineOfItsCode)
+{
+    const QList<QByteArray> vorher = zeilen();
+    abschnittladen(QStringLiteral("h1d1"));
+    zahlenwahl1[0] = -1;
+    wahl4 = 1;
+    abschnittschreiben(55);
+    const QList<QByteArray> nachher = zeilen();
+    ASSERT_EQ(nachher.size(), vorher.size());
+    int anders = 0;
+    for (int i = 0; i < vorher.size(); ++i) {
+        if (vorher[i] == nachher[i]) continue;
+        ++anders;
+        EXPECT_EQ(vorher[i - 1], "h1d1\r");
+        EXPECT_EQ(nachher[i], "-1 2 3 4 5 6 7 8 9 10 1 2 3 4 5 6 7 8 9 10 1\r");
+    }
+    EXPECT_EQ(anders, 1);
+
+    abschnittschreiben(17); // no section
+    abschnittschreiben(0);
+    EXPECT_EQ(zeilen(), nachher);
+}
+
+TEST_F(HHauptLogikTest, TheWriterFailsWithoutTheFile)
+{
+    QFile::remove(dataPath(QStringLiteral("hw.ina")));
+    EXPECT_FALSE(abschnittladen(QStringLiteral("mr")));
+    EXPECT_THROW(abschnittschreiben(40), IoError);
+}
+
+// ---- Descriptions ----
+
+TEST_F(HHauptLogikTest, DescriptionOfEachKindOfChoice)
+{
+    waehlen(auswahl1, 1, { 1, 2 });
+    waehlen(auswahl2, 1, { 1 });
+    waehlen(auswahl3, 2, { 3, 10 });
+    EXPECT_EQ(*wahltextFuer(21), "1 2 + 1 = 3 10 ");
+
+    waehlen(zahlenwahl1, 0, { 0, 10 });
+    waehlen(zahlenwahl2, 0, { 1 });
+    EXPECT_EQ(*wahltextFuer(51), "0 10 // 1 ");
+    EXPECT_EQ(*wahltextFuer(63), "0 10 // 1 ");
+    EXPECT_EQ(*wahltextFuer(61), "0 // 1 "); // the addition table stops at 9
+    waehlen(zahlenwahl2, 2, { 2, 7 });
+    EXPECT_EQ(*wahltextFuer(64), "2 7 ");
+    EXPECT_EQ(*wahltextFuer(65), "2 3 4 5 6 7 8 9 // 2 3 4 5 6 7 8 9");
+    EXPECT_EQ(*wahltextFuer(610), "2 3 4 5 6 7 8 9 // 2 3 4 5 6 7 8 9");
+    wahl7 = 3;
+    EXPECT_EQ(*wahltextFuer(52), "3 ");
+    EXPECT_FALSE(wahltextFuer(41).has_value());
+    EXPECT_FALSE(wahltextFuer(88).has_value());
+
+    bytelisteEintragen({ true, false, true });
+    variante = 5;
+    EXPECT_EQ(*wahltextFuer(11), "3 5 ");
+    EXPECT_EQ(*zeile5Fuer(11), "0,15 sec/Element");
+    variante = 2;
+    EXPECT_EQ(*zeile5Fuer(110), "Richtungen: + und x");
+    EXPECT_FALSE(zeile5Fuer(21).has_value());
+
+    protzeilen[5] = "alt";
+    wahltext = "alt";
+    beschreiben(73);
+    EXPECT_EQ(wahltext, "alt");
+    EXPECT_EQ(protzeilen[5], "alt");
+    variante = 1;
+    beschreiben(110);
+    EXPECT_EQ(protzeilen[5], "Richtungen: nur x");
+    EXPECT_EQ(wahltext, "3 5 ");
+}
+
+TEST_F(HHauptLogikTest, AFullRaum20ChoiceFillsTheDescriptionToItsSixtyCharacters)
+{
+    for (int i = 0; i < 8; ++i) {
+        auswahl1[i] = auswahl2[i] = i + 2;
+        auswahl3[i] = i + 11;
+    }
+    beschreiben(31);
+    EXPECT_EQ(wahltext.length(), 60);
+    EXPECT_EQ(wahltext, "2 3 4 5 6 7 8 9 + 2 3 4 5 6 7 8 9 = 11 12 13 14 15 16 17 18 ");
+}
+
+TEST_F(HHauptLogikTest, LevelsOfTheWrittenMethods)
+{
+    EXPECT_EQ(stufentexte(Stufengruppe::plus).size(), 8);
+    EXPECT_EQ(stufentexte(Stufengruppe::malZZ).size(), 5);
+    EXPECT_EQ(stufentexte(Stufengruppe::minusErgaenzen).at(6), " Ergänzen zu Zahlen mit Null(en)");
+    EXPECT_EQ(stufentexte(Stufengruppe::rest).at(1), "mit Rest");
+    EXPECT_EQ(*stufengruppe(88), Stufengruppe::divE);
+    EXPECT_FALSE(stufengruppe(71).has_value());
+    stufeSetzen(89, 4);
+    EXPECT_EQ(wahl6, 4);
+    EXPECT_EQ(stufeVon(89), 4);
+    stufeSetzen(85, 2);
+    EXPECT_EQ(variante, 2);
+}
