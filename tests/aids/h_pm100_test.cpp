@@ -204,3 +204,28 @@ TEST_F(Pm100Test, BackInTheHubTheLevelPanelAndStartAreReady)
     EXPECT_TRUE(start->isEnabled());
     hub.hide();
 }
+
+TEST_F(Pm100Test, TheLastTaskOfTheLimitsEndsTheRunWithTheProtocolDialog)
+{
+    mindestminuten = 1;
+    mindestaufgaben = 1;
+    Form dialog;
+    Form65 = &dialog;
+    int dialoge = 0;
+    programmcode = 44;
+    pm100wahl[3] = 4;
+    Form::setModalDriver([&](Form& f) {
+        if (&f == &dialog) {
+            ++dialoge;
+            return;
+        }
+        clockx::TestClock::advance(61 * kSekunde);
+        typeText(&hilfe, soll(hilfe));
+        EXPECT_FALSE(hilfe.isVisible());
+    });
+    hilfe.showModal();
+    EXPECT_EQ(dialoge, 1);
+    EXPECT_EQ(protzeilen[6], "Arbeitszeit:           1:01 min");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
+    EXPECT_EQ(protzeilen[5], "Aufgaben der Form:     36 + 32 = __");
+}
