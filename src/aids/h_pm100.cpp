@@ -45,7 +45,7 @@ TForm77::TForm77(QWidget* parent)
     Hilfeknopf->setObjectName(QStringLiteral("Hilfeknopf"));
     applyFontSize(Hilfeknopf, QStringLiteral("MS Sans Serif"), 15, FontStyle::Bold);
     for (int d = 0; d <= 9; ++d)
-        t.ziffer(d)->setObjectName(QStringLiteral("Button%1").arg(d));
+        t.ziffer(d)->setObjectName((d == 2 || d == 7 ? QStringLiteral("button%1") : QStringLiteral("Button%1")).arg(d));
 
     weiterbutton = nocheinebutton;
     weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
