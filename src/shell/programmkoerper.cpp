@@ -1,6 +1,8 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "aids/h_pm100.h"
+#include "aids/h_raum20.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -105,9 +107,9 @@ const Fenster* fensterliste(int& anzahl)
         { &Form63, "TForm63", "Hilfen", {} },
         { &Form76, "TForm76", "mittl 1x1", {} },
         { &Form68, "TForm68", "Mengen erkennen", {} },
-        { &Form77, "TForm77", "+/- im Raum 100", {} },
+        { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
-        { &Form69, "TForm69", "+/-  im Raum 20", {} },
+        { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
         { &Form73, "TForm73", "Reihen und Muster", {} },
         { &Form74, "TForm74", "1x1-Stern", {} },
         { &Form67, "TForm67", "Strahl", {} },
