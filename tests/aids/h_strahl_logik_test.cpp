@@ -1,0 +1,90 @@
+#include "aids/h_strahl_logik.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <QSet>
+
+using namespace strahl;
+
+namespace {
+
+class StrahlLogikTest : public TaviTest {
+protected:
+    QList<int> ziehen(int code, int mal)
+    {
+        beutelFuellen();
+        QList<int> z;
+        for (int i = 0; i < mal; ++i)
+            z << zielzahlZiehen(code);
+        return z;
+    }
+};
+
+} // namespace
+
+TEST_F(StrahlLogikTest, EachLineAsksItsNumbersOnly)
+{
+    const QList<int> bis10 = ziehen(kBis10, 500);
+    EXPECT_EQ(QSet<int>(bis10.begin(), bis10.end()), QSet<int>({ 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+
+    const QList<int> bis20 = ziehen(kBis20, 2000);
+    QSet<int> erwartet20;
+    for (int n = 1; n <= 19; ++n)
+        erwartet20 << n;
+    EXPECT_EQ(QSet<int>(bis20.begin(), bis20.end()), erwartet20);
+
+    const QList<int> bis100 = ziehen(kBis100, 5000);
+    QSet<int> erwartet100;
+    for (int n = 1; n <= 99; ++n)
+        if (n != 50) erwartet100 << n;
+    EXPECT_EQ(QSet<int>(bis100.begin(), bis100.end()), erwartet100);
+}
+
+TEST_F(StrahlLogikTest, APassOfTheBagGivesEachNumberOnce)
+{
+    for (int lauf = 0; lauf < 20; ++lauf) {
+        // Nine tasks use up the bag of ten but for the 10, which is passed over; the tenth starts a new pass.
+        const QList<int> z = ziehen(kBis10, 9);
+        EXPECT_EQ(QSet<int>(z.begin(), z.end()).size(), 9);
+        EXPECT_LE(vorratsgroesse, 1);
+        zielzahlZiehen(kBis10);
+        EXPECT_GE(vorratsgroesse, 7);
+    }
+    // A size another aid left behind does not reach beyond the bag.
+    beutelFuellen();
+    vorratsgroesse = 55;
+    EXPECT_LE(zielzahlZiehen(kBis10), 9);
+}
+
+TEST_F(StrahlLogikTest, ThePointedNumberAndTheBand)
+{
+    EXPECT_EQ(gezeigteZahl(kBis10, 100), 0);
+    EXPECT_EQ(gezeigteZahl(kBis10, 139), 0);
+    EXPECT_EQ(gezeigteZahl(kBis10, 141), 1);
+    EXPECT_EQ(gezeigteZahl(kBis10, 59), std::nullopt); // left of 0
+    EXPECT_EQ(gezeigteZahl(kBis10, 941), std::nullopt); // right of 10
+    EXPECT_EQ(gezeigteZahl(kBis20, 900), 20);
+    EXPECT_EQ(gezeigteZahl(kBis100, 903), 100);
+    EXPECT_EQ(gezeigteZahl(kBis100, 905), std::nullopt);
+    EXPECT_EQ(gezeigteZahl(kBis100, 500), 50);
+
+    // Band 200..379 in design units, at a vertical scale of 0.6: pixels 120..227.
+    EXPECT_FALSE(imBand(119, 0.6f));
+    EXPECT_TRUE(imBand(120, 0.6f));
+    EXPECT_TRUE(imBand(227, 0.6f));
+    EXPECT_FALSE(imBand(228, 0.6f));
+    EXPECT_EQ(designX(400, 0.8f), 500);
+}
+
+TEST_F(StrahlLogikTest, SwapLevelAndTitle)
+{
+    EXPECT_EQ(zifferntausch(24), "42");
+    EXPECT_EQ(zifferntausch(7), "70");
+    EXPECT_EQ(zifferntausch(30), "3");
+    EXPECT_EQ(stufenzeile(0, 0), "Schwierigkeitsstufe:   ---");
+    EXPECT_EQ(stufenzeile(2, 0), "Schwierigkeitsstufe:   n u r  zeigen");
+    EXPECT_EQ(stufenzeile(0, 1), "Schwierigkeitsstufe:   n u r  nennen");
+    EXPECT_EQ(stufenzeile(1, 3), "Schwierigkeitsstufe:   zeigen  u n d  nennen");
+    EXPECT_EQ(titel(kBis20), "Orientierung am Strahl bis 20");
+}
