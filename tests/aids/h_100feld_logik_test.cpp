@@ -1,0 +1,192 @@
+#include "aids/h_100feld_logik.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <QSet>
+#include <cstdlib>
+
+using namespace h100feld;
+
+namespace {
+
+class H100feldLogikTest : public TaviTest { };
+
+// Rows and columns apart, counted on the field itself.
+int abstand(int a, int b)
+{
+    return std::abs(zeileVon(a) - zeileVon(b)) + std::abs(spalteVon(a) - spalteVon(b));
+}
+
+bool beruehren(int a, int b)
+{
+    return std::abs(zeileVon(a) - zeileVon(b)) <= 1 && std::abs(spalteVon(a) - spalteVon(b)) <= 1;
+}
+
+void laengenErlauben(std::initializer_list<int> laengen)
+{
+    for (int i = 0; i <= 4; ++i)
+        wahlbytes[i] = 255;
+    for (int l : laengen)
+        wahlbytes[l - 3] = byte(l);
+}
+
+} // namespace
+
+TEST_F(H100feldLogikTest, LeastStepsAreTheRowsAndColumnsBetweenStartAndTarget)
+{
+    EXPECT_EQ(kuerzesterWeg(40, 0), 12); // 3 down, 9 right
+    EXPECT_EQ(kuerzesterWeg(7, 99), 12); // 9 up, 3 left
+    EXPECT_EQ(kuerzesterWeg(100, 0), 18);
+    EXPECT_EQ(kuerzesterWeg(91, 9), 18);
+    EXPECT_EQ(kuerzesterWeg(10, 19), 1); // a multiple of 10 belongs to the row above
+    EXPECT_EQ(kuerzesterWeg(20, 9), 1);
+    for (int ziel = 1; ziel <= 100; ++ziel)
+        for (int start = 0; start <= 99; ++start)
+            ASSERT_EQ(kuerzesterWeg(ziel, start), abstand(ziel, start + 1)) << ziel << " from " << start + 1;
+}
+
+TEST_F(H100feldLogikTest, APlacingTaskNeverStartsOnItsTarget)
+{
+    QSet<int> ziele;
+    for (std::uint32_t seed = 1; seed <= 2000; ++seed) {
+        RandSeed(seed);
+        const Platzaufgabe a = platzaufgabe();
+        ASSERT_GE(a.zielzahl, 1);
+        ASSERT_LE(a.zielzahl, 100);
+        ASSERT_GE(a.vorindex, 0);
+        ASSERT_LE(a.vorindex, 99);
+        ASSERT_NE(a.vorindex + 1, a.zielzahl);
+        ASSERT_GE(a.mindestschritte, 1);
+        ASSERT_EQ(a.mindestschritte, kuerzesterWeg(a.zielzahl, a.vorindex));
+        ziele << a.zielzahl;
+    }
+    EXPECT_EQ(ziele.size(), 100);
+}
+
+TEST_F(H100feldLogikTest, TheBagGivesEachNumberOnceThenStartsAgain)
+{
+    beutelFuellen();
+    QSet<int> gezogen;
+    for (int i = 0; i < 99; ++i)
+        gezogen << zielzahlZiehen(18);
+    EXPECT_EQ(gezogen.size(), 99);
+    EXPECT_FALSE(gezogen.contains(0));
+    EXPECT_FALSE(gezogen.contains(100));
+    EXPECT_EQ(vorratsgroesse, 0);
+    const int weiter = zielzahlZiehen(18);
+    EXPECT_TRUE(weiter >= 1 && weiter <= 99);
+    EXPECT_EQ(vorratsgroesse, 98);
+
+    // Assigning: never below 11, never a whole row of blue.
+    beutelFuellen();
+    for (int i = 0; i < 300; ++i) {
+        const int z = zielzahlZiehen(19);
+        ASSERT_GE(z, 11);
+        ASSERT_NE(z % 10, 0) << z;
+    }
+}
+
+TEST_F(H100feldLogikTest, TensFirstWhenTheUnitsDigitComesFirst)
+{
+    EXPECT_FALSE(zehnerzuerst(7, "7", Zehnerpruefung::ersteZiffer));
+    // A whole answer: the snake's end 47 answered 74.
+    EXPECT_TRUE(zehnerzuerst(47, "74", Zehnerpruefung::ganzeZahl));
+    EXPECT_FALSE(zehnerzuerst(47, "47", Zehnerpruefung::ganzeZahl));
+    EXPECT_FALSE(zehnerzuerst(47, "074", Zehnerpruefung::ganzeZahl));
+    EXPECT_TRUE(zehnerzuerst(40, "4", Zehnerpruefung::ganzeZahl));
+
+    EXPECT_EQ(ziffernurteil(14, "4"), Urteil::zehnerZuerst);
+    EXPECT_EQ(ziffernurteil(14, "14"), Urteil::richtig);
+    EXPECT_EQ(ziffernurteil(14, "13"), Urteil::einerFalsch);
+    EXPECT_EQ(ziffernurteil(11, "1"), Urteil::zehnerRichtig);
+    EXPECT_EQ(ziffernurteil(11, "11"), Urteil::richtig);
+    EXPECT_EQ(ziffernurteil(10, "0"), Urteil::zehnerZuerst);
+    EXPECT_EQ(ziffernurteil(13, "3"), Urteil::zehnerZuerst);
+    EXPECT_EQ(ziffernurteil(13, "8"), Urteil::falsch);
+    EXPECT_EQ(ziffernurteil(5, "5"), Urteil::richtig);
+    EXPECT_EQ(ziffernurteil(5, "3"), Urteil::falsch);
+}
+
+TEST_F(H100feldLogikTest, NeighboursOutsideTheFieldStandInBrackets)
+{
+    const auto text = [](int ziel, int stufe) {
+        const auto h = hilfetext18(ziel, stufe);
+        return h ? h->text : QStringLiteral("-");
+    };
+    EXPECT_EQ(text(91, 1), "81");
+    EXPECT_EQ(text(91, 2), "(101)");
+    EXPECT_EQ(text(30, 4), " (31)");
+    EXPECT_EQ(text(41, 3), "(40) ");
+    EXPECT_EQ(text(1, 3), "(0) ");
+    // The first row has nothing above it.
+    EXPECT_EQ(text(1, 1), "-");
+    EXPECT_EQ(text(10, 1), "-");
+    EXPECT_EQ(text(11, 1), "1");
+
+    // Beside the cell of 47 (row 4, column 6): above, below, left, right.
+    EXPECT_EQ(hilfetext18(47, 1)->ort, QPoint(109 + 54 * 6, 37 + 80 * 4));
+    EXPECT_EQ(hilfetext18(47, 3)->ort, QPoint(54 + 54 * 6, 117 + 80 * 4));
+    EXPECT_EQ(hilfetext18(47, 4)->ort, QPoint(163 + 54 * 6, 117 + 80 * 4));
+}
+
+TEST_F(H100feldLogikTest, SnakesStayInsideNeverTouchThemselvesAndHaveAllowedLengths)
+{
+    laengenErlauben({ 3, 7 });
+    const QVector<int> laengen = erlaubteLaengen();
+    EXPECT_EQ(laengen, QVector<int>({ 3, 7 }));
+
+    const QSet<int> gerade { -10, 1, 10, -1 };
+    const QSet<int> schraeg { -9, 11, 9, -11 };
+    for (int variante = 0; variante <= 2; ++variante) {
+        QSet<int> gesehen;
+        for (std::uint32_t seed = 1; seed <= 1500; ++seed) {
+            RandSeed(seed * 7919u + std::uint32_t(variante));
+            const auto s = schlange(variante, laengen);
+            ASSERT_TRUE(s.has_value());
+            const QVector<int>& z = *s;
+            ASSERT_TRUE(z.size() == 3 || z.size() == 7) << z.size();
+            gesehen << int(z.size());
+            ASSERT_GE(z[0], 11);
+            ASSERT_LE(z[0], 90);
+            ASSERT_GE(z[0] % 10, 2) << z[0];
+            for (int i = 0; i < z.size(); ++i) {
+                ASSERT_GE(z[i], 1);
+                ASSERT_LE(z[i], 99);
+                if (i > 0) {
+                    const int schritt = z[i] - z[i - 1];
+                    // One cell on, without wrapping round a side.
+                    ASSERT_TRUE(beruehren(z[i], z[i - 1])) << z[i - 1] << " -> " << z[i];
+                    if (variante == 0) {
+                        ASSERT_TRUE(gerade.contains(schritt)) << schritt;
+                    } else if (variante == 1) {
+                        ASSERT_TRUE(schraeg.contains(schritt)) << schritt;
+                    }
+                }
+                for (int j = 0; j + 1 < i; ++j) {
+                    ASSERT_NE(z[i], z[j]);
+                    // A straight snake's corner lies diagonally beside the cell two back; nothing else touches.
+                    if (variante == 0 && j == i - 2) {
+                        ASSERT_NE(abstand(z[i], z[j]), 1);
+                        continue;
+                    }
+                    ASSERT_FALSE(beruehren(z[i], z[j]))
+                        << "cells " << j << " and " << i << ": " << z[j] << ", " << z[i];
+                }
+            }
+        }
+        EXPECT_EQ(gesehen, QSet<int>({ 3, 7 }));
+    }
+}
+
+TEST_F(H100feldLogikTest, NoAllowedLengthGivesNoSnakeInsteadOfLoopingForEver)
+{
+    laengenErlauben({});
+    EXPECT_TRUE(erlaubteLaengen().isEmpty());
+    EXPECT_FALSE(schlange(2, erlaubteLaengen()).has_value());
+    EXPECT_FALSE(schlange(0, { 2, 8, 255 }).has_value());
+    // A length outside 3 .. 7 beside a good one does no harm.
+    const auto s = schlange(1, { 9, 5 });
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->size(), 5);
+}
