@@ -239,7 +239,7 @@ void TForm66::verweigern()
     Randbitte->hide();
     Kreuzbitte->hide();
     KeyPreview = false;
-    SetFocus(endebutton);
+    SetFocus(agbox);
 }
 
 // ---- Input ----
