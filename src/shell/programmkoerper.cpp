@@ -1,8 +1,10 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
+#include "aids/h_strahl.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -106,13 +108,13 @@ const Fenster* fensterliste(int& anzahl)
         { &Form64, "TForm64", "100erFeld1", {} },
         { &Form63, "TForm63", "Hilfen", {} },
         { &Form76, "TForm76", "mittl 1x1", {} },
-        { &Form68, "TForm68", "Mengen erkennen", {} },
+        { &Form68, "TForm68", "Mengen erkennen", echt<TForm68>() },
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
         { &Form73, "TForm73", "Reihen und Muster", {} },
         { &Form74, "TForm74", "1x1-Stern", {} },
-        { &Form67, "TForm67", "Strahl", {} },
+        { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },
         { &Form79, "TForm79", "SV 1", {} },
         { &Form80, "TForm80", "SV2", {} },
