@@ -1,6 +1,8 @@
 #include "shell/programmkoerper.h"
 
 #include "shell/fenster.h"
+#include "aids/h_100Feld.h"
+#include "aids/h_100feld2.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
@@ -104,8 +106,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form75, "TForm75", "Teilersuche", {} },
         { &Form72, "TForm72", "1 : 1", {} },
         { &Form71, "TForm71", "1x1", {} },
-        { &Form66, "TForm66", "100erFeld2", {} },
-        { &Form64, "TForm64", "100erFeld1", {} },
+        { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
+        { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },
         { &Form63, "TForm63", "Hilfen", {} },
         { &Form76, "TForm76", "mittl 1x1", {} },
         { &Form68, "TForm68", "Mengen erkennen", echt<TForm68>() },
