@@ -31,11 +31,17 @@ bool zwischen(int wert, int von, int bis)
     return wert >= von && wert <= bis;
 }
 
-// Stores a count of compact margins; a table of eleven rows needs an eleventh entry that the shared list
-// may not have, and a write past its end would land in a neighbour.
+// Stores one compact margin. A table of eleven rows needs an eleventh entry that the shared list may not
+// have: a write past its end would land in a neighbour, so the table then keeps the margins the list holds
+// and counts only those (see the count below).
 void kompaktSetzen(BoundedArray<int, 0, 10>& feld, int stelle, int wert)
 {
     if (stelle <= feld.high()) feld[stelle] = wert;
+}
+
+shortint kompaktzahl(const BoundedArray<int, 0, 10>& feld, int anzahl)
+{
+    return shortint(std::min(anzahl, feld.high()));
 }
 
 // One value of a section and the variable it belongs to.
@@ -235,7 +241,7 @@ bool tabellenpruefung(Tabelle tabelle)
             else
                 zahlenwahl2[i] = -1;
         }
-        tabspaltenzahl = shortint(spalten);
+        tabspaltenzahl = kompaktzahl(auswahl2, spalten);
         return spalten >= 1 && spalten <= 5;
     }
     const int bis = tabelle == Tabelle::plus ? 9 : 10;
@@ -253,8 +259,8 @@ bool tabellenpruefung(Tabelle tabelle)
         else
             zahlenwahl2[i] = -1;
     }
-    tabzeilenzahl = shortint(zeilen);
-    tabspaltenzahl = shortint(spalten);
+    tabzeilenzahl = kompaktzahl(auswahl1, zeilen);
+    tabspaltenzahl = kompaktzahl(auswahl2, spalten);
     return zeilen * spalten >= 1;
 }
 
