@@ -238,7 +238,7 @@ bool zwischen(int wert, int von, int bis)
 // A number list and its array: entry i holds erster + i when item i is chosen (wahlbytes: i + 3, else 255).
 struct TForm63::Listenbindung {
     ListBox* liste;
-    BoundedArray<int, 0, 10>* feld; // null: wahlbytes
+    h_haupt::Listenbezug feld; // empty: wahlbytes
     int erster;
 };
 
@@ -1037,7 +1037,7 @@ void TForm63::listenklick(ListBox* liste)
     const bool raum10 = liste == ListBox1 || liste == ListBox2 || liste == ListBox3;
     const QString wort = raum10 ? QStringLiteral("zr10") : QStringLiteral("zr20");
     for (const Listenbindung& l : (*m_bindungen)[wort].listen)
-        if (l.liste == liste) h_haupt::listeEintragen(*l.feld, auswahl(liste), l.erster);
+        if (l.liste == liste) h_haupt::listeEintragen(l.feld, auswahl(liste), l.erster);
     nachlauf(wort);
     startPruefen(false);
 }
@@ -1045,7 +1045,7 @@ void TForm63::listenklick(ListBox* liste)
 void TForm63::tabellenklick(const QString& stichwort)
 {
     for (const Listenbindung& l : (*m_bindungen)[stichwort].listen)
-        h_haupt::listeEintragen(*l.feld, auswahl(l.liste), l.erster);
+        h_haupt::listeEintragen(l.feld, auswahl(l.liste), l.erster);
     nachlauf(stichwort);
     startPruefen(false);
 }
@@ -1079,7 +1079,7 @@ void TForm63::anzeigen(const QString& stichwort)
     if (it == m_bindungen->end()) return;
     for (const Listenbindung& l : it->second.listen) {
         for (int i = 0; i < l.liste->count(); ++i) {
-            const int wert = l.feld ? (*l.feld)[i] : int(wahlbytes[i]);
+            const int wert = l.feld ? l.feld[i] : int(wahlbytes[i]);
             l.liste->setSelected(i, wert == l.erster + i);
         }
     }
@@ -1095,7 +1095,7 @@ void TForm63::uebernehmen(const QString& stichwort)
     if (it == m_bindungen->end()) return;
     for (const Listenbindung& l : it->second.listen) {
         if (l.feld)
-            h_haupt::listeEintragen(*l.feld, auswahl(l.liste), l.erster);
+            h_haupt::listeEintragen(l.feld, auswahl(l.liste), l.erster);
         else
             h_haupt::bytelisteEintragen(auswahl(l.liste));
     }

@@ -20,7 +20,7 @@ QString hwina()
 // An entry counts as chosen only when it holds its item's value; anything else a file may hold (another
 // number, a repeated value) is the mark for "not chosen". So a pool never holds more than its lists show
 // and never outgrows its array.
-void normalisieren(BoundedArray<int, 0, 10>& feld, int laenge, int erster)
+void normalisieren(Listenbezug feld, int laenge, int erster)
 {
     for (int i = 0; i < laenge; ++i)
         if (feld[i] != erster + i) feld[i] = -1;
@@ -34,12 +34,12 @@ bool zwischen(int wert, int von, int bis)
 // Stores one compact margin. A table of eleven rows needs an eleventh entry that the shared list may not
 // have: a write past its end would land in a neighbour, so the table then keeps the margins the list holds
 // and counts only those (see the count below).
-void kompaktSetzen(BoundedArray<int, 0, 10>& feld, int stelle, int wert)
+void kompaktSetzen(Listenbezug feld, int stelle, int wert)
 {
     if (stelle <= feld.high()) feld[stelle] = wert;
 }
 
-shortint kompaktzahl(const BoundedArray<int, 0, 10>& feld, int anzahl)
+shortint kompaktzahl(Listenbezug feld, int anzahl)
 {
     return shortint(std::min(anzahl, feld.high()));
 }
@@ -55,10 +55,10 @@ void intFeld(std::vector<Feld>& felder, int& v)
     felder.push_back({ [&v] { return v; }, [&v](int w) { v = w; } });
 }
 
-void listenFeld(std::vector<Feld>& felder, BoundedArray<int, 0, 10>& liste, int anzahl)
+void listenFeld(std::vector<Feld>& felder, Listenbezug liste, int anzahl)
 {
     for (int i = 0; i < anzahl; ++i)
-        felder.push_back({ [&liste, i] { return liste[i]; }, [&liste, i](int w) { liste[i] = w; } });
+        felder.push_back({ [liste, i] { return liste[i]; }, [liste, i](int w) { liste[i] = w; } });
 }
 
 // Signed bytes are written signed (-1), unsigned ones unsigned (255); both keep the low 8 bits of a value read.
@@ -148,7 +148,7 @@ std::vector<Feld> felder(const QString& wort)
 }
 
 // "1 2 3 " : the chosen values of a list, each followed by one blank.
-QString zahlenliste(const BoundedArray<int, 0, 10>& feld, int laenge, int erster)
+QString zahlenliste(Listenbezug feld, int laenge, int erster)
 {
     QString s;
     for (int i = 0; i < laenge; ++i)
@@ -203,7 +203,7 @@ int lebend(int& zaehler, int vorrat)
 
 // ---- Choices in lists ----
 
-void listeEintragen(BoundedArray<int, 0, 10>& feld, const std::vector<bool>& gewaehlt, int erster)
+void listeEintragen(Listenbezug feld, const std::vector<bool>& gewaehlt, int erster)
 {
     for (int i = 0; i < int(gewaehlt.size()) && i <= feld.high(); ++i)
         feld[i] = gewaehlt[size_t(i)] ? erster + i : -1;

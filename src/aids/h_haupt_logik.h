@@ -14,10 +14,32 @@
 
 namespace h_haupt {
 
+// One of the shared number lists (zahlenwahl1, auswahl1 ...), whatever its length; empty when none.
+class Listenbezug {
+public:
+    Listenbezug() = default;
+    Listenbezug(std::nullptr_t) { }
+    template <int Hi>
+    Listenbezug(BoundedArray<int, 0, Hi>& liste) : m_daten(&liste[0]), m_hoch(Hi) { }
+    template <int Hi>
+    Listenbezug(BoundedArray<int, 0, Hi>* liste) : m_daten(liste ? &(*liste)[0] : nullptr), m_hoch(liste ? Hi : -1) { }
+    int& operator[](int i) const
+    {
+        Q_ASSERT_X(i >= 0 && i <= m_hoch, "Listenbezug", "index out of range");
+        return m_daten[i];
+    }
+    int high() const { return m_hoch; }
+    explicit operator bool() const { return m_daten != nullptr; }
+
+private:
+    int* m_daten = nullptr;
+    int m_hoch = -1;
+};
+
 // ---- Choices in lists ----
 
 // A multi-select list into its array: entry i := erster + i when item i is chosen, else -1.
-void listeEintragen(BoundedArray<int, 0, 10>& feld, const std::vector<bool>& gewaehlt, int erster);
+void listeEintragen(Listenbezug feld, const std::vector<bool>& gewaehlt, int erster);
 // The allowed counts or snake lengths into wahlbytes: entry i := i + 3 when chosen, else 255.
 void bytelisteEintragen(const std::vector<bool>& gewaehlt);
 

@@ -60,7 +60,8 @@ byte wahl8;
 BoundedArray<shortint, 0, 5> pm100wahl;
 BoundedArray<byte, 0, 11> wahlbytes;
 BoundedArray<int, 0, 10> zahlenwahl1, zahlenwahl2;
-BoundedArray<int, 0, 10> auswahl1, auswahl2, auswahl3;
+BoundedArray<int, 0, 11> auswahl1, auswahl2; // entry 11: a table of 11 chosen margins, kept compactly from 1
+BoundedArray<int, 0, 10> auswahl3;
 int gewaehltzahl;
 Text<40> stufentext;
 Text<60> wahltext;

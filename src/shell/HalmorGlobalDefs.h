@@ -83,7 +83,8 @@ extern byte wahl8;
 extern BoundedArray<shortint, 0, 5> pm100wahl;
 extern BoundedArray<byte, 0, 11> wahlbytes;
 extern BoundedArray<int, 0, 10> zahlenwahl1, zahlenwahl2;
-extern BoundedArray<int, 0, 10> auswahl1, auswahl2, auswahl3;
+extern BoundedArray<int, 0, 11> auswahl1, auswahl2; // entry 11: a table of 11 chosen margins, kept compactly from 1
+extern BoundedArray<int, 0, 10> auswahl3;
 extern int gewaehltzahl;
 extern Text<40> stufentext;
 extern Text<60> wahltext;

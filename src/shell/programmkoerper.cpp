@@ -3,6 +3,7 @@
 #include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
+#include "aids/h_haupt.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
@@ -108,7 +109,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form71, "TForm71", "1x1", {} },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
         { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },
-        { &Form63, "TForm63", "Hilfen", {} },
+        { &Form63, "TForm63", "Hilfen", echt<TForm63>() },
         { &Form76, "TForm76", "mittl 1x1", {} },
         { &Form68, "TForm68", "Mengen erkennen", echt<TForm68>() },
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },

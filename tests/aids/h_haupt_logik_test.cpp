@@ -28,9 +28,10 @@ protected:
         nummer = vorratsgroesse = 0;
     }
 
-    static void waehlen(BoundedArray<int, 0, 10>& feld, int erster, std::initializer_list<int> werte)
+    static void waehlen(h_haupt::Listenbezug feld, int erster, std::initializer_list<int> werte)
     {
-        feld.fill(-1);
+        for (int i = 0; i <= feld.high(); ++i)
+            feld[i] = -1;
         for (int w : werte)
             feld[w - erster] = w;
     }
@@ -221,16 +222,15 @@ TEST_F(HHauptLogikTest, DivisionTableTakesOneToFiveDivisors)
     EXPECT_FALSE(tabellenpruefung(Tabelle::durch));
 }
 
-TEST_F(HHauptLogikTest, ElevenMarginsAreCountedAsFarAsTheSharedListHoldsThem)
+TEST_F(HHauptLogikTest, ElevenMarginsAreAllKept)
 {
     for (int i = 0; i <= 10; ++i)
         zahlenwahl1[i] = zahlenwahl2[i] = i;
     EXPECT_TRUE(tabellenpruefung(Tabelle::minus));
-    // The table reads its margins from entries 1 .. count, so the count never names an entry that is not there.
-    const int gehalten = std::min(11, auswahl1.high());
-    EXPECT_EQ(tabzeilenzahl, gehalten);
-    EXPECT_EQ(tabspaltenzahl, gehalten);
-    for (int k = 1; k <= gehalten; ++k)
+    // The table reads its margins from entries 1 .. count.
+    EXPECT_EQ(tabzeilenzahl, 11);
+    EXPECT_EQ(tabspaltenzahl, 11);
+    for (int k = 1; k <= 11; ++k)
         EXPECT_EQ(auswahl1[k], k - 1);
 }
 
