@@ -6,7 +6,7 @@
 // Vorgaben and fills in the hooks; everything else is the frame's.
 
 #include "aids/hilfenrahmen_logik.h"
-#include "aids/tastenfeld.h"
+#include "shell/tastenfeld.h"
 #include "platform/designgrid.h"
 #include "platform/form.h"
 #include "platform/shorttext.h"

@@ -5,6 +5,7 @@
 #include "analyses/f_gra_fehler.h"
 #include "analyses/f_gra_logik.h"
 #include "analyses/f_gra_protokoll.h"
+#include "analyses/f_protokollmeldung.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/colors.h"
@@ -17,17 +18,6 @@
 #include "shell/fenster.h"
 
 namespace {
-
-struct Taste {
-    int ziffer;
-    const char* name;
-    int links, oben;
-};
-
-// The keypad inside its box: 7 8 9 / 4 5 6 / 1 2 3 / 0.
-constexpr Taste kTasten[] = { { 7, "Button7", 10, 76 }, { 8, "Button8", 50, 76 }, { 9, "Button9", 90, 76 },
-    { 4, "Button4", 10, 134 }, { 5, "Button5", 50, 134 }, { 6, "Button6", 90, 134 }, { 1, "Button11", 10, 192 },
-    { 2, "Button12", 50, 192 }, { 3, "Button3", 90, 192 }, { 0, "Button10", 50, 250 } };
 
 constexpr int kMaxEingabe = 3;
 const char kArial[] = "Arial";
@@ -48,28 +38,14 @@ TForm38::TForm38(QWidget* parent)
     setColor(clSilver);
     KeyPreview = true;
 
-    GroupBox1 = new GroupBox(this, QString(), 400, 30, 200, 320);
-    for (const Taste& t : kTasten) {
-        auto* b = new Button(GroupBox1, QString::number(t.ziffer), t.links, t.oben, 35, 50);
-        b->setObjectName(QString::fromLatin1(t.name));
-        applyFontSize(b, kArial, 30);
+    m_tastenfeld = Tastenfeld::fuerAnalyse(this, { 400, 30, 200, 320 }, [this](int z) { zifferClick(z); });
+    GroupBox1 = m_tastenfeld->Rechner;
+    ziffern = m_tastenfeld->ziffern();
+    Button13 = m_tastenfeld->Button13;
+    Button14 = m_tastenfeld->Button14;
+    for (Button* b : m_tastenfeld->knoepfe())
         setHandCursor(b);
-        setTabStop(b, false);
-        const int z = t.ziffer;
-        b->OnClick = [this, z] { zifferClick(z); };
-        ziffern[size_t(t.ziffer)] = b;
-    }
-    Button14 = new Button(GroupBox1, QStringLiteral("ß"), 10, 18, 35, 50);
-    Button14->setObjectName(QStringLiteral("Button14"));
-    applyFontSize(Button14, QStringLiteral("Wingdings"), 20);
-    setHandCursor(Button14);
-    setTabStop(Button14, false);
     Button14->OnClick = [this] { Button14Click(); };
-    Button13 = new Button(GroupBox1, QStringLiteral("Enter"), 130, 192, 57, 110);
-    Button13->setObjectName(QStringLiteral("Button13"));
-    applyFontSize(Button13, kArial, 20);
-    setHandCursor(Button13);
-    setTabStop(Button13, false);
     Button13->Default = true;
     Button13->OnClick = [this] { Button13Click(); };
 
@@ -97,15 +73,7 @@ TForm38::TForm38(QWidget* parent)
 void TForm38::form38activ()
 {
     const DesignGrid g = raster();
-    g.place(GroupBox1, 400, 30, 200, 320);
-    for (const Taste& t : kTasten) {
-        g.place(ziffern[size_t(t.ziffer)], t.links, t.oben, 35, 50);
-        g.fontSize(ziffern[size_t(t.ziffer)], 30);
-    }
-    g.place(Button14, 10, 18, 35, 50);
-    g.fontSize(Button14, 20);
-    g.place(Button13, 130, 192, 57, 110);
-    g.fontSize(Button13, 20);
+    m_tastenfeld->anordnen(g);
     g.place(Button15, 400, 450, 200, 70);
     g.fontSize(Button15, 35);
     g.place(Button1, 750, 900, 200, 40);
@@ -224,9 +192,9 @@ void TForm38::protokoll()
     const QString pfad = gra::protokollSchreiben(fehler, &zeilen);
     if (pfad.isEmpty()) {
         if (auto* betrachter = dynamic_cast<TForm36*>(Form36))
-            betrachter->ungespeichertZeigen(zeilen, QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
+            betrachter->ungespeichertZeigen(zeilen, protokollmeldung::text(fehler));
         else
-            reportError(QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
+            reportError(protokollmeldung::text(fehler));
     }
     if (Form36) Form36->showModal();
     Close();
@@ -236,10 +204,7 @@ void TForm38::protokoll()
 
 void TForm38::keypadAn(bool an)
 {
-    for (Button* b : ziffern)
-        b->setEnabled(an);
-    Button13->setEnabled(an);
-    Button14->setEnabled(an);
+    m_tastenfeld->knoepfeFreigeben(an);
 }
 
 void TForm38::fortschritt()

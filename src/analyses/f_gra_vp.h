@@ -5,9 +5,11 @@
 // abbrechen" with at least one answer, the protocol is written and shown in the protocol viewer (Form36).
 
 #include "platform/form.h"
+#include "shell/tastenfeld.h"
 
 #include <QChar>
 #include <array>
+#include <memory>
 
 class Button;
 class GroupBox;
@@ -47,5 +49,6 @@ private:
     void eingabefeld();
     void rechenzeichen();
 
+    std::unique_ptr<Tastenfeld> m_tastenfeld;
     bool m_aufgabeOffen = false;
 };

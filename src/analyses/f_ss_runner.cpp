@@ -1,5 +1,6 @@
 #include "analyses/f_ss_runner.h"
 
+#include "analyses/f_protokollmeldung.h"
 #include "analyses/f_schueler.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -17,15 +18,6 @@ namespace {
 
 // Pause between two steps of the wipe.
 constexpr double kWischpause = 0.00000035;
-
-struct Taste {
-    int ziffer;
-    int links, oben;
-};
-
-// The keypad inside its box: 7 8 9 / 4 5 6 / 1 2 3 / 0.
-constexpr Taste kTasten[] = { { 7, 10, 76 }, { 8, 50, 76 }, { 9, 90, 76 }, { 4, 10, 134 }, { 5, 50, 134 },
-    { 6, 90, 134 }, { 1, 10, 192 }, { 2, 50, 192 }, { 3, 90, 192 }, { 0, 50, 250 } };
 
 DesignGrid raster()
 {
@@ -51,22 +43,18 @@ SsRunner::SsRunner(ss::Feld feld, QWidget* parent)
     // The runner opens only the protocol viewer, at its very end: it must not start a new run then.
     ActivateOnReturn = false;
 
-    GroupBox1 = new GroupBox(this, QString(), 500, 30, 200, 320);
-    for (const Taste& t : kTasten) {
-        auto* b = new Button(GroupBox1, QString::number(t.ziffer), t.links, t.oben, 35, 50);
-        applyFontSize(b, QStringLiteral("Arial"), 30);
-        setTabStop(b, false);
-        const int z = t.ziffer;
-        b->OnClick = [this, z] { zifferClick(z); };
-        ziffern[size_t(t.ziffer)] = b;
-    }
-    Button13 = new Button(GroupBox1, QStringLiteral("Enter"), 130, 192, 57, 110);
-    applyFontSize(Button13, QStringLiteral("Arial"), 20);
+    m_tastenfeld = Tastenfeld::fuerAnalyse(this, { 500, 30, 200, 320 }, [this](int z) { zifferClick(z); });
+    // Each field has its own place for the box, taken at activation.
+    const ss::Rechteck& k = m_art.keypad;
+    m_tastenfeld->anordnung.rechner = QRect(int(k.links), int(k.oben), int(k.rechts), int(k.unten));
+    GroupBox1 = m_tastenfeld->Rechner;
+    ziffern = m_tastenfeld->ziffern();
+    Button13 = m_tastenfeld->Button13;
+    Button14 = m_tastenfeld->Button14;
+    // Here Enter keeps its tab stop.
+    setTabStop(Button13, true);
     Button13->Default = true;
     Button13->OnClick = [this] { Button13Click(); };
-    Button14 = new Button(GroupBox1, QStringLiteral("ß"), 10, 18, 35, 50);
-    applyFontSize(Button14, QStringLiteral("Wingdings"), 20);
-    setTabStop(Button14, false);
     Button14->OnClick = [this] { Button14Click(); };
 
     Button15 = new Button(this, QStringLiteral("los geht's!"), 750, 180, 200, 70);
@@ -80,13 +68,7 @@ SsRunner::SsRunner(ss::Feld feld, QWidget* parent)
     abbruch->Cancel = true;
     abbruch->OnClick = [this] { abbruchClick(); };
 
-    meldung = new Label(this, QString(), 750, 960);
-    applyFont(meldung, QStringLiteral("Arial"), 16);
-    setColor(meldung, clRed);
-    setFontColor(meldung, clWhite);
-    meldung->setAutoSize(false);
-    meldung->setWordWrap(true);
-    meldung->hide();
+    meldung = protokollmeldung::anlegen(this, 750, 960);
 
     darbietung = new Timer(this, 10, false);
     darbietung->OnTimer = [this] { zeitablauf(); };
@@ -118,15 +100,7 @@ void SsRunner::aktiviert()
     m_geschrieben = false;
     m_zustand = Zustand::Bereit;
 
-    g.place(GroupBox1, m_art.keypad.links, m_art.keypad.oben, m_art.keypad.rechts, m_art.keypad.unten);
-    for (const Taste& t : kTasten) {
-        g.place(ziffern[size_t(t.ziffer)], t.links, t.oben, 35, 50);
-        g.fontSize(ziffern[size_t(t.ziffer)], 30);
-    }
-    g.place(Button13, 130, 192, 57, 110);
-    g.fontSize(Button13, 20);
-    g.place(Button14, 10, 18, 35, 50);
-    g.fontSize(Button14, 20);
+    m_tastenfeld->anordnen(g);
     g.place(Button15, m_art.weiter.links, m_art.weiter.oben, m_art.weiter.rechts, m_art.weiter.unten);
     g.fontSize(Button15, 35);
     g.place(abbruch, m_art.abbruch.links, m_art.abbruch.oben, m_art.abbruch.rechts, m_art.abbruch.unten);
@@ -367,8 +341,7 @@ void SsRunner::ssprotokoll()
         m_zustand = Zustand::Fertig;
         keypadAn(false);
         Button15->hide();
-        meldung->setCaption(QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
-        meldung->show();
+        protokollmeldung::zeigen(meldung, fehler);
         SetFocus(abbruch);
         return;
     }
@@ -390,10 +363,7 @@ void SsRunner::setEingabe(const QString& text)
 
 void SsRunner::keypadAn(bool an)
 {
-    for (Button* b : ziffern)
-        b->setEnabled(an);
-    Button13->setEnabled(an);
-    Button14->setEnabled(an);
+    m_tastenfeld->knoepfeFreigeben(an);
 }
 
 // ---- Pictures ----

@@ -8,8 +8,10 @@
 
 #include "analyses/f_ss_runner_logik.h"
 #include "platform/form.h"
+#include "shell/tastenfeld.h"
 
 #include <array>
+#include <memory>
 
 class Button;
 class GroupBox;
@@ -69,6 +71,7 @@ private:
     void rechteck(const ss::Rechteck& r);
 
     const ss::Feldart& m_art;
+    std::unique_ptr<Tastenfeld> m_tastenfeld;
     Zustand m_zustand = Zustand::Bereit;
     QString m_eingabe;
     int m_gezeigt = 0;

@@ -1,5 +1,6 @@
 #include "analyses/f_sv_vp.h"
 
+#include "analyses/f_protokollmeldung.h"
 #include "analyses/f_sv_protokoll.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -14,17 +15,6 @@
 namespace {
 
 constexpr int kCodeSchriftlicheSubtraktion = 20;
-
-struct Taste {
-    int ziffer;
-    const char* name;
-    int links, oben;
-};
-
-// The keypad inside its box: 7 8 9 / 4 5 6 / 1 2 3 / 0.
-constexpr Taste kTasten[] = { { 7, "Button7", 10, 76 }, { 8, "Button8", 50, 76 }, { 9, "Button9", 90, 76 },
-    { 4, "Button4", 10, 134 }, { 5, "Button5", 50, 134 }, { 6, "Button6", 90, 134 }, { 1, "Button11", 10, 192 },
-    { 2, "Button12", 50, 192 }, { 3, "Button3", 90, 192 }, { 0, "Button10", 50, 250 } };
 
 // The columns of hundreds, tens and units.
 constexpr int kSpalten[] = { 430, 500, 570 };
@@ -53,22 +43,14 @@ TForm40::TForm40(QWidget* parent)
     // The runner opens only the protocol viewer, at its very end: that must not start a new run.
     ActivateOnReturn = false;
 
-    GroupBox1 = new GroupBox(this, QString(), 750, 30, 200, 320);
-    for (const Taste& t : kTasten) {
-        auto* b = new Button(GroupBox1, QString::number(t.ziffer), t.links, t.oben, 35, 50);
-        b->setObjectName(QString::fromLatin1(t.name));
-        applyFontSize(b, QStringLiteral("Arial"), 30);
-        setTabStop(b, false);
-        const int z = t.ziffer;
-        b->OnClick = [this, z] { zifferClick(z); };
-        ziffernknoepfe[std::size_t(t.ziffer)] = b;
-    }
-    Button13 = new Button(GroupBox1, QStringLiteral("Enter"), 130, 192, 57, 110);
-    applyFontSize(Button13, QStringLiteral("Arial"), 20);
-    Button14 = new Button(GroupBox1, QStringLiteral("ß"), 10, 18, 35, 50);
-    applyFontSize(Button14, QStringLiteral("Wingdings"), 20);
+    m_tastenfeld = Tastenfeld::fuerAnalyse(this, { 750, 30, 200, 320 }, [this](int z) { zifferClick(z); });
+    GroupBox1 = m_tastenfeld->Rechner;
+    ziffernknoepfe = m_tastenfeld->ziffern();
+    Button13 = m_tastenfeld->Button13;
+    Button14 = m_tastenfeld->Button14;
+    // Here Enter keeps its tab stop.
+    setTabStop(Button13, true);
     setHint(Button14, QStringLiteral("löschen"));
-    setTabStop(Button14, false);
     Button2 = new Button(GroupBox1, QStringLiteral("Ü 1"), 10, 257, 33, 37);
     applyFontSize(Button2, QStringLiteral("Arial"), 20);
     setHint(Button2, QStringLiteral("Übertrag 1     Ü   drücken"));
@@ -80,13 +62,7 @@ TForm40::TForm40(QWidget* parent)
     applyFontSize(Button1, QStringLiteral("Arial"), 12);
     Button1->Cancel = true;
 
-    meldung = new Label(this, QString(), 750, 800);
-    applyFont(meldung, QStringLiteral("Arial"), 16);
-    setColor(meldung, clRed);
-    setFontColor(meldung, clWhite);
-    meldung->setAutoSize(false);
-    meldung->setWordWrap(true);
-    meldung->hide();
+    meldung = protokollmeldung::anlegen(this, 750, 800);
 
     Button13->OnClick = [this] { Button13Click(); };
     Button14->OnClick = [this] { Button14Click(); };
@@ -110,15 +86,7 @@ void TForm40::form40activate()
     update();
 
     const DesignGrid g = raster();
-    g.place(GroupBox1, 750, 30, 200, 320);
-    for (const Taste& t : kTasten) {
-        g.place(ziffernknoepfe[std::size_t(t.ziffer)], t.links, t.oben, 35, 50);
-        g.fontSize(ziffernknoepfe[std::size_t(t.ziffer)], 30);
-    }
-    g.place(Button13, 130, 192, 57, 110);
-    g.fontSize(Button13, 20);
-    g.place(Button14, 10, 18, 35, 50);
-    g.fontSize(Button14, 20);
+    m_tastenfeld->anordnen(g);
     g.place(Button2, 10, 257, 33, 37);
     g.fontSize(Button2, 20);
     g.place(Button15, 400, 250, 200, 70);
@@ -248,8 +216,7 @@ void TForm40::svprotokoll()
     const QString pfad = sv::protokollschreiben(m_lauf, fehler);
     if (pfad.isEmpty()) {
         // Nothing was saved: say so here and leave the closing to the teacher.
-        meldung->setCaption(QStringLiteral("Das Protokoll konnte nicht gespeichert werden. ") + fehler);
-        meldung->show();
+        protokollmeldung::zeigen(meldung, fehler);
         SetFocus(Button1);
         return;
     }
@@ -346,10 +313,7 @@ void TForm40::aufgabenfeldLeeren()
 
 void TForm40::tastenfeld(bool an)
 {
-    for (Button* b : ziffernknoepfe)
-        b->setEnabled(an);
-    Button13->setEnabled(an);
-    Button14->setEnabled(an);
+    m_tastenfeld->knoepfeFreigeben(an);
     Button2->setEnabled(an);
 }
 

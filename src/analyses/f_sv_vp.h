@@ -5,8 +5,10 @@
 
 #include "analyses/f_sv_logik.h"
 #include "platform/form.h"
+#include "shell/tastenfeld.h"
 
 #include <array>
+#include <memory>
 
 class Button;
 class GroupBox;
@@ -50,6 +52,7 @@ private:
     void tastenfeld(bool an);
     void nachEingabe();
 
+    std::unique_ptr<Tastenfeld> m_tastenfeld;
     sv::Lauf m_lauf;
     bool m_geschrieben = false;
     bool m_fertig = false; // the run is over; only "Programm abbrechen" is left

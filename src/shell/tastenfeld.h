@@ -1,12 +1,16 @@
 #pragma once
-// The on-screen keypad of an aid: the digit buttons Button0 .. Button9, the backspace button Button14
-// ("ß" in Wingdings, a left arrow), the Enter button Button13 and, in most aids, the help button, all in the
-// group box Rechner. The buttons take no tab stop, so the focus stays where the aid puts it.
+// The on-screen keypad of the aids and of the analysis runners: the digit buttons, the backspace button
+// Button14 ("ß" in Wingdings, a left arrow), the Enter button Button13 and, in most aids, the help button,
+// all in one group box (Rechner). The buttons take no tab stop, so the focus stays where the window puts it.
 
 #include "platform/bounded.h"
 
+#include <QList>
 #include <QRect>
 #include <QString>
+#include <array>
+#include <functional>
+#include <memory>
 
 class Button;
 class DesignGrid;
@@ -27,18 +31,34 @@ public:
         Knopfplatz eingabe { 130, 192, 57, 110, 20 };
         Knopfplatz loeschen { 10, 18, 35, 50, 20 };
         Knopfplatz hilfe { 90, 18, 100, 50, 20 };
+        // The font of the digits, Enter and help, taken when the keypad is created (backspace is Wingdings).
+        QString schrift = QStringLiteral("MS Sans Serif");
         Anordnung();
     };
     enum Teil : unsigned { Eingabetaste = 1, Loeschtaste = 2, Hilfetaste = 4, Alle = 7 };
 
-    // Creates Rechner on `form` with the ten digit buttons and the parts asked for.
-    explicit Tastenfeld(QWidget* form, unsigned teile = Alle);
+    // Creates Rechner on `form` with the ten digit buttons and the parts asked for, at the places of
+    // `anordnung`.
+    explicit Tastenfeld(QWidget* form, unsigned teile = Alle, const Anordnung& anordnung = Anordnung());
 
     GroupBox* Rechner = nullptr;
     Button* Button13 = nullptr; // "Enter"
     Button* Button14 = nullptr; // backspace
     Button* Hilfebutton = nullptr; // "&Hilfe"
     Button* ziffer(int d) const { return m_ziffern[d]; }
+    // The digit buttons, indexed by their digit.
+    std::array<Button*, 10> ziffern() const;
+    // Every button the keypad has, in the order they were created.
+    QList<Button*> knoepfe() const;
+    // Enables or disables every button of the keypad (the box itself stays as it is).
+    void knoepfeFreigeben(bool an) const;
+
+    // The keypad of the analysis runners, in the box at `rechner` (design units): digits, Enter and backspace
+    // in Arial, no help button; the buttons are named as those windows name them ("Button10", "Button11",
+    // "Button12" for 0, 1 and 2, "Button3" .. "Button9", "Button13" Enter, "Button14" backspace), and every
+    // digit calls `ziffer`.
+    static std::unique_ptr<Tastenfeld> fuerAnalyse(
+        QWidget* form, const QRect& rechner, const std::function<void(int ziffer)>& ziffer);
 
     Anordnung anordnung;
     // Lays the keypad out on the design grid.

@@ -1,6 +1,6 @@
 #include "aids/h_100feld2.h"
 #include "aids/h_100feld_logik.h"
-#include "aids/tastenfeld.h"
+#include "shell/tastenfeld.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
