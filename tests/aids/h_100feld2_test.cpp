@@ -1,36 +1,25 @@
 #include "aids/h_100feld2.h"
 #include "aids/h_100feld_logik.h"
-#include "shell/tastenfeld.h"
+#include "aids/hilfenfixture.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/mousetrap.h"
 #include "platform/paintbox.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "shell/tastenfeld.h"
 #include "support/keys.h"
 
 #include <QTest>
 
 namespace {
 
-class TForm66Test : public TaviTest {
+class TForm66Test : public HilfenfensterTest {
 protected:
-    void SetUp() override
+    TForm66Test()
+        // No protocol dialog: a run that ends here just closes the window.
+        : HilfenfensterTest({ 0.79f, 0.55f, 0, 0, false })
     {
-        TaviTest::SetUp();
-        skala_x = 0.79f;
-        skala_y = 0.55f;
-        mindestminuten = 0;
-        mindestaufgaben = 0;
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        mousetrap::release();
-        TaviTest::TearDown();
     }
 
     // The next task asks for this number: the bag holds only it, and "noch eine Aufgabe?" is pressed.

@@ -1,5 +1,6 @@
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld_logik.h"
+#include "aids/hilfenfixture.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/colors.h"
@@ -7,36 +8,18 @@
 #include "platform/mousetrap.h"
 #include "shell/SBEx.h"
 #include "shell/fenster.h"
-#include "shell/h_prot.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
-
-class TForm64Test : public TaviTest {
+class TForm64Test : public HilfenfensterTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = 0.79f;
-        skala_y = 0.55f;
-        mindestminuten = 0;
-        mindestaufgaben = 0;
+        HilfenfensterTest::SetUp();
         programmcode = 17;
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        Form65 = &dialog;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form65 = nullptr;
-        mousetrap::release();
-        TaviTest::TearDown();
     }
 
     // Walks the cursor to the target the shortest way, with the arrow keys or the hand buttons; returns the moves.
@@ -65,10 +48,9 @@ protected:
 
     QColor pixel(TForm64& f, int x, int y) const
     {
-        return f.canvas().pixel(Round(x * double(skala_x)), Round(y * double(skala_y)));
+        const QPoint p = punkt(x, y);
+        return f.canvas().pixel(p.x(), p.y());
     }
-
-    TForm65 dialog;
 };
 
 } // namespace

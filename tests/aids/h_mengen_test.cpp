@@ -1,51 +1,35 @@
 #include "aids/h_mengen.h"
+#include "aids/hilfenfixture.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "platform/mousetrap.h"
 #include "platform/paintbox.h"
 #include "shell/fenster.h"
-#include "shell/h_prot.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 using namespace mengen;
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
 constexpr QRgb kRot = 0xff0000, kWeiss = 0xffffff, kBlaugruen = 0x008080, kGruen = 0x008000;
 
-class MengenTest : public TaviTest {
+class MengenTest : public HilfenfensterTest {
 protected:
+    MengenTest()
+        : HilfenfensterTest({ 0.8f, 0.6f, 5, 10 })
+    {
+    }
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = 0.8f;
-        skala_y = 0.6f;
-        mindestminuten = 5;
-        mindestaufgaben = 10;
+        HilfenfensterTest::SetUp();
         programmcode = kWieviele;
         variante = 0;
         wahltext = "3 4 5 6 7 8 9 ";
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        Form65 = &dialog;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form65 = nullptr;
-        mousetrap::release();
-        TaviTest::TearDown();
     }
 
-    static QPoint punkt(double x, double y) { return { Round(x * double(skala_x)), Round(y * double(skala_y)) }; }
     static QRgb farbe(TForm68& f, QPoint p) { return f.canvas().pixel(p.x(), p.y()).rgb() & 0xffffff; }
     static QPoint mitte(const Objekt& o) { return punkt(o.x + kObjektbreite / 2.0, o.y + kObjekthoehe / 2.0); }
     // A digit that is not the answer.
     static QString falsch() { return QString::number(zielzahl == 3 ? 4 : 3); }
-
-    TForm65 dialog;
 };
 
 } // namespace

@@ -1,44 +1,34 @@
 #include "aids/h_pm100.h"
+#include "aids/hilfenfixture.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/paintbox.h"
 #include "platform/round.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <functional>
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
 // A small screen, so that the whole window fits the offscreen one.
 constexpr float kSx = 0.78f, kSy = 0.57f;
 
-class Pm100Test : public TaviTest {
+class Pm100Test : public HilfenfensterTest {
 protected:
+    Pm100Test()
+        : HilfenfensterTest({ kSx, kSy, 0, 0, false })
+    {
+    }
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = kSx;
-        skala_y = kSy;
-        mindestminuten = 0;
-        mindestaufgaben = 0;
+        HilfenfensterTest::SetUp();
         programmcode = 41;
         wahl1 = 0;
         wahl5 = 0;
         wahl7 = 0;
         for (int i = 0; i <= 5; ++i)
             pm100wahl[i] = 0;
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form63 = nullptr;
-        Form65 = nullptr;
-        TaviTest::TearDown();
     }
 
     // Runs the aid with `code` and `stufe`; `schritte` drives it, then Esc ends it.

@@ -3,43 +3,31 @@
 // afterwards.
 
 #include "aids/h_raum20.h"
+#include "aids/hilfenfixture.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <functional>
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
-
-class Raum20Fenster : public TaviTest {
+class Raum20Fenster : public HilfenfensterTest {
 protected:
+    Raum20Fenster()
+        // No protocol dialog: a run that ends here just closes the window.
+        : HilfenfensterTest({ 0.79f, 0.55f, 0, 0, false })
+    {
+    }
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = 0.79f;
-        skala_y = 0.55f;
-        mindestminuten = 0;
-        mindestaufgaben = 0;
+        HilfenfensterTest::SetUp();
         wahltext = "1 2 + 3 4 = 5 6 ";
         for (int i = 2; i <= 12; ++i)
             protzeilen[i] = QString();
-        m_form63 = Form63;
-        m_form65 = Form65;
-        Form63 = nullptr;
-        Form65 = nullptr;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form63 = m_form63;
-        Form65 = m_form65;
-        TaviTest::TearDown();
     }
 
     // A pool of the given codes a*10+b, as the hub leaves it.
@@ -65,7 +53,8 @@ protected:
 
     QRgb pixel(TForm69& f, int x, int y)
     {
-        return f.canvas().pixel(Round(x * double(skala_x)), Round(y * double(skala_y))).rgb() & 0xffffff;
+        const QPoint p = punkt(x, y);
+        return f.canvas().pixel(p.x(), p.y()).rgb() & 0xffffff;
     }
 
     // Any pixel of the colour in a rectangle given in design units.
@@ -77,10 +66,6 @@ protected:
                 if ((bild.pixel(x, y) & 0xffffff) == farbe) return true;
         return false;
     }
-
-private:
-    Form* m_form63 = nullptr;
-    Form* m_form65 = nullptr;
 };
 
 } // namespace

@@ -1,13 +1,12 @@
 #include "aids/h_strahl.h"
 #include "aids/h_strahl_logik.h"
+#include "aids/hilfenfixture.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/mousetrap.h"
 #include "platform/paintbox.h"
 #include "shell/SBEx.h"
 #include "shell/fenster.h"
-#include "shell/h_prot.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <QApplication>
@@ -17,30 +16,18 @@
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
-
-class StrahlTest : public TaviTest {
+class StrahlTest : public HilfenfensterTest {
 protected:
+    StrahlTest()
+        : HilfenfensterTest({ 0.8f, 0.6f, 5, 10 })
+    {
+    }
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = 0.8f;
-        skala_y = 0.6f;
-        mindestminuten = 5;
-        mindestaufgaben = 10;
+        HilfenfensterTest::SetUp();
         programmcode = strahl::kBis10;
         variante = strahl::kZeigen;
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        Form65 = &dialog;
         writeBytes(dataPath("hw.ina"), hwIna(true));
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form65 = nullptr;
-        mousetrap::release();
-        TaviTest::TearDown();
     }
 
     static QByteArray hwIna(bool mitStrahl)
@@ -52,8 +39,6 @@ protected:
         return b;
     }
 
-    // Window pixels of a design point.
-    static QPoint punkt(int x, int y) { return { Round(x * double(skala_x)), Round(y * double(skala_y)) }; }
     static QPoint aufDerLinie(int n) { return punkt(strahl::xVon(programmcode, n), 300); }
 
     static void maus(QWidget* w, QEvent::Type typ, QPoint p)
@@ -82,8 +67,6 @@ protected:
                 if ((c.pixel(x, y).rgb() & 0xffffff) == farbe) ++n;
         return n;
     }
-
-    TForm65 dialog;
 };
 
 constexpr QRgb kRot = 0xff0000, kBlau = 0x0000ff, kWeiss = 0xffffff;

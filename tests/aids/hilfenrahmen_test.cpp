@@ -1,39 +1,26 @@
+#include "aids/hilfenfixture.h"
 #include "aids/testhilfe.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/mousetrap.h"
 #include "platform/textfile.h"
 #include "shell/fenster.h"
-#include "shell/h_prot.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr double kSekunde = 1.0 / 86400.0;
-
-class HilfenrahmenTest : public TaviTest {
+class HilfenrahmenTest : public HilfenfensterTest {
 protected:
+    HilfenrahmenTest()
+        : HilfenfensterTest({ 0.79f, 0.55f, 5, 10 })
+    {
+    }
     void SetUp() override
     {
-        TaviTest::SetUp();
-        skala_x = 0.79f;
-        skala_y = 0.55f;
-        mindestminuten = 5;
-        mindestaufgaben = 10;
+        HilfenfensterTest::SetUp();
         programmcode = 17;
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        Form65 = &dialog;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        Form65 = nullptr;
-        mousetrap::release();
-        TaviTest::TearDown();
     }
 
     // The pupil types the number and presses Enter, then Enter again for the next task.
@@ -46,7 +33,8 @@ protected:
 
     QRgb balkenfarbe(Testhilfe& h, int x, int y) const
     {
-        return h.zeitagbox->canvas().pixel(Round(x * double(skala_x)), Round(y * double(skala_y))).rgb() & 0xffffff;
+        const QPoint p = punkt(x, y);
+        return h.zeitagbox->canvas().pixel(p.x(), p.y()).rgb() & 0xffffff;
     }
 
     QStringList dateizeilen(const QString& pfad) const
@@ -59,8 +47,6 @@ protected:
             z << f.readLine();
         return z;
     }
-
-    TForm65 dialog;
 };
 
 constexpr QRgb kGruen = 0x008000, kRot = 0xff0000;

@@ -1,0 +1,63 @@
+#pragma once
+// What the aid window tests share: the window scale and work limits of the test, the data folder with no
+// class list, the protocol dialog as Form65 and, after each test, no modal driver, no hub or dialog left in
+// the window pointers and the cursor free again.
+
+#include "platform/form.h"
+#include "platform/mousetrap.h"
+#include "platform/round.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "shell/h_prot.h"
+#include "support/fixtures.h"
+
+#include <QPoint>
+
+// One second in days, the test clock's unit.
+inline constexpr double kSekunde = 1.0 / 86400.0;
+
+struct Hilfenvorgaben {
+    float skalaX = 0.79f;
+    float skalaY = 0.55f;
+    int mindestminuten = 0;
+    int mindestaufgaben = 0;
+    // Whether Form65 is the fixture's protocol dialog; without it a run ends with no dialog to drive.
+    bool protokolldialog = true;
+};
+
+class HilfenfensterTest : public TaviTest {
+protected:
+    explicit HilfenfensterTest(const Hilfenvorgaben& vorgaben = Hilfenvorgaben())
+        : m_vorgaben(vorgaben)
+    {
+    }
+
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        skala_x = m_vorgaben.skalaX;
+        skala_y = m_vorgaben.skalaY;
+        mindestminuten = m_vorgaben.mindestminuten;
+        mindestaufgaben = m_vorgaben.mindestaufgaben;
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        Form63 = nullptr;
+        Form65 = m_vorgaben.protokolldialog ? &dialog : nullptr;
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        Form63 = nullptr;
+        Form65 = nullptr;
+        mousetrap::release();
+        TaviTest::TearDown();
+    }
+
+    // The window pixel of a point on the design grid.
+    static QPoint punkt(double x, double y) { return { Round(x * double(skala_x)), Round(y * double(skala_y)) }; }
+
+    TForm65 dialog;
+
+private:
+    Hilfenvorgaben m_vorgaben;
+};
