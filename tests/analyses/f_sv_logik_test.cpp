@@ -1,35 +1,14 @@
 #include "analyses/f_sv_logik.h"
+#include "analyses/f_sv_testhilfe.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
 
 #include <set>
 
 using namespace sv;
-
-// Texts compared as std::string print readably when they differ.
-static std::string txt(const QString& s)
-{
-    return s.toStdString();
-}
+using namespace svtest;
 
 namespace {
-
-// Types an answer as a pupil does: the units first, leftwards.
-void tippe(Lauf& lauf, const QString& antwort)
-{
-    for (int i = int(antwort.size()) - 1; i >= 0; --i)
-        lauf.eingabe().ziffer(antwort[i]);
-}
-
-Aufgabe aufgabe(int minuend, int subtrahend)
-{
-    const int d = minuend - subtrahend;
-    Aufgabe a;
-    a.hunderter3 = minuend / 100, a.zehner3 = minuend / 10 % 10, a.einer3 = minuend % 10;
-    a.hunderter2 = subtrahend / 100, a.zehner2 = subtrahend / 10 % 10, a.einer2 = subtrahend % 10;
-    a.hunderter1 = d / 100, a.zehner1 = d / 10 % 10, a.einer1 = d % 10;
-    return a;
-}
 
 // Runs right answers until the run stands at kind `art`, then sets its task.
 void bisArt(Lauf& lauf, int art, const Aufgabe& a)
