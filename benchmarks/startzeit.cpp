@@ -3,7 +3,7 @@
 
 #include "platform/application.h"
 #include "platform/form.h"
-#include "shell/programmkoerper.h"
+#include "app/programmkoerper.h"
 
 #include <QTimer>
 #include <chrono>

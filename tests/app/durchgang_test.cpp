@@ -5,7 +5,7 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
-#include "shell/programmkoerper.h"
+#include "app/programmkoerper.h"
 #include "support/fixtures.h"
 
 #include <QDir>

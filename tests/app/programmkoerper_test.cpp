@@ -1,6 +1,6 @@
 #include "platform/form.h"
 #include "shell/fenster.h"
-#include "shell/programmkoerper.h"
+#include "app/programmkoerper.h"
 #include "support/fixtures.h"
 
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "platform/application.h"
 #include "platform/form.h"
-#include "shell/programmkoerper.h"
+#include "app/programmkoerper.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "shell/programmkoerper.h"
+#include "app/programmkoerper.h"
 
 #include "shell/fenster.h"
 #include "aids/h_100Feld.h"
