@@ -60,7 +60,7 @@ void TForm34::aufbauen()
     Label2 = new Label(Protokolle1, QStringLiteral("Protokolle (FA)"), 16, 16);
     applyFont(Label2, QStringLiteral("Arial"), -16);
     Label11 = new Label(
-        Protokolle1, QStringLiteral("Bitte arbeiten Sie mit dem Arbeitsplatz, mit Word oder WordPad."), 16, 56);
+        Protokolle1, QStringLiteral("Bitte arbeiten Sie mit dem Dateimanager und einem Texteditor."), 16, 56);
     Label11->setAutoSize(false);
     place(Label11, 16, 56, 118, 96);
     Label11->setWordWrap(true);
@@ -230,6 +230,7 @@ void TForm34::ListBox1Click()
     } catch (...) {
         // Nothing of the mode can go on; the window goes back to its choice of what to do.
         fuenfKnoepfe(true);
+        zurWahl();
         throw;
     }
     for (const QString& zeile : zeilen)
@@ -261,13 +262,16 @@ void TForm34::ListBox1Click()
         // the edit once chosen.
         for (int i = 0; i < ListBox2->count(); ++i)
             ListBox2->item(i)->setToolTip(ListBox2->item(i)->text());
+        SetFocus(ListBox2);
         break;
     }
     case 4:
         listedrucken();
+        zurWahl();
         break;
     case 5:
         listeloeschen();
+        zurWahl();
         break;
     default:
         break;
@@ -370,6 +374,7 @@ void TForm34::Button8Click()
     fuenfKnoepfe(true);
     Nameneingabe->hide();
     namenbox->hide();
+    zurWahl();
 }
 
 void TForm34::Edit2Change()
@@ -408,6 +413,7 @@ void TForm34::Button11Click()
     Listenname->hide();
     voll->hide();
     Nameneingabe->hide();
+    zurWahl();
 }
 
 void TForm34::Button9Click()
@@ -416,12 +422,14 @@ void TForm34::Button9Click()
     namenbox->hide();
     Nameneingabe->hide();
     Listenname->hide();
+    zurWahl();
 }
 
 void TForm34::Button6Click()
 {
     vorh_Listen->hide();
     fuenfKnoepfe(true);
+    zurWahl();
 }
 
 void TForm34::Button12Click()
@@ -429,12 +437,14 @@ void TForm34::Button12Click()
     namenbox->hide();
     Nameneingabe->hide();
     fuenfKnoepfe(true);
+    zurWahl();
 }
 
 void TForm34::Button14Click()
 {
     voll->hide();
     fuenfKnoepfe(true);
+    zurWahl();
 }
 
 void TForm34::pweditkeypress(QChar& key)
@@ -514,10 +524,7 @@ void TForm34::listedrucken()
 
 void TForm34::listeloeschen()
 {
-    QStringList zeilen;
-    for (int i = 1; i <= namenzahl; ++i)
-        zeilen << listenzeilen[i];
-    const dverw::Loeschergebnis ergebnis = dverw::listeLoeschen(datpfad, aktivliste, zeilen);
+    const dverw::Loeschergebnis ergebnis = dverw::listeLoeschen(datpfad, aktivliste);
     if (ergebnis.aktivlisteAufgehoben) aktivliste = QStringLiteral("ohne");
     if (ergebnis.meldung.isEmpty())
         meldung->hide();
@@ -532,6 +539,13 @@ void TForm34::fuenfKnoepfe(bool an)
 {
     for (Button* b : { Button1, Button2, Button3, Button4, Button5 })
         b->setEnabled(an);
+}
+
+void TForm34::zurWahl()
+{
+    // The panel that held the focus is gone; left to itself the focus would fall into the password edit with
+    // its text selected, and the next key typed would replace the password.
+    SetFocus(Button10);
 }
 
 void TForm34::zeigeMeldung(const QString& text)

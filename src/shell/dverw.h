@@ -100,6 +100,7 @@ private:
     void listeloeschen();
 
     void fuenfKnoepfe(bool an);
+    void zurWahl();
     void zeigeMeldung(const QString& text);
 
     // Characters let into Edit1 since its text last changed: a pasted name reaches the key filter character by

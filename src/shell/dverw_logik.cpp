@@ -97,9 +97,7 @@ QStringList listenanzeigen(const QString& datpfad)
     QStringList namen;
     for (const QString& datei : files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"))) {
         if (namen.size() >= kMaxListen) break;
-        const QString kurz = datei.left(8);
-        const int punkt = int(kurz.indexOf(u'.'));
-        namen << (punkt < 0 ? QString() : kurz.left(punkt));
+        namen << tavi::listenname(datei);
     }
     return namen;
 }
@@ -129,12 +127,22 @@ bool listespeichern(
         return false;
     }
     files::forceDirectories(kListenordner(datpfad));
+    QStringList weitere;
+    {
+        TextFile alt;
+        alt.assign(pfad);
+        alt.reset();
+        for (int i = 0; alt.ioResult() == 0 && !alt.eof(); ++i) {
+            const QString zeile = alt.readLine();
+            if (i >= kMaxNamen) weitere << zeile;
+        }
+    }
     try {
         TextFile f;
         f.setChecked(true);
         f.assign(pfad);
         f.rewrite();
-        for (const QString& zeile : zeilen)
+        for (const QString& zeile : zeilen + weitere)
             f.writeLine(zeile);
         f.close();
     } catch (const IoError& e) {
@@ -148,7 +156,7 @@ bool listespeichern(
     return true;
 }
 
-Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
 {
     Loeschergebnis ergebnis;
     const QString basis = files::resolve(datpfad);
@@ -170,9 +178,6 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const
         return nicht(QStringLiteral("im Ordner k_liste darf nichts gelöscht werden"));
 
     // Look at everything first, so that what cannot go is found before anything is gone.
-    QStringList ordnernamen;
-    for (const QString& zeile : zeilen)
-        ordnernamen << protokoll::ordnername(zeile);
     struct Ordner {
         QString pfad;
         QStringList dateien;
@@ -189,9 +194,6 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const
         for (const QFileInfo& eintrag : QDir(listenordner).entryInfoList(alles, QDir::Name)) {
             if (eintrag.isSymLink() || !eintrag.isDir())
                 return nicht(QStringLiteral("%1 ist kein Ordner eines Schülers").arg(relativ(eintrag.filePath())));
-            if (!ordnernamen.contains(eintrag.fileName(), Qt::CaseInsensitive))
-                return nicht(
-                    QStringLiteral("der Ordner %1 gehört zu keinem Namen der Liste").arg(relativ(eintrag.filePath())));
             if (!eintrag.isWritable())
                 return nicht(
                     QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(eintrag.filePath())));

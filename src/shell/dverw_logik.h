@@ -38,16 +38,18 @@ QString listendateiname(const QString& liste);
 // True when "k_liste" holds a file of the list, whatever the letter case of its name.
 bool listennamepruefen(const QString& datpfad, const QString& liste);
 
-// The lists for the choice: the "*.txt" files in "k_liste", each name cut to 8 characters and then before its
-// first "." (a name of 8 characters or more before the dot thus comes out empty); at most kMaxListen.
+// The lists for the choice: the "*.txt" files in "k_liste", each named as tavi::listenname() says; at most
+// kMaxListen.
 QStringList listenanzeigen(const QString& datpfad);
 
 // The lines of a list (at most kMaxNamen). Throws IoError when the file cannot be read.
 QStringList listeLesen(const QString& datpfad, const QString& liste);
 
 // Writes the list file datpfad + "k_liste/" + datei (a safe rewrite) and makes sure every line's pupil
-// folder exists under "Klassen/" + liste. Returns false with the reason in `fehler` when the file cannot be
-// written; a folder that cannot be made is left to whoever needs it next.
+// folder exists under "Klassen/" + liste. Lines past the kMaxNamen-th of the file as it was (a hand-made list
+// or one from another PC) follow unchanged, since the window shows and edits only the first kMaxNamen. Returns false
+// with the reason in `fehler` when the file cannot be written; a folder that cannot be made is left to whoever needs it
+// next.
 bool listespeichern(
     const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler);
 
@@ -60,12 +62,13 @@ struct Loeschergebnis {
 };
 
 // Deletes the pupils' folders of the list with their protocol files, the list folder and the list file, all by
-// absolute paths. Everything is looked at first: something that is not a pupil's plain file in a pupil's
-// folder of one of the lines (a further folder, a folder of no line, a link) or a folder that cannot be
-// written stops the deletion before anything is removed. A removal that still fails stops it before the list
+// absolute paths. Every folder directly in the list folder is a pupil's, also one a rename left behind.
+// Everything is looked at first: something that is not a plain file in a pupil's folder (a further folder, a
+// link), something beside the pupils' folders or a folder that cannot be written stops the deletion before
+// anything is removed. A removal that still fails stops it before the list
 // file goes, so a list never loses its file while folders of it remain. When line 2 of the data-folder
 // "kl.ina" names the deleted list (letter case not regarded), it is rewritten with "ohne".
-Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste);
 
 // ---- dw.ina ----
 

@@ -34,10 +34,9 @@ bool namePasst(const QString& name)
 
 void klinaUebernehmen()
 {
+    // Only the active list is taken: the data folder is known from this PC's own copy, and a line 1 naming
+    // another folder that still exists (an old copy) would send the protocols there.
     const tavi::KlIna k = tavi::klinaLesen(datpfad + QStringLiteral("kl.ina"));
-    QString pfad = k.datpfad.trimmed();
-    pfad.replace(u'\\', u'/');
-    if (!pfad.isEmpty() && files::dirExists(pfad)) datpfad = pfad.endsWith(u'/') ? pfad : pfad + u'/';
     if (!k.aktivliste.trimmed().isEmpty()) aktivliste = k.aktivliste;
 }
 

@@ -23,8 +23,8 @@ QString datumszeile();
 bool namenszeichen(QChar c);
 // A typed name that can name a folder: not empty, no separator, no "..", only Windows-1252 characters.
 bool namePasst(const QString& name);
-// Reads the data folder's "kl.ina" into datpfad and aktivliste. A file that cannot be read, a path that names
-// no folder here (a copy written on another PC) or an empty line keeps what is known.
+// Reads the active list (line 2) of the data folder's "kl.ina" into aktivliste; datpfad stays as this PC's
+// copy gave it. A file that cannot be read or an empty line keeps what is known.
 void klinaUebernehmen();
 // The lines 0 .. bis of the record.
 QStringList protokollzeilen(int bis);

@@ -14,13 +14,11 @@ QString zweistellig(int n)
 QStringList klassenliste(const QString& datpfad, const QString& liste)
 {
     QStringList zeilen;
-    if (!files::isSafeName(liste + QStringLiteral(".txt")))
-        return zeilen;
+    if (!files::isSafeName(liste + QStringLiteral(".txt"))) return zeilen;
     TextFile f;
     f.assign(datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt"));
     f.reset();
-    if (f.ioResult() != 0)
-        return zeilen;
+    if (f.ioResult() != 0) return zeilen;
     while (!f.eof() && zeilen.size() < kMaxSchueler)
         zeilen << f.readLine();
     f.close();
@@ -43,11 +41,14 @@ QString ordnername(const QString& zeileOderName)
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeileOderName)
 {
     const QString ordner = ordnername(zeileOderName);
+    QString pfad;
     if (liste == QLatin1String("ohne"))
-        return files::child(datpfad + QStringLiteral("OHNELIST"), ordner);
-    if (!files::isSafeName(liste))
-        return {};
-    return files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
+        pfad = files::child(datpfad + QStringLiteral("OHNELIST"), ordner);
+    else if (files::isSafeName(liste))
+        pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
+    // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
+    // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
+    return pfad.isEmpty() ? pfad : files::resolve(pfad);
 }
 
 QString hilfenpraefix(int programmcode)
@@ -59,8 +60,7 @@ QString hilfenpraefix(int programmcode)
 int freienummer(const QString& stamm)
 {
     for (int n = 1; n <= kMaxNummer; ++n)
-        if (!files::exists(stamm + zweistellig(n) + QStringLiteral(".txt")))
-            return n;
+        if (!files::exists(stamm + zweistellig(n) + QStringLiteral(".txt"))) return n;
     return 0;
 }
 
@@ -73,8 +73,7 @@ QString anlegen(const QString& stamm, const std::function<QStringList(const QStr
         f.assign(pfad);
         f.createNew();
         const int ergebnis = f.ioResult();
-        if (ergebnis == IoFileExists)
-            continue; // another PC was quicker
+        if (ergebnis == IoFileExists) continue; // another PC was quicker
         if (ergebnis != 0) {
             fehler = IoError(ergebnis, pfad).message();
             return {};

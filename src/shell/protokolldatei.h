@@ -28,7 +28,7 @@ QString ordnername(const QString& zeileOderName);
 
 // The pupil's folder: with a class list datpfad + "Klassen/" + liste + "/" + the first 8 characters of the
 // class-list line; without one ("ohne") datpfad + "OHNELIST/" + the first 8 characters of the typed name.
-// Empty when the name could reach outside the data folder.
+// Existing folders as they are spelled on disk. Empty when the name could reach outside the data folder.
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeileOderName);
 
 // File-name prefix of an aid's protocol: "H" + first digit of the code + "_" + the next digits (at most

@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/errors.h"
 #include "platform/folders.h"
 #include "platform/mousetrap.h"
 #include "platform/random.h"
@@ -11,8 +12,7 @@
 #include "shell/tav_i_logik.h"
 
 namespace {
-template <typename T>
-T* benannt(T* control, const char* name)
+template <typename T> T* benannt(T* control, const char* name)
 {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -28,7 +28,8 @@ Button* grosserKnopf(QWidget* parent, const char* name, const QString& caption, 
 }
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : Form(parent)
+TForm1::TForm1(QWidget* parent)
+    : Form(parent)
 {
     aufbauen();
     OnActivate = [this] { F1aktiv(); };
@@ -83,12 +84,19 @@ void TForm1::aufbauen()
     listenwahl = benannt(new ListBox(kl_Panel, 88, 56, 145, 209), "listenwahl");
     listenwahl->setSorted(true);
     listenwahl->setItemHeight(20);
-    RadioButton1 = benannt(new RadioButton(kl_Panel, QStringLiteral("Arbeit ohne Klassenliste"), 24, 278, 209, 20), "RadioButton1");
+    RadioButton1 = benannt(
+        new RadioButton(kl_Panel, QStringLiteral("Arbeit ohne Klassenliste"), 24, 278, 209, 20), "RadioButton1");
     Button5 = benannt(new Button(kl_Panel, QStringLiteral("Verwaltung"), 24, 313, 193, 40), "Button5");
     applyFont(Button5, QStringLiteral("Arial"), -16);
     setFontColor(Button5, clRed);
     setHandCursor(Button5);
     kl_Panel->hide();
+    klinameldung = benannt(new Label(this, QString(), 48, 540), "klinameldung");
+    klinameldung->setAutoSize(false);
+    klinameldung->setWordWrap(true);
+    place(klinameldung, 48, 540, 700, 40);
+    setFontColor(klinameldung, clRed);
+    klinameldung->hide();
 
     datpfadpanel = benannt(new Panel(this, 776, 8, 761, 545), "datpfadpanel");
     Memo1 = benannt(new Memo(datpfadpanel, 80, 40, 601, 241), "Memo1");
@@ -180,8 +188,7 @@ void TForm1::listenwahlfuellen()
 {
     const QStringList namen = tavi::listensuche(datpfad);
     listenzahl = byte(namen.size());
-    if (namen.isEmpty())
-        aktivliste = "ohne";
+    if (namen.isEmpty()) aktivliste = "ohne";
     for (int i = 0; i < namen.size(); ++i)
         listennamen[i] = namen[i];
     listenwahl->setItems(namen);
@@ -189,8 +196,7 @@ void TForm1::listenwahlfuellen()
     // The data-folder copy is shared by every PC that uses the folder and says which list is active; the
     // folder itself is known from this PC's own copy, since other PCs may reach it under another path.
     const tavi::KlIna datenkopie = tavi::klinaLesen(datpfad + QStringLiteral("kl.ina"));
-    if (!datenkopie.datpfad.isEmpty() || !datenkopie.aktivliste.isEmpty())
-        aktivliste = datenkopie.aktivliste;
+    if (!datenkopie.datpfad.isEmpty() || !datenkopie.aktivliste.isEmpty()) aktivliste = datenkopie.aktivliste;
 
     if (aktivliste != "ohne") {
         Label16->setCaption(aktivliste);
@@ -206,8 +212,7 @@ void TForm1::listenwahlClick()
 {
     RadioButton1->setChecked(false);
     const int i = listenwahl->ItemIndex();
-    if (i >= 0)
-        aktivliste = listenwahl->itemText(i);
+    if (i >= 0) aktivliste = listenwahl->itemText(i);
     Label16->setCaption(aktivliste);
     klinaschreiben();
 }
@@ -222,7 +227,16 @@ void TForm1::RadioButton1Click()
 
 void TForm1::klinaschreiben()
 {
-    tavi::klinaSchreiben(datpfad + QStringLiteral("kl.ina"), datpfad, aktivliste);
+    // Said here beside the choice, as the administration says its failed writes: the list shown as active
+    // is then not the one the other windows will read.
+    try {
+        tavi::klinaSchreiben(datpfad + QStringLiteral("kl.ina"), datpfad, aktivliste);
+        klinameldung->hide();
+    } catch (const IoError& e) {
+        klinameldung->setCaption(
+            QStringLiteral("Die aktive Liste konnte nicht gespeichert werden: %1").arg(e.message()));
+        klinameldung->show();
+    }
 }
 
 void TForm1::Button3Click()
@@ -242,8 +256,7 @@ void TForm1::Button3Click()
     adminpasswort = zeilenpuffer[2];
 
     if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
-        if (Form34)
-            Form34->showModal();
+        if (Form34) Form34->showModal();
     } else {
         Panel2->show();
         Edit1->setText(QStringLiteral("******"));
@@ -254,14 +267,25 @@ void TForm1::Button3Click()
 
 void TForm1::bereichOeffnen(Form* hub)
 {
-    if (hub)
-        hub->showModal();
+    if (hub) hub->showModal();
 }
 
-void TForm1::Button1Click() { bereichOeffnen(Form63); }
-void TForm1::Button4Click() { bereichOeffnen(Form41); }
-void TForm1::Button7Click() { bereichOeffnen(Form29); }
-void TForm1::Button9Click() { bereichOeffnen(Form30); }
+void TForm1::Button1Click()
+{
+    bereichOeffnen(Form63);
+}
+void TForm1::Button4Click()
+{
+    bereichOeffnen(Form41);
+}
+void TForm1::Button7Click()
+{
+    bereichOeffnen(Form29);
+}
+void TForm1::Button9Click()
+{
+    bereichOeffnen(Form30);
+}
 
 void TForm1::Button10Click()
 {
@@ -271,7 +295,8 @@ void TForm1::Button10Click()
 void TForm1::datpfad_okClick()
 {
     QString neu;
-    const QString meldung = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::settingsFolder(), neu);
+    const QString meldung
+        = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::settingsFolder(), neu);
     datpfadmeldung->setCaption(meldung);
     if (!meldung.isEmpty()) {
         SetFocus(Edit2);

@@ -62,4 +62,6 @@ private:
     Button* datpfad_ok = nullptr;
     Memo* Memo2 = nullptr;
     Label* datpfadmeldung = nullptr;
+    // A failed write of the data folder's "kl.ina" after a click in the class-list choice.
+    Label* klinameldung = nullptr;
 };

@@ -32,8 +32,7 @@ KlIna klinaLesen(const QString& datei)
     f.assign(datei);
     f.reset();
     KlIna k;
-    if (f.ioResult() != 0)
-        return k;
+    if (f.ioResult() != 0) return k;
     k.datpfad = f.readLine();
     k.aktivliste = f.readLine().left(8);
     f.close();
@@ -56,16 +55,21 @@ bool erststart(const KlIna& programmkopie)
     return programmkopie.datpfad == QLatin1String("x") || programmkopie.datpfad.isEmpty();
 }
 
+QString listenname(const QString& datei)
+{
+    const QString kurz = datei.left(8);
+    const int punkt = int(kurz.indexOf(u'.'));
+    if (punkt >= 0) return kurz.left(punkt);
+    return datei.size() > 8 && datei.at(8) == u'.' ? kurz : QString();
+}
+
 QStringList listensuche(const QString& pfad)
 {
     QStringList namen;
     const QStringList gefunden = files::findFiles(pfad + QStringLiteral("k_liste"), QStringLiteral("*.*"));
     for (const QString& datei : gefunden) {
-        if (namen.size() >= kMaxListen)
-            break;
-        const QString kurz = datei.left(8);
-        const int punkt = int(kurz.indexOf(u'.'));
-        namen << (punkt < 0 ? kurz.left(0) : kurz.left(punkt));
+        if (namen.size() >= kMaxListen) break;
+        namen << listenname(datei);
     }
     return namen;
 }
@@ -114,21 +118,20 @@ void wortlisteKopieren(const QString& von, const QString& nach)
 
 } // namespace
 
-QString datenordnerEinrichten(const QString& getippt, const QString& installordner, const QString& programmordner,
-    QString& datpfadNeu)
+QString datenordnerEinrichten(
+    const QString& getippt, const QString& installordner, const QString& programmordner, QString& datpfadNeu)
 {
     QString pfad = getippt.trimmed();
     if (pfad.isEmpty() || !QDir::isAbsolutePath(QString(pfad).replace(u'\\', u'/')))
-        return QStringLiteral("Bitte einen vollständigen Pfad angeben, zum Beispiel %1").arg(QDir::homePath() + QStringLiteral("/Tirmosak_Daten/"));
-    if (!pfad.endsWith(u'/') && !pfad.endsWith(u'\\'))
-        pfad += u'/';
+        return QStringLiteral("Bitte einen vollständigen Pfad angeben, zum Beispiel %1")
+            .arg(QDir::homePath() + QStringLiteral("/Tirmosak_Daten/"));
+    if (!pfad.endsWith(u'/') && !pfad.endsWith(u'\\')) pfad += u'/';
     pfad = QDir::fromNativeSeparators(pfad);
 
     const KlIna installiert = klinaLesen(programmordner + QStringLiteral("kl.ina"));
     const QString liste = installiert.aktivliste.isEmpty() ? QStringLiteral("ohne") : installiert.aktivliste;
 
-    if (!files::forceDirectories(pfad))
-        throw IoError(IoPathNotFound, pfad);
+    if (!files::forceDirectories(pfad)) throw IoError(IoPathNotFound, pfad);
     for (const char* name : { "hw.ina", "fw.ina", "aw.ina", "sw.ina", "dw.ina" })
         dateiKopieren(installordner + QLatin1String(name), pfad + QLatin1String(name));
     klinaSchreiben(pfad + QStringLiteral("kl.ina"), pfad, liste);

@@ -373,3 +373,102 @@ TEST_F(DverwTest, TheEndWritesThePasswordAndHidesTheGate)
     });
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
 }
+
+TEST_F(DverwTest, AfterEveryPanelTheFocusIsOnTheEndAndAStrayKeyLeavesThePassword)
+{
+    printer().setRecording(true);
+    adminpasswort = "geheim";
+    liste("2A.TXT", { "01 Anna" });
+    liste("KLASSE10.TXT", { "01 Ben" }); // a hand-made list with a name of eight characters
+    liste("WEG.TXT", { "01 Carl" });
+    TForm34 w;
+    // Each way back from a panel, as the teacher goes it.
+    const std::vector<std::pair<const char*, std::function<void()>>> wege = {
+        { "Liste speichern",
+            [&] {
+                klick(w.Button2);
+                waehle(w.ListBox1, "2A");
+                typeText(&w, "Dora");
+                klick(w.Button8);
+            } },
+        { "Name der Liste speichern",
+            [&] {
+                klick(w.Button1);
+                typeText(&w, "Emil");
+                klick(w.Button7);
+                klick(w.Button8);
+                typeText(&w, "3b");
+                klick(w.Button11);
+            } },
+        { "abbrechen ohne zu speichern",
+            [&] {
+                klick(w.Button3);
+                waehle(w.ListBox1, "2A");
+                EXPECT_EQ(w.focusWidget(), w.ListBox2);
+                waehle(w.ListBox2, "Anna");
+                klick(w.Button9);
+            } },
+        { "abbrechen der Listenwahl",
+            [&] {
+                klick(w.Button4);
+                klick(w.Button6);
+            } },
+        { "drucken",
+            [&] {
+                klick(w.Button4);
+                waehle(w.ListBox1, "KLASSE10");
+            } },
+        { "löschen",
+            [&] {
+                klick(w.Button5);
+                waehle(w.ListBox1, "WEG");
+            } },
+    };
+    oeffnen(w, [&] {
+        for (const auto& [name, weg] : wege) {
+            weg();
+            EXPECT_EQ(w.focusWidget(), w.Button10) << name;
+            typeText(&w, "x");
+        }
+        EXPECT_FALSE(w.meldung->isVisible()) << w.meldung->caption().toStdString();
+        klick(w.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
+    EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n02 Dora\r\n"));
+    EXPECT_EQ(readBytes(dataPath("k_liste/3B.TXT")), QByteArray("01 Emil\r\n"));
+    ASSERT_EQ(printer().recorded().size(), 1);
+    EXPECT_EQ(printer().recorded().first().title, "Klassenliste KLASSE10");
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/WEG.TXT")));
+}
+
+TEST_F(DverwTest, ARenameInALongListKeepsItsLastLinesAndTheListCanStillBeDeleted)
+{
+    liste("LANG.TXT", kinder(45));
+    QDir().mkpath(dataPath("Klassen/LANG/02 Kind"));
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button3);
+        waehle(w.ListBox1, "LANG");
+        EXPECT_EQ(w.ListBox2->count(), 40);
+        w.ListBox2->setCurrentRow(1);
+        QTest::mouseClick(
+            w.ListBox2->viewport(), Qt::LeftButton, {}, w.ListBox2->visualItemRect(w.ListBox2->item(1)).center());
+        w.Edit1->selectAll();
+        typeText(&w, "Bert");
+        klick(w.Button8);
+        EXPECT_FALSE(w.meldung->isVisible()) << w.meldung->caption().toStdString();
+    });
+    QStringList erwartet = kinder(45);
+    erwartet[1] = "02 Bert";
+    EXPECT_EQ(readBytes(dataPath("k_liste/LANG.TXT")), (erwartet.join("\r\n") + "\r\n").toLatin1());
+    EXPECT_EQ(ordner("Klassen/LANG").size(), 41); // "02 Kind" stays beside "02 Bert"
+
+    oeffnen(w, [&] {
+        klick(w.Button5);
+        waehle(w.ListBox1, "LANG");
+        EXPECT_FALSE(w.meldung->isVisible()) << w.meldung->caption().toStdString();
+        klick(w.Button6);
+    });
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/LANG")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/LANG.TXT")));
+}

@@ -290,6 +290,17 @@ TEST_F(HProtTest, AFailedReadOfKlInaKeepsTheKnownFolderAndList)
     EXPECT_EQ(datpfad, dataFolder());
     EXPECT_EQ(aktivliste, "KL4B");
 
+    // An old copy whose line 1 names another folder that exists here does not move the protocols there.
+    klasse(5);
+    tavi::klinaSchreiben(dataPath("kl.ina"), programFolder(), QStringLiteral("KL3A"));
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(0);
+    });
+    EXPECT_EQ(datpfad, dataFolder());
+    EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/01 Kind1/H1_7_01.txt")));
+    EXPECT_FALSE(files::dirExists(programFolder() + "Klassen"));
+
     // An unreadable class list is said, not left as an empty choice.
     klasse(2);
     QFile::remove(dataPath("k_liste/KL3A.txt"));
@@ -317,4 +328,20 @@ TEST_F(HProtTest, LinesArePrintedWhereTheirCallerPutsThem)
     EXPECT_EQ(d.pages[0][2].mapMode, MapMode::LoMetric);
     EXPECT_EQ(d.pages[0][3].kind, DrawOp::Kind::Line);
     EXPECT_EQ(d.pages[0][3].pen.width, 2);
+}
+
+TEST_F(HProtTest, LineThirteenNamesTheFoldersAsTheyAreSpelledOnDisk)
+{
+    // The administration keeps the list folder as typed, the list file upper-cased.
+    files::forceDirectories(dataPath("k_liste"));
+    files::forceDirectories(dataPath("Klassen/1b_03/01 Anna"));
+    writeBytes(dataPath("k_liste/1B_03.TXT"), "01 Anna\r\n");
+    tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("1B_03"));
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(0);
+    });
+    const QString pfad = dataPath("Klassen/1b_03/01 Anna/H1_7_01.txt");
+    EXPECT_EQ(dateizeilen(pfad).value(13), pfad);
+    EXPECT_EQ(protdatei, pfad);
 }

@@ -50,8 +50,7 @@ protected:
         form->showModal();
     }
 
-    template <typename T>
-    T* control(const char* name) { return form->findChild<T*>(QLatin1String(name)); }
+    template <typename T> T* control(const char* name) { return form->findChild<T*>(QLatin1String(name)); }
 
     std::unique_ptr<TForm1> form;
     std::unique_ptr<Platzhalter> verwaltung, hub;
@@ -122,6 +121,25 @@ TEST_F(HauptfensterTest, ChoosingAListRewritesBothLinesOfTheSharedCopy)
     });
 }
 
+TEST_F(HauptfensterTest, AFailedWriteOfTheSharedCopyIsSaidInTheWindow)
+{
+    datenordner("ohne", { "1A" });
+    zeigen([&] {
+        QFile::remove(dataPath("kl.ina"));
+        QDir().mkpath(dataPath("kl.ina"));
+        control<ListBox>("listenwahl")->setItemIndex(0);
+        form->listenwahlClick();
+        auto* meldung = control<Label>("klinameldung");
+        EXPECT_TRUE(meldung->isVisible());
+        EXPECT_TRUE(meldung->caption().startsWith("Die aktive Liste konnte nicht gespeichert werden: "));
+        grabToPng(form.get(), "tavi-klinameldung");
+        QDir().rmdir(dataPath("kl.ina"));
+        form->RadioButton1Click();
+        EXPECT_FALSE(meldung->isVisible());
+    });
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST_F(HauptfensterTest, TheSharedCopysFolderLineIsNotTaken)
 {
     // Another PC reaches the shared folder under another path and wrote that into the shared copy.
@@ -135,39 +153,42 @@ TEST_F(HauptfensterTest, ThePasswordGate)
 {
     int geoeffnet = 0;
     auto verwaltungZaehlen = [&](Form& f) {
-        if (&f == verwaltung.get())
-            ++geoeffnet;
+        if (&f == verwaltung.get()) ++geoeffnet;
     };
     datenordner("ohne", {}, "");
     zeigen([&] { form->Button3Click(); }, verwaltungZaehlen);
     EXPECT_EQ(geoeffnet, 1);
 
     datenordner("ohne", {}, "geheim");
-    zeigen([&] {
-        form->Button3Click();
-        EXPECT_TRUE(control<Panel>("Panel2")->isVisible());
-        EXPECT_EQ(control<Edit>("Edit1")->text(), "******");
-        EXPECT_EQ(form->focusWidget(), control<Edit>("Edit1"));
-        control<Edit>("Edit1")->setText("falsch");
-        form->Button3Click();
-        control<Edit>("Edit1")->setText("geheim");
-        form->Button3Click();
-        form->Button3Click(); // the right text stays: opens at once again
-    }, verwaltungZaehlen);
+    zeigen(
+        [&] {
+            form->Button3Click();
+            EXPECT_TRUE(control<Panel>("Panel2")->isVisible());
+            EXPECT_EQ(control<Edit>("Edit1")->text(), "******");
+            EXPECT_EQ(form->focusWidget(), control<Edit>("Edit1"));
+            control<Edit>("Edit1")->setText("falsch");
+            form->Button3Click();
+            control<Edit>("Edit1")->setText("geheim");
+            form->Button3Click();
+            form->Button3Click(); // the right text stays: opens at once again
+        },
+        verwaltungZaehlen);
     EXPECT_EQ(geoeffnet, 3);
 }
 
 TEST_F(HauptfensterTest, KlInaIsReadAgainWhenAHubCloses)
 {
     datenordner("1A", { "1A", "2B" });
-    zeigen([&] {
-        EXPECT_EQ(control<Label>("Label16")->caption(), "1A");
-        control<Button>("Button1")->Click();
-        EXPECT_EQ(control<Label>("Label16")->caption(), "2B");
-    }, [&](Form& f) {
-        if (&f == hub.get()) // meanwhile another PC chose another list
-            writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n2B\r\n").toUtf8());
-    });
+    zeigen(
+        [&] {
+            EXPECT_EQ(control<Label>("Label16")->caption(), "1A");
+            control<Button>("Button1")->Click();
+            EXPECT_EQ(control<Label>("Label16")->caption(), "2B");
+        },
+        [&](Form& f) {
+            if (&f == hub.get()) // meanwhile another PC chose another list
+                writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n2B\r\n").toUtf8());
+        });
 }
 
 TEST_F(HauptfensterTest, TheFirstRunWritesTheDataFolderAndEnds)
