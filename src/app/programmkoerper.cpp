@@ -20,6 +20,8 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_ber_20.h"
+#include "worksheets/ablhaupt.h"
 
 #include <functional>
 
@@ -76,11 +78,11 @@ const Fenster* fensterliste(int& anzahl)
         { &Form39, "TForm39", "f_sv", echt<TForm39>() },
         { &Form40, "TForm40", "f_sv_vp", echt<TForm40>() },
         { &Form36, "TForm36", "Protokoll", echt<TForm36>() },
-        { &Form29, "TForm29", "Arbeitsblätter", {} },
+        { &Form29, "TForm29", "Arbeitsblätter", echt<TForm29>() },
         { &Form21, "TForm21", "1x1-Felder", {} },
         { &Form22, "TForm22", "Felder_im_100er", {} },
         { &Form3, "TForm3", "Bereich bis 10", {} },
-        { &Form2, "TForm2", "Bereich bis 20", {} },
+        { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", {} },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
