@@ -16,6 +16,8 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_KP.h"
+#include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
@@ -54,7 +56,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form52, "TForm52", "buntes Feld", {} },
         { &Form47, "TForm47", "hangman", {} },
         { &Form49, "TForm49", "Kette", {} },
-        { &Form42, "TForm42", "Knobeln und Planen", {} },
+        { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
         { &Form50, "TForm50", "Pyramide", {} },
@@ -67,7 +69,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form43, "TForm43", "Zeichen für Ziffern", {} },
         { &Form59, "TForm59", "Ziele", {} },
         { &Form58, "TForm58", "Zahlenraten", {} },
-        { &Form41, "TForm41", "Spiele", {} },
+        { &Form41, "TForm41", "Spiele", echt<TForm41>() },
         { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },
         { &Form38, "TForm38", "Grundrechenarten", echt<TForm38>() },
         { &Form30, "TForm30", "Fehleranalysen", echt<TForm30>() },
