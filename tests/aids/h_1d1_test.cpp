@@ -187,3 +187,18 @@ TEST_F(Kl1d1Fenster, HelpPicturesAnimateWhileTheQuotientIsAskedAndAddTheRemainde
     });
     EXPECT_EQ(protzeilen[11], "       Hilfetaste:     10");
 }
+
+TEST_F(Kl1d1Fenster, TheNextTaskBlanksTheWholeWorkAreaOnALargeScreen)
+{
+    skala_x = skala_y = 1.5f;
+    lauf([&](TForm72& h) {
+        h.resize(1500, 1500);
+        h.Strahlb->Click();
+        // The right end of the number line lies beyond the first 1000 pixels.
+        const QPoint ende = h.strahlbox->geometry().topLeft() + punkt(715, 125);
+        ASSERT_GT(ende.x(), 1000);
+        EXPECT_NE(h.canvas().pixel(ende.x(), ende.y()), clBtnFace);
+        h.nocheinebutton->Click();
+        EXPECT_EQ(h.canvas().pixel(ende.x(), ende.y()), clBtnFace);
+    });
+}
