@@ -914,7 +914,8 @@ void TForm63::hhaktiv()
     }
     for (QWidget* g : m_gruppen)
         g->move(kGruppeX, kGruppeY);
-    SetFocus(endebutton);
+    SetFocus(m_rueckfokus ? m_rueckfokus.data() : endebutton);
+    m_rueckfokus = nullptr;
 }
 
 void TForm63::hilfenzu()
@@ -1391,6 +1392,9 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
+    // Asked by an aid that is still open: the hub's set-up on its return would take the focus away again,
+    // so the control keeps it through that set-up.
+    if (isBehindModal()) m_rueckfokus = control;
     SetFocus(control);
 }
 

@@ -3,6 +3,7 @@
 #include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
+#include "aids/h_1d1.h"
 #include "aids/h_haupt.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
@@ -109,7 +110,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form13, "TForm13", "zwischen 10 und 20", {} },
         { &Form20, "TForm20", "kleines 1 x 1", {} },
         { &Form75, "TForm75", "Teilersuche", {} },
-        { &Form72, "TForm72", "1 : 1", {} },
+        { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
         { &Form71, "TForm71", "1x1", {} },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
         { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },

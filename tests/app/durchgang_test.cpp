@@ -190,3 +190,28 @@ TEST_F(DurchgangTest, WithoutSettingsFileTheLauncherShowsItsDefaultsAndStartsThe
     EXPECT_FALSE(QFile::exists(dataPath("sw.ina")));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
+
+TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
+{
+    wahl8 = 1; // the long divisions' remainder choice, none of this aid's business
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button4->Click(); // Malnehmen und Teilen
+            hub->Button55->Click();
+            hub->restgroup->button(1)->click(); // mit Rest
+            hub->startknopf->Click();
+            EXPECT_EQ(hub->focusWidget(), hub->Button55);
+        } else if (auto* hilfe = dynamic_cast<Hilfenfenster*>(&f)) {
+            EXPECT_EQ(&f, Form72);
+            EXPECT_EQ(wahl4, 1);
+            hilfe->endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form72 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(wahl8, 1);
+    EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim kleinen 1:1 (mit Rest)");
+    EXPECT_EQ(protzeilen[4], "Divisoren:             1 2 3 4 5 6 7 8 9 10");
+}
