@@ -1,8 +1,8 @@
 #include "app/programmkoerper.h"
 
-#include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
+#include "aids/h_1x1.h"
 #include "aids/h_haupt.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
@@ -17,6 +17,7 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "shell/dverw.h"
+#include "shell/fenster.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
@@ -32,8 +33,7 @@ struct Fenster {
     std::function<Form*()> erzeugen; // empty: a placeholder until the area is built
 };
 
-template <typename T>
-std::function<Form*()> echt()
+template <typename T> std::function<Form*()> echt()
 {
     return [] { return new T(); };
 }
@@ -106,7 +106,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form20, "TForm20", "kleines 1 x 1", {} },
         { &Form75, "TForm75", "Teilersuche", {} },
         { &Form72, "TForm72", "1 : 1", {} },
-        { &Form71, "TForm71", "1x1", {} },
+        { &Form71, "TForm71", "1x1", echt<TForm71>() },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
         { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },
         { &Form63, "TForm63", "Hilfen", echt<TForm63>() },
@@ -145,13 +145,11 @@ Form* fensterErzeugen()
     const Fenster* liste = fensterliste(n);
     for (int i = 0; i < n; ++i) {
         const Fenster& f = liste[i];
-        *f.zeiger = f.erzeugen ? f.erzeugen()
-                               : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
+        *f.zeiger = f.erzeugen ? f.erzeugen() : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
     }
     // The administration's "Ende" puts the main window's password entry away again.
     static_cast<TForm34*>(Form34)->OnEnde = [] {
-        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2")))
-            passwort->hide();
+        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2"))) passwort->hide();
     };
     return Form1;
 }
