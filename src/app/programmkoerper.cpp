@@ -1,5 +1,6 @@
 #include "app/programmkoerper.h"
 
+#include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
 #include "aids/h_1x1.h"
@@ -17,7 +18,6 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "shell/dverw.h"
-#include "shell/fenster.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
@@ -33,7 +33,8 @@ struct Fenster {
     std::function<Form*()> erzeugen; // empty: a placeholder until the area is built
 };
 
-template <typename T> std::function<Form*()> echt()
+template <typename T>
+std::function<Form*()> echt()
 {
     return [] { return new T(); };
 }
@@ -145,11 +146,13 @@ Form* fensterErzeugen()
     const Fenster* liste = fensterliste(n);
     for (int i = 0; i < n; ++i) {
         const Fenster& f = liste[i];
-        *f.zeiger = f.erzeugen ? f.erzeugen() : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
+        *f.zeiger = f.erzeugen ? f.erzeugen()
+                               : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
     }
     // The administration's "Ende" puts the main window's password entry away again.
     static_cast<TForm34*>(Form34)->OnEnde = [] {
-        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2"))) passwort->hide();
+        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2")))
+            passwort->hide();
     };
     return Form1;
 }
