@@ -157,6 +157,23 @@ TEST_F(Kl1x1Fenster, TipsForFourAndEightShowTwoWays)
         });
 }
 
+TEST_F(Kl1x1Fenster, ANewTaskBlanksTheWholeScaledWorkAreaOnALargeScreen)
+{
+    skala_x = 1.3f;
+    skala_y = 1.3f;
+    lauf("7x8", [&] {
+        hilfe.resize(1400, 1400);
+        hilfe.tippb->Click();
+        // The bottom of the tip's frame lies below pixel row 1000.
+        const QPoint unten = punkt(300, 693 + 274);
+        ASSERT_GT(unten.y(), 1000);
+        EXPECT_EQ(QColor(hilfe.surface().image().pixel(unten)), clGreen);
+        typeText(&hilfe, "56\r");
+        pressKey(&hilfe, Qt::Key_Return);
+        EXPECT_EQ(QColor(hilfe.surface().image().pixel(unten)), clBtnFace);
+    });
+}
+
 TEST_F(Kl1x1Fenster, WithBothLimitsTheRunEndsAfterTheLastTaskWithTheProtocol)
 {
     mindestminuten = 1;
