@@ -107,17 +107,6 @@ TEST(Kl1x1Bilder, ThreeGroupsOfSevenFillTheHundredFieldRowByRow)
     EXPECT_EQ(g[2].last().box, QRect(QPoint(15, 75), QPoint(25, 90)));
 }
 
-TEST(Kl1x1Bilder, ShirtsAndTrousersMeetAtTheirEdges)
-{
-    EXPECT_EQ(hemd(3).first(), QPoint(47, 12));
-    EXPECT_EQ(hemd(3).first(), hemd(3).last());
-    EXPECT_EQ(hose(2).size(), 8);
-    EXPECT_EQ(hemdKragen(3), QPoint(55, 30));
-    EXPECT_EQ(hosenBund(10), QPoint(188, 268));
-    EXPECT_EQ(kleiderfarbe(3), QColor(166, 202, 240));
-    EXPECT_EQ(kleiderfarbe(10), clMoneyGreen);
-}
-
 TEST(Kl1x1Tipp, TheFactorsChooseTheTip)
 {
     struct Fall {

@@ -1,6 +1,5 @@
 #include "aids/h_1x1.h"
 #include "aids/hilfenfixture.h"
-#include "platform/clock.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/paintbox.h"
@@ -172,29 +171,4 @@ TEST_F(Kl1x1Fenster, ANewTaskBlanksTheWholeScaledWorkAreaOnALargeScreen)
         pressKey(&hilfe, Qt::Key_Return);
         EXPECT_EQ(QColor(hilfe.surface().image().pixel(unten)), clBtnFace);
     });
-}
-
-TEST_F(Kl1x1Fenster, WithBothLimitsTheRunEndsAfterTheLastTaskWithTheProtocol)
-{
-    mindestminuten = 1;
-    mindestaufgaben = 1;
-    aufgabenliste[1] = "2x3";
-    vorratsgroesse = 1;
-    nummer = 1;
-    Form dialog;
-    Form65 = &dialog;
-    int dialoge = 0;
-    Form::setModalDriver([&](Form& f) {
-        if (&f == &dialog) {
-            ++dialoge;
-            return;
-        }
-        clockx::TestClock::advance(61 * kSekunde);
-        typeText(&hilfe, "6\r");
-        EXPECT_FALSE(hilfe.isVisible());
-    });
-    hilfe.showModal();
-    EXPECT_EQ(dialoge, 1);
-    EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim kleinen 1x1");
-    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
 }
