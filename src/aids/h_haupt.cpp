@@ -914,8 +914,7 @@ void TForm63::hhaktiv()
     }
     for (QWidget* g : m_gruppen)
         g->move(kGruppeX, kGruppeY);
-    SetFocus(m_rueckfokus ? m_rueckfokus.data() : endebutton);
-    m_rueckfokus = nullptr;
+    SetFocus(endebutton);
 }
 
 void TForm63::hilfenzu()
@@ -1392,10 +1391,19 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
-    // Asked by an aid that is still open: the hub's set-up on its return would take the focus away again,
-    // so the control keeps it through that set-up.
-    if (isBehindModal()) m_rueckfokus = control;
+    if (isBehindModal()) {
+        m_rueckkehrfokus = control;
+        return;
+    }
     SetFocus(control);
+}
+
+void TForm63::childClosed()
+{
+    Form::childClosed();
+    QWidget* control = m_rueckkehrfokus;
+    m_rueckkehrfokus = nullptr;
+    if (control) SetFocus(control);
 }
 
 TForm63* hilfenhub()

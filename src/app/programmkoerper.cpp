@@ -4,6 +4,8 @@
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
 #include "aids/h_1d1.h"
+#include "aids/h_1x1.h"
+#include "aids/h_m1x1.h"
 #include "aids/h_haupt.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
@@ -111,11 +113,11 @@ const Fenster* fensterliste(int& anzahl)
         { &Form20, "TForm20", "kleines 1 x 1", {} },
         { &Form75, "TForm75", "Teilersuche", {} },
         { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
-        { &Form71, "TForm71", "1x1", {} },
+        { &Form71, "TForm71", "1x1", echt<TForm71>() },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
         { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },
         { &Form63, "TForm63", "Hilfen", echt<TForm63>() },
-        { &Form76, "TForm76", "mittl 1x1", {} },
+        { &Form76, "TForm76", "mittl 1x1", echt<TForm76>() },
         { &Form68, "TForm68", "Mengen erkennen", echt<TForm68>() },
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
