@@ -914,7 +914,8 @@ void TForm63::hhaktiv()
     }
     for (QWidget* g : m_gruppen)
         g->move(kGruppeX, kGruppeY);
-    SetFocus(endebutton);
+    SetFocus(m_fokusNachHilfe ? m_fokusNachHilfe.data() : endebutton);
+    m_fokusNachHilfe = nullptr;
 }
 
 void TForm63::hilfenzu()
@@ -1391,6 +1392,8 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
+    // The set-up that runs when the aid has closed would otherwise put the focus on "Hilfen beenden".
+    m_fokusNachHilfe = control;
     SetFocus(control);
 }
 

@@ -196,6 +196,8 @@ private:
 
     QList<QWidget*> m_gruppen;
     QList<QWidget*> m_optionen;
+    // The control an ending aid asked for; the set-up on the aid's return gives it the focus.
+    QPointer<QWidget> m_fokusNachHilfe;
     // Which control shows which value of each section.
     std::unique_ptr<std::map<QString, Bindung>> m_bindungen;
 };

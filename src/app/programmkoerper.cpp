@@ -8,6 +8,7 @@
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
 #include "aids/h_strahl.h"
+#include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -104,7 +105,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form12, "TForm12", "Zehnerübergang", {} },
         { &Form13, "TForm13", "zwischen 10 und 20", {} },
         { &Form20, "TForm20", "kleines 1 x 1", {} },
-        { &Form75, "TForm75", "Teilersuche", {} },
+        { &Form75, "TForm75", "Teilersuche", echt<TForm75>() },
         { &Form72, "TForm72", "1 : 1", {} },
         { &Form71, "TForm71", "1x1", {} },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },

@@ -1,0 +1,79 @@
+#include "aids/h_haupt.h"
+#include "aids/h_teilersuche.h"
+#include "app/programmkoerper.h"
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+// The multiplication aids opened from the hub of the program's own windows, and what the hub shows when
+// they end.
+class Hilfen6UebergabeTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
+        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
+            QDir().mkpath(QFileInfo(ziel).path());
+            QFile::copy(datei, ziel);
+            QFile(ziel).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        skala_x = 0.78f;
+        skala_y = 0.57f;
+        if (!Form1) fensterErzeugen();
+        hub = hilfenhub();
+        ASSERT_NE(hub, nullptr);
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        TaviTest::TearDown();
+    }
+
+    // Shows the hub and runs `imHub` in it; an aid opened meanwhile is noted and driven by `inDerHilfe`.
+    void imHub(const std::function<void()>& imHub, const std::function<void(Form&)>& inDerHilfe)
+    {
+        Form::setModalDriver([&](Form& f) {
+            if (&f == hub)
+                imHub();
+            else if (&f != Form65) {
+                geoeffnet << &f;
+                inDerHilfe(f);
+            }
+        });
+        hub->showModal();
+        Form::setModalDriver({});
+    }
+
+    TForm63* hub = nullptr;
+    QList<Form*> geoeffnet;
+};
+
+TEST_F(Hilfen6UebergabeTest, TheDivisorSearchGivesButton56TheFocusBack)
+{
+    imHub(
+        [&] {
+            hub->Button4->Click();
+            hub->Button56->Click();
+            EXPECT_TRUE(hub->gb1x1->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button56);
+        },
+        [&](Form& f) {
+            auto* t = dynamic_cast<TForm75*>(&f);
+            ASSERT_NE(t, nullptr);
+            EXPECT_EQ(programmcode, 56);
+            t->Endebutton->Click();
+        });
+    EXPECT_EQ(geoeffnet, QList<Form*> { Form75 });
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
