@@ -7,6 +7,7 @@
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
+#include "aids/h_reihenmuster.h"
 #include "aids/h_strahl.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
@@ -116,7 +117,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
-        { &Form73, "TForm73", "Reihen und Muster", {} },
+        { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
         { &Form74, "TForm74", "1x1-Stern", {} },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },

@@ -1,4 +1,5 @@
 #include "aids/h_haupt.h"
+#include "aids/h_reihenmuster.h"
 #include "aids/h_teilersuche.h"
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
@@ -75,5 +76,36 @@ TEST_F(Hilfen6UebergabeTest, TheDivisorSearchGivesButton56TheFocusBack)
             t->Endebutton->Click();
         });
     EXPECT_EQ(geoeffnet, QList<Form*> { Form75 });
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(Hilfen6UebergabeTest, RowsAndPatternsReturnToTheGroupTheyWereStartedFrom)
+{
+    QList<int> codes;
+    imHub(
+        [&] {
+            hub->Button37->Click();
+            hub->Button60->Click();
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->gbpm100->isVisible());
+            EXPECT_FALSE(hub->gb1x1->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button60);
+            hub->Button4->Click();
+            hub->Button52->Click();
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->gb1x1->isVisible());
+            EXPECT_FALSE(hub->gbpm100->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button52);
+        },
+        [&](Form& f) {
+            auto* r = dynamic_cast<TForm73*>(&f);
+            ASSERT_NE(r, nullptr);
+            codes << programmcode;
+            // The hub's step-width choice + 2.
+            EXPECT_EQ(std::abs(r->reihe().schritt), wahl7 + 2);
+            r->Endebutton->Click();
+        });
+    EXPECT_EQ(geoeffnet, (QList<Form*> { Form73, Form73 }));
+    EXPECT_EQ(codes, (QList<int> { 40, 52 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
