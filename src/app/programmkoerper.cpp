@@ -8,6 +8,7 @@
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
 #include "aids/h_reihenmuster.h"
+#include "aids/h_stern.h"
 #include "aids/h_strahl.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
@@ -118,7 +119,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
         { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
-        { &Form74, "TForm74", "1x1-Stern", {} },
+        { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },
         { &Form79, "TForm79", "SV 1", {} },

@@ -1,5 +1,6 @@
 #include "aids/h_haupt.h"
 #include "aids/h_reihenmuster.h"
+#include "aids/h_stern.h"
 #include "aids/h_teilersuche.h"
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
@@ -107,5 +108,28 @@ TEST_F(Hilfen6UebergabeTest, RowsAndPatternsReturnToTheGroupTheyWereStartedFrom)
         });
     EXPECT_EQ(geoeffnet, (QList<Form*> { Form73, Form73 }));
     EXPECT_EQ(codes, (QList<int> { 40, 52 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(Hilfen6UebergabeTest, TheStarGivesButton53TheFocusBack)
+{
+    // Another aid left 0 as its expected number: the star's 0 still chooses no row.
+    zielzahl = 0;
+    imHub(
+        [&] {
+            hub->Button4->Click();
+            hub->Button53->Click();
+            EXPECT_TRUE(hub->gb1x1->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button53);
+        },
+        [&](Form& f) {
+            auto* s = dynamic_cast<TForm74*>(&f);
+            ASSERT_NE(s, nullptr);
+            EXPECT_EQ(programmcode, 53);
+            s->ziffernknopf(0)->Click();
+            EXPECT_TRUE(s->reihenwahl());
+            s->Endebutton->Click();
+        });
+    EXPECT_EQ(geoeffnet, QList<Form*> { Form74 });
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
