@@ -1392,8 +1392,9 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
-    // The set-up that runs when the aid has closed would otherwise put the focus on "Hilfen beenden".
-    m_fokusNachHilfe = control;
+    // While an aid is open: the set-up that runs when it has closed would otherwise put the focus on
+    // "Hilfen beenden".
+    m_fokusNachHilfe = isBehindModal() ? control : nullptr;
     SetFocus(control);
 }
 
