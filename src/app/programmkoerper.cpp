@@ -10,7 +10,10 @@
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
+#include "aids/h_reihenmuster.h"
+#include "aids/h_stern.h"
 #include "aids/h_strahl.h"
+#include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -111,7 +114,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form12, "TForm12", "Zehnerübergang", {} },
         { &Form13, "TForm13", "zwischen 10 und 20", {} },
         { &Form20, "TForm20", "kleines 1 x 1", {} },
-        { &Form75, "TForm75", "Teilersuche", {} },
+        { &Form75, "TForm75", "Teilersuche", echt<TForm75>() },
         { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
         { &Form71, "TForm71", "1x1", echt<TForm71>() },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
@@ -122,8 +125,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
-        { &Form73, "TForm73", "Reihen und Muster", {} },
-        { &Form74, "TForm74", "1x1-Stern", {} },
+        { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
+        { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },
         { &Form79, "TForm79", "SV 1", {} },
