@@ -22,7 +22,10 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_15gewinnt.h"
 #include "games/s_KP.h"
+#include "games/s_tic.h"
+#include "games/s_tictactoe.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
@@ -54,7 +57,7 @@ const Fenster* fensterliste(int& anzahl)
     static const Fenster liste[] = {
         { &Form1, "TForm1", "TAVI", echt<TForm1>() },
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
-        { &Form56, "TForm56", "15 gewinnt", {} },
+        { &Form56, "TForm56", "15 gewinnt", echt<TForm56>() },
         { &Form61, "TForm61", "1x1 Flipper", {} },
         { &Form32, "TForm32", "Nachbarn", {} },
         { &Form57, "TForm57", "Abraum", {} },
@@ -66,8 +69,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
         { &Form50, "TForm50", "Pyramide", {} },
-        { &Form44, "TForm44", "Partnerspiele", {} },
-        { &Form46, "TForm46", "TicTacToe", {} },
+        { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
+        { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
         { &Form54, "TForm54", "vg100", {} },
         { &Form55, "TForm55", "vgSpiel", {} },
         { &Form62, "TForm62", "Wörterraten", {} },

@@ -189,3 +189,12 @@ const BoundedArray<Text<1>, 0, 3> operatorzeichen = [] {
 }();
 BoundedArray<Text<2>, 0, 40> operatortexte;
 int operatorzahl;
+
+// The partner games
+Text<6> spielername1, spielername2;
+int punkte1, punkte2;
+Text<4> amzug;
+byte beginner;
+byte letztersieger;
+byte gewonnen;
+byte spielende;

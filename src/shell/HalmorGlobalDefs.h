@@ -205,3 +205,12 @@ extern BoundedArray<shortint, 0, 9> maschinenzahlen;
 extern const BoundedArray<Text<1>, 0, 3> operatorzeichen;
 extern BoundedArray<Text<2>, 0, 40> operatortexte;
 extern int operatorzahl;
+
+// The partner games: the two players, whose turn it is, who begins, the score
+extern Text<6> spielername1, spielername2;
+extern int punkte1, punkte2;
+extern Text<4> amzug;
+extern byte beginner;
+extern byte letztersieger;
+extern byte gewonnen;
+extern byte spielende;
