@@ -13,6 +13,7 @@
 #include "aids/h_reihenmuster.h"
 #include "aids/h_stern.h"
 #include "aids/h_strahl.h"
+#include "aids/h_tab1.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
@@ -131,7 +132,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
         { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
-        { &Form70, "TForm70", "Rechnen in Tabellen", {} },
+        { &Form70, "TForm70", "Rechnen in Tabellen", echt<TForm70>() },
         { &Form79, "TForm79", "SV 1", {} },
         { &Form80, "TForm80", "SV2", {} },
         { &Form81, "TForm81", "SV3", {} },
