@@ -20,7 +20,11 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_ber_10.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_zerl.h"
+#include "worksheets/a_zue20.h"
+#include "worksheets/a_zw1020.h"
 #include "worksheets/ablhaupt.h"
 
 #include <functional>
@@ -81,7 +85,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form29, "TForm29", "Arbeitsblätter", echt<TForm29>() },
         { &Form21, "TForm21", "1x1-Felder", {} },
         { &Form22, "TForm22", "Felder_im_100er", {} },
-        { &Form3, "TForm3", "Bereich bis 10", {} },
+        { &Form3, "TForm3", "Bereich bis 10", echt<TForm3>() },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", {} },
         { &Form26, "TForm26", "Domino", {} },
@@ -102,9 +106,9 @@ const Fenster* fensterliste(int& anzahl)
         { &Form28, "TForm28", "Überschlag", {} },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
-        { &Form4, "TForm4", " Mengen zerlegen", {} },
-        { &Form12, "TForm12", "Zehnerübergang", {} },
-        { &Form13, "TForm13", "zwischen 10 und 20", {} },
+        { &Form4, "TForm4", " Mengen zerlegen", echt<TForm4>() },
+        { &Form12, "TForm12", "Zehnerübergang", echt<TForm12>() },
+        { &Form13, "TForm13", "zwischen 10 und 20", echt<TForm13>() },
         { &Form20, "TForm20", "kleines 1 x 1", {} },
         { &Form75, "TForm75", "Teilersuche", {} },
         { &Form72, "TForm72", "1 : 1", {} },

@@ -6,6 +6,7 @@
 #include "support/fixtures.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/ablhaupt.h"
+#include "worksheets/familienform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -117,17 +118,25 @@ TEST_F(ArbeitsblaetterTest, TheMenuOpensTheFourSheetsTheKnobelkaestenAndTheDomin
             hub->Button1->Click();
             esc(f);
         } else if (&f == menue) {
-            wieoft = 3;
             programmcode = 44;
             grabToPng(menue, "a_ber_20");
-            for (Button* b :
-                { menue->Button5, menue->Button1, menue->Button2, menue->Button3, menue->Button6, menue->Button7 })
+            for (Button* b : { menue->Button5, menue->Button1, menue->Button2, menue->Button3 })
                 b->Click();
+            // The sheets set their own copies; the menu sets nothing.
+            wieoft = 3;
+            menue->Button6->Click();
+            menue->Button7->Click();
             EXPECT_EQ(wieoft, 3);
             EXPECT_EQ(programmcode, 44);
             esc(f);
-        } else
+        } else {
+            // A sheet opened from the menu shows the lists saved in the data folder and one copy.
+            if (auto* blatt = dynamic_cast<Familienform*>(&f)) {
+                EXPECT_EQ(blatt->Edit8->text(), "1");
+                EXPECT_GT(blatt->vorrat().groesse(), 0);
+            }
             f.Close();
+        }
     });
     hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form4, Form3, Form13, Form12, Form23, Form26 }));
