@@ -7,7 +7,9 @@
 #include "worksheets/awina.h"
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
+#include "worksheets/einmaleins_logik.h"
 #include "worksheets/familienblatt_logik.h"
+#include "worksheets/knobelkasten_logik.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -74,6 +76,38 @@ void MengenZerlegen(benchmark::State& state)
         zerlegen::drucken(zerlegen::blatt(3, { 2, 1, 1, 2, 1, 1, 2 }, true), 1);
 }
 BENCHMARK(MengenZerlegen)->Unit(benchmark::kMillisecond);
+
+void Knobelkaesten(benchmark::State& state)
+{
+    for (auto _ : state)
+        knobel::drucken(knobel::additionsblatt(3, 6, 6), 1);
+}
+BENCHMARK(Knobelkaesten)->Unit(benchmark::kMillisecond);
+
+void KnobelkaestenEinmaleins(benchmark::State& state)
+{
+    for (auto _ : state)
+        knobel::drucken(knobel::einmaleinsblatt({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5 }, 3, 6), 1);
+}
+BENCHMARK(KnobelkaestenEinmaleins)->Unit(benchmark::kMillisecond);
+
+void EinmaleinsFelder(benchmark::State& state)
+{
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, true));
+    for (auto _ : state)
+        einmaleins::drucken(einmaleins::felderblatt(vorrat), 1);
+}
+BENCHMARK(EinmaleinsFelder)->Unit(benchmark::kMillisecond);
+
+void Hunderterfelder(benchmark::State& state)
+{
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, false));
+    for (auto _ : state)
+        einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+}
+BENCHMARK(Hunderterfelder)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
