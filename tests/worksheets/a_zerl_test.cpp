@@ -1,12 +1,6 @@
-#include "platform/controls.h"
-#include "platform/printer.h"
+#include "blattfixture.h"
 #include "platform/random.h"
-#include "shell/HalmorGlobalDefs.h"
-#include "support/fixtures.h"
 #include "worksheets/a_zerl.h"
-
-#include <QTest>
-#include <set>
 
 TEST(ZerlegenTest, PartsRepeatOnlyAfterEveryPossiblePartOfTheQuantityWasGiven)
 {
@@ -33,21 +27,7 @@ TEST(ZerlegenTest, PartsRepeatOnlyAfterEveryPossiblePartOfTheQuantityWasGiven)
     EXPECT_EQ(zerlegen::punktX(0, 4, 4) + 45, 735);
 }
 
-class ZerlegenFensterTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-};
+using ZerlegenFensterTest = BlattTest;
 
 TEST_F(ZerlegenFensterTest, PrintsTheLayoutShownAndReopensInLayoutOne)
 {

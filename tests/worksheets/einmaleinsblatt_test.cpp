@@ -1,43 +1,17 @@
-#include "platform/controls.h"
-#include "platform/printer.h"
-#include "shell/HalmorGlobalDefs.h"
-#include "support/fixtures.h"
+#include "blattfixture.h"
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_knk2.h"
 
-#include <QFile>
-#include <QTest>
-#include <set>
-
-class EinmaleinsblattTest : public TaviTest {
+class EinmaleinsblattTest : public BlattTest {
 protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        datpfad = dataFolder();
-        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
-        QFile::setPermissions(dataPath("aw.ina"), QFile::ReadOwner | QFile::WriteOwner);
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    void zeigen(Form& f, const std::function<void()>& schritte)
-    {
-        Form::setModalDriver([&](Form&) { schritte(); });
-        f.showModal();
-    }
     // Ticks the factors given, as clicks would.
-    static void ankreuzen(ListBox* box, const std::set<int>& faktoren)
+    static void faktoren(ListBox* box, const std::set<int>& faktoren)
     {
-        for (int i = 0; i < box->count(); ++i)
-            box->setSelected(i, faktoren.count(i + 2) > 0);
-        box->OnClick();
+        std::set<int> items;
+        for (int f : faktoren)
+            items.insert(f - 2);
+        ankreuzen(box, items);
     }
 };
 
@@ -46,8 +20,8 @@ TEST_F(EinmaleinsblattTest, KnobelkaestenOfTheSmallTableNeedAsManyTasksAsABoxHol
     TForm25 form;
     zeigen(form, [&] {
         EXPECT_EQ(form.vorrat().groesse(), 81);
-        ankreuzen(form.ListBox1, { 3 });
-        ankreuzen(form.ListBox2, { 2, 3, 4, 5, 6, 7, 8, 9 });
+        faktoren(form.ListBox1, { 3 });
+        faktoren(form.ListBox2, { 2, 3, 4, 5, 6, 7, 8, 9 });
         EXPECT_EQ(form.Label22->caption(), " bildbare Aufgaben:  8 ");
         EXPECT_TRUE(form.Button2->isEnabled());
         form.Edit8->clear();
@@ -55,7 +29,7 @@ TEST_F(EinmaleinsblattTest, KnobelkaestenOfTheSmallTableNeedAsManyTasksAsABoxHol
         form.Button2->Click();
         EXPECT_EQ(form.Edit8->text(), "1");
         EXPECT_EQ(form.Button2->caption(), "drucken");
-        ankreuzen(form.ListBox2, { 7 });
+        faktoren(form.ListBox2, { 7 });
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(form.RadioGroup3->button(i), Qt::LeftButton);
             EXPECT_FALSE(form.Button2->isEnabled());
@@ -92,7 +66,7 @@ TEST_F(EinmaleinsblattTest, FieldSheetsBuildTheirPoolFromTheListsAlsoWithoutTheS
     zeigen(felder, [&] {
         EXPECT_EQ(felder.Label15->caption(), " bildbare Aufgaben: 0 ");
         EXPECT_FALSE(felder.Button2->isEnabled());
-        ankreuzen(felder.ListBox1, { 4, 7 });
+        faktoren(felder.ListBox1, { 4, 7 });
         EXPECT_EQ(felder.Label15->caption(), " bildbare Aufgaben:  2 ");
         EXPECT_TRUE(felder.Button2->isEnabled());
         grabToPng(&felder, "a_1x1_f1");
@@ -109,8 +83,8 @@ TEST_F(EinmaleinsblattTest, FieldSheetsBuildTheirPoolFromTheListsAlsoWithoutTheS
     TForm22 hunderter;
     zeigen(hunderter, [&] {
         EXPECT_FALSE(hunderter.Button3->isEnabled());
-        ankreuzen(hunderter.ListBox1, { 3 });
-        ankreuzen(hunderter.ListBox2, { 4, 5 });
+        faktoren(hunderter.ListBox1, { 3 });
+        faktoren(hunderter.ListBox2, { 4, 5 });
         grabToPng(&hunderter, "a_1x1_f2");
         hunderter.Button3->Click();
         hunderter.Button4->Click();

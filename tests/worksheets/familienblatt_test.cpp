@@ -1,4 +1,4 @@
-#include "platform/printer.h"
+#include "blattfixture.h"
 #include "support/fixtures.h"
 #include "worksheets/a_zerl_logik.h"
 #include "worksheets/familienblatt_logik.h"
@@ -7,33 +7,19 @@
 
 using namespace familienblatt;
 
-namespace {
-
-// The texts a page holds with their positions, as "text@x,y".
-QStringList texte(const Printer::Document& doc)
-{
-    QStringList t;
-    for (const DrawOp& op : doc.pages[0])
-        if (op.kind == DrawOp::Kind::Text)
-            t << QStringLiteral("%1@%2,%3").arg(op.text).arg(op.points[0].x()).arg(op.points[0].y());
-    return t;
-}
-
-} // namespace
-
 TEST(FamilienblattTest, TheFormsOfOnePlusTaskAndTheirSolutions)
 {
     const QStringList zehn { " 3 + 4 = __", " 7 - 4 = __", " 3 + _ =  7", " 7 - _ =  3", "__ + 4 =  7", "__ - 4 =  3",
         " 7 = 4 + __" };
     const std::vector<int> loesungen { 7, 3, 4, 4, 3, 7, 3 };
     for (int art = 1; art <= 7; ++art) {
-        EXPECT_EQ(aufgabentext(bereich10(), art, 3, 4, 7), zehn.at(art - 1));
+        EXPECT_EQ(familienblatt::aufgabentext(bereich10(), art, 3, 4, 7), zehn.at(art - 1));
         EXPECT_EQ(loesung(art, 3, 4, 7), loesungen[size_t(art - 1)]);
     }
-    EXPECT_EQ(aufgabentext(zehneruebergang(), 4, 8, 7, 15), "15 - _ =  8");
+    EXPECT_EQ(familienblatt::aufgabentext(zehneruebergang(), 4, 8, 7, 15), "15 - _ =  8");
     EXPECT_EQ(loesung(4, 8, 7, 15), 7);
-    EXPECT_EQ(aufgabentext(zwischen10und20(), 3, 14, 3, 17), "14 + __ = 17");
-    EXPECT_EQ(aufgabentext(zwischen10und20(), 1, 10, 10, 20).size(), 12);
+    EXPECT_EQ(familienblatt::aufgabentext(zwischen10und20(), 3, 14, 3, 17), "14 + __ = 17");
+    EXPECT_EQ(familienblatt::aufgabentext(zwischen10und20(), 1, 10, 10, 20).size(), 12);
 }
 
 TEST(FamilienblattTest, RowsFollowTheKindsAndPairsPutTheTaskUpTo10AboveItsAnalogue)
@@ -57,32 +43,13 @@ TEST(FamilienblattTest, RowsFollowTheKindsAndPairsPutTheTaskUpTo10AboveItsAnalog
     EXPECT_EQ(blatt(zwischen10und20(), std::vector<int>(10, 1003), { 5 }, 0, true).zeilen[0].text, " 0 +  3 = __");
 }
 
-class FamilienblattDruckTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    // Keeps the page to look at.
-    static void ablegen(const QString& name)
-    {
-        QDir().mkpath(QStringLiteral(TAVI_TEST_OUTPUT));
-        Printer::writePdf(printer().recorded().last(), QStringLiteral(TAVI_TEST_OUTPUT "/") + name + ".pdf");
-    }
-};
+using FamilienblattDruckTest = BlattTest;
 
 TEST_F(FamilienblattDruckTest, HalfPagesHaveACutLineAndAStripEach)
 {
     const std::vector<int> codes { 12, 13, 21, 22, 31, 12, 13, 21, 22, 31 };
     drucken(blatt(bereich10(), codes, { 10 }, 0, true), 2);
-    QStringList t = texte(printer().recorded().last());
+    QStringList t = texte();
     EXPECT_TRUE(t.contains("Ergebnisse:@150,-1430"));
     EXPECT_TRUE(t.contains("3@450,-1430"));
     EXPECT_TRUE(t.contains("Ergebnisse:@150,-2750"));
@@ -91,7 +58,7 @@ TEST_F(FamilienblattDruckTest, HalfPagesHaveACutLineAndAStripEach)
     EXPECT_EQ(printer().recorded().last().copies, 2);
 
     drucken(blatt(zehneruebergang(), { 19, 28, 37, 46, 55, 64, 73, 82, 91, 19 }, { 10 }, 1, true), 1);
-    t = texte(printer().recorded().last());
+    t = texte();
     EXPECT_TRUE(t.contains("Ergebnisse:@900,-1400"));
     EXPECT_TRUE(t.contains("10@1180,-1400"));
     EXPECT_TRUE(t.contains("10@1580,-1400"));

@@ -1,57 +1,9 @@
-#include "platform/controls.h"
-#include "platform/printer.h"
-#include "shell/HalmorGlobalDefs.h"
-#include "support/fixtures.h"
+#include "blattfixture.h"
 #include "worksheets/a_ber_10.h"
 #include "worksheets/a_zue20.h"
 #include "worksheets/a_zw1020.h"
 
-#include <QFile>
-#include <QTest>
-#include <set>
-
-class FamilienformTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        datpfad = dataFolder();
-        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
-        QFile::setPermissions(dataPath("aw.ina"), QFile::ReadOwner | QFile::WriteOwner);
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    void zeigen(Form& f, const std::function<void()>& schritte)
-    {
-        Form::setModalDriver([&](Form&) { schritte(); });
-        f.showModal();
-    }
-    // Ticks exactly the items at the given indices, as clicks would.
-    static void ankreuzen(ListBox* box, const std::set<int>& items)
-    {
-        for (int i = 0; i < box->count(); ++i)
-            box->setSelected(i, items.count(i) > 0);
-        box->OnClick();
-    }
-    static std::set<int> alle(int n)
-    {
-        std::set<int> s;
-        for (int i = 0; i < n; ++i)
-            s.insert(i);
-        return s;
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using FamilienformTest = BlattTest;
 
 TEST_F(FamilienformTest, Bereich10BuildsItsPoolFromTheTicksAndPrintsItsOwnPicture)
 {

@@ -1,4 +1,4 @@
-#include "platform/printer.h"
+#include "blattfixture.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
 #include "worksheets/blattrahmen_logik.h"
@@ -112,25 +112,7 @@ TEST(KnobelkastenTest, SmallTableBoxesTakeTheChosenFactors)
     }
 }
 
-class KnobelDruckTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void ablegen(const QString& name)
-    {
-        QDir().mkpath(QStringLiteral(TAVI_TEST_OUTPUT));
-        Printer::writePdf(printer().recorded().last(), QStringLiteral(TAVI_TEST_OUTPUT "/") + name + ".pdf");
-    }
-};
+using KnobelDruckTest = BlattTest;
 
 TEST_F(KnobelDruckTest, TheStripKeepsEachGeneratedTask)
 {
