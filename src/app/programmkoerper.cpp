@@ -32,7 +32,17 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_1x1.h"
+#include "worksheets/a_1x1_f1.h"
+#include "worksheets/a_1x1_f2.h"
+#include "worksheets/a_ber_10.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_knk.h"
+#include "worksheets/a_knk1.h"
+#include "worksheets/a_knk2.h"
+#include "worksheets/a_zerl.h"
+#include "worksheets/a_zue20.h"
+#include "worksheets/a_zw1020.h"
 #include "worksheets/ablhaupt.h"
 
 #include <functional>
@@ -91,18 +101,18 @@ const Fenster* fensterliste(int& anzahl)
         { &Form40, "TForm40", "f_sv_vp", echt<TForm40>() },
         { &Form36, "TForm36", "Protokoll", echt<TForm36>() },
         { &Form29, "TForm29", "Arbeitsblätter", echt<TForm29>() },
-        { &Form21, "TForm21", "1x1-Felder", {} },
-        { &Form22, "TForm22", "Felder_im_100er", {} },
-        { &Form3, "TForm3", "Bereich bis 10", {} },
+        { &Form21, "TForm21", "1x1-Felder", echt<TForm21>() },
+        { &Form22, "TForm22", "Felder_im_100er", echt<TForm22>() },
+        { &Form3, "TForm3", "Bereich bis 10", echt<TForm3>() },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", {} },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
         { &Form18, "TForm18", "hs_4", {} },
         { &Form19, "TForm19", "hs_5", {} },
-        { &Form23, "TForm23", "Knobelkästen", {} },
-        { &Form24, "TForm24", "knk8var", {} },
-        { &Form25, "TForm25", "kbk4var", {} },
+        { &Form23, "TForm23", "Knobelkästen", echt<TForm23>() },
+        { &Form24, "TForm24", "knk8var", echt<TForm24>() },
+        { &Form25, "TForm25", "kbk4var", echt<TForm25>() },
         { &Form27, "TForm27", "Komma", {} },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
@@ -114,10 +124,10 @@ const Fenster* fensterliste(int& anzahl)
         { &Form28, "TForm28", "Überschlag", {} },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
-        { &Form4, "TForm4", " Mengen zerlegen", {} },
-        { &Form12, "TForm12", "Zehnerübergang", {} },
-        { &Form13, "TForm13", "zwischen 10 und 20", {} },
-        { &Form20, "TForm20", "kleines 1 x 1", {} },
+        { &Form4, "TForm4", " Mengen zerlegen", echt<TForm4>() },
+        { &Form12, "TForm12", "Zehnerübergang", echt<TForm12>() },
+        { &Form13, "TForm13", "zwischen 10 und 20", echt<TForm13>() },
+        { &Form20, "TForm20", "kleines 1 x 1", echt<TForm20>() },
         { &Form75, "TForm75", "Teilersuche", echt<TForm75>() },
         { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
         { &Form71, "TForm71", "1x1", echt<TForm71>() },

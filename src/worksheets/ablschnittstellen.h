@@ -9,10 +9,20 @@ public:
     virtual void Panel5Verbergen() = 0;
 };
 
-// "Knobelkästen": the "Bereich bis 20" menu makes its button for the space up to 20 (Button5) the first in
-// the tab order before showing it.
+// "Knobelkästen": a topic menu makes the button of its own topic the first in the tab order before showing
+// it: "Bereich bis 20" the space up to 20 (Button5), "Raum 100 (+/-)" the space up to 100 (Button1),
+// "kleines  1 x 1" the small table (Button3).
 class KnobelVorbereitung {
 public:
     virtual ~KnobelVorbereitung() = default;
     virtual void Button5Zuerst() = 0;
+    virtual void Button1Zuerst() = 0;
+    virtual void Button3Zuerst() = 0;
+};
+
+// "Domino": the "kleines  1 x 1" menu makes the kind button "*" (Button6) the first in the tab order.
+class DominoVorbereitung {
+public:
+    virtual ~DominoVorbereitung() = default;
+    virtual void Button6Zuerst() = 0;
 };
