@@ -35,7 +35,9 @@ TEST(Kette, TasksStayInTheirRangeAndNeverRepeatTheFirstNumberOrTarget)
                         EXPECT_NE(a.ziel, letzter);
                         const int l = loesungszahl(a.ziel, n);
                         EXPECT_TRUE(l >= 1 && l <= 16) << a.ziel;
-                        if (n == 4 && bereich == 2) EXPECT_LE(a.ziel, 31);
+                        if (n == 4 && bereich == 2) {
+                            EXPECT_LE(a.ziel, 31);
+                        }
                         letzter = a.ziel;
                     } else {
                         EXPECT_NE(a.a, letzter);
@@ -80,7 +82,9 @@ TEST(Kette, TenWrongPairsInARowAreTooHard)
     for (int i = 1; i <= 10; ++i) {
         s.pruefen(0, 0);
         s.naechstesPaar();
-        if (i == 9) EXPECT_EQ(s.caption(), "letzte Chance!");
+        if (i == 9) {
+            EXPECT_EQ(s.caption(), "letzte Chance!");
+        }
     }
     EXPECT_TRUE(s.zuSchwer());
     EXPECT_EQ(s.caption(), "das ist wohl zu schwer für dich");

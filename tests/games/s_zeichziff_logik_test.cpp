@@ -81,8 +81,12 @@ TEST(Zeichenspiel, TasksKeepTheirRulesOverManyGames)
                 else
                     EXPECT_TRUE(c >= 4 && c <= 64) << a->text.toStdString();
             }
-            if (z.op == ':') EXPECT_NE(z.links, 0);
-            if (nurGeteilt) EXPECT_EQ(z.op, QChar(':'));
+            if (z.op == ':') {
+                EXPECT_NE(z.links, 0);
+            }
+            if (nurGeteilt) {
+                EXPECT_EQ(z.op, QChar(':'));
+            }
             // No two tasks rest on the same sum or product: "13-8= 5" blocks a later sum 13.
             EXPECT_FALSE(ergebnisse.contains(c)) << a->text.toStdString();
             ergebnisse << c;
