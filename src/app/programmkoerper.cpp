@@ -18,6 +18,7 @@
 #include "analyses/f_sv_vp.h"
 #include "games/s_KP.h"
 #include "games/s_kette.h"
+#include "games/s_pyra.h"
 #include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
@@ -59,7 +60,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
-        { &Form50, "TForm50", "Pyramide", {} },
+        { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
         { &Form44, "TForm44", "Partnerspiele", {} },
         { &Form46, "TForm46", "TicTacToe", {} },
         { &Form54, "TForm54", "vg100", {} },
