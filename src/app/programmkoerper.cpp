@@ -19,6 +19,7 @@
 #include "games/s_KP.h"
 #include "games/s_kette.h"
 #include "games/s_pyra.h"
+#include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
@@ -66,7 +67,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form54, "TForm54", "vg100", {} },
         { &Form55, "TForm55", "vgSpiel", {} },
         { &Form62, "TForm62", "Wörterraten", {} },
-        { &Form53, "TForm53", "Form53", {} },
+        { &Form53, "TForm53", "Form53", echt<TForm53>() },
         { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
         { &Form59, "TForm59", "Ziele", {} },
         { &Form58, "TForm58", "Zahlenraten", {} },

@@ -19,6 +19,8 @@ public:
     // Backspace: the last digit goes.
     void zurueck();
     void leeren() { m_text.clear(); }
+    // A whole number at once (a number button), cut to the length.
+    void setzen(const QString& zahl) { m_text = zahl.left(m_laenge); }
     void setFuehrendeNull(bool erlaubt) { m_fuehrendeNull = erlaubt; }
 
     // The digits typed (empty while none).
