@@ -25,8 +25,12 @@
 #include "analyses/f_sv_vp.h"
 #include "games/s_15gewinnt.h"
 #include "games/s_KP.h"
+#include "games/s_kette.h"
+#include "games/s_pyra.h"
 #include "games/s_tic.h"
 #include "games/s_tictactoe.h"
+#include "games/s_zauber.h"
+#include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
@@ -75,18 +79,18 @@ const Fenster* fensterliste(int& anzahl)
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", {} },
         { &Form47, "TForm47", "hangman", {} },
-        { &Form49, "TForm49", "Kette", {} },
+        { &Form49, "TForm49", "Kette", echt<TForm49>() },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
-        { &Form50, "TForm50", "Pyramide", {} },
+        { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
         { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
         { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
         { &Form54, "TForm54", "vg100", {} },
         { &Form55, "TForm55", "vgSpiel", {} },
         { &Form62, "TForm62", "Wörterraten", {} },
-        { &Form53, "TForm53", "Form53", {} },
-        { &Form43, "TForm43", "Zeichen für Ziffern", {} },
+        { &Form53, "TForm53", "Form53", echt<TForm53>() },
+        { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
         { &Form59, "TForm59", "Ziele", {} },
         { &Form58, "TForm58", "Zahlenraten", {} },
         { &Form41, "TForm41", "Spiele", echt<TForm41>() },

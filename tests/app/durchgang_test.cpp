@@ -3,6 +3,8 @@
 #include "analyses/f_haupt.h"
 #include "app/programmkoerper.h"
 #include "games/s_KP.h"
+#include "games/s_kette.h"
+#include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -127,6 +129,9 @@ TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
             QTest::mouseClick(kp->RadioGroup6->button(2), Qt::LeftButton);
             kp->Button2->Click();
             kp->Button10->Click();
+        } else if (auto* kette = dynamic_cast<TForm49*>(&f)) {
+            EXPECT_EQ(kette->Button1->caption(), "1. Startzahl gefunden");
+            EXPECT_GE(kette->glieder()[3], 21);
         }
     });
     EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form49 }));
@@ -136,6 +141,32 @@ TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
     erwartet.replace("kette\r\n1 1\r\n", "kette\r\n3 2\r\n");
     EXPECT_EQ(readBytes(dataPath("sw.ina")), erwartet);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(DurchgangTest, SymbolsForDigitsPlaysWithTheOperationsChosenInTheLauncher)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button4")->Click();
+        else if (auto* hub = dynamic_cast<TForm41*>(&f))
+            hub->Button4->Click();
+        else if (auto* kp = dynamic_cast<TForm42*>(&f)) {
+            for (int i = 0; i < 3; ++i) // only "geteilt" stays
+                QTest::mouseClick(kp->ListBox1->viewport(), Qt::LeftButton, {},
+                    kp->ListBox1->visualItemRect(kp->ListBox1->item(i)).center());
+            EXPECT_TRUE(kp->Button2->isEnabled());
+            kp->Button2->Click();
+        } else if (auto* zeichen = dynamic_cast<TForm43*>(&f)) {
+            EXPECT_EQ(zeichen->spiel().aufgabenzahl(), 1);
+            for (int n = 2; n <= 5; ++n)
+                zeichen->Button13->Click();
+            EXPECT_EQ(zeichen->spiel().aufgabenzahl(), 5);
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form43 }));
+    EXPECT_EQ(rechenartzeichen[0], "n");
+    EXPECT_EQ(rechenartzeichen[3], ":");
+    EXPECT_TRUE(readBytes(dataPath("sw.ina")).contains("zfz\r\n-1 -1 -1 3\r\n"));
 }
 
 TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)
