@@ -8,6 +8,7 @@
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
 #include "aids/h_strahl.h"
+#include "aids/h_sv1.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -119,7 +120,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form74, "TForm74", "1x1-Stern", {} },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },
-        { &Form79, "TForm79", "SV 1", {} },
+        { &Form79, "TForm79", "SV 1", echt<TForm79>() },
         { &Form80, "TForm80", "SV2", {} },
         { &Form81, "TForm81", "SV3", {} },
         { &Form78, "TForm78", "halbschriftlich", {} },
