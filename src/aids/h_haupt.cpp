@@ -915,6 +915,8 @@ void TForm63::hhaktiv()
     for (QWidget* g : m_gruppen)
         g->move(kGruppeX, kGruppeY);
     SetFocus(endebutton);
+    if (m_fokusNachHilfe) SetFocus(m_fokusNachHilfe);
+    m_fokusNachHilfe = nullptr;
 }
 
 void TForm63::hilfenzu()
@@ -1391,6 +1393,7 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
+    if (isBehindModal()) m_fokusNachHilfe = control;
     SetFocus(control);
 }
 

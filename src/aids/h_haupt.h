@@ -11,6 +11,7 @@
 #include "platform/form.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <memory>
@@ -198,6 +199,8 @@ private:
     QList<QWidget*> m_optionen;
     // Which control shows which value of each section.
     std::unique_ptr<std::map<QString, Bindung>> m_bindungen;
+    // The control an aid focused at its end; the hub's set-up on its return leaves the focus there.
+    QPointer<QWidget> m_fokusNachHilfe;
 };
 
 // The hub as the aids reach it (Form63), or null while the program body holds a stand-in there.

@@ -1,11 +1,12 @@
 #include "aids/h_haupt.h"
 #include "aids/hilfenrahmen.h"
+#include "aids/schriftrahmen.h"
 #include "analyses/f_haupt.h"
+#include "app/programmkoerper.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
-#include "app/programmkoerper.h"
 #include "support/fixtures.h"
 
 #include <QDir>
@@ -96,4 +97,31 @@ TEST_F(DurchgangTest, AreasNotYetBuiltOpenTheirStandIns)
     EXPECT_TRUE(dynamic_cast<Platzhalter*>(Form41));
     EXPECT_EQ(Form41->caption(), "Spiele");
     EXPECT_EQ(Form29->caption(), "Arbeitsblätter");
+}
+
+TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click(); // schriftliche Rechenverfahren
+            hub->BitBtn2->Click();
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_Plus->isVisible());
+            EXPECT_TRUE(hub->startknopf->isVisible());
+            EXPECT_TRUE(hub->startknopf->isEnabled());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            const QString w = sv->schritte().wahltext;
+            for (int s = int(w.size()); s >= 1; --s)
+                if (w.at(s - 1) != u' ') sv->zeichenEingeben(w.at(s - 1));
+            EXPECT_EQ(anzahl, 1);
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form79 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[4], "Rechenart:             HZE + HZE ");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
 }
