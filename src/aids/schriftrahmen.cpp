@@ -47,6 +47,9 @@ Schriftfenster::Schriftfenster(QWidget* parent)
     feldbox->setObjectName(QStringLiteral("feldbox"));
     meldebox = new PaintBox(this);
     meldebox->setObjectName(QStringLiteral("meldebox"));
+    // The boxes reach under the buttons on the right; a paint box lies below every button.
+    feldbox->lower();
+    meldebox->lower();
 
     tastenfeld = std::make_unique<Tastenfeld>(this, 0u, ziffernblock());
     rechner = tastenfeld->Rechner;
@@ -158,7 +161,7 @@ void Schriftfenster::eingabenFreigeben()
 void Schriftfenster::aufgabeStellen()
 {
     meldungLoeschen();
-    feldZeichnen(schrift::karopapier());
+    feldZeichnen(papier());
     aufgabeErzeugen();
     aufgabeZeichnen();
     // No button holds the focus while the pupil types: Enter and the space bar then press nothing (on the

@@ -33,8 +33,9 @@ public:
     // What meldebox shows since it was last cleared.
     const schrift::Bild& meldung() const { return m_meldung; }
 
-    // A typed character (a digit button, or a key of the aid's own): checked against the expected one.
-    void zeichenEingeben(QChar zeichen);
+    // A typed character (a digit button, or a key of the aid's own): checked against the expected one. An aid
+    // with a check of its own replaces it (and calls loesen() past the last step).
+    virtual void zeichenEingeben(QChar zeichen);
     void zeigebuttonClick();
 
 protected:
@@ -64,6 +65,8 @@ protected:
     virtual void aufgabeVorbereiten() { }
     // The dispatcher: makes the task and begins m_schritte.
     virtual void aufgabeErzeugen() = 0;
+    // The squared paper of a new task (the aids with a smaller sheet draw their own).
+    virtual schrift::Bild papier() const { return schrift::karopapier(); }
     // Draws the task on the squared paper.
     virtual void aufgabeZeichnen() = 0;
     // Before a typed character is compared (e.g. a help mark erased).
@@ -96,9 +99,9 @@ protected:
     void feldZeichnen(const schrift::Bild& bild);
     void meldungZeichnen(const schrift::Bild& bild);
     void meldungLoeschen();
-
-private:
+    // The task is solved: its mark, counted, the keypad off, "noch eine Aufgabe?" focused, the bars.
     void loesen();
 
+private:
     schrift::Bild m_meldung;
 };
