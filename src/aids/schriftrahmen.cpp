@@ -23,7 +23,6 @@ Tastenfeld::Anordnung ziffernblock()
     return a;
 }
 
-const QRect kFeldPlatz { 10, 10, 790, 650 };
 const QRect kZeigePlatz { 765, 130, 200, 45 };
 const QRect kHilfePlatz { 765, 200, 200, 45 };
 
@@ -134,7 +133,8 @@ void Schriftfenster::anordnen(const DesignGrid& g)
     Hilfenfenster::anordnen(g);
     g.fontHeight(weiterbutton, vorgaben.nocheineSchrifthoehe);
     g.fontHeight(Endebutton, 20);
-    g.place(feldbox, kFeldPlatz.x(), kFeldPlatz.y(), kFeldPlatz.width(), kFeldPlatz.height());
+    const QRect& f = schriftvorgaben.feldPlatz;
+    g.place(feldbox, f.x(), f.y(), f.width(), f.height());
     const QRect& m = schriftvorgaben.meldePlatz;
     g.place(meldebox, m.x(), m.y(), m.width(), m.height());
     g.place(zeigebutton, kZeigePlatz.x(), kZeigePlatz.y(), kZeigePlatz.width(), kZeigePlatz.height());
@@ -213,5 +213,6 @@ void Schriftfenster::meldungZeichnen(const schrift::Bild& bild)
 void Schriftfenster::meldungLoeschen()
 {
     m_meldung = schrift::Bild();
-    schrift::zeichnen(meldebox->canvas(), schrift::meldungsrahmen(schriftvorgaben.meldeUnten), skala_x, skala_y);
+    schrift::zeichnen(meldebox->canvas(),
+        schrift::meldungsrahmen(schriftvorgaben.meldeUnten, schriftvorgaben.meldeStift), skala_x, skala_y);
 }

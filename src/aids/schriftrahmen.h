@@ -40,9 +40,11 @@ public:
 
 protected:
     struct Schriftvorgaben {
+        QRect feldPlatz { 10, 10, 790, 650 };
         QRect meldePlatz { 10, 650, 790, 350 };
         // Bottom of the message frame, inside meldebox.
         int meldeUnten = 328;
+        int meldeStift = 2;
         // The pointer runs from the last character down (else from the first up).
         bool abwaerts = true;
     };

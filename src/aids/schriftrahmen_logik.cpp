@@ -21,13 +21,13 @@ const Schrift* Bild::finde(const QString& text) const
     return nullptr;
 }
 
-Bild pfeil(const QVector<QPoint>& weg, QPoint kopf1, QPoint kopf2, const QColor& farbe, int breite)
+Bild pfeil(const QVector<QPoint>& weg, QPoint kopf1, QPoint kopf2, const QColor& farbe, int breite, Stiftmass mass)
 {
     Bild b;
-    b << Linienzug { weg, farbe, breite };
+    b << Linienzug { weg, farbe, breite, false, mass };
     const QPoint spitze = weg.last();
-    b << Linienzug { { spitze, kopf1 }, farbe, breite };
-    b << Linienzug { { spitze, kopf2 }, farbe, breite };
+    b << Linienzug { { spitze, kopf1 }, farbe, breite, false, mass };
+    b << Linienzug { { spitze, kopf2 }, farbe, breite, false, mass };
     return b;
 }
 
@@ -35,6 +35,7 @@ void zeichnen(Canvas& c, const Bild& bild, float sx, float sy)
 {
     const auto X = [sx](int v) { return Round(v * double(sx)); };
     const auto Y = [sy](int v) { return Round(v * double(sy)); };
+    const auto breite = [&](int b, Stiftmass m) { return m == Stiftmass::x ? X(b) : m == Stiftmass::y ? Y(b) : b; };
     c.setMapMode(MapMode::Pixels);
     for (const Element& e : bild.teile) {
         if (const auto* s = std::get_if<Schrift>(&e)) {
@@ -46,11 +47,13 @@ void zeichnen(Canvas& c, const Bild& bild, float sx, float sy)
             c.font.name = QStringLiteral("arial");
             c.font.height = Y(s->hoehe);
             c.font.color = s->farbe;
+            c.font.bold = s->fett;
             c.brush.style = s->grund ? BrushStyle::Solid : BrushStyle::Clear;
             if (s->grund) c.brush.color = *s->grund;
             c.textOut(X(s->x), Y(s->y), s->text);
         } else if (const auto* l = std::get_if<Linienzug>(&e)) {
-            c.pen = Pen { l->farbe, l->breite, PenStyle::Solid, l->xorStift ? PenMode::NotXor : PenMode::Copy };
+            c.pen = Pen { l->farbe, breite(l->breite, l->mass), PenStyle::Solid,
+                l->xorStift ? PenMode::NotXor : PenMode::Copy };
             QVector<QPoint> p;
             for (const QPoint& q : l->punkte)
                 p << QPoint(X(q.x()), Y(q.y()));
@@ -61,7 +64,8 @@ void zeichnen(Canvas& c, const Bild& bild, float sx, float sy)
                 c.fillRect(X(r->links), Y(r->oben), X(r->rechts), Y(r->unten));
                 continue;
             }
-            c.pen = Pen { r->stift, r->breite, PenStyle::Solid, r->xorStift ? PenMode::NotXor : PenMode::Copy };
+            c.pen = Pen { r->stift, breite(r->breite, r->mass), PenStyle::Solid,
+                r->xorStift ? PenMode::NotXor : PenMode::Copy };
             c.brush = r->fuellung ? Brush { *r->fuellung, BrushStyle::Solid } : Brush { clWhite, BrushStyle::Clear };
             c.rectangle(X(r->links), Y(r->oben), X(r->rechts), Y(r->unten));
         }
@@ -81,10 +85,10 @@ Bild karopapier()
     return b;
 }
 
-Bild meldungsrahmen(int unten)
+Bild meldungsrahmen(int unten, int stift)
 {
     Bild b;
-    b << Rechteck { 20, 20, 720, unten, clGreen, 2, clWhite };
+    b << Rechteck { 20, 20, 720, unten, clGreen, stift, clWhite };
     return b;
 }
 

@@ -22,6 +22,8 @@ namespace schrift {
 // ---- Drawings ----
 
 enum class Ausrichtung { links, mitte, rechts };
+// How a pen width is meant: device pixels, or design units scaled horizontally or vertically.
+enum class Stiftmass { pixel, x, y };
 
 // A text in "arial", its top at y; opaque on `grund` unless that is unset.
 struct Schrift {
@@ -31,6 +33,7 @@ struct Schrift {
     int hoehe = 50;
     Ausrichtung ausrichtung = Ausrichtung::mitte;
     std::optional<QColor> grund = QColor(Qt::white);
+    bool fett = false;
 };
 // A polyline; its width is in device pixels. A not-XOR line is erased by drawing it again.
 struct Linienzug {
@@ -38,6 +41,7 @@ struct Linienzug {
     QColor farbe;
     int breite = 1;
     bool xorStift = false;
+    Stiftmass mass = Stiftmass::pixel;
 };
 // A rectangle (left, top)-(right, bottom) with a pen (none when `breite` is 0) and a filling (none when unset).
 struct Rechteck {
@@ -46,6 +50,7 @@ struct Rechteck {
     int breite = 1;
     std::optional<QColor> fuellung;
     bool xorStift = false;
+    Stiftmass mass = Stiftmass::pixel;
 };
 using Element = std::variant<Schrift, Linienzug, Rechteck>;
 
@@ -69,7 +74,8 @@ struct Bild {
 };
 
 // An arrow: a polyline from `von` over `knicke` to its tip, and a head of two short strokes from the tip.
-Bild pfeil(const QVector<QPoint>& weg, QPoint kopf1, QPoint kopf2, const QColor& farbe, int breite);
+Bild pfeil(const QVector<QPoint>& weg, QPoint kopf1, QPoint kopf2, const QColor& farbe, int breite,
+    Stiftmass mass = Stiftmass::pixel);
 
 // Draws on a canvas in pixels, design units scaled by sx and sy (pen widths stay device pixels).
 void zeichnen(Canvas& canvas, const Bild& bild, float sx, float sy);
@@ -79,7 +85,7 @@ void zeichnen(Canvas& canvas, const Bild& bild, float sx, float sy);
 // The squared paper of feldbox: frame and teal lines (SV 1 and the aids with the big sheet).
 Bild karopapier();
 // The message frame of meldebox, which also clears it; its bottom differs between the aids.
-Bild meldungsrahmen(int unten = 328);
+Bild meldungsrahmen(int unten = 328, int stift = 2);
 // The red tick of a solved task.
 Bild haken();
 

@@ -9,6 +9,7 @@
 #include "aids/h_raum20.h"
 #include "aids/h_strahl.h"
 #include "aids/h_sv1.h"
+#include "aids/h_svd_lw.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -124,7 +125,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form80, "TForm80", "SV2", {} },
         { &Form81, "TForm81", "SV3", {} },
         { &Form78, "TForm78", "halbschriftlich", {} },
-        { &Form82, "TForm82", "SV4", {} },
+        { &Form82, "TForm82", "SV4", echt<TForm82>() },
         { &Form83, "Tform83", "SV5", {} },
     };
     anzahl = int(std::size(liste));

@@ -125,3 +125,25 @@ TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
     EXPECT_EQ(protzeilen[4], "Rechenart:             HZE + HZE ");
     EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
 }
+
+TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button64->Click(); // T H Z E : E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_divE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Hilfebutton->Click();
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form82 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[11], "       Hilfetaste:     1");
+}
