@@ -53,10 +53,16 @@ int Schrittplan::naechster(int schritt) const
     return s;
 }
 
-Bild eintrag(QPoint platz, QChar zeichen)
+Bild frageWeg(QPoint platz)
 {
     Bild b;
     b << gross(platz, QStringLiteral("?"), clWhite);
+    return b;
+}
+
+Bild eintrag(QPoint platz, QChar zeichen)
+{
+    Bild b = frageWeg(platz);
     b << gross(platz, QString(zeichen), clBlue);
     return b;
 }

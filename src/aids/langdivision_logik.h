@@ -30,6 +30,8 @@ struct Schrittplan {
 
 // A right character: the help's "?" erased (drawn in white), the character in blue.
 schrift::Bild eintrag(QPoint platz, QChar zeichen);
+// The help's "?" erased (drawn in white).
+schrift::Bild frageWeg(QPoint platz);
 // The help's red "?" at a step.
 schrift::Bild fragezeichen(QPoint platz);
 // The arrow that brings the next digit down to a step: from the task row to the step, head up.

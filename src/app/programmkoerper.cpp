@@ -10,6 +10,7 @@
 #include "aids/h_strahl.h"
 #include "aids/h_sv1.h"
 #include "aids/h_svd_lw.h"
+#include "aids/h_svdZE.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -126,7 +127,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form81, "TForm81", "SV3", {} },
         { &Form78, "TForm78", "halbschriftlich", {} },
         { &Form82, "TForm82", "SV4", echt<TForm82>() },
-        { &Form83, "Tform83", "SV5", {} },
+        { &Form83, "Tform83", "SV5", echt<Tform83>() },
     };
     anzahl = int(std::size(liste));
     return liste;

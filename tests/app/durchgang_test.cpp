@@ -147,3 +147,24 @@ TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
     EXPECT_EQ(protzeilen[11], "       Hilfetaste:     1");
 }
+
+TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button65->Click(); // T H Z E : Z E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_DZE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form83 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_TRUE(protzeilen[4].str().startsWith("Rechenart:             THZE : ZE"));
+}
