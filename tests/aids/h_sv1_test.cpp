@@ -117,6 +117,7 @@ TEST_F(Sv1Test, WrongCharactersGetTheirMessageAndEnterOrSpaceDoNothing)
         const int falsch = (w.at(2).unicode() - u'0' + 1) % 10;
         h.ziffernknopf(falsch)->Click();
         EXPECT_EQ(meldung(h), QStringLiteral("Die %1 war falsch. Rechne neu oder hole Hilfe.").arg(falsch));
+        grabToPng(&h, QStringLiteral("sv1_81_falsch"));
         EXPECT_EQ(aufgabeneingaben, 6);
         EXPECT_EQ(aufgabennoetig, 2);
         EXPECT_TRUE(h.isVisible());
