@@ -13,6 +13,9 @@
 #include "aids/h_reihenmuster.h"
 #include "aids/h_stern.h"
 #include "aids/h_strahl.h"
+#include "aids/h_sv1.h"
+#include "aids/h_svd_lw.h"
+#include "aids/h_svdZE.h"
 #include "aids/h_tab1.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
@@ -147,12 +150,12 @@ const Fenster* fensterliste(int& anzahl)
         { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", echt<TForm70>() },
-        { &Form79, "TForm79", "SV 1", {} },
+        { &Form79, "TForm79", "SV 1", echt<TForm79>() },
         { &Form80, "TForm80", "SV2", {} },
         { &Form81, "TForm81", "SV3", {} },
         { &Form78, "TForm78", "halbschriftlich", {} },
-        { &Form82, "TForm82", "SV4", {} },
-        { &Form83, "Tform83", "SV5", {} },
+        { &Form82, "TForm82", "SV4", echt<TForm82>() },
+        { &Form83, "Tform83", "SV5", echt<Tform83>() },
     };
     anzahl = int(std::size(liste));
     return liste;

@@ -1,5 +1,6 @@
 #include "aids/h_haupt.h"
 #include "aids/hilfenrahmen.h"
+#include "aids/schriftrahmen.h"
 #include "analyses/f_haupt.h"
 #include "app/programmkoerper.h"
 #include "games/s_KP.h"
@@ -245,4 +246,74 @@ TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
     EXPECT_EQ(wahl8, 1);
     EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim kleinen 1:1 (mit Rest)");
     EXPECT_EQ(protzeilen[4], "Divisoren:             1 2 3 4 5 6 7 8 9 10");
+}
+
+TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click(); // schriftliche Rechenverfahren
+            hub->BitBtn2->Click();
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_Plus->isVisible());
+            EXPECT_TRUE(hub->startknopf->isVisible());
+            EXPECT_TRUE(hub->startknopf->isEnabled());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            const QString w = sv->schritte().wahltext;
+            for (int s = int(w.size()); s >= 1; --s)
+                if (w.at(s - 1) != u' ') sv->zeichenEingeben(w.at(s - 1));
+            EXPECT_EQ(anzahl, 1);
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form79 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[4], "Rechenart:             HZE + HZE ");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
+}
+
+TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button64->Click(); // T H Z E : E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_divE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Hilfebutton->Click();
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form82 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[11], "       Hilfetaste:     1");
+}
+
+TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button65->Click(); // T H Z E : Z E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_DZE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form83 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_TRUE(protzeilen[4].str().startsWith("Rechenart:             THZE : ZE"));
 }
