@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
@@ -136,6 +137,11 @@ TEST_F(HauptfensterTest, AFailedWriteOfTheSharedCopyIsSaidInTheWindow)
         QDir().rmdir(dataPath("kl.ina"));
         form->RadioButton1Click();
         EXPECT_FALSE(meldung->isVisible());
+        // A full disk: the shared copy keeps its list and the window says so.
+        files::setWriteFailureForTests([](const QString&) { return true; });
+        form->listenwahlClick();
+        EXPECT_TRUE(meldung->isVisible());
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
     });
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
