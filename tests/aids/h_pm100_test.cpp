@@ -7,6 +7,7 @@
 #include "shell/fenster.h"
 #include "support/keys.h"
 
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -129,6 +130,29 @@ TEST_F(Pm100Test, WrongDigitsUseUpTheHelpAndTheRightOnesStillCount)
         EXPECT_FALSE(h.KeyPreview);
         grabToPng(&h, QStringLiteral("pm100_strahl_hilfe_aufgebraucht"));
     });
+}
+
+TEST_F(Pm100Test, WhenTheHelpIsUsedUpEnterGivesTheNextTask)
+{
+    // By the help key, clicked, and by wrong digits, typed.
+    for (const bool perHilfetaste : { true, false }) {
+        lauf(41, 3, [&](TForm77& h) {
+            const QString s = soll(h);
+            if (!perHilfetaste) typeText(&h, s.left(1));
+            for (int i = 1; i <= 6; ++i) {
+                if (perHilfetaste)
+                    QTest::mouseClick(h.Hilfeknopf, Qt::LeftButton);
+                else
+                    typeText(&h, QString(falsch(s.at(1))));
+            }
+            ASSERT_TRUE(h.weiterbutton->isVisible());
+            EXPECT_EQ(h.focusWidget(), h.weiterbutton);
+            pressKey(&h, Qt::Key_Return);
+            EXPECT_TRUE(h.isVisible());
+            EXPECT_EQ(hilfestufe, 0);
+            EXPECT_FALSE(h.weiterbutton->isVisible());
+        });
+    }
 }
 
 TEST_F(Pm100Test, AFirstZeroIsIgnoredAndACompletingTaskIsSolvedByItsOneDigit)
