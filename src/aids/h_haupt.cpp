@@ -1391,7 +1391,19 @@ Button* TForm63::knopf(int code) const
 
 void TForm63::fokus(QWidget* control)
 {
+    if (isBehindModal()) {
+        m_rueckkehrfokus = control;
+        return;
+    }
     SetFocus(control);
+}
+
+void TForm63::childClosed()
+{
+    Form::childClosed();
+    QWidget* control = m_rueckkehrfokus;
+    m_rueckkehrfokus = nullptr;
+    if (control) SetFocus(control);
 }
 
 TForm63* hilfenhub()

@@ -11,6 +11,7 @@
 #include "platform/form.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <memory>
@@ -49,7 +50,8 @@ public:
     QString pm100stufentext(int code) const;
     // The aid button of a code (12 and 13: those in "Rechnen im Raum bis 20"); null for codes without one.
     Button* knopf(int code) const;
-    // Gives a hub control the focus; asked while an aid is open, it waits until the aid has closed.
+    // Gives a hub control the focus; asked while an aid is open, it waits until the aid has closed and the
+    // hub's return set-up has run, so that the set-up keeps it.
     void fokus(QWidget* control);
 
     // ---- Areas ----
@@ -148,6 +150,9 @@ public:
     RadioGroup *RG_SV_Plus = nullptr, *RG_SV_min_Erg = nullptr, *RG_SV_mTausch = nullptr, *RG_SV_malE = nullptr,
                *RG_SV_malZZ = nullptr, *RG_SV_divE = nullptr, *RG_SV_DZE = nullptr, *RG_SV_DRest = nullptr;
 
+protected:
+    void childClosed() override;
+
 private:
     struct Listenbindung;
     struct Wahlbindung;
@@ -198,6 +203,8 @@ private:
     QList<QWidget*> m_optionen;
     // Which control shows which value of each section.
     std::unique_ptr<std::map<QString, Bindung>> m_bindungen;
+    // The control an aid asked to be focused when it closes.
+    QPointer<QWidget> m_rueckkehrfokus;
 };
 
 // The hub as the aids reach it (Form63), or null while the program body holds a stand-in there.

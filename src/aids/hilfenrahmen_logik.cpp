@@ -265,13 +265,6 @@ Tastenziel tastenweiche(QChar taste)
     }
 }
 
-QChar ziffernfilter(QChar taste, QChar von, QChar bis)
-{
-    if (taste.unicode() == 8) return taste;
-    if (taste.unicode() > 127 || taste < von || taste > bis) return QChar();
-    return taste;
-}
-
 bool pftast(quint16 charCode)
 {
     return charCode >= 37 && charCode <= 40;

@@ -3,6 +3,8 @@
 // clock of a run, the work limits with the automatic end, the geometry of the time and task bars, and the
 // aid's lines 2 to 12 of the protocol record.
 
+#include "shell/ziffernfilter.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -113,10 +115,6 @@ struct Tastenziel {
     int ziffer = -1;
 };
 Tastenziel tastenweiche(QChar taste);
-
-// The key filter of a count or password edit: backspace passes, every key outside von..bis (and every
-// character beyond ASCII, umlauts included) is dropped (a null character).
-QChar ziffernfilter(QChar taste, QChar von = QLatin1Char('0'), QChar bis = QLatin1Char('9'));
 
 // The arrow keys (37 .. 40) are wanted by the arrow-key box, so that they move and do not move the focus.
 bool pftast(quint16 charCode);

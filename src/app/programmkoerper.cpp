@@ -3,11 +3,17 @@
 #include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
+#include "aids/h_1d1.h"
+#include "aids/h_1x1.h"
+#include "aids/h_m1x1.h"
 #include "aids/h_haupt.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
+#include "aids/h_reihenmuster.h"
+#include "aids/h_stern.h"
 #include "aids/h_strahl.h"
+#include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "analyses/f_haupt.h"
@@ -16,10 +22,14 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_KP.h"
+#include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_ber_20.h"
+#include "worksheets/ablhaupt.h"
 
 #include <functional>
 
@@ -52,7 +62,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form52, "TForm52", "buntes Feld", {} },
         { &Form47, "TForm47", "hangman", {} },
         { &Form49, "TForm49", "Kette", {} },
-        { &Form42, "TForm42", "Knobeln und Planen", {} },
+        { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
         { &Form50, "TForm50", "Pyramide", {} },
@@ -65,7 +75,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form43, "TForm43", "Zeichen für Ziffern", {} },
         { &Form59, "TForm59", "Ziele", {} },
         { &Form58, "TForm58", "Zahlenraten", {} },
-        { &Form41, "TForm41", "Spiele", {} },
+        { &Form41, "TForm41", "Spiele", echt<TForm41>() },
         { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },
         { &Form38, "TForm38", "Grundrechenarten", echt<TForm38>() },
         { &Form30, "TForm30", "Fehleranalysen", echt<TForm30>() },
@@ -76,11 +86,11 @@ const Fenster* fensterliste(int& anzahl)
         { &Form39, "TForm39", "f_sv", echt<TForm39>() },
         { &Form40, "TForm40", "f_sv_vp", echt<TForm40>() },
         { &Form36, "TForm36", "Protokoll", echt<TForm36>() },
-        { &Form29, "TForm29", "Arbeitsblätter", {} },
+        { &Form29, "TForm29", "Arbeitsblätter", echt<TForm29>() },
         { &Form21, "TForm21", "1x1-Felder", {} },
         { &Form22, "TForm22", "Felder_im_100er", {} },
         { &Form3, "TForm3", "Bereich bis 10", {} },
-        { &Form2, "TForm2", "Bereich bis 20", {} },
+        { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", {} },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
@@ -104,19 +114,19 @@ const Fenster* fensterliste(int& anzahl)
         { &Form12, "TForm12", "Zehnerübergang", {} },
         { &Form13, "TForm13", "zwischen 10 und 20", {} },
         { &Form20, "TForm20", "kleines 1 x 1", {} },
-        { &Form75, "TForm75", "Teilersuche", {} },
-        { &Form72, "TForm72", "1 : 1", {} },
-        { &Form71, "TForm71", "1x1", {} },
+        { &Form75, "TForm75", "Teilersuche", echt<TForm75>() },
+        { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
+        { &Form71, "TForm71", "1x1", echt<TForm71>() },
         { &Form66, "TForm66", "100erFeld2", echt<TForm66>() },
         { &Form64, "TForm64", "100erFeld1", echt<TForm64>() },
         { &Form63, "TForm63", "Hilfen", echt<TForm63>() },
-        { &Form76, "TForm76", "mittl 1x1", {} },
+        { &Form76, "TForm76", "mittl 1x1", echt<TForm76>() },
         { &Form68, "TForm68", "Mengen erkennen", echt<TForm68>() },
         { &Form77, "TForm77", "+/- im Raum 100", echt<TForm77>() },
         { &Form65, "TForm65", "Protokoll (Hilfen)", echt<TForm65>() },
         { &Form69, "TForm69", "+/-  im Raum 20", echt<TForm69>() },
-        { &Form73, "TForm73", "Reihen und Muster", {} },
-        { &Form74, "TForm74", "1x1-Stern", {} },
+        { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
+        { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", {} },
         { &Form79, "TForm79", "SV 1", {} },

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace folders {
 namespace {
@@ -12,7 +14,52 @@ QString withSlash(QString p)
         p += u'/';
     return p;
 }
+
+int g_writableForTest = -1;
+
+bool programFolderWritable(const QString& folder)
+{
+    if (g_writableForTest >= 0)
+        return g_writableForTest == 1;
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
 } // namespace
+
+void setProgramFolderWritableForTest(int writable)
+{
+    g_writableForTest = writable;
+}
+
+QString settingsFolder()
+{
+    const QString programm = programFolder();
+    if (programFolderWritable(programm))
+        return programm;
+    const QString eigen = withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        + QStringLiteral("tavi/");
+    const QString klina = eigen + QStringLiteral("kl.ina");
+    if (!QFileInfo::exists(klina)) {
+        QDir().mkpath(eigen);
+        // The user's own folder comes first in the lookup but holds no copy yet, so this finds the
+        // administrator's preset in the system folders, if any.
+        QString vorlage
+            = QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("tavi/kl.ina"));
+        if (vorlage.isEmpty())
+            vorlage = QFileInfo::exists(programm + QStringLiteral("kl.ina")) ? programm + QStringLiteral("kl.ina")
+                                                                              : installFolder() + QStringLiteral("kl.ina");
+        // Copied under a temporary name first, so that a failed copy never leaves a half file that would be
+        // taken for this PC's settings.
+        const QString temp = klina + QStringLiteral(".neu");
+        QFile::remove(temp);
+        if (QFile::copy(vorlage, temp)) {
+            QFile::setPermissions(temp, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            if (!QFile::rename(temp, klina))
+                QFile::remove(temp);
+        }
+    }
+    return eigen;
+}
 
 QString programFolder()
 {

@@ -174,3 +174,18 @@ BoundedArray<byte, 1, 12> zwfeld3;
 byte merker2;
 int versatz;
 int zustand;
+
+// Options and operator pool of the puzzle games
+BoundedArray<shortint, 0, 3> nachbarlagen;
+int unloesbar;
+BoundedArray<shortint, 0, 9> maschinenzahlen;
+const BoundedArray<Text<1>, 0, 3> operatorzeichen = [] {
+    BoundedArray<Text<1>, 0, 3> z;
+    z[0] = "+";
+    z[1] = "-";
+    z[2] = "*";
+    z[3] = ":";
+    return z;
+}();
+BoundedArray<Text<2>, 0, 40> operatortexte;
+int operatorzahl;

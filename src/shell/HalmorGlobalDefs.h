@@ -197,3 +197,11 @@ extern BoundedArray<byte, 1, 12> zwfeld3;
 extern byte merker2;
 extern int versatz;
 extern int zustand;
+
+// Options and operator pool of the puzzle games
+extern BoundedArray<shortint, 0, 3> nachbarlagen;
+extern int unloesbar;
+extern BoundedArray<shortint, 0, 9> maschinenzahlen;
+extern const BoundedArray<Text<1>, 0, 3> operatorzeichen;
+extern BoundedArray<Text<2>, 0, 40> operatortexte;
+extern int operatorzahl;

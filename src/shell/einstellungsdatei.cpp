@@ -127,6 +127,14 @@ void abschnittschreiben(const QString& datei, const QString& stichwort, const st
 
 void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& neu)
 {
+    QStringList texte;
+    for (const auto& w : neu)
+        texte << wertezeile(w);
+    abschnittschreibenTexte(datei, stichwort, texte);
+}
+
+void abschnittschreibenTexte(const QString& datei, const QString& stichwort, const QStringList& neu)
+{
     std::vector<Zeile> zeilen = rohzeilen(datei);
     const QByteArray wort = cp1252::encode(stichwort);
     if (!zeilen.empty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
@@ -143,8 +151,8 @@ void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, co
     while (bis != zeilen.end() && bis - von < std::ptrdiff_t(neu.size()) && istWertezeile(bis->text))
         ++bis;
     std::vector<Zeile> ersatz;
-    for (const auto& w : neu)
-        ersatz.push_back({ wertezeile(w).toLatin1(), "\r\n" });
+    for (const QString& t : neu)
+        ersatz.push_back({ cp1252::encode(t), "\r\n" });
     const auto pos = zeilen.erase(von, bis);
     zeilen.insert(pos, ersatz.begin(), ersatz.end());
     schreiben(datei, zeilen);

@@ -4,6 +4,7 @@
 // through these two routines with its own keyword and value list.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace einstellungsdatei {
@@ -26,6 +27,10 @@ void abschnittschreiben(const QString& datei, const QString& stichwort, const st
 // ones are given.
 void abschnittschreibenZeilen(
     const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& zeilen);
+
+// The same with the value lines as they are to stand, for a launcher whose lines keep a blank after the
+// last value.
+void abschnittschreibenTexte(const QString& datei, const QString& stichwort, const QStringList& zeilen);
 
 // The value line as the writers write it: one blank between values, none after the last.
 QString wertezeile(const std::vector<int>& werte);

@@ -120,16 +120,6 @@ void TForm1::aufbauen()
     datpfadmeldung = benannt(new Label(datpfadpanel, QString(), 80, 372), "datpfadmeldung");
     setFontColor(datpfadmeldung, clRed);
     Memo2 = benannt(new Memo(datpfadpanel, 80, 416, 601, 65), "Memo2");
-    // The program folder of this installation is where each PC keeps the program and its "kl.ina".
-    Memo2->setLines({
-        QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer Neuinstallation."),
-        QStringLiteral("Mit dem ok wird die Einstellung gespeichert, die benötigten Dateien in den neuen Ordner "
-                       "kopiert und das Programm beendet."),
-        QStringLiteral("Von den in %1 befindlichen Dateien werden danach nur '%2' und 'kl.ina' auf jedem lokalen ")
-            .arg(folders::programFolder(), folders::programFileName()),
-        QStringLiteral("Rechner benötigt. Sie können gemeinsam (!) an eine beliebige Stelle verschoben und von dort "
-                       "gestartet gestartet werden."),
-    });
     datpfadpanel->hide();
 
     Button1->OnClick = [this] { Button1Click(); };
@@ -151,12 +141,13 @@ void TForm1::F1aktiv()
     skala_y = s.y;
     Randomize();
 
-    const tavi::KlIna programmkopie = tavi::klinaLesen(folders::programFolder() + QStringLiteral("kl.ina"));
+    const tavi::KlIna programmkopie = tavi::klinaLesen(folders::settingsFolder() + QStringLiteral("kl.ina"));
     datpfad = programmkopie.datpfad;
     aktivliste = programmkopie.aktivliste;
     if (tavi::erststart(programmkopie)) {
         kl_Panel->hide();
         datpfadpanel->move(8, datpfadpanel->y());
+        memo2Fuellen();
         datpfadpanel->show();
         BringToFront(datpfadpanel);
         SetFocus(Edit2);
@@ -167,6 +158,30 @@ void TForm1::F1aktiv()
     for (Button* b : { Button1, Button4, Button9, Button7 })
         b->setEnabled(true);
     SetFocus(Button10);
+}
+
+void TForm1::memo2Fuellen()
+{
+    // Each PC needs the program and its own "kl.ina"; the memo names the folders this installation uses.
+    const QString programm = folders::programFolder();
+    const QString einstellungen = folders::settingsFolder();
+    QStringList zeilen{
+        QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer Neuinstallation."),
+        QStringLiteral("Mit dem ok wird die Einstellung gespeichert, die benötigten Dateien in den neuen Ordner "
+                       "kopiert und das Programm beendet."),
+    };
+    if (einstellungen == programm) {
+        zeilen << QStringLiteral("Von den in %1 befindlichen Dateien werden danach nur '%2' und 'kl.ina' auf jedem "
+                                 "lokalen ")
+                      .arg(programm, folders::programFileName())
+               << QStringLiteral("Rechner benötigt. Sie können gemeinsam (!) an eine beliebige Stelle verschoben "
+                                 "und von dort gestartet gestartet werden.");
+    } else {
+        zeilen << QStringLiteral("Auf jedem lokalen Rechner werden danach nur '%1' in %2 und für jedes "
+                                 "Benutzerkonto 'kl.ina' in %3 benötigt.")
+                      .arg(folders::programFileName(), programm, einstellungen);
+    }
+    Memo2->setLines(zeilen);
 }
 
 void TForm1::listenwahlfuellen()
@@ -281,7 +296,7 @@ void TForm1::datpfad_okClick()
 {
     QString neu;
     const QString meldung
-        = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::programFolder(), neu);
+        = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::settingsFolder(), neu);
     datpfadmeldung->setCaption(meldung);
     if (!meldung.isEmpty()) {
         SetFocus(Edit2);

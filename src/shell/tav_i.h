@@ -19,6 +19,7 @@ public:
 
     void F1aktiv();
     void listenwahlfuellen();
+    void memo2Fuellen();
     void klinaschreiben();
 
     void Button1Click();

@@ -1,16 +1,20 @@
 #include "aids/h_haupt.h"
 #include "aids/hilfenrahmen.h"
 #include "analyses/f_haupt.h"
+#include "app/programmkoerper.h"
+#include "games/s_KP.h"
+#include "games/sp_haupt.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
-#include "app/programmkoerper.h"
 #include "support/fixtures.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTest>
 
 // Ways through the whole program as a teacher or pupil takes them, with every window of the program.
 class DurchgangTest : public TaviTest {
@@ -84,16 +88,130 @@ TEST_F(DurchgangTest, ATeacherOpensTheAnalysesAndTheAdministration)
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 
-TEST_F(DurchgangTest, AreasNotYetBuiltOpenTheirStandIns)
+TEST_F(DurchgangTest, WindowsNotYetBuiltOpenTheirStandInsAndCloseOnEsc)
 {
+    // Every top-level window of the program body that is still a stand-in.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* platzhalter = dynamic_cast<Platzhalter*>(w);
+        if (!platzhalter) continue;
+        bool zu = false;
+        platzhalter->OnClose = [&] { zu = true; };
+        Form::setModalDriver([&](Form& f) {
+            EXPECT_EQ(&f, platzhalter);
+            QTest::keyClick(&f, Qt::Key_Escape);
+        });
+        platzhalter->showModal();
+        platzhalter->OnClose = {};
+        EXPECT_TRUE(zu) << platzhalter->klasse().toStdString();
+    }
+}
+
+// ---- Games ----
+
+TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
+{
+    const QByteArray vorher = readBytes(dataPath("sw.ina"));
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button4")->Click();
+        else if (auto* hub = dynamic_cast<TForm41*>(&f)) {
+            grabToPng(hub, "sp_haupt");
+            hub->Button9->Click();
+            EXPECT_EQ(programmcode, 9);
+            EXPECT_TRUE(hub->Button10->hasFocus() || !hub->isActiveWindow());
+            hub->Button10->Click();
+        } else if (auto* kp = dynamic_cast<TForm42*>(&f)) {
+            EXPECT_EQ(kp->titelpanel->caption(), "Zahlenkette 4");
+            EXPECT_EQ(kp->RadioGroup5->ItemIndex(), 1);
+            QTest::mouseClick(kp->RadioGroup5->button(3), Qt::LeftButton);
+            QTest::mouseClick(kp->RadioGroup6->button(2), Qt::LeftButton);
+            kp->Button2->Click();
+            kp->Button10->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form49 }));
+    EXPECT_EQ(variante, 3);
+    EXPECT_EQ(variante2, 2);
+    QByteArray erwartet = vorher;
+    erwartet.replace("kette\r\n1 1\r\n", "kette\r\n3 2\r\n");
+    EXPECT_EQ(readBytes(dataPath("sw.ina")), erwartet);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)
+{
+    QByteArray datei = readBytes(dataPath("sw.ina"));
+    datei.replace("ziel\r\n0 0 7 45\r\n", "ziel\r\n1 2 5 44\r\n");
+    datei.replace("zfz\r\n0 1 2 3\r\n", "zfz\r\nx 1\r\n");
+    writeBytes(dataPath("sw.ina"), datei);
+    TForm41* hub = nullptr;
     durchgehen([&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button4")->Click();
-            f.findChild<Button*>("Button7")->Click();
+        } else if (&f == Form41) {
+            hub = dynamic_cast<TForm41*>(&f);
+            hub->Button26->Click();
+            variante = 9;
+            hub->Button17->Click();
+            hub->Button25->Click();
+            QTest::mouseClick(hub->Button4, Qt::LeftButton); // "x 1": the standard error, no launcher
+            hub->Button6->Click();
+        } else if (&f == Form44 && programmcode == 26) {
+            EXPECT_EQ(variante, 1);
+            EXPECT_EQ(spieloption, 0);
+            EXPECT_EQ(zwzahl2, 5);
+            EXPECT_EQ(zwzahl3, 44);
+        } else if (&f == Form44) {
+            EXPECT_EQ(variante, 9); // 17 and 25 load nothing
         }
     });
-    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form29 }));
-    EXPECT_TRUE(dynamic_cast<Platzhalter*>(Form41));
-    EXPECT_EQ(Form41->caption(), "Spiele");
-    EXPECT_EQ(Form29->caption(), "Arbeitsblätter");
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form44, Form44, Form44, Form47 }));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(programmcode, 6);
+    EXPECT_EQ(variante, 0);
+    EXPECT_EQ(zeitwahl, 1);
+}
+
+TEST_F(DurchgangTest, WithoutSettingsFileTheLauncherShowsItsDefaultsAndStartsTheGame)
+{
+    QFile::remove(dataPath("sw.ina"));
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button4")->Click();
+        else if (auto* hub = dynamic_cast<TForm41*>(&f))
+            hub->Button22->Click();
+        else if (auto* kp = dynamic_cast<TForm42*>(&f)) {
+            EXPECT_EQ(kp->Edit1->text(), "1");
+            EXPECT_TRUE(kp->Button2->isEnabled());
+            kp->Button2->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form53 }));
+    EXPECT_FALSE(QFile::exists(dataPath("sw.ina")));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
+{
+    wahl8 = 1; // the long divisions' remainder choice, none of this aid's business
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button4->Click(); // Malnehmen und Teilen
+            hub->Button55->Click();
+            hub->restgroup->button(1)->click(); // mit Rest
+            hub->startknopf->Click();
+            EXPECT_EQ(hub->focusWidget(), hub->Button55);
+        } else if (auto* hilfe = dynamic_cast<Hilfenfenster*>(&f)) {
+            EXPECT_EQ(&f, Form72);
+            EXPECT_EQ(wahl4, 1);
+            hilfe->endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form72 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(wahl8, 1);
+    EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim kleinen 1:1 (mit Rest)");
+    EXPECT_EQ(protzeilen[4], "Divisoren:             1 2 3 4 5 6 7 8 9 10");
 }

@@ -1,0 +1,50 @@
+// How long a worksheet takes from the teacher's "drucken" to a PDF: tasks generated, the page drawn and
+// written. One case per sheet; each must stay well under 100 ms.
+#include "platform/canvas.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "worksheets/blattdruck.h"
+#include "worksheets/blattrahmen_logik.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The frame alone: ten plus tasks from a pool on a fixed pitch with the sorted strip.
+void Rahmen(benchmark::State& state)
+{
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(blattrahmen::summenvorrat({ 1, 2, 3, 4, 5 }, { 1, 2, 3, 4, 5 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, 10));
+    for (auto _ : state) {
+        const std::vector<int> codes = blattrahmen::ziehung(vorrat, 10);
+        blattdruck::drucken(QStringLiteral("Rahmen"), 1, [&](Canvas& c) {
+            blattdruck::titelzeile(c, 200, -130, QStringLiteral("Raum 10            Name: _______________"));
+            std::vector<int> ergebnisse;
+            for (size_t n = 0; n < codes.size(); ++n) {
+                const int a = codes[n] / 10, b = codes[n] % 10;
+                blattdruck::festerAbstand(c, 300, -230 * int(n + 1) - 135, 36,
+                    blattrahmen::str2(a) + QStringLiteral(" + ") + QString::number(b) + QStringLiteral(" = __"));
+                ergebnisse.push_back(a + b);
+            }
+            blattdruck::ergebnisstreifen(c, ergebnisse, 150, -2690, 400);
+        });
+    }
+}
+BENCHMARK(Rahmen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("CI", "1");
+    QApplication app(argc, argv);
+    QTemporaryDir ordner;
+    qputenv("TAVI_DRUCKORDNER", ordner.path().toUtf8());
+    datpfad = ordner.path() + QStringLiteral("/");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,79 @@
+// What a pupil waits for when a window opens: from the click that shows it to its first paint, with every
+// window of the program created and the installation's settings files in a data folder.
+
+#include "app/programmkoerper.h"
+#include "platform/application.h"
+#include "platform/form.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class Gemalt : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) gemalt = true;
+        return false;
+    }
+    bool gemalt = false;
+};
+
+void oeffnen(benchmark::State& state, Form** fenster, int code)
+{
+    Form* f = *fenster;
+    Gemalt beobachter;
+    f->installEventFilter(&beobachter);
+    Form::setModalDriver([&](Form& gezeigt) {
+        while (!beobachter.gemalt)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        gezeigt.Close();
+    });
+    for (auto _ : state) {
+        programmcode = code;
+        beobachter.gemalt = false;
+        f->showModal();
+    }
+    Form::setModalDriver({});
+    f->removeEventFilter(&beobachter);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Application app(argc, argv);
+    QTemporaryDir daten;
+    const QDir inst(QStringLiteral(TAVI_INSTALLORDNER));
+    for (const QString& name : inst.entryList(QDir::Files))
+        QFile::copy(inst.filePath(name), daten.filePath(name));
+    datpfad = daten.path() + QLatin1Char('/');
+    aktivliste = "ohne";
+    skala_x = 1.28f;
+    skala_y = 1.0f;
+    fensterErzeugen();
+
+    const struct {
+        const char* name;
+        Form** fenster;
+        int code;
+    } faelle[] = {
+        { "Hilfen", &Form63, 0 },
+        { "Spiele", &Form41, 0 },
+        { "Arbeitsblaetter", &Form29, 0 },
+        { "Fehleranalysen", &Form30, 0 },
+        { "Verwaltung", &Form34, 0 },
+        { "Protokoll", &Form36, 0 },
+    };
+    for (const auto& f : faelle)
+        benchmark::RegisterBenchmark(f.name, oeffnen, f.fenster, f.code)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

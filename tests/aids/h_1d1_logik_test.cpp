@@ -1,0 +1,153 @@
+#include "aids/h_1d1_logik.h"
+#include "aids/h_haupt_logik.h"
+#include "platform/colors.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <QSet>
+
+using namespace kl1d1;
+
+namespace {
+
+class Kl1d1Logik : public TaviTest { };
+
+// The strokes, dots and texts of a picture drawn in one box.
+QVector<Zug> zuege(const Bild& bild, Box box, Zug::Art art)
+{
+    QVector<Zug> z;
+    for (const Schritt& s : bild)
+        if (s.box == box)
+            for (const Zug& zug : s.zuege)
+                if (zug.art == art) z << zug;
+    return z;
+}
+
+const Aufgabe k14durch4 { 4, 3, 2, 14 };
+
+} // namespace
+
+TEST_F(Kl1d1Logik, ARemainderIsOneToDivisorMinusOneWhereOneIsLeftBelow100)
+{
+    for (int a = 1; a <= 10; ++a)
+        for (int b = 1; b <= 10; ++b)
+            for (int n = 0; n < 20; ++n) {
+                const Aufgabe mit = aufgabe(a, b, true);
+                if (a == 1 || a * b == 100)
+                    EXPECT_EQ(mit.rest, 0) << a << " " << b;
+                else {
+                    EXPECT_GE(mit.rest, 1);
+                    EXPECT_LE(mit.rest, a - 1);
+                }
+                EXPECT_EQ(mit.dividend, a * b + mit.rest);
+                EXPECT_EQ(aufgabe(a, b, false).rest, 0);
+            }
+}
+
+TEST_F(Kl1d1Logik, EveryPoolEntryComesOnceBeforeAnyComesAgain)
+{
+    zahlenwahl1.fill(-1);
+    zahlenwahl2.fill(-1);
+    for (int i : { 2, 3, 6 })
+        zahlenwahl1[i] = i + 1;
+    for (int i : { 0, 4, 9 })
+        zahlenwahl2[i] = i + 1;
+    ASSERT_EQ(h_haupt::axbvorrat(h_haupt::Axb::durch), 9);
+    for (int durchgang = 0; durchgang < 3; ++durchgang) {
+        QSet<QPair<int, int>> gesehen;
+        for (int n = 0; n < 9; ++n) {
+            const auto a = ziehung(false);
+            ASSERT_TRUE(a);
+            gesehen.insert({ a->divisor, a->quotient });
+        }
+        EXPECT_EQ(gesehen.size(), 9);
+    }
+    vorratsgroesse = 0;
+    EXPECT_FALSE(ziehung(true));
+}
+
+TEST_F(Kl1d1Logik, ProtocolLinesNameTheRestOptionDivisorsAndQuotients)
+{
+    hilfenrahmen::Stand s;
+    s.eingabengesamt = 12;
+    s.eingabenrichtig = 6;
+    s.hilfetasten = 3;
+    s.zeigetasten = 1;
+    const QStringList z = hilfenrahmen::protokollzeilen(protokollangaben(1, "3 4 // 5 6 ", 3, 1), s);
+    EXPECT_EQ(z[0], "Programm:              Hilfen beim kleinen 1:1 (mit Rest)");
+    EXPECT_EQ(z[2], "Divisoren:             3 4");
+    EXPECT_EQ(z[3], "Quotienten:            5 6 ");
+    EXPECT_EQ(z[8], "       falsch/unnötig: 2");
+    EXPECT_EQ(z[9], "       Hilfetaste:     3");
+    EXPECT_EQ(z[10], "       Zeigetaste:     1");
+    EXPECT_EQ(protokollangaben(0, "10 // 1 ", 0, 0).titel, "Hilfen beim kleinen 1:1 (ohne Rest)");
+}
+
+TEST_F(Kl1d1Logik, TheDotFieldOf14By4AsksThenShowsTheRemainder)
+{
+    EXPECT_EQ(texte(feldbild(k14durch4, kQuotientPhase)), (QStringList { "4 : 4 = 1", "8 : 4 = 2", "12 : 4 = ?" }));
+    const Bild rest = feldbild(k14durch4, kRestPhase);
+    EXPECT_EQ(texte(rest), (QStringList { "4 : 4 = 1", "8 : 4 = 2", "12 : 4 = ?", "12 : 4 = 3", "Rest ?" }));
+    const QVector<Zug> punkte = zuege(rest, Box::feld, Zug::Art::punkt);
+    ASSERT_EQ(punkte.size(), 14);
+    EXPECT_EQ(punkte[12].punkte[0], QPoint(14, 104));
+    EXPECT_EQ(punkte[13].punkte[0], QPoint(32, 104));
+    // Row 1, columns 1..4 all in the upper left quarter.
+    EXPECT_EQ(punkte[0].pinsel, clRed);
+    // Ten rows and a remainder: the remainder row still lies inside the box.
+    const QVector<Zug> voll = zuege(feldbild({ 7, 10, 6, 76 }, kRestPhase), Box::feld, Zug::Art::punkt);
+    EXPECT_EQ(voll.last().punkte[1].y(), 293);
+    EXPECT_EQ(voll.last().pinsel, clRed); // row 10, column 6: the lower right quarter
+}
+
+TEST_F(Kl1d1Logik, GroupingPausesWhileTheQuotientIsAskedAndMarksTheRemainder)
+{
+    const Bild frage = aufteilbild(k14durch4, kQuotientPhase);
+    EXPECT_EQ(pausen(frage, kQuotientPhase), 10);
+    EXPECT_EQ(texte(frage),
+        (QStringList { "14  aufgeteilt in  4 er", "  4  aufgeteilt in  4 er  ", "  das reicht für 1  ",
+            "  8  aufgeteilt in  4 er  ", "  das reicht für 2  ", "  12  aufgeteilt in  4 er  ",
+            "  das reicht für ???" }));
+    const Bild rest = aufteilbild(k14durch4, kRestPhase);
+    EXPECT_EQ(pausen(rest, kRestPhase), 2);
+    EXPECT_EQ(texte(rest).last(), "   das reicht für 3   ");
+    // The marks sit on the centres of dots 13 and 14, which no stroke crossed out.
+    const QVector<Zug> marken = zuege(rest, Box::avhund, Zug::Art::punkt).mid(14);
+    ASSERT_EQ(marken.size(), 2);
+    EXPECT_EQ(marken[0].punkte, (QVector<QPoint> { { 59, 52 }, { 63, 57 } }));
+    EXPECT_EQ(marken[1].punkte, (QVector<QPoint> { { 79, 52 }, { 83, 57 } }));
+    EXPECT_EQ(zuege(rest, Box::avhund, Zug::Art::linie).size(), 24 + 12);
+}
+
+TEST_F(Kl1d1Logik, TheHundredBoardFramesTheDividendsCell)
+{
+    // The last of the picture's lines is the frame, the thick middle lines one unit off.
+    struct Fall {
+        Aufgabe aufgabe;
+        QPoint ecke;
+    };
+    for (const Fall& f : { Fall { k14durch4, { 70, 42 } }, Fall { { 10, 3, 0, 30 }, { 190, 69 } } }) {
+        const QVector<Zug> linien = zuege(hunderterbild(f.aufgabe, kQuotientPhase), Box::hund, Zug::Art::linie);
+        EXPECT_EQ(linien.last().punkte.first(), f.ecke);
+        EXPECT_EQ(linien.last().punkte[2], f.ecke + QPoint(20, 27));
+        EXPECT_EQ(linien[22].punkte, (QVector<QPoint> { { 7, 149 }, { 213, 149 } }));
+        EXPECT_EQ(linien[23].punkte, (QVector<QPoint> { { 109, 11 }, { 109, 288 } }));
+    }
+    const QStringList rest = texte(hunderterbild(k14durch4, kRestPhase));
+    EXPECT_EQ(rest.mid(100), (QStringList { "13", "14" }));
+}
+
+TEST_F(Kl1d1Logik, HundredBy10AndTheSingleCupOfDivisor1)
+{
+    const Aufgabe hundert { 10, 10, 0, 100 };
+    EXPECT_EQ(pruefen(hundert, kQuotientPhase, 10), Urteil::geloest);
+    EXPECT_EQ(noetigeEingaben(hundert), 3);
+    EXPECT_EQ(ergebnistext(hundert), "10");
+    const QVector<Zug> balken = zuege(strahlbild(hundert, kQuotientPhase), Box::strahl, Zug::Art::rechteck);
+    EXPECT_EQ(balken.last().punkte[1].x(), 715); // the tenth jump
+    EXPECT_EQ(zuege(strahlbild(hundert, kQuotientPhase), Box::strahl, Zug::Art::linie).last().punkte[0].x(), 715);
+    const QVector<Zug> becher = zuege(verteilbild({ 1, 7, 0, 7 }, kQuotientPhase), Box::verteil, Zug::Art::linie);
+    ASSERT_EQ(becher.size(), 1);
+    EXPECT_EQ(becher[0].punkte[0], QPoint(163, 100));
+    EXPECT_EQ(texte(verteilbild({ 1, 7, 0, 7 }, kQuotientPhase)).last(), "jeder bekommt  ???");
+}

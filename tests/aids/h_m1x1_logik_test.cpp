@@ -1,0 +1,81 @@
+#include "aids/h_m1x1_logik.h"
+#include "platform/colors.h"
+
+#include <gtest/gtest.h>
+
+using namespace m1x1;
+
+namespace {
+
+// What a step writes: the equation's two parts, or "" for a step without one.
+QString gleichung(const Aufgabe& t, int stufe)
+{
+    const Hilfeschritt s = hilfeschritt(t, stufe);
+    return s.gleichung ? s.gleichung->links + "|" + QString::number(s.gleichung->wert) : QString();
+}
+
+} // namespace
+
+TEST(M1x1Ziffer, EachDigitIsJudgedAtItsPlace)
+{
+    EXPECT_TRUE(zifferRichtig("9", 1, 91));
+    EXPECT_FALSE(zifferRichtig("1", 1, 91));
+    EXPECT_TRUE(zifferRichtig("91", 2, 91));
+    EXPECT_FALSE(zifferRichtig("92", 2, 91));
+    EXPECT_FALSE(zifferRichtig("911", 3, 91));
+    EXPECT_EQ(ziffernRechts(2, 1), 846);
+    EXPECT_EQ(ziffernRechts(3, 3), 879);
+}
+
+TEST(M1x1Hilfe, TheStepsTakeTheProductApartByTensAndOnes)
+{
+    struct Fall {
+        int form, a, b;
+        QStringList schritte; // equations of steps 2, 3, 4
+    } faelle[] = {
+        { 0, 7, 3, { "7 x 10 = |70", "", "7 x   3 = |21" } },
+        { 1, 4, 6, { "10 x 6 = |60", "", "4 x 6 = |24" } },
+        { 2, 3, 5, { "10 x 15 = |150", "3 x 10 = |30", "3 x   5 = |15" } },
+    };
+    for (const Fall& f : faelle) {
+        const Aufgabe t = aufgabe(f.form, f.a, f.b);
+        EXPECT_EQ(t.zielzahl, (f.form == 0 ? f.a : 10 + f.a) * (f.form == 1 ? f.b : 10 + f.b));
+        EXPECT_EQ(QStringList({ gleichung(t, 2), gleichung(t, 3), gleichung(t, 4) }), f.schritte) << f.form;
+        EXPECT_EQ(hilfeschritt(t, 2).dreiUeberspringen, f.form != 2);
+        EXPECT_TRUE(hilfeschritt(t, 1).trennlinie);
+        EXPECT_TRUE(hilfeschritt(t, 5).ergebnis);
+        EXPECT_FALSE(hilfeschritt(t, 6).punkte || hilfeschritt(t, 6).ergebnis);
+    }
+    // The dots of each part cover the field of the whole product once.
+    const Aufgabe t = aufgabe(2, 3, 5);
+    const Punkte alle = *hilfeschritt(t, 1).punkte;
+    EXPECT_EQ(alle.spalteBis * alle.zeileBis, 13 * 15);
+    int summe = 0;
+    for (int stufe = 2; stufe <= 4; ++stufe) {
+        const Punkte p = *hilfeschritt(t, stufe).punkte;
+        summe += (p.spalteBis - p.spalteVon + 1) * (p.zeileBis - p.zeileVon + 1);
+    }
+    EXPECT_EQ(summe, 13 * 15);
+    EXPECT_EQ(hilfeschritt(t, 4).gleichung->y, 526);
+    EXPECT_EQ(hilfeschritt(aufgabe(0, 7, 3), 4).punkte->spalteVon, 11);
+    EXPECT_EQ(punkt(1, 1), QRect(QPoint(36, 55), QPoint(46, 69)));
+}
+
+TEST(M1x1Protokoll, TheFormNamesTheAidAndTheDigitListsFollow)
+{
+    const QString wahltext = "2 3 // 5 9 ";
+    const hilfenrahmen::Protokollangaben p = protokollangaben(2, wahltext, 4);
+    EXPECT_EQ(p.titel, "Hilfen beim großen 1x1   (1E x 1E)");
+    EXPECT_EQ(protokollangaben(0, wahltext, 0).titel, "Hilfen beim mittleren 1x1   (E x 1E)");
+    EXPECT_EQ(protokollangaben(1, wahltext, 0).titel, "Hilfen beim mittleren 1x1   (1E x E)");
+    EXPECT_EQ(p.zeile4, "erlaubte Einer links:  2 3 ");
+    EXPECT_EQ(p.zeile5, "erlaubte Einer rechts: 5 9 ");
+    EXPECT_EQ(p.zeile11, "       Hilfetaste:     4");
+    EXPECT_EQ(p.zeile12, "");
+    hilfenrahmen::Stand s;
+    s.eingabengesamt = 7;
+    s.eingabenrichtig = 2;
+    s.hilfetasten = 4;
+    EXPECT_EQ(hilfenrahmen::protokollzeilen(p, s)[0], "Programm:              Hilfen beim großen 1x1   (1E x 1E)");
+    EXPECT_EQ(hilfenrahmen::protokollzeilen(p, s)[8], "       falsch/unnötig: 1");
+}

@@ -1,0 +1,129 @@
+#include "aids/h_1x1.h"
+#include "aids/h_haupt.h"
+#include "aids/h_m1x1.h"
+#include "app/programmkoerper.h"
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+// The small and the middle 1x1 opened from the program's own hub, and the hub as they leave it.
+class EinmaleinsDurchgang : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
+        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
+            QDir().mkpath(QFileInfo(ziel).path());
+            QFile::copy(datei, ziel);
+            QFile(ziel).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        datpfad = dataFolder();
+        aktivliste = "ohne";
+        skala_x = 0.78f;
+        skala_y = 0.57f;
+        static Form* haupt = fensterErzeugen();
+        (void)haupt;
+        hub = dynamic_cast<TForm63*>(Form63);
+        ASSERT_TRUE(hub);
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        TaviTest::TearDown();
+    }
+
+    static void waehlen(ListBox* liste, std::initializer_list<int> items)
+    {
+        for (int i = 0; i < liste->count(); ++i)
+            liste->setSelected(i, std::find(items.begin(), items.end(), i) != items.end());
+        liste->OnClick();
+    }
+
+    // Shows the hub; `optionen` choose an aid and press Start, `inDerHilfe` works in the aid, then Esc ends
+    // it; `zurueck` looks at the hub after the aid has closed.
+    void durchgang(const std::function<void()>& optionen, const std::function<void(Form&)>& inDerHilfe,
+        const std::function<void()>& zurueck)
+    {
+        Form::setModalDriver([&](Form& f) {
+            if (&f == hub) {
+                optionen();
+                hub->startknopf->Click();
+                zurueck();
+                return;
+            }
+            gezeigt << &f;
+            if (&f == Form65) return;
+            inDerHilfe(f);
+            pressKey(&f, Qt::Key_Escape);
+        });
+        hub->showModal();
+    }
+
+    TForm63* hub = nullptr;
+    QList<Form*> gezeigt;
+};
+
+TEST_F(EinmaleinsDurchgang, TheSmall1x1ReturnsToItsHubButton)
+{
+    durchgang(
+        [&] {
+            hub->Button4->Click();
+            hub->Button51->Click();
+            waehlen(hub->lmal, { 7 });
+            waehlen(hub->rmal, { 8 });
+        },
+        [&](Form& f) {
+            auto* hilfe = dynamic_cast<TForm71*>(&f);
+            ASSERT_TRUE(hilfe);
+            EXPECT_EQ(zielzahl, 56);
+            typeText(hilfe, "56\r");
+            EXPECT_FALSE(hilfe->Rechner->isEnabled());
+        },
+        [&] {
+            EXPECT_TRUE(hub->Button51->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button51);
+        });
+    EXPECT_EQ(gezeigt, QList<Form*>({ Form71 }));
+    EXPECT_EQ(protzeilen[4], "linke Faktoren:        7");
+    EXPECT_EQ(protzeilen[5], "rechte Faktoren:       8 ");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(EinmaleinsDurchgang, TheMiddle1x1ReturnsToItsHubButton)
+{
+    durchgang(
+        [&] {
+            hub->Button4->Click();
+            hub->Button54->Click();
+            hub->m1x1wahl->button(2)->click();
+            waehlen(hub->m1x1links, { 1 }); // 3
+            waehlen(hub->m1x1rechts, { 3 }); // 5
+        },
+        [&](Form& f) {
+            auto* hilfe = dynamic_cast<TForm76*>(&f);
+            ASSERT_TRUE(hilfe);
+            EXPECT_EQ(zielzahl, 195);
+            typeText(hilfe, "195");
+            EXPECT_FALSE(hilfe->rechner->isEnabled());
+        },
+        [&] {
+            EXPECT_TRUE(hub->Button54->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->Button54);
+        });
+    EXPECT_EQ(gezeigt, QList<Form*>({ Form76 }));
+    EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim großen 1x1   (1E x 1E)");
+    EXPECT_EQ(protzeilen[4], "erlaubte Einer links:  3 ");
+    EXPECT_EQ(protzeilen[5], "erlaubte Einer rechts: 5 ");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}

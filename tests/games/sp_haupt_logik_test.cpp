@@ -1,0 +1,163 @@
+#include "games/s_KP_logik.h"
+#include "games/sp_haupt_logik.h"
+#include "platform/errors.h"
+#include "spieletest.h"
+
+#include <QFile>
+
+using SwinaTest = SpieleTest;
+
+TEST_F(SwinaTest, TheInstalledFileGivesTheMachinesEveryOperationAndNumber)
+{
+    ASSERT_TRUE(sp_haupt::abschnittladen("masch"));
+    EXPECT_TRUE(s_KP::startErlaubt(1));
+    EXPECT_EQ(QStringList({ rechenartzeichen[0], rechenartzeichen[1], rechenartzeichen[2], rechenartzeichen[3] }),
+        QStringList({ "+", "-", "*", ":" }));
+    EXPECT_EQ(operatorzahl, 39);
+    EXPECT_EQ(zwzahl1, 39);
+    EXPECT_EQ(gewaehltzahl, 4);
+    for (int k = 1; k <= operatorzahl; ++k)
+        EXPECT_NE(operatortexte[k].str(), ":0");
+}
+
+TEST_F(SwinaTest, OperatorListsAndStartFromTheChosenOperationsAndNumbers)
+{
+    struct Fall {
+        std::vector<int> operationen, zahlen;
+        QStringList liste;
+        bool maschinen, zeichen; // Start for games 1/12 and for game 4
+    };
+    const Fall faelle[] = {
+        { { 0, 3 }, { 0, 3 }, { "+0", "+3", ":3" }, true, true },
+        { { 3 }, { 0 }, {}, false, true },
+        { { 3 }, { 0, 7 }, { ":7" }, true, true },
+        { { 1, 2 }, {}, {}, false, true },
+        { {}, { 1, 2 }, {}, false, false },
+    };
+    for (const Fall& f : faelle) {
+        std::vector<int> werte(14, -1);
+        for (int i : f.operationen)
+            werte[size_t(i)] = i;
+        for (int j : f.zahlen)
+            werte[size_t(4 + j)] = j;
+        sp_haupt::abschnittsetzen("masch", werte);
+        for (int spiel : { 1, 12 })
+            EXPECT_EQ(s_KP::startErlaubt(spiel), f.maschinen);
+        QStringList liste;
+        for (int k = 1; k <= operatorzahl; ++k)
+            liste << operatortexte[k].str();
+        EXPECT_EQ(liste, f.liste);
+        EXPECT_EQ(s_KP::startErlaubt(4), f.zeichen);
+    }
+}
+
+TEST_F(SwinaTest, MagicSquaresStartOnlyWithAStepOf1To100AndAStartUpTo100)
+{
+    const int faelle[][3] = { { 0, 1, 0 }, { 1, 0, 1 }, { 100, 0, 1 }, { 101, 0, 0 }, { 100, 100, 1 }, { 5, 101, 0 } };
+    for (const auto& f : faelle) {
+        variante = f[0];
+        variante2 = f[1];
+        EXPECT_EQ(s_KP::startErlaubt(22), f[2] == 1) << f[0] << " " << f[1];
+    }
+}
+
+TEST_F(SwinaTest, DirectionsAndFlagsThatAreNotTheirIndexCountAsNotChosen)
+{
+    sp_haupt::abschnittsetzen("2n", { 5, -1, 2, 3, 1 });
+    EXPECT_TRUE(s_KP::startErlaubt(15));
+    EXPECT_EQ(gewaehltzahl, 2);
+    EXPECT_EQ(nachbarlagen[0], -1);
+    EXPECT_EQ(unloesbar, 1);
+    sp_haupt::abschnittsetzen("2n", { -1, -1, -1, -1, 0 });
+    EXPECT_FALSE(s_KP::startErlaubt(16));
+    sp_haupt::abschnittsetzen("lvr", { 0, 7, 2, -1, 4, 3 });
+    EXPECT_EQ(QStringList({ rechenartzeichen[0], rechenartzeichen[1], rechenartzeichen[2], rechenartzeichen[3] }),
+        QStringList({ "0", "n", "2", "n" }));
+    EXPECT_EQ(sp_haupt::abschnittwerte("lvr"), (std::vector<int> { 0, -1, 2, -1, 4, 3 }));
+}
+
+TEST_F(SwinaTest, TheGoalGameLoadsItsFourValuesAndForgetsTheOpponent)
+{
+    zeileErsetzen(3, "1 2 5 44");
+    ASSERT_TRUE(sp_haupt::abschnittladen("ziel"));
+    EXPECT_EQ(variante, 1);
+    EXPECT_EQ(spieloption, 0);
+    EXPECT_EQ(zwzahl2, 5);
+    EXPECT_EQ(zwzahl3, 44);
+    EXPECT_EQ(stichwortzeile, 3);
+    EXPECT_EQ(zeilenzahl, 34);
+}
+
+TEST_F(SwinaTest, StartRewritesOnlyTheValueLineOfItsSection)
+{
+    ASSERT_TRUE(sp_haupt::abschnittladen("kette"));
+    variante = 3;
+    variante2 = 2;
+    sp_haupt::abschnittschreiben("kette");
+    QByteArray erwartet = installiert();
+    erwartet.replace("kette\r\n1 1\r\n", "kette\r\n3 2\r\n");
+    EXPECT_EQ(readBytes(swina()), erwartet);
+}
+
+TEST_F(SwinaTest, ExtraBlanksReadAndTheSecondOfADoubledSectionCounts)
+{
+    writeBytes(swina(), installiert() + "kette\r\n2  1\r\nende\r\n");
+    ASSERT_TRUE(sp_haupt::abschnittladen("kette"));
+    EXPECT_EQ(variante, 2);
+    EXPECT_EQ(variante2, 1);
+    variante = 0;
+    sp_haupt::abschnittschreiben("kette");
+    EXPECT_EQ(readBytes(swina()), installiert() + "kette\r\n0 1\r\nende\r\n");
+}
+
+TEST_F(SwinaTest, AMissingSectionIsAppendedAndAMissingFileStaysMissing)
+{
+    QByteArray ohne = installiert();
+    ohne.replace("pyra\r\n0 1\r\n", "");
+    writeBytes(swina(), ohne);
+    variante = 7;
+    EXPECT_FALSE(sp_haupt::abschnittladen("pyra"));
+    EXPECT_EQ(variante, 7);
+    variante = 2;
+    variante2 = 0;
+    sp_haupt::abschnittschreiben("pyra");
+    EXPECT_EQ(readBytes(swina()), ohne + "pyra\r\n2 0\r\n");
+
+    QFile::remove(swina());
+    EXPECT_FALSE(sp_haupt::abschnittladen("pyra"));
+    sp_haupt::abschnittschreiben("pyra");
+    EXPECT_FALSE(QFile::exists(swina()));
+}
+
+TEST_F(SwinaTest, GroupGameLinesKeepABlankAfterTheLastValue)
+{
+    ASSERT_TRUE(sp_haupt::abschnittladen("flip"));
+    sp_haupt::abschnittschreiben("flip");
+    sp_haupt::abschnittschreiben("wr", { 1, 2, 1, 0 });
+    QByteArray erwartet = installiert();
+    erwartet.replace("flip\r\n3 1\r\n", "flip\r\n3 1 \r\n").replace("wr\r\n2 1 0 0\r\n", "wr\r\n1 2 1 0\r\n");
+    EXPECT_EQ(readBytes(swina()), erwartet);
+}
+
+TEST_F(SwinaTest, AValueThatIsNoNumberThrows)
+{
+    zeileErsetzen(29, "x 1");
+    EXPECT_THROW(sp_haupt::abschnittladen("kette"), IoError);
+}
+
+TEST_F(SwinaTest, GamesShareSectionsAndLaunchers)
+{
+    const struct {
+        int spiel;
+        const char* wort;
+        sp_haupt::Starter starter;
+    } faelle[] = { { 1, "masch", sp_haupt::Starter::knobeln }, { 12, "masch", sp_haupt::Starter::knobeln },
+        { 21, "pyra", sp_haupt::Starter::knobeln }, { 16, "2n", sp_haupt::Starter::knobeln },
+        { 17, "", sp_haupt::Starter::partner }, { 25, "", sp_haupt::Starter::partner },
+        { 26, "ziel", sp_haupt::Starter::partner }, { 19, "lvr", sp_haupt::Starter::gruppe },
+        { 10, "", sp_haupt::Starter::keiner }, { 23, "", sp_haupt::Starter::keiner } };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(sp_haupt::stichwort(f.spiel), QString(f.wort)) << f.spiel;
+        EXPECT_EQ(sp_haupt::starter(f.spiel), f.starter) << f.spiel;
+    }
+}
