@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScrollBar>
 
 // The main window with its own data folder; the administration is a stand-in whose showings are counted.
 class HauptfensterTest : public TaviTest {
@@ -66,6 +67,9 @@ TEST_F(HauptfensterTest, FirstRunShowsOnlyTheDataFolderPanel)
         EXPECT_FALSE(control<Panel>("kl_Panel")->isVisible());
         EXPECT_EQ(form->focusWidget(), control<Edit>("Edit2"));
         EXPECT_FALSE(control<Button>("Button1")->isEnabled());
+        // Every line of the note below can be read.
+        const QScrollBar* leiste = control<Memo>("Memo2")->verticalScrollBar();
+        EXPECT_TRUE(leiste->maximum() == 0 || leiste->isVisible());
         grabToPng(form.get(), "tavi-erststart");
     });
 }
