@@ -1,6 +1,7 @@
 #include "aids/h_100feld2.h"
 
 #include "aids/h_100feld_logik.h"
+#include "aids/h_haupt.h"
 #include "aids/hunderterfeld.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
@@ -548,12 +549,8 @@ hilfenrahmen::Protokollangaben TForm66::protokollangaben() const
 
 void TForm66::nachDemEnde()
 {
-    if (!schlangen() || !Form63) return;
+    TForm63* hub = hilfenhub();
+    if (!schlangen() || !hub) return;
     // The hub's button "Schlangen" takes the focus back, so that the pupil can start the next snakes at once.
-    for (Button* b : Form63->findChildren<Button*>()) {
-        if (b->caption() == QStringLiteral("Schlangen")) {
-            SetFocus(b);
-            return;
-        }
-    }
+    hub->fokus(hub->knopf(110));
 }

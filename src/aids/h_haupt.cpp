@@ -449,8 +449,12 @@ void TForm63::optionenAufbauen()
     const QStringList reihe = { QStringLiteral(" der Reihe nach"), QStringLiteral(" springend") };
 
     wievielep = optionspanel(this, 290, 196);
-    text(wievielep, QStringLiteral("erlaubte Mengen"), 12, 10, 15);
-    wiev3_9 = zahlenliste(wievielep, zahlen(3, 9, 2), 24, 30);
+    // On two lines: on one it runs under the group of the presentation times.
+    Label* mengen = text(wievielep, QStringLiteral("erlaubte Mengen"), 12, 8, 15);
+    mengen->setAutoSize(false);
+    mengen->setWordWrap(true);
+    place(mengen, 12, 8, 68, 36);
+    wiev3_9 = zahlenliste(wievielep, zahlen(3, 9, 2), 24, 46);
     wievZeiten = wahlgruppe(wievielep, QStringLiteral("Darbietungszeiten"),
         { QStringLiteral("1,0 sec  (immer gleich)"), QStringLiteral("2,0 sec  (immer gleich)"),
             QStringLiteral("4,0 sec  (abnehmend)"), QStringLiteral("8,0 sec  (abnehmend)"),

@@ -1,5 +1,6 @@
 #include "aids/h_mengen.h"
 
+#include "aids/h_haupt.h"
 #include "platform/clock.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
@@ -177,13 +178,10 @@ void TForm68::protokollende()
 
 void TForm68::nachDemEnde()
 {
-    if (platten() || !Form63) return;
+    TForm63* hub = hilfenhub();
+    if (platten() || !hub) return;
     // The hub's button "Wie viele sind es?", so that the next run is one key away.
-    QWidget* knopf = Form63->findChild<QWidget*>(QStringLiteral("Button12"));
-    if (!knopf)
-        for (Button* b : Form63->findChildren<Button*>())
-            if (b->caption() == QStringLiteral("Wie viele sind es?")) knopf = b;
-    if (knopf) SetFocus(knopf);
+    hub->fokus(hub->knopf(11));
 }
 
 void TForm68::zu()

@@ -1,5 +1,6 @@
 #include "aids/h_pm100.h"
 
+#include "aids/h_haupt.h"
 #include "platform/controls.h"
 #include "platform/designgrid.h"
 #include "platform/paintbox.h"
@@ -130,14 +131,9 @@ hilfenrahmen::Protokollangaben TForm77::protokollangaben() const
 void TForm77::nachDemEnde()
 {
     // Back in the hub the pupil finds the level panel of this choice and Start ready for the next run.
-    if (!Form63) return;
-    const int k = art() - kErsteArt;
-    const QString panel = QStringLiteral("pm100_%1%2").arg(k / 3 + 1).arg(k % 3 + 1);
-    if (auto* p = Form63->findChild<QWidget*>(panel)) p->show();
-    if (auto* start = Form63->findChild<QWidget*>(QStringLiteral("startknopf"))) {
-        start->show();
-        start->setEnabled(true);
-        SetFocus(start);
+    if (TForm63* hub = hilfenhub()) {
+        hub->pm100PanelZeigen(programmcode);
+        hub->fokus(hub->startknopf);
     }
 }
 

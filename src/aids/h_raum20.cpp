@@ -1,5 +1,6 @@
 #include "aids/h_raum20.h"
 
+#include "aids/h_haupt.h"
 #include "aids/h_raum20_logik.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -192,10 +193,10 @@ hilfenrahmen::Protokollangaben TForm69::protokollangaben() const
 void TForm69::nachDemEnde()
 {
     const raum20::Hubfokus f = raum20::hubfokus(programmcode);
-    if (!Form63 || f.knopf.isEmpty()) return;
-    if (f.gbRaum20Zeigen)
-        if (auto* gruppe = Form63->findChild<QWidget*>(QStringLiteral("gbRaum20"))) gruppe->show();
-    if (auto* knopf = Form63->findChild<QWidget*>(f.knopf)) SetFocus(knopf);
+    TForm63* hub = hilfenhub();
+    if (!hub || !f.knopf) return;
+    if (f.gbRaum20Zeigen) hub->gruppeZeigen(hub->gbRaum20);
+    hub->fokus(hub->knopf(programmcode));
 }
 
 raum20::Zeichner TForm69::zeichner()

@@ -254,32 +254,9 @@ Zeilen45 protokollzeilen45(int v, const QString& wahltext)
 
 Hubfokus hubfokus(int code)
 {
-    switch (code) {
-    case 12:
-        return { QStringLiteral("Button24"), true };
-    case 13:
-        return { QStringLiteral("Button25"), true };
-    case 21:
-        return { QStringLiteral("Button8") };
-    case 22:
-        return { QStringLiteral("Button10") };
-    case 23:
-        return { QStringLiteral("Button23") };
-    case 24:
-        return { QStringLiteral("Button26") };
-    case 25:
-        return { QStringLiteral("Button29") };
-    case 26:
-        return { QStringLiteral("Button30") };
-    case 27:
-        return { QStringLiteral("Button31") };
-    case 28:
-        return { QStringLiteral("Button32") };
-    case 29:
-        return { QStringLiteral("Button33") };
-    default:
-        return {};
-    }
+    if (code == 12 || code == 13) return { true, true };
+    if (code >= 21 && code <= 29) return { true, false };
+    return {};
 }
 
 } // namespace raum20

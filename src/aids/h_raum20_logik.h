@@ -73,10 +73,10 @@ struct Zeilen45 {
 // the task shown last: the numbers to decompose and their parts, or the summands and the sums.
 Zeilen45 protokollzeilen45(int variante, const QString& wahltext);
 
-// Where the hub's focus goes when the aid closes: the button that started the exercise (none for 31..38),
-// and whether the group box "gbRaum20" has to be shown for it.
+// Where the hub's focus goes when the aid closes: back to the button that started the exercise (not for
+// 31..38), and whether the group box "gbRaum20" has to be shown for it.
 struct Hubfokus {
-    QString knopf;
+    bool knopf = false;
     bool gbRaum20Zeigen = false;
 };
 Hubfokus hubfokus(int code);

@@ -121,6 +121,8 @@ void Hilfenfenster::aufgabeAbschliessen(bool richtigBuchen, bool balken)
     eingabenSperren();
     if (vorgaben.keyPreview) KeyPreview = false;
     nocheinebutton->show();
+    // The keys just locked may have held the focus; Enter must give the next task, never reach the end button.
+    SetFocus(nocheinebutton);
     if (balken) zeitbalken();
 }
 

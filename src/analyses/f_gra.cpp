@@ -146,7 +146,9 @@ void TForm37::zahlenpanel(int code, const QString& titel, const QString& zeichen
     if (code == 17) {
         auto* teiler = new Label(p, QStringLiteral("Teiler"), kListe1Links - 8, 28);
         applyFont(teiler, kArial, 14);
-        auto* reihe = new Label(p, QStringLiteral("(1x1-Reihe)"), kListe1Links - 24, kListeOben + 11 * zeilenhoehe + 8);
+        // Right under the divisors' list, above the explanation at the foot of the panel.
+        auto* reihe = new Label(
+            p, QStringLiteral("(1x1-Reihe)"), kListe1Links - 24, kListeOben + an->anzahl1 * zeilenhoehe + 6);
         applyFont(reihe, kArial, 13);
         auto* quotienten = new Label(p, QStringLiteral("Quotienten"), kListe2Links - 16, 28);
         applyFont(quotienten, kArial, 14);

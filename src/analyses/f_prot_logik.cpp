@@ -115,7 +115,8 @@ QVector<Seite> druckseiten(int programmcode, int zeilenzahl)
         seiten.append(seite);
         ++s;
     }
-    seiten.last().striche = druckrahmen(programmcode);
+    // The frame lines belong to the result grid, which stands on the first page.
+    seiten.first().striche = druckrahmen(programmcode);
     return seiten;
 }
 

@@ -39,7 +39,7 @@ extern const QString kWeitereAufgaben;
 
 // The printed pages: lines 1..67 on page 1, 68..133 on page 2, 134..200 on page 3 and then 67 a page; from
 // page 2 on a header of record line 1 and "     Seite  N". Lines past the protocol's end print empty. The
-// frame lines of codes 11..17 go on the last page.
+// frame lines of codes 11..17 go on the first page, with the result grid.
 QVector<Seite> druckseiten(int programmcode, int zeilenzahl);
 
 } // namespace prot

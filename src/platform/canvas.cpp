@@ -7,7 +7,7 @@
 
 namespace {
 
-// The original runtime's MulDiv: a * b / c rounded half away from zero.
+// MulDiv: a * b / c rounded half away from zero, as font sizes in points become heights in pixels.
 int mulDiv(int a, int b, int c)
 {
     const double v = double(a) * b / c;

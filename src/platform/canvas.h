@@ -7,9 +7,9 @@
 
 class Surface;
 
-// What the program draws with: the pen, brush and font of a window's, paint box's or printer's canvas, in the
-// semantics of the original graphics interface. Drawing is immediate: every call goes at once to the canvas's
-// target (the backing image of a form, a page of a print job, a list of recorded operations).
+// What the program draws with: the pen, brush and font of a window's, paint box's or printer's canvas. Drawing is
+// immediate: every call goes at once to the canvas's target (the backing image of a form, a page of a print job, a list
+// of recorded operations).
 
 enum class PenStyle { Solid, Dash, Clear };
 // NotXor sets every pixel the pen or brush covers to ~(colour ^ pixel): drawing the same shape twice restores
@@ -21,7 +21,7 @@ enum class BrushStyle { Solid, Clear, DiagCross };
 // mapping, on the printer the mapping of every printed page.
 enum class MapMode { Pixels, LoMetric };
 
-// Text alignment flags with the values of the original interface, combined with |.
+// Text alignment flags, combined with |.
 namespace TextAlign {
 enum : int { Left = 0, Right = 2, Center = 6, Top = 0, Bottom = 8, Baseline = 24 };
 constexpr int HorizontalMask = 6;

@@ -31,7 +31,7 @@ QFont deviceFont(const Font& font, double pixelsPerUnit, bool printer)
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikeOut);
-    // The original places every glyph by its own advance.
+    // Every glyph goes by its own advance, so that a text's width is the sum the layouts were measured with.
     f.setKerning(false);
     f.setHintingPreference(printer ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
     return f;
@@ -94,7 +94,7 @@ Box box(QPoint a, QPoint c)
 
 bool hatched(int x, int y)
 {
-    // An 8 x 8 cross of both diagonals, fixed to the surface as the original's brush origin is.
+    // An 8 x 8 cross of both diagonals, fixed to the surface, so that hatches drawn side by side join up.
     return ((x - y) & 7) == 0 || ((x + y) & 7) == 0;
 }
 
@@ -279,7 +279,8 @@ void SurfaceTarget::drawShape(const DrawOp& op)
                     strokePath(p, path);
                 }
             };
-        // Without a pen the fill is one pixel narrower and lower, as in the original.
+        // Without a pen the fill is one pixel narrower and lower: it covers exactly the pixels of a rectangle
+        // without its right and bottom edge, where shapes drawn beside it begin.
         fillBox = withPen ? QRect(b.l + 1, b.t + 1, b.r - b.l - 2, b.b - b.t - 2)
                           : QRect(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1);
         break;

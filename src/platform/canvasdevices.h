@@ -16,8 +16,8 @@ QString deviceText(const Font& font, const QString& text);
 // Width and cell height of a text in device pixels, as it is drawn.
 QSizeF textExtent(const Font& font, const QString& text, double pixelsPerUnit, bool printer);
 
-// Draws into a surface's backing image, pixel for pixel as the original interface did: no antialiasing of
-// shapes, one-pixel lines without their end point, rectangles without their right and bottom edge, the
+// Draws into a surface's backing image pixel for pixel, as the pictures of the aids are designed: no
+// antialiasing of shapes, one-pixel lines without their end point, rectangles without their right and bottom edge, the
 // not-XOR mode computed per pixel. The canvas's origin and clip rectangle are surface coordinates and may
 // move between calls (a paint box that the layout has moved).
 class SurfaceTarget : public CanvasTarget {

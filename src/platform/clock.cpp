@@ -7,14 +7,14 @@ namespace clockx {
 namespace {
 bool g_test = false;
 double g_testNow = 0;
-// Day 0 is 30.12.1899 as in the original's date-time values, so stored times keep their meaning.
+// Day 0 is 30.12.1899: times written into protocols and settings as day numbers keep their meaning on every
+// PC that shares the data folder.
 const QDate kEpoch(1899, 12, 30);
 } // namespace
 
 double now()
 {
-    if (g_test)
-        return g_testNow;
+    if (g_test) return g_testNow;
     const QDateTime t = QDateTime::currentDateTime();
     const double day = double(kEpoch.daysTo(t.date()));
     return day + double(t.time().msecsSinceStartOfDay()) / kMillisecondsPerDay;
@@ -62,9 +62,21 @@ void TestClock::install(double startDays)
     g_test = true;
     g_testNow = startDays;
 }
-void TestClock::uninstall() { g_test = false; }
-bool TestClock::installed() { return g_test; }
-void TestClock::set(double nowDays) { g_testNow = nowDays; }
-void TestClock::advance(double spanDays) { g_testNow += spanDays; }
+void TestClock::uninstall()
+{
+    g_test = false;
+}
+bool TestClock::installed()
+{
+    return g_test;
+}
+void TestClock::set(double nowDays)
+{
+    g_testNow = nowDays;
+}
+void TestClock::advance(double spanDays)
+{
+    g_testNow += spanDays;
+}
 
 } // namespace clockx

@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The data files are shared with PCs running the Windows version, so they stay Windows-1252.
+// Data folders are shared with PCs running Windows, so the data files stay Windows-1252.
 namespace cp1252 {
 
 // True when the character has a Windows-1252 byte (the five unassigned bytes 81 8D 8F 90 9D map to

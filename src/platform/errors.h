@@ -7,7 +7,11 @@
 // does not convert. What the handler did before the error stays done; the program goes on.
 class RuntimeError : public std::exception {
 public:
-    explicit RuntimeError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) { }
+    explicit RuntimeError(QString message)
+        : m_message(std::move(message))
+        , m_utf8(m_message.toUtf8())
+    {
+    }
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
@@ -16,7 +20,7 @@ private:
     QByteArray m_utf8;
 };
 
-// I/O result codes as the original runtime numbers them.
+// I/O result codes; the numbers appear in the messages a teacher sees ("E/A-Fehler 5").
 enum IoCode : int {
     IoOk = 0,
     IoFileNotFound = 2,
@@ -57,8 +61,7 @@ int StrToInt(const QString& text);
 void runGuarded(const std::function<void()>& handler);
 
 // Wraps a parameterless handler for connecting to a Qt signal (Qt drops the signal's arguments).
-template <typename F>
-auto guarded(F f)
+template <typename F> auto guarded(F f)
 {
     return [f]() { runGuarded(f); };
 }

@@ -1,8 +1,11 @@
 #include "platform/files.h"
 
+#include "platform/errors.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 namespace files {
 namespace {
@@ -19,13 +22,18 @@ QString normalise(const QString& name)
 // The entry of dir whose name equals part without regard to case; an exact match wins.
 QString matchEntry(const QString& dir, const QString& part)
 {
-    if (QFileInfo::exists(dir + u'/' + part))
-        return part;
-    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (QFileInfo::exists(dir + u'/' + part)) return part;
+    const QStringList entries
+        = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& e : entries)
-        if (e.compare(part, Qt::CaseInsensitive) == 0)
-            return e;
+        if (e.compare(part, Qt::CaseInsensitive) == 0) return e;
     return {};
+}
+
+std::function<bool(const QString&)>& writeFailure()
+{
+    static std::function<bool(const QString&)> failsFor;
+    return failsFor;
 }
 
 } // namespace
@@ -33,8 +41,7 @@ QString matchEntry(const QString& dir, const QString& part)
 QString resolve(const QString& name)
 {
     const QString n = normalise(name);
-    if (n.isEmpty())
-        return n;
+    if (n.isEmpty()) return n;
     const bool absolute = n.startsWith(u'/');
     const bool trailing = n.endsWith(u'/') && n.size() > 1;
     const QStringList parts = n.split(u'/', Qt::SkipEmptyParts);
@@ -50,30 +57,25 @@ QString resolve(const QString& name)
             else
                 part = found;
         }
-        if (!path.isEmpty() && !path.endsWith(u'/'))
-            path += u'/';
+        if (!path.isEmpty() && !path.endsWith(u'/')) path += u'/';
         path += part;
         dirForLookup = path;
     }
-    if (trailing)
-        path += u'/';
+    if (trailing) path += u'/';
     return path;
 }
 
 bool isSafeName(const QString& name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
     return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }
 
 QString child(const QString& folder, const QString& name)
 {
-    if (!isSafeName(name))
-        return {};
+    if (!isSafeName(name)) return {};
     QString f = normalise(folder);
-    if (!f.isEmpty() && !f.endsWith(u'/'))
-        f += u'/';
+    if (!f.isEmpty() && !f.endsWith(u'/')) f += u'/';
     return f + name;
 }
 
@@ -114,11 +116,9 @@ QStringList findFiles(const QString& folder, const QString& pattern)
 {
     QString p = pattern;
     // "*.*" means every file, also those without an extension.
-    if (p == QLatin1String("*.*"))
-        p = QStringLiteral("*");
+    if (p == QLatin1String("*.*")) p = QStringLiteral("*");
     QDir dir(resolve(folder));
-    if (!dir.exists())
-        return {};
+    if (!dir.exists()) return {};
     dir.setNameFilters({ p });
     dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
@@ -128,8 +128,7 @@ QStringList findFiles(const QString& folder, const QString& pattern)
 QStringList findDirs(const QString& folder)
 {
     QDir dir(resolve(folder));
-    if (!dir.exists())
-        return {};
+    if (!dir.exists()) return {};
     return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
@@ -141,6 +140,40 @@ QString currentDir()
 bool setCurrentDir(const QString& name)
 {
     return QDir::setCurrent(resolve(name));
+}
+
+bool flushAll(QFileDevice& f)
+{
+    if (writeFailure() && writeFailure()(f.fileName())) return false;
+    return f.flush() && f.error() == QFileDevice::NoError;
+}
+
+bool commitSave(QSaveFile& f)
+{
+    if (!flushAll(f)) {
+        f.cancelWriting();
+        f.commit();
+        return false;
+    }
+    return f.commit();
+}
+
+int writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? IoAccessDenied : IoPathNotFound;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        f.commit();
+        return IoDiskWrite;
+    }
+    return commitSave(f) ? 0 : IoDiskWrite;
+}
+
+void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)
+{
+    writeFailure() = std::move(failsFor);
 }
 
 } // namespace files

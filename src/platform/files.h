@@ -1,6 +1,10 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QFileDevice;
+class QSaveFile;
 
 // File-system calls as the system uses them. Names are formed as datpfad + relative name; "\" and "/" are
 // both separators and doubled separators collapse. Every component is matched without regard to letter
@@ -31,5 +35,21 @@ QStringList findDirs(const QString& folder);
 
 QString currentDir();
 bool setCurrentDir(const QString& name);
+
+// ---- Writing to the end ----
+// A full disk often shows only when the buffer is flushed, and a commit that ignores it would rename an
+// empty temporary file over the old one. These check every byte before anything is replaced.
+
+// Flushes a file being written; false when any byte did not reach the disk (or a test failure is set).
+bool flushAll(QFileDevice& f);
+// Ends a whole-file rewrite: the temporary file replaces the old one only when every byte was written;
+// otherwise it is thrown away, the old file stays whole and the result is false.
+bool commitSave(QSaveFile& f);
+// Writes `bytes` as the whole new content of `path` (already resolved) through a temporary file beside it.
+// Returns 0 or the I/O code of the failure (access denied, path not found, disk write error).
+int writeWhole(const QString& path, const QByteArray& bytes);
+
+// Tests: while set, a flush fails for every file whose real path the predicate accepts, as on a full disk.
+void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);
 
 } // namespace files

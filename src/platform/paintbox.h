@@ -45,7 +45,7 @@ public:
     void setOnMouseUp(MouseHandler h) { m_onMouseUp = std::move(h); }
     void setOnPaint(std::function<void()> h) { m_onPaint = std::move(h); }
 
-    // Runs OnPaint now (the original's Repaint and Refresh).
+    // Runs OnPaint now (Repaint and Refresh).
     void repaint();
     // Runs OnPaint once the current event has been handled (Invalidate).
     void invalidate();

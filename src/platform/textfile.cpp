@@ -13,8 +13,7 @@ TextFile::TextFile() = default;
 TextFile::~TextFile()
 {
     m_checked = false;
-    if (m_mode == Mode::Writing)
-        close();
+    if (m_mode == Mode::Writing) close();
 }
 
 void TextFile::fail(int code)
@@ -23,38 +22,33 @@ void TextFile::fail(int code)
     if (m_checked) {
         m_lastError = 0;
         // The handler ends here; a rewrite that failed half-way must not be committed later.
-        if (m_mode == Mode::Writing && m_writeFailed)
-            abandon();
+        if (m_mode == Mode::Writing && m_writeFailed) abandon();
         throw IoError(code, m_name);
     }
 }
 
 void TextFile::assign(const QString& name)
 {
-    if (m_mode != Mode::Closed)
-        close();
+    if (m_mode != Mode::Closed) close();
     m_name = name;
     ok();
 }
 
-static int openErrorCode(const QString& resolved, QFileDevice::FileError e)
+// Why opening failed. A file that is to be created cannot be missing: in an existing folder, the folder
+// refuses it (no rights, a read-only medium).
+static int openErrorCode(const QString& resolved, QFileDevice::FileError e, bool creating = false)
 {
     const QFileInfo fi(resolved);
-    if (!fi.dir().exists())
-        return IoPathNotFound;
-    if (e == QFileDevice::PermissionsError)
-        return IoAccessDenied;
-    if (!fi.exists())
-        return IoFileNotFound;
+    if (!fi.dir().exists()) return IoPathNotFound;
+    if (creating || e == QFileDevice::PermissionsError) return IoAccessDenied;
+    if (!fi.exists()) return IoFileNotFound;
     return IoAccessDenied;
 }
 
 void TextFile::reset()
 {
-    if (m_mode != Mode::Closed)
-        close();
-    if (m_name.isEmpty())
-        return fail(IoNotAssigned);
+    if (m_mode != Mode::Closed) close();
+    if (m_name.isEmpty()) return fail(IoNotAssigned);
     const QString path = files::resolve(m_name);
     QFile f(path);
     if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
@@ -67,14 +61,11 @@ void TextFile::reset()
 
 void TextFile::rewrite()
 {
-    if (m_mode != Mode::Closed)
-        close();
-    if (m_name.isEmpty())
-        return fail(IoNotAssigned);
+    if (m_mode != Mode::Closed) close();
+    if (m_name.isEmpty()) return fail(IoNotAssigned);
     const QString path = files::resolve(m_name);
     auto save = std::make_unique<QSaveFile>(path);
-    if (!save->open(QIODevice::WriteOnly))
-        return fail(openErrorCode(path, save->error()));
+    if (!save->open(QIODevice::WriteOnly)) return fail(openErrorCode(path, save->error(), true));
     m_save = std::move(save);
     m_writeFailed = false;
     m_mode = Mode::Writing;
@@ -83,16 +74,12 @@ void TextFile::rewrite()
 
 void TextFile::append()
 {
-    if (m_mode != Mode::Closed)
-        close();
-    if (m_name.isEmpty())
-        return fail(IoNotAssigned);
+    if (m_mode != Mode::Closed) close();
+    if (m_name.isEmpty()) return fail(IoNotAssigned);
     const QString path = files::resolve(m_name);
-    if (!QFileInfo(path).isFile())
-        return fail(openErrorCode(path, QFileDevice::OpenError));
+    if (!QFileInfo(path).isFile()) return fail(openErrorCode(path, QFileDevice::OpenError));
     auto f = std::make_unique<QFile>(path);
-    if (!f->open(QIODevice::WriteOnly | QIODevice::Append))
-        return fail(openErrorCode(path, f->error()));
+    if (!f->open(QIODevice::WriteOnly | QIODevice::Append)) return fail(openErrorCode(path, f->error()));
     m_plain = std::move(f);
     m_writeFailed = false;
     m_mode = Mode::Writing;
@@ -101,16 +88,13 @@ void TextFile::append()
 
 void TextFile::createNew()
 {
-    if (m_mode != Mode::Closed)
-        close();
-    if (m_name.isEmpty())
-        return fail(IoNotAssigned);
+    if (m_mode != Mode::Closed) close();
+    if (m_name.isEmpty()) return fail(IoNotAssigned);
     const QString path = files::resolve(m_name);
-    if (QFileInfo::exists(path))
-        return fail(IoFileExists);
+    if (QFileInfo::exists(path)) return fail(IoFileExists);
     auto f = std::make_unique<QFile>(path);
     if (!f->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(QFileInfo::exists(path) ? IoFileExists : openErrorCode(path, f->error()));
+        return fail(QFileInfo::exists(path) ? IoFileExists : openErrorCode(path, f->error(), true));
     m_plain = std::move(f);
     m_writeFailed = false;
     m_mode = Mode::Writing;
@@ -119,33 +103,28 @@ void TextFile::createNew()
 
 bool TextFile::requireReading()
 {
-    if (m_mode == Mode::Reading)
-        return true;
+    if (m_mode == Mode::Reading) return true;
     fail(m_mode == Mode::Closed ? IoNotOpen : IoNotOpenForInput);
     return false;
 }
 
 bool TextFile::requireWriting()
 {
-    if (m_mode == Mode::Writing)
-        return true;
+    if (m_mode == Mode::Writing) return true;
     fail(m_mode == Mode::Closed ? IoNotOpen : IoNotOpenForOutput);
     return false;
 }
 
 void TextFile::readLine(QString& line)
 {
-    if (!requireReading())
-        return;
+    if (!requireReading()) return;
     const int n = int(m_content.size());
     int end = m_pos;
     while (end < n && m_content.at(end) != u'\n' && m_content.at(end) != u'\r')
         ++end;
     line = m_content.mid(m_pos, end - m_pos);
-    if (end < n && m_content.at(end) == u'\r')
-        ++end;
-    if (end < n && m_content.at(end) == u'\n')
-        ++end;
+    if (end < n && m_content.at(end) == u'\r') ++end;
+    if (end < n && m_content.at(end) == u'\n') ++end;
     m_pos = end;
     ok();
 }
@@ -159,8 +138,7 @@ QString TextFile::readLine()
 
 void TextFile::read(int& value)
 {
-    if (!requireReading())
-        return;
+    if (!requireReading()) return;
     const int n = int(m_content.size());
     auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
     while (m_pos < n && blank(m_content.at(m_pos)))
@@ -176,16 +154,14 @@ void TextFile::read(int& value)
     m_pos = end;
     bool good = false;
     const qlonglong v = token.toLongLong(&good, 10);
-    if (!good || v < INT32_MIN || v > INT32_MAX)
-        return fail(IoInvalidNumber);
+    if (!good || v < INT32_MIN || v > INT32_MAX) return fail(IoInvalidNumber);
     value = int(v);
     ok();
 }
 
 void TextFile::write(const QString& text)
 {
-    if (!requireWriting())
-        return;
+    if (!requireWriting()) return;
     const QByteArray bytes = cp1252::encode(text);
     QIODevice* dev = m_save ? static_cast<QIODevice*>(m_save.get()) : static_cast<QIODevice*>(m_plain.get());
     if (dev->write(bytes) != bytes.size()) {
@@ -202,35 +178,31 @@ void TextFile::writeLine(const QString& line)
 
 bool TextFile::eof() const
 {
-    if (m_mode != Mode::Reading)
-        return true;
+    if (m_mode != Mode::Reading) return true;
     return m_pos >= m_content.size();
 }
 
 void TextFile::close()
 {
-    if (m_mode == Mode::Closed)
-        return fail(IoNotOpen);
+    if (m_mode == Mode::Closed) return fail(IoNotOpen);
     const Mode was = m_mode;
     m_mode = Mode::Closed;
     m_content.clear();
     m_pos = 0;
-    if (was != Mode::Writing)
-        return ok();
+    if (was != Mode::Writing) return ok();
     bool good = !m_writeFailed;
     if (m_save) {
         if (good)
-            good = m_save->commit();
+            good = files::commitSave(*m_save);
         else
             m_save->cancelWriting(), m_save->commit();
         m_save.reset();
     } else if (m_plain) {
-        good = m_plain->flush() && good;
+        good = files::flushAll(*m_plain) && good;
         m_plain->close();
         m_plain.reset();
     }
-    if (!good)
-        return fail(IoDiskWrite);
+    if (!good) return fail(IoDiskWrite);
     ok();
 }
 

@@ -6,11 +6,12 @@
 class QSaveFile;
 class QFile;
 
-// The text-file variable of the original runtime: assign a name, open it for reading (reset), writing
+// A text file as the program reads and writes its data: assign a name, open it for reading (reset), writing
 // (rewrite) or appending, read and write lines, read integers free-format, close. Every operation sets the
 // I/O result; in the unchecked form the caller reads ioResult(), in the checked form a failure throws IoError.
 //
-// Text is Windows-1252 with CR LF on disk; reading accepts CR LF or LF. rewrite() writes to a temporary file
+// Text is Windows-1252 with CR LF on disk, since data folders are shared with PCs running Windows; reading
+// accepts CR LF or LF. rewrite() writes to a temporary file
 // beside the target and renames it over the old one at close(), so a failure never leaves a half file.
 class TextFile {
 public:
@@ -41,8 +42,7 @@ public:
     {
         int v = 0;
         read(v);
-        if (m_lastError == 0)
-            value = static_cast<T>(v);
+        if (m_lastError == 0) value = static_cast<T>(v);
     }
     void write(const QString& text);
     void writeLine(const QString& line = QString());

@@ -6,7 +6,6 @@
 #include "shell/HalmorGlobalDefs.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace einstellungsdatei {
 namespace {
@@ -21,8 +20,7 @@ std::vector<Zeile> rohzeilen(const QString& datei)
 {
     const QString pfad = files::resolve(datei);
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
+    if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
     const QByteArray alles = f.readAll();
     std::vector<Zeile> zeilen;
     int pos = 0;
@@ -32,10 +30,8 @@ std::vector<Zeile> rohzeilen(const QString& datei)
             ++e;
         Zeile z { alles.mid(pos, e - pos), {} };
         int n = e;
-        if (n < alles.size() && alles[n] == '\r')
-            ++n;
-        if (n < alles.size() && alles[n] == '\n')
-            ++n;
+        if (n < alles.size() && alles[n] == '\r') ++n;
+        if (n < alles.size() && alles[n] == '\n') ++n;
         z.ende = alles.mid(e, n - e);
         zeilen.push_back(z);
         pos = n;
@@ -45,22 +41,28 @@ std::vector<Zeile> rohzeilen(const QString& datei)
 
 void schreiben(const QString& datei, const std::vector<Zeile>& zeilen)
 {
-    QSaveFile f(files::resolve(datei));
-    if (!f.open(QIODevice::WriteOnly))
-        throw IoError(IoAccessDenied, datei);
     QByteArray alles;
     for (const Zeile& z : zeilen)
         alles += z.text + z.ende;
-    if (f.write(alles) != alles.size() || !f.commit())
-        throw IoError(IoDiskWrite, datei);
+    if (const int code = files::writeWhole(files::resolve(datei), alles)) throw IoError(code, datei);
+}
+
+// A line of blank-separated integers (or an empty one), as opposed to a keyword line.
+bool istWertezeile(const QByteArray& text)
+{
+    for (const QByteArray& t : text.split(' ')) {
+        bool ok = true;
+        if (!t.trimmed().isEmpty()) t.trimmed().toInt(&ok);
+        if (!ok) return false;
+    }
+    return true;
 }
 
 // Index of the last line that is exactly the keyword, or -1.
 int stichwortindex(const std::vector<Zeile>& zeilen, const QByteArray& stichwort)
 {
     for (int i = int(zeilen.size()) - 1; i >= 0; --i)
-        if (zeilen[size_t(i)].text == stichwort)
-            return i;
+        if (zeilen[size_t(i)].text == stichwort) return i;
     return -1;
 }
 
@@ -68,8 +70,7 @@ void pufferfuellen(const std::vector<Zeile>& zeilen)
 {
     zeilenzahl = 0;
     for (const Zeile& z : zeilen) {
-        if (zeilenzahl >= zeilenpuffer.high())
-            break;
+        if (zeilenzahl >= zeilenpuffer.high()) break;
         zeilenpuffer[++zeilenzahl] = cp1252::decode(z.text);
     }
 }
@@ -82,15 +83,12 @@ std::vector<int> zahlenlesen(const std::vector<Zeile>& zeilen, int ab, int anzah
         const QList<QByteArray> teile = zeilen[i].text.split(' ');
         for (const QByteArray& t : teile) {
             const QByteArray s = t.trimmed();
-            if (s.isEmpty())
-                continue;
+            if (s.isEmpty()) continue;
             bool ok = false;
             const int v = s.toInt(&ok);
-            if (!ok)
-                throw IoError(IoInvalidNumber, datei);
+            if (!ok) throw IoError(IoInvalidNumber, datei);
             werte.push_back(v);
-            if (int(werte.size()) == anzahl)
-                break;
+            if (int(werte.size()) == anzahl) break;
         }
     }
     // Past the end of the file the runtime reads 0.
@@ -112,13 +110,11 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 {
     zeilenzahl = 0;
     stichwortzeile = 0;
-    if (!files::fileExists(datei))
-        return false;
+    if (!files::fileExists(datei)) return false;
     const std::vector<Zeile> zeilen = rohzeilen(datei);
     pufferfuellen(zeilen);
     const int idx = stichwortindex(zeilen, cp1252::encode(stichwort));
-    if (idx < 0)
-        return false;
+    if (idx < 0) return false;
     stichwortzeile = idx + 1;
     werte = zahlenlesen(zeilen, idx + 1, anzahl, datei);
     return true;
@@ -141,16 +137,19 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 {
     std::vector<Zeile> zeilen = rohzeilen(datei);
     const QByteArray wort = cp1252::encode(stichwort);
-    if (!zeilen.empty() && zeilen.back().ende.isEmpty())
-        zeilen.back().ende = "\r\n";
+    if (!zeilen.empty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
     int idx = stichwortindex(zeilen, wort);
     if (idx < 0) {
         zeilen.push_back({ wort, "\r\n" });
         idx = int(zeilen.size()) - 1;
     }
-    // Old value lines that are replaced: as many as there are new ones, as far as the file goes.
+    // Old value lines that are replaced: as many as there are new ones, as far as the section goes. In a
+    // damaged or hand-edited file the next keyword may follow at once; it stays, and the missing value lines
+    // are inserted before it.
     const auto von = zeilen.begin() + idx + 1;
-    const auto bis = von + std::min<std::ptrdiff_t>(std::ptrdiff_t(neu.size()), zeilen.end() - von);
+    auto bis = von;
+    while (bis != zeilen.end() && bis - von < std::ptrdiff_t(neu.size()) && istWertezeile(bis->text))
+        ++bis;
     std::vector<Zeile> ersatz;
     for (const QString& t : neu)
         ersatz.push_back({ cp1252::encode(t), "\r\n" });
@@ -163,8 +162,7 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)
 {
-    if (!files::fileExists(datei))
-        return false;
+    if (!files::fileExists(datei)) return false;
     const std::vector<Zeile> zeilen = rohzeilen(datei);
     const std::vector<int> w = zahlenlesen(zeilen, 3, 2, datei);
     mindestminuten = w[0];
@@ -178,8 +176,7 @@ void kopfschreiben(const QString& datei, int mindestminuten, int mindestaufgaben
     while (zeilen.size() < 4)
         zeilen.push_back({ {}, "\r\n" });
     for (size_t i = 0; i < 4; ++i)
-        if (zeilen[i].ende.isEmpty())
-            zeilen[i].ende = "\r\n";
+        if (zeilen[i].ende.isEmpty()) zeilen[i].ende = "\r\n";
     zeilen[2].text = "limit";
     zeilen[3].text = wertezeile({ mindestminuten, mindestaufgaben }).toLatin1();
     schreiben(datei, zeilen);

@@ -18,13 +18,15 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 
 // Rewrites `datei` with the section's new value line. The file is read again just before, so a change
 // that another PC made in the meantime is kept; every other line stays byte for byte; the one old value
-// line after the keyword is replaced; a missing keyword is appended with its values. The rewrite goes to
+// line after the keyword is replaced (inserted when the next keyword follows at once); a missing keyword is
+// appended with its values. The rewrite goes to
 // a temporary file that replaces the old one only when complete. Throws IoError when the file is missing
 // or cannot be written.
 void abschnittschreiben(const QString& datei, const QString& stichwort, const std::vector<int>& werte);
 // The same for a section of several value lines: as many old lines after the keyword are replaced as new
 // ones are given.
-void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& zeilen);
+void abschnittschreibenZeilen(
+    const QString& datei, const QString& stichwort, const std::vector<std::vector<int>>& zeilen);
 
 // The same with the value lines as they are to stand, for a launcher whose lines keep a blank after the
 // last value.

@@ -80,8 +80,12 @@ QString anlegen(const QString& stamm, const std::function<QStringList(const QStr
         }
         for (const QString& zeile : inhalt(pfad))
             f.writeLine(zeile);
+        int r = f.ioResult();
         f.close();
-        if (const int r = f.ioResult()) {
+        if (const int c = f.ioResult()) r = c;
+        if (r != 0) {
+            // A half or empty file would take the number and show up as a protocol.
+            files::deleteFile(pfad);
             fehler = IoError(r, pfad).message();
             return {};
         }

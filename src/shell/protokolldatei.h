@@ -23,7 +23,7 @@ QString nameAusZeile(const QString& zeile);
 
 // The name of a pupil's folder: the first 8 characters of the class-list line or typed name, without the
 // blanks and dots at its end, which Windows drops from folder names ("01 Lena Meier" gives "01 Lena"), so
-// that PCs of both kinds sharing the data folder find one folder per pupil.
+// that a PC running Windows and this one, sharing the data folder, find one folder per pupil.
 QString ordnername(const QString& zeileOderName);
 
 // The pupil's folder: with a class list datpfad + "Klassen/" + liste + "/" + the first 8 characters of the

@@ -227,6 +227,26 @@ TEST_F(TForm66Test, SnakesTakeTheWholeNumberAndRevealOneCellForEachWrongAnswer)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(TForm66Test, AfterTheSnakesTheHubsButtonHasTheFocus)
+{
+    TForm63& hub = echterHub();
+    for (int i = 0; i <= 4; ++i)
+        wahlbytes[i] = byte(i + 3);
+    TForm66 feld;
+    Form::setModalDriver([&](Form& f) {
+        if (&f == &hub) {
+            hub.Button1->Click(); // the area "Zahlbegriff"
+            SetFocus(hub.Button1);
+            programmcode = 110;
+            feld.showModal();
+        } else if (&f == &feld) {
+            pressKey(&feld, Qt::Key_Escape);
+        }
+    });
+    hub.showModal();
+    EXPECT_EQ(hub.focusWidget(), hub.Button21);
+}
+
 TEST_F(TForm66Test, WithNoSnakeLengthAllowedNoTaskIsSet)
 {
     programmcode = 110;

@@ -492,6 +492,12 @@ TEST_F(HHauptTest, LooksOfEveryArea)
         grabToPng(&hub, QStringLiteral("h_haupt_schlangen"));
         hub.Button12->Click();
         grabToPng(&hub, QStringLiteral("h_haupt_wieviel"));
+        for (const Label* l : hub.wievielep->findChildren<Label*>()) {
+            if (l->text() != QStringLiteral("erlaubte Mengen")) continue;
+            EXPECT_FALSE(l->geometry().intersects(hub.wievZeiten->geometry()));
+            EXPECT_GE(l->height(), l->heightForWidth(l->width()));
+            EXPECT_FALSE(l->geometry().intersects(hub.wiev3_9->geometry()));
+        }
         hub.Button2->Click();
         hub.Button34->Click();
         grabToPng(&hub, QStringLiteral("h_haupt_raum20"));

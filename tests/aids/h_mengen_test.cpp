@@ -206,20 +206,18 @@ TEST_F(MengenTest, PlatesRodsAndCubesWithPlaceMarkers)
 
 TEST_F(MengenTest, TheEndOfACountingRunGivesTheHubButtonTheFocus)
 {
-    Form hub;
-    auto* andere = new Button(&hub, QStringLiteral("Start"), 10, 10, 100, 30);
-    auto* wieviele = new Button(&hub, QStringLiteral("Wie viele sind es?"), 10, 50, 100, 30);
-    Form63 = &hub;
+    TForm63& hub = echterHub();
     TForm68 f;
     Form::setModalDriver([&](Form& shown) {
         if (&shown == &hub) {
-            SetFocus(andere);
+            hub.Button1->Click(); // the area "Zahlbegriff"
+            SetFocus(hub.Button1);
+            programmcode = 11;
             f.showModal();
         } else if (&shown == &f) {
             pressKey(&f, Qt::Key_Escape);
         }
     });
     hub.showModal();
-    Form63 = nullptr;
-    EXPECT_EQ(hub.focusWidget(), wieviele);
+    EXPECT_EQ(hub.focusWidget(), hub.Button12);
 }

@@ -7,6 +7,7 @@
 #include "shell/fenster.h"
 #include "support/keys.h"
 
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -131,6 +132,29 @@ TEST_F(Pm100Test, WrongDigitsUseUpTheHelpAndTheRightOnesStillCount)
     });
 }
 
+TEST_F(Pm100Test, WhenTheHelpIsUsedUpEnterGivesTheNextTask)
+{
+    // By the help key, clicked, and by wrong digits, typed.
+    for (const bool perHilfetaste : { true, false }) {
+        lauf(41, 3, [&](TForm77& h) {
+            const QString s = soll(h);
+            if (!perHilfetaste) typeText(&h, s.left(1));
+            for (int i = 1; i <= 6; ++i) {
+                if (perHilfetaste)
+                    QTest::mouseClick(h.Hilfeknopf, Qt::LeftButton);
+                else
+                    typeText(&h, QString(falsch(s.at(1))));
+            }
+            ASSERT_TRUE(h.weiterbutton->isVisible());
+            EXPECT_EQ(h.focusWidget(), h.weiterbutton);
+            pressKey(&h, Qt::Key_Return);
+            EXPECT_TRUE(h.isVisible());
+            EXPECT_EQ(hilfestufe, 0);
+            EXPECT_FALSE(h.weiterbutton->isVisible());
+        });
+    }
+}
+
 TEST_F(Pm100Test, AFirstZeroIsIgnoredAndACompletingTaskIsSolvedByItsOneDigit)
 {
     // A variante left behind by another aid does not switch on a seventh help step.
@@ -176,22 +200,20 @@ TEST_F(Pm100Test, HelpPressesToTheEndAndTheProtocolLines)
 
 TEST_F(Pm100Test, BackInTheHubTheLevelPanelAndStartAreReady)
 {
-    Form hub;
-    auto* panel = new Panel(&hub, 765, 8, 200, 300);
-    panel->setObjectName(QStringLiteral("pm100_22"));
-    auto* start = new Button(&hub, QStringLiteral("Start"), 10, 10, 80, 30);
-    start->setObjectName(QStringLiteral("startknopf"));
-    panel->hide();
-    start->setEnabled(false);
-    Form63 = &hub;
+    TForm63& hub = echterHub();
     hub.show();
+    hub.Button37->Click(); // the area "+ / -  im Raum bis 100"; Start hides the panel and itself
+    hub.optionenZeigen(nullptr);
+    hub.startknopf->hide();
     lauf(45, 6, [&](TForm77& h) {
         // The squared paper stands beside the 100 field.
         EXPECT_EQ(h.rechenbox->geometry().topLeft(), QPoint(Round(480 * double(kSx)), Round(160 * double(kSy))));
     });
-    EXPECT_TRUE(panel->isVisibleTo(&hub));
-    EXPECT_TRUE(start->isVisibleTo(&hub));
-    EXPECT_TRUE(start->isEnabled());
+    EXPECT_TRUE(hub.pm100_22->isVisibleTo(&hub));
+    EXPECT_FALSE(hub.pm100_11->isVisibleTo(&hub));
+    EXPECT_TRUE(hub.startknopf->isVisibleTo(&hub));
+    EXPECT_TRUE(hub.startknopf->isEnabled());
+    EXPECT_EQ(hub.focusWidget(), hub.startknopf);
     hub.hide();
 }
 

@@ -293,23 +293,15 @@ TEST_F(Raum20Fenster, MischungInTheTenFramesAlsoGivesDecompositionsAndTheProtoco
 
 TEST_F(Raum20Fenster, ClosingGivesTheFocusBackToTheButtonThatStartedTheExercise)
 {
-    Form hub;
-    auto* gbRaum20 = new GroupBox(&hub, QString(), 328, 5, 400, 400);
-    gbRaum20->setObjectName(QStringLiteral("gbRaum20"));
-    auto* andere = new Button(&hub, QStringLiteral("andere"), 10, 10, 100, 30);
-    auto* button24 = new Button(gbRaum20, QStringLiteral("zerlegen (Beinchen)"), 10, 10, 150, 30);
-    button24->setObjectName(QStringLiteral("Button24"));
-    gbRaum20->hide();
-    Form63 = &hub;
-
+    TForm63& hub = echterHub();
     vorrat(12, { 23 });
     TForm69 f;
     Form::setModalDriver([&](Form& shown) {
         if (&shown == &hub) {
-            SetFocus(andere);
+            SetFocus(hub.Button1);
             f.showModal();
-            EXPECT_TRUE(gbRaum20->isVisible());
-            EXPECT_EQ(hub.focusWidget(), button24);
+            EXPECT_TRUE(hub.gbRaum20->isVisible());
+            EXPECT_EQ(hub.focusWidget(), hub.Button24);
         } else if (&shown == &f) {
             pressKey(&f, Qt::Key_Escape);
         }

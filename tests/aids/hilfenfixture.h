@@ -3,6 +3,8 @@
 // class list, the protocol dialog as Form65 and, after each test, no modal driver, no hub or dialog left in
 // the window pointers and the cursor free again.
 
+#include "aids/h_haupt.h"
+#include "platform/folders.h"
 #include "platform/form.h"
 #include "platform/mousetrap.h"
 #include "platform/round.h"
@@ -11,7 +13,9 @@
 #include "shell/h_prot.h"
 #include "support/fixtures.h"
 
+#include <QFile>
 #include <QPoint>
+#include <memory>
 
 // One second in days, the test clock's unit.
 inline constexpr double kSekunde = 1.0 / 86400.0;
@@ -49,8 +53,19 @@ protected:
         Form::setModalDriver({});
         Form63 = nullptr;
         Form65 = nullptr;
+        m_hub.reset();
         mousetrap::release();
         TaviTest::TearDown();
+    }
+
+    // The aids hub as the program body makes it, with the settings of a fresh installation, as Form63.
+    TForm63& echterHub()
+    {
+        QFile::copy(folders::installFolder() + QStringLiteral("hw.ina"), datpfad + QStringLiteral("hw.ina"));
+        QFile(datpfad + QStringLiteral("hw.ina")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        m_hub = std::make_unique<TForm63>();
+        Form63 = m_hub.get();
+        return *m_hub;
     }
 
     // The window pixel of a point on the design grid.
@@ -60,4 +75,5 @@ protected:
 
 private:
     Hilfenvorgaben m_vorgaben;
+    std::unique_ptr<TForm63> m_hub;
 };

@@ -125,6 +125,21 @@ TEST_F(FGraFensterTest, SetupCountsWhatTheTicksAllow)
         setup.Button10->Click();
     });
 
+    oeffnen(17, [this] {
+        // The heading of the divisors can be read: it lies on nothing else of the panel.
+        QWidget* p = setup.zahlenpanels[6];
+        const QList<Label*> labels = p->findChildren<Label*>();
+        const auto reihe
+            = std::find_if(labels.begin(), labels.end(), [](Label* l) { return l->text() == "(1x1-Reihe)"; });
+        ASSERT_NE(reihe, labels.end());
+        EXPECT_TRUE(p->rect().contains((*reihe)->geometry()));
+        for (QWidget* w : p->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (w != *reihe && w->isVisible())
+                EXPECT_FALSE(w->geometry().intersects((*reihe)->geometry())) << w->metaObject()->className();
+        grabToPng(&setup, "f_gra_einrichtung_1d1");
+        setup.Button10->Click();
+    });
+
     oeffnen(14, [this] {
         EXPECT_EQ(setup.zaehllabels[3][0]->caption(), "36"); // the section is missing: every number
         setup.Button10->Click();

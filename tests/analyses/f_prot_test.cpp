@@ -97,11 +97,11 @@ TEST_F(FProtTest, PagesBreakAt67And133AndGoOnPast200)
     EXPECT_EQ(seiten[2].texte[0].text, "Zeile 1     Seite  3");
     EXPECT_EQ(seiten[2].texte[0].x, 202);
     EXPECT_EQ(seiten[2].texte[1].text, "Zeile 134");
-    // The frame of the table goes on the last page only.
-    EXPECT_TRUE(seiten[0].striche.isEmpty());
-    ASSERT_EQ(seiten[2].striche.size(), 2);
-    EXPECT_EQ(seiten[2].striche[0].x2, 1740);
-    EXPECT_EQ(seiten[2].striche[1].y2, -1920);
+    // The frame of the table goes on its page only.
+    EXPECT_TRUE(seiten[2].striche.isEmpty());
+    ASSERT_EQ(seiten[0].striche.size(), 2);
+    EXPECT_EQ(seiten[0].striche[0].x2, 1740);
+    EXPECT_EQ(seiten[0].striche[1].y2, -1920);
 
     // Every line of a long protocol is printed, on a fourth page in the layout of the third.
     prot::lesen(protokoll(210));
@@ -146,6 +146,27 @@ TEST_F(FProtTest, TheWindowShowsPrintsOnceAndCloses)
     ASSERT_EQ(doc.pages.size(), 2);
     EXPECT_TRUE(doc.pageTexts()[1].join("\n").contains("Zeile 1     Seite  2"));
     EXPECT_TRUE(doc.pageTexts()[1].join("\n").contains("Zeile 70"));
+
+    // A long protocol with a result grid: the grid's frame is printed on the grid's page.
+    protdatei = protokoll(140);
+    programmcode = 12;
+    printer().setRecording(true);
+    printer().clearRecorded();
+    Form::setModalDriver([&](Form&) {
+        fenster.Button1->Click();
+        fenster.Button2->Click();
+    });
+    fenster.showModal();
+    Form::setModalDriver({});
+    const Printer::Document lang = printer().recorded().first();
+    printer().setRecording(false);
+    ASSERT_EQ(lang.pages.size(), 3);
+    auto striche = [&](int seite) {
+        return std::count_if(lang.pages[seite].begin(), lang.pages[seite].end(),
+            [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line; });
+    };
+    EXPECT_EQ(striche(0), 2);
+    EXPECT_EQ(striche(2), 0);
 }
 
 TEST_F(FProtTest, ThePrintoutAsPdf)

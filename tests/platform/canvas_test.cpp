@@ -130,7 +130,7 @@ TEST_F(CanvasTest, NotXorIsTheComplementOfTheExclusiveOrPerPixel)
     EXPECT_EQ(sheet.image().pixel(20, 20) & 0xffffff, 0xabcdefu);
 }
 
-TEST_F(CanvasTest, RectangleCoversExactlyTheOriginalsPixels)
+TEST_F(CanvasTest, RectangleCoversExactlyItsPixelsWithoutRightAndBottomEdge)
 {
     Sheet sheet;
     Canvas& c = sheet.canvas();
@@ -305,7 +305,7 @@ TEST_F(CanvasTest, SymbolFontDrawsThePicturesOfTheTable)
     EXPECT_NE(changedArea(a.image(), b.image()), QRect());
 }
 
-// Every primitive once, to compare by eye with what the original showed (build/test-output/canvas.png).
+// Every primitive once, to look at by eye (build/test-output/canvas.png).
 TEST_F(CanvasTest, PictureOfEveryPrimitive)
 {
     Sheet sheet(QSize(640, 300));

@@ -26,7 +26,11 @@ TEST_F(FilesTest, WindowsBytesSurviveAWriteAndARead)
     f.writeLine(QStringLiteral("Größe Übung"));
     f.close();
     EXPECT_EQ(f.ioResult(), 0);
-    EXPECT_EQ(readBytes(dataPath("bytes.txt")), all + "\r\nGr\xF6\xDF" "e \xDC" "bung\r\n");
+    EXPECT_EQ(readBytes(dataPath("bytes.txt")),
+        all
+            + "\r\nGr\xF6\xDF"
+              "e \xDC"
+              "bung\r\n");
 
     f.reset();
     EXPECT_EQ(f.readLine(), text);
@@ -182,8 +186,7 @@ TEST_F(FilesTest, ARewriteThatFailsLeavesTheOldFile)
 
 TEST_F(FilesTest, ARewriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root ignores folder permissions";
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     QDir().mkpath(dataPath("ro"));
     writeBytes(dataPath("ro/a.txt"), "alt\r\n");
     QFile::setPermissions(dataPath("ro"), QFile::ReadOwner | QFile::ExeOwner);
@@ -237,4 +240,86 @@ TEST_F(FilesTest, WritingOnAFileOpenForReadingIsAnError)
     f.close();
     f.readLine();
     EXPECT_EQ(f.ioResult(), IoNotOpen);
+}
+
+namespace {
+
+// Every way the program replaces a whole file, each on a full disk: the old file must stay whole and the
+// failure must be said.
+void rewritesOnAFullDiskKeepTheOldFile(const QString& folder, const std::function<void()>& diskFull)
+{
+    const QByteArray alt = "alt\r\nzweite Zeile\r\n";
+    const std::vector<std::pair<const char*, std::function<int(const QString&)>>> wege = {
+        { "rewrite",
+            [](const QString& pfad) {
+                TextFile f;
+                f.assign(pfad);
+                f.rewrite();
+                f.writeLine("neu");
+                f.close();
+                return f.ioResult();
+            } },
+        { "rewrite checked",
+            [](const QString& pfad) {
+                TextFile f;
+                f.setChecked(true);
+                f.assign(pfad);
+                try {
+                    f.rewrite();
+                    f.writeLine("neu");
+                    f.close();
+                } catch (const IoError& e) {
+                    return e.code();
+                }
+                return 0;
+            } },
+        { "writeWhole", [](const QString& pfad) { return files::writeWhole(pfad, "neu\r\n"); } },
+    };
+    auto pfad = [&](const char* name) { return folder + QString::fromLatin1(name).replace(' ', '_') + ".ina"; };
+    for (const auto& weg : wege)
+        writeBytes(pfad(weg.first), alt);
+    diskFull();
+    for (const auto& [name, weg] : wege) {
+        EXPECT_EQ(weg(pfad(name)), IoDiskWrite) << name;
+        EXPECT_EQ(readBytes(pfad(name)), alt) << name;
+    }
+    EXPECT_FALSE(QDir(folder).entryList(QDir::Files | QDir::Hidden).join(' ').contains("ina.")); // no temporary files
+
+    // A new protocol file reports the failure too.
+    TextFile f;
+    f.assign(folder + "H1_7_01.txt");
+    f.createNew();
+    f.writeLine("Zeile");
+    f.close();
+    EXPECT_EQ(f.ioResult(), IoDiskWrite);
+    files::setWriteFailureForTests({});
+}
+
+} // namespace
+
+TEST_F(FilesTest, AWriteFailureKeepsTheOldFileAndIsReported)
+{
+    rewritesOnAFullDiskKeepTheOldFile(
+        dataFolder(), [] { files::setWriteFailureForTests([](const QString&) { return true; }); });
+}
+
+TEST_F(FilesTest, AFullDiskKeepsTheOldFileAndIsReported)
+{
+    SmallFileSystem klein;
+    if (!klein.mounted()) GTEST_SKIP() << "a small file system needs root to be mounted";
+    rewritesOnAFullDiskKeepTheOldFile(klein.path(), [&] { klein.fill(); });
+}
+
+TEST_F(FilesTest, CreatingInAReadOnlyFolderIsAccessDenied)
+{
+    SmallFileSystem klein;
+    if (!klein.mounted()) GTEST_SKIP() << "a read-only file system needs root to be mounted";
+    klein.makeReadOnly();
+    TextFile f;
+    f.assign(klein.path() + "H1_7_01.txt");
+    f.createNew();
+    EXPECT_EQ(f.ioResult(), IoAccessDenied);
+    f.assign(klein.path() + "kl.ina");
+    f.rewrite();
+    EXPECT_EQ(f.ioResult(), IoAccessDenied);
 }

@@ -1,3 +1,4 @@
+#include "platform/files.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw.h"
@@ -270,6 +271,31 @@ TEST_F(DverwTest, FailedWritesAreReportedInTheWindow)
         EXPECT_FALSE(w.isVisible());
     });
     EXPECT_EQ(verborgen, 1);
+}
+
+TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
+{
+    liste("2A.TXT", { "01 Anna" });
+    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
+    adminpasswort = "neu";
+    TForm34 w;
+    oeffnen(w, [&] {
+        files::setWriteFailureForTests([](const QString&) { return true; });
+        klick(w.Button2);
+        waehle(w.ListBox1, "2A");
+        typeText(&w, "Ben");
+        klick(w.Button8);
+        EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 2A konnte nicht gespeichert werden: "));
+        EXPECT_TRUE(w.Nameneingabe->isVisible());
+        klick(w.Button9);
+        klick(w.Button10);
+        EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
+        EXPECT_TRUE(w.isVisible());
+        klick(w.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n"));
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList({ "2A.TXT" }));
 }
 
 TEST_F(DverwTest, PrintingAList)

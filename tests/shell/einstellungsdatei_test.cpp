@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/einstellungsdatei.h"
 #include "support/fixtures.h"
@@ -12,7 +13,8 @@ protected:
 
 TEST_F(EinstellungsdateiTest, LoadsTheLastOccurrenceAndReadsValuesAcrossLines)
 {
-    writeBytes(datei(), "Kopf 1\r\nKopf 2\r\nlimit\r\n5 10\r\nStrahl\r\n1\r\nwieviel \r\n9 9\r\nwieviel\r\n3 4\r\n-1 6\r\n2\r\n");
+    writeBytes(datei(),
+        "Kopf 1\r\nKopf 2\r\nlimit\r\n5 10\r\nStrahl\r\n1\r\nwieviel \r\n9 9\r\nwieviel\r\n3 4\r\n-1 6\r\n2\r\n");
     std::vector<int> w;
     ASSERT_TRUE(abschnittladen(datei(), "wieviel", 4, w));
     EXPECT_EQ(w, (std::vector<int> { 3, 4, -1, 6 })); // the line with a trailing blank does not match
@@ -54,7 +56,8 @@ TEST_F(EinstellungsdateiTest, TheWriterPutsTheSectionOnOneLineAndKeepsEverything
     // The section was spread over two lines: its second line stays as a stray line.
     writeBytes(datei(), "Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n1 2\r\n3 4\r\nStrahl\r\n2\r\n");
     abschnittschreiben(datei(), "zr10", { 5, -1, 255 });
-    EXPECT_EQ(readBytes(datei()), QByteArray("Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n5 -1 255\r\n3 4\r\nStrahl\r\n2\r\n"));
+    EXPECT_EQ(readBytes(datei()),
+        QByteArray("Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n5 -1 255\r\n3 4\r\nStrahl\r\n2\r\n"));
 }
 
 TEST_F(EinstellungsdateiTest, TheWriterUsesTheSecondOfTwoKeywords)
@@ -105,7 +108,8 @@ TEST_F(EinstellungsdateiTest, TheHeaderRewriteKeepsEverySection)
 {
     writeBytes(datei(), "eins\r\nzwei\r\nlimit\r\n0 0\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n");
     kopfschreiben(datei(), 15, 30);
-    EXPECT_EQ(readBytes(datei()), QByteArray("eins\r\nzwei\r\nlimit\r\n15 30\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n"));
+    EXPECT_EQ(readBytes(datei()),
+        QByteArray("eins\r\nzwei\r\nlimit\r\n15 30\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n"));
 }
 
 TEST_F(EinstellungsdateiTest, WritersReportAMissingFile)
@@ -131,4 +135,24 @@ TEST_F(EinstellungsdateiTest, ASectionOfSeveralLinesIsReplacedWhole)
     std::vector<int> w;
     ASSERT_TRUE(abschnittladen(datei(), "ss_10", 4, w));
     EXPECT_EQ(w, (std::vector<int> { 3, 4, 0, 1 }));
+}
+
+TEST_F(EinstellungsdateiTest, MissingValueLinesAreInsertedBeforeTheNextKeyword)
+{
+    writeBytes(datei(), "a\r\nb\r\nzr10\r\nStrahl\r\n1\r\nss_10\r\n1 2\r\nzr20\r\n5\r\n");
+    abschnittschreiben(datei(), "zr10", { 7, 8 });
+    abschnittschreibenZeilen(datei(), "ss_10", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
+    EXPECT_EQ(readBytes(datei()),
+        QByteArray("a\r\nb\r\nzr10\r\n7 8\r\nStrahl\r\n1\r\nss_10\r\n3 4\r\n0\r\n1\r\nzr20\r\n5\r\n"));
+}
+
+TEST_F(EinstellungsdateiTest, AFailedWriteKeepsTheFileAndThrows)
+{
+    const QByteArray alt = "a\r\nb\r\nlimit\r\n0 0\r\nStrahl\r\n1\r\n";
+    writeBytes(datei(), alt);
+    files::setWriteFailureForTests([](const QString&) { return true; });
+    EXPECT_THROW(abschnittschreiben(datei(), "Strahl", { 2 }), IoError);
+    EXPECT_THROW(kopfschreiben(datei(), 1, 1), IoError);
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(readBytes(datei()), alt);
 }

@@ -345,3 +345,33 @@ TEST_F(HProtTest, LineThirteenNamesTheFoldersAsTheyAreSpelledOnDisk)
     EXPECT_EQ(dateizeilen(pfad).value(13), pfad);
     EXPECT_EQ(protdatei, pfad);
 }
+
+TEST_F(HProtTest, AProtocolThatCannotBeWrittenLeavesNoFileAndTheRealCauseIsSaid)
+{
+    ohneListe();
+    files::setWriteFailureForTests([](const QString& pfad) { return pfad.endsWith(".txt"); });
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        typeText(&dialog, QStringLiteral("Anna"));
+        pressKey(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.meldung->isVisible());
+    });
+    EXPECT_TRUE(offen);
+    EXPECT_TRUE(files::findFiles(dataPath("OHNELIST/Anna"), "*.*").isEmpty());
+    files::setWriteFailureForTests({});
+
+    SmallFileSystem klein;
+    if (!klein.mounted()) GTEST_SKIP() << "a read-only file system needs root to be mounted";
+    datpfad = klein.path();
+    files::forceDirectories(datpfad + "OHNELIST/Anna");
+    tavi::klinaSchreiben(datpfad + "kl.ina", datpfad, QStringLiteral("ohne"));
+    klein.makeReadOnly();
+    zeigen([&] {
+        dialog.Button5->Click();
+        typeText(&dialog, QStringLiteral("Anna"));
+        pressKey(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.meldung->caption().contains("Zugriff verweigert"))
+            << dialog.meldung->caption().toStdString();
+        grabToPng(&dialog, QStringLiteral("h_prot_nurlesen"));
+    });
+}

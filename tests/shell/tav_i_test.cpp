@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScrollBar>
 
 // The main window with its own data folder; the administration is a stand-in whose showings are counted.
 class HauptfensterTest : public TaviTest {
@@ -65,6 +67,9 @@ TEST_F(HauptfensterTest, FirstRunShowsOnlyTheDataFolderPanel)
         EXPECT_FALSE(control<Panel>("kl_Panel")->isVisible());
         EXPECT_EQ(form->focusWidget(), control<Edit>("Edit2"));
         EXPECT_FALSE(control<Button>("Button1")->isEnabled());
+        // Every line of the note below can be read.
+        const QScrollBar* leiste = control<Memo>("Memo2")->verticalScrollBar();
+        EXPECT_TRUE(leiste->maximum() == 0 || leiste->isVisible());
         grabToPng(form.get(), "tavi-erststart");
     });
 }
@@ -136,6 +141,11 @@ TEST_F(HauptfensterTest, AFailedWriteOfTheSharedCopyIsSaidInTheWindow)
         QDir().rmdir(dataPath("kl.ina"));
         form->RadioButton1Click();
         EXPECT_FALSE(meldung->isVisible());
+        // A full disk: the shared copy keeps its list and the window says so.
+        files::setWriteFailureForTests([](const QString&) { return true; });
+        form->listenwahlClick();
+        EXPECT_TRUE(meldung->isVisible());
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
     });
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

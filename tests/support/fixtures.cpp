@@ -2,12 +2,15 @@
 
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/random.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <QWidget>
+#include <sys/mount.h>
+#include <unistd.h>
 
 void TaviTest::SetUp()
 {
@@ -26,6 +29,7 @@ void TaviTest::SetUp()
 void TaviTest::TearDown()
 {
     setErrorReporter({});
+    files::setWriteFailureForTests({});
     UnpinRandomSeed();
     clockx::TestClock::uninstall();
     qunsetenv("TAVI_PROGRAMMORDNER");
@@ -51,8 +55,7 @@ QByteArray readBytes(const QString& path)
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
 QString grabToPng(QWidget* widget, const QString& name)
@@ -60,4 +63,37 @@ QString grabToPng(QWidget* widget, const QString& name)
     const QString path = QStringLiteral(TAVI_TEST_OUTPUT "/") + name + QStringLiteral(".png");
     widget->grab().save(path);
     return path;
+}
+
+SmallFileSystem::SmallFileSystem(int kilobytes)
+    : m_options(QByteArray("size=") + QByteArray::number(kilobytes) + "k")
+{
+    if (geteuid() != 0 || !m_dir.isValid()) return;
+    m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, m_options.constData()) == 0;
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (m_mounted) ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+QString SmallFileSystem::path() const
+{
+    return m_dir.path() + QStringLiteral("/");
+}
+
+void SmallFileSystem::fill()
+{
+    QFile f(path() + QStringLiteral(".fuellung"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+    const QByteArray block(512, 'x');
+    while (f.write(block) == block.size() && f.flush()) { }
+    // The last bytes that fit.
+    while (f.write("x", 1) == 1 && f.flush()) { }
+}
+
+void SmallFileSystem::makeReadOnly()
+{
+    ::mount(
+        nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, m_options.constData());
 }

@@ -27,5 +27,25 @@ private:
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
+// A file system of its own (a tmpfs of `kilobytes`), for what a full disk or a read-only medium does to the
+// program. Mounting needs root; without it mounted() is false and the test skips.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(int kilobytes = 64);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString path() const; // ends with "/"
+    void fill(); // takes every free byte
+    void makeReadOnly();
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QByteArray m_options;
+};
+
 // Grabs a widget into TAVI_TEST_OUTPUT/<name>.png so that one can look at what a pupil would see.
 QString grabToPng(QWidget* widget, const QString& name);
