@@ -23,7 +23,10 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_SV_p2.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_sv.h"
+#include "worksheets/a_sv_p1.h"
 #include "worksheets/ablhaupt.h"
 
 #include <functional>
@@ -96,12 +99,12 @@ const Fenster* fensterliste(int& anzahl)
         { &Form25, "TForm25", "kbk4var", {} },
         { &Form27, "TForm27", "Komma", {} },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
-        { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
+        { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
         { &Form11, "TForm11", "SV_d", {} },
         { &Form9, "TForm9", "SV_m1", {} },
         { &Form10, "TForm10", "SV_m2", {} },
-        { &Form7, "TForm7", "", {} },
-        { &Form8, "TForm8", "", {} },
+        { &Form7, "TForm7", "", echt<TForm7>() },
+        { &Form8, "TForm8", "", echt<TForm8>() },
         { &Form28, "TForm28", "Überschlag", {} },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
