@@ -3,8 +3,11 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "worksheets/a_SV_p2_logik.h"
+#include "worksheets/a_sv_p1_logik.h"
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
+#include "worksheets/svrahmen_logik.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -33,6 +36,27 @@ void Rahmen(benchmark::State& state)
     }
 }
 BENCHMARK(Rahmen)->Unit(benchmark::kMillisecond);
+
+// The written-calculation sheets: a mixture generated, worksheet and solution sheet printed.
+void SchriftlichZweiZahlen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_p1::Blatt b = sv_p1::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 0, 0, 21 }, 21), 5);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_sv_p1"), 1, true, [&](Canvas& c, bool loesung) { sv_p1::zeichnen(c, b, 1, loesung); });
+    }
+}
+BENCHMARK(SchriftlichZweiZahlen)->Unit(benchmark::kMillisecond);
+
+void SchriftlichDreiZahlen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_p2::Blatt b = sv_p2::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 18 }, 18), 2);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_SV_p2"), 1, true, [&](Canvas& c, bool loesung) { sv_p2::zeichnen(c, b, 2, loesung); });
+    }
+}
+BENCHMARK(SchriftlichDreiZahlen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

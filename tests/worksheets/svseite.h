@@ -55,3 +55,15 @@ struct Svseite {
         return t;
     }
 };
+
+// The pages drawn, one after the other, into one PDF under the test output (to look at); its path.
+inline QString svPdf(const QString& name, const QList<std::function<void(Canvas&)>>& seiten)
+{
+    Printer::Document gesamt;
+    gesamt.title = name;
+    for (const auto& seite : seiten)
+        gesamt.pages << Svseite(seite).ops;
+    const QString pfad = QStringLiteral(TAVI_TEST_OUTPUT "/%1.pdf").arg(name);
+    const QString fehler = Printer::writePdf(gesamt, pfad);
+    return fehler.isEmpty() ? pfad : QString();
+}
