@@ -3,6 +3,8 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "worksheets/a_sv_p1_logik.h"
+#include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_zerl_logik.h"
 #include "worksheets/awina.h"
 #include "worksheets/blattdruck.h"
@@ -10,6 +12,7 @@
 #include "worksheets/einmaleins_logik.h"
 #include "worksheets/familienblatt_logik.h"
 #include "worksheets/knobelkasten_logik.h"
+#include "worksheets/svrahmen_logik.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -108,6 +111,26 @@ void Hunderterfelder(benchmark::State& state)
         einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
 }
 BENCHMARK(Hunderterfelder)->Unit(benchmark::kMillisecond);
+// The written-calculation sheets: a mixture generated, worksheet and solution sheet printed.
+void SchriftlichZweiZahlen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_p1::Blatt b = sv_p1::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 0, 0, 21 }, 21), 5);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_sv_p1"), 1, true, [&](Canvas& c, bool loesung) { sv_p1::zeichnen(c, b, 1, loesung); });
+    }
+}
+BENCHMARK(SchriftlichZweiZahlen)->Unit(benchmark::kMillisecond);
+
+void SchriftlichDreiZahlen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_p2::Blatt b = sv_p2::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 18 }, 18), 2);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_SV_p2"), 1, true, [&](Canvas& c, bool loesung) { sv_p2::zeichnen(c, b, 2, loesung); });
+    }
+}
+BENCHMARK(SchriftlichDreiZahlen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -47,6 +47,9 @@
 #include "worksheets/a_knk.h"
 #include "worksheets/a_knk1.h"
 #include "worksheets/a_knk2.h"
+#include "worksheets/a_sv.h"
+#include "worksheets/a_sv_p1.h"
+#include "worksheets/a_SV_p2.h"
 #include "worksheets/a_zerl.h"
 #include "worksheets/a_zue20.h"
 #include "worksheets/a_zw1020.h"
@@ -122,12 +125,12 @@ const Fenster* fensterliste(int& anzahl)
         { &Form25, "TForm25", "kbk4var", echt<TForm25>() },
         { &Form27, "TForm27", "Komma", {} },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
-        { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
+        { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
         { &Form11, "TForm11", "SV_d", {} },
         { &Form9, "TForm9", "SV_m1", {} },
         { &Form10, "TForm10", "SV_m2", {} },
-        { &Form7, "TForm7", "", {} },
-        { &Form8, "TForm8", "", {} },
+        { &Form7, "TForm7", "", echt<TForm7>() },
+        { &Form8, "TForm8", "", echt<TForm8>() },
         { &Form28, "TForm28", "Überschlag", {} },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },

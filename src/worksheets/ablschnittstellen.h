@@ -1,4 +1,6 @@
 #pragma once
+#include <QStringList>
+
 // What the worksheet hub and menus set on a window before they open it. A window implements the part that
 // concerns it; a window that is not built yet implements nothing, and the step is left out.
 
@@ -25,4 +27,12 @@ class DominoVorbereitung {
 public:
     virtual ~DominoVorbereitung() = default;
     virtual void Button6Zuerst() = 0;
+};
+
+// The written-calculation sheets: the menu writes the captions of some type rows before it opens one.
+class SVTyptexte {
+public:
+    virtual ~SVTyptexte() = default;
+    // Rows from `ersteZeile` (1 = the top row) down.
+    virtual void typtexteSetzen(int ersteZeile, const QStringList& texte) = 0;
 };

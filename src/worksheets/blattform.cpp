@@ -74,7 +74,7 @@ void Blattform::wieoftaendern()
 void Blattform::gewaehltanzeige()
 {
     aufgabensumme = 0;
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= artenzahl(); ++k)
         aufgabensumme += typzahlen[k];
     if (m_gewaehlt) m_gewaehlt->setCaption(QStringLiteral(" %1 gewählt ").arg(aufgabensumme));
     druckfreigabe();

@@ -55,6 +55,8 @@ protected:
     // Hooks. "drucken" is enabled exactly while this holds (default: at least ten tasks chosen).
     virtual bool druckbereit() const;
     virtual void druckenClick() = 0;
+    // How many kinds the count label sums (the kinds from 1 on; a sheet may keep further counts behind them).
+    virtual int artenzahl() const { return 7; }
     // Refreshes "drucken" by druckbereit().
     void druckfreigabe();
 
