@@ -28,12 +28,14 @@
 #include "analyses/f_sv_vp.h"
 #include "games/s_15gewinnt.h"
 #include "games/s_KP.h"
+#include "games/s_hm.h"
 #include "games/s_kette.h"
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
 #include "games/s_tictactoe.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
+#include "games/s_zrat.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
@@ -84,7 +86,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", {} },
-        { &Form47, "TForm47", "hangman", {} },
+        { &Form47, "TForm47", "hangman", echt<TForm47>() },
         { &Form49, "TForm49", "Kette", echt<TForm49>() },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
@@ -98,7 +100,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form53, "TForm53", "Form53", echt<TForm53>() },
         { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
         { &Form59, "TForm59", "Ziele", {} },
-        { &Form58, "TForm58", "Zahlenraten", {} },
+        { &Form58, "TForm58", "Zahlenraten", echt<TForm58>() },
         { &Form41, "TForm41", "Spiele", echt<TForm41>() },
         { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },
         { &Form38, "TForm38", "Grundrechenarten", echt<TForm38>() },

@@ -198,3 +198,10 @@ byte beginner;
 byte letztersieger;
 byte gewonnen;
 byte spielende;
+// The group games
+int spielerzahl;
+shortint spielernummer;
+BoundedArray<int, 0, 10> spielerstatus;
+int stiftbreite;
+BoundedArray<BoundedArray<byte, 0, 9>, 1, 5> flipzaehler;
+BoundedArray<BoundedArray<BoundedArray<byte, 0, 9>, 0, 4>, 1, 5> flipzahlen;

@@ -214,3 +214,10 @@ extern byte beginner;
 extern byte letztersieger;
 extern byte gewonnen;
 extern byte spielende;
+// The group games
+extern int spielerzahl;
+extern shortint spielernummer;
+extern BoundedArray<int, 0, 10> spielerstatus;
+extern int stiftbreite;
+extern BoundedArray<BoundedArray<byte, 0, 9>, 1, 5> flipzaehler;
+extern BoundedArray<BoundedArray<BoundedArray<byte, 0, 9>, 0, 4>, 1, 5> flipzahlen;
