@@ -29,6 +29,9 @@
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_blanco.h"
+#include "worksheets/a_komma.h"
+#include "worksheets/a_ueber.h"
 #include "worksheets/ablhaupt.h"
 
 #include <functional>
@@ -91,7 +94,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form22, "TForm22", "Felder_im_100er", {} },
         { &Form3, "TForm3", "Bereich bis 10", {} },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
-        { &Form5, "TForm5", "Blanco", {} },
+        { &Form5, "TForm5", "Blanco", echt<TForm5>() },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
         { &Form18, "TForm18", "hs_4", {} },
@@ -99,7 +102,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form23, "TForm23", "Knobelkästen", {} },
         { &Form24, "TForm24", "knk8var", {} },
         { &Form25, "TForm25", "kbk4var", {} },
-        { &Form27, "TForm27", "Komma", {} },
+        { &Form27, "TForm27", "Komma", echt<TForm27>() },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
         { &Form11, "TForm11", "SV_d", {} },
@@ -107,7 +110,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form10, "TForm10", "SV_m2", {} },
         { &Form7, "TForm7", "", {} },
         { &Form8, "TForm8", "", {} },
-        { &Form28, "TForm28", "Überschlag", {} },
+        { &Form28, "TForm28", "Überschlag", echt<TForm28>() },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
         { &Form4, "TForm4", " Mengen zerlegen", {} },
