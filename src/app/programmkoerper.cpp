@@ -46,12 +46,15 @@
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_ber_10.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_blanco.h"
 #include "worksheets/a_knk.h"
 #include "worksheets/a_knk1.h"
 #include "worksheets/a_knk2.h"
+#include "worksheets/a_komma.h"
 #include "worksheets/a_sv.h"
 #include "worksheets/a_sv_p1.h"
 #include "worksheets/a_SV_p2.h"
+#include "worksheets/a_ueber.h"
 #include "worksheets/a_zerl.h"
 #include "worksheets/a_zue20.h"
 #include "worksheets/a_zw1020.h"
@@ -117,7 +120,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form22, "TForm22", "Felder_im_100er", echt<TForm22>() },
         { &Form3, "TForm3", "Bereich bis 10", echt<TForm3>() },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
-        { &Form5, "TForm5", "Blanco", {} },
+        { &Form5, "TForm5", "Blanco", echt<TForm5>() },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
         { &Form18, "TForm18", "hs_4", {} },
@@ -125,7 +128,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form23, "TForm23", "Knobelkästen", echt<TForm23>() },
         { &Form24, "TForm24", "knk8var", echt<TForm24>() },
         { &Form25, "TForm25", "kbk4var", echt<TForm25>() },
-        { &Form27, "TForm27", "Komma", {} },
+        { &Form27, "TForm27", "Komma", echt<TForm27>() },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
         { &Form11, "TForm11", "SV_d", {} },
@@ -133,7 +136,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form10, "TForm10", "SV_m2", {} },
         { &Form7, "TForm7", "", echt<TForm7>() },
         { &Form8, "TForm8", "", echt<TForm8>() },
-        { &Form28, "TForm28", "Überschlag", {} },
+        { &Form28, "TForm28", "Überschlag", echt<TForm28>() },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
         { &Form4, "TForm4", " Mengen zerlegen", echt<TForm4>() },

@@ -63,7 +63,7 @@ TEST_F(ArbeitsblaetterTest, EachHubButtonSetsCopiesAndSeedAsItsTopicNeedsAndOpen
         { hub->Button4, Form17, 1, true },
         { hub->Button5, Form6, 1, true },
         { hub->Button6, Form27, 1, false },
-        { hub->Button7, Form28, 1, false },
+        { hub->Button7, Form28, 1, true }, // the hub leaves the seed, the sheet seeds on activation
         { hub->Button8, Form23, 1, true },
         { hub->Button11, Form26, 1, true },
         { hub->Button9, Form5, 7, false },
