@@ -16,6 +16,7 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_2nachbar.h"
 #include "games/s_KP.h"
 #include "games/s_kette.h"
 #include "games/s_pyra.h"
@@ -52,7 +53,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
         { &Form56, "TForm56", "15 gewinnt", {} },
         { &Form61, "TForm61", "1x1 Flipper", {} },
-        { &Form32, "TForm32", "Nachbarn", {} },
+        { &Form32, "TForm32", "Nachbarn", echt<TForm32>() },
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", {} },
