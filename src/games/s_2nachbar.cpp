@@ -239,9 +239,6 @@ void TForm32::neueAufgabe()
         m_lage = richtungWaehlen(erlaubt, gewaehltzahl, m_letztelage);
     }
     m_aufgabe = s_2nachbar::aufgabe(programmcode, m_lage, unloesbar == 1);
-    zeile1 = m_aufgabe.zeile;
-    spalte1 = shortint(m_aufgabe.spalte);
-    zielzahl = m_aufgabe.ziel;
     m_zielkorrektur = 0;
     aufgabenpanel();
     SetFocus(ScrollBoxEx1);
