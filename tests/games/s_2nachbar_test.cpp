@@ -33,20 +33,6 @@ TEST(Nachbarn, SumsAtFortyFive)
     EXPECT_EQ(zweite, " = 202");
 }
 
-TEST(Nachbarn, MovesStopAtTheBorderOfEachShape)
-{
-    // Up, down, left, right allowed from the corners (0, 0) and (9, 9) and from (1, 1) and (8, 8).
-    EXPECT_FALSE(bewegbar(14, nordost, 1, 4, -1, 0));
-    EXPECT_TRUE(bewegbar(14, nordost, 2, 4, -1, 0));
-    EXPECT_FALSE(bewegbar(14, waagerecht, 4, 8, 0, 1));
-    EXPECT_TRUE(bewegbar(14, waagerecht, 4, 7, 0, 1));
-    EXPECT_FALSE(bewegbar(15, waagerecht, 4, 1, 0, -1));
-    EXPECT_FALSE(bewegbar(15, senkrecht, 8, 4, 1, 0));
-    EXPECT_TRUE(bewegbar(15, suedost, 7, 7, 1, 1));
-    EXPECT_FALSE(bewegbar(16, 0, 8, 4, 1, 0));
-    EXPECT_TRUE(bewegbar(16, 0, 7, 7, 0, 1));
-}
-
 TEST(Nachbarn, EveryTaskFitsTheFieldAndAnOffsetTargetIsNeverReachable)
 {
     for (const auto& [spiel, lage] : kFormen) {
