@@ -144,4 +144,3 @@ TEST_F(SwinaTest, AValueThatIsNoNumberThrows)
     zeileErsetzen(29, "x 1");
     EXPECT_THROW(sp_haupt::abschnittladen("kette"), IoError);
 }
-
