@@ -1,7 +1,11 @@
-// How long a key press in the keypad games takes to be answered and drawn on a full-screen window: a digit
-// typed in the number chain (entry box redrawn, answer checked) and a symbol marked and its digit typed in
-// "Zeichen für Ziffern" (dot or digit drawn, keys switched). Each must stay well within one 16 ms frame.
+// How long a key press in the puzzle games takes to be answered and drawn on a full-screen window: a digit
+// typed in the number chain and the pyramid (entry redrawn, answer checked), a symbol marked and its digit
+// typed in "Zeichen für Ziffern", an arrow move of the neighbours' cursor (numbers hidden, cursor redrawn)
+// and a number placed in a magic square. Each must stay well within one 16 ms frame.
+#include "games/s_2nachbar.h"
 #include "games/s_kette.h"
+#include "games/s_pyra.h"
+#include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -58,6 +62,61 @@ void ZeichenMarkierenUndTippen(benchmark::State& state)
     });
 }
 BENCHMARK(ZeichenMarkierenUndTippen)->Unit(benchmark::kMillisecond);
+
+void PyramideZiffer(benchmark::State& state)
+{
+    skala_x = 1.92f;
+    skala_y = 1.08f;
+    programmcode = 20;
+    variante = 1;
+    variante2 = 2;
+    TForm50 fenster;
+    gezeigt(fenster, [&] {
+        for (auto _ : state) {
+            fenster.tastenblock->ziffer(7)->Click();
+            fenster.tastenblock->Button14->Click();
+        }
+    });
+}
+BENCHMARK(PyramideZiffer)->Unit(benchmark::kMillisecond);
+
+void NachbarnPfeil(benchmark::State& state)
+{
+    skala_x = 1.92f;
+    skala_y = 1.08f;
+    programmcode = 15;
+    for (int i = 0; i <= 3; ++i)
+        nachbarlagen[i] = shortint(i);
+    gewaehltzahl = 4;
+    TForm32 fenster;
+    gezeigt(fenster, [&] {
+        for (auto _ : state) {
+            fenster.Button7->Click();
+            fenster.Button5->Click();
+        }
+    });
+}
+BENCHMARK(NachbarnPfeil)->Unit(benchmark::kMillisecond);
+
+void ZauberquadratZahl(benchmark::State& state)
+{
+    skala_x = 1.92f;
+    skala_y = 1.08f;
+    programmcode = 22;
+    variante = 7;
+    variante2 = 3;
+    zwzahl4 = 0;
+    TForm53 fenster;
+    gezeigt(fenster, [&] {
+        int frei = 0;
+        while (!fenster.zellen[frei]->isEnabled())
+            ++frei;
+        fenster.zellen[frei]->Click();
+        for (auto _ : state)
+            fenster.vorrat[0]->Click();
+    });
+}
+BENCHMARK(ZauberquadratZahl)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -27,6 +27,7 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "games/s_15gewinnt.h"
+#include "games/s_2nachbar.h"
 #include "games/s_KP.h"
 #include "games/s_hm.h"
 #include "games/s_kette.h"
@@ -85,7 +86,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
         { &Form56, "TForm56", "15 gewinnt", echt<TForm56>() },
         { &Form61, "TForm61", "1x1 Flipper", {} },
-        { &Form32, "TForm32", "Nachbarn", {} },
+        { &Form32, "TForm32", "Nachbarn", echt<TForm32>() },
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", {} },

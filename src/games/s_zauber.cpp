@@ -219,8 +219,7 @@ void TForm53::neuesQuadrat()
     }
     Randomize();
     m_werte = s_zauber::werte(anordnung(Random(8)), variante, variante2);
-    nummer = vorgabeZiehen(zwzahl2);
-    m_gegeben = vorgaben(nummer);
+    m_gegeben = vorgaben(vorgabeZiehen(zwzahl2));
     for (int i : m_gegeben) {
         m_texte[i] = QString::number(m_werte[size_t(i)]);
         zellen[i]->setCaption(m_texte[i]);

@@ -81,7 +81,8 @@ Tastenfeld::Anordnung Tastenfeld::spielblock()
     const int zeilen[3] = { 18, 95, 174 }; // 7 8 9 / 4 5 6 / 1 2 3
     for (int d = 1; d <= 9; ++d) {
         const int nummer = d >= 4 ? d + 10 : d + 20; // 4 .. 9: Button14 .. Button19; 1 .. 3: Button21 .. Button23
-        a.ziffern[d] = { spalten[(d - 1) % 3], zeilen[(9 - d) / 3], 55, 70, 37, QStringLiteral("Button%1").arg(nummer) };
+        a.ziffern[d]
+            = { spalten[(d - 1) % 3], zeilen[(9 - d) / 3], 55, 70, 37, QStringLiteral("Button%1").arg(nummer) };
     }
     a.ziffern[0] = { 74, 251, 55, 70, 37, QStringLiteral("Button20") };
     a.loeschen = { 12, 251, 55, 70, 25, QStringLiteral("Button2") };

@@ -1,7 +1,9 @@
 #pragma once
-// The on-screen keypad of the aids and of the analysis runners: the digit buttons, the backspace button
-// Button14 ("ß" in Wingdings, a left arrow), the Enter button Button13 and, in most aids, the help button,
-// all in one group box (Rechner). The buttons take no tab stop, so the focus stays where the window puts it.
+// The on-screen keypad of the aids, the analysis runners and the keypad games: the digit buttons, the
+// backspace button Button14 ("ß" in Wingdings, a left arrow), the Enter button Button13, in most aids the help
+// button and in some games sign keys, all in one group box (Rechner) or in a panel the window already has.
+// Each window's keypad is one table (Anordnung) of places, sizes, font sizes and component names. The
+// buttons take no tab stop, so the focus stays where the window puts it.
 
 #include "platform/bounded.h"
 

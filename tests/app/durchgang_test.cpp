@@ -3,8 +3,11 @@
 #include "aids/schriftrahmen.h"
 #include "analyses/f_haupt.h"
 #include "app/programmkoerper.h"
+#include "games/s_2nachbar.h"
 #include "games/s_KP.h"
 #include "games/s_kette.h"
+#include "games/s_pyra.h"
+#include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "platform/controls.h"
@@ -168,6 +171,34 @@ TEST_F(DurchgangTest, SymbolsForDigitsPlaysWithTheOperationsChosenInTheLauncher)
     EXPECT_EQ(rechenartzeichen[0], "n");
     EXPECT_EQ(rechenartzeichen[3], ":");
     EXPECT_TRUE(readBytes(dataPath("sw.ina")).contains("zfz\r\n-1 -1 -1 3\r\n"));
+}
+
+TEST_F(DurchgangTest, NeighboursPyramidAndMagicSquaresTakeTheLaunchersOptions)
+{
+    int spiel = 0;
+    durchgehen([&](Form& f) {
+        if (&f == Form1) {
+            f.findChild<Button*>("Button4")->Click();
+        } else if (auto* hub = dynamic_cast<TForm41*>(&f)) {
+            for (Button* b : { hub->Button16, hub->Button21, hub->Button22 }) {
+                spiel = b == hub->Button16 ? 16 : b == hub->Button21 ? 21 : 22;
+                b->Click();
+            }
+        } else if (auto* kp = dynamic_cast<TForm42*>(&f)) {
+            if (spiel == 16) QTest::mouseClick(kp->RadioGroup1->button(1), Qt::LeftButton);
+            kp->Button2->Click();
+        } else if (auto* nachbarn = dynamic_cast<TForm32*>(&f)) {
+            EXPECT_TRUE(nachbarn->Button3->isVisible()); // "erlaubt" was just chosen
+        } else if (auto* pyramide = dynamic_cast<TForm50*>(&f)) {
+            EXPECT_LE(s_pyra::ziel(pyramide->zellen(), false), 20); // range 1 of the installed file
+            EXPECT_GE(s_pyra::ziel(pyramide->zellen(), false), 11);
+        } else if (auto* quadrat = dynamic_cast<TForm53*>(&f)) {
+            EXPECT_EQ(quadrat->werte()[4], 1 + 4 * 1);
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form32, Form42, Form50, Form42, Form53 }));
+    EXPECT_TRUE(readBytes(dataPath("sw.ina")).contains("2n\r\n0 1 2 3 1\r\n"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 
 TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)

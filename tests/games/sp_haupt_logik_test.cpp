@@ -144,20 +144,3 @@ TEST_F(SwinaTest, AValueThatIsNoNumberThrows)
     zeileErsetzen(29, "x 1");
     EXPECT_THROW(sp_haupt::abschnittladen("kette"), IoError);
 }
-
-TEST_F(SwinaTest, GamesShareSectionsAndLaunchers)
-{
-    const struct {
-        int spiel;
-        const char* wort;
-        sp_haupt::Starter starter;
-    } faelle[] = { { 1, "masch", sp_haupt::Starter::knobeln }, { 12, "masch", sp_haupt::Starter::knobeln },
-        { 21, "pyra", sp_haupt::Starter::knobeln }, { 16, "2n", sp_haupt::Starter::knobeln },
-        { 17, "", sp_haupt::Starter::partner }, { 25, "", sp_haupt::Starter::partner },
-        { 26, "ziel", sp_haupt::Starter::partner }, { 19, "lvr", sp_haupt::Starter::gruppe },
-        { 10, "", sp_haupt::Starter::keiner }, { 23, "", sp_haupt::Starter::keiner } };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(sp_haupt::stichwort(f.spiel), QString(f.wort)) << f.spiel;
-        EXPECT_EQ(sp_haupt::starter(f.spiel), f.starter) << f.spiel;
-    }
-}

@@ -1,0 +1,314 @@
+#include "games/s_2nachbar.h"
+
+#include "aids/hunderterfeld.h"
+#include "games/spielblock.h"
+#include "platform/canvas.h"
+#include "platform/colors.h"
+#include "platform/controls.h"
+#include "platform/mousetrap.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/SBEx.h"
+
+using namespace s_2nachbar;
+
+namespace {
+
+struct Knopf {
+    Button** knopf;
+    const char* name;
+    const char* caption;
+    int left, top, width, height, groesse;
+    bool wingdings;
+};
+
+} // namespace
+
+// ---- Form description ----
+
+TForm32::TForm32(QWidget* parent)
+    : Form(parent)
+{
+    setObjectName(QStringLiteral("TForm32"));
+    setCaption(QStringLiteral("Nachbarn"));
+    setMaximized(true);
+    const Knopf knoepfe[] = {
+        { &Button8, "Button8", "&gefunden?", 750, 770, 200, 45, 21, false },
+        { &Button9, "Button9", "noch eine Aufgabe?", 710, 770, 280, 45, 21, false },
+        { &Button2, "Button2", "&Zahlen zeigen", 750, 830, 200, 45, 21, false },
+        { &Button3, "Button3", "&nicht lösbar", 750, 890, 200, 45, 21, false },
+        { &Button1, "Button1", "Programm abbrechen", 750, 950, 200, 40, 14, false },
+        { &Button4, "Button4", "G", 823, 580, 55, 75, 36, true },
+        { &Button5, "Button5", "E", 750, 670, 55, 75, 36, true },
+        { &Button6, "Button6", "H", 823, 670, 55, 75, 36, true },
+        { &Button7, "Button7", "F", 895, 670, 55, 75, 36, true },
+    };
+    for (const Knopf& k : knoepfe) {
+        auto* b = new Button(this, QString::fromUtf8(k.caption), k.left, k.top, k.width, k.height);
+        b->setObjectName(QLatin1String(k.name));
+        applyFontSize(b, k.wingdings ? QStringLiteral("Wingdings") : QStringLiteral("Arial"), k.groesse);
+        *k.knopf = b;
+    }
+    for (Button* b : { Button2, Button3, Button1, Button4, Button5, Button6, Button7 })
+        setTabStop(b, false);
+    Button8->Default = true;
+    Button9->Default = true;
+    Button1->Cancel = true;
+    Button8->OnClick = [this] { Button8Click(); };
+    Button9->OnClick = [this] { Button9Click(); };
+    Button2->OnClick = [this] { Button2Click(); };
+    Button3->OnClick = [this] { Button3Click(); };
+    Button1->OnClick = [this] { Button1Click(); };
+    Button4->OnClick = [this] { bewegen(-1, 0); };
+    Button5->OnClick = [this] { bewegen(0, -1); };
+    Button6->OnClick = [this] { bewegen(1, 0); };
+    Button7->OnClick = [this] { bewegen(0, 1); };
+
+    // The tiny box holds the focus and takes the arrow keys for the cursor.
+    ScrollBoxEx1 = new TScrollBoxEx(this, 1, 1, 1, 1);
+    ScrollBoxEx1->OnWantSpecialKey = [](QObject*, quint16 taste, bool& wanted) {
+        if (taste >= vk::Left && taste <= vk::Down) wanted = true;
+    };
+    ScrollBoxEx1->OnKeyDown = [this](quint16& taste, ShiftState) {
+        switch (taste) {
+        case vk::Left:
+            bewegen(0, -1);
+            break;
+        case vk::Up:
+            bewegen(-1, 0);
+            break;
+        case vk::Right:
+            bewegen(0, 1);
+            break;
+        case vk::Down:
+            bewegen(1, 0);
+            break;
+        default:
+            break;
+        }
+    };
+    OnActivate = [this] { Form32aktiv(); };
+    OnClose = [this] { nachbarzu(); };
+    mousetrap::releaseOnHide(this);
+}
+
+void TForm32::aufgabeSetzen(int lage, const Aufgabe& aufgabe)
+{
+    hunderterfeld(canvas(), feldZahlEinordnen(), spielraster());
+    m_lage = lage;
+    m_aufgabe = aufgabe;
+    m_zielkorrektur = 0;
+    aufgabenpanel();
+}
+
+// ---- Handlers ----
+
+void TForm32::Form32aktiv()
+{
+    const DesignGrid g = spielraster();
+    mausbereich = { g.x(696), 0, g.x(3000), g.y(1100) };
+    const QPoint o = mapToGlobal(QPoint(0, 0));
+    mousetrap::clip(
+        mausbereich.left + o.x(), mausbereich.top + o.y(), mausbereich.right + o.x(), mausbereich.bottom + o.y());
+    anordnen();
+    Button9->setCaption(QStringLiteral("noch eine Aufgabe?"));
+    neueAufgabe();
+}
+
+void TForm32::nachbarzu()
+{
+    mousetrap::release();
+}
+
+void TForm32::Button8Click()
+{
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    c.font.name = QStringLiteral("arial");
+    c.font.setSize(26);
+    c.font.color = clBlue;
+    const std::vector<int> z = zahlen(programmcode, m_lage, m_zeile2, m_spalte2);
+    int summe = 0;
+    for (int v : z)
+        summe += v;
+    if (programmcode == 16) {
+        QString zweite;
+        m_summe = summentext(z, &zweite);
+        textMittig(c, g, 850, 370, m_summe);
+        textMittig(c, g, 800, 425, zweite);
+        m_summe += zweite;
+    } else {
+        m_summe = summentext(z);
+        textMittig(c, g, 850, 370, m_summe);
+    }
+    if (summe == m_aufgabe.ziel + m_zielkorrektur) geloest();
+}
+
+void TForm32::Button9Click()
+{
+    neueAufgabe();
+}
+
+void TForm32::Button2Click()
+{
+    zahlenZeichnen(clRed);
+    SetFocus(ScrollBoxEx1);
+}
+
+void TForm32::Button3Click()
+{
+    Button3->setEnabled(false);
+    SetFocus(ScrollBoxEx1);
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    c.font.name = QStringLiteral("arial");
+    c.font.setSize(55);
+    c.font.color = clRed;
+    if (m_aufgabe.abzug == 0) {
+        m_zielkorrektur = 0;
+        textMittig(c, g, 950, 160, QStringLiteral("!"));
+        textMittig(c, g, 750, 160, QStringLiteral("!"));
+    } else {
+        m_zielkorrektur = m_aufgabe.abzug;
+        textMittig(c, g, 850, 160, QString::number(m_aufgabe.ziel + m_aufgabe.abzug));
+    }
+}
+
+void TForm32::Button1Click()
+{
+    Close();
+}
+
+void TForm32::bewegen(int dr, int dc)
+{
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.pen = Pen { clWhite, 1 };
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    c.rectangle(g.x(715), g.y(350), g.x(985), g.y(480));
+    m_summe.clear();
+    zahlenZeichnen(clWhite);
+    kursor(clWhite);
+    if (bewegbar(programmcode, m_lage, m_zeile2, m_spalte2, dr, dc)) {
+        m_zeile2 += dr;
+        m_spalte2 += dc;
+    }
+    kursor(clRed);
+}
+
+// ---- Routines ----
+
+void TForm32::anordnen()
+{
+    const DesignGrid g = spielraster();
+    const struct {
+        Button* b;
+        int left, top, width, height, groesse;
+    } plaetze[]
+        = { { Button8, 750, 770, 200, 45, 21 }, { Button9, 710, 770, 280, 45, 21 }, { Button2, 750, 830, 200, 45, 21 },
+              { Button3, 750, 890, 200, 45, 21 }, { Button1, 750, 950, 200, 40, 14 }, { Button4, 823, 580, 55, 75, 36 },
+              { Button5, 750, 670, 55, 75, 36 }, { Button6, 823, 670, 55, 75, 36 }, { Button7, 895, 670, 55, 75, 36 } };
+    for (const auto& p : plaetze) {
+        g.place(p.b, p.left, p.top, p.width, p.height);
+        g.fontSize(p.b, p.groesse);
+    }
+    g.place(ScrollBoxEx1, 1, 1, 1, 1);
+}
+
+void TForm32::feldknoepfe(bool an)
+{
+    for (Button* b : { Button2, Button4, Button5, Button6, Button7 })
+        b->setEnabled(an);
+    ScrollBoxEx1->setEnabled(an);
+}
+
+void TForm32::neueAufgabe()
+{
+    Button9->hide();
+    Button8->show();
+    feldknoepfe(true);
+    Button3->setVisible(unloesbar == 1);
+    Button3->setEnabled(unloesbar == 1);
+    const DesignGrid g = spielraster();
+    canvas().reset(TextAlign::Center | TextAlign::Top, MapMode::Pixels);
+    hunderterfeld(canvas(), feldZahlEinordnen(), g);
+    if (programmcode != 16) {
+        const int erlaubt[4] = { nachbarlagen[0], nachbarlagen[1], nachbarlagen[2], nachbarlagen[3] };
+        m_lage = richtungWaehlen(erlaubt, gewaehltzahl, m_letztelage);
+    }
+    m_aufgabe = s_2nachbar::aufgabe(programmcode, m_lage, unloesbar == 1);
+    m_zielkorrektur = 0;
+    aufgabenpanel();
+    SetFocus(ScrollBoxEx1);
+}
+
+// The canvas fonts of this window keep their sizes at every scale.
+void TForm32::aufgabenpanel()
+{
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.pen = Pen { clGreen, 2 };
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    c.rectangle(g.x(710), g.y(20), g.x(990), g.y(560));
+    c.font.name = QStringLiteral("arial");
+    c.font.setSize(32);
+    c.font.color = clBlue;
+    const int anzahl = programmcode == 14 ? 2 : programmcode == 15 ? 3 : 4;
+    textMittig(c, g, 850, 40, QStringLiteral("Suche %1 Zahlen,").arg(anzahl));
+    textMittig(c, g, 850, 105, QStringLiteral("die zusammen"));
+    textMittig(c, g, 850, 255, QStringLiteral("ergeben."));
+    c.font.setSize(45);
+    c.font.color = clRed;
+    textMittig(c, g, 850, 170, QString::number(m_aufgabe.ziel));
+    m_zeile2 = 4;
+    m_spalte2 = 4;
+    m_summe.clear();
+    kursor(clRed);
+}
+
+void TForm32::kursor(const QColor& farbe)
+{
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.pen = Pen { farbe, g.x(5) };
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    for (const QPoint& z : zellen(programmcode, m_lage)) {
+        const int r = m_zeile2 + z.y(), k = m_spalte2 + z.x();
+        c.rectangle(g.x(29 + 66 * k), g.y(35 + 95 * r), g.x(81 + 66 * k), g.y(110 + 95 * r));
+    }
+}
+
+void TForm32::zahlenZeichnen(const QColor& farbe)
+{
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.brush = Brush { clWhite, BrushStyle::Solid };
+    c.font.name = QStringLiteral("arial");
+    c.font.setSize(28);
+    c.font.color = farbe;
+    for (int r = 0; r <= 9; ++r)
+        for (int k = 1; k <= 10; ++k)
+            c.textOut(
+                g.x(66 * k - 12), g.y(95 * r + 50), QString::number(10 * r + k).rightJustified(3, QLatin1Char(' ')));
+}
+
+void TForm32::geloest()
+{
+    Button9->show();
+    Button8->hide();
+    Button3->setEnabled(false);
+    feldknoepfe(false);
+    SetFocus(Button9);
+    zahlenZeichnen(clBlue);
+    const DesignGrid g = spielraster();
+    Canvas& c = canvas();
+    c.pen = Pen { clRed, g.x(2) };
+    c.moveTo(g.x(820), g.y(530));
+    c.lineTo(g.x(805), g.y(500));
+    c.moveTo(g.x(820), g.y(530));
+    c.lineTo(g.x(970), g.y(240));
+}

@@ -1,0 +1,168 @@
+#include "games/s_2nachbar.h"
+#include "platform/controls.h"
+#include "platform/mousetrap.h"
+#include "platform/random.h"
+#include "shell/SBEx.h"
+#include "spieletest.h"
+
+#include <QTest>
+#include <numeric>
+
+using namespace s_2nachbar;
+
+namespace {
+
+int summe(const std::vector<int>& z)
+{
+    return std::accumulate(z.begin(), z.end(), 0);
+}
+
+const std::pair<int, int> kFormen[]
+    = { { 14, 0 }, { 14, 1 }, { 14, 2 }, { 14, 3 }, { 15, 0 }, { 15, 1 }, { 15, 2 }, { 15, 3 }, { 16, 0 } };
+
+} // namespace
+
+TEST(Nachbarn, SumsAtFortyFive)
+{
+    const int erwartet[] = { 91, 100, 81, 101, 135, 135, 135, 135, 202 };
+    for (size_t i = 0; i < std::size(kFormen); ++i)
+        EXPECT_EQ(summe(zahlen(kFormen[i].first, kFormen[i].second, 4, 4)), erwartet[i]) << i;
+    EXPECT_EQ(summentext(zahlen(14, waagerecht, 4, 4)), "45 + 46 = 91");
+    QString zweite;
+    EXPECT_EQ(summentext(zahlen(16, 0, 4, 4), &zweite), "45 + 46 + 55 + 56");
+    EXPECT_EQ(zweite, " = 202");
+}
+
+TEST(Nachbarn, EveryTaskFitsTheFieldAndAnOffsetTargetIsNeverReachable)
+{
+    for (const auto& [spiel, lage] : kFormen) {
+        RandSeed(std::uint32_t(31 * spiel + lage));
+        for (int i = 0; i < 300; ++i) {
+            const Aufgabe a = aufgabe(spiel, lage, true);
+            const int r = a.zeile, c = a.spalte - 1;
+            ASSERT_TRUE(bewegbar(spiel, lage, r, c, 0, 0)) << spiel << " " << lage << " " << r << " " << c;
+            EXPECT_EQ(summe(zahlen(spiel, lage, r, c)), a.ziel + a.abzug);
+            EXPECT_TRUE(a.abzug == 0 || a.abzug == (spiel == 16 ? 2 : 1));
+            if (a.abzug == 0) continue;
+            for (int zr = 0; zr <= 9; ++zr)
+                for (int zc = 0; zc <= 9; ++zc)
+                    if (bewegbar(spiel, lage, zr, zc, 0, 0)) {
+                        EXPECT_NE(summe(zahlen(spiel, lage, zr, zc)), a.ziel);
+                    }
+        }
+    }
+    // Row 0 and column 0 upright: the pair 7 and 17.
+    for (std::uint32_t seed = 1;; ++seed) {
+        RandSeed(seed);
+        const int row = Random(9), col = Random(10);
+        if (row != 0 || col != 0) continue;
+        RandSeed(seed);
+        const Aufgabe a = aufgabe(14, senkrecht, false);
+        EXPECT_EQ(a.zeile * 10 + a.spalte, 7);
+        EXPECT_EQ(a.ziel, 24);
+        break;
+    }
+}
+
+TEST(Nachbarn, TwoDirectionsNeverRepeat)
+{
+    const int zwei[4] = { -1, 1, -1, 3 };
+    const int eine[4] = { -1, -1, 2, -1 };
+    int letzte = 0;
+    for (int i = 0; i < 100; ++i) {
+        const int vorher = letzte;
+        const int d = richtungWaehlen(zwei, 2, letzte);
+        EXPECT_TRUE(d == 1 || d == 3);
+        EXPECT_NE(d, vorher);
+        EXPECT_EQ(richtungWaehlen(eine, 1, letzte), 2);
+    }
+}
+
+class NachbarnFensterTest : public SpieleTest {
+protected:
+    void SetUp() override
+    {
+        SpieleTest::SetUp();
+        skala_x = 0.79f;
+        skala_y = 0.55f;
+        for (int i = 0; i <= 3; ++i)
+            nachbarlagen[i] = shortint(i);
+        gewaehltzahl = 4;
+        unloesbar = 1;
+    }
+    void spielen(int spiel, const std::function<void()>& schritt)
+    {
+        programmcode = spiel;
+        Form::setModalDriver([&](Form& f) {
+            if (&f == &fenster) schritt();
+        });
+        fenster.showModal();
+    }
+    TForm32 fenster;
+};
+
+TEST_F(NachbarnFensterTest, ASolvableAndAnUnsolvableTask)
+{
+    spielen(14, [&] {
+        EXPECT_TRUE(mousetrap::current().has_value());
+        fenster.aufgabeSetzen(waagerecht, { 4, 5, 91, 0 });
+        QTest::keyClick(fenster.ScrollBoxEx1, Qt::Key_Right);
+        EXPECT_EQ(fenster.cursor(), QPoint(5, 4));
+        fenster.Button8->Click();
+        EXPECT_EQ(fenster.summe(), "46 + 47 = 93");
+        EXPECT_TRUE(fenster.Button8->isVisible());
+        QTest::keyClick(fenster.ScrollBoxEx1, Qt::Key_Left);
+        EXPECT_TRUE(fenster.summe().isEmpty());
+        fenster.Button3->Click(); // solvable: two "!", the target stays
+        EXPECT_FALSE(fenster.Button3->isEnabled());
+        fenster.Button2->Click();
+        grabToPng(&fenster, "s_2nachbar_mitte");
+        fenster.Button8->Click();
+        EXPECT_FALSE(fenster.Button8->isVisible());
+        EXPECT_TRUE(fenster.Button9->isVisible());
+        EXPECT_FALSE(fenster.Button4->isEnabled());
+        grabToPng(&fenster, "s_2nachbar_geloest");
+
+        fenster.Button9->Click();
+        fenster.aufgabeSetzen(waagerecht, { 4, 5, 90, 1 });
+        fenster.Button8->Click();
+        EXPECT_TRUE(fenster.Button8->isVisible());
+        fenster.Button3->Click();
+        fenster.Button8->Click();
+        EXPECT_TRUE(fenster.Button9->isVisible());
+    });
+    EXPECT_FALSE(mousetrap::current().has_value());
+}
+
+TEST_F(NachbarnFensterTest, AtTheBorderTheCursorStaysButTheSumGoes)
+{
+    spielen(16, [&] {
+        fenster.aufgabeSetzen(0, { 4, 5, 202, 0 });
+        for (int i = 0; i < 6; ++i)
+            fenster.Button6->Click();
+        EXPECT_EQ(fenster.cursor(), QPoint(4, 8));
+        fenster.Button8->Click();
+        EXPECT_FALSE(fenster.summe().isEmpty());
+        fenster.Button6->Click();
+        EXPECT_EQ(fenster.cursor(), QPoint(4, 8));
+        EXPECT_TRUE(fenster.summe().isEmpty());
+    });
+}
+
+TEST_F(NachbarnFensterTest, TwoDirectionsAlternateAlsoAfterReopening)
+{
+    nachbarlagen[0] = -1;
+    nachbarlagen[2] = -1;
+    gewaehltzahl = 2;
+    unloesbar = 0;
+    QList<int> lagen;
+    for (int i = 0; i < 6; ++i)
+        spielen(15, [&] {
+            lagen << fenster.nachbarlage();
+            EXPECT_FALSE(fenster.Button3->isVisible());
+            fenster.Button9->Click();
+            lagen << fenster.nachbarlage();
+        });
+    for (int i = 1; i < lagen.size(); ++i)
+        EXPECT_NE(lagen[i], lagen[i - 1]);
+}
