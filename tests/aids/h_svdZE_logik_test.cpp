@@ -102,6 +102,8 @@ TEST_F(SvdZELogik, MessagesSayWhatWentWrongAndCountOnlyRealMistakes)
         { 4927, 23, 11, u'0', "unnötige Null", false },
         { 4927, 23, 2, u'4', "Tippe erst die Einer und danach die Zehner!", false },
         { 4927, 23, 4, u'8', "", true },
+        { 6205, 19, 6, u'1', "Es gab einen Übertrag!", true },
+        { 9999, 91, 16, u'8', "Tippe erst die Zehner und danach die Hunderter!", false },
     };
     for (const Fall& f : faelle) {
         const Fehler m = meldung(aufgabe(f.zahl, f.teiler), f.schritt, f.eingabe);
