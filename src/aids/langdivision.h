@@ -45,7 +45,7 @@ protected:
     }
     // The message for a wrong character, and what it draws on the sheet besides.
     virtual langdivision::Meldung meldungFuer(int schritt, QChar eingabe) = 0;
-    // The help's texts and drawings for the step; the frame adds the red "?" at helpPlatz.
+    // The help's texts and drawings for the step; the frame adds the red "?" at fragePlatz.
     virtual void hilfeZeichnen(int schritt) = 0;
     virtual QPoint fragePlatz(int schritt) const { return m_plan.platz(schritt); }
     virtual bool mitRest() const = 0;

@@ -73,7 +73,7 @@ struct Bild {
     const Schrift* finde(const QString& text) const;
 };
 
-// An arrow: a polyline from `von` over `knicke` to its tip, and a head of two short strokes from the tip.
+// An arrow: a polyline along `weg` to its tip, and a head of two short strokes from the tip.
 Bild pfeil(const QVector<QPoint>& weg, QPoint kopf1, QPoint kopf2, const QColor& farbe, int breite,
     Stiftmass mass = Stiftmass::pixel);
 

@@ -52,10 +52,10 @@ TEST_F(SvdLwLogik, EveryLevelDividesAFourDigitNumberWithItsIntermediateRemainder
                     ASSERT_EQ(erster, 0);
                     ASSERT_EQ(zweiter, 0);
                 }
-                if (g == 1) ASSERT_TRUE(erster > 0 && zweiter == 0);
-                if (g == 2) ASSERT_TRUE(erster == 0 && zweiter > 0);
-                if (g == 0 || g == 1) ASSERT_TRUE(!mitRest || a.d != 9);
-                if (g == 6) ASSERT_TRUE((a.Z == 0) != (a.E == 0));
+                ASSERT_TRUE(g != 1 || (erster > 0 && zweiter == 0));
+                ASSERT_TRUE(g != 2 || (erster == 0 && zweiter > 0));
+                ASSERT_TRUE(g > 1 || !mitRest || a.d != 9);
+                ASSERT_TRUE(g != 6 || (a.Z == 0) != (a.E == 0));
                 // The 14 characters are the long way itself.
                 const QString w = a.wahltext();
                 ASSERT_EQ(w.size(), 14);

@@ -338,6 +338,7 @@ TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
             hub->Button65->Click(); // T H Z E : Z E langer Weg
             hub->startknopf->Click();
             EXPECT_TRUE(hub->RG_SV_DZE->isVisible());
+            grabToPng(hub, QStringLiteral("hub_nach_sv5"));
             EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
             EXPECT_EQ(hub->focusWidget(), hub->startknopf);
         } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
