@@ -23,9 +23,12 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_SV_m1.h"
+#include "worksheets/a_SV_m2.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_sv.h"
+#include "worksheets/a_sv_d1.h"
 #include "worksheets/a_sv_p1.h"
 #include "worksheets/ablhaupt.h"
 
@@ -100,9 +103,9 @@ const Fenster* fensterliste(int& anzahl)
         { &Form27, "TForm27", "Komma", {} },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
-        { &Form11, "TForm11", "SV_d", {} },
-        { &Form9, "TForm9", "SV_m1", {} },
-        { &Form10, "TForm10", "SV_m2", {} },
+        { &Form11, "TForm11", "SV_d", echt<TForm11>() },
+        { &Form9, "TForm9", "SV_m1", echt<TForm9>() },
+        { &Form10, "TForm10", "SV_m2", echt<TForm10>() },
         { &Form7, "TForm7", "", echt<TForm7>() },
         { &Form8, "TForm8", "", echt<TForm8>() },
         { &Form28, "TForm28", "Überschlag", {} },
