@@ -2,7 +2,6 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
-#include "worksheets/a_SV_m1.h"
 #include "worksheets/a_SV_m2.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_sv_d1.h"
@@ -155,6 +154,7 @@ TEST_F(SvrahmenTest, ActivationClearsEveryCountAndTheFillOfAnotherSheet)
     zeigen(blatt, [&] {
         for (int k = 1; k <= 8; ++k)
             EXPECT_EQ(typzahlen[k], 0) << k;
+        EXPECT_EQ(blatt.Label11->caption(), " 0  gewählt ");
         EXPECT_EQ(blatt.Edit9->text(), "1");
         EXPECT_EQ(wieoft, 1);
         EXPECT_FALSE(blatt.Button2->isEnabled());
@@ -223,19 +223,4 @@ TEST_F(SvrahmenTest, DivisionWithRemaindersCopiesAndSolution)
     EXPECT_TRUE(docs[2].pageTexts().first().join('\n').contains("Lösungsblatt"));
     EXPECT_EQ(docs[2].pages.size(), 1);
     EXPECT_EQ(programmcode, 1); // the division sheet leaves the menu's variant alone
-}
-
-TEST_F(SvrahmenTest, HzeMalELeavesTheVariantAlone)
-{
-    programmcode = 6;
-    TForm9 blatt;
-    zeigen(blatt, [&] {
-        tippen(blatt.anzahledits()[3], "21");
-        blatt.Button2->Click();
-        blatt.Button1->Click();
-    });
-    EXPECT_EQ(programmcode, 6);
-    ASSERT_EQ(blatt.blatt().aufgaben.size(), 21u);
-    for (const auto& a : blatt.blatt().aufgaben)
-        EXPECT_TRUE(a.typ == 4);
 }
