@@ -3,6 +3,10 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "worksheets/a_sv_d1_logik.h"
+#include "worksheets/a_SV_m1_logik.h"
+#include "worksheets/a_SV_m2_logik.h"
+#include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_sv_p1_logik.h"
 #include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_zerl_logik.h"
@@ -131,6 +135,36 @@ void SchriftlichDreiZahlen(benchmark::State& state)
     }
 }
 BENCHMARK(SchriftlichDreiZahlen)->Unit(benchmark::kMillisecond);
+
+void SchriftlichMalE(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_m1::Blatt b = sv_m1::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 0, 0, 21 }, 21));
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_SV_m1"), 1, true, [&](Canvas& c, bool loesung) { sv_m1::zeichnen(c, b, 1, loesung); });
+    }
+}
+BENCHMARK(SchriftlichMalE)->Unit(benchmark::kMillisecond);
+
+void SchriftlichMalZE(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_m2::Blatt b = sv_m2::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 0, 0, 18 }, 18), 1);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_SV_m2"), 1, true, [&](Canvas& c, bool loesung) { sv_m2::zeichnen(c, b, 2, loesung); });
+    }
+}
+BENCHMARK(SchriftlichMalZE)->Unit(benchmark::kMillisecond);
+
+void SchriftlichDurch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const sv_d1::Blatt b = sv_d1::aufgabenbau(svrahmen::arten({ 0, 0, 0, 0, 0, 0, 0, 8 }, 8), 1, true);
+        svrahmen::druckdurchgang(
+            QStringLiteral("a_sv_d1"), 1, true, [&](Canvas& c, bool loesung) { sv_d1::zeichnen(c, b, 1, loesung); });
+    }
+}
+BENCHMARK(SchriftlichDurch)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -46,6 +46,9 @@
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_ber_10.h"
+#include "worksheets/a_SV_m1.h"
+#include "worksheets/a_SV_m2.h"
+#include "worksheets/a_SV_p2.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
 #include "worksheets/a_knk.h"
@@ -53,6 +56,7 @@
 #include "worksheets/a_knk2.h"
 #include "worksheets/a_komma.h"
 #include "worksheets/a_sv.h"
+#include "worksheets/a_sv_d1.h"
 #include "worksheets/a_sv_p1.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_ueber.h"
@@ -132,9 +136,9 @@ const Fenster* fensterliste(int& anzahl)
         { &Form27, "TForm27", "Komma", echt<TForm27>() },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
-        { &Form11, "TForm11", "SV_d", {} },
-        { &Form9, "TForm9", "SV_m1", {} },
-        { &Form10, "TForm10", "SV_m2", {} },
+        { &Form11, "TForm11", "SV_d", echt<TForm11>() },
+        { &Form9, "TForm9", "SV_m1", echt<TForm9>() },
+        { &Form10, "TForm10", "SV_m2", echt<TForm10>() },
         { &Form7, "TForm7", "", echt<TForm7>() },
         { &Form8, "TForm8", "", echt<TForm8>() },
         { &Form28, "TForm28", "Überschlag", echt<TForm28>() },

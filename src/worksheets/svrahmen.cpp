@@ -151,9 +151,18 @@ bool SVRahmen::druckbereit() const
 void SVRahmen::aktivieren()
 {
     wieofteins();
-    // Counts another sheet left in the shared array, a rest of the mixture included, add no tasks here.
-    zusammenstellungZeigen();
-    feldleeren();
+    m_mischgruppe->setItemIndex(0);
+    m_mischwahl = 0;
+    for (Edit* e : anzahledits()) {
+        e->setVisible(true);
+        e->clear();
+    }
+    // Counts another sheet left in the shared array, a rest of the mixture included, add no tasks here. The
+    // count label keeps what it shows: the edits are empty whenever a sheet is left.
+    for (int k = 1; k <= typzahlen.high(); ++k)
+        typzahlen[k] = 0;
+    aufgabensumme = 0;
+    druckfreigabe();
     aktiviert();
 }
 

@@ -6,6 +6,7 @@
 #include "support/fixtures.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_sv.h"
+#include "worksheets/a_sv_d1.h"
 #include "worksheets/a_sv_p1.h"
 
 #include <QTest>
@@ -87,17 +88,22 @@ TEST_F(SchriftlichTest, EachPatternSetsItsVariantAndCaptionsAndOpensItsSheet)
         EXPECT_EQ(caption, fall.caption);
         EXPECT_EQ(programmcode, 0); // "zurück" of the sheet
     }
-    // The multiplication sheets take no variant from the menu.
+    // The multiplication sheets take no variant from the menu: HZE x E leaves it alone, HZE x ZE holds its own
+    // factor order there, from the first one on.
     programmcode = 5;
     QList<Form*> gezeigt;
+    QList<int> codes;
     menueZeigen(
         [&] {
             menue->Button2->Click();
             menue->Button3->Click();
         },
-        [&](Form& f) { gezeigt << &f; });
+        [&](Form& f) {
+            gezeigt << &f;
+            codes << programmcode;
+        });
     EXPECT_EQ(gezeigt, (QList<Form*> { Form9, Form10 }));
-    EXPECT_EQ(programmcode, 5);
+    EXPECT_EQ(codes, (QList<int> { 5, 0 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 
@@ -140,4 +146,35 @@ TEST_F(SchriftlichTest, TheMenuAsAPupilSeesIt)
 {
     menueZeigen([&] { grabToPng(menue, "a_sv"); }, [](Form&) {});
     EXPECT_EQ(menue->caption(), "schriftliche Rechenverfahren");
+}
+
+TEST_F(SchriftlichTest, TheDivisionButtonsSetTheVariantAndTheSevenCaptions)
+{
+    auto* blatt11 = dynamic_cast<TForm11*>(Form11);
+    ASSERT_TRUE(blatt11);
+    for (const int variante : { 0, 1 }) {
+        QStringList captions;
+        int variantImBlatt = -1;
+        programmcode = 9;
+        menueZeigen([&] { (variante == 0 ? menue->Button4 : menue->Button5)->Click(); },
+            [&](Form& f) {
+                ASSERT_EQ(&f, Form11);
+                for (Label* l : blatt11->typlabels())
+                    captions << l->caption();
+                variantImBlatt = blatt11->variante();
+                grabToPng(&f, QStringLiteral("a_sv_d1_%1").arg(variante));
+                blatt11->Button1->Click();
+            });
+        SCOPED_TRACE(variante);
+        EXPECT_EQ(variantImBlatt, variante);
+        EXPECT_EQ(programmcode, variante);
+        ASSERT_EQ(captions.size(), 7);
+        EXPECT_EQ(captions.first(), variante == 0 ? " keine Zwischenreste" : " Teilen durch Zehnerzahlen");
+        EXPECT_EQ(captions.last(),
+            variante == 0 ? " im Ergebnis kommt eine Null vor"
+                          : " dto.                                 Ergebnis  mit  Null");
+    }
+    menueZeigen([&] { menue->Button3->Click(); }, [&](Form& f) { grabToPng(&f, "a_SV_m2"); });
+    menueZeigen([&] { menue->Button2->Click(); }, [&](Form& f) { grabToPng(&f, "a_SV_m1"); });
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

@@ -31,14 +31,8 @@ TEST(SchriftlichPlusMinus, EveryTypeKeepsItsRuleOverManySeeds)
             for (std::uint32_t seed = 1; seed <= 150; ++seed) {
                 RandSeed(seed * 31 + std::uint32_t(typ));
                 const sv_p1::Aufgabe a = sv_p1::stellenwurf(typ, variante);
-                SCOPED_TRACE(QStringLiteral("v%1 t%2: %3 + %4 = %5 [%6]")
-                                 .arg(variante)
-                                 .arg(typ)
-                                 .arg(a.operand1)
-                                 .arg(a.operand2)
-                                 .arg(a.resultat)
-                                 .arg(a.uebertragsmarken)
-                                 .toStdString());
+                SCOPED_TRACE(std::to_string(variante) + "/" + std::to_string(typ) + ": " + std::to_string(a.operand1)
+                    + " + " + std::to_string(a.operand2) + " " + a.uebertragsmarken.toStdString());
                 ASSERT_EQ(a.operand1 + a.operand2, a.resultat);
                 ASSERT_GE(a.operand1, 100);
                 ASSERT_GE(a.operand2, 100);
@@ -157,13 +151,8 @@ TEST(SchriftlichDreiZahlen, TypesKeepTheirColumnsAndMarks)
         for (std::uint32_t seed = 1; seed <= 300; ++seed) {
             RandSeed(seed * 7 + std::uint32_t(typ));
             const sv_p2::Aufgabe a = sv_p2::stellenwurf(typ);
-            SCOPED_TRACE(QStringLiteral("t%1: %2 + %3 + %4 [%5]")
-                             .arg(typ)
-                             .arg(a.zahl1)
-                             .arg(a.zahl2)
-                             .arg(a.zahl3)
-                             .arg(a.uebertragsmarken)
-                             .toStdString());
+            SCOPED_TRACE(std::to_string(typ) + ": " + std::to_string(a.zahl1) + " + " + std::to_string(a.zahl2) + " + "
+                + std::to_string(a.zahl3));
             ASSERT_EQ(a.uebertragsmarken, sv_p2::aufgabe(a.zahl1, a.zahl2, a.zahl3).uebertragsmarken);
             ASSERT_EQ(a.tausendermerker, a.summe > 999 ? 1 : 0);
             const std::vector<int> z { a.zahl1, a.zahl2, a.zahl3 };

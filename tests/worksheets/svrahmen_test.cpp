@@ -2,7 +2,9 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "worksheets/a_SV_m2.h"
 #include "worksheets/a_SV_p2.h"
+#include "worksheets/a_sv_d1.h"
 #include "worksheets/a_sv_p1.h"
 
 #include <QRegularExpression>
@@ -152,6 +154,7 @@ TEST_F(SvrahmenTest, ActivationClearsEveryCountAndTheFillOfAnotherSheet)
     zeigen(blatt, [&] {
         for (int k = 1; k <= 8; ++k)
             EXPECT_EQ(typzahlen[k], 0) << k;
+        EXPECT_EQ(blatt.Label11->caption(), " 0  gewählt ");
         EXPECT_EQ(blatt.Edit9->text(), "1");
         EXPECT_EQ(wieoft, 1);
         EXPECT_FALSE(blatt.Button2->isEnabled());
@@ -165,4 +168,59 @@ TEST_F(SvrahmenTest, ActivationClearsEveryCountAndTheFillOfAnotherSheet)
     });
     ASSERT_EQ(blatt.blatt().aufgaben.size(), 18u);
     EXPECT_EQ(blatt.variante(), 2);
+}
+
+TEST_F(SvrahmenTest, TheFactorOrderIsTheSheetsOwnUntilItIsLeft)
+{
+    TForm10 blatt;
+    zeigen(blatt, [&] {
+        EXPECT_EQ(programmcode, 0);
+        waehlen(blatt.RadioGroup1, 1);
+        EXPECT_EQ(programmcode, 1);
+        tippen(blatt.anzahledits()[6], "18");
+        blatt.Button2->Click();
+        EXPECT_EQ(blatt.blatt().form, 1);
+        EXPECT_EQ(blatt.RadioGroup1->ItemIndex(), 1); // printing keeps it
+        blatt.Button1->Click();
+    });
+    EXPECT_EQ(programmcode, 0);
+    EXPECT_EQ(blatt.RadioGroup1->ItemIndex(), 0);
+    EXPECT_LT(blatt.blatt().aufgaben.front().operand1, 100);
+    blatt.RadioGroup1->setItemIndex(1);
+    programmcode = 1;
+    zeigen(blatt, [&] {
+        EXPECT_EQ(blatt.RadioGroup1->ItemIndex(), 0);
+        EXPECT_EQ(programmcode, 0);
+    });
+}
+
+TEST_F(SvrahmenTest, DivisionWithRemaindersCopiesAndSolution)
+{
+    programmcode = 1;
+    TForm11 blatt;
+    zeigen(blatt, [&] {
+        EXPECT_EQ(blatt.Label14->caption().left(20), "Es werden         8 ");
+        waehlen(blatt.RadioGroup1, 1);
+        waehlen(blatt.RadioGroup2, 1);
+        tippen(blatt.Edit9, "2");
+        waehlen(blatt.mischgruppe(), 1);
+        EXPECT_EQ(blatt.Label11->caption(), " 8 gewählt ");
+        blatt.Button2->Click();
+        EXPECT_EQ(blatt.RadioGroup1->ItemIndex(), 1); // kept until "zurück"
+        blatt.Button1->Click();
+        EXPECT_EQ(blatt.RadioGroup1->ItemIndex(), 0);
+    });
+    EXPECT_EQ(blatt.variante(), 1);
+    ASSERT_EQ(blatt.blatt().aufgaben.size(), 8u);
+    for (const auto& a : blatt.blatt().aufgaben) {
+        EXPECT_GT(a.divisionsrest, 0);
+        EXPECT_GE(a.divisor, 10);
+    }
+    const auto& docs = printer().recorded();
+    ASSERT_EQ(docs.size(), 3);
+    EXPECT_EQ(docs[0].pageTexts(), docs[1].pageTexts());
+    EXPECT_TRUE(docs[0].pageTexts().first().join('\n').contains("Reste:"));
+    EXPECT_TRUE(docs[2].pageTexts().first().join('\n').contains("Lösungsblatt"));
+    EXPECT_EQ(docs[2].pages.size(), 1);
+    EXPECT_EQ(programmcode, 1); // the division sheet leaves the menu's variant alone
 }

@@ -1,0 +1,65 @@
+#include "worksheets/a_sv_d1.h"
+
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+
+namespace {
+
+SVRahmen::Parameter parameter()
+{
+    SVRahmen::Parameter p;
+    p.n = sv_d1::aufgabenzahl;
+    p.typtexte = QStringList(7, QString()); // the menu's
+    p.obenBreite = 401;
+    p.kaestchentext = QStringLiteral("Rechenkästchen");
+    p.kaestchenitems = { QStringLiteral("ohne"), QStringLiteral("mit (grau)"), QStringLiteral("mit (schwarz)") };
+    p.kaestchenpanel = { 600, 16, 169, 153 };
+    p.kaestchenlabel = { 24, 16 };
+    p.kaestchengruppe = { 16, 40 };
+    p.drucktitel = QStringLiteral("SV_d");
+    return p;
+}
+
+} // namespace
+
+TForm11::TForm11(QWidget* parent)
+    : SVRahmen(parameter(), parent)
+{
+    setCaption(QStringLiteral("SV_d"));
+    RadioGroup1 = zusatzgruppe(QStringLiteral("RadioGroup1"), QStringLiteral("Rest"),
+        { QStringLiteral("ohne"), QStringLiteral("mit") }, { 432, 16, 153, 153 }, { 56, 16 }, { 16, 48, 121, 89 });
+    RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
+}
+
+void TForm11::RadioGroup1Click()
+{
+    m_wahl8 = RadioGroup1->ItemIndex();
+}
+
+void TForm11::restZuruecksetzen()
+{
+    m_wahl8 = 0;
+    RadioGroup1->setItemIndex(0);
+}
+
+void TForm11::aktiviert()
+{
+    // The menu names the divisor's length: 0 one digit, 1 two digits.
+    m_variante = programmcode == 1 ? 1 : 0;
+    restZuruecksetzen();
+}
+
+void TForm11::zurueckgesetzt()
+{
+    restZuruecksetzen();
+}
+
+void TForm11::erzeugen(const std::vector<int>& arten)
+{
+    m_blatt = sv_d1::aufgabenbau(arten, m_variante, m_wahl8 == 1);
+}
+
+void TForm11::blattZeichnen(Canvas& canvas, bool loesungsdruck)
+{
+    sv_d1::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
+}

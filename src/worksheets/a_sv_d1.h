@@ -1,0 +1,30 @@
+#pragma once
+// "SV_d": the sheet of eight written divisions by a one- or two-digit divisor, as the menu chose in
+// programmcode, with or without remainders by its own panel "Rest"; the menu writes the type captions.
+
+#include "worksheets/a_sv_d1_logik.h"
+#include "worksheets/svrahmen.h"
+
+class TForm11 final : public SVRahmen {
+    Q_OBJECT
+    Q_DISABLE_COPY(TForm11)
+public:
+    explicit TForm11(QWidget* parent = nullptr);
+    int variante() const { return m_variante; }
+    const sv_d1::Blatt& blatt() const { return m_blatt; }
+
+    RadioGroup* RadioGroup1 = nullptr; // Rest: "ohne", "mit"
+
+protected:
+    void erzeugen(const std::vector<int>& arten) override;
+    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
+    void aktiviert() override;
+    void zurueckgesetzt() override;
+
+private:
+    void RadioGroup1Click();
+    void restZuruecksetzen();
+    int m_variante = 0;
+    int m_wahl8 = 0; // 1: every task leaves a remainder
+    sv_d1::Blatt m_blatt;
+};

@@ -1,0 +1,246 @@
+#include "platform/random.h"
+#include "support/fixtures.h"
+#include "support/pdf.h"
+#include "svseite.h"
+#include "worksheets/a_SV_m1_logik.h"
+#include "worksheets/a_SV_m2_logik.h"
+#include "worksheets/a_sv_d1_logik.h"
+#include "worksheets/svrahmen_logik.h"
+
+namespace {
+
+// The carry rule of each type of HZE x E, on the digit products.
+bool m1Regel(int typ, int f1, int f2)
+{
+    const int e = (f1 % 10) * f2, z = ((f1 / 10) % 10) * f2, h = (f1 / 100) * f2;
+    const bool zweiter = e / 10 + z >= 10;
+    switch (typ) {
+    case 1:
+        return e <= 9 && z <= 9 && h >= 10;
+    case 2:
+        return e <= 9 && z >= 10;
+    case 3:
+        return e >= 11 && e / 10 + z <= 9;
+    case 4:
+        return m1Regel(2, f1, f2) || m1Regel(3, f1, f2);
+    case 5:
+        return e >= 10 && z >= 10;
+    case 6:
+        return e >= 10 && z <= 9 && zweiter;
+    default:
+        return ((f1 / 10) % 10 == 0) != (f1 % 10 == 0);
+    }
+}
+
+} // namespace
+
+TEST(SchriftlichMal, EachTypeOfHzeMalEKeepsItsCarryRule)
+{
+    const struct {
+        int typ, f1, f2, produkt;
+    } beispiele[]
+        = { { 1, 423, 3, 1269 }, { 2, 352, 4, 1408 }, { 3, 524, 3, 1572 }, { 6, 434, 3, 1302 }, { 7, 406, 5, 2030 } };
+    for (const auto& b : beispiele) {
+        EXPECT_TRUE(m1Regel(b.typ, b.f1, b.f2)) << b.f1;
+        EXPECT_EQ(b.f1 * b.f2, b.produkt);
+    }
+    for (int typ = 1; typ <= 8; ++typ)
+        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+            RandSeed(seed * 13 + std::uint32_t(typ));
+            const sv_m1::Aufgabe a = sv_m1::stellenwurf(typ);
+            ASSERT_TRUE(m1Regel(a.typ, a.faktor1, a.faktor2)) << typ << ": " << a.faktor1 << " x " << a.faktor2;
+            ASSERT_EQ(a.produkt, a.faktor1 * a.faktor2);
+            ASSERT_GE(a.produkt, 1000);
+            ASSERT_LE(a.produkt, 8991);
+            if (typ == 8) ASSERT_NE(a.typ, 4);
+        }
+}
+
+TEST(SchriftlichMal, TheHzeMalETaskLineAndProductStandOnTheirPlaces)
+{
+    const sv_m1::Blatt b { { { 1, 423, 3, 1269 } } };
+    const Svseite ohne([&](Canvas& c) { sv_m1::zeichnen(c, b, 0, true); });
+    EXPECT_EQ(ohne.zeile(-197), (QStringList { "4", "2", "3", " ", "3" }));
+    EXPECT_TRUE(ohne.hat("4", 335, -197));
+    EXPECT_TRUE(ohne.hat("3", 515, -197));
+    EXPECT_EQ(ohne.zeile(-262), (QStringList { "1", "2", "6", "9" }));
+    EXPECT_TRUE(ohne.hat("1", 400, -262));
+    EXPECT_TRUE(ohne.hat("9", 535, -262));
+    const DrawOp* punkt = nullptr;
+    for (const DrawOp& op : ohne.ops)
+        if (op.kind == DrawOp::Kind::Ellipse) punkt = &op;
+    ASSERT_TRUE(punkt);
+    EXPECT_EQ(punkt->points, (QVector<QPoint> { { 450, -235 }, { 456, -229 } }));
+    EXPECT_EQ(punkt->pen.width, 4);
+    const Svseite mit([&](Canvas& c) { sv_m1::zeichnen(c, b, 1, false); });
+    EXPECT_TRUE(mit.hat("3", 635, -197)); // the second factor; the product's units go below it
+    EXPECT_TRUE(mit.hat("Ergebnisse:", 130, -2490));
+    EXPECT_TRUE(mit.hat("1269", 330, -2490));
+    const Svseite mitLoesung([&](Canvas& c) { sv_m1::zeichnen(c, b, 1, true); });
+    EXPECT_TRUE(mitLoesung.hat("9", 635, -262));
+}
+
+TEST(SchriftlichMal, PartialProductsFollowTheFirstPrintedFactor)
+{
+    const sv_m2::Aufgabe a = sv_m2::aufgabe(3, 4, 7, 2, 5, 0);
+    EXPECT_EQ(a.operand1, 347);
+    EXPECT_EQ(a.teilprodukt[4], 694);
+    EXPECT_EQ(a.teilprodukt[5], 1735);
+    EXPECT_EQ(a.produkt, 8675);
+    const sv_m2::Aufgabe b = sv_m2::aufgabe(3, 4, 7, 2, 5, 1);
+    EXPECT_EQ(b.operand1, 25);
+    EXPECT_EQ((std::vector<int> { b.teilprodukt[3], b.teilprodukt[2], b.teilprodukt[1] }),
+        (std::vector<int> { 75, 100, 175 }));
+
+    const Svseite v0([&](Canvas& c) { sv_m2::zeichnen(c, { 0, { a, sv_m2::aufgabe(3, 4, 7, 6, 0, 0) } }, 0, true); });
+    EXPECT_EQ(v0.zeile(-262), (QStringList { " ", " ", " ", "6", "9", "4", " ", " ", "2", "0", "8", "2" }));
+    EXPECT_EQ(v0.zeile(-317).mid(6), (QStringList { " ", " ", " ", " ", " ", "0" })); // 347 x 60
+    EXPECT_EQ(v0.zeile(-380).mid(0, 6), (QStringList { " ", " ", "8", "6", "7", "5" }));
+    const Svseite v1([&](Canvas& c) { sv_m2::zeichnen(c, { 1, { b } }, 2, true); });
+    EXPECT_TRUE(v1.hat("7", 505, -262));
+    EXPECT_TRUE(v1.hat("1", 505, -327));
+    EXPECT_TRUE(v1.hat("5", 700, -392));
+    EXPECT_EQ(v1.zeile(-457), (QStringList { " ", "8", "6", "7", "5" })); // the product one row lower
+    EXPECT_TRUE(v1.linien().contains("325,-455-715,-455/4"));
+    const Svseite gross([&](Canvas& c) { sv_m2::zeichnen(c, { 0, { sv_m2::aufgabe(9, 9, 9, 9, 9, 0) } }, 1, true); });
+    EXPECT_EQ(gross.zeile(-392), (QStringList { "9", "8", "9", "0", "1" }));
+}
+
+TEST(SchriftlichMal, TypesOfHzeMalZeDrawTheirDigits)
+{
+    for (int typ = 1; typ <= 8; ++typ)
+        for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+            RandSeed(seed * 17 + std::uint32_t(typ));
+            const sv_m2::Aufgabe a = sv_m2::stellenwurf(typ, 0);
+            const int h1 = a.operand1 / 100, z1 = a.operand1 / 10 % 10, e1 = a.operand1 % 10;
+            const int z2 = a.operand2 / 10, e2 = a.operand2 % 10;
+            const auto in = [](int x, int a, int b) { return x >= a && x <= b; };
+            SCOPED_TRACE(std::to_string(a.operand1) + " x " + std::to_string(a.operand2));
+            ASSERT_EQ(a.produkt, a.operand1 * a.operand2);
+            ASSERT_EQ(a.teilprodukt[4] * 10 + a.teilprodukt[5], a.produkt);
+            switch (a.typ) {
+            case 1:
+                for (int d : { h1, z1, e1, z2, e2 })
+                    ASSERT_TRUE(in(d, 2, 5));
+                break;
+            case 2:
+                for (int d : { h1, z1, e1, e2 })
+                    ASSERT_TRUE(in(d, 6, 9));
+                ASSERT_TRUE(in(z2, 5, 8));
+                break;
+            case 4:
+                ASSERT_EQ(e2, 0);
+                ASSERT_TRUE(e1 > 0 && z1 > 0);
+                break;
+            case 5:
+                ASSERT_EQ(a.produkt % 100, 0);
+                break;
+            case 6:
+                ASSERT_EQ((z1 == 1) + (e1 == 1), 1);
+                ASSERT_EQ((z2 == 1) + (e2 == 1), 1);
+                break;
+            case 7:
+                ASSERT_EQ((z1 == 0) + (e1 == 0), 1);
+                break;
+            default:
+                ASSERT_LE(a.produkt, 98901);
+            }
+        }
+}
+
+TEST(SchriftlichDurch, TheStepsAreThoseOfTheLongDivision)
+{
+    const sv_d1::Aufgabe a = sv_d1::aufgabe(789, 97, 0);
+    EXPECT_EQ(a.dividend, 76533);
+    EXPECT_EQ((std::vector<int> { a.teilprodukt1, a.zwischenrest1, a.zehnerziffer, a.teilprodukt3, a.zwischenrest2,
+                  a.einerziffer, a.teilprodukt5 }),
+        (std::vector<int> { 679, 86, 3, 776, 87, 3, 873 }));
+    for (int p = 0; p <= 1; ++p)
+        for (int typ = 1; typ <= 8; ++typ)
+            for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+                RandSeed(seed * 19 + std::uint32_t(typ));
+                const sv_d1::Aufgabe t = sv_d1::stellenwurf(typ, p, seed % 2 == 0);
+                const int d = t.divisor;
+                SCOPED_TRACE(std::to_string(t.dividend) + " : " + std::to_string(d));
+                ASSERT_EQ(t.dividend, t.quotient * d + t.divisionsrest);
+                ASSERT_TRUE(t.quotient >= 100 && t.quotient <= 999);
+                ASSERT_EQ(t.divisionsrest > 0, seed % 2 == 0);
+                for (int rest : { t.zwischenrest1, t.zwischenrest2, t.divisionsrest })
+                    ASSERT_TRUE(rest >= 0 && rest < d);
+                ASSERT_EQ(10 * t.zwischenrest2 + t.einerziffer - t.teilprodukt5, t.divisionsrest);
+                if (p == 0) {
+                    ASSERT_TRUE(d >= 2 && d <= 9);
+                    ASSERT_TRUE(t.dividend >= 1000 && t.dividend <= 9999);
+                    ASSERT_GE(t.teilprodukt1, 10); // two digits taken first
+                } else {
+                    ASSERT_TRUE(d >= 10 && d <= 99);
+                    ASSERT_TRUE(t.dividend >= 1000 && t.dividend <= 99999);
+                    ASSERT_EQ(t.fuenfstellig, t.dividend > 9999 ? 1 : 0);
+                }
+            }
+    RandSeed(3);
+    for (int i = 0; i < 50; ++i) {
+        const sv_d1::Aufgabe t = sv_d1::stellenwurf(4, 0, true);
+        if (t.divisor == 2) ASSERT_EQ(t.divisionsrest, 1);
+    }
+}
+
+TEST(SchriftlichDurch, TheWorkingStandsUnderTheDividend)
+{
+    const sv_d1::Blatt b { 0, false, { sv_d1::aufgabe(412, 3, 0) } };
+    const Svseite s([&](Canvas& c) { sv_d1::zeichnen(c, b, 0, true); });
+    EXPECT_EQ(s.zeile(-197), (QStringList { "1", "2", "3", "6", ":", "3", "=", "4", "1", "2" }));
+    EXPECT_EQ(s.zeile(-262), (QStringList { "1", "2" }));
+    EXPECT_EQ(s.zeile(-327), (QStringList { " ", "0", "3" }));
+    EXPECT_EQ(s.zeile(-392), (QStringList { " ", "3" }));
+    EXPECT_EQ(s.zeile(-457), (QStringList { " ", "0", "6" }));
+    EXPECT_EQ(s.zeile(-522), (QStringList { " ", "6" }));
+    EXPECT_EQ(s.zeile(-587), (QStringList { " ", "0" }));
+    EXPECT_TRUE(s.hat("1)", 180, -213));
+
+    const sv_d1::Blatt zwei { 1, true, { sv_d1::aufgabe(456, 13, 0), sv_d1::aufgabe(789, 97, 5) } };
+    const Svseite w([&](Canvas& c) { sv_d1::zeichnen(c, zwei, 0, false); });
+    EXPECT_EQ(w.zeile(-197).mid(0, 9), (QStringList { " ", "5", "9", "2", "8", ":", "1", "3", "=" }));
+    EXPECT_EQ(w.zeile(-262), QStringList {});
+    // A four-digit dividend: the first step line begins one pitch right of a five-digit one's.
+    EXPECT_TRUE(w.linien().contains("260,-325-345,-325/2"));
+    EXPECT_TRUE(w.linien().contains("1015,-325-1145,-325/2"));
+    EXPECT_TRUE(w.hat("Reste:", 130, -2680));
+    EXPECT_TRUE(w.hat("  5", 625, -2680));
+    const Svseite l([&](Canvas& c) { sv_d1::zeichnen(c, zwei, 2, true); });
+    EXPECT_EQ(l.zeile(-262), (QStringList { " ", "5", "2", "6", "7", "9" }));
+    EXPECT_TRUE(l.hat("3", 1415, -522));
+    EXPECT_TRUE(l.hat("8", 1415, -197)); // the units of 76538
+    const sv_d1::Blatt ohneRest { 1, false, { sv_d1::aufgabe(456, 13, 0) } };
+    const Svseite o([&](Canvas& c) { sv_d1::zeichnen(c, ohneRest, 0, false); });
+    EXPECT_FALSE(o.texte().join(' ').contains("Reste:"));
+}
+
+// Each sheet and variant, worksheet and solution, without, grey and black squares (division also with
+// remainders), as PDF pages.
+TEST(SchriftlichPdf, MultiplicationAndDivisionSheets)
+{
+    RandSeed(11);
+    QList<std::function<void(Canvas&)>> m1, m2, d1;
+    const sv_m1::Blatt b1 = sv_m1::aufgabenbau(svrahmen::arten({ 3, 3, 3, 3, 3, 3, 3, 0 }, 21));
+    for (int k = 0; k <= 2; ++k)
+        for (bool l : { false, true }) {
+            m1 << [b1, k, l](Canvas& c) { sv_m1::zeichnen(c, b1, k, l); };
+            for (int form = 0; form <= 1; ++form) {
+                RandSeed(11);
+                const sv_m2::Blatt b2 = sv_m2::aufgabenbau(svrahmen::arten({ 3, 3, 3, 3, 2, 2, 2, 0 }, 18), form);
+                m2 << [b2, k, l](Canvas& c) { sv_m2::zeichnen(c, b2, k, l); };
+            }
+            for (int p = 0; p <= 1; ++p)
+                for (bool rest : { false, true }) {
+                    const sv_d1::Blatt b3 = sv_d1::aufgabenbau(svrahmen::arten({ 2, 1, 1, 1, 1, 1, 1, 0 }, 8), p, rest);
+                    d1 << [b3, k, l](Canvas& c) { sv_d1::zeichnen(c, b3, k, l); };
+                }
+        }
+    for (const auto& [name, seiten] : { std::pair { "a_SV_m1", m1 }, { "a_SV_m2", m2 }, { "a_sv_d1", d1 } }) {
+        const QString pfad = svPdf(QString::fromLatin1(name), seiten);
+        ASSERT_FALSE(pfad.isEmpty());
+        EXPECT_EQ(pdfPageCount(pfad), seiten.size());
+        EXPECT_TRUE(pdfText(pfad).contains(QStringLiteral("Lösungsblatt")));
+    }
+}
