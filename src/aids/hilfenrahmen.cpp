@@ -212,6 +212,7 @@ void Hilfenfenster::eingabetaste()
 void Hilfenfenster::tastenweiche(QChar& taste)
 {
     if (!KeyPreview) return;
+    if (sondertaste(taste)) return;
     Button* ziel = nullptr;
     const tasten::Tastenziel t = tasten::tastenweiche(taste);
     switch (t.ziel) {

@@ -151,6 +151,13 @@ protected:
     virtual void eingabeGeaendert() { }
     // The answer check behind Enter.
     virtual void antwortPruefen() { }
+    // A key the aid routes itself while KeyPreview is on (e.g. a letter for a key of its own); true when it
+    // took the key, which then goes nowhere else.
+    virtual bool sondertaste(QChar taste)
+    {
+        Q_UNUSED(taste);
+        return false;
+    }
     // True when the 0 button is to be ignored now (e.g. a first 0 of a number that does not end in 0).
     virtual bool nullAblehnen() const { return false; }
     // Draws help step `hilfestufe`.

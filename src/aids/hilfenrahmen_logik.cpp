@@ -223,9 +223,8 @@ QStringList protokollzeilen(const Protokollangaben& a, const Stand& s)
     default:
         break;
     }
-    z << (a.zeile10 == Protokollangaben::Falsch::leer
-            ? QString()
-            : QStringLiteral("       falsch/unnötig: ") + QString::number(std::max(falsch, 0LL)));
+    z << (a.zeile10 == Protokollangaben::Falsch::leer ? QString()
+                                                      : a.zeile10label + QString::number(std::max(falsch, 0LL)));
     z << a.zeile11;
     z << a.zeile12;
     for (QString& zeile : z)

@@ -82,6 +82,8 @@ struct Protokollangaben {
     // count them; some aids leave the line empty.
     enum class Falsch { ohneAbzug, ohneHilfetasten, ohneHilfeUndZeigetasten, leer };
     Falsch zeile10 = Falsch::ohneAbzug;
+    // The label in front of that count (some aids name it otherwise).
+    QString zeile10label = QStringLiteral("       falsch/unnötig: ");
     QString zeile11;
     QString zeile12;
 };

@@ -13,6 +13,10 @@
 #include "aids/h_reihenmuster.h"
 #include "aids/h_stern.h"
 #include "aids/h_strahl.h"
+#include "aids/h_sv1.h"
+#include "aids/h_svd_lw.h"
+#include "aids/h_svdZE.h"
+#include "aids/h_tab1.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
@@ -22,13 +26,38 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_15gewinnt.h"
 #include "games/s_KP.h"
+#include "games/s_hm.h"
+#include "games/s_kette.h"
+#include "games/s_pyra.h"
+#include "games/s_tic.h"
+#include "games/s_tictactoe.h"
+#include "games/s_zauber.h"
+#include "games/s_zeichziff.h"
+#include "games/s_zrat.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_1x1.h"
+#include "worksheets/a_1x1_f1.h"
+#include "worksheets/a_1x1_f2.h"
+#include "worksheets/a_ber_10.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_blanco.h"
+#include "worksheets/a_knk.h"
+#include "worksheets/a_knk1.h"
+#include "worksheets/a_knk2.h"
+#include "worksheets/a_komma.h"
+#include "worksheets/a_sv.h"
+#include "worksheets/a_sv_p1.h"
+#include "worksheets/a_SV_p2.h"
+#include "worksheets/a_ueber.h"
+#include "worksheets/a_zerl.h"
+#include "worksheets/a_zue20.h"
+#include "worksheets/a_zw1020.h"
 #include "worksheets/ablhaupt.h"
 
 #include <functional>
@@ -54,27 +83,27 @@ const Fenster* fensterliste(int& anzahl)
     static const Fenster liste[] = {
         { &Form1, "TForm1", "TAVI", echt<TForm1>() },
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
-        { &Form56, "TForm56", "15 gewinnt", {} },
+        { &Form56, "TForm56", "15 gewinnt", echt<TForm56>() },
         { &Form61, "TForm61", "1x1 Flipper", {} },
         { &Form32, "TForm32", "Nachbarn", {} },
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", {} },
-        { &Form47, "TForm47", "hangman", {} },
-        { &Form49, "TForm49", "Kette", {} },
+        { &Form47, "TForm47", "hangman", echt<TForm47>() },
+        { &Form49, "TForm49", "Kette", echt<TForm49>() },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
         { &Form51, "TForm51", "Maschinen", {} },
-        { &Form50, "TForm50", "Pyramide", {} },
-        { &Form44, "TForm44", "Partnerspiele", {} },
-        { &Form46, "TForm46", "TicTacToe", {} },
+        { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
+        { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
+        { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
         { &Form54, "TForm54", "vg100", {} },
         { &Form55, "TForm55", "vgSpiel", {} },
         { &Form62, "TForm62", "Wörterraten", {} },
-        { &Form53, "TForm53", "Form53", {} },
-        { &Form43, "TForm43", "Zeichen für Ziffern", {} },
+        { &Form53, "TForm53", "Form53", echt<TForm53>() },
+        { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
         { &Form59, "TForm59", "Ziele", {} },
-        { &Form58, "TForm58", "Zahlenraten", {} },
+        { &Form58, "TForm58", "Zahlenraten", echt<TForm58>() },
         { &Form41, "TForm41", "Spiele", echt<TForm41>() },
         { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },
         { &Form38, "TForm38", "Grundrechenarten", echt<TForm38>() },
@@ -87,33 +116,33 @@ const Fenster* fensterliste(int& anzahl)
         { &Form40, "TForm40", "f_sv_vp", echt<TForm40>() },
         { &Form36, "TForm36", "Protokoll", echt<TForm36>() },
         { &Form29, "TForm29", "Arbeitsblätter", echt<TForm29>() },
-        { &Form21, "TForm21", "1x1-Felder", {} },
-        { &Form22, "TForm22", "Felder_im_100er", {} },
-        { &Form3, "TForm3", "Bereich bis 10", {} },
+        { &Form21, "TForm21", "1x1-Felder", echt<TForm21>() },
+        { &Form22, "TForm22", "Felder_im_100er", echt<TForm22>() },
+        { &Form3, "TForm3", "Bereich bis 10", echt<TForm3>() },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
-        { &Form5, "TForm5", "Blanco", {} },
+        { &Form5, "TForm5", "Blanco", echt<TForm5>() },
         { &Form26, "TForm26", "Domino", {} },
         { &Form17, "TForm17", "halbschriftlich", {} },
         { &Form18, "TForm18", "hs_4", {} },
         { &Form19, "TForm19", "hs_5", {} },
-        { &Form23, "TForm23", "Knobelkästen", {} },
-        { &Form24, "TForm24", "knk8var", {} },
-        { &Form25, "TForm25", "kbk4var", {} },
-        { &Form27, "TForm27", "Komma", {} },
+        { &Form23, "TForm23", "Knobelkästen", echt<TForm23>() },
+        { &Form24, "TForm24", "knk8var", echt<TForm24>() },
+        { &Form25, "TForm25", "kbk4var", echt<TForm25>() },
+        { &Form27, "TForm27", "Komma", echt<TForm27>() },
         { &Form14, "TForm14", "Raum 100 (+/-)", {} },
-        { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
+        { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
         { &Form11, "TForm11", "SV_d", {} },
         { &Form9, "TForm9", "SV_m1", {} },
         { &Form10, "TForm10", "SV_m2", {} },
-        { &Form7, "TForm7", "", {} },
-        { &Form8, "TForm8", "", {} },
-        { &Form28, "TForm28", "Überschlag", {} },
+        { &Form7, "TForm7", "", echt<TForm7>() },
+        { &Form8, "TForm8", "", echt<TForm8>() },
+        { &Form28, "TForm28", "Überschlag", echt<TForm28>() },
         { &Form15, "TForm15", "gemZpmE", {} },
         { &Form16, "TForm16", "gemZgemZ", {} },
-        { &Form4, "TForm4", " Mengen zerlegen", {} },
-        { &Form12, "TForm12", "Zehnerübergang", {} },
-        { &Form13, "TForm13", "zwischen 10 und 20", {} },
-        { &Form20, "TForm20", "kleines 1 x 1", {} },
+        { &Form4, "TForm4", " Mengen zerlegen", echt<TForm4>() },
+        { &Form12, "TForm12", "Zehnerübergang", echt<TForm12>() },
+        { &Form13, "TForm13", "zwischen 10 und 20", echt<TForm13>() },
+        { &Form20, "TForm20", "kleines 1 x 1", echt<TForm20>() },
         { &Form75, "TForm75", "Teilersuche", echt<TForm75>() },
         { &Form72, "TForm72", "1 : 1", echt<TForm72>() },
         { &Form71, "TForm71", "1x1", echt<TForm71>() },
@@ -128,13 +157,13 @@ const Fenster* fensterliste(int& anzahl)
         { &Form73, "TForm73", "Reihen und Muster", echt<TForm73>() },
         { &Form74, "TForm74", "1x1-Stern", echt<TForm74>() },
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
-        { &Form70, "TForm70", "Rechnen in Tabellen", {} },
-        { &Form79, "TForm79", "SV 1", {} },
+        { &Form70, "TForm70", "Rechnen in Tabellen", echt<TForm70>() },
+        { &Form79, "TForm79", "SV 1", echt<TForm79>() },
         { &Form80, "TForm80", "SV2", {} },
         { &Form81, "TForm81", "SV3", {} },
         { &Form78, "TForm78", "halbschriftlich", {} },
-        { &Form82, "TForm82", "SV4", {} },
-        { &Form83, "Tform83", "SV5", {} },
+        { &Form82, "TForm82", "SV4", echt<TForm82>() },
+        { &Form83, "Tform83", "SV5", echt<Tform83>() },
     };
     anzahl = int(std::size(liste));
     return liste;

@@ -36,3 +36,5 @@ inline const QColor clHighlightText { 255, 255, 255 };
 inline const QColor clGrayText { 109, 109, 109 };
 inline const QColor clInfoBk { 255, 255, 225 };
 inline const QColor clInfoText { 0, 0, 0 };
+// The light blue of an active title bar's gradient end, fixed so that tables look alike on every desktop.
+inline const QColor clGradientActiveCaption { 185, 209, 234 };

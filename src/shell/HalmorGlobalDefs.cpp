@@ -189,3 +189,19 @@ const BoundedArray<Text<1>, 0, 3> operatorzeichen = [] {
 }();
 BoundedArray<Text<2>, 0, 40> operatortexte;
 int operatorzahl;
+
+// The partner games
+Text<6> spielername1, spielername2;
+int punkte1, punkte2;
+Text<4> amzug;
+byte beginner;
+byte letztersieger;
+byte gewonnen;
+byte spielende;
+// The group games
+int spielerzahl;
+shortint spielernummer;
+BoundedArray<int, 0, 10> spielerstatus;
+int stiftbreite;
+BoundedArray<BoundedArray<byte, 0, 9>, 1, 5> flipzaehler;
+BoundedArray<BoundedArray<BoundedArray<byte, 0, 9>, 0, 4>, 1, 5> flipzahlen;

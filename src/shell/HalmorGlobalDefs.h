@@ -205,3 +205,19 @@ extern BoundedArray<shortint, 0, 9> maschinenzahlen;
 extern const BoundedArray<Text<1>, 0, 3> operatorzeichen;
 extern BoundedArray<Text<2>, 0, 40> operatortexte;
 extern int operatorzahl;
+
+// The partner games: the two players, whose turn it is, who begins, the score
+extern Text<6> spielername1, spielername2;
+extern int punkte1, punkte2;
+extern Text<4> amzug;
+extern byte beginner;
+extern byte letztersieger;
+extern byte gewonnen;
+extern byte spielende;
+// The group games
+extern int spielerzahl;
+extern shortint spielernummer;
+extern BoundedArray<int, 0, 10> spielerstatus;
+extern int stiftbreite;
+extern BoundedArray<BoundedArray<byte, 0, 9>, 1, 5> flipzaehler;
+extern BoundedArray<BoundedArray<BoundedArray<byte, 0, 9>, 0, 4>, 1, 5> flipzahlen;

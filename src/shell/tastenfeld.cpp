@@ -8,11 +8,14 @@ namespace {
 // The digits in the order of the block, row by row from the top.
 constexpr int kBlock[] = { 7, 8, 9, 4, 5, 6, 1, 2, 3, 0 };
 
-Button* knopf(QWidget* parent, const QString& caption, const Tastenfeld::Knopfplatz& p, const QString& schrift)
+Button* knopf(QWidget* parent, const QString& caption, const Tastenfeld::Knopfplatz& p, const QString& schrift,
+    bool handcursor = false)
 {
     auto* b = new Button(parent, caption, p.left, p.top, p.width, p.height);
     applyFontSize(b, schrift, p.groesse);
     setTabStop(b, false);
+    if (!p.name.isEmpty()) b->setObjectName(p.name);
+    if (handcursor) setHandCursor(b);
     return b;
 }
 
@@ -40,13 +43,54 @@ Tastenfeld::Tastenfeld(QWidget* form, unsigned teile, const Anordnung& a)
 {
     const QRect r = anordnung.rechner;
     Rechner = new GroupBox(form, QString(), r.x(), r.y(), r.width(), r.height());
+    if (!anordnung.rechnername.isEmpty()) Rechner->setObjectName(anordnung.rechnername);
+    tastenAnlegen(Rechner, teile);
+}
+
+Tastenfeld::Tastenfeld(ImBehaelter, QWidget* behaelter, unsigned teile, const Anordnung& a)
+    : anordnung(a)
+{
+    tastenAnlegen(behaelter, teile);
+}
+
+void Tastenfeld::tastenAnlegen(QWidget* behaelter, unsigned teile)
+{
+    m_behaelter = behaelter;
+    const bool hand = anordnung.handcursor;
     // Created in the order of the block, so that the buttons lie in reading order.
     if (teile & Loeschtaste)
-        Button14 = knopf(Rechner, QStringLiteral("ß"), anordnung.loeschen, QStringLiteral("Wingdings"));
-    if (teile & Hilfetaste) Hilfebutton = knopf(Rechner, QStringLiteral("&Hilfe"), anordnung.hilfe, anordnung.schrift);
+        Button14 = knopf(behaelter, QStringLiteral("ß"), anordnung.loeschen, QStringLiteral("Wingdings"), hand);
+    if (teile & Hilfetaste)
+        Hilfebutton = knopf(behaelter, QStringLiteral("&Hilfe"), anordnung.hilfe, anordnung.schrift, hand);
     for (int d : kBlock)
-        m_ziffern[d] = knopf(Rechner, QString::number(d), anordnung.ziffern[d], anordnung.schrift);
-    if (teile & Eingabetaste) Button13 = knopf(Rechner, QStringLiteral("Enter"), anordnung.eingabe, anordnung.schrift);
+        m_ziffern[d] = knopf(behaelter, QString::number(d), anordnung.ziffern[d], anordnung.schrift, hand);
+    for (const Zeichentaste& z : anordnung.zeichen)
+        m_zeichen << knopf(behaelter, z.caption, z.platz, anordnung.schrift, hand);
+    if (teile & Eingabetaste)
+        Button13 = knopf(behaelter, QStringLiteral("Enter"), anordnung.eingabe, anordnung.schrift, hand);
+}
+
+Tastenfeld::Anordnung Tastenfeld::spielblock()
+{
+    Anordnung a;
+    a.rechner = { 40, 632, 205, 333 };
+    a.schrift = QStringLiteral("Arial");
+    a.handcursor = true;
+    a.rechnername = QStringLiteral("GroupBox1");
+    const int spalten[3] = { 12, 74, 136 };
+    const int zeilen[3] = { 18, 95, 174 }; // 7 8 9 / 4 5 6 / 1 2 3
+    for (int d = 1; d <= 9; ++d) {
+        const int nummer = d >= 4 ? d + 10 : d + 20; // 4 .. 9: Button14 .. Button19; 1 .. 3: Button21 .. Button23
+        a.ziffern[d] = { spalten[(d - 1) % 3], zeilen[(9 - d) / 3], 55, 70, 37, QStringLiteral("Button%1").arg(nummer) };
+    }
+    a.ziffern[0] = { 74, 251, 55, 70, 37, QStringLiteral("Button20") };
+    a.loeschen = { 12, 251, 55, 70, 25, QStringLiteral("Button2") };
+    return a;
+}
+
+QWidget* Tastenfeld::kasten() const
+{
+    return m_behaelter;
 }
 
 std::array<Button*, 10> Tastenfeld::ziffern() const
@@ -64,6 +108,7 @@ QList<Button*> Tastenfeld::knoepfe() const
     if (Hilfebutton) liste << Hilfebutton;
     for (int d : kBlock)
         liste << m_ziffern[d];
+    liste << m_zeichen;
     if (Button13) liste << Button13;
     return liste;
 }
@@ -94,9 +139,11 @@ std::unique_ptr<Tastenfeld> Tastenfeld::fuerAnalyse(
 void Tastenfeld::anordnen(const DesignGrid& g) const
 {
     const QRect r = anordnung.rechner;
-    g.place(Rechner, r.x(), r.y(), r.width(), r.height());
+    if (Rechner) g.place(Rechner, r.x(), r.y(), r.width(), r.height());
     for (int d = 0; d <= 9; ++d)
         platzieren(g, m_ziffern[d], anordnung.ziffern[d]);
+    for (int i = 0; i < m_zeichen.size(); ++i)
+        platzieren(g, m_zeichen[i], anordnung.zeichen[size_t(i)].platz);
     platzieren(g, Button13, anordnung.eingabe);
     platzieren(g, Button14, anordnung.loeschen);
     platzieren(g, Hilfebutton, anordnung.hilfe);

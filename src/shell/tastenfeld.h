@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Button;
 class DesignGrid;
@@ -22,6 +23,13 @@ public:
     // Place of a button inside Rechner, in design units, and its font size in points (scaled vertically).
     struct Knopfplatz {
         int left = 0, top = 0, width = 35, height = 50, groesse = 30;
+        // The component name the window knows the button by (empty: none).
+        QString name = QString();
+    };
+    // A key that types a sign ("+", "-", ...) rather than a digit.
+    struct Zeichentaste {
+        QString caption;
+        Knopfplatz platz;
     };
     // Design units of the 1000 x 1000 grid; the standard block: 7 8 9 / 4 5 6 / 1 2 3, 0 under 2, Enter
     // beside 1 .. 3, backspace above 7 and the help button beside it.
@@ -33,6 +41,12 @@ public:
         Knopfplatz hilfe { 90, 18, 100, 50, 20 };
         // The font of the digits, Enter and help, taken when the keypad is created (backspace is Wingdings).
         QString schrift = QStringLiteral("MS Sans Serif");
+        // The sign keys, in the order they are created after the digits.
+        std::vector<Zeichentaste> zeichen;
+        // Keys that show the hand cursor (the games' keypads).
+        bool handcursor = false;
+        // The component name of the group box (empty: none).
+        QString rechnername = QString();
         Anordnung();
     };
     enum Teil : unsigned { Eingabetaste = 1, Loeschtaste = 2, Hilfetaste = 4, Alle = 7 };
@@ -40,12 +54,25 @@ public:
     // Creates Rechner on `form` with the ten digit buttons and the parts asked for, at the places of
     // `anordnung`.
     explicit Tastenfeld(QWidget* form, unsigned teile = Alle, const Anordnung& anordnung = Anordnung());
+    // The same with the keys in a container the window already has (a panel holding more than the keypad):
+    // no group box is created, Rechner stays null and `rechner` of the layout is not used.
+    struct ImBehaelter { };
+    Tastenfeld(ImBehaelter, QWidget* behaelter, unsigned teile, const Anordnung& anordnung);
+
+    // The keypad block of the puzzle games: the box at 40, 632 (205 x 333), keys 55 x 70 in Arial 37 named
+    // Button14 .. Button23 (4 .. 9, 0, 1 .. 3), 0 under 8, the place left of 0 for a backspace key ("Button2",
+    // Wingdings 25), hand cursor; no Enter or help key of its own.
+    static Anordnung spielblock();
 
     GroupBox* Rechner = nullptr;
     Button* Button13 = nullptr; // "Enter"
     Button* Button14 = nullptr; // backspace
     Button* Hilfebutton = nullptr; // "&Hilfe"
     Button* ziffer(int d) const { return m_ziffern[d]; }
+    // The sign key i of the layout's `zeichen`.
+    Button* zeichentaste(int i) const { return m_zeichen.value(i); }
+    // The box the keys lie in: Rechner, or the container they were put in.
+    QWidget* kasten() const;
     // The digit buttons, indexed by their digit.
     std::array<Button*, 10> ziffern() const;
     // Every button the keypad has, in the order they were created.
@@ -65,5 +92,8 @@ public:
     void anordnen(const DesignGrid& raster) const;
 
 private:
+    void tastenAnlegen(QWidget* behaelter, unsigned teile);
     BoundedArray<Button*, 0, 9> m_ziffern {};
+    QList<Button*> m_zeichen;
+    QWidget* m_behaelter = nullptr;
 };

@@ -74,7 +74,7 @@ void Blattform::wieoftaendern()
 void Blattform::gewaehltanzeige()
 {
     aufgabensumme = 0;
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= artenzahl(); ++k)
         aufgabensumme += typzahlen[k];
     if (m_gewaehlt) m_gewaehlt->setCaption(QStringLiteral(" %1 gewählt ").arg(aufgabensumme));
     druckfreigabe();
@@ -190,6 +190,11 @@ void Vorratsblatt::aktivieren()
 
 void Vorratsblatt::abschnittladen()
 {
+    if (listenOhneDateiBehalten && !awina::vorhanden()) {
+        flagsTeilen();
+        zahlenvorrat();
+        return;
+    }
     const awina::Haken h = awina::laden(m_abschnitt);
     for (int l = 0; l < m_listen.size() && size_t(l) < h.size(); ++l)
         for (int i = 0; i < m_listen[l]->count() && size_t(i) < h[size_t(l)].size(); ++i)
@@ -214,10 +219,13 @@ void Vorratsblatt::zahlenvorrat()
     m_vorrat.setzen(vorratBilden());
     anzahl = m_vorrat.offen();
     vorratsgroesse = m_vorrat.groesse();
-    if (m_vorratslabel)
-        m_vorratslabel->setCaption(
-            QStringLiteral("aus dem Zahlenvorrat bildbare Aufgaben: %1").arg(m_vorrat.groesse()));
+    if (m_vorratslabel) m_vorratslabel->setCaption(vorratstext(m_vorrat.groesse()));
     druckfreigabe();
+}
+
+QString Vorratsblatt::vorratstext(int groesse) const
+{
+    return QStringLiteral("aus dem Zahlenvorrat bildbare Aufgaben: %1").arg(groesse);
 }
 
 bool Vorratsblatt::druckbereit() const

@@ -55,6 +55,8 @@ protected:
     // Hooks. "drucken" is enabled exactly while this holds (default: at least ten tasks chosen).
     virtual bool druckbereit() const;
     virtual void druckenClick() = 0;
+    // How many kinds the count label sums (the kinds from 1 on; a sheet may keep further counts behind them).
+    virtual int artenzahl() const { return 7; }
     // Refreshes "drucken" by druckbereit().
     void druckfreigabe();
 
@@ -108,11 +110,19 @@ protected:
     virtual void blattdrucken(const std::vector<int>& codes) = 0;
 
     const awina::Abschnitt& abschnitt() const { return m_abschnitt; }
+    // The pool itself, for sheets whose pool goes on from one print to the next.
+    blattrahmen::Aufgabenvorrat& vorratZiehen() { return m_vorrat; }
+    // The pool label's text for a pool of this size.
+    virtual QString vorratstext(int groesse) const;
+    // Without "aw.ina" the lists keep what they show (else a missing file ticks nothing).
+    bool listenOhneDateiBehalten = false;
     // The shared flags of one list, in item order.
     std::vector<int> flags(int liste);
 
-private:
+    // The lists' ticks into the shared flag lists.
     void flagsTeilen();
+
+private:
     awina::Abschnitt m_abschnitt;
     QList<ListBox*> m_listen;
     Label* m_vorratslabel = nullptr;

@@ -1,15 +1,21 @@
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
+#include "platform/printer.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "support/fixtures.h"
+#include "worksheets/a_1x1.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_knk.h"
+#include "worksheets/a_knk1.h"
 #include "worksheets/ablhaupt.h"
+#include "worksheets/familienform.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QTest>
 
 // The worksheet hub and the "Bereich bis 20" menu with the windows the program body creates.
 class ArbeitsblaetterTest : public TaviTest {
@@ -57,7 +63,7 @@ TEST_F(ArbeitsblaetterTest, EachHubButtonSetsCopiesAndSeedAsItsTopicNeedsAndOpen
         { hub->Button4, Form17, 1, true },
         { hub->Button5, Form6, 1, true },
         { hub->Button6, Form27, 1, false },
-        { hub->Button7, Form28, 1, false },
+        { hub->Button7, Form28, 1, true }, // the hub leaves the seed, the sheet seeds on activation
         { hub->Button8, Form23, 1, true },
         { hub->Button11, Form26, 1, true },
         { hub->Button9, Form5, 7, false },
@@ -117,19 +123,106 @@ TEST_F(ArbeitsblaetterTest, TheMenuOpensTheFourSheetsTheKnobelkaestenAndTheDomin
             hub->Button1->Click();
             esc(f);
         } else if (&f == menue) {
-            wieoft = 3;
             programmcode = 44;
             grabToPng(menue, "a_ber_20");
-            for (Button* b :
-                { menue->Button5, menue->Button1, menue->Button2, menue->Button3, menue->Button6, menue->Button7 })
+            for (Button* b : { menue->Button5, menue->Button1, menue->Button2, menue->Button3 })
                 b->Click();
+            // The sheets set their own copies; the menu sets nothing.
+            wieoft = 3;
+            menue->Button6->Click();
+            menue->Button7->Click();
             EXPECT_EQ(wieoft, 3);
             EXPECT_EQ(programmcode, 44);
             esc(f);
+        } else {
+            // A sheet opened from the menu shows the lists saved in the data folder and one copy.
+            if (auto* blatt = dynamic_cast<Familienform*>(&f)) {
+                EXPECT_EQ(blatt->Edit8->text(), "1");
+                EXPECT_GT(blatt->vorrat().groesse(), 0);
+            }
+            f.Close();
+        }
+    });
+    hub->showModal();
+    EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form4, Form3, Form13, Form12, Form23, Form26 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(ArbeitsblaetterTest, KnobelkaestenRangeButtonsPrepareTheSheetTheyOpen)
+{
+    auto* menue23 = dynamic_cast<TForm23*>(Form23);
+    auto* blatt = dynamic_cast<TForm24*>(Form24);
+    ASSERT_TRUE(menue23 && blatt);
+    printer().setRecording(true);
+    int runde = 0;
+    Form::setModalDriver([&](Form& f) {
+        if (&f == hub) {
+            hub->Button8->Click();
+            esc(f);
+        } else if (&f == menue23) {
+            grabToPng(menue23, "a_knk");
+            menue23->Button1->Click();
+            menue23->Button5->Click();
+            esc(f);
+        } else if (&f == blatt) {
+            ++runde;
+            EXPECT_EQ(blatt->RadioGroup2->ItemIndex(), 0);
+            EXPECT_EQ(blatt->RadioGroup3->ItemIndex(), 1);
+            EXPECT_EQ(blatt->Edit8->text(), "1");
+            EXPECT_EQ(variante, 0);
+            if (runde == 1) {
+                EXPECT_EQ(programmcode, 2);
+                EXPECT_EQ(blatt->artlabels[2]->caption(), "gem. Zehner + gem. Zehner = Zehnerzahl");
+                EXPECT_EQ(blatt->beispiellabels[7]->caption(), "65 - 38 = 27");
+                QTest::mouseClick(blatt->RadioGroup2->button(2), Qt::LeftButton);
+                QTest::mouseClick(blatt->RadioGroup3->button(2), Qt::LeftButton);
+                blatt->Edit8->setText("3");
+                grabToPng(blatt, "a_knk1");
+                blatt->Button2->Click();
+                EXPECT_EQ(blatt->Edit8->text(), "1");
+                EXPECT_EQ(wieoft, 1);
+            } else {
+                EXPECT_EQ(programmcode, 1);
+                EXPECT_EQ(blatt->artlabels[0]->caption(), "zerlegen im Raum 10");
+            }
+            blatt->Button1->Click();
         } else
             f.Close();
     });
     hub->showModal();
-    EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form4, Form3, Form13, Form12, Form23, Form26 }));
+    const QList<Printer::Document> gedruckt = printer().recorded();
+    printer().setRecording(false);
+    EXPECT_EQ(runde, 2);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    ASSERT_EQ(gedruckt.size(), 1);
+    EXPECT_EQ(gedruckt.first().copies, 3);
+    EXPECT_EQ(blatt->letztesBlatt().n, 6);
+    for (int summe : blatt->letztesBlatt().loesung[2])
+        EXPECT_EQ(summe % 10, 0);
+}
+
+TEST_F(ArbeitsblaetterTest, TheSmallTableMenuOpensItsSheetsAndPutsItsTopicFirstInTheKnobelkaesten)
+{
+    auto* menue20 = dynamic_cast<TForm20*>(Form20);
+    auto* menue23 = dynamic_cast<TForm23*>(Form23);
+    ASSERT_TRUE(menue20 && menue23);
+    QList<Form*> gezeigt;
+    Form::setModalDriver([&](Form& f) {
+        gezeigt << &f;
+        if (&f == hub) {
+            hub->Button3->Click();
+            esc(f);
+        } else if (&f == menue20) {
+            grabToPng(menue20, "a_1x1");
+            for (Button* b : { menue20->Button5, menue20->Button2, menue20->Button7, menue20->Button1 })
+                b->Click();
+            esc(f);
+        } else {
+            if (&f == menue23) EXPECT_EQ(tabOrderedChildren(menue23).first(), menue23->Button3);
+            f.Close();
+        }
+    });
+    hub->showModal();
+    EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue20, Form21, Form22, Form23, Form26 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

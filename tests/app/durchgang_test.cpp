@@ -1,8 +1,11 @@
 #include "aids/h_haupt.h"
 #include "aids/hilfenrahmen.h"
+#include "aids/schriftrahmen.h"
 #include "analyses/f_haupt.h"
 #include "app/programmkoerper.h"
 #include "games/s_KP.h"
+#include "games/s_kette.h"
+#include "games/s_zeichziff.h"
 #include "games/sp_haupt.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -127,6 +130,9 @@ TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
             QTest::mouseClick(kp->RadioGroup6->button(2), Qt::LeftButton);
             kp->Button2->Click();
             kp->Button10->Click();
+        } else if (auto* kette = dynamic_cast<TForm49*>(&f)) {
+            EXPECT_EQ(kette->Button1->caption(), "1. Startzahl gefunden");
+            EXPECT_GE(kette->glieder()[3], 21);
         }
     });
     EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form49 }));
@@ -136,6 +142,32 @@ TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
     erwartet.replace("kette\r\n1 1\r\n", "kette\r\n3 2\r\n");
     EXPECT_EQ(readBytes(dataPath("sw.ina")), erwartet);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(DurchgangTest, SymbolsForDigitsPlaysWithTheOperationsChosenInTheLauncher)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button4")->Click();
+        else if (auto* hub = dynamic_cast<TForm41*>(&f))
+            hub->Button4->Click();
+        else if (auto* kp = dynamic_cast<TForm42*>(&f)) {
+            for (int i = 0; i < 3; ++i) // only "geteilt" stays
+                QTest::mouseClick(kp->ListBox1->viewport(), Qt::LeftButton, {},
+                    kp->ListBox1->visualItemRect(kp->ListBox1->item(i)).center());
+            EXPECT_TRUE(kp->Button2->isEnabled());
+            kp->Button2->Click();
+        } else if (auto* zeichen = dynamic_cast<TForm43*>(&f)) {
+            EXPECT_EQ(zeichen->spiel().aufgabenzahl(), 1);
+            for (int n = 2; n <= 5; ++n)
+                zeichen->Button13->Click();
+            EXPECT_EQ(zeichen->spiel().aufgabenzahl(), 5);
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form41, Form42, Form43 }));
+    EXPECT_EQ(rechenartzeichen[0], "n");
+    EXPECT_EQ(rechenartzeichen[3], ":");
+    EXPECT_TRUE(readBytes(dataPath("sw.ina")).contains("zfz\r\n-1 -1 -1 3\r\n"));
 }
 
 TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)
@@ -214,4 +246,74 @@ TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
     EXPECT_EQ(wahl8, 1);
     EXPECT_EQ(protzeilen[2], "Programm:              Hilfen beim kleinen 1:1 (mit Rest)");
     EXPECT_EQ(protzeilen[4], "Divisoren:             1 2 3 4 5 6 7 8 9 10");
+}
+
+TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click(); // schriftliche Rechenverfahren
+            hub->BitBtn2->Click();
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_Plus->isVisible());
+            EXPECT_TRUE(hub->startknopf->isVisible());
+            EXPECT_TRUE(hub->startknopf->isEnabled());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            const QString w = sv->schritte().wahltext;
+            for (int s = int(w.size()); s >= 1; --s)
+                if (w.at(s - 1) != u' ') sv->zeichenEingeben(w.at(s - 1));
+            EXPECT_EQ(anzahl, 1);
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form79 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[4], "Rechenart:             HZE + HZE ");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
+}
+
+TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button64->Click(); // T H Z E : E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_divE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Hilfebutton->Click();
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form82 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[11], "       Hilfetaste:     1");
+}
+
+TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
+{
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click();
+            hub->Button65->Click(); // T H Z E : Z E langer Weg
+            hub->startknopf->Click();
+            EXPECT_TRUE(hub->RG_SV_DZE->isVisible());
+            EXPECT_TRUE(hub->RG_SV_DRest->isVisible());
+            EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form83 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_TRUE(protzeilen[4].str().startsWith("Rechenart:             THZE : ZE"));
 }

@@ -1,39 +1,14 @@
-#include "platform/printer.h"
-#include "shell/HalmorGlobalDefs.h"
-#include "support/fixtures.h"
+#include "blattfixture.h"
 #include "support/pdf.h"
 #include "testblatt.h"
 
-#include <QFile>
-#include <QTest>
-
-class BlattformTest : public TaviTest {
+class BlattformTest : public BlattTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        datpfad = dataFolder();
-        printer().setRecording(true);
-        printer().clearRecorded();
+        BlattTest::SetUp();
         writeBytes(dataPath("aw.ina"),
             "a\r\nb\r\nzehn\r\n1 2 -1 -1 -1 -1 -1 -1 -1 1 2 3 -1 -1 -1 -1 -1 -1 -1 3 4 -1 -1 -1 -1 -1 -1\r\n");
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    // Shows the sheet (its activation runs) and drives it.
-    void zeigen(Testblatt& blatt, const std::function<void()>& schritte)
-    {
-        Form::setModalDriver([&](Form&) { schritte(); });
-        blatt.showModal();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
     }
 };
 

@@ -1,6 +1,5 @@
-#include "platform/printer.h"
+#include "blattfixture.h"
 #include "platform/random.h"
-#include "support/fixtures.h"
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
 
@@ -36,28 +35,7 @@ TEST(BlattrahmenTest, RowsAreFilledByKindsInOrderAndTheRestIsCutOff)
     EXPECT_EQ(summenvorrat({ 1, 2, -1 }, { 1, 2, 3 }, { -1, 3, 4 }, 10), (std::vector<int> { 12, 13, 21, 22 }));
 }
 
-class BlattdruckTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static QStringList texte(const QVector<DrawOp>& ops)
-    {
-        QStringList t;
-        for (const DrawOp& op : ops)
-            if (op.kind == DrawOp::Kind::Text)
-                t << QStringLiteral("%1@%2,%3").arg(op.text).arg(op.points[0].x()).arg(op.points[0].y());
-        return t;
-    }
-};
+using BlattdruckTest = BlattTest;
 
 TEST_F(BlattdruckTest, TaskTextsStandOnAFixedPitchAndTheStripIsSorted)
 {
@@ -72,7 +50,7 @@ TEST_F(BlattdruckTest, TaskTextsStandOnAFixedPitchAndTheStripIsSorted)
     const auto& doc = printer().recorded().first();
     EXPECT_EQ(doc.copies, 3);
     ASSERT_EQ(doc.pages.size(), 1);
-    const QStringList t = texte(doc.pages[0]);
+    const QStringList t = texte();
     EXPECT_EQ(t.mid(0, 3), (QStringList { " @336,-365", "3@372,-365", " @408,-365" }));
     EXPECT_EQ(t.size(), 11 + 5);
     EXPECT_EQ(t.mid(11),

@@ -1,0 +1,148 @@
+#include "games/gruppenspiel.h"
+
+#include "platform/canvas.h"
+#include "platform/colors.h"
+#include "platform/designgrid.h"
+#include "shell/HalmorGlobalDefs.h"
+
+namespace gruppenspiel {
+
+bool freierPlatz(const QString& name)
+{
+    for (QChar ch : name)
+        if (ch != QLatin1Char(' ')) return false;
+    return true;
+}
+
+Wechsel spielerwechsel(bool statusZuruecksetzen)
+{
+    for (;;) {
+        if (spielernummer >= 5) {
+            spielernummer = 1;
+            merker2 = 1;
+            return Wechsel::spielende;
+        }
+        spielernummer = shortint(spielernummer + 1);
+        if (statusZuruecksetzen) spielerstatus[spielernummer] = 0;
+        if (!freierPlatz(listenzeilen[spielernummer])) return Wechsel::naechster;
+    }
+}
+
+Strich strich(int nummer)
+{
+    using A = Strich::Art;
+    switch (nummer) {
+    case 1:
+        return { A::bogen, 20, 270, 110, 350, 115, 310, 15, 310 };
+    case 2:
+        return { A::linie, 65, 270, 65, 50 };
+    case 3:
+        return { A::linie, 65, 50, 145, 50 };
+    case 4:
+        return { A::linie, 65, 125, 110, 50 };
+    case 5:
+        return { A::linie, 145, 50, 145, 70 };
+    case 6:
+        return { A::ellipse, 136, 70, 154, 95 };
+    case 7:
+        return { A::ellipse, 128, 95, 162, 180 };
+    case 8:
+        return { A::linie, 134, 103, 110, 135 };
+    case 9:
+        return { A::linie, 154, 102, 177, 135 };
+    case 10:
+        return { A::linie, 133, 170, 105, 220 };
+    case 11:
+        return { A::linie, 155, 170, 177, 220 };
+    default:
+        return {};
+    }
+}
+
+void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
+{
+    const Strich s = strich(nummer);
+    if (s.art == Strich::Art::keiner) return;
+    c.setMapMode(MapMode::Pixels);
+    c.pen = Pen { clBlack, g.x(stiftbreite) };
+    c.brush = Brush { clWhite };
+    switch (s.art) {
+    case Strich::Art::bogen:
+        c.arc(g.x(s.x1), g.y(s.y1), g.x(s.x2), g.y(s.y2), g.x(s.x3), g.y(s.y3), g.x(s.x4), g.y(s.y4));
+        break;
+    case Strich::Art::linie:
+        c.moveTo(g.x(s.x1), g.y(s.y1));
+        c.lineTo(g.x(s.x2), g.y(s.y2));
+        break;
+    case Strich::Art::ellipse:
+        c.ellipse(g.x(s.x1), g.y(s.y1), g.x(s.x2), g.y(s.y2));
+        break;
+    case Strich::Art::keiner:
+        break;
+    }
+}
+
+int zeitgrenze(int zeitwahl, int ohneGrenze)
+{
+    switch (zeitwahl) {
+    case 0:
+        return 60;
+    case 1:
+        return 120;
+    case 2:
+        return 300;
+    default:
+        return ohneGrenze;
+    }
+}
+
+int balkenende(int sekunden, int grenze, float skalaX)
+{
+    if (grenze <= 0) return 0;
+    return Round(double(sekunden) * 200.0 / double(grenze) * double(skalaX));
+}
+
+void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.pen = Pen { clGreen, 1 };
+    c.brush = Brush { clWhite };
+    c.rectangle(0, 0, g.x(200), g.y(78));
+    c.brush = Brush { clGreen };
+    c.rectangle(0, g.y(50), g.x(200), g.y(72));
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.brush = Brush { clWhite };
+    c.font = schrift;
+    c.font.color = clGreen;
+    c.textOut(g.x(100), g.y(6), QStringLiteral("Zeit"));
+}
+
+void balkenGruen(Canvas& c, const DesignGrid& g)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.pen = Pen { clBlack, 1 };
+    c.brush = Brush { clGreen };
+    c.rectangle(0, g.y(50), g.x(200), g.y(72));
+}
+
+void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.pen = Pen { clBlack, 1 };
+    c.brush = Brush { clRed };
+    c.rectangle(0, g.y(50), grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0, g.y(72));
+}
+
+void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.brush = Brush { clWhite };
+    c.font.name = QStringLiteral("arial");
+    c.font.color = clBlack;
+    c.font.setSize(g.x(15));
+    c.textOut(g.x(100), g.y(yName), name);
+    c.textOut(g.x(100), g.y(yText), QStringLiteral("hat abgebrochen."));
+}
+
+} // namespace gruppenspiel

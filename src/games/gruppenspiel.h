@@ -1,0 +1,57 @@
+#pragma once
+// What the games for one to five players share: the turn order over the names in listenzeilen 1..5, the
+// error picture drawn stroke by stroke, the turn timer with its bar, the time box heading and the abort text.
+// Each game window calls these with its own boxes and its own differences.
+
+#include <QString>
+
+class Canvas;
+class DesignGrid;
+struct Font;
+
+namespace gruppenspiel {
+
+// ---- Players in turn ----
+
+// A place whose name holds nothing but blanks has no player.
+bool freierPlatz(const QString& name);
+
+enum class Wechsel { naechster, spielende };
+// The next player after spielernummer, skipping free places; with statusZuruecksetzen each place passed gets
+// spielerstatus 0. Past place 5 the game is over: spielernummer := 1, merker2 := 1, and no status changes.
+Wechsel spielerwechsel(bool statusZuruecksetzen = true);
+
+// ---- Error picture ----
+
+// One stroke of the figure in design units of its box.
+struct Strich {
+    enum class Art { keiner, bogen, linie, ellipse };
+    Art art = Art::keiner;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends, or the ellipse's box
+    int x3 = 0, y3 = 0, x4 = 0, y4 = 0; // arc: start and end points
+};
+Strich strich(int nummer);
+// Draws stroke `nummer` (1..11; others draw nothing) in black with the pen stiftbreite design units wide.
+void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite);
+// The stroke that completes the figure: the player has lost.
+constexpr int letzterStrich = 11;
+
+// ---- Turn timer ----
+
+// Ticks of a turn for the time limit chosen (60, 120, 300); "ohne" (3) gives 0 (no limit), or
+// `ohneGrenze` when a game still ends a turn then.
+int zeitgrenze(int zeitwahl, int ohneGrenze = 0);
+// The red bar's right end in pixels after `sekunden` of `grenze` ticks: 200 design units at the limit.
+int balkenende(int sekunden, int grenze, float skalaX);
+// The time box heading: the green frame, the green bar, "Zeit" in `schrift`.
+void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift);
+// The bar filled green again, and the red part of it.
+void balkenGruen(Canvas& c, const DesignGrid& g);
+void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze);
+
+// ---- Abort ----
+
+// The player's name and, below it, "hat abgebrochen.", centred at x 100 of the picture box.
+void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText);
+
+} // namespace gruppenspiel

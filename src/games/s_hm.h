@@ -1,0 +1,80 @@
+#pragma once
+// "hangman": the set-up window of the games for one to five players. The players type their names, the
+// game's options show what the hub loaded from "sw.ina"; Start saves them and opens the game. After the last
+// turn the game shows this window's winner table (for the flipper also the offer of a printed evaluation).
+
+#include "games/spielstarter.h"
+#include "platform/form.h"
+
+class Button;
+class Edit;
+class Label;
+class ListBox;
+class PaintBox;
+class Panel;
+class RadioGroup;
+
+class TForm47 final : public Form, public Spielstarter {
+    Q_OBJECT
+    Q_DISABLE_COPY(TForm47)
+public:
+    explicit TForm47(QWidget* parent = nullptr);
+
+    void abschnittGeladen(const QString& stichwort, bool ausDatei) override;
+
+    // The name typed at place k (1..5).
+    QString spielername(int k) const;
+    // A game's last turn is over: the winner table replaces the names until Start, "o.k." or "zurück".
+    void spielende(bool auswertungAnbieten);
+
+    Panel* titelpanel = nullptr;
+    Panel* spielerpanel = nullptr;
+    Label* Label1 = nullptr; // "Mitspieler"
+    Edit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr;
+    PaintBox* sieger = nullptr;
+    Panel* lvr1panel = nullptr;
+    ListBox* Lage = nullptr;
+    Panel* lvr2panel = nullptr;
+    Edit* Edit6 = nullptr;
+    RadioGroup* zr_var = nullptr;
+    RadioGroup* zvonwem = nullptr;
+    Panel* Bot_RA = nullptr;
+    RadioGroup* Bot_RArten = nullptr;
+    RadioGroup* wortwahl = nullptr;
+    Panel* wr_zeigen = nullptr;
+    RadioGroup* WR_Bu_zeigen = nullptr;
+    RadioGroup* wr_fehl_zeig = nullptr;
+    Panel* WR_Bot_Zeit = nullptr;
+    RadioGroup* WR_Bot_LVR_Zeit = nullptr;
+    Panel* flip_1x1 = nullptr;
+    RadioGroup* flip_welche = nullptr;
+    Panel* flip_zeit = nullptr;
+    RadioGroup* flip_zeiten = nullptr;
+    Panel* flip_hinweis = nullptr;
+    Panel* dokuflip = nullptr;
+    Button* Button1 = nullptr; // "o.k."
+    Button* Button2 = nullptr; // "&Start", Enter
+    Button* Button10 = nullptr; // "zurück", Esc
+
+private:
+    void aufbauen();
+
+    // Handlers
+    void form47aktiv();
+    void EditChange(int k);
+    void LageClick();
+    void edit6press(QChar& taste);
+    void Edit6Change();
+    void Button2Click();
+    void Button10Click();
+    void Endetabelle();
+    void Button1Click();
+
+    // Routines
+    void spielerZaehlen();
+    void richtungenZaehlen();
+    void startPruefen();
+    QList<QWidget*> optionen() const;
+    QList<QWidget*> optionenVon(int spiel) const;
+    QList<Edit*> namensfelder() const;
+};

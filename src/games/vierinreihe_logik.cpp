@@ -1,0 +1,99 @@
+#include "games/vierinreihe_logik.h"
+
+namespace vierinreihe {
+
+namespace {
+
+// The four windows of a direction (step da, db per cell), the stone at position 3, 2, 1, 0 of its window.
+void richtung(std::array<Fenster, 16>& f, int& i, int da, int db, const int werte[4])
+{
+    for (int lage = 0; lage < 4; ++lage) {
+        Fenster w { werte[lage], {} };
+        int n = 0;
+        for (int k = -3 + lage; k <= lage; ++k)
+            if (k != 0) {
+                w.d[n][0] = k * da;
+                w.d[n][1] = k * db;
+                ++n;
+            }
+        f[std::size_t(i++)] = w;
+    }
+}
+
+} // namespace
+
+const std::array<Fenster, 16>& hunderterfeldFenster()
+{
+    static const std::array<Fenster, 16> f = [] {
+        std::array<Fenster, 16> t {};
+        int i = 0;
+        const int spalte[] = { 1, 2, 3, 4 }, zeile[] = { 5, 6, 7, 8 }, fallend[] = { 9, 10, 11, 12 },
+                  steigend[] = { 13, 14, 15, 16 };
+        richtung(t, i, 1, 0, spalte); // [row, column]: along the column the row changes
+        richtung(t, i, 0, 1, zeile);
+        richtung(t, i, 1, 1, fallend);
+        richtung(t, i, 1, -1, steigend);
+        return t;
+    }();
+    return f;
+}
+
+const std::array<Fenster, 16>& spielversionFenster()
+{
+    static const std::array<Fenster, 16> f = [] {
+        std::array<Fenster, 16> t {};
+        int i = 0;
+        const int zeile[] = { 5, 6, 7, 8 }, spalte[] = { 1, 2, 3, 4 }, fallend[] = { 9, 10, 11, 12 },
+                  steigend[] = { 16, 15, 14, 13 };
+        richtung(t, i, 1, 0, zeile); // [slot, row]: along a row the slot changes
+        richtung(t, i, 0, 1, spalte);
+        richtung(t, i, 1, 1, fallend);
+        richtung(t, i, 1, -1, steigend);
+        return t;
+    }();
+    return f;
+}
+
+int vierertest(const Brett& brett, int a, int b, const std::array<Fenster, 16>& fenster)
+{
+    const int farbe = brett.an(a, b);
+    for (const Fenster& w : fenster) {
+        bool ganz = true;
+        for (const auto& d : w.d)
+            if (brett.an(a + d[0], b + d[1]) != farbe) ganz = false;
+        if (ganz) return w.wert;
+    }
+    return 0;
+}
+
+void enden(int wert, bool spielversion, int& da1, int& db1, int& da2, int& db2)
+{
+    // A window's first end lies 3, 2, 1 or 0 cells before the stone along its direction.
+    static const int hundert[4][2] = { { 1, 0 }, { 0, 1 }, { 1, 1 }, { 1, -1 } };
+    static const int spiel[4][2] = { { 0, 1 }, { 1, 0 }, { 1, 1 }, { -1, 1 } };
+    const int lage = (wert - 1) % 4;
+    const int* s = (spielversion ? spiel : hundert)[(wert - 1) / 4];
+    da1 = (lage - 3) * s[0];
+    db1 = (lage - 3) * s[1];
+    da2 = lage * s[0];
+    db2 = lage * s[1];
+}
+
+void zelle(int zahl, int& z, int& e)
+{
+    z = zahl / 10;
+    e = zahl % 10;
+    if (e == 0) {
+        z -= 1;
+        e = 10;
+    }
+}
+
+int fallzeile(const Brett& brett, int slot)
+{
+    for (int r = 6; r >= 1; --r)
+        if (brett.an(slot, r) == 0) return r;
+    return 0;
+}
+
+} // namespace vierinreihe

@@ -1,0 +1,26 @@
+#pragma once
+// The sheet of 18 column tasks with three numbers: addition of three summands or subtraction of two numbers
+// from one, as the menu chose in programmcode; the menu also writes the five type captions.
+
+#include "worksheets/a_SV_p2_logik.h"
+#include "worksheets/svrahmen.h"
+
+class TForm8 final : public SVRahmen {
+    Q_OBJECT
+    Q_DISABLE_COPY(TForm8)
+public:
+    explicit TForm8(QWidget* parent = nullptr);
+
+    int variante() const { return m_variante; }
+    const sv_p2::Blatt& blatt() const { return m_blatt; }
+
+protected:
+    void erzeugen(const std::vector<int>& arten) override;
+    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
+    void aktiviert() override;
+    void zurueckgesetzt() override;
+
+private:
+    int m_variante = 1;
+    sv_p2::Blatt m_blatt;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The sheet of 21 column tasks with two three-digit numbers: addition, subtraction, two kinds of completion
+// and the two "Lücken" variants, as the menu chose in programmcode.
+
+#include "worksheets/a_sv_p1_logik.h"
+#include "worksheets/svrahmen.h"
+
+class TForm7 final : public SVRahmen {
+    Q_OBJECT
+    Q_DISABLE_COPY(TForm7)
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+
+    Label* Label7() const { return typlabels().at(6); }
+    int variante() const { return m_variante; }
+    const sv_p1::Blatt& blatt() const { return m_blatt; }
+
+protected:
+    void erzeugen(const std::vector<int>& arten) override;
+    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
+    void aktiviert() override;
+    void zurueckgesetzt() override;
+
+private:
+    int m_variante = 1;
+    sv_p1::Blatt m_blatt;
+};

@@ -1,0 +1,238 @@
+// Column addition and subtraction without a window: generators, the expected input, the messages, the
+// help and show texts and the exchanges.
+
+#include "aids/h_sv1_logik.h"
+#include "platform/random.h"
+#include "support/fixtures.h"
+
+#include <set>
+
+using namespace sv1;
+
+namespace {
+
+class Sv1Logik : public TaviTest { };
+
+Ziffern aufgabe(int a, int b)
+{
+    Ziffern z;
+    const int c = a + b;
+    z.a = { a / 100, a / 10 % 10, a % 10 };
+    z.b = { b / 100, b / 10 % 10, b % 10 };
+    z.c = { c / 100, c / 10 % 10, c % 10 };
+    const bool e = z.a[E] + z.b[E] >= 10;
+    const bool zz = z.a[Z] + z.b[Z] + int(e) >= 10;
+    z.merkzehner = e ? u'ü' : u' ';
+    z.merkhunderter = zz ? u'ü' : u' ';
+    z.uebertraege = int(e) + int(zz);
+    return z;
+}
+
+} // namespace
+
+TEST_F(Sv1Logik, EveryGeneratorGivesAnAdditionWithTheCarriesItsMarksSay)
+{
+    struct Soll {
+        int generator;
+        int code;
+        std::set<int> uebertraege;
+    };
+    const Soll tabelle[] = { { 0, 81, { 0 } }, { 1, 81, { 1 } }, { 2, 83, { 1 } }, { 4, 82, { 2 } }, { 5, 81, { 2 } },
+        { 5, 84, { 2 } }, { 6, 81, { 1, 2 } } };
+    std::set<QString> g6formen;
+    for (const Soll& s : tabelle) {
+        SCOPED_TRACE(s.generator * 100 + s.code);
+        for (int seed = 1; seed <= 400; ++seed) {
+            RandSeed(std::uint32_t(seed));
+            const Ziffern z = stellenwurf(s.generator, s.code);
+            ASSERT_EQ(z.zahlA() + z.zahlB(), z.zahlC()) << z.zahlA() << " + " << z.zahlB();
+            ASSERT_LE(z.zahlC(), 999);
+            ASSERT_GE(z.a[H], 1);
+            ASSERT_GE(z.b[H], 1);
+            // The marks are the real carries of the addition.
+            const Ziffern echt = aufgabe(z.zahlA(), z.zahlB());
+            ASSERT_EQ(z.merkzehner, echt.merkzehner);
+            ASSERT_EQ(z.merkhunderter, echt.merkhunderter);
+            ASSERT_EQ(z.uebertraege, echt.uebertraege);
+            EXPECT_TRUE(s.uebertraege.count(z.uebertraege));
+            switch (s.generator) {
+            case 0:
+                for (int sp : { H, Z, E })
+                    ASSERT_TRUE(z.a[sp] > 0 && z.b[sp] > 0);
+                break;
+            case 1:
+                ASSERT_EQ(z.merkhunderter, u'ü');
+                break;
+            case 2:
+                ASSERT_EQ(z.merkzehner, u'ü');
+                break;
+            case 5:
+                // The carry from the units makes a second one: a sum with tens 0, or in the subtractions a
+                // minuend whose tens equal the subtrahend's.
+                if (s.code == 84)
+                    ASSERT_EQ(z.c[Z], z.b[Z]);
+                else
+                    ASSERT_EQ(z.c[Z], 0);
+                break;
+            case 6: {
+                const QString form = z.c[Z] == 0 && z.c[E] == 0 ? QStringLiteral("H00")
+                    : z.c[Z] == 0                               ? QStringLiteral("H0E")
+                                                                : QStringLiteral("HZ0");
+                ASSERT_TRUE(z.c[Z] == 0 || z.c[E] == 0);
+                ASSERT_EQ(z.uebertraege, form == "H00" ? 2 : 1) << form.toStdString();
+                g6formen.insert(form);
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(g6formen, (std::set<QString> { "H00", "H0E", "HZ0" }));
+
+    // Levels 3 and 7 mix their generators; a level the hub does not offer makes none.
+    std::set<int> drei, sieben;
+    for (int i = 0; i < 300; ++i) {
+        drei.insert(generatorVonStufe(3));
+        sieben.insert(generatorVonStufe(7));
+    }
+    EXPECT_EQ(drei, (std::set<int> { 1, 2 }));
+    EXPECT_EQ(sieben, (std::set<int> { 0, 1, 2, 4, 5, 6 }));
+    EXPECT_EQ(generatorVonStufe(8), -1);
+    EXPECT_EQ(generatorVonStufe(-1), -1);
+}
+
+TEST_F(Sv1Logik, TheExpectedInputRunsFromTheUnitsWithCarriesAndBlanks)
+{
+    EXPECT_EQ(aufgabeBilden(81, aufgabe(267, 456)).wahltext, "7ü2ü3");
+    EXPECT_EQ(aufgabeBilden(81, aufgabe(352, 461)).wahltext, "8ü1 3");
+    // The subtractions show c - b and type a.
+    const Aufgabe minus = aufgabeBilden(83, aufgabe(267, 456));
+    EXPECT_EQ(minus.wahltext, "2ü6ü7");
+    EXPECT_EQ(minus.zeilen[0], (std::array<QString, 3> { "7", "2", "3" }));
+    EXPECT_EQ(minus.zeichen, u'-');
+
+    // Code 82: one gap in each column, each in another row, typed in its column's place.
+    std::set<std::array<int, 3>> verteilungen;
+    for (int seed = 1; seed <= 60; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const Aufgabe a = aufgabeBilden(82, aufgabe(267, 456));
+        std::set<int> zeilen(a.luecken.begin(), a.luecken.end());
+        ASSERT_EQ(zeilen, (std::set<int> { 0, 1, 2 }));
+        const std::array<QString, 3> voll[3] = { { "2", "6", "7" }, { "4", "5", "6" }, { "7", "2", "3" } };
+        const QString soll = voll[a.luecken[H]][H] + u'ü' + voll[a.luecken[Z]][Z] + u'ü' + voll[a.luecken[E]][E];
+        ASSERT_EQ(a.wahltext, soll);
+        for (int sp : { H, Z, E })
+            ASSERT_EQ(a.zeilen[a.luecken[sp]][sp], "?");
+        verteilungen.insert(a.luecken);
+    }
+    EXPECT_EQ(verteilungen.size(), 6u);
+}
+
+TEST_F(Sv1Logik, AWrongCharacterGetsTheFirstMessageThatApplies)
+{
+    struct Fall {
+        QChar getippt;
+        int schritt;
+        const char* wahltext;
+        QChar zuletzt;
+        const char* text;
+        bool fokus;
+    };
+    const QChar ue(u'ü');
+    const Fall faelle[] = {
+        { u'1', 4, "7ü2ü3", u'3', "für den Übertrag:  tippe 'Ü' oder drücke 'Ü 1'", true },
+        { ue, 5, "7ü2ü3", QChar(), "zu Beginn gibt es keinen Übertrag", false },
+        { ue, 3, "7ü2ü3", ue, "der Übertrag steht schon da", false },
+        { ue, 3, "8ü1 3", u'3', "es gab keinen Übertrag", false },
+        { ue, 1, "723 3", u'2', "es gab keinen Übertrag", false },
+        { u'8', 2, "8ü1 3", u'1', "tippe vorher noch den Übertrag ein", true },
+        { u'5', 2, "8ü1 3", u'1', "es gab einen Übertrag, tippe ihn ein", true },
+        { u'4', 5, "7ü2ü3", QChar(), "Die 4 war falsch. Rechne neu oder hole Hilfe.", false },
+    };
+    for (const Fall& f : faelle) {
+        const Meldung m = meldung(f.getippt, f.schritt, QString::fromUtf8(f.wahltext), f.zuletzt);
+        EXPECT_EQ(m.text, QString::fromUtf8(f.text)) << f.schritt;
+        EXPECT_EQ(m.button10Fokus, f.fokus) << f.text;
+    }
+}
+
+TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
+{
+    const Aufgabe plus = aufgabeBilden(81, aufgabe(267, 456));
+    Hilfe h = hilfe(plus, 5);
+    EXPECT_EQ(h.meldung.texte(), (QStringList { "sprich:  ... 6 ... 13", "tippe", "merke" }));
+    EXPECT_TRUE(h.spalteMarkieren);
+    EXPECT_FALSE(h.zeigenFrei);
+    EXPECT_EQ(h.zwbyte4, 1);
+    EXPECT_EQ(hilfe(plus, 3).meldung.texte().first(), "sprich:  ... 1 ... 6 ... 12");
+    h = hilfe(plus, 4);
+    EXPECT_EQ(h.meldung.texte(), QStringList { "für den Übertrag:  tippe 'Ü' oder drücke 'Ü 1'" });
+    EXPECT_TRUE(h.button10Fokus);
+    // No carry out of the hundreds: nothing to keep.
+    EXPECT_FALSE(hilfe(aufgabeBilden(81, aufgabe(352, 461)), 5).meldung.texte().contains("merke"));
+
+    const Aufgabe erg = aufgabeBilden(83, aufgabe(267, 456));
+    h = hilfe(erg, 5);
+    EXPECT_EQ(h.meldung.texte(), (QStringList { "sprich:  ... 6  +    ?", "=  13", "tippe", "merke" }));
+    EXPECT_EQ(h.meldung.finde("=  13")->x, 637);
+    EXPECT_TRUE(h.zeigenFrei);
+    EXPECT_EQ(hilfe(erg, 3).meldung.texte().mid(0, 2), (QStringList { "sprich:  ... 1 ... 6  +    ?", "=  12" }));
+    EXPECT_EQ(hilfe(erg, 1).meldung.finde("=  7")->x, 627);
+
+    // Code 82: the sum with the gap's "?" in its place.
+    Aufgabe luecke = aufgabeBilden(81, aufgabe(267, 456));
+    luecke.code = 82;
+    luecke.luecken = { 1, 0, 2 };
+    EXPECT_EQ(hilfe(luecke, 5).meldung.texte(), QStringList { "6  +  7  =    ?" });
+    EXPECT_EQ(hilfe(luecke, 3).meldung.texte(), (QStringList { "1  +  5  +   ?", "=  12" }));
+    EXPECT_EQ(hilfe(luecke, 1).meldung.texte(), (QStringList { "1  +  ", "?  +  2  =  7" }));
+    EXPECT_TRUE(hilfe(luecke, 1).zeigenFrei);
+    // Its show button types nothing; it shows the character and where it goes.
+    EXPECT_EQ(zeigen(luecke, 5, 1).texte(), (QStringList { "3", "1", "tippe", "merke" }));
+    EXPECT_EQ(zeigen(luecke, 1, 0).texte(), (QStringList { "7", "tippe" }));
+    EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
+}
+
+TEST_F(Sv1Logik, ExchangesChangeTheMinuendAndLeaveTheirNotes)
+{
+    // 723 - 456: the units cannot be subtracted, the help offers the exchange.
+    Aufgabe t = aufgabeBilden(84, aufgabe(267, 456));
+    Hilfe h = hilfe(t, 5);
+    EXPECT_EQ(h.meldung.texte(), (QStringList { "3  -  6  =   ?", "... das geht nicht,   drücke 'tauschen'" }));
+    EXPECT_TRUE(h.tauschenFrei);
+    EXPECT_FALSE(h.zeigenFrei);
+    int stand = 0;
+    Tauschknopf k = tauschen(t.z, stand, 5);
+    EXPECT_EQ(k.meldung.texte(), QStringList { "Ich tausche einen Zehner in 10 Einer um." });
+    EXPECT_EQ(k.feld.texte(), (QStringList { "1", "13" }));
+    EXPECT_EQ(stand, 44);
+    EXPECT_EQ(t.z.c, (std::array<int, 3> { 7, 1, 13 }));
+    // Now it can: 13 - 6, with nothing to keep.
+    h = hilfe(t, 5);
+    EXPECT_EQ(h.meldung.texte(), (QStringList { "13  -  6  =   ?", "tippe" }));
+    EXPECT_TRUE(h.zeigenFrei);
+    // The tens need a hundred: its note goes above the first one.
+    EXPECT_TRUE(tauschVorEintrag(t.z, stand, 5).leer());
+    const schrift::Bild hundert = tauschVorEintrag(t.z, stand, 3);
+    EXPECT_EQ(hundert.texte(), (QStringList { "6", "11" }));
+    EXPECT_EQ(hundert.finde("11")->y, 121);
+    EXPECT_EQ(t.z.c, (std::array<int, 3> { 6, 11, 13 }));
+
+    // 703 - 456: no ten to exchange; the button explains both exchanges and shows "10" struck above "9".
+    t = aufgabeBilden(84, aufgabe(247, 456));
+    stand = 0;
+    k = tauschen(t.z, stand, 5);
+    EXPECT_EQ(k.meldung.texte(),
+        (QStringList { "Ich habe keinen Zehner, um ihn zu tauschen.", "Ich tausche einen Hunderter in 10 Zehner um.",
+            "Danach tausche ich einen Zehner in 10 Einer." }));
+    EXPECT_EQ(k.feld.texte(), (QStringList { "6", "10", "9", "13" }));
+    EXPECT_EQ(k.feld.finde("10")->y, 120);
+    EXPECT_EQ(k.feld.finde("9")->y, 165);
+    EXPECT_EQ(stand, 44);
+    EXPECT_EQ(t.z.c, (std::array<int, 3> { 6, 9, 13 }));
+    // Typed without the button, the right digit makes the same exchanges.
+    t = aufgabeBilden(84, aufgabe(247, 456));
+    stand = 0;
+    EXPECT_EQ(tauschVorEintrag(t.z, stand, 5).texte(), (QStringList { "6", "10", "9", "13" }));
+}

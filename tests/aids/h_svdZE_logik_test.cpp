@@ -1,0 +1,131 @@
+// Long division by a two-digit divisor without a window: generators, steps and skips, the shifted rows,
+// messages counted or not, and the help texts.
+
+#include "aids/h_svdZE_logik.h"
+#include "platform/random.h"
+#include "support/fixtures.h"
+
+#include <functional>
+#include <set>
+
+using namespace svdZE;
+
+namespace {
+
+class SvdZELogik : public TaviTest { };
+
+Aufgabe aufgabe(int zahl, int teiler)
+{
+    Aufgabe a;
+    a.zehner2 = teiler / 10;
+    a.einer2 = teiler % 10;
+    const int q = zahl / teiler;
+    a.H = q / 100;
+    a.Z = q / 10 % 10;
+    a.E = q % 10;
+    a.r = zahl % teiler;
+    return a;
+}
+
+// The keys of a whole task.
+QString tastenfolge(const Aufgabe& a)
+{
+    const langdivision::Schrittplan p = schrittplan(a);
+    QString t;
+    for (int s = p.start; s < p.ende(); s = p.naechster(s))
+        t += p.soll(s);
+    return t;
+}
+
+} // namespace
+
+TEST_F(SvdZELogik, EveryLevelDrawsItsDivisorsAndAFourDigitDividend)
+{
+    const std::function<bool(const Aufgabe&)> teiler[7] = {
+        [](const Aufgabe& a) { return a.einer2 == 0 && a.zehner2 >= 2; },
+        [](const Aufgabe& a) { return a.teiler() == 11 || a.teiler() == 19; },
+        [](const Aufgabe& a) { return a.zehner2 == 1 && a.einer2 >= 1; },
+        [](const Aufgabe& a) { return a.zehner2 >= 2 && a.einer2 >= 1; },
+        [](const Aufgabe& a) {
+            return a.zehner2 >= 2 && std::set<int> { 1, 2, 8, 9 }.count(a.einer2);
+        },
+        [](const Aufgabe& a) { return a.zehner2 >= 2 && a.einer2 >= 3 && a.einer2 <= 7; },
+        [](const Aufgabe& a) { return (a.Z == 0 || a.E == 0) && a.einer2 >= 1; },
+    };
+    for (int mitRest = 0; mitRest <= 1; ++mitRest)
+        for (int stufe = 0; stufe <= 7; ++stufe) {
+            SCOPED_TRACE(stufe * 10 + mitRest);
+            for (int seed = 1; seed <= 200; ++seed) {
+                RandSeed(std::uint32_t(seed));
+                const Aufgabe a = generator(stufe, mitRest == 1);
+                ASSERT_GE(a.zahl(), 1000);
+                ASSERT_LE(a.zahl(), 9999);
+                ASSERT_TRUE(mitRest ? a.r >= 1 && a.r < a.teiler() : a.r == 0);
+                ASSERT_TRUE(a.H != 0 || a.Z != 0);
+                if (stufe < 7) ASSERT_TRUE(teiler[stufe](a)) << a.teiler() << " " << a.quotient();
+                // The long way ends with the remainder, units first.
+                const QString rest
+                    = a.r < 10 ? QString::number(a.r) : QString::number(a.r % 10) + QString::number(a.r / 10);
+                ASSERT_TRUE(tastenfolge(a).endsWith(rest)) << tastenfolge(a).toStdString();
+            }
+        }
+}
+
+TEST_F(SvdZELogik, StepsSkipLeadingZerosAndWriteAZeroProductAsOneZero)
+{
+    EXPECT_EQ(tastenfolge(aufgabe(4927, 23)), "26432132974295");
+    const Aufgabe null = aufgabe(4623, 23);
+    EXPECT_EQ(tastenfolge(null), "2640200231320");
+    const langdivision::Schrittplan p = schrittplan(null);
+    EXPECT_EQ(p.platz(9), QPoint(128 + 61, 284));
+    // A quotient below 100 starts at its tens, its rows two higher.
+    const Aufgabe kurz = aufgabe(1058, 23);
+    EXPECT_EQ(schrittplan(kurz).start, 7);
+    EXPECT_EQ(platz(kurz, 8), QPoint(189, 110));
+    EXPECT_EQ(platz(kurz, 7), QPoint(616, 23));
+    EXPECT_EQ(tastenfolge(kurz), "42931868310");
+    EXPECT_TRUE(aufgabenzeile(kurz).texte().endsWith("0"));
+}
+
+TEST_F(SvdZELogik, MessagesSayWhatWentWrongAndCountOnlyRealMistakes)
+{
+    struct Fall {
+        int zahl, teiler, schritt;
+        QChar eingabe;
+        const char* text;
+        bool gezaehlt;
+    };
+    const Fall faelle[] = {
+        { 8478, 27, 3, u'6', "Es gab 2 zu merken!", true },
+        { 1058, 23, 7, u'0', "Die Null steht schon da.", false },
+        { 4927, 23, 1, u'0', "Lass' die Null am Anfang weg!", false },
+        { 4927, 23, 11, u'0', "unnötige Null", false },
+        { 4927, 23, 2, u'4', "Tippe erst die Einer und danach die Zehner!", false },
+        { 4927, 23, 4, u'8', "", true },
+    };
+    for (const Fall& f : faelle) {
+        const Fehler m = meldung(aufgabe(f.zahl, f.teiler), f.schritt, f.eingabe);
+        EXPECT_EQ(m.meldung.text, QString::fromUtf8(f.text)) << f.zahl << " " << f.schritt;
+        EXPECT_EQ(m.meldung.gezaehlt, f.gezaehlt) << f.zahl << " " << f.schritt;
+    }
+    // The unnecessary zero is shown where it would stand.
+    EXPECT_EQ(meldung(aufgabe(4927, 23), 11, u'0').nullPlatz, QPoint(67, 284));
+}
+
+TEST_F(SvdZELogik, HelpDividesMultipliesAndCompletes)
+{
+    EXPECT_EQ(hilfe(aufgabe(1058, 23), 7).zeilen.first(), "Teilen!  105 : 23 = ?");
+    EXPECT_TRUE(hilfe(aufgabe(1058, 23), 7).markierlinie);
+    EXPECT_EQ(hilfe(aufgabe(8478, 27), 4).zeilen, QStringList { "Ergänze:   81  +  ?  =  84" });
+    const Aufgabe a = aufgabe(4927, 23);
+    EXPECT_EQ(hilfe(a, 1).zeilen, (QStringList { "Teilen!  49 : 23 = ?", "46  lässt sich teilen." }));
+    EXPECT_EQ(hilfe(a, 3).zeilen.value(2), "Wenn es Gemerkte gab, dann zähle sie hinzu!");
+    EXPECT_EQ(hilfe(a, 7).zeilen, (QStringList { "Teilen!   32 : 23 = ?", " 23  lässt sich teilen." }));
+    EXPECT_EQ(hilfe(a, 11).zeilen, QStringList { "Ergänze:   3  +  ?  =  12" });
+    // 97 - 92: the units need a ten, the tens get the borrowed one.
+    EXPECT_EQ(hilfe(a, 18).zeilen, QStringList { "Ergänze:   2  +  ?  =  7" });
+    // 50 - 38: the tens complete with the borrowed one, which the sheet shows.
+    const Hilfe borgen = hilfe(aufgabe(6205, 19), 12);
+    EXPECT_EQ(borgen.zeilen, QStringList { "Ergänze:    3  +  1   +  ?  =  5" });
+    EXPECT_EQ(borgen.feldbild.texte(), QStringList { "1" });
+}

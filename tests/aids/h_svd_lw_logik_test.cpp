@@ -1,0 +1,129 @@
+// Long division by a one-digit divisor without a window: generators, the long way's characters and skips,
+// the messages and the help texts.
+
+#include "aids/h_svd_lw_logik.h"
+#include "platform/random.h"
+#include "support/fixtures.h"
+
+#include <set>
+
+using namespace svd_lw;
+
+namespace {
+
+class SvdLwLogik : public TaviTest { };
+
+Aufgabe aufgabe(int d, int H, int Z, int E, int r = 0)
+{
+    Aufgabe a;
+    a.d = d;
+    a.H = H;
+    a.Z = Z;
+    a.E = E;
+    a.r = r;
+    return a;
+}
+
+// The intermediate remainders of the long way: after the hundreds and after the tens.
+std::pair<int, int> zwischenreste(const Aufgabe& a)
+{
+    const int n = a.dividend();
+    const int erster = (n / 100) % a.d;
+    const int zweiter = (erster * 10 + n / 10 % 10) % a.d;
+    return { erster, zweiter };
+}
+
+} // namespace
+
+TEST_F(SvdLwLogik, EveryLevelDividesAFourDigitNumberWithItsIntermediateRemainders)
+{
+    for (int mitRest = 0; mitRest <= 1; ++mitRest)
+        for (int g : { 0, 1, 2, 4, 5, 6 }) {
+            SCOPED_TRACE(g * 10 + mitRest);
+            for (int seed = 1; seed <= 300; ++seed) {
+                RandSeed(std::uint32_t(seed));
+                const Aufgabe a = generator(g, mitRest == 1);
+                ASSERT_GE(a.dividend(), 1000);
+                ASSERT_LE(a.dividend(), 9999);
+                ASSERT_EQ(a.dividend(), a.quotient() * a.d + a.r);
+                ASSERT_TRUE(mitRest ? a.r >= 1 && a.r < a.d : a.r == 0) << a.r;
+                const auto [erster, zweiter] = zwischenreste(a);
+                if (g == 0) {
+                    ASSERT_EQ(erster, 0);
+                    ASSERT_EQ(zweiter, 0);
+                }
+                if (g == 1) ASSERT_TRUE(erster > 0 && zweiter == 0);
+                if (g == 2) ASSERT_TRUE(erster == 0 && zweiter > 0);
+                if (g == 0 || g == 1) ASSERT_TRUE(!mitRest || a.d != 9);
+                if (g == 6) ASSERT_TRUE((a.Z == 0) != (a.E == 0));
+                // The 14 characters are the long way itself.
+                const QString w = a.wahltext();
+                ASSERT_EQ(w.size(), 14);
+                ASSERT_EQ(w.mid(3, 1).toInt(), erster);
+                ASSERT_EQ(w.mid(8, 1).toInt(), zweiter);
+                ASSERT_EQ(w.mid(13, 1).toInt(), a.r);
+            }
+        }
+    std::set<int> mischung;
+    for (int i = 0; i < 200; ++i)
+        mischung.insert(generatorVonStufe(7));
+    EXPECT_EQ(mischung, (std::set<int> { 0, 1, 2, 4, 5, 6 }));
+}
+
+TEST_F(SvdLwLogik, TheLongWayOf1263By3IsTypedInTwelveKeys)
+{
+    const Aufgabe a = aufgabe(3, 4, 2, 1);
+    EXPECT_EQ(a.dividend(), 1263);
+    EXPECT_EQ(a.wahltext(), "42106260031300");
+    const langdivision::Schrittplan p = schrittplan(a);
+    int s = p.start, tasten = 0;
+    while (s < p.ende()) {
+        s = p.naechster(s);
+        ++tasten;
+    }
+    EXPECT_EQ(tasten, 12);
+    // A product of two digits is typed in full.
+    const langdivision::Schrittplan q = schrittplan(aufgabe(7, 3, 5, 8, 4));
+    EXPECT_EQ(q.naechster(7), 8);
+    EXPECT_EQ(q.naechster(12), 13);
+}
+
+TEST_F(SvdLwLogik, MessagesTakeBackWhatIsNoRealMistake)
+{
+    const Aufgabe a = aufgabe(3, 4, 2, 1);
+    struct Fall {
+        int schritt;
+        QChar eingabe;
+        const char* text;
+        bool gezaehlt;
+    };
+    const Fall faelle[] = {
+        { 1, u'0', "Lass' die Null am Anfang weg!", false },
+        { 1, u'2', "Bitte zuerst teilen und das Ergebnis eintippen!", false },
+        { 6, u'6', "Bitte zuerst teilen und das Ergebnis eintippen!", false },
+        { 2, u'1', "Tippe erst die Einer und danach die Zehner!", false },
+        { 7, u'0', "Tippe erst die Einer und danach die Zehner!", false },
+        { 1, u'7', "", true },
+    };
+    for (const Fall& f : faelle) {
+        const langdivision::Meldung m = meldung(a, f.schritt, f.eingabe);
+        EXPECT_EQ(m.text, QString::fromUtf8(f.text)) << f.schritt;
+        EXPECT_EQ(m.gezaehlt, f.gezaehlt) << f.schritt;
+    }
+    EXPECT_EQ(meldung(a, 5, u'0').text, "Die Null am Anfang darf wegbleiben.");
+    EXPECT_EQ(langdivision::meldungsbild(meldung(a, 1, u'7'), u'7').texte(),
+        (QStringList { "Die 7 war falsch.", "Überlege neu oder hole Hilfe." }));
+}
+
+TEST_F(SvdLwLogik, HelpShowsNoZeroInFrontOfANumber)
+{
+    const Aufgabe a = aufgabe(3, 4, 2, 1);
+    EXPECT_EQ(hilfetexte(a, 1), (QStringList { "Teilen!  12 : 3 = ?", "12  lässt sich teilen." }));
+    EXPECT_EQ(hilfetexte(a, 2), (QStringList { "Malnehmen!   4  x  3  =  _ ?", "Beginne bei den Einern!" }));
+    EXPECT_EQ(hilfetexte(a, 3), QStringList { "Malnehmen!    4  x  3  =  ? 2" });
+    EXPECT_EQ(hilfetexte(a, 4), QStringList { "Rest ???    12 + ? = 12" });
+    EXPECT_EQ(hilfetexte(a, 5), QStringList { "die nächste Zahl 'herunterholen'!" });
+    EXPECT_EQ(hilfetexte(a, 6), (QStringList { "Teilen!   6 : 3 = ?", " 6  lässt sich teilen." }));
+    EXPECT_EQ(hilfetexte(a, 7).value(1), "");
+    EXPECT_EQ(hilfetexte(a, 9), QStringList { "Rest ???     6 + ? =  6" });
+}

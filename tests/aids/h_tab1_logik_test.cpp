@@ -1,0 +1,223 @@
+#include "aids/h_tab1_logik.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+
+#include <algorithm>
+
+using namespace tab1;
+
+namespace {
+
+class Tab1LogikTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        variante = 0;
+        wahl3 = 0;
+        wahl4 = 0;
+    }
+
+    // The hub's choice: rows and columns in ascending order.
+    static void rand(std::initializer_list<int> zeilen, std::initializer_list<int> spalten)
+    {
+        int i = 0;
+        for (int z : zeilen)
+            auswahl1[++i] = z;
+        tabzeilenzahl = shortint(i);
+        i = 0;
+        for (int s : spalten)
+            auswahl2[++i] = s;
+        tabspaltenzahl = shortint(i);
+    }
+
+    static Tabelle aufbauen(int code)
+    {
+        tabellengroesse(code);
+        raenderBilden(code);
+        return zellenBilden(code);
+    }
+
+    static QStringList pool()
+    {
+        QStringList l;
+        for (int i = 1; i <= vorratsgroesse; ++i)
+            l << aufgabenliste[i];
+        return l;
+    }
+};
+
+} // namespace
+
+TEST_F(Tab1LogikTest, Raum10AsksOnlySumsUpToTenAndTheyBecomeTheRunsGoal)
+{
+    rand({ 3, 5, 7 }, { 4, 6, 8 });
+    mindestaufgaben = 20;
+    const Tabelle t = aufbauen(61);
+    EXPECT_EQ(pool(), (QStringList { "v0h0a3b4", "v0h1a3b6", "v1h0a5b4" }));
+    EXPECT_EQ(mindestaufgaben, 3);
+    EXPECT_EQ(nummer, 1);
+    EXPECT_EQ(t.askbar(), 3);
+    EXPECT_FALSE(t.zelleGefragt(2, 2));
+    EXPECT_EQ(zellbreite, 62);
+
+    // Only the crossings of ten.
+    variante = 2;
+    rand({ 3, 5, 7 }, { 4, 6, 8 });
+    aufbauen(61);
+    EXPECT_EQ(vorratsgroesse, 6);
+}
+
+TEST_F(Tab1LogikTest, SubtractionAcrossTenAddsTenToTheRowsAndAsksDifferencesUpToNine)
+{
+    variante = 2;
+    rand({ 0, 5 }, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 });
+    const Tabelle t = aufbauen(62);
+    EXPECT_EQ(t.zeilenzahlen, (QVector<int> { 10, 15 }));
+    EXPECT_EQ(vorratsgroesse, 15); // 10 - 1 .. 10 - 10 and 15 - 6 .. 15 - 10
+    EXPECT_EQ(pool().first(), "v0h0a10b1");
+    EXPECT_EQ(pool().last(), "v1h9a15b10");
+}
+
+TEST_F(Tab1LogikTest, ShuffledMarginsNeverKeepAPlace)
+{
+    for (int seed = 1; seed <= 300; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        for (int code : { 65, 66, 67, 68, 69, 610 }) {
+            wahl4 = shortint(seed % 2);
+            const Tabelle t = aufbauen(code);
+            ASSERT_EQ(variante, 1);
+            for (int i = 1; i <= 8; ++i)
+                ASSERT_NE(auswahl3[i], i + 1) << "seed " << seed;
+            if ((code == 67 || code == 68) && wahl4 == 0) {
+                for (int z : t.zeilenzahlen)
+                    ASSERT_NE(z / 10, z % 10) << z;
+            }
+            if (code == 69 && wahl4 == 0) {
+                EXPECT_EQ(t.zeilenzahlen[0] - t.spaltenzahlen[0], 110);
+            }
+            EXPECT_EQ(vorratsgroesse, 64);
+        }
+        // Unordered margins of a chosen table: no number stays where the hub put it.
+        wahl4 = 1;
+        rand({ 0, 1, 2, 3, 4 }, { 5, 6 });
+        aufbauen(63);
+        for (int i = 1; i <= 5; ++i)
+            ASSERT_NE(auswahl1[i], i - 1);
+        EXPECT_EQ(auswahl2[1], 6);
+    }
+}
+
+TEST_F(Tab1LogikTest, DivisionDrawsDistinctTwoDigitDividendsInOrder)
+{
+    for (int seed = 1; seed <= 200; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        variante = seed % 2;
+        rand({}, { 2, 3, 5, 9, 10, 4 }); // six divisors: only five are used
+        const Tabelle t = aufbauen(64);
+        ASSERT_EQ(t.zeilen, 5);
+        ASSERT_EQ(t.spalten, 5);
+        for (int i = 0; i < 5; ++i) {
+            ASSERT_GE(t.zeilenzahlen[i], 10);
+            ASSERT_LE(t.zeilenzahlen[i], 99);
+            if (i > 0) {
+                ASSERT_LT(t.zeilenzahlen[i - 1], t.zeilenzahlen[i]);
+            }
+        }
+        int bisZehn = 0;
+        for (int z : t.zeilenzahlen)
+            for (int s : t.spaltenzahlen)
+                bisZehn += z / s <= 10;
+        ASSERT_EQ(vorratsgroesse, variante == 1 ? bisZehn : 25);
+    }
+}
+
+TEST_F(Tab1LogikTest, AnswersAndTheirMessages)
+{
+    struct Fall {
+        Rechenart art;
+        int a, b, schritt;
+        const char* eingabe;
+        Urteil urteil;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        { Rechenart::mal, 7, 8, 3, "56", Urteil::geloest, "" },
+        { Rechenart::mal, 7, 8, 3, "65", Urteil::falsch, "Zahlendreher!" },
+        { Rechenart::mal, 7, 8, 3, "54", Urteil::falsch, "7 x 8 = 56" },
+        { Rechenart::minus, 180, 27, 3, "135", Urteil::falsch, "Zahlendreher!" },
+        { Rechenart::plus, 5, 6, 3, "1", Urteil::falsch, "Zahlendreher!" }, // one digit counts twice
+        { Rechenart::minus, 15, 8, 3, "8", Urteil::falsch, "15 - 8 = 7" },
+        { Rechenart::durch, 47, 5, 1, "45", Urteil::naechsterSchritt, "" },
+        { Rechenart::durch, 47, 5, 2, "9", Urteil::naechsterSchritt, "" },
+        { Rechenart::durch, 47, 5, 3, "2", Urteil::geloest, "" },
+        { Rechenart::durch, 47, 5, 1, "40", Urteil::falsch, "45 lässt sich teilen." },
+        { Rechenart::durch, 47, 5, 2, "8", Urteil::falsch, "45 : 5 = 9" },
+        { Rechenart::durch, 47, 5, 3, "3", Urteil::falsch, "47 : 5 = 9  Rest 2" },
+        { Rechenart::durch, 47, 5, 1, "54", Urteil::falsch, "Zahlendreher!" },
+    };
+    for (const Fall& f : faelle) {
+        const Pruefung p = pruefen(f.art, f.a, f.b, f.schritt, QString::fromLatin1(f.eingabe));
+        EXPECT_EQ(p.urteil, f.urteil) << f.a << " " << f.b << " " << f.eingabe;
+        EXPECT_EQ(p.meldung, QString::fromUtf8(f.meldung)) << f.a << " " << f.b << " " << f.eingabe;
+    }
+    EXPECT_EQ(richtigeEingaben(Rechenart::durch, 47, 5, "2"), 7);
+    EXPECT_EQ(richtigeEingaben(Rechenart::durch, 99, 9, "0"), 8); // 99, 11, 0 and three Enters
+    EXPECT_EQ(richtigeEingaben(Rechenart::mal, 7, 8, "56"), 3);
+}
+
+TEST_F(Tab1LogikTest, InOrderTheLastCellEndsInJumpingOrderEachSolvedCellLeaves)
+{
+    rand({ 1, 2 }, { 1, 2 });
+    aufbauen(63);
+    EXPECT_TRUE(naechsteZelle(false));
+    EXPECT_EQ(nummer, 2);
+    nummer = 4;
+    EXPECT_FALSE(naechsteZelle(false));
+    EXPECT_EQ(vorratsgroesse, 0);
+
+    wahl3 = 1;
+    aufbauen(63);
+    QStringList geloest;
+    while (vorratsgroesse > 0) {
+        geloest << aufgabenliste[nummer];
+        const QString nicht = aufgabenliste[nummer];
+        naechsteZelle(true);
+        EXPECT_FALSE(pool().contains(nicht));
+    }
+    geloest.sort();
+    EXPECT_EQ(geloest, (QStringList { "v0h0a1b1", "v0h1a1b2", "v1h0a2b1", "v1h1a2b2" }));
+
+    // After a wrong answer another cell, while there is one.
+    for (int seed = 1; seed <= 50; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        aufbauen(63);
+        const int vorher = nummer;
+        andereZelle(true);
+        ASSERT_NE(nummer, vorher);
+    }
+    vorratsgroesse = 1;
+    nummer = 1;
+    andereZelle(true);
+    EXPECT_EQ(nummer, 1);
+}
+
+TEST_F(Tab1LogikTest, DescriptorsAndProtocolLines)
+{
+    const Zelle z = zerlegen("v10h3a115b47");
+    EXPECT_EQ(z.zeile, 10);
+    EXPECT_EQ(z.spalte, 3);
+    EXPECT_EQ(z.a, 115);
+    EXPECT_EQ(z.b, 47);
+    EXPECT_EQ(deskriptor(z), "v10h3a115b47");
+
+    EXPECT_EQ("Programm:              " + programmtitel(64, 1), "Programm:              Tabelle  Teilen mit Rest");
+    EXPECT_EQ(programmtitel(62, 1), "Tabelle -, Raum 20 (alle Aufgaben)");
+    EXPECT_EQ(programmtitel(610, 1), "Tabelle zum großen  1 x 1");
+    EXPECT_EQ(zeile4(64, 1, "2 5 "), "Teiler:                2 5   Ergebnisse bis 10");
+    EXPECT_EQ(zeile4(61, 0, "1 2 // 3"), "Zahlenvorrat:          1 2 // 3");
+    EXPECT_EQ(zeile4(67, 1, "x"), "Einerziffern:          2 ... 9");
+    EXPECT_EQ(zeile5(1, 1), "Abfrage:               Rand ungeordnet // springend");
+    EXPECT_EQ(zeile5(0, 0), "Abfrage:               Rand geordnet // der Reihe nach");
+}

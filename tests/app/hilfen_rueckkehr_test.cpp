@@ -1,0 +1,98 @@
+#include "aids/h_haupt.h"
+#include "aids/hilfenrahmen.h"
+#include "app/programmkoerper.h"
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+#include "shell/platzhalter.h"
+#include "support/fixtures.h"
+#include "support/keys.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+namespace {
+
+// The aids as a pupil reaches them from the main window and the hub, with every window of the program.
+class HilfenRueckkehrTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
+        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
+            QDir().mkpath(QFileInfo(ziel).path());
+            QFile::copy(datei, ziel);
+        }
+        const QByteArray kl = (dataFolder() + "\r\nohne\r\n").toUtf8();
+        writeBytes(programFolder() + "kl.ina", kl);
+        writeBytes(dataPath("kl.ina"), kl);
+        static Form* haupt = fensterErzeugen();
+        hauptfenster = haupt;
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        TaviTest::TearDown();
+    }
+
+    Form* hauptfenster = nullptr;
+};
+
+} // namespace
+
+TEST_F(HilfenRueckkehrTest, AfterAnAidTheHubShowsItsGroupWithTheButtonOfTheCode)
+{
+    struct Weg {
+        Button* TForm63::*bereich;
+        Button* TForm63::*knopf;
+        GroupBox* TForm63::*gruppe;
+        int code;
+    };
+    const Weg wege[] = {
+        { &TForm63::Button3, &TForm63::Button42, &TForm63::gbTabellen, 61 },
+        { &TForm63::Button3, &TForm63::Button28, &TForm63::gbTabellen, 64 },
+        { &TForm63::Button3, &TForm63::Button47, &TForm63::gbTabellen, 67 },
+        { &TForm63::Button37, &TForm63::Button60, &TForm63::gbpm100, 40 },
+        { &TForm63::Button4, &TForm63::Button52, &TForm63::gb1x1, 52 },
+        { &TForm63::Button4, &TForm63::Button53, &TForm63::gb1x1, 53 },
+        { &TForm63::Button4, &TForm63::Button56, &TForm63::gb1x1, 56 },
+    };
+    QList<Form*> gezeigt;
+    bool geprueft = false;
+    Form::setModalDriver([&](Form& f) {
+        gezeigt << &f;
+        if (&f == Form1) {
+            f.findChild<Button*>("Button1")->Click();
+        } else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            for (const Weg& w : wege) {
+                (hub->*w.bereich)->Click();
+                (hub->*w.knopf)->Click();
+                if (hub->startknopf->isVisible()) {
+                    ASSERT_TRUE(hub->startknopf->isEnabled()) << w.code;
+                    hub->startknopf->Click();
+                }
+                EXPECT_EQ(programmcode, w.code);
+                EXPECT_TRUE((hub->*w.gruppe)->isVisible()) << w.code;
+                EXPECT_TRUE(hub->focusWidget() == hub->*w.knopf) << w.code;
+                // Another area in between, so that the aid has to show its group again.
+                hub->Button1->Click();
+            }
+            geprueft = true;
+        } else if (auto* hilfe = dynamic_cast<Hilfenfenster*>(&f)) {
+            EXPECT_FALSE(dynamic_cast<Platzhalter*>(&f));
+            pressKey(hilfe, Qt::Key_Escape);
+        }
+    });
+    hauptfenster->showModal();
+    EXPECT_TRUE(geprueft);
+    EXPECT_EQ(gezeigt.count(Form70), 3);
+    EXPECT_EQ(gezeigt.count(Form73), 2);
+    EXPECT_EQ(gezeigt.count(Form74), 1);
+    EXPECT_EQ(gezeigt.count(Form75), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}

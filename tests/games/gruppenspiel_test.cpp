@@ -1,0 +1,190 @@
+#include "games/gruppenspiel.h"
+#include "games/s_hm_logik.h"
+#include "games/s_zrat_logik.h"
+#include "platform/canvas.h"
+#include "platform/designgrid.h"
+#include "shell/HalmorGlobalDefs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what a canvas draws.
+class Aufnahme : public CanvasTarget {
+public:
+    explicit Aufnahme(QVector<DrawOp>& ops)
+        : m_ops(ops)
+    {
+    }
+    void draw(const DrawOp& op) override { m_ops.append(op); }
+    double pixelsPerUnit(MapMode) const override { return 1.0; }
+
+private:
+    QVector<DrawOp>& m_ops;
+};
+
+struct Aufgezeichnet {
+    QVector<DrawOp> ops;
+    Canvas canvas { std::make_unique<Aufnahme>(ops) };
+};
+
+void namen(const QStringList& n)
+{
+    for (int p = 1; p <= 5; ++p)
+        listenzeilen[p] = n.value(p - 1);
+}
+
+// The players in turn until the game is over.
+QList<int> zugfolge()
+{
+    QList<int> folge;
+    spielernummer = 0;
+    merker2 = 0;
+    while (gruppenspiel::spielerwechsel() == gruppenspiel::Wechsel::naechster)
+        folge << spielernummer;
+    EXPECT_EQ(spielernummer, 1);
+    EXPECT_EQ(merker2, 1);
+    return folge;
+}
+
+} // namespace
+
+TEST(Gruppenspiel, PlayersTakeTurnsInPlaceOrderSkippingFreePlaces)
+{
+    namen({ "Ali", "", "Bea" });
+    EXPECT_EQ(zugfolge(), (QList<int> { 1, 3 }));
+    namen({ "", " ", "Cem", "   ", "Dora" });
+    EXPECT_EQ(zugfolge(), (QList<int> { 3, 5 }));
+    namen({ " ", "  ", "", "", "" });
+    EXPECT_TRUE(zugfolge().isEmpty());
+}
+
+TEST(Gruppenspiel, TheEndOfTheGameLeavesEveryResultAsItWas)
+{
+    namen({ "", "Ali", "Bea" });
+    spielerstatus.fill(7);
+    spielernummer = 0;
+    ASSERT_EQ(gruppenspiel::spielerwechsel(), gruppenspiel::Wechsel::naechster);
+    EXPECT_EQ(spielernummer, 2);
+    EXPECT_EQ(spielerstatus[1], 0);
+    EXPECT_EQ(spielerstatus[2], 0);
+    spielerstatus[2] = 140;
+    ASSERT_EQ(gruppenspiel::spielerwechsel(false), gruppenspiel::Wechsel::naechster);
+    EXPECT_EQ(spielerstatus[3], 7); // no reset asked for
+    spielerstatus[3] = 500;
+    EXPECT_EQ(gruppenspiel::spielerwechsel(), gruppenspiel::Wechsel::spielende);
+    EXPECT_EQ(spielerstatus[2], 140);
+    EXPECT_EQ(spielerstatus[3], 500);
+}
+
+TEST(Gruppenspiel, StrokesOneToElevenDrawTheFigureAndNothingElseDrawsAnything)
+{
+    Aufgezeichnet a;
+    const DesignGrid g(1.0f, 1.0f);
+    for (int n : { 0, 12, -1 })
+        gruppenspiel::fehlerbild(a.canvas, g, n, 1);
+    EXPECT_TRUE(a.ops.isEmpty());
+    for (int n = 1; n <= 11; ++n)
+        gruppenspiel::fehlerbild(a.canvas, g, n, 4);
+    ASSERT_EQ(a.ops.size(), 11);
+    EXPECT_EQ(a.ops[0].kind, DrawOp::Kind::Arc);
+    EXPECT_EQ(a.ops[0].points, (QVector<QPoint> { { 20, 270 }, { 110, 350 }, { 115, 310 }, { 15, 310 } }));
+    EXPECT_EQ(a.ops[5].kind, DrawOp::Kind::Ellipse);
+    EXPECT_EQ(a.ops[10].points, (QVector<QPoint> { { 155, 170 }, { 177, 220 } }));
+    for (const DrawOp& op : a.ops) {
+        EXPECT_EQ(op.pen.width, 4);
+        EXPECT_EQ(op.brush.color, QColor(Qt::white));
+    }
+}
+
+TEST(Gruppenspiel, TheTimeBarGrowsToTheLimit)
+{
+    EXPECT_EQ(gruppenspiel::zeitgrenze(0), 60);
+    EXPECT_EQ(gruppenspiel::zeitgrenze(2), 300);
+    EXPECT_EQ(gruppenspiel::zeitgrenze(3), 0);
+    EXPECT_EQ(gruppenspiel::zeitgrenze(3, 60000), 60000);
+    EXPECT_EQ(gruppenspiel::balkenende(30, 60, 1.0f), 100);
+    EXPECT_EQ(gruppenspiel::balkenende(60, 120, 1.5f), 150);
+    Aufgezeichnet a;
+    gruppenspiel::balkenRot(a.canvas, DesignGrid(1.0f, 1.0f), 30, 60);
+    ASSERT_EQ(a.ops.size(), 1);
+    EXPECT_EQ(a.ops[0].points, (QVector<QPoint> { { 0, 50 }, { 100, 72 } }));
+    EXPECT_EQ(a.ops[0].brush.color, QColor(255, 0, 0));
+}
+
+TEST(Gruppenspiel, WinnerTablePlacesNamesByStatus)
+{
+    namen({ "Ali", "Bea", "Cem", "", "Eda" });
+    spielerstatus[1] = 0;
+    spielerstatus[2] = 140;
+    spielerstatus[3] = 150;
+    spielerstatus[4] = 0;
+    spielerstatus[5] = 500;
+    const auto liste = s_hm::siegerliste();
+    ASSERT_EQ(liste.size(), 3u);
+    EXPECT_EQ(liste[0].x, 10);
+    EXPECT_EQ(liste[0].y, 55);
+    EXPECT_EQ(liste[1].x, 150);
+    EXPECT_EQ(liste[2].x, 160);
+    EXPECT_EQ(liste[2].y, 115);
+}
+
+TEST(Gruppenspiel, StartNeedsAPlayerAndForThePathGameADirectionAndAStepCount)
+{
+    const struct {
+        int spiel, spieler;
+        const char* schritte;
+        int richtungen;
+        bool start;
+    } faelle[] = { { 5, 0, "9", 0, false }, { 5, 1, "", 0, true }, { 8, 3, "x", 0, true }, { 18, 1, "5", 1, true },
+        { 18, 0, "5", 1, false }, { 19, 1, "5", 0, false }, { 19, 1, "", 2, false }, { 18, 1, "1", 2, false },
+        { 18, 1, "x", 2, false }, { 19, 2, "29", 2, false }, { 19, 2, "2", 4, true }, { 3, 2, "2", 4, false } };
+    for (const auto& f : faelle)
+        EXPECT_EQ(s_hm::startErlaubt(f.spiel, f.spieler, QString::fromLatin1(f.schritte), f.richtungen), f.start)
+            << f.spiel << " " << f.schritte;
+}
+
+TEST(Zahlenraten, NumbersLieInRowsAndColumnsOfTheHundredField)
+{
+    EXPECT_EQ(s_zrat::feldlage(100), (s_zrat::Feldlage { 9, 10 }));
+    EXPECT_EQ(s_zrat::feldlage(10), (s_zrat::Feldlage { 0, 10 }));
+    EXPECT_EQ(s_zrat::feldlage(1), (s_zrat::Feldlage { 0, 1 }));
+    EXPECT_EQ(s_zrat::feldlage(37), (s_zrat::Feldlage { 3, 7 }));
+    EXPECT_EQ(s_zrat::kreuzpunkt({ 9, 10 }), QPoint(506, 529));
+    EXPECT_DOUBLE_EQ(s_zrat::strahlX(50), 333.0);
+}
+
+TEST(Zahlenraten, AMissCrossesOutExactlyTheNumbersItRulesOut)
+{
+    EXPECT_EQ(s_zrat::kreuze(100, 37), (std::vector<s_zrat::Feldlage> { { 9, 10 } }));
+    const auto unten = s_zrat::kreuze(10, 37);
+    ASSERT_EQ(unten.size(), 10u);
+    for (const auto& f : unten)
+        EXPECT_EQ(f.zeile, 0);
+    for (int v = 1; v <= 100; ++v) {
+        const int nummer = 37;
+        EXPECT_EQ(int(s_zrat::kreuze(v, nummer).size()), v > nummer ? 101 - v : v < nummer ? v : 0) << v;
+    }
+    EXPECT_TRUE(s_zrat::bewerten(100, 37) == s_zrat::Urteil::kleiner);
+    EXPECT_TRUE(s_zrat::bewerten(10, 37) == s_zrat::Urteil::groesser);
+    EXPECT_EQ(s_zrat::eingabewert("?"), 0);
+    EXPECT_EQ(s_zrat::eingabewert("0"), 0);
+    EXPECT_EQ(s_zrat::eingabewert("250"), 0);
+    EXPECT_EQ(s_zrat::eingabewert("007"), 7);
+}
+
+TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
+{
+    const auto k = s_zrat::frage(1, "50", 50, 37);
+    EXPECT_EQ(k.text, QString("kleiner als 50"));
+    EXPECT_TRUE(k.wahr);
+    const auto g = s_zrat::frage(3, "50", 50, 37);
+    EXPECT_EQ(g.text, QString::fromUtf8("größer als 50"));
+    EXPECT_FALSE(g.wahr);
+    EXPECT_FALSE(s_zrat::frage(1, "37", 37, 37).wahr);
+    EXPECT_FALSE(s_zrat::frage(3, "37", 37, 37).wahr);
+    EXPECT_FALSE(s_zrat::frage(2, "36", 36, 37).getroffen);
+    const auto d = s_zrat::frage(2, "37", 37, 37);
+    EXPECT_TRUE(d.getroffen);
+    EXPECT_EQ(d.text, QString("es ist die 37"));
+}

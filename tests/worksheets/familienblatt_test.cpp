@@ -1,0 +1,88 @@
+#include "blattfixture.h"
+#include "support/fixtures.h"
+#include "worksheets/a_zerl_logik.h"
+#include "worksheets/familienblatt_logik.h"
+
+#include <QDir>
+
+using namespace familienblatt;
+
+TEST(FamilienblattTest, TheFormsOfOnePlusTaskAndTheirSolutions)
+{
+    const QStringList zehn { " 3 + 4 = __", " 7 - 4 = __", " 3 + _ =  7", " 7 - _ =  3", "__ + 4 =  7", "__ - 4 =  3",
+        " 7 = 4 + __" };
+    const std::vector<int> loesungen { 7, 3, 4, 4, 3, 7, 3 };
+    for (int art = 1; art <= 7; ++art) {
+        EXPECT_EQ(familienblatt::aufgabentext(bereich10(), art, 3, 4, 7), zehn.at(art - 1));
+        EXPECT_EQ(loesung(art, 3, 4, 7), loesungen[size_t(art - 1)]);
+    }
+    EXPECT_EQ(familienblatt::aufgabentext(zehneruebergang(), 4, 8, 7, 15), "15 - _ =  8");
+    EXPECT_EQ(loesung(4, 8, 7, 15), 7);
+    EXPECT_EQ(familienblatt::aufgabentext(zwischen10und20(), 3, 14, 3, 17), "14 + __ = 17");
+    EXPECT_EQ(familienblatt::aufgabentext(zwischen10und20(), 1, 10, 10, 20).size(), 12);
+}
+
+TEST(FamilienblattTest, RowsFollowTheKindsAndPairsPutTheTaskUpTo10AboveItsAnalogue)
+{
+    const std::vector<int> codes(10, 34);
+    Blatt b = blatt(bereich10(), codes, { 8, 0, 5 }, 0, false);
+    ASSERT_EQ(b.zeilen.size(), 10u);
+    EXPECT_EQ(b.zeilen[7].text, " 3 + 4 = __");
+    EXPECT_EQ(b.zeilen[8].text, " 3 + _ =  7");
+    EXPECT_EQ(b.bildY[5], -1440);
+    EXPECT_EQ(blatt(bereich10(), codes, { 10 }, 0, true).bildY[5], -1540);
+
+    b = blatt(zwischen10und20(), std::vector<int>(10, 1403), { 0, 5 }, 0, true);
+    ASSERT_EQ(b.zeilen.size(), 10u);
+    EXPECT_EQ(b.zeilen[0].text, " 7 -  3 = __");
+    EXPECT_EQ(b.zeilen[0].textY, 185 - 480);
+    EXPECT_EQ(b.zeilen[5].text, "17 -  3 = __");
+    EXPECT_EQ(b.zeilen[5].textY, -15 - 480);
+    EXPECT_EQ(b.ergebnisliste, (std::vector<int> { 4, 4, 4, 4, 4, 14, 14, 14, 14, 14 }));
+    // A 10 drawn gives an upper task of " 0 + ...".
+    EXPECT_EQ(blatt(zwischen10und20(), std::vector<int>(10, 1003), { 5 }, 0, true).zeilen[0].text, " 0 +  3 = __");
+}
+
+using FamilienblattDruckTest = BlattTest;
+
+TEST_F(FamilienblattDruckTest, HalfPagesHaveACutLineAndAStripEach)
+{
+    const std::vector<int> codes { 12, 13, 21, 22, 31, 12, 13, 21, 22, 31 };
+    drucken(blatt(bereich10(), codes, { 10 }, 0, true), 2);
+    QStringList t = texte();
+    EXPECT_TRUE(t.contains("Ergebnisse:@150,-1430"));
+    EXPECT_TRUE(t.contains("3@450,-1430"));
+    EXPECT_TRUE(t.contains("Ergebnisse:@150,-2750"));
+    EXPECT_TRUE(t.contains("4@850,-2750"));
+    EXPECT_TRUE(t.contains("6)@230,-1695")); // row 6 at -1540
+    EXPECT_EQ(printer().recorded().last().copies, 2);
+
+    drucken(blatt(zehneruebergang(), { 19, 28, 37, 46, 55, 64, 73, 82, 91, 19 }, { 10 }, 1, true), 1);
+    t = texte();
+    EXPECT_TRUE(t.contains("Ergebnisse:@900,-1400"));
+    EXPECT_TRUE(t.contains("10@1180,-1400"));
+    EXPECT_TRUE(t.contains("10@1580,-1400"));
+    EXPECT_TRUE(t.contains("10@1580,-2710"));
+}
+
+TEST_F(FamilienblattDruckTest, EveryPictureOnEverySheetAsPdf)
+{
+    const std::vector<int> zehn { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> zue { 19, 28, 37, 46, 55, 64, 73, 82, 91, 87 };
+    const std::vector<int> zw { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (int grafik = 0; grafik <= 2; ++grafik)
+        for (const bool geteilt : { false, true }) {
+            const QString art = QStringLiteral("_%1_%2").arg(grafik).arg(geteilt ? "halb" : "ganz");
+            drucken(blatt(bereich10(), zehn, { 2, 2, 1, 1, 2, 1, 1 }, grafik, geteilt), 1);
+            ablegen("bereich10" + art);
+            drucken(blatt(zehneruebergang(), zue, { 2, 2, 2, 2, 1, 1 }, grafik, geteilt), 1);
+            ablegen("zehneruebergang" + art);
+            drucken(blatt(zwischen10und20(), zw, { 2, 2, 2, 2, 1, 1 }, grafik, geteilt), 1);
+            ablegen("zwischen10und20" + art);
+        }
+    for (int form = 1; form <= 4; ++form) {
+        zerlegen::drucken(zerlegen::blatt(form, { 2, 1, 1, 2, 1, 1, 2 }, false), 1);
+        ablegen(QStringLiteral("zerlegen_%1").arg(form));
+    }
+    EXPECT_EQ(printer().recorded().size(), 22);
+}

@@ -1,0 +1,189 @@
+#include "blattfixture.h"
+#include "platform/random.h"
+#include "support/fixtures.h"
+#include "worksheets/blattrahmen_logik.h"
+#include "worksheets/einmaleins_logik.h"
+#include "worksheets/knobelkasten_logik.h"
+
+#include <QDir>
+#include <set>
+
+using knobel::Kastenblatt;
+
+namespace {
+
+// The first operand of each task (the number the pool value went into).
+std::vector<int> ersteSummanden(const Kastenblatt& b, int art)
+{
+    const bool plus = art == 1 || art == 3 || art == 6;
+    return plus ? b.loesung[0] : b.loesung[2];
+}
+
+std::set<int> box(const std::vector<int>& werte, int k, int n)
+{
+    return std::set<int>(werte.begin() + k * n, werte.begin() + (k + 1) * n);
+}
+
+} // namespace
+
+TEST(KnobelkastenTest, TheRulesOfEachRangeHoldOverManySeeds)
+{
+    bool hundert = false, faktorWiederholt = false;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        RandSeed(seed);
+        for (int art = 5; art <= 7; ++art) {
+            const Kastenblatt b = knobel::additionsblatt(1, art, 6);
+            for (int k = 0; k < 3; ++k) {
+                const std::set<int> erste = box(ersteSummanden(b, art), k, 6);
+                EXPECT_EQ(erste.size(), 6u);
+                EXPECT_GE(*erste.begin(), 2);
+            }
+            for (size_t e = 0; e < 18; ++e) {
+                const int a = ersteSummanden(b, art)[e];
+                const int summe = art == 6 ? b.loesung[2][e] : b.loesung[0][e];
+                EXPECT_GE(summe, 11);
+                EXPECT_LE(summe, 18);
+                EXPECT_LE(a, 9);
+            }
+        }
+        const Kastenblatt zehner = knobel::additionsblatt(2, 2, 5);
+        for (size_t e = 0; e < 15; ++e) {
+            EXPECT_EQ(zehner.loesung[2][e] % 10, 0);
+            EXPECT_LE(zehner.loesung[2][e], 100);
+            hundert = hundert || zehner.loesung[2][e] == 100;
+        }
+        for (int art = 6; art <= 7; ++art) {
+            const Kastenblatt b = knobel::additionsblatt(3, art, 5);
+            for (size_t e = 0; e < 15; ++e) {
+                const int a = art == 6 ? b.loesung[0][e] : b.loesung[2][e];
+                const int z = b.loesung[1][e];
+                EXPECT_LT(a + z, 1000);
+                EXPECT_GE(a % 10 + z % 10, 10) << a << " + " << z;
+                EXPECT_LE((a / 10) % 10 + (z / 10) % 10 + 1, 9) << a << " + " << z;
+            }
+        }
+        for (int art = 0; art <= 7; ++art) {
+            const Kastenblatt b = knobel::additionsblatt(5, art, 6);
+            // The one-digit factor: left of "*" in kinds 0, 4, 6, right of ":" in 1, in the middle in 2, 3, 5, 7.
+            const std::vector<int>& f = art == 0 || art == 4 || art == 6 ? b.loesung[0]
+                : art == 1                                               ? b.loesung[2]
+                                                                         : b.loesung[1];
+            for (int k = 0; k < 3; ++k) {
+                const size_t verschieden = box(f, k, 6).size();
+                if (art <= 5)
+                    EXPECT_EQ(verschieden, 6u) << "Art " << art;
+                else
+                    faktorWiederholt = faktorWiederholt || verschieden < 6;
+            }
+        }
+    }
+    EXPECT_TRUE(hundert);
+    EXPECT_TRUE(faktorWiederholt);
+}
+
+TEST(KnobelkastenTest, ColumnsAreSortedPerBoxAndTheRowsShrinkWithTheBoxSize)
+{
+    RandSeed(3);
+    const Kastenblatt b = knobel::additionsblatt(2, 6, 4);
+    for (int s = 0; s < 3; ++s)
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_TRUE(std::is_sorted(b.spalten[size_t(s)].begin() + 4 * k, b.spalten[size_t(s)].begin() + 4 * k + 4));
+            EXPECT_EQ(box(b.spalten[size_t(s)], k, 4), box(b.loesung[size_t(s)], k, 4));
+        }
+    EXPECT_EQ(knobel::zeileY(0, 1, 4) - knobel::zeileY(0, 2, 4), 134);
+    EXPECT_EQ(knobel::zeileY(0, 1, 5) - knobel::zeileY(0, 2, 5), 109);
+    EXPECT_EQ(knobel::zeileY(1, 1, 6) - knobel::zeileY(1, 2, 6), 84);
+}
+
+TEST(KnobelkastenTest, SmallTableBoxesTakeTheChosenFactors)
+{
+    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+        RandSeed(seed);
+        const Kastenblatt b = knobel::einmaleinsblatt({ 3 }, { 2, 3, 4, 5, 6, 7, 8, 9 }, 0, 5);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(box(b.spalten[0], k, 5), (std::set<int> { 3 }));
+            EXPECT_EQ(box(b.spalten[1], k, 5).size(), 5u);
+        }
+        const Kastenblatt rest = knobel::einmaleinsblatt({ 6 }, { 2 }, 2, 4);
+        for (size_t e = 0; e < 12; ++e) {
+            EXPECT_EQ(rest.loesungsreste[e], 1);
+            EXPECT_EQ(rest.loesung[0][e], 13);
+        }
+    }
+}
+
+using KnobelDruckTest = BlattTest;
+
+TEST_F(KnobelDruckTest, TheStripKeepsEachGeneratedTask)
+{
+    Kastenblatt b;
+    b.n = 4;
+    b.zeichen1 = "=";
+    b.zeichen2 = "+";
+    b.loesung = { std::vector<int>(12, 7), std::vector<int>(12, 4), std::vector<int>(12, 3) };
+    b.spalten = b.loesung;
+    knobel::drucken(b, 1);
+    QStringList texte;
+    for (const DrawOp& op : printer().recorded().last().pages[0])
+        if (op.kind == DrawOp::Kind::Text && op.points[0].y() == -2450)
+            texte << QStringLiteral("%1@%2").arg(op.text).arg(op.points[0].x());
+    EXPECT_EQ(texte,
+        (QStringList { "Lösung:@340", "7  =@520", "4  +@640", "3@730", "7  =@1070", "4  +@1190", "3@1280", "7  =@1620",
+            "4  +@1740", "3@1830" }));
+}
+
+TEST_F(KnobelDruckTest, EveryRangeAndKindAsPdf)
+{
+    for (int bereich : { 1, 2, 3, 5 })
+        for (int n : { 4, 6 }) {
+            knobel::drucken(knobel::additionsblatt(bereich, n == 4 ? 1 : 6, n), 1);
+            ablegen(QStringLiteral("knobel_%1_%2").arg(bereich).arg(n));
+        }
+    for (int art = 0; art <= 3; ++art) {
+        knobel::drucken(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, art, 5), 1);
+        ablegen(QStringLiteral("knobel_1x1_%1").arg(art));
+    }
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 2, 3, 7 }, { 4, 6, 10 }, true));
+    einmaleins::drucken(einmaleins::felderblatt(vorrat), 1);
+    ablegen("felder_gemischt");
+    vorrat.setzen(einmaleins::paare({ 4, 7 }, {}, true));
+    einmaleins::drucken(einmaleins::felderblatt(vorrat), 1);
+    ablegen("felder_quadrate");
+    vorrat.setzen(einmaleins::paare({ 3, 6 }, { 4, 5, 9 }, false));
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    ablegen("hunderterfelder");
+    EXPECT_EQ(printer().recorded().size(), 15);
+}
+
+TEST(EinmaleinsTest, FieldsFillTwoColumnsAndThePoolGoesOnFromSheetToSheet)
+{
+    RandSeed(5);
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 4, 7 }, {}, true));
+    einmaleins::Felderblatt b = einmaleins::felderblatt(vorrat);
+    for (const auto& f : b.links)
+        EXPECT_EQ(f.a, f.b);
+    vorrat.setzen(einmaleins::paare({ 10 }, { 10 }, true));
+    b = einmaleins::felderblatt(vorrat);
+    EXPECT_EQ(b.links.size(), 4u);
+    EXPECT_EQ(b.rechts.size(), 4u);
+    vorrat.setzen(einmaleins::paare({ 2 }, { 2 }, true));
+    EXPECT_EQ(einmaleins::felderblatt(vorrat).ergebnisliste.size(), 24u);
+
+    // Consecutive sheets: every task once before any repeats.
+    vorrat.setzen(einmaleins::paare({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, true));
+    std::vector<int> folge;
+    while (folge.size() < 81) {
+        const einmaleins::Felderblatt s = einmaleins::felderblatt(vorrat);
+        for (const auto* spalte : { &s.links, &s.rechts })
+            for (const auto& f : *spalte)
+                folge.push_back(f.a * 100 + f.b);
+    }
+    EXPECT_EQ(std::set<int>(folge.begin(), folge.begin() + 81).size(), 81u);
+
+    vorrat.setzen(einmaleins::paare({ 3 }, { 4, 5 }, false));
+    const einmaleins::Hunderterblatt h = einmaleins::hunderterblatt(vorrat);
+    for (size_t t = 0; t + 1 < 20; t += 2)
+        EXPECT_EQ(std::set<int>({ h.ergebnisliste[t], h.ergebnisliste[t + 1] }), (std::set<int> { 12, 15 }));
+}

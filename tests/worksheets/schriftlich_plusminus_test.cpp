@@ -1,0 +1,220 @@
+#include "platform/random.h"
+#include "support/fixtures.h"
+#include "svseite.h"
+#include "worksheets/a_SV_p2_logik.h"
+#include "worksheets/a_sv_p1_logik.h"
+
+#include <set>
+
+namespace {
+
+int ziffer(int zahl, int stelle) // stelle 0 units, 1 tens, 2 hundreds
+{
+    for (int i = 0; i < stelle; ++i)
+        zahl /= 10;
+    return zahl % 10;
+}
+
+QString spaltenmarken(int a, int b)
+{
+    const int e = (ziffer(a, 0) + ziffer(b, 0)) / 10;
+    const int z = (ziffer(a, 1) + ziffer(b, 1) + e) / 10;
+    return QString(z ? u'1' : u' ') + QChar(e ? u'1' : u' ') + QChar(u' ');
+}
+
+} // namespace
+
+TEST(SchriftlichPlusMinus, EveryTypeKeepsItsRuleOverManySeeds)
+{
+    for (int variante = 1; variante <= 6; ++variante)
+        for (int typ = 1; typ <= 8; ++typ)
+            for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+                RandSeed(seed * 31 + std::uint32_t(typ));
+                const sv_p1::Aufgabe a = sv_p1::stellenwurf(typ, variante);
+                SCOPED_TRACE(QStringLiteral("v%1 t%2: %3 + %4 = %5 [%6]")
+                                 .arg(variante)
+                                 .arg(typ)
+                                 .arg(a.operand1)
+                                 .arg(a.operand2)
+                                 .arg(a.resultat)
+                                 .arg(a.uebertragsmarken)
+                                 .toStdString());
+                ASSERT_EQ(a.operand1 + a.operand2, a.resultat);
+                ASSERT_GE(a.operand1, 100);
+                ASSERT_GE(a.operand2, 100);
+                ASSERT_LT(a.resultat, 1000);
+                // The marks are the carries of the addition, that is the borrows of the subtraction.
+                ASSERT_EQ(a.uebertragsmarken, spaltenmarken(a.operand1, a.operand2));
+                if (typ == 8) ASSERT_TRUE(std::set<int>({ 1, 2, 3, 5, 6, 7 }).count(a.typ));
+                switch (a.typ) {
+                case 1:
+                    ASSERT_EQ(a.uebertragsmarken, "   ");
+                    break;
+                case 2:
+                    ASSERT_EQ(a.uebertragsmarken, "1  ");
+                    break;
+                case 3:
+                    ASSERT_EQ(a.uebertragsmarken, " 1 ");
+                    break;
+                case 4:
+                    ASSERT_TRUE(a.uebertragsmarken == "1  " || a.uebertragsmarken == " 1 ");
+                    break;
+                case 5:
+                    ASSERT_EQ(a.uebertragsmarken, "11 ");
+                    break;
+                case 6:
+                    if (variante == 1 || variante == 5) {
+                        ASSERT_EQ(ziffer(a.operand1, 1) + ziffer(a.operand2, 1), 9);
+                        ASSERT_NE(ziffer(a.operand1, 0), ziffer(a.operand2, 0));
+                    } else {
+                        ASSERT_EQ(ziffer(a.resultat, 1), ziffer(a.operand2, 1));
+                        ASSERT_NE(ziffer(a.resultat, 0), ziffer(a.operand2, 0));
+                    }
+                    break;
+                case 7:
+                    ASSERT_TRUE(a.resultat % 10 == 0 || ziffer(a.resultat, 1) == 0);
+                    ASSERT_GE(a.resultat, 300);
+                    break;
+                }
+            }
+}
+
+TEST(SchriftlichPlusMinus, GapsTakeOneDigitOfEachPlaceFromAnotherNumber)
+{
+    sv_p1::Aufgabe a;
+    a.operand1 = 347;
+    a.operand2 = 521;
+    a.resultat = 868;
+    const sv_p1::Luecken l = sv_p1::luecken(a, 2, 3, 1);
+    EXPECT_EQ(l.lueckentext1, "3.7");
+    EXPECT_EQ(l.lueckentext2, "52.");
+    EXPECT_EQ(l.lueckentext3, ".68");
+    EXPECT_EQ(l.lueckenziffern, "418");
+    sv_p1::Blatt b { 5, { a }, { l } };
+    EXPECT_EQ(sv_p1::streifenwert(b, 0), 418);
+    b.variante = 6;
+    EXPECT_EQ(sv_p1::streifenwert(b, 0), 814);
+    for (std::uint32_t seed = 1; seed <= 100; ++seed) {
+        RandSeed(seed);
+        const sv_p1::Luecken z = sv_p1::lueckenbau(a);
+        const std::set<int> stellen { int(z.lueckentext1.indexOf('.')), int(z.lueckentext2.indexOf('.')),
+            int(z.lueckentext3.indexOf('.')) };
+        ASSERT_EQ(stellen, (std::set<int> { 0, 1, 2 }));
+    }
+}
+
+TEST(SchriftlichPlusMinus, TaskFiveStandsInItsColumnsWithAndWithoutSquares)
+{
+    sv_p1::Blatt b;
+    b.variante = 1;
+    for (int k = 0; k < 21; ++k)
+        b.aufgaben.push_back({ 1, 347, 521, 868, QStringLiteral(" 1 ") });
+    b.luecken.assign(21, sv_p1::Luecken {});
+    const Svseite ohne([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, false); });
+    for (const auto& [text, x] : { std::pair { "3", 975 }, { "4", 1020 }, { "7", 1065 } })
+        EXPECT_TRUE(ohne.hat(text, x, -522)) << text;
+    EXPECT_TRUE(ohne.hat("+", 930, -582));
+    EXPECT_TRUE(ohne.hat(" 5)", 880, -538));
+    EXPECT_TRUE(ohne.hat(".", 1056, -717)); // the asked sum as dots, a little left
+    EXPECT_TRUE(ohne.hat("Ergebnisse:", 130, -2490));
+    EXPECT_TRUE(ohne.hat("868", 130, -2590));
+    EXPECT_TRUE(ohne.linien().contains("935,-708-1070,-708/3"));
+    EXPECT_EQ(ohne.texte().first(), "Addition            @135,-50");
+
+    const Svseite mit([&](Canvas& c) { sv_p1::zeichnen(c, b, 2, true); });
+    for (const auto& [text, x] : { std::pair { "3", 1025 }, { "4", 1090 }, { "7", 1155 } })
+        EXPECT_TRUE(mit.hat(text, x, -522)) << text;
+    EXPECT_TRUE(mit.hat("+", 960, -582));
+    EXPECT_TRUE(mit.hat("6", 1090, -717));
+    EXPECT_TRUE(mit.hat("1", 1090, -652)); // the units carry over the tens
+    EXPECT_TRUE(mit.hat("Lösungsblatt", 1000, -50));
+    EXPECT_FALSE(mit.texte().join(' ').contains("Ergebnisse:"));
+    EXPECT_EQ(mit.linien().size(), 36 + 28 + 21);
+}
+
+TEST(SchriftlichPlusMinus, GapSheetsListTheMissingDigitsInColumns)
+{
+    sv_p1::Aufgabe a { 1, 347, 521, 868, QStringLiteral("   ") };
+    sv_p1::Blatt b { 6, { a }, { sv_p1::luecken(a, 2, 3, 1) } };
+    const Svseite s([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, false); });
+    EXPECT_EQ(s.zeile(-197), (QStringList { ".", "6", "8" }));
+    EXPECT_EQ(s.zeile(-262), (QStringList { "5", "2", "." }));
+    EXPECT_EQ(s.zeile(-392), (QStringList { "3", ".", "7" }));
+    EXPECT_TRUE(s.hat("-", 375, -257));
+    EXPECT_TRUE(s.hat("Lösungszahlen", 130, -2490));
+    EXPECT_TRUE(s.hat("8", 584, -2490));
+    EXPECT_TRUE(s.hat("1", 584, -2535));
+    EXPECT_TRUE(s.hat("4", 584, -2580));
+}
+
+TEST(SchriftlichDreiZahlen, TypesKeepTheirColumnsAndMarks)
+{
+    EXPECT_EQ(sv_p2::aufgabe(146, 235, 127).uebertragsmarken, " 11 ");
+    EXPECT_EQ(sv_p2::aufgabe(146, 235, 127).summe, 508);
+    EXPECT_EQ(sv_p2::aufgabe(999, 999, 999).uebertragsmarken, "222 ");
+    EXPECT_EQ(sv_p2::aufgabe(305, 60, 47).uebertragsmarken, " 11 ");
+    for (int typ = 1; typ <= 6; ++typ)
+        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+            RandSeed(seed * 7 + std::uint32_t(typ));
+            const sv_p2::Aufgabe a = sv_p2::stellenwurf(typ);
+            SCOPED_TRACE(QStringLiteral("t%1: %2 + %3 + %4 [%5]")
+                             .arg(typ)
+                             .arg(a.zahl1)
+                             .arg(a.zahl2)
+                             .arg(a.zahl3)
+                             .arg(a.uebertragsmarken)
+                             .toStdString());
+            ASSERT_EQ(a.uebertragsmarken, sv_p2::aufgabe(a.zahl1, a.zahl2, a.zahl3).uebertragsmarken);
+            ASSERT_EQ(a.tausendermerker, a.summe > 999 ? 1 : 0);
+            const std::vector<int> z { a.zahl1, a.zahl2, a.zahl3 };
+            bool null = false;
+            for (int n : { a.zahl2, a.zahl3 })
+                null = null || ziffer(n, 0) == 0 || ziffer(n, 1) == 0;
+            switch (a.typ) {
+            case 1:
+                ASSERT_EQ(a.uebertragsmarken, "    ");
+                for (int n : z)
+                    for (int s = 0; s < 3; ++s)
+                        ASSERT_NE(ziffer(n, s), 0);
+                break;
+            case 2:
+                ASSERT_EQ(a.uebertragsmarken, "    ");
+                ASSERT_TRUE(null);
+                break;
+            case 3:
+                ASSERT_LT(a.summe, 1000);
+                ASSERT_EQ(a.uebertragsmarken[0], ' ');
+                break;
+            case 4:
+                ASSERT_GE(a.summe, 1000);
+                break;
+            case 5:
+                ASSERT_EQ(a.uebertragsmarken.mid(1), "11 ");
+                ASSERT_GE(a.zahl1, 100);
+                ASSERT_TRUE(a.zahl2 < 100 || a.zahl3 < 100);
+                ASSERT_GT(a.zahl2, 0);
+                ASSERT_GT(a.zahl3, 0);
+                break;
+            default:
+                FAIL() << "fill type not resolved";
+            }
+        }
+}
+
+TEST(SchriftlichDreiZahlen, MinusSignsMoveLeftUnderAFourDigitMinuend)
+{
+    sv_p2::Blatt b { 2, { sv_p2::aufgabe(999, 999, 999), sv_p2::aufgabe(146, 235, 127) } };
+    const Svseite s([&](Canvas& c) { sv_p2::zeichnen(c, b, 0, true); });
+    EXPECT_TRUE(s.hat("-", 310, -257));
+    EXPECT_TRUE(s.hat("-", 310, -322));
+    EXPECT_TRUE(s.hat("-", 910, -257));
+    EXPECT_EQ(s.zeile(-197), (QStringList { "2", "9", "9", "7", " ", "5", "0", "8" }));
+    EXPECT_EQ(s.zeile(-457), (QStringList { " ", "9", "9", "9", " ", "1", "4", "6" }));
+    EXPECT_EQ(s.zeile(-392), (QStringList { "2", "2", "2", " ", " ", "1", "1", " " }));
+    const Svseite u([&](Canvas& c) { sv_p2::zeichnen(c, b, 1, false); });
+    EXPECT_TRUE(u.hat("-", 375, -257));
+    EXPECT_TRUE(u.hat("7", 635, -197));
+    EXPECT_TRUE(u.hat("Ergebnisse:", 130, -2540));
+    EXPECT_TRUE(u.hat("146", 143, -2640));
+    EXPECT_TRUE(u.linien().contains("390,-448-650,-448/3"));
+}

@@ -1,0 +1,197 @@
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+#include "worksheets/a_ueber.h"
+#include "worksheets/blattdruck.h"
+
+#include <QTest>
+#include <set>
+
+using namespace ueberschlag;
+
+namespace {
+
+Formen nur(std::initializer_list<int> formen)
+{
+    Formen f {};
+    for (int i : formen)
+        f[size_t(i)] = true;
+    return f;
+}
+
+// The texts of a recorded page with their positions.
+QList<DrawOp> texte(const Printer::Document& doc)
+{
+    QList<DrawOp> t;
+    for (const DrawOp& op : doc.pages.first())
+        if (op.kind == DrawOp::Kind::Text) t << op;
+    return t;
+}
+
+} // namespace
+
+TEST(UeberschlagLogik, ResultsFallIntoTheirColoursRangeAndTheFootListsEveryTaskOnce)
+{
+    for (std::uint32_t samen = 1; samen <= 40; ++samen) {
+        RandSeed(samen);
+        const Blatt plus = erzeugen(Addition, 0, {});
+        std::multiset<int> alle;
+        for (size_t k = 0; k < 3; ++k)
+            for (int t : plus.farblisten[k]) {
+                alle.insert(t);
+                const int summe = plus.aufgaben[size_t(t - 1)].resultat;
+                EXPECT_GE(summe, 200 * int(k + 1) + 201);
+                EXPECT_LE(summe, 200 * int(k + 1) + 398);
+            }
+        std::multiset<int> soll;
+        for (int t = 1; t <= 60; ++t)
+            soll.insert(t);
+        EXPECT_EQ(alle, soll);
+
+        const Blatt minus = erzeugen(Subtraktion, 3, {});
+        for (const Aufgabe& a : minus.aufgaben) {
+            EXPECT_LE(a.resultat, 9999);
+            EXPECT_EQ(a.resultat - a.operand2, a.operand1);
+            EXPECT_GE(a.operand1, 2000 * a.klasse);
+            EXPECT_LE(a.operand1, 2000 * a.klasse + 1999);
+        }
+        for (const Aufgabe& a : erzeugen(Multiplikation, 0, nur({ 4 })).aufgaben)
+            for (int faktor : { a.operand1, a.operand2 }) {
+                EXPECT_GE(faktor, 21);
+                EXPECT_LE(faktor, 99);
+                EXPECT_NE(faktor % 10, 0);
+            }
+        for (const Aufgabe& a : erzeugen(Division, 0, nur({ 6 })).aufgaben) {
+            EXPECT_GE(a.resultat, 10000);
+            EXPECT_LE(a.resultat, 99999);
+            EXPECT_GE(a.operand1, 100);
+            EXPECT_LE(a.operand1, 999);
+            EXPECT_EQ(a.resultat, a.operand1 * a.operand2);
+        }
+    }
+}
+
+TEST(UeberschlagLogik, TheFormsOrderTheFactorsAsTheirNamesSay)
+{
+    RandSeed(3);
+    for (const Aufgabe& a : erzeugen(Multiplikation, 0, nur({ 0 })).aufgaben)
+        EXPECT_TRUE(a.operand1 < 10 && a.operand2 >= 100);
+    for (const Aufgabe& a : erzeugen(Multiplikation, 0, nur({ 3 })).aufgaben)
+        EXPECT_TRUE(a.operand1 >= 100 && a.operand2 >= 10 && a.operand2 < 100);
+}
+
+class UeberschlagDruck : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+};
+
+TEST_F(UeberschlagDruck, UnderEachOtherTheSubtrahendIsUnderlinedAndLongListsAreSpread)
+{
+    RandSeed(5);
+    Blatt blatt = erzeugen(Subtraktion, 1, {});
+    blatt.farblisten = { std::vector<int>(31, 1), std::vector<int>(20, 2), std::vector<int>(9, 3) };
+    blattdruck::drucken(QStringLiteral("Test"), 1, [&](Canvas& c) { draw(c, blatt); });
+    const QList<DrawOp> t = texte(printer().recorded().first());
+    const auto bei = [&](int x, int y) {
+        for (const DrawOp& op : t)
+            if (op.points.first() == QPoint(x, y)) return op;
+        return DrawOp {};
+    };
+    EXPECT_EQ(bei(190, -765).text, "7)");
+    const DrawOp unten = bei(290, -810);
+    EXPECT_TRUE(unten.text.startsWith("- ")) << unten.text.toStdString();
+    EXPECT_TRUE(unten.font.underline);
+    EXPECT_FALSE(bei(290, -760).font.underline);
+    // 31 gelb numbers end at the right margin, not beyond it.
+    EXPECT_EQ(bei(250 + 1700, -2510).text, "1");
+    EXPECT_EQ(bei(250 + 57 * 20, -2610).text, "2");
+}
+
+TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening)
+{
+    TForm28 form;
+    Form::setModalDriver([&](Form&) {
+        EXPECT_FALSE(form.Button8->isEnabled());
+        form.Button6->Click();
+        form.ListBox2->setSelected(4, true);
+        form.ListBox2->OnClick();
+        EXPECT_TRUE(form.Button8->isEnabled());
+        form.Edit8->clear();
+        programmcode = 2; // another sheet in between
+        form.Button8->Click();
+        EXPECT_EQ(form.Edit8->text(), "1");
+        grabToPng(&form, "a_ueber");
+        form.Button4->Click();
+    });
+    form.showModal();
+    ASSERT_EQ(printer().recorded().size(), 1);
+    EXPECT_EQ(printer().recorded().first().copies, 1);
+    EXPECT_EQ(form.gedruckt().rechenart, Multiplikation);
+
+    form.Edit8->setText("4");
+    Form::setModalDriver([&](Form&) {
+        EXPECT_EQ(form.Edit8->text(), "1");
+        EXPECT_FALSE(form.ListBox2->Selected(4));
+        EXPECT_FALSE(form.Button8->isEnabled());
+        form.Button2->Click();
+        EXPECT_EQ(form.zeile1->caption(), "60 Aufgaben    HZE   +   HZE       (nebeneinander)");
+        EXPECT_FALSE(form.Button8->isEnabled());
+        QTest::mouseClick(form.RadioGroup1->button(3), Qt::LeftButton);
+        EXPECT_TRUE(form.Button8->isEnabled());
+        form.Button3->Click();
+        EXPECT_EQ(form.zeile4unten->caption(), "-  THZE");
+        form.Button8->Click();
+        form.Button4->Click();
+    });
+    form.showModal();
+    EXPECT_EQ(form.gedruckt().rechenart, Subtraktion);
+    EXPECT_EQ(form.gedruckt().variante, 3);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(UeberschlagDruck, EveryOperationAndLayoutPrintsItsTitleAndRanges)
+{
+    struct Fall {
+        int rechenart, variante;
+        Formen formen;
+        const char* titel;
+        const char* blau;
+    };
+    const Fall faelle[] = {
+        { Addition, 0, {}, "Überschläge  +", "600 ..... 800" },
+        { Addition, 1, {}, "Überschläge  +", "600 ..... 800" },
+        { Addition, 2, {}, "Überschläge  +", "6000 ..... 8000" },
+        { Addition, 3, {}, "Überschläge  +", "6000 ..... 8000" },
+        { Subtraktion, 0, {}, "Überschläge  -", "400 ..... 600" },
+        { Subtraktion, 1, {}, "Überschläge  -", "400 ..... 600" },
+        { Subtraktion, 2, {}, "Überschläge  -", "4000 ..... 6000" },
+        { Subtraktion, 3, {}, "Überschläge  -", "4000 ..... 6000" },
+        { Multiplikation, 0, nur({ 0, 1, 2, 3, 4 }), "Überschläge  *", "4000 ..... 7000" },
+        { Division, 0, nur({ 5, 6 }), "Überschläge  :", "400 ..... 700" },
+    };
+    for (const Fall& f : faelle) {
+        RandSeed(11);
+        const Blatt blatt = erzeugen(f.rechenart, f.variante, f.formen);
+        blattdruck::drucken(QStringLiteral("Test"), 1, [&](Canvas& c) { draw(c, blatt); });
+        QStringList t;
+        for (const DrawOp& op : texte(printer().lastDocument()))
+            t << op.text;
+        EXPECT_TRUE(t.contains(f.titel)) << f.titel;
+        EXPECT_TRUE(t.contains(f.blau)) << f.blau;
+        Printer::writePdf(printer().lastDocument(),
+            QStringLiteral(TAVI_TEST_OUTPUT "/ueberschlag_%1_%2.pdf").arg(f.rechenart).arg(f.variante));
+    }
+}
