@@ -74,6 +74,7 @@ TEST_F(DverwTest, ANewListOfThreeNamesWithItsFolders)
     oeffnen(w, [&] {
         EXPECT_EQ(w.caption(), "Dateiverwaltung");
         EXPECT_EQ(w.focusWidget(), w.Button10);
+        EXPECT_EQ(w.Label11->caption(), "Bitte arbeiten Sie mit dem Dateimanager und einem Texteditor.");
         grabToPng(&w, "dverw_start");
         klick(w.Button1);
         EXPECT_TRUE(w.Nameneingabe->isVisible());
