@@ -3,6 +3,9 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "worksheets/a_bl_kri.h"
+#include "worksheets/a_komma_logik.h"
+#include "worksheets/a_ueber_logik.h"
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
 
@@ -33,6 +36,38 @@ void Rahmen(benchmark::State& state)
     }
 }
 BENCHMARK(Rahmen)->Unit(benchmark::kMillisecond);
+
+// Sixty multiplication tasks of every form, each drawn again until it fits its colour.
+void Ueberschlag(benchmark::State& state)
+{
+    const ueberschlag::Formen alle { true, true, true, true, true, true, true };
+    for (auto _ : state) {
+        const ueberschlag::Blatt blatt = ueberschlag::erzeugen(ueberschlag::Multiplikation, 0, alle);
+        blattdruck::drucken(QStringLiteral("Überschlag"), 1, [&](Canvas& c) { ueberschlag::draw(c, blatt); });
+    }
+}
+BENCHMARK(Ueberschlag)->Unit(benchmark::kMillisecond);
+
+// A money sheet of all forms, its task sheet and its solution sheet.
+void Komma(benchmark::State& state)
+{
+    int zaehler = 0;
+    for (auto _ : state) {
+        const komma::Blatt blatt = komma::erzeugen(0, { 1, 2, 3, 4 }, 0, zaehler);
+        for (const bool loesung : { false, true })
+            blattdruck::drucken(QStringLiteral("Komma"), 1, [&](Canvas& c) { komma::draw(c, blatt, loesung); });
+    }
+}
+BENCHMARK(Komma)->Unit(benchmark::kMillisecond);
+
+// The template with the most figures: three thousands of circles.
+void Blanco(benchmark::State& state)
+{
+    for (auto _ : state)
+        blattdruck::drucken(
+            QStringLiteral("Blanco"), 1, [](Canvas& c) { kringel::draw(c, kringel::Feld::Tausender2reihig); });
+}
+BENCHMARK(Blanco)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
