@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "worksheets/a_bl_kri.h"
+#include "worksheets/a_domino_logik.h"
 #include "worksheets/a_komma_logik.h"
 #include "worksheets/a_ueber_logik.h"
 #include "worksheets/blattdruck.h"
@@ -68,6 +69,16 @@ void Blanco(benchmark::State& state)
             QStringLiteral("Blanco"), 1, [](Canvas& c) { kringel::draw(c, kringel::Feld::Tausender2reihig); });
 }
 BENCHMARK(Blanco)->Unit(benchmark::kMillisecond);
+
+// The domino ring that takes the most shuffles: the sum 6 with its fixed halves.
+void Domino(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const domino::Blatt blatt = domino::erzeugen(domino::Summe, 6, 0);
+        blattdruck::drucken(QStringLiteral("Domino"), 1, [&](Canvas& c) { domino::draw(c, blatt); });
+    }
+}
+BENCHMARK(Domino)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -30,6 +30,7 @@
 #include "shell/tav_i.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
+#include "worksheets/a_domino.h"
 #include "worksheets/a_komma.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/ablhaupt.h"
@@ -95,7 +96,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form3, "TForm3", "Bereich bis 10", {} },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", echt<TForm5>() },
-        { &Form26, "TForm26", "Domino", {} },
+        { &Form26, "TForm26", "Domino", echt<TForm26>() },
         { &Form17, "TForm17", "halbschriftlich", {} },
         { &Form18, "TForm18", "hs_4", {} },
         { &Form19, "TForm19", "hs_5", {} },
