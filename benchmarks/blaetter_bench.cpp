@@ -6,6 +6,7 @@
 #include "worksheets/a_bl_kri.h"
 #include "worksheets/a_domino_logik.h"
 #include "worksheets/a_komma_logik.h"
+#include "worksheets/a_r_100_logik.h"
 #include "worksheets/a_ueber_logik.h"
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
@@ -79,6 +80,20 @@ void Domino(benchmark::State& state)
     }
 }
 BENCHMARK(Domino)->Unit(benchmark::kMillisecond);
+
+// The slowest Raum-100 level: two tens numbers without a carry, whose set restarts at every clash.
+void Raum100(benchmark::State& state)
+{
+    for (auto _ : state) {
+        raum100::Blatt blatt;
+        blatt.titel = QStringLiteral("gemischte Zehnerzahlen (5)        Name: _____________");
+        blatt.grafik = raum100::Felder;
+        blatt.formen = { 1, 2, 3, 4, 5, 6 };
+        blatt.aufgaben = raum100::zweiZehnerzahlen(5);
+        blattdruck::drucken(QStringLiteral("gemZgemZ"), 1, [&](Canvas& c) { raum100::draw(c, blatt); });
+    }
+}
+BENCHMARK(Raum100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -28,10 +28,13 @@
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
+#include "worksheets/a_ZEPMZE.h"
+#include "worksheets/a_ZEPM_E.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
 #include "worksheets/a_domino.h"
 #include "worksheets/a_komma.h"
+#include "worksheets/a_r_100.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/ablhaupt.h"
 
@@ -104,7 +107,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form24, "TForm24", "knk8var", {} },
         { &Form25, "TForm25", "kbk4var", {} },
         { &Form27, "TForm27", "Komma", echt<TForm27>() },
-        { &Form14, "TForm14", "Raum 100 (+/-)", {} },
+        { &Form14, "TForm14", "Raum 100 (+/-)", echt<TForm14>() },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", {} },
         { &Form11, "TForm11", "SV_d", {} },
         { &Form9, "TForm9", "SV_m1", {} },
@@ -112,8 +115,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form7, "TForm7", "", {} },
         { &Form8, "TForm8", "", {} },
         { &Form28, "TForm28", "Überschlag", echt<TForm28>() },
-        { &Form15, "TForm15", "gemZpmE", {} },
-        { &Form16, "TForm16", "gemZgemZ", {} },
+        { &Form15, "TForm15", "gemZpmE", echt<TForm15>() },
+        { &Form16, "TForm16", "gemZgemZ", echt<TForm16>() },
         { &Form4, "TForm4", " Mengen zerlegen", {} },
         { &Form12, "TForm12", "Zehnerübergang", {} },
         { &Form13, "TForm13", "zwischen 10 und 20", {} },

@@ -16,3 +16,11 @@ public:
     virtual ~KnobelVorbereitung() = default;
     virtual void Button5Zuerst() = 0;
 };
+
+// "Knobelkästen": the "Raum 100" menu makes its button for the space up to 100 (Button1) the first in the
+// tab order before showing it.
+class KnobelHundertVorbereitung {
+public:
+    virtual ~KnobelHundertVorbereitung() = default;
+    virtual void Button1Zuerst() = 0;
+};
