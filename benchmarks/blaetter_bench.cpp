@@ -5,6 +5,7 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "worksheets/a_bl_kri.h"
 #include "worksheets/a_domino_logik.h"
+#include "worksheets/a_hsv_pm_logik.h"
 #include "worksheets/a_komma_logik.h"
 #include "worksheets/a_r_100_logik.h"
 #include "worksheets/a_ueber_logik.h"
@@ -94,6 +95,20 @@ void Raum100(benchmark::State& state)
     }
 }
 BENCHMARK(Raum100)->Unit(benchmark::kMillisecond);
+
+// A half-written division sheet of all four patterns and a completing sheet.
+void Halbschrift(benchmark::State& state)
+{
+    const std::vector<int> muster { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };
+    for (auto _ : state) {
+        const halbschrift::Seite teilen
+            = halbschrift::musterseite(halbschrift::Division, muster, halbschrift::erzeugen(halbschrift::Division, 2));
+        const halbschrift::Seite ergaenzen = halbschrift::ergaenzungsseite(muster, halbschrift::ergaenzungen());
+        for (const halbschrift::Seite* s : { &teilen, &ergaenzen })
+            blattdruck::drucken(QStringLiteral("hs"), 1, [&](Canvas& c) { halbschrift::draw(c, *s); });
+    }
+}
+BENCHMARK(Halbschrift)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

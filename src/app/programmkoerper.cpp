@@ -33,6 +33,9 @@
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
 #include "worksheets/a_domino.h"
+#include "worksheets/a_hsv.h"
+#include "worksheets/a_hsv_pm.h"
+#include "worksheets/a_hsverg.h"
 #include "worksheets/a_komma.h"
 #include "worksheets/a_r_100.h"
 #include "worksheets/a_ueber.h"
@@ -100,9 +103,9 @@ const Fenster* fensterliste(int& anzahl)
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", echt<TForm5>() },
         { &Form26, "TForm26", "Domino", echt<TForm26>() },
-        { &Form17, "TForm17", "halbschriftlich", {} },
-        { &Form18, "TForm18", "hs_4", {} },
-        { &Form19, "TForm19", "hs_5", {} },
+        { &Form17, "TForm17", "halbschriftlich", echt<TForm17>() },
+        { &Form18, "TForm18", "hs_4", echt<TForm18>() },
+        { &Form19, "TForm19", "hs_5", echt<TForm19>() },
         { &Form23, "TForm23", "Knobelkästen", {} },
         { &Form24, "TForm24", "knk8var", {} },
         { &Form25, "TForm25", "kbk4var", {} },

@@ -1,8 +1,12 @@
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
+#include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "support/fixtures.h"
+#include "worksheets/a_hsv.h"
+#include "worksheets/a_hsv_pm.h"
+#include "worksheets/a_hsverg.h"
 #include "worksheets/a_komma.h"
 #include "worksheets/a_r_100.h"
 #include "worksheets/ablhaupt.h"
@@ -81,5 +85,43 @@ TEST_F(BlaetterUebergabe, TheRaum100MenuOpensItsSheetsTheKnobelkaestenAndTheDomi
     });
     hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form15, Form16, Form23, Form26 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheSheets)
+{
+    auto* menue = dynamic_cast<TForm17*>(Form17);
+    auto* muster = dynamic_cast<TForm18*>(Form18);
+    auto* ergaenzen = dynamic_cast<TForm19*>(Form19);
+    ASSERT_TRUE(menue && muster && ergaenzen);
+    printer().setRecording(true);
+    printer().clearRecorded();
+    QList<Form*> gezeigt;
+    Form::setModalDriver([&](Form& f) {
+        gezeigt << &f;
+        if (&f == menue) {
+            grabToPng(menue, "a_hsv");
+            menue->Button6->Click();
+            menue->Button7->Click();
+            menue->Button4->Click();
+        } else if (&f == muster) {
+            EXPECT_EQ(muster->Label8->caption(), "252 : 7 = __ ------------ 210 : 7 = __  42 : 7 = __");
+            EXPECT_EQ(muster->Label17->caption(), "mittleres 1x1");
+            muster->Edits[2]->setText("12");
+            grabToPng(muster, "a_hsv_pm");
+            muster->Button2->Click();
+            muster->Button4->Click();
+        } else {
+            EXPECT_EQ(ergaenzen->Label4->caption(), " 56 + __ = __ --------------  56 +  _ = __   __ + __ = __");
+            grabToPng(ergaenzen, "a_hsverg_menue");
+            f.Close();
+        }
+    });
+    menue->showModal();
+    EXPECT_EQ(gezeigt, (QList<Form*> { menue, muster, ergaenzen }));
+    ASSERT_EQ(printer().recorded().size(), 1);
+    EXPECT_TRUE(printer().recorded().first().pageTexts().first().join("").contains(":"));
+    EXPECT_EQ(muster->gedruckt().zeilen[0][1].left(3), "___");
+    printer().setRecording(false);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
