@@ -166,4 +166,15 @@ TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
     EXPECT_TRUE(punkte.contains(QPoint(620, -158)));
     EXPECT_TRUE(punkte.contains(QPoint(335, -570)));
     EXPECT_EQ(punkte.size(), 1 + 36);
+
+    // Every operation with all four patterns, to look at.
+    const std::vector<int> alle { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
+        RandSeed(std::uint32_t(rechenart));
+        printer().beginDoc(QStringLiteral("hs_4"));
+        draw(printer().canvas(), musterseite(rechenart, alle, erzeugen(rechenart, 2)));
+        printer().endDoc();
+        Printer::writePdf(
+            printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_4_muster_%1.pdf").arg(rechenart));
+    }
 }
