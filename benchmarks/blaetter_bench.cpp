@@ -3,12 +3,17 @@
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "worksheets/a_bl_kri.h"
+#include "worksheets/a_domino_logik.h"
+#include "worksheets/a_hsv_pm_logik.h"
+#include "worksheets/a_komma_logik.h"
+#include "worksheets/a_r_100_logik.h"
 #include "worksheets/a_sv_d1_logik.h"
 #include "worksheets/a_SV_m1_logik.h"
 #include "worksheets/a_SV_m2_logik.h"
-#include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_sv_p1_logik.h"
 #include "worksheets/a_SV_p2_logik.h"
+#include "worksheets/a_ueber_logik.h"
 #include "worksheets/a_zerl_logik.h"
 #include "worksheets/awina.h"
 #include "worksheets/blattdruck.h"
@@ -165,6 +170,75 @@ void SchriftlichDurch(benchmark::State& state)
     }
 }
 BENCHMARK(SchriftlichDurch)->Unit(benchmark::kMillisecond);
+// Sixty multiplication tasks of every form, each drawn again until it fits its colour.
+void Ueberschlag(benchmark::State& state)
+{
+    const ueberschlag::Formen alle { true, true, true, true, true, true, true };
+    for (auto _ : state) {
+        const ueberschlag::Blatt blatt = ueberschlag::erzeugen(ueberschlag::Multiplikation, 0, alle);
+        blattdruck::drucken(QStringLiteral("Überschlag"), 1, [&](Canvas& c) { ueberschlag::draw(c, blatt); });
+    }
+}
+BENCHMARK(Ueberschlag)->Unit(benchmark::kMillisecond);
+
+// A money sheet of all forms, its task sheet and its solution sheet.
+void Komma(benchmark::State& state)
+{
+    int zaehler = 0;
+    for (auto _ : state) {
+        const komma::Blatt blatt = komma::erzeugen(0, { 1, 2, 3, 4 }, 0, zaehler);
+        for (const bool loesung : { false, true })
+            blattdruck::drucken(QStringLiteral("Komma"), 1, [&](Canvas& c) { komma::draw(c, blatt, loesung); });
+    }
+}
+BENCHMARK(Komma)->Unit(benchmark::kMillisecond);
+
+// The template with the most figures: three thousands of circles.
+void Blanco(benchmark::State& state)
+{
+    for (auto _ : state)
+        blattdruck::drucken(
+            QStringLiteral("Blanco"), 1, [](Canvas& c) { kringel::draw(c, kringel::Feld::Tausender2reihig); });
+}
+BENCHMARK(Blanco)->Unit(benchmark::kMillisecond);
+
+// The domino ring that takes the most shuffles: the sum 6 with its fixed halves.
+void Domino(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const domino::Blatt blatt = domino::erzeugen(domino::Summe, 6, 0);
+        blattdruck::drucken(QStringLiteral("Domino"), 1, [&](Canvas& c) { domino::draw(c, blatt); });
+    }
+}
+BENCHMARK(Domino)->Unit(benchmark::kMillisecond);
+
+// The slowest Raum-100 level: two tens numbers without a carry, whose set restarts at every clash.
+void Raum100(benchmark::State& state)
+{
+    for (auto _ : state) {
+        raum100::Blatt blatt;
+        blatt.titel = QStringLiteral("gemischte Zehnerzahlen (5)        Name: _____________");
+        blatt.grafik = raum100::Felder;
+        blatt.formen = { 1, 2, 3, 4, 5, 6 };
+        blatt.aufgaben = raum100::zweiZehnerzahlen(5);
+        blattdruck::drucken(QStringLiteral("gemZgemZ"), 1, [&](Canvas& c) { raum100::draw(c, blatt); });
+    }
+}
+BENCHMARK(Raum100)->Unit(benchmark::kMillisecond);
+
+// A half-written division sheet of all four patterns and a completing sheet.
+void Halbschrift(benchmark::State& state)
+{
+    const std::vector<int> muster { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };
+    for (auto _ : state) {
+        const halbschrift::Seite teilen
+            = halbschrift::musterseite(halbschrift::Division, muster, halbschrift::erzeugen(halbschrift::Division, 2));
+        const halbschrift::Seite ergaenzen = halbschrift::ergaenzungsseite(muster, halbschrift::ergaenzungen());
+        for (const halbschrift::Seite* s : { &teilen, &ergaenzen })
+            blattdruck::drucken(QStringLiteral("hs"), 1, [&](Canvas& c) { halbschrift::draw(c, *s); });
+    }
+}
+BENCHMARK(Halbschrift)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -46,19 +46,25 @@
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_ber_10.h"
-#include "worksheets/a_SV_m1.h"
-#include "worksheets/a_SV_m2.h"
-#include "worksheets/a_SV_p2.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
+#include "worksheets/a_domino.h"
+#include "worksheets/a_hsv.h"
+#include "worksheets/a_hsv_pm.h"
+#include "worksheets/a_hsverg.h"
 #include "worksheets/a_knk.h"
 #include "worksheets/a_knk1.h"
 #include "worksheets/a_knk2.h"
 #include "worksheets/a_komma.h"
+#include "worksheets/a_r_100.h"
 #include "worksheets/a_sv.h"
 #include "worksheets/a_sv_d1.h"
+#include "worksheets/a_SV_m1.h"
+#include "worksheets/a_SV_m2.h"
 #include "worksheets/a_sv_p1.h"
 #include "worksheets/a_SV_p2.h"
+#include "worksheets/a_ZEPM_E.h"
+#include "worksheets/a_ZEPMZE.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/a_zerl.h"
 #include "worksheets/a_zue20.h"
@@ -126,15 +132,15 @@ const Fenster* fensterliste(int& anzahl)
         { &Form3, "TForm3", "Bereich bis 10", echt<TForm3>() },
         { &Form2, "TForm2", "Bereich bis 20", echt<TForm2>() },
         { &Form5, "TForm5", "Blanco", echt<TForm5>() },
-        { &Form26, "TForm26", "Domino", {} },
-        { &Form17, "TForm17", "halbschriftlich", {} },
-        { &Form18, "TForm18", "hs_4", {} },
-        { &Form19, "TForm19", "hs_5", {} },
+        { &Form26, "TForm26", "Domino", echt<TForm26>() },
+        { &Form17, "TForm17", "halbschriftlich", echt<TForm17>() },
+        { &Form18, "TForm18", "hs_4", echt<TForm18>() },
+        { &Form19, "TForm19", "hs_5", echt<TForm19>() },
         { &Form23, "TForm23", "Knobelkästen", echt<TForm23>() },
         { &Form24, "TForm24", "knk8var", echt<TForm24>() },
         { &Form25, "TForm25", "kbk4var", echt<TForm25>() },
         { &Form27, "TForm27", "Komma", echt<TForm27>() },
-        { &Form14, "TForm14", "Raum 100 (+/-)", {} },
+        { &Form14, "TForm14", "Raum 100 (+/-)", echt<TForm14>() },
         { &Form6, "TForm6", "schriftliche Rechenverfahren", echt<TForm6>() },
         { &Form11, "TForm11", "SV_d", echt<TForm11>() },
         { &Form9, "TForm9", "SV_m1", echt<TForm9>() },
@@ -142,8 +148,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form7, "TForm7", "", echt<TForm7>() },
         { &Form8, "TForm8", "", echt<TForm8>() },
         { &Form28, "TForm28", "Überschlag", echt<TForm28>() },
-        { &Form15, "TForm15", "gemZpmE", {} },
-        { &Form16, "TForm16", "gemZgemZ", {} },
+        { &Form15, "TForm15", "gemZpmE", echt<TForm15>() },
+        { &Form16, "TForm16", "gemZgemZ", echt<TForm16>() },
         { &Form4, "TForm4", " Mengen zerlegen", echt<TForm4>() },
         { &Form12, "TForm12", "Zehnerübergang", echt<TForm12>() },
         { &Form13, "TForm13", "zwischen 10 und 20", echt<TForm13>() },

@@ -12,9 +12,25 @@ void linie(Canvas& c, int x1, int y1, int x2, int y2)
     c.lineTo(x2, y2);
 }
 
-// A field of spalten x zeilen square cells from its top-left corner (x0, y0). The line between the fifth
-// and sixth cell (the middle of an even count) is drawn twice, `halb` to either side, so that the five-
-// blocks stand out.
+// Two columns of two ten-strips each, read sideways: every tenth line (the block borders) thicker.
+void tausender(Canvas& c)
+{
+    for (int g = 0; g < 2; ++g) {
+        const int e = 950 * g;
+        for (int i = 1; i <= 55; ++i) {
+            c.pen.width = (36 * i + 180) % 396 == 0 ? 4 : 2;
+            linie(c, 150 + e, -650 - 36 * i, 906 + e, -650 - 36 * i);
+        }
+        for (int b = 0; b < 5; ++b)
+            for (int i = 0; i <= 21; ++i) {
+                c.pen.width = (36 * i + 216) % 396 == 0 ? 4 : 1;
+                linie(c, 150 + e + 36 * i, -686 - 396 * b, 150 + e + 36 * i, -1046 - 396 * b);
+            }
+    }
+}
+
+} // namespace
+
 void feld(Canvas& c, int x0, int y0, int spalten, int zeilen, int zelle, int halb)
 {
     const int rechts = x0 + spalten * zelle, unten = y0 - zeilen * zelle;
@@ -37,25 +53,6 @@ void feld(Canvas& c, int x0, int y0, int spalten, int zeilen, int zelle, int hal
         }
     }
 }
-
-// Two columns of two ten-strips each, read sideways: every tenth line (the block borders) thicker.
-void tausender(Canvas& c)
-{
-    for (int g = 0; g < 2; ++g) {
-        const int e = 950 * g;
-        for (int i = 1; i <= 55; ++i) {
-            c.pen.width = (36 * i + 180) % 396 == 0 ? 4 : 2;
-            linie(c, 150 + e, -650 - 36 * i, 906 + e, -650 - 36 * i);
-        }
-        for (int b = 0; b < 5; ++b)
-            for (int i = 0; i <= 21; ++i) {
-                c.pen.width = (36 * i + 216) % 396 == 0 ? 4 : 1;
-                linie(c, 150 + e + 36 * i, -686 - 396 * b, 150 + e + 36 * i, -1046 - 396 * b);
-            }
-    }
-}
-
-} // namespace
 
 void draw(Canvas& c, Feld f)
 {

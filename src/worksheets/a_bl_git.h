@@ -17,4 +17,9 @@ enum class Feld {
 
 void draw(Canvas& canvas, Feld feld);
 
+// A field of spalten x zeilen square cells from its top-left corner (x0, y0). The line between the fifth
+// and sixth cell (the middle of an even count) is drawn twice, `halb` to either side, so that the five-
+// blocks stand out.
+void feld(Canvas& canvas, int x0, int y0, int spalten, int zeilen, int zelle, int halb);
+
 } // namespace gitter

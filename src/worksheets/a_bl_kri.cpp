@@ -6,9 +6,15 @@ namespace kringel {
 
 namespace {
 
-// nx x ny circles of the given size at the given pitch from the top-left corner (x0, y0); a wider gap of
-// luecke5 after every fifth and of luecke10 after every tenth circle makes the counting blocks visible.
-void kreise(Canvas& c, int x0, int y0, int nx, int ny, int abstand, int groesse, int luecke5 = 0, int luecke10 = 0)
+void linie(Canvas& c, int x1, int y1, int x2, int y2)
+{
+    c.moveTo(x1, y1);
+    c.lineTo(x2, y2);
+}
+
+} // namespace
+
+void kreise(Canvas& c, int x0, int y0, int nx, int ny, int abstand, int groesse, int luecke5, int luecke10)
 {
     for (int r = 0; r < ny; ++r)
         for (int s = 0; s < nx; ++s) {
@@ -17,14 +23,6 @@ void kreise(Canvas& c, int x0, int y0, int nx, int ny, int abstand, int groesse,
             c.ellipse(x, y, x + groesse, y - groesse);
         }
 }
-
-void linie(Canvas& c, int x1, int y1, int x2, int y2)
-{
-    c.moveTo(x1, y1);
-    c.lineTo(x2, y2);
-}
-
-} // namespace
 
 void draw(Canvas& c, Feld feld)
 {

@@ -17,4 +17,9 @@ enum class Feld {
 
 void draw(Canvas& canvas, Feld feld);
 
+// nx x ny circles of the given size at the given pitch from the top-left corner (x0, y0); a wider gap of
+// luecke5 after every fifth and of luecke10 after every tenth circle makes the counting blocks visible.
+void kreise(
+    Canvas& canvas, int x0, int y0, int nx, int ny, int abstand, int groesse, int luecke5 = 0, int luecke10 = 0);
+
 } // namespace kringel

@@ -2,19 +2,9 @@
 
 #include "platform/canvas.h"
 
-#include <vector>
-
 namespace strahl {
 
 namespace {
-
-// A set of ticks: how many, their spacing, and where the tick ends away from the line (the top of a
-// lying line's tick, the left start of a standing line's tick).
-struct Striche {
-    int anzahl;
-    int abstand;
-    int ende;
-};
 
 void linie(Canvas& c, int x1, int y1, int x2, int y2)
 {
@@ -25,14 +15,8 @@ void linie(Canvas& c, int x1, int y1, int x2, int y2)
 // Five lying lines, each a double base line with its ticks rising from it.
 void liegend(Canvas& c, const std::vector<Striche>& striche)
 {
-    for (int s = 0; s < 5; ++s) {
-        const int d = 550 * s;
-        linie(c, 200, -300 - d, 1800, -300 - d);
-        linie(c, 200, -308 - d, 1800, -308 - d);
-        for (const Striche& st : striche)
-            for (int i = 0; i < st.anzahl; ++i)
-                linie(c, 200 + st.abstand * i, -300 - d, 200 + st.abstand * i, st.ende - d);
-    }
+    for (int s = 0; s < 5; ++s)
+        liegenderStrahl(c, -300 - 550 * s, 8, striche);
 }
 
 // Three standing lines, read sideways, with their ticks coming from the left.
@@ -44,11 +28,20 @@ void stehend(Canvas& c, const std::vector<Striche>& striche)
         linie(c, 458 + e, -80, 458 + e, -2780);
         for (const Striche& st : striche)
             for (int i = 0; i < st.anzahl; ++i)
-                linie(c, st.ende + e, -80 - st.abstand * i, 450 + e, -80 - st.abstand * i);
+                linie(c, 450 + e - st.laenge, -80 - st.abstand * i, 450 + e, -80 - st.abstand * i);
     }
 }
 
 } // namespace
+
+void liegenderStrahl(Canvas& c, int y, int doppel, const std::vector<Striche>& striche)
+{
+    linie(c, 200, y, 1800, y);
+    linie(c, 200, y - doppel, 1800, y - doppel);
+    for (const Striche& st : striche)
+        for (int i = 0; i < st.anzahl; ++i)
+            linie(c, 200 + st.abstand * i, y, 200 + st.abstand * i, y + st.laenge);
+}
 
 void draw(Canvas& c, Art art)
 {
@@ -56,19 +49,19 @@ void draw(Canvas& c, Art art)
     c.pen.width = 3;
     switch (art) {
     case Art::Zehner5:
-        liegend(c, { { 11, 160, -270 }, { 3, 800, -240 }, { 2, 1600, -170 } });
+        liegend(c, { { 11, 160, 30 }, { 3, 800, 60 }, { 2, 1600, 130 } });
         break;
     case Art::Zwanziger5:
-        liegend(c, { { 21, 80, -280 }, { 5, 400, -240 }, { 3, 800, -190 } });
+        liegend(c, { { 21, 80, 20 }, { 5, 400, 60 }, { 3, 800, 110 } });
         break;
     case Art::Hunderter5:
-        liegend(c, { { 101, 16, -285 }, { 21, 80, -265 }, { 11, 160, -200 } });
+        liegend(c, { { 101, 16, 15 }, { 21, 80, 35 }, { 11, 160, 100 } });
         break;
     case Art::Zwanziger3quer:
-        stehend(c, { { 21, 135, 430 }, { 5, 675, 390 }, { 3, 1350, 340 } });
+        stehend(c, { { 21, 135, 20 }, { 5, 675, 60 }, { 3, 1350, 110 } });
         break;
     case Art::Hunderter3quer:
-        stehend(c, { { 101, 27, 430 }, { 21, 135, 390 }, { 11, 270, 340 } });
+        stehend(c, { { 101, 27, 20 }, { 21, 135, 60 }, { 11, 270, 110 } });
         break;
     }
 }

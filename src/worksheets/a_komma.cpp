@@ -56,7 +56,8 @@ TForm27::TForm27(QWidget* parent)
         QStringLiteral("                       km  m "), QStringLiteral("                       cm  mm "),
         QStringLiteral("  Gewichte:    t  dz  kg "), QStringLiteral("                        kg  g "),
         QStringLiteral("  alte Gewichtsmaße ") });
-    text(Panel4, QStringLiteral("                     km   m"), 72, 162);
+    // The design's label "km   m" over the third kind only repeats its caption and would garble it here.
+    text(Panel4, QStringLiteral("                     km   m"), 72, 162)->hide();
 
     Panel3 = new Panel(this, 296, 8, 473, 241);
     text(Panel3, QStringLiteral("Beispiel"), 16, 8);

@@ -224,6 +224,7 @@ Menge menge(int art, int form, int eurowahl, int& zaehler)
 
 QString kommaziffern(int art, int wert)
 {
+    // A digit stands before the comma on the solution sheet: 345 g are 0,345 kg, so " 0345".
     return nullen(wert, nachkommastellen(art) + 1).rightJustified(5, u' ');
 }
 

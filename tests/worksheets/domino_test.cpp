@@ -1,0 +1,202 @@
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+#include "worksheets/a_bldomi.h"
+#include "worksheets/a_domino.h"
+
+#include <QTest>
+#include <algorithm>
+
+using namespace domino;
+
+namespace {
+
+std::vector<int> links(const Steine& s)
+{
+    std::vector<int> l;
+    for (const Stein& st : s)
+        l.push_back(st.links);
+    std::sort(l.begin(), l.end());
+    return l;
+}
+
+std::vector<int> rechts(const Steine& s)
+{
+    std::vector<int> r;
+    for (const Stein& st : s)
+        r.push_back(st.rechts);
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+// Every right half leads by the rule to the next left half, the twelfth back to the first.
+template <typename Regel> void ringSchliesst(const Blatt& b, Regel folgt)
+{
+    for (size_t i = 0; i < 12; ++i)
+        ASSERT_TRUE(folgt(b.ring[i].rechts, b.ring[(i + 1) % 12].links)) << b.art << " " << b.wert << " at " << i;
+    EXPECT_EQ(b.steine[0], b.ring[0]);
+    std::vector<std::pair<int, int>> s, r;
+    for (size_t i = 0; i < 12; ++i) {
+        s.emplace_back(b.steine[i].links, b.steine[i].rechts);
+        r.emplace_back(b.ring[i].links, b.ring[i].rechts);
+    }
+    std::sort(s.begin(), s.end());
+    std::sort(r.begin(), r.end());
+    EXPECT_EQ(s, r);
+}
+
+} // namespace
+
+TEST(DominoLogik, EverySumClosesItsRingWithoutDoublesOwnSumsOrEqualDominoes)
+{
+    for (int summe = 6; summe <= 100; ++summe)
+        for (std::uint32_t samen = 1; samen <= 4; ++samen) {
+            RandSeed(samen * 100 + std::uint32_t(summe));
+            const Blatt b = erzeugen(Summe, summe, 0);
+            ringSchliesst(b, [summe](int r, int l) { return r + l == summe; });
+            for (size_t i = 0; i < 12; ++i) {
+                EXPECT_NE(b.ring[i].links, b.ring[i].rechts);
+                EXPECT_NE(b.ring[i].links + b.ring[i].rechts, summe);
+                for (size_t j = i + 1; j < 12; ++j) {
+                    EXPECT_FALSE(b.ring[i] == b.ring[j]);
+                    EXPECT_FALSE(b.ring[i].links == b.ring[j].rechts && b.ring[i].rechts == b.ring[j].links);
+                }
+            }
+            if (summe == 6) {
+                EXPECT_EQ(links(b.ring), (std::vector<int> { 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6 }));
+                EXPECT_EQ(rechts(b.ring), links(b.ring));
+            }
+            if (summe == 12) EXPECT_EQ(links(b.ring), (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
+        }
+}
+
+TEST(DominoLogik, ASetWithoutARingIsGivenUpAfterItsShuffles)
+{
+    Steine satz;
+    for (size_t i = 0; i < 12; ++i)
+        satz[i] = i < 7 ? Stein { 3, 8 } : Stein { int(i), 11 - int(i) };
+    Steine steine, ring;
+    RandSeed(1);
+    EXPECT_FALSE(summenring(satz, 11, 2000, steine, ring));
+}
+
+TEST(DominoLogik, PlusMinusTimesAndDivideFollowTheirRule)
+{
+    for (std::uint32_t samen = 1; samen <= 20; ++samen) {
+        RandSeed(samen);
+        const Blatt plus = erzeugen(Plus, 9, 20);
+        ringSchliesst(plus, [](int r, int l) { return l == r + 9; });
+        EXPECT_EQ(links(plus.ring), (std::vector<int> { 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20 }));
+        EXPECT_EQ(rechts(plus.ring), (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
+        const Blatt minus = erzeugen(Minus, 50, 100);
+        ringSchliesst(minus, [](int r, int l) { return l == r - 50; });
+        for (const Stein& s : minus.ring)
+            EXPECT_TRUE(s.links < 100 && s.rechts < 100);
+        const Blatt mal = erzeugen(Mal, 9, 0);
+        ringSchliesst(mal, [](int r, int l) { return l == r * 9; });
+        EXPECT_EQ(links(mal.ring).back(), 99);
+        const Blatt geteilt = erzeugen(Geteilt, 7, 0);
+        ringSchliesst(geteilt, [](int r, int l) { return r % 7 == 0 && l == r / 7; });
+    }
+    EXPECT_EQ(regeltext(Summe, 12), "2 Nachbarn ergeben: 12");
+    EXPECT_EQ(regeltext(Plus, 9), "ringsherum immer + 9");
+    EXPECT_EQ(regeltext(Geteilt, 3), "ringsherum immer : 3");
+}
+
+class DominoFenster : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+    static void tippen(Edit* e, const QString& text)
+    {
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+};
+
+TEST_F(DominoFenster, ChoiceInputAndPrintStates)
+{
+    TForm26 form;
+    form.Edit8->setText("4");
+    Form::setModalDriver([&](Form&) {
+        grabToPng(&form, "a_domino_wahl");
+        form.Button1->Click();
+        EXPECT_EQ(form.Edit8->text(), "1");
+        EXPECT_FALSE(form.Button2->isVisible());
+        EXPECT_FALSE(form.Button5->isVisible());
+        EXPECT_TRUE(form.Panel2->isVisible());
+        for (const char* text : { "5", "101", "6", "100" }) {
+            tippen(form.Edit1, text);
+            const bool gut = QString(text) == "6" || QString(text) == "100";
+            EXPECT_EQ(form.Button8->isVisible(), gut) << text;
+            EXPECT_EQ(form.Panel1->isVisible(), gut) << text;
+        }
+        tippen(form.Edit1, "12");
+        tippen(form.Edit8, "3");
+        grabToPng(&form, "a_domino_summe");
+        form.Button8->Click();
+        form.Button4->Click();
+        EXPECT_TRUE(form.Button5->isVisible());
+        EXPECT_FALSE(form.Panel2->isVisible());
+        EXPECT_EQ(form.Edit1->text(), "");
+
+        form.Button2->Click();
+        tippen(form.Edit3, "50");
+        EXPECT_FALSE(form.Edit2->isVisible());
+        EXPECT_TRUE(form.Button8->isVisible());
+        tippen(form.Edit2, "9");
+        EXPECT_FALSE(form.Edit3->isVisible());
+        grabToPng(&form, "a_domino_summand");
+        form.Button4->Click();
+
+        form.Button6->Click();
+        EXPECT_EQ(form.Label6->caption(), "Domino-Faktor");
+        tippen(form.Edit4, "1");
+        EXPECT_EQ(form.Edit4->text(), "");
+        tippen(form.Edit4, "9");
+        grabToPng(&form, "a_domino_faktor");
+        form.Button8->Click();
+        form.Button4->Click();
+        form.Button5->Click();
+        form.Button4->Click();
+    });
+    form.showModal();
+    EXPECT_FALSE(form.isVisible());
+    const QList<Printer::Document>& jobs = printer().recorded();
+    ASSERT_EQ(jobs.size(), 3);
+    EXPECT_EQ(jobs[0].copies, 3);
+    EXPECT_TRUE(jobs[0].pageTexts().first().join("\n").contains("2 Nachbarn ergeben: 12"));
+    EXPECT_EQ(jobs[1].copies, 1);
+    EXPECT_EQ(jobs[2].copies, 1);
+    EXPECT_TRUE(jobs[2].pageTexts().first().join("\n").contains("ringsherum immer: ............."));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(DominoFenster, EveryKindAndTheTemplatePrint)
+{
+    const std::pair<int, int> faelle[] = { { Summe, 8 }, { Plus, 9 }, { Minus, 25 }, { Mal, 4 }, { Geteilt, 6 } };
+    for (const auto& [art, wert] : faelle) {
+        RandSeed(art);
+        const Blatt b = erzeugen(art, wert, 100);
+        printer().beginDoc(QStringLiteral("Domino"));
+        draw(printer().canvas(), b);
+        printer().endDoc();
+        Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/domino_%1.pdf").arg(art));
+    }
+    printer().beginDoc(QStringLiteral("Domino-Vorlage"));
+    bldomi::leereVorlage(printer().canvas());
+    printer().endDoc();
+    Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/domino_vorlage.pdf"));
+}

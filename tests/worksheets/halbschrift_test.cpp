@@ -1,0 +1,180 @@
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+#include "worksheets/a_hsv_pm.h"
+#include "worksheets/a_hsverg.h"
+
+#include <QTest>
+
+using namespace halbschrift;
+
+using Zeilen = std::array<QString, 3>;
+
+TEST(HalbschriftLogik, LineTextsOfEveryPattern)
+{
+    const Aufgabe plus { 56, 27, 83 };
+    EXPECT_EQ(zeilen(Addition, 1, plus), (Zeilen { "56 + 27 = __", "56 + 20 = __", "__ +  7 = __" }));
+    EXPECT_EQ(zeilen(Addition, 2, plus), (Zeilen { "56 + 27 = __", "56 + 20 = __", "__ +  _ = __" }));
+    EXPECT_EQ(zeilen(Addition, 3, plus), (Zeilen { "56 + 27 = __", "56 + __ = __", "__ +  _ = __" }));
+    EXPECT_EQ(zeilen(Addition, 4, plus), (Zeilen { "56 + 27 = __", "__ + __ = __", "__ +  _ = __" }));
+    EXPECT_EQ(zeilen(Subtraktion, 1, { 56, 27, 29 })[2], "__ -  7 = __");
+    const Aufgabe geteilt { 112, 7, 16 };
+    EXPECT_EQ(zeilen(Division, 1, geteilt), (Zeilen { "112 : 7 = __", " 70 : 7 = __", " 42 : 7 =  _" }));
+    EXPECT_EQ(zeilen(Division, 4, geteilt), (Zeilen { "112 : 7 = __", "___ : _ = __", " __ : _ =  _" }));
+    EXPECT_EQ(zeilen(Division, 1, { 252, 7, 36 })[2], " 42 : 7 =  _");
+    EXPECT_EQ(zeilen(Division, 1, { 14, 7, 2 })[2], " 14 : 7 =  _");
+    const Aufgabe mal { 3, 12, 36 };
+    EXPECT_EQ(zeilen(Multiplikation, 1, mal), (Zeilen { "3   12 = ___", "3   10 = ___", "3    2 = ___" }));
+    EXPECT_EQ(zeilen(Multiplikation, 4, mal), (Zeilen { "3   12 = ___", "_   __ = ___", "_    _ = ___" }));
+
+    EXPECT_EQ(ergaenzungszeile({ 56, 34, 90 }), "56 + __ = 90");
+    EXPECT_EQ(ergaenzungsschritte(1, { 56, 34, 90 }), (std::array<QString, 2> { "56 +  _ = 60", "60 + __ = 90" }));
+    EXPECT_EQ(ergaenzungsschritte(2, { 68, 22, 90 })[0], "68 +  2 = __");
+    EXPECT_EQ(ergaenzungsschritte(3, { 68, 22, 90 }), (std::array<QString, 2> { "68 +  _ = _0", "_0 + __ = 90" }));
+    EXPECT_EQ(ergaenzungsschritte(5, { 68, 22, 90 }), (std::array<QString, 2> { "__ +  _ = __", "__ + __ = __" }));
+}
+
+TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
+{
+    for (std::uint32_t samen = 1; samen <= 30; ++samen) {
+        RandSeed(samen);
+        for (const Aufgabe& t : erzeugen(Subtraktion, 1)) {
+            EXPECT_LE(t.b % 10, t.a % 10);
+            EXPECT_EQ(t.a - t.b, t.c);
+        }
+        for (const Aufgabe& t : erzeugen(Subtraktion, 2))
+            EXPECT_GT(t.b % 10, t.a % 10);
+        for (const Aufgabe& t : erzeugen(Addition, 2)) {
+            EXPECT_GE(t.a % 10 + t.b % 10, 10);
+            EXPECT_LT(t.c, 100);
+        }
+        for (const Aufgabe& t : erzeugen(Multiplikation, 1)) {
+            EXPECT_TRUE(t.b >= 11 && t.b <= 19 && t.a >= 2 && t.a <= 9);
+            EXPECT_EQ(t.a * t.b, t.c);
+        }
+        for (const Aufgabe& t : erzeugen(Division, 2)) {
+            EXPECT_TRUE(t.c >= 21 && t.c <= 99);
+            EXPECT_EQ(t.c * t.b, t.a);
+            for (const QString& z : zeilen(Division, 1, t))
+                EXPECT_LE(z.size(), 12);
+        }
+        for (const Aufgabe& t : ergaenzungen()) {
+            EXPECT_EQ(t.c % 10, 0);
+            EXPECT_TRUE(t.c >= 50 && t.c <= 90 && t.a >= 21 && t.b >= 11) << t.a << "+" << t.b;
+        }
+    }
+}
+
+class HalbschriftFenster : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+    static void tippen(Edit* e, const QString& text)
+    {
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+};
+
+TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
+{
+    TForm18 form;
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
+        programmcode = rechenart;
+        Form::setModalDriver([&](Form&) {
+            tippen(form.Edits[0], "10");
+            tippen(form.Edits[3], "1");
+            EXPECT_FALSE(form.Button2->isEnabled());
+            tippen(form.Edits[3], "5");
+            EXPECT_TRUE(form.Button2->isEnabled());
+            tippen(form.Edit8, "3");
+            form.Button2->Click();
+            EXPECT_FALSE(form.Button2->isEnabled());
+            form.Button4->Click();
+        });
+        form.showModal();
+        const Seite& s = form.gedruckt();
+        // Pattern 4 on places 10 and 11: the tens step leaves the number open.
+        EXPECT_TRUE(s.zeilen[10][1].startsWith("_")) << s.zeilen[10][1].toStdString();
+        EXPECT_FALSE(s.zeilen[9][1].startsWith("_")) << s.zeilen[9][1].toStdString();
+        EXPECT_EQ(s.malpunkte, rechenart == Multiplikation);
+        ASSERT_EQ(printer().recorded().size(), rechenart);
+        EXPECT_EQ(printer().recorded().last().copies, 3);
+        Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_4_%1.pdf").arg(rechenart));
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
+{
+    TForm19 form;
+    Form::setModalDriver([&](Form&) {
+        EXPECT_FALSE(form.Button2->isEnabled());
+        tippen(form.Edits[0], "8");
+        tippen(form.Edits[1], "8");
+        form.Button2->Click();
+        form.Button4->Click();
+    });
+    form.showModal();
+    const Seite& s = form.gedruckt();
+    for (size_t p = 0; p < 12; ++p) {
+        EXPECT_TRUE(s.zeilen[p][0].contains(" + __ = "));
+        EXPECT_EQ(s.zeilen[p][2].startsWith("__ + __ = "), p >= 8) << p;
+    }
+    EXPECT_EQ(printer().recorded().last().copies, 1);
+    Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_5.pdf"));
+
+    Form::setModalDriver([&](Form&) {
+        tippen(form.Edits[4], "12");
+        grabToPng(&form, "a_hsverg");
+        form.Button2->Click();
+        form.Close();
+    });
+    form.showModal();
+    for (size_t p = 0; p < 12; ++p)
+        EXPECT_EQ(form.gedruckt().zeilen[p][1], "__ +  _ = __");
+}
+
+TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
+{
+    Aufgaben a;
+    a.fill({ 3, 12, 36 });
+    const Seite s = musterseite(Multiplikation, std::vector<int>(12, 1), a);
+    printer().beginDoc(QStringLiteral("hs_4"));
+    draw(printer().canvas(), s);
+    printer().endDoc();
+    QList<QPoint> punkte;
+    QStringList zeile3;
+    for (const DrawOp& op : printer().lastDocument().pages.first()) {
+        if (op.kind == DrawOp::Kind::Ellipse) punkte << op.points.first();
+        if (op.kind == DrawOp::Kind::Text && op.points.first().y() == -540 && op.points.first().x() < 700)
+            zeile3 << op.text;
+    }
+    EXPECT_EQ(zeile3.join(""), "3    2 = ___");
+    EXPECT_TRUE(punkte.contains(QPoint(620, -158)));
+    EXPECT_TRUE(punkte.contains(QPoint(335, -570)));
+    EXPECT_EQ(punkte.size(), 1 + 36);
+
+    // Every operation with all four patterns, to look at.
+    const std::vector<int> alle { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
+        RandSeed(std::uint32_t(rechenart));
+        printer().beginDoc(QStringLiteral("hs_4"));
+        draw(printer().canvas(), musterseite(rechenart, alle, erzeugen(rechenart, 2)));
+        printer().endDoc();
+        Printer::writePdf(
+            printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_4_muster_%1.pdf").arg(rechenart));
+    }
+}

@@ -1,0 +1,197 @@
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+#include "worksheets/a_komma.h"
+
+#include <QTest>
+
+using namespace komma;
+
+TEST(KommaLogik, DigitsCarriesSumsAndResultTexts)
+{
+    EXPECT_EQ(kommaziffern(0, 5), "  005");
+    EXPECT_EQ(kommaziffern(0, 1200), " 1200");
+    EXPECT_EQ(kommaziffern(5, 345), " 0345"); // 0,345 kg: the solution shows the zero before the comma
+    EXPECT_EQ(kommaziffern(2, 30999), "30999");
+    EXPECT_EQ(kommaziffern(3, 7), "   07");
+    EXPECT_EQ(komma::merkziffern(999, 999, 999), " 222 ");
+    EXPECT_EQ(komma::merkziffern(5, 5, 1), "   1 ");
+    EXPECT_EQ(komma::merkziffern(5000, 5000, 1), "1    ");
+    EXPECT_EQ(summenziffern(0, 2997), " 2997");
+    EXPECT_EQ(ergebnistext(0, 2997, einheittext(0, 0)), "29,97 EUR");
+    EXPECT_EQ(summenziffern(0, 42), "  042");
+    EXPECT_EQ(ergebnistext(0, 42, einheittext(0, 0)), "0,42 EUR");
+    EXPECT_EQ(summenziffern(6, 5), "   05");
+    EXPECT_EQ(ergebnistext(6, 5, einheittext(6, 0)), "5  kg");
+    EXPECT_EQ(ergebnistext(3, 123, einheittext(3, 0)), "12,3 cm");
+    EXPECT_EQ(ergebnistext(2, 1005, einheittext(2, 0)), "1,005 km");
+}
+
+TEST(KommaLogik, EveryFormGivesItsValuesAndTexts)
+{
+    // Per kind and form: the value range in the smallest unit and what the text looks like.
+    struct Fall {
+        int art, form, von, bis;
+        const char* muster;
+    };
+    const Fall faelle[] = {
+        { 0, 1, 101, 9999, R"(^\d+,\d\d EUR$)" },
+        { 0, 2, 100, 5900, R"(^\d+ EUR$)" },
+        { 0, 3, 1, 699, R"(^\d+ ct$)" },
+        { 0, 4, 101, 9999, R"(^\d+ EUR \d+ ct$)" },
+        { 1, 1, 101, 9999, R"(^\d+,\d\d m$)" },
+        { 1, 3, 10, 690, R"(^\d+ dm$)" },
+        { 1, 5, 10, 9990, R"(^\d+ m  [1-9] dm$)" },
+        { 1, 7, 11, 699, R"(^\d+ dm  [1-9] cm$)" },
+        { 2, 1, 1001, 30999, R"(^\d+,\d\d\d km$)" },
+        { 2, 4, 1001, 30999, R"(^\d+ km \d+ m$)" },
+        { 3, 1, 11, 999, R"(^\d+,[1-9] cm$)" },
+        { 3, 4, 11, 999, R"(^\d+ cm [1-9] mm$)" },
+        { 4, 3, 100, 31000, R"(^\d+ dz$)" },
+        { 4, 5, 1100, 30900, R"(^\d+ t  [1-9] dz$)" },
+        { 4, 6, 1001, 30999, R"(^\d+ t  \d+ kg$)" },
+        { 4, 7, 101, 31099, R"(^\d+ dz \d+ kg$)" },
+        { 5, 3, 1, 3999, R"(^\d+ g$)" },
+        { 6, 1, 100, 400, R"(^[2468] Ztr$)" },
+        { 6, 2, 1, 48, R"(^\d+ Pfd$)" },
+        { 6, 3, 101, 448, R"(^[2468] Ztr \d+ Pfd$)" },
+    };
+    RandSeed(17);
+    int zaehler = 0;
+    for (const Fall& f : faelle)
+        for (int i = 0; i < 200; ++i) {
+            const Menge m = menge(f.art, f.form, 0, zaehler);
+            ASSERT_GE(m.wert, f.von) << f.art << "," << f.form;
+            ASSERT_LE(m.wert, f.bis) << f.art << "," << f.form;
+            ASSERT_TRUE(QRegularExpression(f.muster).match(m.text).hasMatch()) << m.text.toStdString();
+            ASSERT_LE(m.text.size(), 12);
+        }
+    EXPECT_EQ(menge(0, 2, 2, zaehler).text.right(2), " €");
+}
+
+TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
+{
+    RandSeed(4);
+    int zaehler = 0;
+    for (const Menge& m : erzeugen(1, { 5 }, 0, zaehler).mengen)
+        EXPECT_EQ(m.form, 5);
+    const Blatt zwei = erzeugen(1, { 2, 6 }, 0, zaehler);
+    for (size_t i = 1; i < 24; ++i)
+        EXPECT_NE(zwei.mengen[i].form, zwei.mengen[i - 1].form);
+
+    zaehler = 0;
+    std::vector<int> cent;
+    for (int blatt = 0; blatt < 3; ++blatt)
+        for (const Menge& m : erzeugen(0, { 3 }, 0, zaehler).mengen)
+            cent.push_back(m.wert);
+    for (size_t i = 0; i < cent.size(); ++i) {
+        const bool klein = i % 4 == 3;
+        EXPECT_EQ(cent[i] < 100, klein) << i;
+        EXPECT_TRUE(klein ? cent[i] >= 1 : cent[i] <= 699);
+    }
+}
+
+class KommaFenster : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+    static QStringList texte(const Printer::Document& doc)
+    {
+        QStringList t;
+        for (const DrawOp& op : doc.pages.first())
+            if (op.kind == DrawOp::Kind::Text) t << op.text;
+        return t;
+    }
+};
+
+TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
+{
+    TForm27 form;
+    Form::setModalDriver([&](Form&) {
+        EXPECT_FALSE(form.Button8->isEnabled());
+        QTest::mouseClick(form.RadioGroup1->button(0), Qt::LeftButton);
+        EXPECT_TRUE(form.Panel8->isVisible());
+        EXPECT_TRUE(form.listen[0]->isVisible());
+        EXPECT_FALSE(form.Button8->isEnabled());
+        for (int i : { 0, 2, 3 })
+            form.listen[0]->setSelected(i, true);
+        form.listen[0]->OnClick();
+        EXPECT_TRUE(form.Button8->isEnabled());
+        QTest::mouseClick(form.euro->button(2), Qt::LeftButton);
+        QTest::mouseClick(form.RadioGroup2->button(1), Qt::LeftButton);
+        form.Edit8->setText("3");
+        grabToPng(&form, "a_komma");
+        form.Button8->Click();
+        form.Button4->Click();
+    });
+    form.showModal();
+    const QList<Printer::Document>& jobs = printer().recorded();
+    ASSERT_EQ(jobs.size(), 4);
+    for (const Printer::Document& d : jobs)
+        EXPECT_EQ(d.copies, 1);
+    EXPECT_EQ(texte(jobs[0]), texte(jobs[2]));
+    EXPECT_TRUE(texte(jobs[0]).contains("Name: _____________________"));
+    EXPECT_TRUE(texte(jobs[3]).contains("Lösungsblatt"));
+    EXPECT_TRUE(texte(jobs[3]).contains("  €"));
+    const QString erste = form.gedruckt().mengen[0].text;
+    EXPECT_TRUE(texte(jobs[3]).contains(erste));
+    Printer::writePdf(jobs[0], TAVI_TEST_OUTPUT "/komma_geld_euro.pdf");
+    Printer::writePdf(jobs[3], TAVI_TEST_OUTPUT "/komma_geld_euro_loesung.pdf");
+
+    // Reopened: no kind, "EUR", nothing to print; the kept list choice counts again once its kind is chosen.
+    Form::setModalDriver([&](Form&) {
+        EXPECT_EQ(form.RadioGroup1->ItemIndex(), -1);
+        EXPECT_EQ(form.euro->ItemIndex(), 0);
+        EXPECT_FALSE(form.Panel8->isVisible());
+        EXPECT_FALSE(form.Button8->isEnabled());
+        EXPECT_EQ(form.Edit8->text(), "1");
+        QTest::mouseClick(form.RadioGroup1->button(1), Qt::LeftButton);
+        EXPECT_FALSE(form.Button8->isEnabled());
+        QTest::mouseClick(form.RadioGroup1->button(0), Qt::LeftButton);
+        EXPECT_TRUE(form.listen[0]->Selected(2));
+        EXPECT_TRUE(form.Button8->isEnabled());
+        form.Edit8->clear();
+        form.Button8->Click();
+        EXPECT_EQ(form.Edit8->text(), "1");
+        form.Close();
+    });
+    form.showModal();
+    ASSERT_EQ(printer().recorded().size(), 6); // one copy and, still chosen, the solution
+    EXPECT_TRUE(texte(printer().recorded()[4]).contains(form.gedruckt().ergebnistexte[0]));
+    EXPECT_TRUE(form.gedruckt().ergebnistexte[0].endsWith(" EUR"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
+{
+    for (int art = 0; art < artenzahl; ++art) {
+        RandSeed(art + 1);
+        int zaehler = 0;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        const Blatt blatt = erzeugen(art, alle, 0, zaehler);
+        for (const bool loesung : { false, true }) {
+            printer().beginDoc(QStringLiteral("Komma"));
+            draw(printer().canvas(), blatt, loesung);
+            printer().endDoc();
+            const QStringList t = texte(printer().lastDocument());
+            EXPECT_TRUE(t.contains(komma::titeltext(art)));
+            EXPECT_EQ(t.contains(","), loesung && art != 6) << art;
+            Printer::writePdf(printer().lastDocument(),
+                QStringLiteral(TAVI_TEST_OUTPUT "/komma_%1%2.pdf").arg(art).arg(loesung ? "_loesung" : ""));
+        }
+    }
+}

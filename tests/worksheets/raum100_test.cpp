@@ -1,0 +1,129 @@
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "support/fixtures.h"
+#include "worksheets/a_ZEPMZE.h"
+#include "worksheets/a_ZEPM_E.h"
+
+#include <QTest>
+#include <set>
+
+using namespace raum100;
+
+TEST(Raum100Logik, TheSixFormsAndTheirMissingNumbers)
+{
+    const Aufgabe t { 64, 8, 72 };
+    const char* texte[]
+        = { "64 + 8 = __", "72 - 8 = __", "64 + __ = 72", "72 - __ = 64", "__ + 8 = 72", "__ - 8 = 64" };
+    const int fehlt[] = { 72, 64, 8, 8, 64, 72 };
+    for (int f = 1; f <= 6; ++f) {
+        EXPECT_EQ(raum100::aufgabentext(f, t, false), texte[f - 1]);
+        EXPECT_EQ(fehlend(f, t), fehlt[f - 1]);
+    }
+    EXPECT_EQ(raum100::aufgabentext(2, { 97, 3, 100 }, false), "100 - 3 = __");
+    EXPECT_EQ(raum100::aufgabentext(1, { 40, 3, 43 }, false), "40 + 3 = __");
+    EXPECT_EQ(raum100::aufgabentext(3, { 64, 28, 92 }, true), "64 + _ = 92");
+    EXPECT_EQ(raum100::aufgabentext(6, { 7, 28, 35 }, true), "__ - 28 =  7");
+}
+
+TEST(Raum100Logik, TheLevelsKeepTheirDigitsAndTheirRules)
+{
+    for (std::uint32_t samen = 1; samen <= 30; ++samen) {
+        RandSeed(samen);
+        for (int stufe = 1; stufe <= 4; ++stufe) {
+            std::set<int> zehner, einer;
+            for (const Aufgabe& t : zehnerUndEiner(stufe)) {
+                EXPECT_LE(t.c, 100);
+                EXPECT_LT(t.b, 10);
+                zehner.insert(t.a / 10);
+                einer.insert(t.a % 10);
+                if (stufe == 1) EXPECT_LT(t.a % 10 + t.b, 10);
+                if (stufe == 2) EXPECT_GE(t.a % 10 + t.b, 11);
+                if (stufe == 3) EXPECT_EQ(t.c % 10, 0);
+                if (stufe == 4) EXPECT_EQ(t.a % 10, 0);
+            }
+            if (stufe <= 3) {
+                EXPECT_EQ(zehner.size(), 6u);
+                EXPECT_EQ(einer.size(), 6u);
+            }
+        }
+        for (int stufe = 1; stufe <= 6; ++stufe) {
+            std::set<int> zehnerA, einerA, zehnerB, einerB;
+            for (const Aufgabe& t : zweiZehnerzahlen(stufe)) {
+                EXPECT_LE(t.c, 100);
+                EXPECT_GE(t.b, 10);
+                zehnerA.insert(t.a / 10);
+                einerA.insert(t.a % 10);
+                zehnerB.insert(t.b / 10);
+                einerB.insert(t.b % 10);
+                if (stufe == 4) EXPECT_EQ(t.c % 10, 0);
+                if (stufe == 5) EXPECT_LT(t.a % 10 + t.b % 10, 10);
+                if (stufe == 6) EXPECT_GT(t.a % 10 + t.b % 10, 10);
+            }
+            if (stufe == 1 || stufe >= 3 && stufe <= 5) EXPECT_EQ(zehnerA.size(), 6u) << stufe;
+            if (stufe == 2 || stufe == 4 || stufe == 5) EXPECT_EQ(einerA.size(), 6u) << stufe;
+            if (stufe == 2) EXPECT_EQ(zehnerB.size(), 6u);
+            if (stufe == 3) EXPECT_EQ(einerB.size(), 6u);
+        }
+    }
+}
+
+class Raum100Fenster : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        Form::setModalDriver({});
+        printer().setRecording(false);
+        TaviTest::TearDown();
+    }
+    static void tippen(Edit* e, const QString& text)
+    {
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+};
+
+TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
+{
+    TForm15 form15;
+    TForm16 form16;
+    for (Zehnerblatt* form : std::initializer_list<Zehnerblatt*> { &form15, &form16 }) {
+        for (int grafik = 0; grafik < 3; ++grafik) {
+            form->Edit8->setText("3");
+            Form::setModalDriver([&](Form&) {
+                EXPECT_EQ(form->Edit8->text(), "1");
+                EXPECT_EQ(form->RadioGroup2->ItemIndex(), 0);
+                QTest::mouseClick(form->RadioGroup2->button(2), Qt::LeftButton);
+                QTest::mouseClick(form->Grafik->button(grafik), Qt::LeftButton);
+                tippen(form->Edits[0], "2");
+                tippen(form->Edits[5], "3");
+                EXPECT_FALSE(form->Button2->isEnabled());
+                tippen(form->Edits[5], "5");
+                EXPECT_EQ(form->Label16->caption(), " 7 gewählt ");
+                EXPECT_TRUE(form->Button2->isEnabled());
+                if (grafik == 1) grabToPng(form, form->caption());
+                form->Button2->Click();
+                EXPECT_FALSE(form->Button2->isEnabled());
+                EXPECT_EQ(form->Edits[5]->text(), "");
+                form->Button1->Click();
+            });
+            form->showModal();
+            EXPECT_EQ(form->gedruckt().formen, (std::vector<int> { 1, 1, 6, 6, 6, 6 }));
+            EXPECT_EQ(form->gedruckt().grafik, grafik);
+            const QStringList seite = printer().lastDocument().pageTexts().first();
+            EXPECT_TRUE(seite.join("\n").contains(
+                form == &form15 ? "gem. Zehner und Einer (3)" : "gemischte Zehnerzahlen (3)"));
+            Printer::writePdf(printer().lastDocument(),
+                QStringLiteral(TAVI_TEST_OUTPUT "/%1_%2.pdf").arg(form->caption()).arg(grafik));
+        }
+    }
+    EXPECT_EQ(printer().recorded().size(), 6);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
