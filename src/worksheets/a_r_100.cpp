@@ -45,6 +45,6 @@ TForm14::TForm14(QWidget* parent)
 
 void TForm14::Button2Click()
 {
-    if (auto* knobel = dynamic_cast<KnobelHundertVorbereitung*>(Form23)) knobel->Button1Zuerst();
+    if (auto* knobel = dynamic_cast<KnobelVorbereitung*>(Form23)) knobel->Button1Zuerst();
     oeffnen(Form23);
 }

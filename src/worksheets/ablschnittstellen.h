@@ -36,11 +36,3 @@ public:
     // Rows from `ersteZeile` (1 = the top row) down.
     virtual void typtexteSetzen(int ersteZeile, const QStringList& texte) = 0;
 };
-
-// "Knobelkästen": the "Raum 100" menu makes its button for the space up to 100 (Button1) the first in the
-// tab order before showing it.
-class KnobelHundertVorbereitung {
-public:
-    virtual ~KnobelHundertVorbereitung() = default;
-    virtual void Button1Zuerst() = 0;
-};
