@@ -268,6 +268,21 @@ void Label::setWordWrap(bool on)
 void Label::fit()
 {
     if (!m_autoSize) return;
+    // Measuring shapes the text and loads the font: done at once only for a label that can be seen, else
+    // when it is first shown. Most labels of the program's many windows are never shown in a session.
+    m_fitPending = true;
+    if (isVisible()) measure();
+}
+
+void Label::showEvent(QShowEvent* event)
+{
+    if (m_fitPending) measure();
+    QLabel::showEvent(event);
+}
+
+void Label::measure()
+{
+    m_fitPending = false;
     // As the text measures: lines of the font's cell height, as wide as the widest.
     const QFontMetrics fm(font());
     if (wordWrap()) {

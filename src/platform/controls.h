@@ -97,12 +97,15 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void showCaption();
     void fit();
+    void measure();
     QString m_caption;
     bool m_autoSize = true;
+    bool m_fitPending = false;
 };
 
 // ---- Edits and memos ----
