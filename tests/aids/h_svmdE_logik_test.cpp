@@ -59,73 +59,35 @@ TEST_F(SvmdELogik, EveryGeneratorGivesAFourDigitProductWithTheCarriesOfItsLevel)
     EXPECT_EQ(generatorVonStufe(8), -1);
 }
 
-TEST_F(SvmdELogik, MultiplyingKeepsTheCarriesAndTellsForgottenOnes)
+TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
 {
-    const Aufgabe a = aufgabe(85, 456, 4);
-    EXPECT_EQ(a.merkziffern[1], "1");
-    EXPECT_EQ(a.merkziffern[2], "2");
-    EXPECT_EQ(a.merkziffern[3], "2");
-    EXPECT_EQ(a.merkziffern[4], "0");
-    EXPECT_EQ(a.wahltext, "1824");
-    // The units first: the pointer starts at the end.
-    const auto text = [&](int schritt, char c) { return meldung(a, schritt, QChar(c)).text; };
-    EXPECT_EQ(text(3, '0'), "Die Gemerkten wurden vergessen.");
-    EXPECT_EQ(text(2, '6'), "Die Gemerkten wurden vergessen.");
-    const Meldung zuerst = meldung(a, 2, u'1');
-    EXPECT_EQ(zuerst.text, "Tippe zuerst die Hunderter ein.");
-    EXPECT_FALSE(zuerst.zaehlt);
-    EXPECT_FALSE(zuerst.hilfeFrei);
-    const Meldung falsch = meldung(a, 3, u'7');
-    EXPECT_EQ(falsch.text, "Die 7 war falsch. Rechne neu oder hole Hilfe.");
-    EXPECT_TRUE(falsch.zaehlt && falsch.hilfeFrei);
-
-    EXPECT_EQ(hilfe(a, 3).texte(), (QStringList { "rechne:    4    5", "und addiere die Gemerkten" }));
-    EXPECT_EQ(hilfe(a, 4).texte(), (QStringList { "rechne:    4    6" }));
-    EXPECT_EQ(hilfe(a, 1).texte(), (QStringList { "es fehlt nur noch der Tausender" }));
-    EXPECT_TRUE(markierung(a, 1).leer());
-    EXPECT_FALSE(markierung(a, 3).leer());
-
-    EXPECT_EQ(zeigen(a, 3, 1).texte(), (QStringList { "=  20", "2" }));
-    EXPECT_EQ(zeigen(a, 3, 2).texte(), (QStringList { "22", "tippe", "merke" }));
-    EXPECT_FALSE(letzteZeigestufe(a, 3, 1));
-    EXPECT_TRUE(letzteZeigestufe(a, 3, 2));
-    // The thousands are shown at once, and nothing is left to remember.
-    EXPECT_EQ(zeigen(a, 1, 1).texte(), (QStringList { " :   1", "tippe" }));
-    EXPECT_TRUE(letzteZeigestufe(a, 1, 1));
-    // No carry out of the units of 401 x 2: no "merke".
+    const Aufgabe mal = aufgabe(85, 456, 4);
+    EXPECT_EQ(mal.wahltext, "1824");
+    EXPECT_EQ((QStringList { mal.merkziffern[1], mal.merkziffern[2], mal.merkziffern[3], mal.merkziffern[4] }),
+        (QStringList { "1", "2", "2", "0" }));
+    EXPECT_EQ(hilfe(mal, 4).texte(), QStringList { "rechne:    4    6" });
+    EXPECT_EQ(hilfe(mal, 1).texte(), QStringList { "es fehlt nur noch der Tausender" });
+    EXPECT_TRUE(markierung(mal, 1).leer());
+    // The thousands are shown at once; 401 x 2 has no carry out of the units to remember.
+    EXPECT_EQ(zeigen(mal, 1, 1).texte(), (QStringList { " :   1", "tippe" }));
+    EXPECT_TRUE(letzteZeigestufe(mal, 1, 1));
     EXPECT_EQ(zeigen(aufgabe(85, 401, 2), 4, 2).texte(), (QStringList { "2", "tippe" }));
+    EXPECT_EQ(
+        (QStringList { merkeText(mal, 4), merkeText(mal, 3), merkeText(mal, 1) }), (QStringList { "", "2", "1" }));
 
-    EXPECT_EQ(merkeText(a, 3), "2");
-    EXPECT_EQ(merkeText(a, 2), "2");
-    EXPECT_EQ(merkeText(a, 1), "1");
-    EXPECT_EQ(merkeText(a, 4), "");
-}
-
-TEST_F(SvmdELogik, DividingTheShortWayRemembersTheRemainders)
-{
-    const Aufgabe a = aufgabe(87, 456, 4);
-    EXPECT_EQ(a.wahltext, "654");
-    EXPECT_EQ(aufgabenbild(a).texte(), (QStringList { "1", "8", "2", "4", ":", "4" }));
-    const Meldung null = meldung(a, 3, u'0');
-    EXPECT_EQ(null.text, "Die Null am Anfang ist unnötig.");
-    EXPECT_FALSE(null.zaehlt);
-    EXPECT_EQ(null.feld.texte(), QStringList { "0" });
-    EXPECT_TRUE(meldung(a, 2, u'0').hilfeFrei);
-
-    const QStringList h = hilfe(a, 3).texte();
-    EXPECT_EQ(h.first(), "4");
-    EXPECT_EQ(h.at(9), "40");
+    const Aufgabe durch = aufgabe(87, 456, 4);
+    EXPECT_EQ(durch.wahltext, "654");
+    EXPECT_EQ(aufgabenbild(durch).texte(), (QStringList { "1", "8", "2", "4", ":", "4" }));
+    const QStringList h = hilfe(durch, 3).texte();
+    EXPECT_EQ(h.mid(0, 10).join(' '), "4 8 12 16 20 24 28 32 36 40");
     EXPECT_EQ(h.last(), "rechne:       18  :  4");
-    EXPECT_EQ(hilfe(a, 2).texte().last(), "rechne:       22  :  4");
-    EXPECT_EQ(hilfe(a, 1).texte().last(), "rechne:       24  :  4");
-    EXPECT_EQ(zeigen(a, 3, 1).texte(), QStringList { "=   4   Rest  2" });
-    EXPECT_EQ(zeigen(a, 1, 1).texte(), QStringList { "=   6" });
-    EXPECT_EQ(zeigen(a, 2, 2).texte(), (QStringList { "tippe", "merke" }));
-    EXPECT_EQ(zeigen(a, 1, 2).texte(), QStringList { "tippe" });
-    // The remainder carried into the tens stands above the sheet.
-    EXPECT_EQ(markierung(a, 2).texte(), QStringList { "2" });
+    EXPECT_EQ(hilfe(durch, 1).texte().last(), "rechne:       24  :  4");
+    EXPECT_EQ(zeigen(durch, 3, 1).texte(), QStringList { "=   4   Rest  2" });
+    EXPECT_EQ(zeigen(durch, 1, 1).texte(), QStringList { "=   6" });
+    EXPECT_EQ(zeigen(durch, 1, 2).texte(), QStringList { "tippe" });
+    // The remainder carried into the tens stands above the sheet, unless there is none.
+    EXPECT_EQ(markierung(durch, 2).texte(), QStringList { "2" });
     EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
-    EXPECT_EQ(merkeText(a, 2), "2");
-    EXPECT_EQ(merkeText(a, 1), "2");
-    EXPECT_EQ(merkeText(a, 3), "");
+    EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
+        (QStringList { "", "2", "2" }));
 }
