@@ -140,6 +140,8 @@ QString rechenart(int code)
         return QStringLiteral("HZE - HZE, tauschen");
     case 85:
         return QStringLiteral("HZE x E");
+    case 86:
+        return QStringLiteral("HZE x ZE");
     case 87:
         return QStringLiteral("THZE : E, ohne Rest, schnell");
     default:

@@ -15,6 +15,8 @@
 #include "aids/h_strahl.h"
 #include "aids/h_sv1.h"
 #include "aids/h_svd_lw.h"
+#include "aids/h_svmZE.h"
+#include "aids/h_svmdE.h"
 #include "aids/h_svdZE.h"
 #include "aids/h_tab1.h"
 #include "aids/h_teilersuche.h"
@@ -170,8 +172,8 @@ const Fenster* fensterliste(int& anzahl)
         { &Form67, "TForm67", "Strahl", echt<TForm67>() },
         { &Form70, "TForm70", "Rechnen in Tabellen", echt<TForm70>() },
         { &Form79, "TForm79", "SV 1", echt<TForm79>() },
-        { &Form80, "TForm80", "SV2", {} },
-        { &Form81, "TForm81", "SV3", {} },
+        { &Form80, "TForm80", "SV2", echt<TForm80>() },
+        { &Form81, "TForm81", "SV3", echt<TForm81>() },
         { &Form78, "TForm78", "halbschriftlich", {} },
         { &Form82, "TForm82", "SV4", echt<TForm82>() },
         { &Form83, "Tform83", "SV5", echt<Tform83>() },

@@ -349,3 +349,54 @@ TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
     EXPECT_TRUE(protzeilen[4].str().startsWith("Rechenart:             THZE : ZE"));
 }
+
+TEST_F(DurchgangTest, TheWrittenMultiplicationsAndTheShortDivisionEndWithTheirLevelsInTheHub)
+{
+    struct Weg {
+        Button* TForm63::*knopf;
+        RadioGroup* TForm63::*gruppe;
+        int code;
+        int stufe; // clicked in the group before Start
+    };
+    const Weg wege[] = { { &TForm63::Button62, &TForm63::RG_SV_malE, 85, 2 },
+        { &TForm63::Button66, &TForm63::RG_SV_divE, 87, 5 }, { &TForm63::Button63, &TForm63::RG_SV_malZZ, 86, 1 } };
+    QList<int> codes;
+    durchgehen([&](Form& f) {
+        if (&f == Form1)
+            f.findChild<Button*>("Button1")->Click();
+        else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click(); // schriftliche Rechenverfahren
+            for (const Weg& w : wege) {
+                SCOPED_TRACE(w.code);
+                (hub->*w.knopf)->Click();
+                QTest::mouseClick((hub->*w.gruppe)->button(w.stufe), Qt::LeftButton);
+                hub->startknopf->Click();
+                EXPECT_TRUE((hub->*w.gruppe)->isVisible());
+                EXPECT_TRUE(hub->startknopf->isVisible());
+                EXPECT_TRUE(hub->startknopf->isEnabled());
+                EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+                EXPECT_EQ(protzeilen[7].str(), "bearbeitete Aufgaben:  1");
+            }
+            grabToPng(hub, QStringLiteral("hub_nach_sv3"));
+            EXPECT_EQ(protzeilen[4].str(), "Rechenart:             HZE x ZE");
+            // The division kept its level to itself: Start of the addition saves the multiplication's level.
+            EXPECT_EQ(variante, 2);
+            hub->BitBtn2->Click();
+            hub->startknopf->Click();
+        } else if (auto* sv = dynamic_cast<Schriftfenster*>(&f)) {
+            codes << programmcode;
+            while (!sv->schritte().geloest())
+                sv->zeichenEingeben(sv->schritte().erwartet());
+            sv->Endebutton->Click();
+        }
+    });
+    EXPECT_EQ(gezeigt, (QList<Form*> { Form1, Form63, Form80, Form80, Form81, Form79 }));
+    EXPECT_EQ(codes, (QList<int> { 85, 87, 86, 81 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    const QStringList zeilen = QString::fromLatin1(readBytes(dataPath("hw.ina"))).split("\r\n");
+    const QStringList sv = zeilen.value(zeilen.indexOf("sv") + 1).split(' ');
+    ASSERT_GE(sv.size(), 4);
+    EXPECT_EQ(sv[1], "2"); // variante: the level of the multiplication by one digit
+    EXPECT_EQ(sv[2], "1");
+    EXPECT_EQ(sv[3], "5");
+}

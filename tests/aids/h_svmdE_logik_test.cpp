@@ -1,0 +1,93 @@
+// "SV2" without a window: the generators, the columns, the messages, the help and the show stages.
+
+#include "aids/h_svmdE_logik.h"
+#include "platform/random.h"
+#include "support/fixtures.h"
+
+using namespace svmdE;
+
+namespace {
+
+class SvmdELogik : public TaviTest { };
+
+Aufgabe aufgabe(int code, int f, int d)
+{
+    return aufgabeBilden(code, { f / 100, f / 10 % 10, f % 10, d });
+}
+
+} // namespace
+
+TEST_F(SvmdELogik, EveryGeneratorGivesAFourDigitProductWithTheCarriesOfItsLevel)
+{
+    struct Soll {
+        int generator;
+        int code;
+        std::function<bool(const Reihe&)> regel;
+    };
+    const Soll tabelle[] = {
+        { 0, 85, [](const Reihe& r) { return r.merkE == 0 && r.merkZ == 0; } },
+        { 1, 85, [](const Reihe& r) { return r.merkE == 0 && r.merkZ > 0; } },
+        { 2, 87, [](const Reihe& r) { return r.merkE > 0 && r.merkZ == 0; } },
+        { 4, 85, [](const Reihe& r) { return r.produktE >= 10 && r.produktZ >= 10; } },
+        { 4, 87, [](const Reihe& r) { return r.d <= 5 && r.produktE >= 10 && r.produktZ >= 10; } },
+        // The units carry makes the tens carry.
+        { 5, 85, [](const Reihe& r) { return r.produktZ < 10 && r.merkZ > 0; } },
+        { 5, 87, [](const Reihe& r) { return r.d >= 6 && r.h >= 6 && r.z >= 6 && r.e >= 6; } },
+        { 6, 85, [](const Reihe& r) { return (r.z == 0) != (r.e == 0) && r.h > 0; } },
+    };
+    for (const Soll& s : tabelle) {
+        SCOPED_TRACE(s.generator * 100 + s.code);
+        int zehnerNull = 0;
+        for (int seed = 1; seed <= 400; ++seed) {
+            RandSeed(std::uint32_t(seed));
+            const Aufgabe a = aufgabeBilden(s.code, stellenwurf(s.generator, s.code));
+            const Reihe& r = a.r;
+            ASSERT_EQ(r.wert(), (r.h * 100 + r.z * 10 + r.e) * r.d);
+            ASSERT_GE(r.stellen[3], 1) << r.wert();
+            ASSERT_GE(r.d, 2);
+            ASSERT_TRUE(s.regel(r)) << r.h << r.z << r.e << " x " << r.d;
+            zehnerNull += r.z == 0;
+        }
+        if (s.generator == 6) EXPECT_NEAR(zehnerNull, 200, 40);
+    }
+    for (int seed = 1; seed <= 50; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const int g3 = generatorVonStufe(3), g7 = generatorVonStufe(7);
+        EXPECT_TRUE(g3 == 1 || g3 == 2);
+        EXPECT_TRUE(g7 >= 0 && g7 != 3 && g7 <= 6);
+    }
+    EXPECT_EQ(generatorVonStufe(8), -1);
+}
+
+TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
+{
+    const Aufgabe mal = aufgabe(85, 456, 4);
+    EXPECT_EQ(mal.wahltext, "1824");
+    EXPECT_EQ((QStringList { mal.merkziffern[1], mal.merkziffern[2], mal.merkziffern[3], mal.merkziffern[4] }),
+        (QStringList { "1", "2", "2", "0" }));
+    EXPECT_EQ(hilfe(mal, 4).texte(), QStringList { "rechne:    4    6" });
+    EXPECT_EQ(hilfe(mal, 1).texte(), QStringList { "es fehlt nur noch der Tausender" });
+    EXPECT_TRUE(markierung(mal, 1).leer());
+    // The thousands are shown at once; 401 x 2 has no carry out of the units to remember.
+    EXPECT_EQ(zeigen(mal, 1, 1).texte(), (QStringList { " :   1", "tippe" }));
+    EXPECT_TRUE(letzteZeigestufe(mal, 1, 1));
+    EXPECT_EQ(zeigen(aufgabe(85, 401, 2), 4, 2).texte(), (QStringList { "2", "tippe" }));
+    EXPECT_EQ(
+        (QStringList { merkeText(mal, 4), merkeText(mal, 3), merkeText(mal, 1) }), (QStringList { "", "2", "1" }));
+
+    const Aufgabe durch = aufgabe(87, 456, 4);
+    EXPECT_EQ(durch.wahltext, "654");
+    EXPECT_EQ(aufgabenbild(durch).texte(), (QStringList { "1", "8", "2", "4", ":", "4" }));
+    const QStringList h = hilfe(durch, 3).texte();
+    EXPECT_EQ(h.mid(0, 10).join(' '), "4 8 12 16 20 24 28 32 36 40");
+    EXPECT_EQ(h.last(), "rechne:       18  :  4");
+    EXPECT_EQ(hilfe(durch, 1).texte().last(), "rechne:       24  :  4");
+    EXPECT_EQ(zeigen(durch, 3, 1).texte(), QStringList { "=   4   Rest  2" });
+    EXPECT_EQ(zeigen(durch, 1, 1).texte(), QStringList { "=   6" });
+    EXPECT_EQ(zeigen(durch, 1, 2).texte(), QStringList { "tippe" });
+    // The remainder carried into the tens stands above the sheet, unless there is none.
+    EXPECT_EQ(markierung(durch, 2).texte(), QStringList { "2" });
+    EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
+    EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
+        (QStringList { "", "2", "2" }));
+}
