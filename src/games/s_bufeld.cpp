@@ -269,6 +269,8 @@ void TForm52::Button13Click()
 {
     Button13->hide();
     m_schalter2 = 12;
+    // The cursor's wide frame reaches past the paint; taken away first, it leaves no edge in the picture.
+    kursorstrich();
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
     const QRect z = zelle(m_zeile2, m_spalte2);
@@ -352,8 +354,15 @@ void TForm52::tabelle()
     }
 }
 
-// Drawn in not-XOR, so that drawing it again at the same cell takes it away.
 void TForm52::kursor()
+{
+    kursorstrich();
+    ScrollBoxEx1->setEnabled(true);
+    SetFocus(ScrollBoxEx1);
+}
+
+// Drawn in not-XOR, so that drawing it again at the same cell takes it away.
+void TForm52::kursorstrich()
 {
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
@@ -361,8 +370,6 @@ void TForm52::kursor()
     c.brush = Brush { clWhite, BrushStyle::Clear };
     c.rectangle(g.x(26 + 56 * m_spalte2), g.y(31 + 78 * m_zeile2), g.x(73 + 56 * m_spalte2), g.y(97 + 78 * m_zeile2));
     c.pen.mode = PenMode::Copy;
-    ScrollBoxEx1->setEnabled(true);
-    SetFocus(ScrollBoxEx1);
 }
 
 void TForm52::schritt1()
@@ -438,6 +445,7 @@ void TForm52::pruefen()
 void TForm52::malen()
 {
     farbepanel->hide();
+    kursorstrich();
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
     const QRect z = zelle(m_zeile2, m_spalte2);

@@ -68,6 +68,7 @@ private:
     void anordnen();
     void tabelle();
     void kursor();
+    void kursorstrich();
     void schritt1();
     void schritt2();
     void eingabeZeigen();
