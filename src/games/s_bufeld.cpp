@@ -168,6 +168,10 @@ void TForm52::form52aktiv()
         mausbereich.left + o.x(), mausbereich.top + o.y(), mausbereich.right + o.x(), mausbereich.bottom + o.y());
     anordnen();
     Button7->hide();
+    // A game left while computing leaves nothing of its task behind.
+    Button13->hide();
+    KeyPreview = false;
+    aufgabenflaeche(clBtnFace);
     m_zahlenwahl1 = randzahlen(variante2 == 1);
     m_zahlenwahl2 = randzahlen(variante2 == 1);
     tabelle();

@@ -465,7 +465,7 @@ void TForm51::eingabeschritt()
         if (m_antwort.size() < 2) break;
         zeichen(zwei() ? 355 : 530, 190, m_antwort.mid(1));
         if (zwei()) {
-            KeyPreview = false;
+            // The keyboard stays on: the second machine's sign and digit may be typed as the first's were.
             Button3->setEnabled(false);
             kasten(GroupBox2, true);
             kasten(tastenblock->Rechner, false);
