@@ -1,9 +1,12 @@
 // How long a key press in the puzzle games takes to be answered and drawn on a full-screen window: a digit
 // typed in the number chain and the pyramid (entry redrawn, answer checked), a symbol marked and its digit
 // typed in "Zeichen für Ziffern", an arrow move of the neighbours' cursor (numbers hidden, cursor redrawn)
-// and a number placed in a magic square. Each must stay well within one 16 ms frame.
+// and a number placed in a magic square, an output digit typed into a machine, and the coloured table's cursor
+// moved and a digit typed. Each must stay well within one 16 ms frame.
 #include "games/s_2nachbar.h"
+#include "games/s_bufeld.h"
 #include "games/s_kette.h"
+#include "games/s_masch.h"
 #include "games/s_pyra.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
@@ -117,6 +120,69 @@ void ZauberquadratZahl(benchmark::State& state)
     });
 }
 BENCHMARK(ZauberquadratZahl)->Unit(benchmark::kMillisecond);
+
+void MaschineAusgabeZiffer(benchmark::State& state)
+{
+    skala_x = 1.92f;
+    skala_y = 1.08f;
+    programmcode = 12;
+    operatortexte[1] = QStringLiteral("*7");
+    operatorzahl = 1;
+    zwzahl1 = 1;
+    TForm51 fenster;
+    gezeigt(fenster, [&] {
+        // The output is typed only once the machine has shown one (the slides are pauses, not key presses).
+        fenster.Button1->Click();
+        fenster.Button1->Click();
+        fenster.Button1->Click();
+        fenster.Button2->Click();
+        for (auto _ : state) {
+            fenster.tastenblock->ziffer(7)->Click();
+            fenster.Button9->Click();
+        }
+    });
+}
+BENCHMARK(MaschineAusgabeZiffer)->Unit(benchmark::kMillisecond);
+
+// The table of the test's choice shown; `rechnen` goes on to computing the cell right of the top-left one.
+template <typename F> void buntesFeld(bool rechnen, F schritt)
+{
+    skala_x = 1.92f;
+    skala_y = 1.08f;
+    programmcode = 13;
+    variante = 2;
+    variante2 = 1;
+    TForm52 fenster;
+    gezeigt(fenster, [&] {
+        if (rechnen) {
+            fenster.Button5->Click();
+            fenster.Button8->Click();
+        }
+        schritt(fenster);
+    });
+}
+
+void BuntesFeldPfeil(benchmark::State& state)
+{
+    buntesFeld(false, [&](TForm52& fenster) {
+        for (auto _ : state) {
+            fenster.Button5->Click();
+            fenster.Button2->Click();
+        }
+    });
+}
+BENCHMARK(BuntesFeldPfeil)->Unit(benchmark::kMillisecond);
+
+void BuntesFeldZiffer(benchmark::State& state)
+{
+    buntesFeld(true, [&](TForm52& fenster) {
+        for (auto _ : state) {
+            fenster.tastenblock->ziffer(7)->Click();
+            fenster.Button9->Click();
+        }
+    });
+}
+BENCHMARK(BuntesFeldZiffer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

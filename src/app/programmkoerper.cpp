@@ -31,8 +31,10 @@
 #include "games/s_15gewinnt.h"
 #include "games/s_2nachbar.h"
 #include "games/s_KP.h"
+#include "games/s_bufeld.h"
 #include "games/s_hm.h"
 #include "games/s_kette.h"
+#include "games/s_masch.h"
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
 #include "games/s_tictactoe.h"
@@ -101,12 +103,12 @@ const Fenster* fensterliste(int& anzahl)
         { &Form32, "TForm32", "Nachbarn", echt<TForm32>() },
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", {} },
-        { &Form52, "TForm52", "buntes Feld", {} },
+        { &Form52, "TForm52", "buntes Feld", echt<TForm52>() },
         { &Form47, "TForm47", "hangman", echt<TForm47>() },
         { &Form49, "TForm49", "Kette", echt<TForm49>() },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
         { &Form48, "TForm48", "lvr", {} },
-        { &Form51, "TForm51", "Maschinen", {} },
+        { &Form51, "TForm51", "Maschinen", echt<TForm51>() },
         { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
         { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
         { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
