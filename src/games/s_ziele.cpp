@@ -92,9 +92,8 @@ TForm59::TForm59(QWidget* parent)
 void TForm59::zieleaktiv()
 {
     const DesignGrid g(skala_x, skala_y);
-    setFontSize(Label1, Round(16 * double(skala_x)));
+    applyFontSize(Label1, QStringLiteral("Arial"), Round(16 * double(skala_x)));
     Label1->move(g.x(15), g.y(15));
-    Label1->adjustSize();
     for (int k = 1; k <= 9; ++k) {
         g.place(m_spruenge[k], 15 + 70 * (k - 1), 75, 55, 70);
         g.fontSize(m_spruenge[k], 37);
