@@ -5,11 +5,19 @@
 // moved and a digit typed. Each must stay well within one 16 ms frame.
 #include "games/s_2nachbar.h"
 #include "games/s_bufeld.h"
+// and a number placed in a magic square; in the partner games a number typed into the hundred field, a stone
+// moved and dropped in the game version, a number taken in clearing the nines and a jump towards the target.
+// Each must stay well within one 16 ms frame; the games' pauses run on the test clock.
+#include "games/s_abraum.h"
 #include "games/s_kette.h"
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
+#include "games/s_vg_100.h"
+#include "games/s_vgspiel.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
+#include "games/s_ziele.h"
+#include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/tastenfeld.h"
@@ -183,6 +191,89 @@ void BuntesFeldZiffer(benchmark::State& state)
     });
 }
 BENCHMARK(BuntesFeldZiffer)->Unit(benchmark::kMillisecond);
+// The partner games pause on the test clock: only the answer and the drawing are measured.
+struct Testuhr {
+    Testuhr()
+    {
+        clockx::TestClock::install(45000.5);
+        skala_x = 1.92f;
+        skala_y = 1.08f;
+        spielername1 = "ROT";
+        spielername2 = "BLAU";
+    }
+    ~Testuhr() { clockx::TestClock::uninstall(); }
+};
+
+void HundertfeldZahl(benchmark::State& state)
+{
+    const Testuhr uhr;
+    variante = 0;
+    TForm54 fenster;
+    gezeigt(fenster, [&] {
+        int n = 0;
+        for (auto _ : state) {
+            n = n % 100 + 1;
+            for (QChar c : QString::number(n))
+                fenster.tasten->ziffer(c.digitValue())->Click();
+            fenster.tasten->Button13->Click();
+            if (fenster.Button12->isVisible()) fenster.Button12->Click();
+        }
+    });
+}
+BENCHMARK(HundertfeldZahl)->Unit(benchmark::kMillisecond);
+
+void SpielversionEinwurf(benchmark::State& state)
+{
+    const Testuhr uhr;
+    TForm55 fenster;
+    gezeigt(fenster, [&] {
+        int slot = 0;
+        for (auto _ : state) {
+            slot = slot % 7 + 1;
+            for (int s = 4; s > slot; --s)
+                fenster.Button2->Click();
+            for (int s = 4; s < slot; ++s)
+                fenster.Button5->Click();
+            fenster.Button4->Click();
+            if (fenster.Button3->isVisible()) fenster.Button3->Click();
+        }
+    });
+}
+BENCHMARK(SpielversionEinwurf)->Unit(benchmark::kMillisecond);
+
+void AbraeumenZahl(benchmark::State& state)
+{
+    const Testuhr uhr;
+    spieloption = 0;
+    TForm57 fenster;
+    gezeigt(fenster, [&] {
+        for (auto _ : state) {
+            int n = 1;
+            while (n < 9 && !fenster.zahl(n)->isEnabled())
+                ++n;
+            fenster.zahl(n)->Click();
+            fenster.Button10->Click();
+        }
+    });
+}
+BENCHMARK(AbraeumenZahl)->Unit(benchmark::kMillisecond);
+
+void ZieleSprung(benchmark::State& state)
+{
+    const Testuhr uhr;
+    spieloption = 0;
+    variante = 0;
+    zwzahl2 = 7;
+    zwzahl3 = 45;
+    TForm59 fenster;
+    gezeigt(fenster, [&] {
+        for (auto _ : state) {
+            if (fenster.sprung(1)->isEnabled()) fenster.sprung(1)->Click();
+            fenster.Button10->Click();
+        }
+    });
+}
+BENCHMARK(ZieleSprung)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

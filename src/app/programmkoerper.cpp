@@ -29,6 +29,7 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "games/s_15gewinnt.h"
+#include "games/s_abraum.h"
 #include "games/s_2nachbar.h"
 #include "games/s_KP.h"
 #include "games/s_bufeld.h"
@@ -38,6 +39,9 @@
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
 #include "games/s_tictactoe.h"
+#include "games/s_vg_100.h"
+#include "games/s_vgspiel.h"
+#include "games/s_ziele.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
 #include "games/s_zrat.h"
@@ -101,7 +105,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form56, "TForm56", "15 gewinnt", echt<TForm56>() },
         { &Form61, "TForm61", "1x1 Flipper", {} },
         { &Form32, "TForm32", "Nachbarn", echt<TForm32>() },
-        { &Form57, "TForm57", "Abraum", {} },
+        { &Form57, "TForm57", "Abraum", echt<TForm57>() },
         { &Form60, "TForm60", "Botschaften", {} },
         { &Form52, "TForm52", "buntes Feld", echt<TForm52>() },
         { &Form47, "TForm47", "hangman", echt<TForm47>() },
@@ -112,12 +116,12 @@ const Fenster* fensterliste(int& anzahl)
         { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
         { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
         { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
-        { &Form54, "TForm54", "vg100", {} },
-        { &Form55, "TForm55", "vgSpiel", {} },
+        { &Form54, "TForm54", "vg100", echt<TForm54>() },
+        { &Form55, "TForm55", "vgSpiel", echt<TForm55>() },
         { &Form62, "TForm62", "Wörterraten", {} },
         { &Form53, "TForm53", "Form53", echt<TForm53>() },
         { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
-        { &Form59, "TForm59", "Ziele", {} },
+        { &Form59, "TForm59", "Ziele", echt<TForm59>() },
         { &Form58, "TForm58", "Zahlenraten", echt<TForm58>() },
         { &Form41, "TForm41", "Spiele", echt<TForm41>() },
         { &Form37, "TForm37", "Grundrechenarten", echt<TForm37>() },

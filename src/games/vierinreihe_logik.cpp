@@ -96,4 +96,13 @@ int fallzeile(const Brett& brett, int slot)
     return 0;
 }
 
+QString ergebniszeile(const QString& name1, const QString& name2, int punkte1, int punkte2)
+{
+    const bool erster = punkte1 > punkte2;
+    return QStringLiteral(" %1 gewinnt gegen %2 mit  %3 : %4 ")
+        .arg(erster ? name1 : name2, erster ? name2 : name1)
+        .arg(erster ? punkte1 : punkte2)
+        .arg(erster ? punkte2 : punkte1);
+}
+
 } // namespace vierinreihe

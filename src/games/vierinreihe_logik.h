@@ -2,6 +2,7 @@
 // Four in a row, in the hundred field and in the game version: one board with a border of three empty
 // cells, the line test through a new stone over each game's table of windows, and the drop into a slot.
 
+#include <QString>
 #include <array>
 
 namespace vierinreihe {
@@ -10,7 +11,13 @@ namespace vierinreihe {
 struct Brett {
     std::array<std::array<int, 16>, 16> zellen {};
     int& an(int a, int b) { return zellen[std::size_t(a + 2)][std::size_t(b + 2)]; }
-    int an(int a, int b) const { return zellen[std::size_t(a + 2)][std::size_t(b + 2)]; }
+    // Outside the array counts as empty: the line test of the hundred field looks up to three rows above the
+    // top row.
+    int an(int a, int b) const
+    {
+        const int i = a + 2, j = b + 2;
+        return i < 0 || j < 0 || i > 15 || j > 15 ? 0 : zellen[std::size_t(i)][std::size_t(j)];
+    }
 };
 
 // One window of four cells through the new stone: the three other cells as offsets (da, db), and the value
@@ -34,5 +41,9 @@ void zelle(int zahl, int& z, int& e);
 
 // The lowest empty hole of a slot (rows 6 up to 1 of the game version), 0 when the slot is full.
 int fallzeile(const Brett& brett, int slot);
+
+// The line of a finished game: " " + winner + " gewinnt gegen " + loser + " mit  " + points + " : " + points +
+// " "; player 1 wins only with more points.
+QString ergebniszeile(const QString& name1, const QString& name2, int punkte1, int punkte2);
 
 } // namespace vierinreihe
