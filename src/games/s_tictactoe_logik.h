@@ -18,10 +18,7 @@ struct Brett {
 // The eleven pairs of a kind (0..17), shuffled together as the board shows them.
 Brett zahlenwahl(int art);
 // Kind 5 asks for two factors 2..9: digits 0 and 1 are off.
-inline bool nullUndEinsAus(int art)
-{
-    return art == 5;
-}
+inline bool nullUndEinsAus(int art) { return art == 5; }
 
 // Field k = 1..9: column (k - 1) mod 3 + 1, row (k - 1) div 3 + 1; centres on the design grid.
 int mitteX(int k);
