@@ -1,0 +1,67 @@
+// What a player waits for in the group games: an attempt judged and drawn, with the crosses of the 100 field,
+// in the program's own number guessing window.
+
+#include "app/programmkoerper.h"
+#include "games/s_hm.h"
+#include "games/s_zrat.h"
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/fenster.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void rateversuch(benchmark::State& state)
+{
+    auto* aufbau = dynamic_cast<TForm47*>(Form47);
+    auto* spiel = dynamic_cast<TForm58*>(Form58);
+    for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
+        e->setText(QStringLiteral("Ali"));
+    programmcode = 5;
+    variante = 2; // the 100 field: a miss crosses out numbers
+    zeitwahl = 3;
+    wahl6 = 0;
+    bool fertig = false;
+    Form::setModalDriver([&](Form&) {
+        spiel->startknopf->Click(); // "los geht's"
+        while (spiel->isVisible() && !fertig) {
+            if (!state.KeepRunning()) {
+                fertig = true;
+                break;
+            }
+            // A miss next to the number: the most crosses.
+            const int v = spiel->geheimzahl() < 100 ? spiel->geheimzahl() + 1 : 1;
+            for (QChar ch : QString::number(v))
+                spiel->findChild<Button*>(QStringLiteral("Button") + ch)->Click();
+            spiel->Button14->Click();
+            state.PauseTiming();
+            spiel->startknopf->Click(); // the next attempt, or the next player
+            if (spiel->zustand() == 2) spiel->startknopf->Click();
+            state.ResumeTiming();
+        }
+    });
+    while (!fertig)
+        Form58->showModal();
+    Form::setModalDriver({});
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    Application app(argc, argv);
+    QTemporaryDir daten;
+    datpfad = daten.path() + QLatin1Char('/');
+    aktivliste = "ohne";
+    skala_x = 1.28f;
+    skala_y = 1.0f;
+    fensterErzeugen();
+    benchmark::RegisterBenchmark("Rateversuch im 100er-Feld", rateversuch)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
