@@ -23,6 +23,7 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "games/s_KP.h"
+#include "games/s_botsch.h"
 #include "games/s_hm.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
@@ -60,7 +61,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form61, "TForm61", "1x1 Flipper", {} },
         { &Form32, "TForm32", "Nachbarn", {} },
         { &Form57, "TForm57", "Abraum", {} },
-        { &Form60, "TForm60", "Botschaften", {} },
+        { &Form60, "TForm60", "Botschaften", echt<TForm60>() },
         { &Form52, "TForm52", "buntes Feld", {} },
         { &Form47, "TForm47", "hangman", echt<TForm47>() },
         { &Form49, "TForm49", "Kette", {} },

@@ -1,5 +1,6 @@
 #include "games/s_hm.h"
 
+#include "games/gruppenspiel.h"
 #include "games/s_hm_logik.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/colors.h"
@@ -427,4 +428,22 @@ QList<QWidget*> TForm47::optionenVon(int spiel) const
 QList<Edit*> TForm47::namensfelder() const
 {
     return { Edit1, Edit2, Edit3, Edit4, Edit5 };
+}
+
+// ---- For the game windows ----
+
+void spielernamenUebernehmen()
+{
+    auto* aufbau = dynamic_cast<TForm47*>(Form47);
+    for (int k = 1; k <= 5; ++k)
+        listenzeilen[k] = aufbau ? aufbau->spielername(k) : QString();
+}
+
+bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten)
+{
+    if (gruppenspiel::spielerwechsel(statusZuruecksetzen) == gruppenspiel::Wechsel::naechster) return true;
+    timer.setEnabled(false);
+    if (auto* aufbau = dynamic_cast<TForm47*>(Form47)) aufbau->spielende(auswertungAnbieten);
+    spiel.Close();
+    return false;
 }

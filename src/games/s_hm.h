@@ -13,6 +13,7 @@ class ListBox;
 class PaintBox;
 class Panel;
 class RadioGroup;
+class Timer;
 
 class TForm47 final : public Form, public Spielstarter {
     Q_OBJECT
@@ -78,3 +79,9 @@ private:
     QList<QWidget*> optionenVon(int spiel) const;
     QList<Edit*> namensfelder() const;
 };
+
+// For the game windows: the names of the set-up window into listenzeilen 1..5, at a game's activation.
+void spielernamenUebernehmen();
+// The player change of a game window. At the game's end the turn timer stops, the set-up window shows its
+// winner table (and for the flipper the offer to print) and the game window closes: false then.
+bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten = false);

@@ -139,8 +139,7 @@ void TForm58::form58aktiv()
 {
     merker2 = 0;
     anordnen();
-    for (int k = 1; k <= 5; ++k)
-        listenzeilen[k] = aufbau() ? aufbau()->spielername(k) : QString();
+    spielernamenUebernehmen();
     spielernummer = 0;
     if (wahl6 != 0)
         zahlvorgabe();
@@ -300,7 +299,7 @@ void TForm58::zugbeginn()
     c.rectangle(g.x(30), g.y(10), g.x(695), g.y(80));
     int x = 375;
     if (wahl6 != 1) {
-        if (!spielerwechsel(true)) return;
+        if (!::spielerwechsel(*this, *Timer1, true)) return;
         x = 370;
     }
     c.textOut(g.x(x), g.y(20), spielername() + QStringLiteral(" ist dran"));
@@ -338,7 +337,7 @@ void TForm58::zahlvorgabe()
     c.font.height = g.y(24);
     c.font.color = clBlack;
     c.rectangle(0, 0, g.x(200), g.y(550));
-    if (!spielerwechsel(false)) return;
+    if (!::spielerwechsel(*this, *Timer1, false)) return;
     m_eingabe = QStringLiteral("?");
     c.textOut(g.x(100), g.y(70), QStringLiteral("Welche Zahl soll"));
     c.textOut(g.x(100), g.y(110), spielername());
@@ -599,15 +598,6 @@ void TForm58::fehler()
     if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
 }
 
-bool TForm58::spielerwechsel(bool statusZuruecksetzen)
-{
-    if (gruppenspiel::spielerwechsel(statusZuruecksetzen) == gruppenspiel::Wechsel::naechster) return true;
-    Timer1->setEnabled(false);
-    if (TForm47* f = aufbau()) f->spielende(false);
-    Close();
-    return false;
-}
-
 void TForm58::fragenFreigeben(bool an)
 {
     for (Button* b : { kleiner, gleich, grosser })
@@ -635,9 +625,4 @@ void TForm58::zeitbalkenVerstecken(bool versteckt)
 QString TForm58::spielername() const
 {
     return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
-TForm47* TForm58::aufbau() const
-{
-    return dynamic_cast<TForm47*>(Form47);
 }

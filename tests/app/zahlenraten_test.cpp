@@ -7,7 +7,6 @@
 #include "platform/paintbox.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "shell/platzhalter.h"
 #include "support/fixtures.h"
 
 #include <QFile>
@@ -207,7 +206,7 @@ TEST_F(GruppenspielTest, StartWritesTheGamesSectionAndKeepsEveryOtherLine)
             EXPECT_EQ(readBytes(dataPath("sw.ina")), erwartet("bot", "5 0 "));
             aufbau->Button10->Click();
         },
-        [&](Form& f) { EXPECT_TRUE(dynamic_cast<Platzhalter*>(&f)); });
+        [&](Form& f) { EXPECT_EQ(&f, Form60); });
     writeBytes(dataPath("sw.ina"), vorher);
     oeffnen(19, [&] {
         namen({ "Ali" });
