@@ -25,6 +25,7 @@
 #include "games/s_KP.h"
 #include "games/s_botsch.h"
 #include "games/s_hm.h"
+#include "games/s_wraten.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
@@ -73,7 +74,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form46, "TForm46", "TicTacToe", {} },
         { &Form54, "TForm54", "vg100", {} },
         { &Form55, "TForm55", "vgSpiel", {} },
-        { &Form62, "TForm62", "Wörterraten", {} },
+        { &Form62, "TForm62", "Wörterraten", echt<TForm62>() },
         { &Form53, "TForm53", "Form53", {} },
         { &Form43, "TForm43", "Zeichen für Ziffern", {} },
         { &Form59, "TForm59", "Ziele", {} },

@@ -49,6 +49,13 @@ void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift);
 void balkenGruen(Canvas& c, const DesignGrid& g);
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze);
 
+// ---- End of a turn in the word games ----
+
+// In the picture box: a win with the name and a red tick; a loss (by strokes, or else by time) with the word
+// that was to be found.
+void rundenendeText(
+    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort);
+
 // ---- Abort ----
 
 // The player's name and, below it, "hat abgebrochen.", centred at x 100 of the picture box.

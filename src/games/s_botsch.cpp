@@ -48,6 +48,7 @@ TForm60::TForm60(QWidget* parent)
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     startknopf = new Button(this, QStringLiteral("Start"), 0, 0, 10, 10);
     startknopf->setObjectName(QStringLiteral("startknopf"));
+    startknopf->Default = true;
     startknopf->OnClick = [this] { startknopfClick(); };
     Button31 = new Button(this, QStringLiteral("abbrechen"), 0, 0, 10, 10);
     Button31->setObjectName(QStringLiteral("Button31"));
@@ -318,18 +319,7 @@ void TForm60::rundenende()
     startknopf->setEnabled(true);
     SetFocus(startknopf);
     Button31->setEnabled(false);
-    Canvas& c = vorbereitet(PaintBox1->canvas());
-    c.font.setSize(g.x(15));
-    if (m_runde == 2) {
-        c.textOut(g.x(100), g.y(400), spielername() + QStringLiteral(" hat gewonnen."));
-        c.pen = Pen { clRed, g.x(3) };
-        c.polyline({ { g.x(30), g.y(325) }, { g.x(45), g.y(370) }, { g.x(180), g.y(80) } });
-    } else {
-        c.textOut(g.x(100), g.y(340),
-            m_fehler >= 11 ? spielername() + QStringLiteral(" hat verloren.") : QStringLiteral("Die Zeit ist um."));
-        c.textOut(g.x(100), g.y(400), QStringLiteral("Die Botschaft hieß:"));
-        c.textOut(g.x(100), g.y(445), m_wahltext);
-        spielerstatus[spielernummer] = 150;
-    }
+    gruppenspiel::rundenendeText(PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, spielername(), m_wahltext);
+    if (m_runde != 2) spielerstatus[spielernummer] = 150;
     m_runde = 1;
 }
