@@ -1,14 +1,17 @@
 // What a player waits for in the group games: an attempt judged and drawn, with the crosses of the 100 field,
-// in the program's own number guessing window.
+// in the program's own number guessing window; a letter judged and drawn in word guessing.
 
 #include "app/programmkoerper.h"
 #include "games/s_hm.h"
+#include "games/s_wraten.h"
 #include "games/s_zrat.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -48,6 +51,43 @@ void rateversuch(benchmark::State& state)
     Form::setModalDriver({});
 }
 
+// A letter given in word guessing: judged, written at its places or counted as a miss with its stroke.
+void buchstabe(benchmark::State& state)
+{
+    auto* aufbau = dynamic_cast<TForm47*>(Form47);
+    auto* spiel = dynamic_cast<TForm62*>(Form62);
+    for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
+        e->setText(QStringLiteral("Ali"));
+    programmcode = 8;
+    variante = 14; // long words
+    zeitwahl = 3;
+    schalter1 = 1;
+    schalter2 = 0;
+    const QString buchstaben = QStringLiteral("QWERTZUIOPASDFGHJKLYXCVBNM");
+    bool fertig = false;
+    int i = 0;
+    Form::setModalDriver([&](Form&) {
+        spiel->startknopf->Click(); // "Start"
+        while (spiel->isVisible() && !fertig) {
+            if (!state.KeepRunning()) {
+                fertig = true;
+                break;
+            }
+            const QChar z = buchstaben[i++ % buchstaben.size()];
+            spiel->buchstabenknopf(buchstabentaste::index(z) + 1)->Click();
+            if (spiel->zustand() == 1) {
+                state.PauseTiming();
+                spiel->startknopf->Click(); // "weiter": the next player, or the game's end
+                if (spiel->isVisible()) spiel->startknopf->Click();
+                state.ResumeTiming();
+            }
+        }
+    });
+    while (!fertig)
+        Form62->showModal();
+    Form::setModalDriver({});
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,7 +100,11 @@ int main(int argc, char** argv)
     skala_x = 1.28f;
     skala_y = 1.0f;
     fensterErzeugen();
+    QDir().mkpath(daten.filePath(QStringLiteral("WORTList")));
+    QFile::copy(
+        QStringLiteral(TAVI_INSTALLORDNER "/WORTList/lang.txt"), daten.filePath(QStringLiteral("WORTList/lang.txt")));
     benchmark::RegisterBenchmark("Rateversuch im 100er-Feld", rateversuch)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Buchstabe im Wörterraten", buchstabe)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
