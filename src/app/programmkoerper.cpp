@@ -25,6 +25,7 @@
 #include "games/s_KP.h"
 #include "games/s_botsch.h"
 #include "games/s_hm.h"
+#include "games/s_lvr.h"
 #include "games/s_wraten.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
@@ -67,7 +68,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form47, "TForm47", "hangman", echt<TForm47>() },
         { &Form49, "TForm49", "Kette", {} },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
-        { &Form48, "TForm48", "lvr", {} },
+        { &Form48, "TForm48", "lvr", echt<TForm48>() },
         { &Form51, "TForm51", "Maschinen", {} },
         { &Form50, "TForm50", "Pyramide", {} },
         { &Form44, "TForm44", "Partnerspiele", {} },

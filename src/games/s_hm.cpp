@@ -262,6 +262,11 @@ QString TForm47::spielername(int k) const
     return k >= 1 && k <= 5 ? f[k - 1]->text() : QString();
 }
 
+int TForm47::schrittvorgabe() const
+{
+    return s_hm::schrittzahlGueltig(Edit6->text()) ? Edit6->text().toInt() : 0;
+}
+
 void TForm47::spielende(bool auswertungAnbieten)
 {
     merker2 = 1;

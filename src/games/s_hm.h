@@ -25,6 +25,8 @@ public:
 
     // The name typed at place k (1..5).
     QString spielername(int k) const;
+    // The path game's step count as typed (0 when it is none of 2..9).
+    int schrittvorgabe() const;
     // A game's last turn is over: the winner table replaces the names until Start, "o.k." or "zurück".
     void spielende(bool auswertungAnbieten);
 
