@@ -22,6 +22,7 @@
 #include "analyses/f_ss_runner.h"
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
+#include "games/s_1x1flip.h"
 #include "games/s_KP.h"
 #include "games/s_botsch.h"
 #include "games/s_hm.h"
@@ -60,7 +61,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form1, "TForm1", "TAVI", echt<TForm1>() },
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
         { &Form56, "TForm56", "15 gewinnt", {} },
-        { &Form61, "TForm61", "1x1 Flipper", {} },
+        { &Form61, "TForm61", "1x1 Flipper", echt<TForm61>() },
         { &Form32, "TForm32", "Nachbarn", {} },
         { &Form57, "TForm57", "Abraum", {} },
         { &Form60, "TForm60", "Botschaften", echt<TForm60>() },

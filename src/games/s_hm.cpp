@@ -1,11 +1,13 @@
 #include "games/s_hm.h"
 
 #include "games/gruppenspiel.h"
+#include "games/s_1x1flip_logik.h"
 #include "games/s_hm_logik.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/paintbox.h"
+#include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 
@@ -377,6 +379,11 @@ void TForm47::Button1Click()
     dokuflip->hide();
     spielerpanel->show();
     sieger->hide();
+    const s_1x1flip::Auswertung a = s_1x1flip::auswertung(variante, zeitwahl, flip_zeiten->items().value(zeitwahl));
+    Printer& drucker = Printer::instance();
+    drucker.beginDoc(QStringLiteral("1x1-Flipper Auswertung"));
+    s_1x1flip::draw(drucker.canvas(), a);
+    drucker.endDoc();
 }
 
 // ---- Routines ----
