@@ -14,6 +14,21 @@ bool freierPlatz(const QString& name)
     return true;
 }
 
+QString spielername()
+{
+    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
+}
+
+Canvas& vorbereitet(Canvas& c)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.pen = Pen { clBlack, 1 };
+    c.brush = Brush { clWhite };
+    c.font.name = QStringLiteral("arial");
+    return c;
+}
+
 Wechsel spielerwechsel(bool statusZuruecksetzen)
 {
     for (;;) {

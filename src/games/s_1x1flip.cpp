@@ -13,29 +13,6 @@
 
 namespace {
 
-Canvas& vorbereitet(Canvas& c)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    return c;
-}
-
-QString spielername()
-{
-    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
-Button* knopf(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new Button(parent, caption, 0, 0, 10, 10);
-    b->setObjectName(QLatin1String(name));
-    applyFontSize(b, QStringLiteral("Arial"), 12);
-    return b;
-}
-
 // The pause before each number: 1e-5 of a day.
 constexpr double kPause = 1e-5;
 
@@ -57,18 +34,18 @@ TForm61::TForm61(QWidget* parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox2 = new PaintBox(this);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    Button8 = knopf(this, "Button8", QStringLiteral("Start"));
+    Button8 = spielknopf(this, "Button8", QStringLiteral("Start"));
     setTabStop(Button8, false);
     Button8->OnClick = [this] { Button8Click(); };
-    Button2 = knopf(this, "Button2", QStringLiteral("weiter"));
+    Button2 = spielknopf(this, "Button2", QStringLiteral("weiter"));
     Button2->OnClick = [this] { Button2Click(); };
-    Button1 = knopf(this, "Button1", QStringLiteral("Programm abbrechen"));
+    Button1 = spielknopf(this, "Button1", QStringLiteral("Programm abbrechen"));
     Button1->Cancel = true;
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
-    Button3 = knopf(this, "Button3", QStringLiteral("<<<  nein"));
+    Button3 = spielknopf(this, "Button3", QStringLiteral("<<<  nein"));
     Button3->OnClick = [this] { antwort(false); };
-    Button4 = knopf(this, "Button4", QStringLiteral(" ja    >>>"));
+    Button4 = spielknopf(this, "Button4", QStringLiteral(" ja    >>>"));
     Button4->OnClick = [this] { antwort(true); };
     // Answers go by the arrow keys; a focused answer button would take Enter as well.
     for (Button* b : { Button3, Button4 })
@@ -199,7 +176,7 @@ void TForm61::zugbeginn()
     Button3->setEnabled(false);
     Button4->setEnabled(false);
     bildschirm();
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.rectangle(g.x(10), g.y(10), g.x(695), g.y(80));
     if (!spielerwechsel(*this, *Timer1, true, true)) {
         ScrollBoxEx2->setEnabled(false);
@@ -207,8 +184,8 @@ void TForm61::zugbeginn()
     }
     c.font.setSize(g.y(32));
     c.font.color = clBlue;
-    c.textOut(g.x(350), g.y(20), spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = vorbereitet(PaintBox1->canvas());
+    c.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
+    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
     bild.rectangle(0, 0, g.x(200), g.y(550));
     ScrollBoxEx2->setEnabled(true);
     SetFocus(ScrollBoxEx2);
@@ -219,7 +196,7 @@ void TForm61::bildschirm()
     const DesignGrid& g = m_raster;
     const int n = reihenzahl();
     m_zahlen = s_1x1flip::zahlen(n);
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.rectangle(g.x(10), g.y(87), g.x(695), g.y(990));
     c.font.color = clBlue;
     c.font.height = g.y(75);
@@ -244,7 +221,7 @@ void TForm61::naechsteZahl()
     m_nummer = m_zahlen[std::size_t(k)];
     m_ticks = 0;
     Timer1->setEnabled(true);
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.color = clGreen;
     c.font.height = g.y(280);
     c.textOut(g.x(342), g.y(400), QString::number(m_nummer));
@@ -256,7 +233,7 @@ void TForm61::naechsteZahl()
 void TForm61::kastenLeeren()
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.pen.color = clWhite;
     c.rectangle(g.x(210), g.y(390), g.x(475), g.y(690));
 }
@@ -283,10 +260,10 @@ void TForm61::rundenende()
     ScrollBoxEx2->setEnabled(false);
     Button1->setEnabled(false);
     Timer1->setEnabled(false);
-    Canvas& c = vorbereitet(PaintBox1->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.color = clBlack;
     c.font.setSize(g.x(15));
-    c.textOut(g.x(100), g.y(355), spielername());
+    c.textOut(g.x(100), g.y(355), gruppenspiel::spielername());
     c.textOut(g.x(100), g.y(410),
         m_fehler < 11        ? QStringLiteral("hat es geschafft.")
             : m_fehler == 11 ? QStringLiteral("hat verloren.")

@@ -12,21 +12,6 @@ namespace {
 
 const QString kListe = QStringLiteral("kurz.txt");
 
-Canvas& vorbereitet(Canvas& c)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    return c;
-}
-
-QString spielername()
-{
-    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
 } // namespace
 
 // ---- Form description ----
@@ -46,16 +31,12 @@ TForm60::TForm60(QWidget* parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox2 = new PaintBox(this);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    startknopf = new Button(this, QStringLiteral("Start"), 0, 0, 10, 10);
-    startknopf->setObjectName(QStringLiteral("startknopf"));
+    startknopf = spielknopf(this, "startknopf", QStringLiteral("Start"));
     startknopf->Default = true;
     startknopf->OnClick = [this] { startknopfClick(); };
-    Button31 = new Button(this, QStringLiteral("abbrechen"), 0, 0, 10, 10);
-    Button31->setObjectName(QStringLiteral("Button31"));
+    Button31 = spielknopf(this, "Button31", QStringLiteral("abbrechen"));
     Button31->Cancel = true;
     Button31->OnClick = [this] { Button31Click(); };
-    for (Button* b : { startknopf, Button31 })
-        applyFontSize(b, QStringLiteral("Arial"), 12);
 
     Buchstabentastatur::Plaetze p;
     p.x[0] = { 89, 143, 197, 252, 306, 360, 415, 469, 523, 578, 632 };
@@ -105,7 +86,7 @@ void TForm60::form60aktiv()
     if (m_ohneWoerter) {
         // Nothing to decode: no turn starts, and "abbrechen" leaves.
         m_runde = 1;
-        Canvas& c = vorbereitet(canvas());
+        Canvas& c = gruppenspiel::vorbereitet(canvas());
         c.font.setSize(m_raster.y(28));
         c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(695), m_raster.y(80));
         c.textOut(m_raster.x(375), m_raster.y(20), QStringLiteral("Keine Wörter in ") + kListe);
@@ -132,7 +113,7 @@ void TForm60::startknopfClick()
     Timer1->setEnabled(true);
     m_sekunden = 0;
     m_runde = 4;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.textOut(g.x(s_botsch::antwortX(variante)), g.y(125), QStringLiteral("?"));
     c.pen = Pen { clGreen, 5 };
@@ -176,7 +157,7 @@ void TForm60::Button31Click()
     startknopf->show();
     startknopf->setEnabled(true);
     SetFocus(startknopf);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, spielername(), 355, 410);
+    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
 }
 
 // ---- Routines ----
@@ -184,7 +165,7 @@ void TForm60::Button31Click()
 void TForm60::schluesseltafel()
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlue;
     c.rectangle(g.x(50), g.y(500), g.x(695), g.y(990));
@@ -240,12 +221,13 @@ void TForm60::zugbeginn()
 {
     const DesignGrid& g = m_raster;
     schluesseltafel();
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.rectangle(g.x(50), g.y(10), g.x(695), g.y(80));
     if (!spielerwechsel(*this, *Timer1, true)) return;
     c.font.setSize(g.y(28));
     c.font.color = clBlack;
-    c.textOut(g.x(375), g.y(20), QStringLiteral("eine Botschaft für  ") + spielername() + QStringLiteral(" :"));
+    c.textOut(
+        g.x(375), g.y(20), QStringLiteral("eine Botschaft für  ") + gruppenspiel::spielername() + QStringLiteral(" :"));
     startknopf->setCaption(QStringLiteral("Start"));
     m_fehler = 0;
     m_runde = 0;
@@ -257,14 +239,14 @@ void TForm60::zugbeginn()
         kopf.setSize(g.y(24));
         gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
     }
-    Canvas& bild = vorbereitet(PaintBox1->canvas());
+    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
     bild.rectangle(0, 0, g.x(200), g.y(550));
 }
 
 void TForm60::aufgabenZeichnen()
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlack;
     for (int k = 1; k <= int(m_aufgaben.size()); ++k) {
@@ -287,7 +269,7 @@ void TForm60::buchstabenpruefung(QChar zeichen)
         if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 150;
     } else {
         const int n = int(m_botschaft.size());
-        Canvas& c = vorbereitet(canvas());
+        Canvas& c = gruppenspiel::vorbereitet(canvas());
         c.font.setSize(g.x(50));
         c.font.color = clWhite;
         c.textOut(g.x(57 * k + 330), g.y(200), QStringLiteral("?"));
@@ -319,7 +301,8 @@ void TForm60::rundenende()
     startknopf->setEnabled(true);
     SetFocus(startknopf);
     Button31->setEnabled(false);
-    gruppenspiel::rundenendeText(PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, spielername(), m_wahltext);
+    gruppenspiel::rundenendeText(
+        PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
     if (m_runde != 2) spielerstatus[spielernummer] = 150;
     m_runde = 1;
 }

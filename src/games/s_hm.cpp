@@ -444,6 +444,14 @@ QList<Edit*> TForm47::namensfelder() const
 
 // ---- For the game windows ----
 
+Button* spielknopf(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new Button(parent, caption, 0, 0, 10, 10);
+    b->setObjectName(QLatin1String(name));
+    applyFontSize(b, kArial, 12);
+    return b;
+}
+
 void spielernamenUebernehmen()
 {
     auto* aufbau = dynamic_cast<TForm47*>(Form47);

@@ -82,6 +82,8 @@ private:
     QList<Edit*> namensfelder() const;
 };
 
+// For the game windows: a button of theirs, named, in "Arial" (its size follows the layout).
+Button* spielknopf(QWidget* parent, const char* name, const QString& caption);
 // For the game windows: the names of the set-up window into listenzeilen 1..5, at a game's activation.
 void spielernamenUebernehmen();
 // The player change of a game window. At the game's end the turn timer stops, the set-up window shows its

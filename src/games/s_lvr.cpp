@@ -12,32 +12,9 @@
 
 namespace {
 
-Canvas& vorbereitet(Canvas& c)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    return c;
-}
-
 TForm47* aufbau()
 {
     return dynamic_cast<TForm47*>(Form47);
-}
-
-QString spielername()
-{
-    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
-Button* knopf(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new Button(parent, caption, 0, 0, 10, 10);
-    b->setObjectName(QLatin1String(name));
-    applyFontSize(b, QStringLiteral("Arial"), 12);
-    return b;
 }
 
 } // namespace
@@ -58,10 +35,10 @@ TForm48::TForm48(QWidget* parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox2 = new PaintBox(this);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    Button8 = knopf(this, "Button8", QStringLiteral("Start"));
+    Button8 = spielknopf(this, "Button8", QStringLiteral("Start"));
     setTabStop(Button8, false);
     Button8->OnClick = [this] { Button8Click(); };
-    Button2 = knopf(this, "Button2", QStringLiteral("von vorn"));
+    Button2 = spielknopf(this, "Button2", QStringLiteral("von vorn"));
     Button2->OnClick = [this] { Button2Click(); };
     const struct {
         Button** b;
@@ -71,14 +48,14 @@ TForm48::TForm48(QWidget* parent)
     } bewegung[]
         = { { &Button5, "Button5", "E", 'L' }, { &Button4, "Button4", "G", 'V' }, { &Button7, "Button7", "F", 'R' } };
     for (const auto& k : bewegung) {
-        Button* b = knopf(this, k.name, QLatin1String(k.zeichen));
+        Button* b = spielknopf(this, k.name, QLatin1String(k.zeichen));
         applyFontSize(b, QStringLiteral("Wingdings"), 36);
         setTabStop(b, false);
         const QChar befehl = QLatin1Char(k.befehl);
         b->OnClick = [this, befehl] { befehlsknopf(befehl); };
         *k.b = b;
     }
-    Button1 = knopf(this, "Button1", QStringLiteral("Programm abbrechen"));
+    Button1 = spielknopf(this, "Button1", QStringLiteral("Programm abbrechen"));
     Button1->Cancel = true;
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
@@ -181,7 +158,7 @@ void TForm48::Button2Click()
     figurZeichnen(m_befehlszaehler, s_lvr::richtungNach(m_pfad, m_befehlszaehler - 1));
     m_befehlszaehler = 0;
     figurZeichnen(1, s_lvr::richtungNach(m_pfad, 0));
-    Canvas& c = vorbereitet(PaintBox1->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.pen.color = clWhite;
     c.rectangle(g.x(2), g.y(350), g.x(198), g.y(498));
     ScrollBoxEx1->setEnabled(true);
@@ -207,7 +184,7 @@ void TForm48::Button1Click()
     Button1->setEnabled(false);
     ScrollBoxEx1->setEnabled(false);
     bewegungsknoepfe(false);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, spielername(), 355, 410);
+    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
 }
 
 void TForm48::zeitum()
@@ -248,7 +225,7 @@ void TForm48::zugbeginn()
     ScrollBoxEx1->setEnabled(false);
     bewegungsknoepfe(false);
 
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.rectangle(g.x(10), g.y(87), g.x(695), g.y(990));
     c.pen.color = clBlue;
     for (int i = 0; i <= 10; ++i) {
@@ -259,13 +236,13 @@ void TForm48::zugbeginn()
     }
     pfadZeichnen();
 
-    Canvas& k = vorbereitet(canvas());
+    Canvas& k = gruppenspiel::vorbereitet(canvas());
     k.rectangle(g.x(10), g.y(10), g.x(695), g.y(80));
     if (!spielerwechsel(*this, *Timer1, true)) return;
     k.font.setSize(g.y(32));
     k.font.color = clBlue;
-    k.textOut(g.x(350), g.y(20), spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = vorbereitet(PaintBox1->canvas());
+    k.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
+    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
     bild.rectangle(0, 0, g.x(200), g.y(550));
     m_startzeit = clockx::now();
 }
@@ -280,7 +257,7 @@ void TForm48::pfadZeichnen()
     const int schritte = qBound(2, aufbau() ? aufbau()->schrittvorgabe() : 2, 9);
     m_pfad = s_lvr::erzeugen(programmcode == 19 ? 19 : 18, schritte, erlaubt);
     m_befehlszaehler = -1;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.pen = Pen { clGreen, 5 };
     c.brush = Brush { clGreen };
     const QPoint erste = s_lvr::zellmitte(m_pfad.zellen.front());
@@ -311,7 +288,7 @@ void TForm48::befehlspruefung(QChar befehl)
         if (z < m_pfad.befehle.size()) return;
         Button1->setEnabled(false);
         Timer1->setEnabled(false);
-        Canvas& c = vorbereitet(PaintBox1->canvas());
+        Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
         c.pen = Pen { clRed, g.x(3) };
         c.polyline({ { g.x(15), g.y(390) }, { g.x(30), g.y(440) }, { g.x(190), g.y(120) } });
         ScrollBoxEx1->setEnabled(false);
@@ -340,7 +317,7 @@ void TForm48::befehlspruefung(QChar befehl)
     }
     gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
     if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
-    Canvas& c = vorbereitet(PaintBox1->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.color = clRed;
     c.font.setSize(g.y(40));
     c.textOut(g.x(100), g.y(350), s_lvr::befehlswort(richtig));

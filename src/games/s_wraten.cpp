@@ -9,25 +9,6 @@
 #include "platform/paintbox.h"
 #include "shell/HalmorGlobalDefs.h"
 
-namespace {
-
-Canvas& vorbereitet(Canvas& c)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    return c;
-}
-
-QString spielername()
-{
-    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
-} // namespace
-
 // ---- Form description ----
 
 TForm62::TForm62(QWidget* parent)
@@ -45,16 +26,12 @@ TForm62::TForm62(QWidget* parent)
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     zeitagbox = new PaintBox(this);
     zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    startknopf = new Button(this, QStringLiteral("Start"), 0, 0, 10, 10);
-    startknopf->setObjectName(QStringLiteral("startknopf"));
+    startknopf = spielknopf(this, "startknopf", QStringLiteral("Start"));
     startknopf->Default = true;
     startknopf->OnClick = [this] { startknopfClick(); };
-    endeknopf = new Button(this, QStringLiteral("Programm abbrechen"), 0, 0, 10, 10);
-    endeknopf->setObjectName(QStringLiteral("endeknopf"));
+    endeknopf = spielknopf(this, "endeknopf", QStringLiteral("Programm abbrechen"));
     endeknopf->Cancel = true;
     endeknopf->OnClick = [this] { endeknopfClick(); };
-    for (Button* b : { startknopf, endeknopf })
-        applyFontSize(b, QStringLiteral("Arial"), 12);
 
     Buchstabentastatur::Plaetze p;
     p.x[0] = { 65, 122, 179, 236, 293, 350, 407, 464, 521, 578, 635 };
@@ -107,7 +84,7 @@ void TForm62::form62aktiv()
     if (m_ohneWoerter) {
         // Nothing to guess: no turn starts, and "Programm abbrechen" leaves.
         m_runde = 1;
-        Canvas& c = vorbereitet(canvas());
+        Canvas& c = gruppenspiel::vorbereitet(canvas());
         c.font.setSize(m_raster.y(28));
         c.font.color = clBlue;
         c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(703), m_raster.y(80));
@@ -132,7 +109,7 @@ void TForm62::startknopfClick()
     Timer1->setEnabled(true);
     m_sekunden = 0;
     m_runde = 4;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.color = clGreen;
     c.font.height = g.x(s_wraten::strichhoehe(n));
     for (int i = 1; i <= n; ++i)
@@ -176,7 +153,7 @@ void TForm62::endeknopfClick()
     startknopf->setEnabled(true);
     SetFocus(startknopf);
     endeknopf->setEnabled(false);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, spielername(), 355, 410);
+    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
 }
 
 // ---- Routines ----
@@ -184,7 +161,7 @@ void TForm62::endeknopfClick()
 void TForm62::spielflaeche()
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlue;
     c.pen = Pen { clBlue, 3 };
@@ -209,16 +186,16 @@ void TForm62::zugbeginn()
     SetFocus(startknopf);
     spielflaeche();
     if (!spielerwechsel(*this, *Timer1, true)) return;
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlue;
-    c.textOut(g.x(375), g.y(20), spielername() + QStringLiteral(" ist dran"));
+    c.textOut(g.x(375), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
     if (zeitwahl < 3) {
         Font kopf;
         kopf.setSize(g.y(24));
         gruppenspiel::zeitkopf(zeitagbox->canvas(), g, kopf);
     }
-    Canvas& bild = vorbereitet(PaintBox1->canvas());
+    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
     bild.rectangle(0, 0, g.x(200), g.y(550));
 }
 
@@ -227,7 +204,7 @@ void TForm62::buchstabenpruefung(QChar zeichen)
     if (m_runde != 4) return;
     const DesignGrid& g = m_raster;
     const int n = int(m_wahltext.size());
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.color = clGreen;
     c.font.height = g.x(s_wraten::buchstabenhoehe(n));
     const std::vector<int> plaetze = s_wraten::eintragen(m_gefunden, m_wahltext, zeichen);
@@ -238,7 +215,7 @@ void TForm62::buchstabenpruefung(QChar zeichen)
         gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
         if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
         if (schalter2 == 0) {
-            Canvas& f = vorbereitet(canvas());
+            Canvas& f = gruppenspiel::vorbereitet(canvas());
             f.font.setSize(g.y(28));
             f.font.color = clBlue;
             f.textOut(g.x(s_wraten::fehlschussX(m_fehler)), g.y(500), QString(zeichen));
@@ -262,7 +239,7 @@ void TForm62::rundenende()
     SetFocus(startknopf);
     endeknopf->setEnabled(false);
     gruppenspiel::rundenendeText(
-        PaintBox1->canvas(), m_raster, m_runde == 2, m_fehler >= 11, spielername(), m_wahltext);
+        PaintBox1->canvas(), m_raster, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
     if (m_runde != 2) spielerstatus[spielernummer] = 140;
     m_runde = 1;
 }

@@ -71,7 +71,6 @@ private:
     void fragenFreigeben(bool an);
     void fragenZeigen(bool an);
     void zeitbalkenVerstecken(bool versteckt);
-    QString spielername() const;
 
     DesignGrid m_raster { 1.0f, 1.0f };
     std::unique_ptr<Tastenfeld> m_tastenfeld;
