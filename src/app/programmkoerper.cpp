@@ -29,21 +29,25 @@
 #include "analyses/f_sv.h"
 #include "analyses/f_sv_vp.h"
 #include "games/s_15gewinnt.h"
-#include "games/s_abraum.h"
+#include "games/s_1x1flip.h"
 #include "games/s_2nachbar.h"
-#include "games/s_KP.h"
+#include "games/s_abraum.h"
+#include "games/s_botsch.h"
 #include "games/s_bufeld.h"
 #include "games/s_hm.h"
 #include "games/s_kette.h"
+#include "games/s_KP.h"
+#include "games/s_lvr.h"
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
 #include "games/s_tictactoe.h"
 #include "games/s_vg_100.h"
 #include "games/s_vgspiel.h"
-#include "games/s_ziele.h"
+#include "games/s_wraten.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
+#include "games/s_ziele.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
 #include "shell/dverw.h"
@@ -103,22 +107,22 @@ const Fenster* fensterliste(int& anzahl)
         { &Form1, "TForm1", "TAVI", echt<TForm1>() },
         { &Form34, "TForm34", "Dateiverwaltung", echt<TForm34>() },
         { &Form56, "TForm56", "15 gewinnt", echt<TForm56>() },
-        { &Form61, "TForm61", "1x1 Flipper", {} },
+        { &Form61, "TForm61", "1x1 Flipper", echt<TForm61>() },
         { &Form32, "TForm32", "Nachbarn", echt<TForm32>() },
         { &Form57, "TForm57", "Abraum", echt<TForm57>() },
-        { &Form60, "TForm60", "Botschaften", {} },
+        { &Form60, "TForm60", "Botschaften", echt<TForm60>() },
         { &Form52, "TForm52", "buntes Feld", echt<TForm52>() },
         { &Form47, "TForm47", "hangman", echt<TForm47>() },
         { &Form49, "TForm49", "Kette", echt<TForm49>() },
         { &Form42, "TForm42", "Knobeln und Planen", echt<TForm42>() },
-        { &Form48, "TForm48", "lvr", {} },
+        { &Form48, "TForm48", "lvr", echt<TForm48>() },
         { &Form51, "TForm51", "Maschinen", echt<TForm51>() },
         { &Form50, "TForm50", "Pyramide", echt<TForm50>() },
         { &Form44, "TForm44", "Partnerspiele", echt<TForm44>() },
         { &Form46, "TForm46", "TicTacToe", echt<TForm46>() },
         { &Form54, "TForm54", "vg100", echt<TForm54>() },
         { &Form55, "TForm55", "vgSpiel", echt<TForm55>() },
-        { &Form62, "TForm62", "Wörterraten", {} },
+        { &Form62, "TForm62", "Wörterraten", echt<TForm62>() },
         { &Form53, "TForm53", "Form53", echt<TForm53>() },
         { &Form43, "TForm43", "Zeichen für Ziffern", echt<TForm43>() },
         { &Form59, "TForm59", "Ziele", echt<TForm59>() },

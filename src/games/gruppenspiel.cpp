@@ -14,6 +14,21 @@ bool freierPlatz(const QString& name)
     return true;
 }
 
+QString spielername()
+{
+    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
+}
+
+Canvas& vorbereitet(Canvas& c)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.pen = Pen { clBlack, 1 };
+    c.brush = Brush { clWhite };
+    c.font.name = QStringLiteral("arial");
+    return c;
+}
+
 Wechsel spielerwechsel(bool statusZuruecksetzen)
 {
     for (;;) {
@@ -131,6 +146,27 @@ void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze)
     c.pen = Pen { clBlack, 1 };
     c.brush = Brush { clRed };
     c.rectangle(0, g.y(50), grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0, g.y(72));
+}
+
+void rundenendeText(
+    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
+{
+    c.setMapMode(MapMode::Pixels);
+    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.brush = Brush { clWhite };
+    c.font.name = QStringLiteral("arial");
+    c.font.color = clBlack;
+    c.font.setSize(g.x(15));
+    if (gewonnen) {
+        c.textOut(g.x(100), g.y(400), name + QStringLiteral(" hat gewonnen."));
+        c.pen = Pen { clRed, g.x(3) };
+        c.polyline({ { g.x(30), g.y(325) }, { g.x(45), g.y(370) }, { g.x(180), g.y(80) } });
+        return;
+    }
+    c.textOut(
+        g.x(100), g.y(340), fehlerVoll ? name + QStringLiteral(" hat verloren.") : QStringLiteral("Die Zeit ist um."));
+    c.textOut(g.x(100), g.y(400), QStringLiteral("Die Botschaft hieß:"));
+    c.textOut(g.x(100), g.y(445), wort);
 }
 
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)

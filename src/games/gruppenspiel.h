@@ -13,6 +13,9 @@ namespace gruppenspiel {
 
 // ---- Players in turn ----
 
+// The name of the player whose turn it is (empty before the first turn).
+QString spielername();
+
 // A place whose name holds nothing but blanks has no player.
 bool freierPlatz(const QString& name);
 
@@ -20,6 +23,10 @@ enum class Wechsel { naechster, spielende };
 // The next player after spielernummer, skipping free places; with statusZuruecksetzen each place passed gets
 // spielerstatus 0. Past place 5 the game is over: spielernummer := 1, merker2 := 1, and no status changes.
 Wechsel spielerwechsel(bool statusZuruecksetzen = true);
+
+// Canvas settings the games' drawings start from: pixels, text centred at its top in "arial", a black pen
+// one pixel wide, a white brush.
+Canvas& vorbereitet(Canvas& c);
 
 // ---- Error picture ----
 
@@ -48,6 +55,13 @@ void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift);
 // The bar filled green again, and the red part of it.
 void balkenGruen(Canvas& c, const DesignGrid& g);
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze);
+
+// ---- End of a turn in the word games ----
+
+// In the picture box: a win with the name and a red tick; a loss (by strokes, or else by time) with the word
+// that was to be found.
+void rundenendeText(
+    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort);
 
 // ---- Abort ----
 

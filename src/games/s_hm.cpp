@@ -1,10 +1,13 @@
 #include "games/s_hm.h"
 
+#include "games/gruppenspiel.h"
+#include "games/s_1x1flip_logik.h"
 #include "games/s_hm_logik.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/paintbox.h"
+#include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 
@@ -261,6 +264,11 @@ QString TForm47::spielername(int k) const
     return k >= 1 && k <= 5 ? f[k - 1]->text() : QString();
 }
 
+int TForm47::schrittvorgabe() const
+{
+    return s_hm::schrittzahlGueltig(Edit6->text()) ? Edit6->text().toInt() : 0;
+}
+
 void TForm47::spielende(bool auswertungAnbieten)
 {
     merker2 = 1;
@@ -371,6 +379,11 @@ void TForm47::Button1Click()
     dokuflip->hide();
     spielerpanel->show();
     sieger->hide();
+    const s_1x1flip::Auswertung a = s_1x1flip::auswertung(variante, zeitwahl, flip_zeiten->items().value(zeitwahl));
+    Printer& drucker = Printer::instance();
+    drucker.beginDoc(QStringLiteral("1x1-Flipper Auswertung"));
+    s_1x1flip::draw(drucker.canvas(), a);
+    drucker.endDoc();
 }
 
 // ---- Routines ----
@@ -427,4 +440,30 @@ QList<QWidget*> TForm47::optionenVon(int spiel) const
 QList<Edit*> TForm47::namensfelder() const
 {
     return { Edit1, Edit2, Edit3, Edit4, Edit5 };
+}
+
+// ---- For the game windows ----
+
+Button* spielknopf(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new Button(parent, caption, 0, 0, 10, 10);
+    b->setObjectName(QLatin1String(name));
+    applyFontSize(b, kArial, 12);
+    return b;
+}
+
+void spielernamenUebernehmen()
+{
+    auto* aufbau = dynamic_cast<TForm47*>(Form47);
+    for (int k = 1; k <= 5; ++k)
+        listenzeilen[k] = aufbau ? aufbau->spielername(k) : QString();
+}
+
+bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten)
+{
+    if (gruppenspiel::spielerwechsel(statusZuruecksetzen) == gruppenspiel::Wechsel::naechster) return true;
+    timer.setEnabled(false);
+    if (auto* aufbau = dynamic_cast<TForm47*>(Form47)) aufbau->spielende(auswertungAnbieten);
+    spiel.Close();
+    return false;
 }

@@ -13,6 +13,7 @@ class ListBox;
 class PaintBox;
 class Panel;
 class RadioGroup;
+class Timer;
 
 class TForm47 final : public Form, public Spielstarter {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
 
     // The name typed at place k (1..5).
     QString spielername(int k) const;
+    // The path game's step count as typed (0 when it is none of 2..9).
+    int schrittvorgabe() const;
     // A game's last turn is over: the winner table replaces the names until Start, "o.k." or "zurück".
     void spielende(bool auswertungAnbieten);
 
@@ -78,3 +81,11 @@ private:
     QList<QWidget*> optionenVon(int spiel) const;
     QList<Edit*> namensfelder() const;
 };
+
+// For the game windows: a button of theirs, named, in "Arial" (its size follows the layout).
+Button* spielknopf(QWidget* parent, const char* name, const QString& caption);
+// For the game windows: the names of the set-up window into listenzeilen 1..5, at a game's activation.
+void spielernamenUebernehmen();
+// The player change of a game window. At the game's end the turn timer stops, the set-up window shows its
+// winner table (and for the flipper the offer to print) and the game window closes: false then.
+bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten = false);

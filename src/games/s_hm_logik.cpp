@@ -1,5 +1,6 @@
 #include "games/s_hm_logik.h"
 
+#include "games/gruppenspiel.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
@@ -85,7 +86,7 @@ std::vector<Tabellenname> siegerliste()
     std::vector<Tabellenname> liste;
     for (int p = 1; p <= 5; ++p) {
         const int x = spielerstatus[p] + 10;
-        if (listenzeilen[p].isEmpty() || x < 0 || x >= kTabellenbreite) continue;
+        if (gruppenspiel::freierPlatz(listenzeilen[p]) || x < 0 || x >= kTabellenbreite) continue;
         liste.push_back({ listenzeilen[p], x, 30 * p + 25 });
     }
     return liste;

@@ -15,25 +15,6 @@ namespace {
 
 const QString kArial = QStringLiteral("arial");
 
-Button* knopf(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new Button(parent, caption, 0, 0, 10, 10);
-    b->setObjectName(QLatin1String(name));
-    applyFontSize(b, QStringLiteral("Arial"), 12);
-    return b;
-}
-
-// Canvas settings most drawings here start from: pixels, centred, black pen of one pixel, white brush.
-Canvas& vorbereitet(Canvas& c)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clWhite };
-    c.font.name = kArial;
-    return c;
-}
-
 } // namespace
 
 // ---- Form description ----
@@ -91,15 +72,15 @@ void TForm58::aufbauen()
     for (Button* b : m_tastenfeld->knoepfe())
         b->setFocusPolicy(Qt::NoFocus);
 
-    startknopf = knopf(this, "startknopf", QStringLiteral("weiter"));
+    startknopf = spielknopf(this, "startknopf", QStringLiteral("weiter"));
     startknopf->OnClick = [this] { startknopfClick(); };
-    kleiner = knopf(this, "kleiner", QStringLiteral("&kleiner als ...?"));
+    kleiner = spielknopf(this, "kleiner", QStringLiteral("&kleiner als ...?"));
     kleiner->OnClick = [this] { frageClick(1); };
-    gleich = knopf(this, "gleich", QStringLiteral("ist es &die ... ?"));
+    gleich = spielknopf(this, "gleich", QStringLiteral("ist es &die ... ?"));
     gleich->OnClick = [this] { frageClick(2); };
-    grosser = knopf(this, "grosser", QStringLiteral("&größer als ...?"));
+    grosser = spielknopf(this, "grosser", QStringLiteral("&größer als ...?"));
     grosser->OnClick = [this] { frageClick(3); };
-    EndeButton = knopf(this, "EndeButton", QStringLiteral("Programm abbrechen"));
+    EndeButton = spielknopf(this, "EndeButton", QStringLiteral("Programm abbrechen"));
     EndeButton->Cancel = true;
     EndeButton->OnClick = [this] { EndeButtonClick(); };
 
@@ -139,8 +120,7 @@ void TForm58::form58aktiv()
 {
     merker2 = 0;
     anordnen();
-    for (int k = 1; k <= 5; ++k)
-        listenzeilen[k] = aufbau() ? aufbau()->spielername(k) : QString();
+    spielernamenUebernehmen();
     spielernummer = 0;
     if (wahl6 != 0)
         zahlvorgabe();
@@ -163,7 +143,7 @@ void TForm58::startknopfClick()
             fragenFreigeben(true);
             KeyPreview = false;
             GroupBox1->setEnabled(false);
-            Canvas& c = vorbereitet(feldbox->canvas());
+            Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
             c.pen.color = clWhite;
             c.rectangle(m_raster.x(10), m_raster.y(660), m_raster.x(660), m_raster.y(740));
         }
@@ -210,7 +190,7 @@ void TForm58::Button14Click()
     } else if (m_runde == 3) {
         m_runde = 0;
         zeitbalkenVerstecken(false);
-        Canvas& c = vorbereitet(PaintBox1->canvas());
+        Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
         c.rectangle(0, 0, m_raster.x(200), m_raster.y(550));
         hilfebild();
         m_nummer = v;
@@ -253,7 +233,7 @@ void TForm58::Timer1Timer()
     if (zeitwahl < 3) gruppenspiel::balkenRot(PaintBox2->canvas(), m_raster, m_sekunden, m_grenze);
     if (m_sekunden != m_grenze) return;
     // Time is up: the turn is lost; the picture stays as it stands.
-    Canvas& c = vorbereitet(PaintBox1->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.setSize(m_raster.x(15));
     c.font.color = clBlack;
     c.textOut(m_raster.x(100), m_raster.y(340), QStringLiteral("Die Zeit ist um."));
@@ -277,7 +257,7 @@ void TForm58::EndeButtonClick()
     SetFocus(startknopf);
     EndeButton->setEnabled(false);
     KeyPreview = false;
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, spielername(), 320, 355);
+    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 320, 355);
 }
 
 // ---- Routines ----
@@ -294,16 +274,16 @@ void TForm58::zugbeginn()
     feldbox->setEnabled(true);
     hilfebild();
 
-    Canvas& c = vorbereitet(canvas());
+    Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.height = g.y(45);
     c.font.color = clBlue;
     c.rectangle(g.x(30), g.y(10), g.x(695), g.y(80));
     int x = 375;
     if (wahl6 != 1) {
-        if (!spielerwechsel(true)) return;
+        if (!::spielerwechsel(*this, *Timer1, true)) return;
         x = 370;
     }
-    c.textOut(g.x(x), g.y(20), spielername() + QStringLiteral(" ist dran"));
+    c.textOut(g.x(x), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
 
     if (zeitwahl < 3) {
         Font kopf;
@@ -312,7 +292,7 @@ void TForm58::zugbeginn()
         gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
     }
     m_fehler = 0;
-    Canvas& bild = vorbereitet(PaintBox1->canvas());
+    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
     bild.rectangle(0, 0, g.x(200), g.y(550));
     startknopf->setCaption(QStringLiteral("los geht's"));
     startknopf->show();
@@ -329,19 +309,19 @@ void TForm58::zahlvorgabe()
     fragenZeigen(false);
     m_runde = 3;
 
-    Canvas& f = vorbereitet(canvas());
+    Canvas& f = gruppenspiel::vorbereitet(canvas());
     f.pen.color = clBtnFace;
     f.brush.color = clBtnFace;
     f.rectangle(0, 0, g.x(700), g.y(990));
 
-    Canvas& c = vorbereitet(PaintBox1->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.height = g.y(24);
     c.font.color = clBlack;
     c.rectangle(0, 0, g.x(200), g.y(550));
-    if (!spielerwechsel(false)) return;
+    if (!::spielerwechsel(*this, *Timer1, false)) return;
     m_eingabe = QStringLiteral("?");
     c.textOut(g.x(100), g.y(70), QStringLiteral("Welche Zahl soll"));
-    c.textOut(g.x(100), g.y(110), spielername());
+    c.textOut(g.x(100), g.y(110), gruppenspiel::spielername());
     c.textOut(g.x(100), g.y(150), QStringLiteral("finden?"));
     c.textOut(g.x(100), g.y(190), QStringLiteral("(1 ... 100)"));
     c.rectangle(g.x(50), g.y(250), g.x(150), g.y(330));
@@ -368,14 +348,14 @@ void TForm58::eingabeanzeige()
 {
     const DesignGrid& g = m_raster;
     if (m_runde == 3) {
-        Canvas& c = vorbereitet(PaintBox1->canvas());
+        Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
         c.font.setSize(g.y(20));
         c.font.color = clBlack;
         c.rectangle(g.x(50), g.y(250), g.x(150), g.y(330));
         c.textOut(g.x(100), g.y(270), m_eingabe);
         return;
     }
-    Canvas& c = vorbereitet(feldbox->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
     c.pen = Pen { clGreen, 5 };
     c.font.color = clBlack;
     if (variante == 1) {
@@ -399,7 +379,7 @@ void TForm58::eingabeanzeige()
 void TForm58::hilfebild()
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(feldbox->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
     c.rectangle(0, 0, g.x(665), g.y(890));
     c.pen.color = clBlue;
     c.font.color = clBlue;
@@ -475,7 +455,7 @@ void TForm58::auswertungTabelle(int v)
 {
     const DesignGrid& g = m_raster;
     fragenFreigeben(false);
-    Canvas& c = vorbereitet(feldbox->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
     c.pen.color = clWhite;
     c.rectangle(g.x(10), g.y(660), g.x(660), g.y(740));
     c.font.color = clBlack;
@@ -485,13 +465,13 @@ void TForm58::auswertungTabelle(int v)
     if (e.getroffen) {
         m_runde = 1;
         Timer1->setEnabled(false);
-        c.textOut(g.x(330), g.y(790), spielername() + QStringLiteral(" hat gewonnen."));
+        c.textOut(g.x(330), g.y(790), gruppenspiel::spielername() + QStringLiteral(" hat gewonnen."));
         c.textOut(g.x(spalte), g.y(45 * m_fehler + 75), e.text);
         EndeButton->setEnabled(false);
         return;
     }
     fehler();
-    Canvas& t = vorbereitet(feldbox->canvas());
+    Canvas& t = gruppenspiel::vorbereitet(feldbox->canvas());
     t.font.color = clBlack;
     t.font.height = g.y(40);
     t.textOut(g.x(spalte), g.y(s_zrat::tabellenzeile(m_fehler)), e.text);
@@ -501,7 +481,7 @@ void TForm58::auswertungTabelle(int v)
 void TForm58::auswertungFeld(int v)
 {
     const DesignGrid& g = m_raster;
-    Canvas& c = vorbereitet(feldbox->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
     c.pen.color = clWhite;
     c.rectangle(g.x(80), g.y(620), g.x(410), g.y(760));
     c.font.color = clBlack;
@@ -511,7 +491,7 @@ void TForm58::auswertungFeld(int v)
         m_runde = 1;
         Timer1->setEnabled(false);
         c.textOut(g.x(330), g.y(670), QStringLiteral("Stimmt!"));
-        c.textOut(g.x(330), g.y(790), spielername() + QStringLiteral(" hat gewonnen."));
+        c.textOut(g.x(330), g.y(790), gruppenspiel::spielername() + QStringLiteral(" hat gewonnen."));
         EndeButton->setEnabled(false);
         c.pen = Pen { clGreen, 2 };
         c.brush = Brush { clGreen };
@@ -519,7 +499,7 @@ void TForm58::auswertungFeld(int v)
         return;
     }
     fehler();
-    Canvas& t = vorbereitet(feldbox->canvas());
+    Canvas& t = gruppenspiel::vorbereitet(feldbox->canvas());
     t.font.color = clBlack;
     t.font.height = g.y(42);
     t.setTextAlign(TextAlign::Right | TextAlign::Top);
@@ -550,7 +530,7 @@ void TForm58::verloren()
     m_runde = 1;
     Timer1->setEnabled(false);
     fragenFreigeben(false);
-    Canvas& c = vorbereitet(feldbox->canvas());
+    Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
     c.pen = Pen { clWhite, 5 };
     spielerstatus[spielernummer] = 140;
     c.font.height = g.x(32);
@@ -565,7 +545,7 @@ void TForm58::verloren()
         c.textOut(g.x(122), g.y(670), text);
         c.setTextAlign(TextAlign::Center | TextAlign::Top);
     }
-    c.textOut(g.x(330), g.y(815), spielername() + QStringLiteral(" hat verloren."));
+    c.textOut(g.x(330), g.y(815), gruppenspiel::spielername() + QStringLiteral(" hat verloren."));
     EndeButton->setEnabled(false);
     c.pen = Pen { clRed, 5 };
     c.brush = Brush { clRed };
@@ -599,15 +579,6 @@ void TForm58::fehler()
     if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
 }
 
-bool TForm58::spielerwechsel(bool statusZuruecksetzen)
-{
-    if (gruppenspiel::spielerwechsel(statusZuruecksetzen) == gruppenspiel::Wechsel::naechster) return true;
-    Timer1->setEnabled(false);
-    if (TForm47* f = aufbau()) f->spielende(false);
-    Close();
-    return false;
-}
-
 void TForm58::fragenFreigeben(bool an)
 {
     for (Button* b : { kleiner, gleich, grosser })
@@ -630,14 +601,4 @@ void TForm58::zeitbalkenVerstecken(bool versteckt)
     } else {
         PaintBox2->resize(m_raster.x(200), r.height());
     }
-}
-
-QString TForm58::spielername() const
-{
-    return spielernummer >= 1 && spielernummer <= 5 ? listenzeilen[spielernummer] : QString();
-}
-
-TForm47* TForm58::aufbau() const
-{
-    return dynamic_cast<TForm47*>(Form47);
 }

@@ -13,7 +13,6 @@ class GroupBox;
 class PaintBox;
 class Tastenfeld;
 class Timer;
-class TForm47;
 
 class TForm58 final : public Form {
     Q_OBJECT
@@ -69,13 +68,9 @@ private:
     void verloren();
     void markieren(int n);
     void fehler();
-    // The player change; false when the game is over and the window closes.
-    bool spielerwechsel(bool statusZuruecksetzen);
     void fragenFreigeben(bool an);
     void fragenZeigen(bool an);
     void zeitbalkenVerstecken(bool versteckt);
-    QString spielername() const;
-    TForm47* aufbau() const;
 
     DesignGrid m_raster { 1.0f, 1.0f };
     std::unique_ptr<Tastenfeld> m_tastenfeld;

@@ -97,15 +97,8 @@ void dateiKopieren(const QString& von, const QString& nach)
 
 void wortlisteKopieren(const QString& von, const QString& nach)
 {
-    TextFile quelle;
-    quelle.setChecked(true);
-    quelle.assign(von);
-    quelle.reset();
     zeilenzahl = 0;
-    int anzahl = 0;
-    while (!quelle.eof() && anzahl < kWortlisteMaxWoerter)
-        wortpuffer[++anzahl] = quelle.readLine();
-    quelle.close();
+    const int anzahl = wortlisteLesen(von, true);
     TextFile ziel;
     ziel.setChecked(true);
     ziel.assign(nach);
@@ -117,6 +110,25 @@ void wortlisteKopieren(const QString& von, const QString& nach)
 }
 
 } // namespace
+
+int wortlisteLesen(const QString& datei, bool melden)
+{
+    TextFile quelle;
+    quelle.setChecked(melden);
+    quelle.assign(datei);
+    quelle.reset();
+    if (!melden && quelle.ioResult() != 0) return 0;
+    int anzahl = 0;
+    while (!quelle.eof() && anzahl < kWortlisteMaxWoerter) {
+        wortpuffer[++anzahl] = quelle.readLine();
+        if (!melden && quelle.ioResult() != 0) {
+            --anzahl;
+            break;
+        }
+    }
+    quelle.close();
+    return anzahl;
+}
 
 QString datenordnerEinrichten(
     const QString& getippt, const QString& installordner, const QString& programmordner, QString& datpfadNeu)

@@ -48,4 +48,8 @@ extern const char* const kWortlisten[15];
 constexpr int kWortlisteMaxWoerter = 300;
 constexpr int kWortMaxZeichen = 17;
 
+// Reads a word list into wortpuffer 1..n and returns n: at most 300 lines, each cut to 17 characters. With
+// `melden` a file that cannot be read throws IoError; without, it gives no words.
+int wortlisteLesen(const QString& datei, bool melden);
+
 } // namespace tavi

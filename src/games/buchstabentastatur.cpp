@@ -1,0 +1,30 @@
+#include "games/buchstabentastatur.h"
+
+#include "games/buchstabentaste.h"
+#include "platform/controls.h"
+#include "platform/designgrid.h"
+
+Buchstabentastatur::Buchstabentastatur(QWidget* form, const Plaetze& plaetze, const std::function<void(QChar)>& taste)
+    : m_plaetze(plaetze)
+{
+    for (int i = 0; i < buchstabentaste::anzahl; ++i) {
+        const QChar buchstabe = buchstabentaste::tasten()[std::size_t(i)].buchstabe;
+        auto* b = new Button(form, QString(buchstabe), 0, 0, 30, 45);
+        b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        applyFontSize(b, QStringLiteral("Arial"), plaetze.groesse);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->OnClick = [taste, buchstabe] { taste(buchstabe); };
+        m_knoepfe[std::size_t(i)] = b;
+    }
+}
+
+void Buchstabentastatur::anordnen(const DesignGrid& g) const
+{
+    for (int i = 0; i < buchstabentaste::anzahl; ++i) {
+        const buchstabentaste::Taste& t = buchstabentaste::tasten()[std::size_t(i)];
+        Button* b = m_knoepfe[std::size_t(i)];
+        g.place(b, m_plaetze.x[std::size_t(t.reihe)][std::size_t(t.spalte)], m_plaetze.y[std::size_t(t.reihe)],
+            m_plaetze.breite, m_plaetze.hoehe);
+        g.fontSize(b, m_plaetze.groesse);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The 29 letter buttons of a word game window (Button1 .. Button29), placed on the design grid.
+
+#include <QChar>
+#include <array>
+#include <functional>
+
+class Button;
+class DesignGrid;
+class QWidget;
+
+class Buchstabentastatur final {
+public:
+    // Where the buttons stand: the left edges of each row, the tops of the rows, size and font size.
+    struct Plaetze {
+        std::array<std::array<int, 11>, 3> x {};
+        std::array<int, 3> y {};
+        int breite = 30;
+        int hoehe = 45;
+        int groesse = 21;
+    };
+    // Every button hands its letter to `taste`. The buttons take no focus, so that Enter stays with the
+    // window's own buttons.
+    Buchstabentastatur(QWidget* form, const Plaetze& plaetze, const std::function<void(QChar)>& taste);
+    void anordnen(const DesignGrid& g) const;
+    Button* knopf(int i) const { return m_knoepfe[std::size_t(i)]; }
+
+private:
+    Plaetze m_plaetze;
+    std::array<Button*, 29> m_knoepfe {};
+};

@@ -1,0 +1,92 @@
+#include "games/s_1x1flip_logik.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(Flipper, TheWrongNumbersLieBetweenTheRowsNumbers)
+{
+    for (int seed = 0; seed < 50; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const auto zwei = s_1x1flip::zahlen(2);
+        const auto vier = s_1x1flip::zahlen(4);
+        const auto sechs = s_1x1flip::zahlen(6);
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_EQ(zwei[std::size_t(i)], 2 * i);
+            EXPECT_EQ(zwei[std::size_t(i + 10)], 2 * i - 1);
+            EXPECT_EQ(vier[std::size_t(i + 10)], 4 * i - 2);
+            const int s = sechs[std::size_t(i + 10)];
+            EXPECT_TRUE(s % 2 == 0 && s % 6 != 0 && s > 6 * (i - 1) && s < 6 * i) << s;
+        }
+        for (int n = 2; n <= 9; ++n) {
+            const auto z = s_1x1flip::zahlen(n);
+            EXPECT_EQ(std::set<int>(z.begin() + 1, z.end()).size(), 20u) << n;
+        }
+    }
+}
+
+TEST(Flipper, EightErrorsCompleteTheFigure)
+{
+    std::vector<int> alle;
+    int fehler = 0;
+    for (int e = 1; e <= 8; ++e) {
+        const auto s = s_1x1flip::striche(fehler);
+        alle.insert(alle.end(), s.begin(), s.end());
+        fehler = s.back();
+        EXPECT_EQ(fehler == 11, e == 8) << e;
+    }
+    EXPECT_EQ(alle, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }));
+    EXPECT_EQ(s_1x1flip::zaehler(true, true), 0);
+    EXPECT_EQ(s_1x1flip::zaehler(false, false), 1);
+    EXPECT_EQ(s_1x1flip::zaehler(false, true), 2);
+    EXPECT_EQ(s_1x1flip::zaehler(true, false), 3);
+    EXPECT_EQ(s_1x1flip::grenze(0), 10);
+    EXPECT_EQ(s_1x1flip::grenze(3), 0);
+}
+
+TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
+{
+    for (int p = 1; p <= 5; ++p) {
+        listenzeilen[p] = QString();
+        flipzaehler[p].fill(0);
+    }
+    listenzeilen[1] = "Ali";
+    listenzeilen[3] = "Cem";
+    listenzeilen[4] = "Dora";
+    spielerstatus[1] = 0;
+    spielerstatus[3] = 140;
+    spielerstatus[4] = 500;
+    for (int n : { 12, 4, 8 })
+        s_1x1flip::zaehlen(1, 0, n);
+    s_1x1flip::zaehlen(3, 4, 7);
+    const auto mit = s_1x1flip::auswertung(2, 1, " 2 Sekunden");
+    ASSERT_FALSE(mit.zeilen.empty());
+    EXPECT_EQ(mit.zeilen[0].text, QString("1 x 4          Zeitbegrenzung:   2 Sekunden"));
+    EXPECT_EQ(mit.zeilen[0].y, -130);
+    EXPECT_EQ(mit.zeilen[0].hoehe, 75);
+    const auto zeile = [&](const s_1x1flip::Auswertung& a, const QString& text) {
+        for (const auto& z : a.zeilen)
+            if (z.text == text) return z;
+        return s_1x1flip::Druckzeile {};
+    };
+    EXPECT_EQ(zeile(mit, "Ali hat gewonnen:").y, -330);
+    EXPECT_EQ(zeile(mit, "Cem hat verloren:").y, -1270);
+    EXPECT_EQ(zeile(mit, "Dora hat nicht begonnen oder vorzeitig abgebrochen.").y, -1740);
+    // Ali's first line: the count right-aligned at 22 mm, the numbers sorted.
+    std::vector<s_1x1flip::Druckzeile> ali;
+    for (const auto& z : mit.zeilen)
+        if (z.y == -400 && z.rechts) ali.push_back(z);
+    ASSERT_EQ(ali.size(), 4u);
+    EXPECT_EQ(ali[0].x, 220);
+    EXPECT_EQ(ali[0].text, QString("3"));
+    EXPECT_EQ(ali[1].x, 1260);
+    EXPECT_EQ(ali[1].text, QString("4"));
+    EXPECT_EQ(ali[3].text, QString("12"));
+    EXPECT_EQ(zeile(mit, "mal die Zeitbegrenzung nicht eingehalten:").y, -680);
+    const auto ohne = s_1x1flip::auswertung(2, 3, "   ohne");
+    EXPECT_EQ(zeile(ohne, "mal die Zeitbegrenzung nicht eingehalten:").text, QString());
+    // Without a limit: no time line and no count for Ali and Cem, and not Cem's 7.
+    EXPECT_EQ(mit.zeilen.size() - ohne.zeilen.size(), 5u);
+}

@@ -1,0 +1,104 @@
+#include "games/buchstabentaste.h"
+#include "games/s_botsch_logik.h"
+#include "platform/random.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(Buchstabentaste, TheKeyTableMapsEveryLetterToItsResultInEachKind)
+{
+    const QString reihenfolge = QStringLiteral("QWERTZUIOPÜASDFGHJKLÖÄYXCVBNM");
+    for (int i = 0; i < 29; ++i) {
+        const QChar z = reihenfolge[i];
+        EXPECT_EQ(buchstabentaste::tasten()[std::size_t(i)].buchstabe, z);
+        for (int art : { 0, 1, 2, 3, 4, 6 })
+            EXPECT_EQ(s_botsch::ergebnis(art, z), 35 + i);
+    }
+    ASSERT_EQ(s_botsch::produkte().size(), 29u);
+    EXPECT_EQ(s_botsch::produkte().front(), 10);
+    EXPECT_EQ(s_botsch::produkte().back(), 81);
+    EXPECT_EQ(s_botsch::ergebnis(5, 'H'), 40);
+    EXPECT_EQ(s_botsch::ergebnis(7, 'Q'), 0);
+    EXPECT_EQ(s_botsch::ergebnis(7, QChar(0xC4)), 10); // Ä
+    for (QChar z : { QChar('E'), QChar('D'), QChar('Y') })
+        EXPECT_EQ(s_botsch::ergebnis(7, z), 2);
+    EXPECT_EQ(s_botsch::ergebnis(7, 'M'), 8);
+    EXPECT_EQ(s_botsch::ergebnis(0, QChar(0xDF)), -1); // ß
+}
+
+TEST(Buchstabentaste, TypedKeysCountInCapitalsAndNothingElseCounts)
+{
+    EXPECT_EQ(buchstabentaste::grossbuchstabe('a'), QChar('A'));
+    EXPECT_EQ(buchstabentaste::grossbuchstabe(QChar(0xF6)), QChar(0xD6)); // ö
+    EXPECT_EQ(buchstabentaste::grossbuchstabe(QChar(0xDC)), QChar(0xDC));
+    for (QChar z : { QChar(0xDF), QChar('5'), QChar('-'), QChar(' '), QChar(13) })
+        EXPECT_TRUE(buchstabentaste::grossbuchstabe(z).isNull()) << z.unicode();
+}
+
+TEST(Buchstabentaste, OnlyWritableWordsAreDrawnAndEachComesOnceBeforeAnyAgain)
+{
+    Wortvorrat v;
+    RandSeed(3);
+    v.setzen({ "", QString::fromUtf8("Straße"), "HUND", "Haus" });
+    ASSERT_EQ(v.groesse(), 1);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(v.ziehen(), QString("HUND"));
+    QStringList woerter;
+    for (int i = 0; i < 64; ++i)
+        woerter << QStringLiteral("W") + QString(QChar('A' + i % 26)) + QString(QChar('A' + i / 26));
+    v.setzen(woerter);
+    for (int runde = 0; runde < 2; ++runde) {
+        std::set<QString> gezogen;
+        for (int i = 0; i < 64; ++i)
+            gezogen.insert(v.ziehen());
+        EXPECT_EQ(gezogen.size(), 64u);
+    }
+    v.setzen({});
+    EXPECT_TRUE(v.leer());
+    EXPECT_TRUE(v.ziehen().isEmpty());
+}
+
+TEST(Botschaften, MessagesAreTheFirstFiveLettersAndEachKindHasItsTasks)
+{
+    EXPECT_EQ(s_botsch::botschaft("HAUS"), QString("HAUS"));
+    EXPECT_EQ(s_botsch::botschaft("SCHMETTER"), QString("SCHME"));
+    RandSeed(7);
+    const auto haus = s_botsch::aufgaben(0, "HAUS");
+    ASSERT_EQ(haus.size(), 4u);
+    const int r[4] = { 51, 46, 41, 47 };
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(haus[std::size_t(k)].r, r[k]);
+        EXPECT_EQ(haus[std::size_t(k)].a + haus[std::size_t(k)].b, r[k]);
+    }
+    std::set<std::pair<int, int>> faktorenH;
+    for (int seed = 0; seed < 300; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (const auto& t : s_botsch::aufgaben(2, "QMYÄÜ"))
+            EXPECT_TRUE(t.a >= 11 && t.b >= 11 && t.a + t.b == t.r);
+        for (const auto& t : s_botsch::aufgaben(4, "QMYÄÜ")) {
+            EXPECT_TRUE(t.c >= 11 && t.c <= 99) << t.c;
+            EXPECT_EQ(std::abs(t.c - t.a), t.r);
+        }
+        const auto h = s_botsch::aufgaben(5, "H");
+        faktorenH.insert({ h[0].a, h[0].b });
+        std::set<std::pair<int, int>> paare;
+        for (const auto& t : s_botsch::aufgaben(6, "QQQQQ")) {
+            EXPECT_TRUE(paare.insert({ t.a, t.b }).second);
+            EXPECT_EQ(t.a * t.b + t.c, t.r);
+            EXPECT_TRUE(t.c != 0 && std::abs(t.c) < 10);
+        }
+        std::set<int> teiler;
+        for (const auto& t : s_botsch::aufgaben(7, "EDYEM")) {
+            EXPECT_TRUE(teiler.insert(t.b).second);
+            EXPECT_EQ(t.a, t.b * t.r);
+        }
+    }
+    EXPECT_EQ(faktorenH, (std::set<std::pair<int, int>> { { 4, 10 }, { 5, 8 }, { 8, 5 }, { 10, 4 } }));
+    const auto teile = s_botsch::aufgabentext(5, { 40, 5, 8, 0 });
+    ASSERT_EQ(teile.size(), 4u);
+    EXPECT_EQ(teile[0].x, 130);
+    EXPECT_EQ(teile[1].x, 160);
+    EXPECT_EQ(teile[1].dy, 6);
+    EXPECT_EQ(teile[2].x, 190);
+}

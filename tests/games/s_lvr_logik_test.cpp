@@ -1,0 +1,87 @@
+#include "games/s_lvr_logik.h"
+#include "platform/random.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// Walks the commands from the first cell: a turn turns (code 19: and moves), "V" moves one cell on.
+std::vector<s_lvr::Feld> nachgehen(const s_lvr::Pfad& p, int code)
+{
+    std::vector<s_lvr::Feld> plaetze { p.plaetze[0], p.plaetze[1] };
+    QChar richtung = s_lvr::hauptrichtungBuchstabe(p.hauptrichtung);
+    s_lvr::Feld hier = p.plaetze[1];
+    for (QChar b : p.befehle) {
+        richtung = s_lvr::drehen(richtung, b);
+        if (b == QLatin1Char('V') || code == 19) hier = s_lvr::weiter(hier, richtung);
+        plaetze.push_back(hier);
+    }
+    return plaetze;
+}
+
+} // namespace
+
+TEST(Pfadspiel, PathsRunFromTheirEdgeTowardsTheOtherWithoutTurningBack)
+{
+    const bool nurOst[4] = { false, false, true, false };
+    const bool alle[4] = { true, true, true, true };
+    for (int code : { 18, 19 })
+        for (int seed = 0; seed < 400; ++seed) {
+            RandSeed(std::uint32_t(seed));
+            const int schritte = 2 + seed % 8;
+            const s_lvr::Pfad p = s_lvr::erzeugen(code, schritte, seed % 2 ? nurOst : alle);
+            if (seed % 2) {
+                EXPECT_EQ(p.hauptrichtung, 2);
+                EXPECT_EQ(p.plaetze[0].spalte, 0);
+                EXPECT_EQ(p.plaetze[1].spalte, 1);
+                EXPECT_TRUE(p.plaetze[1].zeile >= 2 && p.plaetze[1].zeile <= 9);
+                EXPECT_EQ(p.zellen.back().spalte, 1 + schritte);
+            }
+            EXPECT_EQ(p.befehle[0], QLatin1Char('V'));
+            EXPECT_EQ(p.richtungen.size(), p.befehle.size());
+            std::set<std::pair<int, int>> besucht;
+            for (const s_lvr::Feld& f : p.zellen) {
+                EXPECT_TRUE(f.zeile >= 1 && f.zeile <= 10 && f.spalte >= 1 && f.spalte <= 10);
+                EXPECT_TRUE(besucht.insert({ f.zeile, f.spalte }).second) << seed;
+            }
+            // The figure's places follow the commands and end on the goal.
+            EXPECT_EQ(p.plaetze, nachgehen(p, code)) << code << " " << seed;
+            EXPECT_EQ(p.plaetze.back(), p.zellen.back());
+            QChar r = s_lvr::hauptrichtungBuchstabe(p.hauptrichtung);
+            for (int i = 0; i < p.befehle.size(); ++i) {
+                r = s_lvr::drehen(r, p.befehle[i]);
+                EXPECT_EQ(p.richtungen[i], r);
+            }
+        }
+}
+
+TEST(Pfadspiel, CornersTakeTwoCommandsInCode18AndOneInCode19)
+{
+    // A seed whose path to the north goes forward, east, forward, forward.
+    const bool nord[4] = { true, false, false, false };
+    for (int seed = 0; seed < 5000; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const s_lvr::Pfad p18 = s_lvr::erzeugen(18, 3, nord);
+        if (p18.zellen.size() != 5u || p18.zellen[2].spalte != p18.zellen[1].spalte + 1) continue;
+        EXPECT_EQ(p18.befehle, QString("VRVLVV"));
+        EXPECT_EQ(p18.richtungen, QString("NOONNN"));
+        RandSeed(std::uint32_t(seed));
+        const s_lvr::Pfad p19 = s_lvr::erzeugen(19, 3, nord);
+        EXPECT_EQ(p19.befehle, QString("VRLV"));
+        EXPECT_EQ(p19.richtungen, QString("NONN"));
+        return;
+    }
+    FAIL() << "no such path";
+}
+
+TEST(Pfadspiel, WordsAndTimes)
+{
+    EXPECT_EQ(s_lvr::befehlswort('V'), QString::fromUtf8("vorwärts"));
+    EXPECT_EQ(s_lvr::befehlswort('L'), QString("links"));
+    EXPECT_EQ(s_lvr::drehen('N', 'L'), QChar('W'));
+    EXPECT_EQ(s_lvr::drehen('W', 'R'), QChar('N'));
+    EXPECT_EQ(s_lvr::laufzeitText(1, 7), QString("1:7"));
+    EXPECT_EQ(s_lvr::zellmitte({ 10, 2 }), QPoint(163, 868));
+}
