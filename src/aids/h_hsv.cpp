@@ -187,4 +187,5 @@ hilfenrahmen::Protokollangaben TForm78::protokollangaben() const
 void TForm78::hubZurueck(TForm63& hub)
 {
     hub.hsvPanelZeigen(programmcode);
+    hub.fokus(hub.startknopf);
 }
