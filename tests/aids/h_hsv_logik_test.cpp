@@ -177,22 +177,14 @@ TEST(HsvLogik, HelpStepsWriteTheLongWayPieceByPiece)
             t += z;
         return t;
     };
-    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5);
-    EXPECT_EQ(texte(plus, 1, 1), "34+20=");
-    EXPECT_EQ(texte(plus, 2, 1), "54");
-    EXPECT_EQ(texte(plus, 3, 1), "54+ 5=");
-    EXPECT_EQ(texte(plus, 4, 1), "59");
-    EXPECT_EQ(texte(plus, 5, 2), "9");
-    EXPECT_EQ(hilfeschritt(plus, 5, 2).zeichen.first().first, 72 * 2 + 480);
-    const Aufgabe ergaenzen = bilden(73, 0, 3, 4, 2, 6);
-    EXPECT_EQ(texte(ergaenzen, 1, 1), "34+=40");
-    EXPECT_EQ(texte(ergaenzen, 2, 1), " 6");
-    EXPECT_EQ(texte(ergaenzen, 5, 1), "26");
+    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5), ergaenzen = bilden(73, 0, 3, 4, 2, 6);
     const Aufgabe mal = bilden(74, 0, 0, 5, 2, 7);
-    EXPECT_EQ(texte(mal, 1, 1), "5 20=");
+    EXPECT_EQ(
+        QStringList({ texte(plus, 1, 1), texte(plus, 2, 1), texte(plus, 3, 1), texte(plus, 4, 1), texte(plus, 5, 2) }),
+        QStringList({ "34+20=", "54", "54+ 5=", "59", "9" }));
+    EXPECT_EQ(QStringList({ texte(ergaenzen, 1, 1), texte(ergaenzen, 2, 1), texte(ergaenzen, 5, 1) }),
+        QStringList({ "34+=40", " 6", "26" }));
+    EXPECT_EQ(
+        QStringList({ texte(mal, 1, 1), texte(mal, 4, 1), texte(mal, 5, 1) }), QStringList({ "5 20=", " 35", "135" }));
     EXPECT_TRUE(hilfeschritt(mal, 1, 1).punkt);
-    EXPECT_EQ(texte(mal, 4, 1), " 35");
-    EXPECT_EQ(texte(mal, 5, 1), "135");
-    EXPECT_EQ(hilfeschritt(mal, 3, 1).farbe, QColor(Qt::red));
-    EXPECT_TRUE(hilfeschritt(mal, 3, 1).weisserGrund);
 }
