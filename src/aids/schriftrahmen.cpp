@@ -1,6 +1,7 @@
 #include "aids/schriftrahmen.h"
 
 #include "aids/h_haupt.h"
+#include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/designgrid.h"
 #include "platform/paintbox.h"
@@ -213,6 +214,9 @@ void Schriftfenster::meldungZeichnen(const schrift::Bild& bild)
 void Schriftfenster::meldungLoeschen()
 {
     m_meldung = schrift::Bild();
-    schrift::zeichnen(meldebox->canvas(),
-        schrift::meldungsrahmen(schriftvorgaben.meldeUnten, schriftvorgaben.meldeStift), skala_x, skala_y);
+    const Schriftvorgaben& v = schriftvorgaben;
+    schrift::Bild rahmen;
+    rahmen << schrift::Rechteck { v.meldeLinks, v.meldeOben, v.meldeRechts, v.meldeUnten, clGreen, v.meldeStift,
+        clWhite };
+    schrift::zeichnen(meldebox->canvas(), rahmen, skala_x, skala_y);
 }

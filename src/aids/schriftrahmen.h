@@ -45,6 +45,8 @@ protected:
         // Bottom of the message frame, inside meldebox.
         int meldeUnten = 328;
         int meldeStift = 2;
+        // Left, top and right of the message frame, inside meldebox (a narrow box has its frame nearer the edge).
+        int meldeLinks = 20, meldeOben = 20, meldeRechts = 720;
         // The pointer runs from the last character down (else from the first up).
         bool abwaerts = true;
     };

@@ -68,6 +68,10 @@ void zeichnen(Canvas& c, const Bild& bild, float sx, float sy)
                 r->xorStift ? PenMode::NotXor : PenMode::Copy };
             c.brush = r->fuellung ? Brush { *r->fuellung, BrushStyle::Solid } : Brush { clWhite, BrushStyle::Clear };
             c.rectangle(X(r->links), Y(r->oben), X(r->rechts), Y(r->unten));
+        } else if (const auto* o = std::get_if<Ellipse>(&e)) {
+            c.pen = Pen { o->stift, breite(o->breite, o->mass) };
+            c.brush = Brush { clWhite, BrushStyle::Clear };
+            c.ellipse(X(o->links), Y(o->oben), X(o->rechts), Y(o->unten));
         }
     }
     c.pen = Pen();

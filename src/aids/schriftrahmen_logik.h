@@ -52,7 +52,15 @@ struct Rechteck {
     bool xorStift = false;
     Stiftmass mass = Stiftmass::pixel;
 };
-using Element = std::variant<Schrift, Linienzug, Rechteck>;
+// An ellipse in the rectangle (left, top)-(right, bottom), outlined with a pen and not filled (a
+// multiplication dot: a wide pen on a small ellipse).
+struct Ellipse {
+    int links = 0, oben = 0, rechts = 0, unten = 0;
+    QColor stift;
+    int breite = 1;
+    Stiftmass mass = Stiftmass::pixel;
+};
+using Element = std::variant<Schrift, Linienzug, Rechteck, Ellipse>;
 
 struct Bild {
     std::vector<Element> teile;

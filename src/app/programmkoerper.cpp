@@ -7,6 +7,7 @@
 #include "aids/h_1x1.h"
 #include "aids/h_m1x1.h"
 #include "aids/h_haupt.h"
+#include "aids/h_hsv.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
@@ -184,7 +185,7 @@ const Fenster* fensterliste(int& anzahl)
         { &Form79, "TForm79", "SV 1", echt<TForm79>() },
         { &Form80, "TForm80", "SV2", echt<TForm80>() },
         { &Form81, "TForm81", "SV3", echt<TForm81>() },
-        { &Form78, "TForm78", "halbschriftlich", {} },
+        { &Form78, "TForm78", "halbschriftlich", echt<TForm78>() },
         { &Form82, "TForm82", "SV4", echt<TForm82>() },
         { &Form83, "Tform83", "SV5", echt<Tform83>() },
     };

@@ -1,4 +1,5 @@
 #include "aids/h_haupt.h"
+#include "aids/h_hsv.h"
 #include "aids/hilfenrahmen.h"
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
@@ -95,4 +96,47 @@ TEST_F(HilfenRueckkehrTest, AfterAnAidTheHubShowsItsGroupWithTheButtonOfTheCode)
     EXPECT_EQ(gezeigt.count(Form74), 1);
     EXPECT_EQ(gezeigt.count(Form75), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+TEST_F(HilfenRueckkehrTest, EachHalfWrittenKindEndsWithItsOptionPanelAndStartReadyInTheHub)
+{
+    struct Weg {
+        int item;
+        Panel* TForm63::*panel; // null: no panel
+    };
+    const Weg wege[] = { { 0, &TForm63::hsv_ZUEpanel }, { 1, &TForm63::hsv_ZUEpanel }, { 2, nullptr },
+        { 3, &TForm63::hsv_malpanel }, { 4, &TForm63::hsv_durchpanel } };
+    QList<Form*> gezeigt;
+    int geloest = 0;
+    Form::setModalDriver([&](Form& f) {
+        gezeigt << &f;
+        if (&f == Form1) {
+            f.findChild<Button*>("Button1")->Click();
+        } else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button5->Click(); // halbschriftliche Rechenverfahren
+            hub->hsv_tempo->button(1)->click();
+            for (const Weg& w : wege) {
+                hub->hsv_r_art->button(w.item)->click();
+                hub->startknopf->Click();
+                EXPECT_EQ(programmcode, 71 + w.item);
+                for (Panel* p : { hub->hsv_ZUEpanel, hub->hsv_malpanel, hub->hsv_durchpanel })
+                    EXPECT_EQ(p->isVisible(), w.panel && p == hub->*w.panel) << w.item;
+                EXPECT_TRUE(hub->startknopf->isVisible());
+                EXPECT_TRUE(hub->startknopf->isEnabled());
+                EXPECT_EQ(hub->focusWidget(), hub->startknopf);
+            }
+        } else if (auto* hsv = dynamic_cast<TForm78*>(&f)) {
+            // The quick answer typed on the keyboard, then Esc.
+            typeText(hsv, QString::number(hsv->aktuelleAufgabe().sollwert));
+            if (hsv->vorbei()) ++geloest;
+            pressKey(hsv, Qt::Key_Escape);
+        }
+    });
+    hauptfenster->showModal();
+    EXPECT_EQ(gezeigt.mid(0, 3), (QList<Form*> { Form1, Form63, Form78 }));
+    EXPECT_EQ(gezeigt.count(Form78), 5);
+    EXPECT_EQ(geloest, 5);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+    EXPECT_EQ(protzeilen[2], "Programm:              halbschriftlich, schnell (kurzer Weg)");
+    EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
 }

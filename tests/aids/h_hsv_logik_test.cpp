@@ -1,0 +1,190 @@
+#include "aids/h_hsv_logik.h"
+#include "platform/random.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace hsv;
+
+namespace {
+
+struct Art {
+    int code, wahl5, wahl1, wahl6;
+};
+const Art kArten[] = { { 71, 0, 0, 0 }, { 71, 1, 0, 0 }, { 72, 0, 0, 0 }, { 72, 1, 0, 0 }, { 73, 0, 0, 0 },
+    { 74, 0, 0, 0 }, { 74, 0, 1, 0 }, { 74, 0, 0, 1 }, { 74, 0, 1, 1 }, { 75, 0, 0, 0 }, { 75, 0, 0, 1 } };
+
+// The long way as the window types it: code 75 with a two-digit tens product has the marker in front.
+QString langerWegMitMarke(const Aufgabe& a)
+{
+    return markeNoetig(a) ? QString(kMarke) + a.wahltext : a.wahltext;
+}
+
+} // namespace
+
+TEST(HsvLogik, TasksKeepTheirRulesAndNeverRepeatTheUnitsDigit)
+{
+    PinRandomSeed(7);
+    for (const Art& k : kArten) {
+        int vorindex = 0;
+        for (int i = 0; i < 300; ++i) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, vorindex);
+            ASSERT_NE(a.einer1, vorindex) << k.code;
+            vorindex = a.einer1;
+            const int zsum = a.zehner1 + a.zehner2, esum = a.einer1 + a.einer2;
+            if (k.code <= 72 && k.wahl5 == 0) {
+                EXPECT_LT(zsum, 10);
+                EXPECT_LT(esum, 10);
+            } else if (k.code <= 72) {
+                EXPECT_LT(zsum, 9);
+                EXPECT_TRUE(esum >= 11 && esum <= 18) << esum;
+                EXPECT_LT(a.zielzahl, 100);
+            } else if (k.code == 73) {
+                EXPECT_EQ(esum, 10);
+                EXPECT_EQ(a.zielzahl % 10, 0);
+                EXPECT_LE(a.zielzahl, 90);
+            } else {
+                EXPECT_GT(a.U(), 9);
+                if (k.wahl6 == 1) {
+                    EXPECT_TRUE(a.b() >= 22 && a.b() <= 99 && a.b() % 10 != 0) << a.b();
+                    if (k.code == 74) EXPECT_GE(a.T(), 100);
+                } else {
+                    EXPECT_TRUE(a.b() >= 12 && a.b() <= 19) << a.b();
+                }
+            }
+        }
+    }
+    UnpinRandomSeed();
+}
+
+TEST(HsvLogik, TextsLongWayAndAnswerStringOfTheExamples)
+{
+    struct Fall {
+        Aufgabe a;
+        QString t0, t1, t2, wahltext, zwtext4;
+    };
+    const Fall faelle[] = {
+        { bilden(71, 0, 3, 4, 2, 5), "34+25=  ", "34+20=54", "54+ 5=59", "20545455959", "595459" },
+        { bilden(72, 0, 3, 4, 2, 5), "59-25=  ", "59-20=39", "39- 5=34", "20393953434", "343934" },
+        { bilden(73, 0, 3, 4, 2, 6), "34+  =60", "34+ 6=40", "40+20=60", "640402026", "26620" },
+        { bilden(74, 0, 0, 6, 1, 7), "6 17=   ", "6 10= 60", "6  7= 42", "1060742102", "1026042" },
+        { bilden(74, 1, 0, 6, 1, 7), "17 6=   ", "10 6= 60", " 7 6= 42", "1060742102", "1026042" },
+        { bilden(74, 0, 0, 4, 1, 7), "4 17=   ", "4 10=40", "4  7=28", "104072868", "684028" },
+        { bilden(74, 0, 0, 5, 2, 7), "5 27=   ", "5 20=100", "5  7= 35", "20100735135", "13510035" },
+        { bilden(75, 0, 0, 4, 2, 4), " 96:4=  ", " 80:4=20", " 16:4= 4", "802016424", "24204" },
+        { bilden(75, 0, 0, 3, 3, 8), "114:3=  ", " 90:3=30", " 24:3= 8", "903024838", "38308" },
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(f.a.aufgabentexte[0], f.t0);
+        EXPECT_EQ(f.a.aufgabentexte[1], f.t1);
+        EXPECT_EQ(f.a.aufgabentexte[2], f.t2);
+        EXPECT_EQ(f.a.wahltext, f.wahltext);
+        EXPECT_EQ(f.a.zwtext4, f.zwtext4);
+    }
+}
+
+// Every digit of the long way stands in the row and column where its number is written in the partial
+// lines or the task line, inside the frame of its step.
+TEST(HsvLogik, EveryLongWayDigitLandsInItsColumnInsideItsFrame)
+{
+    PinRandomSeed(11);
+    for (const Art& k : kArten) {
+        for (int i = 0; i < 60; ++i) {
+            Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, 0);
+            // The answer stands in the task line as the full long way shows it.
+            QStringList zeilen { a.aufgabentexte[0], a.aufgabentexte[1], a.aufgabentexte[2] };
+            const QString antwort = QString::number(a.sollwert);
+            zeilen[0] = zeilen[0].left(zeilen[0].size() - antwort.size()) + antwort;
+            if (k.code == 73) zeilen[0] = zeilen[0].left(3) + antwort + zeilen[0].mid(5);
+            // A two-digit product stands one column further left, as its partial results do.
+            if (k.code == 74) zeilen[0] = zeilen[0].left(5) + antwort;
+            const QString w = langerWegMitMarke(a);
+            for (int s = markeNoetig(a) ? 2 : 1; s <= w.size(); ++s) {
+                const QPoint p = ziffernplatz(a, s);
+                const int zeile = p.y() == 122 ? 0 : p.y() == 328 ? 1 : 2;
+                const int spalte = (p.x() - 12) / 72;
+                ASSERT_LE(std::abs(p.x() - (72 * spalte + 48)), 1) << k.code << " step " << s;
+                ASSERT_EQ(zeilen[zeile].at(spalte - 1), w.at(s - 1))
+                    << k.code << " " << zeilen[zeile].toStdString() << " step " << s;
+                const QRect r = rahmen(a, s);
+                EXPECT_TRUE(r.left() < p.x() - 30 && p.x() + 30 < r.right() && r.top() == p.y())
+                    << k.code << " step " << s;
+            }
+        }
+    }
+    UnpinRandomSeed();
+}
+
+TEST(HsvLogik, HintsOfWrongLongWayDigits)
+{
+    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5);
+    const Aufgabe ergaenzen = bilden(73, 0, 3, 4, 2, 6);
+    const Aufgabe geteilt = bilden(75, 0, 0, 4, 2, 4);
+    const QString geteiltWeg = langerWegMitMarke(geteilt);
+    const Aufgabe mal = bilden(74, 0, 0, 5, 2, 7);
+    struct Fall {
+        const Aufgabe& a;
+        QString w;
+        int schritt;
+        char getippt;
+        Hinweis h;
+    };
+    const Fall faelle[] = {
+        { plus, plus.wahltext, 1, '3', Hinweis::zehner },
+        { plus, plus.wahltext, 2, '5', Hinweis::null },
+        { plus, plus.wahltext, 3, '4', Hinweis::zehnerZuerst },
+        { plus, plus.wahltext, 3, '6', Hinweis::keiner },
+        { plus, plus.wahltext, 5, '3', Hinweis::pfeil },
+        { plus, plus.wahltext, 7, '6', Hinweis::einer },
+        { ergaenzen, ergaenzen.wahltext, 1, '4', Hinweis::fehlt },
+        { ergaenzen, ergaenzen.wahltext, 2, '5', Hinweis::naechsterZehner },
+        { ergaenzen, ergaenzen.wahltext, 4, '3', Hinweis::pfeil },
+        { geteilt, geteiltWeg, 6, '3', Hinweis::rest },
+        { geteilt, geteiltWeg, 6, '6', Hinweis::zehnerZuerst },
+        { geteilt, geteiltWeg, 2, '7', Hinweis::vielfache },
+        { mal, mal.wahltext, 3, '2', Hinweis::vielfache },
+        { mal, mal.wahltext, 10, '5', Hinweis::zehnerZuerst },
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(hinweis(f.a, f.w, f.schritt, QChar(f.getippt)), f.h) << f.a.code << " step " << f.schritt;
+    EXPECT_EQ(meldung(plus, Hinweis::zehner, 1).texte(), QStringList({ "bitte:", "die", "Zehnerzahl!" }));
+    EXPECT_EQ(meldung(geteilt, Hinweis::rest, 6).texte(), QStringList({ "Rest ???", "Was ist noch", "zu teilen?" }));
+    // The table of multiples: 10 times the divisor before the second partial line, then the divisor.
+    EXPECT_EQ(meldung(geteilt, Hinweis::vielfache, 2).texte().mid(0, 3), QStringList({ "40", "80", "120" }));
+    EXPECT_EQ(meldung(geteilt, Hinweis::vielfache, 8).texte().last(), "40");
+}
+
+TEST(HsvLogik, QuickModeTensFirstLooksOnlyAtTheDigitJustTyped)
+{
+    const Aufgabe a47 = bilden(71, 0, 2, 3, 2, 4); // 23 + 24 = 47
+    const Aufgabe a44 = bilden(71, 0, 2, 2, 2, 2); // 22 + 22 = 44
+    const Aufgabe a135 = bilden(74, 0, 0, 5, 2, 7);
+    EXPECT_TRUE(zehnerZuerst(a47, 1, u'7'));
+    EXPECT_FALSE(zehnerZuerst(a47, 1, u'5'));
+    // After a right 4 a wrong units digit is a wrong digit, not a units digit typed first.
+    EXPECT_FALSE(zehnerZuerst(a44, 2, u'3'));
+    EXPECT_FALSE(zehnerZuerst(a44, 2, u'4'));
+    EXPECT_TRUE(zehnerZuerst(a135, 2, u'5'));
+    EXPECT_FALSE(zehnerZuerst(a135, 1, u'5'));
+}
+
+TEST(HsvLogik, HelpStepsWriteTheLongWayPieceByPiece)
+{
+    const auto texte = [](const Aufgabe& a, int stufe, int zeiger) {
+        QString t;
+        for (const auto& [x, z] : hilfeschritt(a, stufe, zeiger).zeichen)
+            t += z;
+        return t;
+    };
+    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5), ergaenzen = bilden(73, 0, 3, 4, 2, 6);
+    const Aufgabe mal = bilden(74, 0, 0, 5, 2, 7);
+    EXPECT_EQ(
+        QStringList({ texte(plus, 1, 1), texte(plus, 2, 1), texte(plus, 3, 1), texte(plus, 4, 1), texte(plus, 5, 2) }),
+        QStringList({ "34+20=", "54", "54+ 5=", "59", "9" }));
+    EXPECT_EQ(QStringList({ texte(ergaenzen, 1, 1), texte(ergaenzen, 2, 1), texte(ergaenzen, 5, 1) }),
+        QStringList({ "34+=40", " 6", "26" }));
+    EXPECT_EQ(
+        QStringList({ texte(mal, 1, 1), texte(mal, 4, 1), texte(mal, 5, 1) }), QStringList({ "5 20=", " 35", "135" }));
+    EXPECT_TRUE(hilfeschritt(mal, 1, 1).punkt);
+}
