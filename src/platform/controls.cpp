@@ -6,15 +6,57 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QVariant>
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
-const char* const kFontName = "taviFontName";
-const char* const kFontStyles = "taviFontStyles";
-const char* const kFontHeight = "taviFontHeight";
-const char* const kTabIndex = "taviTabIndex";
+// What the layer keeps of each control beside Qt's own state. A side table rather than dynamic properties:
+// setting a property looks its name up among every property of the class, and the program sets these on
+// thousands of controls while its windows are created at start.
+struct Steuerdaten {
+    QPointer<QObject> wache; // an entry whose control is gone (and whose address is used again) is stale
+    QString fontName;
+    bool hatSchrift = false;
+    FontStyles styles = 0;
+    int height = 0;
+    qint64 tabIndex = 0; // 0: none yet
+};
+
+std::unordered_map<const QObject*, Steuerdaten>& steuertabelle()
+{
+    static std::unordered_map<const QObject*, Steuerdaten> t;
+    return t;
+}
+
+const Steuerdaten* finden(const QObject* o)
+{
+    auto& t = steuertabelle();
+    const auto it = t.find(o);
+    if (it == t.end()) return nullptr;
+    if (it->second.wache.data() != o) {
+        t.erase(it);
+        return nullptr;
+    }
+    return &it->second;
+}
+
+Steuerdaten& daten(QObject* o)
+{
+    if (const Steuerdaten* d = finden(o)) return const_cast<Steuerdaten&>(*d);
+    Steuerdaten& neu = steuertabelle()[o];
+    neu = Steuerdaten {};
+    neu.wache = o;
+    return neu;
+}
+
+qint64 tabIndexOf(const QObject* o)
+{
+    const Steuerdaten* d = finden(o);
+    return d && d->tabIndex ? d->tabIndex : LLONG_MAX;
+}
 
 qint64 nextTabIndex()
 {
@@ -33,7 +75,9 @@ void setPaletteColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 
 void assignTabIndex(QWidget* control)
 {
-    if (control && !control->property(kTabIndex).isValid()) control->setProperty(kTabIndex, nextTabIndex());
+    if (!control) return;
+    Steuerdaten& d = daten(control);
+    if (!d.tabIndex) d.tabIndex = nextTabIndex();
 }
 
 // ---- Properties every control has ----
@@ -45,9 +89,11 @@ void place(QWidget* control, int left, int top, int width, int height)
 
 void applyFont(QWidget* control, const QString& name, int height, FontStyles styles)
 {
-    control->setProperty(kFontName, name);
-    control->setProperty(kFontStyles, styles);
-    control->setProperty(kFontHeight, height);
+    Steuerdaten& d = daten(control);
+    d.fontName = name;
+    d.hatSchrift = true;
+    d.styles = styles;
+    d.height = height;
     control->setFont(makeFont(name, height, styles));
 }
 
@@ -58,8 +104,8 @@ void applyFontSize(QWidget* control, const QString& name, int points, FontStyles
 
 void setFontHeight(QWidget* control, int height)
 {
-    const QVariant styles = control->property(kFontStyles);
-    applyFont(control, fontNameOf(control), height, styles.isValid() ? styles.toUInt() : 0);
+    const Steuerdaten* d = finden(control);
+    applyFont(control, fontNameOf(control), height, d && d->hatSchrift ? d->styles : FontStyles(0));
 }
 
 void setFontSize(QWidget* control, int points)
@@ -70,10 +116,16 @@ void setFontSize(QWidget* control, int points)
 QString fontNameOf(const QWidget* control)
 {
     for (const QWidget* w = control; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
-        const QVariant v = w->property(kFontName);
-        if (v.isValid()) return v.toString();
+        const Steuerdaten* d = finden(w);
+        if (d && d->hatSchrift) return d->fontName;
     }
     return QStringLiteral("MS Sans Serif");
+}
+
+int fontHeightOf(const QWidget* control)
+{
+    const Steuerdaten* d = finden(control);
+    return d && d->hatSchrift ? d->height : 0;
 }
 
 void setFontColor(QWidget* control, const QColor& color)
@@ -128,9 +180,7 @@ QList<QWidget*> tabOrderedChildren(const QWidget* parent)
         if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) list << w;
     // Widgets that never got a number keep their place after the numbered ones.
     std::stable_sort(list.begin(), list.end(), [](QWidget* a, QWidget* b) {
-        const qint64 ia = a->property(kTabIndex).isValid() ? a->property(kTabIndex).toLongLong() : LLONG_MAX;
-        const qint64 ib = b->property(kTabIndex).isValid() ? b->property(kTabIndex).toLongLong() : LLONG_MAX;
-        return ia < ib;
+        return tabIndexOf(a) < tabIndexOf(b);
     });
     return list;
 }
@@ -143,7 +193,7 @@ void setTabOrderIndex(QWidget* control, int index)
     order.removeOne(control);
     order.insert(std::clamp(index, 0, int(order.size())), control);
     for (QWidget* w : order)
-        w->setProperty(kTabIndex, nextTabIndex());
+        daten(w).tabIndex = nextTabIndex();
 }
 
 void BringToFront(QWidget* control)

@@ -27,6 +27,8 @@ void setFontHeight(QWidget* control, int height);
 void setFontSize(QWidget* control, int points);
 // The font name the control (or the nearest parent that has one) was given.
 QString fontNameOf(const QWidget* control);
+// The font height the control itself was given; 0 when none.
+int fontHeightOf(const QWidget* control);
 void setFontColor(QWidget* control, const QColor& color);
 // Background colour of labels, panels, group boxes, edits, memos and list boxes.
 void setColor(QWidget* control, const QColor& color);

@@ -214,7 +214,7 @@ TEST_F(ControlsTest, DesignGridRoundsHalvesToEven)
     grid.place(b, 750, 770, 200, 45);
     EXPECT_EQ(b->geometry(), QRect(1125, 385, 300, 22));
     grid.fontHeight(b, 28);
-    EXPECT_EQ(b->property("taviFontHeight").toInt(), 14);
+    EXPECT_EQ(fontHeightOf(b), 14);
     EXPECT_EQ(fontNameOf(b), "arial");
     // The skala factors are single-precision: 1.031f is a little more than 1.031.
     const DesignGrid real(1.031f, 0.7193f);
