@@ -63,6 +63,27 @@ bool Edit::wantsSpecialKey(quint16 key)
     return key >= vk::Left && key <= vk::Down;
 }
 
+void Edit::changeEvent(QEvent* event)
+{
+    // A new font lays the text out again, which loads the font: an edit not on the screen does that when
+    // it is first shown. Most edits of the program's many windows are never shown in a session.
+    if (event->type() == QEvent::FontChange && !isVisible()) {
+        m_fontPending = true;
+        return;
+    }
+    QLineEdit::changeEvent(event);
+}
+
+void Edit::showEvent(QShowEvent* event)
+{
+    if (m_fontPending) {
+        m_fontPending = false;
+        QEvent schrift(QEvent::FontChange);
+        QLineEdit::changeEvent(&schrift);
+    }
+    QLineEdit::showEvent(event);
+}
+
 void Edit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
