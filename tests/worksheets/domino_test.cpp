@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -105,26 +106,7 @@ TEST(DominoLogik, PlusMinusTimesAndDivideFollowTheirRule)
     EXPECT_EQ(regeltext(Geteilt, 3), "ringsherum immer : 3");
 }
 
-class DominoFenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using DominoFenster = DruckTest;
 
 TEST_F(DominoFenster, ChoiceInputAndPrintStates)
 {

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -67,26 +68,7 @@ TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
     }
 }
 
-class HalbschriftFenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using HalbschriftFenster = DruckTest;
 
 TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
 {

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -93,20 +94,8 @@ TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
     }
 }
 
-class KommaFenster : public TaviTest {
+class KommaFenster : public DruckTest {
 protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
     static QStringList texte(const Printer::Document& doc)
     {
         QStringList t;

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -69,26 +70,7 @@ TEST(Raum100Logik, TheLevelsKeepTheirDigitsAndTheirRules)
     }
 }
 
-class Raum100Fenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using Raum100Fenster = DruckTest;
 
 TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
 {

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -82,21 +83,7 @@ TEST(UeberschlagLogik, TheFormsOrderTheFactorsAsTheirNamesSay)
         EXPECT_TRUE(a.operand1 >= 100 && a.operand2 >= 10 && a.operand2 < 100);
 }
 
-class UeberschlagDruck : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-};
+using UeberschlagDruck = DruckTest;
 
 TEST_F(UeberschlagDruck, UnderEachOtherTheSubtrahendIsUnderlinedAndLongListsAreSpread)
 {
