@@ -2,13 +2,7 @@
 
 namespace {
 
-QStringList zahlen(int von, int bis)
-{
-    QStringList t;
-    for (int i = von; i <= bis; ++i)
-        t << blattrahmen::str2(i);
-    return t;
-}
+using blattrahmen::zahlen;
 
 Familienangaben angaben()
 {

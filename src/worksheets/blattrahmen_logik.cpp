@@ -11,6 +11,14 @@ QString str2(int n)
     return QString::number(n).rightJustified(2, u' ');
 }
 
+QStringList zahlen(int von, int bis)
+{
+    QStringList t;
+    for (int i = von; i <= bis; ++i)
+        t << str2(i);
+    return t;
+}
+
 void Aufgabenvorrat::setzen(std::vector<int> codes)
 {
     m_codes = std::move(codes);

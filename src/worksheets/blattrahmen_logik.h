@@ -3,12 +3,15 @@
 // task kinds in order, the sorted result strip and the two-place number texts of the task rows.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace blattrahmen {
 
 // Str(n:2): the number right-aligned in two places, a one-digit number with a leading blank.
 QString str2(int n);
+// The items of a number list: von to bis, each as str2.
+QStringList zahlen(int von, int bis);
 
 // A pool of task codes. A drawn code is swapped behind the live part, so that no code comes again before
 // every code has been drawn once; an exhausted pool starts over with all its codes.
