@@ -7,15 +7,9 @@ namespace {
 
 SVRahmen::Parameter parameter()
 {
-    SVRahmen::Parameter p;
+    auto p = SVRahmen::Parameter::mitZusatzpanel();
     p.n = sv_d1::aufgabenzahl;
     p.typtexte = QStringList(7, QString()); // the menu's
-    p.obenBreite = 401;
-    p.kaestchentext = QStringLiteral("Rechenkästchen");
-    p.kaestchenitems = { QStringLiteral("ohne"), QStringLiteral("mit (grau)"), QStringLiteral("mit (schwarz)") };
-    p.kaestchenpanel = { 600, 16, 169, 153 };
-    p.kaestchenlabel = { 24, 16 };
-    p.kaestchengruppe = { 16, 40 };
     p.drucktitel = QStringLiteral("SV_d");
     return p;
 }
@@ -26,8 +20,7 @@ TForm11::TForm11(QWidget* parent)
     : SVRahmen(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_d"));
-    RadioGroup1 = zusatzgruppe(QStringLiteral("RadioGroup1"), QStringLiteral("Rest"),
-        { QStringLiteral("ohne"), QStringLiteral("mit") }, { 432, 16, 153, 153 }, { 56, 16 }, { 16, 48, 121, 89 });
+    RadioGroup1 = zusatzgruppe(QStringLiteral("Rest"), { QStringLiteral("ohne"), QStringLiteral("mit") });
     RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
 }
 
