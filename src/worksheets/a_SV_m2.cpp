@@ -22,7 +22,7 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm10::TForm10(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_m2"));
     RadioGroup1 = zusatzgruppe(QStringLiteral("Form"), { QStringLiteral("HZE x ZE"), QStringLiteral("  ZE x HZE") });
@@ -54,9 +54,4 @@ void TForm10::erzeugen(const std::vector<int>& arten)
 {
     // The order the panel shows, whatever another window wrote into programmcode since.
     m_blatt = sv_m2::aufgabenbau(arten, RadioGroup1->ItemIndex() == 1 ? 1 : 0);
-}
-
-void TForm10::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_m2::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

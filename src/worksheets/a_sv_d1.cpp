@@ -17,7 +17,7 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm11::TForm11(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_d"));
     RadioGroup1 = zusatzgruppe(QStringLiteral("Rest"), { QStringLiteral("ohne"), QStringLiteral("mit") });
@@ -50,9 +50,4 @@ void TForm11::zurueckgesetzt()
 void TForm11::erzeugen(const std::vector<int>& arten)
 {
     m_blatt = sv_d1::aufgabenbau(arten, m_variante, m_wahl8 == 1);
-}
-
-void TForm11::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_d1::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

@@ -99,3 +99,20 @@ private:
     int m_loesungwahl = 0;
     std::vector<int> m_arten;
 };
+
+// A sheet of the frame with its task model: the tasks generated last, from which every page is drawn.
+template <typename Blatt, void (*zeichnen)(Canvas&, const Blatt&, int kaestchenwahl, bool loesungsdruck)>
+class SVBlatt : public SVRahmen {
+public:
+    const Blatt& blatt() const { return m_blatt; }
+
+protected:
+    using SVRahmen::SVRahmen;
+
+    void blattZeichnen(Canvas& canvas, bool loesungsdruck) final
+    {
+        zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
+    }
+
+    Blatt m_blatt;
+};
