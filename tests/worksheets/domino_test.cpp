@@ -112,7 +112,7 @@ TEST_F(DominoFenster, ChoiceInputAndPrintStates)
 {
     TForm26 form;
     form.Edit8->setText("4");
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         grabToPng(&form, "a_domino_wahl");
         form.Button1->Click();
         EXPECT_EQ(form.Edit8->text(), "1");
@@ -154,7 +154,6 @@ TEST_F(DominoFenster, ChoiceInputAndPrintStates)
         form.Button5->Click();
         form.Button4->Click();
     });
-    form.showModal();
     EXPECT_FALSE(form.isVisible());
     const QList<Printer::Document>& jobs = printer().recorded();
     ASSERT_EQ(jobs.size(), 3);

@@ -75,7 +75,7 @@ TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
     TForm18 form;
     for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
         programmcode = rechenart;
-        Form::setModalDriver([&](Form&) {
+        zeigen(form, [&] {
             tippen(form.Edits[0], "10");
             tippen(form.Edits[3], "1");
             EXPECT_FALSE(form.Button2->isEnabled());
@@ -86,7 +86,6 @@ TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
             EXPECT_FALSE(form.Button2->isEnabled());
             form.Button4->Click();
         });
-        form.showModal();
         const Seite& s = form.gedruckt();
         // Pattern 4 on places 10 and 11: the tens step leaves the number open.
         EXPECT_TRUE(s.zeilen[10][1].startsWith("_")) << s.zeilen[10][1].toStdString();
@@ -102,14 +101,13 @@ TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
 TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
 {
     TForm19 form;
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_FALSE(form.Button2->isEnabled());
         tippen(form.Edits[0], "8");
         tippen(form.Edits[1], "8");
         form.Button2->Click();
         form.Button4->Click();
     });
-    form.showModal();
     const Seite& s = form.gedruckt();
     for (size_t p = 0; p < 12; ++p) {
         EXPECT_TRUE(s.zeilen[p][0].contains(" + __ = "));
@@ -118,13 +116,12 @@ TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
     EXPECT_EQ(printer().recorded().last().copies, 1);
     Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_5.pdf"));
 
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         tippen(form.Edits[4], "12");
         grabToPng(&form, "a_hsverg");
         form.Button2->Click();
         form.Close();
     });
-    form.showModal();
     for (size_t p = 0; p < 12; ++p)
         EXPECT_EQ(form.gedruckt().zeilen[p][1], "__ +  _ = __");
 }

@@ -110,7 +110,7 @@ TEST_F(UeberschlagDruck, UnderEachOtherTheSubtrahendIsUnderlinedAndLongListsAreS
 TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening)
 {
     TForm28 form;
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_FALSE(form.Button8->isEnabled());
         form.Button6->Click();
         form.ListBox2->setSelected(4, true);
@@ -123,13 +123,12 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
         grabToPng(&form, "a_ueber");
         form.Button4->Click();
     });
-    form.showModal();
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_EQ(printer().recorded().first().copies, 1);
     EXPECT_EQ(form.gedruckt().rechenart, Multiplikation);
 
     form.Edit8->setText("4");
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_EQ(form.Edit8->text(), "1");
         EXPECT_FALSE(form.ListBox2->Selected(4));
         EXPECT_FALSE(form.Button8->isEnabled());
@@ -143,7 +142,6 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
         form.Button8->Click();
         form.Button4->Click();
     });
-    form.showModal();
     EXPECT_EQ(form.gedruckt().rechenart, Subtraktion);
     EXPECT_EQ(form.gedruckt().variante, 3);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
