@@ -5,42 +5,20 @@
 #include "shell/fenster.h"
 #include "worksheets/ablschnittstellen.h"
 
-namespace {
-
-void oeffnen(Form* fenster)
-{
-    if (fenster) fenster->showModal();
-}
-
-} // namespace
-
 TForm20::TForm20(QWidget* parent)
-    : Form(parent)
+    : Themenmenue(QStringLiteral("kleines  1 x 1"), QStringLiteral("MS Sans Serif"), 19, parent)
 {
-    setCaption(QStringLiteral("kleines  1 x 1"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 780, 545);
-    setDefaultFont(QStringLiteral("MS Sans Serif"), 19);
-
-    const auto knopf = [this](const QString& text, int top) {
-        auto* b = new Button(this, text, 80, top, 350, 50);
-        applyFont(b, QStringLiteral("MS Sans Serif"), 19);
-        return b;
-    };
+    const auto knopf = [this](const QString& text, int top) { return Themenmenue::knopf(text, 80, top, 350, 50); };
     Button5 = knopf(QStringLiteral("1 x 1 -  Felder"), 40);
     Button2 = knopf(QStringLiteral("1 x 1   in 100er-Feldern"), 130);
     Button7 = knopf(QStringLiteral("siehe auch:     Knobelkästen"), 300);
     Button1 = knopf(QStringLiteral("siehe auch:           Dominos"), 390);
-    Button4 = new Button(this, QStringLiteral("zurück"), 648, 488, 100, 40);
-    applyFont(Button4, QStringLiteral("MS Sans Serif"), 16);
-    Button4->Cancel = true;
+    Button4 = zurueckKnopf();
 
     Button5->OnClick = [] { oeffnen(Form21); };
     Button2->OnClick = [] { oeffnen(Form22); };
     Button7->OnClick = [this] { Button7Click(); };
     Button1->OnClick = [this] { Button1Click(); };
-    Button4->OnClick = [this] { Close(); };
 }
 
 void TForm20::Button7Click()

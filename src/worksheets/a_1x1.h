@@ -1,11 +1,11 @@
 #pragma once
 // "kleines  1 x 1": the menu of the small table's sheets.
 
-#include "platform/form.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm20 final : public Form {
+class TForm20 final : public Themenmenue {
     Q_OBJECT
     Q_DISABLE_COPY(TForm20)
 public:

@@ -27,12 +27,8 @@ TForm21::TForm21(QWidget* parent)
     P1 = new Panel(this, 8, 8, 420, 478);
     applyFont(new Label(P1, QStringLiteral("Auswahl der Faktoren für die 1x1 Felder"), 12, 8), QStringLiteral("Arial"),
         17, FontStyle::Bold);
-    ListBox1 = new ListBox(P1, 60, 80, 60, 200);
-    ListBox2 = new ListBox(P1, 260, 80, 60, 200);
-    for (ListBox* b : { ListBox1, ListBox2 }) {
-        applyFont(b, QStringLiteral("Courier New"), 18);
-        faktorliste(b);
-    }
+    ListBox1 = faktorliste(P1, 60, 80);
+    ListBox2 = faktorliste(P1, 260, 80);
     applyFont(new Label(P1, QStringLiteral("x"), 184, 160), QStringLiteral("Arial"), 22, FontStyle::Bold);
     auto* links = new Label(P1, QStringLiteral("linke Faktoren  in Reihen  untereinander"), 12, 290);
     links->setAutoSize(false);

@@ -16,12 +16,8 @@ TForm22::TForm22(QWidget* parent)
         new Label(P1, QStringLiteral("Auswahl der Faktoren"), 12, 8), QStringLiteral("Arial"), 17, FontStyle::Bold);
     new Label(P1, QStringLiteral("linke Faktoren"), 20, 44);
     new Label(P1, QStringLiteral("rechte Faktoren"), 170, 44);
-    ListBox1 = new ListBox(P1, 40, 70, 60, 200);
-    ListBox2 = new ListBox(P1, 190, 70, 60, 200);
-    for (ListBox* b : { ListBox1, ListBox2 }) {
-        applyFont(b, QStringLiteral("Courier New"), 18);
-        faktorliste(b);
-    }
+    ListBox1 = faktorliste(P1, 40, 70);
+    ListBox2 = faktorliste(P1, 190, 70);
     applyFont(new Label(P1, QStringLiteral("x"), 138, 150), QStringLiteral("Arial"), 22, FontStyle::Bold);
     Label15 = new Label(P1, QString(), 12, 300);
     applyFont(Label15, QStringLiteral("Arial"), 17, FontStyle::Bold);

@@ -21,7 +21,7 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm9::TForm9(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_m1"));
 }
@@ -29,9 +29,4 @@ TForm9::TForm9(QWidget* parent)
 void TForm9::erzeugen(const std::vector<int>& arten)
 {
     m_blatt = sv_m1::aufgabenbau(arten);
-}
-
-void TForm9::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_m1::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

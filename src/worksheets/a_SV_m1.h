@@ -4,17 +4,12 @@
 #include "worksheets/a_SV_m1_logik.h"
 #include "worksheets/svrahmen.h"
 
-class TForm9 final : public SVRahmen {
+class TForm9 final : public SVBlatt<sv_m1::Blatt, sv_m1::zeichnen> {
     Q_OBJECT
     Q_DISABLE_COPY(TForm9)
 public:
     explicit TForm9(QWidget* parent = nullptr);
-    const sv_m1::Blatt& blatt() const { return m_blatt; }
 
 protected:
     void erzeugen(const std::vector<int>& arten) override;
-    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
-
-private:
-    sv_m1::Blatt m_blatt;
 };

@@ -2,7 +2,6 @@
 
 #include "platform/canvas.h"
 #include "platform/random.h"
-#include "worksheets/blattrahmen_logik.h"
 #include "worksheets/svrahmen_logik.h"
 
 #include <QString>
@@ -167,15 +166,7 @@ void zeichnen(Canvas& canvas, const Blatt& blatt, int kaestchenwahl, bool loesun
     std::vector<int> werte;
     for (const Aufgabe& a : blatt.aufgaben)
         werte.push_back(a.produkt);
-    werte = blattrahmen::aufsteigend(werte);
-    svrahmen::fuss(canvas, 130, -2490, QStringLiteral("Ergebnisse:"));
-    for (int i = 1; i <= int(werte.size()); ++i) {
-        const QString w = QString::number(werte[size_t(i - 1)]);
-        if (i <= 11)
-            svrahmen::fuss(canvas, 115 * i + 215, -2490, w);
-        else
-            svrahmen::fuss(canvas, 115 * i - 1050, -2590, w);
-    }
+    svrahmen::ergebnisse(canvas, werte, 115, 11, -2490, -2590);
 }
 
 } // namespace sv_m1

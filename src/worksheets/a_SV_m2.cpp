@@ -7,7 +7,7 @@ namespace {
 
 SVRahmen::Parameter parameter()
 {
-    SVRahmen::Parameter p;
+    auto p = SVRahmen::Parameter::mitZusatzpanel();
     p.n = sv_m2::aufgabenzahl;
     p.typtexte = { QStringLiteral(" leichtes 1x1: Faktorenziffern: 2,3,4,5"),
         QStringLiteral(" schweres 1x1: Faktorenziffern: 6,7,8,9 "),
@@ -15,12 +15,6 @@ SVRahmen::Parameter parameter()
         QStringLiteral(" der zweite Faktor ist eine Zehnerzahl"), QStringLiteral(" beide Faktoren sind Zehnerzahlen"),
         QStringLiteral(" jeder Faktor enthält mindestens eine  1"),
         QStringLiteral(" der lange Faktor enthält eine Null") };
-    p.obenBreite = 401;
-    p.kaestchentext = QStringLiteral("Rechenkästchen");
-    p.kaestchenitems = { QStringLiteral("ohne"), QStringLiteral("mit (grau)"), QStringLiteral("mit (schwarz)") };
-    p.kaestchenpanel = { 600, 16, 169, 153 };
-    p.kaestchenlabel = { 24, 16 };
-    p.kaestchengruppe = { 16, 40 };
     p.drucktitel = QStringLiteral("SV_m2");
     return p;
 }
@@ -28,12 +22,10 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm10::TForm10(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_m2"));
-    RadioGroup1 = zusatzgruppe(QStringLiteral("RadioGroup1"), QStringLiteral("Form"),
-        { QStringLiteral("HZE x ZE"), QStringLiteral("  ZE x HZE") }, { 432, 16, 153, 153 }, { 56, 16 },
-        { 16, 48, 121, 89 });
+    RadioGroup1 = zusatzgruppe(QStringLiteral("Form"), { QStringLiteral("HZE x ZE"), QStringLiteral("  ZE x HZE") });
     RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
 }
 
@@ -62,9 +54,4 @@ void TForm10::erzeugen(const std::vector<int>& arten)
 {
     // The order the panel shows, whatever another window wrote into programmcode since.
     m_blatt = sv_m2::aufgabenbau(arten, RadioGroup1->ItemIndex() == 1 ? 1 : 0);
-}
-
-void TForm10::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_m2::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

@@ -5,23 +5,20 @@
 #include "worksheets/a_SV_m2_logik.h"
 #include "worksheets/svrahmen.h"
 
-class TForm10 final : public SVRahmen {
+class TForm10 final : public SVBlatt<sv_m2::Blatt, sv_m2::zeichnen> {
     Q_OBJECT
     Q_DISABLE_COPY(TForm10)
 public:
     explicit TForm10(QWidget* parent = nullptr);
-    const sv_m2::Blatt& blatt() const { return m_blatt; }
 
     RadioGroup* RadioGroup1 = nullptr; // "HZE x ZE", "  ZE x HZE"
 
 protected:
     void erzeugen(const std::vector<int>& arten) override;
-    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
 
 private:
     void RadioGroup1Click();
     void formZuruecksetzen();
-    sv_m2::Blatt m_blatt;
 };

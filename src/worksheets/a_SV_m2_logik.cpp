@@ -2,7 +2,6 @@
 
 #include "platform/canvas.h"
 #include "platform/random.h"
-#include "worksheets/blattrahmen_logik.h"
 #include "worksheets/svrahmen_logik.h"
 
 #include <QString>
@@ -155,15 +154,7 @@ void zeichnen(Canvas& canvas, const Blatt& blatt, int kaestchenwahl, bool loesun
     std::vector<int> werte;
     for (const Aufgabe& a : blatt.aufgaben)
         werte.push_back(a.produkt);
-    werte = blattrahmen::aufsteigend(werte);
-    svrahmen::fuss(canvas, 130, -2600, QStringLiteral("Ergebnisse:"));
-    for (int i = 1; i <= int(werte.size()); ++i) {
-        const QString w = QString::number(werte[size_t(i - 1)]);
-        if (i <= 9)
-            svrahmen::fuss(canvas, 155 * i + 215, -2600, w);
-        else
-            svrahmen::fuss(canvas, 155 * i - 1180, -2680, w);
-    }
+    svrahmen::ergebnisse(canvas, werte, 155, 9, -2600, -2680);
 }
 
 } // namespace sv_m2

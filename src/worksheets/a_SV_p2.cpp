@@ -23,7 +23,7 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm8::TForm8(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
 }
 
@@ -40,9 +40,4 @@ void TForm8::zurueckgesetzt()
 void TForm8::erzeugen(const std::vector<int>& arten)
 {
     m_blatt = sv_p2::aufgabenbau(arten, m_variante);
-}
-
-void TForm8::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_p2::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

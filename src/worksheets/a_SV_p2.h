@@ -5,22 +5,19 @@
 #include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/svrahmen.h"
 
-class TForm8 final : public SVRahmen {
+class TForm8 final : public SVBlatt<sv_p2::Blatt, sv_p2::zeichnen> {
     Q_OBJECT
     Q_DISABLE_COPY(TForm8)
 public:
     explicit TForm8(QWidget* parent = nullptr);
 
     int variante() const { return m_variante; }
-    const sv_p2::Blatt& blatt() const { return m_blatt; }
 
 protected:
     void erzeugen(const std::vector<int>& arten) override;
-    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
 
 private:
     int m_variante = 1;
-    sv_p2::Blatt m_blatt;
 };

@@ -2,21 +2,13 @@
 
 namespace {
 
-QStringList zahlen(int von, int bis)
-{
-    QStringList t;
-    for (int i = von; i <= bis; ++i)
-        t << blattrahmen::str2(i);
-    return t;
-}
-
 Familienangaben angaben()
 {
     Familienangaben a;
     a.caption = QStringLiteral("Bereich bis 10");
     a.familie = &familienblatt::bereich10();
     a.abschnitt = &awina::zehn();
-    a.listen = { zahlen(1, 9), zahlen(1, 9), zahlen(2, 10) };
+    a.listen = { blattrahmen::zahlen(1, 9), blattrahmen::zahlen(1, 9), blattrahmen::zahlen(2, 10) };
     a.verwandtschaft = QStringLiteral("die Verwandtschaft der Plusaufgabe:  3 + 4 = 7");
     a.verwandtschaft2 = QString();
     a.beispiele = { QStringLiteral("3 + 4 = __ "), QStringLiteral("7 -  4 = __ "), QStringLiteral("3 + _ =   7 "),

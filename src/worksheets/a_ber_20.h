@@ -1,11 +1,11 @@
 #pragma once
 // "Bereich bis 20": the topic menu of the number space up to 20. Its buttons only open the sheets.
 
-#include "platform/form.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm2 final : public Form {
+class TForm2 final : public Themenmenue {
     Q_OBJECT
     Q_DISABLE_COPY(TForm2)
 public:

@@ -46,35 +46,22 @@ const char* const ergaenzungsvorschau[5] = {
 } // namespace
 
 TForm17::TForm17(QWidget* parent)
-    : Form(parent)
+    : Themenmenue(QStringLiteral("halbschriftlich"), QStringLiteral("MS Sans Serif"), 19, parent)
 {
-    setCaption(QStringLiteral("halbschriftlich"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 780, 545);
-    setDefaultFont(QStringLiteral("MS Sans Serif"), 19);
-
-    const auto knopf = [this](const QString& text, int top) {
-        auto* b = new Button(this, text, 104, top, 400, 55);
-        applyFont(b, QStringLiteral("MS Sans Serif"), 19);
-        setHandCursor(b);
-        return b;
-    };
+    const auto knopf
+        = [this](const QString& text, int top) { return Themenmenue::knopf(text, 104, top, 400, 55, true); };
     Button5 = knopf(QStringLiteral("halbschriftliches Addieren"), 32);
     Button2 = knopf(QStringLiteral("halbschriftliches Subtrahieren"), 112);
     Button7 = knopf(QStringLiteral("halbschriftliches Ergänzen"), 192);
     Button3 = knopf(QStringLiteral("halbschriftliches Multiplizieren"), 288);
     Button6 = knopf(QStringLiteral("halbschriftliches Dividieren"), 368);
-    Button4 = new Button(this, QStringLiteral("zurück"), 648, 488, 100, 40);
-    applyFont(Button4, QStringLiteral("MS Sans Serif"), 16);
-    Button4->Cancel = true;
+    Button4 = zurueckKnopf();
 
     Button5->OnClick = [this] { musterblatt(1); };
     Button2->OnClick = [this] { musterblatt(2); };
     Button7->OnClick = [this] { Button7Click(); };
     Button3->OnClick = [this] { musterblatt(3); };
     Button6->OnClick = [this] { musterblatt(4); };
-    Button4->OnClick = [this] { Close(); };
 }
 
 void TForm17::musterblatt(int rechenart)
@@ -88,7 +75,7 @@ void TForm17::musterblatt(int rechenart)
         blatt->Label17->setCaption(QString::fromUtf8(v.stufe1));
         blatt->Label5->setCaption(QString::fromUtf8(v.stufe2));
     }
-    if (Form18) Form18->showModal();
+    oeffnen(Form18);
 }
 
 void TForm17::Button7Click()
@@ -99,5 +86,5 @@ void TForm17::Button7Click()
         for (size_t k = 0; k < 5; ++k)
             labels[k]->setCaption(QString::fromUtf8(ergaenzungsvorschau[k]));
     }
-    if (Form19) Form19->showModal();
+    oeffnen(Form19);
 }

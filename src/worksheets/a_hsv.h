@@ -2,11 +2,11 @@
 // "halbschriftlich": the topic menu of half-written calculation. It tells the pattern sheet its operation
 // and writes the sheets' pattern previews and level captions before opening them.
 
-#include "platform/form.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm17 final : public Form {
+class TForm17 final : public Themenmenue {
     Q_OBJECT
     Q_DISABLE_COPY(TForm17)
 public:

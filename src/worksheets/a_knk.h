@@ -2,12 +2,12 @@
 // "Knobelkästen": the menu of the puzzle-box sheets. The range buttons prepare the sheet "knk8var" and
 // open it; "kleines  1 x 1" opens the sheet of the small table.
 
-#include "platform/form.h"
 #include "worksheets/ablschnittstellen.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm23 final : public Form, public KnobelVorbereitung {
+class TForm23 final : public Themenmenue, public KnobelVorbereitung {
     Q_OBJECT
     Q_DISABLE_COPY(TForm23)
 public:

@@ -14,12 +14,8 @@ TForm25::TForm25(QWidget* parent)
     P1 = new Panel(this, 8, 8, 250, 478);
     applyFont(
         new Label(P1, QStringLiteral("Auswahl der Faktoren"), 12, 8), QStringLiteral("Arial"), 17, FontStyle::Bold);
-    ListBox1 = new ListBox(P1, 30, 40, 60, 200);
-    ListBox2 = new ListBox(P1, 150, 40, 60, 200);
-    for (ListBox* b : { ListBox1, ListBox2 }) {
-        applyFont(b, QStringLiteral("Courier New"), 18);
-        faktorliste(b);
-    }
+    ListBox1 = faktorliste(P1, 30, 40);
+    ListBox2 = faktorliste(P1, 150, 40);
     applyFont(new Label(P1, QStringLiteral("x"), 114, 120), QStringLiteral("Arial"), 22, FontStyle::Bold);
     Label22 = new Label(P1, QStringLiteral("bildbare Aufgaben: "), 12, 256);
     applyFont(Label22, QStringLiteral("Arial"), 17, FontStyle::Bold);

@@ -4,43 +4,21 @@
 #include "shell/fenster.h"
 #include "worksheets/ablschnittstellen.h"
 
-namespace {
-
-void oeffnen(Form* fenster)
-{
-    if (fenster) fenster->showModal();
-}
-
-} // namespace
-
 TForm14::TForm14(QWidget* parent)
-    : Form(parent)
+    : Themenmenue(QStringLiteral("Raum 100 (+/-)"), QStringLiteral("MS Sans Serif"), 19, parent)
 {
-    setCaption(QStringLiteral("Raum 100 (+/-)"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 780, 545);
-    setDefaultFont(QStringLiteral("MS Sans Serif"), 19);
-
-    const auto knopf = [this](const QString& text, int top) {
-        auto* b = new Button(this, text, 80, top, 400, 55);
-        applyFont(b, QStringLiteral("MS Sans Serif"), 19);
-        setHandCursor(b);
-        return b;
-    };
+    const auto knopf
+        = [this](const QString& text, int top) { return Themenmenue::knopf(text, 80, top, 400, 55, true); };
     Button5 = knopf(QStringLiteral("gemischte Zehner und Einer"), 48);
     Button1 = knopf(QStringLiteral("zwei gemischte Zehnerzahlen"), 144);
     Button2 = knopf(QStringLiteral("siehe auch:      Knobelkästen"), 288);
     Button3 = knopf(QStringLiteral("siehe auch:              Dominos"), 384);
-    Button4 = new Button(this, QStringLiteral("zurück"), 648, 488, 100, 40);
-    applyFont(Button4, QStringLiteral("MS Sans Serif"), 16);
-    Button4->Cancel = true;
+    Button4 = zurueckKnopf();
 
     Button5->OnClick = [] { oeffnen(Form15); };
     Button1->OnClick = [] { oeffnen(Form16); };
     Button2->OnClick = [this] { Button2Click(); };
     Button3->OnClick = [] { oeffnen(Form26); };
-    Button4->OnClick = [this] { Close(); };
 }
 
 void TForm14::Button2Click()

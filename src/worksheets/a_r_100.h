@@ -1,11 +1,11 @@
 #pragma once
 // "Raum 100 (+/-)": the topic menu of the number space up to 100. Its buttons only open windows.
 
-#include "platform/form.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm14 final : public Form {
+class TForm14 final : public Themenmenue {
     Q_OBJECT
     Q_DISABLE_COPY(TForm14)
 public:

@@ -165,37 +165,13 @@ std::array<Aufgabe, 6> zweiZehnerzahlen(int stufe)
 
 QString aufgabentext(int form, const Aufgabe& t, bool einStrich)
 {
-    const auto zwei = [](int n) { return blattrahmen::str2(n); };
-    const QString b = QString::number(t.b);
-    const QString luecke = einStrich ? QStringLiteral("_") : QStringLiteral("__");
-    switch (form) {
-    case 1:
-        return zwei(t.a) + " + " + b + " = __";
-    case 2:
-        return zwei(t.c) + " - " + b + " = __";
-    case 3:
-        return zwei(t.a) + " + " + luecke + " = " + zwei(t.c);
-    case 4:
-        return zwei(t.c) + " - " + luecke + " = " + zwei(t.a);
-    case 5:
-        return "__ + " + b + " = " + zwei(t.c);
-    default:
-        return "__ - " + b + " = " + zwei(t.a);
-    }
+    return blattrahmen::formtext(
+        form, t.a, QString::number(t.b), t.c, einStrich ? QStringLiteral("_") : QStringLiteral("__"));
 }
 
 int fehlend(int form, const Aufgabe& t)
 {
-    switch (form) {
-    case 1:
-    case 6:
-        return t.c;
-    case 2:
-    case 5:
-        return t.a;
-    default:
-        return t.b;
-    }
+    return blattrahmen::formloesung(form, t.a, t.b, t.c);
 }
 
 void draw(Canvas& c, const Blatt& blatt)

@@ -7,15 +7,9 @@ namespace {
 
 SVRahmen::Parameter parameter()
 {
-    SVRahmen::Parameter p;
+    auto p = SVRahmen::Parameter::mitZusatzpanel();
     p.n = sv_d1::aufgabenzahl;
     p.typtexte = QStringList(7, QString()); // the menu's
-    p.obenBreite = 401;
-    p.kaestchentext = QStringLiteral("Rechenkästchen");
-    p.kaestchenitems = { QStringLiteral("ohne"), QStringLiteral("mit (grau)"), QStringLiteral("mit (schwarz)") };
-    p.kaestchenpanel = { 600, 16, 169, 153 };
-    p.kaestchenlabel = { 24, 16 };
-    p.kaestchengruppe = { 16, 40 };
     p.drucktitel = QStringLiteral("SV_d");
     return p;
 }
@@ -23,11 +17,10 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm11::TForm11(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
     setCaption(QStringLiteral("SV_d"));
-    RadioGroup1 = zusatzgruppe(QStringLiteral("RadioGroup1"), QStringLiteral("Rest"),
-        { QStringLiteral("ohne"), QStringLiteral("mit") }, { 432, 16, 153, 153 }, { 56, 16 }, { 16, 48, 121, 89 });
+    RadioGroup1 = zusatzgruppe(QStringLiteral("Rest"), { QStringLiteral("ohne"), QStringLiteral("mit") });
     RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
 }
 
@@ -57,9 +50,4 @@ void TForm11::zurueckgesetzt()
 void TForm11::erzeugen(const std::vector<int>& arten)
 {
     m_blatt = sv_d1::aufgabenbau(arten, m_variante, m_wahl8 == 1);
-}
-
-void TForm11::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_d1::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

@@ -5,19 +5,17 @@
 #include "worksheets/a_sv_d1_logik.h"
 #include "worksheets/svrahmen.h"
 
-class TForm11 final : public SVRahmen {
+class TForm11 final : public SVBlatt<sv_d1::Blatt, sv_d1::zeichnen> {
     Q_OBJECT
     Q_DISABLE_COPY(TForm11)
 public:
     explicit TForm11(QWidget* parent = nullptr);
     int variante() const { return m_variante; }
-    const sv_d1::Blatt& blatt() const { return m_blatt; }
 
     RadioGroup* RadioGroup1 = nullptr; // Rest: "ohne", "mit"
 
 protected:
     void erzeugen(const std::vector<int>& arten) override;
-    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
 
@@ -26,5 +24,4 @@ private:
     void restZuruecksetzen();
     int m_variante = 0;
     int m_wahl8 = 0; // 1: every task leaves a remainder
-    sv_d1::Blatt m_blatt;
 };

@@ -226,22 +226,19 @@ void zeichnen(Canvas& canvas, const Blatt& blatt, int kaestchenwahl, bool loesun
         if (!loesungsdruck) continue;
 
         text(u ? 910 * c - 145 : 800 * c - 275 + 90 * p, -197 + dy, QString::number(a.quotient));
+        // A remainder and the digit brought down beside it; on the squares the digit stands in its own column.
+        const auto rest = [&](int xu, int x, int y, int zwischenrest, int ziffer) {
+            if (u) {
+                text(910 * c - xu - 65 * p, y, svrahmen::rechts(zwischenrest, 2));
+                text(910 * c - xu + 130 - 65 * p, y, QString::number(ziffer));
+            } else {
+                text(800 * c - x + 45 * p, y, svrahmen::rechts(zwischenrest, 2) + QString::number(ziffer));
+            }
+        };
         text(u ? 910 * c - 600 - 130 * p : 800 * c - 595, -262 + dy, svrahmen::rechts(a.teilprodukt1, p + 2));
-        if (u) {
-            text(910 * c - 600 - 65 * p, -327 + dy, svrahmen::rechts(a.zwischenrest1, 2));
-            text(910 * c - 405 - 65 * p - 65, -327 + dy, QString::number(a.zehnerziffer));
-        } else {
-            text(800 * c - 595 + 45 * p, -327 + dy,
-                svrahmen::rechts(a.zwischenrest1, 2) + QString::number(a.zehnerziffer));
-        }
+        rest(600, 595, -327 + dy, a.zwischenrest1, a.zehnerziffer);
         text(u ? 910 * c - 535 - 130 * p : 800 * c - 550, -392 + dy, svrahmen::rechts(a.teilprodukt3, p + 2));
-        if (u) {
-            text(910 * c - 535 - 65 * p, -457 + dy, svrahmen::rechts(a.zwischenrest2, 2));
-            text(910 * c - 340 - 65 * p - 65, -457 + dy, QString::number(a.einerziffer));
-        } else {
-            text(800 * c - 550 + 45 * p, -457 + dy,
-                svrahmen::rechts(a.zwischenrest2, 2) + QString::number(a.einerziffer));
-        }
+        rest(535, 550, -457 + dy, a.zwischenrest2, a.einerziffer);
         text(u ? 910 * c - 470 - 130 * p : 800 * c - 505, -522 + dy, svrahmen::rechts(a.teilprodukt5, p + 2));
         text(u ? 910 * c - 470 - 65 * p : 800 * c - 505 + 45 * p, -587 + dy, svrahmen::rechts(a.divisionsrest, 2));
     }

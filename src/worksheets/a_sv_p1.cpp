@@ -21,7 +21,7 @@ SVRahmen::Parameter parameter()
 } // namespace
 
 TForm7::TForm7(QWidget* parent)
-    : SVRahmen(parameter(), parent)
+    : SVBlatt(parameter(), parent)
 {
 }
 
@@ -39,9 +39,4 @@ void TForm7::zurueckgesetzt()
 void TForm7::erzeugen(const std::vector<int>& arten)
 {
     m_blatt = sv_p1::aufgabenbau(arten, m_variante);
-}
-
-void TForm7::blattZeichnen(Canvas& canvas, bool loesungsdruck)
-{
-    sv_p1::zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
 }

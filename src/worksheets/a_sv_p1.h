@@ -5,7 +5,7 @@
 #include "worksheets/a_sv_p1_logik.h"
 #include "worksheets/svrahmen.h"
 
-class TForm7 final : public SVRahmen {
+class TForm7 final : public SVBlatt<sv_p1::Blatt, sv_p1::zeichnen> {
     Q_OBJECT
     Q_DISABLE_COPY(TForm7)
 public:
@@ -13,15 +13,12 @@ public:
 
     Label* Label7() const { return typlabels().at(6); }
     int variante() const { return m_variante; }
-    const sv_p1::Blatt& blatt() const { return m_blatt; }
 
 protected:
     void erzeugen(const std::vector<int>& arten) override;
-    void blattZeichnen(Canvas& canvas, bool loesungsdruck) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
 
 private:
     int m_variante = 1;
-    sv_p1::Blatt m_blatt;
 };

@@ -2,21 +2,13 @@
 
 namespace {
 
-QStringList zahlen(int von, int bis)
-{
-    QStringList t;
-    for (int i = von; i <= bis; ++i)
-        t << blattrahmen::str2(i);
-    return t;
-}
-
 Familienangaben angaben()
 {
     Familienangaben a;
     a.caption = QStringLiteral("Zehnerübergang");
     a.familie = &familienblatt::zehneruebergang();
     a.abschnitt = &awina::abl_zue();
-    a.listen = { zahlen(1, 9), zahlen(1, 9), zahlen(10, 18) };
+    a.listen = { blattrahmen::zahlen(1, 9), blattrahmen::zahlen(1, 9), blattrahmen::zahlen(10, 18) };
     a.verwandtschaft = QStringLiteral("die Verwandtschaft der Plusaufgabe:  8 + 7 = 15");
     a.verwandtschaft2 = QString();
     a.beispiele = { QStringLiteral(" 8 +  7 = __  "), QStringLiteral("15 -  7 = __  "), QStringLiteral(" 8 + __ = 15 "),

@@ -5,21 +5,13 @@
 
 namespace {
 
-QStringList zahlen(int von, int bis)
-{
-    QStringList t;
-    for (int i = von; i <= bis; ++i)
-        t << blattrahmen::str2(i);
-    return t;
-}
-
 Familienangaben angaben()
 {
     Familienangaben a;
     a.caption = QStringLiteral("zwischen 10 und 20");
     a.familie = &familienblatt::zwischen10und20();
     a.abschnitt = &awina::abl10_20();
-    a.listen = { zahlen(10, 19), zahlen(1, 10), zahlen(11, 20) };
+    a.listen = { blattrahmen::zahlen(10, 19), blattrahmen::zahlen(1, 10), blattrahmen::zahlen(11, 20) };
     a.verwandtschaft = QStringLiteral("die Verwandtschaft der Plusaufgabe: 14 + 3 = 17");
     a.verwandtschaft2 = QStringLiteral("bezw.:  4 + 3 =   7");
     a.beispiele = { QStringLiteral("14 +  3 = __"), QStringLiteral("17 -  3 = __ "), QStringLiteral("14 + _ = 17 "),

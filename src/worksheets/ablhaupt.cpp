@@ -8,19 +8,10 @@
 #include "worksheets/awina.h"
 
 TForm29::TForm29(QWidget* parent)
-    : Form(parent)
+    : Themenmenue(QStringLiteral("Arbeitsblätter"), QStringLiteral("Arial"), 16, parent)
 {
-    setCaption(QStringLiteral("Arbeitsblätter"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 780, 545);
-    setDefaultFont(QStringLiteral("Arial"), 16);
-
-    const auto knopf = [this](const QString& text, int left, int top) {
-        auto* b = new Button(this, text, left, top, 210, 40);
-        applyFont(b, QStringLiteral("Arial"), 16);
-        return b;
-    };
+    const auto knopf
+        = [this](const QString& text, int left, int top) { return Themenmenue::knopf(text, left, top, 210, 40); };
     // Created in the tab order: down the first column, then the second, then the third.
     Button1 = knopf(QStringLiteral("Bereich bis 20"), 24, 168);
     Button4 = knopf(QStringLiteral("halbschriftliches Rechnen"), 24, 264);
@@ -32,9 +23,7 @@ TForm29::TForm29(QWidget* parent)
     Button3 = knopf(QStringLiteral("kleines 1 x 1"), 552, 168);
     Button6 = knopf(QStringLiteral("Kommazahlen"), 552, 264);
     Button11 = knopf(QStringLiteral("Dominos"), 552, 360);
-    Button10 = new Button(this, QStringLiteral("zurück"), 644, 485, 100, 40);
-    applyFont(Button10, QStringLiteral("Arial"), 16);
-    Button10->Cancel = true;
+    Button10 = zurueckKnopf(644, 485);
 
     Button1->OnClick = [this] { thema(Form2, true); };
     Button2->OnClick = [this] { thema(Form14, true); };
@@ -46,7 +35,6 @@ TForm29::TForm29(QWidget* parent)
     Button8->OnClick = [this] { thema(Form23, true); };
     Button11->OnClick = [this] { thema(Form26, true); };
     Button9->OnClick = [this] { Button9Click(); };
-    Button10->OnClick = [this] { Close(); };
 
     OnActivate = [this] { F29aktiv(); };
 }
@@ -61,18 +49,18 @@ void TForm29::thema(Form* fenster, bool mischen)
 {
     wieoft = 1;
     if (mischen) Randomize();
-    if (fenster) fenster->showModal();
+    oeffnen(fenster);
 }
 
 void TForm29::Button6Click()
 {
     wieoft = 1;
     if (auto* komma = dynamic_cast<KommaVorbereitung*>(Form27)) komma->Panel5Verbergen();
-    if (Form27) Form27->showModal();
+    oeffnen(Form27);
 }
 
 void TForm29::Button9Click()
 {
     // The blank templates print no tasks: neither copies nor seed are touched.
-    if (Form5) Form5->showModal();
+    oeffnen(Form5);
 }

@@ -2,11 +2,11 @@
 // "Arbeitsblätter": the entry to the worksheets. Each topic button sets one copy (all but the blank
 // templates), seeds the random generator (all but those and "Überschläge") and opens a topic menu or a sheet.
 
-#include "platform/form.h"
+#include "worksheets/themenmenue.h"
 
 class Button;
 
-class TForm29 final : public Form {
+class TForm29 final : public Themenmenue {
     Q_OBJECT
     Q_DISABLE_COPY(TForm29)
 public:

@@ -11,6 +11,48 @@ QString str2(int n)
     return QString::number(n).rightJustified(2, u' ');
 }
 
+QStringList zahlen(int von, int bis)
+{
+    QStringList t;
+    for (int i = von; i <= bis; ++i)
+        t << str2(i);
+    return t;
+}
+
+QString formtext(int form, int a, const QString& b, int c, const QString& luecke)
+{
+    switch (form) {
+    case 1:
+        return str2(a) + " + " + b + " = __";
+    case 2:
+        return str2(c) + " - " + b + " = __";
+    case 3:
+        return str2(a) + " + " + luecke + " = " + str2(c);
+    case 4:
+        return str2(c) + " - " + luecke + " = " + str2(a);
+    case 5:
+        return "__ + " + b + " = " + str2(c);
+    case 6:
+        return "__ - " + b + " = " + str2(a);
+    default:
+        return str2(c) + " = " + b + " + __";
+    }
+}
+
+int formloesung(int form, int a, int b, int c)
+{
+    switch (form) {
+    case 1:
+    case 6:
+        return c;
+    case 3:
+    case 4:
+        return b;
+    default:
+        return a;
+    }
+}
+
 void Aufgabenvorrat::setzen(std::vector<int> codes)
 {
     m_codes = std::move(codes);

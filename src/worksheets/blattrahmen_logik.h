@@ -3,12 +3,22 @@
 // task kinds in order, the sorted result strip and the two-place number texts of the task rows.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace blattrahmen {
 
 // Str(n:2): the number right-aligned in two places, a one-digit number with a leading blank.
 QString str2(int n);
+// The items of a number list: von to bis, each as str2.
+QStringList zahlen(int von, int bis);
+
+// The forms of a plus task a + b = c and its relatives: 1 "a + b = __", 2 "c - b = __", 3 "a + _ = c",
+// 4 "c - _ = a", 5 "__ + b = c", 6 "__ - b = a", 7 "c = b + __". a and c stand in two places; b and the gap
+// of forms 3 and 4 as the sheet writes them.
+QString formtext(int form, int a, const QString& b, int c, const QString& luecke);
+// The number the pupil writes into that form.
+int formloesung(int form, int a, int b, int c);
 
 // A pool of task codes. A drawn code is swapped behind the live part, so that no code comes again before
 // every code has been drawn once; an exhausted pool starts over with all its codes.

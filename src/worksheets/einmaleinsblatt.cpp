@@ -9,12 +9,15 @@ Einmaleinsblatt::Einmaleinsblatt(QWidget* parent)
     listenOhneDateiBehalten = true;
 }
 
-void Einmaleinsblatt::faktorliste(ListBox* box)
+ListBox* Einmaleinsblatt::faktorliste(QWidget* panel, int left, int top)
 {
+    auto* box = new ListBox(panel, left, top, 60, 200);
+    applyFont(box, QStringLiteral("Courier New"), 18);
     QStringList texte;
     for (int f = 2; f <= 10; ++f)
         texte << QString::number(f).rightJustified(3, u' ');
     liste(box, texte);
+    return box;
 }
 
 int& Einmaleinsblatt::flagwert(int liste, int i)

@@ -15,8 +15,8 @@ class Einmaleinsblatt : public Vorratsblatt {
 protected:
     explicit Einmaleinsblatt(QWidget* parent = nullptr);
 
-    // A factor list: items "  2" .. "10", multi-select.
-    void faktorliste(ListBox* box);
+    // A factor list at (left, top) in the panel: items "  2" .. "10" in Courier New, multi-select.
+    ListBox* faktorliste(QWidget* panel, int left, int top);
     // The chosen factors of list 0 or 1.
     std::vector<int> faktoren(int liste) { return einmaleins::wahlliste(flags(liste)); }
 

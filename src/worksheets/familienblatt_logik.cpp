@@ -54,38 +54,13 @@ const Familie& zehneruebergang()
 
 QString aufgabentext(const Familie& f, int art, int a, int b, int c)
 {
-    const QString bt = f.zweistellig ? str2(b) : QString::number(b);
-    const QString luecke = f.zweistellig ? QStringLiteral("__") : QStringLiteral("_");
-    switch (art) {
-    case 1:
-        return str2(a) + " + " + bt + " = __";
-    case 2:
-        return str2(c) + " - " + bt + " = __";
-    case 3:
-        return str2(a) + " + " + luecke + " = " + str2(c);
-    case 4:
-        return str2(c) + " - " + luecke + " = " + str2(a);
-    case 5:
-        return "__ + " + bt + " = " + str2(c);
-    case 6:
-        return "__ - " + bt + " = " + str2(a);
-    default:
-        return str2(c) + " = " + bt + " + __";
-    }
+    return blattrahmen::formtext(art, a, f.zweistellig ? str2(b) : QString::number(b), c,
+        f.zweistellig ? QStringLiteral("__") : QStringLiteral("_"));
 }
 
 int loesung(int art, int a, int b, int c)
 {
-    switch (art) {
-    case 1:
-    case 6:
-        return c;
-    case 3:
-    case 4:
-        return b;
-    default:
-        return a;
-    }
+    return blattrahmen::formloesung(art, a, b, c);
 }
 
 int zeileY(int r, int abstand)

@@ -123,13 +123,24 @@ void SVRahmen::aufbauen()
     Button1->OnClick = [this] { Button1Click(); };
 }
 
-RadioGroup* SVRahmen::zusatzgruppe(
-    const QString& name, const QString& titel, const QStringList& items, QRect panel, QPoint label, QRect gruppe)
+SVRahmen::Parameter SVRahmen::Parameter::mitZusatzpanel()
 {
-    auto* pn = new Panel(this, panel.x(), panel.y(), panel.width(), panel.height());
-    new Label(pn, titel, label.x(), label.y());
-    auto* rg = new RadioGroup(pn, QString(), gruppe.x(), gruppe.y(), gruppe.width(), gruppe.height());
-    rg->setObjectName(name);
+    Parameter p;
+    p.obenBreite = 401;
+    p.kaestchentext = QStringLiteral("Rechenkästchen");
+    p.kaestchenitems = { QStringLiteral("ohne"), QStringLiteral("mit (grau)"), QStringLiteral("mit (schwarz)") };
+    p.kaestchenpanel = { 600, 16, 169, 153 };
+    p.kaestchenlabel = { 24, 16 };
+    p.kaestchengruppe = { 16, 40 };
+    return p;
+}
+
+RadioGroup* SVRahmen::zusatzgruppe(const QString& titel, const QStringList& items)
+{
+    auto* pn = new Panel(this, 432, 16, 153, 153);
+    new Label(pn, titel, 56, 16);
+    auto* rg = new RadioGroup(pn, QString(), 16, 48, 121, 89);
+    rg->setObjectName(QStringLiteral("RadioGroup1"));
     rg->setItems(items);
     rg->setItemIndex(0);
     return rg;

@@ -36,6 +36,10 @@ public:
         QPoint kaestchengruppe { 88, 40 };
         QString drucktitel; // the print job's name
         bool neuMischen = true; // a new seed before the tasks are drawn
+
+        // A sheet with its own panel (Form, Rest) makes room for it: a narrower top panel and a small
+        // underlay panel with short item texts.
+        static Parameter mitZusatzpanel();
     };
 
     // The menu writes the captions of the type rows, from row `ersteZeile` (1 = the top row) down.
@@ -62,9 +66,9 @@ public:
 protected:
     SVRahmen(Parameter parameter, QWidget* parent = nullptr);
 
-    // A sheet's own panel beside the frame's (Form, Rest): a panel with its caption label and a radio group.
-    RadioGroup* zusatzgruppe(
-        const QString& name, const QString& titel, const QStringList& items, QRect panel, QPoint label, QRect gruppe);
+    // A sheet's own panel between the top panel and the underlay's (Form, Rest): its caption label and the
+    // radio group "RadioGroup1", the first item chosen.
+    RadioGroup* zusatzgruppe(const QString& titel, const QStringList& items);
 
     // The sheet's hooks: the tasks of the kinds given (the fill kind draws a random type), one page drawn,
     // the window's own steps on activation and on "zurück".
@@ -94,4 +98,21 @@ private:
     int m_kaestchenwahl = 0;
     int m_loesungwahl = 0;
     std::vector<int> m_arten;
+};
+
+// A sheet of the frame with its task model: the tasks generated last, from which every page is drawn.
+template <typename Blatt, void (*zeichnen)(Canvas&, const Blatt&, int kaestchenwahl, bool loesungsdruck)>
+class SVBlatt : public SVRahmen {
+public:
+    const Blatt& blatt() const { return m_blatt; }
+
+protected:
+    using SVRahmen::SVRahmen;
+
+    void blattZeichnen(Canvas& canvas, bool loesungsdruck) final
+    {
+        zeichnen(canvas, m_blatt, kaestchenwahl(), loesungsdruck);
+    }
+
+    Blatt m_blatt;
 };

@@ -5,6 +5,8 @@
 #include "worksheets/blattdruck.h"
 #include "worksheets/blattrahmen_logik.h"
 
+#include <utility>
+
 namespace svrahmen {
 
 std::vector<int> arten(const std::vector<int>& zahlen, int n)
@@ -72,6 +74,19 @@ void fuss(Canvas& canvas, int x, int y, const QString& text)
     canvas.font.height = 35;
     canvas.setTextAlign(TextAlign::Left | TextAlign::Top);
     canvas.textOut(x, y, text);
+}
+
+void ergebnisse(Canvas& canvas, std::vector<int> werte, int dx, int proZeile, int y, int y2)
+{
+    werte = blattrahmen::aufsteigend(std::move(werte));
+    fuss(canvas, 130, y, QStringLiteral("Ergebnisse:"));
+    for (int i = 1; i <= int(werte.size()); ++i) {
+        const QString w = QString::number(werte[size_t(i - 1)]);
+        if (i <= proZeile)
+            fuss(canvas, dx * i + 215, y, w);
+        else
+            fuss(canvas, dx * (i - proZeile) + 215, y2, w);
+    }
 }
 
 void druckdurchgang(

@@ -35,6 +35,9 @@ void kaestchen(Canvas& canvas, int wahl, int waagrecht, int rechts, int bisSpalt
 void linie(Canvas& canvas, int x1, int x2, int y, int breite);
 // Left-aligned text in font height 35 (the strips at the foot of a sheet).
 void fuss(Canvas& canvas, int x, int y, const QString& text);
+// "Ergebnisse:" at the foot and the values sorted behind it: `proZeile` of them at x 215 + dx * i in row y,
+// the rest again from the left in row y2.
+void ergebnisse(Canvas& canvas, std::vector<int> werte, int dx, int proZeile, int y, int y2);
 
 // The printing run: `kopien` worksheets, each a print job of its own with the same tasks, then, when asked,
 // one solution sheet. zeichnen(canvas, loesungsdruck) draws one page.

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "support/fixtures.h"
@@ -5,19 +6,8 @@
 
 #include <set>
 
-class BlancoTest : public TaviTest {
+class BlancoTest : public DruckTest {
 protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
     static QList<DrawOp> ops(DrawOp::Kind kind)
     {
         QList<DrawOp> o;

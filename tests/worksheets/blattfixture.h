@@ -14,14 +14,12 @@
 #include <functional>
 #include <set>
 
-class BlattTest : public TaviTest {
+// A printer that records, no modal driver left behind, and driving a shown window as the teacher does.
+class DruckTest : public TaviTest {
 protected:
     void SetUp() override
     {
         TaviTest::SetUp();
-        datpfad = dataFolder();
-        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
-        QFile::setPermissions(dataPath("aw.ina"), QFile::ReadOwner | QFile::WriteOwner);
         printer().setRecording(true);
         printer().clearRecorded();
     }
@@ -41,6 +39,17 @@ protected:
     {
         e->clear();
         QTest::keyClicks(e, text);
+    }
+};
+
+class BlattTest : public DruckTest {
+protected:
+    void SetUp() override
+    {
+        DruckTest::SetUp();
+        datpfad = dataFolder();
+        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
+        QFile::setPermissions(dataPath("aw.ina"), QFile::ReadOwner | QFile::WriteOwner);
     }
     // Ticks exactly the items at the given indices, as clicks would.
     static void ankreuzen(ListBox* box, const std::set<int>& items)

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -105,32 +106,13 @@ TEST(DominoLogik, PlusMinusTimesAndDivideFollowTheirRule)
     EXPECT_EQ(regeltext(Geteilt, 3), "ringsherum immer : 3");
 }
 
-class DominoFenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using DominoFenster = DruckTest;
 
 TEST_F(DominoFenster, ChoiceInputAndPrintStates)
 {
     TForm26 form;
     form.Edit8->setText("4");
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         grabToPng(&form, "a_domino_wahl");
         form.Button1->Click();
         EXPECT_EQ(form.Edit8->text(), "1");
@@ -172,7 +154,6 @@ TEST_F(DominoFenster, ChoiceInputAndPrintStates)
         form.Button5->Click();
         form.Button4->Click();
     });
-    form.showModal();
     EXPECT_FALSE(form.isVisible());
     const QList<Printer::Document>& jobs = printer().recorded();
     ASSERT_EQ(jobs.size(), 3);

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -67,33 +68,14 @@ TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
     }
 }
 
-class HalbschriftFenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using HalbschriftFenster = DruckTest;
 
 TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
 {
     TForm18 form;
     for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
         programmcode = rechenart;
-        Form::setModalDriver([&](Form&) {
+        zeigen(form, [&] {
             tippen(form.Edits[0], "10");
             tippen(form.Edits[3], "1");
             EXPECT_FALSE(form.Button2->isEnabled());
@@ -104,7 +86,6 @@ TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
             EXPECT_FALSE(form.Button2->isEnabled());
             form.Button4->Click();
         });
-        form.showModal();
         const Seite& s = form.gedruckt();
         // Pattern 4 on places 10 and 11: the tens step leaves the number open.
         EXPECT_TRUE(s.zeilen[10][1].startsWith("_")) << s.zeilen[10][1].toStdString();
@@ -120,14 +101,13 @@ TEST_F(HalbschriftFenster, CountsFillTheTwelvePlacesByPatternAndCopiesAreOneJob)
 TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
 {
     TForm19 form;
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_FALSE(form.Button2->isEnabled());
         tippen(form.Edits[0], "8");
         tippen(form.Edits[1], "8");
         form.Button2->Click();
         form.Button4->Click();
     });
-    form.showModal();
     const Seite& s = form.gedruckt();
     for (size_t p = 0; p < 12; ++p) {
         EXPECT_TRUE(s.zeilen[p][0].contains(" + __ = "));
@@ -136,13 +116,12 @@ TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
     EXPECT_EQ(printer().recorded().last().copies, 1);
     Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_5.pdf"));
 
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         tippen(form.Edits[4], "12");
         grabToPng(&form, "a_hsverg");
         form.Button2->Click();
         form.Close();
     });
-    form.showModal();
     for (size_t p = 0; p < 12; ++p)
         EXPECT_EQ(form.gedruckt().zeilen[p][1], "__ +  _ = __");
 }

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -93,20 +94,8 @@ TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
     }
 }
 
-class KommaFenster : public TaviTest {
+class KommaFenster : public DruckTest {
 protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
     static QStringList texte(const Printer::Document& doc)
     {
         QStringList t;
@@ -119,7 +108,7 @@ protected:
 TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
 {
     TForm27 form;
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_FALSE(form.Button8->isEnabled());
         QTest::mouseClick(form.RadioGroup1->button(0), Qt::LeftButton);
         EXPECT_TRUE(form.Panel8->isVisible());
@@ -136,7 +125,6 @@ TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
         form.Button8->Click();
         form.Button4->Click();
     });
-    form.showModal();
     const QList<Printer::Document>& jobs = printer().recorded();
     ASSERT_EQ(jobs.size(), 4);
     for (const Printer::Document& d : jobs)
@@ -151,7 +139,7 @@ TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
     Printer::writePdf(jobs[3], TAVI_TEST_OUTPUT "/komma_geld_euro_loesung.pdf");
 
     // Reopened: no kind, "EUR", nothing to print; the kept list choice counts again once its kind is chosen.
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_EQ(form.RadioGroup1->ItemIndex(), -1);
         EXPECT_EQ(form.euro->ItemIndex(), 0);
         EXPECT_FALSE(form.Panel8->isVisible());
@@ -167,7 +155,6 @@ TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
         EXPECT_EQ(form.Edit8->text(), "1");
         form.Close();
     });
-    form.showModal();
     ASSERT_EQ(printer().recorded().size(), 6); // one copy and, still chosen, the solution
     EXPECT_TRUE(texte(printer().recorded()[4]).contains(form.gedruckt().ergebnistexte[0]));
     EXPECT_TRUE(form.gedruckt().ergebnistexte[0].endsWith(" EUR"));

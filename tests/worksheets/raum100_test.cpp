@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -69,26 +70,7 @@ TEST(Raum100Logik, TheLevelsKeepTheirDigitsAndTheirRules)
     }
 }
 
-class Raum100Fenster : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
-};
+using Raum100Fenster = DruckTest;
 
 TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
 {
@@ -97,7 +79,7 @@ TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
     for (Zehnerblatt* form : std::initializer_list<Zehnerblatt*> { &form15, &form16 }) {
         for (int grafik = 0; grafik < 3; ++grafik) {
             form->Edit8->setText("3");
-            Form::setModalDriver([&](Form&) {
+            zeigen(*form, [&] {
                 EXPECT_EQ(form->Edit8->text(), "1");
                 EXPECT_EQ(form->RadioGroup2->ItemIndex(), 0);
                 QTest::mouseClick(form->RadioGroup2->button(2), Qt::LeftButton);
@@ -114,7 +96,6 @@ TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
                 EXPECT_EQ(form->Edits[5]->text(), "");
                 form->Button1->Click();
             });
-            form->showModal();
             EXPECT_EQ(form->gedruckt().formen, (std::vector<int> { 1, 1, 6, 6, 6, 6 }));
             EXPECT_EQ(form->gedruckt().grafik, grafik);
             const QStringList seite = printer().lastDocument().pageTexts().first();

@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -12,30 +13,8 @@
 #include <set>
 
 // The frame of the written-calculation sheets, driven on the two column sheets.
-class SvrahmenTest : public TaviTest {
+class SvrahmenTest : public DruckTest {
 protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-    static void zeigen(Form& blatt, const std::function<void()>& schritte)
-    {
-        Form::setModalDriver([&](Form&) { schritte(); });
-        blatt.showModal();
-    }
-    static void tippen(Edit* e, const QString& text)
-    {
-        e->clear();
-        QTest::keyClicks(e, text);
-    }
     static void waehlen(RadioGroup* g, int item) { g->button(item)->click(); }
     static int zaehle(const std::vector<int>& v, int wert) { return int(std::count(v.begin(), v.end(), wert)); }
 };

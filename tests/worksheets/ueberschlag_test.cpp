@@ -1,3 +1,4 @@
+#include "blattfixture.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
 #include "platform/random.h"
@@ -82,21 +83,7 @@ TEST(UeberschlagLogik, TheFormsOrderTheFactorsAsTheirNamesSay)
         EXPECT_TRUE(a.operand1 >= 100 && a.operand2 >= 10 && a.operand2 < 100);
 }
 
-class UeberschlagDruck : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        printer().setRecording(true);
-        printer().clearRecorded();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        printer().setRecording(false);
-        TaviTest::TearDown();
-    }
-};
+using UeberschlagDruck = DruckTest;
 
 TEST_F(UeberschlagDruck, UnderEachOtherTheSubtrahendIsUnderlinedAndLongListsAreSpread)
 {
@@ -123,7 +110,7 @@ TEST_F(UeberschlagDruck, UnderEachOtherTheSubtrahendIsUnderlinedAndLongListsAreS
 TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening)
 {
     TForm28 form;
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_FALSE(form.Button8->isEnabled());
         form.Button6->Click();
         form.ListBox2->setSelected(4, true);
@@ -136,13 +123,12 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
         grabToPng(&form, "a_ueber");
         form.Button4->Click();
     });
-    form.showModal();
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_EQ(printer().recorded().first().copies, 1);
     EXPECT_EQ(form.gedruckt().rechenart, Multiplikation);
 
     form.Edit8->setText("4");
-    Form::setModalDriver([&](Form&) {
+    zeigen(form, [&] {
         EXPECT_EQ(form.Edit8->text(), "1");
         EXPECT_FALSE(form.ListBox2->Selected(4));
         EXPECT_FALSE(form.Button8->isEnabled());
@@ -156,7 +142,6 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
         form.Button8->Click();
         form.Button4->Click();
     });
-    form.showModal();
     EXPECT_EQ(form.gedruckt().rechenart, Subtraktion);
     EXPECT_EQ(form.gedruckt().variante, 3);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
