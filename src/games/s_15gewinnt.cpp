@@ -14,8 +14,14 @@ const QColor kGruen(0, 128, 0);
 const int kFeldLinks[3] = { 331, 461, 591 };
 const int kFeldOben[3] = { 290, 467, 644 };
 
-int sx(double v) { return Round(v * double(skala_x)); }
-int sy(double v) { return Round(v * double(skala_y)); }
+int sx(double v)
+{
+    return Round(v * double(skala_x));
+}
+int sy(double v)
+{
+    return Round(v * double(skala_y));
+}
 
 } // namespace
 
@@ -85,10 +91,7 @@ void TForm56::s15gaktiv()
     // Nothing of the last game scores or clears the new board.
     m_zustand = 0;
     Button20->hide();
-    const partner::Beginn b = partner::werbeginnt(beginner, letztersieger == 0);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(letztersieger == 0);
     gewonnen = 0;
     satzneu15();
     brett15();
