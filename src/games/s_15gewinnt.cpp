@@ -14,14 +14,8 @@ const QColor kGruen(0, 128, 0);
 const int kFeldLinks[3] = { 331, 461, 591 };
 const int kFeldOben[3] = { 290, 467, 644 };
 
-int sx(double v)
-{
-    return Round(v * double(skala_x));
-}
-int sy(double v)
-{
-    return Round(v * double(skala_y));
-}
+int sx(double v) { return Round(v * double(skala_x)); }
+int sy(double v) { return Round(v * double(skala_y)); }
 
 } // namespace
 

@@ -12,14 +12,8 @@
 namespace partner {
 
 namespace {
-int sx(double v)
-{
-    return Round(v * double(skala_x));
-}
-int sy(double v)
-{
-    return Round(v * double(skala_y));
-}
+int sx(double v) { return Round(v * double(skala_x)); }
+int sy(double v) { return Round(v * double(skala_y)); }
 
 void rechteck(Canvas& c, int l, int t, int r, int b)
 {
