@@ -1,14 +1,13 @@
-// How long a key press in the puzzle games takes to be answered and drawn on a full-screen window: a digit
-// typed in the number chain and the pyramid (entry redrawn, answer checked), a symbol marked and its digit
-// typed in "Zeichen für Ziffern", an arrow move of the neighbours' cursor (numbers hidden, cursor redrawn)
-// and a number placed in a magic square, an output digit typed into a machine, and the coloured table's cursor
-// moved and a digit typed. Each must stay well within one 16 ms frame.
-#include "games/s_2nachbar.h"
-#include "games/s_bufeld.h"
-// and a number placed in a magic square; in the partner games a number typed into the hundred field, a stone
+// How long a key press in the games takes to be answered and drawn on a full-screen window: in the puzzle
+// games a digit typed in the number chain and the pyramid (entry redrawn, answer checked), a symbol marked and
+// its digit typed in "Zeichen für Ziffern", an arrow move of the neighbours' cursor (numbers hidden, cursor
+// redrawn) and a number placed in a magic square, an output digit typed into a machine, and the coloured
+// table's cursor moved and a digit typed; in the partner games a number typed into the hundred field, a stone
 // moved and dropped in the game version, a number taken in clearing the nines and a jump towards the target.
 // Each must stay well within one 16 ms frame; the games' pauses run on the test clock.
+#include "games/s_2nachbar.h"
 #include "games/s_abraum.h"
+#include "games/s_bufeld.h"
 #include "games/s_kette.h"
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
@@ -37,28 +36,43 @@ template <typename F> void gezeigt(Form& fenster, F schritt)
     Form::setModalDriver({});
 }
 
-void KetteZiffer(benchmark::State& state)
+// The scale of a 1920 x 1080 screen.
+void vollbild()
 {
     skala_x = 1.92f;
     skala_y = 1.08f;
-    programmcode = 11;
-    variante = 1;
-    variante2 = 2;
+}
+
+// A full-screen game of program code `code` in its variants.
+void spiel(int code, int v, int v2)
+{
+    vollbild();
+    programmcode = code;
+    variante = v;
+    variante2 = v2;
+}
+
+// A digit typed on the window's keypad block and taken back.
+template <typename Fenster> void zifferUndZurueck(benchmark::State& state, Fenster& fenster)
+{
+    for (auto _ : state) {
+        fenster.tastenblock->ziffer(7)->Click();
+        fenster.tastenblock->Button14->Click();
+    }
+}
+
+void KetteZiffer(benchmark::State& state)
+{
+    spiel(11, 1, 2);
     TForm49 fenster;
     fenster.resize(1920, 1080);
-    gezeigt(fenster, [&] {
-        for (auto _ : state) {
-            fenster.tastenblock->ziffer(7)->Click();
-            fenster.tastenblock->Button14->Click();
-        }
-    });
+    gezeigt(fenster, [&] { zifferUndZurueck(state, fenster); });
 }
 BENCHMARK(KetteZiffer)->Unit(benchmark::kMillisecond);
 
 void ZeichenMarkierenUndTippen(benchmark::State& state)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
+    vollbild();
     programmcode = 4;
     for (int i = 0; i <= 3; ++i)
         rechenartzeichen[i] = QString("+-*:").mid(i, 1);
@@ -76,25 +90,15 @@ BENCHMARK(ZeichenMarkierenUndTippen)->Unit(benchmark::kMillisecond);
 
 void PyramideZiffer(benchmark::State& state)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
-    programmcode = 20;
-    variante = 1;
-    variante2 = 2;
+    spiel(20, 1, 2);
     TForm50 fenster;
-    gezeigt(fenster, [&] {
-        for (auto _ : state) {
-            fenster.tastenblock->ziffer(7)->Click();
-            fenster.tastenblock->Button14->Click();
-        }
-    });
+    gezeigt(fenster, [&] { zifferUndZurueck(state, fenster); });
 }
 BENCHMARK(PyramideZiffer)->Unit(benchmark::kMillisecond);
 
 void NachbarnPfeil(benchmark::State& state)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
+    vollbild();
     programmcode = 15;
     for (int i = 0; i <= 3; ++i)
         nachbarlagen[i] = shortint(i);
@@ -111,11 +115,7 @@ BENCHMARK(NachbarnPfeil)->Unit(benchmark::kMillisecond);
 
 void ZauberquadratZahl(benchmark::State& state)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
-    programmcode = 22;
-    variante = 7;
-    variante2 = 3;
+    spiel(22, 7, 3);
     zwzahl4 = 0;
     TForm53 fenster;
     gezeigt(fenster, [&] {
@@ -131,8 +131,7 @@ BENCHMARK(ZauberquadratZahl)->Unit(benchmark::kMillisecond);
 
 void MaschineAusgabeZiffer(benchmark::State& state)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
+    vollbild();
     programmcode = 12;
     operatortexte[1] = QStringLiteral("*7");
     operatorzahl = 1;
@@ -144,10 +143,7 @@ void MaschineAusgabeZiffer(benchmark::State& state)
         fenster.Button1->Click();
         fenster.Button1->Click();
         fenster.Button2->Click();
-        for (auto _ : state) {
-            fenster.tastenblock->ziffer(7)->Click();
-            fenster.Button9->Click();
-        }
+        zifferUndZurueck(state, fenster);
     });
 }
 BENCHMARK(MaschineAusgabeZiffer)->Unit(benchmark::kMillisecond);
@@ -155,11 +151,7 @@ BENCHMARK(MaschineAusgabeZiffer)->Unit(benchmark::kMillisecond);
 // The table of the test's choice shown; `rechnen` goes on to computing the cell right of the top-left one.
 template <typename F> void buntesFeld(bool rechnen, F schritt)
 {
-    skala_x = 1.92f;
-    skala_y = 1.08f;
-    programmcode = 13;
-    variante = 2;
-    variante2 = 1;
+    spiel(13, 2, 1);
     TForm52 fenster;
     gezeigt(fenster, [&] {
         if (rechnen) {
@@ -183,21 +175,16 @@ BENCHMARK(BuntesFeldPfeil)->Unit(benchmark::kMillisecond);
 
 void BuntesFeldZiffer(benchmark::State& state)
 {
-    buntesFeld(true, [&](TForm52& fenster) {
-        for (auto _ : state) {
-            fenster.tastenblock->ziffer(7)->Click();
-            fenster.Button9->Click();
-        }
-    });
+    buntesFeld(true, [&](TForm52& fenster) { zifferUndZurueck(state, fenster); });
 }
 BENCHMARK(BuntesFeldZiffer)->Unit(benchmark::kMillisecond);
+
 // The partner games pause on the test clock: only the answer and the drawing are measured.
 struct Testuhr {
     Testuhr()
     {
         clockx::TestClock::install(45000.5);
-        skala_x = 1.92f;
-        skala_y = 1.08f;
+        vollbild();
         spielername1 = "ROT";
         spielername2 = "BLAU";
     }

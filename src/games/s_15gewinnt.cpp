@@ -85,10 +85,7 @@ void TForm56::s15gaktiv()
     // Nothing of the last game scores or clears the new board.
     m_zustand = 0;
     Button20->hide();
-    const partner::Beginn b = partner::werbeginnt(beginner, letztersieger == 0);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(letztersieger == 0);
     gewonnen = 0;
     satzneu15();
     brett15();

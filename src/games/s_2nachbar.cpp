@@ -64,29 +64,7 @@ TForm32::TForm32(QWidget* parent)
     Button6->OnClick = [this] { bewegen(1, 0); };
     Button7->OnClick = [this] { bewegen(0, 1); };
 
-    // The tiny box holds the focus and takes the arrow keys for the cursor.
-    ScrollBoxEx1 = new TScrollBoxEx(this, 1, 1, 1, 1);
-    ScrollBoxEx1->OnWantSpecialKey = [](QObject*, quint16 taste, bool& wanted) {
-        if (taste >= vk::Left && taste <= vk::Down) wanted = true;
-    };
-    ScrollBoxEx1->OnKeyDown = [this](quint16& taste, ShiftState) {
-        switch (taste) {
-        case vk::Left:
-            bewegen(0, -1);
-            break;
-        case vk::Up:
-            bewegen(-1, 0);
-            break;
-        case vk::Right:
-            bewegen(0, 1);
-            break;
-        case vk::Down:
-            bewegen(1, 0);
-            break;
-        default:
-            break;
-        }
-    };
+    ScrollBoxEx1 = pfeilkasten(this, [this](int zeilen, int spalten) { bewegen(zeilen, spalten); });
     OnActivate = [this] { Form32aktiv(); };
     OnClose = [this] { nachbarzu(); };
     mousetrap::releaseOnHide(this);
@@ -105,11 +83,7 @@ void TForm32::aufgabeSetzen(int lage, const Aufgabe& aufgabe)
 
 void TForm32::Form32aktiv()
 {
-    const DesignGrid g = spielraster();
-    mausbereich = { g.x(696), 0, g.x(3000), g.y(1100) };
-    const QPoint o = mapToGlobal(QPoint(0, 0));
-    mousetrap::clip(
-        mausbereich.left + o.x(), mausbereich.top + o.y(), mausbereich.right + o.x(), mausbereich.bottom + o.y());
+    mausRechtsFangen(this, 3000);
     anordnen();
     Button9->setCaption(QStringLiteral("noch eine Aufgabe?"));
     neueAufgabe();
@@ -185,9 +159,7 @@ void TForm32::bewegen(int dr, int dc)
 {
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
-    c.pen = Pen { clWhite, 1 };
-    c.brush = Brush { clWhite, BrushStyle::Solid };
-    c.rectangle(g.x(715), g.y(350), g.x(985), g.y(480));
+    weissDecken(c, g, 715, 350, 985, 480);
     m_summe.clear();
     zahlenZeichnen(clWhite);
     kursor(clWhite);

@@ -24,17 +24,6 @@ int sy(double v)
     return Round(v * double(skala_y));
 }
 
-// Text in "arial" of a size scaled horizontally, as this window's texts are.
-void textX(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t, int ausrichtung)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(ausrichtung | TextAlign::Top);
-    c.font.name = QStringLiteral("arial");
-    c.font.setSize(Round(groesse * double(skala_x)));
-    c.font.color = farbe;
-    c.textOut(sx(x), sy(y), t);
-}
-
 bool verliert()
 {
     return spieloption != 0;
@@ -88,10 +77,7 @@ void TForm57::abraumaktiv()
     canvas().fillRect(0, 0, width(), height());
     SetFocus(Button11);
 
-    const partner::Beginn b = partner::werbeginnt(beginner, letztersieger == 0);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(letztersieger == 0);
     gewonnen = 0;
     neuersatz();
     partner::spielstand(canvas(), partner::Standlayout::Abraeumen);
@@ -114,7 +100,8 @@ void TForm57::zahlClick(int n)
     cv.brush = Brush { Qt::white };
     cv.ellipse(sx(315 + 130 * c), sy(270 + 177 * r), sx(425 + 130 * c), sy(417 + 177 * r));
     antwort = QString::number(n);
-    textX(cv, amzug == QLatin1String("rot") ? 135 : 845, 65 * merker + 110, 28, Qt::black, antwort, TextAlign::Left);
+    partner::textX(
+        cv, amzug == QLatin1String("rot") ? 135 : 845, 65 * merker + 110, 28, Qt::black, antwort, TextAlign::Left);
     const std::array<bool, 10> sperre = abraum::gesperrt(n);
     for (int k = 1; k <= 9; ++k)
         if (sperre[std::size_t(k)] && m_zahlen[k]->isEnabled()) {
@@ -205,11 +192,11 @@ void TForm57::neuersatz()
         for (int s = 0; s <= 2; ++s)
             c.ellipse(sx(315 + 130 * s), sy(270 + 177 * r), sx(425 + 130 * s), sy(417 + 177 * r));
     c.brush = Brush { Qt::white };
-    textX(c, 500, 170, 25, kGruen,
+    partner::textX(c, 500, 170, 25, kGruen,
         verliert() ? QStringLiteral("wer abräumt, verliert") : QStringLiteral("wer abräumt, gewinnt"),
         TextAlign::Center);
-    textX(c, 148, 50, 28, Qt::black, spielername1, TextAlign::Center);
-    textX(c, 852, 50, 28, Qt::black, spielername2, TextAlign::Center);
+    partner::textX(c, 148, 50, 28, Qt::black, spielername1, TextAlign::Center);
+    partner::textX(c, 852, 50, 28, Qt::black, spielername2, TextAlign::Center);
     zugkasten();
 }
 
@@ -230,5 +217,5 @@ void TForm57::zugkasten()
         m_zugtext = (zweiter ? spielername2 : spielername1) + QStringLiteral(" gewinnt gegen ")
             + (zweiter ? spielername1 : spielername2);
     }
-    textX(c, 500, 940, 20, Qt::white, m_zugtext, TextAlign::Center);
+    partner::textX(c, 500, 940, 20, Qt::white, m_zugtext, TextAlign::Center);
 }

@@ -52,29 +52,7 @@ TForm52::TForm52(QWidget* parent)
     Button1->Cancel = true;
     Button1->OnClick = [this] { Button1Click(); };
 
-    // The tiny box holds the focus and takes the arrow keys for the cursor.
-    ScrollBoxEx1 = new TScrollBoxEx(this, 1, 1, 1, 1);
-    ScrollBoxEx1->OnWantSpecialKey = [](QObject*, quint16 taste, bool& wanted) {
-        if (taste >= vk::Left && taste <= vk::Down) wanted = true;
-    };
-    ScrollBoxEx1->OnKeyDown = [this](quint16& taste, ShiftState) {
-        switch (taste) {
-        case vk::Left:
-            bewegen(0, -1);
-            break;
-        case vk::Up:
-            bewegen(-1, 0);
-            break;
-        case vk::Right:
-            bewegen(0, 1);
-            break;
-        case vk::Down:
-            bewegen(1, 0);
-            break;
-        default:
-            break;
-        }
-    };
+    ScrollBoxEx1 = pfeilkasten(this, [this](int zeilen, int spalten) { bewegen(zeilen, spalten); });
 
     WahlPanel = new Panel(this, 750, 50, 200, 445);
     WahlPanel->setObjectName(QStringLiteral("WahlPanel"));
@@ -160,12 +138,8 @@ QRect TForm52::zelle(int zeile, int spalte)
 
 void TForm52::form52aktiv()
 {
-    const DesignGrid g = spielraster();
     // The pointer stays right of the table, which is worked only with the arrow buttons and keys.
-    mausbereich = { g.x(696), 0, g.x(3000), g.y(1100) };
-    const QPoint o = mapToGlobal(QPoint(0, 0));
-    mousetrap::clip(
-        mausbereich.left + o.x(), mausbereich.top + o.y(), mausbereich.right + o.x(), mausbereich.bottom + o.y());
+    mausRechtsFangen(this, 3000);
     anordnen();
     Button7->hide();
     // A game left while computing leaves nothing of its task behind.
@@ -243,9 +217,7 @@ void TForm52::Button7Click()
     if (!m_wahl3) {
         const DesignGrid g = spielraster();
         Canvas& c = canvas();
-        c.pen = Pen { clWhite, 1 };
-        c.brush = Brush { clWhite, BrushStyle::Solid };
-        c.rectangle(g.x(880), g.y(565), g.x(945), g.y(640));
+        weissDecken(c, g, 880, 565, 945, 640);
         blau(40);
         textMittig(c, g, 910, 570, QString::number(m_zahl));
         rechenpanel->hide();
@@ -278,9 +250,7 @@ void TForm52::Button13Click()
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
     const QRect z = zelle(m_zeile2, m_spalte2);
-    c.pen = Pen { clWhite, 1 };
-    c.brush = Brush { clWhite, BrushStyle::Solid };
-    c.rectangle(g.x(z.left()), g.y(z.top()), g.x(z.right()), g.y(z.bottom()));
+    weissDecken(c, g, z.left(), z.top(), z.right(), z.bottom());
     schritt1();
 }
 
@@ -404,9 +374,7 @@ void TForm52::schritt2()
     m_zahl = wert(variante, a, b);
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
-    c.pen = Pen { clWhite, 1 };
-    c.brush = Brush { clWhite, BrushStyle::Solid };
-    c.rectangle(g.x(750), g.y(550), g.x(950), g.y(650));
+    weissDecken(c, g, 750, 550, 950, 650);
     blau(40);
     textMittig(c, g, 777, 570, QString::number(s_bufeld::zeilenzahl(variante, a)));
     textMittig(c, g, 809, variante == minus ? 566 : variante == mal ? 580 : 570, s_bufeld::zeichen(variante));
@@ -420,9 +388,7 @@ void TForm52::eingabeZeigen()
 {
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
-    c.pen = Pen { clWhite, 1 };
-    c.brush = Brush { clWhite, BrushStyle::Solid };
-    c.rectangle(g.x(880), g.y(565), g.x(945), g.y(640));
+    weissDecken(c, g, 880, 565, 945, 640);
     blau(40);
     textMittig(c, g, 910, 570, m_eingabe);
 }

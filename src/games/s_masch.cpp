@@ -599,14 +599,7 @@ void TForm51::urteilZeichnen(
     }
     linien(clRed, 8, { { strich[0], strich[1] }, { strich[2], strich[3] } });
     if (!u.auchMoeglich) return;
-    const DesignGrid g = spielraster();
-    Canvas& c = PaintBox1->canvas();
-    c.font.name = QStringLiteral("arial");
-    c.font.bold = false;
-    c.font.height = g.x(20);
-    c.font.color = kGrau;
-    c.brush = Brush { clBlack, BrushStyle::Solid };
-    textMittig(c, g, hinweisX, 400, QStringLiteral("(wäre auch möglich)"));
+    text(hinweisX, 400, spielraster().x(20), kGrau, QStringLiteral("(wäre auch möglich)"));
 }
 
 // ---- Drawing ----
@@ -620,17 +613,24 @@ void TForm51::rechteck(const QColor& farbe, int l, int t, int r, int b)
     c.rectangle(g.x(l), g.y(t), g.x(r), g.y(b));
 }
 
-// The numbers in the pipes: drawn again one step further they cover the old one on the black brush.
-void TForm51::zahl(int x, int y, const QString& text, const QColor& farbe)
+// All texts on the machine stand centred on the black brush, so that a text drawn again one step further
+// covers the old one.
+void TForm51::text(int x, int y, int hoehe, const QColor& farbe, const QString& t)
 {
     const DesignGrid g = spielraster();
     Canvas& c = PaintBox1->canvas();
     c.font.name = QStringLiteral("arial");
     c.font.bold = false;
-    c.font.height = g.x(60);
+    c.font.height = hoehe;
     c.font.color = farbe;
     c.brush = Brush { clBlack, BrushStyle::Solid };
-    textMittig(c, g, x, y, text);
+    textMittig(c, g, x, y, t);
+}
+
+// The numbers in the pipes.
+void TForm51::zahl(int x, int y, const QString& t, const QColor& farbe)
+{
+    text(x, y, spielraster().x(60), farbe, t);
 }
 
 void TForm51::fragezeichen(const QColor& farbe)
@@ -645,26 +645,12 @@ void TForm51::fragezeichen(const QColor& farbe)
 
 void TForm51::frage(int x, int y, int hoehe, const QColor& farbe)
 {
-    const DesignGrid g = spielraster();
-    Canvas& c = PaintBox1->canvas();
-    c.font.name = QStringLiteral("arial");
-    c.font.bold = false;
-    c.font.height = g.y(hoehe);
-    c.font.color = farbe;
-    c.brush = Brush { clBlack, BrushStyle::Solid };
-    textMittig(c, g, x, y, QStringLiteral("?"));
+    text(x, y, spielraster().y(hoehe), farbe, QStringLiteral("?"));
 }
 
-void TForm51::zeichen(int x, int y, const QString& text)
+void TForm51::zeichen(int x, int y, const QString& t)
 {
-    const DesignGrid g = spielraster();
-    Canvas& c = PaintBox1->canvas();
-    c.font.name = QStringLiteral("arial");
-    c.font.bold = false;
-    c.font.height = g.y(200);
-    c.font.color = clBlue;
-    c.brush = Brush { clBlack, BrushStyle::Solid };
-    textMittig(c, g, x, y, text);
+    text(x, y, spielraster().y(200), clBlue, t);
 }
 
 void TForm51::linien(const QColor& farbe, int breite, const QVector<QPoint>& punkte)

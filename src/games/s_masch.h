@@ -74,6 +74,8 @@ private:
 
     // Drawing on PaintBox1 at design points
     void rechteck(const QColor& farbe, int l, int t, int r, int b);
+    // A text centred on (x, y), `hoehe` in pixels.
+    void text(int x, int y, int hoehe, const QColor& farbe, const QString& t);
     void zahl(int x, int y, const QString& text, const QColor& farbe = QColor(255, 255, 0));
     void fragezeichen(const QColor& farbe);
     void frage(int x, int y, int hoehe, const QColor& farbe);

@@ -1,8 +1,13 @@
 #include "games/s_partner.h"
 
+#include "games/s_partner_logik.h"
 #include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/designgrid.h"
+#include "platform/form.h"
 #include "platform/round.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/tastenfeld.h"
 
 namespace partner {
 
@@ -16,14 +21,26 @@ void rechteck(Canvas& c, int l, int t, int r, int b)
 }
 } // namespace
 
-void text(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t)
+namespace {
+void schrift(Canvas& c, int x, int y, int pixel, const QColor& farbe, const QString& t, int ausrichtung)
 {
     c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
+    c.setTextAlign(ausrichtung | TextAlign::Top);
     c.font.name = QStringLiteral("arial");
-    c.font.setSize(sy(groesse));
+    c.font.setSize(pixel);
     c.font.color = farbe;
     c.textOut(sx(x), sy(y), t);
+}
+} // namespace
+
+void text(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t)
+{
+    schrift(c, x, y, sy(groesse), farbe, t, TextAlign::Center);
+}
+
+void textX(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t, int ausrichtung)
+{
+    schrift(c, x, y, sx(groesse), farbe, t, ausrichtung);
 }
 
 void spielstand(Canvas& c, Standlayout layout)
@@ -62,12 +79,7 @@ void spielstand(Canvas& c, Standlayout layout)
         break;
     case Standlayout::Abraeumen:
         c.brush = Brush { Qt::white };
-        c.setMapMode(MapMode::Pixels);
-        c.setTextAlign(TextAlign::Center | TextAlign::Top);
-        c.font.name = QStringLiteral("arial");
-        c.font.setSize(Round(double(skala_x) * 23));
-        c.font.color = Qt::black;
-        c.textOut(sx(500), sy(45), stand);
+        textX(c, 500, 45, 23, Qt::black, stand, TextAlign::Center);
         break;
     }
 }
@@ -90,6 +102,57 @@ QString zugname()
 QColor zugfarbe()
 {
     return amzug == QLatin1String("blau") ? QColor(Qt::blue) : QColor(Qt::red);
+}
+
+void spielBeginnen(bool ziehen)
+{
+    const Beginn b = werbeginnt(beginner, ziehen);
+    beginner = byte(b.beginner);
+    amzug = b.amzug;
+    punkte1 = punkte2 = 0;
+}
+
+void punktFuerZieher(Canvas& c, int punkte, const QString& was)
+{
+    const bool zweiter = amzug != QLatin1String("rot");
+    (zweiter ? punkte2 : punkte1) += punkte;
+    kasten(c,
+        { zweiter ? QColor(Qt::blue) : QColor(Qt::red), was, QStringLiteral("für"),
+            zweiter ? spielername2 : spielername1, 35, 35, 690, 780 },
+        Round(double(skala_x) * 5));
+}
+
+std::unique_ptr<Tastenfeld> tastenspiel(
+    Form* f, const QString& name, const QString& titel, Button*& abbrechen, std::function<void(int)> ziffer)
+{
+    f->setObjectName(name);
+    f->setCaption(titel);
+    f->setMaximized(true);
+    f->setColor(Qt::white);
+    f->KeyPreview = true;
+    f->ActivateOnReturn = false;
+
+    abbrechen = new Button(f, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
+    abbrechen->Cancel = true;
+    auto tasten = Tastenfeld::fuerAnalyse(f, QRect(750, 230, 200, 320), std::move(ziffer));
+    for (int d = 0; d <= 9; ++d)
+        tasten->anordnung.ziffern[d].groesse = 20;
+    tasten->anordnung.eingabe.groesse = 12;
+    tasten->anordnung.loeschen.groesse = 16;
+    tasten->Button13->Default = true;
+    tasten->Rechner->setObjectName(QStringLiteral("GroupBox1"));
+    return tasten;
+}
+
+void tastenspielAnordnen(Form* f, Button* abbrechen, const Tastenfeld& tasten, Button* weiter)
+{
+    const DesignGrid g(skala_x, skala_y);
+    g.place(abbrechen, 750, 930, 200, 40);
+    g.fontSize(abbrechen, 14);
+    tasten.anordnen(g);
+    g.place(weiter, 750, 340, 200, 110);
+    f->canvas().brush = Brush { Qt::white };
+    f->canvas().fillRect(0, 0, f->width(), f->height());
 }
 
 } // namespace partner

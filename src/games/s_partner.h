@@ -5,7 +5,13 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class Button;
 class Canvas;
+class Form;
+class Tastenfeld;
 
 namespace partner {
 
@@ -29,5 +35,21 @@ QColor zugfarbe();
 
 // Text centred on (x, y) of the design grid with its top there, in "arial" of `groesse` (scaled) and colour.
 void text(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t);
+// The same with the size scaled horizontally and the alignment `ausrichtung` (TextAlign) given.
+void textX(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t, int ausrichtung);
+
+// A new game: who begins (drawn anew when `ziehen`), the mover after them, both scores 0.
+void spielBeginnen(bool ziehen);
+
+// The mover wins the set: `punkte` more for them, and the turn box says `was`, "für" and their name.
+void punktFuerZieher(Canvas& c, int punkte, const QString& was);
+
+// The window of a game typed on the keypad: white, maximised, keys to the window first. `abbrechen` is
+// "Programm abbrechen" (Esc) at the bottom right; the keypad "GroupBox1" above the turn box types into
+// `ziffer`, its Enter is the default button.
+std::unique_ptr<Tastenfeld> tastenspiel(
+    Form* f, const QString& name, const QString& titel, Button*& abbrechen, std::function<void(int)> ziffer);
+// On activation: the exit button, the keypad and `weiter` in their places of the current scale, the window white.
+void tastenspielAnordnen(Form* f, Button* abbrechen, const Tastenfeld& tasten, Button* weiter);
 
 } // namespace partner

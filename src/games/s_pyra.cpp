@@ -182,13 +182,7 @@ void TForm50::Button3Click()
     } else if (m_versuch <= 5) {
         const auto p = probepyramide(m_z, h, wert);
         const DesignGrid g = spielraster();
-        if (vier()) {
-            const int mitte[5] = { p[0], p[1], p[2], p[3], p[4] };
-            mittelzellen(b, clRed, mitte);
-        } else {
-            const int mitte[2] = { p[0], p[1] };
-            mittelzellen(b, clRed, mitte);
-        }
+        mittelzellen(b, clRed, p.data());
         Canvas& c = b->canvas();
         c.pen = Pen { clRed, 1 };
         if (vier()) {
@@ -204,13 +198,7 @@ void TForm50::Button3Click()
     } else {
         tastenFreigeben(false);
         const DesignGrid g = spielraster();
-        if (vier()) {
-            const int mitte[5] = { m_z[4], m_z[5], m_z[6], m_z[7], m_z[8] };
-            mittelzellen(b, clRed, mitte);
-        } else {
-            const int mitte[2] = { m_z[4], m_z[5] };
-            mittelzellen(b, clRed, mitte);
-        }
+        mittelzellen(b, clRed, &m_z[4]);
         Canvas& c = b->canvas();
         c.pen = Pen { clRed, 1 };
         if (vier()) {
@@ -371,9 +359,7 @@ void TForm50::pyraeingabe()
     if (zielmodus()) {
         PaintBox* b = boxen[6];
         Canvas& c = b->canvas();
-        c.pen = Pen { clWhite, 1 };
-        c.brush = Brush { clWhite, BrushStyle::Solid };
-        c.rectangle(g.x(287), g.y(110), g.x(370), g.y(224));
+        weissDecken(c, g, 287, 110, 370, 224);
         c.font.height = g.x(70);
         c.font.color = clBlue;
         textMittig(c, g, 330, 117, m_antwort.anzeige());
@@ -413,13 +399,7 @@ void TForm50::pyramidegeloest()
     Canvas& c = b->canvas();
     c.pen = Pen { clRed, g.x(5) };
     c.polyline({ { g.x(180), g.y(180) }, { g.x(185), g.y(200) }, { g.x(255), g.y(100) } });
-    if (vier()) {
-        const int mitte[5] = { m_z[4], m_z[5], m_z[6], m_z[7], m_z[8] };
-        mittelzellen(b, clGreen, mitte);
-    } else {
-        const int mitte[2] = { m_z[4], m_z[5] };
-        mittelzellen(b, clGreen, mitte);
-    }
+    mittelzellen(b, clGreen, &m_z[4]);
 }
 
 void TForm50::zahl(PaintBox* b, double x, double y, int wert, const QColor& farbe, int hoehe, const QString& rand)
@@ -433,7 +413,8 @@ void TForm50::zahl(PaintBox* b, double x, double y, int wert, const QColor& farb
     textMittig(c, g, x, y, rand + QString::number(wert) + rand);
 }
 
-// The middle rows of a try's picture: five cells for a base of four, two for a base of three.
+// The middle rows of a try's picture: five cells for a base of four, two for a base of three; only so many
+// of `werte` are read.
 void TForm50::mittelzellen(PaintBox* b, const QColor& farbe, const int* werte)
 {
     if (vier()) {

@@ -4,7 +4,6 @@
 #include "games/s_partner_logik.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
-#include "platform/designgrid.h"
 #include "platform/pause.h"
 #include "platform/round.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -26,22 +25,8 @@ int sy(double v) { return Round(v * double(skala_y)); }
 TForm46::TForm46(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm46"));
-    setCaption(QStringLiteral("TicTacToe"));
-    setMaximized(true);
-    setColor(Qt::white);
-    KeyPreview = true;
-    ActivateOnReturn = false;
-
-    Button1 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
-    Button1->Cancel = true;
-    tasten = Tastenfeld::fuerAnalyse(this, QRect(750, 230, 200, 320), [this](int d) { ziffer(d); });
-    for (int d = 0; d <= 9; ++d)
-        tasten->anordnung.ziffern[d].groesse = 20;
-    tasten->anordnung.eingabe.groesse = 12;
-    tasten->anordnung.loeschen.groesse = 16;
-    tasten->Button13->Default = true;
-    tasten->Rechner->setObjectName(QStringLiteral("GroupBox1"));
+    tasten = partner::tastenspiel(
+        this, QStringLiteral("TForm46"), QStringLiteral("TicTacToe"), Button1, [this](int d) { ziffer(d); });
     Button2 = new Button(this, QStringLiteral("weiter!"), 750, 340, 200, 110);
     Button2->Default = true;
     setFontColor(Button2, kGruen);
@@ -61,21 +46,12 @@ TForm46::~TForm46() = default;
 
 void TForm46::form46aktiv()
 {
-    const DesignGrid g(skala_x, skala_y);
-    g.place(Button1, 750, 930, 200, 40);
-    g.fontSize(Button1, 14);
-    tasten->anordnen(g);
-    g.place(Button2, 750, 340, 200, 110);
-    canvas().brush = Brush { Qt::white };
-    canvas().fillRect(0, 0, width(), height());
+    partner::tastenspielAnordnen(this, Button1, *tasten, Button2);
     // A game that ended at "Rückspiel?" and was left begins anew here, not at its first continue.
     spielende = 0;
     gewonnen = 0;
     SetFocus(tasten->Button13);
-    const partner::Beginn b = partner::werbeginnt(beginner, letztersieger == 0);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(letztersieger == 0);
     neuesbrett();
     zuganzeige();
     partner::spielstand(canvas(), partner::Standlayout::Kasten);
@@ -232,8 +208,8 @@ void TForm46::markesetzen()
         }
     if (!gefunden) {
         partner::kasten(canvas(),
-            { partner::zugfarbe(), QStringLiteral("kein Stein"), QStringLiteral("für"), partner::zugname(), 35, 35,
-                690, 780 });
+            { partner::zugfarbe(), QStringLiteral("kein Stein"), QStringLiteral("für"), partner::zugname(), 35, 35, 690,
+                780 });
         pause(kPause);
     }
     amzug = partner::farbwechsel(amzug);
@@ -248,13 +224,7 @@ void TForm46::satzgewonnen()
     c.pen = Pen { Qt::yellow, Round(double(skala_x) * 5) };
     c.moveTo(sx(l.x1), sy(l.y1));
     c.lineTo(sx(l.x2), sy(l.y2));
-    const bool zweiter = amzug != QLatin1String("rot");
-    (zweiter ? punkte2 : punkte1) += 2;
-    const QColor farbe = zweiter ? QColor(Qt::blue) : QColor(Qt::red);
-    partner::kasten(c,
-        { farbe, QStringLiteral("2 Punkte"), QStringLiteral("für"), zweiter ? spielername2 : spielername1, 35, 35,
-            690, 780 },
-        Round(double(skala_x) * 5));
+    partner::punktFuerZieher(c, 2, QStringLiteral("2 Punkte"));
     ergebnisse(true);
 }
 

@@ -2,10 +2,10 @@
 
 #include "games/s_partner.h"
 #include "games/s_partner_logik.h"
+#include "games/spielblock.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "platform/designgrid.h"
 #include "platform/mousetrap.h"
 #include "platform/pause.h"
 #include "platform/round.h"
@@ -41,26 +41,12 @@ int mitteY(int z)
 TForm54::TForm54(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm54"));
-    setCaption(QStringLiteral("vg100"));
-    setMaximized(true);
-    setColor(Qt::white);
-    KeyPreview = true;
-    ActivateOnReturn = false;
-
-    Button1 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
-    Button1->Cancel = true;
-    tasten = Tastenfeld::fuerAnalyse(this, QRect(750, 230, 200, 320), [this](int d) { ziffer(d); });
-    for (int d = 0; d <= 9; ++d)
-        tasten->anordnung.ziffern[d].groesse = 20;
-    tasten->anordnung.eingabe.groesse = 12;
-    tasten->anordnung.loeschen.groesse = 16;
-    tasten->Rechner->setObjectName(QStringLiteral("GroupBox1"));
+    tasten = partner::tastenspiel(
+        this, QStringLiteral("TForm54"), QStringLiteral("vg100"), Button1, [this](int d) { ziffer(d); });
     tasten->ziffer(1)->setObjectName(QStringLiteral("Button11"));
     tasten->ziffer(2)->setObjectName(QStringLiteral("Button2"));
     tasten->Button13->setObjectName(QStringLiteral("Button14"));
     tasten->Button14->setObjectName(QStringLiteral("Button15"));
-    tasten->Button13->Default = true;
     Button12 = new Button(this, QStringLiteral("weiter"), 750, 340, 200, 110);
     Button12->hide();
 
@@ -79,20 +65,11 @@ TForm54::~TForm54() = default;
 
 void TForm54::vg100aktiv()
 {
-    mausbereich = { Round(696 * double(skala_x)), 0, Round(2000 * double(skala_x)), Round(1100 * double(skala_y)) };
-    // The design grid counts from the client area; the trap wants the screen. The mouse stays right of the field.
-    const QPoint o = mapToGlobal(QPoint(0, 0));
-    mousetrap::clip(
-        mausbereich.left + o.x(), mausbereich.top + o.y(), mausbereich.right + o.x(), mausbereich.bottom + o.y());
+    // The mouse stays right of the field.
+    mausRechtsFangen(this, 2000);
 
-    const DesignGrid g(skala_x, skala_y);
-    g.place(Button1, 750, 930, 200, 40);
-    g.fontSize(Button1, 14);
-    tasten->anordnen(g);
-    g.place(Button12, 750, 340, 200, 110);
+    partner::tastenspielAnordnen(this, Button1, *tasten, Button12);
     setFontSize(Button12, Round(20 * double(skala_x)));
-    canvas().brush = Brush { Qt::white };
-    canvas().fillRect(0, 0, width(), height());
 
     // A game left at "Rückspiel?" begins anew here.
     spielende = 0;
@@ -100,10 +77,7 @@ void TForm54::vg100aktiv()
     Button12->setCaption(QStringLiteral("weiter"));
     Button12->hide();
     tasten->Rechner->show();
-    const partner::Beginn b = partner::werbeginnt(beginner, true);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(true);
     feldleer();
     vgzuganzeige();
     partner::spielstand(canvas(), partner::Standlayout::Kasten);
@@ -262,12 +236,7 @@ void TForm54::vgsatzende()
     c.pen = Pen { Qt::yellow, Round(5 * double(skala_x)) };
     c.moveTo(sx(m_linie.x1()), sy(m_linie.y1()));
     c.lineTo(sx(m_linie.x2()), sy(m_linie.y2()));
-    const bool zweiter = amzug != QLatin1String("rot");
-    (zweiter ? punkte2 : punkte1) += 1;
-    partner::kasten(c,
-        { zweiter ? QColor(Qt::blue) : QColor(Qt::red), QStringLiteral("1 Punkt"), QStringLiteral("für"),
-            zweiter ? spielername2 : spielername1, 35, 35, 690, 780 },
-        Round(5 * double(skala_x)));
+    partner::punktFuerZieher(c, 1, QStringLiteral("1 Punkt"));
     partner::spielstand(c, partner::Standlayout::Kasten);
     tasten->Rechner->hide();
     Button12->show();

@@ -110,10 +110,7 @@ void TForm55::vgspaktiv()
     spielende = 0;
     Button3->setCaption(QStringLiteral("weiter"));
     eingabenFreigeben(true);
-    const partner::Beginn b = partner::werbeginnt(beginner, true);
-    beginner = byte(b.beginner);
-    amzug = b.amzug;
-    punkte1 = punkte2 = 0;
+    partner::spielBeginnen(true);
     Button3->hide();
     vgsneu();
     partner::spielstand(canvas(), partner::Standlayout::Spielversion);

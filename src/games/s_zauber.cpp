@@ -242,9 +242,7 @@ void TForm53::neuesQuadrat()
     const DesignGrid g = spielraster();
     Canvas& c = canvas();
     c.reset(TextAlign::Center | TextAlign::Top, MapMode::Pixels);
-    c.pen = Pen { clWhite, 1 };
-    c.brush = Brush { clWhite, BrushStyle::Solid };
-    c.rectangle(g.x(295), g.y(35), g.x(705), g.y(700));
+    weissDecken(c, g, 295, 35, 705, 700);
     c.pen = Pen { clGreen, g.x(5) };
     for (int x : { 305, 435, 565, 695 }) {
         c.moveTo(g.x(x), g.y(155));

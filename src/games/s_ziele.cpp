@@ -29,27 +29,9 @@ int px(int p)
     return 16 * p + 100;
 }
 
-void textX(Canvas& c, int x, int y, int groesse, const QColor& farbe, const QString& t, int ausrichtung)
-{
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(ausrichtung | TextAlign::Top);
-    c.font.name = QStringLiteral("arial");
-    c.font.setSize(Round(groesse * double(skala_x)));
-    c.font.color = farbe;
-    c.textOut(sx(x), sy(y), t);
-}
-
 bool blauZieht()
 {
     return amzug == QLatin1String("blau");
-}
-QColor zugfarbe()
-{
-    return blauZieht() ? QColor(Qt::blue) : QColor(Qt::red);
-}
-QString zugname()
-{
-    return blauZieht() ? QString(spielername2) : QString(spielername1);
 }
 
 } // namespace
@@ -205,10 +187,10 @@ void TForm59::zahlenstrahl()
         const int bis = k % 10 == 0 ? 345 : k % 5 == 0 ? 370 : 385;
         c.moveTo(sx(px(k)), sy(400));
         c.lineTo(sx(px(k)), sy(bis));
-        if (k % 10 == 0) textX(c, px(k), 280, 20, Qt::black, QString::number(k), TextAlign::Center);
+        if (k % 10 == 0) partner::textX(c, px(k), 280, 20, Qt::black, QString::number(k), TextAlign::Center);
     }
-    textX(c, px(m_start), 455, 20, kGruen, QStringLiteral("Start"), TextAlign::Center);
-    textX(c, px(m_ziel), 455, 20, kGruen, QStringLiteral("Ziel"), TextAlign::Center);
+    partner::textX(c, px(m_start), 455, 20, kGruen, QStringLiteral("Start"), TextAlign::Center);
+    partner::textX(c, px(m_ziel), 455, 20, kGruen, QStringLiteral("Ziel"), TextAlign::Center);
     c.pen = Pen { kGruen, Round(2 * double(skala_x)) };
     for (int p : { m_start, m_ziel }) {
         c.moveTo(sx(px(p)), sy(450));
@@ -221,24 +203,24 @@ void TForm59::zugkasten()
 {
     Canvas& c = canvas();
     c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { zugfarbe(), 1 };
-    c.brush = Brush { zugfarbe() };
+    c.pen = Pen { partner::zugfarbe(), 1 };
+    c.brush = Brush { partner::zugfarbe() };
     c.rectangle(sx(295), sy(900), sx(705), sy(970));
     const auto zeigen = [&](const QString& t) {
         m_zugtext = t;
-        c.brush = Brush { zugfarbe() };
-        textX(c, 500, 910, 20, Qt::white, t, TextAlign::Center);
+        c.brush = Brush { partner::zugfarbe() };
+        partner::textX(c, 500, 910, 20, Qt::white, t, TextAlign::Center);
     };
     switch (gewonnen) {
     case 0:
-        zeigen(zugname() + QStringLiteral(" springt"));
-        setColor(GroupBox1, zugfarbe());
+        zeigen(partner::zugname() + QStringLiteral(" springt"));
+        setColor(GroupBox1, partner::zugfarbe());
         aufgabenzeile();
         if (zielzahl != m_start && blauZieht() && spieloption > 0) computerzug();
         break;
     case 1:
         (blauZieht() ? punkte2 : punkte1) += 1;
-        zeigen(QStringLiteral("1 Punkt für ") + zugname());
+        zeigen(QStringLiteral("1 Punkt für ") + partner::zugname());
         if (punkte1 < 3 && punkte2 < 3) {
             gewonnen = 4;
         } else {
@@ -267,9 +249,9 @@ void TForm59::aufgabenzeile()
     c.pen = Pen { Qt::white, 1 };
     c.brush = Brush { Qt::white };
     c.rectangle(sx(268), sy(25), sx(732), sy(155));
-    textX(c, 400, 45, 40, Qt::black, QString::number(zielzahl), TextAlign::Right);
-    textX(
-        c, 510, 45, 40, zugfarbe(), rueckwaerts() ? QStringLiteral("-  ?") : QStringLiteral("+  ?"), TextAlign::Right);
+    partner::textX(c, 400, 45, 40, Qt::black, QString::number(zielzahl), TextAlign::Right);
+    partner::textX(c, 510, 45, 40, partner::zugfarbe(), rueckwaerts() ? QStringLiteral("-  ?") : QStringLiteral("+  ?"),
+        TextAlign::Right);
 }
 
 void TForm59::springen(int w)
@@ -281,11 +263,12 @@ void TForm59::springen(int w)
     zielzahl = rueckwaerts() ? zielzahl - w : zielzahl + w;
     Canvas& c = canvas();
     c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { zugfarbe(), 1 };
-    c.brush = Brush { zugfarbe() };
+    c.pen = Pen { partner::zugfarbe(), 1 };
+    c.brush = Brush { partner::zugfarbe() };
     c.rectangle(sx(px(qMin(alt, int(zielzahl)))), sy(408), sx(px(qMax(alt, int(zielzahl)))), sy(435));
     c.brush = Brush { Qt::white };
-    textX(c, 475, 45, 40, zugfarbe(), antwort + QStringLiteral("  =  ") + QString::number(zielzahl), TextAlign::Left);
+    partner::textX(c, 475, 45, 40, partner::zugfarbe(), antwort + QStringLiteral("  =  ") + QString::number(zielzahl),
+        TextAlign::Left);
     ++merker;
     const int rest = rueckwaerts() ? zielzahl - m_ziel : m_ziel - zielzahl;
     if (rest > 0) {

@@ -20,37 +20,32 @@ void richtung(std::array<Fenster, 16>& f, int& i, int da, int db, const int wert
     }
 }
 
+// The sixteen windows of a board: the values for steps (1, 0), (0, 1), (1, 1) and (1, -1) in that order.
+std::array<Fenster, 16> tafel(const int (&werte)[4][4])
+{
+    static const int schritt[4][2] = { { 1, 0 }, { 0, 1 }, { 1, 1 }, { 1, -1 } };
+    std::array<Fenster, 16> t {};
+    int i = 0;
+    for (int r = 0; r < 4; ++r)
+        richtung(t, i, schritt[r][0], schritt[r][1], werte[r]);
+    return t;
+}
+
 } // namespace
 
 const std::array<Fenster, 16>& hunderterfeldFenster()
 {
-    static const std::array<Fenster, 16> f = [] {
-        std::array<Fenster, 16> t {};
-        int i = 0;
-        const int spalte[] = { 1, 2, 3, 4 }, zeile[] = { 5, 6, 7, 8 }, fallend[] = { 9, 10, 11, 12 },
-                  steigend[] = { 13, 14, 15, 16 };
-        richtung(t, i, 1, 0, spalte); // [row, column]: along the column the row changes
-        richtung(t, i, 0, 1, zeile);
-        richtung(t, i, 1, 1, fallend);
-        richtung(t, i, 1, -1, steigend);
-        return t;
-    }();
+    // [row, column]: along the column the row changes
+    static const std::array<Fenster, 16> f
+        = tafel({ { 1, 2, 3, 4 }, { 5, 6, 7, 8 }, { 9, 10, 11, 12 }, { 13, 14, 15, 16 } });
     return f;
 }
 
 const std::array<Fenster, 16>& spielversionFenster()
 {
-    static const std::array<Fenster, 16> f = [] {
-        std::array<Fenster, 16> t {};
-        int i = 0;
-        const int zeile[] = { 5, 6, 7, 8 }, spalte[] = { 1, 2, 3, 4 }, fallend[] = { 9, 10, 11, 12 },
-                  steigend[] = { 16, 15, 14, 13 };
-        richtung(t, i, 1, 0, zeile); // [slot, row]: along a row the slot changes
-        richtung(t, i, 0, 1, spalte);
-        richtung(t, i, 1, 1, fallend);
-        richtung(t, i, 1, -1, steigend);
-        return t;
-    }();
+    // [slot, row]: along a row the slot changes
+    static const std::array<Fenster, 16> f
+        = tafel({ { 5, 6, 7, 8 }, { 1, 2, 3, 4 }, { 9, 10, 11, 12 }, { 16, 15, 14, 13 } });
     return f;
 }
 
