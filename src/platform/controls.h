@@ -282,13 +282,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void arrange();
-    void arrangeNow() const;
     QStringList m_items;
-    mutable bool m_arrangePending = false;
     QList<QRadioButton*> m_buttons;
     int m_itemIndex = -1;
     int m_columns = 1;
