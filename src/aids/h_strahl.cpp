@@ -139,8 +139,8 @@ bool TForm67::eventFilter(QObject* watched, QEvent* event)
 void TForm67::mm(int x, int y)
 {
     zwzahl3 = designX(x, skala_x);
-    // Only over the line: the mouse trap keeps the pointer there on Windows, but not everywhere here, and a
-    // pointer over the task panel must not move the arrow.
+    // Only over the line: the mouse trap keeps the pointer there under X11, but not on Wayland or without a
+    // display, and a pointer over the task panel must not move the arrow.
     if (m_laeuft && variante == kZeigen && imBand(y, skala_y)) zeiger();
 }
 
