@@ -3,14 +3,17 @@
 // its digit typed in "Zeichen für Ziffern", an arrow move of the neighbours' cursor (numbers hidden, cursor
 // redrawn) and a number placed in a magic square, an output digit typed into a machine, and the coloured
 // table's cursor moved and a digit typed; in the partner games a number typed into the hundred field, a stone
-// moved and dropped in the game version, a number taken in clearing the nines and a jump towards the target.
+// moved and dropped in the game version, a number taken in clearing the nines, a jump towards the target, an
+// answer in tic-tac-toe and a stone set in fifteen wins.
 // Each must stay well within one 16 ms frame; the games' pauses run on the test clock.
+#include "games/s_15gewinnt.h"
 #include "games/s_2nachbar.h"
 #include "games/s_abraum.h"
 #include "games/s_bufeld.h"
 #include "games/s_kette.h"
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
+#include "games/s_tictactoe.h"
 #include "games/s_vg_100.h"
 #include "games/s_vgspiel.h"
 #include "games/s_zauber.h"
@@ -261,6 +264,47 @@ void ZieleSprung(benchmark::State& state)
     });
 }
 BENCHMARK(ZieleSprung)->Unit(benchmark::kMillisecond);
+
+void TicTacToeAntwort(benchmark::State& state)
+{
+    const Testuhr uhr;
+    spieloption = 0; // ergänze zur 10
+    TForm46 fenster;
+    gezeigt(fenster, [&] {
+        int k = 0;
+        for (auto _ : state) {
+            if (fenster.Button2->isVisible()) fenster.Button2->Click();
+            k = k % 9 + 1;
+            const int antwort = 10 - fenster.brett().gezeigt[std::size_t(k)];
+            for (QChar c : QString::number(antwort))
+                fenster.tasten->ziffer(c.digitValue())->Click();
+            fenster.tasten->Button13->Click();
+        }
+    });
+}
+BENCHMARK(TicTacToeAntwort)->Unit(benchmark::kMillisecond);
+
+void FuenfzehnStein(benchmark::State& state)
+{
+    const Testuhr uhr;
+    TForm56 fenster;
+    gezeigt(fenster, [&] {
+        for (auto _ : state) {
+            if (fenster.Button20->isVisible()) fenster.Button20->Click();
+            int k = 1;
+            while (k < 9 && !fenster.feld(k)->isEnabled())
+                ++k;
+            fenster.feld(k)->Click();
+            for (int d = 1; d <= 9; ++d)
+                if (fenster.stein(d)->isEnabled() && fenster.stein(d)->parentWidget()->isEnabled()) {
+                    fenster.stein(d)->Click();
+                    break;
+                }
+        }
+    });
+}
+BENCHMARK(FuenfzehnStein)->Unit(benchmark::kMillisecond);
+
 
 } // namespace
 
