@@ -180,11 +180,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void applyItemHeight(QListWidgetItem* item) const;
     bool m_sorted = false;
     int m_itemHeight = 0;
+    mutable bool m_heightsPending = false;
 };
 
 class RadioButton : public QRadioButton {

@@ -28,8 +28,11 @@ QChar filtered(KeyEvents& events, QChar c)
 // ---- Edit ----
 
 Edit::Edit(QWidget* parent, int left, int top, int width, int height, const QString& text)
-    : QLineEdit(parent)
+    : QLineEdit(nullptr)
 {
+    // Made without a parent, the edit lays out its empty text in the application's font, which is loaded
+    // anyway; its parent's font comes with the parent and is laid out when the edit is first shown.
+    setParent(parent);
     initControl(this, left, top, width, height);
     setFocusPolicy(Qt::StrongFocus);
     // Dropped text would bypass the key filter.

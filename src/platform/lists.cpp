@@ -25,6 +25,11 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
 
 void ListBox::applyItemHeight(QListWidgetItem* item) const
 {
+    // The font's height needs the font loaded: a list not on the screen takes it when it is first shown.
+    if (m_itemHeight <= 0 && !isVisible()) {
+        m_heightsPending = true;
+        return;
+    }
     const int h = m_itemHeight > 0 ? m_itemHeight : fontMetrics().height();
     item->setSizeHint(QSize(1, h));
 }
@@ -134,6 +139,15 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         || (selectionMode() == QAbstractItemView::SingleSelection && currentRow() != currentBefore)) {
         if (OnClick) OnClick();
     }
+}
+
+void ListBox::showEvent(QShowEvent* event)
+{
+    if (m_heightsPending) {
+        m_heightsPending = false;
+        setItemHeight(m_itemHeight);
+    }
+    QListWidget::showEvent(event);
 }
 
 void ListBox::changeEvent(QEvent* event)
