@@ -1,5 +1,6 @@
 #include "aids/h_1d1_logik.h"
 
+#include "aids/h_1x1_bilder.h"
 #include "aids/h_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/random.h"
@@ -159,53 +160,44 @@ void Skizze::pause(Pause pause)
 
 // ---- Grounds shared with the small 1x1 ----
 
+namespace {
+
+// Records the grounds the small 1x1 draws at once.
+class Skizzengrund final : public einmaleins::Grundzeichner {
+public:
+    explicit Skizzengrund(Skizze& s)
+        : s(s)
+    {
+    }
+    void stift(int breite) override { s.stift(clTeal, breite); }
+    void dickerStift() override { s.stift(clTeal, 5, Skala::y); }
+    void linie(int x0, int y0, int x1, int y1) override { s.linie(x0, y0, x1, y1); }
+    void text(int x, int y, const QString& text) override
+    {
+        s.pinsel(clWhite);
+        s.schrift(30, clTeal);
+        s.text(x, y, text);
+    }
+
+private:
+    Skizze& s;
+};
+
+} // namespace
+
 void zahlenstrahl(Skizze& s)
 {
     s.stift(clGreen, 2, Skala::x);
     s.pinsel(clWhite);
     s.rechteck(5, 5, 725, 180);
-    s.stift(clTeal, 3);
-    s.linie(15, 125, 715, 125);
-    s.stift(clTeal, 1);
-    for (int k = 0; k <= 100; ++k)
-        s.linie(15 + 7 * k, 120, 15 + 7 * k, 100);
-    s.stift(clTeal, 2);
-    for (int k = 0; k <= 20; ++k)
-        s.linie(15 + 35 * k, 120, 15 + 35 * k, 90);
-    s.stift(clTeal, 3);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(15 + 70 * k, 120, 15 + 70 * k, 70);
-    s.linie(15, 120, 15, 40);
-    s.linie(715, 120, 715, 40);
-    s.schrift(30, clTeal);
-    s.text(15, 20, QStringLiteral("0"));
-    for (int k = 1; k <= 9; ++k)
-        s.text(15 + 70 * k, 20, QString::number(10 * k));
-    s.text(706, 20, QStringLiteral("100"));
+    Skizzengrund z(s);
+    einmaleins::hunderterstrahl(z);
 }
 
-void punktfeldgitter(Skizze& s)
+void gitter(Skizze& s, const einmaleins::Gitter& gitter, int versatz)
 {
-    s.stift(clTeal, 2);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10 + 18 * k, 25, 10 + 18 * k, 273);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10, 23 + 25 * k, 190, 23 + 25 * k);
-    s.stift(clTeal, 5, Skala::y);
-    s.linie(7, 150, 193, 150);
-    s.linie(100, 20, 100, 275);
-}
-
-void hunderterfeldgitter(Skizze& s, int versatz)
-{
-    s.stift(clTeal, 2);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10 + 20 * k, 15, 10 + 20 * k, 283);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10, 15 + 27 * k, 210, 15 + 27 * k);
-    s.stift(clTeal, 5, Skala::y);
-    s.linie(7, 150 + versatz, 213, 150 + versatz);
-    s.linie(110 + versatz, 11, 110 + versatz, 288);
+    Skizzengrund z(s);
+    einmaleins::gitter(z, gitter, versatz);
 }
 
 // ---- The task on the screen ----
@@ -346,7 +338,7 @@ Bild feldbild(const Aufgabe& a, int phase)
     s.pinsel(clWhite);
     s.rechteck(0, 0, 248, 300);
     s.schrift(20, clBlack, Ausrichtung::rechts);
-    punktfeldgitter(s);
+    gitter(s, einmaleins::kPunktfeld);
     s.stift(clGreen, 1);
     for (int i = 1; i <= b; ++i) {
         for (int c = 1; c <= a.divisor; ++c) {
@@ -384,7 +376,7 @@ Bild hunderterbild(const Aufgabe& a, int phase)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    hunderterfeldgitter(s, -1);
+    gitter(s, einmaleins::kHunderterfeld, -1);
     s.pause(Pause::frage);
     s.schrift(18, clBlack);
     for (int i = 0; i <= 9; ++i)
@@ -427,7 +419,7 @@ void dividendenfeld(Skizze& s, int d)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    hunderterfeldgitter(s);
+    gitter(s, einmaleins::kHunderterfeld);
     s.stift(clGreen, 1);
     s.pinsel(clSilver);
     for (int t = 1; t <= d / 10; ++t)

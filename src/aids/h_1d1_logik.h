@@ -13,6 +13,10 @@
 #include <QVector>
 #include <optional>
 
+namespace einmaleins {
+struct Gitter;
+}
+
 namespace kl1d1 {
 
 // ---- The task ----
@@ -121,11 +125,9 @@ private:
 // The grounds that the help pictures of the small 1x1 draw as well. The number line 0 .. 100 with its
 // frame (5, 5)-(725, 180), one unit 7 design units from x 15.
 void zahlenstrahl(Skizze& s);
-// The teal grid of 10 x 10 dots (columns 18, rows 25 apart) with the thick lines between its quarters.
-void punktfeldgitter(Skizze& s);
-// The teal 10 x 10 grid of the hundred board (columns 20, rows 27 apart) with its thick middle lines; the
-// 1:1 "&Hunderter" draws them one unit up and left (versatz -1).
-void hunderterfeldgitter(Skizze& s, int versatz = 0);
+// A teal 10 x 10 grid of the small 1x1 (einmaleins::kPunktfeld, kHunderterfeld); the 1:1 "&Hunderter" draws
+// its thick middle lines one unit up and left (versatz -1).
+void gitter(Skizze& s, const einmaleins::Gitter& gitter, int versatz = 0);
 
 // Each new task: the title and the task with "?".
 Bild aufgabenbild(const Aufgabe& a);
