@@ -23,12 +23,7 @@ protected:
         wahl7 = shortint(s - 2);
         wahl1 = shortint(richtung);
         wahl5 = byte(art);
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     static void eintippen(TForm73& h, int n)
