@@ -1,6 +1,5 @@
 #include "aids/h_1d1_logik.h"
 
-#include "aids/h_1x1_bilder.h"
 #include "aids/h_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/random.h"
@@ -160,44 +159,44 @@ void Skizze::pause(Pause pause)
 
 // ---- Grounds shared with the small 1x1 ----
 
-namespace {
-
-// Records the grounds the small 1x1 draws at once.
-class Skizzengrund final : public einmaleins::Grundzeichner {
-public:
-    explicit Skizzengrund(Skizze& s)
-        : s(s)
-    {
-    }
-    void stift(int breite) override { s.stift(clTeal, breite); }
-    void dickerStift() override { s.stift(clTeal, 5, Skala::y); }
-    void linie(int x0, int y0, int x1, int y1) override { s.linie(x0, y0, x1, y1); }
-    void text(int x, int y, const QString& text) override
-    {
-        s.pinsel(clWhite);
-        s.schrift(30, clTeal);
-        s.text(x, y, text);
-    }
-
-private:
-    Skizze& s;
-};
-
-} // namespace
-
 void zahlenstrahl(Skizze& s)
 {
     s.stift(clGreen, 2, Skala::x);
     s.pinsel(clWhite);
     s.rechteck(5, 5, 725, 180);
-    Skizzengrund z(s);
-    einmaleins::hunderterstrahl(z);
+    s.stift(clTeal, 3);
+    s.linie(15, 125, 715, 125);
+    // Every number, every fifth, every tenth: the longer the tick, the rounder the number.
+    struct Stufe {
+        int breite, schritt, bis;
+    };
+    for (const Stufe st : { Stufe { 1, 1, 100 }, Stufe { 2, 5, 90 }, Stufe { 3, 10, 70 } }) {
+        s.stift(clTeal, st.breite);
+        for (int n = 0; n <= 100; n += st.schritt)
+            s.linie(15 + 7 * n, 120, 15 + 7 * n, st.bis);
+    }
+    s.linie(15, 120, 15, 40);
+    s.linie(715, 120, 715, 40);
+    s.schrift(30, clTeal);
+    s.text(15, 20, QStringLiteral("0"));
+    for (int k = 1; k <= 9; ++k)
+        s.text(15 + 70 * k, 20, QString::number(10 * k));
+    // "100" stands a little left of its tick, so that it stays inside the box.
+    s.text(706, 20, QStringLiteral("100"));
 }
 
-void gitter(Skizze& s, const einmaleins::Gitter& gitter, int versatz)
+void gitter(Skizze& s, const Gitter& gi, int versatz)
 {
-    Skizzengrund z(s);
-    einmaleins::gitter(z, gitter, versatz);
+    s.stift(clTeal, 2);
+    for (int k = 0; k <= 10; ++k)
+        s.linie(gi.links + k * gi.breite, gi.oben, gi.links + k * gi.breite, gi.unten);
+    for (int k = 0; k <= 10; ++k)
+        s.linie(gi.x0, gi.hoch + k * gi.hoehe, gi.x1, gi.hoch + k * gi.hoehe);
+    s.stift(clTeal, 5, Skala::y);
+    const QLine quer = gi.quer.translated(0, versatz);
+    const QLine laengs = gi.laengs.translated(versatz, 0);
+    s.linie(quer.x1(), quer.y1(), quer.x2(), quer.y2());
+    s.linie(laengs.x1(), laengs.y1(), laengs.x2(), laengs.y2());
 }
 
 // ---- The task on the screen ----
@@ -338,7 +337,7 @@ Bild feldbild(const Aufgabe& a, int phase)
     s.pinsel(clWhite);
     s.rechteck(0, 0, 248, 300);
     s.schrift(20, clBlack, Ausrichtung::rechts);
-    gitter(s, einmaleins::kPunktfeld);
+    gitter(s, kPunktfeld);
     s.stift(clGreen, 1);
     for (int i = 1; i <= b; ++i) {
         for (int c = 1; c <= a.divisor; ++c) {
@@ -376,7 +375,7 @@ Bild hunderterbild(const Aufgabe& a, int phase)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    gitter(s, einmaleins::kHunderterfeld, -1);
+    gitter(s, kHunderterfeld, -1);
     s.pause(Pause::frage);
     s.schrift(18, clBlack);
     for (int i = 0; i <= 9; ++i)
@@ -419,7 +418,7 @@ void dividendenfeld(Skizze& s, int d)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    gitter(s, einmaleins::kHunderterfeld);
+    gitter(s, kHunderterfeld);
     s.stift(clGreen, 1);
     s.pinsel(clSilver);
     for (int t = 1; t <= d / 10; ++t)
