@@ -153,27 +153,6 @@ Faktoren stellenwurf(int generator, int code)
     return f;
 }
 
-int generatorVonStufe(int stufe)
-{
-    static const int mischung[6] = { 0, 1, 2, 4, 5, 6 };
-    switch (stufe) {
-    case 0:
-    case 1:
-    case 2:
-        return stufe;
-    case 3:
-        return Random(2) == 0 ? 1 : 2;
-    case 4:
-    case 5:
-    case 6:
-        return stufe;
-    case 7:
-        return mischung[Random(6)];
-    default:
-        return -1;
-    }
-}
-
 Aufgabe aufgabeBilden(int code, const Faktoren& f)
 {
     Aufgabe a;
