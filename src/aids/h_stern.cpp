@@ -66,13 +66,8 @@ TForm74::TForm74(QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     applyFont(Label1, QStringLiteral("MS Sans Serif"), 30);
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
     weiterbutton->OnClick = [this] { weiterbuttonClick(); };
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
 
     OnKeyPress = [this](QChar& taste) { sternkey(taste); };
 }

@@ -55,6 +55,16 @@ void Hilfenfenster::hilfebuttonSetzen(Button* button)
     if (button) button->OnClick = [this] { hilfetaste(); };
 }
 
+void Hilfenfenster::rahmenknoepfeBenennen(Button*& weiter, Button*& ende)
+{
+    weiter = nocheinebutton;
+    weiter->setObjectName(QStringLiteral("weiterbutton"));
+    weiter->setCaption(vorgaben.nocheineCaption);
+    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
+    ende = endebutton;
+    ende->setObjectName(QStringLiteral("Endebutton"));
+}
+
 void Hilfenfenster::anordnen(const DesignGrid& g)
 {
     const Vorgaben& v = vorgaben;

@@ -130,6 +130,9 @@ protected:
     // The help button (the keypad's, or one of the aid's own), connected to hilfetaste.
     void hilfebuttonSetzen(Button* button);
     Button* hilfebutton() const { return m_hilfebutton; }
+    // The frame's buttons under the names the aid's own code and tests use (weiterbutton with the next-task
+    // caption, Endebutton, zeitagbox).
+    void rahmenknoepfeBenennen(Button*& weiter, Button*& ende);
 
     DesignGrid raster() const { return DesignGrid(skala_x, skala_y); }
 
