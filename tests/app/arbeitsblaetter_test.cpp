@@ -4,7 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 #include "worksheets/a_1x1.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_knk.h"
@@ -18,23 +18,14 @@
 #include <QTest>
 
 // The worksheet hub and the "Bereich bis 20" menu with the windows the program body creates.
-class ArbeitsblaetterTest : public TaviTest {
+class ArbeitsblaetterTest : public ProgrammTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        static Form* haupt = fensterErzeugen();
-        Q_UNUSED(haupt);
-        datpfad = dataFolder();
-        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
+        ProgrammTest::SetUp();
         hub = dynamic_cast<TForm29*>(Form29);
         menue = dynamic_cast<TForm2*>(Form2);
         ASSERT_TRUE(hub && menue);
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
     }
     static void esc(Form& f)
     {

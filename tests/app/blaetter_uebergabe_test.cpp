@@ -3,7 +3,7 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 #include "worksheets/a_hsv.h"
 #include "worksheets/a_hsv_pm.h"
 #include "worksheets/a_hsverg.h"
@@ -14,21 +14,7 @@
 #include <QTest>
 
 // Hand-overs from the worksheet hub and menus to the windows the program body creates.
-class BlaetterUebergabe : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        static Form* haupt = fensterErzeugen();
-        Q_UNUSED(haupt);
-        datpfad = dataFolder();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
-    }
-};
+class BlaetterUebergabe : public ProgrammTest { };
 
 // The hub opens "Komma" with its form list hidden and one copy shown.
 TEST_F(BlaetterUebergabe, TheHubHidesTheKommaFormPanelUntilAKindIsChosen)
