@@ -8,7 +8,7 @@
 // units digit, carry into the tens, tens digit, carry into the hundreds, hundreds digit.
 
 #include "aids/schriftrahmen_logik.h"
-#include "aids/schriftstufe_logik.h"
+#include "aids/schriftverfahren_logik.h"
 
 #include <QChar>
 #include <QString>
@@ -33,7 +33,7 @@ struct Ziffern {
 
 // The generators G0, G1, G2, G4, G5, G6 (`stellenwurf`); G5 depends on the code (addition or subtraction).
 Ziffern stellenwurf(int generator, int code);
-using schriftstufe::generatorVonStufe;
+using schriftverfahren::generatorVonStufe;
 
 // A task as shown: the rows on the sheet and what is typed.
 struct Aufgabe {

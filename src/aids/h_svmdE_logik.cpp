@@ -8,15 +8,12 @@ using schrift::Bild;
 using schrift::Linienzug;
 using schrift::Rechteck;
 using schrift::Schrift;
+using schriftverfahren::text;
+using schriftverfahren::zufall;
 
 namespace svmdE {
 
 namespace {
-
-int zufall(int lo, int hi)
-{
-    return Random(hi - lo + 1) + lo;
-}
 
 // The hundreds digit, drawn from lo..9 until the product has a thousands digit.
 int hunderter(int lo, int d)
@@ -50,11 +47,6 @@ void einerOhneUebertrag(Faktoren& f)
 QString zahl(int n)
 {
     return QString::number(n);
-}
-
-Schrift text(int x, int y, const QString& t, const QColor& farbe, int hoehe, Ausrichtung a = Ausrichtung::mitte)
-{
-    return Schrift { x, y, t, farbe, hoehe, a, std::nullopt };
 }
 
 // The multiplication dot between the two numbers of a help line.
@@ -253,13 +245,6 @@ Meldung meldung(const Aufgabe& a, int schritt, QChar getippt)
     m.text = QStringLiteral("Die ") + getippt + QStringLiteral(" war falsch. Rechne neu oder hole Hilfe.");
     m.hilfeFrei = true;
     return m;
-}
-
-Bild meldungsbild(const QString& t)
-{
-    Bild b;
-    b << text(370, 150, t, clGreen, 50);
-    return b;
 }
 
 // ---- Help, show and the remembered digits ----
