@@ -176,13 +176,7 @@ QString merkeText(const Aufgabe& a, int zeiger)
 
 Bild papier()
 {
-    Bild b;
-    b << Rechteck { 20, 20, 720, 630, clGreen, 1, clWhite };
-    for (int i = 1; i <= 9; ++i)
-        b << Linienzug { { { 72 * i + 10, 40 }, { 72 * i + 10, 600 } }, clTeal, 1 };
-    for (int j = 1; j <= 5; ++j)
-        b << Linienzug { { { 57, 103 * j + 15 }, { 685, 103 * j + 15 } }, clTeal, 1 };
-    return b;
+    return schriftverfahren::rechenpapier(630, 1, 5);
 }
 
 Bild aufgabenbild(const Aufgabe& a)

@@ -175,13 +175,7 @@ Aufgabe aufgabeBilden(int code, const Faktoren& f)
 
 Bild papier()
 {
-    Bild b;
-    b << Rechteck { 20, 20, 720, 424, clGreen, 2, clWhite };
-    for (int i = 1; i <= 9; ++i)
-        b << Linienzug { { { 72 * i + 10, 40 }, { 72 * i + 10, 394 } }, clTeal, 1 };
-    for (int i = 1; i <= 3; ++i)
-        b << Linienzug { { { 57, 103 * i + 15 }, { 685, 103 * i + 15 } }, clTeal, 1 };
-    return b;
+    return schriftverfahren::rechenpapier(424, 2, 3);
 }
 
 Bild aufgabenbild(const Aufgabe& a)

@@ -42,4 +42,15 @@ schrift::Bild meldungsbild(const QString& t)
     return b;
 }
 
+schrift::Bild rechenpapier(int unten, int rahmenbreite, int zeilen)
+{
+    schrift::Bild b;
+    b << schrift::Rechteck { 20, 20, 720, unten, clGreen, rahmenbreite, clWhite };
+    for (int i = 1; i <= 9; ++i)
+        b << schrift::Linienzug { { { 72 * i + 10, 40 }, { 72 * i + 10, unten - 30 } }, clTeal, 1 };
+    for (int j = 1; j <= zeilen; ++j)
+        b << schrift::Linienzug { { { 57, 103 * j + 15 }, { 685, 103 * j + 15 } }, clTeal, 1 };
+    return b;
+}
+
 } // namespace schriftverfahren

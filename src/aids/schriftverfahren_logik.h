@@ -17,5 +17,8 @@ schrift::Schrift text(int x, int y, const QString& text, const QColor& farbe, in
     schrift::Ausrichtung ausrichtung = schrift::Ausrichtung::mitte);
 // A message of the multiplications: one green line in meldebox.
 schrift::Bild meldungsbild(const QString& text);
+// The squared paper of the multiplications: a green frame down to `unten` with a pen of `rahmenbreite`
+// pixels, nine teal columns 72 units wide and `zeilen` teal lines 103 units apart.
+schrift::Bild rechenpapier(int unten, int rahmenbreite, int zeilen);
 
 } // namespace schriftverfahren
