@@ -4,6 +4,7 @@
 // the window pointers and the cursor free again.
 
 #include "aids/h_haupt.h"
+#include "platform/canvas.h"
 #include "platform/folders.h"
 #include "platform/form.h"
 #include "platform/mousetrap.h"
@@ -84,6 +85,17 @@ protected:
             if (h->isVisible()) pressKey(h, Qt::Key_Escape);
         });
         hilfe.showModal();
+    }
+
+    // Pixels of a colour in a design rectangle of a canvas.
+    static int pixel(Canvas& c, const TRect& r, QRgb farbe)
+    {
+        int n = 0;
+        const QPoint a = punkt(r.left, r.top), b = punkt(r.right, r.bottom);
+        for (int x = a.x(); x < b.x(); ++x)
+            for (int y = a.y(); y < b.y(); ++y)
+                if ((c.pixel(x, y).rgb() & 0xffffff) == farbe) ++n;
+        return n;
     }
 
     // Whether any pixel of the colour lies in a rectangle of design units of the form.
