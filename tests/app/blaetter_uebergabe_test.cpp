@@ -52,9 +52,7 @@ TEST_F(BlaetterUebergabe, TheRaum100MenuOpensItsSheetsTheKnobelkaestenAndTheDomi
     auto* hub = dynamic_cast<TForm29*>(Form29);
     auto* menue = dynamic_cast<TForm14*>(Form14);
     ASSERT_TRUE(hub && menue);
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(hub, [&](Form& f) {
         if (&f == hub) {
             hub->Button2->Click();
             hub->Close();
@@ -69,7 +67,6 @@ TEST_F(BlaetterUebergabe, TheRaum100MenuOpensItsSheetsTheKnobelkaestenAndTheDomi
             f.Close();
         }
     });
-    hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form15, Form16, Form23, Form26 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
@@ -82,9 +79,7 @@ TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheShe
     ASSERT_TRUE(menue && muster && ergaenzen);
     printer().setRecording(true);
     printer().clearRecorded();
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(menue, [&](Form& f) {
         if (&f == menue) {
             grabToPng(menue, "a_hsv");
             menue->Button6->Click();
@@ -103,7 +98,6 @@ TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheShe
             f.Close();
         }
     });
-    menue->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { menue, muster, ergaenzen }));
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_TRUE(printer().recorded().first().pageTexts().first().join("").contains(":"));
