@@ -126,7 +126,8 @@ protected:
     Eingabetext eingabe;
 
     // Creates the keypad and connects its buttons to the frame.
-    Tastenfeld& tastenfeldAnlegen(unsigned teile = Tastenfeld::Alle);
+    Tastenfeld& tastenfeldAnlegen(
+        unsigned teile = Tastenfeld::Alle, const Tastenfeld::Anordnung& anordnung = Tastenfeld::Anordnung());
     // The help button (the keypad's, or one of the aid's own), connected to hilfetaste.
     void hilfebuttonSetzen(Button* button);
     Button* hilfebutton() const { return m_hilfebutton; }
