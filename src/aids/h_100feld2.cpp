@@ -138,7 +138,7 @@ void TForm66::feldZeichnen()
     hunderterfeld(canvas(), feldZahlNennen(programmcode != 19), raster());
 }
 
-void TForm66::aufgabenfeldZeichnen(const QString& zeile1, const QString& zeile2)
+void TForm66::agboxBeschriften(const QString& zeile1, const QString& zeile2, const QColor& farbe)
 {
     const DesignGrid g = raster();
     Canvas& c = agbox->canvas();
@@ -150,9 +150,16 @@ void TForm66::aufgabenfeldZeichnen(const QString& zeile1, const QString& zeile2)
     c.font = Font {};
     c.font.name = kArial;
     c.font.height = g.y(45);
-    c.font.color = clBlue;
+    c.font.color = farbe;
     c.textOut(g.x(137), g.y(40), zeile1);
     c.textOut(g.x(137), g.y(105), zeile2);
+}
+
+void TForm66::aufgabenfeldZeichnen(const QString& zeile1, const QString& zeile2)
+{
+    agboxBeschriften(zeile1, zeile2, clBlue);
+    const DesignGrid g = raster();
+    Canvas& c = agbox->canvas();
     c.pen = Pen { programmcode == 19 || schlangen() ? clBlue : clRed, g.x(5) };
     c.rectangle(g.x(75), g.y(181), g.x(199), g.y(310));
 }
@@ -225,17 +232,7 @@ void TForm66::verweigern()
     c.pen = Pen { clWhite, 1 };
     c.brush = Brush { clWhite, BrushStyle::Solid };
     c.rectangle(g.x(10), g.y(10), g.x(695), g.y(990));
-    Canvas& a = agbox->canvas();
-    a.pen = Pen { clGreen, 2 };
-    a.brush = Brush { clWhite, BrushStyle::Solid };
-    a.rectangle(1, 1, g.x(275), g.y(400));
-    a.setTextAlign(TextAlign::Center | TextAlign::Top);
-    a.font = Font {};
-    a.font.name = kArial;
-    a.font.height = g.y(45);
-    a.font.color = clRed;
-    a.textOut(g.x(137), g.y(40), QStringLiteral("Keine Länge"));
-    a.textOut(g.x(137), g.y(105), QStringLiteral("gewählt!"));
+    agboxBeschriften(QStringLiteral("Keine Länge"), QStringLiteral("gewählt!"), clRed);
     eingabenSperren();
     Randbitte->hide();
     Kreuzbitte->hide();

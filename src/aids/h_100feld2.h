@@ -44,6 +44,8 @@ private:
     void aufgabeMarkieren();
     void schlangeZeichnen();
     void aufgabenfeldZeichnen(const QString& zeile1, const QString& zeile2);
+    // The green-framed task box with two centred lines in `farbe`.
+    void agboxBeschriften(const QString& zeile1, const QString& zeile2, const QColor& farbe);
     void verweigern();
     void feldtext(int x, int y, const QString& text, const QColor& farbe, const QColor& grund = QColor());
     void antworttext(const QString& text, const QColor& farbe);

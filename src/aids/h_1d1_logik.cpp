@@ -5,6 +5,7 @@
 #include "platform/random.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace kl1d1 {
 
@@ -166,46 +167,37 @@ void zahlenstrahl(Skizze& s)
     s.rechteck(5, 5, 725, 180);
     s.stift(clTeal, 3);
     s.linie(15, 125, 715, 125);
-    s.stift(clTeal, 1);
-    for (int k = 0; k <= 100; ++k)
-        s.linie(15 + 7 * k, 120, 15 + 7 * k, 100);
-    s.stift(clTeal, 2);
-    for (int k = 0; k <= 20; ++k)
-        s.linie(15 + 35 * k, 120, 15 + 35 * k, 90);
-    s.stift(clTeal, 3);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(15 + 70 * k, 120, 15 + 70 * k, 70);
+    // Every number, every fifth, every tenth: the longer the tick, the rounder the number.
+    struct Stufe {
+        int breite, schritt, bis;
+    };
+    for (const Stufe st : { Stufe { 1, 1, 100 }, Stufe { 2, 5, 90 }, Stufe { 3, 10, 70 } }) {
+        s.stift(clTeal, st.breite);
+        for (int n = 0; n <= 100; n += st.schritt)
+            s.linie(15 + 7 * n, 120, 15 + 7 * n, st.bis);
+    }
     s.linie(15, 120, 15, 40);
     s.linie(715, 120, 715, 40);
     s.schrift(30, clTeal);
     s.text(15, 20, QStringLiteral("0"));
     for (int k = 1; k <= 9; ++k)
         s.text(15 + 70 * k, 20, QString::number(10 * k));
+    // "100" stands a little left of its tick, so that it stays inside the box.
     s.text(706, 20, QStringLiteral("100"));
 }
 
-void punktfeldgitter(Skizze& s)
+void gitter(Skizze& s, const Gitter& gi, int versatz)
 {
     s.stift(clTeal, 2);
     for (int k = 0; k <= 10; ++k)
-        s.linie(10 + 18 * k, 25, 10 + 18 * k, 273);
+        s.linie(gi.links + k * gi.breite, gi.oben, gi.links + k * gi.breite, gi.unten);
     for (int k = 0; k <= 10; ++k)
-        s.linie(10, 23 + 25 * k, 190, 23 + 25 * k);
+        s.linie(gi.x0, gi.hoch + k * gi.hoehe, gi.x1, gi.hoch + k * gi.hoehe);
     s.stift(clTeal, 5, Skala::y);
-    s.linie(7, 150, 193, 150);
-    s.linie(100, 20, 100, 275);
-}
-
-void hunderterfeldgitter(Skizze& s, int versatz)
-{
-    s.stift(clTeal, 2);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10 + 20 * k, 15, 10 + 20 * k, 283);
-    for (int k = 0; k <= 10; ++k)
-        s.linie(10, 15 + 27 * k, 210, 15 + 27 * k);
-    s.stift(clTeal, 5, Skala::y);
-    s.linie(7, 150 + versatz, 213, 150 + versatz);
-    s.linie(110 + versatz, 11, 110 + versatz, 288);
+    const QLine quer = gi.quer.translated(0, versatz);
+    const QLine laengs = gi.laengs.translated(versatz, 0);
+    s.linie(quer.x1(), quer.y1(), quer.x2(), quer.y2());
+    s.linie(laengs.x1(), laengs.y1(), laengs.x2(), laengs.y2());
 }
 
 // ---- The task on the screen ----
@@ -346,7 +338,7 @@ Bild feldbild(const Aufgabe& a, int phase)
     s.pinsel(clWhite);
     s.rechteck(0, 0, 248, 300);
     s.schrift(20, clBlack, Ausrichtung::rechts);
-    punktfeldgitter(s);
+    gitter(s, kPunktfeld);
     s.stift(clGreen, 1);
     for (int i = 1; i <= b; ++i) {
         for (int c = 1; c <= a.divisor; ++c) {
@@ -384,7 +376,7 @@ Bild hunderterbild(const Aufgabe& a, int phase)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    hunderterfeldgitter(s, -1);
+    gitter(s, kHunderterfeld, -1);
     s.pause(Pause::frage);
     s.schrift(18, clBlack);
     for (int i = 0; i <= 9; ++i)
@@ -427,7 +419,7 @@ void dividendenfeld(Skizze& s, int d)
     s.stift(clGreen, 2);
     s.pinsel(clWhite);
     s.rechteck(0, 0, 223, 300);
-    hunderterfeldgitter(s);
+    gitter(s, kHunderterfeld);
     s.stift(clGreen, 1);
     s.pinsel(clSilver);
     for (int t = 1; t <= d / 10; ++t)
@@ -479,119 +471,118 @@ void restpunkte(Skizze& s, const Aufgabe& a)
     }
 }
 
-// What differs between grouping the dividend into groups of the divisor and sharing it among the divisor.
-struct Teilart {
-    Box box;
-    int breite, hoehe; // the box's frame
-    int mitte; // x of its centred texts
-    int loeschrechts; // right end of the erased answer line
-};
-
 void becherZeichnen(Skizze& s, int x0, int breite)
 {
     s.pfad({ { x0, 100 }, { x0, 200 }, { x0 + breite, 200 }, { x0 + breite, 100 } });
+}
+
+// What differs between grouping the dividend into groups of the divisor and sharing it among the divisor.
+struct Teilart {
+    Box box = Box::aufteil;
+    int rechts = 0; // the frame's right end; the texts stand centred at half of it
+    int loeschrechts = 0; // right end of the answer line erased for the next group
+    int becher = 0;
+    std::function<int(int)> becherlinks;
+    int becherbreite = 0;
+    // A group puts one dot into every cup (sharing among), or all its dots into a cup of its own.
+    bool jederBecher = false;
+    int einzug = 0; // of the dots in their cup
+    // The task line: the dividend, `wie`, the divisor and `einheit`.
+    QString wie, einheit;
+    // The answer line: after n groups, while the last group is asked, and with the remainder ("   stamm n   ").
+    std::function<QString(int)> zwischenstand;
+    QString offen, stamm;
+};
+
+// The frame, the cups and the task; then group by group its count, its dots in the cups, the strokes through
+// the dividend and the answer line.
+Bild teilbild(const Aufgabe& a, int phase, const Teilart& t)
+{
+    const int d = a.dividend;
+    const int b = a.quotient;
+    const int mitte = t.rechts / 2;
+    Skizze s(t.box);
+    dividendenfeld(s, d);
+    Strichstelle st;
+    s.box(t.box);
+    s.stift(clGreen, 2);
+    s.pinsel(clWhite);
+    s.rechteck(1, 1, t.rechts, 279);
+    s.schrift(45, clGreen);
+    s.stiftfarbe(clTeal);
+    for (int i = 0; i < t.becher; ++i)
+        becherZeichnen(s, t.becherlinks(i), t.becherbreite);
+    s.text(mitte, 30, zahl(d) + t.wie + zahl(a.divisor) + t.einheit);
+    s.pause(Pause::frage);
+    for (int k = 0; k < b; ++k) {
+        const QColor farbe = gruppenfarbe(k);
+        s.stift(farbe, 2, Skala::x);
+        s.schriftfarbe(farbe);
+        s.pinsel(clWhite);
+        s.text(mitte, 30,
+            QStringLiteral("  ") + zahl(a.divisor * (k + 1)) + t.wie + zahl(a.divisor) + t.einheit
+                + QStringLiteral("  "));
+        s.pause(Pause::frage);
+        s.pinsel(clSilver);
+        for (int j = 0; j < a.divisor; ++j) {
+            const int becher = t.jederBecher ? j : k;
+            const int platz = t.jederBecher ? k : j;
+            const int x0 = t.becherlinks(becher) + t.einzug + 14 * (platz % 2);
+            s.punkt(x0, 183 - 21 * (platz / 2), x0 + 10, 197 - 21 * (platz / 2));
+        }
+        durchstreichen(s, st, a.divisor, farbe, t.box);
+        s.stift(farbe, 2, Skala::x);
+        s.pinsel(clWhite);
+        s.text(mitte, 215, k < b - 1 ? t.zwischenstand(k + 1) : t.offen);
+        s.pause(Pause::frage);
+        s.pause(Pause::frage);
+        s.stiftfarbe(clWhite);
+        if (k < b - 1) s.rechteck(5, 210, t.loeschrechts, 270);
+    }
+    if (phase == kRestPhase) {
+        s.text(mitte, 215, QStringLiteral("   ") + t.stamm + QStringLiteral(" ") + zahl(b) + QStringLiteral("   "));
+        restpunkte(s, a);
+    }
+    return s.bild();
 }
 
 } // namespace
 
 Bild aufteilbild(const Aufgabe& a, int phase)
 {
-    const int d = a.dividend;
-    const int b = a.quotient;
-    Skizze s(Box::aufteil);
-    dividendenfeld(s, d);
-    Strichstelle st;
-    s.box(Box::aufteil);
-    s.stift(clGreen, 2);
-    s.pinsel(clWhite);
-    s.rechteck(1, 1, 369, 279);
-    s.schrift(45, clGreen);
-    s.stiftfarbe(clTeal);
-    auto becherlinks = [](int k) { return 10 + 35 * k + 5 * (k / 5); };
-    for (int k = 0; k <= 9; ++k)
-        becherZeichnen(s, becherlinks(k), 30);
-    s.text(184, 30, zahl(d) + QStringLiteral("  aufgeteilt in  ") + zahl(a.divisor) + QStringLiteral(" er"));
-    s.pause(Pause::frage);
-    for (int k = 0; k < b; ++k) {
-        const QColor farbe = gruppenfarbe(k);
-        s.stift(farbe, 2, Skala::x);
-        s.schriftfarbe(farbe);
-        s.pinsel(clWhite);
-        s.text(184, 30,
-            QStringLiteral("  ") + zahl(a.divisor * (k + 1)) + QStringLiteral("  aufgeteilt in  ") + zahl(a.divisor)
-                + QStringLiteral(" er  "));
-        s.pause(Pause::frage);
-        s.pinsel(clSilver);
-        const int x0 = becherlinks(k);
-        for (int j = 0; j < a.divisor; ++j)
-            s.punkt(x0 + 3 + 14 * (j % 2), 183 - 21 * (j / 2), x0 + 13 + 14 * (j % 2), 197 - 21 * (j / 2));
-        durchstreichen(s, st, a.divisor, farbe, Box::aufteil);
-        s.stift(farbe, 2, Skala::x);
-        s.pinsel(clWhite);
-        s.text(184, 215,
-            k < b - 1 ? QStringLiteral("  das reicht für ") + zahl(k + 1) + QStringLiteral("  ")
-                      : QStringLiteral("  das reicht für ???"));
-        s.pause(Pause::frage);
-        s.pause(Pause::frage);
-        s.stiftfarbe(clWhite);
-        if (k < b - 1) s.rechteck(5, 210, 360, 270);
-    }
-    if (phase == kRestPhase) {
-        s.text(184, 215, QStringLiteral("   das reicht für ") + zahl(b) + QStringLiteral("   "));
-        restpunkte(s, a);
-    }
-    return s.bild();
+    Teilart t;
+    t.box = Box::aufteil;
+    t.rechts = 369;
+    t.loeschrechts = 360;
+    t.becher = 10;
+    t.becherlinks = [](int k) { return 10 + 35 * k + 5 * (k / 5); };
+    t.becherbreite = 30;
+    t.einzug = 3;
+    t.wie = QStringLiteral("  aufgeteilt in  ");
+    t.einheit = QStringLiteral(" er");
+    t.zwischenstand = [](int n) { return QStringLiteral("  das reicht für ") + zahl(n) + QStringLiteral("  "); };
+    t.offen = QStringLiteral("  das reicht für ???");
+    t.stamm = QStringLiteral("das reicht für");
+    return teilbild(a, phase, t);
 }
 
 Bild verteilbild(const Aufgabe& a, int phase)
 {
-    const int d = a.dividend;
-    const int b = a.quotient;
-    Skizze s(Box::verteil);
-    dividendenfeld(s, d);
-    Strichstelle st;
-    s.box(Box::verteil);
-    s.stift(clGreen, 2);
-    s.pinsel(clWhite);
-    s.rechteck(1, 1, 349, 279);
-    s.schrift(45, clGreen);
-    s.stiftfarbe(clTeal);
+    Teilart t;
+    t.box = Box::verteil;
+    t.rechts = 349;
+    t.loeschrechts = 345;
     // One cup for each receiver, the row centred in the box.
-    auto becherlinks = [&a](int j) { return 10 + 17 * (10 - a.divisor) + 33 * j + 5 * (j / 5); };
-    for (int j = 0; j < a.divisor; ++j)
-        becherZeichnen(s, becherlinks(j), 28);
-    s.text(174, 30, zahl(d) + QStringLiteral("  verteilt an  ") + zahl(a.divisor));
-    s.pause(Pause::frage);
-    for (int k = 0; k < b; ++k) {
-        const QColor farbe = gruppenfarbe(k);
-        s.stift(farbe, 2, Skala::x);
-        s.schriftfarbe(farbe);
-        s.pinsel(clWhite);
-        s.text(174, 30,
-            QStringLiteral("  ") + zahl(a.divisor * (k + 1)) + QStringLiteral("  verteilt an  ") + zahl(a.divisor)
-                + QStringLiteral("  "));
-        s.pause(Pause::frage);
-        s.pinsel(clSilver);
-        for (int j = 0; j < a.divisor; ++j) {
-            const int x0 = becherlinks(j);
-            s.punkt(x0 + 2 + 14 * (k % 2), 183 - 21 * (k / 2), x0 + 12 + 14 * (k % 2), 197 - 21 * (k / 2));
-        }
-        durchstreichen(s, st, a.divisor, farbe, Box::verteil);
-        s.stift(farbe, 2, Skala::x);
-        s.pinsel(clWhite);
-        s.text(174, 215,
-            k < b - 1 ? QStringLiteral("jeder bekommt ") + zahl(k + 1) + QStringLiteral(" ")
-                      : QStringLiteral("jeder bekommt  ???"));
-        s.pause(Pause::frage);
-        s.pause(Pause::frage);
-        s.stiftfarbe(clWhite);
-        if (k < b - 1) s.rechteck(5, 210, 345, 270);
-    }
-    if (phase == kRestPhase) {
-        s.text(174, 215, QStringLiteral("   jeder bekommt ") + zahl(b) + QStringLiteral("   "));
-        restpunkte(s, a);
-    }
-    return s.bild();
+    t.becher = a.divisor;
+    t.becherlinks = [&a](int j) { return 10 + 17 * (10 - a.divisor) + 33 * j + 5 * (j / 5); };
+    t.becherbreite = 28;
+    t.jederBecher = true;
+    t.einzug = 2;
+    t.wie = QStringLiteral("  verteilt an  ");
+    t.zwischenstand = [](int n) { return QStringLiteral("jeder bekommt ") + zahl(n) + QStringLiteral(" "); };
+    t.offen = QStringLiteral("jeder bekommt  ???");
+    t.stamm = QStringLiteral("jeder bekommt");
+    return teilbild(a, phase, t);
 }
 
 } // namespace kl1d1

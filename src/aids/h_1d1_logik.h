@@ -7,6 +7,7 @@
 #include "aids/hilfenrahmen_logik.h"
 
 #include <QColor>
+#include <QLine>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -119,13 +120,24 @@ private:
 };
 
 // The grounds that the help pictures of the small 1x1 draw as well. The number line 0 .. 100 with its
-// frame (5, 5)-(725, 180), one unit 7 design units from x 15.
+// frame (5, 5)-(725, 180), one unit 7 design units from x 15, its ticks (every number, every fifth, every
+// tenth, the two ends) and the labels "0", "10" .. "100" in teal above it.
 void zahlenstrahl(Skizze& s);
-// The teal grid of 10 x 10 dots (columns 18, rows 25 apart) with the thick lines between its quarters.
-void punktfeldgitter(Skizze& s);
-// The teal 10 x 10 grid of the hundred board (columns 20, rows 27 apart) with its thick middle lines; the
-// 1:1 "&Hunderter" draws them one unit up and left (versatz -1).
-void hunderterfeldgitter(Skizze& s, int versatz = 0);
+
+// A 10 x 10 grid: eleven vertical lines x = links + k * breite from oben to unten and eleven horizontal lines
+// y = hoch + k * hoehe from x0 to x1 (k = 0..10), then the two thick lines between the quarters.
+struct Gitter {
+    int links = 0, breite = 0, oben = 0, unten = 0;
+    int hoch = 0, hoehe = 0, x0 = 0, x1 = 0;
+    QLine quer, laengs;
+};
+// The dot field (18 x 25 per cell) and the hundred board (20 x 27 per cell).
+inline const Gitter kPunktfeld { 10, 18, 25, 273, 23, 25, 10, 190, QLine(7, 150, 193, 150), QLine(100, 20, 100, 275) };
+inline const Gitter kHunderterfeld { 10, 20, 15, 283, 15, 27, 10, 210, QLine(7, 150, 213, 150),
+    QLine(110, 11, 110, 288) };
+// The grid in teal with a pen of 2 pixels, the quarter lines with a pen of 5 units scaled vertically, moved
+// by `versatz` units: the 1:1 "&Hunderter" draws them one unit up and left (-1).
+void gitter(Skizze& s, const Gitter& gitter, int versatz = 0);
 
 // Each new task: the title and the task with "?".
 Bild aufgabenbild(const Aufgabe& a);

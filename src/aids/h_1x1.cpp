@@ -1,6 +1,6 @@
 #include "aids/h_1x1.h"
 
-#include "aids/h_1x1_bilder.h"
+#include "aids/h_1d1_bilder.h"
 #include "aids/h_haupt.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -9,6 +9,8 @@
 #include "platform/designgrid.h"
 #include "platform/paintbox.h"
 #include "platform/round.h"
+
+#include <functional>
 
 using namespace kl1x1;
 
@@ -73,6 +75,15 @@ public:
     Canvas& c;
     const DesignGrid& g;
 };
+
+// Draws a ground the small 1:1 shares; it leaves the pen as its last line had it.
+void grundZeichnen(Canvas& c, const std::function<void(kl1d1::Skizze&)>& zeichnen)
+{
+    kl1d1::Skizze s(kl1d1::Box::titel);
+    zeichnen(s);
+    for (const kl1d1::Schritt& schritt : s.bild())
+        kl1d1::schrittZeichnen(c, schritt, skala_x, skala_y);
+}
 
 } // namespace
 
@@ -315,8 +326,7 @@ void TForm71::StrahlbClick()
     hilfeGezaehlt();
     const DesignGrid g = raster();
     Stift s(strahlbox->canvas(), g);
-    s.rahmen(5, 5, 725, 180, Round(2 * double(skala_x)));
-    einmaleins::hunderterstrahl(s.c, g);
+    grundZeichnen(s.c, [](kl1d1::Skizze& k) { kl1d1::zahlenstrahl(k); });
     s.stift(clBlack, 1);
     for (const Flaeche& sprung : spruenge(m_aufgabe)) {
         s.flaeche(sprung, true);
@@ -332,7 +342,7 @@ void TForm71::feldbClick()
     Stift s(feldbox->canvas(), g);
     s.rahmen(0, 0, 233, 300, 2);
     s.schrift(clBlack, 20);
-    einmaleins::gitterZeichnen(s.c, g, einmaleins::kPunktfeld, Round(5 * double(skala_y)));
+    grundZeichnen(s.c, [](kl1d1::Skizze& k) { kl1d1::gitter(k, kl1d1::kPunktfeld); });
     s.c.pen.width = 1;
     for (const Punktreihe& reihe : punktfeld(m_aufgabe)) {
         for (const Flaeche& p : reihe.punkte) {
@@ -352,7 +362,7 @@ void TForm71::hundbClick()
     const DesignGrid g = raster();
     Stift s(hundbox->canvas(), g);
     s.rahmen(0, 0, 223, 300, 2);
-    einmaleins::gitterZeichnen(s.c, g, einmaleins::kHunderterfeld, Round(5 * double(skala_y)));
+    grundZeichnen(s.c, [](kl1d1::Skizze& k) { kl1d1::gitter(k, kl1d1::kHunderterfeld); });
     // The squares keep the thick pen, in their group's colour, so that the groups stand out from the grid.
     for (const QVector<Flaeche>& gruppe : hunderterfeld(m_aufgabe)) {
         for (const Flaeche& q : gruppe)

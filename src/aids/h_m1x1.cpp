@@ -65,12 +65,7 @@ TForm76::TForm76(QWidget* parent)
     for (int d = 0; d <= 9; ++d)
         t.ziffer(d)->setObjectName((d == 2 || d == 7 ? QStringLiteral("button%1") : QStringLiteral("Button%1")).arg(d));
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
 
     // Only the digits come through the form; Esc reaches the end button as the window's Cancel button.
     OnKeyPress = [this](QChar& taste) { m1x1key(taste); };

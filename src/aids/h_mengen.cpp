@@ -50,6 +50,17 @@ void agrahmen(Canvas& c, const DesignGrid& g)
     c.rectangle(g.x(1), g.y(1), g.x(275), g.y(400));
 }
 
+// Blanks the work area down to the buttons and draws the white field framed green.
+void feldLeeren(Canvas& c, const DesignGrid& g)
+{
+    stift(c, clBtnFace, 2);
+    pinsel(c, clBtnFace);
+    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(999));
+    stift(c, clGreen, 2);
+    pinsel(c, clWhite);
+    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(855));
+}
+
 } // namespace
 
 TForm68::TForm68(QWidget* parent)
@@ -203,12 +214,7 @@ void TForm68::mengenaufgabe()
     zielzahl = mengeZiehen(wahltext);
 
     Canvas& c = canvas();
-    stift(c, clBtnFace, 2);
-    pinsel(c, clBtnFace);
-    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(999));
-    stift(c, clGreen, 2);
-    pinsel(c, clWhite);
-    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(855));
+    feldLeeren(c, g);
 
     m_objekte = objekteLegen(zielzahl);
     stift(c, clBlack, 3);
@@ -241,12 +247,7 @@ void TForm68::plattenaufgabe()
 
     Canvas& c = canvas();
     // A counting strip left from a run of "Wie viele sind es?" goes too.
-    stift(c, clBtnFace, 2);
-    pinsel(c, clBtnFace);
-    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(999));
-    stift(c, clGreen, 2);
-    pinsel(c, clWhite);
-    c.rectangle(g.x(10), g.y(10), g.x(695), g.y(855));
+    feldLeeren(c, g);
     stift(c, clBlack, 1);
     for (const Kasten& k : plattenbild(stellen())) {
         pinsel(c, k.farbe);

@@ -48,12 +48,7 @@ TForm77::TForm77(QWidget* parent)
     for (int d = 0; d <= 9; ++d)
         t.ziffer(d)->setObjectName((d == 2 || d == 7 ? QStringLiteral("button%1") : QStringLiteral("Button%1")).arg(d));
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
 
     rechenbox = new PaintBox(this);
     rechenbox->setObjectName(QStringLiteral("rechenbox"));

@@ -39,12 +39,7 @@ TForm73::TForm73(QWidget* parent)
     for (Button* b : t.knoepfe())
         b->setFocusPolicy(Qt::NoFocus);
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
 }
 
 // ---- Handlers ----

@@ -47,18 +47,14 @@ TForm74::TForm74(QWidget* parent)
         a.ziffern[d] = { spalten[(d - 1) % 3], 83 + 58 * ((9 - d) / 3), 35, 50, 30 };
     a.ziffern[0] = { 82, 257, 35, 50, 30 };
     a.loeschen = { 7, 23, 35, 50, 20 };
-    tastenfeld = std::make_unique<Tastenfeld>(this, Tastenfeld::Eingabetaste | Tastenfeld::Loeschtaste, a);
-    for (int d = 0; d <= 9; ++d)
-        tastenfeld->ziffer(d)->OnClick = [this, d] { ziffertaste(d); };
-    Button13 = tastenfeld->Button13;
-    Button14 = tastenfeld->Button14;
-    Button0 = tastenfeld->ziffer(0);
-    Button13->OnClick = [this] { eingabetaste(); };
-    Button14->OnClick = [this] { loeschtaste(); };
-    Rechner = tastenfeld->Rechner;
+    Tastenfeld& t = tastenfeldAnlegen(Tastenfeld::Eingabetaste | Tastenfeld::Loeschtaste, a);
+    Button13 = t.Button13;
+    Button14 = t.Button14;
+    Button0 = t.ziffer(0);
+    Rechner = t.Rechner;
     Rechner->setObjectName(QStringLiteral("Rechner"));
     // The keypad never takes the focus: Enter goes to the form's key handler, or to "leeren?".
-    for (Button* b : tastenfeld->knoepfe())
+    for (Button* b : t.knoepfe())
         b->setFocusPolicy(Qt::NoFocus);
     Button13->hide();
 
@@ -66,13 +62,8 @@ TForm74::TForm74(QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     applyFont(Label1, QStringLiteral("MS Sans Serif"), 30);
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
     weiterbutton->OnClick = [this] { weiterbuttonClick(); };
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
 
     OnKeyPress = [this](QChar& taste) { sternkey(taste); };
 }

@@ -8,6 +8,7 @@ using schrift::Bild;
 using schrift::Linienzug;
 using schrift::Rechteck;
 using schrift::Schrift;
+using schriftverfahren::zufall;
 
 namespace sv1 {
 
@@ -20,12 +21,6 @@ const QChar kLeer { u' ' };
 constexpr int kMitte[3] = { 335, 407, 479 };
 constexpr int kLinks[3] = { 303, 375, 447 };
 constexpr int kRechts[3] = { 365, 437, 509 };
-
-// A range lo..hi drawn as Random(hi - lo + 1) + lo.
-int zufall(int lo, int hi)
-{
-    return Random(hi - lo + 1) + lo;
-}
 
 // a 1..n, b 1..(n + 1 - a): a column whose digits add up to at most n + 1.
 void klein(Ziffern& z, int s, int n)
@@ -273,26 +268,6 @@ Ziffern stellenwurf(int generator, int code)
         return g6();
     default:
         return g0();
-    }
-}
-
-int generatorVonStufe(int stufe)
-{
-    static constexpr int kMischung[6] = { 0, 1, 2, 4, 5, 6 };
-    switch (stufe) {
-    case 0:
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 6:
-        return stufe;
-    case 3:
-        return Random(2) == 0 ? 1 : 2;
-    case 7:
-        return kMischung[Random(6)];
-    default:
-        return -1;
     }
 }
 

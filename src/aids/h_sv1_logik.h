@@ -8,6 +8,7 @@
 // units digit, carry into the tens, tens digit, carry into the hundreds, hundreds digit.
 
 #include "aids/schriftrahmen_logik.h"
+#include "aids/schriftverfahren_logik.h"
 
 #include <QChar>
 #include <QString>
@@ -32,8 +33,7 @@ struct Ziffern {
 
 // The generators G0, G1, G2, G4, G5, G6 (`stellenwurf`); G5 depends on the code (addition or subtraction).
 Ziffern stellenwurf(int generator, int code);
-// The dispatcher's choice of generator for a level 0..7; -1 for any other level (the old digits stay).
-int generatorVonStufe(int stufe);
+using schriftverfahren::generatorVonStufe;
 
 // A task as shown: the rows on the sheet and what is typed.
 struct Aufgabe {

@@ -3,6 +3,7 @@
 #include "platform/colors.h"
 #include "platform/random.h"
 
+using langdivision::gross;
 using langdivision::ohneNull;
 using schrift::Bild;
 using schrift::Linienzug;
@@ -37,18 +38,6 @@ bool nullproduktSchritt(const Aufgabe& a, int s)
 Linienzug linie(int x1, int y1, int x2, int y2, const QColor& farbe, int breite, bool xorStift = false)
 {
     return Linienzug { { { x1, y1 }, { x2, y2 } }, farbe, breite, xorStift, Stiftmass::x };
-}
-
-Schrift gross(QPoint p, const QString& t, const QColor& farbe)
-{
-    Schrift s;
-    s.x = p.x();
-    s.y = p.y();
-    s.text = t;
-    s.farbe = farbe;
-    s.hoehe = 95;
-    s.grund = std::nullopt;
-    return s;
 }
 
 // The arrow in meldebox that points up at the divisor in the first help line.

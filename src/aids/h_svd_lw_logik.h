@@ -3,6 +3,7 @@
 // the 14 characters of the long way, the messages, the help texts and the drawings of the sheet.
 
 #include "aids/langdivision_logik.h"
+#include "aids/schriftverfahren_logik.h"
 
 #include <QString>
 #include <array>
@@ -26,8 +27,7 @@ struct Aufgabe {
 
 // The generators G0, G1, G2, G4, G5, G6; `mitRest` draws a remainder 1..d-1.
 Aufgabe generator(int g, bool mitRest);
-// The dispatcher's choice for a level 0..7; -1 for any other.
-int generatorVonStufe(int stufe);
+using schriftverfahren::generatorVonStufe;
 
 // The steps: characters, places, and the zero products under 10 that fall away (steps 8 and 13).
 langdivision::Schrittplan schrittplan(const Aufgabe& a);

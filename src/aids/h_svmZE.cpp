@@ -1,60 +1,26 @@
 #include "aids/h_svmZE.h"
 
 #include "platform/controls.h"
-#include "platform/designgrid.h"
 #include "shell/HalmorGlobalDefs.h"
 
 using namespace svmZE;
 
-namespace {
-
-const QRect kMerkePlatz { 765, 60, 200, 45 };
-const QString kMerkeCaption = QStringLiteral("&Gemerkte?");
-// How long "Gemerkte?" shows the carry, in days (about 1.3 s).
-constexpr double kMerkeDauer = 1.5e-5;
-
-} // namespace
-
 TForm81::TForm81(QWidget* parent)
-    : Schriftfenster(parent)
+    : Merkfenster(parent)
 {
     setObjectName(QStringLiteral("Form81"));
     setCaption(QStringLiteral("SV3"));
     schriftvorgaben.meldeStift = 1;
-
-    merkebutton
-        = new Button(this, kMerkeCaption, kMerkePlatz.x(), kMerkePlatz.y(), kMerkePlatz.width(), kMerkePlatz.height());
-    merkebutton->setObjectName(QStringLiteral("merkebutton"));
-    applyFont(merkebutton, QStringLiteral("Arial"), 28);
-    merkebutton->OnClick = [this] { merkebuttonClick(); };
-}
-
-// ---- Handlers ----
-
-void TForm81::merkebuttonClick()
-{
-    const QString merk = merkeText(m_aufgabe, m_schritte.schrittzeiger);
-    if (!merk.isEmpty()) merkebutton->setCaption(merk);
-    warteschleife(kMerkeDauer);
-    merkebutton->setCaption(kMerkeCaption);
 }
 
 // ---- Routines ----
-
-void TForm81::anordnen(const DesignGrid& g)
-{
-    Schriftfenster::anordnen(g);
-    g.place(merkebutton, kMerkePlatz.x(), kMerkePlatz.y(), kMerkePlatz.width(), kMerkePlatz.height());
-    g.fontHeight(merkebutton, 28);
-}
 
 void TForm81::aufgabeVorbereiten()
 {
     hilfestufe = 0;
     zwbyte3 = 0;
     wahl2 = 0;
-    merkebutton->setEnabled(false);
-    merkebutton->setCaption(kMerkeCaption);
+    Merkfenster::aufgabeVorbereiten();
 }
 
 void TForm81::aufgabeErzeugen()
@@ -148,7 +114,7 @@ void TForm81::geloestZeichnen()
     feldZeichnen(haken());
 }
 
-void TForm81::nachDemLoesen()
+QString TForm81::merkeText() const
 {
-    merkebutton->setEnabled(false);
+    return svmZE::merkeText(m_aufgabe, m_schritte.schrittzeiger);
 }

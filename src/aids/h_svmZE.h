@@ -4,15 +4,13 @@
 // row times 0 only its units digit. "Gemerkte?" shows the carry of the step for a moment.
 
 #include "aids/h_svmZE_logik.h"
-#include "aids/schriftrahmen.h"
+#include "aids/merkfenster.h"
 
-class TForm81 final : public Schriftfenster {
+class TForm81 final : public Merkfenster {
     Q_OBJECT
     Q_DISABLE_COPY(TForm81)
 public:
     explicit TForm81(QWidget* parent = nullptr);
-
-    Button* merkebutton = nullptr; // "&Gemerkte?"
 
     const svmZE::Aufgabe& aktuelleAufgabe() const { return m_aufgabe; }
     // Puts a given task on the sheet in place of the one drawn (the pupil starts it afresh).
@@ -21,10 +19,7 @@ public:
     bool bogenGezeichnet() const { return zwbyte3 == 1; }
     bool pfeilGezeichnet() const { return wahl2 == 1; }
 
-    void merkebuttonClick();
-
 protected:
-    void anordnen(const DesignGrid& raster) override;
     void aufgabeVorbereiten() override;
     void aufgabeErzeugen() override;
     schrift::Bild papier() const override;
@@ -36,7 +31,7 @@ protected:
     void hilfeZeigen() override;
     void ergebnisZeigen() override;
     void geloestZeichnen() override;
-    void nachDemLoesen() override;
+    QString merkeText() const override;
 
 private:
     svmZE::Aufgabe m_aufgabe;

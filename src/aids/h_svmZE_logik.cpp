@@ -9,15 +9,12 @@ using schrift::Linienzug;
 using schrift::Rechteck;
 using schrift::Schrift;
 using schrift::Stiftmass;
+using schriftverfahren::text;
+using schriftverfahren::zufall;
 
 namespace svmZE {
 
 namespace {
-
-int zufall(int lo, int hi)
-{
-    return Random(hi - lo + 1) + lo;
-}
 
 QString zahl(int n)
 {
@@ -27,11 +24,6 @@ QString zahl(int n)
 QChar ziffer(int n)
 {
     return QChar(u'0' + n);
-}
-
-Schrift text(int x, int y, const QString& t, const QColor& farbe, int hoehe, Ausrichtung a = Ausrichtung::mitte)
-{
-    return Schrift { x, y, t, farbe, hoehe, a, std::nullopt };
 }
 
 bool zeilenschritt(int p)
@@ -184,13 +176,7 @@ QString merkeText(const Aufgabe& a, int zeiger)
 
 Bild papier()
 {
-    Bild b;
-    b << Rechteck { 20, 20, 720, 630, clGreen, 1, clWhite };
-    for (int i = 1; i <= 9; ++i)
-        b << Linienzug { { { 72 * i + 10, 40 }, { 72 * i + 10, 600 } }, clTeal, 1 };
-    for (int j = 1; j <= 5; ++j)
-        b << Linienzug { { { 57, 103 * j + 15 }, { 685, 103 * j + 15 } }, clTeal, 1 };
-    return b;
+    return schriftverfahren::rechenpapier(630, 1, 5);
 }
 
 Bild aufgabenbild(const Aufgabe& a)
@@ -248,13 +234,6 @@ Meldung meldung(const Aufgabe& a, int p, QChar getippt)
     m.text = QStringLiteral("Die ") + getippt + QStringLiteral(" war falsch. Rechne neu oder hole Hilfe.");
     m.hilfeFrei = true;
     return m;
-}
-
-Bild meldungsbild(const QString& t)
-{
-    Bild b;
-    b << text(370, 150, t, clGreen, 50);
-    return b;
 }
 
 // ---- Help and show ----

@@ -64,7 +64,7 @@ struct Meldung {
     bool hilfeFrei = false;
 };
 Meldung meldung(const Aufgabe& a, int position, QChar getippt);
-schrift::Bild meldungsbild(const QString& text);
+using schriftverfahren::meldungsbild;
 
 // ---- Help and show ----
 

@@ -1,60 +1,26 @@
 #include "aids/h_svmdE.h"
 
 #include "platform/controls.h"
-#include "platform/designgrid.h"
 #include "shell/HalmorGlobalDefs.h"
 
 using namespace svmdE;
 
-namespace {
-
-const QRect kMerkePlatz { 765, 60, 200, 45 };
-const QString kMerkeCaption = QStringLiteral("&Gemerkte?");
-// How long "Gemerkte?" shows the remembered digit, in days (about 1.3 s).
-constexpr double kMerkeDauer = 1.5e-5;
-
-} // namespace
-
 TForm80::TForm80(QWidget* parent)
-    : Schriftfenster(parent)
+    : Merkfenster(parent)
 {
     setObjectName(QStringLiteral("Form80"));
     setCaption(QStringLiteral("SV2"));
     schriftvorgaben.meldePlatz = { 10, 444, 790, 556 };
     schriftvorgaben.meldeUnten = 534;
-
-    merkebutton
-        = new Button(this, kMerkeCaption, kMerkePlatz.x(), kMerkePlatz.y(), kMerkePlatz.width(), kMerkePlatz.height());
-    merkebutton->setObjectName(QStringLiteral("merkebutton"));
-    applyFont(merkebutton, QStringLiteral("Arial"), 28);
-    merkebutton->OnClick = [this] { merkebuttonClick(); };
-}
-
-// ---- Handlers ----
-
-void TForm80::merkebuttonClick()
-{
-    const QString merk = merkeText(m_aufgabe, m_schritte.schrittzeiger);
-    if (!merk.isEmpty()) merkebutton->setCaption(merk);
-    warteschleife(kMerkeDauer);
-    merkebutton->setCaption(kMerkeCaption);
 }
 
 // ---- Routines ----
-
-void TForm80::anordnen(const DesignGrid& g)
-{
-    Schriftfenster::anordnen(g);
-    g.place(merkebutton, kMerkePlatz.x(), kMerkePlatz.y(), kMerkePlatz.width(), kMerkePlatz.height());
-    g.fontHeight(merkebutton, 28);
-}
 
 void TForm80::aufgabeVorbereiten()
 {
     hilfestufe = 0;
     zwbyte3 = 0;
-    merkebutton->setEnabled(false);
-    merkebutton->setCaption(kMerkeCaption);
+    Merkfenster::aufgabeVorbereiten();
 }
 
 void TForm80::aufgabeErzeugen()
@@ -144,9 +110,9 @@ void TForm80::geloestZeichnen()
     feldZeichnen(haken(m_aufgabe.code));
 }
 
-void TForm80::nachDemLoesen()
+QString TForm80::merkeText() const
 {
-    merkebutton->setEnabled(false);
+    return svmdE::merkeText(m_aufgabe, m_schritte.schrittzeiger);
 }
 
 void TForm80::markierungWeg()

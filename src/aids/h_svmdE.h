@@ -4,15 +4,13 @@
 // keeps the carries, or the remainders, in mind; "Gemerkte?" shows the remembered digit for a moment.
 
 #include "aids/h_svmdE_logik.h"
-#include "aids/schriftrahmen.h"
+#include "aids/merkfenster.h"
 
-class TForm80 final : public Schriftfenster {
+class TForm80 final : public Merkfenster {
     Q_OBJECT
     Q_DISABLE_COPY(TForm80)
 public:
     explicit TForm80(QWidget* parent = nullptr);
-
-    Button* merkebutton = nullptr; // "&Gemerkte?"
 
     const svmdE::Aufgabe& aktuelleAufgabe() const { return m_aufgabe; }
     // Puts a given task on the sheet in place of the one drawn (the pupil starts it afresh).
@@ -21,10 +19,7 @@ public:
     int zeigestufe() const { return hilfestufe; }
     bool markiert() const { return zwbyte3 == 1; }
 
-    void merkebuttonClick();
-
 protected:
-    void anordnen(const DesignGrid& raster) override;
     void aufgabeVorbereiten() override;
     void aufgabeErzeugen() override;
     schrift::Bild papier() const override;
@@ -36,7 +31,7 @@ protected:
     void hilfeZeigen() override;
     void ergebnisZeigen() override;
     void geloestZeichnen() override;
-    void nachDemLoesen() override;
+    QString merkeText() const override;
 
 private:
     void markierungWeg();

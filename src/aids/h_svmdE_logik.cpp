@@ -8,15 +8,12 @@ using schrift::Bild;
 using schrift::Linienzug;
 using schrift::Rechteck;
 using schrift::Schrift;
+using schriftverfahren::text;
+using schriftverfahren::zufall;
 
 namespace svmdE {
 
 namespace {
-
-int zufall(int lo, int hi)
-{
-    return Random(hi - lo + 1) + lo;
-}
 
 // The hundreds digit, drawn from lo..9 until the product has a thousands digit.
 int hunderter(int lo, int d)
@@ -50,11 +47,6 @@ void einerOhneUebertrag(Faktoren& f)
 QString zahl(int n)
 {
     return QString::number(n);
-}
-
-Schrift text(int x, int y, const QString& t, const QColor& farbe, int hoehe, Ausrichtung a = Ausrichtung::mitte)
-{
-    return Schrift { x, y, t, farbe, hoehe, a, std::nullopt };
 }
 
 // The multiplication dot between the two numbers of a help line.
@@ -153,27 +145,6 @@ Faktoren stellenwurf(int generator, int code)
     return f;
 }
 
-int generatorVonStufe(int stufe)
-{
-    static const int mischung[6] = { 0, 1, 2, 4, 5, 6 };
-    switch (stufe) {
-    case 0:
-    case 1:
-    case 2:
-        return stufe;
-    case 3:
-        return Random(2) == 0 ? 1 : 2;
-    case 4:
-    case 5:
-    case 6:
-        return stufe;
-    case 7:
-        return mischung[Random(6)];
-    default:
-        return -1;
-    }
-}
-
 Aufgabe aufgabeBilden(int code, const Faktoren& f)
 {
     Aufgabe a;
@@ -204,13 +175,7 @@ Aufgabe aufgabeBilden(int code, const Faktoren& f)
 
 Bild papier()
 {
-    Bild b;
-    b << Rechteck { 20, 20, 720, 424, clGreen, 2, clWhite };
-    for (int i = 1; i <= 9; ++i)
-        b << Linienzug { { { 72 * i + 10, 40 }, { 72 * i + 10, 394 } }, clTeal, 1 };
-    for (int i = 1; i <= 3; ++i)
-        b << Linienzug { { { 57, 103 * i + 15 }, { 685, 103 * i + 15 } }, clTeal, 1 };
-    return b;
+    return schriftverfahren::rechenpapier(424, 2, 3);
 }
 
 Bild aufgabenbild(const Aufgabe& a)
@@ -274,13 +239,6 @@ Meldung meldung(const Aufgabe& a, int schritt, QChar getippt)
     m.text = QStringLiteral("Die ") + getippt + QStringLiteral(" war falsch. Rechne neu oder hole Hilfe.");
     m.hilfeFrei = true;
     return m;
-}
-
-Bild meldungsbild(const QString& t)
-{
-    Bild b;
-    b << text(370, 150, t, clGreen, 50);
-    return b;
 }
 
 // ---- Help, show and the remembered digits ----

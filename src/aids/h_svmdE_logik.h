@@ -8,6 +8,7 @@
 // The multiplication of a row by a digit with its carries is shared with "SV3" (reiheMal).
 
 #include "aids/schriftrahmen_logik.h"
+#include "aids/schriftverfahren_logik.h"
 
 #include <QChar>
 #include <QString>
@@ -33,8 +34,7 @@ struct Faktoren {
 };
 // The generators M0, M1, M2, M4, M5, M6; M4 and M5 differ for the division (code 87).
 Faktoren stellenwurf(int generator, int code);
-// The generator of a level 0..7 (3 and 7 draw one); -1 for any other level, which keeps the last digits.
-int generatorVonStufe(int stufe);
+using schriftverfahren::generatorVonStufe;
 
 struct Aufgabe {
     int code = 85;
@@ -71,7 +71,7 @@ struct Meldung {
     schrift::Bild feld;
 };
 Meldung meldung(const Aufgabe& a, int schritt, QChar getippt);
-schrift::Bild meldungsbild(const QString& text);
+using schriftverfahren::meldungsbild;
 
 // ---- Help, show and the remembered digits ----
 

@@ -27,11 +27,7 @@ TForm70::TForm70(QWidget* parent)
     vorgaben.endeSchriftgroesse = 14;
     eingabe = Eingabetext(::eingabe);
 
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
     weiterbutton->Default = false;
     weiterbutton->hide();
     weiterbutton->OnClick = [this] { weiterbuttonClick(); };
@@ -41,7 +37,6 @@ TForm70::TForm70(QWidget* parent)
     applyFontSize(Button10, QStringLiteral("MS Sans Serif"), 17);
     Button10->OnClick = [this] { Button10Click(); };
 
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
     agbox = new PaintBox(this);
     agbox->setObjectName(QStringLiteral("agbox"));
     place(agbox, 710, 20, 280, 400);

@@ -56,12 +56,7 @@ TForm75::TForm75(QWidget* parent)
         m_knoepfe[std::size_t(d)] = b;
     }
 
-    weiterbutton = nocheinebutton;
-    weiterbutton->setObjectName(QStringLiteral("weiterbutton"));
-    weiterbutton->setCaption(vorgaben.nocheineCaption);
-    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
-    Endebutton = endebutton;
-    Endebutton->setObjectName(QStringLiteral("Endebutton"));
+    rahmenknoepfeBenennen(weiterbutton, Endebutton);
     setTabStop(Endebutton, false);
 
     // Only the digits 2 .. 9 come through the form; Esc and Enter reach the end and the next-task button as

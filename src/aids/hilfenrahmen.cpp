@@ -38,9 +38,9 @@ Hilfenfenster::Hilfenfenster(QWidget* parent)
 
 Hilfenfenster::~Hilfenfenster() = default;
 
-Tastenfeld& Hilfenfenster::tastenfeldAnlegen(unsigned teile)
+Tastenfeld& Hilfenfenster::tastenfeldAnlegen(unsigned teile, const Tastenfeld::Anordnung& anordnung)
 {
-    tastenfeld = std::make_unique<Tastenfeld>(this, teile);
+    tastenfeld = std::make_unique<Tastenfeld>(this, teile, anordnung);
     for (int d = 0; d <= 9; ++d)
         tastenfeld->ziffer(d)->OnClick = [this, d] { ziffertaste(d); };
     if (tastenfeld->Button13) tastenfeld->Button13->OnClick = [this] { eingabetaste(); };
@@ -53,6 +53,16 @@ void Hilfenfenster::hilfebuttonSetzen(Button* button)
 {
     m_hilfebutton = button;
     if (button) button->OnClick = [this] { hilfetaste(); };
+}
+
+void Hilfenfenster::rahmenknoepfeBenennen(Button*& weiter, Button*& ende)
+{
+    weiter = nocheinebutton;
+    weiter->setObjectName(QStringLiteral("weiterbutton"));
+    weiter->setCaption(vorgaben.nocheineCaption);
+    zeitagbox->setObjectName(QStringLiteral("zeitagbox"));
+    ende = endebutton;
+    ende->setObjectName(QStringLiteral("Endebutton"));
 }
 
 void Hilfenfenster::anordnen(const DesignGrid& g)

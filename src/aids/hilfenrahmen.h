@@ -126,10 +126,14 @@ protected:
     Eingabetext eingabe;
 
     // Creates the keypad and connects its buttons to the frame.
-    Tastenfeld& tastenfeldAnlegen(unsigned teile = Tastenfeld::Alle);
+    Tastenfeld& tastenfeldAnlegen(
+        unsigned teile = Tastenfeld::Alle, const Tastenfeld::Anordnung& anordnung = Tastenfeld::Anordnung());
     // The help button (the keypad's, or one of the aid's own), connected to hilfetaste.
     void hilfebuttonSetzen(Button* button);
     Button* hilfebutton() const { return m_hilfebutton; }
+    // The frame's buttons under the names the aid's own code and tests use (weiterbutton with the next-task
+    // caption, Endebutton, zeitagbox).
+    void rahmenknoepfeBenennen(Button*& weiter, Button*& ende);
 
     DesignGrid raster() const { return DesignGrid(skala_x, skala_y); }
 

@@ -7,8 +7,6 @@ using schrift::Schrift;
 
 namespace langdivision {
 
-namespace {
-
 Schrift gross(QPoint p, const QString& t, const QColor& farbe)
 {
     Schrift s;
@@ -20,6 +18,8 @@ Schrift gross(QPoint p, const QString& t, const QColor& farbe)
     s.grund = std::nullopt;
     return s;
 }
+
+namespace {
 
 Schrift gruen(int y, const QString& t)
 {

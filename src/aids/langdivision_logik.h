@@ -28,6 +28,8 @@ struct Schrittplan {
     int naechster(int schritt) const;
 };
 
+// A character of the sheet in the large digits of the squares, on no ground.
+schrift::Schrift gross(QPoint p, const QString& text, const QColor& farbe);
 // A right character: the help's "?" erased (drawn in white), the character in blue.
 schrift::Bild eintrag(QPoint platz, QChar zeichen);
 // The help's "?" erased (drawn in white).

@@ -35,13 +35,10 @@ protected:
     // Runs the aid on 14 : 4 with remainder 2; `schritte` drives it, then Esc ends it.
     void lauf(const std::function<void(TForm72&)>& schritte)
     {
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
+        laufen(hilfe, [&] {
             hilfe.aufgabeZeigen({ 4, 3, 2, 14 });
             schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
         });
-        hilfe.showModal();
     }
 
     // Digits as typed, "\r" as Enter and "\b" as backspace.

@@ -31,24 +31,10 @@ protected:
         aufgabenliste[1] = paar;
         vorratsgroesse = 1;
         nummer = 1;
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte();
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
-        Form::setModalDriver({});
+        laufen(hilfe, schritte);
     }
 
-    // Any pixel of the colour in a rectangle of design units of the form.
-    bool enthaelt(QRect design, const QColor& farbe)
-    {
-        const QImage& bild = hilfe.surface().image();
-        for (int y = punkt(0, design.top()).y(); y <= punkt(0, design.bottom()).y(); ++y)
-            for (int x = punkt(design.left(), 0).x(); x <= punkt(design.right(), 0).x(); ++x)
-                if ((bild.pixel(x, y) & 0xffffff) == (farbe.rgb() & 0xffffff)) return true;
-        return false;
-    }
+    bool enthaelt(QRect design, const QColor& farbe) { return HilfenfensterTest::enthaelt(hilfe, design, farbe); }
     // The message area of the title box, in form design units.
     static QRect meldungsfeld() { return { 753, 75, 193, 110 }; }
 

@@ -32,23 +32,10 @@ protected:
         aufgabenliste[1] = paar;
         vorratsgroesse = 1;
         nummer = 1;
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte();
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
-        Form::setModalDriver({});
+        laufen(hilfe, schritte);
     }
 
-    bool enthaelt(QRect design, const QColor& farbe)
-    {
-        const QImage& bild = hilfe.surface().image();
-        for (int y = punkt(0, design.top()).y(); y <= punkt(0, design.bottom()).y(); ++y)
-            for (int x = punkt(design.left(), 0).x(); x <= punkt(design.right(), 0).x(); ++x)
-                if ((bild.pixel(x, y) & 0xffffff) == (farbe.rgb() & 0xffffff)) return true;
-        return false;
-    }
+    bool enthaelt(QRect design, const QColor& farbe) { return HilfenfensterTest::enthaelt(hilfe, design, farbe); }
     // The dot of column i, row j of the field, in form design units.
     static QRect punktfeld(int i, int j) { return m1x1::punkt(i, j).translated(10, 10).adjusted(3, 3, -3, -3); }
 

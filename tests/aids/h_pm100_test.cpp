@@ -39,12 +39,7 @@ protected:
         wahl1 = shortint((code - 41) % 3);
         wahl5 = byte((code - 41) / 3);
         pm100wahl[code - 41] = shortint(stufe);
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     static QString soll(const TForm77& h) { return h.aktuelleAufgabe().solltext(); }

@@ -1,6 +1,7 @@
 // The help pictures of the sums up to 20, drawn into images: what each step adds, where the counters, jumps
 // and answers stand, and when the jumps pause. Each kind of picture is also saved step by step as a PNG.
 
+#include "aids/aufnahme.h"
 #include "aids/h_raum20_bild.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
@@ -116,20 +117,6 @@ TEST(Raum20Bild, SavesEveryKindOfHelpPictureStepByStep)
 }
 
 namespace {
-
-// Records what a canvas draws, in design units (scale 1).
-class Aufnahme : public CanvasTarget {
-public:
-    explicit Aufnahme(QVector<DrawOp>& ops)
-        : m_ops(ops)
-    {
-    }
-    void draw(const DrawOp& op) override { m_ops.append(op); }
-    double pixelsPerUnit(MapMode) const override { return 1.0; }
-
-private:
-    QVector<DrawOp>& m_ops;
-};
 
 struct Aufgezeichnet {
     QVector<DrawOp> ops;

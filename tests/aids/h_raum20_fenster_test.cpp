@@ -56,16 +56,6 @@ protected:
         const QPoint p = punkt(x, y);
         return f.canvas().pixel(p.x(), p.y()).rgb() & 0xffffff;
     }
-
-    // Any pixel of the colour in a rectangle given in design units.
-    bool enthaelt(TForm69& f, QRect design, QRgb farbe)
-    {
-        const QImage& bild = f.surface().image();
-        for (int y = Round(design.top() * double(skala_y)); y <= Round(design.bottom() * double(skala_y)); ++y)
-            for (int x = Round(design.left() * double(skala_x)); x <= Round(design.right() * double(skala_x)); ++x)
-                if ((bild.pixel(x, y) & 0xffffff) == farbe) return true;
-        return false;
-    }
 };
 
 } // namespace

@@ -23,12 +23,7 @@ protected:
         wahl7 = shortint(s - 2);
         wahl1 = shortint(richtung);
         wahl5 = byte(art);
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     static void eintippen(TForm73& h, int n)
@@ -37,16 +32,6 @@ protected:
         pressKey(&h, Qt::Key_Return);
     }
 
-    // Pixels of a colour in a design rectangle of a canvas.
-    static int pixel(Canvas& c, const TRect& r, QRgb farbe)
-    {
-        int n = 0;
-        const QPoint a = punkt(r.left, r.top), b = punkt(r.right, r.bottom);
-        for (int x = a.x(); x < b.x(); ++x)
-            for (int y = a.y(); y < b.y(); ++y)
-                if ((c.pixel(x, y).rgb() & 0xffffff) == farbe) ++n;
-        return n;
-    }
     static constexpr TRect kHinweis { 5, 340, 195, 400 };
     // The inside of the cell of 21 (column 1, row 2).
     static constexpr TRect kZelle21 { 48, 270, 88, 330 };

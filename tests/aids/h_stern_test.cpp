@@ -20,12 +20,7 @@ protected:
     void lauf(const std::function<void(TForm74&)>& schritte)
     {
         programmcode = 53;
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     // Types the products 2 x r .. 10 x r of the row chosen.

@@ -57,16 +57,6 @@ protected:
     }
 
     static QRgb farbe(TForm67& f, QPoint p) { return f.canvas().pixel(p.x(), p.y()).rgb() & 0xffffff; }
-    // Pixels of a colour in a design rectangle of a canvas.
-    static int pixel(Canvas& c, const TRect& r, QRgb farbe)
-    {
-        int n = 0;
-        const QPoint a = punkt(r.left, r.top), b = punkt(r.right, r.bottom);
-        for (int x = a.x(); x < b.x(); ++x)
-            for (int y = a.y(); y < b.y(); ++y)
-                if ((c.pixel(x, y).rgb() & 0xffffff) == farbe) ++n;
-        return n;
-    }
 };
 
 constexpr QRgb kRot = 0xff0000, kBlau = 0x0000ff, kWeiss = 0xffffff;

@@ -24,12 +24,7 @@ protected:
         wahl6 = byte(stufe);
         wahl8 = byte(rest);
         variante = 77;
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            if (hilfe.isVisible()) pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     static QString tippen(const Tform83& h)

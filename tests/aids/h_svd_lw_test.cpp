@@ -24,12 +24,7 @@ protected:
         wahl8 = byte(rest);
         variante = 77;
         stufentext = QStringLiteral(" keine Zwischenreste");
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            if (hilfe.isVisible()) pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     // The keys of the rest of the task, from the step the pointer is at.

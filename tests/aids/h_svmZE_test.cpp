@@ -23,13 +23,10 @@ protected:
     {
         programmcode = 86;
         stufentext = QStringLiteral(" mal 21 bis 99 (ohne Zehnerzahlen)");
-        Form::setModalDriver([&](Form& form) {
-            if (&form != &hilfe) return;
+        laufen(hilfe, [&] {
             hilfe.aufgabeVorgeben(svmZE::aufgabeBilden({ a / 100, a / 10 % 10, a % 10, b / 10, b % 10 }, art));
             schritte(hilfe);
-            if (hilfe.isVisible()) pressKey(&hilfe, Qt::Key_Escape);
         });
-        hilfe.showModal();
     }
     static QString meldung(const TForm81& h) { return h.meldung().texte().join(u'|'); }
 

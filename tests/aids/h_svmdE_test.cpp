@@ -23,13 +23,10 @@ protected:
     {
         programmcode = code;
         stufentext = QStringLiteral(" Mischung aller Schwierigkeitsstufen");
-        Form::setModalDriver([&](Form& form) {
-            if (&form != &hilfe) return;
+        laufen(hilfe, [&] {
             hilfe.aufgabeVorgeben(svmdE::aufgabeBilden(code, { f / 100, f / 10 % 10, f % 10, d }));
             schritte(hilfe);
-            if (hilfe.isVisible()) pressKey(&hilfe, Qt::Key_Escape);
         });
-        hilfe.showModal();
     }
     static QString meldung(const TForm80& h) { return h.meldung().texte().join(u'|'); }
 

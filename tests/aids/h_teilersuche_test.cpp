@@ -19,12 +19,7 @@ protected:
     void lauf(const std::function<void(TForm75&)>& schritte)
     {
         programmcode = 56;
-        Form::setModalDriver([&](Form& f) {
-            if (&f != &hilfe) return;
-            schritte(hilfe);
-            pressKey(&hilfe, Qt::Key_Escape);
-        });
-        hilfe.showModal();
+        laufen(hilfe, [&] { schritte(hilfe); });
     }
 
     // Finishes numbers (every digit typed) until `z` is asked.

@@ -4,6 +4,7 @@
 // the window pointers and the cursor free again.
 
 #include "aids/h_haupt.h"
+#include "platform/canvas.h"
 #include "platform/folders.h"
 #include "platform/form.h"
 #include "platform/mousetrap.h"
@@ -12,9 +13,12 @@
 #include "shell/fenster.h"
 #include "shell/h_prot.h"
 #include "support/fixtures.h"
+#include "support/keys.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPoint>
+#include <functional>
 #include <memory>
 
 // One second in days, the test clock's unit.
@@ -70,6 +74,39 @@ protected:
 
     // The window pixel of a point on the design grid.
     static QPoint punkt(double x, double y) { return { Round(x * double(skala_x)), Round(y * double(skala_y)) }; }
+
+    // Shows the aid as the hub does; `schritte` work in it, then Esc ends the run if it is still open. Other
+    // windows shown later close at once.
+    static void laufen(Form& hilfe, const std::function<void()>& schritte)
+    {
+        Form::setModalDriver([&schritte, h = &hilfe](Form& f) {
+            if (&f != h) return;
+            schritte();
+            if (h->isVisible()) pressKey(h, Qt::Key_Escape);
+        });
+        hilfe.showModal();
+    }
+
+    // Pixels of a colour in a design rectangle of a canvas.
+    static int pixel(Canvas& c, const TRect& r, QRgb farbe)
+    {
+        int n = 0;
+        const QPoint a = punkt(r.left, r.top), b = punkt(r.right, r.bottom);
+        for (int x = a.x(); x < b.x(); ++x)
+            for (int y = a.y(); y < b.y(); ++y)
+                if ((c.pixel(x, y).rgb() & 0xffffff) == farbe) ++n;
+        return n;
+    }
+
+    // Whether any pixel of the colour lies in a rectangle of design units of the form.
+    static bool enthaelt(Form& form, QRect design, const QColor& farbe)
+    {
+        const QImage& bild = form.surface().image();
+        for (int y = punkt(0, design.top()).y(); y <= punkt(0, design.bottom()).y(); ++y)
+            for (int x = punkt(design.left(), 0).x(); x <= punkt(design.right(), 0).x(); ++x)
+                if ((bild.pixel(x, y) & 0xffffff) == (farbe.rgb() & 0xffffff)) return true;
+        return false;
+    }
 
     TForm65 dialog;
 

@@ -1,3 +1,4 @@
+#include "aids/aufnahme.h"
 #include "aids/hilfenrahmen_logik.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -19,20 +20,6 @@ protected:
         mindestminuten = 5;
         mindestaufgaben = 10;
     }
-};
-
-// Records what a canvas draws.
-class Aufnahme : public CanvasTarget {
-public:
-    explicit Aufnahme(QVector<DrawOp>& ops)
-        : m_ops(ops)
-    {
-    }
-    void draw(const DrawOp& op) override { m_ops.append(op); }
-    double pixelsPerUnit(MapMode) const override { return 1.0; }
-
-private:
-    QVector<DrawOp>& m_ops;
 };
 
 QString arbeitszeitNach(double sekundenGesamt)

@@ -1,22 +1,10 @@
+#include "aids/aufnahme.h"
 #include "aids/hunderterfeld.h"
 #include "platform/canvas.h"
 #include "platform/designgrid.h"
 #include "support/fixtures.h"
 
 namespace {
-
-class Aufnahme : public CanvasTarget {
-public:
-    explicit Aufnahme(QVector<DrawOp>& ops)
-        : m_ops(ops)
-    {
-    }
-    void draw(const DrawOp& op) override { m_ops.append(op); }
-    double pixelsPerUnit(MapMode) const override { return 1.0; }
-
-private:
-    QVector<DrawOp>& m_ops;
-};
 
 QVector<DrawOp> zeichnen(const Hunderterfeldmass& m, float sx, float sy)
 {

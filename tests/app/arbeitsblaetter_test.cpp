@@ -4,7 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 #include "worksheets/a_1x1.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_knk.h"
@@ -18,23 +18,14 @@
 #include <QTest>
 
 // The worksheet hub and the "Bereich bis 20" menu with the windows the program body creates.
-class ArbeitsblaetterTest : public TaviTest {
+class ArbeitsblaetterTest : public ProgrammTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        static Form* haupt = fensterErzeugen();
-        Q_UNUSED(haupt);
-        datpfad = dataFolder();
-        QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"), dataPath("aw.ina"));
+        ProgrammTest::SetUp();
         hub = dynamic_cast<TForm29*>(Form29);
         menue = dynamic_cast<TForm2*>(Form2);
         ASSERT_TRUE(hub && menue);
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
     }
     static void esc(Form& f)
     {
@@ -69,11 +60,10 @@ TEST_F(ArbeitsblaetterTest, EachHubButtonSetsCopiesAndSeedAsItsTopicNeedsAndOpen
         { hub->Button9, Form5, 7, false },
     };
     for (const Fall& fall : faelle) {
-        QList<Form*> gezeigt;
+        gezeigt.clear();
         int wieoftBeimOeffnen = -1;
         int zufall = 0;
-        Form::setModalDriver([&](Form& f) {
-            gezeigt << &f;
+        zeigen(hub, [&](Form& f) {
             if (&f == hub) {
                 wieoft = 7;
                 RandSeed(99);
@@ -85,7 +75,6 @@ TEST_F(ArbeitsblaetterTest, EachHubButtonSetsCopiesAndSeedAsItsTopicNeedsAndOpen
                 f.Close();
             }
         });
-        hub->showModal();
         SCOPED_TRACE(fall.knopf->caption().toStdString());
         EXPECT_EQ(gezeigt, (QList<Form*> { hub, fall.fenster }));
         EXPECT_EQ(wieoftBeimOeffnen, fall.wieoft);
@@ -116,9 +105,7 @@ TEST_F(ArbeitsblaetterTest, AfterAChildClosesZurueckHasTheFocusOnlyWhileTheSetti
 
 TEST_F(ArbeitsblaetterTest, TheMenuOpensTheFourSheetsTheKnobelkaestenAndTheDominosAndNothingElse)
 {
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(hub, [&](Form& f) {
         if (&f == hub) {
             hub->Button1->Click();
             esc(f);
@@ -143,7 +130,6 @@ TEST_F(ArbeitsblaetterTest, TheMenuOpensTheFourSheetsTheKnobelkaestenAndTheDomin
             f.Close();
         }
     });
-    hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form4, Form3, Form13, Form12, Form23, Form26 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
@@ -206,9 +192,7 @@ TEST_F(ArbeitsblaetterTest, TheSmallTableMenuOpensItsSheetsAndPutsItsTopicFirstI
     auto* menue20 = dynamic_cast<TForm20*>(Form20);
     auto* menue23 = dynamic_cast<TForm23*>(Form23);
     ASSERT_TRUE(menue20 && menue23);
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(hub, [&](Form& f) {
         if (&f == hub) {
             hub->Button3->Click();
             esc(f);
@@ -222,7 +206,6 @@ TEST_F(ArbeitsblaetterTest, TheSmallTableMenuOpensItsSheetsAndPutsItsTopicFirstI
             f.Close();
         }
     });
-    hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue20, Form21, Form22, Form23, Form26 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

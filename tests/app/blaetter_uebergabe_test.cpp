@@ -3,7 +3,7 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 #include "worksheets/a_hsv.h"
 #include "worksheets/a_hsv_pm.h"
 #include "worksheets/a_hsverg.h"
@@ -14,21 +14,7 @@
 #include <QTest>
 
 // Hand-overs from the worksheet hub and menus to the windows the program body creates.
-class BlaetterUebergabe : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        static Form* haupt = fensterErzeugen();
-        Q_UNUSED(haupt);
-        datpfad = dataFolder();
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
-    }
-};
+class BlaetterUebergabe : public ProgrammTest { };
 
 // The hub opens "Komma" with its form list hidden and one copy shown.
 TEST_F(BlaetterUebergabe, TheHubHidesTheKommaFormPanelUntilAKindIsChosen)
@@ -66,9 +52,7 @@ TEST_F(BlaetterUebergabe, TheRaum100MenuOpensItsSheetsTheKnobelkaestenAndTheDomi
     auto* hub = dynamic_cast<TForm29*>(Form29);
     auto* menue = dynamic_cast<TForm14*>(Form14);
     ASSERT_TRUE(hub && menue);
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(hub, [&](Form& f) {
         if (&f == hub) {
             hub->Button2->Click();
             hub->Close();
@@ -83,7 +67,6 @@ TEST_F(BlaetterUebergabe, TheRaum100MenuOpensItsSheetsTheKnobelkaestenAndTheDomi
             f.Close();
         }
     });
-    hub->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue, Form15, Form16, Form23, Form26 }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
@@ -96,9 +79,7 @@ TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheShe
     ASSERT_TRUE(menue && muster && ergaenzen);
     printer().setRecording(true);
     printer().clearRecorded();
-    QList<Form*> gezeigt;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(menue, [&](Form& f) {
         if (&f == menue) {
             grabToPng(menue, "a_hsv");
             menue->Button6->Click();
@@ -117,7 +98,6 @@ TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheShe
             f.Close();
         }
     });
-    menue->showModal();
     EXPECT_EQ(gezeigt, (QList<Form*> { menue, muster, ergaenzen }));
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_TRUE(printer().recorded().first().pageTexts().first().join("").contains(":"));

@@ -14,58 +14,18 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
 // Ways through the whole program as a teacher or pupil takes them, with every window of the program.
-class DurchgangTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        // A data folder as the first run leaves it.
-        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
-        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString datei = it.next();
-            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
-            QDir().mkpath(QFileInfo(ziel).path());
-            QFile::copy(datei, ziel);
-        }
-        const QByteArray kl = (dataFolder() + "\r\nohne\r\n").toUtf8();
-        writeBytes(programFolder() + "kl.ina", kl);
-        writeBytes(dataPath("kl.ina"), kl);
-        static Form* haupt = fensterErzeugen();
-        hauptfenster = haupt;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
-    }
-
-    // Shows the main window; each window shown on the way is named in `gezeigt` and driven by `schritt`.
-    void durchgehen(const std::function<void(Form&)>& schritt)
-    {
-        Form::setModalDriver([&](Form& f) {
-            gezeigt << &f;
-            schritt(f);
-        });
-        hauptfenster->showModal();
-    }
-
-    Form* hauptfenster = nullptr;
-    QList<Form*> gezeigt;
-};
+class DurchgangTest : public ProgrammTest { };
 
 TEST_F(DurchgangTest, APupilOpensAnAidFromTheHubAndEndsIt)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -83,7 +43,7 @@ TEST_F(DurchgangTest, APupilOpensAnAidFromTheHubAndEndsIt)
 
 TEST_F(DurchgangTest, ATeacherOpensTheAnalysesAndTheAdministration)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button9")->Click();
             f.findChild<Button*>("Button5")->Click(); // "Verwaltung": no password set
@@ -117,7 +77,7 @@ TEST_F(DurchgangTest, WindowsNotYetBuiltOpenTheirStandInsAndCloseOnEsc)
 TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
 {
     const QByteArray vorher = readBytes(dataPath("sw.ina"));
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button4")->Click();
         else if (auto* hub = dynamic_cast<TForm41*>(&f)) {
@@ -149,7 +109,7 @@ TEST_F(DurchgangTest, APupilChoosesANumberChainAndStartSavesItsOptions)
 
 TEST_F(DurchgangTest, SymbolsForDigitsPlaysWithTheOperationsChosenInTheLauncher)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button4")->Click();
         else if (auto* hub = dynamic_cast<TForm41*>(&f))
@@ -176,7 +136,7 @@ TEST_F(DurchgangTest, SymbolsForDigitsPlaysWithTheOperationsChosenInTheLauncher)
 TEST_F(DurchgangTest, NeighboursPyramidAndMagicSquaresTakeTheLaunchersOptions)
 {
     int spiel = 0;
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button4")->Click();
         } else if (auto* hub = dynamic_cast<TForm41*>(&f)) {
@@ -208,7 +168,7 @@ TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)
     datei.replace("zfz\r\n0 1 2 3\r\n", "zfz\r\nx 1\r\n");
     writeBytes(dataPath("sw.ina"), datei);
     TForm41* hub = nullptr;
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button4")->Click();
         } else if (&f == Form41) {
@@ -238,7 +198,7 @@ TEST_F(DurchgangTest, GameButtonsLoadTheirSectionBeforeTheirLauncherOpens)
 TEST_F(DurchgangTest, WithoutSettingsFileTheLauncherShowsItsDefaultsAndStartsTheGame)
 {
     QFile::remove(dataPath("sw.ina"));
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button4")->Click();
         else if (auto* hub = dynamic_cast<TForm41*>(&f))
@@ -257,7 +217,7 @@ TEST_F(DurchgangTest, WithoutSettingsFileTheLauncherShowsItsDefaultsAndStartsThe
 TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
 {
     wahl8 = 1; // the long divisions' remainder choice, none of this aid's business
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -281,7 +241,7 @@ TEST_F(DurchgangTest, TheSmallDivisionAidGivesTheHubItsButtonBack)
 
 TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -308,7 +268,7 @@ TEST_F(DurchgangTest, AColumnAdditionEndsWithItsLevelsAndStartReadyInTheHub)
 
 TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -330,7 +290,7 @@ TEST_F(DurchgangTest, ALongDivisionEndsWithItsLevelsRestChoiceAndStartInTheHub)
 
 TEST_F(DurchgangTest, ALongDivisionByTwoDigitsEndsWithItsLevelsInTheHub)
 {
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -361,7 +321,7 @@ TEST_F(DurchgangTest, TheWrittenMultiplicationsAndTheShortDivisionEndWithTheirLe
     const Weg wege[] = { { &TForm63::Button62, &TForm63::RG_SV_malE, 85, 2 },
         { &TForm63::Button66, &TForm63::RG_SV_divE, 87, 5 }, { &TForm63::Button63, &TForm63::RG_SV_malZZ, 86, 1 } };
     QList<int> codes;
-    durchgehen([&](Form& f) {
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1)
             f.findChild<Button*>("Button1")->Click();
         else if (auto* hub = dynamic_cast<TForm63*>(&f)) {

@@ -5,41 +5,17 @@
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include "support/programm.h"
 
 // The small and the middle 1x1 opened from the program's own hub, and the hub as they leave it.
-class EinmaleinsDurchgang : public TaviTest {
+class EinmaleinsDurchgang : public ProgrammTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
-        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString datei = it.next();
-            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
-            QDir().mkpath(QFileInfo(ziel).path());
-            QFile::copy(datei, ziel);
-            QFile(ziel).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        }
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        skala_x = 0.78f;
-        skala_y = 0.57f;
-        static Form* haupt = fensterErzeugen();
-        (void)haupt;
+        ProgrammTest::SetUp();
         hub = dynamic_cast<TForm63*>(Form63);
         ASSERT_TRUE(hub);
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
     }
 
     static void waehlen(ListBox* liste, std::initializer_list<int> items)
@@ -70,7 +46,6 @@ protected:
     }
 
     TForm63* hub = nullptr;
-    QList<Form*> gezeigt;
 };
 
 TEST_F(EinmaleinsDurchgang, TheSmall1x1ReturnsToItsHubButton)

@@ -6,40 +6,17 @@
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include "support/programm.h"
 
 // The multiplication aids opened from the hub of the program's own windows, and what the hub shows when
 // they end.
-class Hilfen6UebergabeTest : public TaviTest {
+class Hilfen6UebergabeTest : public ProgrammTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
-        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString datei = it.next();
-            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
-            QDir().mkpath(QFileInfo(ziel).path());
-            QFile::copy(datei, ziel);
-            QFile(ziel).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        }
-        datpfad = dataFolder();
-        aktivliste = "ohne";
-        skala_x = 0.78f;
-        skala_y = 0.57f;
-        if (!Form1) fensterErzeugen();
+        ProgrammTest::SetUp();
         hub = hilfenhub();
         ASSERT_NE(hub, nullptr);
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
     }
 
     // Shows the hub and runs `imHub` in it; an aid opened meanwhile is noted and driven by `inDerHilfe`.

@@ -6,43 +6,13 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
-#include "support/fixtures.h"
 #include "support/keys.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include "support/programm.h"
 
 namespace {
 
 // The aids as a pupil reaches them from the main window and the hub, with every window of the program.
-class HilfenRueckkehrTest : public TaviTest {
-protected:
-    void SetUp() override
-    {
-        TaviTest::SetUp();
-        const QString quelle = QStringLiteral(TAVI_INSTALLORDNER);
-        QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString datei = it.next();
-            const QString ziel = dataFolder() + QDir(quelle).relativeFilePath(datei);
-            QDir().mkpath(QFileInfo(ziel).path());
-            QFile::copy(datei, ziel);
-        }
-        const QByteArray kl = (dataFolder() + "\r\nohne\r\n").toUtf8();
-        writeBytes(programFolder() + "kl.ina", kl);
-        writeBytes(dataPath("kl.ina"), kl);
-        static Form* haupt = fensterErzeugen();
-        hauptfenster = haupt;
-    }
-    void TearDown() override
-    {
-        Form::setModalDriver({});
-        TaviTest::TearDown();
-    }
-
-    Form* hauptfenster = nullptr;
-};
+class HilfenRueckkehrTest : public ProgrammTest { };
 
 } // namespace
 
@@ -63,10 +33,8 @@ TEST_F(HilfenRueckkehrTest, AfterAnAidTheHubShowsItsGroupWithTheButtonOfTheCode)
         { &TForm63::Button4, &TForm63::Button53, &TForm63::gb1x1, 53 },
         { &TForm63::Button4, &TForm63::Button56, &TForm63::gb1x1, 56 },
     };
-    QList<Form*> gezeigt;
     bool geprueft = false;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button1")->Click();
         } else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -89,7 +57,6 @@ TEST_F(HilfenRueckkehrTest, AfterAnAidTheHubShowsItsGroupWithTheButtonOfTheCode)
             pressKey(hilfe, Qt::Key_Escape);
         }
     });
-    hauptfenster->showModal();
     EXPECT_TRUE(geprueft);
     EXPECT_EQ(gezeigt.count(Form70), 3);
     EXPECT_EQ(gezeigt.count(Form73), 2);

@@ -3,7 +3,7 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "support/fixtures.h"
+#include "support/programm.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_sv.h"
 #include "worksheets/a_sv_d1.h"
@@ -12,14 +12,11 @@
 #include <QTest>
 
 // The written-calculation menu with the sheet windows the program body creates.
-class SchriftlichTest : public TaviTest {
+class SchriftlichTest : public ProgrammTest {
 protected:
     void SetUp() override
     {
-        TaviTest::SetUp();
-        static Form* haupt = fensterErzeugen();
-        Q_UNUSED(haupt);
-        datpfad = dataFolder();
+        ProgrammTest::SetUp();
         menue = dynamic_cast<TForm6*>(Form6);
         blatt7 = dynamic_cast<TForm7*>(Form7);
         blatt8 = dynamic_cast<TForm8*>(Form8);
@@ -29,9 +26,8 @@ protected:
     }
     void TearDown() override
     {
-        Form::setModalDriver({});
         printer().setRecording(false);
-        TaviTest::TearDown();
+        ProgrammTest::TearDown();
     }
     // Shows the menu; `imMenue` runs in it, `imBlatt` in every sheet it opens (which is then left by "zurück").
     void menueZeigen(const std::function<void()>& imMenue, const std::function<void(Form&)>& imBlatt)
