@@ -73,10 +73,8 @@ TEST_F(HilfenRueckkehrTest, EachHalfWrittenKindEndsWithItsOptionPanelAndStartRea
     };
     const Weg wege[] = { { 0, &TForm63::hsv_ZUEpanel }, { 1, &TForm63::hsv_ZUEpanel }, { 2, nullptr },
         { 3, &TForm63::hsv_malpanel }, { 4, &TForm63::hsv_durchpanel } };
-    QList<Form*> gezeigt;
     int geloest = 0;
-    Form::setModalDriver([&](Form& f) {
-        gezeigt << &f;
+    zeigen(Form1, [&](Form& f) {
         if (&f == Form1) {
             f.findChild<Button*>("Button1")->Click();
         } else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
@@ -99,7 +97,6 @@ TEST_F(HilfenRueckkehrTest, EachHalfWrittenKindEndsWithItsOptionPanelAndStartRea
             pressKey(hsv, Qt::Key_Escape);
         }
     });
-    hauptfenster->showModal();
     EXPECT_EQ(gezeigt.mid(0, 3), (QList<Form*> { Form1, Form63, Form78 }));
     EXPECT_EQ(gezeigt.count(Form78), 5);
     EXPECT_EQ(geloest, 5);
