@@ -148,6 +148,15 @@ public:
     QStringList lines() const;
     void addLine(const QString& line);
     bool wantsSpecialKey(quint16 key) override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QStringList m_pendingLines;
+    bool m_linesPending = false;
+    bool m_fontPending = false;
 };
 
 // ---- Lists and choices ----
@@ -284,10 +293,13 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void arrange();
+    void arrangeNow() const;
     QStringList m_items;
+    mutable bool m_arrangePending = false;
     QList<QRadioButton*> m_buttons;
     int m_itemIndex = -1;
     int m_columns = 1;

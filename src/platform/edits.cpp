@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -143,8 +144,10 @@ void Edit::inputMethodEvent(QInputMethodEvent* event)
 // ---- Memo ----
 
 Memo::Memo(QWidget* parent, int left, int top, int width, int height)
-    : QPlainTextEdit(parent)
+    : QPlainTextEdit(nullptr)
 {
+    // As with edits: the parent's font and the lines are laid out when the memo is first shown.
+    setParent(parent);
     initControl(this, left, top, width, height);
     setReadOnly(true);
     setAcceptDrops(false);
@@ -158,17 +161,60 @@ Memo::Memo(QWidget* parent, int left, int top, int width, int height)
 
 void Memo::setLines(const QStringList& lines)
 {
+    // Laying the lines out loads the memo's font: a memo not on the screen keeps them until it is shown.
+    if (!isVisible()) {
+        m_pendingLines = lines;
+        m_linesPending = true;
+        return;
+    }
+    m_linesPending = false;
     setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 QStringList Memo::lines() const
 {
+    if (m_linesPending) return m_pendingLines;
     return toPlainText().split(QLatin1Char('\n'));
 }
 
 void Memo::addLine(const QString& line)
 {
+    if (!isVisible()) {
+        if (!m_linesPending) {
+            m_pendingLines = document()->isEmpty() ? QStringList() : lines();
+            m_linesPending = true;
+        }
+        m_pendingLines << line;
+        return;
+    }
     appendPlainText(line);
+}
+
+void Memo::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange && !isVisible()) {
+        m_fontPending = true;
+        return;
+    }
+    QPlainTextEdit::changeEvent(event);
+}
+
+void Memo::showEvent(QShowEvent* event)
+{
+    if (m_fontPending) {
+        m_fontPending = false;
+        QEvent schrift(QEvent::FontChange);
+        QPlainTextEdit::changeEvent(&schrift);
+    }
+    if (m_linesPending) {
+        m_linesPending = false;
+        setPlainText(m_pendingLines.join(QLatin1Char('\n')));
+        m_pendingLines.clear();
+        // The scroll bar follows the text at once, as it would have had the lines come while shown.
+        QEvent anordnen(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(this, &anordnen);
+    }
+    QPlainTextEdit::showEvent(event);
 }
 
 bool Memo::wantsSpecialKey(quint16 key)

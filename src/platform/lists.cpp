@@ -276,6 +276,7 @@ void RadioGroup::setColumns(int columns)
 
 QRadioButton* RadioGroup::button(int index) const
 {
+    if (m_arrangePending) arrangeNow(); // whoever asks for an item sees it in its place
     return index >= 0 && index < m_buttons.size() ? m_buttons.at(index) : nullptr;
 }
 
@@ -291,8 +292,23 @@ void RadioGroup::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange) arrange();
 }
 
+void RadioGroup::showEvent(QShowEvent* event)
+{
+    if (m_arrangePending) arrangeNow();
+    GroupBox::showEvent(event);
+}
+
 void RadioGroup::arrange()
 {
+    // Arranging measures the font, which loads it: a group not on the screen does it when it is first shown
+    // or an item is asked for.
+    m_arrangePending = true;
+    if (isVisible()) arrangeNow();
+}
+
+void RadioGroup::arrangeNow() const
+{
+    m_arrangePending = false;
     if (m_buttons.isEmpty()) return;
     // Items fill the columns top to bottom; the rows share the height below the caption.
     const int n = int(m_buttons.size());
