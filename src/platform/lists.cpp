@@ -245,7 +245,10 @@ void RadioGroup::setItems(const QStringList& items)
             });
         });
         m_buttons << b;
-        b->show();
+        // Sized first, so that showing it does not measure its caption; in a group not on the screen it
+        // shows with the group.
+        b->resize(1, 1);
+        if (isVisible()) b->show();
     }
     if (m_itemIndex >= items.size()) m_itemIndex = -1;
     setItemIndex(m_itemIndex);
