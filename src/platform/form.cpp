@@ -359,8 +359,14 @@ bool Form::dialogChar(QChar c)
 
 void Form::paintEvent(QPaintEvent* event)
 {
-    m_surface.ensureSize(size());
     QPainter p(this);
+    // A window nothing was drawn on yet shows its colour: its image is made by the first drawing, so that
+    // showing a full-screen window does not first fill an image of the screen's size.
+    if (m_surface.image().isNull()) {
+        p.fillRect(event->rect(), m_surface.background());
+        return;
+    }
+    m_surface.ensureSize(size());
     for (const QRect& r : event->region()) {
         p.save();
         p.translate(r.topLeft());
@@ -371,8 +377,7 @@ void Form::paintEvent(QPaintEvent* event)
 
 void Form::resizeEvent(QResizeEvent* event)
 {
-    if (isVisible() || !m_surface.image().isNull())
-        m_surface.ensureSize(size());
+    if (!m_surface.image().isNull()) m_surface.ensureSize(size());
     QDialog::resizeEvent(event);
 }
 

@@ -240,6 +240,9 @@ TEST_F(FormTest, ColourAndClientSizeGoToTheSurface)
     // A window that was never shown or drawn on has no backing image yet.
     EXPECT_TRUE(form.surface().image().isNull());
     EXPECT_EQ(form.grab().toImage().pixelColor(150, 100), clTeal);
+    // Painting shows the colour without making the image; the first drawing makes it.
+    EXPECT_TRUE(form.surface().image().isNull());
+    form.canvas().setPixel(0, 0, clTeal);
     EXPECT_GE(form.surface().image().width(), 300);
     EXPECT_GE(form.surface().image().height(), 200);
     EXPECT_EQ(form.surface().image().pixelColor(150, 100), clTeal);
