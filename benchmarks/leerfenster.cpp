@@ -10,7 +10,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLabel fenster(QStringLiteral("TAVI"));
     fenster.resize(400, 300);
-    ErsterPaint messung(&fenster, [] { QApplication::quit(); });
+    ErsterPaint messung(&fenster, [&] {
+        messung.bericht();
+        QApplication::quit();
+    });
     fenster.show();
     return app.exec();
 }

@@ -14,7 +14,8 @@
 
 class ErsterPaint : public QObject {
 public:
-    ErsterPaint(QWidget* ziel, std::function<void()> danach)
+    // `danach` runs once after the first paint (from the event loop); `bericht()` prints the figures.
+    ErsterPaint(QWidget* ziel, std::function<void()> danach = {})
         : m_ziel(ziel)
         , m_danach(std::move(danach))
     {
@@ -23,24 +24,25 @@ public:
 
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint && o == m_ziel && !m_gemessen) {
-            m_gemessen = true;
-            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        if (e->type() == QEvent::Paint && o == m_ziel && !m_ns) {
+            m_ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
                 std::chrono::system_clock::now().time_since_epoch())
-                                .count();
-            QTimer::singleShot(0, [this, ns] {
-                rusage r {};
-                getrusage(RUSAGE_SELF, &r);
-                std::printf("erstes_bild_ns %lld\nspitze_kb %ld\n", static_cast<long long>(ns), r.ru_maxrss);
-                std::fflush(stdout);
-                m_danach();
-            });
+                       .count();
+            if (m_danach) QTimer::singleShot(0, this, m_danach);
         }
         return false;
+    }
+
+    void bericht() const
+    {
+        rusage r {};
+        getrusage(RUSAGE_SELF, &r);
+        std::printf("erstes_bild_ns %lld\nspitze_kb %ld\n", static_cast<long long>(m_ns), r.ru_maxrss);
+        std::fflush(stdout);
     }
 
 private:
     QWidget* m_ziel;
     std::function<void()> m_danach;
-    bool m_gemessen = false;
+    long long m_ns = 0;
 };

@@ -84,6 +84,8 @@
 #include "worksheets/a_zw1020.h"
 #include "worksheets/ablhaupt.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -202,11 +204,22 @@ int fensterAnzahl()
     return n;
 }
 
-Form* fensterErzeugen()
+Form* hauptfensterErzeugen()
 {
     int n = 0;
+    const Fenster& f = fensterliste(n)[0];
+    *f.zeiger = f.erzeugen();
+    fensterVervollstaendigen = &weitereFensterErzeugen;
+    return Form1;
+}
+
+void weitereFensterErzeugen()
+{
+    if (!fensterVervollstaendigen) return;
+    fensterVervollstaendigen = nullptr;
+    int n = 0;
     const Fenster* liste = fensterliste(n);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 1; i < n; ++i) {
         const Fenster& f = liste[i];
         *f.zeiger = f.erzeugen ? f.erzeugen()
                                : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
@@ -216,5 +229,52 @@ Form* fensterErzeugen()
         if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2")))
             passwort->hide();
     };
+}
+
+Form* fensterErzeugen()
+{
+    hauptfensterErzeugen();
+    weitereFensterErzeugen();
     return Form1;
+}
+
+namespace {
+
+// Runs once, after the main window's first paint has been handed to the screen.
+class NachErstemBild final : public QObject {
+public:
+    NachErstemBild(QWidget* fenster, std::function<void()> danach)
+        : m_fenster(fenster)
+        , m_danach(std::move(danach))
+    {
+        fenster->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == m_fenster && e->type() == QEvent::Paint) {
+            m_fenster->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                weitereFensterErzeugen();
+                if (m_danach) m_danach();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_fenster;
+    std::function<void()> m_danach;
+};
+
+} // namespace
+
+void programmLaeuft(const std::function<void(Form*)>& vorDemZeigen, const std::function<void()>& nachErstemBild)
+{
+    // A teacher waits only for the main window; the other windows are made while its first picture is
+    // already on the screen, before the first click can be handled.
+    Form* hauptfenster = hauptfensterErzeugen();
+    NachErstemBild danach(hauptfenster, nachErstemBild);
+    if (vorDemZeigen) vorDemZeigen(hauptfenster);
+    // The main window runs until it closes itself; then the program ends.
+    hauptfenster->showModal();
 }

@@ -83,3 +83,5 @@ Form* Form81 = nullptr;
 Form* Form78 = nullptr;
 Form* Form82 = nullptr;
 Form* Form83 = nullptr;
+
+void (*fensterVervollstaendigen)() = nullptr;

@@ -87,3 +87,8 @@ extern Form* Form81;
 extern Form* Form78;
 extern Form* Form82;
 extern Form* Form83;
+
+// Set by the program body while windows after the main window are still to be created: creates them at
+// once. Whatever opens another window from the main window calls it first, so a click that comes before
+// the program has finished its start still finds every window.
+extern void (*fensterVervollstaendigen)();

@@ -258,6 +258,7 @@ void TForm1::Button3Click()
     adminpasswort = zeilenpuffer[2];
 
     if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
+        if (fensterVervollstaendigen) fensterVervollstaendigen();
         if (Form34) Form34->showModal();
     } else {
         Panel2->show();
@@ -267,8 +268,9 @@ void TForm1::Button3Click()
     listenwahlfuellen();
 }
 
-void TForm1::bereichOeffnen(Form* hub)
+void TForm1::bereichOeffnen(Form* const& hub)
 {
+    if (fensterVervollstaendigen) fensterVervollstaendigen();
     if (hub) hub->showModal();
 }
 

@@ -35,7 +35,7 @@ public:
 
 private:
     void aufbauen();
-    void bereichOeffnen(Form* hub);
+    void bereichOeffnen(Form* const& hub);
 
     Button* Button1 = nullptr;
     Button* Button4 = nullptr;

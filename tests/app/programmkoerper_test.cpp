@@ -1,7 +1,9 @@
 #include "platform/form.h"
 #include "shell/fenster.h"
 #include "app/programmkoerper.h"
+#include "platform/controls.h"
 #include "support/fixtures.h"
+#include "support/programm.h"
 
 #include <QSet>
 
@@ -26,4 +28,24 @@ TEST(Programmkoerper, CreatesEveryWindowOnce)
     EXPECT_EQ(Form1->caption(), "TAVI");
     EXPECT_EQ(Form34->caption(), "Dateiverwaltung");
     EXPECT_EQ(Form65->caption(), "Protokoll (Hilfen)");
+}
+
+// The program paints its main window before it makes the others; a click that comes first still finds them.
+class ProgrammstartTest : public ProgrammTest { };
+
+TEST_F(ProgrammstartTest, TheMainWindowMakesTheOtherWindowsBeforeItOpensOne)
+{
+    Form* haupt = hauptfensterErzeugen();
+    ASSERT_NE(fensterVervollstaendigen, nullptr);
+    Form63 = nullptr; // not made yet
+    zeigen(haupt, [&](Form& f) {
+        if (&f == haupt) haupt->findChild<Button*>("Button1")->Click(); // "Hilfen"
+        else f.Close();
+    });
+    ASSERT_NE(Form63, nullptr);
+    EXPECT_EQ(gezeigt, (QList<Form*> { haupt, Form63 }));
+    EXPECT_EQ(fensterVervollstaendigen, nullptr);
+    Form* hub = Form63;
+    weitereFensterErzeugen(); // once only
+    EXPECT_EQ(Form63, hub);
 }
