@@ -73,7 +73,7 @@ public:
     void text(int x, int y, const QString& s) { c.textOut(g.x(x), g.y(y), s); }
 
     Canvas& c;
-    const DesignGrid& g;
+    const DesignGrid g; // a copy: callers hand the window's raster() as a temporary
 };
 
 // Draws a ground the small 1:1 shares; it leaves the pen as its last line had it.

@@ -67,7 +67,8 @@ void enden(int wert, bool spielversion, int& da1, int& db1, int& da2, int& db2)
     static const int hundert[4][2] = { { 1, 0 }, { 0, 1 }, { 1, 1 }, { 1, -1 } };
     static const int spiel[4][2] = { { 0, 1 }, { 1, 0 }, { 1, 1 }, { -1, 1 } };
     const int lage = (wert - 1) % 4;
-    const int* s = (spielversion ? spiel : hundert)[(wert - 1) / 4];
+    const int richtung = (wert - 1) / 4;
+    const int* s = spielversion ? spiel[richtung] : hundert[richtung];
     da1 = (lage - 3) * s[0];
     db1 = (lage - 3) * s[1];
     da2 = lage * s[0];
