@@ -2,8 +2,11 @@
 
 #include "platform/canvas.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/designgrid.h"
+#include "platform/form.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/SBEx.h"
 
 namespace gruppenspiel {
 
@@ -27,6 +30,30 @@ Canvas& vorbereitet(Canvas& c)
     c.brush = Brush { clWhite };
     c.font.name = QStringLiteral("arial");
     return c;
+}
+
+TScrollBoxEx* pfeiltastenbox(QWidget* fenster, const char* name, const std::function<void(quint16&)>& pfeil)
+{
+    auto* box = new TScrollBoxEx(fenster, 990, 790, 1, 1);
+    box->setObjectName(QLatin1String(name));
+    box->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
+        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
+    };
+    box->OnKeyDown = [pfeil](quint16& taste, ShiftState) { pfeil(taste); };
+    return box;
+}
+
+void anbieten(Button* knopf)
+{
+    knopf->show();
+    knopf->setEnabled(true);
+    SetFocus(knopf);
+}
+
+void anbieten(Button* knopf, const QString& aufschrift)
+{
+    knopf->setCaption(aufschrift);
+    anbieten(knopf);
 }
 
 Wechsel spielerwechsel(bool statusZuruecksetzen)
@@ -97,6 +124,11 @@ void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
     }
 }
 
+void bildLeeren(Canvas& c, const DesignGrid& g)
+{
+    vorbereitet(c).rectangle(0, 0, g.x(200), g.y(550));
+}
+
 int zeitgrenze(int zeitwahl, int ohneGrenze)
 {
     switch (zeitwahl) {
@@ -130,6 +162,13 @@ void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift)
     c.font = schrift;
     c.font.color = clGreen;
     c.textOut(g.x(100), g.y(6), QStringLiteral("Zeit"));
+}
+
+void zeitkopf(Canvas& c, const DesignGrid& g)
+{
+    Font schrift;
+    schrift.setSize(g.y(24));
+    zeitkopf(c, g, schrift);
 }
 
 void balkenGruen(Canvas& c, const DesignGrid& g)
@@ -169,6 +208,16 @@ void rundenendeText(
     c.textOut(g.x(100), g.y(445), wort);
 }
 
+void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int rechts, Button* start, Button* ende)
+{
+    c.font.setSize(g.y(28));
+    c.rectangle(g.x(50), g.y(10), g.x(rechts), g.y(80));
+    c.textOut(g.x(375), g.y(20), QStringLiteral("Keine Wörter in ") + liste);
+    start->hide();
+    ende->setEnabled(true);
+    SetFocus(ende);
+}
+
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)
 {
     c.setMapMode(MapMode::Pixels);
@@ -179,6 +228,15 @@ void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName,
     c.font.setSize(g.x(15));
     c.textOut(g.x(100), g.y(yName), name);
     c.textOut(g.x(100), g.y(yText), QStringLiteral("hat abgebrochen."));
+}
+
+void abbruch(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, int yName, int yText)
+{
+    timer.setEnabled(false);
+    spielerstatus[spielernummer] = 500;
+    anbieten(weiter, QStringLiteral("weiter"));
+    abbrechen->setEnabled(false);
+    abbruchtext(bild, g, spielername(), yName, yText);
 }
 
 } // namespace gruppenspiel

@@ -51,12 +51,7 @@ TForm61::TForm61(QWidget* parent)
     for (Button* b : { Button3, Button4 })
         b->setFocusPolicy(Qt::NoFocus);
 
-    ScrollBoxEx2 = new TScrollBoxEx(this, 990, 790, 1, 1);
-    ScrollBoxEx2->setObjectName(QStringLiteral("ScrollBoxEx2"));
-    ScrollBoxEx2->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
-        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
-    };
-    ScrollBoxEx2->OnKeyDown = [this](quint16& taste, ShiftState) { specialkey(taste); };
+    ScrollBoxEx2 = gruppenspiel::pfeiltastenbox(this, "ScrollBoxEx2", [this](quint16& taste) { specialkey(taste); });
 
     Timer1 = new Timer(this, 100, false);
     Timer1->OnTimer = [this] { zeitum(); };
@@ -167,10 +162,8 @@ void TForm61::zugbeginn()
     m_fehler = 0;
     m_anzahl = 20;
     m_wartet = false;
-    Button8->show();
-    Button8->setEnabled(true);
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8);
     Button2->hide();
     // "ja" and "nein" wait for the first number.
     Button3->setEnabled(false);
@@ -185,8 +178,7 @@ void TForm61::zugbeginn()
     c.font.setSize(g.y(32));
     c.font.color = clBlue;
     c.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
     ScrollBoxEx2->setEnabled(true);
     SetFocus(ScrollBoxEx2);
 }
@@ -253,10 +245,8 @@ void TForm61::rundenende()
     m_wartet = false;
     Button3->setEnabled(false);
     Button4->setEnabled(false);
-    Button2->show();
-    Button2->setEnabled(true);
     Button2->Default = true;
-    SetFocus(Button2);
+    gruppenspiel::anbieten(Button2);
     ScrollBoxEx2->setEnabled(false);
     Button1->setEnabled(false);
     Timer1->setEnabled(false);

@@ -49,7 +49,7 @@ TForm60::TForm60(QWidget* parent)
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { Timer1Timer(); };
     OnActivate = [this] { form60aktiv(); };
-    OnKeyPress = [this](QChar& taste) { form60key(taste); };
+    OnKeyPress = [this](QChar& taste) { m_tastatur->tippen(taste); };
 }
 
 TForm60::~TForm60() = default;
@@ -86,13 +86,7 @@ void TForm60::form60aktiv()
     if (m_ohneWoerter) {
         // Nothing to decode: no turn starts, and "abbrechen" leaves.
         m_runde = 1;
-        Canvas& c = gruppenspiel::vorbereitet(canvas());
-        c.font.setSize(m_raster.y(28));
-        c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(695), m_raster.y(80));
-        c.textOut(m_raster.x(375), m_raster.y(20), QStringLiteral("Keine Wörter in ") + kListe);
-        startknopf->hide();
-        Button31->setEnabled(true);
-        SetFocus(Button31);
+        gruppenspiel::ohneWoerter(gruppenspiel::vorbereitet(canvas()), m_raster, kListe, 695, startknopf, Button31);
         return;
     }
     zugbeginn();
@@ -126,14 +120,6 @@ void TForm60::startknopfClick()
     startknopf->hide();
 }
 
-void TForm60::form60key(QChar& taste)
-{
-    const QChar z = buchstabentaste::grossbuchstabe(taste);
-    if (z.isNull()) return;
-    taste = QChar();
-    buchstabenpruefung(z);
-}
-
 void TForm60::Timer1Timer()
 {
     ++m_sekunden;
@@ -149,15 +135,8 @@ void TForm60::Button31Click()
         Close();
         return;
     }
-    Button31->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
-    Timer1->setEnabled(false);
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
+    gruppenspiel::abbruch(*Timer1, startknopf, Button31, PaintBox1->canvas(), m_raster, 355, 410);
 }
 
 // ---- Routines ----
@@ -228,19 +207,11 @@ void TForm60::zugbeginn()
     c.font.color = clBlack;
     c.textOut(
         g.x(375), g.y(20), QStringLiteral("eine Botschaft für  ") + gruppenspiel::spielername() + QStringLiteral(" :"));
-    startknopf->setCaption(QStringLiteral("Start"));
     m_fehler = 0;
     m_runde = 0;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
-    }
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::anbieten(startknopf, QStringLiteral("Start"));
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(PaintBox2->canvas(), g);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
 }
 
 void TForm60::aufgabenZeichnen()
@@ -296,10 +267,7 @@ void TForm60::rundenende()
     const DesignGrid& g = m_raster;
     Timer1->setEnabled(false);
     m_sekunden = 0;
-    startknopf->setCaption(QStringLiteral("weiter"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("weiter"));
     Button31->setEnabled(false);
     gruppenspiel::rundenendeText(
         PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);

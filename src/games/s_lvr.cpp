@@ -60,12 +60,7 @@ TForm48::TForm48(QWidget* parent)
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
 
-    ScrollBoxEx1 = new TScrollBoxEx(this, 990, 790, 1, 1);
-    ScrollBoxEx1->setObjectName(QStringLiteral("ScrollBoxEx1"));
-    ScrollBoxEx1->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
-        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
-    };
-    ScrollBoxEx1->OnKeyDown = [this](quint16& taste, ShiftState) { spezialkey(taste); };
+    ScrollBoxEx1 = gruppenspiel::pfeiltastenbox(this, "ScrollBoxEx1", [this](quint16& taste) { spezialkey(taste); });
 
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { zeitum(); };
@@ -106,11 +101,7 @@ void TForm48::form48aktiv()
 void TForm48::Button8Click()
 {
     const DesignGrid& g = m_raster;
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
-    }
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(PaintBox2->canvas(), g);
     if (m_runde == 1) {
         zugbeginn();
         return;
@@ -173,11 +164,8 @@ void TForm48::Button1Click()
     m_runde = 1;
     Timer1->setEnabled(false);
     if (spielerstatus[spielernummer] != 140) spielerstatus[spielernummer] = 500;
-    Button8->show();
-    Button8->setEnabled(true);
-    Button8->setCaption(QStringLiteral("weiter"));
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8, QStringLiteral("weiter"));
     // "von vorn" lies where "weiter" lies: after an abort only "weiter" is offered.
     Button2->hide();
     Button2->Default = false;
@@ -212,11 +200,8 @@ void TForm48::zugbeginn()
     const DesignGrid& g = m_raster;
     Button1->setEnabled(true);
     ScrollBoxEx1->setEnabled(true);
-    Button8->setCaption(QStringLiteral("Start"));
-    Button8->show();
-    Button8->setEnabled(true);
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8, QStringLiteral("Start"));
     m_fehler = 0;
     stiftbreite = 1;
     m_runde = 0;
@@ -242,8 +227,7 @@ void TForm48::zugbeginn()
     k.font.setSize(g.y(32));
     k.font.color = clBlue;
     k.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
     m_startzeit = clockx::now();
 }
 

@@ -46,7 +46,7 @@ TForm62::TForm62(QWidget* parent)
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { Timer1Timer(); };
     OnActivate = [this] { form62aktiv(); };
-    OnKeyPress = [this](QChar& taste) { form62key(taste); };
+    OnKeyPress = [this](QChar& taste) { m_tastatur->tippen(taste); };
 }
 
 TForm62::~TForm62() = default;
@@ -85,13 +85,8 @@ void TForm62::form62aktiv()
         // Nothing to guess: no turn starts, and "Programm abbrechen" leaves.
         m_runde = 1;
         Canvas& c = gruppenspiel::vorbereitet(canvas());
-        c.font.setSize(m_raster.y(28));
         c.font.color = clBlue;
-        c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(703), m_raster.y(80));
-        c.textOut(m_raster.x(375), m_raster.y(20), QStringLiteral("Keine Wörter in ") + m_liste);
-        startknopf->hide();
-        endeknopf->setEnabled(true);
-        SetFocus(endeknopf);
+        gruppenspiel::ohneWoerter(c, m_raster, m_liste, 703, startknopf, endeknopf);
         return;
     }
     zugbeginn();
@@ -122,14 +117,6 @@ void TForm62::startknopfClick()
     startknopf->hide();
 }
 
-void TForm62::form62key(QChar& taste)
-{
-    const QChar z = buchstabentaste::grossbuchstabe(taste);
-    if (z.isNull()) return;
-    taste = QChar();
-    buchstabenpruefung(z);
-}
-
 void TForm62::Timer1Timer()
 {
     ++m_sekunden;
@@ -145,15 +132,8 @@ void TForm62::endeknopfClick()
         Close();
         return;
     }
-    Timer1->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    endeknopf->setEnabled(false);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
+    gruppenspiel::abbruch(*Timer1, startknopf, endeknopf, PaintBox1->canvas(), m_raster, 355, 410);
 }
 
 // ---- Routines ----
@@ -176,27 +156,19 @@ void TForm62::spielflaeche()
 void TForm62::zugbeginn()
 {
     const DesignGrid& g = m_raster;
-    startknopf->setCaption(QStringLiteral("Start"));
     m_fehler = 0;
     stiftbreite = 1;
     m_runde = 0;
     endeknopf->setEnabled(true);
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("Start"));
     spielflaeche();
     if (!spielerwechsel(*this, *Timer1, true)) return;
     Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlue;
     c.textOut(g.x(375), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(zeitagbox->canvas(), g, kopf);
-    }
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(zeitagbox->canvas(), g);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
 }
 
 void TForm62::buchstabenpruefung(QChar zeichen)
@@ -233,10 +205,7 @@ void TForm62::rundenende()
 {
     Timer1->setEnabled(false);
     m_sekunden = 0;
-    startknopf->setCaption(QStringLiteral("weiter"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("weiter"));
     endeknopf->setEnabled(false);
     gruppenspiel::rundenendeText(
         PaintBox1->canvas(), m_raster, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);

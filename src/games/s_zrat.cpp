@@ -239,25 +239,16 @@ void TForm58::Timer1Timer()
     c.textOut(m_raster.x(100), m_raster.y(340), QStringLiteral("Die Zeit ist um."));
     verloren();
     m_sekunden = 0;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf);
     GroupBox1->setEnabled(false);
     KeyPreview = false;
 }
 
 void TForm58::EndeButtonClick()
 {
-    Timer1->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    EndeButton->setEnabled(false);
     KeyPreview = false;
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 320, 355);
+    gruppenspiel::abbruch(*Timer1, startknopf, EndeButton, PaintBox1->canvas(), m_raster, 320, 355);
 }
 
 // ---- Routines ----
@@ -292,12 +283,8 @@ void TForm58::zugbeginn()
         gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
     }
     m_fehler = 0;
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
-    startknopf->setCaption(QStringLiteral("los geht's"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("los geht's"));
 }
 
 void TForm58::zahlvorgabe()
@@ -439,9 +426,7 @@ void TForm58::hilfebild()
 void TForm58::auswertung()
 {
     const int v = s_zrat::eingabewert(m_eingabe);
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf);
     GroupBox1->setEnabled(false);
     KeyPreview = false;
     m_runde = 0;
