@@ -23,12 +23,7 @@ constexpr double kPause = 1e-5;
 TForm61::TForm61(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm61"));
-    setCaption(QStringLiteral("1x1 Flipper"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielfenster(*this, "TForm61", QStringLiteral("1x1 Flipper"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -63,13 +58,12 @@ void TForm61::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
+    seitenleiste(g, PaintBox1, PaintBox2, Button8, Button1);
     const struct {
         Button* b;
         int left, top, width, height, groesse;
-    } knoepfe[] = { { Button8, 750, 770, 200, 65, 21 }, { Button2, 750, 770, 200, 65, 21 },
-        { Button1, 750, 950, 200, 40, 14 }, { Button3, 70, 800, 250, 100, 60 }, { Button4, 375, 800, 250, 100, 60 } };
+    } knoepfe[] = { { Button2, 750, 770, 200, 65, 21 }, { Button3, 70, 800, 250, 100, 60 },
+        { Button4, 375, 800, 250, 100, 60 } };
     for (const auto& k : knoepfe) {
         g.place(k.b, k.left, k.top, k.width, k.height);
         g.fontSize(k.b, k.groesse);
@@ -82,9 +76,7 @@ void TForm61::anordnen()
 void TForm61::form61aktiv()
 {
     anordnen();
-    merker2 = 0;
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     ScrollBoxEx2->setEnabled(true);
     SetFocus(ScrollBoxEx2);
     zugbeginn();

@@ -19,12 +19,7 @@ const QString kListe = QStringLiteral("kurz.txt");
 TForm60::TForm60(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm60"));
-    setCaption(QStringLiteral("Botschaften"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielfenster(*this, "TForm60", QStringLiteral("Botschaften"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);
@@ -64,12 +59,7 @@ void TForm60::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
-    g.place(startknopf, 750, 770, 200, 65);
-    g.fontSize(startknopf, 21);
-    g.place(Button31, 750, 950, 200, 40);
-    g.fontSize(Button31, 14);
+    seitenleiste(g, PaintBox1, PaintBox2, startknopf, Button31);
     m_tastatur->anordnen(g);
 }
 
@@ -77,10 +67,8 @@ void TForm60::anordnen()
 
 void TForm60::form60aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     m_vorrat.setzen(wortliste(kListe));
     m_ohneWoerter = m_vorrat.leer();
     if (m_ohneWoerter) {

@@ -24,12 +24,7 @@ TForm47* aufbau()
 TForm48::TForm48(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm48"));
-    setCaption(QStringLiteral("lvr"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielfenster(*this, "TForm48", QStringLiteral("lvr"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -72,14 +67,12 @@ void TForm48::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
+    seitenleiste(g, PaintBox1, PaintBox2, Button8, Button1);
     const struct {
         Button* b;
         int left, top, width, height, groesse;
-    } knoepfe[] = { { Button8, 750, 770, 200, 65, 21 }, { Button2, 750, 770, 200, 65, 21 },
-        { Button5, 750, 670, 55, 75, 36 }, { Button4, 823, 580, 55, 75, 36 }, { Button7, 895, 670, 55, 75, 36 },
-        { Button1, 750, 950, 200, 40, 14 } };
+    } knoepfe[] = { { Button2, 750, 770, 200, 65, 21 }, { Button5, 750, 670, 55, 75, 36 },
+        { Button4, 823, 580, 55, 75, 36 }, { Button7, 895, 670, 55, 75, 36 } };
     for (const auto& k : knoepfe) {
         g.place(k.b, k.left, k.top, k.width, k.height);
         g.fontSize(k.b, k.groesse);
@@ -92,9 +85,7 @@ void TForm48::anordnen()
 void TForm48::form48aktiv()
 {
     anordnen();
-    merker2 = 0;
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     zugbeginn();
 }
 

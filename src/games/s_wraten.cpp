@@ -14,12 +14,7 @@
 TForm62::TForm62(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm62"));
-    setCaption(QStringLiteral("Wörterraten"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielfenster(*this, "TForm62", QStringLiteral("Wörterraten"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);
@@ -61,12 +56,7 @@ void TForm62::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(zeitagbox, 750, 850, 200, 80);
-    g.place(startknopf, 750, 770, 200, 65);
-    g.fontSize(startknopf, 21);
-    g.place(endeknopf, 750, 950, 200, 40);
-    g.fontSize(endeknopf, 14);
+    seitenleiste(g, PaintBox1, zeitagbox, startknopf, endeknopf);
     m_tastatur->anordnen(g);
 }
 
@@ -74,10 +64,8 @@ void TForm62::anordnen()
 
 void TForm62::form62aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     m_liste = s_wraten::liste(variante);
     m_vorrat.setzen(wortliste(m_liste));
     m_ohneWoerter = m_vorrat.leer();

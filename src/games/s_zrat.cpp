@@ -22,13 +22,7 @@ const QString kArial = QStringLiteral("arial");
 TForm58::TForm58(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm58"));
-    setCaption(QStringLiteral("Zahlenraten"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    // The set-up runs when the set-up window shows the game, once per game.
-    ActivateOnReturn = false;
+    spielfenster(*this, "TForm58", QStringLiteral("Zahlenraten"));
     aufbauen();
     OnActivate = [this] { form58aktiv(); };
     OnKeyPress = [this](QChar& taste) { form58key(taste); };
@@ -118,10 +112,8 @@ void TForm58::anordnen()
 
 void TForm58::form58aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     if (wahl6 != 0)
         zahlvorgabe();
     else
