@@ -73,32 +73,21 @@ Wechsel spielerwechsel(bool statusZuruecksetzen)
 Strich strich(int nummer)
 {
     using A = Strich::Art;
-    switch (nummer) {
-    case 1:
-        return { A::bogen, 20, 270, 110, 350, 115, 310, 15, 310 };
-    case 2:
-        return { A::linie, 65, 270, 65, 50 };
-    case 3:
-        return { A::linie, 65, 50, 145, 50 };
-    case 4:
-        return { A::linie, 65, 125, 110, 50 };
-    case 5:
-        return { A::linie, 145, 50, 145, 70 };
-    case 6:
-        return { A::ellipse, 136, 70, 154, 95 };
-    case 7:
-        return { A::ellipse, 128, 95, 162, 180 };
-    case 8:
-        return { A::linie, 134, 103, 110, 135 };
-    case 9:
-        return { A::linie, 154, 102, 177, 135 };
-    case 10:
-        return { A::linie, 133, 170, 105, 220 };
-    case 11:
-        return { A::linie, 155, 170, 177, 220 };
-    default:
-        return {};
-    }
+    // The gallows from the ground up, then the figure from the rope down.
+    static const Strich striche[letzterStrich] = {
+        { A::bogen, 20, 270, 110, 350, 115, 310, 15, 310 },
+        { A::linie, 65, 270, 65, 50 },
+        { A::linie, 65, 50, 145, 50 },
+        { A::linie, 65, 125, 110, 50 },
+        { A::linie, 145, 50, 145, 70 },
+        { A::ellipse, 136, 70, 154, 95 },
+        { A::ellipse, 128, 95, 162, 180 },
+        { A::linie, 134, 103, 110, 135 },
+        { A::linie, 154, 102, 177, 135 },
+        { A::linie, 133, 170, 105, 220 },
+        { A::linie, 155, 170, 177, 220 },
+    };
+    return nummer >= 1 && nummer <= letzterStrich ? striche[nummer - 1] : Strich {};
 }
 
 void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
@@ -171,24 +160,27 @@ void zeitkopf(Canvas& c, const DesignGrid& g)
     zeitkopf(c, g, schrift);
 }
 
-void balkenGruen(Canvas& c, const DesignGrid& g)
+// The time bar from its left end to `rechts` pixels, framed in black.
+static void balken(Canvas& c, const DesignGrid& g, const QColor& farbe, int rechts)
 {
     c.setMapMode(MapMode::Pixels);
     c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clGreen };
-    c.rectangle(0, g.y(50), g.x(200), g.y(72));
+    c.brush = Brush { farbe };
+    c.rectangle(0, g.y(50), rechts, g.y(72));
+}
+
+void balkenGruen(Canvas& c, const DesignGrid& g)
+{
+    balken(c, g, clGreen, g.x(200));
 }
 
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze)
 {
-    c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clRed };
-    c.rectangle(0, g.y(50), grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0, g.y(72));
+    balken(c, g, clRed, grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0);
 }
 
-void rundenendeText(
-    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
+// The picture box's messages: black "arial" at 15 design units, centred.
+static void schwarzeSchrift(Canvas& c, const DesignGrid& g)
 {
     c.setMapMode(MapMode::Pixels);
     c.setTextAlign(TextAlign::Center | TextAlign::Top);
@@ -196,6 +188,12 @@ void rundenendeText(
     c.font.name = QStringLiteral("arial");
     c.font.color = clBlack;
     c.font.setSize(g.x(15));
+}
+
+void rundenendeText(
+    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
+{
+    schwarzeSchrift(c, g);
     if (gewonnen) {
         c.textOut(g.x(100), g.y(400), name + QStringLiteral(" hat gewonnen."));
         c.pen = Pen { clRed, g.x(3) };
@@ -220,12 +218,7 @@ void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int recht
 
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)
 {
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    c.font.color = clBlack;
-    c.font.setSize(g.x(15));
+    schwarzeSchrift(c, g);
     c.textOut(g.x(100), g.y(yName), name);
     c.textOut(g.x(100), g.y(yText), QStringLiteral("hat abgebrochen."));
 }
