@@ -23,7 +23,7 @@ constexpr double kPause = 1e-5;
 TForm61::TForm61(QWidget* parent)
     : Form(parent)
 {
-    spielfenster(*this, "TForm61", QStringLiteral("1x1 Flipper"));
+    spielrahmen(*this, "TForm61", QStringLiteral("1x1 Flipper"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));

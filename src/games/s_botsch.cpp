@@ -19,7 +19,7 @@ const QString kListe = QStringLiteral("kurz.txt");
 TForm60::TForm60(QWidget* parent)
     : Form(parent)
 {
-    spielfenster(*this, "TForm60", QStringLiteral("Botschaften"));
+    spielrahmen(*this, "TForm60", QStringLiteral("Botschaften"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);

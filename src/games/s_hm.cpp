@@ -453,7 +453,7 @@ Button* spielknopf(QWidget* parent, const char* name, const QString& caption)
     return b;
 }
 
-void spielfenster(Form& spiel, const char* name, const QString& titel)
+void spielrahmen(Form& spiel, const char* name, const QString& titel)
 {
     spiel.setObjectName(QLatin1String(name));
     spiel.setCaption(titel);

@@ -87,7 +87,7 @@ private:
 Button* spielknopf(QWidget* parent, const char* name, const QString& caption);
 // For the game windows: a game window's frame, maximized and centred, its layout on the 1000 x 1000 design
 // grid; it lays itself out at its own activation only, not again when a window it opened closes.
-void spielfenster(Form& spiel, const char* name, const QString& titel);
+void spielrahmen(Form& spiel, const char* name, const QString& titel);
 // For the game windows: the column right of the playing field, the same in every game: the picture box on top,
 // the start button above the time box and the abort button at the foot.
 void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* start, Button* ende);

@@ -24,7 +24,7 @@ TForm47* aufbau()
 TForm48::TForm48(QWidget* parent)
     : Form(parent)
 {
-    spielfenster(*this, "TForm48", QStringLiteral("lvr"));
+    spielrahmen(*this, "TForm48", QStringLiteral("lvr"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));

@@ -14,7 +14,7 @@
 TForm62::TForm62(QWidget* parent)
     : Form(parent)
 {
-    spielfenster(*this, "TForm62", QStringLiteral("Wörterraten"));
+    spielrahmen(*this, "TForm62", QStringLiteral("Wörterraten"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);

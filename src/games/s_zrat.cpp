@@ -22,7 +22,7 @@ const QString kArial = QStringLiteral("arial");
 TForm58::TForm58(QWidget* parent)
     : Form(parent)
 {
-    spielfenster(*this, "TForm58", QStringLiteral("Zahlenraten"));
+    spielrahmen(*this, "TForm58", QStringLiteral("Zahlenraten"));
     aufbauen();
     OnActivate = [this] { form58aktiv(); };
     OnKeyPress = [this](QChar& taste) { form58key(taste); };
