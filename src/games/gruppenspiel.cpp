@@ -190,6 +190,15 @@ static void schwarzeSchrift(Canvas& c, const DesignGrid& g)
     c.font.setSize(g.x(15));
 }
 
+void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::function<void()>& zeitUm)
+{
+    ++sekunden;
+    if (zeitwahl >= 3) return;
+    const int grenze = zeitgrenze(zeitwahl);
+    if (sekunden == grenze) zeitUm();
+    balkenRot(balken, g, sekunden, grenze);
+}
+
 void rundenendeText(
     Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
 {

@@ -72,6 +72,9 @@ void zeitkopf(Canvas& c, const DesignGrid& g);
 // The bar filled green again, and the red part of it.
 void balkenGruen(Canvas& c, const DesignGrid& g);
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze);
+// One second of a turn counted in `sekunden`. Under a time limit the red bar in `balken` grows; at the limit
+// `zeitUm` runs before the bar is drawn, so that a count it starts anew shows at once.
+void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::function<void()>& zeitUm);
 
 // ---- End of a turn in the word games ----
 

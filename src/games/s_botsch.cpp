@@ -110,11 +110,7 @@ void TForm60::startknopfClick()
 
 void TForm60::Timer1Timer()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) rundenende();
-    gruppenspiel::balkenRot(PaintBox2->canvas(), m_raster, m_sekunden, grenze);
+    gruppenspiel::sekunde(m_sekunden, PaintBox2->canvas(), m_raster, [this] { rundenende(); });
 }
 
 void TForm60::Button31Click()

@@ -168,10 +168,7 @@ void TForm48::Button1Click()
 
 void TForm48::zeitum()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) {
+    gruppenspiel::sekunde(m_sekunden, PaintBox2->canvas(), m_raster, [this] {
         // Time is up: the figure is completed, the player counts as a loser and plays on with a new figure.
         for (int i = 0; i < 11; ++i)
             gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, ++m_fehler, stiftbreite);
@@ -180,8 +177,7 @@ void TForm48::zeitum()
         stiftbreite += 3;
         m_sekunden = 0;
         gruppenspiel::balkenGruen(PaintBox2->canvas(), m_raster);
-    }
-    gruppenspiel::balkenRot(PaintBox2->canvas(), m_raster, m_sekunden, grenze);
+    });
 }
 
 // ---- Routines ----

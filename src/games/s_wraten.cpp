@@ -107,11 +107,7 @@ void TForm62::startknopfClick()
 
 void TForm62::Timer1Timer()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) rundenende();
-    gruppenspiel::balkenRot(zeitagbox->canvas(), m_raster, m_sekunden, grenze);
+    gruppenspiel::sekunde(m_sekunden, zeitagbox->canvas(), m_raster, [this] { rundenende(); });
 }
 
 void TForm62::endeknopfClick()
