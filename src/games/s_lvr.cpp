@@ -300,29 +300,24 @@ void TForm48::befehlspruefung(QChar befehl)
 
 void TForm48::figurZeichnen(int platz, QChar richtung)
 {
-    const DesignGrid& g = m_raster;
-    if (platz < 0 || platz >= int(m_pfad.plaetze.size())) return;
-    Canvas& c = canvas();
-    c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clBlue, 5, PenStyle::Solid, PenMode::NotXor };
-    c.brush = Brush { clBlue };
-    QVector<QPoint> ecken;
-    for (const QPoint& p : s_lvr::figur(m_pfad.plaetze[std::size_t(platz)], richtung))
-        ecken << QPoint(g.x(p.x()), g.y(p.y()));
-    c.polygon(ecken);
-    c.pen.mode = PenMode::Copy;
+    umrissZeichnen(platz, richtung, s_lvr::figur, clBlue);
 }
 
 void TForm48::pfeilZeichnen(int platz, QChar richtung)
+{
+    umrissZeichnen(platz, richtung, s_lvr::irrpfeil, clRed);
+}
+
+void TForm48::umrissZeichnen(int platz, QChar richtung, Umriss umriss, const QColor& farbe)
 {
     const DesignGrid& g = m_raster;
     if (platz < 0 || platz >= int(m_pfad.plaetze.size())) return;
     Canvas& c = canvas();
     c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clRed, 5, PenStyle::Solid, PenMode::NotXor };
-    c.brush = Brush { clRed };
+    c.pen = Pen { farbe, 5, PenStyle::Solid, PenMode::NotXor };
+    c.brush = Brush { farbe };
     QVector<QPoint> ecken;
-    for (const QPoint& p : s_lvr::irrpfeil(m_pfad.plaetze[std::size_t(platz)], richtung))
+    for (const QPoint& p : umriss(m_pfad.plaetze[std::size_t(platz)], richtung))
         ecken << QPoint(g.x(p.x()), g.y(p.y()));
     c.polygon(ecken);
     c.pen.mode = PenMode::Copy;
