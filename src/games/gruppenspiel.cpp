@@ -113,6 +113,12 @@ void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
     }
 }
 
+void fehlerstrich(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite, int verloren)
+{
+    fehlerbild(c, g, nummer, stiftbreite);
+    if (nummer == letzterStrich) spielerstatus[spielernummer] = verloren;
+}
+
 void bildLeeren(Canvas& c, const DesignGrid& g)
 {
     vorbereitet(c).rectangle(0, 0, g.x(200), g.y(550));

@@ -55,6 +55,8 @@ Strich strich(int nummer);
 void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite);
 // The stroke that completes the figure: the player has lost.
 constexpr int letzterStrich = 11;
+// A mistake's stroke `nummer`; with the last one the player whose turn it is gets spielerstatus `verloren`.
+void fehlerstrich(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite, int verloren);
 // The picture box wiped white for a new turn's figure.
 void bildLeeren(Canvas& c, const DesignGrid& g);
 

@@ -226,8 +226,7 @@ void TForm61::fehlerbild()
 {
     for (int strich : s_1x1flip::striche(m_fehler)) {
         m_fehler = strich;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, strich, stiftbreite);
-        if (strich == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), m_raster, strich, stiftbreite, 140);
     }
 }
 

@@ -220,8 +220,7 @@ void TForm60::buchstabenpruefung(QChar zeichen)
     const int k = m_merker;
     if (zeichen != m_botschaft[k - 1]) {
         ++m_fehler;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-        if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 150;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 150);
     } else {
         const int n = int(m_botschaft.size());
         Canvas& c = gruppenspiel::vorbereitet(canvas());

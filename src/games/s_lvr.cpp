@@ -286,8 +286,7 @@ void TForm48::befehlspruefung(QChar befehl)
         m_fehler = 1;
         stiftbreite += 3;
     }
-    gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-    if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+    gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 140);
     Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.color = clRed;
     c.font.setSize(g.y(40));

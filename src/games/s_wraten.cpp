@@ -168,8 +168,7 @@ void TForm62::buchstabenpruefung(QChar zeichen)
         c.textOut(s_wraten::platzX(i, n, skala_x), g.y(s_wraten::buchstabenzeile(n)), QString(zeichen));
     if (plaetze.empty()) {
         ++m_fehler;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-        if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 140);
         if (schalter2 == 0) {
             Canvas& f = gruppenspiel::vorbereitet(canvas());
             f.font.setSize(g.y(28));

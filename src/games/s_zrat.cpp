@@ -552,8 +552,7 @@ void TForm58::markieren(int n)
 void TForm58::fehler()
 {
     ++m_fehler;
-    gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, m_fehler, stiftbreite);
-    if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+    gruppenspiel::fehlerstrich(PaintBox1->canvas(), m_raster, m_fehler, stiftbreite, 140);
 }
 
 void TForm58::fragenFreigeben(bool an)
