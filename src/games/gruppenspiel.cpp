@@ -205,7 +205,7 @@ void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::func
     balkenRot(balken, g, sekunden, grenze);
 }
 
-void rundenendeText(
+static void rundenendeText(
     Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
 {
     schwarzeSchrift(c, g);
@@ -219,6 +219,16 @@ void rundenendeText(
         g.x(100), g.y(340), fehlerVoll ? name + QStringLiteral(" hat verloren.") : QStringLiteral("Die Zeit ist um."));
     c.textOut(g.x(100), g.y(400), QStringLiteral("Die Botschaft hieß:"));
     c.textOut(g.x(100), g.y(445), wort);
+}
+
+void rundenende(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, bool gewonnen,
+    bool fehlerVoll, const QString& wort, int verloren)
+{
+    timer.setEnabled(false);
+    anbieten(weiter, QStringLiteral("weiter"));
+    abbrechen->setEnabled(false);
+    rundenendeText(bild, g, gewonnen, fehlerVoll, spielername(), wort);
+    if (!gewonnen) spielerstatus[spielernummer] = verloren;
 }
 
 void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int rechts, Button* start, Button* ende)

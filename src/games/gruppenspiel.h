@@ -80,10 +80,11 @@ void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::func
 
 // ---- End of a turn in the word games ----
 
-// In the picture box: a win with the name and a red tick; a loss (by strokes, or else by time) with the word
-// that was to be found.
-void rundenendeText(
-    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort);
+// The turn is over: the timer stops, `weiter` is offered as "weiter", `abbrechen` is disabled, and the picture
+// box says so: a win with the name and a red tick; a loss (by strokes, or else by time) with the word that was
+// to be found, and spielerstatus `verloren` for the player.
+void rundenende(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, bool gewonnen,
+    bool fehlerVoll, const QString& wort, int verloren);
 
 // A word list with no word the keyboard can write: the heading box, its right edge at `rechts`, names the
 // list in the prepared canvas's font colour; Start goes, and `ende`, which then leaves, takes the focus.

@@ -247,13 +247,8 @@ void TForm60::buchstabenpruefung(QChar zeichen)
 
 void TForm60::rundenende()
 {
-    const DesignGrid& g = m_raster;
-    Timer1->setEnabled(false);
     m_sekunden = 0;
-    gruppenspiel::anbieten(startknopf, QStringLiteral("weiter"));
-    Button31->setEnabled(false);
-    gruppenspiel::rundenendeText(
-        PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
-    if (m_runde != 2) spielerstatus[spielernummer] = 150;
+    gruppenspiel::rundenende(*Timer1, startknopf, Button31, PaintBox1->canvas(), m_raster, m_runde == 2,
+        m_fehler >= gruppenspiel::letzterStrich, m_wahltext, 150);
     m_runde = 1;
 }

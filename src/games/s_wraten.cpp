@@ -186,12 +186,8 @@ void TForm62::buchstabenpruefung(QChar zeichen)
 
 void TForm62::rundenende()
 {
-    Timer1->setEnabled(false);
     m_sekunden = 0;
-    gruppenspiel::anbieten(startknopf, QStringLiteral("weiter"));
-    endeknopf->setEnabled(false);
-    gruppenspiel::rundenendeText(
-        PaintBox1->canvas(), m_raster, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
-    if (m_runde != 2) spielerstatus[spielernummer] = 140;
+    gruppenspiel::rundenende(*Timer1, startknopf, endeknopf, PaintBox1->canvas(), m_raster, m_runde == 2,
+        m_fehler >= gruppenspiel::letzterStrich, m_wahltext, 140);
     m_runde = 1;
 }
