@@ -18,27 +18,46 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 namespace {
 
-void rateversuch(benchmark::State& state)
+// Plays `spiel` for five players named "Ali" until the benchmark has its runs: `start` opens the first turn
+// when the window shows, `zug` is one timed move and the untimed clicks that lead to the next.
+void spielen(benchmark::State& state, Form* spiel, const std::function<void()>& start, const std::function<void()>& zug)
 {
     auto* aufbau = dynamic_cast<TForm47*>(Form47);
-    auto* spiel = dynamic_cast<TForm58*>(Form58);
     for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
         e->setText(QStringLiteral("Ali"));
-    programmcode = 5;
-    variante = 2; // the 100 field: a miss crosses out numbers
-    zeitwahl = 3;
-    wahl6 = 0;
     bool fertig = false;
     Form::setModalDriver([&](Form&) {
-        spiel->startknopf->Click(); // "los geht's"
+        start();
         while (spiel->isVisible() && !fertig) {
             if (!state.KeepRunning()) {
                 fertig = true;
                 break;
             }
+            zug();
+        }
+    });
+    while (!fertig)
+        spiel->showModal();
+    Form::setModalDriver({});
+}
+
+void rateversuch(benchmark::State& state)
+{
+    auto* spiel = dynamic_cast<TForm58*>(Form58);
+    programmcode = 5;
+    variante = 2; // the 100 field: a miss crosses out numbers
+    zeitwahl = 3;
+    wahl6 = 0;
+    spielen(
+        state, spiel,
+        [&] {
+            spiel->startknopf->Click(); /* "los geht's" */
+        },
+        [&] {
             // A miss next to the number: the most crosses.
             const int v = spiel->geheimzahl() < 100 ? spiel->geheimzahl() + 1 : 1;
             for (QChar ch : QString::number(v))
@@ -48,35 +67,26 @@ void rateversuch(benchmark::State& state)
             spiel->startknopf->Click(); // the next attempt, or the next player
             if (spiel->zustand() == 2) spiel->startknopf->Click();
             state.ResumeTiming();
-        }
-    });
-    while (!fertig)
-        Form58->showModal();
-    Form::setModalDriver({});
+        });
 }
 
 // A letter given in word guessing: judged, written at its places or counted as a miss with its stroke.
 void buchstabe(benchmark::State& state)
 {
-    auto* aufbau = dynamic_cast<TForm47*>(Form47);
     auto* spiel = dynamic_cast<TForm62*>(Form62);
-    for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
-        e->setText(QStringLiteral("Ali"));
     programmcode = 8;
     variante = 14; // long words
     zeitwahl = 3;
     schalter1 = 1;
     schalter2 = 0;
     const QString buchstaben = QStringLiteral("QWERTZUIOPASDFGHJKLYXCVBNM");
-    bool fertig = false;
     int i = 0;
-    Form::setModalDriver([&](Form&) {
-        spiel->startknopf->Click(); // "Start"
-        while (spiel->isVisible() && !fertig) {
-            if (!state.KeepRunning()) {
-                fertig = true;
-                break;
-            }
+    spielen(
+        state, spiel,
+        [&] {
+            spiel->startknopf->Click(); /* "Start" */
+        },
+        [&] {
             const QChar z = buchstaben[i++ % buchstaben.size()];
             spiel->buchstabenknopf(buchstabentaste::index(z) + 1)->Click();
             if (spiel->zustand() == 1) {
@@ -85,34 +95,25 @@ void buchstabe(benchmark::State& state)
                 if (spiel->isVisible()) spiel->startknopf->Click();
                 state.ResumeTiming();
             }
-        }
-    });
-    while (!fertig)
-        Form62->showModal();
-    Form::setModalDriver({});
+        });
 }
 
 // A command in the path game: judged and the figure moved, or the stroke, the message and the red arrow drawn.
 void befehl(benchmark::State& state)
 {
-    auto* aufbau = dynamic_cast<TForm47*>(Form47);
     auto* spiel = dynamic_cast<TForm48*>(Form48);
-    for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
-        e->setText(QStringLiteral("Ali"));
-    aufbau->Edit6->setText(QStringLiteral("9"));
+    dynamic_cast<TForm47*>(Form47)->Edit6->setText(QStringLiteral("9"));
     for (int i = 0; i <= 3; ++i)
         rechenartzeichen[i] = QString::number(i);
     programmcode = 18;
     zeitwahl = 3;
-    bool fertig = false;
     int i = 0;
-    Form::setModalDriver([&](Form&) {
-        spiel->Button8->Click(); // "Start"
-        while (spiel->isVisible() && !fertig) {
-            if (!state.KeepRunning()) {
-                fertig = true;
-                break;
-            }
+    spielen(
+        state, spiel,
+        [&] {
+            spiel->Button8->Click(); /* "Start" */
+        },
+        [&] {
             const QString& befehle = spiel->pfad().befehle;
             const bool falsch = ++i % 4 == 0;
             const QChar richtig = befehle[spiel->befehlszaehler()];
@@ -125,33 +126,24 @@ void befehl(benchmark::State& state)
                 if (spiel->isVisible()) spiel->Button8->Click();
             }
             state.ResumeTiming();
-        }
-    });
-    while (!fertig)
-        Form48->showModal();
-    Form::setModalDriver({});
+        });
 }
 
 // An answer in the flipper: judged, counted, and the next number drawn (without the pause before it).
 void flipperantwort(benchmark::State& state)
 {
-    auto* aufbau = dynamic_cast<TForm47*>(Form47);
     auto* spiel = dynamic_cast<TForm61*>(Form61);
-    for (Edit* e : { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 })
-        e->setText(QStringLiteral("Ali"));
     programmcode = 7;
     variante = 5;
     zeitwahl = 3;
     // The pause before each number is the game's, not the judging's: it passes on a test clock.
     clockx::TestClock::install(clockx::now());
-    bool fertig = false;
-    Form::setModalDriver([&](Form&) {
-        spiel->Button8->Click(); // "Start"
-        while (spiel->isVisible() && !fertig) {
-            if (!state.KeepRunning()) {
-                fertig = true;
-                break;
-            }
+    spielen(
+        state, spiel,
+        [&] {
+            spiel->Button8->Click(); /* "Start" */
+        },
+        [&] {
             const bool ja = spiel->wartendeZahl() % spiel->reihe() == 0;
             (ja ? spiel->Button4 : spiel->Button3)->Click();
             if (spiel->wartendeZahl() == 0) {
@@ -160,11 +152,7 @@ void flipperantwort(benchmark::State& state)
                 if (spiel->isVisible()) spiel->Button8->Click();
                 state.ResumeTiming();
             }
-        }
-    });
-    while (!fertig)
-        Form61->showModal();
-    Form::setModalDriver({});
+        });
     clockx::TestClock::uninstall();
 }
 

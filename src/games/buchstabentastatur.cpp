@@ -6,6 +6,7 @@
 
 Buchstabentastatur::Buchstabentastatur(QWidget* form, const Plaetze& plaetze, const std::function<void(QChar)>& taste)
     : m_plaetze(plaetze)
+    , m_taste(taste)
 {
     for (int i = 0; i < buchstabentaste::anzahl; ++i) {
         const QChar buchstabe = buchstabentaste::tasten()[std::size_t(i)].buchstabe;
@@ -27,4 +28,12 @@ void Buchstabentastatur::anordnen(const DesignGrid& g) const
             m_plaetze.breite, m_plaetze.hoehe);
         g.fontSize(b, m_plaetze.groesse);
     }
+}
+
+void Buchstabentastatur::tippen(QChar& zeichen) const
+{
+    const QChar z = buchstabentaste::grossbuchstabe(zeichen);
+    if (z.isNull()) return;
+    zeichen = QChar();
+    m_taste(z);
 }

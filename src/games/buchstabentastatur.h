@@ -23,9 +23,13 @@ public:
     // window's own buttons.
     Buchstabentastatur(QWidget* form, const Plaetze& plaetze, const std::function<void(QChar)>& taste);
     void anordnen(const DesignGrid& g) const;
+    // A key typed in the window: a letter of the keyboard, in either case, goes to `taste` as its button's
+    // click would and is used up; every other key is left to the window.
+    void tippen(QChar& zeichen) const;
     Button* knopf(int i) const { return m_knoepfe[std::size_t(i)]; }
 
 private:
     Plaetze m_plaetze;
+    std::function<void(QChar)> m_taste;
     std::array<Button*, 29> m_knoepfe {};
 };

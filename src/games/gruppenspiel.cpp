@@ -2,8 +2,11 @@
 
 #include "platform/canvas.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/designgrid.h"
+#include "platform/form.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/SBEx.h"
 
 namespace gruppenspiel {
 
@@ -29,6 +32,30 @@ Canvas& vorbereitet(Canvas& c)
     return c;
 }
 
+TScrollBoxEx* pfeiltastenbox(QWidget* fenster, const char* name, const std::function<void(quint16&)>& pfeil)
+{
+    auto* box = new TScrollBoxEx(fenster, 990, 790, 1, 1);
+    box->setObjectName(QLatin1String(name));
+    box->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
+        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
+    };
+    box->OnKeyDown = [pfeil](quint16& taste, ShiftState) { pfeil(taste); };
+    return box;
+}
+
+void anbieten(Button* knopf)
+{
+    knopf->show();
+    knopf->setEnabled(true);
+    SetFocus(knopf);
+}
+
+void anbieten(Button* knopf, const QString& aufschrift)
+{
+    knopf->setCaption(aufschrift);
+    anbieten(knopf);
+}
+
 Wechsel spielerwechsel(bool statusZuruecksetzen)
 {
     for (;;) {
@@ -46,32 +73,21 @@ Wechsel spielerwechsel(bool statusZuruecksetzen)
 Strich strich(int nummer)
 {
     using A = Strich::Art;
-    switch (nummer) {
-    case 1:
-        return { A::bogen, 20, 270, 110, 350, 115, 310, 15, 310 };
-    case 2:
-        return { A::linie, 65, 270, 65, 50 };
-    case 3:
-        return { A::linie, 65, 50, 145, 50 };
-    case 4:
-        return { A::linie, 65, 125, 110, 50 };
-    case 5:
-        return { A::linie, 145, 50, 145, 70 };
-    case 6:
-        return { A::ellipse, 136, 70, 154, 95 };
-    case 7:
-        return { A::ellipse, 128, 95, 162, 180 };
-    case 8:
-        return { A::linie, 134, 103, 110, 135 };
-    case 9:
-        return { A::linie, 154, 102, 177, 135 };
-    case 10:
-        return { A::linie, 133, 170, 105, 220 };
-    case 11:
-        return { A::linie, 155, 170, 177, 220 };
-    default:
-        return {};
-    }
+    // The gallows from the ground up, then the figure from the rope down.
+    static const Strich striche[letzterStrich] = {
+        { A::bogen, 20, 270, 110, 350, 115, 310, 15, 310 },
+        { A::linie, 65, 270, 65, 50 },
+        { A::linie, 65, 50, 145, 50 },
+        { A::linie, 65, 125, 110, 50 },
+        { A::linie, 145, 50, 145, 70 },
+        { A::ellipse, 136, 70, 154, 95 },
+        { A::ellipse, 128, 95, 162, 180 },
+        { A::linie, 134, 103, 110, 135 },
+        { A::linie, 154, 102, 177, 135 },
+        { A::linie, 133, 170, 105, 220 },
+        { A::linie, 155, 170, 177, 220 },
+    };
+    return nummer >= 1 && nummer <= letzterStrich ? striche[nummer - 1] : Strich {};
 }
 
 void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
@@ -95,6 +111,17 @@ void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite)
     case Strich::Art::keiner:
         break;
     }
+}
+
+void fehlerstrich(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite, int verloren)
+{
+    fehlerbild(c, g, nummer, stiftbreite);
+    if (nummer == letzterStrich) spielerstatus[spielernummer] = verloren;
+}
+
+void bildLeeren(Canvas& c, const DesignGrid& g)
+{
+    vorbereitet(c).rectangle(0, 0, g.x(200), g.y(550));
 }
 
 int zeitgrenze(int zeitwahl, int ohneGrenze)
@@ -132,24 +159,34 @@ void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift)
     c.textOut(g.x(100), g.y(6), QStringLiteral("Zeit"));
 }
 
-void balkenGruen(Canvas& c, const DesignGrid& g)
+void zeitkopf(Canvas& c, const DesignGrid& g)
+{
+    Font schrift;
+    schrift.setSize(g.y(24));
+    zeitkopf(c, g, schrift);
+}
+
+// The time bar from its left end to `rechts` pixels, framed in black.
+static void balken(Canvas& c, const DesignGrid& g, const QColor& farbe, int rechts)
 {
     c.setMapMode(MapMode::Pixels);
     c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clGreen };
-    c.rectangle(0, g.y(50), g.x(200), g.y(72));
+    c.brush = Brush { farbe };
+    c.rectangle(0, g.y(50), rechts, g.y(72));
+}
+
+void balkenGruen(Canvas& c, const DesignGrid& g)
+{
+    balken(c, g, clGreen, g.x(200));
 }
 
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze)
 {
-    c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clBlack, 1 };
-    c.brush = Brush { clRed };
-    c.rectangle(0, g.y(50), grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0, g.y(72));
+    balken(c, g, clRed, grenze > 0 ? g.x(double(sekunden) * 200.0 / double(grenze)) : 0);
 }
 
-void rundenendeText(
-    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
+// The picture box's messages: black "arial" at 15 design units, centred.
+static void schwarzeSchrift(Canvas& c, const DesignGrid& g)
 {
     c.setMapMode(MapMode::Pixels);
     c.setTextAlign(TextAlign::Center | TextAlign::Top);
@@ -157,6 +194,21 @@ void rundenendeText(
     c.font.name = QStringLiteral("arial");
     c.font.color = clBlack;
     c.font.setSize(g.x(15));
+}
+
+void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::function<void()>& zeitUm)
+{
+    ++sekunden;
+    if (zeitwahl >= 3) return;
+    const int grenze = zeitgrenze(zeitwahl);
+    if (sekunden == grenze) zeitUm();
+    balkenRot(balken, g, sekunden, grenze);
+}
+
+static void rundenendeText(
+    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
+{
+    schwarzeSchrift(c, g);
     if (gewonnen) {
         c.textOut(g.x(100), g.y(400), name + QStringLiteral(" hat gewonnen."));
         c.pen = Pen { clRed, g.x(3) };
@@ -169,16 +221,40 @@ void rundenendeText(
     c.textOut(g.x(100), g.y(445), wort);
 }
 
+void rundenende(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, bool gewonnen,
+    bool fehlerVoll, const QString& wort, int verloren)
+{
+    timer.setEnabled(false);
+    anbieten(weiter, QStringLiteral("weiter"));
+    abbrechen->setEnabled(false);
+    rundenendeText(bild, g, gewonnen, fehlerVoll, spielername(), wort);
+    if (!gewonnen) spielerstatus[spielernummer] = verloren;
+}
+
+void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int rechts, Button* start, Button* ende)
+{
+    c.font.setSize(g.y(28));
+    c.rectangle(g.x(50), g.y(10), g.x(rechts), g.y(80));
+    c.textOut(g.x(375), g.y(20), QStringLiteral("Keine Wörter in ") + liste);
+    start->hide();
+    ende->setEnabled(true);
+    SetFocus(ende);
+}
+
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)
 {
-    c.setMapMode(MapMode::Pixels);
-    c.setTextAlign(TextAlign::Center | TextAlign::Top);
-    c.brush = Brush { clWhite };
-    c.font.name = QStringLiteral("arial");
-    c.font.color = clBlack;
-    c.font.setSize(g.x(15));
+    schwarzeSchrift(c, g);
     c.textOut(g.x(100), g.y(yName), name);
     c.textOut(g.x(100), g.y(yText), QStringLiteral("hat abgebrochen."));
+}
+
+void abbruch(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, int yName, int yText)
+{
+    timer.setEnabled(false);
+    spielerstatus[spielernummer] = 500;
+    anbieten(weiter, QStringLiteral("weiter"));
+    abbrechen->setEnabled(false);
+    abbruchtext(bild, g, spielername(), yName, yText);
 }
 
 } // namespace gruppenspiel

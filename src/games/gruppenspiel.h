@@ -4,8 +4,13 @@
 // Each game window calls these with its own boxes and its own differences.
 
 #include <QString>
+#include <functional>
 
+class Button;
 class Canvas;
+class QWidget;
+class TScrollBoxEx;
+class Timer;
 class DesignGrid;
 struct Font;
 
@@ -28,6 +33,14 @@ Wechsel spielerwechsel(bool statusZuruecksetzen = true);
 // one pixel wide, a white brush.
 Canvas& vorbereitet(Canvas& c);
 
+// A key box of one pixel, out of sight, that claims the arrow keys and hands them to `pfeil`: the games steered
+// by arrows give it the focus while a turn runs.
+TScrollBoxEx* pfeiltastenbox(QWidget* fenster, const char* name, const std::function<void(quint16&)>& pfeil);
+
+// The button that takes the game on (Start, weiter): shown, enabled and focused, so that Enter clicks it.
+void anbieten(Button* knopf);
+void anbieten(Button* knopf, const QString& aufschrift);
+
 // ---- Error picture ----
 
 // One stroke of the figure in design units of its box.
@@ -42,6 +55,10 @@ Strich strich(int nummer);
 void fehlerbild(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite);
 // The stroke that completes the figure: the player has lost.
 constexpr int letzterStrich = 11;
+// A mistake's stroke `nummer`; with the last one the player whose turn it is gets spielerstatus `verloren`.
+void fehlerstrich(Canvas& c, const DesignGrid& g, int nummer, int stiftbreite, int verloren);
+// The picture box wiped white for a new turn's figure.
+void bildLeeren(Canvas& c, const DesignGrid& g);
 
 // ---- Turn timer ----
 
@@ -52,20 +69,33 @@ int zeitgrenze(int zeitwahl, int ohneGrenze = 0);
 int balkenende(int sekunden, int grenze, float skalaX);
 // The time box heading: the green frame, the green bar, "Zeit" in `schrift`.
 void zeitkopf(Canvas& c, const DesignGrid& g, const Font& schrift);
+// The same with "Zeit" in the default font at 24 design units, as most games show it.
+void zeitkopf(Canvas& c, const DesignGrid& g);
 // The bar filled green again, and the red part of it.
 void balkenGruen(Canvas& c, const DesignGrid& g);
 void balkenRot(Canvas& c, const DesignGrid& g, int sekunden, int grenze);
+// One second of a turn counted in `sekunden`. Under a time limit the red bar in `balken` grows; at the limit
+// `zeitUm` runs before the bar is drawn, so that a count it starts anew shows at once.
+void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::function<void()>& zeitUm);
 
 // ---- End of a turn in the word games ----
 
-// In the picture box: a win with the name and a red tick; a loss (by strokes, or else by time) with the word
-// that was to be found.
-void rundenendeText(
-    Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort);
+// The turn is over: the timer stops, `weiter` is offered as "weiter", `abbrechen` is disabled, and the picture
+// box says so: a win with the name and a red tick; a loss (by strokes, or else by time) with the word that was
+// to be found, and spielerstatus `verloren` for the player.
+void rundenende(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, bool gewonnen,
+    bool fehlerVoll, const QString& wort, int verloren);
+
+// A word list with no word the keyboard can write: the heading box, its right edge at `rechts`, names the
+// list in the prepared canvas's font colour; Start goes, and `ende`, which then leaves, takes the focus.
+void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int rechts, Button* start, Button* ende);
 
 // ---- Abort ----
 
 // The player's name and, below it, "hat abgebrochen.", centred at x 100 of the picture box.
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText);
+// The player whose turn it is gives up: the timer stops, the player's spielerstatus becomes 500, `weiter`
+// is offered as "weiter", `abbrechen` is disabled, and the picture box `bild` says who gave up.
+void abbruch(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, int yName, int yText);
 
 } // namespace gruppenspiel

@@ -23,12 +23,7 @@ constexpr double kPause = 1e-5;
 TForm61::TForm61(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm61"));
-    setCaption(QStringLiteral("1x1 Flipper"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielrahmen(*this, "TForm61", QStringLiteral("1x1 Flipper"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -51,12 +46,7 @@ TForm61::TForm61(QWidget* parent)
     for (Button* b : { Button3, Button4 })
         b->setFocusPolicy(Qt::NoFocus);
 
-    ScrollBoxEx2 = new TScrollBoxEx(this, 990, 790, 1, 1);
-    ScrollBoxEx2->setObjectName(QStringLiteral("ScrollBoxEx2"));
-    ScrollBoxEx2->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
-        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
-    };
-    ScrollBoxEx2->OnKeyDown = [this](quint16& taste, ShiftState) { specialkey(taste); };
+    ScrollBoxEx2 = gruppenspiel::pfeiltastenbox(this, "ScrollBoxEx2", [this](quint16& taste) { specialkey(taste); });
 
     Timer1 = new Timer(this, 100, false);
     Timer1->OnTimer = [this] { zeitum(); };
@@ -68,13 +58,12 @@ void TForm61::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
+    seitenleiste(g, PaintBox1, PaintBox2, Button8, Button1);
     const struct {
         Button* b;
         int left, top, width, height, groesse;
-    } knoepfe[] = { { Button8, 750, 770, 200, 65, 21 }, { Button2, 750, 770, 200, 65, 21 },
-        { Button1, 750, 950, 200, 40, 14 }, { Button3, 70, 800, 250, 100, 60 }, { Button4, 375, 800, 250, 100, 60 } };
+    } knoepfe[] = { { Button2, 750, 770, 200, 65, 21 }, { Button3, 70, 800, 250, 100, 60 },
+        { Button4, 375, 800, 250, 100, 60 } };
     for (const auto& k : knoepfe) {
         g.place(k.b, k.left, k.top, k.width, k.height);
         g.fontSize(k.b, k.groesse);
@@ -87,9 +76,7 @@ void TForm61::anordnen()
 void TForm61::form61aktiv()
 {
     anordnen();
-    merker2 = 0;
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     ScrollBoxEx2->setEnabled(true);
     SetFocus(ScrollBoxEx2);
     zugbeginn();
@@ -167,10 +154,8 @@ void TForm61::zugbeginn()
     m_fehler = 0;
     m_anzahl = 20;
     m_wartet = false;
-    Button8->show();
-    Button8->setEnabled(true);
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8);
     Button2->hide();
     // "ja" and "nein" wait for the first number.
     Button3->setEnabled(false);
@@ -185,8 +170,7 @@ void TForm61::zugbeginn()
     c.font.setSize(g.y(32));
     c.font.color = clBlue;
     c.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
     ScrollBoxEx2->setEnabled(true);
     SetFocus(ScrollBoxEx2);
 }
@@ -242,8 +226,7 @@ void TForm61::fehlerbild()
 {
     for (int strich : s_1x1flip::striche(m_fehler)) {
         m_fehler = strich;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, strich, stiftbreite);
-        if (strich == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), m_raster, strich, stiftbreite, 140);
     }
 }
 
@@ -253,10 +236,8 @@ void TForm61::rundenende()
     m_wartet = false;
     Button3->setEnabled(false);
     Button4->setEnabled(false);
-    Button2->show();
-    Button2->setEnabled(true);
     Button2->Default = true;
-    SetFocus(Button2);
+    gruppenspiel::anbieten(Button2);
     ScrollBoxEx2->setEnabled(false);
     Button1->setEnabled(false);
     Timer1->setEnabled(false);

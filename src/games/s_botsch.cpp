@@ -19,12 +19,7 @@ const QString kListe = QStringLiteral("kurz.txt");
 TForm60::TForm60(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm60"));
-    setCaption(QStringLiteral("Botschaften"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielrahmen(*this, "TForm60", QStringLiteral("Botschaften"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);
@@ -49,7 +44,7 @@ TForm60::TForm60(QWidget* parent)
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { Timer1Timer(); };
     OnActivate = [this] { form60aktiv(); };
-    OnKeyPress = [this](QChar& taste) { form60key(taste); };
+    OnKeyPress = [this](QChar& taste) { m_tastatur->tippen(taste); };
 }
 
 TForm60::~TForm60() = default;
@@ -64,12 +59,7 @@ void TForm60::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
-    g.place(startknopf, 750, 770, 200, 65);
-    g.fontSize(startknopf, 21);
-    g.place(Button31, 750, 950, 200, 40);
-    g.fontSize(Button31, 14);
+    seitenleiste(g, PaintBox1, PaintBox2, startknopf, Button31);
     m_tastatur->anordnen(g);
 }
 
@@ -77,22 +67,14 @@ void TForm60::anordnen()
 
 void TForm60::form60aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     m_vorrat.setzen(wortliste(kListe));
     m_ohneWoerter = m_vorrat.leer();
     if (m_ohneWoerter) {
         // Nothing to decode: no turn starts, and "abbrechen" leaves.
         m_runde = 1;
-        Canvas& c = gruppenspiel::vorbereitet(canvas());
-        c.font.setSize(m_raster.y(28));
-        c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(695), m_raster.y(80));
-        c.textOut(m_raster.x(375), m_raster.y(20), QStringLiteral("Keine Wörter in ") + kListe);
-        startknopf->hide();
-        Button31->setEnabled(true);
-        SetFocus(Button31);
+        gruppenspiel::ohneWoerter(gruppenspiel::vorbereitet(canvas()), m_raster, kListe, 695, startknopf, Button31);
         return;
     }
     zugbeginn();
@@ -126,21 +108,9 @@ void TForm60::startknopfClick()
     startknopf->hide();
 }
 
-void TForm60::form60key(QChar& taste)
-{
-    const QChar z = buchstabentaste::grossbuchstabe(taste);
-    if (z.isNull()) return;
-    taste = QChar();
-    buchstabenpruefung(z);
-}
-
 void TForm60::Timer1Timer()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) rundenende();
-    gruppenspiel::balkenRot(PaintBox2->canvas(), m_raster, m_sekunden, grenze);
+    gruppenspiel::sekunde(m_sekunden, PaintBox2->canvas(), m_raster, [this] { rundenende(); });
 }
 
 void TForm60::Button31Click()
@@ -149,15 +119,8 @@ void TForm60::Button31Click()
         Close();
         return;
     }
-    Button31->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
-    Timer1->setEnabled(false);
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
+    gruppenspiel::abbruch(*Timer1, startknopf, Button31, PaintBox1->canvas(), m_raster, 355, 410);
 }
 
 // ---- Routines ----
@@ -228,19 +191,11 @@ void TForm60::zugbeginn()
     c.font.color = clBlack;
     c.textOut(
         g.x(375), g.y(20), QStringLiteral("eine Botschaft für  ") + gruppenspiel::spielername() + QStringLiteral(" :"));
-    startknopf->setCaption(QStringLiteral("Start"));
     m_fehler = 0;
     m_runde = 0;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
-    }
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::anbieten(startknopf, QStringLiteral("Start"));
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(PaintBox2->canvas(), g);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
 }
 
 void TForm60::aufgabenZeichnen()
@@ -265,8 +220,7 @@ void TForm60::buchstabenpruefung(QChar zeichen)
     const int k = m_merker;
     if (zeichen != m_botschaft[k - 1]) {
         ++m_fehler;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-        if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 150;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 150);
     } else {
         const int n = int(m_botschaft.size());
         Canvas& c = gruppenspiel::vorbereitet(canvas());
@@ -293,16 +247,8 @@ void TForm60::buchstabenpruefung(QChar zeichen)
 
 void TForm60::rundenende()
 {
-    const DesignGrid& g = m_raster;
-    Timer1->setEnabled(false);
     m_sekunden = 0;
-    startknopf->setCaption(QStringLiteral("weiter"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    Button31->setEnabled(false);
-    gruppenspiel::rundenendeText(
-        PaintBox1->canvas(), g, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
-    if (m_runde != 2) spielerstatus[spielernummer] = 150;
+    gruppenspiel::rundenende(*Timer1, startknopf, Button31, PaintBox1->canvas(), m_raster, m_runde == 2,
+        m_fehler >= gruppenspiel::letzterStrich, m_wahltext, 150);
     m_runde = 1;
 }

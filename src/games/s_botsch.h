@@ -42,7 +42,6 @@ private:
     // Handlers
     void form60aktiv();
     void startknopfClick();
-    void form60key(QChar& taste);
     void Timer1Timer();
     void Button31Click();
 

@@ -6,6 +6,7 @@
 #include "games/sp_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
+#include "platform/designgrid.h"
 #include "platform/paintbox.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -452,11 +453,33 @@ Button* spielknopf(QWidget* parent, const char* name, const QString& caption)
     return b;
 }
 
-void spielernamenUebernehmen()
+void spielrahmen(Form& spiel, const char* name, const QString& titel)
 {
+    spiel.setObjectName(QLatin1String(name));
+    spiel.setCaption(titel);
+    spiel.setMaximized(true);
+    spiel.setPosition(FormPosition::ScreenCenter);
+    spiel.setDesignGeometry(0, 0, 1000, 1000);
+    spiel.ActivateOnReturn = false;
+}
+
+void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* start, Button* ende)
+{
+    g.place(bild, 750, 10, 200, 500);
+    g.place(zeit, 750, 850, 200, 80);
+    g.place(start, 750, 770, 200, 65);
+    g.fontSize(start, 21);
+    g.place(ende, 750, 950, 200, 40);
+    g.fontSize(ende, 14);
+}
+
+void spielBeginnen()
+{
+    merker2 = 0;
     auto* aufbau = dynamic_cast<TForm47*>(Form47);
     for (int k = 1; k <= 5; ++k)
         listenzeilen[k] = aufbau ? aufbau->spielername(k) : QString();
+    spielernummer = 0;
 }
 
 bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten)

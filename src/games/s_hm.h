@@ -7,6 +7,7 @@
 #include "platform/form.h"
 
 class Button;
+class DesignGrid;
 class Edit;
 class Label;
 class ListBox;
@@ -84,8 +85,15 @@ private:
 
 // For the game windows: a button of theirs, named, in "Arial" (its size follows the layout).
 Button* spielknopf(QWidget* parent, const char* name, const QString& caption);
-// For the game windows: the names of the set-up window into listenzeilen 1..5, at a game's activation.
-void spielernamenUebernehmen();
+// For the game windows: a game window's frame, maximized and centred, its layout on the 1000 x 1000 design
+// grid; it lays itself out at its own activation only, not again when a window it opened closes.
+void spielrahmen(Form& spiel, const char* name, const QString& titel);
+// For the game windows: the column right of the playing field, the same in every game: the picture box on top,
+// the start button above the time box and the abort button at the foot.
+void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* start, Button* ende);
+// For the game windows, at a game's activation: the names of the set-up window into listenzeilen 1..5, and no
+// turn yet (spielernummer and merker2 0).
+void spielBeginnen();
 // The player change of a game window. At the game's end the turn timer stops, the set-up window shows its
 // winner table (and for the flipper the offer to print) and the game window closes: false then.
 bool spielerwechsel(Form& spiel, Timer& timer, bool statusZuruecksetzen, bool auswertungAnbieten = false);

@@ -24,12 +24,7 @@ TForm47* aufbau()
 TForm48::TForm48(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm48"));
-    setCaption(QStringLiteral("lvr"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielrahmen(*this, "TForm48", QStringLiteral("lvr"));
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -60,12 +55,7 @@ TForm48::TForm48(QWidget* parent)
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
 
-    ScrollBoxEx1 = new TScrollBoxEx(this, 990, 790, 1, 1);
-    ScrollBoxEx1->setObjectName(QStringLiteral("ScrollBoxEx1"));
-    ScrollBoxEx1->OnWantSpecialKey = [](QObject*, quint16 taste, bool& gewollt) {
-        if (taste >= vk::Left && taste <= vk::Down) gewollt = true;
-    };
-    ScrollBoxEx1->OnKeyDown = [this](quint16& taste, ShiftState) { spezialkey(taste); };
+    ScrollBoxEx1 = gruppenspiel::pfeiltastenbox(this, "ScrollBoxEx1", [this](quint16& taste) { spezialkey(taste); });
 
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { zeitum(); };
@@ -77,14 +67,12 @@ void TForm48::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(PaintBox2, 750, 850, 200, 80);
+    seitenleiste(g, PaintBox1, PaintBox2, Button8, Button1);
     const struct {
         Button* b;
         int left, top, width, height, groesse;
-    } knoepfe[] = { { Button8, 750, 770, 200, 65, 21 }, { Button2, 750, 770, 200, 65, 21 },
-        { Button5, 750, 670, 55, 75, 36 }, { Button4, 823, 580, 55, 75, 36 }, { Button7, 895, 670, 55, 75, 36 },
-        { Button1, 750, 950, 200, 40, 14 } };
+    } knoepfe[] = { { Button2, 750, 770, 200, 65, 21 }, { Button5, 750, 670, 55, 75, 36 },
+        { Button4, 823, 580, 55, 75, 36 }, { Button7, 895, 670, 55, 75, 36 } };
     for (const auto& k : knoepfe) {
         g.place(k.b, k.left, k.top, k.width, k.height);
         g.fontSize(k.b, k.groesse);
@@ -97,20 +85,14 @@ void TForm48::anordnen()
 void TForm48::form48aktiv()
 {
     anordnen();
-    merker2 = 0;
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     zugbeginn();
 }
 
 void TForm48::Button8Click()
 {
     const DesignGrid& g = m_raster;
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
-    }
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(PaintBox2->canvas(), g);
     if (m_runde == 1) {
         zugbeginn();
         return;
@@ -173,11 +155,8 @@ void TForm48::Button1Click()
     m_runde = 1;
     Timer1->setEnabled(false);
     if (spielerstatus[spielernummer] != 140) spielerstatus[spielernummer] = 500;
-    Button8->show();
-    Button8->setEnabled(true);
-    Button8->setCaption(QStringLiteral("weiter"));
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8, QStringLiteral("weiter"));
     // "von vorn" lies where "weiter" lies: after an abort only "weiter" is offered.
     Button2->hide();
     Button2->Default = false;
@@ -189,10 +168,7 @@ void TForm48::Button1Click()
 
 void TForm48::zeitum()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) {
+    gruppenspiel::sekunde(m_sekunden, PaintBox2->canvas(), m_raster, [this] {
         // Time is up: the figure is completed, the player counts as a loser and plays on with a new figure.
         for (int i = 0; i < 11; ++i)
             gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, ++m_fehler, stiftbreite);
@@ -201,8 +177,7 @@ void TForm48::zeitum()
         stiftbreite += 3;
         m_sekunden = 0;
         gruppenspiel::balkenGruen(PaintBox2->canvas(), m_raster);
-    }
-    gruppenspiel::balkenRot(PaintBox2->canvas(), m_raster, m_sekunden, grenze);
+    });
 }
 
 // ---- Routines ----
@@ -212,11 +187,8 @@ void TForm48::zugbeginn()
     const DesignGrid& g = m_raster;
     Button1->setEnabled(true);
     ScrollBoxEx1->setEnabled(true);
-    Button8->setCaption(QStringLiteral("Start"));
-    Button8->show();
-    Button8->setEnabled(true);
     Button8->Default = true;
-    SetFocus(Button8);
+    gruppenspiel::anbieten(Button8, QStringLiteral("Start"));
     m_fehler = 0;
     stiftbreite = 1;
     m_runde = 0;
@@ -242,8 +214,7 @@ void TForm48::zugbeginn()
     k.font.setSize(g.y(32));
     k.font.color = clBlue;
     k.textOut(g.x(350), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
     m_startzeit = clockx::now();
 }
 
@@ -315,8 +286,7 @@ void TForm48::befehlspruefung(QChar befehl)
         m_fehler = 1;
         stiftbreite += 3;
     }
-    gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-    if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+    gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 140);
     Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
     c.font.color = clRed;
     c.font.setSize(g.y(40));
@@ -329,29 +299,24 @@ void TForm48::befehlspruefung(QChar befehl)
 
 void TForm48::figurZeichnen(int platz, QChar richtung)
 {
-    const DesignGrid& g = m_raster;
-    if (platz < 0 || platz >= int(m_pfad.plaetze.size())) return;
-    Canvas& c = canvas();
-    c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clBlue, 5, PenStyle::Solid, PenMode::NotXor };
-    c.brush = Brush { clBlue };
-    QVector<QPoint> ecken;
-    for (const QPoint& p : s_lvr::figur(m_pfad.plaetze[std::size_t(platz)], richtung))
-        ecken << QPoint(g.x(p.x()), g.y(p.y()));
-    c.polygon(ecken);
-    c.pen.mode = PenMode::Copy;
+    umrissZeichnen(platz, richtung, s_lvr::figur, clBlue);
 }
 
 void TForm48::pfeilZeichnen(int platz, QChar richtung)
+{
+    umrissZeichnen(platz, richtung, s_lvr::irrpfeil, clRed);
+}
+
+void TForm48::umrissZeichnen(int platz, QChar richtung, Umriss umriss, const QColor& farbe)
 {
     const DesignGrid& g = m_raster;
     if (platz < 0 || platz >= int(m_pfad.plaetze.size())) return;
     Canvas& c = canvas();
     c.setMapMode(MapMode::Pixels);
-    c.pen = Pen { clRed, 5, PenStyle::Solid, PenMode::NotXor };
-    c.brush = Brush { clRed };
+    c.pen = Pen { farbe, 5, PenStyle::Solid, PenMode::NotXor };
+    c.brush = Brush { farbe };
     QVector<QPoint> ecken;
-    for (const QPoint& p : s_lvr::irrpfeil(m_pfad.plaetze[std::size_t(platz)], richtung))
+    for (const QPoint& p : umriss(m_pfad.plaetze[std::size_t(platz)], richtung))
         ecken << QPoint(g.x(p.x()), g.y(p.y()));
     c.polygon(ecken);
     c.pen.mode = PenMode::Copy;

@@ -52,6 +52,9 @@ private:
     // The figure (or the red arrow) in not-xor: drawing it again removes it.
     void figurZeichnen(int platz, QChar richtung);
     void pfeilZeichnen(int platz, QChar richtung);
+    // Both draw an outline the path logic gives for a place and a direction.
+    using Umriss = std::vector<QPoint> (*)(const s_lvr::Feld&, QChar);
+    void umrissZeichnen(int platz, QChar richtung, Umriss umriss, const QColor& farbe);
     void bewegungsknoepfe(bool zeigen);
 
     DesignGrid m_raster { 1.0f, 1.0f };

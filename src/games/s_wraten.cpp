@@ -14,12 +14,7 @@
 TForm62::TForm62(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm62"));
-    setCaption(QStringLiteral("Wörterraten"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    ActivateOnReturn = false;
+    spielrahmen(*this, "TForm62", QStringLiteral("Wörterraten"));
     KeyPreview = true;
 
     PaintBox1 = new PaintBox(this);
@@ -46,7 +41,7 @@ TForm62::TForm62(QWidget* parent)
     Timer1 = new Timer(this, 1000, false);
     Timer1->OnTimer = [this] { Timer1Timer(); };
     OnActivate = [this] { form62aktiv(); };
-    OnKeyPress = [this](QChar& taste) { form62key(taste); };
+    OnKeyPress = [this](QChar& taste) { m_tastatur->tippen(taste); };
 }
 
 TForm62::~TForm62() = default;
@@ -61,12 +56,7 @@ void TForm62::anordnen()
     m_raster = DesignGrid(skala_x, skala_y);
     const DesignGrid& g = m_raster;
     surface().clear();
-    g.place(PaintBox1, 750, 10, 200, 500);
-    g.place(zeitagbox, 750, 850, 200, 80);
-    g.place(startknopf, 750, 770, 200, 65);
-    g.fontSize(startknopf, 21);
-    g.place(endeknopf, 750, 950, 200, 40);
-    g.fontSize(endeknopf, 14);
+    seitenleiste(g, PaintBox1, zeitagbox, startknopf, endeknopf);
     m_tastatur->anordnen(g);
 }
 
@@ -74,10 +64,8 @@ void TForm62::anordnen()
 
 void TForm62::form62aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     m_liste = s_wraten::liste(variante);
     m_vorrat.setzen(wortliste(m_liste));
     m_ohneWoerter = m_vorrat.leer();
@@ -85,13 +73,8 @@ void TForm62::form62aktiv()
         // Nothing to guess: no turn starts, and "Programm abbrechen" leaves.
         m_runde = 1;
         Canvas& c = gruppenspiel::vorbereitet(canvas());
-        c.font.setSize(m_raster.y(28));
         c.font.color = clBlue;
-        c.rectangle(m_raster.x(50), m_raster.y(10), m_raster.x(703), m_raster.y(80));
-        c.textOut(m_raster.x(375), m_raster.y(20), QStringLiteral("Keine Wörter in ") + m_liste);
-        startknopf->hide();
-        endeknopf->setEnabled(true);
-        SetFocus(endeknopf);
+        gruppenspiel::ohneWoerter(c, m_raster, m_liste, 703, startknopf, endeknopf);
         return;
     }
     zugbeginn();
@@ -122,21 +105,9 @@ void TForm62::startknopfClick()
     startknopf->hide();
 }
 
-void TForm62::form62key(QChar& taste)
-{
-    const QChar z = buchstabentaste::grossbuchstabe(taste);
-    if (z.isNull()) return;
-    taste = QChar();
-    buchstabenpruefung(z);
-}
-
 void TForm62::Timer1Timer()
 {
-    ++m_sekunden;
-    if (zeitwahl >= 3) return;
-    const int grenze = gruppenspiel::zeitgrenze(zeitwahl);
-    if (m_sekunden == grenze) rundenende();
-    gruppenspiel::balkenRot(zeitagbox->canvas(), m_raster, m_sekunden, grenze);
+    gruppenspiel::sekunde(m_sekunden, zeitagbox->canvas(), m_raster, [this] { rundenende(); });
 }
 
 void TForm62::endeknopfClick()
@@ -145,15 +116,8 @@ void TForm62::endeknopfClick()
         Close();
         return;
     }
-    Timer1->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    endeknopf->setEnabled(false);
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
+    gruppenspiel::abbruch(*Timer1, startknopf, endeknopf, PaintBox1->canvas(), m_raster, 355, 410);
 }
 
 // ---- Routines ----
@@ -176,27 +140,19 @@ void TForm62::spielflaeche()
 void TForm62::zugbeginn()
 {
     const DesignGrid& g = m_raster;
-    startknopf->setCaption(QStringLiteral("Start"));
     m_fehler = 0;
     stiftbreite = 1;
     m_runde = 0;
     endeknopf->setEnabled(true);
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("Start"));
     spielflaeche();
     if (!spielerwechsel(*this, *Timer1, true)) return;
     Canvas& c = gruppenspiel::vorbereitet(canvas());
     c.font.setSize(g.y(28));
     c.font.color = clBlue;
     c.textOut(g.x(375), g.y(20), gruppenspiel::spielername() + QStringLiteral(" ist dran"));
-    if (zeitwahl < 3) {
-        Font kopf;
-        kopf.setSize(g.y(24));
-        gruppenspiel::zeitkopf(zeitagbox->canvas(), g, kopf);
-    }
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
+    if (zeitwahl < 3) gruppenspiel::zeitkopf(zeitagbox->canvas(), g);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
 }
 
 void TForm62::buchstabenpruefung(QChar zeichen)
@@ -212,8 +168,7 @@ void TForm62::buchstabenpruefung(QChar zeichen)
         c.textOut(s_wraten::platzX(i, n, skala_x), g.y(s_wraten::buchstabenzeile(n)), QString(zeichen));
     if (plaetze.empty()) {
         ++m_fehler;
-        gruppenspiel::fehlerbild(PaintBox1->canvas(), g, m_fehler, stiftbreite);
-        if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+        gruppenspiel::fehlerstrich(PaintBox1->canvas(), g, m_fehler, stiftbreite, 140);
         if (schalter2 == 0) {
             Canvas& f = gruppenspiel::vorbereitet(canvas());
             f.font.setSize(g.y(28));
@@ -231,15 +186,8 @@ void TForm62::buchstabenpruefung(QChar zeichen)
 
 void TForm62::rundenende()
 {
-    Timer1->setEnabled(false);
     m_sekunden = 0;
-    startknopf->setCaption(QStringLiteral("weiter"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    endeknopf->setEnabled(false);
-    gruppenspiel::rundenendeText(
-        PaintBox1->canvas(), m_raster, m_runde == 2, m_fehler >= 11, gruppenspiel::spielername(), m_wahltext);
-    if (m_runde != 2) spielerstatus[spielernummer] = 140;
+    gruppenspiel::rundenende(*Timer1, startknopf, endeknopf, PaintBox1->canvas(), m_raster, m_runde == 2,
+        m_fehler >= gruppenspiel::letzterStrich, m_wahltext, 140);
     m_runde = 1;
 }

@@ -39,7 +39,6 @@ private:
     // Handlers
     void form62aktiv();
     void startknopfClick();
-    void form62key(QChar& taste);
     void Timer1Timer();
     void endeknopfClick();
 

@@ -22,13 +22,7 @@ const QString kArial = QStringLiteral("arial");
 TForm58::TForm58(QWidget* parent)
     : Form(parent)
 {
-    setObjectName(QStringLiteral("TForm58"));
-    setCaption(QStringLiteral("Zahlenraten"));
-    setMaximized(true);
-    setPosition(FormPosition::ScreenCenter);
-    setDesignGeometry(0, 0, 1000, 1000);
-    // The set-up runs when the set-up window shows the game, once per game.
-    ActivateOnReturn = false;
+    spielrahmen(*this, "TForm58", QStringLiteral("Zahlenraten"));
     aufbauen();
     OnActivate = [this] { form58aktiv(); };
     OnKeyPress = [this](QChar& taste) { form58key(taste); };
@@ -118,10 +112,8 @@ void TForm58::anordnen()
 
 void TForm58::form58aktiv()
 {
-    merker2 = 0;
     anordnen();
-    spielernamenUebernehmen();
-    spielernummer = 0;
+    spielBeginnen();
     if (wahl6 != 0)
         zahlvorgabe();
     else
@@ -239,25 +231,16 @@ void TForm58::Timer1Timer()
     c.textOut(m_raster.x(100), m_raster.y(340), QStringLiteral("Die Zeit ist um."));
     verloren();
     m_sekunden = 0;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf);
     GroupBox1->setEnabled(false);
     KeyPreview = false;
 }
 
 void TForm58::EndeButtonClick()
 {
-    Timer1->setEnabled(false);
-    startknopf->setCaption(QStringLiteral("weiter"));
     m_runde = 1;
-    spielerstatus[spielernummer] = 500;
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
-    EndeButton->setEnabled(false);
     KeyPreview = false;
-    gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 320, 355);
+    gruppenspiel::abbruch(*Timer1, startknopf, EndeButton, PaintBox1->canvas(), m_raster, 320, 355);
 }
 
 // ---- Routines ----
@@ -292,12 +275,8 @@ void TForm58::zugbeginn()
         gruppenspiel::zeitkopf(PaintBox2->canvas(), g, kopf);
     }
     m_fehler = 0;
-    Canvas& bild = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    bild.rectangle(0, 0, g.x(200), g.y(550));
-    startknopf->setCaption(QStringLiteral("los geht's"));
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::bildLeeren(PaintBox1->canvas(), g);
+    gruppenspiel::anbieten(startknopf, QStringLiteral("los geht's"));
 }
 
 void TForm58::zahlvorgabe()
@@ -439,9 +418,7 @@ void TForm58::hilfebild()
 void TForm58::auswertung()
 {
     const int v = s_zrat::eingabewert(m_eingabe);
-    startknopf->show();
-    startknopf->setEnabled(true);
-    SetFocus(startknopf);
+    gruppenspiel::anbieten(startknopf);
     GroupBox1->setEnabled(false);
     KeyPreview = false;
     m_runde = 0;
@@ -575,8 +552,7 @@ void TForm58::markieren(int n)
 void TForm58::fehler()
 {
     ++m_fehler;
-    gruppenspiel::fehlerbild(PaintBox1->canvas(), m_raster, m_fehler, stiftbreite);
-    if (m_fehler == gruppenspiel::letzterStrich) spielerstatus[spielernummer] = 140;
+    gruppenspiel::fehlerstrich(PaintBox1->canvas(), m_raster, m_fehler, stiftbreite, 140);
 }
 
 void TForm58::fragenFreigeben(bool an)

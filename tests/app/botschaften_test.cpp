@@ -113,14 +113,7 @@ TEST_F(BotschaftenTest, UnusableLinesAreNoWordsAndWithoutWordsNoTurnStarts)
 {
     liste("\r\nStra\xDF"
           "e\r\nHUND\r\n");
-    spielen({ "Ali", "Bea" }, 0, 3, [&] {
-        EXPECT_EQ(fenster->wort(), QString("HUND"));
-        klick(fenster->Button31);
-        weiter();
-        EXPECT_EQ(fenster->wort(), QString("HUND"));
-        klick(fenster->Button31);
-        weiter();
-    });
+    spielen({ "Ali", "Bea" }, 0, 3, [&] { einzigesWortAbbrechen(fenster, fenster->Button31); });
     QFile::remove(dataPath("WORTList/kurz.txt"));
     bool offen = false;
     spielen(
@@ -138,14 +131,5 @@ TEST_F(BotschaftenTest, UnusableLinesAreNoWordsAndWithoutWordsNoTurnStarts)
 
 TEST_F(BotschaftenTest, TheTimeLimitLosesTheTurn)
 {
-    spielen({ "Ali" }, 1, 0, [&] {
-        weiter();
-        for (int i = 1; i < 60; ++i)
-            fenster->Timer1->trigger();
-        EXPECT_EQ(fenster->zustand(), 4);
-        fenster->Timer1->trigger();
-        EXPECT_EQ(fenster->zustand(), 1);
-        EXPECT_EQ(spielerstatus[1], 150);
-        weiter();
-    });
+    spielen({ "Ali" }, 1, 0, [&] { minuteAblaufen(fenster, 150); });
 }

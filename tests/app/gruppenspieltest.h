@@ -98,6 +98,29 @@ protected:
         raten(spiel->geheimzahl());
     }
 
+    // The word games: a turn with a one-minute limit runs until its last tick and ends at it, with `status`
+    // for the player.
+    template <class Wortspiel> void minuteAblaufen(Wortspiel* f, int status)
+    {
+        klick(f->startknopf);
+        for (int i = 1; i < 60; ++i)
+            f->Timer1->trigger();
+        EXPECT_EQ(f->zustand(), 4);
+        f->Timer1->trigger();
+        EXPECT_EQ(f->zustand(), 1);
+        EXPECT_EQ(spielerstatus[1], status);
+        klick(f->startknopf);
+    }
+    // The word games with one usable word: two players give it up in turn, and each turn draws it.
+    template <class Wortspiel> void einzigesWortAbbrechen(Wortspiel* f, Button* abbrechen)
+    {
+        for (int k = 0; k < 2; ++k) {
+            EXPECT_EQ(f->wort(), QString("HUND"));
+            klick(abbrechen);
+            klick(f->startknopf);
+        }
+    }
+
     TForm41* hub = nullptr;
     TForm47* aufbau = nullptr;
     TForm58* spiel = nullptr;

@@ -1,3 +1,4 @@
+#include "aids/aufnahme.h"
 #include "games/gruppenspiel.h"
 #include "games/s_hm_logik.h"
 #include "games/s_zrat_logik.h"
@@ -8,20 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Records what a canvas draws.
-class Aufnahme : public CanvasTarget {
-public:
-    explicit Aufnahme(QVector<DrawOp>& ops)
-        : m_ops(ops)
-    {
-    }
-    void draw(const DrawOp& op) override { m_ops.append(op); }
-    double pixelsPerUnit(MapMode) const override { return 1.0; }
-
-private:
-    QVector<DrawOp>& m_ops;
-};
 
 struct Aufgezeichnet {
     QVector<DrawOp> ops;
