@@ -1168,7 +1168,8 @@ void TForm63::startPruefen(bool fokussieren)
 {
     const bool bereit = h_haupt::optionenGueltig(programmcode);
     startknopf->setEnabled(bereit);
-    if (bereit && fokussieren) SetFocus(startknopf);
+    // Through fokus(): asked by an aid that is closing, Start keeps the focus past the hub's return set-up.
+    if (bereit && fokussieren) fokus(startknopf);
 }
 
 void TForm63::grenzenZeigen()

@@ -187,5 +187,4 @@ hilfenrahmen::Protokollangaben TForm78::protokollangaben() const
 void TForm78::hubZurueck(TForm63& hub)
 {
     hub.hsvPanelZeigen(programmcode);
-    hub.fokus(hub.startknopf);
 }

@@ -126,10 +126,7 @@ hilfenrahmen::Protokollangaben TForm77::protokollangaben() const
 void TForm77::nachDemEnde()
 {
     // Back in the hub the pupil finds the level panel of this choice and Start ready for the next run.
-    if (TForm63* hub = hilfenhub()) {
-        hub->pm100PanelZeigen(programmcode);
-        hub->fokus(hub->startknopf);
-    }
+    if (TForm63* hub = hilfenhub()) hub->pm100PanelZeigen(programmcode);
 }
 
 // ---- Routines ----

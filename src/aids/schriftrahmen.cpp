@@ -197,7 +197,6 @@ void Schriftfenster::nachDemEnde()
 void Schriftfenster::hubZurueck(TForm63& hub)
 {
     hub.stufengruppeZeigen(programmcode);
-    hub.fokus(hub.startknopf);
 }
 
 void Schriftfenster::feldZeichnen(const schrift::Bild& bild)

@@ -1,6 +1,7 @@
 #include "games/s_KP.h"
 
 #include "games/s_KP_logik.h"
+#include "games/sp_haupt.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
@@ -74,33 +75,6 @@ template <typename Flaggen> void flaggenNehmen(ListBox* liste, Flaggen& flagge, 
 int zahlImFeld(const Edit* e)
 {
     return e->text().isEmpty() ? 0 : StrToInt(e->text());
-}
-
-Form* spielfenster(int spiel)
-{
-    switch (spiel) {
-    case 1:
-    case 12:
-        return Form51;
-    case 4:
-        return Form43;
-    case 9:
-    case 11:
-        return Form49;
-    case 13:
-        return Form52;
-    case 14:
-    case 15:
-    case 16:
-        return Form32;
-    case 20:
-    case 21:
-        return Form50;
-    case 22:
-        return Form53;
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace

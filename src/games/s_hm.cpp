@@ -3,6 +3,7 @@
 #include "games/gruppenspiel.h"
 #include "games/s_1x1flip_logik.h"
 #include "games/s_hm_logik.h"
+#include "games/sp_haupt.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
@@ -38,25 +39,6 @@ RadioGroup* wahlgruppe(
     applyFont(g, kArial, 17);
     g->setItems(eintraege);
     return g;
-}
-
-Form* spielfenster(int spiel)
-{
-    switch (spiel) {
-    case 5:
-        return Form58;
-    case 6:
-        return Form60;
-    case 7:
-        return Form61;
-    case 8:
-        return Form62;
-    case 18:
-    case 19:
-        return Form48;
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "games/s_tic.h"
 
+#include "games/sp_haupt.h"
 #include "games/sp_haupt_logik.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
@@ -11,27 +12,6 @@ namespace {
 
 const QString kArial = QStringLiteral("Arial");
 
-// The game window of a code.
-Form* spielfenster(int code)
-{
-    switch (code) {
-    case 2:
-        return Form54;
-    case 3:
-        return Form46;
-    case 17:
-        return Form55;
-    case 24:
-        return Form57;
-    case 25:
-        return Form56;
-    case 26:
-        return Form59;
-    default:
-        return nullptr;
-    }
-}
-
 Memo* regelmemo(QWidget* parent, int top, int hoehe, int schrift, const QStringList& zeilen)
 {
     auto* m = new Memo(parent, 296, top, 489, hoehe);
@@ -40,7 +20,6 @@ Memo* regelmemo(QWidget* parent, int top, int hoehe, int schrift, const QStringL
     m->hide();
     return m;
 }
-
 
 } // namespace
 

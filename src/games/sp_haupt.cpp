@@ -35,6 +35,56 @@ Form* starterfenster(int spiel)
 
 } // namespace
 
+Form* spielfenster(int spiel)
+{
+    switch (spiel) {
+    case 1:
+    case 12:
+        return Form51;
+    case 2:
+        return Form54;
+    case 3:
+        return Form46;
+    case 4:
+        return Form43;
+    case 5:
+        return Form58;
+    case 6:
+        return Form60;
+    case 7:
+        return Form61;
+    case 8:
+        return Form62;
+    case 9:
+    case 11:
+        return Form49;
+    case 13:
+        return Form52;
+    case 14:
+    case 15:
+    case 16:
+        return Form32;
+    case 17:
+        return Form55;
+    case 18:
+    case 19:
+        return Form48;
+    case 20:
+    case 21:
+        return Form50;
+    case 22:
+        return Form53;
+    case 24:
+        return Form57;
+    case 25:
+        return Form56;
+    case 26:
+        return Form59;
+    default:
+        return nullptr;
+    }
+}
+
 TForm41::TForm41(QWidget* parent)
     : Form(parent)
 {

@@ -9,6 +9,9 @@ class Button;
 class GroupBox;
 class Label;
 
+// The window of a game number, which its launcher opens on Start; null for numbers of no game.
+Form* spielfenster(int spiel);
+
 class TForm41 final : public Form {
     Q_OBJECT
     Q_DISABLE_COPY(TForm41)
