@@ -225,10 +225,7 @@ void weitereFensterErzeugen()
                                : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
     }
     // The administration's "Ende" puts the main window's password entry away again.
-    static_cast<TForm34*>(Form34)->OnEnde = [] {
-        if (auto* passwort = Form1->findChild<QWidget*>(QStringLiteral("Panel2")))
-            passwort->hide();
-    };
+    static_cast<TForm34*>(Form34)->OnEnde = [] { static_cast<TForm1*>(Form1)->passwortVerbergen(); };
 }
 
 Form* fensterErzeugen()

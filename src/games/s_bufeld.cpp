@@ -57,7 +57,8 @@ TForm52::TForm52(QWidget* parent)
     WahlPanel = new Panel(this, 750, 50, 200, 445);
     WahlPanel->setObjectName(QStringLiteral("WahlPanel"));
     setColor(WahlPanel, clWhite);
-    knopf(WahlPanel, "Button11", QStringLiteral("1.  wohin?"), arial, 20)->setGeometry(16, 20, 168, 60);
+    m_schritttitel[0] = knopf(WahlPanel, "Button11", QStringLiteral("1.  wohin?"), arial, 20);
+    m_schritttitel[0]->setGeometry(16, 20, 168, 60);
     Button3 = knopf(WahlPanel, "Button3", QStringLiteral("G"), wingdings, 36);
     Button2 = knopf(WahlPanel, "Button2", QStringLiteral("E"), wingdings, 36);
     Button5 = knopf(WahlPanel, "Button5", QStringLiteral("F"), wingdings, 36);
@@ -70,7 +71,8 @@ TForm52::TForm52(QWidget* parent)
     rechenpanel = new Panel(this, 750, 50, 200, 420);
     rechenpanel->setObjectName(QStringLiteral("rechenpanel"));
     setColor(rechenpanel, clWhite);
-    knopf(rechenpanel, "Button12", QStringLiteral("2.  rechne!"), arial, 20)->setGeometry(12, 12, 176, 60);
+    m_schritttitel[1] = knopf(rechenpanel, "Button12", QStringLiteral("2.  rechne!"), arial, 20);
+    m_schritttitel[1]->setGeometry(12, 12, 176, 60);
     // The keypad block of the puzzle games, 70 lower under the panel's title.
     Tastenfeld::Anordnung block = Tastenfeld::spielblock();
     for (int d = 0; d <= 9; ++d)
@@ -89,7 +91,8 @@ TForm52::TForm52(QWidget* parent)
     farbepanel = new Panel(this, 750, 50, 200, 525);
     farbepanel->setObjectName(QStringLiteral("farbepanel"));
     setColor(farbepanel, clWhite);
-    knopf(farbepanel, "Button6", QStringLiteral("3.  Farbe?"), arial, 20)->setGeometry(16, 20, 168, 60);
+    m_schritttitel[2] = knopf(farbepanel, "Button6", QStringLiteral("3.  Farbe?"), arial, 20);
+    m_schritttitel[2]->setGeometry(16, 20, 168, 60);
     for (int i = 1; i <= 12; ++i) {
         Button* b = knopf(farbepanel, "", QStringLiteral("n"), wingdings, 70);
         b->setObjectName(QStringLiteral("BitBtn%1").arg(i));
@@ -280,15 +283,11 @@ void TForm52::anordnen()
     for (Button* b : { Button8, Button7 })
         g.fontSize(b, 21);
     g.fontSize(Button13, 14);
-    const struct {
-        const char* name;
-        Platz p;
-    } titel[] = { { "Button11", { 16, 20, 168, 60 } }, { "Button12", { 12, 12, 176, 60 } },
-        { "Button6", { 16, 20, 168, 60 } } };
-    for (const auto& t : titel) {
-        auto* b = findChild<Button*>(QLatin1String(t.name));
-        g.place(b, t.p.left, t.p.top, t.p.width, t.p.height);
-        schriftX(b, 20);
+    // The titles of the three steps.
+    const Platz titel[] = { { 16, 20, 168, 60 }, { 12, 12, 176, 60 }, { 16, 20, 168, 60 } };
+    for (int i = 0; i < 3; ++i) {
+        g.place(m_schritttitel[i], titel[i].left, titel[i].top, titel[i].width, titel[i].height);
+        schriftX(m_schritttitel[i], 20);
     }
     tastenblock->anordnen(g);
     for (int i = 1; i <= 12; ++i) {

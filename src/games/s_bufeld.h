@@ -50,6 +50,8 @@ public:
     static QRect zelle(int zeile, int spalte);
 
 private:
+    Button* m_schritttitel[3] = {}; // "1.  wohin?", "2.  rechne!", "3.  Farbe?"
+
     // Handlers
     void form52aktiv();
     void bufeldzu();

@@ -2,6 +2,7 @@
 
 #include "games/s_partner.h"
 #include "games/s_partner_logik.h"
+#include "games/s_tic.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/pause.h"
@@ -123,9 +124,7 @@ void TForm46::Button1Click()
     tasten->ziffer(0)->setEnabled(true);
     tasten->ziffer(1)->setEnabled(true);
     Close();
-    if (Form44) {
-        if (QWidget* liste = Form44->findChild<QWidget*>(QStringLiteral("ListBox2"))) SetFocus(liste);
-    }
+    if (auto* einrichtung = dynamic_cast<TForm44*>(Form44)) SetFocus(einrichtung->ListBox2);
 }
 
 // ---- Routines ----

@@ -291,6 +291,11 @@ void TForm1::Button9Click()
     bereichOeffnen(Form30);
 }
 
+void TForm1::passwortVerbergen()
+{
+    Panel2->hide();
+}
+
 void TForm1::Button10Click()
 {
     Close();

@@ -32,6 +32,8 @@ public:
     void RadioButton1Click();
     void datpfad_okClick();
     void alleszu();
+    // The administration's "Ende" puts the password entry away again.
+    void passwortVerbergen();
 
 private:
     void aufbauen();
