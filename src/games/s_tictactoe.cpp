@@ -224,7 +224,7 @@ void TForm46::satzgewonnen()
     c.moveTo(sx(l.x1), sy(l.y1));
     c.lineTo(sx(l.x2), sy(l.y2));
     partner::punktFuerZieher(c, 2, QStringLiteral("2 Punkte"));
-    ergebnisse(true);
+    satzende();
 }
 
 void TForm46::patt()
@@ -235,10 +235,10 @@ void TForm46::patt()
         { kGruen, QStringLiteral("! PATT !"), QStringLiteral("1 Punkt"), QStringLiteral("für jeden"), 35, 35, 700,
             770 },
         Round(double(skala_x) * 5));
-    ergebnisse(true);
+    satzende();
 }
 
-void TForm46::ergebnisse(bool)
+void TForm46::satzende()
 {
     tasten->Rechner->hide();
     Button2->show();

@@ -45,7 +45,8 @@ private:
     void patt();
     void letztemarke();
     void spielergebnis();
-    void ergebnisse(bool nachSatz);
+    // A decided set: input hidden, continue offered, score drawn, the game over at 6 points.
+    void satzende();
     void marke(int k, const QColor& farbe);
 
     tictactoe::Brett m_brett;
