@@ -300,6 +300,9 @@ void Label::showCaption()
 void Label::setAutoSize(bool on)
 {
     m_autoSize = on;
+    // A label without auto-size keeps the size it is given: a measurement still waiting for the first
+    // show would shrink it to whatever caption it has then.
+    if (!on) m_fitPending = false;
     fit();
 }
 
@@ -326,7 +329,7 @@ void Label::fit()
 
 void Label::showEvent(QShowEvent* event)
 {
-    if (m_fitPending) measure();
+    if (m_fitPending && m_autoSize) measure();
     QLabel::showEvent(event);
 }
 
@@ -419,6 +422,12 @@ void Panel::setCaptionAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment;
     update();
+}
+
+QRect Panel::innerRect() const
+{
+    const int edge = ((m_outer != Bevel::None) + (m_inner != Bevel::None)) * m_bevelWidth;
+    return rect().adjusted(edge, edge, -edge, -edge);
 }
 
 void Panel::paintEvent(QPaintEvent*)

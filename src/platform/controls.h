@@ -245,6 +245,8 @@ public:
     void setBevelInner(Bevel bevel);
     void setBevelWidth(int width);
     void setCaptionAlignment(Qt::Alignment alignment);
+    // The area inside the bevels.
+    QRect innerRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -154,7 +154,8 @@ Memo::Memo(QWidget* parent, int left, int top, int width, int height)
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Lines that do not fit are reached by scrolling, never cut off unseen.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
     document()->setDocumentMargin(2);
 }

@@ -120,8 +120,6 @@ void TForm1::aufbauen()
     datpfadmeldung = benannt(new Label(datpfadpanel, QString(), 80, 372), "datpfadmeldung");
     setFontColor(datpfadmeldung, clRed);
     Memo2 = benannt(new Memo(datpfadpanel, 80, 416, 601, 65), "Memo2");
-    // Its text is longer than the box; the last lines must not be cut off.
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     datpfadpanel->hide();
 
     Button1->OnClick = [this] { Button1Click(); };

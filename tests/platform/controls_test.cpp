@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 
@@ -183,6 +184,30 @@ TEST_F(ControlsTest, LabelSizesItselfToItsCaption)
     EXPECT_EQ(label->height(), QFontMetrics(label->font()).height());
     label->setCaption("speichern && drucken");
     EXPECT_EQ(label->text(), "speichern & drucken");
+}
+
+// Controls made before their window is shown, as every window of the program is.
+TEST_F(ControlsTest, FixedSizeLabelsKeepTheirSizeAndLongMemosScroll)
+{
+    Form hidden;
+    auto* label = new Label(&hidden, "kurz", 10, 10);
+    label->setAutoSize(false);
+    place(label, 10, 10, 313, 25);
+    auto* wrapped = new Label(&hidden, "", 10, 40);
+    wrapped->setAutoSize(false);
+    wrapped->setWordWrap(true);
+    place(wrapped, 10, 40, 200, 60);
+    auto* memo = new Memo(&hidden, 10, 100, 200, 60);
+    memo->setLines(QStringList(20, "Zeile"));
+    auto* shortMemo = new Memo(&hidden, 10, 170, 200, 60);
+    shortMemo->setLines({ "eine Zeile" });
+    hidden.show();
+    label->setCaption(" die Hunderter hinterlassen einen Rest");
+    EXPECT_EQ(label->size(), QSize(313, 25));
+    EXPECT_EQ(wrapped->size(), QSize(200, 60));
+    EXPECT_TRUE(memo->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(shortMemo->verticalScrollBar()->isVisible());
+    hidden.Close();
 }
 
 TEST_F(ControlsTest, FontsStandInForTheWindowsFonts)
