@@ -342,11 +342,11 @@ void Label::measure()
         resize(width(), fm.boundingRect(QRect(0, 0, std::max(1, width()), 100000), Qt::TextWordWrap, text()).height());
         return;
     }
-    const QStringList lines = text().split(QLatin1Char('\n'));
-    int w = 0;
-    for (const QString& line : lines)
-        w = std::max(w, fm.horizontalAdvance(line));
-    resize(w, fm.height() + fm.lineSpacing() * (int(lines.size()) - 1));
+    // The width as the text is laid out to be drawn: a last character whose ink reaches past its advance
+    // ("_", italics) is not clipped.
+    const int lines = int(text().count(QLatin1Char('\n'))) + 1;
+    resize(fm.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, text()).width(),
+        fm.height() + fm.lineSpacing() * (lines - 1));
 }
 
 void Label::changeEvent(QEvent* event)
