@@ -28,6 +28,8 @@ namespace {
 // of "+/- im Raum 100" a little further left because they are wider.
 constexpr int kGruppeX = 328, kGruppeY = 5, kGruppeB = 425, kGruppeH = 465;
 constexpr int kOptionX = 790, kOptionY = 8;
+// The level groups are as wide as their longest text beside its round button.
+constexpr int kStufenbreite = 305;
 constexpr int kVarianteX = 765;
 constexpr int kZeilenhoehe = 16; // one item of a number list
 
@@ -651,7 +653,7 @@ void TForm63::stufenAufbauen()
     using h_haupt::Stufengruppe;
     const auto stufen = [this](Stufengruppe g) {
         const QStringList& texte = h_haupt::stufentexte(g);
-        auto* gruppe = wahlgruppe(this, QString(), texte, kOptionX, kOptionY, 300);
+        auto* gruppe = wahlgruppe(this, QString(), texte, kOptionX, kOptionY, kStufenbreite);
         gruppe->setAutoFillBackground(true);
         gruppe->hide();
         return gruppe;
@@ -665,7 +667,7 @@ void TForm63::stufenAufbauen()
     RG_SV_DZE = stufen(Stufengruppe::dZE);
     // The rest choice goes with a level group of eight, so it stands below it rather than on it.
     RG_SV_DRest = stufen(Stufengruppe::rest);
-    place(RG_SV_DRest, kOptionX, kOptionY + RG_SV_divE->height() + 8, 300, RG_SV_DRest->height());
+    place(RG_SV_DRest, kOptionX, kOptionY + RG_SV_divE->height() + 8, kStufenbreite, RG_SV_DRest->height());
     m_optionen << RG_SV_Plus << RG_SV_min_Erg << RG_SV_mTausch << RG_SV_malE << RG_SV_malZZ << RG_SV_divE << RG_SV_DZE
                << RG_SV_DRest;
 }

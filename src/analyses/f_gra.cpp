@@ -141,7 +141,9 @@ void TForm37::zahlenpanel(int code, const QString& titel, const QString& zeichen
         z->setAutoSize(false);
         z->setWordWrap(true);
         zeilenhoehe = QFontMetrics(z->font()).lineSpacing();
-        place(z, kListe1Links - 16, kListeOben + 2, 14, zeilenhoehe * 10 + 4);
+        place(z, kListe1Links - 16, kListeOben + 2, 14,
+            std::max(zeilenhoehe * 10 + 4,
+                QFontMetrics(z->font()).boundingRect(0, 0, 14, 1000, Qt::TextWordWrap, z->text()).height()));
     }
     if (code == 17) {
         auto* teiler = new Label(p, QStringLiteral("Teiler"), kListe1Links - 8, 28);

@@ -92,7 +92,7 @@ TForm31::TForm31(QWidget* parent)
         QStringLiteral("Die Aufgaben werden nur aus den markierten Zehner- und Einerziffern  gebildet."), 16, 32);
     hinweis->setAutoSize(false);
     hinweis->setWordWrap(true);
-    place(hinweis, 16, 32, 217, 48);
+    place(hinweis, 16, 32, 217, 50); // three lines
     beschriftung(zahlen100, QStringLiteral("Zehner"), 60, 90);
     ListBox3 = zahlenliste(zahlen100, 64, 112, 35, zahleneintraege(0, 9, 2));
     beschriftung(zahlen100, QStringLiteral("Einer"), 195, 90);

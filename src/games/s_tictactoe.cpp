@@ -16,8 +16,14 @@ namespace {
 const QColor kGruen(0, 128, 0);
 constexpr double kPause = 0.00002;
 
-int sx(double v) { return Round(v * double(skala_x)); }
-int sy(double v) { return Round(v * double(skala_y)); }
+int sx(double v)
+{
+    return Round(v * double(skala_x));
+}
+int sy(double v)
+{
+    return Round(v * double(skala_y));
+}
 
 } // namespace
 
@@ -48,6 +54,8 @@ TForm46::~TForm46() = default;
 void TForm46::form46aktiv()
 {
     partner::tastenspielAnordnen(this, Button1, *tasten, Button2);
+    // Its caption in the size of the other games' continue buttons, not the window's small default font.
+    setFontSize(Button2, Round(20 * double(skala_x)));
     // A game that ended at "Rückspiel?" and was left begins anew here, not at its first continue.
     spielende = 0;
     gewonnen = 0;

@@ -69,9 +69,8 @@ void TForm17::musterblatt(int rechenart)
     programmcode = rechenart;
     if (auto* blatt = dynamic_cast<TForm18*>(Form18)) {
         const Vorschau& v = vorschauen[rechenart - 1];
-        const std::array<Label*, 4> labels { blatt->Label8, blatt->Label1, blatt->Label3, blatt->Label4 };
         for (size_t k = 0; k < 4; ++k)
-            labels[k]->setCaption(QString::fromUtf8(v.muster[k]));
+            blatt->vorschauSetzen(int(k), QString::fromUtf8(v.muster[k]));
         blatt->Label17->setCaption(QString::fromUtf8(v.stufe1));
         blatt->Label5->setCaption(QString::fromUtf8(v.stufe2));
     }
@@ -81,10 +80,8 @@ void TForm17::musterblatt(int rechenart)
 void TForm17::Button7Click()
 {
     if (auto* blatt = dynamic_cast<TForm19*>(Form19)) {
-        const std::array<Label*, 5> labels { blatt->Label8, blatt->Label1, blatt->Label3, blatt->Label4,
-            blatt->Label5 };
         for (size_t k = 0; k < 5; ++k)
-            labels[k]->setCaption(QString::fromUtf8(ergaenzungsvorschau[k]));
+            blatt->vorschauSetzen(int(k), QString::fromUtf8(ergaenzungsvorschau[k]));
     }
     oeffnen(Form19);
 }

@@ -30,7 +30,8 @@ Musterpanel::Musterpanel(QWidget* parent, const QString& muster, int left, int t
     m_text = new Label(this, muster, 16, 16);
     m_text->setAutoSize(false);
     m_text->setWordWrap(true);
-    place(m_text, 16, 16, 41, 81);
+    // Wide enough for the longest dashed line of a pattern.
+    place(m_text, 16, 16, 47, 81);
     // The text passes its clicks on to the panel.
     m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -54,7 +54,8 @@ Familienform::Familienform(const Familienangaben& a, QWidget* parent)
         QStringLiteral("Die Auswahl, welche Sie hier für die Plus-Aufgabe treffen, gilt zugleich für alle "
                        "Aufgabenformen, die zu deren Familie gehören."),
         10, 290, 266, 76);
-    Label15 = new Label(P1, a.vorratstext, 10, 360);
+    // Two pixels left of the texts above it: a pool of two digits would touch the panel's border.
+    Label15 = new Label(P1, a.vorratstext, 8, 360);
     vorratsfeld(Label15);
 
     P2 = new Panel(this, 302, 40, 300, 450);

@@ -67,6 +67,19 @@ Halbschriftblatt::Halbschriftblatt(
     knoepfe(Button2, Button4);
 }
 
+void Halbschriftblatt::vorschauSetzen(int k, const QString& text)
+{
+    Label* l = vorschau.value(k);
+    if (!l) return;
+    l->setCaption(text);
+    const int strich = int(text.indexOf(QLatin1Char('-'), text.indexOf(QLatin1Char('='))));
+    const int strichende = int(text.indexOf(QLatin1Char(' '), strich));
+    const QFontMetrics fm(l->font());
+    const int breite = std::max(fm.horizontalAdvance(text.left(strich).trimmed()),
+        fm.horizontalAdvance(text.mid(strich, strichende < 0 ? -1 : strichende - strich)));
+    l->resize(breite + 6, l->height());
+}
+
 void Halbschriftblatt::aktivieren()
 {
     wieofteins();

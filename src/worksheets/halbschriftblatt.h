@@ -26,6 +26,10 @@ public:
     Button* Button2 = nullptr; // drucken
     Button* Button4 = nullptr; // zurück
 
+    // Writes the preview of pattern k (from 0): a task line, a dashed line and two step lines in one caption
+    // that wraps into those four lines, the label as wide as its widest.
+    void vorschauSetzen(int k, const QString& text);
+
     // The page the last "drucken" printed.
     const halbschrift::Seite& gedruckt() const { return m_seite; }
 

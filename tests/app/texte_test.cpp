@@ -123,7 +123,12 @@ QString schnitt(QWidget* w)
     gezeichnet.setRight(gezeichnet.right() - 1); // the last column of the advance is blank
     for (QWidget* p = w->parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget()) {
         const QRect inP(w->mapTo(p, gezeichnet.topLeft()), gezeichnet.size());
-        if (!raumIn(p).contains(inP)) return QStringLiteral("reicht über den Rand von ") + name(p);
+        const QRect r = raumIn(p);
+        if (!r.contains(inP))
+            return QStringLiteral("reicht %1 px über den Rand von ")
+                       .arg(std::max({ r.left() - inP.left(), inP.right() - r.right(), r.top() - inP.top(),
+                           inP.bottom() - r.bottom() }))
+                + name(p);
     }
     const QRect global(w->mapToGlobal(gezeichnet.topLeft()), gezeichnet.size());
     if (!w->screen()->geometry().contains(global)) return QStringLiteral("reicht über den Bildschirmrand");
@@ -188,6 +193,13 @@ protected:
         weg += QStringLiteral(" > ") + name(&f);
         pruefen(f, weg);
         if (qEnvironmentVariableIsSet("TEXTE_WEG")) qInfo("%s", qPrintable(weg));
+        if (qEnvironmentVariableIsSet("TEXTE_BILD")) {
+            static int nr = 0;
+            grabToPng(&f,
+                QStringLiteral("texte_%1_%2")
+                    .arg(++nr, 3, 10, QLatin1Char('0'))
+                    .arg(weg.section(QStringLiteral(" > "), -1)));
+        }
         umschalten(f, schalter(f));
         if (menues().contains(&f)) {
             // A set-up goes on only with a pupil's name typed (where it takes one) and something chosen in its
@@ -206,7 +218,8 @@ protected:
                 // Start first, before another button leads elsewhere (the rules of a game hide it).
                 std::stable_partition(knoepfe.begin(), knoepfe.end(), istStart);
                 for (QWidget* k : knoepfe) {
-                    if (qEnvironmentVariableIsSet("TEXTE_WEG")) qInfo("  klick %s %d %d", qPrintable(textraum(k).text), nutzbar(k), programmcode);
+                    if (qEnvironmentVariableIsSet("TEXTE_WEG"))
+                        qInfo("  klick %s %d %d", qPrintable(textraum(k).text), nutzbar(k), programmcode);
                     if (f.isVisible()) klicken(f, k, 0);
                 }
             }
