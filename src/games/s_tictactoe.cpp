@@ -16,14 +16,8 @@ namespace {
 const QColor kGruen(0, 128, 0);
 constexpr double kPause = 0.00002;
 
-int sx(double v)
-{
-    return Round(v * double(skala_x));
-}
-int sy(double v)
-{
-    return Round(v * double(skala_y));
-}
+int sx(double v) { return Round(v * double(skala_x)); }
+int sy(double v) { return Round(v * double(skala_y)); }
 
 } // namespace
 
