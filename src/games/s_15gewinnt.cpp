@@ -49,6 +49,7 @@ TForm56::TForm56(QWidget* parent)
     }
     Button10 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button10->Cancel = true;
+    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Close(); };
     Button20 = new Button(this, QStringLiteral("weiter"), 30, 890, 235, 80);
     Button20->hide();
@@ -80,6 +81,8 @@ void TForm56::layout()
 void TForm56::s15gaktiv()
 {
     layout();
+    // The window keeps the focus at the start, so that no key presses "Programm abbrechen".
+    SetFocus(this);
     canvas().brush = Brush { color() };
     canvas().fillRect(0, 0, width(), height());
     // Nothing of the last game scores or clears the new board.

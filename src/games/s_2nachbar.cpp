@@ -54,6 +54,7 @@ TForm32::TForm32(QWidget* parent)
     Button8->Default = true;
     Button9->Default = true;
     Button1->Cancel = true;
+    setArrowStop(Button1, false);
     Button8->OnClick = [this] { Button8Click(); };
     Button9->OnClick = [this] { Button9Click(); };
     Button2->OnClick = [this] { Button2Click(); };

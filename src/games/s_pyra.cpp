@@ -82,6 +82,7 @@ TForm50::TForm50(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 770, 930, 205, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
+    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
     Button1 = new Button(this, QStringLiteral("bitte eine neue Aufgabe"), 200, 850, 300, 100);
     applyFontSize(Button1, QStringLiteral("Arial"), 22);
@@ -106,6 +107,9 @@ void TForm50::aufgabeSetzen(const Zellen& z, int versteckt)
 
 void TForm50::pyraaktiv()
 {
+    // The window keeps the focus itself: Enter goes to the keypad's Enter while a number is typed, and to
+    // "bitte eine neue Aufgabe" once that is shown, never to a key or to "Programm abbrechen".
+    SetFocus(this);
     Randomize();
     anordnen();
     for (int k = 1; k <= 5; ++k)
