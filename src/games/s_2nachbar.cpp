@@ -169,6 +169,8 @@ void TForm32::bewegen(int dr, int dc)
         m_spalte2 += dc;
     }
     kursor(clRed);
+    // After a click on a hand the arrow keys still move the cursor, rather than the focus among the buttons.
+    SetFocus(ScrollBoxEx1);
 }
 
 // ---- Routines ----
