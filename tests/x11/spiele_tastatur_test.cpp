@@ -201,6 +201,23 @@ TEST_F(SpieleTastaturTest, ketteSelberRechnenEnterOhneRichtigeZahlTutNichts)
     });
 }
 
+TEST_F(SpieleTastaturTest, ketteStartzahlenNachDemZehntenFalschenPaarSchliesstKeineTaste)
+{
+    spielen(Spiel { "Kette5_Startzahlen", 11, 3 }, [&](Form& f) {
+        auto* k = static_cast<TForm49*>(&f);
+        const int ziel = k->paarsuche().ziel();
+        for (int paar = 1; paar <= 10; ++paar) {
+            // 0 and ziel + 1 never reach the target.
+            ASSERT_TRUE(tasten(f, { Qt::Key_0, Qt::Key_Return }));
+            ASSERT_TRUE(tippen(ziel + 1));
+            ASSERT_TRUE(tasten(f, { Qt::Key_Return, Qt::Key_Return }));
+        }
+        EXPECT_EQ(k->Button1->caption(), "das ist wohl zu schwer für dich");
+        EXPECT_EQ(keyReceiver(), k);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Space, Qt::Key_Down, Qt::Key_Return }));
+    });
+}
+
 TEST_F(SpieleTastaturTest, maschineEnterOhneGetippteAusgabeTutNichts)
 {
     spielen(Spiel { "Maschine", 12 }, [&](Form& f) {
