@@ -431,7 +431,7 @@ void TForm49::paarBewerten()
         }
     }
     Button1->setEnabled(true);
-    // After the tenth wrong pair the button closes the game: the pupil has to click it, no key presses it.
+    // After the tenth wrong pair the button closes the game: Enter alone must not press it.
     SetFocus(m_zustand == 4 ? static_cast<QWidget*>(this) : Button1);
     tastenFreigeben(false);
     if (n == 4) {
