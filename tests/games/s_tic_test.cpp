@@ -18,6 +18,7 @@ QStringList kontextmenue(QWidget* feld, const QString& wahl)
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
+        grabToPng(menu, QStringLiteral("s_tic_kontextmenue"));
         QAction* gewaehlt = nullptr;
         for (QAction* a : menu->actions()) {
             eintraege << a->text().section(u'\t', 0, 0);
