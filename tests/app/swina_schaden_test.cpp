@@ -38,6 +38,11 @@ struct Schaden {
     std::function<QByteArray(const QByteArray&)> machen;
 };
 
+void PrintTo(const Schaden& schaden, std::ostream* os)
+{
+    *os << schaden.name;
+}
+
 QByteArray abschneiden(const QByteArray& d, const QByteArray& nach)
 {
     return d.left(d.indexOf(nach) + nach.size());
