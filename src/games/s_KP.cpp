@@ -332,13 +332,7 @@ void TForm42::memosAufbauen()
 
 void TForm42::abschnittGeladen(const QString& stichwort, bool ausDatei)
 {
-    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) {
-        using T = std::decay_t<decltype(variable)>;
-        if (ausDatei)
-            g->setItemIndex(int(variable));
-        else if (g->ItemIndex() >= 0)
-            variable = T(g->ItemIndex());
-    };
+    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) { wahlAbgleichen(g, variable, ausDatei); };
     const auto feld = [ausDatei](Edit* e, int& variable) {
         if (ausDatei)
             e->setText(QString::number(variable));
