@@ -38,7 +38,8 @@ TEST_F(SpieleTest, LettersPastedByTheMenuIntoTheTargetGamesNumbersAreDroppedAndS
 {
     TForm44 starter;
     programmcode = 26;
-    starter.abschnittGeladen(sp_haupt::stichwort(26), sp_haupt::abschnittladen(sp_haupt::stichwort(26)));
+    starter.abschnittGeladen(sp_haupt::stichwort(26),
+        sp_haupt::abschnittladen(sp_haupt::stichwort(26)) == einstellungsdatei::Abschnittstand::gelesen);
     Form::setModalDriver([&](Form& f) {
         if (&f != &starter) return;
         const struct {
