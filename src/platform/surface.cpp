@@ -26,6 +26,7 @@ void Surface::ensureSize(const QSize& size)
 
 void Surface::clear()
 {
+    m_textPrints.clear();
     if (!m_image.isNull()) m_image.fill(m_background);
     if (m_owner) m_owner->update();
 }
@@ -57,6 +58,22 @@ void Surface::paint(QPainter& painter, const QRect& target) const
 {
     if (m_image.isNull()) return;
     painter.drawImage(QPoint(0, 0), m_image, target);
+}
+
+const Surface::TextPrint* Surface::textPrint(const QString& key, const QRect& area) const
+{
+    for (auto it = m_textPrints.crbegin(); it != m_textPrints.crend(); ++it)
+        if (it->key == key && it->area == area) return &*it;
+    return nullptr;
+}
+
+void Surface::addTextPrint(TextPrint print)
+{
+    // The texts a window shows at one time, and some to spare; older ones are long drawn over.
+    constexpr int kMax = 400;
+    m_textPrints.removeIf([&](const TextPrint& t) { return t.key == print.key && t.area == print.area; });
+    if (m_textPrints.size() >= kMax) m_textPrints.removeFirst();
+    m_textPrints.append(std::move(print));
 }
 
 Canvas& Surface::canvas()
