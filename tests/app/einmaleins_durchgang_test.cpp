@@ -127,8 +127,10 @@ TEST_F(EinmaleinsDurchgang, NeitherTableAidDrawsATaskWhenTheProtocolDialogCloses
                 (hub->*fall.knopf)->Click();
                 waehlen(hub->*fall.links, { 3 });
                 waehlen(hub->*fall.rechts, { 4, 5 });
-                mindestminuten = 15;
-                mindestaufgaben = 1;
+                // Work limits of one task, as the teacher sets them in the hub.
+                hub->Edit1->setText("15");
+                hub->Edit2->setText("1");
+                hub->Button9->Click();
             },
             [&](Form& f) { typeText(&f, QString::number(zielzahl) + (&f == Form71 ? "\r" : "")); },
             [&] { nummerNachDemLauf = nummer; });

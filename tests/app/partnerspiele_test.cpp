@@ -166,7 +166,6 @@ TEST_F(PartnerspieleTest, FifteenWinsALineOfFifteenScoresForWhoeverSetsItsLastSt
         fuenfzehn->Button10->Click();
     });
 }
-}
 
 // Between turns both stone panels take no input, yet each player must still see which of his stones are left.
 TEST_F(PartnerspieleTest, FifteenWinsShowsUsedStonesGreyAndTheOthersAvailable)
