@@ -27,6 +27,7 @@ void Surface::ensureSize(const QSize& size)
 void Surface::clear()
 {
     m_textPrints.clear();
+    m_textPrintBytes = 0;
     if (!m_image.isNull()) m_image.fill(m_background);
     if (m_owner) m_owner->update();
 }
@@ -69,11 +70,21 @@ const Surface::TextPrint* Surface::textPrint(const QString& key, const QRect& ar
 
 void Surface::addTextPrint(TextPrint print)
 {
-    // The texts a window shows at one time, and some to spare; older ones are long drawn over.
-    constexpr int kMax = 400;
-    m_textPrints.removeIf([&](const TextPrint& t) { return t.key == print.key && t.area == print.area; });
-    if (m_textPrints.size() >= kMax) m_textPrints.removeFirst();
+    // The texts a window shows at one time, and some to spare; older ones are long drawn over. Every window
+    // keeps its surface for the whole run, so the memory is bounded.
+    constexpr qsizetype kMaxBytes = 2 * 1024 * 1024;
+    const auto bytes = [](const TextPrint& t) { return t.under.sizeInBytes() + t.left.sizeInBytes(); };
+    for (qsizetype i = m_textPrints.size() - 1; i >= 0; --i)
+        if (m_textPrints.at(i).key == print.key && m_textPrints.at(i).area == print.area) {
+            m_textPrintBytes -= bytes(m_textPrints.at(i));
+            m_textPrints.removeAt(i);
+        }
+    m_textPrintBytes += bytes(print);
     m_textPrints.append(std::move(print));
+    while (m_textPrintBytes > kMaxBytes && m_textPrints.size() > 1) {
+        m_textPrintBytes -= bytes(m_textPrints.first());
+        m_textPrints.removeFirst();
+    }
 }
 
 Canvas& Surface::canvas()

@@ -63,6 +63,7 @@ private:
     QColor m_background { 240, 240, 240 };
     std::unique_ptr<Canvas> m_canvas;
     QList<TextPrint> m_textPrints; // oldest first
+    qsizetype m_textPrintBytes = 0;
 };
 
 // A widget that owns a surface (a form). Paint boxes draw on the surface of the nearest owner above them.
