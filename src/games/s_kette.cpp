@@ -146,7 +146,9 @@ void TForm49::tastatur(QChar& taste)
     } else if (taste >= QLatin1Char('0') && taste <= QLatin1Char('9')) {
         const int d = taste.digitValue();
         taste = QChar();
-        zifferClick(d);
+        // Unlike the keypad, the keyboard shows the entry after every key: a refused leading zero leaves "?".
+        m_eingabe.ziffer(d);
+        ketteneingabe();
     }
 }
 

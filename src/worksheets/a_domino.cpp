@@ -102,6 +102,12 @@ TForm26::TForm26(QWidget* parent)
     Edit4->OnChange = [this] { Edit4Change(); };
 }
 
+void TForm26::Button6Zuerst()
+{
+    setTabOrderIndex(Button6, 0);
+    SetFocus(Button6);
+}
+
 void TForm26::artwahl(int art, Button* knopf, Panel* panel, Edit* fokus)
 {
     m_art = art;
