@@ -153,7 +153,6 @@ TEST_F(GruppenspielTastatur, zufaelligeTastenBrechenKeinenZugAb)
                 if (!spiel.isVisible()) {
                     // The window closes only past the last player's turn.
                     EXPECT_EQ(merker2, 1) << i;
-                    std::printf("%s: %d\n", s.name, i);
                     return;
                 }
                 ASSERT_NE(keyReceiver(), abbruch) << "key " << i;
