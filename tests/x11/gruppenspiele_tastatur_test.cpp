@@ -1,11 +1,16 @@
 // The group games played with the keyboard alone, opened from the games hub through their set-up window: no
 // key but Esc ends a player's turn, and the window closes only when every player has had a turn.
+#include "games/s_1x1flip.h"
+#include "games/s_botsch.h"
 #include "games/s_hm.h"
+#include "games/s_lvr.h"
+#include "games/s_wraten.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/SBEx.h"
 #include "shell/fenster.h"
 #include "support/programm.h"
 #include "support/xserver.h"
@@ -159,4 +164,111 @@ TEST_F(GruppenspielTastatur, zufaelligeTastenBrechenKeinenZugAb)
             }
         });
     }
+}
+
+namespace {
+
+// A key to whatever has the focus; the turn goes on.
+#define TASTE(k)                                                                                                       \
+    do {                                                                                                               \
+        ASSERT_TRUE(sendKey(k));                                                                                       \
+        ASSERT_TRUE(keinerAbgebrochen());                                                                              \
+    } while (false)
+
+// Characters typed to whatever has the focus.
+void tippen(const QString& text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, keyReceiver(), Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+// The states of each game by keys only: Enter and Space press what the window offers, during a turn they
+// change nothing, and the focus is where the next Enter belongs.
+TEST_F(GruppenspielTastatur, enterUndLeertasteTunInJedemZustandWasDasFensterAnbietet)
+{
+    if (!onXServer()) GTEST_SKIP();
+    const auto mitten = { Qt::Key_Return, Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Return };
+    // Zahlenraten: Ali finds the number with Space between its digits, Bea starts after him.
+    spielen(spiele[0], [&](Form& f) {
+        auto& s = static_cast<TForm58&>(f);
+        for (int spieler = 1; spieler <= 2; ++spieler) {
+            ASSERT_EQ(s.zustand(), 2);
+            EXPECT_EQ(keyReceiver(), s.startknopf);
+            TASTE(Qt::Key_Space); // "los geht's"
+            EXPECT_EQ(s.zustand(), 0);
+            EXPECT_EQ(keyReceiver(), &s);
+            for (Qt::Key k : mitten)
+                TASTE(k);
+            EXPECT_FALSE(s.startknopf->isVisible());
+            for (QChar ziffer : QString::number(s.geheimzahl())) {
+                tippen(ziffer);
+                TASTE(Qt::Key_Space);
+            }
+            TASTE(Qt::Key_Return);
+            ASSERT_EQ(s.zustand(), 1);
+            EXPECT_EQ(spielerstatus[spieler], 0);
+            EXPECT_EQ(keyReceiver(), s.startknopf); // "weiter"
+            TASTE(Qt::Key_Return);
+        }
+    });
+    // The word games: Enter starts, Enter, Space and arrows change nothing while the letters are typed.
+    for (int i : { 3, 5 }) {
+        spielen(spiele[i], [&](Form& f) {
+            const bool botschaft = i == 3;
+            const auto zustand
+                = [&] { return botschaft ? static_cast<TForm60&>(f).zustand() : static_cast<TForm62&>(f).zustand(); };
+            Button* start = f.findChild<Button*>(QStringLiteral("startknopf"));
+            for (int spieler = 1; spieler <= 2; ++spieler) {
+                ASSERT_EQ(zustand(), 0);
+                EXPECT_EQ(keyReceiver(), start);
+                TASTE(Qt::Key_Return);
+                ASSERT_EQ(zustand(), 4);
+                EXPECT_EQ(keyReceiver(), &f);
+                for (Qt::Key k : mitten)
+                    TASTE(k);
+                const QString wort
+                    = botschaft ? static_cast<TForm60&>(f).wort().left(5) : static_cast<TForm62&>(f).wort();
+                tippen(wort.toLower());
+                ASSERT_EQ(zustand(), 1);
+                EXPECT_EQ(spielerstatus[spieler], 0);
+                EXPECT_EQ(keyReceiver(), start); // "weiter"
+                TASTE(Qt::Key_Return);
+            }
+        });
+    }
+    // The flipper: Enter shows the first number, Enter and Space answer nothing, the arrows answer.
+    spielen(spiele[4], [&](Form& f) {
+        auto& s = static_cast<TForm61&>(f);
+        EXPECT_EQ(keyReceiver(), s.ScrollBoxEx2);
+        TASTE(Qt::Key_Return);
+        const int zahl = s.wartendeZahl();
+        ASSERT_NE(zahl, 0);
+        for (Qt::Key k : { Qt::Key_Return, Qt::Key_Space, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return })
+            TASTE(k);
+        EXPECT_EQ(s.wartendeZahl(), zahl);
+        EXPECT_EQ(s.fehler(), 0);
+        TASTE(zahl % s.reihe() == 0 ? Qt::Key_Right : Qt::Key_Left);
+        EXPECT_EQ(s.fehler(), 0);
+        EXPECT_EQ(keyReceiver(), s.ScrollBoxEx2);
+    });
+    // The path game: Enter starts, Enter and Space change nothing, a wrong arrow offers "von vorn" under Enter.
+    spielen(spiele[6], [&](Form& f) {
+        auto& s = static_cast<TForm48&>(f);
+        TASTE(Qt::Key_Return);
+        ASSERT_FALSE(s.Button8->isVisible());
+        EXPECT_EQ(keyReceiver(), s.ScrollBoxEx1);
+        for (Qt::Key k : { Qt::Key_Return, Qt::Key_Space, Qt::Key_Down, Qt::Key_Return })
+            TASTE(k);
+        EXPECT_EQ(s.befehlszaehler(), 0);
+        TASTE(Qt::Key_Left); // the first command is always "V"
+        ASSERT_TRUE(s.Button2->isVisible());
+        TASTE(Qt::Key_Space);
+        TASTE(Qt::Key_Return);
+        EXPECT_FALSE(s.Button2->isVisible());
+        EXPECT_EQ(keyReceiver(), s.ScrollBoxEx1);
+        TASTE(Qt::Key_Up);
+        EXPECT_EQ(s.befehlszaehler(), 1);
+    });
 }
