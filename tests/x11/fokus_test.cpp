@@ -66,6 +66,8 @@ TEST(Fokus, pfeiltastenUebergehenKnoepfeDieEinSpielBeenden)
             EXPECT_NE(keyReceiver(), f.abbrechen);
         }
         // Arrows still move among the others, and Tab still reaches it.
+        EXPECT_EQ(keyReceiver(), f.weiter);
+        ASSERT_TRUE(sendKey(Qt::Key_Right));
         EXPECT_EQ(keyReceiver(), f.antwort);
         ASSERT_TRUE(sendKey(Qt::Key_Tab));
         EXPECT_EQ(keyReceiver(), f.abbrechen);
