@@ -213,6 +213,26 @@ TEST_F(GruppenspielTastatur, enterUndLeertasteTunInJedemZustandWasDasFensterAnbi
             TASTE(Qt::Key_Return);
         }
     });
+    // The truth table: a question by its accelerator, a number, Enter; then "weiter" goes off under the focus, and
+    // Enter, Space and arrows wait for the next question.
+    spielen(spiele[1], [&](Form& f) {
+        auto& s = static_cast<TForm58&>(f);
+        TASTE(Qt::Key_Return);
+        for (int versuch = 0; versuch < 2; ++versuch) {
+            QTest::keyClick(keyReceiver(), Qt::Key_G, Qt::AltModifier);
+            ASSERT_FALSE(s.kleiner->isEnabled());
+            tippen(QStringLiteral("50"));
+            TASTE(Qt::Key_Return);
+            ASSERT_EQ(keyReceiver(), s.startknopf);
+            TASTE(Qt::Key_Return);
+            EXPECT_FALSE(s.startknopf->isEnabled());
+            EXPECT_EQ(keyReceiver(), &s);
+            for (Qt::Key k : mitten)
+                TASTE(k);
+            EXPECT_TRUE(s.kleiner->isEnabled() && s.gleich->isEnabled() && s.grosser->isEnabled());
+            EXPECT_EQ(s.zustand(), 0);
+        }
+    });
     // The word games: Enter starts, Enter, Space and arrows change nothing while the letters are typed.
     for (int i : { 3, 5 }) {
         spielen(spiele[i], [&](Form& f) {
