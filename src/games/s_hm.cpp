@@ -195,6 +195,7 @@ void TForm47::aufbauen()
     Button10->setObjectName(QStringLiteral("Button10"));
     applyFont(Button10, kArial, 16);
     Button10->Cancel = true;
+    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Button10Click(); };
 }
 
