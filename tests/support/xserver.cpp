@@ -75,3 +75,14 @@ bool sendKey(Qt::Key key)
     if (QWidget* w = keyReceiver()) QTest::keyRelease(w, key, Qt::NoModifier);
     return true;
 }
+
+Qt::Key randomKey(std::mt19937& generator)
+{
+    static const Qt::Key fixed[] = { Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Space, Qt::Key_Left,
+        Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk };
+    const unsigned n = unsigned(std::size(fixed));
+    const unsigned k = generator() % (n + 6);
+    if (k < n) return fixed[k];
+    if (k < n + 3) return Qt::Key(Qt::Key_0 + int(generator() % 10));
+    return Qt::Key(Qt::Key_A + int(generator() % 26));
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <Qt>
+#include <random>
 #include <sys/types.h>
 
 class QWidget;
@@ -31,3 +32,7 @@ QWidget* keyReceiver();
 // A key press and release sent to whatever has the focus now, as the keyboard would; false when no window is
 // active (the key would go nowhere).
 bool sendKey(Qt::Key key);
+
+// A key a pupil might press at any moment: Enter and Space (twice as often), the arrows, Backspace, a digit,
+// a letter or a sign key; never Tab, Esc or a key with a modifier.
+Qt::Key randomKey(std::mt19937& generator);

@@ -14,17 +14,6 @@
 
 namespace {
 
-Qt::Key zufallstaste(std::mt19937& zufall)
-{
-    static const Qt::Key feste[]
-        = { Qt::Key_Return, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace };
-    const int n = int(std::size(feste));
-    const int k = int(zufall() % unsigned(n + 4));
-    if (k < n) return feste[k];
-    if (k < n + 3) return Qt::Key(Qt::Key_0 + int(zufall() % 10));
-    return Qt::Key(Qt::Key_A + int(zufall() % 26));
-}
-
 class BlaetterTastatur : public ProgrammTest {
 protected:
     void SetUp() override
@@ -55,7 +44,7 @@ TEST_F(BlaetterTastatur, keineTasteSchliesstEinBlattUndNurEnterDruckt)
             ASSERT_TRUE(waitActive(blatt));
             auto* vorrat = dynamic_cast<Blattform*>(blatt);
             for (int i = 0; i < 300; ++i) {
-                const Qt::Key taste = zufallstaste(zufall);
+                const Qt::Key taste = randomKey(zufall);
                 const bool druckbereit = taste == Qt::Key_Return && vorrat && vorrat->druckknopf()
                     && vorrat->druckknopf()->isVisible() && vorrat->druckknopf()->isEnabled();
                 const auto vorher = printer().recorded().size();

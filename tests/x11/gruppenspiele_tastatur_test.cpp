@@ -56,17 +56,6 @@ Button* abbruchknopf(Form& f)
     return nullptr;
 }
 
-Qt::Key zufallstaste(std::mt19937& zufall)
-{
-    static const Qt::Key feste[] = { Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Space, Qt::Key_Left,
-        Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace };
-    const int n = int(std::size(feste));
-    const int k = int(zufall() % unsigned(n + 4));
-    if (k < n) return feste[k];
-    if (k < n + 2) return Qt::Key(Qt::Key_0 + int(zufall() % 10));
-    return Qt::Key(Qt::Key_A + int(zufall() % 26));
-}
-
 class GruppenspielTastatur : public ProgrammTest {
 protected:
     void SetUp() override
@@ -152,7 +141,7 @@ TEST_F(GruppenspielTastatur, zufaelligeTastenBrechenKeinenZugAb)
             Button* abbruch = abbruchknopf(spiel);
             ASSERT_NE(abbruch, nullptr);
             for (int i = 0; i < 400; ++i) {
-                const Qt::Key taste = zufallstaste(zufall);
+                const Qt::Key taste = randomKey(zufall);
                 ASSERT_TRUE(sendKey(taste)) << i;
                 ASSERT_TRUE(keinerAbgebrochen()) << "key " << i << " " << std::hex << int(taste);
                 if (!spiel.isVisible()) {

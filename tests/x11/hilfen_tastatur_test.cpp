@@ -15,17 +15,6 @@
 
 namespace {
 
-Qt::Key zufallstaste(std::mt19937& zufall)
-{
-    static const Qt::Key feste[] = { Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Left, Qt::Key_Right,
-        Qt::Key_Up, Qt::Key_Down, Qt::Key_Backspace };
-    const int n = int(std::size(feste));
-    const int k = int(zufall() % unsigned(n + 4));
-    if (k < n) return feste[k];
-    if (k < n + 3) return Qt::Key(Qt::Key_0 + int(zufall() % 10));
-    return Qt::Key(Qt::Key_A + int(zufall() % 26));
-}
-
 class HilfenTastatur : public ProgrammTest {
 protected:
     void SetUp() override
@@ -107,7 +96,7 @@ TEST_F(HilfenTastatur, enterGibtDieNaechsteAufgabeUndKeineTasteBeendetDenLauf)
                 ++naechste;
             }
             for (int i = 0; i < 250; ++i) {
-                const Qt::Key taste = zufallstaste(zufall);
+                const Qt::Key taste = randomKey(zufall);
                 const bool weiter = taste == Qt::Key_Return && angeboten();
                 ASSERT_TRUE(sendKey(taste));
                 ASSERT_TRUE(hilfe->isVisible())
