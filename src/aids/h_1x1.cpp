@@ -92,6 +92,8 @@ TForm71::TForm71(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form71"));
     setCaption(QStringLiteral("1x1"));
+    // A window opened from here (the protocol dialog) gives the focus back without a new run.
+    ActivateOnReturn = false;
 
     vorgaben.nocheineCaption = QStringLiteral("noch eine &Aufgabe?");
     vorgaben.endePlatz = { 750, 950, 200, 30 };

@@ -34,6 +34,8 @@ TForm76::TForm76(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form76"));
     setCaption(QStringLiteral("mittl 1x1"));
+    // A window opened from here (the protocol dialog) gives the focus back without a new run.
+    ActivateOnReturn = false;
 
     vorgaben.nocheineCaption = QStringLiteral("noch eine &Aufgabe?");
     vorgaben.nocheinePlatz = { 765, 725, 200, 45 };

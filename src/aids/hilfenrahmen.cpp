@@ -27,6 +27,7 @@ Hilfenfenster::Hilfenfenster(QWidget* parent)
     endebutton = new Button(this, QStringLiteral("Programm abbrechen"), v.endePlatz.x(), v.endePlatz.y(),
         v.endePlatz.width(), v.endePlatz.height());
     endebutton->Cancel = true;
+    setArrowStop(endebutton, false);
     applyFontSize(endebutton, QStringLiteral("MS Sans Serif"), v.endeSchriftgroesse);
     endebutton->OnClick = [this] { protokollende(); };
 

@@ -8,14 +8,34 @@
 #include "platform/round.h"
 #include "shell/HalmorGlobalDefs.h"
 
+#include <QApplication>
+
 namespace {
 
 const QColor kGruen(0, 128, 0);
 const int kFeldLinks[3] = { 331, 461, 591 };
 const int kFeldOben[3] = { 290, 467, 644 };
 
-int sx(double v) { return Round(v * double(skala_x)); }
-int sy(double v) { return Round(v * double(skala_y)); }
+int sx(double v)
+{
+    return Round(v * double(skala_x));
+}
+int sy(double v)
+{
+    return Round(v * double(skala_y));
+}
+
+// A used stone is disabled and greyed. The panels around the stones take no input between turns, which must
+// not grey the stones still to play: those keep their look whatever their panel's state.
+void steinZeigen(Button* stein, bool frei)
+{
+    stein->setEnabled(frei);
+    QPalette p = QApplication::palette(stein);
+    if (frei)
+        for (const QPalette::ColorRole rolle : { QPalette::ButtonText, QPalette::Button, QPalette::WindowText })
+            p.setColor(QPalette::Disabled, rolle, p.color(QPalette::Active, rolle));
+    stein->setPalette(p);
+}
 
 } // namespace
 
@@ -49,6 +69,7 @@ TForm56::TForm56(QWidget* parent)
     }
     Button10 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button10->Cancel = true;
+    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Close(); };
     Button20 = new Button(this, QStringLiteral("weiter"), 30, 890, 235, 80);
     Button20->hide();
@@ -80,6 +101,8 @@ void TForm56::layout()
 void TForm56::s15gaktiv()
 {
     layout();
+    // The window keeps the focus at the start, so that no key presses "Programm abbrechen".
+    SetFocus(this);
     canvas().brush = Brush { color() };
     canvas().fillRect(0, 0, width(), height());
     // Nothing of the last game scores or clears the new board.
@@ -107,7 +130,7 @@ void TForm56::feldClick(int k)
 void TForm56::steinClick(int d)
 {
     if (m_zufallsindex == 0 || !m_steine[d]->isEnabled()) return;
-    m_steine[d]->setEnabled(false);
+    steinZeigen(m_steine[d], false);
     steinlegen(d);
     nachzug();
 }
@@ -201,7 +224,7 @@ void TForm56::satzneu15()
         setColor(p, Qt::white);
     }
     for (int i = 1; i <= 9; ++i) {
-        m_steine[i]->setEnabled(true);
+        steinZeigen(m_steine[i], true);
         m_felder[i]->setCaption(QString());
         m_felder[i]->setEnabled(true);
     }
@@ -246,7 +269,7 @@ void TForm56::letzterstein()
     const int stein = fuenfzehn::letzterStein(m_werte);
     for (int k = 1; k <= 9; ++k)
         if (m_werte[std::size_t(k - 1)] == fuenfzehn::kLeer) m_zufallsindex = k;
-    if (stein >= 1 && stein <= 9) m_steine[stein]->setEnabled(false);
+    if (stein >= 1 && stein <= 9) steinZeigen(m_steine[stein], false);
     steinlegen(stein);
     gewonnen = byte(fuenfzehn::summentest(m_werte));
     if (gewonnen >= 1) {

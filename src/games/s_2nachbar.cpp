@@ -22,6 +22,24 @@ struct Knopf {
     bool wingdings;
 };
 
+// The task panel inside its frame, and the part of it that a move clears.
+const QRect kPanel(QPoint(715, 25), QPoint(985, 555));
+const QRect kSummenfeld(QPoint(715, 350), QPoint(985, 480));
+
+// A text of the task panel centred at (x, y), drawn smaller where its font would carry it past the room
+// `kasten` leaves it on either side or below: on a small screen the fonts of this window, which keep their
+// sizes, are wider than the panel, and what runs over stays behind the next move.
+void textImKasten(Canvas& c, const DesignGrid& g, int x, int y, const QString& text, const QRect& kasten)
+{
+    const int breite = 2 * std::min(g.x(x) - g.x(kasten.left()), g.x(kasten.right()) - g.x(x)) - 2;
+    const int hoehe = g.y(kasten.bottom()) - g.y(y);
+    const Font schrift = c.font;
+    while (c.font.size() > 4 && (c.textWidth(text) > breite || c.textHeight(text) > hoehe))
+        c.font.setSize(c.font.size() - 1);
+    textMittig(c, g, x, y, text);
+    c.font = schrift;
+}
+
 } // namespace
 
 // ---- Form description ----
@@ -54,6 +72,7 @@ TForm32::TForm32(QWidget* parent)
     Button8->Default = true;
     Button9->Default = true;
     Button1->Cancel = true;
+    setArrowStop(Button1, false);
     Button8->OnClick = [this] { Button8Click(); };
     Button9->OnClick = [this] { Button9Click(); };
     Button2->OnClick = [this] { Button2Click(); };
@@ -109,12 +128,12 @@ void TForm32::Button8Click()
     if (programmcode == 16) {
         QString zweite;
         m_summe = summentext(z, &zweite);
-        textMittig(c, g, 850, 370, m_summe);
-        textMittig(c, g, 800, 425, zweite);
+        textImKasten(c, g, 850, 370, m_summe, kSummenfeld);
+        textImKasten(c, g, 800, 425, zweite, kSummenfeld);
         m_summe += zweite;
     } else {
         m_summe = summentext(z);
-        textMittig(c, g, 850, 370, m_summe);
+        textImKasten(c, g, 850, 370, m_summe, kSummenfeld);
     }
     if (summe == m_aufgabe.ziel + m_zielkorrektur) geloest();
 }
@@ -142,11 +161,11 @@ void TForm32::Button3Click()
     c.font.color = clRed;
     if (m_aufgabe.abzug == 0) {
         m_zielkorrektur = 0;
-        textMittig(c, g, 950, 160, QStringLiteral("!"));
-        textMittig(c, g, 750, 160, QStringLiteral("!"));
+        textImKasten(c, g, 950, 160, QStringLiteral("!"), kPanel);
+        textImKasten(c, g, 750, 160, QStringLiteral("!"), kPanel);
     } else {
         m_zielkorrektur = m_aufgabe.abzug;
-        textMittig(c, g, 850, 160, QString::number(m_aufgabe.ziel + m_aufgabe.abzug));
+        textImKasten(c, g, 850, 160, QString::number(m_aufgabe.ziel + m_aufgabe.abzug), kPanel);
     }
 }
 
@@ -168,6 +187,8 @@ void TForm32::bewegen(int dr, int dc)
         m_spalte2 += dc;
     }
     kursor(clRed);
+    // After a click on a hand the arrow keys still move the cursor, rather than the focus among the buttons.
+    SetFocus(ScrollBoxEx1);
 }
 
 // ---- Routines ----
@@ -229,12 +250,12 @@ void TForm32::aufgabenpanel()
     c.font.setSize(32);
     c.font.color = clBlue;
     const int anzahl = programmcode == 14 ? 2 : programmcode == 15 ? 3 : 4;
-    textMittig(c, g, 850, 40, QStringLiteral("Suche %1 Zahlen,").arg(anzahl));
-    textMittig(c, g, 850, 105, QStringLiteral("die zusammen"));
-    textMittig(c, g, 850, 255, QStringLiteral("ergeben."));
+    textImKasten(c, g, 850, 40, QStringLiteral("Suche %1 Zahlen,").arg(anzahl), kPanel);
+    textImKasten(c, g, 850, 105, QStringLiteral("die zusammen"), kPanel);
+    textImKasten(c, g, 850, 255, QStringLiteral("ergeben."), kPanel);
     c.font.setSize(45);
     c.font.color = clRed;
-    textMittig(c, g, 850, 170, QString::number(m_aufgabe.ziel));
+    textImKasten(c, g, 850, 170, QString::number(m_aufgabe.ziel), kPanel);
     m_zeile2 = 4;
     m_spalte2 = 4;
     m_summe.clear();

@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
+#include "shell/ziffernfilter.h"
 
 #include <map>
 #include <type_traits>
@@ -181,9 +182,7 @@ void TForm42::aufbauen()
               applyFont(feld, kArial, 24);
               feld->setMaxLength(3);
               // Digits only, typed or pasted; backspace still deletes.
-              feld->OnKeyPress = [](QChar& c) {
-                  if (c != QChar(8) && (c < QLatin1Char('0') || c > QLatin1Char('9'))) c = QChar();
-              };
+              feld->OnKeyPress = [](QChar& c) { c = tasten::ziffernfilter(c); };
           };
     zahlfeld(QStringLiteral("Abstandpanel"), QStringLiteral("Zahlenabstand // 1x1-Reihe"),
         QStringLiteral("(1 ... 100)"), 16, Edit1);
@@ -333,13 +332,7 @@ void TForm42::memosAufbauen()
 
 void TForm42::abschnittGeladen(const QString& stichwort, bool ausDatei)
 {
-    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) {
-        using T = std::decay_t<decltype(variable)>;
-        if (ausDatei)
-            g->setItemIndex(int(variable));
-        else if (g->ItemIndex() >= 0)
-            variable = T(g->ItemIndex());
-    };
+    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) { wahlAbgleichen(g, variable, ausDatei); };
     const auto feld = [ausDatei](Edit* e, int& variable) {
         if (ausDatei)
             e->setText(QString::number(variable));
@@ -443,14 +436,25 @@ void TForm42::LageClick()
 
 void TForm42::Edit1Change()
 {
-    variante = zahlImFeld(Edit1);
+    variante = zahlLesen(Edit1);
     Button2->setEnabled(s_KP::zqGueltig());
 }
 
 void TForm42::Edit2Change()
 {
-    variante2 = zahlImFeld(Edit2);
+    variante2 = zahlLesen(Edit2);
     Button2->setEnabled(s_KP::zqGueltig());
+}
+
+int TForm42::zahlLesen(const Edit* feld)
+{
+    try {
+        return zahlImFeld(feld);
+    } catch (...) {
+        // A number that cannot be read never leaves Start on with the number read before it.
+        Button2->setEnabled(false);
+        throw;
+    }
 }
 
 void TForm42::Button1Click()

@@ -72,6 +72,8 @@ private:
     void LageClick();
     void Edit1Change();
     void Edit2Change();
+    // The number in Edit1 or Edit2; one that cannot be read turns Start off before its error is reported.
+    int zahlLesen(const Edit* feld);
     void Button1Click();
     void Button10Click();
     void Button2Click();

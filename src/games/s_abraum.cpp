@@ -55,6 +55,7 @@ TForm57::TForm57(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button11->Cancel = true;
     setTabStop(Button11, false);
+    setArrowStop(Button11, false);
     Button10->OnClick = [this] { Button10Click(); };
     Button11->OnClick = [this] { Close(); };
     OnActivate = [this] { abraumaktiv(); };
@@ -75,7 +76,8 @@ void TForm57::abraumaktiv()
     g.fontSize(Button11, 14);
     canvas().brush = Brush { Qt::white };
     canvas().fillRect(0, 0, width(), height());
-    SetFocus(Button11);
+    // The window keeps the focus at the start, so that no key presses "Programm abbrechen".
+    SetFocus(this);
 
     partner::spielBeginnen(letztersieger == 0);
     gewonnen = 0;

@@ -13,8 +13,6 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 
-#include <type_traits>
-
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
@@ -197,6 +195,7 @@ void TForm47::aufbauen()
     Button10->setObjectName(QStringLiteral("Button10"));
     applyFont(Button10, kArial, 16);
     Button10->Cancel = true;
+    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Button10Click(); };
 }
 
@@ -204,13 +203,7 @@ void TForm47::aufbauen()
 
 void TForm47::abschnittGeladen(const QString& stichwort, bool ausDatei)
 {
-    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) {
-        using T = std::decay_t<decltype(variable)>;
-        if (ausDatei)
-            g->setItemIndex(int(variable));
-        else if (g->ItemIndex() >= 0)
-            variable = T(g->ItemIndex());
-    };
+    const auto wahl = [ausDatei](RadioGroup* g, auto& variable) { wahlAbgleichen(g, variable, ausDatei); };
     if (stichwort == QLatin1String("lvr")) {
         if (ausDatei) {
             for (int i = 0; i <= 3; ++i)

@@ -77,6 +77,7 @@ TForm49::TForm49(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
+    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
 
     OnKeyPress = [this](QChar& taste) { tastatur(taste); };
@@ -96,6 +97,9 @@ void TForm49::aufgabeSetzen(const Aufgabe& aufgabe)
 
 void TForm49::ketteaktiv()
 {
+    // The window keeps the focus while "weiter" waits for a right number: Enter then stays with the typing,
+    // never with a key or "Programm abbrechen".
+    SetFocus(this);
     Randomize();
     const DesignGrid g = spielraster();
     tastenblock->anordnen(g);
@@ -142,7 +146,9 @@ void TForm49::tastatur(QChar& taste)
     } else if (taste >= QLatin1Char('0') && taste <= QLatin1Char('9')) {
         const int d = taste.digitValue();
         taste = QChar();
-        zifferClick(d);
+        // Unlike the keypad, the keyboard shows the entry after every key: a refused leading zero leaves "?".
+        m_eingabe.ziffer(d);
+        ketteneingabe();
     }
 }
 
@@ -427,7 +433,8 @@ void TForm49::paarBewerten()
         }
     }
     Button1->setEnabled(true);
-    SetFocus(Button1);
+    // After the tenth wrong pair the button closes the game: Enter alone must not press it.
+    SetFocus(m_zustand == 4 ? static_cast<QWidget*>(this) : Button1);
     tastenFreigeben(false);
     if (n == 4) {
         schreiben(600, 283, QString::number(m_glieder[2]), mitte);

@@ -83,6 +83,7 @@ TForm51::TForm51(QWidget* parent)
     }
     Button1->Default = true;
     Button11->Cancel = true;
+    setArrowStop(Button11, false);
     Button1->OnClick = [this] { Button1Click(); };
     Button2->OnClick = [this] { Button2Click(); };
     Button3->OnClick = [this] { Button3Click(); };
@@ -183,6 +184,7 @@ void TForm51::maschpaint()
 
 void TForm51::Button1Click()
 {
+    Button1->Default = true;
     m_antwort.clear();
     kasten(tastenblock->Rechner, false);
     kasten(GroupBox2, false);
@@ -236,6 +238,9 @@ void TForm51::Button2Click()
     Button3->setEnabled(false);
     Button10->setEnabled(false);
     Button2->setEnabled(false);
+    // While the pupil types the output, Enter belongs to the typed number: with nothing typed it does
+    // nothing, rather than reveal the output through the window's default button.
+    Button1->Default = false;
     kasten(tastenblock->Rechner, true);
     m_maschzustand = 1;
     KeyPreview = true;
@@ -259,6 +264,7 @@ void TForm51::Button4Click()
     // The keypad is only for the one output; it closes with Enter.
     kasten(tastenblock->Rechner, false);
     KeyPreview = false;
+    Button1->Default = true;
     ausgabePruefen();
     SetFocus(Button1);
     Button1->setCaption(QStringLiteral("bitte eine &Eingabe"));
@@ -403,6 +409,7 @@ void TForm51::neueMaschine()
         m_maschine1 = ziehen(operatortexte, operatorzahl, zwzahl1);
     }
     m_ausgabegezeigt = false;
+    Button1->Default = true;
     Button1->setCaption(QStringLiteral("bitte eine &Eingabe!"));
     Button1->setEnabled(true);
     SetFocus(Button1);

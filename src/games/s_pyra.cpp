@@ -82,6 +82,7 @@ TForm50::TForm50(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 770, 930, 205, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
+    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
     Button1 = new Button(this, QStringLiteral("bitte eine neue Aufgabe"), 200, 850, 300, 100);
     applyFontSize(Button1, QStringLiteral("Arial"), 22);
@@ -106,6 +107,9 @@ void TForm50::aufgabeSetzen(const Zellen& z, int versteckt)
 
 void TForm50::pyraaktiv()
 {
+    // The window keeps the focus itself: Enter goes to the keypad's Enter while a number is typed, and to
+    // "bitte eine neue Aufgabe" once that is shown, never to a key or to "Programm abbrechen".
+    SetFocus(this);
     Randomize();
     anordnen();
     for (int k = 1; k <= 5; ++k)
@@ -359,7 +363,13 @@ void TForm50::pyraeingabe()
     if (zielmodus()) {
         PaintBox* b = boxen[6];
         Canvas& c = b->canvas();
+        // The framed top cell afresh: the font is scaled across and the cleared area down, so on a wide screen
+        // a longer entry reaches past that area; drawn without a background it leaves the frame whole.
+        c.pen = Pen { clBlue, g.x(3) };
+        c.brush = Brush { clWhite, BrushStyle::Solid };
+        c.rectangle(g.x(284), g.y(106), g.x(376), g.y(229));
         weissDecken(c, g, 287, 110, 370, 224);
+        c.brush.style = BrushStyle::Clear;
         c.font.height = g.x(70);
         c.font.color = clBlue;
         textMittig(c, g, 330, 117, m_antwort.anzeige());
@@ -367,12 +377,19 @@ void TForm50::pyraeingabe()
         PaintBox* b = boxen[m_versuch - 1];
         Canvas& c = b->canvas();
         const int h = m_versteckt;
-        c.pen = Pen { clWhite, 1 };
+        // The framed hidden cell afresh, as for the top cell of the target mode.
+        c.pen = Pen { clBlue, g.x(3) };
         c.brush = Brush { clWhite, BrushStyle::Solid };
+        if (vier())
+            c.rectangle(g.x(60 * h + 4), g.y(319), g.x(60 * h + 52), g.y(382));
+        else
+            c.rectangle(g.x(60 * h + 24), g.y(276), g.x(60 * h + 70), g.y(344));
+        c.pen = Pen { clWhite, 1 };
         if (vier())
             c.rectangle(g.x(60 * h + 7), g.y(323), g.x(60 * h + 47), g.y(374));
         else
             c.rectangle(g.x(60 * h + 28), g.y(280), g.x(60 * h + 67), g.y(340));
+        c.brush.style = BrushStyle::Clear;
         c.font.height = g.x(40);
         c.font.color = clBlue;
         textMittig(c, g, vier() ? 60 * h + 28 : 60 * h + 47, vier() ? 322 : 282, m_antwort.anzeige());

@@ -298,8 +298,9 @@ void TForm44::form44activ()
     if (programmcode == 3) ListBox2->setItemIndex(spieloption);
     if (programmcode == 24) abraumregel->setItemIndex(spieloption);
     const bool computer = gegenpcdumm->Checked() || gegenpcschlau->Checked();
-    Edit2->setText(programmcode == 17 ? QStringLiteral("GELB")
-                                      : programmcode == 26 && computer ? QStringLiteral("PC") : QStringLiteral("BLAU"));
+    Edit2->setText(programmcode == 17        ? QStringLiteral("GELB")
+            : programmcode == 26 && computer ? QStringLiteral("PC")
+                                             : QStringLiteral("BLAU"));
     // Every game but the target game can always start; the target game's numbers decide there.
     if (programmcode == 26) {
         zielzahlGeaendert(edit3, zwzahl2);
@@ -401,6 +402,12 @@ void TForm44::richtungZeigen()
 
 void TForm44::zielzahlGeaendert(Edit* feld, int& zahl)
 {
-    if (!feld->text().isEmpty()) zahl = StrToInt(feld->text());
+    try {
+        if (!feld->text().isEmpty()) zahl = StrToInt(feld->text());
+    } catch (...) {
+        // A number that cannot be read never leaves Start on with the number read before it.
+        Button2->setEnabled(false);
+        throw;
+    }
     Button2->setEnabled(!feld->text().isEmpty() && zwzahl2 >= 0 && zwzahl2 <= 10 && zwzahl3 >= 40 && zwzahl3 <= 50);
 }

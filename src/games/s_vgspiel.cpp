@@ -62,6 +62,7 @@ TForm55::TForm55(QWidget* parent)
     ScrollBoxEx1->OnKeyDown = [this](quint16& key, ShiftState shift) { spezialkey(key, shift); };
     Button1 = new Button(this, QStringLiteral("Programm abbrechen"), 785, 930, 200, 40);
     Button1->Cancel = true;
+    setArrowStop(Button1, false);
     // Hands pointing left, down and right.
     const Hand haende[] = { { &Button2, "E", 375 }, { &Button4, "H", 475 }, { &Button5, "F", 575 } };
     for (const Hand& h : haende) {
@@ -77,15 +78,20 @@ TForm55::TForm55(QWidget* parent)
     Button3->hide();
 
     Button1->OnClick = [this] { Button1Click(); };
+    // After a click on a hand the arrow keys still move the stone and Enter still drops it (Button4 is the
+    // Default): the focus goes back to the arrow-key box rather than to a hand.
     Button2->OnClick = [this] {
         links();
-        SetFocus(Button4);
+        pfeilkastenFokus();
     };
     Button5->OnClick = [this] {
         rechts();
-        SetFocus(Button4);
+        pfeilkastenFokus();
     };
-    Button4->OnClick = [this] { einwurf(); };
+    Button4->OnClick = [this] {
+        einwurf();
+        pfeilkastenFokus();
+    };
     Button3->OnClick = [this] { Button3Click(); };
     OnActivate = [this] { vgspaktiv(); };
 }
@@ -152,6 +158,11 @@ void TForm55::Button1Click()
 int TForm55::haengtUeber() const
 {
     return m_haengt ? spalte2 : 0;
+}
+
+void TForm55::pfeilkastenFokus()
+{
+    if (ScrollBoxEx1->isEnabled()) SetFocus(ScrollBoxEx1);
 }
 
 void TForm55::eingabenFreigeben(bool an)

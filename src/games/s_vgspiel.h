@@ -46,6 +46,8 @@ private:
     void vgssatzende();
     void vgsspielende();
     void eingabenFreigeben(bool an);
+    // The arrow-key box takes the focus back while it is enabled.
+    void pfeilkastenFokus();
 
     vierinreihe::Brett m_brett;
     int m_merker = 0;

@@ -84,6 +84,7 @@ TForm53::TForm53(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
+    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
 
     for (int i = 0; i < 9; ++i)
@@ -113,6 +114,9 @@ void TForm53::zelleClick(int j)
     Button10->setCaption(QStringLiteral("o.k.?"));
     Button10->setEnabled(false);
     m_merker2 = 0;
+    // The chosen cell does not keep the focus: Enter or Space after the typed number would choose it again
+    // and wipe the number.
+    SetFocus(this);
 }
 
 void TForm53::vorratClick(int k)
@@ -200,7 +204,8 @@ void TForm53::anordnen()
 
 void TForm53::neuesQuadrat()
 {
-    SetFocus(Button11);
+    // The window keeps the focus, so that no key presses "Programm abbrechen" or a cell by chance.
+    SetFocus(this);
     m_merker2 = 0;
     m_zelle = 0;
     m_eingabe.leeren();

@@ -63,6 +63,7 @@ TForm59::TForm59(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button11->Cancel = true;
     setTabStop(Button11, false);
+    setArrowStop(Button11, false);
     Button10->OnClick = [this] { Button10Click(); };
     // Start and target are this window's own: the set-up keeps the two numbers as they were typed.
     Button11->OnClick = [this] { Close(); };
@@ -86,7 +87,8 @@ void TForm59::zieleaktiv()
     g.fontSize(Button11, 14);
     canvas().brush = Brush { Qt::white };
     canvas().fillRect(0, 0, width(), height());
-    SetFocus(Button11);
+    // The window keeps the focus at the start, so that no key presses "Programm abbrechen".
+    SetFocus(this);
     Button10->setEnabled(false);
     knoepfeFreigeben(true);
     neuesspiel();

@@ -3,6 +3,7 @@
 #include "games/sp_haupt_logik.h"
 #include "games/spielstarter.h"
 #include "platform/controls.h"
+#include "platform/errors.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
@@ -222,10 +223,18 @@ void TForm41::spielClick(int spiel)
     programmcode = spiel;
     Form* starter = starterfenster(spiel);
     const QString wort = sp_haupt::stichwort(spiel);
-    // A value line that is no number throws here: the launcher then stays closed.
+    // A damaged section must not keep its game closed for good: it is reported, the launcher opens with its
+    // controls as they stand, and Start writes the section anew.
     if (!wort.isEmpty()) {
-        const bool geladen = sp_haupt::abschnittladen(wort);
-        if (auto* s = dynamic_cast<Spielstarter*>(starter)) s->abschnittGeladen(wort, geladen);
+        using einstellungsdatei::Abschnittstand;
+        Abschnittstand stand = Abschnittstand::fehlt;
+        try {
+            stand = sp_haupt::abschnittladen(wort);
+        } catch (const RuntimeError& e) {
+            reportError(e.message());
+        }
+        if (stand == Abschnittstand::beschaedigt) reportError(sp_haupt::beschaedigtMeldung(wort));
+        if (auto* s = dynamic_cast<Spielstarter*>(starter)) s->abschnittGeladen(wort, stand == Abschnittstand::gelesen);
     }
     if (starter) starter->showModal();
 }

@@ -6,6 +6,8 @@
 #include "shell/einstellungsdatei.h"
 
 #include <functional>
+#include <limits>
+#include <map>
 
 namespace sp_haupt {
 namespace {
@@ -185,6 +187,38 @@ const std::vector<Abschnitt>& abschnitte()
     return tabelle;
 }
 
+// Per value of a section, the lowest and highest it may hold: the items of the control that shows it, or the
+// range its edit accepts. A flag may hold anything (one that is not its item's index counts as not chosen),
+// and so may the opponent of the target game, which is chosen anew every game.
+struct Bereich {
+    int von, bis;
+};
+constexpr Bereich beliebig { std::numeric_limits<int>::min(), std::numeric_limits<int>::max() };
+
+std::vector<Bereich> bereiche(const QString& stichwort)
+{
+    static const std::map<QString, std::vector<Bereich>> tabelle = {
+        { "ziel", { { 0, 1 }, beliebig, { 0, 10 }, { 40, 50 } } },
+        { "tic", { { 0, 17 } } },
+        { "vg100", { { 0, 1 } } },
+        { "abr9", { { 0, 1 } } },
+        { "lvr", { beliebig, beliebig, beliebig, beliebig, { 2, 9 }, { 0, 3 } } },
+        { "zr", { { 0, 3 }, { 0, 3 } } },
+        { "bot", { { 0, 7 }, { 0, 3 } } },
+        { "flip", { { 0, 7 }, { 0, 3 } } },
+        { "wr", { { 0, 14 }, { 0, 3 }, { 0, 1 }, { 0, 1 } } },
+        { "zq", { { 1, 100 }, { 0, 100 }, { 0, 1 }, { 0, 1 }, { 0, 1 } } },
+        { "bunt", { { 0, 2 }, { 0, 1 } } },
+        { "masch", std::vector<Bereich>(14, beliebig) },
+        { "zfz", std::vector<Bereich>(4, beliebig) },
+        { "kette", { { 0, 3 }, { 0, 2 } } },
+        { "pyra", { { 0, 3 }, { 0, 2 } } },
+        { "2n", { beliebig, beliebig, beliebig, beliebig, { 0, 1 } } },
+    };
+    const auto it = tabelle.find(stichwort);
+    return it == tabelle.end() ? std::vector<Bereich> {} : it->second;
+}
+
 const Abschnitt* finden(const QString& stichwort)
 {
     for (const Abschnitt& a : abschnitte())
@@ -293,14 +327,33 @@ void abschnittsetzen(const QString& stichwort, const std::vector<int>& werte)
     a->setzen(werte);
 }
 
-bool abschnittladen(const QString& stichwort)
+bool werteGueltig(const QString& stichwort, const std::vector<int>& werte)
 {
-    const Abschnitt* a = finden(stichwort);
-    if (!a) return false;
-    std::vector<int> werte;
-    if (!einstellungsdatei::abschnittladen(swina(), stichwort, a->anzahl, werte)) return false;
-    a->setzen(werte);
+    const std::vector<Bereich> b = bereiche(stichwort);
+    if (b.empty() || werte.size() < b.size()) return false;
+    for (size_t i = 0; i < b.size(); ++i)
+        if (werte[i] < b[i].von || werte[i] > b[i].bis) return false;
     return true;
+}
+
+einstellungsdatei::Abschnittstand abschnittladen(const QString& stichwort)
+{
+    using einstellungsdatei::Abschnittstand;
+    const Abschnitt* a = finden(stichwort);
+    if (!a) return Abschnittstand::fehlt;
+    std::vector<int> werte;
+    const Abschnittstand stand = einstellungsdatei::abschnittlesen(swina(), stichwort, a->anzahl, werte);
+    if (stand != Abschnittstand::gelesen) return stand;
+    if (!werteGueltig(stichwort, werte)) return Abschnittstand::beschaedigt;
+    a->setzen(werte);
+    return Abschnittstand::gelesen;
+}
+
+QString beschaedigtMeldung(const QString& stichwort)
+{
+    return QStringLiteral("Die Datei \"%1\" ist beschädigt: Der Abschnitt \"%2\" kann nicht gelesen werden. Es "
+                          "gelten die Voreinstellungen.")
+        .arg(swina(), stichwort);
 }
 
 void abschnittschreiben(const QString& stichwort)

@@ -2,10 +2,22 @@
 
 #include "platform/errors.h"
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tavi"));
     setApplicationVersion(QStringLiteral("1.0"));
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    // Where Qt's translations are not installed, Qt's texts stay English; the program works all the same.
+    m_qtTexts = new QTranslator(this);
+    if (m_qtTexts->load(
+            deutsch, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(m_qtTexts);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

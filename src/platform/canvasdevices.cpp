@@ -188,20 +188,46 @@ void SurfaceTarget::drawText(const DrawOp& op)
     else if ((op.align & TextAlign::VerticalMask) == TextAlign::Bottom)
         top -= cellHeight;
     const QRect cell(left, top, width, cellHeight);
-    // Glyphs may reach a little past their advance (italics, the symbol pictures).
-    const QRect touched = cell.adjusted(-cellHeight / 4 - 1, 0, cellHeight / 4 + 1, 0);
+    // Glyphs may reach a little past their advance and their cell (italics, accents, the symbol pictures).
+    const QRect touched
+        = cell.adjusted(-cellHeight / 4 - 1, -cellHeight / 8 - 1, cellHeight / 4 + 1, cellHeight / 8 + 1);
     prepare(touched);
 
-    const QRect area = drawable();
-    if (area.isEmpty() || !touched.intersects(area)) return;
-    QPainter p(&m_surface.image());
-    p.setClipRect(area);
-    if (op.brush.style == BrushStyle::Solid) p.fillRect(cell, op.brush.color);
+    const QRect area = touched.intersected(drawable());
+    if (area.isEmpty()) return;
+    QImage& image = m_surface.image();
+    // The same text drawn again at the same place goes onto what lay under it where it is still as it left it,
+    // so that its smoothed edges do not pile up and a text drawn again in the colour under it is gone.
+    const QString key = text + QLatin1Char('\n') + f.key() + QStringLiteral("\n%1,%2").arg(left).arg(top);
+    QImage base = image.copy(area);
+    if (op.brush.style != BrushStyle::Solid) {
+        if (const Surface::TextPrint* earlier = m_surface.textPrint(key, area)) {
+            for (int y = 0; y < base.height(); ++y) {
+                auto* b = reinterpret_cast<QRgb*>(base.scanLine(y));
+                const auto* u = reinterpret_cast<const QRgb*>(earlier->under.constScanLine(y));
+                const auto* l = reinterpret_cast<const QRgb*>(earlier->left.constScanLine(y));
+                for (int x = 0; x < base.width(); ++x)
+                    if (b[x] == l[x]) b[x] = u[x];
+            }
+        }
+    }
+    if (op.brush.style == BrushStyle::Solid) {
+        QPainter fill(&base);
+        fill.fillRect(cell.translated(-area.topLeft()), op.brush.color);
+    }
+    QImage result = base;
+    QPainter p(&result);
+    p.translate(-area.topLeft());
     p.setFont(f);
     p.setPen(op.font.color);
     p.drawText(QPoint(left, top + ascent), text);
     p.end();
-    m_surface.changed(touched.intersected(area));
+    QPainter onto(&image);
+    onto.setCompositionMode(QPainter::CompositionMode_Source);
+    onto.drawImage(area.topLeft(), result);
+    onto.end();
+    m_surface.addTextPrint({ key, area, std::move(base), std::move(result) });
+    m_surface.changed(area);
 }
 
 void SurfaceTarget::drawShape(const DrawOp& op)
@@ -233,6 +259,17 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     auto strokePath = [penWidth](QPainter& p, const QPainterPath& path) {
         QPen pen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         p.strokePath(path, pen);
+    };
+    // A pen wider than the bend of a shape: the outline's inner edge turns inside out, and a stroked path would
+    // leave a hole where the pen covers everything. Piece by piece, every point within half the pen of the
+    // outline is covered.
+    auto strokePieces = [penWidth](QPainter& p, const QPainterPath& path) {
+        p.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const QPolygonF& poly : path.toSubpathPolygons()) {
+            if (poly.size() == 1) p.drawPoint(poly.first());
+            for (int i = 1; i < poly.size(); ++i)
+                p.drawLine(poly.at(i - 1), poly.at(i));
+        }
     };
 
     switch (op.kind) {
@@ -293,6 +330,9 @@ void SurfaceTarget::drawShape(const DrawOp& op)
         if (b.r - b.l < 1 || b.b - b.t < 1) return;
         const QRectF thin(b.l, b.t, b.r - b.l - 1, b.b - b.t - 1);
         const QRectF centred = thin.translated(half);
+        // The tightest bend of the ellipse: the radius of curvature at the ends of its long axis.
+        const double ha = centred.width() / 2, hb = centred.height() / 2;
+        const bool overBend = penWidth / 2.0 >= qMin(ha, hb) * qMin(ha, hb) / qMax(qMax(ha, hb), 0.5);
         if (op.kind == Kind::Ellipse) {
             stroke = [=](QPainter& p) {
                 if (cosmetic)
@@ -300,7 +340,10 @@ void SurfaceTarget::drawShape(const DrawOp& op)
                 else {
                     QPainterPath path;
                     path.addEllipse(centred);
-                    strokePath(p, path);
+                    if (overBend)
+                        strokePieces(p, path);
+                    else
+                        strokePath(p, path);
                 }
             };
             const QRectF inner = withPen ? centred : QRectF(b.l + 0.5, b.t + 0.5, b.r - b.l - 2, b.b - b.t - 2);
@@ -330,6 +373,8 @@ void SurfaceTarget::drawShape(const DrawOp& op)
         stroke = [=](QPainter& p) {
             if (cosmetic)
                 p.drawPath(arcPath(thin));
+            else if (overBend)
+                strokePieces(p, arcPath(centred));
             else
                 strokePath(p, arcPath(centred));
         };

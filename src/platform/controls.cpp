@@ -23,6 +23,7 @@ struct Steuerdaten {
     FontStyles styles = 0;
     int height = 0;
     qint64 tabIndex = 0; // 0: none yet
+    bool keinPfeilziel = false;
 };
 
 std::unordered_map<const QObject*, Steuerdaten>& steuertabelle()
@@ -173,15 +174,24 @@ bool hasTabStop(const QWidget* control)
     return control->focusPolicy() & Qt::TabFocus;
 }
 
+void setArrowStop(QWidget* control, bool on)
+{
+    daten(control).keinPfeilziel = !on;
+}
+
+bool isArrowStop(const QWidget* control)
+{
+    const Steuerdaten* d = finden(control);
+    return !d || !d->keinPfeilziel;
+}
+
 QList<QWidget*> tabOrderedChildren(const QWidget* parent)
 {
     QList<QWidget*> list;
     for (QObject* o : parent->children())
         if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) list << w;
     // Widgets that never got a number keep their place after the numbered ones.
-    std::stable_sort(list.begin(), list.end(), [](QWidget* a, QWidget* b) {
-        return tabIndexOf(a) < tabIndexOf(b);
-    });
+    std::stable_sort(list.begin(), list.end(), [](QWidget* a, QWidget* b) { return tabIndexOf(a) < tabIndexOf(b); });
     return list;
 }
 

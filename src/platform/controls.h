@@ -38,6 +38,10 @@ void setShowHint(QWidget* control, bool on);
 // A control without tab stop is skipped by Tab; it still takes the focus when clicked or asked to.
 void setTabStop(QWidget* control, bool on);
 bool hasTabStop(const QWidget* control);
+// A control that is no arrow stop is passed over when the arrow keys move the focus: a button that ends a
+// game or a turn, which a pupil's arrow key must never put under Enter.
+void setArrowStop(QWidget* control, bool on);
+bool isArrowStop(const QWidget* control);
 // Moves a control to place index (from 0) in its parent's tab order.
 void setTabOrderIndex(QWidget* control, int index);
 // The children of parent in tab order (creation order unless changed by setTabOrderIndex).

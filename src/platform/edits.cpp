@@ -101,8 +101,10 @@ void Edit::keyPressEvent(QKeyEvent* event)
 void Edit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
+    // Qt names its paste entry only in later versions; its text, in the language Qt's texts are in, is certain.
+    const QString einfuegen = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* a : menu->actions()) {
-        if (a->objectName() == QLatin1String("edit-paste")) {
+        if (a->objectName() == QLatin1String("edit-paste") || a->text().section(u'\t', 0, 0) == einfuegen) {
             disconnect(a, &QAction::triggered, nullptr, nullptr);
             connect(a, &QAction::triggered, this,
                 [this] { runGuarded([this] { pasteFiltered(QGuiApplication::clipboard()->text()); }); });

@@ -291,7 +291,7 @@ bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
     for (int k = 1; k <= n; ++k) {
         const int j = ((at + (forward ? k : -k)) % n + n) % n;
         QWidget* w = list.at(j);
-        if (w == current || !isUsable(w) || (tabStopsOnly && !isTabStop(w))) continue;
+        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStop(w))) continue;
         w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
@@ -407,6 +407,19 @@ void Form::closeEvent(QCloseEvent* event)
 }
 
 void Form::reject() { }
+
+bool Form::focusNextPrevChild(bool next)
+{
+    // Qt calls this when the focused control is hidden or disabled, and would pass the focus on to the next
+    // control in the chain, which Enter would then press ("Programm abbrechen" of a game, the abort of a
+    // turn). The focus stays with the window instead: its key handling and its Default button see Enter.
+    QWidget* focused = focusWidget();
+    if (focused && focused != this && !isUsable(focused)) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QDialog::focusNextPrevChild(next);
+}
 
 void SetFocus(QWidget* control)
 {

@@ -91,6 +91,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void prepareFocus();

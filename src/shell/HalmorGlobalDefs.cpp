@@ -2,8 +2,6 @@
 
 // Definitions of the shared variables; zero-initialised as static storage is.
 
-
-
 // Paths, files and class lists
 QString datpfad;
 Text<8> aktivliste;
@@ -63,7 +61,7 @@ BoundedArray<int, 0, 10> zahlenwahl1, zahlenwahl2;
 BoundedArray<int, 0, 11> auswahl1, auswahl2; // entry 11: a table of 11 chosen margins, kept compactly from 1
 BoundedArray<int, 0, 10> auswahl3;
 int gewaehltzahl;
-Text<40> stufentext;
+Text<78> stufentext;
 Text<60> wahltext;
 Text<28> titeltext;
 int zeitwahl;

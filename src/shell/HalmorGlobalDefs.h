@@ -86,7 +86,9 @@ extern BoundedArray<int, 0, 10> zahlenwahl1, zahlenwahl2;
 extern BoundedArray<int, 0, 11> auswahl1, auswahl2; // entry 11: a table of 11 chosen margins, kept compactly from 1
 extern BoundedArray<int, 0, 10> auswahl3;
 extern int gewaehltzahl;
-extern Text<40> stufentext;
+// The whole caption of the level, for the protocol line "Schwierigkeitsgrad:   " + caption of at most 100
+// characters: the longer captions of the written methods would otherwise lose their end.
+extern Text<78> stufentext;
 extern Text<60> wahltext;
 extern Text<28> titeltext;
 extern int zeitwahl;

@@ -67,6 +67,8 @@ TForm5::TForm5(QWidget* parent)
                   const auto zeichnen = liste[i].zeichnen;
                   // Templates have no copies edit: one copy, whatever the last sheet printed.
                   b->OnClick = [zeichnen] { blattdruck::drucken(QStringLiteral("Blanco"), 1, zeichnen); };
+                  // Only a click prints: a template button never holds the keyboard, so no key can print.
+                  b->setFocusPolicy(Qt::NoFocus);
                   vorlagen << b;
               }
           };
@@ -76,5 +78,7 @@ TForm5::TForm5(QWidget* parent)
 
     Button1 = new Button(this, QStringLiteral("zurück"), 664, 496, 100, 40);
     Button1->Cancel = true;
+    // Nothing takes the keyboard when the window opens: Enter and Space do nothing here, Esc goes back.
+    setTabStop(Button1, false);
     Button1->OnClick = [this] { Close(); };
 }

@@ -84,6 +84,8 @@ TForm26::TForm26(QWidget* parent)
     Button8 = new Button(this, QStringLiteral("drucken"), 540, 432, 100, 40);
     Button4 = new Button(this, QStringLiteral("zurück"), 656, 488, 100, 40);
     knoepfe(Button8, Button4);
+    // The empty template prints at once: a stray arrow key must not put it under Enter.
+    setArrowStop(Button5, false);
     Button8->setEnabled(true);
     setHint(Button8, QStringLiteral("ein neues Blatt kann erzeugt und gedruckt werden"));
     for (QWidget* w : std::initializer_list<QWidget*> { Panel1, Panel2, Panel3, Panel6, Button8 })
@@ -100,6 +102,12 @@ TForm26::TForm26(QWidget* parent)
     Edit2->OnChange = [this] { Edit2Change(); };
     Edit3->OnChange = [this] { Edit3Change(); };
     Edit4->OnChange = [this] { Edit4Change(); };
+}
+
+void TForm26::Button6Zuerst()
+{
+    setTabOrderIndex(Button6, 0);
+    SetFocus(Button6);
 }
 
 void TForm26::artwahl(int art, Button* knopf, Panel* panel, Edit* fokus)

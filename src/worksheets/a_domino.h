@@ -3,6 +3,7 @@
 // input of its number; "drucken" and the copies appear only while the number suits the kind.
 
 #include "worksheets/a_domino_logik.h"
+#include "worksheets/ablschnittstellen.h"
 #include "worksheets/blattform.h"
 
 #include <QList>
@@ -12,11 +13,13 @@ class Edit;
 class Label;
 class Panel;
 
-class TForm26 final : public Blattform {
+class TForm26 final : public Blattform, public DominoVorbereitung {
     Q_OBJECT
     Q_DISABLE_COPY(TForm26)
 public:
     explicit TForm26(QWidget* parent = nullptr);
+
+    void Button6Zuerst() override;
 
     Label* Label9 = nullptr;
     Button* Button1 = nullptr; // Summe

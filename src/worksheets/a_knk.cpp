@@ -1,6 +1,7 @@
 #include "worksheets/a_knk.h"
 
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "shell/fenster.h"
 #include "worksheets/a_knk1.h"
 
@@ -27,16 +28,19 @@ TForm23::TForm23(QWidget* parent)
 void TForm23::Button5Zuerst()
 {
     setTabOrderIndex(Button5, 0);
+    SetFocus(Button5);
 }
 
 void TForm23::Button1Zuerst()
 {
     setTabOrderIndex(Button1, 0);
+    SetFocus(Button1);
 }
 
 void TForm23::Button3Zuerst()
 {
     setTabOrderIndex(Button3, 0);
+    SetFocus(Button3);
 }
 
 void TForm23::bereich(int nummer)

@@ -11,9 +11,9 @@ public:
     virtual void Panel5Verbergen() = 0;
 };
 
-// "Knobelkästen": a topic menu makes the button of its own topic the first in the tab order before showing
-// it: "Bereich bis 20" the space up to 20 (Button5), "Raum 100 (+/-)" the space up to 100 (Button1),
-// "kleines  1 x 1" the small table (Button3).
+// "Knobelkästen": a topic menu makes the button of its own topic the first in the tab order, and gives it the
+// focus, so that Enter opens that topic whatever the menu's last user left focused: "Bereich bis 20" the space up to 20
+// (Button5), "Raum 100 (+/-)" the space up to 100 (Button1), "kleines  1 x 1" the small table (Button3).
 class KnobelVorbereitung {
 public:
     virtual ~KnobelVorbereitung() = default;
@@ -22,7 +22,8 @@ public:
     virtual void Button3Zuerst() = 0;
 };
 
-// "Domino": the "kleines  1 x 1" menu makes the kind button "*" (Button6) the first in the tab order.
+// "Domino": the "kleines  1 x 1" menu makes the kind button "*" (Button6) the first in the tab order and gives
+// it the focus.
 class DominoVorbereitung {
 public:
     virtual ~DominoVorbereitung() = default;

@@ -36,6 +36,9 @@ void Blattform::knoepfe(Button* druckknopf, Button* zurueckknopf)
     druckknopf->OnClick = [this] { druckenClick(); };
     zurueckknopf->Cancel = true;
     setTabStop(zurueckknopf, false);
+    // A stray arrow key must not put printing or leaving the sheet under Enter.
+    setArrowStop(druckknopf, false);
+    setArrowStop(zurueckknopf, false);
     zurueckknopf->OnClick = [this] { zurueck(); };
 }
 

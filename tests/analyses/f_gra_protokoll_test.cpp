@@ -36,7 +36,7 @@ Zahlenwahl alle(int code, bool erste)
 
 QString goldenPfad(const QString& name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/") + name;
+    return QStringLiteral(TAVI_SOURCE_DIR "/tests/analyses/data/") + name;
 }
 
 } // namespace

@@ -94,7 +94,7 @@ TEST_F(FSsLogikTest, CountBounds)
 
 TEST_F(FSsLogikTest, SectionsLoadAndSave)
 {
-    QFile::copy(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../installordner/fw.ina", fwIna());
+    QFile::copy(QStringLiteral(TAVI_SOURCE_DIR "/installordner/fw.ina"), fwIna());
     QFile(fwIna()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray vorher = readBytes(fwIna());
     const int zeilenVorher = int(vorher.count('\n'));

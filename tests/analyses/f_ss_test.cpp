@@ -353,7 +353,7 @@ protected:
     {
         FSsRunnerTest::SetUp();
         QFile::copy(
-            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../installordner/fw.ina", dataPath("fw.ina"));
+            QStringLiteral(TAVI_SOURCE_DIR "/installordner/fw.ina"), dataPath("fw.ina"));
         QFile(dataPath("fw.ina")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         schuelername = "";
         setup = std::make_unique<TForm31>();

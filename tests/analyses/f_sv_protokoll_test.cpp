@@ -136,7 +136,7 @@ TEST_F(SvProtokolldatei, AScriptedRunByteForByte)
     EXPECT_TRUE(fehler.isEmpty()) << fehler.toStdString();
     EXPECT_EQ(txt(pfad), txt(ordner + "ssub__01.txt"));
 
-    QFile golden(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/f_sv_protokoll.txt");
+    QFile golden(QStringLiteral(TAVI_SOURCE_DIR "/tests/analyses/data/f_sv_protokoll.txt"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
     const QByteArray soll = golden.readAll().replace("@PFAD@", cp1252::encode(pfad));
     const QByteArray ist = readBytes(pfad);

@@ -7,8 +7,10 @@
 #include "support/programm.h"
 #include "worksheets/a_1x1.h"
 #include "worksheets/a_ber_20.h"
+#include "worksheets/a_domino.h"
 #include "worksheets/a_knk.h"
 #include "worksheets/a_knk1.h"
+#include "worksheets/a_r_100.h"
 #include "worksheets/ablhaupt.h"
 #include "worksheets/familienform.h"
 
@@ -207,5 +209,55 @@ TEST_F(ArbeitsblaetterTest, TheSmallTableMenuOpensItsSheetsAndPutsItsTopicFirstI
         }
     });
     EXPECT_EQ(gezeigt, (QList<Form*> { hub, menue20, Form21, Form22, Form23, Form26 }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+// A "siehe auch" opener gives its topic the focus even after the target's last user left it elsewhere, so that
+// Enter opens that topic.
+TEST_F(ArbeitsblaetterTest, SieheAuchGivesItsTopicTheFocusWhateverTheTargetLastHadFocused)
+{
+    auto* menue14 = dynamic_cast<TForm14*>(Form14);
+    auto* menue20 = dynamic_cast<TForm20*>(Form20);
+    auto* menue23 = dynamic_cast<TForm23*>(Form23);
+    auto* domino = dynamic_cast<TForm26*>(Form26);
+    ASSERT_TRUE(menue14 && menue20 && menue23 && domino);
+    struct Fall {
+        Button* hubKnopf;
+        Button* zielImHub; // opens the target straight from the hub, where its user leaves the focus elsewhere
+        Form* ziel;
+        Button* anderer;
+        Button* oeffner;
+        Button* erwartet;
+    };
+    const Fall faelle[] = {
+        { hub->Button1, hub->Button8, menue23, menue23->Button2, menue->Button6, menue23->Button5 },
+        { hub->Button2, hub->Button8, menue23, menue23->Button6, menue14->Button2, menue23->Button1 },
+        { hub->Button3, hub->Button8, menue23, menue23->Button5, menue20->Button7, menue23->Button3 },
+        { hub->Button3, hub->Button11, domino, domino->Button1, menue20->Button1, domino->Button6 },
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.oeffner->caption().toStdString());
+        QWidget* fokus = nullptr;
+        int runde = 0;
+        Form::setModalDriver([&](Form& f) {
+            if (&f == hub) {
+                fall.zielImHub->Click();
+                fall.hubKnopf->Click();
+                return esc(f);
+            }
+            if (&f == fall.ziel) {
+                if (++runde == 1)
+                    SetFocus(fall.anderer);
+                else
+                    fokus = f.focusWidget();
+                return f.Close();
+            }
+            if (fall.oeffner->window() == &f) fall.oeffner->Click();
+            f.Close();
+        });
+        hub->showModal();
+        EXPECT_EQ(runde, 2);
+        EXPECT_EQ(fokus, fall.erwartet);
+    }
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

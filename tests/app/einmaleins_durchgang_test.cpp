@@ -102,3 +102,40 @@ TEST_F(EinmaleinsDurchgang, TheMiddle1x1ReturnsToItsHubButton)
     EXPECT_EQ(protzeilen[5], "erlaubte Einer rechts: 5 ");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
+
+// The run ends with the protocol dialog; closing it must not start a new run, which would draw one more task
+// from the hub's pool.
+TEST_F(EinmaleinsDurchgang, NeitherTableAidDrawsATaskWhenTheProtocolDialogCloses)
+{
+    struct Fall {
+        Button* TForm63::*knopf;
+        ListBox* TForm63::*links;
+        ListBox* TForm63::*rechts;
+        Form* hilfe;
+    };
+    const Fall faelle[] = {
+        { &TForm63::Button51, &TForm63::lmal, &TForm63::rmal, Form71 },
+        { &TForm63::Button54, &TForm63::m1x1links, &TForm63::m1x1rechts, Form76 },
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.hilfe->caption().toStdString());
+        gezeigt.clear();
+        int nummerNachDemLauf = -1;
+        durchgang(
+            [&] {
+                hub->Button4->Click();
+                (hub->*fall.knopf)->Click();
+                waehlen(hub->*fall.links, { 3 });
+                waehlen(hub->*fall.rechts, { 4, 5 });
+                // Work limits of one task, as the teacher sets them in the hub.
+                hub->Edit1->setText("15");
+                hub->Edit2->setText("1");
+                hub->Button9->Click();
+            },
+            [&](Form& f) { typeText(&f, QString::number(zielzahl) + (&f == Form71 ? "\r" : "")); },
+            [&] { nummerNachDemLauf = nummer; });
+        EXPECT_EQ(gezeigt, QList<Form*>({ fall.hilfe, Form65 }));
+        EXPECT_EQ(nummerNachDemLauf, 1);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}

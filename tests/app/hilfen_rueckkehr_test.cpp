@@ -104,3 +104,42 @@ TEST_F(HilfenRueckkehrTest, EachHalfWrittenKindEndsWithItsOptionPanelAndStartRea
     EXPECT_EQ(protzeilen[2], "Programm:              halbschriftlich, schnell (kurzer Weg)");
     EXPECT_EQ(protzeilen[7], "bearbeitete Aufgaben:  1");
 }
+
+TEST_F(HilfenRueckkehrTest, TheProtocolOfAWrittenMethodNamesTheWholeLevel)
+{
+    struct Weg {
+        Button* TForm63::*knopf;
+        RadioGroup* TForm63::*stufen;
+        int item;
+        QString stufe;
+    };
+    const Weg wege[] = {
+        { &TForm63::BitBtn2, &TForm63::RG_SV_Plus, 3, " ein Übertrag: in die 100er- oder 10er-Stelle" },
+        { &TForm63::BitBtn4, &TForm63::RG_SV_min_Erg, 3, " ein Übertrag: in die 100er- oder 10er-Stelle" },
+        { &TForm63::BitBtn5, &TForm63::RG_SV_mTausch, 6, " der Minuend enthält mindestens eine Null" },
+        { &TForm63::Button62, &TForm63::RG_SV_malE, 3, " Zehner oder Einer bewirken einen Übertrag" },
+        { &TForm63::Button66, &TForm63::RG_SV_divE, 1, " nur die Hunderter hinterlassen einen Rest" },
+        { &TForm63::Button64, &TForm63::RG_SV_divE, 3, " Hunderter oder Zehner hinterlassen einen Rest" },
+        { &TForm63::Button64, &TForm63::RG_SV_divE, 5, " zwei Zwischenreste, schwere Teilaufgaben" },
+    };
+    QStringList zeilen;
+    zeigen(Form1, [&](Form& f) {
+        if (&f == Form1) {
+            f.findChild<Button*>("Button1")->Click();
+        } else if (auto* hub = dynamic_cast<TForm63*>(&f)) {
+            hub->Button6->Click(); // schriftliche Rechenverfahren
+            for (const Weg& w : wege) {
+                (hub->*w.knopf)->Click();
+                (hub->*w.stufen)->button(w.item)->click();
+                hub->startknopf->Click();
+                zeilen << protzeilen[5].str();
+            }
+        } else {
+            pressKey(&f, Qt::Key_Escape);
+        }
+    });
+    ASSERT_EQ(zeilen.size(), int(std::size(wege)));
+    for (int i = 0; i < zeilen.size(); ++i)
+        EXPECT_EQ(zeilen[i], "Schwierigkeitsgrad:   " + wege[i].stufe);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}

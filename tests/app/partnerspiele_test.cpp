@@ -166,3 +166,33 @@ TEST_F(PartnerspieleTest, FifteenWinsALineOfFifteenScoresForWhoeverSetsItsLastSt
         fuenfzehn->Button10->Click();
     });
 }
+
+// Between turns both stone panels take no input, yet each player must still see which of his stones are left.
+TEST_F(PartnerspieleTest, FifteenWinsShowsUsedStonesGreyAndTheOthersAvailable)
+{
+    const auto schwarzeTeile = [](Button* stein) {
+        const QImage bild = stein->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                n += (bild.pixel(x, y) & 0xffffff) == 0;
+        return n;
+    };
+    zeigen(fuenfzehn, [&](Form& f) {
+        fuenfzehn->feld(2)->Click();
+        QTest::keyClick(&f, '9');
+        fuenfzehn->feld(4)->Click();
+        QTest::keyClick(&f, '4');
+        EXPECT_FALSE(fuenfzehn->stein(1)->parentWidget()->isEnabled());
+        EXPECT_FALSE(fuenfzehn->stein(2)->parentWidget()->isEnabled());
+        for (int d = 1; d <= 9; ++d)
+            EXPECT_EQ(schwarzeTeile(fuenfzehn->stein(d)) > 0, d != 9 && d != 4) << d;
+        fuenfzehn->Button10->Click();
+    });
+    // A new game gives every stone back.
+    zeigen(fuenfzehn, [&](Form&) {
+        for (int d = 1; d <= 9; ++d)
+            EXPECT_GT(schwarzeTeile(fuenfzehn->stein(d)), 0) << d;
+        fuenfzehn->Button10->Click();
+    });
+}

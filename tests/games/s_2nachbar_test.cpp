@@ -1,7 +1,9 @@
 #include "games/s_2nachbar.h"
 #include "platform/controls.h"
+#include "platform/designgrid.h"
 #include "platform/mousetrap.h"
 #include "platform/random.h"
+#include "platform/surface.h"
 #include "shell/SBEx.h"
 #include "spieletest.h"
 
@@ -165,4 +167,33 @@ TEST_F(NachbarnFensterTest, TwoDirectionsAlternateAlsoAfterReopening)
         });
     for (int i = 1; i < lagen.size(); ++i)
         EXPECT_NE(lagen[i], lagen[i - 1]);
+}
+
+// On a small screen the texts of the task panel are too wide for their fonts: they stay inside the panel, and
+// a move clears the whole sum that "gefunden?" wrote.
+TEST_F(NachbarnFensterTest, TheTextsStayInsideTheirPanelAndAMoveClearsTheSum)
+{
+    for (const int spiel : { 15, 16 }) {
+        SCOPED_TRACE(spiel);
+        spielen(spiel, [&] {
+            fenster.aufgabeSetzen(0, { 4, 5, 126, 0 });
+            const DesignGrid g(skala_x, skala_y);
+            const QImage& bild = fenster.surface().image();
+            const QRgb grund = bild.pixel(g.x(1000) - 1, g.y(300));
+            const auto draussen = [&] {
+                int n = 0;
+                for (int y = g.y(20); y < g.y(560); ++y)
+                    for (int x : { g.x(700), g.x(700) + 1, g.x(990) + 1, g.x(990) + 2, g.x(1000) - 2 })
+                        n += bild.pixel(x, y) != grund;
+                return n;
+            };
+            EXPECT_EQ(draussen(), 0);
+            const QImage vorher = bild.copy(g.x(700), 0, g.x(1000) - g.x(700), g.y(600));
+            fenster.Button8->Click();
+            EXPECT_FALSE(fenster.summe().isEmpty());
+            EXPECT_EQ(draussen(), 0);
+            fenster.Button5->Click();
+            EXPECT_TRUE(bild.copy(g.x(700), 0, g.x(1000) - g.x(700), g.y(600)) == vorher);
+        });
+    }
 }

@@ -29,7 +29,7 @@ protected:
     {
         programmcode = spiel;
         const QString wort = sp_haupt::stichwort(spiel);
-        launcher.abschnittGeladen(wort, sp_haupt::abschnittladen(wort));
+        launcher.abschnittGeladen(wort, sp_haupt::abschnittladen(wort) == einstellungsdatei::Abschnittstand::gelesen);
         Form::setModalDriver([&](Form& f) {
             if (&f == &launcher) schritt();
         });

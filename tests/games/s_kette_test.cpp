@@ -34,15 +34,16 @@ protected:
             fenster.tastenblock->ziffer(c.digitValue())->Click();
     }
     QString caption() const { return fenster.Button1->caption(); }
-    // Whether a grey hint shows in the box of member i (five members).
-    bool grauImKasten(int i)
+    // Whether a grey hint (or, with blau, a blue entry) shows in the box of member i (five members).
+    bool grauImKasten(int i, bool blau = false)
     {
         const QImage bild = fenster.grab().toImage();
         const int links = qRound((i * 150 + 160) * 0.79), rechts = qRound((i * 150 + 240) * 0.79);
         for (int x = links; x < rechts; ++x)
             for (int y = qRound(260 * 0.55); y < qRound(380 * 0.55); ++y) {
                 const QColor c = bild.pixelColor(x, y);
-                if (c.red() == c.green() && c.green() == c.blue() && c.red() < 160) return true;
+                if (blau ? c == QColor(Qt::blue) : c.red() == c.green() && c.green() == c.blue() && c.red() < 160)
+                    return true;
             }
         return false;
     }
@@ -161,5 +162,16 @@ TEST_F(KetteFensterTest, TheTenthWrongPairEndsTheGame)
         EXPECT_TRUE(fenster.isVisible());
         fenster.Button1->Click();
         EXPECT_FALSE(fenster.isVisible());
+    });
+}
+
+// The keyboard shows the entry after every key: "0" on an empty entry is refused but leaves "?" in the box.
+TEST_F(KetteFensterTest, TheKeyZeroOnAnEmptyEntryShowsTheQuestionMark)
+{
+    spielen(11, 1, { 2, 1, 7 }, [&] {
+        EXPECT_FALSE(grauImKasten(2, true));
+        typeText(&fenster, "0");
+        EXPECT_EQ(fenster.eingabe().anzeige(), "?");
+        EXPECT_TRUE(grauImKasten(2, true));
     });
 }

@@ -156,3 +156,21 @@ TEST_F(PyramideFensterTest, OuterAndAnyStartNumberSolvedOnTheSecondTry)
         });
     }
 }
+
+// The entry's font is scaled across and the cleared area down: on a wide screen a backspace must still take
+// back all of a longer entry, and the entry must leave the cell's frame whole.
+TEST_F(PyramideFensterTest, ABackspaceLeavesTheCellAsTheShorterEntryAlone)
+{
+    skala_x = 1.366f;
+    skala_y = 0.73f;
+    for (const int modus : { 0, 1 })
+        spielen(21, modus, [&] {
+            fenster.aufgabeSetzen(pyramide(3, 5, 2, 0), 1);
+            QCoreApplication::processEvents();
+            tippen("1");
+            const QImage nurEins = fenster.surface().image().copy();
+            tippen("2");
+            fenster.tastenblock->Button14->Click();
+            EXPECT_TRUE(fenster.surface().image() == nurEins) << modus;
+        });
+}

@@ -6,10 +6,11 @@
 #include <QFile>
 
 using SwinaTest = SpieleTest;
+using einstellungsdatei::Abschnittstand;
 
 TEST_F(SwinaTest, TheInstalledFileGivesTheMachinesEveryOperationAndNumber)
 {
-    ASSERT_TRUE(sp_haupt::abschnittladen("masch"));
+    ASSERT_EQ(sp_haupt::abschnittladen("masch"), Abschnittstand::gelesen);
     EXPECT_TRUE(s_KP::startErlaubt(1));
     EXPECT_EQ(QStringList({ rechenartzeichen[0], rechenartzeichen[1], rechenartzeichen[2], rechenartzeichen[3] }),
         QStringList({ "+", "-", "*", ":" }));
@@ -79,7 +80,7 @@ TEST_F(SwinaTest, DirectionsAndFlagsThatAreNotTheirIndexCountAsNotChosen)
 TEST_F(SwinaTest, TheGoalGameLoadsItsFourValuesAndForgetsTheOpponent)
 {
     zeileErsetzen(3, "1 2 5 44");
-    ASSERT_TRUE(sp_haupt::abschnittladen("ziel"));
+    ASSERT_EQ(sp_haupt::abschnittladen("ziel"), Abschnittstand::gelesen);
     EXPECT_EQ(variante, 1);
     EXPECT_EQ(spieloption, 0);
     EXPECT_EQ(zwzahl2, 5);
@@ -90,7 +91,7 @@ TEST_F(SwinaTest, TheGoalGameLoadsItsFourValuesAndForgetsTheOpponent)
 
 TEST_F(SwinaTest, StartRewritesOnlyTheValueLineOfItsSection)
 {
-    ASSERT_TRUE(sp_haupt::abschnittladen("kette"));
+    ASSERT_EQ(sp_haupt::abschnittladen("kette"), Abschnittstand::gelesen);
     variante = 3;
     variante2 = 2;
     sp_haupt::abschnittschreiben("kette");
@@ -102,7 +103,7 @@ TEST_F(SwinaTest, StartRewritesOnlyTheValueLineOfItsSection)
 TEST_F(SwinaTest, ExtraBlanksReadAndTheSecondOfADoubledSectionCounts)
 {
     writeBytes(swina(), installiert() + "kette\r\n2  1\r\nende\r\n");
-    ASSERT_TRUE(sp_haupt::abschnittladen("kette"));
+    ASSERT_EQ(sp_haupt::abschnittladen("kette"), Abschnittstand::gelesen);
     EXPECT_EQ(variante, 2);
     EXPECT_EQ(variante2, 1);
     variante = 0;
@@ -116,7 +117,7 @@ TEST_F(SwinaTest, AMissingSectionIsAppendedAndAMissingFileStaysMissing)
     ohne.replace("pyra\r\n0 1\r\n", "");
     writeBytes(swina(), ohne);
     variante = 7;
-    EXPECT_FALSE(sp_haupt::abschnittladen("pyra"));
+    EXPECT_EQ(sp_haupt::abschnittladen("pyra"), Abschnittstand::fehlt);
     EXPECT_EQ(variante, 7);
     variante = 2;
     variante2 = 0;
@@ -124,14 +125,14 @@ TEST_F(SwinaTest, AMissingSectionIsAppendedAndAMissingFileStaysMissing)
     EXPECT_EQ(readBytes(swina()), ohne + "pyra\r\n2 0\r\n");
 
     QFile::remove(swina());
-    EXPECT_FALSE(sp_haupt::abschnittladen("pyra"));
+    EXPECT_EQ(sp_haupt::abschnittladen("pyra"), Abschnittstand::fehlt);
     sp_haupt::abschnittschreiben("pyra");
     EXPECT_FALSE(QFile::exists(swina()));
 }
 
 TEST_F(SwinaTest, GroupGameLinesKeepABlankAfterTheLastValue)
 {
-    ASSERT_TRUE(sp_haupt::abschnittladen("flip"));
+    ASSERT_EQ(sp_haupt::abschnittladen("flip"), Abschnittstand::gelesen);
     sp_haupt::abschnittschreiben("flip");
     sp_haupt::abschnittschreiben("wr", { 1, 2, 1, 0 });
     QByteArray erwartet = installiert();
@@ -139,8 +140,44 @@ TEST_F(SwinaTest, GroupGameLinesKeepABlankAfterTheLastValue)
     EXPECT_EQ(readBytes(swina()), erwartet);
 }
 
-TEST_F(SwinaTest, AValueThatIsNoNumberThrows)
+TEST_F(SwinaTest, ADamagedSectionChangesNoOptionAndStartReplacesAllItsLines)
 {
-    zeileErsetzen(29, "x 1");
-    EXPECT_THROW(sp_haupt::abschnittladen("kette"), IoError);
+    struct Fall {
+        QByteArray alt, neu; // the section as found, as Start leaves it
+        Abschnittstand stand;
+    };
+    const Fall faelle[] = {
+        { "pyra\r\n3 2\r\n", "pyra\r\n0 0\r\n", Abschnittstand::gelesen },
+        { "pyra\r\n4 1\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+        { "pyra\r\n-1 1\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+        { "pyra\r\n0 3\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+        { "pyra\r\nx 1\r\n1 1\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+        { "pyra\r\n0\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt }, // the next keyword is no value
+        { "pyra\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+        { "pyra\r\n0\r\n1\r\n", "pyra\r\n0 0\r\n", Abschnittstand::gelesen },
+        { "pyra\r\n99999999999 1\r\n", "pyra\r\n0 0\r\n", Abschnittstand::beschaedigt },
+    };
+    for (const Fall& f : faelle) {
+        QByteArray datei = installiert();
+        datei.replace("pyra\r\n0 1\r\n", f.alt);
+        writeBytes(swina(), datei);
+        variante = 0;
+        variante2 = 0;
+        EXPECT_EQ(sp_haupt::abschnittladen("pyra"), f.stand) << f.alt.data();
+        if (f.stand == Abschnittstand::beschaedigt) {
+            EXPECT_EQ(variante + variante2, 0) << f.alt.data();
+        }
+        variante2 = 0;
+        variante = 0;
+        sp_haupt::abschnittschreiben("pyra");
+        EXPECT_EQ(readBytes(swina()), QByteArray(installiert()).replace("pyra\r\n0 1\r\n", f.neu)) << f.alt.data();
+    }
+    // Flags that are not their item's index are no damage: the item counts as not chosen.
+    zeileErsetzen(27, "7 1 2 3");
+    EXPECT_EQ(sp_haupt::abschnittladen("zfz"), Abschnittstand::gelesen);
+    EXPECT_EQ(rechenarten[0], -1);
+    // An emptied file gets the installed file's leading lines back.
+    writeBytes(swina(), {});
+    sp_haupt::abschnittschreiben("zr", { 1, 2 });
+    EXPECT_EQ(readBytes(swina()), installiert().left(installiert().indexOf("ziel")) + "zr\r\n1 2\r\n");
 }

@@ -366,3 +366,70 @@ TEST_F(CanvasTest, PictureOfEveryPrimitive)
     sheet.show();
     EXPECT_FALSE(grabToPng(&sheet, QStringLiteral("canvas")).isEmpty());
 }
+
+// Programs take a text back by drawing it again in the colour under it; the smoothed edges must go too, also
+// after the text was drawn twice. Over a line the last text covers the line as any text would.
+TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
+{
+    struct Fall {
+        const char* text;
+        int height;
+        QColor ground;
+        QList<QColor> farben; // drawn in turn before the text is drawn in the ground colour
+        bool ueberLinie;
+    };
+    const Fall faelle[] = {
+        { "?", -60, Qt::white, { QColor(255, 0, 255) }, false },
+        { "?", -60, Qt::white, { QColor(255, 0, 255), QColor(255, 0, 255) }, false },
+        { "05", 40, Qt::white, { Qt::blue }, false },
+        { "05", 40, Qt::white, { Qt::blue, Qt::red }, true },
+        { "Suche 3 Zahlen,", -19, QColor(0, 128, 128), { Qt::yellow, Qt::black }, true },
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.text);
+        Sheet nie, einmal, sheet;
+        for (Sheet* s : { &nie, &einmal, &sheet }) {
+            Canvas& c = s->canvas();
+            c.brush = Brush { fall.ground, BrushStyle::Solid };
+            c.pen = Pen { fall.ground, 1 };
+            c.rectangle(0, 0, 240, 160);
+            c.pen = Pen { Qt::black, 3 };
+            if (fall.ueberLinie) c.rectangle(40, 70, 200, 150);
+            c.brush.style = BrushStyle::Clear;
+            c.font.height = fall.height;
+            c.font.color = fall.ground;
+        }
+        einmal.canvas().textOut(120, 50, QString::fromUtf8(fall.text));
+        const QImage vorher = sheet.image().copy();
+        Canvas& c = sheet.canvas();
+        for (const QColor& farbe : fall.farben) {
+            c.font.color = farbe;
+            c.textOut(120, 50, QString::fromUtf8(fall.text));
+        }
+        EXPECT_FALSE(changedArea(vorher, sheet.image()).isEmpty());
+        c.font.color = fall.ground;
+        c.textOut(120, 50, QString::fromUtf8(fall.text));
+        EXPECT_EQ(changedArea(einmal.image(), sheet.image()), QRect());
+        if (!fall.ueberLinie) EXPECT_EQ(changedArea(nie.image(), sheet.image()), QRect());
+    }
+}
+
+// The pen of a small round mark is wider than the mark: it covers the whole of it, without a hole.
+TEST_F(CanvasTest, APenWiderThanAnEllipseFillsIt)
+{
+    Sheet sheet;
+    Canvas& c = sheet.canvas();
+    c.pen = Pen { Qt::blue, 15 };
+    c.brush = Brush { Qt::white, BrushStyle::Solid };
+    c.ellipse(100, 80, 103, 85);
+    const QRect blau = areaOf(sheet.image(), 0x0000ff);
+    EXPECT_GE(blau.width(), 16);
+    EXPECT_LE(blau.width(), 19);
+    // Every pixel within half the pen of the mark's centre is blue.
+    int loecher = 0;
+    for (int y = 82 - 6; y <= 82 + 6; ++y)
+        for (int x = 101 - 6; x <= 101 + 6; ++x)
+            if ((x - 101) * (x - 101) + (y - 82) * (y - 82) <= 36)
+                loecher += (sheet.image().pixel(x, y) & 0xffffff) != 0xff;
+    EXPECT_EQ(loecher, 0);
+}

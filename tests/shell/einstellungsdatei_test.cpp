@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/einstellungsdatei.h"
 #include "support/fixtures.h"
@@ -53,11 +54,11 @@ TEST_F(EinstellungsdateiTest, ANonNumberStopsTheLoaderWithTheIoError)
 
 TEST_F(EinstellungsdateiTest, TheWriterPutsTheSectionOnOneLineAndKeepsEverythingElse)
 {
-    // The section was spread over two lines: its second line stays as a stray line.
-    writeBytes(datei(), "Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n1 2\r\n3 4\r\nStrahl\r\n2\r\n");
+    // The section was spread over two lines, and a damaged line follows: none of them stays behind.
+    writeBytes(datei(), "Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n1 2\r\n3 4\r\nx 1\r\nStrahl\r\n2\r\n");
     abschnittschreiben(datei(), "zr10", { 5, -1, 255 });
-    EXPECT_EQ(readBytes(datei()),
-        QByteArray("Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n5 -1 255\r\n3 4\r\nStrahl\r\n2\r\n"));
+    EXPECT_EQ(
+        readBytes(datei()), QByteArray("Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n5 -1 255\r\nStrahl\r\n2\r\n"));
 }
 
 TEST_F(EinstellungsdateiTest, TheWriterUsesTheSecondOfTwoKeywords)
@@ -155,4 +156,48 @@ TEST_F(EinstellungsdateiTest, AFailedWriteKeepsTheFileAndThrows)
     EXPECT_THROW(kopfschreiben(datei(), 1, 1), IoError);
     files::setWriteFailureForTests({});
     EXPECT_EQ(readBytes(datei()), alt);
+}
+
+TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
+{
+    struct Fall {
+        QByteArray datei;
+        Abschnittstand stand;
+        std::vector<int> werte;
+    };
+    const Fall faelle[] = {
+        { "a\r\nb\r\nzr10\r\n1\r\n\r\n 2 \r\nStrahl\r\n", Abschnittstand::gelesen, { 1, 2 } },
+        { "a\r\nb\r\nzr10\r\n1\r\nStrahl\r\n2\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nzr10\r\n1\r\n1x1\r\n2\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nzr10\r\n1", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nzr10\r\n1 zwei\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nzr10\r\n1 2 x\r\n", Abschnittstand::gelesen, { 1, 2 } },
+        { "a\r\nb\r\nzr1\r\n1 2\r\n", Abschnittstand::fehlt, { 7, 7 } },
+    };
+    for (const Fall& f : faelle) {
+        writeBytes(datei(), f.datei);
+        std::vector<int> w { 7, 7 };
+        EXPECT_EQ(abschnittlesen(datei(), "zr10", 2, w), f.stand) << f.datei.data();
+        EXPECT_EQ(w, f.werte) << f.datei.data();
+    }
+    // The loaders of the other areas: the end of the file reads 0, a keyword is the I/O error.
+    std::vector<int> w;
+    writeBytes(datei(), "a\r\nb\r\nzr10\r\n1");
+    ASSERT_TRUE(abschnittladen(datei(), "zr10", 2, w));
+    EXPECT_EQ(w, (std::vector<int> { 1, 0 }));
+    writeBytes(datei(), "a\r\nb\r\nzr10\r\n1\r\nStrahl\r\n2\r\n");
+    EXPECT_THROW(abschnittladen(datei(), "zr10", 2, w), IoError);
+}
+
+TEST_F(EinstellungsdateiTest, AnEmptiedFileGetsTheInstalledLeadingLinesBack)
+{
+    const QByteArray kopf = readBytes(folders::installFolder() + "hw.ina")
+                                .left(readBytes(folders::installFolder() + "hw.ina").indexOf("limit"));
+    ASSERT_EQ(kopf.count('\n'), 2);
+    writeBytes(datei(), {});
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    EXPECT_EQ(readBytes(datei()), kopf + "Strahl\r\n1\r\n");
+    writeBytes(datei(), {});
+    kopfschreiben(datei(), 1, 2);
+    EXPECT_EQ(readBytes(datei()), kopf + "limit\r\n1 2\r\n");
 }

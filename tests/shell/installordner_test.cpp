@@ -25,7 +25,7 @@ QString installordner()
 #ifdef TAVI_INSTALLORDNER_DIR
     return QStringLiteral(TAVI_INSTALLORDNER_DIR);
 #else
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../installordner"));
+    return QDir::cleanPath(QStringLiteral(TAVI_SOURCE_DIR "/installordner"));
 #endif
 }
 

@@ -91,3 +91,15 @@ TEST_F(AwinaTest, ALongFileIsRewrittenWholeAndAMissingFileIsNotCreated)
     awina::schreiben(awina::abl_zue(), h);
     EXPECT_FALSE(QFile::exists(awina::datei()));
 }
+
+TEST_F(AwinaTest, PrintingAfterDamageLeavesNoStrayLineAndAnEmptiedFileItsLeadingLines)
+{
+    const awina::Haken keine { std::vector<bool>(9, false), std::vector<bool>(9, false) };
+    const QByteArray leer = "1x1felder\r\n" + zeile(std::vector<int>(18, -1));
+    writeBytes(awina::datei(), kopf() + "1x1felder\r\nx 1\r\n2 3\r\n");
+    awina::schreiben(awina::felder1x1(), keine);
+    EXPECT_EQ(readBytes(awina::datei()), kopf() + leer);
+    writeBytes(awina::datei(), {});
+    awina::schreiben(awina::felder1x1(), keine);
+    EXPECT_EQ(readBytes(awina::datei()), kopf() + leer);
+}
