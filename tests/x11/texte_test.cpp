@@ -184,9 +184,9 @@ protected:
     {
         QSet<Form*> m { Form1, Form63, Form30, Form37, Form31, Form39, Form41, Form42, Form44, Form47 };
         // Every worksheet window: menus, and sheets whose buttons show their option panels.
-        for (Form* f : { Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13,
-                 Form14, Form15, Form16, Form17, Form18, Form19, Form20, Form21, Form22, Form23, Form24, Form25,
-                 Form26, Form27, Form28, Form29 })
+        for (Form* f : { Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14,
+                 Form15, Form16, Form17, Form18, Form19, Form20, Form21, Form22, Form23, Form24, Form25, Form26, Form27,
+                 Form28, Form29 })
             m.insert(f);
         return m;
     }
@@ -282,7 +282,11 @@ protected:
     // Checks every visible control of `f` and notes what is cut.
     void pruefen(Form& f, const QString& schritt)
     {
-        if (qEnvironmentVariable("TEXTE_BILD").split(',').contains(name(&f))) { static int nr = 0; grabToPng(&f, QStringLiteral("texte_%1_%2").arg(++nr, 3, 10, QLatin1Char('0')).arg(name(&f))); qInfo("%d %s", nr, qPrintable(schritt)); }
+        if (qEnvironmentVariable("TEXTE_BILD").split(',').contains(name(&f))) {
+            static int nr = 0;
+            grabToPng(&f, QStringLiteral("texte_%1_%2").arg(++nr, 3, 10, QLatin1Char('0')).arg(name(&f)));
+            qInfo("%d %s", nr, qPrintable(schritt));
+        }
         for (QWidget* w : f.findChildren<QWidget*>()) {
             if (!w->isVisibleTo(&f)) continue;
             const QString s = schnitt(w);
