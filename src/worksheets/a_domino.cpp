@@ -62,12 +62,14 @@ TForm26::TForm26(QWidget* parent)
         = new Label(Panel4, QStringLiteral("für Aufgaben im Zahlbereich bis 20 eine Zahl   1 ...   9   ein."), 8, 8);
     Label4->setWordWrap(true);
     place(Label4, 8, 8, 298, 44);
+    umbrechenNach(Label4, QStringLiteral("Zahl"));
     Edit2 = zahlfeld(Panel4, 130, 60, 2);
     Panel5 = new Panel(Panel3, 8, 156, 314, 100);
     auto* Label5
         = new Label(Panel5, QStringLiteral("für Aufgaben im Zahlbereich bis 100 eine Zahl   1  ...   50  ein."), 8, 8);
     Label5->setWordWrap(true);
     place(Label5, 8, 8, 298, 44);
+    umbrechenNach(Label5, QStringLiteral("Zahl"));
     Edit3 = zahlfeld(Panel5, 130, 60, 2);
 
     Panel6 = new Panel(this, 440, 72, 330, 160);

@@ -30,20 +30,22 @@ TForm28::TForm28(QWidget* parent)
     new Label(Panel3, QStringLiteral("Sie haben die Wahl zwischen:"), 16, 12);
     RadioGroup1 = new RadioGroup(Panel3, QString(), 16, 36, 36, 240);
     RadioGroup1->setItems({ QString(), QString(), QString(), QString() });
-    zeile1 = new Label(Panel3, QStringLiteral("60  Aufgaben    HZE  +   HZE     (nebeneinander)"), 60, 58);
+    // Level with the first round button.
+    zeile1 = new Label(Panel3, QStringLiteral("60  Aufgaben    HZE  +   HZE     (nebeneinander)"), 60, 72);
     zeile2oben = new Label(Panel3, QStringLiteral("60  Aufgaben         HZE"), 60, 108);
     zeile2unten = new Label(Panel3, QStringLiteral("+ HZE"), 143, 128);
     zeile3 = new Label(Panel3, QStringLiteral("60  Aufgaben   THZE  +   THZE     (nebeneinander)"), 60, 178);
     zeile4oben = new Label(Panel3, QStringLiteral("60  Aufgaben       THZE"), 60, 228);
     zeile4unten = new Label(Panel3, QStringLiteral("+ THZE"), 136, 248);
 
-    Panel5 = new Panel(this, 216, 72, 400, 290);
+    // Wide enough that the first line ends at "mindestens eine", which the blanks after it set apart.
+    Panel5 = new Panel(this, 216, 72, 436, 290);
     auto* text5 = new Label(Panel5,
         QStringLiteral("Ein Blatt hat 60 Aufgaben. Klicken Sie nun dazu mindestens eine                     - oder  "
                        "mehrere oder alle - Vorgabeformen an:"),
         16, 12);
     text5->setWordWrap(true);
-    place(text5, 16, 12, 368, 60);
+    place(text5, 16, 12, 404, 60);
     ListBox2 = new ListBox(Panel5, 100, 90, 200, 120);
     applyFont(ListBox2, QStringLiteral("Courier New"), 16);
     ListBox2->setMultiSelect(true);

@@ -5,6 +5,15 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/ziffernfilter.h"
 
+void umbrechenNach(Label* label, const QString& bis)
+{
+    const QString text = label->caption();
+    const int ende = int(text.indexOf(bis));
+    if (ende < 0) return;
+    const int breite = QFontMetrics(label->font()).horizontalAdvance(text.left(ende + int(bis.size()))) + 4;
+    label->resize(std::min(label->width(), breite), label->height());
+}
+
 namespace {
 
 void ziffernfiltern(Edit* edit)

@@ -43,6 +43,7 @@ Zehnerblatt::Zehnerblatt(Texte texte, QWidget* parent)
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         place(l, 48, mitte - zeile / 2, 410, zeile);
+        umbrechenNach(l, QStringLiteral("Beispiel:"));
     }
 
     P2 = new Panel(this, 500, 72, 284, 400);
@@ -51,6 +52,7 @@ Zehnerblatt::Zehnerblatt(Texte texte, QWidget* parent)
     auto* verwandtschaft = new Label(P2, m_texte.verwandtschaft, 12, 30);
     verwandtschaft->setWordWrap(true);
     place(verwandtschaft, 12, 28, 260, 34);
+    umbrechenNach(verwandtschaft, QStringLiteral(":"));
     new Label(P2, m_texte.welcheForm, 130, 64);
     for (int k = 0; k < 6; ++k) {
         auto* l = new Label(P2, m_texte.vorschau[size_t(k)], 24, 88 + 32 * k);

@@ -250,10 +250,9 @@ protected:
         if (tiefe < 2)
             for (QWidget* n : klickbare(f))
                 if (!vorher.contains(n)) klicken(f, n, tiefe + 1);
-        // A view that put Start away (a game's rules over its options) is left by the way back.
-        const auto verdeckt = [&] {
-            return std::any_of(vorher.begin(), vorher.end(), [](QWidget* w) { return istStart(w) && !nutzbar(w); });
-        };
+        // A view that put the other choices away (a game's rules over its options) is left by the way back.
+        const auto verdeckt
+            = [&] { return std::any_of(vorher.begin(), vorher.end(), [](QWidget* w) { return !nutzbar(w); }); };
         if (verdeckt())
             for (Button* zurueck : f.findChildren<Button*>())
                 if (zurueck->Cancel && zurueck->caption() == QStringLiteral("zurück") && nutzbar(zurueck)
