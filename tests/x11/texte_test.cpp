@@ -4,8 +4,6 @@
 #include "support/programm.h"
 #include "worksheets/a_sv.h"
 
-#include <QApplication>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
@@ -16,9 +14,6 @@
 // switched forth and back, and after each step every visible text must fit the room its control draws it
 // in, inside its parents' frames and on the screen.
 namespace {
-
-// Controls whose own design cuts their text, with the reason; kept short.
-const QSet<QString> ausnahmen {};
 
 // The program's windows by their names.
 QList<QPair<Form*, QString>> fenster()
@@ -197,14 +192,6 @@ protected:
         const QString vorher = weg;
         weg += QStringLiteral(" > ") + name(&f);
         pruefen(f, weg);
-        if (qEnvironmentVariableIsSet("TEXTE_WEG")) qInfo("%s", qPrintable(weg));
-        if (qEnvironmentVariableIsSet("TEXTE_BILD")) {
-            static int nr = 0;
-            grabToPng(&f,
-                QStringLiteral("texte_%1_%2")
-                    .arg(++nr, 3, 10, QLatin1Char('0'))
-                    .arg(weg.section(QStringLiteral(" > "), -1)));
-        }
         umschalten(f, schalter(f));
         if (menues().contains(&f)) {
             // A set-up goes on only with a pupil's name typed (where it takes one) and something chosen in its
@@ -222,11 +209,8 @@ protected:
                 if (rueckwaerts) std::reverse(knoepfe.begin(), knoepfe.end());
                 // Start first, before another button leads elsewhere (the rules of a game hide it).
                 std::stable_partition(knoepfe.begin(), knoepfe.end(), istStart);
-                for (QWidget* k : knoepfe) {
-                    if (qEnvironmentVariableIsSet("TEXTE_WEG"))
-                        qInfo("  klick %s %d %d", qPrintable(textraum(k).text), nutzbar(k), programmcode);
+                for (QWidget* k : knoepfe)
                     if (f.isVisible()) klicken(f, k, 0);
-                }
             }
         }
         weg = vorher;
@@ -281,20 +265,13 @@ protected:
     // Checks every visible control of `f` and notes what is cut.
     void pruefen(Form& f, const QString& schritt)
     {
-        if (qEnvironmentVariable("TEXTE_BILD").split(',').contains(name(&f))) {
-            static int nr = 0;
-            grabToPng(&f, QStringLiteral("texte_%1_%2").arg(++nr, 3, 10, QLatin1Char('0')).arg(name(&f)));
-            qInfo("%d %s", nr, qPrintable(schritt));
-        }
         for (QWidget* w : f.findChildren<QWidget*>()) {
             if (!w->isVisibleTo(&f)) continue;
             const QString s = schnitt(w);
             if (s.isEmpty()) continue;
             const Textraum t = textraum(w);
-            const QString wer = name(&f) + QLatin1Char('/') + name(w);
-            if (ausnahmen.contains(wer)) continue;
-            schnitte.insert(wer + QStringLiteral(" \"") + t.text + QStringLiteral("\": ") + s + QStringLiteral(" (")
-                + schritt + QLatin1Char(')'));
+            schnitte.insert(name(&f) + QLatin1Char('/') + name(w) + QStringLiteral(" \"") + t.text
+                + QStringLiteral("\": ") + s + QStringLiteral(" (") + schritt + QLatin1Char(')'));
         }
     }
 
