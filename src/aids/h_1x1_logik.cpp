@@ -173,8 +173,9 @@ Tipp tipp(const Aufgabe& t)
         break;
     case 4:
         tp.trennlinie = kMitte;
-        tp.texte << gruen(156, 60, QStringLiteral("Rechne:   2  x  ") + n(b) + QStringLiteral("  =  ") + n(2 * b), 40);
-        tp.texte << gruen(156, 150, QStringLiteral("nimm davon das Doppelte."), 40);
+        // Centred far enough right that the longest line stays inside the box's left line.
+        tp.texte << gruen(172, 60, QStringLiteral("Rechne:   2  x  ") + n(b) + QStringLiteral("  =  ") + n(2 * b), 40);
+        tp.texte << gruen(172, 150, QStringLiteral("nimm davon das Doppelte."), 40);
         tp.texte << gruen(556, 60, QStringLiteral("Rechne:   5  x  ") + n(b) + QStringLiteral("  =  ") + n(5 * b), 40);
         tp.texte << gruen(556, 150, QStringLiteral("ziehe davon  1  x  ") + n(b) + QStringLiteral("  ab."), 40);
         tp.texte << Tipptext { kMitte, 90, 60, clRed, QStringLiteral("oder:") };
