@@ -33,10 +33,11 @@ TForm78::TForm78(QWidget* parent)
     setObjectName(QStringLiteral("Form78"));
     setCaption(QStringLiteral("halbschriftlich"));
     schriftvorgaben.feldPlatz = { 10, 10, 790, 700 };
-    schriftvorgaben.meldePlatz = { 760, 12, 210, 690 };
+    // Wide enough for "erst die Zehner," in the messages' font.
+    schriftvorgaben.meldePlatz = { 760, 12, 230, 690 };
     schriftvorgaben.meldeLinks = 2;
     schriftvorgaben.meldeOben = 17;
-    schriftvorgaben.meldeRechts = 202;
+    schriftvorgaben.meldeRechts = 226;
     schriftvorgaben.meldeUnten = 678;
     schriftvorgaben.abwaerts = false;
     vorgaben.nocheinePlatz = { 765, 725, 200, 45 };

@@ -61,8 +61,9 @@ void zeichenReihe(QVector<QPair<int, QChar>>& z, const QString& t, int von, int 
 Bild dreiZeilen(const QString& z1, int y1, const QString& z2, int y2, const QString& z3, int y3)
 {
     Bild b;
-    b << text(100, y1, z1, clRed, 45, false) << text(100, y2, z2, clRed, 45, false)
-      << text(100, y3, z3, clRed, 45, false);
+    // Centred in the message frame.
+    b << text(114, y1, z1, clRed, 45, false) << text(114, y2, z2, clRed, 45, false)
+      << text(114, y3, z3, clRed, 45, false);
     return b;
 }
 
