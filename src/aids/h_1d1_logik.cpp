@@ -378,12 +378,17 @@ Bild hunderterbild(const Aufgabe& a, int phase)
     s.rechteck(0, 0, 223, 300);
     gitter(s, kHunderterfeld, -1);
     s.pause(Pause::frage);
-    s.schrift(18, clBlack);
+    // "100" in the numbers' size is wider than its cell: a smaller one, on the others' middle, keeps it
+    // between the cell's lines.
+    const auto zahlSchreiben = [&s](int x, int y, int n, const QColor& farbe) {
+        s.schrift(n == 100 ? 15 : 18, farbe);
+        s.text(x, n == 100 ? y + 2 : y, zahl(n));
+    };
     for (int i = 0; i <= 9; ++i)
         for (int j = 1; j <= 10; ++j) {
             const int n = 10 * i + j;
             s.pinsel(n % a.divisor == 0 && n <= 10 * a.divisor ? clYellow : clWhite);
-            s.text(20 * j, 27 * i + 19, zahl(n));
+            zahlSchreiben(20 * j, 27 * i + 19, n, clBlack);
         }
     s.pause(Pause::frage);
     s.stift(clRed, 6, Skala::y);
@@ -402,9 +407,9 @@ Bild hunderterbild(const Aufgabe& a, int phase)
         s.pinsel(kRestfarbe);
         for (int n = a.divisor * a.quotient + 1; n <= d; ++n) {
             if (n % 10 == 0)
-                s.text(200, 27 * (n / 10) - 8, zahl(n));
+                zahlSchreiben(200, 27 * (n / 10) - 8, n, clBlack);
             else
-                s.text(20 * (n % 10), 27 * (n / 10) + 19, zahl(n));
+                zahlSchreiben(20 * (n % 10), 27 * (n / 10) + 19, n, clBlack);
         }
     }
     return s.bild();
