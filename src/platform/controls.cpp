@@ -310,9 +310,6 @@ void Label::showCaption()
 void Label::setAutoSize(bool on)
 {
     m_autoSize = on;
-    // A label without auto-size keeps the size it is given: a measurement still waiting for the first
-    // show would shrink it to whatever caption it has then.
-    if (!on) m_fitPending = false;
     fit();
 }
 
@@ -339,6 +336,8 @@ void Label::fit()
 
 void Label::showEvent(QShowEvent* event)
 {
+    // A label without auto-size keeps the size it is given, also when a measurement was still waiting for
+    // this first show: it would shrink the label to whatever caption it has now.
     if (m_fitPending && m_autoSize) measure();
     QLabel::showEvent(event);
 }

@@ -12,8 +12,19 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <utility>
 
 namespace {
+
+// A new font lays the text out again, which loads the font: a control not on the screen does that when it is
+// first shown. Most edits and memos of the program's many windows are never shown in a session. True when
+// the change is held back.
+bool holdFontChange(const QWidget* control, const QEvent* event, bool& pending)
+{
+    if (event->type() != QEvent::FontChange || control->isVisible()) return false;
+    pending = true;
+    return true;
+}
 
 // One typed character through the refusal of what Windows-1252 cannot hold and the control's OnKeyPress;
 // a null QChar when it is dropped.
@@ -69,19 +80,12 @@ bool Edit::wantsSpecialKey(quint16 key)
 
 void Edit::changeEvent(QEvent* event)
 {
-    // A new font lays the text out again, which loads the font: an edit not on the screen does that when
-    // it is first shown. Most edits of the program's many windows are never shown in a session.
-    if (event->type() == QEvent::FontChange && !isVisible()) {
-        m_fontPending = true;
-        return;
-    }
-    QLineEdit::changeEvent(event);
+    if (!holdFontChange(this, event, m_fontPending)) QLineEdit::changeEvent(event);
 }
 
 void Edit::showEvent(QShowEvent* event)
 {
-    if (m_fontPending) {
-        m_fontPending = false;
+    if (std::exchange(m_fontPending, false)) {
         QEvent schrift(QEvent::FontChange);
         QLineEdit::changeEvent(&schrift);
     }
@@ -195,17 +199,12 @@ void Memo::addLine(const QString& line)
 
 void Memo::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange && !isVisible()) {
-        m_fontPending = true;
-        return;
-    }
-    QPlainTextEdit::changeEvent(event);
+    if (!holdFontChange(this, event, m_fontPending)) QPlainTextEdit::changeEvent(event);
 }
 
 void Memo::showEvent(QShowEvent* event)
 {
-    if (m_fontPending) {
-        m_fontPending = false;
+    if (std::exchange(m_fontPending, false)) {
         QEvent schrift(QEvent::FontChange);
         QPlainTextEdit::changeEvent(&schrift);
     }
