@@ -7,12 +7,12 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -195,38 +195,12 @@ void SurfaceTarget::drawText(const DrawOp& op)
 
     const QRect area = touched.intersected(drawable());
     if (area.isEmpty()) return;
-    QImage& image = m_surface.image();
-    // The same text drawn again at the same place goes onto what lay under it where it is still as it left it,
-    // so that its smoothed edges do not pile up and a text drawn again in the colour under it is gone.
-    const QString key = text + QLatin1Char('\n') + f.key() + QStringLiteral("\n%1,%2").arg(left).arg(top);
-    QImage base = image.copy(area);
-    if (op.brush.style != BrushStyle::Solid) {
-        if (const Surface::TextPrint* earlier = m_surface.textPrint(key, area)) {
-            for (int y = 0; y < base.height(); ++y) {
-                auto* b = reinterpret_cast<QRgb*>(base.scanLine(y));
-                const auto* u = reinterpret_cast<const QRgb*>(earlier->under.constScanLine(y));
-                const auto* l = reinterpret_cast<const QRgb*>(earlier->left.constScanLine(y));
-                for (int x = 0; x < base.width(); ++x)
-                    if (b[x] == l[x]) b[x] = u[x];
-            }
-        }
-    }
+    TextDraw t { text, f, QPoint(left, top + ascent), op.font.color, area, std::nullopt, QColor() };
     if (op.brush.style == BrushStyle::Solid) {
-        QPainter fill(&base);
-        fill.fillRect(cell.translated(-area.topLeft()), op.brush.color);
+        t.cell = cell;
+        t.background = op.brush.color;
     }
-    QImage result = base;
-    QPainter p(&result);
-    p.translate(-area.topLeft());
-    p.setFont(f);
-    p.setPen(op.font.color);
-    p.drawText(QPoint(left, top + ascent), text);
-    p.end();
-    QPainter onto(&image);
-    onto.setCompositionMode(QPainter::CompositionMode_Source);
-    onto.drawImage(area.topLeft(), result);
-    onto.end();
-    m_surface.addTextPrint({ key, area, std::move(base), std::move(result) });
+    m_surface.textPrints().draw(m_surface.image(), t);
     m_surface.changed(area);
 }
 
@@ -453,32 +427,37 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     const QRgb brushRgb = op.brush.color.rgb() & 0x00ffffffu;
     const bool hatch = op.brush.style == BrushStyle::DiagCross;
 
-    // Pen and brush cover disjoint pixels (the pen wins), so each pixel is combined once.
-    auto fillSkips = [&](int X, int Y) {
-        return (hatch && !hatched(X, Y))
-            || (!penMask.isNull() && penMask.constScanLine(Y - area.top())[X - area.left()] != 0);
-    };
+    // Pen and brush cover disjoint pixels (the pen wins), so each pixel is combined once. Row by row: a thick
+    // frame with a solid fill is drawn on every key in some games.
+    auto penRow = [&](int Y) { return penMask.isNull() ? nullptr : penMask.constScanLine(Y - area.top()); };
     auto applyBox = [&](const QRect& r, QRgb colour, bool isFill) {
         const QRect span = r.intersected(area);
         if (span.isEmpty()) return;
-        if (mode == PenMode::Copy && (!isFill || (!hatch && penMask.isNull()))) {
-            QPainter p(&img);
-            p.fillRect(span, QColor::fromRgb(colour));
-            return;
-        }
+        const bool plain = !isFill || (!hatch && penMask.isNull());
+        const QRgb copied = 0xff000000u | colour;
         for (int Y = span.top(); Y <= span.bottom(); ++Y) {
             QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(Y));
-            for (int X = span.left(); X <= span.right(); ++X)
-                if (!isFill || !fillSkips(X, Y)) row[X] = combine(colour, row[X], mode);
+            if (plain && mode == PenMode::Copy) {
+                std::fill(row + span.left(), row + span.right() + 1, copied);
+                continue;
+            }
+            const uchar* pen = isFill ? penRow(Y) : nullptr;
+            for (int X = span.left(); X <= span.right(); ++X) {
+                if (isFill && ((hatch && !hatched(X, Y)) || (pen && pen[X - area.left()]))) continue;
+                row[X] = combine(colour, row[X], mode);
+            }
         }
     };
     auto applyMask = [&](const QImage& m, QRgb colour, bool isFill) {
         for (int y = 0; y < area.height(); ++y) {
+            const int Y = area.top() + y;
             const uchar* covered = m.constScanLine(y);
-            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(area.top() + y)) + area.left();
-            for (int x = 0; x < area.width(); ++x)
-                if (covered[x] && (!isFill || !fillSkips(area.left() + x, area.top() + y)))
-                    row[x] = combine(colour, row[x], mode);
+            const uchar* pen = isFill ? penRow(Y) : nullptr;
+            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(Y)) + area.left();
+            for (int x = 0; x < area.width(); ++x) {
+                if (!covered[x] || (isFill && ((hatch && !hatched(area.left() + x, Y)) || (pen && pen[x])))) continue;
+                row[x] = combine(colour, row[x], mode);
+            }
         }
     };
     if (withPen && frameBox) {
@@ -493,6 +472,12 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     if (!penMask.isNull()) applyMask(penMask, penRgb, false);
     if (withFill && fillBox) applyBox(*fillBox, brushRgb, true);
     if (!fillMask.isNull()) applyMask(fillMask, brushRgb, true);
+    // Texts under an opaque box are gone, and need not be kept to be taken back.
+    if (fillBox && withFill && !hatch && mode == PenMode::Copy) {
+        QRect covered = *fillBox;
+        if (withPen && frameBox) covered = *frameBox;
+        m_surface.textPrints().paintedOver(covered.intersected(area));
+    }
     m_surface.changed(area);
 }
 

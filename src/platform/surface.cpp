@@ -27,7 +27,6 @@ void Surface::ensureSize(const QSize& size)
 void Surface::clear()
 {
     m_textPrints.clear();
-    m_textPrintBytes = 0;
     if (!m_image.isNull()) m_image.fill(m_background);
     if (m_owner) m_owner->update();
 }
@@ -39,6 +38,7 @@ void Surface::clear(const QRect& region)
     QPainter p(&m_image);
     p.fillRect(r, m_background);
     p.end();
+    m_textPrints.paintedOver(r);
     changed(r);
 }
 
@@ -59,32 +59,6 @@ void Surface::paint(QPainter& painter, const QRect& target) const
 {
     if (m_image.isNull()) return;
     painter.drawImage(QPoint(0, 0), m_image, target);
-}
-
-const Surface::TextPrint* Surface::textPrint(const QString& key, const QRect& area) const
-{
-    for (auto it = m_textPrints.crbegin(); it != m_textPrints.crend(); ++it)
-        if (it->key == key && it->area == area) return &*it;
-    return nullptr;
-}
-
-void Surface::addTextPrint(TextPrint print)
-{
-    // The texts a window shows at one time, and some to spare; older ones are long drawn over. Every window
-    // keeps its surface for the whole run, so the memory is bounded.
-    constexpr qsizetype kMaxBytes = 2 * 1024 * 1024;
-    const auto bytes = [](const TextPrint& t) { return t.under.sizeInBytes() + t.left.sizeInBytes(); };
-    for (qsizetype i = m_textPrints.size() - 1; i >= 0; --i)
-        if (m_textPrints.at(i).key == print.key && m_textPrints.at(i).area == print.area) {
-            m_textPrintBytes -= bytes(m_textPrints.at(i));
-            m_textPrints.removeAt(i);
-        }
-    m_textPrintBytes += bytes(print);
-    m_textPrints.append(std::move(print));
-    while (m_textPrintBytes > kMaxBytes && m_textPrints.size() > 1) {
-        m_textPrintBytes -= bytes(m_textPrints.first());
-        m_textPrints.removeFirst();
-    }
 }
 
 Canvas& Surface::canvas()

@@ -1,7 +1,8 @@
 #pragma once
+#include "platform/textprints.h"
+
 #include <QColor>
 #include <QImage>
-#include <QList>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -43,27 +44,15 @@ public:
     // The canvas over the whole surface (a form's canvas): pixels, text centred on its reference point.
     Canvas& canvas();
 
-    // A text as it went onto the image: what lay under it and what it left there. Text is drawn smoothed, so
-    // its edge pixels are a blend of its colour and what lay under it; drawing the same text again in another
-    // colour starts from what lay under it, wherever the earlier text is still as it left it. So drawing a text
-    // again in the colour of what lay under it erases it exactly, as programs do to take a text back.
-    struct TextPrint {
-        QString key; // text, font and placing
-        QRect area; // surface coordinates
-        QImage under;
-        QImage left;
-    };
-    // The latest print with this key over exactly this area, or null.
-    const TextPrint* textPrint(const QString& key, const QRect& area) const;
-    void addTextPrint(TextPrint print);
+    // The texts on the image, so that a text drawn again at its place can be taken back exactly.
+    TextPrints& textPrints() { return m_textPrints; }
 
 private:
     QPointer<QWidget> m_owner;
     QImage m_image;
     QColor m_background { 240, 240, 240 };
     std::unique_ptr<Canvas> m_canvas;
-    QList<TextPrint> m_textPrints; // oldest first
-    qsizetype m_textPrintBytes = 0;
+    TextPrints m_textPrints;
 };
 
 // A widget that owns a surface (a form). Paint boxes draw on the surface of the nearest owner above them.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QWidget>
+#include <malloc.h>
 
 namespace {
 
@@ -368,7 +369,9 @@ TEST_F(CanvasTest, PictureOfEveryPrimitive)
 }
 
 // Programs take a text back by drawing it again in the colour under it; the smoothed edges must go too, also
-// after the text was drawn twice. Over a line the last text covers the line as any text would.
+// after the text was drawn twice, and however many texts were drawn elsewhere in between (taken back or left
+// standing). Over a line the line's pixels under the glyphs take the ground colour, as the text drawn only in
+// that colour leaves them.
 TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
 {
     struct Fall {
@@ -377,22 +380,28 @@ TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
         QColor ground;
         QList<QColor> farben; // drawn in turn before the text is drawn in the ground colour
         bool ueberLinie;
+        QSize groesse;
+        int dazwischen; // other texts drawn in between, in a grid below
+        int hoeheDazwischen;
     };
+    const QSize klein(240, 160);
     const Fall faelle[] = {
-        { "?", -60, Qt::white, { QColor(255, 0, 255) }, false },
-        { "?", -60, Qt::white, { QColor(255, 0, 255), QColor(255, 0, 255) }, false },
-        { "05", 40, Qt::white, { Qt::blue }, false },
-        { "05", 40, Qt::white, { Qt::blue, Qt::red }, true },
-        { "Suche 3 Zahlen,", -19, QColor(0, 128, 128), { Qt::yellow, Qt::black }, true },
+        { "?", -60, Qt::white, { QColor(255, 0, 255) }, false, klein, 0, 0 },
+        { "?", -60, Qt::white, { QColor(255, 0, 255), QColor(255, 0, 255) }, false, klein, 0, 0 },
+        { "05", 40, Qt::white, { Qt::blue }, true, klein, 0, 0 },
+        { "Suche 3 Zahlen,", -19, QColor(0, 128, 128), { Qt::yellow, Qt::black }, true, klein, 0, 0 },
+        { "?", -60, Qt::white, { QColor(255, 0, 255) }, false, QSize(1366, 768), 1000, -60 },
+        { "17", -134, Qt::white, { Qt::blue, Qt::red }, true, QSize(1920, 1080), 300, -134 },
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.text);
-        Sheet nie, einmal, sheet;
+        SCOPED_TRACE(fall.dazwischen);
+        Sheet nie(fall.groesse), einmal(fall.groesse), sheet(fall.groesse);
         for (Sheet* s : { &nie, &einmal, &sheet }) {
             Canvas& c = s->canvas();
             c.brush = Brush { fall.ground, BrushStyle::Solid };
             c.pen = Pen { fall.ground, 1 };
-            c.rectangle(0, 0, 240, 160);
+            c.rectangle(0, 0, fall.groesse.width(), fall.groesse.height());
             c.pen = Pen { Qt::black, 3 };
             if (fall.ueberLinie) c.rectangle(40, 70, 200, 150);
             c.brush.style = BrushStyle::Clear;
@@ -407,11 +416,70 @@ TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
             c.textOut(120, 50, QString::fromUtf8(fall.text));
         }
         EXPECT_FALSE(changedArea(vorher, sheet.image()).isEmpty());
+
+        // The others stand in a grid under the text; one drawn where another stands takes that one back first.
+        const int breite = fall.hoeheDazwischen == -134 ? 200 : 70, hoehe = 40 - fall.hoeheDazwischen;
+        const int spalten = fall.groesse.width() / breite, zeilen = (fall.groesse.height() - 200) / hoehe;
+        QMap<int, QPair<QString, QColor>> stehen;
+        auto zeichne = [&](Canvas& k, int zelle, const QString& text, const QColor& farbe) {
+            k.font.height = fall.hoeheDazwischen;
+            k.font.color = farbe;
+            k.textOut(breite / 2 + breite * (zelle % spalten), 200 + hoehe * (zelle / spalten), text);
+        };
+        for (int i = 0; i < fall.dazwischen; ++i) {
+            const int zelle = (i * 7) % (spalten * zeilen);
+            if (stehen.contains(zelle)) zeichne(c, zelle, stehen.take(zelle).first, fall.ground);
+            stehen[zelle] = { QString::number(i % 100), QColor::fromHsv((i * 37) % 360, 255, 200) };
+            zeichne(c, zelle, stehen[zelle].first, stehen[zelle].second);
+        }
+        for (auto it = stehen.cbegin(); it != stehen.cend(); ++it)
+            for (Sheet* s : { &nie, &einmal })
+                zeichne(s->canvas(), it.key(), it.value().first, it.value().second);
+
+        c.font.height = fall.height;
         c.font.color = fall.ground;
         c.textOut(120, 50, QString::fromUtf8(fall.text));
         EXPECT_EQ(changedArea(einmal.image(), sheet.image()), QRect());
         if (!fall.ueberLinie) EXPECT_EQ(changedArea(nie.image(), sheet.image()), QRect());
     }
+}
+
+// What a window keeps to take its texts back follows what it shows, not how many texts it has drawn: 20,000
+// counters, each taken back before the next at its place, leave the heap as it was; texts piled over each other
+// at ever new places stay within a fixed bound.
+TEST_F(CanvasTest, TakingTextsBackKeepsMemoryBoundedByWhatIsShown)
+{
+    Sheet sheet(QSize(1366, 768));
+    Canvas& c = sheet.canvas();
+    c.brush.style = BrushStyle::Clear;
+    QMap<int, QString> stehen;
+    const auto zaehler = [&](int i) {
+        const int platz = i % 110;
+        const QPoint p(60 + 120 * (platz % 11), 60 + 70 * (platz / 11));
+        c.font.height = platz % 3 ? -30 : -60;
+        if (stehen.contains(platz)) {
+            c.font.color = QColor(200, 200, 200);
+            c.textOut(p.x(), p.y(), stehen[platz]);
+        }
+        c.font.color = i % 2 ? Qt::blue : Qt::red;
+        stehen[platz] = QString::number(i);
+        c.textOut(p.x(), p.y(), stehen[platz]);
+    };
+    for (int i = 0; i < 1000; ++i)
+        zaehler(i);
+    const size_t heap = mallinfo2().uordblks;
+    for (int i = 1000; i < 21000; ++i)
+        zaehler(i);
+    EXPECT_LE(sheet.surface().textPrints().count(), 110);
+    EXPECT_LE(qint64(mallinfo2().uordblks) - qint64(heap), 512 * 1024);
+
+    for (int i = 0; i < 5000; ++i) {
+        c.font.height = i % 3 ? -30 : -60;
+        c.textOut((i * 7919) % 1300, (i * 104729) % 700, QString::number(i));
+    }
+    EXPECT_LE(sheet.surface().textPrints().bytes(), 512 * 1024);
+    sheet.surface().clear();
+    EXPECT_EQ(sheet.surface().textPrints().count(), 0);
 }
 
 // The pen of a small round mark is wider than the mark: it covers the whole of it, without a hole.

@@ -1,0 +1,180 @@
+#include "platform/textprints.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// Beyond this the oldest prints go, even while they show: only a window that piles texts over texts at ever new
+// places comes near it.
+constexpr qsizetype kMaxBytes = 384 * 1024;
+constexpr int kMinSweep = 256;
+
+void paintText(QImage& onto, const QPoint& offset, const QFont& font, const QColor& colour, const QPoint& baseline,
+    const QString& text, const QRect* clip = nullptr)
+{
+    QPainter p(&onto);
+    if (clip) p.setClipRect(*clip);
+    // Moved by the painter, not by the point: glyph outlines are laid out from the point given, and only a
+    // whole-pixel move of the finished outline gives the same pixels everywhere.
+    p.translate(-offset);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(baseline, text);
+}
+
+} // namespace
+
+qsizetype TextPrints::bytesOf(const Print& p)
+{
+    return qsizetype(sizeof(Print)) + p.text.capacity() * qsizetype(sizeof(QChar)) + p.under.sizeInBytes();
+}
+
+QImage TextPrints::left(const Print& p)
+{
+    QImage l;
+    if (p.under.isNull()) {
+        l = QImage(p.area.size(), QImage::Format_RGB32);
+        l.fill(p.ground);
+    } else {
+        l = p.under.copy();
+    }
+    paintText(l, p.area.topLeft(), p.font, p.colour, p.baseline, p.text);
+    return l;
+}
+
+void TextPrints::restore(QImage& image, const Print& p)
+{
+    const QImage l = left(p);
+    for (int y = 0; y < p.area.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(p.area.top() + y)) + p.area.left();
+        const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
+        const auto* under = p.under.isNull() ? nullptr : reinterpret_cast<const QRgb*>(p.under.constScanLine(y));
+        for (int x = 0; x < p.area.width(); ++x)
+            if (row[x] == was[x]) row[x] = under ? under[x] : p.ground;
+    }
+}
+
+bool TextPrints::shows(const QImage& image, const Print& p)
+{
+    if (!image.rect().contains(p.area)) return false;
+    const QImage l = left(p);
+    for (int y = 0; y < p.area.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(p.area.top() + y)) + p.area.left();
+        const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
+        const auto* under = p.under.isNull() ? nullptr : reinterpret_cast<const QRgb*>(p.under.constScanLine(y));
+        for (int x = 0; x < p.area.width(); ++x)
+            if (row[x] == was[x] && was[x] != (under ? under[x] : p.ground)) return true;
+    }
+    return false;
+}
+
+void TextPrints::draw(QImage& image, const TextDraw& t)
+{
+    const auto same = std::find_if(m_prints.rbegin(), m_prints.rend(),
+        [&](const Print& p) { return p.baseline == t.baseline && p.text == t.text && p.font == t.font; });
+    if (same != m_prints.rend()) {
+        const auto it = std::next(same).base();
+        // With an opaque background the cell is filled afresh anyway.
+        if (!t.cell && t.clip.contains(it->area)) restore(image, *it);
+        m_bytes -= bytesOf(*it);
+        m_prints.erase(it);
+    }
+    if (t.cell) {
+        const QRect filled = t.cell->intersected(t.clip);
+        QPainter p(&image);
+        p.fillRect(filled, t.background);
+        p.end();
+        paintedOver(filled);
+    }
+    const QImage before = image.copy(t.clip);
+    paintText(image, QPoint(), t.font, t.colour, t.baseline, t.text, &t.clip);
+    record(image, before, t);
+}
+
+void TextPrints::record(const QImage& image, const QImage& before, const TextDraw& t)
+{
+    // The pixels the text changed.
+    int l = before.width(), r = -1, top = before.height(), bottom = -1;
+    for (int y = 0; y < before.height(); ++y) {
+        const auto* now = reinterpret_cast<const QRgb*>(image.constScanLine(t.clip.top() + y)) + t.clip.left();
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        int first = 0;
+        while (first < before.width() && now[first] == was[first])
+            ++first;
+        if (first == before.width()) continue;
+        int last = before.width() - 1;
+        while (now[last] == was[last])
+            --last;
+        l = qMin(l, first);
+        r = qMax(r, last);
+        top = qMin(top, y);
+        bottom = y;
+    }
+    if (r < 0) return;
+    const QRect inBefore(QPoint(l, top), QPoint(r, bottom));
+
+    Print p;
+    p.text = t.text;
+    p.font = t.font;
+    // Texts of a window share a few fonts.
+    if (!m_prints.empty() && m_prints.back().font == t.font) p.font = m_prints.back().font;
+    p.baseline = t.baseline;
+    p.colour = t.colour;
+    p.area = inBefore.translated(t.clip.topLeft());
+    // A text mostly lies on a plain ground: the colour of most corners of its area.
+    const QRgb corners[] = { before.pixel(inBefore.topLeft()), before.pixel(inBefore.topRight()),
+        before.pixel(inBefore.bottomLeft()), before.pixel(inBefore.bottomRight()) };
+    p.ground = corners[0];
+    for (QRgb c : corners)
+        if (std::count(std::begin(corners), std::end(corners), c) > 2) p.ground = c;
+    bool plain = true;
+    for (int y = inBefore.top(); y <= inBefore.bottom() && plain; ++y) {
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        for (int x = inBefore.left(); x <= inBefore.right(); ++x)
+            if (was[x] != p.ground) {
+                plain = false;
+                break;
+            }
+    }
+    if (!plain) p.under = before.copy(inBefore);
+    m_bytes += bytesOf(p);
+    m_prints.push_back(std::move(p));
+    if (count() >= m_sweepAt || m_bytes > kMaxBytes) sweep(image);
+}
+
+void TextPrints::sweep(const QImage& image)
+{
+    const auto gone = std::remove_if(m_prints.begin(), m_prints.end(), [&](const Print& p) {
+        if (shows(image, p)) return false;
+        m_bytes -= bytesOf(p);
+        return true;
+    });
+    m_prints.erase(gone, m_prints.end());
+    // Well under the bound, so that a window that piles texts does not sweep on every text.
+    auto oldest = m_prints.begin();
+    while (m_bytes > kMaxBytes * 3 / 4 && std::next(oldest) < m_prints.end()) {
+        m_bytes -= bytesOf(*oldest);
+        ++oldest;
+    }
+    m_prints.erase(m_prints.begin(), oldest);
+    m_sweepAt = qMax(kMinSweep, 2 * count());
+}
+
+void TextPrints::paintedOver(const QRect& r)
+{
+    if (r.isEmpty()) return;
+    const auto gone = std::remove_if(m_prints.begin(), m_prints.end(), [&](const Print& p) {
+        if (!r.contains(p.area)) return false;
+        m_bytes -= bytesOf(p);
+        return true;
+    });
+    m_prints.erase(gone, m_prints.end());
+}
+
+void TextPrints::clear()
+{
+    m_prints.clear();
+    m_bytes = 0;
+    m_sweepAt = kMinSweep;
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// One text as a canvas puts it onto a surface's image.
+struct TextDraw {
+    QString text; // the characters as drawn
+    QFont font;
+    QPoint baseline; // image coordinates of the start of the baseline
+    QColor colour;
+    QRect clip; // the part of the image the text may touch
+    std::optional<QRect> cell; // with an opaque background: the cell filled first, in background
+    QColor background;
+};
+
+// Programs take a text back by drawing it again in the colour that lay under it. Text is smoothed, so its edge
+// pixels are a blend of its colour and what lay under it, and a second drawing alone would leave a fringe. So
+// for every text that may still be on the image this keeps what lay under the pixels it changed (mostly one
+// colour) and how it was drawn, and drawing it again at its place first puts back what lay under it wherever the
+// image still shows what the text left there: drawn again in the colour under it, it is gone exactly; drawn
+// again in its own colour, its edges do not pile up. Where something else has since been drawn over it, that
+// stays. What lies under a text is computed again from its drawing (glyph coverage), so a print costs a few
+// dozen bytes on a plain ground; prints that nothing on the image shows any more are dropped, so what is kept
+// follows what is on the image, not how much was drawn.
+class TextPrints {
+public:
+    // Draws t onto image.
+    void draw(QImage& image, const TextDraw& t);
+    // Something opaque covered r: the texts wholly inside it are gone.
+    void paintedOver(const QRect& r);
+    void clear();
+
+    int count() const { return int(m_prints.size()); }
+    // Memory held for the prints.
+    qsizetype bytes() const { return m_bytes; }
+
+private:
+    struct Print {
+        QString text;
+        QFont font;
+        QPoint baseline;
+        QColor colour;
+        QRect area; // the pixels the text changed
+        QRgb ground = 0; // what lay under area ...
+        QImage under; // ... or, where that was not one colour, the pixels themselves
+    };
+    static qsizetype bytesOf(const Print& p);
+    // What the text left on area, computed again from what lay under it.
+    static QImage left(const Print& p);
+    static void restore(QImage& image, const Print& p);
+    static bool shows(const QImage& image, const Print& p);
+    void record(const QImage& image, const QImage& before, const TextDraw& t);
+    void sweep(const QImage& image);
+
+    std::vector<Print> m_prints; // oldest first
+    qsizetype m_bytes = 0;
+    int m_sweepAt = 256;
+};
