@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -11,6 +12,9 @@ Application::Application(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("tavi"));
     setApplicationVersion(QStringLiteral("1.0"));
+    // The task bar shows the menu entry's icon, and the desktop matches the windows to that entry.
+    setWindowIcon(QIcon(QStringLiteral(":/tavi-48.png")));
+    setDesktopFileName(QStringLiteral("tavi"));
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     QLocale::setDefault(deutsch);
     // Where Qt's translations are not installed, Qt's texts stay English; the program works all the same.

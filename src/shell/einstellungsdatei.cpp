@@ -50,26 +50,83 @@ void schreiben(const QString& datei, const std::vector<Zeile>& zeilen)
     if (const int code = files::writeWhole(files::resolve(datei), alles)) throw IoError(code, datei);
 }
 
-// A keyword line: one word of letters, digits and "_" with at least one letter ("zr10", "2n", "1x1felder").
-// A value line never looks like this, and a damaged one (letters between numbers, a line cut short, bytes of
-// another encoding) does not either, so a section runs from its keyword to the next such line.
-bool istStichwortzeile(const QByteArray& text)
+// The keywords each file's readers know. A section runs from its keyword to the next of these, so a damaged
+// value line (a word, letters between numbers, bytes of another encoding) stays inside its section and goes
+// with the section's next rewrite. The work limits of the aids file stand at line 3 under "limit".
+struct Dateiart {
+    const char* name;
+    std::vector<QByteArray> woerter;
+    QByteArray kopfwort; // a section that belongs right after the leading lines, or empty
+};
+
+const std::vector<Dateiart>& dateiarten()
 {
-    if (text.isEmpty()) return false;
-    bool buchstabe = false;
-    for (const char c : text) {
-        const bool klein = c >= 'a' && c <= 'z', gross = c >= 'A' && c <= 'Z';
-        if (!klein && !gross && !(c >= '0' && c <= '9') && c != '_') return false;
-        buchstabe = buchstabe || klein || gross;
-    }
-    return buchstabe;
+    static const std::vector<Dateiart> arten = {
+        { "hw.ina",
+            { "limit", "wieviel", "Strahl", "Schlangen", "zr10", "zr20", "tab1p1", "tab1m1", "tab1x1", "tab1d1",
+                "tab8x8", "h1x1", "h1d1", "m1x1", "mr", "pm100", "hsv", "sv" },
+            "limit" },
+        { "fw.ina", { "1p1", "gemzp", "1m1_10", "1m1_20", "gemzm", "1x1", "1d1", "ss_10", "ss20", "ss100" }, {} },
+        { "aw.ina", { "zehn", "abl10_20", "abl_zue", "1x1felder" }, {} },
+        { "sw.ina",
+            { "ziel", "tic", "vg100", "abr9", "lvr", "zr", "bot", "flip", "wr", "zq", "bunt", "masch", "zfz", "kette",
+                "pyra", "2n" },
+            {} },
+    };
+    return arten;
 }
 
-// Index of the last line that is exactly the keyword, or -1.
+const Dateiart* dateiart(const QString& datei)
+{
+    const QString name = QFileInfo(datei).fileName();
+    for (const Dateiart& a : dateiarten())
+        if (name.compare(QLatin1String(a.name), Qt::CaseInsensitive) == 0) return &a;
+    return nullptr;
+}
+
+// What the readers of one file take for keyword lines: a line that is one of the file's keywords, in any
+// letter case and with blanks before or after it, as an editor may leave them.
+class Stichwoerter {
+public:
+    Stichwoerter(const QString& datei, const QByteArray& gesucht)
+    {
+        const Dateiart* art = dateiart(datei);
+        Q_ASSERT_X(art && std::count(art->woerter.begin(), art->woerter.end(), gesucht) == 1, "einstellungsdatei",
+            "a keyword the file's readers do not know");
+        if (art) {
+            m_woerter = art->woerter;
+            m_kopfwort = art->kopfwort;
+        }
+        if (std::find(m_woerter.begin(), m_woerter.end(), gesucht) == m_woerter.end()) m_woerter.push_back(gesucht);
+    }
+
+    static bool passt(const QByteArray& zeile, const QByteArray& wort)
+    {
+        return zeile.trimmed().compare(wort, Qt::CaseInsensitive) == 0;
+    }
+    bool istStichwortzeile(const QByteArray& zeile) const
+    {
+        return std::any_of(m_woerter.begin(), m_woerter.end(), [&](const QByteArray& w) { return passt(zeile, w); });
+    }
+    // Index of the first keyword line at or after `ab`, or the number of lines.
+    size_t naechstes(const std::vector<Zeile>& zeilen, size_t ab) const
+    {
+        while (ab < zeilen.size() && !istStichwortzeile(zeilen[ab].text))
+            ++ab;
+        return ab;
+    }
+    bool istKopfwort(const QByteArray& wort) const { return !m_kopfwort.isEmpty() && wort == m_kopfwort; }
+
+private:
+    std::vector<QByteArray> m_woerter;
+    QByteArray m_kopfwort;
+};
+
+// Index of the last line that is the keyword, or -1.
 int stichwortindex(const std::vector<Zeile>& zeilen, const QByteArray& stichwort)
 {
     for (int i = int(zeilen.size()) - 1; i >= 0; --i)
-        if (zeilen[size_t(i)].text == stichwort) return i;
+        if (Stichwoerter::passt(zeilen[size_t(i)].text, stichwort)) return i;
     return -1;
 }
 
@@ -85,11 +142,12 @@ void pufferfuellen(const std::vector<Zeile>& zeilen)
 // The section's values after line `ab`, read across blanks and line ends up to the next keyword line or the
 // end of the file, never further: a keyword is never taken as values.
 enum class Lesefehler { keiner, keineZahl, zuWenig };
-Lesefehler zahlenlesen(const std::vector<Zeile>& zeilen, int ab, int anzahl, std::vector<int>& werte)
+Lesefehler zahlenlesen(
+    const std::vector<Zeile>& zeilen, const Stichwoerter& woerter, int ab, int anzahl, std::vector<int>& werte)
 {
     werte.clear();
     for (size_t i = size_t(ab); i < zeilen.size() && int(werte.size()) < anzahl; ++i) {
-        if (istStichwortzeile(zeilen[i].text)) break;
+        if (woerter.istStichwortzeile(zeilen[i].text)) break;
         for (const QByteArray& t : zeilen[i].text.split(' ')) {
             const QByteArray s = t.trimmed();
             if (s.isEmpty()) continue;
@@ -105,35 +163,52 @@ Lesefehler zahlenlesen(const std::vector<Zeile>& zeilen, int ab, int anzahl, std
 
 // The loaders of the aids and analyses: a section cut short by the end of the file reads 0 for what is
 // missing, as the runtime does past the end; anything else that is no number is the I/O error.
-std::vector<int> zahlenOderFehler(const std::vector<Zeile>& zeilen, int ab, int anzahl, const QString& datei)
+std::vector<int> zahlenOderFehler(
+    const std::vector<Zeile>& zeilen, const Stichwoerter& woerter, int ab, int anzahl, const QString& datei)
 {
     std::vector<int> werte;
-    const Lesefehler f = zahlenlesen(zeilen, ab, anzahl, werte);
-    const bool dateiende = f == Lesefehler::zuWenig
-        && std::none_of(zeilen.begin() + std::min<std::ptrdiff_t>(ab, std::ptrdiff_t(zeilen.size())), zeilen.end(),
-            [](const Zeile& z) { return istStichwortzeile(z.text); });
+    const Lesefehler f = zahlenlesen(zeilen, woerter, ab, anzahl, werte);
+    const bool dateiende = f == Lesefehler::zuWenig && woerter.naechstes(zeilen, size_t(ab)) >= zeilen.size();
     if (f == Lesefehler::keineZahl || (f == Lesefehler::zuWenig && !dateiende)) throw IoError(IoInvalidNumber, datei);
     werte.resize(size_t(anzahl), 0);
     return werte;
 }
 
-// The two leading lines of a file that lost them (emptied, or cut short within them), as the installed file
-// of the same name has them; empty lines where there is none.
-void kopfzeilenErgaenzen(const QString& datei, std::vector<Zeile>& zeilen)
+// Lines 1 and 2 are the installed file's leading lines. A file that lost them (emptied, cut short, left as
+// NUL bytes, a keyword put first by hand) or holds others gets them back in place of whatever stood before
+// its first keyword. Without an installed file to take them from, empty lines stand in for lost ones, so that
+// no keyword comes to stand on line 1 or 2.
+void kopfHerstellen(const QString& datei, const Stichwoerter& woerter, std::vector<Zeile>& zeilen)
 {
-    if (zeilen.size() >= 2
-        || std::any_of(zeilen.begin(), zeilen.end(), [](const Zeile& z) { return istStichwortzeile(z.text); }))
-        return;
+    const size_t erstes = woerter.naechstes(zeilen, 0);
     std::vector<Zeile> installiert;
     try {
         installiert = rohzeilen(folders::installFolder() + QFileInfo(datei).fileName());
     } catch (const IoError&) {
     }
-    for (size_t i = zeilen.size(); i < 2; ++i)
-        zeilen.push_back({ i < installiert.size() ? installiert[i].text : QByteArray(), "\r\n" });
+    std::vector<Zeile> kopf;
+    if (installiert.size() >= 2) {
+        if (erstes >= 2 && zeilen[0].text == installiert[0].text && zeilen[1].text == installiert[1].text) return;
+        kopf = { { installiert[0].text, "\r\n" }, { installiert[1].text, "\r\n" } };
+    } else {
+        if (erstes >= 2) return;
+        kopf.assign(zeilen.begin(), zeilen.begin() + std::ptrdiff_t(erstes));
+        kopf.insert(kopf.begin(), 2 - erstes, Zeile { {}, "\r\n" });
+    }
+    zeilen.erase(zeilen.begin(), zeilen.begin() + std::ptrdiff_t(erstes));
+    zeilen.insert(zeilen.begin(), kopf.begin(), kopf.end());
 }
 
 } // namespace
+
+QStringList stichwoerter(const QString& dateiname)
+{
+    QStringList liste;
+    if (const Dateiart* art = dateiart(dateiname))
+        for (const QByteArray& w : art->woerter)
+            liste << QString::fromLatin1(w);
+    return liste;
+}
 
 QString wertezeile(const std::vector<int>& werte)
 {
@@ -150,10 +225,11 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
     if (!files::fileExists(datei)) return false;
     const std::vector<Zeile> zeilen = rohzeilen(datei);
     pufferfuellen(zeilen);
-    const int idx = stichwortindex(zeilen, cp1252::encode(stichwort));
+    const QByteArray wort = cp1252::encode(stichwort);
+    const int idx = stichwortindex(zeilen, wort);
     if (idx < 0) return false;
     stichwortzeile = idx + 1;
-    werte = zahlenOderFehler(zeilen, idx + 1, anzahl, datei);
+    werte = zahlenOderFehler(zeilen, Stichwoerter(datei, wort), idx + 1, anzahl, datei);
     return true;
 }
 
@@ -164,11 +240,13 @@ Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, in
     if (!files::fileExists(datei)) return Abschnittstand::fehlt;
     const std::vector<Zeile> zeilen = rohzeilen(datei);
     pufferfuellen(zeilen);
-    const int idx = stichwortindex(zeilen, cp1252::encode(stichwort));
+    const QByteArray wort = cp1252::encode(stichwort);
+    const int idx = stichwortindex(zeilen, wort);
     if (idx < 0) return Abschnittstand::fehlt;
     stichwortzeile = idx + 1;
     std::vector<int> gelesen;
-    if (zahlenlesen(zeilen, idx + 1, anzahl, gelesen) != Lesefehler::keiner) return Abschnittstand::beschaedigt;
+    if (zahlenlesen(zeilen, Stichwoerter(datei, wort), idx + 1, anzahl, gelesen) != Lesefehler::keiner)
+        return Abschnittstand::beschaedigt;
     werte = gelesen;
     return Abschnittstand::gelesen;
 }
@@ -190,18 +268,22 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 {
     std::vector<Zeile> zeilen = rohzeilen(datei);
     const QByteArray wort = cp1252::encode(stichwort);
+    const Stichwoerter woerter(datei, wort);
     if (!zeilen.empty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
+    kopfHerstellen(datei, woerter, zeilen);
     int idx = stichwortindex(zeilen, wort);
     if (idx < 0) {
-        kopfzeilenErgaenzen(datei, zeilen);
-        zeilen.push_back({ wort, "\r\n" });
-        idx = int(zeilen.size()) - 1;
+        // A missing section is appended; the work limits go back to their place under the leading lines.
+        idx = woerter.istKopfwort(wort) ? 2 : int(zeilen.size());
+        zeilen.insert(zeilen.begin() + idx, { wort, "\r\n" });
     }
+    // The keyword is written as the readers of every PC look for it.
+    zeilen[size_t(idx)].text = wort;
     // Every old line of the section goes, up to the next keyword: a value line spread over two, a line cut
     // short or one that is no numbers would otherwise stay behind as a stray line. When the next keyword
     // follows at once, the new lines are inserted before it.
     const auto von = zeilen.begin() + idx + 1;
-    const auto bis = std::find_if(von, zeilen.end(), [](const Zeile& z) { return istStichwortzeile(z.text); });
+    const auto bis = zeilen.begin() + std::ptrdiff_t(woerter.naechstes(zeilen, size_t(idx) + 1));
     std::vector<Zeile> ersatz;
     for (const QString& t : neu)
         ersatz.push_back({ cp1252::encode(t), "\r\n" });
@@ -216,7 +298,10 @@ bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)
 {
     if (!files::fileExists(datei)) return false;
     const std::vector<Zeile> zeilen = rohzeilen(datei);
-    const std::vector<int> w = zahlenOderFehler(zeilen, 3, 2, datei);
+    const QByteArray wort = "limit";
+    const int idx = stichwortindex(zeilen, wort);
+    if (idx < 0) return true;
+    const std::vector<int> w = zahlenOderFehler(zeilen, Stichwoerter(datei, wort), idx + 1, 2, datei);
     mindestminuten = w[0];
     mindestaufgaben = w[1];
     return true;
@@ -224,16 +309,7 @@ bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)
 
 void kopfschreiben(const QString& datei, int mindestminuten, int mindestaufgaben)
 {
-    std::vector<Zeile> zeilen = rohzeilen(datei);
-    kopfzeilenErgaenzen(datei, zeilen);
-    while (zeilen.size() < 4)
-        zeilen.push_back({ {}, "\r\n" });
-    for (size_t i = 0; i < 4; ++i)
-        if (zeilen[i].ende.isEmpty()) zeilen[i].ende = "\r\n";
-    zeilen[2].text = "limit";
-    zeilen[3].text = wertezeile({ mindestminuten, mindestaufgaben }).toLatin1();
-    schreiben(datei, zeilen);
-    pufferfuellen(zeilen);
+    abschnittschreiben(datei, QStringLiteral("limit"), { mindestminuten, mindestaufgaben });
 }
 
 } // namespace einstellungsdatei

@@ -1,5 +1,5 @@
 #pragma once
-// Area settings files ("hw.ina", "fw.ina", "aw.ina", "sw.ina"): two leading lines kept as read, then
+// Area settings files ("hw.ina", "fw.ina", "aw.ina", "sw.ina"): the installed file's two leading lines, then
 // sections of a keyword line and a line of blank-separated integers. Every area's loader and writer goes
 // through these two routines with its own keyword and value list.
 
@@ -9,9 +9,11 @@
 
 namespace einstellungsdatei {
 
-// A keyword line holds one word of letters, digits and "_" with at least one letter; a section runs from its
-// keyword line to the next keyword line. Values are never read past it, and a rewrite replaces every line
-// in between.
+// Each file's readers know its keywords (`stichwoerter`). A keyword line is one of them, in any letter case and
+// with blanks before or after it; a section runs from its keyword line to the next keyword line, and every
+// other line in between belongs to it. Values are never read past it, and a rewrite replaces every line in
+// between.
+QStringList stichwoerter(const QString& dateiname);
 
 // Loads the section `stichwort` of `datei` (a full path): reads the file whole into `zeilenpuffer`
 // (`zeilenzahl` lines, at most as many as it holds), sets `stichwortzeile` to the keyword line (the last
@@ -30,9 +32,11 @@ Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, in
 // Rewrites `datei` with the section's new value line. The file is read again just before, so a change
 // that another PC made in the meantime is kept; every other section stays byte for byte; the old lines
 // between the keyword and the next keyword are replaced (the new line is inserted when the next keyword
-// follows at once); a missing keyword is appended with its values, after the two leading lines of the
-// installed file when the file has lost them (an emptied file). The rewrite goes to a temporary file that
-// replaces the old one only when complete. Throws IoError when the file is missing or cannot be written.
+// follows at once), and the keyword line is written as the keyword. A missing keyword is appended with its
+// values. When lines 1 and 2 are not the installed file's leading lines (a file emptied, cut short, of NUL
+// bytes, starting with a keyword), these replace whatever stood before the first keyword. The rewrite goes to
+// a temporary file that replaces the old one only when complete. Throws IoError when the file is missing or
+// cannot be written.
 void abschnittschreiben(const QString& datei, const QString& stichwort, const std::vector<int>& werte);
 // The same for a section of several value lines.
 void abschnittschreibenZeilen(
@@ -45,11 +49,11 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 // The value line as the writers write it: one blank between values, none after the last.
 QString wertezeile(const std::vector<int>& werte);
 
-// Header of "hw.ina": line 3 "limit", line 4 the minimum minutes and tasks.
-// Reads the two numbers after line 3; returns false (numbers unchanged) when the file is missing.
+// The work limits of "hw.ina": the section "limit" (line 3 of the installed file), the minimum minutes and
+// tasks. Reads them; returns false (numbers unchanged) when the file is missing, true and the numbers
+// unchanged when the section is.
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben);
-// Rewrites lines 3 and 4, keeping lines 1, 2 and 5 onwards as they are (lines 1 and 2 of the installed
-// file when the file has lost them).
+// Rewrites them as a section is rewritten; a missing "limit" goes back to line 3, under the leading lines.
 void kopfschreiben(const QString& datei, int mindestminuten, int mindestaufgaben);
 
 } // namespace einstellungsdatei

@@ -1,23 +1,56 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix as an administrator would, then starts it as an ordinary
-# account: bin/ holds only the program, the menu entry and icon are in place, the first run finds its preset.
+# account: bin/ holds only the program, the menu entry starts it and its windows carry the entry's icon, the
+# first run finds its preset.
 set -euo pipefail
 build="$1"
-prefix="$(mktemp -d)"
-trap 'kill "${pid:-}" 2>/dev/null || true; chmod -R u+w "$prefix"; rm -rf "$prefix"' EXIT
+base="$(mktemp -d)"
+# A prefix off PATH, with a blank in it as a folder of the administrator's choosing may have.
+prefix="$base/TAVI Schule"
+trap 'kill "${pid:-}" "${xvfb:-}" 2>/dev/null || true; chmod -R u+w "$base"; rm -rf "$base"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-chmod 755 "$prefix"
+chmod 755 "$base" "$prefix"
 
 [ "$(ls -A "$prefix/bin")" = tavi ] || fail "bin/ holds: $(ls -A "$prefix/bin" | tr '\n' ' ')"
-desktop-file-validate "$prefix/share/applications/tavi.desktop" || fail "the desktop entry does not validate"
-grep -qx 'Exec=tavi' "$prefix/share/applications/tavi.desktop" || fail "the entry does not start tavi"
-grep -qx 'Icon=tavi' "$prefix/share/applications/tavi.desktop" || fail "the entry names no tavi icon"
+entry="$prefix/share/applications/tavi.desktop"
+desktop-file-validate "$entry" || fail "the desktop entry does not validate"
+# The desktop entry format quotes a path with a blank whole.
+grep -qxF "Exec=\"$prefix/bin/tavi\"" "$entry" || fail "the entry does not start the installed program: $(grep Exec "$entry")"
+[ -x "$prefix/bin/tavi" ] || fail "the program the entry starts is not there"
+grep -qx 'Icon=tavi' "$entry" || fail "the entry names no tavi icon"
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/tavi.svg" || fail "no scalable icon"
 png="$prefix/share/icons/hicolor/48x48/apps/tavi.png"
 # Width and height of a PNG are the two big-endian words at bytes 16 to 23.
 [ "$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')" = " 0 0 0 48 0 0 0 48" ] || fail "no 48x48 icon"
+
+# The program's windows on a screen: they carry the icon built into the program (nothing beside it in bin/),
+# and the class "tavi" by which a desktop matches them to the entry "tavi.desktop".
+setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$base/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$base/display" ] && break
+    sleep 0.1
+done
+display=":$(tr -d '\n' <"$base/display")"
+mkdir -p "$base/fenster"
+env -i PATH=/usr/bin:/bin HOME="$base/fenster" XDG_CONFIG_DIRS="$base/fenster" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+    "$prefix/bin/tavi" >/dev/null 2>&1 &
+pid=$!
+props=""
+for _ in $(seq 100); do
+    for w in $(DISPLAY="$display" xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
+        DISPLAY="$display" xwininfo -id "$w" | grep -q IsViewable && props="$(DISPLAY="$display" xprop -id "$w")"
+    done
+    [ -n "$props" ] && break
+    sleep 0.2
+done
+kill "$pid" "$xvfb" 2>/dev/null || true
+wait "$pid" "$xvfb" 2>/dev/null || true
+[ -n "$props" ] || fail "the program showed no window"
+grep -q 'Icon (48 x 48)' <<<"$props" || fail "the window has no 48x48 icon"
+grep -qx 'WM_CLASS(STRING) = "tavi", "tavi"' <<<"$props" || fail "the window's class is $(grep WM_CLASS <<<"$props")"
 
 # The preset the installation brings, marked so that it cannot be mistaken for the source tree's.
 printf 'x\r\naus_share\r\n' >"$prefix/share/tavi/installordner/kl.ina"

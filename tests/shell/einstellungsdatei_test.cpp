@@ -5,11 +5,20 @@
 #include "shell/einstellungsdatei.h"
 #include "support/fixtures.h"
 
+#include <functional>
+#include <map>
+
 using namespace einstellungsdatei;
 
 class EinstellungsdateiTest : public TaviTest {
 protected:
     QString datei() const { return dataPath("hw.ina"); }
+    // The installed file's leading lines, which every rewrite leaves on top.
+    static QByteArray kopf(const QString& name = QStringLiteral("hw.ina"))
+    {
+        const QByteArray installiert = readBytes(folders::installFolder() + name);
+        return installiert.left(installiert.indexOf('\n', installiert.indexOf('\n') + 1) + 1);
+    }
 };
 
 TEST_F(EinstellungsdateiTest, LoadsTheLastOccurrenceAndReadsValuesAcrossLines)
@@ -18,7 +27,7 @@ TEST_F(EinstellungsdateiTest, LoadsTheLastOccurrenceAndReadsValuesAcrossLines)
         "Kopf 1\r\nKopf 2\r\nlimit\r\n5 10\r\nStrahl\r\n1\r\nwieviel \r\n9 9\r\nwieviel\r\n3 4\r\n-1 6\r\n2\r\n");
     std::vector<int> w;
     ASSERT_TRUE(abschnittladen(datei(), "wieviel", 4, w));
-    EXPECT_EQ(w, (std::vector<int> { 3, 4, -1, 6 })); // the line with a trailing blank does not match
+    EXPECT_EQ(w, (std::vector<int> { 3, 4, -1, 6 })); // the last of the two, one with a trailing blank
     EXPECT_EQ(stichwortzeile, 9);
     EXPECT_EQ(zeilenzahl, 12);
     EXPECT_EQ(zeilenpuffer[1], "Kopf 1");
@@ -35,7 +44,6 @@ TEST_F(EinstellungsdateiTest, AMissingFileOrKeywordChangesNothing)
     EXPECT_FALSE(abschnittladen(datei(), "Strahl", 1, w));
     writeBytes(datei(), "a\r\nb\r\nlimit\r\n0 0\r\n");
     EXPECT_FALSE(abschnittladen(datei(), "Strahl", 1, w));
-    EXPECT_FALSE(abschnittladen(datei(), "limit ", 1, w));
     EXPECT_EQ(w, (std::vector<int> { 7, 7 }));
     EXPECT_EQ(stichwortzeile, 0);
 }
@@ -55,24 +63,23 @@ TEST_F(EinstellungsdateiTest, ANonNumberStopsTheLoaderWithTheIoError)
 TEST_F(EinstellungsdateiTest, TheWriterPutsTheSectionOnOneLineAndKeepsEverythingElse)
 {
     // The section was spread over two lines, and a damaged line follows: none of them stays behind.
-    writeBytes(datei(), "Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n1 2\r\n3 4\r\nx 1\r\nStrahl\r\n2\r\n");
+    writeBytes(datei(), kopf() + "limit\r\n0 0\r\nzr10\r\n1 2\r\n3 4\r\nx 1\r\nStrahl\r\n2\r\n");
     abschnittschreiben(datei(), "zr10", { 5, -1, 255 });
-    EXPECT_EQ(
-        readBytes(datei()), QByteArray("Kopf\xE4\r\nzwei\r\nlimit\r\n0 0\r\nzr10\r\n5 -1 255\r\nStrahl\r\n2\r\n"));
+    EXPECT_EQ(readBytes(datei()), kopf() + "limit\r\n0 0\r\nzr10\r\n5 -1 255\r\nStrahl\r\n2\r\n");
 }
 
 TEST_F(EinstellungsdateiTest, TheWriterUsesTheSecondOfTwoKeywords)
 {
-    writeBytes(datei(), "a\r\nb\r\nStrahl\r\n1\r\nStrahl\r\n2\r\nx\r\n");
+    writeBytes(datei(), kopf() + "Strahl\r\n1\r\nstrahl \r\n2\r\nzr10\r\n5\r\n");
     abschnittschreiben(datei(), "Strahl", { 0 });
-    EXPECT_EQ(readBytes(datei()), QByteArray("a\r\nb\r\nStrahl\r\n1\r\nStrahl\r\n0\r\nx\r\n"));
+    EXPECT_EQ(readBytes(datei()), kopf() + "Strahl\r\n1\r\nStrahl\r\n0\r\nzr10\r\n5\r\n");
 }
 
 TEST_F(EinstellungsdateiTest, AMissingSectionIsAppended)
 {
-    writeBytes(datei(), "a\r\nb\r\nlimit\r\n0 0");
+    writeBytes(datei(), kopf() + "limit\r\n0 0");
     abschnittschreiben(datei(), "Strahl", { 2 });
-    EXPECT_EQ(readBytes(datei()), QByteArray("a\r\nb\r\nlimit\r\n0 0\r\nStrahl\r\n2\r\n"));
+    EXPECT_EQ(readBytes(datei()), kopf() + "limit\r\n0 0\r\nStrahl\r\n2\r\n");
     std::vector<int> w;
     ASSERT_TRUE(abschnittladen(datei(), "Strahl", 1, w));
     EXPECT_EQ(w[0], 2);
@@ -80,37 +87,39 @@ TEST_F(EinstellungsdateiTest, AMissingSectionIsAppended)
 
 TEST_F(EinstellungsdateiTest, TheWriterSeesWhatAnotherPcWroteAfterTheLoad)
 {
-    writeBytes(datei(), "a\r\nb\r\nzr10\r\n1\r\nStrahl\r\n1\r\n");
+    writeBytes(datei(), kopf() + "zr10\r\n1\r\nStrahl\r\n1\r\n");
     std::vector<int> w;
     ASSERT_TRUE(abschnittladen(datei(), "Strahl", 1, w));
     // Another PC rewrites the file in between and puts a section before ours.
-    writeBytes(datei(), "a\r\nb\r\nneu\r\n7\r\nzr10\r\n9\r\nStrahl\r\n1\r\n");
+    writeBytes(datei(), kopf() + "mr\r\n7\r\nzr10\r\n9\r\nStrahl\r\n1\r\n");
     abschnittschreiben(datei(), "Strahl", { 2 });
-    EXPECT_EQ(readBytes(datei()), QByteArray("a\r\nb\r\nneu\r\n7\r\nzr10\r\n9\r\nStrahl\r\n2\r\n"));
+    EXPECT_EQ(readBytes(datei()), kopf() + "mr\r\n7\r\nzr10\r\n9\r\nStrahl\r\n2\r\n");
 }
 
 TEST_F(EinstellungsdateiTest, LongFilesKeepAllTheirLinesAndTheBufferIsBounded)
 {
-    QByteArray inhalt = "a\r\nb\r\n";
+    // Every keyword two or three times; the last section of the file is the last of its keyword.
+    const QStringList woerter = stichwoerter(QStringLiteral("hw.ina"));
+    QByteArray inhalt = kopf();
     for (int i = 0; i < 40; ++i)
-        inhalt += "s" + QByteArray::number(i) + "\r\n" + QByteArray::number(i) + "\r\n";
+        inhalt += woerter[i % woerter.size()].toLatin1() + "\r\n" + QByteArray::number(i) + "\r\n";
+    const QString letztes = woerter[39 % woerter.size()];
     writeBytes(datei(), inhalt);
     std::vector<int> w;
-    ASSERT_TRUE(abschnittladen(datei(), "s39", 1, w));
+    ASSERT_TRUE(abschnittladen(datei(), letztes, 1, w));
     EXPECT_EQ(w[0], 39);
     EXPECT_EQ(zeilenzahl, 60);
-    abschnittschreiben(datei(), "s39", { 1 });
+    abschnittschreiben(datei(), letztes, { 1 });
     QByteArray erwartet = inhalt;
-    erwartet.replace("s39\r\n39\r\n", "s39\r\n1\r\n");
+    erwartet.replace(letztes.toLatin1() + "\r\n39\r\n", letztes.toLatin1() + "\r\n1\r\n");
     EXPECT_EQ(readBytes(datei()), erwartet);
 }
 
 TEST_F(EinstellungsdateiTest, TheHeaderRewriteKeepsEverySection)
 {
-    writeBytes(datei(), "eins\r\nzwei\r\nlimit\r\n0 0\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n");
+    writeBytes(datei(), kopf() + "limit\r\n0 0\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n");
     kopfschreiben(datei(), 15, 30);
-    EXPECT_EQ(readBytes(datei()),
-        QByteArray("eins\r\nzwei\r\nlimit\r\n15 30\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n"));
+    EXPECT_EQ(readBytes(datei()), kopf() + "limit\r\n15 30\r\nwieviel\r\n3 4 5 6 7 8 9 1\r\nStrahl\r\n1\r\n");
 }
 
 TEST_F(EinstellungsdateiTest, WritersReportAMissingFile)
@@ -130,21 +139,21 @@ TEST(SharedState, ShortTextsCutAndListsStartEmpty)
 
 TEST_F(EinstellungsdateiTest, ASectionOfSeveralLinesIsReplacedWhole)
 {
-    writeBytes(datei(), "a\r\nb\r\nss_10\r\n1 2\r\n1\r\n0\r\nzr10\r\n5\r\n");
-    abschnittschreibenZeilen(datei(), "ss_10", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
-    EXPECT_EQ(readBytes(datei()), QByteArray("a\r\nb\r\nss_10\r\n3 4\r\n0\r\n1\r\nzr10\r\n5\r\n"));
+    const QString fwina = dataPath("fw.ina");
+    writeBytes(fwina, kopf("fw.ina") + "ss_10\r\n1 2\r\n1\r\n0\r\n1x1\r\n5\r\n");
+    abschnittschreibenZeilen(fwina, "ss_10", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
+    EXPECT_EQ(readBytes(fwina), kopf("fw.ina") + "ss_10\r\n3 4\r\n0\r\n1\r\n1x1\r\n5\r\n");
     std::vector<int> w;
-    ASSERT_TRUE(abschnittladen(datei(), "ss_10", 4, w));
+    ASSERT_TRUE(abschnittladen(fwina, "ss_10", 4, w));
     EXPECT_EQ(w, (std::vector<int> { 3, 4, 0, 1 }));
 }
 
 TEST_F(EinstellungsdateiTest, MissingValueLinesAreInsertedBeforeTheNextKeyword)
 {
-    writeBytes(datei(), "a\r\nb\r\nzr10\r\nStrahl\r\n1\r\nss_10\r\n1 2\r\nzr20\r\n5\r\n");
+    writeBytes(datei(), kopf() + "zr10\r\nStrahl\r\n1\r\nmr\r\n1 2\r\nzr20\r\n5\r\n");
     abschnittschreiben(datei(), "zr10", { 7, 8 });
-    abschnittschreibenZeilen(datei(), "ss_10", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
-    EXPECT_EQ(readBytes(datei()),
-        QByteArray("a\r\nb\r\nzr10\r\n7 8\r\nStrahl\r\n1\r\nss_10\r\n3 4\r\n0\r\n1\r\nzr20\r\n5\r\n"));
+    abschnittschreibenZeilen(datei(), "mr", std::vector<std::vector<int>> { { 3, 4 }, { 0 }, { 1 } });
+    EXPECT_EQ(readBytes(datei()), kopf() + "zr10\r\n7 8\r\nStrahl\r\n1\r\nmr\r\n3 4\r\n0\r\n1\r\nzr20\r\n5\r\n");
 }
 
 TEST_F(EinstellungsdateiTest, AFailedWriteKeepsTheFileAndThrows)
@@ -168,7 +177,10 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
     const Fall faelle[] = {
         { "a\r\nb\r\nzr10\r\n1\r\n\r\n 2 \r\nStrahl\r\n", Abschnittstand::gelesen, { 1, 2 } },
         { "a\r\nb\r\nzr10\r\n1\r\nStrahl\r\n2\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
-        { "a\r\nb\r\nzr10\r\n1\r\n1x1\r\n2\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nzr10\r\n1\r\n Tab1x1\r\n2\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nZR10 \r\n1\r\nzr20 \r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\nZR10 \r\n1\r\nvier\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
+        { "a\r\nb\r\n\tzr10\r\n1\r\n2\r\nvier\r\n", Abschnittstand::gelesen, { 1, 2 } },
         { "a\r\nb\r\nzr10\r\n1", Abschnittstand::beschaedigt, { 7, 7 } },
         { "a\r\nb\r\nzr10\r\n1 zwei\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
         { "a\r\nb\r\nzr10\r\n1 2 x\r\n", Abschnittstand::gelesen, { 1, 2 } },
@@ -189,15 +201,63 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
     EXPECT_THROW(abschnittladen(datei(), "zr10", 2, w), IoError);
 }
 
-TEST_F(EinstellungsdateiTest, AnEmptiedFileGetsTheInstalledLeadingLinesBack)
+// A damaged file, each of its sections read and then rewritten with the installed values as the windows do:
+// no rewrite loses a section that read before, and in the end the file is the installed one again.
+TEST_F(EinstellungsdateiTest, ADamagedFileGetsItsHeaderAndEverySectionBack)
 {
-    const QByteArray kopf = readBytes(folders::installFolder() + "hw.ina")
-                                .left(readBytes(folders::installFolder() + "hw.ina").indexOf("limit"));
-    ASSERT_EQ(kopf.count('\n'), 2);
-    writeBytes(datei(), {});
-    abschnittschreiben(datei(), "Strahl", { 1 });
-    EXPECT_EQ(readBytes(datei()), kopf + "Strahl\r\n1\r\n");
-    writeBytes(datei(), {});
-    kopfschreiben(datei(), 1, 2);
-    EXPECT_EQ(readBytes(datei()), kopf + "limit\r\n1 2\r\n");
+    using Schaden = std::function<QByteArray(QByteArray)>;
+    const auto ersetzen
+        = [](QByteArray alt, QByteArray neu) { return [=](QByteArray d) { return d.replace(alt, neu); }; };
+    const auto nur = [](QByteArray inhalt) { return [=](const QByteArray&) { return inhalt; }; };
+    const struct {
+        const char* name;
+        Schaden schaden;
+    } faelle[] = {
+        { "sw.ina", ersetzen("tic\r\n6\r\n", "tic\r\nsechs\r\n") },
+        { "sw.ina", ersetzen("tic\r\n", "tic \r\n") },
+        { "aw.ina", ersetzen("abl_zue\r\n", " Abl_Zue\r\n") },
+        { "fw.ina", [](QByteArray d) { return "Einstellungen" + d.mid(d.indexOf('\r')); } },
+        { "hw.ina", [](QByteArray d) { return d.mid(d.indexOf("limit")); } },
+        { "hw.ina", nur({}) },
+        { "hw.ina", nur("\r\n") },
+        { "hw.ina", nur(QByteArray(64, '\0')) },
+    };
+    for (const auto& fall : faelle) {
+        const QString name = QString::fromLatin1(fall.name);
+        const QByteArray installiert = readBytes(folders::installFolder() + name);
+        const QString pfad = dataPath(name);
+        writeBytes(pfad, fall.schaden(installiert));
+        SCOPED_TRACE(name.toStdString() + ": " + readBytes(pfad).toStdString());
+
+        // The installed sections with their value lines, the work limits last: they go back under the
+        // leading lines whatever was appended before them.
+        std::vector<std::pair<QString, QStringList>> abschnitte;
+        for (const QString& zeile : QString::fromLatin1(installiert).split(QStringLiteral("\r\n")).mid(2))
+            if (stichwoerter(name).contains(zeile))
+                abschnitte.push_back({ zeile, {} });
+            else if (!zeile.isEmpty())
+                abschnitte.back().second << zeile;
+        std::stable_partition(abschnitte.begin(), abschnitte.end(), [](const auto& a) { return a.first != "limit"; });
+        const auto anzahl = [](const QStringList& zeilen) { return int(zeilen.join(u' ').split(u' ').size()); };
+
+        std::map<QString, std::vector<int>> gelesen;
+        for (const auto& [wort, zeilen] : abschnitte) {
+            std::vector<int> w;
+            if (abschnittlesen(pfad, wort, anzahl(zeilen), w) == Abschnittstand::gelesen) gelesen[wort] = w;
+        }
+        for (const auto& [wort, zeilen] : abschnitte) {
+            if (wort == "limit")
+                kopfschreiben(pfad, zeilen[0].section(u' ', 0, 0).toInt(), zeilen[0].section(u' ', 1, 1).toInt());
+            else
+                abschnittschreibenTexte(pfad, wort, zeilen);
+            gelesen.erase(wort);
+            for (const auto& [anderes, werte] : gelesen) {
+                std::vector<int> w;
+                EXPECT_EQ(abschnittlesen(pfad, anderes, int(werte.size()), w), Abschnittstand::gelesen)
+                    << anderes.toStdString() << " after " << wort.toStdString();
+                EXPECT_EQ(w, werte) << anderes.toStdString() << " after " << wort.toStdString();
+            }
+        }
+        EXPECT_EQ(readBytes(pfad), installiert);
+    }
 }

@@ -289,6 +289,10 @@ TEST(Installordner, SettingsFilesHoldEverySectionInTheShapeTheLoadersRead)
         QSet<QString> keywords;
         for (const Section& s : file.sections)
             keywords.insert(QString::fromLatin1(s.keyword));
+        // The readers end a section only at a keyword they know.
+        const QStringList known = einstellungsdatei::stichwoerter(QString::fromLatin1(file.name));
+        EXPECT_EQ(QSet<QString>(known.begin(), known.end()),
+            keywords + (file.workLimits ? QSet<QString> { QStringLiteral("limit") } : QSet<QString> {}));
         ASSERT_GE(lines.size(), 2);
         for (int i = 0; i < 2; ++i) {
             EXPECT_FALSE(lines[i].trimmed().isEmpty()) << "leading line " << i + 1;

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,9 +24,14 @@ bool XServer::start(const QString& geometry)
     if (pipe(fds) != 0) return false;
     const QByteArray screen = geometry.toLatin1() + "x24";
     const QByteArray fd = QByteArray::number(fds[1]);
+    const pid_t testprozess = getpid();
     m_pid = fork();
     if (m_pid < 0) return false;
     if (m_pid == 0) {
+        // The server ends with its test process however that ends (a crash, an abort, ctest's timeout), not
+        // only through the destructor. The signal comes when the forking thread ends: main() starts the server.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != testprozess) _exit(1);
         close(fds[0]);
         const int devnull = open("/dev/null", O_WRONLY);
         if (devnull >= 0) {

@@ -15,7 +15,8 @@ public:
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
 
-    // Starts Xvfb with a screen of `geometry` ("1366x768"), and points DISPLAY and Qt's platform at it.
+    // Starts Xvfb with a screen of `geometry` ("1366x768"), and points DISPLAY and Qt's platform at it. The
+    // server ends when the calling thread does, so call it from the main thread.
     bool start(const QString& geometry);
 
 private:

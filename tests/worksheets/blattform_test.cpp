@@ -8,8 +8,11 @@ protected:
     {
         BlattTest::SetUp();
         writeBytes(dataPath("aw.ina"),
-            "a\r\nb\r\nzehn\r\n1 2 -1 -1 -1 -1 -1 -1 -1 1 2 3 -1 -1 -1 -1 -1 -1 -1 3 4 -1 -1 -1 -1 -1 -1\r\n");
+            kopf + "zehn\r\n1 2 -1 -1 -1 -1 -1 -1 -1 1 2 3 -1 -1 -1 -1 -1 -1 -1 3 4 -1 -1 -1 -1 -1 -1\r\n");
     }
+    // The installed file's leading lines, which a rewrite puts on top.
+    const QByteArray kopf = readBytes(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina"))
+                                .left(readBytes(QStringLiteral(TAVI_INSTALLORDNER "/aw.ina")).indexOf("zehn"));
 };
 
 TEST_F(BlattformTest, CountsEnableDruckenFromTenTasksGivenAPool)
@@ -59,7 +62,7 @@ TEST_F(BlattformTest, DruckenDrawsSavesPrintsTheCopiesShownAndClears)
     EXPECT_FALSE(blatt.druckknopf()->isEnabled());
     EXPECT_EQ(blatt.vorrat().offen(), 4);
     EXPECT_EQ(readBytes(dataPath("aw.ina")),
-        "a\r\nb\r\nzehn\r\n1 2 -1 -1 -1 -1 -1 -1 9 1 2 3 -1 -1 -1 -1 -1 -1 -1 3 4 -1 -1 -1 -1 -1 -1\r\n");
+        kopf + "zehn\r\n1 2 -1 -1 -1 -1 -1 -1 9 1 2 3 -1 -1 -1 -1 -1 -1 -1 3 4 -1 -1 -1 -1 -1 -1\r\n");
 }
 
 TEST_F(BlattformTest, ActivationShowsTheSavedListsOnlyAndOneCopy)
