@@ -33,11 +33,12 @@ TForm78::TForm78(QWidget* parent)
     setObjectName(QStringLiteral("Form78"));
     setCaption(QStringLiteral("halbschriftlich"));
     schriftvorgaben.feldPlatz = { 10, 10, 790, 700 };
-    // Wide enough for "erst die Zehner," in the messages' font.
-    schriftvorgaben.meldePlatz = { 760, 12, 230, 690 };
+    // Wide enough for "erst die Zehner," in the messages' font; the frame ends where the buttons below it end
+    // and takes the room it needs from the free strip beside the sheet.
+    schriftvorgaben.meldePlatz = { 746, 12, 222, 690 };
     schriftvorgaben.meldeLinks = 2;
     schriftvorgaben.meldeOben = 17;
-    schriftvorgaben.meldeRechts = 226;
+    schriftvorgaben.meldeRechts = 217;
     schriftvorgaben.meldeUnten = 678;
     schriftvorgaben.abwaerts = false;
     vorgaben.nocheinePlatz = { 765, 725, 200, 45 };

@@ -62,8 +62,8 @@ Bild dreiZeilen(const QString& z1, int y1, const QString& z2, int y2, const QStr
 {
     Bild b;
     // Centred in the message frame.
-    b << text(114, y1, z1, clRed, 45, false) << text(114, y2, z2, clRed, 45, false)
-      << text(114, y3, z3, clRed, 45, false);
+    b << text(110, y1, z1, clRed, 45, false) << text(110, y2, z2, clRed, 45, false)
+      << text(110, y3, z3, clRed, 45, false);
     return b;
 }
 

@@ -25,6 +25,8 @@ Label* anlegen(QWidget* form, int left, int top)
 void zeigen(Label* meldung, const QString& fehler)
 {
     meldung->setCaption(text(fehler));
+    // The runner's size is the least the note takes: a reason that names a deep folder makes it taller.
+    meldung->resize(meldung->width(), std::max(meldung->height(), meldung->heightForWidth(meldung->width())));
     meldung->show();
 }
 

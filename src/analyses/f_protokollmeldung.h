@@ -13,7 +13,7 @@ namespace protokollmeldung {
 QString text(const QString& fehler);
 // The hidden, word-wrapping note at (left, top) of `form`; the runner gives it its size at activation.
 Label* anlegen(QWidget* form, int left, int top);
-// Puts the text for `fehler` on the note and shows it.
+// Puts the text for `fehler` on the note, taller where the text needs it, and shows it.
 void zeigen(Label* meldung, const QString& fehler);
 
 } // namespace protokollmeldung

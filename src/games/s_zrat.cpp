@@ -14,6 +14,9 @@
 namespace {
 
 const QString kArial = QStringLiteral("arial");
+// The pen of the input box, in pixels (not scaled). The strip under the question buttons is cleared with it too:
+// a thinner pen leaves the bottom of the box's frame, which reaches below the strip's edge.
+constexpr int kEingabestift = 5;
 
 } // namespace
 
@@ -137,7 +140,7 @@ void TForm58::startknopfClick()
             KeyPreview = false;
             GroupBox1->setEnabled(false);
             Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
-            c.pen.color = clWhite;
+            c.pen = Pen { clWhite, kEingabestift };
             c.rectangle(m_raster.x(10), m_raster.y(660), m_raster.x(660), m_raster.y(740));
         }
         startknopf->setEnabled(false);
@@ -336,7 +339,7 @@ void TForm58::eingabeanzeige()
         return;
     }
     Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
-    c.pen = Pen { clGreen, 5 };
+    c.pen = Pen { clGreen, kEingabestift };
     c.font.color = clBlack;
     if (variante == 1) {
         c.pen.color = clWhite;
@@ -434,7 +437,7 @@ void TForm58::auswertungTabelle(int v)
     const DesignGrid& g = m_raster;
     fragenFreigeben(false);
     Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
-    c.pen.color = clWhite;
+    c.pen = Pen { clWhite, kEingabestift };
     c.rectangle(g.x(10), g.y(660), g.x(660), g.y(740));
     c.font.color = clBlack;
     c.font.height = g.y(40);
@@ -509,7 +512,7 @@ void TForm58::verloren()
     Timer1->setEnabled(false);
     fragenFreigeben(false);
     Canvas& c = gruppenspiel::vorbereitet(feldbox->canvas());
-    c.pen = Pen { clWhite, 5 };
+    c.pen = Pen { clWhite, kEingabestift };
     spielerstatus[spielernummer] = 140;
     c.font.height = g.x(32);
     c.font.color = clBlack;
@@ -525,7 +528,7 @@ void TForm58::verloren()
     }
     c.textOut(g.x(330), g.y(815), gruppenspiel::spielername() + QStringLiteral(" hat verloren."));
     EndeButton->setEnabled(false);
-    c.pen = Pen { clRed, 5 };
+    c.pen = Pen { clRed, kEingabestift };
     c.brush = Brush { clRed };
     markieren(m_nummer);
 }

@@ -133,7 +133,7 @@ void TForm34::aufbauen()
     Button10->Cancel = true;
 
     meldung = new Label(this, QString(), 16, 556);
-    meldung->setAutoSize(false);
+    // Its width is given; it grows down to every line of its message, which names the data folder.
     place(meldung, 16, 556, 744, 40);
     meldung->setWordWrap(true);
     setFontColor(meldung, clRed);

@@ -92,7 +92,7 @@ void TForm1::aufbauen()
     setHandCursor(Button5);
     kl_Panel->hide();
     klinameldung = benannt(new Label(this, QString(), 48, 540), "klinameldung");
-    klinameldung->setAutoSize(false);
+    // Its width is given; it grows down to every line of its message, which names the data folder.
     klinameldung->setWordWrap(true);
     place(klinameldung, 48, 540, 700, 40);
     setFontColor(klinameldung, clRed);

@@ -5,6 +5,7 @@
 #include "worksheets/ablschnittstellen.h"
 
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 namespace {
 
@@ -27,7 +28,11 @@ Musterpanel::Musterpanel(QWidget* parent, const QString& muster, int left, int t
     : Panel(parent, left, top, 73, 113)
 {
     setHandCursor(this);
-    m_text = new Label(this, muster, 16, 16);
+    // The pattern breaks at its blanks only: a sign written against its number ("-HZE") stays in front of it,
+    // where the wrap would otherwise leave it at the end of the line above.
+    QString text = muster;
+    text.replace(QRegularExpression(QStringLiteral("([+-])(?=[^\\s-])")), QStringLiteral("\\1\u2060"));
+    m_text = new Label(this, text, 16, 16);
     m_text->setAutoSize(false);
     m_text->setWordWrap(true);
     // Wide enough for the longest dashed line of a pattern.

@@ -38,8 +38,9 @@ TForm28::TForm28(QWidget* parent)
     zeile4oben = new Label(Panel3, QStringLiteral("60  Aufgaben       THZE"), 60, 228);
     zeile4unten = new Label(Panel3, QStringLiteral("+ THZE"), 136, 248);
 
-    // Wide enough that the first line ends at "mindestens eine", which the blanks after it set apart.
-    Panel5 = new Panel(this, 216, 72, 436, 290);
+    // Wide enough that the first line ends at "mindestens eine", which the blanks after it set apart; it ends
+    // short of the button column.
+    Panel5 = new Panel(this, 216, 72, 428, 290);
     auto* text5 = new Label(Panel5,
         QStringLiteral("Ein Blatt hat 60 Aufgaben. Klicken Sie nun dazu mindestens eine                     - oder  "
                        "mehrere oder alle - Vorgabeformen an:"),

@@ -8,10 +8,17 @@
 void umbrechenNach(Label* label, const QString& bis)
 {
     const QString text = label->caption();
-    const int ende = int(text.indexOf(bis));
-    if (ende < 0) return;
-    const int breite = QFontMetrics(label->font()).horizontalAdvance(text.left(ende + int(bis.size()))) + 4;
-    label->resize(std::min(label->width(), breite), label->height());
+    // `bis` as a whole word: "Zahl" is not the start of "Zahlbereich".
+    const auto wortrand = [&](qsizetype i, QChar randzeichen) {
+        return !randzeichen.isLetterOrNumber() || i < 0 || i >= text.size() || !text.at(i).isLetterOrNumber();
+    };
+    for (qsizetype anfang = text.indexOf(bis); anfang >= 0 && !bis.isEmpty(); anfang = text.indexOf(bis, anfang + 1)) {
+        const qsizetype ende = anfang + bis.size();
+        if (!wortrand(anfang - 1, bis.front()) || !wortrand(ende, bis.back())) continue;
+        const int breite = QFontMetrics(label->font()).horizontalAdvance(text.left(ende)) + 4;
+        label->resize(std::min(label->width(), breite), label->height());
+        return;
+    }
 }
 
 namespace {

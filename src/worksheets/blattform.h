@@ -16,8 +16,9 @@ class Edit;
 class Label;
 class ListBox;
 
-// Narrows a word-wrapped caption's label to its text up to the end of `bis`, so that what follows (an example,
-// a range of numbers) starts the next line whole instead of being split by the wrap.
+// Narrows a word-wrapped caption's label to its text up to the end of the first `bis` that stands as a whole word,
+// so that what follows (an example, a range of numbers) starts the next line whole instead of being split by the
+// wrap.
 void umbrechenNach(Label* label, const QString& bis);
 
 class Blattform : public Form {

@@ -328,8 +328,13 @@ TEST_F(FSsRunnerTest, TheTimeLimitCountsWholeMinutesHoursIncluded)
 TEST_F(FSsRunnerTest, AProtocolThatCannotBeSavedIsReported)
 {
     zahlen(ss::Zehnerfeld);
-    writeBytes(dataPath("blockiert"), "kein Ordner");
-    protdatei = dataPath("blockiert/");
+    // Deep in a shared drive: the reason names the whole path, more than the note's lines hold at first.
+    QString tief = dataFolder();
+    for (int ebene = 1; ebene <= 14; ++ebene)
+        tief += QStringLiteral("Gemeinsame_Ablage_Ebene_%1/").arg(ebene);
+    QDir().mkpath(tief);
+    writeBytes(tief + "blockiert", "kein Ordner");
+    protdatei = tief + "blockiert/";
     TForm35 r;
     starten(r, [&](SsRunner& r) {
         r.Button15->Click();
@@ -338,6 +343,7 @@ TEST_F(FSsRunnerTest, AProtocolThatCannotBeSavedIsReported)
         EXPECT_TRUE(r.isVisible());
         EXPECT_TRUE(r.meldung->isVisible());
         EXPECT_TRUE(r.meldung->caption().startsWith("Das Protokoll konnte nicht gespeichert werden."));
+        EXPECT_TRUE(showsWhole(r.meldung));
         grabToPng(&r, "f_ss10_nicht_gespeichert");
         r.abbruch->Click();
     });

@@ -227,6 +227,7 @@ TEST_F(SvFensterTest, AProtocolThatCannotBeSavedIsReportedInTheRunner)
             EXPECT_TRUE(runner->isVisible());
             EXPECT_TRUE(runner->meldung->isVisible());
             EXPECT_TRUE(runner->meldung->caption().startsWith("Das Protokoll konnte nicht gespeichert werden."));
+            EXPECT_TRUE(showsWhole(runner->meldung));
             grabToPng(runner, "f_sv_vp_nicht_gespeichert");
             runner->Button1->Click();
         });

@@ -274,6 +274,22 @@ TEST_F(DverwTest, FailedWritesAreReportedInTheWindow)
     EXPECT_EQ(verborgen, 1);
 }
 
+TEST_F(DverwTest, AFailedWriteInADeepDataFolderIsSaidWhole)
+{
+    // A data folder deep in a school's shared drive: the message names it and needs more than three lines.
+    for (int ebene = 1; ebene <= 14; ++ebene)
+        datpfad += QStringLiteral("Gemeinsame_Ablage_Ebene_%1/").arg(ebene);
+    QDir().mkpath(datpfad + "dw.ina");
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button10);
+        ASSERT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(showsWhole(w.meldung)) << w.meldung->height();
+        grabToPng(&w, "dverw_meldung_tief");
+        klick(w.Button10);
+    });
+}
+
 TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
 {
     liste("2A.TXT", { "01 Anna" });

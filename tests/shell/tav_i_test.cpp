@@ -150,6 +150,26 @@ TEST_F(HauptfensterTest, AFailedWriteOfTheSharedCopyIsSaidInTheWindow)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(HauptfensterTest, AFailedWriteInADeepDataFolderIsSaidWhole)
+{
+    // A data folder deep in a school's shared drive: the message names it and needs more than three lines.
+    QString tief = dataFolder();
+    for (int ebene = 1; ebene <= 14; ++ebene)
+        tief += QStringLiteral("Gemeinsame_Ablage_Ebene_%1/").arg(ebene);
+    writeBytes(programFolder() + "kl.ina", (tief + "\r\nohne\r\n").toUtf8());
+    QDir().mkpath(tief + "k_liste");
+    writeBytes(tief + "k_liste/1A.txt", "01 Anna\r\n");
+    QDir().mkpath(tief + "kl.ina");
+    zeigen([&] {
+        control<ListBox>("listenwahl")->setItemIndex(0);
+        form->listenwahlClick();
+        auto* meldung = control<Label>("klinameldung");
+        ASSERT_TRUE(meldung->isVisible());
+        EXPECT_TRUE(showsWhole(meldung)) << meldung->height();
+        grabToPng(form.get(), "tavi-klinameldung-tief");
+    });
+}
+
 TEST_F(HauptfensterTest, TheSharedCopysFolderLineIsNotTaken)
 {
     // Another PC reaches the shared folder under another path and wrote that into the shared copy.

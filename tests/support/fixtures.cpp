@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <sys/mount.h>
@@ -63,6 +65,18 @@ QString grabToPng(QWidget* widget, const QString& name)
     const QString path = QStringLiteral(TAVI_TEST_OUTPUT "/") + name + QStringLiteral(".png");
     widget->grab().save(path);
     return path;
+}
+
+bool showsWhole(const QLabel* label)
+{
+    const QRect raum = label->contentsRect();
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect noetig = QFontMetrics(label->font())
+                             .boundingRect(QRect(raum.topLeft(), QSize(raum.width(), 100000)), flags, label->text());
+    const QRect imFenster(label->mapTo(label->window(), QPoint()), label->size());
+    // Measuring rounds fractions of a pixel up: one pixel over is the blank after the last character.
+    return noetig.width() <= raum.width() + 1 && noetig.height() <= raum.height() + 1
+        && label->window()->rect().contains(imFenster);
 }
 
 SmallFileSystem::SmallFileSystem(int kilobytes)

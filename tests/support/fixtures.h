@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+class QLabel;
 class QWidget;
 
 // A test's own program folder and data folder, a test clock and a pinned random seed; errors that a
@@ -49,3 +50,7 @@ private:
 
 // Grabs a widget into TAVI_TEST_OUTPUT/<name>.png so that one can look at what a pupil would see.
 QString grabToPng(QWidget* widget, const QString& name);
+
+// True when a label's text shows whole: as it wraps in the label's font and width it fits the label's height,
+// and the label lies inside its window.
+bool showsWhole(const QLabel* label);

@@ -1,6 +1,9 @@
 #include "blattfixture.h"
 #include "support/pdf.h"
 #include "testblatt.h"
+#include "worksheets/blattform.h"
+
+#include <QTextLayout>
 
 class BlattformTest : public BlattTest {
 protected:
@@ -113,4 +116,29 @@ TEST_F(BlattformTest, TheTestSheetAsPdf)
     const QString text = pdfText(pdfs.first());
     EXPECT_TRUE(text.contains("Testblatt")) << text.toStdString();
     EXPECT_TRUE(text.contains("Ergebnisse:"));
+}
+
+TEST(UmbrechenNach, TheFirstLineEndsAtTheWholeWord)
+{
+    struct Fall {
+        QString text, bis, ersteZeile;
+    };
+    const Fall faelle[] = {
+        { "für Aufgaben im Zahlbereich bis 20 eine Zahl   1 ...   9   ein.", "Zahl",
+            "für Aufgaben im Zahlbereich bis 20 eine Zahl" },
+        { "die Verwandtschaft der Plusaufgabe:  8 + 7 = 15", ":", "die Verwandtschaft der Plusaufgabe:" },
+    };
+    QWidget fenster;
+    for (const Fall& f : faelle) {
+        Label l(&fenster, f.text, 0, 0);
+        l.setWordWrap(true);
+        place(&l, 0, 0, 600, 60);
+        umbrechenNach(&l, f.bis);
+        QTextLayout layout(f.text, l.font());
+        layout.beginLayout();
+        QTextLine zeile = layout.createLine();
+        zeile.setLineWidth(l.contentsRect().width());
+        layout.endLayout();
+        EXPECT_EQ(f.text.left(zeile.textLength()).trimmed().toStdString(), f.ersteZeile.toStdString());
+    }
 }

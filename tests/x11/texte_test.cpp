@@ -9,10 +9,12 @@
 #include <QSet>
 #include <QStyleOptionButton>
 #include <QTextDocument>
+#include <QTextLayout>
 
 // Every text of every window shows whole: each window is opened as a user opens it, every choice in it is
 // switched forth and back, and after each step every visible text must fit the room its control draws it
-// in, inside its parents' frames and on the screen.
+// in, inside its parents' frames and on the screen; and where a label wraps, no line may end with the sign of a
+// calculation whose number the wrap put at the start of the next.
 namespace {
 
 // The program's windows by their names.
@@ -85,6 +87,55 @@ Textraum textraum(QWidget* w)
     return {};
 }
 
+// The lines of a word-wrapped label as it lays them out: its font, the width of its contents, breaks where the
+// text breaks them.
+QStringList zeilen(QLabel* l)
+{
+    QString text = l->text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, l->font(), l);
+    const int breite = std::max(0, l->contentsRect().width() - 2 * l->margin());
+    QStringList liste;
+    layout.beginLayout();
+    for (QTextLine z = layout.createLine(); z.isValid(); z = layout.createLine()) {
+        z.setLineWidth(breite);
+        liste << text.mid(z.textStart(), z.textLength());
+    }
+    layout.endLayout();
+    return liste;
+}
+
+// A number of a calculation, or a place it stands for: digits, a gap ("_", "?"), places as "HZE".
+bool zahlhaft(const QString& wort)
+{
+    if (wort.isEmpty()) return false;
+    if (wort.front().isDigit() || wort.front() == u'_' || wort.front() == u'?') return true;
+    return std::all_of(wort.begin(), wort.end(), [](QChar c) { return QStringLiteral("THZE_").contains(c); });
+}
+
+// A sign of a calculation that a wrap left at the end of a line while its number starts the next one. ":" and
+// "x" count only standing alone, as they stand in a task: after a word ":" is a colon; a run of "-" is the rule
+// under a task.
+QString zeichenVorUmbruch(QLabel* l)
+{
+    if (!l->wordWrap()) return {};
+    const QStringList z = zeilen(l);
+    for (int i = 0; i + 1 < z.size(); ++i) {
+        if (z[i].endsWith(QChar::LineSeparator)) continue; // broken by the text itself
+        const QStringList links = z[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList rechts = z[i + 1].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (links.isEmpty() || rechts.isEmpty()) continue;
+        const QString& wort = links.back();
+        const QChar zeichen = wort.back();
+        if (wort.size() > 1 && wort.count(u'-') == wort.size()) continue;
+        const bool rechenzeichen = QStringLiteral("+-\u2212\u00B7\u00D7\u00F7=<>").contains(zeichen)
+            || (wort.size() == 1 && (zeichen == u':' || zeichen == u'x'));
+        if (rechenzeichen && zahlhaft(rechts.front()))
+            return QStringLiteral("bricht zwischen \"%1\" und \"%2\" um").arg(z[i].trimmed(), z[i + 1].trimmed());
+    }
+    return {};
+}
+
 // What is cut in one control; empty when its text shows whole.
 QString schnitt(QWidget* w)
 {
@@ -127,6 +178,7 @@ QString schnitt(QWidget* w)
     }
     const QRect global(w->mapToGlobal(gezeichnet.topLeft()), gezeichnet.size());
     if (!w->screen()->geometry().contains(global)) return QStringLiteral("reicht über den Bildschirmrand");
+    if (auto* l = qobject_cast<QLabel*>(w)) return zeichenVorUmbruch(l);
     return {};
 }
 
