@@ -56,6 +56,33 @@ void NotXorFrameTwice(benchmark::State& state)
 }
 BENCHMARK(NotXorFrameTwice)->Unit(benchmark::kMicrosecond);
 
+// A digit typed into a cell and taken back again, as the keypad games do on every key.
+void DigitDrawnAndTakenBack(benchmark::State& state)
+{
+    Canvas& c = screenSurface().canvas();
+    c.brush.style = BrushStyle::Clear;
+    c.font.height = -60;
+    for (auto _ : state) {
+        c.font.color = Qt::blue;
+        c.textOut(700, 500, QStringLiteral("7"));
+        c.font.color = Qt::white;
+        c.textOut(700, 500, QStringLiteral("7"));
+    }
+}
+BENCHMARK(DigitDrawnAndTakenBack)->Unit(benchmark::kMicrosecond);
+
+// A framed cell drawn afresh: a thick pen and a solid brush.
+void FramedCell(benchmark::State& state)
+{
+    Canvas& c = screenSurface().canvas();
+    for (auto _ : state) {
+        c.pen = Pen { Qt::blue, 4 };
+        c.brush = Brush { Qt::white, BrushStyle::Solid };
+        c.rectangle(568, 212, 752, 458);
+    }
+}
+BENCHMARK(FramedCell)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

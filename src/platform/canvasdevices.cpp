@@ -11,10 +11,12 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QWidget>
+#include <QtEndian>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 // ---------------------------------------------------------------------------------------------------------
 // Fonts
@@ -96,6 +98,76 @@ bool hatched(int x, int y)
 {
     // An 8 x 8 cross of both diagonals, fixed to the surface, so that hatches drawn side by side join up.
     return ((x - y) & 7) == 0 || ((x + y) & 7) == 0;
+}
+
+// The runs of covered pixels of a mask, row by row: runs[first[y]] .. runs[first[y + 1] - 1] are row y's, each
+// from..to-1 in the mask's columns.
+struct MaskRuns {
+    std::vector<int> first;
+    std::vector<std::pair<int, int>> runs;
+};
+
+MaskRuns maskRuns(const QImage& mask)
+{
+    MaskRuns r;
+    const int w = mask.width();
+    r.first.reserve(size_t(mask.height()) + 1);
+    for (int y = 0; y < mask.height(); ++y) {
+        r.first.push_back(int(r.runs.size()));
+        const uchar* row = mask.constScanLine(y);
+        int x = 0;
+        while (x < w) {
+            // Eight pixels at a time through the long stretches inside and outside a shape.
+            while (x + 8 <= w && qFromUnaligned<quint64>(row + x) == 0)
+                x += 8;
+            while (x < w && !row[x])
+                ++x;
+            if (x == w) break;
+            const int from = x;
+            while (x + 8 <= w && qFromUnaligned<quint64>(row + x) == ~quint64(0))
+                x += 8;
+            while (x < w && row[x])
+                ++x;
+            r.runs.emplace_back(from, x);
+        }
+    }
+    r.first.push_back(int(r.runs.size()));
+    return r;
+}
+
+struct ShapeKey {
+    int kind;
+    QVector<QPoint> points;
+    int penWidth;
+    int penStyle;
+    bool withPen;
+    bool withFill;
+    QRect area;
+    bool operator==(const ShapeKey& o) const
+    {
+        return kind == o.kind && points == o.points && penWidth == o.penWidth && penStyle == o.penStyle
+            && withPen == o.withPen && withFill == o.withFill && area == o.area;
+    }
+};
+
+struct ShapeMasks {
+    MaskRuns pen;
+    MaskRuns fill;
+};
+
+// The masks of a shape, made by make where they are not among the last few shapes' (newest first).
+const ShapeMasks& shapeMasks(const ShapeKey& key, const std::function<ShapeMasks()>& make)
+{
+    static std::vector<std::pair<ShapeKey, ShapeMasks>> recent;
+    constexpr size_t kKept = 8;
+    for (size_t i = 0; i < recent.size(); ++i)
+        if (recent[i].first == key) {
+            std::rotate(recent.begin(), recent.begin() + qsizetype(i), recent.begin() + qsizetype(i) + 1);
+            return recent.front().second;
+        }
+    if (recent.size() == kKept) recent.pop_back();
+    recent.insert(recent.begin(), { key, make() });
+    return recent.front().second;
 }
 
 inline QRgb combine(QRgb colour, QRgb dst, PenMode mode)
@@ -421,44 +493,76 @@ void SurfaceTarget::drawShape(const DrawOp& op)
         p.end();
         return m;
     };
-    const QImage penMask = withPen && stroke ? mask(stroke, true) : QImage();
-    const QImage fillMask = withFill && fill ? mask(fill, false) : QImage();
+    // A window draws the same shape at the same place again and again (a framed cell on every key): its masks
+    // are kept for the last few shapes.
+    const ShapeKey key { int(op.kind), d, penWidth, int(op.pen.style), withPen && bool(stroke), withFill && bool(fill),
+        area };
+    const ShapeMasks& masks = shapeMasks(key, [&] {
+        ShapeMasks m;
+        if (key.withPen) m.pen = maskRuns(mask(stroke, true));
+        if (key.withFill) m.fill = maskRuns(mask(fill, false));
+        return m;
+    });
     const QRgb penRgb = op.pen.color.rgb() & 0x00ffffffu;
     const QRgb brushRgb = op.brush.color.rgb() & 0x00ffffffu;
     const bool hatch = op.brush.style == BrushStyle::DiagCross;
 
-    // Pen and brush cover disjoint pixels (the pen wins), so each pixel is combined once. Row by row: a thick
-    // frame with a solid fill is drawn on every key in some games.
-    auto penRow = [&](int Y) { return penMask.isNull() ? nullptr : penMask.constScanLine(Y - area.top()); };
+    // Pen and brush cover disjoint pixels (the pen wins), so each pixel is combined once. In runs of pixels,
+    // row by row: a thick frame with a solid fill is drawn on every key in some games.
+    const MaskRuns& penRuns = masks.pen;
+    uchar* const bits = img.bits();
+    const qsizetype bytesPerLine = img.bytesPerLine();
+    auto rowAt = [&](int Y) { return reinterpret_cast<QRgb*>(bits + Y * bytesPerLine); };
+    // Pixels from..to-1 of row Y (surface coordinates).
+    auto paintRun = [&](int Y, int from, int to, QRgb colour, bool isFill) {
+        QRgb* row = rowAt(Y);
+        if (isFill && hatch) {
+            for (int X = from; X < to; ++X)
+                if (hatched(X, Y)) row[X] = combine(colour, row[X], mode);
+        } else if (mode == PenMode::Copy) {
+            std::fill(row + from, row + to, 0xff000000u | colour);
+        } else {
+            for (int X = from; X < to; ++X)
+                row[X] = combine(colour, row[X], mode);
+        }
+    };
+    // The brush's part of from..to-1: what the pen's mask leaves.
+    auto fillRun = [&](int Y, int from, int to) {
+        const int y = Y - area.top();
+        int X = from;
+        if (!penRuns.first.empty())
+            for (int i = penRuns.first[y]; i < penRuns.first[y + 1] && X < to; ++i) {
+                const int a = penRuns.runs[i].first + area.left(), b = penRuns.runs[i].second + area.left();
+                if (b <= X) continue;
+                if (a >= to) break;
+                if (a > X) paintRun(Y, X, a, brushRgb, true);
+                X = b;
+            }
+        if (X < to) paintRun(Y, X, to, brushRgb, true);
+    };
     auto applyBox = [&](const QRect& r, QRgb colour, bool isFill) {
         const QRect span = r.intersected(area);
         if (span.isEmpty()) return;
-        const bool plain = !isFill || (!hatch && penMask.isNull());
-        const QRgb copied = 0xff000000u | colour;
-        for (int Y = span.top(); Y <= span.bottom(); ++Y) {
-            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(Y));
-            if (plain && mode == PenMode::Copy) {
-                std::fill(row + span.left(), row + span.right() + 1, copied);
-                continue;
-            }
-            const uchar* pen = isFill ? penRow(Y) : nullptr;
-            for (int X = span.left(); X <= span.right(); ++X) {
-                if (isFill && ((hatch && !hatched(X, Y)) || (pen && pen[X - area.left()]))) continue;
-                row[X] = combine(colour, row[X], mode);
-            }
+        if (mode == PenMode::Copy && (!isFill || (!hatch && penRuns.first.empty()))) {
+            QPainter p(&img);
+            p.fillRect(span, QColor::fromRgb(colour));
+            return;
         }
+        for (int Y = span.top(); Y <= span.bottom(); ++Y)
+            if (isFill)
+                fillRun(Y, span.left(), span.right() + 1);
+            else
+                paintRun(Y, span.left(), span.right() + 1, colour, false);
     };
-    auto applyMask = [&](const QImage& m, QRgb colour, bool isFill) {
-        for (int y = 0; y < area.height(); ++y) {
-            const int Y = area.top() + y;
-            const uchar* covered = m.constScanLine(y);
-            const uchar* pen = isFill ? penRow(Y) : nullptr;
-            QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(Y)) + area.left();
-            for (int x = 0; x < area.width(); ++x) {
-                if (!covered[x] || (isFill && ((hatch && !hatched(area.left() + x, Y)) || (pen && pen[x])))) continue;
-                row[x] = combine(colour, row[x], mode);
+    auto applyMask = [&](const MaskRuns& m, QRgb colour, bool isFill) {
+        for (int y = 0; y < area.height(); ++y)
+            for (int i = m.first[y]; i < m.first[y + 1]; ++i) {
+                const int from = m.runs[i].first + area.left(), to = m.runs[i].second + area.left();
+                if (isFill)
+                    fillRun(area.top() + y, from, to);
+                else
+                    paintRun(area.top() + y, from, to, colour, false);
             }
-        }
     };
     if (withPen && frameBox) {
         const QRect f = *frameBox;
@@ -469,9 +573,9 @@ void SurfaceTarget::drawShape(const DrawOp& op)
             if (f.width() > 1) applyBox(QRect(f.right(), f.top() + 1, 1, f.height() - 2), penRgb, false);
         }
     }
-    if (!penMask.isNull()) applyMask(penMask, penRgb, false);
+    if (!penRuns.first.empty()) applyMask(penRuns, penRgb, false);
     if (withFill && fillBox) applyBox(*fillBox, brushRgb, true);
-    if (!fillMask.isNull()) applyMask(fillMask, brushRgb, true);
+    if (!masks.fill.first.empty()) applyMask(masks.fill, brushRgb, true);
     // Texts under an opaque box are gone, and need not be kept to be taken back.
     if (fillBox && withFill && !hatch && mode == PenMode::Copy) {
         QRect covered = *fillBox;

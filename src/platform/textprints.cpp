@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +22,34 @@ void paintText(QImage& onto, const QPoint& offset, const QFont& font, const QCol
     p.setFont(font);
     p.setPen(colour);
     p.drawText(baseline, text);
+}
+
+// A fingerprint of the pixels in area: what a text left there, or what is there now.
+quint64 fingerprint(const QImage& image, const QRect& area)
+{
+    // Four independent lanes, so that the multiplications need not wait for each other.
+    quint64 h[4] = { 1469598103934665603ull, 7, 11, 13 };
+    constexpr quint64 prime = 1099511628211ull;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + area.left();
+        int x = 0;
+        for (; x + 4 <= area.width(); x += 4)
+            for (int k = 0; k < 4; ++k)
+                h[k] = (h[k] ^ row[x + k]) * prime;
+        for (; x < area.width(); ++x)
+            h[0] = (h[0] ^ row[x]) * prime;
+        h[1] = (h[1] ^ quint64(y)) * prime;
+    }
+    return h[0] ^ (h[1] << 1) ^ (h[2] << 2) ^ (h[3] << 3) ^ quint64(area.width());
+}
+
+bool plain(const QImage& image, const QRect& area, QRgb ground)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + area.left();
+        if (std::any_of(row, row + area.width(), [ground](QRgb p) { return p != ground; })) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -45,6 +74,17 @@ QImage TextPrints::left(const Print& p)
 
 void TextPrints::restore(QImage& image, const Print& p)
 {
+    // Mostly nothing has been drawn over the text since: what lay under it goes back whole.
+    if (fingerprint(image, p.area) == p.left) {
+        for (int y = 0; y < p.area.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(p.area.top() + y)) + p.area.left();
+            if (p.under.isNull())
+                std::fill(row, row + p.area.width(), p.ground);
+            else
+                std::copy_n(reinterpret_cast<const QRgb*>(p.under.constScanLine(y)), p.area.width(), row);
+        }
+        return;
+    }
     const QImage l = left(p);
     for (int y = 0; y < p.area.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(p.area.top() + y)) + p.area.left();
@@ -75,10 +115,18 @@ void TextPrints::draw(QImage& image, const TextDraw& t)
         [&](const Print& p) { return p.baseline == t.baseline && p.text == t.text && p.font == t.font; });
     if (same != m_prints.rend()) {
         const auto it = std::next(same).base();
+        // Drawn again as it stands, untouched since: it would leave the very same pixels.
+        if (!t.cell && t.colour == it->colour && t.clip.contains(it->area) && fingerprint(image, it->area) == it->left)
+            return;
         // With an opaque background the cell is filled afresh anyway.
-        if (!t.cell && t.clip.contains(it->area)) restore(image, *it);
+        const bool restored = !t.cell && t.clip.contains(it->area);
+        if (restored) restore(image, *it);
+        // Taken back in the colour of a plain ground that fills all it may touch: drawn again it would change
+        // nothing.
+        const bool gone = restored && t.colour.rgb() == it->ground && plain(image, t.clip, it->ground);
         m_bytes -= bytesOf(*it);
         m_prints.erase(it);
+        if (gone) return;
     }
     if (t.cell) {
         const QRect filled = t.cell->intersected(t.clip);
@@ -99,10 +147,10 @@ void TextPrints::record(const QImage& image, const QImage& before, const TextDra
     for (int y = 0; y < before.height(); ++y) {
         const auto* now = reinterpret_cast<const QRgb*>(image.constScanLine(t.clip.top() + y)) + t.clip.left();
         const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        if (std::memcmp(now, was, size_t(before.width()) * sizeof(QRgb)) == 0) continue;
         int first = 0;
-        while (first < before.width() && now[first] == was[first])
+        while (now[first] == was[first])
             ++first;
-        if (first == before.width()) continue;
         int last = before.width() - 1;
         while (now[last] == was[last])
             --last;
@@ -128,16 +176,8 @@ void TextPrints::record(const QImage& image, const QImage& before, const TextDra
     p.ground = corners[0];
     for (QRgb c : corners)
         if (std::count(std::begin(corners), std::end(corners), c) > 2) p.ground = c;
-    bool plain = true;
-    for (int y = inBefore.top(); y <= inBefore.bottom() && plain; ++y) {
-        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-        for (int x = inBefore.left(); x <= inBefore.right(); ++x)
-            if (was[x] != p.ground) {
-                plain = false;
-                break;
-            }
-    }
-    if (!plain) p.under = before.copy(inBefore);
+    if (!plain(before, inBefore, p.ground)) p.under = before.copy(inBefore);
+    p.left = fingerprint(image, p.area);
     m_bytes += bytesOf(p);
     m_prints.push_back(std::move(p));
     if (count() >= m_sweepAt || m_bytes > kMaxBytes) sweep(image);

@@ -49,6 +49,7 @@ private:
         QRect area; // the pixels the text changed
         QRgb ground = 0; // what lay under area ...
         QImage under; // ... or, where that was not one colour, the pixels themselves
+        quint64 left = 0; // fingerprint of what the text left on area
     };
     static qsizetype bytesOf(const Print& p);
     // What the text left on area, computed again from what lay under it.
