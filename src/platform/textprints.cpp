@@ -1,5 +1,8 @@
 #include "platform/textprints.h"
 
+#include <QFontMetrics>
+#include <QHashFunctions>
+#include <QtEndian>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
@@ -27,27 +30,21 @@ void paintText(QImage& onto, const QPoint& offset, const QFont& font, const QCol
 // A fingerprint of the pixels in area: what a text left there, or what is there now.
 quint64 fingerprint(const QImage& image, const QRect& area)
 {
-    // Four independent lanes, so that the multiplications need not wait for each other.
-    quint64 h[4] = { 1469598103934665603ull, 7, 11, 13 };
-    constexpr quint64 prime = 1099511628211ull;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + area.left();
-        int x = 0;
-        for (; x + 4 <= area.width(); x += 4)
-            for (int k = 0; k < 4; ++k)
-                h[k] = (h[k] ^ row[x + k]) * prime;
-        for (; x < area.width(); ++x)
-            h[0] = (h[0] ^ row[x]) * prime;
-        h[1] = (h[1] ^ quint64(y)) * prime;
-    }
-    return h[0] ^ (h[1] << 1) ^ (h[2] << 2) ^ (h[3] << 3) ^ quint64(area.width());
+    // Row by row through Qt's hash of bytes, which runs on the processor's AES instructions where it has them.
+    size_t h = size_t(area.width());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        h = qHashBits(image.constScanLine(y) + area.left() * sizeof(QRgb), size_t(area.width()) * sizeof(QRgb), h);
+    return h;
 }
 
 bool plain(const QImage& image, const QRect& area, QRgb ground)
 {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + area.left();
-        if (std::any_of(row, row + area.width(), [ground](QRgb p) { return p != ground; })) return false;
+        QRgb other = 0;
+        for (int x = 0; x < area.width(); ++x)
+            other |= row[x] ^ ground;
+        if (other) return false;
     }
     return true;
 }
@@ -121,9 +118,9 @@ void TextPrints::draw(QImage& image, const TextDraw& t)
         // With an opaque background the cell is filled afresh anyway.
         const bool restored = !t.cell && t.clip.contains(it->area);
         if (restored) restore(image, *it);
-        // Taken back in the colour of a plain ground that fills all it may touch: drawn again it would change
-        // nothing.
-        const bool gone = restored && t.colour.rgb() == it->ground && plain(image, t.clip, it->ground);
+        // Taken back in the colour of a plain ground that fills all it may touch (its area holds every pixel its
+        // glyphs reach): drawn again it would change nothing.
+        const bool gone = restored && t.colour.rgb() == it->ground && plain(image, it->area, it->ground);
         m_bytes -= bytesOf(*it);
         m_prints.erase(it);
         if (gone) return;
@@ -135,33 +132,34 @@ void TextPrints::draw(QImage& image, const TextDraw& t)
         p.end();
         paintedOver(filled);
     }
-    const QImage before = image.copy(t.clip);
+    const QRect area = inkOf(t.text, t.font).translated(t.baseline).intersected(t.clip);
+    if (area.isEmpty()) {
+        paintText(image, QPoint(), t.font, t.colour, t.baseline, t.text, &t.clip);
+        return;
+    }
+    // What lies under the text, in a buffer kept from text to text: mostly of one size.
+    if (m_before.size() != area.size()) m_before = QImage(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(m_before.scanLine(y), image.constScanLine(area.top() + y) + area.left() * sizeof(QRgb),
+            size_t(area.width()) * sizeof(QRgb));
     paintText(image, QPoint(), t.font, t.colour, t.baseline, t.text, &t.clip);
-    record(image, before, t);
+    record(image, m_before, t, area);
 }
 
-void TextPrints::record(const QImage& image, const QImage& before, const TextDraw& t)
+QRect TextPrints::inkOf(const QString& text, const QFont& font)
 {
-    // The pixels the text changed.
-    int l = before.width(), r = -1, top = before.height(), bottom = -1;
-    for (int y = 0; y < before.height(); ++y) {
-        const auto* now = reinterpret_cast<const QRgb*>(image.constScanLine(t.clip.top() + y)) + t.clip.left();
-        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-        if (std::memcmp(now, was, size_t(before.width()) * sizeof(QRgb)) == 0) continue;
-        int first = 0;
-        while (now[first] == was[first])
-            ++first;
-        int last = before.width() - 1;
-        while (now[last] == was[last])
-            --last;
-        l = qMin(l, first);
-        r = qMax(r, last);
-        top = qMin(top, y);
-        bottom = y;
-    }
-    if (r < 0) return;
-    const QRect inBefore(QPoint(l, top), QPoint(r, bottom));
+    for (const Ink& i : m_inks)
+        if (i.text == text && i.font == font) return i.rect;
+    // What the font measures, with a pixel to spare on every side for the smoothed edges.
+    const QRect rect = QFontMetrics(font).boundingRect(text).adjusted(-2, -2, 2, 2);
+    constexpr size_t kKept = 64;
+    if (m_inks.size() == kKept) m_inks.pop_back();
+    m_inks.insert(m_inks.begin(), { text, font, rect });
+    return rect;
+}
 
+void TextPrints::record(const QImage& image, const QImage& before, const TextDraw& t, const QRect& area)
+{
     Print p;
     p.text = t.text;
     p.font = t.font;
@@ -169,14 +167,15 @@ void TextPrints::record(const QImage& image, const QImage& before, const TextDra
     if (!m_prints.empty() && m_prints.back().font == t.font) p.font = m_prints.back().font;
     p.baseline = t.baseline;
     p.colour = t.colour;
-    p.area = inBefore.translated(t.clip.topLeft());
+    p.area = area;
     // A text mostly lies on a plain ground: the colour of most corners of its area.
-    const QRgb corners[] = { before.pixel(inBefore.topLeft()), before.pixel(inBefore.topRight()),
-        before.pixel(inBefore.bottomLeft()), before.pixel(inBefore.bottomRight()) };
+    const QRect all = before.rect();
+    const QRgb corners[] = { before.pixel(all.topLeft()), before.pixel(all.topRight()), before.pixel(all.bottomLeft()),
+        before.pixel(all.bottomRight()) };
     p.ground = corners[0];
     for (QRgb c : corners)
         if (std::count(std::begin(corners), std::end(corners), c) > 2) p.ground = c;
-    if (!plain(before, inBefore, p.ground)) p.under = before.copy(inBefore);
+    if (!plain(before, all, p.ground)) p.under = before.copy();
     p.left = fingerprint(image, p.area);
     m_bytes += bytesOf(p);
     m_prints.push_back(std::move(p));

@@ -46,7 +46,7 @@ private:
         QFont font;
         QPoint baseline;
         QColor colour;
-        QRect area; // the pixels the text changed
+        QRect area; // all the pixels the text may have changed
         QRgb ground = 0; // what lay under area ...
         QImage under; // ... or, where that was not one colour, the pixels themselves
         quint64 left = 0; // fingerprint of what the text left on area
@@ -56,10 +56,19 @@ private:
     static QImage left(const Print& p);
     static void restore(QImage& image, const Print& p);
     static bool shows(const QImage& image, const Print& p);
-    void record(const QImage& image, const QImage& before, const TextDraw& t);
+    void record(const QImage& image, const QImage& before, const TextDraw& t, const QRect& area);
+    // The pixels a text's glyphs may reach, relative to the start of its baseline.
+    QRect inkOf(const QString& text, const QFont& font);
     void sweep(const QImage& image);
 
     std::vector<Print> m_prints; // oldest first
     qsizetype m_bytes = 0;
     int m_sweepAt = 256;
+    QImage m_before;
+    struct Ink {
+        QString text;
+        QFont font;
+        QRect rect;
+    };
+    std::vector<Ink> m_inks; // newest first
 };
