@@ -37,7 +37,8 @@ public:
     void setDefaultFontSize(const QString& name, int points, FontStyles styles = 0);
     // Hints of controls that follow their window are shown while this is on.
     void setShowHint(bool on);
-    // The control that has the focus when the window is shown (else the first tab stop).
+    // The control that has the focus when the window is first shown (else the first tab stop). A window shown
+    // again starts on the control it was left on if Tab reaches it, else where its first showing started.
     void setActiveControl(QWidget* control) { m_activeControl = control; }
 
     Surface& surface() override { return m_surface; }
@@ -89,12 +90,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void prepareFocus();
+    void keepFocusUsable();
     void returnFromChild();
     void centre();
     bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
@@ -108,6 +111,8 @@ private:
     bool m_closing = false;
     QEventLoop* m_loop = nullptr;
     QPointer<QWidget> m_activeControl;
+    // Where the first showing started (the window itself when on no control); null until then.
+    QPointer<QWidget> m_start;
     QPointer<QWidget> m_focusBeforeChild;
     QPointer<QWidget> m_pendingFocus;
 };
