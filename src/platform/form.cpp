@@ -324,11 +324,18 @@ bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
     for (int k = 1; k <= n; ++k) {
         const int j = ((at + (forward ? k : -k)) % n + n) % n;
         QWidget* w = list.at(j);
-        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStop(w))) continue;
+        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStopHere(w))) continue;
         w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
     return false;
+}
+
+bool Form::isArrowStopHere(const QWidget* control) const
+{
+    if (!isArrowStop(control)) return false;
+    auto* button = qobject_cast<const Button*>(control);
+    return !(ActivityWindow && button && button->Cancel);
 }
 
 bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)

@@ -58,6 +58,10 @@ public:
     // While on, a plain key clicks the control whose caption marks it with "&", as Alt with it does,
     // unless the focused control takes typed characters.
     bool PlainKeyAccelerators = false;
+    // An activity window (a game, an aid, a worksheet, the group games' set-up): its Cancel button ends what is
+    // being done there, and the arrow keys pass over it, so that a stray arrow never puts it under Enter. Hubs
+    // and menus keep their "zurück" within the arrows' reach.
+    bool ActivityWindow = false;
 
     // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).
     void showModal();
@@ -101,6 +105,7 @@ private:
     void returnFromChild();
     void centre();
     bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
+    bool isArrowStopHere(const QWidget* control) const;
 
     Surface m_surface { this };
     QColor m_color;

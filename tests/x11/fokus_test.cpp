@@ -86,22 +86,35 @@ TEST(Fokus, bleibtBeimFensterWennDasFokussierteVerschwindet)
 TEST(Fokus, pfeiltastenUebergehenKnoepfeDieEinSpielBeenden)
 {
     if (!onXServer()) GTEST_SKIP();
-    Fenster f;
-    setArrowStop(f.abbrechen, false);
-    f.form.setActiveControl(f.weiter);
-    Form::setModalDriver([&](Form& shown) {
-        ASSERT_TRUE(waitActive(&shown));
-        for (Qt::Key k : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up }) {
-            ASSERT_TRUE(sendKey(k));
-            EXPECT_NE(keyReceiver(), f.abbrechen);
-        }
-        // Arrows still move among the others, and Tab still reaches it.
-        EXPECT_EQ(keyReceiver(), f.weiter);
-        ASSERT_TRUE(sendKey(Qt::Key_Right));
-        EXPECT_EQ(keyReceiver(), f.antwort);
-        ASSERT_TRUE(sendKey(Qt::Key_Tab));
-        EXPECT_EQ(keyReceiver(), f.abbrechen);
-    });
-    f.form.showModal();
-    Form::setModalDriver({});
+    // No arrow stop by its own setting, or as the Cancel button of an activity window; a hub's Cancel button
+    // ("zurück") stays within the arrows' reach.
+    enum class Art { keinPfeilziel, abbruchImSpiel, abbruchImMenue };
+    for (const Art art : { Art::keinPfeilziel, Art::abbruchImSpiel, Art::abbruchImMenue }) {
+        SCOPED_TRACE(int(art));
+        Fenster f;
+        if (art == Art::keinPfeilziel) setArrowStop(f.abbrechen, false);
+        f.abbrechen->Cancel = art != Art::keinPfeilziel;
+        f.form.ActivityWindow = art == Art::abbruchImSpiel;
+        f.form.setActiveControl(f.weiter);
+        Form::setModalDriver([&](Form& shown) {
+            ASSERT_TRUE(waitActive(&shown));
+            if (art == Art::abbruchImMenue) {
+                ASSERT_TRUE(sendKey(Qt::Key_Left));
+                EXPECT_EQ(keyReceiver(), f.abbrechen);
+                return;
+            }
+            for (Qt::Key k : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up }) {
+                ASSERT_TRUE(sendKey(k));
+                EXPECT_NE(keyReceiver(), f.abbrechen);
+            }
+            // Arrows still move among the others, and Tab still reaches it.
+            EXPECT_EQ(keyReceiver(), f.weiter);
+            ASSERT_TRUE(sendKey(Qt::Key_Right));
+            EXPECT_EQ(keyReceiver(), f.antwort);
+            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+            EXPECT_EQ(keyReceiver(), f.abbrechen);
+        });
+        f.form.showModal();
+        Form::setModalDriver({});
+    }
 }
