@@ -7,6 +7,7 @@
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
+#include "games/s_vg_100.h"
 #include "games/s_vgspiel.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
@@ -357,5 +358,22 @@ TEST_F(SpieleTastaturTest, pyramideGibtDenFokusNichtAnsAbbrechenWennDasFokussier
         ASSERT_TRUE(hinterEinerMeldung(f, [&] { p->Button1->hide(); }));
         EXPECT_EQ(keyReceiver(), p);
         ASSERT_TRUE(tasten(f, { Qt::Key_Return, Qt::Key_Space, Qt::Key_Return }));
+    });
+}
+
+TEST_F(SpieleTastaturTest, vierGewinnt100LeertasteDruecktWeiterWieEnter)
+{
+    spielen(Spiel { "VierGewinnt100", 2 }, [&](Form& f) {
+        auto* v = static_cast<TForm54*>(&f);
+        // Whoever begins takes 1 .. 4, a row; the other 11 .. 13.
+        for (int zahl : { 1, 11, 2, 12, 3, 13, 4 }) {
+            ASSERT_TRUE(tippen(zahl));
+            ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        }
+        ASSERT_TRUE(v->Button12->isVisible());
+        ASSERT_EQ(keyReceiver(), v->Button12);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Space }));
+        EXPECT_FALSE(v->Button12->isVisible());
+        EXPECT_TRUE(v->tasten->Rechner->isVisible());
     });
 }
