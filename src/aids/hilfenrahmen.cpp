@@ -14,6 +14,7 @@ Hilfenfenster::Hilfenfenster(QWidget* parent)
     : Form(parent)
 {
     setMaximized(true);
+    ActivityWindow = true;
     const Vorgaben& v = vorgaben;
     nocheinebutton = new Button(this, v.nocheineCaption, v.nocheinePlatz.x(), v.nocheinePlatz.y(),
         v.nocheinePlatz.width(), v.nocheinePlatz.height());
@@ -27,7 +28,6 @@ Hilfenfenster::Hilfenfenster(QWidget* parent)
     endebutton = new Button(this, QStringLiteral("Programm abbrechen"), v.endePlatz.x(), v.endePlatz.y(),
         v.endePlatz.width(), v.endePlatz.height());
     endebutton->Cancel = true;
-    setArrowStop(endebutton, false);
     applyFontSize(endebutton, QStringLiteral("MS Sans Serif"), v.endeSchriftgroesse);
     endebutton->OnClick = [this] { protokollende(); };
 

@@ -47,6 +47,7 @@ TForm56::TForm56(QWidget* parent)
     setObjectName(QStringLiteral("TForm56"));
     setCaption(QStringLiteral("15 gewinnt"));
     setMaximized(true);
+    ActivityWindow = true;
     // The stone captions carry "&1" .. "&9": digit keys set the stones of the enabled panel.
     PlainKeyAccelerators = true;
     ActivateOnReturn = false;
@@ -69,7 +70,6 @@ TForm56::TForm56(QWidget* parent)
     }
     Button10 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button10->Cancel = true;
-    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Close(); };
     Button20 = new Button(this, QStringLiteral("weiter"), 30, 890, 235, 80);
     Button20->hide();

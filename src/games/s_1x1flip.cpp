@@ -36,7 +36,6 @@ TForm61::TForm61(QWidget* parent)
     Button2->OnClick = [this] { Button2Click(); };
     Button1 = spielknopf(this, "Button1", QStringLiteral("Programm abbrechen"));
     Button1->Cancel = true;
-    setArrowStop(Button1, false);
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
     Button3 = spielknopf(this, "Button3", QStringLiteral("<<<  nein"));

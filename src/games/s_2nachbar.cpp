@@ -50,6 +50,7 @@ TForm32::TForm32(QWidget* parent)
     setObjectName(QStringLiteral("TForm32"));
     setCaption(QStringLiteral("Nachbarn"));
     setMaximized(true);
+    ActivityWindow = true;
     const Knopf knoepfe[] = {
         { &Button8, "Button8", "&gefunden?", 750, 770, 200, 45, 21, false },
         { &Button9, "Button9", "noch eine Aufgabe?", 710, 770, 280, 45, 21, false },
@@ -72,7 +73,6 @@ TForm32::TForm32(QWidget* parent)
     Button8->Default = true;
     Button9->Default = true;
     Button1->Cancel = true;
-    setArrowStop(Button1, false);
     Button8->OnClick = [this] { Button8Click(); };
     Button9->OnClick = [this] { Button9Click(); };
     Button2->OnClick = [this] { Button2Click(); };

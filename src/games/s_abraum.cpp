@@ -39,6 +39,7 @@ TForm57::TForm57(QWidget* parent)
     setObjectName(QStringLiteral("TForm57"));
     setCaption(QStringLiteral("Abraum"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(Qt::white);
     // The number captions carry "&1" .. "&9": digit keys take the enabled numbers.
     PlainKeyAccelerators = true;
@@ -55,7 +56,6 @@ TForm57::TForm57(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button11->Cancel = true;
     setTabStop(Button11, false);
-    setArrowStop(Button11, false);
     Button10->OnClick = [this] { Button10Click(); };
     Button11->OnClick = [this] { Close(); };
     OnActivate = [this] { abraumaktiv(); };

@@ -31,7 +31,6 @@ TForm60::TForm60(QWidget* parent)
     startknopf->OnClick = [this] { startknopfClick(); };
     Button31 = spielknopf(this, "Button31", QStringLiteral("abbrechen"));
     Button31->Cancel = true;
-    setArrowStop(Button31, false);
     Button31->OnClick = [this] { Button31Click(); };
 
     Buchstabentastatur::Plaetze p;

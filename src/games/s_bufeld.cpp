@@ -38,6 +38,7 @@ TForm52::TForm52(QWidget* parent)
     setObjectName(QStringLiteral("TForm52"));
     setCaption(QStringLiteral("buntes Feld"));
     setMaximized(true);
+    ActivityWindow = true;
 
     const auto knopf
         = [](QWidget* eltern, const char* name, const QString& caption, const QString& schrift, int groesse) {
@@ -50,8 +51,6 @@ TForm52::TForm52(QWidget* parent)
 
     Button1 = knopf(this, "Button1", QStringLiteral("Programm abbrechen"), arial, 14);
     Button1->Cancel = true;
-    // An arrow key from "weiter?" must not put the end of the picture under Enter.
-    setArrowStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
 
     ScrollBoxEx1 = pfeilkasten(this, [this](int zeilen, int spalten) { bewegen(zeilen, spalten); });

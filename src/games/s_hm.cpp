@@ -49,6 +49,7 @@ TForm47::TForm47(QWidget* parent)
     setObjectName(QStringLiteral("TForm47"));
     setCaption(QStringLiteral("hangman"));
     setMaximized(true);
+    ActivityWindow = true;
     setPosition(FormPosition::ScreenCenter);
     setDesignGeometry(0, 0, 800, 560);
     setDefaultFont(QStringLiteral("MS Sans Serif"), 11);
@@ -195,7 +196,6 @@ void TForm47::aufbauen()
     Button10->setObjectName(QStringLiteral("Button10"));
     applyFont(Button10, kArial, 16);
     Button10->Cancel = true;
-    setArrowStop(Button10, false);
     Button10->OnClick = [this] { Button10Click(); };
 }
 
@@ -436,6 +436,7 @@ void spielrahmen(Form& spiel, const char* name, const QString& titel)
     spiel.setPosition(FormPosition::ScreenCenter);
     spiel.setDesignGeometry(0, 0, 1000, 1000);
     spiel.ActivateOnReturn = false;
+    spiel.ActivityWindow = true;
 }
 
 void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* start, Button* ende)

@@ -65,6 +65,7 @@ TForm49::TForm49(QWidget* parent)
     setObjectName(QStringLiteral("TForm49"));
     setCaption(QStringLiteral("Kette"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(clWhite);
     tastenblock = std::make_unique<Tastenfeld>(this, unsigned(Tastenfeld::Loeschtaste), Tastenfeld::spielblock());
     for (int d = 0; d <= 9; ++d)
@@ -77,7 +78,6 @@ TForm49::TForm49(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
-    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
 
     OnKeyPress = [this](QChar& taste) { tastatur(taste); };

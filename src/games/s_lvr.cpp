@@ -52,7 +52,6 @@ TForm48::TForm48(QWidget* parent)
     }
     Button1 = spielknopf(this, "Button1", QStringLiteral("Programm abbrechen"));
     Button1->Cancel = true;
-    setArrowStop(Button1, false);
     setTabStop(Button1, false);
     Button1->OnClick = [this] { Button1Click(); };
 

@@ -62,6 +62,7 @@ TForm51::TForm51(QWidget* parent)
     setObjectName(QStringLiteral("TForm51"));
     setCaption(QStringLiteral("Maschinen"));
     setMaximized(true);
+    ActivityWindow = true;
 
     PaintBox1 = new PaintBox(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
@@ -83,7 +84,6 @@ TForm51::TForm51(QWidget* parent)
     }
     Button1->Default = true;
     Button11->Cancel = true;
-    setArrowStop(Button11, false);
     Button1->OnClick = [this] { Button1Click(); };
     Button2->OnClick = [this] { Button2Click(); };
     Button3->OnClick = [this] { Button3Click(); };

@@ -131,10 +131,10 @@ std::unique_ptr<Tastenfeld> tastenspiel(
     f->setColor(Qt::white);
     f->KeyPreview = true;
     f->ActivateOnReturn = false;
+    f->ActivityWindow = true;
 
     abbrechen = new Button(f, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     abbrechen->Cancel = true;
-    setArrowStop(abbrechen, false);
     auto tasten = Tastenfeld::fuerAnalyse(f, QRect(750, 230, 200, 320), std::move(ziffer));
     for (int d = 0; d <= 9; ++d)
         tasten->anordnung.ziffern[d].groesse = 20;

@@ -56,6 +56,7 @@ TForm50::TForm50(QWidget* parent)
     setObjectName(QStringLiteral("TForm50"));
     setCaption(QStringLiteral("Pyramide"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(clSilver);
     for (int k = 1; k <= 7; ++k) {
         auto* b = new PaintBox(this);
@@ -82,7 +83,6 @@ TForm50::TForm50(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 770, 930, 205, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
-    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
     Button1 = new Button(this, QStringLiteral("bitte eine neue Aufgabe"), 200, 850, 300, 100);
     applyFontSize(Button1, QStringLiteral("Arial"), 22);

@@ -51,6 +51,7 @@ TForm55::TForm55(QWidget* parent)
     setObjectName(QStringLiteral("TForm55"));
     setCaption(QStringLiteral("vgSpiel"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(Qt::white);
     ActivateOnReturn = false;
 
@@ -62,7 +63,6 @@ TForm55::TForm55(QWidget* parent)
     ScrollBoxEx1->OnKeyDown = [this](quint16& key, ShiftState shift) { spezialkey(key, shift); };
     Button1 = new Button(this, QStringLiteral("Programm abbrechen"), 785, 930, 200, 40);
     Button1->Cancel = true;
-    setArrowStop(Button1, false);
     // Hands pointing left, down and right.
     const Hand haende[] = { { &Button2, "E", 375 }, { &Button4, "H", 475 }, { &Button5, "F", 575 } };
     for (const Hand& h : haende) {

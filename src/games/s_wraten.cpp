@@ -26,7 +26,6 @@ TForm62::TForm62(QWidget* parent)
     startknopf->OnClick = [this] { startknopfClick(); };
     endeknopf = spielknopf(this, "endeknopf", QStringLiteral("Programm abbrechen"));
     endeknopf->Cancel = true;
-    setArrowStop(endeknopf, false);
     endeknopf->OnClick = [this] { endeknopfClick(); };
 
     Buchstabentastatur::Plaetze p;

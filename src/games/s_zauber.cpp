@@ -52,6 +52,7 @@ TForm53::TForm53(QWidget* parent)
     setObjectName(QStringLiteral("TForm53"));
     setCaption(QStringLiteral("Form53"));
     setMaximized(true);
+    ActivityWindow = true;
     for (int j = 0; j < 9; ++j) {
         Button* b = zahlknopf(this, QStringLiteral("Button%1").arg(j + 1), kZellenLinks[j % 3], kZellenOben[j / 3]);
         b->OnClick = [this, j] { zelleClick(j + 1); };
@@ -84,7 +85,6 @@ TForm53::TForm53(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
-    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
 
     for (int i = 0; i < 9; ++i)

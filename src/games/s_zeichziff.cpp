@@ -24,6 +24,7 @@ TForm43::TForm43(QWidget* parent)
     setObjectName(QStringLiteral("TForm43"));
     setCaption(QStringLiteral("Zeichen für Ziffern"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(clWhite);
     for (int i = 0; i < 10; ++i) {
         auto* b = new Button(this, symbolzeichen().at(i), kSymbolLinks[i], 656, 46, 63);
@@ -51,7 +52,6 @@ TForm43::TForm43(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     applyFontSize(Button11, QStringLiteral("Arial"), 14);
     Button11->Cancel = true;
-    setArrowStop(Button11, false);
     Button11->OnClick = [this] { Button11Click(); };
     for (Button* b : { Button11, Button12, Button13, Button24 })
         setTabStop(b, false);

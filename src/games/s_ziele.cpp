@@ -44,6 +44,7 @@ TForm59::TForm59(QWidget* parent)
     setObjectName(QStringLiteral("TForm59"));
     setCaption(QStringLiteral("Ziele"));
     setMaximized(true);
+    ActivityWindow = true;
     setColor(Qt::white);
     // The jump captions carry "&1" .. "&9": digit keys jump by the enabled ones.
     PlainKeyAccelerators = true;
@@ -63,7 +64,6 @@ TForm59::TForm59(QWidget* parent)
     Button11 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 930, 200, 40);
     Button11->Cancel = true;
     setTabStop(Button11, false);
-    setArrowStop(Button11, false);
     Button10->OnClick = [this] { Button10Click(); };
     // Start and target are this window's own: the set-up keeps the two numbers as they were typed.
     Button11->OnClick = [this] { Close(); };

@@ -79,7 +79,6 @@ void TForm58::aufbauen()
     grosser->OnClick = [this] { frageClick(3); };
     EndeButton = spielknopf(this, "EndeButton", QStringLiteral("Programm abbrechen"));
     EndeButton->Cancel = true;
-    setArrowStop(EndeButton, false);
     EndeButton->OnClick = [this] { EndeButtonClick(); };
 
     Timer1 = new Timer(this, 1000, false);

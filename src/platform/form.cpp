@@ -45,12 +45,21 @@ template <typename T> void collectAll(const QWidget* root, QList<T*>& out)
     }
 }
 
-// Tab passes over the radio buttons of a group that are not switched on.
+// Tab passes over the radio buttons of a group that are not switched on; a group with nothing switched on is
+// entered at its first item, which Tab leaves unchosen (the arrows choose).
 bool isTabStop(QWidget* w)
 {
     if (!hasTabStop(w)) return false;
-    if (auto* r = qobject_cast<QRadioButton*>(w); r && r->autoExclusive() && !r->isChecked()) return false;
-    return true;
+    auto* r = qobject_cast<QRadioButton*>(w);
+    if (!r || !r->autoExclusive() || r->isChecked()) return true;
+    QWidget* first = nullptr;
+    for (QWidget* s : tabOrderedChildren(r->parentWidget())) {
+        auto* item = qobject_cast<QRadioButton*>(s);
+        if (!item || !item->autoExclusive() || !isUsable(item)) continue;
+        if (item->isChecked()) return false;
+        if (!first && hasTabStop(item)) first = item;
+    }
+    return first == r;
 }
 
 // The offscreen platform (tests) cannot stack windows and says so each time.
@@ -192,6 +201,10 @@ void Form::showModal()
     }
     bringUp(this);
     runGuarded([this] { shown(); });
+    if (!m_start && !m_closed) {
+        QWidget* focused = focusWidget();
+        m_start = isUsable(focused) ? focused : this;
+    }
 
     if (!m_closed) {
         if (driverSlot()) {
@@ -240,18 +253,38 @@ void Form::returnFromChild()
     m_pendingFocus = nullptr;
     m_focusBeforeChild = nullptr;
     if (isUsable(target)) target->setFocus(Qt::OtherFocusReason);
+    keepFocusUsable();
     runGuarded([this] { childClosed(); });
 }
 
 void Form::prepareFocus()
 {
+    // The control the window was left on counts only if Tab reaches it: a click on a button without tab stop
+    // ("zurück" of a sheet) focuses it, and at the next showing it would take the typed counts and Enter.
     QWidget* focused = focusWidget();
-    if (focused && focused != this && isUsable(focused)) return;
-    if (isUsable(m_activeControl)) {
-        m_activeControl->setFocus(Qt::OtherFocusReason);
+    if (focused && focused != this && isUsable(focused) && isTabStop(focused)) return;
+    if (m_start == this) {
+        setFocus(Qt::OtherFocusReason);
         return;
     }
-    selectNext(nullptr, true, true);
+    for (QWidget* start : { m_start.data(), m_activeControl.data() }) {
+        if (isUsable(start)) {
+            start->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (!selectNext(nullptr, true, true)) setFocus(Qt::OtherFocusReason);
+}
+
+void Form::keepFocusUsable()
+{
+    // A control hidden or disabled while the window was not active (behind a message, or another program in
+    // front) keeps the window's focus, and a disabled panel leaves it with none: Qt would then give it to the
+    // first control in its chain ("Programm abbrechen" of a game), which Enter would press. The window keeps
+    // the focus itself, as when this happens while it is active (focusNextPrevChild).
+    QWidget* focused = focusWidget();
+    if (focused == this || isUsable(focused)) return;
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Form::centre()
@@ -291,11 +324,18 @@ bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
     for (int k = 1; k <= n; ++k) {
         const int j = ((at + (forward ? k : -k)) % n + n) % n;
         QWidget* w = list.at(j);
-        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStop(w))) continue;
+        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStopHere(w))) continue;
         w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
     return false;
+}
+
+bool Form::isArrowStopHere(const QWidget* control) const
+{
+    if (!isArrowStop(control)) return false;
+    auto* button = qobject_cast<const Button*>(control);
+    return !(ActivityWindow && button && button->Cancel);
 }
 
 bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
@@ -386,6 +426,14 @@ void Form::keyPressEvent(QKeyEvent* event)
     // Enter and Esc are handled by the key routing (Default and Cancel buttons); a dialog's own handling
     // would click a second time or hide the window.
     event->ignore();
+}
+
+bool Form::event(QEvent* event)
+{
+    // Sent before Qt gives the focus to the window's focus widget, or to the first control of its chain when
+    // that widget is unusable or none.
+    if (event->type() == QEvent::WindowActivate) keepFocusUsable();
+    return QDialog::event(event);
 }
 
 void Form::closeEvent(QCloseEvent* event)

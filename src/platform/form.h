@@ -37,7 +37,8 @@ public:
     void setDefaultFontSize(const QString& name, int points, FontStyles styles = 0);
     // Hints of controls that follow their window are shown while this is on.
     void setShowHint(bool on);
-    // The control that has the focus when the window is shown (else the first tab stop).
+    // The control that has the focus when the window is first shown (else the first tab stop). A window shown
+    // again starts on the control it was left on if Tab reaches it, else where its first showing started.
     void setActiveControl(QWidget* control) { m_activeControl = control; }
 
     Surface& surface() override { return m_surface; }
@@ -57,6 +58,10 @@ public:
     // While on, a plain key clicks the control whose caption marks it with "&", as Alt with it does,
     // unless the focused control takes typed characters.
     bool PlainKeyAccelerators = false;
+    // An activity window (a game, an aid, a worksheet, the group games' set-up): its Cancel button ends what is
+    // being done there, and the arrow keys pass over it, so that a stray arrow never puts it under Enter. Hubs
+    // and menus keep their "zurück" within the arrows' reach.
+    bool ActivityWindow = false;
 
     // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).
     void showModal();
@@ -89,15 +94,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void prepareFocus();
+    void keepFocusUsable();
     void returnFromChild();
     void centre();
     bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
+    bool isArrowStopHere(const QWidget* control) const;
 
     Surface m_surface { this };
     QColor m_color;
@@ -108,6 +116,8 @@ private:
     bool m_closing = false;
     QEventLoop* m_loop = nullptr;
     QPointer<QWidget> m_activeControl;
+    // Where the first showing started (the window itself when on no control); null until then.
+    QPointer<QWidget> m_start;
     QPointer<QWidget> m_focusBeforeChild;
     QPointer<QWidget> m_pendingFocus;
 };

@@ -281,7 +281,14 @@ private:
         const bool character = !c.isNull() && !(shift & ShiftKey::Ctrl)
             && (u == 8 || u == 9 || u == 13 || u == 27 || (u >= 32 && u != 127));
         if (!character) {
-            if (key != 0) deliver(form, focused, event, QString());
+            if (key == 0) return;
+            // Tab enters a group with nothing chosen at its first item without choosing it; an arrow from there
+            // chooses the item it moves to, as it does from a chosen item.
+            auto* radio = qobject_cast<QRadioButton*>(focused);
+            const bool unchosen
+                = radio && radio->autoExclusive() && !radio->isChecked() && key >= vk::Left && key <= vk::Down;
+            deliver(form, focused, event, QString());
+            if (unchosen) chooseArrivedItem(radio);
             return;
         }
         if (form->PlainKeyAccelerators && !takesCharacters(focused) && u >= 32 && form->dialogChar(c)) return;
@@ -302,6 +309,13 @@ private:
             if (key != 0 && events && events->OnKeyUp) events->OnKeyUp(key, shift);
         }
         if (key != 0) deliver(form, focused, event, QString());
+    }
+
+    static void chooseArrivedItem(QRadioButton* from)
+    {
+        auto* to = qobject_cast<QRadioButton*>(from->window()->focusWidget());
+        if (to && to != from && to->autoExclusive() && to->parentWidget() == from->parentWidget() && !to->isChecked())
+            to->click();
     }
 
     // Hands the key to the control itself (and, if it ignores it, to its parents, as Qt does); a changed

@@ -39,6 +39,7 @@ int zahlOderNull(const Edit* edit)
 Blattform::Blattform(QWidget* parent)
     : Form(parent)
 {
+    ActivityWindow = true;
 }
 
 void Blattform::knoepfe(Button* druckknopf, Button* zurueckknopf)
@@ -52,9 +53,9 @@ void Blattform::knoepfe(Button* druckknopf, Button* zurueckknopf)
     druckknopf->OnClick = [this] { druckenClick(); };
     zurueckknopf->Cancel = true;
     setTabStop(zurueckknopf, false);
-    // A stray arrow key must not put printing or leaving the sheet under Enter.
+    // A stray arrow key must not put printing under Enter (nor leaving: the arrows pass over the Cancel button
+    // of every sheet).
     setArrowStop(druckknopf, false);
-    setArrowStop(zurueckknopf, false);
     zurueckknopf->OnClick = [this] { zurueck(); };
 }
 

@@ -91,6 +91,8 @@ void SVRahmen::aufbauen()
         edit->setObjectName(t <= p.editnamen.size() ? p.editnamen.at(t - 1) : QStringLiteral("Edit%1").arg(t));
         anzahlfeld(edit, t);
     }
+    // The sheet opens on its first count, as the other sheets do, not on the mixing group made before it.
+    if (!anzahledits().isEmpty()) setActiveControl(anzahledits().first());
     Label11 = new Label(p1, QString(), 192, p.zweizeilig ? 304 : 312);
     applyFont(Label11, QStringLiteral("MS Sans Serif"), 19);
     setColor(Label11, clActiveCaption);

@@ -5,6 +5,7 @@
 #include "support/xserver.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@ struct Fenster {
     Button* weiter = new Button(&form, QStringLiteral("weiter"), 10, 10, 100, 30);
     Button* antwort = new Button(&form, QStringLiteral("Antwort"), 120, 10, 100, 30);
     Button* abbrechen = new Button(&form, QStringLiteral("Programm abbrechen"), 230, 10, 150, 30);
+    Panel* tasten = new Panel(&form, 10, 50, 60, 40);
+    Button* taste = new Button(tasten, QStringLiteral("7"), 5, 5, 50, 30);
     QStringList geklickt;
 
     Fenster()
@@ -31,47 +34,87 @@ struct Fenster {
 TEST(Fokus, bleibtBeimFensterWennDasFokussierteVerschwindet)
 {
     if (!onXServer()) GTEST_SKIP();
-    for (const bool verstecken : { true, false }) {
-        Fenster f;
-        f.form.setActiveControl(f.weiter);
-        Form::setModalDriver([&](Form& shown) {
-            ASSERT_TRUE(waitActive(&shown));
-            ASSERT_EQ(keyReceiver(), f.weiter);
-            if (verstecken)
-                f.weiter->hide();
-            else
-                f.weiter->setEnabled(false);
-            QTest::qWait(20);
-            // Neither the next control nor "Programm abbrechen": the window itself, and Enter is its Default.
-            EXPECT_EQ(keyReceiver(), &f.form);
-            ASSERT_TRUE(sendKey(Qt::Key_Return));
-            EXPECT_EQ(f.geklickt, QStringList { QStringLiteral("Antwort") });
-            EXPECT_TRUE(f.form.isVisible());
-        });
-        f.form.showModal();
-        Form::setModalDriver({});
+    enum class Davor { nichts, meldung, kindfenster };
+    for (const Davor davor : { Davor::nichts, Davor::meldung, Davor::kindfenster }) {
+        // The focused button hidden or disabled, or the panel of a focused key disabled (Qt clears the focus).
+        for (const int weg : { 0, 1, 2 }) {
+            SCOPED_TRACE(testing::Message() << "before " << int(davor) << ", way " << weg);
+            Fenster f;
+            Form kind;
+            kind.setDesignGeometry(100, 100, 200, 60);
+            QWidget* const fokus = weg == 2 ? f.taste : f.weiter;
+            f.form.setActiveControl(fokus);
+            const auto verschwinden = [&] {
+                if (weg == 0) f.weiter->hide();
+                if (weg == 1) f.weiter->setEnabled(false);
+                if (weg == 2) f.tasten->setEnabled(false);
+            };
+            Form::setModalDriver([&](Form& shown) {
+                ASSERT_TRUE(waitActive(&shown));
+                if (&shown == &kind) {
+                    verschwinden();
+                    return;
+                }
+                ASSERT_EQ(keyReceiver(), fokus);
+                if (davor == Davor::nichts) {
+                    verschwinden();
+                } else if (davor == Davor::meldung) {
+                    QMessageBox meldung(QMessageBox::Critical, QStringLiteral("Fehler"), QStringLiteral("Meldung"),
+                        QMessageBox::Ok, &f.form);
+                    meldung.show();
+                    ASSERT_TRUE(waitActive(&meldung));
+                    verschwinden();
+                    meldung.accept();
+                    f.form.activateWindow(); // as a window manager does (Xvfb runs none)
+                } else {
+                    kind.showModal();
+                }
+                ASSERT_TRUE(waitActive(&f.form));
+                QTest::qWait(20);
+                // Neither the next control nor "Programm abbrechen": the window itself, and Enter is its Default.
+                EXPECT_EQ(keyReceiver(), &f.form);
+                ASSERT_TRUE(sendKey(Qt::Key_Return));
+                EXPECT_EQ(f.geklickt, QStringList { QStringLiteral("Antwort") });
+                EXPECT_TRUE(f.form.isVisible());
+            });
+            f.form.showModal();
+            Form::setModalDriver({});
+        }
     }
 }
 
 TEST(Fokus, pfeiltastenUebergehenKnoepfeDieEinSpielBeenden)
 {
     if (!onXServer()) GTEST_SKIP();
-    Fenster f;
-    setArrowStop(f.abbrechen, false);
-    f.form.setActiveControl(f.weiter);
-    Form::setModalDriver([&](Form& shown) {
-        ASSERT_TRUE(waitActive(&shown));
-        for (Qt::Key k : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up }) {
-            ASSERT_TRUE(sendKey(k));
-            EXPECT_NE(keyReceiver(), f.abbrechen);
-        }
-        // Arrows still move among the others, and Tab still reaches it.
-        EXPECT_EQ(keyReceiver(), f.weiter);
-        ASSERT_TRUE(sendKey(Qt::Key_Right));
-        EXPECT_EQ(keyReceiver(), f.antwort);
-        ASSERT_TRUE(sendKey(Qt::Key_Tab));
-        EXPECT_EQ(keyReceiver(), f.abbrechen);
-    });
-    f.form.showModal();
-    Form::setModalDriver({});
+    // No arrow stop by its own setting, or as the Cancel button of an activity window; a hub's Cancel button
+    // ("zurück") stays within the arrows' reach.
+    enum class Art { keinPfeilziel, abbruchImSpiel, abbruchImMenue };
+    for (const Art art : { Art::keinPfeilziel, Art::abbruchImSpiel, Art::abbruchImMenue }) {
+        SCOPED_TRACE(int(art));
+        Fenster f;
+        if (art == Art::keinPfeilziel) setArrowStop(f.abbrechen, false);
+        f.abbrechen->Cancel = art != Art::keinPfeilziel;
+        f.form.ActivityWindow = art == Art::abbruchImSpiel;
+        f.form.setActiveControl(f.weiter);
+        Form::setModalDriver([&](Form& shown) {
+            ASSERT_TRUE(waitActive(&shown));
+            if (art == Art::abbruchImMenue) {
+                ASSERT_TRUE(sendKey(Qt::Key_Left));
+                EXPECT_EQ(keyReceiver(), f.abbrechen);
+                return;
+            }
+            for (Qt::Key k : { Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up }) {
+                ASSERT_TRUE(sendKey(k));
+                EXPECT_NE(keyReceiver(), f.abbrechen);
+            }
+            // Arrows still move among the others, and Tab still reaches it.
+            EXPECT_EQ(keyReceiver(), f.weiter);
+            ASSERT_TRUE(sendKey(Qt::Key_Right));
+            EXPECT_EQ(keyReceiver(), f.antwort);
+            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+            EXPECT_EQ(keyReceiver(), f.abbrechen);
+        });
+        f.form.showModal();
+        Form::setModalDriver({});
+    }
 }

@@ -7,6 +7,7 @@
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
 #include "games/s_tic.h"
+#include "games/s_vg_100.h"
 #include "games/s_vgspiel.h"
 #include "games/s_zauber.h"
 #include "games/s_zeichziff.h"
@@ -14,10 +15,12 @@
 #include "platform/controls.h"
 #include "shell/SBEx.h"
 #include "shell/fenster.h"
+#include "shell/tastenfeld.h"
 #include "support/programm.h"
 #include "support/xserver.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <random>
@@ -147,6 +150,21 @@ bool tippen(int zahl)
     for (QChar c : QString::number(zahl))
         if (!taste(zifferntaste(c))) return false;
     return true;
+}
+
+// `aenderung` done while a message is in front of the game; then the game is active again.
+::testing::AssertionResult hinterEinerMeldung(Form& spiel, const std::function<void()>& aenderung)
+{
+    QMessageBox meldung(
+        QMessageBox::Critical, QStringLiteral("Fehler"), QStringLiteral("Meldung"), QMessageBox::Ok, &spiel);
+    meldung.show();
+    if (!waitActive(&meldung)) return ::testing::AssertionFailure() << "the message never became active";
+    aenderung();
+    meldung.accept();
+    spiel.activateWindow(); // as a window manager does (Xvfb runs none)
+    if (!waitActive(&spiel)) return ::testing::AssertionFailure() << "the game never became active again";
+    QCoreApplication::processEvents();
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace
@@ -318,5 +336,44 @@ TEST_F(SpieleTastaturTest, vierGewinntNachEinemKlickAufDieHandSchiebenPfeileDenS
         EXPECT_NE(v->brett().an(2, 6), 0);
         QTest::mouseClick(v->Button4, Qt::LeftButton);
         EXPECT_EQ(keyReceiver(), v->ScrollBoxEx1);
+    });
+}
+
+TEST_F(SpieleTastaturTest, pyramideGibtDenFokusNichtAnsAbbrechenWennDasFokussierteHinterEinerMeldungVerschwindet)
+{
+    spielen(Spiel { "Pyramide3_Zielzahl", 21, 0 }, [&](Form& f) {
+        auto* p = static_cast<TForm50*>(&f);
+        // A key clicked with the mouse has the focus, and its panel is disabled.
+        QTest::mouseClick(p->tastenblock->ziffer(1), Qt::LeftButton);
+        ASSERT_EQ(keyReceiver(), p->tastenblock->ziffer(1));
+        ASSERT_TRUE(hinterEinerMeldung(f, [&] { p->tastenblock->Rechner->setEnabled(false); }));
+        EXPECT_EQ(keyReceiver(), p);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return, Qt::Key_Space, Qt::Key_Return }));
+        p->tastenblock->Rechner->setEnabled(true);
+        // "bitte eine neue Aufgabe" has the focus after the solution, and is hidden.
+        ASSERT_TRUE(tasten(f, { Qt::Key_Backspace, Qt::Key_Backspace }));
+        ASSERT_TRUE(tippen(p->zellen()[7]));
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        ASSERT_EQ(keyReceiver(), p->Button1);
+        ASSERT_TRUE(hinterEinerMeldung(f, [&] { p->Button1->hide(); }));
+        EXPECT_EQ(keyReceiver(), p);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return, Qt::Key_Space, Qt::Key_Return }));
+    });
+}
+
+TEST_F(SpieleTastaturTest, vierGewinnt100LeertasteDruecktWeiterWieEnter)
+{
+    spielen(Spiel { "VierGewinnt100", 2 }, [&](Form& f) {
+        auto* v = static_cast<TForm54*>(&f);
+        // Whoever begins takes 1 .. 4, a row; the other 11 .. 13.
+        for (int zahl : { 1, 11, 2, 12, 3, 13, 4 }) {
+            ASSERT_TRUE(tippen(zahl));
+            ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        }
+        ASSERT_TRUE(v->Button12->isVisible());
+        ASSERT_EQ(keyReceiver(), v->Button12);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Space }));
+        EXPECT_FALSE(v->Button12->isVisible());
+        EXPECT_TRUE(v->tasten->Rechner->isVisible());
     });
 }
