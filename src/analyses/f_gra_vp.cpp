@@ -59,6 +59,8 @@ TForm38::TForm38(QWidget* parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     applyFontSize(Button1, kArial, 12);
     Button1->Cancel = true;
+    // A pupil's arrow key never reaches the button that ends the run.
+    ActivityWindow = true;
     Button1->OnClick = [this] { Button1Click(); };
 
     Label1 = new Label(this, QString(), 16, 16);

@@ -66,6 +66,8 @@ SsRunner::SsRunner(ss::Feld feld, QWidget* parent)
     abbruch->setObjectName(m_art.abbruchName);
     applyFontSize(abbruch, QStringLiteral("Arial"), 12);
     abbruch->Cancel = true;
+    // A pupil's arrow key never reaches the button that ends the run.
+    ActivityWindow = true;
     abbruch->OnClick = [this] { abbruchClick(); };
 
     meldung = protokollmeldung::anlegen(this, 750, 960);

@@ -61,6 +61,8 @@ TForm40::TForm40(QWidget* parent)
     Button1 = new Button(this, QStringLiteral("Programm abbrechen"), 750, 900, 200, 40);
     applyFontSize(Button1, QStringLiteral("Arial"), 12);
     Button1->Cancel = true;
+    // A pupil's arrow key never reaches the button that ends the run.
+    ActivityWindow = true;
 
     meldung = protokollmeldung::anlegen(this, 750, 800);
 

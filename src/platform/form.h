@@ -58,9 +58,9 @@ public:
     // While on, a plain key clicks the control whose caption marks it with "&", as Alt with it does,
     // unless the focused control takes typed characters.
     bool PlainKeyAccelerators = false;
-    // An activity window (a game, an aid, a worksheet, the group games' set-up): its Cancel button ends what is
-    // being done there, and the arrow keys pass over it, so that a stray arrow never puts it under Enter. Hubs
-    // and menus keep their "zurück" within the arrows' reach.
+    // An activity window (a game, an aid, a worksheet, a pupil's diagnostic run, the group games' set-up): its
+    // Cancel button ends what is being done there, and the arrow keys pass over it, so that a stray arrow never
+    // puts it under Enter. Hubs and menus keep their "zurück" within the arrows' reach.
     bool ActivityWindow = false;
 
     // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).

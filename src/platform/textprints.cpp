@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QHashFunctions>
-#include <QtEndian>
 #include <QPainter>
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
