@@ -299,6 +299,8 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     // Boxes need no mask: the fill of a rectangle and the outline of a rectangle with a one-pixel pen.
     std::optional<QRect> fillBox;
     std::optional<QRect> frameBox;
+    // A rectangle's box, which a solid pen and brush cover whole.
+    QRect whole;
     QRect bounds;
     const QPointF half(0.5, 0.5);
 
@@ -350,8 +352,9 @@ void SurfaceTarget::drawShape(const DrawOp& op)
             break;
         }
         if (b.r - b.l < 1 || b.b - b.t < 1) return;
+        whole = QRect(b.l, b.t, b.r - b.l, b.b - b.t);
         if (cosmetic && op.pen.style == PenStyle::Solid)
-            frameBox = QRect(b.l, b.t, b.r - b.l, b.b - b.t);
+            frameBox = whole;
         else
             stroke = [=](QPainter& p) {
                 if (cosmetic)
@@ -579,7 +582,7 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     // Texts under an opaque box are gone, and need not be kept to be taken back.
     if (fillBox && withFill && !hatch && mode == PenMode::Copy) {
         QRect covered = *fillBox;
-        if (withPen && frameBox) covered = *frameBox;
+        if (withPen && op.pen.style == PenStyle::Solid && !whole.isEmpty()) covered = whole;
         m_surface.textPrints().paintedOver(covered.intersected(area));
     }
     m_surface.changed(area);
