@@ -30,7 +30,6 @@ private:
 PaintBox::PaintBox(QWidget* parent)
     : QWidget(parent)
 {
-    setProperty("taviShowsSurface", true);
     setMouseTracking(true);
 }
 

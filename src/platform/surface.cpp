@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include "platform/canvas.h"
+#include "platform/paintbox.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -47,9 +48,10 @@ void Surface::changed(const QRect& region)
     if (!m_owner) return;
     m_owner->update(region);
     // Paint boxes show their part of the surface, also inside panels and group boxes.
-    const auto children = m_owner->findChildren<QWidget*>();
-    for (QWidget* c : children) {
-        if (!c->property("taviShowsSurface").toBool() || !c->isVisible()) continue;
+    // Found by their class, not by a property looked up by name: this runs on every drawing.
+    const auto boxes = m_owner->findChildren<PaintBox*>();
+    for (PaintBox* c : boxes) {
+        if (!c->isVisible()) continue;
         const QRect g(c->mapTo(m_owner.data(), QPoint(0, 0)), c->size());
         if (g.intersects(region)) c->update(region.translated(-g.topLeft()));
     }

@@ -34,8 +34,8 @@ public:
     // Fills one region (surface coordinates) with the background colour.
     void clear(const QRect& region);
 
-    // Marks a region (in surface coordinates) for repainting on the owner and on the widgets over it that show
-    // the surface (dynamic property "taviShowsSurface", at any depth below the owner).
+    // Marks a region (in surface coordinates) for repainting on the owner and on the paint boxes over it, which
+    // show the surface (at any depth below the owner).
     void changed(const QRect& region);
 
     // Copies the part of the image under target (in surface coordinates) to painter's origin.

@@ -151,7 +151,12 @@ QRect TextPrints::inkOf(const QString& text, const QFont& font)
     for (const Ink& i : m_inks)
         if (i.text == text && i.font == font) return i.rect;
     // What the font measures, with a pixel to spare on every side for the smoothed edges.
-    const QRect rect = QFontMetrics(font).tightBoundingRect(text).adjusted(-2, -2, 2, 2);
+    const QFontMetrics m(font);
+    QRect rect = m.tightBoundingRect(text);
+    // Lines through or under the text run along its whole advance, below the glyphs too.
+    if (font.underline() || font.strikeOut() || font.overline())
+        rect |= QRect(0, -m.ascent(), m.horizontalAdvance(text), m.ascent() + m.descent() + m.lineWidth() + 1);
+    rect.adjust(-2, -2, 2, 2);
     constexpr size_t kKept = 64;
     if (m_inks.size() == kKept) m_inks.pop_back();
     m_inks.insert(m_inks.begin(), { text, font, rect });

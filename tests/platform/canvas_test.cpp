@@ -383,6 +383,7 @@ TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
         QSize groesse;
         int dazwischen; // other texts drawn in between, in a grid below
         int hoeheDazwischen;
+        bool unterstrichen = false;
     };
     const QSize klein(240, 160);
     const Fall faelle[] = {
@@ -390,6 +391,7 @@ TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
         { "?", -60, Qt::white, { QColor(255, 0, 255), QColor(255, 0, 255) }, false, klein, 0, 0 },
         { "05", 40, Qt::white, { Qt::blue }, true, klein, 0, 0 },
         { "Suche 3 Zahlen,", -19, QColor(0, 128, 128), { Qt::yellow, Qt::black }, true, klein, 0, 0 },
+        { "70", -60, Qt::white, { Qt::red }, false, klein, 0, 0, true }, // underlined
         { "?", -60, Qt::white, { QColor(255, 0, 255) }, false, QSize(1366, 768), 1000, -60 },
         { "17", -134, Qt::white, { Qt::blue, Qt::red }, true, QSize(1920, 1080), 300, -134 },
     };
@@ -407,6 +409,7 @@ TEST_F(CanvasTest, TextDrawnAgainInTheColourUnderItLeavesThePixelsAsNeverDrawn)
             c.brush.style = BrushStyle::Clear;
             c.font.height = fall.height;
             c.font.color = fall.ground;
+            c.font.underline = fall.unterstrichen;
         }
         einmal.canvas().textOut(120, 50, QString::fromUtf8(fall.text));
         const QImage vorher = sheet.image().copy();
