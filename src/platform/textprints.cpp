@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QHashFunctions>
 #include <QPainter>
-#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 

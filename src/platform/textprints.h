@@ -21,13 +21,14 @@ struct TextDraw {
 
 // Programs take a text back by drawing it again in the colour that lay under it. Text is smoothed, so its edge
 // pixels are a blend of its colour and what lay under it, and a second drawing alone would leave a fringe. So
-// for every text that may still be on the image this keeps what lay under the pixels it changed (mostly one
-// colour) and how it was drawn, and drawing it again at its place first puts back what lay under it wherever the
-// image still shows what the text left there: drawn again in the colour under it, it is gone exactly; drawn
-// again in its own colour, its edges do not pile up. Where something else has since been drawn over it, that
-// stays. What lies under a text is computed again from its drawing (glyph coverage), so a print costs a few
-// dozen bytes on a plain ground; prints that nothing on the image shows any more are dropped, so what is kept
-// follows what is on the image, not how much was drawn.
+// for every text that may still be on the image this keeps what lay under the pixels its glyphs can reach
+// (mostly one colour), a fingerprint of what it left there and how it was drawn; drawing it again at its place
+// first puts back what lay under it wherever the image still shows what the text left there: drawn again in the
+// colour under it, it is gone exactly; drawn again in its own colour, its edges do not pile up. Where something
+// else has since been drawn over part of it, that stays: what the text left is computed again from its drawing
+// and only the pixels that still show it are put back. A print costs about a hundred bytes on a plain ground,
+// and prints that nothing on the image shows any more are dropped, so what is kept follows what is on the
+// image, not how much was drawn.
 class TextPrints {
 public:
     // Draws t onto image.
