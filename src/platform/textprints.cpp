@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -68,6 +69,23 @@ QImage TextPrints::left(const Print& p)
     return l;
 }
 
+// Calls at(pixel, what lay under it) for every pixel of p's area that still shows what the text left there and
+// differs from what lay under it, until at returns false.
+template <typename Image, typename At> void TextPrints::eachShown(Image& image, const Print& p, At at)
+{
+    const QImage l = left(p);
+    using Pixel = std::conditional_t<std::is_const_v<Image>, const QRgb, QRgb>;
+    for (int y = 0; y < p.area.height(); ++y) {
+        auto* row = reinterpret_cast<Pixel*>(image.scanLine(p.area.top() + y)) + p.area.left();
+        const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
+        const auto* under = p.under.isNull() ? nullptr : reinterpret_cast<const QRgb*>(p.under.constScanLine(y));
+        for (int x = 0; x < p.area.width(); ++x) {
+            const QRgb u = under ? under[x] : p.ground;
+            if (row[x] == was[x] && was[x] != u && !at(row[x], u)) return;
+        }
+    }
+}
+
 void TextPrints::restore(QImage& image, const Print& p)
 {
     // Mostly nothing has been drawn over the text since: what lay under it goes back whole.
@@ -81,28 +99,21 @@ void TextPrints::restore(QImage& image, const Print& p)
         }
         return;
     }
-    const QImage l = left(p);
-    for (int y = 0; y < p.area.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(p.area.top() + y)) + p.area.left();
-        const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
-        const auto* under = p.under.isNull() ? nullptr : reinterpret_cast<const QRgb*>(p.under.constScanLine(y));
-        for (int x = 0; x < p.area.width(); ++x)
-            if (row[x] == was[x]) row[x] = under ? under[x] : p.ground;
-    }
+    eachShown(image, p, [](QRgb& pixel, QRgb under) {
+        pixel = under;
+        return true;
+    });
 }
 
 bool TextPrints::shows(const QImage& image, const Print& p)
 {
     if (!image.rect().contains(p.area)) return false;
-    const QImage l = left(p);
-    for (int y = 0; y < p.area.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(p.area.top() + y)) + p.area.left();
-        const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
-        const auto* under = p.under.isNull() ? nullptr : reinterpret_cast<const QRgb*>(p.under.constScanLine(y));
-        for (int x = 0; x < p.area.width(); ++x)
-            if (row[x] == was[x] && was[x] != (under ? under[x] : p.ground)) return true;
-    }
-    return false;
+    bool shown = false;
+    eachShown(image, p, [&](const QRgb&, QRgb) {
+        shown = true;
+        return false;
+    });
+    return shown;
 }
 
 void TextPrints::draw(QImage& image, const TextDraw& t)

@@ -57,6 +57,7 @@ private:
     static QImage left(const Print& p);
     static void restore(QImage& image, const Print& p);
     static bool shows(const QImage& image, const Print& p);
+    template <typename Image, typename At> static void eachShown(Image& image, const Print& p, At at);
     void record(const QImage& image, const QImage& before, const TextDraw& t, const QRect& area);
     // The pixels a text's glyphs may reach, relative to the start of its baseline.
     QRect inkOf(const QString& text, const QFont& font);
