@@ -201,9 +201,11 @@ void Form::showModal()
     }
     bringUp(this);
     runGuarded([this] { shown(); });
+    // Where the first showing with a usable control started; a showing on nothing (every control disabled or
+    // hidden at that moment) notes none, so that a later one starts on its first control as Tab would.
     if (!m_start && !m_closed) {
         QWidget* focused = focusWidget();
-        m_start = isUsable(focused) ? focused : this;
+        if (focused != this && isUsable(focused)) m_start = focused;
     }
 
     if (!m_closed) {
@@ -261,19 +263,25 @@ void Form::prepareFocus()
 {
     // The control the window was left on counts only if Tab reaches it: a click on a button without tab stop
     // ("zurück" of a sheet) focuses it, and at the next showing it would take the typed counts and Enter.
+    // Nor does a run start on the button that ends it, where the first Space or Enter would end it again.
+    const auto startHere = [this](QWidget* w) { return isUsable(w) && isTabStop(w) && !endsActivity(w); };
     QWidget* focused = focusWidget();
-    if (focused && focused != this && isUsable(focused) && isTabStop(focused)) return;
-    if (m_start == this) {
-        setFocus(Qt::OtherFocusReason);
-        return;
-    }
+    if (focused && focused != this && startHere(focused)) return;
     for (QWidget* start : { m_start.data(), m_activeControl.data() }) {
-        if (isUsable(start)) {
+        if (isUsable(start) && !endsActivity(start)) {
             start->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
-    if (!selectNext(nullptr, true, true)) setFocus(Qt::OtherFocusReason);
+    QList<QWidget*> list;
+    collectFocusable(this, list);
+    for (QWidget* w : list) {
+        if (startHere(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Form::keepFocusUsable()
@@ -331,11 +339,15 @@ bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
     return false;
 }
 
+bool Form::endsActivity(const QWidget* control) const
+{
+    auto* button = qobject_cast<const Button*>(control);
+    return ActivityWindow && button && button->Cancel;
+}
+
 bool Form::isArrowStopHere(const QWidget* control) const
 {
-    if (!isArrowStop(control)) return false;
-    auto* button = qobject_cast<const Button*>(control);
-    return !(ActivityWindow && button && button->Cancel);
+    return isArrowStop(control) && !endsActivity(control);
 }
 
 bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)

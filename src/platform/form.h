@@ -38,7 +38,8 @@ public:
     // Hints of controls that follow their window are shown while this is on.
     void setShowHint(bool on);
     // The control that has the focus when the window is first shown (else the first tab stop). A window shown
-    // again starts on the control it was left on if Tab reaches it, else where its first showing started.
+    // again starts on the control it was left on if Tab reaches it, else where its first showing started, else
+    // on its first usable control.
     void setActiveControl(QWidget* control) { m_activeControl = control; }
 
     Surface& surface() override { return m_surface; }
@@ -59,8 +60,9 @@ public:
     // unless the focused control takes typed characters.
     bool PlainKeyAccelerators = false;
     // An activity window (a game, an aid, a worksheet, a pupil's diagnostic run, the group games' set-up): its
-    // Cancel button ends what is being done there, and the arrow keys pass over it, so that a stray arrow never
-    // puts it under Enter. Hubs and menus keep their "zurück" within the arrows' reach.
+    // Cancel button ends what is being done there: the arrow keys pass over it and no showing starts on it, so
+    // that neither a stray arrow nor a new run puts it under Enter. Hubs and menus keep their "zurück" within
+    // the arrows' reach.
     bool ActivityWindow = false;
 
     // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).
@@ -106,6 +108,8 @@ private:
     void centre();
     bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
     bool isArrowStopHere(const QWidget* control) const;
+    // The Cancel button of an activity window: no arrow reaches it and no showing starts on it.
+    bool endsActivity(const QWidget* control) const;
 
     Surface m_surface { this };
     QColor m_color;
@@ -116,7 +120,7 @@ private:
     bool m_closing = false;
     QEventLoop* m_loop = nullptr;
     QPointer<QWidget> m_activeControl;
-    // Where the first showing started (the window itself when on no control); null until then.
+    // The control the first showing with a usable control started on; null until then.
     QPointer<QWidget> m_start;
     QPointer<QWidget> m_focusBeforeChild;
     QPointer<QWidget> m_pendingFocus;

@@ -84,6 +84,21 @@ const Dateiart* dateiart(const QString& datei)
     return nullptr;
 }
 
+// A line without what an editor may leave around a keyword: blanks, a non-breaking space (Windows-1252 0xA0),
+// a NUL.
+QByteArray ohneRand(const QByteArray& zeile)
+{
+    const auto rand = [](char c) {
+        return c == ' ' || c == '\t' || c == '\0' || c == '\xA0' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    };
+    qsizetype anfang = 0, ende = zeile.size();
+    while (anfang < ende && rand(zeile.at(anfang)))
+        ++anfang;
+    while (ende > anfang && rand(zeile.at(ende - 1)))
+        --ende;
+    return zeile.mid(anfang, ende - anfang);
+}
+
 // What the readers of one file take for keyword lines: a line that is one of the file's keywords, in any
 // letter case and with blanks before or after it, as an editor may leave them.
 class Stichwoerter {
@@ -102,7 +117,7 @@ public:
 
     static bool passt(const QByteArray& zeile, const QByteArray& wort)
     {
-        return zeile.trimmed().compare(wort, Qt::CaseInsensitive) == 0;
+        return ohneRand(zeile).compare(wort, Qt::CaseInsensitive) == 0;
     }
     bool istStichwortzeile(const QByteArray& zeile) const
     {

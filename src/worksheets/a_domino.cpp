@@ -115,6 +115,7 @@ void TForm26::Button6Zuerst()
 void TForm26::artwahl(int art, Button* knopf, Panel* panel, Edit* fokus)
 {
     m_art = art;
+    m_artknopf = knopf;
     programmcode = art;
     wieofteins();
     for (Button* b : m_artknoepfe)
@@ -218,4 +219,7 @@ void TForm26::Button4Click()
     for (Edit* e : { Edit1, Edit2, Edit3, Edit4 })
         e->clear();
     m_art = 0;
+    // Back on the choice the teacher made, so that Enter chooses it again; the focused count or "drucken"
+    // went with its panel.
+    if (m_artknopf) SetFocus(m_artknopf);
 }

@@ -66,6 +66,7 @@ private:
 
     QList<Button*> m_artknoepfe;
     int m_art = 0; // 0 in the choice state
+    Button* m_artknopf = nullptr; // the kind button of the sheet being set up
     int m_wert = 0; // the number typed for the kind
     int m_dominobereich = 20;
     domino::Blatt m_blatt;

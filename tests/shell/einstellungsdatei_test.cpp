@@ -215,6 +215,8 @@ TEST_F(EinstellungsdateiTest, ADamagedFileGetsItsHeaderAndEverySectionBack)
     } faelle[] = {
         { "sw.ina", ersetzen("tic\r\n6\r\n", "tic\r\nsechs\r\n") },
         { "sw.ina", ersetzen("tic\r\n", "tic \r\n") },
+        { "sw.ina", ersetzen("tic\r\n", "tic\xA0\r\n") },
+        { "fw.ina", ersetzen("ss_10\r\n", QByteArray("ss_10\0\r\n", 8)) },
         { "aw.ina", ersetzen("abl_zue\r\n", " Abl_Zue\r\n") },
         { "fw.ina", [](QByteArray d) { return "Einstellungen" + d.mid(d.indexOf('\r')); } },
         { "hw.ina", [](QByteArray d) { return d.mid(d.indexOf("limit")); } },

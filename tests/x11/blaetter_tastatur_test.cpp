@@ -6,6 +6,7 @@
 #include "shell/fenster.h"
 #include "support/programm.h"
 #include "support/xserver.h"
+#include "worksheets/a_domino.h"
 #include "worksheets/a_komma.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/blattform.h"
@@ -145,5 +146,39 @@ TEST_F(BlaetterTastatur, einBlattBeginntAufSeinerErstenEingabeAuchNachEinemKlick
         });
         EXPECT_EQ(gezeigt, 2);
     }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+// After a print, Esc goes back to the kinds, and Enter there takes the kind that was used again.
+TEST_F(BlaetterTastatur, dominoKehrtNachEscAufDieGewaehlteArtZurueck)
+{
+    if (!onXServer()) GTEST_SKIP();
+    auto* const domino = static_cast<TForm26*>(Form26);
+    zeigen(domino, [&](Form& f) {
+        if (&f != domino) return;
+        ASSERT_TRUE(waitActive(domino));
+        // The random keys above may have left a kind chosen.
+        if (!domino->Button1->isVisible() || !domino->Button7->isVisible()) ASSERT_TRUE(sendKey(Qt::Key_Escape));
+        for (int runde = 0; runde < 2; ++runde) {
+            SCOPED_TRACE(runde);
+            for (int pfeil = 0; pfeil < 6 && keyReceiver() != domino->Button7; ++pfeil) // ": /  ... Teiler"
+                ASSERT_TRUE(sendKey(Qt::Key_Down));
+            ASSERT_EQ(keyReceiver(), domino->Button7);
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+            ASSERT_TRUE(domino->Panel6->isVisible());
+            ASSERT_TRUE(sendKey(Qt::Key_3));
+            const auto vorher = printer().recorded().size();
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+            EXPECT_GT(printer().recorded().size(), vorher);
+            ASSERT_TRUE(sendKey(Qt::Key_Escape));
+            ASSERT_FALSE(domino->Panel6->isVisible());
+            EXPECT_EQ(keyReceiver(), domino->Button7);
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+            EXPECT_TRUE(domino->Panel6->isVisible());
+            EXPECT_EQ(domino->Label6->caption(), QStringLiteral("Domino-Teiler"));
+            ASSERT_TRUE(sendKey(Qt::Key_Escape));
+            ASSERT_TRUE(sendKey(Qt::Key_Up));
+        }
+    });
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

@@ -118,3 +118,41 @@ TEST(Fokus, pfeiltastenUebergehenKnoepfeDieEinSpielBeenden)
         Form::setModalDriver({});
     }
 }
+
+// A window whose first showing had nothing to focus starts, when shown again with usable controls, on the first
+// of them: typed keys must land somewhere without a Tab or a click first. The button that ends a run is never
+// where one starts.
+TEST(Fokus, einFensterOhneBedienbaresBeimErstenMalBeginntSpaeterAufDemErstenBedienbaren)
+{
+    if (!onXServer()) GTEST_SKIP();
+    Form form;
+    form.setDesignGeometry(50, 50, 400, 100);
+    form.ActivityWindow = true;
+    auto* ende = new Button(&form, QStringLiteral("Programm abbrechen"), 250, 10, 140, 30);
+    ende->Cancel = true;
+    auto* knopf = new Button(&form, QStringLiteral("weiter"), 10, 10, 100, 30);
+    knopf->setEnabled(false);
+    // Another window between two showings: one shown again before the X server has taken it down never
+    // becomes active.
+    Form anderes;
+    anderes.setDesignGeometry(100, 100, 200, 60);
+    QList<QWidget*> empfaenger;
+    Form::setModalDriver([&](Form& shown) {
+        ASSERT_TRUE(waitActive(&shown));
+        if (&shown == &form) empfaenger << keyReceiver();
+    });
+    const auto zeigen = [&] {
+        form.showModal();
+        anderes.showModal();
+    };
+    zeigen();
+    auto* eingabe = new Edit(&form, 120, 10, 60, 24);
+    knopf->setEnabled(true);
+    zeigen();
+    // The start noted at the second showing holds while usable, and gives way to the first control when not.
+    zeigen();
+    knopf->hide();
+    zeigen();
+    Form::setModalDriver({});
+    EXPECT_EQ(empfaenger, (QList<QWidget*> { &form, knopf, knopf, eingabe }));
+}
