@@ -186,7 +186,7 @@ public:
     void setSorted(bool sorted);
     // 0: the font's height.
     void setItemHeight(int height);
-    // Multi-select: a click toggles an item.
+    // Multi-select: a click, or Space on the item with the focus frame, toggles an item; no other key chooses.
     void setMultiSelect(bool on);
     bool wantsSpecialKey(quint16 key) override;
 
@@ -197,6 +197,7 @@ protected:
 
 private:
     void applyItemHeight(QListWidgetItem* item) const;
+    void multiChoiceKey(QKeyEvent* event);
     bool m_sorted = false;
     int m_itemHeight = 0;
     mutable bool m_heightsPending = false;

@@ -131,6 +131,10 @@ bool ListBox::wantsSpecialKey(quint16 key)
 
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
+    if (selectionMode() == QAbstractItemView::MultiSelection) {
+        multiChoiceKey(event);
+        return;
+    }
     // A choice made with the keys counts as a click, as with the mouse.
     const auto selectedBefore = selectedItems();
     const int currentBefore = currentRow();
@@ -139,6 +143,24 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         || (selectionMode() == QAbstractItemView::SingleSelection && currentRow() != currentBefore)) {
         if (OnClick) OnClick();
     }
+}
+
+void ListBox::multiChoiceKey(QKeyEvent* event)
+{
+    // Space toggles the item with the focus frame and nothing else. Qt's list would go on to search for the
+    // typed blank, and the item that search lands on would be toggled too while Space is being handled.
+    if (event->key() == Qt::Key_Space) {
+        event->accept();
+        QListWidgetItem* it = currentItem();
+        if (!it || !(it->flags() & Qt::ItemIsEnabled) || !(it->flags() & Qt::ItemIsSelectable)) return;
+        it->setSelected(!it->isSelected());
+        if (OnClick) OnClick(); // a choice made with the keys counts as a click, as with the mouse
+        return;
+    }
+    // Any other key may move the focus frame (arrows, type-ahead to a matching item) but never changes a choice.
+    const QItemSelection chosen = selectionModel()->selection();
+    QListWidget::keyPressEvent(event);
+    if (selectionModel()->selection() != chosen) selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
 void ListBox::showEvent(QShowEvent* event)
