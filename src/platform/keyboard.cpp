@@ -246,6 +246,7 @@ private:
         Form* form = formOf(w);
         if (!form) return false;
         if (form->isBehindModal()) return true;
+        if (event->type() == QEvent::KeyPress) showFocus(form);
         QWidget* focused = w == form ? nullptr : w;
         runGuarded([&] {
             if (event->type() == QEvent::KeyPress)
@@ -309,6 +310,18 @@ private:
             if (key != 0 && events && events->OnKeyUp) events->OnKeyUp(key, shift);
         }
         if (key != 0) deliver(form, focused, event, QString());
+    }
+
+    // Space and Enter act on the focused control, so a window worked with the keyboard shows which one that is,
+    // also where the program moved the focus (the key after a wrong value, "weiter?"). Qt's style shows it in a
+    // window with this attribute alone, which Qt sets for Tab only. Qt keeps it through clicks and clears it
+    // when the window is shown again: a new run starts with the look of one not yet worked with the keyboard,
+    // and a window used with the mouse alone keeps its look.
+    static void showFocus(Form* form)
+    {
+        if (form->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+        form->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* focused = form->focusWidget()) focused->update();
     }
 
     static void chooseArrivedItem(QRadioButton* from)
