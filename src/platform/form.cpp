@@ -232,7 +232,11 @@ void Form::Close()
     runGuarded([this] {
         if (OnClose) OnClose();
     });
+    const bool wasShown = isVisible();
     hide();
+    // What was drawn on a window does not outlive its hiding: a window shown again starts from its colour and
+    // draws what it shows as it opens, so a new run never shows what the last one left (its bars, its tasks).
+    if (wasShown) m_surface.clear();
     m_closed = true;
     if (m_loop) m_loop->quit();
     m_closing = false;

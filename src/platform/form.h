@@ -43,7 +43,7 @@ public:
     void setActiveControl(QWidget* control) { m_activeControl = control; }
 
     Surface& surface() override { return m_surface; }
-    // The window's canvas: drawings on it stay and show under the controls.
+    // The window's canvas: drawings on it stay and show under the controls until the window closes.
     Canvas& canvas() { return m_surface.canvas(); }
     // Outer size of the window in pixels, frame included.
     QSize outerSize() const;
@@ -67,7 +67,7 @@ public:
 
     // Shows the window modally; returns when it has closed (by Close(), its Cancel button or its close box).
     void showModal();
-    // Closes the window: OnClose, then it hides; a showModal() on it returns.
+    // Closes the window: OnClose, then it hides and what was drawn on it goes; a showModal() on it returns.
     void Close();
     bool isShownModally() const { return m_showing; }
     // True while a modal window opened from this one is open.

@@ -11,9 +11,9 @@
 class Canvas;
 class QPainter;
 
-// The drawing surface of a form: a backing image that every drawing goes into at once and that stays;
-// paint events only copy it to the screen, with the child controls on top. A paint box is a region of its
-// form's surface, so a drawing over the whole form also covers its paint boxes.
+// The drawing surface of a form: a backing image that every drawing goes into at once and that stays until
+// the form closes; paint events only copy it to the screen, with the child controls on top. A paint box is a
+// region of its form's surface, so a drawing over the whole form also covers its paint boxes.
 class Surface {
 public:
     explicit Surface(QWidget* owner);

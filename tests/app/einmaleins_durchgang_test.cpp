@@ -3,6 +3,7 @@
 #include "aids/h_m1x1.h"
 #include "app/programmkoerper.h"
 #include "platform/controls.h"
+#include "platform/paintbox.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
 #include "support/keys.h"
@@ -137,5 +138,38 @@ TEST_F(EinmaleinsDurchgang, NeitherTableAidDrawsATaskWhenTheProtocolDialogCloses
         EXPECT_EQ(gezeigt, QList<Form*>({ fall.hilfe, Form65 }));
         EXPECT_EQ(nummerNachDemLauf, 1);
     }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
+// A run leaves its bars on the window; the next run, started from the hub, must not show them: the middle 1x1
+// paints its bars only as a task ends, so a new run starts without any, as the first did.
+TEST_F(EinmaleinsDurchgang, ANewRunOfTheMiddle1x1StartsWithoutTheBarsOfTheLast)
+{
+    QList<QImage> balken; // at each run's start, and once the first run has reached its task limit
+    for (int lauf = 0; lauf < 2; ++lauf)
+        durchgang(
+            [&] {
+                hub->Button4->Click();
+                hub->Button54->Click();
+                waehlen(hub->m1x1links, { 1 });
+                waehlen(hub->m1x1rechts, { 3 });
+                hub->Edit1->setText("15");
+                hub->Edit2->setText("2");
+                hub->Button9->Click();
+            },
+            [&](Form& f) {
+                auto* hilfe = dynamic_cast<TForm76*>(&f);
+                ASSERT_TRUE(hilfe);
+                balken << hilfe->zeitagbox->grab().toImage();
+                if (lauf > 0) return;
+                typeText(hilfe, QString::number(zielzahl));
+                pressKey(hilfe, Qt::Key_Return);
+                typeText(hilfe, QString::number(zielzahl));
+                balken << hilfe->zeitagbox->grab().toImage();
+            },
+            [] {});
+    ASSERT_EQ(balken.size(), 3);
+    EXPECT_TRUE(balken[1] != balken[0]) << "the first run painted no bars";
+    EXPECT_TRUE(balken[2] == balken[0]) << "the second run starts with other bars than the first";
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

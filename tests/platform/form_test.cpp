@@ -268,3 +268,32 @@ TEST_F(FormTest, DrawingsOnTheWindowAndItsPaintBoxesShowUnderTheControls)
     EXPECT_EQ(shot.pixelColor(label->x() + 1, label->y() + label->height() - 1), clWhite);
     form.Close();
 }
+
+// A window shown again starts from its colour: what was drawn on it, its paint boxes included, went when it
+// closed. What is drawn on it while it is hidden shows when it opens.
+TEST_F(FormTest, WhatWasDrawnGoesWhenTheWindowCloses)
+{
+    Form form;
+    form.setClientSize(300, 200);
+    auto* box = new PaintBox(&form);
+    box->setGeometry(150, 0, 150, 200);
+    QList<QImage> shots;
+    Form::setModalDriver([&](Form& f) {
+        shots << f.grab().toImage();
+        form.canvas().brush.color = clYellow;
+        form.canvas().fillRect(0, 0, 100, 100);
+        box->canvas().brush.color = clBlue;
+        box->canvas().fillRect(0, 0, 20, 20);
+        box->canvas().textOut(50, 50, "7 x 8");
+    });
+    form.showModal();
+    // The texts a drawing could take back went with them.
+    EXPECT_EQ(form.surface().textPrints().count(), 0);
+    form.canvas().brush.color = clRed;
+    form.canvas().fillRect(100, 150, 110, 160);
+    form.showModal();
+    ASSERT_EQ(shots.size(), 2);
+    EXPECT_EQ(shots[1].pixelColor(50, 50), clBtnFace);
+    EXPECT_EQ(shots[1].pixelColor(155, 5), clBtnFace);
+    EXPECT_EQ(shots[1].pixelColor(105, 155), clRed);
+}
