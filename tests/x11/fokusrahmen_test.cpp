@@ -2,7 +2,6 @@
 // also where the program moved the focus; a window used with the mouse alone shows none, at every showing.
 #include "aids/h_haupt.h"
 #include "aids/h_sv1.h"
-#include "platform/clock.h"
 #include "platform/controls.h"
 #include "shell/fenster.h"
 #include "support/programm.h"
@@ -35,19 +34,7 @@ QImage ohneFokus(QWidget* control)
     return b;
 }
 
-class Fokusrahmen : public ProgrammTest {
-protected:
-    void SetUp() override
-    {
-        ProgrammTest::SetUp();
-        clockx::TestClock::install(45000.0);
-    }
-    void TearDown() override
-    {
-        clockx::TestClock::uninstall();
-        ProgrammTest::TearDown();
-    }
-};
+class Fokusrahmen : public ProgrammTest { };
 
 } // namespace
 
