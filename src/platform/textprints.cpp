@@ -87,8 +87,8 @@ QImage TextPrints::left(const Print& p, const QImage& under)
     return l;
 }
 
-// Calls at(pixel, what lay under it, what the text left there, its place in the area) for every pixel of p's
-// area that still shows what the text left there and differs from what lay under it, until at returns false.
+// Calls at(pixel, what lay under it) for every pixel of p's area that still shows what the text left there and
+// differs from what lay under it, until at returns false.
 template <typename Image, typename At> void TextPrints::eachShown(Image& image, const Print& p, At at)
 {
     const QImage u = under(p);
@@ -100,7 +100,7 @@ template <typename Image, typename At> void TextPrints::eachShown(Image& image, 
         const auto* was = reinterpret_cast<const QRgb*>(l.constScanLine(y));
         const auto* lay = reinterpret_cast<const QRgb*>(u.constScanLine(y));
         for (int x = 0; x < width; ++x)
-            if (row[x] == was[x] && was[x] != lay[x] && !at(row[x], lay[x], was[x], y * width + x)) return;
+            if (row[x] == was[x] && was[x] != lay[x] && !at(row[x], lay[x])) return;
     }
 }
 
@@ -131,7 +131,7 @@ void TextPrints::restore(QImage& image, const Print& p)
     }
     // Where the text left its own colour this may put back the ground instead of what lay there: the text drawn
     // again covers such a pixel, and taken back in the ground colour it would leave the ground there.
-    eachShown(image, p, [](QRgb& pixel, QRgb under, QRgb, int) {
+    eachShown(image, p, [](QRgb& pixel, QRgb under) {
         pixel = under;
         return true;
     });
@@ -141,7 +141,7 @@ bool TextPrints::shows(const QImage& image, const Print& p)
 {
     if (!image.rect().contains(p.area)) return false;
     bool shown = false;
-    eachShown(image, p, [&](const QRgb&, QRgb, QRgb, int) {
+    eachShown(image, p, [&](const QRgb&, QRgb) {
         shown = true;
         return false;
     });

@@ -28,9 +28,9 @@ struct TextDraw {
 // is mostly one colour; only the edge pixels on something else (a line, a neighbour's glyph, a picture) are kept
 // one by one. Drawing a text again at its place first puts back what lay under it wherever the image still shows
 // what the text left there: drawn again in the colour under it, it is gone exactly; drawn again in its own colour,
-// its edges do not pile up. Where something else has since been drawn over part of it, what
-// the text left is computed again from its drawing and only the pixels that still show it are put back; the text
-// drawn again then goes over the newer drawing, as a text drawn in a colour always does.
+// its edges do not pile up. Where something else has since been drawn over part of it, what the text left is
+// computed again from its drawing and only the pixels that still show it are put back; the text drawn again then
+// goes over the newer drawing, as a text drawn in a colour always does.
 // A print is kept while a pixel still shows what its text left there. Where a window piles texts over texts
 // (its prints past 128 KB), a pixel that a newer text has reached counts as that text's, and a print is kept
 // while a pixel of its edge that no newer text has reached still shows it, with what lay under those pixels
@@ -76,7 +76,7 @@ private:
     static QImage under(const Print& p);
     // p drawn onto what lay under it: what it left, computed again.
     static QImage left(const Print& p, const QImage& under);
-    void restore(QImage& image, const Print& p);
+    static void restore(QImage& image, const Print& p);
     // Whether some pixel still shows what p left there.
     static bool shows(const QImage& image, const Print& p);
     // Whether some pixel of p's edge still shows what p left there and no newer text has reached it since (marked
