@@ -92,8 +92,6 @@ void TForm54::vg100zu()
 
 void TForm54::form54key(QChar& key)
 {
-    // Space presses the focused button ("weiter", "Rückspiel?", a key), as Enter does.
-    if (key == u' ') return;
     if (m_eingabe == QLatin1String("?")) m_eingabe.clear();
     // While a set is decided the keypad is hidden, and keys place no stone either.
     if (tasten->Rechner->isVisible()) {

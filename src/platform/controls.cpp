@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVariant>
 #include <algorithm>
 #include <unordered_map>
@@ -204,6 +206,8 @@ void setTabOrderIndex(QWidget* control, int index)
     order.insert(std::clamp(index, 0, int(order.size())), control);
     for (QWidget* w : order)
         daten(w).tabIndex = nextTabIndex();
+    // Of two Default buttons, Enter presses the first in tab order.
+    if (Form* form = formOf(control)) form->defaultButtonsChanged();
 }
 
 void BringToFront(QWidget* control)
@@ -225,6 +229,14 @@ void initControl(QWidget* control, int left, int top, int width, int height)
 }
 
 // ---- Buttons ----
+
+DefaultFlag& DefaultFlag::operator=(bool on)
+{
+    if (on == m_on) return *this;
+    m_on = on;
+    if (Form* form = formOf(m_owner)) form->defaultButtonsChanged();
+    return *this;
+}
 
 Button::Button(QWidget* parent, const QString& caption, int left, int top, int width, int height)
     : QPushButton(parent)
@@ -268,10 +280,97 @@ void Button::setGlyph(const QPixmap& glyph)
     setIconSize(glyph.size());
 }
 
+void Button::setCaptionLeft(int indent)
+{
+    m_leftIndent = indent;
+    update();
+}
+
 void Button::changeEvent(QEvent* event)
 {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange) showCaption();
+    if (event->type() == QEvent::EnabledChange) enterMarkMayMove();
+}
+
+void Button::showEvent(QShowEvent* event)
+{
+    QPushButton::showEvent(event);
+    enterMarkMayMove();
+}
+
+void Button::hideEvent(QHideEvent* event)
+{
+    QPushButton::hideEvent(event);
+    enterMarkMayMove();
+}
+
+void Button::enterMarkMayMove()
+{
+    // Only a Default button coming or going moves the mark by itself; the focused one moves it with the focus.
+    if (!Default) return;
+    if (Form* form = formOf(this)) form->updateEnterMark();
+}
+
+void Button::initStyleOption(QStyleOptionButton* option) const
+{
+    QPushButton::initStyleOption(option);
+    const Form* form = formOf(this);
+    if (form && form->enterButton() == this)
+        option->features |= QStyleOptionButton::DefaultButton;
+    else
+        option->features &= ~QStyleOptionButton::DefaultButton;
+}
+
+void Button::paintEvent(QPaintEvent* event)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const bool frame = showsFocusFrame(this);
+    if (m_leftIndent < 0 && !frame) {
+        p.drawControl(QStyle::CE_PushButton, option);
+        return;
+    }
+    Q_UNUSED(event);
+    p.drawControl(QStyle::CE_PushButtonBevel, option);
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (m_leftIndent < 0)
+        p.drawControl(QStyle::CE_PushButtonLabel, label);
+    else
+        p.drawItemText(label.rect.adjusted(m_leftIndent, 0, 0, 0),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option.palette, isEnabled(), option.text,
+            QPalette::ButtonText);
+    // The style's own focus mark is a tint of the face, lost on a coloured picture that fills the button; this
+    // frame shows on any face, and a light line outside it keeps it off a face that reaches the edge.
+    if (frame) {
+        const QRect aussen = rect().adjusted(2, 2, -3, -3);
+        p.setPen(option.palette.color(QPalette::Button));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(aussen);
+        drawFocusFrame(p, aussen.adjusted(1, 1, -1, -1));
+    }
+}
+
+bool showsFocusFrame(const QWidget* control)
+{
+    return control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void drawFocusFrame(QPainter& painter, const QRect& line)
+{
+    if (line.width() < 2 || line.height() < 2) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(clBtnHighlight, 1));
+    painter.drawRect(line);
+    QPen dots(clWindowText, 1);
+    dots.setDashPattern({ 1, 1 });
+    painter.setPen(dots);
+    painter.drawRect(line);
+    painter.restore();
 }
 
 PictureButton::PictureButton(QWidget* parent, const QPixmap& glyph, int left, int top, int width, int height)

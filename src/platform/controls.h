@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <functional>
 
+class QPainter;
+
 // The controls of the windows: plain Qt widgets placed at their design positions, with the captions, fonts,
 // colours and events the windows are described with. Event handlers run guarded: an error in one shows the
 // standard message and the program goes on.
@@ -51,6 +53,25 @@ void setHandCursor(QWidget* control);
 
 // ---- Buttons ----
 
+class Button;
+
+// A button's Default flag: setting or clearing it moves the default-button look in its window.
+class DefaultFlag {
+public:
+    explicit DefaultFlag(Button* owner)
+        : m_owner(owner)
+    {
+    }
+    DefaultFlag(const DefaultFlag&) = delete;
+    DefaultFlag& operator=(bool on);
+    DefaultFlag& operator=(const DefaultFlag& other) { return *this = bool(other); }
+    operator bool() const { return m_on; }
+
+private:
+    Button* m_owner;
+    bool m_on = false;
+};
+
 class Button : public QPushButton {
     Q_OBJECT
 public:
@@ -58,8 +79,8 @@ public:
 
     std::function<void()> OnClick;
     // Enter clicks the focused button, else the first visible and enabled Default button; Esc clicks the
-    // first visible and enabled Cancel button.
-    bool Default = false;
+    // first visible and enabled Cancel button. The button Enter clicks carries the default-button look.
+    DefaultFlag Default { this };
     bool Cancel = false;
 
     // Runs OnClick, also when the button is disabled or hidden (as code that clicks a button expects).
@@ -70,13 +91,22 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
     void setGlyph(const QPixmap& glyph);
+    // The caption at the left, `indent` pixels in (a list of choices that reads down its left edge); centred
+    // otherwise.
+    void setCaptionLeft(int indent);
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void initStyleOption(QStyleOptionButton* option) const override;
 
 private:
     void showCaption();
+    void enterMarkMayMove();
     QString m_caption;
+    int m_leftIndent = -1;
 };
 
 // A button with a picture (and usually no caption).
@@ -194,6 +224,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyItemHeight(QListWidgetItem* item) const;
@@ -339,3 +370,7 @@ private:
 // widget), and the set-up every control gets (number, position, visible).
 void assignTabIndex(QWidget* control);
 void initControl(QWidget* control, int left, int top, int width, int height);
+// True when the control has the focus in a window that shows its focus frame (one reached by the keyboard).
+bool showsFocusFrame(const QWidget* control);
+// The focus frame along the rectangle's edge: dots that show on any colour under them.
+void drawFocusFrame(QPainter& painter, const QRect& line);

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/errors.h"
 
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -184,6 +185,7 @@ void Form::showModal()
     if (opener) opener->m_focusBeforeChild = opener->focusWidget();
     m_showing = true;
     m_closed = false;
+    m_defaultsKnown = false;
     modalStack().append(this);
 
     prepareFocus();
@@ -200,6 +202,8 @@ void Form::showModal()
         show();
     }
     bringUp(this);
+    showKeyboardCues();
+    updateEnterMark();
     runGuarded([this] { shown(); });
     // Where the first showing with a usable control started; a showing on nothing (every control disabled or
     // hidden at that moment) notes none, so that a later one starts on its first control as Tab would.
@@ -260,6 +264,8 @@ void Form::returnFromChild()
     m_focusBeforeChild = nullptr;
     if (isUsable(target)) target->setFocus(Qt::OtherFocusReason);
     keepFocusUsable();
+    showKeyboardCues();
+    updateEnterMark();
     runGuarded([this] { childClosed(); });
 }
 
@@ -316,6 +322,60 @@ void Form::requestFocus(QWidget* control)
         return;
     }
     control->setFocus(Qt::OtherFocusReason);
+    updateEnterMark();
+}
+
+void Form::showKeyboardCues()
+{
+    // Space and Enter act on the focused control, so a window reached by the keyboard shows which one that is
+    // at once, also where the program moved the focus. The frame shows in a window with this attribute alone,
+    // which Qt sets for Tab only and clears when the window hides. A window used with the mouse alone keeps its
+    // look.
+    if (!lastInputWasKey() || testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = focusWidget()) {
+        focused->update();
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(focused)) area->viewport()->update();
+    }
+}
+
+const QList<QPointer<Button>>& Form::defaultButtons() const
+{
+    if (!m_defaultsKnown) {
+        QList<Button*> buttons;
+        collectAll(this, buttons);
+        m_defaults.clear();
+        for (Button* b : buttons)
+            if (b->Default) m_defaults << b;
+        m_defaultsKnown = true;
+    }
+    return m_defaults;
+}
+
+QPushButton* Form::enterButton() const
+{
+    QWidget* focused = focusWidget();
+    if (focused == this) focused = nullptr;
+    if (auto* b = qobject_cast<QPushButton*>(focused); b && isUsable(b)) return b;
+    if (controlWantsKey(focused, vk::Return)) return nullptr;
+    for (const QPointer<Button>& b : defaultButtons())
+        if (isUsable(b)) return b;
+    return nullptr;
+}
+
+void Form::updateEnterMark()
+{
+    QPushButton* now = enterButton();
+    if (now == m_enterMark) return;
+    if (m_enterMark) m_enterMark->update();
+    m_enterMark = now;
+    if (now) now->update();
+}
+
+void Form::defaultButtonsChanged()
+{
+    m_defaultsKnown = false;
+    updateEnterMark();
 }
 
 bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
@@ -373,15 +433,14 @@ bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
         if (shift != 0) return false;
         // A focused button takes Enter itself; otherwise the Default button does.
         if (key == vk::Return) {
-            if (auto* b = qobject_cast<QPushButton*>(focused); b && isUsable(b)) {
-                clickButton(b);
-                return true;
-            }
+            QPushButton* b = enterButton();
+            if (b) clickButton(b);
+            return b;
         }
         QList<Button*> buttons;
         collectAll(this, buttons);
         for (Button* b : buttons) {
-            if ((key == vk::Return ? b->Default : b->Cancel) && isUsable(b)) {
+            if (b->Cancel && isUsable(b)) {
                 b->Click();
                 return true;
             }
@@ -448,7 +507,11 @@ bool Form::event(QEvent* event)
 {
     // Sent before Qt gives the focus to the window's focus widget, or to the first control of its chain when
     // that widget is unusable or none.
-    if (event->type() == QEvent::WindowActivate) keepFocusUsable();
+    if (event->type() == QEvent::WindowActivate) {
+        keepFocusUsable();
+        showKeyboardCues();
+        updateEnterMark();
+    }
     return QDialog::event(event);
 }
 

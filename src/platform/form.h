@@ -7,7 +7,9 @@
 #include <QPointer>
 #include <functional>
 
+class Button;
 class QEventLoop;
+class QPushButton;
 
 enum class FormPosition { Designed, ScreenCenter };
 
@@ -85,6 +87,15 @@ public:
     // click of the control marked with a character.
     bool dialogKey(quint16 key, ShiftState shift, QWidget* focused);
     bool dialogChar(QChar c);
+    // The button Enter presses now: the focused button, else the first usable Default button (none while the
+    // focused control takes Enter itself). It carries the default-button look.
+    QPushButton* enterButton() const;
+    // Redraws the buttons whose look changes when the button Enter presses does; called where that may change
+    // (the focus moved, a Default button changed, came or went).
+    void updateEnterMark();
+    void defaultButtonsChanged();
+    // Once the user's last input was a key, the window shows where Space and Enter act: the focus frame.
+    void showKeyboardCues();
     // Focus request for a control of this window (see SetFocus).
     void requestFocus(QWidget* control);
 
@@ -110,6 +121,7 @@ private:
     bool isArrowStopHere(const QWidget* control) const;
     // The Cancel button of an activity window: no arrow reaches it and no showing starts on it.
     bool endsActivity(const QWidget* control) const;
+    const QList<QPointer<Button>>& defaultButtons() const;
 
     Surface m_surface { this };
     QColor m_color;
@@ -124,6 +136,10 @@ private:
     QPointer<QWidget> m_start;
     QPointer<QWidget> m_focusBeforeChild;
     QPointer<QWidget> m_pendingFocus;
+    QPointer<QPushButton> m_enterMark;
+    // The Default buttons in tab order, found again after a Default flag changed or a new showing.
+    mutable QList<QPointer<Button>> m_defaults;
+    mutable bool m_defaultsKnown = false;
 };
 
 // Gives the keyboard focus to a control. A request on a hidden or disabled control is ignored; a request on a

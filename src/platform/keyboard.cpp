@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/form.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QChildEvent>
@@ -170,8 +171,16 @@ void applyWindowsLook()
     QApplication::setPalette(p);
 }
 
-// Does the control use this key itself rather than let the window move the focus or click a button?
-bool wantsKey(QWidget* w, quint16 key)
+bool s_lastInputWasKey = false;
+
+} // namespace
+
+bool lastInputWasKey()
+{
+    return s_lastInputWasKey;
+}
+
+bool controlWantsKey(QWidget* w, quint16 key)
 {
     if (!w) return false;
     if (auto* events = dynamic_cast<KeyEvents*>(w); events && !qobject_cast<Form*>(w))
@@ -183,6 +192,8 @@ bool wantsKey(QWidget* w, quint16 key)
     if (auto* t = qobject_cast<QTextEdit*>(w)) return arrow || (key == vk::Return && !t->isReadOnly());
     return false;
 }
+
+namespace {
 
 // Controls that take typed characters; elsewhere a plain key may be an accelerator.
 bool takesCharacters(QWidget* w)
@@ -228,7 +239,13 @@ public:
         case QEvent::ChildAdded:
             if (auto* w = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) assignTabIndex(w);
             return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            s_lastInputWasKey = false;
+            return false;
         case QEvent::KeyPress:
+            s_lastInputWasKey = true;
+            return routeKey(watched, static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:
             return routeKey(watched, static_cast<QKeyEvent*>(event));
         case QEvent::ToolTip:
@@ -246,7 +263,7 @@ private:
         Form* form = formOf(w);
         if (!form) return false;
         if (form->isBehindModal()) return true;
-        if (event->type() == QEvent::KeyPress) showFocus(form);
+        if (event->type() == QEvent::KeyPress) form->showKeyboardCues();
         QWidget* focused = w == form ? nullptr : w;
         runGuarded([&] {
             if (event->type() == QEvent::KeyPress)
@@ -263,11 +280,18 @@ private:
         const ShiftState shift = shiftState(event->modifiers());
         const bool dialogKey
             = key == vk::Tab || key == vk::Return || key == vk::Escape || (key >= vk::Left && key <= vk::Down);
-        if (dialogKey && !wantsKey(focused, key) && form->dialogKey(key, shift, focused)) return;
+        if (dialogKey && !controlWantsKey(focused, key) && form->dialogKey(key, shift, focused)) return;
 
         if (form->KeyPreview && form->OnKeyDown) form->OnKeyDown(key, shift);
         auto* events = dynamic_cast<KeyEvents*>(focused);
         if (key != 0 && events && events->OnKeyDown) events->OnKeyDown(key, shift);
+
+        // A button or check box is pressed by the Space key going down (and clicked as it comes up), not by the
+        // blank it types: a window's key preview that swallows every character still leaves the framed button
+        // to Space.
+        const bool spaceOnButton = key == vk::Space && !(shift & (ShiftKey::Alt | ShiftKey::Ctrl))
+            && qobject_cast<QAbstractButton*>(focused) && isUsable(focused);
+        if (spaceOnButton) deliver(form, focused, event, QString());
 
         if ((shift & ShiftKey::Alt) && !(shift & ShiftKey::Ctrl)) {
             // Alt with a character is an accelerator and nothing else.
@@ -296,7 +320,7 @@ private:
         if (form->KeyPreview && form->OnKeyPress) form->OnKeyPress(c);
         if (!c.isNull() && events && events->OnKeyPress) events->OnKeyPress(c);
         if (!c.isNull() && c.unicode() >= 32 && takesText(focused) && !cp1252::canEncode(c)) c = QChar();
-        if (c.isNull()) return;
+        if (c.isNull() || spaceOnButton) return;
         deliver(form, focused, event, c == text.at(0) ? QString() : QString(c));
     }
 
@@ -310,18 +334,6 @@ private:
             if (key != 0 && events && events->OnKeyUp) events->OnKeyUp(key, shift);
         }
         if (key != 0) deliver(form, focused, event, QString());
-    }
-
-    // Space and Enter act on the focused control, so a window worked with the keyboard shows which one that is,
-    // also where the program moved the focus (the key after a wrong value, "weiter?"). Qt's style shows it in a
-    // window with this attribute alone, which Qt sets for Tab only. Qt keeps it through clicks and clears it
-    // when the window is shown again: a new run starts with the look of one not yet worked with the keyboard,
-    // and a window used with the mouse alone keeps its look.
-    static void showFocus(Form* form)
-    {
-        if (form->testAttribute(Qt::WA_KeyboardFocusChange)) return;
-        form->setAttribute(Qt::WA_KeyboardFocusChange);
-        if (QWidget* focused = form->focusWidget()) focused->update();
     }
 
     static void chooseArrivedItem(QRadioButton* from)
@@ -381,5 +393,13 @@ void installKeyRouting()
     router = new KeyRouter;
     router->setParent(QCoreApplication::instance());
     QCoreApplication::instance()->installEventFilter(router);
+    // The button Enter presses carries the default-button look, so it follows the focus.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QObject::connect(app, &QApplication::focusChanged, router, [](QWidget* from, QWidget* to) {
+            Form* a = formOf(from);
+            Form* b = formOf(to);
+            if (a) a->updateEnterMark();
+            if (b && b != a) b->updateEnterMark();
+        });
     applyWindowsLook();
 }

@@ -48,6 +48,14 @@ QString withoutMnemonics(const QString& caption);
 // True when the control is shown (as far as its window goes) and enabled: what a key may click or focus.
 bool isUsable(const QWidget* control);
 
+// Does the focused control use this key itself (an arrow in an edit, Enter in a memo) rather than let the window
+// move the focus or click its Default or Cancel button?
+bool controlWantsKey(QWidget* control, quint16 key);
+
+// True when the user's last input was a key rather than a mouse button: every window shown or active again then
+// shows where Space and Enter act at once.
+bool lastInputWasKey();
+
 // Installs, once, the application-wide routing of keys, accelerators and hints to the windows (every Form
 // does this when it is created) and the look of the controls.
 void installKeyRouting();

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 
 // ---- ListBox ----
@@ -170,6 +171,18 @@ void ListBox::showEvent(QShowEvent* event)
         setItemHeight(m_itemHeight);
     }
     QListWidget::showEvent(event);
+}
+
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    // The style marks the item with the focus by a tint, which does not show on a chosen item, and an empty
+    // list not at all: Space acts on what this frame shows.
+    if (!showsFocusFrame(this)) return;
+    QPainter p(viewport());
+    const QListWidgetItem* it = currentItem();
+    const QRect r = it ? visualItemRect(it) : viewport()->rect();
+    drawFocusFrame(p, r.adjusted(0, 0, -1, -1));
 }
 
 void ListBox::changeEvent(QEvent* event)

@@ -34,7 +34,7 @@ TForm26::TForm26(QWidget* parent)
     const auto knopf = [this](const QString& text, int top) {
         auto* b = new Button(this, text, 24, top, 400, 45);
         applyFont(b, QStringLiteral("MS Sans Serif"), 19);
-        b->setStyleSheet(QStringLiteral("text-align: left; padding-left: 12px"));
+        b->setCaptionLeft(12);
         return b;
     };
     Button1 = knopf(QStringLiteral("2 Nachbarn haben die gleiche Summe"), 72);

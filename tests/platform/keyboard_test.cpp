@@ -244,3 +244,95 @@ TEST_F(KeyboardTest, KeysOfAWindowBehindAModalOneAreIgnored)
     EXPECT_EQ(edit->text(), "");
     EXPECT_TRUE(log.isEmpty());
 }
+
+TEST_F(KeyboardTest, SpacePressesTheFocusedButtonOrCheckBoxWhateverTheKeyPreviewDoesWithTheBlank)
+{
+    auto* box = new CheckBox(&form, "Box", 10, 150, 80, 20);
+    box->show();
+    const std::function<void(QChar&)> schluckt = [](QChar& c) { c = QChar(); };
+    const std::pair<QWidget*, std::function<void(QChar&)>> faelle[]
+        = { { one, nullptr }, { one, schluckt }, { box, nullptr }, { box, schluckt } };
+    for (const auto& [ziel, vorschau] : faelle) {
+        SCOPED_TRACE(std::string(ziel == one ? "button" : "box") + (vorschau ? ", every character swallowed" : ""));
+        form.KeyPreview = bool(vorschau);
+        form.OnKeyPress = vorschau;
+        log.clear();
+        const bool an = box->isChecked();
+        SetFocus(ziel);
+        pressKey(&form, Qt::Key_Space);
+        if (ziel == one)
+            EXPECT_EQ(clicks(), QStringList({ "click 1" }));
+        else
+            EXPECT_NE(box->isChecked(), an);
+    }
+    // A key-down handler that takes Space keeps it from the button.
+    form.KeyPreview = true;
+    form.OnKeyDown = [](quint16& key, ShiftState) { key = 0; };
+    log.clear();
+    SetFocus(one);
+    pressKey(&form, Qt::Key_Space);
+    EXPECT_TRUE(clicks().isEmpty());
+}
+
+TEST_F(KeyboardTest, TheButtonEnterPressesCarriesTheDefaultLook)
+{
+    const auto bild = [](QWidget* w) { return w->grab().toImage(); };
+    // The focus on an edit: Enter presses the Default button, which is marked.
+    SetFocus(edit);
+    ASSERT_EQ(form.enterButton(), enter);
+    const QImage markiert = bild(enter);
+    const QImage eins = bild(one);
+    // The focus on another button: that one is marked, the Default button looks plain.
+    SetFocus(one);
+    EXPECT_EQ(form.enterButton(), one);
+    EXPECT_TRUE(bild(enter) != markiert);
+    EXPECT_TRUE(bild(one) != eins);
+    // A hidden Default button marks nothing; of two Default buttons the first in tab order is marked.
+    SetFocus(edit);
+    enter->hide();
+    EXPECT_EQ(form.enterButton(), nullptr);
+    enter->show();
+    two->Default = true;
+    EXPECT_EQ(form.enterButton(), two);
+    EXPECT_TRUE(bild(enter) != markiert);
+    two->setEnabled(false);
+    EXPECT_EQ(form.enterButton(), enter);
+    EXPECT_TRUE(bild(enter) == markiert);
+}
+
+TEST_F(KeyboardTest, AWindowShownAfterAKeyShowsItsFocusFrameAtOnceAndAfterTheMouseItDoesNot)
+{
+    Form child;
+    auto* ok = new Button(&child, "OK", 10, 10, 60, 30);
+    ok->Cancel = true;
+    ok->OnClick = [&child] { child.Close(); };
+    auto* open = new Button(&form, "x", 0, 0, 10, 10);
+    open->OnClick = [&] { child.showModal(); };
+    bool gezeigtMitRahmen = false;
+    Form::setModalDriver([&](Form& f) {
+        if (&f == &form) {
+            // Chosen with the mouse: the window opened shows no frame.
+            QTest::mouseClick(two, Qt::LeftButton);
+            open->Click();
+            EXPECT_FALSE(gezeigtMitRahmen);
+            EXPECT_FALSE(form.testAttribute(Qt::WA_KeyboardFocusChange));
+            // After a key it does at once, and so does its opener when the keyboard comes back to it.
+            SetFocus(one);
+            pressKey(&form, Qt::Key_Right);
+            open->Click();
+            EXPECT_TRUE(gezeigtMitRahmen);
+            EXPECT_TRUE(form.testAttribute(Qt::WA_KeyboardFocusChange));
+            return;
+        }
+        gezeigtMitRahmen = child.testAttribute(Qt::WA_KeyboardFocusChange);
+        // The opener loses its frame while it is away (as when it hides); the way back by the keyboard brings
+        // it back, the way back by the mouse does not.
+        form.setAttribute(Qt::WA_KeyboardFocusChange, false);
+        if (gezeigtMitRahmen)
+            pressKey(&child, Qt::Key_Escape);
+        else
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    form.Close();
+    form.showModal();
+}

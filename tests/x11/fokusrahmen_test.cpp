@@ -1,9 +1,14 @@
 // Where Space and Enter act can be seen: in a window worked with the keyboard the focused button shows its frame,
-// also where the program moved the focus; a window used with the mouse alone shows none, at every showing.
+// also where the program moved the focus and in every window the keyboard comes back to; a window used with the
+// mouse alone shows none. Space presses the framed button, and the button Enter presses is marked.
 #include "aids/h_haupt.h"
+#include "aids/h_stern.h"
 #include "aids/h_sv1.h"
+#include "games/s_tictactoe.h"
 #include "platform/controls.h"
+#include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
+#include "shell/tastenfeld.h"
 #include "support/programm.h"
 #include "support/xserver.h"
 
@@ -34,6 +39,24 @@ QImage ohneFokus(QWidget* control)
     return b;
 }
 
+// The same control without the window's focus frame; the window keeps the frame it had.
+QImage ohneRahmen(QWidget* control)
+{
+    QWidget* fenster = control->window();
+    const bool vorher = fenster->testAttribute(Qt::WA_KeyboardFocusChange);
+    const auto neu = [control] {
+        control->update();
+        for (QWidget* w : control->findChildren<QWidget*>())
+            w->update();
+    };
+    fenster->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    neu();
+    const QImage b = bild(control);
+    fenster->setAttribute(Qt::WA_KeyboardFocusChange, vorher);
+    neu();
+    return b;
+}
+
 class Fokusrahmen : public ProgrammTest { };
 
 } // namespace
@@ -49,20 +72,24 @@ TEST_F(Fokusrahmen, dieTasteZeigtDenKnopfDenDasProgrammFokussiert)
     Form::setModalDriver([&](Form& f) {
         if (&f == hub) {
             ASSERT_TRUE(waitActive(hub));
-            // Chosen with the mouse: the program puts Start under Enter, and it looks as when unfocused. The
-            // second showing starts so too, although Enter was pressed in the first.
             hub->Button6->Click();
             hub->knopf(81)->Click();
             hub->RG_SV_Plus->button(4)->click(); // two carries
             ASSERT_EQ(keyReceiver(), hub->startknopf) << zeigungen;
             const QImage ohne = ohneFokus(hub->startknopf);
-            EXPECT_TRUE(bild(hub->startknopf) == ohne) << zeigungen;
             if (zeigungen++ == 0) {
+                // Chosen with the mouse: the program puts Start under Enter, and it looks as when unfocused:
+                // Enter's button, without a frame.
+                QTest::mouseClick(hub->Button6, Qt::LeftButton);
+                hub->Button6->Click();
+                hub->knopf(81)->Click();
+                SetFocus(hub->startknopf);
+                EXPECT_TRUE(bild(hub->startknopf) == ohne);
                 ASSERT_TRUE(sendKey(Qt::Key_Return));
                 return;
             }
-            // A key shows the frame at once where the focus already was, and a click after it keeps it.
-            ASSERT_TRUE(sendKey(Qt::Key_5));
+            // The second showing follows keys: the frame shows at once, and a click after it keeps it.
+            grabToPng(hub, QStringLiteral("fokusrahmen_hub_nach_tasten"));
             EXPECT_TRUE(bild(hub->startknopf) != ohne);
             QRadioButton* stufe = hub->RG_SV_Plus->button(3);
             QTest::mouseClick(stufe, Qt::LeftButton);
@@ -91,4 +118,117 @@ TEST_F(Fokusrahmen, dieTasteZeigtDenKnopfDenDasProgrammFokussiert)
     Form::setModalDriver({});
     EXPECT_EQ(zeigungen, 2);
     EXPECT_TRUE(geprueft);
+}
+
+TEST_F(Fokusrahmen, derHubZeigtDenRahmenSobaldDieTastaturAusDerHilfeZurueckkommt)
+{
+    if (!onXServer()) GTEST_SKIP();
+    TForm63* hub = hilfenhub();
+    ASSERT_TRUE(hub);
+    bool geprueft = false;
+    Form::setModalDriver([&](Form& f) {
+        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
+        if (&f != hub) {
+            // "Zahl einordnen" worked with the keys: Space, then Esc ends it.
+            ASSERT_TRUE(sendKey(Qt::Key_Space));
+            ASSERT_TRUE(sendKey(Qt::Key_Escape));
+            return;
+        }
+        hub->Button1->Click();
+        hub->knopf(17)->Click();
+        ASSERT_TRUE(waitActive(hub));
+        ASSERT_EQ(keyReceiver(), hub->endebutton);
+        grabToPng(hub, QStringLiteral("fokusrahmen_hub_nach_zahl_einordnen"));
+        // The frame shows on "Hilfen beenden" before any further key: the next Space would end the aids.
+        EXPECT_TRUE(bild(hub->endebutton) != ohneRahmen(hub->endebutton));
+        geprueft = true;
+    });
+    hub->showModal();
+    Form::setModalDriver({});
+    EXPECT_TRUE(geprueft);
+}
+
+TEST_F(Fokusrahmen, spaceDruecktWeiterImTicTacToeUndEnterIstImSternMarkiert)
+{
+    if (!onXServer()) GTEST_SKIP();
+    auto* ttt = dynamic_cast<TForm46*>(Form46);
+    auto* stern = dynamic_cast<TForm74*>(Form74);
+    ASSERT_TRUE(ttt && stern);
+    spieloption = 0; // ergänze zur 10
+    spielername1 = "ROT";
+    spielername2 = "BLAU";
+    const auto tippen = [](const QString& text) {
+        for (QChar c : text)
+            ASSERT_TRUE(sendKey(Qt::Key(c.unicode())));
+    };
+    bool weiter = false;
+    zeigen(ttt, [&](Form&) {
+        ASSERT_TRUE(waitActive(ttt));
+        // The middle column, 2, (1), 5, (4), 8, decides the set.
+        for (int k : { 2, 1, 5, 4, 8 }) {
+            tippen(QString::number(10 - ttt->brett().gezeigt[std::size_t(k)]));
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+        }
+        ASSERT_EQ(gewonnen, 1);
+        ASSERT_EQ(keyReceiver(), ttt->Button2);
+        EXPECT_TRUE(bild(ttt->Button2) != ohneRahmen(ttt->Button2));
+        // The window takes every character for itself, but Space still presses the framed "weiter!".
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        EXPECT_FALSE(ttt->Button2->isVisible());
+        EXPECT_TRUE(ttt->tasten->Rechner->isVisible());
+        weiter = true;
+        ttt->Button1->Click();
+    });
+    EXPECT_TRUE(weiter);
+
+    bool markiert = false;
+    programmcode = 53;
+    zeigen(stern, [&](Form&) {
+        ASSERT_TRUE(waitActive(stern));
+        tippen(QStringLiteral("4"));
+        for (int k = 2; k <= 10; ++k)
+            tippen(QString::number(4 * k));
+        // The star is complete: no control has the focus, and Enter would empty it: "leeren?" shows so.
+        ASSERT_TRUE(stern->weiterbutton->isVisible());
+        EXPECT_EQ(keyReceiver(), stern);
+        EXPECT_EQ(stern->enterButton(), stern->weiterbutton);
+        const QImage mitMarke = bild(stern->weiterbutton);
+        grabToPng(stern, QStringLiteral("fokusrahmen_stern_fertig"));
+        stern->weiterbutton->Default = false;
+        EXPECT_TRUE(bild(stern->weiterbutton) != mitMarke);
+        stern->weiterbutton->Default = true;
+        EXPECT_TRUE(bild(stern->weiterbutton) == mitMarke);
+        markiert = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    EXPECT_TRUE(markiert);
+}
+
+TEST_F(Fokusrahmen, eineListeZeigtDenRahmenAuchWennAllesGewaehltOderNichtsDaIst)
+{
+    if (!onXServer()) GTEST_SKIP();
+    TForm63* hub = hilfenhub();
+    ASSERT_TRUE(hub);
+    int geprueft = 0;
+    zeigen(hub, [&](Form&) {
+        ASSERT_TRUE(waitActive(hub));
+        hub->Button4->Click();
+        hub->knopf(54)->Click();
+        ListBox* liste = nullptr;
+        for (ListBox* l : hub->findChildren<ListBox*>())
+            if (!liste && l->isVisible() && l->count() > 0) liste = l;
+        ASSERT_TRUE(liste);
+        // Every item chosen: the frame shows which one Space toggles.
+        for (int i = 0; i < liste->count(); ++i)
+            liste->setSelected(i, true);
+        SetFocus(liste);
+        ASSERT_TRUE(sendKey(Qt::Key_Down));
+        EXPECT_TRUE(bild(liste) != ohneRahmen(liste));
+        // An empty list with the focus shows a frame around it.
+        liste->clear();
+        EXPECT_TRUE(bild(liste) != ohneRahmen(liste));
+        geprueft = 2;
+        hub->Close();
+    });
+    EXPECT_EQ(geprueft, 2);
 }

@@ -240,6 +240,9 @@ protected:
 
     void besuchen(Form& f)
     {
+        // Each window as it first opens, to look at (and to compare with an earlier build's).
+        if (!erreicht.contains(&f))
+            grabToPng(&f, QStringLiteral("fenster_%1_%2").arg(qEnvironmentVariable("TAVI_X11_SCREEN"), name(&f)));
         erreicht.insert(&f);
         const QString vorher = weg;
         weg += QStringLiteral(" > ") + name(&f);
