@@ -322,7 +322,7 @@ void Button::initStyleOption(QStyleOptionButton* option) const
         option->features &= ~QStyleOptionButton::DefaultButton;
 }
 
-void Button::paintEvent(QPaintEvent* event)
+void Button::paintEvent(QPaintEvent*)
 {
     QStylePainter p(this);
     QStyleOptionButton option;
@@ -332,7 +332,7 @@ void Button::paintEvent(QPaintEvent* event)
         p.drawControl(QStyle::CE_PushButton, option);
         return;
     }
-    Q_UNUSED(event);
+    // The style's own drawing of the whole button, taken apart: a caption at the left, or a frame of our own.
     p.drawControl(QStyle::CE_PushButtonBevel, option);
     QStyleOptionButton label = option;
     label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
