@@ -41,9 +41,7 @@ TForm66::TForm66(QWidget* parent)
     // The task panel holds the focus while a task runs: Enter then reaches the keypad's Enter through the key
     // handler, never a button that a click left focused ("Programm abbrechen" among them).
     agbox->setFocusPolicy(Qt::ClickFocus);
-    for (int d = 0; d <= 9; ++d)
-        tastenfeld->ziffer(d)->setFocusPolicy(Qt::NoFocus);
-    for (Button* b : { tastenfeld->Button13, tastenfeld->Button14, tastenfeld->Hilfebutton, Randbitte, Kreuzbitte })
+    for (Button* b : { Randbitte, Kreuzbitte })
         b->setFocusPolicy(Qt::NoFocus);
 }
 

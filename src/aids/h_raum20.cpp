@@ -20,11 +20,6 @@ TForm69::TForm69(QWidget* parent)
     Tastenfeld& tasten = tastenfeldAnlegen(Tastenfeld::Hilfetaste);
     Rechner = tasten.Rechner;
     Hilfebutton = tasten.Hilfebutton;
-    // A click on the keypad must not take the focus: Enter would then press that key again instead of
-    // "noch eine Aufgabe?".
-    for (int d = 0; d <= 9; ++d)
-        tasten.ziffer(d)->setFocusPolicy(Qt::NoFocus);
-    Hilfebutton->setFocusPolicy(Qt::NoFocus);
 
     vorgaben.endePlatz = QRect(750, 950, 200, 30);
     place(endebutton, 750, 950, 200, 30);

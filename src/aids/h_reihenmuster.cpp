@@ -35,9 +35,6 @@ TForm73::TForm73(QWidget* parent)
     Rechner->setObjectName(QStringLiteral("Rechner"));
     Button13 = t.Button13;
     Button14 = t.Button14;
-    // The keypad never takes the focus: Enter goes to the form's key handler, later to the next-task button.
-    for (Button* b : t.knoepfe())
-        b->setFocusPolicy(Qt::NoFocus);
 
     rahmenknoepfeBenennen(weiterbutton, Endebutton);
 }

@@ -53,9 +53,6 @@ TForm74::TForm74(QWidget* parent)
     Button0 = t.ziffer(0);
     Rechner = t.Rechner;
     Rechner->setObjectName(QStringLiteral("Rechner"));
-    // The keypad never takes the focus: Enter goes to the form's key handler, or to "leeren?".
-    for (Button* b : t.knoepfe())
-        b->setFocusPolicy(Qt::NoFocus);
     Button13->hide();
 
     Label1 = new Label(Rechner, QStringLiteral("wähle eine 1x1-Reihe"), 8, 24);

@@ -58,8 +58,6 @@ Schriftfenster::Schriftfenster(QWidget* parent)
         Button* b = tastenfeld->ziffer(d);
         b->setObjectName((d == 2 || d == 7 ? QStringLiteral("button%1") : QStringLiteral("Button%1")).arg(d));
         setHandCursor(b);
-        // A click on the keypad must not take the focus, or Enter and Space would press that digit again.
-        b->setFocusPolicy(Qt::NoFocus);
         b->OnClick = [this, d] { zeichenEingeben(QChar(u'0' + d)); };
     }
 

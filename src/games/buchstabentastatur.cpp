@@ -13,7 +13,7 @@ Buchstabentastatur::Buchstabentastatur(QWidget* form, const Plaetze& plaetze, co
         auto* b = new Button(form, QString(buchstabe), 0, 0, 30, 45);
         b->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         applyFontSize(b, QStringLiteral("Arial"), plaetze.groesse);
-        b->setFocusPolicy(Qt::NoFocus);
+        setKeypadKey(b);
         b->OnClick = [taste, buchstabe] { taste(buchstabe); };
         m_knoepfe[std::size_t(i)] = b;
     }

@@ -65,9 +65,6 @@ void TForm58::aufbauen()
     Button15 = m_tastenfeld->Button14;
     Button15->setObjectName(QStringLiteral("Button15"));
     Button15->OnClick = [this] { Button15Click(); };
-    // A clicked key must not take Enter away from the form's key handler.
-    for (Button* b : m_tastenfeld->knoepfe())
-        b->setFocusPolicy(Qt::NoFocus);
 
     startknopf = spielknopf(this, "startknopf", QStringLiteral("weiter"));
     startknopf->OnClick = [this] { startknopfClick(); };

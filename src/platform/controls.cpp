@@ -15,6 +15,8 @@
 
 namespace {
 
+enum class KeypadRole : quint8 { none, key, enter };
+
 // What the layer keeps of each control beside Qt's own state. A side table rather than dynamic properties:
 // setting a property looks its name up among every property of the class, and the program sets these on
 // thousands of controls while its windows are created at start.
@@ -26,6 +28,7 @@ struct Steuerdaten {
     int height = 0;
     qint64 tabIndex = 0; // 0: none yet
     bool keinPfeilziel = false;
+    KeypadRole keypad = KeypadRole::none;
 };
 
 std::unordered_map<const QObject*, Steuerdaten>& steuertabelle()
@@ -167,6 +170,11 @@ void setShowHint(QWidget* control, bool on)
 
 void setTabStop(QWidget* control, bool on)
 {
+    // A keypad key with a tab stop is reached by Tab, but a click still leaves the focus where it was.
+    if (isKeypadKey(control)) {
+        control->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+        return;
+    }
     if (control->focusPolicy() == Qt::NoFocus && !on) return;
     control->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -185,6 +193,26 @@ bool isArrowStop(const QWidget* control)
 {
     const Steuerdaten* d = finden(control);
     return !d || !d->keinPfeilziel;
+}
+
+void setKeypadKey(QWidget* key, bool enter)
+{
+    // The keys of an on-screen keypad stand for keys the keyboard has: a click on one leaves the keyboard where
+    // it was, so that the next typed key, Enter included, does what it would have done without the click.
+    key->setFocusPolicy(Qt::NoFocus);
+    daten(key).keypad = enter ? KeypadRole::enter : KeypadRole::key;
+}
+
+bool isKeypadKey(const QWidget* control)
+{
+    const Steuerdaten* d = control ? finden(control) : nullptr;
+    return d && d->keypad != KeypadRole::none;
+}
+
+bool isKeypadEnter(const QWidget* control)
+{
+    const Steuerdaten* d = control ? finden(control) : nullptr;
+    return d && d->keypad == KeypadRole::enter;
 }
 
 QList<QWidget*> tabOrderedChildren(const QWidget* parent)
@@ -307,8 +335,9 @@ void Button::hideEvent(QHideEvent* event)
 
 void Button::enterMarkMayMove()
 {
-    // Only a Default button coming or going moves the mark by itself; the focused one moves it with the focus.
-    if (!Default) return;
+    // Only a Default button or a keypad's Enter coming or going moves the mark by itself; the focused one moves it
+    // with the focus.
+    if (!Default && !isKeypadEnter(this)) return;
     if (Form* form = formOf(this)) form->updateEnterMark();
 }
 
@@ -316,7 +345,7 @@ void Button::initStyleOption(QStyleOptionButton* option) const
 {
     QPushButton::initStyleOption(option);
     const Form* form = formOf(this);
-    if (form && form->enterButton() == this)
+    if (form && form->markedButton() == this)
         option->features |= QStyleOptionButton::DefaultButton;
     else
         option->features &= ~QStyleOptionButton::DefaultButton;

@@ -44,6 +44,13 @@ bool hasTabStop(const QWidget* control);
 // game or a turn, which a pupil's arrow key must never put under Enter.
 void setArrowStop(QWidget* control, bool on);
 bool isArrowStop(const QWidget* control);
+// A key of an on-screen keypad: the mouse presses it without taking the focus from where the typing goes, and
+// Space never presses it (nor types anything) when the program has given it the focus. The keypad's Enter
+// (`enter`) carries the default-button look while the window's key preview is on and Enter would otherwise
+// press no button: the preview's Enter presses it then.
+void setKeypadKey(QWidget* key, bool enter = false);
+bool isKeypadKey(const QWidget* control);
+bool isKeypadEnter(const QWidget* control);
 // Moves a control to place index (from 0) in its parent's tab order.
 void setTabOrderIndex(QWidget* control, int index);
 // The children of parent in tab order (creation order unless changed by setTabOrderIndex).

@@ -345,8 +345,11 @@ const QList<QPointer<Button>>& Form::defaultButtons() const
         QList<Button*> buttons;
         collectAll(this, buttons);
         m_defaults.clear();
-        for (Button* b : buttons)
+        m_keypadEnters.clear();
+        for (Button* b : buttons) {
             if (b->Default) m_defaults << b;
+            if (isKeypadEnter(b)) m_keypadEnters << b;
+        }
         m_defaultsKnown = true;
     }
     return m_defaults;
@@ -363,9 +366,27 @@ QPushButton* Form::enterButton() const
     return nullptr;
 }
 
+QPushButton* Form::markedButton() const
+{
+    if (QPushButton* b = enterButton()) return b;
+    if (!KeyPreview || controlWantsKey(focusWidget(), vk::Return)) return nullptr;
+    defaultButtons(); // finds the keypads' Enter keys too
+    for (const QPointer<Button>& b : m_keypadEnters)
+        if (isUsable(b)) return b;
+    return nullptr;
+}
+
+PreviewFlag& PreviewFlag::operator=(bool on)
+{
+    if (on == m_on) return *this;
+    m_on = on;
+    m_owner->updateEnterMark();
+    return *this;
+}
+
 void Form::updateEnterMark()
 {
-    QPushButton* now = enterButton();
+    QPushButton* now = markedButton();
     if (now == m_enterMark) return;
     if (m_enterMark) m_enterMark->update();
     m_enterMark = now;

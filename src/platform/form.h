@@ -13,6 +13,25 @@ class QPushButton;
 
 enum class FormPosition { Designed, ScreenCenter };
 
+class Form;
+
+// A form's KeyPreview switch: switching it may move the default-button look (see Form::markedButton).
+class PreviewFlag {
+public:
+    explicit PreviewFlag(Form* owner)
+        : m_owner(owner)
+    {
+    }
+    PreviewFlag(const PreviewFlag&) = delete;
+    PreviewFlag& operator=(bool on);
+    PreviewFlag& operator=(const PreviewFlag& other) { return *this = bool(other); }
+    operator bool() const { return m_on; }
+
+private:
+    Form* m_owner;
+    bool m_on = false;
+};
+
 // A window of the program: a top-level window with its caption, design-pixel geometry, colour, default font
 // and drawing surface. Every window is created once and lives until the program ends; it is shown with
 // showModal(), which returns only when the window has closed itself, and closing only hides it.
@@ -57,7 +76,7 @@ public:
     // OnClose: runs when the window closes, before it hides.
     std::function<void()> OnClose;
     // While on, the form's OnKeyDown, OnKeyPress and OnKeyUp see each key before the focused control.
-    bool KeyPreview = false;
+    PreviewFlag KeyPreview { this };
     // While on, a plain key clicks the control whose caption marks it with "&", as Alt with it does,
     // unless the focused control takes typed characters.
     bool PlainKeyAccelerators = false;
@@ -90,6 +109,9 @@ public:
     // The button Enter presses now: the focused button, else the first usable Default button (none while the
     // focused control takes Enter itself). It carries the default-button look.
     QPushButton* enterButton() const;
+    // The button that carries the default-button look: the one Enter presses, else, while the key preview is
+    // on, the keypad's Enter, which the preview's Enter presses.
+    QPushButton* markedButton() const;
     // Redraws the buttons whose look changes when the button Enter presses does; called where that may change
     // (the focus moved, a Default button changed, came or went).
     void updateEnterMark();
@@ -139,6 +161,7 @@ private:
     QPointer<QPushButton> m_enterMark;
     // The Default buttons in tab order, found again after a Default flag changed or a new showing.
     mutable QList<QPointer<Button>> m_defaults;
+    mutable QList<QPointer<Button>> m_keypadEnters;
     mutable bool m_defaultsKnown = false;
 };
 

@@ -265,6 +265,9 @@ private:
         if (form->isBehindModal()) return true;
         if (event->type() == QEvent::KeyPress) form->showKeyboardCues();
         QWidget* focused = w == form ? nullptr : w;
+        // A keypad key stands for a key the keyboard has, so Space neither presses it nor types a blank there:
+        // a stray blank after a digit must not send a half-typed answer.
+        if (virtualKey(event) == vk::Space && isKeypadKey(focused)) return true;
         runGuarded([&] {
             if (event->type() == QEvent::KeyPress)
                 keyPress(form, focused, event);

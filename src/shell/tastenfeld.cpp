@@ -13,7 +13,7 @@ Button* knopf(QWidget* parent, const QString& caption, const Tastenfeld::Knopfpl
 {
     auto* b = new Button(parent, caption, p.left, p.top, p.width, p.height);
     applyFontSize(b, schrift, p.groesse);
-    setTabStop(b, false);
+    setKeypadKey(b);
     if (!p.name.isEmpty()) b->setObjectName(p.name);
     if (handcursor) setHandCursor(b);
     return b;
@@ -66,8 +66,10 @@ void Tastenfeld::tastenAnlegen(QWidget* behaelter, unsigned teile)
         m_ziffern[d] = knopf(behaelter, QString::number(d), anordnung.ziffern[d], anordnung.schrift, hand);
     for (const Zeichentaste& z : anordnung.zeichen)
         m_zeichen << knopf(behaelter, z.caption, z.platz, anordnung.schrift, hand);
-    if (teile & Eingabetaste)
+    if (teile & Eingabetaste) {
         Button13 = knopf(behaelter, QStringLiteral("Enter"), anordnung.eingabe, anordnung.schrift, hand);
+        setKeypadKey(Button13, true);
+    }
 }
 
 Tastenfeld::Anordnung Tastenfeld::spielblock()

@@ -3,7 +3,8 @@
 // backspace button Button14 ("ß" in Wingdings, a left arrow), the Enter button Button13, in most aids the help
 // button and in some games sign keys, all in one group box (Rechner) or in a panel the window already has.
 // Each window's keypad is one table (Anordnung) of places, sizes, font sizes and component names. The
-// buttons take no tab stop, so the focus stays where the window puts it.
+// buttons are keypad keys: neither Tab nor a click moves the focus to them, so it stays where the window puts
+// it, and Space never presses one.
 
 #include "platform/bounded.h"
 
