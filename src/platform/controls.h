@@ -225,6 +225,11 @@ public:
     void setItemHeight(int height);
     // Multi-select: a click, or Space on the item with the focus frame, toggles an item; no other key chooses.
     void setMultiSelect(bool on);
+    // A list whose choice acts at once (deletes, prints, saves): the keys that move only move the focus frame,
+    // and Space or Enter chooses the framed item, as a click does. Other lists choose as the arrows move.
+    void setChoiceActs(bool on) { m_choiceActs = on; }
+    // Gives the list the focus with its frame on the first item and nothing chosen: where the keys go on.
+    void focusFirstItem();
     bool wantsSpecialKey(quint16 key) override;
 
 protected:
@@ -236,7 +241,11 @@ protected:
 private:
     void applyItemHeight(QListWidgetItem* item) const;
     void multiChoiceKey(QKeyEvent* event);
+    void actingChoiceKey(QKeyEvent* event);
+    // Lets Qt's list handle a key that may move the focus frame, and keeps the choice as it was.
+    void moveFrameOnly(QKeyEvent* event);
     bool m_sorted = false;
+    bool m_choiceActs = false;
     int m_itemHeight = 0;
     mutable bool m_heightsPending = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "platform/errors.h"
+#include "platform/form.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -127,13 +128,17 @@ void ListBox::setMultiSelect(bool on)
 
 bool ListBox::wantsSpecialKey(quint16 key)
 {
-    return key >= vk::Left && key <= vk::Down;
+    return (key >= vk::Left && key <= vk::Down) || (m_choiceActs && key == vk::Return);
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
     if (selectionMode() == QAbstractItemView::MultiSelection) {
         multiChoiceKey(event);
+        return;
+    }
+    if (m_choiceActs) {
+        actingChoiceKey(event);
         return;
     }
     // A choice made with the keys counts as a click, as with the mouse.
@@ -159,6 +164,35 @@ void ListBox::multiChoiceKey(QKeyEvent* event)
         return;
     }
     // Any other key may move the focus frame (arrows, type-ahead to a matching item) but never changes a choice.
+    moveFrameOnly(event);
+}
+
+void ListBox::actingChoiceKey(QKeyEvent* event)
+{
+    // A choice here deletes, prints or saves at once, so only the keys a user presses to choose choose; the
+    // keys that move (arrows, Home, End, the page keys, type-ahead) leave the choice where it was.
+    const int k = event->key();
+    if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
+        event->accept();
+        // A key held down must not choose again and again (a deletion each time).
+        if (event->isAutoRepeat() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) return;
+        QListWidgetItem* it = currentItem();
+        if (!it || !(it->flags() & Qt::ItemIsEnabled) || !(it->flags() & Qt::ItemIsSelectable)) return;
+        setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
+        if (OnClick) OnClick();
+        return;
+    }
+    moveFrameOnly(event);
+}
+
+void ListBox::focusFirstItem()
+{
+    if (count() > 0) setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    SetFocus(this);
+}
+
+void ListBox::moveFrameOnly(QKeyEvent* event)
+{
     const QItemSelection chosen = selectionModel()->selection();
     QListWidget::keyPressEvent(event);
     if (selectionModel()->selection() != chosen) selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);

@@ -70,6 +70,7 @@ void TForm34::aufbauen()
     Label10 = new Label(vorh_Listen, QStringLiteral("Liste?"), 16, 10);
     ListBox1 = new ListBox(vorh_Listen, 16, 32, 137, 193);
     ListBox1->setSorted(true);
+    ListBox1->setChoiceActs(true);
     Button6 = new Button(vorh_Listen, QStringLiteral("abbrechen"), 16, 232, 137, 30);
     Button6->Cancel = true;
 
@@ -77,6 +78,7 @@ void TForm34::aufbauen()
     namenbox->hide();
     Label14 = new Label(namenbox, QStringLiteral("welchen Namen?"), 16, 10);
     ListBox2 = new ListBox(namenbox, 16, 32, 137, 193);
+    ListBox2->setChoiceActs(true);
     Button12 = new Button(namenbox, QStringLiteral("abbrechen"), 16, 232, 137, 30);
     Button12->Cancel = true;
 
@@ -262,7 +264,7 @@ void TForm34::ListBox1Click()
         // the edit once chosen.
         for (int i = 0; i < ListBox2->count(); ++i)
             ListBox2->item(i)->setToolTip(ListBox2->item(i)->text());
-        SetFocus(ListBox2);
+        ListBox2->focusFirstItem();
         break;
     }
     case 4:
@@ -492,6 +494,7 @@ void TForm34::listenanzeigen()
     ListBox1->clear();
     for (int i = 0; i < listenzahl; ++i)
         ListBox1->add(listennamen[i]);
+    ListBox1->focusFirstItem();
 }
 
 void TForm34::listennamepruefen()

@@ -80,6 +80,7 @@ TForm65::TForm65(QWidget* parent)
     applyFontSize(Label1, QStringLiteral("arial"), 12, FontStyle::Bold);
     namen = new ListBox(Namenliste, 15, 40, 300, 505);
     applyFontSize(namen, QStringLiteral("arial"), 12);
+    namen->setChoiceActs(true);
 
     Panel1 = new Panel(this, 400, 35, 310, 70);
     Panel1->hide();
@@ -89,6 +90,7 @@ TForm65::TForm65(QWidget* parent)
     Button4 = new Button(Panel1, QStringLiteral("fertig"), 200, 16, 95, 38);
     stil(Button4);
     Button4->hide();
+    Button4->Default = true;
 
     Label18 = new Label(this, QStringLiteral(" Der benötigte Protokoll-Ordner ist voll. "), 400, 575);
     applyFontSize(Label18, QStringLiteral("arial"), 14, FontStyle::Bold);
@@ -225,7 +227,9 @@ void TForm65::namenliste()
         // Without names the pupil could only wait; say why, and leave the bin.
         melden(QStringLiteral(" Die Klassenliste \"") + aktivliste + QStringLiteral("\" kann nicht gelesen werden. "));
         SetFocus(Button1);
+        return;
     }
+    namen->focusFirstItem();
 }
 
 void TForm65::namenClick()
