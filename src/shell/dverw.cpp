@@ -1,6 +1,7 @@
 #include "shell/dverw.h"
 
 #include "platform/colors.h"
+#include "platform/errors.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw_druck.h"
 #include "shell/dverw_logik.h"
@@ -157,6 +158,8 @@ void TForm34::dvwactivate()
     fuenfKnoepfe(true);
     meldung->hide();
     m_endeTrotzFehler = false;
+    // The edit keeps its text between openings, and a change of an earlier opening was written by its "Ende".
+    m_passwortGeaendert = false;
     namenzahl = 0;
     Label6->setCaption(QStringLiteral("1. Name:"));
     Button7->setCaption(QStringLiteral("weiter"));
@@ -363,20 +366,34 @@ void TForm34::Button8Click()
         return;
     }
     if ((verwaltungsmodus != 2 && verwaltungsmodus != 3) || !dverw::schuelernameGueltig(Edit1->text())) return;
-    const int zeile = verwaltungsmodus == 2 ? namenzahl : namenindex;
-    if (zeile < 1 || zeile > namenzahl) return;
-    const QString vorher = listenzeilen[zeile];
-    listenzeilen[zeile] = dverw::listenzeile(zeile, Edit1->text());
+    if (verwaltungsmodus == 3 && (namenindex < 1 || namenindex > namenzahl)) return;
     listendatei = aktivliste + QStringLiteral(".txt");
-    if (!listespeichern(namenzahl)) {
+    // The list is taken as the file holds it now: another PC sharing the data folder may have saved it since it
+    // was chosen here.
+    const dverw::Namensergebnis ergebnis = verwaltungsmodus == 2
+        ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text())
+        : dverw::namenAendern(datpfad, aktivliste, namenindex, listenzeilen[namenindex], Edit1->text());
+    if (ergebnis.art == dverw::Namenspeicherung::fehler) {
         // The entry stays open with the name typed, so that nothing is lost and saving can be tried again.
-        listenzeilen[zeile] = vorher;
+        speicherfehler(ergebnis.fehler);
+        return;
+    }
+    meldung->hide();
+    if (ergebnis.art == dverw::Namenspeicherung::voll) {
+        Nameneingabe->hide();
+        voll->show();
+        SetFocus(Button14);
         return;
     }
     fuenfKnoepfe(true);
     Nameneingabe->hide();
     namenbox->hide();
     zurWahl();
+    // Saving again would meet the same lines; the list chosen anew shows what the other PC saved.
+    if (ergebnis.art == dverw::Namenspeicherung::anderswoGeaendert)
+        reportError(QStringLiteral("Die Liste %1 wurde inzwischen an einem anderen Rechner geändert. "
+                                   "Es wurde nichts gespeichert. Bitte wählen Sie die Liste noch einmal.")
+                        .arg(aktivliste.str()));
 }
 
 void TForm34::Edit2Change()
@@ -457,12 +474,15 @@ void TForm34::pweditkeypress(QChar& key)
 void TForm34::pweditChange()
 {
     adminpasswort = pwedit->text();
+    m_passwortGeaendert = true;
 }
 
 void TForm34::Button10Click()
 {
+    // Left untouched, "dw.ina" keeps what it holds: a password another PC set meanwhile must not be put back by
+    // one that was only read here.
     QString fehler;
-    if (!dverw::dwinaSchreiben(datpfad, adminpasswort, fehler) && !m_endeTrotzFehler) {
+    if (m_passwortGeaendert && !dverw::dwinaSchreiben(datpfad, adminpasswort, fehler) && !m_endeTrotzFehler) {
         zeigeMeldung(QStringLiteral("Das Passwort konnte nicht gespeichert werden: %1 "
                                     "Noch einmal „Ende“ schließt das Fenster trotzdem.")
                          .arg(fehler));
@@ -510,11 +530,16 @@ bool TForm34::listespeichern(int zeilenzahl)
         zeilen << listenzeilen[i];
     QString fehler;
     if (!dverw::listespeichern(datpfad, aktivliste, listendatei, zeilen, fehler)) {
-        zeigeMeldung(QStringLiteral("Die Liste %1 konnte nicht gespeichert werden: %2").arg(aktivliste.str(), fehler));
+        speicherfehler(fehler);
         return false;
     }
     meldung->hide();
     return true;
+}
+
+void TForm34::speicherfehler(const QString& fehler)
+{
+    zeigeMeldung(QStringLiteral("Die Liste %1 konnte nicht gespeichert werden: %2").arg(aktivliste.str(), fehler));
 }
 
 void TForm34::listedrucken()

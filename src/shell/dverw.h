@@ -102,10 +102,13 @@ private:
     void fuenfKnoepfe(bool an);
     void zurWahl();
     void zeigeMeldung(const QString& text);
+    void speicherfehler(const QString& fehler);
 
     // Characters let into Edit1 since its text last changed: a pasted name reaches the key filter character by
     // character before any of it is in the edit, and only its first character may not be a blank.
     int m_zeichenSeitAenderung = 0;
     // "Ende" could not write "dw.ina" and said so; the next "Ende" closes all the same.
     bool m_endeTrotzFehler = false;
+    // The password edit was changed since the window was opened: only then does "Ende" write "dw.ina".
+    bool m_passwortGeaendert = false;
 };

@@ -39,6 +39,70 @@ QString pupilFolder(const QString& datpfad, const QString& liste, const QString&
     return files::child(datpfad + QStringLiteral("Klassen/") + liste, protokoll::ordnername(zeile));
 }
 
+QString listenpfad(const QString& datpfad, const QString& liste)
+{
+    return kListenordner(datpfad) + liste + QStringLiteral(".txt");
+}
+
+// Every line of a list file, also those past the kMaxNamen-th of a hand-made list. Throws IoError when the file
+// cannot be read.
+QStringList dateiLesen(const QString& datpfad, const QString& liste)
+{
+    const QString pfad = listenpfad(datpfad, liste);
+    if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
+    TextFile f;
+    f.setChecked(true);
+    f.assign(pfad);
+    f.reset();
+    QStringList zeilen;
+    while (!f.eof())
+        zeilen << f.readLine();
+    f.close();
+    return zeilen;
+}
+
+// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders of its first kMaxNamen lines
+// exist.
+bool schreiben(
+    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
+{
+    try {
+        TextFile f;
+        f.setChecked(true);
+        f.assign(pfad);
+        f.rewrite();
+        for (const QString& zeile : zeilen)
+            f.writeLine(zeile);
+        f.close();
+    } catch (const IoError& e) {
+        fehler = e.message();
+        return false;
+    }
+    for (const QString& zeile : zeilen.mid(0, kMaxNamen)) {
+        const QString ordner = pupilFolder(datpfad, liste, zeile);
+        if (!ordner.isEmpty()) files::forceDirectories(ordner);
+    }
+    return true;
+}
+
+// Reads the list as it is now, lets `aendern` decide on it and writes it back when it says gespeichert.
+template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
+{
+    Namensergebnis ergebnis;
+    QStringList zeilen;
+    try {
+        zeilen = dateiLesen(datpfad, liste);
+    } catch (const IoError& e) {
+        ergebnis.fehler = e.message();
+        return ergebnis;
+    }
+    ergebnis.art = aendern(zeilen, ergebnis.nummer);
+    if (ergebnis.art == Namenspeicherung::gespeichert
+        && !schreiben(datpfad, liste, listenpfad(datpfad, liste), zeilen, ergebnis.fehler))
+        ergebnis.art = Namenspeicherung::fehler;
+    return ergebnis;
+}
+
 } // namespace
 
 bool namenzeichen(QChar c)
@@ -104,17 +168,7 @@ QStringList listenanzeigen(const QString& datpfad)
 
 QStringList listeLesen(const QString& datpfad, const QString& liste)
 {
-    const QString pfad = kListenordner(datpfad) + liste + QStringLiteral(".txt");
-    if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
-    TextFile f;
-    f.setChecked(true);
-    f.assign(pfad);
-    f.reset();
-    QStringList zeilen;
-    while (!f.eof() && zeilen.size() < kMaxNamen)
-        zeilen << f.readLine();
-    f.close();
-    return zeilen;
+    return dateiLesen(datpfad, liste).mid(0, kMaxNamen);
 }
 
 bool listespeichern(
@@ -137,23 +191,29 @@ bool listespeichern(
             if (i >= kMaxNamen) weitere << zeile;
         }
     }
-    try {
-        TextFile f;
-        f.setChecked(true);
-        f.assign(pfad);
-        f.rewrite();
-        for (const QString& zeile : zeilen + weitere)
-            f.writeLine(zeile);
-        f.close();
-    } catch (const IoError& e) {
-        fehler = e.message();
-        return false;
-    }
-    for (const QString& zeile : zeilen) {
-        const QString ordner = pupilFolder(datpfad, liste, zeile);
-        if (!ordner.isEmpty()) files::forceDirectories(ordner);
-    }
-    return true;
+    return schreiben(datpfad, liste, pfad, zeilen + weitere, fehler);
+}
+
+Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
+{
+    return nachLesen(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
+        if (zeilen.size() >= kMaxNamen) return Namenspeicherung::voll;
+        nummer = zeilen.size() + 1;
+        zeilen << listenzeile(nummer, name);
+        return Namenspeicherung::gespeichert;
+    });
+}
+
+Namensergebnis namenAendern(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name)
+{
+    return nachLesen(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
+        if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gelesen)
+            return Namenspeicherung::anderswoGeaendert;
+        geschrieben = nummer;
+        zeilen[nummer - 1] = listenzeile(nummer, name);
+        return Namenspeicherung::gespeichert;
+    });
 }
 
 Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)

@@ -53,6 +53,33 @@ QStringList listeLesen(const QString& datpfad, const QString& liste);
 bool listespeichern(
     const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler);
 
+// What became of a name added to a list or changed in it. The list file is read again at the moment of saving,
+// since another PC sharing the data folder may have saved the same list after this window read it.
+enum class Namenspeicherung {
+    gespeichert,
+    // The file holds kMaxNamen lines by now: nothing was written.
+    voll,
+    // The line to be changed no longer holds what was read: nothing was written.
+    anderswoGeaendert,
+    // The file could not be read or written; the reason is in `fehler`.
+    fehler,
+};
+
+struct Namensergebnis {
+    Namenspeicherung art = Namenspeicherung::fehler;
+    // The number the line was written with.
+    int nummer = 0;
+    QString fehler;
+};
+
+// Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
+// keeps every other line as the file holds it and makes sure the pupils' folders exist.
+Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
+// Puts "NN name" in line `nummer` only where the file still holds `gelesen` there, keeps every other line as
+// the file holds it and makes sure the pupils' folders exist.
+Namensergebnis namenAendern(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);
+
 struct Loeschergebnis {
     bool geloescht = false;
     // Line 2 of the data-folder "kl.ina" named the list and now says "ohne".

@@ -106,6 +106,55 @@ TEST_F(DverwLogikTest, AListThatCannotBeWrittenIsReportedAndNothingChanges)
     EXPECT_FALSE(QFileInfo::exists(dataPath("x.txt")));
 }
 
+TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
+{
+    // This PC read "01 Anna", "02 Ben", "03 Carl"; `jetzt` is the file as another PC left it before the save.
+    const QStringList gelesen = { "01 Anna", "02 Ben", "03 Carl" };
+    QStringList vierzig;
+    for (int i = 1; i <= kMaxNamen; ++i)
+        vierzig << listenzeile(i, "Kind");
+    struct Fall {
+        const char* was;
+        QStringList jetzt;
+        int aendern; // 0 adds "Dora", else the line that becomes "NN Dora"
+        Namenspeicherung art;
+        QStringList danach; // empty: the file stays byte for byte
+        QString neuerOrdner;
+    };
+    const Fall faelle[] = {
+        { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0, Namenspeicherung::gespeichert,
+            { "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" }, "05 Dora" },
+        { "filled there", vierzig, 0, Namenspeicherung::voll, {}, {} },
+        { "changed there and here", { "01 Anna", "02 Benno", "03 Carl" }, 2, Namenspeicherung::anderswoGeaendert, {},
+            {} },
+        { "shortened there", { "01 Anna", "02 Ben" }, 3, Namenspeicherung::anderswoGeaendert, {}, {} },
+        { "grown and changed there, another line here", { "01 Anna", "02 Ben", "03 Carla", "04 Emil" }, 2,
+            Namenspeicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        QDir(dataPath("Klassen")).removeRecursively();
+        liste("3A.TXT", f.jetzt);
+        const Namensergebnis e = f.aendern == 0
+            ? namenHinzufuegen(dataFolder(), "3A", "Dora")
+            : namenAendern(dataFolder(), "3A", f.aendern, gelesen.at(f.aendern - 1), "Dora");
+        EXPECT_EQ(e.art, f.art);
+        EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes(f.danach.isEmpty() ? f.jetzt : f.danach));
+        if (f.neuerOrdner.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+        } else {
+            EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/3A/" + f.neuerOrdner)));
+            EXPECT_EQ(e.nummer, f.neuerOrdner.left(2).toInt());
+        }
+    }
+
+    // A list deleted there is not made anew here.
+    const Namensergebnis e = namenHinzufuegen(dataFolder(), "weg", "Dora");
+    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    EXPECT_FALSE(e.fehler.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/weg.txt")));
+}
+
 TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 {
     QString fehler;

@@ -264,6 +264,7 @@ TEST_F(DverwTest, FailedWritesAreReportedInTheWindow)
         klick(w.Button9);
 
         QDir().mkpath(dataPath("dw.ina"));
+        w.pwedit->setText("neu");
         klick(w.Button10);
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
@@ -282,6 +283,7 @@ TEST_F(DverwTest, AFailedWriteInADeepDataFolderIsSaidWhole)
     QDir().mkpath(datpfad + "dw.ina");
     TForm34 w;
     oeffnen(w, [&] {
+        w.pwedit->setText("neu");
         klick(w.Button10);
         ASSERT_TRUE(w.meldung->isVisible());
         EXPECT_TRUE(showsWhole(w.meldung)) << w.meldung->height();
@@ -294,9 +296,9 @@ TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
 {
     liste("2A.TXT", { "01 Anna" });
     writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
-    adminpasswort = "neu";
     TForm34 w;
     oeffnen(w, [&] {
+        w.pwedit->setText("neu");
         files::setWriteFailureForTests([](const QString&) { return true; });
         klick(w.Button2);
         waehle(w.ListBox1, "2A");
@@ -405,14 +407,19 @@ TEST_F(DverwTest, TheEndWritesThePasswordAndHidesTheGate)
     EXPECT_EQ(verborgen, 1);
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n******x9\r\nEnde\r\n"));
 
-    // Untouched, the edit keeps the password the gate read; cleared, it is empty.
-    TForm34 zweites;
+    // Opened again, the edit still shows that password, already written. Left untouched, "dw.ina" stays byte for
+    // byte as another PC wrote it meanwhile; cleared, the password is empty.
+    const QByteArray anderswo = "Dateiverwaltung\ngeheim\nEnde\n";
+    writeBytes(dataPath("dw.ina"), anderswo);
     adminpasswort = "geheim";
-    oeffnen(zweites, [&] { klick(zweites.Button10); });
-    EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
-    oeffnen(zweites, [&] {
-        zweites.pwedit->clear();
-        klick(zweites.Button10);
+    oeffnen(w, [&] {
+        EXPECT_EQ(w.pwedit->text(), "******x9");
+        klick(w.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), anderswo);
+    oeffnen(w, [&] {
+        w.pwedit->clear();
+        klick(w.Button10);
     });
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
 }
@@ -421,6 +428,7 @@ TEST_F(DverwTest, AfterEveryPanelTheFocusIsOnTheEndAndAStrayKeyLeavesThePassword
 {
     printer().setRecording(true);
     adminpasswort = "geheim";
+    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
     liste("2A.TXT", { "01 Anna" });
     liste("KLASSE10.TXT", { "01 Ben" }); // a hand-made list with a name of eight characters
     liste("WEG.TXT", { "01 Carl" });
@@ -514,4 +522,58 @@ TEST_F(DverwTest, ARenameInALongListKeepsItsLastLinesAndTheListCanStillBeDeleted
     });
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/LANG")));
     EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/LANG.TXT")));
+}
+
+TEST_F(DverwTest, TwoAdministrationsAtOnceKeepEachOthersSaves)
+{
+    liste("KL3A.TXT", { "01 Anna", "02 Ben", "03 Carl" });
+    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\n\r\nEnde\r\n");
+    const QByteArray passwortAnderswo = "Dateiverwaltung\r\ngeheim\r\nEnde\r\n";
+    TForm34 w;
+    oeffnen(w, [&] {
+        // While a name is typed here, another PC adds one to the list and sets a password.
+        klick(w.Button2);
+        waehle(w.ListBox1, "KL3A");
+        EXPECT_EQ(w.Label6->caption(), "4. Name:");
+        typeText(&w, "Dora Dach");
+        liste("KL3A.TXT", { "01 Anna", "02 Ben", "03 Carl", "04 Emil Eck" });
+        QDir().mkpath(dataPath("Klassen/KL3A/04 Emil"));
+        writeBytes(dataPath("dw.ina"), passwortAnderswo);
+        klick(w.Button8);
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")),
+            QByteArray("01 Anna\r\n02 Ben\r\n03 Carl\r\n04 Emil Eck\r\n05 Dora Dach\r\n"));
+        EXPECT_TRUE(w.Button2->isEnabled());
+
+        // A name changed here that the other PC changed too.
+        klick(w.Button3);
+        waehle(w.ListBox1, "KL3A");
+        waehle(w.ListBox2, "Ben");
+        w.Edit1->selectAll();
+        typeText(&w, "Bert");
+        liste("KL3A.TXT", { "01 Anna", "02 Benno", "03 Carl", "04 Emil Eck", "05 Dora Dach" });
+        const QByteArray vorher = readBytes(dataPath("k_liste/KL3A.TXT"));
+        klick(w.Button8);
+        EXPECT_EQ(errors,
+            QStringList({ "Die Liste KL3A wurde inzwischen an einem anderen Rechner geändert. Es wurde "
+                          "nichts gespeichert. Bitte wählen Sie die Liste noch einmal." }));
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")), vorher);
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        EXPECT_FALSE(w.namenbox->isVisible());
+        EXPECT_TRUE(w.Button3->isEnabled());
+
+        // A list the other PC filled meanwhile takes no 41st name.
+        klick(w.Button2);
+        waehle(w.ListBox1, "KL3A");
+        typeText(&w, "Zora");
+        liste("KL3A.TXT", kinder(40));
+        klick(w.Button8);
+        EXPECT_TRUE(w.voll->isVisible());
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")).count("\r\n"), 40);
+        klick(w.Button14);
+        EXPECT_TRUE(w.Button2->isEnabled());
+        klick(w.Button10);
+    });
+    EXPECT_EQ(ordner("Klassen/KL3A"), QStringList({ "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" }));
+    EXPECT_EQ(readBytes(dataPath("dw.ina")), passwortAnderswo);
 }
