@@ -52,6 +52,8 @@ QStringList protokollzeilen(int bis)
 
 namespace {
 
+const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
+
 void stil(Button* b)
 {
     applyFontSize(b, QStringLiteral("MS Sans Serif"), 14);
@@ -144,7 +146,7 @@ void TForm65::protaktiv()
     m_stamm.clear();
 
     protzeilen[0] = hprot::datumszeile();
-    protzeilen[1] = QStringLiteral("Leistungsprotokoll für ");
+    protzeilen[1] = kKopf;
     protokollZeigen();
     Edit2->clear();
 }
@@ -238,18 +240,13 @@ void TForm65::namenClick()
     if (i < 0) return;
     const QString name = namen->itemText(i);
     schuelername = protokoll::zweistellig(i + 1) + u' ' + name;
-    protzeilen[1] = protzeilen[1] + name;
     schuelerzeile = schuelername;
     const QString ordner = protokoll::schuelerordner(datpfad, aktivliste, schuelerzeile);
     if (ordner.isEmpty()) {
         melden(QStringLiteral(" Der Protokoll-Ordner kann nicht angelegt werden. "));
         return;
     }
-    schuelerordner = ordner;
-    files::forceDirectories(schuelerordner);
-    m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
-    protdatei = m_stamm;
-    freienummer();
+    ablegenUnter(name, ordner);
     Namenliste->hide();
 }
 
@@ -278,13 +275,22 @@ void TForm65::Button4Click()
         return;
     }
     schuelername = name;
-    protzeilen[1] = protzeilen[1].str() + schuelername.str();
+    ablegenUnter(name, ordner);
+    Button4->hide();
+}
+
+void TForm65::ablegenUnter(const QString& name, const QString& ordner)
+{
+    // The header names the pupil the protocol is saved under: a name typed after a full folder takes the
+    // place of the one before, and so does the full folder's message.
+    protzeilen[1] = kKopf + name;
+    Label18->hide();
+    meldung->hide();
     schuelerordner = ordner;
     files::forceDirectories(schuelerordner);
     m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
     protdatei = m_stamm;
     freienummer();
-    Button4->hide();
 }
 
 void TForm65::freienummer()

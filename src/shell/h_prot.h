@@ -65,6 +65,9 @@ private:
     void freienummer();
     void zeilendruck();
 
+    // Line 1 names `name`; then the first free number in `ordner` and the save.
+    void ablegenUnter(const QString& name, const QString& ordner);
+
     void wahl(bool speichern, bool drucken, bool nurDrucken);
     void ordnerVoll();
     void melden(const QString& text);

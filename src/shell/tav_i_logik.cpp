@@ -141,18 +141,29 @@ QString datenordnerEinrichten(
     pfad = QDir::fromNativeSeparators(pfad);
 
     const KlIna installiert = klinaLesen(programmordner + QStringLiteral("kl.ina"));
-    const QString liste = installiert.aktivliste.isEmpty() ? QStringLiteral("ohne") : installiert.aktivliste;
+    QString liste = installiert.aktivliste.isEmpty() ? QStringLiteral("ohne") : installiert.aktivliste;
 
+    // The folder may be one that other PCs already work with, or one an earlier set-up left half made: a
+    // file already there keeps what the school made of it (the password, the work limits, an edited word
+    // list, the active class list), and only the missing ones come from the installation.
     if (!files::forceDirectories(pfad)) throw IoError(IoPathNotFound, pfad);
     for (const char* name : { "hw.ina", "fw.ina", "aw.ina", "sw.ina", "dw.ina" })
-        dateiKopieren(installordner + QLatin1String(name), pfad + QLatin1String(name));
-    klinaSchreiben(pfad + QStringLiteral("kl.ina"), pfad, liste);
+        if (!files::fileExists(pfad + QLatin1String(name)))
+            dateiKopieren(installordner + QLatin1String(name), pfad + QLatin1String(name));
+    const QString geteilt = pfad + QStringLiteral("kl.ina");
+    if (!files::fileExists(geteilt)) {
+        klinaSchreiben(geteilt, pfad, liste);
+    } else {
+        // This PC's copy then names the list the others share, as the main window will read it anyway.
+        const QString aktiv = klinaLesen(geteilt).aktivliste;
+        if (!aktiv.trimmed().isEmpty()) liste = aktiv;
+    }
 
     if (!files::forceDirectories(pfad + QStringLiteral("WORTList")))
         throw IoError(IoPathNotFound, pfad + QStringLiteral("WORTList"));
     for (const char* name : kWortlisten) {
         const QString datei = QStringLiteral("WORTList/") + QLatin1String(name) + QStringLiteral(".txt");
-        wortlisteKopieren(installordner + datei, pfad + datei);
+        if (!files::fileExists(pfad + datei)) wortlisteKopieren(installordner + datei, pfad + datei);
     }
 
     // Last: from now on the program starts with this data folder.

@@ -37,9 +37,10 @@ constexpr int kMaxListen = 31;
 // at most kMaxListen of them, in the order the search returns them.
 QStringList listensuche(const QString& datpfad);
 
-// The first-run set-up. Returns an empty string when done, else the message for the panel (a path that
-// cannot serve as the data folder). File errors throw IoError; the program-folder "kl.ina" is written
-// last, so a failure leaves the first-run state in place.
+// The first-run set-up. Copies only the files the data folder does not have yet; one already there, the
+// data-folder "kl.ina" with its active list included, stays as it is. Returns an empty string when done,
+// else the message for the panel (a path that cannot serve as the data folder). File errors throw IoError;
+// the program-folder "kl.ina" is written last, so a failure leaves the first-run state in place.
 QString datenordnerEinrichten(
     const QString& getippterPfad, const QString& installordner, const QString& programmordner, QString& datpfadNeu);
 

@@ -204,6 +204,29 @@ TEST_F(HProtTest, AFullFolderIsShownWithNothingSavedOrPrinted)
     EXPECT_EQ(files::findFiles(ordner, "*.txt").size(), 99);
 }
 
+TEST_F(HProtTest, ANameTypedAfterAFullFolderIsTheOnlyOneInTheHeader)
+{
+    ohneListe();
+    const QString voll = dataPath("OHNELIST/Anna/");
+    files::forceDirectories(voll);
+    for (int n = 1; n <= protokoll::kMaxNummer; ++n)
+        writeBytes(voll + "H1_7_" + protokoll::zweistellig(n) + ".txt", "x\r\n");
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        typeText(&dialog, QStringLiteral("Anna"));
+        pressKey(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.Label18->isVisible());
+        // The pupil clicks back into the name and adds a "2".
+        dialog.Edit2->setFocus();
+        typeText(&dialog, QStringLiteral("2"));
+        pressKey(&dialog, Qt::Key_Return);
+    });
+    EXPECT_FALSE(offen);
+    EXPECT_TRUE(dialog.Label18->isHidden());
+    EXPECT_EQ(dateizeilen(dataPath("OHNELIST/Anna2/H1_7_01.txt")).value(1), "Leistungsprotokoll für Anna2");
+    EXPECT_EQ(files::findFiles(voll, "*.txt").size(), protokoll::kMaxNummer);
+}
+
 TEST_F(HProtTest, AProtocolThatCannotBeSavedIsReportedAndStillPrinted)
 {
     ohneListe();

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 
 using namespace tavi;
 
@@ -87,6 +89,40 @@ TEST_F(TaviLogikTest, FirstRunCopiesEverythingAndWritesTheProgramCopyLast)
     const QByteArray tiere = readBytes(ziel + "/WORTList/tiere.txt");
     EXPECT_EQ(tiere.count("\r\n"), 300);
     EXPECT_TRUE(tiere.startsWith("ABCDEFGHIJKLMNOPQ\r\nHUND\r\n"));
+}
+
+TEST_F(TaviLogikTest, FirstRunOnAFolderInUseKeepsEveryFileAndMakesTheMissingOnes)
+{
+    const QString inst = installordner();
+    // The folder of a first PC, its names in other letter case, with "fw.ina" and one word list lost.
+    QMap<QString, QByteArray> vorher {
+        { "dw.ina", "Dateiverwaltung\r\ngeheim\r\nEnde\r\n" },
+        { "HW.INA", "Kopf\r\nzwei\r\n15\r\n1\r\n" },
+        { "aw.ina", "eigen" }, // no line end: byte for byte, not line for line
+        { "sw.ina", "eigen\r\n" },
+        { "kl.ina", "Z:\\Tirmosak_Daten\\\r\nKL3A\r\n" },
+        { "k_liste/KL3A.txt", "01 Anna\r\n" },
+        { "Klassen/KL3A/01 Anna/H1_7_01.txt", "x\r\n" },
+    };
+    for (const char* n : kWortlisten)
+        if (QLatin1String(n) != QLatin1String("kurz")) vorher.insert(QString("wortlist/%1.txt").arg(n), "Igel\r\n");
+    for (auto it = vorher.cbegin(); it != vorher.cend(); ++it) {
+        QDir().mkpath(QFileInfo(dataPath(it.key())).path());
+        writeBytes(dataPath(it.key()), it.value());
+    }
+    const QString zweiterPc = programFolder() + "pc2/";
+    QDir().mkpath(zweiterPc);
+    writeBytes(zweiterPc + "kl.ina", "x\r\nohne\r\n");
+
+    QString neu;
+    EXPECT_EQ(datenordnerEinrichten(dataFolder(), inst, zweiterPc, neu), "");
+    for (auto it = vorher.cbegin(); it != vorher.cend(); ++it)
+        EXPECT_EQ(readBytes(dataPath(it.key())), it.value()) << it.key().toStdString();
+    EXPECT_EQ(readBytes(dataPath("fw.ina")), readBytes(inst + "fw.ina"));
+    EXPECT_EQ(readBytes(dataPath("wortlist/kurz.txt")), "HUND\r\nKATZE\r\n");
+    EXPECT_FALSE(QFileInfo::exists(dataPath("WORTList")));
+    // This PC works with the folder and the list the others share.
+    EXPECT_EQ(readBytes(zweiterPc + "kl.ina"), (dataFolder() + "\r\nKL3A\r\n").toUtf8());
 }
 
 TEST_F(TaviLogikTest, FirstRunRefusesARelativeOrEmptyPath)
