@@ -201,6 +201,7 @@ void setKeypadKey(QWidget* key, bool enter)
     // it was, so that the next typed key, Enter included, does what it would have done without the click.
     key->setFocusPolicy(Qt::NoFocus);
     daten(key).keypad = enter ? KeypadRole::enter : KeypadRole::key;
+    if (Form* form = formOf(key); form && enter) form->defaultButtonsChanged();
 }
 
 bool isKeypadKey(const QWidget* control)

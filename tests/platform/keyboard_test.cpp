@@ -336,3 +336,79 @@ TEST_F(KeyboardTest, AWindowShownAfterAKeyShowsItsFocusFrameAtOnceAndAfterTheMou
     form.Close();
     form.showModal();
 }
+
+TEST_F(KeyboardTest, KeypadKeysStandForKeysTheKeyboardHas)
+{
+    auto* taste = new Button(&form, "3", 10, 150, 40, 40);
+    auto* eingabe = new Button(&form, "Enter", 60, 150, 40, 40);
+    taste->show();
+    eingabe->show();
+    setKeypadKey(taste);
+    setKeypadKey(eingabe, true);
+    for (auto* b : { taste, eingabe })
+        b->OnClick = [this, b] { log << "click keypad " + b->caption(); };
+    // Space on a key the program focused presses nothing and types nothing, whatever the key preview does.
+    const std::function<void(QChar&)> schluckt = [](QChar& c) { c = QChar(); };
+    for (const auto& vorschau : { std::function<void(QChar&)>(), schluckt }) {
+        form.KeyPreview = bool(vorschau);
+        form.OnKeyPress = vorschau;
+        log.clear();
+        SetFocus(taste);
+        pressKey(&form, Qt::Key_Space);
+        EXPECT_TRUE(log.isEmpty()) << log.join(", ").toStdString();
+    }
+    // A click leaves the focus where it was: the next Enter is the Default button's.
+    SetFocus(edit);
+    log.clear();
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), edit);
+    pressKey(&form, Qt::Key_Return);
+    EXPECT_EQ(clicks(), QStringList({ "click keypad 3", "click Enter" }));
+    // The keypad's Enter carries the mark while the key preview's Enter reaches it, and no button takes Enter.
+    form.KeyPreview = true;
+    enter->hide();
+    EXPECT_EQ(form.markedButton(), eingabe);
+    form.KeyPreview = false;
+    EXPECT_EQ(form.markedButton(), nullptr);
+    form.KeyPreview = true;
+    enter->show();
+    EXPECT_EQ(form.markedButton(), enter);
+    SetFocus(one);
+    EXPECT_EQ(form.markedButton(), one);
+}
+
+TEST_F(KeyboardTest, AListWhoseChoiceActsChoosesOnlyByClickSpaceOrEnter)
+{
+    const QStringList eintraege { "1A", "2B", "3C", "4D", "5E" };
+    auto* handelt = new ListBox(&form, 10, 150, 100, 120);
+    handelt->setChoiceActs(true);
+    auto* merkt = new ListBox(&form, 120, 150, 100, 120);
+    QStringList gewaehlt;
+    for (ListBox* l : { handelt, merkt }) {
+        l->setItems(eintraege);
+        l->show();
+        l->OnClick = [&gewaehlt, l] { gewaehlt << l->itemText(l->ItemIndex()); };
+    }
+    handelt->focusFirstItem();
+    EXPECT_EQ(form.focusWidget(), handelt);
+    EXPECT_EQ(handelt->currentRow(), 0);
+    EXPECT_EQ(handelt->ItemIndex(), -1);
+    for (Qt::Key k : { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown,
+             Qt::Key_PageUp, Qt::Key_4 })
+        pressKey(&form, k);
+    EXPECT_TRUE(gewaehlt.isEmpty()) << gewaehlt.join(", ").toStdString();
+    EXPECT_EQ(handelt->ItemIndex(), -1);
+    EXPECT_EQ(handelt->currentRow(), 3); // type-ahead moved the frame to "4D"
+    pressKey(&form, Qt::Key_Space);
+    pressKey(&form, Qt::Key_Up);
+    pressKey(&form, Qt::Key_Return);
+    QTest::mouseClick(handelt->viewport(), Qt::LeftButton, {}, handelt->visualItemRect(handelt->item(0)).center());
+    EXPECT_EQ(gewaehlt, QStringList({ "4D", "3C", "1A" }));
+    // A list that only records a choice follows the arrows.
+    gewaehlt.clear();
+    SetFocus(merkt);
+    merkt->setItemIndex(0);
+    pressKey(&form, Qt::Key_Down);
+    pressKey(&form, Qt::Key_Down);
+    EXPECT_EQ(gewaehlt, QStringList({ "2B", "3C" }));
+}

@@ -1,0 +1,249 @@
+// Keys pressed only to move or to type never act: moving through a list that deletes, prints or saves only
+// moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse leaves
+// the keyboard where it was. Each case with the program's own windows, under X, keys sent to the focus.
+#include "aids/h_haupt.h"
+#include "aids/h_m1x1.h"
+#include "analyses/f_gra.h"
+#include "analyses/f_gra_vp.h"
+#include "games/s_tictactoe.h"
+#include "platform/controls.h"
+#include "platform/printer.h"
+#include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw.h"
+#include "shell/fenster.h"
+#include "shell/h_prot.h"
+#include "shell/tastenfeld.h"
+#include "support/programm.h"
+#include "support/xserver.h"
+
+#include <QDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TastenHandeln : public ProgrammTest {
+protected:
+    void SetUp() override
+    {
+        ProgrammTest::SetUp();
+        if (!onXServer()) GTEST_SKIP();
+        printer().setRecording(true);
+        printer().clearRecorded();
+    }
+    void TearDown() override
+    {
+        printer().setRecording(false);
+        printer().clearRecorded();
+        ProgrammTest::TearDown();
+    }
+
+    void klassenliste(const QString& name, const QStringList& schueler)
+    {
+        QDir().mkpath(dataPath("k_liste"));
+        QByteArray b;
+        for (int i = 0; i < schueler.size(); ++i) {
+            const QString zeile = QString("%1 %2").arg(i + 1, 2, 10, QChar('0')).arg(schueler.at(i));
+            b += zeile.toLatin1() + "\r\n";
+            QDir().mkpath(dataPath("Klassen/" + name + "/" + zeile.left(8)));
+        }
+        writeBytes(dataPath("k_liste/" + name + ".TXT"), b);
+    }
+
+    static QString gedruckt()
+    {
+        QString text;
+        for (const Printer::Document& d : printer().recorded())
+            for (const QStringList& seite : d.pageTexts())
+                text += seite.join(u'\n');
+        return text;
+    }
+
+    static void tippen(const QString& ziffern)
+    {
+        for (QChar z : ziffern)
+            ASSERT_TRUE(sendKey(Qt::Key(z.unicode())));
+    }
+};
+
+} // namespace
+
+TEST_F(TastenHandeln, dieVerwaltungLoeschtNurDieListeDieLeertasteOderEnterWaehlt)
+{
+    for (const char* name : { "1A", "2B", "3C", "4D" })
+        klassenliste(name, { "Anna", "Ben" });
+    auto* w = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(w);
+    bool geprueft = false;
+    zeigen(w, [&](Form& f) {
+        if (&f != w) return;
+        ASSERT_TRUE(waitActive(w));
+        const auto listen = [this] { return QDir(dataPath("k_liste")).entryList(QDir::Files, QDir::Name); };
+        QTest::mouseClick(w->Button5, Qt::LeftButton); // "eine Liste löschen"
+        // The list of lists has the keys, framed on its first list and nothing chosen.
+        ASSERT_EQ(keyReceiver(), w->ListBox1);
+        EXPECT_EQ(w->ListBox1->currentRow(), 0);
+        for (Qt::Key k : { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home, Qt::Key_Down,
+                 Qt::Key_Down, Qt::Key_Down, Qt::Key_Up })
+            ASSERT_TRUE(sendKey(k));
+        EXPECT_EQ(listen().size(), 4);
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        EXPECT_EQ(listen(), QStringList({ "1A.TXT", "2B.TXT", "4D.TXT" }));
+        EXPECT_FALSE(QDir(dataPath("Klassen/3C")).exists());
+        EXPECT_TRUE(QDir(dataPath("Klassen/2B/01 Anna")).exists());
+
+        // Printing by keys prints the framed list only.
+        QTest::mouseClick(w->Button4, Qt::LeftButton);
+        ASSERT_EQ(keyReceiver(), w->ListBox1);
+        ASSERT_TRUE(sendKey(Qt::Key_Down));
+        EXPECT_TRUE(printer().recorded().isEmpty());
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        ASSERT_EQ(printer().recorded().size(), 1);
+        EXPECT_TRUE(gedruckt().contains("2B"));
+
+        // Changing a name: the arrows reach every pupil, and only Enter opens one for editing.
+        QTest::mouseClick(w->Button3, Qt::LeftButton);
+        ASSERT_TRUE(sendKey(Qt::Key_Return)); // 1A
+        ASSERT_EQ(keyReceiver(), w->ListBox2);
+        ASSERT_TRUE(sendKey(Qt::Key_Down));
+        EXPECT_EQ(keyReceiver(), w->ListBox2);
+        EXPECT_FALSE(w->Edit1->isVisible());
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        EXPECT_EQ(keyReceiver(), w->Edit1);
+        EXPECT_EQ(w->Edit1->text(), "Ben");
+        geprueft = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    EXPECT_TRUE(geprueft);
+}
+
+TEST_F(TastenHandeln, imProtokollfensterWaehlenPfeileKeinenNamenEnterWaehltDenGerahmten)
+{
+    klassenliste("KL3A", { "Anna", "Ben", "Cem", "Dora" });
+    writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\nKL3A\r\n").toUtf8());
+    aktivliste = "KL3A";
+    programmcode = 17;
+    for (int i = 2; i <= 12; ++i)
+        protzeilen[i] = QStringLiteral("Zeile %1").arg(i);
+    auto* dialog = dynamic_cast<TForm65*>(Form65);
+    ASSERT_TRUE(dialog);
+    zeigen(dialog, [&](Form& f) {
+        if (&f != dialog) return;
+        ASSERT_TRUE(waitActive(dialog));
+        ASSERT_EQ(keyReceiver(), dialog->Button3);
+        ASSERT_TRUE(sendKey(Qt::Key_Return)); // "speichern und drucken"
+        ASSERT_EQ(keyReceiver(), dialog->namen);
+        ASSERT_TRUE(sendKey(Qt::Key_Down));
+        ASSERT_TRUE(sendKey(Qt::Key_Down));
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    for (const char* ordner : { "01 Anna", "02 Ben", "04 Dora" })
+        EXPECT_TRUE(QDir(dataPath("Klassen/KL3A/") + ordner).isEmpty()) << ordner;
+    const QString datei = dataPath("Klassen/KL3A/03 Cem/H1_7_01.txt");
+    EXPECT_TRUE(readBytes(datei).contains("Leistungsprotokoll f\xfcr Cem\r\n"));
+    ASSERT_EQ(printer().recorded().size(), 1);
+    EXPECT_TRUE(gedruckt().contains("Leistungsprotokoll für Cem"));
+}
+
+TEST_F(TastenHandeln, imAnalyselaufTipptDieLeertasteNichtsUndEinKlickLaesstDieTastaturWoSieWar)
+{
+    auto* setup = dynamic_cast<TForm37*>(Form37);
+    auto* lauf = dynamic_cast<TForm38*>(Form38);
+    ASSERT_TRUE(setup && lauf);
+    programmcode = 11; // kleines 1+1
+    bool gelaufen = false;
+    zeigen(setup, [&](Form& f) {
+        if (&f == setup) {
+            setup->n_ohne->setText("Anna");
+            setup->Button2->Click();
+            return;
+        }
+        if (&f != lauf) return;
+        ASSERT_TRUE(waitActive(lauf));
+        ASSERT_TRUE(sendKey(Qt::Key_Return)); // "los geht's!"
+        ASSERT_TRUE(lauf->aufgabeOffen());
+        ASSERT_EQ(keyReceiver(), lauf->Button13);
+        const int vorher = zaehler;
+        tippen("1");
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        tippen("2");
+        EXPECT_EQ(eingabe, "12");
+        EXPECT_EQ(zaehler, vorher);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_EQ(zaehler, vorher + 1);
+        // A click on "1", then the keys 3 and Enter: "13" is the answer, and Enter no second "1".
+        QTest::mouseClick(lauf->ziffern[1], Qt::LeftButton);
+        EXPECT_EQ(keyReceiver(), lauf->Button13);
+        tippen("3");
+        EXPECT_EQ(eingabe, "13");
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_EQ(zaehler, vorher + 2);
+        EXPECT_EQ(eingabe, "");
+        gelaufen = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    EXPECT_TRUE(gelaufen);
+}
+
+TEST_F(TastenHandeln, tictactoeEineZifferUndDieLeertasteBeendenDenZugNicht)
+{
+    auto* ttt = dynamic_cast<TForm46*>(Form46);
+    ASSERT_TRUE(ttt);
+    spieloption = 0; // ergänze zur 10
+    spielername1 = "ROT";
+    spielername2 = "BLAU";
+    bool gespielt = false;
+    zeigen(ttt, [&](Form& f) {
+        if (&f != ttt) return;
+        ASSERT_TRUE(waitActive(ttt));
+        const tictactoe::Feld vorher = ttt->feld();
+        tippen(QString::number(10 - ttt->brett().gezeigt[2]));
+        const QString getippt = ttt->eingabe();
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        EXPECT_EQ(ttt->eingabe(), getippt);
+        EXPECT_TRUE(ttt->feld().zellen == vorher.zellen);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_FALSE(ttt->feld().zellen == vorher.zellen);
+        gespielt = true;
+        ttt->Button1->Click();
+    });
+    EXPECT_TRUE(gespielt);
+}
+
+TEST_F(TastenHandeln, mittleres1x1NachEinemKlickAufEineZifferGehtEnterAnsEnter)
+{
+    TForm63* hub = hilfenhub();
+    auto* m1x1 = dynamic_cast<TForm76*>(Form76);
+    ASSERT_TRUE(hub && m1x1);
+    bool geprueft = false;
+    Form::setModalDriver([&](Form& f) {
+        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
+        if (&f == hub) {
+            if (geprueft) return;
+            hub->Button4->Click();
+            hub->knopf(54)->Click();
+            ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+            return;
+        }
+        if (&f != m1x1) return;
+        const QString produkt = m1x1->aktuelleAufgabe().produkt();
+        QTest::mouseClick(m1x1->ziffernknopf(produkt.at(0).digitValue()), Qt::LeftButton);
+        const int stufe = hilfestufe;
+        EXPECT_EQ(eingabe, produkt.left(1));
+        // The keypad's Enter, which the key preview's Enter presses, is marked; the clicked digit is not.
+        EXPECT_EQ(m1x1->markedButton(), m1x1->tastenfeld->Button13);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_EQ(eingabe, produkt.left(1));
+        EXPECT_EQ(hilfestufe, stufe);
+        tippen(produkt.mid(1));
+        EXPECT_TRUE(m1x1->weiterbutton->isVisible());
+        geprueft = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    hub->showModal();
+    Form::setModalDriver({});
+    EXPECT_TRUE(geprueft);
+}
