@@ -259,12 +259,9 @@ void initControl(QWidget* control, int left, int top, int width, int height)
 
 // ---- Buttons ----
 
-DefaultFlag& DefaultFlag::operator=(bool on)
+void defaultFlagChanged(Button* button)
 {
-    if (on == m_on) return *this;
-    m_on = on;
-    if (Form* form = formOf(m_owner)) form->defaultButtonsChanged();
-    return *this;
+    if (Form* form = formOf(button)) form->defaultButtonsChanged();
 }
 
 Button::Button(QWidget* parent, const QString& caption, int left, int top, int width, int height)

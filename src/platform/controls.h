@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/flag.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
 
@@ -63,21 +64,8 @@ void setHandCursor(QWidget* control);
 class Button;
 
 // A button's Default flag: setting or clearing it moves the default-button look in its window.
-class DefaultFlag {
-public:
-    explicit DefaultFlag(Button* owner)
-        : m_owner(owner)
-    {
-    }
-    DefaultFlag(const DefaultFlag&) = delete;
-    DefaultFlag& operator=(bool on);
-    DefaultFlag& operator=(const DefaultFlag& other) { return *this = bool(other); }
-    operator bool() const { return m_on; }
-
-private:
-    Button* m_owner;
-    bool m_on = false;
-};
+void defaultFlagChanged(Button* button);
+using DefaultFlag = NotifyingFlag<Button, defaultFlagChanged>;
 
 class Button : public QPushButton {
     Q_OBJECT

@@ -376,12 +376,9 @@ QPushButton* Form::markedButton() const
     return nullptr;
 }
 
-PreviewFlag& PreviewFlag::operator=(bool on)
+void previewFlagChanged(Form* form)
 {
-    if (on == m_on) return *this;
-    m_on = on;
-    m_owner->updateEnterMark();
-    return *this;
+    form->updateEnterMark();
 }
 
 void Form::updateEnterMark()

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/flag.h"
 #include "platform/fonts.h"
 #include "platform/keyboard.h"
 #include "platform/surface.h"
@@ -16,21 +17,8 @@ enum class FormPosition { Designed, ScreenCenter };
 class Form;
 
 // A form's KeyPreview switch: switching it may move the default-button look (see Form::markedButton).
-class PreviewFlag {
-public:
-    explicit PreviewFlag(Form* owner)
-        : m_owner(owner)
-    {
-    }
-    PreviewFlag(const PreviewFlag&) = delete;
-    PreviewFlag& operator=(bool on);
-    PreviewFlag& operator=(const PreviewFlag& other) { return *this = bool(other); }
-    operator bool() const { return m_on; }
-
-private:
-    Form* m_owner;
-    bool m_on = false;
-};
+void previewFlagChanged(Form* form);
+using PreviewFlag = NotifyingFlag<Form, previewFlagChanged>;
 
 // A window of the program: a top-level window with its caption, design-pixel geometry, colour, default font
 // and drawing surface. Every window is created once and lives until the program ends; it is shown with
