@@ -115,6 +115,19 @@ bool TextFile::requireWriting()
     return false;
 }
 
+QStringList TextFile::readAllLines(const QString& name)
+{
+    TextFile f;
+    f.setChecked(true);
+    f.assign(name);
+    f.reset();
+    QStringList lines;
+    while (!f.eof())
+        lines << f.readLine();
+    f.close();
+    return lines;
+}
+
 void TextFile::readLine(QString& line)
 {
     if (!requireReading()) return;

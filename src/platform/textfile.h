@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QSaveFile;
@@ -31,6 +32,9 @@ public:
     void append();
     // A new file that must not exist yet (protocols: two PCs on one data folder never overwrite each other).
     void createNew();
+
+    // Every line of the file, read checked: throws IoError when it cannot be read.
+    static QStringList readAllLines(const QString& name);
 
     void readLine(QString& line); // at the end of the file: empty line, no error
     QString readLine();

@@ -50,15 +50,7 @@ QStringList dateiLesen(const QString& datpfad, const QString& liste)
 {
     const QString pfad = listenpfad(datpfad, liste);
     if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
-    TextFile f;
-    f.setChecked(true);
-    f.assign(pfad);
-    f.reset();
-    QStringList zeilen;
-    while (!f.eof())
-        zeilen << f.readLine();
-    f.close();
-    return zeilen;
+    return TextFile::readAllLines(pfad);
 }
 
 // Rewrites the list file whole with `zeilen` and makes sure the pupils' folders of its first kMaxNamen lines

@@ -78,14 +78,7 @@ namespace {
 
 void dateiKopieren(const QString& von, const QString& nach)
 {
-    TextFile quelle;
-    quelle.setChecked(true);
-    quelle.assign(von);
-    quelle.reset();
-    QStringList zeilen;
-    while (!quelle.eof())
-        zeilen << quelle.readLine();
-    quelle.close();
+    const QStringList zeilen = TextFile::readAllLines(von);
     TextFile ziel;
     ziel.setChecked(true);
     ziel.assign(nach);
