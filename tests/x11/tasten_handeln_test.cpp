@@ -3,6 +3,7 @@
 // the keyboard where it was. Each case with the program's own windows, under X, keys sent to the focus.
 #include "aids/h_haupt.h"
 #include "aids/h_m1x1.h"
+#include "aids/hilfenrahmen.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "games/s_tictactoe.h"
@@ -233,13 +234,47 @@ TEST_F(TastenHandeln, mittleres1x1NachEinemKlickAufEineZifferGehtEnterAnsEnter)
         QTest::mouseClick(m1x1->ziffernknopf(produkt.at(0).digitValue()), Qt::LeftButton);
         const int stufe = hilfestufe;
         EXPECT_EQ(eingabe, produkt.left(1));
-        // The keypad's Enter, which the key preview's Enter presses, is marked; the clicked digit is not.
-        EXPECT_EQ(m1x1->markedButton(), m1x1->tastenfeld->Button13);
+        EXPECT_EQ(m1x1->markedButton(), nullptr); // the keypad has no Enter key here, and the digit takes none
         ASSERT_TRUE(sendKey(Qt::Key_Return));
         EXPECT_EQ(eingabe, produkt.left(1));
         EXPECT_EQ(hilfestufe, stufe);
         tippen(produkt.mid(1));
         EXPECT_TRUE(m1x1->weiterbutton->isVisible());
+        geprueft = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    hub->showModal();
+    Form::setModalDriver({});
+    EXPECT_TRUE(geprueft);
+}
+
+TEST_F(TastenHandeln, reihenWaehrendDerEingabeIstDasEnterDesTastenfeldsMarkiert)
+{
+    TForm63* hub = hilfenhub();
+    auto* reihen = dynamic_cast<Hilfenfenster*>(Form73);
+    ASSERT_TRUE(hub && reihen);
+    bool geprueft = false;
+    Form::setModalDriver([&](Form& f) {
+        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
+        if (&f == hub) {
+            if (geprueft) return;
+            hub->Button4->Click();
+            hub->knopf(52)->Click();
+            ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+            return;
+        }
+        if (&f != reihen) return;
+        ASSERT_TRUE(reihen->KeyPreview);
+        Button* enter = reihen->tastenfeld->Button13;
+        ASSERT_TRUE(enter);
+        // No button has the focus and the Default one is hidden: the preview's Enter presses the keypad's.
+        EXPECT_EQ(reihen->markedButton(), enter);
+        const QImage markiert = enter->grab().toImage();
+        grabToPng(reihen, QStringLiteral("tasten_reihen_enter_markiert"));
+        reihen->KeyPreview = false;
+        EXPECT_EQ(reihen->markedButton(), nullptr);
+        EXPECT_TRUE(enter->grab().toImage() != markiert);
+        reihen->KeyPreview = true;
         geprueft = true;
         ASSERT_TRUE(sendKey(Qt::Key_Escape));
     });
