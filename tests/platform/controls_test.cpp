@@ -383,6 +383,7 @@ TEST_F(ControlsTest, AnItemWithTheFocusIsNotFilledUnlessChosen)
         list->setSelected(0, true);
         list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
         SetFocus(list);
+        ASSERT_TRUE(list->hasFocus());
         const QImage bild = list->viewport()->grab().toImage();
         const auto grund = [&](int row) {
             const QRect r = list->visualItemRect(list->item(row));
