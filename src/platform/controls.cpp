@@ -5,6 +5,7 @@
 #include "platform/form.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOptionButton>
@@ -363,21 +364,33 @@ void Button::paintEvent(QPaintEvent*)
     p.drawControl(QStyle::CE_PushButtonBevel, option);
     QStyleOptionButton label = option;
     label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (m_leftIndent < 0)
-        p.drawControl(QStyle::CE_PushButtonLabel, label);
-    else
-        p.drawItemText(label.rect.adjusted(m_leftIndent, 0, 0, 0),
-            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option.palette, isEnabled(), option.text,
-            QPalette::ButtonText);
+    const auto beschriftung = [&](QPainter& q) {
+        if (m_leftIndent < 0)
+            style()->drawControl(QStyle::CE_PushButtonLabel, &label, &q, this);
+        else
+            style()->drawItemText(&q, label.rect.adjusted(m_leftIndent, 0, 0, 0),
+                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, option.palette, isEnabled(), option.text,
+                QPalette::ButtonText);
+    };
+    beschriftung(p);
+    if (!frame) return;
     // The style's own focus mark is a tint of the face, lost on a coloured picture that fills the button; this
-    // frame shows on any face, and a light line outside it keeps it off a face that reaches the edge.
-    if (frame) {
-        const QRect aussen = rect().adjusted(2, 2, -3, -3);
-        p.setPen(option.palette.color(QPalette::Button));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(aussen);
-        drawFocusFrame(p, aussen.adjusted(1, 1, -1, -1));
-    }
+    // frame shows on any face, and a light line outside it keeps it off a face that reaches the edge. It never
+    // crosses a caption: on a small button it goes out towards the border, and where even there it would touch
+    // the caption, it leaves a gap beside it. A picture or symbol that fills the button leaves no room beside
+    // it: there the frame shows on it as on any face.
+    QRect ink = inkOf(this, beschriftung);
+    if (ink.adjusted(-1, -1, 1, 1).contains(rect().adjusted(1, 1, -1, -1))) ink = QRect();
+    const QRect linie = focusFrameClearOf(rect().adjusted(3, 3, -4, -4), ink, rect().adjusted(1, 1, -2, -2));
+    p.save();
+    QRegion innen(rect().adjusted(1, 1, -1, -1)); // the border stays
+    if (!ink.isNull()) innen -= QRegion(ink.adjusted(-1, -1, 1, 1));
+    p.setClipRegion(innen);
+    p.setPen(option.palette.color(QPalette::Button));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(linie.adjusted(-1, -1, 1, 1));
+    p.restore();
+    drawFocusFrame(p, linie, ink);
 }
 
 bool showsFocusFrame(const QWidget* control)
@@ -385,10 +398,11 @@ bool showsFocusFrame(const QWidget* control)
     return control->hasFocus() && control->window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void drawFocusFrame(QPainter& painter, const QRect& line)
+void drawFocusFrame(QPainter& painter, const QRect& line, const QRect& ink)
 {
     if (line.width() < 2 || line.height() < 2) return;
     painter.save();
+    if (!ink.isNull()) painter.setClipRegion(QRegion(line.adjusted(0, 0, 1, 1)) - QRegion(ink.adjusted(-1, -1, 1, 1)));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(clBtnHighlight, 1));
@@ -398,6 +412,42 @@ void drawFocusFrame(QPainter& painter, const QRect& line)
     painter.setPen(dots);
     painter.drawRect(line);
     painter.restore();
+}
+
+QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds)
+{
+    if (ink.isNull()) return line;
+    // A rectangle drawn with a pen of one pixel lies on its left and top and one pixel right of and below its
+    // right and bottom.
+    QRect r = line;
+    r.setLeft(std::max(bounds.left(), std::min(line.left(), ink.left() - 2)));
+    r.setTop(std::max(bounds.top(), std::min(line.top(), ink.top() - 2)));
+    r.setRight(std::min(bounds.right(), std::max(line.right(), ink.right() + 1)));
+    r.setBottom(std::min(bounds.bottom(), std::max(line.bottom(), ink.bottom() + 1)));
+    return r;
+}
+
+QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw)
+{
+    QImage bild(control->size(), QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
+    {
+        QPainter q(&bild);
+        q.setFont(control->font());
+        draw(q);
+    }
+    int links = bild.width(), oben = bild.height(), rechts = -1, unten = -1;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        for (int x = 0; x < bild.width(); ++x)
+            if (qAlpha(zeile[x])) {
+                links = std::min(links, x);
+                rechts = std::max(rechts, x);
+                oben = std::min(oben, y);
+                unten = y;
+            }
+    }
+    return rechts < 0 ? QRect() : QRect(QPoint(links, oben), QPoint(rechts, unten));
 }
 
 PictureButton::PictureButton(QWidget* parent, const QPixmap& glyph, int left, int top, int width, int height)

@@ -251,6 +251,7 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_wasChecked = false;
@@ -267,6 +268,7 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // ---- Containers ----
@@ -376,5 +378,11 @@ void assignTabIndex(QWidget* control);
 void initControl(QWidget* control, int left, int top, int width, int height);
 // True when the control has the focus in a window that shows its focus frame (one reached by the keyboard).
 bool showsFocusFrame(const QWidget* control);
-// The focus frame along the rectangle's edge: dots that show on any colour under them.
-void drawFocusFrame(QPainter& painter, const QRect& line);
+// The focus frame along the rectangle's edge: dots that show on any colour under them. Whatever of it would
+// touch the caption's ink is left out.
+void drawFocusFrame(QPainter& painter, const QRect& line, const QRect& ink = QRect());
+// The frame's rectangle moved clear of the caption's ink: each side that would lie on the ink or next to it
+// goes out until a pixel is between them, but not beyond `bounds`. Rectangles as drawFocusFrame takes them.
+QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds);
+// Where `draw` puts ink in a picture of the control's size; a null rectangle where it puts none.
+QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw);

@@ -5,9 +5,30 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 // ---- ListBox ----
+
+namespace {
+
+// Only chosen items are filled. The style tints the item with the focus (and keeps the tint after the mouse
+// has left it), which in a list of several choices reads as half chosen; the dotted frame shows the focus.
+class Eintragsmaler : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem ohneToenung = option;
+        ohneToenung.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        QStyledItemDelegate::paint(painter, ohneToenung, index);
+    }
+};
+
+} // namespace
 
 ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
     : QListWidget(parent)
@@ -18,6 +39,7 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAcceptDrops(false);
+    setItemDelegate(new Eintragsmaler(this));
     connect(this, &QAbstractItemView::clicked, this, [this] {
         runGuarded([this] {
             if (OnClick) OnClick();
@@ -239,14 +261,69 @@ bool CheckBox::hitButton(const QPoint& pos) const
 }
 
 namespace {
+
+// A radio item or check box with the focus shows the frame buttons show: around its caption, or around its
+// indicator where it has none, never across either. The style's own mark (a tint, a ring round the circle)
+// is left out: it is too faint to find.
+void paintWithFocusFrame(QWidget* control, QStyleOptionButton option, bool radio)
+{
+    option.state &= ~QStyle::State_HasFocus;
+    const QStyle* style = control->style();
+    const auto ganz = radio ? QStyle::CE_RadioButton : QStyle::CE_CheckBox;
+    QStylePainter p(control);
+    p.drawControl(ganz, option);
+    QRect linie;
+    QRect ink;
+    if (option.text.isEmpty()) {
+        ink = inkOf(control, [&](QPainter& q) { style->drawControl(ganz, &option, &q, control); });
+        linie = ink.adjusted(-2, -2, 1, 1);
+    } else {
+        QStyleOptionButton label = option;
+        label.rect = style->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, control);
+        ink = inkOf(control, [&](QPainter& q) {
+            style->drawControl(radio ? QStyle::CE_RadioButtonLabel : QStyle::CE_CheckBoxLabel, &label, &q, control);
+        });
+        linie = style
+                    ->subElementRect(
+                        radio ? QStyle::SE_RadioButtonFocusRect : QStyle::SE_CheckBoxFocusRect, &option, control)
+                    .adjusted(0, 0, -1, -1);
+    }
+    drawFocusFrame(p, focusFrameClearOf(linie, ink, control->rect().adjusted(0, 0, -1, -1)), ink);
+}
+
 class GroupButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!showsFocusFrame(this)) return QRadioButton::paintEvent(event);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        paintWithFocusFrame(this, option, true);
+    }
 };
+
 } // namespace
+
+void RadioButton::paintEvent(QPaintEvent* event)
+{
+    if (!showsFocusFrame(this)) return QRadioButton::paintEvent(event);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintWithFocusFrame(this, option, true);
+}
+
+void CheckBox::paintEvent(QPaintEvent* event)
+{
+    if (!showsFocusFrame(this)) return QCheckBox::paintEvent(event);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    paintWithFocusFrame(this, option, false);
+}
 
 RadioButton::RadioButton(QWidget* parent, const QString& caption, int left, int top, int width, int height)
     : QRadioButton(caption, parent)

@@ -288,3 +288,110 @@ TEST_F(ControlsTest, TimerTicksGuardedAndStopsWhenDisabled)
     EXPECT_EQ(ticks, stopped);
     EXPECT_EQ(errors.size(), stopped);
 }
+
+namespace {
+
+// The pixels in which two pictures of a control differ; a null rectangle where none do.
+QRect unterschied(const QImage& a, const QImage& b)
+{
+    QRect r;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+} // namespace
+
+// The frame of a control reached by the keys shows, and never crosses its caption: small buttons whose caption
+// reaches past the frame's usual place, and radio items and check boxes with and without text.
+TEST_F(ControlsTest, TheFocusFrameShowsAndLeavesTheCaptionWhole)
+{
+    struct Fall {
+        const char* was;
+        std::function<QWidget*(const QString& caption)> machen;
+        QString caption;
+        bool darauf = false; // a symbol that fills the button has the frame on it, as any face
+    };
+    const auto knopf = [this](int w, int h, int schrift) {
+        return [this, w, h, schrift](const QString& caption) {
+            auto* b = new Button(&form, caption, 10, 10, w, h);
+            applyFont(b, "arial", -schrift);
+            return b;
+        };
+    };
+    const Fall faelle[] = {
+        { "roomy button", knopf(120, 40, 13), "weiter!" },
+        { "keypad help", knopf(30, 30, 13), "&Hilfe" },
+        { "keypad help, larger", knopf(36, 36, 15), "&Hilfe" },
+        { "caption as high as the button", knopf(44, 42, 50), "8" },
+        { "caption lower than the frame", knopf(192, 20, 12), "Programm abbrechen" },
+        { "radio item", [this](const QString& c) { return new RadioButton(&form, c, 10, 10, 150, 20); },
+            " 5  Zahlen pro Kasten" },
+        { "radio item without text", [this](const QString& c) { return new RadioButton(&form, c, 10, 10, 22, 60); },
+            "" },
+        { "check box", [this](const QString& c) { return new CheckBox(&form, c, 10, 10, 80, 17); }, "Geld" },
+        { "colour square filling the button",
+            [this](const QString& c) {
+                auto* b = new Button(&form, c, 10, 10, 27, 27);
+                applyFont(b, "wingdings", 70);
+                setFontColor(b, clRed);
+                return b;
+            },
+            "n", true },
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.setAttribute(Qt::WA_KeyboardFocusChange, true);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        // Its caption: what it shows beyond the same control without one; of a radio item without text, its circle.
+        QWidget* control = f.machen(f.caption);
+        QWidget* leer = f.caption.isEmpty() ? new QWidget(&form) : f.machen(QString());
+        leer->setGeometry(control->geometry());
+        leer->show();
+        control->show();
+        const QImage ohne = control->grab().toImage();
+        const QRect beschriftung = unterschied(ohne, leer->grab().toImage());
+        SetFocus(control);
+        ASSERT_TRUE(control->hasFocus());
+        const QImage mit = control->grab().toImage();
+        // The frame's dots: dark where they were not (the style tints a focused face besides).
+        int punkte = 0;
+        for (int y = 0; y < mit.height(); ++y)
+            for (int x = 0; x < mit.width(); ++x)
+                if (mit.pixelColor(x, y) == clWindowText && ohne.pixelColor(x, y) != clWindowText) {
+                    ++punkte;
+                    EXPECT_FALSE(!f.darauf && beschriftung.contains(x, y)) << x << "," << y;
+                }
+        EXPECT_GE(punkte, 10);
+        delete control;
+        delete leer;
+    }
+}
+
+// Only chosen items are filled: the item with the focus frame that is not chosen looks as any other, in a list
+// of several choices and of one.
+TEST_F(ControlsTest, AnItemWithTheFocusIsNotFilledUnlessChosen)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.setAttribute(Qt::WA_KeyboardFocusChange, true);
+    for (bool mehrere : { true, false }) {
+        auto* list = new ListBox(&form, 10, 10, 100, 80);
+        list->setMultiSelect(mehrere);
+        list->setItems({ " 1", " 2", " 3" });
+        list->show();
+        list->setSelected(0, true);
+        list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        SetFocus(list);
+        ASSERT_TRUE(list->hasFocus());
+        const QImage bild = list->viewport()->grab().toImage();
+        const auto grund = [&](int row) {
+            const QRect r = list->visualItemRect(list->item(row));
+            return bild.pixelColor(r.right() - 3, r.center().y());
+        };
+        EXPECT_EQ(grund(0), clHighlight) << mehrere;
+        EXPECT_EQ(grund(1), clWindow) << mehrere;
+        EXPECT_EQ(grund(2), clWindow) << mehrere;
+        delete list;
+    }
+}
