@@ -138,6 +138,7 @@ TEST_F(TastenHandeln, imProtokollfensterWaehlenPfeileKeinenNamenEnterWaehltDenGe
         ASSERT_TRUE(sendKey(Qt::Key_Down));
         ASSERT_TRUE(sendKey(Qt::Key_Down));
         EXPECT_TRUE(dialog->isVisible());
+        grabToPng(dialog, QStringLiteral("tasten_protokoll_namenliste"));
         ASSERT_TRUE(sendKey(Qt::Key_Return));
         EXPECT_FALSE(dialog->isVisible());
     });
