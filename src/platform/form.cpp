@@ -70,6 +70,13 @@ void bringUp(QWidget* w)
     w->activateWindow();
 }
 
+Button* firstUsable(const QList<QPointer<Button>>& buttons)
+{
+    for (const QPointer<Button>& b : buttons)
+        if (isUsable(b)) return b;
+    return nullptr;
+}
+
 void clickButton(QPushButton* b)
 {
     if (auto* button = qobject_cast<Button*>(b))
@@ -339,20 +346,30 @@ void Form::showKeyboardCues()
     }
 }
 
+void Form::findEnterButtons() const
+{
+    if (m_defaultsKnown) return;
+    QList<Button*> buttons;
+    collectAll(this, buttons);
+    m_defaults.clear();
+    m_keypadEnters.clear();
+    for (Button* b : buttons) {
+        if (b->Default) m_defaults << b;
+        if (isKeypadEnter(b)) m_keypadEnters << b;
+    }
+    m_defaultsKnown = true;
+}
+
 const QList<QPointer<Button>>& Form::defaultButtons() const
 {
-    if (!m_defaultsKnown) {
-        QList<Button*> buttons;
-        collectAll(this, buttons);
-        m_defaults.clear();
-        m_keypadEnters.clear();
-        for (Button* b : buttons) {
-            if (b->Default) m_defaults << b;
-            if (isKeypadEnter(b)) m_keypadEnters << b;
-        }
-        m_defaultsKnown = true;
-    }
+    findEnterButtons();
     return m_defaults;
+}
+
+const QList<QPointer<Button>>& Form::keypadEnters() const
+{
+    findEnterButtons();
+    return m_keypadEnters;
 }
 
 QPushButton* Form::enterButton() const
@@ -361,19 +378,14 @@ QPushButton* Form::enterButton() const
     if (focused == this) focused = nullptr;
     if (auto* b = qobject_cast<QPushButton*>(focused); b && isUsable(b)) return b;
     if (controlWantsKey(focused, vk::Return)) return nullptr;
-    for (const QPointer<Button>& b : defaultButtons())
-        if (isUsable(b)) return b;
-    return nullptr;
+    return firstUsable(defaultButtons());
 }
 
 QPushButton* Form::markedButton() const
 {
     if (QPushButton* b = enterButton()) return b;
     if (!KeyPreview || controlWantsKey(focusWidget(), vk::Return)) return nullptr;
-    defaultButtons(); // finds the keypads' Enter keys too
-    for (const QPointer<Button>& b : m_keypadEnters)
-        if (isUsable(b)) return b;
-    return nullptr;
+    return firstUsable(keypadEnters());
 }
 
 void previewFlagChanged(Form* form)

@@ -131,7 +131,10 @@ private:
     bool isArrowStopHere(const QWidget* control) const;
     // The Cancel button of an activity window: no arrow reaches it and no showing starts on it.
     bool endsActivity(const QWidget* control) const;
+    // The Default buttons and the keypads' Enter keys, each in tab order; found once until one changes.
+    void findEnterButtons() const;
     const QList<QPointer<Button>>& defaultButtons() const;
+    const QList<QPointer<Button>>& keypadEnters() const;
 
     Surface m_surface { this };
     QColor m_color;

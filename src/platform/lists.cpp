@@ -14,6 +14,11 @@
 
 namespace {
 
+bool choosable(const QListWidgetItem* it)
+{
+    return it && (it->flags() & Qt::ItemIsEnabled) && (it->flags() & Qt::ItemIsSelectable);
+}
+
 // Only chosen items are filled. The style tints the item with the focus (and keeps the tint after the mouse
 // has left it), which in a list of several choices reads as half chosen; the dotted frame shows the focus.
 class Eintragsmaler : public QStyledItemDelegate {
@@ -180,7 +185,7 @@ void ListBox::multiChoiceKey(QKeyEvent* event)
     if (event->key() == Qt::Key_Space) {
         event->accept();
         QListWidgetItem* it = currentItem();
-        if (!it || !(it->flags() & Qt::ItemIsEnabled) || !(it->flags() & Qt::ItemIsSelectable)) return;
+        if (!choosable(it)) return;
         it->setSelected(!it->isSelected());
         if (OnClick) OnClick(); // a choice made with the keys counts as a click, as with the mouse
         return;
@@ -199,7 +204,7 @@ void ListBox::actingChoiceKey(QKeyEvent* event)
         // A key held down must not choose again and again (a deletion each time).
         if (event->isAutoRepeat() || (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) return;
         QListWidgetItem* it = currentItem();
-        if (!it || !(it->flags() & Qt::ItemIsEnabled) || !(it->flags() & Qt::ItemIsSelectable)) return;
+        if (!choosable(it)) return;
         setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
         if (OnClick) OnClick();
         return;

@@ -51,6 +51,29 @@ protected:
         writeBytes(dataPath("k_liste/" + name + ".TXT"), b);
     }
 
+    // Opens the aid of `code` from the aids hub (its area, its button, Enter on Start) and works in it.
+    void hilfeBenutzen(int code, Form* hilfe, const std::function<void()>& schritte)
+    {
+        TForm63* hub = hilfenhub();
+        ASSERT_TRUE(hub && hilfe);
+        bool benutzt = false;
+        Form::setModalDriver([&](Form& f) {
+            ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
+            if (&f == hub && !benutzt) {
+                hub->Button4->Click();
+                hub->knopf(code)->Click();
+                ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+            } else if (&f == hilfe) {
+                schritte();
+                benutzt = true;
+                ASSERT_TRUE(sendKey(Qt::Key_Escape));
+            }
+        });
+        hub->showModal();
+        Form::setModalDriver({});
+        EXPECT_TRUE(benutzt);
+    }
+
     static QString gedruckt()
     {
         QString text;
@@ -217,20 +240,8 @@ TEST_F(TastenHandeln, tictactoeEineZifferUndDieLeertasteBeendenDenZugNicht)
 
 TEST_F(TastenHandeln, mittleres1x1NachEinemKlickAufEineZifferGehtEnterAnsEnter)
 {
-    TForm63* hub = hilfenhub();
     auto* m1x1 = dynamic_cast<TForm76*>(Form76);
-    ASSERT_TRUE(hub && m1x1);
-    bool geprueft = false;
-    Form::setModalDriver([&](Form& f) {
-        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
-        if (&f == hub) {
-            if (geprueft) return;
-            hub->Button4->Click();
-            hub->knopf(54)->Click();
-            ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
-            return;
-        }
-        if (&f != m1x1) return;
+    hilfeBenutzen(54, m1x1, [&] {
         const QString produkt = m1x1->aktuelleAufgabe().produkt();
         QTest::mouseClick(m1x1->ziffernknopf(produkt.at(0).digitValue()), Qt::LeftButton);
         const int stufe = hilfestufe;
@@ -241,30 +252,13 @@ TEST_F(TastenHandeln, mittleres1x1NachEinemKlickAufEineZifferGehtEnterAnsEnter)
         EXPECT_EQ(hilfestufe, stufe);
         tippen(produkt.mid(1));
         EXPECT_TRUE(m1x1->weiterbutton->isVisible());
-        geprueft = true;
-        ASSERT_TRUE(sendKey(Qt::Key_Escape));
     });
-    hub->showModal();
-    Form::setModalDriver({});
-    EXPECT_TRUE(geprueft);
 }
 
 TEST_F(TastenHandeln, reihenWaehrendDerEingabeIstDasEnterDesTastenfeldsMarkiert)
 {
-    TForm63* hub = hilfenhub();
     auto* reihen = dynamic_cast<Hilfenfenster*>(Form73);
-    ASSERT_TRUE(hub && reihen);
-    bool geprueft = false;
-    Form::setModalDriver([&](Form& f) {
-        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
-        if (&f == hub) {
-            if (geprueft) return;
-            hub->Button4->Click();
-            hub->knopf(52)->Click();
-            ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
-            return;
-        }
-        if (&f != reihen) return;
+    hilfeBenutzen(52, reihen, [&] {
         ASSERT_TRUE(reihen->KeyPreview);
         Button* enter = reihen->tastenfeld->Button13;
         ASSERT_TRUE(enter);
@@ -276,10 +270,5 @@ TEST_F(TastenHandeln, reihenWaehrendDerEingabeIstDasEnterDesTastenfeldsMarkiert)
         EXPECT_EQ(reihen->markedButton(), nullptr);
         EXPECT_TRUE(enter->grab().toImage() != markiert);
         reihen->KeyPreview = true;
-        geprueft = true;
-        ASSERT_TRUE(sendKey(Qt::Key_Escape));
     });
-    hub->showModal();
-    Form::setModalDriver({});
-    EXPECT_TRUE(geprueft);
 }
