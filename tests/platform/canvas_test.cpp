@@ -47,16 +47,6 @@ void fillNoise(QImage& image)
         }
 }
 
-// The pixels of image that differ from before, as their bounding box.
-QRect changedArea(const QImage& before, const QImage& after)
-{
-    QRect r;
-    for (int y = 0; y < after.height(); ++y)
-        for (int x = 0; x < after.width(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y)) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
 QRect areaOf(const QImage& image, QRgb colour)
 {
     QRect r;

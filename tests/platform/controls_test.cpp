@@ -289,20 +289,6 @@ TEST_F(ControlsTest, TimerTicksGuardedAndStopsWhenDisabled)
     EXPECT_EQ(errors.size(), stopped);
 }
 
-namespace {
-
-// The pixels in which two pictures of a control differ; a null rectangle where none do.
-QRect unterschied(const QImage& a, const QImage& b)
-{
-    QRect r;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-} // namespace
-
 // The frame of a control reached by the keys shows, and never crosses its caption: small buttons whose caption
 // reaches past the frame's usual place, and radio items and check boxes with and without text.
 TEST_F(ControlsTest, TheFocusFrameShowsAndLeavesTheCaptionWhole)
@@ -351,7 +337,7 @@ TEST_F(ControlsTest, TheFocusFrameShowsAndLeavesTheCaptionWhole)
         leer->show();
         control->show();
         const QImage ohne = control->grab().toImage();
-        const QRect beschriftung = unterschied(ohne, leer->grab().toImage());
+        const QRect beschriftung = changedArea(ohne, leer->grab().toImage());
         SetFocus(control);
         ASSERT_TRUE(control->hasFocus());
         const QImage mit = control->grab().toImage();

@@ -60,6 +60,15 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
+QRect changedArea(const QImage& before, const QImage& after)
+{
+    QRect r;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
 QString grabToPng(QWidget* widget, const QString& name)
 {
     const QString path = QStringLiteral(TAVI_TEST_OUTPUT "/") + name + QStringLiteral(".png");

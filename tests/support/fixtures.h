@@ -1,4 +1,6 @@
 #pragma once
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -50,6 +52,8 @@ private:
 
 // Grabs a widget into TAVI_TEST_OUTPUT/<name>.png so that one can look at what a pupil would see.
 QString grabToPng(QWidget* widget, const QString& name);
+// The pixels in which two pictures of the same size differ, as their bounding box; a null rectangle where none do.
+QRect changedArea(const QImage& before, const QImage& after);
 
 // True when a label's text shows whole: as it wraps in the label's font and width it fits the label's height,
 // and the label lies inside its window.
