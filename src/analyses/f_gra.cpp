@@ -314,9 +314,11 @@ void TForm37::Button2Click()
         folderMeldung(schueler::kOrdnerVoll);
         beep();
         SetFocus(Button10);
-    } else if (ziel == schueler::Protokollziel::Unzulaessig) {
+    } else if (ziel != schueler::Protokollziel::Bereit) {
         merker = 1;
-        folderMeldung(schueler::kOrdnerFehlt);
+        if (ziel == schueler::Protokollziel::ListeGeaendert) namenwahl->aktivieren();
+        folderMeldung(
+            ziel == schueler::Protokollziel::ListeGeaendert ? schueler::kListeGeaendert : schueler::kOrdnerFehlt);
         beep();
         SetFocus(Button10);
     }

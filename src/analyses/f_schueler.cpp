@@ -57,9 +57,24 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
     const QString name = schuelername;
     // A typed name is only ever what the filter let through; a class-list line is the administration's.
     if (name.isEmpty() || (ohneListe() && name != gueltigerName(name))) return Protokollziel::Unzulaessig;
-    if (!ohneListe()) schuelerzeile = name;
-    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste.str(), name);
-    if (ordner.isEmpty() || !files::forceDirectories(ordner)) return Protokollziel::Unzulaessig;
+    QString ordner;
+    if (ohneListe()) {
+        ordner = protokoll::schuelerordner(datpfad, aktivliste.str(), name);
+        if (ordner.isEmpty() || !files::forceDirectories(ordner)) return Protokollziel::Unzulaessig;
+    } else {
+        schuelerzeile = name;
+        // The names were read when they were shown; a folder is made only for a line the list still holds.
+        const int nummer = name.left(2).toInt();
+        const QString gezeigt = nummer >= 1 && nummer <= schuelerzahl ? listenzeilen[nummer - 1] : QString();
+        switch (protokoll::ordnerInListe(datpfad, aktivliste.str(), nummer, gezeigt, name, ordner)) {
+        case protokoll::Listenordner::angelegt:
+            break;
+        case protokoll::Listenordner::fehler:
+            return Protokollziel::Unzulaessig;
+        default:
+            return Protokollziel::ListeGeaendert;
+        }
+    }
     schuelerordner = ordner;
     protdatei = ordner + QLatin1Char('/');
 

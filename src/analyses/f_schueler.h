@@ -31,6 +31,8 @@ constexpr int kNamenlaenge = 8;
 // Message when the pupil's folder cannot be made (a name that no folder may have, a data folder that
 // cannot be written).
 inline const QString kOrdnerFehlt = QStringLiteral("Der Protokoll-Ordner kann nicht angelegt werden.");
+inline const QString kListeGeaendert = QStringLiteral(
+    "Die Klassenliste wurde inzwischen an einem anderen Rechner geändert. Bitte den Namen noch einmal wählen.");
 inline const QString kOrdnerVoll = QStringLiteral("Der benötigte Protokoll-Ordner ist voll.");
 
 // True while the program works without a class list (aktivliste "ohne"): the pupil types a name.
@@ -54,6 +56,9 @@ enum class Protokollziel {
     Bereit, // folder made, nrtext holds the first free number
     Voll, // numbers 01..99 of this prefix all taken
     Unzulaessig, // no pupil, a name that is no folder name, or the folder cannot be made
+    // The class list no longer holds the chosen line as it was shown (changed or deleted on another PC, or being
+    // changed just now): no folder was made; the names are to be shown again.
+    ListeGeaendert,
 };
 
 // Start of a run: the pupil's folder from schuelername and aktivliste (created with its parents), the free

@@ -89,6 +89,10 @@ void TForm39::Button2Click()
     case schueler::Protokollziel::Unzulaessig:
         ordnerMeldung(schueler::kOrdnerFehlt);
         return;
+    case schueler::Protokollziel::ListeGeaendert:
+        namenwahl->aktivieren();
+        ordnerMeldung(schueler::kListeGeaendert);
+        return;
     case schueler::Protokollziel::Bereit:
         break;
     }

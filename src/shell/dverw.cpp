@@ -236,6 +236,10 @@ void TForm34::ListBox1Click()
         // Nothing of the mode can go on; the window goes back to its choice of what to do.
         fuenfKnoepfe(true);
         zurWahl();
+        if (!dverw::listennamepruefen(datpfad, aktivliste)) {
+            reportError(gibtEsNichtMehr());
+            return;
+        }
         throw;
     }
     for (const QString& zeile : zeilen)
@@ -373,11 +377,7 @@ void TForm34::Button8Click()
     const dverw::Namensergebnis ergebnis = verwaltungsmodus == 2
         ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text())
         : dverw::namenAendern(datpfad, aktivliste, namenindex, listenzeilen[namenindex], Edit1->text());
-    if (ergebnis.art == dverw::Namenspeicherung::fehler) {
-        // The entry stays open with the name typed, so that nothing is lost and saving can be tried again.
-        speicherfehler(ergebnis.fehler);
-        return;
-    }
+    if (nichtGespeichert(ergebnis)) return;
     meldung->hide();
     if (ergebnis.art == dverw::Namenspeicherung::voll) {
         Nameneingabe->hide();
@@ -394,6 +394,8 @@ void TForm34::Button8Click()
         reportError(QStringLiteral("Die Liste %1 wurde inzwischen an einem anderen Rechner geändert. "
                                    "Es wurde nichts gespeichert. Bitte wählen Sie die Liste noch einmal.")
                         .arg(aktivliste.str()));
+    else if (ergebnis.art == dverw::Namenspeicherung::geloescht)
+        reportError(gibtEsNichtMehr() + QStringLiteral(" Es wurde nichts gespeichert."));
 }
 
 void TForm34::Edit2Change()
@@ -418,15 +420,21 @@ void TForm34::Button11Click()
 {
     if (verwaltungsmodus != 1 || namenzahl <= 1 || !dverw::listennameGueltig(Edit2->text())) return;
     aktivliste = Edit2->text();
-    // Another PC sharing the data folder may have taken the name since it was typed.
-    listennamepruefen();
-    if (listevorhanden == 1) {
+    listendatei = dverw::listendateiname(aktivliste);
+    // The pending, not yet confirmed line is dropped.
+    QStringList zeilen;
+    for (int i = 1; i < namenzahl; ++i)
+        zeilen << listenzeilen[i];
+    const dverw::Namensergebnis ergebnis = dverw::listeAnlegen(datpfad, aktivliste, zeilen);
+    if (ergebnis.art == dverw::Namenspeicherung::vorhanden) {
+        // Another PC sharing the data folder made a list of this name since it was typed here.
+        listevorhanden = 1;
         Button11->setEnabled(false);
         Label9->show();
         return;
     }
-    // The pending, not yet confirmed line is dropped.
-    if (!listespeichern(namenzahl - 1)) return;
+    if (nichtGespeichert(ergebnis)) return;
+    meldung->hide();
     namenzahl = namenzahl - 1;
     fuenfKnoepfe(true);
     Listenname->hide();
@@ -523,18 +531,27 @@ void TForm34::listennamepruefen()
     listevorhanden = dverw::listennamepruefen(datpfad, aktivliste) ? 1 : 0;
 }
 
-bool TForm34::listespeichern(int zeilenzahl)
+bool TForm34::nichtGespeichert(const dverw::Namensergebnis& ergebnis)
 {
-    QStringList zeilen;
-    for (int i = 1; i <= zeilenzahl; ++i)
-        zeilen << listenzeilen[i];
-    QString fehler;
-    if (!dverw::listespeichern(datpfad, aktivliste, listendatei, zeilen, fehler)) {
-        speicherfehler(fehler);
-        return false;
+    // The entry stays open with what was typed, so that nothing is lost and saving can be tried again.
+    if (ergebnis.art == dverw::Namenspeicherung::fehler) {
+        speicherfehler(ergebnis.fehler);
+        return true;
     }
-    meldung->hide();
-    return true;
+    if (ergebnis.art == dverw::Namenspeicherung::gesperrt) {
+        zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade an einem anderen Rechner gespeichert. Es wurde nichts "
+                                    "gespeichert; was Sie eingegeben haben, bleibt stehen. Bitte versuchen Sie es "
+                                    "gleich noch einmal.")
+                         .arg(aktivliste.str()));
+        return true;
+    }
+    return false;
+}
+
+QString TForm34::gibtEsNichtMehr() const
+{
+    return QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem anderen Rechner gelöscht.")
+        .arg(aktivliste.str());
 }
 
 void TForm34::speicherfehler(const QString& fehler)

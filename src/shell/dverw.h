@@ -7,6 +7,10 @@
 
 #include <functional>
 
+namespace dverw {
+struct Namensergebnis;
+}
+
 class TForm34 final : public Form {
     Q_DISABLE_COPY(TForm34)
 public:
@@ -95,7 +99,9 @@ private:
 
     void listenanzeigen();
     void listennamepruefen();
-    bool listespeichern(int zeilenzahl);
+    // Shows why a save wrote nothing where the entry stays open for another try; false when it did not fail so.
+    bool nichtGespeichert(const dverw::Namensergebnis& ergebnis);
+    QString gibtEsNichtMehr() const;
     void listedrucken();
     void listeloeschen();
 

@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/errors.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/protokolldatei.h"
@@ -77,14 +78,34 @@ bool schreiben(
     return true;
 }
 
-// Reads the list as it is now, lets `aendern` decide on it and writes it back when it says gespeichert.
+// Why nothing could be changed when the list's lock was not had; gespeichert when it is held.
+Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
+{
+    if (sperre.status() == FileLock::Status::busy) return Namenspeicherung::gesperrt;
+    if (sperre.status() == FileLock::Status::failed) {
+        fehler = sperre.error();
+        return Namenspeicherung::fehler;
+    }
+    return Namenspeicherung::gespeichert;
+}
+
+// Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
+// says gespeichert.
 template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
 {
     Namensergebnis ergebnis;
+    const FileLock sperre(protokoll::listensperre(datpfad, liste));
+    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+    if (!QFileInfo(files::resolve(listenpfad(datpfad, liste))).isFile()) {
+        ergebnis.art = Namenspeicherung::geloescht;
+        return ergebnis;
+    }
     QStringList zeilen;
     try {
         zeilen = dateiLesen(datpfad, liste);
     } catch (const IoError& e) {
+        ergebnis.art = Namenspeicherung::fehler;
         ergebnis.fehler = e.message();
         return ergebnis;
     }
@@ -163,27 +184,22 @@ QStringList listeLesen(const QString& datpfad, const QString& liste)
     return dateiLesen(datpfad, liste).mid(0, kMaxNamen);
 }
 
-bool listespeichern(
-    const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler)
+Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
 {
-    fehler.clear();
-    const QString pfad = files::child(kListenordner(datpfad), datei);
-    if (pfad.isEmpty() || !files::isSafeName(liste)) {
-        fehler = IoError(IoUnsafeName, kListenordner(datpfad) + datei).message();
-        return false;
+    Namensergebnis ergebnis;
+    if (!listennameGueltig(liste)) {
+        ergebnis.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
+        return ergebnis;
     }
     files::forceDirectories(kListenordner(datpfad));
-    QStringList weitere;
-    {
-        TextFile alt;
-        alt.assign(pfad);
-        alt.reset();
-        for (int i = 0; alt.ioResult() == 0 && !alt.eof(); ++i) {
-            const QString zeile = alt.readLine();
-            if (i >= kMaxNamen) weitere << zeile;
-        }
-    }
-    return schreiben(datpfad, liste, pfad, zeilen + weitere, fehler);
+    const FileLock sperre(protokoll::listensperre(datpfad, liste));
+    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+    if (listennamepruefen(datpfad, liste))
+        ergebnis.art = Namenspeicherung::vorhanden;
+    else if (!schreiben(datpfad, liste, kListenordner(datpfad) + listendateiname(liste), zeilen, ergebnis.fehler))
+        ergebnis.art = Namenspeicherung::fehler;
+    return ergebnis;
 }
 
 Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
@@ -224,6 +240,11 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
     };
 
     if (!files::isSafeName(liste)) return nicht(QStringLiteral("ihr Name taugt nicht als Dateiname"));
+    const FileLock sperre(protokoll::listensperre(datpfad, liste));
+    if (sperre.status() == FileLock::Status::busy)
+        return nicht(QStringLiteral("sie wird gerade an einem anderen Rechner gespeichert. Bitte versuchen Sie es "
+                                    "gleich noch einmal"));
+    if (sperre.status() == FileLock::Status::failed) return nicht(sperre.error());
     const QString listendatei = files::resolve(kListenordner(datpfad) + liste + QStringLiteral(".txt"));
     if (!QFileInfo(listendatei).isFile()) return nicht(QStringLiteral("ihre Datei fehlt"));
     if (!QFileInfo(QFileInfo(listendatei).absolutePath()).isWritable())

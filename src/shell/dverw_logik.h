@@ -45,22 +45,21 @@ QStringList listenanzeigen(const QString& datpfad);
 // The lines of a list (at most kMaxNamen). Throws IoError when the file cannot be read.
 QStringList listeLesen(const QString& datpfad, const QString& liste);
 
-// Writes the list file datpfad + "k_liste/" + datei (a safe rewrite) and makes sure every line's pupil
-// folder exists under "Klassen/" + liste. Lines past the kMaxNamen-th of the file as it was (a hand-made list
-// or one from another PC) follow unchanged, since the window shows and edits only the first kMaxNamen. Returns false
-// with the reason in `fehler` when the file cannot be written; a folder that cannot be made is left to whoever needs it
-// next.
-bool listespeichern(
-    const QString& datpfad, const QString& liste, const QString& datei, const QStringList& zeilen, QString& fehler);
-
-// What became of a name added to a list or changed in it. The list file is read again at the moment of saving,
-// since another PC sharing the data folder may have saved the same list after this window read it.
+// What became of a save into a list: a new list, a name added or a name changed. Each reads, changes and
+// writes the list file under the list's lock (protokoll::listensperre), and reads it again at the moment of
+// saving, since another PC sharing the data folder may have saved or deleted the same list meanwhile.
 enum class Namenspeicherung {
     gespeichert,
     // The file holds kMaxNamen lines by now: nothing was written.
     voll,
     // The line to be changed no longer holds what was read: nothing was written.
     anderswoGeaendert,
+    // The list file is gone, deleted on another PC: nothing was written, no folder was made.
+    geloescht,
+    // A new list's name is taken by now: nothing was written.
+    vorhanden,
+    // Another PC held the list's lock for the whole wait: nothing was written.
+    gesperrt,
     // The file could not be read or written; the reason is in `fehler`.
     fehler,
 };
@@ -72,6 +71,9 @@ struct Namensergebnis {
     QString fehler;
 };
 
+// Writes a new list as the file listendateiname(liste) with `zeilen` and makes its pupils' folders under
+// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now.
+Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 // Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
 // keeps every other line as the file holds it and makes sure the pupils' folders exist.
 Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
@@ -90,6 +92,7 @@ struct Loeschergebnis {
 
 // Deletes the pupils' folders of the list with their protocol files, the list folder and the list file, all by
 // absolute paths. Every folder directly in the list folder is a pupil's, also one a rename left behind.
+// It holds the list's lock throughout, so that no save of another PC meets it halfway.
 // Everything is looked at first: something that is not a plain file in a pupil's folder (a further folder, a
 // link), something beside the pupils' folders or a folder that cannot be written stops the deletion before
 // anything is removed. A removal that still fails stops it before the list

@@ -241,8 +241,29 @@ void TForm65::namenClick()
     const QString name = namen->itemText(i);
     schuelername = protokoll::zweistellig(i + 1) + u' ' + name;
     schuelerzeile = schuelername;
-    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste, schuelerzeile);
-    if (ordner.isEmpty()) {
+    // The names were read when they were shown; another PC may have changed or deleted the list since.
+    QString ordner;
+    switch (protokoll::ordnerInListe(datpfad, aktivliste, i + 1, listenzeilen[i], schuelerzeile, ordner)) {
+    case protokoll::Listenordner::angelegt:
+        break;
+    case protokoll::Listenordner::geaendert:
+        namenliste();
+        melden(QStringLiteral(" Die Klassenliste wurde gerade geändert. \n Klicke deinen Namen noch einmal an. "));
+        return;
+    case protokoll::Listenordner::gesperrt:
+        melden(
+            QStringLiteral(" Die Klassenliste wird gerade geändert. \n Klicke deinen Namen gleich noch einmal an. "));
+        return;
+    case protokoll::Listenordner::geloescht:
+        // The protocol is kept as without a class list, never in the deleted list's folder.
+        Namenliste->hide();
+        Panel1->show();
+        schuelername = Edit2->text();
+        SetFocus(Edit2);
+        melden(QStringLiteral(" Die Klassenliste \"") + aktivliste
+            + QStringLiteral("\" gibt es nicht mehr. \n Schreibe deinen Namen und klicke auf \"fertig\". "));
+        return;
+    case protokoll::Listenordner::fehler:
         melden(QStringLiteral(" Der Protokoll-Ordner kann nicht angelegt werden. "));
         return;
     }
@@ -269,12 +290,14 @@ void TForm65::n_ohnekey(QChar& key)
 void TForm65::Button4Click()
 {
     const QString name = Edit2->text();
-    const QString ordner = protokoll::schuelerordner(datpfad, aktivliste, name);
+    // The name is typed where there is no class list, or where the list was deleted after it was shown.
+    const QString ordner = protokoll::schuelerordner(datpfad, QStringLiteral("ohne"), name);
     if (!hprot::namePasst(name) || ordner.isEmpty()) {
         beep();
         return;
     }
     schuelername = name;
+    files::forceDirectories(ordner);
     ablegenUnter(name, ordner);
     Button4->hide();
 }
@@ -287,7 +310,6 @@ void TForm65::ablegenUnter(const QString& name, const QString& ordner)
     Label18->hide();
     meldung->hide();
     schuelerordner = ordner;
-    files::forceDirectories(schuelerordner);
     m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
     protdatei = m_stamm;
     freienummer();

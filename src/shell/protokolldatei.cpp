@@ -1,6 +1,7 @@
 #include "shell/protokolldatei.h"
 
 #include "platform/errors.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 
@@ -23,6 +24,13 @@ QStringList klassenliste(const QString& datpfad, const QString& liste)
         zeilen << f.readLine();
     f.close();
     return zeilen;
+}
+
+QString listensperre(const QString& datpfad, const QString& liste)
+{
+    const QString datei = liste.toUpper() + QStringLiteral(".LCK");
+    if (!files::isSafeName(liste)) return {};
+    return files::child(files::resolve(datpfad + QStringLiteral("k_liste")), datei);
 }
 
 QString nameAusZeile(const QString& zeile)
@@ -49,6 +57,24 @@ QString schuelerordner(const QString& datpfad, const QString& liste, const QStri
     // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
     // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
     return pfad.isEmpty() ? pfad : files::resolve(pfad);
+}
+
+Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
+    const QString& zeile, QString& ordner)
+{
+    ordner.clear();
+    const FileLock sperre(listensperre(datpfad, liste));
+    // Where pupils may not write into "k_liste" the list is looked at without its lock: a protocol is kept
+    // rather than refused.
+    if (sperre.status() == FileLock::Status::busy) return Listenordner::gesperrt;
+    if (!files::fileExists(datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt")))
+        return Listenordner::geloescht;
+    const QStringList zeilen = klassenliste(datpfad, liste);
+    if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Listenordner::geaendert;
+    const QString pfad = schuelerordner(datpfad, liste, zeile);
+    if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Listenordner::fehler;
+    ordner = pfad;
+    return Listenordner::angelegt;
 }
 
 QString hilfenpraefix(int programmcode)

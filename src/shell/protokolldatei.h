@@ -18,6 +18,10 @@ QString zweistellig(int n);
 // The lines of the class list datpfad + "k_liste/" + liste + ".txt" (two-digit number, blank, name), at
 // most kMaxSchueler; empty when the list cannot be read.
 QStringList klassenliste(const QString& datpfad, const QString& liste);
+// The lock file under which a class list is read, changed and written back: "k_liste/" + the list name,
+// upper-cased so that every PC means the same file whatever case it was given, + ".LCK". Empty when the name
+// could reach outside the folder.
+QString listensperre(const QString& datpfad, const QString& liste);
 // The name of a class-list line: the text from its fourth character on.
 QString nameAusZeile(const QString& zeile);
 
@@ -30,6 +34,24 @@ QString ordnername(const QString& zeileOderName);
 // class-list line; without one ("ohne") datpfad + "OHNELIST/" + the first 8 characters of the typed name.
 // Existing folders as they are spelled on disk. Empty when the name could reach outside the data folder.
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeileOderName);
+
+// What became of a pupil's folder asked for by a class-list line shown earlier.
+enum class Listenordner {
+    angelegt,
+    // The list holds another line there by now: no folder was made.
+    geaendert,
+    // The list is gone, deleted on another PC: no folder was made.
+    geloescht,
+    // The list is being changed on another PC just now: no folder was made.
+    gesperrt,
+    // The folder could not be made.
+    fehler,
+};
+// Reads the list again and makes the folder of the class-list line `zeile` only where line `nummer` (1-based)
+// still holds `gezeigt`, the line as the pupil was shown it; under the list's lock, so that a deletion on another
+// PC cannot come between the look and the folder. `ordner` gets the folder when it was made.
+Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
+    const QString& zeile, QString& ordner);
 
 // File-name prefix of an aid's protocol: "H" + first digit of the code + "_" + the next digits (at most
 // three) + "_" (code 17 gives "H1_7_", code 610 "H6_10_").

@@ -174,6 +174,7 @@ TEST_F(FGraProtokollTest, PupilFromAClassListIsNamedWithoutItsNumber)
     QDir().mkpath(dataPath("k_liste"));
     writeBytes(dataPath("k_liste/KL3A.txt"), "01 Anna\r\n02 Vodoz Dovedi\r\n");
     aktivliste = "KL3A";
+    schueler::namenliste();
     schuelername = "02 Vodoz Dovedi";
     start(11, 0, wahlAb(0, { 1 }), wahlAb(0, { 1 }));
     antworten([] { return QStringLiteral("2"); }, 1);

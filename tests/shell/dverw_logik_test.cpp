@@ -1,10 +1,14 @@
 #include "platform/errors.h"
+#include "platform/filelock.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
 #include "support/fixtures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <atomic>
+#include <thread>
 
 using namespace dverw;
 
@@ -81,10 +85,7 @@ TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
     EXPECT_THROW(listeLesen(dataFolder(), ""), IoError);
 
     // A rewrite keeps the lines the window does not show.
-    QStringList geaendert = listeLesen(dataFolder(), "VOLL");
-    geaendert[39] = listenzeile(40, "Neu");
-    QString fehler;
-    ASSERT_TRUE(listespeichern(dataFolder(), "VOLL", "VOLL.TXT", geaendert, fehler));
+    ASSERT_EQ(namenAendern(dataFolder(), "VOLL", 40, zeilen[39], "Neu").art, Namenspeicherung::gespeichert);
     zeilen[39] = listenzeile(40, "Neu");
     TextFile f;
     f.assign(dataPath("k_liste/VOLL.TXT"));
@@ -98,11 +99,11 @@ TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
 TEST_F(DverwLogikTest, AListThatCannotBeWrittenIsReportedAndNothingChanges)
 {
     writeBytes(dataPath("k_liste"), "kein Ordner");
-    QString fehler;
-    EXPECT_FALSE(listespeichern(dataFolder(), "1A", "1A.TXT", { "01 Anna" }, fehler));
-    EXPECT_FALSE(fehler.isEmpty());
+    Namensergebnis e = listeAnlegen(dataFolder(), "1A", { "01 Anna" });
+    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    EXPECT_FALSE(e.fehler.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
-    EXPECT_FALSE(listespeichern(dataFolder(), "..", "../x.txt", { "01 Anna" }, fehler));
+    EXPECT_EQ(listeAnlegen(dataFolder(), "..", { "01 Anna" }).art, Namenspeicherung::fehler);
     EXPECT_FALSE(QFileInfo::exists(dataPath("x.txt")));
 }
 
@@ -148,21 +149,20 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         }
     }
 
-    // A list deleted there is not made anew here.
-    const Namensergebnis e = namenHinzufuegen(dataFolder(), "weg", "Dora");
-    EXPECT_EQ(e.art, Namenspeicherung::fehler);
-    EXPECT_FALSE(e.fehler.isEmpty());
+    // A list deleted there is not made anew here, nor its folder.
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "weg", "Dora").art, Namenspeicherung::geloescht);
+    EXPECT_EQ(namenAendern(dataFolder(), "weg", 1, "01 Anna", "Dora").art, Namenspeicherung::geloescht);
     EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/weg.txt")));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/weg")));
 }
 
 TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 {
-    QString fehler;
-    ASSERT_TRUE(listespeichern(dataFolder(), "1B", "1B.TXT", { "01 Anna", "02 Ben", "03 Carla" }, fehler));
+    ASSERT_EQ(listeAnlegen(dataFolder(), "1B", { "01 Anna", "02 Ben", "03 Carla" }).art, Namenspeicherung::gespeichert);
     writeBytes(dataPath("Klassen/1B/01 Anna/H1_7_01.txt"), "x\r\n");
     writeBytes(dataPath("Klassen/1B/01 Anna/.versteckt"), "x");
     writeBytes(dataPath("Klassen/1B/02 Ben/F2_01.txt"), "x\r\n");
-    ASSERT_TRUE(listespeichern(dataFolder(), "2A", "2A.TXT", { "01 Dora" }, fehler));
+    ASSERT_EQ(listeAnlegen(dataFolder(), "2A", { "01 Dora" }).art, Namenspeicherung::gespeichert);
     writeBytes(dataPath("kl.ina"), "/anderer/pfad/\r\n2A\r\n");
 
     // A pupil renamed earlier left its old folder behind; it is the list's all the same.
@@ -181,8 +181,7 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 
 TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
 {
-    QString fehler;
-    ASSERT_TRUE(listespeichern(dataFolder(), "3C", "3C.TXT", { "01 Anna", "02 Ben" }, fehler));
+    ASSERT_EQ(listeAnlegen(dataFolder(), "3C", { "01 Anna", "02 Ben" }).art, Namenspeicherung::gespeichert);
     writeBytes(dataPath("Klassen/3C/01 Anna/H1_7_01.txt"), "x\r\n");
     writeBytes(dataPath("kl.ina"), "p\r\n3C\r\n");
 
@@ -243,4 +242,75 @@ TEST_F(DverwLogikTest, TheAdministrationFileHasThreeLines)
     EXPECT_FALSE(dwinaSchreiben(dataPath("fehlt/"), "x", fehler));
     EXPECT_FALSE(fehler.isEmpty());
     EXPECT_EQ(dwinaPasswort(dataPath("fehlt/")), "");
+}
+
+// PCs sharing the data folder, played by threads that each open the files on their own.
+TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
+{
+    liste("3A.TXT", { "01 Anna" });
+    std::vector<std::thread> pcs;
+    for (int pc = 0; pc < 3; ++pc)
+        pcs.emplace_back([this, pc] {
+            for (int i = 0; i < 12; ++i)
+                EXPECT_EQ(
+                    namenHinzufuegen(dataFolder(), "3A", QStringLiteral("Kind") + QChar(u'A' + pc) + QChar(u'a' + i))
+                        .art,
+                    Namenspeicherung::gespeichert);
+        });
+    for (std::thread& t : pcs)
+        t.join();
+    const QStringList zeilen = listeLesen(dataFolder(), "3A");
+    ASSERT_EQ(zeilen.size(), 37);
+    QStringList ordner = QDir(dataPath("Klassen/3A")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    ASSERT_EQ(ordner.size(), 37);
+    for (int i = 0; i < 37; ++i) {
+        EXPECT_EQ(zeilen[i].left(3), listenzeile(i + 1, ""));
+        EXPECT_EQ(ordner[i], zeilen[i].left(8));
+    }
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/3A.LCK")));
+
+    // Two new lists of one name: one is made, the other finds the name taken.
+    std::atomic<int> gemacht { 0 }, vorhanden { 0 };
+    std::vector<std::thread> neu;
+    for (const char* name : { "neu", "NEU" })
+        neu.emplace_back([&, name] {
+            const Namenspeicherung art = listeAnlegen(dataFolder(), name, { QStringLiteral("01 ") + name }).art;
+            ++(art == Namenspeicherung::gespeichert ? gemacht : vorhanden);
+        });
+    for (std::thread& t : neu)
+        t.join();
+    EXPECT_EQ(gemacht, 1);
+    EXPECT_EQ(vorhanden, 1);
+    EXPECT_EQ(listenanzeigen(dataFolder()).count("NEU"), 1);
+}
+
+TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOver)
+{
+    liste("3A.TXT", { "01 Anna" });
+    const QByteArray vorher = readBytes(dataPath("k_liste/3A.TXT"));
+    FileLock::setWaitForTests(150);
+    {
+        const FileLock anderer(dataPath("k_liste/3A.LCK"));
+        ASSERT_TRUE(anderer.held());
+        EXPECT_EQ(namenHinzufuegen(dataFolder(), "3a", "Ben").art, Namenspeicherung::gesperrt);
+        EXPECT_EQ(namenAendern(dataFolder(), "3A", 1, "01 Anna", "Ben").art, Namenspeicherung::gesperrt);
+        EXPECT_EQ(listeAnlegen(dataFolder(), "3A", { "01 Ben" }).art, Namenspeicherung::gesperrt);
+        const Loeschergebnis e = listeLoeschen(dataFolder(), "3A");
+        EXPECT_FALSE(e.geloescht);
+        EXPECT_TRUE(e.meldung.contains("anderen Rechner")) << e.meldung.toStdString();
+        EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), vorher);
+        EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    }
+    FileLock::setWaitForTests(-1);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/3A.LCK")));
+
+    // A PC that went down in the middle of a save left its lock; past the time no save takes, it is taken over.
+    writeBytes(dataPath("k_liste/3A.LCK"), "pc7 4711\r\n");
+    QFile alt(dataPath("k_liste/3A.LCK"));
+    ASSERT_TRUE(alt.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(alt.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    alt.close();
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(listeLesen(dataFolder(), "3A"), QStringList({ "01 Anna", "02 Ben" }));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
 }

@@ -1,3 +1,4 @@
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -576,4 +577,50 @@ TEST_F(DverwTest, TwoAdministrationsAtOnceKeepEachOthersSaves)
     });
     EXPECT_EQ(ordner("Klassen/KL3A"), QStringList({ "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" }));
     EXPECT_EQ(readBytes(dataPath("dw.ina")), passwortAnderswo);
+}
+
+TEST_F(DverwTest, ASaveThatMeetsALockOrADeletedListKeepsWhatWasTyped)
+{
+    liste("KL3A.TXT", { "01 Anna" });
+    FileLock::setWaitForTests(100);
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button2);
+        waehle(w.ListBox1, "KL3A");
+        typeText(&w, "Dora");
+        {
+            const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
+            klick(w.Button8);
+        }
+        EXPECT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().contains("wird gerade an einem anderen Rechner gespeichert"));
+        EXPECT_TRUE(w.Nameneingabe->isVisible());
+        EXPECT_EQ(w.Edit1->text(), "Dora");
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")), QByteArray("01 Anna\r\n"));
+
+        // The lock is gone, but so is the list.
+        QFile::remove(dataPath("k_liste/KL3A.TXT"));
+        klick(w.Button8);
+        EXPECT_EQ(errors,
+            QStringList({ "Die Liste KL3A gibt es nicht mehr: sie wurde inzwischen an einem anderen "
+                          "Rechner gelöscht. Es wurde nichts gespeichert." }));
+        EXPECT_TRUE(w.Button2->isEnabled());
+
+        // A new list whose name another PC takes while it is typed here.
+        klick(w.Button1);
+        typeText(&w, "Emil");
+        klick(w.Button7);
+        klick(w.Button8);
+        typeText(&w, "kl3b");
+        liste("KL3B.TXT", { "01 Fritz" });
+        klick(w.Button11);
+        EXPECT_TRUE(w.Label9->isVisible());
+        EXPECT_FALSE(w.Button11->isEnabled());
+        EXPECT_TRUE(w.Listenname->isVisible());
+        klick(w.Button13);
+        klick(w.Button10);
+    });
+    FileLock::setWaitForTests(-1);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL3B.TXT")), QByteArray("01 Fritz\r\n"));
 }

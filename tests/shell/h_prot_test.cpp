@@ -11,6 +11,7 @@
 #include "support/fixtures.h"
 #include "support/keys.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -142,6 +143,34 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
     });
     EXPECT_TRUE(files::fileExists(ordner + "H1_7_04.txt"));
     EXPECT_EQ(dateizeilen(ordner + "H1_7_04.txt").value(1), "Leistungsprotokoll für Vodoz Dovedi");
+}
+
+TEST_F(HProtTest, AListChangedOrDeletedOnAnotherPcAfterTheNamesShowGetsNothing)
+{
+    klasse(5);
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        // Another PC puts "Paula" where "Kind2" was shown.
+        writeBytes(
+            dataPath("k_liste/KL3A.txt"), readBytes(dataPath("k_liste/KL3A.txt")).replace("02 Kind2", "02 Paula"));
+        namenKlicken(1);
+        EXPECT_TRUE(dialog.Namenliste->isVisible());
+        EXPECT_TRUE(dialog.meldung->isVisible());
+        EXPECT_EQ(dialog.namen->itemText(1), "Paula");
+        EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+
+        // Then it deletes the list: the protocol is kept under a typed name, as without a list.
+        QFile::remove(dataPath("k_liste/KL3A.txt"));
+        namenKlicken(2);
+        EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+        EXPECT_TRUE(dialog.meldung->text().contains("gibt es nicht mehr"));
+        ASSERT_TRUE(dialog.Panel1->isVisible());
+        QTest::keyClicks(dialog.Edit2, "Paul");
+        dialog.Button4->Click();
+    });
+    EXPECT_FALSE(offen);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    EXPECT_EQ(dateizeilen(dataPath("OHNELIST/Paul/H1_7_01.txt")).value(1), "Leistungsprotokoll für Paul");
 }
 
 TEST_F(HProtTest, PrintOnlyPrintsThirteenLinesSaveAndPrintFourteenAndTheFile)
