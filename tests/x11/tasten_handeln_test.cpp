@@ -1,6 +1,6 @@
 // Keys pressed only to move or to type never act: moving through a list that deletes, prints or saves only
-// moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse leaves
-// the keyboard where it was. Each case with the program's own windows, under X, keys sent to the focus.
+// moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse brings
+// the keyboard back to the keypad. Each case with the program's own windows, under X, keys sent to the focus.
 #include "aids/h_haupt.h"
 #include "aids/h_m1x1.h"
 #include "aids/hilfenrahmen.h"
@@ -51,8 +51,10 @@ protected:
         writeBytes(dataPath("k_liste/" + name + ".TXT"), b);
     }
 
-    // Opens the aid of `code` from the aids hub (its area, its button, Enter on Start) and works in it.
-    void hilfeBenutzen(int code, Form* hilfe, const std::function<void()>& schritte)
+    // Opens the aid of `code` from the aids hub (its area, its button, `wahl` of the hub's options, Enter on
+    // Start unless the button opened it at once) and works in it.
+    void hilfeBenutzen(int code, Form* hilfe, const std::function<void()>& schritte,
+        Button* TForm63::*bereich = &TForm63::Button4, const std::function<void(TForm63&)>& wahl = {})
     {
         TForm63* hub = hilfenhub();
         ASSERT_TRUE(hub && hilfe);
@@ -60,9 +62,10 @@ protected:
         Form::setModalDriver([&](Form& f) {
             ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
             if (&f == hub && !benutzt) {
-                hub->Button4->Click();
+                (hub->*bereich)->Click();
                 hub->knopf(code)->Click();
-                ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+                if (wahl) wahl(*hub);
+                if (!benutzt) ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
             } else if (&f == hilfe) {
                 schritte();
                 benutzt = true;
@@ -271,4 +274,37 @@ TEST_F(TastenHandeln, reihenWaehrendDerEingabeIstDasEnterDesTastenfeldsMarkiert)
         EXPECT_TRUE(enter->grab().toImage() != markiert);
         reihen->KeyPreview = true;
     });
+}
+
+TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZurueck)
+{
+    const struct {
+        int code;
+        Form* hilfe;
+        Button* TForm63::*bereich;
+    } faelle[]
+        = { { 51, Form71, &TForm63::Button4 }, { 61, Form70, &TForm63::Button3 }, { 53, Form74, &TForm63::Button4 } };
+    for (const auto& fall : faelle) {
+        auto* hilfe = dynamic_cast<Hilfenfenster*>(fall.hilfe);
+        ASSERT_TRUE(hilfe);
+        int enter = 0;
+        hilfeBenutzen(
+            fall.code, hilfe,
+            [&] {
+                Button* eingabetaste = hilfe->tastenfeld->Button13;
+                const std::function<void()> antwort = eingabetaste->OnClick;
+                eingabetaste->OnClick = [&] {
+                    ++enter;
+                    antwort();
+                };
+                ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                ASSERT_EQ(keyReceiver(), hilfe->endebutton);
+                QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
+                ASSERT_TRUE(sendKey(Qt::Key_Return));
+                EXPECT_TRUE(hilfe->isVisible());
+                eingabetaste->OnClick = antwort;
+            },
+            fall.bereich);
+        EXPECT_EQ(enter, 1) << fall.code;
+    }
 }
