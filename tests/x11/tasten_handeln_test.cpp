@@ -3,6 +3,7 @@
 // the keyboard back to the keypad. Each case with the program's own windows, under X, keys sent to the focus.
 #include "aids/h_haupt.h"
 #include "aids/h_m1x1.h"
+#include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
@@ -307,4 +308,26 @@ TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZu
             fall.bereich);
         EXPECT_EQ(enter, 1) << fall.code;
     }
+}
+
+TEST_F(TastenHandeln, schriftlichePlusNachEinemKlickAufUe1TipptDieLeertasteNichts)
+{
+    auto* sv1 = dynamic_cast<TForm79*>(Form79);
+    hilfeBenutzen(
+        81, sv1,
+        [&] {
+            // The units digit, then the carry, both clicked.
+            const QString erwartet = sv1->schritte().wahltext;
+            ASSERT_EQ(erwartet.size(), 5);
+            ASSERT_EQ(erwartet.at(3), QChar(u'ü'));
+            QTest::mouseClick(sv1->ziffernknopf(erwartet.at(4).digitValue()), Qt::LeftButton);
+            QTest::mouseClick(sv1->Button10, Qt::LeftButton);
+            const int eingaben = aufgabeneingaben;
+            const int schritt = sv1->schritte().schrittzeiger;
+            ASSERT_TRUE(sendKey(Qt::Key_Space));
+            EXPECT_EQ(aufgabeneingaben, eingaben);
+            EXPECT_EQ(sv1->schritte().schrittzeiger, schritt);
+            EXPECT_TRUE(sv1->meldung().leer()) << sv1->meldung().texte().join(" ").toStdString();
+        },
+        &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_Plus->button(4)->click(); }); // two carries
 }
