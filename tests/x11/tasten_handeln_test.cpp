@@ -1,8 +1,12 @@
 // Keys pressed only to move or to type never act: moving through a list that deletes, prints or saves only
 // moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse brings
 // the keyboard back to the keypad. Each case with the program's own windows, under X, keys sent to the focus.
+#include "aids/h_100Feld.h"
+#include "aids/h_100feld_logik.h"
 #include "aids/h_haupt.h"
 #include "aids/h_m1x1.h"
+#include "aids/h_strahl.h"
+#include "aids/h_strahl_logik.h"
 #include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
 #include "analyses/f_gra.h"
@@ -308,6 +312,40 @@ TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZu
             fall.bereich);
         EXPECT_EQ(enter, 1) << fall.code;
     }
+}
+
+TEST_F(TastenHandeln, nachGefundenAufEinerFalschenStelleGehenDiePfeileAnsFeld)
+{
+    // "Zahl einordnen": a cell with room for two steps to the left that is not the target.
+    auto* feld = dynamic_cast<TForm64*>(Form64);
+    hilfeBenutzen(
+        17, feld,
+        [&] {
+            for (int i = 0; i < 3 && (spalte2 < 2 || h100feld::zahlVon(zeile2, spalte2) == zielzahl); ++i)
+                ASSERT_TRUE(sendKey(Qt::Key_Right));
+            QTest::mouseClick(feld->gefundenknopf, Qt::LeftButton);
+            ASSERT_TRUE(feld->gefundenknopf->isVisible());
+            const int spalte = spalte2;
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            EXPECT_EQ(spalte2, spalte - 2);
+        },
+        &TForm63::Button1);
+
+    // The number line, pointing: "gefunden?" with no number shown.
+    auto* strahl = dynamic_cast<TForm67*>(Form67);
+    hilfeBenutzen(
+        14, strahl,
+        [&] {
+            if (variante != strahl::kZeigen) strahl->Button10Click();
+            QTest::mouseClick(strahl->gefundenbutton, Qt::LeftButton);
+            ASSERT_TRUE(strahl->aufgabeLaeuft());
+            wahl6 = 5; // where the arrow keys move the arrow from
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            EXPECT_EQ(strahl->gezeigt(), 3);
+        },
+        &TForm63::Button1);
 }
 
 TEST_F(TastenHandeln, schriftlichePlusNachEinemKlickAufUe1TipptDieLeertasteNichts)
