@@ -218,8 +218,10 @@ void TForm64::gefundenknopfClick()
 {
     aufgabeneingaben = aufgabeneingaben + 1;
     if (h100feld::zahlVon(zeile2, spalte2) != zielzahl) {
-        // A wrong cell shows its number in red; the cursor stays, the pupil goes on looking.
+        // A wrong cell shows its number in red; the cursor stays, the pupil goes on looking, and the next arrow
+        // key moves the cursor rather than the focus off the clicked button.
         zahlSchreiben(zeile2, spalte2, clRed);
+        SetFocus(ScrollBoxEx1);
         return;
     }
 

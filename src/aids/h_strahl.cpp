@@ -155,6 +155,9 @@ void TForm67::mausamstrahl(int x, int y)
 void TForm67::gefundenbuttonClick()
 {
     gezeigtPruefen();
+    // While the task goes on, the next arrow key moves the arrow rather than the focus off the clicked button;
+    // a solved task has put "noch eine Aufgabe?" under Enter.
+    if (m_laeuft) SetFocus(ScrollBoxEx1);
 }
 
 void TForm67::Button10Click()

@@ -24,7 +24,8 @@ TForm79::TForm79(QWidget* parent)
     applyFontSize(Button10, QStringLiteral("Arial"), 20);
     setHint(Button10, QStringLiteral("Übertrag 1     Ü   drücken"));
     setHandCursor(Button10);
-    setTabStop(Button10, false);
+    // A key of the keypad, though this window adds it: a click takes no focus, and Space never presses it.
+    setKeypadKey(Button10);
     Button10->OnClick = [this] { Button10Click(); };
 
     tauschbutton = new Button(this, QStringLiteral("&tauschen"), kTauschPlatz.x(), kTauschPlatz.y(),

@@ -49,9 +49,8 @@ TForm75::TForm75(QWidget* parent)
         b->setObjectName(QStringLiteral("Button%1").arg(d));
         applyFontSize(b, QStringLiteral("MS Sans Serif"), 37);
         setHandCursor(b);
-        setTabStop(b, false);
-        // A clicked digit must not keep the focus: Enter belongs to "noch eine Aufgabe?".
-        b->setFocusPolicy(Qt::NoFocus);
+        // Keys of a keypad: a clicked digit takes no focus, Enter belongs to "noch eine Aufgabe?".
+        setKeypadKey(b);
         if (d >= 2) b->OnClick = [this, d] { teilerknopfClick(d); };
         m_knoepfe[std::size_t(d)] = b;
     }

@@ -54,7 +54,8 @@ TForm40::TForm40(QWidget* parent)
     Button2 = new Button(GroupBox1, QStringLiteral("Ü 1"), 10, 257, 33, 37);
     applyFontSize(Button2, QStringLiteral("Arial"), 20);
     setHint(Button2, QStringLiteral("Übertrag 1     Ü   drücken"));
-    setTabStop(Button2, false);
+    // A key of the keypad, though this window adds it: a click takes no focus, and Space never presses it.
+    setKeypadKey(Button2);
 
     Button15 = new Button(this, QStringLiteral("los geht's!"), 400, 250, 200, 70);
     applyFontSize(Button15, QStringLiteral("Arial"), 35);

@@ -115,7 +115,8 @@ TForm51::TForm51(QWidget* parent)
         auto* b = new Button(GroupBox2, QString(QLatin1Char(z.zeichen)), 12, z.top, 55, 70);
         b->setObjectName(QLatin1String(z.name));
         applyFontSize(b, QStringLiteral("Arial"), 37);
-        setTabStop(b, false);
+        // The sign keys belong to the keypad: a click takes no focus, and Space never presses one.
+        setKeypadKey(b);
         setHandCursor(b);
         const QChar zeichen = QLatin1Char(z.zeichen);
         b->OnClick = [this, zeichen] { zeichentaste(zeichen); };

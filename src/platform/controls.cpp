@@ -198,8 +198,8 @@ bool isArrowStop(const QWidget* control)
 
 void setKeypadKey(QWidget* key, bool enter)
 {
-    // The keys of an on-screen keypad stand for keys the keyboard has: a click on one leaves the keyboard where
-    // it was, so that the next typed key, Enter included, does what it would have done without the click.
+    // The keys of an on-screen keypad stand for keys the keyboard has: a click on one takes no focus, so that
+    // the next typed key goes where the typing goes (a button that held the focus gives it up to the window).
     key->setFocusPolicy(Qt::NoFocus);
     daten(key).keypad = enter ? KeypadRole::enter : KeypadRole::key;
     if (Form* form = formOf(key); form && enter) form->defaultButtonsChanged();
@@ -273,7 +273,14 @@ Button::Button(QWidget* parent, const QString& caption, int left, int top, int w
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     setCaption(caption);
-    connect(this, &QAbstractButton::clicked, this, [this] { runGuarded([this] { Click(); }); });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        runGuarded([this] {
+            // Before OnClick, so that a focus the key's own handler gives stays.
+            if (isKeypadKey(this) && !isKeypadEnter(this))
+                if (Form* form = formOf(this)) form->keypadKeyClicked();
+            Click();
+        });
+    });
 }
 
 void Button::Click()

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/errors.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -193,6 +194,7 @@ void Form::showModal()
     m_showing = true;
     m_closed = false;
     m_defaultsKnown = false;
+    m_keysFrom = nullptr;
     modalStack().append(this);
 
     prepareFocus();
@@ -332,6 +334,22 @@ void Form::requestFocus(QWidget* control)
     updateEnterMark();
 }
 
+void Form::keypadKeyClicked()
+{
+    // Enter goes to a focused button before the key preview: a stray Tab that framed "Programm abbrechen",
+    // then an answer clicked on the keypad, would have the next Enter end the run. A keypad key the program
+    // focused ("Ü 1" after the carry message), an edit or a list keep the focus.
+    QWidget* focused = focusWidget();
+    if (!qobject_cast<QAbstractButton*>(focused) || isKeypadKey(focused)) return;
+    setFocus(Qt::OtherFocusReason);
+    m_keysFrom = focused;
+}
+
+void Form::focusMovedTo(const QWidget* to)
+{
+    if (to != this) m_keysFrom = nullptr;
+}
+
 void Form::showKeyboardCues()
 {
     // Space and Enter act on the focused control, so a window reached by the keyboard shows which one that is
@@ -446,17 +464,20 @@ bool Form::isArrowStopHere(const QWidget* control) const
 
 bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
 {
+    // Tab and the arrows move the frame on from the button a keypad click took the focus from, as they would
+    // have without the click.
+    QWidget* from = focused ? focused : m_keysFrom.data();
     switch (key) {
     case vk::Tab:
         if (shift & (ShiftKey::Alt | ShiftKey::Ctrl)) return false;
-        selectNext(focused, !(shift & ShiftKey::Shift), true);
+        selectNext(from, !(shift & ShiftKey::Shift), true);
         return true;
     case vk::Left:
     case vk::Up:
     case vk::Right:
     case vk::Down:
-        if ((shift & ShiftKey::Alt) || !focused) return false;
-        selectNext(focused, key == vk::Right || key == vk::Down, false);
+        if ((shift & ShiftKey::Alt) || !from) return false;
+        selectNext(from, key == vk::Right || key == vk::Down, false);
         return true;
     case vk::Return:
     case vk::Escape: {

@@ -108,6 +108,12 @@ public:
     void showKeyboardCues();
     // Focus request for a control of this window (see SetFocus).
     void requestFocus(QWidget* control);
+    // A key of an on-screen keypad (not its Enter) was clicked: where a button that is no keypad key holds the
+    // focus, the window takes it, so that the next Enter is the keypad's again. Tab and the arrows go on from
+    // that button.
+    void keypadKeyClicked();
+    // The focus has moved to `to`, a control of this window or the window itself.
+    void focusMovedTo(const QWidget* to);
 
 protected:
     // The two activation hooks: showModal() has shown the window; a modal window opened from it has closed.
@@ -149,6 +155,8 @@ private:
     QPointer<QWidget> m_start;
     QPointer<QWidget> m_focusBeforeChild;
     QPointer<QWidget> m_pendingFocus;
+    // The button a keypad click took the focus from, while the window itself holds it.
+    QPointer<QWidget> m_keysFrom;
     QPointer<QPushButton> m_enterMark;
     // The Default buttons in tab order, found again after a Default flag changed or a new showing.
     mutable QList<QPointer<Button>> m_defaults;

@@ -401,6 +401,7 @@ void installKeyRouting()
         QObject::connect(app, &QApplication::focusChanged, router, [](QWidget* from, QWidget* to) {
             Form* a = formOf(from);
             Form* b = formOf(to);
+            if (b) b->focusMovedTo(to);
             if (a) a->updateEnterMark();
             if (b && b != a) b->updateEnterMark();
         });

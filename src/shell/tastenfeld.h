@@ -4,7 +4,7 @@
 // button and in some games sign keys, all in one group box (Rechner) or in a panel the window already has.
 // Each window's keypad is one table (Anordnung) of places, sizes, font sizes and component names. The
 // buttons are keypad keys: neither Tab nor a click moves the focus to them, so it stays where the window puts
-// it, and Space never presses one.
+// it or comes back from a button to the window, and Space never presses one.
 
 #include "platform/bounded.h"
 

@@ -377,6 +377,47 @@ TEST_F(KeyboardTest, KeypadKeysStandForKeysTheKeyboardHas)
     EXPECT_EQ(form.markedButton(), one);
 }
 
+TEST_F(KeyboardTest, AKeypadClickTakesTheKeyboardFromAButtonBackToTheKeypad)
+{
+    auto* taste = new Button(&form, "3", 10, 150, 40, 40);
+    auto* eingabe = new Button(&form, "Enter", 60, 150, 40, 40);
+    auto* box = new CheckBox(&form, "x", 110, 150, 40, 20);
+    for (QWidget* w : { static_cast<QWidget*>(taste), static_cast<QWidget*>(eingabe), static_cast<QWidget*>(box) })
+        w->show();
+    setKeypadKey(taste);
+    setKeypadKey(eingabe, true);
+    eingabe->OnClick = [this] { log << "click keypad Enter"; };
+    // The window's key preview presses the keypad's Enter where no button takes Enter.
+    enter->hide();
+    form.KeyPreview = true;
+    form.OnKeyPress = [eingabe](QChar& c) {
+        if (c == QChar(13)) eingabe->Click();
+    };
+    // From a button or a check box the focus goes to the window: Enter is the keypad's, and Tab and the arrows
+    // go on from where it was.
+    for (QWidget* vorher : { static_cast<QWidget*>(one), static_cast<QWidget*>(box) }) {
+        SetFocus(vorher);
+        QTest::mouseClick(taste, Qt::LeftButton);
+        EXPECT_EQ(form.focusWidget(), &form);
+    }
+    pressKey(&form, Qt::Key_Return);
+    EXPECT_EQ(clicks(), QStringList({ "click keypad Enter" }));
+    SetFocus(one);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    pressKey(&form, Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), two);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    pressKey(&form, Qt::Key_Left);
+    EXPECT_EQ(form.focusWidget(), one);
+    // A keypad key the program focused keeps the focus, and a click on the keypad's Enter moves none.
+    SetFocus(eingabe);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), eingabe);
+    SetFocus(two);
+    QTest::mouseClick(eingabe, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), two);
+}
+
 TEST_F(KeyboardTest, AListWhoseChoiceActsChoosesOnlyByClickSpaceOrEnter)
 {
     const QStringList eintraege { "1A", "2B", "3C", "4D", "5E" };

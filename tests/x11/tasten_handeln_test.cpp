@@ -1,8 +1,13 @@
 // Keys pressed only to move or to type never act: moving through a list that deletes, prints or saves only
-// moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse leaves
-// the keyboard where it was. Each case with the program's own windows, under X, keys sent to the focus.
+// moves its frame, Space never presses an on-screen keypad key, and a keypad key clicked with the mouse brings
+// the keyboard back to the keypad. Each case with the program's own windows, under X, keys sent to the focus.
+#include "aids/h_100Feld.h"
+#include "aids/h_100feld_logik.h"
 #include "aids/h_haupt.h"
 #include "aids/h_m1x1.h"
+#include "aids/h_strahl.h"
+#include "aids/h_strahl_logik.h"
+#include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
@@ -51,8 +56,10 @@ protected:
         writeBytes(dataPath("k_liste/" + name + ".TXT"), b);
     }
 
-    // Opens the aid of `code` from the aids hub (its area, its button, Enter on Start) and works in it.
-    void hilfeBenutzen(int code, Form* hilfe, const std::function<void()>& schritte)
+    // Opens the aid of `code` from the aids hub (its area, its button, `wahl` of the hub's options, Enter on
+    // Start unless the button opened it at once) and works in it.
+    void hilfeBenutzen(int code, Form* hilfe, const std::function<void()>& schritte,
+        Button* TForm63::*bereich = &TForm63::Button4, const std::function<void(TForm63&)>& wahl = {})
     {
         TForm63* hub = hilfenhub();
         ASSERT_TRUE(hub && hilfe);
@@ -60,9 +67,10 @@ protected:
         Form::setModalDriver([&](Form& f) {
             ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
             if (&f == hub && !benutzt) {
-                hub->Button4->Click();
+                (hub->*bereich)->Click();
                 hub->knopf(code)->Click();
-                ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+                if (wahl) wahl(*hub);
+                if (!benutzt) ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
             } else if (&f == hilfe) {
                 schritte();
                 benutzt = true;
@@ -271,4 +279,93 @@ TEST_F(TastenHandeln, reihenWaehrendDerEingabeIstDasEnterDesTastenfeldsMarkiert)
         EXPECT_TRUE(enter->grab().toImage() != markiert);
         reihen->KeyPreview = true;
     });
+}
+
+TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZurueck)
+{
+    const struct {
+        int code;
+        Form* hilfe;
+        Button* TForm63::*bereich;
+    } faelle[]
+        = { { 51, Form71, &TForm63::Button4 }, { 61, Form70, &TForm63::Button3 }, { 53, Form74, &TForm63::Button4 } };
+    for (const auto& fall : faelle) {
+        auto* hilfe = dynamic_cast<Hilfenfenster*>(fall.hilfe);
+        ASSERT_TRUE(hilfe);
+        int enter = 0;
+        hilfeBenutzen(
+            fall.code, hilfe,
+            [&] {
+                Button* eingabetaste = hilfe->tastenfeld->Button13;
+                const std::function<void()> antwort = eingabetaste->OnClick;
+                eingabetaste->OnClick = [&] {
+                    ++enter;
+                    antwort();
+                };
+                ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                ASSERT_EQ(keyReceiver(), hilfe->endebutton);
+                QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
+                ASSERT_TRUE(sendKey(Qt::Key_Return));
+                EXPECT_TRUE(hilfe->isVisible());
+                eingabetaste->OnClick = antwort;
+            },
+            fall.bereich);
+        EXPECT_EQ(enter, 1) << fall.code;
+    }
+}
+
+TEST_F(TastenHandeln, nachGefundenAufEinerFalschenStelleGehenDiePfeileAnsFeld)
+{
+    // "Zahl einordnen": a cell with room for two steps to the left that is not the target.
+    auto* feld = dynamic_cast<TForm64*>(Form64);
+    hilfeBenutzen(
+        17, feld,
+        [&] {
+            for (int i = 0; i < 3 && (spalte2 < 2 || h100feld::zahlVon(zeile2, spalte2) == zielzahl); ++i)
+                ASSERT_TRUE(sendKey(Qt::Key_Right));
+            QTest::mouseClick(feld->gefundenknopf, Qt::LeftButton);
+            ASSERT_TRUE(feld->gefundenknopf->isVisible());
+            const int spalte = spalte2;
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            EXPECT_EQ(spalte2, spalte - 2);
+        },
+        &TForm63::Button1);
+
+    // The number line, pointing: "gefunden?" with no number shown.
+    auto* strahl = dynamic_cast<TForm67*>(Form67);
+    hilfeBenutzen(
+        14, strahl,
+        [&] {
+            if (variante != strahl::kZeigen) strahl->Button10Click();
+            QTest::mouseClick(strahl->gefundenbutton, Qt::LeftButton);
+            ASSERT_TRUE(strahl->aufgabeLaeuft());
+            wahl6 = 5; // where the arrow keys move the arrow from
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            ASSERT_TRUE(sendKey(Qt::Key_Left));
+            EXPECT_EQ(strahl->gezeigt(), 3);
+        },
+        &TForm63::Button1);
+}
+
+TEST_F(TastenHandeln, schriftlichePlusNachEinemKlickAufUe1TipptDieLeertasteNichts)
+{
+    auto* sv1 = dynamic_cast<TForm79*>(Form79);
+    hilfeBenutzen(
+        81, sv1,
+        [&] {
+            // The units digit, then the carry, both clicked.
+            const QString erwartet = sv1->schritte().wahltext;
+            ASSERT_EQ(erwartet.size(), 5);
+            ASSERT_EQ(erwartet.at(3), QChar(u'ü'));
+            QTest::mouseClick(sv1->ziffernknopf(erwartet.at(4).digitValue()), Qt::LeftButton);
+            QTest::mouseClick(sv1->Button10, Qt::LeftButton);
+            const int eingaben = aufgabeneingaben;
+            const int schritt = sv1->schritte().schrittzeiger;
+            ASSERT_TRUE(sendKey(Qt::Key_Space));
+            EXPECT_EQ(aufgabeneingaben, eingaben);
+            EXPECT_EQ(sv1->schritte().schrittzeiger, schritt);
+            EXPECT_TRUE(sv1->meldung().leer()) << sv1->meldung().texte().join(" ").toStdString();
+        },
+        &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_Plus->button(4)->click(); }); // two carries
 }
