@@ -33,6 +33,9 @@ TForm79::TForm79(QWidget* parent)
     tauschbutton->setObjectName(QStringLiteral("tauschbutton"));
     applyFont(tauschbutton, QStringLiteral("Arial"), 28);
     tauschbutton->hide();
+    // It is usable only between the help that asks for an exchange and the exchange: Enter presses it then, also
+    // after a digit clicked on the keypad has taken the keyboard back to the window.
+    tauschbutton->Default = true;
     tauschbutton->OnClick = [this] { tauschbuttonClick(); };
 }
 

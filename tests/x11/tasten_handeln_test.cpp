@@ -369,3 +369,21 @@ TEST_F(TastenHandeln, schriftlichePlusNachEinemKlickAufUe1TipptDieLeertasteNicht
         },
         &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_Plus->button(4)->click(); }); // two carries
 }
+
+TEST_F(TastenHandeln, schriftlichMinusNachEinemKlickAufEineZifferDrueckteEnterTauschen)
+{
+    auto* sv1 = dynamic_cast<TForm79*>(Form79);
+    hilfeBenutzen(
+        84, sv1,
+        [&] {
+            const sv1::Ziffern z = sv1->aktuelleAufgabe().z;
+            ASSERT_LT(z.c[sv1::E], z.b[sv1::E]);
+            QTest::mouseClick(sv1->Hilfebutton, Qt::LeftButton);
+            ASSERT_EQ(sv1->focusWidget(), sv1->tauschbutton);
+            // A wrong digit clicked where the help asks for the exchange; Enter still exchanges.
+            QTest::mouseClick(sv1->ziffernknopf((z.c[sv1::E] + 11 - z.b[sv1::E]) % 10), Qt::LeftButton);
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+            EXPECT_EQ(sv1->tauschstand(), 44);
+        },
+        &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_mTausch->button(4)->click(); });
+}
