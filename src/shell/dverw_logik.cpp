@@ -40,16 +40,11 @@ QString pupilFolder(const QString& datpfad, const QString& liste, const QString&
     return files::child(datpfad + QStringLiteral("Klassen/") + liste, protokoll::ordnername(zeile));
 }
 
-QString listenpfad(const QString& datpfad, const QString& liste)
-{
-    return kListenordner(datpfad) + liste + QStringLiteral(".txt");
-}
-
 // Every line of a list file, also those past the kMaxNamen-th of a hand-made list. Throws IoError when the file
 // cannot be read.
 QStringList dateiLesen(const QString& datpfad, const QString& liste)
 {
-    const QString pfad = listenpfad(datpfad, liste);
+    const QString pfad = protokoll::listenpfad(datpfad, liste);
     if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
     return TextFile::readAllLines(pfad);
 }
@@ -97,7 +92,7 @@ template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QSt
     const FileLock sperre(protokoll::listensperre(datpfad, liste));
     ergebnis.art = gesperrt(sperre, ergebnis.fehler);
     if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    if (!QFileInfo(files::resolve(listenpfad(datpfad, liste))).isFile()) {
+    if (!files::fileExists(protokoll::listenpfad(datpfad, liste))) {
         ergebnis.art = Namenspeicherung::geloescht;
         return ergebnis;
     }
@@ -111,7 +106,7 @@ template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QSt
     }
     ergebnis.art = aendern(zeilen, ergebnis.nummer);
     if (ergebnis.art == Namenspeicherung::gespeichert
-        && !schreiben(datpfad, liste, listenpfad(datpfad, liste), zeilen, ergebnis.fehler))
+        && !schreiben(datpfad, liste, protokoll::listenpfad(datpfad, liste), zeilen, ergebnis.fehler))
         ergebnis.art = Namenspeicherung::fehler;
     return ergebnis;
 }

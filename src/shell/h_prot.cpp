@@ -210,10 +210,7 @@ void TForm65::namenliste()
 {
     hprot::klinaUebernehmen();
     if (aktivliste == "ohne") {
-        Namenliste->hide();
-        Panel1->show();
-        schuelername = Edit2->text();
-        SetFocus(Edit2);
+        nameTippen();
         return;
     }
     Namenliste->show();
@@ -232,6 +229,14 @@ void TForm65::namenliste()
         return;
     }
     namen->focusFirstItem();
+}
+
+void TForm65::nameTippen()
+{
+    Namenliste->hide();
+    Panel1->show();
+    schuelername = Edit2->text();
+    SetFocus(Edit2);
 }
 
 void TForm65::namenClick()
@@ -256,10 +261,7 @@ void TForm65::namenClick()
         return;
     case protokoll::Listenordner::geloescht:
         // The protocol is kept as without a class list, never in the deleted list's folder.
-        Namenliste->hide();
-        Panel1->show();
-        schuelername = Edit2->text();
-        SetFocus(Edit2);
+        nameTippen();
         melden(QStringLiteral(" Die Klassenliste \"") + aktivliste
             + QStringLiteral("\" gibt es nicht mehr. \n Schreibe deinen Namen und klicke auf \"fertig\". "));
         return;

@@ -58,6 +58,8 @@ private:
     void Button2Click();
     void Button1Click();
     void namenliste();
+    // The pupil types a name: working without a class list, or the list is gone.
+    void nameTippen();
     void namenClick();
     void n_ohneChange();
     void n_ohnekey(QChar& key);

@@ -17,13 +17,18 @@ QStringList klassenliste(const QString& datpfad, const QString& liste)
     QStringList zeilen;
     if (!files::isSafeName(liste + QStringLiteral(".txt"))) return zeilen;
     TextFile f;
-    f.assign(datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt"));
+    f.assign(listenpfad(datpfad, liste));
     f.reset();
     if (f.ioResult() != 0) return zeilen;
     while (!f.eof() && zeilen.size() < kMaxSchueler)
         zeilen << f.readLine();
     f.close();
     return zeilen;
+}
+
+QString listenpfad(const QString& datpfad, const QString& liste)
+{
+    return datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt");
 }
 
 QString listensperre(const QString& datpfad, const QString& liste)
@@ -67,8 +72,7 @@ Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int num
     // Where pupils may not write into "k_liste" the list is looked at without its lock: a protocol is kept
     // rather than refused.
     if (sperre.status() == FileLock::Status::busy) return Listenordner::gesperrt;
-    if (!files::fileExists(datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt")))
-        return Listenordner::geloescht;
+    if (!files::fileExists(listenpfad(datpfad, liste))) return Listenordner::geloescht;
     const QStringList zeilen = klassenliste(datpfad, liste);
     if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Listenordner::geaendert;
     const QString pfad = schuelerordner(datpfad, liste, zeile);

@@ -18,6 +18,8 @@ QString zweistellig(int n);
 // The lines of the class list datpfad + "k_liste/" + liste + ".txt" (two-digit number, blank, name), at
 // most kMaxSchueler; empty when the list cannot be read.
 QStringList klassenliste(const QString& datpfad, const QString& liste);
+// The file of a class list: datpfad + "k_liste/" + liste + ".txt".
+QString listenpfad(const QString& datpfad, const QString& liste);
 // The lock file under which a class list is read, changed and written back: "k_liste/" + the list name,
 // upper-cased so that every PC means the same file whatever case it was given, + ".LCK". Empty when the name
 // could reach outside the folder.
