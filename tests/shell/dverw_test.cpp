@@ -594,6 +594,7 @@ TEST_F(DverwTest, ASaveThatMeetsALockOrADeletedListKeepsWhatWasTyped)
         }
         EXPECT_TRUE(w.meldung->isVisible());
         EXPECT_TRUE(w.meldung->caption().contains("wird gerade an einem anderen Rechner gespeichert"));
+        grabToPng(&w, QStringLiteral("dverw_liste_gesperrt"));
         EXPECT_TRUE(w.Nameneingabe->isVisible());
         EXPECT_EQ(w.Edit1->text(), "Dora");
         EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")), QByteArray("01 Anna\r\n"));

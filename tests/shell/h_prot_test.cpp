@@ -164,6 +164,7 @@ TEST_F(HProtTest, AListChangedOrDeletedOnAnotherPcAfterTheNamesShowGetsNothing)
         namenKlicken(2);
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
         EXPECT_TRUE(dialog.meldung->text().contains("gibt es nicht mehr"));
+        grabToPng(&dialog, QStringLiteral("h_prot_liste_geloescht"));
         ASSERT_TRUE(dialog.Panel1->isVisible());
         QTest::keyClicks(dialog.Edit2, "Paul");
         dialog.Button4->Click();
