@@ -11,6 +11,7 @@ namespace s_hm {
 namespace {
 constexpr int kTabellenbreite = 256;
 constexpr int kTabellenhoehe = 217;
+constexpr int kMittellinie = 128;
 } // namespace
 
 QString titel(int spiel)
@@ -92,6 +93,20 @@ std::vector<Tabellenname> siegerliste()
     return liste;
 }
 
+int spaltenende(int x)
+{
+    // A pixel of white between a name and the middle line or the border.
+    return x < kMittellinie ? kMittellinie - 2 : kTabellenbreite - 3;
+}
+
+// The table's font grows with the screen, but its columns do not: on a large screen the font is made smaller
+// until every text fits its column, all texts of a kind in one size.
+static void einpassen(Canvas& c, const std::vector<Tabellenname>& texte)
+{
+    for (const Tabellenname& t : texte)
+        gruppenspiel::schriftEinpassen(c, t.name, spaltenende(t.x) - t.x + 1);
+}
+
 void endetabelle(Canvas& c, float skalaX)
 {
     c.setMapMode(MapMode::Pixels);
@@ -99,17 +114,22 @@ void endetabelle(Canvas& c, float skalaX)
     c.brush = Brush { clWhite };
     c.pen = Pen { clBlack, 1 };
     c.rectangle(0, 0, kTabellenbreite, kTabellenhoehe);
-    c.moveTo(128, 0);
-    c.lineTo(128, kTabellenhoehe);
+    c.moveTo(kMittellinie, 0);
+    c.lineTo(kMittellinie, kTabellenhoehe);
     c.moveTo(0, 45);
     c.lineTo(kTabellenbreite, 45);
     c.font.name = QStringLiteral("arial");
     c.font.color = clGreen;
     c.font.height = -Round(16.0 * double(skalaX));
-    c.textOut(10, 10, QStringLiteral("Gewinner"));
-    c.textOut(150, 10, QStringLiteral("Verlierer"));
+    const std::vector<Tabellenname> koepfe
+        = { { QStringLiteral("Gewinner"), 10, 10 }, { QStringLiteral("Verlierer"), 150, 10 } };
+    einpassen(c, koepfe);
+    for (const Tabellenname& t : koepfe)
+        c.textOut(t.x, t.y, t.name);
     c.font.height = -Round(15.0 * double(skalaX));
-    for (const Tabellenname& t : siegerliste())
+    const std::vector<Tabellenname> namen = siegerliste();
+    einpassen(c, namen);
+    for (const Tabellenname& t : namen)
         c.textOut(t.x, t.y, t.name);
 }
 
