@@ -5,6 +5,7 @@
 #include "games/s_botsch.h"
 #include "games/s_hm.h"
 #include "games/s_hm_logik.h"
+#include "games/s_wraten.h"
 #include "games/sp_haupt.h"
 #include "platform/controls.h"
 #include "platform/paintbox.h"
@@ -82,24 +83,75 @@ protected:
     void SetUp() override
     {
         ProgrammTest::SetUp();
-        // One word, so that each message is known: "HUND".
+        // One word each, so that every turn's word is known; the long one as long as a list's words may be.
         writeBytes(dataPath("WORTList/kurz.txt"), "HUND\r\n");
+        writeBytes(dataPath("WORTList/lang.txt"), "STRASSENBAHNHALTE\r\n");
         hub = dynamic_cast<TForm41*>(Form41);
         aufbau = dynamic_cast<TForm47*>(Form47);
-        spiel = dynamic_cast<TForm60*>(Form60);
-        ASSERT_TRUE(hub && aufbau && spiel);
+        ASSERT_TRUE(hub && aufbau);
         bildschirm = qEnvironmentVariable("TAVI_X11_SCREEN");
     }
 
-    void klick(Button* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-    void buchstabe(QChar z) { klick(spiel->buchstabenknopf(buchstabentaste::index(z) + 1)); }
+    static void klick(Button* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+
+    // Game `code` from the hub, started as the program starts, for five players with the option `wahl` of
+    // `gruppe`: in the game window every player decodes the word or loses the turn (players 2 and 4 win), and
+    // the end of each turn is checked; then the winner table.
+    template <class Spiel> void spielen(int code, RadioGroup* gruppe, int wahl)
+    {
+        auto* spiel = dynamic_cast<Spiel*>(code == 6 ? Form60 : Form62);
+        ASSERT_NE(spiel, nullptr);
+        const QString name = code == 6 ? QStringLiteral("botschaften") : QStringLiteral("woerterraten");
+        bool gespielt = false;
+        Form::setModalDriver([&](Form& f) {
+            if (&f == Form1) {
+                // The main window has taken its scale from the screen, as at every start.
+                hub->showModal();
+            } else if (&f == hub) {
+                hub->spielknopf(code)->Click();
+            } else if (&f == aufbau) {
+                Edit* felder[] = { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 };
+                for (int k = 0; k < 5; ++k) {
+                    felder[k]->clear();
+                    QTest::keyClicks(felder[k], kNamen[k]);
+                    EXPECT_EQ(felder[k]->text(), kNamen[k]);
+                }
+                QTest::mouseClick(gruppe->button(wahl), Qt::LeftButton);
+                QTest::mouseClick(aufbau->WR_Bot_LVR_Zeit->button(3), Qt::LeftButton);
+                klick(aufbau->Button2);
+                ASSERT_TRUE(gespielt);
+                tabellePruefen(name + QStringLiteral("_tabelle"));
+                aufbau->Button10->Click();
+            } else if (&f == spiel) {
+                gespielt = true;
+                for (int p = 1; p <= 5; ++p) {
+                    SCOPED_TRACE(p);
+                    ASSERT_EQ(spielernummer, p);
+                    klick(spiel->startknopf);
+                    ASSERT_EQ(spiel->zustand(), 4);
+                    if (gewinnt(p))
+                        for (QChar z : spiel->wort().left(code == 6 ? 5 : 17))
+                            klick(spiel->buchstabenknopf(buchstabentaste::index(z) + 1));
+                    else
+                        for (int i = 0; i < 11; ++i)
+                            klick(spiel->buchstabenknopf(buchstabentaste::index('Q') + 1));
+                    ASSERT_EQ(spiel->zustand(), 1);
+                    grabToPng(spiel, QStringLiteral("gruppenergebnis_%1_%2_%3").arg(bildschirm, name).arg(p));
+                    rundenendePruefen(spiel->PaintBox1, p);
+                    klick(spiel->startknopf);
+                }
+            }
+        });
+        Form1->showModal();
+        Form::setModalDriver({});
+        EXPECT_TRUE(gespielt);
+    }
 
     // The picture box at the end of player `p`'s turn: every line lies inside the box's border with room to
     // spare, so that none is cut, and the name stands on a line of its own.
-    void rundenendePruefen(int p)
+    void rundenendePruefen(PaintBox* box, int p)
     {
-        const QImage b = bild(spiel->PaintBox1);
-        grabToPng(spiel, QStringLiteral("gruppenergebnis_%1_botschaften_%2").arg(bildschirm).arg(p));
+        const QImage b = bild(box);
         // Under the figure and the tick: from the top of the hill's lowest points down.
         const int oben = Round(320 * double(skala_y));
         const QRect innen(1, oben, b.width() - 2, b.height() - oben);
@@ -126,11 +178,10 @@ protected:
         }
         for (int x = 0; x < 256; ++x)
             EXPECT_TRUE(linie(b.pixel(x, 45))) << "heading line, column " << x;
-        const QRect kopf = tintenrahmen(b, QRect(1, 1, 254, 43), gruen);
-        EXPECT_GE(kopf.left(), 10);
-        EXPECT_LE(kopf.right(), spaltenende(150));
-        EXPECT_FALSE(tintenrahmen(b, QRect(1, 1, 126, 43), gruen).isNull()) << "Gewinner";
-        EXPECT_FALSE(tintenrahmen(b, QRect(130, 1, 124, 43), gruen).isNull()) << "Verlierer";
+        EXPECT_LE(tintenrahmen(b, QRect(1, 1, 126, 43), gruen).right(), spaltenende(10)) << "Gewinner";
+        const QRect verlierer = tintenrahmen(b, QRect(130, 1, 124, 43), gruen);
+        EXPECT_GE(verlierer.left(), 150);
+        EXPECT_LE(verlierer.right(), spaltenende(150)) << "Verlierer";
         const auto liste = s_hm::siegerliste();
         ASSERT_EQ(int(liste.size()), 5);
         for (const s_hm::Tabellenname& t : liste) {
@@ -145,60 +196,21 @@ protected:
 
     TForm41* hub = nullptr;
     TForm47* aufbau = nullptr;
-    TForm60* spiel = nullptr;
     QString bildschirm;
 };
 
 } // namespace
 
-TEST_F(Gruppenergebnis, NamenStehenGanzAmZugendeUndInDerSiegertabelle)
+// "Botschaften" marks a loser with 150, ten pixels further right in the table than the other games' 140.
+TEST_F(Gruppenergebnis, BotschaftenZeigtNamenGanz)
 {
     if (!onXServer()) GTEST_SKIP();
-    bool gespielt = false;
-    Form::setModalDriver([&](Form& f) {
-        if (&f == Form1) {
-            // The main window has taken its scale from the screen, as at every start.
-            hub->showModal();
-        } else if (&f == hub) {
-            hub->spielknopf(6)->Click();
-        } else if (&f == aufbau) {
-            Edit* felder[] = { aufbau->Edit1, aufbau->Edit2, aufbau->Edit3, aufbau->Edit4, aufbau->Edit5 };
-            for (int k = 0; k < 5; ++k) {
-                felder[k]->clear();
-                QTest::keyClicks(felder[k], kNamen[k]);
-                EXPECT_EQ(felder[k]->text(), kNamen[k]);
-            }
-            QTest::mouseClick(aufbau->Bot_RArten->button(0), Qt::LeftButton);
-            QTest::mouseClick(aufbau->WR_Bot_LVR_Zeit->button(3), Qt::LeftButton);
-            klick(aufbau->Button2);
-            ASSERT_TRUE(gespielt);
-            tabellePruefen(QStringLiteral("botschaften_tabelle"));
-            // The path game and the others mark a loser with 140: ten pixels more room.
-            for (int p : { 1, 3, 5 })
-                spielerstatus[p] = 140;
-            aufbau->sieger->repaint();
-            tabellePruefen(QStringLiteral("tabelle_140"));
-            aufbau->Button10->Click();
-        } else if (&f == spiel) {
-            gespielt = true;
-            for (int p = 1; p <= 5; ++p) {
-                SCOPED_TRACE(p);
-                ASSERT_EQ(spielernummer, p);
-                klick(spiel->startknopf);
-                ASSERT_EQ(spiel->zustand(), 4);
-                if (gewinnt(p))
-                    for (QChar z : spiel->wort().left(5))
-                        buchstabe(z);
-                else
-                    for (int i = 0; i < 11; ++i)
-                        buchstabe('Q');
-                ASSERT_EQ(spiel->zustand(), 1);
-                rundenendePruefen(p);
-                klick(spiel->startknopf);
-            }
-        }
-    });
-    Form1->showModal();
-    Form::setModalDriver({});
-    EXPECT_TRUE(gespielt);
+    spielen<TForm60>(6, aufbau->Bot_RArten, 0);
+}
+
+// "Wörterraten" shows the word of a lost turn, up to 17 letters, under the name and its result.
+TEST_F(Gruppenergebnis, WoerterratenZeigtNamenUndWortGanz)
+{
+    if (!onXServer()) GTEST_SKIP();
+    spielen<TForm62>(8, aufbau->wortwahl, 14);
 }
