@@ -93,18 +93,21 @@ std::vector<Tabellenname> siegerliste()
     return liste;
 }
 
-int spaltenende(int x)
+// The last pixel column a text of the table starting at x may reach: a pixel of white before the middle line
+// or the right border.
+static int spaltenende(int x)
 {
-    // A pixel of white between a name and the middle line or the border.
     return x < kMittellinie ? kMittellinie - 2 : kTabellenbreite - 3;
 }
 
-// The table's font grows with the screen, but its columns do not: on a large screen the font is made smaller
-// until every text fits its column, all texts of a kind in one size.
-static void einpassen(Canvas& c, const std::vector<Tabellenname>& texte)
+// The table's font grows with the screen, but its columns do not: where a text would run past its column the
+// font is made smaller until every one fits, all texts of a kind in one size.
+static void spaltentexte(Canvas& c, const std::vector<Tabellenname>& texte)
 {
     for (const Tabellenname& t : texte)
         gruppenspiel::schriftEinpassen(c, t.name, spaltenende(t.x) - t.x + 1);
+    for (const Tabellenname& t : texte)
+        c.textOut(t.x, t.y, t.name);
 }
 
 void endetabelle(Canvas& c, float skalaX)
@@ -121,16 +124,9 @@ void endetabelle(Canvas& c, float skalaX)
     c.font.name = QStringLiteral("arial");
     c.font.color = clGreen;
     c.font.height = -Round(16.0 * double(skalaX));
-    const std::vector<Tabellenname> koepfe
-        = { { QStringLiteral("Gewinner"), 10, 10 }, { QStringLiteral("Verlierer"), 150, 10 } };
-    einpassen(c, koepfe);
-    for (const Tabellenname& t : koepfe)
-        c.textOut(t.x, t.y, t.name);
+    spaltentexte(c, { { QStringLiteral("Gewinner"), 10, 10 }, { QStringLiteral("Verlierer"), 150, 10 } });
     c.font.height = -Round(15.0 * double(skalaX));
-    const std::vector<Tabellenname> namen = siegerliste();
-    einpassen(c, namen);
-    for (const Tabellenname& t : namen)
-        c.textOut(t.x, t.y, t.name);
+    spaltentexte(c, siegerliste());
 }
 
 } // namespace s_hm

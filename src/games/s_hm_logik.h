@@ -36,9 +36,6 @@ struct Tabellenname {
 // The names of listenzeilen 1..5 at x = spielerstatus + 10, y = 30 p + 25: winners left, losers right.
 // A place without a name (or with blanks only) and a player who aborted (x outside the table) are not listed.
 std::vector<Tabellenname> siegerliste();
-// The last pixel column a text of the table starting at x may reach: winners stay left of the middle line,
-// losers inside the right border.
-int spaltenende(int x);
 // The table inside the box `sieger` (256 x 217 pixels, not scaled but for the font, which is made smaller
 // where a name would run past its column).
 void endetabelle(Canvas& c, float skalaX);
