@@ -413,9 +413,14 @@ void TForm71::tippbClick()
     const DesignGrid g = raster();
     Stift s(tippbox->canvas(), g);
     const int rand = Round(2 * double(skala_x));
-    s.rahmen(5, 5, 725, 275, rand);
+    s.rahmen(kTipprahmenLinks, kTipprahmenOben, kTipprahmenRechts, kTipprahmenUnten, rand);
     const Tipp tp = tipp(m_aufgabe);
-    if (tp.trennlinie > 0) s.linie(tp.trennlinie, 1, tp.trennlinie, 279);
+    for (const QLine& l : trennstriche(tp)) {
+        // The frame's bottom line lies one pixel above its coordinate (a rectangle leaves out its bottom edge).
+        const int ende = l.y2() == kTipprahmenUnten ? g.y(l.y2()) - 1 : g.y(l.y2());
+        s.c.moveTo(g.x(l.x1()), g.y(l.y1()));
+        s.c.lineTo(g.x(l.x2()), ende);
+    }
     for (const Tipptext& t : tp.texte) {
         s.schrift(t.farbe, t.hoehe);
         s.text(t.x, t.y, t.text);

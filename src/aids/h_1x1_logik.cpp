@@ -4,6 +4,8 @@
 #include "aids/zahlendreher.h"
 #include "platform/colors.h"
 
+#include <algorithm>
+
 namespace kl1x1 {
 
 Aufgabe ziehen()
@@ -209,6 +211,22 @@ Tipp tipp(const Aufgabe& t)
         break;
     }
     return tp;
+}
+
+QVector<QLine> trennstriche(const Tipp& tp)
+{
+    if (tp.trennlinie <= 0) return {};
+    // The word's cell with a little room above and below: its letters keep clear of the line's ends.
+    constexpr int luft = 6;
+    int oben = kTipprahmenUnten, unten = kTipprahmenOben;
+    for (const Tipptext& t : tp.texte)
+        if (t.x == tp.trennlinie) {
+            oben = std::min(oben, t.y - luft);
+            unten = std::max(unten, t.y + t.hoehe + luft);
+        }
+    if (oben >= unten) return { QLine(tp.trennlinie, kTipprahmenOben, tp.trennlinie, kTipprahmenUnten) };
+    return { QLine(tp.trennlinie, kTipprahmenOben, tp.trennlinie, oben),
+        QLine(tp.trennlinie, unten, tp.trennlinie, kTipprahmenUnten) };
 }
 
 // ---- Protocol ----

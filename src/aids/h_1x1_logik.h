@@ -7,6 +7,7 @@
 #include "aids/hilfenrahmen_logik.h"
 
 #include <QColor>
+#include <QLine>
 #include <QPolygon>
 #include <QRect>
 #include <QString>
@@ -80,14 +81,21 @@ struct Tipptext {
         return x == o.x && y == o.y && hoehe == o.hoehe && farbe == o.farbe && text == o.text;
     }
 };
+// The frame every tip is drawn in.
+constexpr int kTipprahmenLinks = 5, kTipprahmenOben = 5, kTipprahmenRechts = 725, kTipprahmenUnten = 275;
+
 struct Tipp {
     enum class Art { keiner, tausch, nachA };
     Art art = Art::keiner;
-    // A dividing line x from the top to the bottom of the box, for the two ways of tips with "oder:".
+    // A dividing line at x between the two ways of tips with "oder:".
     int trennlinie = 0; // 0: none
     QVector<Tipptext> texte; // in drawing order
 };
 Tipp tipp(const Aufgabe& t);
+// The dividing line's two pieces: from the frame's top line down to just above the red "oder:" and from just
+// below it to the frame's bottom line, so that the word stands in a gap of the line and the line ends on the
+// frame; none without a dividing line.
+QVector<QLine> trennstriche(const Tipp& tp);
 
 // ---- Protocol ----
 

@@ -8,6 +8,8 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/SBEx.h"
 
+#include <algorithm>
+
 namespace gruppenspiel {
 
 bool freierPlatz(const QString& name)
@@ -196,6 +198,24 @@ static void schwarzeSchrift(Canvas& c, const DesignGrid& g)
     c.font.setSize(g.x(15));
 }
 
+void schriftEinpassen(Canvas& c, const QString& text, int breite)
+{
+    while (c.font.height < -1 && c.textWidth(text) > breite)
+        ++c.font.height;
+}
+
+// One message line of the picture box at design height y, centred under the figure. A line too wide for the
+// box (a long name or word on a small screen) is drawn smaller rather than cut at the box's edges.
+static void bildzeile(Canvas& c, const DesignGrid& g, int y, const QString& text)
+{
+    // Inside the box's black border, with two pixels to spare on either side.
+    constexpr int rand = 3;
+    const int mitte = g.x(100);
+    schwarzeSchrift(c, g);
+    schriftEinpassen(c, text, 2 * (std::min(mitte, g.x(200) - mitte) - rand));
+    c.textOut(mitte, g.y(y), text);
+}
+
 void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::function<void()>& zeitUm)
 {
     ++sekunden;
@@ -208,17 +228,22 @@ void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::func
 static void rundenendeText(
     Canvas& c, const DesignGrid& g, bool gewonnen, bool fehlerVoll, const QString& name, const QString& wort)
 {
-    schwarzeSchrift(c, g);
     if (gewonnen) {
-        c.textOut(g.x(100), g.y(400), name + QStringLiteral(" hat gewonnen."));
+        namenszeilen(c, g, name, QStringLiteral("hat gewonnen."), 400, 445);
         c.pen = Pen { clRed, g.x(3) };
         c.polyline({ { g.x(30), g.y(325) }, { g.x(45), g.y(370) }, { g.x(180), g.y(80) } });
         return;
     }
-    c.textOut(
-        g.x(100), g.y(340), fehlerVoll ? name + QStringLiteral(" hat verloren.") : QStringLiteral("Die Zeit ist um."));
-    c.textOut(g.x(100), g.y(400), QStringLiteral("Die Botschaft hieß:"));
-    c.textOut(g.x(100), g.y(445), wort);
+    if (!fehlerVoll) {
+        bildzeile(c, g, 340, QStringLiteral("Die Zeit ist um."));
+        bildzeile(c, g, 400, QStringLiteral("Die Botschaft hieß:"));
+        bildzeile(c, g, 445, wort);
+        return;
+    }
+    // Four lines under the figure's hill: the name and its result, then the word.
+    namenszeilen(c, g, name, QStringLiteral("hat verloren."), 330, 370);
+    bildzeile(c, g, 415, QStringLiteral("Die Botschaft hieß:"));
+    bildzeile(c, g, 455, wort);
 }
 
 void rundenende(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, bool gewonnen,
@@ -241,11 +266,16 @@ void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int recht
     SetFocus(ende);
 }
 
+void namenszeilen(
+    Canvas& c, const DesignGrid& g, const QString& name, const QString& ergebnis, int yName, int yErgebnis)
+{
+    bildzeile(c, g, yName, name);
+    bildzeile(c, g, yErgebnis, ergebnis);
+}
+
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText)
 {
-    schwarzeSchrift(c, g);
-    c.textOut(g.x(100), g.y(yName), name);
-    c.textOut(g.x(100), g.y(yText), QStringLiteral("hat abgebrochen."));
+    namenszeilen(c, g, name, QStringLiteral("hat abgebrochen."), yName, yText);
 }
 
 void abbruch(Timer& timer, Button* weiter, Button* abbrechen, Canvas& bild, const DesignGrid& g, int yName, int yText)

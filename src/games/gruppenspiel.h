@@ -29,6 +29,10 @@ enum class Wechsel { naechster, spielende };
 // spielerstatus 0. Past place 5 the game is over: spielernummer := 1, merker2 := 1, and no status changes.
 Wechsel spielerwechsel(bool statusZuruecksetzen = true);
 
+// The canvas font made smaller, a pixel of character height at a time, until `text` takes at most `breite`
+// pixels; a text that fits keeps the font as it is.
+void schriftEinpassen(Canvas& c, const QString& text, int breite);
+
 // Canvas settings the games' drawings start from: pixels, text centred at its top in "arial", a black pen
 // one pixel wide, a white brush.
 Canvas& vorbereitet(Canvas& c);
@@ -80,6 +84,10 @@ void sekunde(int& sekunden, Canvas& balken, const DesignGrid& g, const std::func
 
 // ---- End of a turn in the word games ----
 
+// The player's name and, on its own line below it, what became of the turn ("hat gewonnen.", "hat verloren.",
+// "hat abgebrochen."), centred at x 100 of the picture box; a line too wide for the box is drawn smaller.
+void namenszeilen(
+    Canvas& c, const DesignGrid& g, const QString& name, const QString& ergebnis, int yName, int yErgebnis);
 // The turn is over: the timer stops, `weiter` is offered as "weiter", `abbrechen` is disabled, and the picture
 // box says so: a win with the name and a red tick; a loss (by strokes, or else by time) with the word that was
 // to be found, and spielerstatus `verloren` for the player.
@@ -92,7 +100,7 @@ void ohneWoerter(Canvas& c, const DesignGrid& g, const QString& liste, int recht
 
 // ---- Abort ----
 
-// The player's name and, below it, "hat abgebrochen.", centred at x 100 of the picture box.
+// The player's name and, below it, "hat abgebrochen.".
 void abbruchtext(Canvas& c, const DesignGrid& g, const QString& name, int yName, int yText);
 // The player whose turn it is gives up: the timer stops, the player's spielerstatus becomes 500, `weiter`
 // is offered as "weiter", `abbrechen` is disabled, and the picture box `bild` says who gave up.

@@ -241,14 +241,11 @@ void TForm61::rundenende()
     ScrollBoxEx2->setEnabled(false);
     Button1->setEnabled(false);
     Timer1->setEnabled(false);
-    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    c.font.color = clBlack;
-    c.font.setSize(g.x(15));
-    c.textOut(g.x(100), g.y(355), gruppenspiel::spielername());
-    c.textOut(g.x(100), g.y(410),
+    gruppenspiel::namenszeilen(PaintBox1->canvas(), g, gruppenspiel::spielername(),
         m_fehler < 11        ? QStringLiteral("hat es geschafft.")
             : m_fehler == 11 ? QStringLiteral("hat verloren.")
-                             : QStringLiteral("hat abgebrochen."));
+                             : QStringLiteral("hat abgebrochen."),
+        355, 410);
     m_anzahl = 20;
 }
 

@@ -11,6 +11,7 @@ namespace s_hm {
 namespace {
 constexpr int kTabellenbreite = 256;
 constexpr int kTabellenhoehe = 217;
+constexpr int kMittellinie = 128;
 } // namespace
 
 QString titel(int spiel)
@@ -92,6 +93,23 @@ std::vector<Tabellenname> siegerliste()
     return liste;
 }
 
+// The last pixel column a text of the table starting at x may reach: a pixel of white before the middle line
+// or the right border.
+static int spaltenende(int x)
+{
+    return x < kMittellinie ? kMittellinie - 2 : kTabellenbreite - 3;
+}
+
+// The table's font grows with the screen, but its columns do not: where a text would run past its column the
+// font is made smaller until every one fits, all texts of a kind in one size.
+static void spaltentexte(Canvas& c, const std::vector<Tabellenname>& texte)
+{
+    for (const Tabellenname& t : texte)
+        gruppenspiel::schriftEinpassen(c, t.name, spaltenende(t.x) - t.x + 1);
+    for (const Tabellenname& t : texte)
+        c.textOut(t.x, t.y, t.name);
+}
+
 void endetabelle(Canvas& c, float skalaX)
 {
     c.setMapMode(MapMode::Pixels);
@@ -99,18 +117,16 @@ void endetabelle(Canvas& c, float skalaX)
     c.brush = Brush { clWhite };
     c.pen = Pen { clBlack, 1 };
     c.rectangle(0, 0, kTabellenbreite, kTabellenhoehe);
-    c.moveTo(128, 0);
-    c.lineTo(128, kTabellenhoehe);
+    c.moveTo(kMittellinie, 0);
+    c.lineTo(kMittellinie, kTabellenhoehe);
     c.moveTo(0, 45);
     c.lineTo(kTabellenbreite, 45);
     c.font.name = QStringLiteral("arial");
     c.font.color = clGreen;
     c.font.height = -Round(16.0 * double(skalaX));
-    c.textOut(10, 10, QStringLiteral("Gewinner"));
-    c.textOut(150, 10, QStringLiteral("Verlierer"));
+    spaltentexte(c, { { QStringLiteral("Gewinner"), 10, 10 }, { QStringLiteral("Verlierer"), 150, 10 } });
     c.font.height = -Round(15.0 * double(skalaX));
-    for (const Tabellenname& t : siegerliste())
-        c.textOut(t.x, t.y, t.name);
+    spaltentexte(c, siegerliste());
 }
 
 } // namespace s_hm

@@ -36,7 +36,8 @@ struct Tabellenname {
 // The names of listenzeilen 1..5 at x = spielerstatus + 10, y = 30 p + 25: winners left, losers right.
 // A place without a name (or with blanks only) and a player who aborted (x outside the table) are not listed.
 std::vector<Tabellenname> siegerliste();
-// The table inside the box `sieger` (256 x 217 pixels, not scaled but for the font).
+// The table inside the box `sieger` (256 x 217 pixels, not scaled but for the font, which is made smaller
+// where a name would run past its column).
 void endetabelle(Canvas& c, float skalaX);
 
 } // namespace s_hm

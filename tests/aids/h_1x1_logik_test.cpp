@@ -154,6 +154,18 @@ TEST(Kl1x1Tipp, FourAndEightOfferTwoWaysSideBySide)
     EXPECT_EQ(acht.texte.last(), (Tipptext { 386, 90, 60, clRed, "oder:" }));
 }
 
+TEST(Kl1x1Tipp, TheDividerRunsFromFrameToFrameAroundOder)
+{
+    // The word's cell is 90 .. 150; the line keeps six units clear of it.
+    EXPECT_EQ(trennstriche(tipp({ 4, 6 })), (QVector<QLine> { { 356, 5, 356, 84 }, { 356, 156, 356, 275 } }));
+    EXPECT_EQ(trennstriche(tipp({ 8, 7 })), (QVector<QLine> { { 386, 5, 386, 84 }, { 386, 156, 386, 275 } }));
+    EXPECT_TRUE(trennstriche(tipp({ 7, 8 })).isEmpty());
+    // A divider with no word on it runs whole.
+    Tipp ohneWort;
+    ohneWort.trennlinie = 300;
+    EXPECT_EQ(trennstriche(ohneWort), (QVector<QLine> { { 300, 5, 300, 275 } }));
+}
+
 TEST(Kl1x1Protokoll, TheFactorListsAndTheHelpAndShowPressesStandInTheirLines)
 {
     const hilfenrahmen::Protokollangaben p = protokollangaben("2 3 7 // 0 5 10 ", 2, 1);

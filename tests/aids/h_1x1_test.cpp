@@ -142,6 +142,57 @@ TEST_F(Kl1x1Fenster, TipsForFourAndEightShowTwoWays)
         });
 }
 
+TEST_F(Kl1x1Fenster, TheDividerOfTwoWaysEndsOnTheFrameAndLeavesRoomForOder)
+{
+    // A small and a large screen: the frame's line grows with the screen, and so does the divider's.
+    for (float skala : { 0.78f, 1.47f })
+        for (const char* paar : { "4x6", "8x7" }) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(QLatin1String(paar)).arg(double(skala)).toStdString());
+            skala_x = skala;
+            skala_y = skala * 3 / 4.3f;
+            lauf(paar, [&] {
+                hilfe.resize(1500, 1100);
+                hilfe.tippb->Click();
+                const QImage b = hilfe.tippbox->targetSurface().image().copy(hilfe.tippbox->surfaceRect());
+                const int x = punkt(paar[0] == '4' ? 356 : 386, 0).x();
+                const int oben = punkt(0, 5).y(), unten = punkt(0, 275).y();
+                const auto gruen
+                    = [&](int px, int y) { return (b.pixel(px, y) & 0xffffff) == (clGreen.rgb() & 0xffffff); };
+                // Above and below the frame the divider's column shows no more than the frame's own edge does.
+                for (int y = 0; y < b.height(); ++y) {
+                    if (y >= oben && y < unten) continue;
+                    EXPECT_EQ(b.pixel(x, y), b.pixel(x + 40, y)) << "row " << y;
+                }
+                // "oder:" in red, and the rows it takes.
+                int rotOben = b.height(), rotUnten = -1;
+                for (int y = 0; y < b.height(); ++y)
+                    for (int px = x - 40; px <= x + 40; ++px)
+                        if (qRed(b.pixel(px, y)) > 200 && qGreen(b.pixel(px, y)) < 100) {
+                            rotOben = std::min(rotOben, y);
+                            rotUnten = std::max(rotUnten, y);
+                        }
+                ASSERT_LT(rotOben, rotUnten);
+                // The divider runs whole from the frame's top line to a gap above the word and from a gap below
+                // it to the frame's bottom line; nothing of it lies under the word.
+                int gruenOben = -1, gruenUnten = b.height();
+                for (int y = oben; y < unten; ++y) {
+                    if (y < rotOben && gruen(x, y)) gruenOben = y;
+                    if (y > rotUnten && gruen(x, y)) gruenUnten = std::min(gruenUnten, y);
+                    if (y >= rotOben && y <= rotUnten) {
+                        EXPECT_FALSE(gruen(x, y)) << "row " << y;
+                    }
+                }
+                for (int y = oben; y <= gruenOben; ++y)
+                    EXPECT_TRUE(gruen(x, y)) << "row " << y;
+                for (int y = gruenUnten; y < unten; ++y)
+                    EXPECT_TRUE(gruen(x, y)) << "row " << y;
+                EXPECT_GE(rotOben - gruenOben, 4);
+                EXPECT_GE(gruenUnten - rotUnten, 4);
+                grabToPng(&hilfe, QStringLiteral("h_1x1_trennlinie_%1_%2").arg(QLatin1String(paar)).arg(double(skala)));
+            });
+        }
+}
+
 TEST_F(Kl1x1Fenster, ANewTaskBlanksTheWholeScaledWorkAreaOnALargeScreen)
 {
     skala_x = 1.3f;
