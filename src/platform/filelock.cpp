@@ -129,7 +129,7 @@ int createWith(const QString& path, const QByteArray& content, bool failWrite = 
 struct Look {
     int err = 0; // errno of a failed look; ENOENT: there is no lock
     QByteArray content;
-    struct stat st {};
+    struct stat st { };
 };
 
 Look look(const QString& path)
@@ -175,7 +175,7 @@ qint64 ageOnShare(const Look& l, const QString& folder, int& err)
     }
     // Some servers stamp a file at its first write rather than when it is made.
     const bool written = ::write(fd, "\r\n", 2) == 2;
-    struct stat st {};
+    struct stat st { };
     const bool stamped = ::fstat(fd, &st) == 0;
     ::close(fd);
     ::unlink(native(probe).constData());

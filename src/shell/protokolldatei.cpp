@@ -62,7 +62,7 @@ Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& 
     const QString ordner = files::resolve(datpfad + QStringLiteral("k_liste"));
     if (!files::isSafeName(datei)) return Listenblick::fehlt;
     // The name as given first: it needs no listing of the folder, which pupils may be denied.
-    struct stat st {};
+    struct stat st { };
     const QString genau = ordner + u'/' + datei;
     if (::stat(QFile::encodeName(genau).constData(), &st) == 0) {
         pfad = genau;

@@ -3,8 +3,8 @@
 #include "platform/filelock.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
 

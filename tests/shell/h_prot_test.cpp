@@ -446,7 +446,8 @@ TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
             const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
             namenKlicken(3);
         }
-        EXPECT_TRUE(dialog.meldung->caption().contains("gleich noch einmal")) << dialog.meldung->caption().toStdString();
+        EXPECT_TRUE(dialog.meldung->caption().contains("gleich noch einmal"))
+            << dialog.meldung->caption().toStdString();
         EXPECT_TRUE(showsWhole(dialog.meldung));
         EXPECT_FALSE(ueberName());
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
@@ -457,7 +458,8 @@ TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
         tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("ohne"));
         namenKlicken(3);
         ASSERT_TRUE(dialog.Panel1->isVisible());
-        EXPECT_TRUE(dialog.meldung->caption().contains("Schreibe deinen Namen")) << dialog.meldung->caption().toStdString();
+        EXPECT_TRUE(dialog.meldung->caption().contains("Schreibe deinen Namen"))
+            << dialog.meldung->caption().toStdString();
         EXPECT_TRUE(showsWhole(dialog.meldung));
         EXPECT_GE(dialog.meldung->y(), dialog.Panel1->geometry().bottom());
         EXPECT_LE(dialog.meldung->y() - dialog.Panel1->geometry().bottom(), 20);

@@ -25,7 +25,7 @@ namespace {
 void alteSperre(const QString& pfad)
 {
     writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
-    struct timespec jetzt {};
+    struct timespec jetzt { };
     clock_gettime(CLOCK_REALTIME, &jetzt);
     jetzt.tv_sec -= 60;
     const struct timespec zeiten[2] = { jetzt, jetzt };
@@ -215,12 +215,10 @@ TEST_F(SperreTest, AFolderThatCannotBeListedIsNeverANewOrADeletedList)
     ::chmod(QFile::encodeName(klisten()).constData(), 0333);
     QString ausgabe;
     EXPECT_EQ(ende(starten({ "anlegen", datpfad, "kl3a", "01 Neu" }, {}, true), &ausgabe), 0);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " "))
-        << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
     EXPECT_TRUE(ausgabe.contains("Zugriff verweigert")) << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "hinzufuegen", datpfad, "kl3a", "Ben", "1" }, {}, true), &ausgabe), 5);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " "))
-        << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "ordner", datpfad, "kl3a", "1", "01 Anna" }, {}, true), &ausgabe), 0);
     EXPECT_TRUE(ausgabe.startsWith(QString::number(int(protokoll::Listenordner::unlesbar)) + " "))
         << ausgabe.toStdString();

@@ -69,8 +69,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("TAVI_SPERRE_WARTE_MS"))
         FileLock::setWaitForTests(qEnvironmentVariableIntValue("TAVI_SPERRE_WARTE_MS"));
     const QString modus = a.value(1);
-    if (modus == QLatin1String("halten") && a.size() == 6)
-        return halten(a[2], a[3].toInt(), a[4].toInt(), a[5]);
+    if (modus == QLatin1String("halten") && a.size() == 6) return halten(a[2], a[3].toInt(), a[4].toInt(), a[5]);
     if (modus == QLatin1String("sperren") && a.size() == 3) {
         const FileLock lock(a[2]);
         sagen(QStringLiteral("%1 %2 %3").arg(int(lock.status())).arg(lock.readOnly()).arg(lock.error()));

@@ -3,8 +3,8 @@
 // gives files stay as they are.
 #include <cstdlib>
 #include <ctime>
-#include <sys/time.h>
 #include <dlfcn.h>
+#include <sys/time.h>
 
 extern "C" int clock_gettime(clockid_t uhr, struct timespec* t) noexcept
 {
@@ -19,7 +19,7 @@ extern "C" int clock_gettime(clockid_t uhr, struct timespec* t) noexcept
 extern "C" int gettimeofday(struct timeval* __restrict t, void* __restrict zone) noexcept
 {
     (void)zone;
-    struct timespec s {};
+    struct timespec s { };
     const int r = clock_gettime(CLOCK_REALTIME, &s);
     if (r == 0 && t) {
         t->tv_sec = s.tv_sec;
@@ -30,7 +30,7 @@ extern "C" int gettimeofday(struct timeval* __restrict t, void* __restrict zone)
 
 extern "C" time_t time(time_t* t) noexcept
 {
-    struct timespec s {};
+    struct timespec s { };
     clock_gettime(CLOCK_REALTIME, &s);
     if (t) *t = s.tv_sec;
     return s.tv_sec;

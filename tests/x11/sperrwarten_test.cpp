@@ -106,9 +106,9 @@ TEST_F(SperrWarten, imProtokollWartetEinNamensklickSichtbarUndNurEinmal)
         QTest::mouseClick(d->Button5, Qt::LeftButton); // "nur &speichern"
         ASSERT_EQ(d->namen->count(), 2);
         const QRect ben = d->namen->visualItemRect(d->namen->item(1));
-        const qint64 dauer = zweimalKlicken(
-            [&] { QTest::mouseClick(d->namen->viewport(), Qt::LeftButton, {}, ben.center()); }, d->namen->viewport(),
-            ben.center());
+        const qint64 dauer
+            = zweimalKlicken([&] { QTest::mouseClick(d->namen->viewport(), Qt::LeftButton, {}, ben.center()); },
+                d->namen->viewport(), ben.center());
         EXPECT_EQ(cursorBeimWarten, int(Qt::WaitCursor));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_LT(dauer, kWarten * 3 / 2 + kWarten / 2);
