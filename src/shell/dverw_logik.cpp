@@ -62,9 +62,8 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     }
 }
 
-// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders exist.
-bool schreiben(
-    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
+// Writes `pfad` whole with `zeilen`; false with the reason in `fehler`, the old file, if any, kept whole.
+bool dateiSchreiben(const QString& pfad, const QStringList& zeilen, QString& fehler)
 {
     try {
         TextFile f;
@@ -78,6 +77,14 @@ bool schreiben(
         fehler = e.message();
         return false;
     }
+    return true;
+}
+
+// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders exist.
+bool schreiben(
+    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
+{
+    if (!dateiSchreiben(pfad, zeilen, fehler)) return false;
     ordnerAnlegen(datpfad, liste, zeilen);
     return true;
 }
@@ -99,17 +106,8 @@ Namenspeicherung neueDatei(const QString& pfad, const QStringList& zeilen, QStri
 {
     const QString neu = QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
         + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
-    try {
-        TextFile f;
-        f.setChecked(true);
-        f.assign(neu);
-        f.rewrite();
-        for (const QString& zeile : zeilen)
-            f.writeLine(zeile);
-        f.close();
-    } catch (const IoError& e) {
+    if (!dateiSchreiben(neu, zeilen, fehler)) {
         files::deleteFile(neu);
-        fehler = e.message();
         return Namenspeicherung::fehler;
     }
     const int ergebnis = ::link(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData());
