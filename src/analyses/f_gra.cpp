@@ -316,11 +316,13 @@ void TForm37::Button2Click()
         SetFocus(Button10);
     } else if (ziel != schueler::Protokollziel::Bereit) {
         merker = 1;
-        if (ziel == schueler::Protokollziel::ListeGeaendert) namenwahl->aktivieren();
-        folderMeldung(
-            ziel == schueler::Protokollziel::ListeGeaendert ? schueler::kListeGeaendert : schueler::kOrdnerFehlt);
+        const bool neueNamen
+            = ziel == schueler::Protokollziel::ListeGeaendert || ziel == schueler::Protokollziel::ListeGeloescht;
+        if (neueNamen) namenwahl->aktivieren();
+        folderMeldung(schueler::meldung(ziel));
         beep();
-        SetFocus(Button10);
+        // A list deleted leaves the typed name to the pupil, which has the focus then.
+        if (ziel != schueler::Protokollziel::ListeGeloescht) SetFocus(Button10);
     }
 
     aufgabenvorrat();
@@ -450,6 +452,6 @@ RadioGroup* TForm37::variantengruppe() const
 
 void TForm37::folderMeldung(const QString& text)
 {
-    Label55->setCaption(text);
-    Label55->show();
+    // The width of the name panel above it: a message about the list lies under the list.
+    Namenwahl::meldungZeigen(Label55, text, 483, 544, 265);
 }

@@ -6,6 +6,23 @@
 
 namespace schueler {
 
+namespace {
+
+// The reason of the last look at the list that failed, and the name of the list last found deleted.
+QString& letzterGrund()
+{
+    static QString grund;
+    return grund;
+}
+
+QString& geloeschteListe()
+{
+    static QString liste;
+    return liste;
+}
+
+} // namespace
+
 bool ohneListe()
 {
     return aktivliste == "ohne";
@@ -66,13 +83,24 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         // The names were read when they were shown; a folder is made only for a line the list still holds.
         const int nummer = name.left(2).toInt();
         const QString gezeigt = nummer >= 1 && nummer <= schuelerzahl ? listenzeilen[nummer - 1] : QString();
-        switch (protokoll::ordnerInListe(datpfad, aktivliste.str(), nummer, gezeigt, name, ordner)) {
+        QString fehler;
+        switch (protokoll::ordnerInListe(datpfad, aktivliste.str(), nummer, gezeigt, name, ordner, fehler)) {
         case protokoll::Listenordner::angelegt:
             break;
         case protokoll::Listenordner::fehler:
             return Protokollziel::Unzulaessig;
-        default:
+        case protokoll::Listenordner::unlesbar:
+            letzterGrund() = fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2);
+            return Protokollziel::ListeUnlesbar;
+        case protokoll::Listenordner::geaendert:
             return Protokollziel::ListeGeaendert;
+        case protokoll::Listenordner::gesperrt:
+            return Protokollziel::ListeGesperrt;
+        case protokoll::Listenordner::geloescht:
+            // As without a list from now on: a protocol never goes into the deleted list's folder.
+            geloeschteListe() = aktivliste.str();
+            aktivliste = "ohne";
+            return Protokollziel::ListeGeloescht;
         }
     }
     schuelerordner = ordner;
@@ -85,6 +113,32 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
     }
     nrtext = protokoll::zweistellig(n);
     return Protokollziel::Bereit;
+}
+
+QString meldung(Protokollziel ziel)
+{
+    switch (ziel) {
+    case Protokollziel::Bereit:
+        return {};
+    case Protokollziel::Voll:
+        return kOrdnerVoll;
+    case Protokollziel::Unzulaessig:
+        return kOrdnerFehlt;
+    case Protokollziel::ListeGeaendert:
+        return kListeGeaendert;
+    case Protokollziel::ListeGeloescht:
+        return QStringLiteral("Die Klassenliste „%1“ gibt es nicht mehr: sie wurde an einem anderen Rechner "
+                              "gelöscht. Bitte den Namen eintippen und noch einmal „Start“ klicken.")
+            .arg(geloeschteListe());
+    case Protokollziel::ListeGesperrt:
+        return QStringLiteral("Die Klassenliste wird gerade an einem anderen Rechner geändert. Bitte gleich noch "
+                              "einmal „Start“ klicken.");
+    case Protokollziel::ListeUnlesbar:
+        return QStringLiteral("Die Klassenliste kann gerade nicht gelesen werden (%1). Bitte gleich noch einmal "
+                              "„Start“ klicken.")
+            .arg(letzterGrund());
+    }
+    return {};
 }
 
 QString protokollstamm()

@@ -11,7 +11,7 @@
 //   Start:       switch (schueler::protokollvorbereiten("ssub__")) {
 //                case Protokollziel::Bereit: open the runner;                   // merker = 0
 //                case Protokollziel::Voll:   show "Der benötigte Protokoll-Ordner ist voll.", beep;
-//                case Protokollziel::Unzulaessig: show schueler::kOrdnerFehlt; }
+//                default: show schueler::meldung(ziel); a list deleted or changed: Namenwahl::aktivieren() }
 //   the runner's protocol writer, at the end of the run:
 //                QString fehler;
 //                const QString pfad = schueler::protokollanlegen([&](const QString& pfad) {
@@ -56,10 +56,21 @@ enum class Protokollziel {
     Bereit, // folder made, nrtext holds the first free number
     Voll, // numbers 01..99 of this prefix all taken
     Unzulaessig, // no pupil, a name that is no folder name, or the folder cannot be made
-    // The class list no longer holds the chosen line as it was shown (changed or deleted on another PC, or being
-    // changed just now): no folder was made; the names are to be shown again.
+    // The class list no longer holds the chosen line as it was shown (changed on another PC): no folder was
+    // made; the names are to be shown again.
     ListeGeaendert,
+    // The class list was deleted on another PC: no folder was made; aktivliste is "ohne" now, so that the
+    // pupil can type a name as without a list.
+    ListeGeloescht,
+    // Another PC is changing the list just now: no folder was made; Start may be clicked again in a moment.
+    ListeGesperrt,
+    // The list could not be looked at (a share that does not answer): no folder was made; meldung() gives the
+    // reason.
+    ListeUnlesbar,
 };
+
+// What the set-up tells the pupil about an outcome other than Bereit.
+QString meldung(Protokollziel ziel);
 
 // Start of a run: the pupil's folder from schuelername and aktivliste (created with its parents), the free
 // number for the file-name prefix (e.g. "ss10__", "1+1___", "ssub__"). Sets schuelerzeile (with a list),

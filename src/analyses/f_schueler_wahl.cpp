@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/sperrwarten.h"
 
 Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaendert)
     : m_namen(namen)
@@ -17,6 +18,17 @@ Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaende
         if (key.unicode() >= 32 && !schueler::namenzeichen(key)) key = QChar();
     };
     m_n_ohne->OnChange = [this] { n_ohneChange(); };
+    sperrwarten::anzeigen();
+}
+
+void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int oben, int breite)
+{
+    label->setAutoSize(false);
+    label->setWordWrap(true);
+    label->setMargin(2);
+    label->setCaption(text);
+    label->setGeometry(links, oben, breite, label->heightForWidth(breite));
+    label->show();
 }
 
 void Namenwahl::aktivieren()

@@ -15,7 +15,9 @@
 #include <functional>
 
 class Edit;
+class Label;
 class ListBox;
+class QString;
 
 class Namenwahl final {
 public:
@@ -27,6 +29,9 @@ public:
     void aktivieren();
     // Empties the typed name and the list choice, and with them schuelername.
     void leeren();
+
+    // Shows a set-up's red message whole: wrapped to `breite` at (links, oben), as high as its lines need.
+    static void meldungZeigen(Label* label, const QString& text, int links, int oben, int breite);
 
 private:
     void namenClick();

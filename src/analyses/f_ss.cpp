@@ -357,19 +357,20 @@ void TForm31::Button2Click()
     ss::zeitliste();
     punkte = 0;
 
-    switch (schueler::protokollvorbereiten(ss::dateipraefix(c))) {
-    case schueler::Protokollziel::Voll:
-        ordnerMeldung(schueler::kOrdnerVoll);
-        return;
-    case schueler::Protokollziel::Unzulaessig:
-        ordnerMeldung(schueler::kOrdnerFehlt);
-        return;
-    case schueler::Protokollziel::ListeGeaendert:
-        namenwahl->aktivieren();
-        ordnerMeldung(schueler::kListeGeaendert);
-        return;
+    const schueler::Protokollziel ziel = schueler::protokollvorbereiten(ss::dateipraefix(c));
+    switch (ziel) {
     case schueler::Protokollziel::Bereit:
         break;
+    case schueler::Protokollziel::ListeGeaendert:
+    case schueler::Protokollziel::ListeGeloescht:
+        namenwahl->aktivieren();
+        ordnerMeldung(schueler::meldung(ziel));
+        // A list deleted leaves the typed name to the pupil.
+        if (ziel == schueler::Protokollziel::ListeGeloescht) SetFocus(n_ohne);
+        return;
+    default:
+        ordnerMeldung(schueler::meldung(ziel));
+        return;
     }
 
     Form* laeufer = c == ss::Zwanzigerfeld ? Form33 : (c == ss::Hunderterfeld ? Form45 : Form35);
@@ -410,8 +411,8 @@ void TForm31::zahlenlabel(bool beiKlick)
 
 void TForm31::ordnerMeldung(const QString& text)
 {
-    Label18->setCaption(text);
-    Label18->show();
+    // The width of the name panel above it: a message about the list lies under the list.
+    Namenwahl::meldungZeigen(Label18, text, 488, 536, 265);
     beep();
     SetFocus(Button1);
 }

@@ -82,19 +82,20 @@ void TForm39::f39move()
 
 void TForm39::Button2Click()
 {
-    switch (schueler::protokollvorbereiten(sv::kPraefix)) {
-    case schueler::Protokollziel::Voll:
-        ordnerMeldung(schueler::kOrdnerVoll);
-        return;
-    case schueler::Protokollziel::Unzulaessig:
-        ordnerMeldung(schueler::kOrdnerFehlt);
-        return;
-    case schueler::Protokollziel::ListeGeaendert:
-        namenwahl->aktivieren();
-        ordnerMeldung(schueler::kListeGeaendert);
-        return;
+    const schueler::Protokollziel ziel = schueler::protokollvorbereiten(sv::kPraefix);
+    switch (ziel) {
     case schueler::Protokollziel::Bereit:
         break;
+    case schueler::Protokollziel::ListeGeaendert:
+    case schueler::Protokollziel::ListeGeloescht:
+        namenwahl->aktivieren();
+        ordnerMeldung(schueler::meldung(ziel));
+        // A list deleted leaves the typed name to the pupil.
+        if (ziel == schueler::Protokollziel::ListeGeloescht) SetFocus(n_ohne);
+        return;
+    default:
+        ordnerMeldung(schueler::meldung(ziel));
+        return;
     }
     if (!Form40) return;
     Form40->showModal();
@@ -136,8 +137,8 @@ void TForm39::startpruefung()
 
 void TForm39::ordnerMeldung(const QString& text)
 {
-    Label18->setCaption(text);
-    Label18->show();
+    // The width of the name panel above it: a message about the list lies under the list.
+    Namenwahl::meldungZeigen(Label18, text, 488, 536, 265);
     beep();
     // The way out, not the printing of the hints, is what Enter should press now.
     SetFocus(Button10);

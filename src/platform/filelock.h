@@ -2,22 +2,27 @@
 // A lock on a shared file that is read, changed and written back: a plain file beside it, made with
 // create-new semantics, so that PCs sharing a data folder over a network (Windows PCs among them) change the
 // file one at a time. A lock is never kept for good: one whose file is older than any real change could take
-// is taken to be left behind by a PC that went down and is taken over.
+// is taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
+// share's own clock, so PCs whose clocks disagree still agree on it.
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class FileLock final {
 public:
     // How long a PC waits for another one's change to end, and the age past which a lock counts as left behind.
     static constexpr int kWaitMs = 5000;
     static constexpr int kStaleMs = 30000;
+    // The pause between two tries while the lock is held elsewhere.
+    static constexpr int kPauseMs = 20;
 
     enum class Status {
         held,
         // Another PC held it for the whole wait: nothing may be changed.
         busy,
-        // The lock file could not be made (no folder, no right to write); the reason is in error().
+        // The lock could not be made (no folder, no right to write there, the disk full); the reason is in
+        // error(), and readOnly() says whether the folder may not be written from this PC.
         failed,
     };
 
@@ -31,14 +36,31 @@ public:
     Status status() const { return m_status; }
     bool held() const { return m_status == Status::held; }
     QString error() const { return m_error; }
+    // Failed because the lock's folder may not be written (or a lock left behind in it may not be removed) from
+    // this PC: a reader can only look without the lock there.
+    bool readOnly() const { return m_readOnly; }
+    // The folder the lock lies in, for messages: a teacher knows the folder, not the lock file.
+    QString folder() const;
+
+    // Told when a lock is first found held elsewhere (true), at every pause of the wait, and when the wait ends
+    // (false), so that a window can show that the program waits. One for the whole program.
+    enum class WaitPhase { begins, pauses, ends };
+    static void setWaitObserver(std::function<void(WaitPhase)> observer);
 
     // Tests: the wait of locks made without one of their own; negative restores kWaitMs.
     static void setWaitForTests(int waitMs);
+    // Tests: writing the lock's line fails as on a full disk.
+    static void setLineWriteFailureForTests(bool fails);
+    // Tests: a pause of `ms` before each step on a lock file, as on a slow share. Also read once from the
+    // environment variable TAVI_SPERRE_SCHRITTPAUSE_MS, for tests that run several processes.
+    static void setStepPauseForTests(int ms);
 
 private:
-    bool takeOverStale(int staleMs);
+    enum class Outcome { made, exists, failed };
+    Outcome make();
     QString m_path;
     Status m_status = Status::failed;
     QString m_error;
+    bool m_readOnly = false;
     QByteArray m_content;
 };

@@ -6,12 +6,14 @@
 #include "shell/dverw_druck.h"
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
+#include "shell/sperrwarten.h"
 
 TForm34::TForm34(QWidget* parent)
     : Form(parent)
 {
     aufbauen();
     OnActivate = [this] { dvwactivate(); };
+    sperrwarten::anzeigen();
 
     Button1->OnClick = [this] { Button1Click(); };
     Button2->OnClick = [this] { Button2Click(); };
@@ -170,6 +172,7 @@ void TForm34::dvwactivate()
 
 void TForm34::Button1Click()
 {
+    neuerSchritt();
     verwaltungsmodus = 1;
     for (int i = 1; i <= dverw::kMaxNamen; ++i)
         listenzeilen[i].clear();
@@ -187,6 +190,7 @@ void TForm34::Button1Click()
 
 void TForm34::Button2Click()
 {
+    neuerSchritt();
     fuenfKnoepfe(false);
     Label10->setCaption(QStringLiteral("welcher Liste?"));
     verwaltungsmodus = 2;
@@ -196,6 +200,7 @@ void TForm34::Button2Click()
 
 void TForm34::Button3Click()
 {
+    neuerSchritt();
     fuenfKnoepfe(false);
     Label10->setCaption(QStringLiteral("in welcher Liste?"));
     verwaltungsmodus = 3;
@@ -204,6 +209,7 @@ void TForm34::Button3Click()
 
 void TForm34::Button4Click()
 {
+    neuerSchritt();
     fuenfKnoepfe(false);
     Label10->setCaption(QStringLiteral("welche Liste drucken?"));
     verwaltungsmodus = 4;
@@ -213,6 +219,7 @@ void TForm34::Button4Click()
 
 void TForm34::Button5Click()
 {
+    neuerSchritt();
     fuenfKnoepfe(false);
     Label10->setCaption(QStringLiteral("welche Liste?"));
     BringToFront(vorh_Listen);
@@ -225,6 +232,7 @@ void TForm34::ListBox1Click()
 {
     const int gewaehlt = ListBox1->ItemIndex();
     if (gewaehlt < 0) return;
+    neuerSchritt();
     if (verwaltungsmodus >= 4) fuenfKnoepfe(true);
     vorh_Listen->hide();
     aktivliste = ListBox1->itemText(gewaehlt);
@@ -236,7 +244,9 @@ void TForm34::ListBox1Click()
         // Nothing of the mode can go on; the window goes back to its choice of what to do.
         fuenfKnoepfe(true);
         zurWahl();
-        if (!dverw::listennamepruefen(datpfad, aktivliste)) {
+        QString pfad;
+        QString fehler;
+        if (protokoll::listeAnsehen(datpfad, aktivliste, pfad, fehler) == protokoll::Listenblick::fehlt) {
             reportError(gibtEsNichtMehr());
             return;
         }
@@ -291,6 +301,7 @@ void TForm34::ListBox2Click()
 {
     const int gewaehlt = ListBox2->ItemIndex();
     if (gewaehlt < 0 || gewaehlt >= namenzahl) return;
+    neuerSchritt();
     namenindex = gewaehlt + 1;
     Nameneingabe->show();
     Edit1->setText(protokoll::nameAusZeile(listenzeilen[namenindex]));
@@ -395,7 +406,9 @@ void TForm34::Button8Click()
                                    "Es wurde nichts gespeichert. Bitte wählen Sie die Liste noch einmal.")
                         .arg(aktivliste.str()));
     else if (ergebnis.art == dverw::Namenspeicherung::geloescht)
-        reportError(gibtEsNichtMehr() + QStringLiteral(" Es wurde nichts gespeichert."));
+        reportError(gibtEsNichtMehr()
+            + QStringLiteral(" Es wurde nichts gespeichert. Wählen Sie eine andere Liste, oder legen Sie die Liste mit "
+                             "„eine Liste anlegen“ neu an."));
 }
 
 void TForm34::Edit2Change()
@@ -445,6 +458,7 @@ void TForm34::Button11Click()
 
 void TForm34::Button9Click()
 {
+    neuerSchritt();
     fuenfKnoepfe(true);
     namenbox->hide();
     Nameneingabe->hide();
@@ -454,6 +468,7 @@ void TForm34::Button9Click()
 
 void TForm34::Button6Click()
 {
+    neuerSchritt();
     vorh_Listen->hide();
     fuenfKnoepfe(true);
     zurWahl();
@@ -461,6 +476,7 @@ void TForm34::Button6Click()
 
 void TForm34::Button12Click()
 {
+    neuerSchritt();
     namenbox->hide();
     Nameneingabe->hide();
     fuenfKnoepfe(true);
@@ -469,6 +485,7 @@ void TForm34::Button12Click()
 
 void TForm34::Button14Click()
 {
+    neuerSchritt();
     voll->hide();
     fuenfKnoepfe(true);
     zurWahl();
@@ -538,6 +555,10 @@ bool TForm34::nichtGespeichert(const dverw::Namensergebnis& ergebnis)
         speicherfehler(ergebnis.fehler);
         return true;
     }
+    if (ergebnis.art == dverw::Namenspeicherung::nurLesbar) {
+        zeigeMeldung(dverw::nurLesbarMeldung(datpfad));
+        return true;
+    }
     if (ergebnis.art == dverw::Namenspeicherung::gesperrt) {
         zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade an einem anderen Rechner gespeichert. Es wurde nichts "
                                     "gespeichert; was Sie eingegeben haben, bleibt stehen. Bitte versuchen Sie es "
@@ -591,6 +612,12 @@ void TForm34::zurWahl()
     // The panel that held the focus is gone; left to itself the focus would fall into the password edit with
     // its text selected, and the next key typed would replace the password.
     SetFocus(Button10);
+}
+
+void TForm34::neuerSchritt()
+{
+    // A message belongs to the step it reports.
+    meldung->hide();
 }
 
 void TForm34::zeigeMeldung(const QString& text)

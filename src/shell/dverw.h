@@ -107,6 +107,7 @@ private:
 
     void fuenfKnoepfe(bool an);
     void zurWahl();
+    void neuerSchritt();
     void zeigeMeldung(const QString& text);
     void speicherfehler(const QString& fehler);
 

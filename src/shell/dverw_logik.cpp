@@ -11,6 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUuid>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace dverw {
 
@@ -49,10 +53,17 @@ QStringList dateiLesen(const QString& datpfad, const QString& liste)
     return TextFile::readAllLines(pfad);
 }
 
-// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders of its first kMaxNamen lines
-// exist.
-bool schreiben(
-    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
+// Makes sure the pupils' folders of the first kMaxNamen lines exist.
+void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+{
+    for (const QString& zeile : zeilen.mid(0, kMaxNamen)) {
+        const QString ordner = pupilFolder(datpfad, liste, zeile);
+        if (!ordner.isEmpty()) files::forceDirectories(ordner);
+    }
+}
+
+// Writes `pfad` whole with `zeilen`; false with the reason in `fehler`, the old file, if any, kept whole.
+bool dateiSchreiben(const QString& pfad, const QStringList& zeilen, QString& fehler)
 {
     try {
         TextFile f;
@@ -66,10 +77,15 @@ bool schreiben(
         fehler = e.message();
         return false;
     }
-    for (const QString& zeile : zeilen.mid(0, kMaxNamen)) {
-        const QString ordner = pupilFolder(datpfad, liste, zeile);
-        if (!ordner.isEmpty()) files::forceDirectories(ordner);
-    }
+    return true;
+}
+
+// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders exist.
+bool schreiben(
+    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
+{
+    if (!dateiSchreiben(pfad, zeilen, fehler)) return false;
+    ordnerAnlegen(datpfad, liste, zeilen);
     return true;
 }
 
@@ -79,9 +95,28 @@ Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
     if (sperre.status() == FileLock::Status::busy) return Namenspeicherung::gesperrt;
     if (sperre.status() == FileLock::Status::failed) {
         fehler = sperre.error();
-        return Namenspeicherung::fehler;
+        return sperre.readOnly() ? Namenspeicherung::nurLesbar : Namenspeicherung::fehler;
     }
     return Namenspeicherung::gespeichert;
+}
+
+// Writes a new list file: whole under a name of its own, then linked to its name, which fails where a file of
+// that name exists.
+Namenspeicherung neueDatei(const QString& pfad, const QStringList& zeilen, QString& fehler)
+{
+    const QString neu = QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
+        + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
+    if (!dateiSchreiben(neu, zeilen, fehler)) {
+        files::deleteFile(neu);
+        return Namenspeicherung::fehler;
+    }
+    const int ergebnis = ::link(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData());
+    const int err = errno;
+    ::unlink(QFile::encodeName(neu).constData());
+    if (ergebnis == 0) return Namenspeicherung::gespeichert;
+    if (err == EEXIST) return Namenspeicherung::vorhanden;
+    fehler = IoError(err == EACCES || err == EPERM || err == EROFS ? IoAccessDenied : IoDiskWrite, pfad).message();
+    return Namenspeicherung::fehler;
 }
 
 // Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
@@ -92,9 +127,16 @@ template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QSt
     const FileLock sperre(protokoll::listensperre(datpfad, liste));
     ergebnis.art = gesperrt(sperre, ergebnis.fehler);
     if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    if (!files::fileExists(protokoll::listenpfad(datpfad, liste))) {
+    QString pfad;
+    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
+    case protokoll::Listenblick::fehlt:
         ergebnis.art = Namenspeicherung::geloescht;
         return ergebnis;
+    case protokoll::Listenblick::fehler:
+        ergebnis.art = Namenspeicherung::fehler;
+        return ergebnis;
+    case protokoll::Listenblick::da:
+        break;
     }
     QStringList zeilen;
     try {
@@ -111,7 +153,21 @@ template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QSt
     return ergebnis;
 }
 
+QString nurLesbarGrund(const QString& datpfad)
+{
+    return QStringLiteral("in den Ordner „k_liste“ des Datenordners (%1) darf von diesem Rechner aus nicht "
+                          "geschrieben werden")
+        .arg(files::resolve(datpfad + QStringLiteral("k_liste")));
+}
+
 } // namespace
+
+QString nurLesbarMeldung(const QString& datpfad)
+{
+    return QStringLiteral("Die Klassenlisten können an diesem Rechner nicht geändert werden: %1. Es wurde nichts "
+                          "gespeichert.")
+        .arg(nurLesbarGrund(datpfad));
+}
 
 bool namenzeichen(QChar c)
 {
@@ -190,10 +246,19 @@ Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const 
     const FileLock sperre(protokoll::listensperre(datpfad, liste));
     ergebnis.art = gesperrt(sperre, ergebnis.fehler);
     if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    if (listennamepruefen(datpfad, liste))
+    QString pfad;
+    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
+    case protokoll::Listenblick::da:
         ergebnis.art = Namenspeicherung::vorhanden;
-    else if (!schreiben(datpfad, liste, kListenordner(datpfad) + listendateiname(liste), zeilen, ergebnis.fehler))
+        return ergebnis;
+    case protokoll::Listenblick::fehler:
         ergebnis.art = Namenspeicherung::fehler;
+        return ergebnis;
+    case protokoll::Listenblick::fehlt:
+        break;
+    }
+    ergebnis.art = neueDatei(files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, ergebnis.fehler);
+    if (ergebnis.art == Namenspeicherung::gespeichert) ordnerAnlegen(datpfad, liste, zeilen);
     return ergebnis;
 }
 
@@ -239,7 +304,8 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
     if (sperre.status() == FileLock::Status::busy)
         return nicht(QStringLiteral("sie wird gerade an einem anderen Rechner gespeichert. Bitte versuchen Sie es "
                                     "gleich noch einmal"));
-    if (sperre.status() == FileLock::Status::failed) return nicht(sperre.error());
+    if (sperre.status() == FileLock::Status::failed)
+        return nicht(sperre.readOnly() ? nurLesbarGrund(datpfad) : sperre.error());
     const QString listendatei = files::resolve(kListenordner(datpfad) + liste + QStringLiteral(".txt"));
     if (!QFileInfo(listendatei).isFile()) return nicht(QStringLiteral("ihre Datei fehlt"));
     if (!QFileInfo(QFileInfo(listendatei).absolutePath()).isWritable())

@@ -60,9 +60,14 @@ enum class Namenspeicherung {
     vorhanden,
     // Another PC held the list's lock for the whole wait: nothing was written.
     gesperrt,
-    // The file could not be read or written; the reason is in `fehler`.
+    // The folder "k_liste" may not be written from this PC: nothing was written.
+    nurLesbar,
+    // The file could not be read or written, or the list could not be looked at; the reason is in `fehler`.
     fehler,
 };
+
+// What a teacher is told where "k_liste" may not be written from this PC: the folder, not a file in it.
+QString nurLesbarMeldung(const QString& datpfad);
 
 struct Namensergebnis {
     Namenspeicherung art = Namenspeicherung::fehler;
@@ -72,7 +77,9 @@ struct Namensergebnis {
 };
 
 // Writes a new list as the file listendateiname(liste) with `zeilen` and makes its pupils' folders under
-// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now.
+// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now. The file is made
+// whole beside it and only then given its name, by a call that fails where the name exists, so that it never
+// replaces a list; a folder that cannot be looked through is an error, never a free name.
 Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 // Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
 // keeps every other line as the file holds it and makes sure the pupils' folders exist.

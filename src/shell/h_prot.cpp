@@ -10,8 +10,11 @@
 #include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/protokolldatei.h"
+#include "shell/sperrwarten.h"
 #include "shell/tav_i_logik.h"
 #include "shell/zeilendruck.h"
+
+#include <algorithm>
 
 namespace hprot {
 
@@ -53,6 +56,12 @@ QStringList protokollzeilen(int bis)
 namespace {
 
 const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
+
+// The system's reason of an I/O message, without the long path the pupil cannot read anyway.
+QString grund(const QString& fehler)
+{
+    return fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2);
+}
 
 void stil(Button* b)
 {
@@ -104,7 +113,11 @@ TForm65::TForm65(QWidget* parent)
     applyFontSize(meldung, QStringLiteral("arial"), 12, FontStyle::Bold);
     setColor(meldung, clRed);
     setFontColor(meldung, clWhite);
+    meldung->setAutoSize(false);
+    meldung->setWordWrap(true);
+    meldung->setMargin(4);
     meldung->hide();
+    sperrwarten::anzeigen();
 
     Button3->OnClick = [this] { Button3Click(); };
     Button5->OnClick = [this] { Button5Click(); };
@@ -123,7 +136,6 @@ void TForm65::protaktiv()
     Namenliste->move(g.x(390), g.y(32));
     Panel1->move(g.x(400), g.y(35));
     Label18->move(g.x(400), g.y(575));
-    meldung->move(g.x(400), g.y(575));
     int oben = 650;
     for (Button* b : { Button3, Button5, Button2, Button1 }) {
         g.place(b, 750, oben, 200, 50);
@@ -224,7 +236,7 @@ void TForm65::namenliste()
     schuelerzahl = byte(namen->count());
     if (schuelerzahl == 0) {
         // Without names the pupil could only wait; say why, and leave the bin.
-        melden(QStringLiteral(" Die Klassenliste \"") + aktivliste + QStringLiteral("\" kann nicht gelesen werden. "));
+        melden(QStringLiteral("Die Klassenliste \"") + aktivliste + QStringLiteral("\" kann nicht gelesen werden."));
         SetFocus(Button1);
         return;
     }
@@ -248,25 +260,34 @@ void TForm65::namenClick()
     schuelerzeile = schuelername;
     // The names were read when they were shown; another PC may have changed or deleted the list since.
     QString ordner;
-    switch (protokoll::ordnerInListe(datpfad, aktivliste, i + 1, listenzeilen[i], schuelerzeile, ordner)) {
+    QString fehler;
+    switch (protokoll::ordnerInListe(datpfad, aktivliste, i + 1, listenzeilen[i], schuelerzeile, ordner, fehler)) {
     case protokoll::Listenordner::angelegt:
         break;
     case protokoll::Listenordner::geaendert:
         namenliste();
-        melden(QStringLiteral(" Die Klassenliste wurde gerade geändert. \n Klicke deinen Namen noch einmal an. "));
+        // Where "kl.ina" says by now that there is no list, the typed-name box is what the pupil sees.
+        if (Panel1->isVisibleTo(this))
+            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Schreibe deinen Namen und klicke auf "
+                                  "\"fertig\"."));
+        else
+            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Klicke deinen Namen noch einmal an."));
         return;
     case protokoll::Listenordner::gesperrt:
-        melden(
-            QStringLiteral(" Die Klassenliste wird gerade geändert. \n Klicke deinen Namen gleich noch einmal an. "));
+        melden(QStringLiteral("Die Klassenliste wird gerade geändert. Klicke deinen Namen gleich noch einmal an."));
         return;
     case protokoll::Listenordner::geloescht:
         // The protocol is kept as without a class list, never in the deleted list's folder.
         nameTippen();
-        melden(QStringLiteral(" Die Klassenliste \"") + aktivliste
-            + QStringLiteral("\" gibt es nicht mehr. \n Schreibe deinen Namen und klicke auf \"fertig\". "));
+        melden(QStringLiteral("Die Klassenliste \"") + aktivliste
+            + QStringLiteral("\" gibt es nicht mehr. Schreibe deinen Namen und klicke auf \"fertig\"."));
+        return;
+    case protokoll::Listenordner::unlesbar:
+        melden(QStringLiteral("Die Klassenliste kann gerade nicht gelesen werden: ") + grund(fehler)
+            + QStringLiteral(". Klicke deinen Namen gleich noch einmal an."));
         return;
     case protokoll::Listenordner::fehler:
-        melden(QStringLiteral(" Der Protokoll-Ordner kann nicht angelegt werden. "));
+        melden(QStringLiteral("Der Protokoll-Ordner kann nicht angelegt werden."));
         return;
     }
     ablegenUnter(name, ordner);
@@ -342,8 +363,16 @@ void TForm65::ordnerVoll()
 void TForm65::melden(const QString& text)
 {
     meldung->setCaption(text);
-    // Two lines need the font's line spacing, not twice its height.
-    meldung->resize(meldung->width(), meldung->sizeHint().height());
+    // Beside what it is about, never over a name: under the typed-name box, right of the name list, else where
+    // the full folder is shown. It wraps within the room the dialog has there.
+    constexpr int kAbstand = 8;
+    QPoint ort(Label18->x(), Label18->y());
+    if (Panel1->isVisibleTo(this))
+        ort = QPoint(Panel1->x(), Panel1->geometry().bottom() + 1 + kAbstand);
+    else if (Namenliste->isVisibleTo(this))
+        ort = QPoint(Namenliste->geometry().right() + 1 + kAbstand, Namenliste->y());
+    const int breite = std::clamp(width() - ort.x() - kAbstand, 120, 420);
+    meldung->setGeometry(ort.x(), ort.y(), breite, meldung->heightForWidth(breite));
     meldung->show();
     beep();
 }
@@ -377,9 +406,9 @@ void TForm65::zeilendruck()
     if (m_speichern && !gespeichert) {
         if (fehler.isEmpty())
             ordnerVoll(); // the other PCs filled the folder meanwhile
-        else // the system's reason, without the long path the pupil cannot read anyway
-            melden(QStringLiteral(" Das Protokoll konnte nicht gespeichert werden: \n ")
-                + fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2) + QStringLiteral(". "));
+        else
+            melden(QStringLiteral("Das Protokoll konnte nicht gespeichert werden: ") + grund(fehler)
+                + QStringLiteral("."));
         SetFocus(Button1);
         return;
     }

@@ -5,6 +5,12 @@
 #include "platform/files.h"
 #include "platform/textfile.h"
 
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+
 namespace protokoll {
 
 QString zweistellig(int n)
@@ -38,6 +44,62 @@ QString listensperre(const QString& datpfad, const QString& liste)
     return files::child(files::resolve(datpfad + QStringLiteral("k_liste")), datei);
 }
 
+namespace {
+
+QString blickFehler(int err, const QString& pfad)
+{
+    const int code = err == EACCES || err == EPERM ? IoAccessDenied : (err == ENOTDIR ? IoPathNotFound : err);
+    return IoError(code, pfad).message();
+}
+
+} // namespace
+
+Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler)
+{
+    pfad.clear();
+    fehler.clear();
+    const QString datei = liste + QStringLiteral(".txt");
+    const QString ordner = files::resolve(datpfad + QStringLiteral("k_liste"));
+    if (!files::isSafeName(datei)) return Listenblick::fehlt;
+    // The name as given first: it needs no listing of the folder, which pupils may be denied.
+    struct stat st { };
+    const QString genau = ordner + u'/' + datei;
+    if (::stat(QFile::encodeName(genau).constData(), &st) == 0) {
+        pfad = genau;
+        return Listenblick::da;
+    }
+    if (errno != ENOENT) {
+        fehler = blickFehler(errno, genau);
+        return Listenblick::fehler;
+    }
+    DIR* d = ::opendir(QFile::encodeName(ordner).constData());
+    if (!d) {
+        if (errno == ENOENT) return Listenblick::fehlt;
+        fehler = blickFehler(errno, ordner);
+        return Listenblick::fehler;
+    }
+    Listenblick blick = Listenblick::fehlt;
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(d);
+        if (!e) {
+            if (errno != 0) {
+                fehler = blickFehler(errno, ordner);
+                blick = Listenblick::fehler;
+            }
+            break;
+        }
+        const QString name = QFile::decodeName(e->d_name);
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) {
+            pfad = ordner + u'/' + name;
+            blick = Listenblick::da;
+            break;
+        }
+    }
+    ::closedir(d);
+    return blick;
+}
+
 QString nameAusZeile(const QString& zeile)
 {
     return zeile.mid(3);
@@ -65,14 +127,23 @@ QString schuelerordner(const QString& datpfad, const QString& liste, const QStri
 }
 
 Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    const QString& zeile, QString& ordner)
+    const QString& zeile, QString& ordner, QString& fehler)
 {
     ordner.clear();
+    fehler.clear();
     const FileLock sperre(listensperre(datpfad, liste));
-    // Where pupils may not write into "k_liste" the list is looked at without its lock: a protocol is kept
-    // rather than refused.
+    // Where the lock cannot be made (pupils who may not write into "k_liste") the list is looked at without it:
+    // a protocol is kept rather than refused.
     if (sperre.status() == FileLock::Status::busy) return Listenordner::gesperrt;
-    if (!files::fileExists(listenpfad(datpfad, liste))) return Listenordner::geloescht;
+    QString datei;
+    switch (listeAnsehen(datpfad, liste, datei, fehler)) {
+    case Listenblick::fehlt:
+        return Listenordner::geloescht;
+    case Listenblick::fehler:
+        return Listenordner::unlesbar;
+    case Listenblick::da:
+        break;
+    }
     const QStringList zeilen = klassenliste(datpfad, liste);
     if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Listenordner::geaendert;
     const QString pfad = schuelerordner(datpfad, liste, zeile);

@@ -24,6 +24,17 @@ QString listenpfad(const QString& datpfad, const QString& liste);
 // upper-cased so that every PC means the same file whatever case it was given, + ".LCK". Empty when the name
 // could reach outside the folder.
 QString listensperre(const QString& datpfad, const QString& liste);
+// What a look at a class list's file found.
+enum class Listenblick {
+    da,
+    // Neither the file nor the folder "k_liste" is there: the list was deleted.
+    fehlt,
+    // The folder or the file could not be looked at (no right to read, a share that does not answer): nothing
+    // is known about the list; the reason is in `fehler`.
+    fehler,
+};
+// Looks at the list's file itself, its name matched without regard to letter case; `pfad` gets its real path.
+Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler);
 // The name of a class-list line: the text from its fourth character on.
 QString nameAusZeile(const QString& zeile);
 
@@ -46,14 +57,17 @@ enum class Listenordner {
     geloescht,
     // The list is being changed on another PC just now: no folder was made.
     gesperrt,
+    // The list could not be looked at: nothing is known about it, no folder was made; the reason is in `fehler`.
+    unlesbar,
     // The folder could not be made.
     fehler,
 };
 // Reads the list again and makes the folder of the class-list line `zeile` only where line `nummer` (1-based)
 // still holds `gezeigt`, the line as the pupil was shown it; under the list's lock, so that a deletion on another
-// PC cannot come between the look and the folder. `ordner` gets the folder when it was made.
+// PC cannot come between the look and the folder. `ordner` gets the folder when it was made. Where the lock
+// cannot be made (pupils may not write into "k_liste") the list is looked at without it.
 Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    const QString& zeile, QString& ordner);
+    const QString& zeile, QString& ordner, QString& fehler);
 
 // File-name prefix of an aid's protocol: "H" + first digit of the code + "_" + the next digits (at most
 // three) + "_" (code 17 gives "H1_7_", code 610 "H6_10_").

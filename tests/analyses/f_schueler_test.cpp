@@ -1,4 +1,5 @@
 #include "analyses/f_schueler.h"
+#include "platform/filelock.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
@@ -92,8 +93,33 @@ TEST_F(FSchuelerTest, FolderOfAClassListPupilOnlyWhileTheListHoldsHisLine)
     klassenliste("KL3A", 4);
     EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::ListeGeaendert);
     QFile::remove(dataPath("k_liste/KL3A.txt"));
-    EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::ListeGeaendert);
+    EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::ListeGeloescht);
     EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
+    // From then on the pupil types a name, as without a list.
+    EXPECT_EQ(aktivliste, "ohne");
+    EXPECT_TRUE(schueler::meldung(schueler::Protokollziel::ListeGeloescht).contains("„KL3A“ gibt es nicht mehr"));
+    schuelername = "Vodoz";
+    ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(schueler::protokollstamm(), dataPath("OHNELIST/Vodoz/1+1___"));
+}
+
+TEST_F(FSchuelerTest, AListBeingChangedOnAnotherPcIsNotAListDeleted)
+{
+    klassenliste("KL3A", 3);
+    aktivliste = "KL3A";
+    schueler::namenliste();
+    schuelername = "02 Kind2";
+    FileLock::setWaitForTests(60);
+    {
+        const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
+        ASSERT_TRUE(anderer.held());
+        EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::ListeGesperrt);
+    }
+    FileLock::setWaitForTests(-1);
+    EXPECT_EQ(aktivliste, "KL3A");
+    EXPECT_TRUE(schueler::meldung(schueler::Protokollziel::ListeGesperrt).contains("gleich noch einmal „Start“"));
+    EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
+    EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
 }
 
 TEST_F(FSchuelerTest, NothingReachesOutsideThePupilFolders)

@@ -3,6 +3,7 @@
 #include "analyses/f_sv_logik.h"
 #include "analyses/f_sv_vp.h"
 #include "platform/controls.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -296,4 +297,50 @@ TEST_F(SvFensterTest, TheSetUpWithAClassListAndThePrintedHints)
     EXPECT_EQ(ops.first().mapMode, MapMode::LoMetric);
     EXPECT_TRUE(Printer::writePdf(doc, QStringLiteral(TAVI_TEST_OUTPUT "/f_sv_hinweise.pdf")).isEmpty());
     EXPECT_FALSE(setup->Button2->isEnabled());
+}
+
+TEST_F(SvFensterTest, AListDeletedOnAnotherPcOffersTheTypedNameAndOneBeingSavedAsksForAMoment)
+{
+    aktivliste = "KL3A";
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.txt"), "01 Anna\r\n02 Ben\r\n");
+    bool laeuferOffen = false;
+    FileLock::setWaitForTests(60);
+    fuehren(
+        [&] {
+            setup->namen->setItemIndex(1);
+            setup->namen->OnClick();
+            {
+                // Another PC saves the list just now: not a list deleted, nothing to type.
+                const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
+                setup->Button2->Click();
+            }
+            EXPECT_TRUE(setup->Label18->caption().contains("gleich noch einmal „Start“"));
+            EXPECT_TRUE(setup->namen->isVisible());
+            EXPECT_FALSE(setup->n_ohne->isVisible());
+            EXPECT_TRUE(showsWhole(setup->Label18));
+
+            // Then it deletes the list: the set-up goes on as without one, and says so whole.
+            QFile::remove(dataPath("k_liste/KL3A.txt"));
+            setup->Button2->Click();
+            EXPECT_EQ(txt(setup->Label18->caption()),
+                "Die Klassenliste „KL3A“ gibt es nicht mehr: sie wurde an einem anderen Rechner gelöscht. Bitte den "
+                "Namen eintippen und noch einmal „Start“ klicken.");
+            EXPECT_TRUE(showsWhole(setup->Label18));
+            EXPECT_FALSE(setup->Label18->geometry().intersects(setup->Namenliste->geometry()));
+            EXPECT_TRUE(setup->n_ohne->isVisible());
+            EXPECT_FALSE(setup->Button2->isEnabled());
+            QCoreApplication::processEvents();
+            grabToPng(setup, "f_sv_liste_geloescht");
+            QTest::keyClicks(setup->n_ohne, "Ben");
+            setup->Button2->Click();
+        },
+        [&] {
+            laeuferOffen = true;
+            runner->Close();
+        });
+    FileLock::setWaitForTests(-1);
+    EXPECT_TRUE(laeuferOffen);
+    EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
+    EXPECT_TRUE(QDir(dataPath("OHNELIST/Ben")).exists());
 }

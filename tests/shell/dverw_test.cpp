@@ -599,12 +599,20 @@ TEST_F(DverwTest, ASaveThatMeetsALockOrADeletedListKeepsWhatWasTyped)
         EXPECT_EQ(w.Edit1->text(), "Dora");
         EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.TXT")), QByteArray("01 Anna\r\n"));
 
+        // The message belongs to that try: the next choice clears it.
+        klick(w.Button9);
+        EXPECT_FALSE(w.meldung->isVisible());
+        klick(w.Button2);
+        waehle(w.ListBox1, "KL3A");
+        typeText(&w, "Dora");
+
         // The lock is gone, but so is the list.
         QFile::remove(dataPath("k_liste/KL3A.TXT"));
         klick(w.Button8);
         EXPECT_EQ(errors,
             QStringList({ "Die Liste KL3A gibt es nicht mehr: sie wurde inzwischen an einem anderen "
-                          "Rechner gelöscht. Es wurde nichts gespeichert." }));
+                          "Rechner gelöscht. Es wurde nichts gespeichert. Wählen Sie eine andere Liste, oder legen "
+                          "Sie die Liste mit „eine Liste anlegen“ neu an." }));
         EXPECT_TRUE(w.Button2->isEnabled());
 
         // A new list whose name another PC takes while it is typed here.

@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 #include "platform/controls.h"
+#include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/printer.h"
 #include "platform/textfile.h"
@@ -427,4 +428,45 @@ TEST_F(HProtTest, AProtocolThatCannotBeWrittenLeavesNoFileAndTheRealCauseIsSaid)
             << dialog.meldung->caption().toStdString();
         grabToPng(&dialog, QStringLiteral("h_prot_nurlesen"));
     });
+}
+
+TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
+{
+    klasse(40);
+    FileLock::setWaitForTests(60);
+    const auto ueberName = [&] {
+        const QRect meldung(dialog.meldung->mapTo(&dialog, QPoint()), dialog.meldung->size());
+        const QRect liste(dialog.namen->mapTo(&dialog, QPoint()), dialog.namen->size());
+        return dialog.Namenliste->isVisible() && meldung.intersects(liste);
+    };
+    const bool offen = zeigen([&] {
+        dialog.Button5->Click();
+        {
+            // Another PC saves the list just now.
+            const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
+            namenKlicken(3);
+        }
+        EXPECT_TRUE(dialog.meldung->caption().contains("gleich noch einmal"))
+            << dialog.meldung->caption().toStdString();
+        EXPECT_TRUE(showsWhole(dialog.meldung));
+        EXPECT_FALSE(ueberName());
+        EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+
+        // The list is deleted and made again with other names, and "kl.ina" says there is no list by now: the
+        // typed-name box shows, and the message says what it asks for, right under it.
+        klasse(3);
+        tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("ohne"));
+        namenKlicken(3);
+        ASSERT_TRUE(dialog.Panel1->isVisible());
+        EXPECT_TRUE(dialog.meldung->caption().contains("Schreibe deinen Namen"))
+            << dialog.meldung->caption().toStdString();
+        EXPECT_TRUE(showsWhole(dialog.meldung));
+        EXPECT_GE(dialog.meldung->y(), dialog.Panel1->geometry().bottom());
+        EXPECT_LE(dialog.meldung->y() - dialog.Panel1->geometry().bottom(), 20);
+        grabToPng(&dialog, QStringLiteral("h_prot_liste_neu_ohne"));
+        dialog.Button1->Click();
+    });
+    FileLock::setWaitForTests(-1);
+    EXPECT_FALSE(offen);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }

@@ -351,3 +351,142 @@ TEST_F(TexteTest, EveryTextOfEveryWindowShowsWhole)
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
+
+// ---- Messages a class list's lock brings at run time ----
+
+#include "analyses/f_gra.h"
+#include "analyses/f_ss.h"
+#include "analyses/f_sv.h"
+#include "platform/filelock.h"
+#include "shell/dverw.h"
+#include "shell/dverw_logik.h"
+#include "shell/h_prot.h"
+#include "shell/tav_i_logik.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// The class list KL3A of three pupils, the active list of the data folder.
+void sperrKlasse()
+{
+    QDir().mkpath(datpfad + QStringLiteral("k_liste"));
+    writeBytes(datpfad + QStringLiteral("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
+    tavi::klinaSchreiben(datpfad + QStringLiteral("kl.ina"), datpfad, QStringLiteral("KL3A"));
+    aktivliste = "KL3A";
+}
+
+// Another PC saves the list while `schritt` runs.
+void gesperrt(const std::function<void()>& schritt)
+{
+    const FileLock anderer(datpfad + QStringLiteral("k_liste/KL3A.LCK"));
+    schritt();
+}
+
+void waehlen(ListBox* liste, int i)
+{
+    liste->setItemIndex(i);
+    if (liste->OnClick) liste->OnClick();
+}
+
+} // namespace
+
+TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
+{
+    FileLock::setWaitForTests(30);
+    QStringList gesehen;
+    const auto gezeigt = [&](Form& f, Label* meldung, const QString& schritt) {
+        EXPECT_TRUE(meldung->isVisible()) << schritt.toStdString();
+        gesehen << meldung->text();
+        pruefen(f, schritt);
+    };
+
+    // The administration: a list saved on another PC just now; "k_liste" that may not be written.
+    sperrKlasse();
+    auto* verwaltung = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(verwaltung);
+    zeigen(verwaltung, [&](Form& f) {
+        if (&f != verwaltung) return;
+        verwaltung->Button2->Click();
+        waehlen(verwaltung->ListBox1, 0);
+        verwaltung->Edit1->setText(QStringLiteral("Dora"));
+        gesperrt([&] { verwaltung->Button8->Click(); });
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: Liste gesperrt"));
+        SmallFileSystem klein;
+        if (klein.mounted()) {
+            QFile::copy(datpfad + QStringLiteral("k_liste/KL3A.TXT"), klein.path() + QStringLiteral("KL3A.TXT"));
+            QDir(datpfad + QStringLiteral("k_liste")).removeRecursively();
+            QFile::link(klein.path(), datpfad + QStringLiteral("k_liste"));
+            klein.makeReadOnly();
+            verwaltung->Button8->Click();
+            QFile::remove(datpfad + QStringLiteral("k_liste"));
+        } else { // without root no file system can be made read-only here: the window's own words all the same
+            verwaltung->meldung->setCaption(dverw::nurLesbarMeldung(datpfad));
+            verwaltung->meldung->show();
+        }
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: k_liste schreibgeschützt"));
+        verwaltung->Button9->Click();
+        verwaltung->Button10->Click();
+    });
+
+    // The protocol dialog: the list saved just now, a line changed, the list deleted.
+    sperrKlasse();
+    programmcode = 17;
+    auto* dialog = dynamic_cast<TForm65*>(Form65);
+    ASSERT_TRUE(dialog);
+    zeigen(dialog, [&](Form& f) {
+        if (&f != dialog) return;
+        dialog->Button5->Click();
+        gesperrt([&] { waehlen(dialog->namen, 1); });
+        gezeigt(f, dialog->meldung, QStringLiteral("Protokoll: Liste gesperrt"));
+        writeBytes(datpfad + QStringLiteral("k_liste/KL3A.TXT"), "01 Anna\r\n02 Paula\r\n03 Cem\r\n");
+        waehlen(dialog->namen, 1);
+        writeBytes(datpfad + QStringLiteral("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
+        gezeigt(f, dialog->meldung, QStringLiteral("Protokoll: Zeile geändert"));
+        QFile::remove(datpfad + QStringLiteral("k_liste/KL3A.TXT"));
+        waehlen(dialog->namen, 1);
+        gezeigt(f, dialog->meldung, QStringLiteral("Protokoll: Liste gelöscht"));
+        dialog->Button1->Click();
+    });
+
+    // The analyses' set-ups: the list saved just now, then deleted.
+    struct Einrichtung {
+        Form* fenster;
+        int code;
+        ListBox* namen;
+        Button* start;
+        Label* meldung;
+        Button* zurueck;
+    };
+    auto* gra = dynamic_cast<TForm37*>(Form37);
+    auto* ss = dynamic_cast<TForm31*>(Form31);
+    auto* sv = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(gra && ss && sv);
+    for (const Einrichtung& e : { Einrichtung { gra, 11, gra->namen, gra->Button2, gra->Label55, gra->Button10 },
+             Einrichtung { ss, 1, ss->namen, ss->Button2, ss->Label18, ss->Button1 },
+             Einrichtung { sv, 20, sv->namen, sv->Button2, sv->Label18, sv->Button10 } }) {
+        sperrKlasse();
+        programmcode = e.code;
+        zeigen(e.fenster, [&](Form& f) {
+            if (&f != e.fenster) {
+                f.Close();
+                return;
+            }
+            waehlen(e.namen, 0);
+            gesperrt([&] { e.start->Click(); });
+            gezeigt(f, e.meldung, name(&f) + QStringLiteral(": Liste gesperrt"));
+            QFile::remove(datpfad + QStringLiteral("k_liste/KL3A.TXT"));
+            e.start->Click();
+            gezeigt(f, e.meldung, name(&f) + QStringLiteral(": Liste gelöscht"));
+            e.zurueck->Click();
+        });
+    }
+    FileLock::setWaitForTests(-1);
+    EXPECT_EQ(gesehen.size(), 11);
+    EXPECT_EQ(gesehen.filter(QStringLiteral("gibt es nicht mehr")).size(), 4) << gesehen.join('\n').toStdString();
+    EXPECT_EQ(gesehen.filter(QStringLiteral("Ordner „k_liste“")).size(), 1) << gesehen.join('\n').toStdString();
+    QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}

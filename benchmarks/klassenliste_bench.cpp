@@ -1,0 +1,52 @@
+// A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
+// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves.
+#include "platform/filelock.h"
+#include "shell/dverw_logik.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Datenordner {
+    QTemporaryDir dir;
+    QString datpfad = dir.path() + QStringLiteral("/");
+    Datenordner()
+    {
+        QDir().mkpath(datpfad + QStringLiteral("k_liste"));
+        QFile f(datpfad + QStringLiteral("k_liste/KL3A.TXT"));
+        f.open(QIODevice::WriteOnly);
+        for (int i = 1; i <= 30; ++i)
+            f.write(QStringLiteral("%1 Kind%2\r\n").arg(i, 2, 10, QLatin1Char('0')).arg(i).toLatin1());
+    }
+};
+
+void SperreNehmenUndGeben(benchmark::State& state)
+{
+    const Datenordner d;
+    const QString sperre = d.datpfad + QStringLiteral("k_liste/KL3A.LCK");
+    for (auto _ : state) {
+        const FileLock lock(sperre);
+        benchmark::DoNotOptimize(lock.held());
+    }
+}
+BENCHMARK(SperreNehmenUndGeben);
+
+void NamenAendern(benchmark::State& state)
+{
+    const Datenordner d;
+    bool hin = true;
+    for (auto _ : state) {
+        const dverw::Namensergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
+                                            : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
+        if (e.art != dverw::Namenspeicherung::gespeichert) state.SkipWithError("nicht gespeichert");
+        hin = !hin;
+    }
+}
+BENCHMARK(NamenAendern);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,305 @@
+// The class-list lock between PCs, each played by a process of its own (tests/sperrkind): a PC whose clock is
+// wrong, many PCs that meet one lock left behind, PCs that may not write into "k_liste", a share that runs full.
+#include "platform/filelock.h"
+#include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
+#include "support/fixtures.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUuid>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace dverw;
+
+namespace {
+
+// A lock that a PC which went down left behind a minute ago, by the share's clock.
+void alteSperre(const QString& pfad)
+{
+    writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
+    struct timespec jetzt { };
+    clock_gettime(CLOCK_REALTIME, &jetzt);
+    jetzt.tv_sec -= 60;
+    const struct timespec zeiten[2] = { jetzt, jetzt };
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0), 0);
+}
+
+// Everything in a folder, hidden files too: a lock, its breakers and the share-clock probes all leave nothing.
+QStringList alles(const QString& ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+class SperreTest : public TaviTest {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        // A data folder that a user without rights in the test's own folder can reach.
+        ASSERT_TRUE(m_frei.isValid());
+        ::chmod(QFile::encodeName(m_frei.path()).constData(), 0755);
+        datpfad = m_frei.path() + QStringLiteral("/daten/");
+        QDir().mkpath(datpfad + QStringLiteral("k_liste"));
+        QDir().mkpath(datpfad + QStringLiteral("Klassen"));
+        ::chmod(QFile::encodeName(datpfad + QStringLiteral("Klassen")).constData(), 0777);
+    }
+    void TearDown() override
+    {
+        FileLock::setWaitForTests(-1);
+        FileLock::setLineWriteFailureForTests(false);
+        TaviTest::TearDown();
+    }
+
+    QString klisten(const QString& datei = {}) const { return datpfad + QStringLiteral("k_liste/") + datei; }
+
+    // Starts a PC; `umgebung` adds to the environment, `fremd` runs it as a user without rights where the test
+    // runs as root (a test run as another user has none there anyway).
+    QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {}, bool fremd = false)
+    {
+        auto* p = new QProcess;
+        m_kinder.emplace_back(p);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& e : umgebung)
+            env.insert(e.section(u'=', 0, 0), e.section(u'=', 1));
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::MergedChannels);
+        if (fremd && ::geteuid() == 0)
+            p->start(QStringLiteral("setpriv"),
+                QStringList { "--reuid=nobody", "--regid=nogroup", "--clear-groups", QStringLiteral(SPERRKIND) }
+                    + argumente);
+        else
+            p->start(QStringLiteral(SPERRKIND), argumente);
+        return p;
+    }
+
+    // Waits for a PC to end; its exit code, or -1 when it did not end or crashed. Its output goes to `ausgabe`.
+    int ende(QProcess* p, QString* ausgabe = nullptr)
+    {
+        const bool fertig = p->waitForFinished(20000);
+        const QString text = QString::fromUtf8(p->readAll()).trimmed();
+        if (ausgabe) *ausgabe = text;
+        if (!fertig || p->exitStatus() != QProcess::NormalExit) return -1;
+        return p->exitCode();
+    }
+
+    // Whether a PC of a user without rights can run here: the helper reached through every folder above it.
+    bool fremdMoeglich()
+    {
+        if (::geteuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty()) return false;
+        return ende(starten({ "uhr" }, {}, true)) == 0;
+    }
+
+    QTemporaryDir m_frei;
+    QString datpfad;
+    std::vector<std::unique_ptr<QProcess>> m_kinder;
+};
+
+TEST_F(SperreTest, APcWhoseClockRunsAheadWaitsForALiveLockAndKeepsEveryName)
+{
+    const QStringList voraus
+        = { QStringLiteral("LD_PRELOAD=") + QStringLiteral(UHRVERSATZ), QStringLiteral("TAVI_UHR_VERSATZ_S=40") };
+    // The moved clock is what the process reads.
+    QString uhr;
+    ASSERT_EQ(ende(starten({ "uhr" }, voraus), &uhr), 0);
+    EXPECT_NEAR(uhr.toLongLong() - QDateTime::currentSecsSinceEpoch(), 40, 5);
+
+    // Three administrations add 12 names each, one of them on the PC 40 s ahead; a slow share.
+    writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
+    const QStringList langsam = { QStringLiteral("TAVI_SPERRE_SCHRITTPAUSE_MS=1") };
+    QList<QProcess*> pcs;
+    pcs << starten({ "hinzufuegen", datpfad, "KL3A", "Voraus", "12" }, voraus + langsam);
+    pcs << starten({ "hinzufuegen", datpfad, "KL3A", "Bert", "12" }, langsam);
+    pcs << starten({ "hinzufuegen", datpfad, "KL3A", "Carl", "12" }, langsam);
+    for (QProcess* p : pcs) {
+        QString ausgabe;
+        EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
+    }
+    const QStringList zeilen = listeLesen(datpfad, "KL3A");
+    ASSERT_EQ(zeilen.size(), 37);
+    for (int i = 0; i < zeilen.size(); ++i)
+        EXPECT_EQ(zeilen[i].left(3), protokoll::zweistellig(i + 1) + u' ');
+    for (const char* name : { "Voraus", "Bert", "Carl" })
+        for (int i = 0; i < 12; ++i)
+            EXPECT_TRUE(zeilen.join(u'|').contains(QLatin1String(name) + QChar(u'a' + i))) << name;
+
+    // And it never holds the lock while another PC does.
+    pcs.clear();
+    // It starts last, so that it meets the lock held.
+    pcs << starten({ "halten", klisten("KL3B.LCK"), "30", "8", klisten("drinnen") });
+    pcs << starten({ "halten", klisten("KL3B.LCK"), "30", "8", klisten("drinnen") });
+    QThread::msleep(50);
+    pcs << starten({ "halten", klisten("KL3B.LCK"), "30", "8", klisten("drinnen") }, voraus);
+    for (QProcess* p : pcs) {
+        QString ausgabe;
+        EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
+    }
+    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+}
+
+TEST_F(SperreTest, EightPcsMeetingOneLockLeftBehindTakeItOneAtATime)
+{
+    // A slow share: a pause before each step on a lock file widens every gap between two steps.
+    const QStringList langsam = { QStringLiteral("TAVI_SPERRE_SCHRITTPAUSE_MS=3") };
+    for (int runde = 0; runde < 4; ++runde) {
+        alteSperre(klisten("KL3A.LCK"));
+        QList<QProcess*> pcs;
+        for (int i = 0; i < 8; ++i)
+            pcs << starten({ "halten", klisten("KL3A.LCK"), "1", "5", klisten("drinnen") }, langsam);
+        // Exit 0: each held it once, and never two at once (3).
+        for (QProcess* p : pcs) {
+            QString ausgabe;
+            EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
+        }
+        EXPECT_TRUE(alles(klisten()).isEmpty()) << alles(klisten()).join(u' ').toStdString();
+    }
+}
+
+TEST_F(SperreTest, ManyPcsSavingManyRoundsEachHoldItAlone)
+{
+    QList<QProcess*> pcs;
+    for (int i = 0; i < 6; ++i)
+        pcs << starten({ "halten", klisten("KL3A.LCK"), "15", "2", klisten("drinnen") },
+            { QStringLiteral("TAVI_SPERRE_SCHRITTPAUSE_MS=1") });
+    for (QProcess* p : pcs) {
+        QString ausgabe;
+        EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
+    }
+    EXPECT_TRUE(alles(klisten()).isEmpty());
+}
+
+TEST_F(SperreTest, WhereALockCannotBeBrokenForWantOfRightsItIsWaitedForAndThePupilStillGetsAFolder)
+{
+    if (!fremdMoeglich()) GTEST_SKIP() << "kein zweiter Benutzer";
+    writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n02 Ben\r\n");
+    const QStringList kurz = { QStringLiteral("TAVI_SPERRE_WARTE_MS=300") };
+    for (const mode_t recht : { mode_t(0755), mode_t(01777) }) {
+        // Pupils may read "k_liste" but not write there; or write, but not remove a teacher's file (sticky).
+        alteSperre(klisten("KL3A.LCK"));
+        ::chmod(QFile::encodeName(klisten()).constData(), recht);
+        QElapsedTimer uhr;
+        uhr.start();
+        QString ausgabe;
+        EXPECT_EQ(ende(starten({ "sperren", klisten("KL3A.LCK") }, kurz, true), &ausgabe), 0);
+        EXPECT_LT(uhr.elapsed(), 3000);
+        // failed, read-only
+        EXPECT_TRUE(ausgabe.startsWith("2 1 ")) << ausgabe.toStdString();
+
+        EXPECT_EQ(ende(starten({ "ordner", datpfad, "KL3A", "2", "02 Ben" }, kurz, true), &ausgabe), 0);
+        EXPECT_TRUE(ausgabe.startsWith("0 ")) << ausgabe.toStdString();
+        EXPECT_TRUE(QDir(datpfad + "Klassen/KL3A/02 Ben").exists());
+
+        // A teacher there is told which folder may not be written, not which lock file.
+        EXPECT_EQ(ende(starten({ "hinzufuegen", datpfad, "KL3A", "Cem", "1" }, kurz, true), &ausgabe), 5);
+        EXPECT_TRUE(ausgabe.contains("Ordner „k_liste“ des Datenordners")) << ausgabe.toStdString();
+        EXPECT_TRUE(ausgabe.contains("Es wurde nichts gespeichert.")) << ausgabe.toStdString();
+        EXPECT_FALSE(ausgabe.contains(".LCK")) << ausgabe.toStdString();
+        EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n02 Ben\r\n");
+        // The lock left behind is still there, and nothing of the tries beside it.
+        EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.LCK", "KL3A.TXT" }));
+        ::chmod(QFile::encodeName(klisten()).constData(), 0755);
+        QFile::remove(klisten("KL3A.LCK"));
+    }
+}
+
+TEST_F(SperreTest, AFolderThatCannotBeListedIsNeverANewOrADeletedList)
+{
+    if (!fremdMoeglich()) GTEST_SKIP() << "kein zweiter Benutzer";
+    writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
+    // Files may be made there, but the folder may not be listed.
+    ::chmod(QFile::encodeName(klisten()).constData(), 0333);
+    QString ausgabe;
+    EXPECT_EQ(ende(starten({ "anlegen", datpfad, "kl3a", "01 Neu" }, {}, true), &ausgabe), 0);
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.contains("Zugriff verweigert")) << ausgabe.toStdString();
+    EXPECT_EQ(ende(starten({ "hinzufuegen", datpfad, "kl3a", "Ben", "1" }, {}, true), &ausgabe), 5);
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_EQ(ende(starten({ "ordner", datpfad, "kl3a", "1", "01 Anna" }, {}, true), &ausgabe), 0);
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(protokoll::Listenordner::unlesbar)) + " "))
+        << ausgabe.toStdString();
+    ::chmod(QFile::encodeName(klisten()).constData(), 0755);
+    EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
+    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+    EXPECT_FALSE(QDir(datpfad + "Klassen/kl3a").exists());
+}
+
+TEST_F(SperreTest, ALockWhoseLineCannotBeWrittenIsGoneAtOnceAndTheSaveSaysWhy)
+{
+    writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
+    FileLock::setLineWriteFailureForTests(true);
+    const Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
+    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
+    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+    FileLock::setLineWriteFailureForTests(false);
+    // The next save is not told that another PC holds the list.
+    EXPECT_EQ(namenHinzufuegen(datpfad, "KL3A", "Ben").art, Namenspeicherung::gespeichert);
+}
+
+TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
+{
+    SmallFileSystem klein(64);
+    if (!klein.mounted()) GTEST_SKIP() << "braucht root";
+    QDir(klisten()).removeRecursively();
+    ASSERT_TRUE(QFile::link(klein.path(), datpfad + "k_liste"));
+    writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
+    klein.fill();
+    Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
+    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
+    EXPECT_EQ(alles(klisten()), QStringList({ ".fuellung", "KL3A.TXT" }));
+    EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
+
+    QFile::remove(klisten(".fuellung"));
+    alteSperre(klisten("KL3A.LCK"));
+    klein.makeReadOnly();
+    FileLock::setWaitForTests(200);
+    e = namenHinzufuegen(datpfad, "KL3A", "Ben");
+    EXPECT_EQ(e.art, Namenspeicherung::nurLesbar);
+    EXPECT_EQ(nurLesbarMeldung(datpfad),
+        "Die Klassenlisten können an diesem Rechner nicht geändert werden: in den Ordner „k_liste“ des Datenordners ("
+            + datpfad + "k_liste) darf von diesem Rechner aus nicht geschrieben werden. Es wurde nichts gespeichert.");
+    EXPECT_EQ(listeAnlegen(datpfad, "KL3B", { "01 Ben" }).art, Namenspeicherung::nurLesbar);
+    const Loeschergebnis l = listeLoeschen(datpfad, "KL3A");
+    EXPECT_FALSE(l.geloescht);
+    EXPECT_TRUE(l.meldung.contains("in den Ordner „k_liste“ des Datenordners")) << l.meldung.toStdString();
+    // A pupil's folder is still made, by the check without the lock.
+    QString ordner;
+    QString fehler;
+    EXPECT_EQ(protokoll::ordnerInListe(datpfad, "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler),
+        protokoll::Listenordner::angelegt);
+    EXPECT_TRUE(QDir(datpfad + "Klassen/KL3A/01 Anna").exists());
+}
+
+TEST_F(SperreTest, TheWaitIsToldAndPausesBetweenTries)
+{
+    QList<FileLock::WaitPhase> phasen;
+    FileLock::setWaitObserver([&](FileLock::WaitPhase p) { phasen << p; });
+    {
+        const FileLock anderer(klisten("KL3A.LCK"));
+        const FileLock schnell(klisten("KL3B.LCK"));
+        EXPECT_TRUE(schnell.held());
+        EXPECT_TRUE(phasen.isEmpty()); // no wait, nothing to show
+        QElapsedTimer uhr;
+        uhr.start();
+        const FileLock zweiter(klisten("KL3A.LCK"), 200);
+        EXPECT_EQ(zweiter.status(), FileLock::Status::busy);
+        EXPECT_GE(uhr.elapsed(), 200);
+        ASSERT_GE(phasen.size(), 3);
+        EXPECT_EQ(phasen.first(), FileLock::WaitPhase::begins);
+        EXPECT_EQ(phasen.last(), FileLock::WaitPhase::ends);
+        // One try per pause, never a loop without one.
+        EXPECT_LE(phasen.count(FileLock::WaitPhase::pauses), 200 / FileLock::kPauseMs + 2);
+    }
+    FileLock::setWaitObserver({});
+    EXPECT_TRUE(alles(klisten()).isEmpty());
+}
+
+} // namespace
