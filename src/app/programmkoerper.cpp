@@ -1,12 +1,13 @@
 #include "app/programmkoerper.h"
 
+#include "shell/fenster.h"
 #include "aids/h_100Feld.h"
 #include "aids/h_100feld2.h"
 #include "aids/h_1d1.h"
 #include "aids/h_1x1.h"
+#include "aids/h_m1x1.h"
 #include "aids/h_haupt.h"
 #include "aids/h_hsv.h"
-#include "aids/h_m1x1.h"
 #include "aids/h_mengen.h"
 #include "aids/h_pm100.h"
 #include "aids/h_raum20.h"
@@ -14,10 +15,10 @@
 #include "aids/h_stern.h"
 #include "aids/h_strahl.h"
 #include "aids/h_sv1.h"
-#include "aids/h_svdZE.h"
 #include "aids/h_svd_lw.h"
 #include "aids/h_svmZE.h"
 #include "aids/h_svmdE.h"
+#include "aids/h_svdZE.h"
 #include "aids/h_tab1.h"
 #include "aids/h_teilersuche.h"
 #include "analyses/f_gra.h"
@@ -31,12 +32,12 @@
 #include "games/s_15gewinnt.h"
 #include "games/s_1x1flip.h"
 #include "games/s_2nachbar.h"
-#include "games/s_KP.h"
 #include "games/s_abraum.h"
 #include "games/s_botsch.h"
 #include "games/s_bufeld.h"
 #include "games/s_hm.h"
 #include "games/s_kette.h"
+#include "games/s_KP.h"
 #include "games/s_lvr.h"
 #include "games/s_masch.h"
 #include "games/s_pyra.h"
@@ -53,18 +54,12 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw.h"
-#include "shell/fenster.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
 #include "shell/tav_i.h"
 #include "worksheets/a_1x1.h"
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
-#include "worksheets/a_SV_m1.h"
-#include "worksheets/a_SV_m2.h"
-#include "worksheets/a_SV_p2.h"
-#include "worksheets/a_ZEPMZE.h"
-#include "worksheets/a_ZEPM_E.h"
 #include "worksheets/a_ber_10.h"
 #include "worksheets/a_ber_20.h"
 #include "worksheets/a_blanco.h"
@@ -79,7 +74,12 @@
 #include "worksheets/a_r_100.h"
 #include "worksheets/a_sv.h"
 #include "worksheets/a_sv_d1.h"
+#include "worksheets/a_SV_m1.h"
+#include "worksheets/a_SV_m2.h"
 #include "worksheets/a_sv_p1.h"
+#include "worksheets/a_SV_p2.h"
+#include "worksheets/a_ZEPM_E.h"
+#include "worksheets/a_ZEPMZE.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/a_zerl.h"
 #include "worksheets/a_zue20.h"
@@ -99,7 +99,8 @@ struct Fenster {
     std::function<Form*()> erzeugen; // empty: a placeholder until the area is built
 };
 
-template <typename T> std::function<Form*()> echt()
+template <typename T>
+std::function<Form*()> echt()
 {
     return [] { return new T(); };
 }
@@ -225,7 +226,8 @@ void weitereFensterErzeugen()
     const Fenster* liste = fensterliste(n);
     for (int i = 1; i < n; ++i) {
         const Fenster& f = liste[i];
-        *f.zeiger = f.erzeugen ? f.erzeugen() : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
+        *f.zeiger = f.erzeugen ? f.erzeugen()
+                               : new Platzhalter(QLatin1String(f.klasse), QString::fromUtf8(f.caption));
     }
     // The administration's "Ende" puts the main window's password entry away again.
     static_cast<TForm34*>(Form34)->OnEnde = [] { static_cast<TForm1*>(Form1)->passwortVerbergen(); };
