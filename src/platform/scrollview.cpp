@@ -169,6 +169,8 @@ bool ScrollView::eventFilter(QObject* watched, QEvent* event)
         setGeometry(parentWidget()->rect());
         return false;
     }
+    // The scroll area itself follows the size of the drawing.
+    if (watched == m_sheet) return QScrollArea::eventFilter(watched, event);
     auto* w = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -185,6 +187,6 @@ bool ScrollView::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     default:
-        return false;
+        return QScrollArea::eventFilter(watched, event);
     }
 }
