@@ -4,6 +4,7 @@
 #include "platform/form.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -124,6 +125,8 @@ void ScrollView::hideEvent(QHideEvent* event)
     QScrollArea::hideEvent(event);
     if (m_watchingKeys) qApp->removeEventFilter(this);
     m_watchingKeys = false;
+    // What was drawn goes with the window that closes, as a form's own drawing does (not when it is minimised).
+    if (!event->spontaneous()) clear();
 }
 
 bool ScrollView::inThisWindow(QWidget* w) const

@@ -11,7 +11,7 @@ class QEvent;
 // the window looks as if it had been drawn on the window's own canvas; where it does not, it scrolls: by the
 // scroll bars, by the mouse wheel anywhere in the window outside lists and memos, and, while the drawing is
 // taller than the window, by Up, Down, PageUp, PageDown, Home and End pressed in the window (Left, Right,
-// Tab, Enter and Esc stay with the window's controls).
+// Tab, Enter and Esc stay with the window's controls). Hidden with its window, it forgets its drawing.
 class ScrollView final : public QScrollArea {
     Q_OBJECT
 public:

@@ -93,6 +93,11 @@ TEST_F(ScrollViewTest, KeepsTheWholeDrawingAndScrollsWhereItDoesNotFit)
     EXPECT_EQ(bar->maximum(), 0);
     EXPECT_FALSE(view->scrollKey(Qt::Key_Down, Qt::NoModifier));
     EXPECT_EQ(view->widget()->size(), view->viewport()->size());
+
+    // Its window closing, the drawing goes, as a window's own does.
+    zeichnen(view->canvas(), 500);
+    w.hide();
+    EXPECT_EQ(view->surface().drawnExtent(), QSize(0, 0));
 }
 
 // Where texts were placed, also where the image could not hold them and where a paint box cut them.
