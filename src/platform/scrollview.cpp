@@ -26,17 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter p(this);
-        if (m_surface.image().isNull()) {
-            p.fillRect(event->rect(), m_surface.background());
-            return;
-        }
-        m_surface.ensureSize(size());
-        for (const QRect& r : event->region()) {
-            p.save();
-            p.translate(r.topLeft());
-            m_surface.paint(p, r);
-            p.restore();
-        }
+        m_surface.paintOwner(p, event->region());
     }
 
 private:
@@ -142,28 +132,20 @@ bool ScrollView::scrollKey(int key, Qt::KeyboardModifiers modifiers)
     QScrollBar* bar = verticalScrollBar();
     // A drawing that fits leaves the keys to the window.
     if (bar->maximum() <= bar->minimum()) return false;
-    switch (key) {
-    case Qt::Key_Up:
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        return true;
-    case Qt::Key_Down:
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        return true;
-    case Qt::Key_PageUp:
-        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-        return true;
-    case Qt::Key_PageDown:
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        return true;
-    case Qt::Key_Home:
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
-        return true;
-    case Qt::Key_End:
-        bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        return true;
-    default:
-        return false;
-    }
+    static const std::pair<int, QAbstractSlider::SliderAction> aktionen[] = {
+        { Qt::Key_Up, QAbstractSlider::SliderSingleStepSub },
+        { Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd },
+        { Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub },
+        { Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd },
+        { Qt::Key_Home, QAbstractSlider::SliderToMinimum },
+        { Qt::Key_End, QAbstractSlider::SliderToMaximum },
+    };
+    for (const auto& [taste, aktion] : aktionen)
+        if (taste == key) {
+            bar->triggerAction(aktion);
+            return true;
+        }
+    return false;
 }
 
 bool ScrollView::eventFilter(QObject* watched, QEvent* event)

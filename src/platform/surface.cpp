@@ -116,6 +116,21 @@ void Surface::paint(QPainter& painter, const QRect& target) const
     painter.drawImage(QPoint(0, 0), m_image, target);
 }
 
+void Surface::paintOwner(QPainter& painter, const QRegion& region)
+{
+    if (m_image.isNull()) {
+        painter.fillRect(region.boundingRect(), m_background);
+        return;
+    }
+    if (m_owner) ensureSize(m_owner->size());
+    for (const QRect& r : region) {
+        painter.save();
+        painter.translate(r.topLeft());
+        paint(painter, r);
+        painter.restore();
+    }
+}
+
 Canvas& Surface::canvas()
 {
     if (!m_canvas) m_canvas = std::make_unique<Canvas>(*this);

@@ -12,6 +12,7 @@
 
 class Canvas;
 class QPainter;
+class QRegion;
 
 // The drawing surface of a form: a backing image that every drawing goes into at once and that stays until
 // the form closes; paint events only copy it to the screen, with the child controls on top. A paint box is a
@@ -42,6 +43,10 @@ public:
 
     // Copies the part of the image under target (in surface coordinates) to painter's origin.
     void paint(QPainter& painter, const QRect& target) const;
+    // The owner's paint event: the region of the image, grown to the owner's size, or the background colour
+    // where nothing was drawn yet (the image is made by the first drawing, so that showing a big window does
+    // not first fill an image of its size).
+    void paintOwner(QPainter& painter, const QRegion& region);
 
     // The canvas over the whole surface (a form's canvas): pixels, text centred on its reference point.
     Canvas& canvas();
