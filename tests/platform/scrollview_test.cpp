@@ -2,6 +2,7 @@
 #include "platform/paintbox.h"
 #include "platform/scrollview.h"
 #include "support/fixtures.h"
+#include "support/flaechenfenster.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -9,22 +10,7 @@
 
 namespace {
 
-// A window that draws on its own surface, to compare with a scroll view's drawing.
-class Window final : public QWidget, public SurfaceOwner {
-public:
-    Window() { resize(300, 200); }
-    Surface& surface() override { return m_surface; }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        m_surface.paint(p, rect());
-    }
-
-private:
-    Surface m_surface { this };
-};
+using Window = Flaechenfenster;
 
 void zeichnen(Canvas& c, int bisY)
 {
@@ -49,7 +35,6 @@ TEST_F(ScrollViewTest, KeepsTheWholeDrawingAndScrollsWhereItDoesNotFit)
     Window w;
     auto* view = new ScrollView(&w);
     view->setColor(QColor(240, 240, 240));
-    eigen.surface().setBackground(QColor(240, 240, 240));
     w.show();
     EXPECT_EQ(view->geometry(), w.rect());
     zeichnen(eigen.surface().canvas(), 180);
