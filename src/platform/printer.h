@@ -76,8 +76,8 @@ private:
     void output(Document& doc);
     bool printOnSystemPrinter(const Document& doc, QString& reason);
     QString pdfFolder() const;
-    // Makes the document's file, new and empty, named by date, time and title; empty where it cannot, with
-    // the reason.
+    // Makes the document's file, new and empty and open in `file`, named by date, time and title, and returns
+    // its name; where it cannot, `reason` says why.
     QString createPdfFile(const QString& folder, const QString& title, QFile& file, QString& reason) const;
 
     std::unique_ptr<Canvas> m_canvas;
