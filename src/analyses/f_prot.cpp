@@ -2,10 +2,14 @@
 
 #include "analyses/f_prot_logik.h"
 #include "platform/canvas.h"
+#include "platform/canvasdevices.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
+#include "platform/scrollview.h"
 #include "shell/HalmorGlobalDefs.h"
+
+#include <cmath>
 
 namespace {
 
@@ -27,6 +31,11 @@ TForm36::TForm36(QWidget* parent)
     setCaption(QStringLiteral("Protokoll"));
     setMaximized(true);
     setDesignGeometry(0, 0, 800, 580);
+
+    // Made first, so that the buttons and the message lie on it.
+    blatt = new ScrollView(this);
+    blatt->setColor(color());
+    blatt->setLineStep(int(std::lround(prot::kZeilenabstand * SurfaceTarget::metricPixelsPerUnit())));
 
     Button1 = new Button(this, QStringLiteral("drucken"), 672, 464, 90, 30);
     applyFont(Button1, QStringLiteral("Arial"), 16);
@@ -70,15 +79,14 @@ void TForm36::form36activate()
         m_ungespeichert.clear();
     }
 
-    // A new protocol replaces whatever the last one left on the window.
-    surface().clear();
-    Canvas& c = surface().canvas();
+    // A new protocol replaces whatever the last one left on the window, and starts at its top.
+    blatt->clear();
+    Canvas& c = blatt->canvas();
     c.reset(TextAlign::Left | TextAlign::Top, MapMode::LoMetric);
     c.font.name = QStringLiteral("courier new");
     c.font.height = 45;
     c.brush.color = color();
     zeichnen(c, prot::bildschirm(programmcode, n));
-    update();
 }
 
 void TForm36::Button1Click()

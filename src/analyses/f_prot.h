@@ -11,6 +11,7 @@
 
 class Button;
 class Label;
+class ScrollView;
 
 class TForm36 final : public Form {
 public:
@@ -23,6 +24,8 @@ public:
     Button* Button1 = nullptr; // "drucken"
     Button* Button2 = nullptr; // "zurück"
     Label* meldung = nullptr;
+    // The protocol's lines at their places; a protocol longer than the screen scrolls there.
+    ScrollView* blatt = nullptr;
 
 private:
     Q_DISABLE_COPY(TForm36)

@@ -88,8 +88,9 @@ Seite bildschirm(int programmcode, int zeilenzahl)
     else if (grundrechenart(programmcode) || programmcode == 20)
         bis = zeilenzahl;
     for (int i = 1; i <= bis; ++i)
-        s.texte.append({ 10, 30 - 45 * i, protzeilen[i].str() });
-    if (schnellesSehen(programmcode) && zeilenzahl > kSchirmzeilenSs) s.texte.append({ 1, -1450, kWeitereAufgaben });
+        s.texte.append({ 10, 30 - kZeilenabstand * i, protzeilen[i].str() });
+    if (schnellesSehen(programmcode) && zeilenzahl > kSchirmzeilenSs)
+        s.texte.append({ 1, 30 - kZeilenabstand * (kSchirmzeilenSs + 1), kWeitereAufgaben });
     if (grundrechenart(programmcode)) s.striche = { { 15, -575, 1570, -575 }, { 85, -500, 85, -2130 } };
     return s;
 }

@@ -11,6 +11,8 @@ namespace prot {
 constexpr int kMaxZeilen = 210;
 // Quick-sight protocols are cut on the screen after this many lines.
 constexpr int kSchirmzeilenSs = 34;
+// On the screen record line i stands at (10, 30 - kZeilenabstand i), in 0.1 mm.
+constexpr int kZeilenabstand = 45;
 
 struct Text {
     int x = 0, y = 0;
@@ -32,8 +34,8 @@ struct Seite {
 int lesen(const QString& pfad);
 
 // The screen: record lines at (10, 30 - 45 i); for the quick-sight codes 1..3 at most 34 lines and, from 35
-// lines on, the closing note; for 11..17 and 20 every line; other codes nothing. Codes 11..17 add two frame
-// lines.
+// lines on, the closing note at the place of line 35, below the last line shown, so that it hides no task;
+// for 11..17 and 20 every line; other codes nothing. Codes 11..17 add two frame lines.
 Seite bildschirm(int programmcode, int zeilenzahl);
 extern const QString kWeitereAufgaben;
 

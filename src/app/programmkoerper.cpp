@@ -51,6 +51,8 @@
 #include "games/s_ziele.h"
 #include "games/s_zrat.h"
 #include "games/sp_haupt.h"
+#include "platform/printer.h"
+#include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw.h"
 #include "shell/h_prot.h"
 #include "shell/platzhalter.h"
@@ -206,6 +208,9 @@ int fensterAnzahl()
 
 Form* hauptfensterErzeugen()
 {
+    // Printouts without a printer go to "Ausdrucke" in the data folder the program uses when they end: the
+    // main window reads it anew on every activation, and the first run sets up another.
+    Printer::setDataFolderSource([] { return datpfad; });
     int n = 0;
     const Fenster& f = fensterliste(n)[0];
     *f.zeiger = f.erzeugen();

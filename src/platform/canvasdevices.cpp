@@ -217,7 +217,11 @@ void SurfaceTarget::prepare(const QRect& bounds)
         need = w->size();
         if (const QScreen* s = w->screen()) screen = s->size().expandedTo(need);
     }
-    // What is drawn before a window has its final size is kept up to the size of the screen.
+    const std::optional<QRect> c = clip();
+    m_surface.drawnOver(c ? bounds.intersected(*c) : bounds);
+    // What is drawn before a window has its final size is kept up to the size of the screen; a growing surface
+    // keeps everything it can show by scrolling.
+    if (m_surface.growing()) screen = QSize(Surface::kMaxGrowth, Surface::kMaxGrowth);
     const QRect keep = bounds.intersected(QRect(QPoint(0, 0), screen));
     if (!keep.isEmpty()) need = need.expandedTo(QSize(keep.right() + 1, keep.bottom() + 1));
     if (need.width() > m_surface.image().width() || need.height() > m_surface.image().height())
@@ -264,6 +268,11 @@ void SurfaceTarget::drawText(const DrawOp& op)
     const QRect touched
         = cell.adjusted(-cellHeight / 4 - 1, -cellHeight / 8 - 1, cellHeight / 4 + 1, cellHeight / 8 + 1);
     prepare(touched);
+    if (Surface::recordingTexts() && !op.text.trimmed().isEmpty()) {
+        const std::optional<QRect> c = clip();
+        const QRect placed = c ? cell.intersected(*c) : cell;
+        if (!placed.isEmpty()) m_surface.textPlaced(placed, op.text);
+    }
 
     const QRect area = touched.intersected(drawable());
     if (area.isEmpty()) return;
@@ -583,7 +592,7 @@ void SurfaceTarget::drawShape(const DrawOp& op)
     if (fillBox && withFill && !hatch && mode == PenMode::Copy) {
         QRect covered = *fillBox;
         if (withPen && op.pen.style == PenStyle::Solid && !whole.isEmpty()) covered = whole;
-        m_surface.textPrints().paintedOver(covered.intersected(area));
+        m_surface.paintedOver(covered.intersected(area));
     }
     m_surface.changed(area);
 }

@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -22,10 +23,10 @@ namespace {
 
 constexpr double kPdfDotsPerInch = 600;
 
-QString& dataFolderSlot()
+std::function<QString()>& dataFolderSource()
 {
-    static QString folder;
-    return folder;
+    static std::function<QString()> source;
+    return source;
 }
 
 QString quoted(const QString& s)
@@ -98,9 +99,14 @@ Printer::Printer()
 {
 }
 
+void Printer::setDataFolderSource(std::function<QString()> source)
+{
+    dataFolderSource() = std::move(source);
+}
+
 void Printer::setDataFolder(const QString& path)
 {
-    dataFolderSlot() = path;
+    setDataFolderSource([path] { return path; });
 }
 
 Canvas& Printer::canvas()
@@ -175,10 +181,19 @@ void Printer::output(Document& doc)
         }
     }
     const QString folder = pdfFolder();
-    doc.file = pdfPath(folder, doc.title);
+    QString failed;
+    QFile file;
+    if (!files::forceDirectories(folder)) {
+        doc.file = folder;
+        failed = QStringLiteral("Der Ordner kann nicht angelegt werden.");
+    } else {
+        doc.file = createPdfFile(folder, doc.title, file, failed);
+        if (failed.isEmpty()) failed = writePdf(doc, file);
+        file.close();
+        // A half-written file is no printout.
+        if (!failed.isEmpty() && file.exists()) file.remove();
+    }
     m_last = doc;
-    const QString failed = files::forceDirectories(folder) ? writePdf(doc, doc.file)
-                                                           : QStringLiteral("Der Ordner kann nicht angelegt werden.");
     if (!failed.isEmpty()) {
         if (!printerFailure.isEmpty())
             throw RuntimeError(QStringLiteral("Der Drucker hat den Ausdruck %1 nicht angenommen (%2), und er konnte "
@@ -227,8 +242,15 @@ bool Printer::printOnSystemPrinter(const Document& doc, QString& reason)
 
 QString Printer::writePdf(const Document& doc, const QString& path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+    return writePdf(doc, file);
+}
+
+QString Printer::writePdf(const Document& doc, QIODevice& device)
+{
     {
-        QPdfWriter writer(path);
+        QPdfWriter writer(&device);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(int(kPdfDotsPerInch));
         writer.setTitle(doc.title);
@@ -246,8 +268,9 @@ QString Printer::writePdf(const Document& doc, const QString& path)
             }
         if (!p.end()) return QStringLiteral("Die Datei kann nicht geschrieben werden.");
     }
-    const QFileInfo written(path);
-    if (!written.exists() || written.size() == 0) return QStringLiteral("Die Datei kann nicht geschrieben werden.");
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    if (device.size() == 0 || (file && !file->flush()))
+        return QStringLiteral("Die Datei kann nicht geschrieben werden.");
     return {};
 }
 
@@ -255,15 +278,15 @@ QString Printer::pdfFolder() const
 {
     QString folder = qEnvironmentVariable("TAVI_DRUCKORDNER").trimmed();
     if (folder.isEmpty()) {
-        const QString data = dataFolderSlot();
-        folder = data.isEmpty() ? QDir::homePath() + QStringLiteral("/Ausdrucke")
-                                : files::resolve(data + QStringLiteral("/Ausdrucke"));
+        const QString data = dataFolderSource() ? dataFolderSource()().trimmed() : QString();
+        folder = data.isEmpty() || QDir::isRelativePath(data) ? QDir::homePath() + QStringLiteral("/Ausdrucke")
+                                                              : files::resolve(data + QStringLiteral("/Ausdrucke"));
     }
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     return folder;
 }
 
-QString Printer::pdfPath(const QString& folder, const QString& title) const
+QString Printer::createPdfFile(const QString& folder, const QString& title, QFile& file, QString& reason) const
 {
     const clockx::TimeParts t = clockx::decode(clockx::timeOfDay());
     const QString stamp = QStringLiteral("%1_%2-%3-%4")
@@ -272,9 +295,17 @@ QString Printer::pdfPath(const QString& folder, const QString& title) const
                               .arg(t.minutes, 2, 10, QLatin1Char('0'))
                               .arg(t.seconds, 2, 10, QLatin1Char('0'));
     const QString base = folder + stamp + QLatin1Char('_') + safeFileName(title);
-    QString path = base + QStringLiteral(".pdf");
-    // Several jobs in one second (copies as separate jobs) each get a file of their own.
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = base + QStringLiteral(" (%1).pdf").arg(n);
-    return path;
+    // Several jobs in one second (copies as separate jobs, or two PCs printing into one shared folder) each get
+    // a file of their own: the name is taken by making the file, which fails where another job made it first.
+    for (int n = 1; n <= 999; ++n) {
+        const QString path = base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + QStringLiteral(".pdf");
+        file.setFileName(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
+        if (!QFileInfo::exists(path)) {
+            reason = file.errorString();
+            return path;
+        }
+    }
+    reason = QStringLiteral("Es gibt schon zu viele Ausdrucke dieses Namens.");
+    return file.fileName();
 }

@@ -5,7 +5,11 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
+
+class QFile;
+class QIODevice;
 
 // The default printer as the program uses it: begin a document, draw on a canvas in 0.1 mm (origin at the
 // top-left of the printable area, y negative downward; an A4 portrait page is 2100 x 2970), new page, copies,
@@ -23,7 +27,11 @@ class Printer {
 public:
     static Printer& instance();
 
-    // The data folder (datpfad), for "Ausdrucke"; the shell sets it whenever it changes.
+    // The data folder (datpfad), for "Ausdrucke": the program body gives the printer where to ask for it, so
+    // that every document goes to the folder the program uses at the moment it ends. An empty or relative
+    // answer (before the first run has made one) falls back to "Ausdrucke" in the home folder.
+    static void setDataFolderSource(std::function<QString()> source);
+    // A fixed data folder (tests).
     static void setDataFolder(const QString& path);
 
     // Copies made by the printer (the sheet is drawn once). A PDF holds the pages that many times.
@@ -61,13 +69,16 @@ public:
     // Writes a document to a PDF file (A4 portrait, no margins, the pages times its copies).
     // Returns an empty string when it worked, else the reason.
     static QString writePdf(const Document& doc, const QString& path);
+    static QString writePdf(const Document& doc, QIODevice& device);
 
 private:
     Printer();
     void output(Document& doc);
     bool printOnSystemPrinter(const Document& doc, QString& reason);
     QString pdfFolder() const;
-    QString pdfPath(const QString& folder, const QString& title) const;
+    // Makes the document's file, new and empty and open in `file`, named by date, time and title, and returns
+    // its name; where it cannot, `reason` says why.
+    QString createPdfFile(const QString& folder, const QString& title, QFile& file, QString& reason) const;
 
     std::unique_ptr<Canvas> m_canvas;
     QVector<QVector<DrawOp>> m_pages;

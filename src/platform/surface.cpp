@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 
 Surface::Surface(QWidget* owner)
     : m_owner(owner)
@@ -28,6 +29,11 @@ void Surface::ensureSize(const QSize& size)
 void Surface::clear()
 {
     m_textPrints.clear();
+    m_placedTexts.clear();
+    if (!m_drawnExtent.isEmpty()) {
+        m_drawnExtent = QSize(0, 0);
+        if (m_grown) m_grown(m_drawnExtent);
+    }
     if (!m_image.isNull()) m_image.fill(m_background);
     if (m_owner) m_owner->update();
 }
@@ -39,8 +45,55 @@ void Surface::clear(const QRect& region)
     QPainter p(&m_image);
     p.fillRect(r, m_background);
     p.end();
-    m_textPrints.paintedOver(r);
+    paintedOver(r);
     changed(r);
+}
+
+void Surface::paintedOver(const QRect& r)
+{
+    m_textPrints.paintedOver(r);
+    if (m_placedTexts.isEmpty()) return;
+    m_placedTexts.erase(std::remove_if(m_placedTexts.begin(), m_placedTexts.end(),
+                            [&](const PlacedText& t) { return r.contains(t.box); }),
+        m_placedTexts.end());
+}
+
+void Surface::drawnOver(const QRect& bounds)
+{
+    const QRect kept = bounds.intersected(QRect(0, 0, kMaxGrowth, kMaxGrowth));
+    if (kept.isEmpty()) return;
+    const QSize extent = m_drawnExtent.expandedTo(QSize(kept.right() + 1, kept.bottom() + 1));
+    if (extent == m_drawnExtent) return;
+    m_drawnExtent = extent;
+    if (m_grown) m_grown(extent);
+}
+
+namespace {
+bool s_recordingTexts = false;
+// A window that draws on every key would pile up its texts; the newest are the ones a test looks at.
+constexpr int kPlacedTextsKept = 4096;
+}
+
+void Surface::setRecordingTexts(bool on)
+{
+    s_recordingTexts = on;
+}
+
+bool Surface::recordingTexts()
+{
+    return s_recordingTexts;
+}
+
+void Surface::textPlaced(const QRect& box, const QString& text)
+{
+    // A text drawn again at its place (a counter, a blinking prompt) replaces itself.
+    for (PlacedText& t : m_placedTexts)
+        if (t.box == box) {
+            t.text = text;
+            return;
+        }
+    if (m_placedTexts.size() >= kPlacedTextsKept) m_placedTexts.removeFirst();
+    m_placedTexts.append({ box, text });
 }
 
 void Surface::changed(const QRect& region)
@@ -61,6 +114,21 @@ void Surface::paint(QPainter& painter, const QRect& target) const
 {
     if (m_image.isNull()) return;
     painter.drawImage(QPoint(0, 0), m_image, target);
+}
+
+void Surface::paintOwner(QPainter& painter, const QRegion& region)
+{
+    if (m_image.isNull()) {
+        painter.fillRect(region.boundingRect(), m_background);
+        return;
+    }
+    if (m_owner) ensureSize(m_owner->size());
+    for (const QRect& r : region) {
+        painter.save();
+        painter.translate(r.topLeft());
+        paint(painter, r);
+        painter.restore();
+    }
 }
 
 Canvas& Surface::canvas()

@@ -2,12 +2,17 @@
 #include "analyses/f_prot_logik.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
+#include "platform/scrollview.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 class FProtTest : public TaviTest {
 protected:
@@ -62,7 +67,8 @@ TEST_F(FProtTest, QuickSightIsCutOnTheScreenAfter34Lines)
     EXPECT_EQ(zeilen(s), 34);
     EXPECT_EQ(s.texte.last().text, prot::kWeitereAufgaben);
     EXPECT_EQ(s.texte.last().x, 1);
-    EXPECT_EQ(s.texte.last().y, -1450);
+    // In the place of line 35, right below line 34.
+    EXPECT_EQ(s.texte.last().y, 30 - 45 * 35);
     EXPECT_TRUE(s.striche.isEmpty());
 
     // Basic arithmetic: every line and the table frame; an unknown code draws nothing.
@@ -192,4 +198,102 @@ TEST_F(FProtTest, ThePrintoutAsPdf)
     EXPECT_TRUE(text.contains(QRegularExpression("Zeile 1 +Seite +3")));
     EXPECT_TRUE(text.contains("Zeile 140"));
     EXPECT_EQ(text.count(QChar('\f')), 3);
+}
+
+namespace {
+
+// A quick-sight protocol of the 100 field as the runner writes it: eight lines of head, then one line a task.
+QByteArray schnellesSehen(int aufgaben)
+{
+    QByteArray text = "Anna                                   07.12.2026 schnelles Sehen im 100er-Feld\r\n"
+                      "/daten/OHNELIST/Anna/ss_100_01.txt\r\n"
+                      "Zeit: 4:05 min      Aufgaben: "
+        + QByteArray::number(aufgaben)
+        + "   Punkte: 60\r\n"
+          "Vorgaben:  Hintergrund: hell, mit Raster, max. 5 Minuten, max. 50 Aufgaben\r\n\r\n"
+          "vorg      Zeit 1     Zeit 2      ok?     P\r\n"
+          "Zahl     Zahl/Zeit  Zahl/Zeit    Zeit\r\n\r\n";
+    for (int k = 1; k <= aufgaben; ++k)
+        text += QByteArray::number(10 + k).rightJustified(3) + "    " + QByteArray::number(10 + k) + " 1,0      "
+            + QByteArray::number(10 + k) + " 1,4    2,4    2\r\n";
+    return text;
+}
+
+} // namespace
+
+// A quick-sight protocol longer than the screen shows lines 1 to 34 and then the note; no task line lies under
+// the note, and each line stands clear of the others.
+TEST_F(FProtTest, TheNoteAboutFurtherTasksComesAfterTheLastLineShown)
+{
+    TForm36 fenster;
+    writeBytes(dataPath("ss.txt"), schnellesSehen(31)); // 39 lines
+    protdatei = dataPath("ss.txt");
+    programmcode = 3;
+    Surface::setRecordingTexts(true);
+    QVector<Surface::PlacedText> texte;
+    Form::setModalDriver([&](Form& f) {
+        texte = fenster.blatt->surface().placedTexts();
+        grabToPng(&f, "f_prot_schnelles_sehen");
+    });
+    fenster.showModal();
+    Form::setModalDriver({});
+    Surface::setRecordingTexts(false);
+
+    std::sort(texte.begin(), texte.end(),
+        [](const Surface::PlacedText& a, const Surface::PlacedText& b) { return a.box.top() < b.box.top(); });
+    QStringList gezeigt;
+    for (const auto& t : texte)
+        gezeigt << t.text;
+    QStringList erwartet;
+    for (int i = 1; i <= 34; ++i)
+        if (!protzeilen[i].str().trimmed().isEmpty()) erwartet << protzeilen[i].str();
+    erwartet << prot::kWeitereAufgaben;
+    EXPECT_EQ(gezeigt, erwartet);
+    for (int i = 1; i < texte.size(); ++i)
+        EXPECT_FALSE(texte[i].box.intersects(texte[i - 1].box)) << texte[i].text.toStdString();
+    // The task of record line 33 is among them, readable.
+    EXPECT_TRUE(gezeigt.contains(protzeilen[33].str()));
+}
+
+// A result longer than the window scrolls: the drawing keeps its size and places, and the keys of the window
+// bring its end into view; printing is not touched by it.
+TEST_F(FProtTest, ALongResultScrollsInTheWindow)
+{
+    TForm36 fenster;
+    protdatei = protokoll(53);
+    programmcode = 16;
+    Form::setModalDriver([&](Form& f) {
+        f.resize(800, 500);
+        QCoreApplication::processEvents();
+        QScrollBar* balken = fenster.blatt->verticalScrollBar();
+        // 53 lines of 4.5 mm and the table's frame reach lower than 500 pixels.
+        ASSERT_GT(balken->maximum(), 0);
+        EXPECT_EQ(balken->value(), 0);
+        EXPECT_TRUE(fenster.blatt->scrollKey(Qt::Key_End, Qt::NoModifier));
+        EXPECT_EQ(balken->value(), balken->maximum());
+        // The last line is then in view, above the window's lower edge.
+        const QImage bild = f.grab().toImage();
+        const int zeile53 = fenster.blatt->viewport()->mapTo(&f, QPoint(0, 0)).y()
+            + int(std::lround(45 * 53 * 96 / 254.0)) - balken->value();
+        EXPECT_LT(zeile53, bild.height());
+        EXPECT_TRUE(fenster.blatt->scrollKey(Qt::Key_Home, Qt::NoModifier));
+        EXPECT_EQ(balken->value(), 0);
+        // Left and Right stay with the buttons.
+        EXPECT_FALSE(fenster.blatt->scrollKey(Qt::Key_Right, Qt::NoModifier));
+        fenster.Button2->Click();
+    });
+    fenster.showModal();
+    Form::setModalDriver({});
+
+    // A short protocol fits: nothing to scroll, and the keys stay with the window.
+    protdatei = protokoll(12);
+    programmcode = 20;
+    Form::setModalDriver([&](Form& f) {
+        f.resize(800, 500);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(fenster.blatt->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(fenster.blatt->scrollKey(Qt::Key_End, Qt::NoModifier));
+    });
+    fenster.showModal();
+    Form::setModalDriver({});
 }

@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "platform/paintbox.h"
 #include "support/fixtures.h"
+#include "support/flaechenfenster.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -10,25 +11,7 @@
 
 namespace {
 
-class Window final : public QWidget, public SurfaceOwner {
-public:
-    Window()
-    {
-        resize(300, 200);
-        m_surface.setBackground(QColor(240, 240, 240));
-    }
-    Surface& surface() override { return m_surface; }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        m_surface.paint(p, rect());
-    }
-
-private:
-    Surface m_surface { this };
-};
+using Window = Flaechenfenster;
 
 QRgb rgb(const QImage& image, int x, int y)
 {

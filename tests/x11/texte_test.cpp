@@ -1,9 +1,21 @@
+#include "analyses/f_gra.h"
+#include "analyses/f_prot.h"
+#include "analyses/f_ss.h"
+#include "analyses/f_sv.h"
 #include "platform/controls.h"
+#include "platform/filelock.h"
+#include "platform/scrollview.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw.h"
+#include "shell/dverw_logik.h"
 #include "shell/fenster.h"
+#include "shell/h_prot.h"
+#include "shell/tav_i_logik.h"
 #include "support/programm.h"
 #include "worksheets/a_sv.h"
 
+#include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
@@ -352,19 +364,7 @@ TEST_F(TexteTest, EveryTextOfEveryWindowShowsWhole)
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
 
-// ---- Messages a class list's lock brings at run time ----
-
-#include "analyses/f_gra.h"
-#include "analyses/f_ss.h"
-#include "analyses/f_sv.h"
-#include "platform/filelock.h"
-#include "shell/dverw.h"
-#include "shell/dverw_logik.h"
-#include "shell/h_prot.h"
-#include "shell/tav_i_logik.h"
-
-#include <QDir>
-#include <QFile>
+// Messages a class list's lock brings at run time.
 
 namespace {
 
@@ -487,6 +487,107 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
     EXPECT_EQ(gesehen.filter(QStringLiteral("gibt es nicht mehr")).size(), 4) << gesehen.join('\n').toStdString();
     EXPECT_EQ(gesehen.filter(QStringLiteral("Ordner „k_liste“")).size(), 1) << gesehen.join('\n').toStdString();
     QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}
+namespace {
+
+// The result of a three-task "kleines 1 x 1" analysis, 53 lines, as the analysis writes it.
+QByteArray einmaleinsErgebnis(const QString& pfad)
+{
+    QStringList z { "Anna                                 07.12.2026  kleines  1 x 1 (ohne T-Ag)",
+        "gespeichert unter: " + pfad, "Arbeitszeit: 0:00 min",
+        "Aufgaben: maximal (nach Vorgabe durch die Zahlenauswahl): 3 (???)", "          davon bearbeitet: 3  ",
+        "          richtig:  0  Tabelle: richtige Lösung, ++", "                                Zeitangabe",
+        "          falsch:   3  Tabelle: richtige Lösung, _ , falsche Lösung",
+        "                                Zeitangabe, Fehlerkennung(en)",
+        "richtige Lösungen/Minute: ~0     Erfolgsquote: ~0%     Fehlerquote: ~100%", "",
+        " x    0     1     2     3     4     5     6     7     8     9    10      F", "" };
+    for (int zeile = 0; zeile <= 10; ++zeile)
+        z << QString::number(zeile).rightJustified(2) + QString(71, ' ') + (zeile == 2 || zeile == 3 ? "1" : "0")
+          << QString(71, ' ') << QString();
+    z << "F     0     0     2     1     0     0     0     0     0     0     0      3"
+      << ""
+      << "F e h l e r a n a l y s e :"
+      << "Anzahl  Kennung  möglicher Fehlertyp"
+      << "  1        A     Reihen-Aufsage-Fehler, Fehler der Nähe+"
+      << "  1        B     Reihen-Aufsage-Fehler, Fehler der Nähe-"
+      << "  1        ud    ? (undefinierter Fehler)";
+    QByteArray b;
+    for (const QString& zeile : z)
+        b += zeile.toLatin1() + "\r\n";
+    return b;
+}
+
+// What a window's canvases drew where no one can read it: outside the window or the screen, unless it lies on
+// a scroll view's drawing, which scrolls to every part of it.
+QStringList unerreichbareTexte(Form& f, const QString& fenstername)
+{
+    QStringList liste;
+    const QRect schirm = f.screen()->geometry();
+    auto melden = [&](const Surface::PlacedText& t, const QString& wo) {
+        liste << fenstername + QStringLiteral(": \"") + t.text + QStringLiteral("\" ") + wo;
+    };
+    for (const Surface::PlacedText& t : f.surface().placedTexts())
+        if (!f.rect().contains(t.box) || !schirm.contains(QRect(f.mapToGlobal(t.box.topLeft()), t.box.size())))
+            melden(t, QStringLiteral("liegt außerhalb des Fensters"));
+    for (ScrollView* v : f.findChildren<ScrollView*>()) {
+        if (!v->isVisible()) continue;
+        const QRect sicht(v->viewport()->mapTo(&f, QPoint(0, 0)), v->viewport()->size());
+        if (!f.rect().contains(sicht) || !schirm.contains(QRect(f.mapToGlobal(sicht.topLeft()), sicht.size())))
+            liste << fenstername + QStringLiteral(": der Rollbereich reicht über das Fenster");
+        // The scroll bars reach the whole drawing (they show once the window has handled its events).
+        const QWidget* blatt = v->widget();
+        const auto reicht = [](const QScrollBar* balken, Qt::ScrollBarPolicy regel, int noetig) {
+            return noetig <= 0 || (regel != Qt::ScrollBarAlwaysOff && balken->maximum() >= noetig);
+        };
+        const bool hoch
+            = reicht(v->verticalScrollBar(), v->verticalScrollBarPolicy(), blatt->height() - sicht.height());
+        const bool breit
+            = reicht(v->horizontalScrollBar(), v->horizontalScrollBarPolicy(), blatt->width() - sicht.width());
+        for (const Surface::PlacedText& t : v->surface().placedTexts()) {
+            if (!blatt->rect().contains(t.box))
+                melden(t, QStringLiteral("liegt außerhalb der Zeichnung"));
+            else if (!(hoch && breit))
+                melden(t, QStringLiteral("ist ohne Rollbalken nicht zu erreichen"));
+        }
+    }
+    return liste;
+}
+
+} // namespace
+
+// Text drawn on a canvas can be read: it lies in its window and on the screen, or the window scrolls to it;
+// every window as a user opens it, with the long result of an analysis shown.
+TEST_F(TexteTest, EveryTextDrawnOnACanvasCanBeReachedAndRead)
+{
+    Surface::setRecordingTexts(true);
+    QSet<QString> fehler;
+    const auto besuchenUndPruefen = [&](Form& f) {
+        besuchen(f);
+        if (f.isVisible())
+            for (const QString& s : unerreichbareTexte(f, name(&f)))
+                fehler.insert(s);
+    };
+    Form::setModalDriver(besuchenUndPruefen);
+    Form1->showModal();
+    Form::setModalDriver({});
+
+    protdatei = dataPath("OHNELIST/Anna/1x1___01.txt");
+    QDir().mkpath(dataPath("OHNELIST/Anna"));
+    writeBytes(protdatei, einmaleinsErgebnis(protdatei));
+    programmcode = 16;
+    bool lang = false;
+    zeigen(Form36, [&](Form& f) {
+        besuchenUndPruefen(f);
+        auto& ergebnis = static_cast<TForm36&>(f);
+        lang = protzeilenzahl == 53 && !ergebnis.blatt->surface().placedTexts().isEmpty();
+        grabToPng(&f, QStringLiteral("ergebnis_lang_%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
+    });
+    zeigen(Form65, besuchenUndPruefen);
+    Surface::setRecordingTexts(false);
+    EXPECT_TRUE(lang);
+    QStringList liste = fehler.values();
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
