@@ -455,6 +455,21 @@ TEST_F(KeyboardTest, AKeypadClickTakesTheKeyboardBackFromAButtonTheUserFramedNot
     EXPECT_EQ(form.focusWidget(), &form);
 }
 
+TEST_F(KeyboardTest, AMarkedButtonDestroyedWithTheFocusLeavesTheMarkToTheNextDefaultButton)
+{
+    // Its focus goes from QWidget's destructor, when it is no button any more: the mark must not read it then.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (bool standard : { false, true }) {
+        auto* weg = new Button(&form, "weg", 10, 150, 40, 40);
+        weg->Default = standard;
+        weg->show();
+        SetFocus(weg);
+        ASSERT_EQ(form.markedButton(), weg);
+        delete weg;
+        EXPECT_EQ(form.markedButton(), enter);
+    }
+}
+
 TEST_F(KeyboardTest, AListWhoseChoiceActsChoosesOnlyByClickSpaceOrEnter)
 {
     const QStringList eintraege { "1A", "2B", "3C", "4D", "5E" };
