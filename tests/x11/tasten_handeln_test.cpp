@@ -93,6 +93,20 @@ protected:
         return text;
     }
 
+    // Runs `schritte` and counts the clicks of `knopf` meanwhile; its own click runs as well unless `nurZaehlen`.
+    static int klicksWaehrend(Button* knopf, const std::function<void()>& schritte, bool nurZaehlen = false)
+    {
+        int n = 0;
+        const std::function<void()> eigen = knopf->OnClick;
+        knopf->OnClick = [&] {
+            ++n;
+            if (!nurZaehlen && eigen) eigen();
+        };
+        schritte();
+        knopf->OnClick = eigen;
+        return n;
+    }
+
     static void tippen(const QString& ziffern)
     {
         for (QChar z : ziffern)
@@ -298,18 +312,13 @@ TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZu
         hilfeBenutzen(
             fall.code, hilfe,
             [&] {
-                Button* eingabetaste = hilfe->tastenfeld->Button13;
-                const std::function<void()> antwort = eingabetaste->OnClick;
-                eingabetaste->OnClick = [&] {
-                    ++enter;
-                    antwort();
-                };
-                ASSERT_TRUE(sendKey(Qt::Key_Tab));
-                ASSERT_EQ(keyReceiver(), hilfe->endebutton);
-                QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
-                ASSERT_TRUE(sendKey(Qt::Key_Return));
-                EXPECT_TRUE(hilfe->isVisible());
-                eingabetaste->OnClick = antwort;
+                enter = klicksWaehrend(hilfe->tastenfeld->Button13, [&] {
+                    ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                    ASSERT_EQ(keyReceiver(), hilfe->endebutton);
+                    QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
+                    ASSERT_TRUE(sendKey(Qt::Key_Return));
+                    EXPECT_TRUE(hilfe->isVisible());
+                });
             },
             fall.bereich);
         EXPECT_EQ(enter, 1) << fall.code;
@@ -429,10 +438,8 @@ TEST_F(TastenHandeln, nachEinemKlickAufsTastenfeldRahmtTabDenEinzigenHaltWieder)
                 }
                 ASSERT_TRUE(sendKey(Qt::Key_Tab));
                 // Space presses it (here only counted: it may end the run).
-                const std::function<void()> klick = halt->OnClick;
-                halt->OnClick = [&] { ++gedrueckt; };
-                ASSERT_TRUE(sendKey(Qt::Key_Space));
-                halt->OnClick = klick;
+                gedrueckt = klicksWaehrend(
+                    halt, [] { ASSERT_TRUE(sendKey(Qt::Key_Space)); }, true);
             },
             fall.bereich);
         EXPECT_EQ(gedrueckt, 1) << fall.code;
