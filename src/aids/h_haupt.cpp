@@ -28,8 +28,9 @@ namespace {
 // of "+/- im Raum 100" a little further left because they are wider.
 constexpr int kGruppeX = 328, kGruppeY = 5, kGruppeB = 425, kGruppeH = 465;
 constexpr int kOptionX = 790, kOptionY = 8;
-// The level groups are as wide as their longest text beside its round button.
-constexpr int kStufenbreite = 305;
+// The level groups are as wide as their longest text beside its round button, with a little air before the
+// frame; they start a little left of the options panels to keep the window's right edge where it is.
+constexpr int kStufenX = 786, kStufenbreite = 309;
 constexpr int kVarianteX = 765;
 constexpr int kZeilenhoehe = 16; // one item of a number list
 
@@ -653,7 +654,7 @@ void TForm63::stufenAufbauen()
     using h_haupt::Stufengruppe;
     const auto stufen = [this](Stufengruppe g) {
         const QStringList& texte = h_haupt::stufentexte(g);
-        auto* gruppe = wahlgruppe(this, QString(), texte, kOptionX, kOptionY, kStufenbreite);
+        auto* gruppe = wahlgruppe(this, QString(), texte, kStufenX, kOptionY, kStufenbreite);
         gruppe->setAutoFillBackground(true);
         gruppe->hide();
         return gruppe;
@@ -667,7 +668,7 @@ void TForm63::stufenAufbauen()
     RG_SV_DZE = stufen(Stufengruppe::dZE);
     // The rest choice goes with a level group of eight, so it stands below it rather than on it.
     RG_SV_DRest = stufen(Stufengruppe::rest);
-    place(RG_SV_DRest, kOptionX, kOptionY + RG_SV_divE->height() + 8, kStufenbreite, RG_SV_DRest->height());
+    place(RG_SV_DRest, kStufenX, kOptionY + RG_SV_divE->height() + 8, kStufenbreite, RG_SV_DRest->height());
     m_optionen << RG_SV_Plus << RG_SV_min_Erg << RG_SV_mTausch << RG_SV_malE << RG_SV_malZZ << RG_SV_divE << RG_SV_DZE
                << RG_SV_DRest;
 }
@@ -858,7 +859,7 @@ void TForm63::verbinden()
         hsvrechnen();
     };
 
-    for (RadioGroup* g : { RG_SV_Plus, RG_SV_min_Erg, RG_SV_mTausch, RG_SV_malE, RG_SV_malZZ, RG_SV_divE, RG_SV_DZE })
+    for (RadioGroup* g : stufengruppen())
         g->OnClick = [this, g] { stufenklick(g); };
     RG_SV_DRest->OnClick = [this] {
         wahl8 = byte(RG_SV_DRest->ItemIndex());
@@ -912,11 +913,13 @@ void TForm63::hhaktiv()
     if (!files::fileExists(datei)) return;
     einstellungsdatei::kopfladen(datei, mindestminuten, mindestaufgaben);
     grenzenZeigen();
+    const QList<RadioGroup*> stufen = stufengruppen();
     for (QWidget* w : m_optionen) {
         if (w == Protfunktionen || w == RG_SV_DRest) continue;
         const bool varianteX
             = w == pm100_11 || w == pm100_12 || w == pm100_13 || w == pm100_21 || w == pm100_22 || w == pm100_23;
-        w->move(varianteX ? kVarianteX : kOptionX, kOptionY);
+        const bool stufe = stufen.contains(qobject_cast<RadioGroup*>(w));
+        w->move(varianteX ? kVarianteX : stufe ? kStufenX : kOptionX, kOptionY);
     }
     for (QWidget* g : m_gruppen)
         g->move(kGruppeX, kGruppeY);
@@ -1240,6 +1243,11 @@ void TForm63::startknopfZeigen()
 {
     startknopf->show();
     startPruefen(true);
+}
+
+QList<RadioGroup*> TForm63::stufengruppen() const
+{
+    return { RG_SV_Plus, RG_SV_min_Erg, RG_SV_mTausch, RG_SV_malE, RG_SV_malZZ, RG_SV_divE, RG_SV_DZE };
 }
 
 void TForm63::stufengruppeZeigen(int code)

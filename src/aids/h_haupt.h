@@ -180,6 +180,8 @@ private:
     // A method button of the written methods.
     void stufenknopfClick(int code);
     void stufenklick(RadioGroup* gruppe);
+    // The level groups of the written methods, but the rest choice, which stands below one of them.
+    QList<RadioGroup*> stufengruppen() const;
     void listenklick(ListBox* liste);
     void wahlklick(ListBox* liste, int eintraege);
     void tabellenklick(const QString& stichwort);

@@ -118,9 +118,11 @@ void TForm79::eintragZeichnen(int schritt, QChar zeichen)
     feldZeichnen(eintrag(m_aufgabe, schritt, zeichen));
 }
 
-void TForm79::nachDemEintrag(QChar)
+void TForm79::nachDemEintrag(QChar zeichen)
 {
     tauschbutton->setEnabled(false);
+    // "Ü 1" holds the focus for the carry step only: a later Enter would type a carry where there is none.
+    if (zeichen == kUe && focusWidget() == Button10) setFocus(Qt::OtherFocusReason);
     // A column without carry has a blank in place of its carry, and code 84 types no carries at all.
     if (!m_schritte.geloest() && (m_schritte.erwartet() == u' ' || m_aufgabe.code == 84)) m_schritte.weiter();
 }

@@ -135,7 +135,11 @@ void TForm32::Button8Click()
         m_summe = summentext(z);
         textImKasten(c, g, 850, 370, m_summe, kSummenfeld);
     }
-    if (summe == m_aufgabe.ziel + m_zielkorrektur) geloest();
+    if (summe == m_aufgabe.ziel + m_zielkorrektur)
+        geloest();
+    else
+        // The search goes on: the arrow keys move the cursor again, as after a click on a hand.
+        SetFocus(ScrollBoxEx1);
 }
 
 void TForm32::Button9Click()

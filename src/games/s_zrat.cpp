@@ -249,6 +249,8 @@ void TForm58::zugbeginn()
 {
     const DesignGrid& g = m_raster;
     m_runde = 2;
+    // Nothing typed before the turn shows to the guesser: not the number the co-player set, nor the last guess.
+    m_eingabe = QStringLiteral("?");
     fragenZeigen(variante == 1);
     if (variante == 1) fragenFreigeben(true);
     GroupBox1->setEnabled(variante != 1);

@@ -39,6 +39,8 @@ public:
     // The state of the window: 0 attempts run, 1 turn over, 2 "los geht's" waits, 3 the co-player's number.
     int zustand() const { return m_runde; }
     int geheimzahl() const { return m_nummer; }
+    // What the entry shows: the digits typed, "?" while there are none.
+    QString eingabe() const { return m_eingabe; }
     int sekunden() const { return m_sekunden; }
 
 private:

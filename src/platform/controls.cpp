@@ -434,12 +434,14 @@ QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds
     return r;
 }
 
-QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw)
+QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw, const QRect& area, int leastAlpha)
 {
-    QImage bild(control->size(), QImage::Format_ARGB32_Premultiplied);
+    const QRect flaeche = area.isNull() ? control->rect() : area;
+    QImage bild(flaeche.size(), QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::transparent);
     {
         QPainter q(&bild);
+        q.translate(-flaeche.topLeft());
         q.setFont(control->font());
         draw(q);
     }
@@ -447,14 +449,14 @@ QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw)
     for (int y = 0; y < bild.height(); ++y) {
         const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
         for (int x = 0; x < bild.width(); ++x)
-            if (qAlpha(zeile[x])) {
+            if (qAlpha(zeile[x]) >= leastAlpha) {
                 links = std::min(links, x);
                 rechts = std::max(rechts, x);
                 oben = std::min(oben, y);
                 unten = y;
             }
     }
-    return rechts < 0 ? QRect() : QRect(QPoint(links, oben), QPoint(rechts, unten));
+    return rechts < 0 ? QRect() : QRect(QPoint(links, oben), QPoint(rechts, unten)).translated(flaeche.topLeft());
 }
 
 PictureButton::PictureButton(QWidget* parent, const QPixmap& glyph, int left, int top, int width, int height)

@@ -385,5 +385,8 @@ void drawFocusFrame(QPainter& painter, const QRect& line, const QRect& ink = QRe
 // The frame's rectangle moved clear of the caption's ink: each side that would lie on the ink or next to it
 // goes out until a pixel is between them, but not beyond `bounds`. Rectangles as drawFocusFrame takes them.
 QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds);
-// Where `draw` puts ink in a picture of the control's size; a null rectangle where it puts none.
-QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw);
+// Where `draw` puts ink in a picture of the control's size, or of `area` in the control's coordinates (to see
+// what reaches beyond the control); a pixel counts where `draw` covers at least `leastAlpha` of it. A null
+// rectangle where it puts none.
+QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw, const QRect& area = QRect(),
+    int leastAlpha = 1);

@@ -71,10 +71,10 @@ void bringUp(QWidget* w)
     w->activateWindow();
 }
 
-Button* firstUsable(const QList<QPointer<Button>>& buttons)
+Button* firstUsable(const QList<QPointer<QWidget>>& buttons)
 {
-    for (const QPointer<Button>& b : buttons)
-        if (isUsable(b)) return b;
+    for (const QPointer<QWidget>& w : buttons)
+        if (auto* b = qobject_cast<Button*>(w.data()); b && isUsable(b)) return b;
     return nullptr;
 }
 
@@ -195,6 +195,7 @@ void Form::showModal()
     m_closed = false;
     m_defaultsKnown = false;
     m_keysFrom = nullptr;
+    m_userFocus = nullptr;
     modalStack().append(this);
 
     prepareFocus();
@@ -326,6 +327,7 @@ void Form::centre()
 void Form::requestFocus(QWidget* control)
 {
     if (!isUsable(control)) return;
+    m_userFocus = nullptr;
     if (isBehindModal()) {
         m_pendingFocus = control;
         return;
@@ -337,12 +339,22 @@ void Form::requestFocus(QWidget* control)
 void Form::keypadKeyClicked()
 {
     // Enter goes to a focused button before the key preview: a stray Tab that framed "Programm abbrechen",
-    // then an answer clicked on the keypad, would have the next Enter end the run. A keypad key the program
-    // focused ("Ü 1" after the carry message), an edit or a list keep the focus.
+    // then an answer clicked on the keypad, would have the next Enter end the run. A button the window itself
+    // focused ("los geht's", "weiter" after an abort) keeps Enter, as it does after a typed digit, unless it
+    // ends the run. A keypad key the program focused ("Ü 1" after the carry message), an edit or a list keep
+    // the focus.
     QWidget* focused = focusWidget();
     if (!qobject_cast<QAbstractButton*>(focused) || isKeypadKey(focused)) return;
+    auto* button = qobject_cast<Button*>(focused);
+    const bool endsRun = button && button->Cancel;
+    if (focused != m_userFocus && !endsRun) return;
     setFocus(Qt::OtherFocusReason);
     m_keysFrom = focused;
+}
+
+void Form::focusByUser(QWidget* control)
+{
+    m_userFocus = control;
 }
 
 void Form::focusMovedTo(const QWidget* to)
@@ -378,13 +390,13 @@ void Form::findEnterButtons() const
     m_defaultsKnown = true;
 }
 
-const QList<QPointer<Button>>& Form::defaultButtons() const
+const QList<QPointer<QWidget>>& Form::defaultButtons() const
 {
     findEnterButtons();
     return m_defaults;
 }
 
-const QList<QPointer<Button>>& Form::keypadEnters() const
+const QList<QPointer<QWidget>>& Form::keypadEnters() const
 {
     findEnterButtons();
     return m_keypadEnters;
@@ -414,8 +426,8 @@ void previewFlagChanged(Form* form)
 void Form::updateEnterMark()
 {
     QPushButton* now = markedButton();
-    if (now == m_enterMark) return;
-    if (m_enterMark) m_enterMark->update();
+    if (now == m_enterMark.data()) return;
+    if (auto* old = qobject_cast<QPushButton*>(m_enterMark.data())) old->update();
     m_enterMark = now;
     if (now) now->update();
 }
@@ -426,7 +438,7 @@ void Form::defaultButtonsChanged()
     updateEnterMark();
 }
 
-bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
+bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly, bool currentCounts)
 {
     QList<QWidget*> list;
     if (tabStopsOnly) {
@@ -444,8 +456,10 @@ bool Form::selectNext(QWidget* current, bool forward, bool tabStopsOnly)
     for (int k = 1; k <= n; ++k) {
         const int j = ((at + (forward ? k : -k)) % n + n) % n;
         QWidget* w = list.at(j);
-        if (w == current || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStopHere(w))) continue;
+        if ((w == current && !currentCounts) || !isUsable(w) || (tabStopsOnly ? !isTabStop(w) : !isArrowStopHere(w)))
+            continue;
         w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        m_userFocus = w;
         return true;
     }
     return false;
@@ -465,19 +479,20 @@ bool Form::isArrowStopHere(const QWidget* control) const
 bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
 {
     // Tab and the arrows move the frame on from the button a keypad click took the focus from, as they would
-    // have without the click.
+    // have without the click; where that button is the only stop, they frame it again.
     QWidget* from = focused ? focused : m_keysFrom.data();
+    const bool fromKeypadClick = !focused && from;
     switch (key) {
     case vk::Tab:
         if (shift & (ShiftKey::Alt | ShiftKey::Ctrl)) return false;
-        selectNext(from, !(shift & ShiftKey::Shift), true);
+        selectNext(from, !(shift & ShiftKey::Shift), true, fromKeypadClick);
         return true;
     case vk::Left:
     case vk::Up:
     case vk::Right:
     case vk::Down:
         if ((shift & ShiftKey::Alt) || !from) return false;
-        selectNext(from, key == vk::Right || key == vk::Down, false);
+        selectNext(from, key == vk::Right || key == vk::Down, false, fromKeypadClick);
         return true;
     case vk::Return:
     case vk::Escape: {
@@ -516,6 +531,7 @@ bool Form::dialogChar(QChar c)
             clickButton(push);
         } else {
             b->setFocus(Qt::ShortcutFocusReason);
+            m_userFocus = b;
             b->click();
         }
         return true;

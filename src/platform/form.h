@@ -109,9 +109,12 @@ public:
     // Focus request for a control of this window (see SetFocus).
     void requestFocus(QWidget* control);
     // A key of an on-screen keypad (not its Enter) was clicked: where a button that is no keypad key holds the
-    // focus, the window takes it, so that the next Enter is the keypad's again. Tab and the arrows go on from
-    // that button.
+    // focus because the user framed or clicked it, or where that button ends the run, the window takes the
+    // focus, so that the next Enter is the keypad's again. Tab and the arrows go on from that button. A focus
+    // the window gave a button by its own step stays.
     void keypadKeyClicked();
+    // The user put the focus on `control` (Tab, an arrow, a click of the mouse, an accelerator).
+    void focusByUser(QWidget* control);
     // The focus has moved to `to`, a control of this window or the window itself.
     void focusMovedTo(const QWidget* to);
 
@@ -133,14 +136,16 @@ private:
     void keepFocusUsable();
     void returnFromChild();
     void centre();
-    bool selectNext(QWidget* current, bool forward, bool tabStopsOnly);
+    // Moves the focus to the next stop after `current`; `current` itself counts too, as the last one tried,
+    // where it no longer holds the focus.
+    bool selectNext(QWidget* current, bool forward, bool tabStopsOnly, bool currentCounts = false);
     bool isArrowStopHere(const QWidget* control) const;
     // The Cancel button of an activity window: no arrow reaches it and no showing starts on it.
     bool endsActivity(const QWidget* control) const;
     // The Default buttons and the keypads' Enter keys, each in tab order; found once until one changes.
     void findEnterButtons() const;
-    const QList<QPointer<Button>>& defaultButtons() const;
-    const QList<QPointer<Button>>& keypadEnters() const;
+    const QList<QPointer<QWidget>>& defaultButtons() const;
+    const QList<QPointer<QWidget>>& keypadEnters() const;
 
     Surface m_surface { this };
     QColor m_color;
@@ -157,10 +162,14 @@ private:
     QPointer<QWidget> m_pendingFocus;
     // The button a keypad click took the focus from, while the window itself holds it.
     QPointer<QWidget> m_keysFrom;
-    QPointer<QPushButton> m_enterMark;
+    // The control the user last put the focus on; a focus the window gives forgets it.
+    QPointer<QWidget> m_userFocus;
+    // Buttons are held as widgets and cast only while alive: a button being destroyed hands its focus on
+    // from QWidget's destructor, when it is no button any more.
+    QPointer<QWidget> m_enterMark;
     // The Default buttons in tab order, found again after a Default flag changed or a new showing.
-    mutable QList<QPointer<Button>> m_defaults;
-    mutable QList<QPointer<Button>> m_keypadEnters;
+    mutable QList<QPointer<QWidget>> m_defaults;
+    mutable QList<QPointer<QWidget>> m_keypadEnters;
     mutable bool m_defaultsKnown = false;
 };
 

@@ -242,6 +242,7 @@ public:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             s_lastInputWasKey = false;
+            focusByMouse(watched);
             return false;
         case QEvent::KeyPress:
             s_lastInputWasKey = true;
@@ -256,6 +257,14 @@ public:
     }
 
 private:
+    // Qt has given the focus to the control pressed before the press reaches the filters.
+    static void focusByMouse(QObject* watched)
+    {
+        auto* w = qobject_cast<QWidget*>(watched);
+        Form* form = formOf(w);
+        if (form && w != form && form->focusWidget() == w) form->focusByUser(w);
+    }
+
     bool routeKey(QObject* watched, QKeyEvent* event)
     {
         if (m_own.contains(event)) return false;

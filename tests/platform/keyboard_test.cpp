@@ -377,7 +377,7 @@ TEST_F(KeyboardTest, KeypadKeysStandForKeysTheKeyboardHas)
     EXPECT_EQ(form.markedButton(), one);
 }
 
-TEST_F(KeyboardTest, AKeypadClickTakesTheKeyboardFromAButtonBackToTheKeypad)
+TEST_F(KeyboardTest, AKeypadClickTakesTheKeyboardBackFromAButtonTheUserFramedNotFromOneTheWindowGave)
 {
     auto* taste = new Button(&form, "3", 10, 150, 40, 40);
     auto* eingabe = new Button(&form, "Enter", 60, 150, 40, 40);
@@ -393,29 +393,81 @@ TEST_F(KeyboardTest, AKeypadClickTakesTheKeyboardFromAButtonBackToTheKeypad)
     form.OnKeyPress = [eingabe](QChar& c) {
         if (c == QChar(13)) eingabe->Click();
     };
-    // From a button or a check box the focus goes to the window: Enter is the keypad's, and Tab and the arrows
-    // go on from where it was.
-    for (QWidget* vorher : { static_cast<QWidget*>(one), static_cast<QWidget*>(box) }) {
-        SetFocus(vorher);
-        QTest::mouseClick(taste, Qt::LeftButton);
-        EXPECT_EQ(form.focusWidget(), &form);
-    }
+    // From a button or a check box the user clicked or framed the focus goes to the window: Enter is the
+    // keypad's.
+    QTest::mouseClick(one, Qt::LeftButton);
+    ASSERT_EQ(form.focusWidget(), one);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), &form);
+    SetFocus(edit);
+    pressKey(&form, Qt::Key_Tab); // the check box, past the keypad
+    ASSERT_EQ(form.focusWidget(), box);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), &form);
+    log.clear();
     pressKey(&form, Qt::Key_Return);
     EXPECT_EQ(clicks(), QStringList({ "click keypad Enter" }));
-    SetFocus(one);
+    // Tab and the arrows go on from where it was, and frame that button again where it is the only stop.
+    QTest::mouseClick(one, Qt::LeftButton);
     QTest::mouseClick(taste, Qt::LeftButton);
     pressKey(&form, Qt::Key_Tab);
     EXPECT_EQ(form.focusWidget(), two);
     QTest::mouseClick(taste, Qt::LeftButton);
     pressKey(&form, Qt::Key_Left);
     EXPECT_EQ(form.focusWidget(), one);
-    // A keypad key the program focused keeps the focus, and a click on the keypad's Enter moves none.
-    SetFocus(eingabe);
+    for (QWidget* w : { static_cast<QWidget*>(two), static_cast<QWidget*>(ende), static_cast<QWidget*>(edit),
+             static_cast<QWidget*>(box) })
+        setTabStop(w, false);
+    for (Qt::Key k : { Qt::Key_Tab, Qt::Key_Backtab }) {
+        QTest::mouseClick(taste, Qt::LeftButton);
+        ASSERT_EQ(form.focusWidget(), &form);
+        pressKey(&form, k);
+        EXPECT_EQ(form.focusWidget(), one);
+    }
+    for (QWidget* w : { static_cast<QWidget*>(two), static_cast<QWidget*>(ende), static_cast<QWidget*>(edit),
+             static_cast<QWidget*>(box) })
+        w->hide();
     QTest::mouseClick(taste, Qt::LeftButton);
-    EXPECT_EQ(form.focusWidget(), eingabe);
-    SetFocus(two);
+    pressKey(&form, Qt::Key_Right);
+    EXPECT_EQ(form.focusWidget(), one);
+    // A focus the window gave stays: Enter presses that button, as after a typed digit; so does a keypad key the
+    // program focused, and a click on the keypad's Enter moves none.
+    for (QWidget* w : { static_cast<QWidget*>(one), static_cast<QWidget*>(eingabe) }) {
+        SetFocus(w);
+        QTest::mouseClick(taste, Qt::LeftButton);
+        EXPECT_EQ(form.focusWidget(), w);
+    }
+    log.clear();
+    SetFocus(one);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    pressKey(&form, Qt::Key_Return);
+    EXPECT_EQ(clicks(), QStringList({ "click 1" }));
+    QTest::mouseClick(one, Qt::LeftButton); // framed by the user now, and then given by the window again
+    SetFocus(one);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), one);
     QTest::mouseClick(eingabe, Qt::LeftButton);
-    EXPECT_EQ(form.focusWidget(), two);
+    EXPECT_EQ(form.focusWidget(), one);
+    // A button that ends what is being done never keeps Enter after a clicked answer, whoever focused it.
+    ende->show();
+    SetFocus(ende);
+    QTest::mouseClick(taste, Qt::LeftButton);
+    EXPECT_EQ(form.focusWidget(), &form);
+}
+
+TEST_F(KeyboardTest, AMarkedButtonDestroyedWithTheFocusLeavesTheMarkToTheNextDefaultButton)
+{
+    // Its focus goes from QWidget's destructor, when it is no button any more: the mark must not read it then.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (bool standard : { false, true }) {
+        auto* weg = new Button(&form, "weg", 10, 150, 40, 40);
+        weg->Default = standard;
+        weg->show();
+        SetFocus(weg);
+        ASSERT_EQ(form.markedButton(), weg);
+        delete weg;
+        EXPECT_EQ(form.markedButton(), enter);
+    }
 }
 
 TEST_F(KeyboardTest, AListWhoseChoiceActsChoosesOnlyByClickSpaceOrEnter)

@@ -281,3 +281,62 @@ TEST_F(GruppenspielTastatur, enterUndLeertasteTunInJedemZustandWasDasFensterAnbi
         EXPECT_EQ(s.befehlszaehler(), 1);
     });
 }
+
+// Number guessing with the mouse and the keys mixed: a focus the window gave stays through a click on the keypad,
+// so a clicked digit and a typed one are followed alike by Enter, and the abort's "weiter" takes Enter as it did.
+TEST_F(GruppenspielTastatur, zahlenratenEinGeklickteUndEineGetippteZifferLassenEnterWoEsWar)
+{
+    if (!onXServer()) GTEST_SKIP();
+    spielen(spiele[0], [&](Form& f) {
+        auto& s = static_cast<TForm58&>(f);
+        // Ali: a digit clicked before "los geht's", then Enter starts the turn.
+        ASSERT_EQ(s.zustand(), 2);
+        QTest::mouseClick(s.Button5, Qt::LeftButton);
+        EXPECT_EQ(keyReceiver(), s.startknopf);
+        TASTE(Qt::Key_Return);
+        EXPECT_EQ(s.zustand(), 0);
+        EXPECT_EQ(s.eingabe(), QStringLiteral("?"));
+        // The abort by the mouse, a digit clicked, and Enter presses "weiter": Bea's turn begins.
+        QTest::mouseClick(s.EndeButton, Qt::LeftButton);
+        ASSERT_EQ(s.zustand(), 1);
+        ASSERT_EQ(spielerstatus[1], 500);
+        QTest::mouseClick(s.Button5, Qt::LeftButton);
+        EXPECT_EQ(keyReceiver(), s.startknopf);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        ASSERT_EQ(s.zustand(), 2);
+        EXPECT_EQ(s.eingabe(), QStringLiteral("?")); // nothing clicked meanwhile carries over
+        // Bea: a digit typed before "los geht's", then Enter starts the turn as the clicked one did.
+        tippen(QStringLiteral("5"));
+        EXPECT_EQ(keyReceiver(), s.startknopf);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_EQ(s.zustand(), 0);
+        // A stray Tab frames "Programm abbrechen"; a clicked answer and Enter answer and do not abort.
+        ASSERT_TRUE(sendKey(Qt::Key_Tab));
+        ASSERT_EQ(keyReceiver(), s.EndeButton);
+        const int zahl = s.geheimzahl();
+        for (QChar z : QString::number(zahl))
+            QTest::mouseClick(s.findChild<Button*>(QStringLiteral("Button%1").arg(z)), Qt::LeftButton);
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_EQ(s.zustand(), 1);
+        EXPECT_EQ(spielerstatus[2], 0);
+    });
+}
+
+// With the co-player's number, the guesser's entry is empty when the turn begins: the number never shows.
+TEST_F(GruppenspielTastatur, zahlenratenDerRatendeSiehtDieZahlDesMitspielersNicht)
+{
+    if (!onXServer()) GTEST_SKIP();
+    spielen(spiele[2], [&](Form& f) {
+        auto& s = static_cast<TForm58&>(f);
+        ASSERT_EQ(s.zustand(), 3);
+        tippen(QStringLiteral("99"));
+        TASTE(Qt::Key_Return);
+        ASSERT_EQ(s.zustand(), 2);
+        ASSERT_EQ(s.geheimzahl(), 99);
+        EXPECT_EQ(s.eingabe(), QStringLiteral("?"));
+        tippen(QStringLiteral("5"));
+        EXPECT_EQ(s.eingabe(), QStringLiteral("5"));
+        QTest::mouseClick(s.Button7, Qt::LeftButton);
+        EXPECT_EQ(s.eingabe(), QStringLiteral("57"));
+    });
+}

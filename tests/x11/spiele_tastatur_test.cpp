@@ -273,6 +273,23 @@ TEST_F(SpieleTastaturTest, nachbarnGeloestPfeileFuehrenNichtZumAbbrechen)
     });
 }
 
+TEST_F(SpieleTastaturTest, nachbarnNachGefundenAufEinerFalschenStelleGehenDiePfeileAnsFeld)
+{
+    spielen(Spiel { "Nachbarn2", 14 }, [&](Form& f) {
+        auto* n = static_cast<TForm32*>(&f);
+        n->aufgabeSetzen(0, s_2nachbar::Aufgabe { 4, 5, 45 + 46, 0 }); // waagerecht, under the cursor at 45
+        ASSERT_TRUE(tasten(f, { Qt::Key_Right, Qt::Key_Right }));
+        QTest::mouseClick(n->Button8, Qt::LeftButton); // 47 + 48: not found
+        ASSERT_TRUE(n->Button8->isVisible());
+        EXPECT_EQ(keyReceiver(), n->ScrollBoxEx1);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Left, Qt::Key_Left }));
+        EXPECT_EQ(n->cursor(), QPoint(4, 4));
+        // Enter still asks "gefunden?", and here it is.
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        EXPECT_TRUE(n->Button9->isVisible());
+    });
+}
+
 TEST_F(SpieleTastaturTest, buntesFeldNachDemMalenFuehrtEnterZumNaechstenFeld)
 {
     spielen(Spiel { "buntesFeld", 13 }, [&](Form& f) {

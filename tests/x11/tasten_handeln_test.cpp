@@ -9,6 +9,8 @@
 #include "aids/h_strahl_logik.h"
 #include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
+#include "aids/hilfenrahmen_logik.h"
+#include "aids/schriftrahmen_logik.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
 #include "games/s_tictactoe.h"
@@ -89,6 +91,20 @@ protected:
             for (const QStringList& seite : d.pageTexts())
                 text += seite.join(u'\n');
         return text;
+    }
+
+    // Runs `schritte` and counts the clicks of `knopf` meanwhile; its own click runs as well unless `nurZaehlen`.
+    static int klicksWaehrend(Button* knopf, const std::function<void()>& schritte, bool nurZaehlen = false)
+    {
+        int n = 0;
+        const std::function<void()> eigen = knopf->OnClick;
+        knopf->OnClick = [&] {
+            ++n;
+            if (!nurZaehlen && eigen) eigen();
+        };
+        schritte();
+        knopf->OnClick = eigen;
+        return n;
     }
 
     static void tippen(const QString& ziffern)
@@ -296,18 +312,13 @@ TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZu
         hilfeBenutzen(
             fall.code, hilfe,
             [&] {
-                Button* eingabetaste = hilfe->tastenfeld->Button13;
-                const std::function<void()> antwort = eingabetaste->OnClick;
-                eingabetaste->OnClick = [&] {
-                    ++enter;
-                    antwort();
-                };
-                ASSERT_TRUE(sendKey(Qt::Key_Tab));
-                ASSERT_EQ(keyReceiver(), hilfe->endebutton);
-                QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
-                ASSERT_TRUE(sendKey(Qt::Key_Return));
-                EXPECT_TRUE(hilfe->isVisible());
-                eingabetaste->OnClick = antwort;
+                enter = klicksWaehrend(hilfe->tastenfeld->Button13, [&] {
+                    ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                    ASSERT_EQ(keyReceiver(), hilfe->endebutton);
+                    QTest::mouseClick(hilfe->tastenfeld->ziffer(6), Qt::LeftButton);
+                    ASSERT_TRUE(sendKey(Qt::Key_Return));
+                    EXPECT_TRUE(hilfe->isVisible());
+                });
             },
             fall.bereich);
         EXPECT_EQ(enter, 1) << fall.code;
@@ -386,4 +397,84 @@ TEST_F(TastenHandeln, schriftlichMinusNachEinemKlickAufEineZifferDrueckteEnterTa
             EXPECT_EQ(sv1->tauschstand(), 44);
         },
         &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_mTausch->button(4)->click(); });
+}
+
+TEST_F(TastenHandeln, nachEinemKlickAufsTastenfeldRahmtTabDenEinzigenHaltWieder)
+{
+    // The table aid and the column addition: once a digit is in, each has one tab stop.
+    auto* tabelle = dynamic_cast<Hilfenfenster*>(Form70);
+    auto* sv1 = dynamic_cast<TForm79*>(Form79);
+    const struct {
+        int code;
+        Hilfenfenster* hilfe;
+        Button* TForm63::*bereich;
+        std::function<Button*()> ziffer; // a digit the task takes without a message that moves the focus
+    } faelle[] = {
+        { 61, tabelle, &TForm63::Button3, [&] { return tabelle->tastenfeld->ziffer(6); } },
+        { 81, sv1, &TForm63::Button6, [&] { return sv1->ziffernknopf(sv1->schritte().wahltext.at(4).digitValue()); } },
+    };
+    const auto tabhalte = [](const Form& f) {
+        QList<QWidget*> liste;
+        for (QWidget* w : f.findChildren<QWidget*>())
+            if (isUsable(w) && hasTabStop(w) && (w->focusPolicy() & Qt::TabFocus)) liste << w;
+        return liste;
+    };
+    for (const auto& fall : faelle) {
+        ASSERT_TRUE(fall.hilfe);
+        int gedrueckt = 0;
+        hilfeBenutzen(
+            fall.code, fall.hilfe,
+            [&] {
+                ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                auto* halt = qobject_cast<Button*>(keyReceiver());
+                ASSERT_TRUE(halt);
+                QTest::mouseClick(fall.ziffer(), Qt::LeftButton);
+                ASSERT_EQ(keyReceiver(), fall.hilfe);
+                ASSERT_EQ(tabhalte(*fall.hilfe), QList<QWidget*>({ halt }));
+                for (Qt::Key k : { Qt::Key_Tab, Qt::Key_Backtab }) {
+                    ASSERT_TRUE(sendKey(k));
+                    EXPECT_EQ(keyReceiver(), halt) << QTest::toString(k);
+                    QTest::mouseClick(fall.ziffer(), Qt::LeftButton);
+                }
+                ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                // Space presses it (here only counted: it may end the run).
+                gedrueckt = klicksWaehrend(
+                    halt, [] { ASSERT_TRUE(sendKey(Qt::Key_Space)); }, true);
+            },
+            fall.bereich);
+        EXPECT_EQ(gedrueckt, 1) << fall.code;
+    }
+}
+
+TEST_F(TastenHandeln, schriftlichePlusNachDemUebertragDruecktEnterUe1NichtNochEinmal)
+{
+    auto* sv1 = dynamic_cast<TForm79*>(Form79);
+    hilfeBenutzen(
+        81, sv1,
+        [&] {
+            // One carry, into the tens: units, (carry), tens, hundreds.
+            const QString erwartet = sv1->schritte().wahltext;
+            ASSERT_EQ(erwartet.mid(1), QStringLiteral(" %1ü%2").arg(erwartet.at(2)).arg(erwartet.at(4)));
+            const auto klick = [&](int ziffer) { QTest::mouseClick(sv1->ziffernknopf(ziffer), Qt::LeftButton); };
+            klick(erwartet.at(4).digitValue());
+            // The tens digit before the carry: the message gives "Ü 1" the focus for the carry step.
+            klick(erwartet.at(2).digitValue());
+            ASSERT_EQ(keyReceiver(), sv1->Button10);
+            QTest::mouseClick(sv1->Button10, Qt::LeftButton);
+            EXPECT_EQ(keyReceiver(), sv1);
+            klick(erwartet.at(2).digitValue());
+            const int eingaben = aufgabeneingaben;
+            ASSERT_TRUE(sendKey(Qt::Key_Return));
+            EXPECT_EQ(aufgabeneingaben, eingaben);
+            EXPECT_TRUE(sv1->meldung().leer()) << sv1->meldung().texte().join(" ").toStdString();
+            klick(erwartet.at(0).digitValue());
+            ASSERT_TRUE(sv1->schritte().geloest());
+            // Five inputs, one of them wrong.
+            const QStringList zeilen = hilfenrahmen::protokollzeilen(
+                schrift::protokollangaben(81, stufentext, hilfetasten, zeigetasten, true),
+                hilfenrahmen::aktuellerStand());
+            EXPECT_TRUE(zeilen.contains(QStringLiteral("Eingaben, gesamt:      5"))) << zeilen.join("\n").toStdString();
+            EXPECT_TRUE(zeilen.contains(QStringLiteral("       falsch/unnötig: 1"))) << zeilen.join("\n").toStdString();
+        },
+        &TForm63::Button6, [](TForm63& hub) { hub.RG_SV_Plus->button(2)->click(); }); // a carry into the tens
 }

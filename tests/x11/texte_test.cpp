@@ -16,6 +16,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
@@ -54,11 +56,16 @@ QString name(const QWidget* w)
     return n;
 }
 
-// The room inside a parent: a panel inside its bevel, a group box inside its frame.
+// The room inside a parent: a panel inside its bevel, a group box inside the etched lines of its frame, whose top
+// runs through the middle of the caption; a letter that touches a bevel or a line reads as cut by it, so one
+// pixel beside them stays free.
 QRect raumIn(const QWidget* w)
 {
-    if (auto* p = qobject_cast<const Panel*>(w)) return p->innerRect();
-    if (qobject_cast<const GroupBox*>(w)) return w->rect().adjusted(2, 0, -2, -2);
+    if (auto* p = qobject_cast<const Panel*>(w)) return p->innerRect().adjusted(1, 1, -1, -1);
+    if (qobject_cast<const GroupBox*>(w)) {
+        const int linie = QFontMetrics(w->font()).height() / 2; // the lower of the two lines at the top
+        return QRect(QPoint(3, linie + 2), QPoint(w->width() - 4, w->height() - 4));
+    }
     return w->rect();
 }
 
@@ -148,6 +155,27 @@ QString zeichenVorUmbruch(QLabel* l)
     return {};
 }
 
+// Where a text puts ink as its control draws it in its room, unclipped, in the control's coordinates: a frame
+// cuts a letter that reaches into it, even where the letter's advance fits. A pixel a letter covers by less than
+// a quarter is the smoothing at its edge and reads as paper.
+constexpr int kTinte = 64;
+
+QRect tinte(const QWidget* w, const Textraum& t)
+{
+    const QString schluessel = w->font().key() + QLatin1Char('|') + t.text
+        + QStringLiteral("|%1|%2,%3").arg(t.flags).arg(t.raum.width()).arg(t.raum.height());
+    static QHash<QString, QRect> bekannt;
+    const auto it = bekannt.constFind(schluessel);
+    if (it != bekannt.constEnd()) return it->translated(t.raum.topLeft());
+    const QFontMetrics fm(w->font());
+    const QMargins luft(fm.height(), fm.height(), fm.height(), fm.height());
+    const QRect umfang = fm.boundingRect(t.raum, t.flags, t.text).united(t.raum).marginsAdded(luft);
+    const QRect ink = inkOf(
+        w, [&](QPainter& p) { p.drawText(t.raum, t.flags, t.text); }, umfang, kTinte);
+    bekannt.insert(schluessel, ink.translated(-t.raum.topLeft()));
+    return ink;
+}
+
 // What is cut in one control; empty when its text shows whole.
 QString schnitt(QWidget* w)
 {
@@ -176,9 +204,14 @@ QString schnitt(QWidget* w)
             .arg(noetig.height())
             .arg(t.raum.width())
             .arg(t.raum.height());
-    // Where the text stands must lie inside every parent's room, up to the window, and on the screen.
-    QRect gezeichnet = fm.boundingRect(t.raum, t.flags, t.text).intersected(t.raum);
-    gezeichnet.setRight(gezeichnet.right() - 1); // the last column of the advance is blank
+    // Its ink must lie inside the control, which clips it, inside every parent's room, up to the window, and on
+    // the screen.
+    const QRect gezeichnet = tinte(w, t);
+    if (gezeichnet.isEmpty()) return {};
+    if (!w->rect().contains(gezeichnet))
+        return QStringLiteral("reicht %1 px über den eigenen Rand")
+            .arg(std::max({ -gezeichnet.left(), gezeichnet.right() - w->rect().right(), -gezeichnet.top(),
+                gezeichnet.bottom() - w->rect().bottom() }));
     for (QWidget* p = w->parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget()) {
         const QRect inP(w->mapTo(p, gezeichnet.topLeft()), gezeichnet.size());
         const QRect r = raumIn(p);
