@@ -3,6 +3,7 @@
 #include "platform/surface.h"
 #include "platform/symbolfont.h"
 #include "support/fixtures.h"
+#include "support/flaechenfenster.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,28 +13,14 @@
 
 namespace {
 
-// A window with a drawing surface, as a form has one.
-class Sheet final : public QWidget, public SurfaceOwner {
+// A window with a drawing surface, as a form has one, its drawing sized from the start.
+class Sheet final : public Flaechenfenster {
 public:
     explicit Sheet(QSize size = QSize(240, 160))
+        : Flaechenfenster(size, QColor(200, 200, 200))
     {
-        resize(size);
-        m_surface.setBackground(QColor(200, 200, 200));
-        m_surface.ensureSize(size);
+        surface().ensureSize(size);
     }
-    Surface& surface() override { return m_surface; }
-    Canvas& canvas() { return m_surface.canvas(); }
-    QImage& image() { return m_surface.image(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        m_surface.paint(p, rect());
-    }
-
-private:
-    Surface m_surface { this };
 };
 
 // Every pixel a different colour, so that no drawing can leave it unchanged by chance.

@@ -6,14 +6,16 @@
 #include <QPainter>
 #include <QWidget>
 
-class Flaechenfenster final : public QWidget, public SurfaceOwner {
+class Flaechenfenster : public QWidget, public SurfaceOwner {
 public:
-    Flaechenfenster()
+    explicit Flaechenfenster(QSize size = QSize(300, 200), QColor background = QColor(240, 240, 240))
     {
-        resize(300, 200);
-        m_surface.setBackground(QColor(240, 240, 240));
+        resize(size);
+        m_surface.setBackground(background);
     }
     Surface& surface() override { return m_surface; }
+    Canvas& canvas() { return m_surface.canvas(); }
+    QImage& image() { return m_surface.image(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
