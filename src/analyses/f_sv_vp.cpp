@@ -128,7 +128,6 @@ void TForm40::Button15Click()
 {
     if (m_fertig || m_lauf.aufgabeOffen()) return;
     if (!weiterschritt()) return;
-    merker2 = 0;
     Button15->setCaption(QStringLiteral("weiter!"));
     Button15->hide();
     KeyPreview = true;
@@ -158,7 +157,6 @@ void TForm40::Button14Click()
 void TForm40::Button13Click()
 {
     if (!m_lauf.aufgabeOffen() || m_lauf.eingabe().ziffernzahl() == 0) return;
-    merker2 = 1;
     const sv::Auswertung a = m_lauf.auswertung();
     fortschrittsrahmen(a.fortschritt);
     tastenfeld(false);

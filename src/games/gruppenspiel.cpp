@@ -63,7 +63,6 @@ Wechsel spielerwechsel(bool statusZuruecksetzen)
     for (;;) {
         if (spielernummer >= 5) {
             spielernummer = 1;
-            merker2 = 1;
             return Wechsel::spielende;
         }
         spielernummer = shortint(spielernummer + 1);

@@ -26,7 +26,8 @@ bool freierPlatz(const QString& name);
 
 enum class Wechsel { naechster, spielende };
 // The next player after spielernummer, skipping free places; with statusZuruecksetzen each place passed gets
-// spielerstatus 0. Past place 5 the game is over: spielernummer := 1, merker2 := 1, and no status changes.
+// spielerstatus 0. Past place 5 the game is over: spielernummer := 1 and no status changes; the caller shows
+// the set-up window's winner table.
 Wechsel spielerwechsel(bool statusZuruecksetzen = true);
 
 // The canvas font made smaller, a pixel of character height at a time, until `text` takes at most `breite`

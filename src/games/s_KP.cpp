@@ -403,7 +403,7 @@ void TForm42::Form42activ()
         Panelnbar1->move(320, 140);
     else if (spiel == 22)
         ZQPanel->move(100, 100);
-    if (einstellungoffen == 0) {
+    if (!m_regelnOffen) {
         for (QWidget* p : panelsVon(spiel))
             p->show();
         Button1->setVisible(s_KP::hatRegeln(spiel));
@@ -461,7 +461,7 @@ void TForm42::Button1Click()
 {
     Memo* m = memoVon(programmcode);
     if (!m) return;
-    einstellungoffen = 1;
+    m_regelnOffen = true;
     for (QWidget* p : panelsVon(programmcode))
         p->hide();
     m->show();
@@ -472,7 +472,7 @@ void TForm42::Button1Click()
 
 void TForm42::Button10Click()
 {
-    if (einstellungoffen == 1) {
+    if (m_regelnOffen) {
         regelnVerlassen();
         for (QWidget* p : panelsVon(programmcode))
             p->show();
@@ -554,6 +554,6 @@ void TForm42::regelnVerlassen()
 {
     for (Memo* m : m_memos)
         m->hide();
-    einstellungoffen = 0;
+    m_regelnOffen = false;
     Button2->show();
 }

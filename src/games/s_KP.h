@@ -61,6 +61,8 @@ public:
     Memo* Infopyra = nullptr;
     Memo* infozq = nullptr;
 
+    bool regelnOffen() const { return m_regelnOffen; }
+
 private:
     void aufbauen();
     void memosAufbauen();
@@ -86,4 +88,6 @@ private:
 
     QList<QWidget*> m_panels;
     QList<Memo*> m_memos;
+    // A rule text is shown in place of the options: this window's own state, no other window's.
+    bool m_regelnOffen = false;
 };

@@ -57,6 +57,7 @@ TForm47::TForm47(QWidget* parent)
     ActivateOnReturn = false;
     aufbauen();
     OnActivate = [this] { form47aktiv(); };
+    OnClose = [this] { schliessen(); };
 }
 
 void TForm47::aufbauen()
@@ -247,7 +248,7 @@ int TForm47::schrittvorgabe() const
 
 void TForm47::spielende(bool auswertungAnbieten)
 {
-    merker2 = 1;
+    m_tabelleOffen = true;
     spielerpanel->hide();
     sieger->show();
     sieger->repaint();
@@ -258,7 +259,8 @@ void TForm47::spielende(bool auswertungAnbieten)
 
 void TForm47::form47aktiv()
 {
-    if (merker2 == 0) {
+    // The table is this window's own: what another window left in the shared flags never skips the set-up.
+    if (!m_tabelleOffen) {
         titelpanel->setCaption(s_hm::titel(programmcode));
         const QList<QWidget*> zeigen = optionenVon(programmcode);
         for (QWidget* w : optionen())
@@ -268,7 +270,7 @@ void TForm47::form47aktiv()
             richtungenZaehlen();
         }
     } else {
-        merker2 = 0;
+        m_tabelleOffen = false;
     }
     sieger->hide();
     spielerpanel->show();
@@ -318,8 +320,8 @@ void TForm47::Button2Click()
             liste.fill(0);
         spielerstatus[p] = 0;
     }
-    if (merker2 == 1) {
-        merker2 = 0;
+    if (m_tabelleOffen) {
+        m_tabelleOffen = false;
         sieger->hide();
         spielerpanel->show();
         return;
@@ -338,11 +340,16 @@ void TForm47::Button2Click()
 
 void TForm47::Button10Click()
 {
-    merker2 = 0;
+    Close();
+}
+
+void TForm47::schliessen()
+{
+    // However the window closes, a finished game's table is gone with it.
+    m_tabelleOffen = false;
     dokuflip->hide();
     spielerpanel->show();
     sieger->hide();
-    Close();
 }
 
 void TForm47::Endetabelle()
@@ -451,7 +458,6 @@ void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* s
 
 void spielBeginnen()
 {
-    merker2 = 0;
     auto* aufbau = dynamic_cast<TForm47*>(Form47);
     for (int k = 1; k <= 5; ++k)
         listenzeilen[k] = aufbau ? aufbau->spielername(k) : QString();

@@ -30,6 +30,7 @@ public:
     int schrittvorgabe() const;
     // A game's last turn is over: the winner table replaces the names until Start, "o.k." or "zurück".
     void spielende(bool auswertungAnbieten);
+    bool tabelleOffen() const { return m_tabelleOffen; }
 
     Panel* titelpanel = nullptr;
     Panel* spielerpanel = nullptr;
@@ -62,6 +63,8 @@ public:
 
 private:
     void aufbauen();
+    // A finished game's winner table is in view; the next activation then keeps the game's panels.
+    bool m_tabelleOffen = false;
 
     // Handlers
     void form47aktiv();
@@ -71,6 +74,7 @@ private:
     void Edit6Change();
     void Button2Click();
     void Button10Click();
+    void schliessen();
     void Endetabelle();
     void Button1Click();
 
@@ -92,7 +96,7 @@ void spielrahmen(Form& spiel, const char* name, const QString& titel);
 // the start button above the time box and the abort button at the foot.
 void seitenleiste(const DesignGrid& g, PaintBox* bild, PaintBox* zeit, Button* start, Button* ende);
 // For the game windows, at a game's activation: the names of the set-up window into listenzeilen 1..5, and no
-// turn yet (spielernummer and merker2 0).
+// turn yet (spielernummer 0).
 void spielBeginnen();
 // The player change of a game window. At the game's end the turn timer stops, the set-up window shows its
 // winner table (and for the flipper the offer to print) and the game window closes: false then.

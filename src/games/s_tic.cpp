@@ -38,6 +38,8 @@ TForm44::TForm44(QWidget* parent)
     memosAufbauen();
     ActivateOnReturn = false;
     OnActivate = [this] { form44activ(); };
+    // However the window closes, it opens again on the options, never on a rule text.
+    OnClose = [this] { regelnVerlassen(); };
 }
 
 void TForm44::aufbauen()
@@ -322,13 +324,8 @@ void TForm44::Button2Click()
 
 void TForm44::Button1Click()
 {
-    if (einstellungoffen == 1) {
-        for (Memo* m : memos())
-            m->hide();
-        Button2->show();
-        Button1->show();
-        einstellungoffen = 0;
-        if (programmcode == 3) Panel2->show();
+    if (m_regelnOffen) {
+        regelnVerlassen();
         return;
     }
     gegenpcdumm->setChecked(false);
@@ -364,10 +361,21 @@ void TForm44::Button4Click()
     default:
         return;
     }
-    einstellungoffen = 1;
+    m_regelnOffen = true;
     memo->show();
     BringToFront(memo);
     Button2->hide();
+}
+
+void TForm44::regelnVerlassen()
+{
+    if (!m_regelnOffen) return;
+    for (Memo* m : memos())
+        m->hide();
+    Button2->show();
+    Button1->show();
+    m_regelnOffen = false;
+    if (programmcode == 3) Panel2->show();
 }
 
 void TForm44::gegenpcClick(CheckBox* box, CheckBox* andere, int modus)

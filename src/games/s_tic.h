@@ -45,6 +45,8 @@ public:
     Memo *Anleitungtic = nullptr, *anleitungvg100 = nullptr, *anleitungVGS = nullptr, *anleitung15g = nullptr,
          *anleitungabr = nullptr, *anleitungziel = nullptr;
 
+    bool regelnOffen() const { return m_regelnOffen; }
+
 private:
     void aufbauen();
     void memosAufbauen();
@@ -59,4 +61,9 @@ private:
     // The target game's edits and labels laid out for the direction in `variante`.
     void richtungZeigen();
     QList<Memo*> memos() const;
+    // Back from a rule text to the options.
+    void regelnVerlassen();
+
+    // A rule text is shown in place of the options: this window's own state, no other window's.
+    bool m_regelnOffen = false;
 };

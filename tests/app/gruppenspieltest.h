@@ -40,7 +40,6 @@ protected:
         aufbau = dynamic_cast<TForm47*>(Form47);
         spiel = dynamic_cast<TForm58*>(Form58);
         ASSERT_TRUE(hub && aufbau && spiel);
-        merker2 = 0;
     }
     void TearDown() override
     {

@@ -168,7 +168,7 @@ TEST_F(GruppenspielTest, ThreePlayersFindLoseAndAbortInEveryModeAndTheTableShows
                 klick(aufbau->Button2);
                 EXPECT_FALSE(aufbau->spielerpanel->isVisible());
                 EXPECT_TRUE(aufbau->sieger->isVisible());
-                EXPECT_EQ(merker2, 1);
+                EXPECT_TRUE(aufbau->tabelleOffen());
                 EXPECT_EQ(spielerstatus[1], 0);
                 EXPECT_EQ(spielerstatus[2], 140);
                 EXPECT_EQ(spielerstatus[3], 500);
@@ -182,7 +182,7 @@ TEST_F(GruppenspielTest, ThreePlayersFindLoseAndAbortInEveryModeAndTheTableShows
                 klick(aufbau->Button2);
                 EXPECT_EQ(gezeigt.size(), vorher);
                 EXPECT_TRUE(aufbau->spielerpanel->isVisible());
-                EXPECT_EQ(merker2, 0);
+                EXPECT_FALSE(aufbau->tabelleOffen());
                 aufbau->Button10->Click();
             },
             [&](Form&) {

@@ -142,7 +142,7 @@ TEST_F(LauncherTest, EscClosesTheRulesFirstAndTheWindowSecond)
         EXPECT_TRUE(launcher.infoKette->isVisible());
         EXPECT_TRUE(sichtbarePanels().isEmpty());
         EXPECT_FALSE(launcher.Button2->isVisible());
-        EXPECT_EQ(einstellungoffen, 1);
+        EXPECT_TRUE(launcher.regelnOffen());
         esc(&launcher);
         EXPECT_FALSE(launcher.infoKette->isVisible());
         EXPECT_EQ(sichtbarePanels().size(), 2);
@@ -157,7 +157,7 @@ TEST_F(LauncherTest, EscClosesTheRulesFirstAndTheWindowSecond)
         launcher.Button1->Click();
         launcher.Close();
     });
-    EXPECT_EQ(einstellungoffen, 0);
+    EXPECT_FALSE(launcher.regelnOffen());
     zeigen(4, [&] {
         EXPECT_FALSE(launcher.Infozfz->isVisible());
         EXPECT_TRUE(launcher.Button2->isVisible());

@@ -16,7 +16,6 @@ protected:
         datpfad = dataFolder();
         QFile::copy(QStringLiteral(TAVI_INSTALLORDNER "/sw.ina"), swina());
         QFile(swina()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        einstellungoffen = 0;
     }
     void TearDown() override
     {
