@@ -182,13 +182,13 @@ void TForm52::Button8Click()
 void TForm52::ziffertaste(int ziffer)
 {
     if (m_eingabe.size() < 3) m_eingabe += QString::number(ziffer);
-    eingabeZeigen();
+    eingabeGeaendert();
 }
 
 void TForm52::Button9Click()
 {
     if (!m_eingabe.isEmpty()) m_eingabe.chop(1);
-    eingabeZeigen();
+    eingabeGeaendert();
 }
 
 void TForm52::Button10Click()
@@ -201,19 +201,15 @@ void TForm52::scheing(QChar& taste)
     if (!rechenpanel->isVisible()) return;
     const QChar t = taste;
     if (t == QChar(8)) {
-        if (!m_eingabe.isEmpty()) m_eingabe.chop(1);
+        Button9Click();
     } else if (t == QChar(13)) {
-        taste = QChar();
         if (!m_eingabe.isEmpty()) pruefen();
-        return;
     } else if (t >= QLatin1Char('0') && t <= QLatin1Char('9')) {
-        if (m_eingabe.size() < 3) m_eingabe += t;
+        ziffertaste(t.digitValue());
     } else {
         return;
     }
     taste = QChar();
-    if (!m_eingabe.isEmpty()) SetFocus(Button10);
-    eingabeZeigen();
 }
 
 void TForm52::Button7Click()
@@ -382,6 +378,14 @@ void TForm52::schritt2()
     textMittig(c, g, 870, 570, QStringLiteral("="));
     Button7->setCaption(QStringLiteral("Lösung &verraten!"));
     m_eingabe.clear();
+}
+
+void TForm52::eingabeGeaendert()
+{
+    // Typed or clicked alike, an input to check leaves Enter to the keypad's Enter: after a wrong value the
+    // game focuses the delete key, where Enter would delete a digit rather than check the value.
+    if (!m_eingabe.isEmpty()) SetFocus(Button10);
+    eingabeZeigen();
 }
 
 void TForm52::eingabeZeigen()

@@ -73,6 +73,7 @@ private:
     void kursorstrich();
     void schritt1();
     void schritt2();
+    void eingabeGeaendert();
     void eingabeZeigen();
     void pruefen();
     void malen();

@@ -285,6 +285,8 @@ Button::Button(QWidget* parent, const QString& caption, int left, int top, int w
 
 void Button::Click()
 {
+    if (isKeypadKey(this) && !isKeypadEnter(this))
+        if (Form* form = formOf(this)) form->keypadKeyActed();
     if (OnClick) OnClick();
 }
 

@@ -492,7 +492,13 @@ bool Form::dialogKey(quint16 key, ShiftState shift, QWidget* focused)
     case vk::Right:
     case vk::Down:
         if ((shift & ShiftKey::Alt) || !from) return false;
-        selectNext(from, key == vk::Right || key == vk::Down, false, fromKeypadClick);
+        // After a keypad click the button the user framed counts as a stop again, even where no arrow would
+        // reach it (the abort of a run): the arrow frames it as Tab would.
+        if (!selectNext(from, key == vk::Right || key == vk::Down, false, fromKeypadClick) && fromKeypadClick
+            && isUsable(from)) {
+            from->setFocus(Qt::OtherFocusReason);
+            m_userFocus = from;
+        }
         return true;
     case vk::Return:
     case vk::Escape: {

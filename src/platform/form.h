@@ -108,11 +108,15 @@ public:
     void showKeyboardCues();
     // Focus request for a control of this window (see SetFocus).
     void requestFocus(QWidget* control);
-    // A key of an on-screen keypad (not its Enter) was clicked: where a button that is no keypad key holds the
-    // focus because the user framed or clicked it, or where that button ends the run, the window takes the
-    // focus, so that the next Enter is the keypad's again. Tab and the arrows go on from that button. A focus
-    // the window gave a button by its own step stays.
+    // A key of an on-screen keypad (not its Enter) was clicked, or a key typed as an answer acted as one: where a
+    // button that is no keypad key holds the focus because the user framed or clicked it, or where that button
+    // ends the run, the window takes the focus, so that the next Enter is the keypad's again. Tab and the arrows
+    // go on from that button. A focus the window gave a button by its own step stays.
     void keypadKeyClicked();
+    // A key of an on-screen keypad (not its Enter) did what it stands for, by a click or by the key typed for it;
+    // the key routing counts these to tell a typed answer from a key the window let pass.
+    void keypadKeyActed() { ++m_keypadActs; }
+    unsigned keypadActs() const { return m_keypadActs; }
     // The user put the focus on `control` (Tab, an arrow, a click of the mouse, an accelerator).
     void focusByUser(QWidget* control);
     // The focus has moved to `to`, a control of this window or the window itself.
@@ -171,6 +175,7 @@ private:
     mutable QList<QPointer<QWidget>> m_defaults;
     mutable QList<QPointer<QWidget>> m_keypadEnters;
     mutable bool m_defaultsKnown = false;
+    unsigned m_keypadActs = 0;
 };
 
 // Gives the keyboard focus to a control. A request on a hidden or disabled control is ignored; a request on a

@@ -329,8 +329,14 @@ private:
             return;
         }
         if (form->PlainKeyAccelerators && !takesCharacters(focused) && u >= 32 && form->dialogChar(c)) return;
+        const unsigned keypadActs = form->keypadActs();
         if (form->KeyPreview && form->OnKeyPress) form->OnKeyPress(c);
         if (!c.isNull() && events && events->OnKeyPress) events->OnKeyPress(c);
+        // A key typed as an answer brings Enter back to the answer as the keypad key it stands for would, clicked:
+        // it pressed a keypad key, or it is a digit, letter or Backspace the window took. A focus the window's own
+        // step gave meanwhile stays.
+        const bool answer = form->keypadActs() != keypadActs || (c.isNull() && (u == 8 || QChar(u).isLetterOrNumber()));
+        if (answer && focused && form->focusWidget() == focused) form->keypadKeyClicked();
         if (!c.isNull() && c.unicode() >= 32 && takesText(focused) && !cp1252::canEncode(c)) c = QChar();
         if (c.isNull() || spaceOnButton) return;
         deliver(form, focused, event, c == text.at(0) ? QString() : QString(c));
