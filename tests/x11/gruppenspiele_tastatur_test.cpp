@@ -322,6 +322,34 @@ TEST_F(GruppenspielTastatur, zahlenratenEinGeklickteUndEineGetippteZifferLassenE
     });
 }
 
+// A stray Tab frames the abort; a letter typed as the answer takes the keys back from it as a clicked one does,
+// so Enter goes on with the turn, and Tab goes on from the abort.
+TEST_F(GruppenspielTastatur, botschaftenEinGetippterBuchstabeLaesstEnterNichtAbbrechen)
+{
+    if (!onXServer()) GTEST_SKIP();
+    spielen(spiele[3], [&](Form& f) {
+        auto& s = static_cast<TForm60&>(f);
+        TASTE(Qt::Key_Return); // "los geht's"
+        ASSERT_EQ(s.zustand(), 4);
+        const QString botschaft = s.wort().left(5);
+        for (int k = 0; k < botschaft.size(); ++k) {
+            for (int i = 0; i < 10 && keyReceiver() != s.Button31; ++i)
+                TASTE(Qt::Key_Tab);
+            ASSERT_EQ(keyReceiver(), s.Button31);
+            tippen(botschaft.mid(k, 1));
+            if (k + 1 == botschaft.size()) break;
+            EXPECT_EQ(keyReceiver(), &s) << k;
+            TASTE(Qt::Key_Return);
+            ASSERT_EQ(s.zustand(), 4) << k;
+        }
+        // The last letter ends the turn, won: "weiter" takes Enter.
+        EXPECT_EQ(s.zustand(), 1);
+        EXPECT_EQ(keyReceiver(), s.startknopf);
+        EXPECT_EQ(s.fehler(), 0);
+        EXPECT_EQ(spielerstatus[1], 0);
+    });
+}
+
 // With the co-player's number, the guesser's entry is empty when the turn begins: the number never shows.
 TEST_F(GruppenspielTastatur, zahlenratenDerRatendeSiehtDieZahlDesMitspielersNicht)
 {

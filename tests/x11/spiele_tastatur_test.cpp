@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -392,5 +393,54 @@ TEST_F(SpieleTastaturTest, vierGewinnt100LeertasteDruecktWeiterWieEnter)
         ASSERT_TRUE(tasten(f, { Qt::Key_Space }));
         EXPECT_FALSE(v->Button12->isVisible());
         EXPECT_TRUE(v->tasten->Rechner->isVisible());
+    });
+}
+
+TEST_F(SpieleTastaturTest, vierGewinnt100GetippteZiffernNachDemGerahmtenAbbruchSetzenDenStein)
+{
+    spielen(Spiel { "VierGewinnt100", 2 }, [&](Form& f) {
+        auto* v = static_cast<TForm54*>(&f);
+        const auto steine = [v] {
+            int n = 0;
+            for (const auto& zeile : v->brett().zellen)
+                n += int(std::count_if(zeile.begin(), zeile.end(), [](int z) { return z != 0; }));
+            return n;
+        };
+        for (int zahl : { 45, 46 }) {
+            for (int i = 0; i < 10 && keyReceiver() != v->Button1; ++i)
+                ASSERT_TRUE(tasten(f, { Qt::Key_Tab }));
+            ASSERT_EQ(keyReceiver(), v->Button1);
+            const int vorher = steine();
+            ASSERT_TRUE(tippen(zahl));
+            ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+            EXPECT_EQ(steine(), vorher + 1) << zahl;
+        }
+        // Framed and pressed at once, the abort ends the game.
+        for (int i = 0; i < 10 && keyReceiver() != v->Button1; ++i)
+            ASSERT_TRUE(tasten(f, { Qt::Key_Tab }));
+        ASSERT_TRUE(taste(Qt::Key_Return));
+        EXPECT_FALSE(v->isVisible());
+    });
+}
+
+TEST_F(SpieleTastaturTest, buntesFeldNachEinemFalschenWertPrueftEnterDieGeklickteZahl)
+{
+    spielen(Spiel { "buntesFeld", 13 }, [&](Form& f) {
+        auto* b = static_cast<TForm52*>(&f);
+        ASSERT_TRUE(tasten(f, { Qt::Key_Right, Qt::Key_Return })); // "das will ich!"
+        ASSERT_TRUE(b->rechenpanel->isVisible());
+        ASSERT_TRUE(tippen(b->zahl() + 1));
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        // A wrong value: the delete key has the focus, and a click on it takes a digit back.
+        ASSERT_EQ(keyReceiver(), b->Button9);
+        while (!b->eingabe().isEmpty())
+            QTest::mouseClick(b->Button9, Qt::LeftButton);
+        for (QChar c : QString::number(b->zahl()))
+            QTest::mouseClick(b->tastenblock->ziffer(c.digitValue()), Qt::LeftButton);
+        ASSERT_EQ(b->eingabe(), QString::number(b->zahl()));
+        ASSERT_TRUE(tasten(f, { Qt::Key_Return }));
+        EXPECT_EQ(b->eingabe(), QString::number(b->zahl()));
+        EXPECT_TRUE(b->farbepanel->isVisible());
+        EXPECT_FALSE(b->rechenpanel->isVisible());
     });
 }

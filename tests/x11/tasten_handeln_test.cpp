@@ -325,6 +325,82 @@ TEST_F(TastenHandeln, einKlickAufsTastenfeldHoltDieTastaturVomGerahmtenAbbruchZu
     }
 }
 
+TEST_F(TastenHandeln, eineGetippteZifferOderDieRuecktasteHolenDieTastaturVomGerahmtenAbbruchZurueck)
+{
+    const struct {
+        int code;
+        Form* hilfe;
+        Button* TForm63::*bereich;
+    } faelle[]
+        = { { 61, Form70, &TForm63::Button3 }, { 51, Form71, &TForm63::Button4 }, { 53, Form74, &TForm63::Button4 } };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.code);
+        auto* hilfe = dynamic_cast<Hilfenfenster*>(fall.hilfe);
+        ASSERT_TRUE(hilfe);
+        int enter = 0, abbruch = 0;
+        hilfeBenutzen(
+            fall.code, hilfe,
+            [&] {
+                abbruch = klicksWaehrend(
+                    hilfe->endebutton,
+                    [&] {
+                        enter = klicksWaehrend(hilfe->tastenfeld->Button13, [&] {
+                            const auto abbruchRahmen = [&] {
+                                for (int i = 0; i < 10 && keyReceiver() != hilfe->endebutton; ++i)
+                                    ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                                ASSERT_EQ(keyReceiver(), hilfe->endebutton);
+                            };
+                            // A digit typed as the answer takes the keys from the abort; Tab goes on from it.
+                            abbruchRahmen();
+                            tippen(QStringLiteral("6"));
+                            EXPECT_EQ(keyReceiver(), hilfe);
+                            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                            EXPECT_NE(keyReceiver(), hilfe);
+                            // So does Backspace where it takes a digit back.
+                            abbruchRahmen();
+                            ASSERT_TRUE(sendKey(Qt::Key_Backspace));
+                            EXPECT_EQ(keyReceiver(), hilfe);
+                            // A digit, then Enter: the keypad's Enter, and the run goes on.
+                            abbruchRahmen();
+                            tippen(QStringLiteral("6"));
+                            ASSERT_TRUE(sendKey(Qt::Key_Return));
+                            EXPECT_TRUE(hilfe->isVisible());
+                            // Framed and pressed at once, the abort still ends the run (here only counted).
+                            abbruchRahmen();
+                            ASSERT_TRUE(sendKey(Qt::Key_Return));
+                        });
+                    },
+                    true);
+            },
+            fall.bereich);
+        EXPECT_EQ(enter, 1);
+        EXPECT_EQ(abbruch, 1);
+    }
+}
+
+TEST_F(TastenHandeln, nachEinemKlickAufsTastenfeldRahmtEinPfeilDenEinzigenHaltWieder)
+{
+    auto* tabelle = dynamic_cast<Hilfenfenster*>(Form70);
+    ASSERT_TRUE(tabelle);
+    hilfeBenutzen(
+        61, tabelle,
+        [&] {
+            for (Qt::Key pfeil : { Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up }) {
+                ASSERT_TRUE(sendKey(Qt::Key_Tab));
+                ASSERT_EQ(keyReceiver(), tabelle->endebutton);
+                QTest::mouseClick(tabelle->tastenfeld->ziffer(6), Qt::LeftButton);
+                ASSERT_EQ(keyReceiver(), tabelle);
+                ASSERT_TRUE(sendKey(pfeil));
+                EXPECT_EQ(keyReceiver(), tabelle->endebutton) << QTest::toString(pfeil);
+                // Framed again, it is framed: Enter would end the run now (here only counted).
+                EXPECT_EQ(klicksWaehrend(
+                              tabelle->endebutton, [] { ASSERT_TRUE(sendKey(Qt::Key_Return)); }, true),
+                    1);
+            }
+        },
+        &TForm63::Button3);
+}
+
 TEST_F(TastenHandeln, nachGefundenAufEinerFalschenStelleGehenDiePfeileAnsFeld)
 {
     // "Zahl einordnen": a cell with room for two steps to the left that is not the target.
