@@ -47,9 +47,10 @@ void setArrowStop(QWidget* control, bool on);
 bool isArrowStop(const QWidget* control);
 // A key of an on-screen keypad: the mouse presses it without taking the focus from where the typing goes, and
 // Space never presses it (nor types anything) when the program has given it the focus. A click on a key other
-// than Enter takes the focus from a button that is no keypad key back to the window, so that the next Enter is
-// the keypad's (Form::keypadKeyClicked). The keypad's Enter (`enter`) carries the default-button look while
-// the window's key preview is on and Enter would otherwise press no button: the preview's Enter presses it then.
+// than Enter, or the key typed for it, takes the focus from a button that is no keypad key back to the window,
+// so that the next Enter is the keypad's (Form::keypadKeyClicked). The keypad's Enter (`enter`) carries the
+// default-button look while the window's key preview is on and Enter would otherwise press no button: the preview's
+// Enter presses it then.
 void setKeypadKey(QWidget* key, bool enter = false);
 bool isKeypadKey(const QWidget* control);
 bool isKeypadEnter(const QWidget* control);
