@@ -31,14 +31,15 @@ void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int 
     label->show();
 }
 
-void Namenwahl::aktivieren()
+QString Namenwahl::aktivieren()
 {
     schuelername = "";
     m_namen->clearSelection();
     m_namen->setCurrentRow(-1);
+    QString unlesbar;
     if (!schueler::ohneListe()) {
         m_n_ohne->hide();
-        m_namen->setItems(schueler::namenliste());
+        m_namen->setItems(schueler::namenliste(&unlesbar));
         m_namen->show();
     } else {
         m_namen->hide();
@@ -47,6 +48,7 @@ void Namenwahl::aktivieren()
         SetFocus(m_n_ohne);
     }
     if (m_geaendert) m_geaendert();
+    return unlesbar;
 }
 
 void Namenwahl::leeren()

@@ -11,10 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace dverw {
 
@@ -62,33 +60,6 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     }
 }
 
-// Writes `pfad` whole with `zeilen`; false with the reason in `fehler`, the old file, if any, kept whole.
-bool dateiSchreiben(const QString& pfad, const QStringList& zeilen, QString& fehler)
-{
-    try {
-        TextFile f;
-        f.setChecked(true);
-        f.assign(pfad);
-        f.rewrite();
-        for (const QString& zeile : zeilen)
-            f.writeLine(zeile);
-        f.close();
-    } catch (const IoError& e) {
-        fehler = e.message();
-        return false;
-    }
-    return true;
-}
-
-// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders exist.
-bool schreiben(
-    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
-{
-    if (!dateiSchreiben(pfad, zeilen, fehler)) return false;
-    ordnerAnlegen(datpfad, liste, zeilen);
-    return true;
-}
-
 // Why nothing could be changed when the list's lock was not had; gespeichert when it is held.
 Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
 {
@@ -100,56 +71,43 @@ Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
     return Namenspeicherung::gespeichert;
 }
 
-// Writes a new list file: whole under a name of its own, then linked to its name, which fails where a file of
-// that name exists.
-Namenspeicherung neueDatei(const QString& pfad, const QStringList& zeilen, QString& fehler)
-{
-    const QString neu = QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
-        + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
-    if (!dateiSchreiben(neu, zeilen, fehler)) {
-        files::deleteFile(neu);
-        return Namenspeicherung::fehler;
-    }
-    const int ergebnis = ::link(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData());
-    const int err = errno;
-    ::unlink(QFile::encodeName(neu).constData());
-    if (ergebnis == 0) return Namenspeicherung::gespeichert;
-    if (err == EEXIST) return Namenspeicherung::vorhanden;
-    fehler = IoError(err == EACCES || err == EPERM || err == EROFS ? IoAccessDenied : IoDiskWrite, pfad).message();
-    return Namenspeicherung::fehler;
-}
-
 // Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
-// says gespeichert.
+// says gespeichert. The pupils' folders are made after the lock is given back: on a share that takes most of the
+// time, and other PCs need not wait for it.
 template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
 {
     Namensergebnis ergebnis;
-    const FileLock sperre(protokoll::listensperre(datpfad, liste));
-    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    QString pfad;
-    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-    case protokoll::Listenblick::fehlt:
-        ergebnis.art = Namenspeicherung::geloescht;
-        return ergebnis;
-    case protokoll::Listenblick::fehler:
-        ergebnis.art = Namenspeicherung::fehler;
-        return ergebnis;
-    case protokoll::Listenblick::da:
-        break;
-    }
     QStringList zeilen;
-    try {
-        zeilen = dateiLesen(datpfad, liste);
-    } catch (const IoError& e) {
-        ergebnis.art = Namenspeicherung::fehler;
-        ergebnis.fehler = e.message();
-        return ergebnis;
+    {
+        const FileLock sperre(protokoll::listensperre(datpfad, liste));
+        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+        QString pfad;
+        switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
+        case protokoll::Listenblick::fehlt:
+            ergebnis.art = Namenspeicherung::geloescht;
+            return ergebnis;
+        case protokoll::Listenblick::fehler:
+            ergebnis.art = Namenspeicherung::fehler;
+            return ergebnis;
+        case protokoll::Listenblick::da:
+            break;
+        }
+        try {
+            zeilen = dateiLesen(datpfad, liste);
+        } catch (const IoError& e) {
+            ergebnis.art = Namenspeicherung::fehler;
+            ergebnis.fehler = e.message();
+            return ergebnis;
+        }
+        ergebnis.art = aendern(zeilen, ergebnis.nummer);
+        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+        if (protokoll::listeSchreiben(pfad, zeilen, false, ergebnis.fehler) != IoOk) {
+            ergebnis.art = Namenspeicherung::fehler;
+            return ergebnis;
+        }
     }
-    ergebnis.art = aendern(zeilen, ergebnis.nummer);
-    if (ergebnis.art == Namenspeicherung::gespeichert
-        && !schreiben(datpfad, liste, protokoll::listenpfad(datpfad, liste), zeilen, ergebnis.fehler))
-        ergebnis.art = Namenspeicherung::fehler;
+    ordnerAnlegen(datpfad, liste, zeilen);
     return ergebnis;
 }
 
@@ -211,23 +169,16 @@ QString listendateiname(const QString& liste)
     return (liste + QStringLiteral(".txt")).left(12).toUpper();
 }
 
-bool listennamepruefen(const QString& datpfad, const QString& liste)
+Namenspruefung listennamepruefen(const QString& datpfad, const QString& liste)
 {
+    int err = 0;
+    const QStringList dateien = files::listFiles(kListenordner(datpfad), err);
+    if (err == ENOENT && files::dirExists(datpfad)) return Namenspruefung::frei; // no list made yet
+    if (err != 0) return Namenspruefung::unlesbar;
     const QString datei = listendateiname(liste);
-    const QStringList gefunden = files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"));
-    for (const QString& name : gefunden)
-        if (name.compare(datei, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-QStringList listenanzeigen(const QString& datpfad)
-{
-    QStringList namen;
-    for (const QString& datei : files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"))) {
-        if (namen.size() >= kMaxListen) break;
-        namen << tavi::listenname(datei);
-    }
-    return namen;
+    for (const QString& name : dateien)
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) return Namenspruefung::vorhanden;
+    return Namenspruefung::frei;
 }
 
 QStringList listeLesen(const QString& datpfad, const QString& liste)
@@ -243,22 +194,36 @@ Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const 
         return ergebnis;
     }
     files::forceDirectories(kListenordner(datpfad));
-    const FileLock sperre(protokoll::listensperre(datpfad, liste));
-    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    QString pfad;
-    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-    case protokoll::Listenblick::da:
-        ergebnis.art = Namenspeicherung::vorhanden;
-        return ergebnis;
-    case protokoll::Listenblick::fehler:
-        ergebnis.art = Namenspeicherung::fehler;
-        return ergebnis;
-    case protokoll::Listenblick::fehlt:
-        break;
+    {
+        const FileLock sperre(protokoll::listensperre(datpfad, liste));
+        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+        QString pfad;
+        switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
+        case protokoll::Listenblick::da:
+            ergebnis.art = Namenspeicherung::vorhanden;
+            return ergebnis;
+        case protokoll::Listenblick::fehler:
+            ergebnis.art = Namenspeicherung::fehler;
+            return ergebnis;
+        case protokoll::Listenblick::fehlt:
+            break;
+        }
+        // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
+        // the exclusive create still never replaces a list that came in some other way.
+        const int code = protokoll::listeSchreiben(
+            files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, true, ergebnis.fehler);
+        if (code == IoFileExists) {
+            ergebnis.fehler.clear();
+            ergebnis.art = Namenspeicherung::vorhanden;
+            return ergebnis;
+        }
+        if (code != IoOk) {
+            ergebnis.art = Namenspeicherung::fehler;
+            return ergebnis;
+        }
     }
-    ergebnis.art = neueDatei(files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, ergebnis.fehler);
-    if (ergebnis.art == Namenspeicherung::gespeichert) ordnerAnlegen(datpfad, liste, zeilen);
+    ordnerAnlegen(datpfad, liste, zeilen);
     return ergebnis;
 }
 

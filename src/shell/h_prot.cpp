@@ -57,11 +57,7 @@ namespace {
 
 const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
 
-// The system's reason of an I/O message, without the long path the pupil cannot read anyway.
-QString grund(const QString& fehler)
-{
-    return fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2);
-}
+using protokoll::grund;
 
 void stil(Button* b)
 {

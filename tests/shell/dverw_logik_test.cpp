@@ -2,6 +2,7 @@
 #include "platform/filelock.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
 #include <QDateTime>
@@ -54,13 +55,28 @@ TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
 
 TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
 {
-    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b")); // no k_liste yet
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::frei); // no k_liste yet
     liste("1B.TXT", { "01 Anna" });
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "1b"));
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "1B"));
-    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b_03"));
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::vorhanden);
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1B"), Namenspruefung::vorhanden);
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b_03"), Namenspruefung::frei);
     liste("2c.txt", {});
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "2C"));
+    EXPECT_EQ(listennamepruefen(dataFolder(), "2C"), Namenspruefung::vorhanden);
+}
+
+TEST_F(DverwLogikTest, ANameIsNeverFreeWhereTheListsCannotBeRead)
+{
+    liste("KLA.TXT", { "01 Anna" });
+    {
+        UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
+        EXPECT_EQ(listennamepruefen(dataFolder(), "KLA"), Namenspruefung::unlesbar);
+        EXPECT_EQ(listennamepruefen(dataFolder(), "neu"), Namenspruefung::unlesbar);
+        // Nor is a new list made there: nothing was overwritten.
+        EXPECT_NE(listeAnlegen(dataFolder(), "KLA", { "01 Ben" }).art, Namenspeicherung::gespeichert);
+    }
+    EXPECT_EQ(readBytes(dataPath("k_liste/KLA.TXT")), "01 Anna\r\n");
+    // Without the data folder itself (a share not connected) nothing is known either.
+    EXPECT_EQ(listennamepruefen(dataPath("fehlt/"), "KLA"), Namenspruefung::unlesbar);
 }
 
 TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
@@ -69,7 +85,7 @@ TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
     liste("AB_1.txt", {});
     liste("ABCDEFGH.TXT", {});
     liste("notiz.doc", {});
-    QStringList namen = listenanzeigen(dataFolder());
+    QStringList namen = protokoll::listenSuchen(dataFolder()).namen;
     namen.sort();
     EXPECT_EQ(namen, QStringList({ "1B", "ABCDEFGH", "AB_1" }));
 }
@@ -281,7 +297,9 @@ TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
         t.join();
     EXPECT_EQ(gemacht, 1);
     EXPECT_EQ(vorhanden, 1);
-    EXPECT_EQ(listenanzeigen(dataFolder()).count("NEU"), 1);
+    EXPECT_EQ(protokoll::listenSuchen(dataFolder()).namen.count("NEU"), 1);
+    // And nothing else of the two saves is left in the folder.
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).count(), 2);
 }
 
 TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOver)

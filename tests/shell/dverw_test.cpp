@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -295,19 +296,31 @@ TEST_F(DverwTest, AFailedWriteInADeepDataFolderIsSaidWhole)
 
 TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
 {
-    liste("2A.TXT", { "01 Anna" });
+    // "k_liste" on a file system of its own with room for the list's lock and no more.
+    SmallFileSystem klein;
+    if (!klein.mounted()) GTEST_SKIP() << "a small file system needs root";
+    QDir().mkpath(klein.path() + "k_liste");
+    writeBytes(klein.path() + "k_liste/2A.TXT", "01 Anna\r\n");
+    QFile::link(klein.path() + "k_liste", dataPath("k_liste"));
+    writeBytes(klein.path() + "platz", QByteArray(4096, 'x'));
+    klein.fill();
+    QFile::remove(klein.path() + "platz");
     writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
     TForm34 w;
     oeffnen(w, [&] {
         w.pwedit->setText("neu");
-        files::setWriteFailureForTests([](const QString&) { return true; });
         klick(w.Button2);
         waehle(w.ListBox1, "2A");
         typeText(&w, "Ben");
         klick(w.Button8);
+        // Said as what it is: the share is full, nothing was saved.
         EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 2A konnte nicht gespeichert werden: "));
+        EXPECT_TRUE(w.meldung->caption().contains("Das Laufwerk oder die Freigabe des Datenordners ist voll; es "
+                                                  "wurde nichts gespeichert"))
+            << w.meldung->caption().toStdString();
         EXPECT_TRUE(w.Nameneingabe->isVisible());
         klick(w.Button9);
+        files::setWriteFailureForTests([](const QString&) { return true; });
         klick(w.Button10);
         EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
         EXPECT_TRUE(w.isVisible());
@@ -315,7 +328,9 @@ TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
     });
     EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n"));
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
-    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList({ "2A.TXT" }));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({ "2A.TXT" }));
+    QFile::remove(dataPath("k_liste"));
 }
 
 TEST_F(DverwTest, PrintingAList)
