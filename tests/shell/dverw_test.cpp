@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -158,6 +159,49 @@ TEST_F(DverwTest, AnExistingListNameIsRefusedWhateverItsCase)
     });
     EXPECT_EQ(readBytes(dataPath("k_liste/1B.TXT")), QByteArray("01 Anna\r\n"));
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "1B.TXT" }));
+}
+
+TEST_F(DverwTest, ListsThatCannotBeReadAreSaidAndNoNameIsFree)
+{
+    liste("KLA.TXT", { "01 Anna" });
+    TForm34 w;
+    oeffnen(w, [&] {
+        std::optional<UnlesbarerOrdner> zu(std::in_place, dataPath("k_liste"), testFolder());
+        const auto gesagt = [&](const char* schritt) {
+            EXPECT_TRUE(w.meldung->isVisible()) << schritt;
+            EXPECT_TRUE(w.meldung->caption().startsWith("Die Klassenlisten können an diesem Rechner nicht gelesen "
+                                                        "werden: der Ordner „"
+                + dataPath("k_liste") + "“"))
+                << schritt << ": " << w.meldung->caption().toStdString();
+            EXPECT_TRUE(showsWhole(w.meldung)) << schritt;
+        };
+        // Each mode that chooses a list: no empty choice offered, the five buttons back.
+        for (Button* modus : { w.Button2, w.Button3, w.Button4, w.Button5 }) {
+            klick(modus);
+            gesagt(qPrintable(modus->caption()));
+            EXPECT_FALSE(w.vorh_Listen->isVisible());
+            EXPECT_TRUE(w.Button1->isEnabled());
+        }
+        // A new list: neither the existing name nor another one is called free.
+        klick(w.Button1);
+        typeText(&w, "Ben");
+        klick(w.Button7);
+        klick(w.Button8);
+        for (const char* name : { "KLA", "NEU" }) {
+            w.Edit2->clear();
+            typeText(&w, name);
+            gesagt(name);
+            EXPECT_FALSE(w.Label9->isVisible()) << name;
+            EXPECT_FALSE(w.Button11->isEnabled()) << name;
+        }
+        zu.reset(); // the picture is written as the tests' own user
+        grabToPng(&w, "dverw_listen_unlesbar");
+        klick(w.Button13);
+        klick(w.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/KLA.TXT")), QByteArray("01 Anna\r\n"));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList({ "KLA.TXT" }));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
 
 TEST_F(DverwTest, RefusedCharactersNeverReachTheDisk)

@@ -1,9 +1,11 @@
 #include "platform/errors.h"
+#include "platform/filelock.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace protokoll;
 
@@ -185,4 +187,20 @@ TEST_F(ProtokolldateiTest, AClassListIsWrittenWholeOrNotAtAll)
     EXPECT_EQ(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".TXT", Qt::CaseInsensitive),
         QStringList { "ALT.TXT" });
     EXPECT_TRUE(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".neu-").isEmpty());
+}
+
+TEST_F(ProtokolldateiTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAnotherReason)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n");
+    // The share takes the lock but not its line (full just now): not a folder that may only be read.
+    FileLock::setLineWriteFailureForTests(true);
+    QString ordner, fehler;
+    EXPECT_EQ(ordnerInListe(dataFolder(), "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler), Listenordner::unlesbar);
+    FileLock::setLineWriteFailureForTests(false);
+    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_TRUE(ordner.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    EXPECT_EQ(ordnerInListe(dataFolder(), "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler), Listenordner::angelegt);
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/01 Anna")).isDir());
 }
