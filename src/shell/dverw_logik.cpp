@@ -71,10 +71,11 @@ Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
     return Namenspeicherung::gespeichert;
 }
 
-// Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
-// says gespeichert. The pupils' folders are made after the lock is given back: on a share that takes most of the
-// time, and other PCs need not wait for it.
-template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
+// Under the list's lock: looks at the list's file and lets `schritt` act on it, given the file's path (empty where
+// there is no such list); `schritt` says whether it saved, and the lines whose pupils' folders are then to exist.
+// The folders are made after the lock is given back: on a share that takes most of the time, and other PCs need
+// not wait for it.
+template <typename F> Namensergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt)
 {
     Namensergebnis ergebnis;
     QStringList zeilen;
@@ -83,32 +84,38 @@ template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QSt
         ergebnis.art = gesperrt(sperre, ergebnis.fehler);
         if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
         QString pfad;
-        switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-        case protokoll::Listenblick::fehlt:
-            ergebnis.art = Namenspeicherung::geloescht;
-            return ergebnis;
-        case protokoll::Listenblick::fehler:
+        if (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler) == protokoll::Listenblick::fehler) {
             ergebnis.art = Namenspeicherung::fehler;
             return ergebnis;
-        case protokoll::Listenblick::da:
-            break;
+        }
+        if (!schritt(pfad, ergebnis, zeilen)) return ergebnis;
+    }
+    ordnerAnlegen(datpfad, liste, zeilen);
+    return ergebnis;
+}
+
+// Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
+// says gespeichert.
+template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
+{
+    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& zeilen) {
+        if (pfad.isEmpty()) {
+            ergebnis.art = Namenspeicherung::geloescht;
+            return false;
         }
         try {
             zeilen = dateiLesen(datpfad, liste);
         } catch (const IoError& e) {
             ergebnis.art = Namenspeicherung::fehler;
             ergebnis.fehler = e.message();
-            return ergebnis;
+            return false;
         }
         ergebnis.art = aendern(zeilen, ergebnis.nummer);
-        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-        if (protokoll::listeSchreiben(pfad, zeilen, false, ergebnis.fehler) != IoOk) {
-            ergebnis.art = Namenspeicherung::fehler;
-            return ergebnis;
-        }
-    }
-    ordnerAnlegen(datpfad, liste, zeilen);
-    return ergebnis;
+        if (ergebnis.art != Namenspeicherung::gespeichert) return false;
+        if (protokoll::listeSchreiben(pfad, zeilen, false, ergebnis.fehler) == IoOk) return true;
+        ergebnis.art = Namenspeicherung::fehler;
+        return false;
+    });
 }
 
 QString nurLesbarGrund(const QString& datpfad)
@@ -188,43 +195,29 @@ QStringList listeLesen(const QString& datpfad, const QString& liste)
 
 Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
 {
-    Namensergebnis ergebnis;
     if (!listennameGueltig(liste)) {
-        ergebnis.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
-        return ergebnis;
+        Namensergebnis ungueltig;
+        ungueltig.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
+        return ungueltig;
     }
     files::forceDirectories(kListenordner(datpfad));
-    {
-        const FileLock sperre(protokoll::listensperre(datpfad, liste));
-        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-        QString pfad;
-        switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-        case protokoll::Listenblick::da:
+    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& gespeichert) {
+        if (!pfad.isEmpty()) {
             ergebnis.art = Namenspeicherung::vorhanden;
-            return ergebnis;
-        case protokoll::Listenblick::fehler:
-            ergebnis.art = Namenspeicherung::fehler;
-            return ergebnis;
-        case protokoll::Listenblick::fehlt:
-            break;
+            return false;
         }
         // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
         // the exclusive create still never replaces a list that came in some other way.
         const int code = protokoll::listeSchreiben(
             files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, true, ergebnis.fehler);
-        if (code == IoFileExists) {
-            ergebnis.fehler.clear();
-            ergebnis.art = Namenspeicherung::vorhanden;
-            return ergebnis;
+        if (code == IoOk) {
+            gespeichert = zeilen;
+            return true;
         }
-        if (code != IoOk) {
-            ergebnis.art = Namenspeicherung::fehler;
-            return ergebnis;
-        }
-    }
-    ordnerAnlegen(datpfad, liste, zeilen);
-    return ergebnis;
+        ergebnis.art = code == IoFileExists ? Namenspeicherung::vorhanden : Namenspeicherung::fehler;
+        if (code == IoFileExists) ergebnis.fehler.clear();
+        return false;
+    });
 }
 
 Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)

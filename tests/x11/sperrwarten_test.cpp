@@ -67,6 +67,15 @@ protected:
         return uhr.elapsed();
     }
 
+    // The aids' protocol dialog, with KL3A the active list.
+    TForm65* protokolldialog()
+    {
+        tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
+        aktivliste = "KL3A";
+        programmcode = 17;
+        return dynamic_cast<TForm65*>(Form65);
+    }
+
     int cursorBeimWarten = -1;
 };
 
@@ -137,11 +146,8 @@ TEST_F(SperrWarten, dieVerwaltungZeigtDasWartenUndEinZweiterKlickWartetNichtNoch
 
 TEST_F(SperrWarten, imProtokollWartetEinNamensklickSichtbarUndNurEinmal)
 {
-    auto* d = dynamic_cast<TForm65*>(Form65);
+    TForm65* d = protokolldialog();
     ASSERT_TRUE(d);
-    tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
-    aktivliste = "KL3A";
-    programmcode = 17;
     zeigen(d, [&](Form& f) {
         if (&f != d) return;
         ASSERT_TRUE(waitActive(d));
@@ -162,11 +168,8 @@ TEST_F(SperrWarten, imProtokollWartetEinNamensklickSichtbarUndNurEinmal)
 
 TEST_F(SperrWarten, dasSchliessfeldBeendetDenProtokolldialogNichtMittenImWarten)
 {
-    auto* d = dynamic_cast<TForm65*>(Form65);
+    TForm65* d = protokolldialog();
     ASSERT_TRUE(d);
-    tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
-    aktivliste = "KL3A";
-    programmcode = 17;
     const Schliessfeld schliessfeld;
     int geschlossenBeimWarten = -1;
     zeigen(d, [&](Form& f) {
