@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -171,32 +170,20 @@ Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& 
         fehler = blickFehler(errno, genau);
         return Listenblick::fehler;
     }
-    DIR* d = ::opendir(QFile::encodeName(ordner).constData());
-    if (!d) {
-        if (errno == ENOENT) return Listenblick::fehlt;
-        fehler = blickFehler(errno, ordner);
+    int err = 0;
+    const QStringList dateien = files::listFiles(ordner, err);
+    if (err == ENOENT) return Listenblick::fehlt;
+    if (err != 0) {
+        fehler = blickFehler(err, ordner);
         return Listenblick::fehler;
     }
-    Listenblick blick = Listenblick::fehlt;
-    for (;;) {
-        errno = 0;
-        const dirent* e = ::readdir(d);
-        if (!e) {
-            if (errno != 0) {
-                fehler = blickFehler(errno, ordner);
-                blick = Listenblick::fehler;
-            }
-            break;
-        }
-        const QString name = QFile::decodeName(e->d_name);
+    for (const QString& name : dateien) {
         if (name.compare(datei, Qt::CaseInsensitive) == 0) {
             pfad = ordner + u'/' + name;
-            blick = Listenblick::da;
-            break;
+            return Listenblick::da;
         }
     }
-    ::closedir(d);
-    return blick;
+    return Listenblick::fehlt;
 }
 
 QString nameAusZeile(const QString& zeile)
