@@ -27,7 +27,9 @@ void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int 
     label->setWordWrap(true);
     label->setMargin(2);
     label->setCaption(text);
-    label->setGeometry(links, oben, breite, label->heightForWidth(breite));
+    // One pixel more than the lines' height: a long path's brackets and descenders put ink a pixel below the last
+    // line's descent.
+    label->setGeometry(links, oben, breite, label->heightForWidth(breite) + 1);
     label->show();
 }
 

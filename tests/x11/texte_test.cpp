@@ -524,6 +524,67 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
+// Where the class lists cannot be read from this PC, each window that offers them says so, whole.
+TEST_F(TexteTest, ListsThatCannotBeReadAreSaidWholeInEveryWindowThatOffersThem)
+{
+    sperrKlasse();
+    QStringList gesehen;
+    const auto gezeigt = [&](Form& f, Label* meldung, const QString& schritt) {
+        EXPECT_TRUE(meldung->isVisible()) << schritt.toStdString();
+        EXPECT_TRUE(meldung->text().startsWith(QStringLiteral("Die Klassenlisten können an diesem Rechner nicht")))
+            << schritt.toStdString() << ": " << meldung->text().toStdString();
+        gesehen << meldung->text();
+        pruefen(f, schritt);
+    };
+    // The rest of the data folder may be written, as the set-ups' settings need.
+    QFile::setPermissions(datpfad, QFileDevice::Permissions(0x7777));
+    for (const QString& datei : QDir(datpfad).entryList(QDir::Files))
+        QFile::setPermissions(datpfad + datei, QFileDevice::Permissions(0x6666));
+    UnlesbarerOrdner zu(datpfad + QStringLiteral("k_liste"), testFolder());
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        gezeigt(f, f.findChild<Label*>(QStringLiteral("klinameldung")), QStringLiteral("Hauptfenster"));
+        Form1->Close();
+    });
+    auto* verwaltung = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(verwaltung);
+    zeigen(verwaltung, [&](Form& f) {
+        if (&f != verwaltung) return;
+        verwaltung->Button2->Click();
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: Liste wählen"));
+        verwaltung->Button1->Click();
+        verwaltung->Edit1->setText(QStringLiteral("Dora"));
+        verwaltung->Button7->Click();
+        verwaltung->Button8->Click();
+        verwaltung->Edit2->setText(QStringLiteral("NEU"));
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: neue Liste"));
+        verwaltung->Button13->Click();
+        verwaltung->Button10->Click();
+    });
+    auto* gra = dynamic_cast<TForm37*>(Form37);
+    auto* ss = dynamic_cast<TForm31*>(Form31);
+    auto* sv = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(gra && ss && sv);
+    const QList<std::tuple<Form*, int, Label*, Button*>> einrichtungen { { gra, 11, gra->Label55, gra->Button10 },
+        { ss, 1, ss->Label18, ss->Button1 }, { sv, 20, sv->Label18, sv->Button10 } };
+    for (const auto& [fenster, code, meldung, zurueck] : einrichtungen) {
+        aktivliste = "KL3A";
+        programmcode = code;
+        zeigen(fenster, [&](Form& f) {
+            if (&f != fenster) {
+                f.Close();
+                return;
+            }
+            gezeigt(f, meldung, name(&f));
+            zurueck->Click();
+        });
+    }
+    EXPECT_EQ(gesehen.size(), 6);
+    QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}
+
 // The protocol dialog's messages over a protocol of all its lines: each lies whole in the dialog, over no line of
 // the protocol, no name, no button.
 TEST_F(TexteTest, TheProtocolDialogsMessagesCoverNoLineOfAFullProtocol)
