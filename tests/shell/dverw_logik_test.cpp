@@ -7,9 +7,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <sys/inotify.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace dverw;
 
@@ -331,4 +334,42 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
     EXPECT_EQ(listeLesen(dataFolder(), "3A"), QStringList({ "01 Anna", "02 Ben" }));
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
+}
+
+// The lock is given back before the pupils' folders are made: on a share making them takes most of a save, and
+// other PCs need not wait for it. Seen in the order the file system reports the steps.
+TEST_F(DverwLogikTest, TheListsLockIsGivenBackBeforeThePupilsFoldersAreMade)
+{
+    liste("3A.TXT", { "01 Anna" });
+    QDir().mkpath(dataPath("Klassen/3A"));
+    QDir().mkpath(dataPath("Klassen/3B"));
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    const int liste = inotify_add_watch(fd, QFile::encodeName(dataPath("k_liste")).constData(), IN_DELETE);
+    const int klasse3A = inotify_add_watch(fd, QFile::encodeName(dataPath("Klassen/3A")).constData(), IN_CREATE);
+    const int klasse3B = inotify_add_watch(fd, QFile::encodeName(dataPath("Klassen/3B")).constData(), IN_CREATE);
+    ASSERT_TRUE(liste >= 0 && klasse3A >= 0 && klasse3B >= 0);
+
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(listeAnlegen(dataFolder(), "3B", { "01 Cem" }).art, Namenspeicherung::gespeichert);
+
+    QStringList schritte;
+    alignas(inotify_event) char puffer[8192];
+    for (ssize_t n; (n = ::read(fd, puffer, sizeof puffer)) > 0;) {
+        for (char* p = puffer; p < puffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            const QString name = QFile::decodeName(e->len ? e->name : "");
+            if (e->wd == liste && name.startsWith("3A.LCK", Qt::CaseInsensitive)) schritte << "3A frei";
+            if (e->wd == liste && name.startsWith("3B.LCK", Qt::CaseInsensitive)) schritte << "3B frei";
+            if (e->wd == klasse3A) schritte << "3A " + name;
+            if (e->wd == klasse3B) schritte << "3B " + name;
+            p += sizeof(inotify_event) + e->len;
+        }
+    }
+    ::close(fd);
+    ASSERT_TRUE(schritte.contains("3A 02 Ben") && schritte.contains("3B 01 Cem")) << schritte.join(", ").toStdString();
+    EXPECT_LT(schritte.lastIndexOf("3A frei"), schritte.indexOf("3A 02 Ben")) << schritte.join(", ").toStdString();
+    EXPECT_LT(schritte.lastIndexOf("3B frei"), schritte.indexOf("3B 01 Cem")) << schritte.join(", ").toStdString();
+    EXPECT_GE(schritte.lastIndexOf("3A frei"), 0);
+    EXPECT_GE(schritte.lastIndexOf("3B frei"), 0);
 }
