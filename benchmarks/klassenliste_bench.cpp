@@ -1,7 +1,9 @@
 // A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
-// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves.
+// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. And the
+// search for the lists that every activation of the main window makes.
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +48,21 @@ void NamenAendern(benchmark::State& state)
     }
 }
 BENCHMARK(NamenAendern);
+
+// The main window's choice at every activation: 31 lists among a lock, its breakers, probes and temporary files.
+void ListenSuchen(benchmark::State& state)
+{
+    const Datenordner d;
+    for (int i = 0; i < 31; ++i)
+        QFile(d.datpfad + QStringLiteral("k_liste/L%1.TXT").arg(i)).open(QIODevice::WriteOnly);
+    for (const char* helfer : { "KL3A.LCK", "KL3A.LCK~pc7-1", ".uhr-pc7-1", ".neu-1.tmp", "KL3A.TXT.aB3dE1" })
+        QFile(d.datpfad + QStringLiteral("k_liste/") + QLatin1String(helfer)).open(QIODevice::WriteOnly);
+    for (auto _ : state) {
+        const protokoll::Listensuche suche = protokoll::listenSuchen(d.datpfad);
+        if (suche.namen.size() != protokoll::kMaxListen) state.SkipWithError("Listen fehlen");
+    }
+}
+BENCHMARK(ListenSuchen);
 
 } // namespace
 

@@ -253,7 +253,7 @@ void TForm37::form37activate()
     panelsZeigen();
     abschnittladen();
     Button2->setEnabled(false);
-    namenwahl->aktivieren();
+    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) folderMeldung(unlesbar);
     namenHinweis->setVisible(schueler::ohneListe());
 }
 

@@ -28,8 +28,14 @@ bool ohneListe()
     return aktivliste == "ohne";
 }
 
-QStringList namenliste()
+QStringList namenliste(QString* unlesbar)
 {
+    if (unlesbar) unlesbar->clear();
+    QString pfad;
+    QString fehler;
+    // A list that is gone shows no names, as before; a folder that cannot be read is not taken for one.
+    if (unlesbar && protokoll::listeAnsehen(datpfad, aktivliste.str(), pfad, fehler) == protokoll::Listenblick::fehler)
+        *unlesbar = protokoll::unlesbarMeldung(datpfad + QStringLiteral("k_liste"), protokoll::grund(fehler));
     const QStringList zeilen = protokoll::klassenliste(datpfad, aktivliste.str());
     QStringList namen;
     for (int i = listenzeilen.low(); i <= listenzeilen.high(); ++i)
@@ -90,7 +96,7 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         case protokoll::Listenordner::fehler:
             return Protokollziel::Unzulaessig;
         case protokoll::Listenordner::unlesbar:
-            letzterGrund() = fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2);
+            letzterGrund() = protokoll::grund(fehler);
             return Protokollziel::ListeUnlesbar;
         case protokoll::Listenordner::geaendert:
             return Protokollziel::ListeGeaendert;

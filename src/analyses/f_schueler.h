@@ -40,8 +40,9 @@ bool ohneListe();
 
 // The names of the active class list (datpfad + "k_liste/" + aktivliste + ".txt"), each line without its
 // number and blank. Fills listenzeilen from entry 0 and schuelerzahl. A list that cannot be read gives no
-// names; at most 40 lines are read.
-QStringList namenliste();
+// names; at most 40 lines are read. Where the class lists cannot be read from this PC at all, `unlesbar` (when
+// given) gets the message that says so; otherwise it is emptied.
+QStringList namenliste(QString* unlesbar = nullptr);
 
 // The class-list form of the pupil at list position index (from 0): two-digit number, blank, name, cut to 35
 // characters ("03 Anna" for the third pupil).

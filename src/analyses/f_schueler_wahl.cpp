@@ -27,18 +27,21 @@ void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int 
     label->setWordWrap(true);
     label->setMargin(2);
     label->setCaption(text);
-    label->setGeometry(links, oben, breite, label->heightForWidth(breite));
+    // One pixel more than the lines' height: a long path's brackets and descenders put ink a pixel below the last
+    // line's descent.
+    label->setGeometry(links, oben, breite, label->heightForWidth(breite) + 1);
     label->show();
 }
 
-void Namenwahl::aktivieren()
+QString Namenwahl::aktivieren()
 {
     schuelername = "";
     m_namen->clearSelection();
     m_namen->setCurrentRow(-1);
+    QString unlesbar;
     if (!schueler::ohneListe()) {
         m_n_ohne->hide();
-        m_namen->setItems(schueler::namenliste());
+        m_namen->setItems(schueler::namenliste(&unlesbar));
         m_namen->show();
     } else {
         m_namen->hide();
@@ -47,6 +50,7 @@ void Namenwahl::aktivieren()
         SetFocus(m_n_ohne);
     }
     if (m_geaendert) m_geaendert();
+    return unlesbar;
 }
 
 void Namenwahl::leeren()

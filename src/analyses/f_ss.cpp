@@ -193,7 +193,7 @@ TForm31::~TForm31() = default;
 
 void TForm31::Form31activate()
 {
-    namenwahl->aktivieren();
+    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) ordnerMeldung(unlesbar);
 
     const int c = code();
     try {

@@ -66,7 +66,7 @@ TForm39::~TForm39() = default;
 void TForm39::form39activate()
 {
     // Also after a run: the next run needs its pupil chosen anew.
-    namenwahl->aktivieren();
+    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) ordnerMeldung(unlesbar);
 }
 
 void TForm39::mouseMoveEvent(QMouseEvent* event)

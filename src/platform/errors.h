@@ -34,8 +34,14 @@ enum IoCode : int {
     IoNotOpenForInput = 104,
     IoNotOpenForOutput = 105,
     IoInvalidNumber = 106,
+    // The drive or share of the file is full (also a user's quota used up).
+    IoDiskFull = 112,
     IoUnsafeName = 123,
 };
+
+// The I/O code a failed system call's errno means: what a teacher can act on (no right, a missing folder, a full
+// share) has its own code; a network or device failure is a failed write, never a refused access.
+int ioCodeFor(int err);
 
 class IoError : public RuntimeError {
 public:

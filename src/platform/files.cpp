@@ -177,3 +177,41 @@ void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)
 }
 
 } // namespace files
+
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace files {
+
+QStringList listFiles(const QString& folder, int& err)
+{
+    err = 0;
+    QStringList names;
+    const QByteArray path = QFile::encodeName(resolve(folder));
+    DIR* dir = ::opendir(path.constData());
+    if (!dir) {
+        err = errno;
+        return names;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(dir);
+        if (!e) {
+            err = errno;
+            break;
+        }
+        bool file = e->d_type == DT_REG;
+        // Some file systems (network shares among them) do not say what an entry is; a link says it of its target.
+        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            struct stat st { };
+            file = ::stat((path + '/' + e->d_name).constData(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (file) names << QFile::decodeName(e->d_name);
+    }
+    ::closedir(dir);
+    if (err != 0) names.clear();
+    return names;
+}
+
+} // namespace files

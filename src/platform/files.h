@@ -53,3 +53,13 @@ int writeWhole(const QString& path, const QByteArray& bytes);
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);
 
 } // namespace files
+
+namespace files {
+
+// The names of the regular files directly in `folder` (its path matched without regard to letter case), in the
+// order the system gives them; folders, also links to folders, are left out. `err` gets 0, or the errno of a
+// listing that failed, so that a folder that cannot be read is never taken for an empty one (ENOENT: there is
+// no such folder).
+QStringList listFiles(const QString& folder, int& err);
+
+} // namespace files

@@ -414,8 +414,14 @@ void TForm34::Button8Click()
 void TForm34::Edit2Change()
 {
     aktivliste = Edit2->text();
+    const QString vorher = m_listenUnlesbar;
     listennamepruefen();
-    if (dverw::listennameGueltig(Edit2->text()) && listevorhanden == 0) {
+    // A name is free only where the lists could be looked through.
+    if (!m_listenUnlesbar.isEmpty())
+        zeigeMeldung(m_listenUnlesbar);
+    else if (!vorher.isEmpty() && meldung->caption() == vorher)
+        meldung->hide();
+    if (dverw::listennameGueltig(Edit2->text()) && listevorhanden == 0 && m_listenUnlesbar.isEmpty()) {
         Button11->setEnabled(true);
         Label9->hide();
     } else {
@@ -532,8 +538,17 @@ void TForm34::Button10Click()
 void TForm34::listenanzeigen()
 {
     listenzahl = 0;
-    const QStringList namen = dverw::listenanzeigen(datpfad);
-    for (const QString& name : namen)
+    const protokoll::Listensuche suche = protokoll::listenSuchen(datpfad);
+    if (suche.unlesbar) {
+        // No choice to offer: an empty one would read as a folder without lists.
+        ListBox1->clear();
+        vorh_Listen->hide();
+        fuenfKnoepfe(true);
+        zeigeMeldung(suche.meldung);
+        zurWahl();
+        return;
+    }
+    for (const QString& name : suche.namen)
         listennamen[listenzahl++] = name;
     vorh_Listen->show();
     ListBox1->clear();
@@ -545,7 +560,10 @@ void TForm34::listenanzeigen()
 void TForm34::listennamepruefen()
 {
     listendatei = dverw::listendateiname(aktivliste);
-    listevorhanden = dverw::listennamepruefen(datpfad, aktivliste) ? 1 : 0;
+    const dverw::Namenspruefung pruefung = dverw::listennamepruefen(datpfad, aktivliste);
+    listevorhanden = pruefung == dverw::Namenspruefung::vorhanden ? 1 : 0;
+    m_listenUnlesbar.clear();
+    if (pruefung == dverw::Namenspruefung::unlesbar) m_listenUnlesbar = protokoll::listenSuchen(datpfad).meldung;
 }
 
 bool TForm34::nichtGespeichert(const dverw::Namensergebnis& ergebnis)

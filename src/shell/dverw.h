@@ -118,4 +118,6 @@ private:
     bool m_endeTrotzFehler = false;
     // The password edit was changed since the window was opened: only then does "Ende" write "dw.ina".
     bool m_passwortGeaendert = false;
+    // Why the lists could not be looked through when the typed list name was checked; empty when they could.
+    QString m_listenUnlesbar;
 };

@@ -11,10 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace dverw {
 
@@ -62,33 +60,6 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     }
 }
 
-// Writes `pfad` whole with `zeilen`; false with the reason in `fehler`, the old file, if any, kept whole.
-bool dateiSchreiben(const QString& pfad, const QStringList& zeilen, QString& fehler)
-{
-    try {
-        TextFile f;
-        f.setChecked(true);
-        f.assign(pfad);
-        f.rewrite();
-        for (const QString& zeile : zeilen)
-            f.writeLine(zeile);
-        f.close();
-    } catch (const IoError& e) {
-        fehler = e.message();
-        return false;
-    }
-    return true;
-}
-
-// Rewrites the list file whole with `zeilen` and makes sure the pupils' folders exist.
-bool schreiben(
-    const QString& datpfad, const QString& liste, const QString& pfad, const QStringList& zeilen, QString& fehler)
-{
-    if (!dateiSchreiben(pfad, zeilen, fehler)) return false;
-    ordnerAnlegen(datpfad, liste, zeilen);
-    return true;
-}
-
 // Why nothing could be changed when the list's lock was not had; gespeichert when it is held.
 Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
 {
@@ -100,57 +71,51 @@ Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
     return Namenspeicherung::gespeichert;
 }
 
-// Writes a new list file: whole under a name of its own, then linked to its name, which fails where a file of
-// that name exists.
-Namenspeicherung neueDatei(const QString& pfad, const QStringList& zeilen, QString& fehler)
+// Under the list's lock: looks at the list's file and lets `schritt` act on it, given the file's path (empty where
+// there is no such list); `schritt` says whether it saved, and the lines whose pupils' folders are then to exist.
+// The folders are made after the lock is given back: on a share that takes most of the time, and other PCs need
+// not wait for it.
+template <typename F> Namensergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt)
 {
-    const QString neu = QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
-        + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
-    if (!dateiSchreiben(neu, zeilen, fehler)) {
-        files::deleteFile(neu);
-        return Namenspeicherung::fehler;
+    Namensergebnis ergebnis;
+    QStringList zeilen;
+    {
+        const FileLock sperre(protokoll::listensperre(datpfad, liste));
+        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
+        QString pfad;
+        if (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler) == protokoll::Listenblick::fehler) {
+            ergebnis.art = Namenspeicherung::fehler;
+            return ergebnis;
+        }
+        if (!schritt(pfad, ergebnis, zeilen)) return ergebnis;
     }
-    const int ergebnis = ::link(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData());
-    const int err = errno;
-    ::unlink(QFile::encodeName(neu).constData());
-    if (ergebnis == 0) return Namenspeicherung::gespeichert;
-    if (err == EEXIST) return Namenspeicherung::vorhanden;
-    fehler = IoError(err == EACCES || err == EPERM || err == EROFS ? IoAccessDenied : IoDiskWrite, pfad).message();
-    return Namenspeicherung::fehler;
+    ordnerAnlegen(datpfad, liste, zeilen);
+    return ergebnis;
 }
 
 // Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
 // says gespeichert.
 template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
 {
-    Namensergebnis ergebnis;
-    const FileLock sperre(protokoll::listensperre(datpfad, liste));
-    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    QString pfad;
-    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-    case protokoll::Listenblick::fehlt:
-        ergebnis.art = Namenspeicherung::geloescht;
-        return ergebnis;
-    case protokoll::Listenblick::fehler:
+    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& zeilen) {
+        if (pfad.isEmpty()) {
+            ergebnis.art = Namenspeicherung::geloescht;
+            return false;
+        }
+        try {
+            zeilen = dateiLesen(datpfad, liste);
+        } catch (const IoError& e) {
+            ergebnis.art = Namenspeicherung::fehler;
+            ergebnis.fehler = e.message();
+            return false;
+        }
+        ergebnis.art = aendern(zeilen, ergebnis.nummer);
+        if (ergebnis.art != Namenspeicherung::gespeichert) return false;
+        if (protokoll::listeSchreiben(pfad, zeilen, false, ergebnis.fehler) == IoOk) return true;
         ergebnis.art = Namenspeicherung::fehler;
-        return ergebnis;
-    case protokoll::Listenblick::da:
-        break;
-    }
-    QStringList zeilen;
-    try {
-        zeilen = dateiLesen(datpfad, liste);
-    } catch (const IoError& e) {
-        ergebnis.art = Namenspeicherung::fehler;
-        ergebnis.fehler = e.message();
-        return ergebnis;
-    }
-    ergebnis.art = aendern(zeilen, ergebnis.nummer);
-    if (ergebnis.art == Namenspeicherung::gespeichert
-        && !schreiben(datpfad, liste, protokoll::listenpfad(datpfad, liste), zeilen, ergebnis.fehler))
-        ergebnis.art = Namenspeicherung::fehler;
-    return ergebnis;
+        return false;
+    });
 }
 
 QString nurLesbarGrund(const QString& datpfad)
@@ -211,23 +176,16 @@ QString listendateiname(const QString& liste)
     return (liste + QStringLiteral(".txt")).left(12).toUpper();
 }
 
-bool listennamepruefen(const QString& datpfad, const QString& liste)
+Namenspruefung listennamepruefen(const QString& datpfad, const QString& liste)
 {
+    int err = 0;
+    const QStringList dateien = files::listFiles(kListenordner(datpfad), err);
+    if (err == ENOENT && files::dirExists(datpfad)) return Namenspruefung::frei; // no list made yet
+    if (err != 0) return Namenspruefung::unlesbar;
     const QString datei = listendateiname(liste);
-    const QStringList gefunden = files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"));
-    for (const QString& name : gefunden)
-        if (name.compare(datei, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-QStringList listenanzeigen(const QString& datpfad)
-{
-    QStringList namen;
-    for (const QString& datei : files::findFiles(kListenordner(datpfad), QStringLiteral("*.txt"))) {
-        if (namen.size() >= kMaxListen) break;
-        namen << tavi::listenname(datei);
-    }
-    return namen;
+    for (const QString& name : dateien)
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) return Namenspruefung::vorhanden;
+    return Namenspruefung::frei;
 }
 
 QStringList listeLesen(const QString& datpfad, const QString& liste)
@@ -237,29 +195,29 @@ QStringList listeLesen(const QString& datpfad, const QString& liste)
 
 Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
 {
-    Namensergebnis ergebnis;
     if (!listennameGueltig(liste)) {
-        ergebnis.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
-        return ergebnis;
+        Namensergebnis ungueltig;
+        ungueltig.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
+        return ungueltig;
     }
     files::forceDirectories(kListenordner(datpfad));
-    const FileLock sperre(protokoll::listensperre(datpfad, liste));
-    ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-    if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-    QString pfad;
-    switch (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler)) {
-    case protokoll::Listenblick::da:
-        ergebnis.art = Namenspeicherung::vorhanden;
-        return ergebnis;
-    case protokoll::Listenblick::fehler:
-        ergebnis.art = Namenspeicherung::fehler;
-        return ergebnis;
-    case protokoll::Listenblick::fehlt:
-        break;
-    }
-    ergebnis.art = neueDatei(files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, ergebnis.fehler);
-    if (ergebnis.art == Namenspeicherung::gespeichert) ordnerAnlegen(datpfad, liste, zeilen);
-    return ergebnis;
+    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& gespeichert) {
+        if (!pfad.isEmpty()) {
+            ergebnis.art = Namenspeicherung::vorhanden;
+            return false;
+        }
+        // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
+        // the exclusive create still never replaces a list that came in some other way.
+        const int code = protokoll::listeSchreiben(
+            files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, true, ergebnis.fehler);
+        if (code == IoOk) {
+            gespeichert = zeilen;
+            return true;
+        }
+        ergebnis.art = code == IoFileExists ? Namenspeicherung::vorhanden : Namenspeicherung::fehler;
+        if (code == IoFileExists) ergebnis.fehler.clear();
+        return false;
+    });
 }
 
 Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)

@@ -12,7 +12,6 @@ constexpr int kMaxNamen = 40;
 constexpr int kMaxNamenlaenge = 35;
 constexpr int kMaxListennamenlaenge = 7;
 constexpr int kMaxPasswortlaenge = 8;
-constexpr int kMaxListen = 31;
 
 // ---- Names ----
 
@@ -35,12 +34,10 @@ QString listendateiname(const QString& liste);
 
 // ---- Class lists ----
 
-// True when "k_liste" holds a file of the list, whatever the letter case of its name.
-bool listennamepruefen(const QString& datpfad, const QString& liste);
-
-// The lists for the choice: the "*.txt" files in "k_liste", each named as tavi::listenname() says; at most
-// kMaxListen.
-QStringList listenanzeigen(const QString& datpfad);
+// Whether "k_liste" holds a file of the list, whatever the letter case of its name. A folder that cannot be
+// listed is unlesbar: nothing is known of the name, it is never free.
+enum class Namenspruefung { frei, vorhanden, unlesbar };
+Namenspruefung listennamepruefen(const QString& datpfad, const QString& liste);
 
 // The lines of a list (at most kMaxNamen). Throws IoError when the file cannot be read.
 QStringList listeLesen(const QString& datpfad, const QString& liste);
@@ -77,9 +74,9 @@ struct Namensergebnis {
 };
 
 // Writes a new list as the file listendateiname(liste) with `zeilen` and makes its pupils' folders under
-// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now. The file is made
-// whole beside it and only then given its name, by a call that fails where the name exists, so that it never
-// replaces a list; a folder that cannot be looked through is an error, never a free name.
+// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now. Under the list's lock
+// the file is made under its name, never replacing one, and written whole; a write that fails removes it again.
+// A folder that cannot be looked through is an error, never a free name.
 Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 // Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
 // keeps every other line as the file holds it and makes sure the pupils' folders exist.

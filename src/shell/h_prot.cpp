@@ -51,17 +51,26 @@ QStringList protokollzeilen(int bis)
     return z;
 }
 
+QRect meldungsort(const QList<Meldungsplatz>& plaetze, const std::function<int(int)>& hoehe, const QRect& raum,
+    const QList<QRect>& belegt)
+{
+    constexpr int kSchritt = 4;
+    for (const Meldungsplatz& p : plaetze) {
+        if (p.breite <= 0) continue;
+        const int h = hoehe(p.breite);
+        for (QRect r(p.ort, QSize(p.breite, h)); raum.contains(r); r.translate(0, kSchritt))
+            if (std::none_of(belegt.begin(), belegt.end(), [&](const QRect& b) { return b.intersects(r); })) return r;
+    }
+    return {};
+}
+
 } // namespace hprot
 
 namespace {
 
 const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
 
-// The system's reason of an I/O message, without the long path the pupil cannot read anyway.
-QString grund(const QString& fehler)
-{
-    return fehler.mid(fehler.lastIndexOf(QLatin1String(": ")) + 2);
-}
+using protokoll::grund;
 
 void stil(Button* b)
 {
@@ -177,8 +186,13 @@ void TForm65::protokollZeigen()
     c.font.color = clBlack;
     c.brush.style = BrushStyle::Solid;
     c.brush.color = color();
-    for (int i = 0; i <= 12; ++i)
-        c.textOut(g.x(20), g.y(60 * i), protzeilen[i]);
+    m_zeilen.clear();
+    for (int i = 0; i <= 12; ++i) {
+        const QString zeile = protzeilen[i];
+        c.textOut(g.x(20), g.y(60 * i), zeile);
+        if (!zeile.trimmed().isEmpty())
+            m_zeilen << QRect(g.x(20), g.y(60 * i), c.textWidth(zeile), c.textHeight(zeile));
+    }
 }
 
 void TForm65::wahl(bool speichern, bool drucken, bool nurDrucken)
@@ -290,8 +304,9 @@ void TForm65::namenClick()
         melden(QStringLiteral("Der Protokoll-Ordner kann nicht angelegt werden."));
         return;
     }
-    ablegenUnter(name, ordner);
+    // Hidden first: a message about the save is placed where the list no longer is.
     Namenliste->hide();
+    ablegenUnter(name, ordner);
 }
 
 void TForm65::n_ohneChange()
@@ -363,16 +378,43 @@ void TForm65::ordnerVoll()
 void TForm65::melden(const QString& text)
 {
     meldung->setCaption(text);
-    // Beside what it is about, never over a name: under the typed-name box, right of the name list, else where
-    // the full folder is shown. It wraps within the room the dialog has there.
+    // Beside what it is about: under the typed-name box or right of the name list, where the message is about the
+    // name; else under the protocol, beside the buttons. Never over a line of the protocol, a name or a button:
+    // each place is moved down as far as that needs, and the next one is tried where none is free.
     constexpr int kAbstand = 8;
-    QPoint ort(Label18->x(), Label18->y());
-    if (Panel1->isVisibleTo(this))
-        ort = QPoint(Panel1->x(), Panel1->geometry().bottom() + 1 + kAbstand);
-    else if (Namenliste->isVisibleTo(this))
-        ort = QPoint(Namenliste->geometry().right() + 1 + kAbstand, Namenliste->y());
-    const int breite = std::clamp(width() - ort.x() - kAbstand, 120, 420);
-    meldung->setGeometry(ort.x(), ort.y(), breite, meldung->heightForWidth(breite));
+    constexpr int kSchmal = 160;
+    const QRect raum = rect().adjusted(kAbstand, kAbstand, -kAbstand, -kAbstand);
+    QList<QRect> belegt = m_zeilen;
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { Namenliste, Panel1, Label18, Button3, Button5, Button2, Button1 })
+        if (w->isVisibleTo(this)) belegt << w->geometry().adjusted(-kAbstand, -kAbstand, kAbstand, kAbstand);
+    const int knoepfe = Button3->x() - kAbstand;
+    // The widest the message may be at `links`, and as wide as the room left of the buttons.
+    const auto breit = [&](int links) { return std::clamp(raum.right() + 1 - links, 0, 420); };
+    const auto schmal
+        = [&](int links) { return knoepfe - links >= kSchmal ? std::min(breit(links), knoepfe - links) : 0; };
+    QList<hprot::Meldungsplatz> plaetze;
+    const auto spalte = [&](int links, int oben) {
+        plaetze << hprot::Meldungsplatz { QPoint(links, oben), breit(links) }
+                << hprot::Meldungsplatz { QPoint(links, oben), schmal(links) };
+    };
+    if (Panel1->isVisibleTo(this)) {
+        spalte(Panel1->x(), Panel1->geometry().bottom() + 1 + kAbstand);
+        spalte(Panel1->geometry().right() + 1 + kAbstand, Panel1->y());
+    } else if (Namenliste->isVisibleTo(this)) {
+        spalte(Namenliste->geometry().right() + 1 + kAbstand, Namenliste->y());
+        spalte(Namenliste->x(), Namenliste->geometry().bottom() + 1 + kAbstand);
+    } else {
+        spalte(Label18->x(), Label18->y());
+    }
+    spalte(raum.left(), raum.top());
+    QRect ort = hprot::meldungsort(
+        plaetze, [this](int b) { return meldung->heightForWidth(b); }, raum, belegt);
+    if (ort.isEmpty()) { // nowhere free: at least whole inside the dialog
+        const int b = breit(Label18->x());
+        ort = QRect(Label18->x(), Label18->y(), b, meldung->heightForWidth(b));
+    }
+    meldung->setGeometry(ort);
     meldung->show();
     beep();
 }

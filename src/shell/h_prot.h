@@ -5,8 +5,12 @@
 
 #include "platform/form.h"
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class Button;
 class Edit;
@@ -28,6 +32,16 @@ bool namePasst(const QString& name);
 void klinaUebernehmen();
 // The lines 0 .. bis of the record.
 QStringList protokollzeilen(int bis);
+
+// A place a message may take: its top-left corner and its width.
+struct Meldungsplatz {
+    QPoint ort;
+    int breite = 0;
+};
+// Where a message goes: at the first of `plaetze`, or as little below it as is needed, where it lies inside `raum`
+// and over none of `belegt`; `hoehe` gives its height for a width. An empty rectangle where no place is free.
+QRect meldungsort(const QList<Meldungsplatz>& plaetze, const std::function<int(int breite)>& hoehe, const QRect& raum,
+    const QList<QRect>& belegt);
 
 } // namespace hprot
 
@@ -80,4 +94,6 @@ private:
     bool m_nurDrucken = false;
     // Folder and file-name stem of the protocol ("…/H1_7_"), before the number.
     QString m_stamm;
+    // Where the protocol's lines stand on the dialog, those with something to read.
+    QList<QRect> m_zeilen;
 };

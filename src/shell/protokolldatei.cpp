@@ -1,15 +1,20 @@
 #include "shell/protokolldatei.h"
 
+#include "platform/cp1252.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUuid>
 
+#include <algorithm>
 #include <cerrno>
-#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace protokoll {
 
@@ -21,7 +26,7 @@ QString zweistellig(int n)
 QStringList klassenliste(const QString& datpfad, const QString& liste)
 {
     QStringList zeilen;
-    if (!files::isSafeName(liste + QStringLiteral(".txt"))) return zeilen;
+    if (!istListendatei(liste + QStringLiteral(".txt"))) return zeilen;
     TextFile f;
     f.assign(listenpfad(datpfad, liste));
     f.reset();
@@ -48,11 +53,104 @@ namespace {
 
 QString blickFehler(int err, const QString& pfad)
 {
-    const int code = err == EACCES || err == EPERM ? IoAccessDenied : (err == ENOTDIR ? IoPathNotFound : err);
-    return IoError(code, pfad).message();
+    return IoError(ioCodeFor(err), pfad).message();
+}
+
+QByteArray nativ(const QString& pfad)
+{
+    return QFile::encodeName(pfad);
+}
+
+// Writes all of `bytes`; false with errno set when any of it did not reach the file.
+bool allesSchreiben(int fd, const QByteArray& bytes)
+{
+    qsizetype geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + geschrieben, size_t(bytes.size() - geschrieben));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        geschrieben += n;
+    }
+    return true;
 }
 
 } // namespace
+
+bool istListendatei(const QString& datei)
+{
+    const int punkt = int(datei.size()) - 4;
+    if (punkt < 1 || punkt > kMaxListennamenlaenge) return false;
+    if (datei.mid(punkt).compare(QLatin1String(".txt"), Qt::CaseInsensitive) != 0) return false;
+    return std::all_of(datei.begin(), datei.begin() + punkt, [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_';
+    });
+}
+
+QString unlesbarMeldung(const QString& ordner, const QString& grund)
+{
+    return QStringLiteral("Die Klassenlisten können an diesem Rechner nicht gelesen werden: der Ordner „%1“ lässt "
+                          "sich von hier aus nicht lesen (%2).")
+        .arg(files::resolve(ordner), grund);
+}
+
+QString grund(const QString& ioMeldung)
+{
+    return ioMeldung.mid(ioMeldung.lastIndexOf(QLatin1String(": ")) + 2);
+}
+
+Listensuche listenSuchen(const QString& datpfad)
+{
+    Listensuche suche;
+    const QString ordner = datpfad + QStringLiteral("k_liste");
+    int err = 0;
+    const QStringList dateien = files::listFiles(ordner, err);
+    // Without "k_liste" a data folder simply has no lists yet; without the data folder nothing is known.
+    if (err == ENOENT && files::dirExists(datpfad)) err = 0;
+    if (err != 0) {
+        suche.unlesbar = true;
+        suche.meldung = unlesbarMeldung(ordner, IoError::reason(ioCodeFor(err)));
+        return suche;
+    }
+    for (const QString& datei : dateien)
+        if (istListendatei(datei)) suche.namen << datei.chopped(4);
+    suche.namen.sort(Qt::CaseInsensitive);
+    suche.namen = suche.namen.mid(0, kMaxListen);
+    return suche;
+}
+
+int listeSchreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler)
+{
+    fehler.clear();
+    QByteArray inhalt;
+    for (const QString& zeile : zeilen)
+        inhalt += cp1252::encode(zeile) + "\r\n";
+    // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
+    const QString ziel = neu ? pfad
+                             : QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
+            + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
+    int err = 0;
+    const int fd = ::open(nativ(ziel).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        err = errno;
+    } else {
+        struct stat alt { };
+        if (!neu && ::stat(nativ(pfad).constData(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
+        if (!allesSchreiben(fd, inhalt)) err = errno;
+        // A share may tell of a full disk only when the file is flushed or closed.
+        if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) err = errno;
+        if (::close(fd) != 0 && err == 0) err = errno;
+        if (err == 0 && !neu && ::rename(nativ(ziel).constData(), nativ(pfad).constData()) != 0) err = errno;
+        if (err != 0) ::unlink(nativ(ziel).constData());
+    }
+    if (err == 0) return IoOk;
+    const int code = ioCodeFor(err);
+    fehler = IoError(code, pfad).message();
+    return code;
+}
 
 Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler)
 {
@@ -72,32 +170,20 @@ Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& 
         fehler = blickFehler(errno, genau);
         return Listenblick::fehler;
     }
-    DIR* d = ::opendir(QFile::encodeName(ordner).constData());
-    if (!d) {
-        if (errno == ENOENT) return Listenblick::fehlt;
-        fehler = blickFehler(errno, ordner);
+    int err = 0;
+    const QStringList dateien = files::listFiles(ordner, err);
+    if (err == ENOENT) return Listenblick::fehlt;
+    if (err != 0) {
+        fehler = blickFehler(err, ordner);
         return Listenblick::fehler;
     }
-    Listenblick blick = Listenblick::fehlt;
-    for (;;) {
-        errno = 0;
-        const dirent* e = ::readdir(d);
-        if (!e) {
-            if (errno != 0) {
-                fehler = blickFehler(errno, ordner);
-                blick = Listenblick::fehler;
-            }
-            break;
-        }
-        const QString name = QFile::decodeName(e->d_name);
+    for (const QString& name : dateien) {
         if (name.compare(datei, Qt::CaseInsensitive) == 0) {
             pfad = ordner + u'/' + name;
-            blick = Listenblick::da;
-            break;
+            return Listenblick::da;
         }
     }
-    ::closedir(d);
-    return blick;
+    return Listenblick::fehlt;
 }
 
 QString nameAusZeile(const QString& zeile)
@@ -132,9 +218,13 @@ Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int num
     ordner.clear();
     fehler.clear();
     const FileLock sperre(listensperre(datpfad, liste));
-    // Where the lock cannot be made (pupils who may not write into "k_liste") the list is looked at without it:
-    // a protocol is kept rather than refused.
     if (sperre.status() == FileLock::Status::busy) return Listenordner::gesperrt;
+    // Where pupils may not write into "k_liste" the list is looked at without the lock: a protocol is kept rather
+    // than refused. Any other failure (a share that does not answer) could let a deletion come in between.
+    if (sperre.status() == FileLock::Status::failed && !sperre.readOnly()) {
+        fehler = sperre.error();
+        return Listenordner::unlesbar;
+    }
     QString datei;
     switch (listeAnsehen(datpfad, liste, datei, fehler)) {
     case Listenblick::fehlt:

@@ -16,7 +16,7 @@ constexpr int kMaxNummer = 99;
 QString zweistellig(int n);
 
 // The lines of the class list datpfad + "k_liste/" + liste + ".txt" (two-digit number, blank, name), at
-// most kMaxSchueler; empty when the list cannot be read.
+// most kMaxSchueler; empty when the list cannot be read or `liste` names no class-list file.
 QStringList klassenliste(const QString& datpfad, const QString& liste);
 // The file of a class list: datpfad + "k_liste/" + liste + ".txt".
 QString listenpfad(const QString& datpfad, const QString& liste);
@@ -35,6 +35,40 @@ enum class Listenblick {
 };
 // Looks at the list's file itself, its name matched without regard to letter case; `pfad` gets its real path.
 Listenblick listeAnsehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler);
+// ---- Which files are class lists ----
+
+// Longest list name of a class-list file: the program makes names of 7 characters, a hand-made list may have 8.
+constexpr int kMaxListennamenlaenge = 8;
+// At most this many lists are offered in a choice.
+constexpr int kMaxListen = 31;
+
+// True for the name of a class-list file: 1 to kMaxListennamenlaenge of "0".."9", "A".."Z", "a".."z" and "_", then
+// ".txt", in any letter case. The program's own files in "k_liste" (a lock, a breaker, a probe, a temporary file of
+// a save) and dot files never are.
+bool istListendatei(const QString& datei);
+
+// The class lists found in datpfad + "k_liste", as the choices show them: the file names before ".txt", sorted
+// without regard to letter case, at most kMaxListen.
+struct Listensuche {
+    QStringList namen;
+    // The folder (or the data folder itself) could not be listed from this PC: nothing is known of its lists, and
+    // `meldung` says so, naming the folder.
+    bool unlesbar = false;
+    QString meldung;
+};
+Listensuche listenSuchen(const QString& datpfad);
+
+// What a teacher or pupil is told where the class lists cannot be read from this PC: the folder, and why.
+QString unlesbarMeldung(const QString& ordner, const QString& grund);
+// The system's reason of an I/O message ("E/A-Fehler 5 bei …: Zugriff verweigert"), without the path.
+QString grund(const QString& ioMeldung);
+
+// Writes a class-list file whole with `zeilen` (Windows-1252, CR LF). `neu`: the file must not exist yet, and is
+// made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
+// when the write fails. A file that was not written whole is removed again. Returns 0 or the I/O code of the
+// failure (IoFileExists: a new list's name is taken); `fehler` says why.
+int listeSchreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
+
 // The name of a class-list line: the text from its fourth character on.
 QString nameAusZeile(const QString& zeile);
 
@@ -64,8 +98,9 @@ enum class Listenordner {
 };
 // Reads the list again and makes the folder of the class-list line `zeile` only where line `nummer` (1-based)
 // still holds `gezeigt`, the line as the pupil was shown it; under the list's lock, so that a deletion on another
-// PC cannot come between the look and the folder. `ordner` gets the folder when it was made. Where the lock
-// cannot be made (pupils may not write into "k_liste") the list is looked at without it.
+// PC cannot come between the look and the folder. `ordner` gets the folder when it was made. Only where "k_liste"
+// may not be written from this PC (pupils who may only read it) is the list looked at without the lock; any other
+// failure to make the lock is `unlesbar`, with the reason in `fehler`.
 Listenordner ordnerInListe(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
     const QString& zeile, QString& ordner, QString& fehler);
 

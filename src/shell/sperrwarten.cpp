@@ -12,7 +12,7 @@ namespace sperrwarten {
 
 namespace {
 
-// Drops the user's input while it is installed.
+// Drops the user's input while it is installed, the window system's close box among it.
 class Eingabesperre final : public QObject {
 public:
     bool eventFilter(QObject* ziel, QEvent* e) override
@@ -29,6 +29,11 @@ public:
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
+            return true;
+        case QEvent::Close:
+            // The close box would run the window's Cancel step inside the save that waits; the window stays, and
+            // the user may close it once the save is done.
+            e->ignore();
             return true;
         default:
             return QObject::eventFilter(ziel, e);

@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
+#include "shell/protokolldatei.h"
 #include "shell/tav_i_logik.h"
 
 namespace {
@@ -165,7 +166,7 @@ void TForm1::memo2Fuellen()
     // Each PC needs the program and its own "kl.ina"; the memo names the folders this installation uses.
     const QString programm = folders::programFolder();
     const QString einstellungen = folders::settingsFolder();
-    QStringList zeilen{
+    QStringList zeilen {
         QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer Neuinstallation."),
         QStringLiteral("Mit dem ok wird die Einstellung gespeichert, die benötigten Dateien in den neuen Ordner "
                        "kopiert und das Programm beendet."),
@@ -186,17 +187,29 @@ void TForm1::memo2Fuellen()
 
 void TForm1::listenwahlfuellen()
 {
-    const QStringList namen = tavi::listensuche(datpfad);
+    const protokoll::Listensuche suche = protokoll::listenSuchen(datpfad);
+    const QStringList& namen = suche.namen;
     listenzahl = byte(namen.size());
-    if (namen.isEmpty()) aktivliste = "ohne";
+    if (namen.isEmpty() && !suche.unlesbar) aktivliste = "ohne";
     for (int i = 0; i < namen.size(); ++i)
         listennamen[i] = namen[i];
     listenwahl->setItems(namen);
+    // Lists that cannot be read offer no choice, and an empty one would read as a folder without lists.
+    listenwahl->setEnabled(!suche.unlesbar);
+    if (suche.unlesbar) {
+        klinameldung->setCaption(suche.meldung);
+        klinameldung->show();
+    } else if (m_listenUnlesbar) {
+        klinameldung->hide();
+    }
+    m_listenUnlesbar = suche.unlesbar;
 
     // The data-folder copy is shared by every PC that uses the folder and says which list is active; the
     // folder itself is known from this PC's own copy, since other PCs may reach it under another path.
     const tavi::KlIna datenkopie = tavi::klinaLesen(datpfad + QStringLiteral("kl.ina"));
     if (!datenkopie.datpfad.isEmpty() || !datenkopie.aktivliste.isEmpty()) aktivliste = datenkopie.aktivliste;
+    // A blank line 2 (written where a blank name could once be chosen) names no list.
+    if (aktivliste.str().trimmed().isEmpty()) aktivliste = "ohne";
 
     if (aktivliste != "ohne") {
         Label16->setCaption(aktivliste);
@@ -210,8 +223,10 @@ void TForm1::listenwahlfuellen()
 
 void TForm1::listenwahlClick()
 {
-    RadioButton1->setChecked(false);
     const int i = listenwahl->ItemIndex();
+    // Every PC would read an empty active list as none at all.
+    if (i >= 0 && listenwahl->itemText(i).trimmed().isEmpty()) return;
+    RadioButton1->setChecked(false);
     if (i >= 0) aktivliste = listenwahl->itemText(i);
     Label16->setCaption(aktivliste);
     klinaschreiben();

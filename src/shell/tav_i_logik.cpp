@@ -55,25 +55,6 @@ bool erststart(const KlIna& programmkopie)
     return programmkopie.datpfad == QLatin1String("x") || programmkopie.datpfad.isEmpty();
 }
 
-QString listenname(const QString& datei)
-{
-    const QString kurz = datei.left(8);
-    const int punkt = int(kurz.indexOf(u'.'));
-    if (punkt >= 0) return kurz.left(punkt);
-    return datei.size() > 8 && datei.at(8) == u'.' ? kurz : QString();
-}
-
-QStringList listensuche(const QString& pfad)
-{
-    QStringList namen;
-    const QStringList gefunden = files::findFiles(pfad + QStringLiteral("k_liste"), QStringLiteral("*.*"));
-    for (const QString& datei : gefunden) {
-        if (namen.size() >= kMaxListen) break;
-        namen << listenname(datei);
-    }
-    return namen;
-}
-
 namespace {
 
 void dateiKopieren(const QString& von, const QString& nach)

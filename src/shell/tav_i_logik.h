@@ -27,16 +27,6 @@ void klinaSchreiben(const QString& datei, const QString& datpfad, const QString&
 // missing or empty (nothing is then known of a data folder).
 bool erststart(const KlIna& programmkopie);
 
-// The list a file in "k_liste" holds: the file name cut to 8 characters, then before its first "."; a name of
-// exactly 8 characters before its dot is shown whole, so that a hand-made list of that length can be chosen.
-// Empty for a longer name.
-QString listenname(const QString& datei);
-
-constexpr int kMaxListen = 31;
-// The class lists in datpfad + "k_liste": file names cut to 8 characters, then before their first ".";
-// at most kMaxListen of them, in the order the search returns them.
-QStringList listensuche(const QString& datpfad);
-
 // The first-run set-up. Copies only the files the data folder does not have yet; one already there, the
 // data-folder "kl.ina" with its active list included, stays as it is. Returns an empty string when done,
 // else the message for the panel (a path that cannot serve as the data folder). File errors throw IoError;

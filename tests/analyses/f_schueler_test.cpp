@@ -41,9 +41,25 @@ TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
 
     // A list that is gone shows no names and leaves nothing of the last one behind.
     aktivliste = "fehlt";
-    EXPECT_TRUE(schueler::namenliste().isEmpty());
+    QString unlesbar = "vorher";
+    EXPECT_TRUE(schueler::namenliste(&unlesbar).isEmpty());
     EXPECT_EQ(schuelerzahl, 0);
     EXPECT_EQ(listenzeilen[0], "");
+    EXPECT_TRUE(unlesbar.isEmpty());
+
+    // Nor does a name that is no class list's: never a dot file or a helper file of "k_liste".
+    writeBytes(dataPath("k_liste/.txt"), "01 Geist\r\n");
+    writeBytes(dataPath("k_liste/KL3A.LCK.txt"), "01 Geist\r\n");
+    for (const char* liste : { "", "KL3A.LCK" }) {
+        aktivliste = liste;
+        EXPECT_TRUE(schueler::namenliste().isEmpty()) << liste;
+    }
+
+    // A folder that cannot be read says so; nothing is taken from it.
+    aktivliste = "KL3A";
+    UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
+    EXPECT_TRUE(schueler::namenliste(&unlesbar).isEmpty());
+    EXPECT_TRUE(unlesbar.contains(dataPath("k_liste"))) << unlesbar.toStdString();
 }
 
 TEST_F(FSchuelerTest, TypedNamesKeepLettersAndDigitsOnly)

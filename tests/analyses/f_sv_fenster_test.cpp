@@ -11,8 +11,10 @@
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <functional>
+#include <optional>
 
 using namespace sv;
 
@@ -131,6 +133,29 @@ TEST_F(SvFensterTest, ARunWithoutErrorsFromTheSetUpToTheViewer)
     EXPECT_EQ(txt(protzeilen[11].str().left(9)), " A    1  ") << "the viewer read file line 10 into record line 11";
     EXPECT_TRUE(runner->protokollGeschrieben());
     EXPECT_FALSE(runner->isVisible());
+}
+
+TEST_F(SvFensterTest, ClassListsThatCannotBeReadAreSaidAndNoPupilIsOffered)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n");
+    aktivliste = "KL3A";
+    std::optional<UnlesbarerOrdner> zu(std::in_place, dataPath("k_liste"), testFolder());
+    fuehren(
+        [&] {
+            ASSERT_TRUE(setup->Label18->isVisible());
+            EXPECT_TRUE(setup->Label18->caption().startsWith(
+                "Die Klassenlisten können an diesem Rechner nicht gelesen werden: der Ordner „" + dataPath("k_liste")))
+                << txt(setup->Label18->caption());
+            EXPECT_TRUE(showsWhole(setup->Label18));
+            EXPECT_EQ(setup->namen->count(), 0);
+            EXPECT_FALSE(setup->Button2->isEnabled());
+            zu.reset(); // the picture is written as the tests' own user
+            grabToPng(setup, "f_sv_listen_unlesbar");
+            setup->Button10->Click();
+        },
+        [] {});
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
 
 TEST_F(SvFensterTest, TheRunnerMidTask)

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cerrno>
+
 class RuntimeTest : public TaviTest { };
 
 TEST_F(RuntimeTest, RoundTakesHalvesToTheEvenNeighbour)
@@ -148,4 +150,24 @@ TEST_F(RuntimeTest, TheApplicationCatchesWhatEscapesAnEventHandler)
     QTest::keyClick(&w, Qt::Key_A);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("x.txt"));
+}
+
+TEST(IoCodes, EveryErrnoIsTheCodeItMeans)
+{
+    EXPECT_EQ(ioCodeFor(0), IoOk);
+    for (int err : { EACCES, EPERM, EROFS, EISDIR })
+        EXPECT_EQ(ioCodeFor(err), IoAccessDenied) << err;
+    EXPECT_EQ(ioCodeFor(ENOENT), IoFileNotFound);
+    EXPECT_EQ(ioCodeFor(ENOTDIR), IoPathNotFound);
+    EXPECT_EQ(ioCodeFor(EEXIST), IoFileExists);
+    // A network hiccup or a file in use elsewhere is no refused access.
+    for (int err : { EIO, EBUSY, ETIMEDOUT, EHOSTDOWN, ECONNRESET, ENXIO })
+        EXPECT_EQ(ioCodeFor(err), IoDiskWrite) << err;
+    // A full share, also a used-up quota, says so and that nothing was saved.
+    for (int err : { ENOSPC, EDQUOT }) {
+        EXPECT_EQ(ioCodeFor(err), IoDiskFull) << err;
+        EXPECT_EQ(IoError(ioCodeFor(err), "/daten/k_liste/KLA.TXT").message(),
+            "E/A-Fehler 112 bei \"/daten/k_liste/KLA.TXT\": Das Laufwerk oder die Freigabe des Datenordners ist voll; "
+            "es wurde nichts gespeichert");
+    }
 }

@@ -2,13 +2,17 @@
 #include "platform/filelock.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <sys/inotify.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace dverw;
 
@@ -54,13 +58,28 @@ TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
 
 TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
 {
-    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b")); // no k_liste yet
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::frei); // no k_liste yet
     liste("1B.TXT", { "01 Anna" });
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "1b"));
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "1B"));
-    EXPECT_FALSE(listennamepruefen(dataFolder(), "1b_03"));
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::vorhanden);
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1B"), Namenspruefung::vorhanden);
+    EXPECT_EQ(listennamepruefen(dataFolder(), "1b_03"), Namenspruefung::frei);
     liste("2c.txt", {});
-    EXPECT_TRUE(listennamepruefen(dataFolder(), "2C"));
+    EXPECT_EQ(listennamepruefen(dataFolder(), "2C"), Namenspruefung::vorhanden);
+}
+
+TEST_F(DverwLogikTest, ANameIsNeverFreeWhereTheListsCannotBeRead)
+{
+    liste("KLA.TXT", { "01 Anna" });
+    {
+        UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
+        EXPECT_EQ(listennamepruefen(dataFolder(), "KLA"), Namenspruefung::unlesbar);
+        EXPECT_EQ(listennamepruefen(dataFolder(), "neu"), Namenspruefung::unlesbar);
+        // Nor is a new list made there: nothing was overwritten.
+        EXPECT_NE(listeAnlegen(dataFolder(), "KLA", { "01 Ben" }).art, Namenspeicherung::gespeichert);
+    }
+    EXPECT_EQ(readBytes(dataPath("k_liste/KLA.TXT")), "01 Anna\r\n");
+    // Without the data folder itself (a share not connected) nothing is known either.
+    EXPECT_EQ(listennamepruefen(dataPath("fehlt/"), "KLA"), Namenspruefung::unlesbar);
 }
 
 TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
@@ -69,7 +88,7 @@ TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
     liste("AB_1.txt", {});
     liste("ABCDEFGH.TXT", {});
     liste("notiz.doc", {});
-    QStringList namen = listenanzeigen(dataFolder());
+    QStringList namen = protokoll::listenSuchen(dataFolder()).namen;
     namen.sort();
     EXPECT_EQ(namen, QStringList({ "1B", "ABCDEFGH", "AB_1" }));
 }
@@ -281,7 +300,9 @@ TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
         t.join();
     EXPECT_EQ(gemacht, 1);
     EXPECT_EQ(vorhanden, 1);
-    EXPECT_EQ(listenanzeigen(dataFolder()).count("NEU"), 1);
+    EXPECT_EQ(protokoll::listenSuchen(dataFolder()).namen.count("NEU"), 1);
+    // And nothing else of the two saves is left in the folder.
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).count(), 2);
 }
 
 TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOver)
@@ -313,4 +334,42 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
     EXPECT_EQ(listeLesen(dataFolder(), "3A"), QStringList({ "01 Anna", "02 Ben" }));
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
+}
+
+// The lock is given back before the pupils' folders are made: on a share making them takes most of a save, and
+// other PCs need not wait for it. Seen in the order the file system reports the steps.
+TEST_F(DverwLogikTest, TheListsLockIsGivenBackBeforeThePupilsFoldersAreMade)
+{
+    liste("3A.TXT", { "01 Anna" });
+    QDir().mkpath(dataPath("Klassen/3A"));
+    QDir().mkpath(dataPath("Klassen/3B"));
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    const int liste = inotify_add_watch(fd, QFile::encodeName(dataPath("k_liste")).constData(), IN_DELETE);
+    const int klasse3A = inotify_add_watch(fd, QFile::encodeName(dataPath("Klassen/3A")).constData(), IN_CREATE);
+    const int klasse3B = inotify_add_watch(fd, QFile::encodeName(dataPath("Klassen/3B")).constData(), IN_CREATE);
+    ASSERT_TRUE(liste >= 0 && klasse3A >= 0 && klasse3B >= 0);
+
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(listeAnlegen(dataFolder(), "3B", { "01 Cem" }).art, Namenspeicherung::gespeichert);
+
+    QStringList schritte;
+    alignas(inotify_event) char puffer[8192];
+    for (ssize_t n; (n = ::read(fd, puffer, sizeof puffer)) > 0;) {
+        for (char* p = puffer; p < puffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            const QString name = QFile::decodeName(e->len ? e->name : "");
+            if (e->wd == liste && name.startsWith("3A.LCK", Qt::CaseInsensitive)) schritte << "3A frei";
+            if (e->wd == liste && name.startsWith("3B.LCK", Qt::CaseInsensitive)) schritte << "3B frei";
+            if (e->wd == klasse3A) schritte << "3A " + name;
+            if (e->wd == klasse3B) schritte << "3B " + name;
+            p += sizeof(inotify_event) + e->len;
+        }
+    }
+    ::close(fd);
+    ASSERT_TRUE(schritte.contains("3A 02 Ben") && schritte.contains("3B 01 Cem")) << schritte.join(", ").toStdString();
+    EXPECT_LT(schritte.lastIndexOf("3A frei"), schritte.indexOf("3A 02 Ben")) << schritte.join(", ").toStdString();
+    EXPECT_LT(schritte.lastIndexOf("3B frei"), schritte.indexOf("3B 01 Cem")) << schritte.join(", ").toStdString();
+    EXPECT_GE(schritte.lastIndexOf("3A frei"), 0);
+    EXPECT_GE(schritte.lastIndexOf("3B frei"), 0);
 }

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -159,6 +161,49 @@ TEST_F(DverwTest, AnExistingListNameIsRefusedWhateverItsCase)
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "1B.TXT" }));
 }
 
+TEST_F(DverwTest, ListsThatCannotBeReadAreSaidAndNoNameIsFree)
+{
+    liste("KLA.TXT", { "01 Anna" });
+    TForm34 w;
+    oeffnen(w, [&] {
+        std::optional<UnlesbarerOrdner> zu(std::in_place, dataPath("k_liste"), testFolder());
+        const auto gesagt = [&](const char* schritt) {
+            EXPECT_TRUE(w.meldung->isVisible()) << schritt;
+            EXPECT_TRUE(w.meldung->caption().startsWith("Die Klassenlisten können an diesem Rechner nicht gelesen "
+                                                        "werden: der Ordner „"
+                + dataPath("k_liste") + "“"))
+                << schritt << ": " << w.meldung->caption().toStdString();
+            EXPECT_TRUE(showsWhole(w.meldung)) << schritt;
+        };
+        // Each mode that chooses a list: no empty choice offered, the five buttons back.
+        for (Button* modus : { w.Button2, w.Button3, w.Button4, w.Button5 }) {
+            klick(modus);
+            gesagt(qPrintable(modus->caption()));
+            EXPECT_FALSE(w.vorh_Listen->isVisible());
+            EXPECT_TRUE(w.Button1->isEnabled());
+        }
+        // A new list: neither the existing name nor another one is called free.
+        klick(w.Button1);
+        typeText(&w, "Ben");
+        klick(w.Button7);
+        klick(w.Button8);
+        for (const char* name : { "KLA", "NEU" }) {
+            w.Edit2->clear();
+            typeText(&w, name);
+            gesagt(name);
+            EXPECT_FALSE(w.Label9->isVisible()) << name;
+            EXPECT_FALSE(w.Button11->isEnabled()) << name;
+        }
+        zu.reset(); // the picture is written as the tests' own user
+        grabToPng(&w, "dverw_listen_unlesbar");
+        klick(w.Button13);
+        klick(w.Button10);
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/KLA.TXT")), QByteArray("01 Anna\r\n"));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList({ "KLA.TXT" }));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+}
+
 TEST_F(DverwTest, RefusedCharactersNeverReachTheDisk)
 {
     TForm34 w;
@@ -295,19 +340,31 @@ TEST_F(DverwTest, AFailedWriteInADeepDataFolderIsSaidWhole)
 
 TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
 {
-    liste("2A.TXT", { "01 Anna" });
+    // "k_liste" on a file system of its own with room for the list's lock and no more.
+    SmallFileSystem klein;
+    if (!klein.mounted()) GTEST_SKIP() << "a small file system needs root";
+    QDir().mkpath(klein.path() + "k_liste");
+    writeBytes(klein.path() + "k_liste/2A.TXT", "01 Anna\r\n");
+    QFile::link(klein.path() + "k_liste", dataPath("k_liste"));
+    writeBytes(klein.path() + "platz", QByteArray(4096, 'x'));
+    klein.fill();
+    QFile::remove(klein.path() + "platz");
     writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
     TForm34 w;
     oeffnen(w, [&] {
         w.pwedit->setText("neu");
-        files::setWriteFailureForTests([](const QString&) { return true; });
         klick(w.Button2);
         waehle(w.ListBox1, "2A");
         typeText(&w, "Ben");
         klick(w.Button8);
+        // Said as what it is: the share is full, nothing was saved.
         EXPECT_TRUE(w.meldung->caption().startsWith("Die Liste 2A konnte nicht gespeichert werden: "));
+        EXPECT_TRUE(w.meldung->caption().contains("Das Laufwerk oder die Freigabe des Datenordners ist voll; es "
+                                                  "wurde nichts gespeichert"))
+            << w.meldung->caption().toStdString();
         EXPECT_TRUE(w.Nameneingabe->isVisible());
         klick(w.Button9);
+        files::setWriteFailureForTests([](const QString&) { return true; });
         klick(w.Button10);
         EXPECT_TRUE(w.meldung->caption().startsWith("Das Passwort konnte nicht gespeichert werden"));
         EXPECT_TRUE(w.isVisible());
@@ -315,7 +372,9 @@ TEST_F(DverwTest, OnAFullDiskTheListAndThePasswordStayAsTheyWere)
     });
     EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n"));
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\ngeheim\r\nEnde\r\n"));
-    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList({ "2A.TXT" }));
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({ "2A.TXT" }));
+    QFile::remove(dataPath("k_liste"));
 }
 
 TEST_F(DverwTest, PrintingAList)

@@ -470,3 +470,23 @@ TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
     EXPECT_FALSE(offen);
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
+
+TEST(Meldungsort, TheFirstPlaceThatCoversNothingAsHighAsItCanBe)
+{
+    const QRect raum(0, 0, 1000, 600);
+    const auto hoehe = [](int breite) { return breite >= 300 ? 40 : 80; };
+    // Free at once.
+    EXPECT_EQ(hprot::meldungsort({ { QPoint(100, 50), 300 } }, hoehe, raum, {}), QRect(100, 50, 300, 40));
+    // Moved down below what it would cover, no further.
+    const QList<QRect> zeilen { QRect(0, 40, 900, 30), QRect(0, 100, 90, 30) };
+    EXPECT_EQ(hprot::meldungsort({ { QPoint(100, 50), 300 } }, hoehe, raum, zeilen), QRect(100, 70, 300, 40));
+    // Nor squeezed between two lines where it does not fit.
+    const QList<QRect> eng { QRect(0, 40, 900, 30), QRect(0, 100, 900, 30) };
+    EXPECT_EQ(hprot::meldungsort({ { QPoint(100, 50), 300 } }, hoehe, raum, eng), QRect(100, 130, 300, 40));
+    // A place with no room down to the bottom gives way to the next; a narrower one is taller.
+    const QList<QRect> spalte { QRect(100, 0, 50, 600) };
+    EXPECT_EQ(hprot::meldungsort({ { QPoint(100, 0), 300 }, { QPoint(700, 0), 250 } }, hoehe, raum, spalte),
+        QRect(700, 0, 250, 80));
+    // Outside the room is no place; a place of no width is none.
+    EXPECT_TRUE(hprot::meldungsort({ { QPoint(800, 0), 300 }, { QPoint(0, 0), 0 } }, hoehe, raum, {}).isEmpty());
+}

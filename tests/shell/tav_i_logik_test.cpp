@@ -39,23 +39,6 @@ protected:
     }
 };
 
-TEST_F(TaviLogikTest, ListNamesAreCutAndBounded)
-{
-    EXPECT_TRUE(listensuche(dataFolder()).isEmpty());
-    QDir().mkpath(dataPath("k_liste/ordner"));
-    writeBytes(dataPath("k_liste/1a.txt"), "");
-    writeBytes(dataPath("k_liste/Klasse7.txt"), "");
-    writeBytes(dataPath("k_liste/Klasse10.txt"), ""); // eight characters before the dot: shown whole
-    writeBytes(dataPath("k_liste/Klasse100.txt"), ""); // more: an empty entry
-    QStringList n = listensuche(dataFolder());
-    n.sort();
-    EXPECT_EQ(n, (QStringList { "", "1a", "Klasse10", "Klasse7" }));
-
-    for (int i = 0; i < 40; ++i)
-        writeBytes(dataPath(QString("k_liste/l%1.txt").arg(i)), "");
-    EXPECT_EQ(listensuche(dataFolder()).size(), kMaxListen);
-}
-
 TEST_F(TaviLogikTest, KlInaReadsUncheckedAndWritesBothLines)
 {
     const KlIna fehlt = klinaLesen(dataPath("kl.ina"));

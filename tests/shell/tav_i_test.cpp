@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScrollBar>
+#include <optional>
 
 // The main window with its own data folder; the administration is a stand-in whose showings are counted.
 class HauptfensterTest : public TaviTest {
@@ -110,6 +111,54 @@ TEST_F(HauptfensterTest, NoListsAndAListThatNoLongerExists)
         EXPECT_EQ(control<Label>("Label16")->caption(), "4D");
         EXPECT_EQ(control<ListBox>("listenwahl")->ItemIndex(), -1);
     });
+}
+
+TEST_F(HauptfensterTest, OnlyClassListsAreOfferedAndABlankActiveListIsNone)
+{
+    datenordner("\r\n", { "1A", "2B" });
+    for (const char* helfer : { "1A.LCK", "1A.LCK~pc7-4711-9f", ".uhr-pc7-1", ".neu-0f3c.tmp", "2B.TXT.aB3dE1",
+             ".versteckt.txt", "Klasse100.txt" })
+        writeBytes(dataPath(QStringLiteral("k_liste/") + helfer), "");
+    QDir().mkpath(dataPath("k_liste/2B.LCK"));
+    zeigen([&] {
+        auto* liste = control<ListBox>("listenwahl");
+        EXPECT_EQ(liste->items(), (QStringList { "1A", "2B" }));
+        EXPECT_TRUE(liste->isEnabled());
+        EXPECT_FALSE(control<Label>("klinameldung")->isVisible());
+        // A blank line 2, written where a blank row could once be chosen, names no list.
+        EXPECT_EQ(control<Label>("Label16")->caption(), " -/-");
+        EXPECT_TRUE(control<RadioButton>("RadioButton1")->Checked());
+        EXPECT_EQ(aktivliste, "ohne");
+    });
+}
+
+TEST_F(HauptfensterTest, AListsFolderThatCannotBeReadIsSaidAndOffersNothing)
+{
+    datenordner("2B", { "1A", "2B" });
+    zeigen([&] {
+        auto* liste = control<ListBox>("listenwahl");
+        auto* meldung = control<Label>("klinameldung");
+        {
+            std::optional<UnlesbarerOrdner> zu(std::in_place, dataPath("k_liste"), testFolder());
+            form->listenwahlfuellen();
+            EXPECT_TRUE(liste->items().isEmpty());
+            EXPECT_FALSE(liste->isEnabled());
+            ASSERT_TRUE(meldung->isVisible());
+            EXPECT_TRUE(
+                meldung->caption().startsWith("Die Klassenlisten können an diesem Rechner nicht gelesen werden"));
+            EXPECT_TRUE(meldung->caption().contains(dataPath("k_liste")));
+            EXPECT_TRUE(showsWhole(meldung));
+            // The active list stays what the shared copy says; it is not taken for "no lists".
+            EXPECT_EQ(control<Label>("Label16")->caption(), "2B");
+            zu.reset(); // the picture is written as the tests' own user
+            grabToPng(form.get(), "tavi-listen-unlesbar");
+        }
+        form->listenwahlfuellen();
+        EXPECT_EQ(liste->items(), (QStringList { "1A", "2B" }));
+        EXPECT_TRUE(liste->isEnabled());
+        EXPECT_FALSE(meldung->isVisible());
+    });
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2B\r\n").toUtf8());
 }
 
 TEST_F(HauptfensterTest, ChoosingAListRewritesBothLinesOfTheSharedCopy)

@@ -7,11 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void TaviTest::SetUp()
@@ -119,4 +121,44 @@ void SmallFileSystem::makeReadOnly()
 {
     ::mount(
         nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, m_options.constData());
+}
+
+namespace {
+
+int modus(const QString& pfad)
+{
+    struct stat st { };
+    return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+void modusSetzen(const QString& pfad, int m)
+{
+    ::chmod(QFile::encodeName(pfad).constData(), mode_t(m));
+}
+
+} // namespace
+
+UnlesbarerOrdner::UnlesbarerOrdner(const QString& ordner, const QString& oben)
+    : m_ordner(QDir::cleanPath(ordner))
+{
+    m_fremd = ::geteuid() == 0;
+    if (m_fremd) {
+        // Every folder from the test's own down to the parent of `ordner`: passable and readable for "nobody".
+        const QString grenze = QDir::cleanPath(oben);
+        for (QString p = QFileInfo(m_ordner).absolutePath(); p.startsWith(grenze); p = QFileInfo(p).absolutePath()) {
+            m_rechte.append({ p, modus(p) });
+            modusSetzen(p, modus(p) | 0755);
+            if (p == grenze) break;
+        }
+    }
+    m_rechte.append({ m_ordner, modus(m_ordner) });
+    modusSetzen(m_ordner, 0);
+    if (m_fremd && (::setegid(65534) != 0 || ::seteuid(65534) != 0)) ADD_FAILURE() << "cannot act as nobody";
+}
+
+UnlesbarerOrdner::~UnlesbarerOrdner()
+{
+    if (m_fremd && (::seteuid(0) != 0 || ::setegid(0) != 0)) ADD_FAILURE() << "cannot act as root again";
+    for (const auto& [pfad, m] : m_rechte)
+        modusSetzen(pfad, m);
 }

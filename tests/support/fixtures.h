@@ -19,6 +19,7 @@ protected:
     QString programFolder() const; // ends with "/"
     QString dataFolder() const; // ends with "/"
     QString dataPath(const QString& relative) const { return dataFolder() + relative; }
+    QString testFolder() const { return m_dir.path(); }
 
     QStringList errors;
 
@@ -48,6 +49,23 @@ private:
     QTemporaryDir m_dir;
     bool m_mounted = false;
     QByteArray m_options;
+};
+
+// A folder that cannot be listed from this PC, as where a pupil's account has no right to read it: its rights are
+// taken away, and where the test runs as root (for whom rights do not count) the process acts as "nobody" until
+// this ends, with the folders above it opened for that user to pass through. Everything as before afterwards.
+class UnlesbarerOrdner {
+public:
+    // `oben`: the test's own folder, the highest that is opened for passing through.
+    UnlesbarerOrdner(const QString& ordner, const QString& oben);
+    ~UnlesbarerOrdner();
+    UnlesbarerOrdner(const UnlesbarerOrdner&) = delete;
+    UnlesbarerOrdner& operator=(const UnlesbarerOrdner&) = delete;
+
+private:
+    QString m_ordner;
+    QList<QPair<QString, int>> m_rechte; // folders and their modes before
+    bool m_fremd = false;
 };
 
 // Grabs a widget into TAVI_TEST_OUTPUT/<name>.png so that one can look at what a pupil would see.

@@ -20,6 +20,10 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -63,7 +67,54 @@ protected:
         return uhr.elapsed();
     }
 
+    // The aids' protocol dialog, with KL3A the active list.
+    TForm65* protokolldialog()
+    {
+        tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
+        aktivliste = "KL3A";
+        programmcode = 17;
+        return dynamic_cast<TForm65*>(Form65);
+    }
+
     int cursorBeimWarten = -1;
+};
+
+// The window system's close box: the message a window manager sends when the user clicks it.
+class Schliessfeld {
+public:
+    Schliessfeld()
+    {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        m_verbindung = x11 ? x11->connection() : nullptr;
+        if (!m_verbindung) return;
+        m_protokolle = atom("WM_PROTOCOLS");
+        m_schliessen = atom("WM_DELETE_WINDOW");
+    }
+    void klicken(QWidget* fenster) const
+    {
+        xcb_client_message_event_t e {};
+        e.response_type = XCB_CLIENT_MESSAGE;
+        e.format = 32;
+        e.window = xcb_window_t(fenster->winId());
+        e.type = m_protokolle;
+        e.data.data32[0] = m_schliessen;
+        e.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(m_verbindung, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
+        xcb_flush(m_verbindung);
+    }
+
+private:
+    xcb_atom_t atom(const char* name) const
+    {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            m_verbindung, xcb_intern_atom(m_verbindung, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
+        std::free(r);
+        return a;
+    }
+    xcb_connection_t* m_verbindung = nullptr;
+    xcb_atom_t m_protokolle = XCB_ATOM_NONE;
+    xcb_atom_t m_schliessen = XCB_ATOM_NONE;
 };
 
 } // namespace
@@ -95,11 +146,8 @@ TEST_F(SperrWarten, dieVerwaltungZeigtDasWartenUndEinZweiterKlickWartetNichtNoch
 
 TEST_F(SperrWarten, imProtokollWartetEinNamensklickSichtbarUndNurEinmal)
 {
-    auto* d = dynamic_cast<TForm65*>(Form65);
+    TForm65* d = protokolldialog();
     ASSERT_TRUE(d);
-    tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
-    aktivliste = "KL3A";
-    programmcode = 17;
     zeigen(d, [&](Form& f) {
         if (&f != d) return;
         ASSERT_TRUE(waitActive(d));
@@ -116,4 +164,36 @@ TEST_F(SperrWarten, imProtokollWartetEinNamensklickSichtbarUndNurEinmal)
         EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
         d->Button1->Click();
     });
+}
+
+TEST_F(SperrWarten, dasSchliessfeldBeendetDenProtokolldialogNichtMittenImWarten)
+{
+    TForm65* d = protokolldialog();
+    ASSERT_TRUE(d);
+    const Schliessfeld schliessfeld;
+    int geschlossenBeimWarten = -1;
+    zeigen(d, [&](Form& f) {
+        if (&f != d) return;
+        ASSERT_TRUE(waitActive(d));
+        QTest::mouseClick(d->Button5, Qt::LeftButton); // "nur &speichern"
+        ASSERT_EQ(d->namen->count(), 2);
+        const FileLock anderer(dataPath("k_liste/KL3A.LCK"));
+        ASSERT_TRUE(anderer.held());
+        QTimer::singleShot(kWarten / 4, [&] { schliessfeld.klicken(d); });
+        QTimer::singleShot(kWarten * 3 / 4, [&] { geschlossenBeimWarten = d->isVisible() ? 0 : 1; });
+        d->namen->setItemIndex(1);
+        d->namen->OnClick();
+        // The wait and its outcome are over before anything else happens; the close asked for meanwhile is not
+        // carried out in the middle of them, nor afterwards.
+        QTest::qWait(kWarten / 2);
+        EXPECT_EQ(geschlossenBeimWarten, 0);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_TRUE(d->meldung->isVisible());
+        EXPECT_TRUE(d->meldung->caption().contains("gleich noch einmal"));
+        // Once the wait is over the close box closes the window as ever.
+        schliessfeld.klicken(d);
+        QTest::qWait(200);
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
 }

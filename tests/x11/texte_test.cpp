@@ -4,6 +4,7 @@
 #include "analyses/f_sv.h"
 #include "platform/controls.h"
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "platform/scrollview.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw.h"
@@ -523,6 +524,148 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
+// Where the class lists cannot be read from this PC, each window that offers them says so, whole.
+TEST_F(TexteTest, ListsThatCannotBeReadAreSaidWholeInEveryWindowThatOffersThem)
+{
+    sperrKlasse();
+    QStringList gesehen;
+    const auto gezeigt = [&](Form& f, Label* meldung, const QString& schritt) {
+        EXPECT_TRUE(meldung->isVisible()) << schritt.toStdString();
+        EXPECT_TRUE(meldung->text().startsWith(QStringLiteral("Die Klassenlisten können an diesem Rechner nicht")))
+            << schritt.toStdString() << ": " << meldung->text().toStdString();
+        gesehen << meldung->text();
+        pruefen(f, schritt);
+    };
+    // The rest of the data folder may be written, as the set-ups' settings need.
+    QFile::setPermissions(datpfad, QFileDevice::Permissions(0x7777));
+    for (const QString& datei : QDir(datpfad).entryList(QDir::Files))
+        QFile::setPermissions(datpfad + datei, QFileDevice::Permissions(0x6666));
+    UnlesbarerOrdner zu(datpfad + QStringLiteral("k_liste"), testFolder());
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        gezeigt(f, f.findChild<Label*>(QStringLiteral("klinameldung")), QStringLiteral("Hauptfenster"));
+        Form1->Close();
+    });
+    auto* verwaltung = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(verwaltung);
+    zeigen(verwaltung, [&](Form& f) {
+        if (&f != verwaltung) return;
+        verwaltung->Button2->Click();
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: Liste wählen"));
+        verwaltung->Button1->Click();
+        verwaltung->Edit1->setText(QStringLiteral("Dora"));
+        verwaltung->Button7->Click();
+        verwaltung->Button8->Click();
+        verwaltung->Edit2->setText(QStringLiteral("NEU"));
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: neue Liste"));
+        verwaltung->Button13->Click();
+        verwaltung->Button10->Click();
+    });
+    auto* gra = dynamic_cast<TForm37*>(Form37);
+    auto* ss = dynamic_cast<TForm31*>(Form31);
+    auto* sv = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(gra && ss && sv);
+    const QList<std::tuple<Form*, int, Label*, Button*>> einrichtungen { { gra, 11, gra->Label55, gra->Button10 },
+        { ss, 1, ss->Label18, ss->Button1 }, { sv, 20, sv->Label18, sv->Button10 } };
+    for (const auto& [fenster, code, meldung, zurueck] : einrichtungen) {
+        aktivliste = "KL3A";
+        programmcode = code;
+        zeigen(fenster, [&](Form& f) {
+            if (&f != fenster) {
+                f.Close();
+                return;
+            }
+            gezeigt(f, meldung, name(&f));
+            zurueck->Click();
+        });
+    }
+    EXPECT_EQ(gesehen.size(), 6);
+    QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}
+
+// The protocol dialog's messages over a protocol of all its lines: each lies whole in the dialog, over no line of
+// the protocol, no name, no button.
+TEST_F(TexteTest, TheProtocolDialogsMessagesCoverNoLineOfAFullProtocol)
+{
+    FileLock::setWaitForTests(30);
+    Surface::setRecordingTexts(true);
+    programmcode = 17;
+    const QStringList voll { "Programm:              +/-  im Raum 20, Zehnerübergang mit Hilfe",
+        "Vorgaben:              15 Minute(n), 30 Aufgabe(n)", "Aufgaben:              Addition und Subtraktion, bis 20",
+        "                       mit Zehnerübergang, Platzhalter rechts", "Arbeitszeit:           15 min 59 s",
+        "bearbeitete Aufgaben:  30", "Eingaben, gesamt:      128", "davon: richtig/nötig:  97  (75,8 %)",
+        "falsch ohne Hilfetasten: 31", "Hilfetasten:           12     Zeigetasten:        4",
+        "Bemerkung:             die letzten Aufgaben ohne Hilfe gelöst" };
+    auto* d = dynamic_cast<TForm65*>(Form65);
+    ASSERT_TRUE(d);
+    QStringList gesehen;
+    const auto frei = [&](const QString& schritt) {
+        const std::string s = schritt.toStdString();
+        ASSERT_TRUE(d->meldung->isVisible()) << s;
+        gesehen << d->meldung->text();
+        const QRect m = d->meldung->geometry();
+        EXPECT_TRUE(d->rect().contains(m)) << s;
+        int zeilen = 0;
+        for (const Surface::PlacedText& t : d->surface().placedTexts()) {
+            if (t.text.trimmed().isEmpty()) continue;
+            ++zeilen;
+            EXPECT_FALSE(t.box.intersects(m)) << s << ": über \"" << t.text.toStdString() << "\"";
+        }
+        EXPECT_EQ(zeilen, 13) << s;
+        for (QWidget* w : std::initializer_list<QWidget*> {
+                 d->Namenliste, d->Panel1, d->Label18, d->Button1, d->Button2, d->Button3, d->Button5 })
+            if (w->isVisible()) EXPECT_FALSE(w->geometry().intersects(m)) << s << ": über " << name(w).toStdString();
+        pruefen(*d, schritt);
+        grabToPng(d,
+            QStringLiteral("protokollmeldung_%1_%2").arg(qEnvironmentVariable("TAVI_X11_SCREEN")).arg(gesehen.size()));
+    };
+    const auto oeffnen = [&](const std::function<void()>& schritte) {
+        for (int i = 0; i < voll.size(); ++i)
+            protzeilen[2 + i] = voll[i];
+        zeigen(d, [&](Form& f) {
+            if (&f == d) schritte();
+        });
+    };
+
+    // With the class list: a lock held elsewhere, a line changed meanwhile, a protocol that cannot be saved.
+    sperrKlasse();
+    oeffnen([&] {
+        d->Button5->Click();
+        gesperrt([&] { waehlen(d->namen, 1); });
+        frei(QStringLiteral("Protokoll: Liste gesperrt"));
+        writeBytes(datpfad + QStringLiteral("k_liste/KL3A.TXT"), "01 Anna\r\n02 Paula\r\n03 Cem\r\n");
+        waehlen(d->namen, 1);
+        frei(QStringLiteral("Protokoll: Zeile geändert"));
+        files::setWriteFailureForTests([](const QString& pfad) { return pfad.endsWith(QLatin1String(".txt")); });
+        waehlen(d->namen, 0);
+        files::setWriteFailureForTests({});
+        frei(QStringLiteral("Protokoll: nicht gespeichert"));
+        d->Button1->Click();
+    });
+    // The list deleted while its names were shown; then a typed name's protocol that cannot be saved.
+    sperrKlasse();
+    oeffnen([&] {
+        d->Button5->Click();
+        QFile::remove(datpfad + QStringLiteral("k_liste/KL3A.TXT"));
+        waehlen(d->namen, 1);
+        frei(QStringLiteral("Protokoll: Liste gelöscht"));
+        d->Edit2->setText(QStringLiteral("Annabell"));
+        files::setWriteFailureForTests([](const QString& pfad) { return pfad.endsWith(QLatin1String(".txt")); });
+        d->Button4->Click();
+        files::setWriteFailureForTests({});
+        frei(QStringLiteral("Protokoll: getippter Name nicht gespeichert"));
+        d->Button1->Click();
+    });
+    Surface::setRecordingTexts(false);
+    FileLock::setWaitForTests(-1);
+    EXPECT_EQ(gesehen.size(), 5);
+    QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}
+
 namespace {
 
 // The result of a three-task "kleines 1 x 1" analysis, 53 lines, as the analysis writes it.
