@@ -14,6 +14,23 @@
 
 namespace {
 
+// The height of a row that holds every letter a list shows: the dots and accents of capitals reach above the
+// font's ascent in some fonts and sizes, and the row clips them. The text stands in the middle of its row, so
+// what reaches out on either side is added on both.
+int rowHeightFor(const QFont& font)
+{
+    static const QString letters = QStringLiteral(
+        "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
+        "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
+        "bdfhklgjpqy\u00DF\u00E7\u00FF\u00B5|/()[]{}$\u00A7");
+    const QFontMetrics fm(font);
+    const QRect ink = fm.tightBoundingRect(letters);
+    // One pixel more on either side for the smoothing at the letters' edges.
+    const int above = std::max(0, -ink.top() + 1 - fm.ascent());
+    const int below = std::max(0, ink.bottom() + 1 + 1 - fm.descent());
+    return fm.height() + 2 * std::max(above, below);
+}
+
 bool choosable(const QListWidgetItem* it)
 {
     return it && (it->flags() & Qt::ItemIsEnabled) && (it->flags() & Qt::ItemIsSelectable);
@@ -59,7 +76,7 @@ void ListBox::applyItemHeight(QListWidgetItem* item) const
         m_heightsPending = true;
         return;
     }
-    const int h = m_itemHeight > 0 ? m_itemHeight : fontMetrics().height();
+    const int h = m_itemHeight > 0 ? m_itemHeight : rowHeightFor(font());
     item->setSizeHint(QSize(1, h));
 }
 
