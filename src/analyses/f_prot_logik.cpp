@@ -2,6 +2,7 @@
 
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
 
 namespace prot {
 
@@ -69,7 +70,7 @@ int lesen(const QString& pfad)
     if (f.ioResult() == 0) {
         while (!f.eof() && n < kMaxZeilen) {
             ++n;
-            protzeilen[n] = f.readLine();
+            pfadzeile::setzen(n, f.readLine(), kPfadzeile);
         }
         f.close();
     }
@@ -95,18 +96,28 @@ Seite bildschirm(int programmcode, int zeilenzahl)
     return s;
 }
 
-QVector<Seite> druckseiten(int programmcode, int zeilenzahl)
+QVector<Seite> druckseiten(int programmcode, int zeilenzahl, int zeichen)
 {
+    const QStringList pfad = pfadzeile::umbrechen(zeile(kPfadzeile, zeilenzahl), zeichen);
+    const int mehr = int(pfad.size()) - 1;
     QVector<Seite> seiten;
     int s = 1;
     for (;;) {
         int von = 0, bis = 0;
         seitenbereich(s, von, bis);
+        if (s > 1) von -= mehr;
+        bis -= mehr;
         if (s > 1 && zeilenzahl < von) break;
         Seite seite;
         if (s == 1) {
-            for (int i = von; i <= std::min(bis, zeilenzahl); ++i)
-                seite.texte.append({ 200, -100 - 40 * i, zeile(i, zeilenzahl) });
+            for (int i = von; i <= std::min(bis, zeilenzahl); ++i) {
+                if (i == kPfadzeile) {
+                    for (int k = 0; k < pfad.size(); ++k)
+                        seite.texte.append({ 200, -100 - 40 * (i + k), pfad.at(k) });
+                    continue;
+                }
+                seite.texte.append({ 200, -100 - 40 * (i > kPfadzeile ? i + mehr : i), zeile(i, zeilenzahl) });
+            }
         } else {
             const QString kopf = (protzeilen[1].str() + QStringLiteral("     Seite  ") + QString::number(s)).left(113);
             seite.texte.append({ s == 2 ? 200 : 202, -100, kopf });
@@ -117,7 +128,11 @@ QVector<Seite> druckseiten(int programmcode, int zeilenzahl)
         ++s;
     }
     // The frame lines belong to the result grid, which stands on the first page.
-    seiten.first().striche = druckrahmen(programmcode);
+    for (Strich st : druckrahmen(programmcode)) {
+        st.y1 -= 40 * mehr;
+        st.y2 -= 40 * mehr;
+        seiten.first().striche.append(st);
+    }
     return seiten;
 }
 
