@@ -11,6 +11,8 @@
 #include "shell/pfadzeile.h"
 #include "shell/zeilendruck.h"
 
+#include <QScreen>
+#include <QStyle>
 #include <cmath>
 
 namespace {
@@ -88,7 +90,11 @@ void TForm36::form36activate()
     c.font.name = QStringLiteral("courier new");
     c.font.height = 45;
     c.brush.color = color();
-    zeichnen(c, prot::bildschirm(programmcode, n));
+    // The path line goes on below where the screen ends: the window fills the screen, less the scroll bar.
+    const int breite = screen()->availableGeometry().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int zeichen
+        = int((breite / SurfaceTarget::metricPixelsPerUnit() - 2 * 10) / c.textWidth(QStringLiteral("0")));
+    zeichnen(c, prot::bildschirm(programmcode, n, zeichen));
 }
 
 void TForm36::Button1Click()

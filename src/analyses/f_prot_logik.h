@@ -39,8 +39,9 @@ int lesen(const QString& pfad);
 
 // The screen: record lines at (10, 30 - 45 i); for the quick-sight codes 1..3 at most 34 lines and, from 35
 // lines on, the closing note at the place of line 35, below the last line shown, so that it hides no task;
-// for 11..17 and 20 every line; other codes nothing. Codes 11..17 add two frame lines.
-Seite bildschirm(int programmcode, int zeilenzahl);
+// for 11..17 and 20 every line; other codes nothing. Codes 11..17 add two frame lines. A path line longer than
+// `zeichen` characters goes on in the lines below it, and what comes after it moves down as on paper.
+Seite bildschirm(int programmcode, int zeilenzahl, int zeichen = 1000);
 extern const QString kWeitereAufgaben;
 
 // The printed pages: lines 1..67 on page 1, 68..133 on page 2, 134..200 on page 3 and then 67 a page; from
