@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/form.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -19,6 +20,11 @@ namespace {
 // what reaches out on either side is added on both.
 int rowHeightFor(const QFont& font)
 {
+    // Measured once a font: lists of words are filled item by item.
+    static QHash<QString, int> known;
+    const QString key = font.key();
+    const auto it = known.constFind(key);
+    if (it != known.constEnd()) return *it;
     static const QString letters = QStringLiteral(
         "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
         "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
@@ -28,7 +34,9 @@ int rowHeightFor(const QFont& font)
     // One pixel more on either side for the smoothing at the letters' edges.
     const int above = std::max(0, -ink.top() + 1 - fm.ascent());
     const int below = std::max(0, ink.bottom() + 1 + 1 - fm.descent());
-    return fm.height() + 2 * std::max(above, below);
+    const int height = fm.height() + 2 * std::max(above, below);
+    known.insert(key, height);
+    return height;
 }
 
 bool choosable(const QListWidgetItem* it)

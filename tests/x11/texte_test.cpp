@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QStyleOptionButton>
+#include <QStyleOptionViewItem>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -176,9 +177,45 @@ QRect tinte(const QWidget* w, const Textraum& t)
     return ink;
 }
 
+// What a list cuts of its rows' texts: each row clips its text to itself. The row is drawn as the list draws it,
+// in a row three times as high with the same middle, where nothing clips it. A row has no frame beside its
+// text, so any ink it cuts is part of a letter: the faint top of an umlaut's dots too.
+QString zeilenschnitt(ListBox* l)
+{
+    const QRect sicht = l->viewport()->rect();
+    for (int i = 0; i < l->count(); ++i) {
+        const QRect zeile = l->visualItemRect(l->item(i));
+        if (!zeile.intersects(sicht) || l->itemText(i).trimmed().isEmpty()) continue;
+        QStyleOptionViewItem o;
+        o.initFrom(l->viewport());
+        o.state = QStyle::State_Enabled;
+        for (const auto rolle :
+            { QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Highlight, QPalette::Button })
+            o.palette.setColor(rolle, Qt::transparent); // the text only: no fill is ink
+        o.widget = l;
+        o.font = l->font();
+        o.rect = zeile.adjusted(0, -zeile.height(), 0, zeile.height());
+        o.text = l->itemText(i);
+        o.features = QStyleOptionViewItem::HasDisplay;
+        o.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        o.textElideMode = l->textElideMode();
+        const QRect gezeichnet = inkOf(
+            l->viewport(), [&](QPainter& p) { l->style()->drawControl(QStyle::CE_ItemViewItem, &o, &p, l); },
+            o.rect.adjusted(-4, -4, 4, 4), 1);
+        if (gezeichnet.isEmpty()) continue;
+        if (gezeichnet.top() < zeile.top() || gezeichnet.bottom() > zeile.bottom())
+            return QStringLiteral("Zeile \"%1\" reicht %2 px über ihre Höhe von %3")
+                .arg(l->itemText(i))
+                .arg(std::max(zeile.top() - gezeichnet.top(), gezeichnet.bottom() - zeile.bottom()))
+                .arg(zeile.height());
+    }
+    return {};
+}
+
 // What is cut in one control; empty when its text shows whole.
 QString schnitt(QWidget* w)
 {
+    if (auto* l = qobject_cast<ListBox*>(w)) return zeilenschnitt(l);
     if (auto* m = qobject_cast<Memo*>(w)) {
         // A memo's lines need not fit, but then it scrolls.
         const int rand = int(m->document()->documentMargin());
@@ -293,11 +330,19 @@ protected:
         weg += QStringLiteral(" > ") + name(&f);
         pruefen(f, weg);
         umschalten(f, schalter(f));
+        // Switching "ohne Klassenliste" forth and back leaves it on: the class list of the names is chosen again.
+        for (ListBox* l : f.findChildren<ListBox*>()) {
+            const int i = l->items().indexOf(QStringLiteral("KL4A"));
+            if (i >= 0 && aktivliste != "KL4A" && nutzbar(l)) {
+                l->setItemIndex(i);
+                if (l->OnClick) l->OnClick();
+            }
+        }
         if (menues().contains(&f)) {
             // A set-up goes on only with a pupil's name typed (where it takes one) and something chosen in its
             // lists: the first of each.
             for (Edit* e : f.findChildren<Edit*>())
-                if (nutzbar(e) && e->text().isEmpty()) e->pasteFiltered(QStringLiteral("Anna"));
+                if (nutzbar(e) && e->text().isEmpty()) e->pasteFiltered(QStringLiteral("Änne Özdemir"));
             for (ListBox* l : f.findChildren<ListBox*>())
                 if (nutzbar(l) && l->count() > 0 && !l->Selected(0)) {
                     l->setSelected(0, true);
@@ -382,6 +427,13 @@ protected:
 
 TEST_F(TexteTest, EveryTextOfEveryWindowShowsWhole)
 {
+    // Names with capital umlauts in every list of pupils, and typed where a name is typed.
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL4A.TXT"),
+        QStringLiteral("01 Änne Özdemir\r\n02 Ülrike Ärmel\r\n03 Ömer Jäger\r\n04 Ädam Üstün\r\n").toLatin1());
+    for (const QString& kl : { programFolder() + QStringLiteral("kl.ina"), dataPath("kl.ina") })
+        tavi::klinaSchreiben(kl, datpfad, QStringLiteral("KL4A"));
+    aktivliste = "KL4A";
     Form::setModalDriver([this](Form& f) { besuchen(f); });
     Form1->showModal();
     Form::setModalDriver({});
@@ -606,8 +658,11 @@ TEST_F(TexteTest, EveryTextDrawnOnACanvasCanBeReachedAndRead)
     Form1->showModal();
     Form::setModalDriver({});
 
-    protdatei = dataPath("OHNELIST/Anna/1x1___01.txt");
-    QDir().mkpath(dataPath("OHNELIST/Anna"));
+    // Under a data folder on a share, whose path line is longer than the record's other lines.
+    const QString ordner = dataPath(
+        "run/user/1000/gvfs/smb-share:server=schulserver.example,share=lehrer/Tirmosak_Daten/OHNELIST/Anna/");
+    protdatei = ordner + QStringLiteral("1x1___01.txt");
+    QDir().mkpath(ordner);
     writeBytes(protdatei, einmaleinsErgebnis(protdatei));
     programmcode = 16;
     bool lang = false;
@@ -617,6 +672,9 @@ TEST_F(TexteTest, EveryTextDrawnOnACanvasCanBeReachedAndRead)
         lang = protzeilenzahl == 53 && !ergebnis.blatt->surface().placedTexts().isEmpty();
         grabToPng(&f, QStringLiteral("ergebnis_lang_%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
     });
+    // An aid writes its lines 2 to 12 before its dialog opens: the result's lines stand in for them, but its path
+    // line is none of an aid's.
+    protzeilen[2] = QString();
     zeigen(Form65, besuchenUndPruefen);
     Surface::setRecordingTexts(false);
     EXPECT_TRUE(lang);
