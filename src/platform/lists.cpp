@@ -28,7 +28,7 @@ int rowHeightFor(const QFont& font)
     static const QString letters = QStringLiteral(
         "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
         "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
-        "bdfhklgjpqy\u00DF\u00E7\u00FF\u00B5|/()[]{}$\u00A7");
+        "bdfhklgjpqy\u00DF\u00E7\u00FF0123456789");
     const QFontMetrics fm(font);
     const QRect ink = fm.tightBoundingRect(letters);
     // One pixel more on either side for the smoothing at the letters' edges.

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -436,4 +437,38 @@ TEST_F(ControlsTest, ARowOfTheListsOwnHeightHoldsEveryLetterWhole)
         EXPECT_TRUE(tinte == ganz) << was.toStdString() << ": row " << zeile << ", ink " << tinte.width() << "x"
                                    << tinte.height() << " of " << ganz.width() << "x" << ganz.height();
     }
+}
+
+// A label holds the ink of every letter of its caption: the dots of capital umlauts over its first line, the
+// underscore under its last, the "W" and "_" that reach left of where their line starts; sized to its caption
+// or given its size, in one line or wrapped, at every font and size the windows give labels.
+TEST_F(ControlsTest, ALabelHoldsTheInkOfEveryLetter)
+{
+    const QString caption = QStringLiteral("Welcher Typ? __ + 7 = Ülrike Ärger");
+    for (const QString& name :
+        { QStringLiteral("arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("courier new") })
+        for (int h = 8; h <= 32; ++h)
+            for (const FontStyles stil : { FontStyles(), FontStyles(FontStyle::Bold) })
+                for (int art = 0; art < 3; ++art) {
+                    auto* l = new Label(&form, caption, 10, 10);
+                    if (art > 0) {
+                        l->setAutoSize(false);
+                        l->setWordWrap(art == 2);
+                        place(l, 10, 10, art == 2 ? 12 * h : 40 * h, art == 2 ? 4 * h : 2 * h);
+                    }
+                    applyFont(l, name, -h, stil);
+                    l->show();
+                    const QRect ink = inkOf(
+                        l,
+                        [&](QPainter& p) {
+                            p.drawText(l->contentsRect(), int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0),
+                                l->text());
+                        },
+                        l->rect().adjusted(-h, -h, h, h), 1);
+                    EXPECT_TRUE(l->rect().contains(ink))
+                        << name.toStdString() << " " << h << (stil ? " bold" : "") << " kind " << art << ": ink "
+                        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height() << " in "
+                        << l->width() << "x" << l->height();
+                    delete l;
+                }
 }

@@ -159,7 +159,7 @@ QString zeichenVorUmbruch(QLabel* l)
 // Where a text puts ink as its control draws it in its room, unclipped, in the control's coordinates: a frame
 // cuts a letter that reaches into it, even where the letter's advance fits. A pixel a letter covers by less than
 // a quarter is the smoothing at its edge and reads as paper.
-constexpr int kTinte = 64;
+constexpr int kTinte = 1;
 
 QRect tinte(const QWidget* w, const Textraum& t)
 {
@@ -212,6 +212,17 @@ QString zeilenschnitt(ListBox* l)
     return {};
 }
 
+// The sides of `raum` that `tinte` reaches over.
+QString ueberRand(const QRect& tinte, const QRect& raum)
+{
+    QStringList seiten;
+    if (tinte.top() < raum.top()) seiten << QStringLiteral("oben");
+    if (tinte.bottom() > raum.bottom()) seiten << QStringLiteral("unten");
+    if (tinte.left() < raum.left()) seiten << QStringLiteral("links");
+    if (tinte.right() > raum.right()) seiten << QStringLiteral("rechts");
+    return QStringLiteral(" (") + seiten.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
 // What is cut in one control; empty when its text shows whole.
 QString schnitt(QWidget* w)
 {
@@ -246,9 +257,10 @@ QString schnitt(QWidget* w)
     const QRect gezeichnet = tinte(w, t);
     if (gezeichnet.isEmpty()) return {};
     if (!w->rect().contains(gezeichnet))
-        return QStringLiteral("reicht %1 px über den eigenen Rand")
+        return QStringLiteral("reicht %1 px über den eigenen Rand%2")
             .arg(std::max({ -gezeichnet.left(), gezeichnet.right() - w->rect().right(), -gezeichnet.top(),
-                gezeichnet.bottom() - w->rect().bottom() }));
+                gezeichnet.bottom() - w->rect().bottom() }))
+            .arg(ueberRand(gezeichnet, w->rect()));
     for (QWidget* p = w->parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget()) {
         const QRect inP(w->mapTo(p, gezeichnet.topLeft()), gezeichnet.size());
         const QRect r = raumIn(p);
@@ -440,6 +452,15 @@ TEST_F(TexteTest, EveryTextOfEveryWindowShowsWhole)
     // The protocol viewers open at the end of a finished session; they are shown as they open then.
     zeigen(Form36, [this](Form& f) { besuchen(f); });
     zeigen(Form65, [this](Form& f) { besuchen(f); });
+    // The protocol dialog's names show once the pupil has chosen what to do with the protocol.
+    programmcode = 17;
+    zeigen(Form65, [this](Form& f) {
+        auto& dialog = static_cast<TForm65&>(f);
+        dialog.Button5->Click();
+        EXPECT_TRUE(dialog.namen->isVisible() && dialog.namen->count() == 4);
+        pruefen(f, QStringLiteral(" > Form65 nur speichern"));
+        dialog.Button1->Click();
+    });
     QStringList fehlend;
     for (const auto& [f, n] : fenster())
         if (!erreicht.contains(f)) fehlend << n;
