@@ -435,6 +435,15 @@ QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds
     return r;
 }
 
+QMargins inkPastCell(const QFontMetrics& metrics, const QString& text)
+{
+    if (text.isEmpty()) return {};
+    const QRect ink = metrics.tightBoundingRect(text);
+    constexpr int smoothing = 1;
+    return QMargins(0, std::max(0, -ink.top() + smoothing - metrics.ascent()), 0,
+        std::max(0, ink.bottom() + 1 + smoothing - metrics.descent()));
+}
+
 QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw, const QRect& area, int leastAlpha)
 {
     const QRect flaeche = area.isNull() ? control->rect() : area;
@@ -525,11 +534,6 @@ void Label::showEvent(QShowEvent* event)
     QLabel::showEvent(event);
 }
 
-namespace {
-// Pixels beyond a glyph's outline that its smoothing tints.
-constexpr int kInkSlack = 1;
-} // namespace
-
 void Label::measure()
 {
     m_fitPending = false;
@@ -540,9 +544,9 @@ void Label::measure()
     const QString t = text();
     int above = 0, below = 0, left = 0;
     if (!t.isEmpty()) {
-        const QRect ink = fm.tightBoundingRect(QString(t).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        above = std::max(0, -ink.top() + kInkSlack - fm.ascent());
-        below = std::max(0, ink.bottom() + 1 + kInkSlack - fm.descent());
+        const QMargins past = inkPastCell(fm, QString(t).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        above = past.top();
+        below = past.bottom();
         const QFontMetricsF exact(font());
         for (int i = 0; i < t.size(); ++i) {
             const bool lineStart = i == 0 || t.at(i - 1) == u'\n' || (wordWrap() && t.at(i - 1) == u' ');

@@ -30,11 +30,8 @@ int rowHeightFor(const QFont& font)
         "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
         "bdfhklgjpqy\u00DF\u00E7\u00FF0123456789");
     const QFontMetrics fm(font);
-    const QRect ink = fm.tightBoundingRect(letters);
-    // One pixel more on either side for the smoothing at the letters' edges.
-    const int above = std::max(0, -ink.top() + 1 - fm.ascent());
-    const int below = std::max(0, ink.bottom() + 1 + 1 - fm.descent());
-    const int height = fm.height() + 2 * std::max(above, below);
+    const QMargins past = inkPastCell(fm, letters);
+    const int height = fm.height() + 2 * std::max(past.top(), past.bottom());
     known.insert(key, height);
     return height;
 }
