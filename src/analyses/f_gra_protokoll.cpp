@@ -5,6 +5,7 @@
 #include "analyses/f_schueler.h"
 #include "platform/clock.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
 
 #include <algorithm>
 
@@ -226,7 +227,7 @@ QStringList protokollzeilen(const QString& pfad)
     auto setze = [&zeilen](int i, const QString& text) {
         while (zeilen.size() <= i)
             zeilen << QString();
-        zeilen[i] = text.left(100);
+        zeilen[i] = i == pfadzeile::kAnalysen ? text : text.left(100);
     };
     auto zellen = [](const BoundedGrid<Text<6>, 0, 10, 0, 10>& gitter, int zeile, int anzahl, const QString& nach) {
         QString s;
@@ -379,7 +380,7 @@ QString protokollSchreiben(QString& fehler, QStringList* zeilenAus)
         fehler);
     if (pfad.isEmpty()) zeilen = protokollzeilen(schueler::protokollstamm() + nrtext + QStringLiteral(".txt"));
     for (int i = 0; i < zeilen.size() && i <= protzeilen.high(); ++i)
-        protzeilen[i] = zeilen[i];
+        pfadzeile::setzen(i, zeilen[i], pfadzeile::kAnalysen);
     if (zeilenAus) *zeilenAus = zeilen;
     return pfad;
 }

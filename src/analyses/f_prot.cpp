@@ -8,7 +8,11 @@
 #include "platform/printer.h"
 #include "platform/scrollview.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
+#include "shell/zeilendruck.h"
 
+#include <QScreen>
+#include <QStyle>
 #include <cmath>
 
 namespace {
@@ -71,7 +75,7 @@ void TForm36::form36activate()
     } else {
         // Record line k holds file line k, as if the protocol had been read back.
         for (int i = 1; i <= protzeilen.high(); ++i)
-            protzeilen[i] = i <= m_ungespeichert.size() ? m_ungespeichert[i - 1] : QString();
+            pfadzeile::setzen(i, i <= m_ungespeichert.size() ? m_ungespeichert[i - 1] : QString(), prot::kPfadzeile);
         n = std::min<int>(int(m_ungespeichert.size()), protzeilen.high());
         protzeilenzahl = byte(n);
         meldung->setCaption(m_meldung);
@@ -86,7 +90,11 @@ void TForm36::form36activate()
     c.font.name = QStringLiteral("courier new");
     c.font.height = 45;
     c.brush.color = color();
-    zeichnen(c, prot::bildschirm(programmcode, n));
+    // The path line goes on below where the screen ends: the window fills the screen, less the scroll bar.
+    const int breite = screen()->availableGeometry().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int zeichen
+        = int((breite / SurfaceTarget::metricPixelsPerUnit() - 2 * 10) / c.textWidth(QStringLiteral("0")));
+    zeichnen(c, prot::bildschirm(programmcode, n, zeichen));
 }
 
 void TForm36::Button1Click()
@@ -97,15 +105,21 @@ void TForm36::Button1Click()
 
     Printer& p = printer();
     p.beginDoc(QStringLiteral("Protokoll"));
-    const QVector<prot::Seite> seiten = prot::druckseiten(programmcode, protzeilenzahl);
-    for (int s = 0; s < seiten.size(); ++s) {
-        if (s > 0) p.newPage();
-        Canvas& c = p.canvas();
+    const auto schrift = [](Canvas& c) {
         c.font.name = QStringLiteral("courier new");
         c.font.height = 35;
         c.font.color = Qt::black;
         c.pen.width = 2;
         c.brush.style = BrushStyle::Clear;
+    };
+    schrift(p.canvas());
+    // As far from the right edge of the paper as the lines start from its left one; the font has a fixed pitch.
+    const int zeichen = (zeilendruck::kSeitenbreite - 2 * 200) / std::max(1, p.canvas().textWidth(QStringLiteral("0")));
+    const QVector<prot::Seite> seiten = prot::druckseiten(programmcode, protzeilenzahl, zeichen);
+    for (int s = 0; s < seiten.size(); ++s) {
+        if (s > 0) p.newPage();
+        Canvas& c = p.canvas();
+        schrift(c);
         zeichnen(c, seiten[s]);
     }
     p.endDoc();

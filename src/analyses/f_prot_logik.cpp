@@ -2,6 +2,7 @@
 
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
 
 namespace prot {
 
@@ -58,6 +59,44 @@ QVector<Strich> druckrahmen(int code)
     }
 }
 
+// The path line in the pieces of at most `zeichen` characters that it takes.
+QStringList pfadstuecke(int zeilenzahl, int zeichen)
+{
+    return pfadzeile::umbrechen(zeile(kPfadzeile, zeilenzahl), zeichen);
+}
+
+// The lines the path line takes beyond its own.
+int zusatzzeilen(int zeilenzahl, int zeichen)
+{
+    return zeilenzahl >= kPfadzeile ? int(pfadstuecke(zeilenzahl, zeichen).size()) - 1 : 0;
+}
+
+// Record lines von..bis under each other, line i at (x, oben - abstand i); the path line's further pieces take
+// the places below it and move the lines after it down. Returns by how many lines.
+int untereinander(Seite& seite, int von, int bis, int zeilenzahl, int zeichen, int x, int oben, int abstand)
+{
+    const int mehr = zusatzzeilen(zeilenzahl, zeichen);
+    for (int i = von; i <= std::min(bis, zeilenzahl); ++i) {
+        if (i == kPfadzeile) {
+            const QStringList stuecke = pfadstuecke(zeilenzahl, zeichen);
+            for (int k = 0; k < stuecke.size(); ++k)
+                seite.texte.append({ x, oben - abstand * (i + k), stuecke.at(k) });
+        } else {
+            seite.texte.append({ x, oben - abstand * (i > kPfadzeile ? i + mehr : i), zeile(i, zeilenzahl) });
+        }
+    }
+    return mehr;
+}
+
+QVector<Strich> verschoben(QVector<Strich> striche, int nachUnten)
+{
+    for (Strich& st : striche) {
+        st.y1 -= nachUnten;
+        st.y2 -= nachUnten;
+    }
+    return striche;
+}
+
 } // namespace
 
 int lesen(const QString& pfad)
@@ -69,7 +108,7 @@ int lesen(const QString& pfad)
     if (f.ioResult() == 0) {
         while (!f.eof() && n < kMaxZeilen) {
             ++n;
-            protzeilen[n] = f.readLine();
+            pfadzeile::setzen(n, f.readLine(), kPfadzeile);
         }
         f.close();
     }
@@ -79,7 +118,7 @@ int lesen(const QString& pfad)
     return n;
 }
 
-Seite bildschirm(int programmcode, int zeilenzahl)
+Seite bildschirm(int programmcode, int zeilenzahl, int zeichen)
 {
     Seite s;
     int bis = 0;
@@ -87,26 +126,28 @@ Seite bildschirm(int programmcode, int zeilenzahl)
         bis = std::min(zeilenzahl, kSchirmzeilenSs);
     else if (grundrechenart(programmcode) || programmcode == 20)
         bis = zeilenzahl;
-    for (int i = 1; i <= bis; ++i)
-        s.texte.append({ 10, 30 - kZeilenabstand * i, protzeilen[i].str() });
+    const int mehr = untereinander(s, 1, bis, zeilenzahl, zeichen, 10, 30, kZeilenabstand);
     if (schnellesSehen(programmcode) && zeilenzahl > kSchirmzeilenSs)
-        s.texte.append({ 1, 30 - kZeilenabstand * (kSchirmzeilenSs + 1), kWeitereAufgaben });
-    if (grundrechenart(programmcode)) s.striche = { { 15, -575, 1570, -575 }, { 85, -500, 85, -2130 } };
+        s.texte.append({ 1, 30 - kZeilenabstand * (kSchirmzeilenSs + 1 + mehr), kWeitereAufgaben });
+    if (grundrechenart(programmcode))
+        s.striche = verschoben({ { 15, -575, 1570, -575 }, { 85, -500, 85, -2130 } }, kZeilenabstand * mehr);
     return s;
 }
 
-QVector<Seite> druckseiten(int programmcode, int zeilenzahl)
+QVector<Seite> druckseiten(int programmcode, int zeilenzahl, int zeichen)
 {
+    const int mehr = zusatzzeilen(zeilenzahl, zeichen);
     QVector<Seite> seiten;
     int s = 1;
     for (;;) {
         int von = 0, bis = 0;
         seitenbereich(s, von, bis);
+        if (s > 1) von -= mehr;
+        bis -= mehr;
         if (s > 1 && zeilenzahl < von) break;
         Seite seite;
         if (s == 1) {
-            for (int i = von; i <= std::min(bis, zeilenzahl); ++i)
-                seite.texte.append({ 200, -100 - 40 * i, zeile(i, zeilenzahl) });
+            untereinander(seite, von, bis, zeilenzahl, zeichen, 200, -100, 40);
         } else {
             const QString kopf = (protzeilen[1].str() + QStringLiteral("     Seite  ") + QString::number(s)).left(113);
             seite.texte.append({ s == 2 ? 200 : 202, -100, kopf });
@@ -117,7 +158,7 @@ QVector<Seite> druckseiten(int programmcode, int zeilenzahl)
         ++s;
     }
     // The frame lines belong to the result grid, which stands on the first page.
-    seiten.first().striche = druckrahmen(programmcode);
+    seiten.first().striche = verschoben(druckrahmen(programmcode), 40 * mehr);
     return seiten;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/round.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
+#include "shell/pfadzeile.h"
 
 namespace {
 
@@ -326,7 +327,7 @@ void SsRunner::ssprotokoll()
             const QStringList kopf = ss::kopfzeilen(m_art.feld, schuelername, schueler::ohneListe(), clockx::dateText(),
                 datei, laufzeit, anzahlAufgaben, punkte, schalter1, schalter2, mindestminuten, mindestaufgaben);
             for (int i = 0; i < kopf.size(); ++i)
-                protzeilen[i] = kopf[i];
+                pfadzeile::setzen(i, kopf[i], pfadzeile::kAnalysen);
             protzeilen[4] = "";
             protzeilen[7] = "";
             QStringList zeilen;

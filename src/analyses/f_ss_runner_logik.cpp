@@ -236,7 +236,7 @@ QStringList kopfzeilen(Feld feld, const QString& name, bool ohneListe, const QSt
     const QString schueler = ohneListe ? name : name.mid(3).left(35);
     QStringList z;
     z << (schueler.leftJustified(39, QLatin1Char(' ')) + datum + f.titel).left(100);
-    z << pfad.left(100);
+    z << pfad;
 
     const clockx::TimeParts t = clockx::decode(laufzeit);
     const int minuten = t.hours * 60 + t.minutes;

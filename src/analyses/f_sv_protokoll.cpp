@@ -3,6 +3,7 @@
 #include "analyses/f_schueler.h"
 #include "platform/clock.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
 
 namespace sv {
 
@@ -65,8 +66,8 @@ QStringList protokollzeilen(const Lauf& lauf, const Protokollkopf& kopf)
             z << f.einer << f.zehner << f.ergebnis << f.falsch << f.richtig << QString();
         }
     }
-    for (QString& zeile : z)
-        zeile.truncate(kProtokollzeilenlaenge);
+    for (int i = 0; i < z.size(); ++i)
+        if (i != pfadzeile::kAnalysen) z[i].truncate(kProtokollzeilenlaenge);
     return z;
 }
 
@@ -89,7 +90,7 @@ QString protokollschreiben(const Lauf& lauf, QString& fehler)
         for (int i = protzeilen.low(); i <= protzeilen.high(); ++i)
             protzeilen[i] = QString();
         for (int i = 0; i < zeilen.size() && i <= protzeilen.high(); ++i)
-            protzeilen[i] = zeilen[i];
+            pfadzeile::setzen(i, zeilen[i], pfadzeile::kAnalysen);
         return zeilen;
     };
 

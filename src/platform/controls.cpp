@@ -12,6 +12,7 @@
 #include <QStylePainter>
 #include <QVariant>
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace {
@@ -436,6 +437,15 @@ QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds
     return r;
 }
 
+QMargins inkPastCell(const QFontMetrics& metrics, const QString& text)
+{
+    if (text.isEmpty()) return {};
+    const QRect ink = metrics.tightBoundingRect(text);
+    constexpr int smoothing = 1;
+    return QMargins(0, std::max(0, -ink.top() + smoothing - metrics.ascent()), 0,
+        std::max(0, ink.bottom() + 1 + smoothing - metrics.descent()));
+}
+
 QRect inkOf(const QWidget* control, const std::function<void(QPainter&)>& draw, const QRect& area, int leastAlpha)
 {
     const QRect flaeche = area.isNull() ? control->rect() : area;
@@ -514,7 +524,6 @@ void Label::setWordWrap(bool on)
 
 void Label::fit()
 {
-    if (!m_autoSize) return;
     // Measuring shapes the text and loads the font: done at once only for a label that can be seen, else
     // when it is first shown. Most labels of the program's many windows are never shown in a session.
     m_fitPending = true;
@@ -523,26 +532,43 @@ void Label::fit()
 
 void Label::showEvent(QShowEvent* event)
 {
-    // A label without auto-size keeps the size it is given, also when a measurement was still waiting for
-    // this first show: it would shrink the label to whatever caption it has now.
-    if (m_fitPending && m_autoSize) measure();
+    if (m_fitPending) measure();
     QLabel::showEvent(event);
 }
 
 void Label::measure()
 {
     m_fitPending = false;
-    // As the text measures: lines of the font's cell height, as wide as the widest.
+    // The dots of a capital umlaut and the underscore reach past the font's ascent and descent in some sizes:
+    // the label keeps room for them above its first line and below its last, so that they are not cut.
+    // So do the left ends of "_", "W" or "T" past the start of a line.
     const QFontMetrics fm(font());
+    const QString t = text();
+    int above = 0, below = 0, left = 0;
+    if (!t.isEmpty()) {
+        const QMargins past = inkPastCell(fm, QString(t).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        above = past.top();
+        below = past.bottom();
+        const QFontMetricsF exact(font());
+        for (int i = 0; i < t.size(); ++i) {
+            const bool lineStart = i == 0 || t.at(i - 1) == u'\n' || (wordWrap() && t.at(i - 1) == u' ');
+            if (lineStart && !t.at(i).isSpace()) left = std::max(left, int(std::ceil(-exact.leftBearing(t.at(i)))));
+        }
+    }
+    setContentsMargins(left, above, 0, below);
+    // A label without auto-size keeps the size it is given.
+    if (!m_autoSize) return;
+    // As the text measures: lines of the font's cell height, as wide as the widest.
     if (wordWrap()) {
-        resize(width(), fm.boundingRect(QRect(0, 0, std::max(1, width()), 100000), Qt::TextWordWrap, text()).height());
+        const QRect lines = fm.boundingRect(QRect(0, 0, std::max(1, width() - left), 100000), Qt::TextWordWrap, t);
+        resize(width(), above + lines.height() + below);
         return;
     }
     // The width as the text is laid out to be drawn: a last character whose ink reaches past its advance
     // ("_", italics) is not clipped.
-    const int lines = int(text().count(QLatin1Char('\n'))) + 1;
-    resize(fm.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, text()).width(),
-        fm.height() + fm.lineSpacing() * (lines - 1));
+    const int lines = int(t.count(QLatin1Char('\n'))) + 1;
+    resize(left + fm.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, t).width(),
+        above + fm.height() + fm.lineSpacing() * (lines - 1) + below);
 }
 
 void Label::changeEvent(QEvent* event)

@@ -386,6 +386,10 @@ void drawFocusFrame(QPainter& painter, const QRect& line, const QRect& ink = QRe
 // The frame's rectangle moved clear of the caption's ink: each side that would lie on the ink or next to it
 // goes out until a pixel is between them, but not beyond `bounds`. Rectangles as drawFocusFrame takes them.
 QRect focusFrameClearOf(const QRect& line, const QRect& ink, const QRect& bounds);
+// How far the letters of `text` reach above the font's ascent (top) and below its descent (bottom), with the
+// pixel their smoothing tints beside their outline: the dots of capital umlauts, the underscore.
+QMargins inkPastCell(const QFontMetrics& metrics, const QString& text);
+
 // Where `draw` puts ink in a picture of the control's size, or of `area` in the control's coordinates (to see
 // what reaches beyond the control); a pixel counts where `draw` covers at least `leastAlpha` of it. A null
 // rectangle where it puts none.

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/form.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -13,6 +14,27 @@
 // ---- ListBox ----
 
 namespace {
+
+// The height of a row that holds every letter a list shows: the dots and accents of capitals reach above the
+// font's ascent in some fonts and sizes, and the row clips them. The text stands in the middle of its row, so
+// what reaches out on either side is added on both.
+int rowHeightFor(const QFont& font)
+{
+    // Measured once a font: lists of words are filled item by item.
+    static QHash<QString, int> known;
+    const QString key = font.key();
+    const auto it = known.constFind(key);
+    if (it != known.constEnd()) return *it;
+    static const QString letters = QStringLiteral(
+        "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
+        "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
+        "bdfhklgjpqy\u00DF\u00E7\u00FF0123456789");
+    const QFontMetrics fm(font);
+    const QMargins past = inkPastCell(fm, letters);
+    const int height = fm.height() + 2 * std::max(past.top(), past.bottom());
+    known.insert(key, height);
+    return height;
+}
 
 bool choosable(const QListWidgetItem* it)
 {
@@ -59,7 +81,7 @@ void ListBox::applyItemHeight(QListWidgetItem* item) const
         m_heightsPending = true;
         return;
     }
-    const int h = m_itemHeight > 0 ? m_itemHeight : fontMetrics().height();
+    const int h = m_itemHeight > 0 ? m_itemHeight : rowHeightFor(font());
     item->setSizeHint(QSize(1, h));
 }
 

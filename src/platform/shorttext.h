@@ -34,6 +34,6 @@ public:
     friend QString operator+(const Text& a, const char* b) { return a.m_value + QString::fromUtf8(b); }
     friend QString operator+(const char* a, const Text& b) { return QString::fromUtf8(a) + b.m_value; }
 
-private:
+protected:
     QString m_value;
 };

@@ -32,7 +32,7 @@ byte namenindex;
 byte listevorhanden;
 
 // Protocol
-BoundedArray<Text<100>, 0, 210> protzeilen;
+BoundedArray<Protokollzeile, 0, 210> protzeilen;
 shortint merker;
 byte protzeilenzahl;
 

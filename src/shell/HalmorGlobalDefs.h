@@ -57,7 +57,16 @@ extern byte namenindex;
 extern byte listevorhanden;
 
 // Protocol
-extern BoundedArray<Text<100>, 0, 210> protzeilen;
+// A line of a protocol record keeps 100 characters, as the record is laid out. Only the line that names where
+// the record was saved keeps the whole path and file name (ganz): a path cut off names a place that does not
+// exist, and a data folder on a share has a long path.
+class Protokollzeile : public Text<100> {
+public:
+    using Text<100>::Text;
+    using Text<100>::operator=;
+    void ganz(const QString& zeile) { m_value = zeile; }
+};
+extern BoundedArray<Protokollzeile, 0, 210> protzeilen;
 extern shortint merker;
 extern byte protzeilenzahl;
 

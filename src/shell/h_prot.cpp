@@ -9,6 +9,7 @@
 #include "platform/designgrid.h"
 #include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/pfadzeile.h"
 #include "shell/protokolldatei.h"
 #include "shell/sperrwarten.h"
 #include "shell/tav_i_logik.h"
@@ -421,7 +422,7 @@ void TForm65::melden(const QString& text)
 
 void TForm65::zeilendruck()
 {
-    protzeilen[13] = protdatei;
+    protzeilen[pfadzeile::kHilfen].ganz(protdatei);
     bool gespeichert = false;
     QString fehler;
     if (m_speichern) {
@@ -430,8 +431,8 @@ void TForm65::zeilendruck()
         const QString pfad = protokoll::anlegen(
             m_stamm,
             [](const QString& p) {
-                protzeilen[13] = p;
-                return hprot::protokollzeilen(13);
+                protzeilen[pfadzeile::kHilfen].ganz(p);
+                return hprot::protokollzeilen(pfadzeile::kHilfen);
             },
             fehler);
         gespeichert = !pfad.isEmpty();
@@ -442,8 +443,11 @@ void TForm65::zeilendruck()
     }
     if (m_drucken || m_nurDrucken) {
         // The file path is printed only when there is a file.
-        const int bis = m_drucken && gespeichert ? 13 : 12;
-        zeilendruck::drucken(QStringLiteral("Protokoll ") + schuelername, hprot::protokollzeilen(bis), 200, 100, 55);
+        const int bis = m_drucken && gespeichert ? pfadzeile::kHilfen : pfadzeile::kHilfen - 1;
+        zeilendruck::Seite seite;
+        seite.zeilen = zeilendruck::untereinander(hprot::protokollzeilen(bis), 200, 100, 55);
+        seite.zeilen.last().umbrechen = bis == pfadzeile::kHilfen;
+        zeilendruck::drucken(QStringLiteral("Protokoll ") + schuelername, QVector<zeilendruck::Seite> { seite });
     }
     if (m_speichern && !gespeichert) {
         if (fehler.isEmpty())

@@ -3,6 +3,9 @@
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/printer.h"
+#include "shell/pfadzeile.h"
+
+#include <algorithm>
 
 namespace zeilendruck {
 
@@ -26,8 +29,15 @@ void seiteZeichnen(Canvas& c, const Seite& seite, const Satz& satz)
     c.pen = Pen();
     c.pen.color = clBlack;
     c.pen.width = satz.stiftbreite;
-    for (const Zeile& z : seite.zeilen)
-        c.textOut(z.ort.x(), z.ort.y(), z.text);
+    const int zeichenbreite = std::max(1, c.textWidth(QStringLiteral("0"))); // a fixed pitch
+    const int zeilenabstand = satz.schrifthoehe * 11 / 10;
+    for (const Zeile& z : seite.zeilen) {
+        const QStringList teile = z.umbrechen
+            ? pfadzeile::umbrechen(z.text, (kSeitenbreite - 2 * z.ort.x()) / zeichenbreite)
+            : QStringList { z.text };
+        for (int i = 0; i < teile.size(); ++i)
+            c.textOut(z.ort.x(), z.ort.y() - zeilenabstand * i, teile.at(i));
+    }
     for (const Linie& l : seite.linien) {
         c.moveTo(l.von.x(), l.von.y());
         c.lineTo(l.bis.x(), l.bis.y());

@@ -16,7 +16,13 @@ namespace zeilendruck {
 struct Zeile {
     QPoint ort; // top-left corner of the text
     QString text;
+    // A path too long for the paper goes on in the lines below it, as far from the right edge as it starts from
+    // the left one (pfadzeile::umbrechen), rather than off the page.
+    bool umbrechen = false;
 };
+
+// A4 portrait, in 0.1 mm.
+constexpr int kSeitenbreite = 2100;
 
 struct Linie {
     QPoint von, bis;

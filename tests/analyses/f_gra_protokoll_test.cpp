@@ -1,15 +1,23 @@
 #include "analyses/f_gra_fehler.h"
 #include "analyses/f_gra_logik.h"
 #include "analyses/f_gra_protokoll.h"
+#include "analyses/f_prot.h"
 #include "analyses/f_schueler.h"
 #include "platform/clock.h"
+#include "platform/controls.h"
 #include "platform/cp1252.h"
+#include "platform/printer.h"
+#include "platform/scrollview.h"
+#include "platform/surface.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/pdf.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QScreen>
 
 using namespace gra;
 
@@ -242,4 +250,67 @@ TEST_F(FGraProtokollTest, GoldenSmallDivision)
         },
         11.3);
     vergleichen(schreiben(), "f_gra_1d1.txt");
+}
+
+// A data folder on a share has a long path: the protocol names the whole of it and the file's name, in the
+// file, on the viewer's screen and on paper, where the line goes on below rather than off the page; the lines
+// after it keep their length.
+TEST_F(FGraProtokollTest, ALongDataFolderIsNamedWholeInTheFileOnScreenAndOnPaper)
+{
+    datpfad = dataPath("run/user/1000/gvfs/smb-share:server=schulserver.example,share=lehrer/Tirmosak_Daten/");
+    ASSERT_GT(datpfad.size(), 90);
+    QDir().mkpath(datpfad);
+    start(11, 2, wahlAb(0, { 3 }), wahlAb(0, { 4 }));
+    antworten([] { return QStringLiteral("6"); }, 2.0);
+    const QString pfad = schreiben();
+    ASSERT_TRUE(pfad.endsWith("/OHNELIST/Anna/1+1___01.txt")) << pfad.toStdString();
+    const QString zeile = "gespeichert unter: " + pfad;
+    const QStringList datei = QString::fromLatin1(readBytes(pfad)).split("\r\n");
+    EXPECT_EQ(datei.value(1), zeile);
+    for (int i = 0; i < datei.size(); ++i)
+        if (i != 1) EXPECT_LE(datei[i].size(), 100) << i;
+
+    Surface::setRecordingTexts(true);
+    TForm36 fenster;
+    QVector<Surface::PlacedText> gezeigt;
+    int schirmbreite = 0;
+    Form::setModalDriver([&](Form&) {
+        gezeigt = fenster.blatt->surface().placedTexts();
+        schirmbreite = fenster.screen()->availableGeometry().width();
+        fenster.Button1->Click();
+        fenster.Button2->Click();
+    });
+    fenster.showModal();
+    Form::setModalDriver({});
+    Surface::setRecordingTexts(false);
+    // On the screen too the path goes on below rather than past the screen's edge.
+    QString geschirmt;
+    for (const Surface::PlacedText& t : gezeigt) {
+        if (!t.text.startsWith("gespeichert unter: ") && geschirmt.isEmpty()) continue;
+        if (geschirmt.endsWith(".txt")) {
+            EXPECT_TRUE(t.text.startsWith("Arbeitszeit:")) << t.text.toStdString();
+            break;
+        }
+        EXPECT_LE(t.box.right(), schirmbreite) << t.text.toStdString();
+        geschirmt += t.text.trimmed();
+    }
+    EXPECT_EQ(geschirmt, zeile);
+
+    const QString pdf = printer().lastDocument().file;
+    ASSERT_FALSE(pdf.isEmpty());
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    // The path's pieces under each other, the first after the caption, the others under the path's start.
+    const QStringList zeilen = text.split('\n');
+    const int erste = int(zeilen.indexOf(QRegularExpression("^\\s*gespeichert unter: .*")));
+    ASSERT_GE(erste, 0) << text.toStdString();
+    QString gelesen = zeilen[erste].trimmed();
+    int i = erste + 1;
+    while (i < zeilen.size() && !gelesen.endsWith(".txt"))
+        gelesen += zeilen[i++].trimmed();
+    EXPECT_EQ(gelesen, zeile);
+    EXPECT_GT(i - erste, 1) << "the path fits one line of paper";
+    EXPECT_TRUE(zeilen[i].trimmed().startsWith("Arbeitszeit:")) << zeilen[i].toStdString();
+    QFile::remove(QStringLiteral(TAVI_TEST_OUTPUT "/f_prot_langer_pfad.pdf"));
+    QFile::copy(pdf, QStringLiteral(TAVI_TEST_OUTPUT "/f_prot_langer_pfad.pdf"));
 }

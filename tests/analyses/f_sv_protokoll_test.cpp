@@ -96,7 +96,10 @@ TEST(SvProtokollzeilen, TheNameOfTheFirstLine)
     k.pfad = "/" + QString(120, 'p');
     const QStringList z = protokollzeilen(ohneFehler(), k);
     EXPECT_EQ(z[0].indexOf("07.12"), 37);
-    EXPECT_EQ(z[1].size(), kProtokollzeilenlaenge);
+    // The path is whole, every other line keeps the record's length.
+    EXPECT_EQ(z[1], "gespeichert unter: " + k.pfad);
+    k.name = QString(120, 'n');
+    EXPECT_EQ(protokollzeilen(ohneFehler(), k)[0].size(), kProtokollzeilenlaenge);
 }
 
 class SvProtokolldatei : public TaviTest {

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -380,4 +381,94 @@ TEST_F(ControlsTest, AnItemWithTheFocusIsNotFilledUnlessChosen)
         EXPECT_EQ(grund(2), clWindow) << mehrere;
         delete list;
     }
+}
+
+namespace {
+
+// The ink of the first row's text as the list draws it: the pixels that differ from the row's background, cut
+// to where they lie. Two rows that draw the same letters whole give the same picture.
+QImage zeilentinte(ListBox* list)
+{
+    list->doItemsLayout();
+    const QImage bild = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect zeile = list->visualItemRect(list->item(0));
+    const QRgb grund = bild.pixel(zeile.right() - 1, zeile.top());
+    QRect tinte;
+    for (int y = zeile.top(); y <= zeile.bottom(); ++y)
+        for (int x = zeile.left(); x <= zeile.right(); ++x)
+            if (bild.pixel(x, y) != grund) tinte |= QRect(x, y, 1, 1);
+    return bild.copy(tinte);
+}
+
+} // namespace
+
+// A row of the list's own height holds the dots of capital umlauts and what hangs below the line, at every font
+// and size the windows give their lists: the same ink as in a row three times as high.
+TEST_F(ControlsTest, ARowOfTheListsOwnHeightHoldsEveryLetterWhole)
+{
+    auto* eigen = new ListBox(&form, 10, 10, 300, 200);
+    auto* hoch = new ListBox(&form, 320, 10, 300, 400);
+    for (ListBox* l : { eigen, hoch }) {
+        l->setItems({ QStringLiteral("ÄÖÜ Ägypten Jürgen"), QStringLiteral("Ülrike") });
+        l->show();
+    }
+    struct Schrift {
+        QString name;
+        int hoehe; // pixels as the windows give it: negative the letters, positive the cell
+        bool punkte;
+    };
+    QVector<Schrift> schriften;
+    for (const QString& name :
+        { QStringLiteral("arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("courier new") }) {
+        for (int h = 8; h <= 40; ++h)
+            schriften << Schrift { name, -h, false } << Schrift { name, h, false };
+        for (int pt = 8; pt <= 24; ++pt)
+            schriften << Schrift { name, pt, true };
+    }
+    for (const Schrift& s : schriften) {
+        for (ListBox* l : { eigen, hoch })
+            s.punkte ? applyFontSize(l, s.name, s.hoehe) : applyFont(l, s.name, s.hoehe);
+        const int zeile = eigen->visualItemRect(eigen->item(0)).height();
+        hoch->setItemHeight(3 * zeile);
+        const QString was = s.name + QStringLiteral(" %1%2").arg(s.hoehe).arg(s.punkte ? " pt" : " px");
+        const QImage tinte = zeilentinte(eigen);
+        const QImage ganz = zeilentinte(hoch);
+        ASSERT_FALSE(ganz.isNull()) << was.toStdString();
+        EXPECT_TRUE(tinte == ganz) << was.toStdString() << ": row " << zeile << ", ink " << tinte.width() << "x"
+                                   << tinte.height() << " of " << ganz.width() << "x" << ganz.height();
+    }
+}
+
+// A label holds the ink of every letter of its caption: the dots of capital umlauts over its first line, the
+// underscore under its last, the "W" and "_" that reach left of where their line starts; sized to its caption
+// or given its size, in one line or wrapped, at every font and size the windows give labels.
+TEST_F(ControlsTest, ALabelHoldsTheInkOfEveryLetter)
+{
+    const QString caption = QStringLiteral("Welcher Typ? __ + 7 = Ülrike Ärger");
+    for (const QString& name :
+        { QStringLiteral("arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("courier new") })
+        for (int h = 8; h <= 32; ++h)
+            for (const FontStyles stil : { FontStyles(), FontStyles(FontStyle::Bold) })
+                for (int art = 0; art < 3; ++art) {
+                    auto* l = new Label(&form, caption, 10, 10);
+                    if (art > 0) {
+                        l->setAutoSize(false);
+                        l->setWordWrap(art == 2);
+                        place(l, 10, 10, art == 2 ? 12 * h : 40 * h, art == 2 ? 4 * h : 2 * h);
+                    }
+                    applyFont(l, name, -h, stil);
+                    l->show();
+                    const QRect ink = inkOf(
+                        l,
+                        [&](QPainter& p) {
+                            p.drawText(l->contentsRect(), int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0),
+                                l->text());
+                        },
+                        l->rect().adjusted(-h, -h, h, h), 1);
+                    EXPECT_TRUE(l->rect().contains(ink))
+                        << name.toStdString() << " " << h << (stil ? " bold" : "") << " kind " << art << ": ink "
+                        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height() << " in "
+                        << l->width() << "x" << l->height();
+                    delete l;
+                }
 }

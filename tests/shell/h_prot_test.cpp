@@ -206,6 +206,43 @@ TEST_F(HProtTest, PrintOnlyPrintsThirteenLinesSaveAndPrintFourteenAndTheFile)
     EXPECT_EQ(texte[13], pfad);
 }
 
+// A data folder on a share has a long path: line 13 names the whole of it in the file, and on paper it goes on
+// in the lines below rather than off the page.
+TEST_F(HProtTest, ALongDataFolderIsNamedWholeInTheFileAndOnPaper)
+{
+    datpfad = dataPath("run/user/1000/gvfs/smb-share:server=schulserver.example,share=lehrer/Tirmosak_Daten/");
+    ASSERT_GT(datpfad.size(), 90);
+    files::forceDirectories(datpfad + "k_liste");
+    TextFile f;
+    f.assign(datpfad + "k_liste/KL3A.txt");
+    f.rewrite();
+    f.writeLine(QStringLiteral("01 Vodoz Dovedi"));
+    f.close();
+    tavi::klinaSchreiben(datpfad + "kl.ina", datpfad, QStringLiteral("KL3A"));
+    aktivliste = "KL3A";
+    zeigen([&] {
+        dialog.Button3->Click(); // "speichern &und drucken"
+        namenKlicken(0);
+    });
+    const QString pfad = datpfad + "Klassen/KL3A/01 Vodoz/H1_7_01.txt";
+    ASSERT_GT(pfad.size(), 130);
+    EXPECT_EQ(dateizeilen(pfad).value(13), pfad);
+    EXPECT_EQ(protzeilen[13].str(), pfad);
+
+    // On paper: the pieces under each other, each inside the page, the last ending with the file name.
+    const QVector<DrawOp>& seite = printer().recorded().first().pages.first();
+    QStringList teile;
+    for (int i = 13; i < seite.size(); ++i) {
+        if (seite[i].kind != DrawOp::Kind::Text) continue;
+        teile << seite[i].text;
+        EXPECT_EQ(seite[i].points.first(), QPoint(200, -(100 + 55 * 13) - 55 * (teile.size() - 1)));
+        EXPECT_LE(200 + 265 * seite[i].text.size() / 10, 1950) << seite[i].text.toStdString(); // 2.65 mm a letter
+    }
+    ASSERT_GT(teile.size(), 1);
+    EXPECT_EQ(teile.join(QString()), pfad);
+    EXPECT_TRUE(teile.last().endsWith("H1_7_01.txt"));
+}
+
 TEST_F(HProtTest, AFullFolderIsShownWithNothingSavedOrPrinted)
 {
     klasse(3);
