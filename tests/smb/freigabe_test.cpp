@@ -16,7 +16,6 @@
 #include <QUuid>
 
 #include <fcntl.h>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,49 +49,6 @@ const Freigabe& freigabe()
     }();
     return f;
 }
-
-// A name made anew on the server with the time it was made; a lock in use is made this way by another PC.
-void stempeln(const QString& pfad, qint64 sekunden)
-{
-    struct timespec t { };
-    clock_gettime(CLOCK_REALTIME, &t);
-    t.tv_sec += sekunden;
-    const struct timespec zeiten[2] = { t, t };
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0), 0) << pfad.toStdString();
-}
-
-// Everything in a folder, hidden files too.
-QStringList alles(const QString& ordner)
-{
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// Counts what is made in a folder on the server while it lives.
-class Zaehler {
-public:
-    explicit Zaehler(const QString& ordner)
-        : m_fd(inotify_init1(IN_NONBLOCK))
-    {
-        inotify_add_watch(m_fd, QFile::encodeName(ordner).constData(), IN_CREATE);
-    }
-    ~Zaehler() { ::close(m_fd); }
-    QStringList gemacht()
-    {
-        alignas(inotify_event) char puffer[65536];
-        ssize_t n;
-        while ((n = ::read(m_fd, puffer, sizeof puffer)) > 0)
-            for (char* p = puffer; p < puffer + n;) {
-                const auto* e = reinterpret_cast<const inotify_event*>(p);
-                if (e->len) m_namen << QString::fromUtf8(e->name);
-                p += sizeof(inotify_event) + e->len;
-            }
-        return m_namen;
-    }
-
-private:
-    int m_fd;
-    QStringList m_namen;
-};
 
 // One kind of mount: "g" gvfs, "n" smbnetfs.
 class FreigabeTest : public TaviTest, public ::testing::WithParamInterface<const char*> {
@@ -175,7 +131,7 @@ TEST_P(FreigabeTest, ThreePcsOnTwoConnectionsKeepEveryNameAndLeaveNothingBehind)
             for (int i = 0; i < 12; ++i)
                 EXPECT_TRUE(zeilen.join(u'|').contains(QLatin1String(name) + QChar(u'a' + i))) << name;
     }
-    EXPECT_EQ(alles(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT" }));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT" }));
 }
 
 TEST_P(FreigabeTest, TwoPcsHoldingTheLockManyTimesNeverHoldItAtOnce)
@@ -186,17 +142,17 @@ TEST_P(FreigabeTest, TwoPcsHoldingTheLockManyTimesNeverHoldItAtOnce)
     QString ausgabe;
     EXPECT_EQ(ende(a, &ausgabe), 0) << ausgabe.toStdString();
     EXPECT_EQ(ende(b, &ausgabe), 0) << ausgabe.toStdString();
-    EXPECT_TRUE(alles(server + "k_liste").isEmpty()) << alles(server + "k_liste").join(u' ').toStdString();
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
 }
 
 TEST_P(FreigabeTest, ALockLeftBehindAMinuteAgoIsTakenOver)
 {
     // As this version leaves it: a folder with its holder's mark; as the earlier one left it: a file.
     QDir().mkpath(eins + "k_liste/KL3A.LCK/pc7_4711_" + QUuid::createUuid().toString(QUuid::Id128));
-    stempeln(eins + "k_liste/KL3A.LCK/" + alles(eins + "k_liste/KL3A.LCK").value(0), -60);
+    ASSERT_TRUE(stampFromNow(eins + "k_liste/KL3A.LCK/" + allEntries(eins + "k_liste/KL3A.LCK").value(0), -60));
     writeBytes(eins + "k_liste/KL3B.LCK",
         "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
-    stempeln(eins + "k_liste/KL3B.LCK", -60);
+    ASSERT_TRUE(stampFromNow(eins + "k_liste/KL3B.LCK", -60));
     for (const char* liste : { "KL3A", "KL3B" }) {
         QElapsedTimer uhr;
         uhr.start();
@@ -206,7 +162,7 @@ TEST_P(FreigabeTest, ALockLeftBehindAMinuteAgoIsTakenOver)
         }
         EXPECT_LT(uhr.elapsed(), 3000) << liste;
     }
-    EXPECT_TRUE(alles(server + "k_liste").isEmpty()) << alles(server + "k_liste").join(u' ').toStdString();
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
 }
 
 TEST_P(FreigabeTest, AHeldLockIsWaitedForAndTakenWhenGivenBack)
@@ -226,36 +182,36 @@ TEST_P(FreigabeTest, AHeldLockIsWaitedForAndTakenWhenGivenBack)
     }
     QString ausgabe;
     EXPECT_EQ(ende(halter, &ausgabe), 0) << ausgabe.toStdString();
-    EXPECT_TRUE(alles(server + "k_liste").isEmpty()) << alles(server + "k_liste").join(u' ').toStdString();
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
 }
 
 TEST_P(FreigabeTest, ALockStampedInTheSharesFutureIsWaitedForNeverBroken)
 {
     QDir().mkpath(server + "k_liste/KL3A.LCK/pc8_4712_" + QUuid::createUuid().toString(QUuid::Id128));
-    const QString marke = server + "k_liste/KL3A.LCK/" + alles(server + "k_liste/KL3A.LCK").value(0);
-    stempeln(marke, 120);
+    const QString marke = server + "k_liste/KL3A.LCK/" + allEntries(server + "k_liste/KL3A.LCK").value(0);
+    ASSERT_TRUE(stampFromNow(marke, 120));
     writeBytes(server + "k_liste/KL3B.LCK", "pc8 4712 2026-12-07T09:00:00\r\n");
-    stempeln(server + "k_liste/KL3B.LCK", 120);
+    ASSERT_TRUE(stampFromNow(server + "k_liste/KL3B.LCK", 120));
     for (const char* liste : { "KL3A", "KL3B" }) {
         const FileLock sperre(zwei + "k_liste/" + liste + ".LCK", 600);
         EXPECT_EQ(sperre.status(), FileLock::Status::busy) << liste << ": " << sperre.error().toStdString();
     }
-    EXPECT_EQ(alles(server + "k_liste"), QStringList({ "KL3A.LCK", "KL3B.LCK" }));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL3A.LCK", "KL3B.LCK" }));
     EXPECT_TRUE(QFileInfo::exists(marke));
 }
 
 TEST_P(FreigabeTest, AFiveSecondWaitMakesAFewFilesOnly)
 {
     QDir().mkpath(server + "k_liste/KL3A.LCK/pc9_4713_" + QUuid::createUuid().toString(QUuid::Id128));
-    Zaehler zaehler(server + "k_liste");
+    CreationCounter zaehler(server + "k_liste");
     QElapsedTimer uhr;
     uhr.start();
     QString ausgabe;
     EXPECT_EQ(ende(starten({ "sperren", eins + "k_liste/KL3A.LCK" }), &ausgabe), 0);
     EXPECT_GE(uhr.elapsed(), FileLock::kWaitMs);
     EXPECT_TRUE(ausgabe.startsWith(QString::number(int(FileLock::Status::busy)) + " ")) << ausgabe.toStdString();
-    EXPECT_LE(zaehler.gemacht().size(), 3) << zaehler.gemacht().join(u' ').toStdString();
-    EXPECT_EQ(alles(server + "k_liste"), QStringList({ "KL3A.LCK" }));
+    EXPECT_LE(zaehler.made().size(), 3) << zaehler.made().join(u' ').toStdString();
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL3A.LCK" }));
 }
 
 TEST_P(FreigabeTest, TwoProtocolsOfOnePupilAtOnceAreTwoFiles)
@@ -272,7 +228,7 @@ TEST_P(FreigabeTest, TwoProtocolsOfOnePupilAtOnceAreTwoFiles)
         EXPECT_TRUE(pa.endsWith(".txt") && pb.endsWith(".txt")) << pa.toStdString() << " | " << pb.toStdString();
         EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
     }
-    const QStringList dateien = alles(server + ordner);
+    const QStringList dateien = allEntries(server + ordner);
     ASSERT_EQ(dateien.size(), 8) << dateien.join(u' ').toStdString();
     int eigene = 0;
     for (const QString& d : dateien) {
@@ -296,7 +252,7 @@ TEST_P(FreigabeTest, TwoPrintoutsOfOneTitleAtOnceAreTwoFiles)
         EXPECT_TRUE(pa.endsWith(".pdf") && pb.endsWith(".pdf")) << pa.toStdString() << " | " << pb.toStdString();
         EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
     }
-    const QStringList dateien = alles(server + "Ausdrucke");
+    const QStringList dateien = allEntries(server + "Ausdrucke");
     EXPECT_EQ(dateien.size(), 6) << dateien.join(u' ').toStdString();
     for (const QString& d : dateien)
         EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
@@ -313,7 +269,7 @@ TEST_P(FreigabeTest, ANewListIsMade)
     EXPECT_EQ(readBytes(server + "k_liste/3A.TXT"), "01 Anna\r\n");
     EXPECT_EQ(ende(starten({ "anlegen", zwei, "3A", "01 Ben" }), &ausgabe), 0);
     EXPECT_EQ(ausgabe.trimmed(), QString::number(int(Namenspeicherung::vorhanden)));
-    EXPECT_EQ(alles(server + "k_liste"), QStringList({ "3A.TXT" }));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),

@@ -11,7 +11,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+#include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void TaviTest::SetUp()
@@ -119,4 +122,42 @@ void SmallFileSystem::makeReadOnly()
 {
     ::mount(
         nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, m_options.constData());
+}
+
+QStringList allEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool stampFromNow(const QString& path, qint64 seconds)
+{
+    struct timespec t { };
+    clock_gettime(CLOCK_REALTIME, &t);
+    t.tv_sec += seconds;
+    const struct timespec times[2] = { t, t };
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+CreationCounter::CreationCounter(const QString& folder)
+    : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+{
+    inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_CREATE);
+}
+
+CreationCounter::~CreationCounter()
+{
+    ::close(m_fd);
+}
+
+QStringList CreationCounter::made()
+{
+    alignas(inotify_event) char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0)
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            if (e->len) m_names << QString::fromUtf8(e->name);
+            p += sizeof(inotify_event) + e->len;
+        }
+    return m_names;
 }
