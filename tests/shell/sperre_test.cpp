@@ -4,6 +4,7 @@
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
+#include "support/processes.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,35 +63,13 @@ protected:
 
     QString klisten(const QString& datei = {}) const { return datpfad + QStringLiteral("k_liste/") + datei; }
 
-    // Starts a PC; `umgebung` adds to the environment, `fremd` runs it as a user without rights where the test
-    // runs as root (a test run as another user has none there anyway).
+    // Starts a PC; `umgebung` adds to the environment, `fremd` runs it as a user without rights.
     QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {}, bool fremd = false)
     {
-        auto* p = new QProcess;
-        m_kinder.emplace_back(p);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString& e : umgebung)
-            env.insert(e.section(u'=', 0, 0), e.section(u'=', 1));
-        p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::MergedChannels);
-        if (fremd && ::geteuid() == 0)
-            p->start(QStringLiteral("setpriv"),
-                QStringList { "--reuid=nobody", "--regid=nogroup", "--clear-groups", QStringLiteral(SPERRKIND) }
-                    + argumente);
-        else
-            p->start(QStringLiteral(SPERRKIND), argumente);
-        return p;
+        return m_kinder.start(argumente, umgebung, fremd);
     }
-
     // Waits for a PC to end; its exit code, or -1 when it did not end or crashed. Its output goes to `ausgabe`.
-    int ende(QProcess* p, QString* ausgabe = nullptr)
-    {
-        const bool fertig = p->waitForFinished(20000);
-        const QString text = QString::fromUtf8(p->readAll()).trimmed();
-        if (ausgabe) *ausgabe = text;
-        if (!fertig || p->exitStatus() != QProcess::NormalExit) return -1;
-        return p->exitCode();
-    }
+    static int ende(QProcess* p, QString* ausgabe = nullptr) { return ChildProcesses::finish(p, ausgabe, 20000); }
 
     // Whether a PC of a user without rights can run here: the helper reached through every folder above it.
     bool fremdMoeglich()
@@ -101,7 +80,7 @@ protected:
 
     QTemporaryDir m_frei;
     QString datpfad;
-    std::vector<std::unique_ptr<QProcess>> m_kinder;
+    ChildProcesses m_kinder { QStringLiteral(SPERRKIND) };
 };
 
 TEST_F(SperreTest, APcWhoseClockRunsAheadWaitsForALiveLockAndKeepsEveryName)

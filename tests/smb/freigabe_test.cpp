@@ -5,6 +5,7 @@
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
+#include "support/processes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -73,40 +74,17 @@ protected:
     }
     void TearDown() override
     {
-        for (const auto& p : m_kinder)
-            if (p->state() != QProcess::NotRunning) {
-                p->kill();
-                p->waitForFinished(2000);
-            }
         FileLock::setWaitForTests(-1);
         TaviTest::TearDown();
     }
 
-    QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {})
-    {
-        auto* p = new QProcess;
-        m_kinder.emplace_back(p);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString& e : umgebung)
-            env.insert(e.section(u'=', 0, 0), e.section(u'=', 1));
-        p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::MergedChannels);
-        p->start(QStringLiteral(SPERRKIND), argumente);
-        return p;
-    }
-    int ende(QProcess* p, QString* ausgabe = nullptr)
-    {
-        const bool fertig = p->waitForFinished(60000);
-        const QString text = QString::fromUtf8(p->readAll()).trimmed();
-        if (ausgabe) *ausgabe = text;
-        if (!fertig || p->exitStatus() != QProcess::NormalExit) return -1;
-        return p->exitCode();
-    }
+    QProcess* starten(const QStringList& argumente) { return m_kinder.start(argumente); }
+    static int ende(QProcess* p, QString* ausgabe = nullptr) { return ChildProcesses::finish(p, ausgabe); }
     // A moment shortly ahead, at which processes started one after the other act together.
     static QString gleich() { return QString::number(QDateTime::currentMSecsSinceEpoch() + 700); }
 
     QString server, eins, zwei; // the data folder on the server and through the two connections
-    std::vector<std::unique_ptr<QProcess>> m_kinder;
+    ChildProcesses m_kinder { QStringLiteral(SPERRKIND) };
 };
 
 TEST_P(FreigabeTest, ThreePcsOnTwoConnectionsKeepEveryNameAndLeaveNothingBehind)
