@@ -29,7 +29,10 @@
 // L removed and remade between the two steps) see each other's mark, and the one that finds another mark takes
 // its own out again. Nobody needs to open a file to learn who holds L, so no look of a waiting PC can keep the
 // holder from removing it (a share refuses to delete a file open on another PC). The holder gives L back by
-// removing its mark and then L; a removal that meets "in use" is tried again for a while (files::removeShared).
+// removing its mark and then L; a removal that meets "in use", or L still counted as holding the mark just
+// removed while another PC's look at it ends, is tried again for a while. A step that meets a lock being given
+// back elsewhere at that moment takes it for one still there. A folder left without a mark (its maker went down
+// between the two steps) counts as left behind after kEmptyStaleMs already.
 //
 // L is "stale" when its mark's time stamp lies more than kStaleMs before the share's own time: both come from
 // the share, so a PC's clock plays no part. The share's time is read once per wait, from a folder made beside L
@@ -150,8 +153,21 @@ struct Look {
     // of a file, read only when it is needed.
     QString mark;
     qint64 stampNs = 0; // on the share's clock
+    bool empty = false; // a folder without a mark
     struct stat st { };
 };
+
+// How long a lock folder may be without its holder's mark. Its maker puts the mark in at once; one that stays
+// without one was left by a PC that went down between the two steps, or by a release cut short. Removing it
+// early is safe: only an empty folder is removed so, and a maker that meets its folder gone, or another mark in
+// it, tries again.
+constexpr int kEmptyStaleMs = 3000;
+
+// The age past which `seen` is taken as left behind.
+qint64 staleAfterMs(const Look& seen, int staleMs, int level)
+{
+    return level == 0 && seen.empty ? std::min(staleMs, kEmptyStaleMs) : staleMs;
+}
 
 // The mark in a lock file of the earlier version: the last word of its line where that is a 32-digit id, else
 // its time stamp, size and file number, as that version named it.
@@ -191,6 +207,7 @@ Look look(const QString& path, bool withFileMark)
     }
     l.kind = Look::Kind::folder;
     if (marks.isEmpty()) {
+        l.empty = true;
         l.stampNs = nsOf(l.st.st_mtim);
         l.mark = QStringLiteral("e") + QString::number(l.stampNs, 16);
         return l;
@@ -256,7 +273,27 @@ constexpr int kBreakerLevels = 3;
 
 Broken fromErr(int err)
 {
+    if (files::inUse(err)) return Broken::live;
     return denied(err) ? Broken::denied : Broken::failed;
+}
+
+// Removes the lock folder `path` once the mark `removed` (empty: none) is out of it. A share may still count a
+// mark removed a moment ago as there while another PC's look at it ends; that is waited out within a bound. A
+// folder that holds another mark is left alone. 0, or the errno of the failure.
+int giveBack(const QString& path, const QString& removed)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int pause = 5;; pause = std::min(pause * 2, 100)) {
+        const int err = removeStep(path);
+        if (err == ENOENT) return 0;
+        if (err != ENOTEMPTY && err != EEXIST) return err;
+        QStringList left;
+        if (removed.isEmpty() || listFolder(path, left) != 0 || left != QStringList { removed }
+            || waited.elapsed() >= files::kInUseMs)
+            return err;
+        QThread::msleep(ulong(pause));
+    }
 }
 
 // Removes the lock `path` that `seen` found, only where it is still that lock.
@@ -270,13 +307,14 @@ int removeSeen(const QString& path, const Look& seen)
     }
     // The mark by its name: a lock made anew carries another one. A folder without a mark goes only while it is
     // still without one.
-    if (!seen.mark.startsWith(u'e') || seen.mark.contains(u'_')) {
+    const bool marked = !seen.empty;
+    if (marked) {
         const int err = removeStep(path + u'/' + seen.mark);
         if (err == ENOENT) return 0;
         if (err) return err;
     }
-    const int err = removeStep(path);
-    return err == ENOENT || err == ENOTEMPTY || err == EEXIST ? 0 : err;
+    const int err = giveBack(path, marked ? seen.mark : QString());
+    return err == ENOTEMPTY || err == EEXIST ? 0 : err;
 }
 
 // Breaks the lock `path` that `seen` found where it is stale, as described at the top of this file.
@@ -288,7 +326,7 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
         return Broken::denied;
     }
     // Zero or a negative age (a stamp after the share's time) is a live lock.
-    if ((clock.nowNs() - seen.stampNs) / 1000000 <= staleMs) return Broken::live;
+    if ((clock.nowNs() - seen.stampNs) / 1000000 <= staleAfterMs(seen, staleMs, level)) return Broken::live;
     if (seen.kind == Look::Kind::file && seen.mark.isEmpty()) {
         seen = look(path, true);
         if (seen.err) {
@@ -360,18 +398,21 @@ QString FileLock::folder() const
 FileLock::Outcome FileLock::make()
 {
     const int made = makeFolder(m_path);
-    if (made == EEXIST) return Outcome::exists;
+    // A lock being given back on another PC just now is one still there.
+    if (made == EEXIST || files::inUse(made)) return Outcome::exists;
     if (made) return failWith(made);
     m_mark = ownMark();
     const int marked = lineWriteFails() ? ENOSPC : makeFolder(m_path + u'/' + m_mark);
-    if (marked == ENOENT) {
-        // A breaker of a lock without a mark took this one for it: try again.
+    if (marked == ENOENT || files::inUse(marked)) {
+        // A breaker of a lock without a mark took this one for it, or the share was still removing the one
+        // before: try again.
+        if (marked != ENOENT) giveBack(m_path, {});
         m_mark.clear();
         return Outcome::exists;
     }
     if (marked) {
         // A lock without a mark would be waited for by every PC until it is stale.
-        removeStep(m_path);
+        giveBack(m_path, {});
         m_mark.clear();
         return failWith(marked);
     }
@@ -379,10 +420,9 @@ FileLock::Outcome FileLock::make()
     const int listed = listFolder(m_path, marks);
     if (listed == 0 && marks == QStringList { m_mark }) return Outcome::made;
     // Another PC made it at the same moment, or this PC cannot read it back: not held.
-    removeStep(m_path + u'/' + m_mark);
-    removeStep(m_path);
+    if (removeStep(m_path + u'/' + m_mark) == 0) giveBack(m_path, m_mark);
     m_mark.clear();
-    if (listed) return failWith(listed);
+    if (listed && listed != ENOENT && !files::inUse(listed)) return failWith(listed);
     return Outcome::exists;
 }
 
@@ -419,13 +459,17 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
         if (!cannotBreak && waited.elapsed() >= std::min(kLookAfterMs, waitMs)) {
             // A try that finds the lock held looks at it again only where the last look may be out of date:
             // the first time, or once the lock seen might be stale by now. Anything else is one mkdir per try.
-            const bool mayBeStale = looked && clock.known() && (clock.nowNs() - seen.stampNs) / 1000000 > staleMs;
+            const bool mayBeStale
+                = looked && clock.known() && (clock.nowNs() - seen.stampNs) / 1000000 > staleAfterMs(seen, staleMs, 0);
             if (!looked || mayBeStale) {
                 seen = look(m_path, false);
                 looked = true;
             }
             int err = seen.err;
-            b = err ? fromErr(err) : breakIfStale(m_path, seen, clock, staleMs, 0, err);
+            if (files::inUse(err))
+                looked = false; // being given back or broken on another PC just now: look again at the next try
+            else
+                b = err ? fromErr(err) : breakIfStale(m_path, seen, clock, staleMs, 0, err);
             if (b == Broken::failed) {
                 failWith(err);
                 m_status = Status::failed;
@@ -465,5 +509,5 @@ FileLock::~FileLock()
     if (m_status != Status::held || m_mark.isEmpty()) return;
     // Only a lock that still carries this PC's mark is this PC's: one broken meanwhile has another in it.
     const int err = removeStep(m_path + u'/' + m_mark);
-    if (err == 0) removeStep(m_path);
+    if (err == 0) giveBack(m_path, m_mark);
 }

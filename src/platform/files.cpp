@@ -110,7 +110,8 @@ int writeNew(const QString& path, const QByteArray& bytes)
 
 bool inUse(int err)
 {
-    return err == EBUSY || err == ETXTBSY || err == EAGAIN;
+    // A share reports a name whose removal another PC has begun ("delete pending") as an invalid argument.
+    return err == EBUSY || err == ETXTBSY || err == EAGAIN || err == EINVAL;
 }
 
 int ioCodeOf(int err)
@@ -137,9 +138,10 @@ int removeShared(const QString& path)
     QElapsedTimer waited;
     waited.start();
     for (int pause = 5;; pause = qMin(pause * 2, 100)) {
-        struct stat st { };
-        const bool folder = ::lstat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
-        if ((folder ? ::rmdir(native(path).constData()) : ::unlink(native(path).constData())) == 0) return 0;
+        // Most that are removed so are folders: a folder is tried first, a file then.
+        int r = ::rmdir(native(path).constData());
+        if (r != 0 && errno == ENOTDIR) r = ::unlink(native(path).constData());
+        if (r == 0) return 0;
         const int err = errno;
         if (!inUse(err) || waited.elapsed() >= kInUseMs) return err;
         QThread::msleep(ulong(pause));

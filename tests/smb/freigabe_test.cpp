@@ -78,7 +78,10 @@ protected:
         TaviTest::TearDown();
     }
 
-    QProcess* starten(const QStringList& argumente) { return m_kinder.start(argumente); }
+    QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {})
+    {
+        return m_kinder.start(argumente, umgebung);
+    }
     static int ende(QProcess* p, QString* ausgabe = nullptr) { return ChildProcesses::finish(p, ausgabe); }
     // A moment shortly ahead, at which processes started one after the other act together.
     static QString gleich() { return QString::number(QDateTime::currentMSecsSinceEpoch() + 700); }
@@ -92,10 +95,12 @@ TEST_P(FreigabeTest, ThreePcsOnTwoConnectionsKeepEveryNameAndLeaveNothingBehind)
     for (int runde = 0; runde < 2; ++runde) {
         const QString liste = QStringLiteral("KL%1").arg(runde);
         writeBytes(server + "k_liste/" + liste + ".TXT", "01 Anna\r\n");
+        // Each teacher types the next name while the others save theirs.
+        const QStringList tippen = { QStringLiteral("TAVI_KIND_PAUSE_MS=150") };
         QList<QProcess*> pcs;
-        pcs << starten({ "hinzufuegen", eins, liste, "Bert", "12" });
-        pcs << starten({ "hinzufuegen", eins, liste, "Carl", "12" });
-        pcs << starten({ "hinzufuegen", zwei, liste, "Dora", "12" });
+        pcs << starten({ "hinzufuegen", eins, liste, "Bert", "12" }, tippen);
+        pcs << starten({ "hinzufuegen", eins, liste, "Carl", "12" }, tippen);
+        pcs << starten({ "hinzufuegen", zwei, liste, "Dora", "12" }, tippen);
         for (QProcess* p : pcs) {
             QString ausgabe;
             // Exit 5: a save not done, with its outcome.

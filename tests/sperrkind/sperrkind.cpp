@@ -15,7 +15,8 @@
 //                                                           stamm + NN + ".txt"; prints its path or the reason
 //   sperrkind drucken <ordner> <titel> <start>               at <start> prints a page of <titel> to a PDF file in
 //                                                           <ordner>; prints its path or the reason
-// The wait for the lock is TAVI_SPERRE_WARTE_MS where set.
+// The wait for the lock is TAVI_SPERRE_WARTE_MS where set; TAVI_KIND_PAUSE_MS pauses between two names added, as
+// a teacher types the next one.
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/printer.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv)
     }
     if (modus == QLatin1String("hinzufuegen") && a.size() == 6) {
         for (int i = 0; i < a[5].toInt(); ++i) {
+            if (i > 0) QThread::msleep(ulong(qEnvironmentVariableIntValue("TAVI_KIND_PAUSE_MS")));
             const dverw::Namensergebnis e = dverw::namenHinzufuegen(a[2], a[3], a[4] + QChar(u'a' + i % 26));
             if (e.art != dverw::Namenspeicherung::gespeichert) {
                 sagen(art(e.art) + u' '
