@@ -92,6 +92,13 @@ bool denied(int err)
     return err == EACCES || err == EPERM || err == EROFS;
 }
 
+// What a share answers for a name whose removal another PC has begun a moment ago: gvfs says it is an invalid
+// argument, smbnetfs an I/O error. A step that meets it tries again; a wait that ends on it says so.
+bool passing(int err)
+{
+    return files::inUse(err) || err == EIO;
+}
+
 int makeFolder(const QString& path)
 {
     step();
@@ -273,7 +280,7 @@ constexpr int kBreakerLevels = 3;
 
 Broken fromErr(int err)
 {
-    if (files::inUse(err)) return Broken::live;
+    if (passing(err)) return Broken::live;
     return denied(err) ? Broken::denied : Broken::failed;
 }
 
@@ -398,12 +405,13 @@ QString FileLock::folder() const
 FileLock::Outcome FileLock::make()
 {
     const int made = makeFolder(m_path);
+    m_passing = passing(made) ? made : 0;
     // A lock being given back on another PC just now is one still there.
-    if (made == EEXIST || files::inUse(made)) return Outcome::exists;
+    if (made == EEXIST || m_passing) return Outcome::exists;
     if (made) return failWith(made);
     m_mark = ownMark();
     const int marked = lineWriteFails() ? ENOSPC : makeFolder(m_path + u'/' + m_mark);
-    if (marked == ENOENT || files::inUse(marked)) {
+    if (marked == ENOENT || passing(marked)) {
         // A breaker of a lock without a mark took this one for it, or the share was still removing the one
         // before: try again.
         if (marked != ENOENT) giveBack(m_path, {});
@@ -422,7 +430,7 @@ FileLock::Outcome FileLock::make()
     // Another PC made it at the same moment, or this PC cannot read it back: not held.
     if (removeStep(m_path + u'/' + m_mark) == 0) giveBack(m_path, m_mark);
     m_mark.clear();
-    if (listed && listed != ENOENT && !files::inUse(listed)) return failWith(listed);
+    if (listed && listed != ENOENT && !passing(listed)) return failWith(listed);
     return Outcome::exists;
 }
 
@@ -466,7 +474,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
                 looked = true;
             }
             int err = seen.err;
-            if (files::inUse(err))
+            if (passing(err))
                 looked = false; // being given back or broken on another PC just now: look again at the next try
             else
                 b = err ? fromErr(err) : breakIfStale(m_path, seen, clock, staleMs, 0, err);
@@ -487,6 +495,10 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
             // without it; a share that ran full says so; one that kept a probe in use is a busy lock.
             if (cannotBreak && !files::inUse(cannotBreak)) {
                 failWith(cannotBreak);
+                m_status = Status::failed;
+            } else if (m_passing) {
+                // The share kept answering so to the last try: no lock seen, a share that does not work.
+                failWith(m_passing);
                 m_status = Status::failed;
             } else {
                 m_error.clear();

@@ -67,4 +67,6 @@ private:
     bool m_readOnly = false;
     // The name of this PC's mark in the lock, while it holds it.
     QString m_mark;
+    // How the share answered the last try where it said neither yes nor "exists" (filelock.cpp, passing()).
+    int m_passing = 0;
 };
