@@ -1,6 +1,8 @@
 // A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
 // pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. And the
 // search for the lists that every activation of the main window makes.
+// The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
+// mount, for the same save on a school's file share).
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
@@ -12,8 +14,15 @@
 
 namespace {
 
+QString basis()
+{
+    const QString ordner = qEnvironmentVariable("TAVI_BENCH_ORDNER");
+    return ordner.isEmpty() ? QDir::tempPath() + QStringLiteral("/tavi-XXXXXX")
+                            : ordner + QStringLiteral("/tavi-XXXXXX");
+}
+
 struct Datenordner {
-    QTemporaryDir dir;
+    QTemporaryDir dir { basis() };
     QString datpfad = dir.path() + QStringLiteral("/");
     Datenordner()
     {

@@ -1,12 +1,13 @@
 #include "platform/filelock.h"
 
 #include "platform/errors.h"
+#include "platform/files.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QThread>
 #include <QUuid>
@@ -14,30 +15,42 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// How a lock left behind is broken, and why no PC ever removes a lock another one holds.
+// How a lock is made, left and broken, and why no PC ever removes a lock another one holds.
 //
-// Every step uses plain POSIX calls on the lock's folder: create-new (O_EXCL), read, unlink. Nothing is ever
-// renamed or copied onto a lock file, so no step can put a file in the place of one another PC has made.
+// A lock L is a folder, made with mkdir: on every share tried, also where an exclusive file create is not
+// exclusive, only one PC makes a folder of a name. Into it its holder puts its mark, a folder named by the PC,
+// the process and a unique id. A PC holds the lock only where, reading L back after its mark is in, it finds
+// its mark alone: two PCs that both think they made L (a share whose mkdir were not exclusive after all, or an
+// L removed and remade between the two steps) see each other's mark, and the one that finds another mark takes
+// its own out again. Nobody needs to open a file to learn who holds L, so no look of a waiting PC can keep the
+// holder from removing it (a share refuses to delete a file open on another PC). The holder gives L back by
+// removing its mark and then L; a removal that meets "in use", or L still counted as holding the mark just
+// removed while another PC's look at it ends, is tried again for a while. A step that meets a lock being given
+// back elsewhere at that moment takes it for one still there. A folder left without a mark (its maker went down
+// between the two steps) counts as left behind after kEmptyStaleMs already.
 //
-// A lock L is "stale" when its time stamp lies more than kStaleMs before the time stamp the share gives a file
-// made beside it at that moment: both stamps come from the share, so a PC's own clock plays no part. A lock's
-// holder removes it after a change that takes milliseconds; one that is kStaleMs old belongs to a PC that went
-// down, which will not touch it again. From then on nobody but a breaker removes it.
+// L is "stale" when its mark's time stamp lies more than kStaleMs before the share's own time: both come from
+// the share, so a PC's clock plays no part. The share's time is read once per wait, from a folder made beside L
+// and removed at once (the probe); from then on the time waited is added to it, so a wait for a held lock makes
+// one probe, not one per try. A lock stamped at or after the share's time is live. The mark is a name made for
+// this one hold, so its stamp cannot be an earlier lock's, which a share may keep showing for a moment.
 //
-// To break L a PC first takes L's breaker: the file L + "~" + the mark of this very lock (the unique mark in its
-// line, or, for a lock whose line was never written, its time stamp, size and file number), made with O_EXCL.
-// Holding it, the PC opens L again; only where L still carries that mark does it unlink L.
-//   - Two PCs that meet the same stale lock ask for the same breaker name: one of them gets it.
-//   - Between the look under the breaker and the unlink, L stays that same stale lock: its holder is gone, and
-//     any other breaker of it would need the breaker this PC holds. A breaker that looked at an older lock in
-//     this place finds another mark under its breaker and leaves the file alone.
-//   - A lock made anew after the unlink carries another mark, so a slow breaker of the old one never removes it.
-// A breaker left by a PC that went down while breaking is itself stale after kStaleMs and is broken the same
-// way (its own breaker is its name + "~" + its mark), up to a few levels.
+// To break L a PC first makes L's breaker, the folder L + "~" + the mark (for an L whose mark was never put in,
+// "e" and its stamp), with mkdir: two PCs that meet the same stale lock ask for the same breaker, one gets it.
+// Holding it, the PC removes L's mark by its name, which fails where that mark is gone, and then L, which fails
+// where another mark is in it. So a lock made anew after the old one went is never touched. A breaker left by a
+// PC that went down while breaking is itself stale after kStaleMs and is broken the same way, up to a few
+// levels.
+//
+// PCs running the earlier version of this program made L as a plain file with a line holding its mark, and
+// broke it under the file L + "~" + that mark made exclusively. Such a lock is waited for while it is fresh and
+// broken when stale under the same breaker name, so that such a PC and this one never break it both. Its line
+// is read only when it is stale, when no holder will remove it any more.
 namespace {
 
 int& standardWait()
@@ -79,11 +92,23 @@ bool denied(int err)
     return err == EACCES || err == EPERM || err == EROFS;
 }
 
-int ioCode(int err)
+// What a share answers for a name whose removal another PC has begun a moment ago: gvfs says it is an invalid
+// argument, smbnetfs an I/O error. A step that meets it tries again; a wait that ends on it says so.
+bool passing(int err)
 {
-    if (denied(err)) return IoAccessDenied;
-    if (err == ENOENT || err == ENOTDIR) return IoPathNotFound;
-    return IoDiskWrite;
+    return files::inUse(err) || err == EIO;
+}
+
+int makeFolder(const QString& path)
+{
+    step();
+    return ::mkdir(native(path).constData(), 0777) == 0 ? 0 : errno;
+}
+
+int removeStep(const QString& path)
+{
+    step();
+    return files::removeShared(path);
 }
 
 qint64 nsOf(const struct timespec& t)
@@ -91,173 +116,263 @@ qint64 nsOf(const struct timespec& t)
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// Writes all of `bytes`; false with errno set when any of it did not reach the file.
-bool writeAll(int fd, const QByteArray& bytes)
+// The names in a folder, or the errno of a failed listing.
+int listFolder(const QString& path, QStringList& names)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
+    step();
+    DIR* d = ::opendir(native(path).constData());
+    if (!d) return errno;
+    int err = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(d);
+        if (!e) {
+            err = errno;
+            break;
         }
-        done += n;
+        const QString name = QFile::decodeName(e->d_name);
+        if (name != QLatin1String(".") && name != QLatin1String("..")) names << name;
     }
-    return true;
-}
-
-// Makes `path` new with `content`. 0, or the errno of the failure; a file that was made but not written whole
-// is removed again at once.
-int createWith(const QString& path, const QByteArray& content, bool failWrite = false)
-{
-    step();
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
-    step();
-    bool ok = !failWrite && writeAll(fd, content);
-    int err = ok ? 0 : (failWrite ? ENOSPC : errno);
-    if (::close(fd) != 0 && ok) { // a network share may report a full disk only now
-        ok = false;
-        err = errno;
-    }
-    if (!ok) ::unlink(native(path).constData());
+    ::closedir(d);
+    names.sort();
     return err;
 }
 
-// A lock as one look found it.
+// The mark of this hold: who holds it, for a teacher who finds the folder (the PC and the program's process),
+// and an id of its own.
+QString ownMark()
+{
+    QString host = QSysInfo::machineHostName();
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9-]"));
+    host.replace(unsafe, QStringLiteral("_"));
+    if (host.isEmpty()) host = QStringLiteral("pc");
+    return QStringLiteral("%1_%2_%3")
+        .arg(host.left(40))
+        .arg(QCoreApplication::applicationPid())
+        .arg(QUuid::createUuid().toString(QUuid::Id128));
+}
+
+// A lock (or a breaker) as one look found it.
 struct Look {
-    int err = 0; // errno of a failed look; ENOENT: there is no lock
-    QByteArray content;
+    enum class Kind { none, folder, file } kind = Kind::none;
+    int err = 0; // a failed look: nothing is known
+    // What names this very lock: its mark; "e" + the stamp of a folder without one; the earlier version's mark
+    // of a file, read only when it is needed.
+    QString mark;
+    qint64 stampNs = 0; // on the share's clock
+    bool empty = false; // a folder without a mark
     struct stat st { };
 };
 
-Look look(const QString& path)
+// How long a lock folder may be without its holder's mark. Its maker puts the mark in at once; one that stays
+// without one was left by a PC that went down between the two steps, or by a release cut short. Removing it
+// early is safe: only an empty folder is removed so, and a maker that meets its folder gone, or another mark in
+// it, tries again.
+constexpr int kEmptyStaleMs = 3000;
+
+// The age past which `seen` is taken as left behind.
+qint64 staleAfterMs(const Look& seen, int staleMs, int level)
+{
+    return level == 0 && seen.empty ? std::min(staleMs, kEmptyStaleMs) : staleMs;
+}
+
+// The mark in a lock file of the earlier version: the last word of its line where that is a 32-digit id, else
+// its time stamp, size and file number, as that version named it.
+QString fileMark(const QString& path, const struct stat& st)
+{
+    QByteArray content;
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) content = f.read(4096);
+    f.close();
+    const QByteArray mark = content.trimmed().split(' ').last();
+    if (mark.size() == 32 && std::all_of(mark.begin(), mark.end(), [](char c) { return std::isxdigit(uchar(c)); }))
+        return QString::fromLatin1(mark);
+    return QString::fromLatin1(QByteArray::number(nsOf(st.st_mtim), 16) + 's'
+        + QByteArray::number(qint64(st.st_size), 16) + 'i' + QByteArray::number(quint64(st.st_ino), 16));
+}
+
+// Looks at `path` by its name and listing only. `withFileMark`: read the mark of an earlier version's file too.
+Look look(const QString& path, bool withFileMark)
 {
     Look l;
     step();
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    if (::lstat(native(path).constData(), &l.st) != 0) {
+        if (errno != ENOENT) l.err = errno;
+        return l;
+    }
+    if (!S_ISDIR(l.st.st_mode)) {
+        l.kind = Look::Kind::file;
+        l.stampNs = nsOf(l.st.st_mtim);
+        if (withFileMark) l.mark = fileMark(path, l.st);
+        return l;
+    }
+    QStringList marks;
+    if (const int err = listFolder(path, marks)) {
+        // Gone between the two looks: there is no lock.
+        if (err != ENOENT) l.err = err;
+        return l;
+    }
+    l.kind = Look::Kind::folder;
+    if (marks.isEmpty()) {
+        l.empty = true;
+        l.stampNs = nsOf(l.st.st_mtim);
+        l.mark = QStringLiteral("e") + QString::number(l.stampNs, 16);
+        return l;
+    }
+    l.mark = marks.first();
+    struct stat mark { };
+    step();
+    if (::lstat(native(path + u'/' + l.mark).constData(), &mark) != 0) {
+        if (errno == ENOENT) return look(path, withFileMark); // given back just now: look again
         l.err = errno;
         return l;
     }
-    if (::fstat(fd, &l.st) != 0) l.err = errno;
-    char buffer[512];
-    ssize_t n = 0;
-    while (!l.err && (n = ::read(fd, buffer, sizeof buffer)) > 0 && l.content.size() < 4096)
-        l.content.append(buffer, n);
-    if (n < 0) l.err = errno;
-    ::close(fd);
+    l.stampNs = nsOf(mark.st_mtim);
     return l;
 }
 
-// What names this very lock and no other: the mark in its line, or where the line was never written its time
-// stamp, size and file number.
-QByteArray markOf(const Look& l)
-{
-    const QByteArray mark = l.content.trimmed().split(' ').last();
-    if (mark.size() == 32 && std::all_of(mark.begin(), mark.end(), [](char c) { return std::isxdigit(uchar(c)); }))
-        return mark;
-    return QByteArray::number(nsOf(l.st.st_mtim), 16) + 's' + QByteArray::number(qint64(l.st.st_size), 16) + 'i'
-        + QByteArray::number(quint64(l.st.st_ino), 16);
-}
-
-// The age of the lock `l` (lying in `folder`) on the share's clock: the time stamp of a file made beside it
-// now, less its own. Negative with `err` set where no file can be made there.
-qint64 ageOnShare(const Look& l, const QString& folder, int& err)
-{
-    const QString probe = folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
-    step();
-    const int fd = ::open(native(probe).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        err = errno;
-        return -1;
+// The share's time, read once from a probe folder made beside the lock and then carried on by the local
+// monotonic clock.
+class ShareClock {
+public:
+    explicit ShareClock(QString folder)
+        : m_folder(std::move(folder))
+    {
     }
-    // Some servers stamp a file at its first write rather than when it is made.
-    const bool written = ::write(fd, "\r\n", 2) == 2;
-    struct stat st { };
-    const bool stamped = ::fstat(fd, &st) == 0;
-    ::close(fd);
-    ::unlink(native(probe).constData());
-    if (!written || !stamped) {
-        err = written ? errno : ENOSPC;
-        return -1;
-    }
-    return (nsOf(st.st_mtim) - nsOf(l.st.st_mtim)) / 1000000;
-}
-
-QByteArray ownLine()
-{
-    // Who holds it, for a teacher who finds the file: the PC, the program's process and the time; and a mark of
-    // this hold, so that a holder whose lock was broken never removes the one that replaced it.
-    return QStringLiteral("%1 %2 %3 %4\r\n")
-        .arg(QSysInfo::machineHostName())
-        .arg(QCoreApplication::applicationPid())
-        .arg(QDateTime::currentDateTime().toString(Qt::ISODate))
-        .arg(QUuid::createUuid().toString(QUuid::Id128))
-        .toUtf8();
-}
-
-// Removes `path` only while it holds `content`.
-void removeIfMine(const QString& path, const QByteArray& content)
-{
-    const Look l = look(path);
-    if (l.err == 0 && l.content == content) {
+    // Reads the share's time, once. False where that cannot be done; err() says why.
+    bool read()
+    {
+        if (m_read) return m_err == 0;
+        m_read = true;
+        const QString probe = m_folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
+        m_err = makeFolder(probe);
+        if (m_err) return false;
+        struct stat st { };
         step();
-        ::unlink(native(path).constData());
+        if (::lstat(native(probe).constData(), &st) != 0) m_err = errno;
+        m_since.start();
+        m_stampNs = nsOf(st.st_mtim);
+        // A probe that stays would show up beside the lists; rather than leave more, this PC stops probing.
+        const int removed = removeStep(probe);
+        if (!m_err && removed && removed != ENOENT) m_err = removed;
+        return m_err == 0;
     }
-}
+    bool known() const { return m_read && m_err == 0; }
+    int err() const { return m_err; }
+    qint64 nowNs() const { return m_stampNs + m_since.nsecsElapsed(); }
+
+private:
+    QString m_folder;
+    bool m_read = false;
+    int m_err = 0;
+    qint64 m_stampNs = 0;
+    QElapsedTimer m_since;
+};
 
 enum class Broken {
     gone, // there is no such lock (any more): try to make it at once
     live, // held, or being broken by another PC: wait
-    denied, // left behind, but this PC may not make or remove files there
+    denied, // left behind, but this PC may not make or remove what breaking it needs
     failed, // the folder cannot be looked at
 };
 
 constexpr int kBreakerLevels = 3;
 
-// Breaks the lock `path` where it is stale, as described at the top of this file.
-Broken breakIfStale(const QString& path, const QString& folder, int staleMs, int level, int& err)
+Broken fromErr(int err)
 {
-    const Look first = look(path);
-    if (first.err == ENOENT) return Broken::gone;
-    if (first.err) {
-        err = first.err;
-        return denied(err) ? Broken::denied : Broken::failed;
-    }
-    const qint64 age = ageOnShare(first, folder, err);
-    if (age < 0) return denied(err) ? Broken::denied : Broken::failed;
-    if (age <= staleMs) return Broken::live;
+    if (passing(err)) return Broken::live;
+    return denied(err) ? Broken::denied : Broken::failed;
+}
 
-    const QByteArray mark = markOf(first);
-    const QString breaker = path + u'~' + QString::fromLatin1(mark);
-    const QByteArray mine = ownLine();
-    const int made = createWith(breaker, mine);
+// Removes the lock folder `path` once the mark `removed` (empty: none) is out of it. A share may still count a
+// mark removed a moment ago as there while another PC's look at it ends; that is waited out within a bound. A
+// folder that holds another mark is left alone. 0, or the errno of the failure.
+int giveBack(const QString& path, const QString& removed)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int pause = 5;; pause = std::min(pause * 2, 100)) {
+        const int err = removeStep(path);
+        if (err == ENOENT) return 0;
+        if (err != ENOTEMPTY && err != EEXIST) return err;
+        QStringList left;
+        if (removed.isEmpty() || listFolder(path, left) != 0 || left != QStringList { removed }
+            || waited.elapsed() >= files::kInUseMs)
+            return err;
+        QThread::msleep(ulong(pause));
+    }
+}
+
+// Removes the lock `path` that `seen` found, only where it is still that lock.
+int removeSeen(const QString& path, const Look& seen)
+{
+    if (seen.kind == Look::Kind::file) {
+        const Look again = look(path, true);
+        if (again.err) return again.err;
+        if (again.kind != Look::Kind::file || again.mark != seen.mark) return 0;
+        return removeStep(path);
+    }
+    // The mark by its name: a lock made anew carries another one. A folder without a mark goes only while it is
+    // still without one.
+    const bool marked = !seen.empty;
+    if (marked) {
+        const int err = removeStep(path + u'/' + seen.mark);
+        if (err == ENOENT) return 0;
+        if (err) return err;
+    }
+    const int err = giveBack(path, marked ? seen.mark : QString());
+    return err == ENOTEMPTY || err == EEXIST ? 0 : err;
+}
+
+// Breaks the lock `path` that `seen` found where it is stale, as described at the top of this file.
+Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int staleMs, int level, int& err)
+{
+    if (seen.kind == Look::Kind::none) return Broken::gone;
+    if (!clock.read()) {
+        err = clock.err();
+        return Broken::denied;
+    }
+    // Zero or a negative age (a stamp after the share's time) is a live lock.
+    if ((clock.nowNs() - seen.stampNs) / 1000000 <= staleAfterMs(seen, staleMs, level)) return Broken::live;
+    if (seen.kind == Look::Kind::file && seen.mark.isEmpty()) {
+        seen = look(path, true);
+        if (seen.err) {
+            err = seen.err;
+            return fromErr(err);
+        }
+        if (seen.kind != Look::Kind::file) return Broken::live;
+    }
+    const QString breaker = path + u'~' + seen.mark;
+    const int made = makeFolder(breaker);
     if (made == EEXIST) {
         // Another PC breaks it just now, or went down while breaking it.
         if (level + 1 >= kBreakerLevels) return Broken::live;
-        const Broken b = breakIfStale(breaker, folder, staleMs, level + 1, err);
-        return b == Broken::denied || b == Broken::failed ? b : Broken::live;
+        const Look b = look(breaker, false);
+        if (b.err) {
+            err = b.err;
+            return fromErr(err);
+        }
+        const Broken r = breakIfStale(breaker, b, clock, staleMs, level + 1, err);
+        return r == Broken::denied || r == Broken::failed ? r : Broken::live;
     }
-    if (made != 0) {
+    if (made) {
         err = made;
-        return denied(err) ? Broken::denied : Broken::failed;
+        return fromErr(err);
     }
     Broken result = Broken::gone;
-    const Look again = look(path);
-    if (again.err == 0 && markOf(again) == mark) {
-        step();
-        if (::unlink(native(path).constData()) != 0 && errno != ENOENT) {
-            err = errno;
-            result = denied(err) ? Broken::denied : Broken::failed;
-        }
-    } else if (again.err != 0 && again.err != ENOENT) {
-        err = again.err;
-        result = denied(err) ? Broken::denied : Broken::failed;
+    if (const int removed = removeSeen(path, seen)) {
+        err = removed;
+        result = fromErr(err);
     }
-    removeIfMine(breaker, mine);
+    removeStep(breaker);
     return result;
+}
+
+int ioCode(int err)
+{
+    // A lock that is never made has nothing to do with a file of that name existing.
+    const int code = files::ioCodeOf(err);
+    return code == IoFileExists ? IoDiskWrite : code;
 }
 
 } // namespace
@@ -289,11 +404,38 @@ QString FileLock::folder() const
 
 FileLock::Outcome FileLock::make()
 {
-    m_content = ownLine();
-    const int err = createWith(m_path, m_content, lineWriteFails());
-    if (err == 0) return Outcome::made;
-    if (err == EEXIST) return Outcome::exists;
-    // A lock whose line could not be written is gone again already, so no PC waits for it.
+    const int made = makeFolder(m_path);
+    m_passing = passing(made) ? made : 0;
+    // A lock being given back on another PC just now is one still there.
+    if (made == EEXIST || m_passing) return Outcome::exists;
+    if (made) return failWith(made);
+    m_mark = ownMark();
+    const int marked = lineWriteFails() ? ENOSPC : makeFolder(m_path + u'/' + m_mark);
+    if (marked == ENOENT || passing(marked)) {
+        // A breaker of a lock without a mark took this one for it, or the share was still removing the one
+        // before: try again.
+        if (marked != ENOENT) giveBack(m_path, {});
+        m_mark.clear();
+        return Outcome::exists;
+    }
+    if (marked) {
+        // A lock without a mark would be waited for by every PC until it is stale.
+        giveBack(m_path, {});
+        m_mark.clear();
+        return failWith(marked);
+    }
+    QStringList marks;
+    const int listed = listFolder(m_path, marks);
+    if (listed == 0 && marks == QStringList { m_mark }) return Outcome::made;
+    // Another PC made it at the same moment, or this PC cannot read it back: not held.
+    if (removeStep(m_path + u'/' + m_mark) == 0) giveBack(m_path, m_mark);
+    m_mark.clear();
+    if (listed && listed != ENOENT && !passing(listed)) return failWith(listed);
+    return Outcome::exists;
+}
+
+FileLock::Outcome FileLock::failWith(int err)
+{
     m_readOnly = denied(err);
     m_error = IoError(ioCode(err), folder()).message();
     return Outcome::failed;
@@ -306,8 +448,13 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     QElapsedTimer waited;
     waited.start();
     bool waiting = false;
-    // A lock this PC may not break, for want of the right to write there.
-    int deniedErr = 0;
+    ShareClock clock(folder());
+    // The lock as last looked at, and when this PC last looked.
+    Look seen;
+    bool looked = false;
+    // A lock this PC may not break (no right to make or remove files there, a probe that could not be removed):
+    // it is waited for, and not looked at again.
+    int cannotBreak = 0;
     // After a lock went, the next try comes at once, but only once before a pause: no path loops unpaused.
     bool triedAtOnce = false;
     for (;;) {
@@ -316,24 +463,45 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
             m_status = made == Outcome::made ? Status::held : Status::failed;
             break;
         }
-        int err = 0;
-        const Broken b = breakIfStale(m_path, folder(), staleMs, 0, err);
-        if (b == Broken::failed) {
-            m_error = IoError(ioCode(err), folder()).message();
-            m_status = Status::failed;
-            break;
+        Broken b = Broken::live;
+        if (!cannotBreak && waited.elapsed() >= std::min(kLookAfterMs, waitMs)) {
+            // A try that finds the lock held looks at it again only where the last look may be out of date:
+            // the first time, or once the lock seen might be stale by now. Anything else is one mkdir per try.
+            const bool mayBeStale
+                = looked && clock.known() && (clock.nowNs() - seen.stampNs) / 1000000 > staleAfterMs(seen, staleMs, 0);
+            if (!looked || mayBeStale) {
+                seen = look(m_path, false);
+                looked = true;
+            }
+            int err = seen.err;
+            if (passing(err))
+                looked = false; // being given back or broken on another PC just now: look again at the next try
+            else
+                b = err ? fromErr(err) : breakIfStale(m_path, seen, clock, staleMs, 0, err);
+            if (b == Broken::failed) {
+                failWith(err);
+                m_status = Status::failed;
+                break;
+            }
+            if (b == Broken::denied) cannotBreak = err;
+            if (b == Broken::gone) looked = false;
         }
-        if (b == Broken::denied) deniedErr = err;
         if (b == Broken::gone && !triedAtOnce) {
             triedAtOnce = true;
             continue;
         }
         if (waited.elapsed() >= waitMs) {
-            if (deniedErr) {
-                m_readOnly = true;
-                m_error = IoError(ioCode(deniedErr), folder()).message();
+            // A lock this PC could not judge or break: where that is for want of rights, a reader may go on
+            // without it; a share that ran full says so; one that kept a probe in use is a busy lock.
+            if (cannotBreak && !files::inUse(cannotBreak)) {
+                failWith(cannotBreak);
+                m_status = Status::failed;
+            } else if (m_passing) {
+                // The share kept answering so to the last try: no lock seen, a share that does not work.
+                failWith(m_passing);
                 m_status = Status::failed;
             } else {
+                m_error.clear();
                 m_status = Status::busy;
             }
             break;
@@ -345,10 +513,13 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
         triedAtOnce = false;
     }
     if (waiting && waitObserver()) waitObserver()(WaitPhase::ends);
-    if (m_status != Status::held) m_content.clear();
+    if (m_status != Status::held) m_mark.clear();
 }
 
 FileLock::~FileLock()
 {
-    if (m_status == Status::held) removeIfMine(m_path, m_content);
+    if (m_status != Status::held || m_mark.isEmpty()) return;
+    // Only a lock that still carries this PC's mark is this PC's: one broken meanwhile has another in it.
+    const int err = removeStep(m_path + u'/' + m_mark);
+    if (err == 0) giveBack(m_path, m_mark);
 }

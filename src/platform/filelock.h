@@ -1,11 +1,10 @@
 #pragma once
-// A lock on a shared file that is read, changed and written back: a plain file beside it, made with
-// create-new semantics, so that PCs sharing a data folder over a network (Windows PCs among them) change the
-// file one at a time. A lock is never kept for good: one whose file is older than any real change could take
-// is taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
-// share's own clock, so PCs whose clocks disagree still agree on it.
+// A lock on a shared file that is read, changed and written back: a folder beside it, made by one PC only also
+// on a share whose exclusive file create is not exclusive, so that PCs sharing a data folder over a network
+// change the file one at a time. A lock is never kept for good: one older than any real change could take is
+// taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
+// share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp.
 
-#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -16,6 +15,9 @@ public:
     static constexpr int kStaleMs = 30000;
     // The pause between two tries while the lock is held elsewhere.
     static constexpr int kPauseMs = 20;
+    // How long a PC waits before it first looks at a lock held elsewhere: most changes end sooner, and then the
+    // wait has touched the share with nothing but its tries.
+    static constexpr int kLookAfterMs = 100;
 
     enum class Status {
         held,
@@ -28,7 +30,7 @@ public:
 
     // Makes `path`, waiting up to waitMs (negative: the wait set for the program) while another holder has it.
     explicit FileLock(const QString& path, int waitMs = -1, int staleMs = kStaleMs);
-    // Removes the lock file when it is held.
+    // Gives the lock back when it is held.
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
@@ -49,7 +51,7 @@ public:
 
     // Tests: the wait of locks made without one of their own; negative restores kWaitMs.
     static void setWaitForTests(int waitMs);
-    // Tests: writing the lock's line fails as on a full disk.
+    // Tests: putting the holder's mark into the lock fails as on a full disk.
     static void setLineWriteFailureForTests(bool fails);
     // Tests: a pause of `ms` before each step on a lock file, as on a slow share. Also read once from the
     // environment variable TAVI_SPERRE_SCHRITTPAUSE_MS, for tests that run several processes.
@@ -58,9 +60,13 @@ public:
 private:
     enum class Outcome { made, exists, failed };
     Outcome make();
+    Outcome failWith(int err);
     QString m_path;
     Status m_status = Status::failed;
     QString m_error;
     bool m_readOnly = false;
-    QByteArray m_content;
+    // The name of this PC's mark in the lock, while it holds it.
+    QString m_mark;
+    // How the share answered the last try where it said neither yes nor "exists" (filelock.cpp, passing()).
+    int m_passing = 0;
 };

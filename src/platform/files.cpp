@@ -3,9 +3,17 @@
 #include "platform/errors.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QThread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
 
 namespace files {
 namespace {
@@ -36,12 +44,124 @@ std::function<bool(const QString&)>& writeFailure()
     return failsFor;
 }
 
+bool& claimAlways()
+{
+    static bool always = false;
+    return always;
+}
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Where an exclusive create cannot be trusted: a FUSE file system, which makes a file in two steps (a look, then
+// a create that the daemon may pass on without the exclusive flag). A kernel mount of a share and a local disk
+// create exclusively on the server or disk itself.
+bool createMayNotBeExclusive(const QString& folder)
+{
+    if (claimAlways()) return true;
+    constexpr long kFuseMagic = 0x65735546;
+    struct statfs fs { };
+    return ::statfs(native(folder).constData(), &fs) == 0 && long(fs.f_type) == kFuseMagic;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Makes `path` new with `bytes`, under the claim where one is needed. 0 or an I/O code.
+int writeNew(const QString& path, const QByteArray& bytes)
+{
+    struct stat st { };
+    if (::lstat(native(path).constData(), &st) == 0) return IoFileExists;
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return ioCodeOf(errno);
+    // A file that holds something already is another PC's, opened by a create that was not exclusive.
+    if (::fstat(fd, &st) == 0 && st.st_size != 0) {
+        ::close(fd);
+        return IoFileExists;
+    }
+    int err = 0;
+    if (writeFailure() && writeFailure()(path))
+        err = ENOSPC;
+    else if (!writeAll(fd, bytes))
+        err = errno;
+    // A share may report a full disk only at the close.
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0) return 0;
+    // A cut file would take the name and pass for a whole one.
+    removeShared(path);
+    return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
+}
+
 } // namespace
+
+bool inUse(int err)
+{
+    // A share reports a name whose removal another PC has begun ("delete pending") as an invalid argument.
+    return err == EBUSY || err == ETXTBSY || err == EAGAIN || err == EINVAL;
+}
+
+int ioCodeOf(int err)
+{
+    // A file step meets ENOENT where the folder it makes or removes something in is missing.
+    const int code = ioCodeFor(err);
+    return code == IoFileNotFound ? IoPathNotFound : code;
+}
+
+int removeShared(const QString& path)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
+        // Most that are removed so are folders: a folder is tried first, a file then.
+        int r = ::rmdir(native(path).constData());
+        if (r != 0 && errno == ENOTDIR) r = ::unlink(native(path).constData());
+        if (r == 0) return 0;
+        const int err = errno;
+        if (!inUse(err) || waited.elapsed() >= kInUseMs) return err;
+        QThread::msleep(ulong(pause));
+    }
+}
+
+int createNew(const QString& name, const QByteArray& bytes)
+{
+    const QString path = resolve(name);
+    const QFileInfo info(path);
+    if (!QFileInfo(info.absolutePath()).isDir()) return IoPathNotFound;
+    if (!createMayNotBeExclusive(info.absolutePath())) return writeNew(path, bytes);
+    // The claim: a folder named after the file, made by one PC only. The other finds the name taken.
+    const QString claim = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".neu");
+    if (::mkdir(native(claim).constData(), 0777) != 0) return ioCodeOf(errno);
+    const int result = writeNew(path, bytes);
+    removeShared(claim);
+    return result;
+}
+
+void setClaimForTests(bool always)
+{
+    claimAlways() = always;
+}
 
 QString resolve(const QString& name)
 {
     const QString n = normalise(name);
     if (n.isEmpty()) return n;
+    // Spelled as on disk all through: every component is its own exact match. One look instead of one per
+    // component, which on a share is one round trip each.
+    if (QFileInfo::exists(n)) return n;
     const bool absolute = n.startsWith(u'/');
     const bool trailing = n.endsWith(u'/') && n.size() > 1;
     const QStringList parts = n.split(u'/', Qt::SkipEmptyParts);

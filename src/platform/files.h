@@ -49,6 +49,29 @@ bool commitSave(QSaveFile& f);
 // Returns 0 or the I/O code of the failure (access denied, path not found, disk write error).
 int writeWhole(const QString& path, const QByteArray& bytes);
 
+// ---- Files that several PCs make and remove in one shared folder ----
+// A data folder often lies on a school's share. There a file open on another PC cannot be deleted until it is
+// closed (through FUSE one closed a moment ago may still count as open), an exclusive create is not exclusive
+// on every mount (while making a folder is), and hard links are refused. What the layer does about it is here.
+
+// How long a removal that meets a file in use tries again.
+constexpr int kInUseMs = 2000;
+// Removes the file or empty folder `path` (already resolved), trying again for up to kInUseMs while the share
+// says it is in use. Returns 0, or the errno of the failure (ENOENT where it is gone already).
+int removeShared(const QString& path);
+// Makes `bytes` the whole content of the new file `name`, which must not exist: two PCs that make the same name
+// at the same moment never both get it, also where the share's exclusive create is not exclusive (there the name
+// is first claimed by making a folder beside it, which is). A file that was made but not written whole (a full
+// share reports that only at its close) is removed again. Returns 0, IoFileExists where the name is taken (or
+// being taken by another PC), or the I/O code of the failure.
+int createNew(const QString& name, const QByteArray& bytes);
+// Whether an errno says the file is in use on another PC (or was a moment ago), or being removed there.
+bool inUse(int err);
+// The I/O code that an errno of a step making or removing a file means (ioCodeFor, with a missing folder).
+int ioCodeOf(int err);
+
+// Tests: createNew claims every name first, as on a share whose exclusive create cannot be trusted.
+void setClaimForTests(bool always);
 // Tests: while set, a flush fails for every file whose real path the predicate accepts, as on a full disk.
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);
 

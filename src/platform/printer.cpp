@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -182,16 +183,19 @@ void Printer::output(Document& doc)
     }
     const QString folder = pdfFolder();
     QString failed;
-    QFile file;
     if (!files::forceDirectories(folder)) {
         doc.file = folder;
         failed = QStringLiteral("Der Ordner kann nicht angelegt werden.");
     } else {
-        doc.file = createPdfFile(folder, doc.title, file, failed);
-        if (failed.isEmpty()) failed = writePdf(doc, file);
-        file.close();
-        // A half-written file is no printout.
-        if (!failed.isEmpty() && file.exists()) file.remove();
+        // Drawn whole first, so that the file is made in one step with all of it: only a PDF that reached the
+        // disk whole (a share tells of a full disk only when the file is closed) is a printout.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        failed = writePdf(doc, pdf);
+        if (failed.isEmpty())
+            doc.file = createPdfFile(folder, doc.title, pdf.data(), failed);
+        else
+            doc.file = folder;
     }
     m_last = doc;
     if (!failed.isEmpty()) {
@@ -244,7 +248,11 @@ QString Printer::writePdf(const Document& doc, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-    return writePdf(doc, file);
+    QString failed = writePdf(doc, file);
+    file.close();
+    if (failed.isEmpty() && file.error() != QFileDevice::NoError)
+        failed = QStringLiteral("Die Datei kann nicht geschrieben werden.");
+    return failed;
 }
 
 QString Printer::writePdf(const Document& doc, QIODevice& device)
@@ -286,7 +294,8 @@ QString Printer::pdfFolder() const
     return folder;
 }
 
-QString Printer::createPdfFile(const QString& folder, const QString& title, QFile& file, QString& reason) const
+QString Printer::createPdfFile(
+    const QString& folder, const QString& title, const QByteArray& pdf, QString& reason) const
 {
     const clockx::TimeParts t = clockx::decode(clockx::timeOfDay());
     const QString stamp = QStringLiteral("%1_%2-%3-%4")
@@ -299,13 +308,13 @@ QString Printer::createPdfFile(const QString& folder, const QString& title, QFil
     // a file of their own: the name is taken by making the file, which fails where another job made it first.
     for (int n = 1; n <= 999; ++n) {
         const QString path = base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + QStringLiteral(".pdf");
-        file.setFileName(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
-        if (!QFileInfo::exists(path)) {
-            reason = file.errorString();
+        const int result = files::createNew(path, pdf);
+        if (result == 0) return path;
+        if (result != IoFileExists) {
+            reason = IoError::reason(result);
             return path;
         }
     }
     reason = QStringLiteral("Es gibt schon zu viele Ausdrucke dieses Namens.");
-    return file.fileName();
+    return base + QStringLiteral(".pdf");
 }

@@ -76,9 +76,9 @@ private:
     void output(Document& doc);
     bool printOnSystemPrinter(const Document& doc, QString& reason);
     QString pdfFolder() const;
-    // Makes the document's file, new and empty and open in `file`, named by date, time and title, and returns
-    // its name; where it cannot, `reason` says why.
-    QString createPdfFile(const QString& folder, const QString& title, QFile& file, QString& reason) const;
+    // Makes the document's file, new and holding `pdf` whole, named by date, time and title, and returns its
+    // name; where it cannot, `reason` says why and no file of it is left.
+    QString createPdfFile(const QString& folder, const QString& title, const QByteArray& pdf, QString& reason) const;
 
     std::unique_ptr<Canvas> m_canvas;
     QVector<QVector<DrawOp>> m_pages;

@@ -86,21 +86,6 @@ void TextFile::append()
     ok();
 }
 
-void TextFile::createNew()
-{
-    if (m_mode != Mode::Closed) close();
-    if (m_name.isEmpty()) return fail(IoNotAssigned);
-    const QString path = files::resolve(m_name);
-    if (QFileInfo::exists(path)) return fail(IoFileExists);
-    auto f = std::make_unique<QFile>(path);
-    if (!f->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(QFileInfo::exists(path) ? IoFileExists : openErrorCode(path, f->error(), true));
-    m_plain = std::move(f);
-    m_writeFailed = false;
-    m_mode = Mode::Writing;
-    ok();
-}
-
 bool TextFile::requireReading()
 {
     if (m_mode == Mode::Reading) return true;

@@ -30,8 +30,6 @@ public:
     void reset();
     void rewrite();
     void append();
-    // A new file that must not exist yet (protocols: two PCs on one data folder never overwrite each other).
-    void createNew();
 
     // Every line of the file, read checked: throws IoError when it cannot be read.
     static QStringList readAllLines(const QString& name);

@@ -260,24 +260,14 @@ QString anlegen(const QString& stamm, const std::function<QStringList(const QStr
     fehler.clear();
     for (int n = freienummer(stamm); n >= 1 && n <= kMaxNummer; ++n) {
         const QString pfad = stamm + zweistellig(n) + QStringLiteral(".txt");
-        TextFile f;
-        f.assign(pfad);
-        f.createNew();
-        const int ergebnis = f.ioResult();
+        QString text;
+        for (const QString& zeile : inhalt(pfad))
+            text += zeile + QStringLiteral("\r\n");
+        // Made whole or not at all: a half or empty file would take the number and show up as a protocol.
+        const int ergebnis = files::createNew(pfad, cp1252::encode(text));
         if (ergebnis == IoFileExists) continue; // another PC was quicker
         if (ergebnis != 0) {
             fehler = IoError(ergebnis, pfad).message();
-            return {};
-        }
-        for (const QString& zeile : inhalt(pfad))
-            f.writeLine(zeile);
-        int r = f.ioResult();
-        f.close();
-        if (const int c = f.ioResult()) r = c;
-        if (r != 0) {
-            // A half or empty file would take the number and show up as a protocol.
-            files::deleteFile(pfad);
-            fehler = IoError(r, pfad).message();
             return {};
         }
         return pfad;

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <thread>
+
 class FilesTest : public TaviTest { };
 
 TEST_F(FilesTest, WindowsBytesSurviveAWriteAndARead)
@@ -198,21 +201,46 @@ TEST_F(FilesTest, ARewriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     EXPECT_EQ(readBytes(dataPath("ro/a.txt")), QByteArray("alt\r\n"));
 }
 
-TEST_F(FilesTest, ExclusiveCreateRefusesAnExistingName)
+TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
 {
-    writeBytes(dataPath("1+1___01.TXT"), "fremd\r\n");
-    TextFile f;
-    f.assign(dataPath("1+1___01.txt"));
-    f.createNew();
-    EXPECT_EQ(f.ioResult(), IoFileExists);
-    EXPECT_EQ(readBytes(dataPath("1+1___01.TXT")), QByteArray("fremd\r\n"));
+    // Whether or not the name is claimed first, as on a share whose exclusive create is not exclusive.
+    for (const bool claim : { false, true }) {
+        files::setClaimForTests(claim);
+        const QString ordner = dataPath(claim ? "mit/" : "ohne/");
+        QDir().mkpath(ordner);
+        writeBytes(ordner + "1+1___01.TXT", "fremd\r\n");
+        EXPECT_EQ(files::createNew(ordner + "1+1___01.txt", "neu\r\n"), IoFileExists);
+        EXPECT_EQ(readBytes(ordner + "1+1___01.TXT"), QByteArray("fremd\r\n"));
 
-    f.assign(dataPath("1+1___02.txt"));
-    f.createNew();
-    EXPECT_EQ(f.ioResult(), 0);
-    f.writeLine("Protokoll");
-    f.close();
-    EXPECT_EQ(readBytes(dataPath("1+1___02.txt")), QByteArray("Protokoll\r\n"));
+        EXPECT_EQ(files::createNew(ordner + "1+1___02.txt", "Protokoll\r\n"), 0);
+        EXPECT_EQ(readBytes(ordner + "1+1___02.txt"), QByteArray("Protokoll\r\n"));
+        EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
+        // The claim is given back.
+        EXPECT_EQ(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
+    }
+    // A name another PC claims just now is taken: its file is being made.
+    QDir().mkpath(dataPath("mit/.1+1___03.txt.neu"));
+    EXPECT_EQ(files::createNew(dataPath("mit/1+1___03.txt"), "x"), IoFileExists);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("mit/1+1___03.txt")));
+    files::setClaimForTests(false);
+}
+
+TEST_F(FilesTest, ManyMakersOfOneNameGetItOnce)
+{
+    files::setClaimForTests(true);
+    std::atomic<int> gemacht { 0 };
+    std::vector<std::thread> macher;
+    for (int i = 0; i < 8; ++i)
+        macher.emplace_back([&, i] {
+            if (files::createNew(dataPath("H1_7_01.txt"), QByteArray::number(i)) == 0) ++gemacht;
+        });
+    for (std::thread& t : macher)
+        t.join();
+    files::setClaimForTests(false);
+    EXPECT_EQ(gemacht, 1);
+    EXPECT_EQ(QDir(dataFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter("H1_7"),
+        QStringList({ "H1_7_01.txt" }));
 }
 
 TEST_F(FilesTest, AppendAddsLinesAtTheEnd)
@@ -285,13 +313,9 @@ void rewritesOnAFullDiskKeepTheOldFile(const QString& folder, const std::functio
     }
     EXPECT_FALSE(QDir(folder).entryList(QDir::Files | QDir::Hidden).join(' ').contains("ina.")); // no temporary files
 
-    // A new protocol file reports the failure too.
-    TextFile f;
-    f.assign(folder + "H1_7_01.txt");
-    f.createNew();
-    f.writeLine("Zeile");
-    f.close();
-    EXPECT_EQ(f.ioResult(), IoDiskWrite);
+    // A new protocol file reports the failure too, and leaves no cut file that would take its number.
+    EXPECT_EQ(files::createNew(folder + "H1_7_01.txt", "Zeile\r\n"), IoDiskWrite);
+    EXPECT_FALSE(QFileInfo::exists(folder + "H1_7_01.txt"));
     files::setWriteFailureForTests({});
 }
 
@@ -315,10 +339,8 @@ TEST_F(FilesTest, CreatingInAReadOnlyFolderIsAccessDenied)
     SmallFileSystem klein;
     if (!klein.mounted()) GTEST_SKIP() << "a read-only file system needs root to be mounted";
     klein.makeReadOnly();
+    EXPECT_EQ(files::createNew(klein.path() + "H1_7_01.txt", "x"), IoAccessDenied);
     TextFile f;
-    f.assign(klein.path() + "H1_7_01.txt");
-    f.createNew();
-    EXPECT_EQ(f.ioResult(), IoAccessDenied);
     f.assign(klein.path() + "kl.ina");
     f.rewrite();
     EXPECT_EQ(f.ioResult(), IoAccessDenied);

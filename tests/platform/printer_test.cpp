@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/printer.h"
 #include "support/fixtures.h"
 #include "support/pdf.h"
@@ -171,6 +172,24 @@ TEST_F(PrinterTest, NothingPrintedIsDroppedSilently)
                                                        "gespeichert werden: ")))
         << errors.at(1).toStdString();
     EXPECT_FALSE(printer().printing());
+}
+
+TEST_F(PrinterTest, APdfThatDidNotReachTheDiskWholeIsNoPrintoutAndRemovesNoOtherFile)
+{
+    drawSquarePage(QStringLiteral("Liste 3a"));
+    const QStringList vorher = allEntries(folder());
+    ASSERT_EQ(vorher.size(), 1);
+    const QByteArray erster = readBytes(folder() + vorher.first());
+    // The disk runs full as the next one of the same title, in the same second, is written.
+    files::setWriteFailureForTests([](const QString& pfad) { return pfad.endsWith(QStringLiteral(".pdf")); });
+    runGuarded([] { drawSquarePage(QStringLiteral("Liste 3a")); });
+    files::setWriteFailureForTests({});
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(QStringLiteral(" (2).pdf (Fehler beim Schreiben auf den Datenträger)")))
+        << errors.first().toStdString();
+    // The cut file is gone; the earlier printout, whose name it met first, is whole.
+    EXPECT_EQ(allEntries(folder()), vorher);
+    EXPECT_EQ(readBytes(folder() + vorher.first()), erster);
 }
 
 TEST_F(PrinterTest, WithoutAPrintFolderThePdfGoesToAusdruckeInTheDataFolder)

@@ -4,7 +4,9 @@
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
+#include "support/processes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,17 +27,18 @@ namespace {
 void alteSperre(const QString& pfad)
 {
     writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
-    struct timespec jetzt { };
-    clock_gettime(CLOCK_REALTIME, &jetzt);
-    jetzt.tv_sec -= 60;
-    const struct timespec zeiten[2] = { jetzt, jetzt };
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, 0), 0);
+    ASSERT_TRUE(stampFromNow(pfad, -60));
 }
 
-// Everything in a folder, hidden files too: a lock, its breakers and the share-clock probes all leave nothing.
-QStringList alles(const QString& ordner)
+// A lock as this version makes it, stamped `sekunden` from now: a folder with its holder's mark in it (none where
+// `marke` is empty: its holder went down between the two steps). Returns the mark's path.
+QString sperrordner(const QString& pfad, qint64 sekunden, const QString& marke = QStringLiteral("pc7_4711_0a1b"))
 {
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QDir().mkpath(pfad);
+    const QString m = marke.isEmpty() ? pfad : pfad + u'/' + marke;
+    QDir().mkpath(m);
+    EXPECT_TRUE(stampFromNow(m, sekunden));
+    return m;
 }
 
 class SperreTest : public TaviTest {
@@ -60,35 +63,13 @@ protected:
 
     QString klisten(const QString& datei = {}) const { return datpfad + QStringLiteral("k_liste/") + datei; }
 
-    // Starts a PC; `umgebung` adds to the environment, `fremd` runs it as a user without rights where the test
-    // runs as root (a test run as another user has none there anyway).
+    // Starts a PC; `umgebung` adds to the environment, `fremd` runs it as a user without rights.
     QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {}, bool fremd = false)
     {
-        auto* p = new QProcess;
-        m_kinder.emplace_back(p);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString& e : umgebung)
-            env.insert(e.section(u'=', 0, 0), e.section(u'=', 1));
-        p->setProcessEnvironment(env);
-        p->setProcessChannelMode(QProcess::MergedChannels);
-        if (fremd && ::geteuid() == 0)
-            p->start(QStringLiteral("setpriv"),
-                QStringList { "--reuid=nobody", "--regid=nogroup", "--clear-groups", QStringLiteral(SPERRKIND) }
-                    + argumente);
-        else
-            p->start(QStringLiteral(SPERRKIND), argumente);
-        return p;
+        return m_kinder.start(argumente, umgebung, fremd);
     }
-
     // Waits for a PC to end; its exit code, or -1 when it did not end or crashed. Its output goes to `ausgabe`.
-    int ende(QProcess* p, QString* ausgabe = nullptr)
-    {
-        const bool fertig = p->waitForFinished(20000);
-        const QString text = QString::fromUtf8(p->readAll()).trimmed();
-        if (ausgabe) *ausgabe = text;
-        if (!fertig || p->exitStatus() != QProcess::NormalExit) return -1;
-        return p->exitCode();
-    }
+    static int ende(QProcess* p, QString* ausgabe = nullptr) { return ChildProcesses::finish(p, ausgabe, 20000); }
 
     // Whether a PC of a user without rights can run here: the helper reached through every folder above it.
     bool fremdMoeglich()
@@ -99,7 +80,7 @@ protected:
 
     QTemporaryDir m_frei;
     QString datpfad;
-    std::vector<std::unique_ptr<QProcess>> m_kinder;
+    ChildProcesses m_kinder { QStringLiteral(SPERRKIND) };
 };
 
 TEST_F(SperreTest, APcWhoseClockRunsAheadWaitsForALiveLockAndKeepsEveryName)
@@ -142,7 +123,7 @@ TEST_F(SperreTest, APcWhoseClockRunsAheadWaitsForALiveLockAndKeepsEveryName)
         QString ausgabe;
         EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
     }
-    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.TXT" }));
 }
 
 TEST_F(SperreTest, EightPcsMeetingOneLockLeftBehindTakeItOneAtATime)
@@ -159,7 +140,7 @@ TEST_F(SperreTest, EightPcsMeetingOneLockLeftBehindTakeItOneAtATime)
             QString ausgabe;
             EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
         }
-        EXPECT_TRUE(alles(klisten()).isEmpty()) << alles(klisten()).join(u' ').toStdString();
+        EXPECT_TRUE(allEntries(klisten()).isEmpty()) << allEntries(klisten()).join(u' ').toStdString();
     }
 }
 
@@ -173,7 +154,7 @@ TEST_F(SperreTest, ManyPcsSavingManyRoundsEachHoldItAlone)
         QString ausgabe;
         EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
     }
-    EXPECT_TRUE(alles(klisten()).isEmpty());
+    EXPECT_TRUE(allEntries(klisten()).isEmpty());
 }
 
 TEST_F(SperreTest, WhereALockCannotBeBrokenForWantOfRightsItIsWaitedForAndThePupilStillGetsAFolder)
@@ -204,7 +185,7 @@ TEST_F(SperreTest, WhereALockCannotBeBrokenForWantOfRightsItIsWaitedForAndThePup
         EXPECT_FALSE(ausgabe.contains(".LCK")) << ausgabe.toStdString();
         EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n02 Ben\r\n");
         // The lock left behind is still there, and nothing of the tries beside it.
-        EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.LCK", "KL3A.TXT" }));
+        EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.LCK", "KL3A.TXT" }));
         ::chmod(QFile::encodeName(klisten()).constData(), 0755);
         QFile::remove(klisten("KL3A.LCK"));
     }
@@ -227,7 +208,7 @@ TEST_F(SperreTest, AFolderThatCannotBeListedIsNeverANewOrADeletedList)
         << ausgabe.toStdString();
     ::chmod(QFile::encodeName(klisten()).constData(), 0755);
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
-    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.TXT" }));
     EXPECT_FALSE(QDir(datpfad + "Klassen/kl3a").exists());
 }
 
@@ -238,7 +219,7 @@ TEST_F(SperreTest, ALockWhoseLineCannotBeWrittenIsGoneAtOnceAndTheSaveSaysWhy)
     const Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
     EXPECT_EQ(e.art, Namenspeicherung::fehler);
     EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
-    EXPECT_EQ(alles(klisten()), QStringList({ "KL3A.TXT" }));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.TXT" }));
     FileLock::setLineWriteFailureForTests(false);
     // The next save is not told that another PC holds the list.
     EXPECT_EQ(namenHinzufuegen(datpfad, "KL3A", "Ben").art, Namenspeicherung::gespeichert);
@@ -255,7 +236,7 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
     EXPECT_EQ(e.art, Namenspeicherung::fehler);
     EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
-    EXPECT_EQ(alles(klisten()), QStringList({ ".fuellung", "KL3A.TXT" }));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ ".fuellung", "KL3A.TXT" }));
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
 
     QFile::remove(klisten(".fuellung"));
@@ -300,7 +281,92 @@ TEST_F(SperreTest, TheWaitIsToldAndPausesBetweenTries)
         EXPECT_LE(phasen.count(FileLock::WaitPhase::pauses), 200 / FileLock::kPauseMs + 2);
     }
     FileLock::setWaitObserver({});
-    EXPECT_TRUE(alles(klisten()).isEmpty());
+    EXPECT_TRUE(allEntries(klisten()).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+class SperrformTest : public SperreTest { };
+
+TEST_F(SperrformTest, AHeldLockIsAFolderWithTheHoldersMarkAndNothingElse)
+{
+    {
+        const FileLock sperre(klisten("KL3A.LCK"));
+        ASSERT_TRUE(sperre.held());
+        EXPECT_TRUE(QFileInfo(klisten("KL3A.LCK")).isDir());
+        const QStringList marken = allEntries(klisten("KL3A.LCK"));
+        ASSERT_EQ(marken.size(), 1);
+        // Who holds it, for a teacher who finds it: the PC and the process.
+        EXPECT_TRUE(marken[0].contains(QStringLiteral("_%1_").arg(QCoreApplication::applicationPid())))
+            << marken[0].toStdString();
+        EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.LCK" }));
+    }
+    EXPECT_TRUE(allEntries(klisten()).isEmpty());
+}
+
+TEST_F(SperrformTest, LocksLeftBehindInEveryFormAreTakenOverAndNothingOfThemStays)
+{
+    sperrordner(klisten("KL3A.LCK"), -60);
+    sperrordner(klisten("KL3B.LCK"), -60, {});
+    alteSperre(klisten("KL3C.LCK"));
+    // One whose breaker went down while breaking it: the breaker is broken too.
+    sperrordner(klisten("KL3D.LCK"), -90);
+    sperrordner(klisten("KL3D.LCK~pc7_4711_0a1b"), -60, {});
+    for (const char* liste : { "KL3A", "KL3B", "KL3C", "KL3D" }) {
+        QElapsedTimer uhr;
+        uhr.start();
+        {
+            const FileLock sperre(klisten(liste + QStringLiteral(".LCK")), 2000);
+            EXPECT_TRUE(sperre.held()) << liste;
+        }
+        EXPECT_LT(uhr.elapsed(), 1000) << liste;
+    }
+    EXPECT_TRUE(allEntries(klisten()).isEmpty()) << allEntries(klisten()).join(u' ').toStdString();
+}
+
+TEST_F(SperrformTest, AFreshOrFutureLockIsWaitedForAndNeverBrokenOrAnError)
+{
+    // Made just now; its mark not yet in; stamped two minutes into the share's future (a server clock set back).
+    const QString frisch = sperrordner(klisten("KL3A.LCK"), 0);
+    sperrordner(klisten("KL3B.LCK"), 0, {});
+    const QString zukunft = sperrordner(klisten("KL3C.LCK"), 120);
+    alteSperre(klisten("KL3D.LCK"));
+    ASSERT_TRUE(stampFromNow(klisten("KL3D.LCK"), 120));
+    for (const char* liste : { "KL3A", "KL3B", "KL3C", "KL3D" }) {
+        const FileLock sperre(klisten(liste + QStringLiteral(".LCK")), 300);
+        EXPECT_EQ(sperre.status(), FileLock::Status::busy) << liste << " " << sperre.error().toStdString();
+        EXPECT_TRUE(sperre.error().isEmpty()) << liste;
+    }
+    EXPECT_TRUE(QFileInfo::exists(frisch));
+    EXPECT_TRUE(QFileInfo::exists(zukunft));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.LCK", "KL3B.LCK", "KL3C.LCK", "KL3D.LCK" }));
+}
+
+TEST_F(SperrformTest, AWaitLooksAtTheSharesClockOnceAndMakesNothingElse)
+{
+    sperrordner(klisten("KL3A.LCK"), 0);
+    CreationCounter gemacht(klisten());
+    const FileLock sperre(klisten("KL3A.LCK"), 1000);
+    EXPECT_EQ(sperre.status(), FileLock::Status::busy);
+    const QStringList namen = gemacht.made();
+    ASSERT_EQ(namen.size(), 1) << namen.join(u' ').toStdString();
+    EXPECT_TRUE(namen[0].startsWith(".uhr-"));
+    EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.LCK" }));
+}
+
+TEST_F(SperrformTest, AHolderWhoseLockWasBrokenAndMadeAnewLeavesTheNewOneAlone)
+{
+    {
+        const FileLock sperre(klisten("KL3A.LCK"));
+        ASSERT_TRUE(sperre.held());
+        // Another PC took it as left behind and holds it now.
+        const QString alt = klisten("KL3A.LCK/") + allEntries(klisten("KL3A.LCK")).value(0);
+        ASSERT_TRUE(QDir().rmdir(alt));
+        QDir().mkpath(klisten("KL3A.LCK/pc8_4712_0c0d"));
+    }
+    EXPECT_EQ(allEntries(klisten("KL3A.LCK")), QStringList({ "pc8_4712_0c0d" }));
 }
 
 } // namespace

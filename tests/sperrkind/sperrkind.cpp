@@ -2,27 +2,36 @@
 // looks at it, as another PC on the same data folder does. The tests start several of these at once.
 //
 //   sperrkind halten <lock> <runden> <halte-ms> <drinnen>   takes the lock `runden` times and holds it; makes
-//                                                           <drinnen> exclusively while it holds it, so that two
-//                                                           holders at once show (exit 3); exit 4 when a round
-//                                                           did not get the lock
+//                                                           the folder <drinnen> while it holds it (exclusive on
+//                                                           every share), so that two holders at once show
+//                                                           (exit 3); exit 4 when a round did not get the lock
 //   sperrkind sperren <lock>                                 one try; prints the status, readOnly and the reason
 //   sperrkind hinzufuegen <datpfad> <liste> <name> <n>       adds <name> + "a".. n times; exit 5 at the first save
 //                                                           that is not done, printing its outcome and reason
 //   sperrkind anlegen <datpfad> <liste> <zeile>              a new list; prints the outcome and the reason
 //   sperrkind ordner <datpfad> <liste> <nummer> <zeile>      the protocol folder of a class-list line; prints it
 //   sperrkind uhr                                            prints the time of day the process reads, in seconds
-// The wait for the lock is TAVI_SPERRE_WARTE_MS where set.
+//   sperrkind protokoll <stamm> <zeile> <start>              at <start> (ms since 1970) makes a new protocol
+//                                                           stamm + NN + ".txt"; prints its path or the reason
+//   sperrkind drucken <ordner> <titel> <start>               at <start> prints a page of <titel> to a PDF file in
+//                                                           <ordner>; prints its path or the reason
+// The wait for the lock is TAVI_SPERRE_WARTE_MS where set; TAVI_KIND_PAUSE_MS pauses between two names added, as
+// a teacher types the next one.
+#include "platform/errors.h"
 #include "platform/filelock.h"
+#include "platform/printer.h"
 #include "shell/dverw_logik.h"
 #include "shell/protokolldatei.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QGuiApplication>
 #include <QThread>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -43,16 +52,21 @@ int halten(const QString& sperre, int runden, int halteMs, const QString& drinne
             ergebnis = 4;
             continue;
         }
-        const int fd = ::open(QFile::encodeName(drinnen).constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd < 0) {
+        if (::mkdir(QFile::encodeName(drinnen).constData(), 0777) != 0) {
             sagen(QStringLiteral("zwei halten die Sperre"));
             return 3;
         }
-        ::close(fd);
         QThread::msleep(ulong(halteMs));
-        ::unlink(QFile::encodeName(drinnen).constData());
+        ::rmdir(QFile::encodeName(drinnen).constData());
     }
     return ergebnis;
+}
+
+// Waits for the moment `start` (ms since 1970), so that processes started one after the other act at once.
+void warten(qint64 start)
+{
+    const qint64 bis = start - QDateTime::currentMSecsSinceEpoch();
+    if (bis > 0) QThread::msleep(ulong(bis));
 }
 
 QString art(dverw::Namenspeicherung a)
@@ -64,8 +78,15 @@ QString art(dverw::Namenspeicherung a)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList a = app.arguments();
+    // Printing draws text, which needs the fonts of a GUI application; without a display it runs offscreen.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "drucken") == 0) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList a = app->arguments();
     if (qEnvironmentVariableIsSet("TAVI_SPERRE_WARTE_MS"))
         FileLock::setWaitForTests(qEnvironmentVariableIntValue("TAVI_SPERRE_WARTE_MS"));
     const QString modus = a.value(1);
@@ -77,6 +98,7 @@ int main(int argc, char** argv)
     }
     if (modus == QLatin1String("hinzufuegen") && a.size() == 6) {
         for (int i = 0; i < a[5].toInt(); ++i) {
+            if (i > 0) QThread::msleep(ulong(qEnvironmentVariableIntValue("TAVI_KIND_PAUSE_MS")));
             const dverw::Namensergebnis e = dverw::namenHinzufuegen(a[2], a[3], a[4] + QChar(u'a' + i % 26));
             if (e.art != dverw::Namenspeicherung::gespeichert) {
                 sagen(art(e.art) + u' '
@@ -96,6 +118,28 @@ int main(int argc, char** argv)
         QString fehler;
         const auto e = protokoll::ordnerInListe(a[2], a[3], a[4].toInt(), a[5], a[5], ordner, fehler);
         sagen(QStringLiteral("%1 %2 %3").arg(int(e)).arg(ordner, fehler));
+        return 0;
+    }
+    if (modus == QLatin1String("protokoll") && a.size() == 5) {
+        warten(a[4].toLongLong());
+        QString fehler;
+        const QString pfad = protokoll::anlegen(
+            a[2], [&](const QString&) { return QStringList { a[3] }; }, fehler);
+        sagen(pfad.isEmpty() ? QStringLiteral("nicht angelegt: ") + fehler : pfad);
+        return 0;
+    }
+    if (modus == QLatin1String("drucken") && a.size() == 5) {
+        qputenv("TAVI_DRUCKORDNER", QFile::encodeName(a[2]));
+        qputenv("CI", "true");
+        warten(a[4].toLongLong());
+        try {
+            printer().beginDoc(a[3]);
+            printer().canvas().textOut(200, -200, a[3]);
+            printer().endDoc();
+            sagen(printer().lastDocument().file);
+        } catch (const RuntimeError& e) {
+            sagen(QStringLiteral("nicht gedruckt: ") + e.message());
+        }
         return 0;
     }
     if (modus == QLatin1String("uhr")) {

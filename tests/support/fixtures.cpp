@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+#include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -161,4 +163,42 @@ UnlesbarerOrdner::~UnlesbarerOrdner()
     if (m_fremd && (::seteuid(0) != 0 || ::setegid(0) != 0)) ADD_FAILURE() << "cannot act as root again";
     for (const auto& [pfad, m] : m_rechte)
         modusSetzen(pfad, m);
+}
+
+QStringList allEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool stampFromNow(const QString& path, qint64 seconds)
+{
+    struct timespec t { };
+    clock_gettime(CLOCK_REALTIME, &t);
+    t.tv_sec += seconds;
+    const struct timespec times[2] = { t, t };
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+CreationCounter::CreationCounter(const QString& folder)
+    : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+{
+    inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_CREATE);
+}
+
+CreationCounter::~CreationCounter()
+{
+    ::close(m_fd);
+}
+
+QStringList CreationCounter::made()
+{
+    alignas(inotify_event) char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0)
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            if (e->len) m_names << QString::fromUtf8(e->name);
+            p += sizeof(inotify_event) + e->len;
+        }
+    return m_names;
 }

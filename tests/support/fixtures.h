@@ -31,6 +31,25 @@ private:
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 
+// Every name in a folder, hidden ones too, sorted: what the program leaves behind there.
+QStringList allEntries(const QString& folder);
+// Sets a file's or folder's time stamps to `seconds` from now: a lock left behind, or one stamped ahead.
+bool stampFromNow(const QString& path, qint64 seconds);
+
+// The names made directly in a folder (on the machine that holds it) while this lives, as the kernel saw them.
+class CreationCounter {
+public:
+    explicit CreationCounter(const QString& folder);
+    ~CreationCounter();
+    CreationCounter(const CreationCounter&) = delete;
+    CreationCounter& operator=(const CreationCounter&) = delete;
+    QStringList made();
+
+private:
+    int m_fd = -1;
+    QStringList m_names;
+};
+
 // A file system of its own (a tmpfs of `kilobytes`), for what a full disk or a read-only medium does to the
 // program. Mounting needs root; without it mounted() is false and the test skips.
 class SmallFileSystem {

@@ -1,0 +1,258 @@
+// The data folder on a school's file share: a Samba server of the tests' own, reached through gvfs (as a desktop's
+// file manager mounts it) and through smbnetfs, each over two connections, so that two PCs meet at the server
+// (tests/smb/freigabe.sh, a ctest fixture, writes where). Each PC is a process of its own (tests/sperrkind).
+#include "platform/filelock.h"
+#include "shell/dverw_logik.h"
+#include "shell/protokolldatei.h"
+#include "support/fixtures.h"
+#include "support/processes.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QThread>
+#include <QUuid>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace dverw;
+
+namespace {
+
+struct Freigabe {
+    QString grund; // why there is none
+    QString server; // the share's folder on the server
+    QMap<QString, QStringList> mounts; // "g" (gvfs) and "n" (smbnetfs): the two mounts of each
+};
+
+const Freigabe& freigabe()
+{
+    static const Freigabe f = [] {
+        Freigabe f;
+        const QString ordner = QStringLiteral(TAVI_SMB_ORDNER);
+        QFile mounts(ordner + QStringLiteral("/mounts"));
+        if (!mounts.open(QIODevice::ReadOnly)) {
+            QFile grund(ordner + QStringLiteral("/grund"));
+            f.grund = grund.open(QIODevice::ReadOnly) ? QString::fromUtf8(grund.readAll()).trimmed()
+                                                      : QStringLiteral("die Freigabe wurde nicht gestartet (ctest "
+                                                                       "startet sie mit dem Test smb_start)");
+            return f;
+        }
+        for (const QString& zeile : QString::fromUtf8(mounts.readAll()).split(u'\n', Qt::SkipEmptyParts))
+            f.mounts[zeile.section(u' ', 0, 0)] << zeile.section(u' ', 2);
+        f.server = ordner + QStringLiteral("/share");
+        return f;
+    }();
+    return f;
+}
+
+// One kind of mount: "g" gvfs, "n" smbnetfs.
+class FreigabeTest : public TaviTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override
+    {
+        TaviTest::SetUp();
+        if (!freigabe().grund.isEmpty()) GTEST_SKIP() << "keine SMB-Freigabe: " << freigabe().grund.toStdString();
+        const QStringList m = freigabe().mounts.value(QLatin1String(GetParam()));
+        ASSERT_EQ(m.size(), 2);
+        // A data folder of this test's own, seen by the server and through both connections.
+        const QString name = QStringLiteral("%1-%2").arg(
+            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()).section(u'/', 0, 0),
+            QUuid::createUuid().toString(QUuid::Id128).left(8));
+        server = freigabe().server + u'/' + name + u'/';
+        eins = m[0] + u'/' + name + u'/';
+        zwei = m[1] + u'/' + name + u'/';
+        ASSERT_TRUE(QDir().mkpath(server + QStringLiteral("k_liste")));
+        QDir().mkpath(server + QStringLiteral("Klassen"));
+        for (int i = 0; i < 100 && !QFileInfo(zwei + QStringLiteral("k_liste")).isDir(); ++i)
+            QThread::msleep(20);
+    }
+    void TearDown() override
+    {
+        FileLock::setWaitForTests(-1);
+        TaviTest::TearDown();
+    }
+
+    QProcess* starten(const QStringList& argumente, const QStringList& umgebung = {})
+    {
+        return m_kinder.start(argumente, umgebung);
+    }
+    static int ende(QProcess* p, QString* ausgabe = nullptr) { return ChildProcesses::finish(p, ausgabe); }
+    // A moment shortly ahead, at which processes started one after the other act together.
+    static QString gleich() { return QString::number(QDateTime::currentMSecsSinceEpoch() + 700); }
+
+    QString server, eins, zwei; // the data folder on the server and through the two connections
+    ChildProcesses m_kinder { QStringLiteral(SPERRKIND) };
+};
+
+TEST_P(FreigabeTest, ThreePcsOnTwoConnectionsKeepEveryNameAndLeaveNothingBehind)
+{
+    for (int runde = 0; runde < 2; ++runde) {
+        const QString liste = QStringLiteral("KL%1").arg(runde);
+        writeBytes(server + "k_liste/" + liste + ".TXT", "01 Anna\r\n");
+        // Each teacher types the next name while the others save theirs.
+        const QStringList tippen = { QStringLiteral("TAVI_KIND_PAUSE_MS=150") };
+        QList<QProcess*> pcs;
+        pcs << starten({ "hinzufuegen", eins, liste, "Bert", "12" }, tippen);
+        pcs << starten({ "hinzufuegen", eins, liste, "Carl", "12" }, tippen);
+        pcs << starten({ "hinzufuegen", zwei, liste, "Dora", "12" }, tippen);
+        for (QProcess* p : pcs) {
+            QString ausgabe;
+            // Exit 5: a save not done, with its outcome.
+            EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
+        }
+        const QStringList zeilen = listeLesen(server, liste);
+        ASSERT_EQ(zeilen.size(), 37) << "Runde " << runde;
+        for (int i = 0; i < zeilen.size(); ++i)
+            EXPECT_EQ(zeilen[i].left(3), protokoll::zweistellig(i + 1) + u' ');
+        for (const char* name : { "Bert", "Carl", "Dora" })
+            for (int i = 0; i < 12; ++i)
+                EXPECT_TRUE(zeilen.join(u'|').contains(QLatin1String(name) + QChar(u'a' + i))) << name;
+    }
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT" }));
+}
+
+TEST_P(FreigabeTest, TwoPcsHoldingTheLockManyTimesNeverHoldItAtOnce)
+{
+    const QString drinnen = QStringLiteral("k_liste/drinnen");
+    QProcess* a = starten({ "halten", eins + "k_liste/KL3A.LCK", "25", "2", eins + drinnen });
+    QProcess* b = starten({ "halten", zwei + "k_liste/KL3A.LCK", "25", "2", zwei + drinnen });
+    QString ausgabe;
+    EXPECT_EQ(ende(a, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_EQ(ende(b, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
+}
+
+TEST_P(FreigabeTest, ALockLeftBehindAMinuteAgoIsTakenOver)
+{
+    // As this version leaves it: a folder with its holder's mark; as the earlier one left it: a file.
+    QDir().mkpath(eins + "k_liste/KL3A.LCK/pc7_4711_" + QUuid::createUuid().toString(QUuid::Id128));
+    ASSERT_TRUE(stampFromNow(eins + "k_liste/KL3A.LCK/" + allEntries(eins + "k_liste/KL3A.LCK").value(0), -60));
+    writeBytes(eins + "k_liste/KL3B.LCK",
+        "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
+    ASSERT_TRUE(stampFromNow(eins + "k_liste/KL3B.LCK", -60));
+    for (const char* liste : { "KL3A", "KL3B" }) {
+        QElapsedTimer uhr;
+        uhr.start();
+        {
+            const FileLock sperre(zwei + "k_liste/" + liste + ".LCK");
+            EXPECT_TRUE(sperre.held()) << liste << ": " << sperre.error().toStdString();
+        }
+        EXPECT_LT(uhr.elapsed(), 3000) << liste;
+    }
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
+}
+
+TEST_P(FreigabeTest, AHeldLockIsWaitedForAndTakenWhenGivenBack)
+{
+    QProcess* halter = starten({ "halten", eins + "k_liste/KL3A.LCK", "1", "1500", eins + "k_liste/drinnen" });
+    // The other PC has it.
+    for (int i = 0; i < 200 && !QFileInfo::exists(server + "k_liste/drinnen"); ++i)
+        QThread::msleep(10);
+    ASSERT_TRUE(QFileInfo::exists(server + "k_liste/drinnen"));
+    QElapsedTimer uhr;
+    uhr.start();
+    {
+        const FileLock sperre(zwei + "k_liste/KL3A.LCK");
+        EXPECT_TRUE(sperre.held()) << sperre.error().toStdString();
+        EXPECT_GE(uhr.elapsed(), 700);
+        EXPECT_FALSE(QFileInfo::exists(server + "k_liste/drinnen"));
+    }
+    QString ausgabe;
+    EXPECT_EQ(ende(halter, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty()) << allEntries(server + "k_liste").join(u' ').toStdString();
+}
+
+TEST_P(FreigabeTest, ALockStampedInTheSharesFutureIsWaitedForNeverBroken)
+{
+    QDir().mkpath(server + "k_liste/KL3A.LCK/pc8_4712_" + QUuid::createUuid().toString(QUuid::Id128));
+    const QString marke = server + "k_liste/KL3A.LCK/" + allEntries(server + "k_liste/KL3A.LCK").value(0);
+    ASSERT_TRUE(stampFromNow(marke, 120));
+    writeBytes(server + "k_liste/KL3B.LCK", "pc8 4712 2026-12-07T09:00:00\r\n");
+    ASSERT_TRUE(stampFromNow(server + "k_liste/KL3B.LCK", 120));
+    for (const char* liste : { "KL3A", "KL3B" }) {
+        const FileLock sperre(zwei + "k_liste/" + liste + ".LCK", 600);
+        EXPECT_EQ(sperre.status(), FileLock::Status::busy) << liste << ": " << sperre.error().toStdString();
+    }
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL3A.LCK", "KL3B.LCK" }));
+    EXPECT_TRUE(QFileInfo::exists(marke));
+}
+
+TEST_P(FreigabeTest, AFiveSecondWaitMakesAFewFilesOnly)
+{
+    QDir().mkpath(server + "k_liste/KL3A.LCK/pc9_4713_" + QUuid::createUuid().toString(QUuid::Id128));
+    CreationCounter zaehler(server + "k_liste");
+    QElapsedTimer uhr;
+    uhr.start();
+    QString ausgabe;
+    EXPECT_EQ(ende(starten({ "sperren", eins + "k_liste/KL3A.LCK" }), &ausgabe), 0);
+    EXPECT_GE(uhr.elapsed(), FileLock::kWaitMs);
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(FileLock::Status::busy)) + " ")) << ausgabe.toStdString();
+    EXPECT_LE(zaehler.made().size(), 3) << zaehler.made().join(u' ').toStdString();
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL3A.LCK" }));
+}
+
+TEST_P(FreigabeTest, TwoProtocolsOfOnePupilAtOnceAreTwoFiles)
+{
+    const QString ordner = QStringLiteral("OHNELIST/Anna/");
+    QDir().mkpath(server + ordner);
+    for (int runde = 0; runde < 4; ++runde) {
+        const QString start = gleich();
+        QProcess* a = starten({ "protokoll", eins + ordner + "H1_7_", "von eins", start });
+        QProcess* b = starten({ "protokoll", zwei + ordner + "H1_7_", "von zwei", start });
+        QString pa, pb;
+        ASSERT_EQ(ende(a, &pa), 0);
+        ASSERT_EQ(ende(b, &pb), 0);
+        EXPECT_TRUE(pa.endsWith(".txt") && pb.endsWith(".txt")) << pa.toStdString() << " | " << pb.toStdString();
+        EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
+    }
+    const QStringList dateien = allEntries(server + ordner);
+    ASSERT_EQ(dateien.size(), 8) << dateien.join(u' ').toStdString();
+    int eigene = 0;
+    for (const QString& d : dateien) {
+        const QByteArray inhalt = readBytes(server + ordner + d);
+        EXPECT_TRUE(inhalt == "von eins\r\n" || inhalt == "von zwei\r\n") << d.toStdString();
+        eigene += inhalt == "von eins\r\n";
+    }
+    EXPECT_EQ(eigene, 4);
+}
+
+TEST_P(FreigabeTest, TwoPrintoutsOfOneTitleAtOnceAreTwoFiles)
+{
+    QDir().mkpath(server + "Ausdrucke");
+    for (int runde = 0; runde < 3; ++runde) {
+        const QString start = gleich();
+        QProcess* a = starten({ "drucken", eins + "Ausdrucke", "Klassenliste KL3A", start });
+        QProcess* b = starten({ "drucken", zwei + "Ausdrucke", "Klassenliste KL3A", start });
+        QString pa, pb;
+        ASSERT_EQ(ende(a, &pa), 0);
+        ASSERT_EQ(ende(b, &pb), 0);
+        EXPECT_TRUE(pa.endsWith(".pdf") && pb.endsWith(".pdf")) << pa.toStdString() << " | " << pb.toStdString();
+        EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
+    }
+    const QStringList dateien = allEntries(server + "Ausdrucke");
+    EXPECT_EQ(dateien.size(), 6) << dateien.join(u' ').toStdString();
+    for (const QString& d : dateien)
+        EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
+}
+
+TEST_P(FreigabeTest, ANewListIsMade)
+{
+    QString ausgabe;
+    EXPECT_EQ(ende(starten({ "anlegen", eins, "3a", "01 Anna" }), &ausgabe), 0);
+    EXPECT_EQ(ausgabe.trimmed(), QString::number(int(Namenspeicherung::gespeichert)));
+    EXPECT_EQ(readBytes(server + "k_liste/3A.TXT"), "01 Anna\r\n");
+    EXPECT_EQ(ende(starten({ "anlegen", zwei, "3A", "01 Ben" }), &ausgabe), 0);
+    EXPECT_EQ(ausgabe.trimmed(), QString::number(int(Namenspeicherung::vorhanden)));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),
+    [](const ::testing::TestParamInfo<const char*>& i) { return std::string(*i.param == 'g' ? "gvfs" : "smbnetfs"); });
+
+} // namespace
