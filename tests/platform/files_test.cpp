@@ -314,7 +314,7 @@ void rewritesOnAFullDiskKeepTheOldFile(const QString& folder, const std::functio
     EXPECT_FALSE(QDir(folder).entryList(QDir::Files | QDir::Hidden).join(' ').contains("ina.")); // no temporary files
 
     // A new protocol file reports the failure too, and leaves no cut file that would take its number.
-    EXPECT_EQ(files::createNew(folder + "H1_7_01.txt", "Zeile\r\n"), IoDiskWrite);
+    EXPECT_EQ(files::createNew(folder + "H1_7_01.txt", "Zeile\r\n"), IoDiskFull);
     EXPECT_FALSE(QFileInfo::exists(folder + "H1_7_01.txt"));
     files::setWriteFailureForTests({});
 }

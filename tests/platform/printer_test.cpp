@@ -185,7 +185,7 @@ TEST_F(PrinterTest, APdfThatDidNotReachTheDiskWholeIsNoPrintoutAndRemovesNoOther
     runGuarded([] { drawSquarePage(QStringLiteral("Liste 3a")); });
     files::setWriteFailureForTests({});
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.first().contains(QStringLiteral(" (2).pdf (Fehler beim Schreiben auf den Datenträger)")))
+    EXPECT_TRUE(errors.first().contains(QStringLiteral(" (2).pdf (Das Laufwerk oder die Freigabe des Datenordners ist voll")))
         << errors.first().toStdString();
     // The cut file is gone; the earlier printout, whose name it met first, is whole.
     EXPECT_EQ(allEntries(folder()), vorher);

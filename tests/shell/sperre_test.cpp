@@ -218,7 +218,7 @@ TEST_F(SperreTest, ALockWhoseLineCannotBeWrittenIsGoneAtOnceAndTheSaveSaysWhy)
     FileLock::setLineWriteFailureForTests(true);
     const Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
     EXPECT_EQ(e.art, Namenspeicherung::fehler);
-    EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
+    EXPECT_TRUE(e.fehler.contains("ist voll; es wurde nichts gespeichert")) << e.fehler.toStdString();
     EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.TXT" }));
     FileLock::setLineWriteFailureForTests(false);
     // The next save is not told that another PC holds the list.
@@ -235,7 +235,7 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     klein.fill();
     Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
     EXPECT_EQ(e.art, Namenspeicherung::fehler);
-    EXPECT_TRUE(e.fehler.contains("Fehler beim Schreiben auf den Datenträger")) << e.fehler.toStdString();
+    EXPECT_TRUE(e.fehler.contains("ist voll; es wurde nichts gespeichert")) << e.fehler.toStdString();
     EXPECT_EQ(allEntries(klisten()), QStringList({ ".fuellung", "KL3A.TXT" }));
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
 
