@@ -66,21 +66,6 @@ bool createMayNotBeExclusive(const QString& folder)
     return ::statfs(native(folder).constData(), &fs) == 0 && long(fs.f_type) == kFuseMagic;
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 // Makes `path` new with `bytes`, under the claim where one is needed. 0 or an I/O code.
 int writeNew(const QString& path, const QByteArray& bytes)
 {
@@ -107,6 +92,21 @@ int writeNew(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
 
 bool inUse(int err)
 {

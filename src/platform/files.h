@@ -65,6 +65,8 @@ int removeShared(const QString& path);
 // share reports that only at its close) is removed again. Returns 0, IoFileExists where the name is taken (or
 // being taken by another PC), or the I/O code of the failure.
 int createNew(const QString& name, const QByteArray& bytes);
+// Writes all of `bytes` to the open file `fd`; false with errno set when any of it did not reach the file.
+bool writeAll(int fd, const QByteArray& bytes);
 // Whether an errno says the file is in use on another PC (or was a moment ago), or being removed there.
 bool inUse(int err);
 // The I/O code that an errno of a step making or removing a file means (ioCodeFor, with a missing folder).

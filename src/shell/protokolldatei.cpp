@@ -61,22 +61,6 @@ QByteArray nativ(const QString& pfad)
     return QFile::encodeName(pfad);
 }
 
-// Writes all of `bytes`; false with errno set when any of it did not reach the file.
-bool allesSchreiben(int fd, const QByteArray& bytes)
-{
-    qsizetype geschrieben = 0;
-    while (geschrieben < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + geschrieben, size_t(bytes.size() - geschrieben));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
-        }
-        geschrieben += n;
-    }
-    return true;
-}
-
 } // namespace
 
 bool istListendatei(const QString& datei)
@@ -139,7 +123,7 @@ int listeSchreiben(const QString& pfad, const QStringList& zeilen, bool neu, QSt
     } else {
         struct stat alt { };
         if (!neu && ::stat(nativ(pfad).constData(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
-        if (!allesSchreiben(fd, inhalt)) err = errno;
+        if (!files::writeAll(fd, inhalt)) err = errno;
         // A share may tell of a full disk only when the file is flushed or closed.
         if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) err = errno;
         if (::close(fd) != 0 && err == 0) err = errno;
