@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,24 +115,12 @@ qint64 nsOf(const struct timespec& t)
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// The names in a folder, or the errno of a failed listing.
+// The names in a folder, sorted, or the errno of a failed listing.
 int listFolder(const QString& path, QStringList& names)
 {
     step();
-    DIR* d = ::opendir(native(path).constData());
-    if (!d) return errno;
     int err = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* e = ::readdir(d);
-        if (!e) {
-            err = errno;
-            break;
-        }
-        const QString name = QFile::decodeName(e->d_name);
-        if (name != QLatin1String(".") && name != QLatin1String("..")) names << name;
-    }
-    ::closedir(d);
+    names = files::listEntries(path, err);
     names.sort();
     return err;
 }

@@ -299,16 +299,20 @@ void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)
 } // namespace files
 
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace files {
 
-QStringList listFiles(const QString& folder, int& err)
+namespace {
+
+// One walk over a folder: every name but "." and "..", or its regular files only. Empty with `err` set where the
+// listing failed, so that a failure never reads as an empty folder.
+QStringList walk(const QByteArray& path, bool filesOnly, int& err)
 {
     err = 0;
     QStringList names;
-    const QByteArray path = QFile::encodeName(resolve(folder));
     DIR* dir = ::opendir(path.constData());
     if (!dir) {
         err = errno;
@@ -321,6 +325,11 @@ QStringList listFiles(const QString& folder, int& err)
             err = errno;
             break;
         }
+        if (!filesOnly) {
+            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+                names << QFile::decodeName(e->d_name);
+            continue;
+        }
         bool file = e->d_type == DT_REG;
         // Some file systems (network shares among them) do not say what an entry is; a link says it of its target.
         if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
@@ -332,6 +341,18 @@ QStringList listFiles(const QString& folder, int& err)
     ::closedir(dir);
     if (err != 0) names.clear();
     return names;
+}
+
+} // namespace
+
+QStringList listFiles(const QString& folder, int& err)
+{
+    return walk(QFile::encodeName(resolve(folder)), true, err);
+}
+
+QStringList listEntries(const QString& path, int& err)
+{
+    return walk(QFile::encodeName(path), false, err);
 }
 
 } // namespace files

@@ -86,5 +86,8 @@ namespace files {
 // listing that failed, so that a folder that cannot be read is never taken for an empty one (ENOENT: there is
 // no such folder).
 QStringList listFiles(const QString& folder, int& err);
+// Every name in the folder `path` (a real path, as on disk), folders included, unsorted; empty with `err` set
+// where the listing failed.
+QStringList listEntries(const QString& path, int& err);
 
 } // namespace files
