@@ -66,13 +66,36 @@ bool createMayNotBeExclusive(const QString& folder)
     return ::statfs(native(folder).constData(), &fs) == 0 && long(fs.f_type) == kFuseMagic;
 }
 
+// Runs `make` (0, or the errno of its failure) until it succeeds or the name `path` shows as taken. A share
+// answers a make of a name that another PC makes, or gives back, at that moment with an odd error (an invalid
+// argument, an I/O error) rather than "exists", and may show that PC's file only a moment later: such an answer
+// is tried again for a while. 0, IoFileExists, or the I/O code of the failure.
+int makeUnlessTaken(const QString& path, const std::function<int()>& make)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
+        const int err = make();
+        if (err == 0) return 0;
+        if (err == EEXIST) return IoFileExists;
+        struct stat st { };
+        if (::lstat(native(path).constData(), &st) == 0) return IoFileExists;
+        if (!(inUse(err) || err == EIO) || waited.elapsed() >= kInUseMs) return ioCodeOf(err);
+        QThread::msleep(ulong(pause));
+    }
+}
+
 // Makes `path` new with `bytes`, under the claim where one is needed. 0 or an I/O code.
 int writeNew(const QString& path, const QByteArray& bytes)
 {
     struct stat st { };
     if (::lstat(native(path).constData(), &st) == 0) return IoFileExists;
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return ioCodeOf(errno);
+    int fd = -1;
+    const int made = makeUnlessTaken(path, [&] {
+        fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return fd < 0 ? errno : 0;
+    });
+    if (made != 0) return made;
     // A file that holds something already is another PC's, opened by a create that was not exclusive.
     if (::fstat(fd, &st) == 0 && st.st_size != 0) {
         ::close(fd);
@@ -144,7 +167,9 @@ int createNew(const QString& name, const QByteArray& bytes)
     if (!createMayNotBeExclusive(info.absolutePath())) return writeNew(path, bytes);
     // The claim: a folder named after the file, made by one PC only. The other finds the name taken.
     const QString claim = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".neu");
-    if (::mkdir(native(claim).constData(), 0777) != 0) return ioCodeOf(errno);
+    const int claimed
+        = makeUnlessTaken(path, [&] { return ::mkdir(native(claim).constData(), 0777) == 0 ? 0 : errno; });
+    if (claimed != 0) return claimed;
     const int result = writeNew(path, bytes);
     removeShared(claim);
     return result;
