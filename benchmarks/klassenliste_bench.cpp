@@ -5,6 +5,7 @@
 // mount, for the same save on a school's file share).
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
 #include <QDir>
@@ -50,9 +51,9 @@ void NamenAendern(benchmark::State& state)
     const Datenordner d;
     bool hin = true;
     for (auto _ : state) {
-        const dverw::Namensergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
+        const klassenliste::Speicherergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
                                             : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
-        if (e.art != dverw::Namenspeicherung::gespeichert) state.SkipWithError("nicht gespeichert");
+        if (e.art != klassenliste::Speicherung::gespeichert) state.SkipWithError("nicht gespeichert");
         hin = !hin;
     }
 }
@@ -67,8 +68,8 @@ void ListenSuchen(benchmark::State& state)
     for (const char* helfer : { "KL3A.LCK", "KL3A.LCK~pc7-1", ".uhr-pc7-1", ".neu-1.tmp", "KL3A.TXT.aB3dE1" })
         QFile(d.datpfad + QStringLiteral("k_liste/") + QLatin1String(helfer)).open(QIODevice::WriteOnly);
     for (auto _ : state) {
-        const protokoll::Listensuche suche = protokoll::listenSuchen(d.datpfad);
-        if (suche.namen.size() != protokoll::kMaxListen) state.SkipWithError("Listen fehlen");
+        const klassenliste::Suche suche = klassenliste::suchen(d.datpfad);
+        if (suche.namen.size() != klassenliste::kMaxListen) state.SkipWithError("Listen fehlen");
     }
 }
 BENCHMARK(ListenSuchen);
