@@ -188,7 +188,15 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
     // A pupil renamed earlier left its old folder behind; it is the list's all the same.
     writeBytes(dataPath("Klassen/1B/03 Karla/H1_7_01.txt"), "x\r\n");
 
-    const Loeschergebnis e = listeLoeschen(dataFolder(), "1b");
+    // How far it has got is told as it goes: the folders looked at first, then removed, one after the other.
+    QStringList fortschritt;
+    const Loeschergebnis e
+        = listeLoeschen(dataFolder(), "1b", [&](const QString& text) { fortschritt << text; });
+    EXPECT_EQ(fortschritt,
+        QStringList({ "Die Liste 1b wird gelöscht …", "Die Liste 1b wird gelöscht: Ordner 1 von 3 angesehen …",
+            "Die Liste 1b wird gelöscht: Ordner 2 von 3 angesehen …",
+            "Die Liste 1b wird gelöscht: Ordner 3 von 3 angesehen …", "Die Liste 1b wird gelöscht: Ordner 1 von 3 …",
+            "Die Liste 1b wird gelöscht: Ordner 2 von 3 …", "Die Liste 1b wird gelöscht: Ordner 3 von 3 …" }));
     EXPECT_TRUE(e.geloescht);
     EXPECT_FALSE(e.aktivlisteAufgehoben);
     EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();

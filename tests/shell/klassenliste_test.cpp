@@ -154,3 +154,107 @@ TEST_F(KlassenlisteTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAn
     EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/01 Anna")).isDir());
 }
+
+TEST_F(KlassenlisteTest, AListIsReadAsTheTeachersEditorSavedIt)
+{
+    const auto utf16 = [](const QString& text) {
+        return QByteArray("\xff\xfe", 2)
+            + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * qsizetype(text.size()));
+    };
+    const QStringList erwartet { "01 Anna", "02 Jürgen", "03 Zoë" };
+    const struct {
+        const char* wie;
+        QByteArray bytes;
+    } faelle[] = {
+        { "as the program writes it", "01 Anna\r\n02 J\xfcrgen\r\n03 Zo\xeb\r\n" },
+        { "LF only, no end at the last line", "01 Anna\n02 J\xfcrgen\n03 Zo\xeb" },
+        { "UTF-8", "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
+        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
+        { "UTF-16 with its mark", utf16(QStringLiteral("01 Anna\r\n02 Jürgen\r\n03 Zoë\r\n")) },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        EXPECT_EQ(zeilenAus(f.bytes), erwartet);
+    }
+    // Windows-1252 that happens to hold no more than ASCII reads the same either way; an empty file has no line.
+    EXPECT_EQ(zeilenAus("01 Anna\r\n\r\n"), QStringList({ "01 Anna", "" }));
+    EXPECT_TRUE(zeilenAus("").isEmpty());
+    EXPECT_TRUE(zeilenAus("\xef\xbb\xbf").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedByOneRule)
+{
+    const struct {
+        const char* zeile;
+        const char* name;
+        const char* ordner;
+    } faelle[] = {
+        { "01 Anna", "Anna", "01 Anna" },
+        { "04 Vodoz Dovedi", "Vodoz Dovedi", "04 Vodoz" },
+        { "Anna", "Anna", "Anna" },
+        { "Ben", "Ben", "Ben" },
+        { "Clara-Marie Schmitt", "Clara-Marie Schmitt", "Clara-Ma" },
+        { "01\tAnna", "Anna", "01 Anna" },
+        { "7  Paul", "Paul", "7 Paul" },
+        { "  Emil", "Emil", "Emil" },
+        { "01Anna", "01Anna", "01Anna" },
+        { "12", "12", "12" },
+        { "02 A. B.C", "A. B.C", "02 A. B" },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        EXPECT_EQ(name(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.name));
+        EXPECT_EQ(ordnername(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.ordner));
+    }
+    // Every line the program writes keeps the folder it always had: its first eight characters.
+    for (const QString& n : { QStringLiteral("Anna"), QStringLiteral("Lena Meier"), QStringLiteral("Jo Li") })
+        EXPECT_EQ(ordnername(zeile(3, n)), zeile(3, n).left(8).trimmed());
+}
+
+TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSavedBackAsTheProgramWritesLists)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL.TXT"), "\xef\xbb\xbf" "01 Anna\r\n02 J\xc3\xbcrgen\r\n");
+    const QStringList zeilen = lesen(dataFolder(), "KL");
+    ASSERT_EQ(zeilen.size(), 2);
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen[0]), dataFolder() + "Klassen/KL/01 Anna");
+    QString ordner, fehler;
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL", 1, zeilen[0], ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordner, dataFolder() + "Klassen/KL/01 Anna");
+
+    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 3, "Cem");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::gespeichert);
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL/03 Cem")).isDir());
+}
+
+TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    const QByteArray utf8 = "01 \xc5\x81ukasz\r\n"; // "Ł" has no Windows-1252 byte
+    writeBytes(dataPath("k_liste/KL.TXT"), utf8);
+    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 2, "Cem");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::fehler);
+    EXPECT_TRUE(e.fehler.contains("Łukasz")) << e.fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), utf8);
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+}
+
+TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
+{
+    QDir().mkpath(dataPath("Klassen/kl/01 ANNA"));
+    writeBytes(dataPath("Klassen/kl/01 ANNA/H1_7_01.txt"), "x");
+    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "" });
+    EXPECT_EQ(QDir(dataPath("Klassen/kl")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        QStringList({ "01 ANNA", "01 Dup", "Ben" }));
+    // A new list's folder is made with it.
+    ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });
+    EXPECT_EQ(QDir(dataPath("Klassen/NEU")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        QStringList({ "01 Anna", "02 Ben" }));
+}

@@ -65,3 +65,31 @@ TEST_F(ProtokolldateiTest, AFolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(fehler.isEmpty());
 }
 
+
+TEST_F(ProtokolldateiTest, OneLookFindsTheNumbersWhateverTheirLetterCaseAndTheSaveTakesTheNextOneLeftFree)
+{
+    const QString ordner = dataPath("Klassen/KL/01 Anna");
+    QDir().mkpath(ordner);
+    writeBytes(ordner + "/h1_7_01.TXT", "");
+    writeBytes(ordner + "/H1_7_02.txt", "");
+    QDir().mkpath(ordner + "/H1_7_03.TXT"); // not a file, but its number is not free
+    writeBytes(ordner + "/H1_7_4.txt", ""); // other names take no number
+    writeBytes(ordner + "/H1_7_05.txt.bak", "");
+    writeBytes(ordner + "/H2_1_04.txt", "");
+    writeBytes(ordner + "/.H1_7_04.txt.neu", "");
+    Nummern nummern = nummernSuchen(ordner + "/H1_7_");
+    EXPECT_EQ(nummern.erste(), 4);
+    EXPECT_EQ(nummern.datei(4), ordner + "/H1_7_04.txt");
+
+    // Another PC saves number 4 after the look: this save takes 5, and the number after it is 6, without a look.
+    writeBytes(ordner + "/H1_7_04.txt", "fremd\r\n");
+    QString fehler;
+    EXPECT_EQ(anlegen(
+                  nummern, [](const QString&) { return QStringList { "neu" }; }, fehler),
+        ordner + "/H1_7_05.txt");
+    EXPECT_EQ(readBytes(ordner + "/H1_7_04.txt"), "fremd\r\n");
+    EXPECT_EQ(nummern.erste(), 6);
+
+    // A folder as given in another letter case is found all the same.
+    EXPECT_EQ(freienummer(dataPath("klassen/kl/01 anna/H1_7_")), 6);
+}
