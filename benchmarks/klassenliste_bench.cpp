@@ -1,12 +1,12 @@
 // A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
-// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. And the
-// search for the lists that every activation of the main window makes.
+// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. A new list of
+// 40 names with its pupils' folders, beside that name save. And the search for the lists that every activation of
+// the main window makes.
 // The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
 // mount, for the same save on a school's file share).
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
-#include "shell/protokolldatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,12 +52,33 @@ void NamenAendern(benchmark::State& state)
     bool hin = true;
     for (auto _ : state) {
         const klassenliste::Speicherergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
-                                            : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
+                                                     : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
         if (e.art != klassenliste::Speicherung::gespeichert) state.SkipWithError("nicht gespeichert");
         hin = !hin;
     }
 }
-BENCHMARK(NamenAendern);
+BENCHMARK(NamenAendern)->Unit(benchmark::kMillisecond);
+
+// "eine Liste anlegen" with 40 names: the file under the lock, then the 40 pupils' folders. Each round makes a list
+// of its own, removed again outside the time taken.
+void ListeAnlegen(benchmark::State& state)
+{
+    const Datenordner d;
+    QStringList zeilen;
+    for (int i = 1; i <= 40; ++i)
+        zeilen << klassenliste::zeile(i, QStringLiteral("Kind Nummer %1").arg(i));
+    int runde = 0;
+    for (auto _ : state) {
+        const QString liste = QStringLiteral("N%1").arg(runde++);
+        const klassenliste::Speicherergebnis e = dverw::listeAnlegen(d.datpfad, liste, zeilen);
+        if (e.art != klassenliste::Speicherung::gespeichert) state.SkipWithError("nicht gespeichert");
+        state.PauseTiming();
+        QDir(d.datpfad + QStringLiteral("Klassen/") + liste).removeRecursively();
+        QFile::remove(d.datpfad + QStringLiteral("k_liste/") + klassenliste::dateiname(liste));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ListeAnlegen)->Unit(benchmark::kMillisecond);
 
 // The main window's choice at every activation: 31 lists among a lock, its breakers, probes and temporary files.
 void ListenSuchen(benchmark::State& state)

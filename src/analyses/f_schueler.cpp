@@ -171,7 +171,8 @@ QString protokollanlegen(const std::function<QStringList(const QString& pfad)>& 
         return {};
     }
     // A run whose start looked at another folder (none, or the set-up's of another pupil) looks at its own now.
-    if (nummern().ordner + u'/' + nummern().praefix != protokollstamm()) nummern() = protokoll::nummernSuchen(protokollstamm());
+    if (nummern().ordner + u'/' + nummern().praefix != protokollstamm())
+        nummern() = protokoll::nummernSuchen(protokollstamm());
     const QString pfad = protokoll::anlegen(nummern(), inhalt, fehler);
     if (pfad.isEmpty()) {
         if (fehler.isEmpty()) fehler = kOrdnerVoll;

@@ -74,7 +74,7 @@ QList<Eintrag> eintraege(const QString& ordner, int& err)
         if (eintrag.art != DT_REG && eintrag.art != DT_DIR && eintrag.art != DT_LNK) {
             struct stat st { };
             const bool da = ::lstat(nativ(ordner + u'/' + eintrag.name).constData(), &st) == 0;
-            eintrag.art = !da           ? DT_UNKNOWN
+            eintrag.art = !da         ? DT_UNKNOWN
                 : S_ISREG(st.st_mode) ? DT_REG
                 : S_ISDIR(st.st_mode) ? DT_DIR
                 : S_ISLNK(st.st_mode) ? DT_LNK

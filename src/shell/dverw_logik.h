@@ -67,8 +67,8 @@ struct Loeschergebnis {
 // On a share this takes seconds: `fortschritt`, where given, is told how far it has got (a German text for the
 // window) once the lock is held, and again at each pupil's folder; each file is looked at once, by the listing
 // of its folder, and then removed.
-Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste,
-    const std::function<void(const QString& text)>& fortschritt = {});
+Loeschergebnis listeLoeschen(
+    const QString& datpfad, const QString& liste, const std::function<void(const QString& text)>& fortschritt = {});
 
 // ---- dw.ina ----
 

@@ -60,8 +60,10 @@ Teile teilen(const QString& zeile)
     int i = 0;
     while (i < n && ziffer(zeile.at(i)))
         ++i;
-    if (i > 0 && i < n && leer(zeile.at(i))) t.nummer = zeile.left(i);
-    else i = 0;
+    if (i > 0 && i < n && leer(zeile.at(i)))
+        t.nummer = zeile.left(i);
+    else
+        i = 0;
     while (i < n && leer(zeile.at(i)))
         ++i;
     t.name = i;
@@ -373,8 +375,8 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     }
 }
 
-Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    QString& ordner, QString& fehler)
+Ordnerwahl ordnerWaehlen(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler)
 {
     ordner.clear();
     fehler.clear();
@@ -413,8 +415,8 @@ Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QSt
         }
         // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
         // the exclusive create still never replaces a list that came in some other way.
-        const int code = schreiben(
-            files::resolve(listenordner(datpfad)) + u'/' + dateiname(liste), zeilen, true, ergebnis.fehler);
+        const int code
+            = schreiben(files::resolve(listenordner(datpfad)) + u'/' + dateiname(liste), zeilen, true, ergebnis.fehler);
         if (code == IoOk) {
             neu = zeilen;
             return true;

@@ -129,8 +129,8 @@ enum class Ordnerwahl {
 // look and the folder. `ordner` gets the folder when it was made. Only where "k_liste" may not be written from
 // this PC (pupils who may only read it) is the list looked at without the lock; any other failure to make the
 // lock is `unlesbar`, with the reason in `fehler`.
-Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    QString& ordner, QString& fehler);
+Ordnerwahl ordnerWaehlen(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler);
 
 // ---- Saving into a list ----
 

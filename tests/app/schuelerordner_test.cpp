@@ -23,7 +23,9 @@ protected:
     {
         ProgrammTest::SetUp();
         QDir().mkpath(dataPath("k_liste"));
-        writeBytes(dataPath("k_liste/KL.TXT"), "\xef\xbb\xbf" "01 Anna\r\n02 J\xc3\xbcrgen\r\n01 Dup\r\nClara\r\n");
+        writeBytes(dataPath("k_liste/KL.TXT"),
+            "\xef\xbb\xbf"
+            "01 Anna\r\n02 J\xc3\xbcrgen\r\n01 Dup\r\nClara\r\n");
         tavi::klinaSchreiben(dataPath("kl.ina"), dataFolder(), QStringLiteral("KL"));
         aktivliste = "KL";
     }

@@ -143,11 +143,12 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         QString neuerOrdner;
     };
     const Fall faelle[] = {
-        { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0, klassenliste::Speicherung::gespeichert,
-            { "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" }, "05 Dora" },
+        { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" },
+            "05 Dora" },
         { "filled there", vierzig, 0, klassenliste::Speicherung::voll, {}, {} },
-        { "changed there and here", { "01 Anna", "02 Benno", "03 Carl" }, 2, klassenliste::Speicherung::anderswoGeaendert, {},
-            {} },
+        { "changed there and here", { "01 Anna", "02 Benno", "03 Carl" }, 2,
+            klassenliste::Speicherung::anderswoGeaendert, {}, {} },
         { "shortened there", { "01 Anna", "02 Ben" }, 3, klassenliste::Speicherung::anderswoGeaendert, {}, {} },
         { "grown and changed there, another line here", { "01 Anna", "02 Ben", "03 Carla", "04 Emil" }, 2,
             klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
@@ -178,7 +179,8 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
 
 TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 {
-    ASSERT_EQ(listeAnlegen(dataFolder(), "1B", { "01 Anna", "02 Ben", "03 Carla" }).art, klassenliste::Speicherung::gespeichert);
+    ASSERT_EQ(listeAnlegen(dataFolder(), "1B", { "01 Anna", "02 Ben", "03 Carla" }).art,
+        klassenliste::Speicherung::gespeichert);
     writeBytes(dataPath("Klassen/1B/01 Anna/H1_7_01.txt"), "x\r\n");
     writeBytes(dataPath("Klassen/1B/01 Anna/.versteckt"), "x");
     writeBytes(dataPath("Klassen/1B/02 Ben/F2_01.txt"), "x\r\n");
@@ -190,8 +192,7 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 
     // How far it has got is told as it goes: the folders looked at first, then removed, one after the other.
     QStringList fortschritt;
-    const Loeschergebnis e
-        = listeLoeschen(dataFolder(), "1b", [&](const QString& text) { fortschritt << text; });
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "1b", [&](const QString& text) { fortschritt << text; });
     EXPECT_EQ(fortschritt,
         QStringList({ "Die Liste 1b wird gelöscht …", "Die Liste 1b wird gelöscht: Ordner 1 von 3 angesehen …",
             "Die Liste 1b wird gelöscht: Ordner 2 von 3 angesehen …",
@@ -302,7 +303,8 @@ TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
     std::vector<std::thread> neu;
     for (const char* name : { "neu", "NEU" })
         neu.emplace_back([&, name] {
-            const klassenliste::Speicherung art = listeAnlegen(dataFolder(), name, { QStringLiteral("01 ") + name }).art;
+            const klassenliste::Speicherung art
+                = listeAnlegen(dataFolder(), name, { QStringLiteral("01 ") + name }).art;
             ++(art == klassenliste::Speicherung::gespeichert ? gemacht : vorhanden);
         });
     for (std::thread& t : neu)

@@ -169,7 +169,9 @@ TEST_F(KlassenlisteTest, AListIsReadAsTheTeachersEditorSavedIt)
         { "as the program writes it", "01 Anna\r\n02 J\xfcrgen\r\n03 Zo\xeb\r\n" },
         { "LF only, no end at the last line", "01 Anna\n02 J\xfcrgen\n03 Zo\xeb" },
         { "UTF-8", "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
-        { "UTF-8 with a byte-order mark", "\xef\xbb\xbf" "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
+        { "UTF-8 with a byte-order mark",
+            "\xef\xbb\xbf"
+            "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
         { "UTF-16 with its mark", utf16(QStringLiteral("01 Anna\r\n02 Jürgen\r\n03 Zoë\r\n")) },
     };
     for (const auto& f : faelle) {
@@ -214,7 +216,9 @@ TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedBy
 TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSavedBackAsTheProgramWritesLists)
 {
     QDir().mkpath(dataPath("k_liste"));
-    writeBytes(dataPath("k_liste/KL.TXT"), "\xef\xbb\xbf" "01 Anna\r\n02 J\xc3\xbcrgen\r\n");
+    writeBytes(dataPath("k_liste/KL.TXT"),
+        "\xef\xbb\xbf"
+        "01 Anna\r\n02 J\xc3\xbcrgen\r\n");
     const QStringList zeilen = lesen(dataFolder(), "KL");
     ASSERT_EQ(zeilen.size(), 2);
     EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen[0]), dataFolder() + "Klassen/KL/01 Anna");

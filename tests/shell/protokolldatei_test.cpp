@@ -65,7 +65,6 @@ TEST_F(ProtokolldateiTest, AFolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(fehler.isEmpty());
 }
 
-
 TEST_F(ProtokolldateiTest, OneLookFindsTheNumbersWhateverTheirLetterCaseAndTheSaveTakesTheNextOneLeftFree)
 {
     const QString ordner = dataPath("Klassen/KL/01 Anna");

@@ -200,10 +200,12 @@ TEST_F(SperreTest, AFolderThatCannotBeListedIsNeverANewOrADeletedList)
     ::chmod(QFile::encodeName(klisten()).constData(), 0333);
     QString ausgabe;
     EXPECT_EQ(ende(starten({ "anlegen", datpfad, "kl3a", "01 Neu" }, {}, true), &ausgabe), 0);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " "))
+        << ausgabe.toStdString();
     EXPECT_TRUE(ausgabe.contains("Zugriff verweigert")) << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "hinzufuegen", datpfad, "kl3a", "Ben", "1" }, {}, true), &ausgabe), 5);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " "))
+        << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "ordner", datpfad, "kl3a", "1", "01 Anna" }, {}, true), &ausgabe), 0);
     EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Ordnerwahl::unlesbar)) + " "))
         << ausgabe.toStdString();
@@ -256,8 +258,8 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     // A pupil's folder is still made, by the check without the lock.
     QString ordner;
     QString fehler;
-    EXPECT_EQ(klassenliste::ordnerWaehlen(datpfad, "KL3A", 1, "01 Anna", ordner, fehler),
-        klassenliste::Ordnerwahl::angelegt);
+    EXPECT_EQ(
+        klassenliste::ordnerWaehlen(datpfad, "KL3A", 1, "01 Anna", ordner, fehler), klassenliste::Ordnerwahl::angelegt);
     EXPECT_TRUE(QDir(datpfad + "Klassen/KL3A/01 Anna").exists());
 }
 

@@ -103,7 +103,8 @@ int main(int argc, char** argv)
             const klassenliste::Speicherergebnis e = dverw::namenHinzufuegen(a[2], a[3], a[4] + QChar(u'a' + i % 26));
             if (e.art != klassenliste::Speicherung::gespeichert) {
                 sagen(art(e.art) + u' '
-                    + (e.art == klassenliste::Speicherung::nurLesbar ? klassenliste::nurLesbarMeldung(a[2]) : e.fehler));
+                    + (e.art == klassenliste::Speicherung::nurLesbar ? klassenliste::nurLesbarMeldung(a[2])
+                                                                     : e.fehler));
                 return 5;
             }
         }
