@@ -1,9 +1,8 @@
 // A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
 // pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. A new list of
-// 40 names with its pupils' folders, beside that name save. And the search for the lists that every activation of
-// the main window makes.
-// The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
-// mount, for the same save on a school's file share).
+// 40 names with its pupils' folders, beside that name save; the deletion of a list with its protocols. And the search
+// for the lists that every activation of the main window makes. The data folder is a temporary folder on the local
+// disk, or in the folder TAVI_BENCH_ORDNER names (a share's mount, for the same save on a school's file share).
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
@@ -79,6 +78,30 @@ void ListeAnlegen(benchmark::State& state)
     }
 }
 BENCHMARK(ListeAnlegen)->Unit(benchmark::kMillisecond);
+
+// "eine Liste löschen" of a class of 40 pupils with 25 protocols each, as after some school years. Made anew outside
+// the time taken, which on a share takes a while itself: one round is enough there.
+void ListeLoeschen(benchmark::State& state)
+{
+    const Datenordner d;
+    QStringList zeilen;
+    for (int i = 1; i <= 40; ++i)
+        zeilen << klassenliste::zeile(i, QStringLiteral("Kind%1").arg(i));
+    for (auto _ : state) {
+        state.PauseTiming();
+        dverw::listeAnlegen(d.datpfad, QStringLiteral("ALT"), zeilen);
+        for (const QString& zeile : zeilen)
+            for (int n = 1; n <= 25; ++n)
+                QFile(klassenliste::schuelerordner(d.datpfad, QStringLiteral("ALT"), zeile) + QStringLiteral("/H1_7_")
+                    + QString::number(n + 10) + QStringLiteral(".txt"))
+                    .open(QIODevice::WriteOnly);
+        state.ResumeTiming();
+        if (!dverw::listeLoeschen(d.datpfad, QStringLiteral("ALT")).geloescht) state.SkipWithError("nicht gelöscht");
+    }
+}
+BENCHMARK(ListeLoeschen)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(qEnvironmentVariableIsSet("TAVI_BENCH_ORDNER") ? 1 : 20);
 
 // The main window's choice at every activation: 31 lists among a lock, its breakers, probes and temporary files.
 void ListenSuchen(benchmark::State& state)
