@@ -1,11 +1,11 @@
 // A teacher alone saves into a class list: the lock taken and given back, and a name changed in a list of 30
-// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. And the
-// search for the lists that every activation of the main window makes.
-// The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
-// mount, for the same save on a school's file share).
+// pupils (read, change and write back under the lock). Nobody else holds the lock, as in most saves. A new list of
+// 40 names with its pupils' folders, beside that name save; the deletion of a list with its protocols. And the search
+// for the lists that every activation of the main window makes. The data folder is a temporary folder on the local
+// disk, or in the folder TAVI_BENCH_ORDNER names (a share's mount, for the same save on a school's file share).
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
-#include "shell/protokolldatei.h"
+#include "shell/klassenliste.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,13 +50,58 @@ void NamenAendern(benchmark::State& state)
     const Datenordner d;
     bool hin = true;
     for (auto _ : state) {
-        const dverw::Namensergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
-                                            : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
-        if (e.art != dverw::Namenspeicherung::gespeichert) state.SkipWithError("nicht gespeichert");
+        const klassenliste::Speicherergebnis e = hin ? dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Kind5", "Paula")
+                                                     : dverw::namenAendern(d.datpfad, "KL3A", 5, "05 Paula", "Kind5");
+        if (e.art != klassenliste::Speicherung::gespeichert) state.SkipWithError("nicht gespeichert");
         hin = !hin;
     }
 }
-BENCHMARK(NamenAendern);
+BENCHMARK(NamenAendern)->Unit(benchmark::kMillisecond);
+
+// "eine Liste anlegen" with 40 names: the file under the lock, then the 40 pupils' folders. Each round makes a list
+// of its own, removed again outside the time taken.
+void ListeAnlegen(benchmark::State& state)
+{
+    const Datenordner d;
+    QStringList zeilen;
+    for (int i = 1; i <= 40; ++i)
+        zeilen << klassenliste::zeile(i, QStringLiteral("Kind Nummer %1").arg(i));
+    int runde = 0;
+    for (auto _ : state) {
+        const QString liste = QStringLiteral("N%1").arg(runde++);
+        const klassenliste::Speicherergebnis e = dverw::listeAnlegen(d.datpfad, liste, zeilen);
+        if (e.art != klassenliste::Speicherung::gespeichert) state.SkipWithError("nicht gespeichert");
+        state.PauseTiming();
+        QDir(d.datpfad + QStringLiteral("Klassen/") + liste).removeRecursively();
+        QFile::remove(d.datpfad + QStringLiteral("k_liste/") + klassenliste::dateiname(liste));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ListeAnlegen)->Unit(benchmark::kMillisecond);
+
+// "eine Liste löschen" of a class of 40 pupils with 25 protocols each, as after some school years. Made anew outside
+// the time taken, which on a share takes a while itself: one round is enough there.
+void ListeLoeschen(benchmark::State& state)
+{
+    const Datenordner d;
+    QStringList zeilen;
+    for (int i = 1; i <= 40; ++i)
+        zeilen << klassenliste::zeile(i, QStringLiteral("Kind%1").arg(i));
+    for (auto _ : state) {
+        state.PauseTiming();
+        dverw::listeAnlegen(d.datpfad, QStringLiteral("ALT"), zeilen);
+        for (const QString& zeile : zeilen)
+            for (int n = 1; n <= 25; ++n)
+                QFile(klassenliste::schuelerordner(d.datpfad, QStringLiteral("ALT"), zeile) + QStringLiteral("/H1_7_")
+                    + QString::number(n + 10) + QStringLiteral(".txt"))
+                    .open(QIODevice::WriteOnly);
+        state.ResumeTiming();
+        if (!dverw::listeLoeschen(d.datpfad, QStringLiteral("ALT")).geloescht) state.SkipWithError("nicht gelöscht");
+    }
+}
+BENCHMARK(ListeLoeschen)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(qEnvironmentVariableIsSet("TAVI_BENCH_ORDNER") ? 1 : 20);
 
 // The main window's choice at every activation: 31 lists among a lock, its breakers, probes and temporary files.
 void ListenSuchen(benchmark::State& state)
@@ -67,8 +112,8 @@ void ListenSuchen(benchmark::State& state)
     for (const char* helfer : { "KL3A.LCK", "KL3A.LCK~pc7-1", ".uhr-pc7-1", ".neu-1.tmp", "KL3A.TXT.aB3dE1" })
         QFile(d.datpfad + QStringLiteral("k_liste/") + QLatin1String(helfer)).open(QIODevice::WriteOnly);
     for (auto _ : state) {
-        const protokoll::Listensuche suche = protokoll::listenSuchen(d.datpfad);
-        if (suche.namen.size() != protokoll::kMaxListen) state.SkipWithError("Listen fehlen");
+        const klassenliste::Suche suche = klassenliste::suchen(d.datpfad);
+        if (suche.namen.size() != klassenliste::kMaxListen) state.SkipWithError("Listen fehlen");
     }
 }
 BENCHMARK(ListenSuchen);

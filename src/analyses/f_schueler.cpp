@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
 namespace schueler {
@@ -21,6 +22,14 @@ QString& geloeschteListe()
     return liste;
 }
 
+// What the look at the pupil's folder at the start found of the protocols' numbers: the end save takes the first
+// number it holds free, without a second look.
+protokoll::Nummern& nummern()
+{
+    static protokoll::Nummern n;
+    return n;
+}
+
 } // namespace
 
 bool ohneListe()
@@ -34,15 +43,15 @@ QStringList namenliste(QString* unlesbar)
     QString pfad;
     QString fehler;
     // A list that is gone shows no names, as before; a folder that cannot be read is not taken for one.
-    if (unlesbar && protokoll::listeAnsehen(datpfad, aktivliste.str(), pfad, fehler) == protokoll::Listenblick::fehler)
-        *unlesbar = protokoll::unlesbarMeldung(datpfad + QStringLiteral("k_liste"), protokoll::grund(fehler));
-    const QStringList zeilen = protokoll::klassenliste(datpfad, aktivliste.str());
+    if (unlesbar && klassenliste::ansehen(datpfad, aktivliste.str(), pfad, fehler) == klassenliste::Blick::fehler)
+        *unlesbar = klassenliste::unlesbarMeldung(datpfad + QStringLiteral("k_liste"), klassenliste::grund(fehler));
+    const QStringList zeilen = klassenliste::lesen(datpfad, aktivliste.str());
     QStringList namen;
     for (int i = listenzeilen.low(); i <= listenzeilen.high(); ++i)
         listenzeilen[i].clear();
     for (int i = 0; i < zeilen.size(); ++i) {
         listenzeilen[i] = zeilen[i];
-        namen << protokoll::nameAusZeile(zeilen[i]);
+        namen << klassenliste::name(zeilen[i]);
     }
     schuelerzahl = byte(namen.size());
     return namen;
@@ -82,27 +91,28 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
     if (name.isEmpty() || (ohneListe() && name != gueltigerName(name))) return Protokollziel::Unzulaessig;
     QString ordner;
     if (ohneListe()) {
-        ordner = protokoll::schuelerordner(datpfad, aktivliste.str(), name);
+        ordner = protokoll::ohnelistordner(datpfad, name);
         if (ordner.isEmpty() || !files::forceDirectories(ordner)) return Protokollziel::Unzulaessig;
     } else {
-        schuelerzeile = name;
-        // The names were read when they were shown; a folder is made only for a line the list still holds.
+        // The number of schuelercode() is the pupil's place in the list shown. The names were read when they were
+        // shown; a folder is made only for a line the list still holds, named as the administration names it.
         const int nummer = name.left(2).toInt();
         const QString gezeigt = nummer >= 1 && nummer <= schuelerzahl ? listenzeilen[nummer - 1] : QString();
+        schuelerzeile = gezeigt;
         QString fehler;
-        switch (protokoll::ordnerInListe(datpfad, aktivliste.str(), nummer, gezeigt, name, ordner, fehler)) {
-        case protokoll::Listenordner::angelegt:
+        switch (klassenliste::ordnerWaehlen(datpfad, aktivliste.str(), nummer, gezeigt, ordner, fehler)) {
+        case klassenliste::Ordnerwahl::angelegt:
             break;
-        case protokoll::Listenordner::fehler:
+        case klassenliste::Ordnerwahl::fehler:
             return Protokollziel::Unzulaessig;
-        case protokoll::Listenordner::unlesbar:
-            letzterGrund() = protokoll::grund(fehler);
+        case klassenliste::Ordnerwahl::unlesbar:
+            letzterGrund() = klassenliste::grund(fehler);
             return Protokollziel::ListeUnlesbar;
-        case protokoll::Listenordner::geaendert:
+        case klassenliste::Ordnerwahl::geaendert:
             return Protokollziel::ListeGeaendert;
-        case protokoll::Listenordner::gesperrt:
+        case klassenliste::Ordnerwahl::gesperrt:
             return Protokollziel::ListeGesperrt;
-        case protokoll::Listenordner::geloescht:
+        case klassenliste::Ordnerwahl::geloescht:
             // As without a list from now on: a protocol never goes into the deleted list's folder.
             geloeschteListe() = aktivliste.str();
             aktivliste = "ohne";
@@ -112,7 +122,8 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
     schuelerordner = ordner;
     protdatei = ordner + QLatin1Char('/');
 
-    const int n = protokoll::freienummer(protokollstamm());
+    nummern() = protokoll::nummernSuchen(protokollstamm());
+    const int n = nummern().erste();
     if (n == 0) {
         merker = 1;
         return Protokollziel::Voll;
@@ -159,13 +170,15 @@ QString protokollanlegen(const std::function<QStringList(const QString& pfad)>& 
         fehler = kOrdnerFehlt;
         return {};
     }
-    const QString stamm = protokollstamm();
-    const QString pfad = protokoll::anlegen(stamm, inhalt, fehler);
+    // A run whose start looked at another folder (none, or the set-up's of another pupil) looks at its own now.
+    if (nummern().ordner + u'/' + nummern().praefix != protokollstamm())
+        nummern() = protokoll::nummernSuchen(protokollstamm());
+    const QString pfad = protokoll::anlegen(nummern(), inhalt, fehler);
     if (pfad.isEmpty()) {
         if (fehler.isEmpty()) fehler = kOrdnerVoll;
         return {};
     }
-    nrtext = pfad.mid(stamm.size(), 2);
+    nrtext = pfad.right(6).left(2);
     protdatei = pfad;
     return pfad;
 }

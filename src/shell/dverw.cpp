@@ -5,8 +5,10 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw_druck.h"
 #include "shell/dverw_logik.h"
-#include "shell/protokolldatei.h"
+#include "shell/klassenliste.h"
 #include "shell/sperrwarten.h"
+
+#include <optional>
 
 TForm34::TForm34(QWidget* parent)
     : Form(parent)
@@ -143,6 +145,10 @@ void TForm34::aufbauen()
     meldung->setWordWrap(true);
     setFontColor(meldung, clRed);
     meldung->hide();
+    fortschritt = new Label(this, QString(), 16, 556);
+    place(fortschritt, 16, 556, 744, 40);
+    fortschritt->setWordWrap(true);
+    fortschritt->hide();
 }
 
 // ---- Handlers ----
@@ -239,14 +245,14 @@ void TForm34::ListBox1Click()
     namenzahl = 0;
     QStringList zeilen;
     try {
-        zeilen = dverw::listeLesen(datpfad, aktivliste);
+        zeilen = klassenliste::alleZeilen(datpfad, aktivliste).mid(0, dverw::kMaxNamen);
     } catch (...) {
         // Nothing of the mode can go on; the window goes back to its choice of what to do.
         fuenfKnoepfe(true);
         zurWahl();
         QString pfad;
         QString fehler;
-        if (protokoll::listeAnsehen(datpfad, aktivliste, pfad, fehler) == protokoll::Listenblick::fehlt) {
+        if (klassenliste::ansehen(datpfad, aktivliste, pfad, fehler) == klassenliste::Blick::fehlt) {
             reportError(gibtEsNichtMehr());
             return;
         }
@@ -275,7 +281,7 @@ void TForm34::ListBox1Click()
         namenbox->show();
         QStringList namen;
         for (int i = 1; i <= namenzahl; ++i)
-            namen << protokoll::nameAusZeile(listenzeilen[i]);
+            namen << klassenliste::name(listenzeilen[i]);
         ListBox2->setItems(namen);
         // A name of up to 35 characters is wider than the box: it shows whole when the mouse rests on it, and in
         // the edit once chosen.
@@ -304,7 +310,7 @@ void TForm34::ListBox2Click()
     neuerSchritt();
     namenindex = gewaehlt + 1;
     Nameneingabe->show();
-    Edit1->setText(protokoll::nameAusZeile(listenzeilen[namenindex]));
+    Edit1->setText(klassenliste::name(listenzeilen[namenindex]));
     Edit1Change();
     Label6->setCaption(QString::number(namenindex) + QStringLiteral(". Name:"));
     SetFocus(Edit1);
@@ -357,8 +363,8 @@ void TForm34::Button7Click()
 {
     if (verwaltungsmodus != 1 || namenzahl > dverw::kMaxNamen || !dverw::schuelernameGueltig(Edit1->text())) return;
     Button7->setEnabled(false);
-    nrtext = protokoll::zweistellig(namenzahl);
-    listenzeilen[namenzahl] = nrtext + QStringLiteral(" ") + Edit1->text();
+    listenzeilen[namenzahl] = dverw::listenzeile(namenzahl, Edit1->text());
+    nrtext = listenzeilen[namenzahl].left(2);
     namenzahl = namenzahl + 1;
     if (namenzahl > dverw::kMaxNamen)
         voll->show();
@@ -385,12 +391,12 @@ void TForm34::Button8Click()
     listendatei = aktivliste + QStringLiteral(".txt");
     // The list is taken as the file holds it now: another PC sharing the data folder may have saved it since it
     // was chosen here.
-    const dverw::Namensergebnis ergebnis = verwaltungsmodus == 2
+    const klassenliste::Speicherergebnis ergebnis = verwaltungsmodus == 2
         ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text())
         : dverw::namenAendern(datpfad, aktivliste, namenindex, listenzeilen[namenindex], Edit1->text());
     if (nichtGespeichert(ergebnis)) return;
     meldung->hide();
-    if (ergebnis.art == dverw::Namenspeicherung::voll) {
+    if (ergebnis.art == klassenliste::Speicherung::voll) {
         Nameneingabe->hide();
         voll->show();
         SetFocus(Button14);
@@ -401,11 +407,11 @@ void TForm34::Button8Click()
     namenbox->hide();
     zurWahl();
     // Saving again would meet the same lines; the list chosen anew shows what the other PC saved.
-    if (ergebnis.art == dverw::Namenspeicherung::anderswoGeaendert)
+    if (ergebnis.art == klassenliste::Speicherung::anderswoGeaendert)
         reportError(QStringLiteral("Die Liste %1 wurde inzwischen an einem anderen Rechner geändert. "
                                    "Es wurde nichts gespeichert. Bitte wählen Sie die Liste noch einmal.")
                         .arg(aktivliste.str()));
-    else if (ergebnis.art == dverw::Namenspeicherung::geloescht)
+    else if (ergebnis.art == klassenliste::Speicherung::geloescht)
         reportError(gibtEsNichtMehr()
             + QStringLiteral(" Es wurde nichts gespeichert. Wählen Sie eine andere Liste, oder legen Sie die Liste mit "
                              "„eine Liste anlegen“ neu an."));
@@ -439,13 +445,13 @@ void TForm34::Button11Click()
 {
     if (verwaltungsmodus != 1 || namenzahl <= 1 || !dverw::listennameGueltig(Edit2->text())) return;
     aktivliste = Edit2->text();
-    listendatei = dverw::listendateiname(aktivliste);
+    listendatei = klassenliste::dateiname(aktivliste);
     // The pending, not yet confirmed line is dropped.
     QStringList zeilen;
     for (int i = 1; i < namenzahl; ++i)
         zeilen << listenzeilen[i];
-    const dverw::Namensergebnis ergebnis = dverw::listeAnlegen(datpfad, aktivliste, zeilen);
-    if (ergebnis.art == dverw::Namenspeicherung::vorhanden) {
+    const klassenliste::Speicherergebnis ergebnis = dverw::listeAnlegen(datpfad, aktivliste, zeilen);
+    if (ergebnis.art == klassenliste::Speicherung::vorhanden) {
         // Another PC sharing the data folder made a list of this name since it was typed here.
         listevorhanden = 1;
         Button11->setEnabled(false);
@@ -538,7 +544,7 @@ void TForm34::Button10Click()
 void TForm34::listenanzeigen()
 {
     listenzahl = 0;
-    const protokoll::Listensuche suche = protokoll::listenSuchen(datpfad);
+    const klassenliste::Suche suche = klassenliste::suchen(datpfad);
     if (suche.unlesbar) {
         // No choice to offer: an empty one would read as a folder without lists.
         ListBox1->clear();
@@ -559,25 +565,25 @@ void TForm34::listenanzeigen()
 
 void TForm34::listennamepruefen()
 {
-    listendatei = dverw::listendateiname(aktivliste);
-    const dverw::Namenspruefung pruefung = dverw::listennamepruefen(datpfad, aktivliste);
-    listevorhanden = pruefung == dverw::Namenspruefung::vorhanden ? 1 : 0;
+    listendatei = klassenliste::dateiname(aktivliste);
+    const klassenliste::Namenspruefung pruefung = klassenliste::namepruefen(datpfad, aktivliste);
+    listevorhanden = pruefung == klassenliste::Namenspruefung::vorhanden ? 1 : 0;
     m_listenUnlesbar.clear();
-    if (pruefung == dverw::Namenspruefung::unlesbar) m_listenUnlesbar = protokoll::listenSuchen(datpfad).meldung;
+    if (pruefung == klassenliste::Namenspruefung::unlesbar) m_listenUnlesbar = klassenliste::suchen(datpfad).meldung;
 }
 
-bool TForm34::nichtGespeichert(const dverw::Namensergebnis& ergebnis)
+bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
 {
     // The entry stays open with what was typed, so that nothing is lost and saving can be tried again.
-    if (ergebnis.art == dverw::Namenspeicherung::fehler) {
+    if (ergebnis.art == klassenliste::Speicherung::fehler) {
         speicherfehler(ergebnis.fehler);
         return true;
     }
-    if (ergebnis.art == dverw::Namenspeicherung::nurLesbar) {
-        zeigeMeldung(dverw::nurLesbarMeldung(datpfad));
+    if (ergebnis.art == klassenliste::Speicherung::nurLesbar) {
+        zeigeMeldung(klassenliste::nurLesbarMeldung(datpfad));
         return true;
     }
-    if (ergebnis.art == dverw::Namenspeicherung::gesperrt) {
+    if (ergebnis.art == klassenliste::Speicherung::gesperrt) {
         zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade an einem anderen Rechner gespeichert. Es wurde nichts "
                                     "gespeichert; was Sie eingegeben haben, bleibt stehen. Bitte versuchen Sie es "
                                     "gleich noch einmal.")
@@ -608,7 +614,16 @@ void TForm34::listedrucken()
 
 void TForm34::listeloeschen()
 {
-    const dverw::Loeschergebnis ergebnis = dverw::listeLoeschen(datpfad, aktivliste);
+    // On a share a list of a whole class takes seconds: the window says how far it has got, with the wait cursor.
+    std::optional<sperrwarten::Warten> warten;
+    const dverw::Loeschergebnis ergebnis = dverw::listeLoeschen(datpfad, aktivliste, [&](const QString& text) {
+        if (!warten) warten.emplace();
+        fortschritt->setCaption(text);
+        fortschritt->show();
+        warten->weiter();
+    });
+    fortschritt->hide();
+    warten.reset();
     if (ergebnis.aktivlisteAufgehoben) aktivliste = QStringLiteral("ohne");
     if (ergebnis.meldung.isEmpty())
         meldung->hide();

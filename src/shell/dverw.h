@@ -7,8 +7,8 @@
 
 #include <functional>
 
-namespace dverw {
-struct Namensergebnis;
+namespace klassenliste {
+struct Speicherergebnis;
 }
 
 class TForm34 final : public Form {
@@ -70,6 +70,8 @@ public:
     Button* Button10 = nullptr;
     // A write that failed (class list, "kl.ina", "dw.ina") or a deletion that stopped says so here.
     Label* meldung = nullptr;
+    // How far a list's deletion has got, while it runs.
+    Label* fortschritt = nullptr;
 
 private:
     void aufbauen();
@@ -100,7 +102,7 @@ private:
     void listenanzeigen();
     void listennamepruefen();
     // Shows why a save wrote nothing where the entry stays open for another try; false when it did not fail so.
-    bool nichtGespeichert(const dverw::Namensergebnis& ergebnis);
+    bool nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis);
     QString gibtEsNichtMehr() const;
     void listedrucken();
     void listeloeschen();

@@ -5,14 +5,20 @@
 #include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
-#include "shell/protokolldatei.h"
 #include "shell/tav_i_logik.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dverw {
 
@@ -33,106 +39,69 @@ QString kListenordner(const QString& datpfad)
     return datpfad + QStringLiteral("k_liste/");
 }
 
-// The folder of one pupil: the first 8 characters of the class-list line under "Klassen/" + the list. Built
-// here rather than through the protocol dialog's rule, which reads "ohne" as "no list" and would put the
-// pupils of a list named so into "OHNELIST".
-QString pupilFolder(const QString& datpfad, const QString& liste, const QString& zeile)
+QByteArray nativ(const QString& pfad)
 {
-    if (!files::isSafeName(liste)) return {};
-    return files::child(datpfad + QStringLiteral("Klassen/") + liste, protokoll::ordnername(zeile));
+    return QFile::encodeName(pfad);
 }
 
-// Every line of a list file, also those past the kMaxNamen-th of a hand-made list. Throws IoError when the file
-// cannot be read.
-QStringList dateiLesen(const QString& datpfad, const QString& liste)
-{
-    const QString pfad = protokoll::listenpfad(datpfad, liste);
-    if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, pfad);
-    return TextFile::readAllLines(pfad);
-}
+// A name in a folder and what it is (DT_REG, DT_DIR, DT_LNK, or DT_UNKNOWN for anything else).
+struct Eintrag {
+    QString name;
+    unsigned char art = DT_UNKNOWN;
+};
 
-// Makes sure the pupils' folders of the first kMaxNamen lines exist.
-void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+// Every name in the folder `ordner` (a real path) with what it is, sorted by name: from the listing where the file
+// system says it there, by one look at the name where it does not, as some shares do. Empty with `err` set where
+// the folder could not be listed.
+QList<Eintrag> eintraege(const QString& ordner, int& err)
 {
-    for (const QString& zeile : zeilen.mid(0, kMaxNamen)) {
-        const QString ordner = pupilFolder(datpfad, liste, zeile);
-        if (!ordner.isEmpty()) files::forceDirectories(ordner);
+    err = 0;
+    QList<Eintrag> liste;
+    DIR* dir = ::opendir(nativ(ordner).constData());
+    if (!dir) {
+        err = errno;
+        return liste;
     }
-}
-
-// Why nothing could be changed when the list's lock was not had; gespeichert when it is held.
-Namenspeicherung gesperrt(const FileLock& sperre, QString& fehler)
-{
-    if (sperre.status() == FileLock::Status::busy) return Namenspeicherung::gesperrt;
-    if (sperre.status() == FileLock::Status::failed) {
-        fehler = sperre.error();
-        return sperre.readOnly() ? Namenspeicherung::nurLesbar : Namenspeicherung::fehler;
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(dir);
+        if (!e) {
+            err = errno;
+            break;
+        }
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+        Eintrag eintrag { QFile::decodeName(e->d_name), e->d_type };
+        if (eintrag.art != DT_REG && eintrag.art != DT_DIR && eintrag.art != DT_LNK) {
+            struct stat st { };
+            const bool da = ::lstat(nativ(ordner + u'/' + eintrag.name).constData(), &st) == 0;
+            eintrag.art = !da         ? DT_UNKNOWN
+                : S_ISREG(st.st_mode) ? DT_REG
+                : S_ISDIR(st.st_mode) ? DT_DIR
+                : S_ISLNK(st.st_mode) ? DT_LNK
+                                      : DT_UNKNOWN;
+        }
+        liste << eintrag;
     }
-    return Namenspeicherung::gespeichert;
+    ::closedir(dir);
+    if (err != 0) liste.clear();
+    std::sort(liste.begin(), liste.end(), [](const Eintrag& a, const Eintrag& b) { return a.name < b.name; });
+    return liste;
 }
 
-// Under the list's lock: looks at the list's file and lets `schritt` act on it, given the file's path (empty where
-// there is no such list); `schritt` says whether it saved, and the lines whose pupils' folders are then to exist.
-// The folders are made after the lock is given back: on a share that takes most of the time, and other PCs need
-// not wait for it.
-template <typename F> Namensergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt)
+// Removes a file, trying again for a while where the share says it is open on another PC. 0 or the errno.
+int dateiEntfernen(const QString& pfad)
 {
-    Namensergebnis ergebnis;
-    QStringList zeilen;
-    {
-        const FileLock sperre(protokoll::listensperre(datpfad, liste));
-        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
-        if (ergebnis.art != Namenspeicherung::gespeichert) return ergebnis;
-        QString pfad;
-        if (protokoll::listeAnsehen(datpfad, liste, pfad, ergebnis.fehler) == protokoll::Listenblick::fehler) {
-            ergebnis.art = Namenspeicherung::fehler;
-            return ergebnis;
-        }
-        if (!schritt(pfad, ergebnis, zeilen)) return ergebnis;
+    QElapsedTimer gewartet;
+    gewartet.start();
+    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
+        if (::unlink(nativ(pfad).constData()) == 0) return 0;
+        const int err = errno;
+        if (!files::inUse(err) || gewartet.elapsed() >= files::kInUseMs) return err;
+        QThread::msleep(ulong(pause));
     }
-    ordnerAnlegen(datpfad, liste, zeilen);
-    return ergebnis;
-}
-
-// Under the list's lock: reads the list as it is now, lets `aendern` decide on it and writes it back when it
-// says gespeichert.
-template <typename F> Namensergebnis nachLesen(const QString& datpfad, const QString& liste, F aendern)
-{
-    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& zeilen) {
-        if (pfad.isEmpty()) {
-            ergebnis.art = Namenspeicherung::geloescht;
-            return false;
-        }
-        try {
-            zeilen = dateiLesen(datpfad, liste);
-        } catch (const IoError& e) {
-            ergebnis.art = Namenspeicherung::fehler;
-            ergebnis.fehler = e.message();
-            return false;
-        }
-        ergebnis.art = aendern(zeilen, ergebnis.nummer);
-        if (ergebnis.art != Namenspeicherung::gespeichert) return false;
-        if (protokoll::listeSchreiben(pfad, zeilen, false, ergebnis.fehler) == IoOk) return true;
-        ergebnis.art = Namenspeicherung::fehler;
-        return false;
-    });
-}
-
-QString nurLesbarGrund(const QString& datpfad)
-{
-    return QStringLiteral("in den Ordner „k_liste“ des Datenordners (%1) darf von diesem Rechner aus nicht "
-                          "geschrieben werden")
-        .arg(files::resolve(datpfad + QStringLiteral("k_liste")));
 }
 
 } // namespace
-
-QString nurLesbarMeldung(const QString& datpfad)
-{
-    return QStringLiteral("Die Klassenlisten können an diesem Rechner nicht geändert werden: %1. Es wurde nichts "
-                          "gespeichert.")
-        .arg(nurLesbarGrund(datpfad));
-}
 
 bool namenzeichen(QChar c)
 {
@@ -155,7 +124,7 @@ bool schuelernameGueltig(const QString& name)
     if (name.isEmpty() || name.size() > kMaxNamenlaenge || name.at(0) == u' ') return false;
     for (QChar c : name)
         if (!namenzeichen(c)) return false;
-    return cp1252::canEncode(name) && files::isSafeName(protokoll::ordnername(listenzeile(1, name)));
+    return cp1252::canEncode(name) && files::isSafeName(klassenliste::ordnername(listenzeile(1, name)));
 }
 
 bool listennameGueltig(const QString& name)
@@ -168,81 +137,43 @@ bool listennameGueltig(const QString& name)
 
 QString listenzeile(int nummer, const QString& name)
 {
-    return protokoll::zweistellig(nummer) + u' ' + name;
+    return klassenliste::zeile(nummer, name);
 }
 
-QString listendateiname(const QString& liste)
-{
-    return (liste + QStringLiteral(".txt")).left(12).toUpper();
-}
-
-Namenspruefung listennamepruefen(const QString& datpfad, const QString& liste)
-{
-    int err = 0;
-    const QStringList dateien = files::listFiles(kListenordner(datpfad), err);
-    if (err == ENOENT && files::dirExists(datpfad)) return Namenspruefung::frei; // no list made yet
-    if (err != 0) return Namenspruefung::unlesbar;
-    const QString datei = listendateiname(liste);
-    for (const QString& name : dateien)
-        if (name.compare(datei, Qt::CaseInsensitive) == 0) return Namenspruefung::vorhanden;
-    return Namenspruefung::frei;
-}
-
-QStringList listeLesen(const QString& datpfad, const QString& liste)
-{
-    return dateiLesen(datpfad, liste).mid(0, kMaxNamen);
-}
-
-Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
 {
     if (!listennameGueltig(liste)) {
-        Namensergebnis ungueltig;
+        klassenliste::Speicherergebnis ungueltig;
         ungueltig.fehler = IoError(IoUnsafeName, kListenordner(datpfad) + liste).message();
         return ungueltig;
     }
-    files::forceDirectories(kListenordner(datpfad));
-    return unterSperre(datpfad, liste, [&](const QString& pfad, Namensergebnis& ergebnis, QStringList& gespeichert) {
-        if (!pfad.isEmpty()) {
-            ergebnis.art = Namenspeicherung::vorhanden;
-            return false;
-        }
-        // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
-        // the exclusive create still never replaces a list that came in some other way.
-        const int code = protokoll::listeSchreiben(
-            files::resolve(kListenordner(datpfad) + listendateiname(liste)), zeilen, true, ergebnis.fehler);
-        if (code == IoOk) {
-            gespeichert = zeilen;
-            return true;
-        }
-        ergebnis.art = code == IoFileExists ? Namenspeicherung::vorhanden : Namenspeicherung::fehler;
-        if (code == IoFileExists) ergebnis.fehler.clear();
-        return false;
-    });
+    return klassenliste::anlegen(datpfad, liste, zeilen);
 }
 
-Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
+klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
 {
-    return nachLesen(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
-        if (zeilen.size() >= kMaxNamen) return Namenspeicherung::voll;
-        nummer = zeilen.size() + 1;
+    return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
+        if (zeilen.size() >= kMaxNamen) return klassenliste::Speicherung::voll;
+        nummer = int(zeilen.size()) + 1;
         zeilen << listenzeile(nummer, name);
-        return Namenspeicherung::gespeichert;
+        return klassenliste::Speicherung::gespeichert;
     });
 }
 
-Namensergebnis namenAendern(
+klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name)
 {
-    return nachLesen(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
+    return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
         if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gelesen)
-            return Namenspeicherung::anderswoGeaendert;
+            return klassenliste::Speicherung::anderswoGeaendert;
         geschrieben = nummer;
         zeilen[nummer - 1] = listenzeile(nummer, name);
-        return Namenspeicherung::gespeichert;
+        return klassenliste::Speicherung::gespeichert;
     });
 }
 
-Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
+Loeschergebnis listeLoeschen(
+    const QString& datpfad, const QString& liste, const std::function<void(const QString&)>& fortschritt)
 {
     Loeschergebnis ergebnis;
     const QString basis = files::resolve(datpfad);
@@ -256,60 +187,83 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
                                .arg(liste, grund);
         return ergebnis;
     };
+    auto melden = [&](const QString& text) {
+        if (fortschritt) fortschritt(text);
+    };
+    auto unlesbar = [&](const QString& pfad, int err) {
+        return nicht(QStringLiteral("der Ordner %1 lässt sich nicht lesen (%2)")
+                         .arg(relativ(pfad), IoError::reason(ioCodeFor(err))));
+    };
+    auto beschreibbar = [](const QString& pfad) { return ::access(nativ(pfad).constData(), W_OK) == 0; };
 
     if (!files::isSafeName(liste)) return nicht(QStringLiteral("ihr Name taugt nicht als Dateiname"));
-    const FileLock sperre(protokoll::listensperre(datpfad, liste));
+    const FileLock sperre(klassenliste::sperrdatei(datpfad, liste));
     if (sperre.status() == FileLock::Status::busy)
         return nicht(QStringLiteral("sie wird gerade an einem anderen Rechner gespeichert. Bitte versuchen Sie es "
                                     "gleich noch einmal"));
     if (sperre.status() == FileLock::Status::failed)
-        return nicht(sperre.readOnly() ? nurLesbarGrund(datpfad) : sperre.error());
-    const QString listendatei = files::resolve(kListenordner(datpfad) + liste + QStringLiteral(".txt"));
-    if (!QFileInfo(listendatei).isFile()) return nicht(QStringLiteral("ihre Datei fehlt"));
-    if (!QFileInfo(QFileInfo(listendatei).absolutePath()).isWritable())
+        return nicht(sperre.readOnly() ? klassenliste::nurLesbarGrund(datpfad) : sperre.error());
+    melden(QStringLiteral("Die Liste %1 wird gelöscht …").arg(liste));
+    const QString listendatei = files::resolve(klassenliste::pfad(datpfad, liste));
+    struct stat st { };
+    if (::stat(nativ(listendatei).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return nicht(QStringLiteral("ihre Datei fehlt"));
+    if (!beschreibbar(QFileInfo(listendatei).absolutePath()))
         return nicht(QStringLiteral("im Ordner k_liste darf nichts gelöscht werden"));
 
-    // Look at everything first, so that what cannot go is found before anything is gone.
+    // Look at everything first, so that what cannot go is found before anything is gone; each name once, by the
+    // listing of its folder.
     struct Ordner {
         QString pfad;
         QStringList dateien;
     };
     QList<Ordner> schuelerordner;
     const QString listenordner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
-    const QFileInfo listenordnerInfo(listenordner);
-    const auto alles = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    if (listenordnerInfo.exists()) {
-        if (!listenordnerInfo.isDir() || listenordnerInfo.isSymLink())
-            return nicht(relativ(listenordner) + QStringLiteral(" ist kein Ordner"));
-        if (!listenordnerInfo.isWritable())
+    const bool listenordnerDa = ::lstat(nativ(listenordner).constData(), &st) == 0;
+    if (listenordnerDa) {
+        if (!S_ISDIR(st.st_mode)) return nicht(relativ(listenordner) + QStringLiteral(" ist kein Ordner"));
+        if (!beschreibbar(listenordner))
             return nicht(QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(listenordner)));
-        for (const QFileInfo& eintrag : QDir(listenordner).entryInfoList(alles, QDir::Name)) {
-            if (eintrag.isSymLink() || !eintrag.isDir())
-                return nicht(QStringLiteral("%1 ist kein Ordner eines Schülers").arg(relativ(eintrag.filePath())));
-            if (!eintrag.isWritable())
-                return nicht(
-                    QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(eintrag.filePath())));
-            Ordner ordner { eintrag.filePath(), {} };
-            for (const QFileInfo& datei : QDir(ordner.pfad).entryInfoList(alles, QDir::Name)) {
-                if (datei.isSymLink() || !datei.isFile())
+        int err = 0;
+        const QList<Eintrag> inhalt = eintraege(listenordner, err);
+        if (err != 0) return unlesbar(listenordner, err);
+        for (const Eintrag& eintrag : inhalt) {
+            Ordner ordner { listenordner + u'/' + eintrag.name, {} };
+            if (eintrag.art != DT_DIR)
+                return nicht(QStringLiteral("%1 ist kein Ordner eines Schülers").arg(relativ(ordner.pfad)));
+            if (!beschreibbar(ordner.pfad))
+                return nicht(QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(ordner.pfad)));
+            melden(QStringLiteral("Die Liste %1 wird gelöscht: Ordner %2 von %3 angesehen …")
+                       .arg(liste)
+                       .arg(schuelerordner.size() + 1)
+                       .arg(inhalt.size()));
+            const QList<Eintrag> dateien = eintraege(ordner.pfad, err);
+            if (err != 0) return unlesbar(ordner.pfad, err);
+            for (const Eintrag& datei : dateien) {
+                if (datei.art != DT_REG)
                     return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
-                                     .arg(relativ(ordner.pfad), datei.fileName()));
-                ordner.dateien << datei.filePath();
+                                     .arg(relativ(ordner.pfad), datei.name));
+                ordner.dateien << ordner.pfad + u'/' + datei.name;
             }
             schuelerordner << ordner;
         }
     }
 
-    for (const Ordner& ordner : schuelerordner) {
+    for (int i = 0; i < schuelerordner.size(); ++i) {
+        const Ordner& ordner = schuelerordner.at(i);
+        melden(QStringLiteral("Die Liste %1 wird gelöscht: Ordner %2 von %3 …")
+                   .arg(liste)
+                   .arg(i + 1)
+                   .arg(schuelerordner.size()));
         for (const QString& datei : ordner.dateien)
-            if (!QFile::remove(datei))
+            if (dateiEntfernen(datei) != 0)
                 return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(datei)));
-        if (!QDir().rmdir(ordner.pfad))
+        if (files::removeShared(ordner.pfad) != 0)
             return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(ordner.pfad)));
     }
-    if (listenordnerInfo.exists() && !QDir().rmdir(listenordner))
+    if (listenordnerDa && files::removeShared(listenordner) != 0)
         return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(listenordner)));
-    if (!QFile::remove(listendatei))
+    if (dateiEntfernen(listendatei) != 0)
         return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(listendatei)));
     ergebnis.geloescht = true;
 

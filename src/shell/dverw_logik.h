@@ -3,8 +3,11 @@
 // class-list files in "k_liste" and the pupils' folders under "Klassen", the deletion of a list with its
 // folders and protocols, and "dw.ina" with the administration password.
 
+#include "shell/klassenliste.h"
+
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace dverw {
 
@@ -29,61 +32,20 @@ bool listennameGueltig(const QString& name);
 
 // "NN Name": the number with two digits, a blank, the name.
 QString listenzeile(int nummer, const QString& name);
-// The file a new list is stored in: the list name with ".txt", upper-cased ("1b_03" gives "1B_03.TXT").
-QString listendateiname(const QString& liste);
 
 // ---- Class lists ----
+// Each save reads, changes and writes the list file under the list's lock in one step of klassenliste.h, and reads
+// it again at the moment of saving, since another PC sharing the data folder may have saved or deleted the same
+// list meanwhile.
 
-// Whether "k_liste" holds a file of the list, whatever the letter case of its name. A folder that cannot be
-// listed is unlesbar: nothing is known of the name, it is never free.
-enum class Namenspruefung { frei, vorhanden, unlesbar };
-Namenspruefung listennamepruefen(const QString& datpfad, const QString& liste);
-
-// The lines of a list (at most kMaxNamen). Throws IoError when the file cannot be read.
-QStringList listeLesen(const QString& datpfad, const QString& liste);
-
-// What became of a save into a list: a new list, a name added or a name changed. Each reads, changes and
-// writes the list file under the list's lock (protokoll::listensperre), and reads it again at the moment of
-// saving, since another PC sharing the data folder may have saved or deleted the same list meanwhile.
-enum class Namenspeicherung {
-    gespeichert,
-    // The file holds kMaxNamen lines by now: nothing was written.
-    voll,
-    // The line to be changed no longer holds what was read: nothing was written.
-    anderswoGeaendert,
-    // The list file is gone, deleted on another PC: nothing was written, no folder was made.
-    geloescht,
-    // A new list's name is taken by now: nothing was written.
-    vorhanden,
-    // Another PC held the list's lock for the whole wait: nothing was written.
-    gesperrt,
-    // The folder "k_liste" may not be written from this PC: nothing was written.
-    nurLesbar,
-    // The file could not be read or written, or the list could not be looked at; the reason is in `fehler`.
-    fehler,
-};
-
-// What a teacher is told where "k_liste" may not be written from this PC: the folder, not a file in it.
-QString nurLesbarMeldung(const QString& datpfad);
-
-struct Namensergebnis {
-    Namenspeicherung art = Namenspeicherung::fehler;
-    // The number the line was written with.
-    int nummer = 0;
-    QString fehler;
-};
-
-// Writes a new list as the file listendateiname(liste) with `zeilen` and makes its pupils' folders under
-// "Klassen/" + liste, unless a list of that name (letter case not regarded) exists by now. Under the list's lock
-// the file is made under its name, never replacing one, and written whole; a write that fails removes it again.
-// A folder that cannot be looked through is an error, never a free name.
-Namensergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+// Writes a new list, unless its name is no list name (the result says why) or is taken by now.
+klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 // Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
 // keeps every other line as the file holds it and makes sure the pupils' folders exist.
-Namensergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
+klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
 // Puts "NN name" in line `nummer` only where the file still holds `gelesen` there, keeps every other line as
 // the file holds it and makes sure the pupils' folders exist.
-Namensergebnis namenAendern(
+klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);
 
 struct Loeschergebnis {
@@ -102,7 +64,11 @@ struct Loeschergebnis {
 // anything is removed. A removal that still fails stops it before the list
 // file goes, so a list never loses its file while folders of it remain. When line 2 of the data-folder
 // "kl.ina" names the deleted list (letter case not regarded), it is rewritten with "ohne".
-Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste);
+// On a share this takes seconds: `fortschritt`, where given, is told how far it has got (a German text for the
+// window) once the lock is held, and again at each pupil's folder; each file is looked at once, by the listing
+// of its folder, and then removed.
+Loeschergebnis listeLoeschen(
+    const QString& datpfad, const QString& liste, const std::function<void(const QString& text)>& fortschritt = {});
 
 // ---- dw.ina ----
 

@@ -9,6 +9,7 @@
 #include "platform/designgrid.h"
 #include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/klassenliste.h"
 #include "shell/pfadzeile.h"
 #include "shell/protokolldatei.h"
 #include "shell/sperrwarten.h"
@@ -71,7 +72,7 @@ namespace {
 
 const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
 
-using protokoll::grund;
+using klassenliste::grund;
 
 void stil(Button* b)
 {
@@ -243,10 +244,10 @@ void TForm65::namenliste()
     Namenliste->show();
     schuelerzahl = 0;
     namen->clear();
-    const QStringList zeilen = protokoll::klassenliste(datpfad, aktivliste);
+    const QStringList zeilen = klassenliste::lesen(datpfad, aktivliste);
     for (int i = 0; i < zeilen.size(); ++i) {
         listenzeilen[i] = zeilen.at(i);
-        namen->add(protokoll::nameAusZeile(zeilen.at(i)));
+        namen->add(klassenliste::name(zeilen.at(i)));
     }
     schuelerzahl = byte(namen->count());
     if (schuelerzahl == 0) {
@@ -272,14 +273,15 @@ void TForm65::namenClick()
     if (i < 0) return;
     const QString name = namen->itemText(i);
     schuelername = protokoll::zweistellig(i + 1) + u' ' + name;
-    schuelerzeile = schuelername;
-    // The names were read when they were shown; another PC may have changed or deleted the list since.
+    schuelerzeile = listenzeilen[i];
+    // The names were read when they were shown; another PC may have changed or deleted the list since. The folder
+    // is the line's, named as the administration names it.
     QString ordner;
     QString fehler;
-    switch (protokoll::ordnerInListe(datpfad, aktivliste, i + 1, listenzeilen[i], schuelerzeile, ordner, fehler)) {
-    case protokoll::Listenordner::angelegt:
+    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, listenzeilen[i], ordner, fehler)) {
+    case klassenliste::Ordnerwahl::angelegt:
         break;
-    case protokoll::Listenordner::geaendert:
+    case klassenliste::Ordnerwahl::geaendert:
         namenliste();
         // Where "kl.ina" says by now that there is no list, the typed-name box is what the pupil sees.
         if (Panel1->isVisibleTo(this))
@@ -288,20 +290,20 @@ void TForm65::namenClick()
         else
             melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Klicke deinen Namen noch einmal an."));
         return;
-    case protokoll::Listenordner::gesperrt:
+    case klassenliste::Ordnerwahl::gesperrt:
         melden(QStringLiteral("Die Klassenliste wird gerade geändert. Klicke deinen Namen gleich noch einmal an."));
         return;
-    case protokoll::Listenordner::geloescht:
+    case klassenliste::Ordnerwahl::geloescht:
         // The protocol is kept as without a class list, never in the deleted list's folder.
         nameTippen();
         melden(QStringLiteral("Die Klassenliste \"") + aktivliste
             + QStringLiteral("\" gibt es nicht mehr. Schreibe deinen Namen und klicke auf \"fertig\"."));
         return;
-    case protokoll::Listenordner::unlesbar:
+    case klassenliste::Ordnerwahl::unlesbar:
         melden(QStringLiteral("Die Klassenliste kann gerade nicht gelesen werden: ") + grund(fehler)
             + QStringLiteral(". Klicke deinen Namen gleich noch einmal an."));
         return;
-    case protokoll::Listenordner::fehler:
+    case klassenliste::Ordnerwahl::fehler:
         melden(QStringLiteral("Der Protokoll-Ordner kann nicht angelegt werden."));
         return;
     }
@@ -330,7 +332,7 @@ void TForm65::Button4Click()
 {
     const QString name = Edit2->text();
     // The name is typed where there is no class list, or where the list was deleted after it was shown.
-    const QString ordner = protokoll::schuelerordner(datpfad, QStringLiteral("ohne"), name);
+    const QString ordner = protokoll::ohnelistordner(datpfad, name);
     if (!hprot::namePasst(name) || ordner.isEmpty()) {
         beep();
         return;
@@ -357,13 +359,15 @@ void TForm65::ablegenUnter(const QString& name, const QString& ordner)
 void TForm65::freienummer()
 {
     merker = 0;
-    const int n = protokoll::freienummer(m_stamm);
+    // One look at the folder; the save takes the number found here, or the next one another PC left free.
+    m_nummern = protokoll::nummernSuchen(m_stamm);
+    const int n = m_nummern.erste();
     if (n == 0) {
         ordnerVoll();
         return;
     }
     nrtext = protokoll::zweistellig(n);
-    protdatei = m_stamm + nrtext + QStringLiteral(".txt");
+    protdatei = m_nummern.datei(n);
     zeilendruck();
 }
 
@@ -429,7 +433,7 @@ void TForm65::zeilendruck()
         // Created exclusively at the first free number: a number that another PC on the same data folder
         // took meanwhile is skipped, and line 13 names the file actually written.
         const QString pfad = protokoll::anlegen(
-            m_stamm,
+            m_nummern,
             [](const QString& p) {
                 protzeilen[pfadzeile::kHilfen].ganz(p);
                 return hprot::protokollzeilen(pfadzeile::kHilfen);

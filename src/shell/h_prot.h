@@ -4,6 +4,7 @@
 // a typed name without a list) and saves the record as the next numbered file in the pupil's folder.
 
 #include "platform/form.h"
+#include "shell/protokolldatei.h"
 
 #include <QList>
 #include <QPoint>
@@ -94,6 +95,8 @@ private:
     bool m_nurDrucken = false;
     // Folder and file-name stem of the protocol ("…/H1_7_"), before the number.
     QString m_stamm;
+    // What the look at the pupil's folder found of the protocols' numbers.
+    protokoll::Nummern m_nummern;
     // Where the protocol's lines stand on the dialog, those with something to read.
     QList<QRect> m_zeilen;
 };

@@ -72,4 +72,19 @@ void anzeigen()
     FileLock::setWaitObserver(beobachten);
 }
 
+Warten::Warten()
+{
+    beobachten(FileLock::WaitPhase::begins);
+}
+
+Warten::~Warten()
+{
+    beobachten(FileLock::WaitPhase::ends);
+}
+
+void Warten::weiter()
+{
+    beobachten(FileLock::WaitPhase::pauses);
+}
+
 } // namespace sperrwarten

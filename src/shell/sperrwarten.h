@@ -9,4 +9,15 @@ namespace sperrwarten {
 // Installs this for the whole program; the windows that save or look at class lists call it when they are made.
 void anzeigen();
 
+// A long step of the program's own (a class list's deletion on a share) shows as such a wait does while this lives;
+// weiter() repaints the windows and drops what was clicked meanwhile.
+class Warten {
+public:
+    Warten();
+    ~Warten();
+    Warten(const Warten&) = delete;
+    Warten& operator=(const Warten&) = delete;
+    void weiter();
+};
+
 } // namespace sperrwarten

@@ -9,7 +9,7 @@
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/fenster.h"
-#include "shell/protokolldatei.h"
+#include "shell/klassenliste.h"
 #include "shell/tav_i_logik.h"
 
 namespace {
@@ -187,7 +187,7 @@ void TForm1::memo2Fuellen()
 
 void TForm1::listenwahlfuellen()
 {
-    const protokoll::Listensuche suche = protokoll::listenSuchen(datpfad);
+    const klassenliste::Suche suche = klassenliste::suchen(datpfad);
     const QStringList& namen = suche.namen;
     listenzahl = byte(namen.size());
     if (namen.isEmpty() && !suche.unlesbar) aktivliste = "ohne";

@@ -1,6 +1,7 @@
 #include "analyses/f_schueler.h"
 #include "platform/filelock.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 

@@ -2,6 +2,7 @@
 #include "platform/filelock.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
@@ -58,13 +59,13 @@ TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
 
 TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
 {
-    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::frei); // no k_liste yet
+    EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::frei); // no k_liste yet
     liste("1B.TXT", { "01 Anna" });
-    EXPECT_EQ(listennamepruefen(dataFolder(), "1b"), Namenspruefung::vorhanden);
-    EXPECT_EQ(listennamepruefen(dataFolder(), "1B"), Namenspruefung::vorhanden);
-    EXPECT_EQ(listennamepruefen(dataFolder(), "1b_03"), Namenspruefung::frei);
+    EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::vorhanden);
+    EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1B"), klassenliste::Namenspruefung::vorhanden);
+    EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b_03"), klassenliste::Namenspruefung::frei);
     liste("2c.txt", {});
-    EXPECT_EQ(listennamepruefen(dataFolder(), "2C"), Namenspruefung::vorhanden);
+    EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "2C"), klassenliste::Namenspruefung::vorhanden);
 }
 
 TEST_F(DverwLogikTest, ANameIsNeverFreeWhereTheListsCannotBeRead)
@@ -72,14 +73,14 @@ TEST_F(DverwLogikTest, ANameIsNeverFreeWhereTheListsCannotBeRead)
     liste("KLA.TXT", { "01 Anna" });
     {
         UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
-        EXPECT_EQ(listennamepruefen(dataFolder(), "KLA"), Namenspruefung::unlesbar);
-        EXPECT_EQ(listennamepruefen(dataFolder(), "neu"), Namenspruefung::unlesbar);
+        EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "KLA"), klassenliste::Namenspruefung::unlesbar);
+        EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "neu"), klassenliste::Namenspruefung::unlesbar);
         // Nor is a new list made there: nothing was overwritten.
-        EXPECT_NE(listeAnlegen(dataFolder(), "KLA", { "01 Ben" }).art, Namenspeicherung::gespeichert);
+        EXPECT_NE(listeAnlegen(dataFolder(), "KLA", { "01 Ben" }).art, klassenliste::Speicherung::gespeichert);
     }
     EXPECT_EQ(readBytes(dataPath("k_liste/KLA.TXT")), "01 Anna\r\n");
     // Without the data folder itself (a share not connected) nothing is known either.
-    EXPECT_EQ(listennamepruefen(dataPath("fehlt/"), "KLA"), Namenspruefung::unlesbar);
+    EXPECT_EQ(klassenliste::namepruefen(dataPath("fehlt/"), "KLA"), klassenliste::Namenspruefung::unlesbar);
 }
 
 TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
@@ -88,7 +89,7 @@ TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
     liste("AB_1.txt", {});
     liste("ABCDEFGH.TXT", {});
     liste("notiz.doc", {});
-    QStringList namen = protokoll::listenSuchen(dataFolder()).namen;
+    QStringList namen = klassenliste::suchen(dataFolder()).namen;
     namen.sort();
     EXPECT_EQ(namen, QStringList({ "1B", "ABCDEFGH", "AB_1" }));
 }
@@ -99,12 +100,12 @@ TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
     for (int i = 1; i <= 45; ++i)
         zeilen << listenzeile(i, "Kind");
     liste("VOLL.TXT", zeilen);
-    EXPECT_EQ(listeLesen(dataFolder(), "VOLL").size(), 40);
-    EXPECT_THROW(listeLesen(dataFolder(), "fehlt"), IoError);
-    EXPECT_THROW(listeLesen(dataFolder(), ""), IoError);
+    EXPECT_EQ(klassenliste::alleZeilen(dataFolder(), "VOLL").mid(0, 40).size(), 40);
+    EXPECT_THROW(klassenliste::alleZeilen(dataFolder(), "fehlt").mid(0, 40), IoError);
+    EXPECT_THROW(klassenliste::alleZeilen(dataFolder(), "").mid(0, 40), IoError);
 
     // A rewrite keeps the lines the window does not show.
-    ASSERT_EQ(namenAendern(dataFolder(), "VOLL", 40, zeilen[39], "Neu").art, Namenspeicherung::gespeichert);
+    ASSERT_EQ(namenAendern(dataFolder(), "VOLL", 40, zeilen[39], "Neu").art, klassenliste::Speicherung::gespeichert);
     zeilen[39] = listenzeile(40, "Neu");
     TextFile f;
     f.assign(dataPath("k_liste/VOLL.TXT"));
@@ -118,11 +119,11 @@ TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
 TEST_F(DverwLogikTest, AListThatCannotBeWrittenIsReportedAndNothingChanges)
 {
     writeBytes(dataPath("k_liste"), "kein Ordner");
-    Namensergebnis e = listeAnlegen(dataFolder(), "1A", { "01 Anna" });
-    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    klassenliste::Speicherergebnis e = listeAnlegen(dataFolder(), "1A", { "01 Anna" });
+    EXPECT_EQ(e.art, klassenliste::Speicherung::fehler);
     EXPECT_FALSE(e.fehler.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
-    EXPECT_EQ(listeAnlegen(dataFolder(), "..", { "01 Anna" }).art, Namenspeicherung::fehler);
+    EXPECT_EQ(listeAnlegen(dataFolder(), "..", { "01 Anna" }).art, klassenliste::Speicherung::fehler);
     EXPECT_FALSE(QFileInfo::exists(dataPath("x.txt")));
 }
 
@@ -137,25 +138,26 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         const char* was;
         QStringList jetzt;
         int aendern; // 0 adds "Dora", else the line that becomes "NN Dora"
-        Namenspeicherung art;
+        klassenliste::Speicherung art;
         QStringList danach; // empty: the file stays byte for byte
         QString neuerOrdner;
     };
     const Fall faelle[] = {
-        { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0, Namenspeicherung::gespeichert,
-            { "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" }, "05 Dora" },
-        { "filled there", vierzig, 0, Namenspeicherung::voll, {}, {} },
-        { "changed there and here", { "01 Anna", "02 Benno", "03 Carl" }, 2, Namenspeicherung::anderswoGeaendert, {},
-            {} },
-        { "shortened there", { "01 Anna", "02 Ben" }, 3, Namenspeicherung::anderswoGeaendert, {}, {} },
+        { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Ben", "03 Carl", "04 Emil", "05 Dora" },
+            "05 Dora" },
+        { "filled there", vierzig, 0, klassenliste::Speicherung::voll, {}, {} },
+        { "changed there and here", { "01 Anna", "02 Benno", "03 Carl" }, 2,
+            klassenliste::Speicherung::anderswoGeaendert, {}, {} },
+        { "shortened there", { "01 Anna", "02 Ben" }, 3, klassenliste::Speicherung::anderswoGeaendert, {}, {} },
         { "grown and changed there, another line here", { "01 Anna", "02 Ben", "03 Carla", "04 Emil" }, 2,
-            Namenspeicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
         QDir(dataPath("Klassen")).removeRecursively();
         liste("3A.TXT", f.jetzt);
-        const Namensergebnis e = f.aendern == 0
+        const klassenliste::Speicherergebnis e = f.aendern == 0
             ? namenHinzufuegen(dataFolder(), "3A", "Dora")
             : namenAendern(dataFolder(), "3A", f.aendern, gelesen.at(f.aendern - 1), "Dora");
         EXPECT_EQ(e.art, f.art);
@@ -169,25 +171,33 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
     }
 
     // A list deleted there is not made anew here, nor its folder.
-    EXPECT_EQ(namenHinzufuegen(dataFolder(), "weg", "Dora").art, Namenspeicherung::geloescht);
-    EXPECT_EQ(namenAendern(dataFolder(), "weg", 1, "01 Anna", "Dora").art, Namenspeicherung::geloescht);
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "weg", "Dora").art, klassenliste::Speicherung::geloescht);
+    EXPECT_EQ(namenAendern(dataFolder(), "weg", 1, "01 Anna", "Dora").art, klassenliste::Speicherung::geloescht);
     EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/weg.txt")));
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/weg")));
 }
 
 TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 {
-    ASSERT_EQ(listeAnlegen(dataFolder(), "1B", { "01 Anna", "02 Ben", "03 Carla" }).art, Namenspeicherung::gespeichert);
+    ASSERT_EQ(listeAnlegen(dataFolder(), "1B", { "01 Anna", "02 Ben", "03 Carla" }).art,
+        klassenliste::Speicherung::gespeichert);
     writeBytes(dataPath("Klassen/1B/01 Anna/H1_7_01.txt"), "x\r\n");
     writeBytes(dataPath("Klassen/1B/01 Anna/.versteckt"), "x");
     writeBytes(dataPath("Klassen/1B/02 Ben/F2_01.txt"), "x\r\n");
-    ASSERT_EQ(listeAnlegen(dataFolder(), "2A", { "01 Dora" }).art, Namenspeicherung::gespeichert);
+    ASSERT_EQ(listeAnlegen(dataFolder(), "2A", { "01 Dora" }).art, klassenliste::Speicherung::gespeichert);
     writeBytes(dataPath("kl.ina"), "/anderer/pfad/\r\n2A\r\n");
 
     // A pupil renamed earlier left its old folder behind; it is the list's all the same.
     writeBytes(dataPath("Klassen/1B/03 Karla/H1_7_01.txt"), "x\r\n");
 
-    const Loeschergebnis e = listeLoeschen(dataFolder(), "1b");
+    // How far it has got is told as it goes: the folders looked at first, then removed, one after the other.
+    QStringList fortschritt;
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "1b", [&](const QString& text) { fortschritt << text; });
+    EXPECT_EQ(fortschritt,
+        QStringList({ "Die Liste 1b wird gelöscht …", "Die Liste 1b wird gelöscht: Ordner 1 von 3 angesehen …",
+            "Die Liste 1b wird gelöscht: Ordner 2 von 3 angesehen …",
+            "Die Liste 1b wird gelöscht: Ordner 3 von 3 angesehen …", "Die Liste 1b wird gelöscht: Ordner 1 von 3 …",
+            "Die Liste 1b wird gelöscht: Ordner 2 von 3 …", "Die Liste 1b wird gelöscht: Ordner 3 von 3 …" }));
     EXPECT_TRUE(e.geloescht);
     EXPECT_FALSE(e.aktivlisteAufgehoben);
     EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
@@ -200,7 +210,7 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 
 TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
 {
-    ASSERT_EQ(listeAnlegen(dataFolder(), "3C", { "01 Anna", "02 Ben" }).art, Namenspeicherung::gespeichert);
+    ASSERT_EQ(listeAnlegen(dataFolder(), "3C", { "01 Anna", "02 Ben" }).art, klassenliste::Speicherung::gespeichert);
     writeBytes(dataPath("Klassen/3C/01 Anna/H1_7_01.txt"), "x\r\n");
     writeBytes(dataPath("kl.ina"), "p\r\n3C\r\n");
 
@@ -274,11 +284,11 @@ TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
                 EXPECT_EQ(
                     namenHinzufuegen(dataFolder(), "3A", QStringLiteral("Kind") + QChar(u'A' + pc) + QChar(u'a' + i))
                         .art,
-                    Namenspeicherung::gespeichert);
+                    klassenliste::Speicherung::gespeichert);
         });
     for (std::thread& t : pcs)
         t.join();
-    const QStringList zeilen = listeLesen(dataFolder(), "3A");
+    const QStringList zeilen = klassenliste::alleZeilen(dataFolder(), "3A").mid(0, 40);
     ASSERT_EQ(zeilen.size(), 37);
     QStringList ordner = QDir(dataPath("Klassen/3A")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     ASSERT_EQ(ordner.size(), 37);
@@ -293,14 +303,15 @@ TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
     std::vector<std::thread> neu;
     for (const char* name : { "neu", "NEU" })
         neu.emplace_back([&, name] {
-            const Namenspeicherung art = listeAnlegen(dataFolder(), name, { QStringLiteral("01 ") + name }).art;
-            ++(art == Namenspeicherung::gespeichert ? gemacht : vorhanden);
+            const klassenliste::Speicherung art
+                = listeAnlegen(dataFolder(), name, { QStringLiteral("01 ") + name }).art;
+            ++(art == klassenliste::Speicherung::gespeichert ? gemacht : vorhanden);
         });
     for (std::thread& t : neu)
         t.join();
     EXPECT_EQ(gemacht, 1);
     EXPECT_EQ(vorhanden, 1);
-    EXPECT_EQ(protokoll::listenSuchen(dataFolder()).namen.count("NEU"), 1);
+    EXPECT_EQ(klassenliste::suchen(dataFolder()).namen.count("NEU"), 1);
     // And nothing else of the two saves is left in the folder.
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).count(), 2);
 }
@@ -313,9 +324,9 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     {
         const FileLock anderer(dataPath("k_liste/3A.LCK"));
         ASSERT_TRUE(anderer.held());
-        EXPECT_EQ(namenHinzufuegen(dataFolder(), "3a", "Ben").art, Namenspeicherung::gesperrt);
-        EXPECT_EQ(namenAendern(dataFolder(), "3A", 1, "01 Anna", "Ben").art, Namenspeicherung::gesperrt);
-        EXPECT_EQ(listeAnlegen(dataFolder(), "3A", { "01 Ben" }).art, Namenspeicherung::gesperrt);
+        EXPECT_EQ(namenHinzufuegen(dataFolder(), "3a", "Ben").art, klassenliste::Speicherung::gesperrt);
+        EXPECT_EQ(namenAendern(dataFolder(), "3A", 1, "01 Anna", "Ben").art, klassenliste::Speicherung::gesperrt);
+        EXPECT_EQ(listeAnlegen(dataFolder(), "3A", { "01 Ben" }).art, klassenliste::Speicherung::gesperrt);
         const Loeschergebnis e = listeLoeschen(dataFolder(), "3A");
         EXPECT_FALSE(e.geloescht);
         EXPECT_TRUE(e.meldung.contains("anderen Rechner")) << e.meldung.toStdString();
@@ -331,8 +342,8 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     ASSERT_TRUE(alt.open(QIODevice::ReadWrite));
     ASSERT_TRUE(alt.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
     alt.close();
-    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
-    EXPECT_EQ(listeLesen(dataFolder(), "3A"), QStringList({ "01 Anna", "02 Ben" }));
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(klassenliste::alleZeilen(dataFolder(), "3A").mid(0, 40), QStringList({ "01 Anna", "02 Ben" }));
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
 }
 
@@ -350,8 +361,8 @@ TEST_F(DverwLogikTest, TheListsLockIsGivenBackBeforeThePupilsFoldersAreMade)
     const int klasse3B = inotify_add_watch(fd, QFile::encodeName(dataPath("Klassen/3B")).constData(), IN_CREATE);
     ASSERT_TRUE(liste >= 0 && klasse3A >= 0 && klasse3B >= 0);
 
-    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, Namenspeicherung::gespeichert);
-    EXPECT_EQ(listeAnlegen(dataFolder(), "3B", { "01 Cem" }).art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(listeAnlegen(dataFolder(), "3B", { "01 Cem" }).art, klassenliste::Speicherung::gespeichert);
 
     QStringList schritte;
     alignas(inotify_event) char puffer[8192];

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTest>
 #include <optional>
 
@@ -411,7 +412,30 @@ TEST_F(DverwTest, DeletingTheActiveListAndThenAnother)
         EXPECT_FALSE(hasTabStop(w.Button5));
         EXPECT_TRUE(w.Button5->property("taviHint").toString().contains("Dieser Klick löscht die Liste"));
         grabToPng(&w, "dverw_modus5");
+        // While it runs the window says how far it has got, under the wait cursor; both go when it is done.
+        struct Zeuge : QObject {
+            QStringList texte;
+            QList<Qt::CursorShape> zeiger;
+            Label* label = nullptr;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::Show) {
+                    texte << label->caption();
+                    zeiger << (QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                                 : Qt::ArrowCursor);
+                }
+                return false;
+            }
+        } zeuge;
+        zeuge.label = w.fortschritt;
+        w.fortschritt->installEventFilter(&zeuge);
         waehle(w.ListBox1, "1A");
+        w.fortschritt->removeEventFilter(&zeuge);
+        ASSERT_FALSE(zeuge.texte.isEmpty());
+        EXPECT_EQ(zeuge.texte.first(), "Die Liste 1A wird gelöscht …");
+        EXPECT_EQ(zeuge.zeiger.first(), Qt::WaitCursor);
+        EXPECT_FALSE(w.fortschritt->isVisible());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(aktivliste, "ohne");
         EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\nohne\r\n").toUtf8());
         // The choice stays open for a further list.

@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/h_prot.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "shell/tav_i_logik.h"
 #include "shell/zeilendruck.h"

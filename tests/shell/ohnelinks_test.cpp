@@ -22,7 +22,7 @@ TEST(OhneLinks, ANewListIsMadeWhereTheShareRefusesHardLinks)
         { QStringLiteral("anlegen"), datpfad, QStringLiteral("3a"), QStringLiteral("01 Anna") });
     ASSERT_TRUE(pc.waitForFinished(20000));
     const QString ausgabe = QString::fromUtf8(pc.readAll()).trimmed();
-    EXPECT_EQ(ausgabe, QString::number(int(dverw::Namenspeicherung::gespeichert))) << ausgabe.toStdString();
+    EXPECT_EQ(ausgabe, QString::number(int(klassenliste::Speicherung::gespeichert))) << ausgabe.toStdString();
     EXPECT_EQ(readBytes(datpfad + QStringLiteral("k_liste/3A.TXT")), "01 Anna\r\n");
     // Nothing beside it: no lock, no temporary file.
     EXPECT_EQ(

@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
@@ -17,27 +18,6 @@ TEST_F(ProtokolldateiTest, PrefixesOfAidProtocols)
     EXPECT_EQ(hilfenpraefix(21), "H2_1_");
     EXPECT_EQ(hilfenpraefix(110), "H1_10_");
     EXPECT_EQ(hilfenpraefix(610), "H6_10_");
-}
-
-TEST_F(ProtokolldateiTest, PupilFolders)
-{
-    EXPECT_EQ(schuelerordner(dataFolder(), "KL3A", "04 Vodoz Dovedi"), dataFolder() + "Klassen/KL3A/04 Vodoz");
-    EXPECT_EQ(schuelerordner(dataFolder(), "ohne", "Annabell"), dataFolder() + "OHNELIST/Annabell");
-    EXPECT_TRUE(schuelerordner(dataFolder(), "ohne", "..").isEmpty());
-    EXPECT_TRUE(schuelerordner(dataFolder(), "../x", "01 Anna").isEmpty());
-}
-
-TEST_F(ProtokolldateiTest, ClassListsGiveAtMostFortyLines)
-{
-    QDir().mkpath(dataPath("k_liste"));
-    QByteArray liste;
-    for (int i = 1; i <= 45; ++i)
-        liste += QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
-    writeBytes(dataPath("k_liste/KL3A.txt"), liste);
-    const QStringList z = klassenliste(dataFolder(), "kl3a");
-    ASSERT_EQ(z.size(), 40);
-    EXPECT_EQ(nameAusZeile(z[3]), "Kind 4");
-    EXPECT_TRUE(klassenliste(dataFolder(), "fehlt").isEmpty());
 }
 
 TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
@@ -85,122 +65,30 @@ TEST_F(ProtokolldateiTest, AFolderThatCannotBeWrittenIsReported)
     EXPECT_FALSE(fehler.isEmpty());
 }
 
-TEST_F(ProtokolldateiTest, FolderNamesLoseTrailingBlanksAndDotsAsOnWindows)
+TEST_F(ProtokolldateiTest, OneLookFindsTheNumbersWhateverTheirLetterCaseAndTheSaveTakesTheNextOneLeftFree)
 {
-    EXPECT_EQ(ordnername("01 Lena Meier"), "01 Lena");
-    EXPECT_EQ(ordnername("02 A. B.C"), "02 A. B");
-    EXPECT_EQ(ordnername("Tom..."), "Tom");
-    EXPECT_EQ(schuelerordner(dataFolder(), "3A", "01 Lena Meier"), dataFolder() + "Klassen/3A/01 Lena");
-}
+    const QString ordner = dataPath("Klassen/KL/01 Anna");
+    QDir().mkpath(ordner);
+    writeBytes(ordner + "/h1_7_01.TXT", "");
+    writeBytes(ordner + "/H1_7_02.txt", "");
+    QDir().mkpath(ordner + "/H1_7_03.TXT"); // not a file, but its number is not free
+    writeBytes(ordner + "/H1_7_4.txt", ""); // other names take no number
+    writeBytes(ordner + "/H1_7_05.txt.bak", "");
+    writeBytes(ordner + "/H2_1_04.txt", "");
+    writeBytes(ordner + "/.H1_7_04.txt.neu", "");
+    Nummern nummern = nummernSuchen(ordner + "/H1_7_");
+    EXPECT_EQ(nummern.erste(), 4);
+    EXPECT_EQ(nummern.datei(4), ordner + "/H1_7_04.txt");
 
-TEST_F(ProtokolldateiTest, OnlyTheNamesListsAreWrittenUnderAreClassListFiles)
-{
-    for (const char* ja : { "KL3A.TXT", "1b_03.txt", "A.Txt", "Klasse10.txt", "_.TXT" })
-        EXPECT_TRUE(istListendatei(QString::fromUtf8(ja))) << ja;
-    for (const char* nein :
-        { "KL3A.LCK", "KL3A.LCK~pc7-4711-1a2b", "KL3A.TXT.aB3dE1", ".uhr-pc7-4711.tmp", ".neu-0f3c.tmp", ".txt",
-            ".KL3A.TXT", "Klasse100.txt", "KL 3A.TXT", "KLÄ.TXT", "KL3A.TXT~", "KL3A.doc", "KL3A", "KL3A.TXT.TXT", "" })
-        EXPECT_FALSE(istListendatei(QString::fromUtf8(nein))) << nein;
-}
-
-TEST_F(ProtokolldateiTest, TheListSearchOffersTheTwoListsAmongEveryHelperFile)
-{
-    EXPECT_FALSE(listenSuchen(dataFolder()).unlesbar); // no "k_liste" yet: no lists, nothing wrong
-    EXPECT_TRUE(listenSuchen(dataFolder()).namen.isEmpty());
-    const QString k = dataPath("k_liste/");
-    QDir().mkpath(k);
-    writeBytes(k + "KLA.TXT", "01 Anna\r\n");
-    writeBytes(k + "kl3b.txt", "01 Ben\r\n");
-    writeBytes(k + "KLA.LCK", "pc7 4711\r\n"); // the lock
-    writeBytes(k + "KLA.LCK~pc8-815-9f", "pc8\r\n"); // a breaker
-    writeBytes(k + ".uhr-pc7-4711-1", ""); // a probe of the share's clock
-    writeBytes(k + ".neu-0f3c9a.tmp", "01 Cem\r\n"); // a new list's temporary file
-    writeBytes(k + "KLA.TXT.aB3dE1", "01 Anna\r\n"); // a save's temporary file
-    writeBytes(k + ".versteckt.txt", ""); // a dot file
-    QDir().mkpath(k + "KLB.LCK"); // a lock made as a folder, with its files inside
-    writeBytes(k + "KLB.LCK/inhaber", "pc9\r\n");
-    QDir().mkpath(k + "ORDNER.TXT");
-    writeBytes(k + "Klasse100.txt", ""); // would show blank, cut to eight characters
-    const Listensuche suche = listenSuchen(dataFolder());
-    EXPECT_FALSE(suche.unlesbar);
-    EXPECT_EQ(suche.namen, (QStringList { "kl3b", "KLA" }));
-
-    // A link to a list counts as the list; a link to a folder does not.
-    QFile::link(k + "KLA.TXT", k + "KLC.TXT");
-    QFile::link(k + "ORDNER.TXT", k + "KLD.TXT");
-    EXPECT_EQ(listenSuchen(dataFolder()).namen, (QStringList { "kl3b", "KLA", "KLC" }));
-
-    // Bounded after the helper files are left out, in the order of the names.
-    for (int i = 0; i < 40; ++i)
-        writeBytes(k + QString("L%1.TXT").arg(i, 2, 10, QChar('0')), "");
-    const QStringList viele = listenSuchen(dataFolder()).namen;
-    ASSERT_EQ(viele.size(), kMaxListen);
-    EXPECT_EQ(viele.first(), "kl3b");
-    EXPECT_EQ(viele.last(), "L27");
-}
-
-TEST_F(ProtokolldateiTest, AListsFolderThatCannotBeReadIsNotAnEmptyOne)
-{
-    QDir().mkpath(dataPath("k_liste"));
-    writeBytes(dataPath("k_liste/KLA.TXT"), "01 Anna\r\n");
-    {
-        UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
-        const Listensuche suche = listenSuchen(dataFolder());
-        EXPECT_TRUE(suche.unlesbar);
-        EXPECT_TRUE(suche.namen.isEmpty());
-        EXPECT_TRUE(suche.meldung.startsWith("Die Klassenlisten können an diesem Rechner nicht gelesen werden"));
-        EXPECT_TRUE(suche.meldung.contains(dataPath("k_liste"))) << suche.meldung.toStdString();
-        EXPECT_TRUE(suche.meldung.contains("Zugriff verweigert")) << suche.meldung.toStdString();
-    }
-    // The data folder itself missing (a share not connected) is not a folder without lists either.
-    const Listensuche ohne = listenSuchen(dataPath("fehlt/"));
-    EXPECT_TRUE(ohne.unlesbar);
-    EXPECT_TRUE(ohne.meldung.contains("Pfad nicht gefunden") || ohne.meldung.contains("Datei nicht gefunden"));
-}
-
-TEST_F(ProtokolldateiTest, AClassListIsWrittenWholeOrNotAtAll)
-{
-    const QString k = dataPath("k_liste/");
-    QDir().mkpath(k);
+    // Another PC saves number 4 after the look: this save takes 5, and the number after it is 6, without a look.
+    writeBytes(ordner + "/H1_7_04.txt", "fremd\r\n");
     QString fehler;
-    EXPECT_EQ(listeSchreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen" }, true, fehler), IoOk);
-    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
-    // A new list never replaces one that is there.
-    EXPECT_EQ(listeSchreiben(k + "KLA.TXT", { "01 Ben" }, true, fehler), IoFileExists);
-    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
-    EXPECT_EQ(listeSchreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen", "03 Cem" }, false, fehler), IoOk);
-    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
-    EXPECT_EQ(QDir(k).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "KLA.TXT" });
+    EXPECT_EQ(anlegen(
+                  nummern, [](const QString&) { return QStringList { "neu" }; }, fehler),
+        ordner + "/H1_7_05.txt");
+    EXPECT_EQ(readBytes(ordner + "/H1_7_04.txt"), "fremd\r\n");
+    EXPECT_EQ(nummern.erste(), 6);
 
-    // A full share: said as such, the old list whole, a new one not left half.
-    SmallFileSystem klein(16);
-    if (!klein.mounted()) GTEST_SKIP() << "a small file system needs root";
-    writeBytes(klein.path() + "ALT.TXT", "01 Anna\r\n");
-    klein.fill();
-    const QStringList viele(40, QString(35, u'x'));
-    EXPECT_EQ(listeSchreiben(klein.path() + "ALT.TXT", viele, false, fehler), IoDiskFull);
-    EXPECT_TRUE(
-        fehler.contains("Das Laufwerk oder die Freigabe des Datenordners ist voll; es wurde nichts gespeichert"))
-        << fehler.toStdString();
-    EXPECT_EQ(readBytes(klein.path() + "ALT.TXT"), "01 Anna\r\n");
-    EXPECT_EQ(listeSchreiben(klein.path() + "NEU.TXT", viele, true, fehler), IoDiskFull);
-    EXPECT_EQ(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".TXT", Qt::CaseInsensitive),
-        QStringList { "ALT.TXT" });
-    EXPECT_TRUE(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".neu-").isEmpty());
-}
-
-TEST_F(ProtokolldateiTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAnotherReason)
-{
-    QDir().mkpath(dataPath("k_liste"));
-    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n");
-    // The share takes the lock but not its line (full just now): not a folder that may only be read.
-    FileLock::setLineWriteFailureForTests(true);
-    QString ordner, fehler;
-    EXPECT_EQ(ordnerInListe(dataFolder(), "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler), Listenordner::unlesbar);
-    FileLock::setLineWriteFailureForTests(false);
-    EXPECT_FALSE(fehler.isEmpty());
-    EXPECT_TRUE(ordner.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
-    EXPECT_EQ(ordnerInListe(dataFolder(), "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler), Listenordner::angelegt);
-    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/01 Anna")).isDir());
+    // A folder as given in another letter case is found all the same.
+    EXPECT_EQ(freienummer(dataPath("klassen/kl/01 anna/H1_7_")), 6);
 }

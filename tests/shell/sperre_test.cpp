@@ -2,6 +2,7 @@
 // wrong, many PCs that meet one lock left behind, PCs that may not write into "k_liste", a share that runs full.
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 #include "support/processes.h"
@@ -104,7 +105,7 @@ TEST_F(SperreTest, APcWhoseClockRunsAheadWaitsForALiveLockAndKeepsEveryName)
         QString ausgabe;
         EXPECT_EQ(ende(p, &ausgabe), 0) << ausgabe.toStdString();
     }
-    const QStringList zeilen = listeLesen(datpfad, "KL3A");
+    const QStringList zeilen = klassenliste::alleZeilen(datpfad, "KL3A").mid(0, 40);
     ASSERT_EQ(zeilen.size(), 37);
     for (int i = 0; i < zeilen.size(); ++i)
         EXPECT_EQ(zeilen[i].left(3), protokoll::zweistellig(i + 1) + u' ');
@@ -199,12 +200,14 @@ TEST_F(SperreTest, AFolderThatCannotBeListedIsNeverANewOrADeletedList)
     ::chmod(QFile::encodeName(klisten()).constData(), 0333);
     QString ausgabe;
     EXPECT_EQ(ende(starten({ "anlegen", datpfad, "kl3a", "01 Neu" }, {}, true), &ausgabe), 0);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " "))
+        << ausgabe.toStdString();
     EXPECT_TRUE(ausgabe.contains("Zugriff verweigert")) << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "hinzufuegen", datpfad, "kl3a", "Ben", "1" }, {}, true), &ausgabe), 5);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(Namenspeicherung::fehler)) + " ")) << ausgabe.toStdString();
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Speicherung::fehler)) + " "))
+        << ausgabe.toStdString();
     EXPECT_EQ(ende(starten({ "ordner", datpfad, "kl3a", "1", "01 Anna" }, {}, true), &ausgabe), 0);
-    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(protokoll::Listenordner::unlesbar)) + " "))
+    EXPECT_TRUE(ausgabe.startsWith(QString::number(int(klassenliste::Ordnerwahl::unlesbar)) + " "))
         << ausgabe.toStdString();
     ::chmod(QFile::encodeName(klisten()).constData(), 0755);
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
@@ -216,13 +219,13 @@ TEST_F(SperreTest, ALockWhoseLineCannotBeWrittenIsGoneAtOnceAndTheSaveSaysWhy)
 {
     writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
     FileLock::setLineWriteFailureForTests(true);
-    const Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
-    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    const klassenliste::Speicherergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::fehler);
     EXPECT_TRUE(e.fehler.contains("ist voll; es wurde nichts gespeichert")) << e.fehler.toStdString();
     EXPECT_EQ(allEntries(klisten()), QStringList({ "KL3A.TXT" }));
     FileLock::setLineWriteFailureForTests(false);
     // The next save is not told that another PC holds the list.
-    EXPECT_EQ(namenHinzufuegen(datpfad, "KL3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(namenHinzufuegen(datpfad, "KL3A", "Ben").art, klassenliste::Speicherung::gespeichert);
 }
 
 TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
@@ -233,8 +236,8 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     ASSERT_TRUE(QFile::link(klein.path(), datpfad + "k_liste"));
     writeBytes(klisten("KL3A.TXT"), "01 Anna\r\n");
     klein.fill();
-    Namensergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
-    EXPECT_EQ(e.art, Namenspeicherung::fehler);
+    klassenliste::Speicherergebnis e = namenHinzufuegen(datpfad, "KL3A", "Ben");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::fehler);
     EXPECT_TRUE(e.fehler.contains("ist voll; es wurde nichts gespeichert")) << e.fehler.toStdString();
     EXPECT_EQ(allEntries(klisten()), QStringList({ ".fuellung", "KL3A.TXT" }));
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
@@ -244,19 +247,19 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     klein.makeReadOnly();
     FileLock::setWaitForTests(200);
     e = namenHinzufuegen(datpfad, "KL3A", "Ben");
-    EXPECT_EQ(e.art, Namenspeicherung::nurLesbar);
-    EXPECT_EQ(nurLesbarMeldung(datpfad),
+    EXPECT_EQ(e.art, klassenliste::Speicherung::nurLesbar);
+    EXPECT_EQ(klassenliste::nurLesbarMeldung(datpfad),
         "Die Klassenlisten können an diesem Rechner nicht geändert werden: in den Ordner „k_liste“ des Datenordners ("
             + datpfad + "k_liste) darf von diesem Rechner aus nicht geschrieben werden. Es wurde nichts gespeichert.");
-    EXPECT_EQ(listeAnlegen(datpfad, "KL3B", { "01 Ben" }).art, Namenspeicherung::nurLesbar);
+    EXPECT_EQ(listeAnlegen(datpfad, "KL3B", { "01 Ben" }).art, klassenliste::Speicherung::nurLesbar);
     const Loeschergebnis l = listeLoeschen(datpfad, "KL3A");
     EXPECT_FALSE(l.geloescht);
     EXPECT_TRUE(l.meldung.contains("in den Ordner „k_liste“ des Datenordners")) << l.meldung.toStdString();
     // A pupil's folder is still made, by the check without the lock.
     QString ordner;
     QString fehler;
-    EXPECT_EQ(protokoll::ordnerInListe(datpfad, "KL3A", 1, "01 Anna", "01 Anna", ordner, fehler),
-        protokoll::Listenordner::angelegt);
+    EXPECT_EQ(
+        klassenliste::ordnerWaehlen(datpfad, "KL3A", 1, "01 Anna", ordner, fehler), klassenliste::Ordnerwahl::angelegt);
     EXPECT_TRUE(QDir(datpfad + "Klassen/KL3A/01 Anna").exists());
 }
 

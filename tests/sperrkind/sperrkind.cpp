@@ -21,6 +21,7 @@
 #include "platform/filelock.h"
 #include "platform/printer.h"
 #include "shell/dverw_logik.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
 #include <QCoreApplication>
@@ -69,7 +70,7 @@ void warten(qint64 start)
     if (bis > 0) QThread::msleep(ulong(bis));
 }
 
-QString art(dverw::Namenspeicherung a)
+QString art(klassenliste::Speicherung a)
 {
     return QString::number(int(a));
 }
@@ -99,24 +100,25 @@ int main(int argc, char** argv)
     if (modus == QLatin1String("hinzufuegen") && a.size() == 6) {
         for (int i = 0; i < a[5].toInt(); ++i) {
             if (i > 0) QThread::msleep(ulong(qEnvironmentVariableIntValue("TAVI_KIND_PAUSE_MS")));
-            const dverw::Namensergebnis e = dverw::namenHinzufuegen(a[2], a[3], a[4] + QChar(u'a' + i % 26));
-            if (e.art != dverw::Namenspeicherung::gespeichert) {
+            const klassenliste::Speicherergebnis e = dverw::namenHinzufuegen(a[2], a[3], a[4] + QChar(u'a' + i % 26));
+            if (e.art != klassenliste::Speicherung::gespeichert) {
                 sagen(art(e.art) + u' '
-                    + (e.art == dverw::Namenspeicherung::nurLesbar ? dverw::nurLesbarMeldung(a[2]) : e.fehler));
+                    + (e.art == klassenliste::Speicherung::nurLesbar ? klassenliste::nurLesbarMeldung(a[2])
+                                                                     : e.fehler));
                 return 5;
             }
         }
         return 0;
     }
     if (modus == QLatin1String("anlegen") && a.size() == 5) {
-        const dverw::Namensergebnis e = dverw::listeAnlegen(a[2], a[3], { a[4] });
+        const klassenliste::Speicherergebnis e = dverw::listeAnlegen(a[2], a[3], { a[4] });
         sagen(art(e.art) + u' ' + e.fehler);
         return 0;
     }
     if (modus == QLatin1String("ordner") && a.size() == 6) {
         QString ordner;
         QString fehler;
-        const auto e = protokoll::ordnerInListe(a[2], a[3], a[4].toInt(), a[5], a[5], ordner, fehler);
+        const auto e = klassenliste::ordnerWaehlen(a[2], a[3], a[4].toInt(), a[5], ordner, fehler);
         sagen(QStringLiteral("%1 %2 %3").arg(int(e)).arg(ordner, fehler));
         return 0;
     }

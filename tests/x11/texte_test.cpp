@@ -529,7 +529,7 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
             verwaltung->Button8->Click();
             QFile::remove(datpfad + QStringLiteral("k_liste"));
         } else { // without root no file system can be made read-only here: the window's own words all the same
-            verwaltung->meldung->setCaption(dverw::nurLesbarMeldung(datpfad));
+            verwaltung->meldung->setCaption(klassenliste::nurLesbarMeldung(datpfad));
             verwaltung->meldung->show();
         }
         gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: k_liste schreibgeschützt"));

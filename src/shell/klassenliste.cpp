@@ -1,0 +1,453 @@
+#include "shell/klassenliste.h"
+
+#include "platform/cp1252.h"
+#include "platform/errors.h"
+#include "platform/filelock.h"
+#include "platform/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+#include <QUuid>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace klassenliste {
+
+namespace {
+
+QByteArray nativ(const QString& pfad)
+{
+    return QFile::encodeName(pfad);
+}
+
+QString blickFehler(int err, const QString& pfad)
+{
+    return IoError(ioCodeFor(err), pfad).message();
+}
+
+QString listenordner(const QString& datpfad)
+{
+    return datpfad + QStringLiteral("k_liste");
+}
+
+bool ziffer(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool leer(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// The number a line begins with ("" where it has none: digits not followed by a blank are part of the name),
+// and where its name begins.
+struct Teile {
+    QString nummer;
+    int name = 0;
+};
+
+Teile teilen(const QString& zeile)
+{
+    Teile t;
+    const int n = int(zeile.size());
+    int i = 0;
+    while (i < n && ziffer(zeile.at(i)))
+        ++i;
+    if (i > 0 && i < n && leer(zeile.at(i)))
+        t.nummer = zeile.left(i);
+    else
+        i = 0;
+    while (i < n && leer(zeile.at(i)))
+        ++i;
+    t.name = i;
+    return t;
+}
+
+// The text of a file that is valid UTF-8 and holds more than ASCII, else empty: Windows-1252 bytes of an umlaut
+// are never valid UTF-8 beside ASCII letters, so a list the program wrote is never taken for one.
+bool utf8(const QByteArray& bytes, QString& text)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+// The folders found directly in `ordner` (a real path), their names in small letters, and whether it exists.
+QSet<QString> ordnerDarin(const QString& ordner, int& err)
+{
+    QSet<QString> namen;
+    for (const QString& name : files::listEntries(ordner, err))
+        namen.insert(name.toLower());
+    return namen;
+}
+
+// Why nothing could be changed when the list's lock was not had; gespeichert when it is held.
+Speicherung gesperrt(const FileLock& sperre, QString& fehler)
+{
+    if (sperre.status() == FileLock::Status::busy) return Speicherung::gesperrt;
+    if (sperre.status() == FileLock::Status::failed) {
+        fehler = sperre.error();
+        return sperre.readOnly() ? Speicherung::nurLesbar : Speicherung::fehler;
+    }
+    return Speicherung::gespeichert;
+}
+
+// Under the list's lock: looks at the list's file and lets `schritt` act on it, given the file's path (empty where
+// there is no such list); `schritt` says whether it saved, and the lines whose pupils' folders are then to exist.
+// The folders are made after the lock is given back: on a share that takes most of the time, and other PCs need
+// not wait for it.
+template <typename F> Speicherergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt)
+{
+    Speicherergebnis ergebnis;
+    QStringList zeilen;
+    {
+        const FileLock sperre(sperrdatei(datpfad, liste));
+        ergebnis.art = gesperrt(sperre, ergebnis.fehler);
+        if (ergebnis.art != Speicherung::gespeichert) return ergebnis;
+        QString datei;
+        if (ansehen(datpfad, liste, datei, ergebnis.fehler) == Blick::fehler) {
+            ergebnis.art = Speicherung::fehler;
+            return ergebnis;
+        }
+        if (!schritt(datei, ergebnis, zeilen)) return ergebnis;
+    }
+    ordnerAnlegen(datpfad, liste, zeilen);
+    return ergebnis;
+}
+
+} // namespace
+
+QString pfad(const QString& datpfad, const QString& liste)
+{
+    return datpfad + QStringLiteral("k_liste/") + liste + QStringLiteral(".txt");
+}
+
+QString dateiname(const QString& liste)
+{
+    return (liste + QStringLiteral(".txt")).left(12).toUpper();
+}
+
+QString sperrdatei(const QString& datpfad, const QString& liste)
+{
+    const QString datei = liste.toUpper() + QStringLiteral(".LCK");
+    if (!files::isSafeName(liste)) return {};
+    return files::child(files::resolve(listenordner(datpfad)), datei);
+}
+
+Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler)
+{
+    pfad.clear();
+    fehler.clear();
+    const QString datei = liste + QStringLiteral(".txt");
+    const QString ordner = files::resolve(listenordner(datpfad));
+    if (!files::isSafeName(datei)) return Blick::fehlt;
+    // The name as given first: it needs no listing of the folder, which pupils may be denied.
+    struct stat st { };
+    const QString genau = ordner + u'/' + datei;
+    if (::stat(nativ(genau).constData(), &st) == 0) {
+        pfad = genau;
+        return Blick::da;
+    }
+    if (errno != ENOENT) {
+        fehler = blickFehler(errno, genau);
+        return Blick::fehler;
+    }
+    int err = 0;
+    const QStringList dateien = files::listFiles(ordner, err);
+    if (err == ENOENT) return Blick::fehlt;
+    if (err != 0) {
+        fehler = blickFehler(err, ordner);
+        return Blick::fehler;
+    }
+    for (const QString& name : dateien) {
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) {
+            pfad = ordner + u'/' + name;
+            return Blick::da;
+        }
+    }
+    return Blick::fehlt;
+}
+
+bool istListendatei(const QString& datei)
+{
+    const int punkt = int(datei.size()) - 4;
+    if (punkt < 1 || punkt > kMaxListennamenlaenge) return false;
+    if (datei.mid(punkt).compare(QLatin1String(".txt"), Qt::CaseInsensitive) != 0) return false;
+    return std::all_of(datei.begin(), datei.begin() + punkt, [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_';
+    });
+}
+
+Suche suchen(const QString& datpfad)
+{
+    Suche suche;
+    const QString ordner = listenordner(datpfad);
+    int err = 0;
+    const QStringList dateien = files::listFiles(ordner, err);
+    // Without "k_liste" a data folder simply has no lists yet; without the data folder nothing is known.
+    if (err == ENOENT && files::dirExists(datpfad)) err = 0;
+    if (err != 0) {
+        suche.unlesbar = true;
+        suche.meldung = unlesbarMeldung(ordner, IoError::reason(ioCodeFor(err)));
+        return suche;
+    }
+    for (const QString& datei : dateien)
+        if (istListendatei(datei)) suche.namen << datei.chopped(4);
+    suche.namen.sort(Qt::CaseInsensitive);
+    suche.namen = suche.namen.mid(0, kMaxListen);
+    return suche;
+}
+
+Namenspruefung namepruefen(const QString& datpfad, const QString& liste)
+{
+    int err = 0;
+    const QStringList dateien = files::listFiles(listenordner(datpfad), err);
+    if (err == ENOENT && files::dirExists(datpfad)) return Namenspruefung::frei; // no list made yet
+    if (err != 0) return Namenspruefung::unlesbar;
+    const QString datei = dateiname(liste);
+    for (const QString& name : dateien)
+        if (name.compare(datei, Qt::CaseInsensitive) == 0) return Namenspruefung::vorhanden;
+    return Namenspruefung::frei;
+}
+
+QString unlesbarMeldung(const QString& ordner, const QString& grund)
+{
+    return QStringLiteral("Die Klassenlisten können an diesem Rechner nicht gelesen werden: der Ordner „%1“ lässt "
+                          "sich von hier aus nicht lesen (%2).")
+        .arg(files::resolve(ordner), grund);
+}
+
+QString nurLesbarGrund(const QString& datpfad)
+{
+    return QStringLiteral("in den Ordner „k_liste“ des Datenordners (%1) darf von diesem Rechner aus nicht "
+                          "geschrieben werden")
+        .arg(files::resolve(listenordner(datpfad)));
+}
+
+QString nurLesbarMeldung(const QString& datpfad)
+{
+    return QStringLiteral("Die Klassenlisten können an diesem Rechner nicht geändert werden: %1. Es wurde nichts "
+                          "gespeichert.")
+        .arg(nurLesbarGrund(datpfad));
+}
+
+QString grund(const QString& ioMeldung)
+{
+    return ioMeldung.mid(ioMeldung.lastIndexOf(QLatin1String(": ")) + 2);
+}
+
+QStringList zeilenAus(const QByteArray& bytes)
+{
+    QString text;
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        text = QString::fromUtf8(bytes.mid(3));
+    else if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
+        text = QStringDecoder(QStringDecoder::Utf16)(bytes);
+    else if (!utf8(bytes, text))
+        text = cp1252::decode(bytes);
+    // Line by line as every data file is read: CR LF, LF or CR end a line, and the end of the file ends the last.
+    QStringList zeilen;
+    const int n = int(text.size());
+    for (int pos = 0; pos < n;) {
+        int ende = pos;
+        while (ende < n && text.at(ende) != u'\n' && text.at(ende) != u'\r')
+            ++ende;
+        zeilen << text.mid(pos, ende - pos);
+        if (ende < n && text.at(ende) == u'\r') ++ende;
+        if (ende < n && text.at(ende) == u'\n') ++ende;
+        pos = ende;
+    }
+    return zeilen;
+}
+
+QStringList alleZeilen(const QString& datpfad, const QString& liste)
+{
+    const QString datei = pfad(datpfad, liste);
+    if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, datei);
+    const QString echt = files::resolve(datei);
+    if (QFileInfo(echt).isDir()) throw IoError(IoAccessDenied, datei);
+    QFile f(echt);
+    if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
+    return zeilenAus(f.readAll());
+}
+
+QStringList lesen(const QString& datpfad, const QString& liste)
+{
+    if (!istListendatei(liste + QStringLiteral(".txt"))) return {};
+    try {
+        return alleZeilen(datpfad, liste).mid(0, kMaxSchueler);
+    } catch (const IoError&) {
+        return {};
+    }
+}
+
+QString zeile(int nummer, const QString& name)
+{
+    return QStringLiteral("%1 ").arg(nummer, 2, 10, QLatin1Char('0')) + name;
+}
+
+QString name(const QString& zeile)
+{
+    return zeile.mid(teilen(zeile).name);
+}
+
+int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler)
+{
+    fehler.clear();
+    QByteArray inhalt;
+    for (const QString& zeile : zeilen) {
+        // A name an editor saved in UTF-8 that Windows-1252 has no letter for would come back as "?".
+        if (!cp1252::canEncode(zeile)) {
+            fehler = QStringLiteral("die Zeile „%1“ hat ein Zeichen, das eine Klassenliste nicht speichern kann; "
+                                    "bitte ändern Sie es in „%2“ mit einem Texteditor")
+                         .arg(zeile, pfad);
+            return IoDiskWrite;
+        }
+        inhalt += cp1252::encode(zeile) + "\r\n";
+    }
+    // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
+    const QString ziel = neu ? pfad
+                             : QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
+            + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
+    int err = 0;
+    const int fd = ::open(nativ(ziel).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        err = errno;
+    } else {
+        struct stat alt { };
+        if (!neu && ::stat(nativ(pfad).constData(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
+        if (!files::writeAll(fd, inhalt)) err = errno;
+        // A share may tell of a full disk only when the file is flushed or closed.
+        if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) err = errno;
+        if (::close(fd) != 0 && err == 0) err = errno;
+        if (err == 0 && !neu && ::rename(nativ(ziel).constData(), nativ(pfad).constData()) != 0) err = errno;
+        if (err != 0) ::unlink(nativ(ziel).constData());
+    }
+    if (err == 0) return IoOk;
+    const int code = ioCodeFor(err);
+    fehler = IoError(code, pfad).message();
+    return code;
+}
+
+QString ordnername(const QString& zeile)
+{
+    const Teile t = teilen(zeile);
+    const QString name = zeile.mid(t.name);
+    QString ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
+    while (ordner.endsWith(u' ') || ordner.endsWith(u'.'))
+        ordner.chop(1);
+    return ordner;
+}
+
+QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile)
+{
+    if (!files::isSafeName(liste)) return {};
+    const QString pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordnername(zeile));
+    // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
+    // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
+    return pfad.isEmpty() ? pfad : files::resolve(pfad);
+}
+
+void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+{
+    if (!files::isSafeName(liste)) return;
+    const QString ordner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
+    // One look at the list's folder tells which pupils have theirs; a folder made for each missing one needs no
+    // look at its parents, which on a share costs a round trip each.
+    int err = 0;
+    QSet<QString> da = ordnerDarin(ordner, err);
+    if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
+    if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
+    for (const QString& zeile : zeilen.mid(0, kMaxSchueler)) {
+        const QString name = ordnername(zeile);
+        if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
+        ::mkdir(nativ(ordner + u'/' + name).constData(), 0777);
+        da.insert(name.toLower());
+    }
+}
+
+Ordnerwahl ordnerWaehlen(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler)
+{
+    ordner.clear();
+    fehler.clear();
+    const FileLock sperre(sperrdatei(datpfad, liste));
+    if (sperre.status() == FileLock::Status::busy) return Ordnerwahl::gesperrt;
+    // Where pupils may not write into "k_liste" the list is looked at without the lock: a protocol is kept rather
+    // than refused. Any other failure (a share that does not answer) could let a deletion come in between.
+    if (sperre.status() == FileLock::Status::failed && !sperre.readOnly()) {
+        fehler = sperre.error();
+        return Ordnerwahl::unlesbar;
+    }
+    QString datei;
+    switch (ansehen(datpfad, liste, datei, fehler)) {
+    case Blick::fehlt:
+        return Ordnerwahl::geloescht;
+    case Blick::fehler:
+        return Ordnerwahl::unlesbar;
+    case Blick::da:
+        break;
+    }
+    const QStringList zeilen = lesen(datpfad, liste);
+    if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Ordnerwahl::geaendert;
+    const QString pfad = schuelerordner(datpfad, liste, gezeigt);
+    if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Ordnerwahl::fehler;
+    ordner = pfad;
+    return Ordnerwahl::angelegt;
+}
+
+Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+{
+    files::forceDirectories(listenordner(datpfad));
+    return unterSperre(datpfad, liste, [&](const QString& datei, Speicherergebnis& ergebnis, QStringList& neu) {
+        if (!datei.isEmpty()) {
+            ergebnis.art = Speicherung::vorhanden;
+            return false;
+        }
+        // Made under its own name, never by a hard link, which shares refuse: the lock keeps other PCs out, and
+        // the exclusive create still never replaces a list that came in some other way.
+        const int code
+            = schreiben(files::resolve(listenordner(datpfad)) + u'/' + dateiname(liste), zeilen, true, ergebnis.fehler);
+        if (code == IoOk) {
+            neu = zeilen;
+            return true;
+        }
+        ergebnis.art = code == IoFileExists ? Speicherung::vorhanden : Speicherung::fehler;
+        if (code == IoFileExists) ergebnis.fehler.clear();
+        return false;
+    });
+}
+
+Speicherergebnis aendern(const QString& datpfad, const QString& liste,
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung)
+{
+    return unterSperre(datpfad, liste, [&](const QString& datei, Speicherergebnis& ergebnis, QStringList& zeilen) {
+        if (datei.isEmpty()) {
+            ergebnis.art = Speicherung::geloescht;
+            return false;
+        }
+        try {
+            zeilen = alleZeilen(datpfad, liste);
+        } catch (const IoError& e) {
+            ergebnis.art = Speicherung::fehler;
+            ergebnis.fehler = e.message();
+            return false;
+        }
+        ergebnis.art = aenderung(zeilen, ergebnis.nummer);
+        if (ergebnis.art != Speicherung::gespeichert) return false;
+        if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
+        ergebnis.art = Speicherung::fehler;
+        return false;
+    });
+}
+
+} // namespace klassenliste

@@ -1,0 +1,176 @@
+#pragma once
+// What a class list's files are, for the administration, the aids' protocol dialog and the analyses alike: the
+// list's file in "k_liste" with its lock, the look at it and the search for lists, its lines as a teacher wrote
+// them, its writing, and the pupils' folders under "Klassen" with the one rule that names them.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace klassenliste {
+
+// At most this many lines of a list are pupils.
+constexpr int kMaxSchueler = 40;
+// Longest list name of a class-list file: the program makes names of 7 characters, a hand-made list may have 8.
+constexpr int kMaxListennamenlaenge = 8;
+// At most this many lists are offered in a choice.
+constexpr int kMaxListen = 31;
+
+// ---- The list's file ----
+
+// The file of a class list: datpfad + "k_liste/" + liste + ".txt".
+QString pfad(const QString& datpfad, const QString& liste);
+// The file a new list is stored in: the list name with ".txt", upper-cased ("1b_03" gives "1B_03.TXT").
+QString dateiname(const QString& liste);
+// The lock file under which a class list is read, changed and written back: "k_liste/" + the list name,
+// upper-cased so that every PC means the same file whatever case it was given, + ".LCK". Empty when the name
+// could reach outside the folder.
+QString sperrdatei(const QString& datpfad, const QString& liste);
+
+// What a look at a class list's file found.
+enum class Blick {
+    da,
+    // Neither the file nor the folder "k_liste" is there: the list was deleted.
+    fehlt,
+    // The folder or the file could not be looked at (no right to read, a share that does not answer): nothing
+    // is known about the list; the reason is in `fehler`.
+    fehler,
+};
+// Looks at the list's file itself, its name matched without regard to letter case; `pfad` gets its real path.
+Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler);
+
+// ---- Which files are class lists ----
+
+// True for the name of a class-list file: 1 to kMaxListennamenlaenge of "0".."9", "A".."Z", "a".."z" and "_", then
+// ".txt", in any letter case. The program's own files in "k_liste" (a lock, a breaker, a probe, a temporary file of
+// a save) and dot files never are.
+bool istListendatei(const QString& datei);
+
+// The class lists found in datpfad + "k_liste", as the choices show them: the file names before ".txt", sorted
+// without regard to letter case, at most kMaxListen.
+struct Suche {
+    QStringList namen;
+    // The folder (or the data folder itself) could not be listed from this PC: nothing is known of its lists, and
+    // `meldung` says so, naming the folder.
+    bool unlesbar = false;
+    QString meldung;
+};
+Suche suchen(const QString& datpfad);
+
+// Whether "k_liste" holds a file of the list, whatever the letter case of its name. A folder that cannot be
+// listed is unlesbar: nothing is known of the name, it is never free.
+enum class Namenspruefung { frei, vorhanden, unlesbar };
+Namenspruefung namepruefen(const QString& datpfad, const QString& liste);
+
+// What a teacher or pupil is told where the class lists cannot be read from this PC: the folder, and why.
+QString unlesbarMeldung(const QString& ordner, const QString& grund);
+// What a teacher is told where "k_liste" may not be written from this PC: the folder, not a file in it.
+QString nurLesbarGrund(const QString& datpfad);
+QString nurLesbarMeldung(const QString& datpfad);
+// The system's reason of an I/O message ("E/A-Fehler 5 bei …: Zugriff verweigert"), without the path.
+QString grund(const QString& ioMeldung);
+
+// ---- Its lines ----
+
+// The lines of a list file's bytes as a teacher may have saved them: Windows-1252 as the program writes them,
+// UTF-8 (with or without a byte-order mark) or UTF-16 with its mark as an editor writes them; CR LF or LF.
+QStringList zeilenAus(const QByteArray& bytes);
+// Every line of the list's file, also those past the kMaxSchueler-th of a hand-made list. Throws IoError when
+// the file cannot be read.
+QStringList alleZeilen(const QString& datpfad, const QString& liste);
+// The pupils' lines (at most kMaxSchueler); empty when the list cannot be read or `liste` names no list file.
+QStringList lesen(const QString& datpfad, const QString& liste);
+
+// "NN name": the number with two digits, a blank, the name, as the program writes a list's line.
+QString zeile(int nummer, const QString& name);
+// The pupil's name in a line: what follows an optional number and the blanks after it ("03 Anna" and "Anna"
+// both give "Anna").
+QString name(const QString& zeile);
+
+// Writes a class-list file whole with `zeilen` (Windows-1252, CR LF). `neu`: the file must not exist yet, and is
+// made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
+// when the write fails. A file that was not written whole is removed again; a line that Windows-1252 cannot hold
+// (from a list an editor saved as UTF-8) writes nothing. Returns 0 or the I/O code of the failure
+// (IoFileExists: a new list's name is taken); `fehler` says why.
+int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
+
+// ---- The pupils' folders ----
+
+// The name of a pupil's folder, from the pupil's line of a list (or a typed name): the number as written, one
+// blank and the name ("01\tAnna" as "01 Anna"), or the name alone where the line has no number; of that the first
+// 8 characters, without the blanks and dots at their end, which Windows drops from folder names ("01 Lena Meier"
+// gives "01 Lena"), so that a PC running Windows and this one, sharing the data folder, find one folder per pupil.
+QString ordnername(const QString& zeile);
+// The pupil's folder: datpfad + "Klassen/" + liste + "/" + ordnername(zeile), existing folders as they are
+// spelled on disk. Empty when the name could reach outside the data folder. The one rule for the
+// administration, the aids and the analyses.
+QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile);
+// Makes sure the folders of the pupils' lines `zeilen` (the first kMaxSchueler) exist under "Klassen/" + liste,
+// with one look at the list's folder; folders there already, in any letter case, stay as they are.
+void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+
+// What became of a pupil's folder asked for by a class-list line shown earlier.
+enum class Ordnerwahl {
+    angelegt,
+    // The list holds another line there by now: no folder was made.
+    geaendert,
+    // The list is gone, deleted on another PC: no folder was made.
+    geloescht,
+    // The list is being changed on another PC just now: no folder was made.
+    gesperrt,
+    // The list could not be looked at: nothing is known about it, no folder was made; the reason is in `fehler`.
+    unlesbar,
+    // The folder could not be made.
+    fehler,
+};
+// Reads the list again and makes the folder of line `nummer` (1-based) only where it still holds `gezeigt`, the
+// line as the pupil was shown it; under the list's lock, so that a deletion on another PC cannot come between the
+// look and the folder. `ordner` gets the folder when it was made. Only where "k_liste" may not be written from
+// this PC (pupils who may only read it) is the list looked at without the lock; any other failure to make the
+// lock is `unlesbar`, with the reason in `fehler`.
+Ordnerwahl ordnerWaehlen(
+    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler);
+
+// ---- Saving into a list ----
+
+// What became of a save into a list: a new list, a name added or a name changed.
+enum class Speicherung {
+    gespeichert,
+    // The file holds kMaxSchueler lines by now: nothing was written.
+    voll,
+    // The line to be changed no longer holds what was read: nothing was written.
+    anderswoGeaendert,
+    // The list file is gone, deleted on another PC: nothing was written, no folder was made.
+    geloescht,
+    // A new list's name is taken by now: nothing was written.
+    vorhanden,
+    // Another PC held the list's lock for the whole wait: nothing was written.
+    gesperrt,
+    // The folder "k_liste" may not be written from this PC: nothing was written.
+    nurLesbar,
+    // The file could not be read or written, or the list could not be looked at; the reason is in `fehler`.
+    fehler,
+};
+
+struct Speicherergebnis {
+    Speicherung art = Speicherung::fehler;
+    // The number the line was written with.
+    int nummer = 0;
+    QString fehler;
+};
+
+// Writes a new list as the file dateiname(liste) with `zeilen` and makes its pupils' folders under "Klassen/" +
+// liste, unless a list of that name (letter case not regarded) exists by now. Under the list's lock the file is
+// made under its name, never replacing one, and written whole; a write that fails removes it again. A folder that
+// cannot be looked through is an error, never a free name.
+Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+
+// Under the list's lock: reads the list as the file holds it now (another PC sharing the data folder may have
+// saved or deleted it meanwhile), lets `aendern` change its lines and set the number of the line it wrote, and
+// writes them back where it says gespeichert; then, with the lock given back, makes sure the pupils' folders
+// exist.
+Speicherergebnis aendern(const QString& datpfad, const QString& liste,
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung);
+
+} // namespace klassenliste

@@ -1,0 +1,264 @@
+#include "platform/errors.h"
+#include "platform/filelock.h"
+#include "shell/klassenliste.h"
+#include "shell/protokolldatei.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace klassenliste;
+
+class KlassenlisteTest : public TaviTest { };
+
+TEST_F(KlassenlisteTest, PupilFolders)
+{
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL3A", "04 Vodoz Dovedi"), dataFolder() + "Klassen/KL3A/04 Vodoz");
+    EXPECT_EQ(protokoll::ohnelistordner(dataFolder(), "Annabell"), dataFolder() + "OHNELIST/Annabell");
+    EXPECT_TRUE(protokoll::ohnelistordner(dataFolder(), "..").isEmpty());
+    // A list named "ohne" is a list like any other.
+    EXPECT_EQ(schuelerordner(dataFolder(), "ohne", "01 Anna"), dataFolder() + "Klassen/ohne/01 Anna");
+    EXPECT_TRUE(schuelerordner(dataFolder(), "../x", "01 Anna").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, ClassListsGiveAtMostFortyLines)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    QByteArray liste;
+    for (int i = 1; i <= 45; ++i)
+        liste += QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+    writeBytes(dataPath("k_liste/KL3A.txt"), liste);
+    const QStringList z = lesen(dataFolder(), "kl3a");
+    ASSERT_EQ(z.size(), 40);
+    EXPECT_EQ(name(z[3]), "Kind 4");
+    EXPECT_TRUE(lesen(dataFolder(), "fehlt").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, FolderNamesLoseTrailingBlanksAndDotsAsOnWindows)
+{
+    EXPECT_EQ(ordnername("01 Lena Meier"), "01 Lena");
+    EXPECT_EQ(ordnername("02 A. B.C"), "02 A. B");
+    EXPECT_EQ(ordnername("Tom..."), "Tom");
+    EXPECT_EQ(schuelerordner(dataFolder(), "3A", "01 Lena Meier"), dataFolder() + "Klassen/3A/01 Lena");
+}
+
+TEST_F(KlassenlisteTest, OnlyTheNamesListsAreWrittenUnderAreClassListFiles)
+{
+    for (const char* ja : { "KL3A.TXT", "1b_03.txt", "A.Txt", "Klasse10.txt", "_.TXT" })
+        EXPECT_TRUE(istListendatei(QString::fromUtf8(ja))) << ja;
+    for (const char* nein :
+        { "KL3A.LCK", "KL3A.LCK~pc7-4711-1a2b", "KL3A.TXT.aB3dE1", ".uhr-pc7-4711.tmp", ".neu-0f3c.tmp", ".txt",
+            ".KL3A.TXT", "Klasse100.txt", "KL 3A.TXT", "KLÄ.TXT", "KL3A.TXT~", "KL3A.doc", "KL3A", "KL3A.TXT.TXT", "" })
+        EXPECT_FALSE(istListendatei(QString::fromUtf8(nein))) << nein;
+}
+
+TEST_F(KlassenlisteTest, TheListSearchOffersTheTwoListsAmongEveryHelperFile)
+{
+    EXPECT_FALSE(suchen(dataFolder()).unlesbar); // no "k_liste" yet: no lists, nothing wrong
+    EXPECT_TRUE(suchen(dataFolder()).namen.isEmpty());
+    const QString k = dataPath("k_liste/");
+    QDir().mkpath(k);
+    writeBytes(k + "KLA.TXT", "01 Anna\r\n");
+    writeBytes(k + "kl3b.txt", "01 Ben\r\n");
+    writeBytes(k + "KLA.LCK", "pc7 4711\r\n"); // the lock
+    writeBytes(k + "KLA.LCK~pc8-815-9f", "pc8\r\n"); // a breaker
+    writeBytes(k + ".uhr-pc7-4711-1", ""); // a probe of the share's clock
+    writeBytes(k + ".neu-0f3c9a.tmp", "01 Cem\r\n"); // a new list's temporary file
+    writeBytes(k + "KLA.TXT.aB3dE1", "01 Anna\r\n"); // a save's temporary file
+    writeBytes(k + ".versteckt.txt", ""); // a dot file
+    QDir().mkpath(k + "KLB.LCK"); // a lock made as a folder, with its files inside
+    writeBytes(k + "KLB.LCK/inhaber", "pc9\r\n");
+    QDir().mkpath(k + "ORDNER.TXT");
+    writeBytes(k + "Klasse100.txt", ""); // would show blank, cut to eight characters
+    const Suche suche = suchen(dataFolder());
+    EXPECT_FALSE(suche.unlesbar);
+    EXPECT_EQ(suche.namen, (QStringList { "kl3b", "KLA" }));
+
+    // A link to a list counts as the list; a link to a folder does not.
+    QFile::link(k + "KLA.TXT", k + "KLC.TXT");
+    QFile::link(k + "ORDNER.TXT", k + "KLD.TXT");
+    EXPECT_EQ(suchen(dataFolder()).namen, (QStringList { "kl3b", "KLA", "KLC" }));
+
+    // Bounded after the helper files are left out, in the order of the names.
+    for (int i = 0; i < 40; ++i)
+        writeBytes(k + QString("L%1.TXT").arg(i, 2, 10, QChar('0')), "");
+    const QStringList viele = suchen(dataFolder()).namen;
+    ASSERT_EQ(viele.size(), kMaxListen);
+    EXPECT_EQ(viele.first(), "kl3b");
+    EXPECT_EQ(viele.last(), "L27");
+}
+
+TEST_F(KlassenlisteTest, AListsFolderThatCannotBeReadIsNotAnEmptyOne)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KLA.TXT"), "01 Anna\r\n");
+    {
+        UnlesbarerOrdner zu(dataPath("k_liste"), testFolder());
+        const Suche suche = suchen(dataFolder());
+        EXPECT_TRUE(suche.unlesbar);
+        EXPECT_TRUE(suche.namen.isEmpty());
+        EXPECT_TRUE(suche.meldung.startsWith("Die Klassenlisten können an diesem Rechner nicht gelesen werden"));
+        EXPECT_TRUE(suche.meldung.contains(dataPath("k_liste"))) << suche.meldung.toStdString();
+        EXPECT_TRUE(suche.meldung.contains("Zugriff verweigert")) << suche.meldung.toStdString();
+    }
+    // The data folder itself missing (a share not connected) is not a folder without lists either.
+    const Suche ohne = suchen(dataPath("fehlt/"));
+    EXPECT_TRUE(ohne.unlesbar);
+    EXPECT_TRUE(ohne.meldung.contains("Pfad nicht gefunden") || ohne.meldung.contains("Datei nicht gefunden"));
+}
+
+TEST_F(KlassenlisteTest, AClassListIsWrittenWholeOrNotAtAll)
+{
+    const QString k = dataPath("k_liste/");
+    QDir().mkpath(k);
+    QString fehler;
+    EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen" }, true, fehler), IoOk);
+    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    // A new list never replaces one that is there.
+    EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Ben" }, true, fehler), IoFileExists);
+    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen", "03 Cem" }, false, fehler), IoOk);
+    EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
+    EXPECT_EQ(QDir(k).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "KLA.TXT" });
+
+    // A full share: said as such, the old list whole, a new one not left half.
+    SmallFileSystem klein(16);
+    if (!klein.mounted()) GTEST_SKIP() << "a small file system needs root";
+    writeBytes(klein.path() + "ALT.TXT", "01 Anna\r\n");
+    klein.fill();
+    const QStringList viele(40, QString(35, u'x'));
+    EXPECT_EQ(schreiben(klein.path() + "ALT.TXT", viele, false, fehler), IoDiskFull);
+    EXPECT_TRUE(
+        fehler.contains("Das Laufwerk oder die Freigabe des Datenordners ist voll; es wurde nichts gespeichert"))
+        << fehler.toStdString();
+    EXPECT_EQ(readBytes(klein.path() + "ALT.TXT"), "01 Anna\r\n");
+    EXPECT_EQ(schreiben(klein.path() + "NEU.TXT", viele, true, fehler), IoDiskFull);
+    EXPECT_EQ(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".TXT", Qt::CaseInsensitive),
+        QStringList { "ALT.TXT" });
+    EXPECT_TRUE(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".neu-").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAnotherReason)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n");
+    // The share takes the lock but not its line (full just now): not a folder that may only be read.
+    FileLock::setLineWriteFailureForTests(true);
+    QString ordner, fehler;
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::unlesbar);
+    FileLock::setLineWriteFailureForTests(false);
+    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_TRUE(ordner.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/01 Anna")).isDir());
+}
+
+TEST_F(KlassenlisteTest, AListIsReadAsTheTeachersEditorSavedIt)
+{
+    const auto utf16 = [](const QString& text) {
+        return QByteArray("\xff\xfe", 2)
+            + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * qsizetype(text.size()));
+    };
+    const QStringList erwartet { "01 Anna", "02 Jürgen", "03 Zoë" };
+    const struct {
+        const char* wie;
+        QByteArray bytes;
+    } faelle[] = {
+        { "as the program writes it", "01 Anna\r\n02 J\xfcrgen\r\n03 Zo\xeb\r\n" },
+        { "LF only, no end at the last line", "01 Anna\n02 J\xfcrgen\n03 Zo\xeb" },
+        { "UTF-8", "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
+        { "UTF-8 with a byte-order mark",
+            "\xef\xbb\xbf"
+            "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
+        { "UTF-16 with its mark", utf16(QStringLiteral("01 Anna\r\n02 Jürgen\r\n03 Zoë\r\n")) },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        EXPECT_EQ(zeilenAus(f.bytes), erwartet);
+    }
+    // Windows-1252 that happens to hold no more than ASCII reads the same either way; an empty file has no line.
+    EXPECT_EQ(zeilenAus("01 Anna\r\n\r\n"), QStringList({ "01 Anna", "" }));
+    EXPECT_TRUE(zeilenAus("").isEmpty());
+    EXPECT_TRUE(zeilenAus("\xef\xbb\xbf").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedByOneRule)
+{
+    const struct {
+        const char* zeile;
+        const char* name;
+        const char* ordner;
+    } faelle[] = {
+        { "01 Anna", "Anna", "01 Anna" },
+        { "04 Vodoz Dovedi", "Vodoz Dovedi", "04 Vodoz" },
+        { "Anna", "Anna", "Anna" },
+        { "Ben", "Ben", "Ben" },
+        { "Clara-Marie Schmitt", "Clara-Marie Schmitt", "Clara-Ma" },
+        { "01\tAnna", "Anna", "01 Anna" },
+        { "7  Paul", "Paul", "7 Paul" },
+        { "  Emil", "Emil", "Emil" },
+        { "01Anna", "01Anna", "01Anna" },
+        { "12", "12", "12" },
+        { "02 A. B.C", "A. B.C", "02 A. B" },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        EXPECT_EQ(name(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.name));
+        EXPECT_EQ(ordnername(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.ordner));
+    }
+    // Every line the program writes keeps the folder it always had: its first eight characters.
+    for (const QString& n : { QStringLiteral("Anna"), QStringLiteral("Lena Meier"), QStringLiteral("Jo Li") })
+        EXPECT_EQ(ordnername(zeile(3, n)), zeile(3, n).left(8).trimmed());
+}
+
+TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSavedBackAsTheProgramWritesLists)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL.TXT"),
+        "\xef\xbb\xbf"
+        "01 Anna\r\n02 J\xc3\xbcrgen\r\n");
+    const QStringList zeilen = lesen(dataFolder(), "KL");
+    ASSERT_EQ(zeilen.size(), 2);
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen[0]), dataFolder() + "Klassen/KL/01 Anna");
+    QString ordner, fehler;
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL", 1, zeilen[0], ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordner, dataFolder() + "Klassen/KL/01 Anna");
+
+    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 3, "Cem");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::gespeichert);
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL/03 Cem")).isDir());
+}
+
+TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    const QByteArray utf8 = "01 \xc5\x81ukasz\r\n"; // "Ł" has no Windows-1252 byte
+    writeBytes(dataPath("k_liste/KL.TXT"), utf8);
+    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 2, "Cem");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::fehler);
+    EXPECT_TRUE(e.fehler.contains("Łukasz")) << e.fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), utf8);
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+}
+
+TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
+{
+    QDir().mkpath(dataPath("Klassen/kl/01 ANNA"));
+    writeBytes(dataPath("Klassen/kl/01 ANNA/H1_7_01.txt"), "x");
+    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "" });
+    EXPECT_EQ(QDir(dataPath("Klassen/kl")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        QStringList({ "01 ANNA", "01 Dup", "Ben" }));
+    // A new list's folder is made with it.
+    ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });
+    EXPECT_EQ(QDir(dataPath("Klassen/NEU")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        QStringList({ "01 Anna", "02 Ben" }));
+}
