@@ -70,7 +70,9 @@ QStringList wortliste(const QString& datei)
 {
     const int n = tavi::wortlisteLesen(datpfad + QStringLiteral("WORTList/") + datei, false);
     QStringList woerter;
+    // The keys are capitals: a list a teacher typed in small letters, or with a blank after a word, gives the
+    // same words ("straße" as "STRASSE", as the keyboard has no ß).
     for (int i = 1; i <= n; ++i)
-        woerter << wortpuffer[i].str();
+        woerter << wortpuffer[i].str().trimmed().toUpper();
     return woerter;
 }

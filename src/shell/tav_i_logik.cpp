@@ -1,11 +1,14 @@
 #include "shell/tav_i_logik.h"
 
+#include "platform/cp1252.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace tavi {
 
@@ -57,6 +60,44 @@ bool erststart(const KlIna& programmkopie)
 
 namespace {
 
+// What a file read, as a message can show it: control characters as "?", and no more than a line's worth.
+QString gelesenZeigen(const QString& text)
+{
+    QString t = text.left(60);
+    for (QChar& c : t)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u'?';
+    return text.size() > t.size() ? t + QStringLiteral("...") : t;
+}
+
+} // namespace
+
+QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldung)
+{
+    meldung.clear();
+    QString pfad = QDir::fromNativeSeparators(k.datpfad.trimmed());
+    const QFileInfo ordner(files::resolve(pfad));
+    if (QDir::isAbsolutePath(pfad) && ordner.isDir() && ordner.isExecutable()) {
+        if (!pfad.endsWith(u'/')) pfad += u'/';
+        return pfad;
+    }
+    meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
+                             "vorhandener Ordner. Bitte den Datenordner angeben oder \"Ende\" wählen.")
+                  .arg(datei, gelesenZeigen(k.datpfad));
+    return {};
+}
+
+bool aktivlisteGueltig(const QString& datei, const QString& aktivliste, QString& meldung)
+{
+    meldung.clear();
+    if (files::isSafeName(aktivliste) && gelesenZeigen(aktivliste) == aktivliste) return true;
+    meldung = QStringLiteral("Die Datei \"%1\" nennt als aktive Liste \"%2\", das ist keine Liste. Es ist keine "
+                             "Liste aktiviert.")
+                  .arg(datei, gelesenZeigen(aktivliste));
+    return false;
+}
+
+namespace {
+
 void dateiKopieren(const QString& von, const QString& nach)
 {
     const QStringList zeilen = TextFile::readAllLines(von);
@@ -85,6 +126,20 @@ void wortlisteKopieren(const QString& von, const QString& nach)
 
 } // namespace
 
+QString wortAusZeile(const QString& zeile, bool ersteZeile)
+{
+    QString wort = zeile;
+    // An editor may save the list as UTF-8, with a byte-order mark before the first word: the mark is no
+    // part of the word, and a word in UTF-8 (its umlauts two bytes each) is read as such.
+    if (ersteZeile && wort.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) wort.remove(0, 3);
+    const QByteArray bytes = cp1252::encode(wort);
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; })) {
+        const QString utf8 = QString::fromUtf8(bytes);
+        if (!utf8.contains(QChar::ReplacementCharacter)) wort = utf8;
+    }
+    return wort;
+}
+
 int wortlisteLesen(const QString& datei, bool melden)
 {
     TextFile quelle;
@@ -94,7 +149,8 @@ int wortlisteLesen(const QString& datei, bool melden)
     if (!melden && quelle.ioResult() != 0) return 0;
     int anzahl = 0;
     while (!quelle.eof() && anzahl < kWortlisteMaxWoerter) {
-        wortpuffer[++anzahl] = quelle.readLine();
+        const QString wort = wortAusZeile(quelle.readLine(), anzahl == 0);
+        wortpuffer[++anzahl] = wort;
         if (!melden && quelle.ioResult() != 0) {
             --anzahl;
             break;
