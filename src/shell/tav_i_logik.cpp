@@ -29,6 +29,20 @@ Skalierung skalierung(int breite, int hoehe)
     return s;
 }
 
+QString lesbareZeile(const QString& zeile, bool ersteZeile)
+{
+    QString wort = zeile;
+    // An editor may save the file as UTF-8, with a byte-order mark before the first line: the mark is no
+    // part of the text, and a line in UTF-8 (its umlauts two bytes each) is read as such.
+    if (ersteZeile && wort.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) wort.remove(0, 3);
+    const QByteArray bytes = cp1252::encode(wort);
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; })) {
+        const QString utf8 = QString::fromUtf8(bytes);
+        if (!utf8.contains(QChar::ReplacementCharacter)) wort = utf8;
+    }
+    return wort;
+}
+
 KlIna klinaLesen(const QString& datei)
 {
     TextFile f;
@@ -36,8 +50,8 @@ KlIna klinaLesen(const QString& datei)
     f.reset();
     KlIna k;
     if (f.ioResult() != 0) return k;
-    k.datpfad = f.readLine();
-    k.aktivliste = f.readLine().left(8);
+    k.datpfad = lesbareZeile(f.readLine(), true);
+    k.aktivliste = lesbareZeile(f.readLine(), false).left(8);
     f.close();
     return k;
 }
@@ -75,10 +89,12 @@ QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldu
 {
     meldung.clear();
     QString pfad = QDir::fromNativeSeparators(k.datpfad.trimmed());
-    const QFileInfo ordner(files::resolve(pfad));
-    if (QDir::isAbsolutePath(pfad) && ordner.isDir() && ordner.isExecutable()) {
-        if (!pfad.endsWith(u'/')) pfad += u'/';
-        return pfad;
+    if (QDir::isAbsolutePath(pfad) && !pfad.contains(QChar(0))) {
+        const QFileInfo ordner(files::resolve(pfad));
+        if (ordner.isDir() && ordner.isExecutable()) {
+            if (!pfad.endsWith(u'/')) pfad += u'/';
+            return pfad;
+        }
     }
     meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
                              "vorhandener Ordner. Bitte den Datenordner angeben oder \"Ende\" wählen.")
@@ -126,20 +142,6 @@ void wortlisteKopieren(const QString& von, const QString& nach)
 
 } // namespace
 
-QString wortAusZeile(const QString& zeile, bool ersteZeile)
-{
-    QString wort = zeile;
-    // An editor may save the list as UTF-8, with a byte-order mark before the first word: the mark is no
-    // part of the word, and a word in UTF-8 (its umlauts two bytes each) is read as such.
-    if (ersteZeile && wort.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) wort.remove(0, 3);
-    const QByteArray bytes = cp1252::encode(wort);
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; })) {
-        const QString utf8 = QString::fromUtf8(bytes);
-        if (!utf8.contains(QChar::ReplacementCharacter)) wort = utf8;
-    }
-    return wort;
-}
-
 int wortlisteLesen(const QString& datei, bool melden)
 {
     TextFile quelle;
@@ -149,7 +151,7 @@ int wortlisteLesen(const QString& datei, bool melden)
     if (!melden && quelle.ioResult() != 0) return 0;
     int anzahl = 0;
     while (!quelle.eof() && anzahl < kWortlisteMaxWoerter) {
-        const QString wort = wortAusZeile(quelle.readLine(), anzahl == 0);
+        const QString wort = lesbareZeile(quelle.readLine(), anzahl == 0);
         wortpuffer[++anzahl] = wort;
         if (!melden && quelle.ioResult() != 0) {
             --anzahl;

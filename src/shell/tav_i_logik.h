@@ -18,7 +18,7 @@ struct KlIna {
     QString datpfad;
     QString aktivliste;
 };
-// Unchecked read: a missing file or line gives empty texts.
+// Unchecked read: a missing file or line gives empty texts; the lines as lesbareZeile reads them.
 KlIna klinaLesen(const QString& datei);
 // Safe rewrite of both lines; throws IoError.
 void klinaSchreiben(const QString& datei, const QString& datpfad, const QString& aktivliste);
@@ -50,11 +50,11 @@ constexpr int kWortlisteMaxWoerter = 300;
 constexpr int kWortMaxZeichen = 17;
 
 // Reads a word list into wortpuffer 1..n and returns n: at most 300 lines, each cut to 17 characters, the
-// words as wortAusZeile reads them. With `melden` a file that cannot be read throws IoError; without, it gives
+// words as lesbareZeile reads them. With `melden` a file that cannot be read throws IoError; without, it gives
 // no words.
 int wortlisteLesen(const QString& datei, bool melden);
-// A line of a word list (as read in Windows-1252) as the word it holds: without a UTF-8 byte-order mark on the
-// first line, and a line that is valid UTF-8 with more than ASCII read as UTF-8.
-QString wortAusZeile(const QString& zeile, bool ersteZeile);
+// A line of "kl.ina" or a word list (as read in Windows-1252) as its text: without a UTF-8 byte-order mark on
+// the first line, and a line that is valid UTF-8 with more than ASCII read as UTF-8.
+QString lesbareZeile(const QString& zeile, bool ersteZeile);
 
 } // namespace tavi
