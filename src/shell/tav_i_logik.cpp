@@ -97,7 +97,7 @@ QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldu
         }
     }
     meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
-                             "vorhandener Ordner. Bitte den Datenordner angeben oder \"Ende\" wählen.")
+                             "vorhandener Ordner. Bitte den Datenordner angeben (oder mit Esc beenden).")
                   .arg(datei, gelesenZeigen(k.datpfad));
     return {};
 }
