@@ -166,6 +166,7 @@ void TForm1::F1aktiv()
         SetFocus(Edit2);
         return;
     }
+    datpfadpanel->hide();
     listenwahlfuellen();
     kl_Panel->show();
     for (Button* b : { Button1, Button4, Button9, Button7 })

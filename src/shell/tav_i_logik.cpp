@@ -77,7 +77,7 @@ namespace {
 // What a file read, as a message can show it: control characters as "?", and no more than a line's worth.
 QString gelesenZeigen(const QString& text)
 {
-    QString t = text.left(60);
+    QString t = text.left(40);
     for (QChar& c : t)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u'?';
     return text.size() > t.size() ? t + QStringLiteral("...") : t;
