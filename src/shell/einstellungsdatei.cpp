@@ -235,7 +235,8 @@ void kopfHerstellen(const QString& datei, const Stichwoerter& woerter, std::vect
 // missing. Nothing is read from it, and it is never rewritten before its bytes are kept beside it.
 bool unlesbar(const QString& datei, const QByteArray& alles, const std::vector<Zeile>& zeilen)
 {
-    const bool leer = std::all_of(alles.begin(), alles.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
+    const bool leer
+        = std::all_of(alles.begin(), alles.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
     if (leer) return false;
     const Stichwoerter woerter(datei);
     return woerter.naechstes(zeilen, 0) >= zeilen.size();

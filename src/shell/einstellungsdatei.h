@@ -33,10 +33,10 @@ enum class Abschnittstand { gelesen, fehlt, beschaedigt };
 Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte);
 
 // Rewrites `datei` with the section's new value line. A damaged file (see abschnittladen) is first kept whole
-// as "<name>.beschaedigt" (or the next free "<name>.beschaedigtN"), then written anew with this section alone. The file is read again just before, so a change
-// that another PC made in the meantime is kept; every other section stays byte for byte; the old lines
-// between the keyword and the next keyword are replaced (the new line is inserted when the next keyword
-// follows at once), and the keyword line is written as the keyword. A missing keyword is appended with its
+// as "<name>.beschaedigt" (or the next free "<name>.beschaedigtN"), then written anew with this section alone. The file
+// is read again just before, so a change that another PC made in the meantime is kept; every other section stays byte
+// for byte; the old lines between the keyword and the next keyword are replaced (the new line is inserted when the next
+// keyword follows at once), and the keyword line is written as the keyword. A missing keyword is appended with its
 // values. When lines 1 and 2 are not the installed file's leading lines (a file emptied, cut short, of NUL
 // bytes, starting with a keyword), these replace whatever stood before the first keyword. The rewrite goes to
 // a temporary file that replaces the old one only when complete. Throws IoError when the file is missing or

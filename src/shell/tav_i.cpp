@@ -218,8 +218,7 @@ void TForm1::listenwahlfuellen()
     if (aktivliste.str().trimmed().isEmpty()) aktivliste = "ohne";
     // Nor does a path or a list that is not there; it is said, and the file stays as it is.
     QString listenmeldung;
-    if (!tavi::aktivlisteGueltig(datpfad + QStringLiteral("kl.ina"), aktivliste, listenmeldung))
-        aktivliste = "ohne";
+    if (!tavi::aktivlisteGueltig(datpfad + QStringLiteral("kl.ina"), aktivliste, listenmeldung)) aktivliste = "ohne";
     if (suche.unlesbar || !listenmeldung.isEmpty()) {
         klinameldung->setCaption(suche.unlesbar && !listenmeldung.isEmpty()
                 ? suche.meldung + QLatin1Char('\n') + listenmeldung

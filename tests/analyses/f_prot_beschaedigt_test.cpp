@@ -24,7 +24,8 @@ TEST_F(FProtBeschaedigtTest, EveryDamageIsShownAndPrinted)
 {
     QByteArray gut = "Max\r\n" + dataFolder().toUtf8() + "1A/Max/p.txt\r\n";
     for (int i = 1; i <= 80; ++i)
-        gut += "  " + QByteArray::number(i) + " + " + QByteArray::number(i) + " = " + QByteArray::number(2 * i) + "\r\n";
+        gut += "  " + QByteArray::number(i) + " + " + QByteArray::number(i) + " = " + QByteArray::number(2 * i)
+            + "\r\n";
     const QString pfad = dataPath("p.txt");
     for (const Beschaedigung& b : beschaedigungen(gut)) {
         SCOPED_TRACE(b.name);

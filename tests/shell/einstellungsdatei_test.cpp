@@ -309,20 +309,25 @@ TEST_F(EinstellungsdateiTest, DamagedSettingsFilesAreSaidKeptAndNeverUsed)
             const bool ganz = ganzBeschaedigt.contains(fall);
             for (const auto& [wort, n] : abschnitte) {
                 const auto [stand, werte] = lesen(pfad, wort, n);
-                if (ganz || fall == "leer")
+                if (ganz || fall == "leer") {
                     EXPECT_EQ(stand, Abschnittstand::fehlt) << wort.toStdString();
-                else if ((fall == "1e5" || fall == "2^31") && wort == erstes)
+                } else if ((fall == "1e5" || fall == "2^31") && wort == erstes) {
                     EXPECT_EQ(stand, Abschnittstand::beschaedigt);
-                else if (fall == "NUL-Bytes mitten drin" && stand != Abschnittstand::gelesen)
+                } else if (fall == "NUL-Bytes mitten drin" && stand != Abschnittstand::gelesen) {
                     EXPECT_EQ(stand, Abschnittstand::beschaedigt); // the section that holds them
-                else if (fall != "Abschnitte fehlen" && fall != "2^31-1")
+                } else if (fall != "Abschnitte fehlen" && fall != "2^31-1") {
                     EXPECT_EQ(werte, soll[wort]) << wort.toStdString();
+                }
             }
             if (name == "hw.ina") {
                 int minuten = -7, aufgaben = -7;
                 EXPECT_TRUE(kopfladen(pfad, minuten, aufgaben));
-                if (fall == "2^31-1") EXPECT_EQ(minuten, kMaxMindestminuten);
-                if (ganz || fall == "1e5" || fall == "2^31") EXPECT_EQ(std::make_pair(minuten, aufgaben), std::make_pair(0, 0));
+                if (fall == "2^31-1") {
+                    EXPECT_EQ(minuten, kMaxMindestminuten);
+                }
+                if (ganz || fall == "1e5" || fall == "2^31") {
+                    EXPECT_EQ(std::make_pair(minuten, aufgaben), std::make_pair(0, 0));
+                }
             }
             EXPECT_EQ(readBytes(pfad), b.inhalt);
             if (ganz) {
@@ -340,7 +345,9 @@ TEST_F(EinstellungsdateiTest, DamagedSettingsFilesAreSaidKeptAndNeverUsed)
             abschnittschreiben(pfad, letztes, soll[letztes]);
             EXPECT_EQ(lesen(pfad, letztes, n), std::make_pair(Abschnittstand::gelesen, soll[letztes]));
             EXPECT_EQ(QFile::exists(pfad + ".beschaedigt"), ganz);
-            if (ganz) EXPECT_EQ(readBytes(pfad + ".beschaedigt"), b.inhalt);
+            if (ganz) {
+                EXPECT_EQ(readBytes(pfad + ".beschaedigt"), b.inhalt);
+            }
             EXPECT_EQ(errors.size(), ganz || (name == "hw.ina" && (fall == "1e5" || fall == "2^31")) ? 1 : 0);
         }
     }

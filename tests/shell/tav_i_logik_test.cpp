@@ -184,6 +184,7 @@ TEST_F(TaviLogikTest, AnActiveListIsAPlainNameOrNone)
         EXPECT_TRUE(aktivlisteGueltig("kl.ina", gut, meldung)) << gut;
     for (const char* keine : { "../../x", "..", "a/b", "a\\b", "x\x01" }) {
         EXPECT_FALSE(aktivlisteGueltig(dataPath("kl.ina"), keine, meldung)) << keine;
-        EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt als aktive Liste").arg(dataPath("kl.ina"))));
+        EXPECT_TRUE(
+            meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt als aktive Liste").arg(dataPath("kl.ina"))));
     }
 }
