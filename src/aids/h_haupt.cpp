@@ -962,8 +962,10 @@ void TForm63::Button11Click()
 
 void TForm63::Button9Click()
 {
-    mindestminuten = Edit1->text().isEmpty() ? 0 : std::min(StrToInt(Edit1->text()), 15);
-    mindestaufgaben = Edit2->text().isEmpty() ? 0 : std::min(StrToInt(Edit2->text()), 30);
+    mindestminuten
+        = Edit1->text().isEmpty() ? 0 : std::min(StrToInt(Edit1->text()), einstellungsdatei::kMaxMindestminuten);
+    mindestaufgaben
+        = Edit2->text().isEmpty() ? 0 : std::min(StrToInt(Edit2->text()), einstellungsdatei::kMaxMindestaufgaben);
     grenzenZeigen();
     einstellungsdatei::kopfschreiben(datpfad + QStringLiteral("hw.ina"), mindestminuten, mindestaufgaben);
     Protfunktionen->hide();

@@ -144,6 +144,9 @@ QVector<Seite> druckseiten(int programmcode, int zeilenzahl, int zeichen)
         seitenbereich(s, von, bis);
         if (s > 1) von -= mehr;
         bis -= mehr;
+        // A path line that takes a page or more of its own leaves the earlier pages empty: their lines start
+        // with line 1 on the first page that has room, never before it.
+        von = std::max(von, 1);
         if (s > 1 && zeilenzahl < von) break;
         Seite seite;
         if (s == 1) {

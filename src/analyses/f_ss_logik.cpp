@@ -1,5 +1,6 @@
 #include "analyses/f_ss_logik.h"
 
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -186,6 +187,26 @@ void werteSetzen(const std::vector<int>& werte)
         wahlbytes[k] = byte(werte[i++]);
 }
 
+// What the set-up itself writes: a chosen number is its entry's own (10 and 20 field: 1..20; hundred field: the
+// digits 0..9) or -1, a switch 0 or 1 (or -1, none chosen), the counts within their edits' bounds, a time its
+// own index or -1. Anything else was not written by the program; the numbers go into bytes and products, so
+// such a value is never used.
+bool werteImBereich(const std::vector<int>& werte, int code)
+{
+    const int hoechste = code == Hunderterfeld ? 9 : 20;
+    const int niedrigste = code == Hunderterfeld ? 0 : 1;
+    size_t i = 0;
+    for (; i < 20; ++i)
+        if (werte[i] != -1 && (werte[i] < niedrigste || werte[i] > hoechste)) return false;
+    for (; i < 23; ++i)
+        if (werte[i] < -1 || werte[i] > 1) return false;
+    if (werte[23] < 0 || werte[23] > kMaxAufgaben) return false;
+    if (werte[24] < 0 || werte[24] > kMaxMinuten) return false;
+    for (int k = 0; k < kZeiten; ++k)
+        if (werte[25 + size_t(k)] != -1 && werte[25 + size_t(k)] != k) return false;
+    return true;
+}
+
 } // namespace
 
 void standardSetzen(int code)
@@ -203,6 +224,7 @@ bool abschnittladen(const QString& datei, int code)
         standardSetzen(code);
         return false;
     }
+    if (!werteImBereich(werte, code)) throw RuntimeError(einstellungsdatei::beschaedigtMeldung(datei, stichwort(code)));
     werteSetzen(werte);
     return true;
 }

@@ -46,7 +46,9 @@ int minutenbegrenzt(int wert); // 1..99
 
 // The section of the code in datei (datpfad + "fw.ina"): 30 integers into zahlenwahl1, zahlenwahl2,
 // schalter1, schalter2, rasterbleibt, mindestaufgaben, mindestminuten, wahlbytes. A missing file or section
-// gives the values the program is installed with; returns false then.
+// gives the values the program is installed with; returns false then. A section whose values are not all
+// numbers throws IoError, one with a value outside what the set-up writes throws RuntimeError (the section's
+// message); the shared variables stay as they were then.
 bool abschnittladen(const QString& datei, int code);
 // Rewrites the section (a missing section is appended; a missing file is made with the settings header).
 void abschnittschreiben(const QString& datei, int code);

@@ -70,7 +70,13 @@ QStringList wortliste(const QString& datei)
 {
     const int n = tavi::wortlisteLesen(datpfad + QStringLiteral("WORTList/") + datei, false);
     QStringList woerter;
-    for (int i = 1; i <= n; ++i)
-        woerter << wortpuffer[i].str();
+    // The keys are capitals: a list a teacher typed in small letters, or with a blank after a word, gives the
+    // same words. A letter the keyboard lacks (ß) still leaves its word out.
+    for (int i = 1; i <= n; ++i) {
+        QString wort = wortpuffer[i].str().trimmed();
+        for (QChar& c : wort)
+            if (const QChar g = buchstabentaste::grossbuchstabe(c); !g.isNull()) c = g;
+        woerter << wort;
+    }
     return woerter;
 }

@@ -42,5 +42,5 @@ private:
     int m_anzahl = 0; // entries 0 .. m_anzahl - 1 are not yet drawn
 };
 
-// Reads the word list datpfad + "WORTList/" + datei (unreadable: no words).
+// Reads the word list datpfad + "WORTList/" + datei (unreadable: no words), its words in capitals.
 QStringList wortliste(const QString& datei);

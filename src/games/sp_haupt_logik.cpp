@@ -351,9 +351,7 @@ einstellungsdatei::Abschnittstand abschnittladen(const QString& stichwort)
 
 QString beschaedigtMeldung(const QString& stichwort)
 {
-    return QStringLiteral("Die Datei \"%1\" ist beschädigt: Der Abschnitt \"%2\" kann nicht gelesen werden. Es "
-                          "gelten die Voreinstellungen.")
-        .arg(swina(), stichwort);
+    return einstellungsdatei::beschaedigtMeldung(swina(), stichwort);
 }
 
 void abschnittschreiben(const QString& stichwort)

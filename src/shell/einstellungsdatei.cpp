@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 namespace einstellungsdatei {
@@ -19,12 +20,16 @@ struct Zeile {
     QByteArray ende;
 };
 
-std::vector<Zeile> rohzeilen(const QString& datei)
+QByteArray rohbytes(const QString& datei)
 {
     const QString pfad = files::resolve(datei);
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
-    const QByteArray alles = f.readAll();
+    return f.readAll();
+}
+
+std::vector<Zeile> zeilenVon(const QByteArray& alles)
+{
     std::vector<Zeile> zeilen;
     int pos = 0;
     while (pos < alles.size()) {
@@ -40,6 +45,11 @@ std::vector<Zeile> rohzeilen(const QString& datei)
         pos = n;
     }
     return zeilen;
+}
+
+std::vector<Zeile> rohzeilen(const QString& datei)
+{
+    return zeilenVon(rohbytes(datei));
 }
 
 void schreiben(const QString& datei, const std::vector<Zeile>& zeilen)
@@ -114,6 +124,11 @@ public:
         }
         if (std::find(m_woerter.begin(), m_woerter.end(), gesucht) == m_woerter.end()) m_woerter.push_back(gesucht);
     }
+    // Every keyword of the file, for a look at the file as a whole.
+    explicit Stichwoerter(const QString& datei)
+    {
+        if (const Dateiart* art = dateiart(datei)) m_woerter = art->woerter;
+    }
 
     static bool passt(const QByteArray& zeile, const QByteArray& wort)
     {
@@ -163,11 +178,12 @@ Lesefehler zahlenlesen(
     werte.clear();
     for (size_t i = size_t(ab); i < zeilen.size() && int(werte.size()) < anzahl; ++i) {
         if (woerter.istStichwortzeile(zeilen[i].text)) break;
-        for (const QByteArray& t : zeilen[i].text.split(' ')) {
-            const QByteArray s = t.trimmed();
-            if (s.isEmpty()) continue;
+        // An editor may leave tabs where the program writes one blank: any run of blanks and tabs separates.
+        for (const QByteArray& t : zeilen[i].text.simplified().split(' ')) {
+            if (t.isEmpty()) continue;
+            // Plain decimals only ("1e5" is no number); one that does not fit an int is no number either.
             bool ok = false;
-            const int v = s.toInt(&ok);
+            const int v = t.toInt(&ok, 10);
             if (!ok) return Lesefehler::keineZahl;
             werte.push_back(v);
             if (int(werte.size()) == anzahl) break;
@@ -214,6 +230,84 @@ void kopfHerstellen(const QString& datei, const Stichwoerter& woerter, std::vect
     zeilen.insert(zeilen.begin(), kopf.begin(), kopf.end());
 }
 
+// A file that is there and holds something but none of its keywords (saved as UTF-16 by an editor, cut to a
+// few bytes, left as NUL bytes by a PC that went down) is not the settings file that it was: it is damaged, not
+// missing. Nothing is read from it, and it is never rewritten before its bytes are kept beside it.
+bool unlesbar(const QString& datei, const QByteArray& alles, const std::vector<Zeile>& zeilen)
+{
+    const bool leer
+        = std::all_of(alles.begin(), alles.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; });
+    if (leer) return false;
+    const Stichwoerter woerter(datei);
+    return woerter.naechstes(zeilen, 0) >= zeilen.size();
+}
+
+// Files (and sections) that were said to be damaged in this session: each is said once, until it reads again.
+QSet<QString>& gemeldet()
+{
+    static QSet<QString> schon;
+    return schon;
+}
+
+void einmalMelden(const QString& schluessel, const QString& meldung)
+{
+    if (gemeldet().contains(schluessel)) return;
+    gemeldet().insert(schluessel);
+    reportError(meldung);
+}
+
+QString dateischluessel(const QString& datei)
+{
+    return QFileInfo(files::resolve(datei)).absoluteFilePath();
+}
+
+// Where the bytes of a damaged file are kept: "<name>.beschaedigt", or the next free "<name>.beschaedigtN"
+// when a teacher has not yet removed an earlier one with other bytes. Empty when there is no free name.
+QString sicherungsname(const QString& datei, const QByteArray& alles)
+{
+    const QString basis = files::resolve(datei) + QStringLiteral(".beschaedigt");
+    for (int n = 1; n <= 99; ++n) {
+        const QString name = n == 1 ? basis : basis + QString::number(n);
+        QFile f(name);
+        if (!f.exists()) return name;
+        if (f.open(QIODevice::ReadOnly) && f.readAll() == alles) return name;
+    }
+    return {};
+}
+
+void dateiMelden(const QString& datei, const QByteArray& alles)
+{
+    einmalMelden(dateischluessel(datei),
+        QStringLiteral("Die Datei \"%1\" ist beschädigt und kann nicht gelesen werden. Es gelten die "
+                       "Voreinstellungen; ihr Inhalt bleibt beim nächsten Speichern als \"%2\" erhalten.")
+            .arg(datei, QFileInfo(sicherungsname(datei, alles)).fileName()));
+}
+
+// Keeps the damaged file's bytes beside it before it is rewritten; throws IoError when they cannot be kept.
+void sichern(const QString& datei, const QByteArray& alles)
+{
+    const QString name = sicherungsname(datei, alles);
+    if (name.isEmpty()) throw IoError(IoFileExists, files::resolve(datei) + QStringLiteral(".beschaedigt"));
+    if (QFileInfo::exists(name)) return;
+    const int code = files::createNew(name, alles);
+    if (code == IoFileExists) return sichern(datei, alles);
+    if (code) throw IoError(code, name);
+}
+
+// The file's lines for a reader: none, and said once, when the file is damaged as a whole.
+std::vector<Zeile> leselinien(const QString& datei, bool& beschaedigt)
+{
+    const QByteArray alles = rohbytes(datei);
+    std::vector<Zeile> zeilen = zeilenVon(alles);
+    beschaedigt = unlesbar(datei, alles, zeilen);
+    if (beschaedigt) {
+        dateiMelden(datei, alles);
+        return {};
+    }
+    gemeldet().remove(dateischluessel(datei));
+    return zeilen;
+}
+
 } // namespace
 
 QStringList stichwoerter(const QString& dateiname)
@@ -238,7 +332,8 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
     zeilenzahl = 0;
     stichwortzeile = 0;
     if (!files::fileExists(datei)) return false;
-    const std::vector<Zeile> zeilen = rohzeilen(datei);
+    bool beschaedigt = false;
+    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
     pufferfuellen(zeilen);
     const QByteArray wort = cp1252::encode(stichwort);
     const int idx = stichwortindex(zeilen, wort);
@@ -253,7 +348,8 @@ Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, in
     zeilenzahl = 0;
     stichwortzeile = 0;
     if (!files::fileExists(datei)) return Abschnittstand::fehlt;
-    const std::vector<Zeile> zeilen = rohzeilen(datei);
+    bool beschaedigt = false;
+    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
     pufferfuellen(zeilen);
     const QByteArray wort = cp1252::encode(stichwort);
     const int idx = stichwortindex(zeilen, wort);
@@ -281,7 +377,13 @@ void abschnittschreibenZeilen(const QString& datei, const QString& stichwort, co
 
 void abschnittschreibenTexte(const QString& datei, const QString& stichwort, const QStringList& neu)
 {
-    std::vector<Zeile> zeilen = rohzeilen(datei);
+    const QByteArray alles = rohbytes(datei);
+    std::vector<Zeile> zeilen = zeilenVon(alles);
+    if (unlesbar(datei, alles, zeilen)) {
+        dateiMelden(datei, alles);
+        sichern(datei, alles);
+        zeilen.clear();
+    }
     const QByteArray wort = cp1252::encode(stichwort);
     const Stichwoerter woerter(datei, wort);
     if (!zeilen.empty() && zeilen.back().ende.isEmpty()) zeilen.back().ende = "\r\n";
@@ -305,6 +407,7 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
     const auto pos = zeilen.erase(von, bis);
     zeilen.insert(pos, ersatz.begin(), ersatz.end());
     schreiben(datei, zeilen);
+    gemeldet().remove(dateischluessel(datei));
     pufferfuellen(zeilen);
     stichwortzeile = idx + 1;
 }
@@ -312,14 +415,38 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)
 {
     if (!files::fileExists(datei)) return false;
-    const std::vector<Zeile> zeilen = rohzeilen(datei);
+    bool beschaedigt = false;
+    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
     const QByteArray wort = "limit";
+    if (beschaedigt) {
+        mindestminuten = 0;
+        mindestaufgaben = 0;
+        return true;
+    }
     const int idx = stichwortindex(zeilen, wort);
     if (idx < 0) return true;
-    const std::vector<int> w = zahlenOderFehler(zeilen, Stichwoerter(datei, wort), idx + 1, 2, datei);
-    mindestminuten = w[0];
-    mindestaufgaben = w[1];
+    std::vector<int> w;
+    const QString schluessel = dateischluessel(datei) + QStringLiteral("|limit");
+    // Limits that cannot be read must not keep every aid closed: they are said, and no limit holds until
+    // "ändern" writes them anew.
+    if (zahlenlesen(zeilen, Stichwoerter(datei, wort), idx + 1, 2, w) != Lesefehler::keiner) {
+        einmalMelden(schluessel, beschaedigtMeldung(datei, QStringLiteral("limit")));
+        mindestminuten = 0;
+        mindestaufgaben = 0;
+        return true;
+    }
+    gemeldet().remove(schluessel);
+    // As the entry of the limits bounds them.
+    mindestminuten = std::clamp(w[0], 0, kMaxMindestminuten);
+    mindestaufgaben = std::clamp(w[1], 0, kMaxMindestaufgaben);
     return true;
+}
+
+QString beschaedigtMeldung(const QString& datei, const QString& stichwort)
+{
+    return QStringLiteral("Die Datei \"%1\" ist beschädigt: Der Abschnitt \"%2\" kann nicht gelesen werden. Es "
+                          "gelten die Voreinstellungen.")
+        .arg(datei, stichwort);
 }
 
 void kopfschreiben(const QString& datei, int mindestminuten, int mindestaufgaben)

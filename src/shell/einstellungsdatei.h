@@ -1,6 +1,6 @@
 #pragma once
 // Area settings files ("hw.ina", "fw.ina", "aw.ina", "sw.ina"): the installed file's two leading lines, then
-// sections of a keyword line and a line of blank-separated integers. Every area's loader and writer goes
+// sections of a keyword line and a line of integers separated by blanks (or tabs). Every area's loader and writer goes
 // through these two routines with its own keyword and value list.
 
 #include <QString>
@@ -18,9 +18,12 @@ QStringList stichwoerter(const QString& dateiname);
 // Loads the section `stichwort` of `datei` (a full path): reads the file whole into `zeilenpuffer`
 // (`zeilenzahl` lines, at most as many as it holds), sets `stichwortzeile` to the keyword line (the last
 // one when the keyword stands twice) and reads `anzahl` integers after it, across blanks and line ends.
-// Returns false and leaves `werte` unchanged when the file or the keyword is missing.
-// Values missing at the end of the file read 0; a value that is not a number, or values missing before the
-// next keyword, throw IoError (invalid numeric input).
+// Returns false and leaves `werte` unchanged when the file or the keyword is missing, and also when the file
+// is damaged as a whole: it exists and holds more than blanks and line ends but none of its keywords (UTF-16,
+// cut to a few bytes, NUL bytes). Such a file is said once in German (reportError), naming it, and is never
+// rewritten before its bytes are kept as "<name>.beschaedigt" beside it.
+// Values missing at the end of the file read 0; a value that is not a number ("1e5", one past the range of an
+// int, letters), or values missing before the next keyword, throw IoError (invalid numeric input).
 bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte);
 
 // The same without the error: a section whose `anzahl` values do not all stand there as numbers before the
@@ -29,10 +32,11 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 enum class Abschnittstand { gelesen, fehlt, beschaedigt };
 Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte);
 
-// Rewrites `datei` with the section's new value line. The file is read again just before, so a change
-// that another PC made in the meantime is kept; every other section stays byte for byte; the old lines
-// between the keyword and the next keyword are replaced (the new line is inserted when the next keyword
-// follows at once), and the keyword line is written as the keyword. A missing keyword is appended with its
+// Rewrites `datei` with the section's new value line. A damaged file (see abschnittladen) is first kept whole
+// as "<name>.beschaedigt" (or the next free "<name>.beschaedigtN"), then written anew with this section alone. The file
+// is read again just before, so a change that another PC made in the meantime is kept; every other section stays byte
+// for byte; the old lines between the keyword and the next keyword are replaced (the new line is inserted when the next
+// keyword follows at once), and the keyword line is written as the keyword. A missing keyword is appended with its
 // values. When lines 1 and 2 are not the installed file's leading lines (a file emptied, cut short, of NUL
 // bytes, starting with a keyword), these replace whatever stood before the first keyword. The rewrite goes to
 // a temporary file that replaces the old one only when complete. Throws IoError when the file is missing or
@@ -49,10 +53,18 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 // The value line as the writers write it: one blank between values, none after the last.
 QString wertezeile(const std::vector<int>& werte);
 
+// The bounds of the work limits, as their entry takes them.
+constexpr int kMaxMindestminuten = 15;
+constexpr int kMaxMindestaufgaben = 30;
+
 // The work limits of "hw.ina": the section "limit" (line 3 of the installed file), the minimum minutes and
-// tasks. Reads them; returns false (numbers unchanged) when the file is missing, true and the numbers
-// unchanged when the section is.
+// tasks. Reads them, bounded to 0..kMax*; returns false (numbers unchanged) when the file is missing, true and
+// the numbers unchanged when the section is. A section that cannot be read, or a damaged file, gives no limits
+// (0 and 0), said once.
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben);
+
+// The message for a section that cannot be read: the file and the keyword, and that the defaults hold.
+QString beschaedigtMeldung(const QString& datei, const QString& stichwort);
 // Rewrites them as a section is rewritten; a missing "limit" goes back to line 3, under the leading lines.
 void kopfschreiben(const QString& datei, int mindestminuten, int mindestaufgaben);
 

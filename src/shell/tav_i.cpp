@@ -119,6 +119,9 @@ void TForm1::aufbauen()
     datpfad_ok = benannt(new Button(datpfadpanel, QStringLiteral("ok"), 600, 320, 81, 49), "datpfad_ok");
     applyFont(datpfad_ok, QStringLiteral("Arial"), -21);
     datpfadmeldung = benannt(new Label(datpfadpanel, QString(), 80, 372), "datpfadmeldung");
+    // It names a file and what it read: its width is given, and it grows down.
+    datpfadmeldung->setWordWrap(true);
+    place(datpfadmeldung, 80, 372, 601, 40);
     setFontColor(datpfadmeldung, clRed);
     Memo2 = benannt(new Memo(datpfadpanel, 80, 416, 601, 65), "Memo2");
     datpfadpanel->hide();
@@ -142,10 +145,19 @@ void TForm1::F1aktiv()
     skala_y = s.y;
     Randomize();
 
-    const tavi::KlIna programmkopie = tavi::klinaLesen(folders::settingsFolder() + QStringLiteral("kl.ina"));
+    const QString klina = folders::settingsFolder() + QStringLiteral("kl.ina");
+    const tavi::KlIna programmkopie = tavi::klinaLesen(klina);
     datpfad = programmkopie.datpfad;
     aktivliste = programmkopie.aktivliste;
-    if (tavi::erststart(programmkopie)) {
+    QString meldung;
+    const bool erststart = tavi::erststart(programmkopie);
+    // A first line that names no folder is never glued to a file name: the set-up is offered again, and nothing
+    // is written until the teacher gives a folder.
+    if (!erststart) datpfad = tavi::datenordnerAusKlina(klina, programmkopie, meldung);
+    if (erststart || datpfad.isEmpty()) {
+        datpfad = QString();
+        aktivliste = "ohne";
+        datpfadmeldung->setCaption(meldung);
         kl_Panel->hide();
         datpfadpanel->move(8, datpfadpanel->y());
         memo2Fuellen();
@@ -154,6 +166,7 @@ void TForm1::F1aktiv()
         SetFocus(Edit2);
         return;
     }
+    datpfadpanel->hide();
     listenwahlfuellen();
     kl_Panel->show();
     for (Button* b : { Button1, Button4, Button9, Button7 })
@@ -196,13 +209,6 @@ void TForm1::listenwahlfuellen()
     listenwahl->setItems(namen);
     // Lists that cannot be read offer no choice, and an empty one would read as a folder without lists.
     listenwahl->setEnabled(!suche.unlesbar);
-    if (suche.unlesbar) {
-        klinameldung->setCaption(suche.meldung);
-        klinameldung->show();
-    } else if (m_listenUnlesbar) {
-        klinameldung->hide();
-    }
-    m_listenUnlesbar = suche.unlesbar;
 
     // The data-folder copy is shared by every PC that uses the folder and says which list is active; the
     // folder itself is known from this PC's own copy, since other PCs may reach it under another path.
@@ -210,6 +216,19 @@ void TForm1::listenwahlfuellen()
     if (!datenkopie.datpfad.isEmpty() || !datenkopie.aktivliste.isEmpty()) aktivliste = datenkopie.aktivliste;
     // A blank line 2 (written where a blank name could once be chosen) names no list.
     if (aktivliste.str().trimmed().isEmpty()) aktivliste = "ohne";
+    // Nor does a path or a list that is not there; it is said, and the file stays as it is.
+    QString listenmeldung;
+    if (!tavi::aktivlisteGueltig(datpfad + QStringLiteral("kl.ina"), aktivliste, listenmeldung)) aktivliste = "ohne";
+    if (suche.unlesbar || !listenmeldung.isEmpty()) {
+        klinameldung->setCaption(suche.unlesbar && !listenmeldung.isEmpty()
+                ? suche.meldung + QLatin1Char('\n') + listenmeldung
+                : suche.unlesbar ? suche.meldung
+                                 : listenmeldung);
+        klinameldung->show();
+    } else if (m_listenMeldung) {
+        klinameldung->hide();
+    }
+    m_listenMeldung = suche.unlesbar || !listenmeldung.isEmpty();
 
     if (aktivliste != "ohne") {
         Label16->setCaption(aktivliste);

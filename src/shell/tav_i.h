@@ -66,6 +66,7 @@ private:
     Label* datpfadmeldung = nullptr;
     // A failed write of the data folder's "kl.ina" after a click in the class-list choice.
     Label* klinameldung = nullptr;
-    // The last fill of the choice found "k_liste" unreadable and said so in klinameldung.
-    bool m_listenUnlesbar = false;
+    // The last fill of the choice found "k_liste" unreadable, or the active list naming none, and said so in
+    // klinameldung.
+    bool m_listenMeldung = false;
 };

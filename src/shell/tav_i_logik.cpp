@@ -1,11 +1,14 @@
 #include "shell/tav_i_logik.h"
 
+#include "platform/cp1252.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace tavi {
 
@@ -26,6 +29,20 @@ Skalierung skalierung(int breite, int hoehe)
     return s;
 }
 
+QString lesbareZeile(const QString& zeile, bool ersteZeile)
+{
+    QString wort = zeile;
+    // An editor may save the file as UTF-8, with a byte-order mark before the first line: the mark is no
+    // part of the text, and a line in UTF-8 (its umlauts two bytes each) is read as such.
+    if (ersteZeile && wort.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) wort.remove(0, 3);
+    const QByteArray bytes = cp1252::encode(wort);
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; })) {
+        const QString utf8 = QString::fromUtf8(bytes);
+        if (!utf8.contains(QChar::ReplacementCharacter)) wort = utf8;
+    }
+    return wort;
+}
+
 KlIna klinaLesen(const QString& datei)
 {
     TextFile f;
@@ -33,8 +50,8 @@ KlIna klinaLesen(const QString& datei)
     f.reset();
     KlIna k;
     if (f.ioResult() != 0) return k;
-    k.datpfad = f.readLine();
-    k.aktivliste = f.readLine().left(8);
+    k.datpfad = lesbareZeile(f.readLine(), true);
+    k.aktivliste = lesbareZeile(f.readLine(), false).left(8);
     f.close();
     return k;
 }
@@ -53,6 +70,46 @@ void klinaSchreiben(const QString& datei, const QString& pfad, const QString& li
 bool erststart(const KlIna& programmkopie)
 {
     return programmkopie.datpfad == QLatin1String("x") || programmkopie.datpfad.isEmpty();
+}
+
+namespace {
+
+// What a file read, as a message can show it: control characters as "?", and no more than a line's worth.
+QString gelesenZeigen(const QString& text)
+{
+    QString t = text.left(40);
+    for (QChar& c : t)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u'?';
+    return text.size() > t.size() ? t + QStringLiteral("...") : t;
+}
+
+} // namespace
+
+QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldung)
+{
+    meldung.clear();
+    QString pfad = QDir::fromNativeSeparators(k.datpfad.trimmed());
+    if (QDir::isAbsolutePath(pfad) && !pfad.contains(QChar(0))) {
+        const QFileInfo ordner(files::resolve(pfad));
+        if (ordner.isDir() && ordner.isExecutable()) {
+            if (!pfad.endsWith(u'/')) pfad += u'/';
+            return pfad;
+        }
+    }
+    meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
+                             "vorhandener Ordner. Bitte den Datenordner angeben (oder mit Esc beenden).")
+                  .arg(datei, gelesenZeigen(k.datpfad));
+    return {};
+}
+
+bool aktivlisteGueltig(const QString& datei, const QString& aktivliste, QString& meldung)
+{
+    meldung.clear();
+    if (files::isSafeName(aktivliste) && gelesenZeigen(aktivliste) == aktivliste) return true;
+    meldung = QStringLiteral("Die Datei \"%1\" nennt als aktive Liste \"%2\", das ist keine Liste. Es ist keine "
+                             "Liste aktiviert.")
+                  .arg(datei, gelesenZeigen(aktivliste));
+    return false;
 }
 
 namespace {
@@ -94,7 +151,8 @@ int wortlisteLesen(const QString& datei, bool melden)
     if (!melden && quelle.ioResult() != 0) return 0;
     int anzahl = 0;
     while (!quelle.eof() && anzahl < kWortlisteMaxWoerter) {
-        wortpuffer[++anzahl] = quelle.readLine();
+        const QString wort = lesbareZeile(quelle.readLine(), anzahl == 0);
+        wortpuffer[++anzahl] = wort;
         if (!melden && quelle.ioResult() != 0) {
             --anzahl;
             break;

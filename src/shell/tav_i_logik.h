@@ -18,7 +18,7 @@ struct KlIna {
     QString datpfad;
     QString aktivliste;
 };
-// Unchecked read: a missing file or line gives empty texts.
+// Unchecked read: a missing file or line gives empty texts; the lines as lesbareZeile reads them.
 KlIna klinaLesen(const QString& datei);
 // Safe rewrite of both lines; throws IoError.
 void klinaSchreiben(const QString& datei, const QString& datpfad, const QString& aktivliste);
@@ -26,6 +26,16 @@ void klinaSchreiben(const QString& datei, const QString& datpfad, const QString&
 // True when the program-folder "kl.ina" asks for the first-run set-up: its first line is "x", or it is
 // missing or empty (nothing is then known of a data folder).
 bool erststart(const KlIna& programmkopie);
+
+// The data folder that the program-folder "kl.ina" (`datei`, already read into `k`) names, ending with "/";
+// empty when its first line is no absolute path of a folder that exists and can be entered. `meldung` then
+// names the file and what it read. Never writes.
+QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldung);
+
+// Whether the data folder's "kl.ina" names a list at all: a plain file name (no path, no "..", no control
+// character). A list of that name that is gone stays active, as another PC may bring it back. Otherwise
+// `meldung` names the file and what it read, and no list is active.
+bool aktivlisteGueltig(const QString& datei, const QString& aktivliste, QString& meldung);
 
 // The first-run set-up. Copies only the files the data folder does not have yet; one already there, the
 // data-folder "kl.ina" with its active list included, stays as it is. Returns an empty string when done,
@@ -39,8 +49,12 @@ extern const char* const kWortlisten[15];
 constexpr int kWortlisteMaxWoerter = 300;
 constexpr int kWortMaxZeichen = 17;
 
-// Reads a word list into wortpuffer 1..n and returns n: at most 300 lines, each cut to 17 characters. With
-// `melden` a file that cannot be read throws IoError; without, it gives no words.
+// Reads a word list into wortpuffer 1..n and returns n: at most 300 lines, each cut to 17 characters, the
+// words as lesbareZeile reads them. With `melden` a file that cannot be read throws IoError; without, it gives
+// no words.
 int wortlisteLesen(const QString& datei, bool melden);
+// A line of "kl.ina" or a word list (as read in Windows-1252) as its text: without a UTF-8 byte-order mark on
+// the first line, and a line that is valid UTF-8 with more than ASCII read as UTF-8.
+QString lesbareZeile(const QString& zeile, bool ersteZeile);
 
 } // namespace tavi

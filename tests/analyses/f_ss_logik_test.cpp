@@ -1,6 +1,8 @@
 #include "analyses/f_ss_logik.h"
 #include "analyses/f_ss_runner_logik.h"
+#include "platform/errors.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/einstellungsdatei.h"
 #include "support/fixtures.h"
 
 #include <QFile>
@@ -149,6 +151,57 @@ TEST_F(FSsLogikTest, MissingFileOrSectionGivesTheInstalledValues)
     ss::abschnittschreiben(fwIna(), ss::Hunderterfeld);
     EXPECT_TRUE(
         readBytes(fwIna()).startsWith("TAVI Einstellungen Fehleranalysen\r\nnicht von Hand \xe4ndern\r\nss100\r\n"));
+}
+
+// The quick-sight section as an editor or a damage may leave it: a value the set-up never writes is never used
+// (the tens digit 2147483647 once overflowed the hundred field's numbers), "1e5" is no number, tabs separate.
+TEST_F(FSsLogikTest, DamagedSectionValuesAreNeverUsed)
+{
+    const QByteArray kopf = "TAVI Einstellungen Fehleranalysen\r\nnicht von Hand \xe4ndern\r\nss100\r\n";
+    const QByteArray rest = "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 3 -1\r\n";
+    const QByteArray wahl = "0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9";
+    const struct {
+        QByteArray abschnitt;
+        const char* erwartet; // "" read, "Abschnitt" the section's message, "E/A" the runtime's
+    } faelle[] = {
+        { wahl + rest, "" },
+        { QByteArray(wahl).replace(' ', '\t') + "\t" + rest, "" },
+        { "2147483647" + wahl.mid(1) + rest, "Abschnitt" },
+        { "10" + wahl.mid(1) + rest, "Abschnitt" },
+        { "-2" + wahl.mid(1) + rest, "Abschnitt" },
+        { wahl + "\r\n2\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n51\r\n10\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n-2147483648\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 4 -1\r\n", "Abschnitt" },
+        { "1e5" + wahl.mid(1) + rest, "E/A" },
+        { "2147483648" + wahl.mid(1) + rest, "E/A" },
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.abschnitt.toStdString());
+        writeBytes(fwIna(), kopf + fall.abschnitt);
+        zahlenwahl1[0] = -1;
+        mindestaufgaben = 7;
+        const std::string erwartet = fall.erwartet;
+        try {
+            EXPECT_TRUE(ss::abschnittladen(fwIna(), ss::Hunderterfeld));
+            EXPECT_EQ(erwartet, "");
+            EXPECT_EQ(zahlenwahl1[0], 0);
+            ss::hunderterzahlen();
+            EXPECT_EQ(anzahl, 99);
+            EXPECT_EQ(zahlenbeutel[anzahl], 99);
+        } catch (const IoError& e) {
+            EXPECT_EQ(erwartet, "E/A");
+            EXPECT_EQ(e.code(), IoInvalidNumber);
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(erwartet, "Abschnitt");
+            EXPECT_EQ(e.message(), einstellungsdatei::beschaedigtMeldung(fwIna(), "ss100"));
+        }
+        if (erwartet != "") {
+            EXPECT_EQ(zahlenwahl1[0], -1);
+            EXPECT_EQ(mindestaufgaben, 7);
+        }
+        EXPECT_EQ(readBytes(fwIna()), kopf + fall.abschnitt);
+    }
 }
 
 // ---- Runner logic ----

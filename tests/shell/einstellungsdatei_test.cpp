@@ -3,8 +3,12 @@
 #include "platform/folders.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/einstellungsdatei.h"
+#include "support/beschaedigt.h"
 #include "support/fixtures.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <map>
 
@@ -262,4 +266,118 @@ TEST_F(EinstellungsdateiTest, ADamagedFileGetsItsHeaderAndEverySectionBack)
         }
         EXPECT_EQ(readBytes(pfad), installiert);
     }
+}
+
+// Every settings file in every damage: reading never changes a byte, a file damaged as a whole is said once
+// and works with the defaults, tabs read as blanks, a number that is none damages its section only, and the
+// first write keeps the damaged bytes beside the file.
+TEST_F(EinstellungsdateiTest, DamagedSettingsFilesAreSaidKeptAndNeverUsed)
+{
+    const QStringList ganzBeschaedigt { "ein Byte", "mitten in einer Zeile abgeschnitten", "UTF-16", "nur NUL-Bytes" };
+    int nr = 0;
+    for (const QString name : { "hw.ina", "fw.ina", "aw.ina", "sw.ina" }) {
+        const QByteArray gut = readBytes(folders::installFolder() + name);
+        // The installed sections and how many values each holds.
+        std::vector<std::pair<QString, int>> abschnitte;
+        for (const QString& zeile : QString::fromLatin1(gut).split(QStringLiteral("\r\n")).mid(2))
+            if (stichwoerter(name).contains(zeile))
+                abschnitte.push_back({ zeile, 0 });
+            else
+                abschnitte.back().second += int(zeile.split(u' ', Qt::SkipEmptyParts).size());
+        const QString erstes = abschnitte.front().first;
+        const auto lesen = [&](const QString& pfad, const QString& wort, int n) {
+            std::vector<int> w;
+            const Abschnittstand stand = abschnittlesen(pfad, wort, n, w);
+            return std::make_pair(stand, w);
+        };
+        std::map<QString, std::vector<int>> soll;
+        {
+            const QString pfad = dataPath(QStringLiteral("gut/") + name);
+            QDir().mkpath(QFileInfo(pfad).path());
+            writeBytes(pfad, gut);
+            for (const auto& [wort, n] : abschnitte)
+                soll[wort] = lesen(pfad, wort, n).second;
+        }
+
+        for (const Beschaedigung& b : beschaedigungen(gut)) {
+            const QString fall = QString::fromUtf8(b.name);
+            SCOPED_TRACE(name.toStdString() + ": " + b.name);
+            const QString pfad = dataPath(QStringLiteral("v%1/").arg(++nr) + name);
+            QDir().mkpath(QFileInfo(pfad).path());
+            writeBytes(pfad, b.inhalt);
+            errors.clear();
+            const bool ganz = ganzBeschaedigt.contains(fall);
+            for (const auto& [wort, n] : abschnitte) {
+                const auto [stand, werte] = lesen(pfad, wort, n);
+                if (ganz || fall == "leer") {
+                    EXPECT_EQ(stand, Abschnittstand::fehlt) << wort.toStdString();
+                } else if ((fall == "1e5" || fall == "2^31") && wort == erstes) {
+                    EXPECT_EQ(stand, Abschnittstand::beschaedigt);
+                } else if (fall == "NUL-Bytes mitten drin" && stand != Abschnittstand::gelesen) {
+                    EXPECT_EQ(stand, Abschnittstand::beschaedigt); // the section that holds them
+                } else if (fall != "Abschnitte fehlen" && fall != "2^31-1") {
+                    EXPECT_EQ(werte, soll[wort]) << wort.toStdString();
+                }
+            }
+            if (name == "hw.ina") {
+                int minuten = -7, aufgaben = -7;
+                EXPECT_TRUE(kopfladen(pfad, minuten, aufgaben));
+                if (fall == "2^31-1") {
+                    EXPECT_EQ(minuten, kMaxMindestminuten);
+                }
+                if (ganz || fall == "1e5" || fall == "2^31") {
+                    EXPECT_EQ(std::make_pair(minuten, aufgaben), std::make_pair(0, 0));
+                }
+            }
+            EXPECT_EQ(readBytes(pfad), b.inhalt);
+            if (ganz) {
+                ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+                EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Die Datei \"%1\" ist beschädigt").arg(pfad)));
+            } else if (name == "hw.ina" && (fall == "1e5" || fall == "2^31")) {
+                ASSERT_EQ(errors.size(), 1);
+                EXPECT_EQ(errors[0], beschaedigtMeldung(pfad, "limit"));
+            } else {
+                EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+            }
+
+            // The first save: a damaged file's bytes stay beside it, and the file reads again.
+            const auto& [letztes, n] = abschnitte.back();
+            abschnittschreiben(pfad, letztes, soll[letztes]);
+            EXPECT_EQ(lesen(pfad, letztes, n), std::make_pair(Abschnittstand::gelesen, soll[letztes]));
+            EXPECT_EQ(QFile::exists(pfad + ".beschaedigt"), ganz);
+            if (ganz) {
+                EXPECT_EQ(readBytes(pfad + ".beschaedigt"), b.inhalt);
+            }
+            EXPECT_EQ(errors.size(), ganz || (name == "hw.ina" && (fall == "1e5" || fall == "2^31")) ? 1 : 0);
+        }
+    }
+}
+
+TEST_F(EinstellungsdateiTest, AnEarlierDamagedCopyIsNeverOverwritten)
+{
+    writeBytes(datei(), "\xFF\xFE?");
+    writeBytes(datei() + ".beschaedigt", "aelter");
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    EXPECT_EQ(readBytes(datei() + ".beschaedigt"), "aelter");
+    EXPECT_EQ(readBytes(datei() + ".beschaedigt2"), "\xFF\xFE?");
+    // Once it reads again, a new damage is said again.
+    int m = 0, a = 0;
+    kopfladen(datei(), m, a);
+    writeBytes(datei(), "kaputt");
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors.last().contains("\"hw.ina.beschaedigt3\""));
+}
+
+TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)
+{
+    writeBytes(datei(), "a\r\nb\r\nlimit\r\n\t3 \t 99\t\r\nStrahl\r\n1e5\r\nzr10\r\n99999999999 1\r\n");
+    int m = 0, a = 0;
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(std::make_pair(m, a), std::make_pair(3, kMaxMindestaufgaben));
+    std::vector<int> w;
+    EXPECT_EQ(abschnittlesen(datei(), "Strahl", 1, w), Abschnittstand::beschaedigt);
+    EXPECT_EQ(abschnittlesen(datei(), "zr10", 2, w), Abschnittstand::beschaedigt);
+    EXPECT_THROW(abschnittladen(datei(), "zr10", 2, w), IoError);
+    EXPECT_TRUE(errors.isEmpty());
 }

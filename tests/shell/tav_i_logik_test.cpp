@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/tav_i_logik.h"
+#include "support/beschaedigt.h"
 #include "support/fixtures.h"
 
 #include <QDir>
@@ -126,4 +127,64 @@ TEST_F(TaviLogikTest, AFailedCopyLeavesTheFirstRunState)
     QString neu;
     EXPECT_THROW(datenordnerEinrichten(dataPath("d"), inst, programFolder(), neu), IoError);
     EXPECT_EQ(readBytes(programFolder() + "kl.ina"), QByteArray("x\r\nohne\r\n"));
+}
+
+// A program-folder "kl.ina" in every damage: it is read without a byte changed, and what does not name an
+// existing folder is no data folder, said with the file and what it read; a byte-order mark or LF line ends
+// change nothing.
+TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
+{
+    const QString datei = programFolder() + "kl.ina";
+    const QByteArray gut = (dataFolder() + "\r\nohne\r\n").toUtf8();
+    const QStringList gueltig { "mitten in einer Zeile abgeschnitten", "nur LF", "UTF-8 mit BOM", "UTF-8 ohne BOM",
+        "Tabs", "1e5", "2^31", "2^31-1", "Abschnitte fehlen", "Abschnitte doppelt", "10000 Zeilen" };
+    for (const Beschaedigung& b : beschaedigungen(gut)) {
+        const QString fall = QString::fromUtf8(b.name);
+        SCOPED_TRACE(b.name);
+        writeBytes(datei, b.inhalt);
+        const KlIna k = klinaLesen(datei);
+        QString meldung;
+        const QString pfad = datenordnerAusKlina(datei, k, meldung);
+        EXPECT_EQ(readBytes(datei), b.inhalt);
+        if (fall == "leer") {
+            EXPECT_TRUE(erststart(k));
+        } else if (fall == "ein Byte") {
+            EXPECT_EQ(pfad, "/"); // a folder that exists, if not one the program can write
+        } else if (gueltig.contains(fall)) {
+            EXPECT_EQ(pfad, dataFolder());
+            EXPECT_TRUE(meldung.isEmpty());
+        } else {
+            EXPECT_TRUE(pfad.isEmpty());
+            EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(datei)))
+                << meldung.toStdString();
+            EXPECT_LT(meldung.size(), 300);
+        }
+    }
+    const auto ordner = [&](const QByteArray& inhalt, QString& meldung) {
+        writeBytes(datei, inhalt);
+        return datenordnerAusKlina(datei, klinaLesen(datei), meldung);
+    };
+    QString meldung;
+    EXPECT_TRUE(ordner("garbage\x01\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(meldung.contains("\"garbage?\"")) << meldung.toStdString();
+    EXPECT_TRUE(ordner((dataFolder() + "fehlt/\r\nohne\r\n").toUtf8(), meldung).isEmpty());
+    EXPECT_TRUE(ordner("daten/\r\nohne\r\n", meldung).isEmpty());
+    QFile::remove(dataPath("datei"));
+    writeBytes(dataPath("datei"), "x");
+    EXPECT_TRUE(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8(), meldung).isEmpty());
+    // A folder named without its closing "/" is still the folder, never a prefix of file names.
+    EXPECT_EQ(ordner(dataFolder().chopped(1).toUtf8() + "\r\nohne\r\n", meldung), dataFolder());
+    EXPECT_TRUE(meldung.isEmpty());
+}
+
+TEST_F(TaviLogikTest, AnActiveListIsAPlainNameOrNone)
+{
+    QString meldung;
+    for (const char* gut : { "ohne", "1A", "Klasse1b", "gibtsnie" })
+        EXPECT_TRUE(aktivlisteGueltig("kl.ina", gut, meldung)) << gut;
+    for (const char* keine : { "../../x", "..", "a/b", "a\\b", "x\x01" }) {
+        EXPECT_FALSE(aktivlisteGueltig(dataPath("kl.ina"), keine, meldung)) << keine;
+        EXPECT_TRUE(
+            meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt als aktive Liste").arg(dataPath("kl.ina"))));
+    }
 }

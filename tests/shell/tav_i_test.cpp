@@ -288,3 +288,45 @@ TEST_F(HauptfensterTest, TheFirstRunWritesTheDataFolderAndEnds)
     EXPECT_EQ(readBytes(programFolder() + "kl.ina"), (dataFolder() + "neu/\r\nohne\r\n").toUtf8());
     EXPECT_TRUE(QFile::exists(dataPath("neu/WORTList/tiere.txt")));
 }
+
+// A program copy whose first line names no folder: the set-up is offered with the reason, no area opens, and
+// nothing is written anywhere until the teacher gives a folder.
+TEST_F(HauptfensterTest, AProgramCopyThatNamesNoFolderOffersTheSetUpAndWritesNothing)
+{
+    const QByteArray kaputt = "garbage\x01\r\nohne\r\n";
+    writeBytes(programFolder() + "kl.ina", kaputt);
+    const QString vorher = files::currentDir();
+    ASSERT_TRUE(files::setCurrentDir(testFolder()));
+    const QStringList eintraege = allEntries(testFolder());
+    zeigen([&] {
+        EXPECT_TRUE(control<Panel>("datpfadpanel")->isVisible());
+        EXPECT_FALSE(control<Panel>("kl_Panel")->isVisible());
+        for (const char* b : { "Button1", "Button4", "Button7", "Button9" })
+            EXPECT_FALSE(control<Button>(b)->isEnabled()) << b;
+        auto* meldung = control<Label>("datpfadmeldung");
+        EXPECT_TRUE(meldung->caption().startsWith(
+            QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(programFolder() + "kl.ina")));
+        EXPECT_TRUE(showsWhole(meldung));
+        grabToPng(form.get(), "tavi-klina-ohne-ordner");
+    });
+    EXPECT_TRUE(datpfad.isEmpty());
+    EXPECT_EQ(allEntries(testFolder()), eintraege);
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), kaputt);
+    files::setCurrentDir(vorher);
+}
+
+// The shared copy naming a path for its active list: no list is active, it is said, and the file stays.
+TEST_F(HauptfensterTest, AnActiveListThatIsAPathIsNone)
+{
+    datenordner("../../x", { "1A" });
+    const QByteArray vorher = readBytes(dataPath("kl.ina"));
+    zeigen([&] {
+        EXPECT_EQ(control<Label>("Label16")->caption(), " -/-");
+        EXPECT_TRUE(control<RadioButton>("RadioButton1")->Checked());
+        auto* meldung = control<Label>("klinameldung");
+        EXPECT_TRUE(meldung->isVisible());
+        EXPECT_TRUE(meldung->caption().contains("\"../../x\""));
+    });
+    EXPECT_EQ(aktivliste, "ohne");
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), vorher);
+}

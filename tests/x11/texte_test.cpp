@@ -658,6 +658,36 @@ TEST_F(TexteTest, ListsThatCannotBeReadAreSaidWholeInEveryWindowThatOffersThem)
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
 
+// What the main window says of a "kl.ina" that names no data folder, or a path for its active list: whole, over
+// no other control, with the longest text it shows of what it read.
+TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
+{
+    const QString programmkopie = programFolder() + "kl.ina";
+    const QByteArray gut = readBytes(programmkopie);
+    writeBytes(programmkopie, "W\x01" + QByteArray(200, 'W') + "\r\nohne\r\n");
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* meldung = f.findChild<Label*>(QStringLiteral("datpfadmeldung"));
+        EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("nennt keinen Datenordner")));
+        EXPECT_TRUE(showsWhole(meldung));
+        pruefen(f, QStringLiteral("kl.ina ohne Datenordner"));
+        Form1->Close();
+    });
+    writeBytes(programmkopie, gut);
+    writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\n../../x\r\n").toUtf8());
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* meldung = f.findChild<Label*>(QStringLiteral("klinameldung"));
+        EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("das ist keine Liste")));
+        EXPECT_TRUE(showsWhole(meldung));
+        pruefen(f, QStringLiteral("aktive Liste ein Pfad"));
+        Form1->Close();
+    });
+    QStringList liste = schnitte.values();
+    liste.sort();
+    EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
+}
+
 // The protocol dialog's messages over a protocol of all its lines: each lies whole in the dialog, over no line of
 // the protocol, no name, no button.
 TEST_F(TexteTest, TheProtocolDialogsMessagesCoverNoLineOfAFullProtocol)
