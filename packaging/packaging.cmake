@@ -32,12 +32,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVI_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "primary-school mathematics for pupils and teachers (German)")
+# A Debian description's lines stay short; CPack keeps the line breaks given here.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "TAVI is a program for learning and teaching mathematics in the first school years. Pupils work with "
-    "interactive aids (hundred field, number line, sums to 20 and 100, the multiplication table, written "
-    "column methods digit by digit) and play maths and word games; teachers keep class lists, run diagnostic "
-    "error analyses, read and print the pupils' protocols and print worksheets. Several PCs can share one data "
-    "folder on a school's file share. All screen and paper texts are German.")
+    "TAVI is a program for learning and teaching mathematics in the first school\n"
+    "years. Pupils work with interactive aids (hundred field, number line, sums to\n"
+    "20 and 100, the multiplication table, written column methods digit by digit)\n"
+    "and play maths and word games; teachers keep class lists, run diagnostic\n"
+    "error analyses, read and print the pupils' protocols and print worksheets.\n"
+    "Several PCs can share one data folder on a school's file share. All screen\n"
+    "and paper texts are German.")
 # The libraries come from the binary itself (dpkg-shlibdeps); the fonts the program draws with are loaded by
 # name at run time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
