@@ -30,7 +30,8 @@ echo "package: $deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tavi ] || fail "package name $(field Package)"
 [ "$(field Section)" = education ] || fail "section $(field Section)"
-[[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "maintainer line '$(field Maintainer)'"
+maintainer='^[^<]+ <[^@>]+@[^>]+>$'
+[[ "$(field Maintainer)" =~ $maintainer ]] || fail "maintainer line '$(field Maintainer)'"
 desc="$(field Description)"
 [ "$(wc -l <<<"$desc")" -ge 2 ] && [ -n "$(head -n 1 <<<"$desc")" ] || fail "no short line and paragraph: $desc"
 # The changelog the package carries starts with the package's own version.
@@ -66,9 +67,11 @@ done
 # Every library the binary links comes from a package it depends on.
 libs="$(objdump -p "$base/inhalt/usr/bin/tavi" | awk '$1 == "NEEDED" { print $2 }')"
 [ -n "$libs" ] || fail "objdump found no linked library"
+# An ordinary account's PATH may lack /sbin, where ldconfig lives.
+ldconfig="$(command -v ldconfig || echo /sbin/ldconfig)"
 for lib in $libs; do
-    path="$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64|64bit/ { print $NF; exit }')"
-    [ -n "$path" ] || path="$(ldconfig -p | awk -v l="$lib" '$1 == l { print $NF; exit }')"
+    path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l && /x86-64|64bit/ { print $NF; exit }')"
+    [ -n "$path" ] || path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l { print $NF; exit }')"
     [ -n "$path" ] || fail "$lib is not known to the dynamic linker"
     owner=""
     for p in "$path" "$(realpath "$path")" "${path#/usr}" "/usr$path"; do
