@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QThread>
@@ -81,27 +83,29 @@ void step()
     if (stepPause() > 0) QThread::msleep(ulong(stepPause()));
 }
 
-QByteArray native(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 bool denied(int err)
 {
     return err == EACCES || err == EPERM || err == EROFS;
 }
 
 // What a share answers for a name whose removal another PC has begun a moment ago: gvfs says it is an invalid
-// argument, smbnetfs an I/O error. A step that meets it tries again; a wait that ends on it says so.
+// argument, smbnetfs an I/O error, and a listing of a folder being removed "not a folder". A step that meets it
+// tries again.
 bool passing(int err)
 {
-    return files::inUse(err) || err == EIO;
+    return files::passing(err);
 }
 
 int makeFolder(const QString& path)
 {
     step();
-    return ::mkdir(native(path).constData(), 0777) == 0 ? 0 : errno;
+    return files::makeDir(path);
+}
+
+int lookStep(const QString& path, struct stat& st)
+{
+    step();
+    return files::lookAt(path, st);
 }
 
 int removeStep(const QString& path)
@@ -182,9 +186,8 @@ QString fileMark(const QString& path, const struct stat& st)
 Look look(const QString& path, bool withFileMark)
 {
     Look l;
-    step();
-    if (::lstat(native(path).constData(), &l.st) != 0) {
-        if (errno != ENOENT) l.err = errno;
+    if (const int err = lookStep(path, l.st)) {
+        if (err != ENOENT) l.err = err;
         return l;
     }
     if (!S_ISDIR(l.st.st_mode)) {
@@ -208,10 +211,9 @@ Look look(const QString& path, bool withFileMark)
     }
     l.mark = marks.first();
     struct stat mark { };
-    step();
-    if (::lstat(native(path + u'/' + l.mark).constData(), &mark) != 0) {
-        if (errno == ENOENT) return look(path, withFileMark); // given back just now: look again
-        l.err = errno;
+    if (const int err = lookStep(path + u'/' + l.mark, mark)) {
+        if (err == ENOENT) return look(path, withFileMark); // given back just now: look again
+        l.err = err;
         return l;
     }
     l.stampNs = nsOf(mark.st_mtim);
@@ -231,17 +233,10 @@ public:
     {
         if (m_read) return m_err == 0;
         m_read = true;
-        const QString probe = m_folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
-        m_err = makeFolder(probe);
-        if (m_err) return false;
-        struct stat st { };
         step();
-        if (::lstat(native(probe).constData(), &st) != 0) m_err = errno;
+        // A probe that cannot be removed would stay beside the lists; rather than leave more, this PC stops probing.
+        m_err = files::probeShareTime(m_folder, m_stampNs);
         m_since.start();
-        m_stampNs = nsOf(st.st_mtim);
-        // A probe that stays would show up beside the lists; rather than leave more, this PC stops probing.
-        const int removed = removeStep(probe);
-        if (!m_err && removed && removed != ENOENT) m_err = removed;
         return m_err == 0;
     }
     bool known() const { return m_read && m_err == 0; }
@@ -355,6 +350,21 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
     return result;
 }
 
+// Removes what PCs that went down left in `folder` (files::removeStaleHelpers), looking at a folder no more
+// than once in a while: what is left becomes stale only after kStaleMs anyway.
+void removeLeftovers(const QString& folder)
+{
+    static QMutex mutex;
+    static QHash<QString, QElapsedTimer> swept;
+    {
+        const QMutexLocker lock(&mutex);
+        QElapsedTimer& last = swept[folder];
+        if (last.isValid() && last.elapsed() < files::kStaleMs / 3) return;
+        last.start();
+    }
+    files::removeStaleHelpers(folder);
+}
+
 int ioCode(int err)
 {
     // A lock that is never made has nothing to do with a file of that name existing.
@@ -444,12 +454,15 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     int cannotBreak = 0;
     // After a lock went, the next try comes at once, but only once before a pause: no path loops unpaused.
     bool triedAtOnce = false;
+    // Whether a try or a look met the lock held: then a wait that ends on a passing answer ended on a busy lock.
+    bool metHeld = false;
     for (;;) {
         const Outcome made = make();
         if (made != Outcome::exists) {
             m_status = made == Outcome::made ? Status::held : Status::failed;
             break;
         }
+        metHeld = metHeld || !m_passing;
         Broken b = Broken::live;
         if (!cannotBreak && waited.elapsed() >= std::min(kLookAfterMs, waitMs)) {
             // A try that finds the lock held looks at it again only where the last look may be out of date:
@@ -461,6 +474,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
                 looked = true;
             }
             int err = seen.err;
+            metHeld = metHeld || (!err && seen.kind != Look::Kind::none);
             if (passing(err))
                 looked = false; // being given back or broken on another PC just now: look again at the next try
             else
@@ -483,8 +497,8 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
             if (cannotBreak && !files::inUse(cannotBreak)) {
                 failWith(cannotBreak);
                 m_status = Status::failed;
-            } else if (m_passing) {
-                // The share kept answering so to the last try: no lock seen, a share that does not work.
+            } else if (m_passing && !metHeld) {
+                // The share answered so to every try: no lock seen, a share that does not work.
                 failWith(m_passing);
                 m_status = Status::failed;
             } else {
@@ -501,6 +515,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     }
     if (waiting && waitObserver()) waitObserver()(WaitPhase::ends);
     if (m_status != Status::held) m_mark.clear();
+    if (held()) removeLeftovers(folder());
 }
 
 FileLock::~FileLock()

@@ -5,6 +5,8 @@
 // taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
 // share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp.
 
+#include "platform/files.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,7 +14,7 @@ class FileLock final {
 public:
     // How long a PC waits for another one's change to end, and the age past which a lock counts as left behind.
     static constexpr int kWaitMs = 5000;
-    static constexpr int kStaleMs = 30000;
+    static constexpr int kStaleMs = files::kStaleMs;
     // The pause between two tries while the lock is held elsewhere.
     static constexpr int kPauseMs = 20;
     // How long a PC waits before it first looks at a lock held elsewhere: most changes end sooner, and then the

@@ -291,6 +291,8 @@ Loeschergebnis listeLoeschen(const QString& datpfad, const QString& liste)
                     QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(eintrag.filePath())));
             Ordner ordner { eintrag.filePath(), {} };
             for (const QFileInfo& datei : QDir(ordner.pfad).entryInfoList(alles, QDir::Name)) {
+                // What a PC that went down left while making a protocol is the program's own, never a stranger's.
+                if (files::removeIfStaleHelper(datei.filePath())) continue;
                 if (datei.isSymLink() || !datei.isFile())
                     return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
                                      .arg(relativ(ordner.pfad), datei.fileName()));
