@@ -89,8 +89,7 @@ bool denied(int err)
 }
 
 // What a share answers for a name whose removal another PC has begun a moment ago: gvfs says it is an invalid
-// argument, smbnetfs an I/O error, and a listing of a folder being removed "not a folder". A step that meets it
-// tries again.
+// argument, smbnetfs an I/O error. A step that meets it tries again.
 bool passing(int err)
 {
     return files::passing(err);
@@ -198,8 +197,9 @@ Look look(const QString& path, bool withFileMark)
     }
     QStringList marks;
     if (const int err = listFolder(path, marks)) {
-        // Gone between the two looks: there is no lock.
-        if (err != ENOENT) l.err = err;
+        // Gone between the two looks: there is no lock. A share may say of a folder removed a moment ago that it is
+        // no folder.
+        if (err != ENOENT && err != ENOTDIR) l.err = err;
         return l;
     }
     l.kind = Look::Kind::folder;
@@ -427,7 +427,7 @@ FileLock::Outcome FileLock::make()
     // Another PC made it at the same moment, or this PC cannot read it back: not held.
     if (removeStep(m_path + u'/' + m_mark) == 0) giveBack(m_path, m_mark);
     m_mark.clear();
-    if (listed && listed != ENOENT && !passing(listed)) return failWith(listed);
+    if (listed && listed != ENOENT && listed != ENOTDIR && !passing(listed)) return failWith(listed);
     return Outcome::exists;
 }
 

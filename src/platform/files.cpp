@@ -389,7 +389,7 @@ bool inUse(int err)
 
 bool passing(int err)
 {
-    return inUse(err) || err == EIO || err == ENOTDIR;
+    return inUse(err) || err == EIO;
 }
 
 int ioCodeOf(int err)
@@ -417,8 +417,7 @@ int removeShared(const QString& path)
     for (;;) {
         const int err = removeOnce(path);
         if (err == 0) return 0;
-        // "Not a folder" where a folder is removed is a folder being removed elsewhere just then: it is gone.
-        if (!passing(err) || err == ENOTDIR || !settling.again()) return err;
+        if (!passing(err) || !settling.again()) return err;
     }
 }
 

@@ -64,8 +64,8 @@ constexpr int kInUseMs = 5000;
 constexpr int kStaleMs = 30000;
 
 // Whether an errno is what a share answers for a name that another PC makes or removes at that moment (or a file
-// in use there): "invalid argument" and "busy" on gvfs, "I/O error" on smbnetfs, "not a folder" for a folder
-// being removed. Such an answer is waited out, never a step's end.
+// in use there): "invalid argument" and "busy" on gvfs, "I/O error" on smbnetfs. Such an answer is waited out,
+// never a step's end. (A listing of a folder being removed may also say "not a folder": that is where it is listed.)
 bool passing(int err);
 // Whether an errno says the file is in use on another PC (or was a moment ago), or being removed there.
 bool inUse(int err);
