@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QThread>
 #include <QUuid>
 
@@ -90,28 +91,28 @@ private:
 
 // Whether names in the folder (on device `dev`) that differ in letter case only are different names. A share
 // matches names without regard to case itself, so that a name it does not find is not there in any case, and no
-// listing is needed. Asked once a device, by looking for the folder's own name in the other case.
+// listing is needed. Known once the folder's own name is found in the other case; until then (a local disk, where
+// a look costs nothing, or a folder whose name has no letters or lies at a mount's root) case is taken to matter.
 bool caseMatters(const QString& folder, dev_t dev)
 {
     static QMutex mutex;
-    static QHash<dev_t, bool> known;
+    static QSet<dev_t> caseBlind;
     {
         const QMutexLocker lock(&mutex);
-        const auto it = known.constFind(dev);
-        if (it != known.constEnd()) return *it;
+        if (caseBlind.contains(dev)) return false;
     }
     const int cut = int(folder.lastIndexOf(u'/'));
     const QString own = folder.mid(cut + 1);
     QString other = own;
     for (QChar& c : other)
         c = c.isUpper() ? c.toLower() : c.toUpper();
-    // A name without letters says nothing: ask again at another folder.
-    if (other == own || cut < 0) return true;
     struct stat st { };
-    const bool matters = ::stat(native(folder.left(cut + 1) + other).constData(), &st) != 0;
+    if (other == own || cut < 0 || ::stat(native(folder.left(cut + 1) + other).constData(), &st) != 0
+        || st.st_dev != dev)
+        return true;
     const QMutexLocker lock(&mutex);
-    known.insert(dev, matters);
-    return matters;
+    caseBlind.insert(dev);
+    return false;
 }
 
 // The entry of the folder `dir` whose name equals `part` without regard to case, or an empty string.

@@ -241,6 +241,48 @@ TEST_P(FreigabeTest, TwoPrintoutsOfOneTitleAtOnceAreTwoFiles)
         EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
 }
 
+TEST_P(FreigabeTest, SixPcsSavingNamesAtOnceAreNeverRefused)
+{
+    for (int runde = 0; runde < 3; ++runde) {
+        const QString liste = QStringLiteral("KL%1").arg(runde);
+        writeBytes(server + "k_liste/" + liste + ".TXT", "01 Anna\r\n");
+        const QStringList tippen = { QStringLiteral("TAVI_KIND_PAUSE_MS=100") };
+        QList<QProcess*> pcs;
+        for (int pc = 0; pc < 6; ++pc)
+            pcs << starten({ "hinzufuegen", pc % 2 ? zwei : eins, liste, QStringLiteral("Pc%1").arg(pc), "6" }, tippen);
+        for (QProcess* p : pcs) {
+            QString ausgabe;
+            EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
+        }
+        EXPECT_EQ(listeLesen(server, liste).size(), 37) << "Runde " << runde;
+    }
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT", "KL2.TXT" }));
+}
+
+TEST_P(FreigabeTest, FourPcsPrintingOneTitleAtOnceAllGetTheirPrintout)
+{
+    QDir().mkpath(server + "Ausdrucke");
+    QSet<QString> namen;
+    constexpr int kRunden = 6;
+    for (int runde = 0; runde < kRunden; ++runde) {
+        const QString start = gleich();
+        QList<QProcess*> pcs;
+        for (int pc = 0; pc < 4; ++pc)
+            pcs << starten({ "drucken", (pc % 2 ? zwei : eins) + "Ausdrucke", "Rechnen bis 20", start });
+        for (QProcess* p : pcs) {
+            QString pfad;
+            ASSERT_EQ(ende(p, &pfad), 0);
+            EXPECT_TRUE(pfad.endsWith(".pdf")) << "Runde " << runde << ": " << pfad.toStdString();
+            namen << QFileInfo(pfad).fileName();
+        }
+    }
+    const QStringList dateien = allEntries(server + "Ausdrucke");
+    EXPECT_EQ(namen.size(), 4 * kRunden);
+    EXPECT_EQ(dateien.size(), 4 * kRunden) << dateien.join(u' ').toStdString();
+    for (const QString& d : dateien)
+        EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
+}
+
 TEST_P(FreigabeTest, ANewListIsMade)
 {
     QString ausgabe;
