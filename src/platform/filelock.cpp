@@ -312,7 +312,9 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
     if (seen.kind == Look::Kind::none) return Broken::gone;
     if (!clock.read()) {
         err = clock.err();
-        return Broken::denied;
+        // A share that kept answering the probe so while PCs make and remove names beside it tells nothing of the
+        // lock: it is waited for as a live one, and the wait ends busy, not as a failure of the share.
+        return passing(err) ? Broken::live : Broken::denied;
     }
     // Zero or a negative age (a stamp after the share's time) is a live lock.
     if ((clock.nowNs() - seen.stampNs) / 1000000 <= staleAfterMs(seen, staleMs, level)) return Broken::live;

@@ -308,6 +308,14 @@ QStringList sweep(const QString& folder, const QStringList& names)
 
 // ---- Making a new file ----
 
+// Whether the folder `path` is there. A share may answer "no such file" for a name made in a folder it showed
+// a moment ago, while another PC makes or removes names in it; only a folder that is gone ends a step.
+bool folderIsThere(const QString& path)
+{
+    struct stat st { };
+    return lookAt(path.isEmpty() ? QStringLiteral("/") : path, st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // Whether `path` is there: 0, ENOENT, or the errno of a look that failed. `anyCase`: in any letter case.
 int lookForName(const QString& path, bool anyCase)
 {
@@ -329,8 +337,16 @@ int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const 
         if (!waitForName) return kNameUnsettled;
         if (!settling.again()) return ioCodeOf(err);
     }
-    const int fd = ::open(native(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return ioCodeOf(errno) == IoFileExists ? IoDiskWrite : ioCodeOf(errno);
+    int fd = -1;
+    for (;;) {
+        fd = ::open(native(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) break;
+        const int err = errno;
+        // The claim made a moment ago, not yet seen by the share's next step.
+        if (!(passing(err) || err == ENOENT) || !settling.again())
+            return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
+        makeDir(folderOf(temp));
+    }
     int err = 0;
     if (writeFailure() && writeFailure()(path))
         err = ENOSPC;
@@ -359,7 +375,7 @@ int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const 
             removeShared(temp);
             return IoFileExists;
         }
-        if (!passing(r) || !settling.again()) err = r;
+        if (!(passing(r) || r == ENOENT) || !settling.again()) err = r;
     }
     removeShared(temp);
     return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
@@ -477,11 +493,10 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
         if (err == EEXIST) {
             // A PC at work on it, or one that went down while at it.
             const Leftover left = removeIfStale(claim, true);
-            if (left == Leftover::gone) continue;
-            if (left == Leftover::removing && settling.again()) continue;
+            if ((left == Leftover::gone || left == Leftover::removing) && settling.again()) continue;
             return IoFileExists;
         }
-        if (!passing(err)) return ioCodeOf(err);
+        if (!passing(err) && !(err == ENOENT && folderIsThere(folder))) return ioCodeOf(err);
         // The share settles this name: another PC made it, or gave it back, just now.
         struct stat st { };
         if (lookAt(path, st) == 0) return IoFileExists;

@@ -289,9 +289,12 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_EQ(files::createNew(dataPath("H1_7_02.txt"), "b\r\n"), IoDiskWrite);
     EXPECT_LT(uhr.elapsed(), files::kInUseMs + 1000);
 
-    // A file being removed on another PC, and a name the share settles as the file is put in place.
+    // A file being removed on another PC, and a name the share settles as the file is put in place; a folder just
+    // seen that the share says is not there while another PC makes names in it.
     teilen("rename", "H1_7_03.txt", EBUSY, 300, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_03.txt"), "c\r\n"), 0);
+    teilen("mkdir", ".H1_7_05.txt.neu", ENOENT, 300, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_05.txt"), "e\r\n"), 0);
 
     // A probe of the share's clock whose removal meets an I/O error is removed all the same.
     gesagt = 0;
@@ -313,7 +316,7 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     teilen("mkdir", ".H1_7_04.txt.neu", ENOSPC, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
     files::setShareAnswerForTests({});
-    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt" }));
+    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
 }
 
 TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)

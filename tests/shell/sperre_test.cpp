@@ -348,17 +348,21 @@ TEST_F(SperreTest, ALockBeingGivenBackElsewhereIsWaitedForWhateverTheShareAnswer
         EXPECT_TRUE(allEntries(klisten()).isEmpty()) << allEntries(klisten()).join(u' ').toStdString();
     }
 
-    // A lock held through all of the wait is busy, also where the share's last answer was an I/O error.
+    // A lock held through all of the wait is busy, also where the share's last answer was an I/O error, or where it
+    // answered so to the probe of its clock.
     sperrordner(klisten("KL3B.LCK"), 0);
-    QElapsedTimer seit;
-    seit.start();
-    files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
-        return qstrcmp(schritt, "mkdir") == 0 && pfad.endsWith(QLatin1String("KL3B.LCK")) && seit.elapsed() > 150 ? EIO
-                                                                                                                  : 0;
-    });
-    const FileLock sperre(klisten("KL3B.LCK"), 400);
-    files::setShareAnswerForTests({});
-    EXPECT_EQ(sperre.status(), FileLock::Status::busy) << sperre.error().toStdString();
+    for (const char* probe : { "", "/.uhr-" }) {
+        QElapsedTimer seit;
+        seit.start();
+        files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
+            if (qstrcmp(schritt, "mkdir") != 0) return 0;
+            if (*probe) return pfad.contains(QLatin1String(probe)) ? EIO : 0;
+            return pfad.endsWith(QLatin1String("KL3B.LCK")) && seit.elapsed() > 150 ? EIO : 0;
+        });
+        const FileLock sperre(klisten("KL3B.LCK"), 400);
+        files::setShareAnswerForTests({});
+        EXPECT_EQ(sperre.status(), FileLock::Status::busy) << probe << " " << sperre.error().toStdString();
+    }
 }
 
 } // namespace
