@@ -3,7 +3,8 @@
 // on a share whose exclusive file create is not exclusive, so that PCs sharing a data folder over a network
 // change the file one at a time. A lock is never kept for good: one older than any real change could take is
 // taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
-// share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp.
+// share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp. A PC that gets the lock
+// also removes, once in a while, what PCs that went down left beside it (files::removeStaleHelpers).
 
 #include "platform/files.h"
 
