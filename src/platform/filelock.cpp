@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QThread>
@@ -81,27 +83,28 @@ void step()
     if (stepPause() > 0) QThread::msleep(ulong(stepPause()));
 }
 
-QByteArray native(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 bool denied(int err)
 {
     return err == EACCES || err == EPERM || err == EROFS;
 }
 
 // What a share answers for a name whose removal another PC has begun a moment ago: gvfs says it is an invalid
-// argument, smbnetfs an I/O error. A step that meets it tries again; a wait that ends on it says so.
+// argument, smbnetfs an I/O error. A step that meets it tries again.
 bool passing(int err)
 {
-    return files::inUse(err) || err == EIO;
+    return files::passing(err);
 }
 
 int makeFolder(const QString& path)
 {
     step();
-    return ::mkdir(native(path).constData(), 0777) == 0 ? 0 : errno;
+    return files::makeDir(path);
+}
+
+int lookStep(const QString& path, struct stat& st)
+{
+    step();
+    return files::lookAt(path, st);
 }
 
 int removeStep(const QString& path)
@@ -182,9 +185,8 @@ QString fileMark(const QString& path, const struct stat& st)
 Look look(const QString& path, bool withFileMark)
 {
     Look l;
-    step();
-    if (::lstat(native(path).constData(), &l.st) != 0) {
-        if (errno != ENOENT) l.err = errno;
+    if (const int err = lookStep(path, l.st)) {
+        if (err != ENOENT) l.err = err;
         return l;
     }
     if (!S_ISDIR(l.st.st_mode)) {
@@ -195,8 +197,9 @@ Look look(const QString& path, bool withFileMark)
     }
     QStringList marks;
     if (const int err = listFolder(path, marks)) {
-        // Gone between the two looks: there is no lock.
-        if (err != ENOENT) l.err = err;
+        // Gone between the two looks: there is no lock. A share may say of a folder removed a moment ago that it is
+        // no folder.
+        if (err != ENOENT && err != ENOTDIR) l.err = err;
         return l;
     }
     l.kind = Look::Kind::folder;
@@ -208,10 +211,9 @@ Look look(const QString& path, bool withFileMark)
     }
     l.mark = marks.first();
     struct stat mark { };
-    step();
-    if (::lstat(native(path + u'/' + l.mark).constData(), &mark) != 0) {
-        if (errno == ENOENT) return look(path, withFileMark); // given back just now: look again
-        l.err = errno;
+    if (const int err = lookStep(path + u'/' + l.mark, mark)) {
+        if (err == ENOENT) return look(path, withFileMark); // given back just now: look again
+        l.err = err;
         return l;
     }
     l.stampNs = nsOf(mark.st_mtim);
@@ -231,17 +233,10 @@ public:
     {
         if (m_read) return m_err == 0;
         m_read = true;
-        const QString probe = m_folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
-        m_err = makeFolder(probe);
-        if (m_err) return false;
-        struct stat st { };
         step();
-        if (::lstat(native(probe).constData(), &st) != 0) m_err = errno;
+        // A probe that cannot be removed would stay beside the lists; rather than leave more, this PC stops probing.
+        m_err = files::probeShareTime(m_folder, m_stampNs);
         m_since.start();
-        m_stampNs = nsOf(st.st_mtim);
-        // A probe that stays would show up beside the lists; rather than leave more, this PC stops probing.
-        const int removed = removeStep(probe);
-        if (!m_err && removed && removed != ENOENT) m_err = removed;
         return m_err == 0;
     }
     bool known() const { return m_read && m_err == 0; }
@@ -317,7 +312,9 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
     if (seen.kind == Look::Kind::none) return Broken::gone;
     if (!clock.read()) {
         err = clock.err();
-        return Broken::denied;
+        // A share that kept answering the probe so while PCs make and remove names beside it tells nothing of the
+        // lock: it is waited for as a live one, and the wait ends busy, not as a failure of the share.
+        return passing(err) ? Broken::live : Broken::denied;
     }
     // Zero or a negative age (a stamp after the share's time) is a live lock.
     if ((clock.nowNs() - seen.stampNs) / 1000000 <= staleAfterMs(seen, staleMs, level)) return Broken::live;
@@ -353,6 +350,21 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
     }
     removeStep(breaker);
     return result;
+}
+
+// Removes what PCs that went down left in `folder` (files::removeStaleHelpers), looking at a folder no more
+// than once in a while: what is left becomes stale only after kStaleMs anyway.
+void removeLeftovers(const QString& folder)
+{
+    static QMutex mutex;
+    static QHash<QString, QElapsedTimer> swept;
+    {
+        const QMutexLocker lock(&mutex);
+        QElapsedTimer& last = swept[folder];
+        if (last.isValid() && last.elapsed() < files::kStaleMs / 3) return;
+        last.start();
+    }
+    files::removeStaleHelpers(folder);
 }
 
 int ioCode(int err)
@@ -417,7 +429,7 @@ FileLock::Outcome FileLock::make()
     // Another PC made it at the same moment, or this PC cannot read it back: not held.
     if (removeStep(m_path + u'/' + m_mark) == 0) giveBack(m_path, m_mark);
     m_mark.clear();
-    if (listed && listed != ENOENT && !passing(listed)) return failWith(listed);
+    if (listed && listed != ENOENT && listed != ENOTDIR && !passing(listed)) return failWith(listed);
     return Outcome::exists;
 }
 
@@ -444,12 +456,15 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     int cannotBreak = 0;
     // After a lock went, the next try comes at once, but only once before a pause: no path loops unpaused.
     bool triedAtOnce = false;
+    // Whether a try or a look met the lock held: then a wait that ends on a passing answer ended on a busy lock.
+    bool metHeld = false;
     for (;;) {
         const Outcome made = make();
         if (made != Outcome::exists) {
             m_status = made == Outcome::made ? Status::held : Status::failed;
             break;
         }
+        metHeld = metHeld || !m_passing;
         Broken b = Broken::live;
         if (!cannotBreak && waited.elapsed() >= std::min(kLookAfterMs, waitMs)) {
             // A try that finds the lock held looks at it again only where the last look may be out of date:
@@ -461,6 +476,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
                 looked = true;
             }
             int err = seen.err;
+            metHeld = metHeld || (!err && seen.kind != Look::Kind::none);
             if (passing(err))
                 looked = false; // being given back or broken on another PC just now: look again at the next try
             else
@@ -483,8 +499,8 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
             if (cannotBreak && !files::inUse(cannotBreak)) {
                 failWith(cannotBreak);
                 m_status = Status::failed;
-            } else if (m_passing) {
-                // The share kept answering so to the last try: no lock seen, a share that does not work.
+            } else if (m_passing && !metHeld) {
+                // The share answered so to every try: no lock seen, a share that does not work.
                 failWith(m_passing);
                 m_status = Status::failed;
             } else {
@@ -501,6 +517,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     }
     if (waiting && waitObserver()) waitObserver()(WaitPhase::ends);
     if (m_status != Status::held) m_mark.clear();
+    if (held()) removeLeftovers(folder());
 }
 
 FileLock::~FileLock()

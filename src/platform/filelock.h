@@ -3,7 +3,10 @@
 // on a share whose exclusive file create is not exclusive, so that PCs sharing a data folder over a network
 // change the file one at a time. A lock is never kept for good: one older than any real change could take is
 // taken to be left behind by a PC that went down and is broken, by one PC at a time. Its age is read on the
-// share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp.
+// share's own clock, so PCs whose clocks disagree still agree on it. How, in filelock.cpp. A PC that gets the lock
+// also removes, once in a while, what PCs that went down left beside it (files::removeStaleHelpers).
+
+#include "platform/files.h"
 
 #include <QString>
 #include <functional>
@@ -12,7 +15,7 @@ class FileLock final {
 public:
     // How long a PC waits for another one's change to end, and the age past which a lock counts as left behind.
     static constexpr int kWaitMs = 5000;
-    static constexpr int kStaleMs = 30000;
+    static constexpr int kStaleMs = files::kStaleMs;
     // The pause between two tries while the lock is held elsewhere.
     static constexpr int kPauseMs = 20;
     // How long a PC waits before it first looks at a lock held elsewhere: most changes end sooner, and then the

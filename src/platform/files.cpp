@@ -5,14 +5,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QThread>
+#include <QUuid>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace files {
@@ -27,15 +30,14 @@ QString normalise(const QString& name)
     return n;
 }
 
-// The entry of dir whose name equals part without regard to case; an exact match wins.
-QString matchEntry(const QString& dir, const QString& part)
+QByteArray native(const QString& path)
 {
-    if (QFileInfo::exists(dir + u'/' + part)) return part;
-    const QStringList entries
-        = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& e : entries)
-        if (e.compare(part, Qt::CaseInsensitive) == 0) return e;
-    return {};
+    return QFile::encodeName(path);
+}
+
+qint64 nsOf(const struct timespec& t)
+{
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
 std::function<bool(const QString&)>& writeFailure()
@@ -44,62 +46,305 @@ std::function<bool(const QString&)>& writeFailure()
     return failsFor;
 }
 
-bool& claimAlways()
+std::function<int(const char*, const QString&)>& shareAnswer()
 {
-    static bool always = false;
-    return always;
+    static std::function<int(const char*, const QString&)> answer;
+    return answer;
 }
 
-QByteArray native(const QString& path)
+// The answer a test gives for a step instead of the system: 0 where it is done as usual.
+int answered(const char* step, const QString& path)
 {
-    return QFile::encodeName(path);
+    return shareAnswer() ? shareAnswer()(step, path) : 0;
 }
 
-// Where an exclusive create cannot be trusted: a FUSE file system, which makes a file in two steps (a look, then
-// a create that the daemon may pass on without the exclusive flag). A kernel mount of a share and a local disk
-// create exclusively on the server or disk itself.
-bool createMayNotBeExclusive(const QString& folder)
+int removeOnce(const QString& path)
 {
-    if (claimAlways()) return true;
-    constexpr long kFuseMagic = 0x65735546;
-    struct statfs fs { };
-    return ::statfs(native(folder).constData(), &fs) == 0 && long(fs.f_type) == kFuseMagic;
+    // Most that are removed so are folders: a folder is tried first, a file then.
+    if (const int a = answered("rmdir", path)) return a;
+    if (::rmdir(native(path).constData()) == 0) return 0;
+    if (errno != ENOTDIR) return errno;
+    if (const int a = answered("unlink", path)) return a;
+    if (::unlink(native(path).constData()) == 0) return 0;
+    // A folder again: the name was made anew between the two steps.
+    return errno == EISDIR ? EBUSY : errno;
 }
 
-// Runs `make` (0, or the errno of its failure) until it succeeds or the name `path` shows as taken. A share
-// answers a make of a name that another PC makes, or gives back, at that moment with an odd error (an invalid
-// argument, an I/O error) rather than "exists", and may show that PC's file only a moment later: such an answer
-// is tried again for a while. 0, IoFileExists, or the I/O code of the failure.
-int makeUnlessTaken(const QString& path, const std::function<int()>& make)
-{
-    QElapsedTimer waited;
-    waited.start();
-    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
-        const int err = make();
-        if (err == 0) return 0;
-        if (err == EEXIST) return IoFileExists;
-        struct stat st { };
-        if (::lstat(native(path).constData(), &st) == 0) return IoFileExists;
-        if (!(inUse(err) || err == EIO) || waited.elapsed() >= kInUseMs) return ioCodeOf(err);
-        QThread::msleep(ulong(pause));
+// Pauses between the tries of a step that waits out a share's passing answers, up to kInUseMs.
+class Settling {
+public:
+    Settling() { m_waited.start(); }
+    // Pauses and says true, or says false once the time is up.
+    bool again()
+    {
+        if (m_waited.elapsed() >= kInUseMs) return false;
+        QThread::msleep(ulong(m_pause));
+        m_pause = qMin(m_pause * 2, 100);
+        return true;
     }
+
+private:
+    QElapsedTimer m_waited;
+    int m_pause = 5;
+};
+
+// Whether names in the folder (on device `dev`) that differ in letter case only are different names. A share
+// matches names without regard to case itself, so that a name it does not find is not there in any case, and no
+// listing is needed. Known once the folder's own name is found in the other case; until then (a local disk, where
+// a look costs nothing, or a folder whose name has no letters or lies at a mount's root) case is taken to matter.
+bool caseMatters(const QString& folder, dev_t dev)
+{
+    static QMutex mutex;
+    static QSet<dev_t> caseBlind;
+    {
+        const QMutexLocker lock(&mutex);
+        if (caseBlind.contains(dev)) return false;
+    }
+    const int cut = int(folder.lastIndexOf(u'/'));
+    const QString own = folder.mid(cut + 1);
+    QString other = own;
+    for (QChar& c : other)
+        c = c.isUpper() ? c.toLower() : c.toUpper();
+    struct stat st { };
+    if (other == own || cut < 0 || ::stat(native(folder.left(cut + 1) + other).constData(), &st) != 0
+        || st.st_dev != dev)
+        return true;
+    const QMutexLocker lock(&mutex);
+    caseBlind.insert(dev);
+    return false;
 }
 
-// Makes `path` new with `bytes`, under the claim where one is needed. 0 or an I/O code.
-int writeNew(const QString& path, const QByteArray& bytes)
+// The entry of the folder `dir` whose name equals `part` without regard to case, or an empty string.
+QString matchEntry(const QString& dir, const QString& part)
+{
+    int err = 0;
+    for (const QString& e : listEntries(dir, err))
+        if (e.compare(part, Qt::CaseInsensitive) == 0) return e;
+    return {};
+}
+
+// A name as found on disk: `whole` where every component is there (then `st` is what it is).
+struct Found {
+    QString path;
+    bool whole = false;
+    struct stat st { };
+};
+
+// Looks the name up from its end: one look where it is spelled as on disk, a listing of a folder only where its
+// file system tells letter case apart and the name as given is not in it.
+Found find(const QString& n)
+{
+    Found f;
+    if (::stat(native(n).constData(), &f.st) == 0) {
+        f.path = n;
+        f.whole = true;
+        return f;
+    }
+    const bool trailing = n.size() > 1 && n.endsWith(u'/');
+    const QString body = trailing ? n.chopped(1) : n;
+    const int cut = int(body.lastIndexOf(u'/'));
+    const QString part = body.mid(cut + 1);
+    Found dir;
+    if (cut < 0) {
+        dir.path = QStringLiteral(".");
+        dir.whole = ::stat(".", &dir.st) == 0;
+    } else if (cut == 0) {
+        dir.path = QStringLiteral("/");
+        dir.whole = ::stat("/", &dir.st) == 0;
+    } else {
+        dir = find(body.left(cut));
+    }
+    const QString prefix = cut < 0 ? QString() : cut == 0 ? QStringLiteral("/") : dir.path + u'/';
+    f.path = prefix + part;
+    if (dir.whole && S_ISDIR(dir.st.st_mode) && part != QLatin1String(".") && part != QLatin1String("..")) {
+        if (dir.path != body.left(cut) && cut > 0) {
+            // The folder is spelled otherwise on disk: the name as given may be in it.
+            f.whole = ::stat(native(f.path).constData(), &f.st) == 0;
+        }
+        if (!f.whole && caseMatters(dir.path, dir.st.st_dev)) {
+            const QString found = matchEntry(dir.path, part);
+            if (!found.isEmpty()) {
+                f.path = prefix + found;
+                f.whole = ::stat(native(f.path).constData(), &f.st) == 0;
+            }
+        }
+    }
+    if (trailing) f.path += u'/';
+    return f;
+}
+
+// ---- The share's clock and what went stale ----
+
+// The share's time for the device `dev`, read once by a probe in `folder` and carried on by the monotonic clock
+// for a while: a clock probe costs three round trips, and a share's clock does not run away from the PC's within
+// a minute.
+int shareNow(const QString& folder, dev_t dev, qint64& nowNs)
+{
+    struct Reading {
+        qint64 stampNs = 0;
+        QElapsedTimer since;
+    };
+    static QMutex mutex;
+    static QHash<dev_t, Reading> readings;
+    constexpr qint64 kKeepMs = 60000;
+    {
+        const QMutexLocker lock(&mutex);
+        const auto it = readings.constFind(dev);
+        if (it != readings.constEnd() && it->since.elapsed() < kKeepMs) {
+            nowNs = it->stampNs + it->since.nsecsElapsed();
+            return 0;
+        }
+    }
+    Reading r;
+    if (const int err = probeShareTime(folder, r.stampNs)) return err;
+    r.since.start();
+    nowNs = r.stampNs;
+    const QMutexLocker lock(&mutex);
+    readings.insert(dev, r);
+    return 0;
+}
+
+QString folderOf(const QString& path)
+{
+    const int cut = int(path.lastIndexOf(u'/'));
+    return cut <= 0 ? (cut == 0 ? QStringLiteral("/") : QStringLiteral(".")) : path.left(cut);
+}
+
+QString nameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+bool isClaim(const QString& name)
+{
+    return name.size() > 5 && name.startsWith(u'.') && name.endsWith(QLatin1String(".neu"));
+}
+
+enum class Leftover {
+    gone, // removed, or there is none (any more)
+    fresh, // a PC at work, or one whose age cannot be told: left alone
+    removing, // another PC removes it just now, or the share settles the name: look again in a moment
+    failed, // cannot be removed from this PC
+};
+
+Leftover leftoverOf(int removed)
+{
+    if (removed == 0 || removed == ENOENT) return Leftover::gone;
+    return passing(removed) ? Leftover::removing : Leftover::failed;
+}
+
+// Whether `st`, seen at `path`, is older than kStaleMs on the share's clock.
+bool isStale(const QString& path, const struct stat& st)
+{
+    qint64 now = 0;
+    // Where the share's time cannot be read (no right to make the probe) nothing is judged stale.
+    return shareNow(folderOf(path), st.st_dev, now) == 0 && (now - nsOf(st.st_mtim)) / 1000000 > kStaleMs;
+}
+
+// Removes the stale claim `claim`, seen as `st`, under its breaker (as a lock left behind is broken: by one PC at a
+// time, and only while it is still the claim judged), with what it holds and, where `unfinished`, an empty file its
+// maker left under the claimed name (an earlier version made the file there before writing it).
+Leftover removeClaim(const QString& claim, const struct stat& st, bool unfinished)
+{
+    const QString breaker = claim + u'~' + QString::number(nsOf(st.st_mtim), 16);
+    const int made = makeDir(breaker);
+    if (made == EEXIST) {
+        // Another PC removes it just now, or went down while removing it.
+        struct stat b { };
+        if (lookAt(breaker, b) == 0 && isStale(breaker, b)) removeShared(breaker);
+        return Leftover::removing;
+    }
+    if (made) return leftoverOf(made);
+    Leftover result = Leftover::gone;
+    struct stat again { };
+    const int looked = lookAt(claim, again);
+    if (looked == 0 && nsOf(again.st_mtim) == nsOf(st.st_mtim)) {
+        int err = 0;
+        for (const QString& inside : listEntries(claim, err))
+            removeShared(claim + u'/' + inside);
+        const QString file = folderOf(claim) + u'/' + nameOf(claim).mid(1).chopped(4);
+        struct stat f { };
+        if (unfinished && lookAt(file, f) == 0 && S_ISREG(f.st_mode) && f.st_size == 0) removeShared(file);
+        result = leftoverOf(removeShared(claim));
+    } else if (looked == 0) {
+        result = Leftover::fresh; // a claim made anew
+    } else {
+        result = leftoverOf(looked);
+    }
+    removeShared(breaker);
+    return result;
+}
+
+// Removes the helper `path` where it is stale. `unfinished`: a claim's empty file under its name too.
+Leftover removeIfStale(const QString& path, bool unfinished)
 {
     struct stat st { };
-    if (::lstat(native(path).constData(), &st) == 0) return IoFileExists;
+    const int looked = lookAt(path, st);
+    if (looked) return leftoverOf(looked);
+    if (!isStale(path, st)) return Leftover::fresh;
+    if (S_ISDIR(st.st_mode) && isClaim(nameOf(path))) return removeClaim(path, st, unfinished);
+    return leftoverOf(removeShared(path));
+}
+
+// Removes the stale helpers among `names` in `folder`: the names removed, the unfinished files of claims with them.
+QStringList sweep(const QString& folder, const QStringList& names)
+{
+    QStringList removed;
+    for (const QString& name : names) {
+        if (!isHelperName(name)) continue;
+        const QString path = folder + u'/' + name;
+        const bool claim = isClaim(name);
+        const QString file = name.mid(1).chopped(4);
+        struct stat before { };
+        const bool hadFile = claim && lookAt(folder + u'/' + file, before) == 0;
+        if (removeIfStale(path, true) != Leftover::gone) continue;
+        removed << name;
+        struct stat after { };
+        if (hadFile && lookAt(folder + u'/' + file, after) == ENOENT) removed << file;
+    }
+    return removed;
+}
+
+// ---- Making a new file ----
+
+// Whether the folder `path` is there. A share may answer "no such file" for a name made in a folder it showed
+// a moment ago, while another PC makes or removes names in it; only a folder that is gone ends a step.
+bool folderIsThere(const QString& path)
+{
+    struct stat st { };
+    return lookAt(path.isEmpty() ? QStringLiteral("/") : path, st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Whether `path` is there: 0, ENOENT, or the errno of a look that failed. `anyCase`: in any letter case.
+int lookForName(const QString& path, bool anyCase)
+{
+    struct stat st { };
+    const int err = lookAt(path, st);
+    if (err != ENOENT || !anyCase) return err;
+    return matchEntry(folderOf(path), nameOf(path)).isEmpty() ? ENOENT : 0;
+}
+
+// Writes `bytes` into `temp` inside the claim and renames it to `path`. 0 or an I/O code.
+int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const QByteArray& bytes, bool waitForName)
+{
+    Settling settling;
+    for (;;) {
+        const int err = lookForName(path, anyCase);
+        if (err == 0) return IoFileExists;
+        if (err == ENOENT) break;
+        if (!passing(err)) return ioCodeOf(err);
+        if (!waitForName) return kNameUnsettled;
+        if (!settling.again()) return ioCodeOf(err);
+    }
     int fd = -1;
-    const int made = makeUnlessTaken(path, [&] {
-        fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        return fd < 0 ? errno : 0;
-    });
-    if (made != 0) return made;
-    // A file that holds something already is another PC's, opened by a create that was not exclusive.
-    if (::fstat(fd, &st) == 0 && st.st_size != 0) {
-        ::close(fd);
-        return IoFileExists;
+    for (;;) {
+        fd = ::open(native(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) break;
+        const int err = errno;
+        // The claim made a moment ago, not yet seen by the share's next step.
+        if (!(passing(err) || err == ENOENT) || !settling.again())
+            return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
+        makeDir(folderOf(temp));
     }
     int err = 0;
     if (writeFailure() && writeFailure()(path))
@@ -108,9 +353,30 @@ int writeNew(const QString& path, const QByteArray& bytes)
         err = errno;
     // A share may report a full disk only at the close.
     if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0) return 0;
-    // A cut file would take the name and pass for a whole one.
-    removeShared(path);
+    for (bool plain = false; err == 0;) {
+        // Where the file system cannot refuse to replace (FUSE says EINVAL), the claim keeps every maker of this
+        // version away, and the look above found no file of another.
+        int r = answered("rename", path);
+        if (r == 0 && !plain) {
+            r = ::renameat2(AT_FDCWD, native(temp).constData(), AT_FDCWD, native(path).constData(), RENAME_NOREPLACE)
+                    == 0
+                ? 0
+                : errno;
+            if (r == EINVAL || r == ENOSYS || r == ENOTSUP) {
+                plain = true;
+                continue;
+            }
+        } else if (r == 0) {
+            r = ::rename(native(temp).constData(), native(path).constData()) == 0 ? 0 : errno;
+        }
+        if (r == 0) return 0;
+        if (r == EEXIST || r == ENOTEMPTY) {
+            removeShared(temp);
+            return IoFileExists;
+        }
+        if (!(passing(r) || r == ENOENT) || !settling.again()) err = r;
+    }
+    removeShared(temp);
     return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
 }
 
@@ -137,6 +403,11 @@ bool inUse(int err)
     return err == EBUSY || err == ETXTBSY || err == EAGAIN || err == EINVAL;
 }
 
+bool passing(int err)
+{
+    return inUse(err) || err == EIO;
+}
+
 int ioCodeOf(int err)
 {
     // A file step meets ENOENT where the folder it makes or removes something in is missing.
@@ -144,70 +415,108 @@ int ioCodeOf(int err)
     return code == IoFileNotFound ? IoPathNotFound : code;
 }
 
+int makeDir(const QString& path)
+{
+    if (const int a = answered("mkdir", path)) return a;
+    return ::mkdir(native(path).constData(), 0777) == 0 ? 0 : errno;
+}
+
+int lookAt(const QString& path, struct stat& st)
+{
+    if (const int a = answered("lstat", path)) return a;
+    return ::lstat(native(path).constData(), &st) == 0 ? 0 : errno;
+}
+
 int removeShared(const QString& path)
 {
-    QElapsedTimer waited;
-    waited.start();
-    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
-        // Most that are removed so are folders: a folder is tried first, a file then.
-        int r = ::rmdir(native(path).constData());
-        if (r != 0 && errno == ENOTDIR) r = ::unlink(native(path).constData());
-        if (r == 0) return 0;
-        const int err = errno;
-        if (!inUse(err) || waited.elapsed() >= kInUseMs) return err;
-        QThread::msleep(ulong(pause));
+    Settling settling;
+    for (;;) {
+        const int err = removeOnce(path);
+        if (err == 0) return 0;
+        if (!passing(err) || !settling.again()) return err;
     }
 }
 
-int createNew(const QString& name, const QByteArray& bytes)
+int probeShareTime(const QString& folder, qint64& nowNs)
 {
-    const QString path = resolve(name);
-    const QFileInfo info(path);
-    if (!QFileInfo(info.absolutePath()).isDir()) return IoPathNotFound;
-    if (!createMayNotBeExclusive(info.absolutePath())) return writeNew(path, bytes);
+    const QString probe = folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
+    int err = makeDir(probe);
+    if (err) return err;
+    struct stat st { };
+    err = lookAt(probe, st);
+    nowNs = nsOf(st.st_mtim);
+    // A probe that stays would show up in the folder: where it cannot be removed, the reading counts as failed.
+    const int removed = removeShared(probe);
+    return err ? err : removed == ENOENT ? 0 : removed;
+}
+
+bool isHelperName(const QString& name)
+{
+    if (!name.startsWith(u'.')) return false;
+    if (name.startsWith(QLatin1String(".uhr-"))) return name.size() > 5;
+    if (name.startsWith(QLatin1String(".neu-")) && name.endsWith(QLatin1String(".tmp"))) return name.size() > 9;
+    // A claim, or its breaker: ".<name>.neu~<stamp in hex>".
+    static const QRegularExpression claim(QStringLiteral("^\\..+\\.neu(~[0-9a-f]+)?$"));
+    return claim.match(name).hasMatch();
+}
+
+bool removeIfStaleHelper(const QString& path)
+{
+    return isHelperName(nameOf(path)) && removeIfStale(path, false) == Leftover::gone;
+}
+
+void removeStaleHelpers(const QString& folder)
+{
+    int err = 0;
+    sweep(folder, listEntries(folder, err));
+}
+
+int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
+{
+    const QString n = normalise(name);
+    const int cut = int(n.lastIndexOf(u'/'));
+    const QString leaf = n.mid(cut + 1);
+    if (!isSafeName(leaf)) return IoPathNotFound;
+    const Found dir = find(cut < 0 ? QStringLiteral(".") : cut == 0 ? QStringLiteral("/") : n.left(cut));
+    if (!dir.whole || !S_ISDIR(dir.st.st_mode)) return IoPathNotFound;
+    // Where letter case tells names apart, one in another case is this name to the program all the same.
+    const bool anyCase = caseMatters(dir.path, dir.st.st_dev);
+    const QString folder = dir.path == QLatin1String("/") ? QString() : dir.path;
+    const QString path = folder + u'/' + leaf;
     // The claim: a folder named after the file, made by one PC only. The other finds the name taken.
-    const QString claim = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".neu");
-    const int claimed
-        = makeUnlessTaken(path, [&] { return ::mkdir(native(claim).constData(), 0777) == 0 ? 0 : errno; });
-    if (claimed != 0) return claimed;
-    const int result = writeNew(path, bytes);
+    const QString claim = folder + QStringLiteral("/.") + leaf + QStringLiteral(".neu");
+    Settling settling;
+    for (;;) {
+        const int err = makeDir(claim);
+        if (err == 0) break;
+        if (err == EEXIST) {
+            // A PC at work on it, or one that went down while at it.
+            const Leftover left = removeIfStale(claim, true);
+            if ((left == Leftover::gone || left == Leftover::removing) && settling.again()) continue;
+            return IoFileExists;
+        }
+        if (!passing(err) && !(err == ENOENT && folderIsThere(folder))) return ioCodeOf(err);
+        // The share settles this name: another PC made it, or gave it back, just now.
+        struct stat st { };
+        if (lookAt(path, st) == 0) return IoFileExists;
+        if (!waitForName) return kNameUnsettled;
+        if (!settling.again()) return ioCodeOf(err);
+    }
+    const int result = writeAndPlace(claim + u'/' + leaf, path, anyCase, bytes, waitForName);
     removeShared(claim);
     return result;
 }
 
-void setClaimForTests(bool always)
+void setShareAnswerForTests(std::function<int(const char* step, const QString& path)> answer)
 {
-    claimAlways() = always;
+    shareAnswer() = std::move(answer);
 }
 
 QString resolve(const QString& name)
 {
     const QString n = normalise(name);
     if (n.isEmpty()) return n;
-    // Spelled as on disk all through: every component is its own exact match. One look instead of one per
-    // component, which on a share is one round trip each.
-    if (QFileInfo::exists(n)) return n;
-    const bool absolute = n.startsWith(u'/');
-    const bool trailing = n.endsWith(u'/') && n.size() > 1;
-    const QStringList parts = n.split(u'/', Qt::SkipEmptyParts);
-    QString path = absolute ? QStringLiteral("/") : QString();
-    QString dirForLookup = absolute ? QStringLiteral("/") : QStringLiteral(".");
-    bool onDisk = true;
-    for (int i = 0; i < parts.size(); ++i) {
-        QString part = parts[i];
-        if (onDisk && part != QLatin1String(".") && part != QLatin1String("..")) {
-            const QString found = matchEntry(dirForLookup, part);
-            if (found.isEmpty())
-                onDisk = false;
-            else
-                part = found;
-        }
-        if (!path.isEmpty() && !path.endsWith(u'/')) path += u'/';
-        path += part;
-        dirForLookup = path;
-    }
-    if (trailing) path += u'/';
-    return path;
+    return find(n).path;
 }
 
 bool isSafeName(const QString& name)
@@ -226,17 +535,22 @@ QString child(const QString& folder, const QString& name)
 
 bool exists(const QString& name)
 {
-    return QFileInfo::exists(resolve(name));
+    const QString n = normalise(name);
+    return !n.isEmpty() && find(n).whole;
 }
 
 bool fileExists(const QString& name)
 {
-    return QFileInfo(resolve(name)).isFile();
+    const QString n = normalise(name);
+    const Found f = n.isEmpty() ? Found() : find(n);
+    return f.whole && S_ISREG(f.st.st_mode);
 }
 
 bool dirExists(const QString& name)
 {
-    return QFileInfo(resolve(name)).isDir();
+    const QString n = normalise(name);
+    const Found f = n.isEmpty() ? Found() : find(n);
+    return f.whole && S_ISDIR(f.st.st_mode);
 }
 
 bool forceDirectories(const QString& name)
@@ -334,10 +648,12 @@ namespace {
 
 // One walk over a folder: every name but "." and "..", or its regular files only. Empty with `err` set where the
 // listing failed, so that a failure never reads as an empty folder.
-QStringList walk(const QByteArray& path, bool filesOnly, int& err)
+// `helpers` gets the names of the program's helpers that a walk over files only meets.
+QStringList walk(const QByteArray& path, bool filesOnly, int& err, QStringList* helpers = nullptr)
 {
-    err = 0;
+    err = answered("opendir", QFile::decodeName(path));
     QStringList names;
+    if (err) return names;
     DIR* dir = ::opendir(path.constData());
     if (!dir) {
         err = errno;
@@ -355,6 +671,8 @@ QStringList walk(const QByteArray& path, bool filesOnly, int& err)
                 names << QFile::decodeName(e->d_name);
             continue;
         }
+        if (helpers && e->d_name[0] == '.' && isHelperName(QFile::decodeName(e->d_name)))
+            *helpers << QFile::decodeName(e->d_name);
         bool file = e->d_type == DT_REG;
         // Some file systems (network shares among them) do not say what an entry is; a link says it of its target.
         if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
@@ -372,7 +690,14 @@ QStringList walk(const QByteArray& path, bool filesOnly, int& err)
 
 QStringList listFiles(const QString& folder, int& err)
 {
-    return walk(QFile::encodeName(resolve(folder)), true, err);
+    const QString path = resolve(folder);
+    QStringList helpers;
+    QStringList names = walk(QFile::encodeName(path), true, err, &helpers);
+    // What a PC that went down left is removed by the next that meets it; a file it left unfinished is no file.
+    if (!helpers.isEmpty())
+        for (const QString& removed : sweep(path, helpers))
+            names.removeAll(removed);
+    return names;
 }
 
 QStringList listEntries(const QString& path, int& err)

@@ -5,6 +5,7 @@
 
 class QFileDevice;
 class QSaveFile;
+struct stat;
 
 // File-system calls as the system uses them. Names are formed as datpfad + relative name; "\" and "/" are
 // both separators and doubled separators collapse. Every component is matched without regard to letter
@@ -19,7 +20,7 @@ QString resolve(const QString& name);
 QString child(const QString& folder, const QString& name);
 bool isSafeName(const QString& name);
 
-bool exists(const QString& name); // file or folder
+bool exists(const QString& name); // file or folder; one look where the name is spelled as on disk
 bool fileExists(const QString& name);
 bool dirExists(const QString& name);
 
@@ -52,28 +53,68 @@ int writeWhole(const QString& path, const QByteArray& bytes);
 // ---- Files that several PCs make and remove in one shared folder ----
 // A data folder often lies on a school's share. There a file open on another PC cannot be deleted until it is
 // closed (through FUSE one closed a moment ago may still count as open), an exclusive create is not exclusive
-// on every mount (while making a folder is), and hard links are refused. What the layer does about it is here.
+// on every mount (while making a folder is), hard links are refused, and a name that another PC makes or gives
+// back just then gets odd answers for a while. What the layer does about it is here.
 
-// How long a removal that meets a file in use tries again.
-constexpr int kInUseMs = 2000;
-// Removes the file or empty folder `path` (already resolved), trying again for up to kInUseMs while the share
-// says it is in use. Returns 0, or the errno of the failure (ENOENT where it is gone already).
-int removeShared(const QString& path);
-// Makes `bytes` the whole content of the new file `name`, which must not exist: two PCs that make the same name
-// at the same moment never both get it, also where the share's exclusive create is not exclusive (there the name
-// is first claimed by making a folder beside it, which is). A file that was made but not written whole (a full
-// share reports that only at its close) is removed again. Returns 0, IoFileExists where the name is taken (or
-// being taken by another PC), or the I/O code of the failure.
-int createNew(const QString& name, const QByteArray& bytes);
-// Writes all of `bytes` to the open file `fd`; false with errno set when any of it did not reach the file.
-bool writeAll(int fd, const QByteArray& bytes);
+// How long a step waits out the answers a share gives for a name another PC makes or gives back at that moment
+// (smbnetfs says "I/O error" for over 3 s), and tries again a removal that meets a file in use.
+constexpr int kInUseMs = 5000;
+// The age, on the share's clock, past which one of the program's helpers (a lock, a claim, a probe, a temporary
+// file) counts as left behind by a PC that went down: no real step takes that long.
+constexpr int kStaleMs = 30000;
+
+// Whether an errno is what a share answers for a name that another PC makes or removes at that moment (or a file
+// in use there): "invalid argument" and "busy" on gvfs, "I/O error" on smbnetfs. Such an answer is waited out,
+// never a step's end. (A listing of a folder being removed may also say "not a folder": that is where it is listed.)
+bool passing(int err);
 // Whether an errno says the file is in use on another PC (or was a moment ago), or being removed there.
 bool inUse(int err);
 // The I/O code that an errno of a step making or removing a file means (ioCodeFor, with a missing folder).
 int ioCodeOf(int err);
 
-// Tests: createNew claims every name first, as on a share whose exclusive create cannot be trusted.
-void setClaimForTests(bool always);
+// Removes the file or empty folder `path` (already resolved), waiting out for up to kInUseMs the answers of a share
+// that has it in use or is settling its name. Returns 0, or the errno of the failure (ENOENT where it is gone
+// already).
+int removeShared(const QString& path);
+
+// What createNew answers, where the caller does not wait for a name the share has not settled yet.
+constexpr int kNameUnsettled = -1;
+// Makes `bytes` the whole content of the new file `name`, which must not exist (also not in another letter case),
+// and returns 0, IoFileExists where the name is taken (or being taken by another PC), or the I/O code of the
+// failure. The name is claimed with the folder ".<name>.neu" beside it (making a folder is exclusive on every
+// share), the file is written whole inside the claim and renamed into place, so that it appears under its name only
+// whole and two PCs never both get one name; nothing lists the folder. A claim left behind by a PC that went down
+// is removed, with an empty file it left under the name. `waitForName` false: where the share still answers for
+// the name as for one being made or given back elsewhere, kNameUnsettled at once rather than a wait, so that the
+// caller may take another name.
+int createNew(const QString& name, const QByteArray& bytes, bool waitForName = true);
+// Writes all of `bytes` to the open file `fd`; false with errno set when any of it did not reach the file.
+bool writeAll(int fd, const QByteArray& bytes);
+
+// ---- What a PC that went down left ----
+// Whether `name` is one of the program's helper files or folders that the next PC removes once it is stale: a
+// claim ".<name>.neu" and its breaker ".<name>.neu~<stamp>", a probe of the share's clock ".uhr-<id>", a class
+// list's temporary file ".neu-<id>.tmp".
+bool isHelperName(const QString& name);
+// Removes `path` where it is such a helper older than kStaleMs (with what a claim holds); a fresh one is left
+// alone. True where it is gone now. A claim's file under its name is left to the caller.
+bool removeIfStaleHelper(const QString& path);
+// Removes the stale helpers in `folder` (a real path), and the empty file under the name of each stale claim:
+// what a PC left that went down while making it. One listing of the folder; a look at a helper only where there is
+// one.
+void removeStaleHelpers(const QString& folder);
+// The share's own time (ns since 1970), read from the time stamp of a probe folder made in `folder` and removed at
+// once. 0 or the errno of the failure.
+int probeShareTime(const QString& folder, qint64& nowNs);
+
+// ---- Single steps, one round trip each: 0 or the errno ----
+int makeDir(const QString& path);
+int lookAt(const QString& path, struct stat& st); // lstat
+
+// Tests: while set, a step of the layer ("mkdir", "lstat", "opendir", "rmdir", "unlink", "rename") on a path that
+// the function is asked about answers the errno it returns instead of being done (0: done as usual), as a share
+// answers while another PC makes or gives back that name.
+void setShareAnswerForTests(std::function<int(const char* step, const QString& path)> answer);
 // Tests: while set, a flush fails for every file whose real path the predicate accepts, as on a full disk.
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);
 
@@ -82,7 +123,8 @@ void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);
 namespace files {
 
 // The names of the regular files directly in `folder` (its path matched without regard to letter case), in the
-// order the system gives them; folders, also links to folders, are left out. `err` gets 0, or the errno of a
+// order the system gives them; folders, also links to folders, are left out. The stale helpers it meets are removed
+// on the way (removeStaleHelpers), and an empty file a stale claim held is not listed. `err` gets 0, or the errno of a
 // listing that failed, so that a folder that cannot be read is never taken for an empty one (ENOENT: there is
 // no such folder).
 QStringList listFiles(const QString& folder, int& err);

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,11 +19,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QThread>
 #include <QUrl>
 
 namespace {
 
 constexpr double kPdfDotsPerInch = 600;
+// The pause before the next name where the share was still settling one.
+constexpr int kUnsettledPauseMs = 20;
 
 std::function<QString()>& dataFolderSource()
 {
@@ -305,11 +309,23 @@ QString Printer::createPdfFile(
                               .arg(t.seconds, 2, 10, QLatin1Char('0'));
     const QString base = folder + stamp + QLatin1Char('_') + safeFileName(title);
     // Several jobs in one second (copies as separate jobs, or two PCs printing into one shared folder) each get
-    // a file of their own: the name is taken by making the file, which fails where another job made it first.
+    // a file of their own: the name is taken by making the file, which fails where another job made it first. A
+    // name the share is still settling (another PC made or gave it back just now) is passed over for the next,
+    // for as long as a step waits out such answers: after that the share does not work.
+    QElapsedTimer unsettled;
     for (int n = 1; n <= 999; ++n) {
         const QString path = base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) + QStringLiteral(".pdf");
-        const int result = files::createNew(path, pdf);
+        const int result = files::createNew(path, pdf, false);
         if (result == 0) return path;
+        if (result == files::kNameUnsettled) {
+            if (!unsettled.isValid()) unsettled.start();
+            if (unsettled.elapsed() < files::kInUseMs) {
+                QThread::msleep(kUnsettledPauseMs);
+                continue;
+            }
+            reason = IoError::reason(IoDiskWrite);
+            return path;
+        }
         if (result != IoFileExists) {
             reason = IoError::reason(result);
             return path;

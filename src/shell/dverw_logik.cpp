@@ -240,6 +240,8 @@ Loeschergebnis listeLoeschen(
             const QList<Eintrag> dateien = eintraege(ordner.pfad, err);
             if (err != 0) return unlesbar(ordner.pfad, err);
             for (const Eintrag& datei : dateien) {
+                // What a PC that went down left while making a protocol is the program's own, never a stranger's.
+                if (files::removeIfStaleHelper(ordner.pfad + u'/' + datei.name)) continue;
                 if (datei.art != DT_REG)
                     return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
                                      .arg(relativ(ordner.pfad), datei.name));

@@ -5,6 +5,8 @@
 #include "platform/files.h"
 #include "shell/klassenliste.h"
 
+#include <algorithm>
+
 #include <cerrno>
 
 namespace protokoll {
@@ -50,6 +52,12 @@ Nummern nummernSuchen(const QString& stamm)
     QStringList namen = files::listEntries(nummern.ordner, err);
     if (err == ENOENT) {
         nummern.ordner = files::resolve(nummern.ordner);
+        namen = files::listEntries(nummern.ordner, err);
+    }
+    // What a PC that went down left while making a protocol (its claim, an empty file under the number) is removed
+    // by the next protocol that meets it, so that the number is free again.
+    if (std::any_of(namen.cbegin(), namen.cend(), files::isHelperName)) {
+        files::removeStaleHelpers(nummern.ordner);
         namen = files::listEntries(nummern.ordner, err);
     }
     // A folder that cannot be listed holds no number known to be taken: the exclusive create still finds them.

@@ -4,11 +4,15 @@
 #include "platform/textfile.h"
 #include "support/fixtures.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <atomic>
+#include <cerrno>
+#include <memory>
 #include <thread>
 
 class FilesTest : public TaviTest { };
@@ -203,32 +207,36 @@ TEST_F(FilesTest, ARewriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 
 TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
 {
-    // Whether or not the name is claimed first, as on a share whose exclusive create is not exclusive.
-    for (const bool claim : { false, true }) {
-        files::setClaimForTests(claim);
-        const QString ordner = dataPath(claim ? "mit/" : "ohne/");
-        QDir().mkpath(ordner);
-        writeBytes(ordner + "1+1___01.TXT", "fremd\r\n");
-        EXPECT_EQ(files::createNew(ordner + "1+1___01.txt", "neu\r\n"), IoFileExists);
-        EXPECT_EQ(readBytes(ordner + "1+1___01.TXT"), QByteArray("fremd\r\n"));
+    const QString ordner = dataPath("mit/");
+    QDir().mkpath(ordner);
+    writeBytes(ordner + "1+1___01.TXT", "fremd\r\n");
+    EXPECT_EQ(files::createNew(ordner + "1+1___01.txt", "neu\r\n"), IoFileExists);
+    EXPECT_EQ(readBytes(ordner + "1+1___01.TXT"), QByteArray("fremd\r\n"));
 
-        EXPECT_EQ(files::createNew(ordner + "1+1___02.txt", "Protokoll\r\n"), 0);
-        EXPECT_EQ(readBytes(ordner + "1+1___02.txt"), QByteArray("Protokoll\r\n"));
-        EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
-        // The claim is given back.
-        EXPECT_EQ(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
-    }
+    // Under its name the file is only ever whole: it is written inside its claim.
+    QStringList unterwegs;
+    files::setWriteFailureForTests([&](const QString& pfad) {
+        unterwegs = allEntries(ordner + ".1+1___02.txt.neu");
+        EXPECT_FALSE(QFileInfo::exists(pfad)) << pfad.toStdString();
+        return false;
+    });
+    EXPECT_EQ(files::createNew(ordner + "1+1___02.txt", "Protokoll\r\n"), 0);
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(unterwegs, QStringList({ "1+1___02.txt" }));
+    EXPECT_EQ(readBytes(ordner + "1+1___02.txt"), QByteArray("Protokoll\r\n"));
+    EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
+    // The claim is given back.
+    EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
+
     // A name another PC claims just now is taken: its file is being made.
-    QDir().mkpath(dataPath("mit/.1+1___03.txt.neu"));
-    EXPECT_EQ(files::createNew(dataPath("mit/1+1___03.txt"), "x"), IoFileExists);
-    EXPECT_FALSE(QFileInfo::exists(dataPath("mit/1+1___03.txt")));
-    files::setClaimForTests(false);
+    QDir().mkpath(ordner + ".1+1___03.txt.neu");
+    EXPECT_EQ(files::createNew(ordner + "1+1___03.txt", "x"), IoFileExists);
+    EXPECT_FALSE(QFileInfo::exists(ordner + "1+1___03.txt"));
+    EXPECT_TRUE(QFileInfo::exists(ordner + ".1+1___03.txt.neu"));
 }
 
 TEST_F(FilesTest, ManyMakersOfOneNameGetItOnce)
 {
-    files::setClaimForTests(true);
     std::atomic<int> gemacht { 0 };
     std::vector<std::thread> macher;
     for (int i = 0; i < 8; ++i)
@@ -237,10 +245,147 @@ TEST_F(FilesTest, ManyMakersOfOneNameGetItOnce)
         });
     for (std::thread& t : macher)
         t.join();
-    files::setClaimForTests(false);
     EXPECT_EQ(gemacht, 1);
     EXPECT_EQ(QDir(dataFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter("H1_7"),
         QStringList({ "H1_7_01.txt" }));
+}
+
+namespace {
+
+// A share that answers `fehler` to the step `schritt` on names ending in `endung` for `ms` after it is set, as
+// while another PC makes or gives back that name; the number of such answers in `gesagt`.
+void teilen(const char* schritt, const QString& endung, int fehler, int ms, std::atomic<int>& gesagt)
+{
+    auto seit = std::make_shared<QElapsedTimer>();
+    seit->start();
+    files::setShareAnswerForTests([=, &gesagt](const char* s, const QString& pfad) {
+        if (qstrcmp(s, schritt) != 0 || !pfad.endsWith(endung) || seit->elapsed() >= ms) return 0;
+        ++gesagt;
+        return fehler;
+    });
+}
+
+} // namespace
+
+TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
+{
+    std::atomic<int> gesagt { 0 };
+    // smbnetfs answers "I/O error" for over three seconds after another PC gave the name back.
+    teilen("mkdir", ".H1_7_01.txt.neu", EIO, 3500, gesagt);
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_EQ(files::createNew(dataPath("H1_7_01.txt"), "a\r\n"), 0);
+    EXPECT_GE(uhr.elapsed(), 3500);
+    EXPECT_GT(gesagt, 1);
+    EXPECT_EQ(readBytes(dataPath("H1_7_01.txt")), "a\r\n");
+
+    // A caller with other names to try is told at once.
+    teilen("mkdir", ".H1_7_02.txt.neu", EIO, 60000, gesagt);
+    uhr.start();
+    EXPECT_EQ(files::createNew(dataPath("H1_7_02.txt"), "b\r\n", false), files::kNameUnsettled);
+    EXPECT_LT(uhr.elapsed(), 1000);
+    // One who waits is told of a share that never settles, within the bound.
+    uhr.start();
+    EXPECT_EQ(files::createNew(dataPath("H1_7_02.txt"), "b\r\n"), IoDiskWrite);
+    EXPECT_LT(uhr.elapsed(), files::kInUseMs + 1000);
+
+    // A file being removed on another PC, and a name the share settles as the file is put in place; a folder just
+    // seen that the share says is not there while another PC makes names in it.
+    teilen("rename", "H1_7_03.txt", EBUSY, 300, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_03.txt"), "c\r\n"), 0);
+    teilen("mkdir", ".H1_7_05.txt.neu", ENOENT, 300, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_05.txt"), "e\r\n"), 0);
+
+    // A probe of the share's clock whose removal meets an I/O error is removed all the same.
+    gesagt = 0;
+    auto seit = std::make_shared<QElapsedTimer>();
+    seit->start();
+    files::setShareAnswerForTests([&, seit](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "rmdir") != 0 || !pfad.contains("/.uhr-") || seit->elapsed() >= 400) return 0;
+        ++gesagt;
+        return EIO;
+    });
+    qint64 jetzt = 0;
+    EXPECT_EQ(files::probeShareTime(dataFolder(), jetzt), 0);
+    EXPECT_GT(gesagt, 0);
+    EXPECT_NEAR(double(jetzt / 1000000), double(QDateTime::currentMSecsSinceEpoch()), 5000.0);
+
+    // No right to write, or a full share, ends the step at once, saying which.
+    teilen("mkdir", ".H1_7_04.txt.neu", EACCES, 60000, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoAccessDenied);
+    teilen("mkdir", ".H1_7_04.txt.neu", ENOSPC, 60000, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
+}
+
+TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)
+{
+    const QString schueler = dataPath("Klassen/3A/01 Anna/");
+    const QString klisten = dataPath("k_liste/");
+    QDir().mkpath(schueler);
+    QDir().mkpath(klisten);
+    auto alt = [](const QString& pfad, qint64 sekunden) { ASSERT_TRUE(stampFromNow(pfad, sekunden)); };
+    // A protocol cut short by an earlier version: its claim and an empty file under its name; one cut short while
+    // being written in its claim; one being made just now; a whole one whose maker went down before it gave its
+    // claim back.
+    writeBytes(schueler + "H1_7_01.txt", "");
+    QDir().mkpath(schueler + ".H1_7_01.txt.neu");
+    QDir().mkpath(schueler + ".H1_7_02.txt.neu");
+    writeBytes(schueler + ".H1_7_02.txt.neu/H1_7_02.txt", "halb");
+    QDir().mkpath(schueler + ".H1_7_03.txt.neu");
+    writeBytes(schueler + "H1_7_04.txt", "ganz\r\n");
+    QDir().mkpath(schueler + ".H1_7_04.txt.neu");
+    for (const char* n : { "H1_7_01.txt", ".H1_7_01.txt.neu", ".H1_7_02.txt.neu", ".H1_7_04.txt.neu" })
+        alt(schueler + n, -60);
+    alt(schueler + ".H1_7_03.txt.neu", -1);
+    // A class list's rewrite and a probe of the clock, cut short; and a fresh probe.
+    writeBytes(klisten + ".neu-0f3c9a.tmp", "01 Cem\r\n");
+    QDir().mkpath(klisten + ".uhr-pc7_4711_1");
+    QDir().mkpath(klisten + ".uhr-pc7_4711_2");
+    writeBytes(klisten + "3A.TXT", "01 Anna\r\n");
+    alt(klisten + ".neu-0f3c9a.tmp", -60);
+    alt(klisten + ".uhr-pc7_4711_1", -60);
+
+    // A listing meets them: what went stale goes, and an empty file of a stale claim is not there.
+    int err = -1;
+    QStringList dateien = files::listFiles(schueler, err);
+    dateien.sort();
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(dateien, QStringList({ "H1_7_04.txt" }));
+    EXPECT_EQ(allEntries(schueler), QStringList({ ".H1_7_03.txt.neu", "H1_7_04.txt" }));
+    EXPECT_EQ(readBytes(schueler + "H1_7_04.txt"), "ganz\r\n");
+    EXPECT_EQ(files::listFiles(klisten, err), QStringList({ "3A.TXT" }));
+    EXPECT_EQ(allEntries(klisten), QStringList({ ".uhr-pc7_4711_2", "3A.TXT" }));
+
+    // A new file meets a stale claim of its own name and takes the name; a fresh one it leaves.
+    QDir().mkpath(schueler + ".H1_7_05.txt.neu");
+    writeBytes(schueler + "H1_7_05.txt", "");
+    alt(schueler + ".H1_7_05.txt.neu", -60);
+    EXPECT_EQ(files::createNew(schueler + "H1_7_05.txt", "neu\r\n"), 0);
+    EXPECT_EQ(readBytes(schueler + "H1_7_05.txt"), "neu\r\n");
+    EXPECT_EQ(files::createNew(schueler + "H1_7_03.txt", "neu\r\n"), IoFileExists);
+    EXPECT_TRUE(QFileInfo(schueler + ".H1_7_03.txt.neu").isDir());
+
+    // One by one, as a deletion meets them: only the program's own helpers, and only when stale.
+    EXPECT_FALSE(files::removeIfStaleHelper(schueler + ".H1_7_03.txt.neu"));
+    EXPECT_FALSE(files::removeIfStaleHelper(schueler + "H1_7_04.txt"));
+    writeBytes(schueler + ".fremd", "");
+    alt(schueler + ".fremd", -60);
+    EXPECT_FALSE(files::removeIfStaleHelper(schueler + ".fremd"));
+    alt(schueler + ".H1_7_03.txt.neu", -60);
+    EXPECT_TRUE(files::removeIfStaleHelper(schueler + ".H1_7_03.txt.neu"));
+    EXPECT_EQ(allEntries(schueler), QStringList({ ".fremd", "H1_7_04.txt", "H1_7_05.txt" }));
+}
+
+TEST_F(FilesTest, TheProgramsHelperNamesAreKnown)
+{
+    for (const char* ja : { ".H1_7_01.txt.neu", ".2026-12-09_10-00-00_Liste 3a (2).pdf.neu", ".H1_7_01.txt.neu~18a2f",
+             ".uhr-pc7_4711_0a1b", ".neu-0f3c9a.tmp" })
+        EXPECT_TRUE(files::isHelperName(QString::fromUtf8(ja))) << ja;
+    for (const char* nein : { "H1_7_01.txt", ".neu", ".uhr-", ".neu-.tmp", "kl.ina.neu", "KL3A.LCK", ".fremd",
+             ".H1_7_01.txt.neu~xyz", "3A.TXT" })
+        EXPECT_FALSE(files::isHelperName(QString::fromUtf8(nein))) << nein;
 }
 
 TEST_F(FilesTest, AppendAddsLinesAtTheEnd)

@@ -4,8 +4,10 @@
 #include "support/fixtures.h"
 #include "support/pdf.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPrinterInfo>
+#include <cerrno>
 
 namespace {
 
@@ -185,11 +187,39 @@ TEST_F(PrinterTest, APdfThatDidNotReachTheDiskWholeIsNoPrintoutAndRemovesNoOther
     runGuarded([] { drawSquarePage(QStringLiteral("Liste 3a")); });
     files::setWriteFailureForTests({});
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.first().contains(QStringLiteral(" (2).pdf (Das Laufwerk oder die Freigabe des Datenordners ist voll")))
+    EXPECT_TRUE(
+        errors.first().contains(QStringLiteral(" (2).pdf (Das Laufwerk oder die Freigabe des Datenordners ist voll")))
         << errors.first().toStdString();
     // The cut file is gone; the earlier printout, whose name it met first, is whole.
     EXPECT_EQ(allEntries(folder()), vorher);
     EXPECT_EQ(readBytes(folder() + vorher.first()), erster);
+}
+
+TEST_F(PrinterTest, APrintoutWhoseNameTheShareStillSettlesTakesTheNextOne)
+{
+    // Another PC printed this title a moment ago: the share answers "I/O error" for its name for a while.
+    files::setShareAnswerForTests([](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "mkdir") == 0 && pfad.endsWith(QStringLiteral("_Liste 3a.pdf.neu")) ? EIO : 0;
+    });
+    QElapsedTimer uhr;
+    uhr.start();
+    drawSquarePage(QStringLiteral("Liste 3a"));
+    EXPECT_LT(uhr.elapsed(), 1000);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    const QStringList dateien = allEntries(folder());
+    ASSERT_EQ(dateien.size(), 1);
+    EXPECT_TRUE(dateien.first().endsWith(QStringLiteral("_Liste 3a (2).pdf"))) << dateien.first().toStdString();
+
+    // A share that answers so for every name does not work: that is said, within the bound.
+    files::setShareAnswerForTests(
+        [](const char* schritt, const QString&) { return qstrcmp(schritt, "mkdir") == 0 ? EIO : 0; });
+    uhr.start();
+    runGuarded([] { drawSquarePage(QStringLiteral("Liste 3b")); });
+    files::setShareAnswerForTests({});
+    EXPECT_LT(uhr.elapsed(), files::kInUseMs + 2000);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(IoError::reason(IoDiskWrite))) << errors.first().toStdString();
+    EXPECT_EQ(allEntries(folder()), dateien);
 }
 
 TEST_F(PrinterTest, WithoutAPrintFolderThePdfGoesToAusdruckeInTheDataFolder)

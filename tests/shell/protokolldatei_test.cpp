@@ -92,3 +92,26 @@ TEST_F(ProtokolldateiTest, OneLookFindsTheNumbersWhateverTheirLetterCaseAndTheSa
     // A folder as given in another letter case is found all the same.
     EXPECT_EQ(freienummer(dataPath("klassen/kl/01 anna/H1_7_")), 6);
 }
+
+TEST_F(ProtokolldateiTest, WhatAPcThatWentDownLeftWhileSavingIsRemovedByTheNextProtocolAndItsNumberIsFreeAgain)
+{
+    const QString ordner = dataPath("Klassen/KL/01 Anna");
+    QDir().mkpath(ordner);
+    writeBytes(ordner + "/H1_7_01.txt", "alt\r\n");
+    // Number 2: claimed a minute ago and left with an empty file; number 3: claimed a second ago, a PC at work.
+    QDir().mkpath(ordner + "/.H1_7_02.txt.neu");
+    writeBytes(ordner + "/H1_7_02.txt", "");
+    QDir().mkpath(ordner + "/.H1_7_03.txt.neu");
+    ASSERT_TRUE(stampFromNow(ordner + "/.H1_7_02.txt.neu", -60));
+    ASSERT_TRUE(stampFromNow(ordner + "/H1_7_02.txt", -60));
+    ASSERT_TRUE(stampFromNow(ordner + "/.H1_7_03.txt.neu", -1));
+
+    QString fehler;
+    EXPECT_EQ(anlegen(ordner + "/H1_7_", [](const QString&) { return QStringList { "neu" }; }, fehler),
+        ordner + "/H1_7_02.txt")
+        << fehler.toStdString();
+    EXPECT_EQ(readBytes(ordner + "/H1_7_02.txt"), "neu\r\n");
+    EXPECT_FALSE(QFileInfo::exists(ordner + "/.H1_7_02.txt.neu"));
+    EXPECT_TRUE(QFileInfo(ordner + "/.H1_7_03.txt.neu").isDir());
+    EXPECT_EQ(readBytes(ordner + "/H1_7_01.txt"), "alt\r\n");
+}

@@ -1,6 +1,7 @@
 // The class-list lock between PCs, each played by a process of its own (tests/sperrkind): a PC whose clock is
 // wrong, many PCs that meet one lock left behind, PCs that may not write into "k_liste", a share that runs full.
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
@@ -16,8 +17,10 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QUuid>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace dverw;
@@ -285,6 +288,84 @@ TEST_F(SperreTest, TheWaitIsToldAndPausesBetweenTries)
     }
     FileLock::setWaitObserver({});
     EXPECT_TRUE(allEntries(klisten()).isEmpty());
+}
+
+TEST_F(SperreTest, WhatAPcThatWentDownLeftIsRemovedByTheNextSaveAndTheListIsThenDeleted)
+{
+    writeBytes(klisten("3A.TXT"), "01 Anna\r\n");
+    const QString anna = datpfad + "Klassen/3A/01 Anna/";
+    QDir().mkpath(anna);
+    // A protocol cut short by a PC that went down: its claim and an empty file under its name; a class list's
+    // rewrite and a probe of the share's clock cut short; all a minute old. And a probe made a second ago.
+    QDir().mkpath(anna + ".H1_7_01.txt.neu");
+    writeBytes(anna + "H1_7_01.txt", "");
+    writeBytes(klisten(".neu-0f3c9a.tmp"), "01 Cem\r\n");
+    QDir().mkpath(klisten(".uhr-pc7_4711_0a1b"));
+    QDir().mkpath(klisten(".uhr-pc8_4712_0c0d"));
+    for (const QString& alt :
+        { anna + ".H1_7_01.txt.neu", anna + "H1_7_01.txt", klisten(".neu-0f3c9a.tmp"), klisten(".uhr-pc7_4711_0a1b") })
+        ASSERT_TRUE(stampFromNow(alt, -60));
+    ASSERT_TRUE(stampFromNow(klisten(".uhr-pc8_4712_0c0d"), -1));
+
+    EXPECT_EQ(namenHinzufuegen(datpfad, "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(allEntries(klisten()), QStringList({ ".uhr-pc8_4712_0c0d", "3A.TXT" }));
+
+    // A claim a second old is a PC at work: the list is not deleted under it.
+    QDir().mkpath(anna + ".H1_7_02.txt.neu");
+    ASSERT_TRUE(stampFromNow(anna + ".H1_7_02.txt.neu", -1));
+    Loeschergebnis e = listeLoeschen(datpfad, "3A");
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_TRUE(QFileInfo(anna + ".H1_7_02.txt.neu").isDir());
+    // Once the claims are stale they are the program's own leftovers, never a stranger's file.
+    ASSERT_TRUE(stampFromNow(anna + ".H1_7_02.txt.neu", -60));
+    e = listeLoeschen(datpfad, "3A");
+    EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(datpfad + "Klassen/3A"));
+}
+
+TEST_F(SperreTest, ALockBeingGivenBackElsewhereIsWaitedForWhateverTheShareAnswers)
+{
+    // Held by another PC, which gives it back in a moment; meanwhile the share says of the lock, as it is
+    // removed, that it is no folder (a listing) or an I/O error (a make).
+    for (const int antwort : { ENOTDIR, EIO }) {
+        const QString marke = sperrordner(klisten("KL3A.LCK"), 0);
+        QElapsedTimer seit;
+        seit.start();
+        files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
+            const bool bisher = seit.elapsed() < 600 && pfad.endsWith(QLatin1String("KL3A.LCK"));
+            if (bisher && antwort == ENOTDIR && qstrcmp(schritt, "opendir") == 0) return ENOTDIR;
+            if (bisher && antwort == EIO && qstrcmp(schritt, "mkdir") == 0 && seit.elapsed() > 150) return EIO;
+            return 0;
+        });
+        std::thread anderer([&] {
+            QThread::msleep(300);
+            QDir().rmdir(marke);
+            QDir().rmdir(klisten("KL3A.LCK"));
+        });
+        {
+            const FileLock sperre(klisten("KL3A.LCK"), 2000);
+            EXPECT_TRUE(sperre.held()) << antwort << " " << sperre.error().toStdString();
+        }
+        anderer.join();
+        files::setShareAnswerForTests({});
+        EXPECT_TRUE(allEntries(klisten()).isEmpty()) << allEntries(klisten()).join(u' ').toStdString();
+    }
+
+    // A lock held through all of the wait is busy, also where the share's last answer was an I/O error, or where it
+    // answered so to the probe of its clock.
+    sperrordner(klisten("KL3B.LCK"), 0);
+    for (const char* probe : { "", "/.uhr-" }) {
+        QElapsedTimer seit;
+        seit.start();
+        files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
+            if (qstrcmp(schritt, "mkdir") != 0) return 0;
+            if (*probe) return pfad.contains(QLatin1String(probe)) ? EIO : 0;
+            return pfad.endsWith(QLatin1String("KL3B.LCK")) && seit.elapsed() > 150 ? EIO : 0;
+        });
+        const FileLock sperre(klisten("KL3B.LCK"), 400);
+        files::setShareAnswerForTests({});
+        EXPECT_EQ(sperre.status(), FileLock::Status::busy) << probe << " " << sperre.error().toStdString();
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // file manager mounts it) and through smbnetfs, each over two connections, so that two PCs meet at the server
 // (tests/smb/freigabe.sh, a ctest fixture, writes where). Each PC is a process of its own (tests/sperrkind).
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
@@ -240,6 +241,75 @@ TEST_P(FreigabeTest, TwoPrintoutsOfOneTitleAtOnceAreTwoFiles)
     EXPECT_EQ(dateien.size(), 6) << dateien.join(u' ').toStdString();
     for (const QString& d : dateien)
         EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
+}
+
+TEST_P(FreigabeTest, SixPcsSavingNamesAtOnceAreNeverRefused)
+{
+    for (int runde = 0; runde < 3; ++runde) {
+        const QString liste = QStringLiteral("KL%1").arg(runde);
+        writeBytes(server + "k_liste/" + liste + ".TXT", "01 Anna\r\n");
+        const QStringList tippen = { QStringLiteral("TAVI_KIND_PAUSE_MS=100") };
+        QList<QProcess*> pcs;
+        for (int pc = 0; pc < 6; ++pc)
+            pcs << starten({ "hinzufuegen", pc % 2 ? zwei : eins, liste, QStringLiteral("Pc%1").arg(pc), "6" }, tippen);
+        for (QProcess* p : pcs) {
+            QString ausgabe;
+            EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
+        }
+        EXPECT_EQ(listeLesen(server, liste).size(), 37) << "Runde " << runde;
+    }
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT", "KL2.TXT" }));
+}
+
+TEST_P(FreigabeTest, FourPcsPrintingOneTitleAtOnceAllGetTheirPrintout)
+{
+    QDir().mkpath(server + "Ausdrucke");
+    QSet<QString> namen;
+    constexpr int kRunden = 6;
+    for (int runde = 0; runde < kRunden; ++runde) {
+        const QString start = gleich();
+        QList<QProcess*> pcs;
+        for (int pc = 0; pc < 4; ++pc)
+            pcs << starten({ "drucken", (pc % 2 ? zwei : eins) + "Ausdrucke", "Rechnen bis 20", start });
+        for (QProcess* p : pcs) {
+            QString pfad;
+            ASSERT_EQ(ende(p, &pfad), 0);
+            EXPECT_TRUE(pfad.endsWith(".pdf")) << "Runde " << runde << ": " << pfad.toStdString();
+            namen << QFileInfo(pfad).fileName();
+        }
+    }
+    const QStringList dateien = allEntries(server + "Ausdrucke");
+    EXPECT_EQ(namen.size(), 4 * kRunden);
+    EXPECT_EQ(dateien.size(), 4 * kRunden) << dateien.join(u' ').toStdString();
+    for (const QString& d : dateien)
+        EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
+}
+
+TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDeleted)
+{
+    writeBytes(server + "k_liste/3A.TXT", "01 Anna\r\n");
+    const QString anna = QStringLiteral("Klassen/3A/01 Anna/");
+    QDir().mkpath(server + anna + ".H1_7_01.txt.neu");
+    writeBytes(server + anna + "H1_7_01.txt", "");
+    QDir().mkpath(server + anna + ".H1_7_02.txt.neu");
+    writeBytes(server + "k_liste/.neu-0f3c9a.tmp", "01 Cem\r\n");
+    QDir().mkpath(server + "k_liste/.uhr-pc7_4711_0a1b");
+    for (const char* alt : { "k_liste/.neu-0f3c9a.tmp", "k_liste/.uhr-pc7_4711_0a1b", "Klassen/3A/01 Anna/H1_7_01.txt",
+             "Klassen/3A/01 Anna/.H1_7_01.txt.neu" })
+        ASSERT_TRUE(stampFromNow(server + alt, -60)) << alt;
+    // The next save, on another PC.
+    EXPECT_EQ(namenHinzufuegen(zwei, "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
+    // The next protocol's look at the pupil's folder: the empty file of the stale claim is no protocol; a claim made
+    // a moment ago stays.
+    int err = -1;
+    EXPECT_TRUE(files::listFiles(eins + anna, err).isEmpty());
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(allEntries(server + anna), QStringList({ ".H1_7_02.txt.neu" }));
+    ASSERT_TRUE(stampFromNow(server + anna + ".H1_7_02.txt.neu", -60));
+    const Loeschergebnis e = listeLoeschen(zwei, "3A");
+    EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
+    EXPECT_TRUE(allEntries(server + "Klassen").isEmpty());
 }
 
 TEST_P(FreigabeTest, ANewListIsMade)
