@@ -307,7 +307,7 @@ TEST_F(SperreTest, WhatAPcThatWentDownLeftIsRemovedByTheNextSaveAndTheListIsThen
         ASSERT_TRUE(stampFromNow(alt, -60));
     ASSERT_TRUE(stampFromNow(klisten(".uhr-pc8_4712_0c0d"), -1));
 
-    EXPECT_EQ(namenHinzufuegen(datpfad, "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(namenHinzufuegen(datpfad, "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
     EXPECT_EQ(allEntries(klisten()), QStringList({ ".uhr-pc8_4712_0c0d", "3A.TXT" }));
 
     // A claim a second old is a PC at work: the list is not deleted under it.

@@ -256,7 +256,7 @@ TEST_P(FreigabeTest, SixPcsSavingNamesAtOnceAreNeverRefused)
             QString ausgabe;
             EXPECT_EQ(ende(p, &ausgabe), 0) << "Runde " << runde << ": " << ausgabe.toStdString();
         }
-        EXPECT_EQ(listeLesen(server, liste).size(), 37) << "Runde " << runde;
+        EXPECT_EQ(klassenliste::lesen(server, liste).size(), 37) << "Runde " << runde;
     }
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT", "KL2.TXT" }));
 }
@@ -298,7 +298,7 @@ TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDe
              "Klassen/3A/01 Anna/.H1_7_01.txt.neu" })
         ASSERT_TRUE(stampFromNow(server + alt, -60)) << alt;
     // The next save, on another PC.
-    EXPECT_EQ(namenHinzufuegen(zwei, "3A", "Ben").art, Namenspeicherung::gespeichert);
+    EXPECT_EQ(namenHinzufuegen(zwei, "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
     // The next protocol's look at the pupil's folder: the empty file of the stale claim is no protocol; a claim made
     // a moment ago stays.
