@@ -144,7 +144,8 @@ private:
 // ---- Edits and memos ----
 
 // A one-line edit. Its OnKeyPress filters typed characters and pasted text alike; characters that
-// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code.
+// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code. The focus
+// given by the program (SetFocus), Tab, an arrow or an accelerator selects the whole text; a click places the cursor.
 class Edit : public QLineEdit, public KeyEvents {
     Q_OBJECT
 public:
@@ -159,6 +160,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -269,10 +269,16 @@ void Form::childClosed()
 void Form::returnFromChild()
 {
     if (isVisible()) bringUp(this);
-    QWidget* target = m_pendingFocus ? m_pendingFocus.data() : m_focusBeforeChild.data();
+    // A focus the program asked for meanwhile is given now; else the control the user left keeps its text and
+    // cursor as they were.
+    QWidget* const asked = m_pendingFocus;
+    QWidget* target = asked ? asked : m_focusBeforeChild.data();
     m_pendingFocus = nullptr;
     m_focusBeforeChild = nullptr;
-    if (isUsable(target)) target->setFocus(Qt::OtherFocusReason);
+    if (isUsable(target) && asked)
+        giveFocus(target, Qt::OtherFocusReason);
+    else if (isUsable(target))
+        target->setFocus(Qt::OtherFocusReason);
     keepFocusUsable();
     showKeyboardCues();
     updateEnterMark();
@@ -289,7 +295,7 @@ void Form::prepareFocus()
     if (focused && focused != this && startHere(focused)) return;
     for (QWidget* start : { m_start.data(), m_activeControl.data() }) {
         if (isUsable(start) && !endsActivity(start)) {
-            start->setFocus(Qt::OtherFocusReason);
+            giveFocus(start, Qt::OtherFocusReason);
             return;
         }
     }
@@ -297,7 +303,7 @@ void Form::prepareFocus()
     collectFocusable(this, list);
     for (QWidget* w : list) {
         if (startHere(w)) {
-            w->setFocus(Qt::TabFocusReason);
+            giveFocus(w, Qt::TabFocusReason);
             return;
         }
     }
@@ -332,8 +338,20 @@ void Form::requestFocus(QWidget* control)
         m_pendingFocus = control;
         return;
     }
-    control->setFocus(Qt::OtherFocusReason);
+    giveFocus(control, Qt::OtherFocusReason);
     updateEnterMark();
+}
+
+void Form::giveFocus(QWidget* control, Qt::FocusReason reason)
+{
+    // An edit the program or a key moves the focus into has its text selected, so that what is typed replaces
+    // what the window put there ("******" of the password, a proposed folder, a name to change); a click of
+    // the mouse places the cursor instead. A window not active yet gets no focus event, so the selection is
+    // made here; the control that already had the focus keeps its cursor.
+    const bool moves = focusWidget() != control;
+    control->setFocus(reason);
+    if (!moves) return;
+    if (auto* edit = qobject_cast<Edit*>(control)) edit->selectAll();
 }
 
 void Form::keypadKeyClicked()

@@ -137,6 +137,8 @@ protected:
 
 private:
     void prepareFocus();
+    // Moves the focus to a control of this window as the program or a key does (see the definition).
+    void giveFocus(QWidget* control, Qt::FocusReason reason);
     void keepFocusUsable();
     void returnFromChild();
     void centre();
