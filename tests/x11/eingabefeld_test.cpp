@@ -120,7 +120,12 @@ TEST_F(Eingabefeld, derGetippteDatenordnerErsetztDenVorschlagEinKlickSetztDieEin
 TEST_F(Eingabefeld, derZuAenderndeNameWirdDurchDenGetipptenErsetzt)
 {
     QDir().mkpath(dataPath("k_liste"));
-    writeBytes(dataPath("k_liste/2B.TXT"), "01 Anna\r\n02 Ben\r\n");
+    QByteArray namen = "01 Anna\r\n02 Ben\r\n";
+    for (int i = 3; i <= 40; ++i)
+        namen += QByteArray::number(i).rightJustified(2, '0') + " \xdclrike \xc4rmel\r\n";
+    writeBytes(dataPath("k_liste/2B.TXT"), namen);
+    for (int i = 1; i <= 30; ++i)
+        writeBytes(dataPath("k_liste/" + QString("K%1").arg(i, 2, 10, QChar(u'0')) + ".TXT"), "01 Anna\r\n");
     QDir().mkpath(dataPath("Klassen/2B/01 Anna"));
     QDir().mkpath(dataPath("Klassen/2B/02 Ben"));
     auto* w = dynamic_cast<TForm34*>(Form34);
@@ -135,6 +140,7 @@ TEST_F(Eingabefeld, derZuAenderndeNameWirdDurchDenGetipptenErsetzt)
         ASSERT_TRUE(sendKey(Qt::Key_Return)); // Ben
         ASSERT_EQ(keyReceiver(), w->Edit1);
         EXPECT_EQ(w->Edit1->text(), "Ben");
+        grabToPng(w, QStringLiteral("verwaltung_name_aendern"));
         tippen(QStringLiteral("Benno"));
         EXPECT_EQ(w->Edit1->text(), "Benno");
         geprueft = true;
