@@ -39,6 +39,26 @@ void collectFocusable(const QWidget* root, QList<QWidget*>& out)
     }
 }
 
+// The focus frame around a keypad whose window holds the keys: a line in the margin around the keys, over
+// them, which clicks pass through.
+class KeypadFrame final : public QWidget {
+public:
+    explicit KeypadFrame(QWidget* box)
+        : QWidget(box)
+    {
+        setObjectName(QStringLiteral("tastenrahmen"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        drawFocusFrame(p, rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 template <typename T> void collectAll(const QWidget* root, QList<T*>& out)
 {
     for (QWidget* w : tabOrderedChildren(root)) {
@@ -388,6 +408,7 @@ void Form::showKeyboardCues()
     // look.
     if (!lastInputWasKey() || testAttribute(Qt::WA_KeyboardFocusChange)) return;
     setAttribute(Qt::WA_KeyboardFocusChange);
+    updateKeypadFrame();
     if (QWidget* focused = focusWidget()) {
         focused->update();
         if (auto* area = qobject_cast<QAbstractScrollArea*>(focused)) area->viewport()->update();
@@ -443,11 +464,51 @@ void previewFlagChanged(Form* form)
 
 void Form::updateEnterMark()
 {
+    updateKeypadFrame();
     QPushButton* now = markedButton();
     if (now == m_enterMark.data()) return;
     if (auto* old = qobject_cast<QPushButton*>(m_enterMark.data())) old->update();
     m_enterMark = now;
     if (now) now->update();
+}
+
+QRect Form::keypadArea(QWidget*& box) const
+{
+    // The keys of the first keypad that can be used now, in the box that holds them.
+    box = nullptr;
+    QRect area;
+    QList<QAbstractButton*> buttons;
+    collectAll(this, buttons);
+    for (QAbstractButton* b : buttons) {
+        if (!isKeypadKey(b) || !isUsable(b)) continue;
+        if (!box) box = b->parentWidget();
+        if (b->parentWidget() == box) area |= b->geometry();
+    }
+    return area;
+}
+
+void Form::updateKeypadFrame()
+{
+    // A window that holds the keys itself, worked with the keyboard, where no button shows that Enter presses
+    // it: the keys go to the keypad, and the frame around it shows so, as a keypad's marked Enter key does. Where
+    // the window has no keypad either, there is nothing Space or Enter acts on.
+    QWidget* focused = focusWidget();
+    const bool windowHasKeys = !focused || focused == this || !isUsable(focused);
+    QWidget* box = nullptr;
+    QRect area;
+    if (windowHasKeys && testAttribute(Qt::WA_KeyboardFocusChange) && isVisible() && !markedButton())
+        area = keypadArea(box);
+    if (!box || area.isEmpty()) {
+        if (m_keypadFrame) m_keypadFrame->hide();
+        return;
+    }
+    if (!m_keypadFrame || m_keypadFrame->parentWidget() != box) {
+        delete m_keypadFrame.data();
+        m_keypadFrame = new KeypadFrame(box);
+    }
+    m_keypadFrame->setGeometry(area.adjusted(-3, -3, 3, 3) & box->rect());
+    m_keypadFrame->raise();
+    m_keypadFrame->show();
 }
 
 void Form::defaultButtonsChanged()
