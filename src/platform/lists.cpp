@@ -15,6 +15,15 @@
 
 namespace {
 
+// An item drawn by the style with its text alone: no fill, chosen or not.
+void textOnly(QStyleOptionViewItem& option)
+{
+    for (const auto role :
+        { QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Highlight, QPalette::Button })
+        option.palette.setColor(role, Qt::transparent);
+    option.backgroundBrush = QBrush();
+}
+
 // Where the list's style puts the baseline of a line of text it centres in a row of `height`, from the row's
 // top: measured once a font and height by drawing a letter as the list draws its rows (in a row three times as
 // high with the same middle, where nothing is cut), so that it is the style's own placing.
@@ -27,9 +36,7 @@ int centredBaseline(const QListWidget* list, int height)
     QStyleOptionViewItem o;
     o.initFrom(list->viewport());
     o.state = QStyle::State_Enabled;
-    for (const auto role :
-        { QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Highlight, QPalette::Button })
-        o.palette.setColor(role, Qt::transparent);
+    textOnly(o);
     o.widget = list;
     o.font = list->font();
     o.text = QStringLiteral("H");
@@ -79,10 +86,7 @@ public:
         QStyle* style = m_list->style();
         style->drawControl(QStyle::CE_ItemViewItem, &grund, painter, m_list);
         // The text alone, over the background, cut to its row.
-        for (const auto role :
-            { QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Highlight, QPalette::Button })
-            text.palette.setColor(role, Qt::transparent);
-        text.backgroundBrush = QBrush();
+        textOnly(text);
         text.rect = textRoom(option.rect, shift);
         painter->save();
         painter->setClipRect(option.rect, Qt::IntersectClip);
