@@ -104,7 +104,7 @@ void TForm36::Button1Click()
     SetFocus(Button2);
 
     Printer& p = printer();
-    p.beginDoc(QStringLiteral("Protokoll"));
+    p.beginDoc(prot::drucktitel(programmcode, schuelername.str()));
     const auto schrift = [](Canvas& c) {
         c.font.name = QStringLiteral("courier new");
         c.font.height = 35;

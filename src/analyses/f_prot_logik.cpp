@@ -165,4 +165,48 @@ QVector<Seite> druckseiten(int programmcode, int zeilenzahl, int zeichen)
     return seiten;
 }
 
+QString drucktitel(int programmcode, const QString& schueler)
+{
+    // As the analyses hub names them; the division without its colon, which no file name may hold.
+    QString analyse;
+    switch (programmcode) {
+    case 1:
+        analyse = QStringLiteral("schnelles Sehen im 10er-Feld");
+        break;
+    case 2:
+        analyse = QStringLiteral("schnelles Sehen im 20er-Feld");
+        break;
+    case 3:
+        analyse = QStringLiteral("schnelles Sehen im 100er-Feld");
+        break;
+    case 11:
+        analyse = QStringLiteral("kleines 1 + 1");
+        break;
+    case 12:
+        analyse = QStringLiteral("gem. Zehnerzahl + Einer");
+        break;
+    case 13:
+        analyse = QStringLiteral("kleines 1 - 1 (im Raum bis 10)");
+        break;
+    case 14:
+        analyse = QStringLiteral("kleines 1 - 1 (Zehnerübergang)");
+        break;
+    case 15:
+        analyse = QStringLiteral("gem. Zehnerzahl - Einer");
+        break;
+    case 16:
+        analyse = QStringLiteral("kleines 1 x 1");
+        break;
+    case 17:
+        analyse = QStringLiteral("kleines 1 durch 1");
+        break;
+    case 20:
+        analyse = QStringLiteral("schriftliche Subtraktion");
+        break;
+    default:
+        break;
+    }
+    return (analyse + QStringLiteral(" Protokoll ") + schueler).simplified();
+}
+
 } // namespace prot

@@ -51,4 +51,8 @@ extern const QString kWeitereAufgaben;
 // move down by as many lines, and each page ends that many lines earlier.
 QVector<Seite> druckseiten(int programmcode, int zeilenzahl, int zeichen = 1000);
 
+// The title of the printout, which names its file: the analysis and the pupil, as an aid's protocol is named
+// ("kleines 1 + 1 Protokoll 02 Ülrike Ärmel"), so that the printouts of a class can be told apart.
+QString drucktitel(int programmcode, const QString& schueler);
+
 } // namespace prot

@@ -344,9 +344,9 @@ void Button::hideEvent(QHideEvent* event)
 
 void Button::enterMarkMayMove()
 {
-    // Only a Default button or a keypad's Enter coming or going moves the mark by itself; the focused one moves it
-    // with the focus.
-    if (!Default && !isKeypadEnter(this)) return;
+    // Only a Default button or a keypad's key coming or going moves the mark (or the keypad's frame) by itself;
+    // the focused one moves it with the focus.
+    if (!Default && !isKeypadKey(this)) return;
     if (Form* form = formOf(this)) form->updateEnterMark();
 }
 

@@ -144,7 +144,8 @@ private:
 // ---- Edits and memos ----
 
 // A one-line edit. Its OnKeyPress filters typed characters and pasted text alike; characters that
-// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code.
+// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code. The focus
+// given by the program (SetFocus), Tab, an arrow or an accelerator selects the whole text; a click places the cursor.
 class Edit : public QLineEdit, public KeyEvents {
     Q_OBJECT
 public:
@@ -159,6 +160,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -211,8 +213,9 @@ public:
     void setSelected(int index, bool selected);
     // Sorted lists keep their items in alphabetical order (without regard to case).
     void setSorted(bool sorted);
-    // 0: the font's height.
+    // 0: as high as the font's cell, or as the ink of the texts shown where it reaches out of it.
     void setItemHeight(int height);
+    int itemHeight() const { return m_itemHeight; }
     // Multi-select: a click, or Space on the item with the focus frame, toggles an item; no other key chooses.
     void setMultiSelect(bool on);
     // A list whose choice acts at once (deletes, prints, saves): the keys that move only move the focus frame,
@@ -220,6 +223,11 @@ public:
     void setChoiceActs(bool on) { m_choiceActs = on; }
     // Gives the list the focus with its frame on the first item and nothing chosen: where the keys go on.
     void focusFirstItem();
+    // Where the text of a row (in the viewport's coordinates) is laid out, centred, before the row cuts it: a row
+    // is as high as its font's cell unless the letters' ink needs more, and its text moves so that the ink fits.
+    QRect textRoomOf(const QRect& row) const;
+    // How far the text of `row` moves down from the row's middle (up where negative) so that its ink fits.
+    int textShiftOf(const QRect& row) const;
     bool wantsSpecialKey(quint16 key) override;
 
 protected:
@@ -229,7 +237,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void applyItemHeight(QListWidgetItem* item) const;
+    // Rows as high as the font's cell, or as the ink of the texts shown where that reaches out of it; `texts`
+    // are new ones, added to what was measured before.
+    void measureRows(const QStringList& texts);
     void multiChoiceKey(QKeyEvent* event);
     void actingChoiceKey(QKeyEvent* event);
     // Lets Qt's list handle a key that may move the focus frame, and keeps the choice as it was.
@@ -237,7 +247,13 @@ private:
     bool m_sorted = false;
     bool m_choiceActs = false;
     int m_itemHeight = 0;
-    mutable bool m_heightsPending = false;
+    bool m_heightsPending = false;
+    // The texts' ink above and below the baseline, the rows' height and their texts' shift, while the list
+    // measures its rows itself.
+    int m_inkTop = 0;
+    int m_inkBottom = 0;
+    int m_rowHeight = 0;
+    int m_textShift = 0;
 };
 
 class RadioButton : public QRadioButton {

@@ -39,6 +39,26 @@ void collectFocusable(const QWidget* root, QList<QWidget*>& out)
     }
 }
 
+// The focus frame around a keypad whose window holds the keys: a line in the margin around the keys, over
+// them, which clicks pass through.
+class KeypadFrame final : public QWidget {
+public:
+    explicit KeypadFrame(QWidget* box)
+        : QWidget(box)
+    {
+        setObjectName(QStringLiteral("tastenrahmen"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        drawFocusFrame(p, rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 template <typename T> void collectAll(const QWidget* root, QList<T*>& out)
 {
     for (QWidget* w : tabOrderedChildren(root)) {
@@ -269,10 +289,16 @@ void Form::childClosed()
 void Form::returnFromChild()
 {
     if (isVisible()) bringUp(this);
-    QWidget* target = m_pendingFocus ? m_pendingFocus.data() : m_focusBeforeChild.data();
+    // A focus the program asked for meanwhile is given now; else the control the user left keeps its text and
+    // cursor as they were.
+    QWidget* const asked = m_pendingFocus;
+    QWidget* target = asked ? asked : m_focusBeforeChild.data();
     m_pendingFocus = nullptr;
     m_focusBeforeChild = nullptr;
-    if (isUsable(target)) target->setFocus(Qt::OtherFocusReason);
+    if (isUsable(target) && asked)
+        giveFocus(target, Qt::OtherFocusReason);
+    else if (isUsable(target))
+        target->setFocus(Qt::OtherFocusReason);
     keepFocusUsable();
     showKeyboardCues();
     updateEnterMark();
@@ -289,7 +315,7 @@ void Form::prepareFocus()
     if (focused && focused != this && startHere(focused)) return;
     for (QWidget* start : { m_start.data(), m_activeControl.data() }) {
         if (isUsable(start) && !endsActivity(start)) {
-            start->setFocus(Qt::OtherFocusReason);
+            giveFocus(start, Qt::OtherFocusReason);
             return;
         }
     }
@@ -297,7 +323,7 @@ void Form::prepareFocus()
     collectFocusable(this, list);
     for (QWidget* w : list) {
         if (startHere(w)) {
-            w->setFocus(Qt::TabFocusReason);
+            giveFocus(w, Qt::TabFocusReason);
             return;
         }
     }
@@ -332,8 +358,20 @@ void Form::requestFocus(QWidget* control)
         m_pendingFocus = control;
         return;
     }
-    control->setFocus(Qt::OtherFocusReason);
+    giveFocus(control, Qt::OtherFocusReason);
     updateEnterMark();
+}
+
+void Form::giveFocus(QWidget* control, Qt::FocusReason reason)
+{
+    // An edit the program or a key moves the focus into has its text selected, so that what is typed replaces
+    // what the window put there ("******" of the password, a proposed folder, a name to change); a click of
+    // the mouse places the cursor instead. A window not active yet gets no focus event, so the selection is
+    // made here; the control that already had the focus keeps its cursor.
+    const bool moves = focusWidget() != control;
+    control->setFocus(reason);
+    if (!moves) return;
+    if (auto* edit = qobject_cast<Edit*>(control)) edit->selectAll();
 }
 
 void Form::keypadKeyClicked()
@@ -370,6 +408,7 @@ void Form::showKeyboardCues()
     // look.
     if (!lastInputWasKey() || testAttribute(Qt::WA_KeyboardFocusChange)) return;
     setAttribute(Qt::WA_KeyboardFocusChange);
+    updateKeypadFrame();
     if (QWidget* focused = focusWidget()) {
         focused->update();
         if (auto* area = qobject_cast<QAbstractScrollArea*>(focused)) area->viewport()->update();
@@ -425,11 +464,51 @@ void previewFlagChanged(Form* form)
 
 void Form::updateEnterMark()
 {
+    updateKeypadFrame();
     QPushButton* now = markedButton();
     if (now == m_enterMark.data()) return;
     if (auto* old = qobject_cast<QPushButton*>(m_enterMark.data())) old->update();
     m_enterMark = now;
     if (now) now->update();
+}
+
+QRect Form::keypadArea(QWidget*& box) const
+{
+    // The keys of the first keypad that can be used now, in the box that holds them.
+    box = nullptr;
+    QRect area;
+    QList<QAbstractButton*> buttons;
+    collectAll(this, buttons);
+    for (QAbstractButton* b : buttons) {
+        if (!isKeypadKey(b) || !isUsable(b)) continue;
+        if (!box) box = b->parentWidget();
+        if (b->parentWidget() == box) area |= b->geometry();
+    }
+    return area;
+}
+
+void Form::updateKeypadFrame()
+{
+    // A window that holds the keys itself, worked with the keyboard, where no button shows that Enter presses
+    // it: the keys go to the keypad, and the frame around it shows so, as a keypad's marked Enter key does. Where
+    // the window has no keypad either, there is nothing Space or Enter acts on.
+    QWidget* focused = focusWidget();
+    const bool windowHasKeys = !focused || focused == this || !isUsable(focused);
+    QWidget* box = nullptr;
+    QRect area;
+    if (windowHasKeys && testAttribute(Qt::WA_KeyboardFocusChange) && isVisible() && !markedButton())
+        area = keypadArea(box);
+    if (!box || area.isEmpty()) {
+        if (m_keypadFrame) m_keypadFrame->hide();
+        return;
+    }
+    if (!m_keypadFrame || m_keypadFrame->parentWidget() != box) {
+        delete m_keypadFrame.data();
+        m_keypadFrame = new KeypadFrame(box);
+    }
+    m_keypadFrame->setGeometry(area.adjusted(-3, -3, 3, 3) & box->rect());
+    m_keypadFrame->raise();
+    m_keypadFrame->show();
 }
 
 void Form::defaultButtonsChanged()

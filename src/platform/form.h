@@ -137,6 +137,11 @@ protected:
 
 private:
     void prepareFocus();
+    // Shows or hides the frame around the keypad (see the definition).
+    void updateKeypadFrame();
+    QRect keypadArea(QWidget*& box) const;
+    // Moves the focus to a control of this window as the program or a key does (see the definition).
+    void giveFocus(QWidget* control, Qt::FocusReason reason);
     void keepFocusUsable();
     void returnFromChild();
     void centre();
@@ -171,6 +176,7 @@ private:
     // Buttons are held as widgets and cast only while alive: a button being destroyed hands its focus on
     // from QWidget's destructor, when it is no button any more.
     QPointer<QWidget> m_enterMark;
+    QPointer<QWidget> m_keypadFrame;
     // The Default buttons in tab order, found again after a Default flag changed or a new showing.
     mutable QList<QPointer<QWidget>> m_defaults;
     mutable QList<QPointer<QWidget>> m_keypadEnters;

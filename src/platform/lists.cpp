@@ -15,25 +15,42 @@
 
 namespace {
 
-// The height of a row that holds every letter a list shows: the dots and accents of capitals reach above the
-// font's ascent in some fonts and sizes, and the row clips them. The text stands in the middle of its row, so
-// what reaches out on either side is added on both.
-int rowHeightFor(const QFont& font)
+// An item drawn by the style with its text alone: no fill, chosen or not.
+void textOnly(QStyleOptionViewItem& option)
 {
-    // Measured once a font: lists of words are filled item by item.
+    for (const auto role :
+        { QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Highlight, QPalette::Button })
+        option.palette.setColor(role, Qt::transparent);
+    option.backgroundBrush = QBrush();
+}
+
+// Where the list's style puts the baseline of a line of text it centres in a row of `height`, from the row's
+// top: measured once a font and height by drawing a letter as the list draws its rows (in a row three times as
+// high with the same middle, where nothing is cut), so that it is the style's own placing.
+int centredBaseline(const QListWidget* list, int height)
+{
     static QHash<QString, int> known;
-    const QString key = font.key();
+    const QString key = list->font().key() + QLatin1Char('/') + QString::number(height);
     const auto it = known.constFind(key);
     if (it != known.constEnd()) return *it;
-    static const QString letters = QStringLiteral(
-        "\u00C0\u00C1\u00C2\u00C3\u00C4\u00C5\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC\u00CD\u00CE\u00CF\u00D1"
-        "\u00D2\u00D3\u00D4\u00D5\u00D6\u00D9\u00DA\u00DB\u00DC\u00DD\u0160\u017D\u0178\u00C6\u00D8"
-        "bdfhklgjpqy\u00DF\u00E7\u00FF0123456789");
-    const QFontMetrics fm(font);
-    const QMargins past = inkPastCell(fm, letters);
-    const int height = fm.height() + 2 * std::max(past.top(), past.bottom());
-    known.insert(key, height);
-    return height;
+    QStyleOptionViewItem o;
+    o.initFrom(list->viewport());
+    o.state = QStyle::State_Enabled;
+    textOnly(o);
+    o.widget = list;
+    o.font = list->font();
+    o.text = QStringLiteral("H");
+    o.features = QStyleOptionViewItem::HasDisplay;
+    o.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    o.textElideMode = Qt::ElideNone;
+    const QFontMetrics fm(o.font);
+    o.rect = QRect(0, 0, fm.horizontalAdvance(o.text) + 16, 3 * height);
+    const QRect ink = inkOf(
+        list->viewport(), [&](QPainter& p) { list->style()->drawControl(QStyle::CE_ItemViewItem, &o, &p, list); },
+        o.rect, 1);
+    const int baseline = ink.isEmpty() ? height - fm.descent() : ink.top() - height - fm.tightBoundingRect(o.text).top();
+    known.insert(key, baseline);
+    return baseline;
 }
 
 bool choosable(const QListWidgetItem* it)
@@ -43,16 +60,49 @@ bool choosable(const QListWidgetItem* it)
 
 // Only chosen items are filled. The style tints the item with the focus (and keeps the tint after the mouse
 // has left it), which in a list of several choices reads as half chosen; the dotted frame shows the focus.
+// A row of the measured height has its text moved as measured.
 class Eintragsmaler : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit Eintragsmaler(ListBox* list)
+        : QStyledItemDelegate(list)
+        , m_list(list)
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem ohneToenung = option;
         ohneToenung.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-        QStyledItemDelegate::paint(painter, ohneToenung, index);
+        const int shift = m_list->textShiftOf(option.rect);
+        if (shift == 0) {
+            QStyledItemDelegate::paint(painter, ohneToenung, index);
+            return;
+        }
+        QStyleOptionViewItem grund = ohneToenung;
+        initStyleOption(&grund, index);
+        QStyleOptionViewItem text = grund;
+        grund.text.clear();
+        grund.features &= ~QStyleOptionViewItem::HasDisplay;
+        QStyle* style = m_list->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &grund, painter, m_list);
+        // The text alone, over the background, cut to its row.
+        textOnly(text);
+        text.rect = textRoom(option.rect, shift);
+        painter->save();
+        painter->setClipRect(option.rect, Qt::IntersectClip);
+        style->drawControl(QStyle::CE_ItemViewItem, &text, painter, m_list);
+        painter->restore();
     }
+
+    // Three times the row's height with the row's middle moved by `shift`: the style cuts the text to the room
+    // it is given, and centres it there.
+    static QRect textRoom(const QRect& row, int shift)
+    {
+        return row.adjusted(0, shift - row.height(), 0, shift + row.height());
+    }
+
+private:
+    ListBox* m_list;
 };
 
 } // namespace
@@ -74,20 +124,46 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
     });
 }
 
-void ListBox::applyItemHeight(QListWidgetItem* item) const
+QRect ListBox::textRoomOf(const QRect& row) const
 {
-    // The font's height needs the font loaded: a list not on the screen takes it when it is first shown.
-    if (m_itemHeight <= 0 && !isVisible()) {
-        m_heightsPending = true;
-        return;
+    return Eintragsmaler::textRoom(row, textShiftOf(row));
+}
+
+int ListBox::textShiftOf(const QRect& row) const
+{
+    return m_itemHeight <= 0 && row.height() == m_rowHeight ? m_textShift : 0;
+}
+
+void ListBox::measureRows(const QStringList& texts)
+{
+    // Only the texts' ink counts: a row grows past the font's cell only for letters that reach out of it (the
+    // accent of a capital, in some fonts and sizes), so that a list of names with umlauts keeps its rows.
+    const QFontMetrics fm(font());
+    int top = m_inkTop, bottom = m_inkBottom;
+    for (const QString& t : texts) {
+        if (t.isEmpty()) continue;
+        const QRect ink = fm.tightBoundingRect(t);
+        if (ink.isEmpty()) continue;
+        top = std::min(top, ink.top());
+        bottom = std::max(bottom, ink.bottom());
     }
-    const int h = m_itemHeight > 0 ? m_itemHeight : rowHeightFor(font());
-    item->setSizeHint(QSize(1, h));
+    if (m_rowHeight > 0 && top == m_inkTop && bottom == m_inkBottom) return;
+    m_inkTop = top;
+    m_inkBottom = bottom;
+    const int cell = fm.height();
+    m_rowHeight = std::max(cell, bottom - top + 1);
+    const int baseline = centredBaseline(this, m_rowHeight);
+    const int inkTop = baseline + top, inkBottom = baseline + bottom;
+    m_textShift = inkTop < 0 ? -inkTop : inkBottom >= m_rowHeight ? m_rowHeight - 1 - inkBottom : 0;
+    for (int i = 0; i < count(); ++i)
+        item(i)->setSizeHint(QSize(1, m_rowHeight));
 }
 
 void ListBox::setItems(const QStringList& items)
 {
     clear();
+    // The rows fit the new texts, not what the list held before.
+    m_inkTop = m_inkBottom = m_rowHeight = 0;
     for (const QString& s : items)
         add(s);
 }
@@ -110,8 +186,18 @@ void ListBox::add(const QString& text)
             ++at;
     }
     auto* it = new QListWidgetItem(text);
-    applyItemHeight(it);
     insertItem(at, it);
+    if (m_itemHeight > 0) {
+        it->setSizeHint(QSize(1, m_itemHeight));
+        return;
+    }
+    // Measuring needs the font loaded: a list not on the screen measures its rows when it is first shown.
+    if (!isVisible()) {
+        m_heightsPending = true;
+        return;
+    }
+    if (m_rowHeight > 0) it->setSizeHint(QSize(1, m_rowHeight));
+    measureRows({ text });
 }
 
 QString ListBox::itemText(int index) const
@@ -166,8 +252,17 @@ void ListBox::setSorted(bool sorted)
 void ListBox::setItemHeight(int height)
 {
     m_itemHeight = height;
-    for (int i = 0; i < count(); ++i)
-        applyItemHeight(item(i));
+    if (height > 0) {
+        for (int i = 0; i < count(); ++i)
+            item(i)->setSizeHint(QSize(1, height));
+        return;
+    }
+    if (!isVisible()) {
+        m_heightsPending = true;
+        return;
+    }
+    m_inkTop = m_inkBottom = m_rowHeight = 0;
+    measureRows(items());
 }
 
 void ListBox::setMultiSelect(bool on)

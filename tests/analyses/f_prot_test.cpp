@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -120,6 +121,20 @@ TEST_F(FProtTest, PagesBreakAt67And133AndGoOnPast200)
     EXPECT_EQ(seiten[3].texte.last().text, "Zeile 210");
 }
 
+TEST_F(FProtTest, ThePrintoutIsTitledByTheAnalysisAndThePupil)
+{
+    EXPECT_EQ(prot::drucktitel(3, "Anna"), "schnelles Sehen im 100er-Feld Protokoll Anna");
+    EXPECT_EQ(prot::drucktitel(14, "02 Ülrike Ärmel"), "kleines 1 - 1 (Zehnerübergang) Protokoll 02 Ülrike Ärmel");
+    // No colon, which a file name cannot hold; every analysis has a name of its own.
+    QStringList titel;
+    for (int code : { 1, 2, 3, 11, 12, 13, 14, 15, 16, 17, 20 }) {
+        const QString t = prot::drucktitel(code, "Anna");
+        EXPECT_FALSE(t.contains(':')) << code;
+        EXPECT_FALSE(titel.contains(t)) << code;
+        titel << t;
+    }
+}
+
 TEST_F(FProtTest, AnUnreadableFileGivesOnePageWithTheFrame)
 {
     EXPECT_EQ(prot::lesen(dataPath("fehlt.txt")), 0);
@@ -180,12 +195,21 @@ TEST_F(FProtTest, ThePrintoutAsPdf)
     TForm36 fenster;
     protdatei = protokoll(140);
     programmcode = 11;
-    Form::setModalDriver([&](Form&) {
-        fenster.Button1->Click();
-        fenster.Button2->Click();
-    });
-    fenster.showModal();
-    Form::setModalDriver({});
+    // Each pupil's printout named by the analysis and the pupil, as an aid's protocol is.
+    QStringList dateien;
+    for (const char* name : { "02 Ülrike Ärmel", "Ben" }) {
+        schuelername = QString::fromUtf8(name);
+        Form::setModalDriver([&](Form&) {
+            fenster.Button1->Click();
+            fenster.Button2->Click();
+        });
+        fenster.showModal();
+        Form::setModalDriver({});
+        dateien << QFileInfo(printer().lastDocument().file).fileName();
+    }
+    ASSERT_EQ(dateien.size(), 2);
+    EXPECT_TRUE(dateien[0].endsWith("_kleines 1 + 1 Protokoll 02 Ülrike Ärmel.pdf")) << dateien[0].toStdString();
+    EXPECT_TRUE(dateien[1].endsWith("_kleines 1 + 1 Protokoll Ben.pdf")) << dateien[1].toStdString();
     const QString pdf = printer().lastDocument().file;
     QFile::remove(QStringLiteral(TAVI_TEST_OUTPUT "/f_prot_druck.pdf"));
     QFile::copy(pdf, QStringLiteral(TAVI_TEST_OUTPUT "/f_prot_druck.pdf"));

@@ -4,6 +4,7 @@
 #include "aids/h_haupt.h"
 #include "aids/h_stern.h"
 #include "aids/h_sv1.h"
+#include "aids/hilfenrahmen.h"
 #include "games/s_tictactoe.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -231,4 +232,80 @@ TEST_F(Fokusrahmen, eineListeZeigtDenRahmenAuchWennAllesGewaehltOderNichtsDaIst)
         hub->Close();
     });
     EXPECT_EQ(geprueft, 2);
+}
+
+namespace {
+
+// The frame around a keypad, where it shows now.
+QWidget* tastenrahmen(Form& f)
+{
+    auto* r = f.findChild<QWidget*>(QStringLiteral("tastenrahmen"));
+    return r && r->isVisible() ? r : nullptr;
+}
+
+} // namespace
+
+// Where the window itself holds the keys and no button shows that Enter presses it (the star and the middle 1x1
+// with their keypads, the half-written aid's long way), the first key shows the frame around the keypad, where
+// the keys go; a framed button takes the frame again.
+TEST_F(Fokusrahmen, dasTastenfeldZeigtDenRahmenWoKeinKnopfEnterTraegt)
+{
+    if (!onXServer()) GTEST_SKIP();
+    TForm63* hub = hilfenhub();
+    ASSERT_TRUE(hub);
+    QStringList geprueft;
+    for (int code : { 53, 54, -1 }) {
+        SCOPED_TRACE(code);
+        Form::setModalDriver([&](Form& f) {
+            ASSERT_TRUE(waitActive(&f));
+            if (&f == hub) {
+                if (code > 0) {
+                    hub->Button4->Click();
+                    hub->knopf(code)->Click();
+                } else {
+                    hub->Button5->Click();
+                    hub->hsv_tempo->button(0)->click(); // the long way
+                    hub->hsv_r_art->button(-code - 1)->click();
+                }
+                ASSERT_TRUE(sendKey(Qt::Key_Return)); // Start
+                return;
+            }
+            auto* hilfe = dynamic_cast<Hilfenfenster*>(&f);
+            if (!hilfe) return;
+            ASSERT_TRUE(hilfe->tastenfeld);
+            ASSERT_EQ(keyReceiver(), hilfe);
+            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+            if (keyReceiver() == hilfe) {
+                // No stop for Tab: the frame shows where the keys go, around the keypad's keys.
+                QWidget* rahmen = tastenrahmen(f);
+                ASSERT_TRUE(rahmen);
+                QRect tasten;
+                for (Button* b : hilfe->tastenfeld->knoepfe())
+                    if (b->isVisible() && b->parentWidget() == rahmen->parentWidget()) tasten |= b->geometry();
+                EXPECT_TRUE(rahmen->geometry().contains(tasten));
+                // It is seen on the screen.
+                rahmen->hide();
+                const QImage ohne = bild(rahmen->parentWidget());
+                rahmen->show();
+                EXPECT_TRUE(bild(rahmen->parentWidget()) != ohne);
+            } else {
+                // A framed button has the keys; a digit typed, or a keypad key clicked, brings them back to the
+                // keypad, framed at once.
+                EXPECT_FALSE(tastenrahmen(f));
+                if (code == 53)
+                    ASSERT_TRUE(sendKey(Qt::Key_4));
+                else
+                    QTest::mouseClick(hilfe->tastenfeld->ziffer(4), Qt::LeftButton);
+                EXPECT_EQ(keyReceiver(), hilfe);
+                EXPECT_TRUE(tastenrahmen(f));
+                grabToPng(&f, QStringLiteral("fokusrahmen_tastenfeld_%1").arg(code));
+            }
+            geprueft << f.objectName();
+            ASSERT_TRUE(sendKey(Qt::Key_Escape));
+        });
+        hub->showModal();
+        Form::setModalDriver({});
+    }
+    geprueft.removeDuplicates();
+    EXPECT_EQ(geprueft.size(), 3) << geprueft.join(' ').toStdString();
 }

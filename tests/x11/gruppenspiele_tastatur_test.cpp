@@ -235,6 +235,10 @@ TEST_F(GruppenspielTastatur, enterUndLeertasteTunInJedemZustandWasDasFensterAnbi
                 TASTE(Qt::Key_Return);
                 ASSERT_EQ(zustand(), 4);
                 EXPECT_EQ(keyReceiver(), &f);
+                // The letters have the keys: their keyboard is framed.
+                auto* rahmen = f.findChild<QWidget*>(QStringLiteral("tastenrahmen"));
+                EXPECT_TRUE(rahmen && rahmen->isVisible());
+                if (spieler == 1) grabToPng(&f, QStringLiteral("buchstaben_tastenrahmen_%1").arg(i));
                 for (Qt::Key k : mitten)
                     TASTE(k);
                 const QString wort

@@ -178,8 +178,8 @@ QRect tinte(const QWidget* w, const Textraum& t)
     return ink;
 }
 
-// What a list cuts of its rows' texts: each row clips its text to itself. The row is drawn as the list draws it,
-// in a row three times as high with the same middle, where nothing clips it. A row has no frame beside its
+// What a list cuts of its rows' texts: each row clips its text to itself. The row's text is drawn as the list
+// draws it, in the room the list lays it out in, where nothing clips it. A row has no frame beside its
 // text, so any ink it cuts is part of a letter: the faint top of an umlaut's dots too.
 QString zeilenschnitt(ListBox* l)
 {
@@ -195,7 +195,7 @@ QString zeilenschnitt(ListBox* l)
             o.palette.setColor(rolle, Qt::transparent); // the text only: no fill is ink
         o.widget = l;
         o.font = l->font();
-        o.rect = zeile.adjusted(0, -zeile.height(), 0, zeile.height());
+        o.rect = l->textRoomOf(zeile);
         o.text = l->itemText(i);
         o.features = QStyleOptionViewItem::HasDisplay;
         o.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
@@ -211,6 +211,25 @@ QString zeilenschnitt(ListBox* l)
                 .arg(zeile.height());
     }
     return {};
+}
+
+// Whole rows a list lost against its designed size, where its rows grew past its font's own line height for
+// the letters' ink: at most one (the dots take the room the line leaves, not a taller row); none where nothing
+// grew. Empty when it lost none too many.
+QString zeilenverlust(ListBox* l)
+{
+    if (l->count() == 0) return {};
+    const int sicht = l->viewport()->height();
+    const int zeile = l->visualItemRect(l->item(0)).height();
+    // A row height the window gives its list is its design.
+    const int natuerlich = l->itemHeight() > 0 ? l->itemHeight() : QFontMetrics(l->font()).height();
+    const int entworfen = sicht / natuerlich, ganz = sicht / zeile;
+    if (ganz >= entworfen - (zeile > natuerlich ? 1 : 0)) return {};
+    return QStringLiteral("%1 ganze Zeilen zu %2 px statt %3 zu %4 px")
+        .arg(ganz)
+        .arg(zeile)
+        .arg(entworfen)
+        .arg(natuerlich);
 }
 
 // The sides of `raum` that `tinte` reaches over.
@@ -430,6 +449,12 @@ protected:
             const Textraum t = textraum(w);
             schnitte.insert(name(&f) + QLatin1Char('/') + name(w) + QStringLiteral(" \"") + t.text
                 + QStringLiteral("\": ") + s + QStringLiteral(" (") + schritt + QLatin1Char(')'));
+        }
+        for (ListBox* l : f.findChildren<ListBox*>()) {
+            const QString verlust = l->isVisibleTo(&f) ? zeilenverlust(l) : QString();
+            if (!verlust.isEmpty())
+                schnitte.insert(name(&f) + QLatin1Char('/') + name(l) + QStringLiteral(": ") + verlust
+                    + QStringLiteral(" (") + schritt + QLatin1Char(')'));
         }
     }
 
