@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace files {
@@ -128,6 +129,8 @@ struct Found {
     QString path;
     bool whole = false;
     struct stat st { };
+    // Why the last look failed, where it did.
+    int err = 0;
 };
 
 // Looks the name up from its end: one look where it is spelled as on disk, a listing of a folder only where its
@@ -140,6 +143,7 @@ Found find(const QString& n)
         f.whole = true;
         return f;
     }
+    f.err = errno;
     const bool trailing = n.size() > 1 && n.endsWith(u'/');
     const QString body = trailing ? n.chopped(1) : n;
     const int cut = int(body.lastIndexOf(u'/'));
@@ -160,17 +164,39 @@ Found find(const QString& n)
         if (dir.path != body.left(cut) && cut > 0) {
             // The folder is spelled otherwise on disk: the name as given may be in it.
             f.whole = ::stat(native(f.path).constData(), &f.st) == 0;
+            f.err = f.whole ? 0 : errno;
         }
         if (!f.whole && caseMatters(dir.path, dir.st.st_dev)) {
             const QString found = matchEntry(dir.path, part);
             if (!found.isEmpty()) {
                 f.path = prefix + found;
                 f.whole = ::stat(native(f.path).constData(), &f.st) == 0;
+                f.err = f.whole ? 0 : errno;
             }
         }
     }
+    else if (!dir.whole)
+        f.err = dir.err;
     if (trailing) f.path += u'/';
     return f;
+}
+
+// Whether `path` lies on a network share reached through FUSE or the kernel's SMB client, where a folder another
+// PC is making or removing names in may be answered for as missing for a moment. Asked of the nearest folder
+// that is there, only where a look has failed.
+bool onShare(QString path)
+{
+    for (;;) {
+        struct statfs fs { };
+        if (::statfs(native(path.isEmpty() ? QStringLiteral("/") : path).constData(), &fs) == 0) {
+            const auto type = static_cast<unsigned long>(fs.f_type);
+            return type == 0x65735546UL /* FUSE */ || type == 0xFE534D42UL /* SMB2 */ || type == 0xFF534D42UL /* CIFS */
+                || type == 0x517BUL /* SMB */;
+        }
+        const int cut = int(path.lastIndexOf(u'/'));
+        if (cut <= 0) return false;
+        path.truncate(cut);
+    }
 }
 
 // ---- The share's clock and what went stale ----
@@ -306,14 +332,6 @@ QStringList sweep(const QString& folder, const QStringList& names)
 }
 
 // ---- Making a new file ----
-
-// Whether the folder `path` is there. A share may answer "no such file" for a name made in a folder it showed
-// a moment ago, while another PC makes or removes names in it; only a folder that is gone ends a step.
-bool folderIsThere(const QString& path)
-{
-    struct stat st { };
-    return lookAt(path.isEmpty() ? QStringLiteral("/") : path, st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // Whether `path` is there: 0, ENOENT, or the errno of a look that failed. `anyCase`: in any letter case.
 int lookForName(const QString& path, bool anyCase)
@@ -477,7 +495,14 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
     const int cut = int(n.lastIndexOf(u'/'));
     const QString leaf = n.mid(cut + 1);
     if (!isSafeName(leaf)) return IoPathNotFound;
-    const Found dir = find(cut < 0 ? QStringLiteral(".") : cut == 0 ? QStringLiteral("/") : n.left(cut));
+    const QString given = cut < 0 ? QStringLiteral(".") : cut == 0 ? QStringLiteral("/") : n.left(cut);
+    Found dir = find(given);
+    // A share answers for a folder in which another PC makes or gives back a name as if it were gone, for a
+    // moment: waited out there, never on a local disk, where "no such file" is the truth.
+    for (Settling settling; !dir.whole && (passing(dir.err) || (dir.err == ENOENT && onShare(given)));) {
+        if (!settling.again()) break;
+        dir = find(given);
+    }
     if (!dir.whole || !S_ISDIR(dir.st.st_mode)) return IoPathNotFound;
     // Where letter case tells names apart, one in another case is this name to the program all the same.
     const bool anyCase = caseMatters(dir.path, dir.st.st_dev);
@@ -495,7 +520,10 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
             if ((left == Leftover::gone || left == Leftover::removing) && settling.again()) continue;
             return IoFileExists;
         }
-        if (!passing(err) && !(err == ENOENT && folderIsThere(folder))) return ioCodeOf(err);
+        // The folder was found a moment ago: a "no such file" now is the share settling a name another PC made or
+        // gave back (smbnetfs says so of the folder too, for a moment), waited out like its other passing answers.
+        // A folder that is really gone is found so by the look at the start of the next try.
+        if (!passing(err) && err != ENOENT) return ioCodeOf(err);
         // The share settles this name: another PC made it, or gave it back, just now.
         struct stat st { };
         if (lookAt(path, st) == 0) return IoFileExists;
