@@ -71,24 +71,6 @@ int removeOnce(const QString& path)
     return errno == EISDIR ? EBUSY : errno;
 }
 
-// Pauses between the tries of a step that waits out a share's passing answers, up to kInUseMs.
-class Settling {
-public:
-    Settling() { m_waited.start(); }
-    // Pauses and says true, or says false once the time is up.
-    bool again()
-    {
-        if (m_waited.elapsed() >= kInUseMs) return false;
-        QThread::msleep(ulong(m_pause));
-        m_pause = qMin(m_pause * 2, 100);
-        return true;
-    }
-
-private:
-    QElapsedTimer m_waited;
-    int m_pause = 5;
-};
-
 // Whether names in the folder (on device `dev`) that differ in letter case only are different names. A share
 // matches names without regard to case itself, so that a name it does not find is not there in any case, and no
 // listing is needed. Known once the folder's own name is found in the other case; until then (a local disk, where
@@ -174,8 +156,7 @@ Found find(const QString& n)
                 f.err = f.whole ? 0 : errno;
             }
         }
-    }
-    else if (!dir.whole)
+    } else if (!dir.whole)
         f.err = dir.err;
     if (trailing) f.path += u'/';
     return f;
@@ -433,6 +414,14 @@ int ioCodeOf(int err)
     return code == IoFileNotFound ? IoPathNotFound : code;
 }
 
+bool Settling::again()
+{
+    if (m_waited.elapsed() >= kInUseMs) return false;
+    QThread::msleep(ulong(m_pause));
+    m_pause = qMin(m_pause * 2, 100);
+    return true;
+}
+
 int makeDir(const QString& path)
 {
     if (const int a = answered("mkdir", path)) return a;
@@ -443,6 +432,17 @@ int lookAt(const QString& path, struct stat& st)
 {
     if (const int a = answered("lstat", path)) return a;
     return ::lstat(native(path).constData(), &st) == 0 ? 0 : errno;
+}
+
+int removeFile(const QString& path)
+{
+    Settling settling;
+    for (;;) {
+        int err = answered("unlink", path);
+        if (err == 0) err = ::unlink(native(path).constData()) == 0 ? 0 : errno;
+        if (err == 0) return 0;
+        if (!passing(err) || !settling.again()) return err;
+    }
 }
 
 int removeShared(const QString& path)
@@ -581,10 +581,35 @@ bool dirExists(const QString& name)
     return f.whole && S_ISDIR(f.st.st_mode);
 }
 
+namespace {
+
+// Makes the folder `path` (a real path) and its missing parents. A share may answer for a folder that another PC
+// makes names in, or for one it makes at this moment, as if it were gone or not yet whole: waited out within the
+// bound, while a real fault (no right, a full share, a file in the way) ends it at once.
+bool makePath(QString path)
+{
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    for (Settling settling;;) {
+        struct stat st { };
+        int err = ::stat(native(path).constData(), &st) == 0 ? 0 : errno;
+        if (err == 0) return S_ISDIR(st.st_mode);
+        if (err == ENOENT) {
+            const QString parent = folderOf(path);
+            if (parent != path && parent != QLatin1String(".") && !makePath(parent)) return false;
+            err = makeDir(path);
+            if (err == 0) return true;
+        }
+        if (!(passing(err) || err == ENOENT || err == EEXIST) || !settling.again()) return false;
+    }
+}
+
+} // namespace
+
 bool forceDirectories(const QString& name)
 {
     const QString r = resolve(name);
-    return !r.isEmpty() && QDir().mkpath(r);
+    return !r.isEmpty() && makePath(r);
 }
 
 bool deleteFile(const QString& name)
@@ -665,6 +690,7 @@ void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)
 
 } // namespace files
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -674,19 +700,13 @@ namespace files {
 
 namespace {
 
-// One walk over a folder: every name but "." and "..", or its regular files only. Empty with `err` set where the
-// listing failed, so that a failure never reads as an empty folder.
-// `helpers` gets the names of the program's helpers that a walk over files only meets.
-QStringList walk(const QByteArray& path, bool filesOnly, int& err, QStringList* helpers = nullptr)
+// Reads the folder `path`, handing every entry but "." and ".." to `take`; 0 or the errno of a listing that failed.
+template <typename Take> int readFolder(const QByteArray& path, Take take)
 {
-    err = answered("opendir", QFile::decodeName(path));
-    QStringList names;
-    if (err) return names;
+    if (const int a = answered("opendir", QFile::decodeName(path))) return a;
     DIR* dir = ::opendir(path.constData());
-    if (!dir) {
-        err = errno;
-        return names;
-    }
+    if (!dir) return errno;
+    int err = 0;
     for (;;) {
         errno = 0;
         const dirent* e = ::readdir(dir);
@@ -694,22 +714,33 @@ QStringList walk(const QByteArray& path, bool filesOnly, int& err, QStringList* 
             err = errno;
             break;
         }
-        if (!filesOnly) {
-            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-                names << QFile::decodeName(e->d_name);
-            continue;
-        }
-        if (helpers && e->d_name[0] == '.' && isHelperName(QFile::decodeName(e->d_name)))
-            *helpers << QFile::decodeName(e->d_name);
-        bool file = e->d_type == DT_REG;
-        // Some file systems (network shares among them) do not say what an entry is; a link says it of its target.
-        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
-            struct stat st { };
-            file = ::stat((path + '/' + e->d_name).constData(), &st) == 0 && S_ISREG(st.st_mode);
-        }
-        if (file) names << QFile::decodeName(e->d_name);
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) take(*e);
     }
     ::closedir(dir);
+    return err;
+}
+
+// One walk over a folder: every name but "." and "..", or its regular files only. Empty with `err` set where the
+// listing failed, so that a failure never reads as an empty folder.
+// `helpers` gets the names of the program's helpers that a walk over files only meets.
+QStringList walk(const QByteArray& path, bool filesOnly, int& err, QStringList* helpers = nullptr)
+{
+    QStringList names;
+    err = readFolder(path, [&](const dirent& e) {
+        if (!filesOnly) {
+            names << QFile::decodeName(e.d_name);
+            return;
+        }
+        if (helpers && e.d_name[0] == '.' && isHelperName(QFile::decodeName(e.d_name)))
+            *helpers << QFile::decodeName(e.d_name);
+        bool file = e.d_type == DT_REG;
+        // Some file systems (network shares among them) do not say what an entry is; a link says it of its target.
+        if (e.d_type == DT_UNKNOWN || e.d_type == DT_LNK) {
+            struct stat st { };
+            file = ::stat((path + '/' + e.d_name).constData(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (file) names << QFile::decodeName(e.d_name);
+    });
     if (err != 0) names.clear();
     return names;
 }
@@ -731,6 +762,28 @@ QStringList listFiles(const QString& folder, int& err)
 QStringList listEntries(const QString& path, int& err)
 {
     return walk(QFile::encodeName(path), false, err);
+}
+
+QList<Entry> listTyped(const QString& path, int& err)
+{
+    QList<Entry> entries;
+    const QByteArray folder = QFile::encodeName(path);
+    err = readFolder(folder, [&](const dirent& e) {
+        Entry entry { QFile::decodeName(e.d_name), e.d_type };
+        if (entry.type != DT_REG && entry.type != DT_DIR && entry.type != DT_LNK) {
+            struct stat st { };
+            const bool there = ::lstat((folder + '/' + e.d_name).constData(), &st) == 0;
+            entry.type = !there       ? DT_UNKNOWN
+                : S_ISREG(st.st_mode) ? DT_REG
+                : S_ISDIR(st.st_mode) ? DT_DIR
+                : S_ISLNK(st.st_mode) ? DT_LNK
+                                      : DT_UNKNOWN;
+        }
+        entries << entry;
+    });
+    if (err != 0) entries.clear();
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    return entries;
 }
 
 } // namespace files

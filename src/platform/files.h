@@ -1,4 +1,6 @@
 #pragma once
+#include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -72,10 +74,24 @@ bool inUse(int err);
 // The I/O code that an errno of a step making or removing a file means (ioCodeFor, with a missing folder).
 int ioCodeOf(int err);
 
+// Pauses between the tries of a step that waits out a share's passing answers, up to kInUseMs.
+class Settling {
+public:
+    Settling() { m_waited.start(); }
+    // Pauses and says true, or says false once the time is up.
+    bool again();
+
+private:
+    QElapsedTimer m_waited;
+    int m_pause = 5;
+};
+
 // Removes the file or empty folder `path` (already resolved), waiting out for up to kInUseMs the answers of a share
 // that has it in use or is settling its name. Returns 0, or the errno of the failure (ENOENT where it is gone
 // already).
 int removeShared(const QString& path);
+// Removes the file `path` (already resolved; never a folder) in one step, waiting out the same answers.
+int removeFile(const QString& path);
 
 // What createNew answers, where the caller does not wait for a name the share has not settled yet.
 constexpr int kNameUnsettled = -1;
@@ -131,5 +147,14 @@ QStringList listFiles(const QString& folder, int& err);
 // Every name in the folder `path` (a real path, as on disk), folders included, unsorted; empty with `err` set
 // where the listing failed.
 QStringList listEntries(const QString& path, int& err);
+// A name in a folder and what it is: DT_REG, DT_DIR, DT_LNK, or DT_UNKNOWN for anything else.
+struct Entry {
+    QString name;
+    unsigned char type = 0;
+};
+// Every name in the folder `path` (a real path) with what it is, sorted by name: from the listing where the file
+// system says it there, by one look at the name where it does not, as some shares do. Empty with `err` set where
+// the listing failed.
+QList<Entry> listTyped(const QString& path, int& err);
 
 } // namespace files

@@ -44,63 +44,6 @@ QByteArray nativ(const QString& pfad)
     return QFile::encodeName(pfad);
 }
 
-// A name in a folder and what it is (DT_REG, DT_DIR, DT_LNK, or DT_UNKNOWN for anything else).
-struct Eintrag {
-    QString name;
-    unsigned char art = DT_UNKNOWN;
-};
-
-// Every name in the folder `ordner` (a real path) with what it is, sorted by name: from the listing where the file
-// system says it there, by one look at the name where it does not, as some shares do. Empty with `err` set where
-// the folder could not be listed.
-QList<Eintrag> eintraege(const QString& ordner, int& err)
-{
-    err = 0;
-    QList<Eintrag> liste;
-    DIR* dir = ::opendir(nativ(ordner).constData());
-    if (!dir) {
-        err = errno;
-        return liste;
-    }
-    for (;;) {
-        errno = 0;
-        const dirent* e = ::readdir(dir);
-        if (!e) {
-            err = errno;
-            break;
-        }
-        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
-        Eintrag eintrag { QFile::decodeName(e->d_name), e->d_type };
-        if (eintrag.art != DT_REG && eintrag.art != DT_DIR && eintrag.art != DT_LNK) {
-            struct stat st { };
-            const bool da = ::lstat(nativ(ordner + u'/' + eintrag.name).constData(), &st) == 0;
-            eintrag.art = !da         ? DT_UNKNOWN
-                : S_ISREG(st.st_mode) ? DT_REG
-                : S_ISDIR(st.st_mode) ? DT_DIR
-                : S_ISLNK(st.st_mode) ? DT_LNK
-                                      : DT_UNKNOWN;
-        }
-        liste << eintrag;
-    }
-    ::closedir(dir);
-    if (err != 0) liste.clear();
-    std::sort(liste.begin(), liste.end(), [](const Eintrag& a, const Eintrag& b) { return a.name < b.name; });
-    return liste;
-}
-
-// Removes a file, trying again for a while where the share says it is open on another PC. 0 or the errno.
-int dateiEntfernen(const QString& pfad)
-{
-    QElapsedTimer gewartet;
-    gewartet.start();
-    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
-        if (::unlink(nativ(pfad).constData()) == 0) return 0;
-        const int err = errno;
-        if (!files::inUse(err) || gewartet.elapsed() >= files::kInUseMs) return err;
-        QThread::msleep(ulong(pause));
-    }
-}
-
 } // namespace
 
 bool namenzeichen(QChar c)
@@ -225,11 +168,11 @@ Loeschergebnis listeLoeschen(
         if (!beschreibbar(listenordner))
             return nicht(QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(listenordner)));
         int err = 0;
-        const QList<Eintrag> inhalt = eintraege(listenordner, err);
+        const QList<files::Entry> inhalt = files::listTyped(listenordner, err);
         if (err != 0) return unlesbar(listenordner, err);
-        for (const Eintrag& eintrag : inhalt) {
+        for (const files::Entry& eintrag : inhalt) {
             Ordner ordner { listenordner + u'/' + eintrag.name, {} };
-            if (eintrag.art != DT_DIR)
+            if (eintrag.type != DT_DIR)
                 return nicht(QStringLiteral("%1 ist kein Ordner eines Schülers").arg(relativ(ordner.pfad)));
             if (!beschreibbar(ordner.pfad))
                 return nicht(QStringLiteral("im Ordner %1 darf nichts gelöscht werden").arg(relativ(ordner.pfad)));
@@ -237,12 +180,12 @@ Loeschergebnis listeLoeschen(
                        .arg(liste)
                        .arg(schuelerordner.size() + 1)
                        .arg(inhalt.size()));
-            const QList<Eintrag> dateien = eintraege(ordner.pfad, err);
+            const QList<files::Entry> dateien = files::listTyped(ordner.pfad, err);
             if (err != 0) return unlesbar(ordner.pfad, err);
-            for (const Eintrag& datei : dateien) {
+            for (const files::Entry& datei : dateien) {
                 // What a PC that went down left while making a protocol is the program's own, never a stranger's.
                 if (files::removeIfStaleHelper(ordner.pfad + u'/' + datei.name)) continue;
-                if (datei.art != DT_REG)
+                if (datei.type != DT_REG)
                     return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
                                      .arg(relativ(ordner.pfad), datei.name));
                 ordner.dateien << ordner.pfad + u'/' + datei.name;
@@ -258,14 +201,14 @@ Loeschergebnis listeLoeschen(
                    .arg(i + 1)
                    .arg(schuelerordner.size()));
         for (const QString& datei : ordner.dateien)
-            if (dateiEntfernen(datei) != 0)
+            if (files::removeFile(datei) != 0)
                 return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(datei)));
         if (files::removeShared(ordner.pfad) != 0)
             return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(ordner.pfad)));
     }
     if (listenordnerDa && files::removeShared(listenordner) != 0)
         return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(listenordner)));
-    if (dateiEntfernen(listendatei) != 0)
+    if (files::removeFile(listendatei) != 0)
         return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(listendatei)));
     ergebnis.geloescht = true;
 

@@ -142,7 +142,10 @@ QString sperrdatei(const QString& datpfad, const QString& liste)
     return files::child(files::resolve(listenordner(datpfad)), datei);
 }
 
-Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler)
+namespace {
+
+// One look at the list's file; `err` gets the errno of a look that failed.
+Blick einmalAnsehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler, int& err)
 {
     pfad.clear();
     fehler.clear();
@@ -157,10 +160,10 @@ Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QStri
         return Blick::da;
     }
     if (errno != ENOENT) {
-        fehler = blickFehler(errno, genau);
+        err = errno;
+        fehler = blickFehler(err, genau);
         return Blick::fehler;
     }
-    int err = 0;
     const QStringList dateien = files::listFiles(ordner, err);
     if (err == ENOENT) return Blick::fehlt;
     if (err != 0) {
@@ -174,6 +177,19 @@ Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QStri
         }
     }
     return Blick::fehlt;
+}
+
+} // namespace
+
+Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QString& fehler)
+{
+    // While other PCs make and give back their locks beside the list, a share may answer a look at the folder
+    // with an I/O error for a moment: waited out, never taken for a list that cannot be read.
+    for (files::Settling settling;;) {
+        int err = 0;
+        const Blick blick = einmalAnsehen(datpfad, liste, pfad, fehler, err);
+        if (blick != Blick::fehler || !files::passing(err) || !settling.again()) return blick;
+    }
 }
 
 bool istListendatei(const QString& datei)

@@ -1,12 +1,15 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 using namespace klassenliste;
 
@@ -261,4 +264,30 @@ TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
     ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });
     EXPECT_EQ(QDir(dataPath("Klassen/NEU")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
         QStringList({ "01 Anna", "02 Ben" }));
+}
+
+TEST_F(KlassenlisteTest, ALookThatMeetsTheShareSettlingOtherPcsLocksWaitsItOutAndAFaultIsSaid)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/kl3a.txt"), "01 Anna\r\n");
+    // The name as given is not on disk in that letter case, so the folder is listed; the share answers that
+    // listing with an I/O error for a moment, as while other PCs make and give back their locks beside it.
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "opendir") == 0 && pfad.endsWith(QLatin1String("k_liste")) && seit.elapsed() < 300 ? EIO
+                                                                                                                   : 0;
+    });
+    QString pfad, fehler;
+    EXPECT_EQ(ansehen(dataFolder(), "KL3A", pfad, fehler), Blick::da) << fehler.toStdString();
+    EXPECT_TRUE(pfad.endsWith("k_liste/kl3a.txt"));
+
+    // No right to list the folder is a fault, said at once.
+    files::setShareAnswerForTests(
+        [](const char* schritt, const QString&) { return qstrcmp(schritt, "opendir") == 0 ? EACCES : 0; });
+    seit.restart();
+    EXPECT_EQ(ansehen(dataFolder(), "KL3A", pfad, fehler), Blick::fehler);
+    EXPECT_LT(seit.elapsed(), 1000);
+    EXPECT_TRUE(fehler.contains("k_liste")) << fehler.toStdString();
+    files::setShareAnswerForTests({});
 }
