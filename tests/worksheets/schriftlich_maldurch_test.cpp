@@ -1,6 +1,7 @@
 #include "platform/random.h"
 #include "support/fixtures.h"
 #include "support/pdf.h"
+#include "support/wertebereiche.h"
 #include "svseite.h"
 #include "worksheets/a_SV_m1_logik.h"
 #include "worksheets/a_SV_m2_logik.h"
@@ -242,5 +243,36 @@ TEST(SchriftlichPdf, MultiplicationAndDivisionSheets)
         ASSERT_FALSE(pfad.isEmpty());
         EXPECT_EQ(pdfPageCount(pfad), seiten.size());
         EXPECT_TRUE(pdfText(pfad).contains(QStringLiteral("Lösungsblatt")));
+    }
+}
+
+TEST(SchriftlichMal, EachTypeOfHzeMalEKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
+{
+    PinRandomSeed(3);
+    const char* soll[] = {
+        "",
+        "E1 1-4, E2 2-9, H1 2-9, Z1 1-4",
+        "E1 1-4, E2 2-9, H1 2-9, Z1 2-9",
+        "E1 2-9, E2 2-8, H1 2-9, Z1 1-4",
+        "E1 1-9, E2 2-9, H1 2-9, Z1 1-9",
+        "E1 2-9, E2 2-9, H1 2-9, Z1 2-9",
+        // A units product of at most 49 and two fives at most 9: no 5 as the second factor.
+        "E1 2-9, E2 3-4,6-9, H1 2-9, Z1 1-3",
+        "E1 0-9, E2 2-9, H1 2-9, Z1 0-9",
+        "E1 0-9, E2 2-9, H1 2-9, Z1 0-9",
+    };
+    for (int typ = 1; typ <= 8; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 3000; ++n) {
+            const sv_m1::Aufgabe a = sv_m1::stellenwurf(typ);
+            w(QStringLiteral("H1"), a.faktor1 / 100);
+            w(QStringLiteral("Z1"), a.faktor1 / 10 % 10);
+            w(QStringLiteral("E1"), a.faktor1 % 10);
+            w(QStringLiteral("E2"), a.faktor2);
+            EXPECT_EQ(a.produkt, a.faktor1 * a.faktor2);
+            EXPECT_GE(a.produkt, 1000);
+            EXPECT_LE(a.produkt, 9999);
+        }
+        EXPECT_EQ(w.text().toStdString(), soll[typ]) << "type " << typ;
     }
 }

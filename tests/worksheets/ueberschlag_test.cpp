@@ -4,10 +4,12 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "worksheets/a_ueber.h"
 #include "worksheets/blattdruck.h"
 
 #include <QTest>
+#include <map>
 #include <set>
 
 using namespace ueberschlag;
@@ -179,4 +181,43 @@ TEST_F(UeberschlagDruck, EveryOperationAndLayoutPrintsItsTitleAndRanges)
         Printer::writePdf(printer().lastDocument(),
             QStringLiteral(TAVI_TEST_OUTPUT "/ueberschlag_%1_%2.pdf").arg(f.rechenart).arg(f.variante));
     }
+}
+
+TEST(UeberschlagLogik, PlusAndMinusDigitsKeepTheRangesOfTheirCarriesAndUseEveryDigitTheyAllow)
+{
+    // The kinds by their carries: none, from the tens only, from the units only, from both.
+    std::map<QString, Wertebereiche> arten;
+    PinRandomSeed(17);
+    for (bool minus : { false, true })
+        for (int n = 0; n < 6000; ++n) {
+            const ueberschlag::Aufgabe a = ueberschlag::additionSubtraktion(n % 3 + 1, minus, false);
+            const int h1 = a.operand1 / 100, z1 = a.operand1 / 10 % 10, e1 = a.operand1 % 10;
+            const int h2 = a.operand2 / 100, z2 = a.operand2 / 10 % 10, e2 = a.operand2 % 10;
+            const bool einer = e1 + e2 >= 10, zehner = z1 + z2 + int(einer) >= 10;
+            Wertebereiche& w = arten[QString(minus ? u'-' : u'+') + (einer ? u'E' : u'_') + (zehner ? u'Z' : u'_')];
+            w(QStringLiteral("h1"), h1);
+            w(QStringLiteral("h2"), h2);
+            w(QStringLiteral("z1"), z1);
+            w(QStringLiteral("z2"), z2);
+            w(QStringLiteral("e1"), e1);
+            w(QStringLiteral("e2"), e2);
+            w(QStringLiteral("h"), h1 + h2);
+            w(QStringLiteral("z"), z1 + z2);
+            w(QStringLiteral("e"), e1 + e2);
+            EXPECT_EQ(a.resultat, a.operand1 + a.operand2);
+        }
+    QStringList alle;
+    for (const auto& [art, w] : arten)
+        alle << art + QStringLiteral(": ") + w.text();
+    // A minus task is drawn as its difference plus the subtrahend, 200..799 for the three classes; a plus
+    // task's sum is 401..998.
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "+EZ: e 10-18, e1 1-9, e2 1-9, h 3-8, h1 1-7, h2 1-7, z 10-17, z1 1-8, z2 2-9\n"
+        "+E_: e 10-18, e1 1-9, e2 1-9, h 4-9, h1 1-8, h2 1-8, z 2-8, z1 1-7, z2 1-7\n"
+        "+_Z: e 0-8, e1 0-8, e2 0-8, h 3-8, h1 1-7, h2 1-7, z 10-18, z1 1-9, z2 1-9\n"
+        "+__: e 0-9, e1 0-9, e2 0-9, h 4-9, h1 1-8, h2 1-8, z 0-9, z1 0-9, z2 0-9\n"
+        "-EZ: e 10-18, e1 1-9, e2 1-9, h 3-8, h1 2-7, h2 1-6, z 10-17, z1 1-8, z2 2-9\n"
+        "-E_: e 10-18, e1 1-9, e2 1-9, h 3-9, h1 2-7, h2 1-7, z 2-8, z1 1-7, z2 1-7\n"
+        "-_Z: e 0-8, e1 0-8, e2 0-8, h 3-8, h1 2-7, h2 1-6, z 10-18, z1 1-9, z2 1-9\n"
+        "-__: e 0-9, e1 0-9, e2 0-9, h 3-9, h1 2-7, h2 1-7, z 0-9, z1 0-9, z2 0-9");
 }
