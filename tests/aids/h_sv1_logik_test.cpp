@@ -271,3 +271,22 @@ TEST_F(Sv1Logik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         EXPECT_EQ(bereiche(s.generator, s.code).toStdString(), s.bereiche)
             << "generator " << s.generator << ", code " << s.code;
 }
+
+TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
+{
+    PinRandomSeed(9);
+    for (int generator : { 0, 1, 2, 4, 5, 6 })
+        for (int code : { 81, 82, 83 })
+            for (int n = 0; n < 100; ++n) {
+                const Aufgabe a = aufgabeBilden(code, stellenwurf(generator, code));
+                for (int schritt : { 1, 3, 5 }) {
+                    const int s = spalteVonSchritt(schritt);
+                    const int summe = a.z.a[s] + a.z.b[s] + int(a.z.merk(s) == u'ü');
+                    const Hilfe h = hilfe(a, schritt);
+                    EXPECT_EQ(h.zwbyte4, summe / 10) << "code " << code << ", " << a.z.zahlA() << " + " << a.z.zahlB();
+                    if (code != 82)
+                        EXPECT_EQ(h.meldung.texte().contains(QStringLiteral("merke")), summe >= 10)
+                            << "code " << code << ", step " << schritt << ", " << a.z.zahlA() << " + " << a.z.zahlB();
+                }
+            }
+}
