@@ -6,8 +6,10 @@
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
 #include "worksheets/a_ueber.h"
+#include "svseite.h"
 #include "worksheets/blattdruck.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <map>
 #include <set>
@@ -220,4 +222,51 @@ TEST(UeberschlagLogik, PlusAndMinusDigitsKeepTheRangesOfTheirCarriesAndUseEveryD
         "-E_: e 10-18, e1 1-9, e2 1-9, h 3-9, h1 2-7, h2 1-7, z 2-8, z1 1-7, z2 1-7\n"
         "-_Z: e 0-8, e1 0-8, e2 0-8, h 3-8, h1 2-7, h2 1-6, z 10-18, z1 1-9, z2 1-9\n"
         "-__: e 0-9, e1 0-9, e2 0-9, h 3-9, h1 2-7, h2 1-7, z 0-9, z1 0-9, z2 0-9");
+}
+
+TEST(UeberschlagLogik, EveryLayoutPrintsEachTaskOnceBesideItsNumber)
+{
+    struct Wahl {
+        int rechenart, variante;
+    };
+    const Formen alleFormen { true, true, true, true, true, true, true };
+    for (const Wahl w : { Wahl { Addition, 0 }, Wahl { Addition, 1 }, Wahl { Addition, 2 }, Wahl { Addition, 3 },
+             Wahl { Subtraktion, 0 }, Wahl { Subtraktion, 1 }, Wahl { Subtraktion, 3 }, Wahl { Multiplikation, 0 },
+             Wahl { Division, 0 } }) {
+        PinRandomSeed(std::uint32_t(w.rechenart * 10 + w.variante));
+        const Blatt blatt = erzeugen(w.rechenart, w.variante, alleFormen);
+        const Svseite seite([&](Canvas& c) { draw(c, blatt); });
+        // A task's number "t)" and, up to the next number on its row, what is written beside and under it.
+        std::map<int, const DrawOp*> nummern;
+        for (const DrawOp& op : seite.ops) {
+            static const QRegularExpression nummer(QStringLiteral("^(\\d+)\\)$"));
+            const auto m = nummer.match(op.text);
+            if (op.kind != DrawOp::Kind::Text || !m.hasMatch()) continue;
+            EXPECT_EQ(nummern.count(m.captured(1).toInt()), 0u) << "twice: " << op.text.toStdString();
+            nummern[m.captured(1).toInt()] = &op;
+        }
+        ASSERT_EQ(nummern.size(), 60u);
+        EXPECT_EQ(nummern.begin()->first, 1);
+        EXPECT_EQ(nummern.rbegin()->first, 60);
+        for (const auto& [t, nr] : nummern) {
+            const QPoint p = nr->points[0];
+            int rechts = p.x() + 600;
+            for (const auto& [u, anderer] : nummern)
+                if (anderer->points[0].y() == p.y() && anderer->points[0].x() > p.x())
+                    rechts = std::min(rechts, anderer->points[0].x());
+            QString neben;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].x() > p.x() && op.points[0].x() < rechts
+                    && op.points[0].y() <= p.y() + 10 && op.points[0].y() >= p.y() - 60)
+                    neben += op.text;
+            neben.remove(u' ');
+            const Aufgabe& a = blatt.aufgaben[size_t(t - 1)];
+            const QString soll = w.rechenart == Addition ? QStringLiteral("%1+%2").arg(a.operand1).arg(a.operand2)
+                : w.rechenart == Subtraktion         ? QStringLiteral("%1-%2").arg(a.resultat).arg(a.operand2)
+                : w.rechenart == Multiplikation      ? QStringLiteral("%1*%2").arg(a.operand1).arg(a.operand2)
+                                                     : QStringLiteral("%1:%2").arg(a.resultat).arg(a.operand2);
+            EXPECT_EQ(neben.toStdString(), soll.toStdString())
+                << "task " << t << ", operation " << w.rechenart << ", layout " << w.variante;
+        }
+    }
 }
