@@ -3,6 +3,7 @@
 #include "aids/h_svmdE_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 using namespace svmdE;
 
@@ -90,4 +91,35 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
     EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
     EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
         (QStringList { "", "2", "2" }));
+}
+
+TEST_F(SvmdELogik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(22);
+    QStringList alle;
+    for (int code : { 85, 87 })
+        for (int generator : { 0, 1, 2, 4, 5, 6 }) {
+            Wertebereiche w;
+            for (int n = 0; n < 3000; ++n) {
+                const Faktoren f = stellenwurf(generator, code);
+                w(QStringLiteral("H"), f.h);
+                w(QStringLiteral("Z"), f.z);
+                w(QStringLiteral("E"), f.e);
+                w(QStringLiteral("d"), f.d);
+            }
+            alle << QStringLiteral("%1 M%2: ").arg(code).arg(generator) + w.text();
+        }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "85 M0: E 1-4, H 3-9, Z 1-4, d 2-9\n"
+        "85 M1: E 1-4, H 2-9, Z 2-9, d 2-9\n"
+        "85 M2: E 2-9, H 4-9, Z 1-4, d 2-8\n"
+        "85 M4: E 2-9, H 2-9, Z 2-9, d 2-9\n"
+        "85 M5: E 2-9, H 2-9, Z 1-3, d 3-4,6-9\n"
+        "85 M6: E 0-9, H 2-9, Z 0-9, d 2-9\n"
+        "87 M0: E 1-4, H 3-9, Z 1-4, d 2-9\n"
+        "87 M1: E 1-4, H 2-9, Z 2-9, d 2-9\n"
+        "87 M2: E 2-9, H 4-9, Z 1-4, d 2-8\n"
+        "87 M4: E 2-9, H 2-9, Z 2-9, d 2-5\n"
+        "87 M5: E 6-9, H 6-9, Z 6-9, d 6-9\n"
+        "87 M6: E 0-9, H 2-9, Z 0-9, d 2-9");
 }

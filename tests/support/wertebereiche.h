@@ -11,6 +11,12 @@
 class Wertebereiche {
 public:
     void operator()(const QString& stelle, int wert) { m_werte[stelle].insert(wert); }
+    // The digits of n at `stellen` places, named `name` and the place: "aT", "aH", "aZ", "aE".
+    void ziffern(const QString& name, int n, int stellen)
+    {
+        for (int k = 0; k < stellen; ++k, n /= 10)
+            (*this)(name + QStringLiteral("EZHTX").at(k), n % 10);
+    }
     QString text() const
     {
         QStringList teile;

@@ -276,3 +276,74 @@ TEST(SchriftlichMal, EachTypeOfHzeMalEKeepsItsDigitsRangesAndUsesEveryDigitTheyA
         EXPECT_EQ(w.text().toStdString(), soll[typ]) << "type " << typ;
     }
 }
+
+TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndUsesEveryDigit)
+{
+    PinRandomSeed(26);
+    QStringList alle;
+    for (int typ = 1; typ <= 8; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 2000; ++n) {
+            const sv_m2::Aufgabe a = sv_m2::stellenwurf(typ, 0);
+            w.ziffern(QStringLiteral("a"), a.operand1, 3);
+            w.ziffern(QStringLiteral("b"), a.operand2, 2);
+            EXPECT_EQ(a.produkt, a.operand1 * a.operand2);
+        }
+        alle << QStringLiteral("mal %1: ").arg(typ) + w.text();
+    }
+    for (int variante : { 0, 1 })
+        for (bool mitRest : { false, true })
+            for (int typ = 1; typ <= 8; ++typ) {
+                Wertebereiche w;
+                for (int n = 0; n < 2000; ++n) {
+                    const sv_d1::Aufgabe a = sv_d1::stellenwurf(typ, variante, mitRest);
+                    w.ziffern(QStringLiteral("q"), a.quotient, 3);
+                    w(QStringLiteral("d"), a.divisor);
+                    const int r = a.divisionsrest;
+                    w(QStringLiteral("r"), r == 0 ? 0 : r < a.divisor - 1 ? 1 : r == a.divisor - 1 ? 2 : 3);
+                    EXPECT_EQ(a.dividend, a.quotient * a.divisor + a.divisionsrest);
+                }
+                alle << QStringLiteral("durch %1%2 %3: ").arg(variante).arg(mitRest ? "R" : "").arg(typ) + w.text();
+            }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "mal 1: aE 2-5, aH 2-5, aZ 2-5, bE 2-5, bZ 2-5\n"
+        "mal 2: aE 6-9, aH 6-9, aZ 6-9, bE 6-9, bZ 5-8\n"
+        "mal 3: aE 2-9, aH 2-9, aZ 2-9, bE 2-9, bZ 2-9\n"
+        "mal 4: aE 1-9, aH 1-9, aZ 1-9, bE 0, bZ 2-9\n"
+        "mal 5: aE 0, aH 1-9, aZ 1-9, bE 0, bZ 2-9\n"
+        "mal 6: aE 1-9, aH 2-9, aZ 1-9, bE 1-9, bZ 1-9\n"
+        "mal 7: aE 0-9, aH 1-9, aZ 0-9, bE 1-9, bZ 2-9\n"
+        "mal 8: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bZ 1-9\n"
+        "durch 0 1: d 2-9, qE 1-4, qH 2-9, qZ 1-4, r 0\n"
+        "durch 0 2: d 2-9, qE 1-4, qH 2-9, qZ 2-9, r 0\n"
+        "durch 0 3: d 2-8, qE 2-9, qH 2-9, qZ 1-4, r 0\n"
+        "durch 0 4: d 2-9, qE 1-9, qH 2-9, qZ 1-9, r 0\n"
+        "durch 0 5: d 2-9, qE 2-9, qH 2-9, qZ 2-9, r 0\n"
+        "durch 0 6: d 6-9, qE 6-9, qH 6-9, qZ 6-9, r 0\n"
+        "durch 0 7: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 0\n"
+        "durch 0 8: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 0\n"
+        "durch 0R 1: d 2-9, qE 1-4, qH 2-9, qZ 1-4, r 1-2\n"
+        "durch 0R 2: d 2-9, qE 1-4, qH 2-9, qZ 2-9, r 1-2\n"
+        "durch 0R 3: d 2-8, qE 2-9, qH 2-9, qZ 1-4, r 1-2\n"
+        "durch 0R 4: d 2-9, qE 1-9, qH 2-9, qZ 1-9, r 1-2\n"
+        "durch 0R 5: d 2-9, qE 2-9, qH 2-9, qZ 2-9, r 1-2\n"
+        "durch 0R 6: d 6-9, qE 6-9, qH 6-9, qZ 6-9, r 1-2\n"
+        "durch 0R 7: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 1-2\n"
+        "durch 0R 8: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 1-2\n"
+        "durch 1 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1R 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
+        "durch 1R 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
+        "durch 1R 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2");
+}
