@@ -78,6 +78,24 @@ TEST(UeberschlagLogik, ResultsFallIntoTheirColoursRangeAndTheFootListsEveryTaskO
     }
 }
 
+TEST(UeberschlagLogik, PlusAndMinusPrintInEachOfTheirFourLayoutsTheOthersWithAChosenForm)
+{
+    const Formen keine {}, mal { false, false, true, false, false, false, false },
+                       durch { false, false, false, false, false, false, true };
+    for (int variante = 0; variante <= 3; ++variante) {
+        EXPECT_TRUE(druckbar(Addition, variante, keine));
+        EXPECT_TRUE(druckbar(Subtraktion, variante, keine));
+    }
+    EXPECT_FALSE(druckbar(Addition, 4, keine));
+    EXPECT_FALSE(druckbar(Subtraktion, -1, keine));
+    EXPECT_FALSE(druckbar(Multiplikation, 0, keine));
+    EXPECT_FALSE(druckbar(Division, 0, keine));
+    EXPECT_TRUE(druckbar(Multiplikation, 0, mal));
+    EXPECT_FALSE(druckbar(Multiplikation, 0, durch));
+    EXPECT_TRUE(druckbar(Division, 0, durch));
+    EXPECT_FALSE(druckbar(Division, 0, mal));
+}
+
 TEST(UeberschlagLogik, TheFormsOrderTheFactorsAsTheirNamesSay)
 {
     RandSeed(3);
