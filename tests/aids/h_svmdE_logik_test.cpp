@@ -106,20 +106,23 @@ TEST_F(SvmdELogik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
                 w(QStringLiteral("Z"), f.z);
                 w(QStringLiteral("E"), f.e);
                 w(QStringLiteral("d"), f.d);
+                // A small divisor allows larger digits: the digits by divisor.
+                for (int ziffer : { f.h, f.z, f.e })
+                    w(QStringLiteral("x%1").arg(f.d), ziffer);
             }
             alle << QStringLiteral("%1 M%2: ").arg(code).arg(generator) + w.text();
         }
     EXPECT_EQ(alle.join(u'\n').toStdString(),
-        "85 M0: E 1-4, H 3-9, Z 1-4, d 2-9\n"
-        "85 M1: E 1-4, H 2-9, Z 2-9, d 2-9\n"
-        "85 M2: E 2-9, H 4-9, Z 1-4, d 2-8\n"
-        "85 M4: E 2-9, H 2-9, Z 2-9, d 2-9\n"
-        "85 M5: E 2-9, H 2-9, Z 1-3, d 3-4,6-9\n"
-        "85 M6: E 0-9, H 2-9, Z 0-9, d 2-9\n"
-        "87 M0: E 1-4, H 3-9, Z 1-4, d 2-9\n"
-        "87 M1: E 1-4, H 2-9, Z 2-9, d 2-9\n"
-        "87 M2: E 2-9, H 4-9, Z 1-4, d 2-8\n"
-        "87 M4: E 2-9, H 2-9, Z 2-9, d 2-5\n"
-        "87 M5: E 6-9, H 6-9, Z 6-9, d 6-9\n"
-        "87 M6: E 0-9, H 2-9, Z 0-9, d 2-9");
+        "85 M0: E 1-4, H 3-9, Z 1-4, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1,3-9, x6 1,3-9, x7 1,3-9, x8 1,3-9, x9 1,3-9\n"
+        "85 M1: E 1-4, H 2-9, Z 2-9, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "85 M2: E 2-9, H 4-9, Z 1-4, d 2-8, x2 1-9, x3 1-2,4-9, x4 1-9, x5 1,3-9, x6 1-9, x7 1-9, x8 1-2,4-9\n"
+        "85 M4: E 2-9, H 2-9, Z 2-9, d 2-9, x2 5-9, x3 4-9, x4 3-9, x5 2-9, x6 2-9, x7 2-9, x8 2-9, x9 2-9\n"
+        "85 M5: E 2-9, H 2-9, Z 1-3, d 3-4,6-9, x3 3-9, x4 2-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "85 M6: E 0-9, H 2-9, Z 0-9, d 2-9, x2 0-9, x3 0-9, x4 0-9, x5 0-9, x6 0-9, x7 0-9, x8 0-9, x9 0-9\n"
+        "87 M0: E 1-4, H 3-9, Z 1-4, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1,3-9, x6 1,3-9, x7 1,3-9, x8 1,3-9, x9 1,3-9\n"
+        "87 M1: E 1-4, H 2-9, Z 2-9, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "87 M2: E 2-9, H 4-9, Z 1-4, d 2-8, x2 1-9, x3 1-2,4-9, x4 1-9, x5 1,3-9, x6 1-9, x7 1-9, x8 1-2,4-9\n"
+        "87 M4: E 2-9, H 2-9, Z 2-9, d 2-5, x2 5-9, x3 4-8, x4 3-6, x5 2-6\n"
+        "87 M5: E 6-9, H 6-9, Z 6-9, d 6-9, x6 6-9, x7 6-9, x8 6-9, x9 6-9\n"
+        "87 M6: E 0-9, H 2-9, Z 0-9, d 2-9, x2 0-9, x3 0-9, x4 0-9, x5 0-9, x6 0-9, x7 0-9, x8 0-9, x9 0-9");
 }

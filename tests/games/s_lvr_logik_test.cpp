@@ -102,7 +102,8 @@ TEST(Pfadspiel, EveryMainDirectionStartsBesideItsEdgeAtEveryInnerRowOrColumn)
             EXPECT_EQ(std::abs(start.zeile - erstes.zeile) + std::abs(start.spalte - erstes.spalte), 1);
             EXPECT_EQ(p.zellen.front(), erstes);
             const bool senkrecht = h < 2;
-            EXPECT_TRUE(senkrecht ? erstes.zeile == 1 || erstes.zeile == 10 : erstes.spalte == 1 || erstes.spalte == 10);
+            EXPECT_TRUE(
+                senkrecht ? erstes.zeile == 1 || erstes.zeile == 10 : erstes.spalte == 1 || erstes.spalte == 10);
             quer.insert(senkrecht ? erstes.spalte : erstes.zeile);
         }
         EXPECT_EQ(quer, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 })) << "direction " << h;
