@@ -347,3 +347,49 @@ TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndU
         "durch 1R 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
         "durch 1R 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2");
 }
+
+TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
+{
+    PinRandomSeed(5);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(svrahmen::arten(zahlen, sv_m1::aufgabenzahl));
+    const sv_m2::Blatt m2 = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 0);
+    const sv_d1::Blatt d1 = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), 0, true);
+    for (int kaestchen : { 0, 1 })
+        for (bool loesung : { false, true }) {
+            SCOPED_TRACE(testing::Message() << "squares " << kaestchen << ", solution " << loesung);
+            const Svseite s1([&](Canvas& c) { sv_m1::zeichnen(c, m1, kaestchen, loesung); });
+            const Svseite s2([&](Canvas& c) { sv_m2::zeichnen(c, m2, kaestchen, loesung); });
+            const Svseite s3([&](Canvas& c) { sv_d1::zeichnen(c, d1, kaestchen, loesung); });
+            const auto t1 = s1.aufgaben(), t2 = s2.aufgaben(), t3 = s3.aufgaben();
+            ASSERT_EQ(t1.size(), size_t(sv_m1::aufgabenzahl));
+            ASSERT_EQ(t2.size(), size_t(sv_m2::aufgabenzahl));
+            ASSERT_EQ(t3.size(), size_t(sv_d1::aufgabenzahl));
+            std::multiset<int> produkte1, produkte2, quotienten;
+            for (int k = 1; k <= sv_m1::aufgabenzahl; ++k) {
+                const sv_m1::Aufgabe& a = m1.aufgaben[size_t(k - 1)];
+                const QString n = QStringLiteral("%1%2").arg(a.faktor1).arg(a.faktor2);
+                EXPECT_EQ(t1.at(k).toStdString(), (loesung ? n + QString::number(a.produkt) : n).toStdString()) << k;
+                produkte1.insert(a.produkt);
+            }
+            for (int k = 1; k <= sv_m2::aufgabenzahl; ++k) {
+                const sv_m2::Aufgabe& b = m2.aufgaben[size_t(k - 1)];
+                EXPECT_TRUE(t2.at(k).startsWith(QStringLiteral("%1%2").arg(b.operand1).arg(b.operand2))) << k;
+                EXPECT_EQ(t2.at(k).endsWith(QString::number(b.produkt)), loesung) << k;
+                produkte2.insert(b.produkt);
+            }
+            for (int k = 1; k <= sv_d1::aufgabenzahl; ++k) {
+                const sv_d1::Aufgabe& d = d1.aufgaben[size_t(k - 1)];
+                const QString aufgabe = QStringLiteral("%1:%2=").arg(d.dividend).arg(d.divisor);
+                EXPECT_EQ(t3.at(k).left(aufgabe.size()).toStdString(), aufgabe.toStdString()) << k;
+                EXPECT_EQ(t3.at(k).mid(aufgabe.size()).startsWith(QString::number(d.quotient)), loesung) << k;
+                quotienten.insert(d.quotient);
+            }
+            EXPECT_EQ(s1.ergebnisse(), loesung ? std::multiset<int>() : produkte1);
+            EXPECT_EQ(s2.ergebnisse(), loesung ? std::multiset<int>() : produkte2);
+            const std::multiset<int> e3 = s3.ergebnisse();
+            if (loesung) EXPECT_TRUE(e3.empty());
+            else
+                EXPECT_TRUE(std::includes(e3.begin(), e3.end(), quotienten.begin(), quotienten.end()));
+        }
+}
