@@ -333,7 +333,8 @@ TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndU
         "durch 1 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
         "durch 1 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
         "durch 1 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
-        "durch 1 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, "
+        "qE 1-9, qH 1-9, qZ 1-9, r 0\n"
         "durch 1 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
         "durch 1 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
         "durch 1 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
@@ -341,7 +342,9 @@ TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndU
         "durch 1R 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
         "durch 1R 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
         "durch 1R 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
-        "durch 1R 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 4: d "
+        "21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH "
+        "1-9, qZ 1-9, r 1-2\n"
         "durch 1R 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
         "durch 1R 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
         "durch 1R 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
@@ -388,7 +391,8 @@ TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
             EXPECT_EQ(s1.ergebnisse(), loesung ? std::multiset<int>() : produkte1);
             EXPECT_EQ(s2.ergebnisse(), loesung ? std::multiset<int>() : produkte2);
             const std::multiset<int> e3 = s3.ergebnisse();
-            if (loesung) EXPECT_TRUE(e3.empty());
+            if (loesung)
+                EXPECT_TRUE(e3.empty());
             else
                 EXPECT_TRUE(std::includes(e3.begin(), e3.end(), quotienten.begin(), quotienten.end()));
         }

@@ -4,6 +4,7 @@
 #include "svseite.h"
 #include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_sv_p1_logik.h"
+#include "worksheets/svrahmen_logik.h"
 
 #include <set>
 
@@ -257,7 +258,66 @@ TEST(SchriftlichPlusMinus, EveryTypesDigitsKeepTheirRangeAndEachDigitItAllowsCom
         "drei 1: aE 1-7, aH 1-7, aZ 1-7, bE 1-7, bH 1-7, bZ 1-7, cE 1-7, cH 1-7, cZ 1-7, sE 3-9, sH 3-9, sT 0, sZ 3-9\n"
         "drei 2: aE 0-9, aH 1-7, aZ 0-9, bE 0-9, bH 1-7, bZ 0-9, cE 0-9, cH 1-7, cZ 0-9, sE 1-9, sH 3-9, sT 0, sZ 1-9\n"
         "drei 3: aE 0-9, aH 1-7, aZ 0-9, bE 0-9, bH 1-7, bZ 0-9, cE 0-9, cH 1-7, cZ 0-9, sE 0-9, sH 3-9, sT 0, sZ 0-9\n"
-        "drei 4: aE 3-9, aH 4-9, aZ 1-9, bE 3-9, bH 3-9, bZ 1-9, cE 4-9, cH 3-9, cZ 1-9, sE 0-9, sH 0-9, sT 1-2, sZ 0-9\n"
-        "drei 5: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-8, sH 0-9, sT 0-1, sZ 0-9\n"
-        "drei 6: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-9, sH 0-9, sT 0-2, sZ 0-9");
+        "drei 4: aE 3-9, aH 4-9, aZ 1-9, bE 3-9, bH 3-9, bZ 1-9, cE 4-9, cH 3-9, cZ 1-9, sE 0-9, sH 0-9, sT 1-2, sZ "
+        "0-9\n"
+        "drei 5: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-8, sH 0-9, sT 0-1, sZ "
+        "0-9\n"
+        "drei 6: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-9, sH 0-9, sT 0-2, sZ "
+        "0-9");
+}
+
+TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
+{
+    PinRandomSeed(5);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    for (int variante = 1; variante <= 6; ++variante) {
+        SCOPED_TRACE(testing::Message() << "layout " << variante);
+        const sv_p1::Blatt b = sv_p1::aufgabenbau(svrahmen::arten(zahlen, sv_p1::aufgabenzahl), variante);
+        const Svseite loesung([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, true); });
+        const Svseite blatt([&](Canvas& c) { sv_p1::zeichnen(c, b, 1, false); });
+        const auto mit = loesung.aufgaben(), ohne = blatt.aufgaben();
+        ASSERT_EQ(mit.size(), size_t(sv_p1::aufgabenzahl));
+        ASSERT_EQ(ohne.size(), size_t(sv_p1::aufgabenzahl));
+        std::multiset<int> werte;
+        for (int k = 1; k <= sv_p1::aufgabenzahl; ++k) {
+            const sv_p1::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+            // Plus tasks read a + b = c; minus tasks and the second completing c - b = a or c + b over a.
+            const bool rueckwaerts = variante == 2 || variante == 4 || variante == 6;
+            const QString zeichen = variante == 2 || variante == 6 ? QStringLiteral("-") : QStringLiteral("+");
+            // The solution shows the carries between the task and its result.
+            const QString marken = QString(a.uebertragsmarken).remove(u' ');
+            const QString soll = rueckwaerts
+                ? QStringLiteral("%1%2%3%4%5").arg(a.resultat).arg(zeichen).arg(a.operand2).arg(marken).arg(a.operand1)
+                : QStringLiteral("%1%2%3%4%5").arg(a.operand1).arg(zeichen).arg(a.operand2).arg(marken).arg(a.resultat);
+            EXPECT_EQ(mit.at(k).toStdString(), soll.toStdString()) << k;
+            // The sheet shows the task with dots for what is to be found: every digit it shows is the solution's.
+            EXPECT_EQ(ohne.at(k).count(u'+') + ohne.at(k).count(u'-'), 1) << k;
+            if (variante <= 4) EXPECT_TRUE(ohne.at(k).startsWith(soll.left(variante == 3 ? 4 : 7))) << k;
+            werte.insert(sv_p1::streifenwert(b, size_t(k - 1)));
+        }
+        EXPECT_TRUE(loesung.ergebnisse().empty());
+        if (variante <= 4) EXPECT_EQ(blatt.ergebnisse(), werte);
+    }
+    for (int variante = 1; variante <= 2; ++variante) {
+        SCOPED_TRACE(testing::Message() << "three numbers, layout " << variante);
+        const sv_p2::Blatt b = sv_p2::aufgabenbau(svrahmen::arten(zahlen, sv_p2::aufgabenzahl), variante);
+        const Svseite loesung([&](Canvas& c) { sv_p2::zeichnen(c, b, 0, true); });
+        const Svseite blatt([&](Canvas& c) { sv_p2::zeichnen(c, b, 1, false); });
+        const auto mit = loesung.aufgaben(), ohne = blatt.aufgaben();
+        ASSERT_EQ(mit.size(), size_t(sv_p2::aufgabenzahl));
+        ASSERT_EQ(ohne.size(), size_t(sv_p2::aufgabenzahl));
+        std::multiset<int> werte;
+        for (int k = 1; k <= sv_p2::aufgabenzahl; ++k) {
+            const sv_p2::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+            const QString aufgabe = variante == 1 ? QStringLiteral("%1+%2+%3").arg(a.zahl1).arg(a.zahl2).arg(a.zahl3)
+                                                  : QStringLiteral("%1-%2-%3").arg(a.summe).arg(a.zahl2).arg(a.zahl3);
+            const int antwort = variante == 1 ? a.summe : a.zahl1;
+            const QString marken = QString(a.uebertragsmarken).remove(u' ');
+            EXPECT_EQ(mit.at(k).toStdString(), (aufgabe + marken + QString::number(antwort)).toStdString()) << k;
+            EXPECT_EQ(ohne.at(k).toStdString(), aufgabe.toStdString()) << k;
+            werte.insert(sv_p2::streifenwert(b, size_t(k - 1)));
+        }
+        EXPECT_TRUE(loesung.ergebnisse().empty());
+        EXPECT_EQ(blatt.ergebnisse(), werte);
+    }
 }

@@ -7,10 +7,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
-#include <functional>
 
 struct Svseite {
     QVector<DrawOp> ops;
