@@ -251,3 +251,11 @@ TEST_F(Tab1LogikTest, EveryEightByEightTableBuildsItsRowsAndColumnsFromTheShuffl
         }
     }
 }
+
+TEST_F(Tab1LogikTest, OnlyTheTableCodesAreTables)
+{
+    for (int code : { 61, 62, 63, 64, 65, 66, 67, 68, 69, 610 })
+        EXPECT_TRUE(istTabellencode(code)) << code;
+    for (int code : { 0, 60, 70, 71, 81, 609, 611 })
+        EXPECT_FALSE(istTabellencode(code)) << code;
+}
