@@ -3,7 +3,9 @@
 #include "aids/h_svmdE_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+
 #include "support/wertebereiche.h"
+#include <algorithm>
 
 using namespace svmdE;
 
@@ -125,4 +127,37 @@ TEST_F(SvmdELogik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         "87 M4: E 2-9, H 2-9, Z 2-9, d 2-5, x2 5-9, x3 4-8, x4 3-6, x5 2-6\n"
         "87 M5: E 6-9, H 6-9, Z 6-9, d 6-9, x6 6-9, x7 6-9, x8 6-9, x9 6-9\n"
         "87 M6: E 0-9, H 2-9, Z 0-9, d 2-9, x2 0-9, x3 0-9, x4 0-9, x5 0-9, x6 0-9, x7 0-9, x8 0-9, x9 0-9");
+}
+
+TEST_F(SvmdELogik, TheHelpArrowRunsFromTheFactorToTheDigitOfItsStep)
+{
+    PinRandomSeed(27);
+    for (int n = 0; n < 50; ++n) {
+        const Aufgabe a = aufgabeBilden(85, stellenwurf(6, 85));
+        std::vector<schrift::Schrift> ziffern;
+        for (const schrift::Element& e : aufgabenbild(a).teile)
+            if (const auto* t = std::get_if<schrift::Schrift>(&e)) ziffern.push_back(*t);
+        // The text nearest to x on the task's line.
+        const auto bei = [&](int x) {
+            return *std::min_element(ziffern.begin(), ziffern.end(),
+                [x](const auto& s, const auto& t) { return std::abs(s.x - x) < std::abs(t.x - x); });
+        };
+        for (int schritt = 2; schritt <= 4; ++schritt) {
+            std::vector<QPoint> punkte;
+            for (const schrift::Element& e : markierung(a, schritt).teile)
+                if (const auto* l = std::get_if<schrift::Linienzug>(&e))
+                    punkte.insert(punkte.end(), l->punkte.begin(), l->punkte.end());
+            ASSERT_GE(punkte.size(), 2u);
+            const int ziffer = schritt == 4 ? a.r.e : schritt == 3 ? a.r.z : a.r.h;
+            EXPECT_EQ(bei(punkte.front().x()).text, QString::number(a.r.d)) << "step " << schritt;
+            // The arrow's head: the point its shaft and its two strokes share.
+            const QPoint spitze
+                = *std::max_element(punkte.begin(), punkte.end(), [&](const QPoint& p, const QPoint& q) {
+                      return std::count(punkte.begin(), punkte.end(), p) < std::count(punkte.begin(), punkte.end(), q);
+                  });
+            const schrift::Schrift ziel = bei(spitze.x());
+            EXPECT_LE(std::abs(ziel.x - spitze.x()), 36) << "step " << schritt;
+            EXPECT_EQ(ziel.text, QString::number(ziffer)) << "step " << schritt << ", " << a.r.h << a.r.z << a.r.e;
+        }
+    }
 }
