@@ -251,3 +251,10 @@ TEST(FSsRunnerLogik, EachCodeRunsOnItsOwnField)
     EXPECT_EQ(ss::feldVonCode(ss::Zwanzigerfeld), ss::Feld::Zwanzig);
     EXPECT_EQ(ss::feldVonCode(ss::Hunderterfeld), ss::Feld::Hundert);
 }
+
+TEST(FSsRunnerLogik, TheTenAndTwentyFieldsAreSilverAndTheHundredFieldButtonFace)
+{
+    EXPECT_TRUE(ss::feldart(ss::Feld::Zehn).silbern);
+    EXPECT_TRUE(ss::feldart(ss::Feld::Zwanzig).silbern);
+    EXPECT_FALSE(ss::feldart(ss::Feld::Hundert).silbern);
+}
