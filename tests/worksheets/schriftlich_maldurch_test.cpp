@@ -357,12 +357,16 @@ TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
     const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
     const sv_m1::Blatt m1 = sv_m1::aufgabenbau(svrahmen::arten(zahlen, sv_m1::aufgabenzahl));
     const sv_m2::Blatt m2 = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 0);
+    const sv_m2::Blatt m2kurz = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 1);
     const sv_d1::Blatt d1 = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), 0, true);
     for (int kaestchen : { 0, 1 })
         for (bool loesung : { false, true }) {
             SCOPED_TRACE(testing::Message() << "squares " << kaestchen << ", solution " << loesung);
             const Svseite s1([&](Canvas& c) { sv_m1::zeichnen(c, m1, kaestchen, loesung); });
             const Svseite s2([&](Canvas& c) { sv_m2::zeichnen(c, m2, kaestchen, loesung); });
+            const Svseite s2kurz([&](Canvas& c) { sv_m2::zeichnen(c, m2kurz, kaestchen, loesung); });
+            const auto t2kurz = s2kurz.aufgaben();
+            ASSERT_EQ(t2kurz.size(), size_t(sv_m2::aufgabenzahl));
             const Svseite s3([&](Canvas& c) { sv_d1::zeichnen(c, d1, kaestchen, loesung); });
             const auto t1 = s1.aufgaben(), t2 = s2.aufgaben(), t3 = s3.aufgaben();
             ASSERT_EQ(t1.size(), size_t(sv_m1::aufgabenzahl));
@@ -377,9 +381,24 @@ TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
             }
             for (int k = 1; k <= sv_m2::aufgabenzahl; ++k) {
                 const sv_m2::Aufgabe& b = m2.aufgaben[size_t(k - 1)];
-                EXPECT_TRUE(t2.at(k).startsWith(QStringLiteral("%1%2").arg(b.operand1).arg(b.operand2))) << k;
-                EXPECT_EQ(t2.at(k).endsWith(QString::number(b.produkt)), loesung) << k;
+                // The solution: the partial products one under the other, then the product.
+                QString soll = QStringLiteral("%1%2").arg(b.operand1).arg(b.operand2);
+                if (loesung) {
+                    for (int t : { 4, 5 })
+                        soll += QString::number(b.teilprodukt[size_t(t)]);
+                    soll += QString::number(b.produkt);
+                }
+                EXPECT_EQ(t2.at(k).toStdString(), soll.toStdString()) << k;
                 produkte2.insert(b.produkt);
+                // "ZE x HZE": the short factor times the hundreds, the tens, the units.
+                const sv_m2::Aufgabe& kurz = m2kurz.aufgaben[size_t(k - 1)];
+                QString sollKurz = QStringLiteral("%1%2").arg(kurz.operand1).arg(kurz.operand2);
+                if (loesung) {
+                    for (int t : { 3, 2, 1 })
+                        sollKurz += QString::number(kurz.teilprodukt[size_t(t)]);
+                    sollKurz += QString::number(kurz.produkt);
+                }
+                EXPECT_EQ(t2kurz.at(k).toStdString(), sollKurz.toStdString()) << k;
             }
             for (int k = 1; k <= sv_d1::aufgabenzahl; ++k) {
                 const sv_d1::Aufgabe& d = d1.aufgaben[size_t(k - 1)];
