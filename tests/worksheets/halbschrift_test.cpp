@@ -9,6 +9,7 @@
 #include "worksheets/a_hsverg.h"
 
 #include <QTest>
+#include <map>
 
 using namespace halbschrift;
 
@@ -181,6 +182,25 @@ TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
     EXPECT_TRUE(punkte.contains(QPoint(620, -158)));
     EXPECT_TRUE(punkte.contains(QPoint(335, -570)));
     EXPECT_EQ(punkte.size(), 1 + 36);
+    // Every line of every task has its dot beside its own characters: one dot per line.
+    std::map<std::pair<int, int>, int> zeilen; // (y, left end of the line's characters) -> dots
+    QList<QPoint> zeichen;
+    for (const DrawOp& op : printer().lastDocument().pages.first())
+        if (op.kind == DrawOp::Kind::Text && op.text.size() == 1 && op.points.first().y() < -300)
+            zeichen << op.points.first();
+    for (const QPoint& p : punkte.mid(1)) {
+        const QPoint* naechstes = nullptr;
+        for (const QPoint& z : zeichen)
+            if (!naechstes || (z - p).manhattanLength() < (*naechstes - p).manhattanLength()) naechstes = &z;
+        ASSERT_NE(naechstes, nullptr);
+        EXPECT_LE(std::abs(naechstes->x() - p.x()), 20) << p.x() << "," << p.y();
+        EXPECT_LE(std::abs(naechstes->y() - p.y()), 60) << p.x() << "," << p.y();
+        int links = naechstes->x();
+        for (const QPoint& z : zeichen)
+            if (z.y() == naechstes->y() && z.x() < links && naechstes->x() - z.x() < 300) links = z.x();
+        ++zeilen[{ naechstes->y(), links }];
+    }
+    EXPECT_EQ(zeilen.size(), 36u);
 
     // Every operation with all four patterns, to look at.
     const std::vector<int> alle { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };
