@@ -109,3 +109,21 @@ TEST(Pfadspiel, EveryMainDirectionStartsBesideItsEdgeAtEveryInnerRowOrColumn)
         EXPECT_EQ(quer, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 })) << "direction " << h;
     }
 }
+
+TEST(Pfadspiel, TheFigureAndTheWrongWayArrowMoveWithTheirCell)
+{
+    const s_lvr::Feld ecke { 0, 0 };
+    for (QChar richtung : { u'N', u'O', u'S', u'W' })
+        for (int zeile = 0; zeile <= 11; ++zeile)
+            for (int spalte = 0; spalte <= 11; ++spalte) {
+                const s_lvr::Feld f { zeile, spalte };
+                const QPoint weg = s_lvr::zellmitte(f) - s_lvr::zellmitte(ecke);
+                for (const auto& zeichnung : { &s_lvr::figur, &s_lvr::irrpfeil }) {
+                    const std::vector<QPoint> hier = zeichnung(f, richtung), dort = zeichnung(ecke, richtung);
+                    ASSERT_EQ(hier.size(), dort.size());
+                    for (size_t i = 0; i < hier.size(); ++i)
+                        EXPECT_EQ(hier[i] - dort[i], weg)
+                            << zeile << "," << spalte << " " << QString(richtung).toStdString();
+                }
+            }
+}
