@@ -3,6 +3,8 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 
+#include <map>
+
 #include <QSet>
 #include <cstdlib>
 
@@ -189,4 +191,31 @@ TEST_F(H100feldLogikTest, NoAllowedLengthGivesNoSnakeInsteadOfLoopingForEver)
     const auto s = schlange(1, { 9, 5 });
     ASSERT_TRUE(s.has_value());
     EXPECT_EQ(s->size(), 5);
+}
+
+TEST_F(H100feldLogikTest, EveryHelpNumberStandsOnTheCellOfTheNumberItNames)
+{
+    // Where each stage of each target writes a neighbour (those in the field, without brackets).
+    std::map<int, QVector<QPoint>> orte;
+    for (int ziel = 1; ziel <= 100; ++ziel)
+        for (int stufe = 1; stufe <= 4; ++stufe) {
+            const auto h = hilfetext18(ziel, stufe);
+            if (!h || h->text.contains(u'(')) continue;
+            orte[h->text.toInt()] << h->ort;
+        }
+    ASSERT_EQ(orte.size(), 100u);
+    // One place per number, whichever target and stage names it (a pixel apart at most)...
+    for (const auto& [zahl, punkte] : orte)
+        for (const QPoint& p : punkte) {
+            EXPECT_LE(std::abs(p.x() - punkte.first().x()), 1) << zahl;
+            EXPECT_EQ(p.y(), punkte.first().y()) << zahl;
+        }
+    // ... on a grid: one column pitch to the right for the next number, one row pitch down for ten more.
+    const QPoint eins = orte[1].first(), spalte = (orte[10].first() - eins) / 9, zeile = (orte[91].first() - eins) / 9;
+    EXPECT_GT(spalte.x(), 0);
+    EXPECT_GT(zeile.y(), 0);
+    for (const auto& [zahl, punkte] : orte) {
+        const QPoint soll = eins + spalte * spalteVon(zahl) + zeile * zeileVon(zahl);
+        EXPECT_LE((punkte.first() - soll).manhattanLength(), 2) << zahl;
+    }
 }

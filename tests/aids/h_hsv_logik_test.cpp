@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace hsv;
@@ -187,4 +188,49 @@ TEST(HsvLogik, HelpStepsWriteTheLongWayPieceByPiece)
     EXPECT_EQ(
         QStringList({ texte(mal, 1, 1), texte(mal, 4, 1), texte(mal, 5, 1) }), QStringList({ "5 20=", " 35", "135" }));
     EXPECT_TRUE(hilfeschritt(mal, 1, 1).punkt);
+}
+
+TEST(HsvLogik, EveryHelpStepWritesWhereThePupilIsToLook)
+{
+    const auto schriften = [](const schrift::Bild& b) {
+        std::vector<schrift::Schrift> s;
+        for (const schrift::Element& e : b.teile)
+            if (const auto* t = std::get_if<schrift::Schrift>(&e)) s.push_back(*t);
+        return s;
+    };
+    PinRandomSeed(11);
+    for (const Art& k : kArten)
+        for (int n = 0; n < 20; ++n) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, 0);
+            SCOPED_TRACE(a.aufgabentexte[0].toStdString());
+            // The answer's digits go where the pupil types them, inside the answer's frame.
+            const QString antwort = QString::number(a.sollwert);
+            const auto rahmen = std::get<schrift::Rechteck>(antwortrahmen(a).teile.at(0));
+            for (int zeiger = 1; zeiger <= antwort.size(); ++zeiger) {
+                const Schreibschritt s = hilfeschritt(a, 5, zeiger);
+                ASSERT_EQ(s.zeichen.size(), antwort.size() - zeiger + 1);
+                for (int i = 0; i < s.zeichen.size(); ++i) {
+                    const int stelle = zeiger + i;
+                    const auto getippt = schriften(antwortziffer(a, stelle, antwort.at(stelle - 1))).at(0);
+                    // The typed digit sits a pixel to the left of the help's.
+                    EXPECT_NEAR(s.zeichen[i].first, getippt.x, 1);
+                    EXPECT_EQ(s.zeichen[i].second, antwort.at(stelle - 1));
+                    EXPECT_EQ(s.y, getippt.y);
+                    EXPECT_GT(getippt.x, rahmen.links);
+                    EXPECT_LT(getippt.x, rahmen.rechts);
+                }
+            }
+            // The partial lines are written where the whole long way has the same characters.
+            const auto ganz = schriften(langerWeg(a));
+            for (int stufe : { 1, 3 }) {
+                const Schreibschritt s = hilfeschritt(a, stufe, 1);
+                EXPECT_FALSE(s.zeichen.isEmpty());
+                for (const auto& [x, z] : s.zeichen) {
+                    if (z == u' ') continue;
+                    const bool da = std::any_of(ganz.begin(), ganz.end(),
+                        [&](const schrift::Schrift& t) { return t.x == x && t.y == s.y && t.text == QString(z); });
+                    EXPECT_TRUE(da) << "step " << stufe << " '" << QString(z).toStdString() << "' at " << x;
+                }
+            }
+        }
 }

@@ -186,3 +186,23 @@ TEST_F(Raum20Logik, ProtocolLinesFourAndFiveSplitTheDescriptionOfTheChoice)
     EXPECT_EQ(z.zeile4, "Zahlenvorrat:          1 2 ");
     EXPECT_EQ(z.zeile5.trimmed(), "");
 }
+
+TEST_F(Raum20Logik, EveryTypeIsNamedInItsTitle)
+{
+    struct Soll {
+        int typ;
+        const char *zeile2, *zeile3;
+    };
+    const Soll tabelle[] = { { 12, "Zahlen zerlegen", "(mit Beinchen)" }, { 13, "Zahlen zerlegen", "(im 10er-Feld)" },
+        { 21, "plus", "10er-Felder" }, { 22, "minus", "10er-Felder" }, { 23, "ergänzen (+)", "10er-Felder" },
+        { 25, "plus", "10er-Strahl" }, { 26, "minus", "10er-Strahl" }, { 27, "ergänzen (+)", "10er-Strahl" },
+        { 28, "ergänzen (-)", "10er-Strahl" }, { 31, "plus", "20er-Feld" }, { 32, "minus", "20er-Feld" },
+        { 33, "ergänzen (+)", "20er-Feld" }, { 35, "plus", "20er-Strahl" }, { 36, "minus", "20er-Strahl" },
+        { 37, "ergänzen (+)", "20er-Strahl" } };
+    for (const Soll& s : tabelle) {
+        const raum20::Titel t = raum20::titelzeilen(s.typ);
+        EXPECT_EQ(t.zeile1, s.typ >= 31 ? QStringLiteral("Zehnerübergang:") : QStringLiteral("Raum 10:")) << s.typ;
+        EXPECT_EQ(t.zeile2, QString::fromUtf8(s.zeile2)) << s.typ;
+        EXPECT_EQ(t.zeile3, QString::fromUtf8(s.zeile3)) << s.typ;
+    }
+}

@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 
 #include <QSet>
+#include <algorithm>
 
 using namespace strahl;
 
@@ -87,4 +88,23 @@ TEST_F(StrahlLogikTest, SwapLevelAndTitle)
     EXPECT_EQ(stufenzeile(0, 1), "Schwierigkeitsstufe:   n u r  nennen");
     EXPECT_EQ(stufenzeile(1, 3), "Schwierigkeitsstufe:   zeigen  u n d  nennen");
     EXPECT_EQ(titel(kBis20), "Orientierung am Strahl bis 20");
+}
+
+TEST_F(StrahlLogikTest, EveryLabelStandsAtItsNumberAndTheSolvedLineNamesEveryTen)
+{
+    for (int code : { kBis10, kBis20, kBis100 }) {
+        QVector<Beschriftung> alle = linienbild(code).beschriftungen;
+        alle += loesungsbeschriftungen(code);
+        QVector<int> zahlen;
+        for (const Beschriftung& b : alle) {
+            EXPECT_EQ(zahlAnX(code, b.x), b.text.toInt()) << "code " << code << ": " << b.text.toStdString();
+            zahlen << b.text.toInt();
+        }
+        std::sort(zahlen.begin(), zahlen.end());
+        zahlen.erase(std::unique(zahlen.begin(), zahlen.end()), zahlen.end());
+        QVector<int> zehner;
+        for (int z = 0; z <= obergrenze(code); z += 10)
+            zehner << z;
+        EXPECT_EQ(zahlen, zehner) << "code " << code;
+    }
 }

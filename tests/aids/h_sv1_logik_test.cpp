@@ -4,6 +4,7 @@
 #include "aids/h_sv1_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 #include <set>
 
@@ -235,4 +236,57 @@ TEST_F(Sv1Logik, ExchangesChangeTheMinuendAndLeaveTheirNotes)
     t = aufgabeBilden(84, aufgabe(247, 456));
     stand = 0;
     EXPECT_EQ(tauschVorEintrag(t.z, stand, 5).texte(), (QStringList { "6", "10", "9", "13" }));
+}
+
+TEST_F(Sv1Logik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    const auto bereiche = [](int generator, int code) {
+        Wertebereiche w;
+        for (int n = 0; n < 4000; ++n) {
+            const Ziffern z = stellenwurf(generator, code);
+            for (int s : { H, Z, E }) {
+                const QString stelle = QString(QChar(u"HZE"[s]));
+                w(u'a' + stelle, z.a[s]);
+                w(u'b' + stelle, z.b[s]);
+                w(u'c' + stelle, z.c[s]);
+            }
+        }
+        return w.text();
+    };
+    PinRandomSeed(5);
+    struct Soll {
+        int generator, code;
+        const char* bereiche;
+    };
+    const Soll tabelle[] = {
+        { 0, 81, "aE 1-8, aH 1-8, aZ 1-8, bE 1-8, bH 1-8, bZ 1-8, cE 2-9, cH 2-9, cZ 2-9" },
+        { 1, 81, "aE 0-8, aH 1-7, aZ 1-9, bE 0-8, bH 1-7, bZ 1-9, cE 0-8, cH 3-9, cZ 0-8" },
+        { 2, 81, "aE 1-9, aH 1-8, aZ 1-7, bE 1-9, bH 1-8, bZ 1-7, cE 0-8, cH 2-9, cZ 3-9" },
+        { 4, 81, "aE 2-9, aH 1-7, aZ 2-8, bE 2-9, bH 1-7, bZ 3-9, cE 1-8, cH 3-9, cZ 2-8" },
+        { 5, 81, "aE 1-9, aH 1-7, aZ 0-9, bE 1-9, bH 1-7, bZ 0-9, cE 0-8, cH 3-9, cZ 0" },
+        { 5, 83, "aE 1-9, aH 1-7, aZ 9, bE 1-9, bH 1-7, bZ 0-9, cE 0-8, cH 3-9, cZ 0-9" },
+        { 6, 81, "aE 1-9, aH 1-7, aZ 1-9, bE 0-9, bH 1-7, bZ 0-9, cE 0-9, cH 2-9, cZ 0,2-9" },
+    };
+    for (const Soll& s : tabelle)
+        EXPECT_EQ(bereiche(s.generator, s.code).toStdString(), s.bereiche)
+            << "generator " << s.generator << ", code " << s.code;
+}
+
+TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
+{
+    PinRandomSeed(9);
+    for (int generator : { 0, 1, 2, 4, 5, 6 })
+        for (int code : { 81, 82, 83 })
+            for (int n = 0; n < 100; ++n) {
+                const Aufgabe a = aufgabeBilden(code, stellenwurf(generator, code));
+                for (int schritt : { 1, 3, 5 }) {
+                    const int s = spalteVonSchritt(schritt);
+                    const int summe = a.z.a[s] + a.z.b[s] + int(a.z.merk(s) == u'ü');
+                    const Hilfe h = hilfe(a, schritt);
+                    EXPECT_EQ(h.zwbyte4, summe / 10) << "code " << code << ", " << a.z.zahlA() << " + " << a.z.zahlB();
+                    if (code != 82)
+                        EXPECT_EQ(h.meldung.texte().contains(QStringLiteral("merke")), summe >= 10)
+                            << "code " << code << ", step " << schritt << ", " << a.z.zahlA() << " + " << a.z.zahlB();
+                }
+            }
 }

@@ -4,6 +4,7 @@
 #include "aids/h_svdZE_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 #include <functional>
 #include <set>
@@ -130,4 +131,42 @@ TEST_F(SvdZELogik, HelpDividesMultipliesAndCompletes)
     const Hilfe borgen = hilfe(aufgabe(6205, 19), 12);
     EXPECT_EQ(borgen.zeilen, QStringList { "Ergänze:    3  +  1   +  ?  =  5" });
     EXPECT_EQ(borgen.feldbild.texte(), QStringList { "1" });
+}
+
+TEST_F(SvdZELogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(24);
+    QStringList alle;
+    for (bool mitRest : { false, true })
+        for (int stufe = 0; stufe <= 7; ++stufe) {
+            Wertebereiche w;
+            for (int n = 0; n < 3000; ++n) {
+                const Aufgabe a = generator(stufe, mitRest);
+                w(QStringLiteral("Z2"), a.zehner2);
+                w(QStringLiteral("E2"), a.einer2);
+                w(QStringLiteral("H"), a.H);
+                w(QStringLiteral("Z"), a.Z);
+                w(QStringLiteral("E"), a.E);
+                // The remainder: none, or 1 .. d - 1 with its largest among them.
+                w(QStringLiteral("r"), a.r == 0 ? 0 : a.r < a.teiler() - 1 ? 1 : a.r == a.teiler() - 1 ? 2 : 3);
+            }
+            alle << QStringLiteral("%1 %2: ").arg(mitRest ? "Rest" : "ohne").arg(stufe) + w.text();
+        }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "ohne 0: E 0-9, E2 0, H 0-4, Z 0-9, Z2 2-9, r 0\n"
+        "ohne 1: E 0-9, E2 1,9, H 0-9, Z 0-9, Z2 1, r 0\n"
+        "ohne 2: E 0-9, E2 1-9, H 0-9, Z 0-9, Z2 1, r 0\n"
+        "ohne 3: E 0-9, E2 1-9, H 0-4, Z 0-9, Z2 2-9, r 0\n"
+        "ohne 4: E 0-9, E2 1-2,8-9, H 0-4, Z 0-9, Z2 2-9, r 0\n"
+        "ohne 5: E 0-9, E2 3-7, H 0-4, Z 0-9, Z2 2-9, r 0\n"
+        "ohne 6: E 0-9, E2 1-9, H 0-9, Z 0-9, Z2 1-9, r 0\n"
+        "ohne 7: E 0-9, E2 0-9, H 0-9, Z 0-9, Z2 1-9, r 0\n"
+        "Rest 0: E 0-9, E2 0, H 0-4, Z 0-9, Z2 2-9, r 1-2\n"
+        "Rest 1: E 0-9, E2 1,9, H 0-9, Z 0-9, Z2 1, r 1-2\n"
+        "Rest 2: E 0-9, E2 1-9, H 0-9, Z 0-9, Z2 1, r 1-2\n"
+        "Rest 3: E 0-9, E2 1-9, H 0-4, Z 0-9, Z2 2-9, r 1-2\n"
+        "Rest 4: E 0-9, E2 1-2,8-9, H 0-4, Z 0-9, Z2 2-9, r 1-2\n"
+        "Rest 5: E 0-9, E2 3-7, H 0-4, Z 0-9, Z2 2-9, r 1-2\n"
+        "Rest 6: E 0-9, E2 1-9, H 0-9, Z 0-9, Z2 1-9, r 1-2\n"
+        "Rest 7: E 0-9, E2 0-9, H 0-9, Z 0-9, Z2 1-9, r 1-2");
 }

@@ -4,6 +4,7 @@
 #include "aids/h_svd_lw_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 #include <set>
 
@@ -126,4 +127,37 @@ TEST_F(SvdLwLogik, HelpShowsNoZeroInFrontOfANumber)
     EXPECT_EQ(hilfetexte(a, 6), (QStringList { "Teilen!   6 : 3 = ?", " 6  lässt sich teilen." }));
     EXPECT_EQ(hilfetexte(a, 7).value(1), "");
     EXPECT_EQ(hilfetexte(a, 9), QStringList { "Rest ???     6 + ? =  6" });
+}
+
+TEST_F(SvdLwLogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(23);
+    QStringList alle;
+    for (bool mitRest : { false, true })
+        for (int g : { 0, 1, 2, 4, 5, 6 }) {
+            Wertebereiche w;
+            for (int n = 0; n < 3000; ++n) {
+                const Aufgabe a = generator(g, mitRest);
+                w(QStringLiteral("d"), a.d);
+                w(QStringLiteral("H"), a.H);
+                w(QStringLiteral("Z"), a.Z);
+                w(QStringLiteral("E"), a.E);
+                // The remainder: none, or 1 .. d - 1 with its largest among them.
+                w(QStringLiteral("r"), a.r == 0 ? 0 : a.r < a.d - 1 ? 1 : a.r == a.d - 1 ? 2 : 3);
+            }
+            alle << QStringLiteral("%1 G%2: ").arg(mitRest ? "Rest" : "ohne").arg(g) + w.text();
+        }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "ohne G0: E 1-4, H 3-9, Z 1-4, d 2-9, r 0\n"
+        "ohne G1: E 1-4, H 2-9, Z 2-9, d 2-9, r 0\n"
+        "ohne G2: E 2-9, H 4-9, Z 1-4, d 2-8, r 0\n"
+        "ohne G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 0\n"
+        "ohne G5: E 6-9, H 6-9, Z 6-9, d 6-9, r 0\n"
+        "ohne G6: E 0-9, H 2-9, Z 0-9, d 2-9, r 0\n"
+        "Rest G0: E 1-4, H 3-9, Z 1-4, d 2-8, r 1-2\n"
+        "Rest G1: E 1-4, H 2-9, Z 2-9, d 2-8, r 1-2\n"
+        "Rest G2: E 1-9, H 4-9, Z 1-4, d 2-8, r 1-2\n"
+        "Rest G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 1-2\n"
+        "Rest G5: E 6-9, H 6-9, Z 6-9, d 6-9, r 1-2\n"
+        "Rest G6: E 0-9, H 2-9, Z 0-9, d 2-9, r 1-2");
 }

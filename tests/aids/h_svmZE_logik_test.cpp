@@ -3,6 +3,7 @@
 #include "aids/h_svmZE_logik.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 #include <algorithm>
 
@@ -105,4 +106,27 @@ TEST_F(SvmZELogik, MessagesHelpAndShowOfTheSteps)
     EXPECT_EQ(zeigen(a, 13, 2).texte(), (QStringList { "14", "tippe", "merke" }));
     EXPECT_EQ(zeigen(a, 10, 2).texte(), QStringList { ":   0" });
     EXPECT_EQ(zeigen(a, 4, 2).texte(), QStringList { "2" });
+}
+
+TEST_F(SvmZELogik, EveryKindsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(21);
+    QStringList alle;
+    for (int art = 0; art <= 3; ++art) {
+        Wertebereiche w;
+        for (int n = 0; n < 3000; ++n) {
+            const Faktoren f = stellenwurf(art);
+            w(QStringLiteral("H"), f.h);
+            w(QStringLiteral("Z"), f.z);
+            w(QStringLiteral("E"), f.e);
+            w(QStringLiteral("Z2"), f.z2);
+            w(QStringLiteral("E2"), f.e2);
+        }
+        alle << QString::number(art) + QStringLiteral(": ") + w.text();
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "0: E 1-9, E2 0, H 2-9, Z 1-9, Z2 2-9\n"
+        "1: E 1-9, E2 1-9, H 2-9, Z 1-9, Z2 1\n"
+        "2: E 1-9, E2 1-9, H 1-9, Z 1-9, Z2 2-9\n"
+        "3: E 0-9, E2 1-9, H 1-9, Z 0-9, Z2 2-9");
 }

@@ -4,6 +4,9 @@
 #include "platform/random.h"
 #include "support/fixtures.h"
 
+#include "support/wertebereiche.h"
+#include <algorithm>
+
 using namespace svmdE;
 
 namespace {
@@ -90,4 +93,71 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
     EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
     EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
         (QStringList { "", "2", "2" }));
+}
+
+TEST_F(SvmdELogik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(22);
+    QStringList alle;
+    for (int code : { 85, 87 })
+        for (int generator : { 0, 1, 2, 4, 5, 6 }) {
+            Wertebereiche w;
+            for (int n = 0; n < 3000; ++n) {
+                const Faktoren f = stellenwurf(generator, code);
+                w(QStringLiteral("H"), f.h);
+                w(QStringLiteral("Z"), f.z);
+                w(QStringLiteral("E"), f.e);
+                w(QStringLiteral("d"), f.d);
+                // A small divisor allows larger digits: the digits by divisor.
+                for (int ziffer : { f.h, f.z, f.e })
+                    w(QStringLiteral("x%1").arg(f.d), ziffer);
+            }
+            alle << QStringLiteral("%1 M%2: ").arg(code).arg(generator) + w.text();
+        }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "85 M0: E 1-4, H 3-9, Z 1-4, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1,3-9, x6 1,3-9, x7 1,3-9, x8 1,3-9, x9 1,3-9\n"
+        "85 M1: E 1-4, H 2-9, Z 2-9, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "85 M2: E 2-9, H 4-9, Z 1-4, d 2-8, x2 1-9, x3 1-2,4-9, x4 1-9, x5 1,3-9, x6 1-9, x7 1-9, x8 1-2,4-9\n"
+        "85 M4: E 2-9, H 2-9, Z 2-9, d 2-9, x2 5-9, x3 4-9, x4 3-9, x5 2-9, x6 2-9, x7 2-9, x8 2-9, x9 2-9\n"
+        "85 M5: E 2-9, H 2-9, Z 1-3, d 3-4,6-9, x3 3-9, x4 2-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "85 M6: E 0-9, H 2-9, Z 0-9, d 2-9, x2 0-9, x3 0-9, x4 0-9, x5 0-9, x6 0-9, x7 0-9, x8 0-9, x9 0-9\n"
+        "87 M0: E 1-4, H 3-9, Z 1-4, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1,3-9, x6 1,3-9, x7 1,3-9, x8 1,3-9, x9 1,3-9\n"
+        "87 M1: E 1-4, H 2-9, Z 2-9, d 2-9, x2 1-9, x3 1-9, x4 1-9, x5 1-9, x6 1-9, x7 1-9, x8 1-9, x9 1-9\n"
+        "87 M2: E 2-9, H 4-9, Z 1-4, d 2-8, x2 1-9, x3 1-2,4-9, x4 1-9, x5 1,3-9, x6 1-9, x7 1-9, x8 1-2,4-9\n"
+        "87 M4: E 2-9, H 2-9, Z 2-9, d 2-5, x2 5-9, x3 4-8, x4 3-6, x5 2-6\n"
+        "87 M5: E 6-9, H 6-9, Z 6-9, d 6-9, x6 6-9, x7 6-9, x8 6-9, x9 6-9\n"
+        "87 M6: E 0-9, H 2-9, Z 0-9, d 2-9, x2 0-9, x3 0-9, x4 0-9, x5 0-9, x6 0-9, x7 0-9, x8 0-9, x9 0-9");
+}
+
+TEST_F(SvmdELogik, TheHelpArrowRunsFromTheFactorToTheDigitOfItsStep)
+{
+    PinRandomSeed(27);
+    for (int n = 0; n < 50; ++n) {
+        const Aufgabe a = aufgabeBilden(85, stellenwurf(6, 85));
+        std::vector<schrift::Schrift> ziffern;
+        for (const schrift::Element& e : aufgabenbild(a).teile)
+            if (const auto* t = std::get_if<schrift::Schrift>(&e)) ziffern.push_back(*t);
+        // The text nearest to x on the task's line.
+        const auto bei = [&](int x) {
+            return *std::min_element(ziffern.begin(), ziffern.end(),
+                [x](const auto& s, const auto& t) { return std::abs(s.x - x) < std::abs(t.x - x); });
+        };
+        for (int schritt = 2; schritt <= 4; ++schritt) {
+            std::vector<QPoint> punkte;
+            for (const schrift::Element& e : markierung(a, schritt).teile)
+                if (const auto* l = std::get_if<schrift::Linienzug>(&e))
+                    punkte.insert(punkte.end(), l->punkte.begin(), l->punkte.end());
+            ASSERT_GE(punkte.size(), 2u);
+            const int ziffer = schritt == 4 ? a.r.e : schritt == 3 ? a.r.z : a.r.h;
+            EXPECT_EQ(bei(punkte.front().x()).text, QString::number(a.r.d)) << "step " << schritt;
+            // The arrow's head: the point its shaft and its two strokes share.
+            const QPoint spitze
+                = *std::max_element(punkte.begin(), punkte.end(), [&](const QPoint& p, const QPoint& q) {
+                      return std::count(punkte.begin(), punkte.end(), p) < std::count(punkte.begin(), punkte.end(), q);
+                  });
+            const schrift::Schrift ziel = bei(spitze.x());
+            EXPECT_LE(std::abs(ziel.x - spitze.x()), 36) << "step " << schritt;
+            EXPECT_EQ(ziel.text, QString::number(ziffer)) << "step " << schritt << ", " << a.r.h << a.r.z << a.r.e;
+        }
+    }
 }

@@ -221,3 +221,41 @@ TEST_F(Tab1LogikTest, DescriptorsAndProtocolLines)
     EXPECT_EQ(zeile5(1, 1), "Abfrage:               Rand ungeordnet // springend");
     EXPECT_EQ(zeile5(0, 0), "Abfrage:               Rand geordnet // der Reihe nach");
 }
+
+TEST_F(Tab1LogikTest, EveryEightByEightTableBuildsItsRowsAndColumnsFromTheShuffledDigits)
+{
+    // Per code: row i and column i from i and s = auswahl3[i].
+    struct Rand {
+        int code;
+        int (*zeile)(int i, int s);
+        int (*spalte)(int i, int s);
+    };
+    const Rand tabelle[] = {
+        { 65, [](int i, int) { return i + 1; }, [](int i, int) { return 10 + i + 1; } },
+        { 66, [](int i, int s) { return 10 * (s - 1) + i + 1; }, [](int i, int) { return i + 1; } },
+        { 67, [](int i, int s) { return 10 * s + i + 1; }, [](int i, int) { return i + 1; } },
+        { 68, [](int i, int s) { return 10 * s + i + 1; }, [](int i, int s) { return 10 * (s - 1) + i + 1; } },
+        { 69, [](int i, int s) { return 100 + 10 * s + i + 1; }, [](int i, int s) { return 10 * (s - 1) + i + 1; } },
+        { 610, [](int i, int) { return i + 1; }, [](int i, int s) { return 10 * s + i + 1; } },
+    };
+    for (int seed = 1; seed <= 20; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        for (const Rand& r : tabelle) {
+            const Tabelle t = aufbauen(r.code);
+            ASSERT_EQ(t.zeilenzahlen.size(), 8);
+            ASSERT_EQ(t.spaltenzahlen.size(), 8);
+            for (int i = 1; i <= 8; ++i) {
+                EXPECT_EQ(t.zeilenzahlen[i - 1], r.zeile(i, auswahl3[i])) << "code " << r.code << ", row " << i;
+                EXPECT_EQ(t.spaltenzahlen[i - 1], r.spalte(i, auswahl3[i])) << "code " << r.code << ", column " << i;
+            }
+        }
+    }
+}
+
+TEST_F(Tab1LogikTest, OnlyTheTableCodesAreTables)
+{
+    for (int code : { 61, 62, 63, 64, 65, 66, 67, 68, 69, 610 })
+        EXPECT_TRUE(istTabellencode(code)) << code;
+    for (int code : { 0, 60, 70, 71, 81, 609, 611 })
+        EXPECT_FALSE(istTabellencode(code)) << code;
+}

@@ -72,6 +72,9 @@ TEST_F(HilfenrahmenLogikTest, BarsAtThreeMinutesTenAndTenOfTenTasks)
     EXPECT_EQ(balkengeometrie(10, 0, 20, 5, 10).aufgabenrechts, 385);
     EXPECT_GT(balkengeometrie(65000, 59, 0, 1, 10).zeitrechts, 195);
     EXPECT_EQ(balkengeometrie(0, 0, 0, 5, 10).zeitrechts, 5);
+    // Without a limit of tasks the tasks' bar fills its ground.
+    const Balken ohne = balkengeometrie(1, 0, 3, 5, 0);
+    EXPECT_EQ(ohne.aufgabenrechts, ohne.aufgabengrund.right());
 }
 
 TEST_F(HilfenrahmenLogikTest, BarsAreDrawnScaledAndCutAtTheEnd)

@@ -297,3 +297,17 @@ TEST(FSsRunnerLogik, ProtocolHeadLinesUseTotalMinutes)
     EXPECT_EQ(k[2], "Zeit: 0:00 min      Aufgaben: 1   Punkte: 2      P/Ag: 2,0      P/min: 120,0");
     EXPECT_EQ(k[3], "Vorgaben:  Hintergrund: dunkel, ohne Raster, max. 5 Minuten, max. 5 Aufgaben");
 }
+
+TEST(FSsRunnerLogik, EachCodeRunsOnItsOwnField)
+{
+    EXPECT_EQ(ss::feldVonCode(ss::Zehnerfeld), ss::Feld::Zehn);
+    EXPECT_EQ(ss::feldVonCode(ss::Zwanzigerfeld), ss::Feld::Zwanzig);
+    EXPECT_EQ(ss::feldVonCode(ss::Hunderterfeld), ss::Feld::Hundert);
+}
+
+TEST(FSsRunnerLogik, TheTenAndTwentyFieldsAreSilverAndTheHundredFieldButtonFace)
+{
+    EXPECT_TRUE(ss::feldart(ss::Feld::Zehn).silbern);
+    EXPECT_TRUE(ss::feldart(ss::Feld::Zwanzig).silbern);
+    EXPECT_FALSE(ss::feldart(ss::Feld::Hundert).silbern);
+}

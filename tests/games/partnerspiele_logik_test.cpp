@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 TEST(Vierinreihe, TheLastStoneFindsTheFirstWindowOfItsTable)
@@ -102,4 +103,26 @@ TEST(Ziele, TheComputersLeaveAMultipleOfMPlusOneWhenTheyCan)
     }
     UnpinRandomSeed();
     EXPECT_EQ(zufall, (QSet<int> { 1, 2, 3, 4 }));
+}
+
+TEST(Vierinreihe, EveryWindowHasItsOwnValueAndItsLineRunsBetweenItsEnds)
+{
+    for (bool spielversion : { false, true }) {
+        const auto& tabelle = spielversion ? vierinreihe::spielversionFenster() : vierinreihe::hunderterfeldFenster();
+        std::set<int> werte;
+        for (const vierinreihe::Fenster& f : tabelle) {
+            werte.insert(f.wert);
+            std::set<std::pair<int, int>> zellen { { 0, 0 } };
+            for (const auto& d : f.d)
+                zellen.insert({ d[0], d[1] });
+            int a1, b1, a2, b2;
+            vierinreihe::enden(f.wert, spielversion, a1, b1, a2, b2);
+            // The line of a win joins the window's two outer cells, three steps apart.
+            EXPECT_TRUE(zellen.count({ a1, b1 }) && zellen.count({ a2, b2 })) << spielversion << " " << f.wert;
+            EXPECT_EQ(std::max(std::abs(a2 - a1), std::abs(b2 - b1)), 3) << spielversion << " " << f.wert;
+        }
+        EXPECT_EQ(werte.size(), 16u) << spielversion;
+        EXPECT_EQ(*werte.begin(), 1);
+        EXPECT_EQ(*werte.rbegin(), 16);
+    }
 }

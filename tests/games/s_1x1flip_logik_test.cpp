@@ -42,7 +42,10 @@ TEST(Flipper, EightErrorsCompleteTheFigure)
     EXPECT_EQ(s_1x1flip::zaehler(false, false), 1);
     EXPECT_EQ(s_1x1flip::zaehler(false, true), 2);
     EXPECT_EQ(s_1x1flip::zaehler(true, false), 3);
+    // 1, 2 and 5 seconds in tenths, or none.
     EXPECT_EQ(s_1x1flip::grenze(0), 10);
+    EXPECT_EQ(s_1x1flip::grenze(1), 20);
+    EXPECT_EQ(s_1x1flip::grenze(2), 50);
     EXPECT_EQ(s_1x1flip::grenze(3), 0);
 }
 

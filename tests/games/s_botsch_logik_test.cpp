@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 TEST(Buchstabentaste, TheKeyTableMapsEveryLetterToItsResultInEachKind)
@@ -101,4 +102,27 @@ TEST(Botschaften, MessagesAreTheFirstFiveLettersAndEachKindHasItsTasks)
     EXPECT_EQ(teile[1].x, 160);
     EXPECT_EQ(teile[1].dy, 6);
     EXPECT_EQ(teile[2].x, 190);
+}
+
+TEST(Botschaften, TheAnswerGoesIntoTheGapOfEachKindsTask)
+{
+    for (int art = 0; art <= 7; ++art) {
+        const std::vector<s_botsch::Aufgabe> liste = s_botsch::aufgaben(art, QStringLiteral("HALLO"));
+        ASSERT_FALSE(liste.empty());
+        const std::vector<s_botsch::Teil> teile = s_botsch::aufgabentext(art, liste.front());
+        const auto gleich = std::find_if(
+            teile.begin(), teile.end(), [](const s_botsch::Teil& t) { return t.text == QStringLiteral("="); });
+        ASSERT_NE(gleich, teile.end());
+        const int x = s_botsch::antwortX(art);
+        // Nothing of the task is written where the answer goes.
+        for (const s_botsch::Teil& t : teile)
+            EXPECT_NE(t.x, x) << "kind " << art << ": " << t.text.toStdString();
+        if (art == 4) {
+            // "a + __ = c": the missing number stands between the sign and the "=".
+            EXPECT_GT(x, teile[1].x) << "kind " << art;
+            EXPECT_LT(x, gleich->x) << "kind " << art;
+        } else {
+            EXPECT_GT(x, gleich->x) << "kind " << art;
+        }
+    }
 }

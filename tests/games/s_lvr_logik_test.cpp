@@ -85,3 +85,45 @@ TEST(Pfadspiel, WordsAndTimes)
     EXPECT_EQ(s_lvr::laufzeitText(1, 7), QString("1:7"));
     EXPECT_EQ(s_lvr::zellmitte({ 10, 2 }), QPoint(163, 868));
 }
+
+TEST(Pfadspiel, EveryMainDirectionStartsBesideItsEdgeAtEveryInnerRowOrColumn)
+{
+    for (int h = 0; h < 4; ++h) {
+        bool nur[4] = { false, false, false, false };
+        nur[h] = true;
+        std::set<int> quer;
+        for (int seed = 0; seed < 200; ++seed) {
+            RandSeed(std::uint32_t(seed));
+            const s_lvr::Pfad p = s_lvr::erzeugen(18, 3, nur);
+            ASSERT_EQ(p.hauptrichtung, h);
+            const s_lvr::Feld start = p.plaetze[0], erstes = p.plaetze[1];
+            // The figure waits outside the field, one step before the edge cell where the path begins.
+            EXPECT_TRUE(start.zeile == 0 || start.zeile == 11 || start.spalte == 0 || start.spalte == 11);
+            EXPECT_EQ(std::abs(start.zeile - erstes.zeile) + std::abs(start.spalte - erstes.spalte), 1);
+            EXPECT_EQ(p.zellen.front(), erstes);
+            const bool senkrecht = h < 2;
+            EXPECT_TRUE(
+                senkrecht ? erstes.zeile == 1 || erstes.zeile == 10 : erstes.spalte == 1 || erstes.spalte == 10);
+            quer.insert(senkrecht ? erstes.spalte : erstes.zeile);
+        }
+        EXPECT_EQ(quer, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 })) << "direction " << h;
+    }
+}
+
+TEST(Pfadspiel, TheFigureAndTheWrongWayArrowMoveWithTheirCell)
+{
+    const s_lvr::Feld ecke { 0, 0 };
+    for (QChar richtung : { u'N', u'O', u'S', u'W' })
+        for (int zeile = 0; zeile <= 11; ++zeile)
+            for (int spalte = 0; spalte <= 11; ++spalte) {
+                const s_lvr::Feld f { zeile, spalte };
+                const QPoint weg = s_lvr::zellmitte(f) - s_lvr::zellmitte(ecke);
+                for (const auto& zeichnung : { &s_lvr::figur, &s_lvr::irrpfeil }) {
+                    const std::vector<QPoint> hier = zeichnung(f, richtung), dort = zeichnung(ecke, richtung);
+                    ASSERT_EQ(hier.size(), dort.size());
+                    for (size_t i = 0; i < hier.size(); ++i)
+                        EXPECT_EQ(hier[i] - dort[i], weg)
+                            << zeile << "," << spalte << " " << QString(richtung).toStdString();
+                }
+            }
+}

@@ -1,5 +1,6 @@
 #include "blattfixture.h"
 #include "platform/random.h"
+#include "svseite.h"
 #include "worksheets/a_zerl.h"
 
 TEST(ZerlegenTest, PartsRepeatOnlyAfterEveryPossiblePartOfTheQuantityWasGiven)
@@ -25,6 +26,41 @@ TEST(ZerlegenTest, PartsRepeatOnlyAfterEveryPossiblePartOfTheQuantityWasGiven)
     // Four dots centred over the whole's box at 608.
     EXPECT_EQ(zerlegen::punktX(0, 1, 4), 480);
     EXPECT_EQ(zerlegen::punktX(0, 4, 4) + 45, 735);
+}
+
+TEST(ZerlegenTest, EveryLayoutDrawsEachQuantityOnceAsManyDotsInItsRowsAndAsksItsPart)
+{
+    const std::vector<int> typzahlen { 2, 1, 2, 1, 2, 1, 1 };
+    for (int form = 1; form <= 4; ++form) {
+        RandSeed(std::uint32_t(form));
+        const zerlegen::Blatt b = zerlegen::blatt(form, typzahlen, false);
+        ASSERT_EQ(b.aufgaben.size(), 10u);
+        const Svseite seite([&](Canvas& c) { zerlegen::zeichnen(c, b); });
+        // The dots in drawing order, task after task: their tops, row by row.
+        std::vector<int> oben;
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Ellipse) oben.push_back(op.points[0].y());
+        size_t i = 0;
+        for (const zerlegen::Aufgabe& a : b.aufgaben) {
+            ASSERT_LE(i + size_t(a.menge), oben.size()) << "form " << form;
+            const std::set<int> reihen(oben.begin() + long(i), oben.begin() + long(i) + a.menge);
+            // One row of dots, or for layout 4 two rows taken in turn.
+            EXPECT_EQ(reihen.size(), form == 4 ? 2u : 1u) << "form " << form << ", " << a.menge << " dots";
+            i += size_t(a.menge);
+        }
+        EXPECT_EQ(i, oben.size()) << "form " << form;
+        // The rows ask for the two parts of their quantity; the diagrams give the quantity (and the part).
+        for (const zerlegen::Aufgabe& a : b.aufgaben) {
+            const QString menge = QString::number(a.menge);
+            if (form == 1 || form == 4)
+                EXPECT_EQ(seite.texte().filter(QRegularExpression("^" + menge + " = ___ \\+ ___@")).size(),
+                    std::count_if(b.aufgaben.begin(), b.aufgaben.end(),
+                        [&](const zerlegen::Aufgabe& x) { return x.menge == a.menge; }));
+        }
+        if (form == 3)
+            for (const zerlegen::Aufgabe& a : b.aufgaben)
+                EXPECT_EQ(a.teil + a.rest, a.menge);
+    }
 }
 
 using ZerlegenFensterTest = BlattTest;

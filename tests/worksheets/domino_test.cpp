@@ -4,11 +4,13 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "svseite.h"
 #include "worksheets/a_bldomi.h"
 #include "worksheets/a_domino.h"
 
 #include <QTest>
 #include <algorithm>
+#include <map>
 
 using namespace domino;
 
@@ -98,8 +100,11 @@ TEST(DominoLogik, PlusMinusTimesAndDivideFollowTheirRule)
         const Blatt mal = erzeugen(Mal, 9, 0);
         ringSchliesst(mal, [](int r, int l) { return l == r * 9; });
         EXPECT_EQ(links(mal.ring).back(), 99);
+        const std::vector<int> nullBisElf { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 };
+        EXPECT_EQ(rechts(mal.ring), nullBisElf);
         const Blatt geteilt = erzeugen(Geteilt, 7, 0);
         ringSchliesst(geteilt, [](int r, int l) { return r % 7 == 0 && l == r / 7; });
+        EXPECT_EQ(links(geteilt.ring), nullBisElf);
     }
     EXPECT_EQ(regeltext(Summe, 12), "2 Nachbarn ergeben: 12");
     EXPECT_EQ(regeltext(Plus, 9), "ringsherum immer + 9");
@@ -180,4 +185,41 @@ TEST_F(DominoFenster, EveryKindAndTheTemplatePrint)
     bldomi::leereVorlage(printer().canvas());
     printer().endDoc();
     Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/domino_vorlage.pdf"));
+}
+
+TEST(DominoLogik, TheSheetPrintsEveryStoneOnceAndTheWholeRingAtItsFoot)
+{
+    for (int art : { Summe, Plus, Minus, Mal, Geteilt }) {
+        RandSeed(std::uint32_t(art));
+        const Blatt b = erzeugen(art, art == Summe ? 12 : art == Minus ? 5 : 4, 20);
+        const Svseite seite([&](Canvas& c) { draw(c, b); });
+        // The numbers of each printed line, left to right, taken two by two as stones.
+        std::map<int, std::map<int, int>> zeilen;
+        for (const DrawOp& op : seite.ops) {
+            bool zahl = false;
+            const int n = op.text.toInt(&zahl);
+            if (op.kind == DrawOp::Kind::Text && zahl) zeilen[op.points[0].y()][op.points[0].x()] = n;
+        }
+        std::vector<std::pair<int, int>> gitter, fuss, soll, ring;
+        for (const auto& [y, zeile] : zeilen) {
+            std::vector<int> z;
+            for (const auto& [x, n] : zeile)
+                z.push_back(n);
+            ASSERT_EQ(z.size() % 2, 0u) << "line " << y;
+            auto& ziel = z.size() == 24 ? fuss : gitter;
+            if (z.size() != 24 && z.size() != 8) continue;
+            for (size_t i = 0; i < z.size(); i += 2)
+                ziel.emplace_back(z[i], z[i + 1]);
+        }
+        for (size_t i = 0; i < 12; ++i) {
+            soll.emplace_back(b.steine[i].links, b.steine[i].rechts);
+            ring.emplace_back(b.ring[i].links, b.ring[i].rechts);
+        }
+        EXPECT_EQ(fuss, ring) << "kind " << art;
+        // The stones to cut out are shuffled: in ring order the sheet would give its solution away.
+        EXPECT_NE(soll, ring) << "kind " << art;
+        std::sort(gitter.begin(), gitter.end());
+        std::sort(soll.begin(), soll.end());
+        EXPECT_EQ(gitter, soll) << "kind " << art;
+    }
 }

@@ -2,6 +2,10 @@
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_knk2.h"
+#include "worksheets/blattrahmen_logik.h"
+#include "worksheets/einmaleins_logik.h"
+
+#include <set>
 
 class EinmaleinsblattTest : public BlattTest {
 protected:
@@ -95,4 +99,66 @@ TEST_F(EinmaleinsblattTest, FieldSheetsBuildTheirPoolFromTheListsAlsoWithoutTheS
         if (op.kind == DrawOp::Kind::Text && op.points[0].y() == -2690) streifen << op.text;
     EXPECT_EQ(streifen, QStringList { "Ergebnisse:" } + QStringList(10, "12") + QStringList(10, "15"));
     EXPECT_FALSE(QFile::exists(dataPath("aw.ina")));
+}
+
+TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    const auto seite = [] { return printer().recorded().last().pages[0]; };
+    // The numbers listed after "Ergebnisse:", on its line.
+    const auto ergebnisse = [](const QVector<DrawOp>& ops) {
+        std::multiset<int> r;
+        int y = 1;
+        for (const DrawOp& op : ops)
+            if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Ergebnisse:")) y = op.points[0].y();
+        for (const DrawOp& op : ops)
+            if (op.kind == DrawOp::Kind::Text && op.points[0].y() == y && op.text != QStringLiteral("Ergebnisse:"))
+                r.insert(op.text.toInt());
+        return r;
+    };
+    for (int runde = 0; runde < 5; ++runde) {
+        blattrahmen::Aufgabenvorrat vorrat;
+        vorrat.setzen(einmaleins::paare(alle, alle, false));
+        const einmaleins::Hunderterblatt h = einmaleins::hunderterblatt(vorrat);
+        ASSERT_EQ(h.aufgaben.size(), 20u);
+        einmaleins::drucken(h, 1);
+        // A task is its first factor and, on the same line just right of it, "b = __".
+        std::multiset<std::pair<int, int>> gedruckt, gezogen;
+        std::multiset<int> produkte;
+        const QVector<DrawOp> ops = seite();
+        for (const DrawOp& rechts : ops) {
+            if (rechts.kind != DrawOp::Kind::Text || !rechts.text.endsWith(QStringLiteral(" = __"))) continue;
+            for (const DrawOp& links : ops)
+                if (links.kind == DrawOp::Kind::Text && links.points[0].y() == rechts.points[0].y()
+                    && links.points[0].x() < rechts.points[0].x() && links.points[0].x() > rechts.points[0].x() - 100)
+                    gedruckt.insert({ links.text.toInt(), rechts.text.chopped(5).toInt() });
+        }
+        for (const einmaleins::Feld& f : h.aufgaben) {
+            gezogen.insert({ f.a, f.b });
+            produkte.insert(f.a * f.b);
+        }
+        EXPECT_EQ(gedruckt, gezogen);
+        EXPECT_EQ(ergebnisse(ops), produkte);
+
+        // The dot fields: one number and a row-by-column field of dots for each task drawn.
+        blattrahmen::Aufgabenvorrat felder;
+        felder.setzen(einmaleins::paare(alle, alle, false));
+        const einmaleins::Felderblatt b = einmaleins::felderblatt(felder);
+        einmaleins::drucken(b, 1);
+        int nummern = 0, punkte = 0, soll = 0;
+        std::multiset<int> feldprodukte;
+        for (const auto* spalte : { &b.links, &b.rechts })
+            for (const einmaleins::Feld& f : *spalte) {
+                soll += f.a * f.b;
+                feldprodukte.insert(f.a * f.b);
+            }
+        for (const DrawOp& op : seite()) {
+            if (op.kind == DrawOp::Kind::Ellipse) ++punkte;
+            if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("%1) ").arg(nummern + 1)) ++nummern;
+        }
+        EXPECT_EQ(nummern, int(b.links.size() + b.rechts.size()));
+        EXPECT_GT(nummern, 4);
+        EXPECT_EQ(punkte, soll);
+        EXPECT_EQ(ergebnisse(seite()), feldprodukte);
+    }
 }

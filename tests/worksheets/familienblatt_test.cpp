@@ -1,9 +1,12 @@
 #include "blattfixture.h"
 #include "support/fixtures.h"
+#include "svseite.h"
 #include "worksheets/a_zerl_logik.h"
 #include "worksheets/familienblatt_logik.h"
 
 #include <QDir>
+#include <algorithm>
+#include <map>
 
 using namespace familienblatt;
 
@@ -85,4 +88,43 @@ TEST_F(FamilienblattDruckTest, EveryPictureOnEverySheetAsPdf)
         ablegen(QStringLiteral("zerlegen_%1").arg(form));
     }
     EXPECT_EQ(printer().recorded().size(), 22);
+}
+
+TEST(FamilienblattTest, EveryPictureHasATickForEachNumberAndTenCirclesInFivesPerRow)
+{
+    for (int wahl = 0; wahl <= 2; ++wahl)
+        for (bool zwanzig : { false, true }) {
+            SCOPED_TRACE(testing::Message() << "picture " << wahl << ", to twenty " << zwanzig);
+            const Svseite seite([&](Canvas& c) { bild(c, wahl, zwanzig, -500); });
+            // The circles, row by row: ten in a row, the gap after the fifth the only wider one.
+            std::map<int, std::vector<int>> reihen;
+            // The upright strokes by their height: the shortest are the ticks of the single numbers.
+            std::map<int, std::vector<int>> striche;
+            for (const DrawOp& op : seite.ops) {
+                if (op.kind == DrawOp::Kind::Ellipse) reihen[op.points[0].y()].push_back(op.points[0].x());
+                if (op.kind == DrawOp::Kind::Line && op.points[0].x() == op.points[1].x())
+                    striche[std::abs(op.points[1].y() - op.points[0].y())].push_back(op.points[0].x());
+            }
+            for (auto& [y, x] : reihen) {
+                ASSERT_EQ(x.size(), 10u) << y;
+                std::sort(x.begin(), x.end());
+                for (size_t i = 1; i < 10; ++i) {
+                    const int abstand = x[i] - x[i - 1];
+                    if (i == 5)
+                        EXPECT_GT(abstand, x[1] - x[0]);
+                    else
+                        EXPECT_EQ(abstand, x[1] - x[0]) << i;
+                }
+            }
+            if (striche.empty()) continue;
+            std::vector<int> zahlen = striche.begin()->second;
+            std::sort(zahlen.begin(), zahlen.end());
+            ASSERT_EQ(zahlen.size(), zwanzig ? 21u : 11u);
+            for (size_t i = 1; i < zahlen.size(); ++i)
+                EXPECT_NEAR(zahlen[i] - zahlen[i - 1], zahlen[1] - zahlen[0], 1) << i;
+            // The longer ticks stand on ticks of numbers too.
+            for (const auto& [hoehe, xs] : striche)
+                for (int x : xs)
+                    EXPECT_TRUE(std::find(zahlen.begin(), zahlen.end(), x) != zahlen.end()) << hoehe << " at " << x;
+        }
 }

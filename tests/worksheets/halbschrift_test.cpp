@@ -4,10 +4,12 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "worksheets/a_hsv_pm.h"
 #include "worksheets/a_hsverg.h"
 
 #include <QTest>
+#include <map>
 
 using namespace halbschrift;
 
@@ -66,6 +68,41 @@ TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
             EXPECT_TRUE(t.c >= 50 && t.c <= 90 && t.a >= 21 && t.b >= 11) << t.a << "+" << t.b;
         }
     }
+}
+
+TEST(HalbschriftLogik, EveryOperationAndLevelKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
+{
+    RandSeed(41);
+    QStringList alle;
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart)
+        for (int stufe = 1; stufe <= 2; ++stufe) {
+            Wertebereiche w;
+            for (int n = 0; n < 300; ++n)
+                for (const Aufgabe& t : erzeugen(rechenart, stufe)) {
+                    w.ziffern(QStringLiteral("a"), t.a, 3);
+                    w.ziffern(QStringLiteral("b"), t.b, 2);
+                    w.ziffern(QStringLiteral("c"), t.c, 3);
+                }
+            alle << QStringLiteral("%1/%2: ").arg(rechenart).arg(stufe) + w.text();
+        }
+    Wertebereiche w;
+    for (int n = 0; n < 300; ++n)
+        for (const Aufgabe& t : ergaenzungen()) {
+            w.ziffern(QStringLiteral("a"), t.a, 2);
+            w.ziffern(QStringLiteral("b"), t.b, 2);
+            w.ziffern(QStringLiteral("c"), t.c, 2);
+        }
+    alle << QStringLiteral("Ergaenzen: ") + w.text();
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1/1: aE 1-8, aH 0, aZ 2-7, bE 1-8, bZ 2-7, cE 2-9, cH 0, cZ 4-9\n"
+        "1/2: aE 2-9, aH 0, aZ 2-6, bE 2-9, bZ 2-6, cE 1-8, cH 0, cZ 5-9\n"
+        "2/1: aE 2-9, aH 0, aZ 4-9, bE 1-8, bZ 2-7, cE 1-8, cH 0, cZ 2-7\n"
+        "2/2: aE 1-8, aH 0, aZ 5-9, bE 2-9, bZ 2-6, cE 2-9, cH 0, cZ 2-6\n"
+        "3/1: aE 2-9, aH 0, aZ 0, bE 1-9, bZ 1, cE 0-9, cH 0-1, cZ 0-9\n"
+        "3/2: aE 2-9, aH 0, aZ 0, bE 1-9, bZ 2-9, cE 0-9, cH 0-8, cZ 0-9\n"
+        "4/1: aE 0-9, aH 0-1, aZ 0-9, bE 2-9, bZ 0, cE 1-9, cH 0, cZ 1\n"
+        "4/2: aE 0-9, aH 0-8, aZ 0-9, bE 2-9, bZ 0, cE 1-9, cH 0, cZ 2-9\n"
+        "Ergaenzen: aE 1-9, aZ 2-6, bE 1-9, bZ 2-6, cE 0, cZ 5-9");
 }
 
 using HalbschriftFenster = DruckTest;
@@ -145,6 +182,25 @@ TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
     EXPECT_TRUE(punkte.contains(QPoint(620, -158)));
     EXPECT_TRUE(punkte.contains(QPoint(335, -570)));
     EXPECT_EQ(punkte.size(), 1 + 36);
+    // Every line of every task has its dot beside its own characters: one dot per line.
+    std::map<std::pair<int, int>, int> zeilen; // (y, left end of the line's characters) -> dots
+    QList<QPoint> zeichen;
+    for (const DrawOp& op : printer().lastDocument().pages.first())
+        if (op.kind == DrawOp::Kind::Text && op.text.size() == 1 && op.points.first().y() < -300)
+            zeichen << op.points.first();
+    for (const QPoint& p : punkte.mid(1)) {
+        const QPoint* naechstes = nullptr;
+        for (const QPoint& z : zeichen)
+            if (!naechstes || (z - p).manhattanLength() < (*naechstes - p).manhattanLength()) naechstes = &z;
+        ASSERT_NE(naechstes, nullptr);
+        EXPECT_LE(std::abs(naechstes->x() - p.x()), 20) << p.x() << "," << p.y();
+        EXPECT_LE(std::abs(naechstes->y() - p.y()), 60) << p.x() << "," << p.y();
+        int links = naechstes->x();
+        for (const QPoint& z : zeichen)
+            if (z.y() == naechstes->y() && z.x() < links && naechstes->x() - z.x() < 300) links = z.x();
+        ++zeilen[{ naechstes->y(), links }];
+    }
+    EXPECT_EQ(zeilen.size(), 36u);
 
     // Every operation with all four patterns, to look at.
     const std::vector<int> alle { 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4 };

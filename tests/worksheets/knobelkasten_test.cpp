@@ -1,6 +1,8 @@
 #include "blattfixture.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
+#include "svseite.h"
 #include "worksheets/blattrahmen_logik.h"
 #include "worksheets/einmaleins_logik.h"
 #include "worksheets/knobelkasten_logik.h"
@@ -186,4 +188,121 @@ TEST(EinmaleinsTest, FieldsFillTwoColumnsAndThePoolGoesOnFromSheetToSheet)
     const einmaleins::Hunderterblatt h = einmaleins::hunderterblatt(vorrat);
     for (size_t t = 0; t + 1 < 20; t += 2)
         EXPECT_EQ(std::set<int>({ h.ergebnisliste[t], h.ergebnisliste[t + 1] }), (std::set<int> { 12, 15 }));
+}
+
+TEST(KnobelkastenTest, EverySheetPrintsEachBoxsNumbersOnceAndEachTaskInTheSolution)
+{
+    // The whole numbers a text holds: "12 R 3" holds 12 and 3.
+    const auto zahlen = [](const QString& text) {
+        std::vector<int> z;
+        static const QRegularExpression zahl(QStringLiteral("\\d+"));
+        for (auto it = zahl.globalMatch(text); it.hasNext();)
+            z.push_back(it.next().captured().toInt());
+        return z;
+    };
+    RandSeed(31);
+    std::vector<Kastenblatt> blaetter;
+    for (int art = 0; art <= 7; ++art)
+        blaetter.push_back(knobel::additionsblatt(art % 3 + 1, art, 4 + art % 3));
+    for (int art = 0; art <= 3; ++art)
+        blaetter.push_back(
+            knobel::einmaleinsblatt({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, art, 5));
+    for (const Kastenblatt& b : blaetter) {
+        const Svseite seite([&](Canvas& c) { knobel::zeichnen(c, b); });
+        int loesungY = 0;
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Lösung:")) loesungY = op.points[0].y();
+        ASSERT_LT(loesungY, 0);
+        std::multiset<int> kaesten, soll;
+        std::map<int, std::map<int, std::vector<int>>> streifen; // y, x: the numbers of the solution rows
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind != DrawOp::Kind::Text) continue;
+            for (int z : zahlen(op.text)) {
+                if (op.points[0].y() > loesungY)
+                    kaesten.insert(z);
+                else
+                    streifen[op.points[0].y()][op.points[0].x()].push_back(z);
+            }
+        }
+        for (int s = 0; s < 2; ++s)
+            soll.insert(b.spalten[size_t(s)].begin(), b.spalten[size_t(s)].end());
+        if (b.rest == knobel::Rest::zugeordnet) {
+            soll.insert(b.loesung[2].begin(), b.loesung[2].end());
+            soll.insert(b.loesungsreste.begin(), b.loesungsreste.end());
+        } else {
+            soll.insert(b.spalten[2].begin(), b.spalten[2].end());
+        }
+        if (b.rest == knobel::Rest::segment) soll.insert(b.reste.begin(), b.reste.end());
+        EXPECT_EQ(kaesten, soll) << b.zeichen1.toStdString() << b.zeichen2.toStdString();
+        // The solution: one row per task, each task of generation order once.
+        std::multiset<std::vector<int>> zeilen, aufgaben;
+        for (const auto& [y, zeile] : streifen) {
+            std::vector<int> teile;
+            for (const auto& [x, z] : zeile)
+                teile.insert(teile.end(), z.begin(), z.end());
+            const size_t breite = b.rest == knobel::Rest::keiner ? 3 : 4;
+            // Three boxes side by side on a row: split it into its tasks.
+            ASSERT_EQ(teile.size() % breite, 0u);
+            for (size_t i = 0; i < teile.size(); i += breite)
+                zeilen.insert(std::vector<int>(teile.begin() + long(i), teile.begin() + long(i + breite)));
+        }
+        for (size_t e = 0; e < b.loesung[0].size(); ++e) {
+            std::vector<int> a { b.loesung[0][e], b.loesung[1][e], b.loesung[2][e] };
+            if (b.rest != knobel::Rest::keiner) a.push_back(b.loesungsreste[e]);
+            aufgaben.insert(a);
+        }
+        EXPECT_EQ(zeilen, aufgaben);
+    }
+}
+
+TEST(KnobelkastenTest, EveryRangeAndKindKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
+{
+    RandSeed(32);
+    QStringList alle;
+    for (int bereich : { 1, 2, 3, 5 })
+        for (int art = 0; art <= 7; ++art) {
+            Wertebereiche w;
+            for (int n = 0; n < 300; ++n) {
+                const Kastenblatt b = knobel::additionsblatt(bereich, art, 5);
+                for (size_t e = 0; e < b.loesung[0].size(); ++e) {
+                    w.ziffern(QStringLiteral("a"), b.loesung[0][e], 3);
+                    w.ziffern(QStringLiteral("b"), b.loesung[1][e], 3);
+                    w.ziffern(QStringLiteral("c"), b.loesung[2][e], 3);
+                }
+            }
+            alle << QStringLiteral("%1/%2: ").arg(bereich).arg(art) + w.text();
+        }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1/0: aE 0,2-9, aH 0, aZ 0-1, bE 1-9, bH 0, bZ 0, cE 1-9, cH 0, cZ 0\n"
+        "1/1: aE 1-9, aH 0, aZ 0, bE 1-9, bH 0, bZ 0, cE 0,2-9, cH 0, cZ 0-1\n"
+        "1/2: aE 0,2-9, aH 0, aZ 0-1, bE 1-9, bH 0, bZ 0, cE 1-9, cH 0, cZ 0\n"
+        "1/3: aE 1-9, aH 0, aZ 1, bE 1-9, bH 0, bZ 0, cE 0,2-9, cH 0, cZ 1-2\n"
+        "1/4: aE 0,2-9, aH 0, aZ 1-2, bE 1-9, bH 0, bZ 0, cE 1-9, cH 0, cZ 1\n"
+        "1/5: aE 1-8, aH 0, aZ 1, bE 2-9, bH 0, bZ 0, cE 2-9, cH 0, cZ 0\n"
+        "1/6: aE 2-9, aH 0, aZ 0, bE 2-9, bH 0, bZ 0, cE 1-8, cH 0, cZ 1\n"
+        "1/7: aE 1-8, aH 0, aZ 1, bE 2-9, bH 0, bZ 0, cE 2-9, cH 0, cZ 0\n"
+        "2/0: aE 0, aH 0, aZ 1-9, bE 0, bH 0, bZ 1-9, cE 0, cH 0-1, cZ 0,2-9\n"
+        "2/1: aE 0, aH 0-1, aZ 0,2-9, bE 0, bH 0, bZ 1-9, cE 0, cH 0, cZ 1-9\n"
+        "2/2: aE 1-9, aH 0, aZ 1-8, bE 1-9, bH 0, bZ 1-7, cE 0, cH 0-1, cZ 0,3-9\n"
+        "2/3: aE 0, aH 0-1, aZ 0,3-9, bE 1-9, bH 0, bZ 1-7, cE 1-9, cH 0, cZ 1-8\n"
+        "2/4: aE 1-8, aH 0, aZ 2-8, bE 1-8, bH 0, bZ 1-7, cE 2-9, cH 0, cZ 3-9\n"
+        "2/5: aE 2-9, aH 0, aZ 3-9, bE 1-8, bH 0, bZ 1-7, cE 1-8, cH 0, cZ 2-8\n"
+        "2/6: aE 3-9, aH 0, aZ 1-7, bE 2-9, bH 0, bZ 1-7, cE 1-8, cH 0, cZ 3-9\n"
+        "2/7: aE 1-8, aH 0, aZ 3-9, bE 2-9, bH 0, bZ 1-7, cE 3-9, cH 0, cZ 1-7\n"
+        "3/0: aE 0, aH 2-8, aZ 1-8, bE 0, bH 1-7, bZ 1-8, cE 0, cH 3-9, cZ 2-9\n"
+        "3/1: aE 0, aH 3-9, aZ 2-9, bE 0, bH 1-7, bZ 1-8, cE 0, cH 2-8, cZ 1-8\n"
+        "3/2: aE 0, aH 1-7, aZ 3-9, bE 0, bH 1-7, bZ 2-9, cE 0, cH 3-9, cZ 1-8\n"
+        "3/3: aE 0, aH 3-9, aZ 1-8, bE 0, bH 1-7, bZ 2-9, cE 0, cH 1-7, cZ 3-9\n"
+        "3/4: aE 1-8, aH 2-8, aZ 1-8, bE 1-8, bH 1-7, bZ 1-8, cE 2-9, cH 3-9, cZ 2-9\n"
+        "3/5: aE 2-9, aH 3-9, aZ 2-9, bE 1-8, bH 1-7, bZ 1-8, cE 1-8, cH 2-8, cZ 1-8\n"
+        "3/6: aE 3-8, aH 1-6, aZ 1-8, bE 3-8, bH 1-8, bZ 0-7, cE 1-6, cH 2-9, cZ 3-9\n"
+        "3/7: aE 1-6, aH 2-9, aZ 3-9, bE 3-8, bH 1-8, bZ 0-7, cE 3-8, cH 1-6, cZ 1-8\n"
+        "5/0: aE 3-9, aH 0, aZ 0, bE 0, bH 0, bZ 2-9, cE 0, cH 0-8, cZ 0-9\n"
+        "5/1: aE 0, aH 0-8, aZ 0-9, bE 0, bH 0, bZ 2-9, cE 3-9, cH 0, cZ 0\n"
+        "5/2: aE 0, aH 0, aZ 2-9, bE 3-9, bH 0, bZ 0, cE 0, cH 0-8, cZ 0-9\n"
+        "5/3: aE 0, aH 0-8, aZ 0-9, bE 3-9, bH 0, bZ 0, cE 0, cH 0, cZ 2-9\n"
+        "5/4: aE 3-9, aH 0, aZ 0, bE 2-9, bH 0, bZ 1, cE 0-9, cH 0-1, cZ 0-9\n"
+        "5/5: aE 0-9, aH 0-1, aZ 0-9, bE 3-9, bH 0, bZ 0, cE 2-9, cH 0, cZ 1\n"
+        "5/6: aE 3-9, aH 0, aZ 0, bE 2-9, bH 0, bZ 2-9, cE 0-9, cH 0-8, cZ 0-9\n"
+        "5/7: aE 0-9, aH 0-8, aZ 0-9, bE 3-9, bH 0, bZ 0, cE 2-9, cH 0, cZ 2-9");
 }

@@ -20,6 +20,9 @@ TEST(KommaLogik, DigitsCarriesSumsAndResultTexts)
     EXPECT_EQ(komma::merkziffern(999, 999, 999), " 222 ");
     EXPECT_EQ(komma::merkziffern(5, 5, 1), "   1 ");
     EXPECT_EQ(komma::merkziffern(5000, 5000, 1), "1    ");
+    // Nine units alone carry nothing.
+    EXPECT_EQ(komma::merkziffern(9, 0, 0), "     ");
+    EXPECT_EQ(komma::merkziffern(3, 3, 3), "     ");
     EXPECT_EQ(summenziffern(0, 2997), " 2997");
     EXPECT_EQ(ergebnistext(0, 2997, einheittext(0, 0)), "29,97 EUR");
     EXPECT_EQ(summenziffern(0, 42), "  042");

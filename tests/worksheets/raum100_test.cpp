@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "worksheets/a_ZEPMZE.h"
 #include "worksheets/a_ZEPM_E.h"
 
@@ -71,6 +72,35 @@ TEST(Raum100Logik, TheLevelsKeepTheirDigitsAndTheirRules)
 }
 
 using Raum100Fenster = DruckTest;
+
+TEST(Raum100Logik, EveryLevelKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
+{
+    RandSeed(43);
+    QStringList alle;
+    for (int stufe = 1; stufe <= 10; ++stufe) {
+        const bool zweiZehner = stufe > 4;
+        Wertebereiche w;
+        for (int n = 0; n < 400; ++n)
+            for (const Aufgabe& t : zweiZehner ? zweiZehnerzahlen(stufe - 4) : zehnerUndEiner(stufe)) {
+                w.ziffern(QStringLiteral("a"), t.a, 2);
+                w.ziffern(QStringLiteral("b"), t.b, 2);
+                w.ziffern(QStringLiteral("c"), t.c, 3);
+            }
+        alle << QStringLiteral("%1 %2: ").arg(zweiZehner ? "ZE+ZE" : "ZE+E").arg(zweiZehner ? stufe - 4 : stufe)
+                + w.text();
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "ZE+E 1: aE 1-8, aZ 2-9, bE 1-8, bZ 0, cE 2-9, cH 0, cZ 2-9\n"
+        "ZE+E 2: aE 2-9, aZ 1-8, bE 2-9, bZ 0, cE 1-8, cH 0, cZ 2-9\n"
+        "ZE+E 3: aE 1-9, aZ 2-9, bE 1-9, bZ 0, cE 0, cH 0-1, cZ 0,3-9\n"
+        "ZE+E 4: aE 0, aZ 2-9, bE 1-9, bZ 0, cE 1-9, cH 0, cZ 2-9\n"
+        "ZE+ZE 1: aE 0, aZ 2-8, bE 0, bZ 2-8, cE 0, cH 0-1, cZ 0,4-9\n"
+        "ZE+ZE 2: aE 1-9, aZ 2-7, bE 0, bZ 2-7, cE 1-9, cH 0, cZ 4-9\n"
+        "ZE+ZE 3: aE 0, aZ 2-7, bE 1-9, bZ 2-7, cE 1-9, cH 0, cZ 4-9\n"
+        "ZE+ZE 4: aE 1-9, aZ 2-8, bE 1-9, bZ 1-6, cE 0, cH 0-1, cZ 0,4-9\n"
+        "ZE+ZE 5: aE 1-8, aZ 2-7, bE 1-8, bZ 1-7, cE 2-9, cH 0, cZ 3-9\n"
+        "ZE+ZE 6: aE 2-9, aZ 2-7, bE 2-9, bZ 1-6, cE 1-8, cH 0, cZ 4-9");
+}
 
 TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
 {

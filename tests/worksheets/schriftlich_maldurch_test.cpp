@@ -1,6 +1,7 @@
 #include "platform/random.h"
 #include "support/fixtures.h"
 #include "support/pdf.h"
+#include "support/wertebereiche.h"
 #include "svseite.h"
 #include "worksheets/a_SV_m1_logik.h"
 #include "worksheets/a_SV_m2_logik.h"
@@ -243,4 +244,175 @@ TEST(SchriftlichPdf, MultiplicationAndDivisionSheets)
         EXPECT_EQ(pdfPageCount(pfad), seiten.size());
         EXPECT_TRUE(pdfText(pfad).contains(QStringLiteral("Lösungsblatt")));
     }
+}
+
+TEST(SchriftlichMal, EachTypeOfHzeMalEKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
+{
+    PinRandomSeed(3);
+    const char* soll[] = {
+        "",
+        "E1 1-4, E2 2-9, H1 2-9, Z1 1-4",
+        "E1 1-4, E2 2-9, H1 2-9, Z1 2-9",
+        "E1 2-9, E2 2-8, H1 2-9, Z1 1-4",
+        "E1 1-9, E2 2-9, H1 2-9, Z1 1-9",
+        "E1 2-9, E2 2-9, H1 2-9, Z1 2-9",
+        // A units product of at most 49 and two fives at most 9: no 5 as the second factor.
+        "E1 2-9, E2 3-4,6-9, H1 2-9, Z1 1-3",
+        "E1 0-9, E2 2-9, H1 2-9, Z1 0-9",
+        "E1 0-9, E2 2-9, H1 2-9, Z1 0-9",
+    };
+    for (int typ = 1; typ <= 8; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 3000; ++n) {
+            const sv_m1::Aufgabe a = sv_m1::stellenwurf(typ);
+            w(QStringLiteral("H1"), a.faktor1 / 100);
+            w(QStringLiteral("Z1"), a.faktor1 / 10 % 10);
+            w(QStringLiteral("E1"), a.faktor1 % 10);
+            w(QStringLiteral("E2"), a.faktor2);
+            EXPECT_EQ(a.produkt, a.faktor1 * a.faktor2);
+            EXPECT_GE(a.produkt, 1000);
+            EXPECT_LE(a.produkt, 9999);
+        }
+        EXPECT_EQ(w.text().toStdString(), soll[typ]) << "type " << typ;
+    }
+}
+
+TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndUsesEveryDigit)
+{
+    PinRandomSeed(26);
+    QStringList alle;
+    for (int typ = 1; typ <= 8; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 2000; ++n) {
+            const sv_m2::Aufgabe a = sv_m2::stellenwurf(typ, 0);
+            w.ziffern(QStringLiteral("a"), a.operand1, 3);
+            w.ziffern(QStringLiteral("b"), a.operand2, 2);
+            EXPECT_EQ(a.produkt, a.operand1 * a.operand2);
+        }
+        alle << QStringLiteral("mal %1: ").arg(typ) + w.text();
+    }
+    for (int variante : { 0, 1 })
+        for (bool mitRest : { false, true })
+            for (int typ = 1; typ <= 8; ++typ) {
+                Wertebereiche w;
+                for (int n = 0; n < 2000; ++n) {
+                    const sv_d1::Aufgabe a = sv_d1::stellenwurf(typ, variante, mitRest);
+                    w.ziffern(QStringLiteral("q"), a.quotient, 3);
+                    w(QStringLiteral("d"), a.divisor);
+                    const int r = a.divisionsrest;
+                    w(QStringLiteral("r"), r == 0 ? 0 : r < a.divisor - 1 ? 1 : r == a.divisor - 1 ? 2 : 3);
+                    EXPECT_EQ(a.dividend, a.quotient * a.divisor + a.divisionsrest);
+                }
+                alle << QStringLiteral("durch %1%2 %3: ").arg(variante).arg(mitRest ? "R" : "").arg(typ) + w.text();
+            }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "mal 1: aE 2-5, aH 2-5, aZ 2-5, bE 2-5, bZ 2-5\n"
+        "mal 2: aE 6-9, aH 6-9, aZ 6-9, bE 6-9, bZ 5-8\n"
+        "mal 3: aE 2-9, aH 2-9, aZ 2-9, bE 2-9, bZ 2-9\n"
+        "mal 4: aE 1-9, aH 1-9, aZ 1-9, bE 0, bZ 2-9\n"
+        "mal 5: aE 0, aH 1-9, aZ 1-9, bE 0, bZ 2-9\n"
+        "mal 6: aE 1-9, aH 2-9, aZ 1-9, bE 1-9, bZ 1-9\n"
+        "mal 7: aE 0-9, aH 1-9, aZ 0-9, bE 1-9, bZ 2-9\n"
+        "mal 8: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bZ 1-9\n"
+        "durch 0 1: d 2-9, qE 1-4, qH 2-9, qZ 1-4, r 0\n"
+        "durch 0 2: d 2-9, qE 1-4, qH 2-9, qZ 2-9, r 0\n"
+        "durch 0 3: d 2-8, qE 2-9, qH 2-9, qZ 1-4, r 0\n"
+        "durch 0 4: d 2-9, qE 1-9, qH 2-9, qZ 1-9, r 0\n"
+        "durch 0 5: d 2-9, qE 2-9, qH 2-9, qZ 2-9, r 0\n"
+        "durch 0 6: d 6-9, qE 6-9, qH 6-9, qZ 6-9, r 0\n"
+        "durch 0 7: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 0\n"
+        "durch 0 8: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 0\n"
+        "durch 0R 1: d 2-9, qE 1-4, qH 2-9, qZ 1-4, r 1-2\n"
+        "durch 0R 2: d 2-9, qE 1-4, qH 2-9, qZ 2-9, r 1-2\n"
+        "durch 0R 3: d 2-8, qE 2-9, qH 2-9, qZ 1-4, r 1-2\n"
+        "durch 0R 4: d 2-9, qE 1-9, qH 2-9, qZ 1-9, r 1-2\n"
+        "durch 0R 5: d 2-9, qE 2-9, qH 2-9, qZ 2-9, r 1-2\n"
+        "durch 0R 6: d 6-9, qE 6-9, qH 6-9, qZ 6-9, r 1-2\n"
+        "durch 0R 7: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 1-2\n"
+        "durch 0R 8: d 2-9, qE 0-9, qH 2-9, qZ 0-9, r 1-2\n"
+        "durch 1 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 4: d 21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, "
+        "qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 0\n"
+        "durch 1 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 0\n"
+        "durch 1R 1: d 20,30,40,50,60,70,80,90, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
+        "durch 1R 2: d 11,19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 3: d 11-19, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 4: d "
+        "21-22,28-29,31-32,38-39,41-42,48-49,51-52,58-59,61-62,68-69,71-72,78-79,81-82,88-89,91-92,98-99, qE 1-9, qH "
+        "1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
+        "durch 1R 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
+        "durch 1R 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2");
+}
+
+TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
+{
+    PinRandomSeed(5);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(svrahmen::arten(zahlen, sv_m1::aufgabenzahl));
+    const sv_m2::Blatt m2 = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 0);
+    const sv_m2::Blatt m2kurz = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 1);
+    const sv_d1::Blatt d1 = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), 0, true);
+    for (int kaestchen : { 0, 1 })
+        for (bool loesung : { false, true }) {
+            SCOPED_TRACE(testing::Message() << "squares " << kaestchen << ", solution " << loesung);
+            const Svseite s1([&](Canvas& c) { sv_m1::zeichnen(c, m1, kaestchen, loesung); });
+            const Svseite s2([&](Canvas& c) { sv_m2::zeichnen(c, m2, kaestchen, loesung); });
+            const Svseite s2kurz([&](Canvas& c) { sv_m2::zeichnen(c, m2kurz, kaestchen, loesung); });
+            const auto t2kurz = s2kurz.aufgaben();
+            ASSERT_EQ(t2kurz.size(), size_t(sv_m2::aufgabenzahl));
+            const Svseite s3([&](Canvas& c) { sv_d1::zeichnen(c, d1, kaestchen, loesung); });
+            const auto t1 = s1.aufgaben(), t2 = s2.aufgaben(), t3 = s3.aufgaben();
+            ASSERT_EQ(t1.size(), size_t(sv_m1::aufgabenzahl));
+            ASSERT_EQ(t2.size(), size_t(sv_m2::aufgabenzahl));
+            ASSERT_EQ(t3.size(), size_t(sv_d1::aufgabenzahl));
+            std::multiset<int> produkte1, produkte2, quotienten;
+            for (int k = 1; k <= sv_m1::aufgabenzahl; ++k) {
+                const sv_m1::Aufgabe& a = m1.aufgaben[size_t(k - 1)];
+                const QString n = QStringLiteral("%1%2").arg(a.faktor1).arg(a.faktor2);
+                EXPECT_EQ(t1.at(k).toStdString(), (loesung ? n + QString::number(a.produkt) : n).toStdString()) << k;
+                produkte1.insert(a.produkt);
+            }
+            for (int k = 1; k <= sv_m2::aufgabenzahl; ++k) {
+                const sv_m2::Aufgabe& b = m2.aufgaben[size_t(k - 1)];
+                // The solution: the partial products one under the other, then the product.
+                QString soll = QStringLiteral("%1%2").arg(b.operand1).arg(b.operand2);
+                if (loesung) {
+                    for (int t : { 4, 5 })
+                        soll += QString::number(b.teilprodukt[size_t(t)]);
+                    soll += QString::number(b.produkt);
+                }
+                EXPECT_EQ(t2.at(k).toStdString(), soll.toStdString()) << k;
+                produkte2.insert(b.produkt);
+                // "ZE x HZE": the short factor times the hundreds, the tens, the units.
+                const sv_m2::Aufgabe& kurz = m2kurz.aufgaben[size_t(k - 1)];
+                QString sollKurz = QStringLiteral("%1%2").arg(kurz.operand1).arg(kurz.operand2);
+                if (loesung) {
+                    for (int t : { 3, 2, 1 })
+                        sollKurz += QString::number(kurz.teilprodukt[size_t(t)]);
+                    sollKurz += QString::number(kurz.produkt);
+                }
+                EXPECT_EQ(t2kurz.at(k).toStdString(), sollKurz.toStdString()) << k;
+            }
+            for (int k = 1; k <= sv_d1::aufgabenzahl; ++k) {
+                const sv_d1::Aufgabe& d = d1.aufgaben[size_t(k - 1)];
+                const QString aufgabe = QStringLiteral("%1:%2=").arg(d.dividend).arg(d.divisor);
+                EXPECT_EQ(t3.at(k).left(aufgabe.size()).toStdString(), aufgabe.toStdString()) << k;
+                EXPECT_EQ(t3.at(k).mid(aufgabe.size()).startsWith(QString::number(d.quotient)), loesung) << k;
+                quotienten.insert(d.quotient);
+            }
+            EXPECT_EQ(s1.ergebnisse(), loesung ? std::multiset<int>() : produkte1);
+            EXPECT_EQ(s2.ergebnisse(), loesung ? std::multiset<int>() : produkte2);
+            const std::multiset<int> e3 = s3.ergebnisse();
+            if (loesung)
+                EXPECT_TRUE(e3.empty());
+            else
+                EXPECT_TRUE(std::includes(e3.begin(), e3.end(), quotienten.begin(), quotienten.end()));
+        }
 }

@@ -1,8 +1,10 @@
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "svseite.h"
 #include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_sv_p1_logik.h"
+#include "worksheets/svrahmen_logik.h"
 
 #include <set>
 
@@ -26,7 +28,8 @@ QString spaltenmarken(int a, int b)
 
 TEST(SchriftlichPlusMinus, EveryTypeKeepsItsRuleOverManySeeds)
 {
-    for (int variante = 1; variante <= 6; ++variante)
+    // The layouts differ in type 6 only: a minuend with tens 0 or 9 where the gaps are in the subtraction.
+    for (int variante : { 1, 2 })
         for (int typ = 1; typ <= 8; ++typ)
             for (std::uint32_t seed = 1; seed <= 150; ++seed) {
                 RandSeed(seed * 31 + std::uint32_t(typ));
@@ -206,4 +209,115 @@ TEST(SchriftlichDreiZahlen, MinusSignsMoveLeftUnderAFourDigitMinuend)
     EXPECT_TRUE(u.hat("Ergebnisse:", 130, -2540));
     EXPECT_TRUE(u.hat("146", 143, -2640));
     EXPECT_TRUE(u.linien().contains("390,-448-650,-448/3"));
+}
+
+TEST(SchriftlichPlusMinus, EveryTypesDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(25);
+    QStringList alle;
+    // The layouts differ in type 6 only: a minuend with tens 0 or 9 where the gaps are in the subtraction.
+    for (int variante : { 1, 2 })
+        for (int typ = 1; typ <= 8; ++typ) {
+            Wertebereiche w;
+            for (int n = 0; n < 2000; ++n) {
+                const sv_p1::Aufgabe a = sv_p1::stellenwurf(typ, variante);
+                w.ziffern(QStringLiteral("a"), a.operand1, 3);
+                w.ziffern(QStringLiteral("b"), a.operand2, 3);
+                w.ziffern(QStringLiteral("c"), a.resultat, 4);
+            }
+            alle << QStringLiteral("%1/%2: ").arg(variante).arg(typ) + w.text();
+        }
+    for (int typ = 1; typ <= 6; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 2000; ++n) {
+            const sv_p2::Aufgabe a = sv_p2::stellenwurf(typ);
+            w.ziffern(QStringLiteral("a"), a.zahl1, 3);
+            w.ziffern(QStringLiteral("b"), a.zahl2, 3);
+            w.ziffern(QStringLiteral("c"), a.zahl3, 3);
+            w.ziffern(QStringLiteral("s"), a.summe, 4);
+        }
+        alle << QStringLiteral("drei %1: ").arg(typ) + w.text();
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1/1: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 2-9, cT 0, cZ 0-9\n"
+        "1/2: aE 0-8, aH 1-7, aZ 1-9, bE 0-8, bH 1-7, bZ 1-9, cE 0-8, cH 3-9, cT 0, cZ 0-8\n"
+        "1/3: aE 1-9, aH 1-8, aZ 1-7, bE 1-9, bH 1-8, bZ 1-7, cE 0-8, cH 2-9, cT 0, cZ 3-9\n"
+        "1/4: aE 0-9, aH 1-8, aZ 1-9, bE 0-9, bH 1-8, bZ 1-9, cE 0-8, cH 2-9, cT 0, cZ 0-9\n"
+        "1/5: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 2-9, cE 0-8, cH 3-9, cT 0, cZ 1-8\n"
+        "1/6: aE 0-9, aH 1-7, aZ 0-9, bE 1-9, bH 1-7, bZ 0-9, cE 0-9, cH 2-9, cT 0, cZ 0,9\n"
+        "1/7: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 3-9, cT 0, cZ 0-9\n"
+        "1/8: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 2-9, cT 0, cZ 0-9\n"
+        "2/1: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 2-9, cT 0, cZ 0-9\n"
+        "2/2: aE 0-8, aH 1-7, aZ 1-9, bE 0-8, bH 1-7, bZ 1-9, cE 0-8, cH 3-9, cT 0, cZ 0-8\n"
+        "2/3: aE 1-9, aH 1-8, aZ 1-7, bE 1-9, bH 1-8, bZ 1-7, cE 0-8, cH 2-9, cT 0, cZ 3-9\n"
+        "2/4: aE 0-9, aH 1-8, aZ 1-9, bE 0-9, bH 1-8, bZ 1-9, cE 0-8, cH 2-9, cT 0, cZ 0-9\n"
+        "2/5: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 2-9, cE 0-8, cH 3-9, cT 0, cZ 1-8\n"
+        "2/6: aE 1-9, aH 1-8, aZ 0,9, bE 1-9, bH 1-7, bZ 0-9, cE 0-9, cH 3-9, cT 0, cZ 0-9\n"
+        "2/7: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 3-9, cT 0, cZ 0-9\n"
+        "2/8: aE 0-9, aH 1-8, aZ 0-9, bE 0-9, bH 1-8, bZ 0-9, cE 0-9, cH 2-9, cT 0, cZ 0-9\n"
+        "drei 1: aE 1-7, aH 1-7, aZ 1-7, bE 1-7, bH 1-7, bZ 1-7, cE 1-7, cH 1-7, cZ 1-7, sE 3-9, sH 3-9, sT 0, sZ 3-9\n"
+        "drei 2: aE 0-9, aH 1-7, aZ 0-9, bE 0-9, bH 1-7, bZ 0-9, cE 0-9, cH 1-7, cZ 0-9, sE 1-9, sH 3-9, sT 0, sZ 1-9\n"
+        "drei 3: aE 0-9, aH 1-7, aZ 0-9, bE 0-9, bH 1-7, bZ 0-9, cE 0-9, cH 1-7, cZ 0-9, sE 0-9, sH 3-9, sT 0, sZ 0-9\n"
+        "drei 4: aE 3-9, aH 4-9, aZ 1-9, bE 3-9, bH 3-9, bZ 1-9, cE 4-9, cH 3-9, cZ 1-9, sE 0-9, sH 0-9, sT 1-2, sZ "
+        "0-9\n"
+        "drei 5: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-8, sH 0-9, sT 0-1, sZ "
+        "0-9\n"
+        "drei 6: aE 0-9, aH 1-9, aZ 0-9, bE 0-9, bH 0-9, bZ 0-9, cE 0-9, cH 0-9, cZ 0-9, sE 0-9, sH 0-9, sT 0-2, sZ "
+        "0-9");
+}
+
+TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
+{
+    PinRandomSeed(5);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    for (int variante = 1; variante <= 6; ++variante) {
+        SCOPED_TRACE(testing::Message() << "layout " << variante);
+        const sv_p1::Blatt b = sv_p1::aufgabenbau(svrahmen::arten(zahlen, sv_p1::aufgabenzahl), variante);
+        const Svseite loesung([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, true); });
+        const Svseite blatt([&](Canvas& c) { sv_p1::zeichnen(c, b, 1, false); });
+        const auto mit = loesung.aufgaben(), ohne = blatt.aufgaben();
+        ASSERT_EQ(mit.size(), size_t(sv_p1::aufgabenzahl));
+        ASSERT_EQ(ohne.size(), size_t(sv_p1::aufgabenzahl));
+        std::multiset<int> werte;
+        for (int k = 1; k <= sv_p1::aufgabenzahl; ++k) {
+            const sv_p1::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+            // Plus tasks read a + b = c; minus tasks and the second completing c - b = a or c + b over a.
+            const bool rueckwaerts = variante == 2 || variante == 4 || variante == 6;
+            const QString zeichen = variante == 2 || variante == 6 ? QStringLiteral("-") : QStringLiteral("+");
+            // The solution shows the carries between the task and its result.
+            const QString marken = QString(a.uebertragsmarken).remove(u' ');
+            const QString soll = rueckwaerts
+                ? QStringLiteral("%1%2%3%4%5").arg(a.resultat).arg(zeichen).arg(a.operand2).arg(marken).arg(a.operand1)
+                : QStringLiteral("%1%2%3%4%5").arg(a.operand1).arg(zeichen).arg(a.operand2).arg(marken).arg(a.resultat);
+            EXPECT_EQ(mit.at(k).toStdString(), soll.toStdString()) << k;
+            // The sheet shows the task with dots for what is to be found: every digit it shows is the solution's.
+            EXPECT_EQ(ohne.at(k).count(u'+') + ohne.at(k).count(u'-'), 1) << k;
+            if (variante <= 4) EXPECT_TRUE(ohne.at(k).startsWith(soll.left(variante == 3 ? 4 : 7))) << k;
+            werte.insert(sv_p1::streifenwert(b, size_t(k - 1)));
+        }
+        EXPECT_TRUE(loesung.ergebnisse().empty());
+        if (variante <= 4) EXPECT_EQ(blatt.ergebnisse(), werte);
+    }
+    for (int variante = 1; variante <= 2; ++variante) {
+        SCOPED_TRACE(testing::Message() << "three numbers, layout " << variante);
+        const sv_p2::Blatt b = sv_p2::aufgabenbau(svrahmen::arten(zahlen, sv_p2::aufgabenzahl), variante);
+        const Svseite loesung([&](Canvas& c) { sv_p2::zeichnen(c, b, 0, true); });
+        const Svseite blatt([&](Canvas& c) { sv_p2::zeichnen(c, b, 1, false); });
+        const auto mit = loesung.aufgaben(), ohne = blatt.aufgaben();
+        ASSERT_EQ(mit.size(), size_t(sv_p2::aufgabenzahl));
+        ASSERT_EQ(ohne.size(), size_t(sv_p2::aufgabenzahl));
+        std::multiset<int> werte;
+        for (int k = 1; k <= sv_p2::aufgabenzahl; ++k) {
+            const sv_p2::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+            const QString aufgabe = variante == 1 ? QStringLiteral("%1+%2+%3").arg(a.zahl1).arg(a.zahl2).arg(a.zahl3)
+                                                  : QStringLiteral("%1-%2-%3").arg(a.summe).arg(a.zahl2).arg(a.zahl3);
+            const int antwort = variante == 1 ? a.summe : a.zahl1;
+            const QString marken = QString(a.uebertragsmarken).remove(u' ');
+            EXPECT_EQ(mit.at(k).toStdString(), (aufgabe + marken + QString::number(antwort)).toStdString()) << k;
+            EXPECT_EQ(ohne.at(k).toStdString(), aufgabe.toStdString()) << k;
+            werte.insert(sv_p2::streifenwert(b, size_t(k - 1)));
+        }
+        EXPECT_TRUE(loesung.ergebnisse().empty());
+        EXPECT_EQ(blatt.ergebnisse(), werte);
+    }
 }

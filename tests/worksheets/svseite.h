@@ -4,8 +4,13 @@
 #include "platform/printer.h"
 #include "worksheets/blattdruck.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 struct Svseite {
     QVector<DrawOp> ops;
@@ -53,6 +58,60 @@ struct Svseite {
                          .arg(op.points[1].y())
                          .arg(op.pen.width);
         return t;
+    }
+    // Each task by its number "k)": everything written in its cell (from its number's row down to the next row of
+    // numbers, up to the next number on its row), top to bottom and left to right, without blanks. A number
+    // printed twice is a failure of its own.
+    std::map<int, QString> aufgaben() const
+    {
+        static const QRegularExpression nummer(QStringLiteral("^ ?(\\d+)\\)$"));
+        std::map<int, QPoint> orte;
+        for (const DrawOp& op : ops) {
+            const auto m = nummer.match(op.text);
+            if (op.kind != DrawOp::Kind::Text || !m.hasMatch()) continue;
+            EXPECT_EQ(orte.count(m.captured(1).toInt()), 0u) << "twice: " << op.text.toStdString();
+            orte[m.captured(1).toInt()] = op.points[0];
+        }
+        const int ende = ergebniszeile();
+        std::map<int, QString> inhalt;
+        for (const auto& [k, p] : orte) {
+            int rechts = p.x() + 1000, unten = ende;
+            for (const auto& [j, q] : orte)
+                if (q.y() == p.y() && q.x() > p.x()) rechts = std::min(rechts, q.x());
+            // The next number below in the same column ends the cell.
+            for (const auto& [j, q] : orte)
+                if (q.y() < p.y() - 20 && q.x() > p.x() - 150 && q.x() < rechts) unten = std::max(unten, q.y() + 20);
+            std::vector<std::pair<std::pair<int, int>, QString>> teile;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].x() > p.x() && op.points[0].x() < rechts
+                    && op.points[0].y() < p.y() + 30 && op.points[0].y() > unten)
+                    teile.push_back({ { -op.points[0].y(), op.points[0].x() }, op.text });
+            std::sort(teile.begin(), teile.end());
+            QString t;
+            for (const auto& teil : teile)
+                t += teil.second;
+            inhalt[k] = t.remove(u' ');
+        }
+        return inhalt;
+    }
+    // The y of the line "Ergebnisse:", or below the page where there is none.
+    int ergebniszeile() const
+    {
+        for (const DrawOp& op : ops)
+            if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Ergebnisse:")) return op.points[0].y();
+        return -100000;
+    }
+    // The numbers listed from the line "Ergebnisse:" down.
+    std::multiset<int> ergebnisse() const
+    {
+        std::multiset<int> e;
+        const int y = ergebniszeile();
+        for (const DrawOp& op : ops) {
+            bool zahl = false;
+            const int n = op.text.toInt(&zahl);
+            if (op.kind == DrawOp::Kind::Text && zahl && op.points[0].y() <= y + 10) e.insert(n);
+        }
+        return e;
     }
 };
 

@@ -4,10 +4,14 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "worksheets/a_ueber.h"
+#include "svseite.h"
 #include "worksheets/blattdruck.h"
 
+#include <QRegularExpression>
 #include <QTest>
+#include <map>
 #include <set>
 
 using namespace ueberschlag;
@@ -72,6 +76,24 @@ TEST(UeberschlagLogik, ResultsFallIntoTheirColoursRangeAndTheFootListsEveryTaskO
             EXPECT_EQ(a.resultat, a.operand1 * a.operand2);
         }
     }
+}
+
+TEST(UeberschlagLogik, PlusAndMinusPrintInEachOfTheirFourLayoutsTheOthersWithAChosenForm)
+{
+    const Formen keine {}, mal { false, false, true, false, false, false, false },
+                       durch { false, false, false, false, false, false, true };
+    for (int variante = 0; variante <= 3; ++variante) {
+        EXPECT_TRUE(druckbar(Addition, variante, keine));
+        EXPECT_TRUE(druckbar(Subtraktion, variante, keine));
+    }
+    EXPECT_FALSE(druckbar(Addition, 4, keine));
+    EXPECT_FALSE(druckbar(Subtraktion, -1, keine));
+    EXPECT_FALSE(druckbar(Multiplikation, 0, keine));
+    EXPECT_FALSE(druckbar(Division, 0, keine));
+    EXPECT_TRUE(druckbar(Multiplikation, 0, mal));
+    EXPECT_FALSE(druckbar(Multiplikation, 0, durch));
+    EXPECT_TRUE(druckbar(Division, 0, durch));
+    EXPECT_FALSE(druckbar(Division, 0, mal));
 }
 
 TEST(UeberschlagLogik, TheFormsOrderTheFactorsAsTheirNamesSay)
@@ -178,5 +200,91 @@ TEST_F(UeberschlagDruck, EveryOperationAndLayoutPrintsItsTitleAndRanges)
         EXPECT_TRUE(t.contains(f.blau)) << f.blau;
         Printer::writePdf(printer().lastDocument(),
             QStringLiteral(TAVI_TEST_OUTPUT "/ueberschlag_%1_%2.pdf").arg(f.rechenart).arg(f.variante));
+    }
+}
+
+TEST(UeberschlagLogik, PlusAndMinusDigitsKeepTheRangesOfTheirCarriesAndUseEveryDigitTheyAllow)
+{
+    // The kinds by their carries: none, from the tens only, from the units only, from both.
+    std::map<QString, Wertebereiche> arten;
+    PinRandomSeed(17);
+    for (bool minus : { false, true })
+        for (int n = 0; n < 6000; ++n) {
+            const ueberschlag::Aufgabe a = ueberschlag::additionSubtraktion(n % 3 + 1, minus, false);
+            const int h1 = a.operand1 / 100, z1 = a.operand1 / 10 % 10, e1 = a.operand1 % 10;
+            const int h2 = a.operand2 / 100, z2 = a.operand2 / 10 % 10, e2 = a.operand2 % 10;
+            const bool einer = e1 + e2 >= 10, zehner = z1 + z2 + int(einer) >= 10;
+            Wertebereiche& w = arten[QString(minus ? u'-' : u'+') + (einer ? u'E' : u'_') + (zehner ? u'Z' : u'_')];
+            w(QStringLiteral("h1"), h1);
+            w(QStringLiteral("h2"), h2);
+            w(QStringLiteral("z1"), z1);
+            w(QStringLiteral("z2"), z2);
+            w(QStringLiteral("e1"), e1);
+            w(QStringLiteral("e2"), e2);
+            w(QStringLiteral("h"), h1 + h2);
+            w(QStringLiteral("z"), z1 + z2);
+            w(QStringLiteral("e"), e1 + e2);
+            EXPECT_EQ(a.resultat, a.operand1 + a.operand2);
+        }
+    QStringList alle;
+    for (const auto& [art, w] : arten)
+        alle << art + QStringLiteral(": ") + w.text();
+    // A minus task is drawn as its difference plus the subtrahend, 200..799 for the three classes; a plus
+    // task's sum is 401..998.
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "+EZ: e 10-18, e1 1-9, e2 1-9, h 3-8, h1 1-7, h2 1-7, z 10-17, z1 1-8, z2 2-9\n"
+        "+E_: e 10-18, e1 1-9, e2 1-9, h 4-9, h1 1-8, h2 1-8, z 2-8, z1 1-7, z2 1-7\n"
+        "+_Z: e 0-8, e1 0-8, e2 0-8, h 3-8, h1 1-7, h2 1-7, z 10-18, z1 1-9, z2 1-9\n"
+        "+__: e 0-9, e1 0-9, e2 0-9, h 4-9, h1 1-8, h2 1-8, z 0-9, z1 0-9, z2 0-9\n"
+        "-EZ: e 10-18, e1 1-9, e2 1-9, h 3-8, h1 2-7, h2 1-6, z 10-17, z1 1-8, z2 2-9\n"
+        "-E_: e 10-18, e1 1-9, e2 1-9, h 3-9, h1 2-7, h2 1-7, z 2-8, z1 1-7, z2 1-7\n"
+        "-_Z: e 0-8, e1 0-8, e2 0-8, h 3-8, h1 2-7, h2 1-6, z 10-18, z1 1-9, z2 1-9\n"
+        "-__: e 0-9, e1 0-9, e2 0-9, h 3-9, h1 2-7, h2 1-7, z 0-9, z1 0-9, z2 0-9");
+}
+
+TEST(UeberschlagLogik, EveryLayoutPrintsEachTaskOnceBesideItsNumber)
+{
+    struct Wahl {
+        int rechenart, variante;
+    };
+    const Formen alleFormen { true, true, true, true, true, true, true };
+    for (const Wahl w : { Wahl { Addition, 0 }, Wahl { Addition, 1 }, Wahl { Addition, 2 }, Wahl { Addition, 3 },
+             Wahl { Subtraktion, 0 }, Wahl { Subtraktion, 1 }, Wahl { Subtraktion, 3 }, Wahl { Multiplikation, 0 },
+             Wahl { Division, 0 } }) {
+        PinRandomSeed(std::uint32_t(w.rechenart * 10 + w.variante));
+        const Blatt blatt = erzeugen(w.rechenart, w.variante, alleFormen);
+        const Svseite seite([&](Canvas& c) { draw(c, blatt); });
+        // A task's number "t)" and, up to the next number on its row, what is written beside and under it.
+        std::map<int, const DrawOp*> nummern;
+        for (const DrawOp& op : seite.ops) {
+            static const QRegularExpression nummer(QStringLiteral("^(\\d+)\\)$"));
+            const auto m = nummer.match(op.text);
+            if (op.kind != DrawOp::Kind::Text || !m.hasMatch()) continue;
+            EXPECT_EQ(nummern.count(m.captured(1).toInt()), 0u) << "twice: " << op.text.toStdString();
+            nummern[m.captured(1).toInt()] = &op;
+        }
+        ASSERT_EQ(nummern.size(), 60u);
+        EXPECT_EQ(nummern.begin()->first, 1);
+        EXPECT_EQ(nummern.rbegin()->first, 60);
+        for (const auto& [t, nr] : nummern) {
+            const QPoint p = nr->points[0];
+            int rechts = p.x() + 600;
+            for (const auto& [u, anderer] : nummern)
+                if (anderer->points[0].y() == p.y() && anderer->points[0].x() > p.x())
+                    rechts = std::min(rechts, anderer->points[0].x());
+            QString neben;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].x() > p.x() && op.points[0].x() < rechts
+                    && op.points[0].y() <= p.y() + 10 && op.points[0].y() >= p.y() - 60)
+                    neben += op.text;
+            neben.remove(u' ');
+            const Aufgabe& a = blatt.aufgaben[size_t(t - 1)];
+            const QString soll = w.rechenart == Addition ? QStringLiteral("%1+%2").arg(a.operand1).arg(a.operand2)
+                : w.rechenart == Subtraktion         ? QStringLiteral("%1-%2").arg(a.resultat).arg(a.operand2)
+                : w.rechenart == Multiplikation      ? QStringLiteral("%1*%2").arg(a.operand1).arg(a.operand2)
+                                                     : QStringLiteral("%1:%2").arg(a.resultat).arg(a.operand2);
+            EXPECT_EQ(neben.toStdString(), soll.toStdString())
+                << "task " << t << ", operation " << w.rechenart << ", layout " << w.variante;
+        }
     }
 }
