@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 using namespace hsv;
 
@@ -233,4 +234,58 @@ TEST(HsvLogik, EveryHelpStepWritesWhereThePupilIsToLook)
                 }
             }
         }
+}
+
+namespace {
+
+// The task picture as the pupil sees it: per row from the top, the character in each of the eight columns
+// ('.' where nothing is written).
+QStringList aufgabenzeilen(const Aufgabe& a, bool mitLangemWeg)
+{
+    std::map<int, QString> zeilen;
+    for (const schrift::Element& e : aufgabenbild(a, mitLangemWeg).teile)
+        if (const auto* t = std::get_if<schrift::Schrift>(&e)) {
+            QString& z = zeilen.try_emplace(t->y, QString(8, u'.')).first->second;
+            const int spalte = (t->x - 48) / 72;
+            if (spalte >= 1 && spalte <= 8 && t->text.size() == 1)
+                z[spalte - 1] = t->text.at(0);
+            else
+                z += "?" + t->text;
+        }
+    QStringList s;
+    for (const auto& [y, z] : zeilen)
+        s << z;
+    return s;
+}
+
+} // namespace
+
+TEST(HsvLogik, TheTaskPictureShowsTheTaskAndOnlyTheGivenPiecesOfTheLongWay)
+{
+    EXPECT_EQ(aufgabenzeilen(bilden(71, 0, 3, 4, 2, 5), false), QStringList({ "34+25=  " }));
+    // Adding and subtracting give the first number and the signs; only the completing kind gives its target
+    // in the second line as well.
+    EXPECT_EQ(aufgabenzeilen(bilden(71, 0, 3, 4, 2, 5), true), QStringList({ "34+25=  ", "34+..=..", "..+..=.." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(72, 0, 3, 4, 2, 5), true), QStringList({ "59-25=  ", "59-..=..", "..-..=.." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(73, 0, 3, 4, 2, 6), true), QStringList({ "34+  =60", "34+..=..", "..+..=60" }));
+    EXPECT_EQ(aufgabenzeilen(bilden(74, 1, 0, 6, 1, 7), true), QStringList({ "17 6=   ", "...6=...", "...6=..." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(75, 0, 0, 4, 2, 4), true), QStringList({ " 96:4=  ", "...:4=..", "...:4=.." }));
+
+    // Whatever the task, the top line reads the task and every given piece is the long way's own character.
+    PinRandomSeed(12);
+    for (const Art& k : kArten)
+        for (int n = 0; n < 20; ++n) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, 0);
+            SCOPED_TRACE(a.aufgabentexte[0].toStdString());
+            const QStringList z = aufgabenzeilen(a, true);
+            ASSERT_EQ(z.size(), 3);
+            for (int zeile = 0; zeile < 3; ++zeile)
+                for (int i = 0; i < 8; ++i) {
+                    const QString& t = a.aufgabentexte[zeile];
+                    const QChar soll = i < t.size() ? t.at(i) : QChar(u' ');
+                    if (zeile == 0 && soll != u' ') EXPECT_EQ(z[0].at(i), soll) << i;
+                    if (z[zeile].at(i) != u'.') EXPECT_EQ(z[zeile].at(i), soll) << zeile << " " << i;
+                }
+        }
+    UnpinRandomSeed();
 }
