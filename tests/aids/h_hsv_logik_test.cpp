@@ -289,3 +289,34 @@ TEST(HsvLogik, TheTaskPictureShowsTheTaskAndOnlyTheGivenPiecesOfTheLongWay)
         }
     UnpinRandomSeed();
 }
+
+// The record names the kind and the level the pupil worked on; the box below the task says what to type.
+TEST(HsvLogik, TheRecordAndTheInstructionNameWhatWasAsked)
+{
+    EXPECT_EQ(QStringList({ rechenart(71, 0), rechenart(72, 0), rechenart(73, 0), rechenart(74, 0), rechenart(74, 1),
+                  rechenart(75, 0) }),
+        QStringList(
+            { "ZE + ZE ", "ZE - ZE ", "ZE + __ = Z0 (Erg. zu Zehnerzahlen)", "E x ZE", "ZE x E", "(H)ZE : E " }));
+    EXPECT_EQ(QStringList({ schwierigkeit(71, 0, 1), schwierigkeit(72, 1, 0), schwierigkeit(73, 1, 1),
+                  schwierigkeit(74, 1, 0), schwierigkeit(75, 0, 1) }),
+        QStringList({ "ohne Zehnerübergang", "mit Zehnerübergang", "---", "mittleres 1x1 ( x 12..19)",
+            "großes 1x1  (x 21..99)" }));
+    const auto texte = [](const schrift::Bild& b) {
+        QStringList s;
+        for (const schrift::Element& e : b.teile)
+            if (const auto* t = std::get_if<schrift::Schrift>(&e)) s << t->text;
+        return s;
+    };
+    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5);
+    EXPECT_EQ(texte(anleitung(plus, true)), QStringList({ "Rechne ausführlich.", "(wie im Heft)" }));
+    EXPECT_EQ(texte(anleitung(plus, false)), QStringList({ "Tippe das Endergebnis", "in den" }));
+    const std::pair<Hinweis, const char*> hinweise[] = {
+        { Hinweis::zehnerZuerst, "Tippe:|erst die Zehner,|dann die Einer!" },
+        { Hinweis::null, "bitte:|die|NULL !" },
+        { Hinweis::einer, "bitte:|die|Einerzahl!" },
+        { Hinweis::fehlt, "Was fehlt|zum nächsten|Zehner?" },
+        { Hinweis::naechsterZehner, "Wie heißt|der nächste|Zehner?" },
+    };
+    for (const auto& [h, soll] : hinweise)
+        EXPECT_EQ(meldung(plus, h, 1).texte().join("|"), QString::fromUtf8(soll));
+}
