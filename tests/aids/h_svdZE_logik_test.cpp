@@ -201,3 +201,19 @@ TEST_F(SvdZELogik, TheUnnecessaryZeroStandsInFrontOfItsRowsWrittenDigits)
         }
     EXPECT_EQ(gesehen, (std::set<int> { 6, 10, 11, 13, 18 }));
 }
+
+// Each kind of step has its help: multiplying by the quotient digit just typed, bringing the next digit down,
+// adding what was carried, dividing the next partial number.
+TEST_F(SvdZELogik, EveryKindOfStepHasItsOwnHelp)
+{
+    const Aufgabe a = aufgabe(4927, 23); // 214, remainder 5
+    const auto erste = [&a](int s) { return hilfe(a, s).zeilen.value(0); };
+    EXPECT_EQ(QStringList({ erste(2), erste(8), erste(15) }),
+        QStringList(
+            { "Malnehmen!    2  x  23  =  ? ", "Malnehmen!    1  x  23  =  ? ", "Malnehmen!    4  x  23  =  ? " }));
+    EXPECT_EQ(QStringList({ erste(3), erste(9), erste(16) }), QStringList({ erste(2), erste(8), erste(15) }));
+    EXPECT_EQ(hilfe(a, 16).zeilen.value(2), "Wenn es Gemerkte gab, dann zähle sie hinzu!");
+    EXPECT_EQ(QStringList({ erste(6), erste(13) }), QStringList(2, "die nächste Zahl 'herunterholen'!"));
+    EXPECT_EQ(QStringList({ erste(10), erste(17) }), QStringList(2, "Die Gemerkten fehlen noch."));
+    EXPECT_EQ(hilfe(a, 14).zeilen, (QStringList { "Teilen!   97 : 23 = ?", " 92  lässt sich teilen." }));
+}
