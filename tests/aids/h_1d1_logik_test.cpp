@@ -222,4 +222,9 @@ TEST_F(Kl1d1Logik, GroupsFillACupEachAndSharingGivesEveryCupOneDotOfEachGroup)
                 paarweise(becher);
             }
         }
+    // Sharing counts what each receiver has, group by group, as grouping counts the groups.
+    EXPECT_EQ(texte(verteilbild(k14durch4, kQuotientPhase)),
+        (QStringList { "14  verteilt an  4", "  4  verteilt an  4  ", "jeder bekommt 1 ", "  8  verteilt an  4  ",
+            "jeder bekommt 2 ", "  12  verteilt an  4  ", "jeder bekommt  ???" }));
+    EXPECT_EQ(texte(verteilbild(k14durch4, kRestPhase)).last(), "   jeder bekommt 3   ");
 }
