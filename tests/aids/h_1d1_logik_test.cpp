@@ -151,3 +151,80 @@ TEST_F(Kl1d1Logik, HundredBy10AndTheSingleCupOfDivisor1)
     EXPECT_EQ(becher[0].punkte[0], QPoint(163, 100));
     EXPECT_EQ(texte(verteilbild({ 1, 7, 0, 7 }, kQuotientPhase)).last(), "jeder bekommt  ???");
 }
+
+namespace {
+
+// The dots in each cup of a grouping or sharing picture, in drawing order.
+QVector<QVector<Zug>> becherinhalt(const Bild& bild, Box box)
+{
+    QVector<QVector<QPoint>> becher; // the cup's open path: top left, bottom left, bottom right, top right
+    for (const Zug& z : zuege(bild, box, Zug::Art::linie))
+        if (z.punkte.size() == 4) becher << z.punkte;
+    QVector<QVector<Zug>> inhalt(becher.size());
+    for (const Zug& punkt : zuege(bild, box, Zug::Art::punkt)) {
+        const QRect r(punkt.punkte[0], punkt.punkte[1]);
+        int drin = -1;
+        for (int i = 0; i < becher.size(); ++i)
+            if (r.left() > becher[i][0].x() && r.right() < becher[i][2].x() && r.bottom() < becher[i][1].y()) drin = i;
+        EXPECT_GE(drin, 0) << "a dot between the cups at " << r.left() << "," << r.top();
+        if (drin >= 0) inhalt[drin] << punkt;
+    }
+    return inhalt;
+}
+
+// Side by side in pairs, from the bottom up, none on another.
+void paarweise(const QVector<Zug>& punkte)
+{
+    QSet<int> spalten;
+    QMap<int, int> jeZeile;
+    int unten = 10000;
+    for (int i = 0; i < punkte.size(); ++i) {
+        const QRect r(punkte[i].punkte[0], punkte[i].punkte[1]);
+        spalten << r.left();
+        jeZeile[r.top()] += 1;
+        if (i % 2 == 0) {
+            EXPECT_LT(r.top(), unten) << "dot " << i;
+            unten = r.top();
+        }
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(r.intersects(QRect(punkte[j].punkte[0], punkte[j].punkte[1]))) << i << " on " << j;
+    }
+    EXPECT_LE(spalten.size(), 2);
+    EXPECT_EQ(jeZeile.size(), (punkte.size() + 1) / 2);
+    for (int n : jeZeile)
+        EXPECT_LE(n, 2);
+}
+
+} // namespace
+
+// Grouping fills one cup per group with the divisor's dots; sharing puts one dot of every group into each of
+// the divisor's cups. Either way the dots of a cup stand in pairs, in the colour of their group.
+TEST_F(Kl1d1Logik, GroupsFillACupEachAndSharingGivesEveryCupOneDotOfEachGroup)
+{
+    for (int divisor = 1; divisor <= 10; ++divisor)
+        for (int quotient = 1; quotient <= 10; ++quotient) {
+            const Aufgabe a { divisor, quotient, 0, divisor * quotient };
+            SCOPED_TRACE(std::to_string(a.dividend) + " : " + std::to_string(divisor));
+            const QVector<QVector<Zug>> gruppen = becherinhalt(aufteilbild(a, kRestPhase), Box::aufteil);
+            ASSERT_EQ(gruppen.size(), 10);
+            for (int k = 0; k < 10; ++k) {
+                ASSERT_EQ(gruppen[k].size(), k < quotient ? divisor : 0) << "cup " << k;
+                for (const Zug& p : gruppen[k])
+                    EXPECT_EQ(p.stiftfarbe, k % 2 == 0 ? clRed : clBlue) << "cup " << k;
+                paarweise(gruppen[k]);
+            }
+            const QVector<QVector<Zug>> anteile = becherinhalt(verteilbild(a, kRestPhase), Box::verteil);
+            ASSERT_EQ(anteile.size(), divisor);
+            for (const QVector<Zug>& becher : anteile) {
+                ASSERT_EQ(becher.size(), quotient);
+                for (int k = 0; k < quotient; ++k)
+                    EXPECT_EQ(becher[k].stiftfarbe, k % 2 == 0 ? clRed : clBlue) << "group " << k;
+                paarweise(becher);
+            }
+        }
+    // Sharing counts what each receiver has, group by group, as grouping counts the groups.
+    EXPECT_EQ(texte(verteilbild(k14durch4, kQuotientPhase)),
+        (QStringList { "14  verteilt an  4", "  4  verteilt an  4  ", "jeder bekommt 1 ", "  8  verteilt an  4  ",
+            "jeder bekommt 2 ", "  12  verteilt an  4  ", "jeder bekommt  ???" }));
+    EXPECT_EQ(texte(verteilbild(k14durch4, kRestPhase)).last(), "   jeder bekommt 3   ");
+}

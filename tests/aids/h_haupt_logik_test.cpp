@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <set>
+#include <tuple>
 
 using namespace h_haupt;
 
@@ -414,4 +415,31 @@ TEST_F(HHauptLogikTest, LevelsOfTheWrittenMethods)
     EXPECT_EQ(stufeVon(89), 4);
     stufeSetzen(85, 2);
     EXPECT_EQ(variante, 2);
+}
+
+// The hub offers each written method its own list of levels: how many there are and what the first one says.
+TEST_F(HHauptLogikTest, EveryWrittenMethodOffersItsOwnLevels)
+{
+    const std::tuple<int, int, const char*> faelle[] = {
+        { 81, 8, " ohne Überträge" },
+        { 82, 8, " ohne Überträge" },
+        { 83, 8, " ohne Überträge" },
+        { 84, 8, " keine Tauschvorgänge" },
+        { 85, 8, " keine Überträge" },
+        { 86, 5, " mal 10er-Zahlen" },
+        { 87, 8, " keine Zwischenreste" },
+        { 88, 8, " keine Zwischenreste" },
+        { 89, 8, " Teilen durch Zehnerzahlen" },
+    };
+    for (const auto& [code, anzahl, erste] : faelle) {
+        ASSERT_TRUE(stufengruppe(code).has_value()) << code;
+        const QStringList& t = stufentexte(*stufengruppe(code));
+        EXPECT_EQ(t.size(), anzahl) << code;
+        EXPECT_EQ(t.first(), QString::fromUtf8(erste)) << code;
+        EXPECT_EQ(t.last(), " Mischung aller Schwierigkeitsstufen") << code;
+    }
+    // Plus and the two ways of subtracting part at their sixth level.
+    EXPECT_EQ(stufentexte(*stufengruppe(82)).at(6), " Ergebnis mit Null(en) ");
+    EXPECT_EQ(stufentexte(*stufengruppe(83)).at(6), " Ergänzen zu Zahlen mit Null(en)");
+    EXPECT_EQ(stufentexte(*stufengruppe(84)).at(6), " der Minuend enthält mindestens eine Null");
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 using namespace hsv;
 
@@ -233,4 +234,89 @@ TEST(HsvLogik, EveryHelpStepWritesWhereThePupilIsToLook)
                 }
             }
         }
+}
+
+namespace {
+
+// The task picture as the pupil sees it: per row from the top, the character in each of the eight columns
+// ('.' where nothing is written).
+QStringList aufgabenzeilen(const Aufgabe& a, bool mitLangemWeg)
+{
+    std::map<int, QString> zeilen;
+    for (const schrift::Element& e : aufgabenbild(a, mitLangemWeg).teile)
+        if (const auto* t = std::get_if<schrift::Schrift>(&e)) {
+            QString& z = zeilen.try_emplace(t->y, QString(8, u'.')).first->second;
+            const int spalte = (t->x - 48) / 72;
+            if (spalte >= 1 && spalte <= 8 && t->text.size() == 1)
+                z[spalte - 1] = t->text.at(0);
+            else
+                z += "?" + t->text;
+        }
+    QStringList s;
+    for (const auto& [y, z] : zeilen)
+        s << z;
+    return s;
+}
+
+} // namespace
+
+TEST(HsvLogik, TheTaskPictureShowsTheTaskAndOnlyTheGivenPiecesOfTheLongWay)
+{
+    EXPECT_EQ(aufgabenzeilen(bilden(71, 0, 3, 4, 2, 5), false), QStringList({ "34+25=  " }));
+    // Adding and subtracting give the first number and the signs; only the completing kind gives its target
+    // in the second line as well.
+    EXPECT_EQ(aufgabenzeilen(bilden(71, 0, 3, 4, 2, 5), true), QStringList({ "34+25=  ", "34+..=..", "..+..=.." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(72, 0, 3, 4, 2, 5), true), QStringList({ "59-25=  ", "59-..=..", "..-..=.." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(73, 0, 3, 4, 2, 6), true), QStringList({ "34+  =60", "34+..=..", "..+..=60" }));
+    EXPECT_EQ(aufgabenzeilen(bilden(74, 1, 0, 6, 1, 7), true), QStringList({ "17 6=   ", "...6=...", "...6=..." }));
+    EXPECT_EQ(aufgabenzeilen(bilden(75, 0, 0, 4, 2, 4), true), QStringList({ " 96:4=  ", "...:4=..", "...:4=.." }));
+
+    // Whatever the task, the top line reads the task and every given piece is the long way's own character.
+    PinRandomSeed(12);
+    for (const Art& k : kArten)
+        for (int n = 0; n < 20; ++n) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, 0);
+            SCOPED_TRACE(a.aufgabentexte[0].toStdString());
+            const QStringList z = aufgabenzeilen(a, true);
+            ASSERT_EQ(z.size(), 3);
+            for (int zeile = 0; zeile < 3; ++zeile)
+                for (int i = 0; i < 8; ++i) {
+                    const QString& t = a.aufgabentexte[zeile];
+                    const QChar soll = i < t.size() ? t.at(i) : QChar(u' ');
+                    if (zeile == 0 && soll != u' ') EXPECT_EQ(z[0].at(i), soll) << i;
+                    if (z[zeile].at(i) != u'.') EXPECT_EQ(z[zeile].at(i), soll) << zeile << " " << i;
+                }
+        }
+    UnpinRandomSeed();
+}
+
+// The record names the kind and the level the pupil worked on; the box below the task says what to type.
+TEST(HsvLogik, TheRecordAndTheInstructionNameWhatWasAsked)
+{
+    EXPECT_EQ(QStringList({ rechenart(71, 0), rechenart(72, 0), rechenart(73, 0), rechenart(74, 0), rechenart(74, 1),
+                  rechenart(75, 0) }),
+        QStringList(
+            { "ZE + ZE ", "ZE - ZE ", "ZE + __ = Z0 (Erg. zu Zehnerzahlen)", "E x ZE", "ZE x E", "(H)ZE : E " }));
+    EXPECT_EQ(QStringList({ schwierigkeit(71, 0, 1), schwierigkeit(72, 1, 0), schwierigkeit(73, 1, 1),
+                  schwierigkeit(74, 1, 0), schwierigkeit(75, 0, 1) }),
+        QStringList({ "ohne Zehnerübergang", "mit Zehnerübergang", "---", "mittleres 1x1 ( x 12..19)",
+            "großes 1x1  (x 21..99)" }));
+    const auto texte = [](const schrift::Bild& b) {
+        QStringList s;
+        for (const schrift::Element& e : b.teile)
+            if (const auto* t = std::get_if<schrift::Schrift>(&e)) s << t->text;
+        return s;
+    };
+    const Aufgabe plus = bilden(71, 0, 3, 4, 2, 5);
+    EXPECT_EQ(texte(anleitung(plus, true)), QStringList({ "Rechne ausführlich.", "(wie im Heft)" }));
+    EXPECT_EQ(texte(anleitung(plus, false)), QStringList({ "Tippe das Endergebnis", "in den" }));
+    const std::pair<Hinweis, const char*> hinweise[] = {
+        { Hinweis::zehnerZuerst, "Tippe:|erst die Zehner,|dann die Einer!" },
+        { Hinweis::null, "bitte:|die|NULL !" },
+        { Hinweis::einer, "bitte:|die|Einerzahl!" },
+        { Hinweis::fehlt, "Was fehlt|zum nächsten|Zehner?" },
+        { Hinweis::naechsterZehner, "Wie heißt|der nächste|Zehner?" },
+    };
+    for (const auto& [h, soll] : hinweise)
+        EXPECT_EQ(meldung(plus, h, 1).texte().join("|"), QString::fromUtf8(soll));
 }

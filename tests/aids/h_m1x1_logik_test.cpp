@@ -1,7 +1,11 @@
 #include "aids/h_m1x1_logik.h"
 #include "platform/colors.h"
+#include "platform/random.h"
+#include "shell/HalmorGlobalDefs.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace m1x1;
 
@@ -78,4 +82,40 @@ TEST(M1x1Protokoll, TheFormNamesTheAidAndTheDigitListsFollow)
     s.hilfetasten = 4;
     EXPECT_EQ(hilfenrahmen::protokollzeilen(p, s)[0], "Programm:              Hilfen beim großen 1x1   (1E x 1E)");
     EXPECT_EQ(hilfenrahmen::protokollzeilen(p, s)[8], "       falsch/unnötig: 1");
+}
+
+// A draw asks the pool's pairs of ones digits, each once in a pass; a pool that holds no readable pair asks
+// 0 x 0 in the chosen form rather than a pair nobody chose.
+TEST(M1x1Ziehung, EveryChosenPairComesOnceAndAnEmptyPoolAsksNoOtherPair)
+{
+    const QStringList paare = { "2x3", "9x9", "4x7" };
+    for (int i = 0; i < paare.size(); ++i)
+        aufgabenliste[i + 1] = paare[i];
+    vorratsgroesse = int(paare.size());
+    nummer = vorratsgroesse;
+    PinRandomSeed(3);
+    for (int form = 0; form <= 2; ++form) {
+        std::set<QString> gesehen;
+        for (int i = 0; i < paare.size(); ++i) {
+            const Aufgabe t = ziehen(form);
+            gesehen.insert(QString("%1x%2").arg(t.a).arg(t.b));
+            EXPECT_EQ(t.zielzahl, aufgabe(form, t.a, t.b).zielzahl);
+        }
+        EXPECT_EQ(gesehen, std::set<QString>(paare.begin(), paare.end())) << form;
+    }
+    UnpinRandomSeed();
+
+    aufgabenliste[1] = "x5";
+    vorratsgroesse = 1;
+    nummer = 1;
+    for (int leer = 0; leer <= 1; ++leer) {
+        if (leer == 1) vorratsgroesse = nummer = 0;
+        for (int form = 0; form <= 2; ++form) {
+            const Aufgabe t = ziehen(form);
+            EXPECT_EQ(std::make_pair(t.a, t.b), std::make_pair(0, 0)) << form;
+            EXPECT_EQ(std::make_pair(t.einer1, t.einer2),
+                std::make_pair(aufgabe(form, 0, 0).einer1, aufgabe(form, 0, 0).einer2));
+        }
+    }
+    aufgabenliste[1] = "";
 }

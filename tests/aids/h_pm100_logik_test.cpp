@@ -324,3 +324,24 @@ TEST(Pm100Protokoll, TitleHelpAndLevelLines)
     EXPECT_EQ(stufenbeispiel(41, 4), "(Mischung aller Schwierigkeitsgrade)");
     EXPECT_EQ(stufenbeispiel(44, 6), "(Mischung aller Schwierigkeitsgrade)");
 }
+
+// The pictures run alongside the written steps: the 100 field has five of them, the 100 line five, or six for
+// the completing kinds; past those (and at the seventh, one more try) a step draws nothing.
+TEST(Pm100Bilder, TheFieldShowsFiveStepsAndTheLineSixOnlyWhenCompleting)
+{
+    for (int art = 41; art <= 46; ++art)
+        for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
+            vieleAufgaben(art, stufe, [&](const Aufgabe& aufgabe, int) {
+                if (aufgabe.wieoft != 6) return;
+                const bool ergaenzen = rechenart(art) == Rechenart::ergaenzen;
+                for (int wieoft : { 6, 7 }) {
+                    Aufgabe x = aufgabe;
+                    x.wieoft = wieoft;
+                    SCOPED_TRACE(x.text.toStdString() + " in " + std::to_string(wieoft) + " steps");
+                    if (wieoft == 6) ASSERT_FALSE(feldschritt(x, 5).isEmpty() || strahlschritt(x, 5).isEmpty());
+                    ASSERT_TRUE(feldschritt(x, 6).isEmpty());
+                    ASSERT_EQ(strahlschritt(x, 6).isEmpty(), !ergaenzen);
+                    ASSERT_TRUE(feldschritt(x, 7).isEmpty() && strahlschritt(x, 7).isEmpty());
+                }
+            });
+}

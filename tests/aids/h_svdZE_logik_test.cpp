@@ -170,3 +170,50 @@ TEST_F(SvdZELogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         "Rest 6: E 0-9, E2 1-9, H 0-9, Z 0-9, Z2 1-9, r 1-2\n"
         "Rest 7: E 0-9, E2 0-9, H 0-9, Z 0-9, Z2 1-9, r 1-2");
 }
+
+// Typing a leading zero the long way leaves out shows it in light blue in front of the digits already written
+// in the row the pupil has just filled, one column to the left of the leftmost of them. A zero typed for the
+// hundreds of a product whose tens are 0 is shown over that 0.
+TEST_F(SvdZELogik, TheUnnecessaryZeroStandsInFrontOfItsRowsWrittenDigits)
+{
+    std::set<int> gesehen;
+    for (int stufe = 0; stufe <= 7; ++stufe)
+        for (int seed = 1; seed <= 300; ++seed) {
+            RandSeed(std::uint32_t(seed));
+            const Aufgabe a = generator(stufe, seed % 2 == 0);
+            const langdivision::Schrittplan p = schrittplan(a);
+            const int spalte = p.platz(2).x() - p.platz(3).x();
+            std::vector<QPoint> geschrieben;
+            for (int s = p.start; s < p.ende(); s = p.naechster(s)) {
+                const Fehler f = meldung(a, s, u'0');
+                if (p.soll(s) != u'0' && f.meldung.text == QStringLiteral("unnötige Null")) {
+                    SCOPED_TRACE(QString("%1 : %2 step %3").arg(a.zahl()).arg(a.teiler()).arg(s).toStdString());
+                    gesehen.insert(s);
+                    const int zeile = p.platz(s - 1).y();
+                    int links = 10000;
+                    for (const QPoint& q : geschrieben)
+                        if (q.y() == zeile) links = std::min(links, q.x());
+                    ASSERT_TRUE(f.nullPlatz);
+                    EXPECT_EQ(*f.nullPlatz, s == 10 ? p.platz(9) : QPoint(links - spalte, zeile));
+                }
+                geschrieben.push_back(p.platz(s));
+            }
+        }
+    EXPECT_EQ(gesehen, (std::set<int> { 6, 10, 11, 13, 18 }));
+}
+
+// Each kind of step has its help: multiplying by the quotient digit just typed, bringing the next digit down,
+// adding what was carried, dividing the next partial number.
+TEST_F(SvdZELogik, EveryKindOfStepHasItsOwnHelp)
+{
+    const Aufgabe a = aufgabe(4927, 23); // 214, remainder 5
+    const auto erste = [&a](int s) { return hilfe(a, s).zeilen.value(0); };
+    EXPECT_EQ(QStringList({ erste(2), erste(8), erste(15) }),
+        QStringList(
+            { "Malnehmen!    2  x  23  =  ? ", "Malnehmen!    1  x  23  =  ? ", "Malnehmen!    4  x  23  =  ? " }));
+    EXPECT_EQ(QStringList({ erste(3), erste(9), erste(16) }), QStringList({ erste(2), erste(8), erste(15) }));
+    EXPECT_EQ(hilfe(a, 16).zeilen.value(2), "Wenn es Gemerkte gab, dann zähle sie hinzu!");
+    EXPECT_EQ(QStringList({ erste(6), erste(13) }), QStringList(2, "die nächste Zahl 'herunterholen'!"));
+    EXPECT_EQ(QStringList({ erste(10), erste(17) }), QStringList(2, "Die Gemerkten fehlen noch."));
+    EXPECT_EQ(hilfe(a, 14).zeilen, (QStringList { "Teilen!   97 : 23 = ?", " 92  lässt sich teilen." }));
+}

@@ -259,3 +259,39 @@ TEST_F(Tab1LogikTest, OnlyTheTableCodesAreTables)
     for (int code : { 0, 60, 70, 71, 81, 609, 611 })
         EXPECT_FALSE(istTabellencode(code)) << code;
 }
+
+// The box above the table names the kind of table, one title per code; the lines read from top to bottom.
+TEST_F(Tab1LogikTest, EveryCodeHasItsOwnTitleAboveTheTable)
+{
+    const auto zeilen = [](int code, int v) {
+        QStringList s;
+        int y = 0;
+        for (const Titelzeile& z : titel(code, v)) {
+            EXPECT_GT(z.y, y) << code;
+            y = z.y;
+            s << z.text;
+        }
+        return s.join(" | ");
+    };
+    const QStringList raum = { "Raum 10", "Raum 20", "Zehnerübergang" };
+    for (int v = 0; v <= 2; ++v) {
+        EXPECT_EQ(zeilen(61, v), raum[v] + " | plus");
+        EXPECT_EQ(zeilen(62, v), raum[v] + " | minus");
+    }
+    EXPECT_EQ(zeilen(64, 0), "1 : 1 | Ergebnisse auch >10");
+    EXPECT_EQ(zeilen(64, 1), "1 : 1 | Ergebnisse bis 10");
+    const std::pair<int, const char*> einzeilig[] = { { 63, "kleines  1 x 1" }, { 65, "mittleres  1 x 1" },
+        { 66, "ZE + E" }, { 67, "ZE - E" }, { 68, "ZE + ZE" }, { 69, "HZE - ZE" }, { 610, "großes  1 x 1" } };
+    for (const auto& [code, text] : einzeilig)
+        for (int v = 0; v <= 1; ++v)
+            EXPECT_EQ(zeilen(code, v), QString::fromUtf8(text)) << code << " " << v;
+
+    // The record names each kind of table apart as well.
+    QStringList programme;
+    for (int code : { 61, 62, 63, 64, 65, 66, 67, 68, 69, 610 })
+        for (int v = 0; v <= (code <= 62 ? 2 : 0); ++v)
+            programme << programmtitel(code, v);
+    EXPECT_EQ(programme.removeDuplicates(), 0) << programme.join(" / ").toStdString();
+    EXPECT_EQ(programmtitel(61, 2), "Tabelle +, Zehnerübergang");
+    EXPECT_EQ(programmtitel(68, 0), "Tabelle ZE + ZE");
+}
