@@ -4,6 +4,8 @@
 #include "platform/random.h"
 
 #include <QSet>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
@@ -17,18 +19,46 @@ TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
                 const int s = b.gezeigt[i], a = b.antwort[i];
                 antworten.insert(a);
                 switch (art) {
-                case 0: EXPECT_EQ(s + a, 10); break;
-                case 1: EXPECT_TRUE(a >= 10 && a <= 89 && a % 10 != 0 && s + a == 100); break;
-                case 2: EXPECT_TRUE(a >= 100 && a <= 899 && a % 10 != 0 && s + a == 1000); break;
-                case 3: EXPECT_TRUE(s >= 11 && s <= 48 && a == 2 * s); break;
-                case 4: EXPECT_TRUE(s % 2 == 0 && s >= 22 && s <= 96 && 2 * a == s); break;
-                case 5: EXPECT_EQ(s, a); break;
-                case 6: EXPECT_TRUE(b.n >= 1 && b.n <= 9 && s <= 10 && a == s + b.n); break;
-                case 7: EXPECT_TRUE(b.n % 10 != 0 && s >= 11 && a == s + b.n && a < 100); break;
-                case 8: EXPECT_TRUE(b.n % 10 != 0 && s >= 101 && a == s + b.n && a < 1000); break;
-                case 9: case 10: case 11: EXPECT_EQ(s - b.n, a); break;
-                case 12: case 13: case 14: EXPECT_EQ(a, b.n * s); break;
-                default: EXPECT_EQ(s, b.n * a); break;
+                case 0:
+                    EXPECT_EQ(s + a, 10);
+                    break;
+                case 1:
+                    EXPECT_TRUE(a >= 10 && a <= 89 && a % 10 != 0 && s + a == 100);
+                    break;
+                case 2:
+                    EXPECT_TRUE(a >= 100 && a <= 899 && a % 10 != 0 && s + a == 1000);
+                    break;
+                case 3:
+                    EXPECT_TRUE(s >= 11 && s <= 48 && a == 2 * s);
+                    break;
+                case 4:
+                    EXPECT_TRUE(s % 2 == 0 && s >= 22 && s <= 96 && 2 * a == s);
+                    break;
+                case 5:
+                    EXPECT_EQ(s, a);
+                    break;
+                case 6:
+                    EXPECT_TRUE(b.n >= 1 && b.n <= 9 && s <= 10 && a == s + b.n);
+                    break;
+                case 7:
+                    EXPECT_TRUE(b.n % 10 != 0 && s >= 11 && a == s + b.n && a < 100);
+                    break;
+                case 8:
+                    EXPECT_TRUE(b.n % 10 != 0 && s >= 101 && a == s + b.n && a < 1000);
+                    break;
+                case 9:
+                case 10:
+                case 11:
+                    EXPECT_EQ(s - b.n, a);
+                    break;
+                case 12:
+                case 13:
+                case 14:
+                    EXPECT_EQ(a, b.n * s);
+                    break;
+                default:
+                    EXPECT_EQ(s, b.n * a);
+                    break;
                 }
             }
             EXPECT_EQ(antworten.size(), 11) << "kind " << art;
@@ -37,6 +67,63 @@ TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
     UnpinRandomSeed();
     EXPECT_EQ(tictactoe::zahlenwahl(12).titel.left(9), QStringLiteral("nimm mit "));
     EXPECT_EQ(tictactoe::zahlenwahl(15).titel.left(12), QStringLiteral("teile durch "));
+}
+
+// Each drawn number reaches both ends of its range, and no further, over many boards.
+TEST(Tictactoe, EveryKindDrawsItsWholeRangeAndTheOneTimesOneOnlySmallFactors)
+{
+    struct Spanne {
+        int min = 1 << 30, max = -(1 << 30);
+        void nimm(int v) { min = std::min(min, v), max = std::max(max, v); }
+    };
+    // Per kind: the operand, the smaller and the larger number of each pair.
+    std::array<Spanne, 18> n, klein, gross;
+    QSet<int> produkte;
+    PinRandomSeed(11);
+    for (int seed = 0; seed < 3000; ++seed) {
+        for (int art = 1; art <= 17; ++art) {
+            const tictactoe::Brett b = tictactoe::zahlenwahl(art);
+            n[art].nimm(b.n);
+            for (int i = 0; i <= 10; ++i) {
+                klein[art].nimm(std::min(b.gezeigt[i], b.antwort[i]));
+                gross[art].nimm(std::max(b.gezeigt[i], b.antwort[i]));
+                if (art == 5) produkte.insert(b.gezeigt[i]);
+            }
+        }
+    }
+    UnpinRandomSeed();
+    QSet<int> kleinesEinmaleins;
+    for (int x = 2; x <= 9; ++x)
+        for (int y = 2; y <= 9; ++y)
+            kleinesEinmaleins.insert(x * y);
+    EXPECT_EQ(produkte, kleinesEinmaleins);
+
+    const struct {
+        int art, nMin, nMax, kleinMin, grossMax;
+    } soll[] = {
+        { 1, 0, 0, 11, 89 },
+        { 2, 0, 0, 101, 899 },
+        { 3, 0, 0, 11, 96 },
+        { 4, 0, 0, 11, 96 },
+        { 6, 1, 9, 0, 19 },
+        { 7, 11, 49, 11, 99 },
+        { 8, 101, 499, 101, 999 },
+        { 9, 1, 9, 0, 19 },
+        { 10, 11, 49, 11, 99 },
+        { 11, 101, 499, 101, 999 },
+        { 12, 2, 10, 0, 100 },
+        { 13, 11, 19, 0, 190 },
+        { 14, 21, 99, 0, 990 },
+        { 15, 2, 10, 0, 100 },
+        { 16, 11, 19, 0, 190 },
+        { 17, 21, 99, 0, 990 },
+    };
+    for (const auto& s : soll) {
+        EXPECT_EQ(n[s.art].min, s.nMin) << "kind " << s.art;
+        EXPECT_EQ(n[s.art].max, s.nMax) << "kind " << s.art;
+        EXPECT_EQ(klein[s.art].min, s.kleinMin) << "kind " << s.art;
+        EXPECT_EQ(gross[s.art].max, s.grossMax) << "kind " << s.art;
+    }
 }
 
 TEST(Tictactoe, LinesThroughAMarkAndTheLastMark)
