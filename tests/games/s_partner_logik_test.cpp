@@ -19,46 +19,18 @@ TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
                 const int s = b.gezeigt[i], a = b.antwort[i];
                 antworten.insert(a);
                 switch (art) {
-                case 0:
-                    EXPECT_EQ(s + a, 10);
-                    break;
-                case 1:
-                    EXPECT_TRUE(a >= 10 && a <= 89 && a % 10 != 0 && s + a == 100);
-                    break;
-                case 2:
-                    EXPECT_TRUE(a >= 100 && a <= 899 && a % 10 != 0 && s + a == 1000);
-                    break;
-                case 3:
-                    EXPECT_TRUE(s >= 11 && s <= 48 && a == 2 * s);
-                    break;
-                case 4:
-                    EXPECT_TRUE(s % 2 == 0 && s >= 22 && s <= 96 && 2 * a == s);
-                    break;
-                case 5:
-                    EXPECT_EQ(s, a);
-                    break;
-                case 6:
-                    EXPECT_TRUE(b.n >= 1 && b.n <= 9 && s <= 10 && a == s + b.n);
-                    break;
-                case 7:
-                    EXPECT_TRUE(b.n % 10 != 0 && s >= 11 && a == s + b.n && a < 100);
-                    break;
-                case 8:
-                    EXPECT_TRUE(b.n % 10 != 0 && s >= 101 && a == s + b.n && a < 1000);
-                    break;
-                case 9:
-                case 10:
-                case 11:
-                    EXPECT_EQ(s - b.n, a);
-                    break;
-                case 12:
-                case 13:
-                case 14:
-                    EXPECT_EQ(a, b.n * s);
-                    break;
-                default:
-                    EXPECT_EQ(s, b.n * a);
-                    break;
+                case 0: EXPECT_EQ(s + a, 10); break;
+                case 1: EXPECT_TRUE(a >= 10 && a <= 89 && a % 10 != 0 && s + a == 100); break;
+                case 2: EXPECT_TRUE(a >= 100 && a <= 899 && a % 10 != 0 && s + a == 1000); break;
+                case 3: EXPECT_TRUE(s >= 11 && s <= 48 && a == 2 * s); break;
+                case 4: EXPECT_TRUE(s % 2 == 0 && s >= 22 && s <= 96 && 2 * a == s); break;
+                case 5: EXPECT_EQ(s, a); break;
+                case 6: EXPECT_TRUE(b.n >= 1 && b.n <= 9 && s <= 10 && a == s + b.n); break;
+                case 7: EXPECT_TRUE(b.n % 10 != 0 && s >= 11 && a == s + b.n && a < 100); break;
+                case 8: EXPECT_TRUE(b.n % 10 != 0 && s >= 101 && a == s + b.n && a < 1000); break;
+                case 9: case 10: case 11: EXPECT_EQ(s - b.n, a); break;
+                case 12: case 13: case 14: EXPECT_EQ(a, b.n * s); break;
+                default: EXPECT_EQ(s, b.n * a); break;
                 }
             }
             EXPECT_EQ(antworten.size(), 11) << "kind " << art;
