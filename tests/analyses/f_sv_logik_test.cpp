@@ -157,6 +157,26 @@ TEST_F(SvAnalyseTest, UebertragPlusInTheHundreds)
     EXPECT_EQ(ri(Hunderter, 5), 6);
 }
 
+// Adding with carries (+mÜ) shows in the hundreds only when the tens, with the units' carry, pass 9, and in the
+// tens only when the units do.
+TEST_F(SvAnalyseTest, AddingWithCarriesIsPredictedWhereTheCarriesReach)
+{
+    const struct {
+        int minuend, subtrahend, zehner, hunderter;
+    } faelle[] = {
+        { 356, 148, 0, 5 }, // 6+8 carries, 5+4+1 carries: 504
+        { 351, 142, kNie, kNie }, // 1+2, 5+4 = 9: nothing carried
+        { 346, 138, 8, kNie }, // 6+8 carries, 4+3+1 = 8
+        { 371, 142, kNie, 5 }, // 1+2, 7+4 carries
+    };
+    for (const auto& f : faelle) {
+        const Prognosen p = prognosen(5, aufgabe(f.minuend, f.subtrahend), false);
+        EXPECT_EQ(p(Zehner, 4), f.zehner) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Hunderter, 4), f.hunderter) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Einer, 4), kNie);
+    }
+}
+
 TEST_F(SvAnalyseTest, TheExampleOfTheModel432Minus185Answered353)
 {
     Lauf lauf;
