@@ -175,6 +175,21 @@ TEST_F(SvAnalyseTest, AddingWithCarriesIsPredictedWhereTheCarriesReach)
         EXPECT_EQ(p(Hunderter, 4), f.hunderter) << f.minuend << " - " << f.subtrahend;
         EXPECT_EQ(p(Einer, 4), kNie);
     }
+    // At equal digits the tens already count as "no borrow" for Ü+ and as the smaller from the larger for abs.
+    const struct {
+        int minuend, subtrahend, uebertragPlus, abs;
+    } zehner[] = {
+        { 375, 142, 3 - 1, kNie }, // units 5 over 2: no borrow, one paid too many
+        { 352, 142, 1 - 1, kNie }, // units equal: still none
+        { 351, 142, 0, kNie }, // units borrow: the tens pay it rightly
+        { 342, 142, 0 - 1, 0 }, // tens equal
+        { 332, 142, 9 - 1, 1 }, // tens 3 under 4
+    };
+    for (const auto& f : zehner) {
+        const Prognosen p = prognosen(5, aufgabe(f.minuend, f.subtrahend), false);
+        EXPECT_EQ(p(Zehner, 8), f.uebertragPlus) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Zehner, 6), f.abs) << f.minuend << " - " << f.subtrahend;
+    }
 }
 
 TEST_F(SvAnalyseTest, TheExampleOfTheModel432Minus185Answered353)
