@@ -358,7 +358,8 @@ protected:
     void SetUp() override
     {
         FSsRunnerTest::SetUp();
-        QFile::copy(QStringLiteral(TAVI_SOURCE_DIR "/installordner/fw.ina"), dataPath("fw.ina"));
+        QFile::copy(
+            QStringLiteral(TAVI_SOURCE_DIR "/installordner/fw.ina"), dataPath("fw.ina"));
         QFile(dataPath("fw.ina")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         schuelername = "";
         setup = std::make_unique<TForm31>();
