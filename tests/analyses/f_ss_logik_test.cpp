@@ -122,6 +122,12 @@ TEST_F(FSsLogikTest, SectionsLoadAndSave)
     EXPECT_EQ(int(nachher.count('\n')), zeilenVorher);
     EXPECT_TRUE(nachher.contains("ss20\r\n1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 "
                                  "20\r\n1\r\n0\r\n1\r\n35\r\n10\r\n-1 1 2 3 4\r\nss100"));
+    // Read back, down to the last time.
+    wahlbytes[4] = 255;
+    mindestaufgaben = 20;
+    ASSERT_TRUE(ss::abschnittladen(fwIna(), ss::Zwanzigerfeld));
+    EXPECT_EQ(mindestaufgaben, 35);
+    EXPECT_EQ(wahlbytes[4], 4);
 }
 
 TEST_F(FSsLogikTest, MissingFileOrSectionGivesTheInstalledValues)
@@ -175,6 +181,9 @@ TEST_F(FSsLogikTest, DamagedSectionValuesAreNeverUsed)
         { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 4 -1\r\n", "Abschnitt" },
         { "1e5" + wahl.mid(1) + rest, "E/A" },
         { "2147483648" + wahl.mid(1) + rest, "E/A" },
+        // All 30 values count: the fifth time missing before the next section, or at the end where it reads 0.
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 3\r\nss_10\r\n1\r\n", "E/A" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 3\r\n", "Abschnitt" },
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.abschnitt.toStdString());

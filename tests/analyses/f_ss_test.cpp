@@ -492,3 +492,36 @@ TEST_F(FSsSetupTest, ARunFromTheSetUpAndTheNextPupil)
     EXPECT_TRUE(p.startsWith("Carla Sommer     "));
     EXPECT_TRUE(readBytes(dataPath("fw.ina")).contains("ss_10\r\n"));
 }
+
+// The ten and twenty fields are covered in the window's own background: silver inside a white frame, in the dark
+// setting black inside a gray one, as a wipe leaves them.
+TEST_F(FSsRunnerTest, TheTenAndTwentyFieldsAreCoveredInTheBackgroundAndItsFrame)
+{
+    const QColor silber(192, 192, 192), weiss(255, 255, 255), grau(128, 128, 128), schwarz(0, 0, 0);
+    for (int code : { ss::Zehnerfeld, ss::Zwanzigerfeld })
+        for (int dunkel : { 0, 1 }) {
+            SCOPED_TRACE(testing::Message() << "field " << code << ", dark " << dunkel);
+            schalter2 = dunkel;
+            zahlen(code);
+            std::unique_ptr<SsRunner> r;
+            if (code == ss::Zehnerfeld)
+                r = std::make_unique<TForm35>();
+            else
+                r = std::make_unique<TForm33>();
+            starten(*r, [&](SsRunner& r) {
+                r.Button15->Click();
+                warten(0.1);
+                r.darbietung->trigger();
+                warten(0.1);
+                r.darbietung->trigger();
+                EXPECT_EQ(bildflag, 0);
+                // Across the cover's left edge: the window, the frame, the covered field.
+                QList<QColor> farben;
+                for (int x = 4; x <= 16; ++x)
+                    if (farben.isEmpty() || farben.last() != pixel(r, x, 527)) farben << pixel(r, x, 527);
+                EXPECT_EQ(farben,
+                    dunkel ? QList<QColor>({ silber, grau, schwarz }) : QList<QColor>({ silber, weiss, silber }));
+                r.abbruch->Click();
+            });
+        }
+}

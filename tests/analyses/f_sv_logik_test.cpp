@@ -2,6 +2,7 @@
 #include "analyses/f_sv_testhilfe.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 
 #include <set>
 
@@ -67,6 +68,37 @@ TEST_F(SvGeneratorTest, EveryKindGivesDigitsAndTheDifferenceOverManyDraws)
         }
         EXPECT_GT(differenzen.size(), 5u) << "kind " << art << " varies";
     }
+}
+
+// Each kind's digits, per number and place (d difference, s subtrahend, m minuend; H, Z, E), over many draws: none
+// outside the kind's range, and every digit the range allows comes.
+TEST_F(SvGeneratorTest, EveryKindsDigitsKeepTheirRangesAndEachDigitTheyAllowComes)
+{
+    const char* soll[] = {
+        "",
+        "dE 1-8, dH 1-5, dZ 1-8, mE 2-9, mH 2-7, mZ 2-9, sE 1-8, sH 1-4, sZ 1-8", // A
+        "dE 1-8, dH 1-5, dZ 1-8, mE 2-9, mH 1-5, mZ 2-9, sE 1-8, sH 0, sZ 1-8", // B
+        "dE 1-7, dH 1-5, dZ 2-8, mE 2-8, mH 3-7, mZ 1-7, sE 1-7, sH 1-3, sZ 3-9", // C
+        "dE 2-9, dH 1-5, dZ 1-7, mE 1-8, mH 2-7, mZ 3-9, sE 2-9, sH 1-4, sZ 1-7", // D
+        "dE 2-9, dH 1-5, dZ 2-8, mE 1-8, mH 3-7, mZ 2-8, sE 2-9, sH 1-3, sZ 3-9", // E
+        "dE 2-9, dH 1-5, dZ 9, mE 1-8, mH 3-7, mZ 1-9, sE 2-9, sH 1-3, sZ 1-9", // F
+        "dE 2-9, dH 1-5, dZ 2-8, mE 1-8, mH 2-6, mZ 2-8, sE 2-9, sH 0, sZ 3-9", // G
+        "dE 0, dH 1-5, dZ 1-9, mE 0, mH 3-7, mZ 0, sE 0, sH 1-3, sZ 1-9", // H
+        "dE 1-9, dH 1-5, dZ 9, mE 0, mH 3-7, mZ 1-9, sE 1-9, sH 1-3, sZ 1-9", // I
+        "dE 1-9, dH 1-8, dZ 0, mE 0, mH 1-8, mZ 2-9, sE 1-9, sH 0, sZ 1-8", // K
+    };
+    PinRandomSeed(3);
+    for (int art = 1; art <= kArtzahl; ++art) {
+        Wertebereiche w;
+        for (int n = 0; n < 4000; ++n) {
+            const Aufgabe a = stellenwurf(art);
+            w.ziffern("d", a.differenz(), 3);
+            w.ziffern("s", a.subtrahend(), 3);
+            w.ziffern("m", a.minuend(), 3);
+        }
+        EXPECT_EQ(w.text().toStdString(), soll[art]) << "kind " << art;
+    }
+    UnpinRandomSeed();
 }
 
 TEST_F(SvGeneratorTest, TheKindsGiveTheirBorrows)
@@ -155,6 +187,41 @@ TEST_F(SvAnalyseTest, UebertragPlusInTheHundreds)
     EXPECT_EQ(ri(Einer, 5), 3);
     EXPECT_EQ(ri(Zehner, 5), 6);
     EXPECT_EQ(ri(Hunderter, 5), 6);
+}
+
+// Adding with carries (+mÜ) shows in the hundreds only when the tens, with the units' carry, pass 9, and in the
+// tens only when the units do.
+TEST_F(SvAnalyseTest, AddingWithCarriesIsPredictedWhereTheCarriesReach)
+{
+    const struct {
+        int minuend, subtrahend, zehner, hunderter;
+    } faelle[] = {
+        { 356, 148, 0, 5 }, // 6+8 carries, 5+4+1 carries: 504
+        { 351, 142, kNie, kNie }, // 1+2, 5+4 = 9: nothing carried
+        { 346, 138, 8, kNie }, // 6+8 carries, 4+3+1 = 8
+        { 371, 142, kNie, 5 }, // 1+2, 7+4 carries
+    };
+    for (const auto& f : faelle) {
+        const Prognosen p = prognosen(5, aufgabe(f.minuend, f.subtrahend), false);
+        EXPECT_EQ(p(Zehner, 4), f.zehner) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Hunderter, 4), f.hunderter) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Einer, 4), kNie);
+    }
+    // At equal digits the tens already count as "no borrow" for Ü+ and as the smaller from the larger for abs.
+    const struct {
+        int minuend, subtrahend, uebertragPlus, abs;
+    } zehner[] = {
+        { 375, 142, 3 - 1, kNie }, // units 5 over 2: no borrow, one paid too many
+        { 352, 142, 1 - 1, kNie }, // units equal: still none
+        { 351, 142, 0, kNie }, // units borrow: the tens pay it rightly
+        { 342, 142, 0 - 1, 0 }, // tens equal
+        { 332, 142, 9 - 1, 1 }, // tens 3 under 4
+    };
+    for (const auto& f : zehner) {
+        const Prognosen p = prognosen(5, aufgabe(f.minuend, f.subtrahend), false);
+        EXPECT_EQ(p(Zehner, 8), f.uebertragPlus) << f.minuend << " - " << f.subtrahend;
+        EXPECT_EQ(p(Zehner, 6), f.abs) << f.minuend << " - " << f.subtrahend;
+    }
 }
 
 TEST_F(SvAnalyseTest, TheExampleOfTheModel432Minus185Answered353)

@@ -4,6 +4,8 @@
 #include "platform/random.h"
 
 #include <QSet>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
@@ -37,6 +39,63 @@ TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
     UnpinRandomSeed();
     EXPECT_EQ(tictactoe::zahlenwahl(12).titel.left(9), QStringLiteral("nimm mit "));
     EXPECT_EQ(tictactoe::zahlenwahl(15).titel.left(12), QStringLiteral("teile durch "));
+}
+
+// Each drawn number reaches both ends of its range, and no further, over many boards.
+TEST(Tictactoe, EveryKindDrawsItsWholeRangeAndTheOneTimesOneOnlySmallFactors)
+{
+    struct Spanne {
+        int min = 1 << 30, max = -(1 << 30);
+        void nimm(int v) { min = std::min(min, v), max = std::max(max, v); }
+    };
+    // Per kind: the operand, the smaller and the larger number of each pair.
+    std::array<Spanne, 18> n, klein, gross;
+    QSet<int> produkte;
+    PinRandomSeed(11);
+    for (int seed = 0; seed < 3000; ++seed) {
+        for (int art = 1; art <= 17; ++art) {
+            const tictactoe::Brett b = tictactoe::zahlenwahl(art);
+            n[art].nimm(b.n);
+            for (int i = 0; i <= 10; ++i) {
+                klein[art].nimm(std::min(b.gezeigt[i], b.antwort[i]));
+                gross[art].nimm(std::max(b.gezeigt[i], b.antwort[i]));
+                if (art == 5) produkte.insert(b.gezeigt[i]);
+            }
+        }
+    }
+    UnpinRandomSeed();
+    QSet<int> kleinesEinmaleins;
+    for (int x = 2; x <= 9; ++x)
+        for (int y = 2; y <= 9; ++y)
+            kleinesEinmaleins.insert(x * y);
+    EXPECT_EQ(produkte, kleinesEinmaleins);
+
+    const struct {
+        int art, nMin, nMax, kleinMin, grossMax;
+    } soll[] = {
+        { 1, 0, 0, 11, 89 },
+        { 2, 0, 0, 101, 899 },
+        { 3, 0, 0, 11, 96 },
+        { 4, 0, 0, 11, 96 },
+        { 6, 1, 9, 0, 19 },
+        { 7, 11, 49, 11, 99 },
+        { 8, 101, 499, 101, 999 },
+        { 9, 1, 9, 0, 19 },
+        { 10, 11, 49, 11, 99 },
+        { 11, 101, 499, 101, 999 },
+        { 12, 2, 10, 0, 100 },
+        { 13, 11, 19, 0, 190 },
+        { 14, 21, 99, 0, 990 },
+        { 15, 2, 10, 0, 100 },
+        { 16, 11, 19, 0, 190 },
+        { 17, 21, 99, 0, 990 },
+    };
+    for (const auto& s : soll) {
+        EXPECT_EQ(n[s.art].min, s.nMin) << "kind " << s.art;
+        EXPECT_EQ(n[s.art].max, s.nMax) << "kind " << s.art;
+        EXPECT_EQ(klein[s.art].min, s.kleinMin) << "kind " << s.art;
+        EXPECT_EQ(gross[s.art].max, s.grossMax) << "kind " << s.art;
+    }
 }
 
 TEST(Tictactoe, LinesThroughAMarkAndTheLastMark)

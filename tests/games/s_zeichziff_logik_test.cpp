@@ -95,6 +95,36 @@ TEST(Zeichenspiel, TasksKeepTheirRulesOverManyGames)
     }
 }
 
+// Once a task has shown the digit 1 (a factor 1, or a sum past 9), no later task of the game rests on a factor 1,
+// until the generator has to relax its rules.
+TEST(Zeichenspiel, AFactorOneComesOnlyWhileTheDigitOneIsUnspent)
+{
+    int geprueft = 0;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        RandSeed(seed);
+        const std::array<QString, 4> arten = seed % 2 ? kAlle : std::array<QString, 4> { "n", "n", "*", ":" };
+        Zeichenspiel s;
+        s.neuesSpiel();
+        bool einsGezeigt = false;
+        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
+            const auto a = s.naechsteAufgabe(arten);
+            ASSERT_TRUE(a);
+            if (s.lockerungen() > 0 || a->text.isEmpty()) break;
+            const Zerlegt z = zerlegen(a->text);
+            const bool plus = z.op == '+' || z.op == '-';
+            const int erster = z.op == '*' ? z.links : z.rechts;
+            const bool faktorEins = !plus && (erster == 1 || z.b == 1);
+            if (faktorEins) {
+                EXPECT_FALSE(einsGezeigt) << "seed " << seed << ", task " << n << ": " << a->text.toStdString();
+                ++geprueft;
+            }
+            const int summe = z.op == '+' ? z.rechts : z.links;
+            einsGezeigt = einsGezeigt || faktorEins || (plus && summe > 9);
+        }
+    }
+    EXPECT_GT(geprueft, 50);
+}
+
 TEST(Zeichenspiel, WrongEntriesCountOncePerMarkingAndSettledSymbolsIgnoreDigits)
 {
     Zeichenspiel s;

@@ -182,3 +182,30 @@ TEST_F(SwinaTest, ADamagedSectionChangesNoOptionAndStartReplacesAllItsLines)
     sp_haupt::abschnittschreiben("zr", { 1, 2 });
     EXPECT_EQ(readBytes(swina()), installiert().left(installiert().indexOf("ziel")) + "zr\r\n1 2\r\n");
 }
+
+// Every value of every section lands in the variable its game reads and comes back in its own place when Start
+// writes the section: distinct values, so that one put in a neighbour's place shows.
+TEST_F(SwinaTest, EverySectionsValuesReachTheirGameAndComeBackInTheirPlaces)
+{
+    const QStringList flaggen { "lvr", "masch", "zfz", "2n" }; // values that are their item's index or -1
+    for (const QString s : { "ziel", "tic", "vg100", "abr9", "lvr", "zr", "bot", "flip", "wr", "zq", "bunt", "masch",
+             "zfz", "kette", "pyra", "2n" }) {
+        const int anzahl = int(sp_haupt::abschnittwerte(s).size());
+        ASSERT_GT(anzahl, 0) << s.toStdString();
+        std::vector<int> werte;
+        for (int i = 0; i < anzahl; ++i) {
+            const int flagge = s == "masch" && i >= 4 ? i - 4 : i;
+            const bool istFlagge = flaggen.contains(s) && (s == "masch" || i < 4);
+            werte.push_back(istFlagge ? (i % 2 == 0 ? flagge : -1) : 101 + i);
+        }
+        sp_haupt::abschnittsetzen(s, werte);
+        std::vector<int> zurueck = werte;
+        if (s == "ziel") zurueck[1] = 0; // the opponent is chosen anew every game
+        EXPECT_EQ(sp_haupt::abschnittwerte(s), zurueck) << s.toStdString();
+    }
+    // What the guessing game reads: its variant, its time and its two switches.
+    sp_haupt::abschnittsetzen("wr", { 14, 3, 1, 0 });
+    EXPECT_EQ(std::vector<int>({ variante, zeitwahl, schalter1, schalter2 }), std::vector<int>({ 14, 3, 1, 0 }));
+    sp_haupt::abschnittsetzen("wr", { 0, 1, 0, 1 });
+    EXPECT_EQ(std::vector<int>({ variante, zeitwahl, schalter1, schalter2 }), std::vector<int>({ 0, 1, 0, 1 }));
+}

@@ -162,3 +162,76 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
         EXPECT_EQ(ergebnisse(seite()), feldprodukte);
     }
 }
+
+namespace {
+
+// The sizes of the groups a row of positions falls into: a step wider than the narrowest starts a new group.
+std::vector<int> gruppen(std::set<int> orte)
+{
+    const std::vector<int> o(orte.begin(), orte.end());
+    int schritt = 1 << 30;
+    for (size_t i = 1; i < o.size(); ++i)
+        schritt = std::min(schritt, o[i] - o[i - 1]);
+    std::vector<int> g { 1 };
+    for (size_t i = 1; i < o.size(); ++i) {
+        if (o[i] - o[i - 1] > schritt)
+            g.push_back(1);
+        else
+            ++g.back();
+    }
+    return g;
+}
+
+std::vector<int> inFuenfern(int n)
+{
+    return n <= 5 ? std::vector<int> { n } : std::vector<int> { 5, n - 5 };
+}
+
+} // namespace
+
+// The dots of every field stand in groups of five across and down, so that a pupil can count them at a glance.
+TEST_F(EinmaleinsblattTest, TheDotsOfEveryFieldStandInGroupsOfFive)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    // The dots of one page, in drawing order (the larger marks between two hundred fields left out).
+    const auto punkte = [] {
+        std::vector<QPoint> p;
+        for (const DrawOp& op : printer().recorded().last().pages[0])
+            if (op.kind == DrawOp::Kind::Ellipse && op.points[1].x() - op.points[0].x() > 8) p.push_back(op.points[0]);
+        return p;
+    };
+    const auto pruefen = [](const std::vector<QPoint>& feld, int zeilen, int spalten) {
+        std::set<int> xs, ys;
+        for (const QPoint& q : feld) {
+            xs.insert(q.x());
+            ys.insert(-q.y()); // from the top down
+        }
+        EXPECT_EQ(gruppen(xs), inFuenfern(spalten)) << zeilen << " x " << spalten;
+        EXPECT_EQ(gruppen(ys), inFuenfern(zeilen)) << zeilen << " x " << spalten;
+    };
+
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare(alle, alle, false));
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    const std::vector<QPoint> hundert = punkte();
+    ASSERT_EQ(hundert.size(), 20u * 100u);
+    for (size_t f = 0; f < 20; ++f)
+        pruefen({ hundert.begin() + long(100 * f), hundert.begin() + long(100 * (f + 1)) }, 10, 10);
+
+    for (int runde = 0; runde < 5; ++runde) {
+        blattrahmen::Aufgabenvorrat felder;
+        felder.setzen(einmaleins::paare(alle, alle, false));
+        const einmaleins::Felderblatt b = einmaleins::felderblatt(felder);
+        einmaleins::drucken(b, 1);
+        const std::vector<QPoint> p = punkte();
+        size_t i = 0;
+        for (const auto* spalte : { &b.links, &b.rechts })
+            for (const einmaleins::Feld& f : *spalte) {
+                const size_t n = size_t(f.a * f.b);
+                ASSERT_LE(i + n, p.size());
+                pruefen({ p.begin() + long(i), p.begin() + long(i + n) }, f.a, f.b);
+                i += n;
+            }
+        EXPECT_EQ(i, p.size());
+    }
+}

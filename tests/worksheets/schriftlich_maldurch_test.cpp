@@ -407,6 +407,10 @@ TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
                 EXPECT_EQ(t3.at(k).mid(aufgabe.size()).startsWith(QString::number(d.quotient)), loesung) << k;
                 quotienten.insert(d.quotient);
             }
+            // The strokes above the products (and above the partial products): each in its task's cell.
+            EXPECT_EQ(s1.striche(), einerJe(sv_m1::aufgabenzahl));
+            EXPECT_EQ(s2.striche(), einerJe(sv_m2::aufgabenzahl, 2));
+            EXPECT_EQ(s2kurz.striche(), einerJe(sv_m2::aufgabenzahl, 2));
             EXPECT_EQ(s1.ergebnisse(), loesung ? std::multiset<int>() : produkte1);
             EXPECT_EQ(s2.ergebnisse(), loesung ? std::multiset<int>() : produkte2);
             const std::multiset<int> e3 = s3.ergebnisse();

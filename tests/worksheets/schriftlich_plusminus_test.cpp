@@ -297,6 +297,9 @@ TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResul
         }
         EXPECT_TRUE(loesung.ergebnisse().empty());
         if (variante <= 4) EXPECT_EQ(blatt.ergebnisse(), werte);
+        // Every task gets its own stroke above the result, on the sheet and on the solution.
+        for (const Svseite* seite : { &loesung, &blatt })
+            EXPECT_EQ(seite->striche(), einerJe(sv_p1::aufgabenzahl));
     }
     for (int variante = 1; variante <= 2; ++variante) {
         SCOPED_TRACE(testing::Message() << "three numbers, layout " << variante);
@@ -319,5 +322,7 @@ TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResul
         }
         EXPECT_TRUE(loesung.ergebnisse().empty());
         EXPECT_EQ(blatt.ergebnisse(), werte);
+        for (const Svseite* seite : { &loesung, &blatt })
+            EXPECT_EQ(seite->striche(), einerJe(sv_p2::aufgabenzahl));
     }
 }

@@ -59,10 +59,13 @@ struct Svseite {
                          .arg(op.pen.width);
         return t;
     }
-    // Each task by its number "k)": everything written in its cell (from its number's row down to the next row of
-    // numbers, up to the next number on its row), top to bottom and left to right, without blanks. A number
-    // printed twice is a failure of its own.
-    std::map<int, QString> aufgaben() const
+    // Each task's cell by its number "k)": from its number's row down to the next row of numbers, up to the next
+    // number on its row. A number printed twice is a failure of its own.
+    struct Zelle {
+        int links, rechts, oben, unten; // the number's x and y, right and lower bounds (exclusive)
+        bool enthaelt(QPoint q) const { return q.x() > links && q.x() < rechts && q.y() < oben && q.y() > unten; }
+    };
+    std::map<int, Zelle> zellen() const
     {
         static const QRegularExpression nummer(QStringLiteral("^ ?(\\d+)\\)$"));
         std::map<int, QPoint> orte;
@@ -73,7 +76,7 @@ struct Svseite {
             orte[m.captured(1).toInt()] = op.points[0];
         }
         const int ende = ergebniszeile();
-        std::map<int, QString> inhalt;
+        std::map<int, Zelle> z;
         for (const auto& [k, p] : orte) {
             int rechts = p.x() + 1000, unten = ende;
             for (const auto& [j, q] : orte)
@@ -81,10 +84,18 @@ struct Svseite {
             // The next number below in the same column ends the cell.
             for (const auto& [j, q] : orte)
                 if (q.y() < p.y() - 20 && q.x() > p.x() - 150 && q.x() < rechts) unten = std::max(unten, q.y() + 20);
+            z[k] = { p.x(), rechts, p.y() + 30, unten };
+        }
+        return z;
+    }
+    // Each task by its number: everything written in its cell, top to bottom and left to right, without blanks.
+    std::map<int, QString> aufgaben() const
+    {
+        std::map<int, QString> inhalt;
+        for (const auto& [k, zelle] : zellen()) {
             std::vector<std::pair<std::pair<int, int>, QString>> teile;
             for (const DrawOp& op : ops)
-                if (op.kind == DrawOp::Kind::Text && op.points[0].x() > p.x() && op.points[0].x() < rechts
-                    && op.points[0].y() < p.y() + 30 && op.points[0].y() > unten)
+                if (op.kind == DrawOp::Kind::Text && zelle.enthaelt(op.points[0]))
                     teile.push_back({ { -op.points[0].y(), op.points[0].x() }, op.text });
             std::sort(teile.begin(), teile.end());
             QString t;
@@ -93,6 +104,19 @@ struct Svseite {
             inhalt[k] = t.remove(u' ');
         }
         return inhalt;
+    }
+    // Each task by its number: how many bold lines (the strokes above a result) have their middle in its cell.
+    std::map<int, int> striche() const
+    {
+        std::map<int, int> n;
+        for (const auto& [k, zelle] : zellen()) {
+            n[k] = 0;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Line && op.pen.width >= 2
+                    && zelle.enthaelt((op.points[0] + op.points[1]) / 2))
+                    ++n[k];
+        }
+        return n;
     }
     // The y of the line "Ergebnisse:", or below the page where there is none.
     int ergebniszeile() const
@@ -114,6 +138,15 @@ struct Svseite {
         return e;
     }
 };
+
+// n tasks with one stroke each, as Svseite::striche() gives them.
+inline std::map<int, int> einerJe(int n, int striche = 1)
+{
+    std::map<int, int> m;
+    for (int k = 1; k <= n; ++k)
+        m[k] = striche;
+    return m;
+}
 
 // The pages drawn, one after the other, into one PDF under the test output (to look at); its path.
 inline QString svPdf(const QString& name, const QList<std::function<void(Canvas&)>>& seiten)

@@ -286,5 +286,22 @@ TEST(UeberschlagLogik, EveryLayoutPrintsEachTaskOnceBesideItsNumber)
             EXPECT_EQ(neben.toStdString(), soll.toStdString())
                 << "task " << t << ", operation " << w.rechenart << ", layout " << w.variante;
         }
+        // The foot: on each colour's line exactly its task numbers, from its first to its last, left to right.
+        const QStringList farben { "gelb:", "blau:", "grün:" };
+        for (int k = 0; k < 3; ++k) {
+            int y = 0;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.text == farben[k]) y = op.points[0].y();
+            ASSERT_NE(y, 0) << farben[k].toStdString();
+            std::vector<std::pair<int, int>> zeile;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.text != farben[k] && std::abs(op.points[0].y() - y) < 20)
+                    zeile.push_back({ op.points[0].x(), op.text.toInt() });
+            std::sort(zeile.begin(), zeile.end());
+            std::vector<int> gelistet;
+            for (const auto& eintrag : zeile)
+                gelistet.push_back(eintrag.second);
+            EXPECT_EQ(gelistet, blatt.farblisten[size_t(k)]) << farben[k].toStdString() << ", layout " << w.variante;
+        }
     }
 }
