@@ -343,8 +343,8 @@ TEST(UeberschlagLogik, EveryLayoutsResultsLieInTheRangesItsFootPrints)
                         const Aufgabe& a = blatt.aufgaben[size_t(t - 1)];
                         // Plus: the sum is estimated; minus: the difference.
                         const int wert = rechenart == Addition ? a.resultat : a.operand1;
-                        SCOPED_TRACE(testing::Message() << "operation " << rechenart << ", layout " << variante
-                                                        << ", task " << t << ": " << wert);
+                        SCOPED_TRACE(testing::Message()
+                            << "operation " << rechenart << ", layout " << variante << ", task " << t << ": " << wert);
                         if (k > 0) EXPECT_GE(wert, unten);
                         if (k < 2) EXPECT_LT(wert, oben);
                         EXPECT_EQ(QString::number(wert).size(), QString::number(unten).size());
