@@ -92,6 +92,14 @@ TEST(KnobelkastenTest, ColumnsAreSortedPerBoxAndTheRowsShrinkWithTheBoxSize)
             EXPECT_TRUE(std::is_sorted(b.spalten[size_t(s)].begin() + 4 * k, b.spalten[size_t(s)].begin() + 4 * k + 4));
             EXPECT_EQ(box(b.spalten[size_t(s)], k, 4), box(b.loesung[size_t(s)], k, 4));
         }
+    // The remainders of their own boxes are sorted too, each box keeping its own.
+    const Kastenblatt rest = knobel::einmaleinsblatt({ 3, 4, 5, 6, 7, 8, 9 }, { 3, 4, 5, 6, 7, 8, 9 }, 3, 5);
+    ASSERT_EQ(rest.rest, knobel::Rest::segment);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(std::is_sorted(rest.reste.begin() + 5 * k, rest.reste.begin() + 5 * k + 5));
+        EXPECT_EQ(std::multiset<int>(rest.reste.begin() + 5 * k, rest.reste.begin() + 5 * k + 5),
+            std::multiset<int>(rest.loesungsreste.begin() + 5 * k, rest.loesungsreste.begin() + 5 * k + 5));
+    }
     EXPECT_EQ(knobel::zeileY(0, 1, 4) - knobel::zeileY(0, 2, 4), 134);
     EXPECT_EQ(knobel::zeileY(0, 1, 5) - knobel::zeileY(0, 2, 5), 109);
     EXPECT_EQ(knobel::zeileY(1, 1, 6) - knobel::zeileY(1, 2, 6), 84);

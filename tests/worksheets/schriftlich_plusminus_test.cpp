@@ -326,3 +326,20 @@ TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResul
             EXPECT_EQ(seite->striche(), einerJe(sv_p2::aufgabenzahl));
     }
 }
+
+TEST(SchriftlichPlusMinus, DotsShowWhereThePupilWritesUnlessTheSquaresSayIt)
+{
+    // On plain paper every task has dots at the number to find and its carries; with squares only the
+    // completing layouts have them, the plain plus and minus sheets leave the squares empty.
+    PinRandomSeed(7);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    for (int variante = 1; variante <= 4; ++variante)
+        for (int kaestchen : { 0, 1 }) {
+            SCOPED_TRACE(testing::Message() << "layout " << variante << ", squares " << kaestchen);
+            const sv_p1::Blatt b = sv_p1::aufgabenbau(svrahmen::arten(zahlen, sv_p1::aufgabenzahl), variante);
+            const Svseite blatt([&](Canvas& c) { sv_p1::zeichnen(c, b, kaestchen, false); });
+            const int punkte = kaestchen == 0 || variante >= 3 ? 5 : 0;
+            for (const auto& [k, text] : blatt.aufgaben())
+                EXPECT_EQ(text.count(u'.'), punkte) << k << ": " << text.toStdString();
+        }
+}

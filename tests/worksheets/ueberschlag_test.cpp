@@ -305,3 +305,50 @@ TEST(UeberschlagLogik, EveryLayoutPrintsEachTaskOnceBesideItsNumber)
         }
     }
 }
+
+TEST(UeberschlagLogik, ThreeDigitFactorsAndDividendsUseEveryDigitTheirPlacesAllow)
+{
+    // The long factor of the forms with a three-digit number, and the three-digit quotient behind a division.
+    Wertebereiche w;
+    PinRandomSeed(23);
+    for (int n = 0; n < 3000; ++n) {
+        const int klasse = n % 3 + 1;
+        const Aufgabe mal = multiplikation(klasse, nur({ 0, 1, 2, 3 }));
+        w.ziffern(QStringLiteral("m"), std::max(mal.operand1, mal.operand2), 3);
+        const Aufgabe durch = division(klasse, nur({ 5, 6 }));
+        w.ziffern(QStringLiteral("d"), durch.operand1, 3);
+    }
+    EXPECT_EQ(w.text().toStdString(), "dE 1-9, dH 1-9, dZ 0-9, mE 1-9, mH 1-9, mZ 0-9");
+}
+
+TEST(UeberschlagLogik, EveryLayoutsResultsLieInTheRangesItsFootPrints)
+{
+    // The four-digit layouts print ten times the three-digit ranges, so their tasks must be four-digit too.
+    const auto zahlen = [](const QString& text) {
+        QList<int> z;
+        static const QRegularExpression zahl(QStringLiteral("\\d+"));
+        for (auto it = zahl.globalMatch(text); it.hasNext();)
+            z << it.next().captured().toInt();
+        return z;
+    };
+    PinRandomSeed(29);
+    for (int rechenart : { Addition, Subtraktion })
+        for (int variante = 0; variante <= 3; ++variante) {
+            const auto b = bereiche(rechenart, variante);
+            const int unten = zahlen(b[1]).at(0), oben = zahlen(b[1]).at(1);
+            for (int wiederholung = 0; wiederholung < 10; ++wiederholung) {
+                const Blatt blatt = erzeugen(rechenart, variante, {});
+                for (size_t k = 0; k < 3; ++k)
+                    for (int t : blatt.farblisten[k]) {
+                        const Aufgabe& a = blatt.aufgaben[size_t(t - 1)];
+                        // Plus: the sum is estimated; minus: the difference.
+                        const int wert = rechenart == Addition ? a.resultat : a.operand1;
+                        SCOPED_TRACE(testing::Message()
+                            << "operation " << rechenart << ", layout " << variante << ", task " << t << ": " << wert);
+                        if (k > 0) EXPECT_GE(wert, unten);
+                        if (k < 2) EXPECT_LT(wert, oben);
+                        EXPECT_EQ(QString::number(wert).size(), QString::number(unten).size());
+                    }
+            }
+        }
+}
