@@ -4,7 +4,9 @@
 #include "support/fixtures.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 using namespace mengen;
 
@@ -128,4 +130,24 @@ TEST_F(MengenLogikTest, PlatesRodsAndCubes)
     EXPECT_EQ(stellenmarke(s, 2)->x2, 20 * 7 + 284 + 60 + 25);
     EXPECT_FALSE(stellenmarke(s, 2)->loeschen);
     EXPECT_FALSE(stellenmarke(s, 3));
+}
+
+TEST_F(MengenLogikTest, ThePlatesMarkerKeepsItsPlaceUnderThePictureForEveryNumberOfPlates)
+{
+    // From the sixth plate on the picture moves down; the red marker and the strip cleared for it go with it, so
+    // that they stand as far below the lowest plate, rod or cube for 6 to 9 plates as for 1 to 5.
+    std::optional<int> abstand;
+    for (int h = 1; h <= 9; ++h)
+        for (int z = 0; z <= 9; ++z)
+            for (int e = 0; e <= 9; ++e) {
+                const Stellen s { h, z, e };
+                int unten = 0;
+                for (const Kasten& k : plattenbild(s))
+                    unten = std::max(unten, k.r.bottom);
+                const auto rot = stellenmarke(s, 0);
+                ASSERT_TRUE(rot && rot->loeschen);
+                ASSERT_GE(rot->loeschen->top, unten) << zahlVon(s);
+                if (!abstand) abstand = rot->y - unten;
+                ASSERT_EQ(rot->y - unten, *abstand) << zahlVon(s);
+            }
 }

@@ -293,6 +293,21 @@ TEST(Pm100Bilder, FromAFullTenTheOnesPathGoesOnInTheNextRow)
     EXPECT_EQ(b[1].ende, 42 * 4 + 22);
 }
 
+TEST(Pm100Bilder, OnTheLineTheFirstJumpOfACrossingTaskEndsAtTheTenItCrosses)
+{
+    // 36 + 6, 42 - 6, 36 + _ = 42: the red arrow points at 40, in plus, minus and completing tasks alike.
+    const int pfeilschritt[] = { 3, 3, 2 };
+    for (int art = 41; art <= 43; ++art)
+        for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
+            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
+                if (!x.uebergang()) return;
+                const Bild b = strahlschritt(x, pfeilschritt[art - 41]);
+                ASSERT_FALSE(b.isEmpty()) << x.text.toStdString();
+                ASSERT_EQ(b[0].farbe, QColor(clRed)) << x.text.toStdString();
+                ASSERT_EQ(b[0].punkte[0].x(), strahlstelle(x.zielzahl / 10 * 10)) << x.text.toStdString();
+            });
+}
+
 TEST(Pm100Bilder, StepsWithoutAPictureDrawNothing)
 {
     // Without crossing the fourth and last step adds nothing in the field, in plus and in minus tasks.

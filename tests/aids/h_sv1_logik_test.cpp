@@ -6,6 +6,7 @@
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
 
+#include <algorithm>
 #include <set>
 
 using namespace sv1;
@@ -193,6 +194,31 @@ TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
     EXPECT_EQ(zeigen(luecke, 5, 1).texte(), (QStringList { "3", "1", "tippe", "merke" }));
     EXPECT_EQ(zeigen(luecke, 1, 0).texte(), (QStringList { "7", "tippe" }));
     EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
+}
+
+TEST_F(Sv1Logik, ADigitTypedIntoAGapStandsInTheGapsRow)
+{
+    // Code 82: a gap in the first number, the second or the sum; what the pupil types goes on that row of the
+    // column, level with the row's other digits: the top, the middle, or the sum below the line.
+    for (int r = 0; r < 3; ++r) {
+        Aufgabe luecke = aufgabeBilden(81, aufgabe(267, 456));
+        luecke.code = 82;
+        luecke.luecken = { r, r, r };
+        for (int schritt = 1; schritt <= 5; ++schritt) {
+            if (!ziffernschritt(schritt)) continue;
+            SCOPED_TRACE("row " + std::to_string(r) + ", step " + std::to_string(schritt));
+            const schrift::Bild getippt = eintrag(luecke, schritt, u'5');
+            const schrift::Schrift* e = getippt.finde("5");
+            ASSERT_TRUE(e);
+            std::vector<int> zeilen;
+            for (const schrift::Element& t : aufgabenbild(luecke, schritt).teile)
+                if (const auto* z = std::get_if<schrift::Schrift>(&t); z && z->x == e->x && z->hoehe == e->hoehe)
+                    zeilen.push_back(z->y);
+            std::sort(zeilen.begin(), zeilen.end());
+            ASSERT_EQ(zeilen.size(), 3u);
+            EXPECT_NEAR(e->y, zeilen[std::size_t(r)], 1);
+        }
+    }
 }
 
 TEST_F(Sv1Logik, ExchangesChangeTheMinuendAndLeaveTheirNotes)

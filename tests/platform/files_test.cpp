@@ -319,6 +319,23 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
 }
 
+TEST_F(FilesTest, AFolderAnotherPcMakesAtTheSameMomentCountsAsMade)
+{
+    // Between our look and our mkdir another PC makes the class folder: the share says it exists.
+    int gesagt = 0;
+    files::setShareAnswerForTests([&](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "mkdir") != 0 || !pfad.endsWith("/4B")) return 0;
+        ++gesagt;
+        QDir().mkpath(pfad);
+        return EEXIST;
+    });
+    const bool gemacht = files::forceDirectories(dataPath("Klassen/4B"));
+    files::setShareAnswerForTests({});
+    EXPECT_TRUE(gemacht);
+    EXPECT_EQ(gesagt, 1);
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/4B")).isDir());
+}
+
 TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)
 {
     const QString schueler = dataPath("Klassen/3A/01 Anna/");
