@@ -386,7 +386,7 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     for (const QString& zeile : zeilen.mid(0, kMaxSchueler)) {
         const QString name = ordnername(zeile);
         if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
-        ::mkdir(nativ(ordner + u'/' + name).constData(), 0777);
+        files::makeDir(ordner + u'/' + name);
         da.insert(name.toLower());
     }
 }
