@@ -37,7 +37,7 @@ desc="$(field Description)"
 # The changelog the package carries starts with the package's own version.
 mkdir "$base/inhalt"
 dpkg-deb -x "$deb" "$base/inhalt"
-top="$(zcat "$base/inhalt/usr/share/doc/tavi/changelog.Debian.gz" | head -n 1)"
+top="$(zcat "$base/inhalt/usr/share/doc/tavi/changelog.Debian.gz" | sed -n 1p)"
 [[ "$top" == "tavi ($(field Version)) "* ]] || fail "the changelog starts '$top', the package is $(field Version)"
 
 # ---- Its files: what the install rules name, nothing in /etc, no settings of any account ----
@@ -69,13 +69,14 @@ libs="$(objdump -p "$base/inhalt/usr/bin/tavi" | awk '$1 == "NEEDED" { print $2 
 [ -n "$libs" ] || fail "objdump found no linked library"
 # An ordinary account's PATH may lack /sbin, where ldconfig lives.
 ldconfig="$(command -v ldconfig || echo /sbin/ldconfig)"
+# Each awk reads to the end: leaving early would end ldconfig by SIGPIPE, which pipefail takes for a failure.
 for lib in $libs; do
-    path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l && /x86-64|64bit/ { print $NF; exit }')"
-    [ -n "$path" ] || path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l { print $NF; exit }')"
+    path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l && /x86-64|64bit/ && !found { print $NF; found = 1 }')"
+    [ -n "$path" ] || path="$("$ldconfig" -p | awk -v l="$lib" '$1 == l && !found { print $NF; found = 1 }')"
     [ -n "$path" ] || fail "$lib is not known to the dynamic linker"
     owner=""
     for p in "$path" "$(realpath "$path")" "${path#/usr}" "/usr$path"; do
-        owner="$(dpkg -S "$p" 2>/dev/null | head -n 1 | cut -d: -f1)" && [ -n "$owner" ] && break
+        owner="$(dpkg -S "$p" 2>/dev/null | sed -n 1p | cut -d: -f1)" && [ -n "$owner" ] && break
     done
     [ -n "$owner" ] || fail "no package provides $lib ($path)"
     grep -qx "$owner" <<<"$depends" || fail "$lib comes from $owner, which the package does not depend on"
