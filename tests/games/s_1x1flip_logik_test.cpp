@@ -93,3 +93,21 @@ TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
     // Without a limit: no time line and no count for Ali and Cem, and not Cem's 7.
     EXPECT_EQ(mit.zeilen.size() - ohne.zeilen.size(), 5u);
 }
+
+TEST(Flipper, ALineListsItsFirstTenNumbersAndCountsEveryOne)
+{
+    for (int p = 1; p <= 5; ++p) {
+        listenzeilen[p] = QString();
+        flipzaehler[p].fill(0);
+    }
+    listenzeilen[1] = "Ali";
+    spielerstatus[1] = 0;
+    // Twelve numbers of the row recognised, the largest first: the sheet has room for the first ten.
+    for (int n = 12; n >= 1; --n)
+        s_1x1flip::zaehlen(1, 0, 2 * n);
+    const auto a = s_1x1flip::auswertung(0, 3, "   ohne");
+    QStringList zeile;
+    for (const auto& z : a.zeilen)
+        if (z.y == -400 && z.rechts) zeile << z.text;
+    EXPECT_EQ(zeile, QStringList({ "12", "6", "8", "10", "12", "14", "16", "18", "20", "22", "24" }));
+}
