@@ -172,6 +172,30 @@ TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
     }
 }
 
+// A failure nobody asked about is not reported again by a later step that succeeds: the result is the last
+// step's, as a caller that opens a file it found missing, or reads on past a bad number, relies on.
+TEST_F(FilesTest, TheResultIsTheLastStepsNotAnEarlierUnreadFailure)
+{
+    TextFile f;
+    f.assign(dataPath("neu.txt"));
+    f.reset();
+    f.rewrite();
+    EXPECT_EQ(f.ioResult(), 0);
+    f.writeLine("x1 2");
+    f.writeLine("drei");
+    f.close();
+    EXPECT_EQ(f.ioResult(), 0);
+
+    f.reset();
+    int zahl = 0;
+    f.read(zahl);
+    EXPECT_EQ(f.readLine(), " 2");
+    EXPECT_EQ(f.ioResult(), 0);
+    f.read(zahl);
+    EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.close();
+}
+
 TEST_F(FilesTest, ARewriteThatFailsLeavesTheOldFile)
 {
     writeBytes(dataPath("kl.ina"), "alt\r\n");
