@@ -165,3 +165,19 @@ TEST(Partner, TheResultNamesTheWinnerFirst)
     EXPECT_EQ(partner::farbwechsel("blau"), "rot");
     EXPECT_EQ(partner::werbeginnt(1, false).amzug, "blau");
 }
+
+TEST(Partner, ADrawnBeginnerIsPlayerOneOrTwoAndEitherCanBeDrawn)
+{
+    QSet<int> gezogen;
+    for (int seed = 0; seed < 100; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const partner::Beginn b = partner::werbeginnt(2, true);
+        ASSERT_TRUE(b.beginner == 1 || b.beginner == 2) << b.beginner;
+        EXPECT_EQ(b.amzug, b.beginner == 1 ? "blau" : "rot");
+        gezogen.insert(b.beginner);
+    }
+    EXPECT_EQ(gezogen, QSet<int>({ 1, 2 }));
+    // Not drawn: the given beginner (the last winner) starts.
+    EXPECT_EQ(partner::werbeginnt(2, false).beginner, 2);
+    EXPECT_EQ(partner::werbeginnt(2, false).amzug, "rot");
+}
