@@ -124,6 +124,36 @@ TEST(Tictactoe, LinesThroughAMarkAndTheLastMark)
     EXPECT_FALSE(tictactoe::letzteMarkeMoeglich(b));
 }
 
+// Every board of eight marks, the free field anywhere: play goes on exactly when red or blue in the free
+// field would make three in a line through it.
+TEST(Tictactoe, AfterTheEighthMarkPlayGoesOnExactlyWhenTheFreeFieldCanCompleteALine)
+{
+    int weiter = 0;
+    for (int frei = 1; frei <= 9; ++frei) {
+        const int fc = (frei - 1) % 3 + 1, fr = (frei - 1) / 3 + 1;
+        for (int farben = 0; farben < 256; ++farben) {
+            tictactoe::Feld f;
+            int bit = 0;
+            for (int k = 1; k <= 9; ++k)
+                if (k != frei) f.an((k - 1) % 3 + 1, (k - 1) / 3 + 1) = (farben >> bit++) & 1 ? "rot" : "blau";
+            int c = 0, r = 0;
+            tictactoe::freiesFeld(f, c, r);
+            ASSERT_EQ(c, fc);
+            ASSERT_EQ(r, fr);
+            bool linie = false;
+            for (const char* farbe : { "rot", "blau" }) {
+                tictactoe::Feld probe = f;
+                probe.an(fc, fr) = farbe;
+                linie = linie || tictactoe::linientest(probe, fc, fr) != 0;
+            }
+            weiter += linie;
+            EXPECT_EQ(tictactoe::letzteMarkeMoeglich(f), linie) << "free field " << frei << ", colours " << farben;
+        }
+    }
+    EXPECT_GT(weiter, 0);
+    EXPECT_LT(weiter, 9 * 256);
+}
+
 TEST(Tictactoe, KindFiveAsksForTwoFactors)
 {
     EXPECT_EQ(tictactoe::eingabeText(5, ""), "? x ?");
