@@ -1,6 +1,7 @@
 #include "aids/h_pm100_logik.h"
 #include "platform/colors.h"
 #include "platform/random.h"
+#include "support/wertebereiche.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,46 @@ TEST(Pm100Generator, LevelsOfTheKindsWithTwoTwoDigitNumbers)
         });
         EXPECT_TRUE(ohneEiner);
     }
+}
+
+// Per kind and level: the tens and ones of both numbers, each value their range allows and no other.
+TEST(Pm100Generator, EveryDigitOfEveryLevelTakesEachValueOfItsRangeAndNoOther)
+{
+    const auto bereiche = [](int art, int stufe) {
+        Wertebereiche w;
+        vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
+            w(QStringLiteral("z1"), x.zehner1);
+            w(QStringLiteral("e1"), x.einer1);
+            w(QStringLiteral("z2"), x.zehner2);
+            w(QStringLiteral("e2"), x.einer2);
+        });
+        return w.text().toStdString();
+    };
+    const char* const einstellig[] = {
+        "e1 0, e2 1-9, z1 2-9, z2 0",
+        "e1 1-9, e2 1-9, z1 2-8, z2 0",
+        "e1 1-8, e2 1-8, z1 2-9, z2 0",
+        "e1 2-9, e2 2-9, z1 2-8, z2 0",
+        "e1 0-8, e2 1-9, z1 2-8, z2 0",
+    };
+    for (int art = 41; art <= 43; ++art)
+        for (int stufe = 0; stufe < 5; ++stufe)
+            EXPECT_EQ(bereiche(art, stufe), einstellig[stufe]) << art << "/" << stufe;
+    // Minus swaps which ones digit is 0 on levels 1 and 2.
+    const char* const zweistellig[] = {
+        "e1 0, e2 0, z1 2-7, z2 2-7",
+        "e1 0, e2 1-9, z1 2-8, z2 1-7",
+        "e1 1-9, e2 0, z1 2-8, z2 1-7",
+        "e1 1-9, e2 1-9, z1 2-7, z2 1-6",
+        "e1 1-8, e2 1-8, z1 2-8, z2 1-7",
+        "e1 2-9, e2 2-9, z1 2-7, z2 1-6",
+        "e1 0-9, e2 0-9, z1 2-7, z2 1-6",
+    };
+    for (int art = 44; art <= 46; ++art)
+        for (int stufe = 0; stufe < 7; ++stufe) {
+            const int s = art == 45 && (stufe == 1 || stufe == 2) ? 3 - stufe : stufe;
+            EXPECT_EQ(bereiche(art, stufe), zweistellig[s]) << art << "/" << stufe;
+        }
 }
 
 TEST(Pm100Generator, ALevelTheKindDoesNotHaveRunsAsMischungInsteadOfNeverEnding)

@@ -7,6 +7,8 @@
 #include "support/wertebereiche.h"
 
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <set>
 
 using namespace sv1;
@@ -28,6 +30,38 @@ Ziffern aufgabe(int a, int b)
     z.merkhunderter = zz ? u'ü' : u' ';
     z.uebertraege = int(e) + int(zz);
     return z;
+}
+
+// What the minuend's columns show, hundreds to units: each column's digits from the minuend up through the
+// exchange notes above it, a struck-out one in brackets, "(2) (1) 11". A stroke strikes the text its middle
+// lies on.
+QString spalten(const Aufgabe& t, const schrift::Bild& tausch)
+{
+    const schrift::Bild aufgabe = aufgabenbild(t, 5);
+    std::vector<schrift::Schrift> ziffern;
+    std::vector<QPoint> strichmitten;
+    int oben = std::numeric_limits<int>::max();
+    for (const schrift::Element& e : aufgabe.teile)
+        if (const auto* s = std::get_if<schrift::Schrift>(&e)) oben = std::min(oben, s->y);
+    for (const schrift::Element& e : aufgabe.teile)
+        if (const auto* s = std::get_if<schrift::Schrift>(&e); s && s->y == oben) ziffern.push_back(*s);
+    for (const schrift::Element& e : tausch.teile) {
+        if (const auto* s = std::get_if<schrift::Schrift>(&e)) ziffern.push_back(*s);
+        if (const auto* l = std::get_if<schrift::Linienzug>(&e); l && l->punkte.size() == 2)
+            strichmitten.push_back((l->punkte[0] + l->punkte[1]) / 2);
+    }
+    std::map<int, QStringList> spalte;
+    for (const schrift::Schrift& s : ziffern) {
+        const int breite = s.hoehe * int(s.text.size()) * 3 / 5;
+        const QRect feld(s.x - breite / 2, s.y, breite, s.hoehe);
+        const bool gestrichen
+            = std::any_of(strichmitten.begin(), strichmitten.end(), [&](QPoint m) { return feld.contains(m); });
+        spalte[s.x] << (gestrichen ? u'(' + s.text + u')' : s.text);
+    }
+    QStringList text;
+    for (const auto& [x, z] : spalte)
+        text << z.join(u' ');
+    return text.join(QStringLiteral(" | "));
 }
 
 } // namespace
@@ -262,6 +296,33 @@ TEST_F(Sv1Logik, ExchangesChangeTheMinuendAndLeaveTheirNotes)
     t = aufgabeBilden(84, aufgabe(247, 456));
     stand = 0;
     EXPECT_EQ(tauschVorEintrag(t.z, stand, 5).texte(), (QStringList { "6", "10", "9", "13" }));
+}
+
+// After every exchange each column shows one digit to read: every digit an exchange replaced is struck out,
+// the minuend's or an earlier note, and only the newest stands.
+TEST_F(Sv1Logik, AnExchangeStrikesEveryDigitItReplacesAndNoOther)
+{
+    // 723 - 456: a ten into ones, then a hundred into tens; the tens note "1" gives way to "11".
+    Aufgabe t = aufgabeBilden(84, aufgabe(267, 456));
+    int stand = 0;
+    schrift::Bild feld = tauschen(t.z, stand, 5).feld;
+    EXPECT_EQ(spalten(t, feld), "7 | (2) 1 | (3) 13");
+    feld << tauschVorEintrag(t.z, stand, 3);
+    EXPECT_EQ(spalten(t, feld), "(7) 6 | (2) (1) 11 | (3) 13");
+    // 753 - 481: only a hundred into tens, the minuend's tens give way.
+    t = aufgabeBilden(84, aufgabe(272, 481));
+    stand = 0;
+    EXPECT_EQ(spalten(t, tauschen(t.z, stand, 3).feld), "(7) 6 | (5) 15 | 3");
+    t = aufgabeBilden(84, aufgabe(272, 481));
+    stand = 0;
+    EXPECT_EQ(spalten(t, tauschVorEintrag(t.z, stand, 3)), "(7) 6 | (5) 15 | 3");
+    // 703 - 456: both at once; the "10" the hundred gave is itself exchanged at once.
+    for (bool knopf : { true, false }) {
+        t = aufgabeBilden(84, aufgabe(247, 456));
+        stand = 0;
+        feld = knopf ? tauschen(t.z, stand, 5).feld : tauschVorEintrag(t.z, stand, 5);
+        EXPECT_EQ(spalten(t, feld), "(7) 6 | (0) (10) 9 | (3) 13") << (knopf ? "button" : "typed");
+    }
 }
 
 TEST_F(Sv1Logik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)

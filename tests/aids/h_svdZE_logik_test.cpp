@@ -217,3 +217,29 @@ TEST_F(SvdZELogik, EveryKindOfStepHasItsOwnHelp)
     EXPECT_EQ(QStringList({ erste(10), erste(17) }), QStringList(2, "Die Gemerkten fehlen noch."));
     EXPECT_EQ(hilfe(a, 14).zeilen, (QStringList { "Teilen!   97 : 23 = ?", " 92  lässt sich teilen." }));
 }
+
+// Each subtraction's tens add the borrowed one exactly when its units needed a ten: the product's units digit
+// decides, whatever its tens digit. 32 - 23 and 55 - 46 borrow; 97 - 92 does not.
+TEST_F(SvdZELogik, TheTensBorrowExactlyWhenTheUnitsNeededATen)
+{
+    struct Fall {
+        int zahl, schritt;
+        const char* zeile;
+        bool borgt;
+    };
+    const Fall faelle[] = {
+        { 3275, 5, "Ergänze:    1  +  2  +  ?  =  3", true },
+        { 9775, 5, "Ergänze:   9  +  ?  =  9", false },
+        { 4927, 12, "Ergänze:    2  +  1   +  ?  =  3", true },
+        { 3275, 12, "Ergänze:   9  +  ?  =  9", false },
+        { 3275, 19, "Ergänze:    4  +  1   +  ?  =  5", true },
+        { 4927, 19, "Ergänze:   9  +  ?  =  9", false },
+    };
+    for (const Fall& f : faelle) {
+        const Hilfe h = hilfe(aufgabe(f.zahl, 23), f.schritt);
+        EXPECT_EQ(h.zeilen, QStringList { QString::fromUtf8(f.zeile) }) << f.zahl << ", step " << f.schritt;
+        // The borrowed one is also marked on the sheet.
+        EXPECT_EQ(h.feldbild.texte(), f.borgt ? QStringList { "1" } : QStringList())
+            << f.zahl << ", step " << f.schritt;
+    }
+}

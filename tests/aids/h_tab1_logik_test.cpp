@@ -50,7 +50,7 @@ protected:
 
 } // namespace
 
-TEST_F(Tab1LogikTest, Raum10AsksOnlySumsUpToTenAndTheyBecomeTheRunsGoal)
+TEST_F(Tab1LogikTest, Raum10AsksOnlySumsUpToTenTheCrossingsOnlySumsAboveAndTheyBecomeTheRunsGoal)
 {
     rand({ 3, 5, 7 }, { 4, 6, 8 });
     mindestaufgaben = 20;
@@ -67,6 +67,16 @@ TEST_F(Tab1LogikTest, Raum10AsksOnlySumsUpToTenAndTheyBecomeTheRunsGoal)
     rand({ 3, 5, 7 }, { 4, 6, 8 });
     aufbauen(61);
     EXPECT_EQ(vorratsgroesse, 6);
+
+    // A sum of exactly 10 reaches the ten without crossing it: asked in Raum 10, not among the crossings.
+    variante = 0;
+    rand({ 4, 5, 6 }, { 4, 5, 6 });
+    aufbauen(61);
+    EXPECT_EQ(pool(), (QStringList { "v0h0a4b4", "v0h1a4b5", "v0h2a4b6", "v1h0a5b4", "v1h1a5b5", "v2h0a6b4" }));
+    variante = 2;
+    rand({ 4, 5, 6 }, { 4, 5, 6 });
+    aufbauen(61);
+    EXPECT_EQ(pool(), (QStringList { "v1h2a5b6", "v2h1a6b5", "v2h2a6b6" }));
 }
 
 TEST_F(Tab1LogikTest, SubtractionAcrossTenAddsTenToTheRowsAndAsksDifferencesUpToNine)

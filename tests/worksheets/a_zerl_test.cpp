@@ -28,7 +28,7 @@ TEST(ZerlegenTest, PartsRepeatOnlyAfterEveryPossiblePartOfTheQuantityWasGiven)
     EXPECT_EQ(zerlegen::punktX(0, 4, 4) + 45, 735);
 }
 
-TEST(ZerlegenTest, EveryLayoutDrawsEachQuantityOnceAsManyDotsInItsRowsAndAsksItsPart)
+TEST(ZerlegenTest, EveryLayoutDrawsEachQuantityOnceAsManyDotsInItsRowsAndOnlyLayoutThreeGivesPartsAndResults)
 {
     const std::vector<int> typzahlen { 2, 1, 2, 1, 2, 1, 1 };
     for (int form = 1; form <= 4; ++form) {
@@ -60,6 +60,33 @@ TEST(ZerlegenTest, EveryLayoutDrawsEachQuantityOnceAsManyDotsInItsRowsAndAsksIts
         if (form == 3)
             for (const zerlegen::Aufgabe& a : b.aufgaben)
                 EXPECT_EQ(a.teil + a.rest, a.menge);
+        // The numbers the sheet gives: each diagram its quantity, layout 3 also the given part and under
+        // "Ergebnisse:" the missing parts in ascending order; the rows only their question.
+        std::vector<int> gegeben, ergebnisse;
+        int ergebniszeilen = 0;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind != DrawOp::Kind::Text) continue;
+            bool zahl = false;
+            const int wert = op.text.toInt(&zahl);
+            if (op.text == "Ergebnisse:")
+                ++ergebniszeilen;
+            else if (zahl)
+                (ergebniszeilen > 0 ? ergebnisse : gegeben).push_back(wert);
+        }
+        std::vector<int> sollGegeben, sollErgebnisse;
+        for (const zerlegen::Aufgabe& a : b.aufgaben) {
+            if (form == 2 || form == 3) sollGegeben.push_back(a.menge);
+            if (form == 3) {
+                sollGegeben.push_back(a.teil);
+                sollErgebnisse.push_back(a.rest);
+            }
+        }
+        std::sort(gegeben.begin(), gegeben.end());
+        std::sort(sollGegeben.begin(), sollGegeben.end());
+        std::sort(sollErgebnisse.begin(), sollErgebnisse.end());
+        EXPECT_EQ(gegeben, sollGegeben) << "form " << form;
+        EXPECT_EQ(ergebniszeilen, form == 3 ? 1 : 0) << "form " << form;
+        EXPECT_EQ(ergebnisse, sollErgebnisse) << "form " << form;
     }
 }
 
