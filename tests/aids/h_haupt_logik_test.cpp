@@ -115,6 +115,20 @@ TEST_F(HHauptLogikTest, AxbPoolListsEveryChosenPairInListOrder)
     EXPECT_EQ(vorratsgroesse, 0);
 }
 
+TEST_F(HHauptLogikTest, AxbPoolCountsOnlyEntriesThatHoldTheirItemsValue)
+{
+    // A choice file whose entries slipped holds values in the wrong places: those are not chosen factors.
+    waehlen(zahlenwahl1, 0, { 2, 3 });
+    waehlen(zahlenwahl2, 0, { 4 });
+    zahlenwahl1[7] = 1;
+    zahlenwahl2[6] = 9;
+    EXPECT_EQ(axbvorrat(Axb::mal), 2);
+    EXPECT_EQ(aufgabenliste[1], "2x4");
+    EXPECT_EQ(aufgabenliste[2], "3x4");
+    EXPECT_EQ(zahlenwahl1[7], -1);
+    EXPECT_EQ(zahlenwahl2[6], -1);
+}
+
 // ---- Drawing without repeats ----
 
 TEST_F(HHauptLogikTest, DrawingTwiceFromAPoolOfTwoYieldsBothThenStartsOver)
