@@ -39,3 +39,12 @@ TEST_F(TaviTest, ALockBetweenTheTwoAgesIsJudgedByTheLimitOfItsOwnForm)
     EXPECT_TRUE(lebt.error().isEmpty());
     EXPECT_EQ(allEntries(ordner), QStringList({ "KL3A.LCK" }));
 }
+
+TEST_F(TaviTest, ALockLeftBehindIsTakenAtTheFirstLookAtIt)
+{
+    // The first look reads the share's clock too; that reading alone must not cost a try.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
+    const FileLock neu(pfad, FileLock::kLookAfterMs);
+    EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+}
