@@ -314,3 +314,32 @@ TEST(KnobelkastenTest, EveryRangeAndKindKeepsItsDigitsRangesAndUsesEveryDigitThe
         "5/6: aE 3-9, aH 0, aZ 0, bE 2-9, bH 0, bZ 2-9, cE 0-9, cH 0-8, cZ 0-9\n"
         "5/7: aE 0-9, aH 0-8, aZ 0-9, bE 3-9, bH 0, bZ 0, cE 2-9, cH 0, cZ 2-9");
 }
+
+TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
+{
+    RandSeed(33);
+    std::vector<Kastenblatt> blaetter;
+    for (int art = 0; art <= 7; ++art)
+        blaetter.push_back(knobel::additionsblatt(art % 3 + 1, art, 4 + art % 3));
+    blaetter.push_back(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, 3, 5));
+    for (const Kastenblatt& b : blaetter) {
+        const Svseite seite([&](Canvas& c) { knobel::zeichnen(c, b); });
+        std::vector<QRect> kaesten; // left, top, right, bottom as drawn (y up)
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Rectangle) kaesten.push_back(QRect(op.points[0], op.points[1]));
+        ASSERT_GE(kaesten.size(), 9u);
+        int gesehen = 0;
+        for (const DrawOp& op : seite.ops) {
+            // A quotient with its remainder, "12 R 3", is one text set to the right of its wider box.
+            if (op.kind != DrawOp::Kind::Text || op.text.contains(u'R')) continue;
+            const QPoint p = op.points[0];
+            for (const QRect& k : kaesten) {
+                if (p.x() <= k.left() || p.x() >= k.right() || p.y() >= k.top() || p.y() <= k.bottom()) continue;
+                ++gesehen;
+                EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Center) << op.toString().toStdString();
+                EXPECT_EQ(p.x(), (k.left() + k.right()) / 2) << op.toString().toStdString();
+            }
+        }
+        EXPECT_GE(gesehen, 2 * 3 * b.n) << b.zeichen1.toStdString() << b.zeichen2.toStdString();
+    }
+}
