@@ -1,6 +1,9 @@
 // The written-method frame without a window: the step pointer in both directions and the protocol texts.
 
 #include "aids/schriftrahmen_logik.h"
+#include "platform/canvas.h"
+#include "platform/colors.h"
+#include "platform/surface.h"
 #include "support/fixtures.h"
 
 using namespace schrift;
@@ -47,4 +50,23 @@ TEST(SchriftrahmenLogik, TheProtocolNamesTheKindAndTheLevel)
     // An aid may name line 10 otherwise.
     a.zeile10label = QStringLiteral("falsch:                ");
     EXPECT_EQ(hilfenrahmen::protokollzeilen(a, s)[8], "falsch:                1");
+}
+
+TEST(SchriftrahmenLogik, AnArrowDrawnAgainOverItselfStaysWhole)
+{
+    // A step may show the same arrow twice (the long division's second multiplication points at the divisor
+    // from where the first one did): the second drawing must not take the first one away.
+    const Bild pfeil = schrift::pfeil({ { 40, 90 }, { 40, 20 }, { 70, 20 } }, { 60, 14 }, { 60, 26 }, clRed, 2);
+    const auto bild = [](const Bild& b) {
+        Surface flaeche { nullptr };
+        flaeche.setBackground(Qt::white);
+        flaeche.ensureSize(QSize(100, 100));
+        flaeche.clear();
+        Canvas c(flaeche);
+        zeichnen(c, b, 1.0f, 1.0f);
+        return flaeche.image().copy(0, 0, 100, 100);
+    };
+    const QImage einmal = bild(pfeil);
+    EXPECT_EQ(einmal.pixelColor(40, 50), QColor(clRed)); // the shaft
+    EXPECT_EQ(bild(Bild(pfeil) << pfeil), einmal);
 }
