@@ -240,6 +240,20 @@ TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/3C")));
 }
 
+TEST_F(DverwLogikTest, OfSeveralForeignThingsTheRefusalNamesTheFirstByName)
+{
+    // The same message on every PC, whatever order the folder's file system keeps: the teacher clears them away
+    // one by one and is led through them in the order a listing of the folder shows.
+    ASSERT_EQ(listeAnlegen(dataFolder(), "4D", { "01 Anna", "02 Ben" }).art, klassenliste::Speicherung::gespeichert);
+    for (const char* b : { "K", "C", "P", "F", "A", "M", "H", "D", "O", "B", "J", "N", "E", "L", "G", "I" })
+        writeBytes(dataPath(QStringLiteral("Klassen/4D/Notiz %1.txt").arg(b)), "x");
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "4D");
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_EQ(e.meldung, "Die Liste 4D wurde nicht gelöscht: Klassen/4D/Notiz A.txt ist kein Ordner eines Schülers.")
+        << e.meldung.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/4D.TXT")));
+}
+
 TEST_F(DverwLogikTest, ADeletionNeverReachesOutsideTheListFolder)
 {
     QDir().mkpath(dataPath("Klassen/1A/01 Anna"));
