@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <utility>
 
 struct Svseite {
     QVector<DrawOp> ops;
@@ -138,6 +139,24 @@ struct Svseite {
         return e;
     }
 };
+
+// The left and right ends of a printed text: where its alignment puts it, as wide as its font makes it.
+inline std::pair<int, int> textspanne(const DrawOp& op)
+{
+    Canvas& c = printer().canvas();
+    c.setMapMode(op.mapMode);
+    c.font = op.font;
+    const int breite = c.textWidth(op.text);
+    const int x = op.points[0].x();
+    switch (op.align & TextAlign::HorizontalMask) {
+    case TextAlign::Center:
+        return { x - breite / 2, x + breite - breite / 2 };
+    case TextAlign::Right:
+        return { x - breite, x };
+    default:
+        return { x, x + breite };
+    }
+}
 
 // n tasks with one stroke each, as Svseite::striche() gives them.
 inline std::map<int, int> einerJe(int n, int striche = 1)

@@ -203,6 +203,44 @@ TEST_F(UeberschlagDruck, EveryOperationAndLayoutPrintsItsTitleAndRanges)
     }
 }
 
+// The head is a table of three columns, yellow, blue and green, parted by two upright lines; each colour's
+// range stands inside its own column, clear of the lines, in every operation and number range.
+TEST(UeberschlagLogik, EachColoursRangeStandsInsideItsColumnOfTheHead)
+{
+    const Formen alleFormen { true, true, true, true, true, true, true };
+    for (const auto& [rechenart, variante] :
+        { std::pair { Addition, 0 }, std::pair { Addition, 2 }, std::pair { Subtraktion, 1 },
+            std::pair { Subtraktion, 3 }, std::pair { Multiplikation, 0 }, std::pair { Division, 0 } }) {
+        RandSeed(9);
+        const Blatt blatt = erzeugen(rechenart, variante, alleFormen);
+        const Svseite seite([&](Canvas& c) { draw(c, blatt); });
+        std::vector<DrawOp> bereiche;
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Text && op.text.contains(QStringLiteral("....."))) bereiche.push_back(op);
+        ASSERT_EQ(bereiche.size(), 3u) << rechenart;
+        const int y = bereiche[0].points[0].y();
+        // The rule under the colours' names gives the table's ends; the upright lines crossing the ranges' row
+        // part it.
+        std::vector<int> grenzen;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind != DrawOp::Kind::Line) continue;
+            const QPoint a = op.points[0], b = op.points[1];
+            if (a.y() == b.y() && a.y() > y && a.y() < y + 100) grenzen.insert(grenzen.end(), { a.x(), b.x() });
+            if (a.x() == b.x() && std::max(a.y(), b.y()) > y && std::min(a.y(), b.y()) < y - 30)
+                grenzen.push_back(a.x());
+        }
+        std::sort(grenzen.begin(), grenzen.end());
+        ASSERT_EQ(grenzen.size(), 4u) << rechenart;
+        std::sort(bereiche.begin(), bereiche.end(),
+            [](const DrawOp& a, const DrawOp& b) { return a.points[0].x() < b.points[0].x(); });
+        for (size_t k = 0; k < 3; ++k) {
+            const auto [links, rechts] = textspanne(bereiche[k]);
+            EXPECT_GT(links, grenzen[k]) << bereiche[k].text.toStdString();
+            EXPECT_LT(rechts, grenzen[k + 1]) << bereiche[k].text.toStdString();
+        }
+    }
+}
+
 TEST(UeberschlagLogik, PlusAndMinusDigitsKeepTheRangesOfTheirCarriesAndUseEveryDigitTheyAllow)
 {
     // The kinds by their carries: none, from the tens only, from the units only, from both.
