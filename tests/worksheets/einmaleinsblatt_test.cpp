@@ -1,4 +1,5 @@
 #include "blattfixture.h"
+#include "svseite.h"
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
 #include "worksheets/a_knk2.h"
@@ -160,6 +161,42 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
         EXPECT_GT(nummern, 4);
         EXPECT_EQ(punkte, soll);
         EXPECT_EQ(ergebnisse(seite()), feldprodukte);
+    }
+}
+
+// Under the fields the results line starts at the margin the title starts at, not out at the paper's edge, and
+// each result stands clear to the right of the one before.
+TEST_F(EinmaleinsblattTest, TheResultsLineStartsAtTheTitlesMarginAndEachResultFollowsTheLast)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    blattrahmen::Aufgabenvorrat hundert, felder;
+    hundert.setzen(einmaleins::paare(alle, alle, false));
+    felder.setzen(einmaleins::paare(alle, alle, false));
+    einmaleins::drucken(einmaleins::hunderterblatt(hundert), 1);
+    einmaleins::drucken(einmaleins::felderblatt(felder), 1);
+    ASSERT_EQ(printer().recorded().size(), 2);
+    for (const Printer::Document& doc : printer().recorded()) {
+        const QVector<DrawOp>& ops = doc.pages[0];
+        const auto text = [&](const QString& teil) {
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Text && op.text.contains(teil)) return op;
+            ADD_FAILURE() << "no " << teil.toStdString();
+            return DrawOp {};
+        };
+        const DrawOp titel = text("Name:"), etikett = text("Ergebnisse:");
+        if (etikett.points.isEmpty() || titel.points.isEmpty()) continue;
+        EXPECT_EQ(textspanne(etikett).first, textspanne(titel).first) << doc.title.toStdString();
+        int rechts = textspanne(etikett).second;
+        int zahlen = 0;
+        for (const DrawOp& op : ops) {
+            if (op.kind != DrawOp::Kind::Text || op.points[0].y() != etikett.points[0].y() || op.text == etikett.text)
+                continue;
+            const auto [von, bis] = textspanne(op);
+            EXPECT_GT(von, rechts) << op.text.toStdString() << " in " << doc.title.toStdString();
+            rechts = bis;
+            ++zahlen;
+        }
+        EXPECT_GE(zahlen, 5) << doc.title.toStdString();
     }
 }
 
