@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "worksheets/a_komma.h"
 
 #include <QTest>
@@ -73,6 +74,37 @@ TEST(KommaLogik, EveryFormGivesItsValuesAndTexts)
             ASSERT_LE(m.text.size(), 12);
         }
     EXPECT_EQ(menge(0, 2, 2, zaehler).text.right(2), " €");
+}
+
+TEST(KommaLogik, MixedThousandthsNeverGiveAThousandOfTheSmallerUnit)
+{
+    // "3 km 1000 m" would be 4 km: the smaller unit of km and m, t and kg, kg and g is 1 .. 999, each number of it
+    // coming, beside 1 .. 30 of the larger; together they make the value.
+    struct Fall {
+        int art, form;
+        const char* muster;
+    };
+    const Fall faelle[] = {
+        { 2, 4, R"(^(\d+) km (\d+) m$)" },
+        { 4, 6, R"(^(\d+) t  (\d+) kg$)" },
+        { 5, 4, R"(^(\d+) kg (\d+) g$)" },
+    };
+    RandSeed(23);
+    int zaehler = 0;
+    for (const Fall& f : faelle) {
+        const QRegularExpression muster(f.muster);
+        Wertebereiche bereiche;
+        for (int i = 0; i < 40000; ++i) {
+            const Menge m = menge(f.art, f.form, 0, zaehler);
+            const auto teile = muster.match(m.text);
+            ASSERT_TRUE(teile.hasMatch()) << m.text.toStdString();
+            const int gross = teile.captured(1).toInt(), klein = teile.captured(2).toInt();
+            ASSERT_EQ(m.wert, 1000 * gross + klein) << m.text.toStdString();
+            bereiche("gross", gross);
+            bereiche("klein", klein);
+        }
+        EXPECT_EQ(bereiche.text().toStdString(), "gross 1-30, klein 1-999") << f.art;
+    }
 }
 
 TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
