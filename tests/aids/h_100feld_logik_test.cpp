@@ -50,7 +50,7 @@ TEST_F(H100feldLogikTest, LeastStepsAreTheRowsAndColumnsBetweenStartAndTarget)
 
 TEST_F(H100feldLogikTest, APlacingTaskNeverStartsOnItsTarget)
 {
-    QSet<int> ziele;
+    QSet<int> ziele, starts;
     for (std::uint32_t seed = 1; seed <= 2000; ++seed) {
         RandSeed(seed);
         const Platzaufgabe a = platzaufgabe();
@@ -62,8 +62,11 @@ TEST_F(H100feldLogikTest, APlacingTaskNeverStartsOnItsTarget)
         ASSERT_GE(a.mindestschritte, 1);
         ASSERT_EQ(a.mindestschritte, kuerzesterWeg(a.zielzahl, a.vorindex));
         ziele << a.zielzahl;
+        starts << a.vorindex;
     }
+    // Every cell comes as target and as start.
     EXPECT_EQ(ziele.size(), 100);
+    EXPECT_EQ(starts.size(), 100);
 }
 
 TEST_F(H100feldLogikTest, TheBagGivesEachNumberOnceThenStartsAgain)
@@ -80,13 +83,16 @@ TEST_F(H100feldLogikTest, TheBagGivesEachNumberOnceThenStartsAgain)
     EXPECT_TRUE(weiter >= 1 && weiter <= 99);
     EXPECT_EQ(vorratsgroesse, 98);
 
-    // Assigning: never below 11, never a whole row of blue.
+    // Assigning: never below 11, never a whole row of blue; every other number comes.
     beutelFuellen();
+    QSet<int> zugewiesen;
     for (int i = 0; i < 300; ++i) {
         const int z = zielzahlZiehen(19);
         ASSERT_GE(z, 11);
         ASSERT_NE(z % 10, 0) << z;
+        zugewiesen << z;
     }
+    EXPECT_EQ(zugewiesen.size(), 81);
 }
 
 TEST_F(H100feldLogikTest, TensFirstWhenTheUnitsDigitComesFirst)
@@ -140,6 +146,10 @@ TEST_F(H100feldLogikTest, SnakesStayInsideNeverTouchThemselvesAndHaveAllowedLeng
 
     const QSet<int> gerade { -10, 1, 10, -1 };
     const QSet<int> schraeg { -9, 11, 9, -11 };
+    // A snake may start on any cell off the border ring, and on no other.
+    QSet<int> innen, starts;
+    for (int z = 12; z <= 89; ++z)
+        if (z % 10 >= 2) innen << z;
     for (int variante = 0; variante <= 2; ++variante) {
         QSet<int> gesehen;
         for (std::uint32_t seed = 1; seed <= 1500; ++seed) {
@@ -149,9 +159,8 @@ TEST_F(H100feldLogikTest, SnakesStayInsideNeverTouchThemselvesAndHaveAllowedLeng
             const QVector<int>& z = *s;
             ASSERT_TRUE(z.size() == 3 || z.size() == 7) << z.size();
             gesehen << int(z.size());
-            ASSERT_GE(z[0], 11);
-            ASSERT_LE(z[0], 90);
-            ASSERT_GE(z[0] % 10, 2) << z[0];
+            ASSERT_TRUE(innen.contains(z[0])) << z[0];
+            starts << z[0];
             for (int i = 0; i < z.size(); ++i) {
                 ASSERT_GE(z[i], 1);
                 ASSERT_LE(z[i], 99);
@@ -179,6 +188,7 @@ TEST_F(H100feldLogikTest, SnakesStayInsideNeverTouchThemselvesAndHaveAllowedLeng
         }
         EXPECT_EQ(gesehen, QSet<int>({ 3, 7 }));
     }
+    EXPECT_EQ(starts, innen);
 }
 
 TEST_F(H100feldLogikTest, NoAllowedLengthGivesNoSnakeInsteadOfLoopingForEver)
