@@ -48,6 +48,26 @@ TEST_F(H100feldLogikTest, LeastStepsAreTheRowsAndColumnsBetweenStartAndTarget)
             ASSERT_EQ(kuerzesterWeg(ziel, start), abstand(ziel, start + 1)) << ziel << " from " << start + 1;
 }
 
+// The pupil walks the cursor with the arrow keys: every cell can be reached from every side, and only the field's
+// border stops a move, leaving the cursor where it was.
+TEST_F(H100feldLogikTest, ArrowMovesReachEveryCellAndOnlyTheBorderStopsThem)
+{
+    const struct {
+        Zug zug;
+        int dz, ds;
+    } zuege[] = { { Zug::hoch, -1, 0 }, { Zug::links, 0, -1 }, { Zug::runter, 1, 0 }, { Zug::rechts, 0, 1 } };
+    for (const auto& z : zuege)
+        for (int zeile = 0; zeile <= 9; ++zeile)
+            for (int spalte = 0; spalte <= 9; ++spalte) {
+                const int zielZeile = zeile + z.dz, zielSpalte = spalte + z.ds;
+                const bool drinnen = zielZeile >= 0 && zielZeile <= 9 && zielSpalte >= 0 && zielSpalte <= 9;
+                int r = zeile, s = spalte;
+                ASSERT_EQ(ziehen(z.zug, r, s), drinnen) << int(z.zug) << " from " << zeile << "/" << spalte;
+                EXPECT_EQ(r, drinnen ? zielZeile : zeile);
+                EXPECT_EQ(s, drinnen ? zielSpalte : spalte);
+            }
+}
+
 TEST_F(H100feldLogikTest, APlacingTaskNeverStartsOnItsTarget)
 {
     QSet<int> ziele, starts;
