@@ -123,7 +123,8 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
         const einmaleins::Hunderterblatt h = einmaleins::hunderterblatt(vorrat);
         ASSERT_EQ(h.aufgaben.size(), 20u);
         einmaleins::drucken(h, 1);
-        // A task is its first factor and, on the same line just right of it, "b = __".
+        // A task is its first factor and, on the same line just right of it, "b = __", which starts after the
+        // first factor ends, so that the two read apart.
         std::multiset<std::pair<int, int>> gedruckt, gezogen;
         std::multiset<int> produkte;
         const QVector<DrawOp> ops = seite();
@@ -131,8 +132,10 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
             if (rechts.kind != DrawOp::Kind::Text || !rechts.text.endsWith(QStringLiteral(" = __"))) continue;
             for (const DrawOp& links : ops)
                 if (links.kind == DrawOp::Kind::Text && links.points[0].y() == rechts.points[0].y()
-                    && links.points[0].x() < rechts.points[0].x() && links.points[0].x() > rechts.points[0].x() - 100)
+                    && links.points[0].x() < rechts.points[0].x() && links.points[0].x() > rechts.points[0].x() - 100) {
                     gedruckt.insert({ links.text.toInt(), rechts.text.chopped(5).toInt() });
+                    EXPECT_LT(textspanne(links).second, textspanne(rechts).first) << rechts.text.toStdString();
+                }
         }
         for (const einmaleins::Feld& f : h.aufgaben) {
             gezogen.insert({ f.a, f.b });
