@@ -1,11 +1,13 @@
 // Sums up to 20 without a window: the task types, the "Mischung" draws, the pool, the digit check and the
 // protocol lines.
 
+#include "aids/h_haupt_logik.h"
 #include "aids/h_raum20_logik.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -205,4 +207,38 @@ TEST_F(Raum20Logik, EveryTypeIsNamedInItsTitle)
         EXPECT_EQ(t.zeile2, QString::fromUtf8(s.zeile2)) << s.typ;
         EXPECT_EQ(t.zeile3, QString::fromUtf8(s.zeile3)) << s.typ;
     }
+}
+
+// Every exercise the hub offers for the number rooms 10 and 20 opens with a title of its own, which names its
+// number room's step, its operation and its picture; no other code opens.
+TEST_F(Raum20Logik, EveryExerciseOfTheHubShowsItsOwnTitle)
+{
+    std::set<QString> titel;
+    int uebungen = 0;
+    for (int code = 0; code < 200; ++code) {
+        SCOPED_TRACE(code);
+        const QString wort = h_haupt::stichwort(code);
+        const bool hier = wort == QStringLiteral("zr10") || wort == QStringLiteral("zr20");
+        EXPECT_EQ(codeBekannt(code), hier);
+        if (!hier) {
+            EXPECT_TRUE(programmtitel(code).isEmpty());
+            continue;
+        }
+        ++uebungen;
+        const QString t = programmtitel(code);
+        EXPECT_TRUE(titel.insert(t).second) << t.toStdString();
+        EXPECT_EQ(t.startsWith(QStringLiteral("Zehnerübergang, ")), wort == QStringLiteral("zr20"));
+        const auto unter
+            = [code](std::initializer_list<int> codes) { return std::count(codes.begin(), codes.end(), code) > 0; };
+        const char* rechnung = code < 20 ? "zerlegen"
+            : unter({ 24, 29, 34, 38 })  ? "Mischung"
+            : unter({ 21, 25, 31, 35 })  ? "plus"
+            : unter({ 22, 26, 32, 36 })  ? "minus"
+                                         : "ergänzen";
+        EXPECT_TRUE(t.contains(QString::fromUtf8(rechnung))) << t.toStdString();
+        const bool strahl = (code >= 25 && code <= 29) || code >= 35;
+        EXPECT_EQ(t.contains(QStringLiteral("strahl"), Qt::CaseInsensitive), strahl) << t.toStdString();
+        EXPECT_EQ(t.contains(QStringLiteral("feld"), Qt::CaseInsensitive), !strahl && code != 12) << t.toStdString();
+    }
+    EXPECT_EQ(uebungen, 19);
 }
