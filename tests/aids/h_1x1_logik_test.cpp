@@ -107,6 +107,20 @@ TEST(Kl1x1Bilder, ThreeGroupsOfSevenFillTheHundredFieldRowByRow)
     EXPECT_EQ(g[2].last().box, QRect(QPoint(15, 75), QPoint(25, 90)));
 }
 
+// In the shirts and trousers picture each of up to ten pieces is told apart by its colour, and none vanishes into
+// the white box or into the black of the outlines and numbers.
+TEST(Kl1x1Bilder, EachOfTenShirtsAndTrousersWearsAColourOfItsOwn)
+{
+    std::set<QRgb> farben;
+    for (int k = 1; k <= 10; ++k) {
+        const QColor f = kleiderfarbe(k);
+        EXPECT_NE(f, clBlack) << k;
+        EXPECT_NE(f, clWhite) << k;
+        farben.insert(f.rgb());
+    }
+    EXPECT_EQ(farben.size(), 10u);
+}
+
 TEST(Kl1x1Tipp, TheFactorsChooseTheTip)
 {
     struct Fall {
