@@ -8,6 +8,8 @@
 #include "worksheets/a_komma.h"
 
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 using namespace komma;
 
@@ -212,6 +214,23 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
             const QStringList t = texte(printer().lastDocument());
             EXPECT_TRUE(t.contains(komma::titeltext(art)));
             EXPECT_EQ(t.contains(","), loesung && art != 6) << art;
+            if (!loesung) {
+                // The results, kept from the smallest up, read in that order: row by row from the top, each row
+                // from the left.
+                std::vector<std::tuple<int, int, QString>> unten;
+                int y = 0;
+                for (const DrawOp& op : printer().lastDocument().pages.first())
+                    if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Ergebnisse:")) y = op.points[0].y();
+                for (const DrawOp& op : printer().lastDocument().pages.first())
+                    if (op.kind == DrawOp::Kind::Text && op.points[0].y() <= y
+                        && op.text != QStringLiteral("Ergebnisse:"))
+                        unten.emplace_back(-op.points[0].y(), op.points[0].x(), op.text);
+                std::sort(unten.begin(), unten.end());
+                QStringList gelesen;
+                for (const auto& e : unten)
+                    gelesen << std::get<2>(e);
+                EXPECT_EQ(gelesen, QStringList(blatt.ergebnistexte.begin(), blatt.ergebnistexte.end())) << art;
+            }
             Printer::writePdf(printer().lastDocument(),
                 QStringLiteral(TAVI_TEST_OUTPUT "/komma_%1%2.pdf").arg(art).arg(loesung ? "_loesung" : ""));
         }
