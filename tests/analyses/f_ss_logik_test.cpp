@@ -61,6 +61,15 @@ TEST_F(FSsLogikTest, NumberLists)
     ASSERT_EQ(anzahl, 4);
     EXPECT_EQ(zahlenbeutel[3], 11);
     EXPECT_EQ(zahlenbeutel[4], 20);
+
+    // The lists are shared with the aids, whose times tables keep an eleventh entry there: the 20 field's
+    // numbers are its own twenty entries, whatever another window left after them.
+    zahlenwahl1[10] = 10;
+    zahlenwahl2[10] = 10;
+    ss::zahlenbilden(ss::Zwanzigerfeld);
+    EXPECT_EQ(anzahl, 4);
+    ss::zahlenbilden(ss::Zehnerfeld);
+    EXPECT_EQ(anzahl, 2);
 }
 
 TEST_F(FSsLogikTest, HundredFieldNumbersNeverHoldZero)
