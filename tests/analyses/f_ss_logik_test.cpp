@@ -188,6 +188,7 @@ TEST_F(FSsLogikTest, DamagedSectionValuesAreNeverUsed)
         { wahl + "\r\n1\r\n0\r\n1\r\n51\r\n10\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
         { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n-2147483648\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
         { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 4 -1\r\n", "Abschnitt" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n1 1 2 3 -1\r\n", "Abschnitt" },
         { "1e5" + wahl.mid(1) + rest, "E/A" },
         { "2147483648" + wahl.mid(1) + rest, "E/A" },
         // All 30 values count: the fifth time missing before the next section, or at the end where it reads 0.
