@@ -137,6 +137,30 @@ TEST_F(Kl1d1Logik, TheHundredBoardFramesTheDividendsCell)
     EXPECT_EQ(rest.mid(100), (QStringList { "13", "14" }));
 }
 
+// Whatever the task, the red frame goes round the cell where the hundred board writes the dividend.
+TEST_F(Kl1d1Logik, TheHundredBoardsFrameHoldsTheDividendOfEveryTask)
+{
+    int geprueft = 0;
+    for (int divisor = 1; divisor <= 10; ++divisor)
+        for (int quotient = 1; divisor * quotient <= 100; ++quotient)
+            for (int rest = 0; rest < divisor && divisor * quotient + rest <= 100; ++rest) {
+                if (rest > 0 && !restMoeglich(divisor, quotient)) continue;
+                const Aufgabe a { divisor, quotient, rest, divisor * quotient + rest };
+                SCOPED_TRACE(a.dividend);
+                const Bild bild = hunderterbild(a, kQuotientPhase);
+                QVector<QPoint> stellen;
+                for (const Zug& z : zuege(bild, Box::hund, Zug::Art::text))
+                    if (z.text == QString::number(a.dividend)) stellen << z.punkte.first();
+                ASSERT_EQ(stellen.size(), 1);
+                const QVector<QPoint> rahmen = zuege(bild, Box::hund, Zug::Art::linie).last().punkte;
+                ASSERT_EQ(rahmen.size(), 5);
+                ASSERT_TRUE(QRect(rahmen[0], rahmen[2]).normalized().contains(stellen.first()))
+                    << stellen.first().x() << "," << stellen.first().y();
+                ++geprueft;
+            }
+    EXPECT_GT(geprueft, 300);
+}
+
 TEST_F(Kl1d1Logik, HundredBy10AndTheSingleCupOfDivisor1)
 {
     const Aufgabe hundert { 10, 10, 0, 100 };

@@ -61,6 +61,15 @@ TEST_F(FSsLogikTest, NumberLists)
     ASSERT_EQ(anzahl, 4);
     EXPECT_EQ(zahlenbeutel[3], 11);
     EXPECT_EQ(zahlenbeutel[4], 20);
+
+    // The lists are shared with the aids, whose times tables keep an eleventh entry there: the 20 field's
+    // numbers are its own twenty entries, whatever another window left after them.
+    zahlenwahl1[10] = 10;
+    zahlenwahl2[10] = 10;
+    ss::zahlenbilden(ss::Zwanzigerfeld);
+    EXPECT_EQ(anzahl, 4);
+    ss::zahlenbilden(ss::Zehnerfeld);
+    EXPECT_EQ(anzahl, 2);
 }
 
 TEST_F(FSsLogikTest, HundredFieldNumbersNeverHoldZero)
@@ -179,6 +188,7 @@ TEST_F(FSsLogikTest, DamagedSectionValuesAreNeverUsed)
         { wahl + "\r\n1\r\n0\r\n1\r\n51\r\n10\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
         { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n-2147483648\r\n-1 1 2 3 -1\r\n", "Abschnitt" },
         { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n-1 1 2 4 -1\r\n", "Abschnitt" },
+        { wahl + "\r\n1\r\n0\r\n1\r\n20\r\n10\r\n1 1 2 3 -1\r\n", "Abschnitt" },
         { "1e5" + wahl.mid(1) + rest, "E/A" },
         { "2147483648" + wahl.mid(1) + rest, "E/A" },
         // All 30 values count: the fifth time missing before the next section, or at the end where it reads 0.

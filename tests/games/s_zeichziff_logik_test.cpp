@@ -3,6 +3,7 @@
 #include "platform/random.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace s_zeichziff;
 
@@ -194,6 +195,36 @@ TEST(Zeichenspiel, EachNewGameGetsTasksAfterTheGeneratorGaveUp)
     const auto a = s.naechsteAufgabe(geteilt);
     ASSERT_TRUE(a);
     EXPECT_FALSE(a->text.isEmpty());
+}
+
+// A zero operand comes once, until the generator has to relax its rules; each relaxation lets it come again.
+// When the zero's symbol is the last to find, that keeps the game in tasks that show it.
+TEST(Zeichenspiel, AZeroComesOnceAndAgainAfterEachRelaxation)
+{
+    int spieleMitNullNachLockerung = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        RandSeed(seed);
+        Zeichenspiel s;
+        s.neuesSpiel();
+        for (int i = 0; i <= 9; ++i)
+            if (s.zifferVon(i) != 0) {
+                s.markieren(i);
+                s.verraten();
+            }
+        std::map<int, int> nullenJeLockerung;
+        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
+            const auto a = s.naechsteAufgabe(kAlle);
+            ASSERT_TRUE(a);
+            if (a->text.isEmpty()) break;
+            const Zerlegt z = zerlegen(a->text);
+            const int erster = z.op == '+' || z.op == '*' ? z.links : z.rechts;
+            if (erster == 0 || z.b == 0) ++nullenJeLockerung[s.lockerungen()];
+        }
+        for (const auto& [lockerung, nullen] : nullenJeLockerung)
+            EXPECT_EQ(nullen, 1) << "seed " << seed << ", relaxation " << lockerung;
+        spieleMitNullNachLockerung += nullenJeLockerung.upper_bound(0) != nullenJeLockerung.end();
+    }
+    EXPECT_GT(spieleMitNullNachLockerung, 150);
 }
 
 TEST(Zifferneingabe, QuestionMarkLengthLeadingZeroAndBackspace)

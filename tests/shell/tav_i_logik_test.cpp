@@ -172,6 +172,10 @@ TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
     QFile::remove(dataPath("datei"));
     writeBytes(dataPath("datei"), "x");
     EXPECT_TRUE(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8(), meldung).isEmpty());
+    // Nor is a file the program could run: only a folder holds the data.
+    QFile(dataPath("datei")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8(), meldung).isEmpty());
+    EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(datei)));
     // A folder named without its closing "/" is still the folder, never a prefix of file names.
     EXPECT_EQ(ordner(dataFolder().chopped(1).toUtf8() + "\r\nohne\r\n", meldung), dataFolder());
     EXPECT_TRUE(meldung.isEmpty());
