@@ -128,5 +128,13 @@ TEST(FamilienblattTest, EveryPictureHasATickForEachNumberAndTenCirclesInFivesPer
             for (const auto& [hoehe, xs] : striche)
                 for (int x : xs)
                     EXPECT_TRUE(std::find(zahlen.begin(), zahlen.end(), x) != zahlen.end()) << hoehe << " at " << x;
+            // A longer tick at every fifth number, the longest at every tenth, both from the first number on.
+            ASSERT_EQ(striche.size(), 3u);
+            const auto fuenfer = std::next(striche.begin()), zehner = std::next(fuenfer);
+            EXPECT_EQ(fuenfer->second.size(), (zahlen.size() - 1) / 5 + 1);
+            EXPECT_EQ(zehner->second.size(), (zahlen.size() - 1) / 10 + 1);
+            for (const auto& [schritt, xs] : { std::pair { 5, fuenfer->second }, { 10, zehner->second } })
+                for (int x : xs)
+                    EXPECT_EQ((std::find(zahlen.begin(), zahlen.end(), x) - zahlen.begin()) % schritt, 0) << x;
         }
 }
