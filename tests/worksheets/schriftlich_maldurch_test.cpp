@@ -5,7 +5,9 @@
 #include "svseite.h"
 #include "worksheets/a_SV_m1_logik.h"
 #include "worksheets/a_SV_m2_logik.h"
+#include "worksheets/a_SV_p2_logik.h"
 #include "worksheets/a_sv_d1_logik.h"
+#include "worksheets/a_sv_p1_logik.h"
 #include "worksheets/svrahmen_logik.h"
 
 namespace {
@@ -305,6 +307,18 @@ TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndU
                 }
                 alle << QStringLiteral("durch %1%2 %3: ").arg(variante).arg(mitRest ? "R" : "").arg(typ) + w.text();
             }
+    // Type 6 puts the one 1 of each factor among its tens or its units, four ways; each way uses every other digit.
+    std::map<QString, Wertebereiche> einsen;
+    for (int n = 0; n < 4000; ++n) {
+        const sv_m2::Aufgabe a = sv_m2::stellenwurf(6, 0);
+        const QString art = QStringLiteral("%1 %2")
+                                .arg(a.operand1 / 10 % 10 == 1 ? "aZ" : "aE")
+                                .arg(a.operand2 / 10 == 1 ? "bZ" : "bE");
+        einsen[art].ziffern(QStringLiteral("a"), a.operand1, 3);
+        einsen[art].ziffern(QStringLiteral("b"), a.operand2, 2);
+    }
+    for (const auto& [art, w] : einsen)
+        alle << QStringLiteral("mal 6, 1 in %1: ").arg(art) + w.text();
     EXPECT_EQ(alle.join(u'\n').toStdString(),
         "mal 1: aE 2-5, aH 2-5, aZ 2-5, bE 2-5, bZ 2-5\n"
         "mal 2: aE 6-9, aH 6-9, aZ 6-9, bE 6-9, bZ 5-8\n"
@@ -348,7 +362,11 @@ TEST(SchriftlichMal, EveryTypeOfHzeMalZeAndOfTheDivisionKeepsItsDigitsRangesAndU
         "durch 1R 5: d 23-27,33-37,43-47,53-57,63-67,73-77,83-87,93-97, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
         "durch 1R 6: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 1-9, qH 1-9, qZ 1-9, r 1-2\n"
         "durch 1R 7: d 21-29,31-39,41-49,51-59,61-69,71-79,81-89,91-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
-        "durch 1R 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2");
+        "durch 1R 8: d 11-99, qE 0-9, qH 1-9, qZ 0-9, r 1-2\n"
+        "mal 6, 1 in aE bE: aE 1, aH 2-9, aZ 2-9, bE 1, bZ 2-9\n"
+        "mal 6, 1 in aE bZ: aE 1, aH 2-9, aZ 2-9, bE 2-9, bZ 1\n"
+        "mal 6, 1 in aZ bE: aE 2-9, aH 2-9, aZ 1, bE 1, bZ 2-9\n"
+        "mal 6, 1 in aZ bZ: aE 2-9, aH 2-9, aZ 1, bE 2-9, bZ 1");
 }
 
 TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
