@@ -438,3 +438,49 @@ TEST(SchriftlichMal, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResults)
                 EXPECT_TRUE(std::includes(e3.begin(), e3.end(), quotienten.begin(), quotienten.end()));
         }
 }
+
+TEST(SchriftlichRahmen, EverySheetDrawsItsSquaresGreyOrBlackAsChosenAndNoneWithout)
+{
+    PinRandomSeed(9);
+    const std::vector<int> zahlen { 3, 3, 3, 3, 3, 3, 3, 0 };
+    const sv_p1::Blatt p1 = sv_p1::aufgabenbau(svrahmen::arten(zahlen, sv_p1::aufgabenzahl), 1);
+    const sv_p2::Blatt p2 = sv_p2::aufgabenbau(svrahmen::arten(zahlen, sv_p2::aufgabenzahl), 1);
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(svrahmen::arten(zahlen, sv_m1::aufgabenzahl));
+    const sv_m2::Blatt m2 = sv_m2::aufgabenbau(svrahmen::arten(zahlen, sv_m2::aufgabenzahl), 0);
+    const sv_d1::Blatt d1 = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), 0, true);
+    const std::vector<std::pair<const char*, std::function<void(Canvas&, int)>>> blaetter {
+        { "plus/minus", [&](Canvas& c, int wahl) { sv_p1::zeichnen(c, p1, wahl, false); } },
+        { "three numbers", [&](Canvas& c, int wahl) { sv_p2::zeichnen(c, p2, wahl, false); } },
+        { "HZE x E", [&](Canvas& c, int wahl) { sv_m1::zeichnen(c, m1, wahl, false); } },
+        { "HZE x ZE", [&](Canvas& c, int wahl) { sv_m2::zeichnen(c, m2, wahl, false); } },
+        { "division", [&](Canvas& c, int wahl) { sv_d1::zeichnen(c, d1, wahl, false); } },
+    };
+    // The thin lines across and down the page, and how many of them are grey.
+    struct Raster {
+        int waagrecht = 0, senkrecht = 0, grau = 0;
+    };
+    const auto raster = [](const Svseite& s) {
+        Raster r;
+        for (const DrawOp& op : s.ops) {
+            if (op.kind != DrawOp::Kind::Line || op.pen.width != 1) continue;
+            r.waagrecht += op.points[0].y() == op.points[1].y();
+            r.senkrecht += op.points[0].x() == op.points[1].x();
+            r.grau += op.pen.color == QColor(128, 128, 128);
+        }
+        return r;
+    };
+    for (const auto& [name, zeichnen] : blaetter) {
+        SCOPED_TRACE(name);
+        const Raster ohne = raster(Svseite([&](Canvas& c) { zeichnen(c, 0); }));
+        EXPECT_EQ(ohne.grau, 0);
+        for (int wahl : { 1, 2 }) {
+            SCOPED_TRACE(testing::Message() << "squares " << wahl);
+            const Raster mit = raster(Svseite([&](Canvas& c) { zeichnen(c, wahl); }));
+            // Squares over the whole page: dozens of rows and columns more than on plain paper.
+            const int zeilen = mit.waagrecht - ohne.waagrecht, spalten = mit.senkrecht - ohne.senkrecht;
+            EXPECT_GE(zeilen, 30);
+            EXPECT_GE(spalten, 25);
+            EXPECT_EQ(mit.grau, wahl == 1 ? zeilen + spalten : 0);
+        }
+    }
+}
