@@ -95,6 +95,25 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
         (QStringList { "", "2", "2" }));
 }
 
+// Dividing from the hundreds, the mark of the tens and of the units shows the remainder carried into that
+// column: what is left of the dividend's part divided so far, none when it divides without one.
+TEST_F(SvmdELogik, TheMarkOfEachStepShowsTheRemainderCarriedIntoItsColumn)
+{
+    PinRandomSeed(31);
+    int verschieden = 0;
+    for (int generator : { 0, 1, 2, 4, 5, 6 })
+        for (int n = 0; n < 40; ++n) {
+            const Aufgabe a = aufgabeBilden(87, stellenwurf(generator, 87));
+            const int dividend = a.r.wert(), d = a.r.d;
+            const int nachHundertern = dividend / 100 % d, nachZehnern = dividend / 10 % d;
+            const auto rest = [](int r) { return r == 0 ? QStringList() : QStringList { QString::number(r) }; };
+            EXPECT_EQ(markierung(a, 2).texte(), rest(nachHundertern)) << dividend << " : " << d;
+            EXPECT_EQ(markierung(a, 1).texte(), rest(nachZehnern)) << dividend << " : " << d;
+            verschieden += nachHundertern != nachZehnern;
+        }
+    EXPECT_GT(verschieden, 20);
+}
+
 TEST_F(SvmdELogik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
 {
     PinRandomSeed(22);

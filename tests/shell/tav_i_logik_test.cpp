@@ -57,6 +57,32 @@ TEST_F(TaviLogikTest, KlInaReadsUncheckedAndWritesBothLines)
     EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
 }
 
+// The program writes kl.ina in Windows-1252; an editor may save it in UTF-8, with or without a byte-order mark.
+// Either way the folder and the list read back as written, also a list named with umlauts only.
+TEST_F(TaviLogikTest, KlInaReadsUmlautsInEitherEncoding)
+{
+    const QString pfad = QStringLiteral("/srv/Schüler/daten/");
+    for (const QString& liste : { QStringLiteral("4ä"), QStringLiteral("ÄÖÜ") }) {
+        const QString text = pfad + "\r\n" + liste + "\r\n";
+        const QByteArray cp1252 = QByteArray("/srv/Sch\xFCler/daten/\r\n")
+            + (liste == QStringLiteral("4ä") ? QByteArray("4\xE4") : QByteArray("\xC4\xD6\xDC")) + "\r\n";
+        const QMap<QString, QByteArray> faelle { { "Windows-1252", cp1252 }, { "UTF-8", text.toUtf8() },
+            { "UTF-8 mit BOM", "\xEF\xBB\xBF" + text.toUtf8() } };
+        for (auto f = faelle.begin(); f != faelle.end(); ++f) {
+            SCOPED_TRACE(f.key().toStdString() + " " + liste.toStdString());
+            writeBytes(dataPath("kl.ina"), f.value());
+            const KlIna k = klinaLesen(dataPath("kl.ina"));
+            EXPECT_EQ(k.datpfad, pfad);
+            EXPECT_EQ(k.aktivliste, liste);
+        }
+        klinaSchreiben(dataPath("kl.ina"), pfad, liste);
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), cp1252);
+        const KlIna k = klinaLesen(dataPath("kl.ina"));
+        EXPECT_EQ(k.datpfad, pfad);
+        EXPECT_EQ(k.aktivliste, liste);
+    }
+}
+
 TEST_F(TaviLogikTest, FirstRunCopiesEverythingAndWritesTheProgramCopyLast)
 {
     const QString inst = installordner();

@@ -1,4 +1,5 @@
 #include "blattfixture.h"
+#include "platform/random.h"
 #include "svseite.h"
 #include "worksheets/a_1x1_f1.h"
 #include "worksheets/a_1x1_f2.h"
@@ -164,6 +165,34 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
         EXPECT_GT(nummern, 4);
         EXPECT_EQ(punkte, soll);
         EXPECT_EQ(ergebnisse(seite()), feldprodukte);
+    }
+}
+
+// A column takes fields as long as they fit its height, the last one too when it fills the column exactly: a
+// field that fits is never pushed to the other column or the next sheet.
+TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
+{
+    // One round of eleven fields: eight of three rows and three of two fill a column to the last unit, in any
+    // order; with a ninth field of three rows for one of two, the eleventh no longer fits.
+    const std::vector<int> genau = { 302, 303, 304, 305, 306, 307, 308, 309, 202, 203, 204 };
+    std::vector<int> zuHoch = genau;
+    zuHoch.back() = 310;
+    for (int runde = 0; runde < 20; ++runde) {
+        RandSeed(std::uint32_t(runde + 1));
+        blattrahmen::Aufgabenvorrat vorrat;
+        vorrat.setzen(genau);
+        const einmaleins::Felderblatt voll = einmaleins::felderblatt(vorrat);
+        EXPECT_EQ(voll.links.size(), genau.size()) << "round " << runde;
+
+        vorrat.setzen(zuHoch);
+        const einmaleins::Felderblatt knapp = einmaleins::felderblatt(vorrat);
+        EXPECT_EQ(knapp.links.size(), zuHoch.size() - 1) << "round " << runde;
+        // The one left over opens the other column.
+        ASSERT_FALSE(knapp.rechts.empty());
+        std::multiset<int> alle { knapp.rechts.front().a * 100 + knapp.rechts.front().b };
+        for (const einmaleins::Feld& f : knapp.links)
+            alle.insert(f.a * 100 + f.b);
+        EXPECT_EQ(alle, std::multiset<int>(zuHoch.begin(), zuHoch.end()));
     }
 }
 
