@@ -36,7 +36,11 @@ TEST_F(HilfenrahmenLogikTest, WorkingTimeIsRoundedToSecondsAndCountsAllMinutes)
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.2), "2:05 min");
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.7), "2:06 min");
     EXPECT_EQ(arbeitszeitNach(12 * 60 + 30.0), "12:30 min");
-    // 59.6 s rounds up to a whole minute, not to "0:60".
+    // 59.6 s rounds up to a whole minute, not to "0:60"; 59 whole seconds stay in their minute.
+    EXPECT_EQ(arbeitszeitNach(59.0), "0:59 min");
+    EXPECT_EQ(minuten, 0);
+    EXPECT_EQ(arbeitszeitNach(3 * 60 + 59.4), "3:59 min");
+    EXPECT_EQ(arbeitszeitNach(60.0), "1:00 min");
     EXPECT_EQ(arbeitszeitNach(59.6), "1:00 min");
     EXPECT_EQ(arbeitszeitNach(4 * 60 + 59.5), "5:00 min");
     // A run of more than an hour keeps its hour.
