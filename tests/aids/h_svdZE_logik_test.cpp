@@ -98,6 +98,8 @@ TEST_F(SvdZELogik, MessagesSayWhatWentWrongAndCountOnlyRealMistakes)
     };
     const Fall faelle[] = {
         { 8478, 27, 3, u'6', "Es gab 2 zu merken!", true },
+        // 8 x 47: 4 x 8 = 32 written as 2, the 5 carried from 7 x 8 forgotten.
+        { 3901, 47, 9, u'2', "Es gab 5 zu merken!", true },
         { 1058, 23, 7, u'0', "Die Null steht schon da.", false },
         { 4927, 23, 1, u'0', "Lass' die Null am Anfang weg!", false },
         { 4927, 23, 11, u'0', "unnötige Null", false },
