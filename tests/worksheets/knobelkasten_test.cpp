@@ -343,3 +343,34 @@ TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
         EXPECT_GE(gesehen, 2 * 3 * b.n) << b.zeichen1.toStdString() << b.zeichen2.toStdString();
     }
 }
+
+TEST(KnobelkastenTest, EverySolutionRowIsATrueTaskWithTheSheetsSigns)
+{
+    // links zeichen1 mitte zeichen2 rechts, with the remainder of a division where the sheet has one.
+    const auto stimmt = [](const Kastenblatt& b, size_t e) {
+        const int l = b.loesung[0][e], m = b.loesung[1][e], r = b.loesung[2][e];
+        const int rest = b.rest == knobel::Rest::keiner ? 0 : b.loesungsreste[e];
+        const QString zeichen = b.zeichen1 + b.zeichen2;
+        if (zeichen == "=+") return l == m + r;
+        if (zeichen == "+=") return l + m == r;
+        if (zeichen == "-=") return l - m == r;
+        if (zeichen == "*=") return l * m == r;
+        if (zeichen == ":=") return l == m * r + rest && rest < m;
+        return false;
+    };
+    RandSeed(34);
+    std::vector<Kastenblatt> blaetter;
+    for (int bereich : { 1, 2, 3, 5 })
+        for (int art = 0; art <= 7; ++art)
+            blaetter.push_back(knobel::additionsblatt(bereich, art, 5));
+    for (int art = 0; art <= 3; ++art)
+        blaetter.push_back(
+            knobel::einmaleinsblatt({ 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 2, 3, 4, 5, 6, 7, 8, 9, 10 }, art, 5));
+    for (size_t i = 0; i < blaetter.size(); ++i) {
+        const Kastenblatt& b = blaetter[i];
+        for (size_t e = 0; e < b.loesung[0].size(); ++e)
+            ASSERT_TRUE(stimmt(b, e)) << "sheet " << i << ": " << b.loesung[0][e] << " " << b.zeichen1.toStdString()
+                                      << " " << b.loesung[1][e] << " " << b.zeichen2.toStdString() << " "
+                                      << b.loesung[2][e];
+    }
+}
