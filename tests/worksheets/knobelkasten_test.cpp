@@ -374,3 +374,37 @@ TEST(KnobelkastenTest, EverySolutionRowIsATrueTaskWithTheSheetsSigns)
                                       << b.loesung[2][e];
     }
 }
+
+TEST(KnobelkastenTest, ARuleAcrossThePagePartsTheHeadingAndEachGroupOfBoxes)
+{
+    RandSeed(35);
+    const Kastenblatt b = knobel::additionsblatt(2, 1, 5);
+    const Svseite seite([&](Canvas& c) { knobel::zeichnen(c, b); });
+    int links = 1 << 30, rechts = -(1 << 30), titel = 0, loesung = 0;
+    std::map<int, int> gruppen; // top of a group's boxes (y up), their bottom
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind == DrawOp::Kind::Rectangle) {
+            links = std::min(links, op.points[0].x());
+            rechts = std::max(rechts, op.points[1].x());
+            gruppen[op.points[0].y()] = op.points[1].y();
+        } else if (op.kind == DrawOp::Kind::Text && op.text.startsWith(QStringLiteral("Verbinde"))) {
+            titel = op.points[0].y();
+        } else if (op.kind == DrawOp::Kind::Text && op.text == QStringLiteral("Lösung:")) {
+            loesung = op.points[0].y();
+        }
+    }
+    ASSERT_EQ(gruppen.size(), 3u);
+    // A rule between two heights, reaching over all the boxes.
+    const auto regelZwischen = [&](int oben, int unten) {
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Line && op.points[0].y() == op.points[1].y() && op.points[0].y() < oben
+                && op.points[0].y() > unten && std::min(op.points[0].x(), op.points[1].x()) <= links
+                && std::max(op.points[0].x(), op.points[1].x()) >= rechts)
+                return true;
+        return false;
+    };
+    std::vector<std::pair<int, int>> g(gruppen.rbegin(), gruppen.rend()); // from the top of the page down
+    EXPECT_TRUE(regelZwischen(titel, g[0].first)) << "under the heading";
+    for (size_t k = 0; k < g.size(); ++k)
+        EXPECT_TRUE(regelZwischen(g[k].second, k + 1 < g.size() ? g[k + 1].first : loesung)) << "under group " << k;
+}
