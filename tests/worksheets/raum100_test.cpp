@@ -5,6 +5,7 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
+#include "svseite.h"
 #include "worksheets/a_ZEPMZE.h"
 #include "worksheets/a_ZEPM_E.h"
 
@@ -100,6 +101,37 @@ TEST(Raum100Logik, EveryLevelKeepsItsDigitsRangesAndUsesEveryDigitTheyAllow)
         "ZE+ZE 4: aE 1-9, aZ 2-8, bE 1-9, bZ 1-6, cE 0, cH 0-1, cZ 0,4-9\n"
         "ZE+ZE 5: aE 1-8, aZ 2-7, bE 1-8, bZ 1-7, cE 2-9, cH 0, cZ 3-9\n"
         "ZE+ZE 6: aE 2-9, aZ 2-7, bE 2-9, bZ 1-6, cE 1-8, cH 0, cZ 4-9");
+}
+
+TEST(Raum100Logik, OnTheNumberLineSheetEachTaskHasItsOwnLineAboveIt)
+{
+    RandSeed(7);
+    Blatt blatt;
+    blatt.titel = QStringLiteral("Zahlenstrahl");
+    blatt.grafik = Strahle;
+    blatt.formen = { 1, 2, 3, 4, 5, 6 };
+    blatt.aufgaben = zehnerUndEiner(1);
+    const Svseite seite([&](Canvas& c) { raum100::draw(c, blatt); });
+    const auto hoehe = [&](const QString& text) {
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Text && op.text == text) return op.points[0].y();
+        return 1;
+    };
+    std::vector<int> hoehen { hoehe(blatt.titel) }; // then each task's text, from the top down (y up)
+    for (size_t i = 0; i < 6; ++i)
+        hoehen.push_back(hoehe(raum100::aufgabentext(blatt.formen[i], blatt.aufgaben[i], false)));
+    std::vector<int> grundlinien; // the long lying lines
+    for (const DrawOp& op : seite.ops)
+        if (op.kind == DrawOp::Kind::Line && op.points[0].y() == op.points[1].y()
+            && std::abs(op.points[1].x() - op.points[0].x()) >= 1500)
+            grundlinien.push_back(op.points[0].y());
+    for (size_t s = 1; s < hoehen.size(); ++s) {
+        ASSERT_LT(hoehen[s], hoehen[s - 1]) << "task " << s;
+        // The double base line of the task's number line, between the task and the one above it.
+        const auto zwischen = std::count_if(
+            grundlinien.begin(), grundlinien.end(), [&](int y) { return y < hoehen[s - 1] && y > hoehen[s]; });
+        EXPECT_EQ(zwischen, 2) << "task " << s;
+    }
 }
 
 TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
