@@ -9,6 +9,7 @@
 
 #include <QTest>
 #include <algorithm>
+#include <set>
 #include <tuple>
 
 using namespace komma;
@@ -235,4 +236,24 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
                 QStringLiteral(TAVI_TEST_OUTPUT "/komma_%1%2.pdf").arg(art).arg(loesung ? "_loesung" : ""));
         }
     }
+}
+
+TEST(KommaLogik, EachTasksSumAndCarriesAreItsThreeAmountsAdded)
+{
+    RandSeed(29);
+    int zaehler = 0;
+    for (int art = 0; art < artenzahl; ++art)
+        for (int form = 1; form <= formzahl(art); ++form) {
+            const Blatt b = erzeugen(art, { form }, 0, zaehler);
+            std::multiset<QString> streifen(b.ergebnistexte.begin(), b.ergebnistexte.end()), soll;
+            for (size_t t = 0; t < 8; ++t) {
+                const int a = b.mengen[3 * t].wert, m = b.mengen[3 * t + 1].wert, c = b.mengen[3 * t + 2].wert;
+                SCOPED_TRACE(testing::Message() << art << "," << form << " task " << t);
+                EXPECT_EQ(b.summen[t], a + m + c);
+                EXPECT_EQ(b.summenziffern[t], summenziffern(art, a + m + c));
+                EXPECT_EQ(b.merkziffern[t], komma::merkziffern(a, m, c));
+                soll.insert(ergebnistext(art, a + m + c, einheittext(art, 0)));
+            }
+            EXPECT_EQ(streifen, soll) << art << "," << form;
+        }
 }
