@@ -40,6 +40,15 @@ QString bruchname(const QString& pfad)
         + QString::number(quint64(st.st_ino), 16);
 }
 
+// Restores the wait and the observer of locks whatever a test left.
+struct WarteZurueck {
+    ~WarteZurueck()
+    {
+        FileLock::setWaitForTests(-1);
+        FileLock::setWaitObserver({});
+    }
+};
+
 } // namespace
 
 TEST_F(TaviTest, ALockBetweenTheTwoAgesIsJudgedByTheLimitOfItsOwnForm)
@@ -97,4 +106,17 @@ TEST_F(TaviTest, AnEarlierVersionsLockLeftBehindIsBrokenUnderTheNameThatVersionB
         const FileLock nimmt(pfad, 300);
         EXPECT_TRUE(nimmt.held()) << f.liste << " " << nimmt.error().toStdString();
     }
+}
+
+TEST_F(TaviTest, WithNoWaitABusyLockIsReportedBusyAtOnceWithoutAPause)
+{
+    const WarteZurueck zurueck;
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, 0, QStringLiteral("pc7_4711_0a1b"));
+    QList<FileLock::WaitPhase> phasen;
+    FileLock::setWaitObserver([&](FileLock::WaitPhase p) { phasen << p; });
+    FileLock::setWaitForTests(0);
+    const FileLock sofort(pfad);
+    EXPECT_EQ(sofort.status(), FileLock::Status::busy);
+    EXPECT_TRUE(phasen.isEmpty()) << phasen.size();
 }
