@@ -230,6 +230,16 @@ TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
     EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
 }
 
+TEST_F(Sv1Logik, HelpAtADigitFramesTheColumnThePupilWorksOn)
+{
+    // Adding, finding the missing digit, subtracting: every help at a digit shows the column it is about, with a
+    // carry into it or without one.
+    for (int code : { 81, 83, 84 })
+        for (const Ziffern& z : { aufgabe(267, 456), aufgabe(352, 461) })
+            for (int schritt : { 1, 3, 5 })
+                EXPECT_TRUE(hilfe(aufgabeBilden(code, z), schritt).spalteMarkieren) << code << " " << schritt;
+}
+
 TEST_F(Sv1Logik, ADigitTypedIntoAGapStandsInTheGapsRow)
 {
     // Code 82: a gap in the first number, the second or the sum; what the pupil types goes on that row of the

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QUuid>
+#include <sys/stat.h>
 
 namespace {
 
@@ -17,6 +20,34 @@ void sperre(const QString& pfad, qint64 sekunden, const QString& marke)
     QDir().mkpath(m);
     ASSERT_TRUE(stampFromNow(m, sekunden));
 }
+
+// The earlier version's lock file `pfad`, a minute old, its line ending in `wort`.
+void alteSperre(const QString& pfad, const QByteArray& wort)
+{
+    QDir().mkpath(QFileInfo(pfad).path());
+    writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + wort + "\r\n");
+    ASSERT_TRUE(stampFromNow(pfad, -60));
+}
+
+// The name under which the earlier version broke a lock file whose line ends in no id: its stamp, size and
+// file number.
+QString bruchname(const QString& pfad)
+{
+    struct stat st { };
+    EXPECT_EQ(::stat(QFile::encodeName(pfad).constData(), &st), 0);
+    const qint64 ns = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return pfad + u'~' + QString::number(ns, 16) + u's' + QString::number(qint64(st.st_size), 16) + u'i'
+        + QString::number(quint64(st.st_ino), 16);
+}
+
+// Restores the wait and the observer of locks whatever a test left.
+struct WarteZurueck {
+    ~WarteZurueck()
+    {
+        FileLock::setWaitForTests(-1);
+        FileLock::setWaitObserver({});
+    }
+};
 
 } // namespace
 
@@ -47,4 +78,45 @@ TEST_F(TaviTest, ALockLeftBehindIsTakenAtTheFirstLookAtIt)
     sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
     const FileLock neu(pfad, FileLock::kLookAfterMs);
     EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+}
+
+TEST_F(TaviTest, AnEarlierVersionsLockLeftBehindIsBrokenUnderTheNameThatVersionBreaksItUnder)
+{
+    // A PC of the earlier version breaking it just now holds its breaker: this PC waits and leaves both alone,
+    // so the two never break it both. Its line names the breaker where it ends in a 32-digit id, else the
+    // file's stamp, size and number do; a breaker of another name is not this lock's.
+    const QString ordner = testFolder() + "/k_liste";
+    const QByteArray id = QUuid::createUuid().toString(QUuid::Id128).toLatin1();
+    struct Fall {
+        const char* liste;
+        QByteArray wort;
+        bool mitId;
+    };
+    for (const Fall& f : { Fall { "KL3A", id, true }, Fall { "KL3B", "0a1b", false }, Fall { "KL3C", "pc7", false } }) {
+        const QString pfad = ordner + u'/' + f.liste + ".LCK";
+        alteSperre(pfad, f.wort);
+        const QString bricht = f.mitId ? pfad + u'~' + QString::fromLatin1(f.wort) : bruchname(pfad);
+        writeBytes(bricht, "pc8 4712\r\n");
+        const FileLock wartet(pfad, 300);
+        EXPECT_EQ(wartet.status(), FileLock::Status::busy) << f.liste << " " << wartet.error().toStdString();
+        EXPECT_TRUE(QFileInfo(pfad).isFile()) << f.liste;
+        QFile::remove(bricht);
+        // Under any other name, nobody is breaking it: it is taken.
+        writeBytes(pfad + u'~' + (f.mitId ? QStringLiteral("0a1b") : QString::fromLatin1(f.wort)), "pc8 4712\r\n");
+        const FileLock nimmt(pfad, 300);
+        EXPECT_TRUE(nimmt.held()) << f.liste << " " << nimmt.error().toStdString();
+    }
+}
+
+TEST_F(TaviTest, WithNoWaitABusyLockIsReportedBusyAtOnceWithoutAPause)
+{
+    const WarteZurueck zurueck;
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, 0, QStringLiteral("pc7_4711_0a1b"));
+    QList<FileLock::WaitPhase> phasen;
+    FileLock::setWaitObserver([&](FileLock::WaitPhase p) { phasen << p; });
+    FileLock::setWaitForTests(0);
+    const FileLock sofort(pfad);
+    EXPECT_EQ(sofort.status(), FileLock::Status::busy);
+    EXPECT_TRUE(phasen.isEmpty()) << phasen.size();
 }
