@@ -108,3 +108,19 @@ TEST_F(StrahlLogikTest, EveryLabelStandsAtItsNumberAndTheSolvedLineNamesEveryTen
         EXPECT_EQ(zahlen, zehner) << "code " << code;
     }
 }
+
+TEST_F(StrahlLogikTest, TheArcOfAJumpHasOneShapeOnEveryLine)
+{
+    // All three lines are drawn equally long: a jump over the same stretch of line is equally high on each, and
+    // twice the stretch is twice as high, so that the arcs of two lines can be compared by eye.
+    const int spanne100 = xVon(kBis100, 100) - xVon(kBis100, 0);
+    const int hoehe100 = bogenhoehe(kBis100, 100);
+    ASSERT_GT(hoehe100, 0);
+    for (int code : { kBis10, kBis20, kBis100 }) {
+        EXPECT_EQ(xVon(code, obergrenze(code)) - xVon(code, 0), spanne100) << "code " << code;
+        for (int n = 1; n <= obergrenze(code); ++n) {
+            const int spanne = xVon(code, n) - xVon(code, 0);
+            EXPECT_EQ(bogenhoehe(code, n) * spanne100, hoehe100 * spanne) << "code " << code << ", " << n;
+        }
+    }
+}
