@@ -126,3 +126,31 @@ TEST(Botschaften, TheAnswerGoesIntoTheGapOfEachKindsTask)
         }
     }
 }
+
+TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
+{
+    // Kind 0 and 1 add or take a one-digit number, kind 6 multiplies two of 3..9, kind 7 divides by 2..9.
+    std::set<int> plus, minus, faktoren, teiler;
+    for (int seed = 0; seed < 300; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (const auto& t : s_botsch::aufgaben(0, "QMYÄÜ")) {
+            EXPECT_EQ(t.a + t.b, t.r);
+            plus.insert(t.b);
+        }
+        for (const auto& t : s_botsch::aufgaben(1, "QMYÄÜ")) {
+            EXPECT_EQ(t.a - t.b, t.r);
+            minus.insert(t.b);
+        }
+        for (const auto& t : s_botsch::aufgaben(6, "QQQQQ")) {
+            faktoren.insert(t.a);
+            faktoren.insert(t.b);
+        }
+        for (const auto& t : s_botsch::aufgaben(7, "EDYEM"))
+            teiler.insert(t.b);
+    }
+    const std::set<int> einstellig = { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+    EXPECT_EQ(plus, einstellig);
+    EXPECT_EQ(minus, einstellig);
+    EXPECT_EQ(faktoren, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
+    EXPECT_EQ(teiler, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 }));
+}
