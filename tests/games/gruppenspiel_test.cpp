@@ -173,3 +173,22 @@ TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
     EXPECT_TRUE(d.getroffen);
     EXPECT_EQ(d.text, QString("es ist die 37"));
 }
+
+TEST(Gruppenspiel, TheWinnerTableWritesEveryNameFromItsColumnsLeftEdge)
+{
+    namen({ "Ali", "Bea", "Cem", "", "Eda" });
+    for (int p = 1; p <= 5; ++p)
+        spielerstatus[p] = p == 4 ? 0 : 140 + 10 * p;
+    // A window's canvas centres its texts: centred on the column's edge, a name would run over the line left of
+    // it or out of the table.
+    Aufgezeichnet a;
+    a.canvas.setTextAlign(TextAlign::Center | TextAlign::Top);
+    s_hm::endetabelle(a.canvas, 1.0f);
+    int texte = 0;
+    for (const DrawOp& op : a.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        ++texte;
+        EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Left) << op.text.toStdString();
+    }
+    EXPECT_EQ(texte, 2 + 4);
+}
