@@ -531,3 +531,17 @@ TEST_F(FilesTest, CreatingInAReadOnlyFolderIsAccessDenied)
     f.rewrite();
     EXPECT_EQ(f.ioResult(), IoAccessDenied);
 }
+
+TEST_F(FilesTest, AOneByteFileIsWrittenAndReportedAsWritten)
+{
+    EXPECT_EQ(files::createNew(dataPath("H1_7_01.txt"), "1"), 0);
+    EXPECT_EQ(readBytes(dataPath("H1_7_01.txt")), QByteArray("1"));
+
+    for (const QByteArray& inhalt : { QByteArray("x"), QByteArray(), QByteArray("zwei\r\n") }) {
+        QFile f(dataPath("offen.txt"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        EXPECT_TRUE(files::writeAll(f.handle(), inhalt)) << inhalt.size();
+        f.close();
+        EXPECT_EQ(readBytes(dataPath("offen.txt")), inhalt);
+    }
+}
