@@ -87,6 +87,9 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
     EXPECT_EQ(hilfe(durch, 1).texte().last(), "rechne:       24  :  4");
     EXPECT_EQ(zeigen(durch, 3, 1).texte(), QStringList { "=   4   Rest  2" });
     EXPECT_EQ(zeigen(durch, 1, 1).texte(), QStringList { "=   6" });
+    // At the hundreds and the tens the pupil also keeps the remainder for the next column; the units pass none on.
+    EXPECT_EQ(zeigen(durch, 3, 2).texte(), (QStringList { "tippe", "merke" }));
+    EXPECT_EQ(zeigen(durch, 2, 2).texte(), (QStringList { "tippe", "merke" }));
     EXPECT_EQ(zeigen(durch, 1, 2).texte(), QStringList { "tippe" });
     // The remainder carried into the tens stands above the sheet, unless there is none.
     EXPECT_EQ(markierung(durch, 2).texte(), QStringList { "2" });
