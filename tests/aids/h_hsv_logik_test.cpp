@@ -1,5 +1,6 @@
 #include "aids/h_hsv_logik.h"
 #include "platform/random.h"
+#include "support/wertebereiche.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,34 @@ TEST(HsvLogik, TasksKeepTheirRulesAndNeverRepeatTheUnitsDigit)
         }
     }
     UnpinRandomSeed();
+}
+
+// Adding and subtracting by the tens: the two numbers a task is built from (in 72 the difference and the
+// number taken away) keep their digits in range, and every digit the kind allows comes.
+TEST(HsvLogik, AddingAndSubtractingDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(12);
+    QStringList alle;
+    for (int code : { 71, 72 })
+        for (int mit : { 0, 1 }) {
+            Wertebereiche w;
+            int vorindex = 0;
+            for (int n = 0; n < 2000; ++n) {
+                const Aufgabe a = wuerfeln(code, mit, 0, 0, vorindex);
+                vorindex = a.einer1;
+                w(QStringLiteral("aZ"), a.zehner1);
+                w(QStringLiteral("aE"), a.einer1);
+                w(QStringLiteral("bZ"), a.zehner2);
+                w(QStringLiteral("bE"), a.einer2);
+            }
+            alle << QStringLiteral("%1 %2: ").arg(code).arg(mit ? "mit" : "ohne") + w.text();
+        }
+    UnpinRandomSeed();
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "71 ohne: aE 1-8, aZ 2-7, bE 1-8, bZ 2-7\n"
+        "71 mit: aE 2-9, aZ 2-6, bE 2-9, bZ 2-6\n"
+        "72 ohne: aE 1-8, aZ 2-7, bE 1-8, bZ 2-7\n"
+        "72 mit: aE 2-9, aZ 2-6, bE 2-9, bZ 2-6");
 }
 
 TEST(HsvLogik, TextsLongWayAndAnswerStringOfTheExamples)
@@ -139,6 +168,8 @@ TEST(HsvLogik, HintsOfWrongLongWayDigits)
         { plus, plus.wahltext, 3, '6', Hinweis::keiner },
         { plus, plus.wahltext, 5, '3', Hinweis::pfeil },
         { plus, plus.wahltext, 7, '6', Hinweis::einer },
+        // The units of what is still to divide (16 of 96 : 4).
+        { geteilt, geteiltWeg, 7, '5', Hinweis::einer },
         { ergaenzen, ergaenzen.wahltext, 1, '4', Hinweis::fehlt },
         { ergaenzen, ergaenzen.wahltext, 2, '5', Hinweis::naechsterZehner },
         { ergaenzen, ergaenzen.wahltext, 4, '3', Hinweis::pfeil },
