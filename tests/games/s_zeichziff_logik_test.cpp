@@ -177,6 +177,24 @@ TEST(Zeichenspiel, RatingsOfWholeGames)
     }
 }
 
+TEST(Zeichenspiel, ANewGameLetsThePupilFindEveryDigitAgain)
+{
+    Zeichenspiel s;
+    s.neuesSpiel();
+    for (int i = 0; i <= 9; ++i) {
+        s.markieren(i);
+        s.verraten();
+    }
+    ASSERT_TRUE(s.fertig());
+    s.neuesSpiel();
+    for (int i = 0; i <= 9; ++i) {
+        s.markieren(i);
+        EXPECT_EQ(s.ziffer(s.zifferVon(i)), Eingabe::gefunden) << "symbol " << i;
+    }
+    EXPECT_TRUE(s.fertig());
+    EXPECT_EQ(s.punkte(), 10);
+}
+
 TEST(Zeichenspiel, EachNewGameGetsTasksAfterTheGeneratorGaveUp)
 {
     Zeichenspiel s;
