@@ -215,6 +215,16 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
             const QStringList t = texte(printer().lastDocument());
             EXPECT_TRUE(t.contains(komma::titeltext(art)));
             EXPECT_EQ(t.contains(","), loesung && art != 6) << art;
+            // Every task stands on the sheet once, with its number and its three amounts.
+            for (size_t n = 0; n < 8; ++n) {
+                EXPECT_EQ(t.count(QStringLiteral("%1)").arg(n + 1)), 1) << art << " task " << n + 1;
+                for (size_t k = 0; k < 3; ++k) {
+                    const QString& menge = blatt.mengen[3 * n + k].text;
+                    const auto gleich = [&](const Menge& m) { return m.text == menge; };
+                    EXPECT_GE(t.count(menge), std::count_if(blatt.mengen.begin(), blatt.mengen.end(), gleich))
+                        << art << " task " << n + 1 << ": " << menge.toStdString();
+                }
+            }
             if (!loesung) {
                 // The results, kept from the smallest up, read in that order: row by row from the top, each row
                 // from the left.
