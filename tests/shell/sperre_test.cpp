@@ -453,4 +453,23 @@ TEST_F(SperrformTest, AHolderWhoseLockWasBrokenAndMadeAnewLeavesTheNewOneAlone)
     EXPECT_EQ(allEntries(klisten("KL3A.LCK")), QStringList({ "pc8_4712_0c0d" }));
 }
 
+TEST_F(SperrformTest, AHolderGivingBackALockWithAnotherPcsMarkBesideItsOwnLeavesThatOneAtOnce)
+{
+    // Only a folder that still shows the mark just taken out is tried again: one with another PC's mark in it
+    // is that PC's lock, and a second try would only hold up the save that gives it back.
+    int versuche = 0;
+    {
+        const FileLock sperre(klisten("KL3A.LCK"));
+        ASSERT_TRUE(sperre.held());
+        QDir().mkpath(klisten("KL3A.LCK/pc8_4712_0c0d"));
+        files::setShareAnswerForTests([&](const char* schritt, const QString& pfad) {
+            if (qstrcmp(schritt, "rmdir") == 0 && pfad.endsWith(QLatin1String("KL3A.LCK"))) ++versuche;
+            return 0;
+        });
+    }
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(versuche, 1);
+    EXPECT_EQ(allEntries(klisten("KL3A.LCK")), QStringList({ "pc8_4712_0c0d" }));
+}
+
 } // namespace
