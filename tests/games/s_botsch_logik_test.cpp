@@ -129,8 +129,10 @@ TEST(Botschaften, TheAnswerGoesIntoTheGapOfEachKindsTask)
 
 TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
 {
-    // Kind 0 and 1 add or take a one-digit number, kind 6 multiplies two of 3..9, kind 7 divides by 2..9.
-    std::set<int> plus, minus, faktoren, teiler;
+    // Kind 0 and 1 add or take a one-digit number, kind 3 takes 10..39 from a two-digit number, kind 6 multiplies
+    // two of 3..9, kind 7 divides by 2..9.
+    std::set<int> plus, minus, zehner, faktoren, teiler;
+    int hoechster = 0;
     for (int seed = 0; seed < 300; ++seed) {
         RandSeed(std::uint32_t(seed));
         for (const auto& t : s_botsch::aufgaben(0, "QMYÄÜ")) {
@@ -140,6 +142,11 @@ TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
         for (const auto& t : s_botsch::aufgaben(1, "QMYÄÜ")) {
             EXPECT_EQ(t.a - t.b, t.r);
             minus.insert(t.b);
+        }
+        for (const auto& t : s_botsch::aufgaben(3, "QMYÄÜ")) {
+            EXPECT_EQ(t.a - t.b, t.r);
+            hoechster = std::max(hoechster, t.a);
+            zehner.insert(t.b);
         }
         for (const auto& t : s_botsch::aufgaben(6, "QQQQQ")) {
             faktoren.insert(t.a);
@@ -151,6 +158,9 @@ TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
     const std::set<int> einstellig = { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
     EXPECT_EQ(plus, einstellig);
     EXPECT_EQ(minus, einstellig);
+    EXPECT_EQ(zehner.size(), 30u);
+    EXPECT_EQ(*zehner.begin(), 10);
+    EXPECT_EQ(hoechster, 99); // never a three-digit minuend
     EXPECT_EQ(faktoren, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
     EXPECT_EQ(teiler, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 }));
 }
