@@ -131,6 +131,16 @@ TEST_F(SwinaTest, AMissingSectionIsAppendedAndAMissingFileStaysMissing)
     EXPECT_FALSE(QFile::exists(swina()));
 }
 
+TEST_F(SwinaTest, AGameWithoutASectionOfItsOwnLeavesTheFileAsItWas)
+{
+    const QByteArray vorher = readBytes(swina());
+    for (const QString& wort : { QString(), QStringLiteral("gibtsnicht") }) {
+        sp_haupt::abschnittschreiben(wort);
+        sp_haupt::abschnittschreiben(wort, { 1, 2, 3 });
+        EXPECT_EQ(readBytes(swina()), vorher) << wort.toStdString();
+    }
+}
+
 TEST_F(SwinaTest, GroupGameLinesKeepABlankAfterTheLastValue)
 {
     ASSERT_EQ(sp_haupt::abschnittladen("flip"), Abschnittstand::gelesen);
