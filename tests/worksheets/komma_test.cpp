@@ -9,6 +9,7 @@
 
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -241,6 +242,33 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
                 for (const auto& e : unten)
                     gelesen << std::get<2>(e);
                 EXPECT_EQ(gelesen, QStringList(blatt.ergebnistexte.begin(), blatt.ergebnistexte.end())) << art;
+            } else {
+                // Each task's grid holds, row by row from the top, its three amounts in digits, the carries and
+                // the sum, and nothing else.
+                for (size_t n = 0; n < 8; ++n) {
+                    const int dx = 900 * int(n % 2), oben = -300 - 500 * int(n / 2);
+                    std::map<int, std::map<int, QString>> zeilen;
+                    for (const DrawOp& op : printer().lastDocument().pages.first()) {
+                        if (op.kind != DrawOp::Kind::Text || op.text == QStringLiteral(",")) continue;
+                        const QPoint p = op.points[0];
+                        if (p.x() > 455 + dx && p.x() < 820 + dx && p.y() < oben && p.y() > oben - 500)
+                            zeilen[-p.y()][p.x()] += op.text;
+                    }
+                    QStringList gelesen, soll;
+                    for (const auto& zeile : zeilen) {
+                        QString z;
+                        for (const auto& zeichen : zeile.second)
+                            z += zeichen.second;
+                        gelesen << z.remove(u' ');
+                    }
+                    for (size_t k = 0; k < 3; ++k)
+                        soll << kommaziffern(art, blatt.mengen[3 * n + k].wert).remove(u' ');
+                    soll << QString(blatt.merkziffern[n]).remove(u' ') << QString(blatt.summenziffern[n]).remove(u' ');
+                    soll.removeAll(QString());
+                    gelesen.removeAll(QString());
+                    EXPECT_EQ(gelesen.join(u'|').toStdString(), soll.join(u'|').toStdString())
+                        << art << " task " << n + 1;
+                }
             }
             Printer::writePdf(printer().lastDocument(),
                 QStringLiteral(TAVI_TEST_OUTPUT "/komma_%1%2.pdf").arg(art).arg(loesung ? "_loesung" : ""));
