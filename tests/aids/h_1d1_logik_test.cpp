@@ -137,6 +137,26 @@ TEST_F(Kl1d1Logik, TheHundredBoardFramesTheDividendsCell)
     EXPECT_EQ(rest.mid(100), (QStringList { "13", "14" }));
 }
 
+// A board's grid is one colour: its thin lines are the thick middle lines' colour, not the box's frame colour,
+// so the pupil reads the frame and the grid apart.
+TEST_F(Kl1d1Logik, TheBoardsGridTakesTheColourOfItsMiddleLinesNotOfTheFrame)
+{
+    const std::pair<Bild, Box> bilder[] = { { feldbild(k14durch4, kQuotientPhase), Box::feld },
+        { hunderterbild(k14durch4, kQuotientPhase), Box::hund } };
+    for (const auto& [bild, box] : bilder) {
+        SCOPED_TRACE(int(box));
+        const QVector<Zug> rahmen = zuege(bild, box, Zug::Art::rechteck);
+        const QVector<Zug> linien = zuege(bild, box, Zug::Art::linie);
+        ASSERT_FALSE(rahmen.isEmpty());
+        ASSERT_GE(linien.size(), 24);
+        const QColor mitte = linien[22].stiftfarbe;
+        EXPECT_EQ(linien[23].stiftfarbe, mitte);
+        EXPECT_NE(rahmen.first().stiftfarbe, mitte);
+        for (int k = 0; k < 22; ++k)
+            EXPECT_EQ(linien[k].stiftfarbe, mitte) << "line " << k;
+    }
+}
+
 // Whatever the task, the red frame goes round the cell where the hundred board writes the dividend.
 TEST_F(Kl1d1Logik, TheHundredBoardsFrameHoldsTheDividendOfEveryTask)
 {
