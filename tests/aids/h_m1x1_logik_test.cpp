@@ -50,16 +50,25 @@ TEST(M1x1Hilfe, TheStepsTakeTheProductApartByTensAndOnes)
         EXPECT_TRUE(hilfeschritt(t, 5).ergebnis);
         EXPECT_FALSE(hilfeschritt(t, 6).punkte || hilfeschritt(t, 6).ergebnis);
     }
-    // The dots of each part cover the field of the whole product once.
-    const Aufgabe t = aufgabe(2, 3, 5);
-    const Punkte alle = *hilfeschritt(t, 1).punkte;
-    EXPECT_EQ(alle.spalteBis * alle.zeileBis, 13 * 15);
-    int summe = 0;
-    for (int stufe = 2; stufe <= 4; ++stufe) {
-        const Punkte p = *hilfeschritt(t, stufe).punkte;
-        summe += (p.spalteBis - p.spalteVon + 1) * (p.zeileBis - p.zeileVon + 1);
+    // The first step's field has one dot per unit of the product, and the parts' dots cover it once.
+    const auto anzahl = [](const Punkte& p) { return (p.spalteBis - p.spalteVon + 1) * (p.zeileBis - p.zeileVon + 1); };
+    for (const Fall& f : faelle) {
+        const Aufgabe t = aufgabe(f.form, f.a, f.b);
+        const Punkte alle = *hilfeschritt(t, 1).punkte;
+        EXPECT_EQ(anzahl(alle), t.zielzahl) << f.form;
+        int summe = 0;
+        for (int stufe = 2; stufe <= 4; ++stufe) {
+            const Hilfeschritt s = hilfeschritt(t, stufe);
+            if (!s.punkte) continue;
+            const Punkte p = *s.punkte;
+            EXPECT_TRUE(p.spalteVon >= alle.spalteVon && p.spalteBis <= alle.spalteBis && p.zeileVon >= alle.zeileVon
+                && p.zeileBis <= alle.zeileBis)
+                << f.form << " step " << stufe;
+            summe += anzahl(p);
+        }
+        EXPECT_EQ(summe, t.zielzahl) << f.form;
     }
-    EXPECT_EQ(summe, 13 * 15);
+    const Aufgabe t = aufgabe(2, 3, 5);
     EXPECT_EQ(hilfeschritt(t, 4).gleichung->y, 526);
     EXPECT_EQ(hilfeschritt(aufgabe(0, 7, 3), 4).punkte->spalteVon, 11);
     EXPECT_EQ(punkt(1, 1), QRect(QPoint(36, 55), QPoint(46, 69)));
