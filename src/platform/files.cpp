@@ -404,7 +404,8 @@ bool inUse(int err)
 
 bool passing(int err)
 {
-    return inUse(err) || err == EIO;
+    // A FUSE mount answers ESTALE where the name it knew was removed or made anew by another PC a moment ago.
+    return inUse(err) || err == EIO || err == ESTALE;
 }
 
 int ioCodeOf(int err)
