@@ -21,14 +21,6 @@ void sperre(const QString& pfad, qint64 sekunden, const QString& marke)
     ASSERT_TRUE(stampFromNow(m, sekunden));
 }
 
-// The earlier version's lock file `pfad`, a minute old, its line ending in `wort`.
-void alteSperre(const QString& pfad, const QByteArray& wort)
-{
-    QDir().mkpath(QFileInfo(pfad).path());
-    writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + wort + "\r\n");
-    ASSERT_TRUE(stampFromNow(pfad, -60));
-}
-
 // The name under which the earlier version broke a lock file whose line ends in no id: its stamp, size and
 // file number.
 QString bruchname(const QString& pfad)
@@ -94,7 +86,7 @@ TEST_F(TaviTest, AnEarlierVersionsLockLeftBehindIsBrokenUnderTheNameThatVersionB
     };
     for (const Fall& f : { Fall { "KL3A", id, true }, Fall { "KL3B", "0a1b", false }, Fall { "KL3C", "pc7", false } }) {
         const QString pfad = ordner + u'/' + f.liste + ".LCK";
-        alteSperre(pfad, f.wort);
+        ASSERT_TRUE(earlierVersionsLock(pfad, f.wort));
         const QString bricht = f.mitId ? pfad + u'~' + QString::fromLatin1(f.wort) : bruchname(pfad);
         writeBytes(bricht, "pc8 4712\r\n");
         const FileLock wartet(pfad, 300);

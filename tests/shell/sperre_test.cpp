@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
-#include <QUuid>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,13 +25,6 @@
 using namespace dverw;
 
 namespace {
-
-// A lock that a PC which went down left behind a minute ago, by the share's clock.
-void alteSperre(const QString& pfad)
-{
-    writeBytes(pfad, "pc7 4711 2026-12-07T09:00:00 " + QUuid::createUuid().toString(QUuid::Id128).toLatin1() + "\r\n");
-    ASSERT_TRUE(stampFromNow(pfad, -60));
-}
 
 // A lock as this version makes it, stamped `sekunden` from now: a folder with its holder's mark in it (none where
 // `marke` is empty: its holder went down between the two steps). Returns the mark's path.
@@ -135,7 +127,7 @@ TEST_F(SperreTest, EightPcsMeetingOneLockLeftBehindTakeItOneAtATime)
     // A slow share: a pause before each step on a lock file widens every gap between two steps.
     const QStringList langsam = { QStringLiteral("TAVI_SPERRE_SCHRITTPAUSE_MS=3") };
     for (int runde = 0; runde < 4; ++runde) {
-        alteSperre(klisten("KL3A.LCK"));
+        ASSERT_TRUE(earlierVersionsLock(klisten("KL3A.LCK")));
         QList<QProcess*> pcs;
         for (int i = 0; i < 8; ++i)
             pcs << starten({ "halten", klisten("KL3A.LCK"), "1", "5", klisten("drinnen") }, langsam);
@@ -168,7 +160,7 @@ TEST_F(SperreTest, WhereALockCannotBeBrokenForWantOfRightsItIsWaitedForAndThePup
     const QStringList kurz = { QStringLiteral("TAVI_SPERRE_WARTE_MS=300") };
     for (const mode_t recht : { mode_t(0755), mode_t(01777) }) {
         // Pupils may read "k_liste" but not write there; or write, but not remove a teacher's file (sticky).
-        alteSperre(klisten("KL3A.LCK"));
+        ASSERT_TRUE(earlierVersionsLock(klisten("KL3A.LCK")));
         ::chmod(QFile::encodeName(klisten()).constData(), recht);
         QElapsedTimer uhr;
         uhr.start();
@@ -246,7 +238,7 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     EXPECT_EQ(readBytes(klisten("KL3A.TXT")), "01 Anna\r\n");
 
     QFile::remove(klisten(".fuellung"));
-    alteSperre(klisten("KL3A.LCK"));
+    ASSERT_TRUE(earlierVersionsLock(klisten("KL3A.LCK")));
     klein.makeReadOnly();
     FileLock::setWaitForTests(200);
     e = namenHinzufuegen(datpfad, "KL3A", "Ben");
@@ -394,7 +386,7 @@ TEST_F(SperrformTest, LocksLeftBehindInEveryFormAreTakenOverAndNothingOfThemStay
 {
     sperrordner(klisten("KL3A.LCK"), -60);
     sperrordner(klisten("KL3B.LCK"), -60, {});
-    alteSperre(klisten("KL3C.LCK"));
+    ASSERT_TRUE(earlierVersionsLock(klisten("KL3C.LCK")));
     // One whose breaker went down while breaking it: the breaker is broken too.
     sperrordner(klisten("KL3D.LCK"), -90);
     sperrordner(klisten("KL3D.LCK~pc7_4711_0a1b"), -60, {});
@@ -416,7 +408,7 @@ TEST_F(SperrformTest, AFreshOrFutureLockIsWaitedForAndNeverBrokenOrAnError)
     const QString frisch = sperrordner(klisten("KL3A.LCK"), 0);
     sperrordner(klisten("KL3B.LCK"), 0, {});
     const QString zukunft = sperrordner(klisten("KL3C.LCK"), 120);
-    alteSperre(klisten("KL3D.LCK"));
+    ASSERT_TRUE(earlierVersionsLock(klisten("KL3D.LCK")));
     ASSERT_TRUE(stampFromNow(klisten("KL3D.LCK"), 120));
     for (const char* liste : { "KL3A", "KL3B", "KL3C", "KL3D" }) {
         const FileLock sperre(klisten(liste + QStringLiteral(".LCK")), 300);

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QUuid>
 #include <QWidget>
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -177,6 +178,14 @@ bool stampFromNow(const QString& path, qint64 seconds)
     t.tv_sec += seconds;
     const struct timespec times[2] = { t, t };
     return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+bool earlierVersionsLock(const QString& path, const QByteArray& word)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const QByteArray id = word.isEmpty() ? QUuid::createUuid().toString(QUuid::Id128).toLatin1() : word;
+    writeBytes(path, "pc7 4711 2026-12-07T09:00:00 " + id + "\r\n");
+    return stampFromNow(path, -60);
 }
 
 CreationCounter::CreationCounter(const QString& folder)

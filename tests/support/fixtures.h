@@ -35,6 +35,9 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 QStringList allEntries(const QString& folder);
 // Sets a file's or folder's time stamps to `seconds` from now: a lock left behind, or one stamped ahead.
 bool stampFromNow(const QString& path, qint64 seconds);
+// The earlier version's lock file `path`, left behind a minute ago, its line ending in `word` (a fresh 32-digit id
+// where empty). False where it could not be stamped.
+bool earlierVersionsLock(const QString& path, const QByteArray& word = {});
 
 // The names made directly in a folder (on the machine that holds it) while this lives, as the kernel saw them.
 class CreationCounter {
