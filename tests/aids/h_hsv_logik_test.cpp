@@ -89,6 +89,35 @@ TEST(HsvLogik, AddingAndSubtractingDigitsKeepTheirRangeAndEachDigitItAllowsComes
         "72 mit: aE 2-9, aZ 2-6, bE 2-9, bZ 2-6");
 }
 
+// Completing, multiplying and dividing: every digit of the drawn numbers in its range, each value it allows
+// coming; the one-digit factor or divisor is einer1, the two-digit number b.
+TEST(HsvLogik, CompletingTimesAndDividedDigitsKeepTheirRangeAndEachDigitItAllowsComes)
+{
+    PinRandomSeed(13);
+    QStringList alle;
+    const Art arten[] = { { 73, 0, 0, 0 }, { 74, 0, 0, 0 }, { 74, 0, 1, 1 }, { 75, 0, 0, 0 }, { 75, 0, 0, 1 } };
+    for (const Art& k : arten) {
+        Wertebereiche w;
+        int vorindex = 0;
+        for (int n = 0; n < 2000; ++n) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, vorindex);
+            vorindex = a.einer1;
+            w(QStringLiteral("aZ"), a.zehner1);
+            w(QStringLiteral("aE"), a.einer1);
+            w(QStringLiteral("bZ"), a.zehner2);
+            w(QStringLiteral("bE"), a.einer2);
+        }
+        alle << QStringLiteral("%1/%2: ").arg(k.code).arg(k.wahl6) + w.text();
+    }
+    UnpinRandomSeed();
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "73/0: aE 1-9, aZ 2-6, bE 1-9, bZ 2-6\n"
+        "74/0: aE 2-9, aZ 0, bE 2-9, bZ 1\n"
+        "74/1: aE 2-9, aZ 0, bE 2-9, bZ 2-9\n"
+        "75/0: aE 2-9, aZ 0, bE 2-9, bZ 1\n"
+        "75/1: aE 2-9, aZ 0, bE 2-9, bZ 2-9");
+}
+
 TEST(HsvLogik, TextsLongWayAndAnswerStringOfTheExamples)
 {
     struct Fall {
@@ -264,6 +293,17 @@ TEST(HsvLogik, EveryHelpStepWritesWhereThePupilIsToLook)
                     EXPECT_TRUE(da) << "step " << stufe << " '" << QString(z).toStdString() << "' at " << x;
                 }
             }
+            // The small partial results go under the columns of the result in their line.
+            for (const auto& [stufe, zeile] : { std::pair { 2, 329 }, std::pair { 4, 535 } }) {
+                const Schreibschritt s = hilfeschritt(a, stufe, 1);
+                ASSERT_FALSE(s.zeichen.isEmpty());
+                for (const auto& [x, z] : s.zeichen) {
+                    if (z == u' ') continue;
+                    const bool da = std::any_of(ganz.begin(), ganz.end(),
+                        [&](const schrift::Schrift& t) { return t.x == x && t.y == zeile && t.text == QString(z); });
+                    EXPECT_TRUE(da) << "step " << stufe << " '" << QString(z).toStdString() << "' at " << x;
+                }
+            }
         }
 }
 
@@ -350,4 +390,90 @@ TEST(HsvLogik, TheRecordAndTheInstructionNameWhatWasAsked)
     };
     for (const auto& [h, soll] : hinweise)
         EXPECT_EQ(meldung(plus, h, 1).texte().join("|"), QString::fromUtf8(soll));
+}
+
+namespace {
+
+// The hint of every step of the long way as one character per step: for a wrong digit that is neither the
+// expected one nor the one after it, and for the digit after the expected one ('-' where that is no wrong digit).
+QString hinweiszeile(const Aufgabe& a, bool naechste)
+{
+    static const std::map<Hinweis, QChar> zeichen { { Hinweis::keiner, u'.' }, { Hinweis::zehnerZuerst, u'Z' },
+        { Hinweis::null, u'0' }, { Hinweis::einer, u'E' }, { Hinweis::zehner, u'T' }, { Hinweis::rest, u'R' },
+        { Hinweis::fehlt, u'F' }, { Hinweis::naechsterZehner, u'N' }, { Hinweis::pfeil, u'P' },
+        { Hinweis::vielfache, u'V' } };
+    const QString w = langerWegMitMarke(a);
+    QString z;
+    for (int s = 1; s <= w.size(); ++s) {
+        const QChar soll = w.at(s - 1);
+        const QChar danach = s < w.size() ? w.at(s) : QChar();
+        QChar getippt;
+        if (naechste) {
+            getippt = danach;
+        } else {
+            for (QChar c = u'0'; c <= u'9'; c = QChar(c.unicode() + 1))
+                if (c != soll && c != danach) {
+                    getippt = c;
+                    break;
+                }
+        }
+        z += getippt.isNull() || getippt == soll ? QChar(u'-') : zeichen.at(hinweis(a, w, s, getippt));
+    }
+    return z;
+}
+
+} // namespace
+
+// Each step of the long way answers a wrong digit with its own hint; where the pupil may have typed the units
+// first, the digit after the expected one gets "erst die Zehner".
+TEST(HsvLogik, EveryStepOfTheLongWayGivesItsOwnHint)
+{
+    struct Fall {
+        Aufgabe a;
+        const char *sonst, *naechste;
+    };
+    const Fall faelle[] = {
+        { bilden(71, 0, 3, 4, 2, 5), "T0..P.E....", "T0Z.P.-Z.Z-" }, // 20 54 54 5 59 59
+        { bilden(72, 0, 3, 4, 2, 5), "T0..P.E....", "T0Z.P.EZ.Z-" }, // 20 39 39 5 34 34
+        { bilden(73, 0, 3, 4, 2, 6), "FN0P0.0..", "FN0P0.0Z-" }, // 6 40 40 20 26
+        { bilden(74, 0, 0, 5, 2, 7), "T0V.0EV....", "T0Z-0EZ..Z-" }, // 20 100 7 35 135
+        { bilden(74, 0, 0, 6, 1, 7), "T0.0EV....", "T0.0EZ.ZZ-" }, // 10 60 7 42 102
+        { bilden(74, 0, 0, 4, 1, 7), "T0.0EV...", "T0.0EZ.Z-" }, // 10 40 7 28 68
+        { bilden(75, 0, 0, 4, 2, 4), "VV0VVREV..", "VV0VVZEVZ-" }, // x 80 20 16 4 24
+        { bilden(75, 0, 0, 5, 2, 7), "VV0VVREV..", "V-0VVZEVZ-" }, // 100 20 35 7 27
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(hinweiszeile(f.a, false).toStdString(), f.sonst) << f.a.aufgabentexte[0].toStdString();
+        EXPECT_EQ(hinweiszeile(f.a, true).toStdString(), f.naechste) << f.a.aufgabentexte[0].toStdString();
+    }
+}
+
+// The table of multiples counts in the tens of the number being worked on in the first partial line, in its
+// units in the second.
+TEST(HsvLogik, TheTableOfMultiplesCountsInTheNumberOfItsLine)
+{
+    const auto reihe = [](int m) {
+        QStringList s;
+        for (int k = 1; k <= 10; ++k)
+            s << QString::number(k * m);
+        return s;
+    };
+    const Aufgabe mal = bilden(74, 0, 0, 5, 2, 7);
+    const Aufgabe geteilt = bilden(75, 0, 0, 4, 2, 4);
+    for (int schritt : { 3, 5 }) {
+        EXPECT_EQ(meldung(mal, Hinweis::vielfache, schritt).texte(), reihe(20)) << schritt;
+        EXPECT_EQ(meldung(geteilt, Hinweis::vielfache, schritt).texte(), reihe(40)) << schritt;
+    }
+    for (int schritt : { 6, 7 }) {
+        EXPECT_EQ(meldung(mal, Hinweis::vielfache, schritt).texte(), reihe(7)) << schritt;
+        EXPECT_EQ(meldung(geteilt, Hinweis::vielfache, schritt).texte(), reihe(4)) << schritt;
+    }
+    EXPECT_TRUE(meldung(mal, Hinweis::keiner, 1).teile.empty());
+    EXPECT_TRUE(meldung(mal, Hinweis::pfeil, 5).texte().isEmpty());
+}
+
+TEST(HsvLogik, TheRecordNamesTheWayOfWorking)
+{
+    EXPECT_EQ(programmtext(0), "halbschriftlich, ausführlich");
+    EXPECT_EQ(programmtext(1), "halbschriftlich, schnell (kurzer Weg)");
 }
