@@ -3,6 +3,7 @@
 #include "platform/random.h"
 #include "support/wertebereiche.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -399,5 +400,223 @@ TEST(Pm100Bilder, TheFieldShowsFiveStepsAndTheLineSixOnlyWhenCompleting)
                     ASSERT_EQ(strahlschritt(x, 6).isEmpty(), !ergaenzen);
                     ASSERT_TRUE(feldschritt(x, 7).isEmpty() && strahlschritt(x, 7).isEmpty());
                 }
+            });
+}
+
+namespace {
+
+// The numbers of a task as the help shows them: where it starts, the stop after the first part step, where it
+// ends. The stop is read from the first written row, so the pictures are checked against what the pupil reads.
+struct Stationen {
+    int start = 0, zwischen = 0, ende = 0;
+};
+
+// "36+4=40" as its three numbers and the sign; false when the row is no calculation.
+bool rechnung(const QString& zeile, int& links, QChar& zeichen, int& rechts, int& ergebnis)
+{
+    const QString t = QString(zeile).remove(QLatin1Char(' '));
+    const int op = int(t.indexOf(QRegularExpression(QStringLiteral("[+-]"))));
+    const int gleich = int(t.indexOf(QLatin1Char('=')));
+    if (op <= 0 || gleich <= op + 1) return false;
+    bool ok1 = false, ok2 = false, ok3 = false;
+    links = t.left(op).toInt(&ok1);
+    zeichen = t.at(op);
+    rechts = t.mid(op + 1, gleich - op - 1).toInt(&ok2);
+    ergebnis = t.mid(gleich + 1).toInt(&ok3);
+    return ok1 && ok2 && ok3;
+}
+
+Stationen stationen(const Aufgabe& x)
+{
+    Stationen s;
+    s.start = x.hunderter1;
+    s.ende = rechenart(x.art) == Rechenart::ergaenzen ? x.zielzahl : x.hunderter3;
+    int a = 0, b = 0;
+    QChar z;
+    EXPECT_TRUE(rechnung(zeile(x, x.wieoft, 1), a, z, b, s.zwischen)) << x.text.toStdString();
+    return s;
+}
+
+} // namespace
+
+// After the last help step the sheet holds a right calculation: the first row goes from the task's first number
+// to the ten (or with the tens), the second from there to the end, the two parts make up the second number,
+// and the answer stands in the task's answer places.
+TEST(Pm100Schritte, TheWrittenRowsAddUpToTheTaskForEveryTask)
+{
+    for (int art = 41; art <= 46; ++art)
+        for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
+            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
+                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                const QVector<QString> z = geschriebeneZeilen(x, x.wieoft, 1);
+                QString soll = x.text;
+                for (int p = 1; p <= x.solltext().size(); ++p)
+                    soll[antwortspalte(art, p) - 1] = x.solltext().at(p - 1);
+                ASSERT_EQ(z[0], soll);
+                const bool ergaenzen = rechenart(art) == Rechenart::ergaenzen;
+                const int teile = ergaenzen ? x.sollwert : x.hunderter2;
+                const Stationen st = stationen(x);
+                int a = 0, b = 0, c = 0;
+                QChar zeichen;
+                ASSERT_TRUE(rechnung(z[1], a, zeichen, b, c)) << z[1].toStdString();
+                EXPECT_EQ(zeichen, x.zeichen);
+                EXPECT_EQ(a, st.start);
+                EXPECT_EQ(zeichen == u'+' ? a + b : a - b, c);
+                if (x.wieoft == 4) {
+                    EXPECT_EQ(z[2].trimmed(), QString());
+                    EXPECT_EQ(c, st.ende);
+                    EXPECT_EQ(b, teile);
+                    return;
+                }
+                // The first part goes to the ten when one digit is added, with the tens when two are.
+                if (zweiZehnerzahlen(art))
+                    EXPECT_EQ(b, 10 * x.zehner2);
+                else
+                    EXPECT_EQ(c % 10, 0);
+                int a2 = 0, b2 = 0, c2 = 0;
+                QChar zeichen2;
+                ASSERT_TRUE(rechnung(z[2], a2, zeichen2, b2, c2)) << z[2].toStdString();
+                EXPECT_EQ(zeichen2, x.zeichen);
+                EXPECT_EQ(a2, c);
+                EXPECT_EQ(zeichen2 == u'+' ? a2 + b2 : a2 - b2, c2);
+                EXPECT_EQ(c2, st.ende);
+                EXPECT_EQ(b + b2, teile);
+            });
+}
+
+namespace {
+
+// The number of the field cell a point lies in; a point past the right end of a row stands for the ten that ends
+// the row, one before its left end for the ten that ends the row above.
+int feldzahl(QPoint p)
+{
+    const int zeile = (p.y() - 45) / 60;
+    if (p.x() >= 440) return 10 * zeile + 10;
+    if (p.x() < 31) return 10 * zeile;
+    return 10 * zeile + (p.x() + 11) / 42;
+}
+
+QPoint mitte(const Bildteil& t)
+{
+    return { (t.l + t.r) / 2, (t.t + t.b) / 2 };
+}
+
+QPoint pfadende(const Bildteil& t)
+{
+    return t.senkrecht ? QPoint(t.start.x(), t.ende) : QPoint(t.ende, t.start.y());
+}
+
+} // namespace
+
+// In the 100 field the help marks the numbers of the written rows one after the other: the first number, the
+// stop after the first part, the end; the paths between them lead from one to the next. Completing shows the
+// stop one step earlier and the path after it.
+TEST(Pm100Bilder, MarksAndPathsInTheFieldLandOnTheNumbersOfTheCalculation)
+{
+    for (int art = 41; art <= 46; ++art) {
+        const bool ergaenzen = rechenart(art) == Rechenart::ergaenzen;
+        const int markeZwischen = ergaenzen ? 2 : 3, markeEnde = ergaenzen ? 4 : 5;
+        const int pfadZwischen = ergaenzen ? 3 : 2, pfadEnde = ergaenzen ? 5 : 4;
+        for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
+            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
+                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                const Stationen st = stationen(x);
+                for (int s = 1; s <= std::min(x.wieoft, letzterBildschritt(art, false)); ++s) {
+                    const Bild b = feldschritt(x, s);
+                    int soll = -1;
+                    if (s == 1) soll = st.start;
+                    if (s == markeZwischen || s == pfadZwischen) soll = st.zwischen;
+                    if (s == markeEnde || s == pfadEnde) soll = st.ende;
+                    const bool marke = s == 1 || s == markeZwischen || s == markeEnde;
+                    const Bildteil* letzter = nullptr;
+                    for (const Bildteil& t : b)
+                        if (t.art == (marke ? Bildteil::Art::Marke : Bildteil::Art::Pfad)) letzter = &t;
+                    if (b.isEmpty() && x.wieoft == 4 && s == 4) continue;
+                    ASSERT_NE(letzter, nullptr) << "step " << s;
+                    EXPECT_EQ(feldzahl(marke ? mitte(*letzter) : pfadende(*letzter)), soll) << "step " << s;
+                }
+            });
+    }
+}
+
+namespace {
+
+int strahlzahl(int x)
+{
+    return (x - 100) / 8;
+}
+
+// A step on the 100 line as text: "Balken 36", "Pfeil 40", "Bogen 36-40" (smaller number first).
+QStringList strahlteile(const Bild& b)
+{
+    QStringList s;
+    for (const Bildteil& t : b) {
+        if (t.art == Bildteil::Art::Bogen) {
+            s << QStringLiteral("Bogen %1-%2").arg(strahlzahl(t.l)).arg(strahlzahl(t.r));
+        } else if (t.art == Bildteil::Art::Linie && t.punkte.size() == 2) {
+            const QPoint p = t.punkte[0], q = t.punkte[1];
+            if (p.y() == q.y())
+                s << QStringLiteral("Balken %1").arg(strahlzahl(q.x()));
+            else
+                s << QStringLiteral("Pfeil %1").arg(strahlzahl(p.x()));
+        }
+    }
+    return s;
+}
+
+QString bogen(int von, int bis)
+{
+    return QStringLiteral("Bogen %1-%2").arg(std::min(von, bis)).arg(std::max(von, bis));
+}
+
+} // namespace
+
+// On the 100 line the bar reaches the first number, the jumps go from number to number of the written rows and
+// the arrows point at the stop and at the end; the tens of a second two-digit number are jumped one by one.
+TEST(Pm100Bilder, BarJumpsAndArrowsOnTheLineMeetTheNumbersOfTheCalculation)
+{
+    for (int art = 41; art <= 46; ++art)
+        for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
+            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
+                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                const Stationen st = stationen(x);
+                const int s = st.start, zw = st.zwischen, e = st.ende;
+                const QString pfeilZw = QStringLiteral("Pfeil %1").arg(zw),
+                              pfeilEnde = QStringLiteral("Pfeil %1").arg(e);
+                QStringList zehner;
+                const int richtung = zw > s ? 10 : -10;
+                for (int i = 0; i < x.zehner2; ++i)
+                    zehner << bogen(s + i * richtung, s + (i + 1) * richtung);
+                if (zweiZehnerzahlen(art)) EXPECT_EQ(s + x.zehner2 * richtung, zw);
+                // From the stop to the end over the ten between them, when the ones cross it.
+                QStringList einer;
+                if (x.uebergang()) {
+                    const int zehn = std::max(zw, e) / 10 * 10;
+                    einer << bogen(zw, zehn) << bogen(zehn, e);
+                } else {
+                    einer << bogen(zw, e);
+                }
+                std::vector<QStringList> soll;
+                switch (art) {
+                case 41:
+                    soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(e / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
+                    break;
+                case 42:
+                    soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(s / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
+                    break;
+                case 43:
+                    soll = { { pfeilZw }, { bogen(s, zw) }, { pfeilEnde }, { bogen(e / 10 * 10, e) }, { bogen(s, e) } };
+                    break;
+                case 44:
+                case 45:
+                    soll = { zehner, { pfeilZw }, einer, { bogen(zw, e), pfeilEnde } };
+                    break;
+                default:
+                    soll = { { pfeilZw }, zehner, { pfeilEnde }, einer, { bogen(zw, e) } };
+                    break;
+                }
+                EXPECT_EQ(strahlteile(strahlschritt(x, 1)), QStringList { QStringLiteral("Balken %1").arg(s) });
+                for (int k = 2; k <= std::min(x.wieoft, letzterBildschritt(art, true)); ++k)
+                    EXPECT_EQ(strahlteile(strahlschritt(x, k)), soll[size_t(k - 2)]) << "step " << k;
             });
 }
