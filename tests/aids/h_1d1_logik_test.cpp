@@ -1,6 +1,7 @@
 #include "aids/h_1d1_logik.h"
 #include "aids/h_haupt_logik.h"
 #include "platform/colors.h"
+#include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 
@@ -271,4 +272,121 @@ TEST_F(Kl1d1Logik, GroupsFillACupEachAndSharingGivesEveryCupOneDotOfEachGroup)
         (QStringList { "14  verteilt an  4", "  4  verteilt an  4  ", "jeder bekommt 1 ", "  8  verteilt an  4  ",
             "jeder bekommt 2 ", "  12  verteilt an  4  ", "jeder bekommt  ???" }));
     EXPECT_EQ(texte(verteilbild(k14durch4, kRestPhase)).last(), "   jeder bekommt 3   ");
+}
+
+// Over many tasks every remainder the divisor allows comes, and the checks take the quotient, then the
+// remainder.
+TEST_F(Kl1d1Logik, EveryRemainderTheDivisorAllowsComesAndIsCheckedAfterTheQuotient)
+{
+    PinRandomSeed(21);
+    for (int divisor = 2; divisor <= 10; ++divisor) {
+        QSet<int> reste;
+        for (int n = 0; n < 300; ++n)
+            reste << aufgabe(divisor, 3, true).rest;
+        EXPECT_EQ(reste.size(), divisor - 1) << divisor;
+    }
+    UnpinRandomSeed();
+    EXPECT_EQ(pruefen(k14durch4, kQuotientPhase, 3), Urteil::quotientRichtig);
+    EXPECT_EQ(pruefen(k14durch4, kQuotientPhase, 2), Urteil::falsch);
+    EXPECT_EQ(pruefen(k14durch4, kRestPhase, 2), Urteil::geloest);
+    EXPECT_EQ(pruefen(k14durch4, kRestPhase, 3), Urteil::falsch);
+    const Aufgabe ohne { 4, 3, 0, 12 };
+    EXPECT_EQ(pruefen(ohne, kQuotientPhase, 3), Urteil::geloest);
+    EXPECT_EQ(pruefen(ohne, kQuotientPhase, 4), Urteil::falsch);
+    EXPECT_EQ(noetigeEingaben(k14durch4), 4);
+    EXPECT_EQ(noetigeEingaben(ohne), 2);
+    EXPECT_EQ(noetigeEingaben({ 7, 10, 6, 76 }), 5);
+    EXPECT_EQ(ergebnistext(k14durch4), "3  Rest 2");
+    EXPECT_EQ(ergebnistext(ohne), "3");
+    EXPECT_EQ(texte(aufgabenbild(k14durch4)), (QStringList { "kleines  1 : 1", "14 : 4 =  ?" }));
+    EXPECT_EQ(texte(restfrage(k14durch4)), (QStringList { "14 : 4 = 3", "Rest  ?" }));
+}
+
+// The hundred board shows the multiples of the divisor up to ten times it in yellow, and no other number.
+TEST_F(Kl1d1Logik, TheHundredBoardShowsExactlyTheTenMultiplesOfTheDivisorInYellow)
+{
+    for (int divisor = 1; divisor <= 10; ++divisor) {
+        QSet<int> gelb, soll;
+        for (int k = 1; k <= 10; ++k)
+            soll << k * divisor;
+        int zahlen = 0;
+        for (const Zug& z :
+            zuege(hunderterbild({ divisor, 2, 0, 2 * divisor }, kQuotientPhase), Box::hund, Zug::Art::text)) {
+            ++zahlen;
+            if (z.pinsel == QColor(clYellow)) gelb << z.text.toInt();
+        }
+        EXPECT_EQ(zahlen, 100);
+        EXPECT_EQ(gelb, soll) << divisor;
+    }
+}
+
+namespace {
+
+// The number (1-based, ten to a row) of the dividend dot that holds a point, 0 if none.
+int punktnummer(const QVector<Zug>& punkte, QPoint p)
+{
+    for (int i = 0; i < punkte.size(); ++i)
+        if (QRect(punkte[i].punkte[0], punkte[i].punkte[1]).contains(p)) return i + 1;
+    return 0;
+}
+
+QPoint mitte(const Zug& z)
+{
+    return (z.punkte.first() + z.punkte.last()) / 2;
+}
+
+} // namespace
+
+// Whatever the task, grouping and sharing cross out the dividend's dots in order, one per dot the groups take,
+// and mark each dot that is left over as the remainder.
+TEST_F(Kl1d1Logik, StrokesCrossOutTheDotsInOrderAndTheMarksSitOnTheDotsLeftOver)
+{
+    for (int divisor = 2; divisor <= 10; ++divisor)
+        for (int quotient = 1; divisor * quotient < 100; ++quotient)
+            for (int rest = 0; rest < divisor && divisor * quotient + rest <= 100; ++rest) {
+                const Aufgabe a { divisor, quotient, rest, divisor * quotient + rest };
+                SCOPED_TRACE(std::to_string(a.dividend) + " : " + std::to_string(divisor));
+                for (const Bild& bild : { aufteilbild(a, kRestPhase), verteilbild(a, kRestPhase) }) {
+                    const QVector<Zug> alle = zuege(bild, Box::avhund, Zug::Art::punkt);
+                    ASSERT_EQ(alle.size(), a.dividend + rest);
+                    const QVector<Zug> punkte = alle.mid(0, a.dividend);
+                    const QVector<Zug> striche = zuege(bild, Box::avhund, Zug::Art::linie).mid(24);
+                    ASSERT_EQ(striche.size(), divisor * quotient);
+                    for (int i = 0; i < striche.size(); ++i)
+                        ASSERT_EQ(punktnummer(punkte, mitte(striche[i])), i + 1) << "stroke " << i;
+                    for (int k = 0; k < rest; ++k)
+                        ASSERT_EQ(punktnummer(punkte, mitte(alle[a.dividend + k])), divisor * quotient + k + 1)
+                            << "mark " << k;
+                }
+            }
+}
+
+// On the number line the bar reaches the dividend, ten jumps of the divisor follow each other from 0 and the
+// remainder's dots lie between the last full jump and the dividend.
+TEST_F(Kl1d1Logik, TheNumberLineShowsTheDividendTheJumpsAndTheRemainderBetween)
+{
+    const auto x = [](int n) { return 15 + 7 * n; };
+    for (int divisor = 2; divisor <= 10; ++divisor)
+        for (int quotient = 1; divisor * quotient < 100; ++quotient) {
+            const Aufgabe a { divisor, quotient, divisor - 1, divisor * quotient + divisor - 1 };
+            if (a.dividend > 100) continue;
+            SCOPED_TRACE(std::to_string(a.dividend) + " : " + std::to_string(divisor));
+            const Bild bild = strahlbild(a, kRestPhase);
+            const QVector<Zug> balken = zuege(bild, Box::strahl, Zug::Art::rechteck);
+            ASSERT_EQ(balken.size(), 12); // the box, the bar and ten jumps
+            EXPECT_EQ(balken[1].punkte[0].x(), x(0));
+            EXPECT_EQ(balken[1].punkte[1].x(), x(a.dividend));
+            for (int k = 1; k <= 10; ++k) {
+                EXPECT_EQ(balken[k + 1].punkte[0].x(), x(divisor * (k - 1))) << "jump " << k;
+                EXPECT_EQ(balken[k + 1].punkte[1].x(), x(divisor * k)) << "jump " << k;
+            }
+            EXPECT_EQ(zuege(bild, Box::strahl, Zug::Art::linie).last().punkte[0].x(), x(a.dividend));
+            const QVector<Zug> rest = zuege(bild, Box::strahl, Zug::Art::punkt);
+            ASSERT_EQ(rest.size(), a.rest);
+            for (int j = 0; j < rest.size(); ++j) {
+                EXPECT_GT(rest[j].punkte[0].x(), x(divisor * quotient + j));
+                EXPECT_LT(rest[j].punkte[1].x(), x(divisor * quotient + j + 1));
+            }
+            EXPECT_TRUE(zuege(strahlbild(a, kQuotientPhase), Box::strahl, Zug::Art::punkt).isEmpty());
+        }
 }
