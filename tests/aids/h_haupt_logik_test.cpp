@@ -457,3 +457,207 @@ TEST_F(HHauptLogikTest, EveryWrittenMethodOffersItsOwnLevels)
     EXPECT_EQ(stufentexte(*stufengruppe(83)).at(6), " Ergänzen zu Zahlen mit Null(en)");
     EXPECT_EQ(stufentexte(*stufengruppe(84)).at(6), " der Minuend enthält mindestens eine Null");
 }
+
+// Each activity code reads and writes its own section of the choice file; codes between the ranges have none.
+TEST_F(HHauptLogikTest, EveryCodeFindsItsSectionAndTheCodesAroundTheRangesNone)
+{
+    const std::pair<int, const char*> faelle[] = { { 10, "" }, { 11, "wieviel" }, { 12, "zr10" }, { 13, "zr10" },
+        { 14, "Strahl" }, { 16, "Strahl" }, { 17, "" }, { 20, "" }, { 21, "zr10" }, { 29, "zr10" }, { 30, "" },
+        { 31, "zr20" }, { 38, "zr20" }, { 39, "" }, { 40, "mr" }, { 41, "pm100" }, { 46, "pm100" }, { 47, "" },
+        { 50, "" }, { 51, "h1x1" }, { 52, "mr" }, { 53, "" }, { 54, "m1x1" }, { 55, "h1d1" }, { 56, "" }, { 60, "" },
+        { 61, "tab1p1" }, { 62, "tab1m1" }, { 63, "tab1x1" }, { 64, "tab1d1" }, { 65, "tab8x8" }, { 69, "tab8x8" },
+        { 70, "" }, { 71, "hsv" }, { 75, "hsv" }, { 76, "" }, { 80, "" }, { 81, "sv" }, { 89, "sv" }, { 90, "" },
+        { 109, "" }, { 110, "Schlangen" }, { 111, "" }, { 610, "tab8x8" }, { 611, "" } };
+    for (const auto& [code, wort] : faelle)
+        EXPECT_EQ(stichwort(code), QString::fromUtf8(wort)) << code;
+}
+
+// Start is offered only for choices the aid can run: every range check takes its last allowed value and
+// refuses the next one.
+TEST_F(HHauptLogikTest, EachOptionIsCheckedAtBothEndsOfItsRange)
+{
+    const auto gilt = [](int code, const std::function<void()>& setzen) {
+        setzen();
+        return optionenGueltig(code);
+    };
+    // Quantities and snakes: an allowed value and a time or direction.
+    bytelisteEintragen({ false, false, false, false, true });
+    EXPECT_TRUE(gilt(11, [] { variante = 0; }));
+    EXPECT_FALSE(gilt(11, [] { variante = -1; }));
+    EXPECT_FALSE(gilt(11, [] { variante = 7; }));
+    EXPECT_TRUE(gilt(110, [] { variante = 2; }));
+    EXPECT_FALSE(gilt(110, [] { variante = -1; }));
+    bytelisteEintragen({ false, false, false, false, false, true });
+    EXPECT_FALSE(gilt(110, [] { variante = 0; })); // the sixth value belongs to the quantities only
+    EXPECT_TRUE(gilt(11, [] { variante = 6; }));
+
+    // Arithmetic chains.
+    for (int code : { 40, 52 }) {
+        EXPECT_TRUE(gilt(code, [] { wahl7 = 7, wahl1 = 1, wahl5 = 2; })) << code;
+        EXPECT_TRUE(gilt(code, [] { wahl7 = 0, wahl1 = 0, wahl5 = 0; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl7 = 8; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl7 = -1; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl7 = 0, wahl1 = 2; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl1 = -1; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl1 = 0, wahl5 = 3; })) << code;
+    }
+
+    // Pools of tasks and their extra choices.
+    EXPECT_FALSE(gilt(51, [] { vorratsgroesse = 0; }));
+    EXPECT_TRUE(gilt(51, [] { vorratsgroesse = 1; }));
+    EXPECT_TRUE(gilt(54, [] { variante = 2; }));
+    EXPECT_FALSE(gilt(54, [] { variante = 3; }));
+    EXPECT_FALSE(gilt(54, [] { variante = -1; }));
+    EXPECT_TRUE(gilt(55, [] { wahl4 = 1; }));
+    EXPECT_FALSE(gilt(55, [] { wahl4 = 2; }));
+    EXPECT_FALSE(gilt(55, [] { wahl4 = 0, vorratsgroesse = 0; }));
+    for (int code : { 12, 13, 21, 29, 31, 38 }) {
+        EXPECT_FALSE(gilt(code, [] { vorratsgroesse = 0; })) << code;
+        EXPECT_TRUE(gilt(code, [] { vorratsgroesse = 1; })) << code;
+    }
+    for (int code : { 20, 30, 39 })
+        EXPECT_FALSE(gilt(code, [] { vorratsgroesse = 5; })) << code;
+
+    // Tables.
+    for (int code : { 61, 62, 63 }) {
+        EXPECT_TRUE(gilt(code, [] { tabzeilenzahl = 1, tabspaltenzahl = 1, wahl4 = 1, wahl3 = 1, variante = 2; }))
+            << code;
+        EXPECT_FALSE(gilt(code, [] { tabzeilenzahl = 0; })) << code;
+        EXPECT_FALSE(gilt(code, [] { tabzeilenzahl = 1, wahl4 = 2; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl4 = 0, wahl3 = -1; })) << code;
+        EXPECT_EQ(gilt(code, [] { wahl3 = 0, variante = 3; }), code == 63) << code;
+    }
+    EXPECT_TRUE(gilt(64, [] { tabspaltenzahl = 5, wahl4 = 0, wahl3 = 0, variante = 1; }));
+    EXPECT_TRUE(gilt(64, [] { tabspaltenzahl = 1; }));
+    EXPECT_FALSE(gilt(64, [] { tabspaltenzahl = 0; }));
+    EXPECT_FALSE(gilt(64, [] { tabspaltenzahl = 6; }));
+    EXPECT_FALSE(gilt(64, [] { tabspaltenzahl = 3, variante = 2; }));
+    EXPECT_FALSE(gilt(64, [] { variante = 0, wahl3 = 2; }));
+    for (int code : { 65, 66, 67, 68, 69, 610 }) {
+        EXPECT_TRUE(gilt(code, [] { wahl4 = 1, wahl3 = 1; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl4 = 2; })) << code;
+        EXPECT_FALSE(gilt(code, [] { wahl4 = 0, wahl3 = 2; })) << code;
+    }
+
+    // Half-written: the kind the hub shows, the way of working and the kind's own choices.
+    for (int code = 71; code <= 75; ++code) {
+        EXPECT_TRUE(gilt(code, [code] { variante = code - 71, wahl7 = 1, wahl5 = 1, wahl1 = 1, wahl6 = 1; })) << code;
+        EXPECT_FALSE(gilt(code, [code] { variante = code - 70; })) << code;
+        EXPECT_FALSE(gilt(code, [code] { variante = code - 71, wahl7 = 2; })) << code;
+        EXPECT_EQ(gilt(code, [] { wahl7 = 0, wahl5 = 2; }), code >= 73) << code;
+        EXPECT_EQ(gilt(code, [] { wahl5 = 0, wahl1 = 2; }), code != 74) << code;
+        EXPECT_EQ(gilt(code, [] { wahl1 = 0, wahl6 = 2; }), code < 74) << code;
+    }
+
+    // Written methods: the level within its group's list, and for the two with remainder the remainder choice.
+    wahl7 = 7;
+    EXPECT_TRUE(optionenGueltig(84));
+    wahl7 = 8;
+    EXPECT_FALSE(optionenGueltig(81));
+    wahl6 = 7;
+    wahl8 = 1;
+    EXPECT_TRUE(optionenGueltig(89));
+    wahl8 = 2;
+    EXPECT_FALSE(optionenGueltig(89));
+    wahl1 = 0;
+    EXPECT_TRUE(optionenGueltig(87));
+    EXPECT_FALSE(optionenGueltig(88));
+
+    // Sums up to 100: the level list of the kind, five for one two-digit number, seven for two.
+    EXPECT_TRUE(gilt(43, [] { wahl1 = 2, wahl5 = 0, wahl7 = 1, pm100wahl[2] = 4; }));
+    EXPECT_FALSE(gilt(43, [] { pm100wahl[2] = 5; }));
+    EXPECT_FALSE(gilt(43, [] { pm100wahl[2] = -1; }));
+    EXPECT_FALSE(gilt(43, [] { pm100wahl[2] = 0, wahl7 = 2; }));
+    EXPECT_TRUE(gilt(44, [] { wahl1 = 0, wahl5 = 1, wahl7 = 0, pm100wahl[3] = 6; }));
+    EXPECT_FALSE(gilt(44, [] { pm100wahl[3] = 7; }));
+}
+
+TEST_F(HHauptLogikTest, EachLevelCodeKeepsItsLevelInItsOwnChoice)
+{
+    const std::pair<int, shortint*> kurz[] = { { 81, &wahl7 }, { 84, &wahl7 }, { 87, &wahl1 }, { 88, &wahl1 } };
+    for (const auto& [code, wert] : kurz) {
+        stufeSetzen(code, 5);
+        EXPECT_EQ(*wert, 5) << code;
+        EXPECT_EQ(stufeVon(code), 5) << code;
+        stufeSetzen(code, 2);
+        EXPECT_EQ(stufeVon(code), 2) << code;
+    }
+    stufeSetzen(86, 3);
+    EXPECT_EQ(wahl5, 3);
+    EXPECT_EQ(stufeVon(86), 3);
+    stufeSetzen(85, 6);
+    EXPECT_EQ(stufeVon(85), 6);
+    EXPECT_EQ(stufeVon(80), -1);
+    EXPECT_EQ(stufeVon(90), -1);
+    wahl7 = 1;
+    stufeSetzen(90, 4);
+    EXPECT_EQ(wahl7, 1);
+    const std::pair<int, Stufengruppe> gruppen[]
+        = { { 81, Stufengruppe::plus }, { 82, Stufengruppe::plus }, { 83, Stufengruppe::minusErgaenzen },
+              { 84, Stufengruppe::minusTauschen }, { 85, Stufengruppe::malE }, { 86, Stufengruppe::malZZ },
+              { 87, Stufengruppe::divE }, { 88, Stufengruppe::divE }, { 89, Stufengruppe::dZE } };
+    for (const auto& [code, gruppe] : gruppen)
+        EXPECT_TRUE(stufengruppe(code) == gruppe) << code;
+    EXPECT_FALSE(stufengruppe(80).has_value());
+    EXPECT_FALSE(stufengruppe(90).has_value());
+}
+
+TEST_F(HHauptLogikTest, TheRecordNamesEveryTimeAndEveryDirection)
+{
+    const char* const zeiten[]
+        = { "0,5 sec", "1,0 sec", "2,0 sec", "5,0 sec", "0,08 sec/Element", "0,15 sec/Element", "0,50 sec/Element" };
+    for (int v = 0; v <= 6; ++v) {
+        variante = v;
+        EXPECT_EQ(*zeile5Fuer(11), zeiten[v]);
+    }
+    variante = 7;
+    EXPECT_FALSE(zeile5Fuer(11).has_value());
+    variante = -1;
+    EXPECT_FALSE(zeile5Fuer(11).has_value());
+    const char* const richtungen[] = { "Richtungen: nur +", "Richtungen: nur x", "Richtungen: + und x" };
+    for (int v = 0; v <= 2; ++v) {
+        variante = v;
+        EXPECT_EQ(*zeile5Fuer(110), richtungen[v]);
+    }
+    variante = 3;
+    EXPECT_FALSE(zeile5Fuer(110).has_value());
+
+    // The number lists of the first two number spaces: up to 10 from code 12 to 29, up to 20 from 31.
+    waehlen(auswahl1, 1, { 1, 9 });
+    waehlen(auswahl2, 1, { 1 });
+    waehlen(auswahl3, 2, { 10 });
+    for (int code : { 12, 13, 29 })
+        EXPECT_EQ(*wahltextFuer(code), "1 9 + 1 = 10 ") << code;
+    waehlen(auswahl1, 2, { 2, 9 });
+    waehlen(auswahl2, 2, { 9 });
+    waehlen(auswahl3, 11, { 11, 18 });
+    for (int code : { 31, 38 })
+        EXPECT_EQ(*wahltextFuer(code), "2 9 + 9 = 11 18 ") << code;
+    EXPECT_FALSE(wahltextFuer(30).has_value());
+    EXPECT_FALSE(wahltextFuer(39).has_value());
+    // The middle multiplication lists 2 .. 9, the division table's divisors 2 .. 10, the small division 1 .. 10.
+    for (int i = 0; i <= 10; ++i)
+        zahlenwahl1[i] = zahlenwahl2[i] = i + 2;
+    EXPECT_EQ(*wahltextFuer(54), "2 3 4 5 6 7 8 9 // 2 3 4 5 6 7 8 9 ");
+    EXPECT_EQ(*wahltextFuer(64), "2 3 4 5 6 7 8 9 10 ");
+    for (int i = 0; i <= 10; ++i)
+        zahlenwahl1[i] = zahlenwahl2[i] = i + 1;
+    EXPECT_EQ(*wahltextFuer(55), "1 2 3 4 5 6 7 8 9 10 // 1 2 3 4 5 6 7 8 9 10 ");
+}
+
+// The addition table ends at 9, the others at 10: a tenth margin in the addition table does not count.
+TEST_F(HHauptLogikTest, TheAdditionTableIgnoresAMarginOf10)
+{
+    waehlen(zahlenwahl1, 0, { 3, 10 });
+    waehlen(zahlenwahl2, 0, { 10 });
+    EXPECT_FALSE(tabellenpruefung(Tabelle::plus));
+    EXPECT_EQ(tabzeilenzahl, 1);
+    EXPECT_EQ(tabspaltenzahl, 0);
+    waehlen(zahlenwahl1, 0, { 3, 10 });
+    waehlen(zahlenwahl2, 0, { 10 });
+    EXPECT_TRUE(tabellenpruefung(Tabelle::mal));
+    EXPECT_EQ(tabzeilenzahl, 2);
+    EXPECT_EQ(auswahl1[2], 10);
+    EXPECT_EQ(tabspaltenzahl, 1);
+    EXPECT_EQ(auswahl2[1], 10);
+}
