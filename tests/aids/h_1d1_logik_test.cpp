@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 using namespace kl1d1;
 
 namespace {
@@ -389,4 +391,49 @@ TEST_F(Kl1d1Logik, TheNumberLineShowsTheDividendTheJumpsAndTheRemainderBetween)
             }
             EXPECT_TRUE(zuege(strahlbild(a, kQuotientPhase), Box::strahl, Zug::Art::punkt).isEmpty());
         }
+}
+
+// The dot field colours its quarters: red where row and column lie in the same half, blue otherwise.
+TEST_F(Kl1d1Logik, TheDotFieldsQuartersSplitAfterTheFifthRowAndColumn)
+{
+    const QVector<Zug> punkte = zuege(feldbild({ 10, 10, 0, 100 }, kQuotientPhase), Box::feld, Zug::Art::punkt);
+    ASSERT_EQ(punkte.size(), 100);
+    QString farben;
+    for (int i = 0; i < 100; ++i)
+        farben += punkte[i].pinsel == QColor(clRed) ? u'r' : punkte[i].pinsel == QColor(clBlue) ? u'b' : u'?';
+    for (int zeile = 1; zeile <= 10; ++zeile)
+        EXPECT_EQ(farben.mid(10 * (zeile - 1), 10), zeile <= 5 ? "rrrrrbbbbb" : "bbbbbrrrrr") << zeile;
+}
+
+// With the remainder asked, the hundred board lights up the numbers after the last multiple up to the
+// dividend, each in its own cell.
+TEST_F(Kl1d1Logik, TheHundredBoardLightsUpTheRemainderNumbersInTheirCells)
+{
+    for (int divisor = 2; divisor <= 10; ++divisor)
+        for (int quotient = 1; divisor * quotient < 100; ++quotient) {
+            const int rest = std::min(divisor - 1, 100 - divisor * quotient);
+            const Aufgabe a { divisor, quotient, rest, divisor * quotient + rest };
+            SCOPED_TRACE(std::to_string(a.dividend) + " : " + std::to_string(divisor));
+            const QVector<Zug> texte = zuege(hunderterbild(a, kRestPhase), Box::hund, Zug::Art::text);
+            ASSERT_EQ(texte.size(), 100 + rest);
+            for (int k = 0; k < rest; ++k) {
+                const Zug& z = texte[100 + k];
+                const int n = divisor * quotient + k + 1;
+                EXPECT_EQ(z.text, QString::number(n));
+                EXPECT_EQ(z.pinsel, kRestfarbe);
+                EXPECT_EQ(z.punkte, texte[n - 1].punkte) << n;
+            }
+        }
+}
+
+// The hint stands inside the area that is blanked before the next input.
+TEST_F(Kl1d1Logik, TheHintLiesInsideTheAreaBlankedAfterIt)
+{
+    const QVector<Zug> rahmen = zuege(hinweisLoeschen(), Box::titel, Zug::Art::rechteck);
+    ASSERT_EQ(rahmen.size(), 1);
+    const QRect r(rahmen[0].punkte[0], rahmen[0].punkte[1]);
+    const QVector<Zug> t = zuege(hinweis(), Box::titel, Zug::Art::text);
+    ASSERT_EQ(texte(hinweis()), (QStringList { "hole Hilfe,", "lösche & rechne neu" }));
+    for (const Zug& z : t)
+        EXPECT_TRUE(r.contains(z.punkte[0])) << z.text.toStdString();
 }
