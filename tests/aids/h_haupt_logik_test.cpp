@@ -168,6 +168,9 @@ TEST_F(HHauptLogikTest, EveryTaskComesOnceBeforeAnyComesAgain)
     EXPECT_TRUE(axbTeilen(QStringLiteral("10x10"), a, b));
     EXPECT_EQ(a * 100 + b, 1010);
     EXPECT_FALSE(axbTeilen(QStringLiteral("x3"), a, b));
+    EXPECT_FALSE(axbTeilen(QStringLiteral("3x"), a, b));
+    EXPECT_FALSE(axbTeilen(QStringLiteral("ax3"), a, b));
+    EXPECT_EQ(a * 100 + b, 1010); // a refused entry leaves both numbers as they were
 }
 
 TEST_F(HHauptLogikTest, AnEmptyOrStalePoolNeverReachesOutsideItsEntries)

@@ -477,3 +477,33 @@ TEST(HsvLogik, TheRecordNamesTheWayOfWorking)
     EXPECT_EQ(programmtext(0), "halbschriftlich, ausführlich");
     EXPECT_EQ(programmtext(1), "halbschriftlich, schnell (kurzer Weg)");
 }
+
+// The multiplication dot of a partial line stands in that line, under the task line's dot, whether a help step
+// or the whole long way writes the line.
+TEST(HsvLogik, TheMultiplicationDotStandsInTheLineItBelongsTo)
+{
+    const auto punkte = [](const schrift::Bild& b) {
+        std::vector<schrift::Ellipse> p;
+        for (const schrift::Element& e : b.teile)
+            if (const auto* t = std::get_if<schrift::Ellipse>(&e)) p.push_back(*t);
+        return p;
+    };
+    for (int wahl1 : { 0, 1 }) {
+        const Aufgabe a = bilden(74, wahl1, 0, 6, 1, 7);
+        const auto aufgabe = punkte(aufgabenbild(a, false));
+        ASSERT_EQ(aufgabe.size(), 1u);
+        const int x = aufgabe[0].links;
+        for (const auto& [stufe, zeile] : { std::pair { 1, 329 }, std::pair { 3, 535 } }) {
+            const auto p = punkte(bild(a, hilfeschritt(a, stufe, 1)));
+            ASSERT_EQ(p.size(), 1u) << stufe;
+            EXPECT_EQ(p[0].links, x) << stufe;
+            EXPECT_TRUE(p[0].oben > zeile && p[0].unten < zeile + 95) << stufe;
+        }
+        const auto ganz = punkte(langerWeg(a));
+        ASSERT_EQ(ganz.size(), 2u);
+        EXPECT_TRUE(ganz[0].oben > 329 && ganz[0].unten < 329 + 95);
+        EXPECT_TRUE(ganz[1].oben > 535 && ganz[1].unten < 535 + 95);
+        EXPECT_TRUE(punkte(bild(a, hilfeschritt(a, 2, 1))).empty());
+    }
+    EXPECT_TRUE(punkte(langerWeg(bilden(75, 0, 0, 4, 2, 4))).empty());
+}

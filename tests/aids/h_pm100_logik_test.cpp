@@ -380,6 +380,12 @@ TEST(Pm100Protokoll, TitleHelpAndLevelLines)
     EXPECT_EQ(formzeile(45, 2), "Aufgaben der Form:     64 - 24 = _0");
     EXPECT_EQ(stufenbeispiel(41, 4), "(Mischung aller Schwierigkeitsgrade)");
     EXPECT_EQ(stufenbeispiel(44, 6), "(Mischung aller Schwierigkeitsgrade)");
+    EXPECT_EQ(hilfezeile(41, true), "Hilfe:                 plus am 100er-Strahl");
+    // A code outside the aid's range runs the nearest kind.
+    EXPECT_EQ(artAusCode(40), 41);
+    EXPECT_EQ(artAusCode(47), 46);
+    EXPECT_EQ(protokolltitel(43), "Raum 100  gemischte Zehner und Einer");
+    EXPECT_EQ(protokolltitel(44), "Raum 100  2 gemischte Zehnerzahlen");
 }
 
 // The pictures run alongside the written steps: the 100 field has five of them, the 100 line five, or six for
