@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 using namespace hsv;
 
@@ -99,15 +100,20 @@ TEST(HsvLogik, CompletingTimesAndDividedDigitsKeepTheirRangeAndEachDigitItAllows
     for (const Art& k : arten) {
         Wertebereiche w;
         int vorindex = 0;
+        // Times and divided: every pair of units digits whose product has two digits comes, and no other.
+        std::set<std::pair<int, int>> paare;
         for (int n = 0; n < 2000; ++n) {
             const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, vorindex);
             vorindex = a.einer1;
+            paare.insert({ a.einer1, a.einer2 });
+            if (k.code >= 74) ASSERT_GE(a.U(), 10);
             w(QStringLiteral("aZ"), a.zehner1);
             w(QStringLiteral("aE"), a.einer1);
             w(QStringLiteral("bZ"), a.zehner2);
             w(QStringLiteral("bE"), a.einer2);
         }
         alle << QStringLiteral("%1/%2: ").arg(k.code).arg(k.wahl6) + w.text();
+        if (k.code >= 74) EXPECT_EQ(paare.size(), 8u * 8u - 6u) << k.code;
     }
     UnpinRandomSeed();
     EXPECT_EQ(alle.join(u'\n').toStdString(),
@@ -134,6 +140,7 @@ TEST(HsvLogik, TextsLongWayAndAnswerStringOfTheExamples)
         { bilden(74, 0, 0, 5, 2, 7), "5 27=   ", "5 20=100", "5  7= 35", "20100735135", "13510035" },
         { bilden(75, 0, 0, 4, 2, 4), " 96:4=  ", " 80:4=20", " 16:4= 4", "802016424", "24204" },
         { bilden(75, 0, 0, 3, 3, 8), "114:3=  ", " 90:3=30", " 24:3= 8", "903024838", "38308" },
+        { bilden(75, 0, 0, 4, 2, 5), "100:4=  ", " 80:4=20", " 20:4= 5", "802020525", "25205" },
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(f.a.aufgabentexte[0], f.t0);
