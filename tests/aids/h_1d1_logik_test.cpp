@@ -437,3 +437,18 @@ TEST_F(Kl1d1Logik, TheHintLiesInsideTheAreaBlankedAfterIt)
     for (const Zug& z : t)
         EXPECT_TRUE(r.contains(z.punkte[0])) << z.text.toStdString();
 }
+
+// Before each new group's count the answer line is blanked, so the counts never stand on each other.
+TEST_F(Kl1d1Logik, TheAnswerLineIsBlankedBeforeEachNextCount)
+{
+    for (const Aufgabe& a : { k14durch4, Aufgabe { 3, 7, 0, 21 }, Aufgabe { 5, 1, 0, 5 } })
+        for (const auto& [bild, box] : { std::pair { aufteilbild(a, kQuotientPhase), Box::aufteil },
+                 std::pair { verteilbild(a, kQuotientPhase), Box::verteil } }) {
+            const QVector<Zug> rechtecke = zuege(bild, box, Zug::Art::rechteck);
+            ASSERT_EQ(rechtecke.size(), a.quotient) << a.dividend; // the frame and one blank per further group
+            for (int k = 1; k < rechtecke.size(); ++k) {
+                const QRect r(rechtecke[k].punkte[0], rechtecke[k].punkte[1]);
+                EXPECT_TRUE(r.top() < 215 && r.bottom() > 215 && r.left() < 20) << a.dividend;
+            }
+        }
+}

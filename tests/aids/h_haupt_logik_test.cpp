@@ -664,3 +664,18 @@ TEST_F(HHauptLogikTest, TheAdditionTableIgnoresAMarginOf10)
     EXPECT_EQ(tabspaltenzahl, 1);
     EXPECT_EQ(auswahl2[1], 10);
 }
+
+TEST_F(HHauptLogikTest, AListTakesEachTickedItemsValueAndStopsAtItsEnd)
+{
+    listeEintragen(auswahl3, { true, false, true }, 2);
+    EXPECT_EQ(auswahl3[0], 2);
+    EXPECT_EQ(auswahl3[1], -1);
+    EXPECT_EQ(auswahl3[2], 4);
+    EXPECT_EQ(auswahl3[3], -1); // untouched
+    listeEintragen(zahlenwahl1, std::vector<bool>(14, true), 0);
+    EXPECT_EQ(zahlenwahl1[10], 10);
+    bytelisteEintragen({ true, false, true });
+    EXPECT_EQ(wahlbytes[0], 3);
+    EXPECT_EQ(wahlbytes[1], 255);
+    EXPECT_EQ(wahlbytes[2], 5);
+}
