@@ -514,3 +514,19 @@ TEST(HsvLogik, TheMultiplicationDotStandsInTheLineItBelongsTo)
     }
     EXPECT_TRUE(punkte(langerWeg(bilden(75, 0, 0, 4, 2, 4))).empty());
 }
+
+// The tick of a solved task stands just right of the answer in the task line, wherever the kind puts it.
+TEST(HsvLogik, TheTickStandsJustRightOfTheAnswer)
+{
+    PinRandomSeed(14);
+    for (const Art& k : kArten)
+        for (int n = 0; n < 10; ++n) {
+            const Aufgabe a = wuerfeln(k.code, k.wahl5, k.wahl1, k.wahl6, 0);
+            SCOPED_TRACE(a.aufgabentexte[0].toStdString());
+            const int letzte = antwortX(a, a.antwortstellen());
+            const auto haken = std::get<schrift::Linienzug>(hsv::haken(a).teile.at(0));
+            EXPECT_GT(haken.punkte.first().x(), letzte);
+            EXPECT_LT(haken.punkte.first().x(), letzte + 72);
+        }
+    UnpinRandomSeed();
+}
