@@ -381,7 +381,12 @@ TEST_F(Kl1d1Logik, TheNumberLineShowsTheDividendTheJumpsAndTheRemainderBetween)
             for (int k = 1; k <= 10; ++k) {
                 EXPECT_EQ(balken[k + 1].punkte[0].x(), x(divisor * (k - 1))) << "jump " << k;
                 EXPECT_EQ(balken[k + 1].punkte[1].x(), x(divisor * k)) << "jump " << k;
+                // The jumps alternate red and blue, so the pupil can count them.
+                const QColor farbe = k % 2 == 1 ? clRed : clBlue;
+                EXPECT_EQ(balken[k + 1].pinsel, farbe) << "jump " << k;
+                EXPECT_EQ(balken[k + 1].stiftfarbe, farbe) << "jump " << k;
             }
+            EXPECT_EQ(balken[1].pinsel, QColor(clGreen));
             EXPECT_EQ(zuege(bild, Box::strahl, Zug::Art::linie).last().punkte[0].x(), x(a.dividend));
             const QVector<Zug> rest = zuege(bild, Box::strahl, Zug::Art::punkt);
             ASSERT_EQ(rest.size(), a.rest);
@@ -399,8 +404,10 @@ TEST_F(Kl1d1Logik, TheDotFieldsQuartersSplitAfterTheFifthRowAndColumn)
     const QVector<Zug> punkte = zuege(feldbild({ 10, 10, 0, 100 }, kQuotientPhase), Box::feld, Zug::Art::punkt);
     ASSERT_EQ(punkte.size(), 100);
     QString farben;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 100; ++i) {
         farben += punkte[i].pinsel == QColor(clRed) ? u'r' : punkte[i].pinsel == QColor(clBlue) ? u'b' : u'?';
+        EXPECT_EQ(punkte[i].stiftfarbe, punkte[i].pinsel) << i;
+    }
     for (int zeile = 1; zeile <= 10; ++zeile)
         EXPECT_EQ(farben.mid(10 * (zeile - 1), 10), zeile <= 5 ? "rrrrrbbbbb" : "bbbbbrrrrr") << zeile;
 }
