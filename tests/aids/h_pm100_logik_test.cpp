@@ -14,9 +14,12 @@ using namespace pm100;
 namespace {
 
 // Many tasks of one kind and level in a row, as one run draws them.
-void vieleAufgaben(int art, int stufe, const std::function<void(const Aufgabe&, int vorher)>& pruefe)
+// `einLauf`: one run only, for checks that take long per task.
+void vieleAufgaben(
+    int art, int stufe, const std::function<void(const Aufgabe&, int vorher)>& pruefe, bool einLauf = false)
 {
     for (std::uint32_t seed : { 1u, 77u, 4242u }) {
+        if (einLauf && seed != 1u) break;
         RandSeed(seed);
         int vorindex = 0;
         for (int i = 0; i < 400; ++i) {
@@ -452,42 +455,45 @@ TEST(Pm100Schritte, TheWrittenRowsAddUpToTheTaskForEveryTask)
 {
     for (int art = 41; art <= 46; ++art)
         for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
-            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
-                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
-                const QVector<QString> z = geschriebeneZeilen(x, x.wieoft, 1);
-                QString soll = x.text;
-                for (int p = 1; p <= x.solltext().size(); ++p)
-                    soll[antwortspalte(art, p) - 1] = x.solltext().at(p - 1);
-                ASSERT_EQ(z[0], soll);
-                const bool ergaenzen = rechenart(art) == Rechenart::ergaenzen;
-                const int teile = ergaenzen ? x.sollwert : x.hunderter2;
-                const Stationen st = stationen(x);
-                int a = 0, b = 0, c = 0;
-                QChar zeichen;
-                ASSERT_TRUE(rechnung(z[1], a, zeichen, b, c)) << z[1].toStdString();
-                EXPECT_EQ(zeichen, x.zeichen);
-                EXPECT_EQ(a, st.start);
-                EXPECT_EQ(zeichen == u'+' ? a + b : a - b, c);
-                if (x.wieoft == 4) {
-                    EXPECT_EQ(z[2].trimmed(), QString());
-                    EXPECT_EQ(c, st.ende);
-                    EXPECT_EQ(b, teile);
-                    return;
-                }
-                // The first part goes to the ten when one digit is added, with the tens when two are.
-                if (zweiZehnerzahlen(art))
-                    EXPECT_EQ(b, 10 * x.zehner2);
-                else
-                    EXPECT_EQ(c % 10, 0);
-                int a2 = 0, b2 = 0, c2 = 0;
-                QChar zeichen2;
-                ASSERT_TRUE(rechnung(z[2], a2, zeichen2, b2, c2)) << z[2].toStdString();
-                EXPECT_EQ(zeichen2, x.zeichen);
-                EXPECT_EQ(a2, c);
-                EXPECT_EQ(zeichen2 == u'+' ? a2 + b2 : a2 - b2, c2);
-                EXPECT_EQ(c2, st.ende);
-                EXPECT_EQ(b + b2, teile);
-            });
+            vieleAufgaben(
+                art, stufe,
+                [&](const Aufgabe& x, int) {
+                    SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                    const QVector<QString> z = geschriebeneZeilen(x, x.wieoft, 1);
+                    QString soll = x.text;
+                    for (int p = 1; p <= x.solltext().size(); ++p)
+                        soll[antwortspalte(art, p) - 1] = x.solltext().at(p - 1);
+                    ASSERT_EQ(z[0], soll);
+                    const bool ergaenzen = rechenart(art) == Rechenart::ergaenzen;
+                    const int teile = ergaenzen ? x.sollwert : x.hunderter2;
+                    const Stationen st = stationen(x);
+                    int a = 0, b = 0, c = 0;
+                    QChar zeichen;
+                    ASSERT_TRUE(rechnung(z[1], a, zeichen, b, c)) << z[1].toStdString();
+                    EXPECT_EQ(zeichen, x.zeichen);
+                    EXPECT_EQ(a, st.start);
+                    EXPECT_EQ(zeichen == u'+' ? a + b : a - b, c);
+                    if (x.wieoft == 4) {
+                        EXPECT_EQ(z[2].trimmed(), QString());
+                        EXPECT_EQ(c, st.ende);
+                        EXPECT_EQ(b, teile);
+                        return;
+                    }
+                    // The first part goes to the ten when one digit is added, with the tens when two are.
+                    if (zweiZehnerzahlen(art))
+                        EXPECT_EQ(b, 10 * x.zehner2);
+                    else
+                        EXPECT_EQ(c % 10, 0);
+                    int a2 = 0, b2 = 0, c2 = 0;
+                    QChar zeichen2;
+                    ASSERT_TRUE(rechnung(z[2], a2, zeichen2, b2, c2)) << z[2].toStdString();
+                    EXPECT_EQ(zeichen2, x.zeichen);
+                    EXPECT_EQ(a2, c);
+                    EXPECT_EQ(zeichen2 == u'+' ? a2 + b2 : a2 - b2, c2);
+                    EXPECT_EQ(c2, st.ende);
+                    EXPECT_EQ(b + b2, teile);
+                },
+                true);
 }
 
 namespace {
@@ -524,24 +530,27 @@ TEST(Pm100Bilder, MarksAndPathsInTheFieldLandOnTheNumbersOfTheCalculation)
         const int markeZwischen = ergaenzen ? 2 : 3, markeEnde = ergaenzen ? 4 : 5;
         const int pfadZwischen = ergaenzen ? 3 : 2, pfadEnde = ergaenzen ? 5 : 4;
         for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
-            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
-                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
-                const Stationen st = stationen(x);
-                for (int s = 1; s <= std::min(x.wieoft, letzterBildschritt(art, false)); ++s) {
-                    const Bild b = feldschritt(x, s);
-                    int soll = -1;
-                    if (s == 1) soll = st.start;
-                    if (s == markeZwischen || s == pfadZwischen) soll = st.zwischen;
-                    if (s == markeEnde || s == pfadEnde) soll = st.ende;
-                    const bool marke = s == 1 || s == markeZwischen || s == markeEnde;
-                    const Bildteil* letzter = nullptr;
-                    for (const Bildteil& t : b)
-                        if (t.art == (marke ? Bildteil::Art::Marke : Bildteil::Art::Pfad)) letzter = &t;
-                    if (b.isEmpty() && x.wieoft == 4 && s == 4) continue;
-                    ASSERT_NE(letzter, nullptr) << "step " << s;
-                    EXPECT_EQ(feldzahl(marke ? mitte(*letzter) : pfadende(*letzter)), soll) << "step " << s;
-                }
-            });
+            vieleAufgaben(
+                art, stufe,
+                [&](const Aufgabe& x, int) {
+                    SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                    const Stationen st = stationen(x);
+                    for (int s = 1; s <= std::min(x.wieoft, letzterBildschritt(art, false)); ++s) {
+                        const Bild b = feldschritt(x, s);
+                        int soll = -1;
+                        if (s == 1) soll = st.start;
+                        if (s == markeZwischen || s == pfadZwischen) soll = st.zwischen;
+                        if (s == markeEnde || s == pfadEnde) soll = st.ende;
+                        const bool marke = s == 1 || s == markeZwischen || s == markeEnde;
+                        const Bildteil* letzter = nullptr;
+                        for (const Bildteil& t : b)
+                            if (t.art == (marke ? Bildteil::Art::Marke : Bildteil::Art::Pfad)) letzter = &t;
+                        if (b.isEmpty() && x.wieoft == 4 && s == 4) continue;
+                        ASSERT_NE(letzter, nullptr) << "step " << s;
+                        EXPECT_EQ(feldzahl(marke ? mitte(*letzter) : pfadende(*letzter)), soll) << "step " << s;
+                    }
+                },
+                true);
     }
 }
 
@@ -583,46 +592,50 @@ TEST(Pm100Bilder, BarJumpsAndArrowsOnTheLineMeetTheNumbersOfTheCalculation)
 {
     for (int art = 41; art <= 46; ++art)
         for (int stufe = 0; stufe < stufenzahl(art); ++stufe)
-            vieleAufgaben(art, stufe, [&](const Aufgabe& x, int) {
-                SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
-                const Stationen st = stationen(x);
-                const int s = st.start, zw = st.zwischen, e = st.ende;
-                const QString pfeilZw = QStringLiteral("Pfeil %1").arg(zw),
-                              pfeilEnde = QStringLiteral("Pfeil %1").arg(e);
-                QStringList zehner;
-                const int richtung = zw > s ? 10 : -10;
-                for (int i = 0; i < x.zehner2; ++i)
-                    zehner << bogen(s + i * richtung, s + (i + 1) * richtung);
-                if (zweiZehnerzahlen(art)) EXPECT_EQ(s + x.zehner2 * richtung, zw);
-                // From the stop to the end over the ten between them, when the ones cross it.
-                QStringList einer;
-                if (x.uebergang()) {
-                    const int zehn = std::max(zw, e) / 10 * 10;
-                    einer << bogen(zw, zehn) << bogen(zehn, e);
-                } else {
-                    einer << bogen(zw, e);
-                }
-                std::vector<QStringList> soll;
-                switch (art) {
-                case 41:
-                    soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(e / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
-                    break;
-                case 42:
-                    soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(s / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
-                    break;
-                case 43:
-                    soll = { { pfeilZw }, { bogen(s, zw) }, { pfeilEnde }, { bogen(e / 10 * 10, e) }, { bogen(s, e) } };
-                    break;
-                case 44:
-                case 45:
-                    soll = { zehner, { pfeilZw }, einer, { bogen(zw, e), pfeilEnde } };
-                    break;
-                default:
-                    soll = { { pfeilZw }, zehner, { pfeilEnde }, einer, { bogen(zw, e) } };
-                    break;
-                }
-                EXPECT_EQ(strahlteile(strahlschritt(x, 1)), QStringList { QStringLiteral("Balken %1").arg(s) });
-                for (int k = 2; k <= std::min(x.wieoft, letzterBildschritt(art, true)); ++k)
-                    EXPECT_EQ(strahlteile(strahlschritt(x, k)), soll[size_t(k - 2)]) << "step " << k;
-            });
+            vieleAufgaben(
+                art, stufe,
+                [&](const Aufgabe& x, int) {
+                    SCOPED_TRACE(x.text.toStdString() + " level " + std::to_string(stufe));
+                    const Stationen st = stationen(x);
+                    const int s = st.start, zw = st.zwischen, e = st.ende;
+                    const QString pfeilZw = QStringLiteral("Pfeil %1").arg(zw),
+                                  pfeilEnde = QStringLiteral("Pfeil %1").arg(e);
+                    QStringList zehner;
+                    const int richtung = zw > s ? 10 : -10;
+                    for (int i = 0; i < x.zehner2; ++i)
+                        zehner << bogen(s + i * richtung, s + (i + 1) * richtung);
+                    if (zweiZehnerzahlen(art)) EXPECT_EQ(s + x.zehner2 * richtung, zw);
+                    // From the stop to the end over the ten between them, when the ones cross it.
+                    QStringList einer;
+                    if (x.uebergang()) {
+                        const int zehn = std::max(zw, e) / 10 * 10;
+                        einer << bogen(zw, zehn) << bogen(zehn, e);
+                    } else {
+                        einer << bogen(zw, e);
+                    }
+                    std::vector<QStringList> soll;
+                    switch (art) {
+                    case 41:
+                        soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(e / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
+                        break;
+                    case 42:
+                        soll = { { bogen(s, zw) }, { pfeilZw }, { bogen(s / 10 * 10, e) }, { bogen(s, e), pfeilEnde } };
+                        break;
+                    case 43:
+                        soll = { { pfeilZw }, { bogen(s, zw) }, { pfeilEnde }, { bogen(e / 10 * 10, e) },
+                            { bogen(s, e) } };
+                        break;
+                    case 44:
+                    case 45:
+                        soll = { zehner, { pfeilZw }, einer, { bogen(zw, e), pfeilEnde } };
+                        break;
+                    default:
+                        soll = { { pfeilZw }, zehner, { pfeilEnde }, einer, { bogen(zw, e) } };
+                        break;
+                    }
+                    EXPECT_EQ(strahlteile(strahlschritt(x, 1)), QStringList { QStringLiteral("Balken %1").arg(s) });
+                    for (int k = 2; k <= std::min(x.wieoft, letzterBildschritt(art, true)); ++k)
+                        EXPECT_EQ(strahlteile(strahlschritt(x, k)), soll[size_t(k - 2)]) << "step " << k;
+                },
+                true);
 }
