@@ -211,6 +211,7 @@ TEST(Pm100Aufgabe, TheTaskAsEightCharactersWithItsAnswerPlaces)
     EXPECT_FALSE(zifferRichtig("43", 2, 42));
     EXPECT_FALSE(zifferRichtig("4", 2, 42));
     EXPECT_FALSE(zifferRichtig("62", 2, 6));
+    EXPECT_FALSE(zifferRichtig("4", 0, 42));
 }
 
 TEST(Pm100Schritte, TheWrittenPartStepsOfSixStepTasks)
