@@ -274,6 +274,9 @@ TEST(HsvLogik, EveryHelpStepWritesWhereThePupilIsToLook)
             // The answer's digits go where the pupil types them, inside the answer's frame.
             const QString antwort = QString::number(a.sollwert);
             const auto rahmen = std::get<schrift::Rechteck>(antwortrahmen(a).teile.at(0));
+            // The frame holds the answer's places and no empty column beside them.
+            EXPECT_GT(rahmen.links, antwortX(a, 1) - 72);
+            EXPECT_LT(rahmen.rechts, antwortX(a, antwort.size()) + 72);
             for (int zeiger = 1; zeiger <= antwort.size(); ++zeiger) {
                 const Schreibschritt s = hilfeschritt(a, 5, zeiger);
                 ASSERT_EQ(s.zeichen.size(), antwort.size() - zeiger + 1);
