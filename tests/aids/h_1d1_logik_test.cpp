@@ -274,6 +274,17 @@ TEST_F(Kl1d1Logik, GroupsFillACupEachAndSharingGivesEveryCupOneDotOfEachGroup)
         (QStringList { "14  verteilt an  4", "  4  verteilt an  4  ", "jeder bekommt 1 ", "  8  verteilt an  4  ",
             "jeder bekommt 2 ", "  12  verteilt an  4  ", "jeder bekommt  ???" }));
     EXPECT_EQ(texte(verteilbild(k14durch4, kRestPhase)).last(), "   jeder bekommt 3   ");
+    // All texts in the large writing of the picture; the task in green, each count in its group's colour.
+    for (const auto& [bild, box] : { std::pair { aufteilbild(k14durch4, kRestPhase), Box::aufteil },
+             std::pair { verteilbild(k14durch4, kRestPhase), Box::verteil } }) {
+        const QVector<Zug> t = zuege(bild, box, Zug::Art::text);
+        ASSERT_EQ(t.size(), 8);
+        for (const Zug& z : t)
+            EXPECT_EQ(z.schrifthoehe, 45) << z.text.toStdString();
+        EXPECT_EQ(t[0].schriftfarbe, QColor(clGreen));
+        EXPECT_EQ(t[1].schriftfarbe, QColor(clRed));
+        EXPECT_EQ(t[3].schriftfarbe, QColor(clBlue));
+    }
 }
 
 // Over many tasks every remainder the divisor allows comes, and the checks take the quotient, then the
