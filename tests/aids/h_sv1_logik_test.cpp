@@ -367,6 +367,28 @@ TEST_F(Sv1Logik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
     for (const Soll& s : tabelle)
         EXPECT_EQ(bereiche(s.generator, s.code).toStdString(), s.bereiche)
             << "generator " << s.generator << ", code " << s.code;
+
+    // The three forms of results with zeros each keep their own ranges.
+    std::map<QString, Wertebereiche> formen;
+    for (int n = 0; n < 6000; ++n) {
+        const Ziffern z = stellenwurf(6, 81);
+        Wertebereiche& w = formen[z.c[Z] == 0 && z.c[E] == 0 ? QStringLiteral("H00")
+                : z.c[Z] == 0                                ? QStringLiteral("H0E")
+                                                             : QStringLiteral("HZ0")];
+        for (int s : { H, Z, E }) {
+            const QString stelle = QString(QChar(u"HZE"[s]));
+            w(u'a' + stelle, z.a[s]);
+            w(u'b' + stelle, z.b[s]);
+            w(u'c' + stelle, z.c[s]);
+        }
+    }
+    QStringList g6;
+    for (const auto& [form, w] : formen)
+        g6 << form + QStringLiteral(": ") + w.text();
+    EXPECT_EQ(g6.join(u'\n').toStdString(),
+        "H00: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 1-8, cE 0, cH 3-9, cZ 0\n"
+        "H0E: aE 1-9, aH 1-7, aZ 1-9, bE 0-8, bH 1-7, bZ 1-9, cE 1-9, cH 3-9, cZ 0\n"
+        "HZ0: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 0-7, cE 0, cH 2-8, cZ 2-9");
 }
 
 TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
