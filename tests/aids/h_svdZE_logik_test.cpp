@@ -245,3 +245,28 @@ TEST_F(SvdZELogik, TheTensBorrowExactlyWhenTheUnitsNeededATen)
             << f.zahl << ", step " << f.schritt;
     }
 }
+
+// The written layout is the long division itself: each partial dividend is the last difference with the next
+// digit brought down, divided by the divisor; over many tasks of every level.
+TEST_F(SvdZELogik, TheLayoutIsTheLongDivisionOfEveryTask)
+{
+    PinRandomSeed(44);
+    for (bool mitRest : { false, true })
+        for (int stufe = 0; stufe <= 7; ++stufe)
+            for (int n = 0; n < 60; ++n) {
+                const Aufgabe a = generator(stufe, mitRest);
+                const int zahl = a.zahl(), d = a.teiler();
+                const int t1 = zahl / 100, q1 = t1 / d, r1 = t1 % d;
+                const int t2 = r1 * 10 + zahl / 10 % 10, q2 = t2 / d, r2 = t2 % d;
+                const int t3 = r2 * 10 + zahl % 10, q3 = t3 / d, r3 = t3 % d;
+                ASSERT_EQ(QList<int>({ q1, q2, q3, r3 }), QList<int>({ a.H, a.Z, a.E, a.r })) << zahl << " : " << d;
+                const int zellen[22] = { zahl / 1000, zahl / 100 % 10, zahl / 10 % 10, q1, q1 * d % 10, q1 * d / 10,
+                    r1 % 10, r1 / 10, zahl / 10 % 10, q2, q2 * d % 10, q2 * d / 10 % 10, q2 * d / 100, r2 % 10, r2 / 10,
+                    zahl % 10, q3, q3 * d % 10, q3 * d / 10 % 10, q3 * d / 100, r3 % 10, r3 / 10 };
+                QString soll;
+                for (int z : zellen)
+                    soll += QChar(u'0' + z);
+                const auto w = a.wegzeichen();
+                ASSERT_EQ(QString(w.data(), 22), soll) << zahl << " : " << d;
+            }
+}
