@@ -161,3 +161,29 @@ TEST_F(SvdLwLogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         "Rest G5: E 6-9, H 6-9, Z 6-9, d 6-9, r 1-2\n"
         "Rest G6: E 0-9, H 2-9, Z 0-9, d 2-9, r 1-2");
 }
+
+// The 14 characters are the long division itself: each partial dividend is the last difference with the next
+// digit brought down, divided by the divisor; over many tasks of every level.
+TEST_F(SvdLwLogik, TheCharactersAreTheLongDivisionOfEveryTask)
+{
+    PinRandomSeed(45);
+    for (bool mitRest : { false, true })
+        for (int g : { 0, 1, 2, 4, 5, 6 })
+            for (int n = 0; n < 60; ++n) {
+                const Aufgabe a = generator(g, mitRest);
+                const int zahl = a.dividend(), d = a.d;
+                const int t1 = zahl / 100, q1 = t1 / d, r1 = t1 % d;
+                const int t2 = r1 * 10 + zahl / 10 % 10, q2 = t2 / d, r2 = t2 % d;
+                const int t3 = r2 * 10 + zahl % 10, q3 = t3 / d, r3 = t3 % d;
+                const int zeichen[14] = { q1, q1 * d % 10, q1 * d / 10, r1, zahl / 10 % 10, q2, q2 * d % 10,
+                    q2 * d / 10, r2, zahl % 10, q3, q3 * d % 10, q3 * d / 10, r3 };
+                QString soll;
+                for (int z : zeichen)
+                    soll += QChar(u'0' + z);
+                ASSERT_EQ(a.wahltext(), soll) << zahl << " : " << d;
+                // The task row shows the dividend's first two digits in the layout's first cells.
+                ASSERT_EQ(QString(a.wegzeichen(1)) + a.wegzeichen(2), QString::number(zahl).left(2));
+                ASSERT_EQ(a.wegzeichen(16), QChar(u'0' + r3));
+                ASSERT_EQ(a.wegzeichen(17), QChar(u' '));
+            }
+}
