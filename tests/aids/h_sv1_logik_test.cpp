@@ -228,6 +228,19 @@ TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
     EXPECT_EQ(zeigen(luecke, 5, 1).texte(), (QStringList { "3", "1", "tippe", "merke" }));
     EXPECT_EQ(zeigen(luecke, 1, 0).texte(), (QStringList { "7", "tippe" }));
     EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
+    // Wherever the gap is, a column that carries says what to keep, at the units and at the tens; the carry's "1"
+    // stands in front of the digit only where the gap is the sum's.
+    for (int r = 0; r < 3; ++r) {
+        luecke.luecken = { r, r, r };
+        for (int schritt : { 3, 5 }) {
+            SCOPED_TRACE("row " + std::to_string(r) + ", step " + std::to_string(schritt));
+            const QStringList mit = zeigen(luecke, schritt, 1).texte();
+            EXPECT_EQ(mit.contains("merke"), true);
+            EXPECT_EQ(mit.contains("1"), r == 2);
+            EXPECT_FALSE(zeigen(luecke, schritt, 0).texte().contains("merke"));
+        }
+        EXPECT_FALSE(zeigen(luecke, 1, 1).texte().contains("merke"));
+    }
 }
 
 TEST_F(Sv1Logik, HelpAtADigitFramesTheColumnThePupilWorksOn)
