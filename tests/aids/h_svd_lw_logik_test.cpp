@@ -187,3 +187,101 @@ TEST_F(SvdLwLogik, TheCharactersAreTheLongDivisionOfEveryTask)
                 ASSERT_EQ(a.wegzeichen(17), QChar(u' '));
             }
 }
+
+// Every help names the numbers of its own step of the long division: the partial dividend to divide, the product
+// to write units first, the difference to find; a two-digit number is never shown with a leading 0.
+TEST_F(SvdLwLogik, EveryHelpNamesTheNumbersOfItsStep)
+{
+    PinRandomSeed(46);
+    const auto zwei = [](int n) { return (n < 10 ? QStringLiteral(" ") : QString()) + QString::number(n); };
+    for (bool mitRest : { false, true })
+        for (int g : { 0, 1, 2, 4, 5, 6 })
+            for (int n = 0; n < 30; ++n) {
+                const Aufgabe a = generator(g, mitRest);
+                const int zahl = a.dividend(), d = a.d;
+                const QString dd = QString::number(d);
+                int teil = zahl / 100;
+                const int naechste[3] = { zahl / 10 % 10, zahl % 10, 0 };
+                for (int k = 0; k < 3; ++k) {
+                    const int q = teil / d, p = q * d, s = 5 * k + 1;
+                    SCOPED_TRACE(QStringLiteral("%1 : %2, step %3").arg(zahl).arg(d).arg(s).toStdString());
+                    EXPECT_EQ(hilfetexte(a, s),
+                        (QStringList { QStringLiteral("Teilen!  ") + zwei(teil) + QStringLiteral(" : ") + dd
+                                + QStringLiteral(" = ?"),
+                            zwei(p) + QStringLiteral("  lässt sich teilen.") }));
+                    EXPECT_EQ(hilfetexte(a, s + 1),
+                        (QStringList { QStringLiteral("Malnehmen!   %1  x  %2  =  _ ?").arg(q).arg(d),
+                            p >= 10 ? QStringLiteral("Beginne bei den Einern!") : QString() }));
+                    EXPECT_EQ(hilfetexte(a, s + 2),
+                        QStringList { QStringLiteral("Malnehmen!    %1  x  %2  =  ? %3").arg(q).arg(d).arg(p % 10) });
+                    EXPECT_EQ(hilfetexte(a, s + 3),
+                        QStringList {
+                            QStringLiteral("Rest ???    ") + zwei(p) + QStringLiteral(" + ? = ") + zwei(teil) });
+                    if (k < 2) EXPECT_EQ(hilfetexte(a, s + 4), QStringList { "die nächste Zahl 'herunterholen'!" });
+                    teil = (teil - p) * 10 + naechste[k];
+                }
+                EXPECT_TRUE(hilfetexte(a, 0).isEmpty());
+                EXPECT_TRUE(hilfetexte(a, 15).isEmpty());
+            }
+}
+
+// Each of the three subtractions gets its line once, as soon as its product is written: after its tens, or after
+// its units where a product below 10 has no tens to type.
+TEST_F(SvdLwLogik, EachSubtractionIsUnderlinedOnceWhenItsProductIsComplete)
+{
+    PinRandomSeed(47);
+    int kurz = 0;
+    for (int g : { 0, 1, 2, 4, 5, 6 })
+        for (int n = 0; n < 40; ++n) {
+            const Aufgabe a = generator(g, n % 2 == 1);
+            const langdivision::Schrittplan p = schrittplan(a);
+            const QString w = a.wahltext();
+            QList<int> linienNach;
+            for (int s = p.start; s < p.ende(); s = p.naechster(s))
+                if (!linien(a, s).leer()) linienNach << s;
+            const QList<int> soll { 3, w.at(7) == u'0' ? 7 : 8, w.at(12) == u'0' ? 12 : 13 };
+            EXPECT_EQ(linienNach, soll) << a.dividend() << " : " << a.d;
+            kurz += soll[1] == 7 || soll[2] == 12;
+        }
+    EXPECT_GT(kurz, 20);
+}
+
+TEST_F(SvdLwLogik, EveryMessageAtItsStepsAndNoOther)
+{
+    // 2510 : 7 = 358 remainder 4; the characters "31241553608654".
+    const Aufgabe a = aufgabe(7, 3, 5, 8, 4);
+    ASSERT_EQ(a.wahltext(), "31241553608654");
+    const QString teilen = QStringLiteral("Bitte zuerst teilen und das Ergebnis eintippen!");
+    const QString einer = QStringLiteral("Tippe erst die Einer und danach die Zehner!");
+    const QString null = QStringLiteral("Die Null am Anfang darf wegbleiben.");
+    struct Fall {
+        int schritt;
+        QChar eingabe;
+        QString text;
+    };
+    const Fall faelle[] = {
+        { 1, u'1', teilen },
+        { 1, u'2', teilen },
+        { 1, u'4', QString() },
+        { 6, u'3', teilen },
+        { 6, u'6', QString() },
+        { 11, u'6', teilen },
+        { 11, u'5', teilen },
+        { 11, u'4', QString() },
+        { 2, u'2', einer },
+        { 7, u'3', einer },
+        { 12, u'5', einer },
+        { 3, u'4', QString() },
+        { 8, u'6', QString() },
+        { 5, u'0', null },
+        { 10, u'0', null },
+        { 4, u'0', QString() },
+        { 9, u'0', QString() },
+        { 14, u'0', QString() },
+    };
+    for (const Fall& f : faelle) {
+        const langdivision::Meldung m = meldung(a, f.schritt, f.eingabe);
+        EXPECT_EQ(m.text, f.text) << f.schritt << " " << QString(f.eingabe).toStdString();
+        EXPECT_EQ(m.gezaehlt, f.text.isEmpty()) << f.schritt;
+    }
+}
