@@ -270,3 +270,60 @@ TEST_F(SvdZELogik, TheLayoutIsTheLongDivisionOfEveryTask)
                 ASSERT_EQ(QString(w.data(), 22), soll) << zahl << " : " << d;
             }
 }
+
+// The task row shows the dividend, ":" and the divisor; the quotient's digits stay in it while the rows below move
+// up for a quotient below 100. A quotient with units 0 writes its zero product as one 0 in the units column.
+TEST_F(SvdZELogik, TheTaskRowAndTheZeroProductOfTheUnits)
+{
+    EXPECT_EQ(aufgabenzeile(aufgabe(4927, 23)).texte(), (QStringList { "4", "9", "2", "7", ":", "2", "3", "=" }));
+    const Aufgabe kurz = aufgabe(1058, 23);
+    for (int s : { 1, 7, 14 })
+        EXPECT_EQ(platz(kurz, s).y(), 23) << s;
+    EXPECT_EQ(platz(kurz, 15).y(), platz(aufgabe(4927, 23), 15).y() - 174);
+    EXPECT_EQ(platz(kurz, 0), QPoint());
+    EXPECT_EQ(platz(kurz, 20), QPoint());
+
+    const Aufgabe null = aufgabe(4830, 23); // 210
+    EXPECT_EQ(tastenfolge(null), "2642313200000");
+    const langdivision::Schrittplan p = schrittplan(null);
+    EXPECT_EQ(p.platz(16), platz(null, 16) + QPoint(61, 0));
+    EXPECT_EQ(p.platz(9), platz(null, 9));
+    EXPECT_EQ(p.naechster(14), 16);
+    EXPECT_EQ(schrittplan(aufgabe(4927, 23)).naechster(14), 15);
+}
+
+// Each subtraction's line is drawn once, on top of its difference's row, when the pointer reaches that row; the
+// marker line runs under the digits of the first partial dividend, two or three of them.
+TEST_F(SvdZELogik, TheLinesStandOnTheirRows)
+{
+    PinRandomSeed(48);
+    std::set<bool> kurz;
+    for (int stufe = 0; stufe <= 7; ++stufe)
+        for (int n = 0; n < 20; ++n) {
+            const Aufgabe a = generator(stufe, n % 2 == 1);
+            SCOPED_TRACE(QStringLiteral("%1 : %2").arg(a.zahl()).arg(a.teiler()).toStdString());
+            for (int s = 0; s <= 20; ++s) {
+                const schrift::Bild l = linien(a, s);
+                ASSERT_EQ(l.leer(), s != 4 && s != 11 && s != 18) << s;
+                // A quotient below 100 starts at step 7: its first subtraction is never reached.
+                if (l.leer() || s < schrittplan(a).start) continue;
+                const auto* strich = std::get_if<schrift::Linienzug>(&l.teile.front());
+                ASSERT_TRUE(strich);
+                EXPECT_LE(std::abs(strich->punkte.front().y() - platz(a, s).y()), 5) << s;
+            }
+            std::vector<int> ziffern;
+            for (const schrift::Element& e : aufgabenzeile(a).teile)
+                if (const auto* t = std::get_if<schrift::Schrift>(&e); t && t->y == 23) ziffern.push_back(t->x);
+            const schrift::Bild marke = markierlinie(a);
+            const auto* m = std::get_if<schrift::Linienzug>(&marke.teile.front());
+            ASSERT_TRUE(m);
+            const int links = std::min(m->punkte.front().x(), m->punkte.back().x());
+            const int rechts = std::max(m->punkte.front().x(), m->punkte.back().x());
+            EXPECT_LT(links, ziffern[0]);
+            EXPECT_GT(rechts, ziffern[1]);
+            EXPECT_EQ(rechts > ziffern[2], a.H == 0);
+            EXPECT_LT(rechts, ziffern[2] + 61 / 2 + (a.H == 0 ? 61 : 0));
+            kurz.insert(a.H == 0);
+        }
+    EXPECT_EQ(kurz.size(), 2u);
+}
