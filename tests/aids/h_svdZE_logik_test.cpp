@@ -154,6 +154,11 @@ TEST_F(SvdZELogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
             }
             alle << QStringLiteral("%1 %2: ").arg(mitRest ? "Rest" : "ohne").arg(stufe) + w.text();
         }
+    // Level 6 puts its zero into the tens or into the units alike.
+    int zehnerNull = 0;
+    for (int n = 0; n < 1000; ++n)
+        zehnerNull += generator(6, false).Z == 0;
+    EXPECT_NEAR(zehnerNull, 540, 60);
     EXPECT_EQ(alle.join(u'\n').toStdString(),
         "ohne 0: E 0-9, E2 0, H 0-4, Z 0-9, Z2 2-9, r 0\n"
         "ohne 1: E 0-9, E2 1,9, H 0-9, Z 0-9, Z2 1, r 0\n"
