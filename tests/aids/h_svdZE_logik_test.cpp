@@ -107,6 +107,16 @@ TEST_F(SvdZELogik, MessagesSayWhatWentWrongAndCountOnlyRealMistakes)
         { 4927, 23, 4, u'8', "", true },
         { 6205, 19, 6, u'1', "Es gab einen Übertrag!", true },
         { 9999, 91, 16, u'8', "Tippe erst die Zehner und danach die Hunderter!", false },
+        // The digit one more than the difference: the borrowed ten was not given back.
+        { 3303, 23, 13, u'1', "Es gab einen Übertrag!", true },
+        { 3002, 23, 5, u'1', "Es gab einen Übertrag!", true },
+        { 2603, 23, 12, u'1', "Es gab einen Übertrag!", true },
+        { 2330, 23, 19, u'1', "Es gab einen Übertrag!", true },
+        // 4 x 23: 4 x 2 = 8 written, the 1 carried from 4 x 3 forgotten.
+        { 2393, 23, 16, u'8', "Es gab 1 zu merken!", true },
+        { 2533, 23, 8, u'2', "Tippe erst die Einer und danach die Zehner!", false },
+        { 2323, 23, 15, u'2', "Tippe erst die Einer und danach die Zehner!", false },
+        { 3681, 23, 9, u'1', "Tippe erst die Zehner und danach die Hunderter!", false },
     };
     for (const Fall& f : faelle) {
         const Fehler m = meldung(aufgabe(f.zahl, f.teiler), f.schritt, f.eingabe);
