@@ -147,6 +147,13 @@ TEST_F(Sv1Logik, TheExpectedInputRunsFromTheUnitsWithCarriesAndBlanks)
     EXPECT_EQ(minus.wahltext, "2ü6ü7");
     EXPECT_EQ(minus.zeilen[0], (std::array<QString, 3> { "7", "2", "3" }));
     EXPECT_EQ(minus.zeichen, u'-');
+    // The sheet shows the two numbers and the sign; the result is what the pupil types.
+    EXPECT_EQ(aufgabenbild(aufgabeBilden(81, aufgabe(267, 456)), 5).texte(),
+        (QStringList { "2", "6", "7", "4", "5", "6", "+" }));
+    for (int code : { 83, 84 })
+        EXPECT_EQ(aufgabenbild(aufgabeBilden(code, aufgabe(267, 456)), 5).texte(),
+            (QStringList { "7", "2", "3", "4", "5", "6", "-" }))
+            << code;
 
     // Code 82: one gap in each column, each in another row, typed in its column's place.
     std::set<std::array<int, 3>> verteilungen;
@@ -160,6 +167,9 @@ TEST_F(Sv1Logik, TheExpectedInputRunsFromTheUnitsWithCarriesAndBlanks)
         ASSERT_EQ(a.wahltext, soll);
         for (int sp : { H, Z, E })
             ASSERT_EQ(a.zeilen[a.luecken[sp]][sp], "?");
+        // All three rows are shown, each gap as "?".
+        ASSERT_EQ(aufgabenbild(a, 5).texte().count("?"), 3);
+        ASSERT_EQ(aufgabenbild(a, 5).texte().size(), 10);
         verteilungen.insert(a.luecken);
     }
     EXPECT_EQ(verteilungen.size(), 6u);
