@@ -432,3 +432,86 @@ TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
                 }
             }
 }
+
+// A digit typed goes into the result row of its column, a carry's "1" into the column it carries into, above the
+// line; the yellow mark of a gap lies on the gap's "?", and the green frame around the column's digits.
+TEST_F(Sv1Logik, TypedCharactersMarksAndFramesStandInTheirColumns)
+{
+    const Aufgabe plus = aufgabeBilden(81, aufgabe(267, 456));
+    std::map<int, int> spalten; // x of each column's digits
+    for (const schrift::Element& e : aufgabenbild(plus, 5).teile)
+        if (const auto* s = std::get_if<schrift::Schrift>(&e); s && s->hoehe == 95 && s->text != "+") spalten[s->x]++;
+    ASSERT_EQ(spalten.size(), 3u);
+    std::vector<int> x;
+    for (const auto& [sx, n] : spalten)
+        x.push_back(sx);
+    const int schritte[5] = { H, H, Z, Z, E }; // the column a step's character stands in
+    for (int schritt = 1; schritt <= 5; ++schritt) {
+        SCOPED_TRACE(schritt);
+        const schrift::Bild b = eintrag(plus, schritt, ziffernschritt(schritt) ? u'5' : u'ü');
+        const QStringList t = b.texte();
+        ASSERT_EQ(t.size(), 1);
+        const schrift::Schrift* s = b.finde(t.first());
+        EXPECT_EQ(s->x, x[std::size_t(schritte[schritt - 1])]);
+        if (ziffernschritt(schritt)) {
+            EXPECT_EQ(t.first(), "5");
+            EXPECT_GT(s->y, 426);
+        } else {
+            EXPECT_EQ(t.first(), "1");
+            EXPECT_LT(s->y, 426);
+            EXPECT_GT(s->y, 124 + 103);
+            EXPECT_TRUE(eintrag(plus, schritt, u' ').leer());
+        }
+        const schrift::Bild rahmen = spaltenrahmen(spalteVonSchritt(schritt));
+        const auto* r = std::get_if<schrift::Rechteck>(&rahmen.teile.front());
+        ASSERT_TRUE(r);
+        EXPECT_TRUE(r->links < s->x && s->x < r->rechts);
+        EXPECT_LT(r->rechts - r->links, 72);
+    }
+
+    for (int r = 0; r < 3; ++r) {
+        Aufgabe luecke = aufgabeBilden(81, aufgabe(267, 456));
+        luecke.code = 82;
+        luecke.luecken = { r, (r + 1) % 3, (r + 2) % 3 };
+        for (int sp : { H, Z, E })
+            luecke.zeilen[std::size_t(luecke.luecken[sp])][std::size_t(sp)] = QStringLiteral("?");
+        std::vector<const schrift::Schrift*> fragen;
+        const schrift::Bild bild = aufgabenbild(luecke, 0);
+        for (const schrift::Element& e : bild.teile)
+            if (const auto* s = std::get_if<schrift::Schrift>(&e); s && s->text == "?") fragen.push_back(s);
+        for (int schritt = 0; schritt <= 6; ++schritt) {
+            SCOPED_TRACE("rows from " + std::to_string(r) + ", step " + std::to_string(schritt));
+            const schrift::Bild marke = lueckenmarke(luecke, schritt);
+            if (schritt < 1 || schritt > 5 || !ziffernschritt(schritt)) {
+                EXPECT_TRUE(marke.leer());
+                continue;
+            }
+            ASSERT_EQ(marke.teile.size(), 1u);
+            const auto* m = std::get_if<schrift::Rechteck>(&marke.teile.front());
+            ASSERT_TRUE(m);
+            const int sp = spalteVonSchritt(schritt);
+            const auto* frage = *std::find_if(
+                fragen.begin(), fragen.end(), [&](const auto* f) { return f->x == x[std::size_t(sp)]; });
+            EXPECT_TRUE(m->links < frage->x && frage->x < m->rechts);
+            EXPECT_TRUE(m->oben <= frage->y + 10 && frage->y + 50 < m->unten);
+        }
+    }
+    EXPECT_TRUE(lueckenmarke(plus, 5).leer());
+}
+
+// Where the minuend's digit equals what it is compared with, no ten is needed: subtracting by exchange subtracts
+// at once, completing adds none.
+TEST_F(Sv1Logik, AnEqualDigitNeedsNoTen)
+{
+    // 556 - 456: units 6 - 6, tens 5 - 5.
+    const Aufgabe tausch = aufgabeBilden(84, aufgabe(100, 456));
+    for (int schritt : { 5, 3 }) {
+        const Hilfe h = hilfe(tausch, schritt);
+        EXPECT_TRUE(h.zeigenFrei) << schritt;
+        EXPECT_FALSE(h.tauschenFrei) << schritt;
+    }
+    const Aufgabe ergaenzen = aufgabeBilden(83, aufgabe(100, 456));
+    EXPECT_EQ(hilfe(ergaenzen, 5).meldung.texte().value(1), "=  6");
+    EXPECT_EQ(hilfe(ergaenzen, 3).meldung.texte().value(1), "=  5");
+    EXPECT_EQ(hilfe(ergaenzen, 1).meldung.texte().value(1), "=  5");
+}
