@@ -467,6 +467,8 @@ TEST_F(Sv1Logik, TypedCharactersMarksAndFramesStandInTheirColumns)
         ASSERT_TRUE(r);
         EXPECT_TRUE(r->links < s->x && s->x < r->rechts);
         EXPECT_LT(r->rechts - r->links, 72);
+        // Drawn again when the help ends, it is gone.
+        EXPECT_TRUE(r->xorStift);
     }
 
     for (int r = 0; r < 3; ++r) {
