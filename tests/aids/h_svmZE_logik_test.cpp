@@ -125,6 +125,11 @@ TEST_F(SvmZELogik, EveryKindsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         }
         alle << QString::number(art) + QStringLiteral(": ") + w.text();
     }
+    // Kind 3 puts its zero into the tens or into the units alike.
+    int zehnerNull = 0;
+    for (int n = 0; n < 1000; ++n)
+        zehnerNull += stellenwurf(3).z == 0;
+    EXPECT_NEAR(zehnerNull, 500, 60);
     EXPECT_EQ(alle.join(u'\n').toStdString(),
         "0: E 1-9, E2 0, H 2-9, Z 1-9, Z2 2-9\n"
         "1: E 1-9, E2 1-9, H 2-9, Z 1-9, Z2 1\n"
