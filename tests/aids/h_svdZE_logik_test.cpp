@@ -294,6 +294,14 @@ TEST_F(SvdZELogik, TheTaskRowAndTheZeroProductOfTheUnits)
     const Aufgabe kurz = aufgabe(1058, 23);
     for (int s : { 1, 7, 14 })
         EXPECT_EQ(platz(kurz, s).y(), 23) << s;
+    // Its hundreds are a light-blue 0 in the quotient's place, in front of its tens.
+    const schrift::Bild zeile = aufgabenzeile(kurz);
+    ASSERT_EQ(zeile.texte().size(), 9);
+    const auto* hunderter = std::get_if<schrift::Schrift>(&zeile.teile.back());
+    ASSERT_TRUE(hunderter);
+    EXPECT_EQ(hunderter->text, "0");
+    EXPECT_EQ(QPoint(hunderter->x, hunderter->y), platz(kurz, 7) - QPoint(61, 0));
+    EXPECT_EQ(aufgabenzeile(aufgabe(4927, 23)).texte().size(), 8);
     EXPECT_EQ(platz(kurz, 15).y(), platz(aufgabe(4927, 23), 15).y() - 174);
     EXPECT_EQ(platz(kurz, 0), QPoint());
     EXPECT_EQ(platz(kurz, 20), QPoint());
