@@ -350,3 +350,77 @@ TEST_F(SvdZELogik, TheLinesStandOnTheirRows)
         }
     EXPECT_EQ(kurz.size(), 2u);
 }
+
+// Every help divides, multiplies and completes the numbers of its own step of the long division: the partial
+// dividend, its product, and the difference found units first, with the ten borrowed where the product's units
+// are larger; over many tasks of every level.
+TEST_F(SvdZELogik, EveryHelpNamesTheNumbersOfItsStep)
+{
+    PinRandomSeed(49);
+    const QString gleich = QStringLiteral("  +  ?  =  ");
+    const QString ergaenze = QStringLiteral("Ergänze:   ");
+    const auto zahl = [](int n) { return QString::number(n); };
+    // Three places, a leading zero left blank.
+    const auto drei = [](int n) {
+        return (n >= 100 ? QString::number(n / 100) : QStringLiteral(" ")) + QString::number(n % 100 / 10)
+            + QString::number(n % 10);
+    };
+    for (bool mitRest : { false, true })
+        for (int stufe = 0; stufe <= 7; ++stufe)
+            for (int k = 0; k < 25; ++k) {
+                const Aufgabe a = generator(stufe, mitRest);
+                const int n = a.zahl(), d = a.teiler();
+                const QString dd = zahl(d);
+                SCOPED_TRACE(QStringLiteral("%1 : %2").arg(n).arg(d).toStdString());
+                const int t1 = n / 100, q1 = t1 / d, p1 = q1 * d, r1 = t1 - p1;
+                const int t2 = r1 * 10 + n / 10 % 10, q2 = t2 / d, p2 = q2 * d, r2 = t2 - p2;
+                const int t3 = r2 * 10 + n % 10, q3 = t3 / d, p3 = q3 * d;
+                const auto zeile = [&](int s) { return hilfe(a, s).zeilen.value(0); };
+                if (q1 > 0) {
+                    EXPECT_EQ(hilfe(a, 1).zeilen,
+                        (QStringList { QStringLiteral("Teilen!  ") + zahl(t1) + " : " + dd + " = ?",
+                            (p1 < 10 ? "0" : "") + zahl(p1) + QStringLiteral("  lässt sich teilen.") }));
+                    EXPECT_EQ(zeile(2), QStringLiteral("Malnehmen!    %1  x  %2  =  ? ").arg(q1).arg(d));
+                    EXPECT_EQ(zeile(3), zeile(2));
+                    EXPECT_EQ(zeile(4),
+                        r1 >= 10 ? ergaenze + zahl(p1 % 10) + gleich + (p1 % 10 > t1 % 10 ? "1" : "") + zahl(t1 % 10)
+                                 : ergaenze + (p1 < 10 ? "0" : "") + zahl(p1) + gleich + zahl(t1));
+                    if (r1 >= 10) {
+                        EXPECT_EQ(zeile(5),
+                            p1 % 10 <= t1 % 10
+                                ? ergaenze + zahl(p1 / 10) + gleich + zahl(t1 / 10)
+                                : QStringLiteral("Ergänze:    1  +  ") + zahl(p1 / 10) + gleich + zahl(t1 / 10));
+                        EXPECT_EQ(hilfe(a, 5).feldbild.leer(), p1 % 10 <= t1 % 10);
+                    }
+                    EXPECT_EQ(zeile(7), QStringLiteral("Teilen!  ") + drei(t2) + " : " + dd + " = ?");
+                } else {
+                    EXPECT_EQ(zeile(7), QStringLiteral("Teilen!  ") + zahl(t2) + " : " + dd + " = ?");
+                }
+                EXPECT_EQ(hilfe(a, 7).markierlinie, q1 == 0);
+                EXPECT_EQ(hilfe(a, 1).markierlinie, true);
+                EXPECT_EQ(hilfe(a, 7).zeilen.value(1), drei(p2) + QStringLiteral("  lässt sich teilen."));
+                EXPECT_EQ(zeile(8), QStringLiteral("Malnehmen!    %1  x  %2  =  ? ").arg(q2).arg(d));
+                EXPECT_EQ(zeile(15), QStringLiteral("Malnehmen!    %1  x  %2  =  ? ").arg(q3).arg(d));
+                EXPECT_EQ(
+                    zeile(11), ergaenze + zahl(p2 % 10) + gleich + (p2 % 10 > t2 % 10 ? "1" : "") + zahl(t2 % 10));
+                EXPECT_EQ(
+                    zeile(18), ergaenze + zahl(p3 % 10) + gleich + (p3 % 10 > t3 % 10 ? "1" : "") + zahl(t3 % 10));
+                EXPECT_EQ(zeile(12),
+                    p2 % 10 <= t2 % 10 ? ergaenze + zahl(p2 / 10) + gleich + zahl(t2 / 10)
+                                       : QStringLiteral("Ergänze:    ") + zahl(p2 / 10)
+                            + QStringLiteral("  +  1   +  ?  =  ") + zahl(t2 / 10));
+                EXPECT_EQ(zeile(19),
+                    p3 % 10 <= t3 % 10 ? ergaenze + zahl(p3 / 10) + gleich + zahl(t3 / 10)
+                                       : QStringLiteral("Ergänze:    ") + zahl(p3 / 10)
+                            + QStringLiteral("  +  1   +  ?  =  ") + zahl(t3 / 10));
+                EXPECT_EQ(hilfe(a, 12).feldbild.leer(), p2 % 10 <= t2 % 10);
+                EXPECT_EQ(hilfe(a, 19).feldbild.leer(), p3 % 10 <= t3 % 10);
+                EXPECT_EQ(hilfe(a, 14).zeilen,
+                    (QStringList { QStringLiteral("Teilen!  ") + drei(t3) + " : " + dd + " = ?",
+                        drei(p3) + QStringLiteral("  lässt sich teilen.") }));
+                // The reminder to add what was carried, except where the product is a single 0.
+                EXPECT_EQ(hilfe(a, 9).zeilen.value(2).isEmpty(), q2 == 0);
+                EXPECT_EQ(hilfe(a, 16).zeilen.value(2).isEmpty(), q3 == 0);
+                EXPECT_FALSE(hilfe(a, 3).zeilen.value(2).isEmpty());
+            }
+}
