@@ -1,6 +1,7 @@
 // "SV3" without a window: the kinds, the columns and carries, the skips, the messages and the show stages.
 
 #include "aids/h_svmZE_logik.h"
+#include "aids/schriften.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
@@ -138,15 +139,6 @@ TEST_F(SvmZELogik, EveryKindsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
 }
 
 namespace {
-
-// The texts of a drawing with their place, in drawing order.
-std::vector<schrift::Schrift> schriften(const schrift::Bild& b)
-{
-    std::vector<schrift::Schrift> t;
-    for (const schrift::Element& e : b.teile)
-        if (const auto* s = std::get_if<schrift::Schrift>(&e)) t.push_back(*s);
-    return t;
-}
 
 // The place value of the digit typed at a position: 0 units, 1 tens, ...; the row times the tens stands one
 // column to the left.

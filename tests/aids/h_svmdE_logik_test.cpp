@@ -1,6 +1,7 @@
 // "SV2" without a window: the generators, the columns, the messages, the help and the show stages.
 
 #include "aids/h_svmdE_logik.h"
+#include "aids/schriften.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
 
@@ -183,18 +184,6 @@ TEST_F(SvmdELogik, TheHelpArrowRunsFromTheFactorToTheDigitOfItsStep)
         }
     }
 }
-
-namespace {
-
-std::vector<schrift::Schrift> schriften(const schrift::Bild& b)
-{
-    std::vector<schrift::Schrift> t;
-    for (const schrift::Element& e : b.teile)
-        if (const auto* s = std::get_if<schrift::Schrift>(&e)) t.push_back(*s);
-    return t;
-}
-
-} // namespace
 
 // The product is written under the line with its units under the digit it is multiplied by; the quotient with
 // its units under the dividend's units. Each further place one column to the left.
