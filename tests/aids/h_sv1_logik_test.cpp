@@ -238,6 +238,9 @@ TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
     EXPECT_EQ(zeigen(luecke, 5, 1).texte(), (QStringList { "3", "1", "tippe", "merke" }));
     EXPECT_EQ(zeigen(luecke, 1, 0).texte(), (QStringList { "7", "tippe" }));
     EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
+    EXPECT_EQ(zeigen(plus, 1, 0).texte(), QStringList { "7" });
+    EXPECT_TRUE(zeigen(plus, 0, 0).leer());
+    EXPECT_TRUE(zeigen(plus, 6, 0).leer());
     // Wherever the gap is, a column that carries says what to keep, at the units and at the tens; the carry's "1"
     // stands in front of the digit only where the gap is the sum's.
     for (int r = 0; r < 3; ++r) {
