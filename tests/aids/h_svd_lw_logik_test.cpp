@@ -144,6 +144,10 @@ TEST_F(SvdLwLogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
                 w(QStringLiteral("E"), a.E);
                 // The remainder: none, or 1 .. d - 1 with its largest among them.
                 w(QStringLiteral("r"), a.r == 0 ? 0 : a.r < a.d - 1 ? 1 : a.r == a.d - 1 ? 2 : 3);
+                // A small divisor allows larger digits: the digits by divisor.
+                if (g == 4)
+                    for (int ziffer : { a.H, a.Z, a.E })
+                        w(QStringLiteral("x%1").arg(a.d), ziffer);
             }
             alle << QStringLiteral("%1 G%2: ").arg(mitRest ? "Rest" : "ohne").arg(g) + w.text();
         }
@@ -151,13 +155,13 @@ TEST_F(SvdLwLogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         "ohne G0: E 1-4, H 3-9, Z 1-4, d 2-9, r 0\n"
         "ohne G1: E 1-4, H 2-9, Z 2-9, d 2-9, r 0\n"
         "ohne G2: E 2-9, H 4-9, Z 1-4, d 2-8, r 0\n"
-        "ohne G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 0\n"
+        "ohne G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 0, x2 5-9, x3 4-8, x4 3-6, x5 2-6\n"
         "ohne G5: E 6-9, H 6-9, Z 6-9, d 6-9, r 0\n"
         "ohne G6: E 0-9, H 2-9, Z 0-9, d 2-9, r 0\n"
         "Rest G0: E 1-4, H 3-9, Z 1-4, d 2-8, r 1-2\n"
         "Rest G1: E 1-4, H 2-9, Z 2-9, d 2-8, r 1-2\n"
         "Rest G2: E 1-9, H 4-9, Z 1-4, d 2-8, r 1-2\n"
-        "Rest G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 1-2\n"
+        "Rest G4: E 2-9, H 2-9, Z 2-9, d 2-5, r 1-2, x2 5-9, x3 4-8, x4 3-6, x5 2-6\n"
         "Rest G5: E 6-9, H 6-9, Z 6-9, d 6-9, r 1-2\n"
         "Rest G6: E 0-9, H 2-9, Z 0-9, d 2-9, r 1-2");
 }
