@@ -126,6 +126,13 @@ TEST_F(SvmZELogik, EveryKindsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
         }
         alle << QString::number(art) + QStringLiteral(": ") + w.text();
     }
+    // Kind 0 gives a five-digit product: its hundreds times the tens are at least 10, and 10 itself comes.
+    int kleinstes = 100;
+    for (int n = 0; n < 1000; ++n) {
+        const Faktoren f = stellenwurf(0);
+        kleinstes = std::min(kleinstes, f.h * f.z2);
+    }
+    EXPECT_EQ(kleinstes, 10);
     // Kind 3 puts its zero into the tens or into the units alike.
     int zehnerNull = 0;
     for (int n = 0; n < 1000; ++n)
