@@ -162,6 +162,8 @@ TEST_F(SvmZELogik, EveryTypedDigitStandsInItsColumnAndRow)
 {
     const Aufgabe a = aufgabe(347, 26, 2);
     const std::vector<schrift::Schrift> oben = schriften(aufgabenbild(a));
+    // The two factors with a blank between them, where the dot stands.
+    EXPECT_EQ(aufgabenbild(a).texte(), (QStringList { "3", "4", "7", " ", "2", "6" }));
     ASSERT_EQ(oben.back().text, "6");
     const int einerX = oben.back().x, spalte = oben.back().x - oben[oben.size() - 2].x;
     ASSERT_EQ(spalte, 72);
