@@ -190,6 +190,8 @@ TEST_F(SvmdELogik, TheHelpArrowRunsFromTheFactorToTheDigitOfItsStep)
 TEST_F(SvmdELogik, EveryTypedDigitStandsInTheColumnOfItsPlace)
 {
     const Aufgabe mal = aufgabe(85, 456, 4);
+    // The two factors with a blank between them, where the dot stands.
+    EXPECT_EQ(aufgabenbild(mal).texte(), (QStringList { "4", "5", "6", " ", "4" }));
     const std::vector<schrift::Schrift> oben = schriften(aufgabenbild(mal));
     ASSERT_EQ(oben.back().text, "4");
     for (int schritt = 1; schritt <= 4; ++schritt) {
