@@ -150,6 +150,16 @@ TEST_F(SvdLwLogik, EveryLevelsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
                         w(QStringLiteral("x%1").arg(a.d), ziffer);
             }
             alle << QStringLiteral("%1 G%2: ").arg(mitRest ? "Rest" : "ohne").arg(g) + w.text();
+            // The first partial dividend has two digits: the hundreds times the divisor are at least 10, and 10
+            // itself comes.
+            if (g != 5) {
+                int kleinstes = 100;
+                for (int n = 0; n < 1000; ++n) {
+                    const Aufgabe a = generator(g, mitRest);
+                    kleinstes = std::min(kleinstes, a.H * a.d);
+                }
+                EXPECT_EQ(kleinstes, 10) << "G" << g;
+            }
         }
     EXPECT_EQ(alle.join(u'\n').toStdString(),
         "ohne G0: E 1-4, H 3-9, Z 1-4, d 2-9, r 0\n"
@@ -287,5 +297,30 @@ TEST_F(SvdLwLogik, EveryMessageAtItsStepsAndNoOther)
         const langdivision::Meldung m = meldung(a, f.schritt, f.eingabe);
         EXPECT_EQ(m.text, f.text) << f.schritt << " " << QString(f.eingabe).toStdString();
         EXPECT_EQ(m.gezaehlt, f.text.isEmpty()) << f.schritt;
+    }
+}
+
+// The task row shows the dividend, ":", the divisor and "="; each character of the long way is written in the
+// column of its place value (the quotient's digits after "="), each product and difference a row further down.
+TEST_F(SvdLwLogik, EveryCharacterStandsInTheColumnOfItsPlace)
+{
+    const Aufgabe a = aufgabe(3, 4, 2, 1);
+    const schrift::Bild zeile = aufgabenzeile(a);
+    EXPECT_EQ(zeile.texte(), (QStringList { "1", "2", "6", "3", ":", "3", "=" }));
+    std::vector<int> x;
+    for (const schrift::Element& e : zeile.teile)
+        x.push_back(std::get<schrift::Schrift>(e).x);
+    const int spalte = x[1] - x[0], T = x[0], H = x[1], Z = x[2], E = x[3], gleich = x[6];
+    const int y0 = std::get<schrift::Schrift>(zeile.teile.front()).y;
+    // Column and row of each step: the quotient in the task row, then products and differences row by row.
+    const int spalten[14]
+        = { gleich + spalte, H, T, H, Z, gleich + 2 * spalte, Z, H, Z, E, gleich + 3 * spalte, E, Z, E };
+    const int zeilen[14] = { 0, 1, 1, 2, 2, 0, 3, 3, 4, 4, 0, 5, 5, 6 };
+    const langdivision::Schrittplan p = schrittplan(a);
+    const int hoehe = p.platz(4).y() - p.platz(2).y();
+    EXPECT_GT(hoehe, 90);
+    for (int s = 1; s <= 14; ++s) {
+        EXPECT_EQ(p.platz(s).x(), spalten[s - 1]) << "step " << s;
+        EXPECT_EQ(p.platz(s).y(), y0 + zeilen[s - 1] * hoehe) << "step " << s;
     }
 }

@@ -94,6 +94,12 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
     EXPECT_EQ(zeigen(durch, 1, 2).texte(), QStringList { "tippe" });
     // The remainder carried into the tens stands above the sheet, unless there is none.
     EXPECT_EQ(markierung(durch, 2).texte(), QStringList { "2" });
+    // The highlight goes away when drawn again.
+    for (const Aufgabe& a : { mal, durch })
+        for (int schritt = 1; schritt <= 4; ++schritt)
+            for (const schrift::Element& e : markierung(a, schritt).teile)
+                if (const auto* l = std::get_if<schrift::Linienzug>(&e))
+                    EXPECT_TRUE(l->xorStift) << a.code << " " << schritt;
     EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
     EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
         (QStringList { "", "2", "2" }));
