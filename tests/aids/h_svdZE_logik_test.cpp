@@ -340,6 +340,7 @@ TEST_F(SvdZELogik, TheLinesStandOnTheirRows)
             const schrift::Bild marke = markierlinie(a);
             const auto* m = std::get_if<schrift::Linienzug>(&marke.teile.front());
             ASSERT_TRUE(m);
+            EXPECT_TRUE(m->xorStift); // drawn again, it is gone
             const int links = std::min(m->punkte.front().x(), m->punkte.back().x());
             const int rechts = std::max(m->punkte.front().x(), m->punkte.back().x());
             EXPECT_LT(links, ziffern[0]);

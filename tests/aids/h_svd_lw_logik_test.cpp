@@ -316,6 +316,12 @@ TEST_F(SvdLwLogik, EveryCharacterStandsInTheColumnOfItsPlace)
     const int spalten[14]
         = { gleich + spalte, H, T, H, Z, gleich + 2 * spalte, Z, H, Z, E, gleich + 3 * spalte, E, Z, E };
     const int zeilen[14] = { 0, 1, 1, 2, 2, 0, 3, 3, 4, 4, 0, 5, 5, 6 };
+    // The marker line under the first two digits goes away when drawn again.
+    const schrift::Bild marke = markierlinie();
+    const auto* m = std::get_if<schrift::Linienzug>(&marke.teile.front());
+    ASSERT_TRUE(m);
+    EXPECT_TRUE(m->xorStift);
+    EXPECT_TRUE(m->punkte.front().x() < T && H < m->punkte.back().x() && m->punkte.back().x() < Z);
     const langdivision::Schrittplan p = schrittplan(a);
     const int hoehe = p.platz(4).y() - p.platz(2).y();
     EXPECT_GT(hoehe, 90);

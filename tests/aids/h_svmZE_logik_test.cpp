@@ -212,6 +212,13 @@ TEST_F(SvmZELogik, TheArcRunsFromTheMultiplierToTheDigitOfItsStep)
         const QString faktor = p <= 9 ? "6" : "2";
         const QString stelle = p == 7 || p == 11 ? "3" : p == 8 || p == 12 ? "4" : "7";
         EXPECT_EQ(bei(punkte.front().x()), faktor);
+        // The arc and the column arrow go away when drawn again.
+        for (const schrift::Bild& b : { bogen(p), spaltenpfeil(p <= 9 ? p - 6 : p - 10) })
+            for (const schrift::Element& e : b.teile) {
+                const auto* l = std::get_if<schrift::Linienzug>(&e);
+                const auto* r = std::get_if<schrift::Rechteck>(&e);
+                EXPECT_TRUE((l && l->xorStift) || (r && r->xorStift));
+            }
         const QPoint spitze = *std::max_element(punkte.begin(), punkte.end(), [&](const QPoint& x, const QPoint& y) {
             return std::count(punkte.begin(), punkte.end(), x) < std::count(punkte.begin(), punkte.end(), y);
         });
