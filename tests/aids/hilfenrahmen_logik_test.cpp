@@ -36,6 +36,8 @@ TEST_F(HilfenrahmenLogikTest, WorkingTimeIsRoundedToSecondsAndCountsAllMinutes)
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.2), "2:05 min");
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.7), "2:06 min");
     EXPECT_EQ(arbeitszeitNach(12 * 60 + 30.0), "12:30 min");
+    EXPECT_EQ(arbeitszeitNach(2 * 60 + 9.0), "2:09 min");
+    EXPECT_EQ(arbeitszeitNach(2 * 60 + 10.0), "2:10 min");
     // 59.6 s rounds up to a whole minute, not to "0:60"; 59 whole seconds stay in their minute.
     EXPECT_EQ(arbeitszeitNach(59.0), "0:59 min");
     EXPECT_EQ(minuten, 0);
@@ -147,6 +149,7 @@ TEST_F(HilfenrahmenLogikTest, BarsAreDrawnScaledAndCutAtTheEnd)
             EXPECT_EQ(op.font.color, clWhite);
             EXPECT_EQ(op.font.height, 12); // Round(23 * 0.5)
             EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Center);
+            EXPECT_FALSE(op.font.bold || op.font.italic || op.font.underline || op.font.strikeOut);
         }
     }
     EXPECT_EQ(rechtecke,
