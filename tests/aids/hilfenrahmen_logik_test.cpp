@@ -133,10 +133,12 @@ TEST_F(HilfenrahmenLogikTest, BarsAreDrawnScaledAndCutAtTheEnd)
 {
     QVector<DrawOp> ops;
     Canvas c(std::make_unique<Aufnahme>(ops));
+    c.setMapMode(MapMode::LoMetric);
     balkenZeichnen(c, balkengeometrie(3, 10, 10, 5, 10), 2.0f, 0.5f);
     QStringList rechtecke;
     QStringList texte;
     for (const DrawOp& op : ops) {
+        EXPECT_EQ(op.mapMode, MapMode::Pixels);
         if (op.kind == DrawOp::Kind::Rectangle)
             rechtecke << QStringLiteral("%1,%2,%3,%4 %5")
                              .arg(op.points[0].x())

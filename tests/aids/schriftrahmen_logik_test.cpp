@@ -68,9 +68,14 @@ TEST(SchriftrahmenLogik, TextsAreDrawnWithTheirAlignmentGroundAndWeight)
     bild << s;
     bild << Rechteck { 10, 20, 30, 40, clYellow, 0, clYellow };
     bild << Rechteck { 10, 20, 30, 40, clGreen, 6, std::nullopt, true };
+    bild << schrift::Ellipse { 50, 60, 54, 64, clBlue, 4 };
     QVector<DrawOp> ops;
     Canvas c(std::make_unique<Aufnahme>(ops));
+    // Whatever the canvas was set to before, the drawing is in pixels.
+    c.setMapMode(MapMode::LoMetric);
     zeichnen(c, bild, 2.0f, 0.5f);
+    for (const DrawOp& op : ops)
+        EXPECT_EQ(op.mapMode, MapMode::Pixels);
     QStringList texte;
     for (const DrawOp& op : ops)
         if (op.kind == DrawOp::Kind::Text)
@@ -86,7 +91,9 @@ TEST(SchriftrahmenLogik, TextsAreDrawnWithTheirAlignmentGroundAndWeight)
         "links 200,20 a0 h25 deckend normal\nmitte 200,20 a6 h25 deckend normal\n"
         "rechts 200,20 a2 h25 deckend normal\nohne Grund 200,20 a2 h25 durchsichtig fett");
     // A filled rectangle without a pen is a plain filling; a not-XOR frame takes itself away when drawn again.
-    ASSERT_EQ(ops.size(), 6);
+    ASSERT_EQ(ops.size(), 7);
+    EXPECT_EQ(ops[6].kind, DrawOp::Kind::Ellipse);
+    EXPECT_EQ(ops[6].points, (QVector<QPoint> { { 100, 30 }, { 108, 32 } }));
     EXPECT_EQ(ops[4].kind, DrawOp::Kind::FillRect);
     EXPECT_EQ(ops[4].brush.color, QColor(clYellow));
     EXPECT_EQ(ops[5].kind, DrawOp::Kind::Rectangle);
@@ -114,6 +121,18 @@ TEST(SchriftrahmenLogik, TheProtocolNamesTheKindAndTheLevel)
     // An aid may name line 10 otherwise.
     a.zeile10label = QStringLiteral("falsch:                ");
     EXPECT_EQ(hilfenrahmen::protokollzeilen(a, s)[8], "falsch:                1");
+}
+
+TEST(SchriftrahmenLogik, TheSquaredPaperHasItsColumnsAndRows)
+{
+    int senkrecht = 0, waagerecht = 0;
+    for (const Element& e : karopapier().teile)
+        if (const auto* l = std::get_if<Linienzug>(&e)) {
+            senkrecht += l->punkte.front().x() == l->punkte.back().x();
+            waagerecht += l->punkte.front().y() == l->punkte.back().y();
+        }
+    EXPECT_EQ(senkrecht, 9);
+    EXPECT_EQ(waagerecht, 5);
 }
 
 TEST(SchriftrahmenLogik, AnArrowDrawnAgainOverItselfStaysWhole)
