@@ -147,6 +147,13 @@ TEST_F(Sv1Logik, TheExpectedInputRunsFromTheUnitsWithCarriesAndBlanks)
     EXPECT_EQ(minus.wahltext, "2ü6ü7");
     EXPECT_EQ(minus.zeilen[0], (std::array<QString, 3> { "7", "2", "3" }));
     EXPECT_EQ(minus.zeichen, u'-');
+    // The sheet shows the two numbers and the sign; the result is what the pupil types.
+    EXPECT_EQ(aufgabenbild(aufgabeBilden(81, aufgabe(267, 456)), 5).texte(),
+        (QStringList { "2", "6", "7", "4", "5", "6", "+" }));
+    for (int code : { 83, 84 })
+        EXPECT_EQ(aufgabenbild(aufgabeBilden(code, aufgabe(267, 456)), 5).texte(),
+            (QStringList { "7", "2", "3", "4", "5", "6", "-" }))
+            << code;
 
     // Code 82: one gap in each column, each in another row, typed in its column's place.
     std::set<std::array<int, 3>> verteilungen;
@@ -160,6 +167,9 @@ TEST_F(Sv1Logik, TheExpectedInputRunsFromTheUnitsWithCarriesAndBlanks)
         ASSERT_EQ(a.wahltext, soll);
         for (int sp : { H, Z, E })
             ASSERT_EQ(a.zeilen[a.luecken[sp]][sp], "?");
+        // All three rows are shown, each gap as "?".
+        ASSERT_EQ(aufgabenbild(a, 5).texte().count("?"), 3);
+        ASSERT_EQ(aufgabenbild(a, 5).texte().size(), 10);
         verteilungen.insert(a.luecken);
     }
     EXPECT_EQ(verteilungen.size(), 6u);
@@ -228,6 +238,22 @@ TEST_F(Sv1Logik, HelpSpeaksTheColumnAndPointsWhereToTypeAndWhatToKeep)
     EXPECT_EQ(zeigen(luecke, 5, 1).texte(), (QStringList { "3", "1", "tippe", "merke" }));
     EXPECT_EQ(zeigen(luecke, 1, 0).texte(), (QStringList { "7", "tippe" }));
     EXPECT_EQ(zeigen(plus, 3, 1).texte(), QStringList { "2" });
+    EXPECT_EQ(zeigen(plus, 1, 0).texte(), QStringList { "7" });
+    EXPECT_TRUE(zeigen(plus, 0, 0).leer());
+    EXPECT_TRUE(zeigen(plus, 6, 0).leer());
+    // Wherever the gap is, a column that carries says what to keep, at the units and at the tens; the carry's "1"
+    // stands in front of the digit only where the gap is the sum's.
+    for (int r = 0; r < 3; ++r) {
+        luecke.luecken = { r, r, r };
+        for (int schritt : { 3, 5 }) {
+            SCOPED_TRACE("row " + std::to_string(r) + ", step " + std::to_string(schritt));
+            const QStringList mit = zeigen(luecke, schritt, 1).texte();
+            EXPECT_EQ(mit.contains("merke"), true);
+            EXPECT_EQ(mit.contains("1"), r == 2);
+            EXPECT_FALSE(zeigen(luecke, schritt, 0).texte().contains("merke"));
+        }
+        EXPECT_FALSE(zeigen(luecke, 1, 1).texte().contains("merke"));
+    }
 }
 
 TEST_F(Sv1Logik, HelpAtADigitFramesTheColumnThePupilWorksOn)
@@ -367,6 +393,28 @@ TEST_F(Sv1Logik, EveryGeneratorsDigitsKeepTheirRangeAndEachDigitItAllowsComes)
     for (const Soll& s : tabelle)
         EXPECT_EQ(bereiche(s.generator, s.code).toStdString(), s.bereiche)
             << "generator " << s.generator << ", code " << s.code;
+
+    // The three forms of results with zeros each keep their own ranges.
+    std::map<QString, Wertebereiche> formen;
+    for (int n = 0; n < 6000; ++n) {
+        const Ziffern z = stellenwurf(6, 81);
+        Wertebereiche& w = formen[z.c[Z] == 0 && z.c[E] == 0 ? QStringLiteral("H00")
+                : z.c[Z] == 0                                ? QStringLiteral("H0E")
+                                                             : QStringLiteral("HZ0")];
+        for (int s : { H, Z, E }) {
+            const QString stelle = QString(QChar(u"HZE"[s]));
+            w(u'a' + stelle, z.a[s]);
+            w(u'b' + stelle, z.b[s]);
+            w(u'c' + stelle, z.c[s]);
+        }
+    }
+    QStringList g6;
+    for (const auto& [form, w] : formen)
+        g6 << form + QStringLiteral(": ") + w.text();
+    EXPECT_EQ(g6.join(u'\n').toStdString(),
+        "H00: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 1-8, cE 0, cH 3-9, cZ 0\n"
+        "H0E: aE 1-9, aH 1-7, aZ 1-9, bE 0-8, bH 1-7, bZ 1-9, cE 1-9, cH 3-9, cZ 0\n"
+        "HZ0: aE 1-9, aH 1-7, aZ 1-8, bE 1-9, bH 1-7, bZ 0-7, cE 0, cH 2-8, cZ 2-9");
 }
 
 TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
@@ -386,4 +434,89 @@ TEST_F(Sv1Logik, TheHelpKeepsACarryExactlyWhereTheColumnMakesOne)
                             << "code " << code << ", step " << schritt << ", " << a.z.zahlA() << " + " << a.z.zahlB();
                 }
             }
+}
+
+// A digit typed goes into the result row of its column, a carry's "1" into the column it carries into, above the
+// line; the yellow mark of a gap lies on the gap's "?", and the green frame around the column's digits.
+TEST_F(Sv1Logik, TypedCharactersMarksAndFramesStandInTheirColumns)
+{
+    const Aufgabe plus = aufgabeBilden(81, aufgabe(267, 456));
+    std::map<int, int> spalten; // x of each column's digits
+    for (const schrift::Element& e : aufgabenbild(plus, 5).teile)
+        if (const auto* s = std::get_if<schrift::Schrift>(&e); s && s->hoehe == 95 && s->text != "+") spalten[s->x]++;
+    ASSERT_EQ(spalten.size(), 3u);
+    std::vector<int> x;
+    for (const auto& [sx, n] : spalten)
+        x.push_back(sx);
+    const int schritte[5] = { H, H, Z, Z, E }; // the column a step's character stands in
+    for (int schritt = 1; schritt <= 5; ++schritt) {
+        SCOPED_TRACE(schritt);
+        const schrift::Bild b = eintrag(plus, schritt, ziffernschritt(schritt) ? u'5' : u'ü');
+        const QStringList t = b.texte();
+        ASSERT_EQ(t.size(), 1);
+        const schrift::Schrift* s = b.finde(t.first());
+        EXPECT_EQ(s->x, x[std::size_t(schritte[schritt - 1])]);
+        if (ziffernschritt(schritt)) {
+            EXPECT_EQ(t.first(), "5");
+            EXPECT_GT(s->y, 426);
+        } else {
+            EXPECT_EQ(t.first(), "1");
+            EXPECT_LT(s->y, 426);
+            EXPECT_GT(s->y, 124 + 103);
+            EXPECT_TRUE(eintrag(plus, schritt, u' ').leer());
+        }
+        const schrift::Bild rahmen = spaltenrahmen(spalteVonSchritt(schritt));
+        const auto* r = std::get_if<schrift::Rechteck>(&rahmen.teile.front());
+        ASSERT_TRUE(r);
+        EXPECT_TRUE(r->links < s->x && s->x < r->rechts);
+        EXPECT_LT(r->rechts - r->links, 72);
+        // Drawn again when the help ends, it is gone.
+        EXPECT_TRUE(r->xorStift);
+    }
+
+    for (int r = 0; r < 3; ++r) {
+        Aufgabe luecke = aufgabeBilden(81, aufgabe(267, 456));
+        luecke.code = 82;
+        luecke.luecken = { r, (r + 1) % 3, (r + 2) % 3 };
+        for (int sp : { H, Z, E })
+            luecke.zeilen[std::size_t(luecke.luecken[sp])][std::size_t(sp)] = QStringLiteral("?");
+        std::vector<const schrift::Schrift*> fragen;
+        const schrift::Bild bild = aufgabenbild(luecke, 0);
+        for (const schrift::Element& e : bild.teile)
+            if (const auto* s = std::get_if<schrift::Schrift>(&e); s && s->text == "?") fragen.push_back(s);
+        for (int schritt = 0; schritt <= 6; ++schritt) {
+            SCOPED_TRACE("rows from " + std::to_string(r) + ", step " + std::to_string(schritt));
+            const schrift::Bild marke = lueckenmarke(luecke, schritt);
+            if (schritt < 1 || schritt > 5 || !ziffernschritt(schritt)) {
+                EXPECT_TRUE(marke.leer());
+                continue;
+            }
+            ASSERT_EQ(marke.teile.size(), 1u);
+            const auto* m = std::get_if<schrift::Rechteck>(&marke.teile.front());
+            ASSERT_TRUE(m);
+            const int sp = spalteVonSchritt(schritt);
+            const auto* frage = *std::find_if(
+                fragen.begin(), fragen.end(), [&](const auto* f) { return f->x == x[std::size_t(sp)]; });
+            EXPECT_TRUE(m->links < frage->x && frage->x < m->rechts);
+            EXPECT_TRUE(m->oben <= frage->y + 10 && frage->y + 50 < m->unten);
+        }
+    }
+    EXPECT_TRUE(lueckenmarke(plus, 5).leer());
+}
+
+// Where the minuend's digit equals what it is compared with, no ten is needed: subtracting by exchange subtracts
+// at once, completing adds none.
+TEST_F(Sv1Logik, AnEqualDigitNeedsNoTen)
+{
+    // 556 - 456: units 6 - 6, tens 5 - 5.
+    const Aufgabe tausch = aufgabeBilden(84, aufgabe(100, 456));
+    for (int schritt : { 5, 3 }) {
+        const Hilfe h = hilfe(tausch, schritt);
+        EXPECT_TRUE(h.zeigenFrei) << schritt;
+        EXPECT_FALSE(h.tauschenFrei) << schritt;
+    }
+    const Aufgabe ergaenzen = aufgabeBilden(83, aufgabe(100, 456));
+    EXPECT_EQ(hilfe(ergaenzen, 5).meldung.texte().value(1), "=  6");
+    EXPECT_EQ(hilfe(ergaenzen, 3).meldung.texte().value(1), "=  5");
+    EXPECT_EQ(hilfe(ergaenzen, 1).meldung.texte().value(1), "=  5");
 }

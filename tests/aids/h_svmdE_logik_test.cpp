@@ -1,6 +1,7 @@
 // "SV2" without a window: the generators, the columns, the messages, the help and the show stages.
 
 #include "aids/h_svmdE_logik.h"
+#include "aids/schriften.h"
 #include "platform/random.h"
 #include "support/fixtures.h"
 
@@ -93,6 +94,12 @@ TEST_F(SvmdELogik, TheCarriesAreTheRemaindersAndEachStepHasItsHelpAndShow)
     EXPECT_EQ(zeigen(durch, 1, 2).texte(), QStringList { "tippe" });
     // The remainder carried into the tens stands above the sheet, unless there is none.
     EXPECT_EQ(markierung(durch, 2).texte(), QStringList { "2" });
+    // The highlight goes away when drawn again.
+    for (const Aufgabe& a : { mal, durch })
+        for (int schritt = 1; schritt <= 4; ++schritt)
+            for (const schrift::Element& e : markierung(a, schritt).teile)
+                if (const auto* l = std::get_if<schrift::Linienzug>(&e))
+                    EXPECT_TRUE(l->xorStift) << a.code << " " << schritt;
     EXPECT_TRUE(markierung(aufgabe(87, 212, 3), 2).texte().isEmpty());
     EXPECT_EQ((QStringList { merkeText(durch, 3), merkeText(durch, 2), merkeText(durch, 1) }),
         (QStringList { "", "2", "2" }));
@@ -182,4 +189,157 @@ TEST_F(SvmdELogik, TheHelpArrowRunsFromTheFactorToTheDigitOfItsStep)
             EXPECT_EQ(ziel.text, QString::number(ziffer)) << "step " << schritt << ", " << a.r.h << a.r.z << a.r.e;
         }
     }
+}
+
+// The product is written under the line with its units under the digit it is multiplied by; the quotient with
+// its units under the dividend's units. Each further place one column to the left.
+TEST_F(SvmdELogik, EveryTypedDigitStandsInTheColumnOfItsPlace)
+{
+    const Aufgabe mal = aufgabe(85, 456, 4);
+    // The two factors with a blank between them, where the dot stands.
+    EXPECT_EQ(aufgabenbild(mal).texte(), (QStringList { "4", "5", "6", " ", "4" }));
+    const std::vector<schrift::Schrift> oben = schriften(aufgabenbild(mal));
+    ASSERT_EQ(oben.back().text, "4");
+    for (int schritt = 1; schritt <= 4; ++schritt) {
+        const std::vector<schrift::Schrift> e = schriften(eintrag(mal, schritt, u'7'));
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_EQ(e[0].x, oben.back().x - 72 * (4 - schritt)) << "step " << schritt;
+        EXPECT_GT(e[0].y, 220);
+    }
+    const Aufgabe durch = aufgabe(87, 456, 4);
+    const std::vector<schrift::Schrift> dividend = schriften(aufgabenbild(durch));
+    ASSERT_EQ(dividend[3].text, "4"); // 1824
+    for (int schritt = 1; schritt <= 3; ++schritt) {
+        const std::vector<schrift::Schrift> e = schriften(eintrag(durch, schritt, u'7'));
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_EQ(e[0].x, dividend[3].x - 72 * (schritt - 1)) << "step " << schritt;
+        EXPECT_GT(e[0].y, 220);
+    }
+    // A zero typed for the quotient's hundreds is shown where it would stand, in front of them.
+    const Meldung null = meldung(durch, 3, u'0');
+    const std::vector<schrift::Schrift> n = schriften(null.feld);
+    ASSERT_EQ(n.size(), 1u);
+    EXPECT_EQ(n[0].text, "0");
+    EXPECT_EQ(n[0].x, schriften(eintrag(durch, 3, u'4'))[0].x - 72);
+    EXPECT_GT(n[0].y, 220);
+}
+
+TEST_F(SvmdELogik, EachWrongDigitGetsTheMessageOfItsKind)
+{
+    // 456 x 4 = 1824: 6 x 4 = 24, 5 x 4 = 20 (+ 2), 4 x 4 = 16 (+ 2).
+    const Aufgabe mal = aufgabe(85, 456, 4);
+    const QString vergessen = QStringLiteral("Die Gemerkten wurden vergessen.");
+    const QString hunderter = QStringLiteral("Tippe zuerst die Hunderter ein.");
+    struct Fall {
+        int code, schritt;
+        QChar getippt;
+        QString text;
+    };
+    const Fall faelle[] = {
+        { 85, 3, u'0', vergessen },
+        { 85, 2, u'6', vergessen },
+        { 85, 2, u'1', hunderter },
+        { 85, 4, u'5', QString() },
+        { 85, 3, u'1', QString() },
+        { 85, 2, u'0', QString() },
+        { 85, 1, u'6', QString() },
+        { 85, 3, u'6', QString() },
+        // Dividing, a digit of a plain product is just wrong, and only the hundreds have a leading zero.
+        { 87, 2, u'0', QString() },
+        { 87, 1, u'0', QString() },
+        { 87, 3, u'6', QString() },
+    };
+    for (const Fall& f : faelle) {
+        const Meldung m = meldung(f.code == 85 ? mal : aufgabe(87, 456, 4), f.schritt, f.getippt);
+        const QString text = f.text.isEmpty()
+            ? QStringLiteral("Die ") + f.getippt + QStringLiteral(" war falsch. Rechne neu oder hole Hilfe.")
+            : f.text;
+        SCOPED_TRACE(QStringLiteral("code %1, step %2, %3").arg(f.code).arg(f.schritt).arg(f.getippt).toStdString());
+        EXPECT_EQ(m.text, text);
+        EXPECT_EQ(m.zaehlt, f.text != hunderter);
+        EXPECT_EQ(m.hilfeFrei, f.text.isEmpty());
+        EXPECT_TRUE(m.feld.leer());
+    }
+    const Meldung null = meldung(aufgabe(87, 456, 4), 3, u'0');
+    EXPECT_EQ(null.text, "Die Null am Anfang ist unnötig.");
+    EXPECT_FALSE(null.zaehlt);
+    EXPECT_FALSE(null.hilfeFrei);
+}
+
+// Every step's help names the numbers of its column, show gives the column's product and carry and then the
+// digit to type, and "Gemerkte?" the carry into the column: over many tasks of every generator.
+TEST_F(SvmdELogik, HelpShowAndGemerkteOfEveryStepFitTheTask)
+{
+    PinRandomSeed(43);
+    for (int code : { 85, 87 })
+        for (int generator : { 0, 1, 2, 4, 5, 6 })
+            for (int n = 0; n < 25; ++n) {
+                const Aufgabe a = aufgabeBilden(code, stellenwurf(generator, code));
+                const Reihe& r = a.r;
+                const QString d = QString::number(r.d);
+                if (code == 85) {
+                    const int ziffer[5] = { 0, 0, r.h, r.z, r.e };
+                    const int hinein[5] = { 0, r.merkH, r.merkZ, r.merkE, 0 };
+                    const int produkt[5] = { 0, 0, r.produktH, r.produktZ, r.produktE };
+                    for (int schritt = 1; schritt <= 4; ++schritt) {
+                        SCOPED_TRACE(QStringLiteral("%1 x %2, step %3")
+                                         .arg(r.h * 100 + r.z * 10 + r.e)
+                                         .arg(r.d)
+                                         .arg(schritt)
+                                         .toStdString());
+                        const QChar soll = a.wahltext.at(schritt - 1);
+                        EXPECT_EQ(merkeText(a, schritt), schritt <= 3 ? QString::number(hinein[schritt]) : QString());
+                        if (schritt == 1) {
+                            EXPECT_EQ(hilfe(a, 1).texte(), QStringList { "es fehlt nur noch der Tausender" });
+                            EXPECT_EQ(
+                                zeigen(a, 1, 1).texte(), (QStringList { QStringLiteral(" :   ") + soll, "tippe" }));
+                            EXPECT_TRUE(zeigen(a, 1, 2).leer());
+                            EXPECT_TRUE(letzteZeigestufe(a, 1, 1));
+                            continue;
+                        }
+                        QStringList h { QStringLiteral("rechne:    ") + d + QStringLiteral("    ")
+                            + QString::number(ziffer[schritt]) };
+                        if (schritt != 4) h << QStringLiteral("und addiere die Gemerkten");
+                        EXPECT_EQ(hilfe(a, schritt).texte(), h);
+                        EXPECT_EQ(zeigen(a, schritt, 1).texte(),
+                            (QStringList { QStringLiteral("=  ") + QString::number(produkt[schritt]),
+                                QString::number(schritt == 4 ? 0 : hinein[schritt]) }));
+                        const QStringList zwei = zeigen(a, schritt, 2).texte();
+                        ASSERT_GE(zwei.size(), 2);
+                        EXPECT_EQ(zwei[0].toInt(), produkt[schritt] + (schritt == 4 ? 0 : hinein[schritt]));
+                        EXPECT_EQ(zwei[0].right(1), QString(soll));
+                        EXPECT_EQ(zwei[1], "tippe");
+                        EXPECT_EQ(zwei.contains("merke"), hinein[schritt - 1] > 0);
+                        EXPECT_FALSE(letzteZeigestufe(a, schritt, 1));
+                        EXPECT_TRUE(letzteZeigestufe(a, schritt, 2));
+                    }
+                } else {
+                    // The short way: each part of the dividend is the remainder so far and the next digit.
+                    const int dividend = r.wert();
+                    int teil = dividend / 100;
+                    for (int schritt = 3; schritt >= 1; --schritt) {
+                        SCOPED_TRACE(
+                            QStringLiteral("%1 : %2, step %3").arg(dividend).arg(r.d).arg(schritt).toStdString());
+                        const int rest = teil % r.d;
+                        EXPECT_EQ(a.wahltext.at(schritt - 1), QChar(u'0' + teil / r.d));
+                        EXPECT_EQ(hilfe(a, schritt).texte().last(),
+                            QStringLiteral("rechne:       ") + QString::number(teil) + QStringLiteral("  :  ") + d);
+                        QString t = QStringLiteral("=   ") + QString::number(teil / r.d);
+                        if (schritt > 1) t += QStringLiteral("   Rest  ") + QString::number(rest);
+                        EXPECT_EQ(zeigen(a, schritt, 1).texte(), QStringList { t });
+                        EXPECT_EQ(zeigen(a, schritt, 2).texte(),
+                            (schritt > 1 ? QStringList { "tippe", "merke" } : QStringList { "tippe" }));
+                        EXPECT_FALSE(letzteZeigestufe(a, schritt, 1));
+                        EXPECT_TRUE(letzteZeigestufe(a, schritt, 2));
+                        // "Gemerkte?" shows the remainder carried into the column being divided.
+                        const int hineinRest = schritt == 3 ? -1 : (dividend / (schritt == 2 ? 100 : 10)) % r.d;
+                        EXPECT_EQ(merkeText(a, schritt), hineinRest < 0 ? QString() : QString::number(hineinRest));
+                        teil = rest * 10 + dividend / (schritt == 3 ? 10 : 1) % 10;
+                    }
+                    QStringList vielfache;
+                    for (int i = 1; i <= 10; ++i)
+                        vielfache << QString::number(i * r.d);
+                    EXPECT_EQ(hilfe(a, 2).texte().mid(0, 10), vielfache);
+                }
+            }
 }

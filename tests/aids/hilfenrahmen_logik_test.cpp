@@ -36,6 +36,8 @@ TEST_F(HilfenrahmenLogikTest, WorkingTimeIsRoundedToSecondsAndCountsAllMinutes)
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.2), "2:05 min");
     EXPECT_EQ(arbeitszeitNach(2 * 60 + 5.7), "2:06 min");
     EXPECT_EQ(arbeitszeitNach(12 * 60 + 30.0), "12:30 min");
+    EXPECT_EQ(arbeitszeitNach(2 * 60 + 9.0), "2:09 min");
+    EXPECT_EQ(arbeitszeitNach(2 * 60 + 10.0), "2:10 min");
     // 59.6 s rounds up to a whole minute, not to "0:60"; 59 whole seconds stay in their minute.
     EXPECT_EQ(arbeitszeitNach(59.0), "0:59 min");
     EXPECT_EQ(minuten, 0);
@@ -46,6 +48,52 @@ TEST_F(HilfenrahmenLogikTest, WorkingTimeIsRoundedToSecondsAndCountsAllMinutes)
     // A run of more than an hour keeps its hour.
     EXPECT_EQ(arbeitszeitNach(65 * 60), "65:00 min");
     EXPECT_EQ(stunden, 1);
+}
+
+// A run starts every counter and the clock afresh, a task its own counters; a finished task adds its inputs,
+// its necessary ones only when it counts as right, and moves the clock on.
+TEST_F(HilfenrahmenLogikTest, ARunAndItsTasksCountTheirInputsAndTime)
+{
+    anzahl = eingabengesamt = eingabenrichtig = noetiggesamt = hilfetasten = zeigetasten = 7;
+    dauer = 1.0;
+    stunden = minuten = sekunden = millisek = 7;
+    laufBeginnen();
+    EXPECT_EQ(QList<int>({ anzahl, eingabengesamt, eingabenrichtig, noetiggesamt, hilfetasten, zeigetasten, stunden,
+                  minuten, sekunden, millisek }),
+        QList<int>(10, 0));
+    EXPECT_EQ(dauer, 0.0);
+    EXPECT_EQ(startzeit, clockx::now());
+
+    aufgabeneingaben = aufgabennoetig = 5;
+    laufzeit = 1.0;
+    hilfestufe = 2;
+    aufgabeBeginnen();
+    EXPECT_EQ(QList<int>({ aufgabeneingaben, aufgabennoetig, hilfestufe }), QList<int>(3, 0));
+    EXPECT_EQ(laufzeit, 0.0);
+
+    aufgabeneingaben = 4;
+    aufgabennoetig = 3;
+    clockx::TestClock::advance(90.4 * kSekunde);
+    aufgabeGezaehlt(true);
+    EXPECT_EQ(QList<int>({ anzahl, eingabengesamt, eingabenrichtig }), QList<int>({ 1, 4, 3 }));
+    EXPECT_EQ(jetzt, clockx::now());
+    EXPECT_NEAR(dauer, -90.4 * kSekunde, 1e-9);
+    EXPECT_EQ(QList<int>({ minuten, sekunden, millisek }), QList<int>({ 1, 30, 400 }));
+    // A task that does not count as right adds its inputs but none of them as right.
+    aufgabeGezaehlt(false);
+    EXPECT_EQ(QList<int>({ anzahl, eingabengesamt, eingabenrichtig }), QList<int>({ 2, 8, 3 }));
+
+    clockx::TestClock::advance(3600.0 * kSekunde);
+    endzeitNehmen();
+    EXPECT_EQ(endzeit, clockx::now());
+    EXPECT_NEAR(laufzeit, 3690.4 * kSekunde, 1e-9);
+    EXPECT_EQ(QList<int>({ stunden, minuten, sekunden }), QList<int>({ 1, 61, 30 }));
+    // The longest run a counter can hold is not shown as a short one when its seconds round up.
+    minuten = 65535;
+    sekunden = 59;
+    millisek = 600;
+    sekundenRunden();
+    EXPECT_EQ(QList<int>({ minuten, sekunden, millisek }), QList<int>({ 65535, 0, 0 }));
 }
 
 TEST_F(HilfenrahmenLogikTest, TheAutomaticEndNeedsBothLimitsTheProtocolOne)
@@ -85,10 +133,12 @@ TEST_F(HilfenrahmenLogikTest, BarsAreDrawnScaledAndCutAtTheEnd)
 {
     QVector<DrawOp> ops;
     Canvas c(std::make_unique<Aufnahme>(ops));
+    c.setMapMode(MapMode::LoMetric);
     balkenZeichnen(c, balkengeometrie(3, 10, 10, 5, 10), 2.0f, 0.5f);
     QStringList rechtecke;
     QStringList texte;
     for (const DrawOp& op : ops) {
+        EXPECT_EQ(op.mapMode, MapMode::Pixels);
         if (op.kind == DrawOp::Kind::Rectangle)
             rechtecke << QStringLiteral("%1,%2,%3,%4 %5")
                              .arg(op.points[0].x())
@@ -101,6 +151,7 @@ TEST_F(HilfenrahmenLogikTest, BarsAreDrawnScaledAndCutAtTheEnd)
             EXPECT_EQ(op.font.color, clWhite);
             EXPECT_EQ(op.font.height, 12); // Round(23 * 0.5)
             EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Center);
+            EXPECT_FALSE(op.font.bold || op.font.italic || op.font.underline || op.font.strikeOut);
         }
     }
     EXPECT_EQ(rechtecke,
@@ -149,6 +200,19 @@ TEST_F(HilfenrahmenLogikTest, ProtocolLinesWithoutInputsOrWithTakenBackPresses)
     s.eingabenrichtig = 5;
     a.zeile10 = Protokollangaben::Falsch::ohneAbzug;
     EXPECT_EQ(protokollzeilen(a, s)[8], "       falsch/unnötig: 0");
+    // Only the aids that count show presses as inputs take them off; a count taken back below 0 adds nothing.
+    s.eingabenrichtig = 0;
+    s.hilfetasten = 1;
+    s.zeigetasten = 2;
+    EXPECT_EQ(protokollzeilen(a, s)[8], "       falsch/unnötig: 3");
+    a.zeile10 = Protokollangaben::Falsch::ohneHilfetasten;
+    EXPECT_EQ(protokollzeilen(a, s)[8], "       falsch/unnötig: 2");
+    a.zeile10 = Protokollangaben::Falsch::ohneHilfeUndZeigetasten;
+    EXPECT_EQ(protokollzeilen(a, s)[8], "       falsch/unnötig: 0");
+    s.hilfetasten = -1;
+    s.zeigetasten = -2;
+    EXPECT_EQ(protokollzeilen(a, s)[8], "       falsch/unnötig: 3");
+    s.eingabenrichtig = 5;
     a.zeile10 = Protokollangaben::Falsch::leer;
     a.zeile9 = prozentzeile(QStringLiteral("davon richtig (nötig): "), 4, 3);
     z = protokollzeilen(a, s);
@@ -182,6 +246,12 @@ TEST(TastenTest, KeyRoutingAndFilters)
     EXPECT_EQ(tastenweiche(QChar(13)).ziel, Ziel::eingabe);
     EXPECT_EQ(tastenweiche(QChar(27)).ziel, Ziel::ende);
     EXPECT_EQ(tastenweiche(QLatin1Char('7')).ziffer, 7);
+    // Every digit and nothing next to them.
+    EXPECT_EQ(tastenweiche(QLatin1Char('0')).ziel, Ziel::ziffer);
+    EXPECT_EQ(tastenweiche(QLatin1Char('0')).ziffer, 0);
+    EXPECT_EQ(tastenweiche(QLatin1Char('9')).ziffer, 9);
+    EXPECT_EQ(tastenweiche(QLatin1Char('/')).ziel, Ziel::keins);
+    EXPECT_EQ(tastenweiche(QLatin1Char(':')).ziel, Ziel::keins);
     EXPECT_EQ(tastenweiche(QLatin1Char('a')).ziel, Ziel::keins);
     EXPECT_EQ(tastenweiche(QChar(u'²')).ziel, Ziel::keins);
 

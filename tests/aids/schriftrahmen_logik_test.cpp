@@ -1,5 +1,6 @@
 // The written-method frame without a window: the step pointer in both directions and the protocol texts.
 
+#include "aids/aufnahme.h"
 #include "aids/schriftrahmen_logik.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
@@ -26,8 +27,78 @@ TEST(SchriftrahmenLogik, ThePointerRunsDownOrUpAndIsDonePastTheEnd)
     auf.beginnen(QStringLiteral("42"), false);
     EXPECT_EQ(auf.erwartet(), u'4');
     auf.weiter();
+    // The last character is still to be typed, not the end.
+    EXPECT_EQ(auf.erwartet(), u'2');
+    EXPECT_FALSE(auf.geloest());
     auf.weiter();
     EXPECT_TRUE(auf.geloest());
+    EXPECT_TRUE(auf.erwartet().isNull());
+    EXPECT_EQ(auf.zeichenBei(1), u'4');
+    EXPECT_TRUE(auf.zeichenBei(0).isNull());
+    EXPECT_TRUE(auf.zeichenBei(3).isNull());
+}
+
+TEST(SchriftrahmenLogik, TheProtocolNamesEveryKindOfWrittenTask)
+{
+    QStringList arten;
+    for (int code = 80; code <= 88; ++code)
+        arten << QString::number(code) + u'=' + rechenart(code);
+    EXPECT_EQ(arten.join(u'|').toStdString(),
+        "80=|81=HZE + HZE |82=HZE + HZE, Lücken füllen|83=HZE - HZE, ergänzen|84=HZE - HZE, tauschen|85=HZE x E|"
+        "86=HZE x ZE|87=THZE : E, ohne Rest, schnell|88=");
+}
+
+TEST(SchriftrahmenLogik, TextsAreDrawnWithTheirAlignmentGroundAndWeight)
+{
+    Bild bild;
+    Schrift s;
+    s.x = 100;
+    s.y = 40;
+    s.hoehe = 50;
+    s.farbe = clBlue;
+    for (auto [a, name] : { std::pair { Ausrichtung::links, "links" }, std::pair { Ausrichtung::mitte, "mitte" },
+             std::pair { Ausrichtung::rechts, "rechts" } }) {
+        s.ausrichtung = a;
+        s.text = QString::fromLatin1(name);
+        bild << s;
+    }
+    s.text = QStringLiteral("ohne Grund");
+    s.grund = std::nullopt;
+    s.fett = true;
+    bild << s;
+    bild << Rechteck { 10, 20, 30, 40, clYellow, 0, clYellow };
+    bild << Rechteck { 10, 20, 30, 40, clGreen, 6, std::nullopt, true };
+    bild << schrift::Ellipse { 50, 60, 54, 64, clBlue, 4 };
+    QVector<DrawOp> ops;
+    Canvas c(std::make_unique<Aufnahme>(ops));
+    // Whatever the canvas was set to before, the drawing is in pixels.
+    c.setMapMode(MapMode::LoMetric);
+    zeichnen(c, bild, 2.0f, 0.5f);
+    for (const DrawOp& op : ops)
+        EXPECT_EQ(op.mapMode, MapMode::Pixels);
+    QStringList texte;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Text)
+            texte << QStringLiteral("%1 %2,%3 a%4 h%5 %6 %7")
+                         .arg(op.text)
+                         .arg(op.points[0].x())
+                         .arg(op.points[0].y())
+                         .arg(op.align & TextAlign::HorizontalMask)
+                         .arg(op.font.height)
+                         .arg(op.brush.style == BrushStyle::Solid ? "deckend" : "durchsichtig")
+                         .arg(op.font.bold ? "fett" : "normal");
+    EXPECT_EQ(texte.join(u'\n').toStdString(),
+        "links 200,20 a0 h25 deckend normal\nmitte 200,20 a6 h25 deckend normal\n"
+        "rechts 200,20 a2 h25 deckend normal\nohne Grund 200,20 a2 h25 durchsichtig fett");
+    // A filled rectangle without a pen is a plain filling; a not-XOR frame takes itself away when drawn again.
+    ASSERT_EQ(ops.size(), 7);
+    EXPECT_EQ(ops[6].kind, DrawOp::Kind::Ellipse);
+    EXPECT_EQ(ops[6].points, (QVector<QPoint> { { 100, 30 }, { 108, 32 } }));
+    EXPECT_EQ(ops[4].kind, DrawOp::Kind::FillRect);
+    EXPECT_EQ(ops[4].brush.color, QColor(clYellow));
+    EXPECT_EQ(ops[5].kind, DrawOp::Kind::Rectangle);
+    EXPECT_EQ(ops[5].pen.mode, PenMode::NotXor);
+    EXPECT_EQ(ops[5].brush.style, BrushStyle::Clear);
 }
 
 TEST(SchriftrahmenLogik, TheProtocolNamesTheKindAndTheLevel)
@@ -50,6 +121,18 @@ TEST(SchriftrahmenLogik, TheProtocolNamesTheKindAndTheLevel)
     // An aid may name line 10 otherwise.
     a.zeile10label = QStringLiteral("falsch:                ");
     EXPECT_EQ(hilfenrahmen::protokollzeilen(a, s)[8], "falsch:                1");
+}
+
+TEST(SchriftrahmenLogik, TheSquaredPaperHasItsColumnsAndRows)
+{
+    int senkrecht = 0, waagerecht = 0;
+    for (const Element& e : karopapier().teile)
+        if (const auto* l = std::get_if<Linienzug>(&e)) {
+            senkrecht += l->punkte.front().x() == l->punkte.back().x();
+            waagerecht += l->punkte.front().y() == l->punkte.back().y();
+        }
+    EXPECT_EQ(senkrecht, 9);
+    EXPECT_EQ(waagerecht, 5);
 }
 
 TEST(SchriftrahmenLogik, AnArrowDrawnAgainOverItselfStaysWhole)
