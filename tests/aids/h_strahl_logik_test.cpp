@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <map>
 
 using namespace strahl;
 
@@ -123,4 +124,31 @@ TEST_F(StrahlLogikTest, TheArcOfAJumpHasOneShapeOnEveryLine)
             EXPECT_EQ(bogenhoehe(code, n) * spanne100, hoehe100 * spanne) << "code " << code << ", " << n;
         }
     }
+}
+
+// Every number of a line has its tick, each five a longer one, each ten a longer one still (and on the line to
+// 100 its two ends the longest); no tick stands beside the line's numbers.
+TEST_F(StrahlLogikTest, EveryNumberHasATickLongerForEachFiveAndLongerStillForEachTen)
+{
+    for (int code : { kBis10, kBis20, kBis100 }) {
+        const int ende = obergrenze(code);
+        std::map<int, int> oben; // the highest top of the ticks at each number
+        for (const Strich& s : linienbild(code).striche) {
+            ASSERT_GE(s.n, 0) << code;
+            ASSERT_LE(s.n, ende) << code;
+            oben[s.n] = oben.count(s.n) ? std::min(oben[s.n], s.oben) : s.oben;
+        }
+        ASSERT_EQ(int(oben.size()), ende + 1) << code;
+        const auto stufe = [&](int n) { return n % 10 == 0 ? (code == kBis100 && n % 100 == 0 ? 3 : 2) : n % 5 == 0; };
+        for (int n = 0; n <= ende; ++n)
+            for (int m = 0; m <= ende; ++m) {
+                if (stufe(n) == stufe(m))
+                    ASSERT_EQ(oben[n], oben[m]) << "code " << code << ": " << n << ", " << m;
+                else if (stufe(n) > stufe(m))
+                    ASSERT_LT(oben[n], oben[m]) << "code " << code << ": " << n << ", " << m;
+            }
+    }
+    EXPECT_EQ(stellen(kBis10), 2);
+    EXPECT_EQ(stellen(kBis20), 2);
+    EXPECT_EQ(stellen(kBis100), 3);
 }
