@@ -13,6 +13,7 @@ TEST(TeilersucheLogik, OneDigitDivisorsBelowTheNumberInRisingOrder)
     for (const auto& [z, soll] : faelle)
         EXPECT_EQ(teiler(z), QString::fromLatin1(soll)) << z;
     EXPECT_EQ(frage(1), "Welche einstellige Zahl ist");
+    EXPECT_EQ(frage(2), "Welche einstelligen Zahlen sind");
     EXPECT_EQ(frage(4), "Welche einstelligen Zahlen sind");
     EXPECT_EQ(keinTeilerText(5, 12), "5  ist kein Teiler von 12.");
 }
@@ -52,6 +53,14 @@ TEST(TeilersucheLogik, TheListIsCutAtTheLastBlankOfCharacters31To33)
     const auto z2 = protokollzeilen45(QStringLiteral("12 12 12 12 12 12 12 12 12 12 12 9 "));
     EXPECT_EQ(z2.zeile4, "bearbeitete Zahlen:    12 12 12 12 12 12 12 12 12 12 12");
     EXPECT_EQ(z2.zeile5, "...  9 ");
+    // A long list: the second line keeps 70 characters of it.
+    QString lang;
+    for (int i = 0; i < 40; ++i)
+        lang += QStringLiteral("%1 ").arg(10 + i);
+    const auto z3 = protokollzeilen45(lang);
+    EXPECT_EQ(z3.zeile4, "bearbeitete Zahlen:    10 11 12 13 14 15 16 17 18 19 20");
+    EXPECT_EQ(z3.zeile5, "... " + lang.mid(32, 70));
+    EXPECT_EQ(z3.zeile5.size(), 74);
     const auto leer = protokollzeilen45(QString());
     EXPECT_EQ(leer.zeile4, "bearbeitete Zahlen:    ");
     EXPECT_EQ(leer.zeile5, "... ");
