@@ -237,6 +237,13 @@ TEST_F(H100feldLogikTest, NoAllowedLengthGivesNoSnakeInsteadOfLoopingForEver)
     const auto s = schlange(1, { 9, 5 });
     ASSERT_TRUE(s.has_value());
     EXPECT_EQ(s->size(), 5);
+    // The shortest and the longest length alone.
+    for (int l : { 3, 7 }) {
+        laengenErlauben({ l });
+        const auto einzig = schlange(2, erlaubteLaengen());
+        ASSERT_TRUE(einzig.has_value()) << l;
+        EXPECT_EQ(einzig->size(), l);
+    }
 }
 
 TEST_F(H100feldLogikTest, EveryHelpNumberStandsOnTheCellOfTheNumberItNames)
