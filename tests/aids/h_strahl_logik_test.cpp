@@ -53,6 +53,14 @@ TEST_F(StrahlLogikTest, APassOfTheBagGivesEachNumberOnce)
         zielzahlZiehen(kBis10);
         EXPECT_GE(vorratsgroesse, 7);
     }
+    // Pass after pass the whole bag comes again: nine tasks in a row give 1 .. 9 once each.
+    beutelFuellen();
+    for (int pass = 0; pass < 10; ++pass) {
+        QSet<int> z;
+        for (int i = 0; i < 9; ++i)
+            z << zielzahlZiehen(kBis10);
+        EXPECT_EQ(z.size(), 9) << "pass " << pass;
+    }
     // A size another aid left behind does not reach beyond the bag.
     beutelFuellen();
     vorratsgroesse = 55;
@@ -86,6 +94,7 @@ TEST_F(StrahlLogikTest, SwapLevelAndTitle)
     EXPECT_EQ(zifferntausch(30), "3");
     EXPECT_EQ(stufenzeile(0, 0), "Schwierigkeitsstufe:   ---");
     EXPECT_EQ(stufenzeile(2, 0), "Schwierigkeitsstufe:   n u r  zeigen");
+    EXPECT_EQ(stufenzeile(1, 0), "Schwierigkeitsstufe:   n u r  zeigen");
     EXPECT_EQ(stufenzeile(0, 1), "Schwierigkeitsstufe:   n u r  nennen");
     EXPECT_EQ(stufenzeile(1, 3), "Schwierigkeitsstufe:   zeigen  u n d  nennen");
     EXPECT_EQ(titel(kBis20), "Orientierung am Strahl bis 20");
