@@ -63,6 +63,9 @@ TEST_F(MengenLogikTest, EveryShapeLiesWhollyInOneQuadrantUnderItsCover)
     EXPECT_EQ(quadrantfarbe(quadrant({ 371, 25 })), clYellow);
     EXPECT_EQ(quadrantfarbe(quadrant({ 279, 456 })), clBlue);
     EXPECT_EQ(quadrantfarbe(quadrant({ 619, 744 })), clGreen);
+    EXPECT_EQ(quadrant({ 279, 309 }), Quadrant::obenLinks);
+    EXPECT_EQ(quadrant({ 371, 309 }), Quadrant::obenRechts);
+    EXPECT_EQ(quadrant({ 371, 456 }), Quadrant::untenRechts);
 }
 
 TEST_F(MengenLogikTest, DisplayTimesForEachVariant)
