@@ -121,6 +121,23 @@ TEST(Kl1x1Bilder, EachOfTenShirtsAndTrousersWearsAColourOfItsOwn)
     EXPECT_EQ(farben.size(), 10u);
 }
 
+// The line from a shirt to a pair of trousers leaves the shirt at its hem and reaches the trousers at their
+// waistband; the ten shirts and the ten trousers stand side by side in their order, none over another.
+TEST(Kl1x1Bilder, LinesLeaveEachShirtAtItsHemAndReachEachTrousersAtTheWaistband)
+{
+    for (int k = 1; k <= 10; ++k) {
+        const QRect h = hemd(k).boundingRect(), b = hose(k).boundingRect();
+        EXPECT_TRUE(h.contains(hemdKragen(k))) << k;
+        EXPECT_EQ(hemdKragen(k).y(), h.bottom()) << k;
+        EXPECT_TRUE(b.contains(hosenBund(k))) << k;
+        EXPECT_EQ(hosenBund(k).y(), b.top()) << k;
+        if (k > 1) {
+            EXPECT_LT(hemd(k - 1).boundingRect().right(), h.left()) << k;
+            EXPECT_LT(hose(k - 1).boundingRect().right(), b.left()) << k;
+        }
+    }
+}
+
 TEST(Kl1x1Tipp, TheFactorsChooseTheTip)
 {
     struct Fall {
