@@ -101,6 +101,20 @@ TEST_F(MengenLogikTest, DisplayTimesForEachVariant)
     EXPECT_EQ(wievtakt(QString(), 5, 2, 1.0, 1.0, 1e-5), Takt::warten);
 }
 
+// Counting the shapes in the strip: count k of n stands in the k-th cell, each in a cell of its own.
+TEST_F(MengenLogikTest, EachCountStandsInItsOwnCellOfTheStrip)
+{
+    for (int n = 3; n <= 9; ++n)
+        for (int k = 1; k <= n; ++k) {
+            const TRect zelle = streifenzelle(k - 1);
+            const int x = zaehlzahlX(k, n);
+            EXPECT_GT(x, zelle.left) << k << " of " << n;
+            EXPECT_LT(x, zelle.right) << k << " of " << n;
+            EXPECT_GE(kZaehlzahlY, zelle.top);
+            EXPECT_LT(kZaehlzahlY, zelle.bottom);
+        }
+}
+
 TEST_F(MengenLogikTest, PlatesRodsAndCubes)
 {
     const Stellen s { 7, 3, 7 };
