@@ -113,6 +113,15 @@ TEST_F(H100feldLogikTest, TheBagGivesEachNumberOnceThenStartsAgain)
         zugewiesen << z;
     }
     EXPECT_EQ(zugewiesen.size(), 81);
+
+    // Snakes: the end number the pupil names lies off the border ring, like a snake's start.
+    beutelFuellen();
+    QSet<int> schlangenzahlen, innen;
+    for (int z = 12; z <= 89; ++z)
+        if (z % 10 >= 2) innen << z;
+    for (int i = 0; i < 500; ++i)
+        schlangenzahlen << zielzahlZiehen(110);
+    EXPECT_EQ(schlangenzahlen, innen);
 }
 
 TEST_F(H100feldLogikTest, TensFirstWhenTheUnitsDigitComesFirst)
@@ -134,6 +143,10 @@ TEST_F(H100feldLogikTest, TensFirstWhenTheUnitsDigitComesFirst)
     EXPECT_EQ(ziffernurteil(13, "8"), Urteil::falsch);
     EXPECT_EQ(ziffernurteil(5, "5"), Urteil::richtig);
     EXPECT_EQ(ziffernurteil(5, "3"), Urteil::falsch);
+    EXPECT_EQ(ziffernurteil(9, "9"), Urteil::richtig);
+    EXPECT_EQ(ziffernurteil(9, "0"), Urteil::falsch);
+    EXPECT_EQ(ziffernurteil(10, "1"), Urteil::zehnerRichtig);
+    EXPECT_EQ(ziffernurteil(10, "10"), Urteil::richtig);
 }
 
 TEST_F(H100feldLogikTest, NeighboursOutsideTheFieldStandInBrackets)
@@ -144,6 +157,9 @@ TEST_F(H100feldLogikTest, NeighboursOutsideTheFieldStandInBrackets)
     };
     EXPECT_EQ(text(91, 1), "81");
     EXPECT_EQ(text(91, 2), "(101)");
+    EXPECT_EQ(text(90, 2), "100");
+    EXPECT_EQ(text(100, 2), "(110)");
+    EXPECT_EQ(text(99, 4), "100");
     EXPECT_EQ(text(30, 4), " (31)");
     EXPECT_EQ(text(41, 3), "(40) ");
     EXPECT_EQ(text(1, 3), "(0) ");
@@ -221,6 +237,13 @@ TEST_F(H100feldLogikTest, NoAllowedLengthGivesNoSnakeInsteadOfLoopingForEver)
     const auto s = schlange(1, { 9, 5 });
     ASSERT_TRUE(s.has_value());
     EXPECT_EQ(s->size(), 5);
+    // The shortest and the longest length alone.
+    for (int l : { 3, 7 }) {
+        laengenErlauben({ l });
+        const auto einzig = schlange(2, erlaubteLaengen());
+        ASSERT_TRUE(einzig.has_value()) << l;
+        EXPECT_EQ(einzig->size(), l);
+    }
 }
 
 TEST_F(H100feldLogikTest, EveryHelpNumberStandsOnTheCellOfTheNumberItNames)
@@ -248,4 +271,24 @@ TEST_F(H100feldLogikTest, EveryHelpNumberStandsOnTheCellOfTheNumberItNames)
         const QPoint soll = eins + spalte * spalteVon(zahl) + zeile * zeileVon(zahl);
         EXPECT_LE((punkte.first() - soll).manhattanLength(), 2) << zahl;
     }
+}
+
+// The snake handed to the window: its cells, their columns 1 .. 10 and tens, its last member as the answer's
+// index, no cell revealed yet; the places of a longer snake before it are cleared.
+TEST_F(H100feldLogikTest, ASnakeIsHandedOnCellByCellWithItsColumnsAndTens)
+{
+    schlangeMerken({ 12, 23, 34, 45, 56, 67, 78 });
+    hilfszahl = 5;
+    schlangeMerken({ 29, 30, 40 });
+    QVector<int> zellen, spalten, zehner;
+    for (int i = 0; i <= 7; ++i) {
+        zellen << auswahl1[i];
+        spalten << auswahl2[i];
+        zehner << auswahl3[i];
+    }
+    EXPECT_EQ(zellen, (QVector<int> { 29, 30, 40, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(spalten, (QVector<int> { 9, 10, 10, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(zehner, (QVector<int> { 2, 3, 4, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(sollwert, 2);
+    EXPECT_EQ(hilfszahl, 0);
 }

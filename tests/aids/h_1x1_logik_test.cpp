@@ -121,6 +121,23 @@ TEST(Kl1x1Bilder, EachOfTenShirtsAndTrousersWearsAColourOfItsOwn)
     EXPECT_EQ(farben.size(), 10u);
 }
 
+// The line from a shirt to a pair of trousers leaves the shirt at its hem and reaches the trousers at their
+// waistband; the ten shirts and the ten trousers stand side by side in their order, none over another.
+TEST(Kl1x1Bilder, LinesLeaveEachShirtAtItsHemAndReachEachTrousersAtTheWaistband)
+{
+    for (int k = 1; k <= 10; ++k) {
+        const QRect h = hemd(k).boundingRect(), b = hose(k).boundingRect();
+        EXPECT_TRUE(h.contains(hemdKragen(k))) << k;
+        EXPECT_EQ(hemdKragen(k).y(), h.bottom()) << k;
+        EXPECT_TRUE(b.contains(hosenBund(k))) << k;
+        EXPECT_EQ(hosenBund(k).y(), b.top()) << k;
+        if (k > 1) {
+            EXPECT_LT(hemd(k - 1).boundingRect().right(), h.left()) << k;
+            EXPECT_LT(hose(k - 1).boundingRect().right(), b.left()) << k;
+        }
+    }
+}
+
 TEST(Kl1x1Tipp, TheFactorsChooseTheTip)
 {
     struct Fall {
@@ -140,6 +157,14 @@ TEST(Kl1x1Tipp, TheFactorsChooseTheTip)
         { 10, 3, Tipp::Art::keiner, { "kein Tipp", "für diese Aufgabe" } },
         { 6, 1, Tipp::Art::keiner, { "kein Tipp", "für diese Aufgabe" } },
         { 0, 5, Tipp::Art::keiner, { "kein Tipp", "für diese Aufgabe", "! 0 !", "! 0 !" } },
+        { 4, 0, Tipp::Art::keiner, { "kein Tipp", "für diese Aufgabe", "! 0 !", "! 0 !" } },
+        { 3, 10, Tipp::Art::keiner, { "kein Tipp", "für diese Aufgabe" } },
+        // Where the swap begins and ends: x 2 from 3 x 2 on, x 9 from 3 x 9 up to 8 x 9.
+        { 2, 2, Tipp::Art::nachA, { "2  x  2   ist das", "D o p p e l t e", "   von  2 ." } },
+        { 3, 2, Tipp::Art::tausch, { "Die Tauschaufgabe ist leichter!", "Rechne:   2  x  3  =  ..." } },
+        { 3, 9, Tipp::Art::tausch, { "Die Tauschaufgabe ist leichter!", "Rechne:   9  x  3  =  ..." } },
+        { 8, 9, Tipp::Art::tausch, { "Die Tauschaufgabe ist leichter!", "Rechne:   9  x  8  =  ..." } },
+        { 9, 2, Tipp::Art::tausch, { "Die Tauschaufgabe ist leichter!", "Rechne:   2  x  9  =  ..." } },
     };
     for (const Fall& f : faelle) {
         const Tipp t = tipp({ f.a, f.b });
@@ -195,4 +220,9 @@ TEST(Kl1x1Protokoll, TheFactorListsAndTheHelpAndShowPressesStandInTheirLines)
     EXPECT_EQ(z[8], "       falsch/unnötig: 3");
     EXPECT_EQ(z[9], "       Hilfetaste:     2");
     EXPECT_EQ(z[10], "       Zeigetaste:     1");
+
+    // Without the hub's separator all the factors are the left ones.
+    const hilfenrahmen::Protokollangaben ohne = protokollangaben("4 5 ", 0, 0);
+    EXPECT_EQ(ohne.zeile4, "linke Faktoren:        4 5");
+    EXPECT_EQ(ohne.zeile5, "rechte Faktoren:       ");
 }

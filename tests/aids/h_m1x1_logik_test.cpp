@@ -85,6 +85,10 @@ TEST(M1x1Protokoll, TheFormNamesTheAidAndTheDigitListsFollow)
     EXPECT_EQ(p.zeile5, "erlaubte Einer rechts: 5 9 ");
     EXPECT_EQ(p.zeile11, "       Hilfetaste:     4");
     EXPECT_EQ(p.zeile12, "");
+    // Without the hub's separator all the digits are the left ones.
+    const hilfenrahmen::Protokollangaben ohne = protokollangaben(0, "4 5 ", 0);
+    EXPECT_EQ(ohne.zeile4, "erlaubte Einer links:  4 5 ");
+    EXPECT_EQ(ohne.zeile5, "erlaubte Einer rechts: ");
     hilfenrahmen::Stand s;
     s.eingabengesamt = 7;
     s.eingabenrichtig = 2;

@@ -125,6 +125,24 @@ TEST_F(Raum20Logik, DrawsFromThePoolWithoutRepeatsAndStartsOverWhenAllWereDrawn)
     einer1 = 7;
     EXPECT_FALSE(ziehung());
     EXPECT_EQ(einer1, 7);
+
+    // A full pool is drawn from to its last entry; a size beyond it is none of this aid's pools.
+    const int voll = aufgabencodes.high();
+    for (int i = 1; i <= voll; ++i)
+        aufgabencodes[i] = 11 + i % 9;
+    aufgabencodes[voll] = 99;
+    vorratsgroesse = voll;
+    nummer = voll;
+    bool letzterGezogen = false;
+    for (int i = 0; i < voll; ++i) {
+        ASSERT_TRUE(ziehung());
+        letzterGezogen = letzterGezogen || zielzahl == 18;
+    }
+    EXPECT_TRUE(letzterGezogen);
+    vorratsgroesse = voll + 1;
+    einer1 = 7;
+    EXPECT_FALSE(ziehung());
+    EXPECT_EQ(einer1, 7);
 }
 
 TEST_F(Raum20Logik, TwoDigitAnswersAreCheckedTensFirst)
@@ -153,8 +171,10 @@ TEST_F(Raum20Logik, TwoDigitAnswersAreCheckedTensFirst)
     EXPECT_EQ(r.art, Pruefung::falsch);
     EXPECT_TRUE(r.antwort.isEmpty());
 
-    // One-digit answers are right or wrong at once.
+    // One-digit answers are right or wrong at once, up to 9.
     EXPECT_EQ(ziffernpruefung(7, "7").art, Pruefung::geloest);
+    EXPECT_EQ(ziffernpruefung(9, "9").art, Pruefung::geloest);
+    EXPECT_EQ(ziffernpruefung(0, "0").art, Pruefung::geloest);
     r = ziffernpruefung(7, "1");
     EXPECT_EQ(r.art, Pruefung::falsch);
     EXPECT_TRUE(r.antwort.isEmpty());
@@ -241,4 +261,16 @@ TEST_F(Raum20Logik, EveryExerciseOfTheHubShowsItsOwnTitle)
         EXPECT_EQ(t.contains(QStringLiteral("feld"), Qt::CaseInsensitive), !strahl && code != 12) << t.toStdString();
     }
     EXPECT_EQ(uebungen, 19);
+}
+
+// Closing hands the focus back to the hub's button of the exercise: the decompositions with their group box
+// shown again, the exercises of the space of 10 without it, those across the ten not at all.
+TEST_F(Raum20Logik, ClosingFocusesTheStartingButtonOnlyForTheExercisesOfTheSpaceOf10)
+{
+    for (int code = 0; code <= 60; ++code) {
+        const Hubfokus f = hubfokus(code);
+        const bool zerlegen = code == 12 || code == 13;
+        EXPECT_EQ(f.knopf, zerlegen || (code >= 21 && code <= 29)) << code;
+        EXPECT_EQ(f.gbRaum20Zeigen, zerlegen) << code;
+    }
 }

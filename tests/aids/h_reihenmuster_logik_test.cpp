@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace reihenmuster;
 
 TEST(ReihenmusterLogik, EveryCaseKeepsItsSeriesInTheFieldOverManySeeds)
@@ -56,6 +58,53 @@ TEST(ReihenmusterLogik, EveryCaseKeepsItsSeriesInTheFieldOverManySeeds)
                 }
         }
     }
+}
+
+// Over many seeds each case draws every start its rule allows, and no other: forwards beyond the table the
+// multiples of s above s up to 100 - 10s, forwards without table numbers the others from 1 up to 100 - 10s,
+// backwards beyond the table the multiples of s above 10s up to 99, backwards without them the others from 10s.
+TEST(ReihenmusterLogik, EachCaseDrawsEveryStartItsRuleAllowsAndNoOther)
+{
+    for (int wahl7 = 0; wahl7 <= 7; ++wahl7) {
+        const int s = wahl7 + 2;
+        const int spanne = 100 - 10 * s;
+        for (int fall = 1; fall <= 6; ++fall) {
+            const Optionen o { wahl7, fall > 3 ? 1 : 0, (fall - 1) % 3 };
+            ASSERT_EQ(o.fall(), fall);
+            std::set<int> soll;
+            for (int z = 1; z <= 100; ++z) {
+                const bool vielfaches = z % s == 0;
+                switch (fall) {
+                case 1:
+                    if (z == s) soll.insert(z);
+                    break;
+                case 2:
+                    if (s == 9 ? z == 9 : vielfaches && z > s && z <= spanne) soll.insert(z);
+                    break;
+                case 3:
+                    if (!vielfaches && z <= spanne) soll.insert(z);
+                    break;
+                case 4:
+                    if (z == 10 * s) soll.insert(z);
+                    break;
+                case 5:
+                    if (vielfaches && z > 10 * s && z <= 99) soll.insert(z);
+                    break;
+                default:
+                    if (!vielfaches && z >= 10 * s && z <= 99) soll.insert(z);
+                    break;
+                }
+            }
+            std::set<int> starts;
+            for (std::uint32_t seed = 1; seed <= 600; ++seed) {
+                RandSeed(seed);
+                starts.insert(reiheZiehen(o).start);
+            }
+            EXPECT_EQ(starts, soll) << "step " << s << ", case " << fall;
+        }
+    }
+    EXPECT_EQ(zeichen({ 3, 0, 1 }), "+");
+    EXPECT_EQ(zeichen({ 3, 1, 1 }), "-");
 }
 
 TEST(ReihenmusterLogik, CellsPatternsAndProtocolLines)

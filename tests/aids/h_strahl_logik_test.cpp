@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <map>
 
 using namespace strahl;
 
@@ -52,6 +53,14 @@ TEST_F(StrahlLogikTest, APassOfTheBagGivesEachNumberOnce)
         zielzahlZiehen(kBis10);
         EXPECT_GE(vorratsgroesse, 7);
     }
+    // Pass after pass the whole bag comes again: nine tasks in a row give 1 .. 9 once each.
+    beutelFuellen();
+    for (int pass = 0; pass < 10; ++pass) {
+        QSet<int> z;
+        for (int i = 0; i < 9; ++i)
+            z << zielzahlZiehen(kBis10);
+        EXPECT_EQ(z.size(), 9) << "pass " << pass;
+    }
     // A size another aid left behind does not reach beyond the bag.
     beutelFuellen();
     vorratsgroesse = 55;
@@ -85,6 +94,7 @@ TEST_F(StrahlLogikTest, SwapLevelAndTitle)
     EXPECT_EQ(zifferntausch(30), "3");
     EXPECT_EQ(stufenzeile(0, 0), "Schwierigkeitsstufe:   ---");
     EXPECT_EQ(stufenzeile(2, 0), "Schwierigkeitsstufe:   n u r  zeigen");
+    EXPECT_EQ(stufenzeile(1, 0), "Schwierigkeitsstufe:   n u r  zeigen");
     EXPECT_EQ(stufenzeile(0, 1), "Schwierigkeitsstufe:   n u r  nennen");
     EXPECT_EQ(stufenzeile(1, 3), "Schwierigkeitsstufe:   zeigen  u n d  nennen");
     EXPECT_EQ(titel(kBis20), "Orientierung am Strahl bis 20");
@@ -123,4 +133,31 @@ TEST_F(StrahlLogikTest, TheArcOfAJumpHasOneShapeOnEveryLine)
             EXPECT_EQ(bogenhoehe(code, n) * spanne100, hoehe100 * spanne) << "code " << code << ", " << n;
         }
     }
+}
+
+// Every number of a line has its tick, each five a longer one, each ten a longer one still (and on the line to
+// 100 its two ends the longest); no tick stands beside the line's numbers.
+TEST_F(StrahlLogikTest, EveryNumberHasATickLongerForEachFiveAndLongerStillForEachTen)
+{
+    for (int code : { kBis10, kBis20, kBis100 }) {
+        const int ende = obergrenze(code);
+        std::map<int, int> oben; // the highest top of the ticks at each number
+        for (const Strich& s : linienbild(code).striche) {
+            ASSERT_GE(s.n, 0) << code;
+            ASSERT_LE(s.n, ende) << code;
+            oben[s.n] = oben.count(s.n) ? std::min(oben[s.n], s.oben) : s.oben;
+        }
+        ASSERT_EQ(int(oben.size()), ende + 1) << code;
+        const auto stufe = [&](int n) { return n % 10 == 0 ? (code == kBis100 && n % 100 == 0 ? 3 : 2) : n % 5 == 0; };
+        for (int n = 0; n <= ende; ++n)
+            for (int m = 0; m <= ende; ++m) {
+                if (stufe(n) == stufe(m))
+                    ASSERT_EQ(oben[n], oben[m]) << "code " << code << ": " << n << ", " << m;
+                else if (stufe(n) > stufe(m))
+                    ASSERT_LT(oben[n], oben[m]) << "code " << code << ": " << n << ", " << m;
+            }
+    }
+    EXPECT_EQ(stellen(kBis10), 2);
+    EXPECT_EQ(stellen(kBis20), 2);
+    EXPECT_EQ(stellen(kBis100), 3);
 }

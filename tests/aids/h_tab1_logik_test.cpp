@@ -3,7 +3,9 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 
+#include <QSet>
 #include <algorithm>
+#include <tuple>
 
 using namespace tab1;
 
@@ -88,6 +90,78 @@ TEST_F(Tab1LogikTest, SubtractionAcrossTenAddsTenToTheRowsAndAsksDifferencesUpTo
     EXPECT_EQ(vorratsgroesse, 15); // 10 - 1 .. 10 - 10 and 15 - 6 .. 15 - 10
     EXPECT_EQ(pool().first(), "v0h0a10b1");
     EXPECT_EQ(pool().last(), "v1h9a15b10");
+}
+
+// Raum 10 of subtraction asks no difference below 0, the whole space of 20 (and the crossings) add 10 to every
+// row; addition never does.
+TEST_F(Tab1LogikTest, SubtractionAsksNoNegativeDifferenceAndOnlyItsSpaceOf20AddsTenToTheRows)
+{
+    rand({ 3, 5 }, { 3, 4, 6 });
+    Tabelle t = aufbauen(62);
+    EXPECT_EQ(t.zeilenzahlen, (QVector<int> { 3, 5 }));
+    EXPECT_EQ(pool(), (QStringList { "v0h0a3b3", "v1h0a5b3", "v1h1a5b4" })); // 3 - 4 = -1 is not asked
+
+    variante = 1;
+    rand({ 0, 5 }, { 3, 9 });
+    t = aufbauen(62);
+    EXPECT_EQ(t.zeilenzahlen, (QVector<int> { 10, 15 }));
+    EXPECT_EQ(vorratsgroesse, 4); // every difference in the space of 20, also 15 - 3 = 12
+
+    for (int v = 0; v <= 2; ++v) {
+        variante = v;
+        rand({ 2, 4 }, { 1, 9 });
+        EXPECT_EQ(aufbauen(61).zeilenzahlen, (QVector<int> { 2, 4 })) << v;
+    }
+    // Raum 20 of addition asks every sum, below and above ten.
+    variante = 1;
+    rand({ 2, 4 }, { 1, 9 });
+    aufbauen(61);
+    EXPECT_EQ(vorratsgroesse, 4);
+}
+
+// Each code calculates with its own operation: the answer a pupil must give to the first cell.
+TEST_F(Tab1LogikTest, EveryCodeCalculatesWithItsOwnOperationAndShowsItsSign)
+{
+    const std::tuple<int, int, const char*> arten[]
+        = { { 61, 15, "+" }, { 62, 9, "-" }, { 63, 36, "*" }, { 64, 4, ":" }, { 65, 36, "*" }, { 66, 15, "+" },
+              { 67, 9, "-" }, { 68, 15, "+" }, { 69, 9, "-" }, { 610, 36, "*" } };
+    for (const auto& [code, ergebnis12und3, zeichen] : arten) {
+        const Tabellenart a = tabellenart(code);
+        EXPECT_EQ(ergebnis(a.rechenart, 12, 3), ergebnis12und3) << code;
+        EXPECT_EQ(a.zeichen, QString::fromLatin1(zeichen)) << code;
+    }
+    // A table picked by the hub starts at its first cell in order, anywhere when jumping.
+    QSet<int> erste;
+    for (int seed = 1; seed <= 100; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        wahl3 = 1;
+        rand({ 2, 3, 4 }, { 5, 6, 7 });
+        aufbauen(63);
+        ASSERT_GE(nummer, 1);
+        ASSERT_LE(nummer, 9);
+        erste << nummer;
+    }
+    EXPECT_EQ(erste.size(), 9);
+}
+
+// Each divisor alone: the dividend is a two-digit multiple of it plus 1 .. the divisor, i.e. every number from
+// 10 up to 11 times the divisor (at most 99), and every one of them comes.
+TEST_F(Tab1LogikTest, EveryDividendADivisorAllowsComesAndNoOther)
+{
+    for (int d = 2; d <= 10; ++d) {
+        QSet<int> soll;
+        for (int z = 10; z <= std::min(11 * d, 99); ++z)
+            if (z > d) soll << z;
+        QSet<int> gezogen;
+        for (int seed = 1; seed <= 1500; ++seed) {
+            PinRandomSeed(std::uint32_t(seed));
+            rand({}, { d });
+            const Tabelle t = aufbauen(64);
+            ASSERT_EQ(t.zeilen, 1);
+            gezogen << t.zeilenzahlen[0];
+        }
+        EXPECT_EQ(gezogen, soll) << "divisor " << d;
+    }
 }
 
 TEST_F(Tab1LogikTest, ShuffledMarginsNeverKeepAPlace)
@@ -207,6 +281,14 @@ TEST_F(Tab1LogikTest, InOrderTheLastCellEndsInJumpingOrderEachSolvedCellLeaves)
         andereZelle(true);
         ASSERT_NE(nummer, vorher);
     }
+    // Two cells left: always the other one.
+    for (int seed = 1; seed <= 20; ++seed) {
+        PinRandomSeed(std::uint32_t(seed));
+        vorratsgroesse = 2;
+        nummer = 1 + seed % 2;
+        andereZelle(true);
+        ASSERT_EQ(nummer, 2 - seed % 2);
+    }
     vorratsgroesse = 1;
     nummer = 1;
     andereZelle(true);
@@ -227,6 +309,8 @@ TEST_F(Tab1LogikTest, DescriptorsAndProtocolLines)
     EXPECT_EQ(programmtitel(610, 1), "Tabelle zum großen  1 x 1");
     EXPECT_EQ(zeile4(64, 1, "2 5 "), "Teiler:                2 5   Ergebnisse bis 10");
     EXPECT_EQ(zeile4(61, 0, "1 2 // 3"), "Zahlenvorrat:          1 2 // 3");
+    EXPECT_EQ(zeile4(63, 0, "4 5 // 6"), "Zahlenvorrat:          4 5 // 6");
+    EXPECT_EQ(zeile4(64, 0, "3 "), "Teiler:                3   Ergebnisse auch >10");
     EXPECT_EQ(zeile4(67, 1, "x"), "Einerziffern:          2 ... 9");
     EXPECT_EQ(zeile5(1, 1), "Abfrage:               Rand ungeordnet // springend");
     EXPECT_EQ(zeile5(0, 0), "Abfrage:               Rand geordnet // der Reihe nach");
