@@ -295,3 +295,192 @@ TEST(KommaLogik, EachTasksSumAndCarriesAreItsThreeAmountsAdded)
             EXPECT_EQ(streifen, soll) << art << "," << form;
         }
 }
+
+TEST(KommaLogik, EveryKindsTablesOfTitlesUnitsFormsAndResultTexts)
+{
+    // Per kind: title, forms offered, the unit behind the results, and 12345 in the smallest unit as a result.
+    struct Fall {
+        const char* titel;
+        int formen;
+        const char* einheit;
+        const char* ergebnis;
+        const char* ziffern; // 7 in the smallest unit on the solution sheet
+    };
+    const Fall faelle[artenzahl] = {
+        { "Euro und Cent", 4, " EUR", "123,45 EUR", "  007" },
+        { "m, dm und cm", 7, "  m", "123,45  m", "  007" },
+        { "km und m", 4, " km", "12,345 km", " 0007" },
+        { "cm und mm", 4, " cm", "1234,5 cm", "   07" },
+        { "t, dz und kg", 7, "   t", "12,345   t", " 0007" },
+        { "kg und g", 4, "  kg", "12,345  kg", " 0007" },
+        { "alte Gewichte", 5, "  kg", "12345  kg", "    7" },
+    };
+    QStringList gelesen, soll;
+    for (int art = 0; art < artenzahl; ++art) {
+        const Fall& f = faelle[art];
+        gelesen << QStringLiteral("%1|%2|%3|%4|%5")
+                       .arg(komma::titeltext(art))
+                       .arg(formzahl(art))
+                       .arg(einheittext(art, 0), ergebnistext(art, 12345, einheittext(art, 0)), kommaziffern(art, 7));
+        soll << QStringLiteral("%1|%2|%3|%4|%5")
+                    .arg(QString::fromUtf8(f.titel))
+                    .arg(f.formen)
+                    .arg(QString::fromUtf8(f.einheit), QString::fromUtf8(f.ergebnis), QString::fromUtf8(f.ziffern));
+    }
+    EXPECT_EQ(gelesen.join(u'\n').toStdString(), soll.join(u'\n').toStdString());
+    EXPECT_EQ(formzahl(-1), 0);
+    EXPECT_EQ(formzahl(artenzahl), 0);
+    EXPECT_EQ(einheittext(0, 1), " Eur");
+    EXPECT_EQ(einheittext(0, 2), "  €");
+    // The money forms write the currency of the choice behind the euros.
+    int zaehler = 0;
+    EXPECT_TRUE(menge(0, 2, 1, zaehler).text.endsWith(" Eur"));
+    EXPECT_TRUE(menge(0, 1, 2, zaehler).text.endsWith(" €"));
+    EXPECT_TRUE(menge(0, 4, 0, zaehler).text.contains(" EUR "));
+}
+
+TEST(KommaLogik, EachFormsTextSaysItsValueAndItsNumbersReachBothEndsOfTheirRanges)
+{
+    // The units of each kind in its smallest one; the old weights counted in half kilograms for the Pfund.
+    const std::map<QString, int> einheiten[artenzahl] = {
+        { { "EUR", 100 }, { "ct", 1 } },
+        { { "m", 100 }, { "dm", 10 }, { "cm", 1 } },
+        { { "km", 1000 }, { "m", 1 } },
+        { { "cm", 10 }, { "mm", 1 } },
+        { { "t", 1000 }, { "dz", 100 }, { "kg", 1 } },
+        { { "kg", 1000 }, { "g", 1 } },
+        { { "Ztr", 100 }, { "Pfd", 1 }, { "kg", 2 } },
+    };
+    QStringList alle;
+    PinRandomSeed(41);
+    for (int art = 0; art < artenzahl; ++art)
+        for (int form = 1; form <= formzahl(art); ++form) {
+            // Per number of the text and place of the cycle: the smallest and the largest value.
+            int spannen[4][4][2];
+            for (auto& zahl : spannen)
+                for (auto& s : zahl)
+                    s[0] = 1 << 30, s[1] = -1;
+            std::set<QString> formen;
+            // The ranges 1000 .. 3999 need more draws to come to both their ends.
+            const bool weit = (art == 2 || art == 5) ? form == 3 : art == 4 && form == 4;
+            for (int n = 0; n < (weit ? 30000 : 8000); ++n) {
+                // Every place of the cycle in turn, so that each part of a form gets its large and its small range.
+                int zaehler = n % 4;
+                const Menge m = menge(art, form, 0, zaehler);
+                ASSERT_EQ(m.form, form);
+                int k = 0, zahl = -1;
+                for (const QChar z : m.text + u' ') {
+                    if (z.isDigit()) {
+                        zahl = (zahl < 0 ? 0 : 10 * zahl) + z.digitValue();
+                    } else if (zahl >= 0) {
+                        ASSERT_LT(k, 4) << m.text.toStdString();
+                        spannen[k][n % 4][0] = std::min(spannen[k][n % 4][0], zahl);
+                        spannen[k][n % 4][1] = std::max(spannen[k][n % 4][1], zahl);
+                        ++k;
+                        zahl = -1;
+                    }
+                }
+                if (n >= 2000) continue;
+                // "12,34 EUR", "12 m  3 dm": numbers, each followed by its unit, adding up to the value.
+                const QStringList teile = m.text.split(u' ', Qt::SkipEmptyParts);
+                ASSERT_EQ(teile.size() % 2, 0) << m.text.toStdString();
+                long wert = 0;
+                QString muster;
+                for (int i = 0; i < teile.size(); i += 2) {
+                    ASSERT_TRUE(einheiten[art].count(teile[i + 1])) << m.text.toStdString();
+                    const int faktor = einheiten[art].at(teile[i + 1]);
+                    const QStringList stellen = teile[i].split(u',');
+                    wert += long(stellen[0].toInt()) * faktor;
+                    muster += QStringLiteral("# ");
+                    if (stellen.size() == 2) {
+                        int teiler = 1;
+                        for (int j = 0; j < stellen[1].size(); ++j)
+                            teiler *= 10;
+                        wert += long(stellen[1].toInt()) * faktor / teiler;
+                        muster.insert(muster.size() - 1, u',' + QString(stellen[1].size(), u'#'));
+                    }
+                    muster += teile[i + 1] + u' ';
+                }
+                ASSERT_EQ(wert, art == 6 ? 2L * m.wert : long(m.wert))
+                    << art << "," << form << ": " << m.text.toStdString();
+                formen.insert(muster.trimmed());
+            }
+            QStringList zahlen;
+            for (const auto& zahl : spannen) {
+                // Overlapping ranges of the places are one; a small range beside a large one stays apart.
+                std::set<std::pair<int, int>> verschieden;
+                for (const auto& s : zahl)
+                    if (s[1] >= 0) verschieden.insert({ s[0], s[1] });
+                std::vector<std::pair<int, int>> bereiche;
+                for (const auto& b : verschieden)
+                    if (!bereiche.empty() && b.first <= bereiche.back().second)
+                        bereiche.back().second = std::max(bereiche.back().second, b.second);
+                    else
+                        bereiche.push_back(b);
+                QStringList t;
+                for (const auto& [von, bis] : bereiche)
+                    t << QStringLiteral("%1-%2").arg(von).arg(bis);
+                if (!t.isEmpty()) zahlen << t.join(u'|');
+            }
+            alle << QStringLiteral("%1,%2: %3: %4")
+                        .arg(art)
+                        .arg(form)
+                        .arg(QStringList(formen.begin(), formen.end()).join(u'|'), zahlen.join(QStringLiteral(", ")));
+        }
+    // Per form: how its text looks, then per number of the text its range, a small range of the cycle apart.
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "0,1: #,## EUR: 1-99, 1-99\n"
+        "0,2: # EUR: 1-59\n"
+        "0,3: # ct: 1-99|100-699\n"
+        "0,4: # EUR # ct: 1-99, 1-9|10-99\n"
+        "1,1: #,## m: 1-99, 1-99\n"
+        "1,2: # m: 1-59\n"
+        "1,3: # dm: 1-9|10-69\n"
+        "1,4: # cm: 1-99|100-699\n"
+        "1,5: # m # dm: 0-99, 1-9\n"
+        "1,6: # m # cm: 1-99, 1-9|10-99\n"
+        "1,7: # dm # cm: 1-69, 1-9\n"
+        "2,1: #,### km: 1-30, 1-999\n"
+        "2,2: # km: 1-29\n"
+        "2,3: # m: 1-200|1000-3999\n"
+        "2,4: # km # m: 1-30, 1-99|100-999\n"
+        "3,1: #,# cm: 1-99, 1-9\n"
+        "3,2: # cm: 1-99\n"
+        "3,3: # mm: 1-9|11-910\n"
+        "3,4: # cm # mm: 1-99, 1-9\n"
+        "4,1: #,### t: 1-30, 1-999\n"
+        "4,2: # t: 1-29\n"
+        "4,3: # dz: 1-9|11-310\n"
+        "4,4: # kg: 1-200|1000-3999\n"
+        "4,5: # t # dz: 1-30, 1-9\n"
+        "4,6: # t # kg: 1-30, 1-99|100-999\n"
+        "4,7: # dz # kg: 1-9|11-310, 1-9|11-99\n"
+        "5,1: #,### kg: 1-30, 1-999\n"
+        "5,2: # kg: 1-29\n"
+        "5,3: # g: 1-200|1000-3999\n"
+        "5,4: # kg # g: 1-30, 1-99|100-999\n"
+        "6,1: # Ztr: 2-8\n"
+        "6,2: # Pfd: 2-96\n"
+        "6,3: # Ztr # Pfd: 2-8, 2-96\n"
+        "6,4: # Ztr # kg: 2-8, 1-48\n"
+        "6,5: # kg: 10-208");
+}
+
+TEST(KommaLogik, TheResultsStripListsTheSumsFromTheSmallestUp)
+{
+    PinRandomSeed(43);
+    int zaehler = 0;
+    for (int blatt = 0; blatt < 300; ++blatt) {
+        const int art = blatt % artenzahl;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        const Blatt b = erzeugen(art, alle, 0, zaehler);
+        std::vector<int> summen(b.summen.begin(), b.summen.end());
+        std::sort(summen.begin(), summen.end());
+        QStringList soll;
+        for (int s : summen)
+            soll << ergebnistext(art, s, einheittext(art, 0));
+        ASSERT_EQ(QStringList(b.ergebnistexte.begin(), b.ergebnistexte.end()), soll) << "sheet " << blatt;
+    }
+}
