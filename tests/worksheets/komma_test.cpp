@@ -484,3 +484,35 @@ TEST(KommaLogik, TheResultsStripListsTheSumsFromTheSmallestUp)
         ASSERT_EQ(QStringList(b.ergebnistexte.begin(), b.ergebnistexte.end()), soll) << "sheet " << blatt;
     }
 }
+
+TEST_F(KommaFenster, TheTaskSheetSaysWhatToDoAndTheSolutionSheetDoesNot)
+{
+    const char* const anweisungen[artenzahl] = {
+        "in Euro umwandeln  (2 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  m  umwandeln  (2 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  km  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  cm  umwandeln  (1 Nachkommastelle, Komma unter Komma!),  dann addieren",
+        "in  t  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  kg  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "alles in  kg  umwandeln  (Komma ist nicht nötig),  dann addieren",
+    };
+    RandSeed(47);
+    int zaehler = 0;
+    for (int art = 0; art < artenzahl; ++art) {
+        const Blatt blatt = erzeugen(art, { 1 }, 0, zaehler);
+        for (const bool loesung : { false, true }) {
+            printer().beginDoc(QStringLiteral("Komma"));
+            draw(printer().canvas(), blatt, loesung);
+            printer().endDoc();
+            // Under the title, above the first task.
+            int y = 0;
+            for (const DrawOp& op : printer().lastDocument().pages.first())
+                if (op.kind == DrawOp::Kind::Text && op.text == QString::fromUtf8(anweisungen[art]))
+                    y = op.points[0].y();
+            if (loesung)
+                EXPECT_EQ(y, 0) << art;
+            else
+                EXPECT_TRUE(y < -50 && y > -300) << art << ": " << y;
+        }
+    }
+}
