@@ -484,3 +484,16 @@ TEST(SchriftlichRahmen, EverySheetDrawsItsSquaresGreyOrBlackAsChosenAndNoneWitho
         }
     }
 }
+
+TEST(SchriftlichDurch, TheFillTypeDrawsTheTypesOfItsVariant)
+{
+    PinRandomSeed(31);
+    for (int variante : { 0, 1 }) {
+        std::set<int> typen;
+        for (int n = 0; n < 700; ++n)
+            typen.insert(sv_d1::stellenwurf(8, variante, n % 2 == 0).typ);
+        const std::set<int> soll
+            = variante == 0 ? std::set<int> { 1, 2, 3, 5, 6, 7 } : std::set<int> { 1, 2, 3, 4, 5, 6, 7 };
+        EXPECT_EQ(typen, soll) << variante;
+    }
+}

@@ -362,3 +362,38 @@ TEST(SchriftlichPlusMinus, DotsShowWhereThePupilWritesUnlessTheSquaresSayIt)
                 EXPECT_EQ(text.count(u'.'), punkte) << k << ": " << text.toStdString();
         }
 }
+
+TEST(SchriftlichPlusMinus, EachLayoutHasItsTitleAndTheFillTypeDrawsEverySimpleType)
+{
+    const QStringList titel { "Addition", "Subtraktion", "Ergänzen (1)", "Ergänzen (2)", "Addition (Lücken)",
+        "Subtraktion (Lücken)" };
+    for (int variante = 1; variante <= 6; ++variante)
+        EXPECT_EQ(sv_p1::blatttitel(variante), titel[variante - 1].leftJustified(20, u' '));
+    EXPECT_EQ(sv_p1::blatttitel(0), sv_p1::blatttitel(1));
+    EXPECT_EQ(sv_p1::blatttitel(7), sv_p1::blatttitel(1));
+
+    PinRandomSeed(27);
+    for (int variante : { 1, 2 }) {
+        std::set<int> typen;
+        for (int n = 0; n < 600; ++n)
+            typen.insert(sv_p1::stellenwurf(8, variante).typ);
+        EXPECT_EQ(typen, (std::set<int> { 1, 2, 3, 5, 6, 7 })) << variante;
+    }
+}
+
+TEST(SchriftlichPlusMinus, TheNumbersWithZerosSplitTheirResultIntoTwoThreeDigitNumbersOfEveryWidth)
+{
+    // Type 7: the second number 100 .. result - 101, so the first comes down to 101 and up to result - 100.
+    PinRandomSeed(28);
+    int kleinsterErster = 1000, kleinsterZweiter = 1000;
+    bool ersterGross = false;
+    for (int n = 0; n < 4000; ++n) {
+        const sv_p1::Aufgabe a = sv_p1::stellenwurf(7, n % 2 + 1);
+        kleinsterErster = std::min(kleinsterErster, a.operand1);
+        kleinsterZweiter = std::min(kleinsterZweiter, a.operand2);
+        ersterGross = ersterGross || a.operand1 == a.resultat - 100;
+    }
+    EXPECT_EQ(kleinsterErster, 101);
+    EXPECT_EQ(kleinsterZweiter, 100);
+    EXPECT_TRUE(ersterGross);
+}
