@@ -497,3 +497,53 @@ TEST(SchriftlichDurch, TheFillTypeDrawsTheTypesOfItsVariant)
         EXPECT_EQ(typen, soll) << variante;
     }
 }
+
+TEST(SchriftlichDurch, EveryLayoutsSolutionWritesEachStepUnderItsTaskAndTheFootListsQuotientsAndRemainders)
+{
+    PinRandomSeed(33);
+    const std::vector<int> zahlen { 1, 1, 1, 1, 1, 1, 1, 1 };
+    for (int variante : { 0, 1 })
+        for (int kaestchen : { 0, 1 }) {
+            SCOPED_TRACE(testing::Message() << "layout " << variante << ", squares " << kaestchen);
+            const sv_d1::Blatt b = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), variante, true);
+            const Svseite loesung([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, true); });
+            const Svseite blatt([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, false); });
+            const auto schritte = loesung.aufgaben();
+            ASSERT_EQ(schritte.size(), size_t(sv_d1::aufgabenzahl));
+            std::vector<int> quotienten, reste;
+            for (int k = 1; k <= sv_d1::aufgabenzahl; ++k) {
+                const sv_d1::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+                // Top to bottom: the task and its quotient, then each partial product with the remainder and the
+                // digit brought down under it, and the last remainder.
+                const QString soll = QStringLiteral("%1:%2=%3").arg(a.dividend).arg(a.divisor).arg(a.quotient)
+                    + QStringLiteral("%1%2%3").arg(a.teilprodukt1).arg(a.zwischenrest1).arg(a.zehnerziffer)
+                    + QStringLiteral("%1%2%3").arg(a.teilprodukt3).arg(a.zwischenrest2).arg(a.einerziffer)
+                    + QStringLiteral("%1%2").arg(a.teilprodukt5).arg(a.divisionsrest);
+                EXPECT_EQ(schritte.at(k).toStdString(), soll.toStdString()) << k;
+                quotienten.push_back(a.quotient);
+                reste.push_back(a.divisionsrest);
+            }
+            // Three strokes per task: under each partial product.
+            EXPECT_EQ(loesung.striche(), einerJe(sv_d1::aufgabenzahl, 3));
+            EXPECT_EQ(blatt.striche(), einerJe(sv_d1::aufgabenzahl, 3));
+            // The foot: the quotients, then the remainders, each row from the smallest up.
+            std::sort(quotienten.begin(), quotienten.end());
+            std::sort(reste.begin(), reste.end());
+            for (const auto& [titel, soll] :
+                { std::pair { "Ergebnisse:", quotienten }, std::pair { "Reste:", reste } }) {
+                int y = 0;
+                for (const DrawOp& op : blatt.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.text == QString::fromLatin1(titel)) y = op.points[0].y();
+                ASSERT_NE(y, 0) << titel;
+                std::vector<std::pair<int, int>> zeile;
+                for (const DrawOp& op : blatt.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.points[0].y() == y && op.text != QString::fromLatin1(titel))
+                        zeile.push_back({ op.points[0].x(), op.text.trimmed().toInt() });
+                std::sort(zeile.begin(), zeile.end());
+                std::vector<int> gelesen;
+                for (const auto& z : zeile)
+                    gelesen.push_back(z.second);
+                EXPECT_EQ(gelesen, soll) << titel;
+            }
+        }
+}
