@@ -508,6 +508,8 @@ TEST(SchriftlichDurch, EveryLayoutsSolutionWritesEachStepUnderItsTaskAndTheFootL
             const sv_d1::Blatt b = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), variante, true);
             const Svseite loesung([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, true); });
             const Svseite blatt([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, false); });
+            EXPECT_EQ(blatt.zeile(-50), QStringList { "Name: __________________" });
+            EXPECT_EQ(loesung.zeile(-50), QStringList { "Lösungsblatt" });
             const auto schritte = loesung.aufgaben();
             ASSERT_EQ(schritte.size(), size_t(sv_d1::aufgabenzahl));
             std::vector<int> quotienten, reste;

@@ -397,3 +397,18 @@ TEST(SchriftlichPlusMinus, TheNumbersWithZerosSplitTheirResultIntoTwoThreeDigitN
     EXPECT_EQ(kleinsterZweiter, 100);
     EXPECT_TRUE(ersterGross);
 }
+
+TEST(SchriftlichPlusMinus, TheSheetAsksForTheNameAndTheSolutionSaysWhatItIs)
+{
+    PinRandomSeed(29);
+    for (int variante = 1; variante <= 6; ++variante) {
+        const sv_p1::Blatt b
+            = sv_p1::aufgabenbau(svrahmen::arten({ 3, 3, 3, 3, 3, 3, 3, 0 }, sv_p1::aufgabenzahl), variante);
+        for (const bool loesung : { false, true }) {
+            const QStringList kopf = Svseite([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, loesung); }).zeile(-50);
+            EXPECT_EQ(
+                kopf, (QStringList { sv_p1::blatttitel(variante), loesung ? "Lösungsblatt" : "Name: ______________" }))
+                << variante;
+        }
+    }
+}

@@ -470,3 +470,35 @@ TEST(UeberschlagLogik, EachColourReachesBothEndsOfItsRangeAndEachFormUsesItsDigi
         ": 5: 110-400 400-700 700-1000; aE 1-9, aH 1-9, aZ 0-9, bE 2-9, stellen 4\n"
         ": 6: 100-400 400-700 700-1000; aE 1-9, aH 1-9, aZ 0-9, bE 1-9, bZ 1-9, stellen 5");
 }
+
+TEST(UeberschlagLogik, TheHeadSaysWhatToDoAndTheFootWhatTheNumbersAre)
+{
+    RandSeed(39);
+    const Blatt blatt = erzeugen(Addition, 0, {});
+    const Svseite seite([&](Canvas& c) { draw(c, blatt); });
+    // Everything above the first task, row by row from the top, and between the last task and the colours'
+    // lists at the foot.
+    int erste = 0, letzte = 0, gelb = 0;
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        if (op.text == QStringLiteral("1)")) erste = op.points[0].y();
+        if (op.text == QStringLiteral("60)")) letzte = op.points[0].y();
+        if (op.text == QStringLiteral("gelb:")) gelb = op.points[0].y();
+    }
+    std::vector<std::tuple<int, int, QString>> kopf, unten;
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        const QPoint p = op.points[0];
+        if (p.y() > erste) kopf.emplace_back(-p.y(), p.x(), op.text);
+        if (p.y() > gelb && p.y() < letzte - 60) unten.emplace_back(-p.y(), p.x(), op.text);
+    }
+    std::sort(kopf.begin(), kopf.end());
+    QStringList gelesen;
+    for (const auto& t : kopf)
+        gelesen << std::get<2>(t);
+    EXPECT_EQ(gelesen.join(u'|').toStdString(),
+        "Überschläge  +|Name: _____________________|Rechne die Aufgaben nicht genau aus, sondern markiere|"
+        "gelb                     blau                     grün|für Ergebnisse:|..... 600|600 ..... 800|800 .....");
+    ASSERT_EQ(unten.size(), 1u);
+    EXPECT_EQ(std::get<2>(unten.front()), "So gehören die Farben zu den Aufgaben-Nummern:");
+}
