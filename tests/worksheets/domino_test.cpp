@@ -361,3 +361,41 @@ TEST(DominoLogik, EverySheetShufflesTheLeftAndTheRightHalvesAnew)
         EXPECT_GE(rechte.size(), 8u) << summe;
     }
 }
+
+TEST(DominoLogik, EveryNumberStandsCentredInItsOwnHalfOfADominoOnThePage)
+{
+    for (int art : { Summe, Plus, Mal }) {
+        RandSeed(std::uint32_t(art + 10));
+        const Blatt b = erzeugen(art, art == Summe ? 60 : art == Plus ? 40 : 9, 100);
+        const Svseite seite([&](Canvas& c) { draw(c, b); });
+        std::vector<QRect> felder; // left, top, right, bottom (y up)
+        std::vector<std::pair<int, std::pair<int, int>>> teiler; // x, y from .. to
+        bool name = false;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind == DrawOp::Kind::Rectangle) felder.push_back(QRect(op.points[0], op.points[1]));
+            if (op.kind == DrawOp::Kind::Line && op.points[0].x() == op.points[1].x())
+                teiler.push_back({ op.points[0].x(),
+                    { std::min(op.points[0].y(), op.points[1].y()), std::max(op.points[0].y(), op.points[1].y()) } });
+            name = name || (op.kind == DrawOp::Kind::Text && op.text.startsWith(QStringLiteral("Name: _")));
+        }
+        EXPECT_TRUE(name) << "kind " << art;
+        int zahlen = 0;
+        for (const DrawOp& op : seite.ops) {
+            bool zahl = false;
+            op.text.toInt(&zahl);
+            if (op.kind != DrawOp::Kind::Text || !zahl) continue;
+            ++zahlen;
+            EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Center) << op.toString().toStdString();
+            const auto [links, rechts] = textspanne(op);
+            const int y = op.points[0].y() - 20;
+            bool drin = false;
+            for (const QRect& f : felder)
+                drin = drin || (f.left() <= links && rechts <= f.right() && y < f.top() && y > f.bottom());
+            EXPECT_TRUE(drin) << op.toString().toStdString();
+            for (const auto& [x, hoehe] : teiler)
+                EXPECT_FALSE(x > links && x < rechts && y > hoehe.first && y < hoehe.second)
+                    << op.toString().toStdString() << " crosses the line at " << x;
+        }
+        EXPECT_EQ(zahlen, 2 * (12 + 1 + 12)) << "kind " << art;
+    }
+}

@@ -516,3 +516,67 @@ TEST_F(KommaFenster, TheTaskSheetSaysWhatToDoAndTheSolutionSheetDoesNot)
         }
     }
 }
+
+TEST_F(KommaFenster, TheSolutionPutsEachCommaBeforeItsKindsDecimalsAndEachUnitBehindItsDigits)
+{
+    for (int art = 0; art < artenzahl; ++art) {
+        RandSeed(std::uint32_t(art + 60));
+        int zaehler = 0;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        const Blatt blatt = erzeugen(art, alle, 0, zaehler);
+        for (const bool loesung : { false, true }) {
+            printer().beginDoc(QStringLiteral("Komma"));
+            draw(printer().canvas(), blatt, loesung);
+            printer().endDoc();
+            const QVector<DrawOp>& ops = printer().lastDocument().pages.first();
+            // The writing grid of each task: thin lines across and down, and the sum's rule.
+            int duenn = 0, dick = 0;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Line) ++(op.pen.width >= 3 ? dick : duenn);
+            EXPECT_EQ(duenn, 8 * (7 + 6)) << art;
+            EXPECT_EQ(dick, 8) << art;
+            // The digits written into the grid, by their right ends (the right column lies 900 further).
+            std::vector<QPoint> ziffern;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Text && op.text.size() == 1 && op.text[0].isDigit()
+                    && (op.points[0].x() % 900) > 455 && (op.points[0].x() % 900) < 820) {
+                    EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Right) << op.toString().toStdString();
+                    ziffern.push_back(op.points[0]);
+                }
+            const QString einheit = einheittext(art, 0);
+            int kommas = 0, einheiten = 0;
+            for (const DrawOp& op : ops) {
+                if (op.kind != DrawOp::Kind::Text) continue;
+                const QPoint p = op.points[0];
+                const int spalte = p.x() >= 1300 ? 1 : 0;
+                if (op.text == QStringLiteral(",")) {
+                    ++kommas;
+                    // Its row's digits: the comma, larger, stands a little higher.
+                    int rechts = 0, zeile = 0;
+                    for (const QPoint& z : ziffern)
+                        if (z.y() < p.y() && z.y() >= p.y() - 30 && (z.x() >= 1300 ? 1 : 0) == spalte) {
+                            ++zeile;
+                            rechts += z.x() > p.x();
+                        }
+                    EXPECT_GT(zeile, nachkommastellen(art)) << art << ": " << op.toString().toStdString();
+                    EXPECT_EQ(rechts, nachkommastellen(art)) << art << ": " << op.toString().toStdString();
+                } else if (op.text == einheit && p.y() > -2500) {
+                    ++einheiten;
+                    EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Left) << op.toString().toStdString();
+                    int zeile = 0;
+                    for (const QPoint& z : ziffern)
+                        if (std::abs(z.y() - p.y()) <= 15 && (z.x() >= 1300 ? 1 : 0) == spalte) {
+                            ++zeile;
+                            EXPECT_LE(z.x(), p.x()) << art << ": " << op.toString().toStdString();
+                        }
+                    EXPECT_GT(zeile, 0) << art << ": " << op.toString().toStdString();
+                }
+            }
+            // On the solution: each task's three amounts and its sum with comma and unit.
+            EXPECT_EQ(kommas, loesung && art != 6 ? 8 * 4 : 0) << art;
+            EXPECT_EQ(einheiten, loesung ? 8 * 4 : 0) << art;
+        }
+    }
+}
