@@ -108,6 +108,13 @@ TEST(KommaLogik, MixedThousandthsNeverGiveAThousandOfTheSmallerUnit)
             bereiche("klein", klein);
         }
         EXPECT_EQ(bereiche.text().toStdString(), "gross 1-30, klein 1-999") << f.art;
+        // A small part is 1 .. 9 or 10 .. 99, each as often.
+        int einstellig = 0;
+        for (int i = 0; i < 4000; ++i) {
+            zaehler = 3;
+            einstellig += muster.match(menge(f.art, f.form, 0, zaehler).text).captured(2).size() == 1;
+        }
+        EXPECT_NEAR(einstellig / 4000.0, 0.5, 0.03) << f.art;
     }
 }
 

@@ -549,3 +549,37 @@ TEST(SchriftlichDurch, EveryLayoutsSolutionWritesEachStepUnderItsTaskAndTheFootL
             }
         }
 }
+
+TEST(SchriftlichDurch, TheDrawsSplitEvenlyBetweenTheirChoices)
+{
+    PinRandomSeed(34);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    for (int i = 0; i < n; ++i) {
+        // One-digit divisor, type 4: the units product below ten (type 2) or above (type 3).
+        const sv_d1::Aufgabe vier = sv_d1::stellenwurf(4, 0, false);
+        ++anzahl[(vier.quotient % 10) * vier.divisor < 10 ? QStringLiteral("0/4 Einer klein")
+                                                          : QStringLiteral("0/4 Einer gross")];
+        // Type 7: the zero in the tens or in the units of the quotient.
+        for (int variante : { 0, 1 }) {
+            const int q = sv_d1::stellenwurf(7, variante, false).quotient;
+            ++anzahl[QStringLiteral("%1/7 %2").arg(variante).arg(q / 10 % 10 == 0 ? "Z" : "E")];
+        }
+        // Two-digit divisor: 11 or 19 in type 2; units 3..7 or the others in type 6.
+        ++anzahl[QStringLiteral("1/2 %1").arg(sv_d1::stellenwurf(2, 1, false).divisor)];
+        const int einer = sv_d1::stellenwurf(6, 1, false).divisor % 10;
+        ++anzahl[einer >= 3 && einer <= 7 ? QStringLiteral("1/6 mitte") : QStringLiteral("1/6 rand")];
+        for (int variante : { 0, 1 })
+            ++anzahl[QStringLiteral("%1/8 %2").arg(variante).arg(sv_d1::stellenwurf(8, variante, false).typ)];
+    }
+    std::map<QString, double> soll { { "0/4 Einer klein", 1.0 / 2 }, { "0/4 Einer gross", 1.0 / 2 },
+        { "0/7 Z", 1.0 / 2 }, { "0/7 E", 1.0 / 2 }, { "1/7 Z", 1.0 / 2 }, { "1/7 E", 1.0 / 2 }, { "1/2 11", 1.0 / 2 },
+        { "1/2 19", 1.0 / 2 }, { "1/6 mitte", 1.0 / 2 }, { "1/6 rand", 1.0 / 2 } };
+    for (int typ : { 1, 2, 3, 5, 6, 7 })
+        soll[QStringLiteral("0/8 %1").arg(typ)] = 1.0 / 6;
+    for (int typ = 1; typ <= 7; ++typ)
+        soll[QStringLiteral("1/8 %1").arg(typ)] = 1.0 / 7;
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [was, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[was]) / n, anteil, 0.03) << was.toStdString();
+}

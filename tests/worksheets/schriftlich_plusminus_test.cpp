@@ -412,3 +412,34 @@ TEST(SchriftlichPlusMinus, TheSheetAsksForTheNameAndTheSolutionSaysWhatItIs)
         }
     }
 }
+
+TEST(SchriftlichPlusMinus, TheDrawsSplitEvenlyBetweenTheirChoices)
+{
+    PinRandomSeed(30);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    sv_p1::Aufgabe a;
+    a.operand1 = 347;
+    a.operand2 = 521;
+    a.resultat = 868;
+    for (int i = 0; i < n; ++i) {
+        // One carry: from the units or from the tens.
+        ++anzahl[QStringLiteral("4 ") + sv_p1::stellenwurf(4, 1).uebertragsmarken];
+        // A result with zeros: Z0, 0E or 00.
+        const int r = sv_p1::stellenwurf(7, 1).resultat;
+        ++anzahl[QStringLiteral("7 ") + (r % 100 == 0 ? "00" : r % 10 == 0 ? "Z0" : "0E")];
+        ++anzahl[QStringLiteral("8 %1").arg(sv_p1::stellenwurf(8, 1).typ)];
+        // Each number misses each of its places equally often.
+        const sv_p1::Luecken l = sv_p1::lueckenbau(a);
+        ++anzahl[QStringLiteral("Lücke oben %1").arg(l.lueckentext1.indexOf(u'.'))];
+        ++anzahl[QStringLiteral("Lücke Mitte %1").arg(l.lueckentext2.indexOf(u'.'))];
+    }
+    const std::map<QString, double> soll { { "4 1  ", 1.0 / 2 }, { "4  1 ", 1.0 / 2 }, { "7 00", 1.0 / 3 },
+        { "7 Z0", 1.0 / 3 }, { "7 0E", 1.0 / 3 }, { "8 1", 1.0 / 6 }, { "8 2", 1.0 / 6 }, { "8 3", 1.0 / 6 },
+        { "8 5", 1.0 / 6 }, { "8 6", 1.0 / 6 }, { "8 7", 1.0 / 6 }, { "Lücke oben 0", 1.0 / 3 },
+        { "Lücke oben 1", 1.0 / 3 }, { "Lücke oben 2", 1.0 / 3 }, { "Lücke Mitte 0", 1.0 / 3 },
+        { "Lücke Mitte 1", 1.0 / 3 }, { "Lücke Mitte 2", 1.0 / 3 } };
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [was, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[was]) / n, anteil, 0.03) << was.toStdString();
+}

@@ -502,3 +502,20 @@ TEST(UeberschlagLogik, TheHeadSaysWhatToDoAndTheFootWhatTheNumbersAre)
     ASSERT_EQ(unten.size(), 1u);
     EXPECT_EQ(std::get<2>(unten.front()), "So gehören die Farben zu den Aufgaben-Nummern:");
 }
+
+TEST(UeberschlagLogik, OneTaskInSixCarriesNothingOneFromTheUnitsOnlyTwoFromTheTensOnlyTwoFromBoth)
+{
+    PinRandomSeed(41);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    for (int i = 0; i < n; ++i) {
+        const Aufgabe a = additionSubtraktion(i % 3 + 1, i % 2 == 0, false);
+        const bool einer = a.operand1 % 10 + a.operand2 % 10 >= 10;
+        const bool zehner = a.operand1 / 10 % 10 + a.operand2 / 10 % 10 + int(einer) >= 10;
+        ++anzahl[QString(einer ? u'E' : u'_') + (zehner ? u'Z' : u'_')];
+    }
+    const std::map<QString, double> soll { { "__", 1.0 / 6 }, { "E_", 1.0 / 6 }, { "_Z", 2.0 / 6 }, { "EZ", 2.0 / 6 } };
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [art, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[art]) / n, anteil, 0.03) << art.toStdString();
+}
