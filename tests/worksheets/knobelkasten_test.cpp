@@ -324,16 +324,28 @@ TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
     for (int art = 0; art <= 7; ++art)
         blaetter.push_back(knobel::additionsblatt(art % 3 + 1, art, 4 + art % 3));
     blaetter.push_back(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, 3, 5));
+    blaetter.push_back(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, 2, 5));
     for (const Kastenblatt& b : blaetter) {
         const Svseite seite([&](Canvas& c) { knobel::zeichnen(c, b); });
         std::vector<QRect> kaesten; // left, top, right, bottom as drawn (y up)
         for (const DrawOp& op : seite.ops)
             if (op.kind == DrawOp::Kind::Rectangle) kaesten.push_back(QRect(op.points[0], op.points[1]));
         ASSERT_GE(kaesten.size(), 9u);
-        int gesehen = 0;
+        int gesehen = 0, mitRest = 0;
         for (const DrawOp& op : seite.ops) {
-            // A quotient with its remainder, "12 R 3", is one text set to the right of its wider box.
-            if (op.kind != DrawOp::Kind::Text || op.text.contains(u'R')) continue;
+            if (op.kind != DrawOp::Kind::Text) continue;
+            // A quotient with its remainder, "12 R 3", is one text set to the right of its wider box, inside it.
+            if (QRegularExpression(QStringLiteral("^\\d+ R \\d+$")).match(op.text).hasMatch()) {
+                const auto [links, rechts] = textspanne(op);
+                bool drin = false;
+                for (const QRect& k : kaesten)
+                    drin = drin
+                        || (k.left() < links && rechts < k.right() && op.points[0].y() < k.top()
+                            && op.points[0].y() > k.bottom());
+                EXPECT_TRUE(drin) << op.toString().toStdString();
+                ++mitRest;
+                continue;
+            }
             const QPoint p = op.points[0];
             for (const QRect& k : kaesten) {
                 if (p.x() <= k.left() || p.x() >= k.right() || p.y() >= k.top() || p.y() <= k.bottom()) continue;
@@ -343,6 +355,7 @@ TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
             }
         }
         EXPECT_GE(gesehen, 2 * 3 * b.n) << b.zeichen1.toStdString() << b.zeichen2.toStdString();
+        EXPECT_EQ(mitRest, b.rest == knobel::Rest::zugeordnet ? 3 * b.n : 0);
     }
 }
 
