@@ -142,6 +142,23 @@ TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
 
 class KommaFenster : public DruckTest {
 protected:
+    // A sheet of the kind from all its forms.
+    static Blatt blattAllerFormen(int art)
+    {
+        int zaehler = 0;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        return erzeugen(art, alle, 0, zaehler);
+    }
+    // The page of the sheet, printed.
+    static const QVector<DrawOp>& gedruckt(const Blatt& blatt, bool loesung)
+    {
+        printer().beginDoc(QStringLiteral("Komma"));
+        draw(printer().canvas(), blatt, loesung);
+        printer().endDoc();
+        return printer().lastDocument().pages.first();
+    }
     static QStringList texte(const Printer::Document& doc)
     {
         QStringList t;
@@ -211,15 +228,9 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
 {
     for (int art = 0; art < artenzahl; ++art) {
         RandSeed(art + 1);
-        int zaehler = 0;
-        std::vector<int> alle;
-        for (int f = 1; f <= formzahl(art); ++f)
-            alle.push_back(f);
-        const Blatt blatt = erzeugen(art, alle, 0, zaehler);
+        const Blatt blatt = blattAllerFormen(art);
         for (const bool loesung : { false, true }) {
-            printer().beginDoc(QStringLiteral("Komma"));
-            draw(printer().canvas(), blatt, loesung);
-            printer().endDoc();
+            gedruckt(blatt, loesung);
             const QStringList t = texte(printer().lastDocument());
             EXPECT_TRUE(t.contains(komma::titeltext(art)));
             EXPECT_EQ(t.contains(","), loesung && art != 6) << art;
@@ -508,12 +519,9 @@ TEST_F(KommaFenster, TheTaskSheetSaysWhatToDoAndTheSolutionSheetDoesNot)
     for (int art = 0; art < artenzahl; ++art) {
         const Blatt blatt = erzeugen(art, { 1 }, 0, zaehler);
         for (const bool loesung : { false, true }) {
-            printer().beginDoc(QStringLiteral("Komma"));
-            draw(printer().canvas(), blatt, loesung);
-            printer().endDoc();
             // Under the title, above the first task.
             int y = 0;
-            for (const DrawOp& op : printer().lastDocument().pages.first())
+            for (const DrawOp& op : gedruckt(blatt, loesung))
                 if (op.kind == DrawOp::Kind::Text && op.text == QString::fromUtf8(anweisungen[art]))
                     y = op.points[0].y();
             if (loesung)
@@ -528,16 +536,9 @@ TEST_F(KommaFenster, TheSolutionPutsEachCommaBeforeItsKindsDecimalsAndEachUnitBe
 {
     for (int art = 0; art < artenzahl; ++art) {
         RandSeed(std::uint32_t(art + 60));
-        int zaehler = 0;
-        std::vector<int> alle;
-        for (int f = 1; f <= formzahl(art); ++f)
-            alle.push_back(f);
-        const Blatt blatt = erzeugen(art, alle, 0, zaehler);
+        const Blatt blatt = blattAllerFormen(art);
         for (const bool loesung : { false, true }) {
-            printer().beginDoc(QStringLiteral("Komma"));
-            draw(printer().canvas(), blatt, loesung);
-            printer().endDoc();
-            const QVector<DrawOp>& ops = printer().lastDocument().pages.first();
+            const QVector<DrawOp>& ops = gedruckt(blatt, loesung);
             // The writing grid of each task: thin lines across and down, and the sum's rule.
             int duenn = 0, dick = 0;
             for (const DrawOp& op : ops)
