@@ -583,3 +583,37 @@ TEST(SchriftlichDurch, TheDrawsSplitEvenlyBetweenTheirChoices)
     for (const auto& [was, anteil] : soll)
         EXPECT_NEAR(double(anzahl[was]) / n, anteil, 0.03) << was.toStdString();
 }
+
+TEST(SchriftlichDurch, EachOneDigitTypesPartialProductsReachBothEndsOfTheirRanges)
+{
+    // divisor times the hundreds, the tens and the units of the quotient: the first always two digits.
+    PinRandomSeed(35);
+    QStringList alle;
+    for (int typ = 1; typ <= 7; ++typ) {
+        int min[3] = { 1000, 1000, 1000 }, max[3] = { -1, -1, -1 };
+        for (int n = 0; n < 3000; ++n) {
+            const sv_d1::Aufgabe a = sv_d1::stellenwurf(typ, 0, n % 2 == 0);
+            const int t[3] = { a.teilprodukt1, a.teilprodukt3, a.teilprodukt5 };
+            for (int i = 0; i < 3; ++i) {
+                min[i] = std::min(min[i], t[i]);
+                max[i] = std::max(max[i], t[i]);
+            }
+        }
+        alle << QStringLiteral("%1: %2-%3, %4-%5, %6-%7")
+                    .arg(typ)
+                    .arg(min[0])
+                    .arg(max[0])
+                    .arg(min[1])
+                    .arg(max[1])
+                    .arg(min[2])
+                    .arg(max[2]);
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1: 10-81, 2-9, 2-9\n"
+        "2: 10-81, 10-81, 2-9\n"
+        "3: 10-72, 2-8, 12-45\n"
+        "4: 10-81, 2-81, 2-45\n"
+        "5: 10-81, 10-81, 10-81\n"
+        "6: 36-81, 36-81, 36-81\n"
+        "7: 10-81, 0-81, 0-81");
+}
