@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "support/wertebereiche.h"
 #include "svseite.h"
 #include "worksheets/a_bldomi.h"
 #include "worksheets/a_domino.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 #include <algorithm>
 #include <map>
+#include <set>
+#include <tuple>
 
 using namespace domino;
 
@@ -221,5 +224,178 @@ TEST(DominoLogik, TheSheetPrintsEveryStoneOnceAndTheWholeRingAtItsFoot)
         std::sort(gitter.begin(), gitter.end());
         std::sort(soll.begin(), soll.end());
         EXPECT_EQ(gitter, soll) << "kind " << art;
+    }
+}
+
+TEST(DominoLogik, EachKindTakesTheNumbersItsWindowOffers)
+{
+    struct Fall {
+        int art, bereich, zu_klein, kleinster, groesster, zu_gross;
+    };
+    const Fall faelle[] = {
+        { Summe, 0, 5, 6, 100, 101 },
+        { Plus, 20, 0, 1, 9, 10 },
+        { Minus, 20, 0, 1, 9, 10 },
+        { Plus, 100, 0, 1, 50, 51 },
+        { Minus, 100, 0, 1, 50, 51 },
+        { Mal, 0, 1, 2, 9, 10 },
+        { Geteilt, 0, 1, 2, 9, 10 },
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_FALSE(gueltig(f.art, f.zu_klein, f.bereich)) << f.art << "/" << f.bereich;
+        EXPECT_TRUE(gueltig(f.art, f.kleinster, f.bereich)) << f.art << "/" << f.bereich;
+        EXPECT_TRUE(gueltig(f.art, f.groesster, f.bereich)) << f.art << "/" << f.bereich;
+        EXPECT_FALSE(gueltig(f.art, f.zu_gross, f.bereich)) << f.art << "/" << f.bereich;
+    }
+    EXPECT_EQ(regeltext(Minus, 25), "ringsherum immer - 25");
+    EXPECT_EQ(regeltext(Mal, 4), "ringsherum immer    4");
+}
+
+TEST(DominoLogik, TheSmallSumsHaveTheirFixedSetsAndTheLargerOnesDrawTheirHalvesInRange)
+{
+    // The sets of the sums 6 to 10 as left halves | right halves, sorted.
+    const auto satz = [](const Steine& s) {
+        QStringList l, r;
+        for (int v : links(s))
+            l << QString::number(v);
+        for (int v : rechts(s))
+            r << QString::number(v);
+        return l.join(u' ') + " | " + r.join(u' ');
+    };
+    std::set<QString> zehn;
+    for (std::uint32_t samen = 1; samen <= 20; ++samen) {
+        RandSeed(samen);
+        zehn.insert(satz(summensatz(10)));
+    }
+    EXPECT_EQ(satz(summensatz(6)), "0 1 1 2 2 3 3 4 4 5 5 6 | 0 1 1 2 2 3 3 4 4 5 5 6");
+    EXPECT_EQ(satz(summensatz(7)), "0 1 2 2 3 3 4 4 5 5 6 7 | 0 1 2 2 3 3 4 4 5 5 6 7");
+    EXPECT_EQ(satz(summensatz(8)), "0 1 1 2 2 3 3 4 5 6 7 8 | 0 1 2 3 4 5 5 6 6 7 7 8");
+    EXPECT_EQ(satz(summensatz(9)), "0 1 2 2 3 3 4 5 6 7 8 9 | 0 1 2 3 4 5 6 6 7 7 8 9");
+    EXPECT_EQ(zehn,
+        (std::set<QString> { "0 1 2 3 4 5 6 6 7 8 9 10 | 0 1 2 3 4 4 5 6 7 8 9 10",
+            "0 1 2 3 4 5 6 7 7 8 9 10 | 0 1 2 3 3 4 5 6 7 8 9 10" }));
+
+    // Drawn sets: each domino's halves make the sum; the left halves from 0 up to 14, from 2 above; all
+    // different from 12 on, never half the sum from 13 on.
+    PinRandomSeed(51);
+    QStringList alle;
+    bool elfDoppelt = false;
+    // Twelve different halves among 12 or 13 values take many draws of a set: few sets of those sums.
+    for (const auto& [summe, saetze] : { std::pair { 11, 300 }, std::pair { 13, 10 }, std::pair { 14, 10 },
+             std::pair { 16, 1 }, std::pair { 40, 300 } }) {
+        std::set<int> werte;
+        for (int n = 0; n < saetze; ++n) {
+            const Steine s = summensatz(summe);
+            std::set<int> verschieden;
+            for (const Stein& st : s) {
+                ASSERT_EQ(st.links + st.rechts, summe);
+                werte.insert(st.links);
+                verschieden.insert(st.links);
+            }
+            if (summe >= 12) ASSERT_EQ(verschieden.size(), 12u) << summe;
+            if (summe == 11) elfDoppelt = elfDoppelt || verschieden.size() < 12;
+        }
+        Wertebereiche w;
+        for (int v : werte)
+            w(QString::number(summe), v);
+        alle << w.text();
+    }
+    EXPECT_TRUE(elfDoppelt);
+    EXPECT_EQ(alle.join(u'\n').toStdString(), "11 0-10\n13 0-12\n14 0-6,8-13\n16 2-7,9-14\n40 2-19,21-38");
+}
+
+TEST(DominoLogik, PlusAndMinusDrawTheirHalvesFromTheWholeRangeAndTimesAndDivideNeverStartAtZero)
+{
+    PinRandomSeed(53);
+    QStringList alle;
+    for (const auto& [art, wert, bereich] : { std::tuple { Plus, 1, 20 }, std::tuple { Minus, 1, 20 },
+             std::tuple { Plus, 3, 100 }, std::tuple { Minus, 50, 100 } }) {
+        std::set<int> l, r;
+        for (int n = 0; n < 150; ++n) {
+            const Blatt b = erzeugen(art, wert, bereich);
+            for (const Stein& s : b.ring) {
+                l.insert(s.links);
+                r.insert(s.rechts);
+            }
+        }
+        alle << QStringLiteral("%1 %2 bis %3: links %4-%5, rechts %6-%7")
+                    .arg(art == Plus ? "+" : "-")
+                    .arg(wert)
+                    .arg(bereich)
+                    .arg(*l.begin())
+                    .arg(*l.rbegin())
+                    .arg(*r.begin())
+                    .arg(*r.rbegin());
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "+ 1 bis 20: links 1-20, rechts 0-19\n"
+        "- 1 bis 20: links 0-19, rechts 1-20\n"
+        "+ 3 bis 100: links 3-99, rechts 0-96\n"
+        "- 50 bis 100: links 0-49, rechts 50-99");
+    // The first domino is printed in the ring as the start: its left half is never 0.
+    for (std::uint32_t samen = 1; samen <= 200; ++samen) {
+        RandSeed(samen);
+        EXPECT_NE(erzeugen(Mal, 3, 0).ring[0].links, 0) << samen;
+        EXPECT_NE(erzeugen(Geteilt, 3, 0).ring[0].links, 0) << samen;
+    }
+}
+
+TEST(DominoLogik, EverySheetShufflesTheLeftAndTheRightHalvesAnew)
+{
+    // In the order of the set a sheet would give its dominoes away: each sheet has its own order of the left
+    // halves and of the right halves on the dominoes to cut out.
+    for (int summe : { 6, 8, 10, 30 }) {
+        std::set<std::vector<int>> linke, rechte;
+        for (std::uint32_t samen = 1; samen <= 10; ++samen) {
+            RandSeed(samen);
+            const Blatt b = erzeugen(Summe, summe, 0);
+            std::vector<int> l, r;
+            for (const Stein& s : b.steine) {
+                l.push_back(s.links);
+                r.push_back(s.rechts);
+            }
+            linke.insert(l);
+            rechte.insert(r);
+        }
+        EXPECT_GE(linke.size(), 8u) << summe;
+        EXPECT_GE(rechte.size(), 8u) << summe;
+    }
+}
+
+TEST(DominoLogik, EveryNumberStandsCentredInItsOwnHalfOfADominoOnThePage)
+{
+    for (int art : { Summe, Plus, Mal }) {
+        RandSeed(std::uint32_t(art + 10));
+        const Blatt b = erzeugen(art, art == Summe ? 60 : art == Plus ? 40 : 9, 100);
+        const Svseite seite([&](Canvas& c) { draw(c, b); });
+        std::vector<QRect> felder; // left, top, right, bottom (y up)
+        std::vector<std::pair<int, std::pair<int, int>>> teiler; // x, y from .. to
+        bool name = false;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind == DrawOp::Kind::Rectangle) felder.push_back(QRect(op.points[0], op.points[1]));
+            if (op.kind == DrawOp::Kind::Line && op.points[0].x() == op.points[1].x())
+                teiler.push_back({ op.points[0].x(),
+                    { std::min(op.points[0].y(), op.points[1].y()), std::max(op.points[0].y(), op.points[1].y()) } });
+            name = name || (op.kind == DrawOp::Kind::Text && op.text.startsWith(QStringLiteral("Name: _")));
+        }
+        EXPECT_TRUE(name) << "kind " << art;
+        int zahlen = 0;
+        for (const DrawOp& op : seite.ops) {
+            bool zahl = false;
+            op.text.toInt(&zahl);
+            if (op.kind != DrawOp::Kind::Text || !zahl) continue;
+            ++zahlen;
+            EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Center) << op.toString().toStdString();
+            const auto [links, rechts] = textspanne(op);
+            const int y = op.points[0].y() - 20;
+            bool drin = false;
+            for (const QRect& f : felder)
+                drin = drin || (f.left() <= links && rechts <= f.right() && y < f.top() && y > f.bottom());
+            EXPECT_TRUE(drin) << op.toString().toStdString();
+            for (const auto& [x, hoehe] : teiler)
+                EXPECT_FALSE(x > links && x < rechts && y > hoehe.first && y < hoehe.second)
+                    << op.toString().toStdString() << " crosses the line at " << x;
+        }
+        EXPECT_EQ(zahlen, 2 * (12 + 1 + 12)) << "kind " << art;
     }
 }

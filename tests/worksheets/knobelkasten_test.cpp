@@ -8,7 +8,9 @@
 #include "worksheets/knobelkasten_logik.h"
 
 #include <QDir>
+#include <map>
 #include <set>
+#include <tuple>
 
 using knobel::Kastenblatt;
 
@@ -322,16 +324,28 @@ TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
     for (int art = 0; art <= 7; ++art)
         blaetter.push_back(knobel::additionsblatt(art % 3 + 1, art, 4 + art % 3));
     blaetter.push_back(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, 3, 5));
+    blaetter.push_back(knobel::einmaleinsblatt({ 3, 4, 7 }, { 2, 5, 6, 8, 9 }, 2, 5));
     for (const Kastenblatt& b : blaetter) {
         const Svseite seite([&](Canvas& c) { knobel::zeichnen(c, b); });
         std::vector<QRect> kaesten; // left, top, right, bottom as drawn (y up)
         for (const DrawOp& op : seite.ops)
             if (op.kind == DrawOp::Kind::Rectangle) kaesten.push_back(QRect(op.points[0], op.points[1]));
         ASSERT_GE(kaesten.size(), 9u);
-        int gesehen = 0;
+        int gesehen = 0, mitRest = 0;
         for (const DrawOp& op : seite.ops) {
-            // A quotient with its remainder, "12 R 3", is one text set to the right of its wider box.
-            if (op.kind != DrawOp::Kind::Text || op.text.contains(u'R')) continue;
+            if (op.kind != DrawOp::Kind::Text) continue;
+            // A quotient with its remainder, "12 R 3", is one text set to the right of its wider box, inside it.
+            if (QRegularExpression(QStringLiteral("^\\d+ R \\d+$")).match(op.text).hasMatch()) {
+                const auto [links, rechts] = textspanne(op);
+                bool drin = false;
+                for (const QRect& k : kaesten)
+                    drin = drin
+                        || (k.left() < links && rechts < k.right() && op.points[0].y() < k.top()
+                            && op.points[0].y() > k.bottom());
+                EXPECT_TRUE(drin) << op.toString().toStdString();
+                ++mitRest;
+                continue;
+            }
             const QPoint p = op.points[0];
             for (const QRect& k : kaesten) {
                 if (p.x() <= k.left() || p.x() >= k.right() || p.y() >= k.top() || p.y() <= k.bottom()) continue;
@@ -341,6 +355,7 @@ TEST(KnobelkastenTest, EachNumberStandsInTheMiddleOfItsBoxInEveryGroup)
             }
         }
         EXPECT_GE(gesehen, 2 * 3 * b.n) << b.zeichen1.toStdString() << b.zeichen2.toStdString();
+        EXPECT_EQ(mitRest, b.rest == knobel::Rest::zugeordnet ? 3 * b.n : 0);
     }
 }
 
@@ -407,4 +422,79 @@ TEST(KnobelkastenTest, ARuleAcrossThePagePartsTheHeadingAndEachGroupOfBoxes)
     EXPECT_TRUE(regelZwischen(titel, g[0].first)) << "under the heading";
     for (size_t k = 0; k < g.size(); ++k)
         EXPECT_TRUE(regelZwischen(g[k].second, k + 1 < g.size() ? g[k + 1].first : loesung)) << "under group " << k;
+}
+
+TEST(KnobelkastenTest, EachBoxTakesItsFirstOperandsDigitFromTheWholePoolOnceAndTheSmallTableEachFactorOnceInTurn)
+{
+    // The pool digit 1..9 goes into the units (up to 20; up to 100 with the same tens) or the tens (tens
+    // numbers up to 100) of the first operand: within a box of n tasks no digit twice.
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        RandSeed(seed);
+        for (const auto& [bereich, art, stelle] : { std::tuple { 1, 0, 1 }, std::tuple { 1, 1, 1 },
+                 std::tuple { 1, 2, 1 }, std::tuple { 1, 3, 1 }, std::tuple { 1, 4, 1 }, std::tuple { 2, 0, 10 },
+                 std::tuple { 2, 1, 10 }, std::tuple { 2, 2, 1 }, std::tuple { 2, 3, 1 } })
+            for (int n : { 4, 5, 6 }) {
+                const Kastenblatt b = knobel::additionsblatt(bereich, art, n);
+                const bool plus = bereich == 1 ? (art == 1 || art == 3) : art % 2 == 0;
+                const std::vector<int>& erste = plus ? b.loesung[0] : b.loesung[2];
+                for (int k = 0; k < 3; ++k) {
+                    std::set<int> ziffern;
+                    for (int i = 0; i < n; ++i)
+                        ziffern.insert(erste[size_t(k * n + i)] / stelle % 10);
+                    EXPECT_EQ(ziffern.size(), size_t(n)) << bereich << "/" << art << " n " << n << " box " << k;
+                }
+            }
+    }
+    // The small table: in the order drawn, each box uses every chosen factor once before any comes again.
+    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+        RandSeed(seed);
+        const Kastenblatt b = knobel::einmaleinsblatt({ 2, 5, 9 }, { 3, 4, 6, 7 }, 0, 6);
+        for (int k = 0; k < 3; ++k)
+            for (const auto& [spalte, anzahl] : { std::pair { 0, 3 }, std::pair { 1, 4 } }) {
+                const std::vector<int>& werte = b.loesung[size_t(spalte)];
+                std::set<int> erste(werte.begin() + 6 * k, werte.begin() + 6 * k + anzahl);
+                EXPECT_EQ(int(erste.size()), anzahl) << "box " << k;
+                std::set<int> rest(werte.begin() + 6 * k + anzahl, werte.begin() + 6 * k + 6);
+                EXPECT_EQ(int(rest.size()), 6 - anzahl) << "box " << k;
+            }
+    }
+}
+
+TEST(KnobelkastenTest, TheSmallTableSortsEachBoxAndKeepsTheDivisorsBesideTheirRemaindersWhereNeeded)
+{
+    const std::vector<int> alle { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    std::map<int, Wertebereiche> reste;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        RandSeed(seed);
+        for (int art = 0; art <= 3; ++art) {
+            const Kastenblatt b = knobel::einmaleinsblatt(alle, alle, art, 5);
+            EXPECT_EQ(b.zeichen1, art == 0 ? "*" : ":");
+            EXPECT_EQ(b.zeichen2, "=");
+            EXPECT_EQ(b.rest,
+                art == 2       ? knobel::Rest::zugeordnet
+                    : art == 3 ? knobel::Rest::segment
+                               : knobel::Rest::keiner);
+            for (int k = 0; k < 3; ++k) {
+                for (int s : { 0, 2 })
+                    EXPECT_TRUE(
+                        std::is_sorted(b.spalten[size_t(s)].begin() + 5 * k, b.spalten[size_t(s)].begin() + 5 * k + 5))
+                        << "kind " << art << " column " << s;
+                // The middle column is sorted only where each quotient brings its own remainder along.
+                if (b.rest == knobel::Rest::zugeordnet)
+                    EXPECT_TRUE(std::is_sorted(b.spalten[1].begin() + 5 * k, b.spalten[1].begin() + 5 * k + 5));
+                else
+                    EXPECT_EQ(b.spalten[1], b.loesung[1]) << "kind " << art;
+            }
+            for (size_t e = 0; e < b.loesung[1].size(); ++e)
+                if (b.rest != knobel::Rest::keiner)
+                    reste[b.loesung[1][e]](QStringLiteral("R"), b.loesungsreste[e]);
+                else
+                    EXPECT_EQ(b.loesungsreste[e], 0);
+        }
+    }
+    QStringList t;
+    for (const auto& [divisor, w] : reste)
+        t << QStringLiteral(": %1 ").arg(divisor) + w.text();
+    EXPECT_EQ(t.join(u'\n').toStdString(),
+        ": 2 R 1\n: 3 R 1-2\n: 4 R 1-3\n: 5 R 1-4\n: 6 R 1-5\n: 7 R 1-6\n: 8 R 1-7\n: 9 R 1-8\n: 10 R 1-9");
 }

@@ -108,6 +108,13 @@ TEST(KommaLogik, MixedThousandthsNeverGiveAThousandOfTheSmallerUnit)
             bereiche("klein", klein);
         }
         EXPECT_EQ(bereiche.text().toStdString(), "gross 1-30, klein 1-999") << f.art;
+        // A small part is 1 .. 9 or 10 .. 99, each as often.
+        int einstellig = 0;
+        for (int i = 0; i < 4000; ++i) {
+            zaehler = 3;
+            einstellig += muster.match(menge(f.art, f.form, 0, zaehler).text).captured(2).size() == 1;
+        }
+        EXPECT_NEAR(einstellig / 4000.0, 0.5, 0.03) << f.art;
     }
 }
 
@@ -135,6 +142,23 @@ TEST(KommaLogik, FormsNeverFollowThemselvesAndTheCentCycleRunsAcrossSheets)
 
 class KommaFenster : public DruckTest {
 protected:
+    // A sheet of the kind from all its forms.
+    static Blatt blattAllerFormen(int art)
+    {
+        int zaehler = 0;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        return erzeugen(art, alle, 0, zaehler);
+    }
+    // The page of the sheet, printed.
+    static const QVector<DrawOp>& gedruckt(const Blatt& blatt, bool loesung)
+    {
+        printer().beginDoc(QStringLiteral("Komma"));
+        draw(printer().canvas(), blatt, loesung);
+        printer().endDoc();
+        return printer().lastDocument().pages.first();
+    }
     static QStringList texte(const Printer::Document& doc)
     {
         QStringList t;
@@ -204,15 +228,9 @@ TEST_F(KommaFenster, EveryKindPrintsItsTaskAndSolutionSheet)
 {
     for (int art = 0; art < artenzahl; ++art) {
         RandSeed(art + 1);
-        int zaehler = 0;
-        std::vector<int> alle;
-        for (int f = 1; f <= formzahl(art); ++f)
-            alle.push_back(f);
-        const Blatt blatt = erzeugen(art, alle, 0, zaehler);
+        const Blatt blatt = blattAllerFormen(art);
         for (const bool loesung : { false, true }) {
-            printer().beginDoc(QStringLiteral("Komma"));
-            draw(printer().canvas(), blatt, loesung);
-            printer().endDoc();
+            gedruckt(blatt, loesung);
             const QStringList t = texte(printer().lastDocument());
             EXPECT_TRUE(t.contains(komma::titeltext(art)));
             EXPECT_EQ(t.contains(","), loesung && art != 6) << art;
@@ -294,4 +312,279 @@ TEST(KommaLogik, EachTasksSumAndCarriesAreItsThreeAmountsAdded)
             }
             EXPECT_EQ(streifen, soll) << art << "," << form;
         }
+}
+
+TEST(KommaLogik, EveryKindsTablesOfTitlesUnitsFormsAndResultTexts)
+{
+    // Per kind: title, forms offered, the unit behind the results, and 12345 in the smallest unit as a result.
+    struct Fall {
+        const char* titel;
+        int formen;
+        const char* einheit;
+        const char* ergebnis;
+        const char* ziffern; // 7 in the smallest unit on the solution sheet
+    };
+    const Fall faelle[artenzahl] = {
+        { "Euro und Cent", 4, " EUR", "123,45 EUR", "  007" },
+        { "m, dm und cm", 7, "  m", "123,45  m", "  007" },
+        { "km und m", 4, " km", "12,345 km", " 0007" },
+        { "cm und mm", 4, " cm", "1234,5 cm", "   07" },
+        { "t, dz und kg", 7, "   t", "12,345   t", " 0007" },
+        { "kg und g", 4, "  kg", "12,345  kg", " 0007" },
+        { "alte Gewichte", 5, "  kg", "12345  kg", "    7" },
+    };
+    QStringList gelesen, soll;
+    for (int art = 0; art < artenzahl; ++art) {
+        const Fall& f = faelle[art];
+        gelesen << QStringLiteral("%1|%2|%3|%4|%5")
+                       .arg(komma::titeltext(art))
+                       .arg(formzahl(art))
+                       .arg(einheittext(art, 0), ergebnistext(art, 12345, einheittext(art, 0)), kommaziffern(art, 7));
+        soll << QStringLiteral("%1|%2|%3|%4|%5")
+                    .arg(QString::fromUtf8(f.titel))
+                    .arg(f.formen)
+                    .arg(QString::fromUtf8(f.einheit), QString::fromUtf8(f.ergebnis), QString::fromUtf8(f.ziffern));
+    }
+    EXPECT_EQ(gelesen.join(u'\n').toStdString(), soll.join(u'\n').toStdString());
+    EXPECT_EQ(formzahl(-1), 0);
+    EXPECT_EQ(formzahl(artenzahl), 0);
+    EXPECT_EQ(einheittext(0, 1), " Eur");
+    EXPECT_EQ(einheittext(0, 2), "  €");
+    // The money forms write the currency of the choice behind the euros.
+    int zaehler = 0;
+    EXPECT_TRUE(menge(0, 2, 1, zaehler).text.endsWith(" Eur"));
+    EXPECT_TRUE(menge(0, 1, 2, zaehler).text.endsWith(" €"));
+    EXPECT_TRUE(menge(0, 4, 0, zaehler).text.contains(" EUR "));
+}
+
+TEST(KommaLogik, EachFormsTextSaysItsValueAndItsNumbersReachBothEndsOfTheirRanges)
+{
+    // The units of each kind in its smallest one; the old weights counted in half kilograms for the Pfund.
+    const std::map<QString, int> einheiten[artenzahl] = {
+        { { "EUR", 100 }, { "ct", 1 } },
+        { { "m", 100 }, { "dm", 10 }, { "cm", 1 } },
+        { { "km", 1000 }, { "m", 1 } },
+        { { "cm", 10 }, { "mm", 1 } },
+        { { "t", 1000 }, { "dz", 100 }, { "kg", 1 } },
+        { { "kg", 1000 }, { "g", 1 } },
+        { { "Ztr", 100 }, { "Pfd", 1 }, { "kg", 2 } },
+    };
+    QStringList alle;
+    PinRandomSeed(41);
+    for (int art = 0; art < artenzahl; ++art)
+        for (int form = 1; form <= formzahl(art); ++form) {
+            // Per number of the text and place of the cycle: the smallest and the largest value.
+            int spannen[4][4][2];
+            for (auto& zahl : spannen)
+                for (auto& s : zahl)
+                    s[0] = 1 << 30, s[1] = -1;
+            std::set<QString> formen;
+            // The ranges 1000 .. 3999 need more draws to come to both their ends.
+            const bool weit = (art == 2 || art == 5) ? form == 3 : art == 4 && form == 4;
+            for (int n = 0; n < (weit ? 30000 : 8000); ++n) {
+                // Every place of the cycle in turn, so that each part of a form gets its large and its small range.
+                int zaehler = n % 4;
+                const Menge m = menge(art, form, 0, zaehler);
+                ASSERT_EQ(m.form, form);
+                int k = 0, zahl = -1;
+                for (const QChar z : m.text + u' ') {
+                    if (z.isDigit()) {
+                        zahl = (zahl < 0 ? 0 : 10 * zahl) + z.digitValue();
+                    } else if (zahl >= 0) {
+                        ASSERT_LT(k, 4) << m.text.toStdString();
+                        spannen[k][n % 4][0] = std::min(spannen[k][n % 4][0], zahl);
+                        spannen[k][n % 4][1] = std::max(spannen[k][n % 4][1], zahl);
+                        ++k;
+                        zahl = -1;
+                    }
+                }
+                if (n >= 2000) continue;
+                // "12,34 EUR", "12 m  3 dm": numbers, each followed by its unit, adding up to the value.
+                const QStringList teile = m.text.split(u' ', Qt::SkipEmptyParts);
+                ASSERT_EQ(teile.size() % 2, 0) << m.text.toStdString();
+                long wert = 0;
+                QString muster;
+                for (int i = 0; i < teile.size(); i += 2) {
+                    ASSERT_TRUE(einheiten[art].count(teile[i + 1])) << m.text.toStdString();
+                    const int faktor = einheiten[art].at(teile[i + 1]);
+                    const QStringList stellen = teile[i].split(u',');
+                    wert += long(stellen[0].toInt()) * faktor;
+                    muster += QStringLiteral("# ");
+                    if (stellen.size() == 2) {
+                        int teiler = 1;
+                        for (int j = 0; j < stellen[1].size(); ++j)
+                            teiler *= 10;
+                        wert += long(stellen[1].toInt()) * faktor / teiler;
+                        muster.insert(muster.size() - 1, u',' + QString(stellen[1].size(), u'#'));
+                    }
+                    muster += teile[i + 1] + u' ';
+                }
+                ASSERT_EQ(wert, art == 6 ? 2L * m.wert : long(m.wert))
+                    << art << "," << form << ": " << m.text.toStdString();
+                formen.insert(muster.trimmed());
+            }
+            QStringList zahlen;
+            for (const auto& zahl : spannen) {
+                // Overlapping ranges of the places are one; a small range beside a large one stays apart.
+                std::set<std::pair<int, int>> verschieden;
+                for (const auto& s : zahl)
+                    if (s[1] >= 0) verschieden.insert({ s[0], s[1] });
+                std::vector<std::pair<int, int>> bereiche;
+                for (const auto& b : verschieden)
+                    if (!bereiche.empty() && b.first <= bereiche.back().second)
+                        bereiche.back().second = std::max(bereiche.back().second, b.second);
+                    else
+                        bereiche.push_back(b);
+                QStringList t;
+                for (const auto& [von, bis] : bereiche)
+                    t << QStringLiteral("%1-%2").arg(von).arg(bis);
+                if (!t.isEmpty()) zahlen << t.join(u'|');
+            }
+            alle << QStringLiteral("%1,%2: %3: %4")
+                        .arg(art)
+                        .arg(form)
+                        .arg(QStringList(formen.begin(), formen.end()).join(u'|'), zahlen.join(QStringLiteral(", ")));
+        }
+    // Per form: how its text looks, then per number of the text its range, a small range of the cycle apart.
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "0,1: #,## EUR: 1-99, 1-99\n"
+        "0,2: # EUR: 1-59\n"
+        "0,3: # ct: 1-99|100-699\n"
+        "0,4: # EUR # ct: 1-99, 1-9|10-99\n"
+        "1,1: #,## m: 1-99, 1-99\n"
+        "1,2: # m: 1-59\n"
+        "1,3: # dm: 1-9|10-69\n"
+        "1,4: # cm: 1-99|100-699\n"
+        "1,5: # m # dm: 0-99, 1-9\n"
+        "1,6: # m # cm: 1-99, 1-9|10-99\n"
+        "1,7: # dm # cm: 1-69, 1-9\n"
+        "2,1: #,### km: 1-30, 1-999\n"
+        "2,2: # km: 1-29\n"
+        "2,3: # m: 1-200|1000-3999\n"
+        "2,4: # km # m: 1-30, 1-99|100-999\n"
+        "3,1: #,# cm: 1-99, 1-9\n"
+        "3,2: # cm: 1-99\n"
+        "3,3: # mm: 1-9|11-910\n"
+        "3,4: # cm # mm: 1-99, 1-9\n"
+        "4,1: #,### t: 1-30, 1-999\n"
+        "4,2: # t: 1-29\n"
+        "4,3: # dz: 1-9|11-310\n"
+        "4,4: # kg: 1-200|1000-3999\n"
+        "4,5: # t # dz: 1-30, 1-9\n"
+        "4,6: # t # kg: 1-30, 1-99|100-999\n"
+        "4,7: # dz # kg: 1-9|11-310, 1-9|11-99\n"
+        "5,1: #,### kg: 1-30, 1-999\n"
+        "5,2: # kg: 1-29\n"
+        "5,3: # g: 1-200|1000-3999\n"
+        "5,4: # kg # g: 1-30, 1-99|100-999\n"
+        "6,1: # Ztr: 2-8\n"
+        "6,2: # Pfd: 2-96\n"
+        "6,3: # Ztr # Pfd: 2-8, 2-96\n"
+        "6,4: # Ztr # kg: 2-8, 1-48\n"
+        "6,5: # kg: 10-208");
+}
+
+TEST(KommaLogik, TheResultsStripListsTheSumsFromTheSmallestUp)
+{
+    PinRandomSeed(43);
+    int zaehler = 0;
+    for (int blatt = 0; blatt < 300; ++blatt) {
+        const int art = blatt % artenzahl;
+        std::vector<int> alle;
+        for (int f = 1; f <= formzahl(art); ++f)
+            alle.push_back(f);
+        const Blatt b = erzeugen(art, alle, 0, zaehler);
+        std::vector<int> summen(b.summen.begin(), b.summen.end());
+        std::sort(summen.begin(), summen.end());
+        QStringList soll;
+        for (int s : summen)
+            soll << ergebnistext(art, s, einheittext(art, 0));
+        ASSERT_EQ(QStringList(b.ergebnistexte.begin(), b.ergebnistexte.end()), soll) << "sheet " << blatt;
+    }
+}
+
+TEST_F(KommaFenster, TheTaskSheetSaysWhatToDoAndTheSolutionSheetDoesNot)
+{
+    const char* const anweisungen[artenzahl] = {
+        "in Euro umwandeln  (2 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  m  umwandeln  (2 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  km  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  cm  umwandeln  (1 Nachkommastelle, Komma unter Komma!),  dann addieren",
+        "in  t  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "in  kg  umwandeln  (3 Nachkommastellen, Komma unter Komma!),  dann addieren",
+        "alles in  kg  umwandeln  (Komma ist nicht nötig),  dann addieren",
+    };
+    RandSeed(47);
+    int zaehler = 0;
+    for (int art = 0; art < artenzahl; ++art) {
+        const Blatt blatt = erzeugen(art, { 1 }, 0, zaehler);
+        for (const bool loesung : { false, true }) {
+            // Under the title, above the first task.
+            int y = 0;
+            for (const DrawOp& op : gedruckt(blatt, loesung))
+                if (op.kind == DrawOp::Kind::Text && op.text == QString::fromUtf8(anweisungen[art]))
+                    y = op.points[0].y();
+            if (loesung)
+                EXPECT_EQ(y, 0) << art;
+            else
+                EXPECT_TRUE(y < -50 && y > -300) << art << ": " << y;
+        }
+    }
+}
+
+TEST_F(KommaFenster, TheSolutionPutsEachCommaBeforeItsKindsDecimalsAndEachUnitBehindItsDigits)
+{
+    for (int art = 0; art < artenzahl; ++art) {
+        RandSeed(std::uint32_t(art + 60));
+        const Blatt blatt = blattAllerFormen(art);
+        for (const bool loesung : { false, true }) {
+            const QVector<DrawOp>& ops = gedruckt(blatt, loesung);
+            // The writing grid of each task: thin lines across and down, and the sum's rule.
+            int duenn = 0, dick = 0;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Line) ++(op.pen.width >= 3 ? dick : duenn);
+            EXPECT_EQ(duenn, 8 * (7 + 6)) << art;
+            EXPECT_EQ(dick, 8) << art;
+            // The digits written into the grid, by their right ends (the right column lies 900 further).
+            std::vector<QPoint> ziffern;
+            for (const DrawOp& op : ops)
+                if (op.kind == DrawOp::Kind::Text && op.text.size() == 1 && op.text[0].isDigit()
+                    && (op.points[0].x() % 900) > 455 && (op.points[0].x() % 900) < 820) {
+                    EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Right) << op.toString().toStdString();
+                    ziffern.push_back(op.points[0]);
+                }
+            const QString einheit = einheittext(art, 0);
+            int kommas = 0, einheiten = 0;
+            for (const DrawOp& op : ops) {
+                if (op.kind != DrawOp::Kind::Text) continue;
+                const QPoint p = op.points[0];
+                const int spalte = p.x() >= 1300 ? 1 : 0;
+                if (op.text == QStringLiteral(",")) {
+                    ++kommas;
+                    // Its row's digits: the comma, larger, stands a little higher.
+                    int rechts = 0, zeile = 0;
+                    for (const QPoint& z : ziffern)
+                        if (z.y() < p.y() && z.y() >= p.y() - 30 && (z.x() >= 1300 ? 1 : 0) == spalte) {
+                            ++zeile;
+                            rechts += z.x() > p.x();
+                        }
+                    EXPECT_GT(zeile, nachkommastellen(art)) << art << ": " << op.toString().toStdString();
+                    EXPECT_EQ(rechts, nachkommastellen(art)) << art << ": " << op.toString().toStdString();
+                } else if (op.text == einheit && p.y() > -2500) {
+                    ++einheiten;
+                    EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Left) << op.toString().toStdString();
+                    int zeile = 0;
+                    for (const QPoint& z : ziffern)
+                        if (std::abs(z.y() - p.y()) <= 15 && (z.x() >= 1300 ? 1 : 0) == spalte) {
+                            ++zeile;
+                            EXPECT_LE(z.x(), p.x()) << art << ": " << op.toString().toStdString();
+                        }
+                    EXPECT_GT(zeile, 0) << art << ": " << op.toString().toStdString();
+                }
+            }
+            // On the solution: each task's three amounts and its sum with comma and unit.
+            EXPECT_EQ(kommas, loesung && art != 6 ? 8 * 4 : 0) << art;
+            EXPECT_EQ(einheiten, loesung ? 8 * 4 : 0) << art;
+        }
+    }
 }

@@ -484,3 +484,136 @@ TEST(SchriftlichRahmen, EverySheetDrawsItsSquaresGreyOrBlackAsChosenAndNoneWitho
         }
     }
 }
+
+TEST(SchriftlichDurch, TheFillTypeDrawsTheTypesOfItsVariant)
+{
+    PinRandomSeed(31);
+    for (int variante : { 0, 1 }) {
+        std::set<int> typen;
+        for (int n = 0; n < 700; ++n)
+            typen.insert(sv_d1::stellenwurf(8, variante, n % 2 == 0).typ);
+        const std::set<int> soll
+            = variante == 0 ? std::set<int> { 1, 2, 3, 5, 6, 7 } : std::set<int> { 1, 2, 3, 4, 5, 6, 7 };
+        EXPECT_EQ(typen, soll) << variante;
+    }
+}
+
+TEST(SchriftlichDurch, EveryLayoutsSolutionWritesEachStepUnderItsTaskAndTheFootListsQuotientsAndRemainders)
+{
+    PinRandomSeed(33);
+    const std::vector<int> zahlen { 1, 1, 1, 1, 1, 1, 1, 1 };
+    for (int variante : { 0, 1 })
+        for (int kaestchen : { 0, 1 }) {
+            SCOPED_TRACE(testing::Message() << "layout " << variante << ", squares " << kaestchen);
+            const sv_d1::Blatt b = sv_d1::aufgabenbau(svrahmen::arten(zahlen, sv_d1::aufgabenzahl), variante, true);
+            const Svseite loesung([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, true); });
+            const Svseite blatt([&](Canvas& c) { sv_d1::zeichnen(c, b, kaestchen, false); });
+            EXPECT_EQ(blatt.zeile(-50), QStringList { "Name: __________________" });
+            EXPECT_EQ(loesung.zeile(-50), QStringList { "Lösungsblatt" });
+            const auto schritte = loesung.aufgaben();
+            ASSERT_EQ(schritte.size(), size_t(sv_d1::aufgabenzahl));
+            std::vector<int> quotienten, reste;
+            for (int k = 1; k <= sv_d1::aufgabenzahl; ++k) {
+                const sv_d1::Aufgabe& a = b.aufgaben[size_t(k - 1)];
+                // Top to bottom: the task and its quotient, then each partial product with the remainder and the
+                // digit brought down under it, and the last remainder.
+                const QString soll = QStringLiteral("%1:%2=%3").arg(a.dividend).arg(a.divisor).arg(a.quotient)
+                    + QStringLiteral("%1%2%3").arg(a.teilprodukt1).arg(a.zwischenrest1).arg(a.zehnerziffer)
+                    + QStringLiteral("%1%2%3").arg(a.teilprodukt3).arg(a.zwischenrest2).arg(a.einerziffer)
+                    + QStringLiteral("%1%2").arg(a.teilprodukt5).arg(a.divisionsrest);
+                EXPECT_EQ(schritte.at(k).toStdString(), soll.toStdString()) << k;
+                quotienten.push_back(a.quotient);
+                reste.push_back(a.divisionsrest);
+            }
+            // Three strokes per task: under each partial product.
+            EXPECT_EQ(loesung.striche(), einerJe(sv_d1::aufgabenzahl, 3));
+            EXPECT_EQ(blatt.striche(), einerJe(sv_d1::aufgabenzahl, 3));
+            // The foot: the quotients, then the remainders, each row from the smallest up.
+            std::sort(quotienten.begin(), quotienten.end());
+            std::sort(reste.begin(), reste.end());
+            for (const auto& [titel, soll] :
+                { std::pair { "Ergebnisse:", quotienten }, std::pair { "Reste:", reste } }) {
+                int y = 0;
+                for (const DrawOp& op : blatt.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.text == QString::fromLatin1(titel)) y = op.points[0].y();
+                ASSERT_NE(y, 0) << titel;
+                std::vector<std::pair<int, int>> zeile;
+                for (const DrawOp& op : blatt.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.points[0].y() == y && op.text != QString::fromLatin1(titel))
+                        zeile.push_back({ op.points[0].x(), op.text.trimmed().toInt() });
+                std::sort(zeile.begin(), zeile.end());
+                std::vector<int> gelesen;
+                for (const auto& z : zeile)
+                    gelesen.push_back(z.second);
+                EXPECT_EQ(gelesen, soll) << titel;
+            }
+        }
+}
+
+TEST(SchriftlichDurch, TheDrawsSplitEvenlyBetweenTheirChoices)
+{
+    PinRandomSeed(34);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    for (int i = 0; i < n; ++i) {
+        // One-digit divisor, type 4: the units product below ten (type 2) or above (type 3).
+        const sv_d1::Aufgabe vier = sv_d1::stellenwurf(4, 0, false);
+        ++anzahl[(vier.quotient % 10) * vier.divisor < 10 ? QStringLiteral("0/4 Einer klein")
+                                                          : QStringLiteral("0/4 Einer gross")];
+        // Type 7: the zero in the tens or in the units of the quotient.
+        for (int variante : { 0, 1 }) {
+            const int q = sv_d1::stellenwurf(7, variante, false).quotient;
+            ++anzahl[QStringLiteral("%1/7 %2").arg(variante).arg(q / 10 % 10 == 0 ? "Z" : "E")];
+        }
+        // Two-digit divisor: 11 or 19 in type 2; units 3..7 or the others in type 6.
+        ++anzahl[QStringLiteral("1/2 %1").arg(sv_d1::stellenwurf(2, 1, false).divisor)];
+        const int einer = sv_d1::stellenwurf(6, 1, false).divisor % 10;
+        ++anzahl[einer >= 3 && einer <= 7 ? QStringLiteral("1/6 mitte") : QStringLiteral("1/6 rand")];
+        for (int variante : { 0, 1 })
+            ++anzahl[QStringLiteral("%1/8 %2").arg(variante).arg(sv_d1::stellenwurf(8, variante, false).typ)];
+    }
+    std::map<QString, double> soll { { "0/4 Einer klein", 1.0 / 2 }, { "0/4 Einer gross", 1.0 / 2 },
+        { "0/7 Z", 1.0 / 2 }, { "0/7 E", 1.0 / 2 }, { "1/7 Z", 1.0 / 2 }, { "1/7 E", 1.0 / 2 }, { "1/2 11", 1.0 / 2 },
+        { "1/2 19", 1.0 / 2 }, { "1/6 mitte", 1.0 / 2 }, { "1/6 rand", 1.0 / 2 } };
+    for (int typ : { 1, 2, 3, 5, 6, 7 })
+        soll[QStringLiteral("0/8 %1").arg(typ)] = 1.0 / 6;
+    for (int typ = 1; typ <= 7; ++typ)
+        soll[QStringLiteral("1/8 %1").arg(typ)] = 1.0 / 7;
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [was, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[was]) / n, anteil, 0.03) << was.toStdString();
+}
+
+TEST(SchriftlichDurch, EachOneDigitTypesPartialProductsReachBothEndsOfTheirRanges)
+{
+    // divisor times the hundreds, the tens and the units of the quotient: the first always two digits.
+    PinRandomSeed(35);
+    QStringList alle;
+    for (int typ = 1; typ <= 7; ++typ) {
+        int min[3] = { 1000, 1000, 1000 }, max[3] = { -1, -1, -1 };
+        for (int n = 0; n < 3000; ++n) {
+            const sv_d1::Aufgabe a = sv_d1::stellenwurf(typ, 0, n % 2 == 0);
+            const int t[3] = { a.teilprodukt1, a.teilprodukt3, a.teilprodukt5 };
+            for (int i = 0; i < 3; ++i) {
+                min[i] = std::min(min[i], t[i]);
+                max[i] = std::max(max[i], t[i]);
+            }
+        }
+        alle << QStringLiteral("%1: %2-%3, %4-%5, %6-%7")
+                    .arg(typ)
+                    .arg(min[0])
+                    .arg(max[0])
+                    .arg(min[1])
+                    .arg(max[1])
+                    .arg(min[2])
+                    .arg(max[2]);
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1: 10-81, 2-9, 2-9\n"
+        "2: 10-81, 10-81, 2-9\n"
+        "3: 10-72, 2-8, 12-45\n"
+        "4: 10-81, 2-81, 2-45\n"
+        "5: 10-81, 10-81, 10-81\n"
+        "6: 36-81, 36-81, 36-81\n"
+        "7: 10-81, 0-81, 0-81");
+}

@@ -362,3 +362,84 @@ TEST(SchriftlichPlusMinus, DotsShowWhereThePupilWritesUnlessTheSquaresSayIt)
                 EXPECT_EQ(text.count(u'.'), punkte) << k << ": " << text.toStdString();
         }
 }
+
+TEST(SchriftlichPlusMinus, EachLayoutHasItsTitleAndTheFillTypeDrawsEverySimpleType)
+{
+    const QStringList titel { "Addition", "Subtraktion", "Ergänzen (1)", "Ergänzen (2)", "Addition (Lücken)",
+        "Subtraktion (Lücken)" };
+    for (int variante = 1; variante <= 6; ++variante)
+        EXPECT_EQ(sv_p1::blatttitel(variante), titel[variante - 1].leftJustified(20, u' '));
+    EXPECT_EQ(sv_p1::blatttitel(0), sv_p1::blatttitel(1));
+    EXPECT_EQ(sv_p1::blatttitel(7), sv_p1::blatttitel(1));
+
+    PinRandomSeed(27);
+    for (int variante : { 1, 2 }) {
+        std::set<int> typen;
+        for (int n = 0; n < 600; ++n)
+            typen.insert(sv_p1::stellenwurf(8, variante).typ);
+        EXPECT_EQ(typen, (std::set<int> { 1, 2, 3, 5, 6, 7 })) << variante;
+    }
+}
+
+TEST(SchriftlichPlusMinus, TheNumbersWithZerosSplitTheirResultIntoTwoThreeDigitNumbersOfEveryWidth)
+{
+    // Type 7: the second number 100 .. result - 101, so the first comes down to 101 and up to result - 100.
+    PinRandomSeed(28);
+    int kleinsterErster = 1000, kleinsterZweiter = 1000;
+    bool ersterGross = false;
+    for (int n = 0; n < 4000; ++n) {
+        const sv_p1::Aufgabe a = sv_p1::stellenwurf(7, n % 2 + 1);
+        kleinsterErster = std::min(kleinsterErster, a.operand1);
+        kleinsterZweiter = std::min(kleinsterZweiter, a.operand2);
+        ersterGross = ersterGross || a.operand1 == a.resultat - 100;
+    }
+    EXPECT_EQ(kleinsterErster, 101);
+    EXPECT_EQ(kleinsterZweiter, 100);
+    EXPECT_TRUE(ersterGross);
+}
+
+TEST(SchriftlichPlusMinus, TheSheetAsksForTheNameAndTheSolutionSaysWhatItIs)
+{
+    PinRandomSeed(29);
+    for (int variante = 1; variante <= 6; ++variante) {
+        const sv_p1::Blatt b
+            = sv_p1::aufgabenbau(svrahmen::arten({ 3, 3, 3, 3, 3, 3, 3, 0 }, sv_p1::aufgabenzahl), variante);
+        for (const bool loesung : { false, true }) {
+            const QStringList kopf = Svseite([&](Canvas& c) { sv_p1::zeichnen(c, b, 0, loesung); }).zeile(-50);
+            EXPECT_EQ(
+                kopf, (QStringList { sv_p1::blatttitel(variante), loesung ? "Lösungsblatt" : "Name: ______________" }))
+                << variante;
+        }
+    }
+}
+
+TEST(SchriftlichPlusMinus, TheDrawsSplitEvenlyBetweenTheirChoices)
+{
+    PinRandomSeed(30);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    sv_p1::Aufgabe a;
+    a.operand1 = 347;
+    a.operand2 = 521;
+    a.resultat = 868;
+    for (int i = 0; i < n; ++i) {
+        // One carry: from the units or from the tens.
+        ++anzahl[QStringLiteral("4 ") + sv_p1::stellenwurf(4, 1).uebertragsmarken];
+        // A result with zeros: Z0, 0E or 00.
+        const int r = sv_p1::stellenwurf(7, 1).resultat;
+        ++anzahl[QStringLiteral("7 ") + (r % 100 == 0 ? "00" : r % 10 == 0 ? "Z0" : "0E")];
+        ++anzahl[QStringLiteral("8 %1").arg(sv_p1::stellenwurf(8, 1).typ)];
+        // Each number misses each of its places equally often.
+        const sv_p1::Luecken l = sv_p1::lueckenbau(a);
+        ++anzahl[QStringLiteral("Lücke oben %1").arg(l.lueckentext1.indexOf(u'.'))];
+        ++anzahl[QStringLiteral("Lücke Mitte %1").arg(l.lueckentext2.indexOf(u'.'))];
+    }
+    const std::map<QString, double> soll { { "4 1  ", 1.0 / 2 }, { "4  1 ", 1.0 / 2 }, { "7 00", 1.0 / 3 },
+        { "7 Z0", 1.0 / 3 }, { "7 0E", 1.0 / 3 }, { "8 1", 1.0 / 6 }, { "8 2", 1.0 / 6 }, { "8 3", 1.0 / 6 },
+        { "8 5", 1.0 / 6 }, { "8 6", 1.0 / 6 }, { "8 7", 1.0 / 6 }, { "Lücke oben 0", 1.0 / 3 },
+        { "Lücke oben 1", 1.0 / 3 }, { "Lücke oben 2", 1.0 / 3 }, { "Lücke Mitte 0", 1.0 / 3 },
+        { "Lücke Mitte 1", 1.0 / 3 }, { "Lücke Mitte 2", 1.0 / 3 } };
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [was, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[was]) / n, anteil, 0.03) << was.toStdString();
+}

@@ -390,3 +390,132 @@ TEST(UeberschlagLogik, EveryLayoutsResultsLieInTheRangesItsFootPrints)
             }
         }
 }
+
+TEST(UeberschlagLogik, TwoOfSevenTasksAreYellowThreeBlueAndTwoGreen)
+{
+    PinRandomSeed(31);
+    std::map<int, int> anzahl;
+    for (int n = 0; n < 7000; ++n)
+        ++anzahl[klasseZiehen()];
+    ASSERT_EQ(anzahl.size(), 3u);
+    EXPECT_NEAR(anzahl[1], 2000, 150);
+    EXPECT_NEAR(anzahl[2], 3000, 150);
+    EXPECT_NEAR(anzahl[3], 2000, 150);
+}
+
+TEST(UeberschlagLogik, EachColourReachesBothEndsOfItsRangeAndEachFormUsesItsDigits)
+{
+    // Per operation and colour the smallest and largest value to be estimated: the sum or the difference (of a
+    // four-digit task without its units, which are free), the product, the quotient; per form the digits of both
+    // numbers printed.
+    PinRandomSeed(37);
+    QStringList alle;
+    const auto spanne = [](const std::vector<int>& werte) {
+        return QStringLiteral("%1-%2")
+            .arg(*std::min_element(werte.begin(), werte.end()))
+            .arg(*std::max_element(werte.begin(), werte.end()));
+    };
+    for (const bool minus : { false, true })
+        for (const bool vierstellig : { false, true }) {
+            QStringList zeile;
+            for (int klasse = 1; klasse <= 3; ++klasse) {
+                std::vector<int> werte;
+                for (int n = 0; n < 6000; ++n) {
+                    const Aufgabe a = additionSubtraktion(klasse, minus, vierstellig);
+                    werte.push_back((minus ? a.operand1 : a.resultat) / (vierstellig ? 10 : 1));
+                }
+                zeile << spanne(werte);
+            }
+            alle << QStringLiteral("%1%2: ").arg(minus ? "-" : "+").arg(vierstellig ? 4 : 3) + zeile.join(u' ');
+        }
+    // The colours' ranges of the head: below 4000, 4000 to 7000, above 7000 for a product; 400 and 700 for a
+    // quotient. Every product has four digits, every quotient three. How near a colour's values come to its
+    // ends, to the hundred or ten.
+    for (int form = 0; form <= 6; ++form) {
+        const bool mal = form <= 4;
+        const int grenze1 = mal ? 4000 : 400, grenze2 = mal ? 7000 : 700, stufe = mal ? 100 : 10;
+        Wertebereiche ziffern;
+        QStringList zeile;
+        for (int klasse = 1; klasse <= 3; ++klasse) {
+            int kleinster = 1 << 30, groesster = 0;
+            for (int n = 0; n < 1500; ++n) {
+                const Aufgabe a = mal ? multiplikation(klasse, nur({ form })) : division(klasse, nur({ form }));
+                const int wert = mal ? a.resultat : a.operand1;
+                ASSERT_EQ(QString::number(wert).size(), mal ? 4 : 3) << form << ": " << wert;
+                ASSERT_TRUE(klasse == 1 ? wert < grenze1
+                        : klasse == 2   ? grenze1 < wert && wert < grenze2
+                                        : grenze2 < wert)
+                    << "form " << form << ", colour " << klasse << ": " << wert;
+                kleinster = std::min(kleinster, wert);
+                groesster = std::max(groesster, wert);
+                ziffern.ziffern(QStringLiteral("a"), a.operand1, int(QString::number(a.operand1).size()));
+                ziffern.ziffern(QStringLiteral("b"), a.operand2, int(QString::number(a.operand2).size()));
+                if (!mal) ziffern(QStringLiteral("stellen"), int(QString::number(a.resultat).size()));
+            }
+            zeile
+                << QStringLiteral("%1-%2").arg(kleinster / stufe * stufe).arg((groesster + stufe - 1) / stufe * stufe);
+        }
+        alle << QStringLiteral("%1 %2: ").arg(mal ? "*" : ":").arg(form) + zeile.join(u' ') + "; " + ziffern.text();
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "+3: 401-598 601-798 801-998\n"
+        "+4: 401-599 601-799 801-999\n"
+        "-3: 200-399 400-599 600-799\n"
+        "-4: 200-399 400-599 600-799\n"
+        "* 0: 1000-4000 4000-7000 7000-9000; aE 2-9, bE 1-9, bH 1-9, bZ 0-9\n"
+        "* 1: 1000-4000 4000-7000 7000-9000; aE 1-9, aH 1-9, aZ 0-9, bE 2-9\n"
+        "* 2: 1100-4000 4000-7000 7000-10000; aE 1-9, aZ 1-9, bE 1-9, bH 1-9, bZ 0-9\n"
+        "* 3: 1100-4000 4000-7000 7000-10000; aE 1-9, aH 1-9, aZ 0-9, bE 1-9, bZ 1-9\n"
+        "* 4: 1000-4000 4000-7000 7000-9900; aE 1-9, aZ 2-9, bE 1-9, bZ 2-9\n"
+        ": 5: 110-400 400-700 700-1000; aE 1-9, aH 1-9, aZ 0-9, bE 2-9, stellen 4\n"
+        ": 6: 100-400 400-700 700-1000; aE 1-9, aH 1-9, aZ 0-9, bE 1-9, bZ 1-9, stellen 5");
+}
+
+TEST(UeberschlagLogik, TheHeadSaysWhatToDoAndTheFootWhatTheNumbersAre)
+{
+    RandSeed(39);
+    const Blatt blatt = erzeugen(Addition, 0, {});
+    const Svseite seite([&](Canvas& c) { draw(c, blatt); });
+    // Everything above the first task, row by row from the top, and between the last task and the colours'
+    // lists at the foot.
+    int erste = 0, letzte = 0, gelb = 0;
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        if (op.text == QStringLiteral("1)")) erste = op.points[0].y();
+        if (op.text == QStringLiteral("60)")) letzte = op.points[0].y();
+        if (op.text == QStringLiteral("gelb:")) gelb = op.points[0].y();
+    }
+    std::vector<std::tuple<int, int, QString>> kopf, unten;
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        const QPoint p = op.points[0];
+        if (p.y() > erste) kopf.emplace_back(-p.y(), p.x(), op.text);
+        if (p.y() > gelb && p.y() < letzte - 60) unten.emplace_back(-p.y(), p.x(), op.text);
+    }
+    std::sort(kopf.begin(), kopf.end());
+    QStringList gelesen;
+    for (const auto& t : kopf)
+        gelesen << std::get<2>(t);
+    EXPECT_EQ(gelesen.join(u'|').toStdString(),
+        "Überschläge  +|Name: _____________________|Rechne die Aufgaben nicht genau aus, sondern markiere|"
+        "gelb                     blau                     grün|für Ergebnisse:|..... 600|600 ..... 800|800 .....");
+    ASSERT_EQ(unten.size(), 1u);
+    EXPECT_EQ(std::get<2>(unten.front()), "So gehören die Farben zu den Aufgaben-Nummern:");
+}
+
+TEST(UeberschlagLogik, OneTaskInSixCarriesNothingOneFromTheUnitsOnlyTwoFromTheTensOnlyTwoFromBoth)
+{
+    PinRandomSeed(41);
+    const int n = 6000;
+    std::map<QString, int> anzahl;
+    for (int i = 0; i < n; ++i) {
+        const Aufgabe a = additionSubtraktion(i % 3 + 1, i % 2 == 0, false);
+        const bool einer = a.operand1 % 10 + a.operand2 % 10 >= 10;
+        const bool zehner = a.operand1 / 10 % 10 + a.operand2 / 10 % 10 + int(einer) >= 10;
+        ++anzahl[QString(einer ? u'E' : u'_') + (zehner ? u'Z' : u'_')];
+    }
+    const std::map<QString, double> soll { { "__", 1.0 / 6 }, { "E_", 1.0 / 6 }, { "_Z", 2.0 / 6 }, { "EZ", 2.0 / 6 } };
+    ASSERT_EQ(anzahl.size(), soll.size());
+    for (const auto& [art, anteil] : soll)
+        EXPECT_NEAR(double(anzahl[art]) / n, anteil, 0.03) << art.toStdString();
+}
