@@ -5,11 +5,13 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
+#include "svseite.h"
 #include "worksheets/a_hsv_pm.h"
 #include "worksheets/a_hsverg.h"
 
 #include <QTest>
 #include <map>
+#include <set>
 
 using namespace halbschrift;
 
@@ -211,5 +213,53 @@ TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
         printer().endDoc();
         Printer::writePdf(
             printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_4_muster_%1.pdf").arg(rechenart));
+    }
+}
+
+// Every place of the twelve: its lines in its own column and row, top to bottom, a separator under its task
+// line; the strip lists each task's answer once, sorted.
+TEST(HalbschriftLogik, EveryPlaceStandsInItsCellWithItsSeparatorAndTheStripListsEveryAnswer)
+{
+    RandSeed(11);
+    const Aufgaben plus = erzeugen(Addition, 2), ergaenzen = ergaenzungen();
+    const std::vector<int> muster { 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4 };
+    for (const bool ergaenzung : { false, true }) {
+        SCOPED_TRACE(ergaenzung ? "completing" : "patterns");
+        const Seite s = ergaenzung ? ergaenzungsseite(muster, ergaenzen) : musterseite(Addition, muster, plus);
+        std::multiset<int> antworten;
+        for (const Aufgabe& t : ergaenzung ? ergaenzen : plus)
+            antworten.insert(ergaenzung ? t.b : t.c);
+        EXPECT_EQ(std::multiset<int>(s.ergebnisse.begin(), s.ergebnisse.end()), antworten);
+        const Svseite seite([&](Canvas& c) { draw(c, s); });
+        // The characters of the body by their row and column of places, each row read left to right.
+        std::map<std::pair<int, int>, std::map<int, std::map<int, QString>>> orte; // (row, column) -> y -> x
+        std::vector<std::pair<int, int>> trenner; // the separators' y and left end
+        for (const DrawOp& op : seite.ops) {
+            const QPoint p = op.points[0];
+            if (op.kind == DrawOp::Kind::Line && p.y() < -300 && p.y() > -2600) trenner.push_back({ p.y(), p.x() });
+            if (op.kind != DrawOp::Kind::Text || op.text.size() != 1 || p.y() > -300 || p.y() < -2600) continue;
+            orte[{ (-300 - p.y()) / 390, p.x() / 900 }][-p.y()][p.x()] += op.text;
+        }
+        for (int place = 0; place < 12; ++place) {
+            const auto& zellen = orte[{ place / 2, place % 2 }];
+            QStringList zeilen;
+            for (const auto& [y, zeichen] : zellen) {
+                QString z;
+                for (const auto& [x, t] : zeichen)
+                    z += t;
+                zeilen << z;
+            }
+            const auto& soll = s.zeilen[size_t(place)];
+            ASSERT_EQ(zeilen, (QStringList { soll[0], soll[1], soll[2] })) << "place " << place + 1;
+            // Its separator: between the task line and the first step, under the task's characters.
+            const int oben = -zellen.begin()->first, unten = -std::next(zellen.begin())->first;
+            const int links = zellen.begin()->second.begin()->first;
+            const auto n = std::count_if(trenner.begin(), trenner.end(), [&](const std::pair<int, int>& t) {
+                return t.first < oben && t.first > unten && std::abs(t.second - links) < 100;
+            });
+            EXPECT_EQ(n, 1) << "place " << place + 1;
+        }
+        EXPECT_EQ(trenner.size(), 12u);
+        EXPECT_EQ(seite.ergebnisse(), antworten);
     }
 }
