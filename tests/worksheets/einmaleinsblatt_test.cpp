@@ -168,6 +168,61 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
     }
 }
 
+// Beside every dot field its answer line: from just right of the field's last column, level with its lowest row,
+// across to the end of its column of the page.
+TEST_F(EinmaleinsblattTest, EveryDotFieldHasItsAnswerLineBesideItsLowestRow)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    for (std::uint32_t runde = 1; runde <= 5; ++runde) {
+        RandSeed(runde);
+        blattrahmen::Aufgabenvorrat vorrat;
+        vorrat.setzen(einmaleins::paare(alle, alle, false));
+        const einmaleins::Felderblatt b = einmaleins::felderblatt(vorrat);
+        einmaleins::drucken(b, 1);
+        // Per field in drawing order (each starts with its number): its dots and its lines.
+        struct Feld {
+            QVector<DrawOp> punkte, linien;
+        };
+        std::vector<Feld> felder;
+        for (const DrawOp& op : printer().recorded().last().pages[0]) {
+            if (op.kind == DrawOp::Kind::Text && op.text.endsWith(QStringLiteral(") "))) felder.emplace_back();
+            if (felder.empty()) continue;
+            if (op.kind == DrawOp::Kind::Ellipse) felder.back().punkte << op;
+            if (op.kind == DrawOp::Kind::Line) felder.back().linien << op;
+        }
+        ASSERT_EQ(felder.size(), b.links.size() + b.rechts.size());
+        // The columns' dots: the left and right ends of each.
+        int linksEnde = -1, rechtsAnfang = 1 << 20;
+        for (size_t k = 0; k < felder.size(); ++k)
+            for (const DrawOp& p : felder[k].punkte) {
+                if (k < b.links.size()) linksEnde = std::max(linksEnde, p.points[1].x());
+                if (k >= b.links.size()) rechtsAnfang = std::min(rechtsAnfang, p.points[0].x());
+            }
+        for (size_t k = 0; k < felder.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << "round " << runde << ", field " << k + 1);
+            const Feld& f = felder[k];
+            ASSERT_EQ(f.linien.size(), 1);
+            int rechts = -1, unten = 0;
+            for (const DrawOp& p : f.punkte) {
+                rechts = std::max(rechts, p.points[1].x());
+                unten = std::min(unten, std::min(p.points[0].y(), p.points[1].y()));
+            }
+            const QPoint von = f.linien[0].points[0], bis = f.linien[0].points[1];
+            EXPECT_GT(von.x(), rechts);
+            EXPECT_LT(von.x(), rechts + 60);
+            for (const QPoint& e : { von, bis }) {
+                EXPECT_GE(e.y(), unten);
+                EXPECT_LE(e.y(), unten + 25);
+            }
+            if (k < b.links.size()) {
+                EXPECT_GT(bis.x(), linksEnde + 100);
+                EXPECT_LT(bis.x(), rechtsAnfang);
+            } else
+                EXPECT_GT(bis.x(), rechtsAnfang + 700);
+        }
+    }
+}
+
 // A column takes fields as long as they fit its height, the last one too when it fills the column exactly: a
 // field that fits is never pushed to the other column or the next sheet.
 TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
