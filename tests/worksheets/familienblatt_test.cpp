@@ -138,3 +138,89 @@ TEST(FamilienblattTest, EveryPictureHasATickForEachNumberAndTenCirclesInFivesPer
                     EXPECT_EQ((std::find(zahlen.begin(), zahlen.end(), x) - zahlen.begin()) % schritt, 0) << x;
         }
 }
+
+// Half pages are cut apart: every row, picture and strip stays wholly on its half, rows 1 to 5 above the cut line,
+// 6 to 10 below, so that each half is a sheet of its own.
+TEST(FamilienblattTest, OnHalfPagesEveryRowAndItsPictureStayOnTheirHalf)
+{
+    const std::vector<int> zehn { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> zue { 19, 28, 37, 46, 55, 64, 73, 82, 91, 87 };
+    for (int grafik = 0; grafik <= 2; ++grafik)
+        for (const Familie* f : { &bereich10(), &zehneruebergang() }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", picture " << grafik);
+            const Blatt b = blatt(*f, f == &bereich10() ? zehn : zue, { 2, 2, 2, 2, 2 }, grafik, true);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            // The cut line: the one across the whole page.
+            int schnitt = 0, quer = 0;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) > quer) {
+                    quer = std::abs(op.points[1].x() - op.points[0].x());
+                    schnitt = op.points[0].y();
+                }
+            ASSERT_GE(quer, 1800);
+            std::map<std::pair<int, bool>, int> anzahl; // (kind, above) -> ops
+            for (const DrawOp& op : seite.ops) {
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) == quer) continue;
+                int oben = -1 << 20, unten = 1 << 20;
+                for (const QPoint& p : op.points) {
+                    oben = std::max(oben, p.y());
+                    unten = std::min(unten, p.y());
+                }
+                if (op.kind == DrawOp::Kind::Text) unten -= op.font.height;
+                EXPECT_TRUE(unten > schnitt || oben < schnitt)
+                    << op.text.toStdString() << " from " << oben << " to " << unten << ", cut at " << schnitt;
+                ++anzahl[{ int(op.kind), oben > schnitt }];
+                static const QRegularExpression nummer(QStringLiteral("^(\\d+)\\)$"));
+                const auto m = nummer.match(op.text);
+                if (op.kind == DrawOp::Kind::Text && m.hasMatch())
+                    EXPECT_EQ(m.captured(1).toInt() <= 5, oben > schnitt) << op.text.toStdString();
+            }
+            // Both halves alike, but for the title above.
+            for (const auto& [art, n] : anzahl) {
+                const int titel = art.first == int(DrawOp::Kind::Text) ? 1 : 0;
+                const int darunter = anzahl[std::pair(art.first, false)];
+                if (art.second) EXPECT_EQ(n, darunter + titel) << "kind " << art.first;
+            }
+        }
+}
+
+// The sheet of the step over the ten draws two legs under the second number of every row, where the pupil splits
+// it; the other sheets draw none.
+TEST(FamilienblattTest, TheStepOverTheTenHasTwoLegsUnderTheSecondNumberOfEveryRow)
+{
+    const std::vector<int> zue { 19, 28, 37, 46, 55, 64, 73, 82, 91, 87 };
+    for (const bool geteilt : { false, true }) {
+        const Blatt b = blatt(zehneruebergang(), zue, { 2, 2, 2, 2, 1, 1 }, 0, geteilt);
+        const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+        std::vector<const DrawOp*> beine;
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Polyline) beine.push_back(&op);
+        ASSERT_EQ(beine.size(), 2 * b.zeilen.size());
+        for (const Zeile& z : b.zeilen) {
+            SCOPED_TRACE(z.text.toStdString());
+            // The characters of the row, left to right: the second number ends at the sixth.
+            std::vector<const DrawOp*> zeichen;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].y() == z.textY) zeichen.push_back(&op);
+            ASSERT_EQ(zeichen.size(), size_t(z.text.size()));
+            const int von = zeichen[4]->points[0].x(), bis = zeichen[5]->points[0].x();
+            const int fuss = z.textY - zeichen[5]->font.height;
+            int links = 0, rechts = 0;
+            for (const DrawOp* bein : beine) {
+                const QPoint oben = bein->points.first(), unten = bein->points.last();
+                if (oben.y() > fuss || oben.y() < fuss - 30) continue;
+                EXPECT_GT(oben.x(), von);
+                EXPECT_LE(oben.x(), bis);
+                EXPECT_LT(unten.y(), oben.y());
+                (unten.x() < oben.x() ? links : rechts)++;
+            }
+            EXPECT_EQ(links, 1);
+            EXPECT_EQ(rechts, 1);
+        }
+    }
+    for (const Familie* f : { &bereich10(), &zwischen10und20() }) {
+        const Svseite seite([&](Canvas& c) { zeichnen(c, blatt(*f, { 12, 23, 34 }, { 3 }, 0, false)); });
+        for (const DrawOp& op : seite.ops)
+            EXPECT_NE(op.kind, DrawOp::Kind::Polyline);
+    }
+}
