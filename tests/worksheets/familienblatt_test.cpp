@@ -224,3 +224,52 @@ TEST(FamilienblattTest, TheStepOverTheTenHasTwoLegsUnderTheSecondNumberOfEveryRo
             EXPECT_NE(op.kind, DrawOp::Kind::Polyline);
     }
 }
+
+// A picture of the number space beside every row, or between the two tasks of every pair, and nowhere else.
+TEST(FamilienblattTest, EveryRowOrPairHasOnePictureAndNoPictureStandsElsewhere)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (int grafik = 0; grafik <= 2; ++grafik)
+            for (const bool geteilt : { false, true }) {
+                SCOPED_TRACE(
+                    testing::Message() << f->titel.toStdString() << ", picture " << grafik << ", halves " << geteilt);
+                const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 10 }, grafik, geteilt);
+                const bool paare = geteilt && f->paare;
+                ASSERT_EQ(b.zeilen.size(), 10u);
+                // Each row's (or pair's) band: around its text, or between the pair's two texts (down to the top of the
+                // lower one's letters).
+                std::vector<std::pair<int, int>> baender; // (lower, upper)
+                for (size_t r = 0; r < (paare ? 5u : 10u); ++r) {
+                    const Zeile& z = b.zeilen[r];
+                    if (paare)
+                        baender.push_back({ b.zeilen[r + 5].textY - 30, z.textY - 75 });
+                    else
+                        baender.push_back({ z.textY - 37 - 100, z.textY - 37 + 100 });
+                }
+                const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+                std::vector<int> teile(baender.size());
+                for (const DrawOp& op : seite.ops) {
+                    if (op.kind == DrawOp::Kind::Text) continue;
+                    int oben = -1 << 20, unten = 1 << 20, links = 1 << 20, rechts = -1 << 20;
+                    for (const QPoint& p : op.points) {
+                        oben = std::max(oben, p.y());
+                        unten = std::min(unten, p.y());
+                        links = std::min(links, p.x());
+                        rechts = std::max(rechts, p.x());
+                    }
+                    if (rechts - links >= 1800) continue; // the cut line
+                    const int mitte = (oben + unten) / 2;
+                    int treffer = 0;
+                    for (size_t r = 0; r < baender.size(); ++r)
+                        if (mitte >= baender[r].first && mitte <= baender[r].second) {
+                            ++teile[r];
+                            ++treffer;
+                        }
+                    EXPECT_EQ(treffer, 1) << "at " << mitte;
+                }
+                EXPECT_GT(teile[0], 0);
+                EXPECT_EQ(teile, std::vector<int>(baender.size(), teile[0]));
+            }
+}
