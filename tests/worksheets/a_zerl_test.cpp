@@ -126,4 +126,6 @@ TEST_F(ZerlegenFensterTest, PrintsTheLayoutShownAndReopensInLayoutOne)
         teile.insert(b.aufgaben[size_t(n)].teil);
     EXPECT_EQ(teile, (std::set<int> { 1, 2, 3 }));
     EXPECT_EQ(b.aufgaben[3].menge, 10);
+    EXPECT_EQ(texte().first(), "Zahlen zerlegen                     Name: _______________@200,-70");
+    EXPECT_EQ(printer().recorded().last().title, "Zahlen zerlegen");
 }

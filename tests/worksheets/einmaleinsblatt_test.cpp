@@ -359,3 +359,16 @@ TEST_F(EinmaleinsblattTest, TheDotsOfEveryFieldStandInGroupsOfFive)
         EXPECT_EQ(i, p.size());
     }
 }
+
+// Each sheet's title line, with the blanks that set its name blank apart.
+TEST_F(EinmaleinsblattTest, EachSheetHasItsTitleLine)
+{
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 3 }, { 4 }, false));
+    einmaleins::drucken(einmaleins::felderblatt(vorrat), 1);
+    EXPECT_EQ(texte().first(), "1 x 1 - Felder           Name: ________________@200,-130");
+    EXPECT_EQ(printer().recorded().last().title, "1 x 1 - Felder");
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    EXPECT_EQ(texte().first(), "1x1 - Felder im 100er      Name: ________________@200,-100");
+    EXPECT_EQ(printer().recorded().last().title, "1x1 - Felder im 100er");
+}

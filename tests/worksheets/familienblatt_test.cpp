@@ -273,3 +273,27 @@ TEST(FamilienblattTest, EveryRowOrPairHasOnePictureAndNoPictureStandsElsewhere)
                 EXPECT_EQ(teile, std::vector<int>(baender.size(), teile[0]));
             }
 }
+
+// Each sheet's title line, with the blanks that set its name blank apart, and the job named by the title alone.
+TEST_F(FamilienblattDruckTest, EachSheetHasItsTitleLineAndNamesItsJobByIt)
+{
+    const struct {
+        const Familie& f;
+        const char *zeile, *job;
+        int x;
+    } soll[] = {
+        { bereich10(), "Raum 10            Name: _______________", "Raum 10", 200 },
+        { zwischen10und20(), "zwischen 10 und 20        Name: _______________", "zwischen 10 und 20", 160 },
+        { zehneruebergang(), "Zehnerübergang     Name: _______________", "Zehnerübergang", 160 },
+    };
+    for (const auto& s : soll) {
+        drucken(blatt(s.f, { 12 }, { 1 }, 0, false), 1);
+        EXPECT_EQ(texte().first(), QStringLiteral("%1@%2,-130").arg(QString::fromUtf8(s.zeile)).arg(s.x));
+        for (const DrawOp& op : printer().recorded().last().pages[0])
+            if (op.kind == DrawOp::Kind::Text) {
+                EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Left);
+                break;
+            }
+        EXPECT_EQ(printer().recorded().last().title, QString::fromUtf8(s.job));
+    }
+}

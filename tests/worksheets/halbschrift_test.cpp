@@ -262,4 +262,15 @@ TEST(HalbschriftLogik, EveryPlaceStandsInItsCellWithItsSeparatorAndTheStripLists
         EXPECT_EQ(trenner.size(), 12u);
         EXPECT_EQ(seite.ergebnisse(), antworten);
     }
+    // The title lines, with the operation's sign and the blanks that set the name blank apart.
+    const char* titel[] = { "halbschriftlich  +                Name: _____________",
+        "halbschriftlich  -                Name: _____________",
+        "halbschriftlich                   Name: _____________",
+        "halbschriftlich  :                Name: _____________" };
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
+        const Svseite seite([&](Canvas& c) { draw(c, musterseite(rechenart, {}, plus)); });
+        EXPECT_EQ(seite.texte().first().toStdString(), titel[rechenart - 1] + std::string("@200,-130"));
+    }
+    const Svseite seite([&](Canvas& c) { draw(c, ergaenzungsseite({}, ergaenzen)); });
+    EXPECT_EQ(seite.texte().first(), "halbschriftlich ergänzen            Name: _____________@200,-130");
 }

@@ -484,3 +484,26 @@ TEST(SchriftlichRahmen, EverySheetDrawsItsSquaresGreyOrBlackAsChosenAndNoneWitho
         }
     }
 }
+
+// The header of the worksheet asks for the pupil's name, the solution sheet says what it is; the sheet of three
+// numbers names its operation first.
+TEST(SchriftlichRahmen, EachHeaderAsksForTheNameOrNamesTheSolutionSheet)
+{
+    PinRandomSeed(4);
+    const std::vector<int> arten(3, 1);
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(arten);
+    const sv_m2::Blatt m2 = sv_m2::aufgabenbau(arten, 0);
+    for (const bool loesung : { false, true }) {
+        const QString name = loesung ? QStringLiteral("Lösungsblatt") : QStringLiteral("Name: __________________");
+        EXPECT_EQ(Svseite([&](Canvas& c) { sv_m1::zeichnen(c, m1, 1, loesung); }).texte().first(), name + "@135,-50");
+        EXPECT_EQ(Svseite([&](Canvas& c) { sv_m2::zeichnen(c, m2, 0, loesung); }).texte().first(), name + "@135,-50");
+        for (int variante : { 1, 2 }) {
+            const sv_p2::Blatt p2 = sv_p2::aufgabenbau(arten, variante);
+            const QStringList t = Svseite([&](Canvas& c) { sv_p2::zeichnen(c, p2, 1, loesung); }).texte();
+            EXPECT_EQ(t.mid(0, 2),
+                (QStringList { variante == 1 ? "Addition            @135,-50" : "Subtraktion         @135,-50",
+                    (loesung ? QStringLiteral("Lösungsblatt") : QStringLiteral("Name: ______________"))
+                        + "@1000,-50" }));
+        }
+    }
+}
