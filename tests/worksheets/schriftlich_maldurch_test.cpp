@@ -507,3 +507,54 @@ TEST(SchriftlichRahmen, EachHeaderAsksForTheNameOrNamesTheSolutionSheet)
         }
     }
 }
+
+// The multiplication dot of every task stands on the factors' row between them: the first factor to its left,
+// the second to its right, with and without squares, in either order of the factors.
+TEST(SchriftlichMal, EveryMultiplicationDotStandsBetweenTheFactorsOfItsTask)
+{
+    PinRandomSeed(6);
+    const std::vector<int> arten { 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7 };
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(arten);
+    const sv_m2::Blatt m2lang = sv_m2::aufgabenbau(arten, 0), m2kurz = sv_m2::aufgabenbau(arten, 1);
+    const auto pruefen = [](const Svseite& s, const std::function<std::pair<int, int>(size_t)>& faktoren, size_t n) {
+        const auto zellen = s.zellen();
+        ASSERT_EQ(zellen.size(), n);
+        std::map<int, int> punkte;
+        for (const DrawOp& op : s.ops) {
+            if (op.kind != DrawOp::Kind::Ellipse || std::abs(op.points[1].x() - op.points[0].x()) > 10) continue;
+            const QPoint mitte = (op.points[0] + op.points[1]) / 2;
+            for (const auto& [k, zelle] : zellen) {
+                if (!zelle.enthaelt(mitte)) continue;
+                ++punkte[k];
+                // The digits on the dot's height, left and right of it.
+                std::map<int, QString> links, rechts;
+                for (const DrawOp& t : s.ops)
+                    if (t.kind == DrawOp::Kind::Text && t.text.size() == 1 && t.text != QStringLiteral(" ")
+                        && zelle.enthaelt(t.points[0]) && t.points[0].y() >= mitte.y()
+                        && t.points[0].y() - t.font.height <= mitte.y())
+                        (t.points[0].x() < mitte.x() ? links : rechts)[t.points[0].x()] += t.text;
+                QString l, r;
+                for (const auto& [x, z] : links)
+                    l += z;
+                for (const auto& [x, z] : rechts)
+                    r += z;
+                const auto [a, b] = faktoren(size_t(k - 1));
+                EXPECT_EQ(l.toStdString(), std::to_string(a)) << "task " << k;
+                EXPECT_EQ(r.toStdString(), std::to_string(b)) << "task " << k;
+            }
+        }
+        EXPECT_EQ(punkte, einerJe(int(n)));
+    };
+    for (int kaestchen : { 0, 1 })
+        for (bool loesung : { false, true }) {
+            SCOPED_TRACE(testing::Message() << "squares " << kaestchen << ", solution " << loesung);
+            pruefen(
+                Svseite([&](Canvas& c) { sv_m1::zeichnen(c, m1, kaestchen, loesung); }),
+                [&](size_t k) { return std::pair(m1.aufgaben[k].faktor1, m1.aufgaben[k].faktor2); }, arten.size());
+            for (const sv_m2::Blatt* m2 : { &m2lang, &m2kurz })
+                pruefen(
+                    Svseite([&](Canvas& c) { sv_m2::zeichnen(c, *m2, kaestchen, loesung); }),
+                    [&](size_t k) { return std::pair(m2->aufgaben[k].operand1, m2->aufgaben[k].operand2); },
+                    arten.size());
+        }
+}
