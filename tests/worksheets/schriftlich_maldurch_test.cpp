@@ -558,3 +558,24 @@ TEST(SchriftlichMal, EveryMultiplicationDotStandsBetweenTheFactorsOfItsTask)
                     arten.size());
         }
 }
+
+// The mixture draws each of its types about equally often and no other type.
+TEST(SchriftlichRahmen, EachMixtureDrawsEveryTypeItHoldsAboutEquallyOften)
+{
+    PinRandomSeed(12);
+    const auto anteile = [](const std::function<int()>& typ, const std::set<int>& soll) {
+        std::map<int, int> n;
+        const int runden = 600 * int(soll.size());
+        for (int i = 0; i < runden; ++i)
+            ++n[typ()];
+        std::set<int> typen;
+        for (const auto& [t, anzahl] : n) {
+            typen.insert(t);
+            EXPECT_NEAR(anzahl, 600, 120) << "type " << t;
+        }
+        EXPECT_EQ(typen, soll);
+    };
+    anteile([] { return sv_m1::stellenwurf(8).typ; }, { 1, 2, 3, 5, 6, 7 });
+    anteile([] { return sv_m2::stellenwurf(8, 0).typ; }, { 1, 2, 3, 4, 5, 6, 7 });
+    anteile([] { return sv_p2::stellenwurf(6).typ; }, { 1, 2, 3, 4, 5 });
+}
