@@ -223,6 +223,37 @@ TEST_F(EinmaleinsblattTest, EveryDotFieldHasItsAnswerLineBesideItsLowestRow)
     }
 }
 
+// On the hundred sheet each task reads "a · b = __": the multiplication dot between its two factors, on their line.
+TEST_F(EinmaleinsblattTest, EachTaskOfTheHundredSheetHasItsDotBetweenTheFactors)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare(alle, alle, false));
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    const QVector<DrawOp> ops = printer().recorded().last().pages[0];
+    std::vector<QPoint> punkte; // the middles of the small dots
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Ellipse && std::abs(op.points[1].x() - op.points[0].x()) < 8)
+            punkte.push_back((op.points[0] + op.points[1]) / 2);
+    int aufgaben = 0;
+    for (const DrawOp& rechts : ops) {
+        if (rechts.kind != DrawOp::Kind::Text || !rechts.text.endsWith(QStringLiteral(" = __"))) continue;
+        ++aufgaben;
+        for (const DrawOp& links : ops) {
+            if (links.kind != DrawOp::Kind::Text || links.points[0].y() != rechts.points[0].y()
+                || links.points[0].x() >= rechts.points[0].x() || links.points[0].x() < rechts.points[0].x() - 100)
+                continue;
+            const int von = textspanne(links).second, bis = textspanne(rechts).first;
+            const int oben = rechts.points[0].y(), unten = oben - rechts.font.height;
+            const auto n = std::count_if(punkte.begin(), punkte.end(),
+                [&](const QPoint& p) { return p.x() > von && p.x() < bis && p.y() < oben && p.y() > unten; });
+            EXPECT_EQ(n, 1) << links.text.toStdString() << " x " << rechts.text.toStdString();
+        }
+    }
+    EXPECT_EQ(aufgaben, 20);
+    EXPECT_EQ(punkte.size(), 20u);
+}
+
 // A column takes fields as long as they fit its height, the last one too when it fills the column exactly: a
 // field that fits is never pushed to the other column or the next sheet.
 TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
