@@ -297,3 +297,42 @@ TEST_F(FamilienblattDruckTest, EachSheetHasItsTitleLineAndNamesItsJobByIt)
         EXPECT_EQ(printer().recorded().last().title, QString::fromUtf8(s.job));
     }
 }
+
+// Every row is numbered once, the number just left of its task and on its height; pairs number their upper task.
+TEST(FamilienblattTest, EveryRowOrPairIsNumberedOnceBesideItsTask)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (const bool geteilt : { false, true }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", halves " << geteilt);
+            const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 4, 3, 3 }, 0, geteilt);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            static const QRegularExpression muster(QStringLiteral("^(\\d+)\\)$"));
+            std::map<int, const DrawOp*> nummern;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && muster.match(op.text).hasMatch()) {
+                    const int n = muster.match(op.text).captured(1).toInt();
+                    EXPECT_EQ(nummern.count(n), 0u) << n;
+                    nummern[n] = &op;
+                }
+            const size_t zeilen = geteilt && f->paare ? 5 : 10;
+            ASSERT_EQ(nummern.size(), zeilen);
+            for (size_t r = 0; r < zeilen; ++r) {
+                ASSERT_EQ(nummern.count(int(r) + 1), 1u) << r + 1;
+                const DrawOp& n = *nummern[int(r) + 1];
+                // The row's first character: where its task starts.
+                const DrawOp* erstes = nullptr;
+                for (const DrawOp& op : seite.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.points[0].y() == b.zeilen[r].textY
+                        && (!erstes || op.points[0].x() < erstes->points[0].x()))
+                        erstes = &op;
+                ASSERT_TRUE(erstes);
+                const int luecke = textspanne(*erstes).first - 36 - textspanne(n).second;
+                EXPECT_GE(luecke, 0) << r + 1;
+                EXPECT_LT(luecke, 100) << r + 1;
+                EXPECT_LE(n.points[0].y(), erstes->points[0].y()) << r + 1;
+                EXPECT_GE(n.points[0].y() - n.font.height, erstes->points[0].y() - erstes->font.height) << r + 1;
+            }
+        }
+}
