@@ -200,3 +200,36 @@ TEST(ZerlegenTest, EachSplitDiagramHasTheWholeAboveTwoPartBoxesAndTheGivenPartOn
         }
     }
 }
+
+// In the row layouts each quantity's dots stand on its own row, right of its question, in reading order.
+TEST(ZerlegenTest, EachRowsDotsStandRightOfItsQuestionOnItsHeight)
+{
+    for (int form : { 1, 4 }) {
+        const zerlegen::Blatt b = zerlegen::blatt(form, { 2, 1, 2, 1, 2, 1, 1 }, false);
+        const Svseite seite([&](Canvas& c) { zerlegen::zeichnen(c, b); });
+        std::vector<const DrawOp*> fragen, punkte;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind == DrawOp::Kind::Text && op.text.contains(QStringLiteral(" = ___ + ___")))
+                fragen.push_back(&op);
+            if (op.kind == DrawOp::Kind::Ellipse) punkte.push_back(&op);
+        }
+        ASSERT_EQ(fragen.size(), b.aufgaben.size());
+        size_t i = 0;
+        for (size_t k = 0; k < fragen.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << "form " << form << ", task " << k + 1);
+            const DrawOp& f = *fragen[k];
+            EXPECT_TRUE(f.text.startsWith(QString::number(b.aufgaben[k].menge) + u' '));
+            if (k > 0) EXPECT_LT(f.points[0].y(), fragen[k - 1]->points[0].y() - f.font.height);
+            const int oben = f.points[0].y() + 40, unten = f.points[0].y() - f.font.height - 40;
+            const int rechts = textspanne(f).second;
+            for (int n = 0; n < b.aufgaben[k].menge; ++n, ++i) {
+                ASSERT_LT(i, punkte.size());
+                const QPoint m = (punkte[i]->points[0] + punkte[i]->points[1]) / 2;
+                EXPECT_GT(m.x(), rechts);
+                EXPECT_LT(m.y(), oben);
+                EXPECT_GT(m.y(), unten);
+            }
+        }
+        EXPECT_EQ(i, punkte.size());
+    }
+}
