@@ -364,6 +364,15 @@ TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResul
         }
         EXPECT_TRUE(loesung.ergebnisse().empty());
         EXPECT_EQ(blatt.ergebnisse(), werte);
+        // Read left to right, they ascend.
+        std::map<int, int> reihe;
+        for (const DrawOp& op : blatt.ops)
+            if (op.kind == DrawOp::Kind::Text && op.points[0].y() < blatt.ergebniszeile())
+                reihe[op.points[0].x()] = op.text.toInt();
+        std::vector<int> gelesen;
+        for (const auto& [x, wert] : reihe)
+            gelesen.push_back(wert);
+        EXPECT_EQ(gelesen, std::vector<int>(werte.begin(), werte.end()));
         for (const Svseite* seite : { &loesung, &blatt })
             EXPECT_EQ(seite->striche(), einerJe(sv_p2::aufgabenzahl));
     }
