@@ -283,7 +283,7 @@ TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
 }
 
 // Under the fields the results line starts at the margin the title starts at, not out at the paper's edge, and
-// each result stands clear to the right of the one before.
+// each result, the next larger, stands clear to the right of the one before.
 TEST_F(EinmaleinsblattTest, TheResultsLineStartsAtTheTitlesMarginAndEachResultFollowsTheLast)
 {
     const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
@@ -305,12 +305,14 @@ TEST_F(EinmaleinsblattTest, TheResultsLineStartsAtTheTitlesMarginAndEachResultFo
         if (etikett.points.isEmpty() || titel.points.isEmpty()) continue;
         EXPECT_EQ(textspanne(etikett).first, textspanne(titel).first) << doc.title.toStdString();
         int rechts = textspanne(etikett).second;
-        int zahlen = 0;
+        int zahlen = 0, wert = 0;
         for (const DrawOp& op : ops) {
             if (op.kind != DrawOp::Kind::Text || op.points[0].y() != etikett.points[0].y() || op.text == etikett.text)
                 continue;
             const auto [von, bis] = textspanne(op);
             EXPECT_GT(von, rechts) << op.text.toStdString() << " in " << doc.title.toStdString();
+            EXPECT_GE(op.text.toInt(), wert) << doc.title.toStdString(); // ascending
+            wert = op.text.toInt();
             rechts = bis;
             ++zahlen;
         }
