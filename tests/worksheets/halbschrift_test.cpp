@@ -33,12 +33,20 @@ TEST(HalbschriftLogik, LineTextsOfEveryPattern)
     const Aufgabe mal { 3, 12, 36 };
     EXPECT_EQ(zeilen(Multiplikation, 1, mal), (Zeilen { "3   12 = ___", "3   10 = ___", "3    2 = ___" }));
     EXPECT_EQ(zeilen(Multiplikation, 4, mal), (Zeilen { "3   12 = ___", "_   __ = ___", "_    _ = ___" }));
+    EXPECT_EQ(zeilen(Multiplikation, 2, mal), (Zeilen { "3   12 = ___", "3   10 = ___", "3    _ = ___" }));
+    EXPECT_EQ(zeilen(Multiplikation, 3, mal), (Zeilen { "3   12 = ___", "3   __ = ___", "3    _ = ___" }));
+    EXPECT_EQ(zeilen(Division, 2, geteilt), (Zeilen { "112 : 7 = __", " 70 : 7 = __", " __ : 7 =  _" }));
+    EXPECT_EQ(zeilen(Division, 3, geteilt), (Zeilen { "112 : 7 = __", "___ : 7 = __", " __ : 7 =  _" }));
+    EXPECT_EQ(zeilen(Subtraktion, 3, { 56, 27, 29 }), (Zeilen { "56 - 27 = __", "56 - __ = __", "__ -  _ = __" }));
+    EXPECT_EQ(zeilen(Subtraktion, 4, { 56, 27, 29 })[1], "__ - __ = __");
 
     EXPECT_EQ(ergaenzungszeile({ 56, 34, 90 }), "56 + __ = 90");
     EXPECT_EQ(ergaenzungsschritte(1, { 56, 34, 90 }), (std::array<QString, 2> { "56 +  _ = 60", "60 + __ = 90" }));
     EXPECT_EQ(ergaenzungsschritte(2, { 68, 22, 90 })[0], "68 +  2 = __");
     EXPECT_EQ(ergaenzungsschritte(3, { 68, 22, 90 }), (std::array<QString, 2> { "68 +  _ = _0", "_0 + __ = 90" }));
     EXPECT_EQ(ergaenzungsschritte(5, { 68, 22, 90 }), (std::array<QString, 2> { "__ +  _ = __", "__ + __ = __" }));
+    EXPECT_EQ(ergaenzungsschritte(4, { 68, 22, 90 }), (std::array<QString, 2> { "68 +  _ = __", "__ + __ = 90" }));
+    EXPECT_EQ(ergaenzungsschritte(2, { 68, 22, 90 })[1], "__ + __ = 90");
 }
 
 TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
