@@ -336,3 +336,38 @@ TEST(FamilienblattTest, EveryRowOrPairIsNumberedOnceBesideItsTask)
             }
         }
 }
+
+// Only half pages are cut; a whole page and a page of pairs list every solution under "Ergebnisse:", ascending, and
+// the pictures reach to 20 on the sheets of the space up to 20.
+TEST(FamilienblattTest, WholePagesAndPairsHaveNoCutLineAndOneStripOfEverySolution)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (const bool geteilt : { false, true }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", halves " << geteilt);
+            const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 4, 3, 3 }, 0, geteilt);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            int schnitte = 0, kreise = 0;
+            for (const DrawOp& op : seite.ops) {
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) >= 1800) ++schnitte;
+                if (op.kind == DrawOp::Kind::Ellipse) ++kreise;
+            }
+            EXPECT_EQ(schnitte, geteilt && !f->paare ? 1 : 0);
+            EXPECT_EQ(kreise, int(b.bildY.size()) * (f == &bereich10() ? 10 : 20));
+            if (geteilt && !f->paare) continue;
+            // One strip: the label, then every solution, read left to right ascending.
+            const QStringList etiketten = seite.texte().filter(QRegularExpression("^Ergebnisse:@"));
+            ASSERT_EQ(etiketten.size(), 1);
+            std::map<int, int> reihe;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].y() == seite.ergebniszeile()
+                    && op.text != QStringLiteral("Ergebnisse:"))
+                    reihe[op.points[0].x()] = op.text.toInt();
+            std::vector<int> gelesen, soll = b.ergebnisliste;
+            for (const auto& [x, wert] : reihe)
+                gelesen.push_back(wert);
+            std::sort(soll.begin(), soll.end());
+            EXPECT_EQ(gelesen, soll);
+        }
+}
