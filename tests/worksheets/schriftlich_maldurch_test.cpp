@@ -579,3 +579,44 @@ TEST(SchriftlichRahmen, EachMixtureDrawsEveryTypeItHoldsAboutEquallyOften)
     anteile([] { return sv_m2::stellenwurf(8, 0).typ; }, { 1, 2, 3, 4, 5, 6, 7 });
     anteile([] { return sv_p2::stellenwurf(6).typ; }, { 1, 2, 3, 4, 5 });
 }
+
+// The digit products of HZE x E reach both ends their type allows: units times units, and the tens times the
+// units with the units' carry.
+TEST(SchriftlichMal, EachTypeOfHzeMalEReachesTheEndsOfItsDigitProducts)
+{
+    PinRandomSeed(31);
+    QStringList alle;
+    for (int typ = 1; typ <= 7; ++typ) {
+        int eMin = 1000, eMax = -1, zMin = 1000, zMax = -1;
+        for (int n = 0; n < 4000; ++n) {
+            const sv_m1::Aufgabe a = sv_m1::stellenwurf(typ);
+            const int e = (a.faktor1 % 10) * a.faktor2, z = (a.faktor1 / 10 % 10) * a.faktor2 + e / 10;
+            eMin = std::min(eMin, e);
+            eMax = std::max(eMax, e);
+            zMin = std::min(zMin, z);
+            zMax = std::max(zMax, z);
+        }
+        alle << QStringLiteral("%1: E %2-%3, Z %4-%5").arg(typ).arg(eMin).arg(eMax).arg(zMin).arg(zMax);
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1: E 2-9, Z 2-9\n"
+        "2: E 2-9, Z 10-81\n"
+        "3: E 12-45, Z 3-9\n"
+        "4: E 2-45, Z 3-81\n"
+        "5: E 10-81, Z 11-89\n"
+        "6: E 12-81, Z 10-17\n"
+        "7: E 0-81, Z 0-81");
+    // The products stand in rows at the foot: eleven on the first, nine on the first of the two-digit factors.
+    PinRandomSeed(32);
+    const std::vector<int> arten(21, 8);
+    const Svseite m1([&](Canvas& c) { sv_m1::zeichnen(c, sv_m1::aufgabenbau(arten), 0, false); });
+    const Svseite m2([&](Canvas& c) { sv_m2::zeichnen(c, sv_m2::aufgabenbau(arten, 0), 0, false); });
+    for (const auto& [seite, erste] : { std::pair { &m1, 11 }, { &m2, 9 } }) {
+        const int y = seite->ergebniszeile();
+        EXPECT_EQ(seite->zeile(y).size(), erste + 1);
+        int zweite = 0;
+        for (const DrawOp& op : seite->ops)
+            zweite += op.kind == DrawOp::Kind::Text && op.points[0].y() < y && op.points[0].y() > y - 150;
+        EXPECT_EQ(zweite, 21 - erste);
+    }
+}
