@@ -168,6 +168,92 @@ TEST_F(EinmaleinsblattTest, EachSheetPrintsEveryTaskItDrewOnceAndListsItsResults
     }
 }
 
+// Beside every dot field its answer line: from just right of the field's last column, level with its lowest row,
+// across to the end of its column of the page.
+TEST_F(EinmaleinsblattTest, EveryDotFieldHasItsAnswerLineBesideItsLowestRow)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    for (std::uint32_t runde = 1; runde <= 5; ++runde) {
+        RandSeed(runde);
+        blattrahmen::Aufgabenvorrat vorrat;
+        vorrat.setzen(einmaleins::paare(alle, alle, false));
+        const einmaleins::Felderblatt b = einmaleins::felderblatt(vorrat);
+        einmaleins::drucken(b, 1);
+        // Per field in drawing order (each starts with its number): its dots and its lines.
+        struct Feld {
+            QVector<DrawOp> punkte, linien;
+        };
+        std::vector<Feld> felder;
+        for (const DrawOp& op : printer().recorded().last().pages[0]) {
+            if (op.kind == DrawOp::Kind::Text && op.text.endsWith(QStringLiteral(") "))) felder.emplace_back();
+            if (felder.empty()) continue;
+            if (op.kind == DrawOp::Kind::Ellipse) felder.back().punkte << op;
+            if (op.kind == DrawOp::Kind::Line) felder.back().linien << op;
+        }
+        ASSERT_EQ(felder.size(), b.links.size() + b.rechts.size());
+        // The columns' dots: the left and right ends of each.
+        int linksEnde = -1, rechtsAnfang = 1 << 20;
+        for (size_t k = 0; k < felder.size(); ++k)
+            for (const DrawOp& p : felder[k].punkte) {
+                if (k < b.links.size()) linksEnde = std::max(linksEnde, p.points[1].x());
+                if (k >= b.links.size()) rechtsAnfang = std::min(rechtsAnfang, p.points[0].x());
+            }
+        for (size_t k = 0; k < felder.size(); ++k) {
+            SCOPED_TRACE(testing::Message() << "round " << runde << ", field " << k + 1);
+            const Feld& f = felder[k];
+            ASSERT_EQ(f.linien.size(), 1);
+            int rechts = -1, unten = 0;
+            for (const DrawOp& p : f.punkte) {
+                rechts = std::max(rechts, p.points[1].x());
+                unten = std::min(unten, std::min(p.points[0].y(), p.points[1].y()));
+            }
+            const QPoint von = f.linien[0].points[0], bis = f.linien[0].points[1];
+            EXPECT_GT(von.x(), rechts);
+            EXPECT_LT(von.x(), rechts + 60);
+            for (const QPoint& e : { von, bis }) {
+                EXPECT_GE(e.y(), unten);
+                EXPECT_LE(e.y(), unten + 25);
+            }
+            if (k < b.links.size()) {
+                EXPECT_GT(bis.x(), linksEnde + 100);
+                EXPECT_LT(bis.x(), rechtsAnfang);
+            } else
+                EXPECT_GT(bis.x(), rechtsAnfang + 700);
+        }
+    }
+}
+
+// On the hundred sheet each task reads "a · b = __": the multiplication dot between its two factors, on their line.
+TEST_F(EinmaleinsblattTest, EachTaskOfTheHundredSheetHasItsDotBetweenTheFactors)
+{
+    const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare(alle, alle, false));
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    const QVector<DrawOp> ops = printer().recorded().last().pages[0];
+    std::vector<QPoint> punkte; // the middles of the small dots
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Ellipse && std::abs(op.points[1].x() - op.points[0].x()) < 8)
+            punkte.push_back((op.points[0] + op.points[1]) / 2);
+    int aufgaben = 0;
+    for (const DrawOp& rechts : ops) {
+        if (rechts.kind != DrawOp::Kind::Text || !rechts.text.endsWith(QStringLiteral(" = __"))) continue;
+        ++aufgaben;
+        for (const DrawOp& links : ops) {
+            if (links.kind != DrawOp::Kind::Text || links.points[0].y() != rechts.points[0].y()
+                || links.points[0].x() >= rechts.points[0].x() || links.points[0].x() < rechts.points[0].x() - 100)
+                continue;
+            const int von = textspanne(links).second, bis = textspanne(rechts).first;
+            const int oben = rechts.points[0].y(), unten = oben - rechts.font.height;
+            const auto n = std::count_if(punkte.begin(), punkte.end(),
+                [&](const QPoint& p) { return p.x() > von && p.x() < bis && p.y() < oben && p.y() > unten; });
+            EXPECT_EQ(n, 1) << links.text.toStdString() << " x " << rechts.text.toStdString();
+        }
+    }
+    EXPECT_EQ(aufgaben, 20);
+    EXPECT_EQ(punkte.size(), 20u);
+}
+
 // A column takes fields as long as they fit its height, the last one too when it fills the column exactly: a
 // field that fits is never pushed to the other column or the next sheet.
 TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
@@ -197,7 +283,7 @@ TEST_F(EinmaleinsblattTest, AColumnTakesEveryFieldThatFitsUpToItsFullHeight)
 }
 
 // Under the fields the results line starts at the margin the title starts at, not out at the paper's edge, and
-// each result stands clear to the right of the one before.
+// each result, the next larger, stands clear to the right of the one before.
 TEST_F(EinmaleinsblattTest, TheResultsLineStartsAtTheTitlesMarginAndEachResultFollowsTheLast)
 {
     const std::vector<int> alle = { 2, 3, 4, 5, 6, 7, 8, 9, 10 };
@@ -219,12 +305,14 @@ TEST_F(EinmaleinsblattTest, TheResultsLineStartsAtTheTitlesMarginAndEachResultFo
         if (etikett.points.isEmpty() || titel.points.isEmpty()) continue;
         EXPECT_EQ(textspanne(etikett).first, textspanne(titel).first) << doc.title.toStdString();
         int rechts = textspanne(etikett).second;
-        int zahlen = 0;
+        int zahlen = 0, wert = 0;
         for (const DrawOp& op : ops) {
             if (op.kind != DrawOp::Kind::Text || op.points[0].y() != etikett.points[0].y() || op.text == etikett.text)
                 continue;
             const auto [von, bis] = textspanne(op);
             EXPECT_GT(von, rechts) << op.text.toStdString() << " in " << doc.title.toStdString();
+            EXPECT_GE(op.text.toInt(), wert) << doc.title.toStdString(); // ascending
+            wert = op.text.toInt();
             rechts = bis;
             ++zahlen;
         }
@@ -303,4 +391,17 @@ TEST_F(EinmaleinsblattTest, TheDotsOfEveryFieldStandInGroupsOfFive)
             }
         EXPECT_EQ(i, p.size());
     }
+}
+
+// Each sheet's title line, with the blanks that set its name blank apart.
+TEST_F(EinmaleinsblattTest, EachSheetHasItsTitleLine)
+{
+    blattrahmen::Aufgabenvorrat vorrat;
+    vorrat.setzen(einmaleins::paare({ 3 }, { 4 }, false));
+    einmaleins::drucken(einmaleins::felderblatt(vorrat), 1);
+    EXPECT_EQ(texte().first(), "1 x 1 - Felder           Name: ________________@200,-130");
+    EXPECT_EQ(printer().recorded().last().title, "1 x 1 - Felder");
+    einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
+    EXPECT_EQ(texte().first(), "1x1 - Felder im 100er      Name: ________________@200,-100");
+    EXPECT_EQ(printer().recorded().last().title, "1x1 - Felder im 100er");
 }

@@ -138,3 +138,236 @@ TEST(FamilienblattTest, EveryPictureHasATickForEachNumberAndTenCirclesInFivesPer
                     EXPECT_EQ((std::find(zahlen.begin(), zahlen.end(), x) - zahlen.begin()) % schritt, 0) << x;
         }
 }
+
+// Half pages are cut apart: every row, picture and strip stays wholly on its half, rows 1 to 5 above the cut line,
+// 6 to 10 below, so that each half is a sheet of its own.
+TEST(FamilienblattTest, OnHalfPagesEveryRowAndItsPictureStayOnTheirHalf)
+{
+    const std::vector<int> zehn { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> zue { 19, 28, 37, 46, 55, 64, 73, 82, 91, 87 };
+    for (int grafik = 0; grafik <= 2; ++grafik)
+        for (const Familie* f : { &bereich10(), &zehneruebergang() }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", picture " << grafik);
+            const Blatt b = blatt(*f, f == &bereich10() ? zehn : zue, { 2, 2, 2, 2, 2 }, grafik, true);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            // The cut line: the one across the whole page.
+            int schnitt = 0, quer = 0;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) > quer) {
+                    quer = std::abs(op.points[1].x() - op.points[0].x());
+                    schnitt = op.points[0].y();
+                }
+            ASSERT_GE(quer, 1800);
+            std::map<std::pair<int, bool>, int> anzahl; // (kind, above) -> ops
+            for (const DrawOp& op : seite.ops) {
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) == quer) continue;
+                int oben = -1 << 20, unten = 1 << 20;
+                for (const QPoint& p : op.points) {
+                    oben = std::max(oben, p.y());
+                    unten = std::min(unten, p.y());
+                }
+                if (op.kind == DrawOp::Kind::Text) unten -= op.font.height;
+                EXPECT_TRUE(unten > schnitt || oben < schnitt)
+                    << op.text.toStdString() << " from " << oben << " to " << unten << ", cut at " << schnitt;
+                ++anzahl[{ int(op.kind), oben > schnitt }];
+                static const QRegularExpression nummer(QStringLiteral("^(\\d+)\\)$"));
+                const auto m = nummer.match(op.text);
+                if (op.kind == DrawOp::Kind::Text && m.hasMatch())
+                    EXPECT_EQ(m.captured(1).toInt() <= 5, oben > schnitt) << op.text.toStdString();
+            }
+            // Both halves alike, but for the title above.
+            for (const auto& [art, n] : anzahl) {
+                const int titel = art.first == int(DrawOp::Kind::Text) ? 1 : 0;
+                const int darunter = anzahl[std::pair(art.first, false)];
+                if (art.second) EXPECT_EQ(n, darunter + titel) << "kind " << art.first;
+            }
+        }
+}
+
+// The sheet of the step over the ten draws two legs under the second number of every row, where the pupil splits
+// it; the other sheets draw none.
+TEST(FamilienblattTest, TheStepOverTheTenHasTwoLegsUnderTheSecondNumberOfEveryRow)
+{
+    const std::vector<int> zue { 19, 28, 37, 46, 55, 64, 73, 82, 91, 87 };
+    for (const bool geteilt : { false, true }) {
+        const Blatt b = blatt(zehneruebergang(), zue, { 2, 2, 2, 2, 1, 1 }, 0, geteilt);
+        const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+        std::vector<const DrawOp*> beine;
+        for (const DrawOp& op : seite.ops)
+            if (op.kind == DrawOp::Kind::Polyline) beine.push_back(&op);
+        ASSERT_EQ(beine.size(), 2 * b.zeilen.size());
+        for (const Zeile& z : b.zeilen) {
+            SCOPED_TRACE(z.text.toStdString());
+            // The characters of the row, left to right: the second number ends at the sixth.
+            std::vector<const DrawOp*> zeichen;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].y() == z.textY) zeichen.push_back(&op);
+            ASSERT_EQ(zeichen.size(), size_t(z.text.size()));
+            const int von = zeichen[4]->points[0].x(), bis = zeichen[5]->points[0].x();
+            const int fuss = z.textY - zeichen[5]->font.height;
+            int links = 0, rechts = 0;
+            for (const DrawOp* bein : beine) {
+                const QPoint oben = bein->points.first(), unten = bein->points.last();
+                if (oben.y() > fuss || oben.y() < fuss - 30) continue;
+                EXPECT_GT(oben.x(), von);
+                EXPECT_LE(oben.x(), bis);
+                EXPECT_LT(unten.y(), oben.y());
+                (unten.x() < oben.x() ? links : rechts)++;
+            }
+            EXPECT_EQ(links, 1);
+            EXPECT_EQ(rechts, 1);
+        }
+    }
+    for (const Familie* f : { &bereich10(), &zwischen10und20() }) {
+        const Svseite seite([&](Canvas& c) { zeichnen(c, blatt(*f, { 12, 23, 34 }, { 3 }, 0, false)); });
+        for (const DrawOp& op : seite.ops)
+            EXPECT_NE(op.kind, DrawOp::Kind::Polyline);
+    }
+}
+
+// A picture of the number space beside every row, or between the two tasks of every pair, and nowhere else.
+TEST(FamilienblattTest, EveryRowOrPairHasOnePictureAndNoPictureStandsElsewhere)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (int grafik = 0; grafik <= 2; ++grafik)
+            for (const bool geteilt : { false, true }) {
+                SCOPED_TRACE(
+                    testing::Message() << f->titel.toStdString() << ", picture " << grafik << ", halves " << geteilt);
+                const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 10 }, grafik, geteilt);
+                const bool paare = geteilt && f->paare;
+                ASSERT_EQ(b.zeilen.size(), 10u);
+                // Each row's (or pair's) band: around its text, or between the pair's two texts (down to the top of the
+                // lower one's letters).
+                std::vector<std::pair<int, int>> baender; // (lower, upper)
+                for (size_t r = 0; r < (paare ? 5u : 10u); ++r) {
+                    const Zeile& z = b.zeilen[r];
+                    if (paare)
+                        baender.push_back({ b.zeilen[r + 5].textY - 30, z.textY - 75 });
+                    else
+                        baender.push_back({ z.textY - 37 - 100, z.textY - 37 + 100 });
+                }
+                const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+                std::vector<int> teile(baender.size());
+                for (const DrawOp& op : seite.ops) {
+                    if (op.kind == DrawOp::Kind::Text) continue;
+                    int oben = -1 << 20, unten = 1 << 20, links = 1 << 20, rechts = -1 << 20;
+                    for (const QPoint& p : op.points) {
+                        oben = std::max(oben, p.y());
+                        unten = std::min(unten, p.y());
+                        links = std::min(links, p.x());
+                        rechts = std::max(rechts, p.x());
+                    }
+                    if (rechts - links >= 1800) continue; // the cut line
+                    const int mitte = (oben + unten) / 2;
+                    int treffer = 0;
+                    for (size_t r = 0; r < baender.size(); ++r)
+                        if (mitte >= baender[r].first && mitte <= baender[r].second) {
+                            ++teile[r];
+                            ++treffer;
+                        }
+                    EXPECT_EQ(treffer, 1) << "at " << mitte;
+                }
+                EXPECT_GT(teile[0], 0);
+                EXPECT_EQ(teile, std::vector<int>(baender.size(), teile[0]));
+            }
+}
+
+// Each sheet's title line, with the blanks that set its name blank apart, and the job named by the title alone.
+TEST_F(FamilienblattDruckTest, EachSheetHasItsTitleLineAndNamesItsJobByIt)
+{
+    const struct {
+        const Familie& f;
+        const char *zeile, *job;
+        int x;
+    } soll[] = {
+        { bereich10(), "Raum 10            Name: _______________", "Raum 10", 200 },
+        { zwischen10und20(), "zwischen 10 und 20        Name: _______________", "zwischen 10 und 20", 160 },
+        { zehneruebergang(), "Zehnerübergang     Name: _______________", "Zehnerübergang", 160 },
+    };
+    for (const auto& s : soll) {
+        drucken(blatt(s.f, { 12 }, { 1 }, 0, false), 1);
+        EXPECT_EQ(texte().first(), QStringLiteral("%1@%2,-130").arg(QString::fromUtf8(s.zeile)).arg(s.x));
+        for (const DrawOp& op : printer().recorded().last().pages[0])
+            if (op.kind == DrawOp::Kind::Text) {
+                EXPECT_EQ(op.align & TextAlign::HorizontalMask, TextAlign::Left);
+                break;
+            }
+        EXPECT_EQ(printer().recorded().last().title, QString::fromUtf8(s.job));
+    }
+}
+
+// Every row is numbered once, the number just left of its task and on its height; pairs number their upper task.
+TEST(FamilienblattTest, EveryRowOrPairIsNumberedOnceBesideItsTask)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (const bool geteilt : { false, true }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", halves " << geteilt);
+            const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 4, 3, 3 }, 0, geteilt);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            static const QRegularExpression muster(QStringLiteral("^(\\d+)\\)$"));
+            std::map<int, const DrawOp*> nummern;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && muster.match(op.text).hasMatch()) {
+                    const int n = muster.match(op.text).captured(1).toInt();
+                    EXPECT_EQ(nummern.count(n), 0u) << n;
+                    nummern[n] = &op;
+                }
+            const size_t zeilen = geteilt && f->paare ? 5 : 10;
+            ASSERT_EQ(nummern.size(), zeilen);
+            for (size_t r = 0; r < zeilen; ++r) {
+                ASSERT_EQ(nummern.count(int(r) + 1), 1u) << r + 1;
+                const DrawOp& n = *nummern[int(r) + 1];
+                // The row's first character: where its task starts.
+                const DrawOp* erstes = nullptr;
+                for (const DrawOp& op : seite.ops)
+                    if (op.kind == DrawOp::Kind::Text && op.points[0].y() == b.zeilen[r].textY
+                        && (!erstes || op.points[0].x() < erstes->points[0].x()))
+                        erstes = &op;
+                ASSERT_TRUE(erstes);
+                const int luecke = textspanne(*erstes).first - 36 - textspanne(n).second;
+                EXPECT_GE(luecke, 0) << r + 1;
+                EXPECT_LT(luecke, 100) << r + 1;
+                EXPECT_LE(n.points[0].y(), erstes->points[0].y()) << r + 1;
+                EXPECT_GE(n.points[0].y() - n.font.height, erstes->points[0].y() - erstes->font.height) << r + 1;
+            }
+        }
+}
+
+// Only half pages are cut; a whole page and a page of pairs list every solution under "Ergebnisse:", ascending, and
+// the pictures reach to 20 on the sheets of the space up to 20.
+TEST(FamilienblattTest, WholePagesAndPairsHaveNoCutLineAndOneStripOfEverySolution)
+{
+    const std::vector<int> codes10 { 12, 23, 34, 45, 11, 54, 43, 32, 21, 13 };
+    const std::vector<int> codes20 { 1403, 1205, 1902, 1001, 1110, 1503, 1604, 1306, 1702, 1801 };
+    for (const Familie* f : { &bereich10(), &zwischen10und20(), &zehneruebergang() })
+        for (const bool geteilt : { false, true }) {
+            SCOPED_TRACE(testing::Message() << f->titel.toStdString() << ", halves " << geteilt);
+            const Blatt b = blatt(*f, f->faktor == 100 ? codes20 : codes10, { 4, 3, 3 }, 0, geteilt);
+            const Svseite seite([&](Canvas& c) { zeichnen(c, b); });
+            int schnitte = 0, kreise = 0;
+            for (const DrawOp& op : seite.ops) {
+                if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) >= 1800) ++schnitte;
+                if (op.kind == DrawOp::Kind::Ellipse) ++kreise;
+            }
+            EXPECT_EQ(schnitte, geteilt && !f->paare ? 1 : 0);
+            EXPECT_EQ(kreise, int(b.bildY.size()) * (f == &bereich10() ? 10 : 20));
+            if (geteilt && !f->paare) continue;
+            // One strip: the label, then every solution, read left to right ascending.
+            const QStringList etiketten = seite.texte().filter(QRegularExpression("^Ergebnisse:@"));
+            ASSERT_EQ(etiketten.size(), 1);
+            std::map<int, int> reihe;
+            for (const DrawOp& op : seite.ops)
+                if (op.kind == DrawOp::Kind::Text && op.points[0].y() == seite.ergebniszeile()
+                    && op.text != QStringLiteral("Ergebnisse:"))
+                    reihe[op.points[0].x()] = op.text.toInt();
+            std::vector<int> gelesen, soll = b.ergebnisliste;
+            for (const auto& [x, wert] : reihe)
+                gelesen.push_back(wert);
+            std::sort(soll.begin(), soll.end());
+            EXPECT_EQ(gelesen, soll);
+        }
+}

@@ -5,11 +5,13 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
 #include "support/wertebereiche.h"
+#include "svseite.h"
 #include "worksheets/a_hsv_pm.h"
 #include "worksheets/a_hsverg.h"
 
 #include <QTest>
 #include <map>
+#include <set>
 
 using namespace halbschrift;
 
@@ -31,12 +33,20 @@ TEST(HalbschriftLogik, LineTextsOfEveryPattern)
     const Aufgabe mal { 3, 12, 36 };
     EXPECT_EQ(zeilen(Multiplikation, 1, mal), (Zeilen { "3   12 = ___", "3   10 = ___", "3    2 = ___" }));
     EXPECT_EQ(zeilen(Multiplikation, 4, mal), (Zeilen { "3   12 = ___", "_   __ = ___", "_    _ = ___" }));
+    EXPECT_EQ(zeilen(Multiplikation, 2, mal), (Zeilen { "3   12 = ___", "3   10 = ___", "3    _ = ___" }));
+    EXPECT_EQ(zeilen(Multiplikation, 3, mal), (Zeilen { "3   12 = ___", "3   __ = ___", "3    _ = ___" }));
+    EXPECT_EQ(zeilen(Division, 2, geteilt), (Zeilen { "112 : 7 = __", " 70 : 7 = __", " __ : 7 =  _" }));
+    EXPECT_EQ(zeilen(Division, 3, geteilt), (Zeilen { "112 : 7 = __", "___ : 7 = __", " __ : 7 =  _" }));
+    EXPECT_EQ(zeilen(Subtraktion, 3, { 56, 27, 29 }), (Zeilen { "56 - 27 = __", "56 - __ = __", "__ -  _ = __" }));
+    EXPECT_EQ(zeilen(Subtraktion, 4, { 56, 27, 29 })[1], "__ - __ = __");
 
     EXPECT_EQ(ergaenzungszeile({ 56, 34, 90 }), "56 + __ = 90");
     EXPECT_EQ(ergaenzungsschritte(1, { 56, 34, 90 }), (std::array<QString, 2> { "56 +  _ = 60", "60 + __ = 90" }));
     EXPECT_EQ(ergaenzungsschritte(2, { 68, 22, 90 })[0], "68 +  2 = __");
     EXPECT_EQ(ergaenzungsschritte(3, { 68, 22, 90 }), (std::array<QString, 2> { "68 +  _ = _0", "_0 + __ = 90" }));
     EXPECT_EQ(ergaenzungsschritte(5, { 68, 22, 90 }), (std::array<QString, 2> { "__ +  _ = __", "__ + __ = __" }));
+    EXPECT_EQ(ergaenzungsschritte(4, { 68, 22, 90 }), (std::array<QString, 2> { "68 +  _ = __", "__ + __ = 90" }));
+    EXPECT_EQ(ergaenzungsschritte(2, { 68, 22, 90 })[1], "__ + __ = 90");
 }
 
 TEST(HalbschriftLogik, LevelsDecideCarriesAndTheRangeOfTheFactors)
@@ -212,4 +222,63 @@ TEST_F(HalbschriftFenster, TheMultiplicationDotStandsInTheThirdCell)
         Printer::writePdf(
             printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_4_muster_%1.pdf").arg(rechenart));
     }
+}
+
+// Every place of the twelve: its lines in its own column and row, top to bottom, a separator under its task
+// line; the strip lists each task's answer once, sorted.
+TEST(HalbschriftLogik, EveryPlaceStandsInItsCellWithItsSeparatorAndTheStripListsEveryAnswer)
+{
+    RandSeed(11);
+    const Aufgaben plus = erzeugen(Addition, 2), ergaenzen = ergaenzungen();
+    const std::vector<int> muster { 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4 };
+    for (const bool ergaenzung : { false, true }) {
+        SCOPED_TRACE(ergaenzung ? "completing" : "patterns");
+        const Seite s = ergaenzung ? ergaenzungsseite(muster, ergaenzen) : musterseite(Addition, muster, plus);
+        std::multiset<int> antworten;
+        for (const Aufgabe& t : ergaenzung ? ergaenzen : plus)
+            antworten.insert(ergaenzung ? t.b : t.c);
+        EXPECT_EQ(std::multiset<int>(s.ergebnisse.begin(), s.ergebnisse.end()), antworten);
+        const Svseite seite([&](Canvas& c) { draw(c, s); });
+        // The characters of the body by their row and column of places, each row read left to right.
+        std::map<std::pair<int, int>, std::map<int, std::map<int, QString>>> orte; // (row, column) -> y -> x
+        std::vector<std::pair<int, int>> trenner; // the separators' y and left end
+        for (const DrawOp& op : seite.ops) {
+            const QPoint p = op.points[0];
+            if (op.kind == DrawOp::Kind::Line && p.y() < -300 && p.y() > -2600) trenner.push_back({ p.y(), p.x() });
+            if (op.kind != DrawOp::Kind::Text || op.text.size() != 1 || p.y() > -300 || p.y() < -2600) continue;
+            orte[{ (-300 - p.y()) / 390, p.x() / 900 }][-p.y()][p.x()] += op.text;
+        }
+        for (int place = 0; place < 12; ++place) {
+            const auto& zellen = orte[{ place / 2, place % 2 }];
+            QStringList zeilen;
+            for (const auto& [y, zeichen] : zellen) {
+                QString z;
+                for (const auto& [x, t] : zeichen)
+                    z += t;
+                zeilen << z;
+            }
+            const auto& soll = s.zeilen[size_t(place)];
+            ASSERT_EQ(zeilen, (QStringList { soll[0], soll[1], soll[2] })) << "place " << place + 1;
+            // Its separator: between the task line and the first step, under the task's characters.
+            const int oben = -zellen.begin()->first, unten = -std::next(zellen.begin())->first;
+            const int links = zellen.begin()->second.begin()->first;
+            const auto n = std::count_if(trenner.begin(), trenner.end(), [&](const std::pair<int, int>& t) {
+                return t.first < oben && t.first > unten && std::abs(t.second - links) < 100;
+            });
+            EXPECT_EQ(n, 1) << "place " << place + 1;
+        }
+        EXPECT_EQ(trenner.size(), 12u);
+        EXPECT_EQ(seite.ergebnisse(), antworten);
+    }
+    // The title lines, with the operation's sign and the blanks that set the name blank apart.
+    const char* titel[] = { "halbschriftlich  +                Name: _____________",
+        "halbschriftlich  -                Name: _____________",
+        "halbschriftlich                   Name: _____________",
+        "halbschriftlich  :                Name: _____________" };
+    for (int rechenart = Addition; rechenart <= Division; ++rechenart) {
+        const Svseite seite([&](Canvas& c) { draw(c, musterseite(rechenart, {}, plus)); });
+        EXPECT_EQ(seite.texte().first().toStdString(), titel[rechenart - 1] + std::string("@200,-130"));
+    }
+    const Svseite seite([&](Canvas& c) { draw(c, ergaenzungsseite({}, ergaenzen)); });
+    EXPECT_EQ(seite.texte().first(), "halbschriftlich ergänzen            Name: _____________@200,-130");
 }

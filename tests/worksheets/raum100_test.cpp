@@ -134,6 +134,74 @@ TEST(Raum100Logik, OnTheNumberLineSheetEachTaskHasItsOwnLineAboveIt)
     }
 }
 
+// The tasks in reading order, each centred under a picture of the hundred of its own (or, on the number line sheet,
+// centred on the lines), and no picture without a task.
+TEST(Raum100Logik, EachTaskStandsCentredUnderItsOwnPicture)
+{
+    RandSeed(8);
+    for (int grafik : { Gitter, Felder, Strahle }) {
+        SCOPED_TRACE(testing::Message() << "picture " << grafik);
+        Blatt blatt;
+        blatt.titel = QStringLiteral("Probe");
+        blatt.grafik = grafik;
+        blatt.formen = { 1, 2, 3, 4, 5, 6 };
+        blatt.aufgaben = zehnerUndEiner(1);
+        const Svseite seite([&](Canvas& c) { raum100::draw(c, blatt); });
+        std::vector<const DrawOp*> aufgaben, bild;
+        for (const DrawOp& op : seite.ops) {
+            if (op.kind == DrawOp::Kind::Text && op.text.contains(u'=')) aufgaben.push_back(&op);
+            if (op.kind != DrawOp::Kind::Text) bild.push_back(&op);
+        }
+        ASSERT_EQ(aufgaben.size(), 6u);
+        // In reading order: left to right, top to bottom.
+        for (size_t i = 1; i < 6; ++i) {
+            const QPoint a = aufgaben[i - 1]->points[0], b = aufgaben[i]->points[0];
+            EXPECT_LT(std::pair(-a.y(), a.x()), std::pair(-b.y(), b.x())) << "task " << i + 1;
+        }
+        const auto mitte = [](const DrawOp* op) {
+            QPoint summe;
+            for (const QPoint& p : op->points)
+                summe += p;
+            return summe / op->points.size();
+        };
+        if (grafik == Strahle) {
+            int links = 1 << 20, rechts = -(1 << 20);
+            for (const DrawOp* op : bild)
+                for (const QPoint& p : op->points) {
+                    links = std::min(links, p.x());
+                    rechts = std::max(rechts, p.x());
+                }
+            for (const DrawOp* t : aufgaben) {
+                const auto [von, bis] = textspanne(*t);
+                EXPECT_NEAR((von + bis) / 2, (links + rechts) / 2, 5) << t->text.toStdString();
+            }
+            continue;
+        }
+        std::vector<int> teile;
+        size_t zugeordnet = 0;
+        for (const DrawOp* t : aufgaben) {
+            const auto [von, bis] = textspanne(*t);
+            const int x = (von + bis) / 2, y = t->points[0].y();
+            int links = 1 << 20, rechts = -(1 << 20), n = 0;
+            for (const DrawOp* op : bild) {
+                const QPoint m = mitte(op);
+                if (std::abs(m.x() - x) >= 400 || m.y() <= y || m.y() >= y + 690) continue;
+                ++n;
+                for (const QPoint& p : op->points) {
+                    links = std::min(links, p.x());
+                    rechts = std::max(rechts, p.x());
+                }
+            }
+            teile.push_back(n);
+            zugeordnet += size_t(n);
+            EXPECT_NEAR(x, (links + rechts) / 2, 5) << t->text.toStdString();
+        }
+        EXPECT_GT(teile[0], 0);
+        EXPECT_EQ(teile, std::vector<int>(6, teile[0]));
+        EXPECT_EQ(zugeordnet, bild.size());
+    }
+}
+
 TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
 {
     TForm15 form15;

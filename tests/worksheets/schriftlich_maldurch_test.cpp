@@ -616,4 +616,138 @@ TEST(SchriftlichDurch, EachOneDigitTypesPartialProductsReachBothEndsOfTheirRange
         "5: 10-81, 10-81, 10-81\n"
         "6: 36-81, 36-81, 36-81\n"
         "7: 10-81, 0-81, 0-81");
+// The header of the worksheet asks for the pupil's name, the solution sheet says what it is; the sheet of three
+// numbers names its operation first.
+TEST(SchriftlichRahmen, EachHeaderAsksForTheNameOrNamesTheSolutionSheet)
+{
+    PinRandomSeed(4);
+    const std::vector<int> arten(3, 1);
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(arten);
+    const sv_m2::Blatt m2 = sv_m2::aufgabenbau(arten, 0);
+    for (const bool loesung : { false, true }) {
+        const QString name = loesung ? QStringLiteral("Lösungsblatt") : QStringLiteral("Name: __________________");
+        EXPECT_EQ(Svseite([&](Canvas& c) { sv_m1::zeichnen(c, m1, 1, loesung); }).texte().first(), name + "@135,-50");
+        EXPECT_EQ(Svseite([&](Canvas& c) { sv_m2::zeichnen(c, m2, 0, loesung); }).texte().first(), name + "@135,-50");
+        for (int variante : { 1, 2 }) {
+            const sv_p2::Blatt p2 = sv_p2::aufgabenbau(arten, variante);
+            const QStringList t = Svseite([&](Canvas& c) { sv_p2::zeichnen(c, p2, 1, loesung); }).texte();
+            EXPECT_EQ(t.mid(0, 2),
+                (QStringList { variante == 1 ? "Addition            @135,-50" : "Subtraktion         @135,-50",
+                    (loesung ? QStringLiteral("Lösungsblatt") : QStringLiteral("Name: ______________"))
+                        + "@1000,-50" }));
+        }
+    }
+}
+
+// The multiplication dot of every task stands on the factors' row between them: the first factor to its left,
+// the second to its right, with and without squares, in either order of the factors.
+TEST(SchriftlichMal, EveryMultiplicationDotStandsBetweenTheFactorsOfItsTask)
+{
+    PinRandomSeed(6);
+    const std::vector<int> arten { 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7 };
+    const sv_m1::Blatt m1 = sv_m1::aufgabenbau(arten);
+    const sv_m2::Blatt m2lang = sv_m2::aufgabenbau(arten, 0), m2kurz = sv_m2::aufgabenbau(arten, 1);
+    const auto pruefen = [](const Svseite& s, const std::function<std::pair<int, int>(size_t)>& faktoren, size_t n) {
+        const auto zellen = s.zellen();
+        ASSERT_EQ(zellen.size(), n);
+        std::map<int, int> punkte;
+        for (const DrawOp& op : s.ops) {
+            if (op.kind != DrawOp::Kind::Ellipse || std::abs(op.points[1].x() - op.points[0].x()) > 10) continue;
+            const QPoint mitte = (op.points[0] + op.points[1]) / 2;
+            for (const auto& [k, zelle] : zellen) {
+                if (!zelle.enthaelt(mitte)) continue;
+                ++punkte[k];
+                // The digits on the dot's height, left and right of it.
+                std::map<int, QString> links, rechts;
+                for (const DrawOp& t : s.ops)
+                    if (t.kind == DrawOp::Kind::Text && t.text.size() == 1 && t.text != QStringLiteral(" ")
+                        && zelle.enthaelt(t.points[0]) && t.points[0].y() >= mitte.y()
+                        && t.points[0].y() - t.font.height <= mitte.y())
+                        (t.points[0].x() < mitte.x() ? links : rechts)[t.points[0].x()] += t.text;
+                QString l, r;
+                for (const auto& [x, z] : links)
+                    l += z;
+                for (const auto& [x, z] : rechts)
+                    r += z;
+                const auto [a, b] = faktoren(size_t(k - 1));
+                EXPECT_EQ(l.toStdString(), std::to_string(a)) << "task " << k;
+                EXPECT_EQ(r.toStdString(), std::to_string(b)) << "task " << k;
+            }
+        }
+        EXPECT_EQ(punkte, einerJe(int(n)));
+    };
+    for (int kaestchen : { 0, 1 })
+        for (bool loesung : { false, true }) {
+            SCOPED_TRACE(testing::Message() << "squares " << kaestchen << ", solution " << loesung);
+            pruefen(
+                Svseite([&](Canvas& c) { sv_m1::zeichnen(c, m1, kaestchen, loesung); }),
+                [&](size_t k) { return std::pair(m1.aufgaben[k].faktor1, m1.aufgaben[k].faktor2); }, arten.size());
+            for (const sv_m2::Blatt* m2 : { &m2lang, &m2kurz })
+                pruefen(
+                    Svseite([&](Canvas& c) { sv_m2::zeichnen(c, *m2, kaestchen, loesung); }),
+                    [&](size_t k) { return std::pair(m2->aufgaben[k].operand1, m2->aufgaben[k].operand2); },
+                    arten.size());
+        }
+}
+
+// The mixture draws each of its types about equally often and no other type.
+TEST(SchriftlichRahmen, EachMixtureDrawsEveryTypeItHoldsAboutEquallyOften)
+{
+    PinRandomSeed(12);
+    const auto anteile = [](const std::function<int()>& typ, const std::set<int>& soll) {
+        std::map<int, int> n;
+        const int runden = 600 * int(soll.size());
+        for (int i = 0; i < runden; ++i)
+            ++n[typ()];
+        std::set<int> typen;
+        for (const auto& [t, anzahl] : n) {
+            typen.insert(t);
+            EXPECT_NEAR(anzahl, 600, 120) << "type " << t;
+        }
+        EXPECT_EQ(typen, soll);
+    };
+    anteile([] { return sv_m1::stellenwurf(8).typ; }, { 1, 2, 3, 5, 6, 7 });
+    anteile([] { return sv_m2::stellenwurf(8, 0).typ; }, { 1, 2, 3, 4, 5, 6, 7 });
+    anteile([] { return sv_p2::stellenwurf(6).typ; }, { 1, 2, 3, 4, 5 });
+}
+
+// The digit products of HZE x E reach both ends their type allows: units times units, and the tens times the
+// units with the units' carry.
+TEST(SchriftlichMal, EachTypeOfHzeMalEReachesTheEndsOfItsDigitProducts)
+{
+    PinRandomSeed(31);
+    QStringList alle;
+    for (int typ = 1; typ <= 7; ++typ) {
+        int eMin = 1000, eMax = -1, zMin = 1000, zMax = -1;
+        for (int n = 0; n < 4000; ++n) {
+            const sv_m1::Aufgabe a = sv_m1::stellenwurf(typ);
+            const int e = (a.faktor1 % 10) * a.faktor2, z = (a.faktor1 / 10 % 10) * a.faktor2 + e / 10;
+            eMin = std::min(eMin, e);
+            eMax = std::max(eMax, e);
+            zMin = std::min(zMin, z);
+            zMax = std::max(zMax, z);
+        }
+        alle << QStringLiteral("%1: E %2-%3, Z %4-%5").arg(typ).arg(eMin).arg(eMax).arg(zMin).arg(zMax);
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1: E 2-9, Z 2-9\n"
+        "2: E 2-9, Z 10-81\n"
+        "3: E 12-45, Z 3-9\n"
+        "4: E 2-45, Z 3-81\n"
+        "5: E 10-81, Z 11-89\n"
+        "6: E 12-81, Z 10-17\n"
+        "7: E 0-81, Z 0-81");
+    // The products stand in rows at the foot: eleven on the first, nine on the first of the two-digit factors.
+    PinRandomSeed(32);
+    const std::vector<int> arten(21, 8);
+    const Svseite m1([&](Canvas& c) { sv_m1::zeichnen(c, sv_m1::aufgabenbau(arten), 0, false); });
+    const Svseite m2([&](Canvas& c) { sv_m2::zeichnen(c, sv_m2::aufgabenbau(arten, 0), 0, false); });
+    for (const auto& [seite, erste] : { std::pair { &m1, 11 }, { &m2, 9 } }) {
+        const int y = seite->ergebniszeile();
+        EXPECT_EQ(seite->zeile(y).size(), erste + 1);
+        int zweite = 0;
+        for (const DrawOp& op : seite->ops)
+            zweite += op.kind == DrawOp::Kind::Text && op.points[0].y() < y && op.points[0].y() > y - 150;
+        EXPECT_EQ(zweite, 21 - erste);
+    }
 }

@@ -193,6 +193,29 @@ TEST(SchriftlichDreiZahlen, TypesKeepTheirColumnsAndMarks)
         }
 }
 
+// Each column's digits add up within the type's bounds (the carry from the right left out), both ends reached.
+TEST(SchriftlichDreiZahlen, EachTypesColumnSumsKeepTheirBoundsAndReachThem)
+{
+    PinRandomSeed(27);
+    QStringList alle;
+    for (int typ = 1; typ <= 5; ++typ) {
+        Wertebereiche w;
+        for (int n = 0; n < 3000; ++n) {
+            const sv_p2::Aufgabe a = sv_p2::stellenwurf(typ);
+            for (int stelle = 0; stelle < 3; ++stelle)
+                w(QStringLiteral("EZH").mid(stelle, 1),
+                    ziffer(a.zahl1, stelle) + ziffer(a.zahl2, stelle) + ziffer(a.zahl3, stelle));
+        }
+        alle << QStringLiteral("%1: ").arg(typ) + w.text();
+    }
+    EXPECT_EQ(alle.join(u'\n').toStdString(),
+        "1: E 3-9, H 3-9, Z 3-9\n"
+        "2: E 1-9, H 3-9, Z 1-9\n"
+        "3: E 4-19, H 3-9, Z 4-19\n"
+        "4: E 10-27, H 10-27, Z 3-27\n"
+        "5: E 10-18, H 1-18, Z 9-18");
+}
+
 TEST(SchriftlichDreiZahlen, MinusSignsMoveLeftUnderAFourDigitMinuend)
 {
     sv_p2::Blatt b { 2, { sv_p2::aufgabe(999, 999, 999), sv_p2::aufgabe(146, 235, 127) } };
@@ -341,6 +364,15 @@ TEST(SchriftlichPlusMinus, EverySheetPrintsEachTaskOnceInItsCellAndListsItsResul
         }
         EXPECT_TRUE(loesung.ergebnisse().empty());
         EXPECT_EQ(blatt.ergebnisse(), werte);
+        // Read left to right, they ascend.
+        std::map<int, int> reihe;
+        for (const DrawOp& op : blatt.ops)
+            if (op.kind == DrawOp::Kind::Text && op.points[0].y() < blatt.ergebniszeile())
+                reihe[op.points[0].x()] = op.text.toInt();
+        std::vector<int> gelesen;
+        for (const auto& [x, wert] : reihe)
+            gelesen.push_back(wert);
+        EXPECT_EQ(gelesen, std::vector<int>(werte.begin(), werte.end()));
         for (const Svseite* seite : { &loesung, &blatt })
             EXPECT_EQ(seite->striche(), einerJe(sv_p2::aufgabenzahl));
     }

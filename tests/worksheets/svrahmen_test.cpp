@@ -3,10 +3,12 @@
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "support/fixtures.h"
+#include "svseite.h"
 #include "worksheets/a_SV_m2.h"
 #include "worksheets/a_SV_p2.h"
 #include "worksheets/a_sv_d1.h"
 #include "worksheets/a_sv_p1.h"
+#include "worksheets/svrahmen_logik.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -202,4 +204,42 @@ TEST_F(SvrahmenTest, DivisionWithRemaindersCopiesAndSolution)
     EXPECT_TRUE(docs[2].pageTexts().first().join('\n').contains("Lösungsblatt"));
     EXPECT_EQ(docs[2].pages.size(), 1);
     EXPECT_EQ(programmcode, 1); // the division sheet leaves the menu's variant alone
+}
+
+// The results at the foot: sorted, as many on the first row as it takes, the rest on the second row again from the
+// left; each clear to the right of the one before.
+TEST(SvrahmenLogik, TheResultsFillTheirFirstRowThenStartAgainFromTheLeft)
+{
+    std::vector<int> werte;
+    for (int i = 21; i >= 1; --i)
+        werte.push_back(i * 37 % 1000);
+    const Svseite seite([&](Canvas& c) { svrahmen::ergebnisse(c, werte, 115, 11, -2490, -2590); });
+    std::vector<int> sortiert = werte;
+    std::sort(sortiert.begin(), sortiert.end());
+    std::vector<int> erste, zweite;
+    std::vector<int> xErste, xZweite;
+    int label = 0;
+    for (const DrawOp& op : seite.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        if (op.text == QStringLiteral("Ergebnisse:")) {
+            EXPECT_EQ(op.points[0].y(), -2490);
+            label = textspanne(op).second;
+            continue;
+        }
+        (op.points[0].y() == -2490 ? erste : zweite).push_back(op.text.toInt());
+        (op.points[0].y() == -2490 ? xErste : xZweite).push_back(op.points[0].x());
+        EXPECT_TRUE(op.points[0].y() == -2490 || op.points[0].y() == -2590);
+    }
+    EXPECT_EQ(erste, std::vector<int>(sortiert.begin(), sortiert.begin() + 11));
+    EXPECT_EQ(zweite, std::vector<int>(sortiert.begin() + 11, sortiert.end()));
+    ASSERT_FALSE(xErste.empty());
+    ASSERT_FALSE(xZweite.empty());
+    EXPECT_GT(xErste[0], label);
+    EXPECT_EQ(xZweite[0], xErste[0]);
+    for (const auto* xs : { &xErste, &xZweite })
+        for (size_t i = 1; i < xs->size(); ++i)
+            EXPECT_EQ((*xs)[i] - (*xs)[i - 1], 115);
+    EXPECT_EQ(svrahmen::nummer(7), " 7)");
+    EXPECT_EQ(svrahmen::nummer(21), "21)");
+    EXPECT_EQ(svrahmen::rechts(42, 4), "  42");
 }
