@@ -143,3 +143,33 @@ TEST(Maschinen, GuessesAreJudgedExactlyAndNeutralOnesHinted)
     EXPECT_EQ(zeichenVonTaste(u'-'), u'-');
     EXPECT_TRUE(zeichenVonTaste(u'x').isNull());
 }
+
+// Every pair's inputs over many presses: exactly the values from its lowest to its highest in its steps, so that
+// a range one too short or too long, or a limit of the row moved by one, shows.
+TEST(Maschinen, EachPairTakesItsWholeRangeOfInputs)
+{
+    const struct {
+        const char *erste, *zweite;
+        int von, bis, schritt;
+    } faelle[] = {
+        { "+3", "+4", 0, 92, 1 }, { "+3", "-4", 4, 96, 1 }, { "+3", "*4", 0, 8, 1 }, { "+3", ":4", 1, 37, 4 },
+        { "+3", ":3", 0, 27, 3 }, // 3 + 0 = 3 : 3 = 1
+        { "-3", "+4", 3, 97, 1 }, { "-3", "-4", 7, 98, 1 }, { "-3", "*4", 3, 12, 1 }, { "-3", ":4", 3, 43, 4 },
+        { "*3", "+4", 1, 9, 1 }, { "*3", "-4", 2, 9, 1 },
+        { "*3", "-3", 2, 9, 1 }, // 1 * 3 - 3 = 0 is no output of this pair
+        { "*3", ":4", 4, 8, 4 }, { "*3", "*4", 0, 8, 1 }, { "*5", "*4", 0, 5, 1 }, // 5 * 5 * 4 = 100
+        { ":3", "+4", 0, 27, 3 }, { ":3", "-4", 12, 27, 3 }, // 12 : 3 - 4 = 0
+        { ":3", "*4", 3, 27, 3 }, { ":3", ":4", 0, 96, 12 }, { ":5", ":5", 0, 75, 25 }, // 100 is no input
+    };
+    for (const auto& f : faelle) {
+        RandSeed(5);
+        int letzter = kErsterWurf;
+        std::set<int> xs;
+        for (int i = 0; i < 3000; ++i)
+            xs.insert(eingabe(m(f.erste), m(f.zweite), letzter).x);
+        std::set<int> soll;
+        for (int x = f.von; x <= f.bis; x += f.schritt)
+            soll.insert(x);
+        EXPECT_EQ(xs, soll) << f.erste << " " << f.zweite;
+    }
+}
