@@ -172,6 +172,12 @@ TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
     const auto d = s_zrat::frage(2, "37", 37, 37);
     EXPECT_TRUE(d.getroffen);
     EXPECT_EQ(d.text, QString("es ist die 37"));
+    // A true "kleiner als" or "größer als" is no hit: only "es ist die" wins the turn.
+    for (const int wahl : { 1, 3 }) {
+        const auto wahr = s_zrat::frage(wahl, "20", wahl == 1 ? 50 : 20, 37);
+        EXPECT_TRUE(wahr.wahr) << wahl;
+        EXPECT_FALSE(wahr.getroffen) << wahl;
+    }
 }
 
 TEST(Gruppenspiel, TheWinnerTableWritesEveryNameFromItsColumnsLeftEdge)
