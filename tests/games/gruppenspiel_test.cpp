@@ -114,6 +114,54 @@ TEST(Gruppenspiel, WinnerTablePlacesNamesByStatus)
     EXPECT_EQ(liste[2].y, 115);
 }
 
+// A name is listed while its place lies inside the table, from its left edge to its last pixel column.
+TEST(Gruppenspiel, WinnerTableListsNamesUpToItsEdgesAndNoFurther)
+{
+    namen({ "Ali", "Bea", "Cem", "Dan", "Eda" });
+    const int status[] = { -11, -10, 245, 246, 0 };
+    for (int p = 1; p <= 5; ++p)
+        spielerstatus[p] = status[p - 1];
+    const auto liste = s_hm::siegerliste();
+    ASSERT_EQ(liste.size(), 3u);
+    EXPECT_EQ(liste[0].name, "Bea");
+    EXPECT_EQ(liste[0].x, 0);
+    EXPECT_EQ(liste[0].y, 85);
+    EXPECT_EQ(liste[1].name, "Cem");
+    EXPECT_EQ(liste[1].x, 255);
+    EXPECT_EQ(liste[2].name, "Eda");
+    EXPECT_EQ(liste[2].y, 175);
+    // A name of blanks only has no place either.
+    namen({ "Ali", "   ", "Cem", "Dan", "Eda" });
+    spielerstatus[2] = 0;
+    for (const auto& t : s_hm::siegerliste())
+        EXPECT_NE(t.name, "   ");
+}
+
+// The path game's directions: only a flag that is its own index counts, every other becomes "not chosen"; its
+// step count as typed goes into the section's fifth value.
+TEST(Gruppenspiel, ThePathGameCountsItsDirectionsAndStoresItsStepsTyped)
+{
+    const int flaggen[] = { 0, 5, 2, -1 };
+    for (int i = 0; i <= 3; ++i)
+        rechenarten[i] = shortint(flaggen[i]);
+    EXPECT_EQ(s_hm::richtungenZaehlen(), 2);
+    EXPECT_EQ(std::vector<int>({ rechenarten[0], rechenarten[1], rechenarten[2], rechenarten[3] }),
+        std::vector<int>({ 0, -1, 2, -1 }));
+    for (int i = 0; i <= 3; ++i)
+        rechenarten[i] = shortint(i);
+    EXPECT_EQ(s_hm::richtungenZaehlen(), 4);
+    schrittzahl = 5;
+    zeitwahl = 2;
+    for (const int spiel : { 18, 19 }) {
+        const std::vector<int> w = s_hm::abschnittwerte(spiel, 7);
+        EXPECT_EQ(w, std::vector<int>({ 0, 1, 2, 3, 7, 2 })) << spiel;
+    }
+    variante = 3;
+    zeitwahl = 1;
+    EXPECT_EQ(s_hm::abschnittwerte(6, 7), std::vector<int>({ 3, 1 }));
+    EXPECT_EQ(s_hm::spielerZaehlen({ "Ali", "", "Cem", "", "" }), 2);
+}
+
 TEST(Gruppenspiel, StartNeedsAPlayerAndForThePathGameADirectionAndAStepCount)
 {
     const struct {
