@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 using namespace s_zeichziff;
 
@@ -94,6 +95,64 @@ TEST(Zeichenspiel, TasksKeepTheirRulesOverManyGames)
         }
         EXPECT_FALSE(s.naechsteAufgabe(arten)) << "at most 16 tasks";
     }
+}
+
+// Over many games the operands run from 0 to 9; 0 and 1 come from the third task on, never before.
+TEST(Zeichenspiel, OperandsRunFromZeroToNineAndSmallOnesFromTheThirdTaskOn)
+{
+    std::set<int> operanden, kleineAb;
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        RandSeed(seed);
+        Zeichenspiel s;
+        s.neuesSpiel();
+        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
+            const auto a = s.naechsteAufgabe(kAlle);
+            ASSERT_TRUE(a);
+            if (a->text.isEmpty()) break;
+            const Zerlegt z = zerlegen(a->text);
+            const int erster = z.op == '+' || z.op == '*' ? z.links : z.rechts;
+            for (const int x : { erster, z.b }) {
+                operanden.insert(x);
+                if (x <= 1) kleineAb.insert(n);
+            }
+        }
+    }
+    EXPECT_EQ(operanden, (std::set<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+    ASSERT_FALSE(kleineAb.empty());
+    EXPECT_EQ(*kleineAb.begin(), 3);
+}
+
+// Each task after the first shows a digit whose symbol is still to be found, and the symbol of a digit is the one
+// standing for it.
+TEST(Zeichenspiel, EachLaterTaskShowsADigitStillToBeFound)
+{
+    int geprueft = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        RandSeed(seed);
+        Zeichenspiel s;
+        s.neuesSpiel();
+        for (int d = 0; d <= 9; ++d)
+            EXPECT_EQ(s.zifferVon(s.symbolVon(d)), d);
+        for (int n = 1; n <= Zeichenspiel::kAufgaben && !s.fertig(); ++n) {
+            const auto a = s.naechsteAufgabe(kAlle);
+            ASSERT_TRUE(a);
+            if (a->text.isEmpty() || s.lockerungen() > 0) break;
+            if (n >= 2) {
+                bool neu = false;
+                for (const QChar c : a->text)
+                    neu = neu || (c.isDigit() && !s.vergeben(c.digitValue()));
+                EXPECT_TRUE(neu) << "seed " << seed << ", task " << n << ": " << a->text.toStdString();
+                ++geprueft;
+            }
+            // The pupil finds the digits of the task's first operand.
+            for (const QChar c : a->text.left(2))
+                if (c.isDigit() && !s.vergeben(c.digitValue())) {
+                    s.markieren(s.symbolVon(c.digitValue()));
+                    EXPECT_EQ(s.ziffer(c.digitValue()), Eingabe::gefunden);
+                }
+        }
+    }
+    EXPECT_GT(geprueft, 500);
 }
 
 // Once a task has shown the digit 1 (a factor 1, or a sum past 9), no later task of the game rests on a factor 1,
