@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 class FSsLogikTest : public TaviTest {
 protected:
@@ -40,6 +41,85 @@ TEST_F(FSsLogikTest, TimesAndTableHeader)
     ss::zeitliste();
     EXPECT_EQ(zeitwahl, 0);
     EXPECT_EQ(protzeilen[5].str(), "vorg       ok?     P");
+}
+
+// The five presentation times as the list, the protocol head and the runner take them; a position beyond
+// either end stands for the nearest time.
+TEST_F(FSsLogikTest, EveryTimeHasItsEntryLabelAndDuration)
+{
+    const struct {
+        const char *eintrag, *label;
+        float dauer;
+    } soll[] = { { " 0,2 sec", "0,2 sec    ", 0.000002f }, { " 0,5 sec", "0,5 sec    ", 0.000005f },
+        { " 1,0 sec", "1,0 sec    ", 0.00001f }, { " 2,5 sec", "2,5 sec    ", 0.000025f },
+        { " 5,0 sec", "5,0 sec    ", 0.00005f } };
+    for (int k = -1; k <= ss::kZeiten; ++k) {
+        const auto& f = soll[std::clamp(k, 0, ss::kZeiten - 1)];
+        EXPECT_EQ(ss::zeiteintrag(k), f.eintrag) << k;
+        EXPECT_EQ(ss::zeitlabel(k), f.label) << k;
+        EXPECT_FLOAT_EQ(ss::zeitdauer(k), f.dauer) << k;
+    }
+    // Start needs numbers, a time and a pupil.
+    anzahl = 1;
+    zeitwahl = 1;
+    schuelername = "Anna";
+    EXPECT_TRUE(ss::startbereit());
+    anzahl = 0;
+    EXPECT_FALSE(ss::startbereit());
+    anzahl = 1;
+    zeitwahl = 0;
+    EXPECT_FALSE(ss::startbereit());
+    zeitwahl = 1;
+    schuelername = "";
+    EXPECT_FALSE(ss::startbereit());
+}
+
+// The installation's choice of each field: the 10 field 1..10, the 20 field 1..20 in its two lists, the
+// hundred field every digit in both; the times 0,5 to 2,5 sec.
+TEST_F(FSsLogikTest, EachFieldsInstalledChoice)
+{
+    for (const int code : { ss::Zehnerfeld, ss::Zwanzigerfeld, ss::Hunderterfeld }) {
+        ss::standardSetzen(code);
+        for (int k = 0; k <= 9; ++k) {
+            EXPECT_EQ(zahlenwahl1[k], code == ss::Hunderterfeld ? k : k + 1) << code;
+            EXPECT_EQ(zahlenwahl2[k], code == ss::Hunderterfeld ? k : code == ss::Zwanzigerfeld ? k + 11 : -1) << code;
+        }
+        EXPECT_EQ(std::vector<int>({ schalter1, schalter2, rasterbleibt, mindestaufgaben, mindestminuten }),
+            std::vector<int>({ 1, 0, 1, 20, 10 }));
+        EXPECT_EQ(std::vector<int>({ wahlbytes[0], wahlbytes[1], wahlbytes[2], wahlbytes[3], wahlbytes[4] }),
+            std::vector<int>({ 255, 1, 2, 3, 255 }));
+    }
+}
+
+// Every value of a 20 field section at both ends of what the set-up writes, and one beyond.
+TEST_F(FSsLogikTest, EachSectionValueReadsAtItsEndsAndNotBeyond)
+{
+    const std::vector<int> gut { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1, 0, 1, 20, 10,
+        -1, 1, 2, 3, -1 };
+    const struct {
+        size_t stelle;
+        int wert;
+        bool gelesen;
+    } faelle[] = { { 0, 0, false }, { 0, 1, true }, { 19, 20, true }, { 19, 21, false }, { 5, -1, true },
+        { 20, -1, true }, { 20, 2, false }, { 21, -2, false }, { 22, 1, true }, { 22, 2, false }, { 23, 0, true },
+        { 23, 50, true }, { 23, 51, false }, { 23, -1, false }, { 24, 0, true }, { 24, 99, true }, { 24, 100, false },
+        { 24, -1, false }, { 25, 0, true }, { 29, 4, true }, { 29, 3, false } };
+    for (const auto& f : faelle) {
+        std::vector<int> werte = gut;
+        werte[f.stelle] = f.wert;
+        std::vector<std::vector<int>> zeilen { std::vector<int>(werte.begin(), werte.begin() + 20) };
+        for (size_t i = 20; i < 25; ++i)
+            zeilen.push_back({ werte[i] });
+        zeilen.push_back(std::vector<int>(werte.begin() + 25, werte.end()));
+        writeBytes(fwIna(), "a\r\nb\r\n");
+        einstellungsdatei::abschnittschreibenZeilen(fwIna(), "ss20", zeilen);
+        bool gelesen = false;
+        try {
+            gelesen = ss::abschnittladen(fwIna(), ss::Zwanzigerfeld);
+        } catch (const RuntimeError&) {
+        }
+        EXPECT_EQ(gelesen, f.gelesen) << "value " << f.stelle << " = " << f.wert;
+    }
 }
 
 TEST_F(FSsLogikTest, NumberLists)
