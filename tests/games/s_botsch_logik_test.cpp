@@ -164,3 +164,32 @@ TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
     EXPECT_EQ(faktoren, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
     EXPECT_EQ(teiler, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 }));
 }
+
+// The other kinds' numbers over many messages: two two-digit addends (45 = 11 + 34 .. 34 + 11), any two-digit
+// first number of "a + __ = c", factors of the times table 2..10, and a correction of -9..9 that is never 0.
+TEST(Botschaften, TheOtherKindsNumbersReachBothEndsOfTheirRanges)
+{
+    std::set<int> summand, erste, faktoren, rest;
+    for (int seed = 0; seed < 300; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (const auto& t : s_botsch::aufgaben(2, QString::fromUtf8("ÜÜÜÜÜ")))
+            summand.insert(t.b);
+        for (const auto& t : s_botsch::aufgaben(4, "QQQQQ"))
+            erste.insert(t.a);
+        for (const auto& t : s_botsch::aufgaben(5, "QWERTZUIOP")) {
+            EXPECT_EQ(t.a * t.b, t.r);
+            faktoren.insert(t.a);
+        }
+        for (const auto& t : s_botsch::aufgaben(6, QString::fromUtf8("QMYÄÜ")))
+            rest.insert(t.c);
+    }
+    EXPECT_EQ(*summand.begin(), 11);
+    EXPECT_EQ(*summand.rbegin(), 34);
+    EXPECT_EQ(erste.size(), 89u);
+    EXPECT_EQ(*erste.begin(), 11);
+    EXPECT_EQ(*erste.rbegin(), 99);
+    EXPECT_EQ(faktoren, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+    EXPECT_EQ(*rest.begin(), -9);
+    EXPECT_EQ(*rest.rbegin(), 9);
+    EXPECT_EQ(rest.count(0), 0u);
+}
