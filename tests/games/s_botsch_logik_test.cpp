@@ -174,8 +174,11 @@ TEST(Botschaften, TheOtherKindsNumbersReachBothEndsOfTheirRanges)
         RandSeed(std::uint32_t(seed));
         for (const auto& t : s_botsch::aufgaben(2, QString::fromUtf8("ÜÜÜÜÜ")))
             summand.insert(t.b);
-        for (const auto& t : s_botsch::aufgaben(4, "QQQQQ"))
+        for (const auto& t : s_botsch::aufgaben(4, "QQQQQ")) {
             erste.insert(t.a);
+            // Adding while the sum stays two-digit (up to 99), else taking away.
+            EXPECT_EQ(t.c, t.a + t.r <= 99 ? t.a + t.r : t.a - t.r) << t.a;
+        }
         for (const auto& t : s_botsch::aufgaben(5, "QWERTZUIOP")) {
             EXPECT_EQ(t.a * t.b, t.r);
             faktoren.insert(t.a);
