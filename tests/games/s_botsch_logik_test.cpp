@@ -127,6 +127,45 @@ TEST(Botschaften, TheAnswerGoesIntoTheGapOfEachKindsTask)
     }
 }
 
+// Each task read from left to right, with the letter's result in the answer's place, is a true equation.
+TEST(Botschaften, EachTaskReadFromLeftToRightIsTrueWithTheLettersResult)
+{
+    for (int seed = 0; seed < 100; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (int art = 0; art <= 7; ++art) {
+            const QString text = art == 7 ? QStringLiteral("EDYEM") : QString::fromUtf8("QMYÄÜ");
+            for (const auto& t : s_botsch::aufgaben(art, text)) {
+                std::vector<s_botsch::Teil> teile = s_botsch::aufgabentext(art, t);
+                teile.push_back({ s_botsch::antwortX(art), 0, QString::number(t.r) });
+                std::sort(teile.begin(), teile.end(),
+                    [](const s_botsch::Teil& a, const s_botsch::Teil& b) { return a.x < b.x; });
+                QStringList gelesen;
+                for (const auto& teil : teile)
+                    gelesen << teil.text;
+                const QStringList seiten = gelesen.join(' ').split(" = ");
+                ASSERT_EQ(seiten.size(), 2) << gelesen.join(' ').toStdString();
+                const auto rechnen = [](const QString& ausdruck) {
+                    const QStringList w = ausdruck.split(' ');
+                    int wert = w[0].toInt();
+                    for (int i = 1; i + 1 < w.size(); i += 2) {
+                        const int b = w[i + 1].toInt();
+                        if (w[i] == "*") {
+                            wert *= b; // only as the first operation
+                        } else if (w[i] == ":") {
+                            wert /= b;
+                        } else {
+                            wert += w[i] == "+" ? b : -b;
+                        }
+                    }
+                    return wert;
+                };
+                EXPECT_EQ(rechnen(seiten[0]), rechnen(seiten[1]))
+                    << "kind " << art << ": " << gelesen.join(' ').toStdString();
+            }
+        }
+    }
+}
+
 TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
 {
     // Kind 0 and 1 add or take a one-digit number, kind 3 takes 10..39 from a two-digit number, kind 6 multiplies
