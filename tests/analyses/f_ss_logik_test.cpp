@@ -331,6 +331,35 @@ TEST(FSsRunnerLogik, DotsOfTheThreeFields)
     EXPECT_TRUE(ss::punktbild(ss::Feld::Zehn, 0).isEmpty());
 }
 
+// A full field's dots fill the cells of its grid in reading order, one dot inside each cell.
+TEST(FSsRunnerLogik, DotsFillTheGridCellsInReadingOrder)
+{
+    const struct {
+        ss::Feld feld;
+        int n;
+    } felder[] = { { ss::Feld::Zehn, 10 }, { ss::Feld::Zwanzig, 20 }, { ss::Feld::Hundert, 100 } };
+    for (const auto& f : felder) {
+        std::vector<int> xs, ys;
+        for (const ss::Linie& l : ss::raster(f.feld)) {
+            if (l.breite != 1) continue;
+            if (l.x1 == l.x2) xs.push_back(l.x1);
+            if (l.y1 == l.y2) ys.push_back(l.y1);
+        }
+        std::sort(xs.begin(), xs.end());
+        std::sort(ys.begin(), ys.end());
+        ASSERT_EQ(xs.size(), 11u);
+        ASSERT_EQ(int(ys.size()), f.n / 10 + 1);
+        const auto punkte = ss::punktbild(f.feld, f.n);
+        ASSERT_EQ(punkte.size(), f.n);
+        for (int i = 0; i < f.n; ++i) {
+            const ss::Rechteck& o = punkte[i].ort;
+            const size_t r = size_t(i / 10), c = size_t(i % 10);
+            EXPECT_TRUE(o.links > xs[c] && o.rechts < xs[c + 1] && o.oben > ys[r] && o.unten < ys[r + 1])
+                << int(f.feld) << " dot " << i;
+        }
+    }
+}
+
 TEST(FSsRunnerLogik, GridAndWipe)
 {
     EXPECT_EQ(ss::raster(ss::Feld::Zehn).size(), 14);
@@ -350,6 +379,9 @@ TEST(FSsRunnerLogik, FirstZero)
     EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "1", 10));
     EXPECT_TRUE(ss::nullAbgelehnt(ss::Feld::Hundert, "", 0));
     EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Hundert, "5", 50));
+    EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zehn, "", 0)); // the empty field is answered with 0
+    EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "", 0));
+    EXPECT_TRUE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "", 20));
 }
 
 TEST(FSsRunnerLogik, AnswerColumns)
@@ -377,6 +409,12 @@ TEST(FSsRunnerLogik, NumbersWithOneDecimal)
     EXPECT_EQ(ss::zahlF(123.45), "123,0");
     EXPECT_EQ(ss::zahlF(0), "0,0");
     EXPECT_EQ(ss::zahlF(15000), "1,50E+4");
+    EXPECT_EQ(ss::zahlF(999.0), "999,0");
+    EXPECT_EQ(ss::zahlF(1000.0), "1,00E+3");
+    EXPECT_EQ(ss::zahlF(9.96), "10,0");
+    EXPECT_EQ(ss::zahlF(0.96), "1,0");
+    const double sekunde = 1.0 / 86400.0;
+    EXPECT_EQ(ss::gesamtminuten((2 * 3600 + 5 * 60 + 59) * sekunde), 125);
 }
 
 TEST(FSsRunnerLogik, ProtocolHeadLinesUseTotalMinutes)
