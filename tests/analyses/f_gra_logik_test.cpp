@@ -279,7 +279,9 @@ TEST_F(FGraLogikTest, EachAnswerFillsTheCellMarkedForItsTask)
 {
     const struct {
         int code, variante, basis1, anzahl1, basis2, anzahl2;
-    } faelle[] = { { 11, 2, 0, 11, 0, 11 }, { 12, 2, 0, 10, 0, 10 }, { 13, 0, 0, 11, 0, 11 }, { 14, 0, 11, 8, 2, 8 },
+    } faelle[] = { { 11, 0, 0, 11, 0, 11 }, { 11, 1, 0, 11, 0, 11 }, { 11, 2, 0, 11, 0, 11 }, { 12, 0, 0, 10, 0, 10 },
+        { 12, 1, 0, 10, 0, 10 }, { 12, 2, 0, 10, 0, 10 }, { 13, 0, 0, 11, 0, 11 }, { 13, 3, 0, 11, 0, 11 },
+        { 14, 0, 11, 8, 2, 8 }, { 14, 2, 11, 8, 2, 8 }, { 15, 0, 0, 10, 0, 10 }, { 15, 1, 0, 10, 0, 10 },
         { 15, 2, 0, 10, 0, 10 }, { 16, 0, 0, 11, 0, 11 }, { 17, 0, 1, 10, 0, 11 } };
     for (const auto& f : faelle) {
         start(f.code, f.variante, alle(f.basis1, f.anzahl1), alle(f.basis2, f.anzahl2));
@@ -300,7 +302,7 @@ TEST_F(FGraLogikTest, EachAnswerFillsTheCellMarkedForItsTask)
             bewertung();
             EXPECT_EQ(tabelle[z][sp], QString::number(zahl).append(" ++").leftJustified(6, u' ')) << f.code;
         }
-        EXPECT_EQ(beantwortet, markiert) << f.code;
+        EXPECT_EQ(beantwortet, markiert) << f.code << " variant " << f.variante;
     }
 }
 
