@@ -173,6 +173,22 @@ TEST(Tictactoe, EachKindIsTitledByItsTask)
     }
 }
 
+// The shuffle moves every pair onto the board over many games: each of the eleven numbers is shown in a field.
+TEST(Tictactoe, EveryPairReachesTheBoard)
+{
+    for (const int art : { 0, 12 }) {
+        QSet<int> gezeigt;
+        PinRandomSeed(5);
+        for (int spiel = 0; spiel < 300; ++spiel) {
+            const tictactoe::Brett b = tictactoe::zahlenwahl(art);
+            for (int k = 1; k <= 9; ++k)
+                gezeigt.insert(b.gezeigt[size_t(k)]);
+        }
+        UnpinRandomSeed();
+        EXPECT_EQ(gezeigt, (QSet<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 })) << "kind " << art;
+    }
+}
+
 // Fields 1..9 read like a text: three to a row, left to right, rows top to bottom; each winning line runs
 // through the centres of the three fields it joins and beyond them.
 TEST(Tictactoe, FieldsReadRowByRowAndEachWinningLineCrossesItsThreeFields)
