@@ -103,6 +103,31 @@ TEST(Nachbarn, EachFormsPositionsAndTargetsReachBothEnds)
     }
 }
 
+// The cursor may stand wherever every cell of its form lies in the field, and nowhere else: so many places per
+// form, none beyond any of the four edges.
+TEST(Nachbarn, TheCursorStaysInsideTheFieldAtEveryEdge)
+{
+    const int plaetze[] = { 90, 90, 81, 81, 80, 80, 64, 64, 81 };
+    for (size_t i = 0; i < std::size(kFormen); ++i) {
+        const auto [spiel, lage] = kFormen[i];
+        int n = 0;
+        for (int r = -2; r <= 11; ++r)
+            for (int c = -2; c <= 11; ++c)
+                if (bewegbar(spiel, lage, r, c, 0, 0)) {
+                    ++n;
+                    for (int z : zahlen(spiel, lage, r, c))
+                        EXPECT_TRUE(z >= 1 && z <= 100) << spiel << "/" << lage << " at " << r << "," << c;
+                }
+        EXPECT_EQ(n, plaetze[i]) << spiel << "/" << lage;
+    }
+    // A step is taken from where the cursor stands.
+    EXPECT_TRUE(bewegbar(14, waagerecht, 4, 7, 0, 1));
+    EXPECT_FALSE(bewegbar(14, waagerecht, 4, 8, 0, 1));
+    EXPECT_FALSE(bewegbar(14, senkrecht, 8, 4, 1, 0));
+    EXPECT_FALSE(bewegbar(16, 0, 0, 0, 0, -1));
+    EXPECT_FALSE(bewegbar(16, 0, 0, 0, -1, 0));
+}
+
 TEST(Nachbarn, TwoDirectionsNeverRepeat)
 {
     const int zwei[4] = { -1, 1, -1, 3 };
