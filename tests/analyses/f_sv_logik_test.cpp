@@ -216,6 +216,16 @@ TEST_F(SvAnalyseTest, EveryStrategysDigitAtEveryPlace)
             EXPECT_EQ(p(Einer, typ), f.e[typ - 1]) << f.minuend << " - " << f.subtrahend << ", type " << typ;
         }
     }
+    // Counting one too many cannot show in the hundreds of the kinds C, E .. I (their hundreds pay a borrow)
+    // nor in the tens of D .. G, I and K.
+    const QString hunderterNie = "CEFGHI", zehnerNie = "DEFGIK";
+    for (int art = 1; art <= kArtzahl; ++art) {
+        const Aufgabe a = stellenwurf(art);
+        const Prognosen p = prognosen(art, a, false);
+        const QChar b = artbuchstabe(art);
+        EXPECT_EQ(p(Hunderter, 1), hunderterNie.contains(b) ? kNie : a.hunderter1 + 1) << "kind " << art;
+        EXPECT_EQ(p(Zehner, 1), zehnerNie.contains(b) ? kNie : a.zehner1 + 1) << "kind " << art;
+    }
 }
 
 // Adding with carries (+mÜ) shows in the hundreds only when the tens, with the units' carry, pass 9, and in the
