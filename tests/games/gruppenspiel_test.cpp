@@ -7,6 +7,7 @@
 #include "shell/HalmorGlobalDefs.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -197,6 +198,14 @@ TEST(Zahlenraten, AMissCrossesOutExactlyTheNumbersItRulesOut)
     for (int v = 1; v <= 100; ++v) {
         const int nummer = 37;
         EXPECT_EQ(int(s_zrat::kreuze(v, nummer).size()), v > nummer ? 101 - v : v < nummer ? v : 0) << v;
+        // Exactly the cells of the numbers the miss rules out: from the attempt up, or up to it.
+        std::set<std::pair<int, int>> soll, ist;
+        for (int k = 1; k <= 100; ++k)
+            if ((v > nummer && k >= v) || (v < nummer && k <= v))
+                soll.insert({ s_zrat::feldlage(k).zeile, s_zrat::feldlage(k).spalte });
+        for (const auto& f : s_zrat::kreuze(v, nummer))
+            ist.insert({ f.zeile, f.spalte });
+        EXPECT_EQ(ist, soll) << v;
     }
     EXPECT_TRUE(s_zrat::bewerten(100, 37) == s_zrat::Urteil::kleiner);
     EXPECT_TRUE(s_zrat::bewerten(10, 37) == s_zrat::Urteil::groesser);
