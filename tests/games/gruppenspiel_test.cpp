@@ -213,6 +213,9 @@ TEST(Zahlenraten, AMissCrossesOutExactlyTheNumbersItRulesOut)
     EXPECT_EQ(s_zrat::eingabewert("0"), 0);
     EXPECT_EQ(s_zrat::eingabewert("250"), 0);
     EXPECT_EQ(s_zrat::eingabewert("007"), 7);
+    EXPECT_EQ(s_zrat::eingabewert("1"), 1);
+    EXPECT_EQ(s_zrat::eingabewert("100"), 100);
+    EXPECT_EQ(s_zrat::eingabewert("101"), 0);
 }
 
 TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
