@@ -306,6 +306,28 @@ TEST_F(FGraLogikTest, EachAnswerFillsTheCellMarkedForItsTask)
     }
 }
 
+// A run starts with no task, no time and no error counted, and the sign of its analysis.
+TEST_F(FGraLogikTest, ARunStartsFromNothing)
+{
+    for (const int code : { 11, 14, 16, 17 }) {
+        start(code, 0, alle(code == 14 ? 11 : code == 17 ? 1 : 0, 8), alle(code == 14 ? 2 : 0, 8));
+        durchlaufen([] { return zahl + 1; });
+        ASSERT_GT(fehlerzahl, 0);
+        zaehler = 5;
+        laufzeit = 0.5;
+        dauer = 0.25;
+        eingabe = "7";
+        laufBeginnen();
+        EXPECT_EQ(zaehler, 0);
+        EXPECT_EQ(laufzeit, 0.0);
+        EXPECT_EQ(dauer, 0.0);
+        EXPECT_EQ(eingabe.str(), "");
+        EXPECT_EQ(fehlerzahl, 0);
+        EXPECT_EQ(wahl1, 0);
+        EXPECT_EQ(zeichen.str(), QString::fromUtf8(analyse(code)->zeichen));
+    }
+}
+
 TEST_F(FGraLogikTest, MixedTensGetRandomTens)
 {
     std::set<int> zehner12, zehner15;
