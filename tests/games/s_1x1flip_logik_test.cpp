@@ -1,4 +1,6 @@
+#include "aids/aufnahme.h"
 #include "games/s_1x1flip_logik.h"
+#include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 
@@ -117,6 +119,38 @@ TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
     EXPECT_EQ(zeile(ohne, "mal die Zeitbegrenzung nicht eingehalten:").text, QString());
     // Without a limit: no time line and no count for Ali and Cem, and not Cem's 7.
     EXPECT_EQ(mit.zeilen.size() - ohne.zeilen.size(), 5u);
+}
+
+// The printed evaluation writes every line at its place in 0.1 mm, counts and numbers right-aligned, texts from
+// the left, in black.
+TEST(Flipper, ThePrintWritesEveryLineAtItsPlace)
+{
+    for (int p = 1; p <= 5; ++p) {
+        listenzeilen[p] = QString();
+        flipzaehler[p].fill(0);
+    }
+    listenzeilen[1] = "Ali";
+    spielerstatus[1] = 0;
+    s_1x1flip::zaehlen(1, 0, 8);
+    const auto a = s_1x1flip::auswertung(2, 1, " 2 Sekunden");
+    QVector<DrawOp> ops;
+    Canvas c { std::make_unique<Aufnahme>(ops) };
+    c.font.color = Qt::red;
+    s_1x1flip::draw(c, a);
+    QVector<DrawOp> texte;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Text) texte << op;
+    ASSERT_EQ(texte.size(), int(a.zeilen.size()));
+    for (int i = 0; i < texte.size(); ++i) {
+        const auto& z = a.zeilen[size_t(i)];
+        EXPECT_EQ(texte[i].text, z.text);
+        EXPECT_EQ(texte[i].points.value(0), QPoint(z.x, z.y)) << z.text.toStdString();
+        EXPECT_EQ(texte[i].align & TextAlign::HorizontalMask, z.rechts ? TextAlign::Right : TextAlign::Left)
+            << z.text.toStdString();
+        EXPECT_EQ(texte[i].mapMode, MapMode::LoMetric);
+        EXPECT_EQ(texte[i].font.color, QColor(Qt::black));
+        EXPECT_EQ(texte[i].font.height, z.hoehe);
+    }
 }
 
 TEST(Flipper, ALineListsItsFirstTenNumbersAndCountsEveryOne)
