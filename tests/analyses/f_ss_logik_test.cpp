@@ -433,6 +433,13 @@ TEST(FSsRunnerLogik, ProtocolHeadLinesUseTotalMinutes)
     EXPECT_EQ(k[0], "Ben                                    07.12.2026    Schnelles Sehen am 100er");
     EXPECT_EQ(k[2], "Zeit: 0:00 min      Aufgaben: 1   Punkte: 2      P/Ag: 2,0      P/min: 120,0");
     EXPECT_EQ(k[3], "Vorgaben:  Hintergrund: dunkel, ohne Raster, max. 5 Minuten, max. 5 Aufgaben");
+
+    // A long name from the class list keeps 35 characters, so that the date stays in its column.
+    const QString lang = "07 " + QString(40, 'x');
+    const QStringList l = ss::kopfzeilen(ss::Feld::Zehn, lang, false, "07.12.2026", "p", sekunde, 1, 1, 1, 1, 5, 5);
+    EXPECT_EQ(l[0], QString(35, 'x') + "    07.12.2026     Schnelles Sehen am 10er");
+    // A solved task's line never runs past 80 characters.
+    EXPECT_EQ(ss::loesungsspalte(QString(100, 'a'), 120, sekunde, 3), QString(80, 'a'));
 }
 
 TEST(FSsRunnerLogik, EachCodeRunsOnItsOwnField)
