@@ -166,6 +166,12 @@ TEST(SvTasteneingabe, DigitsMarksAndBackspace)
     EXPECT_EQ(e.ziffernzahl(), 2);
     EXPECT_FALSE(e.ziffer('x'));
     e.leeren();
+    EXPECT_FALSE(e.ziffer('/'));
+    EXPECT_FALSE(e.ziffer(':'));
+    EXPECT_TRUE(e.ziffer('0'));
+    EXPECT_TRUE(e.ziffer('9'));
+    EXPECT_EQ(txt(e.eingabeziffern()), txt("90"));
+    e.leeren();
     EXPECT_FALSE(e.loeschen());
     EXPECT_EQ(txt(e.eingabeziffern()), txt(""));
 }
