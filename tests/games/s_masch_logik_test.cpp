@@ -120,6 +120,17 @@ TEST(Maschinen, PassesDealEveryTextOnceAndOneEntryFillsBothMachines)
         pass.insert(ziehen(pool, 5, offen).text());
     EXPECT_EQ(pass.size(), 5u);
     EXPECT_EQ(offen, 5);
+    // The last entry of a pass is the one left; a count outside the pool starts a new pass.
+    for (int i = 1; i <= 5; ++i)
+        pool[i] = QStringLiteral("+%1").arg(i);
+    int letzter = 1;
+    EXPECT_EQ(ziehen(pool, 5, letzter).text(), "+1");
+    EXPECT_EQ(letzter, 5);
+    for (const int falsch : { 0, 6 }) {
+        int n = falsch;
+        ziehen(pool, 5, n);
+        EXPECT_EQ(n, 4) << falsch;
+    }
 
     pool[1] = QStringLiteral("-3");
     int eins = 1;
