@@ -176,6 +176,13 @@ TEST(Gruppenspiel, StartNeedsAPlayerAndForThePathGameADirectionAndAStepCount)
     for (const auto& f : faelle)
         EXPECT_EQ(s_hm::startErlaubt(f.spiel, f.spieler, QString::fromLatin1(f.schritte), f.richtungen), f.start)
             << f.spiel << " " << f.schritte;
+    // The set-up's games: 5 to 8 and the two path games, no neighbour of them.
+    for (int spiel = 0; spiel <= 27; ++spiel) {
+        const bool gruppe = (spiel >= 5 && spiel <= 8) || spiel == 18 || spiel == 19;
+        EXPECT_EQ(s_hm::gruppenspiel(spiel), gruppe) << spiel;
+        EXPECT_EQ(s_hm::pfadspiel(spiel), spiel == 18 || spiel == 19) << spiel;
+        EXPECT_EQ(s_hm::startErlaubt(spiel, 2, "5", 2), gruppe) << spiel;
+    }
 }
 
 TEST(Zahlenraten, NumbersLieInRowsAndColumnsOfTheHundredField)
