@@ -8,6 +8,27 @@
 using SwinaTest = SpieleTest;
 using einstellungsdatei::Abschnittstand;
 
+// Every game number: the launcher it is chosen through and the section it keeps its options in.
+TEST(Spielzuordnung, EachGameHasItsLauncherAndSection)
+{
+    using S = sp_haupt::Starter;
+    const struct {
+        int spiel;
+        S starter;
+        const char* stichwort;
+    } soll[] = { { 0, S::keiner, "" }, { 1, S::knobeln, "masch" }, { 2, S::partner, "vg100" }, { 3, S::partner, "tic" },
+        { 4, S::knobeln, "zfz" }, { 5, S::gruppe, "zr" }, { 6, S::gruppe, "bot" }, { 7, S::gruppe, "flip" },
+        { 8, S::gruppe, "wr" }, { 9, S::knobeln, "kette" }, { 10, S::keiner, "" }, { 11, S::knobeln, "kette" },
+        { 12, S::knobeln, "masch" }, { 13, S::knobeln, "bunt" }, { 14, S::knobeln, "2n" }, { 15, S::knobeln, "2n" },
+        { 16, S::knobeln, "2n" }, { 17, S::partner, "" }, { 18, S::gruppe, "lvr" }, { 19, S::gruppe, "lvr" },
+        { 20, S::knobeln, "pyra" }, { 21, S::knobeln, "pyra" }, { 22, S::knobeln, "zq" }, { 23, S::keiner, "" },
+        { 24, S::partner, "abr9" }, { 25, S::partner, "" }, { 26, S::partner, "ziel" }, { 27, S::keiner, "" } };
+    for (const auto& f : soll) {
+        EXPECT_EQ(sp_haupt::starter(f.spiel), f.starter) << f.spiel;
+        EXPECT_EQ(sp_haupt::stichwort(f.spiel), QString::fromLatin1(f.stichwort)) << f.spiel;
+    }
+}
+
 TEST_F(SwinaTest, TheInstalledFileGivesTheMachinesEveryOperationAndNumber)
 {
     ASSERT_EQ(sp_haupt::abschnittladen("masch"), Abschnittstand::gelesen);
