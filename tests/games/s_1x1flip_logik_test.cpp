@@ -9,6 +9,27 @@
 #include <map>
 #include <set>
 
+namespace {
+
+// No player's name and nothing counted yet.
+void keineSpieler()
+{
+    for (int p = 1; p <= 5; ++p) {
+        listenzeilen[p] = QString();
+        flipzaehler[p].fill(0);
+    }
+}
+
+// Ali alone, the winner.
+void nurAliGewinnt()
+{
+    keineSpieler();
+    listenzeilen[1] = "Ali";
+    spielerstatus[1] = 0;
+}
+
+} // namespace
+
 TEST(Flipper, TheWrongNumbersLieBetweenTheRowsNumbers)
 {
     for (int seed = 0; seed < 50; ++seed) {
@@ -78,10 +99,7 @@ TEST(Flipper, EightErrorsCompleteTheFigure)
 
 TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
 {
-    for (int p = 1; p <= 5; ++p) {
-        listenzeilen[p] = QString();
-        flipzaehler[p].fill(0);
-    }
+    keineSpieler();
     listenzeilen[1] = "Ali";
     listenzeilen[3] = "Cem";
     listenzeilen[4] = "Dora";
@@ -125,12 +143,7 @@ TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
 // the left, in black.
 TEST(Flipper, ThePrintWritesEveryLineAtItsPlace)
 {
-    for (int p = 1; p <= 5; ++p) {
-        listenzeilen[p] = QString();
-        flipzaehler[p].fill(0);
-    }
-    listenzeilen[1] = "Ali";
-    spielerstatus[1] = 0;
+    nurAliGewinnt();
     s_1x1flip::zaehlen(1, 0, 8);
     const auto a = s_1x1flip::auswertung(2, 1, " 2 Sekunden");
     QVector<DrawOp> ops;
@@ -155,12 +168,7 @@ TEST(Flipper, ThePrintWritesEveryLineAtItsPlace)
 
 TEST(Flipper, ALineListsItsFirstTenNumbersAndCountsEveryOne)
 {
-    for (int p = 1; p <= 5; ++p) {
-        listenzeilen[p] = QString();
-        flipzaehler[p].fill(0);
-    }
-    listenzeilen[1] = "Ali";
-    spielerstatus[1] = 0;
+    nurAliGewinnt();
     // Twelve numbers of the row recognised, the largest first: the sheet has room for the first ten.
     for (int n = 12; n >= 1; --n)
         s_1x1flip::zaehlen(1, 0, 2 * n);

@@ -22,6 +22,15 @@ Zerlegt zerlegen(const QString& t)
     return { t.left(2).trimmed().toInt(), t.mid(3, 1).toInt(), t.mid(5, 2).trimmed().toInt(), t.at(2) };
 }
 
+// A new game with the random generator seeded.
+Zeichenspiel neuesSpiel(std::uint32_t seed)
+{
+    RandSeed(seed);
+    Zeichenspiel s;
+    s.neuesSpiel();
+    return s;
+}
+
 } // namespace
 
 TEST(Zeichenspiel, TaskTextsAndRatings)
@@ -102,9 +111,7 @@ TEST(Zeichenspiel, OperandsRunFromZeroToNineAndSmallOnesFromTheThirdTaskOn)
 {
     std::set<int> operanden, kleineAb;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
-        RandSeed(seed);
-        Zeichenspiel s;
-        s.neuesSpiel();
+        Zeichenspiel s = neuesSpiel(seed);
         for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
             const auto a = s.naechsteAufgabe(kAlle);
             ASSERT_TRUE(a);
@@ -128,9 +135,7 @@ TEST(Zeichenspiel, EachLaterTaskShowsADigitStillToBeFound)
 {
     int geprueft = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        RandSeed(seed);
-        Zeichenspiel s;
-        s.neuesSpiel();
+        Zeichenspiel s = neuesSpiel(seed);
         for (int d = 0; d <= 9; ++d)
             EXPECT_EQ(s.zifferVon(s.symbolVon(d)), d);
         for (int n = 1; n <= Zeichenspiel::kAufgaben && !s.fertig(); ++n) {
@@ -280,9 +285,7 @@ TEST(Zeichenspiel, AZeroComesOnceAndAgainAfterEachRelaxation)
 {
     int spieleMitNullNachLockerung = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        RandSeed(seed);
-        Zeichenspiel s;
-        s.neuesSpiel();
+        Zeichenspiel s = neuesSpiel(seed);
         for (int i = 0; i <= 9; ++i)
             if (s.zifferVon(i) != 0) {
                 s.markieren(i);
