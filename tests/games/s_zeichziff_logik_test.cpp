@@ -2,6 +2,7 @@
 #include "games/zifferneingabe.h"
 #include "platform/random.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -20,6 +21,19 @@ struct Zerlegt {
 Zerlegt zerlegen(const QString& t)
 {
     return { t.left(2).trimmed().toInt(), t.mid(3, 1).toInt(), t.mid(5, 2).trimmed().toInt(), t.at(2) };
+}
+
+// Every task of the game with all four operations, taken apart, with its number and its first operand, until the
+// generator gives up.
+void alleAufgaben(Zeichenspiel& s, const std::function<void(int, const Zerlegt&, int)>& jede)
+{
+    for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
+        const auto a = s.naechsteAufgabe(kAlle);
+        ASSERT_TRUE(a);
+        if (a->text.isEmpty()) break;
+        const Zerlegt z = zerlegen(a->text);
+        jede(n, z, z.op == '+' || z.op == '*' ? z.links : z.rechts);
+    }
 }
 
 // A new game with the random generator seeded.
@@ -112,17 +126,12 @@ TEST(Zeichenspiel, OperandsRunFromZeroToNineAndSmallOnesFromTheThirdTaskOn)
     std::set<int> operanden, kleineAb;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         Zeichenspiel s = neuesSpiel(seed);
-        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
-            const auto a = s.naechsteAufgabe(kAlle);
-            ASSERT_TRUE(a);
-            if (a->text.isEmpty()) break;
-            const Zerlegt z = zerlegen(a->text);
-            const int erster = z.op == '+' || z.op == '*' ? z.links : z.rechts;
+        alleAufgaben(s, [&](int n, const Zerlegt& z, int erster) {
             for (const int x : { erster, z.b }) {
                 operanden.insert(x);
                 if (x <= 1) kleineAb.insert(n);
             }
-        }
+        });
     }
     EXPECT_EQ(operanden, (std::set<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
     ASSERT_FALSE(kleineAb.empty());
@@ -292,14 +301,9 @@ TEST(Zeichenspiel, AZeroComesOnceAndAgainAfterEachRelaxation)
                 s.verraten();
             }
         std::map<int, int> nullenJeLockerung;
-        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
-            const auto a = s.naechsteAufgabe(kAlle);
-            ASSERT_TRUE(a);
-            if (a->text.isEmpty()) break;
-            const Zerlegt z = zerlegen(a->text);
-            const int erster = z.op == '+' || z.op == '*' ? z.links : z.rechts;
+        alleAufgaben(s, [&](int, const Zerlegt& z, int erster) {
             if (erster == 0 || z.b == 0) ++nullenJeLockerung[s.lockerungen()];
-        }
+        });
         for (const auto& [lockerung, nullen] : nullenJeLockerung)
             EXPECT_EQ(nullen, 1) << "seed " << seed << ", relaxation " << lockerung;
         spieleMitNullNachLockerung += nullenJeLockerung.upper_bound(0) != nullenJeLockerung.end();
