@@ -390,6 +390,8 @@ TEST(FSsRunnerLogik, AnswerColumns)
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Zehn, "8", 1.25 * sekunde), "     8  1,2");
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Zwanzig, "13", 12.38 * sekunde), "   13  12,3");
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Hundert, "100", 61.0 * sekunde), "  100  61,0");
+    // Tenths are cut, never rounded up into the next second.
+    EXPECT_EQ(ss::antwortspalte(ss::Feld::Zehn, "8", 1.995 * sekunde), "     8  1,9");
 
     // Three times: the header is 15 + 33 long; the total goes under "Zeit", the points under "P".
     const QString kopf6 = "Zahl     Zahl/Zeit  Zahl/Zeit  Zahl/Zeit    Zeit";
