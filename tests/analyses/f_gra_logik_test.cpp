@@ -197,6 +197,57 @@ TEST_F(FGraLogikTest, SectionsOfTheSettingsFile)
     EXPECT_TRUE(readBytes(datei).endsWith("x\r\ngemzp\r\n0 1 2 3 -1 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9\r\n0\r\n"));
 }
 
+// What tells the seven analyses apart: the section and protocol name, the sign, both lists' numbers as the
+// installation ticks them, and the variants the radio group offers (one past its last reads as the default).
+TEST_F(FGraLogikTest, EachAnalysisHasItsNamesSignListsAndVariants)
+{
+    const auto folge = [](int von, int bis) {
+        std::vector<int> v;
+        for (int i = von; i <= bis; ++i)
+            v.push_back(i);
+        return v;
+    };
+    const struct {
+        int code;
+        const char *stichwort, *praefix, *zeichen;
+        std::vector<int> liste1, liste2;
+        int varianten, standard;
+    } soll[] = {
+        { 11, "1p1", "1+1___", "+", folge(0, 10), folge(0, 10), 3, 2 },
+        { 12, "gemzp", "ZE+E__", "+", folge(0, 9), folge(0, 9), 3, 2 },
+        { 13, "1m1_10", "1-1___", "-", folge(0, 10), folge(0, 10), 4, 0 },
+        { 14, "1m1_20", "ZÜ-___", "-", folge(11, 18), folge(2, 9), 4, 0 },
+        { 15, "gemzm", "ZE-E__", "-", folge(0, 9), folge(0, 9), 3, 2 },
+        { 16, "1x1", "1x1___", "x", folge(0, 10), folge(0, 10), 3, 1 },
+        { 17, "1d1", "1d1___", ":", folge(1, 10), folge(0, 10), 3, 1 },
+    };
+    EXPECT_EQ(analyse(10), nullptr);
+    EXPECT_EQ(analyse(18), nullptr);
+    const QString datei = dataPath("fw.ina");
+    for (const auto& f : soll) {
+        const Analyse* an = analyse(f.code);
+        ASSERT_NE(an, nullptr) << f.code;
+        EXPECT_EQ(an->code, f.code);
+        EXPECT_STREQ(an->stichwort, f.stichwort);
+        EXPECT_STREQ(an->praefix, f.praefix);
+        EXPECT_STREQ(an->zeichen, f.zeichen);
+        std::vector<int> werte = f.liste1;
+        werte.insert(werte.end(), f.liste2.begin(), f.liste2.end());
+        const auto zeilen = abschnittZeilen(f.code, standardabschnitt(f.code));
+        ASSERT_EQ(zeilen.size(), 2u);
+        EXPECT_EQ(zeilen[0], werte) << f.code;
+        EXPECT_EQ(zeilen[1], std::vector<int> { f.standard }) << f.code;
+        for (const int variante : { f.varianten - 1, f.varianten }) {
+            writeBytes(datei, "a\r\nb\r\n");
+            einstellungsdatei::abschnittschreibenZeilen(datei, f.stichwort, { werte, { variante } });
+            Abschnitt s;
+            ASSERT_EQ(abschnittLaden(datei, f.code, s), Ladeergebnis::Gelesen) << f.code;
+            EXPECT_EQ(s.wahl2, variante < f.varianten ? variante : f.standard) << f.code << " variant " << variante;
+            EXPECT_EQ(abschnittZeilen(f.code, s)[0], werte) << f.code;
+        }
+    }
+}
+
 TEST_F(FGraLogikTest, AValueThatIsNoNumberEndsTheLoading)
 {
     writeBytes(dataPath("fw.ina"), "a\r\nb\r\n1x1\r\n0 1 zwei\r\n1\r\n");
@@ -220,6 +271,61 @@ TEST_F(FGraLogikTest, DrawsFollowTheVariant)
     Aufgabenbild bild;
     EXPECT_FALSE(aufgabeErzeugen(bild)); // what is left has small sums only
     EXPECT_EQ(anzahl, 0);
+}
+
+// Every task of a run, answered right, is noted in the very cell the set-up marked for it: no marked cell stays
+// open and no answer lands in a cell that was not marked.
+TEST_F(FGraLogikTest, EachAnswerFillsTheCellMarkedForItsTask)
+{
+    const struct {
+        int code, variante, basis1, anzahl1, basis2, anzahl2;
+    } faelle[] = { { 11, 0, 0, 11, 0, 11 }, { 11, 1, 0, 11, 0, 11 }, { 11, 2, 0, 11, 0, 11 }, { 12, 0, 0, 10, 0, 10 },
+        { 12, 1, 0, 10, 0, 10 }, { 12, 2, 0, 10, 0, 10 }, { 13, 0, 0, 11, 0, 11 }, { 13, 3, 0, 11, 0, 11 },
+        { 14, 0, 11, 8, 2, 8 }, { 14, 2, 11, 8, 2, 8 }, { 15, 0, 0, 10, 0, 10 }, { 15, 1, 0, 10, 0, 10 },
+        { 15, 2, 0, 10, 0, 10 }, { 16, 0, 0, 11, 0, 11 }, { 17, 0, 1, 10, 0, 11 } };
+    for (const auto& f : faelle) {
+        start(f.code, f.variante, alle(f.basis1, f.anzahl1), alle(f.basis2, f.anzahl2));
+        std::set<std::pair<int, int>> markiert;
+        for (int z = 0; z <= 10; ++z)
+            for (int sp = 0; sp <= 10; ++sp)
+                if (tabelle[z][sp] == " ???  ") markiert.insert({ z, sp });
+        EXPECT_EQ(int(markiert.size()), aufgabenanzahl) << f.code;
+        std::set<std::pair<int, int>> beantwortet;
+        Aufgabenbild bild;
+        while (zaehler < aufgabenanzahl && aufgabeErzeugen(bild)) {
+            int z = 0, sp = 0;
+            aufgabenzelle(f.code, z, sp);
+            EXPECT_TRUE(markiert.count({ z, sp })) << f.code << ": " << (bild.links + bild.rechts).toStdString();
+            beantwortet.insert({ z, sp });
+            eingabe = QString::number(zahl);
+            eingabezeit = aufgabenstart;
+            bewertung();
+            EXPECT_EQ(tabelle[z][sp], QString::number(zahl).append(" ++").leftJustified(6, u' ')) << f.code;
+        }
+        EXPECT_EQ(beantwortet, markiert) << f.code << " variant " << f.variante;
+    }
+}
+
+// A run starts with no task, no time and no error counted, and the sign of its analysis.
+TEST_F(FGraLogikTest, ARunStartsFromNothing)
+{
+    for (const int code : { 11, 14, 16, 17 }) {
+        start(code, 0, alle(code == 14 ? 11 : code == 17 ? 1 : 0, 8), alle(code == 14 ? 2 : 0, 8));
+        durchlaufen([] { return zahl + 1; });
+        ASSERT_GT(fehlerzahl, 0);
+        zaehler = 5;
+        laufzeit = 0.5;
+        dauer = 0.25;
+        eingabe = "7";
+        laufBeginnen();
+        EXPECT_EQ(zaehler, 0);
+        EXPECT_EQ(laufzeit, 0.0);
+        EXPECT_EQ(dauer, 0.0);
+        EXPECT_EQ(eingabe.str(), "");
+        EXPECT_EQ(fehlerzahl, 0);
+        EXPECT_EQ(wahl1, 0);
+        EXPECT_EQ(zeichen.str(), QString::fromUtf8(analyse(code)->zeichen));
+    }
 }
 
 TEST_F(FGraLogikTest, MixedTensGetRandomTens)

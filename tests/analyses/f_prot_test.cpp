@@ -142,6 +142,20 @@ TEST_F(FProtTest, AnUnreadableFileGivesOnePageWithTheFrame)
     ASSERT_EQ(seiten.size(), 1);
     EXPECT_EQ(zeilen(seiten[0]), 0);
     EXPECT_EQ(seiten[0].striche[1].x1, 295);
+    // The frame stands where a whole protocol's frame stands: an empty or short file moves nothing down.
+    const auto rahmenDruck = seiten[0].striche;
+    const auto rahmenSchirm = prot::bildschirm(17, 0).striche;
+    for (const int n : { 1, 2, 40 }) {
+        prot::lesen(protokoll(n));
+        const auto druck = prot::druckseiten(17, n)[0].striche;
+        const auto schirm = prot::bildschirm(17, n).striche;
+        ASSERT_EQ(druck.size(), rahmenDruck.size());
+        ASSERT_EQ(schirm.size(), rahmenSchirm.size());
+        for (int i = 0; i < druck.size(); ++i)
+            EXPECT_EQ(druck[i].y1, rahmenDruck[i].y1) << n;
+        for (int i = 0; i < schirm.size(); ++i)
+            EXPECT_EQ(schirm[i].y1, rahmenSchirm[i].y1) << n;
+    }
 }
 
 TEST_F(FProtTest, TheWindowShowsPrintsOnceAndCloses)

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 class FSsLogikTest : public TaviTest {
 protected:
@@ -40,6 +41,85 @@ TEST_F(FSsLogikTest, TimesAndTableHeader)
     ss::zeitliste();
     EXPECT_EQ(zeitwahl, 0);
     EXPECT_EQ(protzeilen[5].str(), "vorg       ok?     P");
+}
+
+// The five presentation times as the list, the protocol head and the runner take them; a position beyond
+// either end stands for the nearest time.
+TEST_F(FSsLogikTest, EveryTimeHasItsEntryLabelAndDuration)
+{
+    const struct {
+        const char *eintrag, *label;
+        float dauer;
+    } soll[] = { { " 0,2 sec", "0,2 sec    ", 0.000002f }, { " 0,5 sec", "0,5 sec    ", 0.000005f },
+        { " 1,0 sec", "1,0 sec    ", 0.00001f }, { " 2,5 sec", "2,5 sec    ", 0.000025f },
+        { " 5,0 sec", "5,0 sec    ", 0.00005f } };
+    for (int k = -1; k <= ss::kZeiten; ++k) {
+        const auto& f = soll[std::clamp(k, 0, ss::kZeiten - 1)];
+        EXPECT_EQ(ss::zeiteintrag(k), f.eintrag) << k;
+        EXPECT_EQ(ss::zeitlabel(k), f.label) << k;
+        EXPECT_FLOAT_EQ(ss::zeitdauer(k), f.dauer) << k;
+    }
+    // Start needs numbers, a time and a pupil.
+    anzahl = 1;
+    zeitwahl = 1;
+    schuelername = "Anna";
+    EXPECT_TRUE(ss::startbereit());
+    anzahl = 0;
+    EXPECT_FALSE(ss::startbereit());
+    anzahl = 1;
+    zeitwahl = 0;
+    EXPECT_FALSE(ss::startbereit());
+    zeitwahl = 1;
+    schuelername = "";
+    EXPECT_FALSE(ss::startbereit());
+}
+
+// The installation's choice of each field: the 10 field 1..10, the 20 field 1..20 in its two lists, the
+// hundred field every digit in both; the times 0,5 to 2,5 sec.
+TEST_F(FSsLogikTest, EachFieldsInstalledChoice)
+{
+    for (const int code : { ss::Zehnerfeld, ss::Zwanzigerfeld, ss::Hunderterfeld }) {
+        ss::standardSetzen(code);
+        for (int k = 0; k <= 9; ++k) {
+            EXPECT_EQ(zahlenwahl1[k], code == ss::Hunderterfeld ? k : k + 1) << code;
+            EXPECT_EQ(zahlenwahl2[k], code == ss::Hunderterfeld ? k : code == ss::Zwanzigerfeld ? k + 11 : -1) << code;
+        }
+        EXPECT_EQ(std::vector<int>({ schalter1, schalter2, rasterbleibt, mindestaufgaben, mindestminuten }),
+            std::vector<int>({ 1, 0, 1, 20, 10 }));
+        EXPECT_EQ(std::vector<int>({ wahlbytes[0], wahlbytes[1], wahlbytes[2], wahlbytes[3], wahlbytes[4] }),
+            std::vector<int>({ 255, 1, 2, 3, 255 }));
+    }
+}
+
+// Every value of a 20 field section at both ends of what the set-up writes, and one beyond.
+TEST_F(FSsLogikTest, EachSectionValueReadsAtItsEndsAndNotBeyond)
+{
+    const std::vector<int> gut { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 1, 0, 1, 20, 10,
+        -1, 1, 2, 3, -1 };
+    const struct {
+        size_t stelle;
+        int wert;
+        bool gelesen;
+    } faelle[] = { { 0, 0, false }, { 0, 1, true }, { 19, 20, true }, { 19, 21, false }, { 5, -1, true },
+        { 20, -1, true }, { 20, 2, false }, { 21, -2, false }, { 22, 1, true }, { 22, 2, false }, { 23, 0, true },
+        { 23, 50, true }, { 23, 51, false }, { 23, -1, false }, { 24, 0, true }, { 24, 99, true }, { 24, 100, false },
+        { 24, -1, false }, { 25, 0, true }, { 29, 4, true }, { 29, 3, false } };
+    for (const auto& f : faelle) {
+        std::vector<int> werte = gut;
+        werte[f.stelle] = f.wert;
+        std::vector<std::vector<int>> zeilen { std::vector<int>(werte.begin(), werte.begin() + 20) };
+        for (size_t i = 20; i < 25; ++i)
+            zeilen.push_back({ werte[i] });
+        zeilen.push_back(std::vector<int>(werte.begin() + 25, werte.end()));
+        writeBytes(fwIna(), "a\r\nb\r\n");
+        einstellungsdatei::abschnittschreibenZeilen(fwIna(), "ss20", zeilen);
+        bool gelesen = false;
+        try {
+            gelesen = ss::abschnittladen(fwIna(), ss::Zwanzigerfeld);
+        } catch (const RuntimeError&) {
+        }
+        EXPECT_EQ(gelesen, f.gelesen) << "value " << f.stelle << " = " << f.wert;
+    }
 }
 
 TEST_F(FSsLogikTest, NumberLists)
@@ -251,6 +331,35 @@ TEST(FSsRunnerLogik, DotsOfTheThreeFields)
     EXPECT_TRUE(ss::punktbild(ss::Feld::Zehn, 0).isEmpty());
 }
 
+// A full field's dots fill the cells of its grid in reading order, one dot inside each cell.
+TEST(FSsRunnerLogik, DotsFillTheGridCellsInReadingOrder)
+{
+    const struct {
+        ss::Feld feld;
+        int n;
+    } felder[] = { { ss::Feld::Zehn, 10 }, { ss::Feld::Zwanzig, 20 }, { ss::Feld::Hundert, 100 } };
+    for (const auto& f : felder) {
+        std::vector<int> xs, ys;
+        for (const ss::Linie& l : ss::raster(f.feld)) {
+            if (l.breite != 1) continue;
+            if (l.x1 == l.x2) xs.push_back(l.x1);
+            if (l.y1 == l.y2) ys.push_back(l.y1);
+        }
+        std::sort(xs.begin(), xs.end());
+        std::sort(ys.begin(), ys.end());
+        ASSERT_EQ(xs.size(), 11u);
+        ASSERT_EQ(int(ys.size()), f.n / 10 + 1);
+        const auto punkte = ss::punktbild(f.feld, f.n);
+        ASSERT_EQ(punkte.size(), f.n);
+        for (int i = 0; i < f.n; ++i) {
+            const ss::Rechteck& o = punkte[i].ort;
+            const size_t r = size_t(i / 10), c = size_t(i % 10);
+            EXPECT_TRUE(o.links > xs[c] && o.rechts < xs[c + 1] && o.oben > ys[r] && o.unten < ys[r + 1])
+                << int(f.feld) << " dot " << i;
+        }
+    }
+}
+
 TEST(FSsRunnerLogik, GridAndWipe)
 {
     EXPECT_EQ(ss::raster(ss::Feld::Zehn).size(), 14);
@@ -270,6 +379,9 @@ TEST(FSsRunnerLogik, FirstZero)
     EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "1", 10));
     EXPECT_TRUE(ss::nullAbgelehnt(ss::Feld::Hundert, "", 0));
     EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Hundert, "5", 50));
+    EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zehn, "", 0)); // the empty field is answered with 0
+    EXPECT_FALSE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "", 0));
+    EXPECT_TRUE(ss::nullAbgelehnt(ss::Feld::Zwanzig, "", 20));
 }
 
 TEST(FSsRunnerLogik, AnswerColumns)
@@ -278,6 +390,8 @@ TEST(FSsRunnerLogik, AnswerColumns)
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Zehn, "8", 1.25 * sekunde), "     8  1,2");
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Zwanzig, "13", 12.38 * sekunde), "   13  12,3");
     EXPECT_EQ(ss::antwortspalte(ss::Feld::Hundert, "100", 61.0 * sekunde), "  100  61,0");
+    // Tenths are cut, never rounded up into the next second.
+    EXPECT_EQ(ss::antwortspalte(ss::Feld::Zehn, "8", 1.995 * sekunde), "     8  1,9");
 
     // Three times: the header is 15 + 33 long; the total goes under "Zeit", the points under "P".
     const QString kopf6 = "Zahl     Zahl/Zeit  Zahl/Zeit  Zahl/Zeit    Zeit";
@@ -297,6 +411,12 @@ TEST(FSsRunnerLogik, NumbersWithOneDecimal)
     EXPECT_EQ(ss::zahlF(123.45), "123,0");
     EXPECT_EQ(ss::zahlF(0), "0,0");
     EXPECT_EQ(ss::zahlF(15000), "1,50E+4");
+    EXPECT_EQ(ss::zahlF(999.0), "999,0");
+    EXPECT_EQ(ss::zahlF(1000.0), "1,00E+3");
+    EXPECT_EQ(ss::zahlF(9.96), "10,0");
+    EXPECT_EQ(ss::zahlF(0.96), "1,0");
+    const double sekunde = 1.0 / 86400.0;
+    EXPECT_EQ(ss::gesamtminuten((2 * 3600 + 5 * 60 + 59) * sekunde), 125);
 }
 
 TEST(FSsRunnerLogik, ProtocolHeadLinesUseTotalMinutes)
@@ -315,6 +435,13 @@ TEST(FSsRunnerLogik, ProtocolHeadLinesUseTotalMinutes)
     EXPECT_EQ(k[0], "Ben                                    07.12.2026    Schnelles Sehen am 100er");
     EXPECT_EQ(k[2], "Zeit: 0:00 min      Aufgaben: 1   Punkte: 2      P/Ag: 2,0      P/min: 120,0");
     EXPECT_EQ(k[3], "Vorgaben:  Hintergrund: dunkel, ohne Raster, max. 5 Minuten, max. 5 Aufgaben");
+
+    // A long name from the class list keeps 35 characters, so that the date stays in its column.
+    const QString lang = "07 " + QString(40, 'x');
+    const QStringList l = ss::kopfzeilen(ss::Feld::Zehn, lang, false, "07.12.2026", "p", sekunde, 1, 1, 1, 1, 5, 5);
+    EXPECT_EQ(l[0], QString(35, 'x') + "    07.12.2026     Schnelles Sehen am 10er");
+    // A solved task's line never runs past 80 characters.
+    EXPECT_EQ(ss::loesungsspalte(QString(100, 'a'), 120, sekunde, 3), QString(80, 'a'));
 }
 
 TEST(FSsRunnerLogik, EachCodeRunsOnItsOwnField)

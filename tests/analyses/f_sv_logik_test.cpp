@@ -166,6 +166,12 @@ TEST(SvTasteneingabe, DigitsMarksAndBackspace)
     EXPECT_EQ(e.ziffernzahl(), 2);
     EXPECT_FALSE(e.ziffer('x'));
     e.leeren();
+    EXPECT_FALSE(e.ziffer('/'));
+    EXPECT_FALSE(e.ziffer(':'));
+    EXPECT_TRUE(e.ziffer('0'));
+    EXPECT_TRUE(e.ziffer('9'));
+    EXPECT_EQ(txt(e.eingabeziffern()), txt("90"));
+    e.leeren();
     EXPECT_FALSE(e.loeschen());
     EXPECT_EQ(txt(e.eingabeziffern()), txt(""));
 }
@@ -187,6 +193,45 @@ TEST_F(SvAnalyseTest, UebertragPlusInTheHundreds)
     EXPECT_EQ(ri(Einer, 5), 3);
     EXPECT_EQ(ri(Zehner, 5), 6);
     EXPECT_EQ(ri(Hunderter, 5), 6);
+}
+
+// What each of the ten strategies gives at each place of three tasks, worked out by hand from the model.
+TEST_F(SvAnalyseTest, EveryStrategysDigitAtEveryPlace)
+{
+    const int N = kNie;
+    const struct {
+        int art, minuend, subtrahend;
+        bool kurz;
+        int h[10], z[10], e[10]; // types N+ .. vE
+    } faelle[] = {
+        // A: 475 - 132 = 343
+        { 1, 475, 132, false, { 4, 2, 5, 6, 6, N, 3, 2, 4, 0 }, { 5, 3, 0, N, 5, N, 4, 3, 7, N },
+            { 4, 2, 7, N, 7, 3, N, N, 5, N } },
+        // K: 340 - 37 = 303, answered with fewer than three digits
+        { 10, 340, 37, true, { 4, 2, 3, N, N, N, 3, 2, 3, 0 }, { N, N, 7, N, 9, N, 1, 0, 4, 0 },
+            { 4, 2, 7, N, 7, 7, N, N, 0, N } },
+        // H: 500 - 170 = 330
+        { 8, 500, 170, false, { N, 2, 6, N, 6, N, 4, 3, 5, 0 }, { 4, 2, 7, N, 7, 7, 3, 2, 0, N },
+            { 1, N, 0, N, 0, 0, N, N, 0, N } },
+    };
+    for (const auto& f : faelle) {
+        const Prognosen p = prognosen(f.art, aufgabe(f.minuend, f.subtrahend), f.kurz);
+        for (int typ = 1; typ <= kTypzahl; ++typ) {
+            EXPECT_EQ(p(Hunderter, typ), f.h[typ - 1]) << f.minuend << " - " << f.subtrahend << ", type " << typ;
+            EXPECT_EQ(p(Zehner, typ), f.z[typ - 1]) << f.minuend << " - " << f.subtrahend << ", type " << typ;
+            EXPECT_EQ(p(Einer, typ), f.e[typ - 1]) << f.minuend << " - " << f.subtrahend << ", type " << typ;
+        }
+    }
+    // Counting one too many cannot show in the hundreds of the kinds C, E .. I (their hundreds pay a borrow)
+    // nor in the tens of D .. G, I and K.
+    const QString hunderterNie = "CEFGHI", zehnerNie = "DEFGIK";
+    for (int art = 1; art <= kArtzahl; ++art) {
+        const Aufgabe a = stellenwurf(art);
+        const Prognosen p = prognosen(art, a, false);
+        const QChar b = artbuchstabe(art);
+        EXPECT_EQ(p(Hunderter, 1), hunderterNie.contains(b) ? kNie : a.hunderter1 + 1) << "kind " << art;
+        EXPECT_EQ(p(Zehner, 1), zehnerNie.contains(b) ? kNie : a.zehner1 + 1) << "kind " << art;
+    }
 }
 
 // Adding with carries (+mÜ) shows in the hundreds only when the tens, with the units' carry, pass 9, and in the

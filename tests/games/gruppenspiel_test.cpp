@@ -7,6 +7,7 @@
 #include "shell/HalmorGlobalDefs.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -114,6 +115,54 @@ TEST(Gruppenspiel, WinnerTablePlacesNamesByStatus)
     EXPECT_EQ(liste[2].y, 115);
 }
 
+// A name is listed while its place lies inside the table, from its left edge to its last pixel column.
+TEST(Gruppenspiel, WinnerTableListsNamesUpToItsEdgesAndNoFurther)
+{
+    namen({ "Ali", "Bea", "Cem", "Dan", "Eda" });
+    const int status[] = { -11, -10, 245, 246, 0 };
+    for (int p = 1; p <= 5; ++p)
+        spielerstatus[p] = status[p - 1];
+    const auto liste = s_hm::siegerliste();
+    ASSERT_EQ(liste.size(), 3u);
+    EXPECT_EQ(liste[0].name, "Bea");
+    EXPECT_EQ(liste[0].x, 0);
+    EXPECT_EQ(liste[0].y, 85);
+    EXPECT_EQ(liste[1].name, "Cem");
+    EXPECT_EQ(liste[1].x, 255);
+    EXPECT_EQ(liste[2].name, "Eda");
+    EXPECT_EQ(liste[2].y, 175);
+    // A name of blanks only has no place either.
+    namen({ "Ali", "   ", "Cem", "Dan", "Eda" });
+    spielerstatus[2] = 0;
+    for (const auto& t : s_hm::siegerliste())
+        EXPECT_NE(t.name, "   ");
+}
+
+// The path game's directions: only a flag that is its own index counts, every other becomes "not chosen"; its
+// step count as typed goes into the section's fifth value.
+TEST(Gruppenspiel, ThePathGameCountsItsDirectionsAndStoresItsStepsTyped)
+{
+    const int flaggen[] = { 0, 5, 2, -1 };
+    for (int i = 0; i <= 3; ++i)
+        rechenarten[i] = shortint(flaggen[i]);
+    EXPECT_EQ(s_hm::richtungenZaehlen(), 2);
+    EXPECT_EQ(std::vector<int>({ rechenarten[0], rechenarten[1], rechenarten[2], rechenarten[3] }),
+        std::vector<int>({ 0, -1, 2, -1 }));
+    for (int i = 0; i <= 3; ++i)
+        rechenarten[i] = shortint(i);
+    EXPECT_EQ(s_hm::richtungenZaehlen(), 4);
+    schrittzahl = 5;
+    zeitwahl = 2;
+    for (const int spiel : { 18, 19 }) {
+        const std::vector<int> w = s_hm::abschnittwerte(spiel, 7);
+        EXPECT_EQ(w, std::vector<int>({ 0, 1, 2, 3, 7, 2 })) << spiel;
+    }
+    variante = 3;
+    zeitwahl = 1;
+    EXPECT_EQ(s_hm::abschnittwerte(6, 7), std::vector<int>({ 3, 1 }));
+    EXPECT_EQ(s_hm::spielerZaehlen({ "Ali", "", "Cem", "", "" }), 2);
+}
+
 TEST(Gruppenspiel, StartNeedsAPlayerAndForThePathGameADirectionAndAStepCount)
 {
     const struct {
@@ -127,6 +176,13 @@ TEST(Gruppenspiel, StartNeedsAPlayerAndForThePathGameADirectionAndAStepCount)
     for (const auto& f : faelle)
         EXPECT_EQ(s_hm::startErlaubt(f.spiel, f.spieler, QString::fromLatin1(f.schritte), f.richtungen), f.start)
             << f.spiel << " " << f.schritte;
+    // The set-up's games: 5 to 8 and the two path games, no neighbour of them.
+    for (int spiel = 0; spiel <= 27; ++spiel) {
+        const bool gruppe = (spiel >= 5 && spiel <= 8) || spiel == 18 || spiel == 19;
+        EXPECT_EQ(s_hm::gruppenspiel(spiel), gruppe) << spiel;
+        EXPECT_EQ(s_hm::pfadspiel(spiel), spiel == 18 || spiel == 19) << spiel;
+        EXPECT_EQ(s_hm::startErlaubt(spiel, 2, "5", 2), gruppe) << spiel;
+    }
 }
 
 TEST(Zahlenraten, NumbersLieInRowsAndColumnsOfTheHundredField)
@@ -149,6 +205,14 @@ TEST(Zahlenraten, AMissCrossesOutExactlyTheNumbersItRulesOut)
     for (int v = 1; v <= 100; ++v) {
         const int nummer = 37;
         EXPECT_EQ(int(s_zrat::kreuze(v, nummer).size()), v > nummer ? 101 - v : v < nummer ? v : 0) << v;
+        // Exactly the cells of the numbers the miss rules out: from the attempt up, or up to it.
+        std::set<std::pair<int, int>> soll, ist;
+        for (int k = 1; k <= 100; ++k)
+            if ((v > nummer && k >= v) || (v < nummer && k <= v))
+                soll.insert({ s_zrat::feldlage(k).zeile, s_zrat::feldlage(k).spalte });
+        for (const auto& f : s_zrat::kreuze(v, nummer))
+            ist.insert({ f.zeile, f.spalte });
+        EXPECT_EQ(ist, soll) << v;
     }
     EXPECT_TRUE(s_zrat::bewerten(100, 37) == s_zrat::Urteil::kleiner);
     EXPECT_TRUE(s_zrat::bewerten(10, 37) == s_zrat::Urteil::groesser);
@@ -156,6 +220,9 @@ TEST(Zahlenraten, AMissCrossesOutExactlyTheNumbersItRulesOut)
     EXPECT_EQ(s_zrat::eingabewert("0"), 0);
     EXPECT_EQ(s_zrat::eingabewert("250"), 0);
     EXPECT_EQ(s_zrat::eingabewert("007"), 7);
+    EXPECT_EQ(s_zrat::eingabewert("1"), 1);
+    EXPECT_EQ(s_zrat::eingabewert("100"), 100);
+    EXPECT_EQ(s_zrat::eingabewert("101"), 0);
 }
 
 TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
@@ -172,6 +239,12 @@ TEST(Zahlenraten, TheTruthTableNotesEveryQuestionInItsColumn)
     const auto d = s_zrat::frage(2, "37", 37, 37);
     EXPECT_TRUE(d.getroffen);
     EXPECT_EQ(d.text, QString("es ist die 37"));
+    // A true "kleiner als" or "größer als" is no hit: only "es ist die" wins the turn.
+    for (const int wahl : { 1, 3 }) {
+        const auto wahr = s_zrat::frage(wahl, "20", wahl == 1 ? 50 : 20, 37);
+        EXPECT_TRUE(wahr.wahr) << wahl;
+        EXPECT_FALSE(wahr.getroffen) << wahl;
+    }
 }
 
 TEST(Gruppenspiel, TheWinnerTableWritesEveryNameFromItsColumnsLeftEdge)

@@ -103,6 +103,30 @@ TEST(Ziele, TheComputersLeaveAMultipleOfMPlusOneWhenTheyCan)
     }
     UnpinRandomSeed();
     EXPECT_EQ(zufall, (QSet<int> { 1, 2, 3, 4 }));
+    // The plain computer plays the winning jump only below 16.
+    QSet<int> bei15, bei16;
+    for (std::uint32_t seed = 1; seed <= 50; ++seed) {
+        PinRandomSeed(seed);
+        bei15.insert(ziele::computerSprung(false, 15, 5));
+        bei16.insert(ziele::computerSprung(false, 16, 5));
+    }
+    UnpinRandomSeed();
+    EXPECT_EQ(bei15, (QSet<int> { 3 }));
+    EXPECT_EQ(bei16, (QSet<int> { 1, 2, 3, 4, 5 }));
+}
+
+TEST(Vierinreihe, AStoneFallsToTheLowestFreeRowOfItsSlot)
+{
+    vierinreihe::Brett b;
+    for (int slot = 1; slot <= 7; ++slot)
+        EXPECT_EQ(vierinreihe::fallzeile(b, slot), 6);
+    for (int stein = 1; stein <= 6; ++stein) {
+        const int r = vierinreihe::fallzeile(b, 3);
+        EXPECT_EQ(r, 7 - stein);
+        b.an(3, r) = stein % 2 + 1;
+    }
+    EXPECT_EQ(vierinreihe::fallzeile(b, 3), 0); // full
+    EXPECT_EQ(vierinreihe::fallzeile(b, 4), 6);
 }
 
 TEST(Vierinreihe, EveryWindowHasItsOwnValueAndItsLineRunsBetweenItsEnds)

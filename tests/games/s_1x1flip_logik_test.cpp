@@ -1,10 +1,34 @@
+#include "aids/aufnahme.h"
 #include "games/s_1x1flip_logik.h"
+#include "platform/canvas.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
+
+namespace {
+
+// No player's name and nothing counted yet.
+void keineSpieler()
+{
+    for (int p = 1; p <= 5; ++p) {
+        listenzeilen[p] = QString();
+        flipzaehler[p].fill(0);
+    }
+}
+
+// Ali alone, the winner.
+void nurAliGewinnt()
+{
+    keineSpieler();
+    listenzeilen[1] = "Ali";
+    spielerstatus[1] = 0;
+}
+
+} // namespace
 
 TEST(Flipper, TheWrongNumbersLieBetweenTheRowsNumbers)
 {
@@ -25,6 +49,30 @@ TEST(Flipper, TheWrongNumbersLieBetweenTheRowsNumbers)
             EXPECT_EQ(std::set<int>(z.begin() + 1, z.end()).size(), 20u) << n;
         }
     }
+}
+
+// Each wrong number lies strictly between its row number and the one before, every such number comes over many
+// games, and for the rows of 4, 6 and 8 only even ones, which cannot be told apart by being odd.
+TEST(Flipper, EveryWrongNumberBetweenTwoRowNumbersComes)
+{
+    std::map<std::pair<int, int>, std::set<int>> gezogen; // (row, i) -> wrong numbers
+    for (int seed = 0; seed < 400; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (int n = 2; n <= 9; ++n) {
+            const auto z = s_1x1flip::zahlen(n);
+            for (int i = 1; i <= 10; ++i) {
+                ASSERT_EQ(z[std::size_t(i)], n * i);
+                gezogen[{ n, i }].insert(z[std::size_t(i + 10)]);
+            }
+        }
+    }
+    for (int n = 2; n <= 9; ++n)
+        for (int i = 1; i <= 10; ++i) {
+            std::set<int> soll;
+            for (int v = n * (i - 1) + 1; v < n * i; ++v)
+                if (v % 2 == 0 || (n != 4 && n != 6 && n != 8)) soll.insert(v);
+            EXPECT_EQ(gezogen[std::make_pair(n, i)], soll) << n << " x " << i;
+        }
 }
 
 TEST(Flipper, EightErrorsCompleteTheFigure)
@@ -51,10 +99,7 @@ TEST(Flipper, EightErrorsCompleteTheFigure)
 
 TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
 {
-    for (int p = 1; p <= 5; ++p) {
-        listenzeilen[p] = QString();
-        flipzaehler[p].fill(0);
-    }
+    keineSpieler();
     listenzeilen[1] = "Ali";
     listenzeilen[3] = "Cem";
     listenzeilen[4] = "Dora";
@@ -94,14 +139,36 @@ TEST(Flipper, TheEvaluationListsEachNamedPlayersCountsAndSortedNumbers)
     EXPECT_EQ(mit.zeilen.size() - ohne.zeilen.size(), 5u);
 }
 
+// The printed evaluation writes every line at its place in 0.1 mm, counts and numbers right-aligned, texts from
+// the left, in black.
+TEST(Flipper, ThePrintWritesEveryLineAtItsPlace)
+{
+    nurAliGewinnt();
+    s_1x1flip::zaehlen(1, 0, 8);
+    const auto a = s_1x1flip::auswertung(2, 1, " 2 Sekunden");
+    QVector<DrawOp> ops;
+    Canvas c { std::make_unique<Aufnahme>(ops) };
+    c.font.color = Qt::red;
+    s_1x1flip::draw(c, a);
+    QVector<DrawOp> texte;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Text) texte << op;
+    ASSERT_EQ(texte.size(), int(a.zeilen.size()));
+    for (int i = 0; i < texte.size(); ++i) {
+        const auto& z = a.zeilen[size_t(i)];
+        EXPECT_EQ(texte[i].text, z.text);
+        EXPECT_EQ(texte[i].points.value(0), QPoint(z.x, z.y)) << z.text.toStdString();
+        EXPECT_EQ(texte[i].align & TextAlign::HorizontalMask, z.rechts ? TextAlign::Right : TextAlign::Left)
+            << z.text.toStdString();
+        EXPECT_EQ(texte[i].mapMode, MapMode::LoMetric);
+        EXPECT_EQ(texte[i].font.color, QColor(Qt::black));
+        EXPECT_EQ(texte[i].font.height, z.hoehe);
+    }
+}
+
 TEST(Flipper, ALineListsItsFirstTenNumbersAndCountsEveryOne)
 {
-    for (int p = 1; p <= 5; ++p) {
-        listenzeilen[p] = QString();
-        flipzaehler[p].fill(0);
-    }
-    listenzeilen[1] = "Ali";
-    spielerstatus[1] = 0;
+    nurAliGewinnt();
     // Twelve numbers of the row recognised, the largest first: the sheet has room for the first ten.
     for (int n = 12; n >= 1; --n)
         s_1x1flip::zaehlen(1, 0, 2 * n);

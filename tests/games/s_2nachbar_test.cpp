@@ -8,7 +8,9 @@
 #include "spieletest.h"
 
 #include <QTest>
+#include <algorithm>
 #include <numeric>
+#include <string>
 
 using namespace s_2nachbar;
 
@@ -64,6 +66,66 @@ TEST(Nachbarn, EveryTaskFitsTheFieldAndAnOffsetTargetIsNeverReachable)
         EXPECT_EQ(a.ziel, 24);
         break;
     }
+}
+
+// Over many tasks each form's anchor row, anchor column and target reach both ends of their ranges and no
+// further.
+TEST(Nachbarn, EachFormsPositionsAndTargetsReachBothEnds)
+{
+    const struct {
+        int spiel, lage;
+        int zeile[2], spalte[2], ziel[2];
+    } soll[] = {
+        { 14, waagerecht, { 0, 9 }, { 1, 9 }, { 3, 199 } },
+        { 14, senkrecht, { 0, 8 }, { 1, 10 }, { 12, 188 } },
+        { 14, nordost, { 1, 8 }, { 2, 9 }, { 15, 169 } },
+        { 14, suedost, { 1, 8 }, { 2, 9 }, { 35, 189 } },
+        { 15, waagerecht, { 0, 9 }, { 2, 9 }, { 6, 297 } },
+        { 15, senkrecht, { 1, 8 }, { 1, 10 }, { 33, 270 } },
+        { 15, nordost, { 1, 8 }, { 2, 9 }, { 36, 267 } },
+        { 15, suedost, { 1, 8 }, { 2, 9 }, { 36, 267 } },
+        { 16, 0, { 0, 8 }, { 1, 9 }, { 26, 378 } },
+    };
+    for (const auto& f : soll) {
+        RandSeed(std::uint32_t(7 * f.spiel + f.lage));
+        int zeile[2] = { 99, -99 }, spalte[2] = { 99, -99 }, ziel[2] = { 999, -999 };
+        for (int i = 0; i < 4000; ++i) {
+            const Aufgabe a = aufgabe(f.spiel, f.lage, false);
+            ASSERT_EQ(a.abzug, 0);
+            zeile[0] = std::min(zeile[0], a.zeile), zeile[1] = std::max(zeile[1], a.zeile);
+            spalte[0] = std::min(spalte[0], a.spalte), spalte[1] = std::max(spalte[1], a.spalte);
+            ziel[0] = std::min(ziel[0], a.ziel), ziel[1] = std::max(ziel[1], a.ziel);
+        }
+        const std::string form = std::to_string(f.spiel) + "/" + std::to_string(f.lage);
+        EXPECT_EQ(std::vector<int>(zeile, zeile + 2), std::vector<int>(f.zeile, f.zeile + 2)) << form;
+        EXPECT_EQ(std::vector<int>(spalte, spalte + 2), std::vector<int>(f.spalte, f.spalte + 2)) << form;
+        EXPECT_EQ(std::vector<int>(ziel, ziel + 2), std::vector<int>(f.ziel, f.ziel + 2)) << form;
+    }
+}
+
+// The cursor may stand wherever every cell of its form lies in the field, and nowhere else: so many places per
+// form, none beyond any of the four edges.
+TEST(Nachbarn, TheCursorStaysInsideTheFieldAtEveryEdge)
+{
+    const int plaetze[] = { 90, 90, 81, 81, 80, 80, 64, 64, 81 };
+    for (size_t i = 0; i < std::size(kFormen); ++i) {
+        const auto [spiel, lage] = kFormen[i];
+        int n = 0;
+        for (int r = -2; r <= 11; ++r)
+            for (int c = -2; c <= 11; ++c)
+                if (bewegbar(spiel, lage, r, c, 0, 0)) {
+                    ++n;
+                    for (int z : zahlen(spiel, lage, r, c))
+                        EXPECT_TRUE(z >= 1 && z <= 100) << spiel << "/" << lage << " at " << r << "," << c;
+                }
+        EXPECT_EQ(n, plaetze[i]) << spiel << "/" << lage;
+    }
+    // A step is taken from where the cursor stands.
+    EXPECT_TRUE(bewegbar(14, waagerecht, 4, 7, 0, 1));
+    EXPECT_FALSE(bewegbar(14, waagerecht, 4, 8, 0, 1));
+    EXPECT_FALSE(bewegbar(14, senkrecht, 8, 4, 1, 0));
+    EXPECT_FALSE(bewegbar(16, 0, 0, 0, 0, -1));
+    EXPECT_FALSE(bewegbar(16, 0, 0, 0, -1, 0));
 }
 
 TEST(Nachbarn, TwoDirectionsNeverRepeat)

@@ -127,6 +127,45 @@ TEST(Botschaften, TheAnswerGoesIntoTheGapOfEachKindsTask)
     }
 }
 
+// Each task read from left to right, with the letter's result in the answer's place, is a true equation.
+TEST(Botschaften, EachTaskReadFromLeftToRightIsTrueWithTheLettersResult)
+{
+    for (int seed = 0; seed < 100; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (int art = 0; art <= 7; ++art) {
+            const QString text = art == 7 ? QStringLiteral("EDYEM") : QString::fromUtf8("QMYÄÜ");
+            for (const auto& t : s_botsch::aufgaben(art, text)) {
+                std::vector<s_botsch::Teil> teile = s_botsch::aufgabentext(art, t);
+                teile.push_back({ s_botsch::antwortX(art), 0, QString::number(t.r) });
+                std::sort(teile.begin(), teile.end(),
+                    [](const s_botsch::Teil& a, const s_botsch::Teil& b) { return a.x < b.x; });
+                QStringList gelesen;
+                for (const auto& teil : teile)
+                    gelesen << teil.text;
+                const QStringList seiten = gelesen.join(' ').split(" = ");
+                ASSERT_EQ(seiten.size(), 2) << gelesen.join(' ').toStdString();
+                const auto rechnen = [](const QString& ausdruck) {
+                    const QStringList w = ausdruck.split(' ');
+                    int wert = w[0].toInt();
+                    for (int i = 1; i + 1 < w.size(); i += 2) {
+                        const int b = w[i + 1].toInt();
+                        if (w[i] == "*") {
+                            wert *= b; // only as the first operation
+                        } else if (w[i] == ":") {
+                            wert /= b;
+                        } else {
+                            wert += w[i] == "+" ? b : -b;
+                        }
+                    }
+                    return wert;
+                };
+                EXPECT_EQ(rechnen(seiten[0]), rechnen(seiten[1]))
+                    << "kind " << art << ": " << gelesen.join(' ').toStdString();
+            }
+        }
+    }
+}
+
 TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
 {
     // Kind 0 and 1 add or take a one-digit number, kind 3 takes 10..39 from a two-digit number, kind 6 multiplies
@@ -163,4 +202,40 @@ TEST(Botschaften, EveryNumberOfATaskStaysInItsRangeAndEveryValueOfItOccurs)
     EXPECT_EQ(hoechster, 99); // never a three-digit minuend
     EXPECT_EQ(faktoren, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
     EXPECT_EQ(teiler, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9 }));
+}
+
+// The other kinds' numbers over many messages: two two-digit addends (45 = 11 + 34 .. 34 + 11), any two-digit
+// first number of "a + __ = c", factors of the times table 2..10, and a correction of -9..9 that is never 0.
+TEST(Botschaften, TheOtherKindsNumbersReachBothEndsOfTheirRanges)
+{
+    std::set<int> summand, erste, faktoren, rest, erster, zweiter;
+    for (int seed = 0; seed < 300; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        for (const auto& t : s_botsch::aufgaben(2, QString::fromUtf8("ÜÜÜÜÜ")))
+            summand.insert(t.b);
+        for (const auto& t : s_botsch::aufgaben(4, "QQQQQ")) {
+            erste.insert(t.a);
+            // Adding while the sum stays two-digit (up to 99), else taking away.
+            EXPECT_EQ(t.c, t.a + t.r <= 99 ? t.a + t.r : t.a - t.r) << t.a;
+        }
+        for (const auto& t : s_botsch::aufgaben(5, "QWERTZUIOP")) {
+            EXPECT_EQ(t.a * t.b, t.r);
+            faktoren.insert(t.a);
+        }
+        for (const char* botschaft : { "QWERT", "ZUIOP", "ÜASDF", "GHJKL", "ÖÄYXC", "VBNM" })
+            for (const auto& t : s_botsch::aufgaben(6, QString::fromUtf8(botschaft))) {
+                rest.insert(t.c);
+                erster.insert(t.a);
+                zweiter.insert(t.b);
+            }
+    }
+    EXPECT_EQ(*summand.begin(), 11);
+    EXPECT_EQ(*summand.rbegin(), 34);
+    EXPECT_EQ(erste.size(), 89u);
+    EXPECT_EQ(*erste.begin(), 11);
+    EXPECT_EQ(*erste.rbegin(), 99);
+    EXPECT_EQ(faktoren, (std::set<int> { 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+    EXPECT_EQ(rest, (std::set<int> { -9, -8, -7, -6, -5, -4, -3, -2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+    EXPECT_EQ(erster, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
+    EXPECT_EQ(zweiter, (std::set<int> { 3, 4, 5, 6, 7, 8, 9 }));
 }

@@ -25,6 +25,12 @@ TEST(BuntesFeld, ValuesOfTheThreeTables)
     EXPECT_EQ(bewegt(1, -1), 1);
     EXPECT_EQ(bewegt(11, 1), 11);
     EXPECT_EQ(bewegt(5, 1), 6);
+    EXPECT_EQ(bewegt(2, -1), 1);
+    EXPECT_EQ(bewegt(10, 1), 11);
+    EXPECT_EQ(s_bufeld::zeichen(plus), "+");
+    EXPECT_EQ(s_bufeld::zeichen(minus), "-");
+    EXPECT_EQ(s_bufeld::zeichen(mal), "*");
+    EXPECT_EQ(s_bufeld::zeilenzahl(plus, 3), 3);
 }
 
 TEST(BuntesFeld, ShuffledEdgesLeaveNoNumberInPlace)

@@ -1,6 +1,7 @@
 #include "games/s_kette_logik.h"
 #include "platform/random.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace s_kette;
@@ -48,6 +49,50 @@ TEST(Kette, TasksStayInTheirRangeAndNeverRepeatTheFirstNumberOrTarget)
                     }
                 }
             }
+}
+
+// Over many tasks each range is reached at both ends: the targets, and the two first numbers of a chain.
+TEST(Kette, EveryRangeIsReachedAtBothEnds)
+{
+    struct Spanne {
+        int min = 1000, max = -1000;
+        void nimm(int v) { min = std::min(min, v), max = std::max(max, v); }
+        std::vector<int> ende() const { return { min, max }; }
+    };
+    const struct {
+        int n, modus, bereich;
+        std::vector<int> ziel, a, b; // lowest and highest
+    } soll[] = {
+        { 4, 3, 0, { 1, 10 }, {}, {} },
+        { 4, 3, 1, { 10, 20 }, {}, {} },
+        { 4, 3, 2, { 21, 31 }, {}, {} },
+        { 5, 3, 0, { 2, 10 }, {}, {} }, // 1 has no pair of its own in a chain of five
+        { 5, 3, 1, { 10, 20 }, {}, {} },
+        { 5, 3, 2, { 21, 95 }, {}, {} },
+        { 4, 0, 0, { 1, 10 }, { 0, 10 }, { 0, 5 } },
+        { 4, 1, 1, { 10, 20 }, { 0, 19 }, { 0, 10 } },
+        { 4, 2, 2, { 21, 99 }, { 0, 33 }, { 0, 33 } },
+        { 5, 0, 0, { 2, 10 }, { 0, 5 }, { 0, 3 } }, // 2a + 3b is never 1
+        { 5, 1, 1, { 10, 20 }, { 0, 10 }, { 0, 6 } },
+        { 5, 2, 2, { 21, 99 }, { 0, 33 }, { 0, 33 } },
+    };
+    PinRandomSeed(9);
+    for (const auto& f : soll) {
+        Spanne ziel, a, b;
+        int vorindex = 100;
+        for (int i = 0; i < 3000; ++i) {
+            const Aufgabe t = kettenaufgabe(f.modus, f.bereich, f.n, vorindex);
+            ziel.nimm(t.ziel);
+            a.nimm(t.a);
+            b.nimm(t.b);
+        }
+        EXPECT_EQ(ziel.ende(), f.ziel) << f.n << " " << f.modus << " " << f.bereich;
+        if (!f.a.empty()) {
+            EXPECT_EQ(a.ende(), f.a) << f.n << " " << f.modus << " " << f.bereich;
+            EXPECT_EQ(b.ende(), f.b) << f.n << " " << f.modus << " " << f.bereich;
+        }
+    }
+    UnpinRandomSeed();
 }
 
 TEST(Kette, FindingThePairsOfSeven)

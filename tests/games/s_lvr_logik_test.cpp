@@ -57,6 +57,33 @@ TEST(Pfadspiel, PathsRunFromTheirEdgeTowardsTheOtherWithoutTurningBack)
         }
 }
 
+// A straight-on move never follows a straight-on move: code 19 never has "VV", code 18 (where a turn ends with
+// its own "V") never "VVV"; and the heading shown after each command is the path's.
+TEST(Pfadspiel, NoTwoStraightMovesInARowAndTheHeadingAfterEachCommand)
+{
+    const bool alle[4] = { true, true, true, true };
+    int gerade = 0;
+    for (int seed = 0; seed < 300; ++seed) {
+        RandSeed(std::uint32_t(seed));
+        const s_lvr::Pfad p19 = s_lvr::erzeugen(19, 2 + seed % 8, alle);
+        EXPECT_FALSE(p19.befehle.contains("VV")) << p19.befehle.toStdString();
+        const s_lvr::Pfad p18 = s_lvr::erzeugen(18, 2 + seed % 8, alle);
+        EXPECT_FALSE(p18.befehle.contains("VVV")) << p18.befehle.toStdString();
+        gerade += p18.befehle.contains("VV");
+        const QChar haupt = s_lvr::hauptrichtungBuchstabe(p18.hauptrichtung);
+        EXPECT_EQ(s_lvr::richtungNach(p18, -1), p18.richtungen[0]);
+        EXPECT_EQ(s_lvr::richtungNach(p18, 0), p18.richtungen[0]);
+        for (int k = 1; k <= p18.richtungen.size(); ++k)
+            EXPECT_EQ(s_lvr::richtungNach(p18, k), p18.richtungen[k - 1]) << k;
+        EXPECT_EQ(s_lvr::richtungNach(p18, int(p18.richtungen.size()) + 1), haupt);
+    }
+    EXPECT_GT(gerade, 0);
+    EXPECT_EQ(s_lvr::befehlswort('R'), QString("rechts"));
+    EXPECT_EQ(s_lvr::drehen('O', 'R'), QChar('S'));
+    EXPECT_EQ(s_lvr::drehen('S', 'L'), QChar('O'));
+    EXPECT_EQ(s_lvr::drehen('S', 'V'), QChar('S'));
+}
+
 TEST(Pfadspiel, CornersTakeTwoCommandsInCode18AndOneInCode19)
 {
     // A seed whose path to the north goes forward, east, forward, forward.

@@ -120,6 +120,17 @@ TEST(Maschinen, PassesDealEveryTextOnceAndOneEntryFillsBothMachines)
         pass.insert(ziehen(pool, 5, offen).text());
     EXPECT_EQ(pass.size(), 5u);
     EXPECT_EQ(offen, 5);
+    // The last entry of a pass is the one left; a count outside the pool starts a new pass.
+    for (int i = 1; i <= 5; ++i)
+        pool[i] = QStringLiteral("+%1").arg(i);
+    int letzter = 1;
+    EXPECT_EQ(ziehen(pool, 5, letzter).text(), "+1");
+    EXPECT_EQ(letzter, 5);
+    for (const int falsch : { 0, 6 }) {
+        int n = falsch;
+        ziehen(pool, 5, n);
+        EXPECT_EQ(n, 4) << falsch;
+    }
 
     pool[1] = QStringLiteral("-3");
     int eins = 1;
@@ -142,4 +153,35 @@ TEST(Maschinen, GuessesAreJudgedExactlyAndNeutralOnesHinted)
     EXPECT_EQ(zeichenVonTaste(u'.'), u':');
     EXPECT_EQ(zeichenVonTaste(u'-'), u'-');
     EXPECT_TRUE(zeichenVonTaste(u'x').isNull());
+}
+
+// Every pair's inputs over many presses: exactly the values from its lowest to its highest in its steps, so that
+// a range one too short or too long, or a limit of the row moved by one, shows.
+TEST(Maschinen, EachPairTakesItsWholeRangeOfInputs)
+{
+    const struct {
+        const char *erste, *zweite;
+        int von, bis, schritt;
+    } faelle[] = {
+        { "+3", "+4", 0, 92, 1 }, { "+3", "-4", 4, 96, 1 }, { "+3", "*4", 0, 8, 1 }, { "+3", ":4", 1, 37, 4 },
+        { "+3", ":3", 0, 27, 3 }, // 3 + 0 = 3 : 3 = 1
+        { "-3", "+4", 3, 97, 1 }, { "-3", "-4", 7, 98, 1 }, { "-3", "*4", 3, 12, 1 }, { "-3", ":4", 3, 43, 4 },
+        { "*3", "+4", 1, 9, 1 }, { "*3", "-4", 2, 9, 1 },
+        { "*3", "-3", 2, 9, 1 }, // 1 * 3 - 3 = 0 is no output of this pair
+        { "*3", ":4", 4, 8, 4 }, { "*3", "*4", 0, 8, 1 }, { "*5", "*4", 0, 5, 1 }, // 5 * 5 * 4 = 100
+        { ":3", "+4", 0, 27, 3 }, { ":3", "-4", 12, 27, 3 }, // 12 : 3 - 4 = 0
+        { ":3", "*4", 3, 27, 3 }, { ":3", ":4", 0, 96, 12 }, { ":5", ":5", 0, 75, 25 }, // 100 is no input
+        { ":2", ":3", 0, 54, 6 }, // quotients 0 to 9 only
+    };
+    for (const auto& f : faelle) {
+        RandSeed(5);
+        int letzter = kErsterWurf;
+        std::set<int> xs;
+        for (int i = 0; i < 3000; ++i)
+            xs.insert(eingabe(m(f.erste), m(f.zweite), letzter).x);
+        std::set<int> soll;
+        for (int x = f.von; x <= f.bis; x += f.schritt)
+            soll.insert(x);
+        EXPECT_EQ(xs, soll) << f.erste << " " << f.zweite;
+    }
 }

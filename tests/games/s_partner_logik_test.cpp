@@ -3,9 +3,11 @@
 #include "games/s_tictactoe_logik.h"
 #include "platform/random.h"
 
+#include <QPointF>
 #include <QSet>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(Tictactoe, EachKindKeepsItsRangesAndItsPairsThroughTheShuffle)
@@ -152,6 +154,109 @@ TEST(Tictactoe, AfterTheEighthMarkPlayGoesOnExactlyWhenTheFreeFieldCanCompleteAL
     }
     EXPECT_GT(weiter, 0);
     EXPECT_LT(weiter, 9 * 256);
+}
+
+// Each kind's title as the board shows it over the fields; the operand in it is the board's own.
+TEST(Tictactoe, EachKindIsTitledByItsTask)
+{
+    const char* feste[] = { "ergänze zur 10", "ergänze zur 100", "ergänze zur 1000", "immer das Doppelte",
+        "immer die Hälfte", "finde eine Malaufgabe aus dem kleinen 1 x 1" };
+    for (int art = 0; art <= 5; ++art)
+        EXPECT_EQ(tictactoe::zahlenwahl(art).titel, QString::fromUtf8(feste[art])) << "kind " << art;
+    for (int art = 6; art <= 17; ++art) {
+        const tictactoe::Brett b = tictactoe::zahlenwahl(art);
+        const char* muster = art <= 8 ? "zähle %1 dazu"
+            : art <= 11               ? "nimm %1 weg"
+            : art <= 14               ? "nimm mit %1 mal"
+                                      : "teile durch %1";
+        EXPECT_EQ(b.titel, QString::fromUtf8(muster).arg(b.n)) << "kind " << art;
+    }
+}
+
+// The shuffle moves every pair onto the board over many games: each of the eleven numbers is shown in a field.
+TEST(Tictactoe, EveryPairReachesTheBoard)
+{
+    for (const int art : { 0, 12 }) {
+        QSet<int> gezeigt;
+        PinRandomSeed(5);
+        for (int spiel = 0; spiel < 300; ++spiel) {
+            const tictactoe::Brett b = tictactoe::zahlenwahl(art);
+            for (int k = 1; k <= 9; ++k)
+                gezeigt.insert(b.gezeigt[size_t(k)]);
+        }
+        UnpinRandomSeed();
+        EXPECT_EQ(gezeigt, (QSet<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 })) << "kind " << art;
+    }
+}
+
+// Fields 1..9 read like a text: three to a row, left to right, rows top to bottom; each winning line runs
+// through the centres of the three fields it joins and beyond them.
+TEST(Tictactoe, FieldsReadRowByRowAndEachWinningLineCrossesItsThreeFields)
+{
+    for (int k = 1; k <= 9; ++k) {
+        const int spalte = (k - 1) % 3, zeile = (k - 1) / 3;
+        EXPECT_EQ(tictactoe::mitteX(k), tictactoe::mitteX(spalte + 1)) << k;
+        EXPECT_EQ(tictactoe::mitteY(k), tictactoe::mitteY(3 * zeile + 1)) << k;
+        if (spalte > 0) {
+            EXPECT_GT(tictactoe::mitteX(k), tictactoe::mitteX(k - 1) + 100) << k;
+        }
+        if (zeile > 0) {
+            EXPECT_GT(tictactoe::mitteY(k), tictactoe::mitteY(k - 3) + 100) << k;
+        }
+    }
+    const auto mitte
+        = [](int c, int r) { return QPointF(tictactoe::mitteX(3 * (r - 1) + c), tictactoe::mitteY(3 * (r - 1) + c)); };
+    struct Fall {
+        int art, spalte, zeile;
+        std::array<QPointF, 3> felder;
+    };
+    std::vector<Fall> faelle;
+    for (int i = 1; i <= 3; ++i) {
+        faelle.push_back({ 1, i, 2, { mitte(i, 1), mitte(i, 2), mitte(i, 3) } });
+        faelle.push_back({ 2, 2, i, { mitte(1, i), mitte(2, i), mitte(3, i) } });
+    }
+    faelle.push_back({ 3, 2, 2, { mitte(1, 1), mitte(2, 2), mitte(3, 3) } });
+    faelle.push_back({ 4, 2, 2, { mitte(1, 3), mitte(2, 2), mitte(3, 1) } });
+    for (const Fall& f : faelle) {
+        const tictactoe::Linie l = tictactoe::gewinnlinie(f.art, f.spalte, f.zeile);
+        const QPointF a(l.x1, l.y1), b(l.x2, l.y2);
+        const QPointF ab = b - a;
+        const double laenge = std::hypot(ab.x(), ab.y());
+        for (const QPointF& p : f.felder) {
+            const QPointF ap = p - a;
+            const double abstand = std::abs(ab.x() * ap.y() - ab.y() * ap.x()) / laenge;
+            const double t = (ab.x() * ap.x() + ab.y() * ap.y()) / (laenge * laenge);
+            EXPECT_LT(abstand, 6) << "kind " << f.art << " at " << f.spalte << "," << f.zeile;
+            EXPECT_TRUE(t > 0.05 && t < 0.95) << "kind " << f.art << " at " << f.spalte << "," << f.zeile;
+        }
+    }
+}
+
+// Every line of the board, the mark placed in each of its three fields, gives the line's kind; one field of
+// the other colour gives none.
+TEST(Tictactoe, EveryLineIsFoundFromEachOfItsFields)
+{
+    struct Linie {
+        int art;
+        int felder[3][2];
+    };
+    std::vector<Linie> linien;
+    for (int i = 1; i <= 3; ++i) {
+        linien.push_back({ 1, { { i, 1 }, { i, 2 }, { i, 3 } } });
+        linien.push_back({ 2, { { 1, i }, { 2, i }, { 3, i } } });
+    }
+    linien.push_back({ 3, { { 1, 1 }, { 2, 2 }, { 3, 3 } } });
+    linien.push_back({ 4, { { 1, 3 }, { 2, 2 }, { 3, 1 } } });
+    for (const Linie& l : linien)
+        for (int gesetzt = 0; gesetzt < 3; ++gesetzt) {
+            tictactoe::Feld f;
+            for (const auto& z : l.felder)
+                f.an(z[0], z[1]) = "blau";
+            const int c = l.felder[gesetzt][0], r = l.felder[gesetzt][1];
+            EXPECT_EQ(tictactoe::linientest(f, c, r), l.art) << c << "," << r;
+            f.an(l.felder[(gesetzt + 1) % 3][0], l.felder[(gesetzt + 1) % 3][1]) = "rot";
+            EXPECT_EQ(tictactoe::linientest(f, c, r), 0) << c << "," << r;
+        }
 }
 
 TEST(Tictactoe, KindFiveAsksForTwoFactors)

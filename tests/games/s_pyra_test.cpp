@@ -7,6 +7,7 @@
 #include "support/keys.h"
 
 #include <QCoreApplication>
+#include <set>
 
 using namespace s_pyra;
 
@@ -50,6 +51,31 @@ TEST(Pyramide, TargetsStayInTheirRangeAndNeverRepeat)
         EXPECT_EQ(versteckteZelle(2, false, 1), 2);
         EXPECT_EQ(versteckteZelle(2, false, 0), 0);
     }
+    // Mode 3 hides either what mode 1 or what mode 2 hides; mode 0 nothing.
+    std::set<int> gemischt;
+    for (std::uint32_t seed = 1; seed <= 50; ++seed) {
+        RandSeed(seed);
+        gemischt.insert(versteckteZelle(3, false, 1));
+    }
+    EXPECT_EQ(gemischt, (std::set<int> { 1, 2 }));
+    EXPECT_EQ(versteckteZelle(0, true, 1), -1);
+}
+
+// The start numbers over many tasks: the second from 1 to 9, the others from 0 to 9.
+TEST(Pyramide, StartNumbersReachBothEndsOfTheirRanges)
+{
+    int kleinste[4] = { 99, 99, 99, 99 }, groesste[4] = { -1, -1, -1, -1 };
+    RandSeed(21);
+    int vorindex = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const Zellen z = pyramidenaufgabe(true, 2, vorindex);
+        for (int k = 0; k < 4; ++k) {
+            kleinste[k] = std::min(kleinste[k], z[size_t(k)]);
+            groesste[k] = std::max(groesste[k], z[size_t(k)]);
+        }
+    }
+    EXPECT_EQ(std::vector<int>(kleinste, kleinste + 4), std::vector<int>({ 0, 1, 0, 0 }));
+    EXPECT_EQ(std::vector<int>(groesste, groesste + 4), std::vector<int>({ 9, 9, 9, 9 }));
 }
 
 class PyramideFensterTest : public SpieleTest {

@@ -1,8 +1,11 @@
 #include "games/s_zauber.h"
 #include "platform/controls.h"
+#include "platform/random.h"
 #include "shell/tastenfeld.h"
 #include "spieletest.h"
 #include "support/keys.h"
+
+#include <set>
 
 using namespace s_zauber;
 
@@ -31,6 +34,31 @@ TEST(Zauberquadrat, EveryArrangementIsMagic)
     EXPECT_TRUE(richtig(texte, werte(anordnung(0), 1, 0)));
     texte[4] = "04";
     EXPECT_FALSE(richtig(texte, werte(anordnung(0), 1, 0)));
+}
+
+// The eight arrangements are the square's eight turns and mirror images, each once; the given cells of a task
+// come from the easy or the hard list, every entry of it over many tasks, each a set of distinct cells.
+TEST(Zauberquadrat, EightDifferentArrangementsAndEveryGivenCellsEntry)
+{
+    std::set<Feld> anordnungen;
+    for (int art = 0; art < 8; ++art)
+        anordnungen.insert(anordnung(art));
+    EXPECT_EQ(anordnungen.size(), 8u);
+    const std::set<int> leicht { 13, 125, 578, 367, 28, 268, 68, 26, 14, 245, 478, 34, 674, 854, 124, 458, 467, 452,
+        410, 436, 267, 263, 58, 78, 468, 248, 24, 46, 47, 45, 234, 247, 612, 625, 18 };
+    const std::set<int> schwer { 12, 678, 36, 258, 57, 237, 138, 156, 137, 135, 157, 357, 134, 145, 457 };
+    std::set<int> gezogen[2];
+    RandSeed(4);
+    for (int i = 0; i < 2000; ++i)
+        for (int stufe = 0; stufe <= 1; ++stufe) {
+            const int eintrag = vorgabeZiehen(stufe);
+            gezogen[stufe].insert(eintrag);
+            const auto v = vorgaben(eintrag);
+            for (int k = 0; k < 3; ++k)
+                EXPECT_TRUE(v[size_t(k)] >= 0 && v[size_t(k)] <= 8) << eintrag;
+        }
+    EXPECT_EQ(gezogen[0], leicht);
+    EXPECT_EQ(gezogen[1], schwer);
 }
 
 class ZauberFensterTest : public SpieleTest {

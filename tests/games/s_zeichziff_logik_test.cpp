@@ -2,8 +2,10 @@
 #include "games/zifferneingabe.h"
 #include "platform/random.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 using namespace s_zeichziff;
 
@@ -19,6 +21,28 @@ struct Zerlegt {
 Zerlegt zerlegen(const QString& t)
 {
     return { t.left(2).trimmed().toInt(), t.mid(3, 1).toInt(), t.mid(5, 2).trimmed().toInt(), t.at(2) };
+}
+
+// Every task of the game with all four operations, taken apart, with its number and its first operand, until the
+// generator gives up.
+void alleAufgaben(Zeichenspiel& s, const std::function<void(int, const Zerlegt&, int)>& jede)
+{
+    for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
+        const auto a = s.naechsteAufgabe(kAlle);
+        ASSERT_TRUE(a);
+        if (a->text.isEmpty()) break;
+        const Zerlegt z = zerlegen(a->text);
+        jede(n, z, z.op == '+' || z.op == '*' ? z.links : z.rechts);
+    }
+}
+
+// A new game with the random generator seeded.
+Zeichenspiel neuesSpiel(std::uint32_t seed)
+{
+    RandSeed(seed);
+    Zeichenspiel s;
+    s.neuesSpiel();
+    return s;
 }
 
 } // namespace
@@ -94,6 +118,55 @@ TEST(Zeichenspiel, TasksKeepTheirRulesOverManyGames)
         }
         EXPECT_FALSE(s.naechsteAufgabe(arten)) << "at most 16 tasks";
     }
+}
+
+// Over many games the operands run from 0 to 9; 0 and 1 come from the third task on, never before.
+TEST(Zeichenspiel, OperandsRunFromZeroToNineAndSmallOnesFromTheThirdTaskOn)
+{
+    std::set<int> operanden, kleineAb;
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        Zeichenspiel s = neuesSpiel(seed);
+        alleAufgaben(s, [&](int n, const Zerlegt& z, int erster) {
+            for (const int x : { erster, z.b }) {
+                operanden.insert(x);
+                if (x <= 1) kleineAb.insert(n);
+            }
+        });
+    }
+    EXPECT_EQ(operanden, (std::set<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+    ASSERT_FALSE(kleineAb.empty());
+    EXPECT_EQ(*kleineAb.begin(), 3);
+}
+
+// Each task after the first shows a digit whose symbol is still to be found, and the symbol of a digit is the one
+// standing for it.
+TEST(Zeichenspiel, EachLaterTaskShowsADigitStillToBeFound)
+{
+    int geprueft = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        Zeichenspiel s = neuesSpiel(seed);
+        for (int d = 0; d <= 9; ++d)
+            EXPECT_EQ(s.zifferVon(s.symbolVon(d)), d);
+        for (int n = 1; n <= Zeichenspiel::kAufgaben && !s.fertig(); ++n) {
+            const auto a = s.naechsteAufgabe(kAlle);
+            ASSERT_TRUE(a);
+            if (a->text.isEmpty() || s.lockerungen() > 0) break;
+            if (n >= 2) {
+                bool neu = false;
+                for (const QChar c : a->text)
+                    neu = neu || (c.isDigit() && !s.vergeben(c.digitValue()));
+                EXPECT_TRUE(neu) << "seed " << seed << ", task " << n << ": " << a->text.toStdString();
+                ++geprueft;
+            }
+            // The pupil finds the digits of the task's first operand.
+            for (const QChar c : a->text.left(2))
+                if (c.isDigit() && !s.vergeben(c.digitValue())) {
+                    s.markieren(s.symbolVon(c.digitValue()));
+                    EXPECT_EQ(s.ziffer(c.digitValue()), Eingabe::gefunden);
+                }
+        }
+    }
+    EXPECT_GT(geprueft, 500);
 }
 
 // Once a task has shown the digit 1 (a factor 1, or a sum past 9), no later task of the game rests on a factor 1,
@@ -221,23 +294,16 @@ TEST(Zeichenspiel, AZeroComesOnceAndAgainAfterEachRelaxation)
 {
     int spieleMitNullNachLockerung = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        RandSeed(seed);
-        Zeichenspiel s;
-        s.neuesSpiel();
+        Zeichenspiel s = neuesSpiel(seed);
         for (int i = 0; i <= 9; ++i)
             if (s.zifferVon(i) != 0) {
                 s.markieren(i);
                 s.verraten();
             }
         std::map<int, int> nullenJeLockerung;
-        for (int n = 1; n <= Zeichenspiel::kAufgaben; ++n) {
-            const auto a = s.naechsteAufgabe(kAlle);
-            ASSERT_TRUE(a);
-            if (a->text.isEmpty()) break;
-            const Zerlegt z = zerlegen(a->text);
-            const int erster = z.op == '+' || z.op == '*' ? z.links : z.rechts;
+        alleAufgaben(s, [&](int, const Zerlegt& z, int erster) {
             if (erster == 0 || z.b == 0) ++nullenJeLockerung[s.lockerungen()];
-        }
+        });
         for (const auto& [lockerung, nullen] : nullenJeLockerung)
             EXPECT_EQ(nullen, 1) << "seed " << seed << ", relaxation " << lockerung;
         spieleMitNullNachLockerung += nullenJeLockerung.upper_bound(0) != nullenJeLockerung.end();

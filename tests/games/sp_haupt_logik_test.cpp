@@ -8,6 +8,27 @@
 using SwinaTest = SpieleTest;
 using einstellungsdatei::Abschnittstand;
 
+// Every game number: the launcher it is chosen through and the section it keeps its options in.
+TEST(Spielzuordnung, EachGameHasItsLauncherAndSection)
+{
+    using S = sp_haupt::Starter;
+    const struct {
+        int spiel;
+        S starter;
+        const char* stichwort;
+    } soll[] = { { 0, S::keiner, "" }, { 1, S::knobeln, "masch" }, { 2, S::partner, "vg100" }, { 3, S::partner, "tic" },
+        { 4, S::knobeln, "zfz" }, { 5, S::gruppe, "zr" }, { 6, S::gruppe, "bot" }, { 7, S::gruppe, "flip" },
+        { 8, S::gruppe, "wr" }, { 9, S::knobeln, "kette" }, { 10, S::keiner, "" }, { 11, S::knobeln, "kette" },
+        { 12, S::knobeln, "masch" }, { 13, S::knobeln, "bunt" }, { 14, S::knobeln, "2n" }, { 15, S::knobeln, "2n" },
+        { 16, S::knobeln, "2n" }, { 17, S::partner, "" }, { 18, S::gruppe, "lvr" }, { 19, S::gruppe, "lvr" },
+        { 20, S::knobeln, "pyra" }, { 21, S::knobeln, "pyra" }, { 22, S::knobeln, "zq" }, { 23, S::keiner, "" },
+        { 24, S::partner, "abr9" }, { 25, S::partner, "" }, { 26, S::partner, "ziel" }, { 27, S::keiner, "" } };
+    for (const auto& f : soll) {
+        EXPECT_EQ(sp_haupt::starter(f.spiel), f.starter) << f.spiel;
+        EXPECT_EQ(sp_haupt::stichwort(f.spiel), QString::fromLatin1(f.stichwort)) << f.spiel;
+    }
+}
+
 TEST_F(SwinaTest, TheInstalledFileGivesTheMachinesEveryOperationAndNumber)
 {
     ASSERT_EQ(sp_haupt::abschnittladen("masch"), Abschnittstand::gelesen);
@@ -145,9 +166,12 @@ TEST_F(SwinaTest, GroupGameLinesKeepABlankAfterTheLastValue)
 {
     ASSERT_EQ(sp_haupt::abschnittladen("flip"), Abschnittstand::gelesen);
     sp_haupt::abschnittschreiben("flip");
+    sp_haupt::abschnittschreiben("bot", { 2, 3 });
     sp_haupt::abschnittschreiben("wr", { 1, 2, 1, 0 });
     QByteArray erwartet = installiert();
-    erwartet.replace("flip\r\n3 1\r\n", "flip\r\n3 1 \r\n").replace("wr\r\n2 1 0 0\r\n", "wr\r\n1 2 1 0\r\n");
+    erwartet.replace("flip\r\n3 1\r\n", "flip\r\n3 1 \r\n")
+        .replace("bot\r\n0 1\r\n", "bot\r\n2 3 \r\n")
+        .replace("wr\r\n2 1 0 0\r\n", "wr\r\n1 2 1 0\r\n");
     EXPECT_EQ(readBytes(swina()), erwartet);
 }
 
@@ -218,4 +242,63 @@ TEST_F(SwinaTest, EverySectionsValuesReachTheirGameAndComeBackInTheirPlaces)
     EXPECT_EQ(std::vector<int>({ variante, zeitwahl, schalter1, schalter2 }), std::vector<int>({ 14, 3, 1, 0 }));
     sp_haupt::abschnittsetzen("wr", { 0, 1, 0, 1 });
     EXPECT_EQ(std::vector<int>({ variante, zeitwahl, schalter1, schalter2 }), std::vector<int>({ 0, 1, 0, 1 }));
+}
+
+// Every value's range is the items of the control that shows it: both ends read, one beyond either end is a
+// damaged section. The other values of the section stay as installed.
+TEST_F(SwinaTest, EachValueReadsAtBothEndsOfItsControlAndNotBeyond)
+{
+    const struct {
+        const char* stichwort;
+        int stelle, von, bis;
+    } faelle[] = {
+        { "ziel", 0, 0, 1 },
+        { "ziel", 2, 0, 10 },
+        { "ziel", 3, 40, 50 },
+        { "tic", 0, 0, 17 },
+        { "vg100", 0, 0, 1 },
+        { "abr9", 0, 0, 1 },
+        { "lvr", 4, 2, 9 },
+        { "lvr", 5, 0, 3 },
+        { "zr", 0, 0, 3 },
+        { "zr", 1, 0, 3 },
+        { "bot", 0, 0, 7 },
+        { "bot", 1, 0, 3 },
+        { "flip", 0, 0, 7 },
+        { "flip", 1, 0, 3 },
+        { "wr", 0, 0, 14 },
+        { "wr", 1, 0, 3 },
+        { "wr", 2, 0, 1 },
+        { "wr", 3, 0, 1 },
+        { "zq", 0, 1, 100 },
+        { "zq", 1, 0, 100 },
+        { "zq", 2, 0, 1 },
+        { "zq", 3, 0, 1 },
+        { "zq", 4, 0, 1 },
+        { "bunt", 0, 0, 2 },
+        { "bunt", 1, 0, 1 },
+        { "kette", 0, 0, 3 },
+        { "kette", 1, 0, 2 },
+        { "pyra", 0, 0, 3 },
+        { "pyra", 1, 0, 2 },
+        { "2n", 4, 0, 1 },
+    };
+    for (const auto& f : faelle) {
+        ASSERT_EQ(sp_haupt::abschnittladen(f.stichwort), Abschnittstand::gelesen) << f.stichwort;
+        const std::vector<int> installiert = sp_haupt::abschnittwerte(f.stichwort);
+        for (const int wert : { f.von - 1, f.von, f.bis, f.bis + 1 }) {
+            std::vector<int> werte = installiert;
+            werte[size_t(f.stelle)] = wert;
+            EXPECT_EQ(sp_haupt::werteGueltig(f.stichwort, werte), wert >= f.von && wert <= f.bis)
+                << f.stichwort << " value " << f.stelle << " = " << wert;
+        }
+    }
+    // Flags, and the opponent of the target game, may hold anything.
+    for (const QString s : { "lvr", "masch", "zfz", "2n" }) {
+        std::vector<int> werte = sp_haupt::abschnittwerte(s);
+        werte[0] = 99;
+        werte[1] = -7;
+        EXPECT_TRUE(sp_haupt::werteGueltig(s, werte)) << s.toStdString();
+    }
+    EXPECT_TRUE(sp_haupt::werteGueltig("ziel", { 0, 99, 7, 45 }));
 }
