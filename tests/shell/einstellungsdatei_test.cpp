@@ -381,3 +381,33 @@ TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)
     EXPECT_THROW(abschnittladen(datei(), "zr10", 2, w), IoError);
     EXPECT_TRUE(errors.isEmpty());
 }
+
+TEST_F(EinstellungsdateiTest, TheWorkLimitsReadBoundedAtBothEnds)
+{
+    const struct {
+        const char* zeile;
+        int minuten, aufgaben;
+    } faelle[] = {
+        { "0 0", 0, 0 },
+        { "-5 -1", 0, 0 },
+        { "1 1", 1, 1 },
+        { "15 30", kMaxMindestminuten, kMaxMindestaufgaben },
+        { "16 31", kMaxMindestminuten, kMaxMindestaufgaben },
+        { "14 29", 14, 29 },
+    };
+    for (const auto& f : faelle) {
+        writeBytes(datei(), QByteArray("a\r\nb\r\nlimit\r\n") + f.zeile + "\r\n");
+        int m = -7, a = -7;
+        EXPECT_TRUE(kopfladen(datei(), m, a));
+        EXPECT_EQ(std::make_pair(m, a), std::make_pair(f.minuten, f.aufgaben)) << f.zeile;
+    }
+    int m = -7, a = -7;
+    EXPECT_FALSE(kopfladen(dataPath("fehlt.ina"), m, a));
+    EXPECT_EQ(std::make_pair(m, a), std::make_pair(-7, -7));
+    // A file holding nothing but blanks and empty lines is empty, not damaged: nothing is said or kept.
+    writeBytes(datei(), "  \r\n\r\n ");
+    EXPECT_TRUE(kopfladen(datei(), m, a));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    EXPECT_FALSE(QFileInfo::exists(datei() + ".beschaedigt"));
+}
