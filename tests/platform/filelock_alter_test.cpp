@@ -63,6 +63,31 @@ TEST_F(TaviTest, ALockBetweenTheTwoAgesIsJudgedByTheLimitOfItsOwnForm)
     EXPECT_EQ(allEntries(ordner), QStringList({ "KL3A.LCK" }));
 }
 
+TEST_F(TaviTest, EachFormOfLockIsLeftBehindOnlyPastItsOwnAge)
+{
+    // Each age a second or more from its limit: a few seconds for a folder without a mark, kStaleMs with one.
+    static_assert(FileLock::kStaleMs == 30000, "the ages below are chosen around this limit");
+    const QString ordner = testFolder() + "/k_liste";
+    struct Fall {
+        const char* liste;
+        qint64 sekunden;
+        bool marke;
+        bool genommen;
+    };
+    for (const Fall& f : { Fall { "KL3A", -2, false, false }, Fall { "KL3B", -4, false, true },
+             Fall { "KL3C", -28, true, false }, Fall { "KL3D", -32, true, true } }) {
+        const QString pfad = ordner + u'/' + f.liste + ".LCK";
+        sperre(pfad, f.sekunden, f.marke ? QStringLiteral("pc7_4711_0a1b") : QString());
+        QElapsedTimer uhr;
+        uhr.start();
+        const FileLock neu(pfad, 300);
+        EXPECT_EQ(neu.status(), f.genommen ? FileLock::Status::held : FileLock::Status::busy)
+            << f.liste << " " << neu.error().toStdString();
+        EXPECT_TRUE(neu.error().isEmpty()) << f.liste;
+        if (f.genommen) EXPECT_LT(uhr.elapsed(), 250) << f.liste;
+    }
+}
+
 TEST_F(TaviTest, ALockLeftBehindIsTakenAtTheFirstLookAtIt)
 {
     // The first look reads the share's clock too; that reading alone must not cost a try.
