@@ -147,6 +147,20 @@ TEST_F(FilesTest, IntegersAreReadAcrossBlanksAndLineEnds)
     for (int i = 0; i < 5; ++i)
         f.read(a);
     EXPECT_THROW(f.read(a), IoError);
+    f.close();
+
+    // Past the last number, up to the end of the file, a read gives 0 and is no error.
+    writeBytes(dataPath("kurz.ina"), "7 \r\n");
+    f.setChecked(false);
+    f.assign(dataPath("kurz.ina"));
+    f.reset();
+    a = 1;
+    b = 1;
+    f.read(a);
+    f.read(b);
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(std::make_pair(a, b), std::make_pair(7, 0));
+    f.close();
 }
 
 TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
@@ -251,6 +265,17 @@ TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
     EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
     // The claim is given back.
     EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
+
+    // A file put under the name while this one is written (by a PC of the earlier version, which makes no claim)
+    // is kept, and this one gives the name up without leaving anything behind.
+    files::setWriteFailureForTests([&](const QString& pfad) {
+        writeBytes(pfad, "frueher\r\n");
+        return false;
+    });
+    EXPECT_EQ(files::createNew(ordner + "1+1___04.txt", "neu\r\n"), IoFileExists);
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(readBytes(ordner + "1+1___04.txt"), QByteArray("frueher\r\n"));
+    EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt", "1+1___04.txt" }));
 
     // A name another PC claims just now is taken: its file is being made.
     QDir().mkpath(ordner + ".1+1___03.txt.neu");
@@ -422,7 +447,7 @@ TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)
 TEST_F(FilesTest, TheProgramsHelperNamesAreKnown)
 {
     for (const char* ja : { ".H1_7_01.txt.neu", ".2026-12-09_10-00-00_Liste 3a (2).pdf.neu", ".H1_7_01.txt.neu~18a2f",
-             ".uhr-pc7_4711_0a1b", ".neu-0f3c9a.tmp" })
+             ".uhr-pc7_4711_0a1b", ".neu-0f3c9a.tmp", ".uhr-a", ".neu-a.tmp" })
         EXPECT_TRUE(files::isHelperName(QString::fromUtf8(ja))) << ja;
     for (const char* nein : { "H1_7_01.txt", ".neu", ".uhr-", ".neu-.tmp", "kl.ina.neu", "KL3A.LCK", ".fremd",
              ".H1_7_01.txt.neu~xyz", "3A.TXT" })
