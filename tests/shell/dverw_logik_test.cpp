@@ -189,6 +189,11 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 
     // A pupil renamed earlier left its old folder behind; it is the list's all the same.
     writeBytes(dataPath("Klassen/1B/03 Karla/H1_7_01.txt"), "x\r\n");
+    // A PC that went down while making a protocol left its claim and an empty file under the claimed name.
+    QDir().mkpath(dataPath("Klassen/1B/02 Ben/.F2_02.txt.neu"));
+    writeBytes(dataPath("Klassen/1B/02 Ben/F2_02.txt"), "");
+    for (const char* alt : { "Klassen/1B/02 Ben/.F2_02.txt.neu", "Klassen/1B/02 Ben/F2_02.txt" })
+        ASSERT_TRUE(stampFromNow(dataPath(alt), -60));
 
     // How far it has got is told as it goes: the folders looked at first, then removed, one after the other.
     QStringList fortschritt;
