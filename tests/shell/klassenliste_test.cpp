@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace klassenliste;
 
@@ -121,8 +122,13 @@ TEST_F(KlassenlisteTest, AClassListIsWrittenWholeOrNotAtAll)
     // A new list never replaces one that is there.
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Ben" }, true, fehler), IoFileExists);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    // The list replaced keeps the rights the school gave its file.
+    ASSERT_EQ(::chmod(QFile::encodeName(k + "KLA.TXT").constData(), 0600), 0);
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen", "03 Cem" }, false, fehler), IoOk);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(k + "KLA.TXT").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
     EXPECT_EQ(QDir(k).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "KLA.TXT" });
 
     // A full share: said as such, the old list whole, a new one not left half.
