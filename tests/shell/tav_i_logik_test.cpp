@@ -135,6 +135,18 @@ TEST_F(TaviLogikTest, FirstRunOnAFolderInUseKeepsEveryFileAndMakesTheMissingOnes
     EXPECT_EQ(readBytes(zweiterPc + "kl.ina"), (dataFolder() + "\r\nKL3A\r\n").toUtf8());
 }
 
+// A word list as an editor saved it: UTF-8 with a byte-order mark that is no part of the first word.
+TEST_F(TaviLogikTest, AWordListReadsItsWordsWithoutTheByteOrderMark)
+{
+    writeBytes(dataPath("tiere.txt"), "\xEF\xBB\xBF\xC3\x84pfel\r\nB\xC3\xA4r\r\nIgel");
+    ASSERT_EQ(wortlisteLesen(dataPath("tiere.txt"), false), 3);
+    EXPECT_EQ(wortpuffer[1].str(), QStringLiteral("Äpfel"));
+    EXPECT_EQ(wortpuffer[2].str(), QStringLiteral("Bär"));
+    EXPECT_EQ(wortpuffer[3].str(), QStringLiteral("Igel"));
+    EXPECT_EQ(wortlisteLesen(dataPath("fehlt.txt"), false), 0);
+    EXPECT_THROW(wortlisteLesen(dataPath("fehlt.txt"), true), IoError);
+}
+
 TEST_F(TaviLogikTest, FirstRunRefusesARelativeOrEmptyPath)
 {
     const QString inst = installordner();
@@ -193,6 +205,12 @@ TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
     QString meldung;
     EXPECT_TRUE(ordner("garbage\x01\r\nohne\r\n", meldung).isEmpty());
     EXPECT_TRUE(meldung.contains("\"garbage?\"")) << meldung.toStdString();
+    // A long line is shown by its first 40 characters.
+    const QByteArray lang = QByteArray("abcdefghij").repeated(5);
+    EXPECT_TRUE(ordner(lang + "\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "...\"")) << meldung.toStdString();
+    EXPECT_TRUE(ordner(lang.left(40) + "\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "\"")) << meldung.toStdString();
     EXPECT_TRUE(ordner((dataFolder() + "fehlt/\r\nohne\r\n").toUtf8(), meldung).isEmpty());
     EXPECT_TRUE(ordner("daten/\r\nohne\r\n", meldung).isEmpty());
     QFile::remove(dataPath("datei"));
