@@ -301,3 +301,31 @@ TEST_F(KlassenlisteTest, ALookThatMeetsTheShareSettlingOtherPcsLocksWaitsItOutAn
     EXPECT_TRUE(fehler.contains("k_liste")) << fehler.toStdString();
     files::setShareAnswerForTests({});
 }
+
+TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
+    QString ordner, fehler;
+    // The last line shown, and lines the list no longer holds there (shortened or changed on another PC).
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 3, "03 Cem", ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordner, dataFolder() + "Klassen/KL3A/03 Cem");
+    for (const auto& [nummer, gezeigt] : { std::pair<int, const char*> { 4, "04 Dora" }, { 0, "01 Anna" },
+             { 2, "02 Bea" }, { 1, "02 Ben" } }) {
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, gezeigt, ordner, fehler), Ordnerwahl::geaendert)
+            << nummer << " " << gezeigt;
+        EXPECT_TRUE(ordner.isEmpty());
+    }
+    EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
+    // A list deleted meanwhile, and one whose lock another PC holds.
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", 1, "01 Anna", ordner, fehler), Ordnerwahl::geloescht);
+    FileLock::setWaitForTests(0);
+    {
+        const FileLock anderer(sperrdatei(dataFolder(), "KL3A"));
+        ASSERT_TRUE(anderer.held());
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::gesperrt);
+    }
+    FileLock::setWaitForTests(-1);
+    EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/KL3B")));
+}
