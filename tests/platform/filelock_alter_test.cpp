@@ -2,12 +2,14 @@
 // left behind after a few seconds, one with a mark only after the time a real change could take.
 
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "support/fixtures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QUuid>
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -30,6 +32,14 @@ QString bruchname(const QString& pfad)
     const qint64 ns = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return pfad + u'~' + QString::number(ns, 16) + u's' + QString::number(qint64(st.st_size), 16) + u'i'
         + QString::number(quint64(st.st_ino), 16);
+}
+
+// The name of the breaker of the folder `pfad` that holds no mark: "~e" and its stamp in hex.
+QString leerbrecher(const QString& pfad)
+{
+    struct stat st { };
+    EXPECT_EQ(::stat(QFile::encodeName(pfad).constData(), &st), 0);
+    return pfad + QStringLiteral("~e") + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
 }
 
 // Restores the wait and the observer of locks whatever a test left.
@@ -136,4 +146,35 @@ TEST_F(TaviTest, WithNoWaitABusyLockIsReportedBusyAtOnceWithoutAPause)
     const FileLock sofort(pfad);
     EXPECT_EQ(sofort.status(), FileLock::Status::busy);
     EXPECT_TRUE(phasen.isEmpty()) << phasen.size();
+}
+
+TEST_F(TaviTest, ALockWhoseBreakersBreakerWasLeftBehindTooIsTakenOver)
+{
+    // Two PCs went down one after the other, each while breaking what the one before left.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, -120, QStringLiteral("pc7_4711_0a1b"));
+    const QString brecher = pfad + QStringLiteral("~pc7_4711_0a1b");
+    sperre(brecher, -90, {});
+    sperre(leerbrecher(brecher), -60, {});
+    {
+        const FileLock neu(pfad, 2000);
+        EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty())
+        << allEntries(testFolder() + "/k_liste").join(u' ').toStdString();
+}
+
+TEST_F(TaviTest, AShareThatAnswersEveryTryWithAnIoErrorIsAFailureNotABusyLock)
+{
+    // No lock is there: the teacher is told the share does not work, not that another PC is saving.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    QDir().mkpath(testFolder() + "/k_liste");
+    files::setShareAnswerForTests([](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "mkdir") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) ? EIO : 0;
+    });
+    const FileLock sperre(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(sperre.status(), FileLock::Status::failed);
+    EXPECT_FALSE(sperre.error().isEmpty());
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
 }
