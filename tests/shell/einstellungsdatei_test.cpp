@@ -189,6 +189,7 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
         { "a\r\nb\r\nzr10\r\n1 zwei\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
         { "a\r\nb\r\nzr10\r\n1 2 x\r\n", Abschnittstand::gelesen, { 1, 2 } },
         { "a\r\nb\r\nzr1\r\n1 2\r\n", Abschnittstand::fehlt, { 7, 7 } },
+        { "zr10\r\n1 2\r\n", Abschnittstand::gelesen, { 1, 2 } }, // its leading lines lost
     };
     for (const Fall& f : faelle) {
         writeBytes(datei(), f.datei);
@@ -198,6 +199,10 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
     }
     // The loaders of the other areas: the end of the file reads 0, a keyword is the I/O error.
     std::vector<int> w;
+    writeBytes(datei(), "zr10\r\n3 4\r\n");
+    ASSERT_TRUE(abschnittladen(datei(), "zr10", 2, w));
+    EXPECT_EQ(w, (std::vector<int> { 3, 4 }));
+    EXPECT_EQ(stichwortzeile, 1);
     writeBytes(datei(), "a\r\nb\r\nzr10\r\n1");
     ASSERT_TRUE(abschnittladen(datei(), "zr10", 2, w));
     EXPECT_EQ(w, (std::vector<int> { 1, 0 }));
@@ -402,6 +407,11 @@ TEST_F(EinstellungsdateiTest, TheWorkLimitsReadBoundedAtBothEnds)
         EXPECT_EQ(std::make_pair(m, a), std::make_pair(f.minuten, f.aufgaben)) << f.zeile;
     }
     int m = -7, a = -7;
+    // Also where they stand on the first line, the file's leading lines lost.
+    writeBytes(datei(), "limit\r\n5 10\r\n");
+    EXPECT_TRUE(kopfladen(datei(), m, a));
+    EXPECT_EQ(std::make_pair(m, a), std::make_pair(5, 10));
+    m = a = -7;
     EXPECT_FALSE(kopfladen(dataPath("fehlt.ina"), m, a));
     EXPECT_EQ(std::make_pair(m, a), std::make_pair(-7, -7));
     // A file holding nothing but blanks and empty lines is empty, not damaged: nothing is said or kept.
