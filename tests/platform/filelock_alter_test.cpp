@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
 #include <sys/stat.h>
@@ -96,6 +97,15 @@ TEST_F(TaviTest, EachFormOfLockIsLeftBehindOnlyPastItsOwnAge)
         EXPECT_TRUE(neu.error().isEmpty()) << f.liste;
         if (f.genommen) EXPECT_LT(uhr.elapsed(), 250) << f.liste;
     }
+    // A PC breaking a lock left behind holds its breaker, a folder without a mark: that one is judged by the
+    // stale age too, so this PC waits and leaves both alone.
+    const QString pfad = ordner + "/KL3E.LCK";
+    sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
+    sperre(pfad + "~pc7_4711_0a1b", -10, {});
+    const FileLock wartet(pfad, 300);
+    EXPECT_EQ(wartet.status(), FileLock::Status::busy) << wartet.error().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(pfad + "/pc7_4711_0a1b"));
+    EXPECT_TRUE(QFileInfo::exists(pfad + "~pc7_4711_0a1b"));
 }
 
 TEST_F(TaviTest, ALockLeftBehindIsTakenAtTheFirstLookAtIt)

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 #include <thread>
 
 class FilesTest : public TaviTest { };
@@ -561,6 +562,12 @@ TEST_F(FilesTest, AOneByteFileIsWrittenAndReportedAsWritten)
 {
     EXPECT_EQ(files::createNew(dataPath("H1_7_01.txt"), "1"), 0);
     EXPECT_EQ(readBytes(dataPath("H1_7_01.txt")), QByteArray("1"));
+    // With the rights any new file gets, so that the other PCs' users can read it.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(dataPath("H1_7_01.txt")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666 & ~maske);
 
     for (const QByteArray& inhalt : { QByteArray("x"), QByteArray(), QByteArray("zwei\r\n") }) {
         QFile f(dataPath("offen.txt"));

@@ -329,3 +329,18 @@ TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
     EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/KL3B")));
 }
+
+TEST_F(KlassenlisteTest, AListThatCannotBeReadGetsNoPupilsFoldersAndItsReasonIsToldAlone)
+{
+    // Its name is taken by a folder: the save fails and makes nothing for it.
+    QDir().mkpath(dataPath("k_liste/KL3A.txt"));
+    const Speicherergebnis e = aendern(dataFolder(), "KL3A", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 1, "Anna");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::fehler);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    // What a message says after its colon is the reason, without the file the I/O message names.
+    EXPECT_EQ(grund(IoError(IoAccessDenied, dataPath("k_liste/KL3A.txt")).message()), IoError::reason(IoAccessDenied));
+    EXPECT_EQ(grund(e.fehler), IoError::reason(IoAccessDenied)) << e.fehler.toStdString();
+}

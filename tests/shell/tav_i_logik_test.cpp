@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/tav_i_logik.h"
 #include "support/beschaedigt.h"
@@ -54,6 +55,12 @@ TEST_F(TaviLogikTest, KlInaReadsUncheckedAndWritesBothLines)
     EXPECT_FALSE(erststart({ "X", "ohne" }));
 
     klinaSchreiben(dataPath("KL.INA"), dataFolder(), "2c");
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
+
+    // A write that fails is said, and the file stays as it was.
+    files::setWriteFailureForTests([](const QString&) { return true; });
+    EXPECT_THROW(klinaSchreiben(dataPath("kl.ina"), dataFolder(), "3d"), IoError);
+    files::setWriteFailureForTests({});
     EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
 }
 
