@@ -188,3 +188,23 @@ TEST_F(TaviTest, AShareThatAnswersEveryTryWithAnIoErrorIsAFailureNotABusyLock)
     EXPECT_FALSE(sperre.error().isEmpty());
     EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
 }
+
+TEST_F(TaviTest, ALockWhoseMarkTheShareRefusedForAMomentIsGivenBackAndMadeAgain)
+{
+    // The share still removes the lock before this one: it answers the mark with an I/O error for a moment. The
+    // folder made without its mark must not stay, or every PC would wait for it for seconds.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    QDir().mkpath(testFolder() + "/k_liste");
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "mkdir") == 0 && p.startsWith(pfad + u'/') && seit.elapsed() < 150 ? EIO : 0;
+    });
+    {
+        const FileLock sperre(pfad, 2000);
+        files::setShareAnswerForTests({});
+        EXPECT_TRUE(sperre.held()) << sperre.error().toStdString();
+        EXPECT_LT(seit.elapsed(), 1500);
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
+}
