@@ -73,6 +73,9 @@ TEST_F(FilesTest, NamesMatchWithoutRegardToCase)
     EXPECT_TRUE(files::dirExists(dataPath("wortlist")));
     EXPECT_TRUE(files::fileExists(dataPath("wortlist\\tiere.txt")));
     EXPECT_TRUE(files::fileExists(dataFolder() + "\\\\WortList//Tiere.txt"));
+    // A folder is no file, and a file no folder.
+    EXPECT_FALSE(files::fileExists(dataPath("wortlist")));
+    EXPECT_FALSE(files::dirExists(dataPath("wortlist/tiere.txt")));
 
     // Creating "wortlist/neu" goes into the existing folder, not a second one.
     EXPECT_TRUE(files::forceDirectories(dataPath("wortlist/neu/tiefer")));
@@ -198,6 +201,7 @@ TEST_F(FilesTest, TheResultIsTheLastStepsNotAnEarlierUnreadFailure)
     EXPECT_EQ(f.ioResult(), 0);
     f.writeLine("x1 2");
     f.writeLine("drei");
+    f.readLine(); // no reading from a file being written, but the close that follows succeeds
     f.close();
     EXPECT_EQ(f.ioResult(), 0);
 
@@ -467,6 +471,15 @@ TEST_F(FilesTest, AppendAddsLinesAtTheEnd)
     f.assign(dataPath("fehlt.txt"));
     f.append();
     EXPECT_EQ(f.ioResult(), IoFileNotFound);
+
+    // Lines that do not reach the disk are a failure of the close.
+    f.assign(dataPath("a.txt"));
+    f.append();
+    f.writeLine("3");
+    files::setWriteFailureForTests([](const QString&) { return true; });
+    f.close();
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(f.ioResult(), IoDiskWrite);
 }
 
 TEST_F(FilesTest, WritingOnAFileOpenForReadingIsAnError)
@@ -576,4 +589,6 @@ TEST_F(FilesTest, AOneByteFileIsWrittenAndReportedAsWritten)
         f.close();
         EXPECT_EQ(readBytes(dataPath("offen.txt")), inhalt);
     }
+    // A write that fails is said.
+    EXPECT_FALSE(files::writeAll(-1, "x"));
 }
