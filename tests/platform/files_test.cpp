@@ -81,6 +81,11 @@ TEST_F(FilesTest, NamesMatchWithoutRegardToCase)
     EXPECT_TRUE(files::forceDirectories(dataPath("wortlist/neu/tiefer")));
     EXPECT_TRUE(QFileInfo(dataPath("WORTList/neu/tiefer")).isDir());
     EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "WORTList" });
+    // A file in the way is a fault at once, not a share to wait out.
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_FALSE(files::forceDirectories(dataPath("wortlist/tiere.txt/neu")));
+    EXPECT_LT(uhr.elapsed(), 1000);
 
     // Rewriting "tiere.txt" replaces "TIERE.TXT" instead of adding a second file.
     TextFile f;

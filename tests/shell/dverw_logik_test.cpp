@@ -368,6 +368,17 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
 }
 
+TEST_F(DverwLogikTest, ASaveRemovesWhatAPcThatWentDownLeftBesideTheList)
+{
+    // The list found by its name at once, without a listing of the folder: the lock's holder clears what is
+    // left there all the same.
+    liste("3A.txt", { "01 Anna" });
+    writeBytes(dataPath("k_liste/.neu-0f3c9a.tmp"), "01 Cem\r\n");
+    ASSERT_TRUE(stampFromNow(dataPath("k_liste/.neu-0f3c9a.tmp"), -60));
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(allEntries(dataPath("k_liste")), QStringList({ "3A.txt" }));
+}
+
 // The lock is given back before the pupils' folders are made: on a share making them takes most of a save, and
 // other PCs need not wait for it. Seen in the order the file system reports the steps.
 TEST_F(DverwLogikTest, TheListsLockIsGivenBackBeforeThePupilsFoldersAreMade)

@@ -263,9 +263,10 @@ TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
 {
     QDir().mkpath(dataPath("Klassen/kl/01 ANNA"));
     writeBytes(dataPath("Klassen/kl/01 ANNA/H1_7_01.txt"), "x");
-    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "" });
+    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "", "../Fremd" });
     EXPECT_EQ(QDir(dataPath("Klassen/kl")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
         QStringList({ "01 ANNA", "01 Dup", "Ben" }));
+    EXPECT_EQ(allEntries(dataPath("Klassen")), QStringList({ "kl" }));
     // A new list's folder is made with it.
     ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });
     EXPECT_EQ(QDir(dataPath("Klassen/NEU")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
