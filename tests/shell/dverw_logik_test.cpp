@@ -64,6 +64,10 @@ TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::frei); // no k_liste yet
     liste("1B.TXT", { "01 Anna" });
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::vorhanden);
+    // Nor is it made anew, nor a folder for its names.
+    EXPECT_EQ(listeAnlegen(dataFolder(), "1b", { "01 Ben" }).art, klassenliste::Speicherung::vorhanden);
+    EXPECT_EQ(readBytes(dataPath("k_liste/1B.TXT")), "01 Anna\r\n");
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1B"), klassenliste::Namenspruefung::vorhanden);
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b_03"), klassenliste::Namenspruefung::frei);
     liste("2c.txt", {});

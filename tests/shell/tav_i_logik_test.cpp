@@ -242,4 +242,6 @@ TEST_F(TaviLogikTest, AnActiveListIsAPlainNameOrNone)
         EXPECT_TRUE(
             meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt als aktive Liste").arg(dataPath("kl.ina"))));
     }
+    EXPECT_TRUE(aktivlisteGueltig("kl.ina", "1A", meldung));
+    EXPECT_TRUE(meldung.isEmpty());
 }
