@@ -182,11 +182,25 @@ TEST_F(TaviTest, AShareThatAnswersEveryTryWithAnIoErrorIsAFailureNotABusyLock)
     files::setShareAnswerForTests([](const char* schritt, const QString& p) {
         return qstrcmp(schritt, "mkdir") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) ? EIO : 0;
     });
-    const FileLock sperre(pfad, 300);
+    const FileLock keine(pfad, 300);
     files::setShareAnswerForTests({});
-    EXPECT_EQ(sperre.status(), FileLock::Status::failed);
-    EXPECT_FALSE(sperre.error().isEmpty());
+    EXPECT_EQ(keine.status(), FileLock::Status::failed);
+    EXPECT_FALSE(keine.error().isEmpty());
     EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
+
+    // A lock found held is busy, also where the share answers every later try and look with an I/O error.
+    sperre(pfad, 0, QStringLiteral("pc7_4711_0a1b"));
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        const bool lock = p.endsWith(QLatin1String("KL3A.LCK"));
+        return lock && (qstrcmp(schritt, "mkdir") == 0 || qstrcmp(schritt, "lstat") == 0) && seit.elapsed() > 30 ? EIO
+                                                                                                                 : 0;
+    });
+    const FileLock gehalten(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(gehalten.status(), FileLock::Status::busy) << gehalten.error().toStdString();
+    EXPECT_TRUE(gehalten.error().isEmpty());
 }
 
 TEST_F(TaviTest, ALockWhoseMarkTheShareRefusedForAMomentIsGivenBackAndMadeAgain)
