@@ -201,6 +201,15 @@ TEST_F(TaviTest, AShareThatAnswersEveryTryWithAnIoErrorIsAFailureNotABusyLock)
     files::setShareAnswerForTests({});
     EXPECT_EQ(gehalten.status(), FileLock::Status::busy) << gehalten.error().toStdString();
     EXPECT_TRUE(gehalten.error().isEmpty());
+
+    // A share that has gone away: said as a failure, with its reason.
+    files::setShareAnswerForTests([](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "lstat") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) ? ENOTCONN : 0;
+    });
+    const FileLock weg(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(weg.status(), FileLock::Status::failed);
+    EXPECT_FALSE(weg.error().isEmpty());
 }
 
 TEST_F(TaviTest, ALockWhoseMarkTheShareRefusedForAMomentIsGivenBackAndMadeAgain)

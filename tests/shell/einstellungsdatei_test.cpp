@@ -372,6 +372,11 @@ TEST_F(EinstellungsdateiTest, AnEarlierDamagedCopyIsNeverOverwritten)
     kopfladen(datei(), m, a);
     EXPECT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
     EXPECT_TRUE(errors.last().contains("\"hw.ina.beschaedigt3\""));
+    // So it is after a save that rewrote it whole, before anything read it.
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    writeBytes(datei(), "wieder kaputt");
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(errors.size(), 3) << errors.join('\n').toStdString();
 }
 
 TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)

@@ -257,6 +257,7 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
     EXPECT_TRUE(e.fehler.contains("Łukasz")) << e.fehler.toStdString();
     EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), utf8);
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
 
 TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
