@@ -484,6 +484,17 @@ TEST_F(FilesTest, AppendAddsLinesAtTheEnd)
     f.append();
     EXPECT_EQ(f.ioResult(), IoFileNotFound);
 
+    // One file variable, first rewriting a file whole, then adding to it.
+    f.assign(dataPath("b.txt"));
+    f.rewrite();
+    f.writeLine("1");
+    f.close();
+    f.append();
+    f.writeLine("2");
+    f.close();
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(readBytes(dataPath("b.txt")), QByteArray("1\r\n2\r\n"));
+
     // Lines that do not reach the disk are a failure of the close.
     f.assign(dataPath("a.txt"));
     f.append();
