@@ -461,6 +461,23 @@ TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)
     EXPECT_EQ(allEntries(schueler), QStringList({ ".fremd", "H1_7_04.txt", "H1_7_05.txt" }));
 }
 
+TEST_F(FilesTest, AStaleClaimWhoseBreakerWasLeftBehindTooGivesItsNameBack)
+{
+    // A PC went down while making the file, another while removing what the first left.
+    const QString ordner = dataPath("Klassen/3A/01 Anna/");
+    QDir().mkpath(ordner + ".H1_7_06.txt.neu");
+    ASSERT_TRUE(stampFromNow(ordner + ".H1_7_06.txt.neu", -90));
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(ordner + ".H1_7_06.txt.neu").constData(), &st), 0);
+    const QString brecher = ordner + ".H1_7_06.txt.neu~"
+        + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
+    QDir().mkpath(brecher);
+    ASSERT_TRUE(stampFromNow(brecher, -60));
+    EXPECT_EQ(files::createNew(ordner + "H1_7_06.txt", "neu\r\n"), 0);
+    EXPECT_EQ(readBytes(ordner + "H1_7_06.txt"), "neu\r\n");
+    EXPECT_EQ(allEntries(ordner), QStringList({ "H1_7_06.txt" }));
+}
+
 TEST_F(FilesTest, TheProgramsHelperNamesAreKnown)
 {
     for (const char* ja : { ".H1_7_01.txt.neu", ".2026-12-09_10-00-00_Liste 3a (2).pdf.neu", ".H1_7_01.txt.neu~18a2f",
