@@ -150,6 +150,21 @@ TEST_F(FilesTest, IntegersAreReadAcrossBlanksAndLineEnds)
     EXPECT_EQ(f.ioResult(), IoInvalidNumber);
     f.close();
 
+    // An integer holds 32 bits: one past either end is no number.
+    writeBytes(dataPath("grenzen.ina"), "2147483647 -2147483648 2147483648 -2147483649\r\n");
+    f.assign(dataPath("grenzen.ina"));
+    f.reset();
+    f.read(a);
+    f.read(b);
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(std::make_pair(a, b), std::make_pair(INT32_MAX, INT32_MIN));
+    f.read(c);
+    EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.read(d);
+    EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.close();
+    f.assign(dataPath("hw.ina"));
+
     f.setChecked(true);
     f.reset();
     f.readLine();
@@ -182,6 +197,8 @@ TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
     f.assign(dataPath("kein/ordner.txt"));
     f.reset();
     EXPECT_EQ(f.ioResult(), IoPathNotFound);
+    // Reading a whole file is checked.
+    EXPECT_THROW(TextFile::readAllLines(dataPath("fehlt.txt")), IoError);
 
     f.setChecked(true);
     f.assign(dataPath("fehlt.txt"));
@@ -279,7 +296,11 @@ TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
     files::setWriteFailureForTests({});
     EXPECT_EQ(unterwegs, QStringList({ "1+1___02.txt" }));
     EXPECT_EQ(readBytes(ordner + "1+1___02.txt"), QByteArray("Protokoll\r\n"));
+    // A folder missing on a local disk is said at once: no share settles a name there.
+    QElapsedTimer uhr;
+    uhr.start();
     EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
+    EXPECT_LT(uhr.elapsed(), 1000);
     // The claim is given back.
     EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
 

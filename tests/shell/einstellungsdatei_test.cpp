@@ -377,6 +377,12 @@ TEST_F(EinstellungsdateiTest, AnEarlierDamagedCopyIsNeverOverwritten)
     writeBytes(datei(), "wieder kaputt");
     kopfladen(datei(), m, a);
     EXPECT_EQ(errors.size(), 3) << errors.join('\n').toStdString();
+    // And after the teacher put a whole file back by hand.
+    writeBytes(datei(), "a\r\nb\r\nlimit\r\n1 1\r\n");
+    kopfladen(datei(), m, a);
+    writeBytes(datei(), "zum dritten Mal kaputt");
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(errors.size(), 4) << errors.join('\n').toStdString();
 }
 
 TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)
