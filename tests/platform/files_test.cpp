@@ -197,6 +197,14 @@ TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
     f.assign(dataPath("kein/ordner.txt"));
     f.reset();
     EXPECT_EQ(f.ioResult(), IoPathNotFound);
+    // Opened again once it is there, the earlier failure not asked for: no failure.
+    f.assign(dataPath("spaeter.txt"));
+    f.reset();
+    writeBytes(dataPath("spaeter.txt"), "da\r\n");
+    f.reset();
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(f.readLine(), "da");
+    f.close();
     // Reading a whole file is checked.
     EXPECT_THROW(TextFile::readAllLines(dataPath("fehlt.txt")), IoError);
 

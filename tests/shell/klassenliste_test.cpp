@@ -119,6 +119,12 @@ TEST_F(KlassenlisteTest, AClassListIsWrittenWholeOrNotAtAll)
     QString fehler;
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen" }, true, fehler), IoOk);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    // A new list gets the rights any new file gets, so that every PC's users can read it.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    struct stat neu { };
+    ASSERT_EQ(::stat(QFile::encodeName(k + "KLA.TXT").constData(), &neu), 0);
+    EXPECT_EQ(neu.st_mode & 07777, 0666 & ~maske);
     // A new list never replaces one that is there.
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Ben" }, true, fehler), IoFileExists);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
