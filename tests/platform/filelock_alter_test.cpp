@@ -89,7 +89,7 @@ TEST_F(TaviTest, EachFormOfLockIsLeftBehindOnlyPastItsOwnAge)
              Fall { "KL3C", -28, true, false }, Fall { "KL3D", -32, true, true } }) {
         const QString pfad = ordner + u'/' + f.liste + ".LCK";
         sperre(pfad, f.sekunden, f.marke ? QStringLiteral("pc7_4711_0a1b") : QString());
-        // Taken at the first look; a wait shorter than the second a lock may be from its limit.
+        // Short waits: no lock crosses its limit while this PC waits.
         const FileLock neu(pfad, f.genommen ? 600 : 300);
         EXPECT_EQ(neu.status(), f.genommen ? FileLock::Status::held : FileLock::Status::busy)
             << f.liste << " " << neu.error().toStdString();
