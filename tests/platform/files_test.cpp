@@ -406,10 +406,12 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_NEAR(double(jetzt / 1000000), double(QDateTime::currentMSecsSinceEpoch()), 5000.0);
 
     // No right to write, or a full share, ends the step at once, saying which.
+    uhr.start();
     teilen("mkdir", ".H1_7_04.txt.neu", EACCES, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoAccessDenied);
     teilen("mkdir", ".H1_7_04.txt.neu", ENOSPC, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
+    EXPECT_LT(uhr.elapsed(), 1000);
     files::setShareAnswerForTests({});
     EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
 }
