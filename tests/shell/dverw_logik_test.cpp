@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <cerrno>
 #include <sys/inotify.h>
 #include <thread>
 #include <unistd.h>
@@ -249,6 +251,24 @@ TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
     e = listeLoeschen(dataFolder(), "3C");
     EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/3C")));
+}
+
+TEST_F(DverwLogikTest, AProtocolThatCannotBeRemovedIsNamedAndTheListStays)
+{
+    ASSERT_EQ(listeAnlegen(dataFolder(), "2B", { "01 Anna" }).art, klassenliste::Speicherung::gespeichert);
+    writeBytes(dataPath("Klassen/2B/01 Anna/H1_7_01.txt"), "x\r\n");
+    // The share refuses to remove it (open on another PC, no right).
+    files::setShareAnswerForTests([](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "unlink") == 0 && pfad.endsWith(QLatin1String("H1_7_01.txt")) ? EACCES : 0;
+    });
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "2B");
+    files::setShareAnswerForTests({});
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_EQ(e.meldung,
+        "Die Liste 2B wurde nicht ganz gelöscht: die Datei Klassen/2B/01 Anna/H1_7_01.txt ließ sich nicht löschen. "
+        "Die Liste selbst ist noch da.");
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2B.TXT")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/2B/01 Anna/H1_7_01.txt")));
 }
 
 TEST_F(DverwLogikTest, OfSeveralForeignThingsTheRefusalNamesTheFirstByName)
