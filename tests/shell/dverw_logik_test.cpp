@@ -269,6 +269,18 @@ TEST_F(DverwLogikTest, AProtocolThatCannotBeRemovedIsNamedAndTheListStays)
         "Die Liste selbst ist noch da.");
     EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2B.TXT")));
     EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/2B/01 Anna/H1_7_01.txt")));
+
+    // So is a pupil's folder.
+    files::setShareAnswerForTests([](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "rmdir") == 0 && pfad.endsWith(QLatin1String("/01 Anna")) ? EACCES : 0;
+    });
+    const Loeschergebnis ordner = listeLoeschen(dataFolder(), "2B");
+    files::setShareAnswerForTests({});
+    EXPECT_FALSE(ordner.geloescht);
+    EXPECT_EQ(ordner.meldung,
+        "Die Liste 2B wurde nicht ganz gelöscht: der Ordner Klassen/2B/01 Anna ließ sich nicht löschen. Die Liste "
+        "selbst ist noch da.");
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2B.TXT")));
 }
 
 TEST_F(DverwLogikTest, OfSeveralForeignThingsTheRefusalNamesTheFirstByName)
