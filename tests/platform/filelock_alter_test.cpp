@@ -229,3 +229,23 @@ TEST_F(TaviTest, ALockWhoseMarkTheShareRefusedForAMomentIsGivenBackAndMadeAgain)
     }
     EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
 }
+
+TEST_F(TaviTest, ALockLeftBehindIsTakenOnceTheShareAnswersTheLookAtItAgain)
+{
+    // While other PCs make and give back names beside it, the share answers the look with an I/O error for a
+    // moment; the next look judges it.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "lstat") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) && seit.elapsed() < 250 ? EIO
+                                                                                                                : 0;
+    });
+    {
+        const FileLock neu(pfad, 2000);
+        files::setShareAnswerForTests({});
+        EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
+}
