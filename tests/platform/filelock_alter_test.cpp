@@ -2,12 +2,15 @@
 // left behind after a few seconds, one with a mark only after the time a real change could take.
 
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "support/fixtures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QUuid>
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -30,6 +33,14 @@ QString bruchname(const QString& pfad)
     const qint64 ns = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return pfad + u'~' + QString::number(ns, 16) + u's' + QString::number(qint64(st.st_size), 16) + u'i'
         + QString::number(quint64(st.st_ino), 16);
+}
+
+// The name of the breaker of the folder `pfad` that holds no mark: "~e" and its stamp in hex.
+QString leerbrecher(const QString& pfad)
+{
+    struct stat st { };
+    EXPECT_EQ(::stat(QFile::encodeName(pfad).constData(), &st), 0);
+    return pfad + QStringLiteral("~e") + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
 }
 
 // Restores the wait and the observer of locks whatever a test left.
@@ -61,6 +72,38 @@ TEST_F(TaviTest, ALockBetweenTheTwoAgesIsJudgedByTheLimitOfItsOwnForm)
     EXPECT_EQ(lebt.status(), FileLock::Status::busy);
     EXPECT_TRUE(lebt.error().isEmpty());
     EXPECT_EQ(allEntries(ordner), QStringList({ "KL3A.LCK" }));
+}
+
+TEST_F(TaviTest, EachFormOfLockIsLeftBehindOnlyPastItsOwnAge)
+{
+    // Each age a second or more from its limit: a few seconds for a folder without a mark, kStaleMs with one.
+    static_assert(FileLock::kStaleMs == 30000, "the ages below are chosen around this limit");
+    const QString ordner = testFolder() + "/k_liste";
+    struct Fall {
+        const char* liste;
+        qint64 sekunden;
+        bool marke;
+        bool genommen;
+    };
+    for (const Fall& f : { Fall { "KL3A", -2, false, false }, Fall { "KL3B", -4, false, true },
+             Fall { "KL3C", -28, true, false }, Fall { "KL3D", -32, true, true } }) {
+        const QString pfad = ordner + u'/' + f.liste + ".LCK";
+        sperre(pfad, f.sekunden, f.marke ? QStringLiteral("pc7_4711_0a1b") : QString());
+        // Short waits: no lock crosses its limit while this PC waits.
+        const FileLock neu(pfad, f.genommen ? 600 : 300);
+        EXPECT_EQ(neu.status(), f.genommen ? FileLock::Status::held : FileLock::Status::busy)
+            << f.liste << " " << neu.error().toStdString();
+        EXPECT_TRUE(neu.error().isEmpty()) << f.liste;
+    }
+    // A PC breaking a lock left behind holds its breaker, a folder without a mark: that one is judged by the
+    // stale age too, so this PC waits and leaves both alone.
+    const QString pfad = ordner + "/KL3E.LCK";
+    sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
+    sperre(pfad + "~pc7_4711_0a1b", -10, {});
+    const FileLock wartet(pfad, 300);
+    EXPECT_EQ(wartet.status(), FileLock::Status::busy) << wartet.error().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(pfad + "/pc7_4711_0a1b"));
+    EXPECT_TRUE(QFileInfo::exists(pfad + "~pc7_4711_0a1b"));
 }
 
 TEST_F(TaviTest, ALockLeftBehindIsTakenAtTheFirstLookAtIt)
@@ -111,4 +154,98 @@ TEST_F(TaviTest, WithNoWaitABusyLockIsReportedBusyAtOnceWithoutAPause)
     const FileLock sofort(pfad);
     EXPECT_EQ(sofort.status(), FileLock::Status::busy);
     EXPECT_TRUE(phasen.isEmpty()) << phasen.size();
+}
+
+TEST_F(TaviTest, ALockWhoseBreakersBreakerWasLeftBehindTooIsTakenOver)
+{
+    // Two PCs went down one after the other, each while breaking what the one before left.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, -120, QStringLiteral("pc7_4711_0a1b"));
+    const QString brecher = pfad + QStringLiteral("~pc7_4711_0a1b");
+    sperre(brecher, -90, {});
+    sperre(leerbrecher(brecher), -60, {});
+    {
+        const FileLock neu(pfad, 2000);
+        EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty())
+        << allEntries(testFolder() + "/k_liste").join(u' ').toStdString();
+}
+
+TEST_F(TaviTest, AShareThatAnswersEveryTryWithAnIoErrorIsAFailureNotABusyLock)
+{
+    // No lock is there: the teacher is told the share does not work, not that another PC is saving.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    QDir().mkpath(testFolder() + "/k_liste");
+    files::setShareAnswerForTests([](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "mkdir") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) ? EIO : 0;
+    });
+    const FileLock keine(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(keine.status(), FileLock::Status::failed);
+    EXPECT_FALSE(keine.error().isEmpty());
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
+
+    // A lock found held is busy, also where the share answers every later try and look with an I/O error.
+    sperre(pfad, 0, QStringLiteral("pc7_4711_0a1b"));
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        const bool lock = p.endsWith(QLatin1String("KL3A.LCK"));
+        return lock && (qstrcmp(schritt, "mkdir") == 0 || qstrcmp(schritt, "lstat") == 0) && seit.elapsed() > 60 ? EIO
+                                                                                                                 : 0;
+    });
+    const FileLock gehalten(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(gehalten.status(), FileLock::Status::busy) << gehalten.error().toStdString();
+    EXPECT_TRUE(gehalten.error().isEmpty());
+
+    // A share that has gone away: said as a failure, with its reason.
+    files::setShareAnswerForTests([](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "lstat") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) ? ENOTCONN : 0;
+    });
+    const FileLock weg(pfad, 300);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(weg.status(), FileLock::Status::failed);
+    EXPECT_FALSE(weg.error().isEmpty());
+}
+
+TEST_F(TaviTest, ALockWhoseMarkTheShareRefusedForAMomentIsGivenBackAndMadeAgain)
+{
+    // The share still removes the lock before this one: it answers the mark with an I/O error for a moment. The
+    // folder made without its mark must not stay, or every PC would wait for it for seconds.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    QDir().mkpath(testFolder() + "/k_liste");
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "mkdir") == 0 && p.startsWith(pfad + u'/') && seit.elapsed() < 150 ? EIO : 0;
+    });
+    {
+        const FileLock sperre(pfad, 2000);
+        files::setShareAnswerForTests({});
+        EXPECT_TRUE(sperre.held()) << sperre.error().toStdString();
+        EXPECT_LT(seit.elapsed(), 1500);
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
+}
+
+TEST_F(TaviTest, ALockLeftBehindIsTakenOnceTheShareAnswersTheLookAtItAgain)
+{
+    // While other PCs make and give back names beside it, the share answers the look with an I/O error for a
+    // moment; the next look judges it.
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, -60, QStringLiteral("pc7_4711_0a1b"));
+    QElapsedTimer seit;
+    seit.start();
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        return qstrcmp(schritt, "lstat") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) && seit.elapsed() < 250 ? EIO
+                                                                                                                : 0;
+    });
+    {
+        const FileLock neu(pfad, 2000);
+        files::setShareAnswerForTests({});
+        EXPECT_TRUE(neu.held()) << neu.error().toStdString();
+    }
+    EXPECT_TRUE(allEntries(testFolder() + "/k_liste").isEmpty());
 }

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 #include <thread>
 
 class FilesTest : public TaviTest { };
@@ -72,11 +73,19 @@ TEST_F(FilesTest, NamesMatchWithoutRegardToCase)
     EXPECT_TRUE(files::dirExists(dataPath("wortlist")));
     EXPECT_TRUE(files::fileExists(dataPath("wortlist\\tiere.txt")));
     EXPECT_TRUE(files::fileExists(dataFolder() + "\\\\WortList//Tiere.txt"));
+    // A folder is no file, and a file no folder.
+    EXPECT_FALSE(files::fileExists(dataPath("wortlist")));
+    EXPECT_FALSE(files::dirExists(dataPath("wortlist/tiere.txt")));
 
     // Creating "wortlist/neu" goes into the existing folder, not a second one.
     EXPECT_TRUE(files::forceDirectories(dataPath("wortlist/neu/tiefer")));
     EXPECT_TRUE(QFileInfo(dataPath("WORTList/neu/tiefer")).isDir());
     EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "WORTList" });
+    // A file in the way is a fault at once, not a share to wait out.
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_FALSE(files::forceDirectories(dataPath("wortlist/tiere.txt/neu")));
+    EXPECT_LT(uhr.elapsed(), 1000);
 
     // Rewriting "tiere.txt" replaces "TIERE.TXT" instead of adding a second file.
     TextFile f;
@@ -141,12 +150,41 @@ TEST_F(FilesTest, IntegersAreReadAcrossBlanksAndLineEnds)
     EXPECT_EQ(f.ioResult(), IoInvalidNumber);
     f.close();
 
+    // An integer holds 32 bits: one past either end is no number.
+    writeBytes(dataPath("grenzen.ina"), "2147483647 -2147483648 2147483648 -2147483649\r\n");
+    f.assign(dataPath("grenzen.ina"));
+    f.reset();
+    f.read(a);
+    f.read(b);
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(std::make_pair(a, b), std::make_pair(INT32_MAX, INT32_MIN));
+    f.read(c);
+    EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.read(d);
+    EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.close();
+    f.assign(dataPath("hw.ina"));
+
     f.setChecked(true);
     f.reset();
     f.readLine();
     for (int i = 0; i < 5; ++i)
         f.read(a);
     EXPECT_THROW(f.read(a), IoError);
+    f.close();
+
+    // Past the last number, up to the end of the file, a read gives 0 and is no error.
+    writeBytes(dataPath("kurz.ina"), "7 \r\n");
+    f.setChecked(false);
+    f.assign(dataPath("kurz.ina"));
+    f.reset();
+    a = 1;
+    b = 1;
+    f.read(a);
+    f.read(b);
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(std::make_pair(a, b), std::make_pair(7, 0));
+    f.close();
 }
 
 TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
@@ -159,6 +197,16 @@ TEST_F(FilesTest, UncheckedFailuresLeaveTheResultCheckedOnesThrow)
     f.assign(dataPath("kein/ordner.txt"));
     f.reset();
     EXPECT_EQ(f.ioResult(), IoPathNotFound);
+    // Opened again once it is there, the earlier failure not asked for: no failure.
+    f.assign(dataPath("spaeter.txt"));
+    f.reset();
+    writeBytes(dataPath("spaeter.txt"), "da\r\n");
+    f.reset();
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(f.readLine(), "da");
+    f.close();
+    // Reading a whole file is checked.
+    EXPECT_THROW(TextFile::readAllLines(dataPath("fehlt.txt")), IoError);
 
     f.setChecked(true);
     f.assign(dataPath("fehlt.txt"));
@@ -183,6 +231,7 @@ TEST_F(FilesTest, TheResultIsTheLastStepsNotAnEarlierUnreadFailure)
     EXPECT_EQ(f.ioResult(), 0);
     f.writeLine("x1 2");
     f.writeLine("drei");
+    f.readLine(); // no reading from a file being written, but the close that follows succeeds
     f.close();
     EXPECT_EQ(f.ioResult(), 0);
 
@@ -193,6 +242,13 @@ TEST_F(FilesTest, TheResultIsTheLastStepsNotAnEarlierUnreadFailure)
     EXPECT_EQ(f.ioResult(), 0);
     f.read(zahl);
     EXPECT_EQ(f.ioResult(), IoInvalidNumber);
+    f.close();
+    // A number read after a bad one, the failure not asked for, is read as any other.
+    f.reset();
+    f.read(zahl);
+    f.read(zahl);
+    EXPECT_EQ(zahl, 2);
+    EXPECT_EQ(f.ioResult(), 0);
     f.close();
 }
 
@@ -248,9 +304,24 @@ TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
     files::setWriteFailureForTests({});
     EXPECT_EQ(unterwegs, QStringList({ "1+1___02.txt" }));
     EXPECT_EQ(readBytes(ordner + "1+1___02.txt"), QByteArray("Protokoll\r\n"));
+    // A folder missing on a local disk is said at once: no share settles a name there.
+    QElapsedTimer uhr;
+    uhr.start();
     EXPECT_EQ(files::createNew(ordner + "fehlt/1+1___01.txt", "x"), IoPathNotFound);
+    EXPECT_LT(uhr.elapsed(), 1000);
     // The claim is given back.
     EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt" }));
+
+    // A file put under the name while this one is written (by a PC of the earlier version, which makes no claim)
+    // is kept, and this one gives the name up without leaving anything behind.
+    files::setWriteFailureForTests([&](const QString& pfad) {
+        writeBytes(pfad, "frueher\r\n");
+        return false;
+    });
+    EXPECT_EQ(files::createNew(ordner + "1+1___04.txt", "neu\r\n"), IoFileExists);
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(readBytes(ordner + "1+1___04.txt"), QByteArray("frueher\r\n"));
+    EXPECT_EQ(allEntries(ordner), QStringList({ "1+1___01.TXT", "1+1___02.txt", "1+1___04.txt" }));
 
     // A name another PC claims just now is taken: its file is being made.
     QDir().mkpath(ordner + ".1+1___03.txt.neu");
@@ -335,10 +406,12 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_NEAR(double(jetzt / 1000000), double(QDateTime::currentMSecsSinceEpoch()), 5000.0);
 
     // No right to write, or a full share, ends the step at once, saying which.
+    uhr.start();
     teilen("mkdir", ".H1_7_04.txt.neu", EACCES, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoAccessDenied);
     teilen("mkdir", ".H1_7_04.txt.neu", ENOSPC, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
+    EXPECT_LT(uhr.elapsed(), 1000);
     files::setShareAnswerForTests({});
     EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
 }
@@ -419,10 +492,27 @@ TEST_F(FilesTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndAFreshClaimStays)
     EXPECT_EQ(allEntries(schueler), QStringList({ ".fremd", "H1_7_04.txt", "H1_7_05.txt" }));
 }
 
+TEST_F(FilesTest, AStaleClaimWhoseBreakerWasLeftBehindTooGivesItsNameBack)
+{
+    // A PC went down while making the file, another while removing what the first left.
+    const QString ordner = dataPath("Klassen/3A/01 Anna/");
+    QDir().mkpath(ordner + ".H1_7_06.txt.neu");
+    ASSERT_TRUE(stampFromNow(ordner + ".H1_7_06.txt.neu", -90));
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(ordner + ".H1_7_06.txt.neu").constData(), &st), 0);
+    const QString brecher = ordner + ".H1_7_06.txt.neu~"
+        + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
+    QDir().mkpath(brecher);
+    ASSERT_TRUE(stampFromNow(brecher, -60));
+    EXPECT_EQ(files::createNew(ordner + "H1_7_06.txt", "neu\r\n"), 0);
+    EXPECT_EQ(readBytes(ordner + "H1_7_06.txt"), "neu\r\n");
+    EXPECT_EQ(allEntries(ordner), QStringList({ "H1_7_06.txt" }));
+}
+
 TEST_F(FilesTest, TheProgramsHelperNamesAreKnown)
 {
     for (const char* ja : { ".H1_7_01.txt.neu", ".2026-12-09_10-00-00_Liste 3a (2).pdf.neu", ".H1_7_01.txt.neu~18a2f",
-             ".uhr-pc7_4711_0a1b", ".neu-0f3c9a.tmp" })
+             ".uhr-pc7_4711_0a1b", ".neu-0f3c9a.tmp", ".uhr-a", ".neu-a.tmp" })
         EXPECT_TRUE(files::isHelperName(QString::fromUtf8(ja))) << ja;
     for (const char* nein : { "H1_7_01.txt", ".neu", ".uhr-", ".neu-.tmp", "kl.ina.neu", "KL3A.LCK", ".fremd",
              ".H1_7_01.txt.neu~xyz", "3A.TXT" })
@@ -441,6 +531,26 @@ TEST_F(FilesTest, AppendAddsLinesAtTheEnd)
     f.assign(dataPath("fehlt.txt"));
     f.append();
     EXPECT_EQ(f.ioResult(), IoFileNotFound);
+
+    // One file variable, first rewriting a file whole, then adding to it.
+    f.assign(dataPath("b.txt"));
+    f.rewrite();
+    f.writeLine("1");
+    f.close();
+    f.append();
+    f.writeLine("2");
+    f.close();
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_EQ(readBytes(dataPath("b.txt")), QByteArray("1\r\n2\r\n"));
+
+    // Lines that do not reach the disk are a failure of the close.
+    f.assign(dataPath("a.txt"));
+    f.append();
+    f.writeLine("3");
+    files::setWriteFailureForTests([](const QString&) { return true; });
+    f.close();
+    files::setWriteFailureForTests({});
+    EXPECT_EQ(f.ioResult(), IoDiskWrite);
 }
 
 TEST_F(FilesTest, WritingOnAFileOpenForReadingIsAnError)
@@ -536,6 +646,12 @@ TEST_F(FilesTest, AOneByteFileIsWrittenAndReportedAsWritten)
 {
     EXPECT_EQ(files::createNew(dataPath("H1_7_01.txt"), "1"), 0);
     EXPECT_EQ(readBytes(dataPath("H1_7_01.txt")), QByteArray("1"));
+    // With the rights any new file gets, so that the other PCs' users can read it.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(dataPath("H1_7_01.txt")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666 & ~maske);
 
     for (const QByteArray& inhalt : { QByteArray("x"), QByteArray(), QByteArray("zwei\r\n") }) {
         QFile f(dataPath("offen.txt"));
@@ -544,4 +660,6 @@ TEST_F(FilesTest, AOneByteFileIsWrittenAndReportedAsWritten)
         f.close();
         EXPECT_EQ(readBytes(dataPath("offen.txt")), inhalt);
     }
+    // A write that fails is said.
+    EXPECT_FALSE(files::writeAll(-1, "x"));
 }

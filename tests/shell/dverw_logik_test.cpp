@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
+#include "platform/files.h"
 #include "platform/textfile.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <cerrno>
 #include <sys/inotify.h>
 #include <thread>
 #include <unistd.h>
@@ -36,6 +38,7 @@ protected:
 TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
 {
     EXPECT_TRUE(schuelernameGueltig("Anna-Lena Müßig"));
+    EXPECT_TRUE(schuelernameGueltig(QString(35, u'a')));
     EXPECT_FALSE(schuelernameGueltig(QString(36, u'a')));
     EXPECT_FALSE(schuelernameGueltig(""));
     EXPECT_FALSE(schuelernameGueltig(" Anna"));
@@ -44,6 +47,7 @@ TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
     EXPECT_FALSE(schuelernameGueltig(QString::fromUtf8("Ана")));
 
     EXPECT_TRUE(listennameGueltig("1b_03"));
+    EXPECT_TRUE(listennameGueltig("ABCDEFG"));
     EXPECT_FALSE(listennameGueltig("ABCDEFGH"));
     EXPECT_FALSE(listennameGueltig(""));
     EXPECT_FALSE(listennameGueltig("1b/03"));
@@ -62,6 +66,10 @@ TEST_F(DverwLogikTest, AnExistingListIsFoundWhateverItsLetterCase)
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::frei); // no k_liste yet
     liste("1B.TXT", { "01 Anna" });
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b"), klassenliste::Namenspruefung::vorhanden);
+    // Nor is it made anew, nor a folder for its names.
+    EXPECT_EQ(listeAnlegen(dataFolder(), "1b", { "01 Ben" }).art, klassenliste::Speicherung::vorhanden);
+    EXPECT_EQ(readBytes(dataPath("k_liste/1B.TXT")), "01 Anna\r\n");
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1B"), klassenliste::Namenspruefung::vorhanden);
     EXPECT_EQ(klassenliste::namepruefen(dataFolder(), "1b_03"), klassenliste::Namenspruefung::frei);
     liste("2c.txt", {});
@@ -189,6 +197,11 @@ TEST_F(DverwLogikTest, DeletingAListRemovesItsFoldersAndProtocols)
 
     // A pupil renamed earlier left its old folder behind; it is the list's all the same.
     writeBytes(dataPath("Klassen/1B/03 Karla/H1_7_01.txt"), "x\r\n");
+    // A PC that went down while making a protocol left its claim and an empty file under the claimed name.
+    QDir().mkpath(dataPath("Klassen/1B/02 Ben/.F2_02.txt.neu"));
+    writeBytes(dataPath("Klassen/1B/02 Ben/F2_02.txt"), "");
+    for (const char* alt : { "Klassen/1B/02 Ben/.F2_02.txt.neu", "Klassen/1B/02 Ben/F2_02.txt" })
+        ASSERT_TRUE(stampFromNow(dataPath(alt), -60));
 
     // How far it has got is told as it goes: the folders looked at first, then removed, one after the other.
     QStringList fortschritt;
@@ -238,6 +251,36 @@ TEST_F(DverwLogikTest, ADeletionThatMeetsSomethingForeignRemovesNothing)
     e = listeLoeschen(dataFolder(), "3C");
     EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/3C")));
+}
+
+TEST_F(DverwLogikTest, AProtocolThatCannotBeRemovedIsNamedAndTheListStays)
+{
+    ASSERT_EQ(listeAnlegen(dataFolder(), "2B", { "01 Anna" }).art, klassenliste::Speicherung::gespeichert);
+    writeBytes(dataPath("Klassen/2B/01 Anna/H1_7_01.txt"), "x\r\n");
+    // The share refuses to remove it (open on another PC, no right).
+    files::setShareAnswerForTests([](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "unlink") == 0 && pfad.endsWith(QLatin1String("H1_7_01.txt")) ? EACCES : 0;
+    });
+    const Loeschergebnis e = listeLoeschen(dataFolder(), "2B");
+    files::setShareAnswerForTests({});
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_EQ(e.meldung,
+        "Die Liste 2B wurde nicht ganz gelöscht: die Datei Klassen/2B/01 Anna/H1_7_01.txt ließ sich nicht löschen. "
+        "Die Liste selbst ist noch da.");
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2B.TXT")));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("Klassen/2B/01 Anna/H1_7_01.txt")));
+
+    // So is a pupil's folder.
+    files::setShareAnswerForTests([](const char* schritt, const QString& pfad) {
+        return qstrcmp(schritt, "rmdir") == 0 && pfad.endsWith(QLatin1String("/01 Anna")) ? EACCES : 0;
+    });
+    const Loeschergebnis ordner = listeLoeschen(dataFolder(), "2B");
+    files::setShareAnswerForTests({});
+    EXPECT_FALSE(ordner.geloescht);
+    EXPECT_EQ(ordner.meldung,
+        "Die Liste 2B wurde nicht ganz gelöscht: der Ordner Klassen/2B/01 Anna ließ sich nicht löschen. Die Liste "
+        "selbst ist noch da.");
+    EXPECT_TRUE(QFileInfo::exists(dataPath("k_liste/2B.TXT")));
 }
 
 TEST_F(DverwLogikTest, OfSeveralForeignThingsTheRefusalNamesTheFirstByName)
@@ -359,6 +402,17 @@ TEST_F(DverwLogikTest, ALockHeldPastTheWaitStopsTheSaveAndOneLeftBehindIsTakenOv
     EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
     EXPECT_EQ(klassenliste::alleZeilen(dataFolder(), "3A").mid(0, 40), QStringList({ "01 Anna", "02 Ben" }));
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files), QStringList({ "3A.TXT" }));
+}
+
+TEST_F(DverwLogikTest, ASaveRemovesWhatAPcThatWentDownLeftBesideTheList)
+{
+    // The list found by its name at once, without a listing of the folder: the lock's holder clears what is
+    // left there all the same.
+    liste("3A.txt", { "01 Anna" });
+    writeBytes(dataPath("k_liste/.neu-0f3c9a.tmp"), "01 Cem\r\n");
+    ASSERT_TRUE(stampFromNow(dataPath("k_liste/.neu-0f3c9a.tmp"), -60));
+    EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Ben").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(allEntries(dataPath("k_liste")), QStringList({ "3A.txt" }));
 }
 
 // The lock is given back before the pupils' folders are made: on a share making them takes most of a save, and

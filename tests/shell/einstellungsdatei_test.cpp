@@ -189,6 +189,7 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
         { "a\r\nb\r\nzr10\r\n1 zwei\r\n", Abschnittstand::beschaedigt, { 7, 7 } },
         { "a\r\nb\r\nzr10\r\n1 2 x\r\n", Abschnittstand::gelesen, { 1, 2 } },
         { "a\r\nb\r\nzr1\r\n1 2\r\n", Abschnittstand::fehlt, { 7, 7 } },
+        { "zr10\r\n1 2\r\n", Abschnittstand::gelesen, { 1, 2 } }, // its leading lines lost
     };
     for (const Fall& f : faelle) {
         writeBytes(datei(), f.datei);
@@ -198,6 +199,10 @@ TEST_F(EinstellungsdateiTest, ValuesAreNeverReadPastTheNextKeyword)
     }
     // The loaders of the other areas: the end of the file reads 0, a keyword is the I/O error.
     std::vector<int> w;
+    writeBytes(datei(), "zr10\r\n3 4\r\n");
+    ASSERT_TRUE(abschnittladen(datei(), "zr10", 2, w));
+    EXPECT_EQ(w, (std::vector<int> { 3, 4 }));
+    EXPECT_EQ(stichwortzeile, 1);
     writeBytes(datei(), "a\r\nb\r\nzr10\r\n1");
     ASSERT_TRUE(abschnittladen(datei(), "zr10", 2, w));
     EXPECT_EQ(w, (std::vector<int> { 1, 0 }));
@@ -367,6 +372,17 @@ TEST_F(EinstellungsdateiTest, AnEarlierDamagedCopyIsNeverOverwritten)
     kopfladen(datei(), m, a);
     EXPECT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
     EXPECT_TRUE(errors.last().contains("\"hw.ina.beschaedigt3\""));
+    // So it is after a save that rewrote it whole, before anything read it.
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    writeBytes(datei(), "wieder kaputt");
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(errors.size(), 3) << errors.join('\n').toStdString();
+    // And after the teacher put a whole file back by hand.
+    writeBytes(datei(), "a\r\nb\r\nlimit\r\n1 1\r\n");
+    kopfladen(datei(), m, a);
+    writeBytes(datei(), "zum dritten Mal kaputt");
+    kopfladen(datei(), m, a);
+    EXPECT_EQ(errors.size(), 4) << errors.join('\n').toStdString();
 }
 
 TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)
@@ -380,4 +396,39 @@ TEST_F(EinstellungsdateiTest, AnyRunOfBlanksAndTabsSeparatesValues)
     EXPECT_EQ(abschnittlesen(datei(), "zr10", 2, w), Abschnittstand::beschaedigt);
     EXPECT_THROW(abschnittladen(datei(), "zr10", 2, w), IoError);
     EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(EinstellungsdateiTest, TheWorkLimitsReadBoundedAtBothEnds)
+{
+    const struct {
+        const char* zeile;
+        int minuten, aufgaben;
+    } faelle[] = {
+        { "0 0", 0, 0 },
+        { "-5 -1", 0, 0 },
+        { "1 1", 1, 1 },
+        { "15 30", kMaxMindestminuten, kMaxMindestaufgaben },
+        { "16 31", kMaxMindestminuten, kMaxMindestaufgaben },
+        { "14 29", 14, 29 },
+    };
+    for (const auto& f : faelle) {
+        writeBytes(datei(), QByteArray("a\r\nb\r\nlimit\r\n") + f.zeile + "\r\n");
+        int m = -7, a = -7;
+        EXPECT_TRUE(kopfladen(datei(), m, a));
+        EXPECT_EQ(std::make_pair(m, a), std::make_pair(f.minuten, f.aufgaben)) << f.zeile;
+    }
+    int m = -7, a = -7;
+    // Also where they stand on the first line, the file's leading lines lost.
+    writeBytes(datei(), "limit\r\n5 10\r\n");
+    EXPECT_TRUE(kopfladen(datei(), m, a));
+    EXPECT_EQ(std::make_pair(m, a), std::make_pair(5, 10));
+    m = a = -7;
+    EXPECT_FALSE(kopfladen(dataPath("fehlt.ina"), m, a));
+    EXPECT_EQ(std::make_pair(m, a), std::make_pair(-7, -7));
+    // A file holding nothing but blanks and empty lines is empty, not damaged: nothing is said or kept.
+    writeBytes(datei(), "  \r\n\r\n ");
+    EXPECT_TRUE(kopfladen(datei(), m, a));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    abschnittschreiben(datei(), "Strahl", { 1 });
+    EXPECT_FALSE(QFileInfo::exists(datei() + ".beschaedigt"));
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace klassenliste;
 
@@ -118,11 +119,22 @@ TEST_F(KlassenlisteTest, AClassListIsWrittenWholeOrNotAtAll)
     QString fehler;
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen" }, true, fehler), IoOk);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    // A new list gets the rights any new file gets, so that every PC's users can read it.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    struct stat neu { };
+    ASSERT_EQ(::stat(QFile::encodeName(k + "KLA.TXT").constData(), &neu), 0);
+    EXPECT_EQ(neu.st_mode & 07777, 0666 & ~maske);
     // A new list never replaces one that is there.
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Ben" }, true, fehler), IoFileExists);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n");
+    // The list replaced keeps the rights the school gave its file.
+    ASSERT_EQ(::chmod(QFile::encodeName(k + "KLA.TXT").constData(), 0600), 0);
     EXPECT_EQ(schreiben(k + "KLA.TXT", { "01 Anna", "02 Jürgen", "03 Cem" }, false, fehler), IoOk);
     EXPECT_EQ(readBytes(k + "KLA.TXT"), "01 Anna\r\n02 J\xfcrgen\r\n03 Cem\r\n");
+    struct stat st { };
+    ASSERT_EQ(::stat(QFile::encodeName(k + "KLA.TXT").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
     EXPECT_EQ(QDir(k).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "KLA.TXT" });
 
     // A full share: said as such, the old list whole, a new one not left half.
@@ -251,15 +263,17 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
     EXPECT_TRUE(e.fehler.contains("Łukasz")) << e.fehler.toStdString();
     EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), utf8);
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
 
 TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
 {
     QDir().mkpath(dataPath("Klassen/kl/01 ANNA"));
     writeBytes(dataPath("Klassen/kl/01 ANNA/H1_7_01.txt"), "x");
-    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "" });
+    ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "", "../Fremd" });
     EXPECT_EQ(QDir(dataPath("Klassen/kl")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
         QStringList({ "01 ANNA", "01 Dup", "Ben" }));
+    EXPECT_EQ(allEntries(dataPath("Klassen")), QStringList({ "kl" }));
     // A new list's folder is made with it.
     ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });
     EXPECT_EQ(QDir(dataPath("Klassen/NEU")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
@@ -294,4 +308,47 @@ TEST_F(KlassenlisteTest, ALookThatMeetsTheShareSettlingOtherPcsLocksWaitsItOutAn
     EXPECT_LT(seit.elapsed(), 1000);
     EXPECT_TRUE(fehler.contains("k_liste")) << fehler.toStdString();
     files::setShareAnswerForTests({});
+}
+
+TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
+    QString ordner, fehler;
+    // The last line shown, and lines the list no longer holds there (shortened or changed on another PC).
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 3, "03 Cem", ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordner, dataFolder() + "Klassen/KL3A/03 Cem");
+    for (const auto& [nummer, gezeigt] : { std::pair<int, const char*> { 4, "04 Dora" }, { 0, "01 Anna" },
+             { 2, "02 Bea" }, { 1, "02 Ben" } }) {
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, gezeigt, ordner, fehler), Ordnerwahl::geaendert)
+            << nummer << " " << gezeigt;
+        EXPECT_TRUE(ordner.isEmpty());
+    }
+    EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
+    // A list deleted meanwhile, and one whose lock another PC holds.
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", 1, "01 Anna", ordner, fehler), Ordnerwahl::geloescht);
+    FileLock::setWaitForTests(0);
+    {
+        const FileLock anderer(sperrdatei(dataFolder(), "KL3A"));
+        ASSERT_TRUE(anderer.held());
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::gesperrt);
+    }
+    FileLock::setWaitForTests(-1);
+    EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/KL3B")));
+}
+
+TEST_F(KlassenlisteTest, AListThatCannotBeReadGetsNoPupilsFoldersAndItsReasonIsToldAlone)
+{
+    // Its name is taken by a folder: the save fails and makes nothing for it.
+    QDir().mkpath(dataPath("k_liste/KL3A.txt"));
+    const Speicherergebnis e = aendern(dataFolder(), "KL3A", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 1, "Anna");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::fehler);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    // What a message says after its colon is the reason, without the file the I/O message names.
+    EXPECT_EQ(grund(IoError(IoAccessDenied, dataPath("k_liste/KL3A.txt")).message()), IoError::reason(IoAccessDenied));
+    EXPECT_EQ(grund(e.fehler), IoError::reason(IoAccessDenied)) << e.fehler.toStdString();
 }

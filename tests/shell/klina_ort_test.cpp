@@ -102,3 +102,18 @@ TEST_F(KlInaOrtTest, AWritableProgramFolderKeepsThisPCsCopy)
     EXPECT_EQ(folders::settingsFolder(), programFolder());
     EXPECT_FALSE(QFile::exists(benutzerKlIna()));
 }
+
+TEST_F(KlInaOrtTest, ANewAccountsCopyStartsAsTheProgramFoldersOwnAndCanBeWritten)
+{
+    // A program copied with the school's "kl.ina", read-only as copied from a server; a copy cut short before.
+    const QByteArray schule = (dataFolder() + "\r\n1A\r\n").toUtf8();
+    writeBytes(programFolder() + "kl.ina", schule);
+    QFile::setPermissions(programFolder() + "kl.ina", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QDir().mkpath(QFileInfo(benutzerKlIna()).path());
+    writeBytes(benutzerKlIna() + ".neu", "halb");
+
+    EXPECT_EQ(folders::settingsFolder(), QFileInfo(benutzerKlIna()).path() + "/");
+    EXPECT_EQ(readBytes(benutzerKlIna()), schule);
+    EXPECT_TRUE(QFile::permissions(benutzerKlIna()) & QFile::WriteOwner);
+    EXPECT_FALSE(QFile::exists(benutzerKlIna() + ".neu"));
+}

@@ -24,6 +24,8 @@ TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
 {
     const QString ordner = dataPath("OHNELIST/Anna/");
     QDir().mkpath(ordner);
+    // Only two digits are a number: a sign before one is not.
+    writeBytes(ordner + "H1_7_+1.txt", "");
     EXPECT_EQ(freienummer(ordner + "H1_7_"), 1);
     for (int i = 1; i <= 98; ++i)
         writeBytes(ordner + "H1_7_" + zweistellig(i) + (i % 2 ? ".txt" : ".TXT"), "");

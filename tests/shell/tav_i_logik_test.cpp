@@ -1,4 +1,5 @@
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/tav_i_logik.h"
 #include "support/beschaedigt.h"
@@ -54,6 +55,12 @@ TEST_F(TaviLogikTest, KlInaReadsUncheckedAndWritesBothLines)
     EXPECT_FALSE(erststart({ "X", "ohne" }));
 
     klinaSchreiben(dataPath("KL.INA"), dataFolder(), "2c");
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
+
+    // A write that fails is said, and the file stays as it was.
+    files::setWriteFailureForTests([](const QString&) { return true; });
+    EXPECT_THROW(klinaSchreiben(dataPath("kl.ina"), dataFolder(), "3d"), IoError);
+    files::setWriteFailureForTests({});
     EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n2c\r\n").toUtf8());
 }
 
@@ -135,6 +142,18 @@ TEST_F(TaviLogikTest, FirstRunOnAFolderInUseKeepsEveryFileAndMakesTheMissingOnes
     EXPECT_EQ(readBytes(zweiterPc + "kl.ina"), (dataFolder() + "\r\nKL3A\r\n").toUtf8());
 }
 
+// A word list as an editor saved it: UTF-8 with a byte-order mark that is no part of the first word.
+TEST_F(TaviLogikTest, AWordListReadsItsWordsWithoutTheByteOrderMark)
+{
+    writeBytes(dataPath("tiere.txt"), "\xEF\xBB\xBF\xC3\x84pfel\r\nB\xC3\xA4r\r\nIgel");
+    ASSERT_EQ(wortlisteLesen(dataPath("tiere.txt"), false), 3);
+    EXPECT_EQ(wortpuffer[1].str(), QStringLiteral("Äpfel"));
+    EXPECT_EQ(wortpuffer[2].str(), QStringLiteral("Bär"));
+    EXPECT_EQ(wortpuffer[3].str(), QStringLiteral("Igel"));
+    EXPECT_EQ(wortlisteLesen(dataPath("fehlt.txt"), false), 0);
+    EXPECT_THROW(wortlisteLesen(dataPath("fehlt.txt"), true), IoError);
+}
+
 TEST_F(TaviLogikTest, FirstRunRefusesARelativeOrEmptyPath)
 {
     const QString inst = installordner();
@@ -193,6 +212,12 @@ TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
     QString meldung;
     EXPECT_TRUE(ordner("garbage\x01\r\nohne\r\n", meldung).isEmpty());
     EXPECT_TRUE(meldung.contains("\"garbage?\"")) << meldung.toStdString();
+    // A long line is shown by its first 40 characters.
+    const QByteArray lang = QByteArray("abcdefghij").repeated(5);
+    EXPECT_TRUE(ordner(lang + "\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "...\"")) << meldung.toStdString();
+    EXPECT_TRUE(ordner(lang.left(40) + "\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "\"")) << meldung.toStdString();
     EXPECT_TRUE(ordner((dataFolder() + "fehlt/\r\nohne\r\n").toUtf8(), meldung).isEmpty());
     EXPECT_TRUE(ordner("daten/\r\nohne\r\n", meldung).isEmpty());
     QFile::remove(dataPath("datei"));
@@ -217,4 +242,6 @@ TEST_F(TaviLogikTest, AnActiveListIsAPlainNameOrNone)
         EXPECT_TRUE(
             meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt als aktive Liste").arg(dataPath("kl.ina"))));
     }
+    EXPECT_TRUE(aktivlisteGueltig("kl.ina", "1A", meldung));
+    EXPECT_TRUE(meldung.isEmpty());
 }
