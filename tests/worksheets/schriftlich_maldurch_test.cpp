@@ -616,6 +616,8 @@ TEST(SchriftlichDurch, EachOneDigitTypesPartialProductsReachBothEndsOfTheirRange
         "5: 10-81, 10-81, 10-81\n"
         "6: 36-81, 36-81, 36-81\n"
         "7: 10-81, 0-81, 0-81");
+}
+
 // The header of the worksheet asks for the pupil's name, the solution sheet says what it is; the sheet of three
 // numbers names its operation first.
 TEST(SchriftlichRahmen, EachHeaderAsksForTheNameOrNamesTheSolutionSheet)
