@@ -161,7 +161,7 @@ TEST(FamilienblattTest, OnHalfPagesEveryRowAndItsPictureStayOnTheirHalf)
             std::map<std::pair<int, bool>, int> anzahl; // (kind, above) -> ops
             for (const DrawOp& op : seite.ops) {
                 if (op.kind == DrawOp::Kind::Line && std::abs(op.points[1].x() - op.points[0].x()) == quer) continue;
-                int oben = -1 << 20, unten = 1 << 20;
+                int oben = -(1 << 20), unten = 1 << 20;
                 for (const QPoint& p : op.points) {
                     oben = std::max(oben, p.y());
                     unten = std::min(unten, p.y());
@@ -252,7 +252,7 @@ TEST(FamilienblattTest, EveryRowOrPairHasOnePictureAndNoPictureStandsElsewhere)
                 std::vector<int> teile(baender.size());
                 for (const DrawOp& op : seite.ops) {
                     if (op.kind == DrawOp::Kind::Text) continue;
-                    int oben = -1 << 20, unten = 1 << 20, links = 1 << 20, rechts = -1 << 20;
+                    int oben = -(1 << 20), unten = 1 << 20, links = 1 << 20, rechts = -(1 << 20);
                     for (const QPoint& p : op.points) {
                         oben = std::max(oben, p.y());
                         unten = std::min(unten, p.y());
