@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QMutex>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QThread>
 #include <QUuid>
@@ -446,6 +445,21 @@ int removeFile(const QString& path)
     }
 }
 
+int replaceFile(const QString& temp, const QString& path)
+{
+    Settling settling;
+    for (;;) {
+        int err = answered("rename", path);
+        if (err == 0) err = ::rename(native(temp).constData(), native(path).constData()) == 0 ? 0 : errno;
+        if (err == 0) return 0;
+        struct stat st { };
+        const int left = lookAt(temp, st);
+        const int old = lookAt(path, st);
+        if (left == ENOENT && old == 0) return 0;
+        if (!(passing(err) || passing(left) || old == ENOENT) || !settling.again()) return err;
+    }
+}
+
 int removeShared(const QString& path)
 {
     Settling settling;
@@ -661,27 +675,93 @@ bool flushAll(QFileDevice& f)
     return f.flush() && f.error() == QFileDevice::NoError;
 }
 
-bool commitSave(QSaveFile& f)
+namespace {
+
+// Writes `bytes` into the open file `fd` and closes it: 0 or the errno. A share may tell of a full disk only when
+// the file is flushed or closed; one that cannot flush says so, which is no failure.
+int writeAndClose(int fd, const QString& path, const QByteArray& bytes, const struct stat* rights)
 {
-    if (!flushAll(f)) {
-        f.cancelWriting();
-        f.commit();
-        return false;
+    if (rights) ::fchmod(fd, rights->st_mode & 07777);
+    int err = writeFailure() && writeFailure()(path) ? ENOSPC : writeAll(fd, bytes) ? 0 : errno;
+    if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    return err;
+}
+
+int writeNew(const QString& path, const QByteArray& bytes, const struct stat* rights)
+{
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    const int err = writeAndClose(fd, path, bytes, rights);
+    if (err) ::unlink(native(path).constData());
+    return err;
+}
+
+} // namespace
+
+int writeNewFile(const QString& path, const QByteArray& bytes)
+{
+    return writeNew(path, bytes, nullptr);
+}
+
+WholeFile::WholeFile(const QString& path)
+    : m_path(path)
+{
+}
+
+WholeFile::~WholeFile()
+{
+    cancel();
+}
+
+int WholeFile::open()
+{
+    cancel();
+    m_temp = folderOf(m_path) + QStringLiteral("/.neu-") + QUuid::createUuid().toString(QUuid::Id128)
+        + QStringLiteral(".tmp");
+    m_fd = ::open(native(m_temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (m_fd >= 0) return 0;
+    m_temp.clear();
+    return errno;
+}
+
+int WholeFile::commit()
+{
+    if (m_fd < 0) return EBADF;
+    struct stat old { };
+    const struct stat* rights = ::stat(native(m_path).constData(), &old) == 0 ? &old : nullptr;
+    int err = writeAndClose(m_fd, m_path, m_bytes, rights);
+    m_fd = -1;
+    if (err == 0) {
+        err = replaceFile(m_temp, m_path);
+        struct stat st { };
+        if (err == 0)
+            m_temp.clear();
+        else if (lookAt(m_path, st) == ENOENT && (err = writeNew(m_path, m_bytes, rights)) != 0)
+            m_temp.clear(); // the only whole copy of the content: kept
     }
-    return f.commit();
+    if (!m_temp.isEmpty()) removeFile(m_temp);
+    m_temp.clear();
+    m_bytes.clear();
+    return err;
+}
+
+void WholeFile::cancel()
+{
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    if (!m_temp.isEmpty()) removeFile(m_temp);
+    m_temp.clear();
+    m_bytes.clear();
 }
 
 int writeWhole(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    WholeFile f(path);
+    if (f.open() != 0)
         return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? IoAccessDenied : IoPathNotFound;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        f.commit();
-        return IoDiskWrite;
-    }
-    return commitSave(f) ? 0 : IoDiskWrite;
+    f.add(bytes);
+    return f.commit() == 0 ? 0 : IoDiskWrite;
 }
 
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)

@@ -6,7 +6,6 @@
 #include <functional>
 
 class QFileDevice;
-class QSaveFile;
 struct stat;
 
 // File-system calls as the system uses them. Names are formed as datpfad + relative name; "\" and "/" are
@@ -45,12 +44,37 @@ bool setCurrentDir(const QString& name);
 
 // Flushes a file being written; false when any byte did not reach the disk (or a test failure is set).
 bool flushAll(QFileDevice& f);
-// Ends a whole-file rewrite: the temporary file replaces the old one only when every byte was written;
-// otherwise it is thrown away, the old file stays whole and the result is false.
-bool commitSave(QSaveFile& f);
-// Writes `bytes` as the whole new content of `path` (already resolved) through a temporary file beside it.
+
+// A whole-file rewrite: the new content is written whole into a temporary file beside the old one (".neu-<id>.tmp",
+// which the next PC removes once it is stale), which then takes the old one's place and rights. A failure before
+// that leaves the old file whole; a share that removed the old file and then failed to rename the new one gets the
+// content written under the name anew, and where that fails too the temporary file is kept as the only whole copy.
+class WholeFile {
+public:
+    explicit WholeFile(const QString& path); // already resolved
+    ~WholeFile(); // cancels what was not committed
+    WholeFile(const WholeFile&) = delete;
+    WholeFile& operator=(const WholeFile&) = delete;
+    // Makes the temporary file, so that a folder that refuses it is told before anything is written: 0 or the errno.
+    int open();
+    void add(const QByteArray& bytes) { m_bytes += bytes; }
+    // Writes what was added and puts it in the old file's place: 0 or the errno of the failure.
+    int commit();
+    // Throws away what was added; the old file stays as it is.
+    void cancel();
+
+private:
+    QString m_path;
+    QString m_temp;
+    int m_fd = -1;
+    QByteArray m_bytes;
+};
+// Writes `bytes` as the whole new content of `path` (already resolved) through a WholeFile.
 // Returns 0 or the I/O code of the failure (access denied, path not found, disk write error).
 int writeWhole(const QString& path, const QByteArray& bytes);
+// Writes `bytes` as the whole content of the new file `path` (already resolved), which is not replaced where it is
+// there: 0 or the errno (EEXIST where it is there). What could not be written whole is removed again.
+int writeNewFile(const QString& path, const QByteArray& bytes);
 
 // ---- Files that several PCs make and remove in one shared folder ----
 // A data folder often lies on a school's share. There a file open on another PC cannot be deleted until it is
@@ -92,6 +116,12 @@ private:
 int removeShared(const QString& path);
 // Removes the file `path` (already resolved; never a folder) in one step, waiting out the same answers.
 int removeFile(const QString& path);
+// Puts the whole file `temp` in the place of the file `path` (both resolved, in one folder). A share may replace
+// in two steps, the old file removed and then the new one renamed, and answer a failure between them: the rename is
+// tried again while the answer is a passing one or the old file is gone already, and one the share did although it
+// answered a failure counts as done. 0, or the errno of the failure; the caller must not remove `temp` while `path`
+// is missing, for it then is the only whole copy.
+int replaceFile(const QString& temp, const QString& path);
 
 // What createNew answers, where the caller does not wait for a name the share has not settled yet.
 constexpr int kNameUnsettled = -1;

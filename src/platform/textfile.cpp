@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 TextFile::TextFile() = default;
 TextFile::~TextFile()
@@ -64,9 +63,9 @@ void TextFile::rewrite()
     if (m_mode != Mode::Closed) close();
     if (m_name.isEmpty()) return fail(IoNotAssigned);
     const QString path = files::resolve(m_name);
-    auto save = std::make_unique<QSaveFile>(path);
-    if (!save->open(QIODevice::WriteOnly)) return fail(openErrorCode(path, save->error(), true));
-    m_save = std::move(save);
+    auto whole = std::make_unique<files::WholeFile>(path);
+    if (whole->open() != 0) return fail(openErrorCode(path, QFileDevice::OpenError, true));
+    m_whole = std::move(whole);
     m_writeFailed = false;
     m_mode = Mode::Writing;
     ok();
@@ -161,8 +160,9 @@ void TextFile::write(const QString& text)
 {
     if (!requireWriting()) return;
     const QByteArray bytes = cp1252::encode(text);
-    QIODevice* dev = m_save ? static_cast<QIODevice*>(m_save.get()) : static_cast<QIODevice*>(m_plain.get());
-    if (dev->write(bytes) != bytes.size()) {
+    if (m_whole) {
+        m_whole->add(bytes);
+    } else if (m_plain->write(bytes) != bytes.size()) {
         m_writeFailed = true;
         return fail(IoDiskWrite);
     }
@@ -189,12 +189,12 @@ void TextFile::close()
     m_pos = 0;
     if (was != Mode::Writing) return ok();
     bool good = !m_writeFailed;
-    if (m_save) {
+    if (m_whole) {
         if (good)
-            good = files::commitSave(*m_save);
+            good = m_whole->commit() == 0;
         else
-            m_save->cancelWriting(), m_save->commit();
-        m_save.reset();
+            m_whole->cancel();
+        m_whole.reset();
     } else if (m_plain) {
         good = files::flushAll(*m_plain) && good;
         m_plain->close();
@@ -206,11 +206,7 @@ void TextFile::close()
 
 void TextFile::abandon()
 {
-    if (m_save) {
-        m_save->cancelWriting();
-        m_save->commit();
-        m_save.reset();
-    }
+    m_whole.reset();
     if (m_plain) {
         m_plain->close();
         m_plain.reset();

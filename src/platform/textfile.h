@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <memory>
 
-class QSaveFile;
+namespace files {
+class WholeFile;
+}
 class QFile;
 
 // A text file as the program reads and writes its data: assign a name, open it for reading (reset), writing
@@ -71,7 +73,7 @@ private:
     int m_lastError = 0;
     QString m_content; // decoded file while reading
     int m_pos = 0;
-    std::unique_ptr<QSaveFile> m_save;
+    std::unique_ptr<files::WholeFile> m_whole;
     std::unique_ptr<QFile> m_plain;
     bool m_writeFailed = false;
 };

@@ -9,13 +9,10 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
-#include <QUuid>
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace klassenliste {
 
@@ -330,23 +327,15 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
         }
         inhalt += cp1252::encode(zeile) + "\r\n";
     }
-    // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
-    const QString ziel = neu ? pfad
-                             : QFileInfo(pfad).absolutePath() + QStringLiteral("/.neu-")
-            + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".tmp");
     int err = 0;
-    const int fd = ::open(nativ(ziel).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        err = errno;
+    if (neu) {
+        err = files::writeNewFile(pfad, inhalt);
     } else {
-        struct stat alt { };
-        if (!neu && ::stat(nativ(pfad).constData(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
-        if (!files::writeAll(fd, inhalt)) err = errno;
-        // A share may tell of a full disk only when the file is flushed or closed.
-        if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) err = errno;
-        if (::close(fd) != 0 && err == 0) err = errno;
-        if (err == 0 && !neu && ::rename(nativ(ziel).constData(), nativ(pfad).constData()) != 0) err = errno;
-        if (err != 0) ::unlink(nativ(ziel).constData());
+        // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
+        files::WholeFile f(pfad);
+        err = f.open();
+        f.add(inhalt);
+        if (err == 0) err = f.commit();
     }
     if (err == 0) return IoOk;
     const int code = ioCodeFor(err);

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
@@ -283,6 +284,65 @@ TEST_F(FilesTest, ARewriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     EXPECT_NE(f.ioResult(), 0);
     QFile::setPermissions(dataPath("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readBytes(dataPath("ro/a.txt")), QByteArray("alt\r\n"));
+}
+
+TEST_F(FilesTest, ARewriteTheShareDoesInTwoStepsNeverLosesTheFile)
+{
+    const QString pfad = dataPath("dw.ina");
+    const auto daneben = [&] { return QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).filter(".neu-"); };
+    const auto neuUeberAlt = [&](const char* weg) {
+        writeBytes(pfad, "alt\r\n");
+        if (qstrcmp(weg, "writeWhole") == 0) return files::writeWhole(pfad, "neu\r\n");
+        TextFile f;
+        f.assign(pfad);
+        f.rewrite();
+        f.writeLine("neu");
+        f.close();
+        return f.ioResult();
+    };
+    // The share removes the old file first; `antwort` then answers the rename of the new one in its place.
+    int umbenennungen = 0;
+    const auto teilt = [&](int antwort, bool getan, int wieOft) {
+        umbenennungen = 0;
+        files::setShareAnswerForTests([=, &umbenennungen](const char* schritt, const QString& p) {
+            if (qstrcmp(schritt, "rename") != 0 || p != pfad || ++umbenennungen > wieOft) return 0;
+            QFile::remove(p);
+            const QStringList tmp = daneben();
+            if (getan && !tmp.isEmpty())
+                std::rename(QFile::encodeName(dataPath(tmp.first())).constData(), QFile::encodeName(p).constData());
+            return antwort;
+        });
+    };
+    for (const char* weg : { "rewrite", "writeWhole" }) {
+        SCOPED_TRACE(weg);
+        // A passing answer: the rename is tried again.
+        teilt(EIO, false, 1);
+        EXPECT_EQ(neuUeberAlt(weg), 0);
+        EXPECT_EQ(umbenennungen, 2);
+        EXPECT_EQ(readBytes(pfad), "neu\r\n");
+        EXPECT_TRUE(daneben().isEmpty());
+        // Done, but answered as failed: done.
+        teilt(EIO, true, 1);
+        EXPECT_EQ(neuUeberAlt(weg), 0);
+        EXPECT_EQ(umbenennungen, 1);
+        EXPECT_EQ(readBytes(pfad), "neu\r\n");
+        EXPECT_TRUE(daneben().isEmpty());
+    }
+    // Every rename refused after the old file went: the content is written under the name anew.
+    teilt(EACCES, false, 1000);
+    EXPECT_EQ(neuUeberAlt("writeWhole"), 0);
+    EXPECT_GT(umbenennungen, 2);
+    EXPECT_EQ(readBytes(pfad), "neu\r\n");
+    EXPECT_TRUE(daneben().isEmpty());
+    // And where that fails too, the temporary file is kept: it holds the only whole copy.
+    int geschrieben = 0;
+    files::setWriteFailureForTests([&](const QString&) { return ++geschrieben > 1; });
+    EXPECT_EQ(neuUeberAlt("writeWhole"), IoDiskWrite);
+    files::setWriteFailureForTests({});
+    files::setShareAnswerForTests({});
+    EXPECT_FALSE(QFileInfo::exists(pfad));
+    ASSERT_EQ(daneben().size(), 1);
+    EXPECT_EQ(readBytes(dataPath(daneben().first())), "neu\r\n");
 }
 
 TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
@@ -607,7 +667,9 @@ void rewritesOnAFullDiskKeepTheOldFile(const QString& folder, const std::functio
         EXPECT_EQ(weg(pfad(name)), IoDiskWrite) << name;
         EXPECT_EQ(readBytes(pfad(name)), alt) << name;
     }
-    EXPECT_FALSE(QDir(folder).entryList(QDir::Files | QDir::Hidden).join(' ').contains("ina.")); // no temporary files
+    // No temporary file is left beside.
+    const QString daneben = QDir(folder).entryList(QDir::Files | QDir::Hidden).join(' ');
+    EXPECT_FALSE(daneben.contains("ina.") || daneben.contains(".neu-")) << daneben.toStdString();
 
     // A new protocol file reports the failure too, and leaves no cut file that would take its number.
     EXPECT_EQ(files::createNew(folder + "H1_7_01.txt", "Zeile\r\n"), IoDiskFull);

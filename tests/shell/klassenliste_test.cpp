@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdio>
 #include <sys/stat.h>
 
 using namespace klassenliste;
@@ -152,6 +153,52 @@ TEST_F(KlassenlisteTest, AClassListIsWrittenWholeOrNotAtAll)
     EXPECT_EQ(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".TXT", Qt::CaseInsensitive),
         QStringList { "ALT.TXT" });
     EXPECT_TRUE(QDir(klein.path()).entryList(QDir::Files | QDir::Hidden).filter(".neu-").isEmpty());
+}
+
+TEST_F(KlassenlisteTest, AListTheShareReplacesInTwoStepsIsNeverLostNorLeftBeside)
+{
+    const QString k = dataPath("k_liste/");
+    QDir().mkpath(k);
+    const QByteArray alt = "01 Anna\r\n";
+    const QByteArray neu = "01 Anna\r\n02 Ben\r\n";
+    QString fehler;
+    int versuche = 0;
+    const auto daneben = [&] { return QDir(k).entryList(QDir::Files | QDir::Hidden).filter(".neu-"); };
+    // A share replaces a file by removing the old one and renaming the new one; `zweiter` answers the rename.
+    const auto ersetzt = [&](int zweiter, bool entfernt, bool umbenannt, int wieOft) {
+        versuche = 0;
+        files::setShareAnswerForTests([=, &versuche](const char* schritt, const QString& pfad) {
+            if (qstrcmp(schritt, "rename") != 0 || !pfad.endsWith("KL.TXT") || ++versuche > wieOft) return 0;
+            if (entfernt) QFile::remove(pfad);
+            if (umbenannt) {
+                const QStringList tmp = QDir(k).entryList(QDir::Files | QDir::Hidden).filter(".neu-");
+                if (!tmp.isEmpty())
+                    std::rename(QFile::encodeName(k + tmp.first()).constData(), QFile::encodeName(pfad).constData());
+            }
+            return zweiter;
+        });
+    };
+
+    // The rename fails once after the old list was removed: it is tried again.
+    writeBytes(k + "KL.TXT", alt);
+    ersetzt(EIO, true, false, 1);
+    EXPECT_EQ(schreiben(k + "KL.TXT", { "01 Anna", "02 Ben" }, false, fehler), IoOk) << fehler.toStdString();
+    EXPECT_EQ(readBytes(k + "KL.TXT"), neu);
+    EXPECT_EQ(versuche, 2);
+    EXPECT_TRUE(daneben().isEmpty());
+
+    // A rename refused with the old list in place: said at once, the old list whole, nothing beside it.
+    writeBytes(k + "KL.TXT", alt);
+    ersetzt(EACCES, false, false, 1000);
+    QElapsedTimer seit;
+    seit.start();
+    EXPECT_EQ(schreiben(k + "KL.TXT", { "01 Anna", "02 Ben" }, false, fehler), IoAccessDenied);
+    EXPECT_LT(seit.elapsed(), 1000);
+    EXPECT_EQ(versuche, 1);
+    EXPECT_TRUE(fehler.contains("KL.TXT")) << fehler.toStdString();
+    EXPECT_EQ(readBytes(k + "KL.TXT"), alt);
+    EXPECT_TRUE(daneben().isEmpty());
+    files::setShareAnswerForTests({});
 }
 
 TEST_F(KlassenlisteTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAnotherReason)
