@@ -340,8 +340,10 @@ int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const 
         if (fd >= 0) break;
         const int err = errno;
         // The claim made a moment ago, not yet seen by the share's next step.
-        if (!(passing(err) || err == ENOENT) || !settling.again())
+        if (!(passing(err) || err == ENOENT) || !settling.again()) {
+            if (passing(err) && !waitForName) return kNameUnsettled;
             return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
+        }
         makeDir(folderOf(temp));
     }
     int err = 0;
@@ -372,9 +374,14 @@ int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const 
             removeShared(temp);
             return IoFileExists;
         }
+        // A share may do the rename and still answer a failure; the claim keeps any other maker away.
+        struct stat st { };
+        if (lookAt(temp, st) == ENOENT && lookAt(path, st) == 0) return 0;
         if (!(passing(r) || r == ENOENT) || !settling.again()) err = r;
     }
     removeShared(temp);
+    // Still settling: a caller that need not wait takes another name.
+    if (passing(err) && !waitForName) return kNameUnsettled;
     return ioCodeOf(err) == IoFileExists ? IoDiskWrite : ioCodeOf(err);
 }
 

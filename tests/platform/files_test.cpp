@@ -451,6 +451,21 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     teilen("mkdir", ".H1_7_05.txt.neu", ENOENT, 300, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_05.txt"), "e\r\n"), 0);
 
+    // A rename into place that keeps meeting the settling: a caller with other names takes another, and nothing is
+    // left under this one; a rename the share did although it answered a failure is done.
+    teilen("rename", "H1_7_06.txt", EIO, 60000, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("H1_7_06.txt"), "f\r\n", false), files::kNameUnsettled);
+    EXPECT_EQ(allEntries(dataFolder()).filter("H1_7_06"), QStringList());
+    const QString tmp = dataPath(".H1_7_07.txt.neu/H1_7_07.txt");
+    files::setShareAnswerForTests([tmp](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "rename") != 0 || !pfad.endsWith("H1_7_07.txt")) return 0;
+        std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(pfad).constData());
+        return EIO;
+    });
+    EXPECT_EQ(files::createNew(dataPath("H1_7_07.txt"), "g\r\n", false), 0);
+    EXPECT_EQ(readBytes(dataPath("H1_7_07.txt")), "g\r\n");
+    EXPECT_EQ(allEntries(dataFolder()).filter("H1_7_07"), QStringList({ "H1_7_07.txt" }));
+
     // A probe of the share's clock whose removal meets an I/O error is removed all the same.
     gesagt = 0;
     auto seit = std::make_shared<QElapsedTimer>();
@@ -473,7 +488,7 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
     EXPECT_LT(uhr.elapsed(), 1000);
     files::setShareAnswerForTests({});
-    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt" }));
+    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt", "H1_7_07.txt" }));
 }
 
 TEST_F(FilesTest, AFolderAnotherPcMakesAtTheSameMomentCountsAsMade)
