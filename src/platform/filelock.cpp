@@ -330,11 +330,16 @@ Broken breakIfStale(const QString& path, Look seen, ShareClock& clock, int stale
     const int made = makeFolder(breaker);
     if (made == EEXIST) {
         // Another PC breaks it just now, or went down while breaking it.
-        if (level + 1 >= kBreakerLevels) return Broken::live;
         const Look b = look(breaker, false);
         if (b.err) {
             err = b.err;
             return fromErr(err);
+        }
+        if (level + 1 >= kBreakerLevels) {
+            // The last breaker has none of its own. One this old was left by a PC that went down; left there, it
+            // would keep the lock from ever being taken again. Being an empty folder, it goes only while empty.
+            if (b.kind != Look::Kind::none && (clock.nowNs() - b.stampNs) / 1000000 > staleMs) removeStep(breaker);
+            return Broken::live;
         }
         const Broken r = breakIfStale(breaker, b, clock, staleMs, level + 1, err);
         return r == Broken::denied || r == Broken::failed ? r : Broken::live;

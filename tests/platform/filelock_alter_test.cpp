@@ -164,6 +164,8 @@ TEST_F(TaviTest, ALockWhoseBreakersBreakerWasLeftBehindTooIsTakenOver)
     const QString brecher = pfad + QStringLiteral("~pc7_4711_0a1b");
     sperre(brecher, -90, {});
     sperre(leerbrecher(brecher), -60, {});
+    // And a third PC while breaking the second's breaker: the last breaker has none of its own.
+    sperre(leerbrecher(leerbrecher(brecher)), -45, {});
     {
         const FileLock neu(pfad, 2000);
         EXPECT_TRUE(neu.held()) << neu.error().toStdString();
