@@ -208,8 +208,8 @@ TEST_P(FreigabeTest, TwoProtocolsOfOnePupilAtOnceAreTwoFiles)
         QProcess* a = starten({ "protokoll", eins + ordner + "H1_7_", "von eins", start });
         QProcess* b = starten({ "protokoll", zwei + ordner + "H1_7_", "von zwei", start });
         QString pa, pb;
-        ASSERT_EQ(ende(a, &pa), 0);
-        ASSERT_EQ(ende(b, &pb), 0);
+        ASSERT_EQ(ende(a, &pa), 0) << pa.toStdString();
+        ASSERT_EQ(ende(b, &pb), 0) << pb.toStdString();
         EXPECT_TRUE(pa.endsWith(".txt") && pb.endsWith(".txt")) << pa.toStdString() << " | " << pb.toStdString();
         EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
     }
@@ -232,8 +232,8 @@ TEST_P(FreigabeTest, TwoPrintoutsOfOneTitleAtOnceAreTwoFiles)
         QProcess* a = starten({ "drucken", eins + "Ausdrucke", "Klassenliste KL3A", start });
         QProcess* b = starten({ "drucken", zwei + "Ausdrucke", "Klassenliste KL3A", start });
         QString pa, pb;
-        ASSERT_EQ(ende(a, &pa), 0);
-        ASSERT_EQ(ende(b, &pb), 0);
+        ASSERT_EQ(ende(a, &pa), 0) << pa.toStdString();
+        ASSERT_EQ(ende(b, &pb), 0) << pb.toStdString();
         EXPECT_TRUE(pa.endsWith(".pdf") && pb.endsWith(".pdf")) << pa.toStdString() << " | " << pb.toStdString();
         EXPECT_NE(QFileInfo(pa).fileName(), QFileInfo(pb).fileName());
     }
@@ -273,7 +273,7 @@ TEST_P(FreigabeTest, FourPcsPrintingOneTitleAtOnceAllGetTheirPrintout)
             pcs << starten({ "drucken", (pc % 2 ? zwei : eins) + "Ausdrucke", "Rechnen bis 20", start });
         for (QProcess* p : pcs) {
             QString pfad;
-            ASSERT_EQ(ende(p, &pfad), 0);
+            ASSERT_EQ(ende(p, &pfad), 0) << pfad.toStdString();
             EXPECT_TRUE(pfad.endsWith(".pdf")) << "Runde " << runde << ": " << pfad.toStdString();
             namen << QFileInfo(pfad).fileName();
         }

@@ -1,5 +1,10 @@
 #include "support/processes.h"
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cstdio>
 #include <unistd.h>
 
 ChildProcesses::~ChildProcesses()
@@ -28,11 +33,39 @@ QProcess* ChildProcesses::start(const QStringList& arguments, const QStringList&
     return p;
 }
 
+namespace {
+
+// Where a child hangs: its threads' system calls and, where gdb is there, their stacks. A child stuck on a share
+// waits in a call the mount never answers; this says which one.
+QString whereItHangs(qint64 pid)
+{
+    QString where;
+    const QString proc = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& task : QDir(proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(proc + u'/' + task + QStringLiteral("/syscall"));
+        if (f.open(QIODevice::ReadOnly)) where += task + QStringLiteral(": ") + QString::fromUtf8(f.readAll());
+    }
+    if (!QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty()) {
+        QProcess gdb;
+        gdb.setProcessChannelMode(QProcess::MergedChannels);
+        gdb.start(QStringLiteral("gdb"),
+            { "-p", QString::number(pid), "-batch", "-ex", "thread apply all bt" });
+        if (gdb.waitForFinished(30000)) where += QString::fromUtf8(gdb.readAll());
+        else gdb.kill();
+    }
+    return where;
+}
+
+} // namespace
+
 int ChildProcesses::finish(QProcess* p, QString* output, int ms)
 {
     const bool done = p->waitForFinished(ms);
-    const QString text = QString::fromUtf8(p->readAll()).trimmed();
+    QString text = QString::fromUtf8(p->readAll()).trimmed();
+    if (!done && p->state() == QProcess::Running)
+        text += QStringLiteral("\n[hängt nach %1 ms]\n").arg(ms) + whereItHangs(p->processId());
     if (output) *output = text;
+    else if (!done) fprintf(stderr, "%s\n", qPrintable(text));
     if (!done || p->exitStatus() != QProcess::NormalExit) return -1;
     return p->exitCode();
 }
