@@ -24,6 +24,21 @@ TEST(BlattrahmenTest, APoolIsUsedWholeBeforeAnyCodeRepeats)
     EXPECT_EQ(leer.ziehen(), 0);
 }
 
+TEST(BlattrahmenTest, EachSheetsDrawStartsFromTheClockSoThatNoTwoSheetsRepeatTheirTasks)
+{
+    // The generator set alike before each sheet, as at the start of the program: still other tasks.
+    Aufgabenvorrat v;
+    std::vector<int> codes(90);
+    for (int i = 0; i < 90; ++i)
+        codes[size_t(i)] = 10 + i;
+    RandSeed(7);
+    v.setzen(codes);
+    const std::vector<int> erstes = ziehung(v, 12);
+    RandSeed(7);
+    v.setzen(codes);
+    EXPECT_NE(ziehung(v, 12), erstes);
+}
+
 TEST(BlattrahmenTest, RowsAreFilledByKindsInOrderAndTheRestIsCutOff)
 {
     EXPECT_EQ(zeilenarten({ 8, 0, 5 }, 10), (std::vector<int> { 1, 1, 1, 1, 1, 1, 1, 1, 3, 3 }));
