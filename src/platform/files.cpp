@@ -714,6 +714,12 @@ int writeNewFile(const QString& path, const QByteArray& bytes)
 WholeFile::WholeFile(const QString& path)
     : m_path(path)
 {
+    // A link is rewritten where it leads, and stays a link.
+    struct stat st { };
+    if (::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        const QString target = QFileInfo(path).canonicalFilePath();
+        if (!target.isEmpty()) m_path = target;
+    }
 }
 
 WholeFile::~WholeFile()

@@ -48,7 +48,8 @@ bool flushAll(QFileDevice& f);
 // A whole-file rewrite: the new content is written whole into a temporary file beside the old one (".neu-<id>.tmp",
 // which the next PC removes once it is stale), which then takes the old one's place and rights. A failure before
 // that leaves the old file whole; a share that removed the old file and then failed to rename the new one gets the
-// content written under the name anew, and where that fails too the temporary file is kept as the only whole copy.
+// content written under the name anew; where that fails too, the temporary file, then the only copy, is not removed
+// by this step.
 class WholeFile {
 public:
     explicit WholeFile(const QString& path); // already resolved

@@ -345,6 +345,24 @@ TEST_F(FilesTest, ARewriteTheShareDoesInTwoStepsNeverLosesTheFile)
     EXPECT_EQ(readBytes(dataPath(daneben().first())), "neu\r\n");
 }
 
+TEST_F(FilesTest, AFileRewrittenThroughALinkChangesWhereItLeadsAndStaysALink)
+{
+    QDir().mkpath(dataPath("echt"));
+    writeBytes(dataPath("echt/kl.ina"), "alt\r\n");
+    ASSERT_TRUE(QFile::link(dataPath("echt/kl.ina"), dataPath("kl.ina")));
+    TextFile f;
+    f.assign(dataPath("kl.ina"));
+    f.rewrite();
+    f.writeLine("neu");
+    f.close();
+    EXPECT_EQ(f.ioResult(), 0);
+    EXPECT_TRUE(QFileInfo(dataPath("kl.ina")).isSymLink());
+    EXPECT_EQ(readBytes(dataPath("echt/kl.ina")), "neu\r\n");
+    EXPECT_EQ(files::writeWhole(dataPath("kl.ina"), "neuer\r\n"), 0);
+    EXPECT_TRUE(QFileInfo(dataPath("kl.ina")).isSymLink());
+    EXPECT_EQ(readBytes(dataPath("echt/kl.ina")), "neuer\r\n");
+}
+
 TEST_F(FilesTest, ANewFileIsMadeWholeOnlyWhereTheNameIsFree)
 {
     const QString ordner = dataPath("mit/");
