@@ -445,6 +445,28 @@ TEST(KnobelkastenTest, EachBoxTakesItsFirstOperandsDigitFromTheWholePoolOnceAndT
                 }
             }
     }
+    // Where nine would leave no room without a carry (units up to 100 with other tens, tens of hundreds
+    // numbers), the pool's 9 goes in as a 4: a box then holds 4 twice, never 9, and every other digit at most once.
+    bool vierZweimal = false;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        RandSeed(seed);
+        for (const auto& [bereich, art, stelle] :
+            { std::tuple { 2, 4, 1 }, std::tuple { 2, 5, 1 }, std::tuple { 3, 0, 10 }, std::tuple { 3, 1, 10 },
+                std::tuple { 3, 4, 10 }, std::tuple { 3, 5, 10 }, std::tuple { 3, 6, 10 }, std::tuple { 3, 7, 10 } }) {
+            const Kastenblatt b = knobel::additionsblatt(bereich, art, 6);
+            const std::vector<int>& erste = art % 2 == 0 ? b.loesung[0] : b.loesung[2];
+            for (int k = 0; k < 3; ++k) {
+                std::map<int, int> wieOft;
+                for (int i = 0; i < 6; ++i)
+                    ++wieOft[erste[size_t(k * 6 + i)] / stelle % 10];
+                EXPECT_EQ(wieOft.count(9), 0u) << bereich << "/" << art;
+                for (const auto& [ziffer, mal] : wieOft)
+                    EXPECT_LE(mal, ziffer == 4 ? 2 : 1) << bereich << "/" << art << " Ziffer " << ziffer;
+                vierZweimal = vierZweimal || wieOft[4] == 2;
+            }
+        }
+    }
+    EXPECT_TRUE(vierZweimal);
     // The small table: in the order drawn, each box uses every chosen factor once before any comes again.
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
         RandSeed(seed);
