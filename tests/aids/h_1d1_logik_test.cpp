@@ -120,6 +120,27 @@ TEST_F(Kl1d1Logik, GroupingPausesWhileTheQuotientIsAskedAndMarksTheRemainder)
     EXPECT_EQ(marken[0].punkte, (QVector<QPoint> { { 59, 52 }, { 63, 57 } }));
     EXPECT_EQ(marken[1].punkte, (QVector<QPoint> { { 79, 52 }, { 83, 57 } }));
     EXPECT_EQ(zuege(rest, Box::avhund, Zug::Art::linie).size(), 24 + 12);
+
+    // In every task, also where the remainder runs on into the next row of ten, each mark sits on its own dot.
+    int umgebrochen = 0;
+    for (int divisor = 2; divisor <= 10; ++divisor)
+        for (int quotient = 1; divisor * quotient < 100; ++quotient)
+            for (int r = 1; r < divisor && divisor * quotient + r <= 100; ++r) {
+                const int p = divisor * quotient;
+                const QVector<Zug> alle = zuege(aufteilbild({ divisor, quotient, r, p + r }, kRestPhase), Box::avhund,
+                    Zug::Art::punkt);
+                ASSERT_EQ(alle.size(), p + 2 * r) << p + r << ":" << divisor;
+                umgebrochen += p % 10 + r > 10;
+                for (int k = 0; k < r; ++k) {
+                    const QRect punkt(alle[p + k].punkte[0], alle[p + k].punkte[1]);
+                    const QRect marke(alle[p + r + k].punkte[0], alle[p + r + k].punkte[1]);
+                    const QPoint abstand = marke.center() - punkt.center();
+                    EXPECT_LE(std::abs(abstand.x()) + std::abs(abstand.y()), 1)
+                        << p + r << ":" << divisor << " Rest " << k + 1;
+                    EXPECT_EQ(marke.size(), QSize(5, 6)) << p + r << ":" << divisor << " Rest " << k + 1;
+                }
+            }
+    EXPECT_GT(umgebrochen, 0);
 }
 
 TEST_F(Kl1d1Logik, TheHundredBoardFramesTheDividendsCell)
