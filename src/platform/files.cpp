@@ -714,12 +714,6 @@ int writeNewFile(const QString& path, const QByteArray& bytes)
 WholeFile::WholeFile(const QString& path)
     : m_path(path)
 {
-    // A link is rewritten where it leads, and stays a link.
-    struct stat st { };
-    if (::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        const QString target = QFileInfo(path).canonicalFilePath();
-        if (!target.isEmpty()) m_path = target;
-    }
 }
 
 WholeFile::~WholeFile()
@@ -730,6 +724,13 @@ WholeFile::~WholeFile()
 int WholeFile::open()
 {
     cancel();
+    // The old file's rights go to the new one; a link is rewritten where it leads, and stays a link.
+    m_hasOld = ::lstat(native(m_path).constData(), &m_old) == 0;
+    if (m_hasOld && S_ISLNK(m_old.st_mode)) {
+        const QString target = QFileInfo(m_path).canonicalFilePath();
+        if (!target.isEmpty()) m_path = target;
+        m_hasOld = ::stat(native(m_path).constData(), &m_old) == 0;
+    }
     m_temp = folderOf(m_path) + QStringLiteral("/.neu-") + QUuid::createUuid().toString(QUuid::Id128)
         + QStringLiteral(".tmp");
     m_fd = ::open(native(m_temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -741,8 +742,7 @@ int WholeFile::open()
 int WholeFile::commit()
 {
     if (m_fd < 0) return EBADF;
-    struct stat old { };
-    const struct stat* rights = ::stat(native(m_path).constData(), &old) == 0 ? &old : nullptr;
+    const struct stat* rights = m_hasOld ? &m_old : nullptr;
     int err = writeAndClose(m_fd, m_path, m_bytes, rights);
     m_fd = -1;
     if (err == 0) {

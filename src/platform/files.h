@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <sys/stat.h>
 
 class QFileDevice;
-struct stat;
 
 // File-system calls as the system uses them. Names are formed as datpfad + relative name; "\" and "/" are
 // both separators and doubled separators collapse. Every component is matched without regard to letter
@@ -69,6 +69,8 @@ private:
     QString m_temp;
     int m_fd = -1;
     QByteArray m_bytes;
+    bool m_hasOld = false;
+    struct stat m_old { };
 };
 // Writes `bytes` as the whole new content of `path` (already resolved) through a WholeFile.
 // Returns 0 or the I/O code of the failure (access denied, path not found, disk write error).
