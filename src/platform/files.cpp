@@ -463,7 +463,9 @@ int replaceFile(const QString& temp, const QString& path)
         const int left = lookAt(temp, st);
         const int old = lookAt(path, st);
         if (left == ENOENT && old == 0) return 0;
-        if (!(passing(err) || passing(left) || old == ENOENT) || !settling.again()) return err;
+        // A rename that replaces cannot find its name taken: "exists" is a share that could not remove the old
+        // file just then (open on another PC), as "busy" is.
+        if (!(passing(err) || err == EEXIST || passing(left) || old == ENOENT) || !settling.again()) return err;
     }
 }
 

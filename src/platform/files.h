@@ -121,9 +121,9 @@ int removeShared(const QString& path);
 int removeFile(const QString& path);
 // Puts the whole file `temp` in the place of the file `path` (both resolved, in one folder). A share may replace
 // in two steps, the old file removed and then the new one renamed, and answer a failure between them: the rename is
-// tried again while the answer is a passing one or the old file is gone already, and one the share did although it
-// answered a failure counts as done. 0, or the errno of the failure; the caller must not remove `temp` while `path`
-// is missing, for it then is the only whole copy.
+// tried again while the answer is a passing one (or "exists": the old file in use elsewhere) or the old file is gone
+// already, and one the share did although it answered a failure counts as done. 0, or the errno of the failure;
+// the caller must not remove `temp` while `path` is missing, for it then is the only whole copy.
 int replaceFile(const QString& temp, const QString& path);
 
 // What createNew answers, where the caller does not wait for a name the share has not settled yet.

@@ -321,6 +321,14 @@ TEST_F(FilesTest, ARewriteTheShareDoesInTwoStepsNeverLosesTheFile)
         EXPECT_EQ(umbenennungen, 2);
         EXPECT_EQ(readBytes(pfad), "neu\r\n");
         EXPECT_TRUE(daneben().isEmpty());
+        // The old file open on another PC for a moment, so that the share cannot replace it.
+        files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+            return qstrcmp(schritt, "rename") == 0 && p == pfad && ++umbenennungen <= 1 ? EEXIST : 0;
+        });
+        umbenennungen = 0;
+        EXPECT_EQ(neuUeberAlt(weg), 0);
+        EXPECT_EQ(umbenennungen, 2);
+        EXPECT_EQ(readBytes(pfad), "neu\r\n");
         // Done, but answered as failed: done.
         teilt(EIO, true, 1);
         EXPECT_EQ(neuUeberAlt(weg), 0);
