@@ -119,6 +119,21 @@ TEST_P(FreigabeTest, ThreePcsOnTwoConnectionsKeepEveryNameAndLeaveNothingBehind)
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL0.TXT", "KL1.TXT" }));
 }
 
+TEST_P(FreigabeTest, ANameIsSavedWhileAnotherPcHasTheListOpen)
+{
+    writeBytes(server + "k_liste/KL.TXT", "01 Anna\r\n");
+    // Another PC reads the list just then: until it closes the file, the share cannot replace it.
+    QFile offen(zwei + "k_liste/KL.TXT");
+    ASSERT_TRUE(offen.open(QIODevice::ReadOnly));
+    QProcess* pc = starten({ "hinzufuegen", eins, "KL", "Bert", "1" });
+    QThread::msleep(1500);
+    offen.close();
+    QString ausgabe;
+    EXPECT_EQ(ende(pc, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_EQ(klassenliste::alleZeilen(server, "KL").join(u'|'), "01 Anna|02 Berta");
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL.TXT" }));
+}
+
 TEST_P(FreigabeTest, TwoPcsHoldingTheLockManyTimesNeverHoldItAtOnce)
 {
     const QString drinnen = QStringLiteral("k_liste/drinnen");
