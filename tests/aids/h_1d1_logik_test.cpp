@@ -333,6 +333,13 @@ TEST_F(Kl1d1Logik, EveryRemainderTheDivisorAllowsComesAndIsCheckedAfterTheQuotie
     EXPECT_EQ(ergebnistext(k14durch4), "3  Rest 2");
     EXPECT_EQ(ergebnistext(ohne), "3");
     EXPECT_EQ(texte(aufgabenbild(k14durch4)), (QStringList { "kleines  1 : 1", "14 : 4 =  ?" }));
+    // The title and the task stand in frames of one green pen.
+    for (const Box box : { Box::titel, Box::aufgabe }) {
+        const QVector<Zug> rahmen = zuege(aufgabenbild(k14durch4), box, Zug::Art::rechteck);
+        ASSERT_EQ(rahmen.size(), 1);
+        EXPECT_EQ(rahmen[0].stiftfarbe, clGreen);
+        EXPECT_EQ(rahmen[0].stiftbreite, 2);
+    }
     EXPECT_EQ(texte(restfrage(k14durch4)), (QStringList { "14 : 4 = 3", "Rest  ?" }));
 }
 
