@@ -19,6 +19,21 @@
 
 class FilesTest : public TaviTest { };
 
+namespace {
+
+// Rewrites `pfad` whole with the line "neu" through a text file; its I/O result.
+int neuUeberschreiben(const QString& pfad)
+{
+    TextFile f;
+    f.assign(pfad);
+    f.rewrite();
+    f.writeLine("neu");
+    f.close();
+    return f.ioResult();
+}
+
+} // namespace
+
 TEST_F(FilesTest, WindowsBytesSurviveAWriteAndARead)
 {
     QByteArray all;
@@ -292,13 +307,7 @@ TEST_F(FilesTest, ARewriteTheShareDoesInTwoStepsNeverLosesTheFile)
     const auto daneben = [&] { return QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).filter(".neu-"); };
     const auto neuUeberAlt = [&](const char* weg) {
         writeBytes(pfad, "alt\r\n");
-        if (qstrcmp(weg, "writeWhole") == 0) return files::writeWhole(pfad, "neu\r\n");
-        TextFile f;
-        f.assign(pfad);
-        f.rewrite();
-        f.writeLine("neu");
-        f.close();
-        return f.ioResult();
+        return qstrcmp(weg, "writeWhole") == 0 ? files::writeWhole(pfad, "neu\r\n") : neuUeberschreiben(pfad);
     };
     // The share removes the old file first; `antwort` then answers the rename of the new one in its place.
     int umbenennungen = 0;
@@ -675,15 +684,7 @@ void rewritesOnAFullDiskKeepTheOldFile(const QString& folder, const std::functio
 {
     const QByteArray alt = "alt\r\nzweite Zeile\r\n";
     const std::vector<std::pair<const char*, std::function<int(const QString&)>>> wege = {
-        { "rewrite",
-            [](const QString& pfad) {
-                TextFile f;
-                f.assign(pfad);
-                f.rewrite();
-                f.writeLine("neu");
-                f.close();
-                return f.ioResult();
-            } },
+        { "rewrite", neuUeberschreiben },
         { "rewrite checked",
             [](const QString& pfad) {
                 TextFile f;
