@@ -322,6 +322,13 @@ int lookForName(const QString& path, bool anyCase)
     return matchEntry(folderOf(path), nameOf(path)).isEmpty() ? ENOENT : 0;
 }
 
+// Whether a rename of `temp` to `path` that a share answered with a failure was done all the same.
+bool placedAnyway(const QString& temp, const QString& path)
+{
+    struct stat st { };
+    return lookAt(temp, st) == ENOENT && lookAt(path, st) == 0;
+}
+
 // Writes `bytes` into `temp` inside the claim and renames it to `path`. 0 or an I/O code.
 int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const QByteArray& bytes, bool waitForName)
 {
@@ -375,8 +382,7 @@ int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const 
             return IoFileExists;
         }
         // A share may do the rename and still answer a failure; the claim keeps any other maker away.
-        struct stat st { };
-        if (lookAt(temp, st) == ENOENT && lookAt(path, st) == 0) return 0;
+        if (placedAnyway(temp, path)) return 0;
         if (!(passing(r) || r == ENOENT) || !settling.again()) err = r;
     }
     removeShared(temp);
@@ -458,11 +464,10 @@ int replaceFile(const QString& temp, const QString& path)
     for (;;) {
         int err = answered("rename", path);
         if (err == 0) err = ::rename(native(temp).constData(), native(path).constData()) == 0 ? 0 : errno;
-        if (err == 0) return 0;
+        if (err == 0 || placedAnyway(temp, path)) return 0;
         struct stat st { };
         const int left = lookAt(temp, st);
         const int old = lookAt(path, st);
-        if (left == ENOENT && old == 0) return 0;
         // A rename that replaces cannot find its name taken: "exists" is a share that could not remove the old
         // file just then (open on another PC), as "busy" is.
         if (!(passing(err) || err == EEXIST || passing(left) || old == ENOENT) || !settling.again()) return err;
@@ -770,13 +775,22 @@ void WholeFile::cancel()
     m_bytes.clear();
 }
 
-int writeWhole(const QString& path, const QByteArray& bytes)
+int replaceWhole(const QString& path, const QByteArray& bytes, bool* opened)
 {
     WholeFile f(path);
-    if (f.open() != 0)
-        return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? IoAccessDenied : IoPathNotFound;
+    const int err = f.open();
+    if (opened) *opened = err == 0;
+    if (err) return err;
     f.add(bytes);
-    return f.commit() == 0 ? 0 : IoDiskWrite;
+    return f.commit();
+}
+
+int writeWhole(const QString& path, const QByteArray& bytes)
+{
+    bool opened = false;
+    if (replaceWhole(path, bytes, &opened) == 0) return 0;
+    if (opened) return IoDiskWrite;
+    return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? IoAccessDenied : IoPathNotFound;
 }
 
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor)

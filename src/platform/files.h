@@ -72,8 +72,10 @@ private:
     bool m_hasOld = false;
     struct stat m_old { };
 };
-// Writes `bytes` as the whole new content of `path` (already resolved) through a WholeFile.
-// Returns 0 or the I/O code of the failure (access denied, path not found, disk write error).
+// Writes `bytes` as the whole new content of `path` (already resolved) through a WholeFile: 0 or the errno of the
+// failure; `opened`, where given, says whether its temporary file could be made.
+int replaceWhole(const QString& path, const QByteArray& bytes, bool* opened = nullptr);
+// The same, returning 0 or the I/O code of the failure (access denied, path not found, disk write error).
 int writeWhole(const QString& path, const QByteArray& bytes);
 // Writes `bytes` as the whole content of the new file `path` (already resolved), which is not replaced where it is
 // there: 0 or the errno (EEXIST where it is there). What could not be written whole is removed again.

@@ -327,16 +327,8 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
         }
         inhalt += cp1252::encode(zeile) + "\r\n";
     }
-    int err = 0;
-    if (neu) {
-        err = files::writeNewFile(pfad, inhalt);
-    } else {
-        // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
-        files::WholeFile f(pfad);
-        err = f.open();
-        f.add(inhalt);
-        if (err == 0) err = f.commit();
-    }
+    // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
+    const int err = neu ? files::writeNewFile(pfad, inhalt) : files::replaceWhole(pfad, inhalt);
     if (err == 0) return IoOk;
     const int code = ioCodeFor(err);
     fehler = IoError(code, pfad).message();
