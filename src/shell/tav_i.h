@@ -31,6 +31,9 @@ public:
     void listenwahlClick();
     void RadioButton1Click();
     void datpfad_okClick();
+    // "Erneut versuchen" and "anderen Datenordner angeben" while the data folder cannot be reached.
+    void erneutVersuchenClick();
+    void andererOrdnerClick();
     void alleszu();
     // The administration's "Ende" puts the password entry away again.
     void passwortVerbergen();
@@ -38,6 +41,10 @@ public:
 private:
     void aufbauen();
     void bereichOeffnen(Form* const& hub);
+    // Puts away what only a reachable data folder offers: the class-list choice and the areas.
+    void bereicheSchliessen();
+    void einrichtungZeigen(const QString& meldung);
+    void unerreichbarZeigen(const QString& meldung);
 
     Button* Button1 = nullptr;
     Button* Button4 = nullptr;
@@ -69,4 +76,10 @@ private:
     // The last fill of the choice found "k_liste" unreadable, or the active list naming none, and said so in
     // klinameldung.
     bool m_listenMeldung = false;
+    // Where the data folder named in "kl.ina" cannot be reached (a share not mounted yet): what is wrong, and the way
+    // to try again, to give another folder or to end.
+    Panel* unerreichbarPanel = nullptr;
+    Label* unerreichbarText = nullptr;
+    Button* erneutVersuchen = nullptr;
+    Button* andererOrdner = nullptr;
 };

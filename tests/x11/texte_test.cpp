@@ -708,6 +708,29 @@ TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
         pruefen(f, QStringLiteral("aktive Liste ein Pfad"));
         Form1->Close();
     });
+    // A share not mounted yet, deep in a school's shared drive; tried again, then another folder asked for.
+    QString tief = testFolder() + QStringLiteral("/mnt/");
+    for (int ebene = 1; ebene <= 11; ++ebene)
+        tief += QStringLiteral("Gemeinsame_Ablage_Ebene_%1/").arg(ebene);
+    writeBytes(programmkopie, (tief + "\r\nohne\r\n").toUtf8());
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* text = f.findChild<Label*>(QStringLiteral("unerreichbarText"));
+        auto* erneut = f.findChild<Button*>(QStringLiteral("erneutVersuchen"));
+        erneut->Click();
+        EXPECT_TRUE(text->isVisible() && text->text().contains(QStringLiteral("kann nicht erreicht werden")));
+        EXPECT_TRUE(text->text().contains(QStringLiteral("noch nicht da")));
+        EXPECT_TRUE(showsWhole(text));
+        EXPECT_LT(text->geometry().bottom(), erneut->y());
+        pruefen(f, QStringLiteral("Datenordner nicht erreichbar"));
+        grabToPng(&f, QStringLiteral("tavi-unerreichbar-%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
+        f.findChild<Button*>(QStringLiteral("andererOrdner"))->Click();
+        EXPECT_TRUE(f.findChild<Panel*>(QStringLiteral("datpfadpanel"))->isVisible());
+        pruefen(f, QStringLiteral("anderen Datenordner angeben"));
+        grabToPng(&f, QStringLiteral("tavi-anderer-ordner-%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
+        Form1->Close();
+    });
+    writeBytes(programmkopie, gut);
     QStringList liste = schnitte.values();
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
