@@ -313,10 +313,42 @@ void TForm1::listenwahlClick()
     const int i = listenwahl->ItemIndex();
     // Every PC would read an empty active list as none at all.
     if (i >= 0 && listenwahl->itemText(i).trimmed().isEmpty()) return;
+    if (i >= 0) {
+        // The choice may be older than the list: another PC sharing the data folder may have deleted it since,
+        // and every PC would then read an active list that is gone.
+        const QString liste = listenwahl->itemText(i);
+        QString pfad, fehler;
+        switch (klassenliste::ansehen(datpfad, liste, pfad, fehler)) {
+        case klassenliste::Blick::da:
+            break;
+        case klassenliste::Blick::fehlt: {
+            listenwahlfuellen();
+            const QString gefuellt = m_listenMeldung ? klinameldung->caption() : QString();
+            listenMeldungZeigen(QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem "
+                                               "anderen Rechner gelöscht. Die aktive Liste bleibt, wie sie war.")
+                                    .arg(liste)
+                + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
+            return;
+        }
+        case klassenliste::Blick::fehler:
+            listenwahl->setItemIndex(listenwahl->items().indexOf(aktivliste.str()));
+            listenMeldungZeigen(QStringLiteral("Die Liste %1 kann gerade nicht angesehen werden und wurde nicht "
+                                               "aktiviert: %2")
+                                    .arg(liste, fehler));
+            return;
+        }
+    }
     RadioButton1->setChecked(false);
     if (i >= 0) aktivliste = listenwahl->itemText(i);
     Label16->setCaption(aktivliste);
     klinaschreiben();
+}
+
+void TForm1::listenMeldungZeigen(const QString& text)
+{
+    klinameldung->setCaption(text);
+    klinameldung->show();
+    m_listenMeldung = true;
 }
 
 void TForm1::RadioButton1Click()

@@ -45,6 +45,8 @@ private:
     void bereicheSchliessen();
     void einrichtungZeigen(const QString& meldung);
     void unerreichbarZeigen(const QString& meldung);
+    // Says `text` beside the class-list choice until the next fill of the choice.
+    void listenMeldungZeigen(const QString& text);
 
     Button* Button1 = nullptr;
     Button* Button4 = nullptr;
@@ -71,10 +73,11 @@ private:
     Button* datpfad_ok = nullptr;
     Memo* Memo2 = nullptr;
     Label* datpfadmeldung = nullptr;
-    // A failed write of the data folder's "kl.ina" after a click in the class-list choice.
+    // A failed write of the data folder's "kl.ina" after a click in the class-list choice, or a list chosen there
+    // that is gone.
     Label* klinameldung = nullptr;
-    // The last fill of the choice found "k_liste" unreadable, or the active list naming none, and said so in
-    // klinameldung.
+    // klinameldung says what the next fill of the choice replaces: "k_liste" unreadable, the active list naming
+    // none, a chosen list gone.
     bool m_listenMeldung = false;
     // Where the data folder named in "kl.ina" cannot be reached (a share not mounted yet): what is wrong, and the way
     // to try again, to give another folder or to end.

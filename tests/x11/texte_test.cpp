@@ -708,6 +708,22 @@ TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
         pruefen(f, QStringLiteral("aktive Liste ein Pfad"));
         Form1->Close();
     });
+    // A list chosen after another PC deleted it.
+    writeBytes(dataPath("kl.ina"), gut);
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n");
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* liste = f.findChild<ListBox*>(QStringLiteral("listenwahl"));
+        QFile::remove(dataPath("k_liste/KL3A.TXT"));
+        liste->setItemIndex(liste->items().indexOf(QStringLiteral("KL3A")));
+        liste->OnClick();
+        auto* meldung = f.findChild<Label*>(QStringLiteral("klinameldung"));
+        EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("gibt es nicht mehr")));
+        EXPECT_TRUE(showsWhole(meldung));
+        pruefen(f, QStringLiteral("gewählte Liste gelöscht"));
+        Form1->Close();
+    });
     // A share not mounted yet, deep in a school's shared drive; tried again, then another folder asked for.
     QString tief = testFolder() + QStringLiteral("/mnt/");
     for (int ebene = 1; ebene <= 11; ++ebene)
