@@ -13,6 +13,8 @@
 #include "shell/klassenliste.h"
 #include "shell/tav_i_logik.h"
 
+#include <QScrollBar>
+
 namespace {
 template <typename T> T* benannt(T* control, const char* name)
 {
@@ -209,6 +211,7 @@ void TForm1::einrichtungZeigen(const QString& meldung)
     memo2Fuellen();
     datpfadpanel->show();
     BringToFront(datpfadpanel);
+    memo2Anpassen();
     SetFocus(Edit2);
 }
 
@@ -264,6 +267,19 @@ void TForm1::memo2Fuellen()
                       .arg(folders::programFileName(), programm, einstellungen);
     }
     Memo2->setLines(zeilen);
+}
+
+void TForm1::memo2Anpassen()
+{
+    // Every line of the note shows without scrolling: the memo grows down as far as the panel has room.
+    // Measured without the scroll bar, which leaves its room to the lines once they all fit.
+    const int unten = datpfadpanel->innerRect().bottom() - 8;
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->resize(Memo2->width(), 65);
+    const QScrollBar* leiste = Memo2->verticalScrollBar();
+    while (leiste->maximum() > 0 && Memo2->geometry().bottom() < unten)
+        Memo2->resize(Memo2->width(), Memo2->height() + 1);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TForm1::listenwahlfuellen()

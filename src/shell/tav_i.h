@@ -45,6 +45,7 @@ private:
     void bereicheSchliessen();
     void einrichtungZeigen(const QString& meldung);
     void unerreichbarZeigen(const QString& meldung);
+    void memo2Anpassen();
     // Says `text` beside the class-list choice until the next fill of the choice.
     void listenMeldungZeigen(const QString& text);
 
