@@ -683,8 +683,9 @@ TEST_F(TexteTest, ListsThatCannotBeReadAreSaidWholeInEveryWindowThatOffersThem)
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
 
-// What the main window says of a "kl.ina" that names no data folder, or a path for its active list: whole, over
-// no other control, with the longest text it shows of what it read.
+// What the main window says of a "kl.ina" that names no data folder, or a path for its active list, of a chosen list
+// that is gone and of a data folder that cannot be reached: whole, over no other control, with the longest text it
+// shows of what it read.
 TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
 {
     const QString programmkopie = programFolder() + "kl.ina";
