@@ -1,5 +1,6 @@
 #include "shell/tav_i.h"
 
+#include "platform/clock.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/errors.h"
@@ -11,6 +12,8 @@
 #include "shell/fenster.h"
 #include "shell/klassenliste.h"
 #include "shell/tav_i_logik.h"
+
+#include <QScrollBar>
 
 namespace {
 template <typename T> T* benannt(T* control, const char* name)
@@ -126,6 +129,22 @@ void TForm1::aufbauen()
     Memo2 = benannt(new Memo(datpfadpanel, 80, 416, 601, 65), "Memo2");
     datpfadpanel->hide();
 
+    unerreichbarPanel = benannt(new Panel(this, 8, 144, 761, 337), "unerreichbarPanel");
+    unerreichbarText = benannt(new Label(unerreichbarPanel, QString(), 24, 16), "unerreichbarText");
+    applyFont(unerreichbarText, QStringLiteral("Arial"), -16);
+    // It names the folder and the file: its width is given, and it grows down.
+    unerreichbarText->setWordWrap(true);
+    place(unerreichbarText, 24, 16, 713, 40);
+    setFontColor(unerreichbarText, clRed);
+    erneutVersuchen
+        = grosserKnopf(unerreichbarPanel, "erneutVersuchen", QStringLiteral("&Erneut versuchen"), 24, 273, 249);
+    erneutVersuchen->Default = true;
+    andererOrdner
+        = benannt(new Button(unerreichbarPanel, QStringLiteral("anderen &Datenordner angeben"), 440, 273, 297, 40),
+            "andererOrdner");
+    applyFont(andererOrdner, QStringLiteral("Arial"), -16);
+    unerreichbarPanel->hide();
+
     Button1->OnClick = [this] { Button1Click(); };
     Button4->OnClick = [this] { Button4Click(); };
     Button9->OnClick = [this] { Button9Click(); };
@@ -135,6 +154,8 @@ void TForm1::aufbauen()
     listenwahl->OnClick = [this] { listenwahlClick(); };
     RadioButton1->OnClick = [this] { RadioButton1Click(); };
     datpfad_ok->OnClick = [this] { datpfad_okClick(); };
+    erneutVersuchen->OnClick = [this] { erneutVersuchenClick(); };
+    andererOrdner->OnClick = [this] { andererOrdnerClick(); };
 }
 
 void TForm1::F1aktiv()
@@ -149,29 +170,79 @@ void TForm1::F1aktiv()
     const tavi::KlIna programmkopie = tavi::klinaLesen(klina);
     datpfad = programmkopie.datpfad;
     aktivliste = programmkopie.aktivliste;
-    QString meldung;
-    const bool erststart = tavi::erststart(programmkopie);
-    // A first line that names no folder is never glued to a file name: the set-up is offered again, and nothing
-    // is written until the teacher gives a folder.
-    if (!erststart) datpfad = tavi::datenordnerAusKlina(klina, programmkopie, meldung);
-    if (erststart || datpfad.isEmpty()) {
-        datpfad = QString();
-        aktivliste = "ohne";
-        datpfadmeldung->setCaption(meldung);
-        kl_Panel->hide();
-        datpfadpanel->move(8, datpfadpanel->y());
-        memo2Fuellen();
-        datpfadpanel->show();
-        BringToFront(datpfadpanel);
-        SetFocus(Edit2);
+    // A first line that names no folder is never glued to a file name, and a folder that is not there now is never
+    // made: nothing is written until the folder is there or the teacher gives one.
+    const tavi::Startordner ordner = tavi::datenordnerAusKlina(klina, programmkopie);
+    if (ordner.start == tavi::Start::unerreichbar) {
+        unerreichbarZeigen(ordner.meldung);
         return;
     }
+    if (ordner.start != tavi::Start::datenordner) {
+        einrichtungZeigen(ordner.meldung);
+        return;
+    }
+    datpfad = ordner.datpfad;
     datpfadpanel->hide();
+    unerreichbarPanel->hide();
     listenwahlfuellen();
     kl_Panel->show();
     for (Button* b : { Button1, Button4, Button9, Button7 })
         b->setEnabled(true);
     SetFocus(Button10);
+}
+
+void TForm1::bereicheSchliessen()
+{
+    datpfad = QString();
+    aktivliste = "ohne";
+    kl_Panel->hide();
+    klinameldung->hide();
+    m_listenMeldung = false;
+    for (Button* b : { Button1, Button4, Button9, Button7 })
+        b->setEnabled(false);
+}
+
+void TForm1::einrichtungZeigen(const QString& meldung)
+{
+    bereicheSchliessen();
+    unerreichbarPanel->hide();
+    datpfadmeldung->setCaption(meldung);
+    datpfadpanel->move(8, datpfadpanel->y());
+    memo2Fuellen();
+    datpfadpanel->show();
+    BringToFront(datpfadpanel);
+    memo2Anpassen();
+    SetFocus(Edit2);
+}
+
+void TForm1::unerreichbarZeigen(const QString& meldung)
+{
+    bereicheSchliessen();
+    datpfadpanel->hide();
+    unerreichbarText->setCaption(meldung);
+    unerreichbarPanel->show();
+    BringToFront(unerreichbarPanel);
+    SetFocus(erneutVersuchen);
+}
+
+void TForm1::erneutVersuchenClick()
+{
+    F1aktiv();
+    if (!unerreichbarPanel->isVisibleTo(this)) return;
+    // Still not there: said with the time, so that the click is seen to have been tried.
+    const clockx::TimeParts t = clockx::decode(clockx::timeOfDay());
+    const auto zwei = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    unerreichbarText->setCaption(unerreichbarText->caption()
+        + QStringLiteral("\n\nVersucht um %1:%2:%3 Uhr: Der Ordner ist noch nicht da.")
+              .arg(zwei(t.hours), zwei(t.minutes), zwei(t.seconds)));
+}
+
+void TForm1::andererOrdnerClick()
+{
+    // Nothing is proposed: a folder is set up here only when the teacher types it.
+    Edit2->setText(QString());
+    einrichtungZeigen(QStringLiteral("Bitte den Datenordner, der statt dessen gelten soll, mit vollständigem Pfad "
+                                     "angeben (oder mit Esc beenden)."));
 }
 
 void TForm1::memo2Fuellen()
@@ -196,6 +267,19 @@ void TForm1::memo2Fuellen()
                       .arg(folders::programFileName(), programm, einstellungen);
     }
     Memo2->setLines(zeilen);
+}
+
+void TForm1::memo2Anpassen()
+{
+    // Every line of the note shows without scrolling: the memo grows down as far as the panel has room.
+    // Measured without the scroll bar, which leaves its room to the lines once they all fit.
+    const int unten = datpfadpanel->innerRect().bottom() - 8;
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->resize(Memo2->width(), 65);
+    const QScrollBar* leiste = Memo2->verticalScrollBar();
+    while (leiste->maximum() > 0 && Memo2->geometry().bottom() < unten)
+        Memo2->resize(Memo2->width(), Memo2->height() + 1);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TForm1::listenwahlfuellen()
@@ -245,10 +329,42 @@ void TForm1::listenwahlClick()
     const int i = listenwahl->ItemIndex();
     // Every PC would read an empty active list as none at all.
     if (i >= 0 && listenwahl->itemText(i).trimmed().isEmpty()) return;
+    if (i >= 0) {
+        // The choice may be older than the list: another PC sharing the data folder may have deleted it since,
+        // and every PC would then read an active list that is gone.
+        const QString liste = listenwahl->itemText(i);
+        QString pfad, fehler;
+        switch (klassenliste::ansehen(datpfad, liste, pfad, fehler)) {
+        case klassenliste::Blick::da:
+            break;
+        case klassenliste::Blick::fehlt: {
+            listenwahlfuellen();
+            const QString gefuellt = m_listenMeldung ? klinameldung->caption() : QString();
+            listenMeldungZeigen(QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem "
+                                               "anderen Rechner gelöscht. Die aktive Liste bleibt, wie sie war.")
+                                    .arg(liste)
+                + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
+            return;
+        }
+        case klassenliste::Blick::fehler:
+            listenwahl->setItemIndex(listenwahl->items().indexOf(aktivliste.str()));
+            listenMeldungZeigen(QStringLiteral("Die Liste %1 kann gerade nicht angesehen werden und wurde nicht "
+                                               "aktiviert: %2")
+                                    .arg(liste, fehler));
+            return;
+        }
+    }
     RadioButton1->setChecked(false);
     if (i >= 0) aktivliste = listenwahl->itemText(i);
     Label16->setCaption(aktivliste);
     klinaschreiben();
+}
+
+void TForm1::listenMeldungZeigen(const QString& text)
+{
+    klinameldung->setCaption(text);
+    klinameldung->show();
+    m_listenMeldung = true;
 }
 
 void TForm1::RadioButton1Click()

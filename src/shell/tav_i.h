@@ -31,6 +31,9 @@ public:
     void listenwahlClick();
     void RadioButton1Click();
     void datpfad_okClick();
+    // "Erneut versuchen" and "anderen Datenordner angeben" while the data folder cannot be reached.
+    void erneutVersuchenClick();
+    void andererOrdnerClick();
     void alleszu();
     // The administration's "Ende" puts the password entry away again.
     void passwortVerbergen();
@@ -38,6 +41,13 @@ public:
 private:
     void aufbauen();
     void bereichOeffnen(Form* const& hub);
+    // Puts away what only a reachable data folder offers: the class-list choice and the areas.
+    void bereicheSchliessen();
+    void einrichtungZeigen(const QString& meldung);
+    void unerreichbarZeigen(const QString& meldung);
+    void memo2Anpassen();
+    // Says `text` beside the class-list choice until the next fill of the choice.
+    void listenMeldungZeigen(const QString& text);
 
     Button* Button1 = nullptr;
     Button* Button4 = nullptr;
@@ -64,9 +74,16 @@ private:
     Button* datpfad_ok = nullptr;
     Memo* Memo2 = nullptr;
     Label* datpfadmeldung = nullptr;
-    // A failed write of the data folder's "kl.ina" after a click in the class-list choice.
+    // A failed write of the data folder's "kl.ina" after a click in the class-list choice, or a list chosen there
+    // that is gone.
     Label* klinameldung = nullptr;
-    // The last fill of the choice found "k_liste" unreadable, or the active list naming none, and said so in
-    // klinameldung.
+    // klinameldung says what the next fill of the choice replaces: "k_liste" unreadable, the active list naming
+    // none, a chosen list gone.
     bool m_listenMeldung = false;
+    // Where the data folder named in "kl.ina" cannot be reached (a share not mounted yet): what is wrong, and the way
+    // to try again, to give another folder or to end.
+    Panel* unerreichbarPanel = nullptr;
+    Label* unerreichbarText = nullptr;
+    Button* erneutVersuchen = nullptr;
+    Button* andererOrdner = nullptr;
 };

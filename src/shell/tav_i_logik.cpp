@@ -74,32 +74,80 @@ bool erststart(const KlIna& programmkopie)
 
 namespace {
 
-// What a file read, as a message can show it: control characters as "?", and no more than a line's worth.
-QString gelesenZeigen(const QString& text)
+// What a file read, as a message can show it: control characters as "?", and no more than `hoechstens` characters.
+QString gelesenZeigen(const QString& text, int hoechstens = 40)
 {
-    QString t = text.left(40);
+    QString t = text.left(hoechstens);
     for (QChar& c : t)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) c = u'?';
     return text.size() > t.size() ? t + QStringLiteral("...") : t;
 }
 
+// Names a data folder always holds, in any letter case: the files the first run makes and the folders the work
+// makes. A share's mount point holds none of them before the share is mounted on it.
+const char* const kDatenordnerNamen[]
+    = { "kl.ina", "dw.ina", "hw.ina", "fw.ina", "aw.ina", "sw.ina", "WORTList", "k_liste", "Klassen", "OHNELIST" };
+
+// Why the folder `ordner` (a real path that can be entered) is no data folder now; empty when it is one. One look
+// in the common case, one listing where its "kl.ina" is gone.
+QString nichtsVomDatenordner(const QString& ordner)
+{
+    if (QFileInfo::exists(ordner + QStringLiteral("kl.ina"))) return {};
+    int err = 0;
+    const QStringList namen = files::listEntries(ordner, err);
+    if (err != 0)
+        return QStringLiteral("er lässt sich von diesem Rechner aus nicht lesen (%1)")
+            .arg(IoError::reason(ioCodeFor(err)));
+    for (const QString& name : namen)
+        for (const char* daten : kDatenordnerNamen)
+            if (name.compare(QLatin1String(daten), Qt::CaseInsensitive) == 0) return {};
+    return QStringLiteral("in ihm ist nichts von einem Datenordner");
+}
+
 } // namespace
 
-QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldung)
+Startordner datenordnerAusKlina(const QString& datei, const KlIna& k)
 {
-    meldung.clear();
+    Startordner s;
+    if (erststart(k)) return s;
     QString pfad = QDir::fromNativeSeparators(k.datpfad.trimmed());
-    if (QDir::isAbsolutePath(pfad) && !pfad.contains(QChar(0))) {
-        const QFileInfo ordner(files::resolve(pfad));
-        if (ordner.isDir() && ordner.isExecutable()) {
-            if (!pfad.endsWith(u'/')) pfad += u'/';
-            return pfad;
-        }
+    const bool lesbar = gelesenZeigen(pfad, int(pfad.size())) == pfad;
+    if (!QDir::isAbsolutePath(pfad)) {
+        s.start = Start::keinOrdner;
+        s.meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
+                                   "vollständiger Pfad. Er beginnt mit \"/\", zum Beispiel %3. Bitte den Datenordner "
+                                   "angeben (oder mit Esc beenden).")
+                        .arg(datei, gelesenZeigen(k.datpfad), QDir::homePath() + QStringLiteral("/Tirmosak_Daten/"));
+        return s;
     }
-    meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
-                             "vorhandener Ordner. Bitte den Datenordner angeben (oder mit Esc beenden).")
-                  .arg(datei, gelesenZeigen(k.datpfad));
-    return {};
+    if (!pfad.endsWith(u'/')) pfad += u'/';
+    QString echt = files::resolve(pfad);
+    if (!echt.endsWith(u'/')) echt += u'/';
+    const QFileInfo ordner(echt.size() > 1 ? echt.chopped(1) : echt);
+    // A damaged line, or a file where the folder should be, is no folder that may come back.
+    if (!lesbar || (ordner.exists() && !ordner.isDir())) {
+        s.start = Start::keinOrdner;
+        s.meldung = QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner: Ihre erste Zeile \"%2\" ist kein "
+                                   "vorhandener Ordner. Bitte den Datenordner angeben (oder mit Esc beenden).")
+                        .arg(datei, gelesenZeigen(k.datpfad));
+        return s;
+    }
+    // A share not mounted yet: its path is missing, or its mount point is an empty folder of this PC's own disk.
+    const QString grund = !ordner.exists() ? QStringLiteral("er ist zur Zeit nicht da")
+        : !ordner.isExecutable()           ? QStringLiteral("er lässt sich von diesem Rechner aus nicht öffnen")
+                                           : nichtsVomDatenordner(echt);
+    if (grund.isEmpty()) {
+        s.start = Start::datenordner;
+        s.datpfad = pfad;
+        return s;
+    }
+    s.start = Start::unerreichbar;
+    s.meldung = QStringLiteral("Der Datenordner \"%1\" kann nicht erreicht werden: %2.\n\n"
+                               "Ist das Netzlaufwerk verbunden? Sobald der Ordner da ist, klicken Sie auf „Erneut "
+                               "versuchen“. Bis dahin wird nichts gespeichert.\n\n"
+                               "(Der Datenordner ist in der Datei \"%3\" eingetragen.)")
+                    .arg(gelesenZeigen(pfad, 300), grund, datei);
+    return s;
 }
 
 bool aktivlisteGueltig(const QString& datei, const QString& aktivliste, QString& meldung)

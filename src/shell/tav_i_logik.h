@@ -27,10 +27,28 @@ void klinaSchreiben(const QString& datei, const QString& datpfad, const QString&
 // missing or empty (nothing is then known of a data folder).
 bool erststart(const KlIna& programmkopie);
 
-// The data folder that the program-folder "kl.ina" (`datei`, already read into `k`) names, ending with "/";
-// empty when its first line is no absolute path of a folder that exists and can be entered. `meldung` then
-// names the file and what it read. Never writes.
-QString datenordnerAusKlina(const QString& datei, const KlIna& k, QString& meldung);
+// What this PC's "kl.ina" makes of the start.
+enum class Start {
+    // The first-run set-up, as erststart says.
+    erststart,
+    // The data folder is there: the main window's class-list choice and areas.
+    datenordner,
+    // The first line names no folder (no full path, damaged, a file): the set-up is offered with the reason.
+    keinOrdner,
+    // The first line is the full path of a folder that cannot be reached now: it is not there, cannot be entered,
+    // or holds nothing of a data folder (the mount point of a share not mounted yet). Nothing may be made or
+    // written until it is there or a teacher gives another folder.
+    unerreichbar,
+};
+struct Startordner {
+    Start start = Start::erststart;
+    // The data folder, ending with "/"; only with Start::datenordner.
+    QString datpfad;
+    // For keinOrdner and unerreichbar: what the window says, naming the file and what it read.
+    QString meldung;
+};
+// What the program-folder "kl.ina" (`datei`, already read into `k`) names. Never writes and never makes a folder.
+Startordner datenordnerAusKlina(const QString& datei, const KlIna& k);
 
 // Whether the data folder's "kl.ina" names a list at all: a plain file name (no path, no "..", no control
 // character). A list of that name that is gone stays active, as another PC may bring it back. Otherwise

@@ -7,10 +7,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString pfad = fuzz::datei(QStringLiteral("kl.ina"), data, size);
     const tavi::KlIna k = tavi::klinaLesen(pfad);
+    const tavi::Startordner ordner = tavi::datenordnerAusKlina(pfad, k);
+    const bool da = ordner.start == tavi::Start::datenordner;
+    fuzz::pruefen(da != ordner.datpfad.isEmpty(), "a data folder that is none, or none that is one");
+    fuzz::pruefen(da || ordner.meldung.isEmpty() == (ordner.start == tavi::Start::erststart), "no folder, no message");
+    fuzz::pruefen(!da || ordner.datpfad.endsWith(u'/'), "a data folder without its closing /");
     QString meldung;
-    const QString ordner = tavi::datenordnerAusKlina(pfad, k, meldung);
-    fuzz::pruefen(ordner.isEmpty() != meldung.isEmpty() || tavi::erststart(k), "a folder and a message at once");
-    fuzz::pruefen(ordner.isEmpty() || ordner.endsWith(u'/'), "a data folder without its closing /");
     if (!tavi::aktivlisteGueltig(pfad, k.aktivliste, meldung))
         fuzz::pruefen(!meldung.isEmpty(), "no list without a message");
     fuzz::pruefen(fuzz::bytes(pfad) == QByteArray(reinterpret_cast<const char*>(data), int(size)), "kl.ina changed");

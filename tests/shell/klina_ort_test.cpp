@@ -96,6 +96,27 @@ TEST_F(KlInaOrtTest, AnAdministratorsPresetStartsANewAccountStraightIntoTheMainW
     EXPECT_EQ(readBytes(programFolder() + "kl.ina"), QByteArray("x\r\nohne\r\n"));
 }
 
+// The preset names the school's share, which is not mounted yet: the window waits for it, and neither this account's
+// copy nor any folder is written or made.
+TEST_F(KlInaOrtTest, APresetNamingAShareNotMountedYetWritesNothing)
+{
+    QDir().mkpath(QFileInfo(systemKlIna()).path());
+    const QByteArray preset = (dataFolder() + "schule/Daten/\r\nohne\r\n").toUtf8();
+    writeBytes(systemKlIna(), preset);
+    for (int start = 0; start < 2; ++start) {
+        starten([&](TForm1& f) {
+            EXPECT_TRUE(control<Panel>(f, "unerreichbarPanel")->isVisible());
+            EXPECT_FALSE(control<Panel>(f, "datpfadpanel")->isVisible());
+            control<Button>(f, "erneutVersuchen")->Click();
+            f.Close();
+        });
+        EXPECT_EQ(readBytes(benutzerKlIna()), preset);
+    }
+    EXPECT_TRUE(allEntries(dataFolder()).isEmpty());
+    EXPECT_EQ(readBytes(programFolder() + "kl.ina"), QByteArray("x\r\nohne\r\n"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+}
+
 TEST_F(KlInaOrtTest, AWritableProgramFolderKeepsThisPCsCopy)
 {
     folders::setProgramFolderWritableForTest(-1);

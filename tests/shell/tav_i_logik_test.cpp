@@ -180,6 +180,7 @@ TEST_F(TaviLogikTest, AFailedCopyLeavesTheFirstRunState)
 TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
 {
     const QString datei = programFolder() + "kl.ina";
+    writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\nohne\r\n").toUtf8());
     const QByteArray gut = (dataFolder() + "\r\nohne\r\n").toUtf8();
     const QStringList gueltig { "mitten in einer Zeile abgeschnitten", "nur LF", "UTF-8 mit BOM", "UTF-8 ohne BOM",
         "Tabs", "1e5", "2^31", "2^31-1", "Abschnitte fehlen", "Abschnitte doppelt", "10000 Zeilen" };
@@ -188,48 +189,78 @@ TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
         SCOPED_TRACE(b.name);
         writeBytes(datei, b.inhalt);
         const KlIna k = klinaLesen(datei);
-        QString meldung;
-        const QString pfad = datenordnerAusKlina(datei, k, meldung);
+        const Startordner ordner = datenordnerAusKlina(datei, k);
         EXPECT_EQ(readBytes(datei), b.inhalt);
         if (fall == "leer") {
             EXPECT_TRUE(erststart(k));
+            EXPECT_EQ(ordner.start, Start::erststart);
         } else if (fall == "ein Byte") {
-            EXPECT_EQ(pfad, "/"); // a folder that exists, if not one the program can write
+            EXPECT_EQ(ordner.start, Start::unerreichbar); // "/", which holds nothing of a data folder
         } else if (gueltig.contains(fall)) {
-            EXPECT_EQ(pfad, dataFolder());
-            EXPECT_TRUE(meldung.isEmpty());
+            EXPECT_EQ(ordner.start, Start::datenordner);
+            EXPECT_EQ(ordner.datpfad, dataFolder());
+            EXPECT_TRUE(ordner.meldung.isEmpty());
         } else {
-            EXPECT_TRUE(pfad.isEmpty());
-            EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(datei)))
-                << meldung.toStdString();
-            EXPECT_LT(meldung.size(), 300);
+            EXPECT_EQ(ordner.start, Start::keinOrdner);
+            EXPECT_TRUE(ordner.datpfad.isEmpty());
+            EXPECT_TRUE(
+                ordner.meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(datei)))
+                << ordner.meldung.toStdString();
+            EXPECT_LT(ordner.meldung.size(), 300);
         }
     }
-    const auto ordner = [&](const QByteArray& inhalt, QString& meldung) {
+    const auto ordner = [&](const QByteArray& inhalt) {
         writeBytes(datei, inhalt);
-        return datenordnerAusKlina(datei, klinaLesen(datei), meldung);
+        return datenordnerAusKlina(datei, klinaLesen(datei));
     };
-    QString meldung;
-    EXPECT_TRUE(ordner("garbage\x01\r\nohne\r\n", meldung).isEmpty());
-    EXPECT_TRUE(meldung.contains("\"garbage?\"")) << meldung.toStdString();
+    EXPECT_TRUE(ordner("garbage\x01\r\nohne\r\n").meldung.contains("\"garbage?\""));
     // A long line is shown by its first 40 characters.
     const QByteArray lang = QByteArray("abcdefghij").repeated(5);
-    EXPECT_TRUE(ordner(lang + "\r\nohne\r\n", meldung).isEmpty());
-    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "...\"")) << meldung.toStdString();
-    EXPECT_TRUE(ordner(lang.left(40) + "\r\nohne\r\n", meldung).isEmpty());
-    EXPECT_TRUE(meldung.contains("\"" + lang.left(40) + "\"")) << meldung.toStdString();
-    EXPECT_TRUE(ordner((dataFolder() + "fehlt/\r\nohne\r\n").toUtf8(), meldung).isEmpty());
-    EXPECT_TRUE(ordner("daten/\r\nohne\r\n", meldung).isEmpty());
+    EXPECT_TRUE(ordner(lang + "\r\nohne\r\n").meldung.contains("\"" + lang.left(40) + "...\""));
+    EXPECT_TRUE(ordner(lang.left(40) + "\r\nohne\r\n").meldung.contains("\"" + lang.left(40) + "\""));
     QFile::remove(dataPath("datei"));
     writeBytes(dataPath("datei"), "x");
-    EXPECT_TRUE(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8(), meldung).isEmpty());
+    EXPECT_EQ(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8()).start, Start::keinOrdner);
     // Nor is a file the program could run: only a folder holds the data.
     QFile(dataPath("datei")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8(), meldung).isEmpty());
-    EXPECT_TRUE(meldung.startsWith(QStringLiteral("Die Datei \"%1\" nennt keinen Datenordner").arg(datei)));
+    EXPECT_EQ(ordner((dataFolder() + "datei\r\nohne\r\n").toUtf8()).start, Start::keinOrdner);
     // A folder named without its closing "/" is still the folder, never a prefix of file names.
-    EXPECT_EQ(ordner(dataFolder().chopped(1).toUtf8() + "\r\nohne\r\n", meldung), dataFolder());
-    EXPECT_TRUE(meldung.isEmpty());
+    const Startordner ohneSchraegstrich = ordner(dataFolder().chopped(1).toUtf8() + "\r\nohne\r\n");
+    EXPECT_EQ(ohneSchraegstrich.start, Start::datenordner);
+    EXPECT_EQ(ohneSchraegstrich.datpfad, dataFolder());
+
+    // What a start makes of the first line: the first run only where nothing is known of a data folder; a full
+    // path that is not there now, or a mount point before its share comes, is waited for, never set up anew.
+    const QString vorher = files::currentDir();
+    ASSERT_TRUE(files::setCurrentDir(testFolder()));
+    QDir().mkpath(dataPath("leer"));
+    QDir().mkpath(dataPath("nurKlassen/klassen"));
+    struct Fall {
+        QString zeile;
+        Start start;
+        QString meldung;
+    };
+    const QList<Fall> faelle {
+        { "x", Start::erststart, "" },
+        { dataFolder() + "fehlt/", Start::unerreichbar,
+            QStringLiteral("Der Datenordner \"%1fehlt/\" kann nicht erreicht werden: er ist zur Zeit nicht da.\n\n"
+                           "Ist das Netzlaufwerk verbunden?")
+                .arg(dataFolder()) },
+        { dataFolder() + "leer", Start::unerreichbar, "in ihm ist nichts von einem Datenordner." },
+        { dataFolder() + "nurKlassen", Start::datenordner, "" },
+        // It is there, as seen from the folder the program was started in, but every PC must find it from anywhere.
+        { "daten/", Start::keinOrdner, "Ihre erste Zeile \"daten/\" ist kein vollständiger Pfad." },
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile.toStdString());
+        const QStringList eintraege = allEntries(dataFolder());
+        const Startordner s = ordner((f.zeile + "\r\nohne\r\n").toUtf8());
+        EXPECT_EQ(s.start, f.start);
+        EXPECT_TRUE(f.meldung.isEmpty() ? s.meldung.isEmpty() : s.meldung.contains(f.meldung))
+            << s.meldung.toStdString();
+        EXPECT_EQ(allEntries(dataFolder()), eintraege);
+    }
+    files::setCurrentDir(vorher);
 }
 
 TEST_F(TaviLogikTest, AnActiveListIsAPlainNameOrNone)

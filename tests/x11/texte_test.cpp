@@ -683,8 +683,9 @@ TEST_F(TexteTest, ListsThatCannotBeReadAreSaidWholeInEveryWindowThatOffersThem)
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
 }
 
-// What the main window says of a "kl.ina" that names no data folder, or a path for its active list: whole, over
-// no other control, with the longest text it shows of what it read.
+// What the main window says of a "kl.ina" that names no data folder, or a path for its active list, of a chosen list
+// that is gone and of a data folder that cannot be reached: whole, over no other control, with the longest text it
+// shows of what it read.
 TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
 {
     const QString programmkopie = programFolder() + "kl.ina";
@@ -708,6 +709,46 @@ TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
         pruefen(f, QStringLiteral("aktive Liste ein Pfad"));
         Form1->Close();
     });
+    // A list chosen after another PC deleted it.
+    writeBytes(dataPath("kl.ina"), gut);
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n");
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* liste = f.findChild<ListBox*>(QStringLiteral("listenwahl"));
+        QFile::remove(dataPath("k_liste/KL3A.TXT"));
+        liste->setItemIndex(liste->items().indexOf(QStringLiteral("KL3A")));
+        liste->OnClick();
+        auto* meldung = f.findChild<Label*>(QStringLiteral("klinameldung"));
+        EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("gibt es nicht mehr")));
+        EXPECT_TRUE(showsWhole(meldung));
+        pruefen(f, QStringLiteral("gewählte Liste gelöscht"));
+        Form1->Close();
+    });
+    // A share not mounted yet, deep in a school's shared drive; tried again, then another folder asked for.
+    QString tief = testFolder() + QStringLiteral("/mnt/");
+    for (int ebene = 1; ebene <= 11; ++ebene)
+        tief += QStringLiteral("Gemeinsame_Ablage_Ebene_%1/").arg(ebene);
+    writeBytes(programmkopie, (tief + "\r\nohne\r\n").toUtf8());
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        auto* text = f.findChild<Label*>(QStringLiteral("unerreichbarText"));
+        auto* erneut = f.findChild<Button*>(QStringLiteral("erneutVersuchen"));
+        erneut->Click();
+        EXPECT_TRUE(text->isVisible() && text->text().contains(QStringLiteral("kann nicht erreicht werden")));
+        EXPECT_TRUE(text->text().contains(QStringLiteral("noch nicht da")));
+        EXPECT_TRUE(showsWhole(text));
+        EXPECT_LT(text->geometry().bottom(), erneut->y());
+        pruefen(f, QStringLiteral("Datenordner nicht erreichbar"));
+        grabToPng(&f, QStringLiteral("tavi-unerreichbar-%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
+        f.findChild<Button*>(QStringLiteral("andererOrdner"))->Click();
+        EXPECT_TRUE(f.findChild<Panel*>(QStringLiteral("datpfadpanel"))->isVisible());
+        EXPECT_EQ(f.findChild<Memo*>(QStringLiteral("Memo2"))->verticalScrollBar()->maximum(), 0);
+        pruefen(f, QStringLiteral("anderen Datenordner angeben"));
+        grabToPng(&f, QStringLiteral("tavi-anderer-ordner-%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
+        Form1->Close();
+    });
+    writeBytes(programmkopie, gut);
     QStringList liste = schnitte.values();
     liste.sort();
     EXPECT_TRUE(liste.isEmpty()) << liste.size() << "\n" << liste.join(QLatin1Char('\n')).toStdString();
