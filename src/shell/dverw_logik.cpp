@@ -243,16 +243,43 @@ bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fe
     return true;
 }
 
-QString dwinaPasswort(const QString& datpfad)
+bool passwortGueltig(const QString& passwort)
 {
-    TextFile f;
-    f.assign(datpfad + QStringLiteral("dw.ina"));
-    f.reset();
-    if (f.ioResult() != 0) return {};
-    f.readLine();
-    const QString passwort = f.readLine().left(kMaxPasswortlaenge);
-    f.close();
-    return passwort;
+    return passwort.size() <= kMaxPasswortlaenge
+        && std::all_of(passwort.begin(), passwort.end(), [](QChar c) { return passwortzeichen(c) || c == u'*'; });
+}
+
+std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
+{
+    const QString datei = files::resolve(datpfad + QStringLiteral("dw.ina"));
+    const auto zu = [&](const QString& warum) -> std::optional<QString> {
+        if (meldung) *meldung = warum;
+        return std::nullopt;
+    };
+    if (meldung) meldung->clear();
+    struct stat st { };
+    int err = ::stat(nativ(datei).constData(), &st) == 0 ? 0 : errno;
+    if (err == ENOENT) return QString();
+    QFile f(datei);
+    if (err == 0 && (S_ISDIR(st.st_mode) || !f.open(QIODevice::ReadOnly))) err = EACCES;
+    // A share that does not answer just now is no missing file: that would open the administration to anyone.
+    if (err != 0)
+        return zu(QStringLiteral("Die Datei „%1“ mit dem Passwort der Verwaltung kann nicht gelesen werden (%2). Die "
+                                 "Verwaltung bleibt geschlossen; bitte versuchen Sie es gleich noch einmal.")
+                      .arg(datei, IoError::reason(ioCodeFor(err))));
+    const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
+    const auto zeile = [&](int i) { return gelesen.lines.value(i).trimmed(); };
+    // A file cut short, or a second line that no one can type, would open the administration to anyone or to no one.
+    if (!gelesen.text || zeile(0).compare(QLatin1String("Dateiverwaltung"), Qt::CaseInsensitive) != 0
+        || zeile(2).compare(QLatin1String("Ende"), Qt::CaseInsensitive) != 0 || gelesen.lines.size() < 3
+        || !passwortGueltig(gelesen.lines.at(1)))
+        return zu(QStringLiteral("Die Datei „%1“ ist beschädigt: sie nennt kein Passwort, das sich eingeben lässt. "
+                                 "Die Verwaltung bleibt deshalb geschlossen. Bitte öffnen Sie die Datei mit einem "
+                                 "Texteditor und schreiben Sie genau drei Zeilen hinein: „Dateiverwaltung“, das "
+                                 "Passwort (bis zu 8 Buchstaben ohne Umlaute und Ziffern, ohne Leerzeichen; eine "
+                                 "leere Zeile für keines) und „Ende“.")
+                      .arg(datei));
+    return gelesen.lines.at(1);
 }
 
 } // namespace dverw

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace dverw {
 
@@ -74,7 +75,13 @@ Loeschergebnis listeLoeschen(
 
 // Three lines: "Dateiverwaltung", the password, "Ende". Returns false with the reason in `fehler`.
 bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fehler);
-// The password in line 2, cut to 8 characters; empty when the file or the line is missing.
-QString dwinaPasswort(const QString& datpfad);
+// A text that can stand as the password: 0 to kMaxPasswortlaenge of "0".."z", and "*" (the edit's first text
+// stays part of a password where the teacher typed beside it).
+bool passwortGueltig(const QString& passwort);
+// The password in line 2, read as the class lists are (a byte-order mark, UTF-16, LF); empty where there is no
+// "dw.ina", so that the administration opens without one. Nothing where the file is there but cannot be read, or
+// is no "dw.ina" of three lines ("Dateiverwaltung", a password, "Ende"): the administration is then opened to
+// nobody, and `meldung` (where given) names the file, says why and how a teacher mends it.
+std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung = nullptr);
 
 } // namespace dverw

@@ -8,9 +8,12 @@
 #include "platform/random.h"
 #include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw_logik.h"
 #include "shell/fenster.h"
 #include "shell/klassenliste.h"
 #include "shell/tav_i_logik.h"
+
+#include <algorithm>
 
 namespace {
 template <typename T> T* benannt(T* control, const char* name)
@@ -275,21 +278,14 @@ void TForm1::klinaschreiben()
 
 void TForm1::Button3Click()
 {
-    TextFile& f = textdatei;
-    f.setChecked(false);
-    f.assign(datpfad + QStringLiteral("dw.ina"));
-    f.reset();
-    zeilenpuffer[1].clear();
-    zeilenpuffer[2].clear();
-    zeilenpuffer[3].clear();
-    if (f.ioResult() == 0) {
-        for (int i = 1; i <= 3; ++i)
-            zeilenpuffer[i] = f.readLine();
-        f.close();
-    }
-    adminpasswort = zeilenpuffer[2];
-
-    if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
+    // A "dw.ina" that cannot be read opens the administration to no one: it is said, with how to mend it, and the
+    // password entry is not offered, since no text typed there could open it.
+    QString beschaedigt;
+    const std::optional<QString> passwort = dverw::dwinaPasswort(datpfad, &beschaedigt);
+    adminpasswort = passwort.value_or(QString());
+    if (!passwort) {
+        reportError(beschaedigt);
+    } else if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
         if (fensterVervollstaendigen) fensterVervollstaendigen();
         if (Form34) Form34->showModal();
     } else {

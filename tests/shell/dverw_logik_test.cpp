@@ -322,12 +322,59 @@ TEST_F(DverwLogikTest, TheAdministrationFileHasThreeLines)
     ASSERT_TRUE(dwinaSchreiben(dataFolder(), "", fehler));
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
     EXPECT_EQ(dwinaPasswort(dataFolder()), "");
-    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\n123456789\r\nEnde\r\n");
-    EXPECT_EQ(dwinaPasswort(dataFolder()), "12345678");
 
     EXPECT_FALSE(dwinaSchreiben(dataPath("fehlt/"), "x", fehler));
     EXPECT_FALSE(fehler.isEmpty());
     EXPECT_EQ(dwinaPasswort(dataPath("fehlt/")), "");
+}
+
+TEST_F(DverwLogikTest, TheAdministrationFileIsReadAsAnEditorSavedItAndADamagedOneOpensToNoOne)
+{
+    const auto utf16 = [](const QString& text, bool mitMarke) {
+        QByteArray b = mitMarke ? QByteArray("\xff\xfe", 2) : QByteArray();
+        return b + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * qsizetype(text.size()));
+    };
+    const struct {
+        const char* wie;
+        QByteArray bytes;
+        const char* passwort; // nullptr: damaged
+    } faelle[] = {
+        { "LF only, no end at the last line", "Dateiverwaltung\ngeh31m\nEnde", "geh31m" },
+        { "UTF-8 with a byte-order mark",
+            "\xef\xbb\xbf"
+            "Dateiverwaltung\r\ngeh31m\r\nEnde\r\n",
+            "geh31m" },
+        { "UTF-16 with its mark", utf16("Dateiverwaltung\r\ngeh31m\r\nEnde\r\n", true), "geh31m" },
+        { "asterisks left of the edit's first text", "Dateiverwaltung\r\n******x9\r\nEnde\r\n", "******x9" },
+        { "UTF-16 without its mark", utf16("Dateiverwaltung\r\ngeh31m\r\nEnde\r\n", false), nullptr },
+        { "NUL bytes", QByteArray(32, '\0'), nullptr },
+        { "empty", "", nullptr },
+        { "cut short after the first line", "Dateiverwaltung\r\n", nullptr },
+        { "nine characters", "Dateiverwaltung\r\n123456789\r\nEnde\r\n", nullptr },
+        { "an umlaut", "Dateiverwaltung\r\ngeh\xe4im\r\nEnde\r\n", nullptr },
+        { "a blank", "Dateiverwaltung\r\ngeh eim\r\nEnde\r\n", nullptr },
+        { "the password alone", "geheim\r\n", nullptr },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        writeBytes(dataPath("dw.ina"), f.bytes);
+        QString meldung = "vorher";
+        const std::optional<QString> passwort = dwinaPasswort(dataFolder(), &meldung);
+        if (f.passwort) {
+            EXPECT_EQ(passwort, QString::fromLatin1(f.passwort));
+            EXPECT_TRUE(meldung.isEmpty());
+        } else {
+            EXPECT_FALSE(passwort.has_value());
+            EXPECT_TRUE(meldung.startsWith("Die Datei „" + dataPath("dw.ina") + "“ ist beschädigt"))
+                << meldung.toStdString();
+        }
+    }
+    // One that is there but cannot be read is no missing one either.
+    QFile::remove(dataPath("dw.ina"));
+    QDir().mkpath(dataPath("dw.ina"));
+    QString meldung;
+    EXPECT_FALSE(dwinaPasswort(dataFolder(), &meldung).has_value());
+    EXPECT_TRUE(meldung.contains("kann nicht gelesen werden")) << meldung.toStdString();
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.
