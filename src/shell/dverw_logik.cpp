@@ -93,9 +93,12 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
-        if (zeilen.size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        nummer = int(zeilen.size()) + 1;
-        zeilen << listenzeile(nummer, name);
+        if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
+        nummer = klassenliste::naechsteNummer(zeilen);
+        if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+        // Blank lines a teacher left at the end stay at the end.
+        const auto letzter = std::find_if(zeilen.rbegin(), zeilen.rend(), klassenliste::istSchueler);
+        zeilen.insert(zeilen.rend() - letzter, listenzeile(nummer, name));
         return klassenliste::Speicherung::gespeichert;
     });
 }
@@ -104,10 +107,16 @@ klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
-        if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gelesen)
-            return klassenliste::Speicherung::anderswoGeaendert;
-        geschrieben = nummer;
-        zeilen[nummer - 1] = listenzeile(nummer, name);
+        int zeile = -1;
+        for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
+            if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
+        if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
+        // The pupil keeps his number; a line a teacher wrote without one gets the next that no pupil has.
+        geschrieben = klassenliste::nummer(gelesen);
+        if (geschrieben < 1 || geschrieben > klassenliste::kMaxNummer)
+            geschrieben = klassenliste::naechsteNummer(zeilen);
+        if (geschrieben > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+        zeilen[zeile] = listenzeile(geschrieben, name);
         return klassenliste::Speicherung::gespeichert;
     });
 }

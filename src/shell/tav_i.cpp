@@ -205,9 +205,10 @@ void TForm1::listenwahlfuellen()
 {
     const klassenliste::Suche suche = klassenliste::suchen(datpfad);
     const QStringList& namen = suche.namen;
-    listenzahl = byte(namen.size());
+    // Every list is offered; the shared table keeps what fits.
+    listenzahl = byte(std::min<qsizetype>(namen.size(), klassenliste::kMaxListen));
     if (namen.isEmpty() && !suche.unlesbar) aktivliste = "ohne";
-    for (int i = 0; i < namen.size(); ++i)
+    for (int i = 0; i < listenzahl; ++i)
         listennamen[i] = namen[i];
     listenwahl->setItems(namen);
     // Lists that cannot be read offer no choice, and an empty one would read as a folder without lists.
