@@ -40,13 +40,15 @@ TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
     EXPECT_EQ(schueler::schuelercode(11, "Ben"), "12 Ben");
     EXPECT_EQ(schueler::schuelercode(0, QString(40, 'x')).size(), 35);
 
-    // A list that is gone shows no names and leaves nothing of the last one behind.
+    // A list that is gone shows no names and leaves nothing of the last one behind: the pupil types a name, as
+    // without a list, and is told why.
     aktivliste = "fehlt";
     QString unlesbar = "vorher";
     EXPECT_TRUE(schueler::namenliste(&unlesbar).isEmpty());
     EXPECT_EQ(schuelerzahl, 0);
     EXPECT_EQ(listenzeilen[0], "");
-    EXPECT_TRUE(unlesbar.isEmpty());
+    EXPECT_EQ(unlesbar, "Die Klassenliste „fehlt“ gibt es nicht mehr. Bitte den Namen eintippen.");
+    EXPECT_TRUE(schueler::ohneListe());
 
     // Nor does a name that is no class list's: never a dot file or a helper file of "k_liste".
     writeBytes(dataPath("k_liste/.txt"), "01 Geist\r\n");
