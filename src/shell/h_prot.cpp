@@ -252,7 +252,7 @@ bool TForm65::namenliste()
     if (schuelerzahl == 0) {
         // A protocol is never lost for want of a list: the pupil types a name, and it is kept as without a list.
         nameTippen();
-        melden(liste.meldung + QStringLiteral(" Schreibe deinen Namen und klicke auf \"fertig\"."));
+        melden(liste.meldung + QStringLiteral(" Schreibe deinen Namen und klicke auf „fertig“."));
         return false;
     }
     Namenliste->show();

@@ -120,6 +120,16 @@ TEST_F(FSchuelerTest, FolderOfAClassListPupilOnlyWhileTheListHoldsHisLine)
     schuelername = "Vodoz";
     ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
     EXPECT_EQ(schueler::protokollstamm(), dataPath("OHNELIST/Vodoz/1+1___"));
+
+    // A list a teacher edited by hand: a blank line and a number skipped. Each pupil is named by his own number
+    // and gets his own line's folder.
+    writeBytes(dataPath("k_liste/KL3B.txt"), "01 Anna\r\n\r\n03 Lena\r\n");
+    aktivliste = "KL3B";
+    ASSERT_EQ(schueler::namenliste(), QStringList({ "Anna", "Lena" }));
+    schuelername = schueler::schuelercode(1, "Lena");
+    EXPECT_EQ(schuelername, "03 Lena");
+    ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(schueler::protokollstamm(), dataPath("Klassen/KL3B/03 Lena/1+1___"));
 }
 
 TEST_F(FSchuelerTest, AListBeingChangedOnAnotherPcIsNotAListDeleted)

@@ -92,6 +92,7 @@ TEST_F(SchuelerordnerTest, TheAdministrationTheAidsAndTheAnalysesFileEachPupilIn
     EXPECT_EQ(namen, QStringList({ "Anna", "Jürgen", "Dup", "Clara", "Emil" }));
     EXPECT_EQ(QDir(dataPath("Klassen/KL/01 Dup")).entryList(QDir::Files), QStringList { "H5_1_01.txt" });
     EXPECT_EQ(schuelerzeile, "01 Dup");
+    EXPECT_EQ(schuelername, "01 Dup");
 
     // An analysis started for the same pupil, and for the one without a number.
     auto* analysen = dynamic_cast<TForm30*>(Form30);

@@ -142,13 +142,16 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
     QStringList vierzig;
     for (int i = 1; i <= kMaxNamen; ++i)
         vierzig << listenzeile(i, "Kind");
+    QStringList mitLeerzeile = vierzig;
+    mitLeerzeile[5] = "";
     struct Fall {
         const char* was;
         QStringList jetzt;
-        int aendern; // 0 adds "Dora", else the line that becomes "NN Dora"
+        int aendern; // 0 adds "Dora", else the pupil (blank lines not counted) who becomes "NN Dora"
         klassenliste::Speicherung art;
         QStringList danach; // empty: the file stays byte for byte
         QString neuerOrdner;
+        QString gelesenHier; // the line this PC read of that pupil, where it is not one of `gelesen`
     };
     const Fall faelle[] = {
         { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,
@@ -160,6 +163,21 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         { "shortened there", { "01 Anna", "02 Ben" }, 3, klassenliste::Speicherung::anderswoGeaendert, {}, {} },
         { "grown and changed there, another line here", { "01 Anna", "02 Ben", "03 Carla", "04 Emil" }, 2,
             klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
+        // A list a teacher edited by hand.
+        { "a number skipped", { "01 Anna", "03 Carl" }, 0, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "03 Carl", "04 Dora" }, "04 Dora" },
+        { "blank lines", { "01 Anna", "", "02 Ben", "03 Carl", " \t" }, 0, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "", "02 Ben", "03 Carl", "04 Dora", " \t" }, "04 Dora" },
+        { "a blank line among forty", mitLeerzeile, 0, klassenliste::Speicherung::gespeichert,
+            mitLeerzeile + QStringList { "41 Dora" }, "41 Dora" },
+        { "numbers up to 99", { "01 Anna", "99 Carl" }, 0, klassenliste::Speicherung::keineNummer, {}, {} },
+        { "damaged", { QString(4, QChar(0)) }, 0, klassenliste::Speicherung::beschaedigt, {}, {} },
+        { "changed after a blank line", { "01 Anna", "", "02 Ben", "03 Carl" }, 3,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "", "02 Ben", "03 Dora" }, "03 Dora" },
+        { "changed, keeping its own number", { "01 Anna", "07 Carl" }, 2, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "07 Dora" }, "07 Dora", "07 Carl" },
+        { "changed, written without a number", { "01 Anna", "Carl", "02 Ben" }, 2,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "03 Dora", "02 Ben" }, "03 Dora", "Carl" },
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -167,7 +185,8 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         liste("3A.TXT", f.jetzt);
         const klassenliste::Speicherergebnis e = f.aendern == 0
             ? namenHinzufuegen(dataFolder(), "3A", "Dora")
-            : namenAendern(dataFolder(), "3A", f.aendern, gelesen.at(f.aendern - 1), "Dora");
+            : namenAendern(dataFolder(), "3A", f.aendern,
+                f.gelesenHier.isEmpty() ? gelesen.at(f.aendern - 1) : f.gelesenHier, "Dora");
         EXPECT_EQ(e.art, f.art);
         EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes(f.danach.isEmpty() ? f.jetzt : f.danach));
         if (f.neuerOrdner.isEmpty()) {
