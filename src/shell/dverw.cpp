@@ -617,9 +617,10 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
 
 QString TForm34::keineNummer() const
 {
-    return QStringLiteral("In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2, und eine "
-                          "Nummer hat zwei Ziffern. Es wurde nichts gespeichert. Für weitere Schüler legen Sie bitte "
-                          "eine neue Liste an.")
+    return QStringLiteral(
+        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2, und eine "
+        "Nummer hat zwei Ziffern. Ein weiterer Name wird nicht gespeichert; für weitere Schüler legen "
+        "Sie bitte eine neue Liste an.")
         .arg(aktivliste.str())
         .arg(klassenliste::kMaxNummer);
 }

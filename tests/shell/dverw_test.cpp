@@ -265,6 +265,7 @@ TEST_F(DverwTest, AddingANameAndAFullList)
 TEST_F(DverwTest, AListEditedByHandOffersItsPupilsOnlyAndADamagedOneIsSaidAndLeftAlone)
 {
     liste("2A.TXT", { "01 Anna", "", "03 Lena", " " });
+    liste("4C.TXT", { "01 Anna", "99 Zoe" });
     const QByteArray kaputt("01 Anna\r\n\0\0\r\n", 13);
     writeBytes(dataPath("k_liste/3B.TXT"), kaputt);
     TForm34 w;
@@ -283,6 +284,14 @@ TEST_F(DverwTest, AListEditedByHandOffersItsPupilsOnlyAndADamagedOneIsSaidAndLef
         w.ListBox2->OnClick();
         EXPECT_EQ(w.Label6->caption(), "3. Name:");
         klick(w.Button12);
+        // Past 99 a number cannot be written with two digits: said, and no name is asked for.
+        klick(w.Button2);
+        waehle(w.ListBox1, "4C");
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        ASSERT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("In der Liste 4C ist keine Nummer mehr frei"));
+        EXPECT_TRUE(showsWhole(w.meldung));
+        grabToPng(&w, "dverw_keine_nummer");
 
         // A damaged list is said, naming its file; it can still be deleted.
         for (Button* modus : { w.Button2, w.Button3, w.Button4 }) {
