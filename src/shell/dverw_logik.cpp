@@ -279,14 +279,14 @@ std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
     const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
     const auto zeile = [&](int i) { return gelesen.lines.value(i).trimmed(); };
     // A file cut short, or a second line that no one can type, would open the administration to anyone or to no one.
-    if (!gelesen.text || zeile(0).compare(QLatin1String("Dateiverwaltung"), Qt::CaseInsensitive) != 0
-        || zeile(2).compare(QLatin1String("Ende"), Qt::CaseInsensitive) != 0 || gelesen.lines.size() < 3
-        || !passwortGueltig(gelesen.lines.at(1)))
+    if (!gelesen.text || gelesen.lines.size() < 3
+        || zeile(0).compare(QLatin1String("Dateiverwaltung"), Qt::CaseInsensitive) != 0
+        || zeile(2).compare(QLatin1String("Ende"), Qt::CaseInsensitive) != 0 || !passwortGueltig(gelesen.lines.at(1)))
         return zu(QStringLiteral("Die Datei „%1“ ist beschädigt: sie nennt kein Passwort, das sich eingeben lässt. "
                                  "Die Verwaltung bleibt deshalb geschlossen. Bitte öffnen Sie die Datei mit einem "
                                  "Texteditor und schreiben Sie genau drei Zeilen hinein: „Dateiverwaltung“, das "
-                                 "Passwort (bis zu 8 Buchstaben ohne Umlaute und Ziffern, ohne Leerzeichen; eine "
-                                 "leere Zeile für keines) und „Ende“.")
+                                 "Passwort (bis zu 8 Zeichen: Buchstaben und Ziffern, keine Umlaute und keine "
+                                 "Leerzeichen; eine leere Zeile für keines) und „Ende“.")
                       .arg(datei));
     return gelesen.lines.at(1);
 }

@@ -98,8 +98,8 @@ QStringList alleZeilen(const QString& datpfad, const QString& liste);
 bool istSchueler(const QString& zeile);
 // The lines of `zeilen` that name pupils, in their order: a blank line is no pupil and takes no place.
 QStringList schuelerzeilen(const QStringList& zeilen);
-// The number a line begins with, as it counts for the next pupil; 0 where it has none, above kMaxNummer where it
-// has more digits than two.
+// The number a line begins with ("7  Paul" and "007 Paul" give 7); 0 where it has none, and one of more than three
+// digits counts as past every number.
 int nummer(const QString& zeile);
 // The number a new pupil of `zeilen` gets: one past the highest in use, so that no two pupils share a folder; above
 // kMaxNummer where there is none left.
@@ -174,10 +174,10 @@ enum class Ordnerwahl {
     fehler,
 };
 // Reads the list again and makes the folder of its `nummer`-th pupil (1-based, blank lines not counted) only where
-// that pupil's line is still `gezeigt`, as the pupil was shown it; a damaged list holds no line by now; under the
-// list's lock, so that a deletion on another PC cannot come between the look and the folder. `ordner` gets the folder
-// when it was made. Only where "k_liste" may not be written from this PC (pupils who may only read it) is the list
-// looked at without the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`.
+// that pupil's line is still `gezeigt`, as the pupil was shown it (a list damaged meanwhile holds no line); under
+// the list's lock, so that a deletion on another PC cannot come between the look and the folder. `ordner` gets the
+// folder when it was made. Only where "k_liste" may not be written from this PC (pupils who may only read it) is the
+// list looked at without the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`.
 Ordnerwahl ordnerWaehlen(
     const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler);
 
@@ -219,11 +219,10 @@ struct Speicherergebnis {
 // cannot be looked through is an error, never a free name.
 Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 
-// Under the list's lock: reads the list as the file holds it now, every line (another PC sharing the data folder
+// Under the list's lock: reads every line of the list as the file holds it now (another PC sharing the data folder
 // may have saved or deleted it meanwhile; a file that holds no text is beschaedigt and never rewritten), lets
-// `aendern` change its lines and set the number of the line it wrote, and
-// writes them back where it says gespeichert; then, with the lock given back, makes sure the pupils' folders
-// exist.
+// `aendern` change its lines and set the number of the line it wrote, and writes them back where it says
+// gespeichert; then, with the lock given back, makes sure the pupils' folders exist.
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
     const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung);
 
