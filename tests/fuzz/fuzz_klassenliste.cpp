@@ -1,6 +1,6 @@
-// A class list as a teacher may have left it: what a choice offers of it, and a name added to it, which never
-// moves a pupil to another folder, never gives a number another line has, and never rewrites a list it could not
-// read as text.
+// A class list as a teacher or a crash may have left it: what a choice offers of it, and a name added to it, which
+// never moves a pupil to another folder, never gives a number another line has, and never rewrites a list it could
+// not read as text. The same bytes as "dw.ina": a password that can be typed, or the administration shut and said.
 
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
@@ -22,6 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::pruefen(std::all_of(liste.zeilen.begin(), liste.zeilen.end(), istSchueler), "a blank line offered");
     fuzz::pruefen(liste.zeilen.isEmpty() != liste.meldung.isEmpty(), "no pupil without a reason, or one beside them");
     fuzz::pruefen(fuzz::bytes(pfad) == vorher, "reading changed the list");
+
+    const QString dwina = fuzz::datei(QStringLiteral("dw.ina"), data, size);
+    QString meldung;
+    const std::optional<QString> passwort = dverw::dwinaPasswort(ordner, &meldung);
+    fuzz::pruefen(passwort ? dverw::passwortGueltig(*passwort) && meldung.isEmpty() : meldung.contains(dwina),
+        "a password no one can type, or a shut administration not said");
+    fuzz::pruefen(fuzz::bytes(dwina) == vorher, "reading changed dw.ina");
 
     const Speicherergebnis e = dverw::namenHinzufuegen(ordner, QStringLiteral("KL"), QStringLiteral("Neu"));
     const QByteArray nachher = fuzz::bytes(pfad);
