@@ -107,7 +107,7 @@ BENCHMARK(ListeLoeschen)
 void ListenSuchen(benchmark::State& state)
 {
     const Datenordner d;
-    for (int i = 0; i < 31; ++i)
+    for (int i = 1; i < 31; ++i) // beside KL3A
         QFile(d.datpfad + QStringLiteral("k_liste/L%1.TXT").arg(i)).open(QIODevice::WriteOnly);
     for (const char* helfer : { "KL3A.LCK", "KL3A.LCK~pc7-1", ".uhr-pc7-1", ".neu-1.tmp", "KL3A.TXT.aB3dE1" })
         QFile(d.datpfad + QStringLiteral("k_liste/") + QLatin1String(helfer)).open(QIODevice::WriteOnly);

@@ -253,7 +253,8 @@ void TForm37::form37activate()
     panelsZeigen();
     abschnittladen();
     Button2->setEnabled(false);
-    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) folderMeldung(unlesbar);
+    // Where the list offers no name, the pupil types one, and the message says why.
+    if (const QString warum = namenwahl->aktivieren(); !warum.isEmpty()) folderMeldung(warum);
     namenHinweis->setVisible(schueler::ohneListe());
 }
 
@@ -318,11 +319,12 @@ void TForm37::Button2Click()
         merker = 1;
         const bool neueNamen
             = ziel == schueler::Protokollziel::ListeGeaendert || ziel == schueler::Protokollziel::ListeGeloescht;
-        if (neueNamen) namenwahl->aktivieren();
-        folderMeldung(schueler::meldung(ziel));
+        const QString warum = neueNamen ? namenwahl->aktivieren() : QString();
+        folderMeldung(warum.isEmpty() ? schueler::meldung(ziel) : warum);
         beep();
-        // A list deleted leaves the typed name to the pupil, which has the focus then.
-        if (ziel != schueler::Protokollziel::ListeGeloescht) SetFocus(Button10);
+        // A list deleted, or one that offers no name by now, leaves the typed name to the pupil, which has the
+        // focus then.
+        if (!neueNamen || !schueler::ohneListe()) SetFocus(Button10);
     }
 
     aufgabenvorrat();

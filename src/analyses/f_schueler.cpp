@@ -30,36 +30,47 @@ protokoll::Nummern& nummern()
     return n;
 }
 
+// True while the pupil types a name because the active list offers none (gone, damaged, not readable just now).
+bool& ersatzweise()
+{
+    static bool getippt = false;
+    return getippt;
+}
+
 } // namespace
 
 bool ohneListe()
 {
-    return aktivliste == "ohne";
+    return aktivliste == "ohne" || ersatzweise();
 }
 
-QStringList namenliste(QString* unlesbar)
+QStringList namenliste(QString* meldung)
 {
-    if (unlesbar) unlesbar->clear();
-    QString pfad;
-    QString fehler;
-    // A list that is gone shows no names, as before; a folder that cannot be read is not taken for one.
-    if (unlesbar && klassenliste::ansehen(datpfad, aktivliste.str(), pfad, fehler) == klassenliste::Blick::fehler)
-        *unlesbar = klassenliste::unlesbarMeldung(datpfad + QStringLiteral("k_liste"), klassenliste::grund(fehler));
-    const QStringList zeilen = klassenliste::lesen(datpfad, aktivliste.str());
-    QStringList namen;
+    if (meldung) meldung->clear();
+    ersatzweise() = false;
     for (int i = listenzeilen.low(); i <= listenzeilen.high(); ++i)
         listenzeilen[i].clear();
-    for (int i = 0; i < zeilen.size(); ++i) {
-        listenzeilen[i] = zeilen[i];
-        namen << klassenliste::name(zeilen[i]);
+    schuelerzahl = 0;
+    if (ohneListe()) return {};
+    const klassenliste::Schuelerliste liste = klassenliste::schuelerLesen(datpfad, aktivliste.str());
+    QStringList namen;
+    for (int i = 0; i < liste.zeilen.size(); ++i) {
+        listenzeilen[i] = liste.zeilen[i];
+        namen << klassenliste::name(liste.zeilen[i]);
     }
     schuelerzahl = byte(namen.size());
+    if (namen.isEmpty()) {
+        // A run is never lost for want of a list: the pupil types a name, and it is kept as without a list.
+        ersatzweise() = true;
+        if (meldung) *meldung = liste.meldung + QStringLiteral(" Bitte den Namen eintippen.");
+    }
     return namen;
 }
 
 QString schuelercode(int index, const QString& name)
 {
-    return (protokoll::zweistellig(index + 1) + QLatin1Char(' ') + name).left(35);
+    const QString zeile = index >= 0 && index < schuelerzahl ? listenzeilen[index] : QString();
+    return (klassenliste::schuelercode(zeile, index + 1).left(3) + name).left(35);
 }
 
 bool namenzeichen(QChar c)
@@ -78,6 +89,21 @@ QString gueltigerName(const QString& text)
     return name;
 }
 
+namespace {
+
+// The place in the list shown of the pupil schuelercode() named `code`: the line that gives that code, else the one
+// with its number; -1 where there is none.
+int schuelerindex(const QString& code)
+{
+    for (int i = 0; i < schuelerzahl; ++i)
+        if (schuelercode(i, klassenliste::name(listenzeilen[i])) == code) return i;
+    for (int i = 0; i < schuelerzahl; ++i)
+        if (schuelercode(i, QString()) == code.left(3)) return i;
+    return -1;
+}
+
+} // namespace
+
 Protokollziel protokollvorbereiten(const QString& praefixText)
 {
     merker = 0;
@@ -94,10 +120,11 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         ordner = protokoll::ohnelistordner(datpfad, name);
         if (ordner.isEmpty() || !files::forceDirectories(ordner)) return Protokollziel::Unzulaessig;
     } else {
-        // The number of schuelercode() is the pupil's place in the list shown. The names were read when they were
-        // shown; a folder is made only for a line the list still holds, named as the administration names it.
-        const int nummer = name.left(2).toInt();
-        const QString gezeigt = nummer >= 1 && nummer <= schuelerzahl ? listenzeilen[nummer - 1] : QString();
+        // The names were read when they were shown; a folder is made only for a line the list still holds, named
+        // as the administration names it.
+        const int index = schuelerindex(name);
+        const int nummer = index + 1;
+        const QString gezeigt = index >= 0 ? listenzeilen[index] : QString();
         schuelerzeile = gezeigt;
         QString fehler;
         switch (klassenliste::ordnerWaehlen(datpfad, aktivliste.str(), nummer, gezeigt, ordner, fehler)) {

@@ -35,17 +35,18 @@ inline const QString kListeGeaendert = QStringLiteral(
     "Die Klassenliste wurde inzwischen an einem anderen Rechner geändert. Bitte den Namen noch einmal wählen.");
 inline const QString kOrdnerVoll = QStringLiteral("Der benötigte Protokoll-Ordner ist voll.");
 
-// True while the program works without a class list (aktivliste "ohne"): the pupil types a name.
+// True while the pupil types a name: working without a class list (aktivliste "ohne"), or the active list offered
+// no name at the last namenliste() (gone, damaged, not readable just now), so that a run is kept as without a list.
 bool ohneListe();
 
 // The names of the active class list (datpfad + "k_liste/" + aktivliste + ".txt"), each line without its
-// number and blank. Fills listenzeilen from entry 0 and schuelerzahl. A list that cannot be read gives no
-// names; at most 40 lines are read. Where the class lists cannot be read from this PC at all, `unlesbar` (when
-// given) gets the message that says so; otherwise it is emptied.
-QStringList namenliste(QString* unlesbar = nullptr);
+// number and blank; a blank line is no pupil. Fills listenzeilen from entry 0 and schuelerzahl; at most 40 pupils.
+// Where the list offers no name, none are given and the pupil types one (ohneListe() is then true); `meldung` (when
+// given) gets why, for the set-up to show. Otherwise it is emptied.
+QStringList namenliste(QString* meldung = nullptr);
 
-// The class-list form of the pupil at list position index (from 0): two-digit number, blank, name, cut to 35
-// characters ("03 Anna" for the third pupil).
+// The class-list form of the pupil at list position index (from 0): his own number with two digits (his place in
+// the list where his line has none), a blank and `name`, cut to 35 characters ("03 Anna").
 QString schuelercode(int index, const QString& name);
 
 // Characters a typed name may hold: the digits and the letters A..Z, a..z (no umlauts, no separators).

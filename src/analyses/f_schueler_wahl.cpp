@@ -38,10 +38,10 @@ QString Namenwahl::aktivieren()
     schuelername = "";
     m_namen->clearSelection();
     m_namen->setCurrentRow(-1);
-    QString unlesbar;
+    QString meldung;
+    m_namen->setItems(schueler::namenliste(&meldung));
     if (!schueler::ohneListe()) {
         m_n_ohne->hide();
-        m_namen->setItems(schueler::namenliste(&unlesbar));
         m_namen->show();
     } else {
         m_namen->hide();
@@ -50,7 +50,7 @@ QString Namenwahl::aktivieren()
         SetFocus(m_n_ohne);
     }
     if (m_geaendert) m_geaendert();
-    return unlesbar;
+    return meldung;
 }
 
 void Namenwahl::leeren()

@@ -25,8 +25,9 @@ public:
     Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaendert);
 
     // Activation of the set-up: forgets the last pupil (a new run is never saved under the previous one);
-    // with a class list fills and shows `namen`, without one shows `n_ohne` and gives it the focus. Returns the
-    // message for the set-up to show where the class lists cannot be read from this PC; empty otherwise.
+    // with a class list fills and shows `namen`, without one, or where the list offers no name, shows `n_ohne` and
+    // gives it the focus. Returns the message for the set-up to show where the list offers no name; empty
+    // otherwise.
     QString aktivieren();
     // Empties the typed name and the list choice, and with them schuelername.
     void leeren();

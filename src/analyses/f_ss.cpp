@@ -193,7 +193,11 @@ TForm31::~TForm31() = default;
 
 void TForm31::Form31activate()
 {
-    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) ordnerMeldung(unlesbar);
+    if (const QString warum = namenwahl->aktivieren(); !warum.isEmpty()) {
+        // The list offers no name: the pupil types one instead.
+        ordnerMeldung(warum);
+        SetFocus(n_ohne);
+    }
 
     const int c = code();
     try {
@@ -362,12 +366,13 @@ void TForm31::Button2Click()
     case schueler::Protokollziel::Bereit:
         break;
     case schueler::Protokollziel::ListeGeaendert:
-    case schueler::Protokollziel::ListeGeloescht:
-        namenwahl->aktivieren();
-        ordnerMeldung(schueler::meldung(ziel));
-        // A list deleted leaves the typed name to the pupil.
-        if (ziel == schueler::Protokollziel::ListeGeloescht) SetFocus(n_ohne);
+    case schueler::Protokollziel::ListeGeloescht: {
+        const QString warum = namenwahl->aktivieren();
+        ordnerMeldung(warum.isEmpty() ? schueler::meldung(ziel) : warum);
+        // A list deleted, or one that offers no name by now, leaves the typed name to the pupil.
+        if (schueler::ohneListe()) SetFocus(n_ohne);
         return;
+    }
     default:
         ordnerMeldung(schueler::meldung(ziel));
         return;

@@ -66,7 +66,11 @@ TForm39::~TForm39() = default;
 void TForm39::form39activate()
 {
     // Also after a run: the next run needs its pupil chosen anew.
-    if (const QString unlesbar = namenwahl->aktivieren(); !unlesbar.isEmpty()) ordnerMeldung(unlesbar);
+    if (const QString warum = namenwahl->aktivieren(); !warum.isEmpty()) {
+        // The list offers no name: the pupil types one instead.
+        ordnerMeldung(warum);
+        SetFocus(n_ohne);
+    }
 }
 
 void TForm39::mouseMoveEvent(QMouseEvent* event)
@@ -87,12 +91,13 @@ void TForm39::Button2Click()
     case schueler::Protokollziel::Bereit:
         break;
     case schueler::Protokollziel::ListeGeaendert:
-    case schueler::Protokollziel::ListeGeloescht:
-        namenwahl->aktivieren();
-        ordnerMeldung(schueler::meldung(ziel));
-        // A list deleted leaves the typed name to the pupil.
-        if (ziel == schueler::Protokollziel::ListeGeloescht) SetFocus(n_ohne);
+    case schueler::Protokollziel::ListeGeloescht: {
+        const QString warum = namenwahl->aktivieren();
+        ordnerMeldung(warum.isEmpty() ? schueler::meldung(ziel) : warum);
+        // A list deleted, or one that offers no name by now, leaves the typed name to the pupil.
+        if (schueler::ohneListe()) SetFocus(n_ohne);
         return;
+    }
     default:
         ordnerMeldung(schueler::meldung(ziel));
         return;

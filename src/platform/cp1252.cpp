@@ -1,5 +1,8 @@
 #include "platform/cp1252.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -57,6 +60,66 @@ QString decode(const QByteArray& bytes)
         out.append(b >= 0x80 && b < 0xA0 ? QChar(kHigh[b - 0x80]) : QChar(b));
     }
     return out;
+}
+
+namespace {
+
+bool ascii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 && c != u'\t';
+}
+
+// Hands each line of `text` from `start` on to `line`: CR LF, LF or CR end a line, and the end of the
+// text ends the last.
+template <typename Text, typename F> void forEachLine(const Text& text, int start, F line)
+{
+    const auto endsAt = [&](int i, char c) { return i < int(text.size()) && text.at(i) == c; };
+    for (int pos = start; pos < int(text.size());) {
+        int end = pos;
+        while (end < int(text.size()) && !endsAt(end, '\n') && !endsAt(end, '\r'))
+            ++end;
+        line(text.mid(pos, end - pos));
+        if (endsAt(end, '\r')) ++end;
+        if (endsAt(end, '\n')) ++end;
+        pos = end;
+    }
+}
+
+} // namespace
+
+QString decodeLine(const QByteArray& bytes)
+{
+    if (ascii(bytes)) return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decode(bytes) : text;
+}
+
+bool roundTrips(const QString& text)
+{
+    return canEncode(text) && decodeLine(encode(text)) == text;
+}
+
+Lines decodeLines(const QByteArray& bytes)
+{
+    Lines result;
+    const auto add = [&](const QString& line) {
+        if (std::any_of(line.begin(), line.end(), isControl)) result.text = false;
+        result.lines << line;
+    };
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        const QString text = QStringDecoder(QStringDecoder::Utf16)(bytes);
+        forEachLine(text, 0, [&](const QString& line) { add(line); });
+    } else {
+        forEachLine(
+            bytes, bytes.startsWith("\xef\xbb\xbf") ? 3 : 0, [&](const QByteArray& line) { add(decodeLine(line)); });
+    }
+    return result;
 }
 
 } // namespace cp1252

@@ -243,9 +243,17 @@ void TForm34::ListBox1Click()
     vorh_Listen->hide();
     aktivliste = ListBox1->itemText(gewaehlt);
     namenzahl = 0;
-    QStringList zeilen;
+    m_gelesen.clear();
     try {
-        zeilen = klassenliste::alleZeilen(datpfad, aktivliste).mid(0, dverw::kMaxNamen);
+        m_gelesen = klassenliste::alleZeilen(datpfad, aktivliste);
+    } catch (const klassenliste::Beschaedigt& e) {
+        // Nothing is read from it or written into it; deleting it is left to the teacher.
+        if (verwaltungsmodus != 5) {
+            fuenfKnoepfe(true);
+            zurWahl();
+            reportError(e.message());
+            return;
+        }
     } catch (...) {
         // Nothing of the mode can go on; the window goes back to its choice of what to do.
         fuenfKnoepfe(true);
@@ -258,18 +266,23 @@ void TForm34::ListBox1Click()
         }
         throw;
     }
-    for (const QString& zeile : zeilen)
+    // A blank line is no pupil: it is not offered, not counted and not numbered.
+    for (const QString& zeile : klassenliste::schuelerzeilen(m_gelesen).mid(0, dverw::kMaxNamen))
         listenzeilen[++namenzahl] = zeile;
 
     switch (verwaltungsmodus) {
     case 2:
-        if (namenzahl < dverw::kMaxNamen) {
+        if (namenzahl < dverw::kMaxNamen && nummerFuer(0) > klassenliste::kMaxNummer) {
+            fuenfKnoepfe(true);
+            zurWahl();
+            zeigeMeldung(keineNummer());
+        } else if (namenzahl < dverw::kMaxNamen) {
             Nameneingabe->show();
             Edit1->setEnabled(true);
             namenzahl = namenzahl + 1;
             Edit1->clear();
             Edit1Change();
-            Label6->setCaption(QString::number(namenzahl) + QStringLiteral(". Name:"));
+            Label6->setCaption(QString::number(nummerFuer(0)) + QStringLiteral(". Name:"));
             SetFocus(Edit1);
         } else {
             voll->show();
@@ -312,7 +325,7 @@ void TForm34::ListBox2Click()
     Nameneingabe->show();
     Edit1->setText(klassenliste::name(listenzeilen[namenindex]));
     Edit1Change();
-    Label6->setCaption(QString::number(namenindex) + QStringLiteral(". Name:"));
+    Label6->setCaption(QString::number(nummerFuer(namenindex)) + QStringLiteral(". Name:"));
     SetFocus(Edit1);
 }
 
@@ -336,7 +349,7 @@ void TForm34::Edit1Change()
         Button8->setEnabled(text.isEmpty() && namenzahl > 1);
         break;
     case 2:
-        listenzeilen[namenzahl] = dverw::listenzeile(namenzahl, text);
+        listenzeilen[namenzahl] = dverw::listenzeile(nummerFuer(0), text);
         Button7->setEnabled(false);
         Button8->setEnabled(gueltig);
         break;
@@ -554,12 +567,13 @@ void TForm34::listenanzeigen()
         zurWahl();
         return;
     }
-    for (const QString& name : suche.namen)
+    // Every list is offered; the shared table keeps what fits.
+    for (const QString& name : suche.namen.mid(0, klassenliste::kMaxListen))
         listennamen[listenzahl++] = name;
     vorh_Listen->show();
     ListBox1->clear();
-    for (int i = 0; i < listenzahl; ++i)
-        ListBox1->add(listennamen[i]);
+    for (const QString& name : suche.namen)
+        ListBox1->add(name);
     ListBox1->focusFirstItem();
 }
 
@@ -583,6 +597,14 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
         zeigeMeldung(klassenliste::nurLesbarMeldung(datpfad));
         return true;
     }
+    if (ergebnis.art == klassenliste::Speicherung::beschaedigt) {
+        zeigeMeldung(ergebnis.fehler);
+        return true;
+    }
+    if (ergebnis.art == klassenliste::Speicherung::keineNummer) {
+        zeigeMeldung(keineNummer());
+        return true;
+    }
     if (ergebnis.art == klassenliste::Speicherung::gesperrt) {
         zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade an einem anderen Rechner gespeichert. Es wurde nichts "
                                     "gespeichert; was Sie eingegeben haben, bleibt stehen. Bitte versuchen Sie es "
@@ -591,6 +613,23 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
         return true;
     }
     return false;
+}
+
+QString TForm34::keineNummer() const
+{
+    return QStringLiteral(
+        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2, und eine "
+        "Nummer hat zwei Ziffern. Ein weiterer Name wird nicht gespeichert; für weitere Schüler legen "
+        "Sie bitte eine neue Liste an.")
+        .arg(aktivliste.str())
+        .arg(klassenliste::kMaxNummer);
+}
+
+int TForm34::nummerFuer(int index) const
+{
+    // The pupil's own number; a new pupil, or one written without a number, gets the next that no line has.
+    const int eigene = index >= 1 && index <= namenzahl ? klassenliste::nummer(listenzeilen[index]) : 0;
+    return eigene >= 1 && eigene <= klassenliste::kMaxNummer ? eigene : klassenliste::naechsteNummer(m_gelesen);
 }
 
 QString TForm34::gibtEsNichtMehr() const

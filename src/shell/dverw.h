@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <QStringList>
 #include <functional>
 
 namespace klassenliste {
@@ -104,6 +105,9 @@ private:
     // Shows why a save wrote nothing where the entry stays open for another try; false when it did not fail so.
     bool nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis);
     QString gibtEsNichtMehr() const;
+    QString keineNummer() const;
+    // The number the line of pupil `index` (1-based) is saved with; 0 for a new pupil.
+    int nummerFuer(int index) const;
     void listedrucken();
     void listeloeschen();
 
@@ -120,6 +124,8 @@ private:
     bool m_endeTrotzFehler = false;
     // The password edit was changed since the window was opened: only then does "Ende" write "dw.ina".
     bool m_passwortGeaendert = false;
+    // Every line of the list chosen last, blank lines included: the numbers in use.
+    QStringList m_gelesen;
     // Why the lists could not be looked through when the typed list name was checked; empty when they could.
     QString m_listenUnlesbar;
 };

@@ -93,9 +93,12 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
-        if (zeilen.size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        nummer = int(zeilen.size()) + 1;
-        zeilen << listenzeile(nummer, name);
+        if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
+        nummer = klassenliste::naechsteNummer(zeilen);
+        if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+        // Blank lines a teacher left at the end stay at the end.
+        const auto letzter = std::find_if(zeilen.rbegin(), zeilen.rend(), klassenliste::istSchueler);
+        zeilen.insert(zeilen.rend() - letzter, listenzeile(nummer, name));
         return klassenliste::Speicherung::gespeichert;
     });
 }
@@ -104,10 +107,16 @@ klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
-        if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gelesen)
-            return klassenliste::Speicherung::anderswoGeaendert;
-        geschrieben = nummer;
-        zeilen[nummer - 1] = listenzeile(nummer, name);
+        int zeile = -1;
+        for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
+            if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
+        if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
+        // The pupil keeps his number; a line a teacher wrote without one gets the next that no pupil has.
+        geschrieben = klassenliste::nummer(gelesen);
+        if (geschrieben < 1 || geschrieben > klassenliste::kMaxNummer)
+            geschrieben = klassenliste::naechsteNummer(zeilen);
+        if (geschrieben > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+        zeilen[zeile] = listenzeile(geschrieben, name);
         return klassenliste::Speicherung::gespeichert;
     });
 }
@@ -243,16 +252,43 @@ bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fe
     return true;
 }
 
-QString dwinaPasswort(const QString& datpfad)
+bool passwortGueltig(const QString& passwort)
 {
-    TextFile f;
-    f.assign(datpfad + QStringLiteral("dw.ina"));
-    f.reset();
-    if (f.ioResult() != 0) return {};
-    f.readLine();
-    const QString passwort = f.readLine().left(kMaxPasswortlaenge);
-    f.close();
-    return passwort;
+    return passwort.size() <= kMaxPasswortlaenge
+        && std::all_of(passwort.begin(), passwort.end(), [](QChar c) { return passwortzeichen(c) || c == u'*'; });
+}
+
+std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
+{
+    const QString datei = files::resolve(datpfad + QStringLiteral("dw.ina"));
+    const auto zu = [&](const QString& warum) -> std::optional<QString> {
+        if (meldung) *meldung = warum;
+        return std::nullopt;
+    };
+    if (meldung) meldung->clear();
+    struct stat st { };
+    int err = ::stat(nativ(datei).constData(), &st) == 0 ? 0 : errno;
+    if (err == ENOENT) return QString();
+    QFile f(datei);
+    if (err == 0 && (S_ISDIR(st.st_mode) || !f.open(QIODevice::ReadOnly))) err = EACCES;
+    // A share that does not answer just now is no missing file: that would open the administration to anyone.
+    if (err != 0)
+        return zu(QStringLiteral("Die Datei „%1“ mit dem Passwort der Verwaltung kann nicht gelesen werden (%2). Die "
+                                 "Verwaltung bleibt geschlossen; bitte versuchen Sie es gleich noch einmal.")
+                      .arg(datei, IoError::reason(ioCodeFor(err))));
+    const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
+    const auto zeile = [&](int i) { return gelesen.lines.value(i).trimmed(); };
+    // A file cut short, or a second line that no one can type, would open the administration to anyone or to no one.
+    if (!gelesen.text || gelesen.lines.size() < 3
+        || zeile(0).compare(QLatin1String("Dateiverwaltung"), Qt::CaseInsensitive) != 0
+        || zeile(2).compare(QLatin1String("Ende"), Qt::CaseInsensitive) != 0 || !passwortGueltig(gelesen.lines.at(1)))
+        return zu(QStringLiteral("Die Datei „%1“ ist beschädigt: sie nennt kein Passwort, das sich eingeben lässt. "
+                                 "Die Verwaltung bleibt deshalb geschlossen. Bitte öffnen Sie die Datei mit einem "
+                                 "Texteditor und schreiben Sie genau drei Zeilen hinein: „Dateiverwaltung“, das "
+                                 "Passwort (bis zu 8 Zeichen: Buchstaben und Ziffern, keine Umlaute und keine "
+                                 "Leerzeichen; eine leere Zeile für keines) und „Ende“.")
+                      .arg(datei));
+    return gelesen.lines.at(1);
 }
 
 } // namespace dverw

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace dverw {
 
@@ -40,11 +41,13 @@ QString listenzeile(int nummer, const QString& name);
 
 // Writes a new list, unless its name is no list name (the result says why) or is taken by now.
 klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
-// Puts "NN name" after the last line the list file holds now, as its next line and with that line's number,
-// keeps every other line as the file holds it and makes sure the pupils' folders exist.
+// Puts "NN name" after the last pupil the list file holds now, NN one past the highest number in use (so that the
+// new pupil never shares a folder), keeps every other line as the file holds it and makes sure the pupils' folders
+// exist. A list of kMaxNamen pupils is voll; one whose numbers reach 99 has keineNummer left.
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
-// Puts "NN name" in line `nummer` only where the file still holds `gelesen` there, keeps every other line as
-// the file holds it and makes sure the pupils' folders exist.
+// Puts "NN name" in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
+// holds `gelesen` there; NN is that line's own number, or where it has none of two digits the next number free.
+// Keeps every other line as the file holds it and makes sure the pupils' folders exist.
 klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);
 
@@ -74,7 +77,13 @@ Loeschergebnis listeLoeschen(
 
 // Three lines: "Dateiverwaltung", the password, "Ende". Returns false with the reason in `fehler`.
 bool dwinaSchreiben(const QString& datpfad, const QString& passwort, QString& fehler);
-// The password in line 2, cut to 8 characters; empty when the file or the line is missing.
-QString dwinaPasswort(const QString& datpfad);
+// A text that can stand as the password: 0 to kMaxPasswortlaenge of "0".."z", and "*" (the edit's first text
+// stays part of a password where the teacher typed beside it).
+bool passwortGueltig(const QString& passwort);
+// The password in line 2, read as the class lists are (a byte-order mark, UTF-16, LF); empty where there is no
+// "dw.ina", so that the administration opens without one. Nothing where the file is there but cannot be read, or
+// is no "dw.ina" of three lines ("Dateiverwaltung", a password, "Ende"): the administration is then opened to
+// nobody, and `meldung` (where given) names the file, says why and how a teacher mends it.
+std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung = nullptr);
 
 } // namespace dverw

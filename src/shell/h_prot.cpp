@@ -234,29 +234,30 @@ void TForm65::Button1Click()
     Close();
 }
 
-void TForm65::namenliste()
+bool TForm65::namenliste()
 {
     hprot::klinaUebernehmen();
-    if (aktivliste == "ohne") {
-        nameTippen();
-        return;
-    }
-    Namenliste->show();
     schuelerzahl = 0;
     namen->clear();
-    const QStringList zeilen = klassenliste::lesen(datpfad, aktivliste);
-    for (int i = 0; i < zeilen.size(); ++i) {
-        listenzeilen[i] = zeilen.at(i);
-        namen->add(klassenliste::name(zeilen.at(i)));
+    if (aktivliste == "ohne") {
+        nameTippen();
+        return false;
+    }
+    const klassenliste::Schuelerliste liste = klassenliste::schuelerLesen(datpfad, aktivliste);
+    for (int i = 0; i < liste.zeilen.size(); ++i) {
+        listenzeilen[i] = liste.zeilen.at(i);
+        namen->add(klassenliste::name(liste.zeilen.at(i)));
     }
     schuelerzahl = byte(namen->count());
     if (schuelerzahl == 0) {
-        // Without names the pupil could only wait; say why, and leave the bin.
-        melden(QStringLiteral("Die Klassenliste \"") + aktivliste + QStringLiteral("\" kann nicht gelesen werden."));
-        SetFocus(Button1);
-        return;
+        // A protocol is never lost for want of a list: the pupil types a name, and it is kept as without a list.
+        nameTippen();
+        melden(liste.meldung + QStringLiteral(" Schreibe deinen Namen und klicke auf „fertig“."));
+        return false;
     }
+    Namenliste->show();
     namen->focusFirstItem();
+    return true;
 }
 
 void TForm65::nameTippen()
@@ -272,7 +273,8 @@ void TForm65::namenClick()
     const int i = namen->ItemIndex();
     if (i < 0) return;
     const QString name = namen->itemText(i);
-    schuelername = protokoll::zweistellig(i + 1) + u' ' + name;
+    // The pupil's own number, as his folder is named: a list a teacher edited may skip numbers or blank lines.
+    schuelername = klassenliste::schuelercode(listenzeilen[i], i + 1);
     schuelerzeile = listenzeilen[i];
     // The names were read when they were shown; another PC may have changed or deleted the list since. The folder
     // is the line's, named as the administration names it.
@@ -282,13 +284,12 @@ void TForm65::namenClick()
     case klassenliste::Ordnerwahl::angelegt:
         break;
     case klassenliste::Ordnerwahl::geaendert:
-        namenliste();
-        // Where "kl.ina" says by now that there is no list, the typed-name box is what the pupil sees.
-        if (Panel1->isVisibleTo(this))
+        // Where the list cannot be read by now, the names' choice has said why and offers the typed-name box.
+        if (namenliste())
+            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Klicke deinen Namen noch einmal an."));
+        else if (aktivliste == "ohne") // "kl.ina" says by now that there is no list
             melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Schreibe deinen Namen und klicke auf "
                                   "\"fertig\"."));
-        else
-            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Klicke deinen Namen noch einmal an."));
         return;
     case klassenliste::Ordnerwahl::gesperrt:
         melden(QStringLiteral("Die Klassenliste wird gerade geändert. Klicke deinen Namen gleich noch einmal an."));

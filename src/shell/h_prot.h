@@ -72,8 +72,10 @@ private:
     void Button5Click();
     void Button2Click();
     void Button1Click();
-    void namenliste();
-    // The pupil types a name: working without a class list, or the list is gone.
+    // The pupil's choice: the names of the active list, or the typed-name box where there is no list or it offers no
+    // name (said why). True where names are offered.
+    bool namenliste();
+    // The pupil types a name: working without a class list, or the list is gone or cannot be read.
     void nameTippen();
     void namenClick();
     void n_ohneChange();

@@ -8,10 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <sys/stat.h>
 
 namespace klassenliste {
@@ -65,16 +65,6 @@ Teile teilen(const QString& zeile)
         ++i;
     t.name = i;
     return t;
-}
-
-// The text of a file that is valid UTF-8 and holds more than ASCII, else empty: Windows-1252 bytes of an umlaut
-// are never valid UTF-8 beside ASCII letters, so a list the program wrote is never taken for one.
-bool utf8(const QByteArray& bytes, QString& text)
-{
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; })) return false;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    text = decoder.decode(bytes);
-    return !decoder.hasError();
 }
 
 // The folders found directly in `ordner` (a real path), their names in small letters, and whether it exists.
@@ -216,7 +206,6 @@ Suche suchen(const QString& datpfad)
     for (const QString& datei : dateien)
         if (istListendatei(datei)) suche.namen << datei.chopped(4);
     suche.namen.sort(Qt::CaseInsensitive);
-    suche.namen = suche.namen.mid(0, kMaxListen);
     return suche;
 }
 
@@ -258,28 +247,18 @@ QString grund(const QString& ioMeldung)
     return ioMeldung.mid(ioMeldung.lastIndexOf(QLatin1String(": ")) + 2);
 }
 
+QString beschaedigtMeldung(const QString& datei)
+{
+    return QStringLiteral("Die Klassenliste „%1“ ist beschädigt und kann nicht gelesen werden: sie enthält Zeichen, "
+                          "die in keinem Text stehen. Sie bleibt, wie sie ist. Bitte stellen Sie sie mit einem "
+                          "Texteditor wieder her (je Zeile eine Nummer, ein Leerzeichen und ein Name), oder löschen "
+                          "Sie die Liste.")
+        .arg(datei);
+}
+
 QStringList zeilenAus(const QByteArray& bytes)
 {
-    QString text;
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        text = QString::fromUtf8(bytes.mid(3));
-    else if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
-        text = QStringDecoder(QStringDecoder::Utf16)(bytes);
-    else if (!utf8(bytes, text))
-        text = cp1252::decode(bytes);
-    // Line by line as every data file is read: CR LF, LF or CR end a line, and the end of the file ends the last.
-    QStringList zeilen;
-    const int n = int(text.size());
-    for (int pos = 0; pos < n;) {
-        int ende = pos;
-        while (ende < n && text.at(ende) != u'\n' && text.at(ende) != u'\r')
-            ++ende;
-        zeilen << text.mid(pos, ende - pos);
-        if (ende < n && text.at(ende) == u'\r') ++ende;
-        if (ende < n && text.at(ende) == u'\n') ++ende;
-        pos = ende;
-    }
-    return zeilen;
+    return cp1252::decodeLines(bytes).lines;
 }
 
 QStringList alleZeilen(const QString& datpfad, const QString& liste)
@@ -290,17 +269,79 @@ QStringList alleZeilen(const QString& datpfad, const QString& liste)
     if (QFileInfo(echt).isDir()) throw IoError(IoAccessDenied, datei);
     QFile f(echt);
     if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
-    return zeilenAus(f.readAll());
+    const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
+    if (!gelesen.text) throw Beschaedigt(beschaedigtMeldung(echt));
+    return gelesen.lines;
+}
+
+bool istSchueler(const QString& zeile)
+{
+    return !name(zeile).trimmed().isEmpty();
+}
+
+QStringList schuelerzeilen(const QStringList& zeilen)
+{
+    QStringList schueler;
+    std::copy_if(zeilen.begin(), zeilen.end(), std::back_inserter(schueler), istSchueler);
+    return schueler;
+}
+
+int nummer(const QString& zeile)
+{
+    const QString ziffern = teilen(zeile).nummer;
+    // Three digits still count, as "007"; more could not be counted and are past every number.
+    return ziffern.size() > 3 ? 1000 : ziffern.toInt();
+}
+
+int naechsteNummer(const QStringList& zeilen)
+{
+    int hoechste = 0;
+    for (const QString& z : zeilen)
+        hoechste = std::max(hoechste, nummer(z));
+    return hoechste + 1;
+}
+
+Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste)
+{
+    using Stand = Schuelerliste::Stand;
+    Schuelerliste s;
+    const QString genannt = QStringLiteral("Die Klassenliste „%1“ ").arg(liste);
+    const auto fehlt = [&] {
+        s.stand = Stand::fehlt;
+        s.meldung = genannt + QStringLiteral("gibt es nicht mehr.");
+        return s;
+    };
+    if (!istListendatei(liste + QStringLiteral(".txt"))) return fehlt();
+    try {
+        s.zeilen = schuelerzeilen(alleZeilen(datpfad, liste)).mid(0, kMaxSchueler);
+        if (s.zeilen.isEmpty()) s.meldung = QStringLiteral("In der Klassenliste „%1“ steht kein Name.").arg(liste);
+        return s;
+    } catch (const Beschaedigt&) {
+        s.stand = Stand::beschaedigt;
+        s.meldung = genannt + QStringLiteral("ist beschädigt und kann nicht gelesen werden.");
+        return s;
+    } catch (const IoError& e) {
+        // Only a read that failed looks further, so that a share is asked no more than once in the common case.
+        QString datei;
+        QString fehler;
+        switch (ansehen(datpfad, liste, datei, fehler)) {
+        case Blick::fehlt:
+            return fehlt();
+        case Blick::fehler:
+            s.meldung = unlesbarMeldung(listenordner(datpfad), grund(fehler));
+            break;
+        case Blick::da:
+            s.meldung = genannt + QStringLiteral("kann gerade nicht gelesen werden (%1).").arg(grund(e.message()));
+            break;
+        }
+        s.stand = Stand::unlesbar;
+        return s;
+    }
 }
 
 QStringList lesen(const QString& datpfad, const QString& liste)
 {
-    if (!istListendatei(liste + QStringLiteral(".txt"))) return {};
-    try {
-        return alleZeilen(datpfad, liste).mid(0, kMaxSchueler);
-    } catch (const IoError&) {
-        return {};
-    }
+    return schuelerLesen(datpfad, liste).zeilen;
 }
 
 QString zeile(int nummer, const QString& name)
@@ -313,15 +354,22 @@ QString name(const QString& zeile)
     return zeile.mid(teilen(zeile).name);
 }
 
+QString schuelercode(const QString& schuelerzeile, int position)
+{
+    const int eigene = nummer(schuelerzeile);
+    return zeile(eigene >= 1 && eigene <= kMaxNummer ? eigene : position, name(schuelerzeile)).left(35);
+}
+
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler)
 {
     fehler.clear();
     QByteArray inhalt;
     for (const QString& zeile : zeilen) {
-        // A name an editor saved in UTF-8 that Windows-1252 has no letter for would come back as "?".
-        if (!cp1252::canEncode(zeile)) {
-            fehler = QStringLiteral("die Zeile „%1“ hat ein Zeichen, das eine Klassenliste nicht speichern kann; "
-                                    "bitte ändern Sie es in „%2“ mit einem Texteditor")
+        // A name an editor saved in UTF-8 that Windows-1252 has no letter for would come back as "?", and one whose
+        // bytes read as UTF-8 as another name: either would move its pupil to another folder.
+        if (!cp1252::roundTrips(zeile)) {
+            fehler = QStringLiteral("die Zeile „%1“ hat Zeichen, die eine Klassenliste so nicht speichern kann; "
+                                    "bitte ändern Sie sie in „%2“ mit einem Texteditor")
                          .arg(zeile, pfad);
             return IoDiskWrite;
         }
@@ -364,7 +412,7 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     QSet<QString> da = ordnerDarin(ordner, err);
     if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
-    for (const QString& zeile : zeilen.mid(0, kMaxSchueler)) {
+    for (const QString& zeile : schuelerzeilen(zeilen).mid(0, kMaxSchueler)) {
         const QString name = ordnername(zeile);
         if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
         files::makeDir(ordner + u'/' + name);
@@ -434,6 +482,10 @@ Speicherergebnis aendern(const QString& datpfad, const QString& liste,
         }
         try {
             zeilen = alleZeilen(datpfad, liste);
+        } catch (const Beschaedigt& e) {
+            ergebnis.art = Speicherung::beschaedigt;
+            ergebnis.fehler = e.message();
+            return false;
         } catch (const IoError& e) {
             ergebnis.art = Speicherung::fehler;
             ergebnis.fehler = e.message();

@@ -3,6 +3,8 @@
 // list's file in "k_liste" with its lock, the look at it and the search for lists, its lines as a teacher wrote
 // them, its writing, and the pupils' folders under "Klassen" with the one rule that names them.
 
+#include "platform/errors.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,9 @@ namespace klassenliste {
 constexpr int kMaxSchueler = 40;
 // Longest list name of a class-list file: the program makes names of 7 characters, a hand-made list may have 8.
 constexpr int kMaxListennamenlaenge = 8;
-// At most this many lists are offered in a choice.
+// The highest number a pupil's line can have: it is written with two digits.
+constexpr int kMaxNummer = 99;
+// `listennamen` holds at most this many lists; the choices show every list found.
 constexpr int kMaxListen = 31;
 
 // ---- The list's file ----
@@ -48,7 +52,7 @@ Blick ansehen(const QString& datpfad, const QString& liste, QString& pfad, QStri
 bool istListendatei(const QString& datei);
 
 // The class lists found in datpfad + "k_liste", as the choices show them: the file names before ".txt", sorted
-// without regard to letter case, at most kMaxListen.
+// without regard to letter case, all of them.
 struct Suche {
     QStringList namen;
     // The folder (or the data folder itself) could not be listed from this PC: nothing is known of its lists, and
@@ -73,12 +77,52 @@ QString grund(const QString& ioMeldung);
 
 // ---- Its lines ----
 
+// Thrown where a list's file is there but holds no text (NUL bytes left by a PC that went down, UTF-16 without its
+// mark): it is damaged, not missing; the message names the file.
+class Beschaedigt : public RuntimeError {
+public:
+    using RuntimeError::RuntimeError;
+};
+// What a teacher is told of a damaged list's file `datei`, and how to mend it.
+QString beschaedigtMeldung(const QString& datei);
+
 // The lines of a list file's bytes as a teacher may have saved them: Windows-1252 as the program writes them,
-// UTF-8 (with or without a byte-order mark) or UTF-16 with its mark as an editor writes them; CR LF or LF.
+// UTF-8 (with or without a byte-order mark) or UTF-16 with its mark as an editor writes them, the encoding decided
+// line by line (a line appended in UTF-8 beside Windows-1252 lines reads as what it says); CR LF or LF.
 QStringList zeilenAus(const QByteArray& bytes);
-// Every line of the list's file, also those past the kMaxSchueler-th of a hand-made list. Throws IoError when
-// the file cannot be read.
+// Every line of the list's file, blank lines and those past the kMaxSchueler-th pupil of a hand-made list
+// included. Throws IoError when the file cannot be read, Beschaedigt when it holds no text.
 QStringList alleZeilen(const QString& datpfad, const QString& liste);
+
+// A line that names a pupil: not empty, not only blanks and tabs, and more than a number.
+bool istSchueler(const QString& zeile);
+// The lines of `zeilen` that name pupils, in their order: a blank line is no pupil and takes no place.
+QStringList schuelerzeilen(const QStringList& zeilen);
+// The number a line begins with ("7  Paul" and "007 Paul" give 7); 0 where it has none, and one of more than three
+// digits counts as past every number.
+int nummer(const QString& zeile);
+// The number a new pupil of `zeilen` gets: one past the highest in use, so that no two pupils share a folder; above
+// kMaxNummer where there is none left.
+int naechsteNummer(const QStringList& zeilen);
+
+// The pupils of a list as a choice offers them, and why there is none to offer.
+struct Schuelerliste {
+    enum class Stand {
+        gelesen,
+        // No such list: deleted by hand or on another PC, or a name that is no list's.
+        fehlt,
+        // Its file holds no text.
+        beschaedigt,
+        // It could not be read just now (no right to read, a share answering badly).
+        unlesbar,
+    };
+    Stand stand = Stand::gelesen;
+    // The pupils' lines, at most kMaxSchueler.
+    QStringList zeilen;
+    // Where `zeilen` is empty: why no pupil can be offered, in a sentence a pupil may read.
+    QString meldung;
+};
+Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste);
 // The pupils' lines (at most kMaxSchueler); empty when the list cannot be read or `liste` names no list file.
 QStringList lesen(const QString& datpfad, const QString& liste);
 
@@ -87,11 +131,16 @@ QString zeile(int nummer, const QString& name);
 // The pupil's name in a line: what follows an optional number and the blanks after it ("03 Anna" and "Anna"
 // both give "Anna").
 QString name(const QString& zeile);
+// The pupil of `schuelerzeile` as a protocol names him: his own number with two digits, a blank and his name, at
+// most 35 characters; a line without a number of two digits at most gives `position` (the pupil's place in the
+// choice, from 1) instead.
+QString schuelercode(const QString& schuelerzeile, int position);
 
 // Writes a class-list file whole with `zeilen` (Windows-1252, CR LF). `neu`: the file must not exist yet, and is
 // made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
-// when the write fails. A file that was not written whole is removed again; a line that Windows-1252 cannot hold
-// (from a list an editor saved as UTF-8) writes nothing. Returns 0 or the I/O code of the failure
+// when the write fails. A file that was not written whole is removed again; a line that Windows-1252 cannot hold,
+// or whose bytes would read back as another text (from a list an editor saved as UTF-8), writes nothing: a line
+// read back otherwise would move its pupil to another folder. Returns 0 or the I/O code of the failure
 // (IoFileExists: a new list's name is taken); `fehler` says why.
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
 
@@ -106,8 +155,8 @@ QString ordnername(const QString& zeile);
 // spelled on disk. Empty when the name could reach outside the data folder. The one rule for the
 // administration, the aids and the analyses.
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile);
-// Makes sure the folders of the pupils' lines `zeilen` (the first kMaxSchueler) exist under "Klassen/" + liste,
-// with one look at the list's folder; folders there already, in any letter case, stay as they are.
+// Makes sure the folders of the pupils of `zeilen` (the first kMaxSchueler, blank lines left out) exist under
+// "Klassen/" + liste, with one look at the list's folder; folders there already, in any letter case, stay as they are.
 void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 
 // What became of a pupil's folder asked for by a class-list line shown earlier.
@@ -124,11 +173,11 @@ enum class Ordnerwahl {
     // The folder could not be made.
     fehler,
 };
-// Reads the list again and makes the folder of line `nummer` (1-based) only where it still holds `gezeigt`, the
-// line as the pupil was shown it; under the list's lock, so that a deletion on another PC cannot come between the
-// look and the folder. `ordner` gets the folder when it was made. Only where "k_liste" may not be written from
-// this PC (pupils who may only read it) is the list looked at without the lock; any other failure to make the
-// lock is `unlesbar`, with the reason in `fehler`.
+// Reads the list again and makes the folder of its `nummer`-th pupil (1-based, blank lines not counted) only where
+// that pupil's line is still `gezeigt`, as the pupil was shown it (a list damaged meanwhile holds no line); under
+// the list's lock, so that a deletion on another PC cannot come between the look and the folder. `ordner` gets the
+// folder when it was made. Only where "k_liste" may not be written from this PC (pupils who may only read it) is the
+// list looked at without the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`.
 Ordnerwahl ordnerWaehlen(
     const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler);
 
@@ -137,8 +186,10 @@ Ordnerwahl ordnerWaehlen(
 // What became of a save into a list: a new list, a name added or a name changed.
 enum class Speicherung {
     gespeichert,
-    // The file holds kMaxSchueler lines by now: nothing was written.
+    // The file holds kMaxSchueler pupils by now: nothing was written.
     voll,
+    // The line would need a number past kMaxNummer: nothing was written.
+    keineNummer,
     // The line to be changed no longer holds what was read: nothing was written.
     anderswoGeaendert,
     // The list file is gone, deleted on another PC: nothing was written, no folder was made.
@@ -149,6 +200,8 @@ enum class Speicherung {
     gesperrt,
     // The folder "k_liste" may not be written from this PC: nothing was written.
     nurLesbar,
+    // The file holds no text: nothing was written; `fehler` says so, naming it.
+    beschaedigt,
     // The file could not be read or written, or the list could not be looked at; the reason is in `fehler`.
     fehler,
 };
@@ -166,10 +219,10 @@ struct Speicherergebnis {
 // cannot be looked through is an error, never a free name.
 Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 
-// Under the list's lock: reads the list as the file holds it now (another PC sharing the data folder may have
-// saved or deleted it meanwhile), lets `aendern` change its lines and set the number of the line it wrote, and
-// writes them back where it says gespeichert; then, with the lock given back, makes sure the pupils' folders
-// exist.
+// Under the list's lock: reads every line of the list as the file holds it now (another PC sharing the data folder
+// may have saved or deleted it meanwhile; a file that holds no text is beschaedigt and never rewritten), lets
+// `aendern` change its lines and set the number of the line it wrote, and writes them back where it says
+// gespeichert; then, with the lock given back, makes sure the pupils' folders exist.
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
     const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung);
 

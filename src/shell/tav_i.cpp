@@ -7,13 +7,15 @@
 #include "platform/folders.h"
 #include "platform/mousetrap.h"
 #include "platform/random.h"
-#include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw_logik.h"
 #include "shell/fenster.h"
 #include "shell/klassenliste.h"
 #include "shell/tav_i_logik.h"
 
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 template <typename T> T* benannt(T* control, const char* name)
@@ -286,9 +288,10 @@ void TForm1::listenwahlfuellen()
 {
     const klassenliste::Suche suche = klassenliste::suchen(datpfad);
     const QStringList& namen = suche.namen;
-    listenzahl = byte(namen.size());
+    // Every list is offered; the shared table keeps what fits.
+    listenzahl = byte(std::min<qsizetype>(namen.size(), klassenliste::kMaxListen));
     if (namen.isEmpty() && !suche.unlesbar) aktivliste = "ohne";
-    for (int i = 0; i < namen.size(); ++i)
+    for (int i = 0; i < listenzahl; ++i)
         listennamen[i] = namen[i];
     listenwahl->setItems(namen);
     // Lists that cannot be read offer no choice, and an empty one would read as a folder without lists.
@@ -391,21 +394,14 @@ void TForm1::klinaschreiben()
 
 void TForm1::Button3Click()
 {
-    TextFile& f = textdatei;
-    f.setChecked(false);
-    f.assign(datpfad + QStringLiteral("dw.ina"));
-    f.reset();
-    zeilenpuffer[1].clear();
-    zeilenpuffer[2].clear();
-    zeilenpuffer[3].clear();
-    if (f.ioResult() == 0) {
-        for (int i = 1; i <= 3; ++i)
-            zeilenpuffer[i] = f.readLine();
-        f.close();
-    }
-    adminpasswort = zeilenpuffer[2];
-
-    if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
+    // A "dw.ina" that cannot be read opens the administration to no one: it is said, with how to mend it, and the
+    // password entry is not offered, since no text typed there could open it.
+    QString beschaedigt;
+    const std::optional<QString> passwort = dverw::dwinaPasswort(datpfad, &beschaedigt);
+    adminpasswort = passwort.value_or(QString());
+    if (!passwort) {
+        reportError(beschaedigt);
+    } else if (Edit1->text() == adminpasswort.str() || adminpasswort.isEmpty()) {
         if (fensterVervollstaendigen) fensterVervollstaendigen();
         if (Form34) Form34->showModal();
     } else {

@@ -40,13 +40,15 @@ TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
     EXPECT_EQ(schueler::schuelercode(11, "Ben"), "12 Ben");
     EXPECT_EQ(schueler::schuelercode(0, QString(40, 'x')).size(), 35);
 
-    // A list that is gone shows no names and leaves nothing of the last one behind.
+    // A list that is gone shows no names and leaves nothing of the last one behind: the pupil types a name, as
+    // without a list, and is told why.
     aktivliste = "fehlt";
     QString unlesbar = "vorher";
     EXPECT_TRUE(schueler::namenliste(&unlesbar).isEmpty());
     EXPECT_EQ(schuelerzahl, 0);
     EXPECT_EQ(listenzeilen[0], "");
-    EXPECT_TRUE(unlesbar.isEmpty());
+    EXPECT_EQ(unlesbar, "Die Klassenliste „fehlt“ gibt es nicht mehr. Bitte den Namen eintippen.");
+    EXPECT_TRUE(schueler::ohneListe());
 
     // Nor does a name that is no class list's: never a dot file or a helper file of "k_liste".
     writeBytes(dataPath("k_liste/.txt"), "01 Geist\r\n");
@@ -118,6 +120,16 @@ TEST_F(FSchuelerTest, FolderOfAClassListPupilOnlyWhileTheListHoldsHisLine)
     schuelername = "Vodoz";
     ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
     EXPECT_EQ(schueler::protokollstamm(), dataPath("OHNELIST/Vodoz/1+1___"));
+
+    // A list a teacher edited by hand: a blank line and a number skipped. Each pupil is named by his own number
+    // and gets his own line's folder.
+    writeBytes(dataPath("k_liste/KL3B.txt"), "01 Anna\r\n\r\n03 Lena\r\n");
+    aktivliste = "KL3B";
+    ASSERT_EQ(schueler::namenliste(), QStringList({ "Anna", "Lena" }));
+    schuelername = schueler::schuelercode(1, "Lena");
+    EXPECT_EQ(schuelername, "03 Lena");
+    ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
+    EXPECT_EQ(schueler::protokollstamm(), dataPath("Klassen/KL3B/03 Lena/1+1___"));
 }
 
 TEST_F(FSchuelerTest, AListBeingChangedOnAnotherPcIsNotAListDeleted)

@@ -16,7 +16,8 @@
 #include <QTest>
 
 // A class list a teacher edited by hand (saved as UTF-8 with a byte-order mark, a number written twice, a line
-// without one): the administration, the aids' protocol dialog and the analyses file each pupil in one folder.
+// without one): the administration, the aids' protocol dialog and the analyses file each pupil in one folder, and a
+// new pupil gets a number no line has.
 class SchuelerordnerTest : public ProgrammTest {
 protected:
     void SetUp() override
@@ -59,8 +60,8 @@ TEST_F(SchuelerordnerTest, TheAdministrationTheAidsAndTheAnalysesFileEachPupilIn
         verwaltung->Button8->Click();
         verwaltung->Button10->Click();
     });
-    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), "01 Anna\r\n02 J\xfcrgen\r\n01 Dup\r\nClara\r\n05 Emil\r\n");
-    EXPECT_EQ(ordner(), QStringList({ "01 Anna", "01 Dup", "02 Jürge", "05 Emil", "Clara" }));
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), "01 Anna\r\n02 J\xfcrgen\r\n01 Dup\r\nClara\r\n03 Emil\r\n");
+    EXPECT_EQ(ordner(), QStringList({ "01 Anna", "01 Dup", "02 Jürge", "03 Emil", "Clara" }));
 
     // An aid's protocol, saved under the third name of the choice.
     auto* hub = dynamic_cast<TForm63*>(Form63);
@@ -91,6 +92,7 @@ TEST_F(SchuelerordnerTest, TheAdministrationTheAidsAndTheAnalysesFileEachPupilIn
     EXPECT_EQ(namen, QStringList({ "Anna", "Jürgen", "Dup", "Clara", "Emil" }));
     EXPECT_EQ(QDir(dataPath("Klassen/KL/01 Dup")).entryList(QDir::Files), QStringList { "H5_1_01.txt" });
     EXPECT_EQ(schuelerzeile, "01 Dup");
+    EXPECT_EQ(schuelername, "01 Dup");
 
     // An analysis started for the same pupil, and for the one without a number.
     auto* analysen = dynamic_cast<TForm30*>(Form30);
@@ -110,6 +112,6 @@ TEST_F(SchuelerordnerTest, TheAdministrationTheAidsAndTheAnalysesFileEachPupilIn
         });
     }
     EXPECT_EQ(ordnerDerLaeufe, QStringList({ dataPath("Klassen/KL/01 Dup"), dataPath("Klassen/KL/Clara") }));
-    EXPECT_EQ(ordner(), QStringList({ "01 Anna", "01 Dup", "02 Jürge", "05 Emil", "Clara" }));
+    EXPECT_EQ(ordner(), QStringList({ "01 Anna", "01 Dup", "02 Jürge", "03 Emil", "Clara" }));
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

@@ -142,13 +142,16 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
     QStringList vierzig;
     for (int i = 1; i <= kMaxNamen; ++i)
         vierzig << listenzeile(i, "Kind");
+    QStringList mitLeerzeile = vierzig;
+    mitLeerzeile[5] = "";
     struct Fall {
         const char* was;
         QStringList jetzt;
-        int aendern; // 0 adds "Dora", else the line that becomes "NN Dora"
+        int aendern; // 0 adds "Dora", else the pupil (blank lines not counted) who becomes "NN Dora"
         klassenliste::Speicherung art;
         QStringList danach; // empty: the file stays byte for byte
         QString neuerOrdner;
+        QString gelesenHier; // the line this PC read of that pupil, where it is not one of `gelesen`
     };
     const Fall faelle[] = {
         { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,
@@ -160,6 +163,21 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         { "shortened there", { "01 Anna", "02 Ben" }, 3, klassenliste::Speicherung::anderswoGeaendert, {}, {} },
         { "grown and changed there, another line here", { "01 Anna", "02 Ben", "03 Carla", "04 Emil" }, 2,
             klassenliste::Speicherung::gespeichert, { "01 Anna", "02 Dora", "03 Carla", "04 Emil" }, "02 Dora" },
+        // A list a teacher edited by hand.
+        { "a number skipped", { "01 Anna", "03 Carl" }, 0, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "03 Carl", "04 Dora" }, "04 Dora" },
+        { "blank lines", { "01 Anna", "", "02 Ben", "03 Carl", " \t" }, 0, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "", "02 Ben", "03 Carl", "04 Dora", " \t" }, "04 Dora" },
+        { "a blank line among forty", mitLeerzeile, 0, klassenliste::Speicherung::gespeichert,
+            mitLeerzeile + QStringList { "41 Dora" }, "41 Dora" },
+        { "numbers up to 99", { "01 Anna", "99 Carl" }, 0, klassenliste::Speicherung::keineNummer, {}, {} },
+        { "damaged", { QString(4, QChar(0)) }, 0, klassenliste::Speicherung::beschaedigt, {}, {} },
+        { "changed after a blank line", { "01 Anna", "", "02 Ben", "03 Carl" }, 3,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "", "02 Ben", "03 Dora" }, "03 Dora" },
+        { "changed, keeping its own number", { "01 Anna", "07 Carl" }, 2, klassenliste::Speicherung::gespeichert,
+            { "01 Anna", "07 Dora" }, "07 Dora", "07 Carl" },
+        { "changed, written without a number", { "01 Anna", "Carl", "02 Ben" }, 2,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "03 Dora", "02 Ben" }, "03 Dora", "Carl" },
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -167,7 +185,8 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         liste("3A.TXT", f.jetzt);
         const klassenliste::Speicherergebnis e = f.aendern == 0
             ? namenHinzufuegen(dataFolder(), "3A", "Dora")
-            : namenAendern(dataFolder(), "3A", f.aendern, gelesen.at(f.aendern - 1), "Dora");
+            : namenAendern(dataFolder(), "3A", f.aendern,
+                f.gelesenHier.isEmpty() ? gelesen.at(f.aendern - 1) : f.gelesenHier, "Dora");
         EXPECT_EQ(e.art, f.art);
         EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes(f.danach.isEmpty() ? f.jetzt : f.danach));
         if (f.neuerOrdner.isEmpty()) {
@@ -322,12 +341,59 @@ TEST_F(DverwLogikTest, TheAdministrationFileHasThreeLines)
     ASSERT_TRUE(dwinaSchreiben(dataFolder(), "", fehler));
     EXPECT_EQ(readBytes(dataPath("dw.ina")), QByteArray("Dateiverwaltung\r\n\r\nEnde\r\n"));
     EXPECT_EQ(dwinaPasswort(dataFolder()), "");
-    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\n123456789\r\nEnde\r\n");
-    EXPECT_EQ(dwinaPasswort(dataFolder()), "12345678");
 
     EXPECT_FALSE(dwinaSchreiben(dataPath("fehlt/"), "x", fehler));
     EXPECT_FALSE(fehler.isEmpty());
     EXPECT_EQ(dwinaPasswort(dataPath("fehlt/")), "");
+}
+
+TEST_F(DverwLogikTest, TheAdministrationFileIsReadAsAnEditorSavedItAndADamagedOneOpensToNoOne)
+{
+    const auto utf16 = [](const QString& text, bool mitMarke) {
+        QByteArray b = mitMarke ? QByteArray("\xff\xfe", 2) : QByteArray();
+        return b + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * qsizetype(text.size()));
+    };
+    const struct {
+        const char* wie;
+        QByteArray bytes;
+        const char* passwort; // nullptr: damaged
+    } faelle[] = {
+        { "LF only, no end at the last line", "Dateiverwaltung\ngeh31m\nEnde", "geh31m" },
+        { "UTF-8 with a byte-order mark",
+            "\xef\xbb\xbf"
+            "Dateiverwaltung\r\ngeh31m\r\nEnde\r\n",
+            "geh31m" },
+        { "UTF-16 with its mark", utf16("Dateiverwaltung\r\ngeh31m\r\nEnde\r\n", true), "geh31m" },
+        { "asterisks left of the edit's first text", "Dateiverwaltung\r\n******x9\r\nEnde\r\n", "******x9" },
+        { "UTF-16 without its mark", utf16("Dateiverwaltung\r\ngeh31m\r\nEnde\r\n", false), nullptr },
+        { "NUL bytes", QByteArray(32, '\0'), nullptr },
+        { "empty", "", nullptr },
+        { "cut short after the first line", "Dateiverwaltung\r\n", nullptr },
+        { "nine characters", "Dateiverwaltung\r\n123456789\r\nEnde\r\n", nullptr },
+        { "an umlaut", "Dateiverwaltung\r\ngeh\xe4im\r\nEnde\r\n", nullptr },
+        { "a blank", "Dateiverwaltung\r\ngeh eim\r\nEnde\r\n", nullptr },
+        { "the password alone", "geheim\r\n", nullptr },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        writeBytes(dataPath("dw.ina"), f.bytes);
+        QString meldung = "vorher";
+        const std::optional<QString> passwort = dwinaPasswort(dataFolder(), &meldung);
+        if (f.passwort) {
+            EXPECT_EQ(passwort, QString::fromLatin1(f.passwort));
+            EXPECT_TRUE(meldung.isEmpty());
+        } else {
+            EXPECT_FALSE(passwort.has_value());
+            EXPECT_TRUE(meldung.startsWith("Die Datei „" + dataPath("dw.ina") + "“ ist beschädigt"))
+                << meldung.toStdString();
+        }
+    }
+    // One that is there but cannot be read is no missing one either.
+    QFile::remove(dataPath("dw.ina"));
+    QDir().mkpath(dataPath("dw.ina"));
+    QString meldung;
+    EXPECT_FALSE(dwinaPasswort(dataFolder(), &meldung).has_value());
+    EXPECT_TRUE(meldung.contains("kann nicht gelesen werden")) << meldung.toStdString();
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.

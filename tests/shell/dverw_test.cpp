@@ -262,6 +262,57 @@ TEST_F(DverwTest, AddingANameAndAFullList)
     EXPECT_EQ(ordner("Klassen/2A"), QStringList({ "01 Anna", "02 Ben", "03 Dora" }));
 }
 
+TEST_F(DverwTest, AListEditedByHandOffersItsPupilsOnlyAndADamagedOneIsSaidAndLeftAlone)
+{
+    liste("2A.TXT", { "01 Anna", "", "03 Lena", " " });
+    liste("4C.TXT", { "01 Anna", "99 Zoe" });
+    const QByteArray kaputt("01 Anna\r\n\0\0\r\n", 13);
+    writeBytes(dataPath("k_liste/3B.TXT"), kaputt);
+    TForm34 w;
+    oeffnen(w, [&] {
+        // A new pupil: one past the highest number, never beside the blank line's place.
+        klick(w.Button2);
+        waehle(w.ListBox1, "2A");
+        EXPECT_EQ(w.Label6->caption(), "4. Name:");
+        typeText(&w, "Lena");
+        klick(w.Button8);
+        // The name choice offers pupils only, each with the number of his own line.
+        klick(w.Button3);
+        waehle(w.ListBox1, "2A");
+        ASSERT_EQ(w.ListBox2->items(), QStringList({ "Anna", "Lena", "Lena" }));
+        w.ListBox2->setItemIndex(1);
+        w.ListBox2->OnClick();
+        EXPECT_EQ(w.Label6->caption(), "3. Name:");
+        klick(w.Button12);
+        // Past 99 a number cannot be written with two digits: said, and no name is asked for.
+        klick(w.Button2);
+        waehle(w.ListBox1, "4C");
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        ASSERT_TRUE(w.meldung->isVisible());
+        EXPECT_TRUE(w.meldung->caption().startsWith("In der Liste 4C ist keine Nummer mehr frei"));
+        EXPECT_TRUE(showsWhole(w.meldung));
+        grabToPng(&w, "dverw_keine_nummer");
+
+        // A damaged list is said, naming its file; it can still be deleted.
+        for (Button* modus : { w.Button2, w.Button3, w.Button4 }) {
+            klick(modus);
+            waehle(w.ListBox1, "3B");
+            EXPECT_FALSE(w.Nameneingabe->isVisible());
+            EXPECT_FALSE(w.namenbox->isVisible());
+            EXPECT_TRUE(w.Button2->isEnabled());
+        }
+        EXPECT_EQ(readBytes(dataPath("k_liste/3B.TXT")), kaputt);
+        klick(w.Button5);
+        waehle(w.ListBox1, "3B");
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), QByteArray("01 Anna\r\n\r\n03 Lena\r\n04 Lena\r\n \r\n"));
+    EXPECT_EQ(ordner("Klassen/2A"), QStringList({ "01 Anna", "03 Lena", "04 Lena" }));
+    ASSERT_EQ(errors.size(), 3);
+    EXPECT_TRUE(errors[0].startsWith("Die Klassenliste „" + dataPath("k_liste/3B.TXT") + "“ ist beschädigt"))
+        << errors[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dataPath("k_liste/3B.TXT")));
+}
+
 TEST_F(DverwTest, AThirtyFiveCharacterNameSurvivesARename)
 {
     const QString lang = "Annabell Katharina Muster-Schmidtke"; // 35 characters

@@ -393,15 +393,28 @@ TEST_F(HProtTest, AFailedReadOfKlInaKeepsTheKnownFolderAndList)
     EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/01 Kind1/H1_7_01.txt")));
     EXPECT_FALSE(files::dirExists(programFolder() + "Klassen"));
 
-    // An unreadable class list is said, not left as an empty choice.
-    klasse(2);
-    QFile::remove(dataPath("k_liste/KL3A.txt"));
-    const bool offen = zeigen([&] {
-        dialog.Button5->Click();
-        EXPECT_TRUE(dialog.meldung->isVisible());
-        EXPECT_EQ(dialog.namen->count(), 0);
-    });
-    EXPECT_TRUE(offen);
+    // An active list that cannot be read, gone or damaged, is said, not left as an empty choice: the pupil types a
+    // name, and the protocol is kept as without a list.
+    for (const QByteArray& kaputt : { QByteArray(), QByteArray("01 Anna\r\n\0\0\0\r\n", 14) }) {
+        klasse(2);
+        QFile::remove(dataPath("k_liste/KL3A.txt"));
+        if (!kaputt.isEmpty()) writeBytes(dataPath("k_liste/KL3A.txt"), kaputt);
+        const bool offen = zeigen([&] {
+            dialog.Button5->Click();
+            EXPECT_TRUE(dialog.meldung->isVisible());
+            EXPECT_EQ(dialog.namen->count(), 0);
+            EXPECT_FALSE(dialog.Namenliste->isVisible());
+            ASSERT_TRUE(dialog.Panel1->isVisible());
+            if (!kaputt.isEmpty()) grabToPng(&dialog, QStringLiteral("h_prot_liste_beschaedigt"));
+            dialog.Edit2->setText(kaputt.isEmpty() ? "Paul" : "Paula");
+            dialog.Button4->Click();
+        });
+        EXPECT_FALSE(offen);
+    }
+    EXPECT_TRUE(dialog.meldung->text().contains("ist beschädigt")) << dialog.meldung->text().toStdString();
+    EXPECT_EQ(dateizeilen(dataPath("OHNELIST/Paul/H1_7_01.txt")).value(1), "Leistungsprotokoll für Paul");
+    EXPECT_EQ(dateizeilen(dataPath("OHNELIST/Paula/H1_7_01.txt")).value(1), "Leistungsprotokoll für Paula");
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.txt")), QByteArray("01 Anna\r\n\0\0\0\r\n", 14));
 }
 
 TEST_F(HProtTest, LinesArePrintedWhereTheirCallerPutsThem)

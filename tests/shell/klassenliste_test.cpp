@@ -40,6 +40,60 @@ TEST_F(KlassenlisteTest, ClassListsGiveAtMostFortyLines)
     EXPECT_TRUE(lesen(dataFolder(), "fehlt").isEmpty());
 }
 
+TEST_F(KlassenlisteTest, AChoiceOffersTheListsPupilsAndSaysWhyWhereThereIsNone)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    QByteArray fuenfzig;
+    for (int i = 1; i <= 50; ++i)
+        fuenfzig += i % 5 ? QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1() : " \t\r\n";
+    using Stand = Schuelerliste::Stand;
+    const struct {
+        const char* wie;
+        QByteArray bytes; // empty: no file
+        Stand stand;
+        QStringList zeilen;
+        const char* meldung;
+    } faelle[] = {
+        { "blank lines are no pupils", "01 Anna\r\n\r\n  \r\n02 Ben\r\n03 \r\n\t\r\n", Stand::gelesen,
+            { "01 Anna", "02 Ben" }, "" },
+        { "nor do they count toward the forty", fuenfzig, Stand::gelesen, {}, "" },
+        { "only blank lines", "\r\n \r\n", Stand::gelesen, {}, "In der Klassenliste „KL“ steht kein Name." },
+        { "NUL bytes", QByteArray("01 Anna\r\n\0\0\0\0\r\n", 15), Stand::beschaedigt, {},
+            "Die Klassenliste „KL“ ist beschädigt und kann nicht gelesen werden." },
+        { "UTF-16 without its mark", QByteArray("0\0001\000 \000A\000n\000n\000a\000", 14), Stand::beschaedigt, {},
+            "Die Klassenliste „KL“ ist beschädigt und kann nicht gelesen werden." },
+        { "gone", {}, Stand::fehlt, {}, "Die Klassenliste „KL“ gibt es nicht mehr." },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        QFile::remove(dataPath("k_liste/KL.TXT"));
+        if (!f.bytes.isEmpty()) writeBytes(dataPath("k_liste/KL.TXT"), f.bytes);
+        const Schuelerliste s = schuelerLesen(dataFolder(), "KL");
+        EXPECT_EQ(s.stand, f.stand);
+        if (f.bytes == fuenfzig) {
+            ASSERT_EQ(s.zeilen.size(), kMaxSchueler);
+            EXPECT_EQ(s.zeilen.last(), "49 Kind 49");
+        } else {
+            EXPECT_EQ(s.zeilen, f.zeilen);
+        }
+        EXPECT_EQ(s.meldung, QString::fromUtf8(f.meldung));
+    }
+
+    // A damaged list is said, naming its file, and is never written.
+    const QByteArray kaputt("01 Anna\r\n\0\0\r\n", 13);
+    writeBytes(dataPath("k_liste/KL.TXT"), kaputt);
+    EXPECT_THROW(alleZeilen(dataFolder(), "KL"), Beschaedigt);
+    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+        z << zeile(nummer = 3, "Cem");
+        return Speicherung::gespeichert;
+    });
+    EXPECT_EQ(e.art, Speicherung::beschaedigt);
+    EXPECT_TRUE(e.fehler.startsWith("Die Klassenliste „" + dataPath("k_liste/KL.TXT") + "“ ist beschädigt"))
+        << e.fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), kaputt);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+}
+
 TEST_F(KlassenlisteTest, FolderNamesLoseTrailingBlanksAndDotsAsOnWindows)
 {
     EXPECT_EQ(ordnername("01 Lena Meier"), "01 Lena");
@@ -85,13 +139,14 @@ TEST_F(KlassenlisteTest, TheListSearchOffersTheTwoListsAmongEveryHelperFile)
     QFile::link(k + "ORDNER.TXT", k + "KLD.TXT");
     EXPECT_EQ(suchen(dataFolder()).namen, (QStringList { "kl3b", "KLA", "KLC" }));
 
-    // Bounded after the helper files are left out, in the order of the names.
+    // More lists than the shared table holds: every one is offered, in the order of the names, and no new list
+    // pushes another out of the choice.
     for (int i = 0; i < 40; ++i)
         writeBytes(k + QString("L%1.TXT").arg(i, 2, 10, QChar('0')), "");
     const QStringList viele = suchen(dataFolder()).namen;
-    ASSERT_EQ(viele.size(), kMaxListen);
+    ASSERT_EQ(viele.size(), 43);
     EXPECT_EQ(viele.first(), "kl3b");
-    EXPECT_EQ(viele.last(), "L27");
+    EXPECT_EQ(viele.last(), "L39");
 }
 
 TEST_F(KlassenlisteTest, AListsFolderThatCannotBeReadIsNotAnEmptyOne)
@@ -235,11 +290,17 @@ TEST_F(KlassenlisteTest, AListIsReadAsTheTeachersEditorSavedIt)
             "\xef\xbb\xbf"
             "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3\xab\r\n" },
         { "UTF-16 with its mark", utf16(QStringLiteral("01 Anna\r\n02 Jürgen\r\n03 Zoë\r\n")) },
+        { "a UTF-8 line appended among Windows-1252 lines", "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xeb\r\n" },
+        { "a Windows-1252 line appended to UTF-8 with its mark",
+            "\xef\xbb\xbf"
+            "01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xeb\r\n" },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.wie);
         EXPECT_EQ(zeilenAus(f.bytes), erwartet);
     }
+    // UTF-8 cut inside a letter spoils that line alone.
+    EXPECT_EQ(zeilenAus("01 Anna\r\n02 J\xc3\xbcrgen\r\n03 Zo\xc3"), QStringList({ "01 Anna", "02 Jürgen", "03 ZoÃ" }));
     // Windows-1252 that happens to hold no more than ASCII reads the same either way; an empty file has no line.
     EXPECT_EQ(zeilenAus("01 Anna\r\n\r\n"), QStringList({ "01 Anna", "" }));
     EXPECT_TRUE(zeilenAus("").isEmpty());
@@ -248,27 +309,31 @@ TEST_F(KlassenlisteTest, AListIsReadAsTheTeachersEditorSavedIt)
 
 TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedByOneRule)
 {
+    // `code` names the pupil in a protocol, where his line is the fifth pupil of the choice.
     const struct {
         const char* zeile;
         const char* name;
         const char* ordner;
+        const char* code;
     } faelle[] = {
-        { "01 Anna", "Anna", "01 Anna" },
-        { "04 Vodoz Dovedi", "Vodoz Dovedi", "04 Vodoz" },
-        { "Anna", "Anna", "Anna" },
-        { "Ben", "Ben", "Ben" },
-        { "Clara-Marie Schmitt", "Clara-Marie Schmitt", "Clara-Ma" },
-        { "01\tAnna", "Anna", "01 Anna" },
-        { "7  Paul", "Paul", "7 Paul" },
-        { "  Emil", "Emil", "Emil" },
-        { "01Anna", "01Anna", "01Anna" },
-        { "12", "12", "12" },
-        { "02 A. B.C", "A. B.C", "02 A. B" },
+        { "01 Anna", "Anna", "01 Anna", "01 Anna" },
+        { "04 Vodoz Dovedi", "Vodoz Dovedi", "04 Vodoz", "04 Vodoz Dovedi" },
+        { "Anna", "Anna", "Anna", "05 Anna" },
+        { "Ben", "Ben", "Ben", "05 Ben" },
+        { "Clara-Marie Schmitt", "Clara-Marie Schmitt", "Clara-Ma", "05 Clara-Marie Schmitt" },
+        { "01\tAnna", "Anna", "01 Anna", "01 Anna" },
+        { "7  Paul", "Paul", "7 Paul", "07 Paul" },
+        { "  Emil", "Emil", "Emil", "05 Emil" },
+        { "01Anna", "01Anna", "01Anna", "05 01Anna" },
+        { "12", "12", "12", "05 12" },
+        { "02 A. B.C", "A. B.C", "02 A. B", "02 A. B.C" },
+        { "100 Lena", "Lena", "100 Lena", "05 Lena" },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
         EXPECT_EQ(name(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.name));
         EXPECT_EQ(ordnername(QString::fromUtf8(f.zeile)), QString::fromUtf8(f.ordner));
+        EXPECT_EQ(schuelercode(QString::fromUtf8(f.zeile), 5), QString::fromUtf8(f.code));
     }
     // Every line the program writes keeps the folder it always had: its first eight characters.
     for (const QString& n : { QStringLiteral("Anna"), QStringLiteral("Lena Meier"), QStringLiteral("Jo Li") })
@@ -300,17 +365,26 @@ TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSav
 TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
 {
     QDir().mkpath(dataPath("k_liste"));
-    const QByteArray utf8 = "01 \xc5\x81ukasz\r\n"; // "Ł" has no Windows-1252 byte
-    writeBytes(dataPath("k_liste/KL.TXT"), utf8);
-    const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
-        z << zeile(nummer = 2, "Cem");
-        return Speicherung::gespeichert;
-    });
-    EXPECT_EQ(e.art, Speicherung::fehler);
-    EXPECT_TRUE(e.fehler.contains("Łukasz")) << e.fehler.toStdString();
-    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), utf8);
-    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
-    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    const struct {
+        QByteArray utf8;
+        const char* name;
+    } faelle[] = {
+        { "01 \xc5\x81ukasz\r\n", "Łukasz" }, // "Ł" has no Windows-1252 byte
+        { "01 J\xc3\x83\xc2\xbcrgen\r\n", "JÃ¼rgen" }, // its Windows-1252 bytes would read back as "Jürgen"
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        writeBytes(dataPath("k_liste/KL.TXT"), f.utf8);
+        const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
+            z << zeile(nummer = 2, "Cem");
+            return Speicherung::gespeichert;
+        });
+        EXPECT_EQ(e.art, Speicherung::fehler);
+        EXPECT_TRUE(e.fehler.contains(QString::fromUtf8(f.name))) << e.fehler.toStdString();
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), f.utf8);
+        EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+        EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
+    }
 }
 
 TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)

@@ -292,6 +292,23 @@ TEST_F(HauptfensterTest, ThePasswordGate)
         },
         verwaltungZaehlen);
     EXPECT_EQ(geoeffnet, 3);
+
+    // Saved by an editor with a byte-order mark, the password still opens it; damaged, nothing typed does.
+    writeBytes(dataPath("dw.ina"),
+        "\xef\xbb\xbf"
+        "Dateiverwaltung\r\ngeheim\r\nEnde\r\n");
+    zeigen([&] { form->Button3Click(); }, verwaltungZaehlen);
+    EXPECT_EQ(geoeffnet, 4);
+    writeBytes(dataPath("dw.ina"), "Dateiverwaltung\r\ngeh eim\r\nEnde\r\n");
+    zeigen(
+        [&] {
+            control<Edit>("Edit1")->setText("geh eim");
+            form->Button3Click();
+        },
+        verwaltungZaehlen);
+    EXPECT_EQ(geoeffnet, 4);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(dataPath("dw.ina"))) << errors[0].toStdString();
 }
 
 TEST_F(HauptfensterTest, KlInaIsReadAgainWhenAHubCloses)

@@ -13,6 +13,7 @@
 #include "aids/schriftrahmen_logik.h"
 #include "analyses/f_gra.h"
 #include "analyses/f_gra_vp.h"
+#include "analyses/f_sv.h"
 #include "games/s_tictactoe.h"
 #include "platform/controls.h"
 #include "platform/printer.h"
@@ -196,6 +197,39 @@ TEST_F(TastenHandeln, imProtokollfensterWaehlenPfeileKeinenNamenEnterWaehltDenGe
     EXPECT_TRUE(readBytes(datei).contains("Leistungsprotokoll f\xfcr Cem\r\n"));
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_TRUE(gedruckt().contains("Leistungsprotokoll für Cem"));
+}
+
+TEST_F(TastenHandeln, woDieAktiveListeFehltTipptDerSchuelerSeinenNamenGleichEin)
+{
+    // The active list was deleted by hand: the keys reach the typed-name box at once, and the protocol is kept.
+    writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\nKL3A\r\n").toUtf8());
+    aktivliste = "KL3A";
+    programmcode = 17;
+    auto* dialog = dynamic_cast<TForm65*>(Form65);
+    auto* setup = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(dialog && setup);
+    zeigen(dialog, [&](Form& f) {
+        if (&f != dialog) return;
+        ASSERT_TRUE(waitActive(dialog));
+        ASSERT_TRUE(sendKey(Qt::Key_Return)); // "speichern und drucken"
+        ASSERT_EQ(keyReceiver(), dialog->Edit2);
+        tippen("PAUL");
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    EXPECT_TRUE(readBytes(dataPath("OHNELIST/paul/H1_7_01.txt")).contains("Leistungsprotokoll f\xfcr paul\r\n"));
+
+    // So in an analysis set-up.
+    zeigen(setup, [&](Form& f) {
+        if (&f != setup) return;
+        ASSERT_TRUE(waitActive(setup));
+        EXPECT_TRUE(setup->Label18->isVisible());
+        ASSERT_EQ(keyReceiver(), setup->n_ohne);
+        tippen("PAUL");
+        EXPECT_EQ(schuelername, "paul");
+        EXPECT_TRUE(setup->Button2->isEnabled());
+        setup->Button10->Click();
+    });
 }
 
 TEST_F(TastenHandeln, imAnalyselaufTipptDieLeertasteNichtsUndEinKlickLaesstDieTastaturWoSieWar)

@@ -1,0 +1,50 @@
+// A class list as a teacher or a crash may have left it: what a choice offers of it, and a name added to it, which
+// never moves a pupil to another folder, never gives a number another line has, and never rewrites a list it could
+// not read as text. The same bytes as "dw.ina": a password that can be typed, or the administration shut and said.
+
+#include "shell/dverw_logik.h"
+#include "shell/klassenliste.h"
+#include "umgebung.h"
+
+#include <QDir>
+#include <algorithm>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace klassenliste;
+    const QString ordner = fuzz::datenordner();
+    QDir().mkpath(ordner + QStringLiteral("k_liste"));
+    const QByteArray vorher(reinterpret_cast<const char*>(data), int(size));
+    const QString pfad = fuzz::datei(QStringLiteral("k_liste/KL.TXT"), data, size);
+
+    const Schuelerliste liste = schuelerLesen(ordner, QStringLiteral("KL"));
+    fuzz::pruefen(liste.zeilen.size() <= kMaxSchueler, "more than forty pupils");
+    fuzz::pruefen(std::all_of(liste.zeilen.begin(), liste.zeilen.end(), istSchueler), "a blank line offered");
+    fuzz::pruefen(liste.zeilen.isEmpty() != liste.meldung.isEmpty(), "no pupil without a reason, or one beside them");
+    fuzz::pruefen(fuzz::bytes(pfad) == vorher, "reading changed the list");
+
+    const QString dwina = fuzz::datei(QStringLiteral("dw.ina"), data, size);
+    QString meldung;
+    const std::optional<QString> passwort = dverw::dwinaPasswort(ordner, &meldung);
+    fuzz::pruefen(passwort ? dverw::passwortGueltig(*passwort) && meldung.isEmpty() : meldung.contains(dwina),
+        "a password no one can type, or a shut administration not said");
+    fuzz::pruefen(fuzz::bytes(dwina) == vorher, "reading changed dw.ina");
+
+    const Speicherergebnis e = dverw::namenHinzufuegen(ordner, QStringLiteral("KL"), QStringLiteral("Neu"));
+    const QByteArray nachher = fuzz::bytes(pfad);
+    if (e.art != Speicherung::gespeichert) {
+        fuzz::pruefen(nachher == vorher, "a save that wrote nothing changed the list");
+        return 0;
+    }
+    fuzz::pruefen(liste.stand != Schuelerliste::Stand::beschaedigt, "a damaged list rewritten");
+    const QStringList alt = schuelerzeilen(zeilenAus(vorher));
+    QStringList neu = schuelerzeilen(zeilenAus(nachher));
+    fuzz::pruefen(e.nummer >= 1 && e.nummer <= kMaxNummer, "a number that two digits cannot write");
+    fuzz::pruefen(std::none_of(alt.begin(), alt.end(), [&](const QString& z) { return nummer(z) == e.nummer; }),
+        "a number in use given again");
+    fuzz::pruefen(neu.removeOne(zeile(e.nummer, QStringLiteral("Neu"))), "the new pupil not written");
+    fuzz::pruefen(neu.size() == alt.size(), "a pupil lost or added");
+    for (int i = 0; i < alt.size() && i < neu.size(); ++i)
+        fuzz::pruefen(ordnername(alt.at(i)) == ordnername(neu.at(i)), "a pupil moved to another folder");
+    return 0;
+}
