@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 
 namespace tavi {
 
@@ -35,12 +34,7 @@ QString lesbareZeile(const QString& zeile, bool ersteZeile)
     // An editor may save the file as UTF-8, with a byte-order mark before the first line: the mark is no
     // part of the text, and a line in UTF-8 (its umlauts two bytes each) is read as such.
     if (ersteZeile && wort.startsWith(QStringLiteral("\u00EF\u00BB\u00BF"))) wort.remove(0, 3);
-    const QByteArray bytes = cp1252::encode(wort);
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; })) {
-        const QString utf8 = QString::fromUtf8(bytes);
-        if (!utf8.contains(QChar::ReplacementCharacter)) wort = utf8;
-    }
-    return wort;
+    return cp1252::decodeLine(cp1252::encode(wort));
 }
 
 KlIna klinaLesen(const QString& datei)
