@@ -49,7 +49,9 @@ QString safeFileName(const QString& title)
     s = s.simplified();
     while (s.endsWith(QLatin1Char('.')))
         s.chop(1);
-    if (s.size() > 80) s = s.left(80).trimmed();
+    // Room for an aid's name and a pupil's whole class-list line (35 characters); with the date and time before
+    // it, still well inside the 255 bytes a file system takes for a name, umlauts and all.
+    if (s.size() > 100) s = s.left(100).trimmed();
     return s.isEmpty() ? QStringLiteral("Ausdruck") : s;
 }
 
