@@ -1,5 +1,7 @@
 #include "aids/h_haupt_logik.h"
 
+#include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/random.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/einstellungsdatei.h"
@@ -546,8 +548,17 @@ bool abschnittladen(const QString& wort)
 {
     const int anzahl = int(felder(wort).size());
     if (anzahl == 0) return false;
+    using einstellungsdatei::Abschnittstand;
     std::vector<int> werte;
-    if (!einstellungsdatei::abschnittladen(hwina(), wort, anzahl, werte)) return false;
+    const QString datei = hwina();
+    const Abschnittstand stand = einstellungsdatei::abschnittlesen(datei, wort, anzahl, werte);
+    if (stand == Abschnittstand::beschaedigt) reportError(einstellungsdatei::beschaedigtMeldung(datei, wort));
+    // A file that is there but cannot give the section (damaged as a whole, which its reader has said, or the
+    // section missing or damaged) must not leave a panel with nothing chosen: the installed defaults hold, as the
+    // message says, until Start writes the section anew.
+    if (stand != Abschnittstand::gelesen
+        && (!files::fileExists(datei) || !einstellungsdatei::voreinstellung(datei, wort, anzahl, werte)))
+        return false;
     abschnittsetzen(wort, werte);
     return true;
 }

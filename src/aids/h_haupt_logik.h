@@ -106,8 +106,10 @@ QString stichwort(int code);
 std::vector<int> abschnittwerte(const QString& stichwort);
 // Stores values read from the file into the section's variables (bytes keep the low 8 bits).
 void abschnittsetzen(const QString& stichwort, const std::vector<int>& werte);
-// Loads the section from datpfad + "hw.ina" into its variables; false (nothing changed) when the file or the
-// keyword is missing. A value that is no number throws IoError.
+// Loads the section from datpfad + "hw.ina" into its variables. Where the file is there but gives no sound
+// section (the file damaged as a whole, the keyword missing, a value that is no number), the installed file's
+// section is loaded instead, and a damaged section is said. False (nothing changed) when the file is missing or
+// neither file holds the section.
 bool abschnittladen(const QString& stichwort);
 // Rewrites datpfad + "hw.ina" with the section of `code` (nothing for codes without a section).
 void abschnittschreiben(int code);

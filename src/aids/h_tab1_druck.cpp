@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 #include "platform/printer.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/zeilendruck.h"
 
 namespace tab1 {
 
@@ -161,7 +162,8 @@ void zeichnen(Canvas& c, const Tabellenblatt& b)
 void drucken(const Tabellenblatt& blatt)
 {
     Printer& p = printer();
-    p.beginDoc(QStringLiteral("Tabelle"));
+    // Named by the table as the hub offers it, as its protocol is.
+    p.beginDoc(zeilendruck::hilfenname(programmcode));
     try {
         zeichnen(p.canvas(), blatt);
     } catch (...) {

@@ -39,6 +39,7 @@ TForm60::TForm60(QWidget* parent)
     for (int s = 0; s < 7; ++s)
         p.x[2][std::size_t(s)] = p.x[0][std::size_t(s + 2)];
     p.y = { 655, 775, 895 };
+    p.inTafel = true;
     m_tastatur = std::make_unique<Buchstabentastatur>(this, p, [this](QChar z) { buchstabenpruefung(z); });
 
     Timer1 = new Timer(this, 1000, false);
@@ -60,6 +61,8 @@ void TForm60::anordnen()
     const DesignGrid& g = m_raster;
     surface().clear();
     seitenleiste(g, PaintBox1, PaintBox2, startknopf, Button31);
+    // The key table's grid (schluesseltafel): a row of results over the letters in kind 7.
+    m_tastatur->setTafel(variante == 7 ? QRect(77, 565, 594, 395) : QRect(77, 600, 594, 360));
     m_tastatur->anordnen(g);
 }
 

@@ -135,14 +135,11 @@ void TForm48::spezialkey(quint16& taste)
 
 void TForm48::Button2Click()
 {
-    const DesignGrid& g = m_raster;
     pfeilZeichnen(m_befehlszaehler, m_irrichtung);
     figurZeichnen(m_befehlszaehler, s_lvr::richtungNach(m_pfad, m_befehlszaehler - 1));
     m_befehlszaehler = 0;
     figurZeichnen(1, s_lvr::richtungNach(m_pfad, 0));
-    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
-    c.pen.color = clWhite;
-    c.rectangle(g.x(2), g.y(350), g.x(198), g.y(498));
+    meldungLeeren();
     ScrollBoxEx1->setEnabled(true);
     Button2->hide();
     Button2->Default = false;
@@ -163,6 +160,8 @@ void TForm48::Button1Click()
     Button1->setEnabled(false);
     ScrollBoxEx1->setEnabled(false);
     bewegungsknoepfe(false);
+    // The right command may still stand where the abort text goes.
+    meldungLeeren();
     gruppenspiel::abbruchtext(PaintBox1->canvas(), m_raster, gruppenspiel::spielername(), 355, 410);
 }
 
@@ -320,6 +319,15 @@ void TForm48::umrissZeichnen(int platz, QChar richtung, Umriss umriss, const QCo
         ecken << QPoint(g.x(p.x()), g.y(p.y()));
     c.polygon(ecken);
     c.pen.mode = PenMode::Copy;
+}
+
+void TForm48::meldungLeeren()
+{
+    const DesignGrid& g = m_raster;
+    Canvas& c = gruppenspiel::vorbereitet(PaintBox1->canvas());
+    c.pen.color = clWhite;
+    // Across the whole box but its black border: a message wider than the box (on a narrow screen) reaches it.
+    c.rectangle(1, g.y(350), g.x(200) - 1, g.y(498));
 }
 
 void TForm48::bewegungsknoepfe(bool zeigen)

@@ -55,6 +55,8 @@ private:
     // Both draw an outline the path logic gives for a place and a direction.
     using Umriss = std::vector<QPoint> (*)(const s_lvr::Feld&, QChar);
     void umrissZeichnen(int platz, QChar richtung, Umriss umriss, const QColor& farbe);
+    // The message under the figure wiped white, inside the box's border.
+    void meldungLeeren();
     void bewegungsknoepfe(bool zeigen);
 
     DesignGrid m_raster { 1.0f, 1.0f };

@@ -31,6 +31,7 @@ struct Steuerdaten {
     qint64 tabIndex = 0; // 0: none yet
     bool keinPfeilziel = false;
     KeypadRole keypad = KeypadRole::none;
+    bool keypadBox = false;
 };
 
 std::unordered_map<const QObject*, Steuerdaten>& steuertabelle()
@@ -216,6 +217,17 @@ bool isKeypadEnter(const QWidget* control)
 {
     const Steuerdaten* d = control ? finden(control) : nullptr;
     return d && d->keypad == KeypadRole::enter;
+}
+
+void setKeypadBox(QWidget* box)
+{
+    daten(box).keypadBox = true;
+}
+
+bool isKeypadBox(const QWidget* box)
+{
+    const Steuerdaten* d = box ? finden(box) : nullptr;
+    return d && d->keypadBox;
 }
 
 QList<QWidget*> tabOrderedChildren(const QWidget* parent)

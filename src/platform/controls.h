@@ -54,6 +54,10 @@ bool isArrowStop(const QWidget* control);
 void setKeypadKey(QWidget* key, bool enter = false);
 bool isKeypadKey(const QWidget* control);
 bool isKeypadEnter(const QWidget* control);
+// The box of a keypad whose keys stand in the cells of a table drawn under them: the frame that shows the keys
+// have the keyboard runs along the box's edges, around the table, never through it.
+void setKeypadBox(QWidget* box);
+bool isKeypadBox(const QWidget* box);
 // Moves a control to place index (from 0) in its parent's tab order.
 void setTabOrderIndex(QWidget* control, int index);
 // The children of parent in tab order (creation order unless changed by setTabOrderIndex).

@@ -506,7 +506,7 @@ void Form::updateKeypadFrame()
         delete m_keypadFrame.data();
         m_keypadFrame = new KeypadFrame(box);
     }
-    m_keypadFrame->setGeometry(area.adjusted(-3, -3, 3, 3) & box->rect());
+    m_keypadFrame->setGeometry(isKeypadBox(box) ? box->rect() : area.adjusted(-3, -3, 3, 3) & box->rect());
     m_keypadFrame->raise();
     m_keypadFrame->show();
 }

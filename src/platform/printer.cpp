@@ -18,7 +18,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 
@@ -47,7 +49,9 @@ QString safeFileName(const QString& title)
     s = s.simplified();
     while (s.endsWith(QLatin1Char('.')))
         s.chop(1);
-    if (s.size() > 80) s = s.left(80).trimmed();
+    // Room for an aid's name and a pupil's whole class-list line (35 characters); with the date and time before
+    // it, still well inside the 255 bytes a file system takes for a name, umlauts and all.
+    if (s.size() > 100) s = s.left(100).trimmed();
     return s.isEmpty() ? QStringLiteral("Ausdruck") : s;
 }
 
@@ -58,6 +62,45 @@ bool canShowViewer()
     if (platform.isEmpty() || platform == QLatin1String("offscreen") || platform.startsWith(QLatin1String("minimal")))
         return false;
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// A printout that reached its file but no viewer: the teacher is told where it lies, or it would be lost from
+// sight with nothing but a line in the error output.
+void notShown(const QString& title, const QString& file)
+{
+    reportError(QStringLiteral("Der Ausdruck %1 kann nicht angezeigt werden: Auf diesem Rechner ist kein Programm "
+                               "zum Anzeigen von PDF-Dateien eingerichtet. Er ist als PDF-Datei gespeichert:\n%2")
+                    .arg(quoted(title), QDir::toNativeSeparators(file)));
+}
+
+// Opens the PDF in the desktop's viewer, without waiting for it. The desktop's opener says only by its end
+// whether anything could show the file (none set up for PDF files, none at all); it is watched for that, and a
+// message names the file then.
+void showPdf(const QString& title, const QString& file)
+{
+    if (!canShowViewer()) return;
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) notShown(title, file);
+        return;
+    }
+    // Not a child of the application: one still waiting on a viewer when the program ends is left to run, and
+    // so is its viewer, with no message at the program's end.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({ file });
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(process, &QProcess::finished, [process, title, file](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0) notShown(title, file);
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, [process, title, file](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        notShown(title, file);
+        process->deleteLater();
+    });
+    process->start();
 }
 
 } // namespace
@@ -214,7 +257,7 @@ void Printer::output(Document& doc)
         reportError(QStringLiteral("Der Drucker hat den Ausdruck %1 nicht angenommen (%2). Er ist als PDF-Datei "
                                    "gespeichert: %3")
                         .arg(quoted(doc.title), printerFailure, doc.file));
-    if (canShowViewer()) QDesktopServices::openUrl(QUrl::fromLocalFile(doc.file));
+    showPdf(doc.title, doc.file);
 }
 
 bool Printer::printOnSystemPrinter(const Document& doc, QString& reason)

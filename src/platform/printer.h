@@ -21,8 +21,9 @@ class QIODevice;
 // - When the system has a default printer: that printer.
 // - Otherwise: a PDF file in "Ausdrucke" in the data folder.
 // A PDF is named by date, time and title and opened in the desktop's viewer when there is a display and $CI is
-// not set. A printer that fails gets the document as a PDF instead, with a message; when even that fails the
-// document's end throws (the handler ends with the message), so nothing is dropped silently.
+// not set; where no viewer can show it, a message names the file. A printer that fails gets the document as a PDF
+// instead, with a message; when even that fails the document's end throws (the handler ends with the message), so
+// nothing is dropped silently.
 class Printer {
 public:
     static Printer& instance();

@@ -205,6 +205,16 @@ std::vector<int> zahlenOderFehler(
     return werte;
 }
 
+// The lines of the installed file of the same name; none where it cannot be read.
+std::vector<Zeile> installierteZeilen(const QString& datei)
+{
+    try {
+        return rohzeilen(folders::installFolder() + QFileInfo(datei).fileName());
+    } catch (const IoError&) {
+        return {};
+    }
+}
+
 // Lines 1 and 2 are the installed file's leading lines. A file that lost them (emptied, cut short, left as
 // NUL bytes, a keyword put first by hand) or holds others gets them back in place of whatever stood before
 // its first keyword. Without an installed file to take them from, empty lines stand in for lost ones, so that
@@ -212,11 +222,7 @@ std::vector<int> zahlenOderFehler(
 void kopfHerstellen(const QString& datei, const Stichwoerter& woerter, std::vector<Zeile>& zeilen)
 {
     const size_t erstes = woerter.naechstes(zeilen, 0);
-    std::vector<Zeile> installiert;
-    try {
-        installiert = rohzeilen(folders::installFolder() + QFileInfo(datei).fileName());
-    } catch (const IoError&) {
-    }
+    const std::vector<Zeile> installiert = installierteZeilen(datei);
     std::vector<Zeile> kopf;
     if (installiert.size() >= 2) {
         if (erstes >= 2 && zeilen[0].text == installiert[0].text && zeilen[1].text == installiert[1].text) return;
@@ -360,6 +366,18 @@ Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, in
         return Abschnittstand::beschaedigt;
     werte = gelesen;
     return Abschnittstand::gelesen;
+}
+
+bool voreinstellung(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte)
+{
+    const std::vector<Zeile> zeilen = installierteZeilen(datei);
+    const QByteArray wort = cp1252::encode(stichwort);
+    const int idx = stichwortindex(zeilen, wort);
+    std::vector<int> gelesen;
+    if (idx < 0 || zahlenlesen(zeilen, Stichwoerter(datei, wort), idx + 1, anzahl, gelesen) != Lesefehler::keiner)
+        return false;
+    werte = gelesen;
+    return true;
 }
 
 void abschnittschreiben(const QString& datei, const QString& stichwort, const std::vector<int>& werte)

@@ -32,6 +32,11 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 enum class Abschnittstand { gelesen, fehlt, beschaedigt };
 Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte);
 
+// The defaults of a section: the same section of the installed file of that name (folders::installFolder()), for
+// where the data folder's file cannot give it. Leaves `zeilenpuffer`, `zeilenzahl` and `stichwortzeile` as the data
+// folder's file left them. False (`werte` unchanged) when the installed file does not hold the section whole.
+bool voreinstellung(const QString& datei, const QString& stichwort, int anzahl, std::vector<int>& werte);
+
 // Rewrites `datei` with the section's new value line. A damaged file (see abschnittladen) is first kept whole
 // as "<name>.beschaedigt" (or the next free "<name>.beschaedigtN"), then written anew with this section alone. The file
 // is read again just before, so a change that another PC made in the meantime is kept; every other section stays byte

@@ -452,7 +452,8 @@ void TForm65::zeilendruck()
         zeilendruck::Seite seite;
         seite.zeilen = zeilendruck::untereinander(hprot::protokollzeilen(bis), 200, 100, 55);
         seite.zeilen.last().umbrechen = bis == pfadzeile::kHilfen;
-        zeilendruck::drucken(QStringLiteral("Protokoll ") + schuelername, QVector<zeilendruck::Seite> { seite });
+        zeilendruck::drucken(
+            zeilendruck::protokolltitel(programmcode, schuelername), QVector<zeilendruck::Seite> { seite });
     }
     if (m_speichern && !gespeichert) {
         if (fehler.isEmpty())

@@ -67,4 +67,86 @@ void drucken(const QString& titel, const QStringList& texte, int x, int oben, in
     drucken(titel, QVector<Seite> { s }, satz);
 }
 
+QString hilfenname(int code)
+{
+    // The hub's captions without what a file name cannot hold: no "?", ":" as "durch", no "*)" of the rows.
+    static const QStringList raum10Felder { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("ergänzen +"), QStringLiteral("Mischung") };
+    static const QStringList raum10Strahl { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("ergänzen (+)"), QStringLiteral("ergänzen (-)"), QStringLiteral("Mischung") };
+    static const QStringList zehneruebergang { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("ergänzen (+)"), QStringLiteral("Mischung") };
+    static const QStringList rechenarten100 { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("ergänzen") };
+    static const QStringList zahlen100 { QStringLiteral("gemischte Zehner und Einer"),
+        QStringLiteral("2 gemischte Zehnerzahlen") };
+    static const QStringList tabellen { QStringLiteral("1 + 1, Raum 10, Raum 20"),
+        QStringLiteral("1 - 1, Raum 10, Raum 20"), QStringLiteral("kleines 1 x 1"), QStringLiteral("kleines 1 durch 1"),
+        QStringLiteral("mittleres 1 x 1"), QStringLiteral("ZE + E"), QStringLiteral("ZE - E"),
+        QStringLiteral("ZE + ZE"), QStringLiteral("HZE - ZE") };
+    static const QStringList halbschriftlich { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("ergänzen zu Zehnern"), QStringLiteral("mal"), QStringLiteral("geteilt") };
+    static const QStringList schriftlich { QStringLiteral("HZE + HZE"), QStringLiteral("HZE + HZE, Lücken füllen"),
+        QStringLiteral("HZE - HZE, ergänzen"), QStringLiteral("HZE - HZE, tauschen"), QStringLiteral("HZE x E"),
+        QStringLiteral("HZE x ZE"), QStringLiteral("THZE durch E, kurzer Weg"),
+        QStringLiteral("THZE durch E, langer Weg"), QStringLiteral("THZE durch ZE, langer Weg") };
+    switch (code) {
+    case 11:
+        return QStringLiteral("Wie viele sind es");
+    case 12:
+        return QStringLiteral("Zerlegen mit Beinchen");
+    case 13:
+        return QStringLiteral("Zerlegen im 10er-Feld");
+    case 14:
+        return QStringLiteral("Orientierung am Strahl bis 10");
+    case 15:
+        return QStringLiteral("Orientierung am Strahl bis 20");
+    case 16:
+        return QStringLiteral("Orientierung am Strahl bis 100");
+    case 17:
+        return QStringLiteral("100er-Feld Zahl einordnen");
+    case 18:
+        return QStringLiteral("100er-Feld Zahl nennen");
+    case 19:
+        return QStringLiteral("100er-Feld Zahl zuordnen");
+    case 110:
+        return QStringLiteral("100er-Feld Schlangen");
+    case 111:
+        return QStringLiteral("Platten, Stangen, Blöcke");
+    case 40:
+    case 52:
+        return QStringLiteral("Reihen und Muster im 100er-Feld");
+    case 51:
+        return QStringLiteral("Hilfen beim kleinen 1 x 1");
+    case 53:
+        return QStringLiteral("1 x 1 - Stern");
+    case 54:
+        return QStringLiteral("mittleres und großes 1 x 1");
+    case 55:
+        return QStringLiteral("Hilfen beim kleinen 1 durch 1");
+    case 56:
+        return QStringLiteral("Teilersuche am Strahl");
+    case 610:
+        return QStringLiteral("Tabelle E x ZE");
+    default:
+        break;
+    }
+    if (code >= 21 && code <= 24) return QStringLiteral("Raum 10 Felder ") + raum10Felder.at(code - 21);
+    if (code >= 25 && code <= 29) return QStringLiteral("Raum 10 Strahl ") + raum10Strahl.at(code - 25);
+    if (code >= 31 && code <= 34) return QStringLiteral("Zehnerübergang Felder ") + zehneruebergang.at(code - 31);
+    if (code >= 35 && code <= 38) return QStringLiteral("Zehnerübergang Strahl ") + zehneruebergang.at(code - 35);
+    if (code >= 41 && code <= 46)
+        return QStringLiteral("Raum 100 ") + rechenarten100.at((code - 41) % 3) + QStringLiteral(", ")
+            + zahlen100.at((code - 41) / 3);
+    if (code >= 61 && code <= 69) return QStringLiteral("Tabelle ") + tabellen.at(code - 61);
+    if (code >= 71 && code <= 75) return QStringLiteral("halbschriftlich ") + halbschriftlich.at(code - 71);
+    if (code >= 81 && code <= 89) return QStringLiteral("schriftlich ") + schriftlich.at(code - 81);
+    return {};
+}
+
+QString protokolltitel(int programmcode, const QString& schueler)
+{
+    return (hilfenname(programmcode) + QStringLiteral(" Protokoll ") + schueler).simplified();
+}
+
 } // namespace zeilendruck

@@ -52,4 +52,11 @@ void drucken(const QString& titel, const QVector<Seite>& seiten, const Satz& sat
 // The usual case: one page of lines, line i at (x, -(oben + abstand * i)).
 void drucken(const QString& titel, const QStringList& texte, int x, int oben, int abstand, const Satz& satz = {});
 
+// The aid of an activity code as the aids hub offers it (its button, with the group or choice it stands in where
+// the button alone does not say it), in words a file name can hold; empty for a code no aid has.
+QString hilfenname(int programmcode);
+// The title of an aid's protocol printout, which names its file: the aid and the pupil ("Wie viele sind es
+// Protokoll 03 Öykü Ünal"), so that the printouts of a class can be told apart.
+QString protokolltitel(int programmcode, const QString& schueler);
+
 } // namespace zeilendruck

@@ -14,7 +14,7 @@ SVRahmen::Parameter parameter()
     p.kaestchenpanel = { 472, 16, 297, 153 };
     p.kaestchenlabel = { 24, 16 };
     p.kaestchengruppe = { 80, 40 };
-    p.drucktitel = QStringLiteral("SV_m1");
+    p.drucktitel = QStringLiteral("schriftlich HZE x E");
     return p;
 }
 

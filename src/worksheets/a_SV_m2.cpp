@@ -15,7 +15,7 @@ SVRahmen::Parameter parameter()
         QStringLiteral(" der zweite Faktor ist eine Zehnerzahl"), QStringLiteral(" beide Faktoren sind Zehnerzahlen"),
         QStringLiteral(" jeder Faktor enthält mindestens eine  1"),
         QStringLiteral(" der lange Faktor enthält eine Null") };
-    p.drucktitel = QStringLiteral("SV_m2");
+    p.drucktitel = QStringLiteral("schriftlich HZE x ZE");
     return p;
 }
 

@@ -16,7 +16,6 @@ SVRahmen::Parameter parameter()
         QStringLiteral("Label3"), QStringLiteral("Label4") };
     p.zweizeilig = true;
     p.mischgruppe = QStringLiteral("RadioGroup1");
-    p.drucktitel = QStringLiteral("schriftlich drei Zahlen");
     return p;
 }
 
@@ -30,6 +29,12 @@ TForm8::TForm8(QWidget* parent)
 void TForm8::aktiviert()
 {
     m_variante = programmcode == 2 ? 2 : 1;
+}
+
+QString TForm8::drucktitel() const
+{
+    // The menu's patterns are pictures: the sheet is named as it titles itself.
+    return QStringLiteral("schriftlich ") + sv_p2::blatttitel(m_variante).trimmed() + QStringLiteral(" drei Zahlen");
 }
 
 void TForm8::zurueckgesetzt()

@@ -17,6 +17,7 @@ protected:
     void erzeugen(const std::vector<int>& arten) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
+    QString drucktitel() const override;
 
 private:
     int m_variante = 1;

@@ -4,6 +4,7 @@ TForm16::TForm16(QWidget* parent)
     : Zehnerblatt(
         Texte {
             QStringLiteral("gemZgemZ"),
+            QStringLiteral("zwei gemischte Zehnerzahlen"),
             { QStringLiteral("Zehnerzahl  +/-  Zehnerzahl              60 + 20 = 80"),
                 QStringLiteral("gem. Zehnerzahl  +/-  Zehnerzahl    64 + 20 = 84"),
                 QStringLiteral("Zehnerzahl  +/- gem. Zehnerzahl     60 + 28 = 88"),

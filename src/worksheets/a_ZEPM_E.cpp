@@ -4,6 +4,7 @@ TForm15::TForm15(QWidget* parent)
     : Zehnerblatt(
         Texte {
             QStringLiteral("gemZpmE"),
+            QStringLiteral("gemischte Zehner und Einer"),
             { QStringLiteral("gem. Zehnerzahl +/- Einer  ohne Zehnerübergang  Beispiel:          64 + 5 = 69        "
                              "69 - 5 = 64"),
                 QStringLiteral("gem. Zehnerzahl  +/-  Einer  mit Zehnerübergang Beispiel:        64 + 8 = 72        "

@@ -65,8 +65,10 @@ TForm5::TForm5(QWidget* parent)
               for (int i = 0; i < liste.size(); ++i) {
                   auto* b = new Button(box, QString::fromUtf8(liste[i].text), 12, 48 + 52 * i, breite - 24, 40);
                   const auto zeichnen = liste[i].zeichnen;
+                  // Named as the teacher chose it: the group and the button ("Gitterfelder 4 20er").
+                  const QString name = (titel + u' ' + b->caption()).simplified();
                   // Templates have no copies edit: one copy, whatever the last sheet printed.
-                  b->OnClick = [zeichnen] { blattdruck::drucken(QStringLiteral("Blanco"), 1, zeichnen); };
+                  b->OnClick = [zeichnen, name] { blattdruck::drucken(name, 1, zeichnen); };
                   // Only a click prints: a template button never holds the keyboard, so no key can print.
                   b->setFocusPolicy(Qt::NoFocus);
                   vorlagen << b;

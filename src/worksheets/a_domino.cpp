@@ -160,7 +160,7 @@ void TForm26::Button7Click()
 void TForm26::Button5Click()
 {
     // The template has no copies of its own: one, whatever the last sheet printed.
-    blattdruck::drucken(QStringLiteral("Domino-Vorlage"), 1, [](Canvas& c) { bldomi::leereVorlage(c); });
+    blattdruck::drucken(QStringLiteral("leere Domino-Vorlage"), 1, [](Canvas& c) { bldomi::leereVorlage(c); });
 }
 
 void TForm26::eingabe(Edit* edit)
@@ -203,7 +203,7 @@ void TForm26::druckenClick()
     if (!domino::gueltig(m_art, m_wert, m_dominobereich)) return;
     m_blatt = domino::erzeugen(m_art, m_wert, m_dominobereich);
     kopienSichern();
-    blattdruck::drucken(QStringLiteral("Domino"), wieoft, [this](Canvas& c) { domino::draw(c, m_blatt); });
+    blattdruck::drucken(domino::drucktitel(m_art), wieoft, [this](Canvas& c) { domino::draw(c, m_blatt); });
 }
 
 void TForm26::Button4Click()

@@ -230,6 +230,24 @@ QString regeltext(int art, int wert)
     }
 }
 
+QString drucktitel(int art)
+{
+    switch (art) {
+    case Summe:
+        return QStringLiteral("Domino 2 Nachbarn haben die gleiche Summe");
+    case Plus:
+        return QStringLiteral("Domino immer der gleiche Summand");
+    case Minus:
+        return QStringLiteral("Domino immer der gleiche Subtrahend");
+    case Mal:
+        return QStringLiteral("Domino immer der gleiche Faktor");
+    case Geteilt:
+        return QStringLiteral("Domino immer der gleiche Teiler");
+    default:
+        return QStringLiteral("Domino");
+    }
+}
+
 void draw(Canvas& c, const Blatt& blatt)
 {
     bldomi::seite(c);

@@ -47,6 +47,9 @@ Blatt erzeugen(int art, int wert, int bereich);
 // "2 Nachbarn ergeben: 12", "ringsherum immer + 9" ...
 QString regeltext(int art, int wert);
 
+// The name of a sheet's printout: its kind's button, without the signs a file name cannot hold.
+QString drucktitel(int art);
+
 // The page of a sheet: ring, cut-out grid, rule and solution strip.
 void draw(Canvas& canvas, const Blatt& blatt);
 

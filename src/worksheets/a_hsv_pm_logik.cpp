@@ -155,6 +155,9 @@ Seite musterseite(int rechenart, const std::vector<int>& muster, const Aufgaben&
 {
     Seite s;
     s.titel = "halbschriftlich " + rechenzeichen(rechenart) + QString(15, u' ') + "Name: _____________";
+    static const char* const knoepfe[] = { "Addieren", "Subtrahieren", "Multiplizieren", "Dividieren" };
+    if (rechenart >= Addition && rechenart <= Division)
+        s.drucktitel = QStringLiteral("halbschriftliches ") + QLatin1String(knoepfe[rechenart - Addition]);
     s.malpunkte = rechenart == Multiplikation;
     s.streifenX = 480;
     for (size_t p = 0; p < 12; ++p) {
@@ -168,6 +171,7 @@ Seite ergaenzungsseite(const std::vector<int>& muster, const Aufgaben& aufgaben)
 {
     Seite s;
     s.titel = QStringLiteral("halbschriftlich ergänzen            Name: _____________");
+    s.drucktitel = QStringLiteral("halbschriftliches Ergänzen");
     s.streifenX = 460;
     for (size_t p = 0; p < 12; ++p) {
         s.ergebnisse.push_back(aufgaben[p].b);

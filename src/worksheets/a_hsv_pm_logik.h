@@ -39,6 +39,7 @@ std::array<QString, 2> ergaenzungsschritte(int muster, const Aufgabe& aufgabe);
 // cell; a separator under each task line; the sorted strip.
 struct Seite {
     QString titel;
+    QString drucktitel; // names the printout: the menu's button the sheet was chosen by
     std::array<std::array<QString, 3>, 12> zeilen {}; // an empty line is left out
     std::vector<int> ergebnisse;
     int streifenX = 480; // x of the strip's first number

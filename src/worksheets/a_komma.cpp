@@ -187,11 +187,13 @@ void TForm27::druckenClick()
     programmcode = art;
     m_blatt = komma::erzeugen(art, formen(art), m_eurowahl, m_kommazaehler);
     kopienSichern();
+    // Named by the hub's button and the kind chosen here, as the sheet titles it.
+    const QString titel = QStringLiteral("Kommazahlen ") + komma::titeltext(art);
     for (int k = 0; k < wieoft; ++k)
-        blattdruck::drucken(QStringLiteral("Komma"), 1, [this](Canvas& c) { komma::draw(c, m_blatt, false); });
+        blattdruck::drucken(titel, 1, [this](Canvas& c) { komma::draw(c, m_blatt, false); });
     if (RadioGroup2->ItemIndex() == 1)
         blattdruck::drucken(
-            QStringLiteral("Komma Lösungsblatt"), 1, [this](Canvas& c) { komma::draw(c, m_blatt, true); });
+            titel + QStringLiteral(" Lösungsblatt"), 1, [this](Canvas& c) { komma::draw(c, m_blatt, true); });
 }
 
 void TForm27::Button4Click()

@@ -10,7 +10,6 @@ SVRahmen::Parameter parameter()
     auto p = SVRahmen::Parameter::mitZusatzpanel();
     p.n = sv_d1::aufgabenzahl;
     p.typtexte = QStringList(7, QString()); // the menu's
-    p.drucktitel = QStringLiteral("SV_d");
     return p;
 }
 
@@ -22,6 +21,12 @@ TForm11::TForm11(QWidget* parent)
     setCaption(QStringLiteral("SV_d"));
     RadioGroup1 = zusatzgruppe(QStringLiteral("Rest"), { QStringLiteral("ohne"), QStringLiteral("mit") });
     RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
+}
+
+QString TForm11::drucktitel() const
+{
+    // The menu's buttons, with the division sign a file name cannot hold as its word.
+    return m_variante == 1 ? QStringLiteral("schriftlich ZTTHZE durch ZE") : QStringLiteral("schriftlich THZE durch E");
 }
 
 void TForm11::RadioGroup1Click()

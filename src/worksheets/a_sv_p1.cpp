@@ -13,7 +13,6 @@ SVRahmen::Parameter parameter()
         QStringLiteral(" ein Übertrag  (in die 10er-Stelle)"),
         QStringLiteral(" ein Übertrag (in die 100er- oder 10er-Stelle)"), QStringLiteral(" zwei Überträge"),
         QStringLiteral(" 1. Übertrag bewirkt ggf. 2. Übertrag"), QStringLiteral("yariabel") };
-    p.drucktitel = QStringLiteral("schriftlich plus minus");
     p.neuMischen = false;
     return p;
 }
@@ -29,6 +28,12 @@ void TForm7::aktiviert()
 {
     // The menu names the variant; a value it never writes is read as the addition.
     m_variante = programmcode >= 1 && programmcode <= 6 ? programmcode : 1;
+}
+
+QString TForm7::drucktitel() const
+{
+    // The menu's patterns are pictures: the sheet is named as it titles itself.
+    return QStringLiteral("schriftlich ") + sv_p1::blatttitel(m_variante).trimmed();
 }
 
 void TForm7::zurueckgesetzt()

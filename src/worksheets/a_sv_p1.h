@@ -18,6 +18,7 @@ protected:
     void erzeugen(const std::vector<int>& arten) override;
     void aktiviert() override;
     void zurueckgesetzt() override;
+    QString drucktitel() const override;
 
 private:
     int m_variante = 1;

@@ -5,6 +5,8 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "worksheets/blattdruck.h"
 
+#include <array>
+
 TForm28::TForm28(QWidget* parent)
     : Blattform(parent)
 {
@@ -191,7 +193,11 @@ void TForm28::druckenClick()
     variante = m_rechenart <= ueberschlag::Subtraktion ? RadioGroup1->ItemIndex() : 0;
     m_blatt = ueberschlag::erzeugen(programmcode, variante, m_formwahl);
     kopienSichern();
-    blattdruck::drucken(QStringLiteral("Überschlag"), wieoft, [this](Canvas& c) { ueberschlag::draw(c, m_blatt); });
+    // Named by the hub's button and the button of the operation chosen here.
+    const Button* knopf = std::array<Button*, 4> { Button2, Button3, Button6, Button7 }.at(
+        size_t(qBound(int(ueberschlag::Addition), m_rechenart, int(ueberschlag::Division)) - 1));
+    blattdruck::drucken(QStringLiteral("Überschläge ") + knopf->caption(), wieoft,
+        [this](Canvas& c) { ueberschlag::draw(c, m_blatt); });
 }
 
 void TForm28::panelZeigen(Panel* panel)

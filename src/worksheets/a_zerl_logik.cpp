@@ -138,7 +138,7 @@ void zeichnen(Canvas& c, const Blatt& b)
 
 void drucken(const Blatt& b, int kopien)
 {
-    blattdruck::drucken(QStringLiteral("Zahlen zerlegen"), kopien, [&](Canvas& c) { zeichnen(c, b); });
+    blattdruck::drucken(QStringLiteral("Mengen zerlegen"), kopien, [&](Canvas& c) { zeichnen(c, b); });
 }
 
 } // namespace zerlegen

@@ -143,7 +143,7 @@ void zeichnen(Canvas& c, const Hunderterblatt& b)
 
 void drucken(const Hunderterblatt& b, int kopien)
 {
-    blattdruck::drucken(QStringLiteral("1x1 - Felder im 100er"), kopien, [&](Canvas& c) { zeichnen(c, b); });
+    blattdruck::drucken(QStringLiteral("1 x 1 in 100er-Feldern"), kopien, [&](Canvas& c) { zeichnen(c, b); });
 }
 
 } // namespace einmaleins

@@ -13,6 +13,7 @@ const Familie& bereich10()
     static const Familie f = [] {
         Familie f;
         f.titel = QStringLiteral("Raum 10") + QString(12, u' ') + QStringLiteral("Name: _______________");
+        f.drucktitel = QStringLiteral("+ und - im Bereich bis 10");
         return f;
     }();
     return f;
@@ -23,6 +24,7 @@ const Familie& zwischen10und20()
     static const Familie f = [] {
         Familie f;
         f.titel = QStringLiteral("zwischen 10 und 20") + QString(8, u' ') + QStringLiteral("Name: _______________");
+        f.drucktitel = QStringLiteral("zwischen 10 und 20");
         f.titelX = 160;
         f.faktor = 100;
         f.arten = 6;
@@ -40,6 +42,7 @@ const Familie& zehneruebergang()
     static const Familie f = [] {
         Familie f;
         f.titel = QStringLiteral("Zehnerübergang") + QString(5, u' ') + QStringLiteral("Name: _______________");
+        f.drucktitel = QStringLiteral("Zehnerübergang");
         f.titelX = 160;
         f.arten = 6;
         f.zwanzig = true;
@@ -214,8 +217,7 @@ void zeichnen(Canvas& c, const Blatt& bl)
 
 void drucken(const Blatt& bl, int kopien)
 {
-    blattdruck::drucken(bl.familie->titel.left(bl.familie->titel.indexOf(QStringLiteral("Name"))).trimmed(), kopien,
-        [&](Canvas& c) { zeichnen(c, bl); });
+    blattdruck::drucken(bl.familie->drucktitel, kopien, [&](Canvas& c) { zeichnen(c, bl); });
 }
 
 } // namespace familienblatt

@@ -19,6 +19,9 @@ struct Streifen {
 
 struct Familie {
     QString titel; // the title line, name blank included
+    // Names the printout: the menu's button the sheet was chosen by, in words a file name can hold ("+ / -"
+    // has a slash).
+    QString drucktitel;
     int titelX = 200;
     int faktor = 10; // code = a * faktor + b
     int arten = 7; // task forms

@@ -104,6 +104,6 @@ void Halbschriftblatt::druckenClick()
     if (!druckbereit()) return;
     m_seite = neueSeite();
     kopienSichern();
-    blattdruck::drucken(caption(), wieoft, [this](Canvas& c) { halbschrift::draw(c, m_seite); });
+    blattdruck::drucken(m_seite.drucktitel, wieoft, [this](Canvas& c) { halbschrift::draw(c, m_seite); });
     feldleeren();
 }

@@ -192,6 +192,11 @@ Kastenblatt additionsblatt(int bereich, int art, int n)
 {
     Kastenblatt b;
     b.n = n;
+    b.titel = bereich == 5 ? QStringLiteral("Knobelkästen mittleres und großes 1 x 1")
+                           : QStringLiteral("Knobelkästen + und - im Zahlbereich bis ")
+            + QString::number(bereich == 1 ? 20
+                    : bereich == 2         ? 100
+                                           : 1000);
     const bool plus = bereich == 1 ? (art == 1 || art == 3 || art == 6) : art % 2 == 0;
     const bool zerlegen = bereich == 1 && (art == 0 || art == 5);
     if (bereich == 5) {
@@ -265,6 +270,7 @@ Kastenblatt einmaleinsblatt(const std::vector<int>& faktoren1, const std::vector
     Kastenblatt b;
     b.n = n;
     b.einmaleins = true;
+    b.titel = QStringLiteral("Knobelkästen kleines 1 x 1");
     b.zeichen1 = art == 0 ? "*" : ":";
     b.zeichen2 = "=";
     b.rest = art == 2 ? Rest::zugeordnet : art == 3 ? Rest::segment : Rest::keiner;
@@ -375,7 +381,7 @@ void zeichnen(Canvas& c, const Kastenblatt& b)
 
 void drucken(const Kastenblatt& b, int kopien)
 {
-    blattdruck::drucken(QStringLiteral("Knobelkästen"), kopien, [&](Canvas& c) { zeichnen(c, b); });
+    blattdruck::drucken(b.titel, kopien, [&](Canvas& c) { zeichnen(c, b); });
 }
 
 } // namespace knobel

@@ -27,6 +27,7 @@ struct Kastenblatt {
     std::array<std::vector<int>, 3> loesung; // the same in generation order: row i is one correct task
     std::vector<int> reste, loesungsreste; // remainders, sorted per box / in generation order
     bool einmaleins = false; // the small table's positions of the solution strip
+    QString titel; // names the printout: the menu's button the sheet was chosen by
 };
 
 // One sheet of range 1 (up to 20), 2 (up to 100), 3 (up to 1000) or 5 (middle and large table), kind 0..7.

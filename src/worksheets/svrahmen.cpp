@@ -222,7 +222,7 @@ void SVRahmen::druckenClick()
     if (m_parameter.neuMischen) Randomize();
     erzeugen(m_arten);
     kopienSichern();
-    svrahmen::druckdurchgang(m_parameter.drucktitel, wieoft, m_loesungwahl == 1,
+    svrahmen::druckdurchgang(drucktitel(), wieoft, m_loesungwahl == 1,
         [this](Canvas& canvas, bool loesungsdruck) { blattZeichnen(canvas, loesungsdruck); });
     zusammenstellungZeigen();
     feldleeren();

@@ -34,7 +34,7 @@ public:
         QRect kaestchenpanel { 456, 16, 313, 153 };
         QPoint kaestchenlabel { 32, 16 };
         QPoint kaestchengruppe { 88, 40 };
-        QString drucktitel; // the print job's name
+        QString drucktitel; // names the printout: the menu's button the sheet was chosen by
         bool neuMischen = true; // a new seed before the tasks are drawn
 
         // A sheet with its own panel (Form, Rest) makes room for it: a narrower top panel and a small
@@ -76,6 +76,8 @@ protected:
     virtual void blattZeichnen(Canvas& canvas, bool loesungsdruck) = 0;
     virtual void aktiviert() { }
     virtual void zurueckgesetzt() { }
+    // The printout's name; a sheet of several variants names the one the menu chose.
+    virtual QString drucktitel() const { return m_parameter.drucktitel; }
 
     int artenzahl() const override { return int(m_parameter.typtexte.size()); }
     bool druckbereit() const override;

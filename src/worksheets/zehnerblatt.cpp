@@ -131,6 +131,6 @@ void Zehnerblatt::druckenClick()
     m_blatt.aufgaben = m_texte.erzeugen(m_stufe);
     m_blatt.einStrich = m_texte.einStrich;
     kopienSichern();
-    blattdruck::drucken(m_texte.caption, wieoft, [this](Canvas& c) { raum100::draw(c, m_blatt); });
+    blattdruck::drucken(m_texte.drucktitel, wieoft, [this](Canvas& c) { raum100::draw(c, m_blatt); });
     feldleeren();
 }

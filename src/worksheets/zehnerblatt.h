@@ -21,6 +21,7 @@ class Zehnerblatt : public Blattform {
 public:
     struct Texte {
         QString caption;
+        QString drucktitel; // names the printout: the menu's button the sheet was chosen by
         QStringList stufen; // one caption per level
         QString formenKopf; // heading of the forms panel
         QString verwandtschaft;

@@ -2,9 +2,11 @@
 #include "platform/errors.h"
 #include "platform/folders.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "support/beschaedigt.h"
 #include "support/fixtures.h"
 
 #include <QFile>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -307,21 +309,35 @@ TEST_F(HHauptLogikTest, IncompleteOptionsDoNotStart)
 
 // ---- Sections ----
 
-TEST_F(HHauptLogikTest, EverySectionOfTheInstalledFileLoadsWithItsValueCount)
+// And so it does from every damaged copy of it: what the copy cannot give, the installed section gives, so that
+// no panel is left with nothing chosen.
+TEST_F(HHauptLogikTest, EverySectionOfTheInstalledFileLoadsWithItsValueCountAlsoFromADamagedCopy)
 {
     const std::pair<int, int> codes[]
         = { { 11, 8 }, { 14, 1 }, { 110, 6 }, { 21, 27 }, { 31, 24 }, { 61, 23 }, { 62, 25 }, { 63, 24 }, { 64, 12 },
               { 65, 2 }, { 51, 22 }, { 55, 21 }, { 54, 17 }, { 40, 3 }, { 41, 9 }, { 71, 5 }, { 81, 6 } };
+    std::map<QString, std::vector<int>> installiert;
     for (const auto& [code, anzahl] : codes) {
         SCOPED_TRACE(code);
         const QString wort = stichwort(code);
         EXPECT_EQ(int(abschnittwerte(wort).size()), anzahl);
         EXPECT_TRUE(abschnittladen(wort));
         EXPECT_GT(stichwortzeile, 4);
+        installiert[wort] = abschnittwerte(wort);
     }
     EXPECT_TRUE(stichwort(17).isEmpty());
     EXPECT_TRUE(stichwort(53).isEmpty());
     EXPECT_FALSE(abschnittladen(QStringLiteral("gibtsnicht")));
+
+    for (const Beschaedigung& b : beschaedigungen(readBytes(folders::installFolder() + QStringLiteral("hw.ina")))) {
+        SCOPED_TRACE(b.name);
+        writeBytes(dataPath(QStringLiteral("hw.ina")), b.inhalt);
+        for (const auto& [wort, werte] : installiert) {
+            abschnittsetzen(wort, std::vector<int>(werte.size(), -1));
+            EXPECT_TRUE(abschnittladen(wort)) << wort.toStdString();
+            EXPECT_EQ(abschnittwerte(wort), werte) << wort.toStdString();
+        }
+    }
 }
 
 TEST_F(HHauptLogikTest, BytesKeepTheirLowBitsAndAreWrittenAsTheirKindIsSigned)

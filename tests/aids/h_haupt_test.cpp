@@ -7,11 +7,14 @@
 #include "shell/einstellungsdatei.h"
 #include "shell/fenster.h"
 #include "shell/platzhalter.h"
+#include "shell/zeilendruck.h"
 #include "support/fixtures.h"
 #include "support/keys.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMap>
+#include <QRegularExpression>
 #include <memory>
 #include <vector>
 
@@ -273,6 +276,26 @@ TEST_F(HHauptTest, EveryAidIsOpenedByItsCode)
     EXPECT_EQ(fensterVonCode(56), Form75);
     EXPECT_EQ(fensterVonCode(0), nullptr);
     EXPECT_EQ(fensterVonCode(20), nullptr);
+}
+
+// An aid's protocol printout is named by the aid, so that a teacher tells the printouts apart: every aid the hub
+// opens has a name of its own that a file name can hold.
+TEST_F(HHauptTest, EveryAidHasANameOfItsOwnForItsProtocolPrintout)
+{
+    QList<int> hilfen { 41, 42, 43, 44, 45, 46, 71, 72, 73, 74, 75 };
+    for (int code = 1; code < 1000; ++code)
+        if (hub.knopf(code)) hilfen << code;
+    QMap<QString, int> namen;
+    for (int code : hilfen) {
+        const QString name = zeilendruck::hilfenname(code);
+        EXPECT_FALSE(name.isEmpty()) << code;
+        EXPECT_FALSE(name.contains(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")))) << name.toStdString();
+        // The two buttons of the rows and patterns open the same aid with the same options.
+        if (namen.contains(name) && !(namen[name] == 40 && code == 52)) ADD_FAILURE() << code << " " << namen[name];
+        namen.insert(name, code);
+    }
+    EXPECT_EQ(
+        zeilendruck::protokolltitel(11, QStringLiteral("03 Öykü Ünal")), "Wie viele sind es Protokoll 03 Öykü Ünal");
 }
 
 TEST_F(HHauptTest, MoreThanFiveDivisorsKeepStartDisabled)

@@ -241,6 +241,7 @@ TEST_F(Tab1Test, WorksheetsCarryTheirHints)
         EXPECT_TRUE(text.contains(QString::fromUtf8(kHinweis1))) << text.toStdString();
         EXPECT_TRUE(text.contains("rechne dann die Aufgaben, wo mehr als 10 herauskommt"));
         EXPECT_TRUE(text.contains(kMuster));
+        EXPECT_EQ(printer().lastDocument().title, "Tabelle 1 + 1, Raum 10, Raum 20"); // as the hub offers it
     });
     rand({ 1, 2, 3 }, { 4, 5, 6 });
     lauf(63, [&](TForm70& h) {

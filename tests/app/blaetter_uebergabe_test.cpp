@@ -101,6 +101,7 @@ TEST_F(BlaetterUebergabe, TheHalfWrittenMenuHandsItsOperationAndPreviewsToTheShe
     EXPECT_EQ(gezeigt, (QList<Form*> { menue, muster, ergaenzen }));
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_TRUE(printer().recorded().first().pageTexts().first().join("").contains(":"));
+    EXPECT_EQ(printer().recorded().first().title, "halbschriftliches Dividieren"); // the menu's button
     EXPECT_EQ(muster->gedruckt().zeilen[0][1].left(3), "___");
     printer().setRecording(false);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();

@@ -3,6 +3,7 @@
 #include "gruppenspieltest.h"
 #include "platform/clock.h"
 #include "platform/paintbox.h"
+#include "platform/surface.h"
 #include "shell/SBEx.h"
 #include "support/keys.h"
 
@@ -81,13 +82,23 @@ TEST_F(PfadspielTest, OnePlayerFinishesTheOtherAbortsInBothForms)
                 EXPECT_EQ(fenster->Button8->caption(), QString("weiter"));
                 grabToPng(fenster, QStringLiteral("s_lvr_%1_haken").arg(code));
                 klick(fenster->Button8);
-                // Bea gives up.
+                // Bea gives up while the right command she missed is still shown: the abort text stands alone.
                 EXPECT_EQ(spielernummer, 2);
                 klick(fenster->Button8);
                 pressKey(fenster, Qt::Key_Down); // ignored
                 EXPECT_EQ(fenster->befehlszaehler(), 0);
+                befehl(falsch(), true);
                 QTest::keyClick(fenster, Qt::Key_Escape);
                 EXPECT_EQ(spielerstatus[2], 500);
+                const QImage bild = fenster->PaintBox1->targetSurface().image().copy(fenster->PaintBox1->surfaceRect());
+                int rot = 0;
+                for (int y = 0; y < bild.height(); ++y)
+                    for (int x = 1; x + 1 < bild.width(); ++x) { // inside the border
+                        const QColor f = bild.pixelColor(x, y);
+                        rot += f.red() > 160 && f.green() < 110 && f.blue() < 110;
+                    }
+                EXPECT_EQ(rot, 0);
+                grabToPng(fenster, QStringLiteral("s_lvr_%1_abbruch").arg(code));
                 klick(fenster->Button8);
             },
             [&] {

@@ -194,6 +194,8 @@ TEST_F(HProtTest, PrintOnlyPrintsThirteenLinesSaveAndPrintFourteenAndTheFile)
     EXPECT_EQ(erste.font.name, "courier new");
     EXPECT_EQ(erste.font.height, 50);
     EXPECT_EQ(printer().recorded().first().pages.first().at(12).points.first(), QPoint(200, -(100 + 55 * 12)));
+    // Named by the aid and the pupil, as the teacher finds it among the printouts of the class.
+    EXPECT_EQ(printer().recorded().first().title, "100er-Feld Zahl einordnen Protokoll 01 Kind1");
 
     printer().clearRecorded();
     zeigen([&] {

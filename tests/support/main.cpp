@@ -23,6 +23,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     }
+    // As on the CI machine: no printout is shown in a viewer (nor is it said that none can show it).
+    if (qEnvironmentVariableIsEmpty("CI")) qputenv("CI", "1");
     Application app(argc, argv);
     QDir().mkpath(QStringLiteral(TAVI_TEST_OUTPUT));
     ::testing::InitGoogleTest(&argc, argv);

@@ -127,7 +127,7 @@ TEST_F(ZerlegenFensterTest, PrintsTheLayoutShownAndReopensInLayoutOne)
     EXPECT_EQ(teile, (std::set<int> { 1, 2, 3 }));
     EXPECT_EQ(b.aufgaben[3].menge, 10);
     EXPECT_EQ(texte().first(), "Zahlen zerlegen                     Name: _______________@200,-70");
-    EXPECT_EQ(printer().recorded().last().title, "Zahlen zerlegen");
+    EXPECT_EQ(printer().recorded().last().title, "Mengen zerlegen"); // the menu's button
 }
 
 // A split diagram: the whole's box with the quantity in it, the dots above it, two part boxes below joined to it

@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 #include "worksheets/a_blanco.h"
 
+#include <QSet>
 #include <set>
 
 class BlancoTest : public DruckTest {
@@ -64,12 +65,16 @@ TEST_F(BlancoTest, EachClickIsOneJobOfOneCopyWithAFreshBlackPen)
     printer().beginDoc(QStringLiteral("Blatt"));
     printer().canvas().pen.color = Qt::red;
     printer().endDoc();
+    QSet<QString> namen;
     for (Button* b : form.vorlagen) {
         const int vorher = int(printer().recorded().size());
         b->Click();
         ASSERT_EQ(printer().recorded().size(), vorher + 1) << b->caption().toStdString();
         const Printer::Document& d = printer().recorded().last();
         EXPECT_EQ(d.copies, 1);
+        // Named by the button it was chosen by, each template by a name of its own.
+        EXPECT_TRUE(d.title.endsWith(b->caption().simplified())) << d.title.toStdString();
+        namen.insert(d.title);
         ASSERT_FALSE(d.pages.first().isEmpty());
         for (const DrawOp& op : d.pages.first()) {
             EXPECT_EQ(op.pen.color, QColor(Qt::black));
@@ -78,6 +83,7 @@ TEST_F(BlancoTest, EachClickIsOneJobOfOneCopyWithAFreshBlackPen)
         Printer::writePdf(d, QStringLiteral(TAVI_TEST_OUTPUT "/blanco_%1.pdf").arg(form.vorlagen.indexOf(b) + 1));
     }
     EXPECT_EQ(form.vorlagen.size(), 19);
+    EXPECT_EQ(namen.size(), 19);
     grabToPng(&form, "a_blanco");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }

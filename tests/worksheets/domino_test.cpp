@@ -170,6 +170,10 @@ TEST_F(DominoFenster, ChoiceInputAndPrintStates)
     EXPECT_EQ(jobs[1].copies, 1);
     EXPECT_EQ(jobs[2].copies, 1);
     EXPECT_TRUE(jobs[2].pageTexts().first().join("\n").contains("ringsherum immer: ............."));
+    // Each printout named by the button its kind was chosen by.
+    EXPECT_EQ(jobs[0].title, "Domino 2 Nachbarn haben die gleiche Summe");
+    EXPECT_EQ(jobs[1].title, "Domino immer der gleiche Faktor");
+    EXPECT_EQ(jobs[2].title, "leere Domino-Vorlage");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 

@@ -403,5 +403,5 @@ TEST_F(EinmaleinsblattTest, EachSheetHasItsTitleLine)
     EXPECT_EQ(printer().recorded().last().title, "1 x 1 - Felder");
     einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
     EXPECT_EQ(texte().first(), "1x1 - Felder im 100er      Name: ________________@200,-100");
-    EXPECT_EQ(printer().recorded().last().title, "1x1 - Felder im 100er");
+    EXPECT_EQ(printer().recorded().last().title, "1 x 1 in 100er-Feldern"); // the menu's button
 }

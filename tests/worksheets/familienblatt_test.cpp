@@ -274,7 +274,8 @@ TEST(FamilienblattTest, EveryRowOrPairHasOnePictureAndNoPictureStandsElsewhere)
             }
 }
 
-// Each sheet's title line, with the blanks that set its name blank apart, and the job named by the title alone.
+// Each sheet's title line, with the blanks that set its name blank apart, and the job named by the menu's button the
+// sheet was chosen by.
 TEST_F(FamilienblattDruckTest, EachSheetHasItsTitleLineAndNamesItsJobByIt)
 {
     const struct {
@@ -282,7 +283,7 @@ TEST_F(FamilienblattDruckTest, EachSheetHasItsTitleLineAndNamesItsJobByIt)
         const char *zeile, *job;
         int x;
     } soll[] = {
-        { bereich10(), "Raum 10            Name: _______________", "Raum 10", 200 },
+        { bereich10(), "Raum 10            Name: _______________", "+ und - im Bereich bis 10", 200 },
         { zwischen10und20(), "zwischen 10 und 20        Name: _______________", "zwischen 10 und 20", 160 },
         { zehneruebergang(), "Zehnerübergang     Name: _______________", "Zehnerübergang", 160 },
     };

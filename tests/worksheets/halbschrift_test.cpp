@@ -161,6 +161,7 @@ TEST_F(HalbschriftFenster, TheCompletingSheetShowsEveryTaskAndStepsByPattern)
         EXPECT_EQ(s.zeilen[p][2].startsWith("__ + __ = "), p >= 8) << p;
     }
     EXPECT_EQ(printer().recorded().last().copies, 1);
+    EXPECT_EQ(printer().recorded().last().title, "halbschriftliches Ergänzen"); // the menu's button
     Printer::writePdf(printer().lastDocument(), QStringLiteral(TAVI_TEST_OUTPUT "/hs_5.pdf"));
 
     zeigen(form, [&] {

@@ -165,7 +165,13 @@ TEST_F(KnobelDruckTest, EveryRangeAndKindAsPdf)
     vorrat.setzen(einmaleins::paare({ 3, 6 }, { 4, 5, 9 }, false));
     einmaleins::drucken(einmaleins::hunderterblatt(vorrat), 1);
     ablegen("hunderterfelder");
-    EXPECT_EQ(printer().recorded().size(), 15);
+    ASSERT_EQ(printer().recorded().size(), 15);
+    // Each printout is named by the menu's button its sheet was chosen by.
+    const QString soll[] = { "Knobelkästen + und - im Zahlbereich bis 20",
+        "Knobelkästen + und - im Zahlbereich bis 100", "Knobelkästen + und - im Zahlbereich bis 1000",
+        "Knobelkästen mittleres und großes 1 x 1", "Knobelkästen kleines 1 x 1" };
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(printer().recorded().at(2 * i).title, soll[i]);
 }
 
 TEST(EinmaleinsTest, FieldsFillTwoColumnsAndThePoolGoesOnFromSheetToSheet)

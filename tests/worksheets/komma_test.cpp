@@ -198,6 +198,9 @@ TEST_F(KommaFenster, CopiesAreJobsOfTheSameTasksAndTheSolutionComesLast)
     EXPECT_TRUE(texte(jobs[3]).contains("  €"));
     const QString erste = form.gedruckt().mengen[0].text;
     EXPECT_TRUE(texte(jobs[3]).contains(erste));
+    // Named by the hub's button and the kind the sheet is of, the solution as such.
+    EXPECT_EQ(jobs[0].title, "Kommazahlen Euro und Cent");
+    EXPECT_EQ(jobs[3].title, "Kommazahlen Euro und Cent Lösungsblatt");
     Printer::writePdf(jobs[0], TAVI_TEST_OUTPUT "/komma_geld_euro.pdf");
     Printer::writePdf(jobs[3], TAVI_TEST_OUTPUT "/komma_geld_euro_loesung.pdf");
 

@@ -231,6 +231,9 @@ TEST_F(Raum100Fenster, CountsFillTheSixSlotsByFormAndEachPicturePrints)
             const QStringList seite = printer().lastDocument().pageTexts().first();
             EXPECT_TRUE(seite.join("\n").contains(
                 form == &form15 ? "gem. Zehner und Einer (3)" : "gemischte Zehnerzahlen (3)"));
+            // Named by the menu's button it was chosen by.
+            EXPECT_EQ(printer().lastDocument().title,
+                form == &form15 ? "gemischte Zehner und Einer" : "zwei gemischte Zehnerzahlen");
             Printer::writePdf(printer().lastDocument(),
                 QStringLiteral(TAVI_TEST_OUTPUT "/%1_%2.pdf").arg(form->caption()).arg(grafik));
         }

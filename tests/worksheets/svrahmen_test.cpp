@@ -90,6 +90,9 @@ TEST_F(SvrahmenTest, CopiesArePrintJobsOfTheirOwnAndTheSolutionComesLast)
     EXPECT_TRUE(texte(0).contains("Subtraktion"));
     EXPECT_TRUE(texte(3).contains("Lösungsblatt"));
     EXPECT_FALSE(texte(3).contains("Ergebnisse:"));
+    // Named by the variant the menu chose, the solution as such.
+    EXPECT_EQ(docs[0].title, "schriftlich Subtraktion");
+    EXPECT_EQ(docs[3].title, "schriftlich Subtraktion Lösungsblatt");
     // The solution holds the same tasks: every given digit of the worksheet stands on it in its place.
     const QStringList arbeit = docs[0].pageTexts().first(), loesung = docs[3].pageTexts().first();
     int ziffern = 0;
@@ -203,6 +206,7 @@ TEST_F(SvrahmenTest, DivisionWithRemaindersCopiesAndSolution)
     EXPECT_TRUE(docs[0].pageTexts().first().join('\n').contains("Reste:"));
     EXPECT_TRUE(docs[2].pageTexts().first().join('\n').contains("Lösungsblatt"));
     EXPECT_EQ(docs[2].pages.size(), 1);
+    EXPECT_EQ(docs[0].title, "schriftlich ZTTHZE durch ZE"); // the menu's button
     EXPECT_EQ(programmcode, 1); // the division sheet leaves the menu's variant alone
 }
 

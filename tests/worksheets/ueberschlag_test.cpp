@@ -147,6 +147,7 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
     });
     ASSERT_EQ(printer().recorded().size(), 1);
     EXPECT_EQ(printer().recorded().first().copies, 1);
+    EXPECT_EQ(printer().recorded().first().title, "Überschläge Multiplikation"); // the hub's and its own button
     EXPECT_EQ(form.gedruckt().rechenart, Multiplikation);
 
     form.Edit8->setText("4");
@@ -166,6 +167,7 @@ TEST_F(UeberschlagDruck, TheWindowPrintsWhatItShowsAndForgetsItsFormsOnReopening
     });
     EXPECT_EQ(form.gedruckt().rechenart, Subtraktion);
     EXPECT_EQ(form.gedruckt().variante, 3);
+    EXPECT_EQ(printer().recorded().last().title, "Überschläge Subtraktion");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
 }
 

@@ -85,30 +85,54 @@ TEST_F(BeschaedigtTest, AUtf16GamesFileKeepsItsBytesAfterAGamesStart)
     EXPECT_EQ(readBytes(dataPath("sw.ina.beschaedigt")), utf16);
 }
 
-// Work limits written with a tab between them by a teacher's editor: the aid starts, with no message.
-TEST_F(BeschaedigtTest, TabSeparatedWorkLimitsLetTheAidStart)
+// "hw.ina" as a teacher's editor left it: work limits with a tab between them, or the whole file saved as UTF-16.
+// "Wie viele sind es?" offers what the file says, or where it cannot be read the installed defaults, which the
+// message says hold; Start opens the aid, and a damaged file's bytes are kept beside it.
+TEST_F(BeschaedigtTest, AnAidsFileAsAnEditorLeftItLetsTheAidStart)
 {
     if (!onXServer()) GTEST_SKIP();
-    QByteArray hw = readBytes(dataPath("hw.ina"));
-    ASSERT_TRUE(hw.contains("limit\r\n0 0\r\n"));
-    hw.replace("limit\r\n0 0\r\n", "limit\r\n3\t\t4\r\n");
-    writeBytes(dataPath("hw.ina"), hw);
-    TForm63* hub = hilfenhub();
-    bool geoeffnet = false;
-    zeigen(hub, [&](Form& f) {
-        ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
-        if (&f == hub) {
-            hub->Button1->Click();
-            hub->knopf(11)->Click();
-            ASSERT_TRUE(hub->startknopf->isVisible());
-            ASSERT_TRUE(sendKey(Qt::Key_Return));
-        } else if (dynamic_cast<Hilfenfenster*>(&f)) {
-            geoeffnet = true;
-            ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    const QByteArray gut = readBytes(dataPath("hw.ina"));
+    ASSERT_TRUE(gut.contains("limit\r\n0 0\r\n"));
+    QByteArray tabs = gut;
+    tabs.replace("limit\r\n0 0\r\n", "limit\r\n3\t\t4\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    for (char c : gut)
+        utf16 += QByteArray(1, c) + '\0';
+    const struct {
+        QByteArray inhalt;
+        int minuten, aufgaben;
+        bool beschaedigt;
+    } faelle[] = { { tabs, 3, 4, false }, { utf16, 0, 0, true } };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.beschaedigt ? "UTF-16" : "Tabs");
+        writeBytes(dataPath("hw.ina"), fall.inhalt);
+        errors.clear();
+        gezeigt.clear();
+        TForm63* hub = hilfenhub();
+        bool geoeffnet = false;
+        zeigen(hub, [&](Form& f) {
+            ASSERT_TRUE(waitActive(&f)) << f.caption().toStdString();
+            if (&f == hub) {
+                hub->Button1->Click();
+                hub->knopf(11)->Click();
+                ASSERT_TRUE(hub->startknopf->isVisible());
+                ASSERT_TRUE(hub->startknopf->isEnabled());
+                ASSERT_TRUE(sendKey(Qt::Key_Return));
+            } else if (dynamic_cast<Hilfenfenster*>(&f)) {
+                geoeffnet = true;
+                ASSERT_TRUE(sendKey(Qt::Key_Escape));
+            }
+        });
+        EXPECT_TRUE(geoeffnet);
+        EXPECT_EQ(mindestminuten, fall.minuten);
+        EXPECT_EQ(mindestaufgaben, fall.aufgaben);
+        if (fall.beschaedigt) {
+            ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+            EXPECT_TRUE(errors[0].contains("Voreinstellungen"));
+            EXPECT_EQ(readBytes(dataPath("hw.ina.beschaedigt")), fall.inhalt);
+            EXPECT_TRUE(readBytes(dataPath("hw.ina")).contains("wieviel\r\n3 4 5 6 7 8 9 2\r\n"));
+        } else {
+            EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
         }
-    });
-    EXPECT_TRUE(geoeffnet);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
-    EXPECT_EQ(mindestminuten, 3);
-    EXPECT_EQ(mindestaufgaben, 4);
+    }
 }

@@ -9,6 +9,7 @@
 #include "games/sp_haupt.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
+#include "platform/surface.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/SBEx.h"
 #include "shell/fenster.h"
@@ -237,7 +238,20 @@ TEST_F(GruppenspielTastatur, enterUndLeertasteTunInJedemZustandWasDasFensterAnbi
                 EXPECT_EQ(keyReceiver(), &f);
                 // The letters have the keys: their keyboard is framed.
                 auto* rahmen = f.findChild<QWidget*>(QStringLiteral("tastenrahmen"));
-                EXPECT_TRUE(rahmen && rahmen->isVisible());
+                ASSERT_TRUE(rahmen && rahmen->isVisible());
+                if (botschaft) {
+                    // It runs around the table of code numbers, over none of its blue lines and numbers.
+                    const QImage tafel = f.surface().image();
+                    const QRect r(rahmen->mapTo(&f, QPoint(0, 0)), rahmen->size());
+                    int blau = 0;
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        for (int y : { r.top(), r.bottom() })
+                            blau += tafel.pixelColor(x, y) == QColor(Qt::blue);
+                    for (int y = r.top(); y <= r.bottom(); ++y)
+                        for (int x : { r.left(), r.right() })
+                            blau += tafel.pixelColor(x, y) == QColor(Qt::blue);
+                    EXPECT_EQ(blau, 0);
+                }
                 if (spieler == 1) grabToPng(&f, QStringLiteral("buchstaben_tastenrahmen_%1").arg(i));
                 for (Qt::Key k : mitten)
                     TASTE(k);
