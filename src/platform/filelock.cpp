@@ -372,6 +372,30 @@ void removeLeftovers(const QString& folder)
     files::removeStaleHelpers(folder);
 }
 
+// How often a long wait checks whether the lock has changed hands.
+constexpr int kCheckHolderMs = 1000;
+
+// Whether `path` is still the lock `seen` found, by one look at its name: a lock made anew is another folder (or
+// file), with a time stamp of its own.
+bool sameLock(const QString& path, const Look& seen)
+{
+    struct stat st { };
+    if (lookStep(path, st) != 0) return seen.kind == Look::Kind::none;
+    return seen.kind != Look::Kind::none && st.st_ino == seen.st.st_ino && nsOf(st.st_mtim) == nsOf(seen.st.st_mtim);
+}
+
+// Pauses `ms` between two tries, telling the window every kPauseMs or so, so that it goes on showing the wait
+// while the share is left alone.
+void pause(int ms)
+{
+    ms = std::max(ms, 0);
+    const int slices = std::max(1, ms / FileLock::kPauseMs);
+    for (int i = 0; i < slices; ++i) {
+        if (waitObserver()) waitObserver()(FileLock::WaitPhase::pauses);
+        QThread::msleep(ulong(ms / slices + (i < ms % slices ? 1 : 0)));
+    }
+}
+
 int ioCode(int err)
 {
     // A lock that is never made has nothing to do with a file of that name existing.
@@ -453,9 +477,10 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     waited.start();
     bool waiting = false;
     ShareClock clock(folder());
-    // The lock as last looked at, and when this PC last looked.
+    // The lock as last looked at, and when this PC last looked or checked that it is still that lock.
     Look seen;
     bool looked = false;
+    QElapsedTimer checked;
     // A lock this PC may not break (no right to make or remove files there, a probe that could not be removed):
     // it is waited for, and not looked at again.
     int cannotBreak = 0;
@@ -463,6 +488,7 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
     bool triedAtOnce = false;
     // Whether a try or a look met the lock held: then a wait that ends on a passing answer ended on a busy lock.
     bool metHeld = false;
+    int nextPauseMs = kPauseMs;
     for (;;) {
         const Outcome made = make();
         if (made != Outcome::exists) {
@@ -476,9 +502,19 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
             // the first time, or once the lock seen might be stale by now. Anything else is one mkdir per try.
             const bool mayBeStale
                 = looked && clock.known() && (clock.nowNs() - seen.stampNs) / 1000000 > staleAfterMs(seen, staleMs, 0);
+            // Where the pauses have grown long, one step now and then tells whether the lock has changed hands:
+            // then PCs save one after the other, and this one tries often again so as to get its turn among them.
+            if (looked && !seen.err && nextPauseMs >= kLongestPauseMs && checked.elapsed() >= kCheckHolderMs) {
+                checked.start();
+                if (!sameLock(m_path, seen)) {
+                    nextPauseMs = kPauseMs;
+                    looked = false;
+                }
+            }
             if (!looked || mayBeStale) {
                 seen = look(m_path, false);
                 looked = true;
+                checked.start();
             }
             int err = seen.err;
             metHeld = metHeld || (!err && seen.kind != Look::Kind::none);
@@ -516,8 +552,9 @@ FileLock::FileLock(const QString& path, int waitMs, int staleMs)
         }
         if (!waiting && waitObserver()) waitObserver()(WaitPhase::begins);
         waiting = true;
-        if (waitObserver()) waitObserver()(WaitPhase::pauses);
-        QThread::msleep(kPauseMs);
+        // The last try comes when the wait is up, not a long pause after it.
+        pause(int(std::min<qint64>(nextPauseMs, waitMs - waited.elapsed())));
+        nextPauseMs = std::min(kLongestPauseMs, nextPauseMs * 3 / 2);
         triedAtOnce = false;
     }
     if (waiting && waitObserver()) waitObserver()(WaitPhase::ends);

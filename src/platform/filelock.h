@@ -16,8 +16,12 @@ public:
     // How long a PC waits for another one's change to end, and the age past which a lock counts as left behind.
     static constexpr int kWaitMs = 5000;
     static constexpr int kStaleMs = files::kStaleMs;
-    // The pause between two tries while the lock is held elsewhere.
+    // The pause between two tries while the lock is held elsewhere: the first one, and the longest. Each pause is
+    // half as long again as the one before, so that a lock given back after a save of tens of milliseconds is taken
+    // a few tens of milliseconds later, while a long wait touches the share no more than a few times a second
+    // (each try is a round trip to the server there). The window is told of the wait every kPauseMs or so.
     static constexpr int kPauseMs = 20;
+    static constexpr int kLongestPauseMs = 250;
     // How long a PC waits before it first looks at a lock held elsewhere: most changes end sooner, and then the
     // wait has touched the share with nothing but its tries.
     static constexpr int kLookAfterMs = 100;
@@ -47,8 +51,8 @@ public:
     // The folder the lock lies in, for messages: a teacher knows the folder, not the lock file.
     QString folder() const;
 
-    // Told when a lock is first found held elsewhere (true), at every pause of the wait, and when the wait ends
-    // (false), so that a window can show that the program waits. One for the whole program.
+    // Told when a lock is first found held elsewhere, every kPauseMs or so while the wait pauses, and when the
+    // wait ends, so that a window can show that the program waits. One for the whole program.
     enum class WaitPhase { begins, pauses, ends };
     static void setWaitObserver(std::function<void(WaitPhase)> observer);
 

@@ -1,5 +1,6 @@
 // A lock between the two ages at which one counts as left behind: a lock folder without its holder's mark is
-// left behind after a few seconds, one with a mark only after the time a real change could take.
+// left behind after a few seconds, one with a mark only after the time a real change could take. And how often a
+// wait for a lock in use touches the share.
 
 #include "platform/filelock.h"
 #include "platform/files.h"
@@ -40,7 +41,8 @@ QString leerbrecher(const QString& pfad)
 {
     struct stat st { };
     EXPECT_EQ(::stat(QFile::encodeName(pfad).constData(), &st), 0);
-    return pfad + QStringLiteral("~e") + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
+    return pfad + QStringLiteral("~e")
+        + QString::number(qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, 16);
 }
 
 // Restores the wait and the observer of locks whatever a test left.
@@ -156,6 +158,30 @@ TEST_F(TaviTest, WithNoWaitABusyLockIsReportedBusyAtOnceWithoutAPause)
     EXPECT_TRUE(phasen.isEmpty()) << phasen.size();
 }
 
+TEST_F(TaviTest, AWaitForALockInUseTriesAFewTimesASecond)
+{
+    // Each try is a round trip to the server where the data folder lies on a share.
+    const WarteZurueck zurueck;
+    const QString pfad = testFolder() + "/k_liste/KL3A.LCK";
+    sperre(pfad, 0, QStringLiteral("pc7_4711_0a1b"));
+    int versuche = 0;
+    QList<FileLock::WaitPhase> phasen;
+    FileLock::setWaitObserver([&](FileLock::WaitPhase p) { phasen << p; });
+    files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
+        versuche += qstrcmp(schritt, "mkdir") == 0 && p == pfad;
+        return 0;
+    });
+    QElapsedTimer uhr;
+    uhr.start();
+    const FileLock wartet(pfad, 2000);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(wartet.status(), FileLock::Status::busy);
+    EXPECT_GE(uhr.elapsed(), 2000);
+    EXPECT_LE(versuche, 16);
+    // The window is still told of the wait as often as before.
+    EXPECT_GE(phasen.count(FileLock::WaitPhase::pauses), 2000 / FileLock::kPauseMs / 2);
+}
+
 TEST_F(TaviTest, ALockWhoseBreakersBreakerWasLeftBehindTooIsTakenOver)
 {
     // Two PCs went down one after the other, each while breaking what the one before left.
@@ -242,7 +268,7 @@ TEST_F(TaviTest, ALockLeftBehindIsTakenOnceTheShareAnswersTheLookAtItAgain)
     seit.start();
     files::setShareAnswerForTests([&](const char* schritt, const QString& p) {
         return qstrcmp(schritt, "lstat") == 0 && p.endsWith(QLatin1String("KL3A.LCK")) && seit.elapsed() < 250 ? EIO
-                                                                                                                : 0;
+                                                                                                               : 0;
     });
     {
         const FileLock neu(pfad, 2000);
