@@ -13,6 +13,7 @@
 #include <QUuid>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -458,6 +459,24 @@ int removeFile(const QString& path)
     }
 }
 
+int removePlainFile(const QString& path, unsigned char listed)
+{
+    if (listed == DT_UNKNOWN) {
+        struct stat st { };
+        for (Settling settling;;) {
+            const int err = lookAt(path, st);
+            if (err == 0) break;
+            if (!passing(err) || !settling.again()) return err;
+        }
+        if (!S_ISREG(st.st_mode)) return kNotPlainFile;
+    } else if (listed != DT_REG) {
+        return kNotPlainFile;
+    }
+    const int err = removeFile(path);
+    // A folder made under the name since it was looked at.
+    return err == EISDIR ? kNotPlainFile : err;
+}
+
 int replaceFile(const QString& temp, const QString& path)
 {
     Settling settling;
@@ -874,12 +893,16 @@ QStringList listEntries(const QString& path, int& err)
     return walk(QFile::encodeName(path), false, err);
 }
 
-QList<Entry> listTyped(const QString& path, int& err)
+QList<Entry> listTyped(const QString& path, int& err, bool lookUntold)
 {
     QList<Entry> entries;
     const QByteArray folder = QFile::encodeName(path);
     err = readFolder(folder, [&](const dirent& e) {
         Entry entry { QFile::decodeName(e.d_name), e.d_type };
+        if (!lookUntold && entry.type == DT_UNKNOWN) {
+            entries << entry;
+            return;
+        }
         if (entry.type != DT_REG && entry.type != DT_DIR && entry.type != DT_LNK) {
             struct stat st { };
             const bool there = ::lstat((folder + '/' + e.d_name).constData(), &st) == 0;

@@ -121,6 +121,14 @@ private:
 int removeShared(const QString& path);
 // Removes the file `path` (already resolved; never a folder) in one step, waiting out the same answers.
 int removeFile(const QString& path);
+// What removePlainFile answers for a name that is no plain file (a folder, a link, anything else): it stays.
+constexpr int kNotPlainFile = -2;
+// Removes `path` (already resolved) only where it is a plain file, waiting out the same answers. `listed` is what
+// the listing of its folder said it is (Entry::type). Where the listing did not say (DT_UNKNOWN, as gvfs lists), the
+// name is looked at right before it goes: through FUSE that look is the lookup the removal needs anyway, so it costs
+// no round trip of its own, where a look at every name beforehand costs one each. 0, kNotPlainFile, or the errno of
+// the failure.
+int removePlainFile(const QString& path, unsigned char listed);
 // Puts the whole file `temp` in the place of the file `path` (both resolved, in one folder). A share may replace
 // in two steps, the old file removed and then the new one renamed, and answer a failure between them: the rename is
 // tried again while the answer is a passing one (or "exists": the old file in use elsewhere) or the old file is gone
@@ -188,8 +196,8 @@ struct Entry {
     unsigned char type = 0;
 };
 // Every name in the folder `path` (a real path) with what it is, sorted by name: from the listing where the file
-// system says it there, by one look at the name where it does not, as some shares do. Empty with `err` set where
-// the listing failed.
-QList<Entry> listTyped(const QString& path, int& err);
+// system says it there; where it does not, as some shares do, by one look at the name, or DT_UNKNOWN where
+// `lookUntold` is false. Empty with `err` set where the listing failed.
+QList<Entry> listTyped(const QString& path, int& err, bool lookUntold = true);
 
 } // namespace files

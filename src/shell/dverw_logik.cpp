@@ -144,6 +144,9 @@ Loeschergebnis listeLoeschen(
                          .arg(relativ(pfad), IoError::reason(ioCodeFor(err))));
     };
     auto beschreibbar = [](const QString& pfad) { return ::access(nativ(pfad).constData(), W_OK) == 0; };
+    auto keineProtokolldatei = [&](const QString& ordner, const QString& name) {
+        return QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist").arg(relativ(ordner), name);
+    };
 
     if (!files::isSafeName(liste)) return nicht(QStringLiteral("ihr Name taugt nicht als Dateiname"));
     const FileLock sperre(klassenliste::sperrdatei(datpfad, liste));
@@ -160,11 +163,12 @@ Loeschergebnis listeLoeschen(
     if (!beschreibbar(QFileInfo(listendatei).absolutePath()))
         return nicht(QStringLiteral("im Ordner k_liste darf nichts gelöscht werden"));
 
-    // Look at everything first, so that what cannot go is found before anything is gone; each name once, by the
-    // listing of its folder.
+    // Look at everything first, so that what cannot go is found before anything is gone, each name by the listing
+    // of its folder. A share that lists no types has each protocol looked at when it is removed instead: a look at
+    // each beforehand would be one more round trip per protocol.
     struct Ordner {
         QString pfad;
-        QStringList dateien;
+        QList<files::Entry> dateien;
     };
     QList<Ordner> schuelerordner;
     const QString listenordner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
@@ -186,15 +190,14 @@ Loeschergebnis listeLoeschen(
                        .arg(liste)
                        .arg(schuelerordner.size() + 1)
                        .arg(inhalt.size()));
-            const QList<files::Entry> dateien = files::listTyped(ordner.pfad, err);
+            const QList<files::Entry> dateien = files::listTyped(ordner.pfad, err, false);
             if (err != 0) return unlesbar(ordner.pfad, err);
             for (const files::Entry& datei : dateien) {
                 // What a PC that went down left while making a protocol is the program's own, never a stranger's.
                 if (files::removeIfStaleHelper(ordner.pfad + u'/' + datei.name)) continue;
-                if (datei.type != DT_REG)
-                    return nicht(QStringLiteral("im Ordner %1 liegt „%2“, das keine Protokolldatei ist")
-                                     .arg(relativ(ordner.pfad), datei.name));
-                ordner.dateien << ordner.pfad + u'/' + datei.name;
+                if (datei.type != DT_REG && datei.type != DT_UNKNOWN)
+                    return nicht(keineProtokolldatei(ordner.pfad, datei.name));
+                ordner.dateien << datei;
             }
             schuelerordner << ordner;
         }
@@ -206,9 +209,12 @@ Loeschergebnis listeLoeschen(
                    .arg(liste)
                    .arg(i + 1)
                    .arg(schuelerordner.size()));
-        for (const QString& datei : ordner.dateien)
-            if (files::removeFile(datei) != 0)
-                return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(datei)));
+        for (const files::Entry& datei : ordner.dateien) {
+            const QString pfad = ordner.pfad + u'/' + datei.name;
+            const int err = files::removePlainFile(pfad, datei.type);
+            if (err == files::kNotPlainFile) return abgebrochen(keineProtokolldatei(ordner.pfad, datei.name));
+            if (err != 0) return abgebrochen(QStringLiteral("die Datei %1 ließ sich nicht löschen").arg(relativ(pfad)));
+        }
         if (files::removeShared(ordner.pfad) != 0)
             return abgebrochen(QStringLiteral("der Ordner %1 ließ sich nicht löschen").arg(relativ(ordner.pfad)));
     }

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
@@ -133,6 +134,30 @@ TEST_F(FilesTest, DeletionRemovesFilesAndOnlyEmptyFolders)
     EXPECT_TRUE(files::deleteFile(dataPath("klassen/1a/anna/X.TXT")));
     EXPECT_TRUE(files::removeDir(dataPath("klassen/1a/anna")));
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/1A/Anna")));
+}
+
+TEST_F(FilesTest, OnlyAPlainFileIsRemovedAsOneAlsoWhereTheListingDidNotSayWhatANameIs)
+{
+    // A share's listing may leave every name's kind unsaid; a folder or a link must stay all the same.
+    const QString ordner = dataPath("Klassen/1A/01 Anna/");
+    QDir().mkpath(ordner + "Bilder");
+    writeBytes(ordner + "H1_7_01.txt", "x");
+    writeBytes(ordner + "H1_7_02.txt", "x");
+    writeBytes(dataPath("notiz.txt"), "x");
+    QFile::link(dataPath("notiz.txt"), ordner + "verweis");
+    QFile::link(dataPath("Klassen"), ordner + "ordnerverweis");
+    struct Fall {
+        const char* name;
+        unsigned char gelistet;
+        int antwort;
+    };
+    for (const Fall& f : { Fall { "H1_7_01.txt", DT_UNKNOWN, 0 }, Fall { "H1_7_02.txt", DT_REG, 0 },
+             Fall { "Bilder", DT_UNKNOWN, files::kNotPlainFile }, Fall { "Bilder", DT_DIR, files::kNotPlainFile },
+             Fall { "verweis", DT_UNKNOWN, files::kNotPlainFile }, Fall { "verweis", DT_LNK, files::kNotPlainFile },
+             Fall { "ordnerverweis", DT_UNKNOWN, files::kNotPlainFile }, Fall { "fehlt.txt", DT_UNKNOWN, ENOENT } })
+        EXPECT_EQ(files::removePlainFile(ordner + f.name, f.gelistet), f.antwort) << f.name << " " << int(f.gelistet);
+    EXPECT_EQ(allEntries(ordner), QStringList({ "Bilder", "ordnerverweis", "verweis" }));
+    EXPECT_TRUE(QFileInfo::exists(dataPath("notiz.txt")));
 }
 
 TEST_F(FilesTest, NamesFromTypedDataCannotLeaveTheFolder)

@@ -300,7 +300,7 @@ TEST_P(FreigabeTest, FourPcsPrintingOneTitleAtOnceAllGetTheirPrintout)
         EXPECT_TRUE(readBytes(server + "Ausdrucke/" + d).startsWith("%PDF")) << d.toStdString();
 }
 
-TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDeleted)
+TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDeletedWhereNothingForeignIsLeft)
 {
     writeBytes(server + "k_liste/3A.TXT", "01 Anna\r\n");
     const QString anna = QStringLiteral("Klassen/3A/01 Anna/");
@@ -322,9 +322,20 @@ TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDe
     EXPECT_EQ(err, 0);
     EXPECT_EQ(allEntries(server + anna), QStringList({ ".H1_7_02.txt.neu" }));
     ASSERT_TRUE(stampFromNow(server + anna + ".H1_7_02.txt.neu", -60));
-    const Loeschergebnis e = listeLoeschen(zwei, "3A");
+    // A folder someone put among the protocols is no protocol, also where the share lists no kinds of names (gvfs):
+    // the deletion leaves it, says it, and keeps the list.
+    writeBytes(server + anna + "H1_7_03.txt", "x\r\n");
+    QDir().mkpath(server + anna + "Bilder");
+    Loeschergebnis e = listeLoeschen(zwei, "3A");
+    EXPECT_FALSE(e.geloescht);
+    EXPECT_TRUE(e.meldung.contains(QStringLiteral("„Bilder“"))) << e.meldung.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(server + anna + "Bilder"));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
+    QDir().rmdir(server + anna + "Bilder");
+    e = listeLoeschen(zwei, "3A");
     EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
     EXPECT_TRUE(allEntries(server + "Klassen").isEmpty());
+    EXPECT_TRUE(allEntries(server + "k_liste").isEmpty());
 }
 
 TEST_P(FreigabeTest, ANewListIsMade)
