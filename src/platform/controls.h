@@ -217,7 +217,8 @@ public:
     void setSelected(int index, bool selected);
     // Sorted lists keep their items in alphabetical order (without regard to case).
     void setSorted(bool sorted);
-    // 0: as high as the font's cell, or as the ink of the texts shown where it reaches out of it.
+    // 0: as high as the font's cell, or as the ink of the texts shown with room for the focus frame where that
+    // needs more.
     void setItemHeight(int height);
     int itemHeight() const { return m_itemHeight; }
     // Multi-select: a click, or Space on the item with the focus frame, toggles an item; no other key chooses.
@@ -232,6 +233,8 @@ public:
     QRect textRoomOf(const QRect& row) const;
     // How far the text of `row` moves down from the row's middle (up where negative) so that its ink fits.
     int textShiftOf(const QRect& row) const;
+    // The line the focus frame of `row` is drawn on (as drawFocusFrame takes it).
+    QRect focusFrameOf(const QRect& row) const;
     bool wantsSpecialKey(quint16 key) override;
 
 protected:
@@ -239,11 +242,15 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Rows as high as the font's cell, or as the ink of the texts shown where that reaches out of it; `texts`
-    // are new ones, added to what was measured before.
+    // Rows as high as the font's cell, or as the ink of the texts shown with room for the focus frame above and
+    // below it where that needs more; `texts` are new ones, added to what was measured before.
     void measureRows(const QStringList& texts);
+    int rowPitch() const;
+    // A list shows whole rows only: its height comes down from the height it was given to a whole number of rows.
+    void fitHeight();
     void multiChoiceKey(QKeyEvent* event);
     void actingChoiceKey(QKeyEvent* event);
     // Lets Qt's list handle a key that may move the focus frame, and keeps the choice as it was.
@@ -258,6 +265,9 @@ private:
     int m_inkBottom = 0;
     int m_rowHeight = 0;
     int m_textShift = 0;
+    // The height the list was given, and the one it took to show whole rows (-1: none yet).
+    int m_askedHeight = -1;
+    int m_fittedHeight = -1;
 };
 
 class RadioButton : public QRadioButton {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -52,6 +53,10 @@ int centredBaseline(const QListWidget* list, int height)
     known.insert(key, baseline);
     return baseline;
 }
+
+// Above and below a row's letters: a free pixel, then the line of the focus frame. A dotted line on the dots of
+// "Ä", or right beside them, reads as "A".
+constexpr int kFrameRoom = 2;
 
 bool choosable(const QListWidgetItem* it)
 {
@@ -117,6 +122,8 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAcceptDrops(false);
     setItemDelegate(new Eintragsmaler(this));
+    // Rows emptied by a plain clear() fit the texts that come next, not those that went.
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { m_inkTop = m_inkBottom = m_rowHeight = 0; });
     connect(this, &QAbstractItemView::clicked, this, [this] {
         runGuarded([this] {
             if (OnClick) OnClick();
@@ -127,6 +134,11 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
 QRect ListBox::textRoomOf(const QRect& row) const
 {
     return Eintragsmaler::textRoom(row, textShiftOf(row));
+}
+
+QRect ListBox::focusFrameOf(const QRect& row) const
+{
+    return row.adjusted(0, 0, -1, -1);
 }
 
 int ListBox::textShiftOf(const QRect& row) const
@@ -151,19 +163,47 @@ void ListBox::measureRows(const QStringList& texts)
     m_inkTop = top;
     m_inkBottom = bottom;
     const int cell = fm.height();
-    m_rowHeight = std::max(cell, bottom - top + 1);
+    m_rowHeight = std::max(cell, bottom - top + 1 + 2 * kFrameRoom);
     const int baseline = centredBaseline(this, m_rowHeight);
     const int inkTop = baseline + top, inkBottom = baseline + bottom;
-    m_textShift = inkTop < 0 ? -inkTop : inkBottom >= m_rowHeight ? m_rowHeight - 1 - inkBottom : 0;
+    const int lowest = m_rowHeight - 1 - kFrameRoom;
+    m_textShift = inkTop < kFrameRoom ? kFrameRoom - inkTop : inkBottom > lowest ? lowest - inkBottom : 0;
     for (int i = 0; i < count(); ++i)
         item(i)->setSizeHint(QSize(1, m_rowHeight));
+    fitHeight();
+}
+
+int ListBox::rowPitch() const
+{
+    if (m_itemHeight > 0) return m_itemHeight;
+    return m_rowHeight > 0 ? m_rowHeight : QFontMetrics(font()).height();
+}
+
+void ListBox::fitHeight()
+{
+    if (m_askedHeight < 0) return;
+    const int frame = 2 * frameWidth();
+    const int room = m_askedHeight - frame;
+    const int row = rowPitch();
+    const int fitted = row > 0 && room >= row ? frame + room / row * row : m_askedHeight;
+    m_fittedHeight = fitted;
+    if (fitted != height()) resize(width(), fitted);
+}
+
+void ListBox::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    // The height a window gives the list is what its rows are fitted into; the height it was fitted to is the
+    // list's own doing, also where the event for it comes only once the list is shown.
+    if (height() != m_fittedHeight) {
+        m_askedHeight = height();
+        fitHeight();
+    }
 }
 
 void ListBox::setItems(const QStringList& items)
 {
     clear();
-    // The rows fit the new texts, not what the list held before.
-    m_inkTop = m_inkBottom = m_rowHeight = 0;
     for (const QString& s : items)
         add(s);
 }
@@ -255,6 +295,7 @@ void ListBox::setItemHeight(int height)
     if (height > 0) {
         for (int i = 0; i < count(); ++i)
             item(i)->setSizeHint(QSize(1, height));
+        fitHeight();
         return;
     }
     if (!isVisible()) {
@@ -359,8 +400,7 @@ void ListBox::paintEvent(QPaintEvent* event)
     if (!showsFocusFrame(this)) return;
     QPainter p(viewport());
     const QListWidgetItem* it = currentItem();
-    const QRect r = it ? visualItemRect(it) : viewport()->rect();
-    drawFocusFrame(p, r.adjusted(0, 0, -1, -1));
+    drawFocusFrame(p, it ? focusFrameOf(visualItemRect(it)) : viewport()->rect().adjusted(0, 0, -1, -1));
 }
 
 void ListBox::changeEvent(QEvent* event)

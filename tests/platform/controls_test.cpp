@@ -387,7 +387,7 @@ namespace {
 
 // The ink of the first row's text as the list draws it: the pixels that differ from the row's background, cut
 // to where they lie. Two rows that draw the same letters whole give the same picture.
-QImage zeilentinte(ListBox* list)
+QImage zeilentinte(ListBox* list, QRect* wo = nullptr)
 {
     list->doItemsLayout();
     const QImage bild = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -397,13 +397,15 @@ QImage zeilentinte(ListBox* list)
     for (int y = zeile.top(); y <= zeile.bottom(); ++y)
         for (int x = zeile.left(); x <= zeile.right(); ++x)
             if (bild.pixel(x, y) != grund) tinte |= QRect(x, y, 1, 1);
+    if (wo) *wo = tinte;
     return bild.copy(tinte);
 }
 
 } // namespace
 
 // A row of the list's own height holds the dots of capital umlauts and what hangs below the line, at every font
-// and size the windows give their lists: the same ink as in a row three times as high.
+// and size the windows give their lists: the same ink as in a row three times as high; and its focus frame keeps a
+// pixel free between its line and the letters.
 TEST_F(ControlsTest, ARowOfTheListsOwnHeightHoldsEveryLetterWhole)
 {
     auto* eigen = new ListBox(&form, 10, 10, 300, 200);
@@ -438,41 +440,53 @@ TEST_F(ControlsTest, ARowOfTheListsOwnHeightHoldsEveryLetterWhole)
             hoch->setItemHeight(3 * zeile);
             const QString was
                 = t.first() + u' ' + s.name + QStringLiteral(" %1%2").arg(s.hoehe).arg(s.punkte ? " pt" : " px");
-            const QImage tinte = zeilentinte(eigen);
+            QRect wo;
+            const QImage tinte = zeilentinte(eigen, &wo);
             const QImage ganz = zeilentinte(hoch);
             ASSERT_FALSE(ganz.isNull()) << was.toStdString();
-            EXPECT_TRUE(tinte == ganz) << was.toStdString() << ": row " << zeile << ", ink " << tinte.width()
-                                       << "x" << tinte.height() << " of " << ganz.width() << "x" << ganz.height();
-            // No taller than the cell, or than the ink where that reaches out of it (and its faintest edge, which
-            // a grab on white may not show).
+            EXPECT_TRUE(tinte == ganz) << was.toStdString() << ": row " << zeile << ", ink " << tinte.width() << "x"
+                                       << tinte.height() << " of " << ganz.width() << "x" << ganz.height();
+            const QRect rahmen = eigen->focusFrameOf(eigen->visualItemRect(eigen->item(0)));
+            EXPECT_TRUE(
+                QRect(QPoint(rahmen.left() + 2, rahmen.top() + 2), QPoint(rahmen.right() - 1, rahmen.bottom() - 1))
+                    .contains(wo))
+                << was.toStdString() << ": ink from " << wo.top() << " to " << wo.bottom() << " in a row of " << zeile;
+            // No taller than the cell, or than the ink with a free pixel and the frame's line above and below it
+            // where that needs more (and the ink's faintest edge, which a grab on white may not show).
             const QFontMetrics fm(eigen->font());
-            EXPECT_LE(zeile, std::max(fm.height(), int(ganz.height()) + 1)) << was.toStdString();
+            EXPECT_LE(zeile, std::max(fm.height(), int(ganz.height()) + 1 + 2 * 2)) << was.toStdString();
         }
     }
 }
 
-// The administration's lists (137 x 193 in the 8-point font) show as many whole rows as before the rows had to
-// hold the dots of capital umlauts: at that size the ink fits the font's own line height, so no row grows.
+// A list shows whole rows only: the administration's lists (137 x 193 in the 8-point font) come down to whole rows
+// of the height their names need, and so does a list whose rows grow for a name with an accent, and shrink again
+// when it is gone, or that a window gives another height.
 TEST_F(ControlsTest, ARowIsNoTallerThanItsLettersNeed)
 {
     auto* l = new ListBox(&form, 10, 10, 137, 193);
     l->setItems(QStringList(40, QStringLiteral("Ülrike Ärmel")));
     l->show();
+    int hoehe = 193;
+    const auto ganzeZeilen = [&](const char* was) {
+        l->doItemsLayout();
+        const int zeile = l->visualItemRect(l->item(0)).height();
+        EXPECT_EQ(l->viewport()->height() % zeile, 0) << was;
+        EXPECT_LE(l->height(), hoehe) << was;
+        EXPECT_GT(l->height() + zeile, hoehe) << was;
+        return zeile;
+    };
     applyFontSize(l, QStringLiteral("MS Sans Serif"), 8);
-    l->doItemsLayout();
-    const int zeile = l->visualItemRect(l->item(0)).height();
-    EXPECT_EQ(zeile, QFontMetrics(l->font()).height());
-    EXPECT_EQ(l->viewport()->height() / zeile, 15);
-    // A name whose accent reaches above the cell makes the rows as high as its ink, and they shrink again when
-    // it is gone.
+    ganzeZeilen("8 pt");
     applyFont(l, QStringLiteral("Arial"), -16);
-    const int zelle = QFontMetrics(l->font()).height();
+    const int ohne = ganzeZeilen("16 px");
     l->add(QStringLiteral("Ñandú Jäger"));
-    l->doItemsLayout();
-    EXPECT_GT(l->visualItemRect(l->item(0)).height(), zelle);
+    EXPECT_GT(ganzeZeilen("16 px mit Akzent"), ohne);
     l->setItems(QStringList(40, QStringLiteral("Ülrike Ärmel")));
-    l->doItemsLayout();
-    EXPECT_EQ(l->visualItemRect(l->item(0)).height(), zelle);
+    EXPECT_EQ(ganzeZeilen("16 px ohne Akzent"), ohne);
+    hoehe = 300;
+    place(l, 10, 10, 137, hoehe);
+    ganzeZeilen("300 px hoch");
 }
 
 // A label holds the ink of every letter of its caption: the dots of capital umlauts over its first line, the

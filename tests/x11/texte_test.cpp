@@ -178,6 +178,17 @@ QRect tinte(const QWidget* w, const Textraum& t)
     return ink;
 }
 
+// The sides of `raum` that `tinte` reaches over.
+QString ueberRand(const QRect& tinte, const QRect& raum)
+{
+    QStringList seiten;
+    if (tinte.top() < raum.top()) seiten << QStringLiteral("oben");
+    if (tinte.bottom() > raum.bottom()) seiten << QStringLiteral("unten");
+    if (tinte.left() < raum.left()) seiten << QStringLiteral("links");
+    if (tinte.right() > raum.right()) seiten << QStringLiteral("rechts");
+    return QStringLiteral(" (") + seiten.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
 // What a list cuts of its rows' texts: each row clips its text to itself. The row's text is drawn as the list
 // draws it, in the room the list lays it out in, where nothing clips it. A row has no frame beside its
 // text, so any ink it cuts is part of a letter: the faint top of an umlaut's dots too.
@@ -209,38 +220,41 @@ QString zeilenschnitt(ListBox* l)
                 .arg(l->itemText(i))
                 .arg(std::max(zeile.top() - gezeichnet.top(), gezeichnet.bottom() - zeile.bottom()))
                 .arg(zeile.height());
+        // The row a pupil clicked or reached by arrow keeps a pixel free between its focus frame and its letters:
+        // a dotted line on the dots of "Ä" reads "A".
+        const QRect rahmen = l->focusFrameOf(zeile);
+        const QRect frei(QPoint(rahmen.left() + 2, rahmen.top() + 2), QPoint(rahmen.right() - 1, rahmen.bottom() - 1));
+        if (!frei.contains(gezeichnet))
+            return QStringLiteral("der Fokusrahmen der Zeile \"%1\" liegt auf ihrer Schrift%2")
+                .arg(l->itemText(i), ueberRand(gezeichnet, frei));
     }
     return {};
 }
 
-// Whole rows a list lost against its designed size, where its rows grew past its font's own line height for
-// the letters' ink: at most one (the dots take the room the line leaves, not a taller row); none where nothing
-// grew. Empty when it lost none too many.
-QString zeilenverlust(ListBox* l)
+// A list shows whole rows only, none cut at its bottom. Its rows are as high as the window gives them, or as its
+// font's line: where its letters' ink with a free pixel and the focus frame's line above and below it needs more,
+// that much and no more. Empty where all is so.
+QString zeilenmass(ListBox* l)
 {
     if (l->count() == 0) return {};
     const int sicht = l->viewport()->height();
     const int zeile = l->visualItemRect(l->item(0)).height();
-    // A row height the window gives its list is its design.
-    const int natuerlich = l->itemHeight() > 0 ? l->itemHeight() : QFontMetrics(l->font()).height();
-    const int entworfen = sicht / natuerlich, ganz = sicht / zeile;
-    if (ganz >= entworfen - (zeile > natuerlich ? 1 : 0)) return {};
-    return QStringLiteral("%1 ganze Zeilen zu %2 px statt %3 zu %4 px")
-        .arg(ganz)
-        .arg(zeile)
-        .arg(entworfen)
-        .arg(natuerlich);
-}
-
-// The sides of `raum` that `tinte` reaches over.
-QString ueberRand(const QRect& tinte, const QRect& raum)
-{
-    QStringList seiten;
-    if (tinte.top() < raum.top()) seiten << QStringLiteral("oben");
-    if (tinte.bottom() > raum.bottom()) seiten << QStringLiteral("unten");
-    if (tinte.left() < raum.left()) seiten << QStringLiteral("links");
-    if (tinte.right() > raum.right()) seiten << QStringLiteral("rechts");
-    return QStringLiteral(" (") + seiten.join(QStringLiteral(", ")) + QLatin1Char(')');
+    if (sicht > zeile && sicht % zeile != 0)
+        return QStringLiteral("zeigt unten eine angeschnittene Zeile (%1 px für Zeilen zu %2 px)")
+            .arg(sicht)
+            .arg(zeile);
+    if (l->itemHeight() > 0) return {};
+    const QFontMetrics fm(l->font());
+    int oben = 0, unten = 0;
+    for (const QString& t : l->items()) {
+        const QRect ink = fm.tightBoundingRect(t);
+        if (ink.isEmpty()) continue;
+        oben = std::min(oben, ink.top());
+        unten = std::max(unten, ink.bottom());
+    }
+    const int hoechstens = std::max(fm.height(), unten - oben + 1 + 2 * 2);
+    if (zeile <= hoechstens) return {};
+    return QStringLiteral("Zeilen zu %1 px statt höchstens %2 px").arg(zeile).arg(hoechstens);
 }
 
 // What is cut in one control; empty when its text shows whole.
@@ -451,7 +465,7 @@ protected:
                 + QStringLiteral("\": ") + s + QStringLiteral(" (") + schritt + QLatin1Char(')'));
         }
         for (ListBox* l : f.findChildren<ListBox*>()) {
-            const QString verlust = l->isVisibleTo(&f) ? zeilenverlust(l) : QString();
+            const QString verlust = l->isVisibleTo(&f) ? zeilenmass(l) : QString();
             if (!verlust.isEmpty())
                 schnitte.insert(name(&f) + QLatin1Char('/') + name(l) + QStringLiteral(": ") + verlust
                     + QStringLiteral(" (") + schritt + QLatin1Char(')'));
