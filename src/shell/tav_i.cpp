@@ -90,6 +90,8 @@ void TForm1::aufbauen()
     listenwahl = benannt(new ListBox(kl_Panel, 88, 56, 145, 209), "listenwahl");
     listenwahl->setSorted(true);
     listenwahl->setItemHeight(20);
+    // A choice here is saved for every PC sharing the data folder at once: moving through it must not.
+    listenwahl->setChoiceActs(true);
     RadioButton1 = benannt(
         new RadioButton(kl_Panel, QStringLiteral("Arbeit ohne Klassenliste"), 24, 278, 209, 20), "RadioButton1");
     Button5 = benannt(new Button(kl_Panel, QStringLiteral("Verwaltung"), 24, 313, 193, 40), "Button5");

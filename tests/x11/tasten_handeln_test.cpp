@@ -168,6 +168,33 @@ TEST_F(TastenHandeln, dieVerwaltungLoeschtNurDieListeDieLeertasteOderEnterWaehlt
     EXPECT_TRUE(geprueft);
 }
 
+TEST_F(TastenHandeln, imHauptfensterWaehlenPfeileKeineListeLeertasteAktiviertDieGerahmte)
+{
+    for (const char* name : { "1A", "2B", "3C" })
+        klassenliste(name, { "Anna" });
+    const QByteArray klina = (dataFolder() + "\r\n1A\r\n").toUtf8();
+    writeBytes(dataPath("kl.ina"), klina);
+    bool geprueft = false;
+    zeigen(Form1, [&](Form& f) {
+        if (&f != Form1) return;
+        ASSERT_TRUE(waitActive(&f));
+        auto* liste = f.findChild<ListBox*>(QStringLiteral("listenwahl"));
+        ASSERT_TRUE(liste);
+        SetFocus(liste);
+        ASSERT_EQ(keyReceiver(), liste);
+        for (Qt::Key k : { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End })
+            ASSERT_TRUE(sendKey(k));
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), klina);
+        EXPECT_EQ(aktivliste.str(), "1A");
+        ASSERT_TRUE(sendKey(Qt::Key_Space));
+        EXPECT_EQ(aktivliste.str(), "3C");
+        EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n3C\r\n").toUtf8());
+        geprueft = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    EXPECT_TRUE(geprueft);
+}
+
 TEST_F(TastenHandeln, imProtokollfensterWaehlenPfeileKeinenNamenEnterWaehltDenGerahmten)
 {
     klassenliste("KL3A", { "Anna", "Ben", "Cem", "Dora" });
