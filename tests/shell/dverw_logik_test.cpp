@@ -151,7 +151,7 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         klassenliste::Speicherung art;
         QStringList danach; // empty: the file stays byte for byte
         QString neuerOrdner;
-        QString gelesenHier; // the line this PC read of that pupil, where it is not one of `gelesen`
+        QString gelesenHier = {}; // the line this PC read of that pupil, where it is not one of `gelesen`
     };
     const Fall faelle[] = {
         { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,

@@ -179,7 +179,9 @@ TEST(FamilienblattTest, OnHalfPagesEveryRowAndItsPictureStayOnTheirHalf)
             for (const auto& [art, n] : anzahl) {
                 const int titel = art.first == int(DrawOp::Kind::Text) ? 1 : 0;
                 const int darunter = anzahl[std::pair(art.first, false)];
-                if (art.second) EXPECT_EQ(n, darunter + titel) << "kind " << art.first;
+                if (art.second) {
+                    EXPECT_EQ(n, darunter + titel) << "kind " << art.first;
+                }
             }
         }
 }
