@@ -202,6 +202,7 @@ class ListBox : public QListWidget, public KeyEvents {
     Q_OBJECT
 public:
     ListBox(QWidget* parent, int left, int top, int width, int height);
+    ~ListBox() override;
 
     // OnClick runs when the user chooses (mouse or keys), not when code sets the choice.
     std::function<void()> OnClick;

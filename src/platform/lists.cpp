@@ -49,7 +49,8 @@ int centredBaseline(const QListWidget* list, int height)
     const QRect ink = inkOf(
         list->viewport(), [&](QPainter& p) { list->style()->drawControl(QStyle::CE_ItemViewItem, &o, &p, list); },
         o.rect, 1);
-    const int baseline = ink.isEmpty() ? height - fm.descent() : ink.top() - height - fm.tightBoundingRect(o.text).top();
+    const int baseline
+        = ink.isEmpty() ? height - fm.descent() : ink.top() - height - fm.tightBoundingRect(o.text).top();
     known.insert(key, baseline);
     return baseline;
 }
@@ -129,6 +130,13 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
             if (OnClick) OnClick();
         });
     });
+}
+
+ListBox::~ListBox()
+{
+    // The model goes with the list's QWidget part and says it was reset as it goes, when this list is no ListBox any
+    // more.
+    disconnect(model(), nullptr, this, nullptr);
 }
 
 QRect ListBox::textRoomOf(const QRect& row) const
