@@ -319,8 +319,7 @@ void TForm37::Button2Click()
         merker = 1;
         const bool neueNamen
             = ziel == schueler::Protokollziel::ListeGeaendert || ziel == schueler::Protokollziel::ListeGeloescht;
-        const QString warum = neueNamen ? namenwahl->aktivieren() : QString();
-        folderMeldung(warum.isEmpty() ? schueler::meldung(ziel) : warum);
+        folderMeldung(namenwahl->nachStart(ziel));
         beep();
         // A list deleted, or one that offers no name by now, leaves the typed name to the pupil, which has the
         // focus then.

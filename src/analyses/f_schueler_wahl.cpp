@@ -53,6 +53,14 @@ QString Namenwahl::aktivieren()
     return meldung;
 }
 
+QString Namenwahl::nachStart(schueler::Protokollziel ziel)
+{
+    if (ziel != schueler::Protokollziel::ListeGeaendert && ziel != schueler::Protokollziel::ListeGeloescht)
+        return schueler::meldung(ziel);
+    const QString warum = aktivieren();
+    return warum.isEmpty() ? schueler::meldung(ziel) : warum;
+}
+
 void Namenwahl::leeren()
 {
     m_n_ohne->setText(QString());

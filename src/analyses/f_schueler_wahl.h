@@ -12,6 +12,8 @@
 // The edit takes at most 8 characters, letters A..Z, a..z and digits; a pasted or code-set text is cut
 // down to that on every change; backspace works.
 
+#include "analyses/f_schueler.h"
+
 #include <functional>
 
 class Edit;
@@ -29,6 +31,10 @@ public:
     // gives it the focus. Returns the message for the set-up to show where the list offers no name; empty
     // otherwise.
     QString aktivieren();
+    // After a Start whose pupil's folder was not made: where the list was changed or deleted meanwhile, the names are
+    // shown anew (as aktivieren()). Returns what the set-up says: why the list offers no name by now, else what
+    // `ziel` means.
+    QString nachStart(schueler::Protokollziel ziel);
     // Empties the typed name and the list choice, and with them schuelername.
     void leeren();
 

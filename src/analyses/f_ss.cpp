@@ -366,13 +366,11 @@ void TForm31::Button2Click()
     case schueler::Protokollziel::Bereit:
         break;
     case schueler::Protokollziel::ListeGeaendert:
-    case schueler::Protokollziel::ListeGeloescht: {
-        const QString warum = namenwahl->aktivieren();
-        ordnerMeldung(warum.isEmpty() ? schueler::meldung(ziel) : warum);
+    case schueler::Protokollziel::ListeGeloescht:
+        ordnerMeldung(namenwahl->nachStart(ziel));
         // A list deleted, or one that offers no name by now, leaves the typed name to the pupil.
         if (schueler::ohneListe()) SetFocus(n_ohne);
         return;
-    }
     default:
         ordnerMeldung(schueler::meldung(ziel));
         return;

@@ -628,8 +628,7 @@ QString TForm34::keineNummer() const
 int TForm34::nummerFuer(int index) const
 {
     // The pupil's own number; a new pupil, or one written without a number, gets the next that no line has.
-    const int eigene = index >= 1 && index <= namenzahl ? klassenliste::nummer(listenzeilen[index]) : 0;
-    return eigene >= 1 && eigene <= klassenliste::kMaxNummer ? eigene : klassenliste::naechsteNummer(m_gelesen);
+    return klassenliste::nummerFuer(index >= 1 && index <= namenzahl ? listenzeilen[index] : QString(), m_gelesen);
 }
 
 QString TForm34::gibtEsNichtMehr() const

@@ -112,9 +112,7 @@ klassenliste::Speicherergebnis namenAendern(
             if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
         if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
         // The pupil keeps his number; a line a teacher wrote without one gets the next that no pupil has.
-        geschrieben = klassenliste::nummer(gelesen);
-        if (geschrieben < 1 || geschrieben > klassenliste::kMaxNummer)
-            geschrieben = klassenliste::naechsteNummer(zeilen);
+        geschrieben = klassenliste::nummerFuer(gelesen, zeilen);
         if (geschrieben > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
         zeilen[zeile] = listenzeile(geschrieben, name);
         return klassenliste::Speicherung::gespeichert;

@@ -301,6 +301,12 @@ int naechsteNummer(const QStringList& zeilen)
     return hoechste + 1;
 }
 
+int nummerFuer(const QString& zeile, const QStringList& zeilen)
+{
+    const int eigene = nummer(zeile);
+    return eigene >= 1 && eigene <= kMaxNummer ? eigene : naechsteNummer(zeilen);
+}
+
 Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste)
 {
     using Stand = Schuelerliste::Stand;

@@ -104,6 +104,10 @@ int nummer(const QString& zeile);
 // The number a new pupil of `zeilen` gets: one past the highest in use, so that no two pupils share a folder; above
 // kMaxNummer where there is none left.
 int naechsteNummer(const QStringList& zeilen);
+// The number the pupil's line `zeile` of `zeilen` is written with: its own where it has one of two digits, else (a new
+// pupil: an empty line, or one a teacher wrote without a number) the next one no line has, which may be past
+// kMaxNummer.
+int nummerFuer(const QString& zeile, const QStringList& zeilen);
 
 // The pupils of a list as a choice offers them, and why there is none to offer.
 struct Schuelerliste {
