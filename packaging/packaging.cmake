@@ -10,10 +10,11 @@ set(TAVI_MAINTAINER "TAVI-Team <maintainers@users.noreply.c-seed-3145f2a3.exampl
 find_program(TAVI_GZIP gzip REQUIRED)
 set(_man "${CMAKE_BINARY_DIR}/packaging/tavi.1.gz")
 set(_changelog "${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz")
+# The page names the program's version, the project's.
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavi.1" "${CMAKE_BINARY_DIR}/packaging/tavi.1" @ONLY)
 add_custom_command(OUTPUT "${_man}"
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/packaging"
-    COMMAND ${TAVI_GZIP} -9n -c "${CMAKE_CURRENT_LIST_DIR}/tavi.1" > "${_man}"
-    DEPENDS "${CMAKE_CURRENT_LIST_DIR}/tavi.1" VERBATIM)
+    COMMAND ${TAVI_GZIP} -9n -c "${CMAKE_BINARY_DIR}/packaging/tavi.1" > "${_man}"
+    DEPENDS "${CMAKE_BINARY_DIR}/packaging/tavi.1" VERBATIM)
 add_custom_command(OUTPUT "${_changelog}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/packaging"
     COMMAND ${TAVI_GZIP} -9n -c "${CMAKE_CURRENT_LIST_DIR}/changelog" > "${_changelog}"

@@ -11,7 +11,7 @@ Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tavi"));
-    setApplicationVersion(QStringLiteral("1.0"));
+    setApplicationVersion(QStringLiteral(TAVI_VERSION));
     // The task bar shows the menu entry's icon, and the desktop matches the windows to that entry.
     setWindowIcon(QIcon(QStringLiteral(":/tavi-48.png")));
     setDesktopFileName(QStringLiteral("tavi"));

@@ -273,8 +273,18 @@ std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
     struct stat st { };
     int err = ::stat(nativ(datei).constData(), &st) == 0 ? 0 : errno;
     if (err == ENOENT) return QString();
+    const QString dreiZeilen = QStringLiteral("„Dateiverwaltung“, das Passwort (bis zu 8 Zeichen: Buchstaben und "
+                                              "Ziffern, keine Umlaute und keine Leerzeichen; eine leere Zeile für "
+                                              "keines) und „Ende“.");
+    // A folder in its place is there for good: waiting would never help, it has to be mended.
+    if (err == 0 && S_ISDIR(st.st_mode))
+        return zu(QStringLiteral("„%1“ ist beschädigt: an der Stelle der Datei mit dem Passwort der Verwaltung steht "
+                                 "ein Ordner. Die Verwaltung bleibt deshalb geschlossen. Bitte benennen Sie den "
+                                 "Ordner um oder löschen Sie ihn, und legen Sie mit einem Texteditor eine Datei "
+                                 "„dw.ina“ mit genau drei Zeilen an: %2")
+                      .arg(datei, dreiZeilen));
     QFile f(datei);
-    if (err == 0 && (S_ISDIR(st.st_mode) || !f.open(QIODevice::ReadOnly))) err = EACCES;
+    if (err == 0 && !f.open(QIODevice::ReadOnly)) err = EACCES;
     // A share that does not answer just now is no missing file: that would open the administration to anyone.
     if (err != 0)
         return zu(QStringLiteral("Die Datei „%1“ mit dem Passwort der Verwaltung kann nicht gelesen werden (%2). Die "
@@ -288,10 +298,8 @@ std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
         || zeile(2).compare(QLatin1String("Ende"), Qt::CaseInsensitive) != 0 || !passwortGueltig(gelesen.lines.at(1)))
         return zu(QStringLiteral("Die Datei „%1“ ist beschädigt: sie nennt kein Passwort, das sich eingeben lässt. "
                                  "Die Verwaltung bleibt deshalb geschlossen. Bitte öffnen Sie die Datei mit einem "
-                                 "Texteditor und schreiben Sie genau drei Zeilen hinein: „Dateiverwaltung“, das "
-                                 "Passwort (bis zu 8 Zeichen: Buchstaben und Ziffern, keine Umlaute und keine "
-                                 "Leerzeichen; eine leere Zeile für keines) und „Ende“.")
-                      .arg(datei));
+                                 "Texteditor und schreiben Sie genau drei Zeilen hinein: %2")
+                      .arg(datei, dreiZeilen));
     return gelesen.lines.at(1);
 }
 

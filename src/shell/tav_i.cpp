@@ -181,6 +181,12 @@ void TForm1::F1aktiv()
         unerreichbarZeigen(ordner.meldung);
         return;
     }
+    if (ordner.start == tavi::Start::keinOrdner) {
+        einrichtungZeigen(ordner.meldung,
+            QStringLiteral("Dieses Fenster erscheint, weil die Datei „kl.ina“ keinen Datenordner nennt, mit dem das "
+                           "Programm arbeiten kann."));
+        return;
+    }
     if (ordner.start != tavi::Start::datenordner) {
         einrichtungZeigen(ordner.meldung);
         return;
@@ -206,13 +212,13 @@ void TForm1::bereicheSchliessen()
         b->setEnabled(false);
 }
 
-void TForm1::einrichtungZeigen(const QString& meldung)
+void TForm1::einrichtungZeigen(const QString& meldung, const QString& anlass)
 {
     bereicheSchliessen();
     unerreichbarPanel->hide();
     datpfadmeldung->setCaption(meldung);
     datpfadpanel->move(8, datpfadpanel->y());
-    memo2Fuellen();
+    memo2Fuellen(anlass);
     datpfadpanel->show();
     BringToFront(datpfadpanel);
     memo2Anpassen();
@@ -246,16 +252,21 @@ void TForm1::andererOrdnerClick()
     // Nothing is proposed: a folder is set up here only when the teacher types it.
     Edit2->setText(QString());
     einrichtungZeigen(QStringLiteral("Bitte den Datenordner, der statt dessen gelten soll, mit vollständigem Pfad "
-                                     "angeben (oder mit Esc beenden)."));
+                                     "angeben (oder mit Esc beenden)."),
+        QStringLiteral("Dieses Fenster erscheint, weil statt des Datenordners, der nicht erreicht werden kann, ein "
+                       "anderer angegeben werden soll. Dateien, die in diesem Ordner schon liegen, bleiben, wie sie "
+                       "sind."));
 }
 
-void TForm1::memo2Fuellen()
+void TForm1::memo2Fuellen(const QString& anlass)
 {
     // Each PC needs the program and its own "kl.ina"; the memo names the folders this installation uses.
     const QString programm = folders::programFolder();
     const QString einstellungen = folders::settingsFolder();
     QStringList zeilen {
-        QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer Neuinstallation."),
+        anlass.isEmpty() ? QStringLiteral("Dieses Fenster erscheint nur nach der Installation oder einer "
+                                          "Neuinstallation.")
+                         : anlass,
         QStringLiteral("Mit dem ok wird die Einstellung gespeichert, die benötigten Dateien in den neuen Ordner "
                        "kopiert und das Programm beendet."),
     };
@@ -308,6 +319,13 @@ void TForm1::listenwahlfuellen()
     // Nor does a path or a list that is not there; it is said, and the file stays as it is.
     QString listenmeldung;
     if (!tavi::aktivlisteGueltig(datpfad + QStringLiteral("kl.ina"), aktivliste, listenmeldung)) aktivliste = "ohne";
+    // A list that is gone stays named in "kl.ina", as another PC may bring it back; meanwhile no pupil can pick
+    // a name from it, and the teacher reads so here.
+    m_aktivFehlt = !suche.unlesbar && aktivliste != "ohne" && !namen.contains(aktivliste.str(), Qt::CaseInsensitive);
+    if (m_aktivFehlt)
+        listenmeldung = QStringLiteral("Die aktive Liste %1 gibt es nicht: bis sie wieder da ist oder eine andere "
+                                       "Liste gewählt wird, tippen die Schüler ihren Namen ein.")
+                            .arg(aktivliste.str());
     if (suche.unlesbar || !listenmeldung.isEmpty()) {
         klinameldung->setCaption(suche.unlesbar && !listenmeldung.isEmpty()
                 ? suche.meldung + QLatin1Char('\n') + listenmeldung
@@ -320,10 +338,10 @@ void TForm1::listenwahlfuellen()
     m_listenMeldung = suche.unlesbar || !listenmeldung.isEmpty();
 
     if (aktivliste != "ohne") {
-        Label16->setCaption(aktivliste);
+        aktivlisteZeigen(aktivliste);
         RadioButton1->setChecked(false);
     } else {
-        Label16->setCaption(QStringLiteral(" -/-"));
+        aktivlisteZeigen(QStringLiteral(" -/-"));
         RadioButton1->setChecked(true);
     }
     listenwahl->setItemIndex(listenwahl->items().indexOf(aktivliste.str()));
@@ -343,12 +361,26 @@ void TForm1::listenwahlClick()
         case klassenliste::Blick::da:
             break;
         case klassenliste::Blick::fehlt: {
+            const QString vorher = aktivliste.str();
             listenwahlfuellen();
             const QString gefuellt = m_listenMeldung ? klinameldung->caption() : QString();
+            // What is active now, as the refill found it: the PC that deleted the list may have set the shared
+            // "kl.ina" to no list, or another PC may have chosen another one meanwhile.
+            QString aktiv;
+            if (m_aktivFehlt)
+                aktiv = QString(); // the refill's own message says it
+            else if (aktivliste == "ohne")
+                aktiv = vorher.compare(liste, Qt::CaseInsensitive) == 0
+                    ? QStringLiteral(" Sie war die aktive Liste: jetzt ist keine Liste aktiviert.")
+                    : QStringLiteral(" Es ist keine Liste aktiviert.");
+            else if (aktivliste.str() == vorher)
+                aktiv = QStringLiteral(" Die aktive Liste bleibt %1.").arg(vorher);
+            else
+                aktiv = QStringLiteral(" Aktiv ist jetzt die Liste %1.").arg(aktivliste.str());
             listenMeldungZeigen(QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem "
-                                               "anderen Rechner gelöscht. Die aktive Liste bleibt, wie sie war.")
+                                               "anderen Rechner gelöscht.")
                                     .arg(liste)
-                + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
+                + aktiv + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
             return;
         }
         case klassenliste::Blick::fehler:
@@ -361,8 +393,19 @@ void TForm1::listenwahlClick()
     }
     RadioButton1->setChecked(false);
     if (i >= 0) aktivliste = listenwahl->itemText(i);
-    Label16->setCaption(aktivliste);
+    aktivlisteZeigen(aktivliste);
     klinaschreiben();
+}
+
+void TForm1::aktivlisteZeigen(const QString& name)
+{
+    // "3A_2024" and "3A_2025" must both be read whole beside the choice, which would hide what runs under it.
+    const int raum = listenwahl->x() - Label16->x() - 4;
+    for (int hoehe = 21;; --hoehe) {
+        applyFont(Label16, QStringLiteral("Arial"), -hoehe);
+        if (hoehe <= 8 || QFontMetrics(Label16->font()).horizontalAdvance(name) <= raum) break;
+    }
+    Label16->setCaption(name);
 }
 
 void TForm1::listenMeldungZeigen(const QString& text)
@@ -375,7 +418,7 @@ void TForm1::listenMeldungZeigen(const QString& text)
 void TForm1::RadioButton1Click()
 {
     RadioButton1->setChecked(true);
-    Label16->setCaption(QStringLiteral(" -/-"));
+    aktivlisteZeigen(QStringLiteral(" -/-"));
     aktivliste = "ohne";
     klinaschreiben();
 }
@@ -449,6 +492,9 @@ void TForm1::Button10Click()
 
 void TForm1::datpfad_okClick()
 {
+    // What an earlier try said is no longer true of the path typed now, also where this try fails with a message
+    // of its own.
+    datpfadmeldung->setCaption(QString());
     QString neu;
     const QString meldung
         = tavi::datenordnerEinrichten(Edit2->text(), folders::installFolder(), folders::settingsFolder(), neu);

@@ -19,7 +19,9 @@ public:
 
     void F1aktiv();
     void listenwahlfuellen();
-    void memo2Fuellen();
+    // The first-run window's note, beginning with why the window is there: `anlass` (after an installation where
+    // empty).
+    void memo2Fuellen(const QString& anlass = QString());
     void klinaschreiben();
 
     void Button1Click();
@@ -43,11 +45,14 @@ private:
     void bereichOeffnen(Form* const& hub);
     // Puts away what only a reachable data folder offers: the class-list choice and the areas.
     void bereicheSchliessen();
-    void einrichtungZeigen(const QString& meldung);
+    void einrichtungZeigen(const QString& meldung, const QString& anlass = QString());
     void unerreichbarZeigen(const QString& meldung);
     void memo2Anpassen();
     // Says `text` beside the class-list choice until the next fill of the choice.
     void listenMeldungZeigen(const QString& text);
+    // Shows the active list's name whole in the room left of the choice (" -/-" for none), in a smaller font
+    // where the name needs it.
+    void aktivlisteZeigen(const QString& name);
 
     Button* Button1 = nullptr;
     Button* Button4 = nullptr;
@@ -80,6 +85,8 @@ private:
     // klinameldung says what the next fill of the choice replaces: "k_liste" unreadable, the active list naming
     // none, a chosen list gone.
     bool m_listenMeldung = false;
+    // The shared "kl.ina" names an active list that the last fill did not find: none is active in truth.
+    bool m_aktivFehlt = false;
     // Where the data folder named in "kl.ina" cannot be reached (a share not mounted yet): what is wrong, and the way
     // to try again, to give another folder or to end.
     Panel* unerreichbarPanel = nullptr;

@@ -388,12 +388,13 @@ TEST_F(DverwLogikTest, TheAdministrationFileIsReadAsAnEditorSavedItAndADamagedOn
                 << meldung.toStdString();
         }
     }
-    // One that is there but cannot be read is no missing one either.
+    // A folder in its place is no missing file either, and no try again mends it.
     QFile::remove(dataPath("dw.ina"));
     QDir().mkpath(dataPath("dw.ina"));
     QString meldung;
     EXPECT_FALSE(dwinaPasswort(dataFolder(), &meldung).has_value());
-    EXPECT_TRUE(meldung.contains("kann nicht gelesen werden")) << meldung.toStdString();
+    EXPECT_TRUE(meldung.contains("ist beschädigt") && meldung.contains("Ordner")) << meldung.toStdString();
+    EXPECT_FALSE(meldung.contains("noch einmal")) << meldung.toStdString();
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.

@@ -109,7 +109,22 @@ TEST_F(HauptfensterTest, NoListsAndAListThatNoLongerExists)
     zeigen([&] {
         EXPECT_EQ(control<Label>("Label16")->caption(), "4D");
         EXPECT_EQ(control<ListBox>("listenwahl")->ItemIndex(), -1);
+        // Named, and said to offer no names until it is back or another is chosen.
+        EXPECT_TRUE(control<Label>("klinameldung")->isVisible());
+        EXPECT_TRUE(control<Label>("klinameldung")->caption().startsWith("Die aktive Liste 4D gibt es nicht"));
     });
+    EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n4D\r\n").toUtf8());
+    // Names as long as a list's name may be are read whole, none of it under the choice beside them.
+    for (const char* lang : { "WWWWWWW", "3A_2024", "WWWWWWWW" }) {
+        datenordner(lang, { lang });
+        zeigen([&] {
+            auto* name = control<Label>("Label16");
+            EXPECT_EQ(name->caption(), lang);
+            EXPECT_LE(name->x() + QFontMetrics(name->font()).horizontalAdvance(name->caption()),
+                control<ListBox>("listenwahl")->x())
+                << lang;
+        });
+    }
 }
 
 TEST_F(HauptfensterTest, OnlyClassListsAreOfferedAndABlankActiveListIsNone)
@@ -190,6 +205,7 @@ TEST_F(HauptfensterTest, AChosenListThatIsGoneIsSaidAndKlInaStays)
         ASSERT_TRUE(meldung->isVisible());
         EXPECT_TRUE(meldung->caption().startsWith("Die Liste 2B gibt es nicht mehr"))
             << meldung->caption().toStdString();
+        EXPECT_TRUE(meldung->caption().contains("Die aktive Liste bleibt 1A.")) << meldung->caption().toStdString();
         EXPECT_EQ(liste->items(), (QStringList { "1A", "3C" }));
         EXPECT_EQ(liste->itemText(liste->ItemIndex()), "1A");
         EXPECT_EQ(control<Label>("Label16")->caption(), "1A");
@@ -210,6 +226,14 @@ TEST_F(HauptfensterTest, AChosenListThatIsGoneIsSaidAndKlInaStays)
         liste->setItemIndex(1);
         form->listenwahlClick();
         EXPECT_EQ(readBytes(dataPath("kl.ina")), (dataFolder() + "\r\n3C\r\n").toUtf8());
+        // The active list deleted on another PC, which set the shared "kl.ina" to no list: said as it is.
+        QFile::remove(dataPath("k_liste/3C.txt"));
+        writeBytes(dataPath("kl.ina"), (dataFolder() + "\r\nohne\r\n").toUtf8());
+        liste->setItemIndex(1);
+        form->listenwahlClick();
+        EXPECT_TRUE(meldung->caption().contains("Sie war die aktive Liste: jetzt ist keine Liste aktiviert."))
+            << meldung->caption().toStdString();
+        EXPECT_EQ(control<Label>("Label16")->caption(), " -/-");
     });
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -336,6 +360,13 @@ TEST_F(HauptfensterTest, TheFirstRunWritesTheDataFolderAndEnds)
         control<Button>("datpfad_ok")->Click();
         EXPECT_FALSE(control<Label>("datpfadmeldung")->caption().isEmpty());
         EXPECT_FALSE(geschlossen);
+        // A path that cannot be made is said by the error message alone: the note on the path before goes.
+        writeBytes(dataPath("eine-datei"), "");
+        control<Edit>("Edit2")->setText(dataFolder() + "eine-datei/neu");
+        EXPECT_ANY_THROW(control<Button>("datpfad_ok")->Click());
+        EXPECT_TRUE(control<Label>("datpfadmeldung")->caption().isEmpty());
+        EXPECT_FALSE(geschlossen);
+        EXPECT_TRUE(control<Memo>("Memo2")->lines().first().contains("nach der Installation"));
         control<Edit>("Edit2")->setText(dataFolder() + "neu");
         control<Button>("datpfad_ok")->Click();
         EXPECT_TRUE(geschlossen);

@@ -758,6 +758,7 @@ TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
         f.findChild<Button*>(QStringLiteral("andererOrdner"))->Click();
         EXPECT_TRUE(f.findChild<Panel*>(QStringLiteral("datpfadpanel"))->isVisible());
         EXPECT_EQ(f.findChild<Memo*>(QStringLiteral("Memo2"))->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(f.findChild<Memo*>(QStringLiteral("Memo2"))->lines().join(' ').contains("nach der Installation"));
         pruefen(f, QStringLiteral("anderen Datenordner angeben"));
         grabToPng(&f, QStringLiteral("tavi-anderer-ordner-%1").arg(qEnvironmentVariable("TAVI_X11_SCREEN")));
         Form1->Close();
