@@ -180,10 +180,10 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
             "99 Carl" },
         { "a title with a year", { "2024 Klasse 3a", "01 Anna" }, 0, klassenliste::Speicherung::keineNummer, {}, {}, {},
             "2024 Klasse 3a" },
-        // Blanks before a number belong to no name: " 03 Clara" is pupil 3, in the folder "03 Clara".
-        { "a blank or a tab before a number", { "01 Anna", " 03 Clara Meier", "\t02 Annabell" }, 0,
-            klassenliste::Speicherung::gespeichert, { "01 Anna", " 03 Clara Meier", "\t02 Annabell", "04 Dora" },
-            "04 Dora" },
+        // Blanks before a number belong to no name: " 05 Clara" is pupil 5, in the folder "05 Clara".
+        { "a blank or a tab before a number", { "01 Anna", " 05 Clara Meier", "\t02 Annabell" }, 0,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", " 05 Clara Meier", "\t02 Annabell", "06 Dora" },
+            "06 Dora" },
         // Each line typed without a number is known by its place: "Anna" as "01 Anna".
         { "typed without numbers", { "Anna", "Ben", "", "Clara" }, 0, klassenliste::Speicherung::gespeichert,
             { "Anna", "Ben", "", "Clara", "04 Dora" }, "04 Dora" },
