@@ -5,6 +5,8 @@
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
+#include <algorithm>
+
 namespace schueler {
 
 namespace {
@@ -37,6 +39,20 @@ bool& ersatzweise()
     return getippt;
 }
 
+// The pupils' lines of the names shown, every one of a long hand-made list (the shared table holds forty).
+QStringList& zeilen()
+{
+    static QStringList z;
+    return z;
+}
+
+// The row clicked last (from 0), -1 for none: two rows may give one code, and the clicked one is the pupil.
+int& gewaehlt()
+{
+    static int index = -1;
+    return index;
+}
+
 } // namespace
 
 bool ohneListe()
@@ -48,17 +64,16 @@ QStringList namenliste(QString* meldung)
 {
     if (meldung) meldung->clear();
     ersatzweise() = false;
-    for (int i = listenzeilen.low(); i <= listenzeilen.high(); ++i)
-        listenzeilen[i].clear();
+    zeilen().clear();
+    gewaehlt() = -1;
     schuelerzahl = 0;
     if (ohneListe()) return {};
     const klassenliste::Schuelerliste liste = klassenliste::schuelerLesen(datpfad, aktivliste.str());
+    zeilen() = liste.zeilen;
     QStringList namen;
-    for (int i = 0; i < liste.zeilen.size(); ++i) {
-        listenzeilen[i] = liste.zeilen[i];
-        namen << klassenliste::name(liste.zeilen[i]);
-    }
-    schuelerzahl = byte(namen.size());
+    for (const QString& zeile : zeilen())
+        namen << klassenliste::name(zeile);
+    schuelerzahl = byte(std::min(int(namen.size()), 255));
     if (namen.isEmpty()) {
         // A run is never lost for want of a list: the pupil types a name, and it is kept as without a list.
         ersatzweise() = true;
@@ -69,8 +84,18 @@ QStringList namenliste(QString* meldung)
 
 QString schuelercode(int index, const QString& name)
 {
-    const QString zeile = index >= 0 && index < schuelerzahl ? listenzeilen[index] : QString();
-    return (klassenliste::schuelercode(zeile, index + 1).left(3) + name).left(35);
+    return (klassenliste::schuelercode(zeilen().value(index), index + 1).left(3) + name).left(35);
+}
+
+QString waehlen(int index, const QString& name)
+{
+    gewaehlt() = index >= 0 && index < zeilen().size() ? index : -1;
+    return schuelercode(index, name);
+}
+
+void abwaehlen()
+{
+    gewaehlt() = -1;
 }
 
 bool namenzeichen(QChar c)
@@ -91,13 +116,17 @@ QString gueltigerName(const QString& text)
 
 namespace {
 
-// The place in the list shown of the pupil schuelercode() named `code`: the line that gives that code, else the one
-// with its number; -1 where there is none.
+// The place in the list shown of the pupil schuelercode() named `code`: the row clicked where it gives that code,
+// else the first line that gives it, else the one with its number; -1 where there is none.
 int schuelerindex(const QString& code)
 {
-    for (int i = 0; i < schuelerzahl; ++i)
-        if (schuelercode(i, klassenliste::name(listenzeilen[i])) == code) return i;
-    for (int i = 0; i < schuelerzahl; ++i)
+    const int n = int(zeilen().size());
+    const int geklickt = gewaehlt();
+    if (geklickt >= 0 && geklickt < n && schuelercode(geklickt, klassenliste::name(zeilen().at(geklickt))) == code)
+        return geklickt;
+    for (int i = 0; i < n; ++i)
+        if (schuelercode(i, klassenliste::name(zeilen().at(i))) == code) return i;
+    for (int i = 0; i < n; ++i)
         if (schuelercode(i, QString()) == code.left(3)) return i;
     return -1;
 }
@@ -124,7 +153,7 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         // as the administration names it.
         const int index = schuelerindex(name);
         const int nummer = index + 1;
-        const QString gezeigt = index >= 0 ? listenzeilen[index] : QString();
+        const QString gezeigt = zeilen().value(index);
         schuelerzeile = gezeigt;
         QString fehler;
         switch (klassenliste::ordnerWaehlen(datpfad, aktivliste.str(), nummer, gezeigt, ordner, fehler)) {

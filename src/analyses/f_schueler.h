@@ -4,9 +4,9 @@
 // pupil's folder and the free protocol number. GUI-free; the window glue is in f_schueler_wahl.h.
 //
 // How a set-up uses them:
-//   activation:  names := schueler::namenliste();              // fills listenzeilen, schuelerzahl
+//   activation:  names := schueler::namenliste();              // keeps the pupils' lines, sets schuelerzahl
 //                (or, with the widgets, Namenwahl::aktivieren(), which also clears the last pupil)
-//   list click:  schuelername := schueler::schuelercode(i, namen->itemText(i));
+//   list click:  schuelername := schueler::waehlen(i, namen->itemText(i));
 //   typed name:  schuelername := schueler::gueltigerName(n_ohne->text());   // on every change
 //   Start:       switch (schueler::protokollvorbereiten("ssub__")) {
 //                case Protokollziel::Bereit: open the runner;                   // merker = 0
@@ -40,7 +40,8 @@ inline const QString kOrdnerVoll = QStringLiteral("Der benötigte Protokoll-Ordn
 bool ohneListe();
 
 // The names of the active class list (datpfad + "k_liste/" + aktivliste + ".txt"), each line without its
-// number and blank; a blank line is no pupil. Fills listenzeilen from entry 0 and schuelerzahl; at most 40 pupils.
+// number and blank; a blank line is no pupil. Every pupil is offered, also past the fortieth of a list made by hand:
+// the lines are kept here (the shared table `listenzeilen` holds forty), and schuelerzahl is set.
 // Where the list offers no name, none are given and the pupil types one (ohneListe() is then true); `meldung` (when
 // given) gets why, for the set-up to show. Otherwise it is emptied.
 QStringList namenliste(QString* meldung = nullptr);
@@ -48,6 +49,11 @@ QStringList namenliste(QString* meldung = nullptr);
 // The class-list form of the pupil at list position index (from 0): his own number with two digits (his place in
 // the list where his line has none), a blank and `name`, cut to 35 characters ("03 Anna").
 QString schuelercode(int index, const QString& name);
+// The pupil clicked at row `index` (from 0): his schuelercode(), and the row kept, so that Start files the run in his
+// folder, never in that of an earlier row giving the same code ("Anna" at place 1 and a written "01 Anna").
+QString waehlen(int index, const QString& name);
+// No row is chosen any more.
+void abwaehlen();
 
 // Characters a typed name may hold: the digits and the letters A..Z, a..z (no umlauts, no separators).
 bool namenzeichen(QChar c);
@@ -74,9 +80,10 @@ enum class Protokollziel {
 // What the set-up tells the pupil about an outcome other than Bereit.
 QString meldung(Protokollziel ziel);
 
-// Start of a run: the pupil's folder from schuelername and aktivliste (created with its parents), the free
-// number for the file-name prefix (e.g. "ss10__", "1+1___", "ssub__"). Sets schuelerzeile (with a list),
-// schuelerordner, protdatei (the folder with a trailing "/"), praefix, nrtext and merker (1 when full).
+// Start of a run: the pupil's folder from schuelername (the row clicked, where it gives that code) and aktivliste
+// (created with its parents), the free number for the file-name prefix (e.g. "ss10__", "1+1___", "ssub__"). Sets
+// schuelerzeile (with a list), schuelerordner, protdatei (the folder with a trailing "/"), praefix, nrtext and
+// merker (1 when full).
 Protokollziel protokollvorbereiten(const QString& praefix);
 
 // protdatei + praefix: the path of the protocol file without its number and ".txt".

@@ -66,6 +66,7 @@ void Namenwahl::leeren()
     m_n_ohne->setText(QString());
     m_namen->clearSelection();
     m_namen->setCurrentRow(-1);
+    schueler::abwaehlen();
     schuelername = "";
     if (m_geaendert) m_geaendert();
 }
@@ -74,7 +75,7 @@ void Namenwahl::namenClick()
 {
     const int i = m_namen->ItemIndex();
     if (i < 0) return;
-    schuelername = schueler::schuelercode(i, m_namen->itemText(i));
+    schuelername = schueler::waehlen(i, m_namen->itemText(i));
     if (m_geaendert) m_geaendert();
 }
 

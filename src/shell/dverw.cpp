@@ -2,12 +2,14 @@
 
 #include "platform/colors.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/dverw_druck.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/sperrwarten.h"
 
+#include <algorithm>
 #include <optional>
 
 TForm34::TForm34(QWidget* parent)
@@ -244,6 +246,7 @@ void TForm34::ListBox1Click()
     aktivliste = ListBox1->itemText(gewaehlt);
     namenzahl = 0;
     m_gelesen.clear();
+    m_schueler.clear();
     try {
         m_gelesen = klassenliste::alleZeilen(datpfad, aktivliste);
     } catch (const klassenliste::Beschaedigt& e) {
@@ -266,17 +269,19 @@ void TForm34::ListBox1Click()
         }
         throw;
     }
-    // A blank line is no pupil: it is not offered, not counted and not numbered.
-    for (const QString& zeile : klassenliste::schuelerzeilen(m_gelesen).mid(0, dverw::kMaxNamen))
-        listenzeilen[++namenzahl] = zeile;
+    // A blank line is no pupil: it is not offered, not counted and not numbered. Every pupil of a list made by hand
+    // is offered, however many it holds; only adding stops at kMaxNamen.
+    m_schueler = klassenliste::schuelerzeilen(m_gelesen);
+    m_namenindex = 0;
+    namenzahl = byte(std::min(int(m_schueler.size()), dverw::kMaxNamen));
 
     switch (verwaltungsmodus) {
     case 2:
-        if (namenzahl < dverw::kMaxNamen && nummerFuer(0) > klassenliste::kMaxNummer) {
+        if (m_schueler.size() < dverw::kMaxNamen && nummerFuer(0) > klassenliste::kMaxNummer) {
             fuenfKnoepfe(true);
             zurWahl();
-            zeigeMeldung(keineNummer());
-        } else if (namenzahl < dverw::kMaxNamen) {
+            zeigeMeldung(keineNummer(klassenliste::hoechsteNummer(m_gelesen).zeile));
+        } else if (m_schueler.size() < dverw::kMaxNamen) {
             Nameneingabe->show();
             Edit1->setEnabled(true);
             namenzahl = namenzahl + 1;
@@ -290,11 +295,10 @@ void TForm34::ListBox1Click()
         }
         break;
     case 3: {
-        namenindex = 50;
         namenbox->show();
         QStringList namen;
-        for (int i = 1; i <= namenzahl; ++i)
-            namen << klassenliste::name(listenzeilen[i]);
+        for (const QString& zeile : m_schueler)
+            namen << klassenliste::name(zeile);
         ListBox2->setItems(namen);
         // A name of up to 35 characters is wider than the box: it shows whole when the mouse rests on it, and in
         // the edit once chosen.
@@ -319,13 +323,13 @@ void TForm34::ListBox1Click()
 void TForm34::ListBox2Click()
 {
     const int gewaehlt = ListBox2->ItemIndex();
-    if (gewaehlt < 0 || gewaehlt >= namenzahl) return;
+    if (gewaehlt < 0 || gewaehlt >= m_schueler.size()) return;
     neuerSchritt();
-    namenindex = gewaehlt + 1;
+    m_namenindex = gewaehlt + 1;
     Nameneingabe->show();
-    Edit1->setText(klassenliste::name(listenzeilen[namenindex]));
+    Edit1->setText(klassenliste::name(m_schueler.at(gewaehlt)));
     Edit1Change();
-    Label6->setCaption(QString::number(nummerFuer(namenindex)) + QStringLiteral(". Name:"));
+    Label6->setCaption(QString::number(nummerFuer(m_namenindex)) + QStringLiteral(". Name:"));
     SetFocus(Edit1);
 }
 
@@ -400,13 +404,13 @@ void TForm34::Button8Click()
         return;
     }
     if ((verwaltungsmodus != 2 && verwaltungsmodus != 3) || !dverw::schuelernameGueltig(Edit1->text())) return;
-    if (verwaltungsmodus == 3 && (namenindex < 1 || namenindex > namenzahl)) return;
+    if (verwaltungsmodus == 3 && (m_namenindex < 1 || m_namenindex > m_schueler.size())) return;
     listendatei = aktivliste + QStringLiteral(".txt");
     // The list is taken as the file holds it now: another PC sharing the data folder may have saved it since it
     // was chosen here.
     const klassenliste::Speicherergebnis ergebnis = verwaltungsmodus == 2
         ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text())
-        : dverw::namenAendern(datpfad, aktivliste, namenindex, listenzeilen[namenindex], Edit1->text());
+        : dverw::namenAendern(datpfad, aktivliste, m_namenindex, m_schueler.at(m_namenindex - 1), Edit1->text());
     if (nichtGespeichert(ergebnis)) return;
     meldung->hide();
     if (ergebnis.art == klassenliste::Speicherung::voll) {
@@ -602,7 +606,7 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
         return true;
     }
     if (ergebnis.art == klassenliste::Speicherung::keineNummer) {
-        zeigeMeldung(keineNummer());
+        zeigeMeldung(keineNummer(ergebnis.zeile));
         return true;
     }
     if (ergebnis.art == klassenliste::Speicherung::gesperrt) {
@@ -615,20 +619,32 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
     return false;
 }
 
-QString TForm34::keineNummer() const
+QString TForm34::keineNummer(const QString& zeile) const
 {
+    // A line a teacher began with a year or another long number (a title such as "2024 Klasse 3a") stands past every
+    // number of two digits: it is named, so that it can be mended.
+    if (klassenliste::nummer(zeile) > klassenliste::kMaxNummer)
+        return QStringLiteral("In der Liste %1 ist keine Nummer mehr frei: die Zeile „%2“ beginnt mit einer Zahl von "
+                              "mehr als zwei Ziffern; ein neuer Name bekommt eine höhere Nummer als jede Zeile, und "
+                              "die lässt sich nicht mit zwei Ziffern schreiben. Es wurde nichts gespeichert. Bitte "
+                              "öffnen Sie die Datei „%3“ mit "
+                              "einem Texteditor und löschen Sie diese Zeile, wenn sie keinen Schüler nennt, oder "
+                              "schreiben Sie an ihren Anfang eine Nummer mit zwei Ziffern, die noch keine andere "
+                              "Zeile hat.")
+            .arg(aktivliste.str(), zeile, files::resolve(klassenliste::pfad(datpfad, aktivliste)));
     return QStringLiteral(
-        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2, und eine "
+        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2 (Zeile „%3“), und eine "
         "Nummer hat zwei Ziffern. Ein weiterer Name wird nicht gespeichert; für weitere Schüler legen "
         "Sie bitte eine neue Liste an.")
         .arg(aktivliste.str())
-        .arg(klassenliste::kMaxNummer);
+        .arg(klassenliste::kMaxNummer)
+        .arg(zeile);
 }
 
 int TForm34::nummerFuer(int index) const
 {
-    // The pupil's own number; a new pupil, or one written without a number, gets the next that no line has.
-    return klassenliste::nummerFuer(index >= 1 && index <= namenzahl ? listenzeilen[index] : QString(), m_gelesen);
+    // The pupil's own number; a new pupil, or one written without a number, gets the next that no pupil is known by.
+    return klassenliste::nummerFuer(m_schueler.value(index - 1), m_gelesen);
 }
 
 QString TForm34::gibtEsNichtMehr() const
@@ -644,10 +660,7 @@ void TForm34::speicherfehler(const QString& fehler)
 
 void TForm34::listedrucken()
 {
-    QStringList zeilen;
-    for (int i = 1; i <= namenzahl; ++i)
-        zeilen << listenzeilen[i];
-    dverw::drucken(dverw::listenblatt(aktivliste, zeilen));
+    dverw::drucken(dverw::listenblaetter(aktivliste, m_schueler));
 }
 
 void TForm34::listeloeschen()

@@ -105,7 +105,8 @@ private:
     // Shows why a save wrote nothing where the entry stays open for another try; false when it did not fail so.
     bool nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis);
     QString gibtEsNichtMehr() const;
-    QString keineNummer() const;
+    // Why no pupil can be added: `zeile` is the line whose number leaves none.
+    QString keineNummer(const QString& zeile) const;
     // The number the line of pupil `index` (1-based) is saved with; 0 for a new pupil.
     int nummerFuer(int index) const;
     void listedrucken();
@@ -126,6 +127,9 @@ private:
     bool m_passwortGeaendert = false;
     // Every line of the list chosen last, blank lines included: the numbers in use.
     QStringList m_gelesen;
+    // Its pupils' lines, all of them, and the one chosen to be changed (from 1; 0 for none).
+    QStringList m_schueler;
+    int m_namenindex = 0;
     // Why the lists could not be looked through when the typed list name was checked; empty when they could.
     QString m_listenUnlesbar;
 };

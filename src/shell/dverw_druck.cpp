@@ -4,6 +4,11 @@
 
 namespace dverw {
 
+namespace {
+// As many rows as one A4 page holds with names still readable.
+constexpr int kMaxNamenJeSeite = 40;
+} // namespace
+
 Listenblatt listenblatt(const QString& liste, const QStringList& zeilen)
 {
     Listenblatt blatt;
@@ -15,6 +20,14 @@ Listenblatt listenblatt(const QString& liste, const QStringList& zeilen)
     blatt.reihen = std::max(32, int(zeilen.size()));
     blatt.abstand = Listenblatt::kRasterHoehe / blatt.reihen;
     return blatt;
+}
+
+QVector<Listenblatt> listenblaetter(const QString& liste, const QStringList& zeilen)
+{
+    QVector<Listenblatt> blaetter;
+    for (int ab = 0; ab == 0 || ab < zeilen.size(); ab += kMaxNamenJeSeite)
+        blaetter << listenblatt(liste, zeilen.mid(ab, kMaxNamenJeSeite));
+    return blaetter;
 }
 
 zeilendruck::Seite seite(const Listenblatt& blatt)
@@ -49,8 +62,16 @@ void zeichnen(Canvas& canvas, const Listenblatt& blatt)
 
 void drucken(const Listenblatt& blatt)
 {
-    zeilendruck::drucken(
-        QStringLiteral("Klassenliste ") + blatt.listenname, QVector<zeilendruck::Seite> { seite(blatt) }, satz());
+    drucken(QVector<Listenblatt> { blatt });
+}
+
+void drucken(const QVector<Listenblatt>& blaetter)
+{
+    if (blaetter.isEmpty()) return;
+    QVector<zeilendruck::Seite> seiten;
+    for (const Listenblatt& blatt : blaetter)
+        seiten << seite(blatt);
+    zeilendruck::drucken(QStringLiteral("Klassenliste ") + blaetter.first().listenname, seiten, satz());
 }
 
 } // namespace dverw

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class Canvas;
 
@@ -40,12 +41,15 @@ struct Listenblatt {
 // Up to 32 pupils stand in rows of 8 mm; a longer list shares the same ruled height among its rows, so that
 // all 40 pupils fit on one A4 page. Each line's third character is printed as a blank.
 Listenblatt listenblatt(const QString& liste, const QStringList& zeilen);
+// Every pupil of a list, 40 to a page: a list made by hand may hold more, and each pupil is printed.
+QVector<Listenblatt> listenblaetter(const QString& liste, const QStringList& zeilen);
 
 // The page as the line printing draws it: the name, the pupils, then the rules.
 zeilendruck::Seite seite(const Listenblatt& blatt);
 void zeichnen(Canvas& canvas, const Listenblatt& blatt);
 
-// One document on the default printer.
+// One document on the default printer, a page for each sheet.
 void drucken(const Listenblatt& blatt);
+void drucken(const QVector<Listenblatt>& blaetter);
 
 } // namespace dverw

@@ -41,12 +41,15 @@ QString listenzeile(int nummer, const QString& name);
 
 // Writes a new list, unless its name is no list name (the result says why) or is taken by now.
 klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
-// Puts "NN name" after the last pupil the list file holds now, NN one past the highest number in use (so that the
-// new pupil never shares a folder), keeps every other line as the file holds it and makes sure the pupils' folders
-// exist. A list of kMaxNamen pupils is voll; one whose numbers reach 99 has keineNummer left.
+// Puts "NN name" after the last pupil the list file holds now, NN one no pupil is known by (klassenliste::
+// naechsteNummer: past every written number and the place of every line without one, so that the new pupil never
+// shares a number or a folder), keeps every other line as the file holds it and makes sure the pupils' folders
+// exist. A list of kMaxNamen pupils is voll; one whose numbers reach 99 has keineNummer left, and the result names
+// the line that reaches it (a title such as "2024 Klasse 3a").
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
 // Puts "NN name" in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
-// holds `gelesen` there; NN is that line's own number, or where it has none of two digits the next number free.
+// holds `gelesen` there; NN is that line's own number (after any blanks before it), or where it has none of two
+// digits klassenliste::naechsteNummer().
 // Keeps every other line as the file holds it and makes sure the pupils' folders exist.
 klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);

@@ -238,18 +238,20 @@ bool TForm65::namenliste()
 {
     hprot::klinaUebernehmen();
     schuelerzahl = 0;
+    m_schuelerzeilen.clear();
     namen->clear();
     if (aktivliste == "ohne") {
         nameTippen();
         return false;
     }
     const klassenliste::Schuelerliste liste = klassenliste::schuelerLesen(datpfad, aktivliste);
-    for (int i = 0; i < liste.zeilen.size(); ++i) {
-        listenzeilen[i] = liste.zeilen.at(i);
-        namen->add(klassenliste::name(liste.zeilen.at(i)));
-    }
-    schuelerzahl = byte(namen->count());
-    if (schuelerzahl == 0) {
+    // Every pupil is offered, also past the fortieth of a list made by hand: the lines are kept here, not in the
+    // shared table of forty.
+    m_schuelerzeilen = liste.zeilen;
+    for (const QString& zeile : m_schuelerzeilen)
+        namen->add(klassenliste::name(zeile));
+    schuelerzahl = byte(std::min(int(m_schuelerzeilen.size()), 255));
+    if (m_schuelerzeilen.isEmpty()) {
         // A protocol is never lost for want of a list: the pupil types a name, and it is kept as without a list.
         nameTippen();
         melden(liste.meldung + QStringLiteral(" Schreibe deinen Namen und klicke auf „fertig“."));
@@ -271,16 +273,17 @@ void TForm65::nameTippen()
 void TForm65::namenClick()
 {
     const int i = namen->ItemIndex();
-    if (i < 0) return;
+    if (i < 0 || i >= m_schuelerzeilen.size()) return;
     const QString name = namen->itemText(i);
+    const QString zeile = m_schuelerzeilen.at(i);
     // The pupil's own number, as his folder is named: a list a teacher edited may skip numbers or blank lines.
-    schuelername = klassenliste::schuelercode(listenzeilen[i], i + 1);
-    schuelerzeile = listenzeilen[i];
+    schuelername = klassenliste::schuelercode(zeile, i + 1);
+    schuelerzeile = zeile;
     // The names were read when they were shown; another PC may have changed or deleted the list since. The folder
     // is the line's, named as the administration names it.
     QString ordner;
     QString fehler;
-    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, listenzeilen[i], ordner, fehler)) {
+    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, zeile, ordner, fehler)) {
     case klassenliste::Ordnerwahl::angelegt:
         break;
     case klassenliste::Ordnerwahl::geaendert:

@@ -101,4 +101,6 @@ private:
     protokoll::Nummern m_nummern;
     // Where the protocol's lines stand on the dialog, those with something to read.
     QList<QRect> m_zeilen;
+    // The pupils' lines of the names offered, every one of a long hand-made list, in the order shown.
+    QStringList m_schuelerzeilen;
 };

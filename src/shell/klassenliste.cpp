@@ -44,27 +44,39 @@ bool leer(QChar c)
 }
 
 // The number a line begins with ("" where it has none: digits not followed by a blank are part of the name),
-// and where its name begins.
+// and where its name begins. Blanks and tabs before the digits belong to no name; `vorDerNummer` false takes them
+// for the name's start, as the folders of such lines have always been named.
 struct Teile {
     QString nummer;
     int name = 0;
 };
 
-Teile teilen(const QString& zeile)
+Teile teilen(const QString& zeile, bool vorDerNummer = true)
 {
     Teile t;
     const int n = int(zeile.size());
-    int i = 0;
+    int anfang = 0;
+    while (vorDerNummer && anfang < n && leer(zeile.at(anfang)))
+        ++anfang;
+    int i = anfang;
     while (i < n && ziffer(zeile.at(i)))
         ++i;
-    if (i > 0 && i < n && leer(zeile.at(i)))
-        t.nummer = zeile.left(i);
+    if (i > anfang && i < n && leer(zeile.at(i)))
+        t.nummer = zeile.mid(anfang, i - anfang);
     else
-        i = 0;
+        i = anfang;
     while (i < n && leer(zeile.at(i)))
         ++i;
     t.name = i;
     return t;
+}
+
+// The number by which the pupil of `zeile` at `platz` (from 1) is known: his own where it has two digits at most and
+// is not 0, else his place.
+int bekanntAls(const QString& zeile, int platz)
+{
+    const int eigene = nummer(zeile);
+    return eigene >= 1 && eigene <= kMaxNummer ? eigene : platz;
 }
 
 // The folders found directly in `ordner` (a real path), their names in small letters, and whether it exists.
@@ -293,12 +305,24 @@ int nummer(const QString& zeile)
     return ziffern.size() > 3 ? 1000 : ziffern.toInt();
 }
 
+Hoechste hoechsteNummer(const QStringList& zeilen)
+{
+    Hoechste hoechste;
+    const auto hoeher = [&](int n, const QString& zeile) {
+        if (n > hoechste.nummer) hoechste = { n, zeile };
+    };
+    int platz = 0;
+    for (const QString& z : zeilen) {
+        // A number written in a line that names no pupil is still not given again.
+        hoeher(nummer(z), z);
+        if (istSchueler(z)) hoeher(bekanntAls(z, ++platz), z);
+    }
+    return hoechste;
+}
+
 int naechsteNummer(const QStringList& zeilen)
 {
-    int hoechste = 0;
-    for (const QString& z : zeilen)
-        hoechste = std::max(hoechste, nummer(z));
-    return hoechste + 1;
+    return hoechsteNummer(zeilen).nummer + 1;
 }
 
 int nummerFuer(const QString& zeile, const QStringList& zeilen)
@@ -319,7 +343,7 @@ Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste)
     };
     if (!istListendatei(liste + QStringLiteral(".txt"))) return fehlt();
     try {
-        s.zeilen = schuelerzeilen(alleZeilen(datpfad, liste)).mid(0, kMaxSchueler);
+        s.zeilen = schuelerzeilen(alleZeilen(datpfad, liste));
         if (s.zeilen.isEmpty()) s.meldung = QStringLiteral("In der Klassenliste „%1“ steht kein Name.").arg(liste);
         return s;
     } catch (const Beschaedigt&) {
@@ -362,8 +386,7 @@ QString name(const QString& zeile)
 
 QString schuelercode(const QString& schuelerzeile, int position)
 {
-    const int eigene = nummer(schuelerzeile);
-    return zeile(eigene >= 1 && eigene <= kMaxNummer ? eigene : position, name(schuelerzeile)).left(35);
+    return zeile(bekanntAls(schuelerzeile, position), name(schuelerzeile)).left(35);
 }
 
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler)
@@ -381,6 +404,19 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
         }
         inhalt += cp1252::encode(zeile) + "\r\n";
     }
+    // Each line reads back as itself, yet the file may not: the bytes of a first line can begin as a byte-order
+    // mark does ("þÿ" after a UTF-8 mark that was read over), and the whole file would then read as UTF-16.
+    const cp1252::Lines zurueck = cp1252::decodeLines(inhalt);
+    if (!zurueck.text || zurueck.lines != zeilen) {
+        int i = 0;
+        while (i < zeilen.size() && i < zurueck.lines.size() && zurueck.lines.at(i) == zeilen.at(i))
+            ++i;
+        fehler = QStringLiteral("die Datei „%1“ würde danach als andere Zeilen gelesen, zuerst die Zeile „%2“; sie "
+                                "bleibt deshalb, wie sie ist. Bitte berichtigen Sie diese Zeile mit einem Texteditor: "
+                                "an ihrem Anfang stehen nur ihre Nummer und der Name")
+                     .arg(pfad, zeilen.value(i));
+        return IoDiskWrite;
+    }
     // A list that is replaced is written whole beside it first, so that a failed write leaves the old one whole.
     const int err = neu ? files::writeNewFile(pfad, inhalt) : files::replaceWhole(pfad, inhalt);
     if (err == 0) return IoOk;
@@ -391,7 +427,9 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
 
 QString ordnername(const QString& zeile)
 {
-    const Teile t = teilen(zeile);
+    // Folders made before keep their names: the blanks before a number are taken for the name's start here, as
+    // they always were.
+    const Teile t = teilen(zeile, false);
     const QString name = zeile.mid(t.name);
     QString ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
     while (ordner.endsWith(u' ') || ordner.endsWith(u'.'))
@@ -418,7 +456,7 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     QSet<QString> da = ordnerDarin(ordner, err);
     if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
-    for (const QString& zeile : schuelerzeilen(zeilen).mid(0, kMaxSchueler)) {
+    for (const QString& zeile : schuelerzeilen(zeilen)) {
         const QString name = ordnername(zeile);
         if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
         files::makeDir(ordner + u'/' + name);
@@ -498,6 +536,7 @@ Speicherergebnis aendern(const QString& datpfad, const QString& liste,
             return false;
         }
         ergebnis.art = aenderung(zeilen, ergebnis.nummer);
+        if (ergebnis.art == Speicherung::keineNummer) ergebnis.zeile = hoechsteNummer(zeilen).zeile;
         if (ergebnis.art != Speicherung::gespeichert) return false;
         if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
         ergebnis.art = Speicherung::fehler;

@@ -12,7 +12,7 @@
 
 namespace klassenliste {
 
-// At most this many lines of a list are pupils.
+// The administration adds no pupil past this many; a list made by hand may hold more, and every one is offered.
 constexpr int kMaxSchueler = 40;
 // Longest list name of a class-list file: the program makes names of 7 characters, a hand-made list may have 8.
 constexpr int kMaxListennamenlaenge = 8;
@@ -90,23 +90,33 @@ QString beschaedigtMeldung(const QString& datei);
 // UTF-8 (with or without a byte-order mark) or UTF-16 with its mark as an editor writes them, the encoding decided
 // line by line (a line appended in UTF-8 beside Windows-1252 lines reads as what it says); CR LF or LF.
 QStringList zeilenAus(const QByteArray& bytes);
-// Every line of the list's file, blank lines and those past the kMaxSchueler-th pupil of a hand-made list
-// included. Throws IoError when the file cannot be read, Beschaedigt when it holds no text.
+// Every line of the list's file, blank lines included. Throws IoError when the file cannot be read, Beschaedigt when it
+// holds no text.
 QStringList alleZeilen(const QString& datpfad, const QString& liste);
 
 // A line that names a pupil: not empty, not only blanks and tabs, and more than a number.
 bool istSchueler(const QString& zeile);
 // The lines of `zeilen` that name pupils, in their order: a blank line is no pupil and takes no place.
 QStringList schuelerzeilen(const QStringList& zeilen);
-// The number a line begins with ("7  Paul" and "007 Paul" give 7); 0 where it has none, and one of more than three
-// digits counts as past every number.
+// The number a line begins with, after any blanks and tabs, which belong to no name ("7  Paul", "007 Paul" and
+// "\t7 Paul" give 7); 0 where it has none, and one of more than three digits counts as past every number.
 int nummer(const QString& zeile);
-// The number a new pupil of `zeilen` gets: one past the highest in use, so that no two pupils share a folder; above
-// kMaxNummer where there is none left.
+// A pupil is known by his line's number where it has two digits at most and is not 0, else by his place among the
+// pupils (from 1, blank lines taking none): "Anna" as the first pupil is known as "01 Anna".
+//
+// The highest number a pupil of `zeilen` is known by or a line is written with, and the first line that has it
+// (empty where there is none).
+struct Hoechste {
+    int nummer = 0;
+    QString zeile;
+};
+Hoechste hoechsteNummer(const QStringList& zeilen);
+// The number a new pupil of `zeilen` gets: one no pupil is known by, past the highest written number and past the
+// place of every line without one, so that no two pupils share a number or a folder; above kMaxNummer where there is
+// none left.
 int naechsteNummer(const QStringList& zeilen);
 // The number the pupil's line `zeile` of `zeilen` is written with: its own where it has one of two digits, else (a new
-// pupil: an empty line, or one a teacher wrote without a number) the next one no line has, which may be past
-// kMaxNummer.
+// pupil: an empty line, or one a teacher wrote without a number) naechsteNummer(), which may be past kMaxNummer.
 int nummerFuer(const QString& zeile, const QStringList& zeilen);
 
 // The pupils of a list as a choice offers them, and why there is none to offer.
@@ -121,31 +131,32 @@ struct Schuelerliste {
         unlesbar,
     };
     Stand stand = Stand::gelesen;
-    // The pupils' lines, at most kMaxSchueler.
+    // The pupils' lines, all of them, however long a hand-made list is.
     QStringList zeilen;
     // Where `zeilen` is empty: why no pupil can be offered, in a sentence a pupil may read.
     QString meldung;
 };
 Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste);
-// The pupils' lines (at most kMaxSchueler); empty when the list cannot be read or `liste` names no list file.
+// The pupils' lines, all of them; empty when the list cannot be read or `liste` names no list file.
 QStringList lesen(const QString& datpfad, const QString& liste);
 
 // "NN name": the number with two digits, a blank, the name, as the program writes a list's line.
 QString zeile(int nummer, const QString& name);
-// The pupil's name in a line: what follows an optional number and the blanks after it ("03 Anna" and "Anna"
-// both give "Anna").
+// The pupil's name in a line: what follows an optional number and the blanks before and after it ("03 Anna",
+// " 03 Anna" and "Anna" all give "Anna").
 QString name(const QString& zeile);
-// The pupil of `schuelerzeile` as a protocol names him: his own number with two digits, a blank and his name, at
-// most 35 characters; a line without a number of two digits at most gives `position` (the pupil's place in the
-// choice, from 1) instead.
+// The pupil of `schuelerzeile` as a protocol names him: the number he is known by with two digits (his place in the
+// choice, `position` from 1, where his line has no number of two digits), a blank and his name, at most 35
+// characters.
 QString schuelercode(const QString& schuelerzeile, int position);
 
 // Writes a class-list file whole with `zeilen` (Windows-1252, CR LF). `neu`: the file must not exist yet, and is
 // made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
-// when the write fails. A file that was not written whole is removed again; a line that Windows-1252 cannot hold,
-// or whose bytes would read back as another text (from a list an editor saved as UTF-8), writes nothing: a line
-// read back otherwise would move its pupil to another folder. Returns 0 or the I/O code of the failure
-// (IoFileExists: a new list's name is taken); `fehler` says why.
+// when the write fails. A file that was not written whole is removed again. Only bytes that read back as `zeilen`
+// are written: a line that Windows-1252 cannot hold, or whose bytes would read back as another text (from a list an
+// editor saved as UTF-8), or a file whose first bytes would read as a byte-order mark, writes nothing, and `fehler`
+// names the line and the file: a line read back otherwise would move its pupil to another folder. Returns 0 or the I/O
+// code of the failure (IoFileExists: a new list's name is taken); `fehler` says why.
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
 
 // ---- The pupils' folders ----
@@ -154,12 +165,14 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
 // blank and the name ("01\tAnna" as "01 Anna"), or the name alone where the line has no number; of that the first
 // 8 characters, without the blanks and dots at their end, which Windows drops from folder names ("01 Lena Meier"
 // gives "01 Lena"), so that a PC running Windows and this one, sharing the data folder, find one folder per pupil.
+// Blanks before a line's number are left out with the number taken for the name's start (" 03  Clara" gives
+// "03  Clar"), as such folders have always been named.
 QString ordnername(const QString& zeile);
 // The pupil's folder: datpfad + "Klassen/" + liste + "/" + ordnername(zeile), existing folders as they are
 // spelled on disk. Empty when the name could reach outside the data folder. The one rule for the
 // administration, the aids and the analyses.
 QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile);
-// Makes sure the folders of the pupils of `zeilen` (the first kMaxSchueler, blank lines left out) exist under
+// Makes sure the folders of the pupils of `zeilen` (all of them, blank lines left out) exist under
 // "Klassen/" + liste, with one look at the list's folder; folders there already, in any letter case, stay as they are.
 void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 
@@ -192,7 +205,8 @@ enum class Speicherung {
     gespeichert,
     // The file holds kMaxSchueler pupils by now: nothing was written.
     voll,
-    // The line would need a number past kMaxNummer: nothing was written.
+    // The line would need a number past kMaxNummer: nothing was written; `zeile` holds the line whose number
+    // leaves none.
     keineNummer,
     // The line to be changed no longer holds what was read: nothing was written.
     anderswoGeaendert,
@@ -215,6 +229,8 @@ struct Speicherergebnis {
     // The number the line was written with.
     int nummer = 0;
     QString fehler;
+    // keineNummer: the line of the highest number, the one a teacher would mend.
+    QString zeile;
 };
 
 // Writes a new list as the file dateiname(liste) with `zeilen` and makes its pupils' folders under "Klassen/" +

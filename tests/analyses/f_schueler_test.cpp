@@ -30,13 +30,13 @@ TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
 {
     klassenliste("KL3A", 45);
     aktivliste = "KL3A";
+    // A list made by hand offers every pupil, also past the fortieth.
     const QStringList namen = schueler::namenliste();
-    ASSERT_EQ(namen.size(), 40);
+    ASSERT_EQ(namen.size(), 45);
     EXPECT_EQ(namen[2], "Kind Nummer 3");
-    EXPECT_EQ(schuelerzahl, 40);
-    EXPECT_EQ(listenzeilen[0], "01 Kind Nummer 1");
-    EXPECT_EQ(listenzeilen[40], "");
+    EXPECT_EQ(schuelerzahl, 45);
     EXPECT_EQ(schueler::schuelercode(2, namen[2]), "03 Kind Nummer 3");
+    EXPECT_EQ(schueler::schuelercode(44, namen[44]), "45 Kind Nummer 45");
     EXPECT_EQ(schueler::schuelercode(11, "Ben"), "12 Ben");
     EXPECT_EQ(schueler::schuelercode(0, QString(40, 'x')).size(), 35);
 
@@ -46,7 +46,7 @@ TEST_F(FSchuelerTest, PupilListFromTheActiveClassList)
     QString unlesbar = "vorher";
     EXPECT_TRUE(schueler::namenliste(&unlesbar).isEmpty());
     EXPECT_EQ(schuelerzahl, 0);
-    EXPECT_EQ(listenzeilen[0], "");
+    EXPECT_EQ(schueler::schuelercode(0, "Ben"), "01 Ben");
     EXPECT_EQ(unlesbar, "Die Klassenliste „fehlt“ gibt es nicht mehr. Bitte den Namen eintippen.");
     EXPECT_TRUE(schueler::ohneListe());
 
@@ -279,4 +279,26 @@ TEST_F(FSchuelerWahlTest, ListChoiceAndTheLastPupilForgotten)
     wahl->aktivieren();
     EXPECT_EQ(schuelername, "");
     EXPECT_EQ(namen->ItemIndex(), -1);
+}
+
+TEST_F(FSchuelerWahlTest, TheRowClickedIsThePupilWhereTwoRowsGiveOneCode)
+{
+    // "Anna" typed without a number is known as "01 Anna" by her place, as is the "01 Anna" written after her; and
+    // the 45th pupil of a list made by hand is offered and filed as any other.
+    QByteArray text = "Anna\r\n01 Anna\r\n";
+    for (int i = 3; i <= 45; ++i)
+        text += QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL.TXT"), text);
+    aktivliste = "KL";
+    wahl->aktivieren();
+    ASSERT_EQ(namen->count(), 45);
+    const std::pair<int, const char*> faelle[] = { { 1, "01 Anna" }, { 0, "Anna" }, { 44, "45 Kind" } };
+    for (const auto& [zeile, ordner] : faelle) {
+        SCOPED_TRACE(ordner);
+        namen->setItemIndex(zeile);
+        namen->OnClick();
+        ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
+        EXPECT_EQ(schueler::protokollstamm(), dataPath(QStringLiteral("Klassen/KL/%1/1+1___").arg(ordner)));
+    }
 }

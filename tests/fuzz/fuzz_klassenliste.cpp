@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString pfad = fuzz::datei(QStringLiteral("k_liste/KL.TXT"), data, size);
 
     const Schuelerliste liste = schuelerLesen(ordner, QStringLiteral("KL"));
-    fuzz::pruefen(liste.zeilen.size() <= kMaxSchueler, "more than forty pupils");
+    fuzz::pruefen(liste.stand != Schuelerliste::Stand::gelesen || liste.zeilen == schuelerzeilen(zeilenAus(vorher)),
+        "a pupil not offered");
     fuzz::pruefen(std::all_of(liste.zeilen.begin(), liste.zeilen.end(), istSchueler), "a blank line offered");
     fuzz::pruefen(liste.zeilen.isEmpty() != liste.meldung.isEmpty(), "no pupil without a reason, or one beside them");
     fuzz::pruefen(fuzz::bytes(pfad) == vorher, "reading changed the list");
@@ -42,6 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::pruefen(e.nummer >= 1 && e.nummer <= kMaxNummer, "a number that two digits cannot write");
     fuzz::pruefen(std::none_of(alt.begin(), alt.end(), [&](const QString& z) { return nummer(z) == e.nummer; }),
         "a number in use given again");
+    for (int i = 0; i < alt.size(); ++i) {
+        fuzz::pruefen(schuelercode(alt.at(i), i + 1).left(2).toInt() != e.nummer, "a number a pupil is known by");
+        fuzz::pruefen(
+            ordnername(alt.at(i)).compare(ordnername(zeile(e.nummer, QStringLiteral("Neu"))), Qt::CaseInsensitive) != 0,
+            "the new pupil in another pupil's folder");
+    }
+    fuzz::pruefen(zeilenAus(nachher).size() == zeilenAus(vorher).size() + 1, "the file reads back as other lines");
     fuzz::pruefen(neu.removeOne(zeile(e.nummer, QStringLiteral("Neu"))), "the new pupil not written");
     fuzz::pruefen(neu.size() == alt.size(), "a pupil lost or added");
     for (int i = 0; i < alt.size() && i < neu.size(); ++i)

@@ -105,4 +105,19 @@ TEST_F(DverwDruckTest, TheFullListAsAPdfPage)
             if (qGray(seite.pixel(x, y)) < 128) unterste = y;
     EXPECT_NEAR(unterste, 2770, 2);
     EXPECT_LT(unterste, seite.height());
+
+    // A list made by hand of more than forty goes on to a second page, every pupil printed.
+    QFile::remove(pdfs.first());
+    const QVector<Listenblatt> blaetter = listenblaetter("4B", klasse(45));
+    ASSERT_EQ(blaetter.size(), 2);
+    EXPECT_EQ(blaetter[0].zeilen.size(), 40);
+    EXPECT_EQ(blaetter[1].zeilen.first(), "41 Kind Nummer 41");
+    EXPECT_EQ(listenblaetter("4B", klasse(40)).size(), 1);
+    drucken(blaetter);
+    const QStringList lang = pdfFiles(qEnvironmentVariable("TAVI_DRUCKORDNER"));
+    ASSERT_EQ(lang.size(), 1);
+    EXPECT_EQ(pdfPageCount(lang.first()), 2);
+    QFile::remove(QStringLiteral(TAVI_TEST_OUTPUT "/dverw_liste_45.pdf"));
+    QFile::copy(lang.first(), QStringLiteral(TAVI_TEST_OUTPUT "/dverw_liste_45.pdf"));
+    EXPECT_TRUE(pdfText(lang.first()).contains("45 Kind Nummer 45"));
 }

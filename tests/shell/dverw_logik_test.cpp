@@ -102,7 +102,7 @@ TEST_F(DverwLogikTest, TheChoiceShowsNamesBeforeTheDot)
     EXPECT_EQ(namen, QStringList({ "1B", "ABCDEFGH", "AB_1" }));
 }
 
-TEST_F(DverwLogikTest, ReadingStopsAtFortyLinesAndAMissingListThrows)
+TEST_F(DverwLogikTest, ARewriteKeepsEveryLineAndAMissingListThrows)
 {
     QStringList zeilen;
     for (int i = 1; i <= 45; ++i)
@@ -144,6 +144,11 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         vierzig << listenzeile(i, "Kind");
     QStringList mitLeerzeile = vierzig;
     mitLeerzeile[5] = "";
+    QStringList handgemacht = vierzig;
+    for (int i = kMaxNamen + 1; i <= 45; ++i)
+        handgemacht << listenzeile(i, "Kind");
+    QStringList handgemachtGeaendert = handgemacht;
+    handgemachtGeaendert[44] = "45 Dora";
     struct Fall {
         const char* was;
         QStringList jetzt;
@@ -152,6 +157,7 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
         QStringList danach; // empty: the file stays byte for byte
         QString neuerOrdner;
         QString gelesenHier = {}; // the line this PC read of that pupil, where it is not one of `gelesen`
+        QString sperrzeile = {}; // keineNummer: the line the refusal names
     };
     const Fall faelle[] = {
         { "added there, added here", { "01 Anna", "02 Ben", "03 Carl", "04 Emil" }, 0,
@@ -170,7 +176,22 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
             { "01 Anna", "", "02 Ben", "03 Carl", "04 Dora", " \t" }, "04 Dora" },
         { "a blank line among forty", mitLeerzeile, 0, klassenliste::Speicherung::gespeichert,
             mitLeerzeile + QStringList { "41 Dora" }, "41 Dora" },
-        { "numbers up to 99", { "01 Anna", "99 Carl" }, 0, klassenliste::Speicherung::keineNummer, {}, {} },
+        { "numbers up to 99", { "01 Anna", "99 Carl" }, 0, klassenliste::Speicherung::keineNummer, {}, {}, {},
+            "99 Carl" },
+        { "a title with a year", { "2024 Klasse 3a", "01 Anna" }, 0, klassenliste::Speicherung::keineNummer, {}, {}, {},
+            "2024 Klasse 3a" },
+        // Blanks before a number belong to no name: " 05 Clara" is pupil 5, in the folder "05 Clara".
+        { "a blank or a tab before a number", { "01 Anna", " 05 Clara Meier", "\t02 Annabell" }, 0,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", " 05 Clara Meier", "\t02 Annabell", "06 Dora" },
+            "06 Dora" },
+        // Each line typed without a number is known by its place: "Anna" as "01 Anna".
+        { "typed without numbers", { "Anna", "Ben", "", "Clara" }, 0, klassenliste::Speicherung::gespeichert,
+            { "Anna", "Ben", "", "Clara", "04 Dora" }, "04 Dora" },
+        { "past a place and a number", { "Anna", "01 Ben", "Clara" }, 0, klassenliste::Speicherung::gespeichert,
+            { "Anna", "01 Ben", "Clara", "04 Dora" }, "04 Dora" },
+        { "pupil 45 of a list made by hand", handgemacht, 45, klassenliste::Speicherung::gespeichert,
+            handgemachtGeaendert, "45 Dora", handgemacht.at(44) },
+        { "a list made by hand is full for adding", handgemacht, 0, klassenliste::Speicherung::voll, {}, {} },
         { "damaged", { QString(4, QChar(0)) }, 0, klassenliste::Speicherung::beschaedigt, {}, {} },
         { "changed after a blank line", { "01 Anna", "", "02 Ben", "03 Carl" }, 3,
             klassenliste::Speicherung::gespeichert, { "01 Anna", "", "02 Ben", "03 Dora" }, "03 Dora" },
@@ -178,6 +199,8 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
             { "01 Anna", "07 Dora" }, "07 Dora", "07 Carl" },
         { "changed, written without a number", { "01 Anna", "Carl", "02 Ben" }, 2,
             klassenliste::Speicherung::gespeichert, { "01 Anna", "03 Dora", "02 Ben" }, "03 Dora", "Carl" },
+        { "changed after a tab, keeping its number", { "01 Anna", "\t14 Carl" }, 2,
+            klassenliste::Speicherung::gespeichert, { "01 Anna", "14 Dora" }, "14 Dora", "\t14 Carl" },
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -188,6 +211,7 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
             : namenAendern(dataFolder(), "3A", f.aendern,
                 f.gelesenHier.isEmpty() ? gelesen.at(f.aendern - 1) : f.gelesenHier, "Dora");
         EXPECT_EQ(e.art, f.art);
+        EXPECT_EQ(e.zeile, f.sperrzeile);
         EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes(f.danach.isEmpty() ? f.jetzt : f.danach));
         if (f.neuerOrdner.isEmpty()) {
             EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));

@@ -65,6 +65,7 @@ protected:
     {
         QListWidgetItem* item = dialog.namen->item(i);
         ASSERT_NE(item, nullptr);
+        dialog.namen->scrollToItem(item);
         QTest::mouseClick(dialog.namen->viewport(), Qt::LeftButton, {}, dialog.namen->visualItemRect(item).center());
     }
 
@@ -119,7 +120,8 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
         dialog.Button5->Click(); // "nur &speichern"
         EXPECT_FALSE(dialog.Button3->isEnabled());
         EXPECT_TRUE(dialog.Namenliste->isVisible());
-        EXPECT_EQ(dialog.namen->count(), 40);
+        // Every pupil of a list made by hand is offered, also past the fortieth.
+        EXPECT_EQ(dialog.namen->count(), 45);
         EXPECT_EQ(dialog.namen->itemText(3), "Vodoz Dovedi");
         grabToPng(&dialog, QStringLiteral("h_prot_namenliste"));
         namenKlicken(3);
@@ -145,6 +147,12 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
     });
     EXPECT_TRUE(files::fileExists(ordner + "H1_7_04.txt"));
     EXPECT_EQ(dateizeilen(ordner + "H1_7_04.txt").value(1), "Leistungsprotokoll für Vodoz Dovedi");
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(44);
+    });
+    EXPECT_EQ(schuelerzeile, "45 Kind45");
+    EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/45 Kind4/H1_7_01.txt")));
 }
 
 TEST_F(HProtTest, AListChangedOrDeletedOnAnotherPcAfterTheNamesShowGetsNothing)

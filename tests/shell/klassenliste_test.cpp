@@ -27,7 +27,7 @@ TEST_F(KlassenlisteTest, PupilFolders)
     EXPECT_TRUE(schuelerordner(dataFolder(), "../x", "01 Anna").isEmpty());
 }
 
-TEST_F(KlassenlisteTest, ClassListsGiveAtMostFortyLines)
+TEST_F(KlassenlisteTest, AListMadeByHandGivesEveryPupil)
 {
     QDir().mkpath(dataPath("k_liste"));
     QByteArray liste;
@@ -35,8 +35,15 @@ TEST_F(KlassenlisteTest, ClassListsGiveAtMostFortyLines)
         liste += QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
     writeBytes(dataPath("k_liste/KL3A.txt"), liste);
     const QStringList z = lesen(dataFolder(), "kl3a");
-    ASSERT_EQ(z.size(), 40);
-    EXPECT_EQ(name(z[3]), "Kind 4");
+    ASSERT_EQ(z.size(), 45);
+    EXPECT_EQ(name(z[44]), "Kind 45");
+    // Pupil 45 gets his folder as any other: when the list is read, and when he is chosen.
+    ordnerAnlegen(dataFolder(), "KL3A", z);
+    EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/45 Kind")).isDir());
+    QDir(dataPath("Klassen")).removeRecursively();
+    QString ordner, fehler;
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 45, z[44], ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordner, dataPath("Klassen/KL3A/45 Kind"));
     EXPECT_TRUE(lesen(dataFolder(), "fehlt").isEmpty());
 }
 
@@ -44,7 +51,7 @@ TEST_F(KlassenlisteTest, AChoiceOffersTheListsPupilsAndSaysWhyWhereThereIsNone)
 {
     QDir().mkpath(dataPath("k_liste"));
     QByteArray fuenfzig;
-    for (int i = 1; i <= 50; ++i)
+    for (int i = 1; i <= 55; ++i)
         fuenfzig += i % 5 ? QString("%1 Kind %2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1() : " \t\r\n";
     using Stand = Schuelerliste::Stand;
     const struct {
@@ -56,7 +63,7 @@ TEST_F(KlassenlisteTest, AChoiceOffersTheListsPupilsAndSaysWhyWhereThereIsNone)
     } faelle[] = {
         { "blank lines are no pupils", "01 Anna\r\n\r\n  \r\n02 Ben\r\n03 \r\n\t\r\n", Stand::gelesen,
             { "01 Anna", "02 Ben" }, "" },
-        { "nor do they count toward the forty", fuenfzig, Stand::gelesen, {}, "" },
+        { "every pupil of a list made by hand, past the fortieth", fuenfzig, Stand::gelesen, {}, "" },
         { "only blank lines", "\r\n \r\n", Stand::gelesen, {}, "In der Klassenliste „KL“ steht kein Name." },
         { "NUL bytes", QByteArray("01 Anna\r\n\0\0\0\0\r\n", 15), Stand::beschaedigt, {},
             "Die Klassenliste „KL“ ist beschädigt und kann nicht gelesen werden." },
@@ -71,8 +78,8 @@ TEST_F(KlassenlisteTest, AChoiceOffersTheListsPupilsAndSaysWhyWhereThereIsNone)
         const Schuelerliste s = schuelerLesen(dataFolder(), "KL");
         EXPECT_EQ(s.stand, f.stand);
         if (f.bytes == fuenfzig) {
-            ASSERT_EQ(s.zeilen.size(), kMaxSchueler);
-            EXPECT_EQ(s.zeilen.last(), "49 Kind 49");
+            ASSERT_EQ(s.zeilen.size(), 44);
+            EXPECT_EQ(s.zeilen.last(), "54 Kind 54");
         } else {
             EXPECT_EQ(s.zeilen, f.zeilen);
         }
@@ -324,6 +331,11 @@ TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedBy
         { "01\tAnna", "Anna", "01 Anna", "01 Anna" },
         { "7  Paul", "Paul", "7 Paul", "07 Paul" },
         { "  Emil", "Emil", "Emil", "05 Emil" },
+        // Blanks and tabs before a number belong to no name; the folder keeps the name it always had.
+        { " 03 Clara Meier", "Clara Meier", "03 Clara", "03 Clara Meier" },
+        { "\t02 Annabell", "Annabell", "02 Annab", "02 Annabell" },
+        { " 7  Paul", "Paul", "7  Paul", "07 Paul" },
+        { "\t 100 Lena", "Lena", "100 Lena", "05 Lena" },
         { "01Anna", "01Anna", "01Anna", "05 01Anna" },
         { "12", "12", "12", "05 12" },
         { "02 A. B.C", "A. B.C", "02 A. B", "02 A. B.C" },
@@ -371,6 +383,10 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
     } faelle[] = {
         { "01 \xc5\x81ukasz\r\n", "Łukasz" }, // "Ł" has no Windows-1252 byte
         { "01 J\xc3\x83\xc2\xbcrgen\r\n", "JÃ¼rgen" }, // its Windows-1252 bytes would read back as "Jürgen"
+        // A UTF-8 mark, then a UTF-16 one: written back, the file would begin with the latter, and read as UTF-16.
+        { "\xef\xbb\xbf\xfe\xff"
+          "01 Ann\r\n",
+            "þÿ01 Ann" },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -381,6 +397,7 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
         });
         EXPECT_EQ(e.art, Speicherung::fehler);
         EXPECT_TRUE(e.fehler.contains(QString::fromUtf8(f.name))) << e.fehler.toStdString();
+        EXPECT_TRUE(e.fehler.contains(dataPath("k_liste/KL.TXT"))) << e.fehler.toStdString();
         EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), f.utf8);
         EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
@@ -439,8 +456,8 @@ TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
     // The last line shown, and lines the list no longer holds there (shortened or changed on another PC).
     EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 3, "03 Cem", ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_EQ(ordner, dataFolder() + "Klassen/KL3A/03 Cem");
-    for (const auto& [nummer, gezeigt] : { std::pair<int, const char*> { 4, "04 Dora" }, { 0, "01 Anna" },
-             { 2, "02 Bea" }, { 1, "02 Ben" } }) {
+    for (const auto& [nummer, gezeigt] :
+        { std::pair<int, const char*> { 4, "04 Dora" }, { 0, "01 Anna" }, { 2, "02 Bea" }, { 1, "02 Ben" } }) {
         EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, gezeigt, ordner, fehler), Ordnerwahl::geaendert)
             << nummer << " " << gezeigt;
         EXPECT_TRUE(ordner.isEmpty());
