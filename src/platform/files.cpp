@@ -895,11 +895,16 @@ QStringList listEntries(const QString& path, int& err)
 
 QList<Entry> listTyped(const QString& path, int& err, bool lookUntold)
 {
+    return listTypedLooking(path, err, [lookUntold](const QString&) { return lookUntold; });
+}
+
+QList<Entry> listTypedLooking(const QString& path, int& err, const std::function<bool(const QString& name)>& lookUntold)
+{
     QList<Entry> entries;
     const QByteArray folder = QFile::encodeName(path);
     err = readFolder(folder, [&](const dirent& e) {
         Entry entry { QFile::decodeName(e.d_name), e.d_type };
-        if (!lookUntold && entry.type == DT_UNKNOWN) {
+        if (entry.type == DT_UNKNOWN && !lookUntold(entry.name)) {
             entries << entry;
             return;
         }

@@ -199,5 +199,9 @@ struct Entry {
 // system says it there; where it does not, as some shares do, by one look at the name, or DT_UNKNOWN where
 // `lookUntold` is false. Empty with `err` set where the listing failed.
 QList<Entry> listTyped(const QString& path, int& err, bool lookUntold = true);
+// The same, where a name the listing does not tell is looked at only where `lookUntold(name)` says so, and is
+// DT_UNKNOWN otherwise, also where the look failed.
+QList<Entry> listTypedLooking(
+    const QString& path, int& err, const std::function<bool(const QString& name)>& lookUntold);
 
 } // namespace files

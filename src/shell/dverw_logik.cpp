@@ -5,6 +5,7 @@
 #include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
+#include "shell/protokolldatei.h"
 #include "shell/tav_i_logik.h"
 
 #include <QDir>
@@ -162,8 +163,9 @@ Loeschergebnis listeLoeschen(
         return nicht(QStringLiteral("im Ordner k_liste darf nichts gelöscht werden"));
 
     // Look at everything first, so that what cannot go is found before anything is gone, each name by the listing
-    // of its folder. A share that lists no types has each protocol looked at when it is removed instead: a look at
-    // each beforehand would be one more round trip per protocol.
+    // of its folder. A share that lists no types has every name looked at that is no protocol's (a folder made by
+    // hand is one), and each protocol only when it is removed: a look at each beforehand would be one more round
+    // trip per protocol. The program's own helpers are looked at by their own removal.
     struct Ordner {
         QString pfad;
         QList<files::Entry> dateien;
@@ -188,7 +190,8 @@ Loeschergebnis listeLoeschen(
                        .arg(liste)
                        .arg(schuelerordner.size() + 1)
                        .arg(inhalt.size()));
-            const QList<files::Entry> dateien = files::listTyped(ordner.pfad, err, false);
+            const QList<files::Entry> dateien = files::listTypedLooking(ordner.pfad, err,
+                [](const QString& name) { return !protokoll::istProtokollname(name) && !files::isHelperName(name); });
             if (err != 0) return unlesbar(ordner.pfad, err);
             for (const files::Entry& datei : dateien) {
                 // What a PC that went down left while making a protocol is the program's own, never a stranger's.

@@ -65,17 +65,18 @@ struct Loeschergebnis {
 // Deletes the pupils' folders of the list with their protocol files, the list folder and the list file, all by
 // absolute paths. Every folder directly in the list folder is a pupil's, also one a rename left behind.
 // It holds the list's lock throughout, so that no save of another PC meets it halfway.
-// Everything is looked at first, by the listing of each folder: something beside the pupils' folders, a folder
-// that cannot be written, or something in a pupil's folder that its listing shows is not a plain file (a further
-// folder, a link) stops the deletion before anything is removed. A share whose listing does not tell a file from a
-// folder or a link (gvfs) has each name in a pupil's folder looked at as it is removed: something found then not
-// to be a plain file is left and named, and stops the deletion there, as a removal that fails does. Either stops
-// it before the list file goes, so the list keeps its file while folders of it remain and can be deleted again
-// once the folder is cleared. When line 2 of the data-folder "kl.ina" names the deleted list (letter case not
-// regarded), it is rewritten with "ohne".
+// Everything is looked at first: something beside the pupils' folders, a folder that cannot be written, or
+// something in a pupil's folder that is not a plain file (a further folder, a link) stops the deletion before
+// anything is removed. The listing of each folder says what its names are; where a share's listing does not tell a
+// file from a folder or a link (gvfs), each name in a pupil's folder is looked at by itself, except the names the
+// program gives protocols (protokoll::istProtokollname) and its own helpers. Such a protocol's name is looked at as
+// it is removed: one found then not to be a plain file is left and named, and stops the deletion there, as a
+// removal that fails does, before the list file goes, so the list keeps its file while folders of it remain and
+// can be deleted again once the folder is cleared. When line 2 of the data-folder "kl.ina" names the deleted list
+// (letter case not regarded), it is rewritten with "ohne".
 // On a share this takes seconds: `fortschritt`, where given, is told how far it has got (a German text for the
 // window) once the lock is held, and again at each pupil's folder; each protocol costs a round trip to its removal,
-// and none to a look of its own.
+// and none to a look of its own, also on gvfs.
 Loeschergebnis listeLoeschen(
     const QString& datpfad, const QString& liste, const std::function<void(const QString& text)>& fortschritt = {});
 

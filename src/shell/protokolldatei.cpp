@@ -29,6 +29,23 @@ QString hilfenpraefix(int programmcode)
     return QStringLiteral("H") + ziffern.left(1) + u'_' + ziffern.mid(1, 3) + u'_';
 }
 
+int nummerIn(const QString& name, const QString& praefix)
+{
+    const int laenge = int(praefix.size()) + 6;
+    if (name.size() != laenge || !name.startsWith(praefix, Qt::CaseInsensitive)
+        || !name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return 0;
+    const QString nr = name.mid(laenge - 6, 2);
+    if (!nr.at(0).isDigit() || !nr.at(1).isDigit()) return 0;
+    const int n = nr.toInt();
+    return n >= 1 && n <= kMaxNummer ? n : 0;
+}
+
+bool istProtokollname(const QString& name)
+{
+    return name.size() > 6 && nummerIn(name, name.chopped(6)) != 0;
+}
+
 int Nummern::erste() const
 {
     for (int n = 1; n <= kMaxNummer; ++n)
@@ -61,16 +78,8 @@ Nummern nummernSuchen(const QString& stamm)
         namen = files::listEntries(nummern.ordner, err);
     }
     // A folder that cannot be listed holds no number known to be taken: the exclusive create still finds them.
-    const int laenge = int(nummern.praefix.size()) + 6;
-    for (const QString& name : namen) {
-        if (name.size() != laenge || !name.startsWith(nummern.praefix, Qt::CaseInsensitive)
-            || !name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-            continue;
-        const QString nr = name.mid(laenge - 6, 2);
-        if (!nr.at(0).isDigit() || !nr.at(1).isDigit()) continue;
-        const int n = nr.toInt();
-        if (n >= 1 && n <= kMaxNummer) nummern.belegt[n] = true;
-    }
+    for (const QString& name : namen)
+        if (const int n = nummerIn(name, nummern.praefix)) nummern.belegt[n] = true;
     return nummern;
 }
 

@@ -23,6 +23,12 @@ QString ohnelistordner(const QString& datpfad, const QString& name);
 // three) + "_" (code 17 gives "H1_7_", code 610 "H6_10_").
 QString hilfenpraefix(int programmcode);
 
+// The number NN where `name` is praefix + NN + ".txt" with NN in 01..99 (letter case not regarded), as a protocol's
+// file is named; 0 for any other name.
+int nummerIn(const QString& name, const QString& praefix);
+// Whether `name` is one the program gives a protocol, of any aid or analysis: a beginning, NN and ".txt" as above.
+bool istProtokollname(const QString& name);
+
 // What one look at a pupil's folder found of the numbers of the protocols stamm + NN + ".txt" (letter case not
 // regarded, folders counted as taken): the look is made once, and the numbers found free are tried in turn.
 struct Nummern {

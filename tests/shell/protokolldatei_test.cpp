@@ -38,6 +38,8 @@ TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
         },
         fehler);
     EXPECT_EQ(pfad, ordner + "H1_7_99.txt");
+    EXPECT_TRUE(istProtokollname(QFileInfo(pfad).fileName()));
+    EXPECT_FALSE(istProtokollname("H1_7_+1.txt"));
     EXPECT_EQ(readBytes(pfad), ("eins\r\n" + pfad + "\r\n").toUtf8());
     EXPECT_EQ(freienummer(ordner + "H1_7_"), 0);
     EXPECT_TRUE(anlegen(

@@ -323,15 +323,20 @@ TEST_P(FreigabeTest, WhatAPcThatWentDownLeftIsRemovedOnceStaleAndThenTheListIsDe
     EXPECT_EQ(allEntries(server + anna), QStringList({ ".H1_7_02.txt.neu" }));
     ASSERT_TRUE(stampFromNow(server + anna + ".H1_7_02.txt.neu", -60));
     // A folder someone put among the protocols is no protocol, also where the share lists no kinds of names (gvfs):
-    // the deletion leaves it, says it, and keeps the list.
+    // the deletion says it and removes nothing, neither of a pupil's folder sorted before it nor of its own.
+    const QString ben = QStringLiteral("Klassen/3A/02 Ben/");
     writeBytes(server + anna + "H1_7_03.txt", "x\r\n");
-    QDir().mkpath(server + anna + "Bilder");
+    writeBytes(server + ben + "H1_7_01.txt", "x\r\n");
+    QDir().mkpath(server + ben + "Zeichnungen");
     Loeschergebnis e = listeLoeschen(zwei, "3A");
     EXPECT_FALSE(e.geloescht);
-    EXPECT_TRUE(e.meldung.contains(QStringLiteral("„Bilder“"))) << e.meldung.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(server + anna + "Bilder"));
+    EXPECT_EQ(e.meldung,
+        "Die Liste 3A wurde nicht gelöscht: im Ordner Klassen/3A/02 Ben liegt „Zeichnungen“, das keine "
+        "Protokolldatei ist.");
+    EXPECT_EQ(allEntries(server + anna), QStringList({ "H1_7_03.txt" }));
+    EXPECT_EQ(allEntries(server + ben), QStringList({ "H1_7_01.txt", "Zeichnungen" }));
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
-    QDir().rmdir(server + anna + "Bilder");
+    QDir().rmdir(server + ben + "Zeichnungen");
     e = listeLoeschen(zwei, "3A");
     EXPECT_TRUE(e.geloescht) << e.meldung.toStdString();
     EXPECT_TRUE(allEntries(server + "Klassen").isEmpty());
