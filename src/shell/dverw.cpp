@@ -79,7 +79,10 @@ void TForm34::aufbauen()
     Button6 = new Button(vorh_Listen, QStringLiteral("abbrechen"), 16, 232, 137, 30);
     Button6->Cancel = true;
 
-    namenbox = new Panel(this, 544, 16, 170, 273);
+    // The name choice stands over the protocols' note, right of the name's edit that opens under it once a name is
+    // chosen, so that its list can grow down to show a class whole: past its given height by whole rows, down to
+    // the "Ende" button.
+    namenbox = new Panel(this, 624, 16, 170, 273);
     namenbox->hide();
     Label14 = new Label(namenbox, QStringLiteral("welchen Namen?"), 16, 10);
     ListBox2 = new ListBox(namenbox, 16, 32, 137, 193);
@@ -138,6 +141,13 @@ void TForm34::aufbauen()
 
     Button10 = new Button(this, QStringLiteral("Ende"), 660, 491, 100, 40);
     Button10->Cancel = true;
+    constexpr int kNamenzeilen = 15;
+    ListBox2->growForRows(
+        kNamenzeilen, [this] { return Button10->y() - 8 - (namenbox->y() + 273); },
+        [this](int mehr) {
+            namenbox->resize(namenbox->width(), 273 + mehr);
+            Button12->move(Button12->x(), 232 + mehr);
+        });
 
     meldung = new Label(this, QString(), 16, 556);
     // Its width is given; it grows down to every line of its message, which names the data folder.
