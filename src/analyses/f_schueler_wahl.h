@@ -5,6 +5,7 @@
 //
 //   // constructor, after creating `namen` (ListBox) and `n_ohne` (Edit):
 //   namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, hinweis, [this] { startpruefung(); });
+//   // once what stands below the list is made: namenwahl->platzGeben({ ... }, the form's design height);
 //   // OnActivate:      namenwahl->aktivieren();
 //   // "zurück" and after a run: namenwahl->leeren();
 //   // Start:           schueler::protokollvorbereiten(praefix) (f_schueler.h) uses schuelername.

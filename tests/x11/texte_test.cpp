@@ -667,6 +667,11 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
             QFile::remove(datpfad + QStringLiteral("k_liste/KL3A.TXT"));
             e.start->Click();
             gezeigt(f, e.meldung, name(&f) + QStringLiteral(": Liste gelöscht"));
+            // The typed name's box shows with what it may hold.
+            const QList<Label*> labels = f.findChildren<Label*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const Label* l) {
+                return l->isVisible() && l->text() == QStringLiteral("(max. 8 gültige Zeichen)");
+            })) << name(&f).toStdString();
             e.zurueck->Click();
         });
     }
