@@ -104,7 +104,7 @@ void TForm37::aufbauen()
     setHint(n_ohne, QStringLiteral("zur Erinnerung: leeren Sie gelegentlich den Ordner -OHNE-"));
     setShowHint(n_ohne, true);
     namenHinweis = new Label(Namenliste, QStringLiteral("(max. 8 gültige Zeichen)"), 72, 104);
-    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { startpruefung(); });
+    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, namenHinweis, [this] { startpruefung(); });
 
     Button2 = new Button(this, QStringLiteral("Start"), 484, 485, 100, 40);
     Button2->Default = true;
@@ -120,6 +120,7 @@ void TForm37::aufbauen()
     setColor(Label55, clRed);
     setFontColor(Label55, clWhite);
     Label55->hide();
+    namenwahl->platzGeben({ Button2, Button10 }, 580);
 }
 
 void TForm37::zahlenpanel(int code, const QString& titel, const QString& zeichen, const QString& erklaerung)
@@ -255,7 +256,6 @@ void TForm37::form37activate()
     Button2->setEnabled(false);
     // Where the list offers no name, the pupil types one, and the message says why.
     if (const QString warum = namenwahl->aktivieren(); !warum.isEmpty()) folderMeldung(warum);
-    namenHinweis->setVisible(schueler::ohneListe());
 }
 
 void TForm37::listenklick(int code, bool ersteListe)
@@ -454,5 +454,5 @@ RadioGroup* TForm37::variantengruppe() const
 void TForm37::folderMeldung(const QString& text)
 {
     // The width of the name panel above it: a message about the list lies under the list.
-    Namenwahl::meldungZeigen(Label55, text, 483, 544, 265);
+    namenwahl->meldungZeigen(Label55, text, 483, 544, 265);
 }

@@ -6,9 +6,10 @@
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/sperrwarten.h"
 
-Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaendert)
+Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, Label* hinweis, std::function<void()> geaendert)
     : m_namen(namen)
     , m_n_ohne(n_ohne)
+    , m_hinweis(hinweis)
     , m_geaendert(std::move(geaendert))
 {
     m_namen->OnClick = [this] { namenClick(); };
@@ -21,8 +22,25 @@ Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, std::function<void()> geaende
     sperrwarten::anzeigen();
 }
 
-void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int oben, int breite)
+void Namenwahl::platzGeben(const QList<QWidget*>& darunter, int entwurfshoehe)
 {
+    QWidget* panel = m_namen->parentWidget();
+    const int panelhoehe = panel->height();
+    QList<int> oben;
+    for (const QWidget* w : darunter)
+        oben << w->y();
+    m_namen->growForRows(
+        kNamenzeilen, [this, entwurfshoehe] { return m_namen->window()->height() - entwurfshoehe; },
+        [panel, panelhoehe, darunter, oben](int mehr) {
+            panel->resize(panel->width(), panelhoehe + mehr);
+            for (int i = 0; i < darunter.size(); ++i)
+                darunter[i]->move(darunter[i]->x(), oben[i] + mehr);
+        });
+}
+
+void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int oben, int breite) const
+{
+    oben += m_namen->grownBy();
     label->setAutoSize(false);
     label->setWordWrap(true);
     label->setMargin(2);
@@ -40,12 +58,8 @@ QString Namenwahl::aktivieren()
     m_namen->setCurrentRow(-1);
     QString meldung;
     m_namen->setItems(schueler::namenliste(&meldung));
-    if (!schueler::ohneListe()) {
-        m_n_ohne->hide();
-        m_namen->show();
-    } else {
-        m_namen->hide();
-        m_n_ohne->show();
+    tippen(schueler::ohneListe());
+    if (schueler::ohneListe()) {
         schuelername = schueler::gueltigerName(m_n_ohne->text());
         SetFocus(m_n_ohne);
     }
@@ -59,6 +73,19 @@ QString Namenwahl::nachStart(schueler::Protokollziel ziel)
         return schueler::meldung(ziel);
     const QString warum = aktivieren();
     return warum.isEmpty() ? schueler::meldung(ziel) : warum;
+}
+
+void Namenwahl::tippen(bool ja)
+{
+    // What goes is hidden first: the focus must not pass to the other one as it goes.
+    if (ja) {
+        m_namen->hide();
+        m_n_ohne->show();
+    } else {
+        m_n_ohne->hide();
+        m_namen->show();
+    }
+    if (m_hinweis) m_hinweis->setVisible(ja);
 }
 
 void Namenwahl::leeren()

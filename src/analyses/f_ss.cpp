@@ -148,8 +148,7 @@ TForm31::TForm31(QWidget* parent)
     setShowHint(n_ohne, true);
     namen = new ListBox(Namenliste, 32, 16, 201, 385);
     applyFont(namen, QStringLiteral("Arial"), 16);
-    beschriftung(Namenliste, QStringLiteral("Namen"), 112, 416);
-    Q_UNUSED(hinweisName);
+    auto* namenTitel = beschriftung(Namenliste, QStringLiteral("Namen"), 112, 416);
 
     Button2 = new Button(this, QStringLiteral("Start"), 512, 480, 100, 40);
     Button2->Default = true;
@@ -163,7 +162,8 @@ TForm31::TForm31(QWidget* parent)
     setFontColor(Label18, clWhite);
     Label18->hide();
 
-    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { startpruefung(); });
+    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, hinweisName, [this] { startpruefung(); });
+    namenwahl->platzGeben({ namenTitel, Button2, Button1 }, 570);
 
     ListBox6->OnClick = [this] { ListBox6Click(); };
     ListBox2->OnClick = [this] { ListBox2click(); };
@@ -415,7 +415,7 @@ void TForm31::zahlenlabel(bool beiKlick)
 void TForm31::ordnerMeldung(const QString& text)
 {
     // The width of the name panel above it: a message about the list lies under the list.
-    Namenwahl::meldungZeigen(Label18, text, 488, 536, 265);
+    namenwahl->meldungZeigen(Label18, text, 488, 536, 265);
     beep();
     SetFocus(Button1);
 }

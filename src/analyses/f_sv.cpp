@@ -51,7 +51,8 @@ TForm39::TForm39(QWidget* parent)
     setFontColor(Label18, clWhite);
     Label18->hide();
 
-    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { startpruefung(); });
+    namenwahl = std::make_unique<Namenwahl>(namen, n_ohne, Label12, [this] { startpruefung(); });
+    namenwahl->platzGeben({ Label6, Button2, Button10 }, 570);
 
     Button2->OnClick = [this] { Button2Click(); };
     Button10->OnClick = [this] { Button10Click(); };
@@ -141,7 +142,7 @@ void TForm39::startpruefung()
 void TForm39::ordnerMeldung(const QString& text)
 {
     // The width of the name panel above it: a message about the list lies under the list.
-    Namenwahl::meldungZeigen(Label18, text, 488, 536, 265);
+    namenwahl->meldungZeigen(Label18, text, 488, 536, 265);
     beep();
     // The way out, not the printing of the hints, is what Enter should press now.
     SetFocus(Button10);

@@ -236,6 +236,11 @@ public:
     int textShiftOf(const QRect& row) const;
     // The line the focus frame of `row` is drawn on (as drawFocusFrame takes it).
     QRect focusFrameOf(const QRect& row) const;
+    // A list that is to show up to `rows` whole rows where it holds them: it grows down past the height its window
+    // gave it, by whole rows and as far as `room()` (the most it may grow by, in pixels) allows, and tells `grown`
+    // by how much it is now taller than it was given (0: as given), so that its window makes room for it.
+    void growForRows(int rows, std::function<int()> room, std::function<void(int by)> grown);
+    int grownBy() const { return m_grownBy; }
     bool wantsSpecialKey(quint16 key) override;
 
 protected:
@@ -250,7 +255,8 @@ private:
     // below it where that needs more; `texts` are new ones, added to what was measured before.
     void measureRows(const QStringList& texts);
     int rowPitch() const;
-    // A list shows whole rows only: its height comes down from the height it was given to a whole number of rows.
+    // A list shows whole rows only: its height comes down from the height it was given to a whole number of rows,
+    // or grows as growForRows asks.
     void fitHeight();
     void multiChoiceKey(QKeyEvent* event);
     void actingChoiceKey(QKeyEvent* event);
@@ -269,6 +275,11 @@ private:
     // The height the list was given, and the one it took to show whole rows (-1: none yet).
     int m_askedHeight = -1;
     int m_fittedHeight = -1;
+    // Growing past the given height (see growForRows).
+    int m_growRows = 0;
+    std::function<int()> m_growRoom;
+    std::function<void(int)> m_grown;
+    int m_grownBy = 0;
 };
 
 class RadioButton : public QRadioButton {

@@ -124,7 +124,11 @@ ListBox::ListBox(QWidget* parent, int left, int top, int width, int height)
     setAcceptDrops(false);
     setItemDelegate(new Eintragsmaler(this));
     // Rows emptied by a plain clear() fit the texts that come next, not those that went.
-    connect(model(), &QAbstractItemModel::modelReset, this, [this] { m_inkTop = m_inkBottom = m_rowHeight = 0; });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] {
+        m_inkTop = m_inkBottom = m_rowHeight = 0;
+        // A list grown for rows that went is as high again as it was given, until rows come.
+        if (m_growRows > 0) fitHeight();
+    });
     connect(this, &QAbstractItemView::clicked, this, [this] {
         runGuarded([this] {
             if (OnClick) OnClick();
@@ -193,9 +197,29 @@ void ListBox::fitHeight()
     const int frame = 2 * frameWidth();
     const int room = m_askedHeight - frame;
     const int row = rowPitch();
-    const int fitted = row > 0 && room >= row ? frame + room / row * row : m_askedHeight;
+    int fitted = row > 0 && room >= row ? frame + room / row * row : m_askedHeight;
+    // Rows measured on names not yet shown would be the font's cell, not the rows the names get.
+    const bool measured = m_itemHeight > 0 || m_rowHeight > 0;
+    if (m_growRows > 0 && row > 0 && measured) {
+        const int wanted = frame + std::min(count(), m_growRows) * row;
+        const int most = m_askedHeight + std::max(0, m_growRoom ? m_growRoom() : 0);
+        if (wanted > fitted) fitted = std::max(fitted, std::min(wanted, frame + (most - frame) / row * row));
+    }
     m_fittedHeight = fitted;
     if (fitted != height()) resize(width(), fitted);
+    const int by = std::max(0, fitted - m_askedHeight);
+    if (by != m_grownBy) {
+        m_grownBy = by;
+        if (m_grown) m_grown(by);
+    }
+}
+
+void ListBox::growForRows(int rows, std::function<int()> room, std::function<void(int by)> grown)
+{
+    m_growRows = rows;
+    m_growRoom = std::move(room);
+    m_grown = std::move(grown);
+    fitHeight();
 }
 
 void ListBox::resizeEvent(QResizeEvent* event)
@@ -246,6 +270,8 @@ void ListBox::add(const QString& text)
     }
     if (m_rowHeight > 0) it->setSizeHint(QSize(1, m_rowHeight));
     measureRows({ text });
+    // A list that grows for its rows grows with each one up to those it is to show.
+    if (m_growRows > 0) fitHeight();
 }
 
 QString ListBox::itemText(int index) const

@@ -71,6 +71,18 @@ QRect meldungsort(const QList<Meldungsplatz>& plaetze, const std::function<int(i
 namespace {
 
 const QString kKopf = QStringLiteral("Leistungsprotokoll für ");
+const QString kAufforderung = QStringLiteral("Schreibe deinen Namen und klicke auf „fertig“.");
+
+// The names' panel and list as the window is drawn; the list grows past them to show a class whole (kNamenzeilen)
+// where the window has room below the panel.
+constexpr int kNamenPanelhoehe = 560;
+constexpr int kNamenhoehe = 505;
+constexpr int kNamenzeilen = 28;
+// Room kept free at the window's edges and around a message.
+constexpr int kAbstand = 8;
+// The typed-name box stands under the protocol's last line (12), on the left where the lines begin.
+constexpr int kBoxLinks = 20;
+constexpr int kBoxOben = 60 * 13;
 
 using klassenliste::grund;
 
@@ -96,15 +108,18 @@ TForm65::TForm65(QWidget* parent)
     for (Button* b : { Button3, Button5, Button2, Button1 })
         stil(b);
 
-    Namenliste = new Panel(this, 390, 32, 330, 560);
+    Namenliste = new Panel(this, 390, 32, 330, kNamenPanelhoehe);
     Namenliste->hide();
     Label1 = new Label(Namenliste, QStringLiteral("klicke deinen Namen an"), 15, 10);
     applyFontSize(Label1, QStringLiteral("arial"), 12, FontStyle::Bold);
-    namen = new ListBox(Namenliste, 15, 40, 300, 505);
+    namen = new ListBox(Namenliste, 15, 40, 300, kNamenhoehe);
     applyFontSize(namen, QStringLiteral("arial"), 12);
     namen->setChoiceActs(true);
+    namen->growForRows(
+        kNamenzeilen, [this] { return height() - kAbstand - (Namenliste->y() + kNamenPanelhoehe); },
+        [this](int mehr) { Namenliste->resize(Namenliste->width(), kNamenPanelhoehe + mehr); });
 
-    Panel1 = new Panel(this, 400, 35, 310, 70);
+    Panel1 = new Panel(this, kBoxLinks, kBoxOben, 310, 70);
     Panel1->hide();
     Edit2 = new Edit(Panel1, 15, 18, 170, 34);
     Edit2->setMaxLength(8);
@@ -114,13 +129,13 @@ TForm65::TForm65(QWidget* parent)
     Button4->hide();
     Button4->Default = true;
 
-    Label18 = new Label(this, QStringLiteral(" Der benötigte Protokoll-Ordner ist voll. "), 400, 575);
+    Label18 = new Label(this, QStringLiteral(" Der benötigte Protokoll-Ordner ist voll. "), kBoxLinks, kBoxOben + 80);
     applyFontSize(Label18, QStringLiteral("arial"), 14, FontStyle::Bold);
     setColor(Label18, clRed);
     setFontColor(Label18, clWhite);
     Label18->hide();
 
-    meldung = new Label(this, QString(), 400, 575);
+    meldung = new Label(this, QString(), kBoxLinks, kBoxOben + 80);
     applyFontSize(meldung, QStringLiteral("arial"), 12, FontStyle::Bold);
     setColor(meldung, clRed);
     setFontColor(meldung, clWhite);
@@ -145,8 +160,9 @@ void TForm65::protaktiv()
 {
     const DesignGrid g(skala_x, skala_y);
     Namenliste->move(g.x(390), g.y(32));
-    Panel1->move(g.x(400), g.y(35));
-    Label18->move(g.x(400), g.y(575));
+    // Box and the folder's message stand under the protocol's lines, never over one; the message under the box.
+    Panel1->move(g.x(kBoxLinks), g.y(kBoxOben));
+    Label18->move(g.x(kBoxLinks), Panel1->geometry().bottom() + 1 + kAbstand);
     int oben = 650;
     for (Button* b : { Button3, Button5, Button2, Button1 }) {
         g.place(b, 750, oben, 200, 50);
@@ -254,7 +270,7 @@ bool TForm65::namenliste()
     if (m_schuelerzeilen.isEmpty()) {
         // A protocol is never lost for want of a list: the pupil types a name, and it is kept as without a list.
         nameTippen();
-        melden(liste.meldung + QStringLiteral(" Schreibe deinen Namen und klicke auf „fertig“."));
+        melden(liste.meldung + QStringLiteral(" ") + kAufforderung);
         return false;
     }
     Namenliste->show();
@@ -268,6 +284,9 @@ void TForm65::nameTippen()
     Panel1->show();
     schuelername = Edit2->text();
     SetFocus(Edit2);
+    // What to do stands beside the box, whatever brought it; a message why there is no list takes its place and
+    // ends with the same words.
+    meldungSetzen(kAufforderung, false);
 }
 
 void TForm65::namenClick()
@@ -291,8 +310,7 @@ void TForm65::namenClick()
         if (namenliste())
             melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Klicke deinen Namen noch einmal an."));
         else if (aktivliste == "ohne") // "kl.ina" says by now that there is no list
-            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. Schreibe deinen Namen und klicke auf "
-                                  "\"fertig\"."));
+            melden(QStringLiteral("Die Klassenliste wurde gerade geändert. ") + kAufforderung);
         return;
     case klassenliste::Ordnerwahl::gesperrt:
         melden(QStringLiteral("Die Klassenliste wird gerade geändert. Klicke deinen Namen gleich noch einmal an."));
@@ -300,8 +318,8 @@ void TForm65::namenClick()
     case klassenliste::Ordnerwahl::geloescht:
         // The protocol is kept as without a class list, never in the deleted list's folder.
         nameTippen();
-        melden(QStringLiteral("Die Klassenliste \"") + aktivliste
-            + QStringLiteral("\" gibt es nicht mehr. Schreibe deinen Namen und klicke auf \"fertig\"."));
+        melden(QStringLiteral("Die Klassenliste „") + aktivliste + QStringLiteral("“ gibt es nicht mehr. ")
+            + kAufforderung);
         return;
     case klassenliste::Ordnerwahl::unlesbar:
         melden(QStringLiteral("Die Klassenliste kann gerade nicht gelesen werden: ") + grund(fehler)
@@ -386,11 +404,19 @@ void TForm65::ordnerVoll()
 
 void TForm65::melden(const QString& text)
 {
+    meldungSetzen(text, true);
+    beep();
+}
+
+void TForm65::meldungSetzen(const QString& text, bool warnung)
+{
     meldung->setCaption(text);
-    // Beside what it is about: under the typed-name box or right of the name list, where the message is about the
+    // A message is red; the words that only say what to do are not.
+    setColor(meldung, warnung ? clRed : color());
+    setFontColor(meldung, warnung ? clWhite : clBlack);
+    // Beside what it is about: beside the typed-name box or right of the name list, where the message is about the
     // name; else under the protocol, beside the buttons. Never over a line of the protocol, a name or a button:
     // each place is moved down as far as that needs, and the next one is tried where none is free.
-    constexpr int kAbstand = 8;
     constexpr int kSchmal = 160;
     const QRect raum = rect().adjusted(kAbstand, kAbstand, -kAbstand, -kAbstand);
     QList<QRect> belegt = m_zeilen;
@@ -408,8 +434,11 @@ void TForm65::melden(const QString& text)
                 << hprot::Meldungsplatz { QPoint(links, oben), schmal(links) };
     };
     if (Panel1->isVisibleTo(this)) {
+        // Beside the box first as wide as the room left of the buttons, so that it stays beside it.
+        const int daneben = Panel1->geometry().right() + 1 + kAbstand;
+        plaetze << hprot::Meldungsplatz { QPoint(daneben, Panel1->y()), schmal(daneben) }
+                << hprot::Meldungsplatz { QPoint(daneben, Panel1->y()), breit(daneben) };
         spalte(Panel1->x(), Panel1->geometry().bottom() + 1 + kAbstand);
-        spalte(Panel1->geometry().right() + 1 + kAbstand, Panel1->y());
     } else if (Namenliste->isVisibleTo(this)) {
         spalte(Namenliste->geometry().right() + 1 + kAbstand, Namenliste->y());
         spalte(Namenliste->x(), Namenliste->geometry().bottom() + 1 + kAbstand);
@@ -425,7 +454,6 @@ void TForm65::melden(const QString& text)
     }
     meldung->setGeometry(ort);
     meldung->show();
-    beep();
 }
 
 void TForm65::zeilendruck()

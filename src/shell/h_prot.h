@@ -90,6 +90,8 @@ private:
     void wahl(bool speichern, bool drucken, bool nurDrucken);
     void ordnerVoll();
     void melden(const QString& text);
+    // Shows `text` in the message's place: as a warning (red), or as the words that say what to do.
+    void meldungSetzen(const QString& text, bool warnung);
     void protokollZeigen();
 
     bool m_speichern = false;

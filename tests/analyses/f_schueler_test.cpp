@@ -222,7 +222,7 @@ protected:
         form = std::make_unique<Form>();
         namen = new ListBox(form.get(), 10, 10, 200, 300);
         n_ohne = new Edit(form.get(), 10, 320, 120, 26);
-        wahl = std::make_unique<Namenwahl>(namen, n_ohne, [this] { ++pruefungen; });
+        wahl = std::make_unique<Namenwahl>(namen, n_ohne, nullptr, [this] { ++pruefungen; });
     }
     void TearDown() override
     {

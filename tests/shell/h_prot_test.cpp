@@ -514,7 +514,7 @@ TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 
         // The list is deleted and made again with other names, and "kl.ina" says there is no list by now: the
-        // typed-name box shows, and the message says what it asks for, right under it.
+        // typed-name box shows, and the message says what it asks for, right beside it.
         klasse(3);
         tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("ohne"));
         namenKlicken(3);
@@ -522,8 +522,9 @@ TEST_F(HProtTest, EachMessageLiesBesideWhatItIsAboutAndCoversNoName)
         EXPECT_TRUE(dialog.meldung->caption().contains("Schreibe deinen Namen"))
             << dialog.meldung->caption().toStdString();
         EXPECT_TRUE(showsWhole(dialog.meldung));
-        EXPECT_GE(dialog.meldung->y(), dialog.Panel1->geometry().bottom());
-        EXPECT_LE(dialog.meldung->y() - dialog.Panel1->geometry().bottom(), 20);
+        EXPECT_GT(dialog.meldung->x(), dialog.Panel1->geometry().right());
+        EXPECT_LE(dialog.meldung->x() - dialog.Panel1->geometry().right(), 20);
+        EXPECT_EQ(dialog.meldung->y(), dialog.Panel1->y());
         grabToPng(&dialog, QStringLiteral("h_prot_liste_neu_ohne"));
         dialog.Button1->Click();
     });
