@@ -24,18 +24,8 @@ Namenwahl::Namenwahl(ListBox* namen, Edit* n_ohne, Label* hinweis, std::function
 
 void Namenwahl::platzGeben(const QList<QWidget*>& darunter, int entwurfshoehe)
 {
-    QWidget* panel = m_namen->parentWidget();
-    const int panelhoehe = panel->height();
-    QList<int> oben;
-    for (const QWidget* w : darunter)
-        oben << w->y();
     m_namen->growForRows(
-        kNamenzeilen, [this, entwurfshoehe] { return m_namen->window()->height() - entwurfshoehe; },
-        [panel, panelhoehe, darunter, oben](int mehr) {
-            panel->resize(panel->width(), panelhoehe + mehr);
-            for (int i = 0; i < darunter.size(); ++i)
-                darunter[i]->move(darunter[i]->x(), oben[i] + mehr);
-        });
+        kNamenzeilen, [this, entwurfshoehe] { return m_namen->window()->height() - entwurfshoehe; }, darunter);
 }
 
 void Namenwahl::meldungZeigen(Label* label, const QString& text, int links, int oben, int breite) const

@@ -237,9 +237,10 @@ public:
     // The line the focus frame of `row` is drawn on (as drawFocusFrame takes it).
     QRect focusFrameOf(const QRect& row) const;
     // A list that is to show up to `rows` whole rows where it holds them: it grows down past the height its window
-    // gave it, by whole rows and as far as `room()` (the most it may grow by, in pixels) allows, and tells `grown`
-    // by how much it is now taller than it was given (0: as given), so that its window makes room for it.
-    void growForRows(int rows, std::function<int()> room, std::function<void(int by)> grown);
+    // gave it, by whole rows and as far as `room()` (the most it may grow by, in pixels) allows. The panel it stands
+    // in grows with it, and `below` (what stands under the list, in that panel or beside it) moves down as far, from
+    // where each stands now.
+    void growForRows(int rows, std::function<int()> room, const QList<QWidget*>& below = {});
     int grownBy() const { return m_grownBy; }
     bool wantsSpecialKey(quint16 key) override;
 
@@ -278,7 +279,7 @@ private:
     // Growing past the given height (see growForRows).
     int m_growRows = 0;
     std::function<int()> m_growRoom;
-    std::function<void(int)> m_grown;
+    std::function<void(int)> m_grown; // makes room for the list grown by its argument
     int m_grownBy = 0;
 };
 

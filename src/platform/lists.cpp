@@ -214,11 +214,20 @@ void ListBox::fitHeight()
     }
 }
 
-void ListBox::growForRows(int rows, std::function<int()> room, std::function<void(int by)> grown)
+void ListBox::growForRows(int rows, std::function<int()> room, const QList<QWidget*>& below)
 {
+    QWidget* panel = parentWidget();
+    const int panelHeight = panel->height();
+    QList<QPoint> at;
+    for (const QWidget* w : below)
+        at << w->pos();
     m_growRows = rows;
     m_growRoom = std::move(room);
-    m_grown = std::move(grown);
+    m_grown = [panel, panelHeight, below, at](int by) {
+        panel->resize(panel->width(), panelHeight + by);
+        for (int i = 0; i < below.size(); ++i)
+            below[i]->move(at[i] + QPoint(0, by));
+    };
     fitHeight();
 }
 

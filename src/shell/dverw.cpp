@@ -84,14 +84,12 @@ void TForm34::aufbauen()
     // The name choice stands over the protocols' note, right of the panel the chosen name is changed in, which
     // opens beside it: so its list can grow down past its given height to show a class whole, as far as the "Ende"
     // button leaves room.
-    constexpr int kNamenboxHoehe = 273;
-    constexpr int kAbbrechenOben = 232;
-    namenbox = new Panel(this, 624, 16, 170, kNamenboxHoehe);
+    namenbox = new Panel(this, 624, 16, 170, 273);
     namenbox->hide();
     Label14 = new Label(namenbox, QStringLiteral("welchen Namen?"), 16, 10);
     ListBox2 = new ListBox(namenbox, 16, 32, 137, 193);
     ListBox2->setChoiceActs(true);
-    Button12 = new Button(namenbox, QStringLiteral("abbrechen"), 16, kAbbrechenOben, 137, 30);
+    Button12 = new Button(namenbox, QStringLiteral("abbrechen"), 16, 232, 137, 30);
     Button12->Cancel = true;
 
     voll = new Panel(this, 632, 16, 169, 273);
@@ -147,12 +145,9 @@ void TForm34::aufbauen()
     Button10->Cancel = true;
     constexpr int kNamenzeilen = 15;
     constexpr int kAbstand = 8;
+    const int namenboxUnten = namenbox->y() + namenbox->height();
     ListBox2->growForRows(
-        kNamenzeilen, [this] { return Button10->y() - kAbstand - (namenbox->y() + kNamenboxHoehe); },
-        [this](int mehr) {
-            namenbox->resize(namenbox->width(), kNamenboxHoehe + mehr);
-            Button12->move(Button12->x(), kAbbrechenOben + mehr);
-        });
+        kNamenzeilen, [this, namenboxUnten] { return Button10->y() - kAbstand - namenboxUnten; }, { Button12 });
 
     meldung = new Label(this, QString(), 16, 556);
     // Its width is given; it grows down to every line of its message, which names the data folder.

@@ -115,9 +115,8 @@ TForm65::TForm65(QWidget* parent)
     namen = new ListBox(Namenliste, 15, 40, 300, kNamenhoehe);
     applyFontSize(namen, QStringLiteral("arial"), 12);
     namen->setChoiceActs(true);
-    namen->growForRows(
-        kNamenzeilen, [this] { return height() - kAbstand - (Namenliste->y() + kNamenPanelhoehe); },
-        [this](int mehr) { Namenliste->resize(Namenliste->width(), kNamenPanelhoehe + mehr); });
+    namen->growForRows(kNamenzeilen,
+        [this] { return height() - kAbstand - (Namenliste->y() + kNamenPanelhoehe); });
 
     Panel1 = new Panel(this, kBoxLinks, kBoxOben, 310, 70);
     Panel1->hide();
