@@ -90,10 +90,10 @@ void ListeLoeschen(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         dverw::listeAnlegen(d.datpfad, QStringLiteral("ALT"), zeilen);
-        for (const QString& zeile : zeilen)
+        for (int i = 0; i < zeilen.size(); ++i)
             for (int n = 1; n <= 25; ++n)
-                QFile(klassenliste::schuelerordner(d.datpfad, QStringLiteral("ALT"), zeile) + QStringLiteral("/H1_7_")
-                    + QString::number(n + 10) + QStringLiteral(".txt"))
+                QFile(klassenliste::schuelerordner(d.datpfad, QStringLiteral("ALT"), zeilen, i)
+                    + QStringLiteral("/H1_7_") + QString::number(n + 10) + QStringLiteral(".txt"))
                     .open(QIODevice::WriteOnly);
         state.ResumeTiming();
         if (!dverw::listeLoeschen(d.datpfad, QStringLiteral("ALT")).geloescht) state.SkipWithError("nicht gelöscht");

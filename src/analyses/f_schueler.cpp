@@ -169,9 +169,10 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         case klassenliste::Ordnerwahl::gesperrt:
             return Protokollziel::ListeGesperrt;
         case klassenliste::Ordnerwahl::geloescht:
-            // As without a list from now on: a protocol never goes into the deleted list's folder.
+            // The pupil types a name for this run, as without a list: a protocol never goes into the deleted list's
+            // folder. The active list stays named, so that the next set-up looks for it again: it may come back.
             geloeschteListe() = aktivliste.str();
-            aktivliste = "ohne";
+            ersatzweise() = true;
             return Protokollziel::ListeGeloescht;
         }
     }
@@ -200,12 +201,12 @@ QString meldung(Protokollziel ziel)
     case Protokollziel::ListeGeaendert:
         return kListeGeaendert;
     case Protokollziel::ListeGeloescht:
-        return QStringLiteral("Die Klassenliste „%1“ gibt es nicht mehr: sie wurde an einem anderen Rechner "
-                              "gelöscht. Bitte den Namen eintippen und noch einmal „Start“ klicken.")
+        // It was there when the names were shown; who deleted it since is not known here.
+        return QStringLiteral("Die Klassenliste „%1“ gibt es nicht mehr: sie wurde inzwischen gelöscht. Bitte den "
+                              "Namen eintippen und noch einmal „Start“ klicken.")
             .arg(geloeschteListe());
     case Protokollziel::ListeGesperrt:
-        return QStringLiteral("Die Klassenliste wird gerade an einem anderen Rechner geändert. Bitte gleich noch "
-                              "einmal „Start“ klicken.");
+        return QStringLiteral("Die Klassenliste wird gerade bearbeitet. Bitte gleich noch einmal „Start“ klicken.");
     case Protokollziel::ListeUnlesbar:
         return QStringLiteral("Die Klassenliste kann gerade nicht gelesen werden (%1). Bitte gleich noch einmal "
                               "„Start“ klicken.")

@@ -67,10 +67,11 @@ enum class Protokollziel {
     // The class list no longer holds the chosen line as it was shown (changed on another PC): no folder was
     // made; the names are to be shown again.
     ListeGeaendert,
-    // The class list was deleted on another PC: no folder was made; aktivliste is "ohne" now, so that the
-    // pupil can type a name as without a list.
+    // The class list was deleted since the names were shown: no folder was made; the pupil types a name for this run,
+    // as without a list (ohneListe() is true until the names are read again).
     ListeGeloescht,
-    // Another PC is changing the list just now: no folder was made; Start may be clicked again in a moment.
+    // The list's lock is held just now (a save or a deletion on another PC): no folder was made; Start may be clicked
+    // again in a moment.
     ListeGesperrt,
     // The list could not be looked at (a share that does not answer): no folder was made; meldung() gives the
     // reason.

@@ -48,6 +48,8 @@ QString Namenwahl::aktivieren()
     m_namen->setCurrentRow(-1);
     QString meldung;
     m_namen->setItems(schueler::namenliste(&meldung));
+    // A set-up opened again shows its names from the first, not where the last pupil scrolled to.
+    m_namen->scrollToTop();
     tippen(schueler::ohneListe());
     if (schueler::ohneListe()) {
         schuelername = schueler::gueltigerName(m_n_ohne->text());
@@ -62,6 +64,9 @@ QString Namenwahl::nachStart(schueler::Protokollziel ziel)
     if (ziel != schueler::Protokollziel::ListeGeaendert && ziel != schueler::Protokollziel::ListeGeloescht)
         return schueler::meldung(ziel);
     const QString warum = aktivieren();
+    // A list found gone at the Start is said as such, also where the names read again miss it too; one that is back
+    // by now shows its names.
+    if (ziel == schueler::Protokollziel::ListeGeloescht) return warum.isEmpty() ? QString() : schueler::meldung(ziel);
     return warum.isEmpty() ? schueler::meldung(ziel) : warum;
 }
 

@@ -281,6 +281,12 @@ void TForm34::ListBox1Click()
     // is offered, however many it holds; only adding stops at kMaxNamen.
     m_schueler = klassenliste::schuelerzeilen(m_gelesen);
     m_namenindex = 0;
+    // The numbers of the pupils' folders count for a new pupil's number, also those of pupils removed by hand.
+    m_ordner.clear();
+    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) {
+        int err = 0;
+        m_ordner = klassenliste::vorhandeneOrdner(datpfad, aktivliste, err);
+    }
     namenzahl = byte(std::min(int(m_schueler.size()), dverw::kMaxNamen));
 
     switch (verwaltungsmodus) {
@@ -288,7 +294,9 @@ void TForm34::ListBox1Click()
         if (m_schueler.size() < dverw::kMaxNamen && nummerFuer(0) > klassenliste::kMaxNummer) {
             fuenfKnoepfe(true);
             zurWahl();
-            zeigeMeldung(keineNummer(klassenliste::hoechsteNummer(m_gelesen).zeile));
+            const klassenliste::Hoechste hoechste
+                = klassenliste::hoechsteNummer(klassenliste::eigeneOrdner(m_gelesen, m_ordner), m_ordner);
+            zeigeMeldung(keineNummer(hoechste.zeile, hoechste.ordner));
         } else if (m_schueler.size() < dverw::kMaxNamen) {
             Nameneingabe->show();
             Edit1->setEnabled(true);
@@ -587,6 +595,10 @@ void TForm34::listenanzeigen()
     for (const QString& name : suche.namen)
         ListBox1->add(name);
     ListBox1->focusFirstItem();
+    // A file a teacher made under a name no list can have would otherwise be missed without a word. What a
+    // deletion just said goes first.
+    if (!suche.ausgelassen.isEmpty() && meldung->isHidden())
+        zeigeMeldung(klassenliste::ausgelassenMeldung(suche.ausgelassen));
 }
 
 void TForm34::listennamepruefen()
@@ -614,20 +626,21 @@ bool TForm34::nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis)
         return true;
     }
     if (ergebnis.art == klassenliste::Speicherung::keineNummer) {
-        zeigeMeldung(keineNummer(ergebnis.zeile));
+        zeigeMeldung(keineNummer(ergebnis.zeile, ergebnis.ordner));
         return true;
     }
     if (ergebnis.art == klassenliste::Speicherung::gesperrt) {
-        zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade an einem anderen Rechner gespeichert. Es wurde nichts "
-                                    "gespeichert; was Sie eingegeben haben, bleibt stehen. Bitte versuchen Sie es "
-                                    "gleich noch einmal.")
+        // The lock says only that the list is in use: a save or a deletion on another PC, or a PC that went down
+        // while it held it and whose lock is not old enough yet to be taken over.
+        zeigeMeldung(QStringLiteral("Die Liste %1 wird gerade bearbeitet. Es wurde nichts gespeichert; was Sie "
+                                    "eingegeben haben, bleibt stehen. Bitte versuchen Sie es gleich noch einmal.")
                          .arg(aktivliste.str()));
         return true;
     }
     return false;
 }
 
-QString TForm34::keineNummer(const QString& zeile) const
+QString TForm34::keineNummer(const QString& zeile, const QString& ordner) const
 {
     // A line a teacher began with a year or another long number (a title such as "2024 Klasse 3a") stands past every
     // number of two digits: it is named, so that it can be mended.
@@ -640,25 +653,33 @@ QString TForm34::keineNummer(const QString& zeile) const
                               "schreiben Sie an ihren Anfang eine Nummer mit zwei Ziffern, die noch keine andere "
                               "Zeile hat.")
             .arg(aktivliste.str(), zeile, files::resolve(klassenliste::pfad(datpfad, aktivliste)));
+    // A folder left by a pupil removed by hand keeps its number from a new pupil, who would get its protocols.
+    const QString wo = zeile.isEmpty()
+        ? QStringLiteral("Ordner „%1“ eines Schülers, der nicht mehr in der Liste steht").arg(ordner)
+        : QStringLiteral("Zeile „%1“").arg(zeile);
     return QStringLiteral(
-        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2 (Zeile „%3“), und eine "
+        "In der Liste %1 ist keine Nummer mehr frei: ihre Nummern reichen schon bis %2 (%3), und eine "
         "Nummer hat zwei Ziffern. Ein weiterer Name wird nicht gespeichert; für weitere Schüler legen "
         "Sie bitte eine neue Liste an.")
         .arg(aktivliste.str())
         .arg(klassenliste::kMaxNummer)
-        .arg(zeile);
+        .arg(wo);
 }
 
 int TForm34::nummerFuer(int index) const
 {
-    // The pupil's own number; a new pupil, or one written without a number, gets the next that no pupil is known by.
-    return klassenliste::nummerFuer(m_schueler.value(index - 1), m_gelesen);
+    // A new pupil gets the next number that no pupil and no pupil's folder has. A pupil whose name is changed keeps
+    // the number his line is written with, once it names his own folder, and a line without one is shown by its
+    // place.
+    const QStringList eigen = klassenliste::eigeneOrdner(m_gelesen, m_ordner);
+    if (index == 0) return klassenliste::naechsteNummer(eigen, m_ordner);
+    const int nummer = klassenliste::nummer(klassenliste::schuelerzeilen(eigen).value(index - 1));
+    return nummer >= 1 && nummer <= klassenliste::kMaxNummer ? nummer : index;
 }
 
 QString TForm34::gibtEsNichtMehr() const
 {
-    return QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem anderen Rechner gelöscht.")
-        .arg(aktivliste.str());
+    return QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen gelöscht.").arg(aktivliste.str());
 }
 
 void TForm34::speicherfehler(const QString& fehler)

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 
+#include <QSet>
 #include <QStringList>
 #include <functional>
 
@@ -105,9 +106,10 @@ private:
     // Shows why a save wrote nothing where the entry stays open for another try; false when it did not fail so.
     bool nichtGespeichert(const klassenliste::Speicherergebnis& ergebnis);
     QString gibtEsNichtMehr() const;
-    // Why no pupil can be added: `zeile` is the line whose number leaves none.
-    QString keineNummer(const QString& zeile) const;
-    // The number the line of pupil `index` (1-based) is saved with; 0 for a new pupil.
+    // Why no pupil can be added: `zeile` is the line whose number leaves none, or `ordner` the folder of a pupil
+    // removed by hand that has it.
+    QString keineNummer(const QString& zeile, const QString& ordner) const;
+    // The number shown beside the line of pupil `index` (1-based); for 0, that of a new pupil.
     int nummerFuer(int index) const;
     void listedrucken();
     void listeloeschen();
@@ -130,6 +132,8 @@ private:
     // Its pupils' lines, all of them, and the one chosen to be changed (from 1; 0 for none).
     QStringList m_schueler;
     int m_namenindex = 0;
+    // The names of the pupils' folders of the list chosen last, in small letters.
+    QSet<QString> m_ordner;
     // Why the lists could not be looked through when the typed list name was checked; empty when they could.
     QString m_listenUnlesbar;
 };

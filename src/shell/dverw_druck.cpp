@@ -13,10 +13,10 @@ Listenblatt listenblatt(const QString& liste, const QStringList& zeilen)
 {
     Listenblatt blatt;
     blatt.listenname = liste;
-    for (QString zeile : zeilen) {
-        if (zeile.size() >= 3) zeile[2] = u' ';
-        blatt.zeilen << zeile;
-    }
+    // Each line as it stands in the file, number and name whole, whatever a teacher typed; a tab, which paper cannot
+    // show, stands as a blank.
+    for (const QString& zeile : zeilen)
+        blatt.zeilen << QString(zeile).replace(u'\t', u' ');
     blatt.reihen = std::max(32, int(zeilen.size()));
     blatt.abstand = Listenblatt::kRasterHoehe / blatt.reihen;
     return blatt;

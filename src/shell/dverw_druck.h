@@ -39,7 +39,7 @@ struct Listenblatt {
 };
 
 // Up to 32 pupils stand in rows of 8 mm; a longer list shares the same ruled height among its rows, so that
-// all 40 pupils fit on one A4 page. Each line's third character is printed as a blank.
+// all 40 pupils fit on one A4 page. Each line is printed as the file holds it.
 Listenblatt listenblatt(const QString& liste, const QStringList& zeilen);
 // Every pupil of a list, 40 to a page: a list made by hand may hold more, and each pupil is printed.
 QVector<Listenblatt> listenblaetter(const QString& liste, const QStringList& zeilen);

@@ -91,15 +91,32 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
     return klassenliste::anlegen(datpfad, liste, zeilen);
 }
 
+namespace {
+
+// The names of the folders in the list's folder, for a save under the list's lock. A folder that cannot be listed
+// just now is taken for none: the save then numbers and names as the lines alone say.
+QSet<QString> ordnerDer(const QString& datpfad, const QString& liste)
+{
+    int err = 0;
+    return klassenliste::vorhandeneOrdner(datpfad, liste, err);
+}
+
+} // namespace
+
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
         if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        nummer = klassenliste::naechsteNummer(zeilen);
+        const QSet<QString> ordner = ordnerDer(datpfad, liste);
+        // A pupil whose line names an earlier pupil's folder gets his own into his line first, so that no line the
+        // teacher types later can change it.
+        QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
+        nummer = klassenliste::naechsteNummer(eigen, ordner);
         if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
         // Blank lines a teacher left at the end stay at the end.
-        const auto letzter = std::find_if(zeilen.rbegin(), zeilen.rend(), klassenliste::istSchueler);
-        zeilen.insert(zeilen.rend() - letzter, listenzeile(nummer, name));
+        const auto letzter = std::find_if(eigen.rbegin(), eigen.rend(), klassenliste::istSchueler);
+        eigen.insert(eigen.rend() - letzter, listenzeile(nummer, name));
+        zeilen = eigen;
         return klassenliste::Speicherung::gespeichert;
     });
 }
@@ -112,10 +129,25 @@ klassenliste::Speicherergebnis namenAendern(
         for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
             if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
         if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
-        // The pupil keeps his number; a line a teacher wrote without one gets the next that no pupil has.
-        geschrieben = klassenliste::nummerFuer(gelesen, zeilen);
-        if (geschrieben > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
-        zeilen[zeile] = listenzeile(geschrieben, name);
+        const QSet<QString> ordner = ordnerDer(datpfad, liste);
+        QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
+        const QStringList vorher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
+        // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at all),
+        // so that a name saved as it was, or with the letters of its folder kept, keeps its folder.
+        eigen[zeile] = klassenliste::praefix(eigen.at(zeile)) + name;
+        const QStringList nachher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
+        // Every other pupil keeps his folder, and this one has the folder his line names.
+        bool eigenerOrdner = nachher.at(nummer - 1) == klassenliste::ordnernamen({ eigen.at(zeile) }, ordner).first();
+        for (int i = 0; i < vorher.size(); ++i)
+            if (i != nummer - 1 && nachher.at(i).compare(vorher.at(i), Qt::CaseInsensitive) != 0) eigenerOrdner = false;
+        // A new name that names another pupil's folder takes a new number instead, as a new pupil does.
+        if (!eigenerOrdner) {
+            const int neu = klassenliste::naechsteNummer(eigen, ordner);
+            if (neu > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+            eigen[zeile] = listenzeile(neu, name);
+        }
+        geschrieben = klassenliste::nummer(eigen.at(zeile));
+        zeilen = eigen;
         return klassenliste::Speicherung::gespeichert;
     });
 }
@@ -150,8 +182,7 @@ Loeschergebnis listeLoeschen(
     if (!files::isSafeName(liste)) return nicht(QStringLiteral("ihr Name taugt nicht als Dateiname"));
     const FileLock sperre(klassenliste::sperrdatei(datpfad, liste));
     if (sperre.status() == FileLock::Status::busy)
-        return nicht(QStringLiteral("sie wird gerade an einem anderen Rechner gespeichert. Bitte versuchen Sie es "
-                                    "gleich noch einmal"));
+        return nicht(QStringLiteral("sie wird gerade bearbeitet. Bitte versuchen Sie es gleich noch einmal"));
     if (sperre.status() == FileLock::Status::failed)
         return nicht(sperre.readOnly() ? klassenliste::nurLesbarGrund(datpfad) : sperre.error());
     melden(QStringLiteral("Die Liste %1 wird gelöscht …").arg(liste));

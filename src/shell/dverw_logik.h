@@ -42,15 +42,18 @@ QString listenzeile(int nummer, const QString& name);
 // Writes a new list, unless its name is no list name (the result says why) or is taken by now.
 klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
 // Puts "NN name" after the last pupil the list file holds now, NN one no pupil is known by (klassenliste::
-// naechsteNummer: past every written number and the place of every line without one, so that the new pupil never
-// shares a number or a folder), keeps every other line as the file holds it and makes sure the pupils' folders
+// naechsteNummer: past every written number, the place of every line without one and the number of every pupil's
+// folder there, so that the new pupil never shares a number or a folder, not even one of a pupil removed by hand),
+// keeps every other line as the file holds it, but for a pupil whose line names an earlier pupil's folder: his line
+// is written with the number of his own folder (klassenliste::eigeneOrdner), and makes sure the pupils' folders
 // exist. A list of kMaxNamen pupils is voll; one whose numbers reach 99 has keineNummer left, and the result names
 // the line that reaches it (a title such as "2024 Klasse 3a").
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
-// Puts "NN name" in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
-// holds `gelesen` there; NN is that line's own number (after any blanks before it), or where it has none of two
-// digits klassenliste::naechsteNummer().
-// Keeps every other line as the file holds it and makes sure the pupils' folders exist.
+// Puts `name` in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
+// holds `gelesen` there, after what stands before the name in that line (its number as typed, or none), so that the
+// pupil keeps his folder where its letters stay. Where the line would then name another pupil's folder, it is
+// written "NN name" with a new number, as a new pupil's is. Keeps every other line as namenHinzufuegen() does and
+// makes sure the pupils' folders exist.
 klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);
 

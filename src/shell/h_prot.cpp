@@ -115,8 +115,7 @@ TForm65::TForm65(QWidget* parent)
     namen = new ListBox(Namenliste, 15, 40, 300, kNamenhoehe);
     applyFontSize(namen, QStringLiteral("arial"), 12);
     namen->setChoiceActs(true);
-    namen->growForRows(kNamenzeilen,
-        [this] { return height() - kAbstand - (Namenliste->y() + kNamenPanelhoehe); });
+    namen->growForRows(kNamenzeilen, [this] { return height() - kAbstand - (Namenliste->y() + kNamenPanelhoehe); });
 
     Panel1 = new Panel(this, kBoxLinks, kBoxOben, 310, 70);
     Panel1->hide();
@@ -312,7 +311,7 @@ void TForm65::namenClick()
             melden(QStringLiteral("Die Klassenliste wurde gerade geändert. ") + kAufforderung);
         return;
     case klassenliste::Ordnerwahl::gesperrt:
-        melden(QStringLiteral("Die Klassenliste wird gerade geändert. Klicke deinen Namen gleich noch einmal an."));
+        melden(QStringLiteral("Die Klassenliste wird gerade bearbeitet. Klicke deinen Namen gleich noch einmal an."));
         return;
     case klassenliste::Ordnerwahl::geloescht:
         // The protocol is kept as without a class list, never in the deleted list's folder.

@@ -7,7 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+#include <QVector>
 
 #include <algorithm>
 #include <cerrno>
@@ -215,10 +217,31 @@ Suche suchen(const QString& datpfad)
         suche.meldung = unlesbarMeldung(ordner, IoError::reason(ioCodeFor(err)));
         return suche;
     }
-    for (const QString& datei : dateien)
-        if (istListendatei(datei)) suche.namen << datei.chopped(4);
+    for (const QString& datei : dateien) {
+        if (istListendatei(datei))
+            suche.namen << datei.chopped(4);
+        else if (datei.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) && !datei.startsWith(u'.'))
+            suche.ausgelassen << datei;
+    }
     suche.namen.sort(Qt::CaseInsensitive);
+    suche.ausgelassen.sort(Qt::CaseInsensitive);
     return suche;
+}
+
+QString ausgelassenMeldung(const QStringList& ausgelassen)
+{
+    if (ausgelassen.isEmpty()) return {};
+    constexpr int kGenannt = 3;
+    QStringList genannt;
+    for (const QString& datei : ausgelassen.mid(0, kGenannt))
+        genannt << QStringLiteral("„%1“").arg(datei);
+    QString welche = genannt.join(QStringLiteral(", "));
+    if (ausgelassen.size() > kGenannt) welche += QStringLiteral(" und %1 weitere").arg(ausgelassen.size() - kGenannt);
+    return QStringLiteral("Nicht angeboten im Ordner k_liste: %1. Der Name einer Liste hat 1 bis %2 Zeichen, nur "
+                          "Buchstaben ohne Umlaute, Ziffern und „_“, ohne Leerzeichen, und endet auf „.txt“. Bitte "
+                          "benennen Sie eine solche Datei um, wenn sie eine Klassenliste ist.")
+        .arg(welche)
+        .arg(kMaxListennamenlaenge);
 }
 
 Namenspruefung namepruefen(const QString& datpfad, const QString& liste)
@@ -305,11 +328,21 @@ int nummer(const QString& zeile)
     return ziffern.size() > 3 ? 1000 : ziffern.toInt();
 }
 
-Hoechste hoechsteNummer(const QStringList& zeilen)
+int ordnernummer(const QString& ordner)
+{
+    int i = 0;
+    while (i < ordner.size() && ziffer(ordner.at(i)))
+        ++i;
+    if (i == 0 || i > 3 || (i < ordner.size() && !leer(ordner.at(i)))) return 0;
+    const int n = ordner.left(i).toInt();
+    return n <= kMaxNummer ? n : 0;
+}
+
+Hoechste hoechsteNummer(const QStringList& zeilen, const QSet<QString>& ordner)
 {
     Hoechste hoechste;
     const auto hoeher = [&](int n, const QString& zeile) {
-        if (n > hoechste.nummer) hoechste = { n, zeile };
+        if (n > hoechste.nummer) hoechste = { n, zeile, {} };
     };
     int platz = 0;
     for (const QString& z : zeilen) {
@@ -317,18 +350,18 @@ Hoechste hoechsteNummer(const QStringList& zeilen)
         hoeher(nummer(z), z);
         if (istSchueler(z)) hoeher(bekanntAls(z, ++platz), z);
     }
+    for (const QString& o : ordner) {
+        const int n = ordnernummer(o);
+        // Of two folders of one number the first by name, so that a message names the same one every time.
+        if (n > hoechste.nummer || (n == hoechste.nummer && !hoechste.ordner.isEmpty() && o < hoechste.ordner))
+            hoechste = { n, {}, o };
+    }
     return hoechste;
 }
 
-int naechsteNummer(const QStringList& zeilen)
+int naechsteNummer(const QStringList& zeilen, const QSet<QString>& ordner)
 {
-    return hoechsteNummer(zeilen).nummer + 1;
-}
-
-int nummerFuer(const QString& zeile, const QStringList& zeilen)
-{
-    const int eigene = nummer(zeile);
-    return eigene >= 1 && eigene <= kMaxNummer ? eigene : naechsteNummer(zeilen);
+    return hoechsteNummer(zeilen, ordner).nummer + 1;
 }
 
 Schuelerliste schuelerLesen(const QString& datpfad, const QString& liste)
@@ -384,6 +417,11 @@ QString name(const QString& zeile)
     return zeile.mid(teilen(zeile).name);
 }
 
+QString praefix(const QString& zeile)
+{
+    return zeile.left(teilen(zeile).name);
+}
+
 QString schuelercode(const QString& schuelerzeile, int position)
 {
     return zeile(bekanntAls(schuelerzeile, position), name(schuelerzeile)).left(35);
@@ -395,14 +433,9 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
     QByteArray inhalt;
     for (const QString& zeile : zeilen) {
         // A name an editor saved in UTF-8 that Windows-1252 has no letter for would come back as "?", and one whose
-        // bytes read as UTF-8 as another name: either would move its pupil to another folder.
-        if (!cp1252::roundTrips(zeile)) {
-            fehler = QStringLiteral("die Zeile „%1“ hat Zeichen, die eine Klassenliste so nicht speichern kann; "
-                                    "bitte ändern Sie sie in „%2“ mit einem Texteditor")
-                         .arg(zeile, pfad);
-            return IoDiskWrite;
-        }
-        inhalt += cp1252::encode(zeile) + "\r\n";
+        // bytes read as UTF-8 as another name: either would change the pupil's name, and his folder with it. Such a
+        // line stays as the editor wrote it; every other line is written as every PC has always read it.
+        inhalt += (cp1252::roundTrips(zeile) ? cp1252::encode(zeile) : zeile.toUtf8()) + "\r\n";
     }
     // Each line reads back as itself, yet the file may not: the bytes of a first line can begin as a byte-order
     // mark does ("þÿ" after a UTF-8 mark that was read over), and the whole file would then read as UTF-16.
@@ -413,7 +446,7 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
             ++i;
         fehler = QStringLiteral("die Datei „%1“ würde danach als andere Zeilen gelesen, zuerst die Zeile „%2“; sie "
                                 "bleibt deshalb, wie sie ist. Bitte berichtigen Sie diese Zeile mit einem Texteditor: "
-                                "an ihrem Anfang stehen nur ihre Nummer und der Name")
+                                "an ihrem Anfang stehen nur ihre Nummer und der Name.")
                      .arg(pfad, zeilen.value(i));
         return IoDiskWrite;
     }
@@ -425,7 +458,10 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
     return code;
 }
 
-QString ordnername(const QString& zeile)
+namespace {
+
+// The folder name a line has always given, tabs as they stand.
+QString alterOrdnername(const QString& zeile)
 {
     // Folders made before keep their names: the blanks before a number are taken for the name's start here, as
     // they always were.
@@ -437,10 +473,136 @@ QString ordnername(const QString& zeile)
     return ordner;
 }
 
-QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile)
+// Folders are one where their names differ in letter case only: on a share, and wherever the layer finds a path.
+QString schluessel(const QString& ordner)
 {
+    return ordner.toLower();
+}
+
+// A pupil's folder, and the number of the "NN name" his line is to be written as where the folder is not the one his
+// line names (0 where it is).
+struct Ordner {
+    QString name;
+    int nummer = 0;
+};
+
+QVector<Ordner> ordnerWahl(const QStringList& schueler, const QSet<QString>& vorhanden)
+{
+    const int n = int(schueler.size());
+    QStringList eigene;
+    QSet<QString> genannt;
+    // How many pupils are known by each number or written with it, so that a pupil given a folder of his own never
+    // takes a number another one has.
+    QHash<int, int> nummern;
+    int hoechste = 0;
+    const auto eigeneNummern = [&](int i) {
+        const int bekannt = bekanntAls(schueler.at(i), i + 1);
+        const int geschrieben = nummer(schueler.at(i));
+        return std::make_pair(bekannt, geschrieben >= 1 && geschrieben <= kMaxNummer ? geschrieben : bekannt);
+    };
+    for (int i = 0; i < n; ++i) {
+        const QString& z = schueler.at(i);
+        QString ordner = ordnername(z);
+        // A folder made with a tab before tabs became blanks stays its pupil's.
+        const QString alt = alterOrdnername(z);
+        if (alt != ordner && vorhanden.contains(schluessel(alt))) ordner = alt;
+        eigene << ordner;
+        genannt.insert(schluessel(ordner));
+        const auto [bekannt, geschrieben] = eigeneNummern(i);
+        ++nummern[bekannt];
+        if (geschrieben != bekannt) ++nummern[geschrieben];
+        hoechste = std::max({ hoechste, bekannt, geschrieben });
+    }
+
+    QVector<Ordner> ordner(n);
+    QSet<QString> vergeben;
+    for (int i = 0; i < n; ++i) {
+        if (!vergeben.contains(schluessel(eigene.at(i)))) {
+            ordner[i].name = eigene.at(i);
+            vergeben.insert(schluessel(eigene.at(i)));
+            continue;
+        }
+        // An earlier pupil's line names this folder too, and he keeps it. This one gets a folder no line names, so
+        // that no pupil after him can lose it either.
+        const QString name = klassenliste::name(schueler.at(i));
+        const auto [bekannt, geschrieben] = eigeneNummern(i);
+        const auto frei = [&](int nr) {
+            const QString s = schluessel(ordnername(zeile(nr, name)));
+            return !genannt.contains(s) && !vergeben.contains(s);
+        };
+        const auto ungenutzt = [&](int nr) {
+            const int eigene = (nr == bekannt) + (nr == geschrieben && geschrieben != bekannt);
+            return nr >= 1 && nr <= kMaxNummer && nummern.value(nr) - eigene <= 0 && frei(nr);
+        };
+        int nr = 0;
+        for (const int versuch : { bekannt, i + 1 })
+            if (nr == 0 && ungenutzt(versuch)) nr = versuch;
+        for (int versuch = hoechste + 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
+            if (ungenutzt(versuch)) nr = versuch;
+        for (int versuch = 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
+            if (ungenutzt(versuch)) nr = versuch;
+        // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own.
+        for (int versuch = 1; nr == 0; ++versuch)
+            if (frei(versuch)) nr = versuch;
+        ordner[i] = { ordnername(zeile(nr, name)), nr };
+        vergeben.insert(schluessel(ordner[i].name));
+        ++nummern[nr];
+        hoechste = std::max(hoechste, nr);
+    }
+    return ordner;
+}
+
+// The names of the folders in the list's folder where a line names one with a tab, which may be there from before
+// tabs became blanks; without such a line none are needed, and the share is not asked.
+QSet<QString> vorhandenFuer(const QString& datpfad, const QString& liste, const QStringList& schueler)
+{
+    const bool mitTab = std::any_of(
+        schueler.begin(), schueler.end(), [](const QString& z) { return alterOrdnername(z) != ordnername(z); });
+    int err = 0;
+    return mitTab ? vorhandeneOrdner(datpfad, liste, err) : QSet<QString>();
+}
+
+} // namespace
+
+QString ordnername(const QString& zeile)
+{
+    return alterOrdnername(QString(zeile).replace(u'\t', u' '));
+}
+
+QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhanden)
+{
+    QStringList namen;
+    for (const Ordner& o : ordnerWahl(schueler, vorhanden))
+        namen << o.name;
+    return namen;
+}
+
+QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhanden)
+{
+    const QVector<Ordner> ordner = ordnerWahl(schuelerzeilen(zeilen), vorhanden);
+    QStringList eigen = zeilen;
+    for (int i = 0, j = 0; i < eigen.size(); ++i) {
+        if (!istSchueler(eigen.at(i))) continue;
+        if (ordner.at(j).nummer > 0) eigen[i] = zeile(ordner.at(j).nummer, name(eigen.at(i)));
+        ++j;
+    }
+    return eigen;
+}
+
+QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste, int& err)
+{
+    err = 0;
     if (!files::isSafeName(liste)) return {};
-    const QString pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordnername(zeile));
+    QSet<QString> namen = ordnerDarin(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), err);
+    if (err == ENOENT) err = 0;
+    return namen;
+}
+
+QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index)
+{
+    if (!files::isSafeName(liste) || index < 0 || index >= schueler.size()) return {};
+    const QString ordner = ordnernamen(schueler, vorhandenFuer(datpfad, liste, schueler)).at(index);
+    const QString pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
     // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
     // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
     return pfad.isEmpty() ? pfad : files::resolve(pfad);
@@ -456,11 +618,10 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     QSet<QString> da = ordnerDarin(ordner, err);
     if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
-    for (const QString& zeile : schuelerzeilen(zeilen)) {
-        const QString name = ordnername(zeile);
-        if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
+    for (const QString& name : ordnernamen(schuelerzeilen(zeilen), da)) {
+        if (!files::isSafeName(name) || da.contains(schluessel(name))) continue;
         files::makeDir(ordner + u'/' + name);
-        da.insert(name.toLower());
+        da.insert(schluessel(name));
     }
 }
 
@@ -488,7 +649,7 @@ Ordnerwahl ordnerWaehlen(
     }
     const QStringList zeilen = lesen(datpfad, liste);
     if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Ordnerwahl::geaendert;
-    const QString pfad = schuelerordner(datpfad, liste, gezeigt);
+    const QString pfad = schuelerordner(datpfad, liste, zeilen, nummer - 1);
     if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Ordnerwahl::fehler;
     ordner = pfad;
     return Ordnerwahl::angelegt;
@@ -536,7 +697,12 @@ Speicherergebnis aendern(const QString& datpfad, const QString& liste,
             return false;
         }
         ergebnis.art = aenderung(zeilen, ergebnis.nummer);
-        if (ergebnis.art == Speicherung::keineNummer) ergebnis.zeile = hoechsteNummer(zeilen).zeile;
+        if (ergebnis.art == Speicherung::keineNummer) {
+            int err = 0;
+            const Hoechste hoechste = hoechsteNummer(zeilen, vorhandeneOrdner(datpfad, liste, err));
+            ergebnis.zeile = hoechste.zeile;
+            ergebnis.ordner = hoechste.ordner;
+        }
         if (ergebnis.art != Speicherung::gespeichert) return false;
         if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
         ergebnis.art = Speicherung::fehler;

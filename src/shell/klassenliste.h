@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -59,8 +60,14 @@ struct Suche {
     // `meldung` says so, naming the folder.
     bool unlesbar = false;
     QString meldung;
+    // The files that end in ".txt" but whose names no list can have ("Klasse_3c.txt", "3c 2024.txt"), sorted: a
+    // teacher who made one looks for it in vain.
+    QStringList ausgelassen;
 };
 Suche suchen(const QString& datpfad);
+// What the administration's list choice says of the files `ausgelassen` of a Suche: that they are not offered, and
+// what a list's file name may be.
+QString ausgelassenMeldung(const QStringList& ausgelassen);
 
 // Whether "k_liste" holds a file of the list, whatever the letter case of its name. A folder that cannot be
 // listed is unlesbar: nothing is known of the name, it is never free.
@@ -105,19 +112,22 @@ int nummer(const QString& zeile);
 // pupils (from 1, blank lines taking none): "Anna" as the first pupil is known as "01 Anna".
 //
 // The highest number a pupil of `zeilen` is known by or a line is written with, and the first line that has it
-// (empty where there is none).
+// (empty where there is none); where `ordner` (the names of the folders in the list's folder, in small letters) holds
+// a pupil's folder of a higher number, left by a pupil whose line was removed, that folder's name instead.
 struct Hoechste {
     int nummer = 0;
     QString zeile;
+    QString ordner;
 };
-Hoechste hoechsteNummer(const QStringList& zeilen);
-// The number a new pupil of `zeilen` gets: one no pupil is known by, past the highest written number and past the
-// place of every line without one, so that no two pupils share a number or a folder; above kMaxNummer where there is
-// none left.
-int naechsteNummer(const QStringList& zeilen);
-// The number the pupil's line `zeile` of `zeilen` is written with: its own where it has one of two digits, else (a new
-// pupil: an empty line, or one a teacher wrote without a number) naechsteNummer(), which may be past kMaxNummer.
-int nummerFuer(const QString& zeile, const QStringList& zeilen);
+Hoechste hoechsteNummer(const QStringList& zeilen, const QSet<QString>& ordner = {});
+// The number a new pupil of `zeilen` gets: one no pupil is known by, past the highest written number, past the
+// place of every line without one and past the number of every pupil's folder in `ordner`, so that no two pupils
+// share a number and a new pupil never gets the folder of one removed by hand; above kMaxNummer where there is none
+// left.
+int naechsteNummer(const QStringList& zeilen, const QSet<QString>& ordner = {});
+// The number a pupil's folder of that name begins with ("07 Paul" and "7 Paul" give 7), where it is one a line of
+// two digits could be written with; 0 otherwise.
+int ordnernummer(const QString& ordner);
 
 // The pupils of a list as a choice offers them, and why there is none to offer.
 struct Schuelerliste {
@@ -145,33 +155,52 @@ QString zeile(int nummer, const QString& name);
 // The pupil's name in a line: what follows an optional number and the blanks before and after it ("03 Anna",
 // " 03 Anna" and "Anna" all give "Anna").
 QString name(const QString& zeile);
+// What stands before the name in a line, as it was typed (" 03  " of " 03  Clara", "" of "Anna"): a name changed
+// is written after it, so that the line keeps the number and the folder it has.
+QString praefix(const QString& zeile);
 // The pupil of `schuelerzeile` as a protocol names him: the number he is known by with two digits (his place in the
 // choice, `position` from 1, where his line has no number of two digits), a blank and his name, at most 35
 // characters.
 QString schuelercode(const QString& schuelerzeile, int position);
 
-// Writes a class-list file whole with `zeilen` (Windows-1252, CR LF). `neu`: the file must not exist yet, and is
-// made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
+// Writes a class-list file whole with `zeilen`, CR LF: each line in Windows-1252 as every PC sharing the data folder
+// reads it, and a line Windows-1252 cannot hold ("Elif Yılmaz" typed in an editor) or whose bytes would read back as
+// another text in UTF-8, as an editor wrote it, so that no pupil's name is changed. `neu`: the file must not exist yet,
+// and is made under its name; otherwise it is written beside its place and renamed over the old one, which stays whole
 // when the write fails. A file that was not written whole is removed again. Only bytes that read back as `zeilen`
-// are written: a line that Windows-1252 cannot hold, or whose bytes would read back as another text (from a list an
-// editor saved as UTF-8), or a file whose first bytes would read as a byte-order mark, writes nothing, and `fehler`
-// names the line and the file: a line read back otherwise would move its pupil to another folder. Returns 0 or the I/O
-// code of the failure (IoFileExists: a new list's name is taken); `fehler` says why.
+// are written: a file whose first bytes would read as a byte-order mark writes nothing, and `fehler` names the line and
+// the file, since a line read back otherwise would move its pupil to another folder. Returns 0 or the I/O code of the
+// failure (IoFileExists: a new list's name is taken); `fehler` says why.
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
 
 // ---- The pupils' folders ----
 
-// The name of a pupil's folder, from the pupil's line of a list (or a typed name): the number as written, one
+// The name a pupil's line gives his folder (or a typed name its folder under "OHNELIST"): the number as written, one
 // blank and the name ("01\tAnna" as "01 Anna"), or the name alone where the line has no number; of that the first
 // 8 characters, without the blanks and dots at their end, which Windows drops from folder names ("01 Lena Meier"
 // gives "01 Lena"), so that a PC running Windows and this one, sharing the data folder, find one folder per pupil.
 // Blanks before a line's number are left out with the number taken for the name's start (" 03  Clara" gives
-// "03  Clar"), as such folders have always been named.
+// "03  Clar"), as such folders have always been named. A tab stands as a blank, which every PC can use.
 QString ordnername(const QString& zeile);
-// The pupil's folder: datpfad + "Klassen/" + liste + "/" + ordnername(zeile), existing folders as they are
-// spelled on disk. Empty when the name could reach outside the data folder. The one rule for the
-// administration, the aids and the analyses.
-QString schuelerordner(const QString& datpfad, const QString& liste, const QString& zeile);
+
+// The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
+// regard to letter case, the one rule for the administration, the aids and the analyses. A pupil's folder is the one
+// his line names (ordnername(), or the name it had with a tab where `vorhanden`, the names in the list's folder in
+// small letters, holds that), unless an earlier pupil's line names it too: that earlier pupil keeps it, and he gets
+// the folder of his line written as "NN name", NN the number he is known by, else his place, else the first number
+// past every number of the list, else one free below it, where no line names that folder.
+QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhanden = {});
+// `zeilen` (blank lines included) with the line of every pupil whose folder is not the one his line names written as
+// "NN name" with the number that folder has: from then on his line names it by itself, whatever lines come before it
+// or go.
+QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhanden = {});
+// The names of the folders in the list's folder under "Klassen", in small letters; empty where there is none. `err`
+// gets the errno of a listing that failed.
+QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste, int& err);
+// The folder of pupil `index` (from 0) of `schueler`: datpfad + "Klassen/" + liste + "/" + his name of
+// ordnernamen(), existing folders as they are spelled on disk. Empty when the name could reach outside the data
+// folder.
+QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index);
 // Makes sure the folders of the pupils of `zeilen` (all of them, blank lines left out) exist under
 // "Klassen/" + liste, with one look at the list's folder; folders there already, in any letter case, stay as they are.
 void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
@@ -229,8 +258,10 @@ struct Speicherergebnis {
     // The number the line was written with.
     int nummer = 0;
     QString fehler;
-    // keineNummer: the line of the highest number, the one a teacher would mend.
+    // keineNummer: the line of the highest number, the one a teacher would mend, or the folder of a pupil removed
+    // by hand that has it.
     QString zeile;
+    QString ordner;
 };
 
 // Writes a new list as the file dateiname(liste) with `zeilen` and makes its pupils' folders under "Klassen/" +

@@ -377,10 +377,10 @@ void TForm1::listenwahlClick()
                 aktiv = QStringLiteral(" Die aktive Liste bleibt %1.").arg(vorher);
             else
                 aktiv = QStringLiteral(" Aktiv ist jetzt die Liste %1.").arg(aktivliste.str());
-            listenMeldungZeigen(QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen an einem "
-                                               "anderen Rechner gelöscht.")
-                                    .arg(liste)
-                + aktiv + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
+            // Who deleted it is not known here: another PC, or a hand in a file manager.
+            listenMeldungZeigen(
+                QStringLiteral("Die Liste %1 gibt es nicht mehr: sie wurde inzwischen gelöscht.").arg(liste) + aktiv
+                + (gefuellt.isEmpty() ? QString() : QLatin1Char('\n') + gefuellt));
             return;
         }
         case klassenliste::Blick::fehler:

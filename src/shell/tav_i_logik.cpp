@@ -7,7 +7,12 @@
 #include "shell/HalmorGlobalDefs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavi {
 
@@ -204,6 +209,45 @@ int wortlisteLesen(const QString& datei, bool melden)
     return anzahl;
 }
 
+namespace {
+
+// Why the full path `pfad` can be no data folder: a file stands where it is to be, or where a folder on its way is,
+// or the folder cannot be made there. Empty where it is a folder by now. Said in the window beside the path, so
+// that the teacher types another one.
+QString keinOrdner(const QString& pfad)
+{
+    const QString echt = files::resolve(pfad);
+    QString weg;
+    for (const QString& teil : echt.split(u'/', Qt::SkipEmptyParts)) {
+        weg += u'/' + teil;
+        struct stat st { };
+        if (::stat(QFile::encodeName(weg).constData(), &st) != 0) break;
+        if (!S_ISDIR(st.st_mode))
+            return QStringLiteral("„%1“ kann kein Datenordner sein: „%2“ ist eine Datei, kein Ordner. Bitte einen "
+                                  "anderen Ordner angeben.")
+                .arg(pfad, weg);
+    }
+    const auto kannNicht = [&](int err) {
+        return QStringLiteral("Der Ordner „%1“ lässt sich dort nicht anlegen%2. Bitte einen anderen Ordner angeben.")
+            .arg(pfad, err == 0 ? QString() : QStringLiteral(" (%1)").arg(IoError::reason(ioCodeFor(err))));
+    };
+    // The first folder that is missing says at once why none can be made there; only what a share answers while it
+    // settles is waited out.
+    QString fehlt = echt;
+    while (fehlt.size() > 1 && fehlt.endsWith(u'/'))
+        fehlt.chop(1);
+    for (QString oben = QFileInfo(fehlt).path(); oben != fehlt && !QFileInfo::exists(oben);
+         oben = QFileInfo(fehlt).path())
+        fehlt = oben;
+    if (!QFileInfo::exists(fehlt)) {
+        const int err = ::mkdir(QFile::encodeName(fehlt).constData(), 0777) == 0 ? 0 : errno;
+        if (err != 0 && err != EEXIST && !files::passing(err)) return kannNicht(err);
+    }
+    return files::forceDirectories(pfad) ? QString() : kannNicht(0);
+}
+
+} // namespace
+
 QString datenordnerEinrichten(
     const QString& getippt, const QString& installordner, const QString& programmordner, QString& datpfadNeu)
 {
@@ -220,7 +264,8 @@ QString datenordnerEinrichten(
     // The folder may be one that other PCs already work with, or one an earlier set-up left half made: a
     // file already there keeps what the school made of it (the password, the work limits, an edited word
     // list, the active class list), and only the missing ones come from the installation.
-    if (!files::forceDirectories(pfad)) throw IoError(IoPathNotFound, pfad);
+    const QString warum = keinOrdner(pfad);
+    if (!warum.isEmpty()) return warum;
     for (const char* name : { "hw.ina", "fw.ina", "aw.ina", "sw.ina", "dw.ina" })
         if (!files::fileExists(pfad + QLatin1String(name)))
             dateiKopieren(installordner + QLatin1String(name), pfad + QLatin1String(name));

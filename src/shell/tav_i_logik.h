@@ -57,7 +57,8 @@ bool aktivlisteGueltig(const QString& datei, const QString& aktivliste, QString&
 
 // The first-run set-up. Copies only the files the data folder does not have yet; one already there, the
 // data-folder "kl.ina" with its active list included, stays as it is. Returns an empty string when done,
-// else the message for the panel (a path that cannot serve as the data folder). File errors throw IoError;
+// else the message for the panel (a path that cannot serve as the data folder: no full path, a file in its place or
+// on its way, a folder that cannot be made there). Other file errors throw IoError;
 // the program-folder "kl.ina" is written last, so a failure leaves the first-run state in place.
 QString datenordnerEinrichten(
     const QString& getippterPfad, const QString& installordner, const QString& programmordner, QString& datpfadNeu);

@@ -114,12 +114,21 @@ TEST_F(FSchuelerTest, FolderOfAClassListPupilOnlyWhileTheListHoldsHisLine)
     QFile::remove(dataPath("k_liste/KL3A.txt"));
     EXPECT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::ListeGeloescht);
     EXPECT_FALSE(QDir(dataPath("Klassen")).exists());
-    // From then on the pupil types a name, as without a list.
-    EXPECT_EQ(aktivliste, "ohne");
+    // For this run the pupil types a name, as without a list; the active list stays named.
+    EXPECT_EQ(aktivliste, "KL3A");
+    EXPECT_TRUE(schueler::ohneListe());
     EXPECT_TRUE(schueler::meldung(schueler::Protokollziel::ListeGeloescht).contains("„KL3A“ gibt es nicht mehr"));
     schuelername = "Vodoz";
     ASSERT_EQ(schueler::protokollvorbereiten("1+1___"), schueler::Protokollziel::Bereit);
     EXPECT_EQ(schueler::protokollstamm(), dataPath("OHNELIST/Vodoz/1+1___"));
+    // The next set-up says why it asks for a typed name, and offers the names once the list is back.
+    QString warum;
+    EXPECT_TRUE(schueler::namenliste(&warum).isEmpty());
+    EXPECT_TRUE(warum.startsWith("Die Klassenliste „KL3A“ gibt es nicht mehr.")) << warum.toStdString();
+    klassenliste("KL3A", 4);
+    EXPECT_EQ(schueler::namenliste(&warum).size(), 4);
+    EXPECT_TRUE(warum.isEmpty());
+    EXPECT_FALSE(schueler::ohneListe());
 
     // A list a teacher edited by hand: a blank line and a number skipped. Each pupil is named by his own number
     // and gets his own line's folder.

@@ -41,14 +41,17 @@ protected:
 TEST_F(DverwDruckTest, ThreePupilsOnTheFullGrid)
 {
     printer().setRecording(true);
-    drucken(listenblatt("3A", { "01 Anna", "02-Ben", "03 Carla" }));
+    drucken(listenblatt("3A", { "01 Anna", "Lena Schmidt", "\t05 Jonas Weber" }));
     ASSERT_EQ(printer().recorded().size(), 1);
     const QVector<DrawOp>& page = printer().recorded().first().pages.first();
     const QList<DrawOp> texte = ops(page, DrawOp::Kind::Text);
     ASSERT_EQ(texte.size(), 4);
     EXPECT_EQ(texte[0].text, "3A");
     EXPECT_EQ(texte[0].points.first(), QPoint(200, -100));
-    EXPECT_EQ(texte[2].text, "02 Ben"); // the third character is printed as a blank
+    // Each line whole, as the file holds it; a tab as a blank.
+    EXPECT_EQ(texte[1].text, "01 Anna");
+    EXPECT_EQ(texte[2].text, "Lena Schmidt");
+    EXPECT_EQ(texte[3].text, " 05 Jonas Weber");
     EXPECT_EQ(texte[1].points.first(), QPoint(200, -230));
     EXPECT_EQ(texte[2].points.first(), QPoint(200, -310));
     EXPECT_EQ(texte[3].points.first(), QPoint(200, -390));

@@ -736,7 +736,9 @@ TEST_F(DverwTest, ASaveThatMeetsALockOrADeletedListKeepsWhatWasTyped)
             klick(w.Button8);
         }
         EXPECT_TRUE(w.meldung->isVisible());
-        EXPECT_TRUE(w.meldung->caption().contains("wird gerade an einem anderen Rechner gespeichert"));
+        EXPECT_EQ(w.meldung->caption(),
+            "Die Liste KL3A wird gerade bearbeitet. Es wurde nichts gespeichert; was Sie eingegeben haben, bleibt "
+            "stehen. Bitte versuchen Sie es gleich noch einmal.");
         grabToPng(&w, QStringLiteral("dverw_liste_gesperrt"));
         EXPECT_TRUE(w.Nameneingabe->isVisible());
         EXPECT_EQ(w.Edit1->text(), "Dora");
@@ -753,9 +755,9 @@ TEST_F(DverwTest, ASaveThatMeetsALockOrADeletedListKeepsWhatWasTyped)
         QFile::remove(dataPath("k_liste/KL3A.TXT"));
         klick(w.Button8);
         EXPECT_EQ(errors,
-            QStringList({ "Die Liste KL3A gibt es nicht mehr: sie wurde inzwischen an einem anderen "
-                          "Rechner gelöscht. Es wurde nichts gespeichert. Wählen Sie eine andere Liste, oder legen "
-                          "Sie die Liste mit „eine Liste anlegen“ neu an." }));
+            QStringList({ "Die Liste KL3A gibt es nicht mehr: sie wurde inzwischen gelöscht. Es wurde nichts "
+                          "gespeichert. Wählen Sie eine andere Liste, oder legen Sie die Liste mit „eine Liste "
+                          "anlegen“ neu an." }));
         EXPECT_TRUE(w.Button2->isEnabled());
 
         // A new list whose name another PC takes while it is typed here.

@@ -19,12 +19,12 @@ class KlassenlisteTest : public TaviTest { };
 
 TEST_F(KlassenlisteTest, PupilFolders)
 {
-    EXPECT_EQ(schuelerordner(dataFolder(), "KL3A", "04 Vodoz Dovedi"), dataFolder() + "Klassen/KL3A/04 Vodoz");
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL3A", { "04 Vodoz Dovedi" }, 0), dataFolder() + "Klassen/KL3A/04 Vodoz");
     EXPECT_EQ(protokoll::ohnelistordner(dataFolder(), "Annabell"), dataFolder() + "OHNELIST/Annabell");
     EXPECT_TRUE(protokoll::ohnelistordner(dataFolder(), "..").isEmpty());
     // A list named "ohne" is a list like any other.
-    EXPECT_EQ(schuelerordner(dataFolder(), "ohne", "01 Anna"), dataFolder() + "Klassen/ohne/01 Anna");
-    EXPECT_TRUE(schuelerordner(dataFolder(), "../x", "01 Anna").isEmpty());
+    EXPECT_EQ(schuelerordner(dataFolder(), "ohne", { "01 Anna" }, 0), dataFolder() + "Klassen/ohne/01 Anna");
+    EXPECT_TRUE(schuelerordner(dataFolder(), "../x", { "01 Anna" }, 0).isEmpty());
 }
 
 TEST_F(KlassenlisteTest, AListMadeByHandGivesEveryPupil)
@@ -106,7 +106,7 @@ TEST_F(KlassenlisteTest, FolderNamesLoseTrailingBlanksAndDotsAsOnWindows)
     EXPECT_EQ(ordnername("01 Lena Meier"), "01 Lena");
     EXPECT_EQ(ordnername("02 A. B.C"), "02 A. B");
     EXPECT_EQ(ordnername("Tom..."), "Tom");
-    EXPECT_EQ(schuelerordner(dataFolder(), "3A", "01 Lena Meier"), dataFolder() + "Klassen/3A/01 Lena");
+    EXPECT_EQ(schuelerordner(dataFolder(), "3A", { "01 Lena Meier" }, 0), dataFolder() + "Klassen/3A/01 Lena");
 }
 
 TEST_F(KlassenlisteTest, OnlyTheNamesListsAreWrittenUnderAreClassListFiles)
@@ -334,6 +334,9 @@ TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedBy
         // Blanks and tabs before a number belong to no name; the folder keeps the name it always had.
         { " 03 Clara Meier", "Clara Meier", "03 Clara", "03 Clara Meier" },
         { "\t02 Annabell", "Annabell", "02 Annab", "02 Annabell" },
+        // A tab stands as a blank in a folder's name, which a PC running Windows could not use otherwise.
+        { "\t\t06\tAnnabelle", "Annabelle", "06 Annab", "06 Annabelle" },
+        { "Anna\tMeier", "Anna\tMeier", "Anna Mei", "05 Anna\tMeier" },
         { " 7  Paul", "Paul", "7  Paul", "07 Paul" },
         { "\t 100 Lena", "Lena", "100 Lena", "05 Lena" },
         { "01Anna", "01Anna", "01Anna", "05 01Anna" },
@@ -352,6 +355,49 @@ TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedBy
         EXPECT_EQ(ordnername(zeile(3, n)), zeile(3, n).left(8).trimmed());
 }
 
+TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNames)
+{
+    QStringList sechzehn { "Anna" };
+    for (int i = 2; i <= 15; ++i)
+        sechzehn << QString("Kind %1").arg(i);
+    sechzehn << "Anna";
+    QStringList sechzehnOrdner = sechzehn;
+    sechzehnOrdner[15] = "16 Anna";
+    const struct {
+        const char* wie;
+        QStringList zeilen;
+        QStringList ordner;
+        QStringList eigen; // as eigeneOrdner() writes the lines
+        QSet<QString> vorhanden = {};
+    } faelle[] = {
+        { "names that begin alike", { "Lena Schmidt", "Lena Schneider", "Maximilian Berg", "Maximilian Koch" },
+            { "Lena Sch", "02 Lena", "Maximili", "04 Maxim" },
+            { "Lena Schmidt", "02 Lena Schneider", "Maximilian Berg", "04 Maximilian Koch" } },
+        { "the same name on lines 1 and 16", sechzehn, sechzehnOrdner, sechzehnOrdner.mid(0, 15) << "16 Anna" },
+        { "in another letter case", { "Anna", "ANNA" }, { "Anna", "02 ANNA" }, { "Anna", "02 ANNA" } },
+        // The second "09" takes neither that number nor "02", which a later pupil is known by and keeps.
+        { "a number written twice", { "09 Anna", "09 Anna Zander", "02 Annabell" },
+            { "09 Anna", "10 Anna", "02 Annab" }, { "09 Anna", "10 Anna Zander", "02 Annabell" } },
+        // A later line that names a folder keeps it: it may hold his protocols from before.
+        { "a later line's folder", { "Lena Schmidt", "Lena Schneider", "02 Lena Meier" },
+            { "Lena Sch", "03 Lena", "02 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "02 Lena Meier" } },
+        { "a folder made with a tab, and one with a blank", { "\t\t06\tAnnabelle", "06 Annabell" },
+            { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, { "06\tannab" } },
+        { "the same without the tab's folder", { "\t\t06\tAnnabelle", "06 Annabell" }, { "06 Annab", "02 Annab" },
+            { "\t\t06\tAnnabelle", "02 Annabell" } },
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        EXPECT_EQ(ordnernamen(f.zeilen, f.vorhanden), f.ordner);
+        EXPECT_EQ(eigeneOrdner(f.zeilen, f.vorhanden), f.eigen);
+        EXPECT_EQ(ordnernamen(f.eigen, f.vorhanden), f.ordner);
+    }
+    // More pupils of one name than there are numbers: each still has a folder of his own.
+    const QStringList viele(150, QStringLiteral("Anna"));
+    const QStringList ordner = ordnernamen(viele);
+    EXPECT_EQ(QSet<QString>(ordner.begin(), ordner.end()).size(), 150);
+}
+
 TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSavedBackAsTheProgramWritesLists)
 {
     QDir().mkpath(dataPath("k_liste"));
@@ -360,7 +406,7 @@ TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSav
         "01 Anna\r\n02 J\xc3\xbcrgen\r\n");
     const QStringList zeilen = lesen(dataFolder(), "KL");
     ASSERT_EQ(zeilen.size(), 2);
-    EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen[0]), dataFolder() + "Klassen/KL/01 Anna");
+    EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen, 0), dataFolder() + "Klassen/KL/01 Anna");
     QString ordner, fehler;
     EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL", 1, zeilen[0], ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_EQ(ordner, dataFolder() + "Klassen/KL/01 Anna");
@@ -374,32 +420,48 @@ TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSav
     EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL/03 Cem")).isDir());
 }
 
-TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldWritesNothing)
+TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldIsKeptInUtf8AndAFileThatWouldReadOtherwiseWritesNothing)
 {
     QDir().mkpath(dataPath("k_liste"));
     const struct {
-        QByteArray utf8;
+        QByteArray vorher;
         const char* name;
+        QByteArray nachher; // empty: nothing is written
     } faelle[] = {
-        { "01 \xc5\x81ukasz\r\n", "Łukasz" }, // "Ł" has no Windows-1252 byte
-        { "01 J\xc3\x83\xc2\xbcrgen\r\n", "JÃ¼rgen" }, // its Windows-1252 bytes would read back as "Jürgen"
+        // "Ł" and "ş" have no Windows-1252 byte; the line stays in UTF-8, the others are written as always.
+        { "01 \xc5\x81ukasz\r\n02 J\xc3\xbcrgen\n03 Ay\xc5\x9f"
+          "e \xc5\x9e"
+          "ahin\r\n",
+            "Łukasz",
+            "01 \xc5\x81ukasz\r\n02 J\xfcrgen\r\n03 Ay\xc5\x9f"
+            "e \xc5\x9e"
+            "ahin\r\n04 Cem\r\n" },
+        // Its Windows-1252 bytes would read back as "Jürgen": it stays as the editor wrote it.
+        { "01 J\xc3\x83\xc2\xbcrgen\r\n", "JÃ¼rgen", "01 J\xc3\x83\xc2\xbcrgen\r\n02 Cem\r\n" },
         // A UTF-8 mark, then a UTF-16 one: written back, the file would begin with the latter, and read as UTF-16.
         { "\xef\xbb\xbf\xfe\xff"
           "01 Ann\r\n",
-            "þÿ01 Ann" },
+            "þÿ01 Ann", {} },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        writeBytes(dataPath("k_liste/KL.TXT"), f.utf8);
+        QDir(dataPath("Klassen")).removeRecursively();
+        writeBytes(dataPath("k_liste/KL.TXT"), f.vorher);
         const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
-            z << zeile(nummer = 2, "Cem");
+            z << zeile(nummer = int(z.size()) + 1, "Cem");
             return Speicherung::gespeichert;
         });
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), f.nachher.isEmpty() ? f.vorher : f.nachher);
+        EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+        if (!f.nachher.isEmpty()) {
+            EXPECT_EQ(e.art, Speicherung::gespeichert) << e.fehler.toStdString();
+            EXPECT_EQ(lesen(dataFolder(), "KL").first(), "01 " + QString::fromUtf8(f.name));
+            continue;
+        }
         EXPECT_EQ(e.art, Speicherung::fehler);
         EXPECT_TRUE(e.fehler.contains(QString::fromUtf8(f.name))) << e.fehler.toStdString();
         EXPECT_TRUE(e.fehler.contains(dataPath("k_liste/KL.TXT"))) << e.fehler.toStdString();
-        EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), f.utf8);
-        EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+        EXPECT_TRUE(e.fehler.endsWith(".")) << e.fehler.toStdString();
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
     }
 }
@@ -410,7 +472,7 @@ TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
     writeBytes(dataPath("Klassen/kl/01 ANNA/H1_7_01.txt"), "x");
     ordnerAnlegen(dataFolder(), "KL", { "01 Anna", "Ben", "01 Dup", "01 Dup", "..", "", "../Fremd" });
     EXPECT_EQ(QDir(dataPath("Klassen/kl")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
-        QStringList({ "01 ANNA", "01 Dup", "Ben" }));
+        QStringList({ "01 ANNA", "01 Dup", "04 Dup", "Ben" }));
     EXPECT_EQ(allEntries(dataPath("Klassen")), QStringList({ "kl" }));
     // A new list's folder is made with it.
     ordnerAnlegen(dataFolder(), "NEU", { "01 Anna", "02 Ben" });

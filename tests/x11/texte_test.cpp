@@ -596,7 +596,13 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
     ASSERT_TRUE(verwaltung);
     zeigen(verwaltung, [&](Form& f) {
         if (&f != verwaltung) return;
+        // Files a teacher made under names no list can have are named beside the choice.
+        for (const char* datei : { "Klasse_3c.txt", "3c 2024.txt", "Klasse 4a neu.txt", "Übung.TXT" })
+            writeBytes(datpfad + QStringLiteral("k_liste/") + QString::fromUtf8(datei), "01 Anna\r\n");
         verwaltung->Button2->Click();
+        gezeigt(f, verwaltung->meldung, QStringLiteral("Verwaltung: keine Listen"));
+        for (const QString& datei : QDir(datpfad + QStringLiteral("k_liste")).entryList({ QStringLiteral("*.txt") }))
+            if (datei != QStringLiteral("KL3A.TXT")) QFile::remove(datpfad + QStringLiteral("k_liste/") + datei);
         waehlen(verwaltung->ListBox1, 0);
         verwaltung->Edit1->setText(QStringLiteral("Dora"));
         gesperrt([&] { verwaltung->Button8->Click(); });
@@ -676,7 +682,8 @@ TEST_F(TexteTest, TheClassListLocksMessagesShowWholeInTheirWindows)
         });
     }
     FileLock::setWaitForTests(-1);
-    EXPECT_EQ(gesehen.size(), 11);
+    EXPECT_EQ(gesehen.size(), 12);
+    EXPECT_EQ(gesehen.filter(QStringLiteral("„Klasse_3c.txt“")).size(), 1) << gesehen.join('\n').toStdString();
     EXPECT_EQ(gesehen.filter(QStringLiteral("gibt es nicht mehr")).size(), 4) << gesehen.join('\n').toStdString();
     EXPECT_EQ(gesehen.filter(QStringLiteral("Ordner „k_liste“")).size(), 1) << gesehen.join('\n').toStdString();
     QStringList liste = schnitte.values();
@@ -758,6 +765,15 @@ TEST_F(TexteTest, TheMainWindowsKlInaMessagesShowWhole)
         EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("nennt keinen Datenordner")));
         EXPECT_TRUE(showsWhole(meldung));
         pruefen(f, QStringLiteral("kl.ina ohne Datenordner"));
+        // A path under a file can be no folder: said in the window, the longest a teacher may type.
+        const QString datei = dataPath(QStringLiteral("Datei_") + QString(60, u'x'));
+        writeBytes(datei, "");
+        f.findChild<Edit*>(QStringLiteral("Edit2"))->setText(datei + QStringLiteral("/") + QString(60, u'y'));
+        f.findChild<Button*>(QStringLiteral("datpfad_ok"))->Click();
+        EXPECT_TRUE(meldung->isVisible() && meldung->text().contains(QStringLiteral("ist eine Datei, kein Ordner")))
+            << meldung->text().toStdString();
+        EXPECT_TRUE(showsWhole(meldung));
+        pruefen(f, QStringLiteral("Datenordner unter einer Datei"));
         Form1->Close();
     });
     writeBytes(programmkopie, gut);
