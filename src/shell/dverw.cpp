@@ -684,7 +684,9 @@ QString TForm34::gibtEsNichtMehr() const
 
 void TForm34::speicherfehler(const QString& fehler)
 {
-    zeigeMeldung(QStringLiteral("Die Liste %1 konnte nicht gespeichert werden: %2").arg(aktivliste.str(), fehler));
+    // The reason is a clause of its own, from the file step or the check of the lines; the sentence ends with it.
+    const QString satz = fehler.endsWith(u'.') ? fehler : fehler + u'.';
+    zeigeMeldung(QStringLiteral("Die Liste %1 konnte nicht gespeichert werden: %2").arg(aktivliste.str(), satz));
 }
 
 void TForm34::listedrucken()

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSet>
 #include <QVector>
 
@@ -235,13 +234,18 @@ QString ausgelassenMeldung(const QStringList& ausgelassen)
     QStringList genannt;
     for (const QString& datei : ausgelassen.mid(0, kGenannt))
         genannt << QStringLiteral("„%1“").arg(datei);
-    QString welche = genannt.join(QStringLiteral(", "));
-    if (ausgelassen.size() > kGenannt) welche += QStringLiteral(" und %1 weitere").arg(ausgelassen.size() - kGenannt);
-    return QStringLiteral("Nicht angeboten im Ordner k_liste: %1. Der Name einer Liste hat 1 bis %2 Zeichen, nur "
-                          "Buchstaben ohne Umlaute, Ziffern und „_“, ohne Leerzeichen, und endet auf „.txt“. Bitte "
-                          "benennen Sie eine solche Datei um, wenn sie eine Klassenliste ist.")
-        .arg(welche)
-        .arg(kMaxListennamenlaenge);
+    const bool eine = ausgelassen.size() == 1;
+    QString welche = genannt.size() > 1
+        ? genannt.mid(0, genannt.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + genannt.last()
+        : genannt.first();
+    if (ausgelassen.size() > kGenannt) welche += QStringLiteral(" (und %1 weitere)").arg(ausgelassen.size() - kGenannt);
+    return QStringLiteral("%1 %2 im Ordner k_liste %3 nicht angeboten: der Name einer Liste hat 1 bis %4 Zeichen, nur "
+                          "Buchstaben ohne Umlaute, Ziffern und „_“, ohne Leerzeichen, und danach „.txt“. Bitte "
+                          "benennen Sie %5 um, wenn sie eine Klassenliste ist.")
+        .arg(eine ? QStringLiteral("Die Datei") : QStringLiteral("Die Dateien"), welche,
+            eine ? QStringLiteral("wird") : QStringLiteral("werden"))
+        .arg(kMaxListennamenlaenge)
+        .arg(eine ? QStringLiteral("die Datei") : QStringLiteral("eine solche Datei"));
 }
 
 Namenspruefung namepruefen(const QString& datpfad, const QString& liste)
@@ -491,63 +495,54 @@ QVector<Ordner> ordnerWahl(const QStringList& schueler, const QSet<QString>& vor
     const int n = int(schueler.size());
     QStringList eigene;
     QSet<QString> genannt;
-    // How many pupils are known by each number or written with it, so that a pupil given a folder of his own never
-    // takes a number another one has.
-    QHash<int, int> nummern;
-    int hoechste = 0;
-    const auto eigeneNummern = [&](int i) {
-        const int bekannt = bekanntAls(schueler.at(i), i + 1);
-        const int geschrieben = nummer(schueler.at(i));
-        return std::make_pair(bekannt, geschrieben >= 1 && geschrieben <= kMaxNummer ? geschrieben : bekannt);
-    };
-    for (int i = 0; i < n; ++i) {
-        const QString& z = schueler.at(i);
+    for (const QString& z : schueler) {
         QString ordner = ordnername(z);
         // A folder made with a tab before tabs became blanks stays its pupil's.
         const QString alt = alterOrdnername(z);
         if (alt != ordner && vorhanden.contains(schluessel(alt))) ordner = alt;
         eigene << ordner;
         genannt.insert(schluessel(ordner));
-        const auto [bekannt, geschrieben] = eigeneNummern(i);
-        ++nummern[bekannt];
-        if (geschrieben != bekannt) ++nummern[geschrieben];
-        hoechste = std::max({ hoechste, bekannt, geschrieben });
     }
 
+    // The numbers the pupils before are known by or written with, and the highest of them: a pupil given a folder of
+    // his own takes none of them. What comes after him never changes his folder, but for a line that names the very
+    // folder, which may hold that pupil's protocols from before.
+    QSet<int> nummern;
+    int hoechste = 0;
     QVector<Ordner> ordner(n);
     QSet<QString> vergeben;
     for (int i = 0; i < n; ++i) {
+        const int bekannt = bekanntAls(schueler.at(i), i + 1);
+        const int geschrieben = nummer(schueler.at(i));
+        hoechste = std::max({ hoechste, bekannt, geschrieben <= kMaxNummer ? geschrieben : 0 });
         if (!vergeben.contains(schluessel(eigene.at(i)))) {
             ordner[i].name = eigene.at(i);
-            vergeben.insert(schluessel(eigene.at(i)));
-            continue;
+        } else {
+            // An earlier pupil's line names this folder too, and he keeps it. This one gets a folder no line names.
+            const QString name = klassenliste::name(schueler.at(i));
+            const auto frei = [&](int nr) {
+                const QString s = schluessel(ordnername(zeile(nr, name)));
+                return !genannt.contains(s) && !vergeben.contains(s);
+            };
+            const auto ungenutzt
+                = [&](int nr) { return nr >= 1 && nr <= kMaxNummer && !nummern.contains(nr) && frei(nr); };
+            int nr = 0;
+            for (const int versuch : { bekannt, i + 1 })
+                if (nr == 0 && ungenutzt(versuch)) nr = versuch;
+            for (int versuch = hoechste + 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
+                if (ungenutzt(versuch)) nr = versuch;
+            for (int versuch = 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
+                if (ungenutzt(versuch)) nr = versuch;
+            // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own.
+            for (int versuch = 1; nr == 0; ++versuch)
+                if (frei(versuch)) nr = versuch;
+            ordner[i] = { ordnername(zeile(nr, name)), nr };
+            nummern.insert(nr);
+            hoechste = std::max(hoechste, nr);
         }
-        // An earlier pupil's line names this folder too, and he keeps it. This one gets a folder no line names, so
-        // that no pupil after him can lose it either.
-        const QString name = klassenliste::name(schueler.at(i));
-        const auto [bekannt, geschrieben] = eigeneNummern(i);
-        const auto frei = [&](int nr) {
-            const QString s = schluessel(ordnername(zeile(nr, name)));
-            return !genannt.contains(s) && !vergeben.contains(s);
-        };
-        const auto ungenutzt = [&](int nr) {
-            const int eigene = (nr == bekannt) + (nr == geschrieben && geschrieben != bekannt);
-            return nr >= 1 && nr <= kMaxNummer && nummern.value(nr) - eigene <= 0 && frei(nr);
-        };
-        int nr = 0;
-        for (const int versuch : { bekannt, i + 1 })
-            if (nr == 0 && ungenutzt(versuch)) nr = versuch;
-        for (int versuch = hoechste + 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-            if (ungenutzt(versuch)) nr = versuch;
-        for (int versuch = 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-            if (ungenutzt(versuch)) nr = versuch;
-        // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own.
-        for (int versuch = 1; nr == 0; ++versuch)
-            if (frei(versuch)) nr = versuch;
-        ordner[i] = { ordnername(zeile(nr, name)), nr };
-        vergeben.insert(schluessel(ordner[i].name));
-        ++nummern[nr];
-        hoechste = std::max(hoechste, nr);
+        vergeben.insert(schluessel(ordner.at(i).name));
+        nummern.insert(bekannt);
+        if (geschrieben >= 1 && geschrieben <= kMaxNummer) nummern.insert(geschrieben);
     }
     return ordner;
 }

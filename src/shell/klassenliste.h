@@ -188,7 +188,8 @@ QString ordnername(const QString& zeile);
 // his line names (ordnername(), or the name it had with a tab where `vorhanden`, the names in the list's folder in
 // small letters, holds that), unless an earlier pupil's line names it too: that earlier pupil keeps it, and he gets
 // the folder of his line written as "NN name", NN the number he is known by, else his place, else the first number
-// past every number of the list, else one free below it, where no line names that folder.
+// past every number before him, else one free below it, that no pupil before him has and where no line names that
+// folder. So a line typed after him never changes his folder, but for one that names that very folder.
 QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhanden = {});
 // `zeilen` (blank lines included) with the line of every pupil whose folder is not the one his line names written as
 // "NN name" with the number that folder has: from then on his line names it by itself, whatever lines come before it

@@ -222,10 +222,12 @@ QString keinOrdner(const QString& pfad)
         weg += u'/' + teil;
         struct stat st { };
         if (::stat(QFile::encodeName(weg).constData(), &st) != 0) break;
-        if (!S_ISDIR(st.st_mode))
-            return QStringLiteral("„%1“ kann kein Datenordner sein: „%2“ ist eine Datei, kein Ordner. Bitte einen "
-                                  "anderen Ordner angeben.")
-                .arg(pfad, weg);
+        if (S_ISDIR(st.st_mode)) continue;
+        if (weg.size() + 1 >= echt.size()) // the path itself, with or without its "/"
+            return QStringLiteral("„%1“ ist eine Datei, kein Ordner. Bitte einen anderen Ordner angeben.").arg(weg);
+        return QStringLiteral("„%1“ kann kein Datenordner sein: „%2“ ist eine Datei, kein Ordner. Bitte einen "
+                              "anderen Ordner angeben.")
+            .arg(pfad, weg);
     }
     const auto kannNicht = [&](int err) {
         return QStringLiteral("Der Ordner „%1“ lässt sich dort nicht anlegen%2. Bitte einen anderen Ordner angeben.")

@@ -137,9 +137,18 @@ TEST_F(KlassenlisteTest, TheListSearchOffersTheTwoListsAmongEveryHelperFile)
     writeBytes(k + "KLB.LCK/inhaber", "pc9\r\n");
     QDir().mkpath(k + "ORDNER.TXT");
     writeBytes(k + "Klasse100.txt", ""); // would show blank, cut to eight characters
+    writeBytes(k + "3c 2024.txt", "01 Ben\r\n");
     const Suche suche = suchen(dataFolder());
     EXPECT_FALSE(suche.unlesbar);
     EXPECT_EQ(suche.namen, (QStringList { "kl3b", "KLA" }));
+    // What a teacher may have meant as a list is named, the program's own files and dot files are not.
+    EXPECT_EQ(suche.ausgelassen, (QStringList { "3c 2024.txt", "Klasse100.txt" }));
+    EXPECT_EQ(ausgelassenMeldung(suche.ausgelassen),
+        "Die Dateien „3c 2024.txt“ und „Klasse100.txt“ im Ordner k_liste werden nicht angeboten: der Name einer Liste "
+        "hat 1 bis 8 Zeichen, nur Buchstaben ohne Umlaute, Ziffern und „_“, ohne Leerzeichen, und danach „.txt“. Bitte "
+        "benennen Sie eine solche Datei um, wenn sie eine Klassenliste ist.");
+    EXPECT_TRUE(ausgelassenMeldung({ "a b.txt", "c d.txt", "e f.txt", "g h.txt", "i j.txt" })
+                    .startsWith("Die Dateien „a b.txt“, „c d.txt“ und „e f.txt“ (und 2 weitere) im Ordner"));
 
     // A link to a list counts as the list; a link to a folder does not.
     QFile::link(k + "KLA.TXT", k + "KLC.TXT");
@@ -375,9 +384,11 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             { "Lena Schmidt", "02 Lena Schneider", "Maximilian Berg", "04 Maximilian Koch" } },
         { "the same name on lines 1 and 16", sechzehn, sechzehnOrdner, sechzehnOrdner.mid(0, 15) << "16 Anna" },
         { "in another letter case", { "Anna", "ANNA" }, { "Anna", "02 ANNA" }, { "Anna", "02 ANNA" } },
-        // The second "09" takes neither that number nor "02", which a later pupil is known by and keeps.
-        { "a number written twice", { "09 Anna", "09 Anna Zander", "02 Annabell" },
-            { "09 Anna", "10 Anna", "02 Annab" }, { "09 Anna", "10 Anna Zander", "02 Annabell" } },
+        // The second "09" takes neither that number nor the folder "02 Anna" a later pupil's line names.
+        { "a number written twice", { "09 Anna", "09 Anna Zander", "02 Anna Berg" },
+            { "09 Anna", "10 Anna", "02 Anna" }, { "09 Anna", "10 Anna Zander", "02 Anna Berg" } },
+        { "a number written twice, the folder free", { "09 Anna", "09 Anna Zander", "02 Annabell" },
+            { "09 Anna", "02 Anna", "02 Annab" }, { "09 Anna", "02 Anna Zander", "02 Annabell" } },
         // A later line that names a folder keeps it: it may hold his protocols from before.
         { "a later line's folder", { "Lena Schmidt", "Lena Schneider", "02 Lena Meier" },
             { "Lena Sch", "03 Lena", "02 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "02 Lena Meier" } },

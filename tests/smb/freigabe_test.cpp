@@ -354,6 +354,38 @@ TEST_P(FreigabeTest, ANewListIsMade)
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "3A.TXT" }));
 }
 
+TEST_P(FreigabeTest, EveryPupilOfAHandTypedListGetsAFolderOfHisOwnAndKeepsItWhenSaved)
+{
+    // Typed in an editor: two names that begin alike, a number after tabs, a name Windows-1252 cannot hold; the first
+    // two pupils' protocols in the folder they shared, and the folder of a pupil whose line was deleted.
+    writeBytes(
+        server + "k_liste/KL.TXT", "Lena Schmidt\r\nLena Schneider\r\n\t\t06\tAnnabelle\r\nElif Y\xc4\xb1lmaz\r\n");
+    for (const char* datei : { "Lena Sch/H1_7_01.txt", "Lena Sch/H1_7_02.txt", "09 Carl/H1_7_01.txt" }) {
+        QDir().mkpath(QFileInfo(server + "Klassen/KL/" + datei).path());
+        writeBytes(server + "Klassen/KL/" + datei, "Leistungsprotokoll\r\n");
+    }
+    const auto ordner = [&] { return QDir(server + "Klassen/KL").entryList(QDir::Dirs | QDir::NoDotAndDotDot); };
+
+    // A new pupil steps past the deleted pupil's folder; the later Lena gets her own folder written into her line.
+    EXPECT_EQ(namenHinzufuegen(eins, "KL", "Carla").nummer, 10);
+    EXPECT_EQ(readBytes(server + "k_liste/KL.TXT"),
+        "Lena Schmidt\r\n02 Lena Schneider\r\n\t\t06\tAnnabelle\r\nElif Y\xc4\xb1lmaz\r\n10 Carla\r\n");
+    // The other PC saves a name after its tabs, and files a protocol for the later Lena.
+    EXPECT_EQ(
+        namenAendern(zwei, "KL", 3, "\t\t06\tAnnabelle", "Annabella").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(klassenliste::alleZeilen(server, "KL").at(2), "\t\t06\tAnnabella");
+    QString pfad, fehler;
+    EXPECT_EQ(klassenliste::ordnerWaehlen(zwei, "KL", 2, "02 Lena Schneider", pfad, fehler),
+        klassenliste::Ordnerwahl::angelegt)
+        << fehler.toStdString();
+    EXPECT_EQ(pfad, zwei + "Klassen/KL/02 Lena");
+    const QStringList jetzt = ordner();
+    EXPECT_EQ(QSet<QString>(jetzt.begin(), jetzt.end()),
+        QSet<QString>({ "02 Lena", "06 Annab", "09 Carl", "10 Carla", "Elif Yıl", "Lena Sch" }));
+    EXPECT_EQ(allEntries(server + "Klassen/KL/Lena Sch"), QStringList({ "H1_7_01.txt", "H1_7_02.txt" }));
+    EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL.TXT" }));
+}
+
 INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),
     [](const ::testing::TestParamInfo<const char*>& i) { return std::string(*i.param == 'g' ? "gvfs" : "smbnetfs"); });
 
