@@ -283,10 +283,7 @@ void TForm34::ListBox1Click()
     m_namenindex = 0;
     // The numbers of the pupils' folders count for a new pupil's number, also those of pupils removed by hand.
     m_ordner.clear();
-    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) {
-        int err = 0;
-        m_ordner = klassenliste::vorhandeneOrdner(datpfad, aktivliste, err);
-    }
+    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) m_ordner = klassenliste::vorhandeneOrdner(datpfad, aktivliste);
     namenzahl = byte(std::min(int(m_schueler.size()), dverw::kMaxNamen));
 
     switch (verwaltungsmodus) {

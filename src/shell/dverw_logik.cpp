@@ -91,23 +91,11 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
     return klassenliste::anlegen(datpfad, liste, zeilen);
 }
 
-namespace {
-
-// The names of the folders in the list's folder, for a save under the list's lock. A folder that cannot be listed
-// just now is taken for none: the save then numbers and names as the lines alone say.
-QSet<QString> ordnerDer(const QString& datpfad, const QString& liste)
-{
-    int err = 0;
-    return klassenliste::vorhandeneOrdner(datpfad, liste, err);
-}
-
-} // namespace
-
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
         if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        const QSet<QString> ordner = ordnerDer(datpfad, liste);
+        const QSet<QString> ordner = klassenliste::vorhandeneOrdner(datpfad, liste);
         // A pupil whose line names an earlier pupil's folder gets his own into his line first, so that no line the
         // teacher types later can change it.
         QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
@@ -129,7 +117,7 @@ klassenliste::Speicherergebnis namenAendern(
         for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
             if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
         if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
-        const QSet<QString> ordner = ordnerDer(datpfad, liste);
+        const QSet<QString> ordner = klassenliste::vorhandeneOrdner(datpfad, liste);
         QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
         const QStringList vorher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
         // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at all),

@@ -553,8 +553,7 @@ QSet<QString> vorhandenFuer(const QString& datpfad, const QString& liste, const 
 {
     const bool mitTab = std::any_of(
         schueler.begin(), schueler.end(), [](const QString& z) { return alterOrdnername(z) != ordnername(z); });
-    int err = 0;
-    return mitTab ? vorhandeneOrdner(datpfad, liste, err) : QSet<QString>();
+    return mitTab ? vorhandeneOrdner(datpfad, liste) : QSet<QString>();
 }
 
 } // namespace
@@ -584,13 +583,11 @@ QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhand
     return eigen;
 }
 
-QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste, int& err)
+QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste)
 {
-    err = 0;
     if (!files::isSafeName(liste)) return {};
-    QSet<QString> namen = ordnerDarin(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), err);
-    if (err == ENOENT) err = 0;
-    return namen;
+    int err = 0;
+    return ordnerDarin(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), err);
 }
 
 QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index)
@@ -693,8 +690,7 @@ Speicherergebnis aendern(const QString& datpfad, const QString& liste,
         }
         ergebnis.art = aenderung(zeilen, ergebnis.nummer);
         if (ergebnis.art == Speicherung::keineNummer) {
-            int err = 0;
-            const Hoechste hoechste = hoechsteNummer(zeilen, vorhandeneOrdner(datpfad, liste, err));
+            const Hoechste hoechste = hoechsteNummer(zeilen, vorhandeneOrdner(datpfad, liste));
             ergebnis.zeile = hoechste.zeile;
             ergebnis.ordner = hoechste.ordner;
         }

@@ -195,9 +195,9 @@ QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhan
 // "NN name" with the number that folder has: from then on his line names it by itself, whatever lines come before it
 // or go.
 QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhanden = {});
-// The names of the folders in the list's folder under "Klassen", in small letters; empty where there is none. `err`
-// gets the errno of a listing that failed.
-QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste, int& err);
+// The names of the folders in the list's folder under "Klassen", in small letters; empty where there is none, or where
+// it cannot be listed just now: the lines alone then say how pupils are numbered and named.
+QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste);
 // The folder of pupil `index` (from 0) of `schueler`: datpfad + "Klassen/" + liste + "/" + his name of
 // ordnernamen(), existing folders as they are spelled on disk. Empty when the name could reach outside the data
 // folder.
