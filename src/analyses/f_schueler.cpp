@@ -46,6 +46,14 @@ QStringList& zeilen()
     return z;
 }
 
+// The codes of the pupils of zeilen(), found when first asked for: a pupil with a folder of his own is known by its
+// number, which the folder rule may have to read his protocols for.
+QStringList& codes()
+{
+    static QStringList c;
+    return c;
+}
+
 // The row clicked last (from 0), -1 for none: two rows may give one code, and the clicked one is the pupil.
 int& gewaehlt()
 {
@@ -65,6 +73,7 @@ QStringList namenliste(QString* meldung)
     if (meldung) meldung->clear();
     ersatzweise() = false;
     zeilen().clear();
+    codes().clear();
     gewaehlt() = -1;
     schuelerzahl = 0;
     if (ohneListe()) return {};
@@ -84,7 +93,10 @@ QStringList namenliste(QString* meldung)
 
 QString schuelercode(int index, const QString& name)
 {
-    return (klassenliste::schuelercode(zeilen().value(index), index + 1).left(3) + name).left(35);
+    if (codes().isEmpty() && !zeilen().isEmpty())
+        codes() = klassenliste::schuelercodes(zeilen(), klassenliste::ordnerlage(datpfad, aktivliste.str()));
+    const QString code = codes().value(index, klassenliste::schuelercode(zeilen().value(index), index + 1));
+    return (code.left(3) + name).left(35);
 }
 
 QString waehlen(int index, const QString& name)

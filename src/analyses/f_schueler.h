@@ -47,7 +47,8 @@ bool ohneListe();
 QStringList namenliste(QString* meldung = nullptr);
 
 // The class-list form of the pupil at list position index (from 0): his own number with two digits (his place in
-// the list where his line has none), a blank and `name`, cut to 35 characters ("03 Anna").
+// the list where his line has none, the number of his folder where he has one of his own), a blank and `name`, cut to
+// 35 characters ("03 Anna").
 QString schuelercode(int index, const QString& name);
 // The pupil clicked at row `index` (from 0): his schuelercode(), and the row kept, so that Start files the run in his
 // folder, never in that of an earlier row giving the same code ("Anna" at place 1 and a written "01 Anna").

@@ -282,8 +282,8 @@ void TForm34::ListBox1Click()
     m_schueler = klassenliste::schuelerzeilen(m_gelesen);
     m_namenindex = 0;
     // The numbers of the pupils' folders count for a new pupil's number, also those of pupils removed by hand.
-    m_ordner.clear();
-    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) m_ordner = klassenliste::vorhandeneOrdner(datpfad, aktivliste);
+    m_ordner = {};
+    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) m_ordner = klassenliste::ordnerlage(datpfad, aktivliste);
     namenzahl = byte(std::min(int(m_schueler.size()), dverw::kMaxNamen));
 
     switch (verwaltungsmodus) {
@@ -292,7 +292,7 @@ void TForm34::ListBox1Click()
             fuenfKnoepfe(true);
             zurWahl();
             const klassenliste::Hoechste hoechste
-                = klassenliste::hoechsteNummer(klassenliste::eigeneOrdner(m_gelesen, m_ordner), m_ordner);
+                = klassenliste::hoechsteNummer(klassenliste::eigeneOrdner(m_gelesen, m_ordner), m_ordner.vorhanden());
             zeigeMeldung(keineNummer(hoechste.zeile, hoechste.ordner));
         } else if (m_schueler.size() < dverw::kMaxNamen) {
             Nameneingabe->show();
@@ -669,7 +669,7 @@ int TForm34::nummerFuer(int index) const
     // the number his line is written with, once it names his own folder, and a line without one is shown by its
     // place.
     const QStringList eigen = klassenliste::eigeneOrdner(m_gelesen, m_ordner);
-    if (index == 0) return klassenliste::naechsteNummer(eigen, m_ordner);
+    if (index == 0) return klassenliste::naechsteNummer(eigen, m_ordner.vorhanden());
     const int nummer = klassenliste::nummer(klassenliste::schuelerzeilen(eigen).value(index - 1));
     return nummer >= 1 && nummer <= klassenliste::kMaxNummer ? nummer : index;
 }

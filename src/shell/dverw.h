@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "shell/ordnerregel.h"
 
 #include <QSet>
 #include <QStringList>
@@ -133,7 +134,7 @@ private:
     QStringList m_schueler;
     int m_namenindex = 0;
     // The names of the pupils' folders of the list chosen last, in small letters.
-    QSet<QString> m_ordner;
+    klassenliste::Ordnerlage m_ordner;
     // Why the lists could not be looked through when the typed list name was checked; empty when they could.
     QString m_listenUnlesbar;
 };

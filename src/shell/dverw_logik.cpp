@@ -95,11 +95,11 @@ klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QS
 {
     return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
         if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        const QSet<QString> ordner = klassenliste::vorhandeneOrdner(datpfad, liste);
-        // A pupil whose line names an earlier pupil's folder gets his own into his line first, so that no line the
+        const klassenliste::Ordnerlage ordner = klassenliste::ordnerlage(datpfad, liste);
+        // A pupil whose line names another pupil's folder gets his own into his line first, so that no line the
         // teacher types later can change it.
         QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
-        nummer = klassenliste::naechsteNummer(eigen, ordner);
+        nummer = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
         if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
         // Blank lines a teacher left at the end stay at the end.
         const auto letzter = std::find_if(eigen.rbegin(), eigen.rend(), klassenliste::istSchueler);
@@ -117,7 +117,7 @@ klassenliste::Speicherergebnis namenAendern(
         for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
             if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
         if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
-        const QSet<QString> ordner = klassenliste::vorhandeneOrdner(datpfad, liste);
+        const klassenliste::Ordnerlage ordner = klassenliste::ordnerlage(datpfad, liste);
         QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
         const QStringList vorher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
         // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at all),
@@ -125,12 +125,20 @@ klassenliste::Speicherergebnis namenAendern(
         eigen[zeile] = klassenliste::praefix(eigen.at(zeile)) + name;
         const QStringList nachher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
         // Every other pupil keeps his folder, and this one has the folder his line names.
-        bool eigenerOrdner = nachher.at(nummer - 1) == klassenliste::ordnernamen({ eigen.at(zeile) }, ordner).first();
+        const QString neuerOrdner = nachher.at(nummer - 1);
+        bool eigenerOrdner = neuerOrdner == klassenliste::ordnernamen({ eigen.at(zeile) }, ordner).first();
         for (int i = 0; i < vorher.size(); ++i)
             if (i != nummer - 1 && nachher.at(i).compare(vorher.at(i), Qt::CaseInsensitive) != 0) eigenerOrdner = false;
+        // A folder he moves into must not hold another child's protocols: one removed from the list by hand leaves
+        // his folder behind.
+        if (eigenerOrdner && neuerOrdner.compare(vorher.at(nummer - 1), Qt::CaseInsensitive) != 0) {
+            const QStringList namen = ordner.namen(neuerOrdner);
+            eigenerOrdner = std::all_of(
+                namen.begin(), namen.end(), [&](const QString& n) { return klassenliste::gleicherName(n, name); });
+        }
         // A new name that names another pupil's folder takes a new number instead, as a new pupil does.
         if (!eigenerOrdner) {
-            const int neu = klassenliste::naechsteNummer(eigen, ordner);
+            const int neu = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
             if (neu > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
             eigen[zeile] = listenzeile(neu, name);
         }

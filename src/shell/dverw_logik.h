@@ -51,8 +51,9 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
 klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
 // Puts `name` in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
 // holds `gelesen` there, after what stands before the name in that line (its number as typed, or none), so that the
-// pupil keeps his folder where its letters stay. Where the line would then name another pupil's folder, it is
-// written "NN name" with a new number, as a new pupil's is. Keeps every other line as namenHinzufuegen() does and
+// pupil keeps his folder where its letters stay. Where the line would then name another pupil's folder, or a
+// folder on disk whose protocols bear another name (a child removed by hand leaves his behind), it is written
+// "NN name" with a new number, as a new pupil's is. Keeps every other line as namenHinzufuegen() does and
 // makes sure the pupils' folders exist.
 klassenliste::Speicherergebnis namenAendern(
     const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);

@@ -293,15 +293,18 @@ void TForm65::namenClick()
     if (i < 0 || i >= m_schuelerzeilen.size()) return;
     const QString name = namen->itemText(i);
     const QString zeile = m_schuelerzeilen.at(i);
-    // The pupil's own number, as his folder is named: a list a teacher edited may skip numbers or blank lines.
     schuelername = klassenliste::schuelercode(zeile, i + 1);
     schuelerzeile = zeile;
     // The names were read when they were shown; another PC may have changed or deleted the list since. The folder
     // is the line's, named as the administration names it.
     QString ordner;
     QString fehler;
-    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, zeile, ordner, fehler)) {
+    QString code;
+    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, zeile, ordner, fehler, &code)) {
     case klassenliste::Ordnerwahl::angelegt:
+        // The number the pupil is known by, as his folder is named: a list a teacher edited may skip numbers or
+        // blank lines, and a pupil with a folder of his own carries its number.
+        schuelername = code;
         break;
     case klassenliste::Ordnerwahl::geaendert:
         // Where the list cannot be read by now, the names' choice has said why and offers the typed-name box.

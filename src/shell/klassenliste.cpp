@@ -44,42 +44,6 @@ bool leer(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// The number a line begins with ("" where it has none: digits not followed by a blank are part of the name),
-// and where its name begins. Blanks and tabs before the digits belong to no name; `vorDerNummer` false takes them
-// for the name's start, as the folders of such lines have always been named.
-struct Teile {
-    QString nummer;
-    int name = 0;
-};
-
-Teile teilen(const QString& zeile, bool vorDerNummer = true)
-{
-    Teile t;
-    const int n = int(zeile.size());
-    int anfang = 0;
-    while (vorDerNummer && anfang < n && leer(zeile.at(anfang)))
-        ++anfang;
-    int i = anfang;
-    while (i < n && ziffer(zeile.at(i)))
-        ++i;
-    if (i > anfang && i < n && leer(zeile.at(i)))
-        t.nummer = zeile.mid(anfang, i - anfang);
-    else
-        i = anfang;
-    while (i < n && leer(zeile.at(i)))
-        ++i;
-    t.name = i;
-    return t;
-}
-
-// The number by which the pupil of `zeile` at `platz` (from 1) is known: his own where it has two digits at most and
-// is not 0, else his place.
-int bekanntAls(const QString& zeile, int platz)
-{
-    const int eigene = nummer(zeile);
-    return eigene >= 1 && eigene <= kMaxNummer ? eigene : platz;
-}
-
 // The folders found directly in `ordner` (a real path), their names in small letters, and whether it exists.
 QSet<QString> ordnerDarin(const QString& ordner, int& err)
 {
@@ -124,6 +88,32 @@ template <typename F> Speicherergebnis unterSperre(const QString& datpfad, const
 }
 
 } // namespace
+
+Teile teilen(const QString& zeile, bool vorDerNummer)
+{
+    Teile t;
+    const int n = int(zeile.size());
+    int anfang = 0;
+    while (vorDerNummer && anfang < n && leer(zeile.at(anfang)))
+        ++anfang;
+    int i = anfang;
+    while (i < n && ziffer(zeile.at(i)))
+        ++i;
+    if (i > anfang && i < n && leer(zeile.at(i)))
+        t.nummer = zeile.mid(anfang, i - anfang);
+    else
+        i = anfang;
+    while (i < n && leer(zeile.at(i)))
+        ++i;
+    t.name = i;
+    return t;
+}
+
+int bekanntAls(const QString& zeile, int platz)
+{
+    const int eigene = nummer(zeile);
+    return eigene >= 1 && eigene <= kMaxNummer ? eigene : platz;
+}
 
 QString pfad(const QString& datpfad, const QString& liste)
 {
@@ -462,127 +452,6 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
     return code;
 }
 
-namespace {
-
-// The folder name a line has always given, tabs as they stand.
-QString alterOrdnername(const QString& zeile)
-{
-    // Folders made before keep their names: the blanks before a number are taken for the name's start here, as
-    // they always were.
-    const Teile t = teilen(zeile, false);
-    const QString name = zeile.mid(t.name);
-    QString ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
-    while (ordner.endsWith(u' ') || ordner.endsWith(u'.'))
-        ordner.chop(1);
-    return ordner;
-}
-
-// Folders are one where their names differ in letter case only: on a share, and wherever the layer finds a path.
-QString schluessel(const QString& ordner)
-{
-    return ordner.toLower();
-}
-
-// A pupil's folder, and the number of the "NN name" his line is to be written as where the folder is not the one his
-// line names (0 where it is).
-struct Ordner {
-    QString name;
-    int nummer = 0;
-};
-
-QVector<Ordner> ordnerWahl(const QStringList& schueler, const QSet<QString>& vorhanden)
-{
-    const int n = int(schueler.size());
-    QStringList eigene;
-    QSet<QString> genannt;
-    for (const QString& z : schueler) {
-        QString ordner = ordnername(z);
-        // A folder made with a tab before tabs became blanks stays its pupil's.
-        const QString alt = alterOrdnername(z);
-        if (alt != ordner && vorhanden.contains(schluessel(alt))) ordner = alt;
-        eigene << ordner;
-        genannt.insert(schluessel(ordner));
-    }
-
-    // The numbers the pupils before are known by or written with, and the highest of them: a pupil given a folder of
-    // his own takes none of them. What comes after him never changes his folder, but for a line that names the very
-    // folder, which may hold that pupil's protocols from before.
-    QSet<int> nummern;
-    int hoechste = 0;
-    QVector<Ordner> ordner(n);
-    QSet<QString> vergeben;
-    for (int i = 0; i < n; ++i) {
-        const int bekannt = bekanntAls(schueler.at(i), i + 1);
-        const int geschrieben = nummer(schueler.at(i));
-        hoechste = std::max({ hoechste, bekannt, geschrieben <= kMaxNummer ? geschrieben : 0 });
-        if (!vergeben.contains(schluessel(eigene.at(i)))) {
-            ordner[i].name = eigene.at(i);
-        } else {
-            // An earlier pupil's line names this folder too, and he keeps it. This one gets a folder no line names.
-            const QString name = klassenliste::name(schueler.at(i));
-            const auto frei = [&](int nr) {
-                const QString s = schluessel(ordnername(zeile(nr, name)));
-                return !genannt.contains(s) && !vergeben.contains(s);
-            };
-            const auto ungenutzt
-                = [&](int nr) { return nr >= 1 && nr <= kMaxNummer && !nummern.contains(nr) && frei(nr); };
-            int nr = 0;
-            for (const int versuch : { bekannt, i + 1 })
-                if (nr == 0 && ungenutzt(versuch)) nr = versuch;
-            for (int versuch = hoechste + 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-                if (ungenutzt(versuch)) nr = versuch;
-            for (int versuch = 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-                if (ungenutzt(versuch)) nr = versuch;
-            // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own.
-            for (int versuch = 1; nr == 0; ++versuch)
-                if (frei(versuch)) nr = versuch;
-            ordner[i] = { ordnername(zeile(nr, name)), nr };
-            nummern.insert(nr);
-            hoechste = std::max(hoechste, nr);
-        }
-        vergeben.insert(schluessel(ordner.at(i).name));
-        nummern.insert(bekannt);
-        if (geschrieben >= 1 && geschrieben <= kMaxNummer) nummern.insert(geschrieben);
-    }
-    return ordner;
-}
-
-// The names of the folders in the list's folder where a line names one with a tab, which may be there from before
-// tabs became blanks; without such a line none are needed, and the share is not asked.
-QSet<QString> vorhandenFuer(const QString& datpfad, const QString& liste, const QStringList& schueler)
-{
-    const bool mitTab = std::any_of(
-        schueler.begin(), schueler.end(), [](const QString& z) { return alterOrdnername(z) != ordnername(z); });
-    return mitTab ? vorhandeneOrdner(datpfad, liste) : QSet<QString>();
-}
-
-} // namespace
-
-QString ordnername(const QString& zeile)
-{
-    return alterOrdnername(QString(zeile).replace(u'\t', u' '));
-}
-
-QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhanden)
-{
-    QStringList namen;
-    for (const Ordner& o : ordnerWahl(schueler, vorhanden))
-        namen << o.name;
-    return namen;
-}
-
-QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhanden)
-{
-    const QVector<Ordner> ordner = ordnerWahl(schuelerzeilen(zeilen), vorhanden);
-    QStringList eigen = zeilen;
-    for (int i = 0, j = 0; i < eigen.size(); ++i) {
-        if (!istSchueler(eigen.at(i))) continue;
-        if (ordner.at(j).nummer > 0) eigen[i] = zeile(ordner.at(j).nummer, name(eigen.at(i)));
-        ++j;
-    }
-    return eigen;
-}
-
 QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste)
 {
     if (!files::isSafeName(liste)) return {};
@@ -590,14 +459,26 @@ QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste)
     return ordnerDarin(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), err);
 }
 
-QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index)
+namespace {
+
+// The folder of pupil `index` of `schueler` by `lage`, as it is spelled on disk; his code in `code`.
+QString schuelerordnerNach(const QString& datpfad, const QString& liste, const QStringList& schueler, int index,
+    const Ordnerlage& lage, QString* code)
 {
     if (!files::isSafeName(liste) || index < 0 || index >= schueler.size()) return {};
-    const QString ordner = ordnernamen(schueler, vorhandenFuer(datpfad, liste, schueler)).at(index);
+    if (code) *code = schuelercodes(schueler, lage).at(index);
+    const QString ordner = ordnernamen(schueler, lage).at(index);
     const QString pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
     // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
     // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
     return pfad.isEmpty() ? pfad : files::resolve(pfad);
+}
+
+} // namespace
+
+QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index)
+{
+    return schuelerordnerNach(datpfad, liste, schueler, index, ordnerlage(datpfad, liste), nullptr);
 }
 
 void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
@@ -607,18 +488,20 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     // One look at the list's folder tells which pupils have theirs; a folder made for each missing one needs no
     // look at its parents, which on a share costs a round trip each.
     int err = 0;
-    QSet<QString> da = ordnerDarin(ordner, err);
+    const QStringList gelistet = files::listEntries(ordner, err);
     if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
-    for (const QString& name : ordnernamen(schuelerzeilen(zeilen), da)) {
-        if (!files::isSafeName(name) || da.contains(schluessel(name))) continue;
+    const Ordnerlage lage = ordnerlageIn(ordner, &gelistet);
+    QSet<QString> da = lage.vorhanden();
+    for (const QString& name : ordnernamen(schuelerzeilen(zeilen), lage)) {
+        if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
         files::makeDir(ordner + u'/' + name);
-        da.insert(schluessel(name));
+        da.insert(name.toLower());
     }
 }
 
-Ordnerwahl ordnerWaehlen(
-    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler)
+Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
+    QString& ordner, QString& fehler, QString* code)
 {
     ordner.clear();
     fehler.clear();
@@ -641,7 +524,7 @@ Ordnerwahl ordnerWaehlen(
     }
     const QStringList zeilen = lesen(datpfad, liste);
     if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Ordnerwahl::geaendert;
-    const QString pfad = schuelerordner(datpfad, liste, zeilen, nummer - 1);
+    const QString pfad = schuelerordnerNach(datpfad, liste, zeilen, nummer - 1, ordnerlage(datpfad, liste), code);
     if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Ordnerwahl::fehler;
     ordner = pfad;
     return Ordnerwahl::angelegt;

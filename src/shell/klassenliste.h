@@ -4,6 +4,7 @@
 // them, its writing, and the pupils' folders under "Klassen" with the one rule that names them.
 
 #include "platform/errors.h"
+#include "shell/ordnerregel.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -108,6 +109,17 @@ QStringList schuelerzeilen(const QStringList& zeilen);
 // The number a line begins with, after any blanks and tabs, which belong to no name ("7  Paul", "007 Paul" and
 // "\t7 Paul" give 7); 0 where it has none, and one of more than three digits counts as past every number.
 int nummer(const QString& zeile);
+// Where a line's name begins, and the number written before it ("" where it has none: digits not followed by a blank
+// are part of the name). Blanks and tabs before the digits belong to no name; `vorDerNummer` false takes them for the
+// name's start, as the folders of such lines have always been named.
+struct Teile {
+    QString nummer;
+    int name = 0;
+};
+Teile teilen(const QString& zeile, bool vorDerNummer = true);
+// The number by which the pupil of `zeile` at `platz` (from 1) is known: his own where it has two digits at most and
+// is not 0, else his place.
+int bekanntAls(const QString& zeile, int platz);
 // A pupil is known by his line's number where it has two digits at most and is not 0, else by his place among the
 // pupils (from 1, blank lines taking none): "Anna" as the first pupil is known as "01 Anna".
 //
@@ -175,26 +187,6 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
 
 // ---- The pupils' folders ----
 
-// The name a pupil's line gives his folder (or a typed name its folder under "OHNELIST"): the number as written, one
-// blank and the name ("01\tAnna" as "01 Anna"), or the name alone where the line has no number; of that the first
-// 8 characters, without the blanks and dots at their end, which Windows drops from folder names ("01 Lena Meier"
-// gives "01 Lena"), so that a PC running Windows and this one, sharing the data folder, find one folder per pupil.
-// Blanks before a line's number are left out with the number taken for the name's start (" 03  Clara" gives
-// "03  Clar"), as such folders have always been named. A tab stands as a blank, which every PC can use.
-QString ordnername(const QString& zeile);
-
-// The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
-// regard to letter case, the one rule for the administration, the aids and the analyses. A pupil's folder is the one
-// his line names (ordnername(), or the name it had with a tab where `vorhanden`, the names in the list's folder in
-// small letters, holds that), unless an earlier pupil's line names it too: that earlier pupil keeps it, and he gets
-// the folder of his line written as "NN name", NN the number he is known by, else his place, else the first number
-// past every number before him, else one free below it, that no pupil before him has and where no line names that
-// folder. So a line typed after him never changes his folder, but for one that names that very folder.
-QStringList ordnernamen(const QStringList& schueler, const QSet<QString>& vorhanden = {});
-// `zeilen` (blank lines included) with the line of every pupil whose folder is not the one his line names written as
-// "NN name" with the number that folder has: from then on his line names it by itself, whatever lines come before it
-// or go.
-QStringList eigeneOrdner(const QStringList& zeilen, const QSet<QString>& vorhanden = {});
 // The names of the folders in the list's folder under "Klassen", in small letters; empty where there is none, or where
 // it cannot be listed just now: the lines alone then say how pupils are numbered and named.
 QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste);
@@ -225,8 +217,9 @@ enum class Ordnerwahl {
 // the list's lock, so that a deletion on another PC cannot come between the look and the folder. `ordner` gets the
 // folder when it was made. Only where "k_liste" may not be written from this PC (pupils who may only read it) is the
 // list looked at without the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`.
-Ordnerwahl ordnerWaehlen(
-    const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt, QString& ordner, QString& fehler);
+// `code` (where given) gets the code the pupil is known by in his protocols (schuelercodes()).
+Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
+    QString& ordner, QString& fehler, QString* code = nullptr);
 
 // ---- Saving into a list ----
 

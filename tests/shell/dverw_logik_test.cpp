@@ -243,6 +243,19 @@ TEST_F(DverwLogikTest, ASaveTakesInWhatAnotherPcSavedSinceTheListWasRead)
     EXPECT_EQ(namenHinzufuegen(dataFolder(), "3A", "Carla").nummer, 4);
     EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "01 Anna", "02 Ben", "04 Carla" }));
 
+    // A name changed into the folder of a child removed by hand, which holds her protocols, gets a number and a
+    // folder of its own; her own name back finds her folder.
+    liste("3A.TXT", { "Lena Meier" });
+    QDir(dataPath("Klassen")).removeRecursively();
+    QDir().mkpath(dataPath("Klassen/3A/Lena Sch"));
+    writeBytes(dataPath("Klassen/3A/Lena Sch/H1_7_01.txt"), "Hilfen\r\nLeistungsprotokoll f\xfcr Lena Schmidt\r\n");
+    EXPECT_EQ(namenAendern(dataFolder(), "3A", 1, "Lena Meier", "Lena Schulz").nummer, 2);
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "02 Lena Schulz" }));
+    liste("3A.TXT", { "Lena Meier" });
+    EXPECT_EQ(
+        namenAendern(dataFolder(), "3A", 1, "Lena Meier", "Lena Schmidt").art, klassenliste::Speicherung::gespeichert);
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "Lena Schmidt" }));
+
     // A list deleted there is not made anew here, nor its folder.
     EXPECT_EQ(namenHinzufuegen(dataFolder(), "weg", "Dora").art, klassenliste::Speicherung::geloescht);
     EXPECT_EQ(namenAendern(dataFolder(), "weg", 1, "01 Anna", "Dora").art, klassenliste::Speicherung::geloescht);

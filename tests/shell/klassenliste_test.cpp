@@ -352,6 +352,10 @@ TEST_F(KlassenlisteTest, ANameIsWhatFollowsAnOptionalNumberAndItsFolderIsNamedBy
         { "12", "12", "12", "05 12" },
         { "02 A. B.C", "A. B.C", "02 A. B", "02 A. B.C" },
         { "100 Lena", "Lena", "100 Lena", "05 Lena" },
+        // What a Windows PC of the school cannot use in a folder's name stands as a blank there.
+        { "Kim: Lee", "Kim: Lee", "Kim  Lee", "05 Kim: Lee" },
+        { "Lea \"Lu\" Kaya", "Lea \"Lu\" Kaya", "Lea  Lu", "05 Lea \"Lu\" Kaya" },
+        { "03 A<b>|c?*", "A<b>|c?*", "03 A b", "03 A<b>|c?*" },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -377,7 +381,8 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         QStringList zeilen;
         QStringList ordner;
         QStringList eigen; // as eigeneOrdner() writes the lines
-        QSet<QString> vorhanden = {};
+        Ordnerlage vorhanden = {};
+        QStringList codes = {};
     } faelle[] = {
         { "names that begin alike", { "Lena Schmidt", "Lena Schneider", "Maximilian Berg", "Maximilian Koch" },
             { "Lena Sch", "02 Lena", "Maximili", "04 Maxim" },
@@ -387,13 +392,51 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // The second "09" takes neither that number nor the folder "02 Anna" a later pupil's line names.
         { "a number written twice", { "09 Anna", "09 Anna Zander", "02 Anna Berg" },
             { "09 Anna", "10 Anna", "02 Anna" }, { "09 Anna", "10 Anna Zander", "02 Anna Berg" } },
-        { "a number written twice, the folder free", { "09 Anna", "09 Anna Zander", "02 Annabell" },
-            { "09 Anna", "02 Anna", "02 Annab" }, { "09 Anna", "02 Anna Zander", "02 Annabell" } },
+        // A number written is no other line's, before or after it.
+        { "a number written twice, and a later line's", { "09 Anna", "09 Anna Zander", "02 Annabell" },
+            { "09 Anna", "10 Anna", "02 Annab" }, { "09 Anna", "10 Anna Zander", "02 Annabell" } },
+        { "a later line's number", { "Anna", "Anna", "02 Ben" }, { "Anna", "03 Anna", "02 Ben" },
+            { "Anna", "03 Anna", "02 Ben" }, {}, { "01 Anna", "03 Anna", "02 Ben" } },
+        // A pupil given a folder of his own is known by its number: no two pupils share a code.
+        { "the same name written later", { "Anna", "Anna", "02 Anna" }, { "Anna", "03 Anna", "02 Anna" },
+            { "Anna", "03 Anna", "02 Anna" }, {}, { "01 Anna", "03 Anna", "02 Anna" } },
+        { "a written number a later place has", { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, {},
+            { "02 Anna", "03 Anna" } },
+        // The folder belongs to the pupil whose name its protocols bear, whatever is typed above him.
+        { "a line typed above him", { "Maximilian Berg", "Maximilian Koch" }, { "01 Maxim", "Maximili" },
+            { "01 Maximilian Berg", "Maximilian Koch" },
+            Ordnerlage(QHash<QString, QStringList> { { "Maximili", { "Maximilian Koch", "Maximilian Koch" } } }),
+            { "01 Maximilian Berg", "02 Maximilian Koch" } },
+        { "lines removed above them", { "Lena Schmidt", "Lena Schneider", "Lena Schulz" },
+            { "Lena Sch", "03 Lena", "04 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "04 Lena Schulz" },
+            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Schmidt" } },
+                { "03 Lena", { "Lena Schneider" } }, { "04 Lena", { "Lena Schulz" } }, { "02 Lena", {} } }),
+            { "01 Lena Schmidt", "03 Lena Schneider", "04 Lena Schulz" } },
+        { "the same name, a line removed above", { "Ben", "Anna", "Anna" }, { "Ben", "Anna", "04 Anna" },
+            { "Ben", "Anna", "04 Anna" },
+            Ordnerlage(QHash<QString, QStringList> { { "Anna", { "Anna" } }, { "04 Anna", { "Anna" } } }) },
+        // Empty, or another child's: a fresh folder is none on disk, but an empty one.
+        { "fresh folders on disk", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "04 Anna" },
+            { "Anna", "02 Anna", "04 Anna" },
+            Ordnerlage(QHash<QString, QStringList> { { "02 Anna", {} }, { "03 Anna", { "Anna Berg" } } }) },
+        // Two pupils' protocols in one folder, as an older release kept them: the first keeps it.
+        { "a folder two pupils shared", { "Lena Schmidt", "Lena Schneider" }, { "Lena Sch", "02 Lena" },
+            { "Lena Schmidt", "02 Lena Schneider" },
+            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Schneider", "Lena Schmidt" } } }) },
+        { "protocols of neither", { "Lena Schmidt", "Lena Schneider" }, { "Lena Sch", "02 Lena" },
+            { "Lena Schmidt", "02 Lena Schneider" },
+            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Meier" } } }) },
+        // A name an analysis cut to 32 characters, or a protocol that held "?" for a letter Windows-1252 has not.
+        { "names as protocols hold them", { "Elif Yılmaz", "Elif Yılmaz-Schwarzenberg-Hohenzollern" },
+            { "01 Elif", "Elif Yıl" }, { "01 Elif Yılmaz", "Elif Yılmaz-Schwarzenberg-Hohenzollern" },
+            Ordnerlage(QHash<QString, QStringList> { { "Elif Yıl", { "Elif Y?lmaz-Schwarzenberg-Hohenz" } } }) },
+        { "a folder made with a character Windows refuses", { "Kim: Lee", "Kim Lee" }, { "Kim: Lee", "Kim Lee" },
+            { "Kim: Lee", "Kim Lee" }, QSet<QString> { "kim: lee" } },
         // A later line that names a folder keeps it: it may hold his protocols from before.
         { "a later line's folder", { "Lena Schmidt", "Lena Schneider", "02 Lena Meier" },
             { "Lena Sch", "03 Lena", "02 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "02 Lena Meier" } },
         { "a folder made with a tab, and one with a blank", { "\t\t06\tAnnabelle", "06 Annabell" },
-            { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, { "06\tannab" } },
+            { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, QSet<QString> { "06\tannab" } },
         { "the same without the tab's folder", { "\t\t06\tAnnabelle", "06 Annabell" }, { "06 Annab", "02 Annab" },
             { "\t\t06\tAnnabelle", "02 Annabell" } },
     };
@@ -402,6 +445,9 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         EXPECT_EQ(ordnernamen(f.zeilen, f.vorhanden), f.ordner);
         EXPECT_EQ(eigeneOrdner(f.zeilen, f.vorhanden), f.eigen);
         EXPECT_EQ(ordnernamen(f.eigen, f.vorhanden), f.ordner);
+        if (!f.codes.isEmpty()) {
+            EXPECT_EQ(schuelercodes(f.zeilen, f.vorhanden), f.codes);
+        }
     }
     // More pupils of one name than there are numbers: each still has a folder of his own.
     const QStringList viele(150, QStringLiteral("Anna"));
@@ -562,4 +608,51 @@ TEST_F(KlassenlisteTest, AListThatCannotBeReadGetsNoPupilsFoldersAndItsReasonIsT
     // What a message says after its colon is the reason, without the file the I/O message names.
     EXPECT_EQ(grund(IoError(IoAccessDenied, dataPath("k_liste/KL3A.txt")).message()), IoError::reason(IoAccessDenied));
     EXPECT_EQ(grund(e.fehler), IoError::reason(IoAccessDenied)) << e.fehler.toStdString();
+}
+
+TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedAroundHim)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    QStringList zeilen;
+    const auto tippen = [&](const QStringList& neu) {
+        zeilen = neu;
+        writeBytes(dataPath("k_liste/KL3A.TXT"), zeilen.join("\r\n").toUtf8() + "\r\n");
+    };
+    // A protocol saved as a pupil saves one, of an aid or an analysis: the folder chosen for the line shown, the
+    // pupil named in the protocol's first lines. Returns the folder and the code.
+    const auto speichern = [&](const QString& wer, bool analyse = false) {
+        const int nummer = int(zeilen.indexOf(wer)) + 1;
+        QString ordner, fehler, code;
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, wer, ordner, fehler, &code), Ordnerwahl::angelegt);
+        const QStringList kopf = analyse
+            ? QStringList { code.mid(3, 35).leftJustified(37) + "10.12.2026  1x1", "gespeichert unter: ..." }
+            : QStringList { "Hilfe: Einmaleins", "Leistungsprotokoll für " + name(wer) };
+        EXPECT_FALSE(protokoll::anlegen(
+            ordner + (analyse ? "/1x1___" : "/H1_7_"), [&](const QString&) { return kopf; }, fehler)
+                         .isEmpty());
+        return QFileInfo(ordner).fileName() + " | " + code;
+    };
+    tippen({ "Lena Schmidt", "Ben", "Lena Schneider", "Lena Schulz", "Maximilian Koch" });
+    EXPECT_EQ(speichern("Lena Schmidt"), "Lena Sch | 01 Lena Schmidt");
+    EXPECT_EQ(speichern("Lena Schneider", true), "03 Lena | 03 Lena Schneider");
+    EXPECT_EQ(speichern("Lena Schulz"), "04 Lena | 04 Lena Schulz");
+    EXPECT_EQ(speichern("Maximilian Koch", true), "Maximili | 05 Maximilian Koch");
+    // Ben leaves; a Lena and a Maximilian come, typed above the others in alphabetical order.
+    tippen({ "Lena Schäfer", "Lena Schmidt", "Lena Schneider", "Lena Schulz", "Maximilian Berg", "Maximilian Koch" });
+    EXPECT_EQ(speichern("Lena Schneider"), "03 Lena | 03 Lena Schneider");
+    EXPECT_EQ(speichern("Lena Schulz", true), "04 Lena | 04 Lena Schulz");
+    EXPECT_EQ(speichern("Maximilian Koch"), "Maximili | 06 Maximilian Koch");
+    EXPECT_EQ(speichern("Lena Schmidt"), "Lena Sch | 02 Lena Schmidt");
+    EXPECT_EQ(speichern("Lena Schäfer"), "01 Lena | 01 Lena Schäfer");
+    EXPECT_EQ(speichern("Maximilian Berg"), "05 Maxim | 05 Maximilian Berg");
+    // Each folder holds the protocols of one child.
+    for (const QString& o : allEntries(dataPath("Klassen/KL3A"))) {
+        QSet<QString> namen;
+        for (const QString& p : allEntries(dataPath("Klassen/KL3A/" + o))) {
+            QFile f(dataPath("Klassen/KL3A/" + o + "/" + p));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+            namen.insert(protokollname(QString::fromLatin1(f.readAll()).split("\r\n")));
+        }
+        EXPECT_EQ(namen.size(), 1) << o.toStdString();
+    }
 }
