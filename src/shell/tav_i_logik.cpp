@@ -141,10 +141,10 @@ Startordner datenordnerAusKlina(const QString& datei, const KlIna& k)
         return s;
     }
     s.start = Start::unerreichbar;
-    s.meldung = QStringLiteral("Der Datenordner \"%1\" kann nicht erreicht werden: %2.\n\n"
+    s.meldung = QStringLiteral("Der Datenordner „%1“ kann nicht erreicht werden: %2.\n\n"
                                "Ist das Netzlaufwerk verbunden? Sobald der Ordner da ist, klicken Sie auf „Erneut "
                                "versuchen“. Bis dahin wird nichts gespeichert.\n\n"
-                               "(Der Datenordner ist in der Datei \"%3\" eingetragen.)")
+                               "(Der Datenordner ist in der Datei „%3“ eingetragen.)")
                     .arg(gelesenZeigen(pfad, 300), grund, datei);
     return s;
 }
