@@ -247,6 +247,9 @@ QString keinOrdner(const QString& pfad)
             grund = zeichen.unicode() < 0x20
                 ? QStringLiteral("ein Steuerzeichen ist in Ordnernamen auf diesem Laufwerk nicht erlaubt")
                 : QStringLiteral("das Zeichen „%1“ ist in Ordnernamen auf diesem Laufwerk nicht erlaubt").arg(zeichen);
+        } else if (err == ENOENT) {
+            // The folder above is there, yet takes no folder (as in /proc).
+            grund = QStringLiteral("der Ordner „%1“ nimmt keine neuen Ordner auf").arg(QFileInfo(fehlt).path());
         } else if (err != 0) {
             grund = IoError::reason(ioCodeFor(err));
         }

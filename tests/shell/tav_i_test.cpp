@@ -381,11 +381,9 @@ TEST_F(HauptfensterTest, TheFirstRunWritesTheDataFolderAndEnds)
         // Where no folder can be made at all.
         control<Edit>("Edit2")->setText("/proc/tavi");
         control<Button>("datpfad_ok")->Click();
-        EXPECT_TRUE(control<Label>("datpfadmeldung")
-                        ->caption()
-                        .startsWith("Der Ordner „/proc/tavi/“ lässt sich "
-                                    "dort nicht anlegen ("))
-            << control<Label>("datpfadmeldung")->caption().toStdString();
+        EXPECT_EQ(control<Label>("datpfadmeldung")->caption(),
+            "Der Ordner „/proc/tavi/“ lässt sich dort nicht anlegen (der Ordner „/proc“ nimmt keine neuen Ordner auf). "
+            "Bitte einen anderen Ordner angeben.");
         EXPECT_FALSE(geschlossen);
         EXPECT_TRUE(control<Memo>("Memo2")->lines().first().contains("nach der Installation"));
         control<Edit>("Edit2")->setText(dataFolder() + "neu");
