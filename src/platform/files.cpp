@@ -333,7 +333,7 @@ bool placedAnyway(const QString& temp, const QString& path)
 // Writes `bytes` into `temp` inside the claim and renames it to `path`. 0 or an I/O code.
 int writeAndPlace(const QString& temp, const QString& path, bool anyCase, const QByteArray& bytes, bool waitForName)
 {
-    Settling settling;
+    Settling settling(path);
     for (;;) {
         const int err = lookForName(path, anyCase);
         if (err == 0) return IoFileExists;
@@ -428,9 +428,41 @@ int ioCodeOf(int err)
     return code == IoFileNotFound ? IoPathNotFound : code;
 }
 
+qsizetype refusedCharacterAt(const QString& name)
+{
+    static const QString refused = QStringLiteral(":\"*?<>|\\");
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (name.at(i).unicode() < 0x20 || refused.contains(name.at(i))) return i;
+    return -1;
+}
+
+QString refusedName(const QString& path)
+{
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(u'/'))
+        p.chop(1);
+    for (;;) {
+        const int cut = int(p.lastIndexOf(u'/'));
+        const QString name = p.mid(cut + 1);
+        // The last such name decides: the names below it hold none, and where it is there, so is every one above.
+        if (refusedCharacterAt(name) >= 0) {
+            struct stat st { };
+            return lookAt(p, st) == 0 ? QString() : name;
+        }
+        if (cut <= 0) return {};
+        p.truncate(cut);
+    }
+}
+
+bool Settling::refuses()
+{
+    if (m_refuses < 0) m_refuses = !m_name.isEmpty() && !refusedName(m_name).isEmpty();
+    return m_refuses == 1;
+}
+
 bool Settling::again()
 {
-    if (m_waited.elapsed() >= kInUseMs) return false;
+    if (m_waited.elapsed() >= kInUseMs || refuses()) return false;
     QThread::msleep(ulong(m_pause));
     m_pause = qMin(m_pause * 2, 100);
     return true;
@@ -450,7 +482,7 @@ int lookAt(const QString& path, struct stat& st)
 
 int removeFile(const QString& path)
 {
-    Settling settling;
+    Settling settling(path);
     for (;;) {
         int err = answered("unlink", path);
         if (err == 0) err = ::unlink(native(path).constData()) == 0 ? 0 : errno;
@@ -463,7 +495,7 @@ int removePlainFile(const QString& path, unsigned char listed)
 {
     if (listed == DT_UNKNOWN) {
         struct stat st { };
-        for (Settling settling;;) {
+        for (Settling settling(path);;) {
             const int err = lookAt(path, st);
             if (err == 0) break;
             if (!passing(err) || !settling.again()) return err;
@@ -479,7 +511,7 @@ int removePlainFile(const QString& path, unsigned char listed)
 
 int replaceFile(const QString& temp, const QString& path)
 {
-    Settling settling;
+    Settling settling(path);
     for (;;) {
         int err = answered("rename", path);
         if (err == 0) err = ::rename(native(temp).constData(), native(path).constData()) == 0 ? 0 : errno;
@@ -495,7 +527,7 @@ int replaceFile(const QString& temp, const QString& path)
 
 int removeShared(const QString& path)
 {
-    Settling settling;
+    Settling settling(path);
     for (;;) {
         const int err = removeOnce(path);
         if (err == 0) return 0;
@@ -547,7 +579,7 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
     Found dir = find(given);
     // A share answers for a folder in which another PC makes or gives back a name as if it were gone, for a
     // moment: waited out there, never on a local disk, where "no such file" is the truth.
-    for (Settling settling; !dir.whole && (passing(dir.err) || (dir.err == ENOENT && onShare(given)));) {
+    for (Settling settling(given); !dir.whole && (passing(dir.err) || (dir.err == ENOENT && onShare(given)));) {
         if (!settling.again()) break;
         dir = find(given);
     }
@@ -558,7 +590,7 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
     const QString path = folder + u'/' + leaf;
     // The claim: a folder named after the file, made by one PC only. The other finds the name taken.
     const QString claim = folder + QStringLiteral("/.") + leaf + QStringLiteral(".neu");
-    Settling settling;
+    Settling settling(claim);
     for (;;) {
         const int err = makeDir(claim);
         if (err == 0) break;
@@ -575,6 +607,7 @@ int createNew(const QString& name, const QByteArray& bytes, bool waitForName)
         // The share settles this name: another PC made it, or gave it back, just now.
         struct stat st { };
         if (lookAt(path, st) == 0) return IoFileExists;
+        if (settling.refuses()) return IoUnsafeName;
         if (!waitForName) return kNameUnsettled;
         if (!settling.again()) return ioCodeOf(err);
     }
@@ -638,7 +671,7 @@ bool makePath(QString path)
 {
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
-    for (Settling settling;;) {
+    for (Settling settling(path);;) {
         struct stat st { };
         int err = ::stat(native(path).constData(), &st) == 0 ? 0 : errno;
         if (err == 0) return S_ISDIR(st.st_mode);

@@ -96,21 +96,42 @@ constexpr int kStaleMs = 30000;
 
 // Whether an errno is what a share answers for a name that another PC makes or removes at that moment (or a file
 // in use there): "invalid argument" and "busy" on gvfs, "I/O error" on smbnetfs. Such an answer is waited out,
-// never a step's end. (A listing of a folder being removed may also say "not a folder": that is where it is listed.)
+// never a step's end, unless the name is one the file system refuses (Settling). (A listing of a folder being
+// removed may also say "not a folder": that is where it is listed.)
 bool passing(int err);
 // Whether an errno says the file is in use on another PC (or was a moment ago), or being removed there.
 bool inUse(int err);
 // The I/O code that an errno of a step making or removing a file means (ioCodeFor, with a missing folder).
 int ioCodeOf(int err);
 
-// Pauses between the tries of a step that waits out a share's passing answers, up to kInUseMs.
+// The index of the first character in `name` (one file or folder name) that a Windows PC or an SMB share refuses in
+// a name: : " * ? < > | \ or a control character; -1 where there is none.
+qsizetype refusedCharacterAt(const QString& name);
+// The name along `path` (a real path) that the file system refuses: the last one that holds such a character and is
+// not there; empty where there is none. A share answers every step on such a name as it answers for a name another
+// PC makes or gives back at that moment (gvfs "invalid argument", smbnetfs "I/O error"), but at every try: that
+// answer is its refusal. A name that is there was taken (on a local disk, or the mount point of a share).
+QString refusedName(const QString& path);
+
+// Pauses between the tries of a step that waits out a share's passing answers, up to kInUseMs. A step on a name the
+// file system refuses (refusedName) is not waited for: the answer is said at once, as for any folder or file that
+// cannot be made.
 class Settling {
 public:
-    Settling() { m_waited.start(); }
-    // Pauses and says true, or says false once the time is up.
+    // `name`: the path the step makes, looks at or removes.
+    explicit Settling(QString name = {})
+        : m_name(std::move(name))
+    {
+        m_waited.start();
+    }
+    // Whether the step's name is one the file system refuses; asked of the disk once, where a step has failed.
+    bool refuses();
+    // Pauses and says true, or says false once the time is up or where the name is refused.
     bool again();
 
 private:
+    QString m_name;
+    int m_refuses = -1; // not asked yet
     QElapsedTimer m_waited;
     int m_pause = 5;
 };
@@ -139,13 +160,13 @@ int replaceFile(const QString& temp, const QString& path);
 // What createNew answers, where the caller does not wait for a name the share has not settled yet.
 constexpr int kNameUnsettled = -1;
 // Makes `bytes` the whole content of the new file `name`, which must not exist (also not in another letter case),
-// and returns 0, IoFileExists where the name is taken (or being taken by another PC), or the I/O code of the
-// failure. The name is claimed with the folder ".<name>.neu" beside it (making a folder is exclusive on every
-// share), the file is written whole inside the claim and renamed into place, so that it appears under its name only
-// whole and two PCs never both get one name; nothing lists the folder. A claim left behind by a PC that went down
-// is removed, with an empty file it left under the name. `waitForName` false: where the share still answers for
-// the name as for one being made or given back elsewhere, kNameUnsettled at once rather than a wait, so that the
-// caller may take another name.
+// and returns 0, IoFileExists where the name is taken (or being taken by another PC), IoUnsafeName where the file
+// system refuses the name (refusedName), or the I/O code of the failure. The name is claimed with the folder
+// ".<name>.neu" beside it (making a folder is exclusive on every share), the file is written whole inside the claim and
+// renamed into place, so that it appears under its name only whole and two PCs never both get one name; nothing lists
+// the folder. A claim left behind by a PC that went down is removed, with an empty file it left under the name.
+// `waitForName` false: where the share still answers for the name as for one being made or given back elsewhere,
+// kNameUnsettled at once rather than a wait, so that the caller may take another name.
 int createNew(const QString& name, const QByteArray& bytes, bool waitForName = true);
 // Writes all of `bytes` to the open file `fd`; false with errno set when any of it did not reach the file.
 bool writeAll(int fd, const QByteArray& bytes);

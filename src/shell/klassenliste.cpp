@@ -228,7 +228,11 @@ QString ausgelassenMeldung(const QStringList& ausgelassen)
     QString welche = genannt.size() > 1
         ? genannt.mid(0, genannt.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + genannt.last()
         : genannt.first();
-    if (ausgelassen.size() > kGenannt) welche += QStringLiteral(" (und %1 weitere)").arg(ausgelassen.size() - kGenannt);
+    const qsizetype weitere = ausgelassen.size() - kGenannt;
+    if (weitere == 1)
+        welche += QStringLiteral(" (und eine weitere)");
+    else if (weitere > 1)
+        welche += QStringLiteral(" (und %1 weitere)").arg(weitere);
     return QStringLiteral("%1 %2 im Ordner k_liste %3 nicht angeboten: der Name einer Liste hat 1 bis %4 Zeichen, nur "
                           "Buchstaben ohne Umlaute, Ziffern und „_“, ohne Leerzeichen, und danach „.txt“. Bitte "
                           "benennen Sie %5 um, wenn sie eine Klassenliste ist.")

@@ -156,6 +156,12 @@ void TForm1::aufbauen()
     Button10->OnClick = [this] { Button10Click(); };
     Button5->OnClick = [this] { Button3Click(); };
     listenwahl->OnClick = [this] { listenwahlClick(); };
+    // A click below the last list chooses none: the active list stays marked, as the name beside the choice and
+    // "kl.ina" say.
+    connect(listenwahl, &QListWidget::itemSelectionChanged, this, [this] {
+        if (listenwahl->selectedItems().isEmpty())
+            listenwahl->setItemIndex(listenwahl->items().indexOf(aktivliste.str()));
+    });
     RadioButton1->OnClick = [this] { RadioButton1Click(); };
     datpfad_ok->OnClick = [this] { datpfad_okClick(); };
     erneutVersuchen->OnClick = [this] { erneutVersuchenClick(); };

@@ -141,10 +141,10 @@ Startordner datenordnerAusKlina(const QString& datei, const KlIna& k)
         return s;
     }
     s.start = Start::unerreichbar;
-    s.meldung = QStringLiteral("Der Datenordner \"%1\" kann nicht erreicht werden: %2.\n\n"
+    s.meldung = QStringLiteral("Der Datenordner „%1“ kann nicht erreicht werden: %2.\n\n"
                                "Ist das Netzlaufwerk verbunden? Sobald der Ordner da ist, klicken Sie auf „Erneut "
                                "versuchen“. Bis dahin wird nichts gespeichert.\n\n"
-                               "(Der Datenordner ist in der Datei \"%3\" eingetragen.)")
+                               "(Der Datenordner ist in der Datei „%3“ eingetragen.)")
                     .arg(gelesenZeigen(pfad, 300), grund, datei);
     return s;
 }
@@ -229,10 +229,6 @@ QString keinOrdner(const QString& pfad)
                               "anderen Ordner angeben.")
             .arg(pfad, weg);
     }
-    const auto kannNicht = [&](int err) {
-        return QStringLiteral("Der Ordner „%1“ lässt sich dort nicht anlegen%2. Bitte einen anderen Ordner angeben.")
-            .arg(pfad, err == 0 ? QString() : QStringLiteral(" (%1)").arg(IoError::reason(ioCodeFor(err))));
-    };
     // The first folder that is missing says at once why none can be made there; only what a share answers while it
     // settles is waited out.
     QString fehlt = echt;
@@ -241,6 +237,25 @@ QString keinOrdner(const QString& pfad)
     for (QString oben = QFileInfo(fehlt).path(); oben != fehlt && !QFileInfo::exists(oben);
          oben = QFileInfo(fehlt).path())
         fehlt = oben;
+    // `err`: how making the first missing folder failed; 0 where the making of the rest did.
+    const auto kannNicht = [&](int err) {
+        QString grund;
+        // A share answers a name it refuses as it answers one it settles: where that is why, the name is the reason.
+        const QString name = err == 0 ? files::refusedName(echt) : QString();
+        if (!name.isEmpty()) {
+            const QChar zeichen = name.at(files::refusedCharacterAt(name));
+            grund = zeichen.unicode() < 0x20
+                ? QStringLiteral("ein Steuerzeichen ist in Ordnernamen auf diesem Laufwerk nicht erlaubt")
+                : QStringLiteral("das Zeichen „%1“ ist in Ordnernamen auf diesem Laufwerk nicht erlaubt").arg(zeichen);
+        } else if (err == ENOENT) {
+            // The folder above is there, yet takes no folder (as in /proc).
+            grund = QStringLiteral("der Ordner „%1“ nimmt keine neuen Ordner auf").arg(QFileInfo(fehlt).path());
+        } else if (err != 0) {
+            grund = IoError::reason(ioCodeFor(err));
+        }
+        return QStringLiteral("Der Ordner „%1“ lässt sich dort nicht anlegen%2. Bitte einen anderen Ordner angeben.")
+            .arg(pfad, grund.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(grund));
+    };
     if (!QFileInfo::exists(fehlt)) {
         const int err = ::mkdir(QFile::encodeName(fehlt).constData(), 0777) == 0 ? 0 : errno;
         if (err != 0 && err != EEXIST && !files::passing(err)) return kannNicht(err);

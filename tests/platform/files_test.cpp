@@ -540,15 +540,32 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
     EXPECT_GT(gesagt, 0);
     EXPECT_NEAR(double(jetzt / 1000000), double(QDateTime::currentMSecsSinceEpoch()), 5000.0);
 
-    // No right to write, or a full share, ends the step at once, saying which.
+    // A settling name in a folder whose name holds ":", as a share's mount point does, is waited out as any other.
+    QDir().mkpath(dataPath("smb-share:server=schule"));
+    teilen("mkdir", ".H1_7_08.txt.neu", EINVAL, 300, gesagt);
+    EXPECT_EQ(files::createNew(dataPath("smb-share:server=schule/H1_7_08.txt"), "h\r\n"), 0);
+
+    // No right to write, or a full share, ends the step at once, saying which; so does a name the share refuses at
+    // every try, as gvfs and smbnetfs answer a name that holds ":", with one try.
     uhr.start();
     teilen("mkdir", ".H1_7_04.txt.neu", EACCES, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoAccessDenied);
     teilen("mkdir", ".H1_7_04.txt.neu", ENOSPC, 60000, gesagt);
     EXPECT_EQ(files::createNew(dataPath("H1_7_04.txt"), "d\r\n"), IoDiskFull);
+    for (const int fehler : { EINVAL, EIO }) {
+        gesagt = 0;
+        teilen("mkdir", "Kim: Lee", fehler, 60000, gesagt);
+        EXPECT_FALSE(files::forceDirectories(dataPath("Klassen/KL/Kim: Lee")));
+        EXPECT_EQ(gesagt, 1);
+        teilen("mkdir", ".Kim: Lee.txt.neu", fehler, 60000, gesagt);
+        EXPECT_EQ(files::createNew(dataPath("Kim: Lee.txt"), "i\r\n"), IoUnsafeName);
+        EXPECT_EQ(gesagt, 2);
+    }
     EXPECT_LT(uhr.elapsed(), 1000);
     files::setShareAnswerForTests({});
-    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt", "H1_7_07.txt" }));
+    EXPECT_EQ(allEntries(dataFolder()),
+        QStringList(
+            { "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt", "H1_7_07.txt", "Klassen", "smb-share:server=schule" }));
 }
 
 TEST_F(FilesTest, AFolderAnotherPcMakesAtTheSameMomentCountsAsMade)

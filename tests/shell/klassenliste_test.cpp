@@ -149,6 +149,8 @@ TEST_F(KlassenlisteTest, TheListSearchOffersTheTwoListsAmongEveryHelperFile)
         "benennen Sie eine solche Datei um, wenn sie eine Klassenliste ist.");
     EXPECT_TRUE(ausgelassenMeldung({ "a b.txt", "c d.txt", "e f.txt", "g h.txt", "i j.txt" })
                     .startsWith("Die Dateien „a b.txt“, „c d.txt“ und „e f.txt“ (und 2 weitere) im Ordner"));
+    EXPECT_TRUE(ausgelassenMeldung({ "a b.txt", "c d.txt", "e f.txt", "g h.txt" })
+                    .startsWith("Die Dateien „a b.txt“, „c d.txt“ und „e f.txt“ (und eine weitere) im Ordner"));
 
     // A link to a list counts as the list; a link to a folder does not.
     QFile::link(k + "KLA.TXT", k + "KLC.TXT");

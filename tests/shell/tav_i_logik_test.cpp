@@ -243,9 +243,11 @@ TEST_F(TaviLogikTest, AKlInaThatNamesNoFolderIsNoDataFolder)
     const QList<Fall> faelle {
         { "x", Start::erststart, "" },
         { dataFolder() + "fehlt/", Start::unerreichbar,
-            QStringLiteral("Der Datenordner \"%1fehlt/\" kann nicht erreicht werden: er ist zur Zeit nicht da.\n\n"
-                           "Ist das Netzlaufwerk verbunden?")
-                .arg(dataFolder()) },
+            QStringLiteral("Der Datenordner „%1fehlt/“ kann nicht erreicht werden: er ist zur Zeit nicht da.\n\n"
+                           "Ist das Netzlaufwerk verbunden? Sobald der Ordner da ist, klicken Sie auf „Erneut "
+                           "versuchen“. Bis dahin wird nichts gespeichert.\n\n(Der Datenordner ist in der Datei „%2“ "
+                           "eingetragen.)")
+                .arg(dataFolder(), datei) },
         { dataFolder() + "leer", Start::unerreichbar, "in ihm ist nichts von einem Datenordner." },
         { dataFolder() + "nurKlassen", Start::datenordner, "" },
         // It is there, as seen from the folder the program was started in, but every PC must find it from anywhere.

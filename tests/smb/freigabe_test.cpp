@@ -6,6 +6,7 @@
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
+#include "shell/tav_i_logik.h"
 #include "support/fixtures.h"
 #include "support/processes.h"
 
@@ -384,6 +385,28 @@ TEST_P(FreigabeTest, EveryPupilOfAHandTypedListGetsAFolderOfHisOwnAndKeepsItWhen
         QSet<QString>({ "02 Lena", "06 Annab", "09 Carl", "10 Carla", "Elif Yıl", "Lena Sch" }));
     EXPECT_EQ(allEntries(server + "Klassen/KL/Lena Sch"), QStringList({ "H1_7_01.txt", "H1_7_02.txt" }));
     EXPECT_EQ(allEntries(server + "k_liste"), QStringList({ "KL.TXT" }));
+}
+
+TEST_P(FreigabeTest, ANameTheShareRefusesIsSaidAtOnceAndTheNextNameIsMadeAsEver)
+{
+    // Typed in an editor, or as the first run's data folder: the share refuses ":" in a name, at every try.
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_FALSE(files::forceDirectories(eins + "Klassen/KL/Kim: Lee"));
+    EXPECT_LT(uhr.elapsed(), 3000);
+    uhr.start();
+    QString neu;
+    EXPECT_EQ(tavi::datenordnerEinrichten(zwei + "Kim: Lee", programFolder(), programFolder(), neu),
+        "Der Ordner „" + zwei
+            + "Kim: Lee/“ lässt sich dort nicht anlegen (das Zeichen „:“ ist in Ordnernamen auf diesem Laufwerk nicht "
+              "erlaubt). Bitte einen anderen Ordner angeben.");
+    EXPECT_LT(uhr.elapsed(), 3000);
+    EXPECT_TRUE(neu.isEmpty());
+    // Any other name is made as ever: what smbnetfs answers for a few seconds after a refusal is waited out.
+    EXPECT_TRUE(files::forceDirectories(eins + "Klassen/KL/Kim Lee"));
+    EXPECT_TRUE(files::forceDirectories(zwei + "Klassen/KL/Kim Lee"));
+    EXPECT_EQ(allEntries(server), QStringList({ "Klassen", "k_liste" }));
+    EXPECT_EQ(allEntries(server + "Klassen/KL"), QStringList({ "Kim Lee" }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),

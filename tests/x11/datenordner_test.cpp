@@ -31,7 +31,7 @@ TEST_F(DatenordnerTest, AShareNotMountedYetIsWaitedForAndNothingIsWritten)
         const auto wartet = [&](const char* schritt) {
             SCOPED_TRACE(schritt);
             EXPECT_TRUE(control("unerreichbarPanel")->isVisible());
-            EXPECT_TRUE(text->caption().contains("\"" + share + "\" kann nicht erreicht werden"));
+            EXPECT_TRUE(text->caption().contains("„" + share + "“ kann nicht erreicht werden"));
             EXPECT_TRUE(text->caption().contains("Ist das Netzlaufwerk verbunden?"));
             EXPECT_TRUE(showsWhole(text));
             EXPECT_FALSE(control("kl_Panel")->isVisible());
