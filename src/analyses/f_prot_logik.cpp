@@ -1,8 +1,10 @@
 #include "analyses/f_prot_logik.h"
 
-#include "platform/textfile.h"
 #include "shell/HalmorGlobalDefs.h"
 #include "shell/pfadzeile.h"
+#include "shell/protokolldatei.h"
+
+#include <algorithm>
 
 namespace prot {
 
@@ -101,17 +103,11 @@ QVector<Strich> verschoben(QVector<Strich> striche, int nachUnten)
 
 int lesen(const QString& pfad)
 {
-    int n = 0;
-    TextFile f;
-    f.assign(pfad);
-    f.reset();
-    if (f.ioResult() == 0) {
-        while (!f.eof() && n < kMaxZeilen) {
-            ++n;
-            pfadzeile::setzen(n, f.readLine(), kPfadzeile);
-        }
-        f.close();
-    }
+    // A name Windows-1252 has no letter for stands in UTF-8 in its line, and is shown so.
+    const QStringList zeilen = protokoll::lesen(pfad);
+    const int n = std::min(int(zeilen.size()), kMaxZeilen);
+    for (int i = 1; i <= n; ++i)
+        pfadzeile::setzen(i, zeilen.at(i - 1), kPfadzeile);
     for (int i = n + 1; i <= protzeilen.high(); ++i)
         protzeilen[i] = QString();
     protzeilenzahl = byte(n);

@@ -148,8 +148,9 @@ private:
 // ---- Edits and memos ----
 
 // A one-line edit. Its OnKeyPress filters typed characters and pasted text alike; characters that
-// Windows-1252 cannot hold are refused. OnChange runs whenever the text changes, also by code. The focus
-// given by the program (SetFocus), Tab, an arrow or an accelerator selects the whole text; a click places the cursor.
+// Windows-1252 cannot hold are refused, unless the edit is made to take them. OnChange runs whenever the text changes,
+// also by code. The focus given by the program (SetFocus), Tab, an arrow or an accelerator selects the whole text; a
+// click places the cursor.
 class Edit : public QLineEdit, public KeyEvents {
     Q_OBJECT
 public:
@@ -161,6 +162,10 @@ public:
     // Inserts text at the cursor as if typed: each character through the refusal and OnKeyPress.
     void pasteFiltered(const QString& text);
     bool wantsSpecialKey(quint16 key) override;
+    // A character Windows-1252 has no byte for is refused, since the data files are written in it; an edit whose
+    // text goes where a line may stand in UTF-8 (a class list's) takes it.
+    void setWindows1252Only(bool only) { m_windows1252Only = only; }
+    bool windows1252Only() const { return m_windows1252Only; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -173,6 +178,7 @@ protected:
 
 private:
     bool m_fontPending = false;
+    bool m_windows1252Only = true;
 };
 
 // A memo: lines of text, read-only unless set otherwise.

@@ -105,6 +105,11 @@ bool roundTrips(const QString& text)
     return canEncode(text) && decodeLine(encode(text)) == text;
 }
 
+QByteArray encodeLine(const QString& line)
+{
+    return roundTrips(line) ? encode(line) : line.toUtf8();
+}
+
 Lines decodeLines(const QByteArray& bytes)
 {
     Lines result;

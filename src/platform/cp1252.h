@@ -22,6 +22,9 @@ QString decodeLine(const QByteArray& bytes);
 // Whether `text`, written as Windows-1252, reads back as itself: every character has a byte, and the bytes are not
 // taken for UTF-8 by decodeLine().
 bool roundTrips(const QString& text);
+// One line of a data file (without its line end) as bytes that decodeLine() reads back as `line`: Windows-1252 where
+// it round-trips, as every PC has always read it, else UTF-8, so that no letter becomes "?" and no name another.
+QByteArray encodeLine(const QString& line);
 
 // The lines of a data file as a teacher's editor may have saved it: UTF-16 with its byte-order mark, or UTF-8
 // (with or without a mark) and Windows-1252 decided line by line; CR LF, LF or CR end a line, and the end of the

@@ -29,10 +29,10 @@ bool holdFontChange(const QWidget* control, const QEvent* event, bool& pending)
 
 // One typed character through the refusal of what Windows-1252 cannot hold and the control's OnKeyPress;
 // a null QChar when it is dropped.
-QChar filtered(KeyEvents& events, QChar c)
+QChar filtered(Edit& edit, QChar c)
 {
-    if (c.unicode() < 32 || !cp1252::canEncode(c)) return QChar();
-    if (events.OnKeyPress) events.OnKeyPress(c);
+    if (c.unicode() < 32 || (edit.windows1252Only() && !cp1252::canEncode(c))) return QChar();
+    if (edit.OnKeyPress) edit.OnKeyPress(c);
     return c;
 }
 

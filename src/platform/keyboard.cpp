@@ -211,6 +211,14 @@ bool takesText(QWidget* w)
     return false;
 }
 
+// What Windows-1252 cannot hold is not typed into a control that takes text, but for an edit made to take it.
+bool refusesCharacter(QWidget* w, QChar c)
+{
+    if (!takesText(w) || cp1252::canEncode(c)) return false;
+    const auto* edit = qobject_cast<Edit*>(w);
+    return !edit || edit->windows1252Only();
+}
+
 Qt::Key qtKeyOf(QChar c)
 {
     switch (c.unicode()) {
@@ -337,7 +345,7 @@ private:
         // step gave meanwhile stays.
         const bool answer = form->keypadActs() != keypadActs || (c.isNull() && (u == 8 || QChar(u).isLetterOrNumber()));
         if (answer && focused && form->focusWidget() == focused) form->keypadKeyClicked();
-        if (!c.isNull() && c.unicode() >= 32 && takesText(focused) && !cp1252::canEncode(c)) c = QChar();
+        if (!c.isNull() && c.unicode() >= 32 && refusesCharacter(focused, c)) c = QChar();
         if (c.isNull() || spaceOnButton) return;
         deliver(form, focused, event, c == text.at(0) ? QString() : QString(c));
     }

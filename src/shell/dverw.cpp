@@ -28,6 +28,8 @@ TForm34::TForm34(QWidget* parent)
     ListBox2->OnClick = [this] { ListBox2Click(); };
     Edit1->OnChange = [this] { Edit1Change(); };
     Edit1->OnKeyPress = [this](QChar& key) { edit1keypress(key); };
+    // A key begins a new input: what was refused before it is no longer said once the text changes.
+    Edit1->OnKeyDown = [this](quint16&, ShiftState) { m_abgewiesen.clear(); };
     Button7->OnClick = [this] { Button7Click(); };
     Button8->OnClick = [this] { Button8Click(); };
     Edit2->OnChange = [this] { Edit2Change(); };
@@ -108,6 +110,11 @@ void TForm34::aufbauen()
     Edit1 = new Edit(Nameneingabe, 104, 48, 473, 31);
     Edit1->setMaxLength(dverw::kMaxNamenlaenge);
     applyFont(Edit1, QStringLiteral("Arial"), -19);
+    // A list's line keeps in UTF-8 what Windows-1252 has no letter for.
+    Edit1->setWindows1252Only(false);
+    namenhinweis = new Label(Nameneingabe, QString(), 16, 84);
+    setFontColor(namenhinweis, clRed);
+    namenhinweis->hide();
     Button7 = new Button(Nameneingabe, QStringLiteral("weiter"), 104, 104, 105, 33);
     Button8 = new Button(Nameneingabe, QStringLiteral("Liste speichern"), 224, 104, 121, 33);
     Button9 = new Button(Nameneingabe, QStringLiteral("abbrechen ohne zu speichern"), 376, 104, 201, 33);
@@ -351,6 +358,8 @@ void TForm34::Edit1Change()
     m_zeichenSeitAenderung = 0;
     const QString text = Edit1->text();
     const bool gueltig = dverw::schuelernameGueltig(text);
+    zeichenhinweisZeigen();
+    m_abgewiesen.clear();
     switch (verwaltungsmodus) {
     case 1:
         if (namenzahl > dverw::kMaxNamen) {
@@ -382,11 +391,29 @@ void TForm34::Edit1Change()
 void TForm34::edit1keypress(QChar& key)
 {
     if (key == QChar(8)) return;
-    if (!dverw::namenzeichen(key) || (key == u' ' && Edit1->text().isEmpty() && m_zeichenSeitAenderung == 0)) {
+    if (!dverw::namenzeichen(key)) {
+        // Said, not dropped without a word: the teacher would else save a name she did not type.
+        m_abgewiesen += key;
+        zeichenhinweisZeigen();
+        key = QChar();
+        return;
+    }
+    if (key == u' ' && Edit1->text().isEmpty() && m_zeichenSeitAenderung == 0) {
         key = QChar();
         return;
     }
     ++m_zeichenSeitAenderung;
+}
+
+void TForm34::zeichenhinweisZeigen()
+{
+    // A name chosen to be changed may hold what a name may not (a line typed by hand): "Liste speichern" stays off,
+    // and the note says why.
+    const QString imNamen = dverw::fremdeZeichen(Edit1->text());
+    const QString text = dverw::zeichenhinweis(dverw::fremdeZeichen(imNamen + m_abgewiesen), !imNamen.isEmpty());
+    // A caption's "&" marks a key; the one refused is shown.
+    namenhinweis->setCaption(QString(text).replace(u'&', QStringLiteral("&&")));
+    namenhinweis->setVisible(!text.isEmpty());
 }
 
 void TForm34::Button7Click()
@@ -730,6 +757,7 @@ void TForm34::neuerSchritt()
 {
     // A message belongs to the step it reports.
     meldung->hide();
+    m_abgewiesen.clear();
 }
 
 void TForm34::zeigeMeldung(const QString& text)

@@ -53,6 +53,8 @@ public:
     Label* Label5 = nullptr;
     Label* Label6 = nullptr;
     Edit* Edit1 = nullptr;
+    // Says, under the name, a character that a name may not hold: one just refused, or one the chosen name holds.
+    Label* namenhinweis = nullptr;
     Button* Button7 = nullptr;
     Button* Button8 = nullptr;
     Button* Button9 = nullptr;
@@ -89,6 +91,7 @@ private:
     void ListBox2Click();
     void Edit1Change();
     void edit1keypress(QChar& key);
+    void zeichenhinweisZeigen();
     void Button7Click();
     void Button8Click();
     void Edit2Change();
@@ -124,6 +127,8 @@ private:
     // Characters let into Edit1 since its text last changed: a pasted name reaches the key filter character by
     // character before any of it is in the edit, and only its first character may not be a blank.
     int m_zeichenSeitAenderung = 0;
+    // The characters Edit1 refused since the last key went down: a paste refuses them before its text changes.
+    QString m_abgewiesen;
     // "Ende" could not write "dw.ina" and said so; the next "Ende" closes all the same.
     bool m_endeTrotzFehler = false;
     // The password edit was changed since the window was opened: only then does "Ende" write "dw.ina".

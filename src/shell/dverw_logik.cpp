@@ -46,8 +46,49 @@ QByteArray nativ(const QString& pfad)
 
 bool namenzeichen(QChar c)
 {
-    static const QString umlaute = QStringLiteral("ÄÖÜäöüß");
-    return buchstabe(c) || umlaute.contains(c) || c == u' ' || c == u'-';
+    // Names of every language a class speaks: the line keeps them in UTF-8 where Windows-1252 has no letter for them.
+    // A letter's accent may come as a character of its own after it, as some systems write "é".
+    return c.isLetter() || c.isMark() || c == u' ' || c == u'-';
+}
+
+QString fremdeZeichen(const QString& text)
+{
+    // Counted as the characters they are: one outside the 16-bit range is two halves, neither a letter.
+    QList<char32_t> fremd;
+    for (const char32_t c : text.toUcs4())
+        if ((c > 0xFFFF || !namenzeichen(QChar(char16_t(c)))) && !fremd.contains(c)) fremd << c;
+    return QString::fromUcs4(fremd.constData(), fremd.size());
+}
+
+QString zeichenhinweis(const QString& zeichen, bool imNamen)
+{
+    // A character one cannot see is named; one written as two halves is shown whole.
+    QStringList genannt;
+    for (const char32_t c : zeichen.toUcs4()) {
+        QString wie;
+        if (c == u'\t')
+            wie = QStringLiteral("ein Tabulator");
+        else if (!QChar::isPrint(c) || QChar::isSpace(c))
+            wie = QStringLiteral("ein unsichtbares Zeichen");
+        else
+            wie = QStringLiteral("„%1“").arg(QString::fromUcs4(&c, 1));
+        if (!genannt.contains(wie)) genannt << wie;
+    }
+    if (genannt.isEmpty()) return {};
+    // A hand-typed line may hold many: the first name them.
+    constexpr int kGenannt = 3;
+    const bool weitere = genannt.size() > kGenannt;
+    if (weitere) genannt = genannt.mid(0, kGenannt) << QStringLiteral("weitere Zeichen");
+    QString satz = genannt.size() == 1
+        ? genannt.first()
+        : genannt.mid(0, genannt.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + genannt.last();
+    satz[0] = satz.at(0).toUpper();
+    satz += genannt.size() == 1 ? QStringLiteral(" gehört nicht in einen Namen.")
+                                : QStringLiteral(" gehören nicht in einen Namen.");
+    if (imNamen)
+        satz += genannt.size() == 1 ? QStringLiteral(" Ohne dieses Zeichen lässt sich der Name speichern.")
+                                    : QStringLiteral(" Ohne sie lässt sich der Name speichern.");
+    return satz;
 }
 
 bool listennamenzeichen(QChar c)
@@ -65,7 +106,7 @@ bool schuelernameGueltig(const QString& name)
     if (name.isEmpty() || name.size() > kMaxNamenlaenge || name.at(0) == u' ') return false;
     for (QChar c : name)
         if (!namenzeichen(c)) return false;
-    return cp1252::canEncode(name) && files::isSafeName(klassenliste::ordnername(listenzeile(1, name)));
+    return files::isSafeName(klassenliste::ordnername(listenzeile(1, name)));
 }
 
 bool listennameGueltig(const QString& name)

@@ -19,8 +19,14 @@ constexpr int kMaxPasswortlaenge = 8;
 
 // ---- Names ----
 
-// Characters a pupil's name may hold: letters, the umlauts, "ß", blank and "-".
+// Characters a pupil's name may hold: every letter (a line Windows-1252 cannot hold is written in UTF-8), blank
+// and "-".
 bool namenzeichen(QChar c);
+// The characters of `text` a name may not hold, each once, in their order.
+QString fremdeZeichen(const QString& text);
+// The note beside the name edit about `zeichen`, characters a name may not hold (empty where there are none):
+// "„4“ gehört nicht in einen Namen." Where the name holds them, `imNamen` adds that it is saved without them.
+QString zeichenhinweis(const QString& zeichen, bool imNamen);
 // Characters a list name may hold: digits, letters and "_".
 bool listennamenzeichen(QChar c);
 // Characters of the password: "0".."z".

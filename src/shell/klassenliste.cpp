@@ -432,8 +432,8 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
     for (const QString& zeile : zeilen) {
         // A name an editor saved in UTF-8 that Windows-1252 has no letter for would come back as "?", and one whose
         // bytes read as UTF-8 as another name: either would change the pupil's name, and his folder with it. Such a
-        // line stays as the editor wrote it; every other line is written as every PC has always read it.
-        inhalt += (cp1252::roundTrips(zeile) ? cp1252::encode(zeile) : zeile.toUtf8()) + "\r\n";
+        // line is kept in UTF-8; every other line is written as every PC has always read it.
+        inhalt += cp1252::encodeLine(zeile) + "\r\n";
     }
     // Each line reads back as itself, yet the file may not: the bytes of a first line can begin as a byte-order
     // mark does ("þÿ" after a UTF-8 mark that was read over), and the whole file would then read as UTF-16.

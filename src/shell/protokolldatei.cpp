@@ -5,6 +5,8 @@
 #include "platform/files.h"
 #include "shell/klassenliste.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 #include <cerrno>
@@ -93,11 +95,13 @@ QString anlegen(Nummern& nummern, const std::function<QStringList(const QString&
     fehler.clear();
     for (int n = nummern.erste(); n != 0; n = nummern.erste()) {
         const QString pfad = nummern.datei(n);
-        QString text;
+        // A pupil's name, and the path of his folder, as his class list spells them: a line Windows-1252 cannot
+        // hold is written in UTF-8, every other line as always.
+        QByteArray text;
         for (const QString& zeile : inhalt(pfad))
-            text += zeile + QStringLiteral("\r\n");
+            text += cp1252::encodeLine(zeile) + "\r\n";
         // Made whole or not at all: a half or empty file would take the number and show up as a protocol.
-        const int ergebnis = files::createNew(pfad, cp1252::encode(text));
+        const int ergebnis = files::createNew(pfad, text);
         if (ergebnis != 0 && ergebnis != IoFileExists) {
             fehler = IoError(ergebnis, pfad).message();
             return {};
@@ -113,6 +117,13 @@ QString anlegen(const QString& stamm, const std::function<QStringList(const QStr
 {
     Nummern nummern = nummernSuchen(stamm);
     return anlegen(nummern, inhalt, fehler);
+}
+
+QStringList lesen(const QString& pfad)
+{
+    QFile datei(files::resolve(pfad));
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    return cp1252::decodeLines(datei.readAll()).lines;
 }
 
 } // namespace protokoll

@@ -2,6 +2,7 @@
 #include "analyses/f_gra_logik.h"
 #include "analyses/f_gra_protokoll.h"
 #include "analyses/f_prot.h"
+#include "analyses/f_prot_logik.h"
 #include "analyses/f_schueler.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -180,7 +181,7 @@ TEST_F(FGraProtokollTest, LegendShowsTheLettersThatOccurred)
 TEST_F(FGraProtokollTest, PupilFromAClassListIsNamedWithoutItsNumber)
 {
     QDir().mkpath(dataPath("k_liste"));
-    writeBytes(dataPath("k_liste/KL3A.txt"), "01 Anna\r\n02 Vodoz Dovedi\r\n");
+    writeBytes(dataPath("k_liste/KL3A.txt"), "01 Anna\r\n02 Vodoz Dovedi\r\n03 \xc5\x81ukasz W\xc3\xb3jcik\r\n");
     aktivliste = "KL3A";
     schueler::namenliste();
     schuelername = "02 Vodoz Dovedi";
@@ -189,6 +190,20 @@ TEST_F(FGraProtokollTest, PupilFromAClassListIsNamedWithoutItsNumber)
     const QString pfad = schreiben();
     EXPECT_TRUE(pfad.endsWith("/Klassen/KL3A/02 Vodoz/1+1___01.txt")) << pfad.toStdString();
     EXPECT_EQ(protzeilen[0], "Vodoz Dovedi                         07.12.2026  kleines  1 + 1 (ohne ZÜ)");
+
+    // A name Windows-1252 has no letter for: the protocol names him, and the folder he has, as the list spells them,
+    // and the viewer reads them so.
+    schuelername = "03 Łukasz Wójcik";
+    start(11, 0, wahlAb(0, { 1 }), wahlAb(0, { 1 }));
+    antworten([] { return QStringLiteral("2"); }, 1);
+    const QString lukasz = schreiben();
+    EXPECT_EQ(QFileInfo(lukasz).dir().path(), dataPath("Klassen/KL3A/03 Łukas"));
+    const QList<QByteArray> bytes = readBytes(lukasz).split('\n');
+    EXPECT_TRUE(bytes[0].startsWith("\xc5\x81ukasz W\xc3\xb3jcik     ")) << bytes[0].toStdString();
+    EXPECT_EQ(bytes[1], ("gespeichert unter: " + lukasz + "\r").toUtf8());
+    ASSERT_GT(prot::lesen(lukasz), 2);
+    EXPECT_TRUE(protzeilen[1].str().startsWith("Łukasz Wójcik     ")) << protzeilen[1].str().toStdString();
+    EXPECT_EQ(protzeilen[2], "gespeichert unter: " + lukasz);
 }
 
 TEST_F(FGraProtokollTest, GoldenSmallAddition)

@@ -47,7 +47,26 @@ TEST_F(DverwLogikTest, NamesAreCheckedCharacterByCharacter)
     EXPECT_FALSE(schuelernameGueltig(" Anna"));
     EXPECT_FALSE(schuelernameGueltig("An/na"));
     EXPECT_FALSE(schuelernameGueltig("Anna1"));
-    EXPECT_FALSE(schuelernameGueltig(QString::fromUtf8("Ана")));
+    // Every letter of a name as a class spells it, an accent written after its letter too.
+    for (const char* name : { "Zeynep Yıldız", "Łukasz Wójcik", "Ayşe Şahin", "José", "Jose\u0301", "Ана" })
+        EXPECT_TRUE(schuelernameGueltig(QString::fromUtf8(name))) << name;
+
+    // What a name may not hold is said, each character once, the first three by name.
+    const struct {
+        const char* text;
+        bool imNamen;
+        const char* hinweis;
+    } hinweise[] = {
+        { "Anna Lena-Maria", false, "" },
+        { "Kind4", false, "„4“ gehört nicht in einen Namen." },
+        { "Kind45 Name", true, "„4“ und „5“ gehören nicht in einen Namen. Ohne sie lässt sich der Name speichern." },
+        { "Anna\tMüller.", false, "Ein Tabulator und „.“ gehören nicht in einen Namen." },
+        { "1a2b3c4d1", false, "„1“, „2“, „3“ und weitere Zeichen gehören nicht in einen Namen." },
+        { "Lea 😀", true, "„😀“ gehört nicht in einen Namen. Ohne dieses Zeichen lässt sich der Name speichern." },
+    };
+    for (const auto& h : hinweise)
+        EXPECT_EQ(zeichenhinweis(fremdeZeichen(QString::fromUtf8(h.text)), h.imNamen), QString::fromUtf8(h.hinweis))
+            << h.text;
 
     EXPECT_TRUE(listennameGueltig("1b_03"));
     EXPECT_TRUE(listennameGueltig("ABCDEFG"));

@@ -229,6 +229,57 @@ TEST_F(DverwTest, RefusedCharactersNeverReachTheDisk)
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
 }
 
+// Names of every language are saved as typed, and a character a name may not hold is said under the edit.
+TEST_F(DverwTest, ANameIsSavedAsTypedAndWhatItMayNotHoldIsSaid)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    // Typed by hand: a name in UTF-8, one in Windows-1252, one with digits.
+    const QByteArray vorher = "01 Anna\r\n02 Elif Y\xc4\xb1lmaz\r\n03 Kind45 Name\r\n04 Jos\xe9\r\n";
+    writeBytes(dataPath("k_liste/3C.TXT"), vorher);
+    TForm34 w;
+    oeffnen(w, [&] {
+        klick(w.Button2);
+        waehle(w.ListBox1, "3C");
+        typeText(&w, "Zeynep Yıld4");
+        EXPECT_EQ(w.Edit1->text(), "Zeynep Yıld");
+        ASSERT_TRUE(w.namenhinweis->isVisible());
+        EXPECT_EQ(w.namenhinweis->caption(), "„4“ gehört nicht in einen Namen.");
+        EXPECT_TRUE(w.Button8->isEnabled());
+        grabToPng(&w, "dverw_zeichenhinweis");
+        typeText(&w, "ız");
+        EXPECT_FALSE(w.namenhinweis->isVisible());
+        // A paste says what it left out, wherever in it.
+        w.Edit1->selectAll();
+        w.Edit1->pasteFiltered("3Zeynep Yıldız");
+        EXPECT_EQ(w.Edit1->text(), "Zeynep Yıldız");
+        EXPECT_EQ(w.namenhinweis->caption(), "„3“ gehört nicht in einen Namen.");
+        EXPECT_TRUE(w.namenhinweis->isVisible());
+        klick(w.Button8);
+
+        // A name chosen to be changed that holds digits cannot be saved so: said, not greyed without a word.
+        klick(w.Button3);
+        waehle(w.ListBox1, "3C");
+        waehle(w.ListBox2, "Kind45 Name");
+        EXPECT_FALSE(w.Button8->isEnabled());
+        ASSERT_TRUE(w.namenhinweis->isVisible());
+        EXPECT_TRUE(w.namenhinweis->caption().startsWith("„4“ und „5“ gehören nicht in einen Namen."));
+        EXPECT_TRUE(showsWhole(w.namenhinweis));
+        grabToPng(&w, "dverw_zeichenhinweis_gewaehlt");
+        w.Edit1->setText("Gülay Jäger @%&#");
+        EXPECT_TRUE(showsWhole(w.namenhinweis));
+        grabToPng(&w, "dverw_zeichenhinweis_lang");
+        for (const QString& name : { "Elif Yılmaz", "José" }) {
+            waehle(w.ListBox2, name);
+            EXPECT_TRUE(w.Button8->isEnabled()) << name.toStdString();
+            EXPECT_FALSE(w.namenhinweis->isVisible()) << name.toStdString();
+        }
+        klick(w.Button8);
+    });
+    EXPECT_EQ(readBytes(dataPath("k_liste/3C.TXT")), vorher + "05 Zeynep Y\xc4\xb1ld\xc4\xb1z\r\n");
+    EXPECT_TRUE(ordner("Klassen/3C").contains("05 Zeyne"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST_F(DverwTest, AddingANameAndAFullList)
 {
     liste("2A.TXT", { "01 Anna", "02 Ben" });

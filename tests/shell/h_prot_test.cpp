@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 #include "platform/controls.h"
+#include "platform/cp1252.h"
 #include "platform/filelock.h"
 #include "platform/files.h"
 #include "platform/printer.h"
@@ -40,17 +41,19 @@ protected:
         TaviTest::TearDown();
     }
 
-    // The class list KL3A with `anzahl` pupils, the fourth "Vodoz Dovedi", chosen as the active list.
+    // The class list KL3A with `anzahl` pupils, the fourth "Vodoz Dovedi", the fifth "Elif Yılmaz" (in UTF-8, as
+    // Windows-1252 has no "ı"), chosen as the active list.
     void klasse(int anzahl)
     {
         files::forceDirectories(dataPath("k_liste"));
-        TextFile f;
-        f.assign(dataPath("k_liste/KL3A.txt"));
-        f.rewrite();
-        for (int i = 1; i <= anzahl; ++i)
-            f.writeLine(protokoll::zweistellig(i % 100) + u' '
-                + (i == 4 ? QStringLiteral("Vodoz Dovedi") : QStringLiteral("Kind%1").arg(i)));
-        f.close();
+        QByteArray liste;
+        for (int i = 1; i <= anzahl; ++i) {
+            const QString name = i == 4 ? QStringLiteral("Vodoz Dovedi")
+                : i == 5                ? QStringLiteral("Elif Yılmaz")
+                                        : QStringLiteral("Kind%1").arg(i);
+            liste += cp1252::encodeLine(protokoll::zweistellig(i % 100) + u' ' + name) + "\r\n";
+        }
+        writeBytes(dataPath("k_liste/KL3A.txt"), liste);
         tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
         aktivliste = "KL3A";
     }
@@ -81,16 +84,7 @@ protected:
         return offen;
     }
 
-    QStringList dateizeilen(const QString& pfad) const
-    {
-        TextFile f;
-        f.assign(pfad);
-        f.reset();
-        QStringList z;
-        while (f.ioResult() == 0 && !f.eof())
-            z << f.readLine();
-        return z;
-    }
+    static QStringList dateizeilen(const QString& pfad) { return protokoll::lesen(pfad); }
 
     QStringList gedruckteTexte() const
     {
@@ -153,6 +147,19 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
     });
     EXPECT_EQ(schuelerzeile, "45 Kind45");
     EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/45 Kind4/H1_7_01.txt")));
+
+    // A name Windows-1252 has no letter for stands in its line as the list spells it, in UTF-8; the other lines are
+    // written as always.
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(4);
+    });
+    const QString elif = dataPath("Klassen/KL3A/05 Elif/H1_7_01.txt");
+    ASSERT_EQ(dateizeilen(elif).size(), 14);
+    EXPECT_EQ(dateizeilen(elif)[1], "Leistungsprotokoll für Elif Yılmaz");
+    const QList<QByteArray> bytes = readBytes(elif).split('\n');
+    EXPECT_EQ(bytes[1], "Leistungsprotokoll f\xc3\xbcr Elif Y\xc4\xb1lmaz\r");
+    EXPECT_EQ(bytes[2], "Zeile 2\r");
 }
 
 TEST_F(HProtTest, AListChangedOrDeletedOnAnotherPcAfterTheNamesShowGetsNothing)

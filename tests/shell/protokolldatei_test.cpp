@@ -48,6 +48,28 @@ TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
     EXPECT_TRUE(fehler.isEmpty());
 }
 
+// Each line in Windows-1252 as always, but one it cannot hold, or whose bytes would read as another text: that one in
+// UTF-8. Read back, each line is the one written.
+TEST_F(ProtokolldateiTest, ALineWindows1252CannotHoldIsWrittenInUtf8AndEveryLineReadsBackAsWritten)
+{
+    const QString ordner = dataPath("Klassen/KL3C/04 Łukas/");
+    QDir().mkpath(ordner);
+    const QStringList zeilen { "Leistungsprotokoll für Jörg", "Leistungsprotokoll für Elif Yılmaz", "Ã¼", "" };
+    QString fehler;
+    const QString pfad = anlegen(
+        ordner + "1x1___", [&](const QString& p) { return zeilen + QStringList { "gespeichert unter: " + p }; },
+        fehler);
+    ASSERT_EQ(pfad, ordner + "1x1___01.txt") << fehler.toStdString();
+    EXPECT_EQ(readBytes(pfad),
+        "Leistungsprotokoll f\xfcr J\xf6rg\r\n"
+        "Leistungsprotokoll f\xc3\xbcr Elif Y\xc4\xb1lmaz\r\n"
+        "\xc3\x83\xc2\xbc\r\n"
+        "\r\n"
+            + ("gespeichert unter: " + pfad + "\r\n").toUtf8());
+    EXPECT_EQ(lesen(pfad), zeilen + QStringList { "gespeichert unter: " + pfad });
+    EXPECT_TRUE(lesen(ordner + "1x1___02.txt").isEmpty());
+}
+
 TEST_F(ProtokolldateiTest, ANumberTakenMeanwhileIsSkippedAndNothingIsOverwritten)
 {
     const QString ordner = dataPath("OHNELIST/Ben/");

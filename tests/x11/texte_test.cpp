@@ -539,6 +539,10 @@ TEST_F(TexteTest, EveryTextOfEveryWindowShowsWhole)
         verwaltung->ListBox2->setItemIndex(2);
         verwaltung->ListBox2->OnClick();
         pruefen(f, QStringLiteral(" > Form34 einen Namen ändern"));
+        // A name typed by hand that holds what a name may not: the note under it, at its longest.
+        verwaltung->Edit1->setText(QStringLiteral("Gülay Jäger @%&#"));
+        EXPECT_TRUE(verwaltung->namenhinweis->isVisible());
+        pruefen(f, QStringLiteral(" > Form34 Zeichen, die nicht in einen Namen gehören"));
         verwaltung->Button9->Click();
         verwaltung->Button10->Click();
     });
