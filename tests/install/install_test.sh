@@ -25,6 +25,26 @@ png="$prefix/share/icons/hicolor/48x48/apps/tavi.png"
 # Width and height of a PNG are the two big-endian words at bytes 16 to 23.
 [ "$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')" = " 0 0 0 48 0 0 0 48" ] || fail "no 48x48 icon"
 
+# "--version" and "--help" (and "-v", "-h") answer on the terminal and end, as Linux programs do: without a
+# display, and without touching an account's settings or a data folder; a Qt option before them changes nothing.
+mkdir -p "$base/auskunft"
+auskunft() {
+    env -i PATH=/usr/bin:/bin HOME="$base/auskunft" XDG_CONFIG_DIRS="$base/auskunft" timeout 10 "$prefix/bin/tavi" "$@" \
+        2>"$base/auskunft.err" || fail "tavi $* ended with $?: $(cat "$base/auskunft.err")"
+    [ ! -s "$base/auskunft.err" ] || fail "tavi $* wrote an error: $(cat "$base/auskunft.err")"
+}
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+for args in --version -v "-reverse --version"; do
+    # shellcheck disable=SC2086
+    out="$(auskunft $args)"
+    [ "$out" = "tavi $version" ] || fail "tavi $args printed '$out', the project's version is $version"
+done
+for args in --help -h; do
+    out="$(auskunft "$args")"
+    for o in --help --version; do grep -q -- "$o" <<<"$out" || fail "tavi $args names no $o: $out"; done
+done
+[ -z "$(ls -A "$base/auskunft")" ] || fail "--version or --help wrote $(ls -A "$base/auskunft")"
+
 # The program's windows on a screen: they carry the icon built into the program (nothing beside it in bin/),
 # and the class "tavi" by which a desktop matches them to the entry "tavi.desktop".
 setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$base/display" >/dev/null 2>&1 &
@@ -56,7 +76,8 @@ grep -qx 'WM_CLASS(STRING) = "tavi", "tavi"' <<<"$props" || fail "the window's c
 printf 'x\r\naus_share\r\n' >"$prefix/share/tavi/installordner/kl.ina"
 mkdir -p "$prefix/etc/xdg"
 
-# Starts the installed program as an ordinary account with its own home until its own "kl.ina" exists.
+# Starts the installed program (with the arguments after the home) as an ordinary account with its own home until
+# its own "kl.ina" exists.
 first_run() {
     local home="$1"
     mkdir -p "$home"
@@ -68,7 +89,7 @@ first_run() {
         chmod a-w "$prefix/bin"
     fi
     env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_DIRS="$prefix/etc/xdg" QT_QPA_PLATFORM=offscreen \
-        "${as[@]}" "$prefix/bin/tavi" >/dev/null 2>&1 &
+        "${as[@]}" "$prefix/bin/tavi" "${@:2}" >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 100); do
         [ -s "$home/.config/tavi/kl.ina" ] && break
@@ -79,7 +100,8 @@ first_run() {
     cat "$home/.config/tavi/kl.ina" 2>/dev/null || true
 }
 
-[ "$(first_run "$prefix/lehrer1")" = "$(printf 'x\r\naus_share\r\n')" ] || fail "the first run did not find share/tavi's preset"
+# Qt's own options ("-reverse" holds a "v") start the program as before.
+[ "$(first_run "$prefix/lehrer1" -reverse)" = "$(printf 'x\r\naus_share\r\n')" ] || fail "the first run did not find share/tavi's preset"
 [ ! -e "$prefix/bin/kl.ina" ] || fail "the first run wrote into bin/"
 
 # An administrator's preset in the system configuration folder comes first.

@@ -101,6 +101,10 @@ preset="$(md5sum <"$R/etc/xdg/tavi/kl.ina")"
 pkg() { dpkg --instdir="$R" --admindir="$R/var/lib/dpkg" --force-depends --force-not-root --force-bad-path "$@"; }
 pkg -i "$deb" >"$base/dpkg.log" 2>&1 || { cat "$base/dpkg.log"; fail "dpkg could not install the package"; }
 [ -x "$R/usr/bin/tavi" ] || fail "no /usr/bin/tavi after the install"
+# The installed program names the package's version, also where no display is.
+version="$(field Version)"
+said="$(env -i PATH=/usr/bin:/bin HOME="$base/leer" timeout 10 "$R/usr/bin/tavi" --version)" || fail "tavi --version failed"
+[ "$said" = "tavi ${version%-*}" ] || fail "tavi --version printed '$said', the package is $version"
 [ "$(md5sum <"$R/etc/xdg/tavi/kl.ina")" = "$preset" ] || fail "the install changed /etc/xdg/tavi/kl.ina"
 
 home="$base/home/lehrer"
@@ -138,7 +142,6 @@ keeps() {
 
 # ---- A newer package over the older ----
 dpkg-deb -R "$deb" "$base/neu"
-version="$(field Version)"
 sed -i "s/^Version: .*/Version: ${version%-*}-$((${version##*-} + 1))/" "$base/neu/DEBIAN/control"
 dpkg-deb --root-owner-group -b "$base/neu" "$base/tavi_neu.deb" >/dev/null
 pkg -i "$base/tavi_neu.deb" >"$base/dpkg.log" 2>&1 || { cat "$base/dpkg.log"; fail "dpkg could not update the package"; }
