@@ -6,6 +6,7 @@
 #include "aids/h_stern.h"
 #include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
+#include "analyses/f_sv.h"
 #include "games/s_tictactoe.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
@@ -361,4 +362,26 @@ TEST_F(Fokusrahmen, dieListenwahlDerVerwaltungRahmtDieErsteListeAuchNachEinemKli
     });
     EXPECT_EQ(geprueft, 4);
     EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files).size(), 2);
+}
+
+// Tab stops only where a frame shows it: in the written-subtraction set-up it goes round the names, "zurück" and
+// "Hinweise drucken?", never into the hints beside them.
+TEST_F(Fokusrahmen, tabHaeltInDerSubtraktionNurWoEinRahmenErscheint)
+{
+    if (!onXServer()) GTEST_SKIP();
+    klassen({ "KL3A" });
+    aktivliste = "KL3A";
+    auto* sv = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(sv);
+    QSet<QWidget*> halte;
+    zeigen(sv, [&](Form& f) {
+        if (&f != sv) return;
+        ASSERT_TRUE(waitActive(sv));
+        for (int i = 0; i < 8; ++i) {
+            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+            halte.insert(keyReceiver());
+        }
+        sv->Button10->Click();
+    });
+    EXPECT_EQ(halte, (QSet<QWidget*> { sv->namen, sv->Button10, sv->Button1 }));
 }
