@@ -28,6 +28,9 @@ TForm39::TForm39(QWidget* parent)
     Memo1 = new Memo(Panel1, 8, 40, 441, 457);
     applyFont(Memo1, QStringLiteral("MS Sans Serif"), 13);
     Memo1->setLines(sv::hinweiszeilen());
+    // The hints are read-only text, which shows no focus frame: Tab would stop there without a sign. The mouse still
+    // scrolls them, and a click into them lets the arrows do so.
+    setTabStop(Memo1, false);
 
     Namenliste = new Panel(this, 488, 16, 265, 449);
     Label6 = new Label(Namenliste, QStringLiteral("Namen"), 112, 416);

@@ -233,7 +233,8 @@ public:
     // A list whose choice acts at once (deletes, prints, saves): the keys that move only move the focus frame,
     // and Space or Enter chooses the framed item, as a click does. Other lists choose as the arrows move.
     void setChoiceActs(bool on) { m_choiceActs = on; }
-    // Gives the list the focus with its frame on the first item and nothing chosen: where the keys go on.
+    // Gives the list the focus with its frame on the first item and nothing chosen: where the keys go on. The frame
+    // shows while the list keeps the focus, also where the window was used with the mouse alone.
     void focusFirstItem();
     // Where the text of a row (in the viewport's coordinates) is laid out, centred, before the row cuts it: a row
     // is as high as its font's cell unless the letters' ink needs more, and its text moves so that the ink fits.
@@ -256,6 +257,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Rows as high as the font's cell, or as the ink of the texts shown with room for the focus frame above and
@@ -271,6 +273,7 @@ private:
     void moveFrameOnly(QKeyEvent* event);
     bool m_sorted = false;
     bool m_choiceActs = false;
+    bool m_framedByProgram = false;
     int m_itemHeight = 0;
     bool m_heightsPending = false;
     // The texts' ink above and below the baseline, the rows' height and their texts' shift, while the list

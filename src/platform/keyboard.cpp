@@ -13,9 +13,12 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -138,9 +141,53 @@ bool isUsable(const QWidget* control)
 
 namespace {
 
+// Fusion draws a scroll bar's handle from the button colour, lighter than its grey track: beside a white list the
+// track reads as the handle, and a list at its top seems to stand at its end. Here the handle is a grey clearly
+// darker than the track, darker still under the mouse and while it is dragged; the rest is Fusion's.
+class ScrollBarStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        // Without a range there is nothing to move, and the handle fills the track as Fusion draws it.
+        if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarSlider)
+            || bar->maximum <= bar->minimum) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider rest = *bar;
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+        const QRect handle = subControlRect(control, bar, SC_ScrollBarSlider, widget);
+        if (handle.isEmpty()) return;
+        const bool onHandle = bar->activeSubControls & SC_ScrollBarSlider;
+        const QColor button = bar->palette.color(QPalette::Button);
+        QColor fill = button.darker(125);
+        if (!(bar->state & State_Enabled))
+            fill = button.darker(110);
+        else if (onHandle && (bar->state & State_Sunken))
+            fill = button.darker(160);
+        else if (onHandle && (bar->state & State_MouseOver))
+            fill = button.darker(140);
+        const bool horizontal = bar->orientation == Qt::Horizontal;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(fill.darker(120));
+        painter->setBrush(fill);
+        // Its outline lies on the lines of the arrow buttons and the track beside it, as Fusion's does.
+        painter->drawRect(
+            handle.adjusted(horizontal ? -1 : 0, horizontal ? 0 : -1, horizontal ? 0 : -1, horizontal ? -1 : 0));
+        painter->restore();
+    }
+};
+
 void applyWindowsLook()
 {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(new ScrollBarStyle(fusion));
     QPalette p = QApplication::style()->standardPalette();
     auto both = [&p](QPalette::ColorRole role, const QColor& c) {
         p.setColor(QPalette::Active, role, c);

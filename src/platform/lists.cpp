@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/form.h"
 
+#include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
@@ -416,7 +417,11 @@ void ListBox::actingChoiceKey(QKeyEvent* event)
 void ListBox::focusFirstItem()
 {
     if (count() > 0) setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    // A list that comes up after a click on a button takes the keys at once: Space or Enter would act on its first
+    // item before the user pressed any other key, so the frame shows that from the start.
+    m_framedByProgram = true;
     SetFocus(this);
+    viewport()->update();
 }
 
 void ListBox::moveFrameOnly(QKeyEvent* event)
@@ -440,10 +445,18 @@ void ListBox::paintEvent(QPaintEvent* event)
     QListWidget::paintEvent(event);
     // The style marks the item with the focus by a tint, which does not show on a chosen item, and an empty
     // list not at all: Space acts on what this frame shows.
-    if (!showsFocusFrame(this)) return;
+    if (!showsFocusFrame(this) && !(m_framedByProgram && hasFocus())) return;
     QPainter p(viewport());
     const QListWidgetItem* it = currentItem();
     drawFocusFrame(p, it ? focusFrameOf(visualItemRect(it)) : viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    // Another window coming up in front (a message, another program) leaves the list where it was.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_framedByProgram = false;
+    QListWidget::focusOutEvent(event);
 }
 
 void ListBox::changeEvent(QEvent* event)

@@ -1,18 +1,22 @@
 // Where Space and Enter act can be seen: in a window worked with the keyboard the focused button shows its frame,
 // also where the program moved the focus and in every window the keyboard comes back to; a window used with the
-// mouse alone shows none. Space presses the framed button, and the button Enter presses is marked.
+// mouse alone shows none, but on a list that comes up with the keys in it. Space presses the framed button, and the
+// button Enter presses is marked.
 #include "aids/h_haupt.h"
 #include "aids/h_stern.h"
 #include "aids/h_sv1.h"
 #include "aids/hilfenrahmen.h"
+#include "analyses/f_sv.h"
 #include "games/s_tictactoe.h"
 #include "platform/controls.h"
 #include "shell/HalmorGlobalDefs.h"
+#include "shell/dverw.h"
 #include "shell/fenster.h"
 #include "shell/tastenfeld.h"
 #include "support/programm.h"
 #include "support/xserver.h"
 
+#include <QDir>
 #include <QImage>
 #include <QRadioButton>
 #include <QScreen>
@@ -58,7 +62,26 @@ QImage ohneRahmen(QWidget* control)
     return b;
 }
 
-class Fokusrahmen : public ProgrammTest { };
+// Whether the dots of the focus frame lie on the top line of row `zeile` of `liste`, on the screen.
+bool gerahmt(ListBox* liste, int zeile)
+{
+    const QImage b = bild(liste->viewport());
+    const QRect linie = liste->focusFrameOf(liste->visualItemRect(liste->item(zeile)));
+    int punkte = 0;
+    for (int x = linie.left(); x <= linie.right(); ++x)
+        if (qGray(b.pixel(x, linie.top())) < 64) ++punkte;
+    return punkte >= linie.width() / 3;
+}
+
+class Fokusrahmen : public ProgrammTest {
+protected:
+    void klassen(const QStringList& namen)
+    {
+        QDir().mkpath(dataPath("k_liste"));
+        for (const QString& name : namen)
+            writeBytes(dataPath("k_liste/" + name + ".TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
+    }
+};
 
 } // namespace
 
@@ -308,4 +331,57 @@ TEST_F(Fokusrahmen, dasTastenfeldZeigtDenRahmenWoKeinKnopfEnterTraegt)
     }
     geprueft.removeDuplicates();
     EXPECT_EQ(geprueft.size(), 3) << geprueft.join(' ').toStdString();
+}
+
+// Brought up by a click on a button, the administration's choice of a list frames its first list in every kind of
+// step, also in a window used with the mouse alone: the next Space or Enter would delete, print or open it.
+TEST_F(Fokusrahmen, dieListenwahlDerVerwaltungRahmtDieErsteListeAuchNachEinemKlick)
+{
+    if (!onXServer()) GTEST_SKIP();
+    klassen({ "1A", "2B" });
+    auto* w = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(w);
+    int geprueft = 0;
+    zeigen(w, [&](Form& f) {
+        if (&f != w) return;
+        ASSERT_TRUE(waitActive(w));
+        // As when the window was opened by a click: no key has shown a frame in it.
+        w->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        for (Button* art : { w->Button5, w->Button4, w->Button3, w->Button2 }) {
+            SCOPED_TRACE(art->text().toStdString());
+            QTest::mouseClick(art, Qt::LeftButton);
+            ASSERT_EQ(keyReceiver(), w->ListBox1);
+            EXPECT_TRUE(gerahmt(w->ListBox1, 0));
+            EXPECT_EQ(w->ListBox1->ItemIndex(), -1);
+            QTest::mouseClick(w->Button6, Qt::LeftButton); // abbrechen
+            ++geprueft;
+        }
+        // The rest of the window keeps its look for the mouse.
+        EXPECT_FALSE(w->testAttribute(Qt::WA_KeyboardFocusChange));
+        w->Button10->Click();
+    });
+    EXPECT_EQ(geprueft, 4);
+    EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files).size(), 2);
+}
+
+// Tab stops only where a frame shows it: in the written-subtraction set-up it goes round the names, "zurück" and
+// "Hinweise drucken?", never into the hints beside them.
+TEST_F(Fokusrahmen, tabHaeltInDerSubtraktionNurWoEinRahmenErscheint)
+{
+    if (!onXServer()) GTEST_SKIP();
+    klassen({ "KL3A" });
+    aktivliste = "KL3A";
+    auto* sv = dynamic_cast<TForm39*>(Form39);
+    ASSERT_TRUE(sv);
+    QSet<QWidget*> halte;
+    zeigen(sv, [&](Form& f) {
+        if (&f != sv) return;
+        ASSERT_TRUE(waitActive(sv));
+        for (int i = 0; i < 8; ++i) {
+            ASSERT_TRUE(sendKey(Qt::Key_Tab));
+            halte.insert(keyReceiver());
+        }
+        sv->Button10->Click();
+    });
+    EXPECT_EQ(halte, (QSet<QWidget*> { sv->namen, sv->Button10, sv->Button1 }));
 }
