@@ -46,12 +46,19 @@ QStringList& zeilen()
     return z;
 }
 
-// The codes of the pupils of zeilen(), found when first asked for: a pupil with a folder of his own is known by its
-// number, which the folder rule may have to read his protocols for.
-QStringList& codes()
+// The codes of the pupils of zeilen(), each found when first asked for: a pupil with a folder of his own is known by
+// its number, which the folder rule may have to read the folders of his first letters for.
+QHash<int, QString>& codes()
 {
-    static QStringList c;
+    static QHash<int, QString> c;
     return c;
+}
+
+// What was seen of the pupils' folders while the names are shown: Start after a click reads nothing again.
+klassenliste::Ordnerblick& blick()
+{
+    static klassenliste::Ordnerblick b;
+    return b;
 }
 
 // The row clicked last (from 0), -1 for none: two rows may give one code, and the clicked one is the pupil.
@@ -74,6 +81,7 @@ QStringList namenliste(QString* meldung)
     ersatzweise() = false;
     zeilen().clear();
     codes().clear();
+    blick().vergessen();
     gewaehlt() = -1;
     schuelerzahl = 0;
     if (ohneListe()) return {};
@@ -93,8 +101,9 @@ QStringList namenliste(QString* meldung)
 
 QString schuelercode(int index, const QString& name)
 {
-    if (codes().isEmpty() && !zeilen().isEmpty())
-        codes() = klassenliste::schuelercodes(zeilen(), klassenliste::ordnerlage(datpfad, aktivliste.str()));
+    if (index >= 0 && index < zeilen().size() && !codes().contains(index))
+        codes().insert(
+            index, klassenliste::ordnerVon(zeilen(), index, blick().lage(datpfad, aktivliste.str(), zeilen())).code);
     const QString code = codes().value(index, klassenliste::schuelercode(zeilen().value(index), index + 1));
     return (code.left(3) + name).left(35);
 }
@@ -168,7 +177,8 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
         const QString gezeigt = zeilen().value(index);
         schuelerzeile = gezeigt;
         QString fehler;
-        switch (klassenliste::ordnerWaehlen(datpfad, aktivliste.str(), nummer, gezeigt, ordner, fehler)) {
+        switch (klassenliste::ordnerWaehlen(
+            datpfad, aktivliste.str(), zeilen(), nummer, ordner, fehler, nullptr, &blick())) {
         case klassenliste::Ordnerwahl::angelegt:
             break;
         case klassenliste::Ordnerwahl::fehler:

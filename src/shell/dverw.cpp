@@ -183,6 +183,7 @@ void TForm34::dvwactivate()
     fuenfKnoepfe(true);
     meldung->hide();
     m_endeTrotzFehler = false;
+    m_blick.vergessen();
     // The edit keeps its text between openings, and a change of an earlier opening was written by its "Ende".
     m_passwortGeaendert = false;
     namenzahl = 0;
@@ -288,9 +289,6 @@ void TForm34::ListBox1Click()
     // is offered, however many it holds; only adding stops at kMaxNamen.
     m_schueler = klassenliste::schuelerzeilen(m_gelesen);
     m_namenindex = 0;
-    // The numbers of the pupils' folders count for a new pupil's number, also those of pupils removed by hand.
-    m_ordner = {};
-    if (verwaltungsmodus == 2 || verwaltungsmodus == 3) m_ordner = klassenliste::ordnerlage(datpfad, aktivliste);
     namenzahl = byte(std::min(int(m_schueler.size()), dverw::kMaxNamen));
 
     switch (verwaltungsmodus) {
@@ -298,8 +296,8 @@ void TForm34::ListBox1Click()
         if (m_schueler.size() < dverw::kMaxNamen && nummerFuer(0) > klassenliste::kMaxNummer) {
             fuenfKnoepfe(true);
             zurWahl();
-            const klassenliste::Hoechste hoechste
-                = klassenliste::hoechsteNummer(klassenliste::eigeneOrdner(m_gelesen, m_ordner), m_ordner.vorhanden());
+            const klassenliste::Hoechste hoechste = klassenliste::hoechsteNummer(
+                klassenliste::eigeneOrdner(m_gelesen, ordnerlage()), ordnerlage().vorhanden());
             zeigeMeldung(keineNummer(hoechste.zeile, hoechste.ordner));
         } else if (m_schueler.size() < dverw::kMaxNamen) {
             Nameneingabe->show();
@@ -449,8 +447,9 @@ void TForm34::Button8Click()
     // The list is taken as the file holds it now: another PC sharing the data folder may have saved it since it
     // was chosen here.
     const klassenliste::Speicherergebnis ergebnis = verwaltungsmodus == 2
-        ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text())
-        : dverw::namenAendern(datpfad, aktivliste, m_namenindex, m_schueler.at(m_namenindex - 1), Edit1->text());
+        ? dverw::namenHinzufuegen(datpfad, aktivliste, Edit1->text(), &m_blick)
+        : dverw::namenAendern(
+            datpfad, aktivliste, m_namenindex, m_schueler.at(m_namenindex - 1), Edit1->text(), &m_blick);
     if (nichtGespeichert(ergebnis)) return;
     meldung->hide();
     if (ergebnis.art == klassenliste::Speicherung::voll) {
@@ -690,15 +689,22 @@ QString TForm34::keineNummer(const QString& zeile, const QString& ordner) const
         .arg(wo);
 }
 
-int TForm34::nummerFuer(int index) const
+int TForm34::nummerFuer(int index)
 {
     // A new pupil gets the next number that no pupil and no pupil's folder has. A pupil whose name is changed keeps
     // the number his line is written with, once it names his own folder, and a line without one is shown by its
     // place.
-    const QStringList eigen = klassenliste::eigeneOrdner(m_gelesen, m_ordner);
-    if (index == 0) return klassenliste::naechsteNummer(eigen, m_ordner.vorhanden());
+    const klassenliste::Ordnerlage lage = ordnerlage();
+    const QStringList eigen = klassenliste::eigeneOrdner(m_gelesen, lage);
+    if (index == 0) return klassenliste::naechsteNummer(eigen, lage.vorhanden());
     const int nummer = klassenliste::nummer(klassenliste::schuelerzeilen(eigen).value(index - 1));
     return nummer >= 1 && nummer <= klassenliste::kMaxNummer ? nummer : index;
+}
+
+klassenliste::Ordnerlage TForm34::ordnerlage()
+{
+    // The numbers of the pupils' folders count for a new pupil's number, also those of pupils removed by hand.
+    return m_blick.lage(datpfad, aktivliste, m_schueler);
 }
 
 QString TForm34::gibtEsNichtMehr() const

@@ -114,7 +114,7 @@ private:
     // removed by hand that has it.
     QString keineNummer(const QString& zeile, const QString& ordner) const;
     // The number shown beside the line of pupil `index` (1-based); for 0, that of a new pupil.
-    int nummerFuer(int index) const;
+    int nummerFuer(int index);
     void listedrucken();
     void listeloeschen();
 
@@ -138,8 +138,10 @@ private:
     // Its pupils' lines, all of them, and the one chosen to be changed (from 1; 0 for none).
     QStringList m_schueler;
     int m_namenindex = 0;
-    // The names of the pupils' folders of the list chosen last, in small letters.
-    klassenliste::Ordnerlage m_ordner;
+    // What was seen of the pupils' folders of the list chosen last, while the window is open: a save reads nothing
+    // again under the list's lock.
+    klassenliste::Ordnerblick m_blick;
+    klassenliste::Ordnerlage ordnerlage();
     // Why the lists could not be looked through when the typed list name was checked; empty when they could.
     QString m_listenUnlesbar;
 };

@@ -132,61 +132,78 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
     return klassenliste::anlegen(datpfad, liste, zeilen);
 }
 
-klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name)
+klassenliste::Speicherergebnis namenHinzufuegen(
+    const QString& datpfad, const QString& liste, const QString& name, klassenliste::Ordnerblick* blick)
 {
-    return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& nummer) {
-        if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
-        const klassenliste::Ordnerlage ordner = klassenliste::ordnerlage(datpfad, liste);
-        // A pupil whose line names another pupil's folder gets his own into his line first, so that no line the
-        // teacher types later can change it.
-        QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
-        nummer = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
-        if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
-        // Blank lines a teacher left at the end stay at the end.
-        const auto letzter = std::find_if(eigen.rbegin(), eigen.rend(), klassenliste::istSchueler);
-        eigen.insert(eigen.rend() - letzter, listenzeile(nummer, name));
-        zeilen = eigen;
-        return klassenliste::Speicherung::gespeichert;
-    });
+    klassenliste::Ordnerblick eigener;
+    klassenliste::Ordnerblick& gesehen = blick ? *blick : eigener;
+    return klassenliste::aendern(
+        datpfad, liste,
+        [&](QStringList& zeilen, int& nummer) {
+            if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
+            const klassenliste::Ordnerlage ordner = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen));
+            // A pupil whose line names another pupil's folder gets his own into his line first, so that no line the
+            // teacher types later can change it.
+            QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
+            nummer = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
+            if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+            // Blank lines a teacher left at the end stay at the end.
+            const auto letzter = std::find_if(eigen.rbegin(), eigen.rend(), klassenliste::istSchueler);
+            eigen.insert(eigen.rend() - letzter, listenzeile(nummer, name));
+            zeilen = eigen;
+            return klassenliste::Speicherung::gespeichert;
+        },
+        &gesehen);
 }
 
-klassenliste::Speicherergebnis namenAendern(
-    const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name)
+klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QString& liste, int nummer,
+    const QString& gelesen, const QString& name, klassenliste::Ordnerblick* blick)
 {
-    return klassenliste::aendern(datpfad, liste, [&](QStringList& zeilen, int& geschrieben) {
-        int zeile = -1;
-        for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
-            if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
-        if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
-        const klassenliste::Ordnerlage ordner = klassenliste::ordnerlage(datpfad, liste);
-        QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
-        const QStringList vorher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
-        // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at all),
-        // so that a name saved as it was, or with the letters of its folder kept, keeps its folder.
-        eigen[zeile] = klassenliste::praefix(eigen.at(zeile)) + name;
-        const QStringList nachher = klassenliste::ordnernamen(klassenliste::schuelerzeilen(eigen), ordner);
-        // Every other pupil keeps his folder, and this one has the folder his line names.
-        const QString neuerOrdner = nachher.at(nummer - 1);
-        bool eigenerOrdner = neuerOrdner == klassenliste::ordnernamen({ eigen.at(zeile) }, ordner).first();
-        for (int i = 0; i < vorher.size(); ++i)
-            if (i != nummer - 1 && nachher.at(i).compare(vorher.at(i), Qt::CaseInsensitive) != 0) eigenerOrdner = false;
-        // A folder he moves into must not hold another child's protocols: one removed from the list by hand leaves
-        // his folder behind.
-        if (eigenerOrdner && neuerOrdner.compare(vorher.at(nummer - 1), Qt::CaseInsensitive) != 0) {
-            const QStringList namen = ordner.namen(neuerOrdner);
-            eigenerOrdner = std::all_of(
-                namen.begin(), namen.end(), [&](const QString& n) { return klassenliste::gleicherName(n, name); });
-        }
-        // A new name that names another pupil's folder takes a new number instead, as a new pupil does.
-        if (!eigenerOrdner) {
-            const int neu = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
-            if (neu > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
-            eigen[zeile] = listenzeile(neu, name);
-        }
-        geschrieben = klassenliste::nummer(eigen.at(zeile));
-        zeilen = eigen;
-        return klassenliste::Speicherung::gespeichert;
-    });
+    klassenliste::Ordnerblick eigener;
+    klassenliste::Ordnerblick& gesehen = blick ? *blick : eigener;
+    return klassenliste::aendern(
+        datpfad, liste,
+        [&](QStringList& zeilen, int& geschrieben) {
+            int zeile = -1;
+            for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
+                if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
+            if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
+            const klassenliste::Ordnerlage ordner = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen));
+            QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
+            const QStringList vorher = klassenliste::schuelerzeilen(eigen);
+            // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at
+            // all), so that a name saved as it was, or with the letters of its folder kept, keeps its folder.
+            eigen[zeile] = klassenliste::praefix(eigen.at(zeile)) + name;
+            const QStringList nachher = klassenliste::schuelerzeilen(eigen);
+            // Only the pupils whose folders his line could meet, before or after, are looked at: the others' folders
+            // cannot change.
+            const int p = nummer - 1;
+            QVector<int> betroffen = klassenliste::zusammen(vorher, p, ordner);
+            betroffen += klassenliste::zusammen(nachher, p, ordner);
+            const QVector<klassenliste::Schuelerordner> alt = klassenliste::ordnerWahl(vorher, ordner, { betroffen });
+            const QVector<klassenliste::Schuelerordner> neu = klassenliste::ordnerWahl(nachher, ordner, { betroffen });
+            // Every other pupil keeps his folder, and this one has the folder his line names.
+            const QString neuerOrdner = neu.at(p).name;
+            bool imEigenen = neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), ordner);
+            for (const int i : betroffen)
+                if (i != p && neu.at(i).name.compare(alt.at(i).name, Qt::CaseInsensitive) != 0) imEigenen = false;
+            // A folder he moves into must not hold another child's protocols: one removed from the list by hand leaves
+            // his folder behind.
+            if (imEigenen && neuerOrdner.compare(alt.at(p).name, Qt::CaseInsensitive) != 0) {
+                const QString traegt = ordner.traegt(neuerOrdner);
+                imEigenen = traegt.isEmpty() || klassenliste::gleicherName(traegt, name);
+            }
+            // A new name that names another pupil's folder takes a new number instead, as a new pupil does.
+            if (!imEigenen) {
+                const int neueNummer = klassenliste::naechsteNummer(eigen, ordner.vorhanden());
+                if (neueNummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
+                eigen[zeile] = listenzeile(neueNummer, name);
+            }
+            geschrieben = klassenliste::nummer(eigen.at(zeile));
+            zeilen = eigen;
+            return klassenliste::Speicherung::gespeichert;
+        },
+        &gesehen);
 }
 
 Loeschergebnis listeLoeschen(

@@ -54,15 +54,17 @@ klassenliste::Speicherergebnis listeAnlegen(const QString& datpfad, const QStrin
 // is written with the number of his own folder (klassenliste::eigeneOrdner), and makes sure the pupils' folders
 // exist. A list of kMaxNamen pupils is voll; one whose numbers reach 99 has keineNummer left, and the result names
 // the line that reaches it (a title such as "2024 Klasse 3a").
-klassenliste::Speicherergebnis namenHinzufuegen(const QString& datpfad, const QString& liste, const QString& name);
+// `blick`, where given, is what the administration's window has seen of the pupils' folders.
+klassenliste::Speicherergebnis namenHinzufuegen(
+    const QString& datpfad, const QString& liste, const QString& name, klassenliste::Ordnerblick* blick = nullptr);
 // Puts `name` in the line of the `nummer`-th pupil (1-based, blank lines not counted) only where the file still
 // holds `gelesen` there, after what stands before the name in that line (its number as typed, or none), so that the
 // pupil keeps his folder where its letters stay. Where the line would then name another pupil's folder, or a
 // folder on disk whose protocols bear another name (a child removed by hand leaves his behind), it is written
 // "NN name" with a new number, as a new pupil's is. Keeps every other line as namenHinzufuegen() does and
 // makes sure the pupils' folders exist.
-klassenliste::Speicherergebnis namenAendern(
-    const QString& datpfad, const QString& liste, int nummer, const QString& gelesen, const QString& name);
+klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QString& liste, int nummer,
+    const QString& gelesen, const QString& name, klassenliste::Ordnerblick* blick = nullptr);
 
 struct Loeschergebnis {
     bool geloescht = false;

@@ -253,6 +253,7 @@ bool TForm65::namenliste()
     hprot::klinaUebernehmen();
     schuelerzahl = 0;
     m_schuelerzeilen.clear();
+    m_blick.vergessen();
     namen->clear();
     if (aktivliste == "ohne") {
         nameTippen();
@@ -300,7 +301,8 @@ void TForm65::namenClick()
     QString ordner;
     QString fehler;
     QString code;
-    switch (klassenliste::ordnerWaehlen(datpfad, aktivliste, i + 1, zeile, ordner, fehler, &code)) {
+    switch (
+        klassenliste::ordnerWaehlen(datpfad, aktivliste, m_schuelerzeilen, i + 1, ordner, fehler, &code, &m_blick)) {
     case klassenliste::Ordnerwahl::angelegt:
         // The number the pupil is known by, as his folder is named: a list a teacher edited may skip numbers or
         // blank lines, and a pupil with a folder of his own carries its number.

@@ -4,6 +4,7 @@
 // a typed name without a list) and saves the record as the next numbered file in the pupil's folder.
 
 #include "platform/form.h"
+#include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
 #include <QList>
@@ -105,4 +106,6 @@ private:
     QList<QRect> m_zeilen;
     // The pupils' lines of the names offered, every one of a long hand-made list, in the order shown.
     QStringList m_schuelerzeilen;
+    // What was seen of their folders while the names are shown: a second click reads nothing again.
+    klassenliste::Ordnerblick m_blick;
 };

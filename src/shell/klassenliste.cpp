@@ -68,7 +68,8 @@ Speicherung gesperrt(const FileLock& sperre, QString& fehler)
 // there is no such list); `schritt` says whether it saved, and the lines whose pupils' folders are then to exist.
 // The folders are made after the lock is given back: on a share that takes most of the time, and other PCs need
 // not wait for it.
-template <typename F> Speicherergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt)
+template <typename F>
+Speicherergebnis unterSperre(const QString& datpfad, const QString& liste, F schritt, Ordnerblick* blick = nullptr)
 {
     Speicherergebnis ergebnis;
     QStringList zeilen;
@@ -83,7 +84,8 @@ template <typename F> Speicherergebnis unterSperre(const QString& datpfad, const
         }
         if (!schritt(datei, ergebnis, zeilen)) return ergebnis;
     }
-    ordnerAnlegen(datpfad, liste, zeilen);
+    ordnerAnlegen(datpfad, liste, zeilen,
+        blick ? blick->lage(datpfad, liste, schuelerzeilen(zeilen)).gefunden() : QHash<QString, QString>());
     return ergebnis;
 }
 
@@ -465,27 +467,30 @@ QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste)
 
 namespace {
 
-// The folder of pupil `index` of `schueler` by `lage`, as it is spelled on disk; his code in `code`.
-QString schuelerordnerNach(const QString& datpfad, const QString& liste, const QStringList& schueler, int index,
-    const Ordnerlage& lage, QString* code)
+// The path of the folder `ordner` of the list, as it is spelled on disk where it is there; empty where the name could
+// reach outside the data folder.
+QString pfadVon(const QString& datpfad, const QString& liste, const QString& ordner, const Ordnerlage& lage)
 {
-    if (!files::isSafeName(liste) || index < 0 || index >= schueler.size()) return {};
-    if (code) *code = schuelercodes(schueler, lage).at(index);
-    const QString ordner = ordnernamen(schueler, lage).at(index);
-    const QString pfad = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
+    if (!files::isSafeName(liste) || !files::isSafeName(ordner)) return {};
     // The folders as they are spelled on disk: the list's folder keeps the name as typed ("1b_03") while the
     // active list comes from the file name ("1B_03"), and a protocol's path line must name a real path.
-    return pfad.isEmpty() ? pfad : files::resolve(pfad);
+    const QString pfad = lage.pfad(ordner);
+    if (!pfad.isEmpty()) return pfad;
+    const QString genannt = files::child(datpfad + QStringLiteral("Klassen/") + liste, ordner);
+    return genannt.isEmpty() ? genannt : files::resolve(genannt);
 }
 
 } // namespace
 
 QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index)
 {
-    return schuelerordnerNach(datpfad, liste, schueler, index, ordnerlage(datpfad, liste), nullptr);
+    if (!files::isSafeName(liste) || index < 0 || index >= schueler.size()) return {};
+    const Ordnerlage lage = ordnerlage(datpfad, liste);
+    return pfadVon(datpfad, liste, ordnerVon(schueler, index, lage).name, lage);
 }
 
-void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen)
+void ordnerAnlegen(
+    const QString& datpfad, const QString& liste, const QStringList& zeilen, const QHash<QString, QString>& bekannt)
 {
     if (!files::isSafeName(liste)) return;
     const QString ordner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
@@ -495,20 +500,35 @@ void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringLi
     const QStringList gelistet = files::listEntries(ordner, err);
     if (err == ENOENT && files::forceDirectories(ordner)) err = 0;
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
-    const Ordnerlage lage = ordnerlageIn(ordner, &gelistet);
+    const Ordnerlage lage = ordnerlageIn(ordner, &gelistet, bekannt);
     QSet<QString> da = lage.vorhanden();
-    for (const QString& name : ordnernamen(schuelerzeilen(zeilen), lage)) {
-        if (!files::isSafeName(name) || da.contains(name.toLower())) continue;
-        files::makeDir(ordner + u'/' + name);
-        da.insert(name.toLower());
+    // A line alone with its folder, which is there, needs no look at its protocols: nothing is to be made for it.
+    for (const Schuelerordner& o : ordnerWahl(schuelerzeilen(zeilen), lage, { {}, true })) {
+        if (!files::isSafeName(o.name) || da.contains(o.name.toLower())) continue;
+        files::makeDir(ordner + u'/' + o.name);
+        da.insert(o.name.toLower());
     }
 }
 
-Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    QString& ordner, QString& fehler, QString* code)
+Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QStringList& gezeigt, int nummer,
+    QString& ordner, QString& fehler, QString* code, Ordnerblick* blick)
 {
     ordner.clear();
     fehler.clear();
+    if (nummer < 1 || nummer > gezeigt.size()) return Ordnerwahl::geaendert;
+    Ordnerblick eigener;
+    Ordnerblick& gesehen = blick ? *blick : eigener;
+    // Which folder it is, is looked at before the lock is taken: on a share the folders' listings and protocols take
+    // most of the time, and another PC need not wait for them.
+    const auto waehlen = [&](const QStringList& schueler, QString& pfad) {
+        const Ordnerlage lage = gesehen.lage(datpfad, liste, schueler);
+        const Schuelerordner o = ordnerVon(schueler, nummer - 1, lage);
+        pfad = pfadVon(datpfad, liste, o.name, lage);
+        if (code) *code = o.code;
+    };
+    QString pfad;
+    waehlen(gezeigt, pfad);
+
     const FileLock sperre(sperrdatei(datpfad, liste));
     if (sperre.status() == FileLock::Status::busy) return Ordnerwahl::gesperrt;
     // Where pupils may not write into "k_liste" the list is looked at without the lock: a protocol is kept rather
@@ -527,8 +547,9 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int numme
         break;
     }
     const QStringList zeilen = lesen(datpfad, liste);
-    if (nummer < 1 || nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt) return Ordnerwahl::geaendert;
-    const QString pfad = schuelerordnerNach(datpfad, liste, zeilen, nummer - 1, ordnerlage(datpfad, liste), code);
+    if (nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt.at(nummer - 1)) return Ordnerwahl::geaendert;
+    // Lines typed or removed around him meanwhile may touch his folder: it is looked at again for the list as it is.
+    if (zeilen != gezeigt) waehlen(zeilen, pfad);
     if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Ordnerwahl::fehler;
     ordner = pfad;
     return Ordnerwahl::angelegt;
@@ -557,35 +578,38 @@ Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QSt
 }
 
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
-    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung)
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick)
 {
-    return unterSperre(datpfad, liste, [&](const QString& datei, Speicherergebnis& ergebnis, QStringList& zeilen) {
-        if (datei.isEmpty()) {
-            ergebnis.art = Speicherung::geloescht;
-            return false;
-        }
-        try {
-            zeilen = alleZeilen(datpfad, liste);
-        } catch (const Beschaedigt& e) {
-            ergebnis.art = Speicherung::beschaedigt;
-            ergebnis.fehler = e.message();
-            return false;
-        } catch (const IoError& e) {
+    return unterSperre(
+        datpfad, liste,
+        [&](const QString& datei, Speicherergebnis& ergebnis, QStringList& zeilen) {
+            if (datei.isEmpty()) {
+                ergebnis.art = Speicherung::geloescht;
+                return false;
+            }
+            try {
+                zeilen = alleZeilen(datpfad, liste);
+            } catch (const Beschaedigt& e) {
+                ergebnis.art = Speicherung::beschaedigt;
+                ergebnis.fehler = e.message();
+                return false;
+            } catch (const IoError& e) {
+                ergebnis.art = Speicherung::fehler;
+                ergebnis.fehler = e.message();
+                return false;
+            }
+            ergebnis.art = aenderung(zeilen, ergebnis.nummer);
+            if (ergebnis.art == Speicherung::keineNummer) {
+                const Hoechste hoechste = hoechsteNummer(zeilen, vorhandeneOrdner(datpfad, liste));
+                ergebnis.zeile = hoechste.zeile;
+                ergebnis.ordner = hoechste.ordner;
+            }
+            if (ergebnis.art != Speicherung::gespeichert) return false;
+            if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
             ergebnis.art = Speicherung::fehler;
-            ergebnis.fehler = e.message();
             return false;
-        }
-        ergebnis.art = aenderung(zeilen, ergebnis.nummer);
-        if (ergebnis.art == Speicherung::keineNummer) {
-            const Hoechste hoechste = hoechsteNummer(zeilen, vorhandeneOrdner(datpfad, liste));
-            ergebnis.zeile = hoechste.zeile;
-            ergebnis.ordner = hoechste.ordner;
-        }
-        if (ergebnis.art != Speicherung::gespeichert) return false;
-        if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
-        ergebnis.art = Speicherung::fehler;
-        return false;
-    });
+        },
+        blick);
 }
 
 } // namespace klassenliste

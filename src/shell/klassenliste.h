@@ -190,13 +190,16 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
 // The names of the folders in the list's folder under "Klassen", in small letters; empty where there is none, or where
 // it cannot be listed just now: the lines alone then say how pupils are numbered and named.
 QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste);
+
 // The folder of pupil `index` (from 0) of `schueler`: datpfad + "Klassen/" + liste + "/" + his name of
 // ordnernamen(), existing folders as they are spelled on disk. Empty when the name could reach outside the data
 // folder.
 QString schuelerordner(const QString& datpfad, const QString& liste, const QStringList& schueler, int index);
 // Makes sure the folders of the pupils of `zeilen` (all of them, blank lines left out) exist under
 // "Klassen/" + liste, with one look at the list's folder; folders there already, in any letter case, stay as they are.
-void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen);
+// `bekannt`: the names the folders' first protocols were found to bear (Ordnerlage::gefunden()), not read again.
+void ordnerAnlegen(const QString& datpfad, const QString& liste, const QStringList& zeilen,
+    const QHash<QString, QString>& bekannt = {});
 
 // What became of a pupil's folder asked for by a class-list line shown earlier.
 enum class Ordnerwahl {
@@ -212,14 +215,16 @@ enum class Ordnerwahl {
     // The folder could not be made.
     fehler,
 };
-// Reads the list again and makes the folder of its `nummer`-th pupil (1-based, blank lines not counted) only where
-// that pupil's line is still `gezeigt`, as the pupil was shown it (a list damaged meanwhile holds no line); under
-// the list's lock, so that a deletion on another PC cannot come between the look and the folder. `ordner` gets the
-// folder when it was made. Only where "k_liste" may not be written from this PC (pupils who may only read it) is the
-// list looked at without the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`.
-// `code` (where given) gets the code the pupil is known by in his protocols (schuelercodes()).
-Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, int nummer, const QString& gezeigt,
-    QString& ordner, QString& fehler, QString* code = nullptr);
+// The folder of the `nummer`-th pupil (1-based, blank lines not counted) of the pupils `gezeigt` as they were shown,
+// made only where the list still holds his line. Which folder it is, is looked at first, with what `blick` (where
+// given) saw before; then, under the list's lock, so that a deletion on another PC cannot come in between, the list
+// is read once more and the folder made, where his line is still there (a list damaged meanwhile holds no line). Where
+// other lines of the list changed meanwhile, his folder is looked at again. `ordner` gets the folder when it was made.
+// Only where "k_liste" may not be written from this PC (pupils who may only read it) is the list looked at without
+// the lock; any other failure to make the lock is `unlesbar`, with the reason in `fehler`. `code` (where given) gets
+// the code the pupil is known by in his protocols (Schuelerordner::code).
+Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QStringList& gezeigt, int nummer,
+    QString& ordner, QString& fehler, QString* code = nullptr, Ordnerblick* blick = nullptr);
 
 // ---- Saving into a list ----
 
@@ -267,8 +272,9 @@ Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QSt
 // Under the list's lock: reads every line of the list as the file holds it now (another PC sharing the data folder
 // may have saved or deleted it meanwhile; a file that holds no text is beschaedigt and never rewritten), lets
 // `aendern` change its lines and set the number of the line it wrote, and writes them back where it says
-// gespeichert; then, with the lock given back, makes sure the pupils' folders exist.
+// gespeichert; then, with the lock given back, makes sure the pupils' folders exist, reading nothing `blick` (where
+// given) found before.
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
-    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung);
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick = nullptr);
 
 } // namespace klassenliste

@@ -10,6 +10,10 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <numeric>
+#include <unistd.h>
 
 namespace klassenliste {
 
@@ -43,6 +47,9 @@ QString schluessel(const QString& ordner)
     return ordner.toLower();
 }
 
+// A protocol there whose name could not be read: the folder is someone's, whose is not known.
+const QString kUnbekannt = QStringLiteral("\u0001");
+
 } // namespace
 
 QString protokollform(const QString& name)
@@ -72,27 +79,13 @@ bool gleicherName(const QString& protokoll, const QString& name)
 
 struct Ordnerlage::Stand {
     Auflisten auflisten;
-    std::function<QStringList(const QString& ordner)> protokolle;
-    std::function<QString(const QString& ordner, const QString& datei)> lesen;
+    Traegt lesen;
+    std::function<QString(const QString& ordner)> pfad;
     bool gelistet = false;
     QSet<QString> vorhanden;
-    struct Protokolle {
-        QStringList dateien;
-        QStringList namen; // of the first dateien, as far as read
-    };
-    QHash<QString, Protokolle> gelesen;
+    QHash<QString, QString> traegt;
+    int gelesen = 0;
 
-    Protokolle& von(const QString& ordner)
-    {
-        const QString s = schluessel(ordner);
-        auto it = gelesen.find(s);
-        if (it == gelesen.end()) {
-            Protokolle p;
-            if (vorhandenAlle().contains(s) && protokolle) p.dateien = protokolle(ordner);
-            it = gelesen.insert(s, p);
-        }
-        return *it;
-    }
     const QSet<QString>& vorhandenAlle()
     {
         if (!gelistet) {
@@ -102,13 +95,6 @@ struct Ordnerlage::Stand {
                     vorhanden.insert(schluessel(o));
         }
         return vorhanden;
-    }
-    // Reads the next protocol's name; false where every one is read.
-    bool weiter(const QString& ordner, Protokolle& p)
-    {
-        if (p.namen.size() >= p.dateien.size()) return false;
-        p.namen << lesen(ordner, p.dateien.at(p.namen.size()));
-        return true;
     }
 };
 
@@ -125,27 +111,25 @@ Ordnerlage::Ordnerlage(const QSet<QString>& vorhanden)
         m->vorhanden.insert(schluessel(o));
 }
 
-Ordnerlage::Ordnerlage(const QHash<QString, QStringList>& protokolle)
+Ordnerlage::Ordnerlage(const QHash<QString, QString>& traegt)
     : Ordnerlage()
 {
     m->gelistet = true;
-    for (auto it = protokolle.begin(); it != protokolle.end(); ++it)
+    for (auto it = traegt.begin(); it != traegt.end(); ++it) {
         m->vorhanden.insert(schluessel(it.key()));
-    // Each protocol is its name here.
-    m->protokolle = [protokolle](const QString& ordner) {
-        for (auto it = protokolle.begin(); it != protokolle.end(); ++it)
-            if (schluessel(it.key()) == schluessel(ordner)) return it.value();
-        return QStringList();
-    };
-    m->lesen = [](const QString&, const QString& datei) { return datei; };
+        m->traegt.insert(schluessel(it.key()), it.value());
+    }
 }
 
-Ordnerlage::Ordnerlage(Auflisten auflisten, Protokolle protokolle, Lesen lesen)
+Ordnerlage::Ordnerlage(Auflisten auflisten, Traegt traegt, std::function<QString(const QString& ordner)> pfad,
+    const QHash<QString, QString>& bekannt)
     : Ordnerlage()
 {
     m->auflisten = std::move(auflisten);
-    m->protokolle = std::move(protokolle);
-    m->lesen = std::move(lesen);
+    m->lesen = std::move(traegt);
+    m->pfad = std::move(pfad);
+    for (auto it = bekannt.begin(); it != bekannt.end(); ++it)
+        m->traegt.insert(schluessel(it.key()), it.value());
 }
 
 const QSet<QString>& Ordnerlage::vorhanden() const
@@ -158,38 +142,48 @@ bool Ordnerlage::da(const QString& ordner) const
     return m->vorhandenAlle().contains(schluessel(ordner));
 }
 
-bool Ordnerlage::traegt(const QString& ordner, const QString& name) const
+QString Ordnerlage::traegt(const QString& ordner) const
 {
-    Stand::Protokolle& p = m->von(ordner);
-    for (const QString& n : p.namen)
-        if (gleicherName(n, name)) return true;
-    while (m->weiter(ordner, p))
-        if (gleicherName(p.namen.last(), name)) return true;
-    return false;
+    const QString s = schluessel(ordner);
+    if (!m->vorhandenAlle().contains(s)) return {};
+    const auto it = m->traegt.constFind(s);
+    if (it != m->traegt.cend()) return *it;
+    QString name;
+    if (m->lesen) {
+        name = m->lesen(ordner);
+        ++m->gelesen;
+    }
+    m->traegt.insert(s, name);
+    return name;
 }
 
-QStringList Ordnerlage::namen(const QString& ordner) const
+QHash<QString, QString> Ordnerlage::gefunden() const
 {
-    Stand::Protokolle& p = m->von(ordner);
-    while (m->weiter(ordner, p)) { }
-    return p.namen;
+    QHash<QString, QString> namen;
+    for (auto it = m->traegt.cbegin(); it != m->traegt.cend(); ++it)
+        if (!it->isEmpty() && *it != kUnbekannt) namen.insert(it.key(), *it);
+    return namen;
 }
 
-bool Ordnerlage::leer(const QString& ordner) const
+int Ordnerlage::gelesen() const
 {
-    return m->von(ordner).dateien.isEmpty();
+    return m->gelesen;
 }
 
-Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet)
+QString Ordnerlage::pfad(const QString& ordner) const
+{
+    if (!m->pfad) return {};
+    m->vorhandenAlle(); // the listing tells how the folders there are spelled
+    return m->pfad(ordner);
+}
+
+Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const QHash<QString, QString>& bekannt)
 {
     const auto echt = std::make_shared<QHash<QString, QString>>();
     const auto merken = [echt](const QStringList& namen) {
-        QSet<QString> alle;
-        for (const QString& n : namen) {
+        for (const QString& n : namen)
             echt->insert(schluessel(n), n);
-            alle.insert(n);
-        }
-        return alle;
+        return namen;
     };
     Ordnerlage::Auflisten auflisten;
     if (gelistet)
@@ -199,136 +193,443 @@ Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet)
             int err = 0;
             return merken(files::listEntries(pfad, err));
         };
-    // A folder is read as it is spelled on disk; a protocol only as far as its first two lines.
-    const auto ordnerpfad
-        = [echt, pfad](const QString& ordner) { return pfad + u'/' + echt->value(schluessel(ordner), ordner); };
-    auto protokolle = [ordnerpfad](const QString& ordner) {
+    // A folder is known by its first protocol, in an order every PC sees alike: protocols are only ever added, so its
+    // first stays its first, and only its first two lines are read.
+    auto traegt = [echt, pfad](const QString& ordner) -> QString {
+        const QString s = schluessel(ordner);
+        const QString ordnerpfad = pfad + u'/' + echt->value(s, ordner);
         int err = 0;
-        QStringList dateien = files::listEntries(ordnerpfad(ordner), err);
-        dateien.erase(std::remove_if(dateien.begin(), dateien.end(),
-                          [](const QString& d) { return !protokoll::istProtokollname(d); }),
-            dateien.end());
-        dateien.sort();
-        return dateien;
-    };
-    auto lesen = [ordnerpfad](const QString& ordner, const QString& datei) {
-        QFile f(ordnerpfad(ordner) + u'/' + datei);
-        if (!f.open(QIODevice::ReadOnly)) return QString();
-        QByteArray anfang;
-        while (anfang.count('\n') < 2 && !f.atEnd() && anfang.size() < 4096) {
-            const QByteArray mehr = f.read(512);
-            if (mehr.isEmpty()) break;
-            anfang += mehr;
+        const QStringList namen = files::listEntries(ordnerpfad, err);
+        if (err != 0) return err == ENOENT ? QString() : kUnbekannt;
+        QString erster;
+        for (const QString& n : namen) {
+            if (!protokoll::istProtokollname(n)) continue;
+            const int vergleich = n.compare(erster, Qt::CaseInsensitive);
+            if (erster.isEmpty() || vergleich < 0 || (vergleich == 0 && n < erster)) erster = n;
         }
-        return protokollname(cp1252::decodeLines(anfang).lines.mid(0, 2));
+        if (erster.isEmpty()) return {};
+        const QByteArray datei = QFile::encodeName(ordnerpfad + u'/' + erster);
+        int fd = -1;
+        // A share may answer for a moment as another PC writes beside it: waited out, never taken for a stranger's.
+        for (files::Settling settling(ordnerpfad + u'/' + erster); (fd = ::open(datei.constData(), O_RDONLY)) < 0;)
+            if (!files::passing(errno) || !settling.again()) return kUnbekannt;
+        QByteArray anfang;
+        char puffer[512];
+        ssize_t n = 0;
+        while (anfang.count('\n') < 2 && anfang.size() < 4096 && (n = ::read(fd, puffer, sizeof puffer)) > 0)
+            anfang.append(puffer, int(n));
+        ::close(fd);
+        const QString name = protokollname(cp1252::decodeLines(anfang).lines.mid(0, 2));
+        return name.isEmpty() ? kUnbekannt : name;
     };
-    return Ordnerlage(std::move(auflisten), std::move(protokolle), std::move(lesen));
+    auto schreibweise
+        = [echt, pfad](const QString& ordner) { return pfad + u'/' + echt->value(schluessel(ordner), ordner); };
+    return Ordnerlage(std::move(auflisten), std::move(traegt), std::move(schreibweise), bekannt);
 }
 
-Ordnerlage ordnerlage(const QString& datpfad, const QString& liste)
+Ordnerlage ordnerlage(const QString& datpfad, const QString& liste, const QHash<QString, QString>& bekannt)
 {
     if (!files::isSafeName(liste)) return {};
-    return ordnerlageIn(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), nullptr);
+    return ordnerlageIn(files::resolve(datpfad + QStringLiteral("Klassen/") + liste), nullptr, bekannt);
+}
+
+Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const QStringList& schueler)
+{
+    const QString wo = datpfad + u'\n' + liste;
+    if (m_gilt && wo == m_wo && schueler == m_fuer) return m_lage;
+    m_lage = ordnerlage(datpfad, liste, m_gilt && wo == m_wo ? m_lage.gefunden() : QHash<QString, QString>());
+    m_wo = wo;
+    m_fuer = schueler;
+    m_gilt = true;
+    return m_lage;
+}
+
+void Ordnerblick::vergessen()
+{
+    m_gilt = false;
+    m_lage = {};
+    m_fuer.clear();
 }
 
 // ---- The rule ----
 
+QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage)
+{
+    const QString ordner = ordnername(zeile);
+    // A folder made under the name as typed, before such characters became blanks, stays its pupil's.
+    const QString alt = ordnerAus(zeile, false);
+    return alt != ordner && lage.da(alt) ? alt : ordner;
+}
+
 namespace {
 
-// Of the pupils `zeilen` (indices into `schueler`) whose lines name `ordner`: the one it belongs to.
-int besitzerVon(const QString& ordner, const QVector<int>& zeilen, const QStringList& schueler, const Ordnerlage& lage)
+// A pupil's line as the rule sees it.
+struct Zeile {
+    QString name;
+    QString form; // as his protocols bear his name
+    QString eigen; // the folder his line names
+    QString eigenSchluessel;
+    // The first letters after a number of 1, 2 or 3 digits, as folders of that shape are named, in small letters.
+    QString stamm[4];
+    bool mitNummer = false;
+    int geschrieben = 0;
+    int bekannt = 0;
+};
+
+// A folder's number, where its name begins with 1 to 3 digits and a blank: how many digits, and their value.
+struct Ordnernummer {
+    int ziffern = 0;
+    int wert = 0;
+};
+Ordnernummer nummerVon(const QString& ordner)
 {
-    const int erster = zeilen.first();
-    // The first line's pupil keeps it wherever his name is found, after one read where it is his alone.
-    if (!lage.da(ordner) || lage.traegt(ordner, name(schueler.at(erster)))) return erster;
-    int besitzer = -1;
-    const QStringList namen = lage.namen(ordner);
-    for (const int i : zeilen) {
-        const QString n = name(schueler.at(i));
-        if (std::none_of(namen.begin(), namen.end(), [&](const QString& p) { return gleicherName(p, n); })) continue;
-        if (besitzer < 0)
-            besitzer = i;
-        else if (!gleicherName(name(schueler.at(besitzer)), n))
-            return erster; // kept for two pupils under an older release
-    }
-    return besitzer < 0 ? erster : besitzer;
+    int i = 0;
+    while (i < ordner.size() && i < 4 && ordner.at(i) >= u'0' && ordner.at(i) <= u'9')
+        ++i;
+    if (i == 0 || i > 3 || i >= ordner.size() || ordner.at(i) != u' ') return {};
+    return { i, ordner.left(i).toInt() };
 }
+
+class Regel {
+public:
+    Regel(const QStringList& schueler, const Ordnerlage& lage)
+        : m_lage(lage)
+        , m_n(int(schueler.size()))
+        , m_z(m_n)
+        , m_erg(m_n)
+        , m_fertig(m_n, false)
+    {
+        for (const QString& o : m_lage.vorhanden()) {
+            const Ordnernummer nr = nummerVon(o);
+            if (nr.ziffern > 0) m_nachStamm[nr.ziffern][o.mid(nr.ziffern + 1)] << o;
+            if (nr.ziffern > 0 && nr.wert >= 1 && nr.wert <= kMaxNummer) {
+                m_plattenNummern[nr.wert] << o;
+                m_hoechste = std::max(m_hoechste, nr.wert);
+            }
+        }
+        for (int i = 0; i < m_n; ++i) {
+            const QString& text = schueler.at(i);
+            Zeile& z = m_z[i];
+            z.name = klassenliste::name(text);
+            z.form = protokollform(z.name);
+            z.eigen = eigenerOrdner(text, m_lage);
+            z.eigenSchluessel = schluessel(z.eigen);
+            for (int d = 1; d <= 3; ++d) {
+                const QString form = ordnername(QString(d, u'0') + u' ' + z.name);
+                z.stamm[d] = schluessel(form.mid(d + 1));
+            }
+            z.mitNummer = !teilen(text).nummer.isEmpty();
+            z.geschrieben = nummer(text);
+            z.bekannt = bekanntAls(text, i + 1);
+            if (z.geschrieben >= 1 && z.geschrieben <= kMaxNummer) ++m_geschriebenMit[z.geschrieben];
+            ++m_bekanntAls[z.bekannt];
+            m_hoechste = std::max({ m_hoechste, z.bekannt, z.geschrieben <= kMaxNummer ? z.geschrieben : 0 });
+            m_namen.insert(z.form);
+        }
+        // The numbers no line is written with or known by and no folder on disk has: each line that may need one is
+        // given another of them first, so that lines that cannot meet are given no fresh number alike.
+        for (int v = 1; v <= kMaxNummer; ++v)
+            if (!m_geschriebenMit.contains(v) && !m_bekanntAls.contains(v) && !m_plattenNummern.contains(v))
+                m_frei << v;
+        for (int i = 0, hoechste = 0; i < m_n; ++i) {
+            const Zeile& z = m_z.at(i);
+            hoechste = std::max({ hoechste, z.bekannt, z.geschrieben <= kMaxNummer ? z.geschrieben : 0 });
+            m_hoechsteBis << hoechste;
+        }
+        // Which of them: a line whose number and place may both be taken is given the next one.
+        const auto sicher = [&](int nr, int i) {
+            if (nr < 1 || nr > kMaxNummer || andereZeile(nr, i)) return false;
+            const QString o = schluessel(ordnername(zeile(nr, m_z.at(i).name)));
+            const QStringList dort = m_plattenNummern.value(nr);
+            return std::all_of(dort.begin(), dort.end(), [&](const QString& p) { return p == o; });
+        };
+        for (int i = 0, vorbehalten = 0; i < m_n; ++i) {
+            m_vorbehalt << vorbehalten;
+            if (!sicher(m_z.at(i).bekannt, i) && !sicher(i + 1, i)) ++vorbehalten;
+        }
+        gruppieren();
+    }
+
+    // The lines looked at together with `i`, in their order.
+    const QVector<int>& gruppe(int i) const { return m_gruppen.at(m_gruppeVon.at(i)); }
+
+    // Whether `i` alone names his folder and none of his first letters is there: nothing read can give him another,
+    // but that its protocols may bear another name, where his line has no number.
+    bool allein(int i) const
+    {
+        if (gruppe(i).size() != 1) return false;
+        const QSet<QString> k = kandidaten(i);
+        return k.isEmpty() || (k.size() == 1 && k.contains(m_z.at(i).eigenSchluessel));
+    }
+
+    const Schuelerordner& von(int i, bool ungelesen = false)
+    {
+        if (!m_fertig.at(i)) auswerten(m_gruppeVon.at(i), ungelesen);
+        return m_erg.at(i);
+    }
+
+private:
+    // The folders on disk the line `i` could name: his own, and those of his first letters after a number.
+    QSet<QString> kandidaten(int i) const
+    {
+        const Zeile& z = m_z.at(i);
+        QSet<QString> k;
+        if (m_lage.da(z.eigen)) k.insert(z.eigenSchluessel);
+        for (int d = 1; d <= 3; ++d)
+            for (const QString& o : m_nachStamm[d].value(z.stamm[d]))
+                k.insert(o);
+        return k;
+    }
+
+    // Lines whose folders could meet: the same first letters (a fresh folder of one could be the other's), or a
+    // folder both could name.
+    void gruppieren()
+    {
+        QVector<int> wurzel(m_n);
+        std::iota(wurzel.begin(), wurzel.end(), 0);
+        const auto finden = [&](int i) {
+            while (wurzel[i] != i)
+                i = wurzel[i] = wurzel[wurzel[i]];
+            return i;
+        };
+        QHash<QString, int> erster;
+        const auto verbinden = [&](const QString& merkmal, int i) {
+            const auto it = erster.constFind(merkmal);
+            if (it == erster.cend())
+                erster.insert(merkmal, i);
+            else
+                wurzel[finden(i)] = finden(*it);
+        };
+        for (int i = 0; i < m_n; ++i) {
+            verbinden(u's' + m_z.at(i).stamm[2], i);
+            verbinden(u'o' + m_z.at(i).eigenSchluessel, i);
+            for (const QString& o : kandidaten(i))
+                verbinden(u'o' + o, i);
+        }
+        m_gruppeVon.resize(m_n);
+        QHash<int, int> nummer;
+        for (int i = 0; i < m_n; ++i) {
+            const int w = finden(i);
+            if (!nummer.contains(w)) {
+                nummer.insert(w, int(m_gruppen.size()));
+                m_gruppen.append(QVector<int>());
+            }
+            m_gruppeVon[i] = nummer.value(w);
+            m_gruppen[m_gruppeVon[i]] << i;
+        }
+    }
+
+    // Whether another line than `i` is written with `nr` or known by it.
+    bool andereZeile(int nr, int i) const
+    {
+        const Zeile& z = m_z.at(i);
+        return m_geschriebenMit.value(nr) > (z.geschrieben == nr ? 1 : 0)
+            || m_bekanntAls.value(nr) > (z.bekannt == nr ? 1 : 0);
+    }
+
+    void auswerten(int g, bool ungelesen)
+    {
+        const QVector<int>& zeilen = m_gruppen.at(g);
+        QHash<int, QString> ordner; // line -> folder key
+        QHash<int, int> schritt; // line -> the step that gave it
+        QHash<QString, int> belegt; // folder key -> line
+        const auto geben = [&](int i, const QString& o, int s) {
+            ordner.insert(i, o);
+            schritt.insert(i, s);
+            belegt.insert(o, i);
+        };
+
+        if (zeilen.size() == 1 && allein(zeilen.first())) {
+            const int i = zeilen.first();
+            const Zeile& z = m_z.at(i);
+            // Only a line without a number, whose folder is there, is read: it may be a child's who left.
+            if (!m_lage.da(z.eigen) || z.mitNummer || ungelesen) {
+                fertig(i, z.eigenSchluessel, 2);
+                return;
+            }
+            const QString traegt = m_lage.traegt(z.eigen);
+            if (traegt.isEmpty() || gleicherName(traegt, z.name)) {
+                fertig(i, z.eigenSchluessel, 2);
+                return;
+            }
+        } else {
+            QSet<QString> alle;
+            QHash<int, QSet<QString>> kand;
+            for (const int i : zeilen) {
+                kand.insert(i, kandidaten(i));
+                alle.unite(kand.value(i));
+            }
+            QStringList sortiert(alle.begin(), alle.end());
+            std::sort(sortiert.begin(), sortiert.end(), [](const QString& a, const QString& b) {
+                const int na = nummerVon(a).ziffern ? nummerVon(a).wert : 0;
+                const int nb = nummerVon(b).ziffern ? nummerVon(b).wert : 0;
+                return na != nb ? na < nb : a < b;
+            });
+            // 1. The folders bearing a name go to lines of that name: first to the one known by the folder's number,
+            //    then in the lines' order.
+            for (const bool nachNummer : { true, false }) {
+                for (const QString& o : sortiert) {
+                    if (belegt.contains(o)) continue;
+                    const QString traegt = m_lage.traegt(o);
+                    if (traegt.isEmpty()) continue;
+                    const Ordnernummer nr = nummerVon(o);
+                    for (const int i : zeilen) {
+                        if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, m_z.at(i).name))
+                            continue;
+                        if (nachNummer && (nr.ziffern == 0 || nr.wert != m_z.at(i).bekannt)) continue;
+                        geben(i, o, 1);
+                        break;
+                    }
+                }
+            }
+            // 2. His own folder, unless another line has it or, for a line without a number, another name is borne
+            //    by it.
+            for (const int i : zeilen) {
+                if (ordner.contains(i)) continue;
+                const Zeile& z = m_z.at(i);
+                if (belegt.contains(z.eigenSchluessel)) continue;
+                const QString traegt = m_lage.traegt(z.eigen);
+                if (traegt.isEmpty() || gleicherName(traegt, z.name)
+                    || (z.mitNummer && !m_namen.contains(protokollform(traegt))))
+                    geben(i, z.eigenSchluessel, 2);
+            }
+        }
+        // 3. A fresh folder.
+        for (const int i : zeilen) {
+            if (ordner.contains(i)) continue;
+            const Zeile& z = m_z.at(i);
+            const auto ordnerFuer = [&](int nr) { return schluessel(ordnername(zeile(nr, z.name))); };
+            const auto frei = [&](const QString& o) {
+                return !belegt.contains(o) && (!m_lage.da(o) || m_lage.traegt(o).isEmpty());
+            };
+            const auto erlaubt = [&](int nr) {
+                if (nr < 1 || nr > kMaxNummer || andereZeile(nr, i)) return false;
+                const QString o = ordnerFuer(nr);
+                // No other folder on disk has the number: a fresh folder never takes the number of another's.
+                for (const QString& p : m_plattenNummern.value(nr))
+                    if (p != o) return false;
+                for (const int j : zeilen)
+                    if (j != i && m_z.at(j).eigenSchluessel == o) return false;
+                return frei(o);
+            };
+            int nr = 0;
+            // The number he is known by, his place; a folder of his first letters made before and still empty, as
+            // for him when he was given it; the number kept for him, none another line's; any other.
+            QVector<int> reihe { z.bekannt, i + 1 };
+            QVector<int> leere;
+            for (int d = 1; d <= 3; ++d)
+                for (const QString& o : m_nachStamm[d].value(z.stamm[d]))
+                    leere << nummerVon(o).wert;
+            std::sort(leere.begin(), leere.end());
+            reihe += leere;
+            // Past the highest number of the lines up to his, so that a line typed below changes none of these.
+            QVector<int> vorrat;
+            for (const int v : m_frei)
+                if (v > m_hoechsteBis.at(i)) vorrat << v;
+            for (const int v : m_frei)
+                if (v <= m_hoechsteBis.at(i)) vorrat << v;
+            for (int k = 0; k < vorrat.size(); ++k)
+                reihe << vorrat.at((m_vorbehalt.at(i) + k) % vorrat.size());
+            for (const int v : reihe)
+                if (erlaubt(v)) {
+                    nr = v;
+                    break;
+                }
+            // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own,
+            // of a number no other line could come to.
+            for (int v = 100 + i; nr == 0; v += m_n)
+                if (frei(ordnerFuer(v))) nr = v;
+            geben(i, ordnerFuer(nr), 3);
+        }
+        for (const int i : zeilen)
+            fertig(i, ordner.value(i), schritt.value(i));
+        codesVergeben(zeilen);
+    }
+
+    void fertig(int i, const QString& schluesselDesOrdners, int schritt)
+    {
+        const Zeile& z = m_z.at(i);
+        Schuelerordner& e = m_erg[i];
+        e = {};
+        if (schluesselDesOrdners == z.eigenSchluessel) {
+            e.name = z.eigen;
+            e.bekannt = z.bekannt;
+        } else {
+            const Ordnernummer nr = nummerVon(schluesselDesOrdners);
+            e.name = ordnername(schluesselDesOrdners.left(nr.ziffern) + u' ' + z.name);
+            e.bekannt = nr.ziffern ? nr.wert : z.bekannt;
+            // His own number stays where his line has one that is his alone and the folder was found by his name: a
+            // teacher who numbers the lines anew keeps her numbers.
+            const bool eigeneNummer = z.mitNummer && m_geschriebenMit.value(z.geschrieben) <= 1 && schritt == 1;
+            if (nr.ziffern && nr.wert >= 1 && nr.wert <= kMaxNummer && !eigeneNummer
+                && m_geschriebenMit.value(nr.wert) == 0)
+                e.nummer = nr.wert;
+        }
+        e.code = zeile(e.bekannt, z.name).left(35);
+        m_fertig[i] = true;
+    }
+
+    // No two codes alike in letter case: a code two lines would share is given a number past every other.
+    void codesVergeben(const QVector<int>& zeilen)
+    {
+        int hoechste = m_hoechste;
+        for (const int i : zeilen)
+            hoechste = std::max(hoechste, m_erg.at(i).bekannt);
+        QSet<QString> vergeben;
+        for (const int i : zeilen) {
+            Schuelerordner& e = m_erg[i];
+            while (vergeben.contains(e.code.toLower()))
+                e.code = zeile(++hoechste, m_z.at(i).name).left(35);
+            vergeben.insert(e.code.toLower());
+        }
+    }
+
+    const Ordnerlage& m_lage;
+    int m_n;
+    QVector<Zeile> m_z;
+    QVector<Schuelerordner> m_erg;
+    QVector<bool> m_fertig;
+    QHash<QString, QStringList> m_nachStamm[4];
+    QHash<int, QStringList> m_plattenNummern;
+    QHash<int, int> m_geschriebenMit;
+    QHash<int, int> m_bekanntAls;
+    QSet<QString> m_namen;
+    int m_hoechste = 0;
+    QVector<int> m_frei;
+    QVector<int> m_hoechsteBis;
+    QVector<int> m_vorbehalt;
+    QVector<int> m_gruppeVon;
+    QVector<QVector<int>> m_gruppen;
+};
 
 } // namespace
 
-QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage& lage)
+QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage& lage, const Umfang& umfang)
 {
-    const int n = int(schueler.size());
-    QStringList eigene;
-    QHash<QString, QVector<int>> nennen;
-    QHash<int, int> geschrieben;
-    for (int i = 0; i < n; ++i) {
-        const QString& z = schueler.at(i);
-        QString ordner = ordnername(z);
-        // A folder made under the name as typed, before such characters became blanks, stays its pupil's.
-        const QString alt = ordnerAus(z, false);
-        if (alt != ordner && lage.da(alt)) ordner = alt;
-        eigene << ordner;
-        nennen[schluessel(ordner)] << i;
-        const int nr = nummer(z);
-        if (nr >= 1 && nr <= kMaxNummer) ++geschrieben[nr];
-    }
-    QHash<QString, int> besitzer;
-    for (auto it = nennen.cbegin(); it != nennen.cend(); ++it)
-        besitzer.insert(
-            it.key(), it->size() == 1 ? it->first() : besitzerVon(eigene.at(it->first()), *it, schueler, lage));
-
-    // The numbers the pupils before are known by or written with, and the highest of them.
-    QSet<int> nummern;
-    int hoechste = 0;
-    QVector<Schuelerordner> ordner(n);
-    QSet<QString> vergeben;
-    for (int i = 0; i < n; ++i) {
-        const QString& z = schueler.at(i);
-        const int bekannt = bekanntAls(z, i + 1);
-        const int eigeneNummer = nummer(z);
-        hoechste = std::max({ hoechste, bekannt, eigeneNummer <= kMaxNummer ? eigeneNummer : 0 });
-        if (besitzer.value(schluessel(eigene.at(i))) == i) {
-            ordner[i] = { eigene.at(i), 0, bekannt };
-        } else {
-            // Another line's pupil keeps this folder. This one gets a folder "NN name" no line names.
-            const QString name = klassenliste::name(z);
-            const auto ordnerFuer = [&](int nr) { return ordnername(zeile(nr, name)); };
-            const auto frei = [&](int nr) {
-                const QString s = schluessel(ordnerFuer(nr));
-                return !nennen.contains(s) && !vergeben.contains(s);
-            };
-            const auto inAndererZeile = [&](int nr) { return geschrieben.value(nr) > (nr == eigeneNummer ? 1 : 0); };
-            const auto neu = [&](int nr) {
-                return nr >= 1 && nr <= kMaxNummer && !nummern.contains(nr) && !inAndererZeile(nr) && frei(nr)
-                    && (!lage.da(ordnerFuer(nr)) || lage.leer(ordnerFuer(nr)));
-            };
-            QVector<int> reihe { bekannt, i + 1 };
-            for (int nr = 1; nr <= kMaxNummer; ++nr)
-                reihe << nr;
-            int nr = 0;
-            // The folder that holds his protocols, whatever lines came or went above him since he got it.
-            for (const int versuch : reihe)
-                if (nr == 0 && versuch >= 1 && versuch <= kMaxNummer && frei(versuch) && lage.da(ordnerFuer(versuch))
-                    && lage.traegt(ordnerFuer(versuch), name))
-                    nr = versuch;
-            for (const int versuch : { bekannt, i + 1 })
-                if (nr == 0 && neu(versuch)) nr = versuch;
-            for (int versuch = hoechste + 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-                if (neu(versuch)) nr = versuch;
-            for (int versuch = 1; nr == 0 && versuch <= kMaxNummer; ++versuch)
-                if (neu(versuch)) nr = versuch;
-            // Every number is taken: a list of more than 99 pupils made by hand still gives each a folder of his own.
-            for (int versuch = 1; nr == 0; ++versuch)
-                if (frei(versuch) && !lage.da(ordnerFuer(versuch))) nr = versuch;
-            ordner[i] = { ordnerFuer(nr), inAndererZeile(nr) ? 0 : nr, nr };
-            hoechste = std::max(hoechste, nr <= kMaxNummer ? nr : 0);
-        }
-        vergeben.insert(schluessel(ordner.at(i).name));
-        nummern.insert(ordner.at(i).bekannt);
-        if (eigeneNummer >= 1 && eigeneNummer <= kMaxNummer) nummern.insert(eigeneNummer);
+    Regel regel(schueler, lage);
+    QVector<Schuelerordner> ordner(schueler.size());
+    if (umfang.nur.isEmpty()) {
+        for (int i = 0; i < schueler.size(); ++i)
+            ordner[i] = regel.von(i, umfang.alleinUngelesen);
+    } else {
+        for (const int i : umfang.nur)
+            if (i >= 0 && i < schueler.size())
+                for (const int j : regel.gruppe(i))
+                    ordner[j] = regel.von(j, umfang.alleinUngelesen);
     }
     return ordner;
+}
+
+Schuelerordner ordnerVon(const QStringList& schueler, int index, const Ordnerlage& lage)
+{
+    if (index < 0 || index >= schueler.size()) return {};
+    return Regel(schueler, lage).von(index);
+}
+
+QVector<int> zusammen(const QStringList& schueler, int index, const Ordnerlage& lage)
+{
+    if (index < 0 || index >= schueler.size()) return {};
+    return Regel(schueler, lage).gruppe(index);
 }
 
 QStringList ordnernamen(const QStringList& schueler, const Ordnerlage& lage)
@@ -341,31 +642,25 @@ QStringList ordnernamen(const QStringList& schueler, const Ordnerlage& lage)
 
 QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage)
 {
-    const QVector<Schuelerordner> ordner = ordnerWahl(schueler, lage);
-    int hoechste = 0;
-    for (int i = 0; i < schueler.size(); ++i)
-        hoechste = std::max({ hoechste, ordner.at(i).bekannt, std::min(nummer(schueler.at(i)), kMaxNummer) });
     QStringList codes;
-    QSet<QString> vergeben;
-    for (int i = 0; i < schueler.size(); ++i) {
-        const QString name = klassenliste::name(schueler.at(i));
-        QString code = zeile(ordner.at(i).bekannt, name).left(35);
-        // A place that another pupil of his name is written with ("02 Anna", then "Anna" second) is no code of his.
-        while (vergeben.contains(code))
-            code = zeile(++hoechste, name).left(35);
-        vergeben.insert(code);
-        codes << code;
-    }
+    for (const Schuelerordner& o : ordnerWahl(schueler, lage))
+        codes << o.code;
     return codes;
 }
 
 QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage)
 {
-    const QVector<Schuelerordner> ordner = ordnerWahl(schuelerzeilen(zeilen), lage);
+    const QVector<Schuelerordner> ordner = ordnerWahl(schuelerzeilen(zeilen), lage, { {}, true });
     QStringList eigen = zeilen;
+    QSet<int> geschrieben;
     for (int i = 0, j = 0; i < eigen.size(); ++i) {
         if (!istSchueler(eigen.at(i))) continue;
-        if (ordner.at(j).nummer > 0) eigen[i] = zeile(ordner.at(j).nummer, name(eigen.at(i)));
+        const int nr = ordner.at(j).nummer;
+        // Two lines that cannot meet may each be given a fresh number alike: only the first is written with it.
+        if (nr > 0 && !geschrieben.contains(nr)) {
+            eigen[i] = zeile(nr, name(eigen.at(i)));
+            geschrieben.insert(nr);
+        }
         ++j;
     }
     return eigen;

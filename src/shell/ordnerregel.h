@@ -2,22 +2,25 @@
 // The one rule that gives each pupil of a class list his folder under "Klassen/<list>", and the code he is known by
 // in his protocols, for the administration, the aids' protocol dialog and the analyses alike.
 //
-// The contract:
-// - A pupil's folder is the one his line names (ordnername()), unless another line names it too.
-// - Where several lines name one folder, the folder belongs to the pupil whose name its protocols bear: every
-//   protocol names its pupil in its first lines. Where it is empty or missing, where its protocols bear none of their
-//   names, or where they bear the first of those lines' name (as a folder two pupils shared under an older release
-//   does), the first of the lines keeps it.
-// - Every other of those pupils gets a folder "NN name" of his own: the one of that shape that holds his protocols
-//   where there is one, so that he finds it again after lines above him were typed or removed; else a fresh one, of
-//   the number he is known by, his place, or the first number past those before him, that no other line is written
-//   with, that no line names, and that is not on disk already, unless it is empty.
-// - No two pupils share a folder or a code; his code carries the number of his own folder where he has one.
-// - A folder's name holds only characters every PC sharing the data folder can use: what Windows refuses in a name
-//   stands as a blank, and a folder made before under the name as typed is still found and kept.
-// - The list's folder is listed only where a line names a folder of characters changed so, or where two lines name
-//   one folder; a folder's protocols are read only where its owner is in question or it is given as a pupil's own,
-//   and each such folder at most once, only as far as needed.
+// The rule, whatever the order of the lines:
+// 1. A folder whose protocols bear a name belongs to that name: every protocol names its pupil in its first lines,
+//    and a folder is known by its first protocol. A line finds the folder bearing his name among the folders his line
+//    could name: his own (ordnername()), and those of his first letters after a number ("02 Lena" for "Lena
+//    Schneider"), wherever he stands. Lines of one name take the folders of that name by the number each is known
+//    by, then in their order.
+// 2. A line that finds none takes the folder his line names, unless another line has it. A line without a number
+//    does so only where no protocol there bears another name: its folder is named by its first 8 letters, which
+//    children come and go under. A line written with a number keeps the folder of his number also where its
+//    protocols bear a name no line of the list has: the administration never gives a number twice, and a name
+//    corrected in it keeps its number and its folder, with the protocols of the name before.
+// 3. Else a fresh folder "NN name": the number he is known by, else one that no other line is written with or known
+//    by and no other folder on disk has; a fresh folder on disk is one only where it holds no protocol.
+// Lines whose folders cannot meet (other first letters, no folder named by both) are looked at apart, so that a
+// pupil's folder is found by reading the folders of his first letters only.
+//
+// No two pupils share a folder or a code; his code carries the number of his folder where it is not his line's.
+// A folder's name holds only characters every PC sharing the data folder can use: what Windows refuses in a name
+// stands as a blank, and a folder made before under the name as typed is still found and kept.
 
 #include <QHash>
 #include <QSet>
@@ -38,43 +41,63 @@ namespace klassenliste {
 // name (: " * ? < > | \ /) stand as blanks ("Kim: Lee" gives "Kim  Lee").
 QString ordnername(const QString& zeile);
 
-// What the rule may know of a list's folder: which folders are there, and which names their protocols bear. Both
-// are asked for only when the rule needs them, and each only once.
+// What the rule may know of a list's folder: which folders are there, and the name each one's first protocol bears.
+// Both are asked for only when the rule needs them, and each only once; copies share what was found.
 class Ordnerlage {
 public:
-    // The names of the folders there; the protocol files in a folder; the name one of them bears.
-    using Auflisten = std::function<QSet<QString>()>;
-    using Protokolle = std::function<QStringList(const QString& ordner)>;
-    using Lesen = std::function<QString(const QString& ordner, const QString& datei)>;
+    // The names of the folders there; the name the first protocol of one of them bears (empty: it holds none).
+    using Auflisten = std::function<QStringList()>;
+    using Traegt = std::function<QString(const QString& ordner)>;
 
     // Nothing on disk.
     Ordnerlage();
     // The folders `vorhanden` (in any letter case), none holding a protocol: as far as a list's lines alone tell.
     Ordnerlage(const QSet<QString>& vorhanden);
-    // The folders there, each with the names its protocols bear, one a protocol.
-    explicit Ordnerlage(const QHash<QString, QStringList>& protokolle);
-    Ordnerlage(Auflisten auflisten, Protokolle protokolle, Lesen lesen);
+    // The folders there, each with the name its first protocol bears, or none.
+    explicit Ordnerlage(const QHash<QString, QString>& traegt);
+    // `pfad` gives a folder's path as spelled on disk; `bekannt` the names found before, which are not read again.
+    Ordnerlage(Auflisten auflisten, Traegt traegt, std::function<QString(const QString& ordner)> pfad = {},
+        const QHash<QString, QString>& bekannt = {});
 
     // The names of the folders there, in small letters.
     const QSet<QString>& vorhanden() const;
     bool da(const QString& ordner) const;
-    // Whether a protocol in `ordner` bears `name`; reads no further than the first that does.
-    bool traegt(const QString& ordner, const QString& name) const;
-    // The names its protocols bear, one a protocol, all of them.
-    QStringList namen(const QString& ordner) const;
-    // Whether it holds no protocol.
-    bool leer(const QString& ordner) const;
+    // The name the folder's first protocol bears; empty where it holds none or is not there.
+    QString traegt(const QString& ordner) const;
+    // The names found so far, by folder in small letters: a folder's first protocol stays its first.
+    QHash<QString, QString> gefunden() const;
+    // The folder's path as it is spelled on disk, where the list's folder is a real one; else empty.
+    QString pfad(const QString& ordner) const;
+    // How many folders were read so far.
+    int gelesen() const;
 
 private:
     struct Stand;
-    // Shared by its copies, so that what one read the others know.
     std::shared_ptr<Stand> m;
 };
 
-// The real list's folder datpfad + "Klassen/" + liste, looked at when the rule asks.
-Ordnerlage ordnerlage(const QString& datpfad, const QString& liste);
+// The real list's folder datpfad + "Klassen/" + liste, looked at when the rule asks; `bekannt` the names found before
+// (Ordnerlage::gefunden()), which are not read again.
+Ordnerlage ordnerlage(const QString& datpfad, const QString& liste, const QHash<QString, QString>& bekannt = {});
 // The same of the folder `pfad` (resolved), where its names were listed already as `gelistet`.
-Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet);
+Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const QHash<QString, QString>& bekannt = {});
+
+// What one window has seen of a list's pupils' folders, kept while it is open: the folders there and the names their
+// first protocols bear. As long as the list's pupils are the lines it was made for, a choice reads nothing again;
+// where they changed, the list's folder is listed anew and the names found are kept, since a folder's first protocol
+// stays its first.
+class Ordnerblick {
+public:
+    Ordnerlage lage(const QString& datpfad, const QString& liste, const QStringList& schueler);
+    // Everything is looked at anew, as when the window opens again.
+    void vergessen();
+
+private:
+    QString m_wo;
+    QStringList m_fuer;
+    Ordnerlage m_lage;
+    bool m_gilt = false;
+};
 
 // The pupil a protocol names, from its first lines as the program writes them: "Leistungsprotokoll für <name>" as an
 // aid's second line, else the name an analysis's first line begins with; empty where neither is there.
@@ -86,24 +109,43 @@ QString protokollform(const QString& name);
 // and a protocol written before names were kept as typed holds "?" for a letter Windows-1252 has not.
 bool gleicherName(const QString& protokoll, const QString& name);
 
-// The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
-// regard to letter case; and the number of the "NN name" a pupil's line is to be written as where his folder is not
-// the one his line names (0 where it is, or where that number is written in another line already).
+// A pupil's folder by the rule.
 struct Schuelerordner {
     QString name;
+    // The number his line is to be written with, so that it names this folder by itself: where the folder is not the
+    // one his line names and his line has no number of its own to keep (none, or one another line is written with
+    // too). 0 where none is to be written.
     int nummer = 0;
-    // The number in his code: his folder's where he has one of his own.
+    // The number in his code: his folder's where it is not his line's, else the number he is known by.
     int bekannt = 0;
+    // "NN name" as his protocols and the choices know him, at most 35 characters; no two pupils' alike.
+    QString code;
 };
-QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage& lage = {});
+// The folder the pupil's line names: ordnername(), or the name as typed where a folder of it is there, made before
+// such characters became blanks.
+QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage);
+
+// Which pupils the rule is asked about: all of them, or those of `nur` (indices from 0), each looked at with the
+// lines his could meet and no others, so that only the folders of their first letters are read. With
+// `alleinUngelesen` a line that alone names its folder, with no other of his first letters there, is given it
+// unread: what is to be made or written of a list as a whole needs no more.
+struct Umfang {
+    QVector<int> nur;
+    bool alleinUngelesen = false;
+};
+// The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
+// regard to letter case; a pupil not asked about has an empty Schuelerordner.
+QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage& lage = {}, const Umfang& umfang = {});
+// The folder of the pupil `index` (from 0) alone, as ordnerWahl() gives it.
+Schuelerordner ordnerVon(const QStringList& schueler, int index, const Ordnerlage& lage = {});
+// The pupils whose folders the pupil `index` could meet: those looked at together with him.
+QVector<int> zusammen(const QStringList& schueler, int index, const Ordnerlage& lage = {});
 QStringList ordnernamen(const QStringList& schueler, const Ordnerlage& lage = {});
-// The codes by which the pupils `schueler` are known in their protocols: "NN name", at most 35 characters, NN the
-// number of his own folder where he has one, else the number he is known by; no two alike.
 QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage = {});
-// `zeilen` (blank lines included) with the line of every pupil whose folder is not the one his line names written as
-// "NN name" with the number that folder has: from then on his line names it by itself, whatever lines come before it
-// or go. A line whose number another line is written with already stays as it is: his folder still finds him by his
-// protocols.
+// `zeilen` (blank lines included) with the line of every pupil to be written with a number (Schuelerordner::nummer)
+// written as "NN name": from then on his line names his folder by itself, whatever lines come before it or go. Each
+// number is written once: a number another line has is not written again. A line that alone names its folder, with
+// no other of his first letters there, is not read for this: its folder is found again when its pupil is chosen.
 QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {});
 
 } // namespace klassenliste

@@ -10,7 +10,6 @@
 #include "umgebung.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -28,38 +27,55 @@ bool keineZweiGleich(const QStringList& namen)
     return klein.size() == namen.size();
 }
 
-// A year of the list after the input: pupils saving protocols, the teacher typing, removing and moving lines in an
-// editor, and saving names in the administration, in an order the input chooses. After every step no two pupils
-// share a folder or a code, no folder that holds the protocols of a pupil still in the list receives another's, a
-// name the administration saves never moves into a folder holding another name, and a number it writes is no other
-// line's.
+// The name a folder bears: its first protocol's, the protocols in the order of their names without regard to letter
+// case; empty where it holds none.
+QString traegt(const QString& ordner)
+{
+    QStringList protokolle = QDir(ordner).entryList(QDir::Files);
+    protokolle.erase(std::remove_if(protokolle.begin(), protokolle.end(),
+                         [](const QString& n) { return !protokoll::istProtokollname(n); }),
+        protokolle.end());
+    if (protokolle.isEmpty()) return {};
+    std::sort(protokolle.begin(), protokolle.end(), [](const QString& a, const QString& b) {
+        const int v = a.compare(b, Qt::CaseInsensitive);
+        return v != 0 ? v < 0 : a < b;
+    });
+    QFile f(ordner + u'/' + protokolle.first());
+    f.open(QIODevice::ReadOnly);
+    return protokollname(cp1252::decodeLines(f.read(1024)).lines.mid(0, 2));
+}
+
+// Whether the line could name the folder `ordner` (in small letters): the one it names, or one of its first letters
+// after a number.
+bool kannNennen(const QString& zeile, const QString& ordner, const Ordnerlage& lage)
+{
+    if (eigenerOrdner(zeile, lage).toLower() == ordner) return true;
+    int d = 0;
+    while (d < ordner.size() && d < 4 && ordner.at(d).isDigit())
+        ++d;
+    return d >= 1 && d <= 3 && d < ordner.size() && ordner.at(d) == u' '
+        && ordnername(ordner.left(d) + u' ' + name(zeile)).toLower() == ordner;
+}
+
+// A year of the list after the input: pupils saving protocols, the teacher typing, removing, moving and swapping lines
+// in an editor, and saving names in the administration, in an order the input chooses. After every step no two
+// pupils share a folder or a code, and a folder whose protocols bear the name of a pupil of the list is his where his
+// line could name it; no protocol is put in a folder that bears another name, but by a line written with the number
+// of a folder whose name no pupil of the list has (a name corrected behind its number); a number a save writes is no
+// other line's, and a name the administration saves never moves into a folder that bears another.
 void einJahr(const QString& ordner, const QByteArray& eingabe)
 {
     std::mt19937 zufall(qHash(eingabe));
     const auto wuerfel = [&](int n) { return n <= 0 ? 0 : int(zufall() % unsigned(n)); };
-    const QStringList namen { "Lena Schmidt", "Lena Schneider", "Anna", "Anna Zander", "Maximilian Koch",
-        "Maximilian Berg", "Elif Yılmaz", "Kim: Lee", "Ben" };
+    const QStringList namen { "Lena Schmidt", "Lena Schneider", "Lena Schäfer", "Anna", "Anna Zander",
+        "Maximilian Koch", "Maximilian Berg", "Elif Yılmaz", "Kim: Lee", "Ben" };
     const QString liste = QStringLiteral("KL");
     const QString klasse = ordner + QStringLiteral("Klassen/KL/");
     const auto abspeichern = [&](const QStringList& zeilen) {
         QString fehler;
         schreiben(ordner + QStringLiteral("k_liste/KL.TXT"), zeilen, false, fehler);
     };
-    // The names whose protocols each folder (in small letters) holds.
-    const auto inhaber = [&] {
-        QHash<QString, QSet<QString>> h;
-        for (QDirIterator it(klasse, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-            QFile f(it.next());
-            if (!f.open(QIODevice::ReadOnly)) continue;
-            const QString wer = protokollname(cp1252::decodeLines(f.read(1024)).lines.mid(0, 2));
-            h[QFileInfo(it.filePath()).dir().dirName().toLower()].insert(protokollform(wer));
-        }
-        return h;
-    };
-    // The names of the child whose protocols each folder (in small letters) holds: those his protocols bear, and those
-    // he was given in the administration since.
-    QHash<QString, QSet<QString>> kind;
-    for (int schritt = 0; schritt < 10; ++schritt) {
+    for (int schritt = 0; schritt < 40; ++schritt) {
         QStringList zeilen;
         try {
             zeilen = alleZeilen(ordner, liste);
@@ -68,86 +84,94 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
         }
         const QStringList schueler = schuelerzeilen(zeilen);
         const Ordnerlage lage = ordnerlage(ordner, liste);
-        fuzz::pruefen(keineZweiGleich(ordnernamen(schueler, lage)), "two pupils share a folder");
+        const QStringList gewaehlt = ordnernamen(schueler, lage);
+        fuzz::pruefen(keineZweiGleich(gewaehlt), "two pupils share a folder");
         fuzz::pruefen(keineZweiGleich(schuelercodes(schueler, lage)), "two pupils share a code");
+        QSet<QString> anwesend;
+        for (const QString& z : schueler)
+            anwesend.insert(protokollform(name(z)));
+        // A folder bearing a pupil's name that his line could name is a pupil's of that name, unless each of them has
+        // one bearing it already.
+        for (const QString& o : QDir(klasse).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString wer = traegt(klasse + o);
+            if (wer.isEmpty() || gewaehlt.contains(o, Qt::CaseInsensitive)) continue;
+            for (int i = 0; i < schueler.size(); ++i)
+                if (gleicherName(wer, name(schueler.at(i))) && kannNennen(schueler.at(i), o.toLower(), lage))
+                    fuzz::pruefen(gleicherName(traegt(klasse + gewaehlt.at(i)), wer),
+                        "a pupil not in the folder that bears his name");
+        }
         const QString neuerName = namen.at(wuerfel(namen.size()));
         const int wo = wuerfel(int(zeilen.size()) + 1);
-        switch (wuerfel(6)) {
+        switch (wuerfel(9)) {
         case 0:
-        case 1: {
+        case 1:
+        case 2: {
             if (schueler.isEmpty()) break;
             const int nummer = wuerfel(int(schueler.size())) + 1;
             QString pfad, fehler;
-            if (ordnerWaehlen(ordner, liste, nummer, schueler.at(nummer - 1), pfad, fehler) != Ordnerwahl::angelegt)
-                break;
-            const QString wer = name(schueler.at(nummer - 1));
-            // Another pupil's protocols there matter only while that pupil is in the list, and where the names the
-            // folder holds are not this pupil's own, under a name he had before.
-            // A line that alone names its folder is given it unread: a folder left by a child removed by hand goes to
-            // whoever is typed into it.
-            const QString dort = QFileInfo(pfad).fileName().toLower();
-            const QString genannt = ordnername(schueler.at(nummer - 1)).toLower();
-            const bool allein
-                = dort == genannt && std::count_if(schueler.begin(), schueler.end(), [&](const QString& z) {
-                      return ordnername(z).toLower() == genannt;
-                  }) == 1;
-            if (!allein && !kind.value(dort).contains(protokollform(wer))) {
-                for (const QString& z : schueler) {
-                    const QString anderer = protokollform(name(z));
-                    fuzz::pruefen(anderer == protokollform(wer) || !kind.value(dort).contains(anderer),
-                        "a protocol put in a folder that holds another pupil's");
-                }
-            }
-            kind[dort].insert(protokollform(wer));
+            if (ordnerWaehlen(ordner, liste, schueler, nummer, pfad, fehler) != Ordnerwahl::angelegt) break;
+            const QString zeile = schueler.at(nummer - 1);
+            const QString wer = name(zeile);
+            const QString dort = traegt(pfad);
+            const bool seineNummer = !teilen(zeile).nummer.isEmpty()
+                && QFileInfo(pfad).fileName().compare(eigenerOrdner(zeile, lage), Qt::CaseInsensitive) == 0
+                && !anwesend.contains(protokollform(dort));
+            fuzz::pruefen(dort.isEmpty() || gleicherName(dort, wer) || seineNummer,
+                "a protocol put in a folder that bears another name");
             protokoll::anlegen(
-                pfad + QStringLiteral("/H1_7_"),
+                pfad + (wuerfel(2) ? QStringLiteral("/H1_7_") : QStringLiteral("/H2_10_")),
                 [&](const QString&) {
                     return QStringList { QStringLiteral("Hilfe"), QStringLiteral("Leistungsprotokoll für ") + wer };
                 },
                 fehler);
             break;
         }
-        case 2: // typed by hand, with a number or without
+        case 3: // typed by hand, with a number or without
             zeilen.insert(wo, wuerfel(3) == 0 ? zeile(wuerfel(12) + 1, neuerName) : neuerName);
             abspeichern(zeilen);
             break;
-        case 3: // removed or moved by hand
+        case 4: // removed, or moved, or two lines swapped by hand
             if (zeilen.isEmpty()) break;
             {
-                const QString weg = zeilen.takeAt(wuerfel(int(zeilen.size())));
-                if (wuerfel(2) == 0) zeilen.insert(wuerfel(int(zeilen.size()) + 1), weg);
+                const int von = wuerfel(int(zeilen.size()));
+                switch (wuerfel(3)) {
+                case 0:
+                    zeilen.removeAt(von);
+                    break;
+                case 1:
+                    zeilen.move(von, wuerfel(int(zeilen.size())));
+                    break;
+                default:
+                    zeilen.swapItemsAt(von, wuerfel(int(zeilen.size())));
+                    break;
+                }
             }
             abspeichern(zeilen);
             break;
         default: {
             // Saved in the administration: a name added or changed.
             const int geaendert = wuerfel(int(schueler.size()) + 1);
-            const QStringList ordnerVorher = ordnernamen(schueler, lage);
             const Speicherergebnis e = geaendert
                 ? dverw::namenAendern(ordner, liste, geaendert, schueler.at(geaendert - 1), neuerName)
                 : dverw::namenHinzufuegen(ordner, liste, neuerName);
             if (e.art != Speicherung::gespeichert) break;
             const QStringList danach = schuelerzeilen(alleZeilen(ordner, liste));
             const QStringList ordnerDanach = ordnernamen(danach, ordnerlage(ordner, liste));
-            const QHash<QString, QSet<QString>> h = inhaber();
             for (int i = 0; i < danach.size(); ++i) {
                 const int nr = nummer(danach.at(i));
                 const bool nummerNeu = i >= schueler.size() || nr != nummer(schueler.at(i));
-                if (!nummerNeu && !(geaendert && i == geaendert - 1)) continue;
-                fuzz::pruefen(!nummerNeu || nr == 0
-                        || std::count_if(
-                               danach.begin(), danach.end(), [&](const QString& z) { return nummer(z) == nr; })
+                if (nummerNeu && nr != 0) {
+                    fuzz::pruefen(
+                        std::count_if(danach.begin(), danach.end(), [&](const QString& z) { return nummer(z) == nr; })
                             == 1,
-                    "a number written that another line has");
-                // A pupil who stays in his folder keeps it with the protocols of his former names.
-                if (i < ordnerVorher.size()
-                    && ordnerVorher.at(i).compare(ordnerDanach.at(i), Qt::CaseInsensitive) == 0) {
-                    kind[ordnerDanach.at(i).toLower()].insert(protokollform(name(danach.at(i))));
-                    continue;
+                        "a number written that another line has");
                 }
-                QSet<QString> dort = h.value(ordnerDanach.at(i).toLower());
-                dort.remove(protokollform(name(danach.at(i))));
-                fuzz::pruefen(dort.isEmpty(), "a name saved into a folder holding another's protocols");
+                if (!(geaendert && i == geaendert - 1) || i >= gewaehlt.size()
+                    || gewaehlt.at(i).compare(ordnerDanach.at(i), Qt::CaseInsensitive) == 0)
+                    continue;
+                const QString dort = traegt(klasse + ordnerDanach.at(i));
+                fuzz::pruefen(dort.isEmpty() || gleicherName(dort, name(danach.at(i))),
+                    "a name saved into a folder that bears another");
             }
             break;
         }

@@ -42,7 +42,7 @@ TEST_F(KlassenlisteTest, AListMadeByHandGivesEveryPupil)
     EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/45 Kind")).isDir());
     QDir(dataPath("Klassen")).removeRecursively();
     QString ordner, fehler;
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 45, z[44], ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", z, 45, ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_EQ(ordner, dataPath("Klassen/KL3A/45 Kind"));
     EXPECT_TRUE(lesen(dataFolder(), "fehlt").isEmpty());
 }
@@ -281,12 +281,12 @@ TEST_F(KlassenlisteTest, APupilsFolderIsNeverMadeUnlockedWhereTheLockFailedForAn
     // The share takes the lock but not its line (full just now): not a folder that may only be read.
     FileLock::setLineWriteFailureForTests(true);
     QString ordner, fehler;
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::unlesbar);
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", { "01 Anna" }, 1, ordner, fehler), Ordnerwahl::unlesbar);
     FileLock::setLineWriteFailureForTests(false);
     EXPECT_FALSE(fehler.isEmpty());
     EXPECT_TRUE(ordner.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", { "01 Anna" }, 1, ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_TRUE(QFileInfo(dataPath("Klassen/KL3A/01 Anna")).isDir());
 }
 
@@ -376,6 +376,7 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
     for (int i = 2; i <= 15; ++i)
         sechzehn << QString("Kind %1").arg(i);
     sechzehn << "Anna";
+    using Traeger = QHash<QString, QString>;
     QStringList sechzehnOrdner = sechzehn;
     sechzehnOrdner[15] = "16 Anna";
     const struct {
@@ -404,34 +405,54 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             { "Anna", "03 Anna", "02 Anna" }, {}, { "01 Anna", "03 Anna", "02 Anna" } },
         { "a written number a later place has", { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, {},
             { "02 Anna", "03 Anna" } },
-        // The folder belongs to the pupil whose name its protocols bear, whatever is typed above him.
+        // A folder belongs to the name its first protocol bears, wherever its line stands.
         { "a line typed above him", { "Maximilian Berg", "Maximilian Koch" }, { "01 Maxim", "Maximili" },
-            { "01 Maximilian Berg", "Maximilian Koch" },
-            Ordnerlage(QHash<QString, QStringList> { { "Maximili", { "Maximilian Koch", "Maximilian Koch" } } }),
+            { "01 Maximilian Berg", "Maximilian Koch" }, Ordnerlage(Traeger { { "Maximili", "Maximilian Koch" } }),
             { "01 Maximilian Berg", "02 Maximilian Koch" } },
         { "lines removed above them", { "Lena Schmidt", "Lena Schneider", "Lena Schulz" },
             { "Lena Sch", "03 Lena", "04 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "04 Lena Schulz" },
-            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Schmidt" } },
-                { "03 Lena", { "Lena Schneider" } }, { "04 Lena", { "Lena Schulz" } }, { "02 Lena", {} } }),
+            Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" }, { "03 Lena", "Lena Schneider" },
+                { "04 Lena", "Lena Schulz" }, { "02 Lena", "" } }),
             { "01 Lena Schmidt", "03 Lena Schneider", "04 Lena Schulz" } },
+        // The line above her deleted, or moved below her: she does not become the first line's folder's.
+        { "the line above her deleted", { "Lena Schneider" }, { "02 Lena" }, { "02 Lena Schneider" },
+            Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" }, { "02 Lena", "Lena Schneider" } }),
+            { "02 Lena Schneider" } },
+        { "the line above her moved below her", { "Lena Schneider", "Lena Schmidt" }, { "02 Lena", "Lena Sch" },
+            { "02 Lena Schneider", "Lena Schmidt" },
+            Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" }, { "02 Lena", "Lena Schneider" } }) },
         { "the same name, a line removed above", { "Ben", "Anna", "Anna" }, { "Ben", "Anna", "04 Anna" },
-            { "Ben", "Anna", "04 Anna" },
-            Ordnerlage(QHash<QString, QStringList> { { "Anna", { "Anna" } }, { "04 Anna", { "Anna" } } }) },
+            { "Ben", "Anna", "04 Anna" }, Ordnerlage(Traeger { { "Anna", "Anna" }, { "04 Anna", "Anna" } }) },
+        // A protocol saved by the third of one name moves neither of the others.
+        { "the third of one name saved first", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "03 Anna" },
+            { "Anna", "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "03 Anna", "Anna" } }) },
         // Empty, or another child's: a fresh folder is none on disk, but an empty one.
         { "fresh folders on disk", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "04 Anna" },
-            { "Anna", "02 Anna", "04 Anna" },
-            Ordnerlage(QHash<QString, QStringList> { { "02 Anna", {} }, { "03 Anna", { "Anna Berg" } } }) },
-        // Two pupils' protocols in one folder, as an older release kept them: the first keeps it.
-        { "a folder two pupils shared", { "Lena Schmidt", "Lena Schneider" }, { "Lena Sch", "02 Lena" },
-            { "Lena Schmidt", "02 Lena Schneider" },
-            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Schneider", "Lena Schmidt" } } }) },
-        { "protocols of neither", { "Lena Schmidt", "Lena Schneider" }, { "Lena Sch", "02 Lena" },
-            { "Lena Schmidt", "02 Lena Schneider" },
-            Ordnerlage(QHash<QString, QStringList> { { "Lena Sch", { "Lena Meier" } } }) },
+            { "Anna", "02 Anna", "04 Anna" }, Ordnerlage(Traeger { { "02 Anna", "" }, { "03 Anna", "Anna Berg" } }) },
+        // A folder two pupils shared under an older release is its first protocol's pupil's; a newcomer typed above
+        // them never gets it.
+        { "a folder two pupils shared", { "Lena Schäfer", "Lena Schmidt", "Lena Schneider" },
+            { "01 Lena", "Lena Sch", "03 Lena" }, { "01 Lena Schäfer", "Lena Schmidt", "03 Lena Schneider" },
+            Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" } }) },
+        { "protocols of neither", { "Lena Schmidt", "Lena Schneider" }, { "01 Lena", "02 Lena" },
+            { "01 Lena Schmidt", "02 Lena Schneider" }, Ordnerlage(Traeger { { "Lena Sch", "Lena Meier" } }) },
+        // A line written with a number keeps the folder of his number, where its protocols bear his name before it
+        // was corrected; never where they bear another pupil's of the list.
+        { "a name corrected behind its number", { "01 Lena Schmidt" }, { "01 Lena" }, { "01 Lena Schmidt" },
+            Ordnerlage(Traeger { { "01 Lena", "Lena Schmit" } }) },
+        { "a number another pupil's folder has", { "02 Lena Schulz", "Lena Schneider" }, { "01 Lena", "02 Lena" },
+            { "01 Lena Schulz", "Lena Schneider" }, Ordnerlage(Traeger { { "02 Lena", "Lena Schneider" } }),
+            { "01 Lena Schulz", "02 Lena Schneider" } },
+        // Each number is written once: a fresh folder's number is none a folder of other first letters has.
+        { "numbers two saves would write", { "Maximilian Koch", "Maximilian Berg", "Lena Schmidt", "Lena Schneider" },
+            { "Maximili", "05 Maxim", "Lena Sch", "02 Lena" },
+            { "Maximilian Koch", "05 Maximilian Berg", "Lena Schmidt", "02 Lena Schneider" },
+            Ordnerlage(Traeger {
+                { "Maximili", "Maximilian Koch" }, { "Lena Sch", "Lena Schmidt" }, { "02 Lena", "Lena Schneider" } }) },
         // A name an analysis cut to 32 characters, or a protocol that held "?" for a letter Windows-1252 has not.
         { "names as protocols hold them", { "Elif Yılmaz", "Elif Yılmaz-Schwarzenberg-Hohenzollern" },
             { "01 Elif", "Elif Yıl" }, { "01 Elif Yılmaz", "Elif Yılmaz-Schwarzenberg-Hohenzollern" },
-            Ordnerlage(QHash<QString, QStringList> { { "Elif Yıl", { "Elif Y?lmaz-Schwarzenberg-Hohenz" } } }) },
+            Ordnerlage(Traeger { { "Elif Yıl", "Elif Y?lmaz-Schwarzenberg-Hohenz" } }) },
         { "a folder made with a character Windows refuses", { "Kim: Lee", "Kim Lee" }, { "Kim: Lee", "Kim Lee" },
             { "Kim: Lee", "Kim Lee" }, QSet<QString> { "kim: lee" } },
         // A later line that names a folder keeps it: it may hold his protocols from before.
@@ -467,7 +488,7 @@ TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSav
     ASSERT_EQ(zeilen.size(), 2);
     EXPECT_EQ(schuelerordner(dataFolder(), "KL", zeilen, 0), dataFolder() + "Klassen/KL/01 Anna");
     QString ordner, fehler;
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL", 1, zeilen[0], ordner, fehler), Ordnerwahl::angelegt);
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL", zeilen, 1, ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_EQ(ordner, dataFolder() + "Klassen/KL/01 Anna");
 
     const Speicherergebnis e = aendern(dataFolder(), "KL", [](QStringList& z, int& nummer) {
@@ -575,22 +596,26 @@ TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
     writeBytes(dataPath("k_liste/KL3A.TXT"), "01 Anna\r\n02 Ben\r\n03 Cem\r\n");
     QString ordner, fehler;
     // The last line shown, and lines the list no longer holds there (shortened or changed on another PC).
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 3, "03 Cem", ordner, fehler), Ordnerwahl::angelegt);
+    const QStringList gezeigt { "01 Anna", "02 Ben", "03 Cem" };
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", gezeigt, 3, ordner, fehler), Ordnerwahl::angelegt);
     EXPECT_EQ(ordner, dataFolder() + "Klassen/KL3A/03 Cem");
-    for (const auto& [nummer, gezeigt] :
+    for (const auto& [nummer, zeile] :
         { std::pair<int, const char*> { 4, "04 Dora" }, { 0, "01 Anna" }, { 2, "02 Bea" }, { 1, "02 Ben" } }) {
-        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, gezeigt, ordner, fehler), Ordnerwahl::geaendert)
-            << nummer << " " << gezeigt;
+        QStringList anders = gezeigt;
+        if (nummer == 4) anders << zeile;
+        if (nummer >= 1 && nummer <= 3) anders[nummer - 1] = zeile;
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", anders, nummer, ordner, fehler), Ordnerwahl::geaendert)
+            << nummer << " " << zeile;
         EXPECT_TRUE(ordner.isEmpty());
     }
     EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
     // A list deleted meanwhile, and one whose lock another PC holds.
-    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", 1, "01 Anna", ordner, fehler), Ordnerwahl::geloescht);
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", { "01 Anna" }, 1, ordner, fehler), Ordnerwahl::geloescht);
     FileLock::setWaitForTests(0);
     {
         const FileLock anderer(sperrdatei(dataFolder(), "KL3A"));
         ASSERT_TRUE(anderer.held());
-        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", 1, "01 Anna", ordner, fehler), Ordnerwahl::gesperrt);
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", gezeigt, 1, ordner, fehler), Ordnerwahl::gesperrt);
     }
     FileLock::setWaitForTests(-1);
     EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
@@ -625,7 +650,7 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
     const auto speichern = [&](const QString& wer, bool analyse = false) {
         const int nummer = int(zeilen.indexOf(wer)) + 1;
         QString ordner, fehler, code;
-        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", nummer, wer, ordner, fehler, &code), Ordnerwahl::angelegt);
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", zeilen, nummer, ordner, fehler, &code), Ordnerwahl::angelegt);
         const QStringList kopf = analyse
             ? QStringList { code.mid(3, 35).leftJustified(37) + "10.12.2026  1x1", "gespeichert unter: ..." }
             : QStringList { "Hilfe: Einmaleins", "Leistungsprotokoll für " + name(wer) };

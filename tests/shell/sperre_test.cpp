@@ -253,8 +253,8 @@ TEST_F(SperreTest, OnAFullShareNoLockIsLeftAndOnAReadOnlyOneTheFolderIsNamed)
     // A pupil's folder is still made, by the check without the lock.
     QString ordner;
     QString fehler;
-    EXPECT_EQ(
-        klassenliste::ordnerWaehlen(datpfad, "KL3A", 1, "01 Anna", ordner, fehler), klassenliste::Ordnerwahl::angelegt);
+    EXPECT_EQ(klassenliste::ordnerWaehlen(datpfad, "KL3A", klassenliste::lesen(datpfad, "KL3A"), 1, ordner, fehler),
+        klassenliste::Ordnerwahl::angelegt);
     EXPECT_TRUE(QDir(datpfad + "Klassen/KL3A/01 Anna").exists());
 }
 

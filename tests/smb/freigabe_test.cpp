@@ -361,9 +361,10 @@ TEST_P(FreigabeTest, EveryPupilOfAHandTypedListGetsAFolderOfHisOwnAndKeepsItWhen
     // two pupils' protocols in the folder they shared, and the folder of a pupil whose line was deleted.
     writeBytes(
         server + "k_liste/KL.TXT", "Lena Schmidt\r\nLena Schneider\r\n\t\t06\tAnnabelle\r\nElif Y\xc4\xb1lmaz\r\n");
-    for (const char* datei : { "Lena Sch/H1_7_01.txt", "Lena Sch/H1_7_02.txt", "09 Carl/H1_7_01.txt" }) {
+    for (const auto& [datei, wer] : { std::pair<const char*, const char*> { "Lena Sch/H1_7_01.txt", "Lena Schmidt" },
+             { "Lena Sch/H1_7_02.txt", "Lena Schneider" }, { "09 Carl/H1_7_01.txt", "Carl" } }) {
         QDir().mkpath(QFileInfo(server + "Klassen/KL/" + datei).path());
-        writeBytes(server + "Klassen/KL/" + datei, "Leistungsprotokoll\r\n");
+        writeBytes(server + "Klassen/KL/" + datei, QByteArray("Hilfe\r\nLeistungsprotokoll f\xfcr ") + wer + "\r\n");
     }
     const auto ordner = [&] { return QDir(server + "Klassen/KL").entryList(QDir::Dirs | QDir::NoDotAndDotDot); };
 
@@ -376,7 +377,7 @@ TEST_P(FreigabeTest, EveryPupilOfAHandTypedListGetsAFolderOfHisOwnAndKeepsItWhen
         namenAendern(zwei, "KL", 3, "\t\t06\tAnnabelle", "Annabella").art, klassenliste::Speicherung::gespeichert);
     EXPECT_EQ(klassenliste::alleZeilen(server, "KL").at(2), "\t\t06\tAnnabella");
     QString pfad, fehler;
-    EXPECT_EQ(klassenliste::ordnerWaehlen(zwei, "KL", 2, "02 Lena Schneider", pfad, fehler),
+    EXPECT_EQ(klassenliste::ordnerWaehlen(zwei, "KL", klassenliste::lesen(zwei, "KL"), 2, pfad, fehler),
         klassenliste::Ordnerwahl::angelegt)
         << fehler.toStdString();
     EXPECT_EQ(pfad, zwei + "Klassen/KL/02 Lena");

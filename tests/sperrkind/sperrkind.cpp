@@ -118,7 +118,13 @@ int main(int argc, char** argv)
     if (modus == QLatin1String("ordner") && a.size() == 6) {
         QString ordner;
         QString fehler;
-        const auto e = klassenliste::ordnerWaehlen(a[2], a[3], a[4].toInt(), a[5], ordner, fehler);
+        // The pupils as a choice showed them a moment ago: the list as it is, with the line given.
+        const int nummer = a[4].toInt();
+        QStringList gezeigt = klassenliste::lesen(a[2], a[3]);
+        while (gezeigt.size() < nummer)
+            gezeigt << QString();
+        if (nummer >= 1) gezeigt[nummer - 1] = a[5];
+        const auto e = klassenliste::ordnerWaehlen(a[2], a[3], gezeigt, nummer, ordner, fehler);
         sagen(QStringLiteral("%1 %2 %3").arg(int(e)).arg(ordner, fehler));
         return 0;
     }
