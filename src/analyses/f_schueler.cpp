@@ -5,6 +5,8 @@
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace schueler {
@@ -201,7 +203,9 @@ Protokollziel protokollvorbereiten(const QString& praefixText)
     schuelerordner = ordner;
     protdatei = ordner + QLatin1Char('/');
 
-    nummern() = protokoll::nummernSuchen(protokollstamm());
+    // The choice of a list's pupil's folder may have listed it already.
+    nummern() = protokoll::nummernSuchen(
+        protokollstamm(), ohneListe() ? std::nullopt : blick().inhalt(QFileInfo(ordner).fileName()));
     const int n = nummern().erste();
     if (n == 0) {
         merker = 1;

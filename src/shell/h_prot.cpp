@@ -16,6 +16,8 @@
 #include "shell/tav_i_logik.h"
 #include "shell/zeilendruck.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace hprot {
@@ -334,7 +336,7 @@ void TForm65::namenClick()
     }
     // Hidden first: a message about the save is placed where the list no longer is.
     Namenliste->hide();
-    ablegenUnter(name, ordner);
+    ablegenUnter(name, ordner, m_blick.inhalt(QFileInfo(ordner).fileName()));
 }
 
 void TForm65::n_ohneChange()
@@ -368,7 +370,7 @@ void TForm65::Button4Click()
     Button4->hide();
 }
 
-void TForm65::ablegenUnter(const QString& name, const QString& ordner)
+void TForm65::ablegenUnter(const QString& name, const QString& ordner, const std::optional<QStringList>& inhalt)
 {
     // The header names the pupil the protocol is saved under: a name typed after a full folder takes the
     // place of the one before, and so does the full folder's message.
@@ -378,14 +380,15 @@ void TForm65::ablegenUnter(const QString& name, const QString& ordner)
     schuelerordner = ordner;
     m_stamm = schuelerordner + u'/' + protokoll::hilfenpraefix(programmcode);
     protdatei = m_stamm;
-    freienummer();
+    freienummer(inhalt);
 }
 
-void TForm65::freienummer()
+void TForm65::freienummer(const std::optional<QStringList>& inhalt)
 {
     merker = 0;
-    // One look at the folder; the save takes the number found here, or the next one another PC left free.
-    m_nummern = protokoll::nummernSuchen(m_stamm);
+    // One look at the folder, or the one the choice of it took; the save takes the number found here, or the next one
+    // another PC left free.
+    m_nummern = protokoll::nummernSuchen(m_stamm, inhalt);
     const int n = m_nummern.erste();
     if (n == 0) {
         ordnerVoll();

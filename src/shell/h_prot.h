@@ -82,11 +82,12 @@ private:
     void n_ohneChange();
     void n_ohnekey(QChar& key);
     void Button4Click();
-    void freienummer();
+    void freienummer(const std::optional<QStringList>& inhalt = std::nullopt);
     void zeilendruck();
 
     // Line 1 names `name`; then the first free number in `ordner` and the save.
-    void ablegenUnter(const QString& name, const QString& ordner);
+    void ablegenUnter(
+        const QString& name, const QString& ordner, const std::optional<QStringList>& inhalt = std::nullopt);
 
     void wahl(bool speichern, bool drucken, bool nurDrucken);
     void ordnerVoll();

@@ -78,9 +78,7 @@ bool gleicherName(const QString& protokoll, const QString& name)
 // ---- What is known of the list's folder ----
 
 struct Ordnerlage::Stand {
-    Auflisten auflisten;
-    Traegt lesen;
-    std::function<QString(const QString& ordner)> pfad;
+    std::shared_ptr<Quelle> quelle;
     bool gelistet = false;
     QSet<QString> vorhanden;
     QHash<QString, QString> traegt;
@@ -90,8 +88,8 @@ struct Ordnerlage::Stand {
     {
         if (!gelistet) {
             gelistet = true;
-            if (auflisten)
-                for (const QString& o : auflisten())
+            if (quelle)
+                for (const QString& o : quelle->auflisten())
                     vorhanden.insert(schluessel(o));
         }
         return vorhanden;
@@ -121,13 +119,10 @@ Ordnerlage::Ordnerlage(const QHash<QString, QString>& traegt)
     }
 }
 
-Ordnerlage::Ordnerlage(Auflisten auflisten, Traegt traegt, std::function<QString(const QString& ordner)> pfad,
-    const QHash<QString, QString>& bekannt)
+Ordnerlage::Ordnerlage(std::shared_ptr<Quelle> quelle, const QHash<QString, QString>& bekannt)
     : Ordnerlage()
 {
-    m->auflisten = std::move(auflisten);
-    m->lesen = std::move(traegt);
-    m->pfad = std::move(pfad);
+    m->quelle = std::move(quelle);
     for (auto it = bekannt.begin(); it != bekannt.end(); ++it)
         m->traegt.insert(schluessel(it.key()), it.value());
 }
@@ -149,8 +144,8 @@ QString Ordnerlage::traegt(const QString& ordner) const
     const auto it = m->traegt.constFind(s);
     if (it != m->traegt.cend()) return *it;
     QString name;
-    if (m->lesen) {
-        name = m->lesen(ordner);
+    if (m->quelle) {
+        name = m->quelle->traegt(ordner);
         ++m->gelesen;
     }
     m->traegt.insert(s, name);
@@ -172,35 +167,45 @@ int Ordnerlage::gelesen() const
 
 QString Ordnerlage::pfad(const QString& ordner) const
 {
-    if (!m->pfad) return {};
+    if (!m->quelle) return {};
     m->vorhandenAlle(); // the listing tells how the folders there are spelled
-    return m->pfad(ordner);
+    return m->quelle->pfad(ordner);
 }
 
-Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const QHash<QString, QString>& bekannt)
+std::optional<QStringList> Ordnerlage::inhalt(const QString& ordner) const
 {
-    const auto echt = std::make_shared<QHash<QString, QString>>();
-    const auto merken = [echt](const QStringList& namen) {
+    return m->quelle ? m->quelle->inhalt(ordner) : std::nullopt;
+}
+
+namespace {
+
+// A list's folder on disk.
+class Platte final : public Ordnerlage::Quelle {
+public:
+    Platte(QString pfad, const QStringList* gelistet)
+        : m_pfad(std::move(pfad))
+    {
+        if (gelistet) m_gelistet = *gelistet;
+    }
+
+    QStringList auflisten() override
+    {
+        int err = 0;
+        const QStringList namen = m_gelistet ? *m_gelistet : files::listEntries(m_pfad, err);
         for (const QString& n : namen)
-            echt->insert(schluessel(n), n);
+            m_echt.insert(schluessel(n), n);
         return namen;
-    };
-    Ordnerlage::Auflisten auflisten;
-    if (gelistet)
-        auflisten = [merken, namen = *gelistet] { return merken(namen); };
-    else
-        auflisten = [merken, pfad] {
-            int err = 0;
-            return merken(files::listEntries(pfad, err));
-        };
+    }
+
     // A folder is known by its first protocol, in an order every PC sees alike: protocols are only ever added, so its
     // first stays its first, and only its first two lines are read.
-    auto traegt = [echt, pfad](const QString& ordner) -> QString {
-        const QString s = schluessel(ordner);
-        const QString ordnerpfad = pfad + u'/' + echt->value(s, ordner);
+    QString traegt(const QString& ordner) override
+    {
+        const QString ordnerpfad = pfad(ordner);
         int err = 0;
         const QStringList namen = files::listEntries(ordnerpfad, err);
         if (err != 0) return err == ENOENT ? QString() : kUnbekannt;
+        m_inhalte.insert(schluessel(ordner), namen);
         QString erster;
         for (const QString& n : namen) {
             if (!protokoll::istProtokollname(n)) continue;
@@ -208,10 +213,10 @@ Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const 
             if (erster.isEmpty() || vergleich < 0 || (vergleich == 0 && n < erster)) erster = n;
         }
         if (erster.isEmpty()) return {};
-        const QByteArray datei = QFile::encodeName(ordnerpfad + u'/' + erster);
+        const QString datei = ordnerpfad + u'/' + erster;
         int fd = -1;
         // A share may answer for a moment as another PC writes beside it: waited out, never taken for a stranger's.
-        for (files::Settling settling(ordnerpfad + u'/' + erster); (fd = ::open(datei.constData(), O_RDONLY)) < 0;)
+        for (files::Settling settling(datei); (fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY)) < 0;)
             if (!files::passing(errno) || !settling.again()) return kUnbekannt;
         QByteArray anfang;
         char puffer[512];
@@ -221,10 +226,32 @@ Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const 
         ::close(fd);
         const QString name = protokollname(cp1252::decodeLines(anfang).lines.mid(0, 2));
         return name.isEmpty() ? kUnbekannt : name;
-    };
-    auto schreibweise
-        = [echt, pfad](const QString& ordner) { return pfad + u'/' + echt->value(schluessel(ordner), ordner); };
-    return Ordnerlage(std::move(auflisten), std::move(traegt), std::move(schreibweise), bekannt);
+    }
+
+    QString pfad(const QString& ordner) override { return m_pfad + u'/' + m_echt.value(schluessel(ordner), ordner); }
+
+    // Given once: a protocol saved since makes a listing out of date.
+    std::optional<QStringList> inhalt(const QString& ordner) override
+    {
+        const auto it = m_inhalte.find(schluessel(ordner));
+        if (it == m_inhalte.end()) return std::nullopt;
+        const QStringList namen = *it;
+        m_inhalte.erase(it);
+        return namen;
+    }
+
+private:
+    QString m_pfad;
+    std::optional<QStringList> m_gelistet;
+    QHash<QString, QString> m_echt;
+    QHash<QString, QStringList> m_inhalte;
+};
+
+} // namespace
+
+Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const QHash<QString, QString>& bekannt)
+{
+    return Ordnerlage(std::make_shared<Platte>(pfad, gelistet), bekannt);
 }
 
 Ordnerlage ordnerlage(const QString& datpfad, const QString& liste, const QHash<QString, QString>& bekannt)
@@ -242,6 +269,11 @@ Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const
     m_fuer = schueler;
     m_gilt = true;
     return m_lage;
+}
+
+std::optional<QStringList> Ordnerblick::inhalt(const QString& ordner) const
+{
+    return m_gilt ? m_lage.inhalt(ordner) : std::nullopt;
 }
 
 void Ordnerblick::vergessen()
@@ -318,8 +350,10 @@ public:
                 const QString form = ordnername(QString(d, u'0') + u' ' + z.name);
                 z.stamm[d] = schluessel(form.mid(d + 1));
             }
-            z.mitNummer = !teilen(text).nummer.isEmpty();
             z.geschrieben = nummer(text);
+            // A number the administration could have written: one of more digits ("2024 Klasse 3a") names a folder
+            // of digits that tells no child from another.
+            z.mitNummer = z.geschrieben >= 1 && z.geschrieben <= kMaxNummer;
             z.bekannt = bekanntAls(text, i + 1);
             if (z.geschrieben >= 1 && z.geschrieben <= kMaxNummer) ++m_geschriebenMit[z.geschrieben];
             ++m_bekanntAls[z.bekannt];

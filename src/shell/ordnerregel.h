@@ -29,6 +29,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace klassenliste {
 
@@ -45,9 +46,16 @@ QString ordnername(const QString& zeile);
 // Both are asked for only when the rule needs them, and each only once; copies share what was found.
 class Ordnerlage {
 public:
-    // The names of the folders there; the name the first protocol of one of them bears (empty: it holds none).
-    using Auflisten = std::function<QStringList()>;
-    using Traegt = std::function<QString(const QString& ordner)>;
+    // Where it is found: the folders there, and the name the first protocol of one of them bears (empty: it holds
+    // none); the folder's path as it is spelled on disk, and the names in it where they were listed for that.
+    class Quelle {
+    public:
+        virtual ~Quelle() = default;
+        virtual QStringList auflisten() = 0;
+        virtual QString traegt(const QString& ordner) = 0;
+        virtual QString pfad(const QString&) { return {}; }
+        virtual std::optional<QStringList> inhalt(const QString&) { return std::nullopt; }
+    };
 
     // Nothing on disk.
     Ordnerlage();
@@ -55,9 +63,8 @@ public:
     Ordnerlage(const QSet<QString>& vorhanden);
     // The folders there, each with the name its first protocol bears, or none.
     explicit Ordnerlage(const QHash<QString, QString>& traegt);
-    // `pfad` gives a folder's path as spelled on disk; `bekannt` the names found before, which are not read again.
-    Ordnerlage(Auflisten auflisten, Traegt traegt, std::function<QString(const QString& ordner)> pfad = {},
-        const QHash<QString, QString>& bekannt = {});
+    // `bekannt`: the names found before, which are not asked for again.
+    explicit Ordnerlage(std::shared_ptr<Quelle> quelle, const QHash<QString, QString>& bekannt = {});
 
     // The names of the folders there, in small letters.
     const QSet<QString>& vorhanden() const;
@@ -66,10 +73,13 @@ public:
     QString traegt(const QString& ordner) const;
     // The names found so far, by folder in small letters: a folder's first protocol stays its first.
     QHash<QString, QString> gefunden() const;
-    // The folder's path as it is spelled on disk, where the list's folder is a real one; else empty.
-    QString pfad(const QString& ordner) const;
     // How many folders were read so far.
     int gelesen() const;
+    // The folder's path as it is spelled on disk, where the list's folder is a real one; else empty.
+    QString pfad(const QString& ordner) const;
+    // The names in the folder where they were listed to find its first protocol, so that they need no second look;
+    // given once, since a protocol saved after it makes a listing out of date.
+    std::optional<QStringList> inhalt(const QString& ordner) const;
 
 private:
     struct Stand;
@@ -89,6 +99,8 @@ Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const 
 class Ordnerblick {
 public:
     Ordnerlage lage(const QString& datpfad, const QString& liste, const QStringList& schueler);
+    // The names in the pupil's folder `ordner` as the last look found them, where it listed them; given once.
+    std::optional<QStringList> inhalt(const QString& ordner) const;
     // Everything is looked at anew, as when the window opens again.
     void vergessen();
 

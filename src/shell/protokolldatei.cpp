@@ -60,7 +60,7 @@ QString Nummern::datei(int n) const
     return ordner + u'/' + praefix + zweistellig(n) + QStringLiteral(".txt");
 }
 
-Nummern nummernSuchen(const QString& stamm)
+Nummern nummernSuchen(const QString& stamm, const std::optional<QStringList>& gelistet)
 {
     Nummern nummern;
     const int schnitt = int(stamm.lastIndexOf(u'/'));
@@ -68,7 +68,7 @@ Nummern nummernSuchen(const QString& stamm)
     nummern.praefix = stamm.mid(schnitt + 1);
     // The folder as given first: the callers give it as it is spelled on disk, and the look then is the listing.
     int err = 0;
-    QStringList namen = files::listEntries(nummern.ordner, err);
+    QStringList namen = gelistet ? *gelistet : files::listEntries(nummern.ordner, err);
     if (err == ENOENT) {
         nummern.ordner = files::resolve(nummern.ordner);
         namen = files::listEntries(nummern.ordner, err);

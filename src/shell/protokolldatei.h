@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 namespace protokoll {
 
@@ -42,7 +43,8 @@ struct Nummern {
     // The file of number n.
     QString datei(int n) const;
 };
-Nummern nummernSuchen(const QString& stamm);
+// `gelistet`: the names in the folder as a look just before found them, which this one then needs not take again.
+Nummern nummernSuchen(const QString& stamm, const std::optional<QStringList>& gelistet = std::nullopt);
 
 // The first n in 1..99 for which stamm + NN + ".txt" does not exist (letter case not regarded); 0 when all
 // are taken.

@@ -113,7 +113,7 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             const QString zeile = schueler.at(nummer - 1);
             const QString wer = name(zeile);
             const QString dort = traegt(pfad);
-            const bool seineNummer = !teilen(zeile).nummer.isEmpty()
+            const bool seineNummer = klassenliste::nummer(zeile) >= 1 && klassenliste::nummer(zeile) <= kMaxNummer
                 && QFileInfo(pfad).fileName().compare(eigenerOrdner(zeile, lage), Qt::CaseInsensitive) == 0
                 && !anwesend.contains(protokollform(dort));
             fuzz::pruefen(dort.isEmpty() || gleicherName(dort, wer) || seineNummer,
