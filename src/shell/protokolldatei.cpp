@@ -85,6 +85,26 @@ Nummern nummernSuchen(const QString& stamm, const std::optional<QStringList>& ge
     return nummern;
 }
 
+namespace {
+
+// A protocol is read in an editor as often as by the program, and an editor takes a file in one encoding: one that
+// mixed Windows-1252 and UTF-8 lines would show the name, or every umlaut, garbled. So the file is Windows-1252 as
+// always, byte for byte what every PC and release reads, unless a line would not read back from it (a letter it has
+// no byte for, bytes that read as another text); then the whole file is UTF-8. Without a byte-order mark: editors
+// take valid UTF-8 as such, the program's readers decide line by line, and the first line starts with its text for
+// every reader, as the class lists saved in UTF-8 do.
+QByteArray dateitext(const QStringList& zeilen)
+{
+    const bool utf8
+        = !std::all_of(zeilen.cbegin(), zeilen.cend(), [](const QString& z) { return cp1252::roundTrips(z); });
+    QByteArray text;
+    for (const QString& zeile : zeilen)
+        text += (utf8 ? zeile.toUtf8() : cp1252::encode(zeile)) + "\r\n";
+    return text;
+}
+
+} // namespace
+
 int freienummer(const QString& stamm)
 {
     return nummernSuchen(stamm).erste();
@@ -95,11 +115,7 @@ QString anlegen(Nummern& nummern, const std::function<QStringList(const QString&
     fehler.clear();
     for (int n = nummern.erste(); n != 0; n = nummern.erste()) {
         const QString pfad = nummern.datei(n);
-        // A pupil's name, and the path of his folder, as his class list spells them: a line Windows-1252 cannot
-        // hold is written in UTF-8, every other line as always.
-        QByteArray text;
-        for (const QString& zeile : inhalt(pfad))
-            text += cp1252::encodeLine(zeile) + "\r\n";
+        const QByteArray text = dateitext(inhalt(pfad));
         // Made whole or not at all: a half or empty file would take the number and show up as a protocol.
         const int ergebnis = files::createNew(pfad, text);
         if (ergebnis != 0 && ergebnis != IoFileExists) {

@@ -52,16 +52,17 @@ int freienummer(const QString& stamm);
 
 // Creates the protocol file at the first number `nummern` holds free, exclusively, so that two PCs sharing the
 // data folder never write into one file: a number that another PC took since the look is marked taken and the
-// next free one tried, without a new look. `inhalt` gives the lines for the file's path; a line Windows-1252 cannot
-// hold (a name as a class list spells it, the path of its folder) is written in UTF-8, every other line in
-// Windows-1252 (cp1252::encodeLine). Returns the path, or an empty string when the folder is full (fehler stays
-// empty) or the file cannot be written (fehler says why).
+// next free one tried, without a new look. `inhalt` gives the lines for the file's path. The file is one text in one
+// encoding: Windows-1252 where every line reads back from it (cp1252::roundTrips), else, where one cannot (a name
+// as a class list spells it, the path of its folder), UTF-8 without a byte-order mark, every line. Returns the path,
+// or an empty string when the folder is full (fehler stays empty) or the file cannot be written (fehler says why).
 QString anlegen(Nummern& nummern, const std::function<QStringList(const QString& pfad)>& inhalt, QString& fehler);
 // The same after a look of its own at stamm's folder.
 QString anlegen(const QString& stamm, const std::function<QStringList(const QString& pfad)>& inhalt, QString& fehler);
 
 // The lines of the protocol file at `pfad` as they were written, the encoding decided line by line
-// (cp1252::decodeLines); none where it cannot be read.
+// (cp1252::decodeLines), so that a file in Windows-1252, one in UTF-8 and one of an earlier release that mixed the
+// two all read right; none where it cannot be read.
 QStringList lesen(const QString& pfad);
 
 } // namespace protokoll

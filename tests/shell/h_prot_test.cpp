@@ -148,8 +148,9 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
     EXPECT_EQ(schuelerzeile, "45 Kind45");
     EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/45 Kind4/H1_7_01.txt")));
 
-    // A name Windows-1252 has no letter for stands in its line as the list spells it, in UTF-8; the other lines are
-    // written as always.
+    // A name Windows-1252 has no letter for stands in its line as the list spells it, and the protocol is UTF-8 as a
+    // whole, so that an editor shows every line right, the umlauts of the other lines too.
+    protzeilen[2] = QStringLiteral("nötig: 3 Aufgaben für 2 Minuten");
     zeigen([&] {
         dialog.Button5->Click();
         namenKlicken(4);
@@ -157,9 +158,11 @@ TEST_F(HProtTest, APupilOfTheClassListGetsTheFirstFreeNumberInTheFolderOfHisList
     const QString elif = dataPath("Klassen/KL3A/05 Elif/H1_7_01.txt");
     ASSERT_EQ(dateizeilen(elif).size(), 14);
     EXPECT_EQ(dateizeilen(elif)[1], "Leistungsprotokoll für Elif Yılmaz");
+    EXPECT_EQ(dateizeilen(elif)[2], "nötig: 3 Aufgaben für 2 Minuten");
+    EXPECT_EQ(readBytes(elif), (dateizeilen(elif).join("\r\n") + "\r\n").toUtf8());
     const QList<QByteArray> bytes = readBytes(elif).split('\n');
     EXPECT_EQ(bytes[1], "Leistungsprotokoll f\xc3\xbcr Elif Y\xc4\xb1lmaz\r");
-    EXPECT_EQ(bytes[2], "Zeile 2\r");
+    EXPECT_EQ(bytes[2], "n\xc3\xb6tig: 3 Aufgaben f\xc3\xbcr 2 Minuten\r");
 }
 
 TEST_F(HProtTest, AListChangedOrDeletedOnAnotherPcAfterTheNamesShowGetsNothing)

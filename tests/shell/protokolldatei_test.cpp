@@ -1,3 +1,4 @@
+#include "platform/cp1252.h"
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "shell/klassenliste.h"
@@ -48,26 +49,42 @@ TEST_F(ProtokolldateiTest, TheFirstFreeNumberAndAFullFolder)
     EXPECT_TRUE(fehler.isEmpty());
 }
 
-// Each line in Windows-1252 as always, but one it cannot hold, or whose bytes would read as another text: that one in
-// UTF-8. Read back, each line is the one written.
-TEST_F(ProtokolldateiTest, ALineWindows1252CannotHoldIsWrittenInUtf8AndEveryLineReadsBackAsWritten)
+// A protocol is one text in one encoding, so that an editor shows it right: Windows-1252 byte for byte as always where
+// every line fits it, else UTF-8 as a whole, every line, also one Windows-1252 could hold ("nötig", the umlauts of the
+// path). A line whose Windows-1252 bytes would read as another text ("Ã¼") needs UTF-8 as well. Read back, each line
+// is the one written.
+TEST_F(ProtokolldateiTest, AProtocolIsWholeInWindows1252OrWholeInUtf8AndEveryLineReadsBackAsWritten)
 {
-    const QString ordner = dataPath("Klassen/KL3C/04 Łukas/");
-    QDir().mkpath(ordner);
-    const QStringList zeilen { "Leistungsprotokoll für Jörg", "Leistungsprotokoll für Elif Yılmaz", "Ã¼", "" };
-    QString fehler;
-    const QString pfad = anlegen(
-        ordner + "1x1___", [&](const QString& p) { return zeilen + QStringList { "gespeichert unter: " + p }; },
-        fehler);
-    ASSERT_EQ(pfad, ordner + "1x1___01.txt") << fehler.toStdString();
-    EXPECT_EQ(readBytes(pfad),
-        "Leistungsprotokoll f\xfcr J\xf6rg\r\n"
-        "Leistungsprotokoll f\xc3\xbcr Elif Y\xc4\xb1lmaz\r\n"
-        "\xc3\x83\xc2\xbc\r\n"
-        "\r\n"
-            + ("gespeichert unter: " + pfad + "\r\n").toUtf8());
-    EXPECT_EQ(lesen(pfad), zeilen + QStringList { "gespeichert unter: " + pfad });
-    EXPECT_TRUE(lesen(ordner + "1x1___02.txt").isEmpty());
+    struct Fall {
+        QString ordner;
+        QStringList zeilen;
+        bool utf8;
+    };
+    const Fall faelle[] = {
+        { "Klassen/KL3C/04 Jörg/", { "Leistungsprotokoll für Jörg", "nötig: 3 Aufgaben für 2 Minuten", "" }, false },
+        { "Klassen/KL3C/05 Elif/", { "Leistungsprotokoll für Elif Yılmaz", "nötig: 3 Aufgaben für 2 Minuten", "" },
+            true },
+        { "Klassen/KL3C/06 Jörg/", { "Leistungsprotokoll für Jörg", "Ã¼" }, true },
+        { "Klassen/KL3C/07 Łukas Jörg/", { "Leistungsprotokoll für Łukas Jörg", "nötig" }, true },
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.ordner.toStdString());
+        const QString ordner = dataPath(fall.ordner);
+        QDir().mkpath(ordner);
+        QString fehler;
+        const QString pfad = anlegen(
+            ordner + "1x1___",
+            [&](const QString& p) { return fall.zeilen + QStringList { "gespeichert unter: " + p }; }, fehler);
+        ASSERT_EQ(pfad, ordner + "1x1___01.txt") << fehler.toStdString();
+        const QStringList geschrieben = fall.zeilen + QStringList { "gespeichert unter: " + pfad };
+        const QString text = geschrieben.join("\r\n") + "\r\n";
+        EXPECT_EQ(readBytes(pfad), fall.utf8 ? text.toUtf8() : cp1252::encode(text));
+        EXPECT_EQ(lesen(pfad), geschrieben);
+    }
+    // Windows-1252 as every release has written it.
+    EXPECT_TRUE(readBytes(dataPath("Klassen/KL3C/04 Jörg/1x1___01.txt"))
+                    .startsWith("Leistungsprotokoll f\xfcr J\xf6rg\r\nn\xf6tig: 3 Aufgaben f\xfcr 2 Minuten\r\n"));
+    EXPECT_TRUE(lesen(dataPath("Klassen/KL3C/04 Jörg/1x1___02.txt")).isEmpty());
 }
 
 TEST_F(ProtokolldateiTest, ANumberTakenMeanwhileIsSkippedAndNothingIsOverwritten)
@@ -133,7 +150,8 @@ TEST_F(ProtokolldateiTest, WhatAPcThatWentDownLeftWhileSavingIsRemovedByTheNextP
     ASSERT_TRUE(stampFromNow(ordner + "/.H1_7_03.txt.neu", -1));
 
     QString fehler;
-    EXPECT_EQ(anlegen(ordner + "/H1_7_", [](const QString&) { return QStringList { "neu" }; }, fehler),
+    EXPECT_EQ(anlegen(
+                  ordner + "/H1_7_", [](const QString&) { return QStringList { "neu" }; }, fehler),
         ordner + "/H1_7_02.txt")
         << fehler.toStdString();
     EXPECT_EQ(readBytes(ordner + "/H1_7_02.txt"), "neu\r\n");
