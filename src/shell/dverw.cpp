@@ -28,8 +28,6 @@ TForm34::TForm34(QWidget* parent)
     ListBox2->OnClick = [this] { ListBox2Click(); };
     Edit1->OnChange = [this] { Edit1Change(); };
     Edit1->OnKeyPress = [this](QChar& key) { edit1keypress(key); };
-    // A key begins a new input: what was refused before it is no longer said once the text changes.
-    Edit1->OnKeyDown = [this](quint16&, ShiftState) { m_abgewiesen.clear(); };
     Button7->OnClick = [this] { Button7Click(); };
     Button8->OnClick = [this] { Button8Click(); };
     Edit2->OnChange = [this] { Edit2Change(); };
@@ -357,7 +355,6 @@ void TForm34::Edit1Change()
     const QString text = Edit1->text();
     const bool gueltig = dverw::schuelernameGueltig(text);
     zeichenhinweisZeigen();
-    m_abgewiesen.clear();
     switch (verwaltungsmodus) {
     case 1:
         if (namenzahl > dverw::kMaxNamen) {
@@ -414,6 +411,12 @@ void TForm34::zeichenhinweisZeigen()
     namenhinweis->setVisible(!text.isEmpty());
 }
 
+void TForm34::zeichenhinweisVergessen()
+{
+    m_abgewiesen.clear();
+    zeichenhinweisZeigen();
+}
+
 void TForm34::Button7Click()
 {
     if (verwaltungsmodus != 1 || namenzahl > dverw::kMaxNamen || !dverw::schuelernameGueltig(Edit1->text())) return;
@@ -426,6 +429,8 @@ void TForm34::Button7Click()
     else
         listenzeilen[namenzahl].clear();
     Label6->setCaption(QString::number(namenzahl) + QStringLiteral(". Name:"));
+    // The name is taken; what was refused in it is not the next name's.
+    m_abgewiesen.clear();
     Edit1->clear();
     Edit1Change();
     SetFocus(Edit1);
@@ -435,6 +440,7 @@ void TForm34::Button8Click()
 {
     if (verwaltungsmodus == 1) {
         if (namenzahl <= 1) return;
+        zeichenhinweisVergessen();
         Listenname->show();
         Edit2->clear();
         Edit2Change();
@@ -452,6 +458,7 @@ void TForm34::Button8Click()
             datpfad, aktivliste, m_namenindex, m_schueler.at(m_namenindex - 1), Edit1->text(), &m_blick);
     if (nichtGespeichert(ergebnis)) return;
     meldung->hide();
+    zeichenhinweisVergessen();
     if (ergebnis.art == klassenliste::Speicherung::voll) {
         Nameneingabe->hide();
         voll->show();
@@ -591,6 +598,7 @@ void TForm34::Button10Click()
     Listenname->hide();
     namenbox->hide();
     vorh_Listen->hide();
+    zeichenhinweisVergessen();
     if (OnEnde) OnEnde();
     Close();
 }
@@ -761,9 +769,9 @@ void TForm34::zurWahl()
 
 void TForm34::neuerSchritt()
 {
-    // A message belongs to the step it reports.
+    // A message belongs to the step it reports, and so does a refused character to the name it was typed into.
     meldung->hide();
-    m_abgewiesen.clear();
+    zeichenhinweisVergessen();
 }
 
 void TForm34::zeigeMeldung(const QString& text)

@@ -53,7 +53,8 @@ public:
     Label* Label5 = nullptr;
     Label* Label6 = nullptr;
     Edit* Edit1 = nullptr;
-    // Says, under the name, a character that a name may not hold: one just refused, or one the chosen name holds.
+    // Says, under the name, a character that a name may not hold: one refused while the name was typed, or one the
+    // chosen name holds.
     Label* namenhinweis = nullptr;
     Button* Button7 = nullptr;
     Button* Button8 = nullptr;
@@ -92,6 +93,8 @@ private:
     void Edit1Change();
     void edit1keypress(QChar& key);
     void zeichenhinweisZeigen();
+    // The name was saved or its step left: what was refused in it is said no more.
+    void zeichenhinweisVergessen();
     void Button7Click();
     void Button8Click();
     void Edit2Change();
@@ -127,7 +130,8 @@ private:
     // Characters let into Edit1 since its text last changed: a pasted name reaches the key filter character by
     // character before any of it is in the edit, and only its first character may not be a blank.
     int m_zeichenSeitAenderung = 0;
-    // The characters Edit1 refused since the last key went down: a paste refuses them before its text changes.
+    // The characters Edit1 refused since the name was begun, typed or pasted: said until the name is saved or its step
+    // is left, since a teacher typing on would else never see why a character is missing.
     QString m_abgewiesen;
     // "Ende" could not write "dw.ina" and said so; the next "Ende" closes all the same.
     bool m_endeTrotzFehler = false;

@@ -21,11 +21,10 @@ struct Listenblatt {
     static constexpr int kRasterOben = 210;
     static constexpr int kRasterHoehe = 2560; // 32 rows of 8 mm
     static constexpr int kSpalten = 12;
-    // The names' column holds the longest line the administration writes, "NN " and 35 letters, 100.4 mm in the
-    // list's type, clear of the first tick column; the twelve tick columns of 6 mm share what is left up to the
-    // rules' right end.
-    static constexpr int kSpalteBreite = 60;
-    static constexpr int kSpaltenAb = 1170;
+    // Twelve tick columns of 8 mm, the first beginning at 103 mm: a list keeps the grid teachers know, and a line too
+    // long for the names' column is set to fit it (setzen), not the grid to fit the line.
+    static constexpr int kSpalteBreite = 80;
+    static constexpr int kSpaltenAb = 950;
     static constexpr int kSpaltenOben = -50;
     static constexpr int kSpaltenUnten = -2780;
     static constexpr int kSchrifthoehe = 50;
@@ -59,10 +58,10 @@ struct Zeilensatz {
 // The width in 0.1 mm of a text in the list's type at a cell height, as printed.
 using Messung = std::function<int(int schrifthoehe, const QString& text)>;
 
-// A line that fits the width in the list's type stands in it, as typed. A longer one, which only a list typed by
-// hand holds, is set in the largest type in which it fits the width and the height, broken where a line may break
-// (after a blank or a hyphen; within a word only where the word alone is wider), so that nothing of it is cut or
-// runs into the tick columns or the next row.
+// A line that fits the width in the list's type stands in it, as typed. A longer one (a long name of wide letters,
+// or a line typed by hand) is set in the largest type in which it fits the width and the height, broken where a line
+// may break (after a blank or a hyphen; within a word only where the word alone is wider), so that nothing of it is cut
+// or runs into the tick columns or the next row.
 Zeilensatz setzen(const QString& zeile, int breite, int hoehe, const Messung& messen);
 // Every pupil's line of the sheet, measured on the canvas it is drawn on.
 QVector<Zeilensatz> saetze(const Listenblatt& blatt, Canvas& canvas);

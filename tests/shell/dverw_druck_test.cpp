@@ -64,8 +64,8 @@ TEST_F(DverwDruckTest, ThreePupilsOnTheFullGrid)
     ASSERT_EQ(linien.size(), 33 + 12);
     EXPECT_EQ(linien[0].points, QVector<QPoint>({ { 200, -210 }, { 1950, -210 } }));
     EXPECT_EQ(linien[32].points, QVector<QPoint>({ { 200, -2770 }, { 1950, -2770 } }));
-    EXPECT_EQ(linien[33].points, QVector<QPoint>({ { 1230, -50 }, { 1230, -2780 } }));
-    EXPECT_EQ(linien[44].points, QVector<QPoint>({ { 1890, -50 }, { 1890, -2780 } }));
+    EXPECT_EQ(linien[33].points, QVector<QPoint>({ { 1030, -50 }, { 1030, -2780 } }));
+    EXPECT_EQ(linien[44].points, QVector<QPoint>({ { 1910, -50 }, { 1910, -2780 } }));
     EXPECT_EQ(linien[0].pen.width, 1);
 }
 
@@ -144,10 +144,12 @@ TEST_F(DverwDruckTest, ALineTooLongForItsColumnIsSetSmallerWithinItsRow)
         bool kleiner;
     };
     const Fall faelle[] = {
-        // The longest line the administration writes, in the widest letters, in the list's type and whole.
-        { 32, "NN " + QString(35, u'W'), 1, false },
-        { 40, "NN " + QString(35, u'Ä'), 1, false },
-        { 32, k51, 1, true },
+        // The longest line that fits the names' column stands in the list's type.
+        { 32, "NN " + QString(28, u'W'), 1, false },
+        // The longest line the administration writes, in the widest letters: smaller, on one line.
+        { 32, "NN " + QString(35, u'W'), 1, true },
+        { 40, "NN " + QString(35, u'Ä'), 1, true },
+        { 32, k51, 2, true },
         { 40, k51, 1, true },
         { 32, k100, 2, true },
         { 40, k100, 2, true },

@@ -152,3 +152,32 @@ TEST_F(Eingabefeld, derZuAenderndeNameWirdDurchDenGetipptenErsetzt)
     });
     EXPECT_TRUE(geprueft);
 }
+
+TEST_F(Eingabefeld, einAbgewiesenesZeichenBleibtGesagtBisDerNameGespeichertIst)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/2A.TXT"), "01 Anna\r\n02 Ben\r\n");
+    auto* w = dynamic_cast<TForm34*>(Form34);
+    ASSERT_TRUE(w);
+    bool geprueft = false;
+    zeigen(w, [&](Form& f) {
+        if (&f != w) return;
+        ASSERT_TRUE(waitActive(w));
+        klick(w->Button2); // "einen Namen hinzufügen"
+        ASSERT_TRUE(sendKey(Qt::Key_Return)); // 2A
+        ASSERT_EQ(keyReceiver(), w->Edit1);
+        // Typed in one go: the letters after the refused ":" leave its note standing.
+        tippen(QStringLiteral("Kim:Lee"));
+        EXPECT_EQ(w->Edit1->text(), "KimLee");
+        EXPECT_TRUE(w->namenhinweis->isVisible());
+        EXPECT_EQ(w->namenhinweis->caption(), "„:“ gehört nicht in einen Namen.");
+        grabToPng(w, QStringLiteral("verwaltung_zeichen_abgewiesen"));
+        klick(w->Button8); // "Liste speichern"
+        EXPECT_TRUE(w->namenhinweis->isHidden());
+        grabToPng(w, QStringLiteral("verwaltung_zeichen_gespeichert"));
+        geprueft = true;
+        ASSERT_TRUE(sendKey(Qt::Key_Escape));
+    });
+    EXPECT_TRUE(geprueft);
+    EXPECT_EQ(readBytes(dataPath("k_liste/2A.TXT")), "01 Anna\r\n02 Ben\r\n03 KimLee\r\n");
+}
