@@ -672,6 +672,20 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
     EXPECT_EQ(speichern("Lena Schmidt"), "Lena Sch | 02 Lena Schmidt");
     EXPECT_EQ(speichern("Lena Schäfer"), "01 Lena | 01 Lena Schäfer");
     EXPECT_EQ(speichern("Maximilian Berg"), "05 Maxim | 05 Maximilian Berg");
+    // Lena Schmidt leaves, her line deleted; Lena Schulz's moved above Lena Schneider's.
+    tippen({ "Lena Schäfer", "Lena Schulz", "Lena Schneider", "Maximilian Berg", "Maximilian Koch" });
+    EXPECT_EQ(speichern("Lena Schneider"), "03 Lena | 03 Lena Schneider");
+    EXPECT_EQ(speichern("Lena Schulz", true), "04 Lena | 04 Lena Schulz");
+    EXPECT_EQ(speichern("Lena Schäfer"), "01 Lena | 01 Lena Schäfer");
+    // A choice reads the folders of the lines his could meet, each once, and a second one in the same window none.
+    Ordnerblick blick;
+    QString ordner, fehler;
+    for (int mal = 0; mal < 2; ++mal) {
+        EXPECT_EQ(
+            ordnerWaehlen(dataFolder(), "KL3A", zeilen, 4, ordner, fehler, nullptr, &blick), Ordnerwahl::angelegt);
+        EXPECT_EQ(ordner, dataPath("Klassen/KL3A/05 Maxim"));
+        EXPECT_EQ(blick.lage(dataFolder(), "KL3A", zeilen).gelesen(), 2); // "Maximili" and "05 Maxim"
+    }
     // Each folder holds the protocols of one child.
     for (const QString& o : allEntries(dataPath("Klassen/KL3A"))) {
         QSet<QString> namen;
