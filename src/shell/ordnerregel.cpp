@@ -362,8 +362,14 @@ public:
         }
         // The numbers no line is written with or known by and no folder on disk has: each line that may need one is
         // given another of them first, so that lines that cannot meet are given no fresh number alike.
+        // The place of a line written with a number is no one's number, but it is his to take where his own is
+        // another's: it is kept from the others.
+        QSet<int> plaetze;
+        for (int i = 0; i < m_n; ++i)
+            if (m_z.at(i).mitNummer) plaetze.insert(i + 1);
         for (int v = 1; v <= kMaxNummer; ++v)
-            if (!m_geschriebenMit.contains(v) && !m_bekanntAls.contains(v) && !m_plattenNummern.contains(v))
+            if (!m_geschriebenMit.contains(v) && !m_bekanntAls.contains(v) && !m_plattenNummern.contains(v)
+                && !plaetze.contains(v))
                 m_frei << v;
         for (int i = 0, hoechste = 0; i < m_n; ++i) {
             const Zeile& z = m_z.at(i);

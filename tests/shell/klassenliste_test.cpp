@@ -398,11 +398,11 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // A number written is no other line's, before or after it.
         { "a number written twice, and a later line's", { "09 Anna", "09 Anna Zander", "02 Annabell" },
             { "09 Anna", "10 Anna", "02 Annab" }, { "09 Anna", "10 Anna Zander", "02 Annabell" } },
-        { "a later line's number", { "Anna", "Anna", "02 Ben" }, { "Anna", "03 Anna", "02 Ben" },
-            { "Anna", "03 Anna", "02 Ben" }, {}, { "01 Anna", "03 Anna", "02 Ben" } },
+        { "a later line's number", { "Anna", "Anna", "02 Ben" }, { "Anna", "04 Anna", "02 Ben" },
+            { "Anna", "04 Anna", "02 Ben" }, {}, { "01 Anna", "04 Anna", "02 Ben" } },
         // A pupil given a folder of his own is known by its number: no two pupils share a code.
-        { "the same name written later", { "Anna", "Anna", "02 Anna" }, { "Anna", "03 Anna", "02 Anna" },
-            { "Anna", "03 Anna", "02 Anna" }, {}, { "01 Anna", "03 Anna", "02 Anna" } },
+        { "the same name written later", { "Anna", "Anna", "02 Anna" }, { "Anna", "04 Anna", "02 Anna" },
+            { "Anna", "04 Anna", "02 Anna" }, {}, { "01 Anna", "04 Anna", "02 Anna" } },
         { "a written number a later place has", { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, { "02 Anna", "Anna" }, {},
             { "02 Anna", "03 Anna" } },
         // A folder belongs to the name its first protocol bears, wherever its line stands.
@@ -457,7 +457,7 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             { "Kim: Lee", "Kim Lee" }, QSet<QString> { "kim: lee" } },
         // A later line that names a folder keeps it: it may hold his protocols from before.
         { "a later line's folder", { "Lena Schmidt", "Lena Schneider", "02 Lena Meier" },
-            { "Lena Sch", "03 Lena", "02 Lena" }, { "Lena Schmidt", "03 Lena Schneider", "02 Lena Meier" } },
+            { "Lena Sch", "04 Lena", "02 Lena" }, { "Lena Schmidt", "04 Lena Schneider", "02 Lena Meier" } },
         { "a folder made with a tab, and one with a blank", { "\t\t06\tAnnabelle", "06 Annabell" },
             { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, QSet<QString> { "06\tannab" } },
         { "the same without the tab's folder", { "\t\t06\tAnnabelle", "06 Annabell" }, { "06 Annab", "02 Annab" },
