@@ -175,13 +175,16 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             // all), so that a name saved as it was, or with the letters of its folder kept, keeps its folder.
             eigen[zeile] = klassenliste::praefix(eigen.at(zeile)) + name;
             const QStringList nachher = klassenliste::schuelerzeilen(eigen);
-            // Only the pupils whose folders his line could meet, before or after, are looked at: the others' folders
-            // cannot change.
+            // Only the pupils whose folders his line could meet, before or after, are looked at, the others' folders
+            // cannot change; and as for the list as a whole, so that the list's lock is held for no reading where
+            // the lines name folders of numbers of their own.
             const int p = nummer - 1;
             QVector<int> betroffen = klassenliste::zusammen(vorher, p, ordner);
             betroffen += klassenliste::zusammen(nachher, p, ordner);
-            const QVector<klassenliste::Schuelerordner> alt = klassenliste::ordnerWahl(vorher, ordner, { betroffen });
-            const QVector<klassenliste::Schuelerordner> neu = klassenliste::ordnerWahl(nachher, ordner, { betroffen });
+            const QVector<klassenliste::Schuelerordner> alt
+                = klassenliste::ordnerWahl(vorher, ordner, { betroffen, true });
+            const QVector<klassenliste::Schuelerordner> neu
+                = klassenliste::ordnerWahl(nachher, ordner, { betroffen, true });
             // Every other pupil keeps his folder, and this one has the folder his line names.
             const QString neuerOrdner = neu.at(p).name;
             bool imEigenen = neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), ordner);

@@ -479,6 +479,16 @@ private:
             belegt.insert(o, i);
         };
 
+        // What is to be made or written of a list as a whole needs no look where every line names a folder of its
+        // own number, none another line's: nothing read would be written into them.
+        if (ungelesen && std::all_of(zeilen.begin(), zeilen.end(), [&](int i) {
+                const Zeile& z = m_z.at(i);
+                return z.mitNummer && m_geschriebenMit.value(z.geschrieben) == 1;
+            })) {
+            for (const int i : zeilen)
+                fertig(i, m_z.at(i).eigenSchluessel, 2);
+            return;
+        }
         if (zeilen.size() == 1 && allein(zeilen.first())) {
             const int i = zeilen.first();
             const Zeile& z = m_z.at(i);
@@ -650,12 +660,12 @@ QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage
     QVector<Schuelerordner> ordner(schueler.size());
     if (umfang.nur.isEmpty()) {
         for (int i = 0; i < schueler.size(); ++i)
-            ordner[i] = regel.von(i, umfang.alleinUngelesen);
+            ordner[i] = regel.von(i, umfang.ganzeListe);
     } else {
         for (const int i : umfang.nur)
             if (i >= 0 && i < schueler.size())
                 for (const int j : regel.gruppe(i))
-                    ordner[j] = regel.von(j, umfang.alleinUngelesen);
+                    ordner[j] = regel.von(j, umfang.ganzeListe);
     }
     return ordner;
 }

@@ -139,11 +139,12 @@ QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage);
 
 // Which pupils the rule is asked about: all of them, or those of `nur` (indices from 0), each looked at with the
 // lines his could meet and no others, so that only the folders of their first letters are read. With
-// `alleinUngelesen` a line that alone names its folder, with no other of his first letters there, is given it
-// unread: what is to be made or written of a list as a whole needs no more.
+// `ganzeListe` the lines that alone name their folder, with no other of their first letters there, and lines
+// that each name the folder of a number of their own, none another line's, are given them unread: what is to be made
+// or written of a list as a whole needs no more.
 struct Umfang {
     QVector<int> nur;
-    bool alleinUngelesen = false;
+    bool ganzeListe = false;
 };
 // The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
 // regard to letter case; a pupil not asked about has an empty Schuelerordner.
@@ -156,8 +157,8 @@ QStringList ordnernamen(const QStringList& schueler, const Ordnerlage& lage = {}
 QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage = {});
 // `zeilen` (blank lines included) with the line of every pupil to be written with a number (Schuelerordner::nummer)
 // written as "NN name": from then on his line names his folder by itself, whatever lines come before it or go. Each
-// number is written once: a number another line has is not written again. A line that alone names its folder, with
-// no other of his first letters there, is not read for this: its folder is found again when its pupil is chosen.
+// number is written once: a number another line has is not written again. Lines given their folders unread
+// (Umfang::ganzeListe) are not read for this: their folders are found again when their pupils are chosen.
 QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {});
 
 } // namespace klassenliste

@@ -4,6 +4,7 @@
 // administration shut and said.
 
 #include "platform/cp1252.h"
+#include "platform/files.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
@@ -28,9 +29,10 @@ bool keineZweiGleich(const QStringList& namen)
 }
 
 // The name a folder bears: its first protocol's, the protocols in the order of their names without regard to letter
-// case; empty where it holds none.
-QString traegt(const QString& ordner)
+// case; empty where it holds none. The folder is found in any letter case, as the program finds it.
+QString traegt(const QString& genannt)
 {
+    const QString ordner = files::resolve(genannt);
     QStringList protokolle = QDir(ordner).entryList(QDir::Files);
     protokolle.erase(std::remove_if(protokolle.begin(), protokolle.end(),
                          [](const QString& n) { return !protokoll::istProtokollname(n); }),
