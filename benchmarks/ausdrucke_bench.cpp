@@ -2,6 +2,7 @@
 // printouts, as a school's folder holds them after some years. The new file's name must cost the same in both.
 // The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
 // mount, for the same printout on a school's file share).
+#include "benchordner.h"
 #include "platform/printer.h"
 
 #include <QDir>
@@ -12,16 +13,10 @@
 
 namespace {
 
-QString basis()
-{
-    const QString ordner = qEnvironmentVariable("TAVI_BENCH_ORDNER");
-    return (ordner.isEmpty() ? QDir::tempPath() : ordner) + QStringLiteral("/tavi-XXXXXX");
-}
-
 // One printout of a page; its file is removed again outside the time measured, so that the folder stays as set up.
 void drucken(benchmark::State& state, int frueher)
 {
-    const QTemporaryDir dir(basis());
+    const QTemporaryDir dir(benchordner());
     const QString ausdrucke = dir.path() + QStringLiteral("/Ausdrucke");
     QDir().mkpath(ausdrucke);
     for (int i = 0; i < frueher; ++i)

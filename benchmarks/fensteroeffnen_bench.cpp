@@ -8,11 +8,11 @@
 #include "shell/fenster.h"
 
 #include <QDir>
-#include <chrono>
-#include <cstdio>
 #include <QEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 

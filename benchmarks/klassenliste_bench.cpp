@@ -3,6 +3,7 @@
 // 40 names with its pupils' folders, beside that name save; the deletion of a list with its protocols. And the search
 // for the lists that every activation of the main window makes. The data folder is a temporary folder on the local
 // disk, or in the folder TAVI_BENCH_ORDNER names (a share's mount, for the same save on a school's file share).
+#include "benchordner.h"
 #include "platform/filelock.h"
 #include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
@@ -14,15 +15,8 @@
 
 namespace {
 
-QString basis()
-{
-    const QString ordner = qEnvironmentVariable("TAVI_BENCH_ORDNER");
-    return ordner.isEmpty() ? QDir::tempPath() + QStringLiteral("/tavi-XXXXXX")
-                            : ordner + QStringLiteral("/tavi-XXXXXX");
-}
-
 struct Datenordner {
-    QTemporaryDir dir { basis() };
+    QTemporaryDir dir { benchordner() };
     QString datpfad = dir.path() + QStringLiteral("/");
     Datenordner()
     {

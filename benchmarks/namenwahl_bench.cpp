@@ -6,6 +6,7 @@
 // on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's mount, for the same click on a school's file
 // share).
 
+#include "benchordner.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/cp1252.h"
@@ -24,13 +25,6 @@
 
 namespace {
 
-QString basis()
-{
-    const QString ordner = qEnvironmentVariable("TAVI_BENCH_ORDNER");
-    return ordner.isEmpty() ? QDir::tempPath() + QStringLiteral("/tavi-XXXXXX")
-                            : ordner + QStringLiteral("/tavi-XXXXXX");
-}
-
 const QStringList kZeilen { "Lena Schmidt", "Lena Schneider", "Ben Meyer", "Maximilian Koch", "Maximilian Berg",
     "Clara Vogel", "Paul Wagner", "Elif Yılmaz", "Anna", "Anna" };
 // The folder each pupil's protocols are in.
@@ -38,7 +32,7 @@ const QStringList kOrdner { "Lena Sch", "02 Lena", "Ben Meye", "Maximili", "05 M
     "Elif Yıl", "Anna", "10 Anna" };
 
 struct Klasse {
-    QTemporaryDir dir { basis() };
+    QTemporaryDir dir { benchordner() };
     QString datpfad = dir.path() + QStringLiteral("/");
     Klasse()
     {

@@ -3,6 +3,7 @@
 // years. Each round's file is removed again outside the time taken.
 // The data folder is a temporary folder on the local disk, or in the folder TAVI_BENCH_ORDNER names (a share's
 // mount, for the same save on a school's file share).
+#include "benchordner.h"
 #include "shell/protokolldatei.h"
 
 #include <QDir>
@@ -12,16 +13,9 @@
 
 namespace {
 
-QString basis()
-{
-    const QString ordner = qEnvironmentVariable("TAVI_BENCH_ORDNER");
-    return ordner.isEmpty() ? QDir::tempPath() + QStringLiteral("/tavi-XXXXXX")
-                            : ordner + QStringLiteral("/tavi-XXXXXX");
-}
-
 void ProtokollAnlegen(benchmark::State& state)
 {
-    const QTemporaryDir dir(basis());
+    const QTemporaryDir dir(benchordner());
     const QString ordner = dir.path() + QStringLiteral("/Klassen/KL3A/04 Vodoz");
     QDir().mkpath(ordner);
     const int frueher = int(state.range(0));

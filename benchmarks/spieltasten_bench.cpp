@@ -305,7 +305,6 @@ void FuenfzehnStein(benchmark::State& state)
 }
 BENCHMARK(FuenfzehnStein)->Unit(benchmark::kMillisecond);
 
-
 } // namespace
 
 int main(int argc, char** argv)
