@@ -355,15 +355,14 @@ public:
             // of digits that tells no child from another.
             z.mitNummer = z.geschrieben >= 1 && z.geschrieben <= kMaxNummer;
             z.bekannt = bekanntAls(text, i + 1);
-            if (z.geschrieben >= 1 && z.geschrieben <= kMaxNummer) ++m_geschriebenMit[z.geschrieben];
+            if (z.mitNummer) ++m_geschriebenMit[z.geschrieben];
             ++m_bekanntAls[z.bekannt];
             m_hoechste = std::max({ m_hoechste, z.bekannt, z.geschrieben <= kMaxNummer ? z.geschrieben : 0 });
             m_namen.insert(z.form);
         }
         // The numbers no line is written with or known by and no folder on disk has: each line that may need one is
-        // given another of them first, so that lines that cannot meet are given no fresh number alike.
-        // The place of a line written with a number is no one's number, but it is his to take where his own is
-        // another's: it is kept from the others.
+        // given another of them first, so that lines that cannot meet are given no fresh number alike. The place of
+        // a line written with a number is kept from them too: it is his to take where his own number is another's.
         QSet<int> plaetze;
         for (int i = 0; i < m_n; ++i)
             if (m_z.at(i).mitNummer) plaetze.insert(i + 1);
