@@ -298,7 +298,6 @@ namespace {
 // A pupil's line as the rule sees it.
 struct Zeile {
     QString name;
-    QString form; // as his protocols bear his name
     QString eigen; // the folder his line names
     QString eigenSchluessel;
     // The first letters after a number of 1, 2 or 3 digits, as folders of that shape are named, in small letters.
@@ -343,7 +342,6 @@ public:
             const QString& text = schueler.at(i);
             Zeile& z = m_z[i];
             z.name = klassenliste::name(text);
-            z.form = protokollform(z.name);
             z.eigen = eigenerOrdner(text, m_lage);
             z.eigenSchluessel = schluessel(z.eigen);
             for (int d = 1; d <= 3; ++d) {
@@ -358,7 +356,7 @@ public:
             if (z.mitNummer) ++m_geschriebenMit[z.geschrieben];
             ++m_bekanntAls[z.bekannt];
             m_hoechste = std::max({ m_hoechste, z.bekannt, z.geschrieben <= kMaxNummer ? z.geschrieben : 0 });
-            m_namen.insert(z.form);
+            m_namen.insert(protokollform(z.name));
         }
         // The numbers no line is written with or known by and no folder on disk has: each line that may need one is
         // given another of them first, so that lines that cannot meet are given no fresh number alike. The place of
