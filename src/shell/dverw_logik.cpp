@@ -161,9 +161,11 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
 {
     klassenliste::Ordnerblick eigener;
     klassenliste::Ordnerblick& gesehen = blick ? *blick : eigener;
+    klassenliste::Namensvermerk vermerk;
     return klassenliste::aendern(
         datpfad, liste,
         [&](QStringList& zeilen, int& geschrieben) {
+            vermerk = {};
             int zeile = -1;
             for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
                 if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
@@ -183,13 +185,40 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             betroffen += klassenliste::zusammen(nachher, p, ordner);
             const QVector<klassenliste::Schuelerordner> alt
                 = klassenliste::ordnerWahl(vorher, ordner, { betroffen, true });
+            const auto bleiben = [&](const QVector<klassenliste::Schuelerordner>& neu) {
+                for (const int i : betroffen)
+                    if (i != p && neu.at(i).name.compare(alt.at(i).name, Qt::CaseInsensitive) != 0) return false;
+                return true;
+            };
+            // A name corrected where his line still names his folder keeps it, and his protocols of the name before:
+            // the folder is noted to bear the new name, which every PC's choice then finds. The administration is the
+            // one place that knows the two names are one child's; a name typed over another in an editor never is.
+            const QString seiner = alt.at(p).name.isEmpty()
+                ? klassenliste::ordnerWahl(vorher, ordner, { { p }, false }).at(p).name
+                : alt.at(p).name;
+            if (!seiner.isEmpty() && klassenliste::kannNennen(nachher.at(p), seiner) && ordner.da(seiner)) {
+                const QString traegt = ordner.traegt(seiner);
+                if (ordner.bekannt(seiner) && !klassenliste::gleicherName(traegt, name)) {
+                    const klassenliste::Ordnerlage danach = ordner.mitName(seiner, name);
+                    const QVector<klassenliste::Schuelerordner> neu
+                        = klassenliste::ordnerWahl(nachher, danach, { betroffen, true });
+                    if (neu.at(p).name.compare(seiner, Qt::CaseInsensitive) == 0 && bleiben(neu)) {
+                        // His number, where the folder is not the one his line names by itself.
+                        eigen = klassenliste::eigeneOrdner(eigen, danach, { { p }, false });
+                        vermerk = { ordner.pfad(seiner), name };
+                        geschrieben = klassenliste::nummer(eigen.at(zeile));
+                        zeilen = eigen;
+                        return klassenliste::Speicherung::gespeichert;
+                    }
+                }
+            }
             const QVector<klassenliste::Schuelerordner> neu
                 = klassenliste::ordnerWahl(nachher, ordner, { betroffen, true });
-            // Every other pupil keeps his folder, and this one has the folder his line names.
+            // Every other pupil keeps his folder, and this one has the folder his line names, or keeps his.
             const QString neuerOrdner = neu.at(p).name;
-            bool imEigenen = neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), ordner);
-            for (const int i : betroffen)
-                if (i != p && neu.at(i).name.compare(alt.at(i).name, Qt::CaseInsensitive) != 0) imEigenen = false;
+            bool imEigenen = bleiben(neu)
+                && (neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), ordner)
+                    || (!neuerOrdner.isEmpty() && neuerOrdner.compare(alt.at(p).name, Qt::CaseInsensitive) == 0));
             // A folder he moves into must not hold another child's protocols: one removed from the list by hand leaves
             // his folder behind.
             if (imEigenen && neuerOrdner.compare(alt.at(p).name, Qt::CaseInsensitive) != 0) {
@@ -206,7 +235,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             zeilen = eigen;
             return klassenliste::Speicherung::gespeichert;
         },
-        &gesehen);
+        &gesehen, &vermerk);
 }
 
 Loeschergebnis listeLoeschen(

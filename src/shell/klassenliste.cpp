@@ -510,6 +510,23 @@ void ordnerAnlegen(
     }
 }
 
+namespace {
+
+bool ohneNummer(const QString& zeile)
+{
+    const int n = nummer(zeile);
+    return n < 1 || n > kMaxNummer;
+}
+
+// Whether the list's line `jetzt` is the pupil of the line `gezeigt` shown before: the same, or the same name where it
+// had no number and the program has written his folder's number into it since.
+bool derselbe(const QString& jetzt, const QString& gezeigt)
+{
+    return jetzt == gezeigt || (ohneNummer(gezeigt) && !ohneNummer(jetzt) && name(jetzt) == name(gezeigt));
+}
+
+} // namespace
+
 Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QStringList& gezeigt, int nummer,
     QString& ordner, QString& fehler, QString* code, Ordnerblick* blick)
 {
@@ -520,8 +537,9 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
     Ordnerblick& gesehen = blick ? *blick : eigener;
     // Which folder it is, is looked at before the lock is taken: on a share the folders' listings and protocols take
     // most of the time, and another PC need not wait for them.
+    Ordnerlage lage;
     const auto waehlen = [&](const QStringList& schueler, QString& pfad) {
-        const Ordnerlage lage = gesehen.lage(datpfad, liste, schueler);
+        lage = gesehen.lage(datpfad, liste, schueler);
         const Schuelerordner o = ordnerVon(schueler, nummer - 1, lage);
         pfad = pfadVon(datpfad, liste, o.name, lage);
         if (code) *code = o.code;
@@ -546,12 +564,38 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
     case Blick::da:
         break;
     }
-    const QStringList zeilen = lesen(datpfad, liste);
-    if (nummer > zeilen.size() || zeilen.at(nummer - 1) != gezeigt.at(nummer - 1)) return Ordnerwahl::geaendert;
-    // Lines typed or removed around him meanwhile may touch his folder: it is looked at again for the list as it is.
-    if (zeilen != gezeigt) waehlen(zeilen, pfad);
+    QStringList alle;
+    try {
+        alle = alleZeilen(datpfad, liste);
+    } catch (const RuntimeError&) {
+        return Ordnerwahl::geaendert; // a list damaged meanwhile holds no line
+    }
+    const QStringList zeilen = schuelerzeilen(alle);
+    if (nummer > zeilen.size() || !derselbe(zeilen.at(nummer - 1), gezeigt.at(nummer - 1)))
+        return Ordnerwahl::geaendert;
+    // Lines typed or removed around him meanwhile, and folders made since the window looked (another PC's pupil
+    // given a folder of his letters), may touch his folder: it is looked at again for the list as it is.
+    if (gesehen.auffrischen(datpfad, liste) || zeilen != gezeigt) waehlen(zeilen, pfad);
     if (pfad.isEmpty() || !files::forceDirectories(pfad)) return Ordnerwahl::fehler;
     ordner = pfad;
+    // The children of his name before him without a number get their folders too, so that their folders stay in their
+    // order when he is the first of them to save.
+    const QVector<Schuelerordner> gruppe = ordnerWahl(zeilen, lage, { { nummer - 1 }, false });
+    for (int j = 0; j < nummer - 1; ++j)
+        if (!gruppe.at(j).name.isEmpty() && ohneNummer(zeilen.at(j)) && ohneNummer(zeilen.at(nummer - 1))
+            && gleicherName(name(zeilen.at(j)), name(zeilen.at(nummer - 1))) && !lage.da(gruppe.at(j).name)) {
+            const QString davor = pfadVon(datpfad, liste, gruppe.at(j).name, lage);
+            if (!davor.isEmpty()) files::forceDirectories(davor);
+        }
+    // Where his folder, or a namesake's looked at with him, is not the one his line names, the number is what tells
+    // him from the others from now on, whatever lines come or go around him: it is written into his line at once.
+    // Where this PC may not write the list, the next save in the administration does it.
+    if (sperre.held()) {
+        const QStringList eigen = eigeneOrdner(alle, lage, { { nummer - 1 }, false });
+        QString nichtGeschrieben;
+        if (eigen != alle && schreiben(datei, eigen, false, nichtGeschrieben) == IoOk)
+            gesehen.gilt(schuelerzeilen(eigen));
+    }
     return Ordnerwahl::angelegt;
 }
 
@@ -577,8 +621,38 @@ Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QSt
     });
 }
 
+namespace {
+
+// Writes the note of a corrected name into its folder; what the folder held of it before, to put back where the list
+// is not written after all.
+struct AlterVermerk {
+    bool da = false;
+    QByteArray bytes;
+};
+int vermerken(const Namensvermerk& vermerk, AlterVermerk& alt, QString& fehler)
+{
+    const QString datei = files::resolve(vermerk.ordner + u'/' + QLatin1String(kNamensdatei));
+    QFile f(datei);
+    alt.da = f.exists();
+    if (alt.da && f.open(QIODevice::ReadOnly)) alt.bytes = f.readAll();
+    const int err = nameVermerken(vermerk.ordner, vermerk.name);
+    if (err != 0) fehler = IoError(ioCodeFor(err), datei).message();
+    return err;
+}
+void zuruecknehmen(const Namensvermerk& vermerk, const AlterVermerk& alt)
+{
+    const QString datei = files::resolve(vermerk.ordner + u'/' + QLatin1String(kNamensdatei));
+    if (alt.da)
+        files::replaceWhole(datei, alt.bytes);
+    else
+        files::removeFile(datei);
+}
+
+} // namespace
+
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
-    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick)
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick,
+    Namensvermerk* vermerk)
 {
     return unterSperre(
         datpfad, liste,
@@ -605,7 +679,15 @@ Speicherergebnis aendern(const QString& datpfad, const QString& liste,
                 ergebnis.ordner = hoechste.ordner;
             }
             if (ergebnis.art != Speicherung::gespeichert) return false;
+            // The note first: a list that names the corrected name without it would give him a fresh folder.
+            AlterVermerk alt;
+            const bool vermerkt = vermerk && !vermerk->ordner.isEmpty();
+            if (vermerkt && vermerken(*vermerk, alt, ergebnis.fehler) != 0) {
+                ergebnis.art = Speicherung::fehler;
+                return false;
+            }
             if (schreiben(datei, zeilen, false, ergebnis.fehler) == IoOk) return true;
+            if (vermerkt) zuruecknehmen(*vermerk, alt);
             ergebnis.art = Speicherung::fehler;
             return false;
         },

@@ -274,7 +274,15 @@ Speicherergebnis anlegen(const QString& datpfad, const QString& liste, const QSt
 // `aendern` change its lines and set the number of the line it wrote, and writes them back where it says
 // gespeichert; then, with the lock given back, makes sure the pupils' folders exist, reading nothing `blick` (where
 // given) found before.
+//
+// `vermerk`, where `aenderung` sets its folder: the name a pupil's folder bears from now on (kNamensdatei), written
+// under the lock before the list, and put back as it was where the list cannot be written.
+struct Namensvermerk {
+    QString ordner; // the folder's real path
+    QString name;
+};
 Speicherergebnis aendern(const QString& datpfad, const QString& liste,
-    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick = nullptr);
+    const std::function<Speicherung(QStringList& zeilen, int& nummer)>& aenderung, Ordnerblick* blick = nullptr,
+    Namensvermerk* vermerk = nullptr);
 
 } // namespace klassenliste

@@ -70,6 +70,12 @@ QString protokollname(const QStringList& ersteZeilen)
     return ersteZeilen.isEmpty() ? QString() : ersteZeilen.at(0).left(37).trimmed();
 }
 
+int nameVermerken(const QString& ordnerpfad, const QString& name)
+{
+    return files::replaceWhole(
+        files::resolve(ordnerpfad + u'/' + QLatin1String(kNamensdatei)), cp1252::encodeLine(name) + "\r\n");
+}
+
 bool gleicherName(const QString& protokoll, const QString& name)
 {
     return !protokoll.isEmpty() && protokollform(protokoll) == protokollform(name);
@@ -160,6 +166,21 @@ QHash<QString, QString> Ordnerlage::gefunden() const
     return namen;
 }
 
+bool Ordnerlage::bekannt(const QString& ordner) const
+{
+    const QString name = m->traegt.value(schluessel(ordner));
+    return !name.isEmpty() && name != kUnbekannt;
+}
+
+Ordnerlage Ordnerlage::mitName(const QString& ordner, const QString& name) const
+{
+    m->vorhandenAlle();
+    Ordnerlage danach;
+    *danach.m = *m;
+    danach.m->traegt.insert(schluessel(ordner), name);
+    return danach;
+}
+
 int Ordnerlage::gelesen() const
 {
     return m->gelesen;
@@ -197,8 +218,9 @@ public:
         return namen;
     }
 
-    // A folder is known by its first protocol, in an order every PC sees alike: protocols are only ever added, so its
-    // first stays its first, and only its first two lines are read.
+    // A folder is known by the name the administration noted in it where a name was corrected, else by its first
+    // protocol, in an order every PC sees alike: protocols are only ever added, so its first stays its first. Only
+    // the first two lines of one file are read.
     QString traegt(const QString& ordner) override
     {
         const QString ordnerpfad = pfad(ordner);
@@ -207,24 +229,22 @@ public:
         if (err != 0) return err == ENOENT ? QString() : kUnbekannt;
         m_inhalte.insert(schluessel(ordner), namen);
         QString erster;
+        QString vermerk;
         for (const QString& n : namen) {
+            if (n.compare(QLatin1String(kNamensdatei), Qt::CaseInsensitive) == 0) vermerk = n;
             if (!protokoll::istProtokollname(n)) continue;
             const int vergleich = n.compare(erster, Qt::CaseInsensitive);
             if (erster.isEmpty() || vergleich < 0 || (vergleich == 0 && n < erster)) erster = n;
         }
+        if (!vermerk.isEmpty()) {
+            const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + vermerk);
+            if (!zeilen) return kUnbekannt;
+            const QString name = zeilen->value(0).trimmed();
+            if (!name.isEmpty()) return name;
+        }
         if (erster.isEmpty()) return {};
-        const QString datei = ordnerpfad + u'/' + erster;
-        int fd = -1;
-        // A share may answer for a moment as another PC writes beside it: waited out, never taken for a stranger's.
-        for (files::Settling settling(datei); (fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY)) < 0;)
-            if (!files::passing(errno) || !settling.again()) return kUnbekannt;
-        QByteArray anfang;
-        char puffer[512];
-        ssize_t n = 0;
-        while (anfang.count('\n') < 2 && anfang.size() < 4096 && (n = ::read(fd, puffer, sizeof puffer)) > 0)
-            anfang.append(puffer, int(n));
-        ::close(fd);
-        const QString name = protokollname(cp1252::decodeLines(anfang).lines.mid(0, 2));
+        const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + erster);
+        const QString name = zeilen ? protokollname(*zeilen) : QString();
         return name.isEmpty() ? kUnbekannt : name;
     }
 
@@ -241,6 +261,22 @@ public:
     }
 
 private:
+    // The first two lines of the file; none where it cannot be read.
+    static std::optional<QStringList> anfang(const QString& datei)
+    {
+        int fd = -1;
+        // A share may answer for a moment as another PC writes beside it: waited out, never taken for a stranger's.
+        for (files::Settling settling(datei); (fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY)) < 0;)
+            if (!files::passing(errno) || !settling.again()) return std::nullopt;
+        QByteArray bytes;
+        char puffer[512];
+        ssize_t n = 0;
+        while (bytes.count('\n') < 2 && bytes.size() < 4096 && (n = ::read(fd, puffer, sizeof puffer)) > 0)
+            bytes.append(puffer, int(n));
+        ::close(fd);
+        return cp1252::decodeLines(bytes).lines.mid(0, 2);
+    }
+
     QString m_pfad;
     std::optional<QStringList> m_gelistet;
     QHash<QString, QString> m_echt;
@@ -264,11 +300,45 @@ Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const
 {
     const QString wo = datpfad + u'\n' + liste;
     if (m_gilt && wo == m_wo && schueler == m_fuer) return m_lage;
-    m_lage = ordnerlage(datpfad, liste, m_gilt && wo == m_wo ? m_lage.gefunden() : QHash<QString, QString>());
+    QHash<QString, QString> bekannt;
+    if (m_gilt && wo == m_wo) {
+        bekannt = m_lage.gefunden();
+        // A name corrected in the administration changes the name its folder bears, and the line with it: the
+        // folders a new line could name are read again.
+        QStringList neu = schueler;
+        for (const QString& z : m_fuer)
+            neu.removeOne(z);
+        for (auto it = bekannt.begin(); it != bekannt.end();)
+            if (std::any_of(neu.begin(), neu.end(), [&](const QString& z) { return kannNennen(z, it.key()); }))
+                it = bekannt.erase(it);
+            else
+                ++it;
+    }
+    m_lage = ordnerlage(datpfad, liste, bekannt);
     m_wo = wo;
     m_fuer = schueler;
     m_gilt = true;
     return m_lage;
+}
+
+void Ordnerblick::gilt(const QStringList& schueler)
+{
+    if (m_gilt) m_fuer = schueler;
+}
+
+bool Ordnerblick::auffrischen(const QString& datpfad, const QString& liste)
+{
+    if (!m_gilt || m_wo != datpfad + u'\n' + liste || !files::isSafeName(liste)) return false;
+    const QString pfad = files::resolve(datpfad + QStringLiteral("Klassen/") + liste);
+    int err = 0;
+    const QStringList gelistet = files::listEntries(pfad, err);
+    if (err != 0 && err != ENOENT) return false;
+    QSet<QString> jetzt;
+    for (const QString& o : gelistet)
+        jetzt.insert(schluessel(o));
+    if (jetzt == m_lage.vorhanden()) return false;
+    m_lage = ordnerlageIn(pfad, &gelistet, m_lage.gefunden());
+    return true;
 }
 
 std::optional<QStringList> Ordnerblick::inhalt(const QString& ordner) const
@@ -291,6 +361,17 @@ QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage)
     // A folder made under the name as typed, before such characters became blanks, stays its pupil's.
     const QString alt = ordnerAus(zeile, false);
     return alt != ordner && lage.da(alt) ? alt : ordner;
+}
+
+bool kannNennen(const QString& zeile, const QString& ordner)
+{
+    const QString o = schluessel(ordner);
+    if (schluessel(ordnername(zeile)) == o || schluessel(ordnerAus(zeile, false)) == o) return true;
+    int d = 0;
+    while (d < o.size() && d < 4 && o.at(d) >= u'0' && o.at(d) <= u'9')
+        ++d;
+    return d >= 1 && d <= 3 && d < o.size() && o.at(d) == u' '
+        && schluessel(ordnername(o.left(d) + u' ' + name(zeile))) == o;
 }
 
 namespace {
@@ -464,6 +545,66 @@ private:
             || m_bekanntAls.value(nr) > (z.bekannt == nr ? 1 : 0);
     }
 
+    // Children of one name without a number take the folders of that name in their order among themselves, their
+    // order all that tells them apart: a folder without a number first, then by number. An empty folder counts where
+    // only they could name it: a choice makes the folders of those before the child chosen, so that one saved first
+    // by the third of three keeps its place among them. Where there are fewer folders than children (as an earlier
+    // release left them), a folder's number tells whose it is where one of them stands at that place.
+    template <typename Geben>
+    void namensgleiche(const QVector<int>& zeilen, const QStringList& sortiert, const QHash<int, QSet<QString>>& kand,
+        const QHash<int, QString>& ordner, const QHash<QString, int>& belegt, const Geben& geben)
+    {
+        QSet<QString> nummernordner; // a line written with a number names his own
+        for (const int i : zeilen)
+            if (m_z.at(i).mitNummer) nummernordner.insert(m_z.at(i).eigenSchluessel);
+        QVector<QVector<int>> gruppen;
+        QHash<QString, int> nachName;
+        for (const int i : zeilen) {
+            if (ordner.contains(i) || m_z.at(i).mitNummer) continue;
+            const QString form = protokollform(m_z.at(i).name);
+            if (!nachName.contains(form)) {
+                nachName.insert(form, int(gruppen.size()));
+                gruppen.append(QVector<int>());
+            }
+            gruppen[nachName.value(form)] << i;
+        }
+        for (QVector<int> kinder : gruppen) {
+            const Zeile& erstes = m_z.at(kinder.first());
+            QStringList seine;
+            for (const QString& o : sortiert) {
+                if (belegt.contains(o) || nummernordner.contains(o) || !kand.value(kinder.first()).contains(o))
+                    continue;
+                const QString traegt = m_lage.traegt(o);
+                if (traegt.isEmpty()) {
+                    if (kinder.size() < 2) continue;
+                    const bool nurSie = std::all_of(zeilen.begin(), zeilen.end(),
+                        [&](int j) { return !kand.value(j).contains(o) || gleicherName(m_z.at(j).name, erstes.name); });
+                    if (!nurSie) continue;
+                } else if (!gleicherName(traegt, erstes.name)) {
+                    continue;
+                }
+                seine << o;
+            }
+            if (seine.size() < kinder.size()) {
+                QStringList uebrig;
+                for (const QString& o : seine) {
+                    const Ordnernummer nr = nummerVon(o);
+                    const auto dort
+                        = std::find_if(kinder.begin(), kinder.end(), [&](int i) { return i + 1 == nr.wert; });
+                    if (nr.ziffern == 0 || dort == kinder.end()) {
+                        uebrig << o;
+                        continue;
+                    }
+                    geben(*dort, o, 1);
+                    kinder.erase(dort);
+                }
+                seine = uebrig;
+            }
+            for (int k = 0; k < kinder.size() && k < seine.size(); ++k)
+                geben(kinder.at(k), seine.at(k), 1);
+        }
+    }
+
     void auswerten(int g, bool ungelesen)
     {
         const QVector<int>& zeilen = m_gruppen.at(g);
@@ -475,12 +616,31 @@ private:
             schritt.insert(i, s);
             belegt.insert(o, i);
         };
+        // The highest number of the folders given to the children of his name before him, where his line has none:
+        // his is past it, so that their order among themselves stays the order of their folders. -1 where none is.
+        const auto unten = [&](int i) {
+            int hoechste = -1;
+            if (m_z.at(i).mitNummer) return hoechste;
+            for (const int j : zeilen) {
+                if (j >= i) break;
+                if (!m_z.at(j).mitNummer && ordner.contains(j) && gleicherName(m_z.at(j).name, m_z.at(i).name))
+                    hoechste = std::max(hoechste, nummerVon(ordner.value(j)).wert);
+            }
+            return hoechste;
+        };
 
         // What is to be made or written of a list as a whole needs no look where every line names a folder of its
-        // own number, none another line's: nothing read would be written into them.
+        // own number, none another line's: nothing read would be written into them. Only where a line's folder is
+        // not there but another of his first letters is, one no line is written with the number of, may that one
+        // bear his name, which a look tells, so that the administration makes no folder the choice would not give.
         if (ungelesen && std::all_of(zeilen.begin(), zeilen.end(), [&](int i) {
                 const Zeile& z = m_z.at(i);
-                return z.mitNummer && m_geschriebenMit.value(z.geschrieben) == 1;
+                if (!z.mitNummer || m_geschriebenMit.value(z.geschrieben) != 1) return false;
+                const QSet<QString> k = kandidaten(i);
+                return m_lage.da(z.eigen) || std::none_of(k.begin(), k.end(), [&](const QString& o) {
+                    const Ordnernummer nr = nummerVon(o);
+                    return nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert);
+                });
             })) {
             for (const int i : zeilen)
                 fertig(i, m_z.at(i).eigenSchluessel, 2);
@@ -512,29 +672,34 @@ private:
                 const int nb = nummerVon(b).ziffern ? nummerVon(b).wert : 0;
                 return na != nb ? na < nb : a < b;
             });
-            // 1. The folders bearing a name go to lines of that name: first to the one known by the folder's number,
-            //    then in the lines' order.
-            for (const bool nachNummer : { true, false }) {
-                for (const QString& o : sortiert) {
-                    if (belegt.contains(o)) continue;
-                    const QString traegt = m_lage.traegt(o);
-                    if (traegt.isEmpty()) continue;
-                    const Ordnernummer nr = nummerVon(o);
-                    for (const int i : zeilen) {
-                        if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, m_z.at(i).name))
-                            continue;
-                        if (nachNummer && (nr.ziffern == 0 || nr.wert != m_z.at(i).bekannt)) continue;
-                        geben(i, o, 1);
-                        break;
-                    }
+            const auto binden = [&](const QString& o, bool nurNummer) {
+                if (belegt.contains(o)) return;
+                const QString traegt = m_lage.traegt(o);
+                if (traegt.isEmpty()) return;
+                const Ordnernummer nr = nummerVon(o);
+                for (const int i : zeilen) {
+                    const Zeile& z = m_z.at(i);
+                    if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, z.name)) continue;
+                    if (nurNummer && (nr.ziffern == 0 || !z.mitNummer || nr.wert != z.geschrieben)) continue;
+                    geben(i, o, 1);
+                    return;
                 }
-            }
+            };
+            // 1. The folders bearing a name go to lines of that name: first to the one written with the folder's
+            //    number, then to children of one name without a number, in their order among themselves, then to the
+            //    others in the lines' order. A place is no one's identity: a line typed or removed above children of
+            //    one name moves their places, never their folders.
+            for (const QString& o : sortiert)
+                binden(o, true);
+            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben);
+            for (const QString& o : sortiert)
+                binden(o, false);
             // 2. His own folder, unless another line has it or, for a line without a number, another name is borne
             //    by it.
             for (const int i : zeilen) {
                 if (ordner.contains(i)) continue;
                 const Zeile& z = m_z.at(i);
-                if (belegt.contains(z.eigenSchluessel)) continue;
+                if (belegt.contains(z.eigenSchluessel) || unten(i) > 0) continue;
                 const QString traegt = m_lage.traegt(z.eigen);
                 if (traegt.isEmpty() || gleicherName(traegt, z.name)
                     || (z.mitNummer && !m_namen.contains(protokollform(traegt))))
@@ -545,12 +710,13 @@ private:
         for (const int i : zeilen) {
             if (ordner.contains(i)) continue;
             const Zeile& z = m_z.at(i);
+            const int mindestens = unten(i) + 1;
             const auto ordnerFuer = [&](int nr) { return schluessel(ordnername(zeile(nr, z.name))); };
             const auto frei = [&](const QString& o) {
                 return !belegt.contains(o) && (!m_lage.da(o) || m_lage.traegt(o).isEmpty());
             };
             const auto erlaubt = [&](int nr) {
-                if (nr < 1 || nr > kMaxNummer || andereZeile(nr, i)) return false;
+                if (nr < mindestens || nr > kMaxNummer || andereZeile(nr, i)) return false;
                 const QString o = ordnerFuer(nr);
                 // No other folder on disk has the number: a fresh folder never takes the number of another's.
                 for (const QString& p : m_plattenNummern.value(nr))
@@ -695,9 +861,9 @@ QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage)
     return codes;
 }
 
-QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage)
+QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage, const Umfang& umfang)
 {
-    const QVector<Schuelerordner> ordner = ordnerWahl(schuelerzeilen(zeilen), lage, { {}, true });
+    const QVector<Schuelerordner> ordner = ordnerWahl(schuelerzeilen(zeilen), lage, umfang);
     QStringList eigen = zeilen;
     QSet<int> geschrieben;
     for (int i = 0, j = 0; i < eigen.size(); ++i) {

@@ -73,6 +73,10 @@ public:
     QString traegt(const QString& ordner) const;
     // The names found so far, by folder in small letters: a folder's first protocol stays its first.
     QHash<QString, QString> gefunden() const;
+    // Whether the name of the folder was read, and is one.
+    bool bekannt(const QString& ordner) const;
+    // The same, but that the folder `ordner` bears `name`: as after the administration noted it there.
+    Ordnerlage mitName(const QString& ordner, const QString& name) const;
     // How many folders were read so far.
     int gelesen() const;
     // The folder's path as it is spelled on disk, where the list's folder is a real one; else empty.
@@ -99,6 +103,12 @@ Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const 
 class Ordnerblick {
 public:
     Ordnerlage lage(const QString& datpfad, const QString& liste, const QStringList& schueler);
+    // The lines `schueler` are those it was made for, but for numbers the program wrote into them since.
+    void gilt(const QStringList& schueler);
+    // Looks at the list's folder again, as under the list's lock before a folder is chosen: where folders were made
+    // or removed since (by another PC, or another window), true, and what was seen is the folder as it is now, with
+    // the names found kept.
+    bool auffrischen(const QString& datpfad, const QString& liste);
     // The names in the pupil's folder `ordner` as the last look found them, where it listed them; given once.
     std::optional<QStringList> inhalt(const QString& ordner) const;
     // Everything is looked at anew, as when the window opens again.
@@ -110,6 +120,12 @@ private:
     Ordnerlage m_lage;
     bool m_gilt = false;
 };
+
+// The file in a pupil's folder that names the child it belongs to, where the administration corrected his name: his
+// protocols before bear the name as it was. One line, the name; it is no protocol, and no viewer offers it.
+constexpr const char* kNamensdatei = "Name.txt";
+// Writes `name` as the child's name into the folder `ordnerpfad` (a real path), whole or not at all. 0 or the errno.
+int nameVermerken(const QString& ordnerpfad, const QString& name);
 
 // The pupil a protocol names, from its first lines as the program writes them: "Leistungsprotokoll für <name>" as an
 // aid's second line, else the name an analysis's first line begins with; empty where neither is there.
@@ -137,6 +153,9 @@ struct Schuelerordner {
 // such characters became blanks.
 QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage);
 
+// Whether the line could name the folder `ordner`: the one it names, or one of its first letters after a number.
+bool kannNennen(const QString& zeile, const QString& ordner);
+
 // Which pupils the rule is asked about: all of them, or those of `nur` (indices from 0), each looked at with the
 // lines his could meet and no others, so that only the folders of their first letters are read. With
 // `ganzeListe` the lines that alone name their folder, with no other of their first letters there, and lines
@@ -159,6 +178,8 @@ QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage = 
 // written as "NN name": from then on his line names his folder by itself, whatever lines come before it or go. Each
 // number is written once: a number another line has is not written again. Lines given their folders unread
 // (Umfang::ganzeListe) are not read for this: their folders are found again when their pupils are chosen.
-QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {});
+// `umfang`: the pupils to be looked at, as for ordnerWahl(); a choice writes the number of the pupil chosen and of the
+// lines his could meet.
+QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {}, const Umfang& umfang = { {}, true });
 
 } // namespace klassenliste

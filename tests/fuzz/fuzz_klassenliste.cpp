@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <random>
@@ -28,43 +29,60 @@ bool keineZweiGleich(const QStringList& namen)
     return klein.size() == namen.size();
 }
 
-// The name a folder bears: its first protocol's, the protocols in the order of their names without regard to letter
-// case; empty where it holds none. The folder is found in any letter case, as the program finds it.
-QString traegt(const QString& genannt)
+// The protocols of a folder, in the order of their names without regard to letter case; the folder is found in any
+// letter case, as the program finds it.
+QStringList protokolle(const QString& genannt)
 {
-    const QString ordner = files::resolve(genannt);
-    QStringList protokolle = QDir(ordner).entryList(QDir::Files);
-    protokolle.erase(std::remove_if(protokolle.begin(), protokolle.end(),
-                         [](const QString& n) { return !protokoll::istProtokollname(n); }),
-        protokolle.end());
-    if (protokolle.isEmpty()) return {};
-    std::sort(protokolle.begin(), protokolle.end(), [](const QString& a, const QString& b) {
+    QStringList namen = QDir(files::resolve(genannt)).entryList(QDir::Files);
+    namen.erase(
+        std::remove_if(namen.begin(), namen.end(), [](const QString& n) { return !protokoll::istProtokollname(n); }),
+        namen.end());
+    std::sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
         const int v = a.compare(b, Qt::CaseInsensitive);
         return v != 0 ? v < 0 : a < b;
     });
-    QFile f(ordner + u'/' + protokolle.first());
-    f.open(QIODevice::ReadOnly);
-    return protokollname(cp1252::decodeLines(f.read(1024)).lines.mid(0, 2));
+    return namen;
 }
 
-// Whether the line could name the folder `ordner` (in small letters): the one it names, or one of its first letters
-// after a number.
-bool kannNennen(const QString& zeile, const QString& ordner, const Ordnerlage& lage)
+// The first lines of a file in the folder.
+QStringList kopf(const QString& genannt, const QString& datei)
 {
-    if (eigenerOrdner(zeile, lage).toLower() == ordner) return true;
-    int d = 0;
-    while (d < ordner.size() && d < 4 && ordner.at(d).isDigit())
-        ++d;
-    return d >= 1 && d <= 3 && d < ordner.size() && ordner.at(d) == u' '
-        && ordnername(ordner.left(d) + u' ' + name(zeile)).toLower() == ordner;
+    QFile f(files::resolve(genannt) + u'/' + datei);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return cp1252::decodeLines(f.read(1024)).lines.mid(0, 3);
 }
 
-// A year of the list after the input: pupils saving protocols, the teacher typing, removing, moving and swapping lines
-// in an editor, and saving names in the administration, in an order the input chooses. After every step no two
-// pupils share a folder or a code, and a folder whose protocols bear the name of a pupil of the list is his where his
-// line could name it; no protocol is put in a folder that bears another name, but by a line written with the number
-// of a folder whose name no pupil of the list has (a name corrected behind its number); a number a save writes is no
-// other line's, and a name the administration saves never moves into a folder that bears another.
+// The name a folder bears: the one the administration noted in it, else its first protocol's; empty where it holds
+// none.
+QString traegt(const QString& genannt)
+{
+    const QStringList vermerk = kopf(genannt, QString::fromLatin1(kNamensdatei));
+    if (!vermerk.value(0).trimmed().isEmpty()) return vermerk.value(0).trimmed();
+    const QStringList p = protokolle(genannt);
+    return p.isEmpty() ? QString() : protokollname(kopf(genannt, p.first()));
+}
+
+// The children whose protocols the folder holds, each with the name he wrote them under: each protocol names its
+// child in its third line.
+QHash<int, QString> kinderIn(const QString& genannt)
+{
+    QHash<int, QString> kinder;
+    for (const QString& p : protokolle(genannt)) {
+        const QStringList k = kopf(genannt, p);
+        kinder.insert(k.value(2).mid(5).toInt(), protokollname(k));
+    }
+    return kinder;
+}
+
+// A year of the list after the input, following each child (who wrote what), not names: pupils saving protocols,
+// the teacher typing, removing, moving and swapping lines in an editor, and saving names in the administration, in
+// an order the input chooses. After every step no two pupils share a folder or a code, and a folder whose protocols
+// bear the name of a pupil of the list is his where his line could name it. A child never writes into a folder
+// holding another child's protocols while that one is in the list, nor leaves his own for another while his name
+// stays, but where nothing on the list can tell them apart: children of one name whose lines carry no number, a
+// line typed by hand with the name (and the number) of a child who left, a line written with the number of a folder
+// whose name no pupil of the list has (a name corrected behind its number). A number a save writes is no other
+// line's.
 void einJahr(const QString& ordner, const QByteArray& eingabe)
 {
     std::mt19937 zufall(qHash(eingabe));
@@ -77,14 +95,34 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
         QString fehler;
         schreiben(ordner + QStringLiteral("k_liste/KL.TXT"), zeilen, false, fehler);
     };
+    const auto mitNummer = [](const QString& z) { return nummer(z) >= 1 && nummer(z) <= kMaxNummer; };
+    QStringList zeilen;
+    try {
+        zeilen = alleZeilen(ordner, liste);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    // The child of each line of the file (blank lines too, as -1), and the folder each child wrote into last.
+    QVector<int> kind;
+    int naechstes = 0;
+    for (const QString& z : zeilen)
+        kind << (istSchueler(z) ? naechstes++ : -1);
+    QHash<int, QString> seinOrdner;
+    QHash<int, QString> seinName; // as he wrote it last
     for (int schritt = 0; schritt < 40; ++schritt) {
-        QStringList zeilen;
         try {
             zeilen = alleZeilen(ordner, liste);
         } catch (const RuntimeError&) {
             return;
         }
-        const QStringList schueler = schuelerzeilen(zeilen);
+        if (zeilen.size() != kind.size()) return; // a save that could not keep the lines
+        QStringList schueler;
+        QVector<int> kinder;
+        for (int i = 0; i < zeilen.size(); ++i)
+            if (istSchueler(zeilen.at(i))) {
+                schueler << zeilen.at(i);
+                kinder << kind.at(i);
+            }
         const Ordnerlage lage = ordnerlage(ordner, liste);
         const QStringList gewaehlt = ordnernamen(schueler, lage);
         fuzz::pruefen(keineZweiGleich(gewaehlt), "two pupils share a folder");
@@ -98,7 +136,7 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             const QString wer = traegt(klasse + o);
             if (wer.isEmpty() || gewaehlt.contains(o, Qt::CaseInsensitive)) continue;
             for (int i = 0; i < schueler.size(); ++i)
-                if (gleicherName(wer, name(schueler.at(i))) && kannNennen(schueler.at(i), o.toLower(), lage))
+                if (gleicherName(wer, name(schueler.at(i))) && kannNennen(schueler.at(i), o))
                     fuzz::pruefen(gleicherName(traegt(klasse + gewaehlt.at(i)), wer),
                         "a pupil not in the folder that bears his name");
         }
@@ -114,51 +152,101 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             if (ordnerWaehlen(ordner, liste, schueler, nummer, pfad, fehler) != Ordnerwahl::angelegt) break;
             const QString zeile = schueler.at(nummer - 1);
             const QString wer = name(zeile);
+            const int dieses = kinder.at(nummer - 1);
             const QString dort = traegt(pfad);
-            const bool seineNummer = klassenliste::nummer(zeile) >= 1 && klassenliste::nummer(zeile) <= kMaxNummer
-                && QFileInfo(pfad).fileName().compare(eigenerOrdner(zeile, lage), Qt::CaseInsensitive) == 0
-                && !anwesend.contains(protokollform(dort));
-            fuzz::pruefen(dort.isEmpty() || gleicherName(dort, wer) || seineNummer,
+            const QString hier = QFileInfo(pfad).fileName();
+            const int nr = ordnernummer(hier);
+            const bool seineNummer = mitNummer(zeile) && klassenliste::nummer(zeile) == nr;
+            // A name corrected behind its number keeps the folder of its number.
+            const bool berichtigt = seineNummer && !anwesend.contains(protokollform(dort));
+            fuzz::pruefen(dort.isEmpty() || gleicherName(dort, wer) || berichtigt,
                 "a protocol put in a folder that bears another name");
-            protokoll::anlegen(
-                pfad + (wuerfel(2) ? QStringLiteral("/H1_7_") : QStringLiteral("/H2_10_")),
-                [&](const QString&) {
-                    return QStringList { QStringLiteral("Hilfe"), QStringLiteral("Leistungsprotokoll für ") + wer };
-                },
-                fehler);
+            // The administration noted him as the child of the folder, where his name was corrected.
+            const QString vermerkt = kopf(pfad, QString::fromLatin1(kNamensdatei)).value(0).trimmed();
+            // Where he comes into a folder: whose protocols it holds.
+            const bool kommt = seinOrdner.value(dieses).compare(hier, Qt::CaseInsensitive) != 0;
+            const QHash<int, QString> darin = kommt ? kinderIn(pfad) : QHash<int, QString>();
+            for (auto it = darin.begin(); it != darin.end(); ++it) {
+                const int anderes = it.key();
+                if (anderes == dieses) continue;
+                // One renamed since, in the administration or by hand, is there no more under that name.
+                int dessen = int(kinder.indexOf(anderes));
+                if (dessen >= 0 && protokollform(name(schueler.at(dessen))) != protokollform(*it)) dessen = -1;
+                // Nothing on the list tells them apart: one who left, and a line typed with his name (and number);
+                // or two of one name where the other's line is not written with the folder's number, which alone
+                // ties a line of that name to it.
+                const bool ununterscheidbar
+                    = (gleicherName(*it, wer)
+                          && (dessen < 0 || seineNummer || klassenliste::nummer(schueler.at(dessen)) != nr))
+                    || gleicherName(vermerkt, wer);
+                fuzz::pruefen(ununterscheidbar || (dessen < 0 && berichtigt),
+                    "a child put in the folder of another child of the list");
+            }
+            // A child keeps his folder while his name stays, unless another line of that name has it now (one that
+            // nothing on the list tells from him).
+            const QString vorher = seinOrdner.value(dieses);
+            if (!vorher.isEmpty() && vorher.compare(hier, Qt::CaseInsensitive) != 0
+                && protokollform(seinName.value(dieses)) == protokollform(wer)) {
+                const int jetzt = int(gewaehlt.indexOf(
+                    QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(vorher) + QStringLiteral("$"),
+                        QRegularExpression::CaseInsensitiveOption)));
+                fuzz::pruefen(jetzt >= 0 && jetzt != nummer - 1 && gleicherName(name(schueler.at(jetzt)), wer),
+                    "a child moved from his folder to another");
+            }
+            if (!protokoll::anlegen(
+                    pfad + (wuerfel(2) ? QStringLiteral("/H1_7_") : QStringLiteral("/H2_10_")),
+                    [&](const QString&) {
+                        return QStringList { QStringLiteral("Hilfe"), QStringLiteral("Leistungsprotokoll für ") + wer,
+                            QStringLiteral("Kind %1").arg(dieses) };
+                    },
+                    fehler)
+                     .isEmpty()) {
+                seinOrdner.insert(dieses, hier);
+                seinName.insert(dieses, wer);
+            }
             break;
         }
-        case 3: // typed by hand, with a number or without
+        case 3: // typed by hand, with a number or without: a child who comes
             zeilen.insert(wo, wuerfel(3) == 0 ? zeile(wuerfel(12) + 1, neuerName) : neuerName);
+            kind.insert(wo, naechstes++);
             abspeichern(zeilen);
             break;
-        case 4: // removed, or moved, or two lines swapped by hand
+        case 4: // removed (a child who leaves), or moved, or two lines swapped by hand
             if (zeilen.isEmpty()) break;
             {
                 const int von = wuerfel(int(zeilen.size()));
+                const int nach = wuerfel(int(zeilen.size()));
                 switch (wuerfel(3)) {
                 case 0:
                     zeilen.removeAt(von);
+                    kind.removeAt(von);
                     break;
                 case 1:
-                    zeilen.move(von, wuerfel(int(zeilen.size())));
+                    zeilen.move(von, nach);
+                    kind.move(von, nach);
                     break;
                 default:
-                    zeilen.swapItemsAt(von, wuerfel(int(zeilen.size())));
+                    zeilen.swapItemsAt(von, nach);
+                    kind.swapItemsAt(von, nach);
                     break;
                 }
             }
             abspeichern(zeilen);
             break;
         default: {
-            // Saved in the administration: a name added or changed.
+            // Saved in the administration: a name added (a child who comes) or changed (the same child).
             const int geaendert = wuerfel(int(schueler.size()) + 1);
             const Speicherergebnis e = geaendert
                 ? dverw::namenAendern(ordner, liste, geaendert, schueler.at(geaendert - 1), neuerName)
                 : dverw::namenHinzufuegen(ordner, liste, neuerName);
             if (e.art != Speicherung::gespeichert) break;
+            if (!geaendert) {
+                int hinter = int(zeilen.size());
+                while (hinter > 0 && !istSchueler(zeilen.at(hinter - 1)))
+                    --hinter;
+                kind.insert(hinter, naechstes++);
+            }
             const QStringList danach = schuelerzeilen(alleZeilen(ordner, liste));
-            const QStringList ordnerDanach = ordnernamen(danach, ordnerlage(ordner, liste));
             for (int i = 0; i < danach.size(); ++i) {
                 const int nr = nummer(danach.at(i));
                 const bool nummerNeu = i >= schueler.size() || nr != nummer(schueler.at(i));
@@ -168,12 +256,6 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                             == 1,
                         "a number written that another line has");
                 }
-                if (!(geaendert && i == geaendert - 1) || i >= gewaehlt.size()
-                    || gewaehlt.at(i).compare(ordnerDanach.at(i), Qt::CaseInsensitive) == 0)
-                    continue;
-                const QString dort = traegt(klasse + ordnerDanach.at(i));
-                fuzz::pruefen(dort.isEmpty() || gleicherName(dort, name(danach.at(i))),
-                    "a name saved into a folder that bears another");
             }
             break;
         }

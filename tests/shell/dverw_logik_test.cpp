@@ -586,6 +586,70 @@ TEST_F(DverwLogikTest, TheAdministrationFileIsReadAsAnEditorSavedItAndADamagedOn
     EXPECT_FALSE(meldung.contains("noch einmal")) << meldung.toStdString();
 }
 
+// Children of one name, and a name corrected in the administration, as a teacher and the pupils meet them on disk.
+TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
+{
+    QStringList zeilen;
+    // A protocol saved by the pupil of that name (the n-th of it) on the list as it is: his folder's name.
+    const auto speichern = [&](const QString& wer, int nter = 1) {
+        zeilen = klassenliste::lesen(dataFolder(), "3A");
+        int i = -1;
+        while (nter > 0 && ++i < zeilen.size())
+            if (klassenliste::name(zeilen.at(i)) == wer) --nter;
+        QString ordner, fehler;
+        EXPECT_EQ(klassenliste::ordnerWaehlen(dataFolder(), "3A", zeilen, i + 1, ordner, fehler),
+            klassenliste::Ordnerwahl::angelegt);
+        EXPECT_FALSE(protokoll::anlegen(
+            ordner + "/H1_7_",
+            [&](const QString&) {
+                return QStringList { "Hilfen", "Leistungsprotokoll für " + wer };
+            },
+            fehler)
+                         .isEmpty());
+        return QFileInfo(ordner).fileName();
+    };
+    // The third of three saves first: the folders of the two before her are made, and the lines of all whose
+    // folders their lines do not name are written with their numbers.
+    liste("3A.TXT", { "Anna", "Anna", "Anna" });
+    EXPECT_EQ(speichern("Anna", 3), "03 Anna");
+    EXPECT_EQ(allEntries(dataPath("Klassen/3A")), QStringList({ "02 Anna", "03 Anna", "Anna" }));
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "Anna", "02 Anna", "03 Anna" }));
+    QDir(dataPath("Klassen")).removeRecursively();
+    // Two Annas save; the second is written with her folder's number at once. The first leaves: the one who stays
+    // keeps hers, and a line typed above her changes nothing.
+    liste("3A.TXT", { "Anna", "Anna", "Ben" });
+    EXPECT_EQ(speichern("Anna", 1), "Anna");
+    EXPECT_EQ(speichern("Anna", 2), "02 Anna");
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "Anna", "02 Anna", "Ben" }));
+    liste("3A.TXT", { "Lea", "02 Anna", "Ben" });
+    EXPECT_EQ(speichern("Anna"), "02 Anna");
+    // One of two renamed by hand: the other stays in her own.
+    liste("3A.TXT", { "Anna Berg", "02 Anna" });
+    EXPECT_EQ(speichern("Anna"), "02 Anna");
+    EXPECT_EQ(speichern("Anna Berg"), "Anna Ber");
+
+    // A name corrected in the administration keeps its folder and protocols, with a title line in the list too, and
+    // the choice gives it him afterwards; the other Anna keeps hers.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "2024 Klasse 3b", "Maximilian Koch", "Anna", "Anna" });
+    EXPECT_EQ(speichern("Maximilian Koch"), "Maximili");
+    EXPECT_EQ(speichern("Anna", 1), "Anna");
+    EXPECT_EQ(speichern("Anna", 2), "04 Anna");
+    const QStringList gelesen = klassenliste::lesen(dataFolder(), "3A");
+    klassenliste::Speicherergebnis e = namenAendern(dataFolder(), "3A", 2, gelesen.at(1), "Maximilian Kochs");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    e = namenAendern(dataFolder(), "3A", 4, gelesen.at(3), "Anna Berg");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")),
+        listeBytes({ "2024 Klasse 3b", "Maximilian Kochs", "Anna", "04 Anna Berg" }));
+    EXPECT_EQ(speichern("Maximilian Kochs"), "Maximili");
+    EXPECT_EQ(speichern("Anna Berg"), "04 Anna");
+    EXPECT_EQ(speichern("Anna"), "Anna");
+    // A name typed over his in an editor is another child's: it never gets his folder.
+    liste("3A.TXT", { "2024 Klasse 3b", "Maximilian Kraus", "Anna", "04 Anna Berg" });
+    EXPECT_NE(speichern("Maximilian Kraus"), "Maximili");
+}
+
 // PCs sharing the data folder, played by threads that each open the files on their own.
 TEST_F(DverwLogikTest, SavesAtTheSameMomentChangeTheListOneAtATime)
 {

@@ -423,6 +423,17 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" }, { "02 Lena", "Lena Schneider" } }) },
         { "the same name, a line removed above", { "Ben", "Anna", "Anna" }, { "Ben", "Anna", "04 Anna" },
             { "Ben", "Anna", "04 Anna" }, Ordnerlage(Traeger { { "Anna", "Anna" }, { "04 Anna", "Anna" } }) },
+        // Children of one name keep their folders in their order among themselves, whatever is typed above them;
+        // a line written with a number keeps his number's.
+        { "the same name, a line typed above", { "Max Neu", "Tom Klein", "Anna", "Anna" },
+            { "Max Neu", "Tom Klei", "Anna", "03 Anna" }, { "Max Neu", "Tom Klein", "Anna", "03 Anna" },
+            Ordnerlage(Traeger { { "Anna", "Anna" }, { "03 Anna", "Anna" } }) },
+        { "the same name, a title line typed above", { "2024 Klasse 3b", "Anna", "Anna", "Anna" },
+            { "2024 Kla", "Anna", "02 Anna", "05 Anna" }, { "2024 Klasse 3b", "Anna", "02 Anna", "05 Anna" },
+            Ordnerlage(Traeger { { "Anna", "Anna" }, { "02 Anna", "Anna" }, { "05 Anna", "Anna" } }) },
+        { "the same name, one written with a number", { "Lea", "Anna", "02 Anna", "Ben" },
+            { "Lea", "Anna", "02 Anna", "Ben" }, { "Lea", "Anna", "02 Anna", "Ben" },
+            Ordnerlage(Traeger { { "Anna", "Anna" }, { "02 Anna", "Anna" } }) },
         // A protocol saved by the third of one name moves neither of the others.
         { "the third of one name saved first", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "03 Anna" },
             { "Anna", "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "03 Anna", "Anna" } }) },
@@ -648,7 +659,11 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
     // A protocol saved as a pupil saves one, of an aid or an analysis: the folder chosen for the line shown, the
     // pupil named in the protocol's first lines. Returns the folder and the code.
     const auto speichern = [&](const QString& wer, bool analyse = false) {
-        const int nummer = int(zeilen.indexOf(wer)) + 1;
+        zeilen = lesen(dataFolder(), "KL3A");
+        int nummer = 0;
+        while (nummer < zeilen.size() && name(zeilen.at(nummer)) != wer)
+            ++nummer;
+        ++nummer;
         QString ordner, fehler, code;
         EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", zeilen, nummer, ordner, fehler, &code), Ordnerwahl::angelegt);
         const QStringList kopf = analyse
@@ -664,8 +679,12 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
     EXPECT_EQ(speichern("Lena Schneider", true), "03 Lena | 03 Lena Schneider");
     EXPECT_EQ(speichern("Lena Schulz"), "04 Lena | 04 Lena Schulz");
     EXPECT_EQ(speichern("Maximilian Koch", true), "Maximili | 05 Maximilian Koch");
+    // A pupil given a folder his line does not name has its number written into his line at once.
+    EXPECT_EQ(lesen(dataFolder(), "KL3A"),
+        QStringList({ "Lena Schmidt", "Ben", "03 Lena Schneider", "04 Lena Schulz", "Maximilian Koch" }));
     // Ben leaves; a Lena and a Maximilian come, typed above the others in alphabetical order.
-    tippen({ "Lena Schäfer", "Lena Schmidt", "Lena Schneider", "Lena Schulz", "Maximilian Berg", "Maximilian Koch" });
+    tippen({ "Lena Schäfer", "Lena Schmidt", "03 Lena Schneider", "04 Lena Schulz", "Maximilian Berg",
+        "Maximilian Koch" });
     EXPECT_EQ(speichern("Lena Schneider"), "03 Lena | 03 Lena Schneider");
     EXPECT_EQ(speichern("Lena Schulz", true), "04 Lena | 04 Lena Schulz");
     EXPECT_EQ(speichern("Maximilian Koch"), "Maximili | 06 Maximilian Koch");
@@ -673,7 +692,7 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
     EXPECT_EQ(speichern("Lena Schäfer"), "01 Lena | 01 Lena Schäfer");
     EXPECT_EQ(speichern("Maximilian Berg"), "05 Maxim | 05 Maximilian Berg");
     // Lena Schmidt leaves, her line deleted; Lena Schulz's moved above Lena Schneider's.
-    tippen({ "Lena Schäfer", "Lena Schulz", "Lena Schneider", "Maximilian Berg", "Maximilian Koch" });
+    tippen({ "01 Lena Schäfer", "04 Lena Schulz", "03 Lena Schneider", "05 Maximilian Berg", "Maximilian Koch" });
     EXPECT_EQ(speichern("Lena Schneider"), "03 Lena | 03 Lena Schneider");
     EXPECT_EQ(speichern("Lena Schulz", true), "04 Lena | 04 Lena Schulz");
     EXPECT_EQ(speichern("Lena Schäfer"), "01 Lena | 01 Lena Schäfer");
