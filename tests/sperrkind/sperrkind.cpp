@@ -18,8 +18,9 @@
 //   sperrkind einstellen <datei> <ms> <stichwort>            for <ms> ms changes the section <stichwort> of the
 //   settings
 //                                                           file <datei> again and again (two numbers, 1 1 to 9 9),
-//                                                           read and written as an aid's start does; exit 6 at the
-//                                                           first change that fails, printing why
+//                                                           read and written as an aid's start does; prints
+//                                                           "<failed> <changes> <first reason>", exit 6 where any
+//                                                           failed
 //   sperrkind lesen <datei> <anzahl> <stichwort>             reads the section <stichwort> of <datei> <anzahl> times;
 //                                                           prints "<failed> <missing or damaged> <reads>" and the
 //                                                           first reasons
@@ -85,17 +86,20 @@ int einstellen(const QString& datei, int ms, const QString& stichwort)
 {
     QElapsedTimer uhr;
     uhr.start();
-    for (int n = 0; uhr.elapsed() < ms; ++n) {
+    int fehler = 0;
+    int n = 0;
+    QString erster;
+    for (; uhr.elapsed() < ms; ++n) {
         try {
             std::vector<int> werte;
             einstellungsdatei::abschnittlesen(datei, stichwort, 2, werte);
             einstellungsdatei::abschnittschreiben(datei, stichwort, { n % 9 + 1, n % 9 + 1 });
         } catch (const RuntimeError& e) {
-            sagen(e.message());
-            return 6;
+            if (fehler++ == 0) erster = e.message();
         }
     }
-    return 0;
+    sagen(QStringLiteral("%1 %2 %3").arg(fehler).arg(n).arg(erster));
+    return fehler ? 6 : 0;
 }
 
 int lesen(const QString& datei, int anzahl, const QString& stichwort)
