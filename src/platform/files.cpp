@@ -535,6 +535,105 @@ int removeShared(const QString& path)
     }
 }
 
+namespace {
+
+// Whether a file that `path` could not be opened as may be on its way into place: its folder lists the name (the
+// share answered for it while another PC replaced it), or a fresh temporary file of a new copy. One listing; a look
+// at a temporary file only where there is one. A listing that fails with a passing answer counts too.
+bool beingReplaced(const QString& path)
+{
+    int err = 0;
+    const QString folder = folderOf(path);
+    const QStringList names = listEntries(folder, err);
+    if (err) return passing(err);
+    const QString name = nameOf(path);
+    QStringList temporary;
+    for (const QString& n : names) {
+        // A share matches names without regard to case, as the open did.
+        if (n.compare(name, Qt::CaseInsensitive) == 0) return true;
+        if (n.startsWith(QLatin1String(".neu-")) && isHelperName(n)) temporary << n;
+    }
+    for (const QString& t : temporary) {
+        struct stat st { };
+        const QString helper = folder + u'/' + t;
+        const int looked = lookAt(helper, st);
+        // Gone since the listing: renamed into place, most likely.
+        if (looked == ENOENT || passing(looked)) return true;
+        if (looked) continue;
+        // One a PC that went down left is no new copy; the next that meets it removes it.
+        if (!isStale(helper, st)) return true;
+        removeShared(helper);
+    }
+    return false;
+}
+
+// The size of the open file `fd` as the share has it now, past what the mount keeps: 0 or the errno.
+int freshSize(int fd, qint64& size)
+{
+    struct statx sx { };
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_FORCE_SYNC, STATX_SIZE, &sx) != 0) return errno;
+    size = qint64(sx.stx_size);
+    return 0;
+}
+
+// One open and read of `path`: 0 with all its bytes, or the errno. A mount reads no further than the size it keeps
+// of a file, and keeps the size it last saw for a while (gvfs and smbnetfs a second): where another PC put a longer
+// copy in place meanwhile, the read would end short, with bytes of the new copy, so the size is asked of the share
+// first. A read that ends short all the same, or reads nothing of a file that a second look finds bytes in (gvfs
+// may say a file has none while another PC replaces it), is EAGAIN.
+int readOnce(const QString& path, QByteArray& bytes)
+{
+    bytes.clear();
+    if (const int a = answered("open", path)) return a;
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    qint64 size = 0;
+    int err = freshSize(fd, size);
+    while (err == 0) {
+        const qsizetype had = bytes.size();
+        bytes.resize(had + 65536);
+        ssize_t n = 0;
+        if (const int a = answered("read", path); a > 0) {
+            errno = a;
+            n = -1;
+        } else if (a == 0) {
+            n = ::read(fd, bytes.data() + had, 65536);
+        }
+        bytes.resize(had + qMax<qsizetype>(n, 0));
+        if (n > 0) continue;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) err = errno;
+        break;
+    }
+    if (err == 0 && bytes.isEmpty() && size == 0) err = freshSize(fd, size);
+    if (err == 0 && bytes.size() < size) err = EAGAIN;
+    ::close(fd);
+    if (err) bytes.clear();
+    return err;
+}
+
+} // namespace
+
+int readShared(const QString& name, QByteArray& bytes)
+{
+    QString path = normalise(name);
+    Settling settling(path);
+    for (bool resolved = false;;) {
+        const int err = readOnce(path, bytes);
+        if (err == 0) return 0;
+        // Spelled otherwise on disk: only where the name as given is not found is the real spelling looked for.
+        if (err == ENOENT && !resolved) {
+            resolved = true;
+            const QString real = find(path).path;
+            if (real != path) {
+                path = real;
+                continue;
+            }
+        }
+        if (!(passing(err) || (err == ENOENT && beingReplaced(path))) || !settling.again()) return err;
+    }
+}
+
 int probeShareTime(const QString& folder, qint64& nowNs)
 {
     const QString probe = folder + QStringLiteral("/.uhr-") + QUuid::createUuid().toString(QUuid::Id128);
@@ -651,7 +750,12 @@ bool exists(const QString& name)
 bool fileExists(const QString& name)
 {
     const QString n = normalise(name);
-    const Found f = n.isEmpty() ? Found() : find(n);
+    if (n.isEmpty()) return false;
+    Found f = find(n);
+    // A file another PC replaces just then is there all the same: no caller may take it for missing and act on that.
+    for (Settling settling(f.path);
+         !f.whole && (passing(f.err) || (f.err == ENOENT && beingReplaced(f.path))) && settling.again();)
+        f = find(n);
     return f.whole && S_ISREG(f.st.st_mode);
 }
 

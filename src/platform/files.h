@@ -81,6 +81,17 @@ int writeWhole(const QString& path, const QByteArray& bytes);
 // there: 0 or the errno (EEXIST where it is there). What could not be written whole is removed again.
 int writeNewFile(const QString& path, const QByteArray& bytes);
 
+// ---- Reading a file another PC may replace ----
+// While another PC puts a new copy of a file in place (WholeFile), a share answers a reader for a moment as if the
+// file were busy, gone ("no such file") or empty, and a mount reads a longer new copy only as far as the old one's
+// size it keeps for a second. The whole content of the file `name` (matched as resolve does): one open, one look at
+// the size the share has now and the read, on the common path; 0, or the errno of the failure (ENOENT where there is
+// no such file, EISDIR where it is a folder). Passing answers are waited out for up to kInUseMs: "no such file" only
+// while its folder still lists the name or a fresh temporary file of a new copy beside it, a read that ends short or
+// empty only while the share's size says there is more. So a file that is missing or empty is said so after one
+// more look, never after a wait.
+int readShared(const QString& name, QByteArray& bytes);
+
 // ---- Files that several PCs make and remove in one shared folder ----
 // A data folder often lies on a school's share. There a file open on another PC cannot be deleted until it is
 // closed (through FUSE one closed a moment ago may still count as open), an exclusive create is not exclusive
@@ -191,9 +202,11 @@ int probeShareTime(const QString& folder, qint64& nowNs);
 int makeDir(const QString& path);
 int lookAt(const QString& path, struct stat& st); // lstat
 
-// Tests: while set, a step of the layer ("mkdir", "lstat", "opendir", "rmdir", "unlink", "rename") on a path that
-// the function is asked about answers the errno it returns instead of being done (0: done as usual), as a share
-// answers while another PC makes or gives back that name.
+// Tests: while set, a step of the layer ("mkdir", "lstat", "opendir", "rmdir", "unlink", "rename", "open", "read")
+// on a path that the function is asked about answers the errno it returns instead of being done (0: done as usual),
+// as a share answers while another PC makes or gives back that name; "read" answering kReadsNothing reads no byte,
+// as gvfs reads a file another PC replaces.
+constexpr int kReadsNothing = -3;
 void setShareAnswerForTests(std::function<int(const char* step, const QString& path)> answer);
 // Tests: while set, a flush fails for every file whose real path the predicate accepts, as on a full disk.
 void setWriteFailureForTests(std::function<bool(const QString& path)> failsFor);

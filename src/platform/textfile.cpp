@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 TextFile::TextFile() = default;
 TextFile::~TextFile()
 {
@@ -48,11 +50,10 @@ void TextFile::reset()
 {
     if (m_mode != Mode::Closed) close();
     if (m_name.isEmpty()) return fail(IoNotAssigned);
-    const QString path = files::resolve(m_name);
-    QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
-        return fail(QFileInfo(path).isDir() ? IoAccessDenied : openErrorCode(path, f.error()));
-    m_content = cp1252::decode(f.readAll());
+    QByteArray bytes;
+    if (const int err = files::readShared(m_name, bytes))
+        return fail(err == ENOENT ? openErrorCode(files::resolve(m_name), QFileDevice::OpenError) : IoAccessDenied);
+    m_content = cp1252::decode(bytes);
     m_pos = 0;
     m_mode = Mode::Reading;
     ok();

@@ -384,33 +384,35 @@ bool passwortGueltig(const QString& passwort)
 
 std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
 {
-    const QString datei = files::resolve(datpfad + QStringLiteral("dw.ina"));
+    const QString name = datpfad + QStringLiteral("dw.ina");
+    // As it is spelled on disk, for a message only: the read matches letter case itself.
+    const auto datei = [&] { return files::resolve(name); };
     const auto zu = [&](const QString& warum) -> std::optional<QString> {
         if (meldung) *meldung = warum;
         return std::nullopt;
     };
     if (meldung) meldung->clear();
-    struct stat st { };
-    int err = ::stat(nativ(datei).constData(), &st) == 0 ? 0 : errno;
+    QByteArray bytes;
+    // Another PC that saves a new password just then is waited out by the layer: only a file that is really missing
+    // opens the administration without one.
+    const int err = files::readShared(name, bytes);
     if (err == ENOENT) return QString();
     const QString dreiZeilen = QStringLiteral("„Dateiverwaltung“, das Passwort (bis zu 8 Zeichen: Buchstaben und "
                                               "Ziffern, keine Umlaute und keine Leerzeichen; eine leere Zeile für "
                                               "keines) und „Ende“.");
     // A folder in its place is there for good: waiting would never help, it has to be mended.
-    if (err == 0 && S_ISDIR(st.st_mode))
+    if (err == EISDIR)
         return zu(QStringLiteral("„%1“ ist beschädigt: an der Stelle der Datei mit dem Passwort der Verwaltung steht "
                                  "ein Ordner. Die Verwaltung bleibt deshalb geschlossen. Bitte benennen Sie den "
                                  "Ordner um oder löschen Sie ihn, und legen Sie mit einem Texteditor eine Datei "
                                  "„dw.ina“ mit genau drei Zeilen an: %2")
-                      .arg(datei, dreiZeilen));
-    QFile f(datei);
-    if (err == 0 && !f.open(QIODevice::ReadOnly)) err = EACCES;
+                      .arg(datei(), dreiZeilen));
     // A share that does not answer just now is no missing file: that would open the administration to anyone.
     if (err != 0)
         return zu(QStringLiteral("Die Datei „%1“ mit dem Passwort der Verwaltung kann nicht gelesen werden (%2). Die "
                                  "Verwaltung bleibt geschlossen; bitte versuchen Sie es gleich noch einmal.")
-                      .arg(datei, IoError::reason(ioCodeFor(err))));
-    const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
+                      .arg(datei(), IoError::reason(ioCodeFor(err))));
+    const cp1252::Lines gelesen = cp1252::decodeLines(bytes);
     const auto zeile = [&](int i) { return gelesen.lines.value(i).trimmed(); };
     // A file cut short, or a second line that no one can type, would open the administration to anyone or to no one.
     if (!gelesen.text || gelesen.lines.size() < 3
@@ -419,7 +421,7 @@ std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
         return zu(QStringLiteral("Die Datei „%1“ ist beschädigt: sie nennt kein Passwort, das sich eingeben lässt. "
                                  "Die Verwaltung bleibt deshalb geschlossen. Bitte öffnen Sie die Datei mit einem "
                                  "Texteditor und schreiben Sie genau drei Zeilen hinein: %2")
-                      .arg(datei, dreiZeilen));
+                      .arg(datei(), dreiZeilen));
     return gelesen.lines.at(1);
 }
 

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 
 namespace einstellungsdatei {
 namespace {
@@ -20,12 +22,24 @@ struct Zeile {
     QByteArray ende;
 };
 
+// The file's bytes; none where there is no such file (a folder in its place is none either). Another PC may be
+// replacing it just then: what the share answers meanwhile is waited out by the layer, never taken for a missing
+// or empty file, which would put the defaults in place of the teacher's settings.
+std::optional<QByteArray> vorhandeneBytes(const QString& datei)
+{
+    QByteArray alles;
+    const int err = files::readShared(datei, alles);
+    if (err == ENOENT || err == EISDIR) return std::nullopt;
+    if (err) throw IoError(IoAccessDenied, datei);
+    return alles;
+}
+
 QByteArray rohbytes(const QString& datei)
 {
-    const QString pfad = files::resolve(datei);
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
-    return f.readAll();
+    QByteArray alles;
+    if (const int err = files::readShared(datei, alles))
+        throw IoError(err == ENOENT ? IoFileNotFound : IoAccessDenied, datei);
+    return alles;
 }
 
 std::vector<Zeile> zeilenVon(const QByteArray& alles)
@@ -301,9 +315,8 @@ void sichern(const QString& datei, const QByteArray& alles)
 }
 
 // The file's lines for a reader: none, and said once, when the file is damaged as a whole.
-std::vector<Zeile> leselinien(const QString& datei, bool& beschaedigt)
+std::vector<Zeile> leselinien(const QString& datei, const QByteArray& alles, bool& beschaedigt)
 {
-    const QByteArray alles = rohbytes(datei);
     std::vector<Zeile> zeilen = zeilenVon(alles);
     beschaedigt = unlesbar(datei, alles, zeilen);
     if (beschaedigt) {
@@ -337,9 +350,10 @@ bool abschnittladen(const QString& datei, const QString& stichwort, int anzahl, 
 {
     zeilenzahl = 0;
     stichwortzeile = 0;
-    if (!files::fileExists(datei)) return false;
+    const std::optional<QByteArray> alles = vorhandeneBytes(datei);
+    if (!alles) return false;
     bool beschaedigt = false;
-    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
+    const std::vector<Zeile> zeilen = leselinien(datei, *alles, beschaedigt);
     pufferfuellen(zeilen);
     const QByteArray wort = cp1252::encode(stichwort);
     const int idx = stichwortindex(zeilen, wort);
@@ -353,9 +367,10 @@ Abschnittstand abschnittlesen(const QString& datei, const QString& stichwort, in
 {
     zeilenzahl = 0;
     stichwortzeile = 0;
-    if (!files::fileExists(datei)) return Abschnittstand::fehlt;
+    const std::optional<QByteArray> alles = vorhandeneBytes(datei);
+    if (!alles) return Abschnittstand::fehlt;
     bool beschaedigt = false;
-    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
+    const std::vector<Zeile> zeilen = leselinien(datei, *alles, beschaedigt);
     pufferfuellen(zeilen);
     const QByteArray wort = cp1252::encode(stichwort);
     const int idx = stichwortindex(zeilen, wort);
@@ -432,9 +447,10 @@ void abschnittschreibenTexte(const QString& datei, const QString& stichwort, con
 
 bool kopfladen(const QString& datei, int& mindestminuten, int& mindestaufgaben)
 {
-    if (!files::fileExists(datei)) return false;
+    const std::optional<QByteArray> alles = vorhandeneBytes(datei);
+    if (!alles) return false;
     bool beschaedigt = false;
-    const std::vector<Zeile> zeilen = leselinien(datei, beschaedigt);
+    const std::vector<Zeile> zeilen = leselinien(datei, *alles, beschaedigt);
     const QByteArray wort = "limit";
     if (beschaedigt) {
         mindestminuten = 0;

@@ -300,12 +300,13 @@ QStringList alleZeilen(const QString& datpfad, const QString& liste)
 {
     const QString datei = pfad(datpfad, liste);
     if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, datei);
-    const QString echt = files::resolve(datei);
-    if (QFileInfo(echt).isDir()) throw IoError(IoAccessDenied, datei);
-    QFile f(echt);
-    if (!f.open(QIODevice::ReadOnly)) throw IoError(f.exists() ? IoAccessDenied : IoFileNotFound, datei);
-    const cp1252::Lines gelesen = cp1252::decodeLines(f.readAll());
-    if (!gelesen.text) throw Beschaedigt(beschaedigtMeldung(echt));
+    QByteArray bytes;
+    // Another PC's save may put its new copy in place just then: the layer waits that out, so that a list is never
+    // read as empty or missing for it.
+    if (const int err = files::readShared(datei, bytes))
+        throw IoError(err == ENOENT ? IoFileNotFound : IoAccessDenied, datei);
+    const cp1252::Lines gelesen = cp1252::decodeLines(bytes);
+    if (!gelesen.text) throw Beschaedigt(beschaedigtMeldung(files::resolve(datei)));
     return gelesen.lines;
 }
 

@@ -137,9 +137,9 @@ QString anlegen(const QString& stamm, const std::function<QStringList(const QStr
 
 QStringList lesen(const QString& pfad)
 {
-    QFile datei(files::resolve(pfad));
-    if (!datei.open(QIODevice::ReadOnly)) return {};
-    return cp1252::decodeLines(datei.readAll()).lines;
+    QByteArray bytes;
+    if (files::readShared(pfad, bytes) != 0) return {};
+    return cp1252::decodeLines(bytes).lines;
 }
 
 } // namespace protokoll

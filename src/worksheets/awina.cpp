@@ -5,7 +5,6 @@
 #include "shell/einstellungsdatei.h"
 #include "worksheets/blattrahmen_logik.h"
 
-#include <QFile>
 #include <numeric>
 
 namespace awina {
@@ -59,8 +58,8 @@ QString datei()
 
 bool vorhanden()
 {
-    QFile f(files::resolve(datei()));
-    return f.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    return files::readShared(datei(), bytes) == 0;
 }
 
 Haken laden(const Abschnitt& abschnitt)

@@ -568,6 +568,56 @@ TEST_F(FilesTest, ASharesPassingAnswersAreWaitedOutAndARealFaultIsSaid)
             { "H1_7_01.txt", "H1_7_03.txt", "H1_7_05.txt", "H1_7_07.txt", "Klassen", "smb-share:server=schule" }));
 }
 
+TEST_F(FilesTest, AReadWhileAnotherPcReplacesTheFileWaitsAndAMissingOrEmptyFileIsSaidAtOnce)
+{
+    std::atomic<int> gesagt { 0 };
+    writeBytes(dataPath("hw.ina"), "Hilfe\r\n");
+    QByteArray gelesen;
+    // gvfs says "busy" or "no such file" while the name is listed, or reads nothing of a file that has bytes.
+    for (const int antwort : { EBUSY, EIO, ENOENT, files::kReadsNothing }) {
+        gesagt = 0;
+        teilen(antwort == files::kReadsNothing ? "read" : "open", "hw.ina", antwort, 200, gesagt);
+        EXPECT_EQ(files::readShared(dataPath("HW.INA"), gelesen), 0) << antwort;
+        EXPECT_EQ(gelesen, "Hilfe\r\n") << antwort;
+        EXPECT_GT(gesagt, 1) << antwort;
+    }
+    teilen("read", "hw.ina", files::kReadsNothing, 200, gesagt);
+    EXPECT_EQ(TextFile::readAllLines(dataPath("hw.ina")), QStringList({ "Hilfe" }));
+
+    // The old file removed, the new copy not yet renamed into place: its temporary file beside it is waited for.
+    writeBytes(dataPath(".neu-0f3c9a.tmp"), "neu\r\n");
+    auto seit = std::make_shared<QElapsedTimer>();
+    seit->start();
+    files::setShareAnswerForTests([seit](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "open") == 0 && pfad.endsWith("fw.ina") && seit->elapsed() >= 200)
+            std::rename(QFile::encodeName(pfad.section(u'/', 0, -2) + "/.neu-0f3c9a.tmp").constData(),
+                QFile::encodeName(pfad).constData());
+        return 0;
+    });
+    EXPECT_EQ(files::readShared(dataPath("fw.ina"), gelesen), 0);
+    EXPECT_EQ(gelesen, "neu\r\n");
+
+    // Missing, or empty, is said after one more look; so is no right to read, at the first. A temporary file a PC
+    // that went down left is no new copy on its way.
+    writeBytes(dataPath(".neu-1d2e.tmp"), "alt\r\n");
+    ASSERT_TRUE(stampFromNow(dataPath(".neu-1d2e.tmp"), -60));
+    writeBytes(dataPath("leer.txt"), "");
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_EQ(files::readShared(dataPath("aw.ina"), gelesen), ENOENT);
+    EXPECT_EQ(files::readShared(dataPath("WORTList/tiere.txt"), gelesen), ENOENT);
+    EXPECT_EQ(files::readShared(dataPath("leer.txt"), gelesen), 0);
+    EXPECT_TRUE(gelesen.isEmpty());
+    EXPECT_EQ(files::readShared(dataFolder(), gelesen), EISDIR);
+    gesagt = 0;
+    teilen("open", "hw.ina", EACCES, 60000, gesagt);
+    EXPECT_EQ(files::readShared(dataPath("hw.ina"), gelesen), EACCES);
+    EXPECT_EQ(gesagt, 1);
+    EXPECT_LT(uhr.elapsed(), 1000);
+    files::setShareAnswerForTests({});
+    EXPECT_EQ(allEntries(dataFolder()), QStringList({ "fw.ina", "hw.ina", "leer.txt" }));
+}
+
 TEST_F(FilesTest, AFolderAnotherPcMakesAtTheSameMomentCountsAsMade)
 {
     // Between our look and our mkdir another PC makes the class folder: the share says it exists.

@@ -4,6 +4,7 @@
 #include "platform/filelock.h"
 #include "platform/files.h"
 #include "shell/dverw_logik.h"
+#include "shell/einstellungsdatei.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "shell/tav_i_logik.h"
@@ -408,6 +409,54 @@ TEST_P(FreigabeTest, ANameTheShareRefusesIsSaidAtOnceAndTheNextNameIsMadeAsEver)
     EXPECT_TRUE(files::forceDirectories(zwei + "Klassen/KL/Kim Lee"));
     EXPECT_EQ(allEntries(server), QStringList({ "Klassen", "k_liste" }));
     EXPECT_EQ(allEntries(server + "Klassen/KL"), QStringList({ "Kim Lee" }));
+}
+
+TEST_P(FreigabeTest, AFileAnotherPcReplacesAgainAndAgainIsReadWholeEveryTime)
+{
+    // Pupils on one PC start one aid after another, each start changing the settings file; a pupil on the other PC
+    // presses Start, which reads it.
+    writeBytes(server + "hw.ina", "Hilfe\r\nhw\r\nlimit\r\n1 1\r\nzr10\r\n1 1\r\n");
+    QProcess* pc = starten({ "einstellen", eins + "hw.ina", "3000", "limit" });
+    int lesungen = 0;
+    QStringList fehler;
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 3000 || lesungen < 100) {
+        ++lesungen;
+        try {
+            std::vector<int> werte;
+            if (einstellungsdatei::abschnittlesen(zwei + "hw.ina", "limit", 2, werte)
+                    != einstellungsdatei::Abschnittstand::gelesen
+                || werte[0] != werte[1])
+                fehler << QStringLiteral("nicht gelesen");
+        } catch (const RuntimeError& e) {
+            fehler << e.message();
+        }
+    }
+    QString ausgabe;
+    EXPECT_EQ(ende(pc, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " von " << lesungen << ": " << fehler.join(" | ").toStdString();
+
+    // Two PCs pressing Start at the same moment, each reading and writing the file.
+    QProcess* a = starten({ "einstellen", eins + "hw.ina", "1500", "limit" });
+    QProcess* b = starten({ "einstellen", zwei + "hw.ina", "1500", "zr10" });
+    EXPECT_EQ(ende(a, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_EQ(ende(b, &ausgabe), 0) << ausgabe.toStdString();
+
+    // A class list read for the protocol dialog while another PC saves names into it.
+    writeBytes(server + "k_liste/KL.TXT", "01 Anna\r\n");
+    pc = starten({ "hinzufuegen", eins, "KL", "Bert", "12" }, { QStringLiteral("TAVI_KIND_PAUSE_MS=50") });
+    fehler.clear();
+    // The child saves for about two seconds.
+    for (lesungen = 0, uhr.start(); uhr.elapsed() < 2000 || lesungen < 50; ++lesungen) {
+        const klassenliste::Schuelerliste liste = klassenliste::schuelerLesen(zwei, "KL");
+        if (liste.stand != klassenliste::Schuelerliste::Stand::gelesen || liste.zeilen.isEmpty())
+            fehler << QString::number(int(liste.stand)) + u' ' + liste.meldung;
+    }
+    EXPECT_EQ(ende(pc, &ausgabe), 0) << ausgabe.toStdString();
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " von " << lesungen << ": " << fehler.join(" | ").toStdString();
+    EXPECT_EQ(klassenliste::lesen(server, "KL").size(), 13);
+    EXPECT_EQ(allEntries(server).filter(".neu-"), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),

@@ -15,17 +15,28 @@
 //                                                           stamm + NN + ".txt"; prints its path or the reason
 //   sperrkind drucken <ordner> <titel> <start>               at <start> prints a page of <titel> to a PDF file in
 //                                                           <ordner>; prints its path or the reason
+//   sperrkind einstellen <datei> <ms> <stichwort>            for <ms> ms changes the section <stichwort> of the
+//   settings
+//                                                           file <datei> again and again (two numbers, 1 1 to 9 9),
+//                                                           read and written as an aid's start does; prints
+//                                                           "<failed> <changes> <first reason>", exit 6 where any
+//                                                           failed
+//   sperrkind lesen <datei> <anzahl> <stichwort>             reads the section <stichwort> of <datei> <anzahl> times;
+//                                                           prints "<failed> <missing or damaged> <reads>" and the
+//                                                           first reasons
 // The wait for the lock is TAVI_SPERRE_WARTE_MS where set; TAVI_KIND_PAUSE_MS pauses between two names added, as
 // a teacher types the next one.
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/printer.h"
 #include "shell/dverw_logik.h"
+#include "shell/einstellungsdatei.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QThread>
@@ -68,6 +79,50 @@ void warten(qint64 start)
 {
     const qint64 bis = start - QDateTime::currentMSecsSinceEpoch();
     if (bis > 0) QThread::msleep(ulong(bis));
+}
+
+// A settings file's section changed again and again, as pupils on another PC start one aid after another.
+int einstellen(const QString& datei, int ms, const QString& stichwort)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    int fehler = 0;
+    int n = 0;
+    QString erster;
+    for (; uhr.elapsed() < ms; ++n) {
+        try {
+            std::vector<int> werte;
+            einstellungsdatei::abschnittlesen(datei, stichwort, 2, werte);
+            einstellungsdatei::abschnittschreiben(datei, stichwort, { n % 9 + 1, n % 9 + 1 });
+        } catch (const RuntimeError& e) {
+            if (fehler++ == 0) erster = e.message();
+        }
+    }
+    sagen(QStringLiteral("%1 %2 %3").arg(fehler).arg(n).arg(erster));
+    return fehler ? 6 : 0;
+}
+
+int lesen(const QString& datei, int anzahl, const QString& stichwort)
+{
+    int fehler = 0;
+    int fehlt = 0;
+    QStringList gruende;
+    for (int i = 0; i < anzahl; ++i) {
+        try {
+            std::vector<int> werte;
+            if (einstellungsdatei::abschnittlesen(datei, stichwort, 2, werte)
+                    != einstellungsdatei::Abschnittstand::gelesen
+                || werte.size() != 2 || werte[0] < 1 || werte[0] > 9) {
+                ++fehlt;
+                if (gruende.size() < 3) gruende << QStringLiteral("nicht gelesen");
+            }
+        } catch (const RuntimeError& e) {
+            ++fehler;
+            if (gruende.size() < 3) gruende << e.message();
+        }
+    }
+    sagen(QStringLiteral("%1 %2 %3 %4").arg(fehler).arg(fehlt).arg(anzahl).arg(gruende.join(QStringLiteral(" | "))));
+    return 0;
 }
 
 QString art(klassenliste::Speicherung a)
@@ -150,6 +205,8 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    if (modus == QLatin1String("einstellen") && a.size() == 5) return einstellen(a[2], a[3].toInt(), a[4]);
+    if (modus == QLatin1String("lesen") && a.size() == 5) return lesen(a[2], a[3].toInt(), a[4]);
     if (modus == QLatin1String("uhr")) {
         sagen(QString::number(QDateTime::currentSecsSinceEpoch()));
         return 0;
