@@ -705,6 +705,13 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
         EXPECT_EQ(ordner, dataPath("Klassen/KL3A/05 Maxim"));
         EXPECT_EQ(blick.lage(dataFolder(), "KL3A", zeilen).gelesen(), 2); // "Maximili" and "05 Maxim"
     }
+    // A window's view is looked at again under the lock: a folder another PC made since is seen, nothing else read.
+    EXPECT_FALSE(blick.auffrischen(dataFolder(), "KL3A"));
+    QDir().mkpath(dataPath("Klassen/KL3A/07 Maxim"));
+    EXPECT_TRUE(blick.auffrischen(dataFolder(), "KL3A"));
+    EXPECT_TRUE(blick.lage(dataFolder(), "KL3A", zeilen).da("07 Maxim"));
+    EXPECT_EQ(blick.lage(dataFolder(), "KL3A", zeilen).gelesen(), 0);
+    QDir().rmdir(dataPath("Klassen/KL3A/07 Maxim"));
     // Each folder holds the protocols of one child.
     for (const QString& o : allEntries(dataPath("Klassen/KL3A"))) {
         QSet<QString> namen;
