@@ -370,7 +370,7 @@ bool kannNennen(const QString& zeile, const QString& ordner)
     int d = 0;
     while (d < o.size() && d < 4 && o.at(d) >= u'0' && o.at(d) <= u'9')
         ++d;
-    return d >= 1 && d <= 3 && d < o.size() && o.at(d) == u' '
+    return d >= 1 && d <= 3 && (d == o.size() || o.at(d) == u' ')
         && schluessel(ordnername(o.left(d) + u' ' + name(zeile))) == o;
 }
 
@@ -398,7 +398,8 @@ Ordnernummer nummerVon(const QString& ordner)
     int i = 0;
     while (i < ordner.size() && i < 4 && ordner.at(i) >= u'0' && ordner.at(i) <= u'9')
         ++i;
-    if (i == 0 || i > 3 || i >= ordner.size() || ordner.at(i) != u' ') return {};
+    // A name of digits alone is the folder of a line whose name holds only what a folder name cannot ("05 ***").
+    if (i == 0 || i > 3 || (i < ordner.size() && ordner.at(i) != u' ')) return {};
     return { i, ordner.left(i).toInt() };
 }
 
