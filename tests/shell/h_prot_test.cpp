@@ -562,3 +562,31 @@ TEST(Meldungsort, TheFirstPlaceThatCoversNothingAsHighAsItCanBe)
     // Outside the room is no place; a place of no width is none.
     EXPECT_TRUE(hprot::meldungsort({ { QPoint(800, 0), 300 }, { QPoint(0, 0), 0 } }, hoehe, raum, {}).isEmpty());
 }
+
+TEST_F(HProtTest, TwoPupilsOfOneNameSaveIntoTheirOwnFoldersAlsoWhereAnotherPcWroteANumberMeanwhile)
+{
+    files::forceDirectories(dataPath("k_liste"));
+    writeBytes(dataPath("k_liste/KL3A.txt"), "Anna\r\nAnna\r\n");
+    tavi::klinaSchreiben(dataPath("kl.ina"), datpfad, QStringLiteral("KL3A"));
+    aktivliste = "KL3A";
+    // The second Anna saves first: her line is given her folder's number.
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(1);
+    });
+    EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/02 Anna/H1_7_01.txt")));
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL3A.txt")), "Anna\r\n02 Anna\r\n");
+    // The names were shown before another PC wrote her number: her click is hers all the same.
+    writeBytes(dataPath("k_liste/KL3A.txt"), "Anna\r\nAnna\r\n");
+    zeigen([&] {
+        dialog.Button5->Click();
+        writeBytes(dataPath("k_liste/KL3A.txt"), "Anna\r\n02 Anna\r\n");
+        namenKlicken(1);
+    });
+    EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/02 Anna/H1_7_02.txt")));
+    zeigen([&] {
+        dialog.Button5->Click();
+        namenKlicken(0);
+    });
+    EXPECT_TRUE(files::fileExists(dataPath("Klassen/KL3A/Anna/H1_7_01.txt")));
+}
