@@ -174,10 +174,10 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                 if (dessen >= 0 && protokollform(name(schueler.at(dessen))) != protokollform(*it)) dessen = -1;
                 // Nothing on the list tells them apart: one who left, and a line typed with his name (and number);
                 // or two of one name where the other's line is not written with the folder's number, which alone
-                // ties a line of that name to it.
+                // ties a line of that name to it (a folder without a number is the first of them in their order).
                 const bool ununterscheidbar
                     = (gleicherName(*it, wer)
-                          && (dessen < 0 || seineNummer || klassenliste::nummer(schueler.at(dessen)) != nr))
+                          && (dessen < 0 || seineNummer || nr == 0 || klassenliste::nummer(schueler.at(dessen)) != nr))
                     || gleicherName(vermerkt, wer);
                 fuzz::pruefen(ununterscheidbar || (dessen < 0 && berichtigt),
                     "a child put in the folder of another child of the list");
