@@ -617,8 +617,9 @@ private:
             schritt.insert(i, s);
             belegt.insert(o, i);
         };
-        // The highest number of the folders given to the children of his name before him, where his line has none:
-        // his is past it, so that their order among themselves stays the order of their folders. -1 where none is.
+        // The highest number of the folders given to the children of his name before him, where his line has none;
+        // -1 where none is. Where one of them has a folder with a number, the folder without one is not his: it would
+        // come before theirs in their order among themselves.
         const auto unten = [&](int i) {
             int hoechste = -1;
             if (m_z.at(i).mitNummer) return hoechste;
@@ -711,13 +712,12 @@ private:
         for (const int i : zeilen) {
             if (ordner.contains(i)) continue;
             const Zeile& z = m_z.at(i);
-            const int mindestens = unten(i) + 1;
             const auto ordnerFuer = [&](int nr) { return schluessel(ordnername(zeile(nr, z.name))); };
             const auto frei = [&](const QString& o) {
                 return !belegt.contains(o) && (!m_lage.da(o) || m_lage.traegt(o).isEmpty());
             };
             const auto erlaubt = [&](int nr) {
-                if (nr < mindestens || nr > kMaxNummer || andereZeile(nr, i)) return false;
+                if (nr < 1 || nr > kMaxNummer || andereZeile(nr, i)) return false;
                 const QString o = ordnerFuer(nr);
                 // No other folder on disk has the number: a fresh folder never takes the number of another's.
                 for (const QString& p : m_plattenNummern.value(nr))
