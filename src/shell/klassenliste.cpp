@@ -6,7 +6,6 @@
 #include "platform/files.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QVector>
 
