@@ -562,7 +562,9 @@ private:
         QHash<QString, int> nachName;
         for (const int i : zeilen) {
             if (ordner.contains(i) || m_z.at(i).mitNummer) continue;
-            const QString form = protokollform(m_z.at(i).name);
+            // Lines of one name whose own folders differ ("2147483648 Anna", "4294967296 Anna") could not name the
+            // same folders: each keeps the one his line names.
+            const QString form = protokollform(m_z.at(i).name) + u'\n' + m_z.at(i).eigenSchluessel;
             if (!nachName.contains(form)) {
                 nachName.insert(form, int(gruppen.size()));
                 gruppen.append(QVector<int>());
@@ -577,7 +579,10 @@ private:
                     continue;
                 const QString traegt = m_lage.traegt(o);
                 if (traegt.isEmpty()) {
-                    if (kinder.size() < 2) continue;
+                    // Only one whose number his line can be written with: a number another line is written with
+                    // would leave him nothing that keeps him apart once a namesake leaves.
+                    const Ordnernummer nr = nummerVon(o);
+                    if (kinder.size() < 2 || (nr.ziffern && m_geschriebenMit.contains(nr.wert))) continue;
                     const bool nurSie = std::all_of(zeilen.begin(), zeilen.end(),
                         [&](int j) { return !kand.value(j).contains(o) || gleicherName(m_z.at(j).name, erstes.name); });
                     if (!nurSie) continue;

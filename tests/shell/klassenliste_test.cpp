@@ -437,6 +437,13 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // A protocol saved by the third of one name moves neither of the others.
         { "the third of one name saved first", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "03 Anna" },
             { "Anna", "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "03 Anna", "Anna" } }) },
+        // An empty folder of a number another line is written with: his line could not be written with it.
+        { "an empty folder of another line's number", { "Lena Schmidt", "05 Maximilian Koch", "Lena Schmidt" },
+            { "Lena Sch", "05 Maxim", "03 Lena" }, { "Lena Schmidt", "05 Maximilian Koch", "03 Lena Schmidt" },
+            Ordnerlage(Traeger { { "Lena Sch", "Lena Schmidt" }, { "05 Lena", "" } }) },
+        { "one name after numbers too long to be numbers", { "2147483648 Anna", "4294967296 Anna" },
+            { "21474836", "42949672" }, { "2147483648 Anna", "4294967296 Anna" },
+            Ordnerlage(Traeger { { "21474836", "Anna" }, { "42949672", "Anna" }, { "02 Anna", "" } }) },
         // Empty, or another child's: a fresh folder is none on disk, but an empty one.
         { "fresh folders on disk", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "04 Anna" },
             { "Anna", "02 Anna", "04 Anna" }, Ordnerlage(Traeger { { "02 Anna", "" }, { "03 Anna", "Anna Berg" } }) },
