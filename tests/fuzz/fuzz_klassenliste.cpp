@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <random>
@@ -109,6 +108,9 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
         kind << (istSchueler(z) ? naechstes++ : -1);
     QHash<int, QString> seinOrdner;
     QHash<int, QString> seinName; // as he wrote it last
+    // Children whose folder another line of their name was given since they wrote last: nothing on the list tells
+    // them apart, and each keeps the one he is given from then on.
+    QSet<int> verdraengt;
     for (int schritt = 0; schritt < 40; ++schritt) {
         try {
             zeilen = alleZeilen(ordner, liste);
@@ -127,6 +129,12 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
         const QStringList gewaehlt = ordnernamen(schueler, lage);
         fuzz::pruefen(keineZweiGleich(gewaehlt), "two pupils share a folder");
         fuzz::pruefen(keineZweiGleich(schuelercodes(schueler, lage)), "two pupils share a code");
+        for (int i = 0; i < schueler.size(); ++i)
+            for (int j = 0; j < schueler.size(); ++j)
+                if (j != i && seinOrdner.contains(kinder.at(i))
+                    && gewaehlt.at(j).compare(seinOrdner.value(kinder.at(i)), Qt::CaseInsensitive) == 0
+                    && gleicherName(name(schueler.at(j)), name(schueler.at(i))))
+                    verdraengt.insert(kinder.at(i));
         QSet<QString> anwesend;
         for (const QString& z : schueler)
             anwesend.insert(protokollform(name(z)));
@@ -182,17 +190,11 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                 fuzz::pruefen(ununterscheidbar || (dessen < 0 && berichtigt),
                     "a child put in the folder of another child of the list");
             }
-            // A child keeps his folder while his name stays, unless another line of that name has it now (one that
-            // nothing on the list tells from him).
+            // A child keeps his folder while his name stays, unless another line of that name was given it.
             const QString vorher = seinOrdner.value(dieses);
-            if (!vorher.isEmpty() && vorher.compare(hier, Qt::CaseInsensitive) != 0
-                && protokollform(seinName.value(dieses)) == protokollform(wer)) {
-                const int jetzt = int(gewaehlt.indexOf(
-                    QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(vorher) + QStringLiteral("$"),
-                        QRegularExpression::CaseInsensitiveOption)));
-                fuzz::pruefen(jetzt >= 0 && jetzt != nummer - 1 && gleicherName(name(schueler.at(jetzt)), wer),
-                    "a child moved from his folder to another");
-            }
+            fuzz::pruefen(vorher.isEmpty() || vorher.compare(hier, Qt::CaseInsensitive) == 0
+                    || protokollform(seinName.value(dieses)) != protokollform(wer) || verdraengt.contains(dieses),
+                "a child moved from his folder to another");
             if (!protokoll::anlegen(
                     pfad + (wuerfel(2) ? QStringLiteral("/H1_7_") : QStringLiteral("/H2_10_")),
                     [&](const QString&) {
@@ -203,6 +205,7 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                      .isEmpty()) {
                 seinOrdner.insert(dieses, hier);
                 seinName.insert(dieses, wer);
+                verdraengt.remove(dieses);
             }
             break;
         }
@@ -240,6 +243,9 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                 ? dverw::namenAendern(ordner, liste, geaendert, schueler.at(geaendert - 1), neuerName)
                 : dverw::namenHinzufuegen(ordner, liste, neuerName);
             if (e.art != Speicherung::gespeichert) break;
+            // A name changed there is another name: one changed back is not tied to the folder of the first.
+            if (geaendert && protokollform(neuerName) != protokollform(name(schueler.at(geaendert - 1))))
+                seinName.insert(kinder.at(geaendert - 1), QStringLiteral("\u0001"));
             if (!geaendert) {
                 int hinter = int(zeilen.size());
                 while (hinter > 0 && !istSchueler(zeilen.at(hinter - 1)))
