@@ -111,6 +111,9 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
     // Children whose folder another line of their name was given since they wrote last: nothing on the list tells
     // them apart, and each keeps the one he is given from then on.
     QSet<int> verdraengt;
+    // Children whose folder has a number another line is written with: their lines cannot carry it, and nothing on
+    // the list tells them from a namesake before them.
+    QSet<int> ohneHalt;
     for (int schritt = 0; schritt < 40; ++schritt) {
         try {
             zeilen = alleZeilen(ordner, liste);
@@ -193,7 +196,8 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             // A child keeps his folder while his name stays, unless another line of that name was given it.
             const QString vorher = seinOrdner.value(dieses);
             fuzz::pruefen(vorher.isEmpty() || vorher.compare(hier, Qt::CaseInsensitive) == 0
-                    || protokollform(seinName.value(dieses)) != protokollform(wer) || verdraengt.contains(dieses),
+                    || protokollform(seinName.value(dieses)) != protokollform(wer) || verdraengt.contains(dieses)
+                    || ohneHalt.contains(dieses),
                 "a child moved from his folder to another");
             if (!protokoll::anlegen(
                     pfad + (wuerfel(2) ? QStringLiteral("/H1_7_") : QStringLiteral("/H2_10_")),
@@ -206,6 +210,11 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                 seinOrdner.insert(dieses, hier);
                 seinName.insert(dieses, wer);
                 verdraengt.remove(dieses);
+                ohneHalt.remove(dieses);
+                if (nr >= 1 && !seineNummer
+                    && std::any_of(schueler.begin(), schueler.end(),
+                        [&](const QString& z) { return mitNummer(z) && klassenliste::nummer(z) == nr; }))
+                    ohneHalt.insert(dieses);
             }
             break;
         }
