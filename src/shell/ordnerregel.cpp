@@ -574,6 +574,7 @@ private:
         for (QVector<int> kinder : gruppen) {
             const Zeile& erstes = m_z.at(kinder.first());
             QStringList seine;
+            QStringList leere;
             for (const QString& o : sortiert) {
                 if (belegt.contains(o) || nummernordner.contains(o) || !kand.value(kinder.first()).contains(o))
                     continue;
@@ -583,6 +584,7 @@ private:
                     // would leave him nothing that keeps him apart once a namesake leaves.
                     const Ordnernummer nr = nummerVon(o);
                     if (kinder.size() < 2 || (nr.ziffern && m_geschriebenMit.contains(nr.wert))) continue;
+                    leere << o;
                     const bool nurSie = std::all_of(zeilen.begin(), zeilen.end(),
                         [&](int j) { return !kand.value(j).contains(o) || gleicherName(m_z.at(j).name, erstes.name); });
                     if (!nurSie) continue;
@@ -591,6 +593,10 @@ private:
                 }
                 seine << o;
             }
+            // More folders than children: one of them left. The empty ones are the first to go, those of the children
+            // before him first, so that no folder with protocols of that name is left to no one.
+            for (int k = 0; k < leere.size() && seine.size() > kinder.size(); ++k)
+                seine.removeOne(leere.at(k));
             if (seine.size() < kinder.size()) {
                 QStringList uebrig;
                 for (const QString& o : seine) {

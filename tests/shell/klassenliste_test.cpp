@@ -444,6 +444,9 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         { "one name after numbers too long to be numbers", { "2147483648 Anna", "4294967296 Anna" },
             { "21474836", "42949672" }, { "2147483648 Anna", "4294967296 Anna" },
             Ordnerlage(Traeger { { "21474836", "Anna" }, { "42949672", "Anna" }, { "02 Anna", "" } }) },
+        // One of three left where the third had saved first: an empty folder goes, never the one with her protocols.
+        { "one of three left, the third saved first", { "Anna", "Anna" }, { "02 Anna", "03 Anna" },
+            { "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
         // Empty, or another child's: a fresh folder is none on disk, but an empty one.
         { "fresh folders on disk", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "04 Anna" },
             { "Anna", "02 Anna", "04 Anna" }, Ordnerlage(Traeger { { "02 Anna", "" }, { "03 Anna", "Anna Berg" } }) },
