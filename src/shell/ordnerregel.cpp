@@ -623,6 +623,7 @@ private:
         QHash<int, QString> ordner; // line -> folder key
         QHash<int, int> schritt; // line -> the step that gave it
         QHash<QString, int> belegt; // folder key -> line
+        QSet<int> mehrdeutig; // lines given a folder by name where another folder they could name bears it too
         const auto geben = [&](int i, const QString& o, int s) {
             ordner.insert(i, o);
             schritt.insert(i, s);
@@ -680,9 +681,10 @@ private:
                 alle.unite(kand.value(i));
             }
             QStringList sortiert(alle.begin(), alle.end());
+            // A folder without a number first, before one of "00".
             std::sort(sortiert.begin(), sortiert.end(), [](const QString& a, const QString& b) {
-                const int na = nummerVon(a).ziffern ? nummerVon(a).wert : 0;
-                const int nb = nummerVon(b).ziffern ? nummerVon(b).wert : 0;
+                const int na = nummerVon(a).ziffern ? nummerVon(a).wert : -1;
+                const int nb = nummerVon(b).ziffern ? nummerVon(b).wert : -1;
                 return na != nb ? na < nb : a < b;
             });
             const auto binden = [&](const QString& o, bool nurNummer) {
@@ -707,6 +709,10 @@ private:
             namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben);
             for (const QString& o : sortiert)
                 binden(o, false);
+            for (const int i : zeilen)
+                for (const QString& o : kand.value(i))
+                    if (schritt.value(i) == 1 && o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name))
+                        mehrdeutig.insert(i);
             // 2. His own folder, unless another line has it or, for a line without a number, another name is borne
             //    by it.
             for (const int i : zeilen) {
@@ -767,11 +773,11 @@ private:
             geben(i, ordnerFuer(nr), 3);
         }
         for (const int i : zeilen)
-            fertig(i, ordner.value(i), schritt.value(i));
+            fertig(i, ordner.value(i), schritt.value(i), mehrdeutig.contains(i));
         codesVergeben(zeilen);
     }
 
-    void fertig(int i, const QString& schluesselDesOrdners, int schritt)
+    void fertig(int i, const QString& schluesselDesOrdners, int schritt, bool mehrdeutig = false)
     {
         const Zeile& z = m_z.at(i);
         Schuelerordner& e = m_erg[i];
@@ -784,8 +790,10 @@ private:
             e.name = ordnername(schluesselDesOrdners.left(nr.ziffern) + u' ' + z.name);
             e.bekannt = nr.ziffern ? nr.wert : z.bekannt;
             // His own number stays where his line has one that is his alone and the folder was found by his name: a
-            // teacher who numbers the lines anew keeps her numbers.
-            const bool eigeneNummer = z.mitNummer && m_geschriebenMit.value(z.geschrieben) <= 1 && schritt == 1;
+            // teacher who numbers the lines anew keeps her numbers. Not where another folder he could name bears his
+            // name too: the folder's number is then all that ties him to his.
+            const bool eigeneNummer
+                = z.mitNummer && m_geschriebenMit.value(z.geschrieben) <= 1 && schritt == 1 && !mehrdeutig;
             if (nr.ziffern && nr.wert >= 1 && nr.wert <= kMaxNummer && !eigeneNummer
                 && m_geschriebenMit.value(nr.wert) == 0)
                 e.nummer = nr.wert;

@@ -190,7 +190,10 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                     = (gleicherName(*it, wer)
                           && (dessen < 0 || seineNummer || nr == 0 || klassenliste::nummer(schueler.at(dessen)) != nr))
                     || gleicherName(vermerkt, wer);
-                fuzz::pruefen(ununterscheidbar || (dessen < 0 && berichtigt),
+                // One renamed since whose protocols bear a name no line has: a line written with the folder's number
+                // keeps it.
+                const bool seinerNummer = dessen < 0 && seineNummer && !anwesend.contains(protokollform(*it));
+                fuzz::pruefen(ununterscheidbar || (dessen < 0 && berichtigt) || seinerNummer,
                     "a child put in the folder of another child of the list");
             }
             // A child keeps his folder while his name stays, unless another line of that name was given it.

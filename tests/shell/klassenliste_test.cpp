@@ -447,6 +447,12 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // One of three left where the third had saved first: an empty folder goes, never the one with her protocols.
         { "one of three left, the third saved first", { "Anna", "Anna" }, { "02 Anna", "03 Anna" },
             { "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
+        { "a folder without a number and one of 00", { "Anna" }, { "Anna" }, { "Anna" },
+            Ordnerlage(Traeger { { "00 Anna", "Anna" }, { "Anna", "Anna" } }) },
+        // A line written with a number that finds his folder by name, where another folder bears his name too: the
+        // folder's number is written, so that he keeps it when the other's line goes.
+        { "two folders of one name, one of them another line's", { "02 Ben", "09 Ben" }, { "02 Ben", "04 Ben" },
+            { "02 Ben", "04 Ben" }, Ordnerlage(Traeger { { "02 Ben", "Ben" }, { "04 Ben", "Ben" } }) },
         // Empty, or another child's: a fresh folder is none on disk, but an empty one.
         { "fresh folders on disk", { "Anna", "Anna", "Anna" }, { "Anna", "02 Anna", "04 Anna" },
             { "Anna", "02 Anna", "04 Anna" }, Ordnerlage(Traeger { { "02 Anna", "" }, { "03 Anna", "Anna Berg" } }) },
