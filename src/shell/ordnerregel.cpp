@@ -521,6 +521,8 @@ private:
         };
         for (int i = 0; i < m_n; ++i) {
             verbinden(u's' + m_z.at(i).stamm[2], i);
+            // A folder his line names that has the shape of a fresh one ("02*Lena Meier" names `02 Lena`).
+            if (nummerVon(m_z.at(i).eigen).ziffern == 2) verbinden(u's' + m_z.at(i).eigenSchluessel.mid(3), i);
             verbinden(u'o' + m_z.at(i).eigenSchluessel, i);
             for (const QString& o : kandidaten(i))
                 verbinden(u'o' + o, i);

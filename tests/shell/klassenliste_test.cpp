@@ -485,6 +485,8 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // A later line that names a folder keeps it: it may hold his protocols from before.
         { "a later line's folder", { "Lena Schmidt", "Lena Schneider", "02 Lena Meier" },
             { "Lena Sch", "04 Lena", "02 Lena" }, { "Lena Schmidt", "04 Lena Schneider", "02 Lena Meier" } },
+        { "a later line's folder of a fresh folder's shape", { "Lena Schmidt", "Lena Schneider", "02*Lena Meier" },
+            { "Lena Sch", "04 Lena", "02 Lena" }, { "Lena Schmidt", "04 Lena Schneider", "02*Lena Meier" } },
         { "a folder made with a tab, and one with a blank", { "\t\t06\tAnnabelle", "06 Annabell" },
             { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, QSet<QString> { "06\tannab" } },
         { "the same without the tab's folder", { "\t\t06\tAnnabelle", "06 Annabell" }, { "06 Annab", "02 Annab" },
