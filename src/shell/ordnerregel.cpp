@@ -586,10 +586,10 @@ private:
                     // would leave him nothing that keeps him apart once a namesake leaves.
                     const Ordnernummer nr = nummerVon(o);
                     if (kinder.size() < 2 || (nr.ziffern && m_geschriebenMit.contains(nr.wert))) continue;
-                    leere << o;
                     const bool nurSie = std::all_of(zeilen.begin(), zeilen.end(),
                         [&](int j) { return !kand.value(j).contains(o) || gleicherName(m_z.at(j).name, erstes.name); });
                     if (!nurSie) continue;
+                    leere << o;
                 } else if (!gleicherName(traegt, erstes.name)) {
                     continue;
                 }
@@ -711,10 +711,14 @@ private:
             namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben);
             for (const QString& o : sortiert)
                 binden(o, false);
-            for (const int i : zeilen)
-                for (const QString& o : kand.value(i))
-                    if (schritt.value(i) == 1 && o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name))
-                        mehrdeutig.insert(i);
+            for (const int i : zeilen) {
+                if (schritt.value(i) != 1) continue;
+                const QSet<QString>& k = kand.value(i);
+                if (std::any_of(k.begin(), k.end(), [&](const QString& o) {
+                        return o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name);
+                    }))
+                    mehrdeutig.insert(i);
+            }
             // 2. His own folder, unless another line has it or, for a line without a number, another name is borne
             //    by it.
             for (const int i : zeilen) {
