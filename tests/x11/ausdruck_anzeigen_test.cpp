@@ -40,14 +40,16 @@ TEST_F(AusdruckAnzeigen, WhereNothingCanShowThePdfAMessageNamesIt)
     QDir().mkpath(bin);
     const QString oeffner = bin + QStringLiteral("xdg-open");
     // The desktop's opener as it ends: where no program for PDF files is set up, and where one shows the file.
+    // It names the file it was given in a file that appears whole, for the shell makes the file before it writes;
+    // the PATH here holds only this opener, so the move is named by its place.
     const struct {
         const char* fall;
         QByteArray skript;
         bool meldung;
     } faelle[] = {
         { "no opener", {}, true },
-        { "no program for PDF files", "#!/bin/sh\necho \"$1\" > \"$0.datei\"\nexit 3\n", true },
-        { "a viewer", "#!/bin/sh\necho \"$1\" > \"$0.datei\"\n", false },
+        { "no program for PDF files", "#!/bin/sh\necho \"$1\" > \"$0.neu\"\n/bin/mv \"$0.neu\" \"$0.datei\"\nexit 3\n", true },
+        { "a viewer", "#!/bin/sh\necho \"$1\" > \"$0.neu\"\n/bin/mv \"$0.neu\" \"$0.datei\"\n", false },
     };
     qputenv("PATH", bin.toUtf8());
     printer().setRecording(false);
