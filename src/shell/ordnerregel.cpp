@@ -631,18 +631,17 @@ private:
             schritt.insert(i, s);
             belegt.insert(o, i);
         };
-        // The highest number of the folders given to the children of his name before him, where his line has none;
-        // -1 where none is. Where one of them has a folder with a number, the folder without one is not his: it would
-        // come before theirs in their order among themselves.
-        const auto unten = [&](int i) {
-            int hoechste = -1;
-            if (m_z.at(i).mitNummer) return hoechste;
+        // Whether a child of his name before him, where neither line has a number, was given a folder with one: the
+        // folder without a number is then not his, for it would come before theirs in their order among themselves.
+        const auto nachNummerierten = [&](int i) {
+            if (m_z.at(i).mitNummer) return false;
             for (const int j : zeilen) {
                 if (j >= i) break;
-                if (!m_z.at(j).mitNummer && ordner.contains(j) && gleicherName(m_z.at(j).name, m_z.at(i).name))
-                    hoechste = std::max(hoechste, nummerVon(ordner.value(j)).wert);
+                if (!m_z.at(j).mitNummer && ordner.contains(j) && gleicherName(m_z.at(j).name, m_z.at(i).name)
+                    && nummerVon(ordner.value(j)).wert > 0)
+                    return true;
             }
-            return hoechste;
+            return false;
         };
 
         // What is to be made or written of a list as a whole needs no look where every line names a folder of its
@@ -684,9 +683,12 @@ private:
             }
             QStringList sortiert(alle.begin(), alle.end());
             // A folder without a number first, before one of "00".
-            std::sort(sortiert.begin(), sortiert.end(), [](const QString& a, const QString& b) {
-                const int na = nummerVon(a).ziffern ? nummerVon(a).wert : -1;
-                const int nb = nummerVon(b).ziffern ? nummerVon(b).wert : -1;
+            const auto rang = [](const QString& o) {
+                const Ordnernummer nr = nummerVon(o);
+                return nr.ziffern ? nr.wert : -1;
+            };
+            std::sort(sortiert.begin(), sortiert.end(), [&](const QString& a, const QString& b) {
+                const int na = rang(a), nb = rang(b);
                 return na != nb ? na < nb : a < b;
             });
             const auto binden = [&](const QString& o, bool nurNummer) {
@@ -712,7 +714,8 @@ private:
             for (const QString& o : sortiert)
                 binden(o, false);
             for (const int i : zeilen) {
-                if (schritt.value(i) != 1) continue;
+                // Only a line's own number is kept on it (see fertig), so only numbered lines need asking.
+                if (schritt.value(i) != 1 || !m_z.at(i).mitNummer) continue;
                 const QSet<QString>& k = kand.value(i);
                 if (std::any_of(k.begin(), k.end(), [&](const QString& o) {
                         return o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name);
@@ -724,7 +727,7 @@ private:
             for (const int i : zeilen) {
                 if (ordner.contains(i)) continue;
                 const Zeile& z = m_z.at(i);
-                if (belegt.contains(z.eigenSchluessel) || unten(i) > 0) continue;
+                if (belegt.contains(z.eigenSchluessel) || nachNummerierten(i)) continue;
                 const QString traegt = m_lage.traegt(z.eigen);
                 if (traegt.isEmpty() || gleicherName(traegt, z.name)
                     || (z.mitNummer && !m_namen.contains(protokollform(traegt))))
