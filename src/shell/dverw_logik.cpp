@@ -170,7 +170,14 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             for (int i = 0, schueler = 0; i < zeilen.size() && zeile < 0; ++i)
                 if (klassenliste::istSchueler(zeilen.at(i)) && ++schueler == nummer) zeile = i;
             if (zeile < 0 || zeilen.at(zeile) != gelesen) return klassenliste::Speicherung::anderswoGeaendert;
-            const klassenliste::Ordnerlage ordner = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen));
+            // The folders his line could name, before or after, are read again under the lock: a window left open
+            // may have seen his folder before his first protocol came, or before another PC noted a name in it.
+            const QString neueZeile = klassenliste::praefix(gelesen) + name;
+            gesehen.auffrischen(datpfad, liste);
+            const klassenliste::Ordnerlage ordner
+                = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen)).ohne([&](const QString& o) {
+                      return klassenliste::kannNennen(gelesen, o) || klassenliste::kannNennen(neueZeile, o);
+                  });
             QStringList eigen = klassenliste::eigeneOrdner(zeilen, ordner);
             const QStringList vorher = klassenliste::schuelerzeilen(eigen);
             // The name goes after the line's number as it was typed ("6 Clara", " 03  Clara", "007 Paul", none at
@@ -184,7 +191,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             QVector<int> betroffen = klassenliste::zusammen(vorher, p, ordner);
             betroffen += klassenliste::zusammen(nachher, p, ordner);
             const QVector<klassenliste::Schuelerordner> alt
-                = klassenliste::ordnerWahl(vorher, ordner, { betroffen, true });
+                = klassenliste::ordnerWahl(vorher, ordner, { betroffen, false });
             const auto bleiben = [&](const QVector<klassenliste::Schuelerordner>& neu) {
                 for (const int i : betroffen)
                     if (i != p && neu.at(i).name.compare(alt.at(i).name, Qt::CaseInsensitive) != 0) return false;
@@ -196,12 +203,16 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             const QString seiner = alt.at(p).name.isEmpty()
                 ? klassenliste::ordnerWahl(vorher, ordner, { { p }, false }).at(p).name
                 : alt.at(p).name;
-            if (!seiner.isEmpty() && klassenliste::kannNennen(nachher.at(p), seiner) && ordner.da(seiner)) {
-                const QString traegt = ordner.traegt(seiner);
-                if (ordner.bekannt(seiner) && !klassenliste::gleicherName(traegt, name)) {
+            // Only a folder that bears the name before the correction is his: one he was given unread, or a departed
+            // child's his line came to name, keeps the name it bears.
+            const QString alterName = klassenliste::name(gelesen);
+            const bool seinerTraegtIhn = !seiner.isEmpty() && ordner.da(seiner)
+                && klassenliste::gleicherName(ordner.traegt(seiner), alterName);
+            if (seinerTraegtIhn && klassenliste::kannNennen(nachher.at(p), seiner)) {
+                if (!klassenliste::gleicherName(alterName, name)) {
                     const klassenliste::Ordnerlage danach = ordner.mitName(seiner, name);
                     const QVector<klassenliste::Schuelerordner> neu
-                        = klassenliste::ordnerWahl(nachher, danach, { betroffen, true });
+                        = klassenliste::ordnerWahl(nachher, danach, { betroffen, false });
                     if (neu.at(p).name.compare(seiner, Qt::CaseInsensitive) == 0 && bleiben(neu)) {
                         // His number, where the folder is not the one his line names by itself.
                         eigen = klassenliste::eigeneOrdner(eigen, danach, { { p }, false });
@@ -212,17 +223,25 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
                     }
                 }
             }
+            // A child renamed so that his line no longer names his folder leaves it to no namesake of the name
+            // before: it is noted to bear his new name.
+            klassenliste::Ordnerlage danach = ordner;
+            if (seinerTraegtIhn && !klassenliste::gleicherName(alterName, name)
+                && !klassenliste::kannNennen(nachher.at(p), seiner)) {
+                danach = ordner.mitName(seiner, name);
+                vermerk = { ordner.pfad(seiner), name };
+            }
             const QVector<klassenliste::Schuelerordner> neu
-                = klassenliste::ordnerWahl(nachher, ordner, { betroffen, true });
+                = klassenliste::ordnerWahl(nachher, danach, { betroffen, false });
             // Every other pupil keeps his folder, and this one has the folder his line names, or keeps his.
             const QString neuerOrdner = neu.at(p).name;
             bool imEigenen = bleiben(neu)
-                && (neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), ordner)
+                && (neuerOrdner == klassenliste::eigenerOrdner(nachher.at(p), danach)
                     || (!neuerOrdner.isEmpty() && neuerOrdner.compare(alt.at(p).name, Qt::CaseInsensitive) == 0));
             // A folder he moves into must not hold another child's protocols: one removed from the list by hand leaves
             // his folder behind.
             if (imEigenen && neuerOrdner.compare(alt.at(p).name, Qt::CaseInsensitive) != 0) {
-                const QString traegt = ordner.traegt(neuerOrdner);
+                const QString traegt = danach.traegt(neuerOrdner);
                 imEigenen = traegt.isEmpty() || klassenliste::gleicherName(traegt, name);
             }
             // A new name that names another pupil's folder takes a new number instead, as a new pupil does.

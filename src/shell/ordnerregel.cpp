@@ -181,6 +181,16 @@ Ordnerlage Ordnerlage::mitName(const QString& ordner, const QString& name) const
     return danach;
 }
 
+Ordnerlage Ordnerlage::ohne(const std::function<bool(const QString&)>& welche) const
+{
+    m->vorhandenAlle();
+    Ordnerlage danach;
+    *danach.m = *m;
+    for (auto it = danach.m->traegt.begin(); it != danach.m->traegt.end();)
+        it = welche(it.key()) ? danach.m->traegt.erase(it) : std::next(it);
+    return danach;
+}
+
 int Ordnerlage::gelesen() const
 {
     return m->gelesen;

@@ -77,6 +77,8 @@ public:
     bool bekannt(const QString& ordner) const;
     // The same, but that the folder `ordner` bears `name`: as after the administration noted it there.
     Ordnerlage mitName(const QString& ordner, const QString& name) const;
+    // The same, but that the names of the folders `welche` says yes to are read again when asked for.
+    Ordnerlage ohne(const std::function<bool(const QString& ordner)>& welche) const;
     // How many folders were read so far.
     int gelesen() const;
     // The folder's path as it is spelled on disk, where the list's folder is a real one; else empty.

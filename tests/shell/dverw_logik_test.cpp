@@ -648,6 +648,37 @@ TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
     // A name typed over his in an editor is another child's: it never gets his folder.
     liste("3A.TXT", { "2024 Klasse 3b", "Maximilian Kraus", "Anna", "04 Anna Berg" });
     EXPECT_NE(speichern("Maximilian Kraus"), "Maximili");
+
+    // A correction notes the new name only in a folder bearing the name before it: "Lena Schulz", typed where
+    // "Lena Schneider" left, names her folder but is not her.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "Tom Klein", "Lena Schneider" });
+    EXPECT_EQ(speichern("Lena Schneider"), "Lena Sch");
+    liste("3A.TXT", { "Tom Klein", "Lena Schulz" });
+    e = namenAendern(dataFolder(), "3A", 2, "Lena Schulz", "Lena Schultz");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_FALSE(QFile::exists(dataPath("Klassen/3A/Lena Sch/Name.txt")));
+    EXPECT_NE(speichern("Lena Schultz"), "Lena Sch");
+    // The administration's window left open saw his folder empty; his first protocol came from another PC since.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "Maximilian Koch", "Ben" });
+    klassenliste::Ordnerblick fenster;
+    e = namenAendern(dataFolder(), "3A", 2, "Ben", "Ben", &fenster);
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(fenster.lage(dataFolder(), "3A", klassenliste::lesen(dataFolder(), "3A")).traegt("Maximili"), "");
+    EXPECT_EQ(speichern("Maximilian Koch"), "Maximili");
+    e = namenAendern(dataFolder(), "3A", 1, "Maximilian Koch", "Maximilian Kochs", &fenster);
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(readBytes(dataPath("k_liste/3A.TXT")), listeBytes({ "Maximilian Kochs", "Ben" }));
+    EXPECT_EQ(speichern("Maximilian Kochs"), "Maximili");
+    // One of two namesakes renamed: her folder goes to no other child of the name before.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "Anna", "Anna" });
+    EXPECT_EQ(speichern("Anna", 2), "02 Anna");
+    e = namenAendern(dataFolder(), "3A", 2, "02 Anna", "Anne");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(speichern("Anna"), "Anna");
+    EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").at(0), "Anna");
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.
