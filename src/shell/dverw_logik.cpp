@@ -137,9 +137,11 @@ klassenliste::Speicherergebnis namenHinzufuegen(
 {
     klassenliste::Ordnerblick eigener;
     klassenliste::Ordnerblick& gesehen = blick ? *blick : eigener;
+    klassenliste::Namensvermerk vermerk;
     return klassenliste::aendern(
         datpfad, liste,
         [&](QStringList& zeilen, int& nummer) {
+            vermerk = {};
             if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
             const klassenliste::Ordnerlage ordner = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen));
             // A pupil whose line names another pupil's folder gets his own into his line first, so that no line the
@@ -149,11 +151,22 @@ klassenliste::Speicherergebnis namenHinzufuegen(
             if (nummer > klassenliste::kMaxNummer) return klassenliste::Speicherung::keineNummer;
             // Blank lines a teacher left at the end stay at the end.
             const auto letzter = std::find_if(eigen.rbegin(), eigen.rend(), klassenliste::istSchueler);
-            eigen.insert(eigen.rend() - letzter, listenzeile(nummer, name));
+            const int neu = int(eigen.rend() - letzter);
+            eigen.insert(neu, listenzeile(nummer, name));
+            // A new pupil is no child who left: where a folder his line could name bears his name, his own is made
+            // now and noted as his, so that no choice gives him the other's protocols.
+            const QStringList schueler = klassenliste::schuelerzeilen(eigen);
+            const int er = int(schueler.indexOf(eigen.at(neu)));
+            if (klassenliste::ordnerWahl(schueler, ordner, { { er }, false }).at(er).grund
+                == klassenliste::Grund::nachName) {
+                const QString seiner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste) + u'/'
+                    + klassenliste::ordnername(eigen.at(neu));
+                if (files::forceDirectories(seiner)) vermerk = { seiner, name };
+            }
             zeilen = eigen;
             return klassenliste::Speicherung::gespeichert;
         },
-        &gesehen);
+        &gesehen, &vermerk);
 }
 
 klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QString& liste, int nummer,

@@ -391,6 +391,8 @@ struct Zeile {
     QString name;
     QString eigen; // the folder his line names
     QString eigenSchluessel;
+    // The folder his name alone names, as before a number was typed in front of it.
+    QString nurName;
     // The first letters after a number of 1, 2 or 3 digits, as folders of that shape are named, in small letters.
     QString stamm[4];
     bool mitNummer = false;
@@ -436,6 +438,7 @@ public:
             z.name = klassenliste::name(text);
             z.eigen = eigenerOrdner(text, m_lage);
             z.eigenSchluessel = schluessel(z.eigen);
+            z.nurName = schluessel(eigenerOrdner(z.name, m_lage));
             for (int d = 1; d <= 3; ++d) {
                 const QString form = ordnername(QString(d, u'0') + u' ' + z.name);
                 z.stamm[d] = schluessel(form.mid(d + 1));
@@ -504,6 +507,8 @@ private:
         const Zeile& z = m_z.at(i);
         QSet<QString> k;
         if (m_lage.da(z.eigen)) k.insert(z.eigenSchluessel);
+        // A line a number was typed in front of finds the folder he had without it.
+        if (z.mitNummer && m_lage.da(z.nurName)) k.insert(z.nurName);
         for (int d = 1; d <= 3; ++d)
             for (const QString& o : m_nachStamm[d].value(z.stamm[d]))
                 k.insert(o);
@@ -565,7 +570,7 @@ private:
     // release left them), a folder's number tells whose it is where one of them stands at that place.
     template <typename Geben>
     void namensgleiche(const QVector<int>& zeilen, const QStringList& sortiert, const QHash<int, QSet<QString>>& kand,
-        const QHash<int, QString>& ordner, const QHash<QString, int>& belegt, const Geben& geben)
+        const QHash<int, QString>& ordner, const QHash<QString, int>& belegt, const Geben& geben, bool fremdeNummern)
     {
         QSet<QString> nummernordner; // a line written with a number names his own
         for (const int i : zeilen)
@@ -591,10 +596,13 @@ private:
                 if (belegt.contains(o) || nummernordner.contains(o) || !kand.value(kinder.first()).contains(o))
                     continue;
                 const QString traegt = m_lage.traegt(o);
+                const Ordnernummer nr = nummerVon(o);
+                // A folder of a number another line is written with goes to a line of his name written with a
+                // number first, who may have found it by name: their lines could not be written with it either.
+                if (!fremdeNummern && nr.ziffern && m_geschriebenMit.contains(nr.wert)) continue;
                 if (traegt.isEmpty()) {
                     // Only one whose number his line can be written with: a number another line is written with
                     // would leave him nothing that keeps him apart once a namesake leaves.
-                    const Ordnernummer nr = nummerVon(o);
                     if (kinder.size() < 2 || (nr.ziffern && m_geschriebenMit.contains(nr.wert))) continue;
                     const bool nurSie = std::all_of(zeilen.begin(), zeilen.end(),
                         [&](int j) { return !kand.value(j).contains(o) || gleicherName(m_z.at(j).name, erstes.name); });
@@ -619,13 +627,13 @@ private:
                         uebrig << o;
                         continue;
                     }
-                    geben(*dort, o, 1);
+                    geben(*dort, o, Grund::nachName);
                     kinder.erase(dort);
                 }
                 seine = uebrig;
             }
             for (int k = 0; k < kinder.size() && k < seine.size(); ++k)
-                geben(kinder.at(k), seine.at(k), 1);
+                geben(kinder.at(k), seine.at(k), Grund::nachName);
         }
     }
 
@@ -633,12 +641,12 @@ private:
     {
         const QVector<int>& zeilen = m_gruppen.at(g);
         QHash<int, QString> ordner; // line -> folder key
-        QHash<int, int> schritt; // line -> the step that gave it
+        QHash<int, Grund> grund; // line -> why he was given it
         QHash<QString, int> belegt; // folder key -> line
         QSet<int> mehrdeutig; // lines given a folder by name where another folder they could name bears it too
-        const auto geben = [&](int i, const QString& o, int s) {
+        const auto geben = [&](int i, const QString& o, Grund s) {
             ordner.insert(i, o);
-            schritt.insert(i, s);
+            grund.insert(i, s);
             belegt.insert(o, i);
         };
         // Whether a child of his name before him, where neither line has a number, was given a folder with one: the
@@ -654,37 +662,15 @@ private:
             return false;
         };
 
-        // What is to be made or written of a list as a whole needs no look where every line names a folder of its
-        // own number, none another line's: nothing read would be written into them. Only where a line's folder is
-        // not there but another of his first letters is, one no line is written with the number of, may that one
-        // bear his name, which a look tells, so that the administration makes no folder the choice would not give.
-        if (ungelesen && std::all_of(zeilen.begin(), zeilen.end(), [&](int i) {
-                const Zeile& z = m_z.at(i);
-                if (!z.mitNummer || m_geschriebenMit.value(z.geschrieben) != 1) return false;
-                const QSet<QString> k = kandidaten(i);
-                return m_lage.da(z.eigen) || std::none_of(k.begin(), k.end(), [&](const QString& o) {
-                    const Ordnernummer nr = nummerVon(o);
-                    return nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert);
-                });
-            })) {
-            for (const int i : zeilen)
-                fertig(i, m_z.at(i).eigenSchluessel, 2);
+        // What is to be made or written of a list as a whole needs no look at a line alone with his folder, which is
+        // there, none of his first letters beside it: nothing is to be made for him, and what a look could give him
+        // instead is found when he is chosen.
+        if (ungelesen && zeilen.size() == 1 && allein(zeilen.first())
+            && m_lage.da(m_z.at(zeilen.first()).eigen)) {
+            fertig(zeilen.first(), m_z.at(zeilen.first()).eigenSchluessel, Grund::ungelesen);
             return;
         }
-        if (zeilen.size() == 1 && allein(zeilen.first())) {
-            const int i = zeilen.first();
-            const Zeile& z = m_z.at(i);
-            // Only a line without a number, whose folder is there, is read: it may be a child's who left.
-            if (!m_lage.da(z.eigen) || z.mitNummer || ungelesen) {
-                fertig(i, z.eigenSchluessel, 2);
-                return;
-            }
-            const QString traegt = m_lage.traegt(z.eigen);
-            if (traegt.isEmpty() || gleicherName(traegt, z.name)) {
-                fertig(i, z.eigenSchluessel, 2);
-                return;
-            }
-        } else {
+        {
             QSet<QString> alle;
             QHash<int, QSet<QString>> kand;
             for (const int i : zeilen) {
@@ -706,11 +692,18 @@ private:
                 const QString traegt = m_lage.traegt(o);
                 if (traegt.isEmpty()) return;
                 const Ordnernummer nr = nummerVon(o);
+                // Where a line of the name without a number is in the list, a folder of the name left to none of
+                // them, of a number no line is written with, is a namesake's who left: a line written with another
+                // number (a pupil the administration added) never takes it by name.
+                const bool verlassen = (nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert))
+                    && std::any_of(zeilen.begin(), zeilen.end(),
+                        [&](int j) { return !m_z.at(j).mitNummer && gleicherName(m_z.at(j).name, traegt); });
                 for (const int i : zeilen) {
                     const Zeile& z = m_z.at(i);
                     if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, z.name)) continue;
                     if (nurNummer && (nr.ziffern == 0 || !z.mitNummer || nr.wert != z.geschrieben)) continue;
-                    geben(i, o, 1);
+                    if (!nurNummer && z.mitNummer && verlassen) continue;
+                    geben(i, o, Grund::nachName);
                     return;
                 }
             };
@@ -720,12 +713,13 @@ private:
             //    one name moves their places, never their folders.
             for (const QString& o : sortiert)
                 binden(o, true);
-            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben);
+            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, false);
             for (const QString& o : sortiert)
                 binden(o, false);
+            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, true);
             for (const int i : zeilen) {
                 // Only a line's own number is kept on it (see fertig), so only numbered lines need asking.
-                if (schritt.value(i) != 1 || !m_z.at(i).mitNummer) continue;
+                if (grund.value(i) != Grund::nachName || !m_z.at(i).mitNummer) continue;
                 const QSet<QString>& k = kand.value(i);
                 if (std::any_of(k.begin(), k.end(), [&](const QString& o) {
                         return o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name);
@@ -739,9 +733,10 @@ private:
                 const Zeile& z = m_z.at(i);
                 if (belegt.contains(z.eigenSchluessel) || nachNummerierten(i)) continue;
                 const QString traegt = m_lage.traegt(z.eigen);
-                if (traegt.isEmpty() || gleicherName(traegt, z.name)
-                    || (z.mitNummer && !m_namen.contains(protokollform(traegt))))
-                    geben(i, z.eigenSchluessel, 2);
+                if (traegt.isEmpty() || gleicherName(traegt, z.name))
+                    geben(i, z.eigenSchluessel, Grund::eigenerOrdner);
+                else if (z.mitNummer && !m_namen.contains(protokollform(traegt)))
+                    geben(i, z.eigenSchluessel, Grund::seineNummer);
             }
         }
         // 3. A fresh folder.
@@ -789,14 +784,14 @@ private:
             // of a number no other line could come to.
             for (int v = 100 + i; nr == 0; v += m_n)
                 if (frei(ordnerFuer(v))) nr = v;
-            geben(i, ordnerFuer(nr), 3);
+            geben(i, ordnerFuer(nr), Grund::frisch);
         }
         for (const int i : zeilen)
-            fertig(i, ordner.value(i), schritt.value(i), mehrdeutig.contains(i));
+            fertig(i, ordner.value(i), grund.value(i), mehrdeutig.contains(i));
         codesVergeben(zeilen);
     }
 
-    void fertig(int i, const QString& schluesselDesOrdners, int schritt, bool mehrdeutig = false)
+    void fertig(int i, const QString& schluesselDesOrdners, Grund grund, bool mehrdeutig = false)
     {
         const Zeile& z = m_z.at(i);
         Schuelerordner& e = m_erg[i];
@@ -812,12 +807,13 @@ private:
             // teacher who numbers the lines anew keeps her numbers. Not where another folder he could name bears his
             // name too: the folder's number is then all that ties him to his.
             const bool eigeneNummer
-                = z.mitNummer && m_geschriebenMit.value(z.geschrieben) <= 1 && schritt == 1 && !mehrdeutig;
+                = z.mitNummer && m_geschriebenMit.value(z.geschrieben) <= 1 && grund == Grund::nachName && !mehrdeutig;
             if (nr.ziffern && nr.wert >= 1 && nr.wert <= kMaxNummer && !eigeneNummer
                 && m_geschriebenMit.value(nr.wert) == 0)
                 e.nummer = nr.wert;
         }
         e.code = zeile(e.bekannt, z.name).left(35);
+        e.grund = grund;
         m_fertig[i] = true;
     }
 

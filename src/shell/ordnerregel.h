@@ -139,6 +139,15 @@ QString protokollform(const QString& name);
 // and a protocol written before names were kept as typed holds "?" for a letter Windows-1252 has not.
 bool gleicherName(const QString& protokoll, const QString& name);
 
+// Why a pupil was given his folder.
+enum class Grund {
+    nachName, // it bears his name
+    seineNummer, // his line's number names it, and its protocols bear a name no line has
+    eigenerOrdner, // his line names it, and it bears no other name
+    frisch, // none of these: a fresh folder
+    ungelesen, // the list as a whole: his line names it and it is there, not looked into
+};
+
 // A pupil's folder by the rule.
 struct Schuelerordner {
     QString name;
@@ -150,6 +159,7 @@ struct Schuelerordner {
     int bekannt = 0;
     // "NN name" as his protocols and the choices know him, at most 35 characters; no two pupils' alike.
     QString code;
+    Grund grund = Grund::frisch;
 };
 // The folder the pupil's line names: ordnername(), or the name as typed where a folder of it is there, made before
 // such characters became blanks.

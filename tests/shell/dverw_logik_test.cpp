@@ -679,6 +679,25 @@ TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
     EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
     EXPECT_EQ(speichern("Anna"), "Anna");
     EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").at(0), "Anna");
+
+    // A list sorted and numbered anew by hand: a name added makes the new pupil's folder and no other.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "01 Ben", "02 Anna" });
+    EXPECT_EQ(speichern("Ben"), "01 Ben");
+    EXPECT_EQ(speichern("Anna"), "02 Anna");
+    liste("3A.TXT", { "01 Anna", "02 Ben" });
+    EXPECT_EQ(speichern("Anna"), "02 Anna");
+    EXPECT_EQ(speichern("Ben"), "01 Ben");
+    e = namenHinzufuegen(dataFolder(), "3A", "Tom");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(allEntries(dataPath("Klassen/3A")), QStringList({ "01 Ben", "02 Anna", "03 Tom" }));
+    // A pupil added where a child of his name left his folder behind gets one of his own.
+    liste("3A.TXT", { "01 Anna", "02 Ben" });
+    ASSERT_TRUE(QDir().mkpath(dataPath("Klassen/3A/04 Carl")));
+    writeBytes(dataPath("Klassen/3A/04 Carl/H1_7_01.txt"), "Hilfen\r\nLeistungsprotokoll f\xFCr Carl\r\n");
+    e = namenHinzufuegen(dataFolder(), "3A", "Carl");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(speichern("Carl"), "05 Carl");
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.

@@ -491,6 +491,20 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             { "06\tAnnab", "06 Annab" }, { "\t\t06\tAnnabelle", "06 Annabell" }, QSet<QString> { "06\tannab" } },
         { "the same without the tab's folder", { "\t\t06\tAnnabelle", "06 Annabell" }, { "06 Annab", "02 Annab" },
             { "\t\t06\tAnnabelle", "02 Annabell" } },
+        // Lines sorted and numbered anew by hand, then a namesake typed below: the one who found her folder by name
+        // keeps it, as its number is another line's and ties no line without one to it.
+        { "a namesake typed below one sorted anew", { "01 Anna", "02 Ben", "Anna" }, { "02 Anna", "01 Ben", "Anna" },
+            { "01 Anna", "02 Ben", "Anna" },
+            Ordnerlage(Traeger { { "02 Anna", "Anna" }, { "01 Ben", "Ben" } }) },
+        // Numbers typed in front of every line: each finds the folder he had without one, and keeps his number.
+        { "numbers typed in front of every line", { "01 Max Neu", "02 Lena Schmidt", "03 Lena Schneider", "04 Anna" },
+            { "Max Neu", "Lena Sch", "02 Lena", "Anna" },
+            { "01 Max Neu", "02 Lena Schmidt", "03 Lena Schneider", "04 Anna" },
+            Ordnerlage(Traeger { { "Max Neu", "Max Neu" }, { "Lena Sch", "Lena Schmidt" },
+                { "02 Lena", "Lena Schneider" }, { "Anna", "Anna" } }) },
+        // A folder of the name left over beside a namesake without a number is one who left's.
+        { "a numbered namesake beside one who left", { "Anna", "03 Anna" }, { "Anna", "03 Anna" },
+            { "Anna", "03 Anna" }, Ordnerlage(Traeger { { "Anna", "Anna" }, { "02 Anna", "Anna" } }) },
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.wie);
