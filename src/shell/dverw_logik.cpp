@@ -157,8 +157,7 @@ klassenliste::Speicherergebnis namenHinzufuegen(
             // now and noted as his, so that no choice gives him the other's protocols.
             const QStringList schueler = klassenliste::schuelerzeilen(eigen);
             const int er = int(schueler.indexOf(eigen.at(neu)));
-            if (klassenliste::ordnerWahl(schueler, ordner, { { er }, false }).at(er).grund
-                == klassenliste::Grund::nachName) {
+            if (klassenliste::ordnerWahl(schueler, ordner, { { er } }).at(er).grund == klassenliste::Grund::nachName) {
                 const QString seiner = files::resolve(datpfad + QStringLiteral("Klassen/") + liste) + u'/'
                     + klassenliste::ordnername(eigen.at(neu));
                 if (files::forceDirectories(seiner)) vermerk = { seiner, name };
@@ -203,8 +202,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             const int p = nummer - 1;
             QVector<int> betroffen = klassenliste::zusammen(vorher, p, ordner);
             betroffen += klassenliste::zusammen(nachher, p, ordner);
-            const QVector<klassenliste::Schuelerordner> alt
-                = klassenliste::ordnerWahl(vorher, ordner, { betroffen, false });
+            const QVector<klassenliste::Schuelerordner> alt = klassenliste::ordnerWahl(vorher, ordner, { betroffen });
             const auto bleiben = [&](const QVector<klassenliste::Schuelerordner>& neu) {
                 for (const int i : betroffen)
                     if (i != p && neu.at(i).name.compare(alt.at(i).name, Qt::CaseInsensitive) != 0) return false;
@@ -214,7 +212,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             // the folder is noted to bear the new name, which every PC's choice then finds. The administration is the
             // one place that knows the two names are one child's; a name typed over another in an editor never is.
             const QString seiner = alt.at(p).name.isEmpty()
-                ? klassenliste::ordnerWahl(vorher, ordner, { { p }, false }).at(p).name
+                ? klassenliste::ordnerWahl(vorher, ordner, { { p } }).at(p).name
                 : alt.at(p).name;
             // Only a folder that bears the name before the correction is his: one he was given unread, or a departed
             // child's his line came to name, keeps the name it bears.
@@ -225,10 +223,10 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
                 if (!klassenliste::gleicherName(alterName, name)) {
                     const klassenliste::Ordnerlage danach = ordner.mitName(seiner, name);
                     const QVector<klassenliste::Schuelerordner> neu
-                        = klassenliste::ordnerWahl(nachher, danach, { betroffen, false });
+                        = klassenliste::ordnerWahl(nachher, danach, { betroffen });
                     if (neu.at(p).name.compare(seiner, Qt::CaseInsensitive) == 0 && bleiben(neu)) {
                         // His number, where the folder is not the one his line names by itself.
-                        eigen = klassenliste::eigeneOrdner(eigen, danach, { { p }, false });
+                        eigen = klassenliste::eigeneOrdner(eigen, danach, { { p } });
                         vermerk = { ordner.pfad(seiner), name };
                         geschrieben = klassenliste::nummer(eigen.at(zeile));
                         zeilen = eigen;
@@ -244,8 +242,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
                 danach = ordner.mitName(seiner, name);
                 vermerk = { ordner.pfad(seiner), name };
             }
-            const QVector<klassenliste::Schuelerordner> neu
-                = klassenliste::ordnerWahl(nachher, danach, { betroffen, false });
+            const QVector<klassenliste::Schuelerordner> neu = klassenliste::ordnerWahl(nachher, danach, { betroffen });
             // Every other pupil keeps his folder, and this one has the folder his line names, or keeps his.
             const QString neuerOrdner = neu.at(p).name;
             bool imEigenen = bleiben(neu)

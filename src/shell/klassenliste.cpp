@@ -502,8 +502,7 @@ void ordnerAnlegen(
     if (err != 0) return; // a folder that cannot be made is not reported: the protocols make theirs when needed
     const Ordnerlage lage = ordnerlageIn(ordner, &gelistet, bekannt);
     QSet<QString> da = lage.vorhanden();
-    // A line alone with its folder, which is there, needs no look at its protocols: nothing is to be made for it.
-    for (const Schuelerordner& o : ordnerWahl(schuelerzeilen(zeilen), lage, { {}, true })) {
+    for (const Schuelerordner& o : ordnerWahl(schuelerzeilen(zeilen), lage)) {
         if (!files::isSafeName(o.name) || da.contains(o.name.toLower())) continue;
         files::makeDir(ordner + u'/' + o.name);
         da.insert(o.name.toLower());
@@ -580,7 +579,7 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
     ordner = pfad;
     // The children of his name before him without a number get their folders too, so that their folders stay in their
     // order when he is the first of them to save.
-    const QVector<Schuelerordner> gruppe = ordnerWahl(zeilen, lage, { { nummer - 1 }, false });
+    const QVector<Schuelerordner> gruppe = ordnerWahl(zeilen, lage, { { nummer - 1 } });
     for (int j = 0; j < nummer - 1; ++j)
         if (!gruppe.at(j).name.isEmpty() && ohneNummer(zeilen.at(j)) && ohneNummer(zeilen.at(nummer - 1))
             && gleicherName(name(zeilen.at(j)), name(zeilen.at(nummer - 1))) && !lage.da(gruppe.at(j).name)) {
@@ -591,7 +590,7 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
     // him from the others from now on, whatever lines come or go around him: it is written into his line at once.
     // Where this PC may not write the list, the next save in the administration does it.
     if (sperre.held()) {
-        const QStringList eigen = eigeneOrdner(alle, lage, { { nummer - 1 }, false });
+        const QStringList eigen = eigeneOrdner(alle, lage, { { nummer - 1 } });
         QString nichtGeschrieben;
         if (eigen != alle && schreiben(datei, eigen, false, nichtGeschrieben) == IoOk)
             gesehen.gilt(schuelerzeilen(eigen));

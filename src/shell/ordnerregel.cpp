@@ -485,18 +485,9 @@ public:
     // The lines looked at together with `i`, in their order.
     const QVector<int>& gruppe(int i) const { return m_gruppen.at(m_gruppeVon.at(i)); }
 
-    // Whether `i` alone names his folder and none of his first letters is there: nothing read can give him another,
-    // but that its protocols may bear another name, where his line has no number.
-    bool allein(int i) const
+    const Schuelerordner& von(int i)
     {
-        if (gruppe(i).size() != 1) return false;
-        const QSet<QString> k = kandidaten(i);
-        return k.isEmpty() || (k.size() == 1 && k.contains(m_z.at(i).eigenSchluessel));
-    }
-
-    const Schuelerordner& von(int i, bool ungelesen = false)
-    {
-        if (!m_fertig.at(i)) auswerten(m_gruppeVon.at(i), ungelesen);
+        if (!m_fertig.at(i)) auswerten(m_gruppeVon.at(i));
         return m_erg.at(i);
     }
 
@@ -637,7 +628,7 @@ private:
         }
     }
 
-    void auswerten(int g, bool ungelesen)
+    void auswerten(int g)
     {
         const QVector<int>& zeilen = m_gruppen.at(g);
         QHash<int, QString> ordner; // line -> folder key
@@ -662,14 +653,6 @@ private:
             return false;
         };
 
-        // What is to be made or written of a list as a whole needs no look at a line alone with his folder, which is
-        // there, none of his first letters beside it: nothing is to be made for him, and what a look could give him
-        // instead is found when he is chosen.
-        if (ungelesen && zeilen.size() == 1 && allein(zeilen.first())
-            && m_lage.da(m_z.at(zeilen.first()).eigen)) {
-            fertig(zeilen.first(), m_z.at(zeilen.first()).eigenSchluessel, Grund::ungelesen);
-            return;
-        }
         {
             QSet<QString> alle;
             QHash<int, QSet<QString>> kand;
@@ -858,12 +841,12 @@ QVector<Schuelerordner> ordnerWahl(const QStringList& schueler, const Ordnerlage
     QVector<Schuelerordner> ordner(schueler.size());
     if (umfang.nur.isEmpty()) {
         for (int i = 0; i < schueler.size(); ++i)
-            ordner[i] = regel.von(i, umfang.ganzeListe);
+            ordner[i] = regel.von(i);
     } else {
         for (const int i : umfang.nur)
             if (i >= 0 && i < schueler.size())
                 for (const int j : regel.gruppe(i))
-                    ordner[j] = regel.von(j, umfang.ganzeListe);
+                    ordner[j] = regel.von(j);
     }
     return ordner;
 }

@@ -2,21 +2,53 @@
 // The one rule that gives each pupil of a class list his folder under "Klassen/<list>", and the code he is known by
 // in his protocols, for the administration, the aids' protocol dialog and the analyses alike.
 //
-// The rule, whatever the order of the lines:
-// 1. A folder whose protocols bear a name belongs to that name: every protocol names its pupil in its first lines,
-//    and a folder is known by its first protocol. A line finds the folder bearing his name among the folders his line
-//    could name: his own (ordnername()), and those of his first letters after a number ("02 Lena" for "Lena
-//    Schneider"), wherever he stands. Lines of one name take the folders of that name by the number each is known
-//    by, then in their order.
-// 2. A line that finds none takes the folder his line names, unless another line has it. A line without a number
-//    does so only where no protocol there bears another name: its folder is named by its first 8 letters, which
-//    children come and go under. A line written with a number keeps the folder of his number also where its
-//    protocols bear a name no line of the list has: the administration never gives a number twice, and a name
-//    corrected in it keeps its number and its folder, with the protocols of the name before.
-// 3. Else a fresh folder "NN name": the number he is known by, else one that no other line is written with or known
-//    by and no other folder on disk has; a fresh folder on disk is one only where it holds no protocol.
-// Lines whose folders cannot meet (other first letters, no folder named by both) are looked at apart, so that a
+// The rule decides each line's folder in one place, the first row below that gives him one holding; each result says
+// which (Schuelerordner::grund). The folders a line "could name" are his own (ordnername()), the folder of his name
+// alone where a number was typed in front of it, and those of his first letters after a number of 1 to 3 digits
+// ("02 Lena" for "Lena Schneider"), wherever he stands. A folder bears the name its Name.txt or its first protocol
+// (by file name) holds; an empty protocol names no one, and a folder that cannot be read is someone's. A line's place
+// gives him a number where he has none ("Anna" as the first is "01 Anna"), never his folder.
+// Lines whose folders cannot meet (other first letters, no folder named by both) are decided apart, so that a
 // pupil's folder is found by reading the folders of his first letters only.
+//
+// Each row's example: the lines, "*" before the one the row is about; the folders there, each with the name it
+// bears (none after "="); then each line's folder, with the number his line is written with in brackets. The rule's
+// table test runs exactly these examples.
+//
+// nachName: a folder he could name that bears his name and is no one's before him goes
+//  1. to the line written with the folder's number;
+//     e.g. Anna, *03 Anna | 03 Anna=Anna → Anna, 03 Anna
+//  2. to lines of one name without a number, in their order among themselves (a folder without a number first, then
+//     by number), whatever lines are typed, deleted or moved above, between or below them; an empty folder counts
+//     only for several of one name where no other line could name it, and a folder of a number another line is
+//     written with goes to them only after row 3;
+//     e.g. Ben, Anna, *Anna | Anna=Anna, 04 Anna=Anna → Ben, Anna, 04 Anna (04)
+//     e.g. Anna, *Anna | Anna=Anna, 99 Anna=Anna → Anna, 99 Anna (99)
+//  3. to the other lines in their order; a line written with a number keeps it where no other line is written with
+//     it. He never takes a folder of a number no line is written with while a line of his name without a number is
+//     in the list: that is a namesake's who left.
+//     e.g. *01 Anna, 02 Ben, Anna | 01 Ben=Ben, 02 Anna=Anna → 02 Anna, 01 Ben, Anna
+//     e.g. 01 Ben, *05 Lena Schneider | 02 Lena=Lena Schneider → 01 Ben, 02 Lena
+//     e.g. *01 Max Neu, 02 Lena Schmidt | Max Neu=Max Neu, Lena Sch=Lena Schmidt → Max Neu, Lena Sch
+//     e.g. *Paul | 007 Paul=Paul → 007 Paul (07)
+// seineNummer:
+//  4. a line written with a number takes the folder it names where its protocols bear a name no line of the list
+//     has: the administration never gives a number twice, and a name corrected in it keeps its number and folder.
+//     e.g. Tom Klein, *02 Lena Schulz | 02 Lena=Lena Schneider → Tom Klei, 02 Lena
+// eigenerOrdner:
+//  5. the folder his line names, where no line has it and it bears no other name; not for a line without a number
+//     after a namesake of his before him was given a folder with a number (his would come before theirs).
+//     e.g. *Lena Schäfer | Lena Sch= → Lena Sch
+//     e.g. Anna, *03 Anna | Anna=Anna, 02 Anna=Anna → Anna, 03 Anna
+// frisch:
+//  6. a fresh folder "NN name": the number he is known by, else his place, else that of an empty folder of his first
+//     letters, else a number no line is written with or known by and no other folder has.
+//     e.g. *Lena Schäfer | Lena Sch=Lena Schmidt → 01 Lena (01)
+//     e.g. Anna, *Anna | 05 Anna=Anna → 05 Anna (05), 02 Anna (02)
+//
+// A line is written with his folder's number where the folder is not the one his line names, so that from then on
+// his line names it by itself: not where his line has a number of his alone and his folder was found by his name,
+// nor where another line is written with the folder's number (it could not carry it): "(NN)" in the examples.
 //
 // No two pupils share a folder or a code; his code carries the number of his folder where it is not his line's.
 // A folder's name holds only characters every PC sharing the data folder can use: what Windows refuses in a name
@@ -145,7 +177,6 @@ enum class Grund {
     seineNummer, // his line's number names it, and its protocols bear a name no line has
     eigenerOrdner, // his line names it, and it bears no other name
     frisch, // none of these: a fresh folder
-    ungelesen, // the list as a whole: his line names it and it is there, not looked into
 };
 
 // A pupil's folder by the rule.
@@ -169,13 +200,9 @@ QString eigenerOrdner(const QString& zeile, const Ordnerlage& lage);
 bool kannNennen(const QString& zeile, const QString& ordner);
 
 // Which pupils the rule is asked about: all of them, or those of `nur` (indices from 0), each looked at with the
-// lines his could meet and no others, so that only the folders of their first letters are read. With
-// `ganzeListe` the lines that alone name their folder, with no other of their first letters there, and lines
-// that each name the folder of a number of their own, none another line's, are given them unread: what is to be made
-// or written of a list as a whole needs no more.
+// lines his could meet and no others, so that only the folders of their first letters are read.
 struct Umfang {
     QVector<int> nur;
-    bool ganzeListe = false;
 };
 // The folders of the pupils `schueler` (their lines, blank lines left out), in their order, no two alike without
 // regard to letter case; a pupil not asked about has an empty Schuelerordner.
@@ -188,10 +215,9 @@ QStringList ordnernamen(const QStringList& schueler, const Ordnerlage& lage = {}
 QStringList schuelercodes(const QStringList& schueler, const Ordnerlage& lage = {});
 // `zeilen` (blank lines included) with the line of every pupil to be written with a number (Schuelerordner::nummer)
 // written as "NN name": from then on his line names his folder by itself, whatever lines come before it or go. Each
-// number is written once: a number another line has is not written again. Lines given their folders unread
-// (Umfang::ganzeListe) are not read for this: their folders are found again when their pupils are chosen.
+// number is written once: a number another line has is not written again.
 // `umfang`: the pupils to be looked at, as for ordnerWahl(); a choice writes the number of the pupil chosen and of the
 // lines his could meet.
-QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {}, const Umfang& umfang = { {}, true });
+QStringList eigeneOrdner(const QStringList& zeilen, const Ordnerlage& lage = {}, const Umfang& umfang = {});
 
 } // namespace klassenliste

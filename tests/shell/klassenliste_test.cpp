@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
@@ -446,7 +447,8 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             Ordnerlage(Traeger { { "21474836", "Anna" }, { "42949672", "Anna" }, { "02 Anna", "" } }) },
         // One of three left where the third had saved first: an empty folder goes, never the one with her protocols.
         { "one of three left, the third saved first", { "Anna", "Anna" }, { "02 Anna", "03 Anna" },
-            { "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
+            { "02 Anna", "03 Anna" },
+            Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
         { "a folder without a number and one of 00", { "Anna" }, { "Anna" }, { "Anna" },
             Ordnerlage(Traeger { { "00 Anna", "Anna" }, { "Anna", "Anna" } }) },
         // A line written with a number that finds his folder by name, where another folder bears his name too: the
@@ -494,8 +496,7 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // Lines sorted and numbered anew by hand, then a namesake typed below: the one who found her folder by name
         // keeps it, as its number is another line's and ties no line without one to it.
         { "a namesake typed below one sorted anew", { "01 Anna", "02 Ben", "Anna" }, { "02 Anna", "01 Ben", "Anna" },
-            { "01 Anna", "02 Ben", "Anna" },
-            Ordnerlage(Traeger { { "02 Anna", "Anna" }, { "01 Ben", "Ben" } }) },
+            { "01 Anna", "02 Ben", "Anna" }, Ordnerlage(Traeger { { "02 Anna", "Anna" }, { "01 Ben", "Ben" } }) },
         // Numbers typed in front of every line: each finds the folder he had without one, and keeps his number.
         { "numbers typed in front of every line", { "01 Max Neu", "02 Lena Schmidt", "03 Lena Schneider", "04 Anna" },
             { "Max Neu", "Lena Sch", "02 Lena", "Anna" },
@@ -519,6 +520,46 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
     const QStringList viele(150, QStringLiteral("Anna"));
     const QStringList ordner = ordnernamen(viele);
     EXPECT_EQ(QSet<QString>(ordner.begin(), ordner.end()).size(), 150);
+}
+
+// The rule's header states it as rows, each with an example; these run exactly those examples, so that what a
+// reader predicts from the header is what the rule does.
+TEST_F(KlassenlisteTest, EveryExampleOfTheRulesHeaderComesOutAsItSays)
+{
+    QFile kopf(QStringLiteral(TAVI_SOURCE_DIR "/src/shell/ordnerregel.h"));
+    ASSERT_TRUE(kopf.open(QIODevice::ReadOnly));
+    const QHash<QString, Grund> gruende { { "nachName", Grund::nachName }, { "seineNummer", Grund::seineNummer },
+        { "eigenerOrdner", Grund::eigenerOrdner }, { "frisch", Grund::frisch } };
+    QString grund;
+    int beispiele = 0;
+    for (const QString& zeile : QString::fromUtf8(kopf.readAll()).split(u'\n')) {
+        static const QRegularExpression reihe(QStringLiteral("^// (\\w+):"));
+        static const QRegularExpression beispiel(QStringLiteral("^//\\s+e\\.g\\. (.*) \\| (.*) → (.*)$"));
+        if (const QRegularExpressionMatch m = reihe.match(zeile); m.hasMatch()) grund = m.captured(1);
+        const QRegularExpressionMatch m = beispiel.match(zeile);
+        if (!m.hasMatch()) continue;
+        SCOPED_TRACE(zeile.toStdString());
+        ++beispiele;
+        QStringList zeilen = m.captured(1).split(QStringLiteral(", "));
+        const int um = int(zeilen.indexOf(QRegularExpression(QStringLiteral("\\*.*"))));
+        ASSERT_GE(um, 0);
+        zeilen[um].remove(0, 1);
+        QHash<QString, QString> traeger;
+        for (const QString& o : m.captured(2).split(QStringLiteral(", ")))
+            traeger.insert(o.section(u'=', 0, 0), o.section(u'=', 1));
+        const QVector<Schuelerordner> ordner = ordnerWahl(zeilen, Ordnerlage(traeger));
+        const QStringList erwartet = m.captured(3).split(QStringLiteral(", "));
+        ASSERT_EQ(erwartet.size(), zeilen.size());
+        for (int i = 0; i < zeilen.size(); ++i) {
+            static const QRegularExpression mitNummer(QStringLiteral("^(.*) \\((\\d+)\\)$"));
+            const QRegularExpressionMatch n = mitNummer.match(erwartet.at(i));
+            EXPECT_EQ(ordner.at(i).name, n.hasMatch() ? n.captured(1) : erwartet.at(i)) << i;
+            EXPECT_EQ(ordner.at(i).nummer, n.hasMatch() ? n.captured(2).toInt() : 0) << i;
+        }
+        ASSERT_TRUE(gruende.contains(grund));
+        EXPECT_EQ(ordner.at(um).grund, gruende.value(grund));
+    }
+    EXPECT_GE(beispiele, 10);
 }
 
 TEST_F(KlassenlisteTest, AByteOrderMarkedListGivesItsFirstPupilHisFolderAndIsSavedBackAsTheProgramWritesLists)
