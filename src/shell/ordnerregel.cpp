@@ -32,10 +32,15 @@ QString ordnerAus(const QString& zeile, bool ersetzen)
 {
     const Teile t = teilen(zeile, false);
     const QString name = zeile.mid(t.name);
-    QString ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
-    if (ersetzen)
+    QString ordner;
+    if (ersetzen) {
+        ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
         for (QChar& c : ordner)
             if (verboten(c)) c = u' ';
+    } else {
+        // As typed, the tab or the blanks after the number too ("06\tAnnab").
+        ordner = (t.nummer.isEmpty() ? name : zeile).left(8);
+    }
     while (ordner.endsWith(u' ') || ordner.endsWith(u'.'))
         ordner.chop(1);
     return ordner;

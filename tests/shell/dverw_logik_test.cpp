@@ -698,6 +698,16 @@ TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
     e = namenHinzufuegen(dataFolder(), "3A", "Carl");
     EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
     EXPECT_EQ(speichern("Carl"), "05 Carl");
+    // A folder made with a tab in its name, before a tab became a blank: a correction notes the name there.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "06\tAnnabell", "Ben" });
+    ASSERT_TRUE(QDir().mkpath(dataPath("Klassen/3A/06\tAnnab")));
+    writeBytes(dataPath("Klassen/3A/06\tAnnab/H1_7_01.txt"), "Hilfen\r\nLeistungsprotokoll f\xFCr Annabell\r\n");
+    e = namenAendern(dataFolder(), "3A", 1, "06\tAnnabell", "Annabelle");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").at(0), "06\tAnnabelle");
+    EXPECT_TRUE(readBytes(dataPath("Klassen/3A/06\tAnnab/Name.txt")).startsWith("Annabelle"));
+    EXPECT_EQ(speichern("Annabelle"), "06\tAnnab");
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.
