@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cerrno>
 #include <random>
 
 namespace {
@@ -114,6 +115,12 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
     // Children whose folder has a number another line is written with: their lines cannot carry it, and nothing on
     // the list tells them from a namesake before them.
     QSet<int> ohneHalt;
+    // A protocol dialog left open on a PC, with the lines it showed when it last read the list, and the
+    // administration's window left open on another; pupils' PCs that may not write into "k_liste" in some years.
+    Ordnerblick fenster;
+    QStringList imFenster;
+    Ordnerblick verwaltung;
+    const bool nurLesen = wuerfel(3) == 0;
     for (int schritt = 0; schritt < 40; ++schritt) {
         try {
             zeilen = alleZeilen(ordner, liste);
@@ -160,7 +167,18 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             if (schueler.isEmpty()) break;
             const int nummer = wuerfel(int(schueler.size())) + 1;
             QString pfad, fehler;
-            if (ordnerWaehlen(ordner, liste, schueler, nummer, pfad, fehler) != Ordnerwahl::angelegt) break;
+            const bool offen = wuerfel(2) == 0 && nummer <= imFenster.size();
+            if (nurLesen)
+                files::setShareAnswerForTests([](const char* schritt, const QString& wo) {
+                    return qstrcmp(schritt, "rename") == 0 && wo.contains(QLatin1String("/k_liste/")) ? EACCES : 0;
+                });
+            const Ordnerwahl wahl = offen
+                ? ordnerWaehlen(ordner, liste, imFenster, nummer, pfad, fehler, nullptr, &fenster)
+                : ordnerWaehlen(ordner, liste, schueler, nummer, pfad, fehler);
+            files::setShareAnswerForTests({});
+            // A window told the list changed shows it anew, and keeps what it saw of the folders.
+            if (!offen || wahl == Ordnerwahl::geaendert) imFenster = schueler;
+            if (wahl != Ordnerwahl::angelegt) break;
             const QString zeile = schueler.at(nummer - 1);
             const QString wer = name(zeile);
             const int dieses = kinder.at(nummer - 1);
@@ -214,9 +232,9 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
                 seinName.insert(dieses, wer);
                 verdraengt.remove(dieses);
                 ohneHalt.remove(dieses);
-                if (nr >= 1 && !seineNummer
-                    && std::any_of(schueler.begin(), schueler.end(),
-                        [&](const QString& z) { return mitNummer(z) && klassenliste::nummer(z) == nr; }))
+                if (nr >= 1 && !seineNummer && std::any_of(schueler.begin(), schueler.end(), [&](const QString& z) {
+                        return mitNummer(z) && klassenliste::nummer(z) == nr;
+                    }))
                     ohneHalt.insert(dieses);
             }
             break;
@@ -251,9 +269,10 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
         default: {
             // Saved in the administration: a name added (a child who comes) or changed (the same child).
             const int geaendert = wuerfel(int(schueler.size()) + 1);
+            Ordnerblick* offen = wuerfel(2) == 0 ? &verwaltung : nullptr;
             const Speicherergebnis e = geaendert
-                ? dverw::namenAendern(ordner, liste, geaendert, schueler.at(geaendert - 1), neuerName)
-                : dverw::namenHinzufuegen(ordner, liste, neuerName);
+                ? dverw::namenAendern(ordner, liste, geaendert, schueler.at(geaendert - 1), neuerName, offen)
+                : dverw::namenHinzufuegen(ordner, liste, neuerName, offen);
             if (e.art != Speicherung::gespeichert) break;
             // A name changed there is another name: one changed back is not tied to the folder of the first.
             if (geaendert && protokollform(neuerName) != protokollform(name(schueler.at(geaendert - 1))))
