@@ -658,76 +658,71 @@ private:
             return false;
         };
 
-        {
-            QSet<QString> alle;
-            QHash<int, QSet<QString>> kand;
-            for (const int i : zeilen) {
-                kand.insert(i, kandidaten(i));
-                alle.unite(kand.value(i));
-            }
-            QStringList sortiert(alle.begin(), alle.end());
-            // A folder without a number first, before one of "00".
-            const auto rang = [](const QString& o) {
-                const Ordnernummer nr = nummerVon(o);
-                return nr.ziffern ? nr.wert : -1;
-            };
-            std::sort(sortiert.begin(), sortiert.end(), [&](const QString& a, const QString& b) {
-                const int na = rang(a), nb = rang(b);
-                return na != nb ? na < nb : a < b;
-            });
-            const auto binden = [&](const QString& o, bool nurNummer) {
-                if (belegt.contains(o)) return;
-                const QString traegt = m_lage.traegt(o);
-                if (traegt.isEmpty()) return;
-                const Ordnernummer nr = nummerVon(o);
-                // Where a line of the name without a number is in the list, a folder of the name left to none of
-                // them, of a number no line is written with, is a namesake's who left: a line written with another
-                // number (a pupil the administration added) never takes it by name.
-                const bool verlassen = (nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert))
-                    && std::any_of(zeilen.begin(), zeilen.end(),
-                        [&](int j) { return !m_z.at(j).mitNummer && gleicherName(m_z.at(j).name, traegt); });
-                for (const int i : zeilen) {
-                    const Zeile& z = m_z.at(i);
-                    if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, z.name)) continue;
-                    if (nurNummer && (nr.ziffern == 0 || !z.mitNummer || nr.wert != z.geschrieben)) continue;
-                    if (!nurNummer && z.mitNummer && verlassen) continue;
-                    geben(i, o, Grund::nachName);
-                    return;
-                }
-            };
-            // 1. The folders bearing a name go to lines of that name: first to the one written with the folder's
-            //    number, then to children of one name without a number, in their order among themselves, then to the
-            //    others in the lines' order. A place is no one's identity: a line typed or removed above children of
-            //    one name moves their places, never their folders.
-            for (const QString& o : sortiert)
-                binden(o, true);
-            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, false);
-            for (const QString& o : sortiert)
-                binden(o, false);
-            namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, true);
-            for (const int i : zeilen) {
-                // Only a line's own number is kept on it (see fertig), so only numbered lines need asking.
-                if (grund.value(i) != Grund::nachName || !m_z.at(i).mitNummer) continue;
-                const QSet<QString>& k = kand.value(i);
-                if (std::any_of(k.begin(), k.end(), [&](const QString& o) {
-                        return o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name);
-                    }))
-                    mehrdeutig.insert(i);
-            }
-            // 2. His own folder, unless another line has it or, for a line without a number, another name is borne
-            //    by it.
-            for (const int i : zeilen) {
-                if (ordner.contains(i)) continue;
-                const Zeile& z = m_z.at(i);
-                if (belegt.contains(z.eigenSchluessel) || nachNummerierten(i)) continue;
-                const QString traegt = m_lage.traegt(z.eigen);
-                if (traegt.isEmpty() || gleicherName(traegt, z.name))
-                    geben(i, z.eigenSchluessel, Grund::eigenerOrdner);
-                else if (z.mitNummer && !m_namen.contains(protokollform(traegt)))
-                    geben(i, z.eigenSchluessel, Grund::seineNummer);
-            }
+        QSet<QString> alle;
+        QHash<int, QSet<QString>> kand;
+        for (const int i : zeilen) {
+            kand.insert(i, kandidaten(i));
+            alle.unite(kand.value(i));
         }
-        // 3. A fresh folder.
+        QStringList sortiert(alle.begin(), alle.end());
+        // A folder without a number first, before one of "00".
+        const auto rang = [](const QString& o) {
+            const Ordnernummer nr = nummerVon(o);
+            return nr.ziffern ? nr.wert : -1;
+        };
+        std::sort(sortiert.begin(), sortiert.end(), [&](const QString& a, const QString& b) {
+            const int na = rang(a), nb = rang(b);
+            return na != nb ? na < nb : a < b;
+        });
+        const auto binden = [&](const QString& o, bool nurNummer) {
+            if (belegt.contains(o)) return;
+            const QString traegt = m_lage.traegt(o);
+            if (traegt.isEmpty()) return;
+            const Ordnernummer nr = nummerVon(o);
+            // Where a line of the name without a number is in the list, a folder of the name left to none of
+            // them, of a number no line is written with, is a namesake's who left: a line written with another
+            // number (a pupil the administration added) never takes it by name.
+            const bool verlassen = (nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert))
+                && std::any_of(zeilen.begin(), zeilen.end(),
+                    [&](int j) { return !m_z.at(j).mitNummer && gleicherName(m_z.at(j).name, traegt); });
+            for (const int i : zeilen) {
+                const Zeile& z = m_z.at(i);
+                if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, z.name)) continue;
+                if (nurNummer && (nr.ziffern == 0 || !z.mitNummer || nr.wert != z.geschrieben)) continue;
+                if (!nurNummer && z.mitNummer && verlassen) continue;
+                geben(i, o, Grund::nachName);
+                return;
+            }
+        };
+        // The rows of the header, in their order. nachName, rows 1 to 3: a place is no one's identity, a line typed or
+        // removed above children of one name moves their places, never their folders.
+        for (const QString& o : sortiert)
+            binden(o, true);
+        namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, false);
+        for (const QString& o : sortiert)
+            binden(o, false);
+        namensgleiche(zeilen, sortiert, kand, ordner, belegt, geben, true);
+        for (const int i : zeilen) {
+            // Only a line's own number is kept on it (see fertig), so only numbered lines need asking.
+            if (grund.value(i) != Grund::nachName || !m_z.at(i).mitNummer) continue;
+            const QSet<QString>& k = kand.value(i);
+            if (std::any_of(k.begin(), k.end(), [&](const QString& o) {
+                    return o != ordner.value(i) && gleicherName(m_lage.traegt(o), m_z.at(i).name);
+                }))
+                mehrdeutig.insert(i);
+        }
+        // seineNummer and eigenerOrdner, rows 4 and 5.
+        for (const int i : zeilen) {
+            if (ordner.contains(i)) continue;
+            const Zeile& z = m_z.at(i);
+            if (belegt.contains(z.eigenSchluessel) || nachNummerierten(i)) continue;
+            const QString traegt = m_lage.traegt(z.eigen);
+            if (traegt.isEmpty() || gleicherName(traegt, z.name))
+                geben(i, z.eigenSchluessel, Grund::eigenerOrdner);
+            else if (z.mitNummer && !m_namen.contains(protokollform(traegt)))
+                geben(i, z.eigenSchluessel, Grund::seineNummer);
+        }
+        // frisch, row 6.
         for (const int i : zeilen) {
             if (ordner.contains(i)) continue;
             const Zeile& z = m_z.at(i);
