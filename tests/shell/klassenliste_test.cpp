@@ -446,7 +446,8 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
             Ordnerlage(Traeger { { "21474836", "Anna" }, { "42949672", "Anna" }, { "02 Anna", "" } }) },
         // One of three left where the third had saved first: an empty folder goes, never the one with her protocols.
         { "one of three left, the third saved first", { "Anna", "Anna" }, { "02 Anna", "03 Anna" },
-            { "02 Anna", "03 Anna" }, Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
+            { "02 Anna", "03 Anna" },
+            Ordnerlage(Traeger { { "Anna", "" }, { "02 Anna", "" }, { "03 Anna", "Anna" } }) },
         { "a folder without a number and one of 00", { "Anna" }, { "Anna" }, { "Anna" },
             Ordnerlage(Traeger { { "00 Anna", "Anna" }, { "Anna", "Anna" } }) },
         // A line written with a number that finds his folder by name, where another folder bears his name too: the
@@ -494,8 +495,7 @@ TEST_F(KlassenlisteTest, NoTwoPupilsShareAFolderAndTheFirstKeepsTheOneHisLineNam
         // Lines sorted and numbered anew by hand, then a namesake typed below: the one who found her folder by name
         // keeps it, as its number is another line's and ties no line without one to it.
         { "a namesake typed below one sorted anew", { "01 Anna", "02 Ben", "Anna" }, { "02 Anna", "01 Ben", "Anna" },
-            { "01 Anna", "02 Ben", "Anna" },
-            Ordnerlage(Traeger { { "02 Anna", "Anna" }, { "01 Ben", "Ben" } }) },
+            { "01 Anna", "02 Ben", "Anna" }, Ordnerlage(Traeger { { "02 Anna", "Anna" }, { "01 Ben", "Ben" } }) },
         // Numbers typed in front of every line: each finds the folder he had without one, and keeps his number.
         { "numbers typed in front of every line", { "01 Max Neu", "02 Lena Schmidt", "03 Lena Schneider", "04 Anna" },
             { "Max Neu", "Lena Sch", "02 Lena", "Anna" },
@@ -587,6 +587,55 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldIsKeptInUtf8AndAFileThatWould
         EXPECT_TRUE(e.fehler.endsWith(".")) << e.fehler.toStdString();
         EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen")));
     }
+}
+
+// A pupil's choice writes his folder's number into his line and leaves every other byte of the teacher's file as her
+// editor saved it: a teacher who saved it again would else change a name, and a folder with it.
+TEST_F(KlassenlisteTest, AChoiceWritesTheNumberBeforeTheLinesOwnBytesAndChangesNothingElse)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    // "#" stands where the second Anna's number is written.
+    const struct {
+        const char* wie;
+        QByteArray muster;
+        int utf16 = 0; // 1: little-endian, 2: big-endian, with its mark
+    } faelle[] = {
+        { "UTF-8, LF", "J\xc3\xbcrgen M\xc3\xbcller\nTom Klein\nAnna\n#Anna\nElif Y\xc4\xb1lmaz\n" },
+        { "UTF-8 with its mark, CR LF", "\xef\xbb\xbfJ\xc3\xbcrgen M\xc3\xbcller\r\nTom Klein\r\nAnna\r\n#Anna\r\n" },
+        { "Windows-1252, CR LF, a blank line", "J\xfcrgen M\xfcller\r\n\r\nTom Klein\r\nAnna\r\n#Anna\r\nJos\xe9\r\n" },
+        { "lines of both encodings and ends, the last without one",
+            "J\xfcrgen M\xfcller\r\nElif Y\xc4\xb1lmaz\nAnna\r\n#Anna" },
+        { "UTF-16 little-endian", "J\xc3\xbcrgen M\xc3\xbcller\r\nTom Klein\r\nAnna\r\n#Anna\r\nElif Y\xc4\xb1lmaz\r\n",
+            1 },
+        { "UTF-16 big-endian, LF", "J\xc3\xbcrgen M\xc3\xbcller\nTom Klein\nAnna\n#Anna", 2 },
+    };
+    const auto datei = [](const QByteArray& muster, int utf16, const char* nummer) {
+        QByteArray text = QByteArray(muster).replace("#", nummer);
+        if (!utf16) return text;
+        QByteArray bytes = utf16 == 1 ? "\xff\xfe" : "\xfe\xff";
+        for (const QChar c : QString::fromUtf8(text)) {
+            const char hoch = char(c.unicode() >> 8);
+            const char tief = char(c.unicode() & 0xff);
+            bytes.append(utf16 == 1 ? tief : hoch).append(utf16 == 1 ? hoch : tief);
+        }
+        return bytes;
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        QDir(dataPath("Klassen")).removeRecursively();
+        writeBytes(dataPath("k_liste/KL.TXT"), datei(f.muster, f.utf16, ""));
+        QString ordner, fehler;
+        ASSERT_EQ(ordnerWaehlen(dataFolder(), "KL", lesen(dataFolder(), "KL"), 4, ordner, fehler), Ordnerwahl::angelegt)
+            << fehler.toStdString();
+        EXPECT_EQ(ordner, dataPath("Klassen/KL/04 Anna"));
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), datei(f.muster, f.utf16, "04 "));
+        EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+    }
+    // A number typed with blanks and tabs before it is replaced in the line's own encoding, the name's bytes kept.
+    EXPECT_EQ(mitZeilen("Anna\n\t 4\tJ\xfcrgen\r\n", { "Anna", "07 Jürgen" }), QByteArray("Anna\n07 J\xfcrgen\r\n"));
+    EXPECT_EQ(mitZeilen("Anna\n4 J\xc3\xbcrgen", { "Anna", "07 Jürgen" }), QByteArray("Anna\n07 J\xc3\xbcrgen"));
+    // Not as many lines: nothing.
+    EXPECT_FALSE(mitZeilen("Anna\r\n", { "Anna", "02 Anna" }));
 }
 
 TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
