@@ -610,6 +610,15 @@ bool derselbe(const QString& jetzt, const QString& gezeigt)
     return jetzt == gezeigt || (ohneNummer(gezeigt) && !ohneNummer(jetzt) && name(jetzt) == name(gezeigt));
 }
 
+// How many pupils of his name stand before the pupil `index` of `schueler`: lines of one name without a number are
+// told apart by it alone.
+int rang(const QStringList& schueler, int index)
+{
+    const QString seiner = name(schueler.at(index));
+    return int(std::count_if(
+        schueler.begin(), schueler.begin() + index, [&](const QString& z) { return gleicherName(name(z), seiner); }));
+}
+
 } // namespace
 
 Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QStringList& gezeigt, int nummer,
@@ -657,7 +666,9 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
         return Ordnerwahl::geaendert; // a list damaged meanwhile holds no line
     }
     const QStringList zeilen = schuelerzeilen(alle);
-    if (nummer > zeilen.size() || !derselbe(zeilen.at(nummer - 1), gezeigt.at(nummer - 1)))
+    // A namesake typed or deleted before him makes the line at his place another child of his name.
+    if (nummer > zeilen.size() || !derselbe(zeilen.at(nummer - 1), gezeigt.at(nummer - 1))
+        || rang(zeilen, nummer - 1) != rang(gezeigt, nummer - 1))
         return Ordnerwahl::geaendert;
     // Lines typed or removed around him meanwhile, and folders made since the window looked (another PC's pupil
     // given a folder of his letters), may touch his folder: it is looked at again for the list as it is.

@@ -700,6 +700,10 @@ TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
             << nummer << " " << zeile;
         EXPECT_TRUE(ordner.isEmpty());
     }
+    // A line deleted above two namesakes in an editor: the row the first Anna sees is her namesake's by now.
+    writeBytes(dataPath("k_liste/KL3C.TXT"), "Anna\r\nAnna\r\n");
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3C", { "Tom", "Anna", "Anna" }, 2, ordner, fehler), Ordnerwahl::geaendert);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/KL3C")));
     EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
     // A list deleted meanwhile, and one whose lock another PC holds.
     EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", { "01 Anna" }, 1, ordner, fehler), Ordnerwahl::geloescht);
