@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/files.h"
+#include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
@@ -807,4 +808,64 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
         }
         EXPECT_EQ(namen.size(), 1) << o.toStdString();
     }
+}
+
+// A protocol dialog or an analysis set-up left open keeps what it saw of the pupils' folders between choices: what
+// other PCs did since is seen under the list's lock, and a choice reads no folder of another name's children.
+TEST_F(KlassenlisteTest, AWindowLeftOpenSeesWhatOtherPcsDidSince)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    // The folder a choice from the window gives the pupil `wer`, with the list read again as the window shows it.
+    const auto waehlen = [&](Ordnerblick& blick, const QString& wer) {
+        const QStringList zeilen = lesen(dataFolder(), "KL");
+        int nummer = 1;
+        while (nummer <= zeilen.size() && name(zeilen.at(nummer - 1)) != wer)
+            ++nummer;
+        QString ordner, fehler;
+        EXPECT_EQ(
+            ordnerWaehlen(dataFolder(), "KL", zeilen, nummer, ordner, fehler, nullptr, &blick), Ordnerwahl::angelegt);
+        return QFileInfo(ordner).fileName();
+    };
+    const auto speichern = [&](const QString& ordner, const QString& wer) {
+        QDir().mkpath(dataPath("Klassen/KL/" + ordner));
+        QString fehler;
+        EXPECT_FALSE(protokoll::anlegen(
+            dataPath("Klassen/KL/" + ordner + "/H1_7_"),
+            [&](const QString&) {
+                return QStringList { "Hilfe: Einmaleins", "Leistungsprotokoll für " + wer };
+            },
+            fehler)
+                         .isEmpty());
+    };
+
+    // Another PC gives a child of other letters the folder the window would have given.
+    writeBytes(dataPath("k_liste/KL.TXT"), "Lena Schmidt\r\nBen\r\nLena Schneider\r\n");
+    Ordnerblick blick;
+    EXPECT_EQ(schuelercodes(lesen(dataFolder(), "KL"), blick.lage(dataFolder(), "KL", lesen(dataFolder(), "KL"))),
+        QStringList({ "01 Lena Schmidt", "02 Ben", "03 Lena Schneider" }));
+    speichern("03 Lena", "Lena Meier");
+    EXPECT_EQ(waehlen(blick, "Lena Schneider"), "04 Lena");
+
+    // Another PC corrects a name in the administration after the window gave him his folder.
+    QDir(dataPath("Klassen")).removeRecursively();
+    writeBytes(dataPath("k_liste/KL.TXT"), "Maximilian Koch\r\nBen\r\n");
+    speichern("Maximili", "Maximilian Koch");
+    blick.vergessen();
+    EXPECT_EQ(waehlen(blick, "Maximilian Koch"), "Maximili");
+    ASSERT_EQ(dverw::namenAendern(dataFolder(), "KL", 1, "Maximilian Koch", "Maximilian Kochs").art,
+        Speicherung::gespeichert);
+    EXPECT_EQ(waehlen(blick, "Maximilian Kochs"), "Maximili");
+
+    // Two Bens, each with his folder: Anna's choice touches neither their lines nor their protocols.
+    QDir(dataPath("Klassen")).removeRecursively();
+    const QByteArray liste = "Anna\r\nBen\r\nBen\r\n";
+    writeBytes(dataPath("k_liste/KL.TXT"), liste);
+    speichern("Ben", "Ben");
+    speichern("03 Ben", "Ben");
+    blick.vergessen();
+    EXPECT_EQ(waehlen(blick, "Anna"), "Anna");
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), liste);
+    const Ordnerlage gesehen = blick.lage(dataFolder(), "KL", lesen(dataFolder(), "KL"));
+    EXPECT_FALSE(gesehen.bekannt("ben"));
+    EXPECT_FALSE(gesehen.bekannt("03 ben"));
 }
