@@ -386,6 +386,11 @@ void TForm34::Edit1Change()
 void TForm34::edit1keypress(QChar& key)
 {
     if (key == QChar(8)) return;
+    // Enter is a key, not a character typed into the name: nothing was refused, and nothing is said.
+    if (key == QChar(13)) {
+        key = QChar();
+        return;
+    }
     if (!dverw::namenzeichen(key)) {
         // Said, not dropped without a word: the teacher would else save a name she did not type.
         m_abgewiesen += key;

@@ -295,11 +295,13 @@ QStringList zeilenAus(const QByteArray& bytes)
     return cp1252::decodeLines(bytes).lines;
 }
 
-QStringList alleZeilen(const QString& datpfad, const QString& liste)
+namespace {
+
+// Every line of the list's file, and its bytes.
+QStringList zeilenUndBytes(const QString& datpfad, const QString& liste, QByteArray& bytes)
 {
     const QString datei = pfad(datpfad, liste);
     if (!files::isSafeName(liste)) throw IoError(IoFileNotFound, datei);
-    QByteArray bytes;
     // Another PC's save may put its new copy in place just then: the layer waits that out, so that a list is never
     // read as empty or missing for it.
     if (const int err = files::readShared(datei, bytes))
@@ -307,6 +309,14 @@ QStringList alleZeilen(const QString& datpfad, const QString& liste)
     const cp1252::Lines gelesen = cp1252::decodeLines(bytes);
     if (!gelesen.text) throw Beschaedigt(beschaedigtMeldung(files::resolve(datei)));
     return gelesen.lines;
+}
+
+} // namespace
+
+QStringList alleZeilen(const QString& datpfad, const QString& liste)
+{
+    QByteArray bytes;
+    return zeilenUndBytes(datpfad, liste, bytes);
 }
 
 bool istSchueler(const QString& zeile)
@@ -458,6 +468,81 @@ int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString&
     return code;
 }
 
+std::optional<QByteArray> mitZeilen(const QByteArray& bytes, const QStringList& zeilen)
+{
+    const cp1252::Lines alt = cp1252::decodeLines(bytes);
+    if (!alt.text || alt.lines.size() != zeilen.size()) return std::nullopt;
+    // The file is taken apart as decodeLines() reads it, in its own units: bytes, or UTF-16 in the mark's byte order.
+    const bool utf16 = bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff");
+    const bool le = bytes.startsWith("\xff\xfe");
+    const int breite = utf16 ? 2 : 1;
+    const int start = utf16 ? 2 : bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    const int einheiten = (int(bytes.size()) - start) / breite;
+    const auto einheitIn = [&](const QByteArray& b, int ab, int i) -> char16_t {
+        const int an = ab + i * breite;
+        if (!utf16) return uchar(b.at(an));
+        const uchar erstes = uchar(b.at(an));
+        const uchar zweites = uchar(b.at(an + 1));
+        return le ? char16_t(zweites << 8 | erstes) : char16_t(erstes << 8 | zweites);
+    };
+    const auto einheit = [&](int i) { return einheitIn(bytes, start, i); };
+    // A changed line: what it shares at its end with the line as it was keeps its bytes; what stands before it (the
+    // number and the blanks before the name) is written anew in the line's own encoding.
+    const auto geaendert
+        = [&](const QByteArray& inhalt, const QString& vorher, const QString& nachher) -> std::optional<QByteArray> {
+        qsizetype gleich = 0;
+        while (gleich < vorher.size() && gleich < nachher.size()
+            && vorher.at(vorher.size() - 1 - gleich) == nachher.at(nachher.size() - 1 - gleich))
+            ++gleich;
+        const QString alterKopf = vorher.left(vorher.size() - gleich);
+        const QString neuerKopf = nachher.left(nachher.size() - gleich);
+        // Only digits, blanks and tabs are ever replaced: each is one unit in every encoding a list may have.
+        for (int i = 0; i < alterKopf.size(); ++i)
+            if (alterKopf.at(i).unicode() >= 0x80 || (i + 1) * breite > inhalt.size()
+                || einheitIn(inhalt, 0, i) != alterKopf.at(i).unicode())
+                return std::nullopt;
+        QByteArray kopf;
+        if (utf16) {
+            for (const QChar c : neuerKopf) {
+                const char hoch = char(c.unicode() >> 8);
+                const char tief = char(c.unicode() & 0xff);
+                kopf.append(le ? tief : hoch).append(le ? hoch : tief);
+            }
+        } else if (cp1252::decode(inhalt) != vorher) {
+            kopf = neuerKopf.toUtf8(); // the line was read as UTF-8
+        } else {
+            if (!cp1252::canEncode(neuerKopf)) return std::nullopt;
+            kopf = cp1252::encode(neuerKopf);
+        }
+        return kopf + inhalt.mid(alterKopf.size() * breite);
+    };
+    QByteArray neu = bytes.left(start);
+    int zeile = 0;
+    for (int pos = 0; pos < einheiten; ++zeile) {
+        int ende = pos;
+        while (ende < einheiten && einheit(ende) != u'\n' && einheit(ende) != u'\r')
+            ++ende;
+        int weiter = ende;
+        if (weiter < einheiten && einheit(weiter) == u'\r') ++weiter;
+        if (weiter < einheiten && einheit(weiter) == u'\n') ++weiter;
+        const QByteArray inhalt = bytes.mid(start + pos * breite, (ende - pos) * breite);
+        if (zeile < zeilen.size() && zeilen.at(zeile) != alt.lines.at(zeile)) {
+            const std::optional<QByteArray> anders = geaendert(inhalt, alt.lines.at(zeile), zeilen.at(zeile));
+            if (!anders) return std::nullopt;
+            neu += *anders;
+        } else {
+            neu += inhalt;
+        }
+        neu += bytes.mid(start + ende * breite, (weiter - ende) * breite);
+        pos = weiter;
+    }
+    neu += bytes.mid(start + einheiten * breite);
+    // The number written before a line's bytes could make them read otherwise (or begin the file as a mark would).
+    const cp1252::Lines zurueck = cp1252::decodeLines(neu);
+    if (!zurueck.text || zurueck.lines != zeilen) return std::nullopt;
+    return neu;
+}
+
 QSet<QString> vorhandeneOrdner(const QString& datpfad, const QString& liste)
 {
     if (!files::isSafeName(liste)) return {};
@@ -524,6 +609,15 @@ bool derselbe(const QString& jetzt, const QString& gezeigt)
     return jetzt == gezeigt || (ohneNummer(gezeigt) && !ohneNummer(jetzt) && name(jetzt) == name(gezeigt));
 }
 
+// How many pupils of his name stand before the pupil `index` of `schueler`: lines of one name without a number are
+// told apart by it alone.
+int rang(const QStringList& schueler, int index)
+{
+    const QString seiner = name(schueler.at(index));
+    return int(std::count_if(
+        schueler.begin(), schueler.begin() + index, [&](const QString& z) { return gleicherName(name(z), seiner); }));
+}
+
 } // namespace
 
 Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QStringList& gezeigt, int nummer,
@@ -564,13 +658,16 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
         break;
     }
     QStringList alle;
+    QByteArray bytes;
     try {
-        alle = alleZeilen(datpfad, liste);
+        alle = zeilenUndBytes(datpfad, liste, bytes);
     } catch (const RuntimeError&) {
         return Ordnerwahl::geaendert; // a list damaged meanwhile holds no line
     }
     const QStringList zeilen = schuelerzeilen(alle);
-    if (nummer > zeilen.size() || !derselbe(zeilen.at(nummer - 1), gezeigt.at(nummer - 1)))
+    // A namesake typed or deleted before him makes the line at his place another child of his name.
+    if (nummer > zeilen.size() || !derselbe(zeilen.at(nummer - 1), gezeigt.at(nummer - 1))
+        || rang(zeilen, nummer - 1) != rang(gezeigt, nummer - 1))
         return Ordnerwahl::geaendert;
     // Lines typed or removed around him meanwhile, and folders made since the window looked (another PC's pupil
     // given a folder of his letters), may touch his folder: it is looked at again for the list as it is.
@@ -591,9 +688,11 @@ Ordnerwahl ordnerWaehlen(const QString& datpfad, const QString& liste, const QSt
     // Where this PC may not write the list, the next save in the administration does it.
     if (sperre.held()) {
         const QStringList eigen = eigeneOrdner(alle, lage, { { nummer - 1 } });
-        QString nichtGeschrieben;
-        if (eigen != alle && schreiben(datei, eigen, false, nichtGeschrieben) == IoOk)
-            gesehen.gilt(schuelerzeilen(eigen));
+        // Only the numbers are written: the teacher's file keeps every other byte as her editor saved it.
+        if (eigen != alle) {
+            const std::optional<QByteArray> neu = mitZeilen(bytes, eigen);
+            if (neu && files::replaceWhole(datei, *neu) == 0) gesehen.gilt(schuelerzeilen(eigen));
+        }
     }
     return Ordnerwahl::angelegt;
 }

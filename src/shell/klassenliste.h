@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace klassenliste {
 
@@ -184,6 +185,12 @@ QString schuelercode(const QString& schuelerzeile, int position);
 // the file, since a line read back otherwise would move its pupil to another folder. Returns 0 or the I/O code of the
 // failure (IoFileExists: a new list's name is taken); `fehler` says why.
 int schreiben(const QString& pfad, const QStringList& zeilen, bool neu, QString& fehler);
+// The bytes of a list's file `bytes` with its lines (as zeilenAus() reads them) changed to `zeilen`, as a choice
+// writes a number into a line: a changed line keeps its encoding and its line end, the number written before its own
+// bytes, and every other byte stays as the teacher's editor saved it (a byte-order mark, UTF-16 in its byte order,
+// each line's encoding, the line ends, a last line without one). Nothing where `zeilen` is not as many lines, or a
+// change could not be written so that the file reads back as `zeilen`.
+std::optional<QByteArray> mitZeilen(const QByteArray& bytes, const QStringList& zeilen);
 
 // ---- The pupils' folders ----
 

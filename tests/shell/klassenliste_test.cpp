@@ -1,6 +1,7 @@
 #include "platform/errors.h"
 #include "platform/filelock.h"
 #include "platform/files.h"
+#include "shell/dverw_logik.h"
 #include "shell/klassenliste.h"
 #include "shell/protokolldatei.h"
 #include "support/fixtures.h"
@@ -630,6 +631,55 @@ TEST_F(KlassenlisteTest, ALineWindows1252CannotHoldIsKeptInUtf8AndAFileThatWould
     }
 }
 
+// A pupil's choice writes his folder's number into his line and leaves every other byte of the teacher's file as her
+// editor saved it: a teacher who saved it again would else change a name, and a folder with it.
+TEST_F(KlassenlisteTest, AChoiceWritesTheNumberBeforeTheLinesOwnBytesAndChangesNothingElse)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    // "#" stands where the second Anna's number is written.
+    const struct {
+        const char* wie;
+        QByteArray muster;
+        int utf16 = 0; // 1: little-endian, 2: big-endian, with its mark
+    } faelle[] = {
+        { "UTF-8, LF", "J\xc3\xbcrgen M\xc3\xbcller\nTom Klein\nAnna\n#Anna\nElif Y\xc4\xb1lmaz\n" },
+        { "UTF-8 with its mark, CR LF", "\xef\xbb\xbfJ\xc3\xbcrgen M\xc3\xbcller\r\nTom Klein\r\nAnna\r\n#Anna\r\n" },
+        { "Windows-1252, CR LF, a blank line", "J\xfcrgen M\xfcller\r\n\r\nTom Klein\r\nAnna\r\n#Anna\r\nJos\xe9\r\n" },
+        { "lines of both encodings and ends, the last without one",
+            "J\xfcrgen M\xfcller\r\nElif Y\xc4\xb1lmaz\nAnna\r\n#Anna" },
+        { "UTF-16 little-endian", "J\xc3\xbcrgen M\xc3\xbcller\r\nTom Klein\r\nAnna\r\n#Anna\r\nElif Y\xc4\xb1lmaz\r\n",
+            1 },
+        { "UTF-16 big-endian, LF", "J\xc3\xbcrgen M\xc3\xbcller\nTom Klein\nAnna\n#Anna", 2 },
+    };
+    const auto datei = [](const QByteArray& muster, int utf16, const char* nummer) {
+        QByteArray text = QByteArray(muster).replace("#", nummer);
+        if (!utf16) return text;
+        QByteArray bytes = utf16 == 1 ? "\xff\xfe" : "\xfe\xff";
+        for (const QChar c : QString::fromUtf8(text)) {
+            const char hoch = char(c.unicode() >> 8);
+            const char tief = char(c.unicode() & 0xff);
+            bytes.append(utf16 == 1 ? tief : hoch).append(utf16 == 1 ? hoch : tief);
+        }
+        return bytes;
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        QDir(dataPath("Klassen")).removeRecursively();
+        writeBytes(dataPath("k_liste/KL.TXT"), datei(f.muster, f.utf16, ""));
+        QString ordner, fehler;
+        ASSERT_EQ(ordnerWaehlen(dataFolder(), "KL", lesen(dataFolder(), "KL"), 4, ordner, fehler), Ordnerwahl::angelegt)
+            << fehler.toStdString();
+        EXPECT_EQ(ordner, dataPath("Klassen/KL/04 Anna"));
+        EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), datei(f.muster, f.utf16, "04 "));
+        EXPECT_EQ(QDir(dataPath("k_liste")).entryList(QDir::Files | QDir::Hidden), QStringList { "KL.TXT" });
+    }
+    // A number typed with blanks and tabs before it is replaced in the line's own encoding, the name's bytes kept.
+    EXPECT_EQ(mitZeilen("Anna\n\t 4\tJ\xfcrgen\r\n", { "Anna", "07 Jürgen" }), QByteArray("Anna\n07 J\xfcrgen\r\n"));
+    EXPECT_EQ(mitZeilen("Anna\n4 J\xc3\xbcrgen", { "Anna", "07 Jürgen" }), QByteArray("Anna\n07 J\xc3\xbcrgen"));
+    // Not as many lines: nothing.
+    EXPECT_FALSE(mitZeilen("Anna\r\n", { "Anna", "02 Anna" }));
+}
+
 TEST_F(KlassenlisteTest, ThePupilsFoldersAreMadeBesideThoseThereInAnyLetterCase)
 {
     QDir().mkpath(dataPath("Klassen/kl/01 ANNA"));
@@ -692,6 +742,10 @@ TEST_F(KlassenlisteTest, APupilsFolderIsChosenOnlyForTheLineShownAtItsPlace)
             << nummer << " " << zeile;
         EXPECT_TRUE(ordner.isEmpty());
     }
+    // A line deleted above two namesakes in an editor: the row the first Anna sees is her namesake's by now.
+    writeBytes(dataPath("k_liste/KL3C.TXT"), "Anna\r\nAnna\r\n");
+    EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3C", { "Tom", "Anna", "Anna" }, 2, ordner, fehler), Ordnerwahl::geaendert);
+    EXPECT_FALSE(QFileInfo::exists(dataPath("Klassen/KL3C")));
     EXPECT_EQ(allEntries(dataPath("Klassen/KL3A")), QStringList({ "03 Cem" }));
     // A list deleted meanwhile, and one whose lock another PC holds.
     EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3B", { "01 Anna" }, 1, ordner, fehler), Ordnerwahl::geloescht);
@@ -795,4 +849,64 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
         }
         EXPECT_EQ(namen.size(), 1) << o.toStdString();
     }
+}
+
+// A protocol dialog or an analysis set-up left open keeps what it saw of the pupils' folders between choices: what
+// other PCs did since is seen under the list's lock, and a choice reads no folder of another name's children.
+TEST_F(KlassenlisteTest, AWindowLeftOpenSeesWhatOtherPcsDidSince)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    // The folder a choice from the window gives the pupil `wer`, with the list read again as the window shows it.
+    const auto waehlen = [&](Ordnerblick& blick, const QString& wer) {
+        const QStringList zeilen = lesen(dataFolder(), "KL");
+        int nummer = 1;
+        while (nummer <= zeilen.size() && name(zeilen.at(nummer - 1)) != wer)
+            ++nummer;
+        QString ordner, fehler;
+        EXPECT_EQ(
+            ordnerWaehlen(dataFolder(), "KL", zeilen, nummer, ordner, fehler, nullptr, &blick), Ordnerwahl::angelegt);
+        return QFileInfo(ordner).fileName();
+    };
+    const auto speichern = [&](const QString& ordner, const QString& wer) {
+        QDir().mkpath(dataPath("Klassen/KL/" + ordner));
+        QString fehler;
+        EXPECT_FALSE(protokoll::anlegen(
+            dataPath("Klassen/KL/" + ordner + "/H1_7_"),
+            [&](const QString&) {
+                return QStringList { "Hilfe: Einmaleins", "Leistungsprotokoll für " + wer };
+            },
+            fehler)
+                         .isEmpty());
+    };
+
+    // Another PC gives a child of other letters the folder the window would have given.
+    writeBytes(dataPath("k_liste/KL.TXT"), "Lena Schmidt\r\nBen\r\nLena Schneider\r\n");
+    Ordnerblick blick;
+    EXPECT_EQ(schuelercodes(lesen(dataFolder(), "KL"), blick.lage(dataFolder(), "KL", lesen(dataFolder(), "KL"))),
+        QStringList({ "01 Lena Schmidt", "02 Ben", "03 Lena Schneider" }));
+    speichern("03 Lena", "Lena Meier");
+    EXPECT_EQ(waehlen(blick, "Lena Schneider"), "04 Lena");
+
+    // Another PC corrects a name in the administration after the window gave him his folder.
+    QDir(dataPath("Klassen")).removeRecursively();
+    writeBytes(dataPath("k_liste/KL.TXT"), "Maximilian Koch\r\nBen\r\n");
+    speichern("Maximili", "Maximilian Koch");
+    blick.vergessen();
+    EXPECT_EQ(waehlen(blick, "Maximilian Koch"), "Maximili");
+    ASSERT_EQ(dverw::namenAendern(dataFolder(), "KL", 1, "Maximilian Koch", "Maximilian Kochs").art,
+        Speicherung::gespeichert);
+    EXPECT_EQ(waehlen(blick, "Maximilian Kochs"), "Maximili");
+
+    // Two Bens, each with his folder: Anna's choice touches neither their lines nor their protocols.
+    QDir(dataPath("Klassen")).removeRecursively();
+    const QByteArray liste = "Anna\r\nBen\r\nBen\r\n";
+    writeBytes(dataPath("k_liste/KL.TXT"), liste);
+    speichern("Ben", "Ben");
+    speichern("03 Ben", "Ben");
+    blick.vergessen();
+    EXPECT_EQ(waehlen(blick, "Anna"), "Anna");
+    EXPECT_EQ(readBytes(dataPath("k_liste/KL.TXT")), liste);
+    const Ordnerlage gesehen = blick.lage(dataFolder(), "KL", lesen(dataFolder(), "KL"));
+    EXPECT_FALSE(gesehen.bekannt("ben"));
+    EXPECT_FALSE(gesehen.bekannt("03 ben"));
 }

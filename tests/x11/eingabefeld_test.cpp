@@ -166,8 +166,12 @@ TEST_F(Eingabefeld, einAbgewiesenesZeichenBleibtGesagtBisDerNameGespeichertIst)
         klick(w->Button2); // "einen Namen hinzufügen"
         ASSERT_TRUE(sendKey(Qt::Key_Return)); // 2A
         ASSERT_EQ(keyReceiver(), w->Edit1);
+        // Enter is no character of a name: nothing is said.
+        tippen(QStringLiteral("Kim"));
+        ASSERT_TRUE(sendKey(Qt::Key_Return));
+        EXPECT_TRUE(w->namenhinweis->isHidden());
         // Typed in one go: the letters after the refused ":" leave its note standing.
-        tippen(QStringLiteral("Kim:Lee"));
+        tippen(QStringLiteral(":Lee"));
         EXPECT_EQ(w->Edit1->text(), "KimLee");
         EXPECT_TRUE(w->namenhinweis->isVisible());
         EXPECT_EQ(w->namenhinweis->caption(), "„:“ gehört nicht in einen Namen.");
