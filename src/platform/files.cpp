@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -167,6 +168,7 @@ Found find(const QString& n)
 // that is there, only where a look has failed.
 bool onShare(QString path)
 {
+    if (answered("share", path)) return true;
     for (;;) {
         struct statfs fs { };
         if (::statfs(native(path.isEmpty() ? QStringLiteral("/") : path).constData(), &fs) == 0) {
@@ -567,6 +569,34 @@ bool beingReplaced(const QString& path)
     return false;
 }
 
+// How long after a new copy was renamed into a folder a share may still answer "no such file" for it and list
+// neither it nor its temporary file: gvfs, where another PC renamed it, for about a quarter of a second, while the
+// folder's stamp it shows lags up to a second behind.
+constexpr qint64 kRenamedMs = 3000;
+
+// Whether the folder of `path` was written a moment ago, on the share's clock: where a new copy has just been
+// renamed into it. Where the share's time cannot be read (no right to make the probe), the PC's clock stands in:
+// one that runs away from the share's only ever says "no", as before.
+bool folderJustWritten(const QString& path)
+{
+    const QString folder = folderOf(path);
+    struct stat st { };
+    // Looked at before the share's time: a probe of it is made in this folder and would stamp it.
+    if (lookAt(folder, st) != 0) return false;
+    qint64 now = 0;
+    if (shareNow(folder, st.st_dev, now) != 0) now = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    const qint64 age = (now - nsOf(st.st_mtim)) / 1000000;
+    return age > -kRenamedMs && age < kRenamedMs;
+}
+
+// Whether a file that an open found missing may be on its way into place all the same: beingReplaced, or on a
+// share a folder written a moment ago, where the name can be missing from the open and the listing alike while
+// another PC renames a new copy over it. On a local disk "no such file" is the truth.
+bool mayBeOnItsWay(const QString& path)
+{
+    return beingReplaced(path) || (onShare(path) && folderJustWritten(path));
+}
+
 // The size of the open file `fd` as the share has it now, past what the mount keeps: 0 or the errno.
 int freshSize(int fd, qint64& size)
 {
@@ -630,8 +660,13 @@ int readShared(const QString& name, QByteArray& bytes)
                 continue;
             }
         }
-        if (!(passing(err) || (err == ENOENT && beingReplaced(path))) || !settling.again()) return err;
+        if (!(passing(err) || (err == ENOENT && mayBeOnItsWay(path))) || !settling.again()) return err;
     }
+}
+
+bool missingOnlyForNow(const QString& name)
+{
+    return mayBeOnItsWay(find(normalise(name)).path);
 }
 
 int probeShareTime(const QString& folder, qint64& nowNs)

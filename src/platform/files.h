@@ -87,10 +87,17 @@ int writeNewFile(const QString& path, const QByteArray& bytes);
 // size it keeps for a second. The whole content of the file `name` (matched as resolve does): one open, one look at
 // the size the share has now and the read, on the common path; 0, or the errno of the failure (ENOENT where there is
 // no such file, EISDIR where it is a folder). Passing answers are waited out for up to kInUseMs: "no such file" only
-// while its folder still lists the name or a fresh temporary file of a new copy beside it, a read that ends short or
-// empty only while the share's size says there is more. So a file that is missing or empty is said so after one
-// more look, never after a wait.
+// while its folder still lists the name or a fresh temporary file of a new copy beside it, or, on a share, while
+// its folder was written a moment ago (a new copy renamed over the file is missing from the open and the listing
+// alike for a moment); a read that ends short or empty only while the share's size says there is more. So a file
+// that is missing or empty is said so after one more look, never after a wait, unless its folder on a share is being
+// written just then.
 int readShared(const QString& name, QByteArray& bytes);
+// Whether a file that readShared said is missing may be missing only for the moment, so that it cannot be told
+// from one not readable just now: its folder lists it or a new copy of it, or lies on a share and was written a
+// moment ago. Asked after readShared's wait, it is that wait's second look; on a local disk, with the file neither
+// listed nor on its way, it is false. For a caller to whom "not there" would open something.
+bool missingOnlyForNow(const QString& name);
 
 // ---- Files that several PCs make and remove in one shared folder ----
 // A data folder often lies on a school's share. There a file open on another PC cannot be deleted until it is
@@ -205,7 +212,7 @@ int lookAt(const QString& path, struct stat& st); // lstat
 // Tests: while set, a step of the layer ("mkdir", "lstat", "opendir", "rmdir", "unlink", "rename", "open", "read")
 // on a path that the function is asked about answers the errno it returns instead of being done (0: done as usual),
 // as a share answers while another PC makes or gives back that name; "read" answering kReadsNothing reads no byte,
-// as gvfs reads a file another PC replaces.
+// as gvfs reads a file another PC replaces; "share" answering anything but 0 for a path has it lie on a network share.
 constexpr int kReadsNothing = -3;
 void setShareAnswerForTests(std::function<int(const char* step, const QString& path)> answer);
 // Tests: while set, a flush fails for every file whose real path the predicate accepts, as on a full disk.

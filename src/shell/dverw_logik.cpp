@@ -423,9 +423,10 @@ std::optional<QString> dwinaPasswort(const QString& datpfad, QString* meldung)
     if (meldung) meldung->clear();
     QByteArray bytes;
     // Another PC that saves a new password just then is waited out by the layer: only a file that is really missing
-    // opens the administration without one.
+    // opens the administration without one. Where the wait ran out with the file still on its way (its folder on a
+    // share written again and again), "no password" and "not readable just now" cannot be told apart.
     const int err = files::readShared(name, bytes);
-    if (err == ENOENT) return QString();
+    if (err == ENOENT && !files::missingOnlyForNow(name)) return QString();
     const QString dreiZeilen = QStringLiteral("„Dateiverwaltung“, das Passwort (bis zu 8 Zeichen: Buchstaben und "
                                               "Ziffern, keine Umlaute und keine Leerzeichen; eine leere Zeile für "
                                               "keines) und „Ende“.");

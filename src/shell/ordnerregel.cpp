@@ -243,24 +243,30 @@ public:
         const QStringList namen = files::listEntries(ordnerpfad, err);
         if (err != 0) return err == ENOENT ? QString() : kUnbekannt;
         m_inhalte.insert(schluessel(ordner), namen);
-        QString erster;
+        QStringList protokolle;
         QString vermerk;
         for (const QString& n : namen) {
             if (n.compare(QLatin1String(kNamensdatei), Qt::CaseInsensitive) == 0) vermerk = n;
-            if (!protokoll::istProtokollname(n)) continue;
-            const int vergleich = n.compare(erster, Qt::CaseInsensitive);
-            if (erster.isEmpty() || vergleich < 0 || (vergleich == 0 && n < erster)) erster = n;
+            if (protokoll::istProtokollname(n)) protokolle << n;
         }
+        std::sort(protokolle.begin(), protokolle.end(), [](const QString& a, const QString& b) {
+            const int vergleich = a.compare(b, Qt::CaseInsensitive);
+            return vergleich < 0 || (vergleich == 0 && a < b);
+        });
         if (!vermerk.isEmpty()) {
             const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + vermerk);
             if (!zeilen) return kUnbekannt;
             const QString name = zeilen->value(0).trimmed();
             if (!name.isEmpty()) return name;
         }
-        if (erster.isEmpty()) return {};
-        const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + erster);
-        const QString name = zeilen ? protokollname(*zeilen) : QString();
-        return name.isEmpty() ? kUnbekannt : name;
+        for (const QString& erster : protokolle) {
+            const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + erster);
+            // A PC that lost power while saving leaves the file empty: it names no one.
+            if (zeilen && zeilen->isEmpty()) continue;
+            const QString name = zeilen ? protokollname(*zeilen) : QString();
+            return name.isEmpty() ? kUnbekannt : name;
+        }
+        return {};
     }
 
     QString pfad(const QString& ordner) override { return m_pfad + u'/' + m_echt.value(schluessel(ordner), ordner); }
@@ -276,19 +282,13 @@ public:
     }
 
 private:
-    // The first two lines of the file; none where it cannot be read.
+    // The first two lines of the file (none of an empty one); nothing where it cannot be read.
     static std::optional<QStringList> anfang(const QString& datei)
     {
-        int fd = -1;
-        // A share may answer for a moment as another PC writes beside it: waited out, never taken for a stranger's.
-        for (files::Settling settling(datei); (fd = ::open(QFile::encodeName(datei).constData(), O_RDONLY)) < 0;)
-            if (!files::passing(errno) || !settling.again()) return std::nullopt;
         QByteArray bytes;
-        char puffer[512];
-        ssize_t n = 0;
-        while (bytes.count('\n') < 2 && bytes.size() < 4096 && (n = ::read(fd, puffer, sizeof puffer)) > 0)
-            bytes.append(puffer, int(n));
-        ::close(fd);
+        // A share may answer for a moment as another PC writes beside it: waited out by the layer, never taken for a
+        // stranger's.
+        if (files::readShared(datei, bytes) != 0) return std::nullopt;
         return cp1252::decodeLines(bytes).lines.mid(0, 2);
     }
 

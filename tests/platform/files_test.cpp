@@ -583,6 +583,39 @@ TEST_F(FilesTest, AReadWhileAnotherPcReplacesTheFileWaitsAndAMissingOrEmptyFileI
     }
     teilen("read", "hw.ina", files::kReadsNothing, 200, gesagt);
     EXPECT_EQ(TextFile::readAllLines(dataPath("hw.ina")), QStringList({ "Hilfe" }));
+    // A share that answers "busy" at every try is said so within the wait, never a hang.
+    QElapsedTimer warten;
+    warten.start();
+    teilen("open", "hw.ina", EBUSY, 60000, gesagt);
+    EXPECT_EQ(files::readShared(dataPath("hw.ina"), gelesen), EBUSY);
+    EXPECT_LT(warten.elapsed(), 7000);
+
+    // Found empty while another PC fills it: looked at again.
+    writeBytes(dataPath("hw.ina"), "");
+    int mal = 0;
+    files::setShareAnswerForTests([&mal](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "read") != 0 || !pfad.endsWith("hw.ina") || ++mal > 1) return 0;
+        writeBytes(pfad, "voll\r\n");
+        return files::kReadsNothing;
+    });
+    EXPECT_EQ(files::readShared(dataPath("hw.ina"), gelesen), 0);
+    EXPECT_EQ(gelesen, "voll\r\n");
+
+    // On a share, a new copy another PC renames over the file is missing from the open and from the listing alike
+    // for a moment: looked at again, as its folder was written a moment ago.
+    mal = 0;
+    files::setShareAnswerForTests([&mal](const char* s, const QString& pfad) {
+        if (qstrcmp(s, "share") == 0) return 1;
+        if (qstrcmp(s, "open") != 0 || !pfad.endsWith("hw.ina")) return 0;
+        if (++mal <= 2)
+            QFile::remove(pfad);
+        else if (!QFile::exists(pfad))
+            writeBytes(pfad, "Hilfe\r\n");
+        return 0;
+    });
+    EXPECT_EQ(files::readShared(dataPath("hw.ina"), gelesen), 0);
+    EXPECT_EQ(gelesen, "Hilfe\r\n");
+    EXPECT_EQ(mal, 3);
 
     // The old file removed, the new copy not yet renamed into place: its temporary file beside it is waited for.
     writeBytes(dataPath(".neu-0f3c9a.tmp"), "neu\r\n");
@@ -613,6 +646,10 @@ TEST_F(FilesTest, AReadWhileAnotherPcReplacesTheFileWaitsAndAMissingOrEmptyFileI
     teilen("open", "hw.ina", EACCES, 60000, gesagt);
     EXPECT_EQ(files::readShared(dataPath("hw.ina"), gelesen), EACCES);
     EXPECT_EQ(gesagt, 1);
+    // On a share too, where the folder was not written since.
+    ASSERT_TRUE(stampFromNow(dataFolder(), -60));
+    files::setShareAnswerForTests([](const char* s, const QString&) { return qstrcmp(s, "share") == 0 ? 1 : 0; });
+    EXPECT_EQ(files::readShared(dataPath("aw.ina"), gelesen), ENOENT);
     EXPECT_LT(uhr.elapsed(), 1000);
     files::setShareAnswerForTests({});
     EXPECT_EQ(allEntries(dataFolder()), QStringList({ "fw.ina", "hw.ina", "leer.txt" }));

@@ -910,3 +910,57 @@ TEST_F(KlassenlisteTest, AWindowLeftOpenSeesWhatOtherPcsDidSince)
     EXPECT_FALSE(gesehen.bekannt("ben"));
     EXPECT_FALSE(gesehen.bekannt("03 ben"));
 }
+
+TEST_F(KlassenlisteTest, AFolderThatCannotBeReadJustNowIsSomeonesAndAnEmptyProtocolNamesNoOne)
+{
+    QDir().mkpath(dataPath("k_liste"));
+    const auto protokoll = [&](const QString& datei, const QByteArray& wer) {
+        QDir().mkpath(QFileInfo(dataPath("Klassen/KL3A/" + datei)).path());
+        writeBytes(dataPath("Klassen/KL3A/" + datei),
+            wer.isEmpty() ? QByteArray() : "Hilfe: Einmaleins\r\nLeistungsprotokoll f\xfcr " + wer + "\r\n");
+    };
+    // The folder the choice of the first pupil named `wer` gives, while the share answers as `teilen` says, and the
+    // list after it.
+    const auto waehlen = [&](const QByteArray& liste, const QString& wer,
+                             std::function<int(const char*, const QString&)> teilen) {
+        writeBytes(dataPath("k_liste/KL3A.TXT"), liste);
+        const QStringList zeilen = lesen(dataFolder(), "KL3A");
+        const int nummer = int(zeilen.indexOf(wer)) + 1;
+        QString ordner, fehler;
+        files::setShareAnswerForTests(std::move(teilen));
+        EXPECT_EQ(ordnerWaehlen(dataFolder(), "KL3A", zeilen, nummer, ordner, fehler), Ordnerwahl::angelegt)
+            << fehler.toStdString();
+        files::setShareAnswerForTests({});
+        const QByteArray danach = readBytes(dataPath("k_liste/KL3A.TXT"));
+        QDir(dataPath("Klassen")).removeRecursively();
+        return QFileInfo(ordner).fileName() + " | " + (danach == liste ? "unchanged" : QString::fromLatin1(danach));
+    };
+    const auto unlesbar = [](const char* schritt, const QString& endung) {
+        return [=](const char* s, const QString& pfad) {
+            return qstrcmp(s, schritt) == 0 && pfad.endsWith(endung) ? EACCES : 0;
+        };
+    };
+    const QByteArray schaefer = QStringLiteral("Lena Schäfer\r\n").toLatin1();
+    // Schmidt's folder, its list of names, her protocol or the name noted there unreadable just now: never free.
+    protokoll("Lena Sch/H1_7_01.txt", "Lena Schmidt");
+    EXPECT_EQ(waehlen(schaefer, "Lena Schäfer", unlesbar("opendir", "/Lena Sch")), "01 Lena | 01 Lena Schäfer\r\n");
+    protokoll("Lena Sch/H1_7_01.txt", "Lena Schmidt");
+    EXPECT_EQ(waehlen(schaefer, "Lena Schäfer", unlesbar("open", "/H1_7_01.txt")), "01 Lena | 01 Lena Schäfer\r\n");
+    QDir().mkpath(dataPath("Klassen/KL3A/Lena Sch"));
+    writeBytes(dataPath("Klassen/KL3A/Lena Sch/Name.txt"), "Lena Schmidt\r\n");
+    EXPECT_EQ(waehlen(schaefer, "Lena Schäfer", unlesbar("open", "/Name.txt")), "01 Lena | 01 Lena Schäfer\r\n");
+    // The share busy for a moment as another PC writes beside her protocol: waited out.
+    protokoll("Lena Sch/H1_7_01.txt", "Lena Schmidt");
+    QElapsedTimer seit;
+    seit.start();
+    EXPECT_EQ(waehlen("Lena Schmidt\r\n02 Lena Schneider\r\n", "Lena Schmidt",
+                  [&](const char* s, const QString& pfad) {
+                      return qstrcmp(s, "open") == 0 && pfad.endsWith("/H1_7_01.txt") && seit.elapsed() < 200 ? EBUSY
+                                                                                                              : 0;
+                  }),
+        "Lena Sch | unchanged");
+    // A PC that lost power while saving her first protocol left it empty: her next one says whose the folder is.
+    protokoll("Anna/H1_7_01.txt", "");
+    protokoll("Anna/H1_7_02.txt", "Anna");
+    EXPECT_EQ(waehlen("Anna\r\n", "Anna", {}), "Anna | unchanged");
+}

@@ -20,6 +20,9 @@
 #include <QThread>
 #include <QUuid>
 
+#include <atomic>
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -457,6 +460,96 @@ TEST_P(FreigabeTest, AFileAnotherPcReplacesAgainAndAgainIsReadWholeEveryTime)
     EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " von " << lesungen << ": " << fehler.join(" | ").toStdString();
     EXPECT_EQ(klassenliste::lesen(server, "KL").size(), 13);
     EXPECT_EQ(allEntries(server).filter(".neu-"), QStringList());
+}
+
+TEST_P(FreigabeTest, FilesAnEditorSavesAgainAndAgainAreNeverReadMissingAndTheAdministrationNeverOpensWithoutItsPassword)
+{
+    // A teacher's editor on the other PC saves each file five times a second as editors do: the new copy written
+    // into a temporary file of the editor's own, renamed over the old one, not tried again where that fails.
+    QDir().mkpath(server + "WORTList");
+    const auto liste = [](int n) {
+        QByteArray b;
+        for (int i = 1; i <= n; ++i)
+            b += "Kind " + QByteArray::number(i) + "\r\n";
+        return b;
+    };
+    const auto woerter = liste(20).replace("Kind", "Wort");
+    const auto einstellungen = [](int k) {
+        const QByteArray w = QByteArray::number(k) + ' ' + QByteArray::number(k);
+        return "Hilfe\r\nhw\r\nlimit\r\n" + w + "\r\nzr10\r\n" + w + "\r\n";
+    };
+    const QByteArray dwina = "Dateiverwaltung\r\ngeh31m\r\nEnde\r\n";
+    const QByteArray klina = zwei.toUtf8() + "\r\nKL\r\n";
+    writeBytes(server + "hw.ina", einstellungen(1));
+    writeBytes(server + "dw.ina", dwina);
+    writeBytes(server + "kl.ina", klina);
+    writeBytes(server + "WORTList/tiere.txt", woerter);
+    writeBytes(server + "k_liste/KL.TXT", liste(1));
+    std::atomic<bool> fertig { false };
+    std::thread editor([&] {
+        const auto sichern = [](const QString& datei, const QByteArray& bytes) {
+            const QString temp
+                = QFileInfo(datei).path() + "/.goutputstream-" + QUuid::createUuid().toString(QUuid::Id128).left(6);
+            QFile t(temp);
+            if (!t.open(QIODevice::WriteOnly) || t.write(bytes) != bytes.size()) return;
+            t.close();
+            if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(datei).constData()) != 0)
+                QFile::remove(temp);
+        };
+        // Every fifth of a second each file anew; the class list a line longer each time.
+        for (int n = 2; !fertig; ++n) {
+            sichern(eins + "hw.ina", einstellungen(n % 9 + 1));
+            sichern(eins + "dw.ina", dwina);
+            sichern(eins + "kl.ina", klina);
+            sichern(eins + "WORTList/tiere.txt", woerter);
+            sichern(eins + "k_liste/KL.TXT", liste(n));
+            QThread::msleep(200);
+        }
+    });
+    QMap<QString, int> lesungen;
+    QStringList fehler;
+    const auto falsch = [&](const QString& was, const QString& warum) {
+        if (fehler.size() < 10) fehler << was + ": " + warum;
+        lesungen[was + " falsch"]++;
+    };
+    qsizetype zeilen = 0;
+    QElapsedTimer uhr;
+    for (uhr.start(); uhr.elapsed() < 10000;) {
+        try {
+            std::vector<int> werte;
+            ++lesungen["hw.ina"];
+            if (einstellungsdatei::abschnittlesen(zwei + "hw.ina", "limit", 2, werte)
+                    != einstellungsdatei::Abschnittstand::gelesen
+                || werte[0] != werte[1])
+                falsch("hw.ina", "nicht gelesen");
+            ++lesungen["tiere.txt"];
+            if (const int n = tavi::wortlisteLesen(zwei + "WORTList/tiere.txt", true); n != 20)
+                falsch("tiere.txt", QString::number(n) + " Wörter");
+        } catch (const RuntimeError& e) {
+            falsch("geworfen", e.message());
+        }
+        QString meldung;
+        ++lesungen["dw.ina"];
+        if (const std::optional<QString> passwort = dwinaPasswort(zwei, &meldung); passwort != QString("geh31m"))
+            falsch("dw.ina", passwort ? "ohne Passwort offen" : meldung);
+        ++lesungen["kl.ina"];
+        if (tavi::klinaLesen(zwei + "kl.ina").aktivliste != "KL") falsch("kl.ina", "keine aktive Liste");
+        ++lesungen["KL.TXT"];
+        const klassenliste::Schuelerliste schueler = klassenliste::schuelerLesen(zwei, "KL");
+        if (schueler.stand != klassenliste::Schuelerliste::Stand::gelesen || schueler.zeilen.size() < zeilen
+            || schueler.zeilen.value(schueler.zeilen.size() - 1) != "Kind " + QString::number(schueler.zeilen.size()))
+            falsch("KL.TXT",
+                QString::number(int(schueler.stand)) + ' ' + QString::number(schueler.zeilen.size()) + ' '
+                    + schueler.meldung);
+        zeilen = qMax(zeilen, schueler.zeilen.size());
+    }
+    fertig = true;
+    editor.join();
+    QStringList gezaehlt;
+    for (auto it = lesungen.cbegin(); it != lesungen.cend(); ++it)
+        gezaehlt << it.key() + ' ' + QString::number(it.value());
+    EXPECT_TRUE(fehler.isEmpty()) << gezaehlt.join(", ").toStdString() << ": " << fehler.join(" | ").toStdString();
+    EXPECT_GT(zeilen, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Smb, FreigabeTest, ::testing::Values("g", "n"),
