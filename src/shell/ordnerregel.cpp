@@ -315,21 +315,10 @@ Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const
 {
     const QString wo = datpfad + u'\n' + liste;
     if (m_gilt && wo == m_wo && schueler == m_fuer) return m_lage;
-    QHash<QString, QString> bekannt;
-    if (m_gilt && wo == m_wo) {
-        bekannt = m_lage.gefunden();
-        // A name corrected in the administration changes the name its folder bears, and the line with it: the
-        // folders a new line could name are read again.
-        QStringList neu = schueler;
-        for (const QString& z : m_fuer)
-            neu.removeOne(z);
-        for (auto it = bekannt.begin(); it != bekannt.end();)
-            if (std::any_of(neu.begin(), neu.end(), [&](const QString& z) { return kannNennen(z, it.key()); }))
-                it = bekannt.erase(it);
-            else
-                ++it;
-    }
-    m_lage = ordnerlage(datpfad, liste, bekannt);
+    // Lines changed by another hand: a name corrected in the administration on another PC was noted in his folder
+    // with it, and a line typed anew may be of the same name as one it knew. Every folder is looked at anew, each
+    // when the rule asks for it.
+    m_lage = ordnerlage(datpfad, liste);
     m_wo = wo;
     m_fuer = schueler;
     m_gilt = true;

@@ -131,9 +131,9 @@ Ordnerlage ordnerlage(const QString& datpfad, const QString& liste, const QHash<
 Ordnerlage ordnerlageIn(const QString& pfad, const QStringList* gelistet, const QHash<QString, QString>& bekannt = {});
 
 // What one window has seen of a list's pupils' folders, kept while it is open: the folders there and the names their
-// first protocols bear. As long as the list's pupils are the lines it was made for, a choice reads nothing again;
-// where they changed, the list's folder is listed anew and the names found are kept, since a folder's first protocol
-// stays its first.
+// first protocols bear. As long as the list's pupils are the lines it was made for, but for numbers the program wrote
+// into them, a choice reads nothing again; where another hand changed them, everything is looked at anew, since a
+// name corrected in the administration is noted in its folder.
 class Ordnerblick {
 public:
     Ordnerlage lage(const QString& datpfad, const QString& liste, const QStringList& schueler);

@@ -896,6 +896,13 @@ TEST_F(KlassenlisteTest, AWindowLeftOpenSeesWhatOtherPcsDidSince)
     ASSERT_EQ(dverw::namenAendern(dataFolder(), "KL", 1, "Maximilian Koch", "Maximilian Kochs").art,
         Speicherung::gespeichert);
     EXPECT_EQ(waehlen(blick, "Maximilian Kochs"), "Maximili");
+    // Ben renamed Tom there, and a new Ben typed in an editor: Tom's protocols are no one's of that name.
+    writeBytes(dataPath("k_liste/KL.TXT"), "Maximilian Kochs\r\nBen\r\n");
+    speichern("Ben", "Ben");
+    EXPECT_EQ(waehlen(blick, "Ben"), "Ben");
+    ASSERT_EQ(dverw::namenAendern(dataFolder(), "KL", 2, "Ben", "Tom").art, Speicherung::gespeichert);
+    writeBytes(dataPath("k_liste/KL.TXT"), "Maximilian Kochs\r\nTom\r\nBen\r\n");
+    EXPECT_NE(waehlen(blick, "Ben"), "Ben");
 
     // Two Bens, each with his folder: Anna's choice touches neither their lines nor their protocols.
     QDir(dataPath("Klassen")).removeRecursively();
