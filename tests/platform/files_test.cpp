@@ -617,18 +617,23 @@ TEST_F(FilesTest, AReadWhileAnotherPcReplacesTheFileWaitsAndAMissingOrEmptyFileI
     EXPECT_EQ(gelesen, "Hilfe\r\n");
     EXPECT_EQ(mal, 3);
 
-    // The old file removed, the new copy not yet renamed into place: its temporary file beside it is waited for.
-    writeBytes(dataPath(".neu-0f3c9a.tmp"), "neu\r\n");
+    // The old file removed, the new copy not yet renamed into place: its temporary file beside it is waited for, by a
+    // text file's read too (kl.ina, a word list).
     auto seit = std::make_shared<QElapsedTimer>();
-    seit->start();
     files::setShareAnswerForTests([seit](const char* s, const QString& pfad) {
         if (qstrcmp(s, "open") == 0 && pfad.endsWith("fw.ina") && seit->elapsed() >= 200)
             std::rename(QFile::encodeName(pfad.section(u'/', 0, -2) + "/.neu-0f3c9a.tmp").constData(),
                 QFile::encodeName(pfad).constData());
         return 0;
     });
+    writeBytes(dataPath(".neu-0f3c9a.tmp"), "neu\r\n");
+    seit->start();
     EXPECT_EQ(files::readShared(dataPath("fw.ina"), gelesen), 0);
     EXPECT_EQ(gelesen, "neu\r\n");
+    QFile::remove(dataPath("fw.ina"));
+    writeBytes(dataPath(".neu-0f3c9a.tmp"), "neu\r\n");
+    seit->start();
+    EXPECT_EQ(TextFile::readAllLines(dataPath("fw.ina")), QStringList({ "neu" }));
 
     // Missing, or empty, is said after one more look; so is no right to read, at the first. A temporary file a PC
     // that went down left is no new copy on its way.

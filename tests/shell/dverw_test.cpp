@@ -318,6 +318,7 @@ TEST_F(DverwTest, AListEditedByHandOffersItsPupilsOnlyAndADamagedOneIsSaidAndLef
 {
     liste("2A.TXT", { "01 Anna", "", "03 Lena", " " });
     liste("4C.TXT", { "01 Anna", "99 Zoe" });
+    liste("4D.TXT", { "2024 Klasse 4d", "01 Anna" });
     const QByteArray kaputt("01 Anna\r\n\0\0\r\n", 13);
     writeBytes(dataPath("k_liste/3B.TXT"), kaputt);
     TForm34 w;
@@ -344,6 +345,14 @@ TEST_F(DverwTest, AListEditedByHandOffersItsPupilsOnlyAndADamagedOneIsSaidAndLef
         EXPECT_TRUE(w.meldung->caption().startsWith("In der Liste 4C ist keine Nummer mehr frei"));
         EXPECT_TRUE(showsWhole(w.meldung));
         grabToPng(&w, "dverw_keine_nummer");
+        // A title line that begins with a year is named, so that the teacher knows which line to mend.
+        klick(w.Button2);
+        waehle(w.ListBox1, "4D");
+        EXPECT_FALSE(w.Nameneingabe->isVisible());
+        EXPECT_TRUE(
+            w.meldung->caption().contains("die Zeile „2024 Klasse 4d“ beginnt mit einer Zahl von mehr als zwei"))
+            << w.meldung->caption().toStdString();
+        EXPECT_TRUE(showsWhole(w.meldung));
 
         // A damaged list is said, naming its file; it can still be deleted.
         for (Button* modus : { w.Button2, w.Button3, w.Button4 }) {

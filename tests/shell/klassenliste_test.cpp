@@ -849,6 +849,14 @@ TEST_F(KlassenlisteTest, AChildKeepsTheFolderHisProtocolsNameWhateverIsTypedArou
         }
         EXPECT_EQ(namen.size(), 1) << o.toStdString();
     }
+
+    // A folder two pupils shared under an older release is the child's whose protocol comes first by its file's name,
+    // whatever the letter case of the names.
+    QDir().mkpath(dataPath("Klassen/KL3B/Lena Sch"));
+    writeBytes(dataPath("Klassen/KL3B/Lena Sch/h1_7_01.txt"), "Hilfe\r\nLeistungsprotokoll f\xfcr Lena Schmidt\r\n");
+    writeBytes(dataPath("Klassen/KL3B/Lena Sch/H1_7_02.txt"), "Hilfe\r\nLeistungsprotokoll f\xfcr Lena Schneider\r\n");
+    EXPECT_EQ(ordnernamen({ "Lena Schneider", "Lena Schmidt" }, ordnerlage(dataFolder(), "KL3B")),
+        QStringList({ "01 Lena", "Lena Sch" }));
 }
 
 // A protocol dialog or an analysis set-up left open keeps what it saw of the pupils' folders between choices: what
