@@ -143,6 +143,8 @@ klassenliste::Speicherergebnis namenHinzufuegen(
         [&](QStringList& zeilen, int& nummer) {
             vermerk = {};
             if (klassenliste::schuelerzeilen(zeilen).size() >= kMaxNamen) return klassenliste::Speicherung::voll;
+            // Folders other PCs made since the window looked hold numbers no new pupil may get.
+            gesehen.auffrischen(datpfad, liste);
             const klassenliste::Ordnerlage ordner = gesehen.lage(datpfad, liste, klassenliste::schuelerzeilen(zeilen));
             // A pupil whose line names another pupil's folder gets his own into his line first, so that no line the
             // teacher types later can change it.

@@ -739,6 +739,17 @@ TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
     EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").at(0), "06\tAnnabelle");
     EXPECT_TRUE(readBytes(dataPath("Klassen/3A/06\tAnnab/Name.txt")).startsWith("Annabelle"));
     EXPECT_EQ(speichern("Annabelle"), "06\tAnnab");
+    // The administration's window left open while another PC, which may not write the list, gave a pupil `03 Anna`:
+    // a name added there gets a number past it.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "Anna", "Ben" });
+    klassenliste::Ordnerblick verwaltung;
+    EXPECT_TRUE(verwaltung.lage(dataFolder(), "3A", klassenliste::lesen(dataFolder(), "3A")).vorhanden().isEmpty());
+    ASSERT_TRUE(QDir().mkpath(dataPath("Klassen/3A/03 Anna")));
+    writeBytes(dataPath("Klassen/3A/03 Anna/H1_7_01.txt"), "Hilfen\r\nLeistungsprotokoll f\xFCr Anna\r\n");
+    e = namenHinzufuegen(dataFolder(), "3A", "Tom", &verwaltung);
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").last(), "04 Tom");
 }
 
 // PCs sharing the data folder, played by threads that each open the files on their own.
