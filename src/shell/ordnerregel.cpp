@@ -35,8 +35,14 @@ QString ordnerAus(const QString& zeile, bool ersetzen)
     QString ordner;
     if (ersetzen) {
         ordner = (t.nummer.isEmpty() ? name : t.nummer + u' ' + name).left(8);
-        for (QChar& c : ordner)
-            if (verboten(c)) c = u' ';
+        // Half of a pair (one cut at the 8th character, or a damaged line) has no spelling on disk: a blank too.
+        const QString ganz = ordner;
+        for (int i = 0; i < ordner.size(); ++i) {
+            const QChar c = ganz.at(i);
+            const bool halb = (c.isHighSurrogate() && (i + 1 == ganz.size() || !ganz.at(i + 1).isLowSurrogate()))
+                || (c.isLowSurrogate() && (i == 0 || !ganz.at(i - 1).isHighSurrogate()));
+            if (verboten(c) || halb) ordner[i] = u' ';
+        }
     } else {
         // As typed, the tab or the blanks after the number too ("06\tAnnab").
         ordner = (t.nummer.isEmpty() ? name : zeile).left(8);
@@ -668,17 +674,10 @@ private:
             const QString traegt = m_lage.traegt(o);
             if (traegt.isEmpty()) return;
             const Ordnernummer nr = nummerVon(o);
-            // Where a line of the name without a number is in the list, a folder of the name left to none of
-            // them, of a number no line is written with, is a namesake's who left: a line written with another
-            // number (a pupil the administration added) never takes it by name.
-            const bool verlassen = (nr.ziffern == 0 || !m_geschriebenMit.contains(nr.wert))
-                && std::any_of(zeilen.begin(), zeilen.end(),
-                    [&](int j) { return !m_z.at(j).mitNummer && gleicherName(m_z.at(j).name, traegt); });
             for (const int i : zeilen) {
                 const Zeile& z = m_z.at(i);
                 if (ordner.contains(i) || !kand.value(i).contains(o) || !gleicherName(traegt, z.name)) continue;
                 if (nurNummer && (nr.ziffern == 0 || !z.mitNummer || nr.wert != z.geschrieben)) continue;
-                if (!nurNummer && z.mitNummer && verlassen) continue;
                 geben(i, o, Grund::nachName);
                 return;
             }

@@ -25,8 +25,8 @@
 //     e.g. Ben, Anna, *Anna | Anna=Anna, 04 Anna=Anna → Ben, Anna, 04 Anna (04)
 //     e.g. Anna, *Anna | Anna=Anna, 99 Anna=Anna → Anna, 99 Anna (99)
 //  3. to the other lines in their order; a line written with a number keeps it where no other line is written with
-//     it. He never takes a folder of a number no line is written with while a line of his name without a number is
-//     in the list: that is a namesake's who left.
+//     it. (A pupil the administration adds is given a folder of his own, noted as his, where this row would give
+//     him a folder of his name that a child who left had.)
 //     e.g. *01 Anna, 02 Ben, Anna | 01 Ben=Ben, 02 Anna=Anna → 02 Anna, 01 Ben, Anna
 //     e.g. 01 Ben, *05 Lena Schneider | 02 Lena=Lena Schneider → 01 Ben, 02 Lena
 //     e.g. *01 Max Neu, 02 Lena Schmidt | Max Neu=Max Neu, Lena Sch=Lena Schmidt → Max Neu, Lena Sch
@@ -39,7 +39,7 @@
 //  5. the folder his line names, where no line has it and it bears no other name; not for a line without a number
 //     after a namesake of his before him was given a folder with a number (his would come before theirs).
 //     e.g. *Lena Schäfer | Lena Sch= → Lena Sch
-//     e.g. Anna, *03 Anna | Anna=Anna, 02 Anna=Anna → Anna, 03 Anna
+//     e.g. Lena Schmidt, *03 Lena Schneider | Lena Sch=Lena Schmidt → Lena Sch, 03 Lena
 // frisch:
 //  6. a fresh folder "NN name": the number he is known by, else his place, else that of an empty folder of his first
 //     letters, else a number no line is written with or known by and no other folder has.

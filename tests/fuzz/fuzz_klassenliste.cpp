@@ -77,8 +77,7 @@ QHash<int, QString> kinderIn(const QString& genannt)
 // A year of the list after the input, following each child (who wrote what), not names: pupils saving protocols,
 // the teacher typing, removing, moving and swapping lines in an editor, and saving names in the administration, in
 // an order the input chooses. After every step no two pupils share a folder or a code, and a folder whose protocols
-// bear the name of a pupil of the list is his where his line could name it (but a namesake's who left, beside a line
-// of that name without a number). A child never writes into a folder
+// bear the name of a pupil of the list is his where his line could name it. A child never writes into a folder
 // holding another child's protocols while that one is in the list, nor leaves his own for another while his name
 // stays, but where nothing on the list can tell them apart: children of one name whose lines carry no number, a
 // line typed by hand with the name (and the number) of a child who left, a line written with the number of a folder
@@ -151,22 +150,11 @@ void einJahr(const QString& ordner, const QByteArray& eingabe)
             anwesend.insert(protokollform(name(z)));
         // A folder bearing a pupil's name that his line could name is a pupil's of that name, unless each of them has
         // one bearing it already.
-        // A folder of his name whose number no line is written with, beside a line of his name without a number,
-        // is a namesake's who left: a line written with a number never takes it by name.
-        const auto verlassen = [&](const QString& o, const QString& wer) {
-            const int nr = ordnernummer(o);
-            return std::none_of(schueler.begin(), schueler.end(), [&](const QString& z) {
-                return nr >= 1 && mitNummer(z) && nummer(z) == nr;
-            }) && std::any_of(schueler.begin(), schueler.end(), [&](const QString& z) {
-                return !mitNummer(z) && gleicherName(name(z), wer);
-            });
-        };
         for (const QString& o : QDir(klasse).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             const QString wer = traegt(klasse + o);
             if (wer.isEmpty() || gewaehlt.contains(o, Qt::CaseInsensitive)) continue;
             for (int i = 0; i < schueler.size(); ++i)
-                if (gleicherName(wer, name(schueler.at(i))) && kannNennen(schueler.at(i), o)
-                    && !(mitNummer(schueler.at(i)) && verlassen(o, wer)))
+                if (gleicherName(wer, name(schueler.at(i))) && kannNennen(schueler.at(i), o))
                     fuzz::pruefen(gleicherName(traegt(klasse + gewaehlt.at(i)), wer),
                         "a pupil not in the folder that bears his name");
         }
