@@ -165,6 +165,7 @@ klassenliste::Speicherergebnis namenHinzufuegen(
                 if (files::forceDirectories(seiner)) vermerk = { seiner, name };
             }
             zeilen = eigen;
+            gesehen.uebernehmen(datpfad, liste, ordner, klassenliste::schuelerzeilen(zeilen));
             return klassenliste::Speicherung::gespeichert;
         },
         &gesehen, &vermerk);
@@ -232,6 +233,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
                         vermerk = { ordner.pfad(seiner), name };
                         geschrieben = klassenliste::nummer(eigen.at(zeile));
                         zeilen = eigen;
+                        gesehen.uebernehmen(datpfad, liste, danach, klassenliste::schuelerzeilen(zeilen));
                         return klassenliste::Speicherung::gespeichert;
                     }
                 }
@@ -264,6 +266,7 @@ klassenliste::Speicherergebnis namenAendern(const QString& datpfad, const QStrin
             }
             geschrieben = klassenliste::nummer(eigen.at(zeile));
             zeilen = eigen;
+            gesehen.uebernehmen(datpfad, liste, danach, klassenliste::schuelerzeilen(zeilen));
             return klassenliste::Speicherung::gespeichert;
         },
         &gesehen, &vermerk);

@@ -331,6 +331,15 @@ Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const
     return m_lage;
 }
 
+void Ordnerblick::uebernehmen(
+    const QString& datpfad, const QString& liste, const Ordnerlage& lage, const QStringList& schueler)
+{
+    m_wo = datpfad + u'\n' + liste;
+    m_lage = lage;
+    m_fuer = schueler;
+    m_gilt = true;
+}
+
 void Ordnerblick::gilt(const QStringList& schueler)
 {
     if (m_gilt) m_fuer = schueler;

@@ -145,6 +145,9 @@ public:
     bool auffrischen(const QString& datpfad, const QString& liste);
     // The names in the pupil's folder `ordner` as the last look found them, where it listed them; given once.
     std::optional<QStringList> inhalt(const QString& ordner) const;
+    // What this window's own save found, for the lines `schueler` it writes: kept as if it had looked at them, so that
+    // its next save reads only what another hand changed.
+    void uebernehmen(const QString& datpfad, const QString& liste, const Ordnerlage& lage, const QStringList& schueler);
     // Everything is looked at anew, as when the window opens again.
     void vergessen();
 
