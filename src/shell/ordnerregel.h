@@ -47,12 +47,14 @@
 //     e.g. Anna, *Anna | 05 Anna=Anna → 05 Anna (05), 02 Anna (02)
 //
 // A line is written with his folder's number where the folder is not the one his line names, so that from then on
-// his line names it by itself: not where his line has a number of his alone and his folder was found by his name,
-// nor where another line is written with the folder's number (it could not carry it): "(NN)" in the examples.
+// his line names it by itself: not where his line has a number of his alone and his folder was found by his name
+// (no other folder he could name bearing it too), nor where another line is written with the folder's number (it
+// could not carry it): "(NN)" in the examples.
 //
 // No two pupils share a folder or a code; his code carries the number of his folder where it is not his line's.
-// A folder's name holds only characters every PC sharing the data folder can use: what Windows refuses in a name
-// stands as a blank, and a folder made before under the name as typed is still found and kept.
+// A folder's name holds only characters every PC sharing the data folder can use: what Windows refuses in a name,
+// and half of a character of two halves, stands as a blank, and a folder made before under the name as typed is
+// still found and kept.
 
 #include <QHash>
 #include <QSet>
