@@ -60,6 +60,8 @@ QString schluessel(const QString& ordner)
 
 // A protocol there whose name could not be read: the folder is someone's, whose is not known.
 const QString kUnbekannt = QStringLiteral("\u0001");
+// Before a name that a folder's Name.txt holds, as it is kept: the administration noted the child there.
+const QChar kVermerkt = u'\u0002';
 
 } // namespace
 
@@ -154,7 +156,8 @@ bool Ordnerlage::da(const QString& ordner) const
     return m->vorhandenAlle().contains(schluessel(ordner));
 }
 
-QString Ordnerlage::traegt(const QString& ordner) const
+// The name as kept: after kVermerkt where Name.txt holds it.
+QString Ordnerlage::gelesenerName(const QString& ordner) const
 {
     const QString s = schluessel(ordner);
     if (!m->vorhandenAlle().contains(s)) return {};
@@ -167,6 +170,17 @@ QString Ordnerlage::traegt(const QString& ordner) const
     }
     m->traegt.insert(s, name);
     return name;
+}
+
+QString Ordnerlage::traegt(const QString& ordner) const
+{
+    const QString name = gelesenerName(ordner);
+    return name.startsWith(kVermerkt) ? name.mid(1) : name;
+}
+
+bool Ordnerlage::vermerkt(const QString& ordner) const
+{
+    return gelesenerName(ordner).startsWith(kVermerkt);
 }
 
 QHash<QString, QString> Ordnerlage::gefunden() const
@@ -188,7 +202,7 @@ Ordnerlage Ordnerlage::mitName(const QString& ordner, const QString& name) const
     m->vorhandenAlle();
     Ordnerlage danach;
     *danach.m = *m;
-    danach.m->traegt.insert(schluessel(ordner), name);
+    danach.m->traegt.insert(schluessel(ordner), kVermerkt + name);
     return danach;
 }
 
@@ -263,7 +277,7 @@ public:
             const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + vermerk);
             if (!zeilen) return kUnbekannt;
             const QString name = zeilen->value(0).trimmed();
-            if (!name.isEmpty()) return name;
+            if (!name.isEmpty()) return kVermerkt + name;
         }
         for (const QString& erster : protokolle) {
             const std::optional<QStringList> zeilen = anfang(ordnerpfad + u'/' + erster);
@@ -716,7 +730,7 @@ private:
             const QString traegt = m_lage.traegt(z.eigen);
             if (traegt.isEmpty() || gleicherName(traegt, z.name))
                 geben(i, z.eigenSchluessel, Grund::eigenerOrdner);
-            else if (z.mitNummer && !m_namen.contains(protokollform(traegt)))
+            else if (z.mitNummer && !m_namen.contains(protokollform(traegt)) && !m_lage.vermerkt(z.eigen))
                 geben(i, z.eigenSchluessel, Grund::seineNummer);
         }
         // frisch, row 6.

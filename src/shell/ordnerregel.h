@@ -34,6 +34,7 @@
 // seineNummer:
 //  4. a line written with a number takes the folder it names where its protocols bear a name no line of the list
 //     has: the administration never gives a number twice, and a name corrected in it keeps its number and folder.
+//     Not where its Name.txt names the child: that one is his alone.
 //     e.g. Tom Klein, *02 Lena Schulz | 02 Lena=Lena Schneider → Tom Klei, 02 Lena
 // eigenerOrdner:
 //  5. the folder his line names, where no line has it and it bears no other name; not for a line without a number
@@ -105,7 +106,10 @@ public:
     bool da(const QString& ordner) const;
     // The name the folder's first protocol bears; empty where it holds none or is not there.
     QString traegt(const QString& ordner) const;
-    // The names found so far, by folder in small letters: a folder's first protocol stays its first.
+    // Whether the folder's Name.txt names the child: the administration corrected his name there.
+    bool vermerkt(const QString& ordner) const;
+    // The names found so far, by folder in small letters, as kept (to be handed on as `bekannt`): a folder's first
+    // protocol stays its first.
     QHash<QString, QString> gefunden() const;
     // Whether the name of the folder was read, and is one.
     bool bekannt(const QString& ordner) const;
@@ -122,6 +126,7 @@ public:
     std::optional<QStringList> inhalt(const QString& ordner) const;
 
 private:
+    QString gelesenerName(const QString& ordner) const;
     struct Stand;
     std::shared_ptr<Stand> m;
 };

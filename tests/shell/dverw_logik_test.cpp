@@ -739,6 +739,15 @@ TEST_F(DverwLogikTest, ChildrenOfOneNameAndACorrectedNameKeepTheirFolders)
     EXPECT_EQ(klassenliste::lesen(dataFolder(), "3A").at(0), "06\tAnnabelle");
     EXPECT_TRUE(readBytes(dataPath("Klassen/3A/06\tAnnab/Name.txt")).startsWith("Annabelle"));
     EXPECT_EQ(speichern("Annabelle"), "06\tAnnab");
+    // A folder whose Name.txt names a child who left is his alone: a line typed later with its number is another's.
+    QDir(dataPath("Klassen")).removeRecursively();
+    liste("3A.TXT", { "Tom Klein", "06 Lena Schäfer" });
+    EXPECT_EQ(speichern("Lena Schäfer"), "06 Lena");
+    e = namenAendern(dataFolder(), "3A", 2, "06 Lena Schäfer", "Anna");
+    EXPECT_EQ(e.art, klassenliste::Speicherung::gespeichert) << e.fehler.toStdString();
+    EXPECT_TRUE(readBytes(dataPath("Klassen/3A/06 Lena/Name.txt")).startsWith("Anna"));
+    liste("3A.TXT", { "Tom Klein", "06 Lena Schmidt" });
+    EXPECT_NE(speichern("Lena Schmidt"), "06 Lena");
     // The administration's window left open while another PC, which may not write the list, gave a pupil `03 Anna`:
     // a name added there gets a number past it.
     QDir(dataPath("Klassen")).removeRecursively();
