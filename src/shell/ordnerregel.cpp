@@ -197,20 +197,25 @@ bool Ordnerlage::bekannt(const QString& ordner) const
     return !name.isEmpty() && name != kUnbekannt;
 }
 
-Ordnerlage Ordnerlage::mitName(const QString& ordner, const QString& name) const
+Ordnerlage Ordnerlage::kopie() const
 {
+    // Listed first, so that the copy and this one share what the listing found rather than each listing anew.
     m->vorhandenAlle();
     Ordnerlage danach;
     *danach.m = *m;
+    return danach;
+}
+
+Ordnerlage Ordnerlage::mitName(const QString& ordner, const QString& name) const
+{
+    Ordnerlage danach = kopie();
     danach.m->traegt.insert(schluessel(ordner), kVermerkt + name);
     return danach;
 }
 
 Ordnerlage Ordnerlage::ohne(const std::function<bool(const QString&)>& welche) const
 {
-    m->vorhandenAlle();
-    Ordnerlage danach;
-    *danach.m = *m;
+    Ordnerlage danach = kopie();
     for (auto it = danach.m->traegt.begin(); it != danach.m->traegt.end();)
         it = welche(it.key()) ? danach.m->traegt.erase(it) : std::next(it);
     return danach;
@@ -338,10 +343,7 @@ Ordnerlage Ordnerblick::lage(const QString& datpfad, const QString& liste, const
     // Lines changed by another hand: a name corrected in the administration on another PC was noted in his folder
     // with it, and a line typed anew may be of the same name as one it knew. Every folder is looked at anew, each
     // when the rule asks for it.
-    m_lage = ordnerlage(datpfad, liste);
-    m_wo = wo;
-    m_fuer = schueler;
-    m_gilt = true;
+    uebernehmen(datpfad, liste, ordnerlage(datpfad, liste), schueler);
     return m_lage;
 }
 

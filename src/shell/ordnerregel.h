@@ -127,6 +127,7 @@ public:
 
 private:
     QString gelesenerName(const QString& ordner) const;
+    Ordnerlage kopie() const;
     struct Stand;
     std::shared_ptr<Stand> m;
 };
